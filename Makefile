@@ -1,0 +1,31 @@
+# Entry points: `make demo` runs SPECVUE scripted on the bundled data; `make test` builds and
+# runs every test.  Both install what is missing first.
+JOBS    ?= $(shell nproc)
+BUILD   ?= build
+SANBUILD ?= build-sanitize
+
+.PHONY: setup build test test-sanitize demo bench clean
+
+setup:
+	@bash scripts/setup.sh
+
+build: setup
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake --build $(BUILD) -j$(JOBS)
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j$(JOBS)
+
+test-sanitize: setup
+	@cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DTARV_SANITIZE=ON >/dev/null
+	@cmake --build $(SANBUILD) -j$(JOBS)
+	@ctest --test-dir $(SANBUILD) --output-on-failure -j$(JOBS)
+
+demo: build
+	@bash scripts/demo.sh $(BUILD)
+
+bench: build
+	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
+
+clean:
+	rm -rf $(BUILD) $(SANBUILD)
