@@ -1,0 +1,42 @@
+// dates.h - the calendar and date texts of the graph library.
+//
+// Dates are plotted as whole day numbers: day 1 is 13 September 1752 and every later day
+// counts on in the Gregorian calendar.  The routines here turn dates into day numbers and
+// back, name weekdays, read and write date texts under an order code and a separator, and lay
+// out date axes (which the axis set-up calls for a negative scaling type).
+#ifndef PLOTLIB_DATES_DATES_H
+#define PLOTLIB_DATES_DATES_H
+
+// Day number of (year, month, day); weekday 1 = Monday .. 7 = Sunday.  Years 0..49 mean
+// 2000..2049 and 50..99 mean 1950..1999; status 0 for a date, 1 for anything that is not one
+// (then the outputs are left alone).
+void graphDateToDayNumber(const int& year, const int& month, const int& day, int& dayNumber,
+                          int& weekday, int& status);
+
+// Calendar date of a day number (1 and above; see dates/calendar.cpp for other values).
+void graphDayNumberToDate(const int& dayNumber, int& year, int& month, int& day);
+
+// Weekday of a day number, 1 = Monday .. 7 = Sunday.
+void graphWeekday(const int& dayNumber, int& weekday);
+
+// Reads a date text with an order code (1 day-month-year, 2 month-day-year, 3 year-month-day).
+// Reports -557 for a day or month out of range and 557 for a text that does not fit; status
+// is 0, -57 or 57 accordingly.  On 557 the date read is 1 January 1900.
+void graphParseDate(const char* text, int length, const int& orderCode, int& year, int& month,
+                    int& day, int& status);
+
+// Value (day number as a real) of a date text read with an order code.  A text that is not a
+// date reports 557 and gives 1 January 1900, or 0.0 when the fields read name no date.
+void graphDateTextToValue(const char* text, int length, float& value, const int& orderCode);
+
+// Writes the date of a day number into text[0..length-1] (blank filled) under an order code,
+// a separator and the four date annotation words (weekday, day, month, year).  A day number
+// that names no date gives a blank text.
+void graphFormatDate(const int& dayNumber, const int& orderCode, const char& separator,
+                     const int* words, char* text, int length);
+
+// Date axis layout of the current axis (negative scaling type): chooses the unit and interval
+// count, moves the ends to unit boundaries and leaves them as the axis minimum and maximum.
+void graphChooseDateInterval();
+
+#endif
