@@ -19,14 +19,16 @@ void graphDayNumberToDate(const int& dayNumber, int& year, int& month, int& day)
 // Weekday of a day number, 1 = Monday .. 7 = Sunday.
 void graphWeekday(const int& dayNumber, int& weekday);
 
-// Reads a date text with an order code (1 day-month-year, 2 month-day-year, 3 year-month-day).
-// Reports -557 for a day or month out of range and 557 for a text that does not fit; status
-// is 0, -57 or 57 accordingly.  On 557 the date read is 1 January 1900.
-void graphParseDate(const char* text, int length, const int& orderCode, int& year, int& month,
-                    int& day, int& status);
+// Reads a date text with an order code (1 day-month-year, 2 month-day-year, 3 year-month-day)
+// and the separator character between its three fields.  Reports -557 for a day or month out
+// of range and 557 for a text that does not fit; status is 0, -57 or 57 accordingly.  On 557
+// the date read is 1 January 1900.
+void graphParseDate(const char* text, int length, const int& orderCode, const char& separator,
+                    int& year, int& month, int& day, int& status);
 
-// Value (day number as a real) of a date text read with an order code.  A text that is not a
-// date reports 557 and gives 1 January 1900, or 0.0 when the fields read name no date.
+// Value (day number as a real) of a date text read with an order code and the separator of
+// the texts the library reads (separator 1 of the date formats).  A text that does not fit
+// reports 557 and gives 1 January 1900; fields that name no date report 557 and give 0.0.
 void graphDateTextToValue(const char* text, int length, float& value, const int& orderCode);
 
 // Writes the date of a day number into text[0..length-1] (blank filled) under an order code,
