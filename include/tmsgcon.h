@@ -1,0 +1,45 @@
+// tmsgcon.h - the message console TMSGCON.
+//
+// A message becomes one text line that goes either to the console window (a list, one line
+// per message) or to the error log file beside the program, as the two values registered by
+// the host decide; a severe message also raises a message box.  Every argument is passed by
+// pointer and stays owned by the caller: the console copies what it keeps.
+//
+// Texts cross as IntCharString: an array of 32-bit integers, one character code each (only
+// the low byte is used), with the number of characters passed separately.  A negative length
+// counts as 0; a null pointer counts as an empty text, a zero length or a zero value.
+#ifndef TMSGCON_H
+#define TMSGCON_H
+
+#ifdef __cplusplus
+extern "C" {
+#endif
+
+// Stores the two routing values a and b.  Lines go to the console window when a = b or
+// b <= 2 (b = 1: the window starts minimised, b = 2: hidden, otherwise shown), and to the
+// error log file otherwise.
+void registerconsole_(const int* a, const int* b);
+
+// One message: the line is the text alone when the title holds "XXXXXX", else the title,
+// " : " (type -1) or " caused " (any other type), and the text.  A text holding "***", or
+// type 4, also raises a message box with the text.
+void errormessage_(const int* title, const int* text, const int* titleLength,
+                   const int* textLength, const int* type);
+
+// Closes the error log (the next log message appends to it) and destroys the console window
+// (the next console message creates it again).  Answers 1, or 0 when the window could not be
+// destroyed.
+int destroyconsole_(void);
+
+// Empties the console list; answers the list's reply (0 when there is no window).
+int clearconsole_(void);
+
+// Low four bits: 1 show, 2 hide, 4 restore, 8 minimise; bits 4-7: 16 to the top of the
+// stacking order, 32 to the bottom; other values change nothing.  Creates no window.
+void showconsole_(const int* flags);
+
+#ifdef __cplusplus
+}
+#endif
+
+#endif
