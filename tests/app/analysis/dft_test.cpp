@@ -1,0 +1,229 @@
+// dft_test.cpp - the analysis on files: the table byte for byte on the console and in the result
+// file, the ranges, the working directory, and the files that give no analysis.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <cstring>
+#include <functional>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <unistd.h>
+
+#include "analysis/dft.h"
+#include "state.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+std::string readFile(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+void writeFile(const fs::path& p, const std::string& text)
+{
+    std::ofstream(p, std::ios::binary) << text;
+}
+
+const std::string kTitle =
+    "       FREQUENCY (HZ), AMPLITUDE, POWER, AND PHASE DATA FROM DFT ANALYSIS\n";
+const std::string kHeading =
+    "     K-TH FREQUENCY    FREQ(K)     AMPLITUDE(K)      POWER(K)       PHASE(K)\n";
+
+// A scratch directory with the sample file in "in/" and the result file in "out/"; the file
+// selection names both by absolute directories, as the browse dialog returns them.
+class AnalysisFiles : public ::testing::Test {
+public:
+    void SetUp() override
+    {
+        resetAppState();
+        start_ = fs::current_path();
+        char pattern[] = "/tmp/specvue-dft-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        root_ = pattern;
+        fs::create_directories(root_ / "in");
+        fs::create_directories(root_ / "out");
+        choose("data.in", root_ / "in", "result.out", root_ / "out");
+    }
+    void TearDown() override
+    {
+        fs::current_path(start_);
+        fs::remove_all(root_);
+    }
+    void choose(const std::string& in, const fs::path& inDir, const std::string& out,
+                const fs::path& outDir)
+    {
+        setText(app.files.inputName, in);
+        setText(app.files.inputDir, inDir.string());
+        setText(app.files.outputName, out);
+        setText(app.files.outputDir, outDir.string());
+    }
+    // Runs the analysis on `samples` and returns what it wrote to standard output.
+    std::string run(const std::string& samples)
+    {
+        writeFile(root_ / "in" / "data.in", samples);
+        return runAsIs();
+    }
+    std::string runAsIs()
+    {
+        ::testing::internal::CaptureStdout();
+        DFT();
+        return ::testing::internal::GetCapturedStdout();
+    }
+    std::string result() { return readFile(root_ / "out" / "result.out"); }
+
+    fs::path start_, root_;
+};
+
+struct GoldenCase {
+    const char* name;
+    const char* samples;
+    const char* lines;
+};
+
+// Expected tables worked out independently (double-precision sums, the 6.28318 numerator).
+const GoldenCase kGolden[] = {
+    {"nine samples, odd count",
+     "0 1.0\n0.1 2.5\n0.2 -0.5\n0.3 3.0\n0.4 0.0\n0.5 -2.0\n0.6 1.5\n0.7 0.25\n0.8 -1.0\n",
+     "          1             1.111            0.87          0.376         -1.334\n"
+     "          2             2.222            0.53          0.138          1.137\n"
+     "          3             3.333            1.78          1.576         -0.303\n"
+     "          4             4.444            0.75          0.278         -0.655\n"},
+    {"eight samples at 0.1 s, a negative zero phase",
+     "0 0\n0.1 1\n0.2 0\n0.3 -1\n0.4 0\n0.5 1\n0.6 0\n0.7 -1\n",
+     "          1             1.250            0.00          0.000         -0.785\n"
+     "          2             2.500            1.00          0.500         -0.000\n"
+     "          3             3.750            0.00          0.000          0.785\n"
+     "          4             5.000            0.00          0.000          1.571\n"},
+    {"values too wide for their fields",
+     "0 1000\n1e-6 -2000\n2e-6 3000\n3e-6 -500\n",
+     "          1          ********         1250.00        *******         -0.927\n"
+     "          2          ********         3250.00        *******         -0.000\n"},
+};
+
+TEST_F(AnalysisFiles, TableOnConsoleAndInResultFile)
+{
+    for (const GoldenCase& c : kGolden) {
+        SCOPED_TRACE(c.name);
+        const std::string console = run(c.samples);
+        EXPECT_EQ(console, kTitle + c.lines);
+        EXPECT_EQ(result(), kTitle + kHeading + c.lines);
+    }
+}
+
+TEST_F(AnalysisFiles, RecordsAndRangesOfAnAnalysis)
+{
+    run("0 1.0\n0.1 2.5\n0.2 -0.5\n0.3 3.0\n0.4 0.0\n0.5 -2.0\n0.6 1.5\n0.7 0.25\n0.8 -1.0\n");
+    EXPECT_EQ(app.samples.N, 9);
+    EXPECT_EQ(app.ranges.N, 9);
+    EXPECT_DOUBLE_EQ(app.spectrum.FS, 10.0);
+    EXPECT_DOUBLE_EQ(app.ranges.TMIN, 0.0);
+    EXPECT_DOUBLE_EQ(app.ranges.TMAX, 0.8);
+    // The raw range covers all nine values, the second half of the file included.
+    EXPECT_DOUBLE_EQ(app.ranges.XMIN, -2.0);
+    EXPECT_DOUBLE_EQ(app.ranges.XMAX, 3.0);
+    EXPECT_DOUBLE_EQ(app.ranges.FMIN, 1.0 * (10.0 / 9.0));
+    EXPECT_DOUBLE_EQ(app.ranges.FMAX, 4.0 * (10.0 / 9.0));
+    EXPECT_NEAR(app.ranges.AMIN, 0.5257, 1e-4);
+    EXPECT_NEAR(app.ranges.AMAX, 1.7752, 1e-4);
+    EXPECT_NEAR(app.ranges.PWMAX, 1.5756, 1e-4);
+    EXPECT_NEAR(app.ranges.PHMIN, -1.3335, 1e-4);
+    EXPECT_NEAR(app.ranges.PHMAX, 1.1373, 1e-4);
+    // The process is left in the output directory.
+    EXPECT_EQ(fs::current_path(), fs::canonical(root_ / "out"));
+}
+
+TEST_F(AnalysisFiles, SilentSignalHasPhaseZero)
+{
+    const std::string console = run("0 0\n1 0\n2 0\n3 0\n");
+    EXPECT_EQ(console, kTitle +
+                           "          1             0.250            0.00          0.000          0.000\n"
+                           "          2             0.500            0.00          0.000          0.000\n");
+    EXPECT_EQ(app.ranges.PHMIN, 0.0);
+    EXPECT_EQ(app.ranges.PHMAX, 0.0);
+}
+
+TEST_F(AnalysisFiles, ResultFileIsOverwrittenWhole)
+{
+    writeFile(root_ / "out" / "result.out", std::string(5000, 'x') + "\n");
+    run("0 1\n0.5 2\n");
+    EXPECT_EQ(result(), kTitle + kHeading +
+                            "          1             1.000            1.00          0.500         -0.000\n");
+}
+
+TEST_F(AnalysisFiles, MissingSampleFileIsCreatedEmpty)
+{
+    const std::string console = runAsIs();
+    EXPECT_TRUE(fs::exists(root_ / "in" / "data.in"));
+    EXPECT_NE(console.find("holds 0 samples"), std::string::npos) << console;
+}
+
+// Files that give no analysis: a message on the console, and the records and the result file
+// of the previous analysis stay as they were.
+TEST_F(AnalysisFiles, RefusedFilesKeepThePreviousAnalysis)
+{
+    struct Refusal {
+        const char* name;
+        std::string samples;
+        std::function<void(AnalysisFiles&)> choice;
+        const char* message;
+    };
+    std::string tooMany;
+    for (int i = 0; i < 10000; ++i) tooMany += std::to_string(i) + " 1\n";
+    std::string justEnough;
+    for (int i = 0; i < 9999; ++i) justEnough += std::to_string(i) + " 1\n";
+    auto asIs = [](AnalysisFiles&) {};
+    const Refusal refusals[] = {
+        {"empty file", "", asIs, "holds 0 samples"},
+        {"one sample", "0 1\n", asIs, "holds 1 sample;"},
+        {"one sample and blank lines", "\n0 1\n\n", asIs, "holds 1 sample;"},
+        {"equal first two times", "0.5 1\n0.5 2\n0.6 3\n", asIs, "give no sampling rate"},
+        {"10000 samples", tooMany, asIs, "more than 9999 samples"},
+        {"result file is the sample file", "0 1\n1 2\n",
+         [](AnalysisFiles& f) { f.choose("data.in", f.root_ / "in", "data.in", f.root_ / "in"); },
+         "is the sample file"},
+        {"missing input directory", "0 1\n1 2\n",
+         [](AnalysisFiles& f) { f.choose("data.in", f.root_ / "nowhere", "result.out", f.root_ / "out"); },
+         "cannot change to the input directory"},
+        {"missing output directory", "0 1\n1 2\n",
+         [](AnalysisFiles& f) { f.choose("data.in", f.root_ / "in", "result.out", f.root_ / "nowhere"); },
+         "cannot change to the output directory"},
+        {"sample file is a directory", "0 1\n1 2\n",
+         [](AnalysisFiles& f) { f.choose("sub", f.root_ / "in", "result.out", f.root_ / "out"); },
+         "cannot read the sample file 'sub'"},
+        {"result file cannot be opened", "0 1\n1 2\n",
+         [](AnalysisFiles& f) { f.choose("data.in", f.root_ / "in", "sub", f.root_ / "in"); },
+         "cannot open the result file 'sub'"},
+    };
+    fs::create_directories(root_ / "in" / "sub");
+    for (const Refusal& r : refusals) {
+        SCOPED_TRACE(r.name);
+        choose("data.in", root_ / "in", "result.out", root_ / "out");
+        run("0 1.0\n0.1 2.5\n0.2 -0.5\n0.3 3.0\n0.4 0.0\n0.5 -2.0\n0.6 1.5\n0.7 0.25\n0.8 -1.0\n");
+        const std::string before = result();
+        const SampleSet samples = app.samples;
+        const SpectrumSet spectrum = app.spectrum;
+        const SeriesRanges ranges = app.ranges;
+        writeFile(root_ / "in" / "data.in", r.samples);
+        r.choice(*this);
+        const std::string console = runAsIs();
+        EXPECT_EQ(console.rfind("No analysis: ", 0), 0u) << console;
+        EXPECT_NE(console.find(r.message), std::string::npos) << console;
+        EXPECT_EQ(std::memcmp(&samples, &app.samples, sizeof samples), 0);
+        EXPECT_EQ(std::memcmp(&spectrum, &app.spectrum, sizeof spectrum), 0);
+        EXPECT_EQ(std::memcmp(&ranges, &app.ranges, sizeof ranges), 0);
+        EXPECT_EQ(result(), before);
+        EXPECT_EQ(readFile(root_ / "in" / "data.in"), r.samples);
+    }
+    // The largest file that fits is analysed.
+    choose("data.in", root_ / "in", "result.out", root_ / "out");
+    run(justEnough);
+    EXPECT_EQ(app.samples.N, 9999);
+}
+
+}  // namespace
