@@ -8,6 +8,7 @@
 // undefined results; only the exported conversion tests that a date is a real one.
 #include "dates/dates.h"
 #include "dates/calendar.h"
+#include "frame/state.h"
 
 #include <cstdint>
 #include <limits>
@@ -27,6 +28,9 @@ int64_t floorMod(int64_t a, int64_t b) { return a - floorDiv(a, b) * b; }
 }  // namespace
 
 int64_t graphRawDayNumber(int64_t year, int64_t month, int64_t day) {
+    // Months beyond December (or before January) count on into the next (previous) years.
+    year += floorDiv(month - 1, 12);
+    month = floorMod(month - 1, 12) + 1;
     // March-based year: January and February belong to the year before.
     int64_t y = year, m = month - 3;
     if (month <= 2) {
@@ -104,22 +108,14 @@ int graphDayNumberFromValue(double value) {
 }
 
 const char* graphMonthName(int month) {
-    static const char* const names[12] = {"January  ", "February ", "March    ", "April    ",
-                                          "May      ", "June     ", "July     ", "August   ",
-                                          "September", "October  ", "November ", "December "};
-    return (month >= 1 && month <= 12) ? names[month - 1] : "         ";
+    return (month >= 1 && month <= 12) ? GraphConstants::monthNames[month - 1] : "         ";
 }
 
 const char* graphWeekdayName(int weekday) {
-    static const char* const names[7] = {"Monday   ", "Tuesday  ", "Wednesday", "Thursday ",
-                                         "Friday   ", "Saturday ", "Sunday   "};
-    return (weekday >= 1 && weekday <= 7) ? names[weekday - 1] : "         ";
+    return (weekday >= 1 && weekday <= 7) ? GraphConstants::weekdayNames[weekday - 1]
+                                          : "         ";
 }
 
 const char* graphDayOrdinal(int day) {
-    static const char* const ordinals[31] = {
-        " 1st", " 2nd", " 3rd", " 4th", " 5th", " 6th", " 7th", " 8th", " 9th", "10th", "11th",
-        "12th", "13th", "14th", "15th", "16th", "17th", "18th", "19th", "20th", "21st", "22nd",
-        "23rd", "24th", "25th", "26th", "27th", "28th", "29th", "30th", "31st"};
-    return (day >= 1 && day <= 31) ? ordinals[day - 1] : "    ";
+    return (day >= 1 && day <= 31) ? GraphConstants::ordinals[day - 1] : "    ";
 }
