@@ -1,0 +1,134 @@
+// tplotlib.h - the graph and chart library TPLOTLIB as programs call it.
+//
+// Every routine is exported under its legacy six-letter name and, where it has one, its long
+// form (kp...).  Calling convention: every argument by reference (inputs const int& /
+// const float&, outputs and in/out int& / float&), arrays as pointers, a text as
+// (pointer, length) with the length by value right after it.  Integers are 32-bit, reals
+// single precision.  Axis arguments: 1 is the x axis, any larger value the y axis.
+//
+// Errors are reported through the kernel (kernelReportError) as library numbers moved 500
+// away from zero, under the routine's registered name; positive numbers are errors after
+// which the routine does nothing more, negative numbers warnings after which it goes on with
+// a corrected value.
+#ifndef TPLOTLIB_H
+#define TPLOTLIB_H
+
+// ---- Axis positions and scaling
+// Position of an axis: type 0 = (x, y) is where value 0 lies when the range holds 0,
+// otherwise the start of the axis; length in kernel units.
+void AXIPOS(const int& type, const float& x, const float& y, const float& length,
+            const int& axis);
+// Scaling of an axis: type 1, 2 nice linear intervals, 3 linear by interval count,
+// 4 logarithmic, 5 values at the centres of `count` cells.
+void AXISCA(const int& type, const int& count, const float& minimum, const float& maximum,
+            const int& axis);
+// Minor-tick spacing measure of an axis (negative: automatic).
+void AXIINT(const int& interval, const int& axis);
+// Both axes back to their default positions and settings; the plot frame is switched off.
+void AXISET();
+
+// ---- Restore routines of the chart settings
+void PIESET();
+void VECSET();
+
+// ---- Axis drawing, grids, titles
+
+// ---- Annotation
+
+// ---- Dates
+// Dates are plotted as day numbers (day 1 = 13 September 1752).  Date texts have three fields
+// of digits between two separators; order code 1 day-month-year, 2 month-day-year,
+// 3 year-month-day.  Format 1 is that of the texts read and written for the caller, format 2
+// that of the numbers of date axes.
+void DATFOR(const int& order1, const char* separator1, int length1, const int& order2,
+            const char* separator2, int length2);
+void DATFOQ(int& order1, char* separator1, int length1, int& order2, char* separator2,
+            int length2);
+// Date text to value, value to date text.
+void DATGRA(const char* text, int length, float& value);
+void GRADAT(const float& value, char* text, int length);
+// count date texts of `length` characters each to values.
+void DATCON(const char* texts, int length, const int& count, float* values);
+// Date scaling of an axis from the first to the last date: code 1 automatic unit, 2 ends on
+// unit boundaries, 3 whole units from the first date; unit 1 ten years, 2 years, 3 months,
+// 4 weeks, 5 days.
+void DATSCA(const int& code, const int& unit, const char* first, int length1, const char* last,
+            int length2, const int& axis);
+void DATSCQ(int& code, int& unit, char* first, int length1, char* last, int length2,
+            const int& axis);
+// Date annotation words of an axis (2 = y, any other value x): weekday, day, month (-9..1:
+// 0 left out, 1 digits, negative names or ordinals), year (0, 2 or 4 digits).
+void DATANN(const int& w1, const int& w2, const int& w3, const int& w4, const int& axis);
+void DATANQ(int& w1, int& w2, int& w3, int& w4, const int& axis);
+
+// ---- Curves and markers
+// Data sets on the current axes; x and y in graph units, n points.
+void GRAPOL(const float* x, const float* y, const int& n);   // polyline
+void GRACUR(const float* x, const float* y, const int& n);   // smooth curve
+void GRASPL(const float* x, const float* y, const int& n);   // spline
+void GRAAKI(const float* x, const float* y, const int& n);   // Akima curve
+// Square wave: step mode 0 steps at the middle, 1 at the start, -1 at the end of an
+// interval; axis 1 steps along x, 2 along y.
+void GRASQU(const float* x, const float* y, const int& n, const int& stepMode, const int& axis);
+// Markers at every (skip + 1)th point.
+void GRASYM(const float* x, const float* y, const int& n, const int& marker, const int& skip);
+void GRAMOV(const float& x, const float& y);                 // pen to a graph point
+void GRALIN(const float& x, const float& y);                 // line to a graph point
+// Curve start / end condition: type < 0 neighbour point (p1, p2), 0 free, > 0 tangent (t1, t2).
+void CURBEG(const int& type, const float& t1, const float& t2, const float& p1, const float& p2);
+void CURFIN(const int& type, const float& t1, const float& t2, const float& p1, const float& p2);
+// Missing values: mode 0 none, 1 = a or = b, 2 > a, 3 >= a, 4 < a, 5 <= a, 6 outside [a, b],
+// 7 inside [a, b]; tested on x (axis 1) or y (axis 2).
+void VALMIS(const int& mode, const float& a, const float& b, const int& axis);
+
+// ---- Whole graphs
+// Whole graph from data: axes scaled from the data and drawn, then the data.  type 0 linear,
+// 1 log x, 2 log y, -1 log-log; line code |1| polyline, |2| smooth curve, |3| spline, 0 markers
+// only (a code <= 0 adds markers); axes 1 puts the axes through value 0 of the data.
+void GRAPH(const float* x, const float* y, const int& n, const int& type, const int& lineCode,
+           const int& axes);
+// Population graph on the current axes: classes ending at e with width d, values v, drawn
+// symmetrically about centre c; the widths are one interval of the category axis / divisor.
+void GRAPOP(const float& width, const float& centre, const float* ends, const float* values,
+            const int& n, const float& divisor);
+// Graph scaling mode 0..4: 1 one range for both axes, 2 equal spans, 3 equal value per
+// interval, 4 equal length per interval.
+void GRASCA(const int& mode);
+// Plot frame: the plotting area from the next routine on, instead of the picture space.
+void GRFBND(const float& x1, const float& x2, const float& y1, const float& y2);
+void GRBENQ(int& frameSwitch, float& x1, float& x2, float& y1, float& y2);
+// Graph character mode: 1 the library sets its own text mode, 0 the kernel's settings stay.
+void GRFMOD(const int& mode);
+// Marker of marker grids.
+void GRDSYM(const int& marker);
+void GRDSYQ(int& marker);
+// Graph title: horizontal -1 left, 1 right, else centred; vertical 0 middle, 1 bottom,
+// else top of the plot area.
+void GRFTTL(const char* text, int length, const int& horizontal, const int& vertical);
+
+// ---- Value tags
+// Value tags written before and after each value label (at most 30 characters each).
+void VALTXT(const char* tag1, int length1, const char* tag2, int length2);
+// Value label attributes: a1, a2 placement in x, y (3 = at coordinate a3; 1, 2 one character
+// right / up; -1, -2 left / down), a4, a5 offsets in kernel units, a6 angle in degrees,
+// a7 across the text (-1, 0, 1), a8 along it (0 centred, 1 ends at the point, -1 starts).
+void VALATT(const int& a1, const int& a2, const float& a3, const float& a4, const float& a5,
+            const float& a6, const int& a7, const int& a8);
+void VATENQ(int& a1, int& a2, float& a3, float& a4, float& a5, float& a6, int& a7, int& a8);
+// Labels of the data values: selector 2 the y values, otherwise the x values.
+void GRAVAL(const float* x, const float* y, const int& n, const int& selector);
+
+// ---- Line fit
+// Least-squares line through n points: coefficients[0] intercept, coefficients[1] slope
+// (when capacity > 1); count 2 and status 0 after a fit, count 0 and status 1 otherwise.
+void LINFIT(const int& fitCode, const float* x, const float* y, const int& n,
+            const int& capacity, float* coefficients, int& count, int& status);
+// Graph point to kernel coordinates on the current axes, and back.
+void GRASPA(const float& x, const float& y, float& kernelX, float& kernelY);
+void SPAGRA(const float& kernelX, const float& kernelY, float& x, float& y);
+
+// ---- Charts
+
+// ---- Long forms
+
+#endif
