@@ -1,0 +1,128 @@
+// tterrlib.h - the surface library TTERRLIB: contour maps of gridded, scattered and function
+// data, triangulated networks and projected surfaces.
+//
+// Every routine exists as a legacy routine (short upper-case name, positional arguments) and,
+// for most, as a long form (kr prefix) that takes records and symbolic codes and calls its
+// legacy routine.  Calling convention: every argument by reference (inputs const, outputs and
+// in/out non-const), arrays as pointers, a text as (pointer, length) with the length by value
+// right after it.  Integers are 32-bit, reals single precision.  Errors and warnings are
+// reported through the graphics kernel as numbers moved 1000 away from zero.
+#ifndef TTERRLIB_H
+#define TTERRLIB_H
+
+// ---- Records of the long forms --------------------------------------------------------------
+
+// The caller's workspace: size words (4 bytes each) made by krMakeWorkspace and released by
+// krFreeWorkspace.  A record declared without an initialiser starts empty.
+struct SurfaceWorkspace {
+    int size = 0;
+    float* words = nullptr;
+};
+
+// {xmin, xmax, ymin, ymax}
+struct SurfaceExtent {
+    float xmin, xmax, ymin, ymax;
+};
+
+// Points of polylines, contour data sets and scattered data.
+struct SurfacePoint2 {
+    float x, y;
+};
+struct SurfacePoint3 {
+    float x, y, z;
+};
+
+// A point in the kernel's picture space.
+struct SurfacePicturePoint {
+    float X, Y;
+};
+
+// Symbolic codes of the long forms and the legacy values they stand for.
+enum SurfaceLongFormCode {
+    kSurfContourSwitchOff = 32766,        // 0 (also the data-set kind 0)
+    kSurfContourSwitchOn = 32465,         // 1
+    kSurfLabelsLeftToRight = 32490,       // 0
+    kSurfLabelsAlongLine = 32489,         // 1
+    kSurfRandomMethod1 = 32767,           // 1
+    kSurfRandomMethod2 = 32471,           // 2
+    kSurfMarkerPlain = 32765,             // +symbol
+    kSurfMarkerWithValue = 32464,         // -symbol
+    kSurfMapFrameType0 = 32488,
+    kSurfMapFrameType1 = 32762,
+    kSurfMapFrameType2 = 32499,
+    kSurfScaleFirstOn = 32486,
+    kSurfScaleFirstOff = 32485,
+    kSurfScaleSecondOff = 32484,
+    kSurfScaleSecondOn = 32483,
+    kSurfCharModeOff = 32761,             // 0
+    kSurfCrossFrameType0 = 32477,
+    kSurfCrossFrameType1 = 32476,
+    kSurfCrossFrameType2 = 32475,
+    kSurfCrossFrameType3 = 32474,
+    kSurfTitlesNone = 32496,              // -2
+    kSurfTitlesNoFactor = 32495,          // -1
+    kSurfTitleContourHeight = 32494,      // 4
+    kSurfTitleContourStep = 32493,        // 5
+    kSurfTitleXLimits = 32492,            // 6
+};
+
+// ---- Library open and close -------------------------------------------------------------------
+void SURF();
+void SUREND();
+void krOpenSurf();
+void krCloseSurf();
+
+// ---- Workspace ------------------------------------------------------------------------------
+// n <= 0 stores the size only; a new array starts all zero; an attached array is released.
+void krMakeWorkspace(const int& n, SurfaceWorkspace& ws);
+void krFreeWorkspace(SurfaceWorkspace& ws);
+
+// ---- Map coordinates ------------------------------------------------------------------------
+void CONSPA(const float& x, const float& y, float& X, float& Y);
+void SPACON(const float& X, const float& Y, float& x, float& y);
+void krTransformMapCoord(const float& x, const float& y, SurfacePicturePoint& point);
+void krTransformToMapCoord(const float& X, const float& Y, SurfacePoint2& point);
+
+// ---- Contour map settings -------------------------------------------------------------------
+void CIRPTS(const int& n);
+void CONANN(const int& skip, const float& spacing, const float& size, const int& width,
+            const int& decimals, const int& exponent, const int& pen, const int& alongLine);
+void LEVELS(const float& zlow, const float& zhigh);
+void CONDEF(const int& n, const float* z);
+void RANINT(const int& method, const float& value);
+void RANPTS(const int& marker);
+void CONBND(const float& xmin, const float& xmax, const float& ymin, const float& ymax);
+void CONLIN(const int& framePen, const int& linePen, const int& majorPen, const int& majorEvery);
+void CONFRA(const int& type);
+void CONSWI(const int& value);
+void CONSCA(const float& s1, const float& s2, const float& s3, const int& kind);
+void TITSTR(const char* text, int length);
+void SURMOD(const int& mode);
+void CRSFRA(const int& type);
+void CRSBND(const float& xmin, const float& xmax, const float& ymin, const float& ymax);
+void ANNSTR(const int& selector, const char* text, int length);
+
+void krSetInterpolationPatch(const int& n);
+void krSetContourAnnotation(const int& skip, const float& spacing, const float& size,
+                            const int& width, const int& decimals, const int& exponent,
+                            const int& pen, const int& alongLineCode);
+void krSetContourLimits(const float& zlow, const float& zhigh);
+void krSetContourLevels(const int& n, const float* heights);
+void krSetRandomInterpolation(const int& methodCode, const float& value);
+void krSetRandomPointMarker(const int& markerCode, const int& symbol);
+void krSetContourMapFrame(const SurfaceExtent& extent);
+// The major-line pen is a pen pair (a, b): a < 0 not drawn, a = 0 colour b, a > 0 and b = 0
+// line style a, a > 0 and b > 0 kernel pen b.
+void krSetContourMapLineStyles(const int& framePen, const int& linePen, const int& majorA,
+                               const int& majorB, const int& majorEvery);
+void krSetContourMapFrameType(const int& typeCode);
+void krSetContourDrawingSwitch(const int& value);
+void krSetContourMapFrameScale(const float& s1, const float& s2, const float& s3,
+                               const int& firstKindCode, const int& secondKindCode);
+void krSetSurfPlotTitle(const char* text, int length);
+void krSetSurfCharMode(const int& modeCode);
+void krSetCrossSectionFrameType(const int& typeCode);
+void krSetCrossSectionFrame(const SurfaceExtent& extent);
+void krSetSurfaceAxesTitle(const int& selectorCode, const char* text, int length);
+
+#endif

@@ -1,0 +1,321 @@
+// map_transform.cpp - the conversions between map and picture coordinates (CONSPA, SPACON),
+// the map polylines and fills through which every contour line and band passes, number
+// labels, the label direction and the perspective point transform.
+//
+// Picture to map: x = ((X - originX) / scaleX + startX) * factorX; map to picture:
+// X = (x / factorX - startX) * scaleX + originX; the same for y.  Before a map frame has been
+// laid out (or after one failed) the transform has no size and nothing is converted through it.
+#include "frame/map_transform.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "frame/intervals.h"
+#include "frame/kernel_layer.h"
+#include "frame/routine_frame.h"
+#include "frame/state.h"
+#include "tterrlib.h"
+
+namespace {
+
+constexpr int kNoMap = 8;
+constexpr int kLabelTooWide = -12;
+constexpr int kMaxLabel = 9;
+constexpr int kLabelText = 10;
+
+bool isFiniteValue(double v) { return std::isfinite(v); }
+
+// True once a map frame has given the transform a size and non-zero scales.
+bool transformUsable()
+{
+    const MapTransform& m = surfaceState.map;
+    const float eps = surfaceState.eps;
+    return m.mapWidth > eps && m.mapHeight > eps && m.scaleX != 0.0f && m.scaleY != 0.0f &&
+           m.factorX != 0.0f && m.factorY != 0.0f && isFiniteValue(m.scaleX) && isFiniteValue(m.scaleY) &&
+           isFiniteValue(m.factorX) && isFiniteValue(m.factorY);
+}
+
+double pictureToMapX(double X)
+{
+    const MapTransform& m = surfaceState.map;
+    return ((X - m.originX) / m.scaleX + m.startX) * m.factorX;
+}
+
+double pictureToMapY(double Y)
+{
+    const MapTransform& m = surfaceState.map;
+    return ((Y - m.originY) / m.scaleY + m.startY) * m.factorY;
+}
+
+double mapToPictureX(double x)
+{
+    const MapTransform& m = surfaceState.map;
+    return (x / m.factorX - m.startX) * m.scaleX + m.originX;
+}
+
+double mapToPictureY(double y)
+{
+    const MapTransform& m = surfaceState.map;
+    return (y / m.factorY - m.startY) * m.scaleY + m.originY;
+}
+
+// Bends n picture points of the flat map through the network normalisation and the surface
+// projection, in place.  Without either the points stay exactly as given.  False when the
+// points have no picture position (no map frame yet, or a point in the plane of the eye).
+bool convertPoints(long long n, float* x, float* y)
+{
+    const SurfaceLibraryState& s = surfaceState;
+    const bool network = surfaceFlagOn(s.network.networkRoutineActive);
+    const bool onSurface = surfaceFlagOn(s.surface.contourOnSurface);
+    if (!network && !onSurface) return true;
+    if (!transformUsable()) return false;
+    for (long long i = 0; i < n; ++i) {
+        double u = pictureToMapX(x[i]);
+        double v = pictureToMapY(y[i]);
+        if (network) {
+            u = u * s.network.xrange + s.network.xmin;
+            v = v * s.network.yrange + s.network.ymin;
+        }
+        if (onSurface) {
+            float X = 0.0f, Y = 0.0f;
+            const float uf = static_cast<float>(u), vf = static_cast<float>(v);
+            if (!surfaceProjectPoint(uf, vf, s.surface.contourHeight, X, Y)) return false;
+            x[i] = X;
+            y[i] = Y;
+        } else {
+            x[i] = static_cast<float>(mapToPictureX(u));
+            y[i] = static_cast<float>(mapToPictureY(v));
+        }
+    }
+    return true;
+}
+
+void limitWidth(int& width)
+{
+    if (width > kMaxLabel || width < -kMaxLabel) {
+        surfaceReportError(kLabelTooWide);
+        width = width > 0 ? kMaxLabel : -kMaxLabel;
+    }
+}
+
+// Puts the label text[0..9] at (X, Y): width > 0 right-aligned ending at X (measured extent,
+// at most 10 digit widths), otherwise starting at X with leading blanks trimmed when width < 0.
+void placeLabel(const float& X, const float& Y, const char* text, int width)
+{
+    SurfaceLibraryState& s = surfaceState;
+    int end = kLabelText;
+    while (end > 0 && text[end - 1] == ' ') --end;
+    int start = 0;
+    if (width < 0) {
+        while (start < end && text[start] == ' ') ++start;
+    }
+    const int length = end - start;
+    s.lastUsedLength = width < 0 ? -length : length;
+    if (length <= 0) return;
+
+    float x = X;
+    const int control = 1;   // a label of '*' is drawn as it stands
+    if (width > 0) {
+        int status = 0;
+        float extent = 0.0f, r2 = 0.0f, r3 = 0.0f, height = 0.0f;
+        surfaceMeasureText(text + start, length, status, extent, r2, r3, height, control);
+        x = X - std::min(extent, 10.0f * s.digitWidth);
+    }
+    surfaceSuspendLineStyle();
+    if (s.outputEnabled == 1) surfaceDrawText(x, Y, text + start, length, control);
+    surfaceResumeLineStyle();
+}
+
+}  // namespace
+
+// ---- Number texts ---------------------------------------------------------------------------
+
+int surfaceFormatNumber(double value, int width, int decimals, char* text)
+{
+    std::memset(text, ' ', kLabelText);
+    int field = std::min(width < 0 ? -width : width, kMaxLabel);
+    decimals = std::clamp(decimals, 0, 40);
+    char digits[96];
+    int length = sizeof digits;
+    if (isFiniteValue(value) && std::fabs(value) < 1.0e40) {
+        length = std::snprintf(digits, sizeof digits, "%.*f", decimals, value);
+    }
+    if (field == 0) field = std::min(length, kMaxLabel);   // the shortest form
+    const char* shown = digits;
+    if (length > field && decimals > 0) {
+        // A leading zero before the decimal point is dropped when that makes the number fit.
+        if (length - 1 == field && std::strncmp(digits, "0.", 2) == 0) {
+            shown = digits + 1;
+            length -= 1;
+        } else if (length - 1 == field && std::strncmp(digits, "-0.", 3) == 0) {
+            digits[1] = '-';
+            shown = digits + 1;
+            length -= 1;
+        }
+    }
+    if (length > field || length <= 0) {
+        std::memset(text, '*', field);
+        return field;
+    }
+    std::memcpy(text + field - length, shown, length);
+    // A blank just before the decimal point becomes "0"; a "-" there becomes "-0" when there
+    // is room before it.
+    for (int i = 1; i < field; ++i) {
+        if (text[i] != '.') continue;
+        if (text[i - 1] == ' ') {
+            text[i - 1] = '0';
+        } else if (text[i - 1] == '-' && i >= 2 && text[i - 2] == ' ') {
+            text[i - 2] = '-';
+            text[i - 1] = '0';
+        }
+        break;
+    }
+    return field;
+}
+
+// ---- Number labels --------------------------------------------------------------------------
+
+void surfaceDrawNumber(const float& X, const float& Y, const float& value, int& width,
+                       int& decimals, const int& power)
+{
+    if (decimals < 0) decimals = 0;
+    if (decimals == 0) {
+        surfaceDrawFixedNumber(X, Y, value, width, power);
+        return;
+    }
+    double v = value;
+    if (std::fabs(static_cast<double>(power)) < surfacePowerLimit()) {
+        v = std::pow(10.0, power) * v;
+    }
+    limitWidth(width);
+    char text[kLabelText];
+    surfaceFormatNumber(static_cast<float>(v), width, decimals, text);
+    placeLabel(X, Y, text, width);
+}
+
+void surfaceDrawFixedNumber(const float& X, const float& Y, const float& value, int& width,
+                            const int& power)
+{
+    double v = value;
+    if (std::fabs(static_cast<double>(power)) < surfacePowerLimit()) {
+        const double scale = std::pow(10.0, std::abs(power));
+        v = power >= 0 ? v * scale : v / scale;
+    }
+    v = std::round(v);   // halves away from zero
+    limitWidth(width);
+    char text[kLabelText];
+    const double largest = static_cast<double>(surfaceState.integerSetting4);
+    if (!isFiniteValue(v) || std::fabs(v) >= largest) {
+        // Beyond the kernel's integers: the field shows that the number does not fit.
+        const int field = width == 0 ? kMaxLabel : std::abs(width);
+        std::memset(text, ' ', kLabelText);
+        std::memset(text, '*', field);
+    } else {
+        surfaceFormatNumber(v, width, 0, text);
+    }
+    placeLabel(X, Y, text, width);
+}
+
+void surfaceDrawMapNumber(float& X, float& Y, const float& value, int& width, int& decimals,
+                          const int& power)
+{
+    const SurfaceLibraryState& s = surfaceState;
+    if (surfaceFlagOn(s.surface.contourOnSurface)) {
+        if (!transformUsable()) return;
+        const float u = static_cast<float>(pictureToMapX(X));
+        const float v = static_cast<float>(pictureToMapY(Y));
+        float PX = X, PY = Y;
+        if (!surfaceProjectPoint(u, v, s.surface.contourHeight, PX, PY)) return;
+        X = PX;
+        Y = PY;
+    }
+    surfaceDrawNumber(X, Y, value, width, decimals, power);
+}
+
+void surfaceSetLabelDirection(const float& /*width*/, const float& height, const float& angle)
+{
+    surfaceSetTextSize(height);
+    const double a = (static_cast<double>(angle) + 90.0) * 0.0174533;
+    surfaceState.labelDirection[0] = static_cast<float>(std::cos(a));
+    surfaceState.labelDirection[1] = static_cast<float>(std::sin(a));
+    surfaceSetTextAngle(surfaceState.labelDirection[0], surfaceState.labelDirection[1]);
+}
+
+bool surfaceProjectPoint(const float& x, const float& y, const float& z, float& X, float& Y)
+{
+    const ProjectionTerms& p = surfaceState.projection;
+    const double dx = static_cast<double>(x) - p.centreX;
+    const double dy = (static_cast<double>(y) - p.centreY) * surfaceState.surface.axesRatio;
+    const double dz = (static_cast<double>(z) - p.zOrigin) * p.zScale;
+    const double depth = p.sinAzSinTilt * dx + p.cosAzSinTilt * dy + p.cosTilt * dz;
+    const double denominator = p.eyeDistance - depth;
+    if (denominator == 0.0) return false;
+    const double g = p.eyeDistance / denominator;
+    const double px = (g * (p.cosAzimuth * dx - p.sinAzimuth * dy) - p.rawXMin) * p.scaleX + p.frameX;
+    const double py =
+        (g * (p.sinAzCosTilt * dx + p.cosAzCosTilt * dy - p.sinTilt * dz) - p.rawYMin) * p.scaleY +
+        p.frameY;
+    if (!isFiniteValue(px) || !isFiniteValue(py)) return false;
+    X = static_cast<float>(px);
+    Y = static_cast<float>(py);
+    return true;
+}
+
+// ---- Map polylines and fills ----------------------------------------------------------------
+
+void surfaceDrawMapPolyline(const int& n, float* x, float* y)
+{
+    if (n < 1) return;
+    if (!convertPoints(n, x, y)) return;
+    surfaceDrawPolyline(n, x, y);
+}
+
+void surfaceFillMapAreas(const int& np, const float* counts, float* x, float* y)
+{
+    long long total = 0;
+    for (int k = 0; k < np; ++k) total += surfaceVertexCount(counts[k]);
+    if (!convertPoints(total, x, y)) return;
+    surfaceFillPolygons(np, counts, x, y);
+}
+
+// ---- Exported conversions -------------------------------------------------------------------
+
+namespace {
+
+bool mapIsCurrent()
+{
+    const int code = surfaceState.drawing.code;
+    if (code == kDrawingGriddedMap || code == kDrawingNetworkMap) return true;
+    surfaceReportError(kNoMap);
+    return false;
+}
+
+}  // namespace
+
+void CONSPA(const float& x, const float& y, float& X, float& Y)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::CONSPA);
+    if (!mapIsCurrent()) return;
+    if (!transformUsable()) {
+        X = 0.0f;
+        Y = 0.0f;
+        return;
+    }
+    X = static_cast<float>(mapToPictureX(x));
+    Y = static_cast<float>(mapToPictureY(y));
+}
+
+void SPACON(const float& X, const float& Y, float& x, float& y)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::SPACON);
+    if (!mapIsCurrent()) return;
+    if (!transformUsable()) {
+        x = 0.0f;
+        y = 0.0f;
+        return;
+    }
+    x = static_cast<float>(pictureToMapX(X));
+    y = static_cast<float>(pictureToMapY(Y));
+}

@@ -1,0 +1,343 @@
+// state.h - the one process-wide state block of the surface library.
+//
+// Every setting and working value of the library lives in `surfaceState`, a
+// SurfaceLibraryState made of the records below.  The block is all zero before the first
+// routine call; surfaceSetDefaults (frame/defaults.cpp) writes the first-use values.  Fields
+// that the defaults do not write keep what they hold.  Flags hold -1 for on and 0 for off and
+// readers test only the lowest bit (surfaceFlagOn).
+#ifndef SURFLIB_FRAME_STATE_H
+#define SURFLIB_FRAME_STATE_H
+
+constexpr int kSurfaceMaxLevels = 100;      // capacity of the level list
+constexpr int kSurfaceLevelOverflow = 101;  // level count marking a list that overflowed
+constexpr int kSurfaceTitleChars = 120;     // plot title
+constexpr int kSurfaceAxisTitleChars = 25;  // each of the seven axis titles
+constexpr int kSurfaceFillBufferPoints = 100;
+constexpr int kSurfaceInternalWorkWords = 3800;
+
+inline bool surfaceFlagOn(int flag) { return (flag & 1) != 0; }
+
+// How contour maps look: levels, labels, pens, frames, title (setters in grid/settings.cpp).
+struct ContourSettings {
+    int patchPoints;             // data points around each node in random-point gridding
+    int mapFrameType;            // 0..2
+    int crossSectionFrameType;   // 0..3
+    int majorLineEvery;
+    int pensSet;                 // flag; off: draw in the entry colour
+    int framePen, linePen, majorLinePen;
+    int randomMethod;            // 0..2
+    float randomValue;
+    // contour labels
+    int labelsOn;                // flag
+    int labelSkip;
+    float labelSpacing;
+    float labelSize;
+    int labelStyleGiven;         // flag
+    int labelWidth;
+    int labelFixedFormat;        // flag
+    int labelDecimals;
+    int labelExponent;           // 9999: not set
+    int labelPen;
+    int labelAlongLine;          // flag
+    // limits and explicit levels
+    int limitsOn;                // flag
+    float zLow, zHigh;
+    int levelListOn;             // flag
+    // data-point markers
+    int pointMarker;
+    int pointMarkersOn;          // flag
+    // map frame
+    float mapFrame[4];           // xmin, xmax, ymin, ymax
+    int mapFrameSet;             // flag
+    float frameScale[3];
+    int frameScaleGiven[3];      // flags
+    int frameScaleFirstKind;     // flag
+    int frameScaleSecondKind;    // flag
+    // drawing switches
+    int fillLinesSwitch;         // 0/1
+    int surfaceLinesSwitch;      // 0/1
+    // plot title
+    char title[kSurfaceTitleChars];
+    int titleLength;
+    int titleOn;                 // flag
+    int charMode;                // 0/1: text mode switched at the entry of drawing routines
+    // cross-section frame
+    float crossSectionFrame[4];
+    int crossSectionFrameSet;    // flag
+};
+
+// Explicit or drawn contour levels, 1-based positions stored from index 0.
+struct ContourLevelList {
+    int count;                   // 0..100, 101 = overflowed while drawing
+    int pens[kSurfaceMaxLevels];
+    float heights[kSurfaceMaxLevels];
+};
+
+// The current grid: its size, window and the gridding working values.
+struct GridState {
+    int nx, ny;
+    int nxIntervals, nyIntervals;   // nx - 1, ny - 1
+    int maxNodes;                   // max(nx, ny) of projected surfaces
+    int gridOffset;                 // word offset of the grid in the workspace
+    float xMin, xMax, yMin, yMax;   // grid window in map units
+    float xSpacing, ySpacing;
+    float zMin, zMax;
+    int pointCount;
+    int bucketDensity;              // gridding constant: buckets per patch diameter
+    int bucketColumns, bucketRows;
+    float patchRadius;
+    float bucketWidth, bucketHeight;
+    float dataXMin, dataXMax, dataYMin, dataYMax;
+    // written by the gridded map drivers
+    float contourInterval;
+    int levelExponent;              // power of ten of the map's levels
+    int mapLabelDecimals;
+    int mapLabelWidth;
+    int mapWorkspaceSize;           // recorded workspace size of the last map (0 = none)
+};
+
+// Axis titles and captions of maps and surfaces (ANNSTR).
+struct SurfaceTitles {
+    char titles[7][kSurfaceAxisTitleChars];
+    int lengths[7];
+    int titleMode;                  // 0 with factor, 1 without, 2 none
+};
+
+// The kind of the current drawing.
+enum SurfaceDrawingCode {
+    kDrawingNone = 1,
+    kDrawingGriddedMap = 2,
+    kDrawingIsometric = 3,
+    kDrawingPerspective = 4,
+    kDrawingNetworkMap = 5,
+    kDrawingPerspectiveSet = 6,
+};
+
+struct DrawingTypeCode {
+    int code;
+};
+
+// View terms, fit and frame of the current projected picture.
+struct ProjectionTerms {
+    float cosTilt, sinTilt;
+    float cosAzimuth, sinAzimuth;
+    float cosAzCosTilt, cosAzSinTilt, sinAzCosTilt, sinAzSinTilt;
+    float rawXMin, rawXMax, rawYMin, rawYMax;
+    float scaleX, scaleY;
+    float firstFrom, firstTo;
+    float secondFrom, secondTo;
+    float boxCorners[8][2];
+    float eyeDistance;
+    float tiltAngle;
+    float azimuthAngle;
+    float centreX, centreY;
+    float vanishX, vanishY;
+    float zOrigin;
+    int splitIndex;
+    int viewQuadrant;
+    float frameX, frameY, frameWidth, frameHeight;
+    float isoCell;
+    float zScale;
+    int splitWalk;                  // flag
+    int belowView;                  // flag
+    int fitMargin;                  // flag; the outside flag of the smoothed contour buffer
+};
+
+// Ties the map area of the picture to map coordinates.
+struct MapTransform {
+    float originX, originY;
+    float mapWidth, mapHeight;
+    float startX, startY;
+    float scaleX, scaleY;
+    float factorX, factorY;
+    float zFactor;
+};
+
+// Settings of projected surfaces.
+struct SurfaceSettings {
+    int basePens[3];
+    int basePensUsed;               // flag
+    int baseStyleSet;               // flag
+    int baseStyleOne;               // flag
+    float heightRatio;
+    float axesRatio;
+    int gridIntervals[2];
+    int gridLinesOn;                // flag
+    int hiddenLinesOn;              // flag
+    int levelLimitsOn;              // flag
+    float levelLimits[2];
+    float axisLimits[2];
+    int axisLimitsSet;              // flag
+    int zAxisSwitch;                // PRJZAX mode
+    float zAxisValue;
+    float surfaceFrame[4];
+    int surfaceFrameSet;            // flag
+    int linePens[3];
+    int linePensSet;                // flag
+    int baseType;
+    float axesIntervals[3];
+    int axesIntervalsGiven[3];      // flags
+    int gridMode;
+    int annotationOn[3];            // flags
+    int annotationWidth[3];
+    int annotationDecimals[3];
+    int annotationExponent[3];      // 9999: not set
+    int axesStyle;                  // flag: PRJAXI called
+    int axesCodes1[6], axesCodes2[6];
+    int axesSwitches[6];
+    float axesValues[6];
+    float viewWorking[3];
+    // perspective set-up
+    int perspectiveSet;             // flag
+    float pictureXMin, pictureXMax, pictureYMin, pictureYMax;
+    float zRangeLow, zRangeHigh;
+    int fixedZRange;                // flag
+    float zAxisLow, zAxisHigh;
+    float zUnit;
+    // a contour map laid on a projected surface
+    int contourOnSurface;           // flag
+    float contourHeight;
+    float contourHeightLow, contourHeightHigh;
+    int fillPass;                   // flag of the isometric fill
+};
+
+// Interpolation on triangulated networks.
+struct NetworkSettings {
+    int interpolationMethod;
+    int neighbourCount;
+    int workingNeighbourCount;
+    int weightingFunction;
+    float contourStep;
+};
+
+// Description of the network last built in a workspace.
+struct NetworkLayout {
+    int storedSize;
+    int layoutPointCount;
+    int base;
+    int columns[12];
+    int capacity;
+    int triangleStart, spareStart;
+    float xmin, ymin, zmin, xrange, yrange, zrange;
+    int triangleCount;
+    int noSwap;
+    int gradientsReady, derivativesGiven, networkBuilt, bucketIndexBuilt;   // flags
+    int networkRoutineActive;       // flag: map polylines apply the normalisation
+    int descriptor[4];
+    float tracingWorking;
+    float bandFillWorking[2];
+};
+
+// The caller's kernel drawing state saved at entry, and the drawing layer's own state.
+struct SurfaceSavedKernelState {
+    int markerSymbol;
+    int fillStyle;
+    int fillColour;                 // -1: leave the current colour
+    int currentFillCode;
+    int fillCodeInEffect;           // -9999: none since the routine began
+    int decodedFillCode;            // the code fillStyle and fillColour were decoded from
+    int textLineStyle;
+    int savedTextMode;
+    float savedCharWidth, savedCharHeight;
+    int savedFont;
+    float savedTextAngle;
+    int savedLineStyle;
+    int savedJustification;
+    int savedColour;
+    float savedDashPattern[4];
+    int savedTable[16];
+    int entryColour;
+};
+
+// Word offsets of the parts of the caller's workspace.
+struct WorkspacePartition {
+    int sortedX, sortedY, sortedZ, bucketStart;
+    int grid, edgeFlags, extraGrid;
+    int fillCounts, fillX, fillY, fillPieceWords;
+    int runs, runLength;
+    int outlines, outlineLength;
+    int randomPointsSize;           // words used by the last random-point partition
+    int recordedSize;
+};
+
+// The 11 nice steps of interval choosing.
+struct SurfaceNiceSteps {
+    float steps[11];
+    int decimals[11];
+};
+
+struct SurfaceLibraryState {
+    ContourSettings contour;
+    ContourLevelList levels;
+    GridState grid;
+    SurfaceTitles titles;
+    DrawingTypeCode drawing;
+    ProjectionTerms projection;
+    MapTransform map;
+    SurfaceSettings surface;
+    NetworkSettings networkSettings;
+    NetworkLayout network;
+    SurfaceSavedKernelState saved;
+    WorkspacePartition partition;
+    SurfaceNiceSteps nice;
+
+    float eps;                      // smallest range that counts as non-zero
+    // kernel measures
+    float labelSpacingBase;
+    float digitWidth, charHeight;   // cw, ch: the text "8" in the kernel's text attributes
+    float realSetting2;             // largest real of the kernel
+    int integerSetting4;            // largest integer of the kernel
+    float plotX1, plotX2, plotY1, plotY2, plotWidth, plotHeight;
+    int currentPenCode;
+    // working values of the drawing routines
+    int levelLabelCounter;
+    int labelNextLevel;
+    int tracingPhase;
+    int smoothedLines;
+    int outputEnabled;              // number-drawing / line output switch: 1 draws
+    int lastUsedLength;             // of the last number label, negative when left-trimmed
+    float labelDirection[2];        // cosine and sine of the last label direction
+    int fillBandCount;
+    float bandFillWorking[2];
+    int labelSlotWorking;
+    float surfaceAxesWorking[2];
+    // label number format (surfaceChooseNumberFormat)
+    int labelPowerCode;             // 9999: no power-of-ten factor
+    int labelFormatDecimals;
+    int labelFormatWidth;
+    float labelFormatValue;
+    int labelNegatedWidth;
+    int numberFormatWarned;         // warning -44 reported for the current map
+    // the filled polygon part before it goes to the kernel
+    float fillBufferX[kSurfaceFillBufferPoints];
+    float fillBufferY[kSurfaceFillBufferPoints];
+    // the library's own workspace of the random-point and function routines
+    float internalWork[kSurfaceInternalWorkWords];
+};
+
+extern SurfaceLibraryState surfaceState;
+
+// Process-wide frame values outside the state block.
+struct SurfaceFrameSwitches {
+    int firstUse;       // 0 until the first routine entry has written the defaults
+    int openPending;    // library (re)opened; the next drawing routine switches the text mode
+};
+extern SurfaceFrameSwitches surfaceFrameSwitches;
+
+// What long forms remember of their previous call (not part of the library state, so SURF
+// leaves it alone).
+struct SurfaceLongFormMemory {
+    int randomPointMarker;
+    int networkMarker;
+    int baseStyle;
+};
+extern SurfaceLongFormMemory surfaceLongFormMemory;
+
+// For tests only: puts the library back to the state of a fresh process (all zero, first-use
+// switch 0).  Pair it with tarv::resetState(true) for the kernel.
+void surfaceResetLibraryForTests();
+
+// The first-use values (frame/defaults.cpp).
+void surfaceSetDefaults();
+
+#endif

@@ -1,0 +1,113 @@
+// workspace.cpp - the caller's workspace record, the size the gridding long forms give it,
+// and surfaceBeginDrawing, through which every drawing starts or continues.
+#include "frame/workspace.h"
+
+#include <algorithm>
+#include <new>
+
+#include "frame/kernel_layer.h"
+#include "frame/routine_frame.h"
+#include "frame/state.h"
+#include "tterrlib.h"
+
+namespace {
+
+constexpr int kNoDrawingToAddTo = 4;
+constexpr int kNoPictureToAddTo = 25;
+constexpr int kMeasureFailed = 99;
+
+// The drawing code a type needs (0: none) and the code it sets (0: unchanged).
+struct DrawingTypeRule {
+    int needsA, needsB, needsC;
+    int error;
+    int sets;
+};
+
+constexpr DrawingTypeRule kTypeRules[9] = {
+    {0, 0, 0, 0, 0},                                                           // unused
+    {0, 0, 0, 0, kDrawingGriddedMap},                                          // 1
+    {kDrawingGriddedMap, 0, 0, kNoDrawingToAddTo, 0},                          // 2
+    {0, 0, 0, 0, kDrawingIsometric},                                           // 3
+    {kDrawingGriddedMap, kDrawingIsometric, kDrawingPerspective, kNoPictureToAddTo, 0},  // 4
+    {0, 0, 0, 0, kDrawingPerspective},                                         // 5
+    {0, 0, 0, 0, kDrawingNetworkMap},                                          // 6
+    {kDrawingNetworkMap, 0, 0, kNoDrawingToAddTo, 0},                          // 7
+    {0, 0, 0, 0, kDrawingPerspectiveSet},                                      // 8
+};
+
+bool meetsRequirement(const DrawingTypeRule& rule, int code)
+{
+    if (rule.needsA == 0) return true;
+    return code == rule.needsA || code == rule.needsB || code == rule.needsC;
+}
+
+}  // namespace
+
+void krMakeWorkspace(const int& n, SurfaceWorkspace& ws)
+{
+    // An array already attached is released first, and a new one starts all zero, so that no
+    // routine ever reads words nobody wrote.
+    delete[] ws.words;
+    ws.words = nullptr;
+    ws.size = n;
+    if (n <= 0) return;
+    ws.words = new (std::nothrow) float[static_cast<size_t>(n)]();
+    if (ws.words == nullptr) ws.size = 0;
+}
+
+void krFreeWorkspace(SurfaceWorkspace& ws)
+{
+    delete[] ws.words;
+    ws.words = nullptr;
+    ws.size = 0;
+}
+
+void surfaceGriddingWorkspaceSize(const int& nx, const int& ny, const int& npts, int& size)
+{
+    const long long x = nx, y = ny, n = npts;
+    const long long nodes = x * y;
+    const long long a = nodes + 4 * n + 20 * std::max(x, y);
+    const long long b = 3 * nodes + 10000;
+    const long long c = 4 * n + 2 * nodes;
+    const long long largest = std::max({a, b, c});
+    size = largest > 2147483647LL || largest < 0 ? 0 : static_cast<int>(largest);
+}
+
+void surfaceBeginDrawing(const int& type)
+{
+    SurfaceLibraryState& s = surfaceState;
+    const bool known = type >= 1 && type <= 8;
+    if (known) {
+        const DrawingTypeRule& rule = kTypeRules[type];
+        if (!meetsRequirement(rule, s.drawing.code)) {
+            surfaceReportError(rule.error);
+            return;
+        }
+    }
+
+    int status = 0;
+    float width = 0.0f, r2 = 0.0f, r3 = 0.0f, height = 0.0f;
+    const int noControl = 0;
+    surfaceMeasureText("8", 1, status, width, r2, r3, height, noControl);
+    if (status == 0) {
+        s.digitWidth = width;
+        s.charHeight = height;
+    } else {
+        surfaceReportError(kMeasureFailed);
+    }
+
+    if (type != kAddToGriddedMap) {
+        float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+        surfaceEnquirePlotFrame(status, x1, y1, x2, y2);
+        if (status == 0) {
+            s.plotX1 = x1;
+            s.plotX2 = x2;
+            s.plotY1 = y1;
+            s.plotY2 = y2;
+            s.plotWidth = x2 - x1;
+            s.plotHeight = y2 - y1;
+        }
+    }
+
+    if (known && kTypeRules[type].sets != 0) s.drawing.code = kTypeRules[type].sets;
+}
