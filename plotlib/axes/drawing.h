@@ -1,0 +1,38 @@
+// drawing.h - drawing of axes, frames and grids, for AXIDRA, GRID, the whole-graph routine
+// and the chart routines that frame their plot.
+//
+// All geometry is in kernel units and comes from the axis transforms of the last set-up.
+// Sign conventions of the tick and annotation switches:
+//   x axis: tick switch > 0 draws ticks downward, < 0 upward; annotation > 0 writes the
+//           numbers below the axis, < 0 above;
+//   y axis: tick switch > 0 draws ticks to the right, < 0 to the left; annotation > 0 writes
+//           the numbers to the right, < 0 to the left;
+//   |tick switch| >= 2 adds minor ticks; 0 draws the line only; annotation 0 writes nothing.
+#ifndef PLOTLIB_AXES_DRAWING_H
+#define PLOTLIB_AXES_DRAWING_H
+
+// One x (y) axis with its line starting at (startX, startY): `tickCount` major ticks from
+// `firstTick` (a kernel x for the x axis, a kernel y for the y axis) at the tick spacing of the
+// axis, each `majorLength` long, minor ticks `minorLength` long, then the numbers and the
+// exponent caption on the side of the annotation switch.
+void graphDrawXAxis(const float& startX, const float& startY, const int& tickSwitch,
+                    const int& tickCount, const float& firstTick, const float& majorLength,
+                    const float& minorLength, const int& annotationSwitch);
+void graphDrawYAxis(const float& startX, const float& startY, const int& tickSwitch,
+                    const int& tickCount, const float& firstTick, const float& majorLength,
+                    const float& minorLength, const int& annotationSwitch);
+
+// The frame about the plot with grid lines, tick marks or grid markers.  kind = |style| + 1
+// (above 5: 2): 1 frame only, 2 ticks and a marker grid, 3 ticks, 4 grid lines, 5 grid lines
+// with thin minor lines; a negative style adds minor ticks or lines.  Options (-1 that side
+// bare, 0 no numbers, 1 numbers; others act as 1) steer the bottom (x) and left (y) sides.
+// Sets both axes up afresh; the x axis is current afterwards.
+void graphDrawAxesAndGrid(const int& style, const int& xOption, const int& yOption);
+
+// Precision check of axis n before it is set up: when its range is empty or the transform
+// would be steeper than the kernel can map, reports `warning` (a kernel number, already moved)
+// or, when `warning` is 0, -20 through graphReportError; then widens the range and clears the
+// set-up flag.
+void graphCheckAxisPrecision(int n, int warning);
+
+#endif
