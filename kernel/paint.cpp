@@ -1,0 +1,375 @@
+// paint.cpp - putting strokes, fills, markers and glyphs on the Cairo target in use.
+//
+// Consecutive line segments with the same attributes are collected into one path and stroked
+// together (every few thousand segments, and whenever an attribute changes or something else
+// is drawn).  Coordinates far outside the device are clipped before they reach Cairo, whose
+// fixed-point arithmetic would wrap them.
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "state.h"
+
+namespace tarv {
+
+namespace {
+
+constexpr int kSegmentsPerStroke = 2048;
+constexpr double kFar = 1.0e5;   // device units beyond the target still passed to Cairo
+
+// Palette: 0 white background, 1 black, then distinct colours.
+constexpr double kPalette[][3] = {
+    {1.00, 1.00, 1.00}, {0.00, 0.00, 0.00}, {0.85, 0.10, 0.10}, {0.10, 0.60, 0.10},
+    {0.10, 0.20, 0.85}, {0.95, 0.75, 0.00}, {0.80, 0.10, 0.70}, {0.00, 0.65, 0.75},
+    {1.00, 0.50, 0.00}, {0.45, 0.20, 0.65}, {0.55, 0.30, 0.10}, {0.50, 0.50, 0.50},
+    {0.00, 0.40, 0.20}, {0.00, 0.00, 0.45}, {0.50, 0.00, 0.10}, {0.50, 0.50, 0.00},
+    {1.00, 0.55, 0.70}, {0.80, 0.80, 0.80},
+};
+constexpr int kPaletteSize = sizeof kPalette / sizeof kPalette[0];
+
+// Built-in dash styles 1..9, in thousandths of the output width.
+constexpr double kDashes[9][4] = {
+    {8, 4, 8, 4}, {2, 3, 2, 3}, {12, 4, 2, 4}, {16, 6, 16, 6}, {12, 3, 2, 3},
+    {6, 6, 6, 6}, {20, 4, 4, 4}, {1, 4, 1, 4}, {24, 6, 6, 6},
+};
+
+double thinnest() { return state().device.vector ? 0.5 : 1.0; }
+
+double strokeWidth() {
+    double w = static_cast<double>(state().line.width) * deviceScale();
+    return std::clamp(w, thinnest(), 1.0e4);
+}
+
+void setColour(cairo_t* cr, int index) {
+    double r, g, b;
+    paletteColour(index, r, g, b);
+    cairo_set_source_rgb(cr, r, g, b);
+}
+
+void setDash(cairo_t* cr) {
+    const KernelState& s = state();
+    int style = s.line.style;
+    double d[4];
+    if (style >= 1 && style <= 9) {
+        double unit = s.device.targetWidth / 1000.0;
+        for (int k = 0; k < 4; ++k) d[k] = kDashes[style - 1][k] * unit;
+    } else if (style == -1) {
+        for (int k = 0; k < 4; ++k) d[k] = std::fabs(static_cast<double>(s.line.dash[static_cast<size_t>(k)])) * deviceScale();
+    } else {
+        cairo_set_dash(cr, nullptr, 0, 0.0);
+        return;
+    }
+    double sum = 0.0;
+    for (double v : d) sum += v;
+    if (!std::isfinite(sum) || sum < 0.5 || sum > 1.0e6) {
+        cairo_set_dash(cr, nullptr, 0, 0.0);
+        return;
+    }
+    cairo_set_dash(cr, d, 4, 0.0);
+}
+
+void beginStroke() {
+    DeviceState& d = state().device;
+    setColour(d.cr, state().line.colour);
+    cairo_set_line_width(d.cr, strokeWidth());
+    cairo_set_line_cap(d.cr, CAIRO_LINE_CAP_BUTT);
+    cairo_set_line_join(d.cr, CAIRO_LINE_JOIN_ROUND);
+    setDash(d.cr);
+    d.pathOpen = true;
+    d.pendingSegments = 0;
+    d.lastX = d.lastY = NAN;
+}
+
+// Cuts the segment to the box around the device; false when nothing of it is left.
+bool clipSegment(double& x0, double& y0, double& x1, double& y1) {
+    const DeviceState& d = state().device;
+    double lo[2] = {-kFar, -kFar}, hi[2] = {d.targetWidth + kFar, d.targetHeight + kFar};
+    double t0 = 0.0, t1 = 1.0;
+    double p0[2] = {x0, y0}, delta[2] = {x1 - x0, y1 - y0};
+    for (int a = 0; a < 2; ++a) {
+        if (delta[a] == 0.0) {
+            if (p0[a] < lo[a] || p0[a] > hi[a]) return false;
+            continue;
+        }
+        double ta = (lo[a] - p0[a]) / delta[a], tb = (hi[a] - p0[a]) / delta[a];
+        if (ta > tb) std::swap(ta, tb);
+        t0 = std::max(t0, ta);
+        t1 = std::min(t1, tb);
+        if (t0 > t1) return false;
+    }
+    x1 = p0[0] + t1 * delta[0];
+    y1 = p0[1] + t1 * delta[1];
+    x0 = p0[0] + t0 * delta[0];
+    y0 = p0[1] + t0 * delta[1];
+    return true;
+}
+
+double clampFar(double v, double size) { return std::clamp(v, -kFar, size + kFar); }
+
+void ringPath(cairo_t* cr, const std::vector<std::vector<Point>>& rings) {
+    const DeviceState& d = state().device;
+    for (const auto& ring : rings) {
+        if (ring.empty()) continue;
+        for (size_t k = 0; k < ring.size(); ++k) {
+            double x, y;
+            deviceMapPoint(ring[k].x, ring[k].y, x, y);
+            x = clampFar(x, d.targetWidth);
+            y = clampFar(y, d.targetHeight);
+            if (k == 0)
+                cairo_move_to(cr, x, y);
+            else
+                cairo_line_to(cr, x, y);
+        }
+        cairo_close_path(cr);
+    }
+}
+
+// Hatch lines at the given angles (degrees) and spacing over the clip area.
+void hatch(cairo_t* cr, std::initializer_list<double> angles, double spacing) {
+    double x1, y1, x2, y2;
+    cairo_clip_extents(cr, &x1, &y1, &x2, &y2);
+    double cx = 0.5 * (x1 + x2), cy = 0.5 * (y1 + y2);
+    double r = 0.5 * std::hypot(x2 - x1, y2 - y1) + spacing;
+    int lines = static_cast<int>(std::min(2.0 * r / spacing + 1.0, 20000.0));
+    for (double deg : angles) {
+        double a = deg * std::numbers::pi / 180.0;
+        double ux = std::cos(a), uy = -std::sin(a);   // along the line (device y down)
+        double nx = -uy, ny = ux;                     // across
+        for (int k = 0; k <= lines; ++k) {
+            double off = -r + k * spacing;
+            double px = cx + nx * off, py = cy + ny * off;
+            cairo_move_to(cr, px - ux * r, py - uy * r);
+            cairo_line_to(cr, px + ux * r, py + uy * r);
+        }
+    }
+    cairo_stroke(cr);
+}
+
+}  // namespace
+
+void paletteColour(int index, double& r, double& g, double& b) {
+    long long i = index < 0 ? -static_cast<long long>(index) : index;
+    if (i >= kPaletteSize) i = 2 + (i - 2) % (kPaletteSize - 2);
+    r = kPalette[i][0];
+    g = kPalette[i][1];
+    b = kPalette[i][2];
+}
+
+void deviceFlushStroke() {
+    DeviceState& d = state().device;
+    if (!d.pathOpen) return;
+    if (d.cr != nullptr) cairo_stroke(d.cr);
+    d.pathOpen = false;
+    d.pendingSegments = 0;
+}
+
+void deviceLineTo(double kx0, double ky0, double kx1, double ky1) {
+    DeviceState& d = state().device;
+    if (d.cr == nullptr) return;
+    double x0, y0, x1, y1;
+    deviceMapPoint(kx0, ky0, x0, y0);
+    deviceMapPoint(kx1, ky1, x1, y1);
+    if (!clipSegment(x0, y0, x1, y1)) return;
+    if (!d.pathOpen) beginStroke();
+    if (x0 != d.lastX || y0 != d.lastY) cairo_move_to(d.cr, x0, y0);
+    cairo_line_to(d.cr, x1, y1);
+    d.lastX = x1;
+    d.lastY = y1;
+    if (++d.pendingSegments >= kSegmentsPerStroke) {
+        // Stroke now but keep going from the same point.
+        cairo_stroke(d.cr);
+        d.pendingSegments = 0;
+        cairo_move_to(d.cr, x1, y1);
+    }
+}
+
+void devicePolyline(const std::vector<Point>& pts) {
+    for (size_t k = 1; k < pts.size(); ++k)
+        deviceLineTo(pts[k - 1].x, pts[k - 1].y, pts[k].x, pts[k].y);
+}
+
+void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int colour) {
+    DeviceState& d = state().device;
+    if (d.cr == nullptr) return;
+    deviceFlushStroke();
+    cairo_t* cr = d.cr;
+    cairo_save(cr);
+    cairo_new_path(cr);
+    ringPath(cr, rings);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    setColour(cr, colour);
+    if (style == 0) {
+        cairo_fill(cr);
+    } else if (style == -1) {
+        cairo_set_line_width(cr, strokeWidth());
+        cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
+        setDash(cr);
+        cairo_stroke(cr);
+    } else {
+        cairo_clip(cr);
+        double spacing = std::max(2.0, 8.0 * d.targetWidth / 1000.0);
+        cairo_set_line_width(cr, thinnest());
+        cairo_set_dash(cr, nullptr, 0, 0.0);
+        int h = (style - 1) % 8 + 1;
+        switch (h) {
+            case 1: hatch(cr, {0.0}, spacing); break;
+            case 2: hatch(cr, {90.0}, spacing); break;
+            case 3: hatch(cr, {45.0}, spacing); break;
+            case 4: hatch(cr, {-45.0}, spacing); break;
+            case 5: hatch(cr, {0.0, 90.0}, spacing); break;
+            case 6: hatch(cr, {45.0, -45.0}, spacing); break;
+            case 7: hatch(cr, {0.0}, 0.5 * spacing); break;
+            default: hatch(cr, {45.0}, 0.5 * spacing); break;
+        }
+    }
+    cairo_restore(cr);
+}
+
+void deviceMarker(double kx, double ky, int symbol) {
+    DeviceState& d = state().device;
+    if (d.cr == nullptr) return;
+    deviceFlushStroke();
+    double x, y;
+    deviceMapPoint(kx, ky, x, y);
+    if (x < -kFar || y < -kFar || x > d.targetWidth + kFar || y > d.targetHeight + kFar) return;
+    double s = std::clamp(0.5 * std::fabs(static_cast<double>(state().text.height)) * deviceScale(),
+                          1.0, 1.0e4);
+    cairo_t* cr = d.cr;
+    cairo_save(cr);
+    cairo_new_path(cr);
+    setColour(cr, state().line.colour);
+    cairo_set_line_width(cr, strokeWidth());
+    cairo_set_line_join(cr, CAIRO_LINE_JOIN_MITER);
+    cairo_set_dash(cr, nullptr, 0, 0.0);
+    const double pi = std::numbers::pi;
+    auto polygon = [&](int corners, double start, double radius) {
+        for (int k = 0; k < corners; ++k) {
+            double a = start + 2.0 * pi * k / corners;
+            double px = x + radius * std::cos(a), py = y - radius * std::sin(a);
+            if (k == 0) cairo_move_to(cr, px, py); else cairo_line_to(cr, px, py);
+        }
+        cairo_close_path(cr);
+    };
+    auto spokes = [&](int count, double start) {
+        for (int k = 0; k < count; ++k) {
+            double a = start + pi * k / count;
+            cairo_move_to(cr, x - s * std::cos(a), y + s * std::sin(a));
+            cairo_line_to(cr, x + s * std::cos(a), y - s * std::sin(a));
+        }
+    };
+    int m = symbol % 16;
+    bool filled = false;
+    switch (m) {
+        case 0: cairo_arc(cr, x, y, std::max(1.0, 0.25 * s), 0.0, 2.0 * pi); filled = true; break;
+        case 1: spokes(2, 0.0); break;
+        case 2: spokes(4, 0.0); break;
+        case 3: cairo_arc(cr, x, y, s, 0.0, 2.0 * pi); break;
+        case 4: spokes(2, pi / 4.0); break;
+        case 5: polygon(4, pi / 4.0, s * std::numbers::sqrt2); break;
+        case 6: polygon(3, pi / 2.0, s); break;
+        case 7: polygon(4, 0.0, s); break;
+        case 8: cairo_arc(cr, x, y, s, 0.0, 2.0 * pi); filled = true; break;
+        case 9: polygon(4, pi / 4.0, s * std::numbers::sqrt2); filled = true; break;
+        case 10: polygon(3, pi / 2.0, s); filled = true; break;
+        case 11: polygon(4, 0.0, s); filled = true; break;
+        case 12: polygon(3, -pi / 2.0, s); break;
+        case 13: polygon(3, -pi / 2.0, s); filled = true; break;
+        case 14: polygon(5, pi / 2.0, s); break;
+        default: polygon(6, 0.0, s); filled = true; break;
+    }
+    if (filled) cairo_fill(cr); else cairo_stroke(cr);
+    cairo_restore(cr);
+}
+
+// ---- glyphs ------------------------------------------------------------------------------------
+
+namespace {
+
+// The monospaced face and the proportions that scale a glyph to the character cell.
+void ensureFont() {
+    DeviceState& d = state().device;
+    if (d.font != nullptr) return;
+    d.font = cairo_toy_font_face_create("DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL,
+                                        CAIRO_FONT_WEIGHT_NORMAL);
+    cairo_matrix_t size, identity;
+    cairo_matrix_init_scale(&size, 100.0, 100.0);
+    cairo_matrix_init_identity(&identity);
+    cairo_font_options_t* opt = cairo_font_options_create();
+    cairo_font_options_set_hint_metrics(opt, CAIRO_HINT_METRICS_OFF);
+    cairo_font_options_set_hint_style(opt, CAIRO_HINT_STYLE_NONE);
+    cairo_scaled_font_t* sf = cairo_scaled_font_create(d.font, &size, &identity, opt);
+    cairo_text_extents_t m, h;
+    cairo_scaled_font_text_extents(sf, "M", &m);
+    cairo_scaled_font_text_extents(sf, "H", &h);
+    if (m.x_advance > 1.0) d.fontAdvance = m.x_advance / 100.0;
+    if (h.y_bearing < -1.0) d.fontCapHeight = -h.y_bearing / 100.0;
+    for (int c = 0; c < 256; ++c) {
+        char utf8[3] = {0, 0, 0};
+        if (c < 128) {
+            utf8[0] = static_cast<char>(c);
+        } else {   // bytes above 127 are taken as Latin-1
+            utf8[0] = static_cast<char>(0xC0 | (c >> 6));
+            utf8[1] = static_cast<char>(0x80 | (c & 0x3F));
+        }
+        cairo_glyph_t* glyphs = nullptr;
+        int count = 0;
+        if (c >= 32 && cairo_scaled_font_text_to_glyphs(sf, 0, 0, utf8, -1, &glyphs, &count,
+                                                       nullptr, nullptr, nullptr) ==
+                           CAIRO_STATUS_SUCCESS &&
+            count == 1) {
+            d.glyphs[static_cast<size_t>(c)] = glyphs[0].index;
+            d.glyphKnown[static_cast<size_t>(c)] = true;
+        }
+        cairo_glyph_free(glyphs);
+    }
+    cairo_scaled_font_destroy(sf);
+    cairo_font_options_destroy(opt);
+}
+
+}  // namespace
+
+void deviceText(const std::vector<std::string>& lines, double x, double y) {
+    DeviceState& d = state().device;
+    if (d.cr == nullptr) return;
+    deviceFlushStroke();
+    const TextState& t = state().text;
+    double cw = t.width, ch = t.height;
+    double pixelsHigh = ch * deviceScale(), pixelsWide = cw * deviceScale();
+    if (!(cw > 0.0 && ch > 0.0) || pixelsHigh < 0.2 || pixelsHigh > 1.0e5 || pixelsWide > 1.0e5)
+        return;
+    double dx, dy;
+    deviceMapPoint(x, y, dx, dy);
+    double reach = (2.0 * static_cast<double>(lines.size()) * pixelsHigh) + pixelsWide * 1000.0;
+    if (dx < -kFar - reach || dy < -kFar - reach || dx > d.targetWidth + kFar + reach ||
+        dy > d.targetHeight + kFar + reach)
+        return;
+    ensureFont();
+    cairo_t* cr = d.cr;
+    cairo_save(cr);
+    cairo_matrix_t m;
+    cairo_matrix_init(&m, d.ax, 0.0, 0.0, d.ay, d.bx, d.by);
+    cairo_set_matrix(cr, &m);
+    cairo_translate(cr, x, y);
+    cairo_rotate(cr, static_cast<double>(t.angle) * std::numbers::pi / 180.0);
+    cairo_scale(cr, 1.0, -1.0);   // glyph space: y down, one unit a kernel unit
+    cairo_set_font_face(cr, d.font);
+    cairo_matrix_t fm;
+    cairo_matrix_init_scale(&fm, cw / d.fontAdvance, ch / d.fontCapHeight);
+    cairo_set_font_matrix(cr, &fm);
+    setColour(cr, state().line.colour);
+    std::vector<cairo_glyph_t> glyphs;
+    for (size_t l = 0; l < lines.size(); ++l) {
+        const std::string& line = lines[l];
+        double start = justifyOffset(static_cast<double>(line.size()) * cw);
+        for (size_t k = 0; k < line.size(); ++k) {
+            unsigned char c = static_cast<unsigned char>(line[k]);
+            if (!d.glyphKnown[c] || c == ' ') continue;
+            glyphs.push_back({d.glyphs[c], start + static_cast<double>(k) * cw,
+                              2.0 * ch * static_cast<double>(l)});
+        }
+    }
+    if (!glyphs.empty()) cairo_show_glyphs(cr, glyphs.data(), static_cast<int>(glyphs.size()));
+    cairo_restore(cr);
+}
+
+}  // namespace tarv

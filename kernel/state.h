@@ -1,0 +1,256 @@
+// state.h - the kernel's one state block and the internal routines shared by its files.
+//
+// Every value an enquiry reads back lives in KernelState; the devices keep their Cairo objects
+// in the same block.  The files of the kernel:
+//   state.cpp     start values, bookkeeping, settings, table entries, errors
+//   trace.cpp     the call log (in process and the .trace device)
+//   lines.cpp     current point, lines, arcs, line attributes
+//   text.cpp      text attributes, control sequences, metrics, drawing text
+//   numbers.cpp   number formatting and number drawing
+//   curves.cpp    smooth curves, cubic splines, Akima curves
+//   fills.cpp     polygon, multi-polygon and box fills, hatching
+//   markers.cpp   marker symbols
+//   device.cpp    devices, mapping, raster output, the private link, Cairo painting
+//
+// Choices of this kernel that callers may notice (kept here because they are ours to make):
+// - Texts: a NUL byte ends a text whatever length is given; lengths are clamped to
+//   kMaxTextLength, and output texts are written (blank-filled) up to that many characters.
+// - Unknown control sequences (control character followed by anything but '.', the control
+//   character itself or 'N'/'n') draw the control character literally and go on with the
+//   next character; a control character at the very end is literal too.
+// - Multi-line text is justified line by line; after drawing, the current point is the end
+//   of the last line on its baseline.
+// - Fills and markers leave the current point where it was; lines, arcs, curves and text move
+//   it to their end.  A curve with fewer than 2 usable points draws nothing and leaves the
+//   current point alone.
+// - Counts below 0 are treated as 0; counts above kMaxPoints refuse the call (nothing drawn,
+//   a diagnostic on standard error when echo is on).  Non-finite coordinates are dropped.
+// - Fill style below -1 draws nothing; styles above 8 repeat the hatches 1..8.  Marker
+//   numbers below 0 draw nothing; numbers past the symbol table repeat it.
+// - Colour indices past the palette repeat colours 2.. of the palette; negative indices use
+//   their absolute value.  Line styles other than -1..9 are kept as set and drawn solid.
+// - kernelSetLineAttributes and kernelEnquireLineAttributes know selector 0 only; another
+//   selector sets nothing (the enquiry still answers the current values).
+// - Picture space and mapping refuse non-finite values and empty ranges (kept unchanged).
+// - kernelSetLineWidth keeps negative widths as 0.
+// - The routine name is kept as given; errors report it without trailing blanks, and an error
+//   reported under a blank name is written as `error N` alone.
+// - kernelSettingBlock315/316 store their code, answer 0 and 0, and never touch the scratch
+//   array (the log does not list it: it has no count).
+// - Raster geometry: an output unit u lands on pixel column (u - xOrigin) / xUnitsPerPixel, and
+//   v on the row counted upward from the bottom edge, (v - yOrigin) / yUnitsPerPixel.
+// - File devices: PNG 1000 pixels wide at the picture's aspect ratio unless kernelSetRasterOutput
+//   gave a size before kernelOpenDevice; PDF and SVG pages 1000 points wide likewise.  Output
+//   units of a file device are its pixels (points).
+// - Line width 0 draws one device pixel wide (0.5 point on PDF and SVG pages).
+// - resetState leaves the call log, the error log, capture and the private link alone.
+#ifndef TARV_KERNEL_STATE_H
+#define TARV_KERNEL_STATE_H
+
+#include <cairo.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tarvcore.h"
+
+namespace tarv {
+
+constexpr int kMaxTextLength = 65536;
+constexpr int kMaxPoints = 1 << 24;
+constexpr int kTableEntries = 16;
+constexpr int kLibraries = 3;
+
+struct Point {
+    double x;
+    double y;
+};
+
+// The current point, shared by pen, text and markers.
+struct PenState {
+    float x = 0.0f;
+    float y = 0.0f;
+};
+
+struct TextState {
+    int mode = 0;
+    float width = 10.0f;
+    float height = 10.0f;
+    float angle = 0.0f;
+    int font = -1;
+    int fontFlag = 0;
+    int setting196 = 0;
+    int setting49 = 0;
+    int justification = -1;
+    char control = '*';
+};
+
+struct LineState {
+    int pen = 1;
+    int style = 0;
+    int colour = 1;
+    float width = 0.0f;
+    int widthMode = 1;
+    int reserved = 0;
+    std::array<float, 4> dash{4.0f, 2.0f, 4.0f, 2.0f};
+};
+
+struct CurveEnds {
+    std::array<float, 8> values{};
+};
+
+struct PictureState {
+    std::array<float, 4> space{0.0f, 1000.0f, 0.0f, 750.0f};
+    bool mappingSet = false;
+    std::array<float, 8> mapping{};
+    bool rasterSet = false;
+    int rasterWidth = 0;
+    int rasterHeight = 0;
+    float xUnitsPerPixel = 1.0f;
+    float yUnitsPerPixel = 1.0f;
+    float xOrigin = 0.0f;
+    float yOrigin = 0.0f;
+};
+
+struct SettingsState {
+    std::vector<std::pair<int, int>> integers;   // code, value
+    std::vector<std::pair<int, float>> reals;
+    std::array<float, 6> block91{0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f};
+    int setting21 = 0;
+    int block315 = 0;
+    int block316 = 0;
+    std::array<std::array<int, 4>, kTableEntries> table{};
+};
+
+struct Bookkeeping {
+    std::array<int, kLibraries> libraryOpen{};
+    std::string routineName;
+    bool opened = false;
+};
+
+enum class DeviceKind { None, Png, Pdf, Svg, Trace };
+
+// Where drawing goes, and the affine map from kernel units to device pixels/points.
+struct DeviceState {
+    std::string selected;                 // file chosen by kernelSelectOutput
+    DeviceKind kind = DeviceKind::None;   // file device open now
+    std::string fileName;
+    bool deviceOpen = false;
+    cairo_surface_t* fileSurface = nullptr;
+    cairo_surface_t* linkedRaster = nullptr;
+    cairo_surface_t* linkedPage = nullptr;
+    double pageWidth = 0.0;
+    double pageHeight = 0.0;
+    void (*flushHook)() = nullptr;
+    cairo_font_face_t* font = nullptr;    // the monospaced face and its proportions
+    double fontAdvance = 0.6;             // advance of one character per unit font size
+    double fontCapHeight = 0.73;          // height of a capital per unit font size
+    std::array<unsigned long, 256> glyphs{};
+    std::array<bool, 256> glyphKnown{};
+    cairo_t* cr = nullptr;                // context on the target in use
+    cairo_surface_t* crTarget = nullptr;
+    bool vector = false;                  // target is a PDF/SVG page
+    double targetWidth = 0.0;             // device units
+    double targetHeight = 0.0;
+    double ax = 1.0, bx = 0.0, ay = -1.0, by = 0.0;   // device = a * kernel + b
+    bool pathOpen = false;                // pending stroke segments
+    int pendingSegments = 0;
+    double lastX = 0.0, lastY = 0.0;      // device point the pending path ends at
+};
+
+struct TraceState {
+    bool capture = false;
+    std::vector<std::string> lines;
+    std::FILE* file = nullptr;            // the .trace device
+    std::vector<ErrorRecord> errors;
+    bool echo = true;
+};
+
+// The one state block.
+struct KernelState {
+    PenState pen;
+    TextState text;
+    LineState line;
+    CurveEnds curve;
+    PictureState picture;
+    SettingsState settings;
+    Bookkeeping book;
+    DeviceState device;
+    TraceState trace;
+};
+
+KernelState& state();
+
+// Start values of everything an enquiry reads (not the library flags unless asked).
+void resetValues(bool libraryFlagsToo);
+
+// ---- call log (trace.cpp) ----
+inline bool tracing() {
+    const TraceState& t = state().trace;
+    return t.capture || t.file != nullptr;
+}
+
+// Builds one log line: the operation name, inputs, then ` ->` and the outputs.
+class TraceLine {
+public:
+    explicit TraceLine(const char* name);
+    TraceLine& i(int v);
+    TraceLine& r(float v);
+    TraceLine& text(const char* t, int length);      // input text, cut to its length
+    TraceLine& outText(const char* t, int length);   // output text, trailing blanks trimmed
+    TraceLine& ints(const int* v, long long n);
+    TraceLine& reals(const float* v, long long n);
+    TraceLine& arrow();
+    void emit();
+
+private:
+    std::string line_;
+};
+
+// A diagnostic of the kernel itself (bad input refused): standard error when echo is on.
+void kernelDiagnostic(const char* operation, const char* message);
+
+// ---- texts ----
+// Length actually usable: 0 for null or negative, at most kMaxTextLength, stops at NUL.
+int textLength(const char* text, int length);
+// Clamps a count to 0..kMaxPoints; returns false (and reports) when the count is refused.
+bool acceptCount(const char* operation, int n, int& usable);
+bool finite2(double x, double y);
+
+// Lines of a text after control sequences: each line's characters.
+std::vector<std::string> textLines(const char* text, int length, char control);
+// Offset of a line's start along the baseline under the current justification.
+double justifyOffset(double lineWidth);
+// Draws a text at the current point with the current attributes and moves the point to its end.
+void drawTextAtCurrentPoint(const char* text, int length);
+
+// ---- numbers ----
+// Formats into out (exactly n characters, blank filled); returns the used characters.
+void formatRealInto(float value, int width, int decimals, char* out, int n);
+void formatIntegerInto(int value, int width, char* out, int n);
+
+// ---- painting (device.cpp) ----
+bool deviceActive();                       // is any drawing target in use
+void deviceLineTo(double x0, double y0, double x1, double y1);   // kernel units
+void devicePolyline(const std::vector<Point>& pts);              // stroked, kernel units
+void deviceFlushStroke();
+// Effective mapping: picture window (x1, x2, y1, y2) and output area (u1, u2, v1, v2).
+std::array<double, 8> effectiveMapping();
+// Fills the rings (kernel units) with the even-odd rule in the given style and colour index.
+void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int colour);
+void deviceMarker(double x, double y, int symbol);
+void deviceText(const std::vector<std::string>& lines, double x, double y);
+void deviceMapPoint(double x, double y, double& dx, double& dy);
+double deviceScale();                      // device units per kernel unit (mean of x and y)
+void deviceUpdateTransform();
+void deviceCloseAll();
+void deviceWriteFile();
+
+// ---- colour ----
+void paletteColour(int index, double& r, double& g, double& b);
+
+}  // namespace tarv
+
+#endif
