@@ -13,8 +13,8 @@ const int listChildId = 100;
 
 ShowCommand creationCommand(int showMode) {
     switch (showMode) {
-    case ShowHidden: return ShowCommand::Hide;
-    case ShowMinimisedMode: return ShowCommand::ShowMinimised;
+    case ShowModeHidden: return ShowCommand::Hide;
+    case ShowModeMinimised: return ShowCommand::ShowMinimised;
     default: return ShowCommand::ShowNormal;
     }
 }
@@ -95,12 +95,12 @@ void consoleShowLine(const std::string& line, int type, bool messageBox) {
     }
     s.messageCount += 1;
     if (s.listBox == nullptr) {
-        noticeLostLine("TARV Messages: no console window for", line);
+        noticeLostLine("TARV Messages: no console window, message", line);
         return;
     }
     int index = layer.addLine(s.listBox, line);
     if (index < 0) {   // -1 as an index would give every line this message's data
-        noticeLostLine("TARV Messages: the console list refused", line);
+        noticeLostLine("TARV Messages: the console list refused the message", line);
         return;
     }
     layer.setItemData(s.listBox, index, listItemData(messageBox, categoriseMessage(type)));

@@ -48,14 +48,15 @@ void writeHeader(std::FILE* f) {
 bool openErrorLog(ConsoleState& s, const std::string& line) {
     std::string name = errorLogName(windowLayer().moduleFileName());
     if (name.empty()) {
-        noticeLostLine("TARV Error Log: the program's file name is unknown, not logged", line);
+        noticeLostLine("TARV Error Log: the program's file name is unknown, message not logged",
+                       line);
         return false;
     }
     bool append = s.logState == LogClosed;
     std::FILE* f = std::fopen(name.c_str(), append ? "a" : "w");
     if (f == nullptr) {
         noticeLostLine("TARV Error Log: cannot open " + name + " (" + std::strerror(errno) +
-                           "), not logged",
+                           "), message not logged",
                        line);
         return false;
     }
@@ -73,7 +74,7 @@ void logWriteLine(const std::string& line) {
     bool written = std::fwrite(line.data(), 1, line.size(), s.logFile) == line.size() &&
                    std::fputc('\n', s.logFile) != EOF;
     if (std::fflush(s.logFile) != 0 || !written)
-        noticeLostLine("TARV Error Log: writing failed", line);
+        noticeLostLine("TARV Error Log: writing failed, message", line);
 }
 
 void logClose() {

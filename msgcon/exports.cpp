@@ -31,7 +31,7 @@ extern "C" void registerconsole_(const int* a, const int* b) {
     ConsoleState& s = consoleState();
     s.valueA = valueOr0(a);
     s.valueB = valueOr0(b);
-    windowLayer();
+    windowLayer();   // the window layer of the run is chosen here at the latest
 }
 
 extern "C" void errormessage_(const int* title, const int* text, const int* titleLength,

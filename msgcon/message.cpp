@@ -55,9 +55,9 @@ std::uint32_t listItemData(bool messageBox, const MessageCategory& c) {
 bool routesToConsole(int a, int b) { return a == b || b <= 2; }
 
 int showModeFor(int b) {
-    if (b == 1) return ShowMinimisedMode;
-    if (b == 2) return ShowHidden;
-    return ShowNormalMode;
+    if (b == 1) return ShowModeMinimised;
+    if (b == 2) return ShowModeHidden;
+    return ShowModeNormal;
 }
 
 void noticeLostLine(const std::string& reason, const std::string& line) {

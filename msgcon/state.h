@@ -16,7 +16,7 @@
 namespace msgcon {
 
 enum LogState { LogNeverOpened = 0, LogOpen = 1, LogClosed = 2 };
-enum ShowMode { ShowHidden = 0, ShowMinimisedMode = 1, ShowNormalMode = 2 };
+enum ShowMode { ShowModeHidden = 0, ShowModeMinimised = 1, ShowModeNormal = 2 };
 
 struct ConsoleState {
     int valueA = 0;                 // the two registered routing values
@@ -31,7 +31,7 @@ struct ConsoleState {
     std::string title;                        // copy of the console window's title
     bool created = false;
     int messageCount = 0;                     // lines added since creation or clearing
-    int showMode = ShowHidden;
+    int showMode = ShowModeHidden;
     int x = 0, y = 0, width = 0, height = 0;  // console window placement
     const ConsoleWindowLayer* layer = nullptr;
 };

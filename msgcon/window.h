@@ -8,6 +8,13 @@
 // screen metrics and the program's file name.  The in-memory layer (window/memory.h) keeps
 // everything in memory and echoes to standard error; a windowed layer fills the same table.
 //
+// A windowed layer fills every entry of its own table and is returned by chooseWindowLayer
+// when a display is available; the console's logic does not change.  Events of its window
+// (a close from the frame, a resize) go to the procedure given to registerClass, which
+// answers 0 when it handled them (a close only hides the console window); otherwise the
+// layer does what a window normally does.  The message box must not block a run without a
+// display.
+//
 // Handles are opaque pointers owned by the layer; a null handle means "none" or "failed".
 #ifndef MSGCON_WINDOW_H
 #define MSGCON_WINDOW_H
