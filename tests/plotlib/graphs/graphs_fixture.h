@@ -1,5 +1,5 @@
-// graphs_fixture.h - common ground of the graph routine tests: a fresh library and kernel
-// for every test, two linear axes with simple transforms, and readers of the kernel's call
+// graphs_fixture.h - common ground of the graph routine tests: the library's fresh-process
+// fixture, two linear axes with simple transforms, and readers of the kernel's call
 // log and error log.
 //
 // The axes: x from 0 to 10 over kernel 100..900 (kernel x = 100 + 80 x), y from 0 to 10
@@ -17,20 +17,17 @@
 #include <vector>
 
 #include "frame/state.h"
+#include "support/plot_fixture.h"
 #include "tarvcore.h"
 #include "tplotlib.h"
 
-class GraphsTest : public ::testing::Test {
+class GraphsTest : public PlotLibraryTest {
 public:
     void SetUp() override
     {
-        graphResetLibraryForTests();
-        tarv::resetState(true);
-        tarv::setErrorEcho(false);
-        tarv::errorLogClear();
+        PlotLibraryTest::SetUp();
+        tarv::traceCapture(false);
     }
-
-    void TearDown() override { tarv::traceCapture(false); }
 
     // The axes described above.
     static void placeAxes()
