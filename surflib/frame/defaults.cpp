@@ -82,7 +82,9 @@ void writeSwitches()
     c.charMode = 1;
 }
 
-void writeTitles()
+}  // namespace
+
+void surfaceWriteDefaultTitles()
 {
     SurfaceTitles& t = surfaceState.titles;
     for (int i = 0; i < 7; ++i) {
@@ -91,8 +93,9 @@ void writeTitles()
         std::memcpy(t.titles[i], kDefaultTitles[i], length);
         t.lengths[i] = length;
     }
-    t.titleMode = 0;
 }
+
+namespace {
 
 void writeDrawingValues(int colour)
 {
@@ -117,7 +120,8 @@ void writeDrawingValues(int colour)
     s.bandFillWorking[0] = 0.0f;
     s.bandFillWorking[1] = 0.0f;
     s.currentPenCode = colour;
-    writeTitles();
+    surfaceWriteDefaultTitles();
+    s.titles.titleMode = 0;
     s.drawing.code = kDrawingNone;
 
     NetworkSettings& net = s.networkSettings;

@@ -339,5 +339,7 @@ void surfaceResetLibraryForTests();
 
 // The first-use values (frame/defaults.cpp).
 void surfaceSetDefaults();
+// The seven axis titles and captions with their first-use texts and lengths.
+void surfaceWriteDefaultTitles();
 
 #endif
