@@ -1,0 +1,57 @@
+// plot_fixture.h - shared fixture of the graph library tests.
+//
+// Every test starts as the first library call of a fresh process: the library's state block
+// back to its load-time zeros, the kernel back to its start values with the library-open
+// flags cleared, the call log capturing and the error log empty.  Helpers read the call log
+// and the reported numbers.
+#ifndef TESTS_PLOTLIB_SUPPORT_PLOT_FIXTURE_H
+#define TESTS_PLOTLIB_SUPPORT_PLOT_FIXTURE_H
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/state.h"
+#include "tarvcore.h"
+#include "tplotlib.h"
+
+class PlotLibraryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        graphResetLibraryForTests();
+        tarv::setErrorEcho(false);
+        startLog();
+    }
+    void TearDown() override { tarv::traceCapture(false); }
+
+    // Clears the call log and the error log and starts capturing.
+    static void startLog() {
+        tarv::errorLogClear();
+        tarv::traceCapture(true);
+    }
+    static std::vector<std::string> calls() { return tarv::traceLines(); }
+    // Reported numbers, in order.
+    static std::vector<int> errors() {
+        std::vector<int> numbers;
+        for (const tarv::ErrorRecord& r : tarv::errorLog()) numbers.push_back(r.number);
+        return numbers;
+    }
+    // Calls whose line starts with `name` followed by a blank or the end of the line.
+    static std::vector<std::string> callsOf(const std::string& name) {
+        std::vector<std::string> out;
+        for (const std::string& line : tarv::traceLines())
+            if (line.compare(0, name.size(), name) == 0 &&
+                (line.size() == name.size() || line[name.size()] == ' '))
+                out.push_back(line);
+        return out;
+    }
+    // Runs the first-use defaults (through VECSET, which draws nothing and only writes the
+    // vector defaults again) and starts a fresh log, so a test sees only what follows.
+    static void firstCallDone() {
+        VECSET();
+        startLog();
+    }
+};
+
+#endif
