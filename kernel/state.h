@@ -231,6 +231,14 @@ void drawTextAtCurrentPoint(const char* text, int length);
 void formatRealInto(float value, int width, int decimals, char* out, int n);
 void formatIntegerInto(int value, int width, char* out, int n);
 
+// ---- curves ----
+// Points of a curve through pts (distinct consecutive points): kind 0 smooth parametric,
+// 1 cubic spline, 2 Akima; ends as kernelSetCurveEnds keeps them.  fixedSteps > 0 gives that
+// many pieces per interval, else the pieces follow the device size.
+std::vector<Point> sampleCurve(int kind, const std::vector<Point>& pts, int startCondition,
+                               int endCondition, const std::array<float, 8>& ends,
+                               double deviceUnitsPerUnit, int fixedSteps);
+
 // ---- painting (device.cpp) ----
 bool deviceActive();                       // is any drawing target in use
 void deviceLineTo(double x0, double y0, double x1, double y1);   // kernel units
