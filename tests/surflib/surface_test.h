@@ -1,0 +1,51 @@
+// surface_test.h - the fixture of the surface library tests: a fresh kernel and a fresh
+// library state for every test, as in a new process, and helpers to read the call log.
+#ifndef TESTS_SURFLIB_SURFACE_TEST_H
+#define TESTS_SURFLIB_SURFACE_TEST_H
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "frame/state.h"
+#include "tarvcore.h"
+
+class SurfaceTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        tarv::resetState(true);
+        tarv::setErrorEcho(false);
+        tarv::errorLogClear();
+        surfaceResetLibraryForTests();
+    }
+    void TearDown() override { tarv::traceCapture(false); }
+
+    static void capture() { tarv::traceCapture(true); }
+    static std::vector<std::string> calls()
+    {
+        std::vector<std::string> lines = tarv::traceLines();
+        tarv::traceCapture(false);
+        return lines;
+    }
+    // The kernel error numbers reported so far, in order.
+    static std::vector<int> reported()
+    {
+        std::vector<int> numbers;
+        for (const tarv::ErrorRecord& r : tarv::errorLog()) numbers.push_back(r.number);
+        return numbers;
+    }
+    // Only the lines of the log whose operation name starts with prefix.
+    static std::vector<std::string> only(const std::vector<std::string>& lines,
+                                         const std::string& prefix)
+    {
+        std::vector<std::string> out;
+        for (const std::string& l : lines) {
+            if (l.rfind(prefix, 0) == 0) out.push_back(l);
+        }
+        return out;
+    }
+};
+
+#endif
