@@ -32,8 +32,43 @@ void PIESET();
 void VECSET();
 
 // ---- Axis drawing, grids, titles
+// One axis with its ticks, numbers and exponent caption.  x axis: ticks > 0 down, < 0 up,
+// annotation > 0 numbers below, < 0 above; y axis: ticks > 0 right, < 0 left, annotation > 0
+// numbers right, < 0 left.  |ticks| >= 2 adds minor ticks; 0 draws the line, no numbers.
+void AXIDRA(const int& ticks, const int& annotation, const int& axis);
+// Frame about the plot: style 0 frame, 1 ticks and grid markers, 2 ticks, 3 grid lines,
+// 4 grid lines with thin minor lines (negative style: minor ticks or lines too); options
+// for the numbers on the bottom (x) and left (y) sides: 1 numbers, 0 none, -1 bare side.
+void GRID(const int& style, const int& xOption, const int& yOption);
+// Title of an axis at kernel coordinate `position` across it; the sign of `axis` is the side;
+// justification -1 at the start, 0 centred, 1 at the end of the axis.
+void AXNSTR(const char* text, int length, const float& position, const int& axis,
+            const int& justification);
 
 // ---- Annotation
+// Numbers of an axis: decimals (negative exactly, positive at most that many), digits word
+// (40 automatic power of ten, 41 in multiples of 3, else that power), exponent caption
+// style (0 none, 1 x10 raised exponent, 2 digits, 3 word, 4 unit prefix).
+void AXIANN(const int& decimals, const int& digits, const int& style, const int& axis);
+// Attributes of numbers and labels: a1 1 = at coordinate a2 across the axis, a3 first label,
+// a4 labels left out between two (negative automatic), a5 shift along the axis in tick
+// spacings, a6 text angle, a7 / a8 justification across / along (-1..1, 2 automatic),
+// a9 1 = shrink the characters when the labels crowd.
+void AXIATT(const int& a1, const float& a2, const int& a3, const int& a4, const float& a5,
+            const float& a6, const int& a7, const int& a8, const int& a9, const int& axis);
+void AXTENQ(int& a1, float& a2, int& a3, int& a4, float& a5, float& a6, int& a7, int& a8,
+            int& a9, const int& axis);
+void AXNENQ(int& decimals, int& digits, int& labelWidth, int& style, const int& axis);
+void AXPENQ(int& type, float& x, float& y, float& length, const int& axis);
+void AXSENQ(int& type, int& count, float& minimum, float& maximum, const int& axis);
+// Label texts (count texts of `length` characters each) at the ticks of an axis, on the side
+// of `side`'s sign.
+void AXISTR(const char* labels, int length, const int& count, const int& side,
+            const int& axis);
+// Label texts at every tick that has room for them, at kernel coordinate `position` across
+// the axis; orientation 1 or -1 the x axis, other values the y axis, the sign the side.
+void AXLSTR(const char* labels, int length, const int& count, const float& position,
+            const int& orientation);
 
 // ---- Dates
 // Dates are plotted as day numbers (day 1 = 13 September 1752).  Date texts have three fields

@@ -209,6 +209,7 @@ struct GraphWorkingStorage {
     double fitSums[4];          // line fit: sum x, sum x^2, sum y, sum xy
     double fitIntercept, fitSlope;
     int longFormPair[16];       // remembered pair values of the long forms (whole process)
+    char axisNumbers[400][50];  // the number texts of one axis while they are laid out
 };
 
 // The whole state block.

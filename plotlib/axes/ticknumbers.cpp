@@ -1,0 +1,127 @@
+// ticknumbers.cpp - the numbers written at the ticks of an axis, in label units (the value
+// divided by the power of ten that the exponent caption names).
+//
+// A linear axis gets integers or reals with the label decimals; a logarithmic axis its
+// decades, or the powers of ten in full when a label exponent is set; a date axis the date
+// texts of its ticks under the date-axis format and the axis's date annotation words.  At
+// most kMaxAxisNumbers numbers are written: ticks beyond them stay bare.
+#include <cmath>
+#include <cstdio>
+#include <cstring>
+
+#include "axes/annotation.h"
+#include "dates/calendar.h"
+#include "dates/dateaxis.h"
+#include "dates/dates.h"
+#include "frame/state.h"
+#include "tarvcore.h"
+
+namespace {
+
+using NumberText = char[kNumberField];
+static_assert(sizeof graphState.work.axisNumbers == sizeof(NumberText) * kMaxAxisNumbers);
+
+// Largest float magnitude whose nearest integer fits a 32-bit int.
+constexpr double kIntegerLimit = 2147483520.0;
+
+void formatInteger(int value, char* text) {
+    static const int leftAligned = -kNumberField;
+    kernelFormatInteger(value, leftAligned, text, kNumberField);
+}
+
+// A real with `decimals` decimals; with none, the point the kernel writes is blanked.
+void formatReal(double value, int decimals, char* text) {
+    static const int leftAligned = -kNumberField;
+    const float v = static_cast<float>(value);
+    kernelFormatReal(v, leftAligned, decimals, text, kNumberField);
+    if (decimals == 0) {
+        const int used = graphTrimmedLength(text, kNumberField);
+        if (used > 0 && text[used - 1] == '.') text[used - 1] = ' ';
+    }
+}
+
+int nearestInt(double v) { return static_cast<int>(std::lround(v)); }
+
+void linearNumber(double v, const AxisTransform& t, char* text) {
+    const int decimals = t.labelDecimals < 0 ? 0 : (t.labelDecimals > 9 ? 9 : t.labelDecimals);
+    const bool beyondIntegers =
+        v != 0.0 && (std::log10(std::fabs(v)) >= graphState.nice.digitCapacity ||
+                     std::fabs(v) >= kIntegerLimit);
+    if (decimals != 0 || beyondIntegers) {
+        formatReal(v, decimals, text);
+    } else {
+        formatInteger(nearestInt(v), text);
+    }
+}
+
+// Decade e of a logarithmic axis: e itself when no label exponent is set (the caption says
+// "Log10"), else 10^e in full for |e| below the exponent and 1E<e> beyond.
+void logNumber(double v, const AxisTransform& t, char* text) {
+    const double clamped = std::fmax(-99.0, std::fmin(99.0, v));
+    const int e = nearestInt(clamped);
+    const int d = t.labelExponent;
+    if (d == 0) {
+        formatInteger(e, text);
+    } else if (std::abs(e) < d) {
+        const double full = std::pow(10.0, e);
+        if (e < 0) {
+            formatReal(full, -e, text);
+        } else if (full < kIntegerLimit) {
+            formatInteger(nearestInt(full), text);
+        } else {
+            formatReal(full, 0, text);
+        }
+    } else {
+        char power[16];
+        const int n = std::snprintf(power, sizeof power, "1E%d", e);
+        std::memcpy(text, power, static_cast<size_t>(n));
+    }
+}
+
+void dateNumber(int axis, int tick, int firstDayOfMonth, char* text) {
+    const AxisSettings& s = graphAxis(axis);
+    const DateFormatSettings& f = graphState.dateFormat;
+    const int64_t day = graphDateAxisTickDay(axis, tick);
+    if (s.dateUnit < 0) {
+        // A month axis drawn by days: the texts stand at the month ticks only.
+        int y = 0, m = 0, dd = 0;
+        graphRawDate(day, y, m, dd);
+        if (dd != firstDayOfMonth) return;
+    }
+    const int dayNumber = day >= 1 && day <= kLastDayNumber ? static_cast<int>(day) : 0;
+    graphFormatDate(dayNumber, f.order2, f.separator2, s.dateWords, text, kNumberField);
+}
+
+}  // namespace
+
+void graphAnnotateAxisTicks(const int& axis, const int& side) {
+    const int n = graphAxisNumber(axis);
+    const AxisSettings& s = graphAxis(n);
+    const AxisTransform& t = graphTransform(n);
+    const int count = t.annotationCount < kMaxAxisNumbers ? t.annotationCount : kMaxAxisNumbers;
+    if (count <= 0) return;
+
+    NumberText* texts = graphState.work.axisNumbers;
+    int firstDayOfMonth = 0;
+    if (s.scalingType < 0) {
+        int y = 0, m = 0;
+        graphRawDate(graphDateAxisTickDay(n, 0), y, m, firstDayOfMonth);
+    }
+    for (int i = 0; i < count; ++i) {
+        char* text = texts[i];
+        std::memset(text, ' ', kNumberField);
+        if (s.scalingType < 0) {
+            dateNumber(n, i, firstDayOfMonth, text);
+            continue;
+        }
+        const double v = static_cast<double>(i) * t.annotationEvery * t.labelStep + t.labelStart;
+        if (s.scalingType == 4) {
+            logNumber(v, t, text);
+        } else {
+            linearNumber(v, t, text);
+        }
+    }
+    // Ticks beyond the numbers written stay bare rather than repeat the first numbers.
+    const int ticks = t.tickCount < count ? t.tickCount : count;
+    graphLayOutAxisLabels(texts[0], kNumberField, count, ticks, side, n);
+}
