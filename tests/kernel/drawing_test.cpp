@@ -1,0 +1,179 @@
+// What the drawing operations put on a raster: arcs, fills, markers, colours, line styles, and
+// non-finite coordinates left out.
+#include <cmath>
+#include <set>
+#include <vector>
+
+#include "kernel_fixture.h"
+
+namespace {
+
+using KernelDrawing = KernelTest;
+
+constexpr double kDiag = 70.71;   // 100 * cos 45
+
+TEST_F(KernelDrawing, ArcDirectionAndFullCircle) {
+    struct Case {
+        const char* name;
+        float endX, endY;
+        int direction;
+        bool ne, nw, sw, se;   // which diagonal points of the circle get ink
+    };
+    // Start east of the centre (500, 375), radius 100.
+    const std::vector<Case> cases = {
+        {"anticlockwise to north", 500, 475, 1, true, false, false, false},
+        {"clockwise to north", 500, 475, 0, false, true, true, true},
+        {"clockwise to south", 500, 275, 0, false, false, false, true},
+        {"anticlockwise full circle", 600, 375, 1, true, true, true, true},
+        {"clockwise full circle", 650, 375, 0, true, true, true, true},   // same direction
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas;
+        kernelMovePen(600.0f, 375.0f);
+        kernelDrawArc(500.0f, 375.0f, c.endX, c.endY, c.direction);
+        EXPECT_EQ(canvas.inkedNear(500 + kDiag, 375 + kDiag), c.ne);
+        EXPECT_EQ(canvas.inkedNear(500 - kDiag, 375 + kDiag), c.nw);
+        EXPECT_EQ(canvas.inkedNear(500 - kDiag, 375 - kDiag), c.sw);
+        EXPECT_EQ(canvas.inkedNear(500 + kDiag, 375 - kDiag), c.se);
+        float x, y, u;
+        kernelEnquirePenPosition(x, y, u);
+        double a = std::atan2(c.endY - 375.0, c.endX - 500.0);
+        EXPECT_NEAR(x, 500 + 100 * std::cos(a), 1e-3);   // the end point on the circle
+        EXPECT_NEAR(y, 375 + 100 * std::sin(a), 1e-3);
+    }
+}
+
+TEST_F(KernelDrawing, MultiPolygonFillsEvenOdd) {
+    Canvas canvas;
+    const int counts[3] = {4, 4, 3};
+    const float x[11] = {100, 400, 400, 100, 200, 300, 300, 200, 600, 700, 650};
+    const float y[11] = {100, 100, 400, 400, 200, 200, 300, 300, 100, 100, 200};
+    kernelFillMultiPolygon(0, 2, 0, 3, counts, x, y);
+    EXPECT_TRUE(canvas.inked(150, 150));    // between the boxes
+    EXPECT_FALSE(canvas.inked(250, 250));   // the inner box is a hole
+    EXPECT_TRUE(canvas.inked(650, 130));    // a separate boundary
+    EXPECT_FALSE(canvas.inked(500, 250));
+}
+
+TEST_F(KernelDrawing, PolygonStartsAtTheCurrentPointAndLeavesIt) {
+    Canvas canvas;
+    kernelMovePen(100.0f, 100.0f);
+    const float x[2] = {300, 200}, y[2] = {100, 300};
+    kernelFillPolygon(0, 0, 0, x, y, 2);
+    EXPECT_TRUE(canvas.inked(200, 150));
+    EXPECT_FALSE(canvas.inked(120, 280));
+    float px, py, u;
+    kernelEnquirePenPosition(px, py, u);
+    EXPECT_EQ(px, 100.0f);
+    EXPECT_EQ(py, 100.0f);
+}
+
+TEST_F(KernelDrawing, FillStylesAndPens) {
+    Canvas canvas;
+    kernelSetColour(4);
+    kernelFillBox(0, 0, 300, 300, 100, 100);        // corners in reverse order, pen 0
+    kernelFillBox(0, 2, 400, 100, 600, 300);        // pen 2
+    kernelFillBox(-1, 0, 700, 100, 900, 300);       // outline only
+    kernelFillBox(5, 0, 100, 400, 300, 600);        // a hatch
+    kernelFillBox(0, 3, 500, 500, 500, 600);        // degenerate: accepted
+    kernelFillBox(-2, 0, 400, 400, 600, 600);       // below -1: nothing
+    uint32_t blue = canvas.at(200, 200), red = canvas.at(500, 200);
+    EXPECT_NE(blue, 0xFFFFFFu);
+    EXPECT_NE(red, 0xFFFFFFu);
+    EXPECT_NE(blue, red);
+    EXPECT_FALSE(canvas.inked(800, 200));           // outline: inside stays white
+    EXPECT_TRUE(canvas.inkedNear(700, 200, 1));
+    int hatched = 0;
+    for (int k = 0; k < 40; ++k) hatched += canvas.inked(150 + k, 500);
+    EXPECT_GT(hatched, 0);
+    EXPECT_LT(hatched, 40);                         // lines with gaps, not solid
+    EXPECT_FALSE(canvas.inked(500, 500 + 50));
+}
+
+TEST_F(KernelDrawing, PaletteHasSixteenDistinctColours) {
+    Canvas canvas;
+    std::set<uint32_t> seen;
+    for (int c = 0; c < 18; ++c) {
+        float x0 = 20.0f + 50.0f * static_cast<float>(c);
+        kernelSetColour(c);
+        kernelFillBox(0, 0, x0, 100.0f, x0 + 40.0f, 200.0f);
+        seen.insert(canvas.at(x0 + 20.0f, 150.0f));
+    }
+    EXPECT_EQ(canvas.at(40, 150), 0xFFFFFFu);      // colour 0 is the white background
+    EXPECT_EQ(canvas.at(90, 150), 0x000000u);      // colour 1 black
+    EXPECT_GE(seen.size(), 17u);
+}
+
+TEST_F(KernelDrawing, DashedStylesLeaveGaps) {
+    for (int style : {0, 1, 2, -1}) {
+        SCOPED_TRACE(style);
+        Canvas canvas;
+        if (style == -1)
+            kernelSetDashPattern(10.0f, 10.0f, 10.0f, 10.0f);
+        else
+            kernelSetLineStyle(style);
+        kernelMovePen(100.0f, 300.5f);
+        kernelDrawLineTo(900.0f, 300.5f);
+        int ink = 0;
+        for (int x = 100; x < 900; ++x) ink += canvas.inked(x + 0.5, 300.5);
+        if (style == 0)
+            EXPECT_GE(ink, 795);
+        else
+            EXPECT_LT(ink, 700);
+        EXPECT_GT(ink, 100);
+    }
+}
+
+TEST_F(KernelDrawing, MarkersDrawAtTheCurrentPointAndLeaveIt) {
+    kernelSetCharSize(10.0f, 20.0f);
+    for (int m = 0; m < 20; ++m) {
+        SCOPED_TRACE(m);
+        Canvas canvas;
+        kernelMovePen(500.0f, 400.0f);
+        kernelDrawMarker(m);
+        EXPECT_GT(canvas.inkCount(), 0);
+        EXPECT_TRUE(canvas.inkedNear(500, 400, 12));
+        EXPECT_FALSE(canvas.inkedNear(500, 440, 5));   // size follows the character height
+        float x, y, u;
+        kernelEnquirePenPosition(x, y, u);
+        EXPECT_EQ(x, 500.0f);
+        EXPECT_EQ(y, 400.0f);
+    }
+    Canvas canvas;
+    kernelDrawMarker(-1);
+    EXPECT_EQ(canvas.inkCount(), 0);
+}
+
+TEST_F(KernelDrawing, NonFiniteCoordinatesAreIgnored) {
+    Canvas canvas;
+    const float inf = INFINITY, nan = NAN;
+    kernelMovePen(100.0f, 100.0f);
+    kernelMovePen(nan, 5.0f);
+    kernelDrawLineTo(inf, 100.0f);
+    kernelDrawLineBy(0.0f, nan);
+    kernelMovePenBy(inf, 0.0f);
+    kernelSetTextPosition(nan, nan);
+    kernelDrawArc(nan, 0.0f, 1.0f, 1.0f, 0);
+    kernelFillBox(0, 1, 0.0f, 0.0f, inf, 100.0f);
+    kernelDrawMarker(1);   // at (100, 100): the point never moved
+    float x, y, u;
+    kernelEnquirePenPosition(x, y, u);
+    EXPECT_EQ(x, 100.0f);
+    EXPECT_EQ(y, 100.0f);
+    EXPECT_TRUE(canvas.inkedNear(100, 100));
+    EXPECT_FALSE(canvas.inkedNear(300, 100, 3));
+    // Non-finite points inside a polyline are skipped; the rest is drawn.
+    const float px[3] = {200, nan, 400}, py[3] = {500, 500, 500};
+    kernelMovePen(200.0f, 500.0f);
+    kernelDrawPolyline(px, py, 3);
+    EXPECT_TRUE(canvas.inkedNear(300, 500, 1));
+    kernelEnquirePenPosition(x, y, u);
+    EXPECT_EQ(x, 400.0f);
+    // Huge but finite coordinates are clipped before they reach the device.
+    kernelMovePen(500.0f, 200.0f);
+    kernelDrawLineTo(3e37f, 200.0f);
+    EXPECT_TRUE(canvas.inkedNear(800, 200, 1));
+}
+
+}  // namespace
