@@ -35,6 +35,27 @@ double powerOfTen(int e) { return std::pow(10.0, e); }
 // Nearest integer, halves away from zero, kept as a real.
 double nearest(double x) { return std::round(x); }
 
+// The split of a finite value that is not zero, without the tiny-value cut.
+void splitNonZero(double v, float& mantissa, int& exponent) {
+    const double l = std::log10(std::fabs(v)) + 1e-5;
+    exponent = static_cast<int>(l >= 0.0 ? std::trunc(l) : std::trunc(l - 1.0));
+    float m = static_cast<float>(v * powerOfTen(-exponent));
+    if (std::fabs(m) < 1.0f) {
+        m = std::copysign(1.0f, m);
+    } else if (std::fabs(m) > 9.99999f) {
+        m = std::copysign(1.0f, m);
+        exponent += 1;
+    }
+    mantissa = m;
+}
+
+// Decade of a positive end of a logarithmic axis.  The substitutes for ends without a
+// logarithm lie near the tiny value, which the plain split would take for zero (decade 0).
+void splitDecade(float value, float& mantissa, int& exponent) {
+    if (value > 0.0f && std::isfinite(value)) splitNonZero(value, mantissa, exponent);
+    else graphSplitPowerOfTen(value, mantissa, exponent);
+}
+
 // The exponent part of graphSplitPowerOfTen.
 int exponentOf(double value) {
     float m = 0.0f;
@@ -64,16 +85,7 @@ void graphSplitPowerOfTen(const float& value, float& mantissa, int& exponent) {
         exponent = 39;
         return;
     }
-    const double l = std::log10(std::fabs(v)) + 1e-5;
-    exponent = static_cast<int>(l >= 0.0 ? std::trunc(l) : std::trunc(l - 1.0));
-    float m = static_cast<float>(v * powerOfTen(-exponent));
-    if (std::fabs(m) < 1.0f) {
-        m = std::copysign(1.0f, m);
-    } else if (std::fabs(m) > 9.99999f) {
-        m = std::copysign(1.0f, m);
-        exponent += 1;
-    }
-    mantissa = m;
+    splitNonZero(v, mantissa, exponent);
 }
 
 int graphLabelExponentShift(int exponent) {
@@ -196,10 +208,10 @@ void graphChooseLogDecades(const float& minimum, const float& maximum, float& lo
     const bool reversed = minimum > maximum;
     float m = 0.0f;
     int eLow = 0, eHigh = 0;
-    graphSplitPowerOfTen(lo, m, eLow);
-    graphSplitPowerOfTen(hi, m, eHigh);
+    splitDecade(lo, m, eLow);
+    splitDecade(hi, m, eHigh);
     if (m > 1.00001f) eHigh += 1;
-    if (eHigh == eLow) eHigh += 1;
+    if (eHigh <= eLow) eHigh = eLow + 1;   // at least one decade
 
     a.intervalCount = eHigh - eLow;
     t.labelDecimals = 0;
