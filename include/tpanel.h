@@ -1,0 +1,131 @@
+// tpanel.h - the widget toolkit TPANEL as the program's binding layer calls it.
+//
+// Identifiers, sizes and codes go by value; results (and the frame scale) by reference; a text
+// as (pointer, length) with the length by value.  Identifiers are handed out in sequence from 1;
+// the master window is 1.  Widget types: 1 master window, 2 dialog, 3 menu bar, 4 pop-up menu,
+// 5 menu item, 6 graphics frame, 7 static text, 8 button, 12 menu separator, 13 entry field,
+// 18 combo box, 103 menu-title entry; an unknown identifier has type -1.
+//
+// Sizes and places are in cells of the window grid (GetGridArea gives the screen's grid and
+// the cell size in pixels).  A graphics frame is backed by a bitmap of its pixel size; after
+// RegisterTARV, GetBitmap sends the graphics kernel's drawing to that bitmap and a print job's
+// page (PDF, A4 landscape) takes the kernel's drawing while it is open.
+//
+// How the program is driven is chosen at WinInit: with TPANEL_SCRIPT naming a file, the actions
+// come from that script (see the end of this header); a window on a display is the other way.
+#ifndef TPANEL_H
+#define TPANEL_H
+
+#include <string>
+#include <vector>
+
+// ---- start and end ---------------------------------------------------------------------------
+void WinInit();
+void WinExit();   // closes every window and forgets every widget
+void DrawTitle();
+
+// ---- registered defaults for the widgets that follow -------------------------------------------
+void RegMinimum(int columns, int rows);
+void GetMinimum(int& columns, int& rows);
+void RegMaximum(int columns, int rows);
+void RegToggleAttr(int a, int b, int c);
+void RegToggleSize(int size);
+void RegToggleType(int type);
+void RegButtonAttr(int a, int b, int c);
+void RegButtonSize(int size);
+void RegButtonType(int type);
+void RegValueAttr(int a, int b, int c, int d);
+void RegValueType(int a, int b);
+void RegTextAttr(int a, int b, int c, int d);
+void RegTextType(int a, int b);
+void RegSliderSize(int size);
+void RegPanelType(int type);
+void RegIconType(int type);
+void RegValueSize(int size);
+void RegTextSize(int size);
+void RegIconSize(int size);
+void RegTitleType(int type);
+int GetTitleType();
+void RegTitleString(const char* text, int length);   // the title of the next window
+void RemoveTitle();                                  // ends the title registration
+void RegisterTARV(const char* text, int length);     // couples the graphics kernel
+// Screen grid: columns, rows, and the cell width and height in pixels.
+void GetGridArea(int& columns, int& rows, int& cellWidth, int& cellHeight);
+
+// ---- widgets -----------------------------------------------------------------------------------
+int IGetNextIdentifier();
+int IGetWidgetType(int id);
+void OpenMaster(int a, int b);
+void SetCallBack(int id, int value);
+void RegAccel(int id, int key);
+void AddMenuBar(int parent, int& id);
+// A title entry in the menu bar (new - 1) and its pop-up menu (new).
+void AddMenuPull(int parent, const char* text, int length, int key, int& id);
+void AddMenuEntry(int parent, const char* text, int length, int key, int& id);
+void AddMenuString(int parent, const char* text, int length, int& id);
+void AddComboItem(int parent, const char* text, int length, int& id);
+void AddMenuPop(int id, int a, int b, int& pop);
+void AddMenuFloat(int id, int& pop);
+void ChangeToCombo(int id, int& pop);
+void AddMenuCascade(int id, int& pop);
+void AddMenuSeparator(int id, int flag, int& result);
+void OpenWindow(int parent, int column, int row, int& id);   // a dialog, hidden until drawn
+// A static text at (column, row), at least as wide as the text.
+void AddString(int parent, int kind, const char* text, int length, int d, int column, int row,
+               int width, int& id);
+void AddEditor(int parent, int column, int row, const char* text, int length, int width, int d,
+               int& id);
+void AddButton(int parent, int key, const char* text, int length, int column, int row, int& id);
+// info: column, row, width and height in cells (infoBytes bytes of it are used); kind := the
+// widget's type; part 1 reads or writes the geometry too, any other part only the title.
+void GetWidgetInfo(int id, char* text, int length, int* info, int infoBytes, int& kind, int part);
+void SetWidgetInfo(int id, const char* text, int length, int* info, int infoBytes, int& kind,
+                   int part);
+
+// ---- graphics frames ---------------------------------------------------------------------------
+void GraphicsFrame(int parent, int column, int row, int& frame);
+void GetBitmap(int frame);
+void GetBitmapSize(int frame, int& pixelWidth, int& pixelHeight);
+void SetFrameScale(int frame, float width, float height, float xOrigin, float yOrigin);
+void GetFrameScale(int frame, float& width, float& height, float& xOrigin, float& yOrigin);
+void ChangePen(int pen, int red, int green, int blue);   // pen 0 is the frame background
+void ClearFrame(int frame);
+void UpdateFrame();
+void SetCallExpose(int frame, int value);
+
+// ---- windows, actions, dialogs, printing -------------------------------------------------------
+void WindowDraw(int mode, int id);   // shows a window and its widgets
+void WindowAction(int id);           // activates a window; 0 the main window
+void WindowRemove(int id);           // takes a window off the screen (it can be shown again)
+// Waits for the next action: its callback value, and out[5] (third: the widget, fourth: the
+// event value).  -1 when the master window is closed or the script has ended.
+void IWinAction(int& value, int* out);
+// File choice: name and directory are read and written in place, blank padded; a blank name
+// means cancel.  The directory returned is absolute.
+void OpenBrowse(int& flag, char* name, int nameLength, char* dir, int dirLength,
+                const char* filter, int filterLength);
+void ErrorBox(const char* title, int titleLength, const char* text, int textLength, int type);
+// Mode 0 (or -1) starts a page: status 1, the page in pixels and in page units (millimetres).
+// Mode 1 ends the job and writes the page.  Other modes do nothing and give status 0.
+void PrintJob(int mode, int& status, int& pagePixelWidth, int& pagePixelHeight,
+              float& pageWidth, float& pageHeight);
+
+// ---- scripted runs -----------------------------------------------------------------------------
+// TPANEL_SCRIPT names a file of lines, `#` starting a comment:
+//   menu TITLE/ITEM        the item's callback value        button LABEL   a shown button's value
+//   resize COLUMNS ROWS    the master's new size; its value exit           -1
+//   browse PATH            answer of the next file choice   browse         cancels it
+//   print ok | print fail  status of the next print job     print-to FILE.pdf  where that job goes
+//   snapshot FILE.png      writes the graphics frame's bitmap
+// Relative paths are taken from the directory the program started in.  The end of the script
+// is -1.  A line that cannot be used is reported on standard error with its number and skipped.
+
+namespace tpanel {
+
+// What the toolkit said to the user in a scripted run: message boxes and rejected script lines,
+// one entry each.  For tests.
+const std::vector<std::string>& transcript();
+
+}  // namespace tpanel
+
+#endif
