@@ -142,12 +142,13 @@ void surfaceChooseIntervals(const float& lo, const float& hi, const int& n, int&
     const SurfaceNiceSteps& nice = surfaceState.nice;
 
     if (std::fabs(range) < 10.0f * surfaceState.eps || !std::isfinite(range)) {
-        // A flat range has no scale to be relative to: one step of 0.01 from lo.
+        // A flat range has no scale to be relative to: one step of 0.01 from the multiple of
+        // 0.01 at or below lo.
         e = 0;
         step = 0.01f;
         decimals = 2;
         count = 1;
-        const double f = std::trunc(static_cast<double>(lo) / 0.01) * 0.01;
+        const double f = std::floor(static_cast<double>(lo) / 0.01) * 0.01;
         first = std::isfinite(f) ? static_cast<float>(f) : 0.0f;
         width = std::max({0, exponentOf(first), exponentOf(first + 0.01)}) + decimals + 3;
         return;
