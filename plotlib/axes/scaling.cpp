@@ -7,6 +7,7 @@
 #include "axes/scaling.h"
 
 #include <cfloat>
+#include <climits>
 #include <cmath>
 
 #include "dates/dates.h"
@@ -114,7 +115,8 @@ void graphSetAxisPosition(const int& type, const float& x, const float& y, const
     a.originX = x;
     a.originY = y;
     a.setUp = 0;
-    if (length > 1e-10f) a.length = length;
+    // A length that is no number, or endless, cannot be drawn either: the old one stays.
+    if (length > 1e-10f && std::isfinite(length)) a.length = length;
     else report(-517);
     a.positioned = 1;
     graphState.graph.currentAxis = n;
@@ -152,7 +154,7 @@ void graphSetUpAxis() {
     chooseIntervals(a, t, low, high);
     if (a.scalingType != 5)
         t.tickSpacing = a.intervalCount > 0 ? a.length / a.intervalCount : a.length;
-    t.tickCount = a.intervalCount + 1;
+    t.tickCount = a.intervalCount < INT_MAX ? a.intervalCount + 1 : INT_MAX;
     const double span = static_cast<double>(high) - low;
     // A range of no width maps every value onto the start of the axis.
     t.scale = span != 0.0 ? graphToFloat(a.length / span) : 0.0f;

@@ -70,6 +70,8 @@ TEST_F(ScalingTest, SetUpGivesRangeStepsAndLabels) {
          0.0f, 0.002f, 4, 0.0005f, 0.0f, 5.0f, -4, 0, 6},
         {"type out of range, count below 1", 7, 0, 0.0f, 10.0f, 1, 40, {-518, -519},
          0.0f, 10.0f, 9, 10.0f / 9.0f, 0.0f, 10.0f / 9.0f, 0, 2, 6},
+        {"count beyond any picture", 3, 2147483647, 0.0f, 10.0f, 1, 40, {-519},
+         0.0f, 10.0f, 9, 10.0f / 9.0f, 0.0f, 10.0f / 9.0f, 0, 2, 6},
         {"small count runs past the step table", 2, 1, 1.9f, 2.1f, 1, 40, {},
          0.0f, 5.0f, 1, 5.0f, 0.0f, 5.0f, 0, 0, 2},
         {"small count past the table, second case", 2, 1, 95.0f, 104.9f, 2, 40, {},
@@ -243,7 +245,8 @@ TEST_F(ScalingTest, PositionKeepsItsLengthWhenGivenNone) {
     EXPECT_EQ(graphAxis(2).positioned, 1);
     AXIPOS(1, 30.0f, 40.0f, 0.0f, 2);
     AXIPOS(1, 30.0f, 40.0f, std::numeric_limits<float>::quiet_NaN(), 2);
-    EXPECT_EQ(errors(), (std::vector<int>{-517, -517}));
+    AXIPOS(1, 30.0f, 40.0f, std::numeric_limits<float>::infinity(), 2);
+    EXPECT_EQ(errors(), (std::vector<int>{-517, -517, -517}));
     EXPECT_EQ(tarv::errorLog()[0].routine, "kpSetAxesPos(AXIPOS)");
     EXPECT_FLOAT_EQ(graphAxis(2).length, 300.0f);
     EXPECT_FLOAT_EQ(graphAxis(2).originX, 30.0f);
