@@ -1,0 +1,195 @@
+// Tests of GRID: the frame about the plot with grid lines, ticks or a marker grid, numbers on
+// the bottom and left sides, zero lines, and the thin minor lines of style -4.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <string>
+#include <vector>
+
+#include "axes/pen_replay.h"
+#include "support/plot_fixture.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+class GridTest : public PlotLibraryTest {
+protected:
+    // Axes of the application's plot: 800 by 600 kernel units from (100, 100).
+    static void plotAxes(float xLow, float xHigh, float yLow, float yHigh, int xType = 1,
+                         int yType = 1, int count = 10) {
+        AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);
+        AXIPOS(1, 100.0f, 100.0f, 600.0f, 2);
+        AXISCA(xType, count, xLow, xHigh, 1);
+        AXISCA(yType, count, yLow, yHigh, 2);
+        startLog();
+    }
+    static bool vertical(const Segment& s) { return s.x0 == s.x1 && s.y0 != s.y1; }
+    static bool horizontal(const Segment& s) { return s.y0 == s.y1 && s.x0 != s.x1; }
+    // Segments of a given length in one direction.
+    static std::vector<Segment> linesOf(const std::vector<Segment>& all, bool isVertical,
+                                        float length) {
+        std::vector<Segment> out;
+        for (const Segment& s : all) {
+            const float l = isVertical ? std::fabs(s.y1 - s.y0) : std::fabs(s.x1 - s.x0);
+            if ((isVertical ? vertical(s) : horizontal(s)) && std::fabs(l - length) < 1e-3f)
+                out.push_back(s);
+        }
+        return out;
+    }
+    static void expectInsideFrame(const std::vector<Segment>& all) {
+        for (const Segment& s : all) {
+            for (float x : {s.x0, s.x1}) {
+                EXPECT_GE(x, 100.0f - 1e-3f);
+                EXPECT_LE(x, 900.0f + 1e-3f);
+            }
+            for (float y : {s.y0, s.y1}) {
+                EXPECT_GE(y, 100.0f - 1e-3f);
+                EXPECT_LE(y, 700.0f + 1e-3f);
+            }
+        }
+    }
+};
+
+TEST_F(GridTest, GridLinesAtTheInnerTicksWithNumbersBelowAndLeftAndTheFrame) {
+    plotAxes(0.0f, 1.0f, 0.0f, 1.0f);
+    GRID(3, 1, 1);
+    const std::vector<Segment> lines = replayLines(calls());
+    const std::vector<Segment> columns = linesOf(lines, true, 600.0f);
+    const std::vector<Segment> rows = linesOf(lines, false, 800.0f);
+    // 9 grid lines each way plus two frame sides each way.
+    ASSERT_EQ(columns.size(), 11u);
+    ASSERT_EQ(rows.size(), 11u);
+    std::vector<float> xs, ys;
+    for (const Segment& s : columns) xs.push_back(s.x0);
+    for (const Segment& s : rows) ys.push_back(s.y0);
+    std::sort(xs.begin(), xs.end());
+    std::sort(ys.begin(), ys.end());
+    for (int i = 0; i <= 10; ++i) {
+        EXPECT_FLOAT_EQ(xs[i], 100.0f + 80.0f * i);
+        EXPECT_FLOAT_EQ(ys[i], 100.0f + 60.0f * i);
+    }
+    expectInsideFrame(lines);
+    // The vertical grid lines are one zig-zag path from the last inner tick.
+    const Lines d = drawingCalls(calls());
+    EXPECT_EQ(Lines(d.begin(), d.begin() + 6),
+              (Lines{"kernelMovePen 100 100", "kernelDrawLineBy 800 0", "kernelMovePen 820 100",
+                     "kernelDrawLineBy 0 600", "kernelMovePenBy -80 0",
+                     "kernelDrawLineBy 0 -600"}));
+    const Lines texts = drawnTexts(calls());
+    ASSERT_EQ(texts.size(), 22u);
+    EXPECT_EQ(texts[0], "0.0");
+    EXPECT_EQ(texts[10], "1.0");
+    const Lines positions = callsOf("kernelSetTextPosition");
+    EXPECT_EQ(positions[0], "kernelSetTextPosition 85 80");     // under the first tick
+    EXPECT_EQ(positions[11], "kernelSetTextPosition 60 95");    // left of the first tick
+}
+
+// Minor grid lines at tenths in every interval, and none of them leaves the frame.
+TEST_F(GridTest, MinorGridLinesStayInsideTheFrame) {
+    plotAxes(0.0f, 1.0f, 0.0f, 1.0f);
+    GRID(-3, 1, 1);
+    const std::vector<Segment> lines = replayLines(calls());
+    expectInsideFrame(lines);
+    EXPECT_EQ(linesOf(lines, true, 600.0f).size(), 11u + 90u);
+    EXPECT_EQ(linesOf(lines, false, 800.0f).size(), 11u + 90u);
+}
+
+TEST_F(GridTest, ThinMinorLinesThenMajorLinesAgainAtTheCallersWidth) {
+    plotAxes(0.0f, 1.0f, 0.0f, 1.0f);
+    const float callerWidth = 1.5f;
+    kernelSetLineWidth(callerWidth);
+    startLog();
+    GRID(-4, 1, 1);
+    const Lines log = calls();
+    const auto thin = std::find(log.begin(), log.end(), "kernelSetLineWidth 0");
+    const auto back = std::find(log.begin(), log.end(), "kernelSetLineWidth 1.5");
+    ASSERT_NE(thin, log.end());
+    ASSERT_NE(back, log.end());
+    ASSERT_LT(thin, back);
+    EXPECT_EQ(std::count(log.begin(), thin, "kernelEnquireLineWidth -> 1.5"), 1);
+    const Lines first(thin, back), second(back, log.end());
+    const std::vector<Segment> a = replayLines(first), b = replayLines(second);
+    EXPECT_EQ(linesOf(a, true, 600.0f).size(), 1u + 9u + 90u);
+    EXPECT_EQ(drawnTexts(first).size(), 22u);
+    // Second pass: the major lines only, no numbers; then the top and right sides.
+    EXPECT_EQ(linesOf(b, true, 600.0f).size(), 1u + 9u + 1u);
+    EXPECT_EQ(linesOf(b, false, 800.0f).size(), 1u + 9u + 1u);
+    EXPECT_TRUE(drawnTexts(second).empty());
+}
+
+TEST_F(GridTest, FrameOnlyWithZeroLinesThroughValueZero) {
+    plotAxes(-1.0f, 1.0f, -1.0f, 2.0f, 3, 3, 6);
+    GRID(0, 1, 1);
+    const std::vector<Segment> lines = replayLines(calls());
+    // Four sides and two zero lines, no ticks.
+    EXPECT_EQ(lines.size(), 6u);
+    const Lines d = drawingCalls(calls());
+    EXPECT_EQ(Lines(d.end() - 5, d.end() - 1),
+              (Lines{"kernelMovePen 500 100", "kernelDrawLineTo 500 700",
+                     "kernelMovePen 100 300", "kernelDrawLineTo 900 300"}));
+    EXPECT_EQ(drawnTexts(calls()).size(), 14u);
+}
+
+TEST_F(GridTest, MarkerGridWalksColumnsUpAndDownBetweenInwardTicks) {
+    plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 3, 3);
+    GRID(1, 1, 1);
+    const Lines log = calls();
+    Lines markers;
+    for (size_t i = 1; i < log.size(); ++i)
+        if (log[i].rfind("kernelDrawMarker", 0) == 0) markers.push_back(log[i - 1] + " " + log[i]);
+    EXPECT_EQ(markers, (Lines{"kernelMovePen 366.667 300 kernelDrawMarker 3",
+                              "kernelMovePen 366.667 500 kernelDrawMarker 3",
+                              "kernelMovePen 633.333 500 kernelDrawMarker 3",
+                              "kernelMovePen 633.333 300 kernelDrawMarker 3"}));
+    // Ticks of all four sides point into the frame.
+    expectInsideFrame(replayLines(log));
+    // Styles beyond 4 act as style 1, options outside -1..1 as 1.
+    startLog();
+    GRID(7, 5, -7);
+    EXPECT_EQ(calls(), log);
+}
+
+TEST_F(GridTest, TicksPointOutOfTheFrameAtEveryCellOfACategoryAxis) {
+    plotAxes(1.0f, 4.0f, 0.0f, 1.0f, 5, 3, 4);
+    GRID(2, 1, 1);
+    int below = 0;
+    for (const Segment& s : replayLines(calls()))
+        if (vertical(s) && std::fmin(s.y0, s.y1) < 100.0f) {
+            ++below;
+            EXPECT_FLOAT_EQ(std::fmax(s.y0, s.y1), 100.0f);
+        }
+    EXPECT_EQ(below, 4);   // a tick at each of the 4 cell centres
+    EXPECT_EQ(drawnTexts(calls()),
+              (Lines{"1", "2", "3", "4", "0.00", "0.25", "0.50", "0.75", "1.00"}));
+}
+
+TEST_F(GridTest, OptionMinusOneLeavesThatSideBare) {
+    plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 3, 4);
+    GRID(2, -1, 0);
+    EXPECT_TRUE(drawnTexts(calls()).empty());
+    for (const Segment& s : replayLines(calls())) {
+        const bool tickOnBottom = vertical(s) && std::fmin(s.y0, s.y1) == 100.0f &&
+                                  std::fabs(s.y1 - s.y0) < 10.0f;
+        EXPECT_FALSE(tickOnBottom);
+    }
+    // The left side keeps its ticks.
+    int leftTicks = 0;
+    for (const Segment& s : replayLines(calls()))
+        if (horizontal(s) && std::fmin(s.x0, s.x1) == 100.0f && std::fabs(s.x1 - s.x0) == 5.0f)
+            ++leftTicks;
+    EXPECT_EQ(leftTicks, 3);
+}
+
+TEST_F(GridTest, EmptyRangeWarnsMovedNumberUnderTheGridName) {
+    plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 4, 4);
+    AXISCA(4, 0, 0.0f, 1.0f, 2);
+    startLog();
+    GRID(3, 1, 1);
+    ASSERT_EQ(tarv::errorLog().size(), 1u);
+    EXPECT_EQ(tarv::errorLog()[0].number, -520);
+    EXPECT_EQ(tarv::errorLog()[0].routine, "kpAddGrid(GRID)");
+}
+
+}  // namespace
