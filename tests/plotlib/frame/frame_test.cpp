@@ -61,6 +61,38 @@ TEST_F(FrameTest, FirstCallOfTheProcessLearnsCharacterSizesThenWritesDefaults) {
     EXPECT_TRUE(errors().empty());
 }
 
+TEST_F(FrameTest, FirstCallThatDrawsSavesStateBeforeTheDefaults) {
+    kernelSetCharAngle(30.0f);
+    kernelSetTextJustification(1);
+    startLog();
+    AXISET();
+    const Lines expected = {
+        "kernelSetRoutineName 2 \"kpRestoreAxesSettings(AXISET)\"",
+        "kernelEnquireLibraryOpen 1 -> 0",
+        "kernelEnquireTextAttributes -> 0 10 10 -1 0 30",
+        "kernelSetTextMode 1",
+        "kernelEnquireTextAttributes -> 4 10 10 -1 0 30",
+        "kernelEnquireLineAttributes 0 -> 1 0 1 0 1 0",
+        "kernelEnquireTextPosition -> 0 0 0",
+        "kernelEnquireTextJustification -> 1",
+        "kernelSetTextJustification -1",
+        "kernelSetCharAngle 0",
+        "kernelSetLibraryOpen 1 1",
+        "kernelEnquirePictureSpace 1 4 -> 0 [0 1000 0 750]",
+        "kernelEnquireRealSetting 3 -> 1.17549e-38",
+        "kernelEnquireIntegerSetting 4 -> 2147483647",
+        "kernelSetCharSize 10 10",
+        "kernelSetCharAngle 30",
+        "kernelSetTextSetting196 0",
+        "kernelSetTextMode 0",
+        "kernelSetTextJustification 1",
+        "kernelSetTextPosition 0 0",
+        "kernelSetLineAttributes 0 1 0 1 0 1 0",
+        "kernelSetRoutineName 2 \"      \"",
+    };
+    EXPECT_EQ(calls(), expected);
+}
+
 TEST_F(FrameTest, LaterDrawingCallSavesSwitchesAndRestoresAroundItsWork) {
     firstCallDone();
     kernelSetTextPosition(12.0f, 34.0f);
