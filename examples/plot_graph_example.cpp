@@ -57,13 +57,14 @@ void picture()
     const int diamond = 7, everyPoint = 0;
     GRASYM(pt.data(), pv.data(), peaks, diamond, everyPoint);
     VALTXT("y=", 2, "", 0);
-    // Above the point for maxima, below for minima: one call each.
-    const int keepX = 0, up = 1, down = -1, acrossAbove = 1, acrossBelow = -1, centred = 0;
+    // Maxima: centred above the point; minima: starting one character right of it.
+    const int stay = 0, oneRight = 1, up = 1, above = 1, middle = 0, centred = 0, starts = -1;
     const float none = 0.0f, gap = 6.0f;
     for (int k = 0; k < peaks; ++k) {
-        const bool maximum = k % 2 == 0;
-        VALATT(keepX, maximum ? up : down, none, none, maximum ? gap : -gap, none,
-               maximum ? acrossAbove : acrossBelow, centred);
+        if (k % 2 == 0)
+            VALATT(stay, up, none, none, gap, none, above, centred);
+        else
+            VALATT(oneRight, stay, none, none, none, none, middle, starts);
         const int one = 1, yValues = 2;
         GRAVAL(&pt[k], &pv[k], one, yValues);
     }
@@ -75,7 +76,7 @@ void picture()
     const char* xTitle = "Time (s)";
     const char* yTitle = "Amplitude";
     const float below = 14.0f, left = 36.0f;
-    const int xAxis = 1, yAxis = 2, middle = 0;
+    const int xAxis = 1, yAxis = 2;
     AXNSTR(xTitle, static_cast<int>(std::strlen(xTitle)), below, xAxis, middle);
     AXNSTR(yTitle, static_cast<int>(std::strlen(yTitle)), left, yAxis, middle);
 }
