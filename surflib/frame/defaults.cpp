@@ -123,6 +123,12 @@ void writeDrawingValues(int colour)
     surfaceWriteDefaultTitles();
     s.titles.titleMode = 0;
     s.drawing.code = kDrawingNone;
+    // No drawing is current after the defaults, so nothing may be added to an old one: the
+    // workspace sizes recorded by the last map and network and the perspective set-up go too.
+    s.grid.mapWorkspaceSize = 0;
+    s.partition.recordedSize = 0;
+    s.network.storedSize = 0;
+    s.surface.perspectiveSet = 0;
 
     NetworkSettings& net = s.networkSettings;
     net.interpolationMethod = 2;

@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "frame/routine_frame.h"
+#include "frame/numeric.h"
 #include "frame/state.h"
 
 namespace {
@@ -26,7 +27,7 @@ int exponentOf(double v)
 {
     float mantissa = 0.0f;
     int exponent = 0;
-    surfaceSplitPowerOfTen(static_cast<float>(v), mantissa, exponent);
+    surfaceSplitPowerOfTen(surfaceNarrow(v), mantissa, exponent);
     return exponent;
 }
 
@@ -60,7 +61,7 @@ void stepFormat(double step, double first, double last, int e, int& decimals, in
 {
     float mantissa = 0.0f;
     int sx = 0;
-    surfaceSplitPowerOfTen(static_cast<float>(std::fabs(step)), mantissa, sx);
+    surfaceSplitPowerOfTen(surfaceNarrow(std::fabs(step)), mantissa, sx);
     double mm = std::round(std::fabs(mantissa) * 1.0e5) / 1.0e5;
     int k = 0;
     while (k < 5 && std::fabs(mm - std::round(mm)) >= 0.001) {
@@ -122,7 +123,7 @@ void surfaceSplitPowerOfTen(const float& v, float& mantissa, int& exponent)
         m = v < 0.0f ? -1.0 : 1.0;
         e += 1;
     }
-    mantissa = static_cast<float>(m);
+    mantissa = surfaceNarrow(m);
     exponent = e;
 }
 
@@ -149,19 +150,19 @@ void surfaceChooseIntervals(const float& lo, const float& hi, const int& n, int&
         decimals = 2;
         count = 1;
         const double f = std::floor(static_cast<double>(lo) / 0.01) * 0.01;
-        first = std::isfinite(f) ? static_cast<float>(f) : 0.0f;
+        first = std::isfinite(f) ? surfaceNarrow(f) : 0.0f;
         width = std::max({0, exponentOf(first), exponentOf(first + 0.01)}) + decimals + 3;
         return;
     }
 
-    const float q = std::fabs(m / static_cast<float>(requested));
+    const float q = std::fabs(m / surfaceNarrow(requested));
     int index = 0;
     for (int i = 0; i < 11; ++i) {
         if (static_cast<double>(nice.steps[i]) <= static_cast<double>(q)) index = i;
     }
     double s = nice.steps[index];
     decimals = nice.decimals[index];
-    count = static_cast<int>(std::trunc(std::fabs(m) / static_cast<float>(s))) + 1;
+    count = static_cast<int>(std::trunc(std::fabs(m) / surfaceNarrow(s))) + 1;
 
     const double p = std::pow(10.0, -e);
     const double loScaled = static_cast<double>(lo) * p;
@@ -170,8 +171,8 @@ void surfaceChooseIntervals(const float& lo, const float& hi, const int& n, int&
     double f = 0.0;
     placeFirstAndCount(loScaled, hiScaled, rangeScaled, e, s, f, count);
 
-    first = static_cast<float>(f);
-    step = static_cast<float>(s);
+    first = surfaceNarrow(f);
+    step = surfaceNarrow(s);
     width = std::max({0, exponentOf(f), exponentOf(f + s * count)}) + decimals + 3;
 }
 
@@ -195,8 +196,8 @@ void surfaceChooseIntervalsByStep(const float& lo, const float& hi, const float&
     placeFirstAndCount(static_cast<double>(lo) * p, static_cast<double>(hi) * p, rangeScaled, e, s,
                        f, count);
     stepFormat(s, f, f + s * count, e, decimals, width);
-    first = static_cast<float>(f);
-    stepOut = static_cast<float>(s);
+    first = surfaceNarrow(f);
+    stepOut = surfaceNarrow(s);
 }
 
 void surfaceChooseMapIntervals(const float& lo, const float& hi, const float& step, int& e,
@@ -221,9 +222,9 @@ void surfaceChooseMapIntervals(const float& lo, const float& hi, const float& st
         rest = -rest;
     }
     stepFormat(s, f, f + s * count, e, decimals, width);
-    first = static_cast<float>(f);
-    stepOut = static_cast<float>(s);
-    remainder = static_cast<float>(rest);
+    first = surfaceNarrow(f);
+    stepOut = surfaceNarrow(s);
+    remainder = surfaceNarrow(rest);
 }
 
 void surfaceCheckGrid(const int& nx, float& xmin, float& xmax, const int& ny, float& ymin,
@@ -301,7 +302,7 @@ void surfaceChooseNumberFormat(const float& level)
     if (!fixed) {
         const int e = s.grid.levelExponent;
         const double value = static_cast<double>(level) * std::pow(10.0, -e);
-        s.labelFormatValue = static_cast<float>(value);
+        s.labelFormatValue = surfaceNarrow(value);
         int width = s.grid.mapLabelWidth;
         if (value < 0.0) ++width;
         surfaceNumberWidth(e, s.grid.mapLabelDecimals, width, s.labelPowerCode,

@@ -121,7 +121,8 @@ void surfaceFillPolygons(const int& np, const float* counts, const float* x, con
         pen = s.fillColour;
     }
     long long offset = 0;
-    for (int k = 0; k < np; ++k) {
+    const bool parts = counts != nullptr && x != nullptr && y != nullptr;
+    for (int k = 0; parts && k < np; ++k) {
         // Parts of no vertices are skipped: they would read a vertex of the next part.
         const int m = surfaceVertexCount(counts[k]);
         if (m == 0) continue;
@@ -133,7 +134,7 @@ void surfaceFillPolygons(const int& np, const float* counts, const float* x, con
 
 void surfaceDrawPolyline(const int& n, const float* x, const float* y)
 {
-    if (n < 1) return;
+    if (n < 1 || x == nullptr || y == nullptr) return;
     kernelMovePen(x[0], y[0]);
     if (n == 1) return;
     for (int i = 1; i < n; ++i) kernelDrawLineTo(x[i], y[i]);

@@ -15,6 +15,7 @@
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/routine_frame.h"
+#include "frame/numeric.h"
 #include "frame/state.h"
 #include "tterrlib.h"
 
@@ -80,13 +81,13 @@ bool convertPoints(long long n, float* x, float* y)
         }
         if (onSurface) {
             float X = 0.0f, Y = 0.0f;
-            const float uf = static_cast<float>(u), vf = static_cast<float>(v);
+            const float uf = surfaceNarrow(u), vf = surfaceNarrow(v);
             if (!surfaceProjectPoint(uf, vf, s.surface.contourHeight, X, Y)) return false;
             x[i] = X;
             y[i] = Y;
         } else {
-            x[i] = static_cast<float>(mapToPictureX(u));
-            y[i] = static_cast<float>(mapToPictureY(v));
+            x[i] = surfaceNarrow(mapToPictureX(u));
+            y[i] = surfaceNarrow(mapToPictureY(v));
         }
     }
     return true;
@@ -191,7 +192,7 @@ void surfaceDrawNumber(const float& X, const float& Y, const float& value, int& 
     }
     limitWidth(width);
     char text[kLabelText];
-    surfaceFormatNumber(static_cast<float>(v), width, decimals, text);
+    surfaceFormatNumber(v, width, decimals, text);
     placeLabel(X, Y, text, width);
 }
 
@@ -224,8 +225,8 @@ void surfaceDrawMapNumber(float& X, float& Y, const float& value, int& width, in
     const SurfaceLibraryState& s = surfaceState;
     if (surfaceFlagOn(s.surface.contourOnSurface)) {
         if (!transformUsable()) return;
-        const float u = static_cast<float>(pictureToMapX(X));
-        const float v = static_cast<float>(pictureToMapY(Y));
+        const float u = surfaceNarrow(pictureToMapX(X));
+        const float v = surfaceNarrow(pictureToMapY(Y));
         float PX = X, PY = Y;
         if (!surfaceProjectPoint(u, v, s.surface.contourHeight, PX, PY)) return;
         X = PX;
@@ -238,8 +239,8 @@ void surfaceSetLabelDirection(const float& /*width*/, const float& height, const
 {
     surfaceSetTextSize(height);
     const double a = (static_cast<double>(angle) + 90.0) * 0.0174533;
-    surfaceState.labelDirection[0] = static_cast<float>(std::cos(a));
-    surfaceState.labelDirection[1] = static_cast<float>(std::sin(a));
+    surfaceState.labelDirection[0] = surfaceNarrow(std::cos(a));
+    surfaceState.labelDirection[1] = surfaceNarrow(std::sin(a));
     surfaceSetTextAngle(surfaceState.labelDirection[0], surfaceState.labelDirection[1]);
 }
 
@@ -258,8 +259,8 @@ bool surfaceProjectPoint(const float& x, const float& y, const float& z, float& 
         (g * (p.sinAzCosTilt * dx + p.cosAzCosTilt * dy - p.sinTilt * dz) - p.rawYMin) * p.scaleY +
         p.frameY;
     if (!isFiniteValue(px) || !isFiniteValue(py)) return false;
-    X = static_cast<float>(px);
-    Y = static_cast<float>(py);
+    X = surfaceNarrow(px);
+    Y = surfaceNarrow(py);
     return true;
 }
 
@@ -303,8 +304,8 @@ void CONSPA(const float& x, const float& y, float& X, float& Y)
         Y = 0.0f;
         return;
     }
-    X = static_cast<float>(mapToPictureX(x));
-    Y = static_cast<float>(mapToPictureY(y));
+    X = surfaceNarrow(mapToPictureX(x));
+    Y = surfaceNarrow(mapToPictureY(y));
 }
 
 void SPACON(const float& X, const float& Y, float& x, float& y)
@@ -316,6 +317,6 @@ void SPACON(const float& X, const float& Y, float& x, float& y)
         y = 0.0f;
         return;
     }
-    x = static_cast<float>(pictureToMapX(X));
-    y = static_cast<float>(pictureToMapY(Y));
+    x = surfaceNarrow(pictureToMapX(X));
+    y = surfaceNarrow(pictureToMapY(Y));
 }

@@ -66,6 +66,10 @@ void surfaceGriddingWorkspaceSize(const int& nx, const int& ny, const int& npts,
 {
     const long long x = nx, y = ny, n = npts;
     const long long nodes = x * y;
+    if (nodes > 2147483647LL || nodes < -2147483647LL) {
+        size = 0;
+        return;
+    }
     const long long a = nodes + 4 * n + 20 * std::max(x, y);
     const long long b = 3 * nodes + 10000;
     const long long c = 4 * n + 2 * nodes;

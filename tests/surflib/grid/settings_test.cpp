@@ -303,6 +303,9 @@ TEST_F(SettingsTest, DefaultsComeBackWithOpen)
     surfaceState.networkSettings.interpolationMethod = 0;
     surfaceState.surface.heightRatio = 0.9f;
     surfaceState.drawing.code = kDrawingGriddedMap;
+    surfaceState.grid.mapWorkspaceSize = 12883;
+    surfaceState.network.storedSize = 500;
+    surfaceState.surface.perspectiveSet = -1;
     surfaceState.outputEnabled = 0;
     kernelSetCharSize(14.0f, 21.0f);
     krOpenSurf();
@@ -312,6 +315,9 @@ TEST_F(SettingsTest, DefaultsComeBackWithOpen)
     EXPECT_EQ(s.networkSettings.interpolationMethod, 2);
     EXPECT_EQ(s.surface.heightRatio, 0.5f);
     EXPECT_EQ(s.drawing.code, kDrawingNone);
+    EXPECT_EQ(s.grid.mapWorkspaceSize, 0);
+    EXPECT_EQ(s.network.storedSize, 0);
+    EXPECT_EQ(s.surface.perspectiveSet, 0);
     EXPECT_EQ(s.outputEnabled, 1);
     EXPECT_EQ(title(4), "Contour Height");
     const int lengths[7] = {6, 6, 6, 14, 12, 14, 14};
