@@ -242,3 +242,29 @@ TEST_F(GraphTest, AxesThroughZeroWithDegenerateRanges)
 }
 
 }  // namespace
+
+namespace {
+
+// Equal scaling (graph scaling mode 3) survives the axes-through-zero branch: both branches
+// leave the same ranges, interval counts and scales.
+TEST_F(GraphTest, EqualScalingHoldsWithAxesThroughZero)
+{
+    const float px[] = {-2.0f, 10.0f}, py[] = {-20.0f, 100.0f};
+    calls([] { GRASCA(3); });
+    auto settingsAfter = [&](int axes) {
+        calls([&] { GRAPH(px, py, 2, 0, 1, axes); });
+        std::vector<float> v;
+        for (int a = 1; a <= 2; ++a)
+            v.insert(v.end(), {graphAxis(a).minimum, graphAxis(a).maximum,
+                               static_cast<float>(graphAxis(a).intervalCount),
+                               graphTransform(a).scale});
+        return v;
+    };
+    const auto framed = settingsAfter(0);
+    const auto crossed = settingsAfter(1);
+    EXPECT_EQ(framed, crossed);
+    calls([] { GRASCA(0); });
+    EXPECT_NE(settingsAfter(0), framed);
+}
+
+}  // namespace
