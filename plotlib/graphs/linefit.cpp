@@ -21,11 +21,12 @@ namespace {
 bool fitLine(const float* x, const float* y, int n, double& intercept, double& slope)
 {
     GraphWorkingStorage& w = graphState.work;
-    double sumX = 0.0, sumY = 0.0, sumXX = 0.0;
+    double sumX = 0.0, sumY = 0.0, sumXX = 0.0, sumXY = 0.0;
     for (int i = 0; i < n; ++i) {
         sumX += x[i];
         sumY += y[i];
         sumXX += static_cast<double>(x[i]) * x[i];
+        sumXY += static_cast<double>(x[i]) * y[i];
     }
     const double count = n;
     const double meanX = sumX / count, meanY = sumY / count;
@@ -38,7 +39,7 @@ bool fitLine(const float* x, const float* y, int n, double& intercept, double& s
     w.fitSums[0] = sumX;
     w.fitSums[1] = sumXX;
     w.fitSums[2] = sumY;
-    w.fitSums[3] = sxy;
+    w.fitSums[3] = sumXY;
     const double threshold = 10.0 * graphState.nice.tinyDouble;
     if (!std::isfinite(sxx) || !std::isfinite(sxy) || !std::isfinite(meanY) ||
         sxx <= threshold || sxx <= 1e-12 * sumXX)
