@@ -3,7 +3,7 @@
 #include "frame/workspace.h"
 
 #include <algorithm>
-#include <new>
+#include <cstdlib>
 
 #include "frame/kernel_layer.h"
 #include "frame/routine_frame.h"
@@ -46,18 +46,18 @@ bool meetsRequirement(const DrawingTypeRule& rule, int code)
 void krMakeWorkspace(const int& n, SurfaceWorkspace& ws)
 {
     // An array already attached is released first, and a new one starts all zero, so that no
-    // routine ever reads words nobody wrote.
-    delete[] ws.words;
+    // routine ever reads words nobody wrote.  calloc gives large arrays as untouched zero pages.
+    std::free(ws.words);
     ws.words = nullptr;
     ws.size = n;
     if (n <= 0) return;
-    ws.words = new (std::nothrow) float[static_cast<size_t>(n)]();
-    if (ws.words == nullptr) ws.size = 0;
+    ws.words = static_cast<float*>(std::calloc(static_cast<size_t>(n), sizeof(float)));
+    if (ws.words == nullptr) ws.size = 0;   // no array: routines find the workspace too short
 }
 
 void krFreeWorkspace(SurfaceWorkspace& ws)
 {
-    delete[] ws.words;
+    std::free(ws.words);
     ws.words = nullptr;
     ws.size = 0;
 }
