@@ -97,7 +97,10 @@ void AXSENQ(int& type, int& count, float& minimum, float& maximum, const int& ax
     GraphRoutineFrame frame("AXSENQ");
     const AxisSettings& s = graphAxis(graphAxisNumber(axis));
     type = s.scalingType;
-    count = s.intervalCount;    // a type-5 axis holds one interval less during the call
+    // A type-5 axis holds one interval less while a routine runs after its set-up; when the
+    // transform was still valid and no set-up ran, the count is reported the same way.
+    const bool reduced = s.scalingType == 5 && s.countReduced == 0;
+    count = reduced ? s.intervalCount - 1 : s.intervalCount;
     const float half = s.scalingType == 5 ? 0.5f : 0.0f;
     minimum = s.minimum - half;
     maximum = s.maximum + half;
