@@ -173,8 +173,9 @@ TEST_F(GraphTest, ScalingModesMatchTheRanges)
         calls([&] { GRAPH(px, py, n, 0, 1, 0); });
         std::vector<float> v;
         for (int a = 1; a <= 2; ++a)
-            v.insert(v.end(), {graphAxis(a).minimum, graphAxis(a).maximum,
-                               graphTransform(a).scale, graphTransform(a).offset});
+            for (float f : {graphAxis(a).minimum, graphAxis(a).maximum,
+                            graphTransform(a).scale, graphTransform(a).offset})
+                v.push_back(f);
         return v;
     };
     const float px[] = {0.0f, 10.0f}, narrowY[] = {0.0f, 4.0f}, closeY[] = {0.0f, 9.5f};
@@ -255,9 +256,10 @@ TEST_F(GraphTest, EqualScalingHoldsWithAxesThroughZero)
         calls([&] { GRAPH(px, py, 2, 0, 1, axes); });
         std::vector<float> v;
         for (int a = 1; a <= 2; ++a)
-            v.insert(v.end(), {graphAxis(a).minimum, graphAxis(a).maximum,
-                               static_cast<float>(graphAxis(a).intervalCount),
-                               graphTransform(a).scale});
+            for (float f : {graphAxis(a).minimum, graphAxis(a).maximum,
+                            static_cast<float>(graphAxis(a).intervalCount),
+                            graphTransform(a).scale})
+                v.push_back(f);
         return v;
     };
     const auto framed = settingsAfter(0);
