@@ -51,15 +51,14 @@ int dayOfMonth(int64_t day) {
 
 // Every tick of a date axis drawn by days, each from the axis outward: the ticks at the first
 // tick's day of the month full length, the others minor length (or none without minor ticks).
-void drawDayTicks(const AxisPen& pen, int axis, double along0, double across, int tickCount,
-                  double firstTick, double outward, double major, double minor, bool minors) {
+void drawDayTicks(const AxisPen& pen, int axis, double across, int tickCount, double firstTick,
+                  double outward, double major, double minor, bool minors) {
     const AxisTransform& t = graphTransform(axis);
     const double spacing = t.tickSpacing;
     // Ticks drawn from an inner position carry the dates of their own places on the axis.
     const int64_t offset =
         spacing != 0.0 ? std::llround((firstTick - t.firstTick) / spacing) : 0;
     const int markDay = dayOfMonth(graphDateAxisTickDay(axis, 0));
-    (void)along0;
     for (int i = 0; i < tickCount; ++i) {
         const int64_t day = graphDateAxisTickDay(axis, static_cast<int>(offset + i));
         const double length = dayOfMonth(day) == markDay ? major : (minors ? minor : 0.0);
@@ -128,7 +127,7 @@ void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCoun
             }
         } else {
             // 4. Day ticks of a month axis drawn by days.
-            drawDayTicks(pen, axis, along0, across, tickCount, firstTick, outward, majorLength,
+            drawDayTicks(pen, axis, across, tickCount, firstTick, outward, majorLength,
                          minorLength, minors);
         }
     }

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <numbers>
 
 #include "axes/annotation.h"
 #include "frame/frame.h"
@@ -29,16 +30,19 @@ const char* labelAt(const char* labels, int length, int64_t number) {
 }
 
 // A date axis drawn by days has its texts a month apart: the room of one text is 30 ticks.
-double roomFactor(const AxisSettings& s) { return s.scalingType < 0 && s.dateUnit == -3 ? 30.0 : 1.0; }
+double roomFactor(const AxisSettings& s) {
+    return s.scalingType < 0 && s.dateUnit == -3 ? 30.0 : 1.0;
+}
 
 // Room a label of width e1 and block height e3 takes along the axis when turned by theta.
 double need(int axis, double theta, const Extent& e) {
     const double w = e.width, h = e.height;
     if (axis == 1) {
         return std::fabs(std::sin(theta)) * h +
-               std::min(w, std::fabs(std::cos(theta) * h * std::tan(M_PI / 2 - theta)));
+               std::min(w, std::fabs(std::cos(theta) * h * std::tan(std::numbers::pi / 2 - theta)));
     }
-    return std::fabs(std::cos(theta)) * h + std::min(w, std::fabs(std::sin(theta) * h * std::tan(theta)));
+    return std::fabs(std::cos(theta)) * h +
+           std::min(w, std::fabs(std::sin(theta) * h * std::tan(theta)));
 }
 
 int signOf(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
@@ -192,7 +196,8 @@ void AXLSTR(const char* labels, int length, const int& count, const float& posit
     const double needed = n == 1 ? widest : lines * height;
     const double spacing = std::fabs(static_cast<double>(t.tickSpacing));
     const double every = spacing > 0.0 ? std::trunc(needed / spacing + 0.99999) : t.tickCount;
-    const int64_t s = std::max<int64_t>(1, static_cast<int64_t>(std::min<double>(every, t.tickCount + 1.0)));
+    const int64_t s =
+        std::max<int64_t>(1, static_cast<int64_t>(std::min<double>(every, t.tickCount + 1.0)));
     const int64_t drawn = (t.tickCount + s - 1) / s;
     for (int64_t j = 0; j < drawn; ++j) {
         const int64_t tick = j * s;

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -145,6 +146,28 @@ TEST_F(AnnotationTest, FirstLabelSkipsLeadingBlanksAndTextsRepeat) {
     AXISTR("A   C D ", 2, 4, 0, 1);
     AXISTR("A   C D ", 2, 0, 1, 1);
     EXPECT_TRUE(drawnTexts(calls()).empty());
+}
+
+// Attributes and arguments at the ends of their ranges draw nothing odd and read nothing
+// outside the caller's texts.
+TEST_F(AnnotationTest, ExtremeAttributesAndArgumentsAreHarmless) {
+    const int most = std::numeric_limits<int>::max();
+    AXIPOS(1, 100.0f, 100.0f, 80.0f, 1);
+    AXISCA(3, 4, 0.0f, 4.0f, 1);
+    AXIATT(0, 0.0f, most, 0, 0.0f, 0.0f, 2, 2, 0, 1);
+    startLog();
+    AXISTR("AB", 2, 1, 1, 1);                         // first label beyond every tick
+    EXPECT_TRUE(drawnTexts(calls()).empty());
+    AXIATT(0, 0.0f, 1, most, 0.0f, 0.0f, 2, 2, 0, 1);
+    startLog();
+    AXISTR("ABCD", 2, 2, 1, 1);                       // only the first label fits
+    EXPECT_EQ(drawnTexts(calls()), (Lines{"AB"}));
+    startLog();
+    AXISTR("AB", 0, 1, 1, 1);
+    AXISTR("AB", 2, 1, std::numeric_limits<int>::min(), 1);
+    AXLSTR("AB", 2, -5, 30.0f, 1);
+    EXPECT_EQ(drawnTexts(calls()), (Lines{"AB"}));
+    EXPECT_TRUE(errors().empty());
 }
 
 TEST_F(AnnotationTest, ShiftAndAngleMoveTheLabels) {

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -149,6 +150,13 @@ TEST_F(GridTest, MarkerGridWalksColumnsUpAndDownBetweenInwardTicks) {
     startLog();
     GRID(7, 5, -7);
     EXPECT_EQ(calls(), log);
+    // Any style below -4 is style -1 (kind 2 with minor ticks).
+    startLog();
+    GRID(-1, 1, 1);
+    const Lines minusOne = calls();
+    startLog();
+    GRID(std::numeric_limits<int>::min(), std::numeric_limits<int>::max(), 1);
+    EXPECT_EQ(calls(), minusOne);
 }
 
 TEST_F(GridTest, TicksPointOutOfTheFrameAtEveryCellOfACategoryAxis) {
