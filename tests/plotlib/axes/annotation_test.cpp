@@ -170,6 +170,21 @@ TEST_F(AnnotationTest, ExtremeAttributesAndArgumentsAreHarmless) {
     EXPECT_TRUE(errors().empty());
 }
 
+// Attribute 1 puts numbers and caption at the coordinate of attribute 2 instead of beside
+// the axis line.
+TEST_F(AnnotationTest, NumbersAndCaptionAtAGivenCoordinate) {
+    AXIPOS(1, 100.0f, 100.0f, 40.0f, 1);
+    AXISCA(3, 2, 0.0f, 2000.0f, 1);
+    AXIANN(2, 3, 1, 1);
+    AXIATT(1, 50.0f, 1, -1, 0.0f, 0.0f, 2, 2, 0, 1);
+    startLog();
+    AXIDRA(1, 1, 1);
+    const Lines positions = callsOf("kernelSetTextPosition");
+    ASSERT_GE(positions.size(), 3u);
+    EXPECT_EQ(positions[0], "kernelSetTextPosition 95 40");     // hanging from y = 50
+    EXPECT_EQ(callsOf("kernelMovePen").back(), "kernelMovePen 70 20");
+}
+
 TEST_F(AnnotationTest, ShiftAndAngleMoveTheLabels) {
     AXIPOS(1, 100.0f, 100.0f, 80.0f, 1);
     AXISCA(3, 4, 0.0f, 4.0f, 1);

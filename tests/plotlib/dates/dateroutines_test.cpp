@@ -222,6 +222,16 @@ TEST_F(DateRoutinesTest, MonthAxisDrawnByDaysKeepsTheCallersUnit) {
     EXPECT_EQ(replayLines(second).size(), 4u);   // the line and three month ticks
 }
 
+TEST_F(DateRoutinesTest, DateAxisOnYNumbersItsTicksToTheLeft) {
+    AXIPOS(1, 100.0f, 100.0f, 300.0f, 2);
+    DATSCA(2, 5, "1/1/99", 6, "3/1/99", 6, 2);
+    startLog();
+    AXIDRA(-1, -1, 2);
+    EXPECT_EQ(drawnTexts(calls()), (Lines{"01/01/99", "02/01/99", "03/01/99"}));
+    // Ending one character width left of the line, centred on the ticks.
+    EXPECT_EQ(callsOf("kernelSetTextPosition")[1], "kernelSetTextPosition 10 245");
+}
+
 TEST_F(DateRoutinesTest, ReversedDateAxisNumbersFromTheLaterDate) {
     dateAxis(2, 5, "4/1/99", "1/1/99", 300.0f);
     const Scaling s = scaling(1);
