@@ -133,6 +133,30 @@ TEST_F(GridTest, FrameOnlyWithZeroLinesThroughValueZero) {
     EXPECT_EQ(drawnTexts(calls()).size(), 14u);
 }
 
+// Zero lines belong to the frame (style 0) and the tick frame (style 2) only; style 4 without
+// minor lines is style 3.
+TEST_F(GridTest, ZeroLinesOnlyWithFrameAndTickStyles) {
+    auto zeroLines = [] {
+        int n = 0;
+        for (const std::string& l : calls())
+            if (l == "kernelDrawLineTo 500 700" || l == "kernelDrawLineTo 900 300") ++n;
+        return n;
+    };
+    const int expected[] = {2, 0, 2, 0, 0};
+    for (int style = 0; style <= 4; ++style) {
+        SCOPED_TRACE("style " + std::to_string(style));
+        plotAxes(-1.0f, 1.0f, -1.0f, 2.0f, 3, 3, 6);
+        GRID(style, 1, 1);
+        EXPECT_EQ(zeroLines(), expected[style]);
+    }
+    plotAxes(-1.0f, 1.0f, -1.0f, 2.0f, 3, 3, 6);
+    GRID(3, 1, 1);
+    const Lines three = calls();
+    startLog();
+    GRID(4, 1, 1);
+    EXPECT_EQ(calls(), three);
+}
+
 TEST_F(GridTest, MarkerGridWalksColumnsUpAndDownBetweenInwardTicks) {
     plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 3, 3);
     GRID(1, 1, 1);
