@@ -272,6 +272,22 @@ TEST_F(ScriptedProgram, ProgramExitStatus)
     // No output directory chosen: the result goes beside the samples (the analysis works there).
     EXPECT_EQ(readFile(dir_ / "in" / "dft_output.out"), kTitle + kHeading + kLines);
 
+    // A cancelled choice of the sample file goes back to dft_input.in in the directory of the
+    // last choice; it is not there, so it is created empty and the analysis refused.
+    std::ofstream(dir_ / "cancel.script") << "browse in/nine.in\nmenu File/Open Data File\n"
+                                             "browse\nmenu File/Open Data File\n"
+                                             "menu Analyze Data/Run DFT on Selected Data File\n";
+    const std::string cancel = "cd " + dir_.string() + " && TPANEL_SCRIPT=cancel.script " +
+                               program + " > out.txt 2> err.txt";
+    rc = std::system(cancel.c_str());
+    EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 0) << rc;
+    const std::string refusal =
+        "No analysis: the sample file 'dft_input.in' holds 0 samples; at least 2 are needed.";
+    EXPECT_EQ(readFile(dir_ / "out.txt"), refusal + "\n");
+    EXPECT_NE(readFile(dir_ / "err.txt").find("DFT Analysis : " + refusal), std::string::npos)
+        << readFile(dir_ / "err.txt");
+    EXPECT_TRUE(fs::exists(dir_ / "dft_input.in"));
+
     const std::string bare = "cd " + dir_.string() +
                              " && env -u TPANEL_SCRIPT -u DISPLAY -u WAYLAND_DISPLAY " + program +
                              " > out.txt 2> err.txt";

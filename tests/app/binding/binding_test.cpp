@@ -232,6 +232,17 @@ TEST_F(Binding, ButtonLabelsAndTexts)
     EXPECT_TRUE(tarv::errorLog().empty());
 }
 
+TEST_F(Binding, MasterTitleIsCutAt80Characters)
+{
+    const std::string title = std::string(79, 'a') + "bcdefghijklmnopqrstu";   // 100 characters
+    WIDSTR(title.c_str(), 100);
+    MASTER(0, 2, master);
+    char text[100];
+    int info[4], kind = 0;
+    WIDINF(master, text, 100, info, 16, kind, 1);
+    EXPECT_EQ(std::string(text, 100), title.substr(0, 80) + std::string(20, ' '));
+}
+
 TEST_F(Binding, ConsoleMessagesAndBoxes)
 {
     // A title with an asterisk goes to the message console without it; others make a box.
