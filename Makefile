@@ -19,7 +19,8 @@ test: build
 test-sanitize: setup
 	@cmake -S . -B $(SANBUILD) -DCMAKE_BUILD_TYPE=Debug -DTARV_SANITIZE=ON >/dev/null
 	@cmake --build $(SANBUILD) -j$(JOBS)
-	@ctest --test-dir $(SANBUILD) --output-on-failure -j$(JOBS)
+	@LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
+	  ctest --test-dir $(SANBUILD) --output-on-failure -j$(JOBS)
 
 demo: build
 	@bash scripts/demo.sh $(BUILD)
