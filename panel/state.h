@@ -73,6 +73,18 @@ Widget* widget(int id);
 int newWidget(int type, int parent);
 // The first graphics frame, 0 when there is none.
 int firstFrame();
+// A widget placed at (column, row) in its parent window, which grows to hold it.
+int placeWidget(int type, int parent, int column, int row);
+// The item of a menu named by its title's text and its own; 0 when there is none.
+int findMenuItem(const std::string& title, const std::string& item);
+// The master window took a new size in cells: the action that reports it (the master's
+// callback value); value -1 when there is no master.
+Action masterResized(int columns, int rows);
+// Ends an open print job, writing its page.
+void closePrintJob();
+// A text argument as a string (nothing for a null text or a length below 1); `trimmed` drops
+// trailing blanks.
+std::string textArgument(const char* text, int length, bool trimmed = false);
 // A message to the user of a scripted run: kept in the transcript and written to stderr.
 void tell(const std::string& text);
 

@@ -10,21 +10,13 @@
 
 namespace tpanel {
 
-int placeWidget(int type, int parent, int column, int row);
-
 namespace {
-
-std::string textOf(const char* text, int length)
-{
-    if (!text || length <= 0) return {};
-    return std::string(text, static_cast<std::size_t>(length));
-}
 
 int addItem(int type, int parent, const char* text, int length, int key)
 {
     int id = newWidget(type, parent);
     Widget* w = widget(id);
-    w->text = textOf(text, length);
+    w->text = textArgument(text, length);
     w->key = key;
     w->columns = w->rows = 0;
     return id;
@@ -41,7 +33,6 @@ int addPopup(int owner)
 
 }  // namespace
 
-// The item of a menu named by its title text and its own text; 0 when there is none.
 int findMenuItem(const std::string& title, const std::string& item)
 {
     auto& all = panel().widgets;

@@ -47,6 +47,14 @@ int firstFrame()
     return 0;
 }
 
+std::string textArgument(const char* text, int length, bool trimmed)
+{
+    if (!text || length <= 0) return {};
+    std::string t(text, static_cast<std::size_t>(length));
+    if (trimmed) t.erase(t.find_last_not_of(' ') + 1);
+    return t;
+}
+
 void tell(const std::string& text)
 {
     panel().transcript.push_back(text);
@@ -67,12 +75,6 @@ void fitParent(int id)
     parent->rows = std::max(parent->rows, w->row + w->rows);
 }
 
-std::string textOf(const char* text, int length)
-{
-    if (!text || length <= 0) return {};
-    return std::string(text, static_cast<std::size_t>(length));
-}
-
 // Shows or hides a window and everything in it.
 void showTree(int id, bool shown)
 {
@@ -85,7 +87,6 @@ void showTree(int id, bool shown)
 
 }  // namespace
 
-// A widget placed at (column, row) in its parent window.
 int placeWidget(int type, int parent, int column, int row)
 {
     int id = newWidget(type, parent);
@@ -94,6 +95,15 @@ int placeWidget(int type, int parent, int column, int row)
     w->row = std::max(row, 0);
     fitParent(id);
     return id;
+}
+
+Action masterResized(int columns, int rows)
+{
+    Widget* master = widget(1);
+    if (!master || master->type != kTypeMaster) return Action{};
+    master->columns = columns;
+    master->rows = rows;
+    return {master->hasCallback ? master->callback : 0, 1, 0};
 }
 
 }  // namespace tpanel
@@ -142,7 +152,7 @@ void OpenWindow(int parent, int column, int row, int& id)
 void AddString(int parent, int, const char* text, int length, int, int column, int row,
                int width, int& id)
 {
-    std::string t = textOf(text, length);
+    std::string t = textArgument(text, length);
     id = placeWidget(kTypeText, parent, column, row);
     Widget* w = widget(id);
     w->text = t;
@@ -153,7 +163,7 @@ void AddString(int parent, int, const char* text, int length, int, int column, i
 void AddEditor(int parent, int column, int row, const char* text, int length, int width, int,
                int& id)
 {
-    std::string t = textOf(text, length);
+    std::string t = textArgument(text, length);
     id = placeWidget(kTypeEditor, parent, column, row);
     Widget* w = widget(id);
     w->text = t;
@@ -163,7 +173,7 @@ void AddEditor(int parent, int column, int row, const char* text, int length, in
 
 void AddButton(int parent, int key, const char* text, int length, int column, int row, int& id)
 {
-    std::string t = textOf(text, length);
+    std::string t = textArgument(text, length);
     id = placeWidget(kTypeButton, parent, column, row);
     Widget* w = widget(id);
     w->text = t;
@@ -194,11 +204,7 @@ void SetWidgetInfo(int id, const char* text, int length, int* info, int infoByte
     Widget* w = widget(id);
     kind = w ? w->type : kTypeNone;
     if (!w) return;
-    if (text && length > 0) {
-        std::string t(text, static_cast<std::size_t>(length));
-        t.erase(t.find_last_not_of(' ') + 1);
-        w->text = t;
-    }
+    if (text && length > 0) w->text = textArgument(text, length, true);
     if (part != 1 || !info || infoBytes < static_cast<int>(4 * sizeof(int))) return;
     const int columns = std::max(info[2], 1), rows = std::max(info[3], 1);
     w->column = std::max(info[0], 0);

@@ -15,8 +15,6 @@
 
 namespace tpanel {
 
-int placeWidget(int type, int parent, int column, int row);
-
 namespace {
 
 Widget* frameOf(int id)

@@ -62,7 +62,6 @@ void PrintJob(int mode, int& status, int& pagePixelWidth, int& pagePixelHeight,
 
 namespace tpanel {
 
-// Abandons an open job (at the end of the run).
 void closePrintJob() { endJob(); }
 
 }  // namespace tpanel

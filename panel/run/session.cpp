@@ -12,22 +12,12 @@
 
 namespace tpanel {
 
-void closePrintJob();
-
 const std::vector<std::string>& transcript() { return panel().transcript; }
 
 // The window on a display is not part of this build yet: runs are scripted.
 std::unique_ptr<Backend> makeWindowBackend() { return nullptr; }
 
 namespace {
-
-std::string textOf(const char* text, int length)
-{
-    if (!text || length <= 0) return {};
-    std::string t(text, static_cast<std::size_t>(length));
-    t.erase(t.find_last_not_of(' ') + 1);
-    return t;
-}
 
 void putText(char* field, int length, const std::string& value)
 {
@@ -113,8 +103,8 @@ void OpenBrowse(int&, char* name, int nameLength, char* dir, int dirLength, cons
     PanelState& p = panel();
     BrowseAnswer a;
     if (p.backend)
-        a = p.backend->browse(textOf(dir, dirLength), textOf(name, nameLength),
-                              textOf(filter, filterLength));
+        a = p.backend->browse(textArgument(dir, dirLength, true), textArgument(name, nameLength, true),
+                              textArgument(filter, filterLength, true));
     if (!a.cancelled && (a.dir.size() > static_cast<std::size_t>(std::max(dirLength, 0)) ||
                          a.name.size() > static_cast<std::size_t>(std::max(nameLength, 0)))) {
         tell("browse: " + a.dir + "/" + a.name + " is longer than the program takes (" +
@@ -133,5 +123,5 @@ void OpenBrowse(int&, char* name, int nameLength, char* dir, int dirLength, cons
 void ErrorBox(const char* title, int titleLength, const char* text, int textLength, int)
 {
     PanelState& p = panel();
-    if (p.backend) p.backend->messageBox(textOf(title, titleLength), textOf(text, textLength));
+    if (p.backend) p.backend->messageBox(textArgument(title, titleLength, true), textArgument(text, textLength, true));
 }

@@ -12,8 +12,6 @@
 
 namespace tpanel {
 
-int findMenuItem(const std::string& title, const std::string& item);
-
 namespace {
 
 namespace fs = std::filesystem;
@@ -148,15 +146,13 @@ private:
         std::istringstream in(size);
         int columns = 0, rows = 0;
         std::string extra;
-        Widget* master = widget(1);
-        if (!(in >> columns >> rows) || (in >> extra) || columns < 1 || rows < 1 ||
-            columns > 400 || rows > 400 || !master || master->type != kTypeMaster) {
+        const bool sized = (in >> columns >> rows) && !(in >> extra) && columns >= 1 &&
+                           rows >= 1 && columns <= 400 && rows <= 400;
+        if (sized) action = masterResized(columns, rows);
+        if (!sized || action.widget != 1) {
             reject(line, "needs a master window and a size of 1..400 columns and rows");
             return false;
         }
-        master->columns = columns;
-        master->rows = rows;
-        action = {master->hasCallback ? master->callback : 0, 1, 0};
         return true;
     }
 
