@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <string>
+#include <unistd.h>
 
 #include "binding/binding.h"
 #include "state.h"
@@ -20,7 +22,8 @@ class Binding : public ::testing::Test {
 public:
     void SetUp() override
     {
-        script_ = std::filesystem::temp_directory_path() / "binding_test.script";
+        script_ = std::filesystem::temp_directory_path() /
+                  ("binding_test." + std::to_string(getpid()) + ".script");
         std::ofstream(script_) << "";
         setenv("TPANEL_SCRIPT", script_.c_str(), 1);
         resetAppState();
