@@ -260,6 +260,77 @@ struct WorkspacePartition {
     int recordedSize;
 };
 
+// Gridded contour lines on their way to the picture (grid/tracing.cpp, grid/labels.cpp,
+// grid/smoothing.cpp).  Positions are picture coordinates.
+constexpr int kContourBufferPoints = 80;
+constexpr int kSmoothBufferRoom = 100;
+constexpr int kSmoothBufferFlush = 99;
+constexpr int kLabelRunGathering = 999;
+
+// The plain output's line since its last flush; the smoothed output gathers a label's run in
+// it.  labelStart: 1-based position of the label run start S (999 while the smoothed output
+// gathers a run).
+struct ContourPolylineBuffer {
+    float x[kContourBufferPoints];
+    float y[kContourBufferPoints];
+    int count;
+    int labelStart;
+};
+
+// Label placement along the current line, shared by both outputs.
+struct ContourLabelRun {
+    float runLength;                // distance along the line since the last label or restart
+    float startX, startY;           // run start S
+    float prevX, prevY;             // the point handed in before
+    float roomBelow, roomAbove;     // free width beside the line at the current edge
+};
+
+// The smoothed output's three-point window and the piece drawer.
+struct ContourSmoothWindow {
+    float x[3], y[3];
+    float tx[3], ty[3];             // unnormalised tangents; (0, 0) is none
+    int linePoints;                 // points of the current line so far
+    float closeX, closeY;           // second point of a closed line, where it closes
+    float closeTx, closeTy;
+    int postLabelMark;              // 999 while the window refills after a label
+    int postLabelCount;
+    float p0x, p0y, u0x, u0y;       // last curve point and its unit tangent
+    float carry;                    // curve parameter carried into the next segment
+};
+
+// The smoothed curve's points before they are drawn (its outside flag is
+// projection.fitMargin).
+struct ContourSmoothBuffer {
+    float x[kSmoothBufferRoom];
+    float y[kSmoothBufferRoom];
+    int count;
+};
+
+// Working values of the gridded contour tracer.
+struct ContourTracing {
+    int edgeI, edgeJ, edgeDi, edgeDj;   // current edge: node (i, j) and its neighbour
+    float level;                        // the level being traced
+    int labelThisLevel;                 // flag: labels are placed on the current level
+};
+
+// Where traced points go besides the drawing, while a contour data set is collected.
+struct ContourPointCollection {
+    int on;                         // flag
+    int capacity;                   // points the caller's arrays hold
+    int count;                      // points stored
+    int full;                       // flag: capacity reached, warning -38 given
+    float* x;
+    float* y;
+};
+
+// The bands filled since the last band-filled map; the count is fillBandCount.
+constexpr int kSurfaceMaxBands = 100;
+struct FillBandTable {
+    int bandCodes[kSurfaceMaxBands];
+    float bandLows[kSurfaceMaxBands];
+    float bandHighs[kSurfaceMaxBands];
+};
+
 // The 11 nice steps of interval choosing.
 struct SurfaceNiceSteps {
     float steps[11];
@@ -280,6 +351,13 @@ struct SurfaceLibraryState {
     SurfaceSavedKernelState saved;
     WorkspacePartition partition;
     SurfaceNiceSteps nice;
+    ContourPolylineBuffer lineBuffer;
+    ContourLabelRun labelRun;
+    ContourSmoothWindow smoothWindow;
+    ContourSmoothBuffer smoothBuffer;
+    ContourTracing tracing;
+    ContourPointCollection collection;
+    FillBandTable bands;
 
     float eps;                      // smallest range that counts as non-zero
     // kernel measures
@@ -308,6 +386,22 @@ struct SurfaceLibraryState {
     float labelFormatValue;
     int labelNegatedWidth;
     int numberFormatWarned;         // warning -44 reported for the current map
+    // map frames and cross-sections: the intervals chosen for the last frame, per axis
+    // (x, y, and the height axis of a cross-section)
+    int axisExponent[3];
+    float axisStep[3];
+    int axisDecimals[3];
+    int axisWidth[3];
+    int fillKeyOn;                  // flag: a band-filled map keeps room for its key
+    float mapClip[4];               // xmin, xmax, ymin, ymax: map area handed to the
+                                    // perspective fit and clip of the smoothed contours
+    float networkFrameZHigh;        // upper end of the height range of a network map on a
+                                    // projected surface
+    // cross-section of the picture drawn last
+    int sectionTableX, sectionTableY, sectionTableZ;   // word offsets in the workspace
+    int sectionCount;
+    int walkKind;                   // 1: along x grid lines, 2: along y grid lines
+    int savedPerspectiveSet;
     // the filled polygon part before it goes to the kernel
     float fillBufferX[kSurfaceFillBufferPoints];
     float fillBufferY[kSurfaceFillBufferPoints];

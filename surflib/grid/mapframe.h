@@ -1,0 +1,71 @@
+// mapframe.h - the frames of contour maps: the map area laid out in the picture, the
+// MapTransform that ties it to map x and y, and, by the map frame type, a box, tick bands with
+// axis numbers, axis titles, the contour height and step lines and the plot title.
+//
+// The map drivers lay the map out before the contours with frame type 3 (nothing drawn) and
+// draw the frame afterwards with the user's type:
+//
+//     const int type = surfaceState.contour.mapFrameType;
+//     surfaceState.contour.mapFrameType = kMapFrameLayoutOnly;
+//     surfaceDrawGridMapFrame(status);
+//     surfaceState.contour.mapFrameType = type;
+//     if (status > 0) { surfaceReportError(status); return; }
+//
+// Read from the state: the map window and the height exponent of GridState, the contour step
+// in annotation units (GridState::contourInterval), the picture frame and cw, ch measured when
+// the drawing began, the map frame settings of ContourSettings, the titles, the axis
+// annotation settings of SurfaceSettings and the fill-key flag (SurfaceLibraryState::fillKeyOn).
+// Written: MapTransform (all but zFactor), the per-axis interval words (axisExponent ...),
+// the map clip rectangle (mapClip) and, for network maps, the picture frame of
+// ProjectionTerms.
+#ifndef SURFLIB_GRID_MAPFRAME_H
+#define SURFLIB_GRID_MAPFRAME_H
+
+// Map frame types: 0 box with ticks, numbers and titles; 1 box; 2 no box (annotation only);
+// 3 layout only, nothing drawn (used by the map drivers).
+constexpr int kMapFrameTicks = 0;
+constexpr int kMapFrameBox = 1;
+constexpr int kMapFrameNone = 2;
+constexpr int kMapFrameLayoutOnly = 3;
+
+// The status a degenerate map area gives; the caller reports it and draws nothing more.
+constexpr int kMapAreaDegenerate = 13;
+
+// Lays out and draws the frame of a gridded map.  status: 0, or 13 when the map area has no
+// size (mapWidth and mapHeight then hold the degenerate size, the scales stay as they were).
+void surfaceDrawGridMapFrame(int& status);
+// The same for a network map: the network mapping is off while the frame is drawn and on
+// afterwards, so the contour lines drawn next are taken from network units.
+void surfaceDrawNetworkMapFrame(int& status);
+
+// One tick band along a horizontal edge.  x, y: the start of the edge, advanced to its end
+// (start + direction * length).  first: the value at the start of the edge; step: the value
+// change per interval, signed for the direction of travel.  band: tick band height in
+// character heights, +1 outward above the edge, -1 outward below it.  numbers 1 writes every
+// k-th full tick's value with width, decimals and power.  axis 1 (x) or 2 (y) chooses the
+// frame scale and annotation settings in force (surfaceSetTickAxisMode).  count and step may
+// be recomputed when the frame scale is in force; remainder returns the part of length that
+// whole intervals do not cover.
+void surfaceLayoutXTicks(const float& length, int& count, const int& decimals, const float& first,
+                         float& step, float& x, float& y, const int& direction, const int& band,
+                         const int& numbers, float& remainder, const int& width, const int& power,
+                         const int& axis);
+// The same along a vertical edge; band in character widths, +1 to the right, -1 to the left.
+void surfaceLayoutYTicks(const float& length, int& count, const int& decimals, const float& first,
+                         float& step, float& x, float& y, const int& direction, const int& band,
+                         const int& numbers, float& remainder, const int& width, const int& power,
+                         const int& axis);
+
+// How the tick bands of one axis (1 x, 2 y, 3 the height axis of a cross-section) are laid
+// out: with scale on, the interval is scale * step (divided by factor when annotated, the
+// step then being in map units) instead of length / count.  The frames set it before their
+// tick bands; it holds until set again.
+void surfaceSetTickAxisMode(int axis, bool scaleInForce, bool annotated, float scale,
+                            float factor);
+
+// The title lines below a frame: title (its used length), " *10" and the exponent raised
+// (not written when it is 1), or the title alone with mode 1.  Starts at x; returns nothing.
+void surfaceDrawExponentTitle(float x, float y, const char* title, int length, int exponent,
+                              int mode, float unmeasuredOffset);
+
+#endif
