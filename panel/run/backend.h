@@ -1,6 +1,13 @@
-// backend.h - the seam between the toolkit's core and the way a run is driven: a script now, a
-// window on a display later.  The core keeps every widget; a backend only supplies the user's
-// actions and answers, and shows what the core holds.
+// backend.h - the seam between the toolkit's core and the way a run is driven: a script, or a
+// window on a display.  The core keeps every widget (PanelState: types, texts, keys, callbacks,
+// places and sizes in cells, which windows are shown, the frame bitmaps with their dirty flags);
+// a backend supplies the user's actions and answers and shows what the core holds.  WinInit
+// picks the backend: the script when TPANEL_SCRIPT is set, else the window when a display is
+// there (makeWindowBackend), else the run cannot start.
+//
+// A window backend reports a resize of the master through masterResized (state.h) and returns
+// its action; an exposed frame returns the frame's expose value; a close of the master returns
+// value -1.
 #ifndef TPANEL_RUN_BACKEND_H
 #define TPANEL_RUN_BACKEND_H
 
@@ -38,8 +45,9 @@ public:
                                 const std::string& filter) = 0;
     virtual void messageBox(const std::string& title, const std::string& text) = 0;
     virtual PrintAnswer print() = 0;
-    // Brings the screen up to date with the widgets and frame bitmaps (called before each wait
-    // and after the kernel's flush); a script has no screen.
+    // Brings the screen up to date with the store: windows shown or hidden, titles, and the
+    // frame bitmaps marked dirty (clearing the marks).  Called before each wait, after the
+    // kernel's flush and on UpdateFrame; a script has no screen.
     virtual void present() {}
 };
 
