@@ -162,6 +162,18 @@ void LINFIT(const int& fitCode, const float* x, const float* y, const int& n,
 void GRASPA(const float& x, const float& y, float& kernelX, float& kernelY);
 void SPAGRA(const float& kernelX, const float& kernelY, float& x, float& y);
 
+// ---- Fills, error bars, reference lines, arrows
+// Reference line across the plot at x = value (line direction 1 or less) or y = value (2 or
+// more), drawn only when the value lies on its axis; caption at position 1..8 around it (a
+// vertical line: 1 below, 2-4 up its left side, 5 above, 6-8 down its right side; a horizontal
+// line: 1 left, 2-4 above from left to right, 5 right, 6-8 below from right to left); text
+// direction 1 turns the caption by 90 degrees.
+void REFLIN(const char* caption, int length, const float& value, const int& position,
+            const int& textDirection, const int& lineDirection);
+// Arrow from the current pen position to (x, y): coordinates 0 kernel units, 1 graph units;
+// head style 0 open, 1 outlined, 2 filled.
+void ARROW(const float& x, const float& y, const int& style, const int& coordinates);
+
 // ---- Charts
 
 // ---- Long forms
