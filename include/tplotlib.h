@@ -177,5 +177,119 @@ void ARROW(const float& x, const float& y, const int& style, const int& coordina
 // ---- Charts
 
 // ---- Long forms
+// Long forms take symbolic option codes in place of small integers, arrays of records in
+// place of parallel arrays, and an argument order of their own; each converts its arguments
+// and calls its legacy routine once, which does every check and report (errors name both
+// forms, as in "kpPlotGraph(GRAPH)").  A value that is no code of an argument passes to the
+// legacy routine unchanged.  A record-taking long form with a count below 1 calls nothing.
+
+// The option codes of the long forms.
+enum KpOptionCode : int {
+    kpScalingMode4 = 31512,          // graph scaling mode 4 (kpSetGraphScaling)
+    kpCurveKind4 = 32511,            // curve kind 4 (sign carried)
+    kpScalingMode3 = 32513,          // graph scaling mode 3, equal scaling of both axes
+    kpScalingMode2 = 32514,
+    kpScalingMode1 = 32515,
+    kpGridKind4 = 32516,             // grid style magnitude 4
+    kpDateUnit5 = 32517,             // date units: 5 days ... 1 ten years
+    kpDateUnit4 = 32518,
+    kpDateUnit3 = 32519,
+    kpDateUnit2 = 32520,
+    kpDateUnit1 = 32521,
+    kpDateOrder3 = 32522,            // date field orders: 3 year-month-day ... 1 day-month-year
+    kpDateOrder2 = 32523,
+    kpDateOrder1 = 32524,
+    kpStepCode3 = 32525,             // step chart step codes
+    kpStepCode2 = 32526,
+    kpStepCode1 = 32527,
+    kpStepCode0 = 32528,
+    kpValueTagSecond2 = 32529,       // value-tag attributes (kpSetValueAttribs a1, a2)
+    kpValueTagSecondMinus2 = 32530,
+    kpValueTagAt3 = 32531,           // first or second attribute 3
+    kpValueTagFirst2 = 32532,
+    kpValueTagFirstMinus2 = 32533,
+    kpVectorScalingMinus1 = 32534,
+    kpLineColumnKind4 = 32535,
+    kpLineColumnKind3 = 32536,
+    kpSwitchOn = 32537,
+    kpPieAnnotation4On = 32538,
+    kpPieAnnotation3On = 32539,
+    kpPieAnnotation2On = 32540,
+    kpPieStyle3 = 32541,
+    kpPieStyle2 = 32542,
+    kpPieStyle1 = 32543,
+    kpCurveKind3 = 32544,
+    kpCurveKind2 = 32545,
+    kpGraphAxesOn = 32546,           // kpPlotGraph switch 1
+    kpPolarAxesCode2 = 32547,
+    kpPolarAxesCode1 = 32548,
+    kpSquareWave1 = 32549,
+    kpSquareWave0 = 32550,
+    kpErrorBarMode1 = 32551,
+    kpErrorBarStyle7 = 32552,        // error-bar styles 7 ... 1
+    kpErrorBarStyle6 = 32553,
+    kpErrorBarStyle5 = 32554,
+    kpErrorBarStyle4 = 32555,
+    kpErrorBarStyle3 = 32556,
+    kpErrorBarStyle2 = 32557,
+    kpErrorBarStyle1 = 32558,
+    kpAxisPosition1 = 32560,
+    kpAxisPosition0 = 32561,
+    kpGridKind3 = 32562,
+    kpPolarNegativeKind1 = 32563,
+    kpPolarNegativeKind2 = 32564,
+    kpGridKind1 = 32565,
+    kpGridKind2 = 32566,             // also the positive kind of polar axes
+    kpOption1 = 32567,
+    kpOptionMinus1 = 32568,
+    kpMode2 = 32569,
+    kpMode1 = 32570,
+    kpNone = 32571,
+    kpPlotFrameOn = 32572,
+    kpLineFitFlag1 = 32574,
+    kpAxisAttrib9On = 32575,
+    kpAxisAttrib1On = 32576,
+    kpAxisAttrib1Off = 32577,
+    kpCaptionStyle4 = 32578,         // axis caption styles 4 ... 1
+    kpCaptionStyle3 = 32579,
+    kpCaptionStyle2 = 32580,
+    kpCaptionStyle1 = 32581,
+    kpArrowCode1 = 32582,
+    kpArrowHead1 = 32583,
+    kpArrowHead0 = 32584,
+    kpValuePlacement7 = 32585,       // value placements of the chart value routines
+    kpValuePlacement6 = 32586,
+    kpValuePlacement5 = 32587,
+    kpValuePlacement4 = 32588,
+    kpValuePlacement3 = 32589,
+    kpValuePlacement2 = 32590,
+    kpValuePlacement1 = 32591,
+    kpAxisScaling5 = 32592,          // axis scaling types 5 ... 1 (4 logarithmic)
+    kpAxisScaling4 = 32593,
+    kpAxisScaling3 = 32594,
+    kpAxisScaling2 = 32595,
+    kpAxisScaling1 = 32596,
+    kpRefLineType5 = 32597,
+    kpAxisAttribValue2 = 32598,      // axis attributes a7, a8 value 2
+    kpRefLineType1 = 32599,
+    kpOff = 32761,
+    kpGraphAxesOff = 32762,          // kpPlotGraph switch 0
+    kpLineColumnKind2 = 32763,
+    kpLineColumnKind1 = 32764,
+    kpCurveKind0 = 32765,
+    kpCurveKind1 = 32766,
+    kpLineFitCode1 = 32767
+};
+
+// Records of the long forms; the fields of a record are consecutive reals.
+struct PointRecord {
+    float x, y;
+};
+struct ErrorBarRecord {
+    float first, second;     // the error below and the error above the value
+};
+struct FrameRecord {
+    float x1, x2, y1, y2;    // the plot frame bounds in GRFBND order
+};
 
 #endif
