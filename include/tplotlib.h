@@ -176,6 +176,88 @@ void ARROW(const float& x, const float& y, const int& style, const int& coordina
 
 // ---- Charts
 
+// ---- Bar, histogram, area and step charts
+// Each family: a plot routine (axes scaled from the data, drawn with a frame, then the
+// outlines), a fill routine and an outline routine on the current axes, and a value routine
+// that writes one value tag per item.  Fill styles below -1 skip an item, -1 outlines it;
+// pens pass as their absolute values (a pen below -1 warns once).  Orientation 2 or more
+// exchanges x and y.
+
+// Bars from start to end values.  bar type: |type| 1 categories along x, 2 along y; negative
+// makes the value axis logarithmic.  The categories are numbered from category minimum to
+// maximum (no numbers when they are equal).  Width fraction 0..1 of a category step.
+void BARCHA(const float* start, const float* end, const int& n, const int& type,
+            const float& fraction, const float& categoryMinimum, const float& categoryMaximum);
+void BARFIL(const float* start, const float* end, const int& n, const float& fraction,
+            const int* styles, const int* pens);
+// Bar outlines on the current axes; the category axis is the one of scaling type 5.
+void GRABAR(const float* start, const float* end, const int& n, const float& fraction);
+void BARGRA(const float* start, const float* end, const int& n, const float& fraction);
+// Value tags: placement 1 the start value, 2 the end value, 3 end minus start.
+void BARVAL(const float* start, const float* end, const int& n, const float& fraction,
+            const int& placement);
+
+// Histogram columns from the base line (value 0, or the end of the value axis nearer to it)
+// to the values.  scaling code 1: logarithmic value axis.
+void HISCHA(const float* values, const int& n, const int& scaling, const float& fraction,
+            const float& categoryMinimum, const float& categoryMaximum);
+void HISFIL(const float* values, const int& n, const float& fraction, const int* styles,
+            const int* pens);
+void GRAHIS(const float* values, const int& n, const float& fraction);
+void HISGRA(const float* values, const int& n, const float& fraction);
+void HISVAL(const float* values, const int& n, const float& fraction);
+
+// Area charts: rectangle i spans a1[i]..a2[i] along x and a3[i]..a4[i] along y (orientation
+// 2: a1, a2 along y).  type 0 linear, 1 log x, 2 log y, -1 log-log.  Value placement: 1..4
+// a bound, 5 and 6 a side, 7 the size.
+void ARECHA(const float* a1, const float* a2, const float* a3, const float* a4, const int& n,
+            const int& type);
+void AREFIL(const float* a1, const float* a2, const float* a3, const float* a4, const int& n,
+            const int& orientation, const int* styles, const int* pens);
+void AREGRA(const float* a1, const float* a2, const float* a3, const float* a4, const int& n,
+            const int& orientation);
+void AREVAL(const float* a1, const float* a2, const float* a3, const float* a4, const int& n,
+            const int& placement, const int& orientation);
+
+// Step charts: step i from s[i] to e[i] at level v[i] above the base b.  type as for area
+// charts (1 log step axis, 2 log value axis).  Step code 1 connected, 2 closed profile,
+// 3 columns, other treads only.  Value placement 1 start, 2 end, 3 level, 4 width, 5 height.
+void STPCHA(const float* s, const float* e, const float* v, const int& n, const int& type,
+            const float& base, const int& code);
+void STPFIL(const float* s, const float* e, const float* v, const int& n, const float& base,
+            const int& orientation, const int* styles, const int* pens);
+void STPGRA(const float* s, const float* e, const float* v, const int& n, const float& base,
+            const int& code, const int& orientation);
+void STPVAL(const float* s, const float* e, const float* v, const int& n, const float& base,
+            const int& placement, const int& orientation);
+
+// ---- Text charts
+// Column attributes: width and height in kernel units (0: 10 character widths, 2 character
+// heights a row), justification -1 left, 0 centred, 1 right, title switch 1 = a title row,
+// frame pen (below 0: no frame).
+void TEXDEF(const float& width, const float& height, const int& justification,
+            const int& titleSwitch, const int& framePen);
+void TDFENQ(float& width, float& height, int& justification, int& titleSwitch, int& framePen);
+// One column of n rows with its top left corner at (x, y).  Strings: n texts of `length`
+// characters each.
+void TEXSTR(const float& x, const float& y, const int& n, const char* strings, int length,
+            const char* title, int titleLength);
+void TEXVAL(const float& x, const float& y, const int& n, const float* values,
+            const char* title, int titleLength);
+// Values from first to last in n - 1 equal steps.
+void TEXGEN(const float& x, const float& y, const int& n, const float& first, const float& last,
+            const char* title, int titleLength);
+// Each |value| as a percentage of the sum of all |values|.
+void TEXPER(const float& x, const float& y, const int& n, const float* values,
+            const char* title, int titleLength);
+void TEXFIL(const float& x, const float& y, const int& n, const int* styles, const int* pens,
+            const char* title, int titleLength);
+// Line samples: kind 1 horizontal, 2 vertical, 3 rising, 4 falling; pen 0 the caller's line.
+void TEXLIN(const float& x, const float& y, const int& n, const int* pens, const int& kind,
+            const char* title, int titleLength);
+void TEXSYM(const float& x, const float& y, const int& n, const int* symbols, const int* pens,
+            const char* title, int titleLength);
+
 // ---- Long forms
 // Long forms take symbolic option codes in place of small integers, arrays of records in
 // place of parallel arrays, and an argument order of their own; each converts its arguments

@@ -1,0 +1,183 @@
+// area.cpp - area charts (ARECHA, AREFIL, AREGRA, AREVAL): rectangle i is given by its two
+// bounds a1[i], a2[i] along one axis and a3[i], a4[i] along the other, so areas of any
+// widths and heights, apart or overlapping, stand on two value axes.  In orientation 1 the
+// first pair runs along x; orientation 2 (codes 2 and above) puts it along y.
+#include <cmath>
+
+#include "axes/drawing.h"
+#include "axes/scaling.h"
+#include "charts/conventions.h"
+#include "charts/outlines.h"
+#include "frame/defaults.h"
+#include "frame/frame.h"
+#include "frame/state.h"
+#include "frame/utilities.h"
+#include "graphs/valuelabels.h"
+#include "tarvcore.h"
+#include "tplotlib.h"
+
+namespace {
+
+constexpr int kCountError = 34;
+
+// The four arrays of an area chart.
+struct Areas {
+    const float* a1;
+    const float* a2;
+    const float* a3;
+    const float* a4;
+};
+
+bool badInput(const Areas& d, int n)
+{
+    return chartCountError(n, {d.a1, d.a2, d.a3, d.a4}, kCountError);
+}
+
+// Graph point of (first-pair value p, second-pair value q) in orientation o, in kernel units.
+void areaPoint(int o, float p, float q, float& x, float& y)
+{
+    if (o == 1) graphToKernelCoords(p, q, x, y);
+    else graphToKernelCoords(q, p, x, y);
+}
+
+// Smaller lower end and larger upper end of two arrays.
+void unionRange(const float* a, const float* b, int n, float& low, float& high)
+{
+    float lo1 = 0.0f, hi1 = 0.0f, lo2 = 0.0f, hi2 = 0.0f;
+    graphArrayRange(a, n, lo1, hi1);
+    graphArrayRange(b, n, lo2, hi2);
+    low = std::fmin(lo1, lo2);
+    high = std::fmax(hi1, hi2);
+}
+
+void plotAreas(const Areas& d, int n, int type)
+{
+    graphResetAxes(1, 0);
+    graphResetAxes(2, 0);
+    const int t = (type < -1 || type > 2) ? 0 : type;
+    float xMin = 0.0f, xMax = 0.0f, yMin = 0.0f, yMax = 0.0f;
+    unionRange(d.a1, d.a2, n, xMin, xMax);
+    unionRange(d.a3, d.a4, n, yMin, yMax);
+    chartMatchRanges(xMin, xMax, yMin, yMax);
+    if (!chartScaleFromData(1, t == 1 || t == -1, xMin, xMax, 13)) return;
+    if (!chartScaleFromData(2, t == 2 || t == -1, yMin, yMax, 14)) return;
+    if (graphState.graph.scalingMode > 2) graphSetUpChartAxes();
+    graphDrawAxesAndGrid(-2, 1, 1);
+    static const int firstPairAlongX = 1;
+    graphDrawAreaOutlines(d.a1, d.a2, d.a3, d.a4, n, firstPairAlongX);
+}
+
+void fillAreas(const Areas& d, int n, int orientation, const int* styles, const int* pens)
+{
+    const int o = chartOrientation(orientation);
+    chartScanPens(pens, n);
+    for (int i = 0; i < n; ++i) {
+        if (styles[i] < -1) continue;
+        float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+        areaPoint(o, d.a1[i], d.a3[i], x1, y1);
+        areaPoint(o, d.a2[i], d.a4[i], x2, y2);
+        chartFillBox(styles[i], pens[i], x1, y1, x2, y2);
+    }
+}
+
+// The value a tag shows and the axis (1 the first pair's, 2 the second pair's) it is
+// formatted on.
+float areaValue(int placement, const Areas& d, int i, int& pair)
+{
+    const float a1 = d.a1[i], a2 = d.a2[i], a3 = d.a3[i], a4 = d.a4[i];
+    pair = (placement == 3 || placement == 4 || placement == 6) ? 2 : 1;
+    switch (placement) {
+    case 1: return a1;
+    case 2: return a2;
+    case 3: return a3;
+    case 4: return a4;
+    case 5: return std::fabs(a2 - a1);
+    case 6: return std::fabs(a4 - a3);
+    default: return std::fabs(a2 - a1) * std::fabs(a4 - a3);
+    }
+}
+
+void writeAreaValues(const Areas& d, int n, int placement, int orientation)
+{
+    const int o = chartOrientation(orientation);
+    const ValueAttributes& a = graphState.valueAttributes;
+    const float fixedX = a.a1 == 3 ? chartAxisCoordinate(a.a3, 1) : 0.0f;
+    const float fixedY = a.a2 == 3 ? chartAxisCoordinate(a.a3, 2) : 0.0f;
+    ValueLabelLayout layout{};
+    graphBeginValueLabels(layout);
+    for (int i = 0; i < n; ++i) {
+        int pair = 1;
+        const float value = areaValue(placement, d, i, pair);
+        // The first pair lies along axis o, the second along the other.
+        const int axis = pair == 1 ? o : 3 - o;
+        ValueLabelNumber number{};
+        graphFormatValueNumber(value, axis, number);
+        float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+        areaPoint(o, d.a1[i], d.a3[i], x1, y1);
+        areaPoint(o, d.a2[i], d.a4[i], x2, y2);
+        float x = chartAnchor(a.a1, x1, x2, fixedX);
+        float y = chartAnchor(a.a2, y1, y2, fixedY);
+        x += chartCharacterShift(a.a1, graphState.characters.width);
+        y += chartCharacterShift(a.a2, graphState.characters.height);
+        graphDrawValueLabel(layout, number, x, y);
+    }
+}
+
+}  // namespace
+
+void graphDrawAreaOutlines(const float* a1, const float* a2, const float* a3, const float* a4,
+                           const int& n, const int& orientation)
+{
+    const int o = chartOrientation(orientation);
+    for (int i = 0; i < n; ++i) {
+        // Corners in drawing order, first-pair value then second-pair value.
+        const float p[5] = {a1[i], a2[i], a2[i], a1[i], a1[i]};
+        const float q[5] = {a4[i], a4[i], a3[i], a3[i], a4[i]};
+        for (int k = 0; k < 5; ++k) {
+            float x = 0.0f, y = 0.0f;
+            areaPoint(o, p[k], q[k], x, y);
+            if (k == 0) kernelMovePen(x, y);
+            else kernelDrawLineTo(x, y);
+        }
+    }
+}
+
+void ARECHA(const float* a1, const float* a2, const float* a3, const float* a4, const int& n,
+            const int& type)
+{
+    GraphRoutineFrame frame("ARECHA");
+    const Areas d{a1, a2, a3, a4};
+    if (badInput(d, n)) return;
+    plotAreas(d, n, type);
+}
+
+void AREFIL(const float* a1, const float* a2, const float* a3, const float* a4, const int& n,
+            const int& orientation, const int* styles, const int* pens)
+{
+    GraphRoutineFrame frame("AREFIL");
+    const Areas d{a1, a2, a3, a4};
+    if (chartCountError(n, {a1, a2, a3, a4, styles, pens}, kCountError)) return;
+    fillAreas(d, n, orientation, styles, pens);
+}
+
+void AREGRA(const float* a1, const float* a2, const float* a3, const float* a4, const int& n,
+            const int& orientation)
+{
+    GraphRoutineFrame frame("AREGRA");
+    if (badInput({a1, a2, a3, a4}, n)) return;
+    graphDrawAreaOutlines(a1, a2, a3, a4, n, orientation);
+}
+
+void AREVAL(const float* a1, const float* a2, const float* a3, const float* a4, const int& n,
+            const int& placement, const int& orientation)
+{
+    GraphRoutineFrame frame("AREVAL");
+    const Areas d{a1, a2, a3, a4};
+    if (badInput(d, n)) return;
+    int code = placement;
+    if (code < 1 || code > 7) {
+        graphReportError(-52);
+        code = 7;
+    }
+    writeAreaValues(d, n, code, orientation);
+}

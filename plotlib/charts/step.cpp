@@ -1,0 +1,236 @@
+// step.cpp - step charts (STPCHA, STPFIL, STPGRA, STPVAL): step i is a tread from its start
+// s[i] to its end e[i] along the step axis at level v[i] on the value axis, closed downwards
+// by a common base value b.  Orientation 1 runs the steps along x; orientation 2 (codes 2 and
+// above) draws every point transposed, so the treads stand upright and the base is an x value.
+#include <cmath>
+
+#include "axes/drawing.h"
+#include "axes/scaling.h"
+#include "charts/conventions.h"
+#include "charts/outlines.h"
+#include "frame/defaults.h"
+#include "frame/frame.h"
+#include "frame/state.h"
+#include "frame/utilities.h"
+#include "graphs/valuelabels.h"
+#include "tarvcore.h"
+#include "tplotlib.h"
+
+namespace {
+
+constexpr int kCountError = 35;
+
+// The three arrays of a step chart.
+struct Steps {
+    const float* s;
+    const float* e;
+    const float* v;
+};
+
+bool badInput(const Steps& d, int n)
+{
+    return chartCountError(n, {d.s, d.e, d.v}, kCountError);
+}
+
+// Kernel point of the step point (p along the steps, q along the values) in orientation o.
+void stepPoint(int o, float p, float q, float& x, float& y)
+{
+    if (o == 1) graphToKernelCoords(p, q, x, y);
+    else graphToKernelCoords(q, p, x, y);
+}
+
+// The pen moves of one outline in orientation o.
+struct StepPen {
+    int o;
+    void move(float p, float q) const
+    {
+        float x = 0.0f, y = 0.0f;
+        stepPoint(o, p, q, x, y);
+        kernelMovePen(x, y);
+    }
+    void draw(float p, float q) const
+    {
+        float x = 0.0f, y = 0.0f;
+        stepPoint(o, p, q, x, y);
+        kernelDrawLineTo(x, y);
+    }
+};
+
+// Step i ends where step i + 1 starts (within 1e-5 graph units).
+bool contiguous(const Steps& d, int i)
+{
+    return std::fabs(static_cast<double>(d.e[i]) - d.s[i + 1]) < 1.0e-5;
+}
+
+void drawConnected(const StepPen& pen, const Steps& d, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        pen.move(d.s[i], d.v[i]);
+        pen.draw(d.e[i], d.v[i]);
+        if (i + 1 < n && contiguous(d, i)) pen.draw(d.e[i], d.v[i + 1]);
+    }
+}
+
+void drawProfile(const StepPen& pen, const Steps& d, int n, float b)
+{
+    pen.move(d.s[0], b);
+    for (int i = 0; i < n; ++i) {
+        pen.draw(d.s[i], d.v[i]);
+        pen.draw(d.e[i], d.v[i]);
+        if (i + 1 >= n) break;
+        if (contiguous(d, i)) {
+            pen.draw(d.e[i], d.v[i + 1]);
+        } else {
+            // Down to the base, along it without drawing, up again at the next start.
+            pen.draw(d.e[i], b);
+            pen.move(d.s[i + 1], b);
+        }
+    }
+    pen.draw(d.e[n - 1], b);
+}
+
+void drawColumns(const StepPen& pen, const Steps& d, int n, float b)
+{
+    for (int i = 0; i < n; ++i) {
+        pen.move(d.s[i], b);
+        pen.draw(d.s[i], d.v[i]);
+        pen.draw(d.e[i], d.v[i]);
+        pen.draw(d.e[i], b);
+    }
+}
+
+void drawTreads(const StepPen& pen, const Steps& d, int n)
+{
+    for (int i = 0; i < n; ++i) {
+        pen.move(d.s[i], d.v[i]);
+        pen.draw(d.e[i], d.v[i]);
+    }
+}
+
+void plotSteps(const Steps& d, int n, int type, float base, int code)
+{
+    graphResetAxes(1, 0);
+    graphResetAxes(2, 0);
+    const int t = (type < -1 || type > 2) ? 0 : type;
+    float lo1 = 0.0f, hi1 = 0.0f, lo2 = 0.0f, hi2 = 0.0f, vMin = 0.0f, vMax = 0.0f;
+    graphArrayRange(d.s, n, lo1, hi1);
+    graphArrayRange(d.e, n, lo2, hi2);
+    graphArrayRange(d.v, n, vMin, vMax);
+    float sMin = std::fmin(lo1, lo2), sMax = std::fmax(hi1, hi2);
+    vMin = std::fmin(vMin, base);
+    vMax = std::fmax(vMax, base);
+    chartMatchRanges(sMin, sMax, vMin, vMax);
+    if (!chartScaleFromData(1, t == 1 || t == -1, sMin, sMax, 13)) return;
+    if (!chartScaleFromData(2, t == 2 || t == -1, vMin, vMax, 14)) return;
+    if (graphState.graph.scalingMode > 2) graphSetUpChartAxes();
+    graphDrawAxesAndGrid(-2, 1, 1);
+    static const int stepsAlongX = 1;
+    graphDrawStepOutline(d.s, d.e, d.v, n, stepsAlongX, base, code);
+}
+
+void fillSteps(const Steps& d, int n, float base, int orientation, const int* styles,
+               const int* pens)
+{
+    const int o = chartOrientation(orientation);
+    chartScanPens(pens, n);
+    for (int i = 0; i < n; ++i) {
+        if (styles[i] < -1) continue;
+        float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+        stepPoint(o, d.s[i], base, x1, y1);
+        stepPoint(o, d.e[i], d.v[i], x2, y2);
+        chartFillBox(styles[i], pens[i], x1, y1, x2, y2);
+    }
+}
+
+// The value a tag shows: 1 start, 2 end, 3 level, 4 width, 5 height above the base.
+float stepValue(int placement, const Steps& d, int i, float base)
+{
+    switch (placement) {
+    case 1: return d.s[i];
+    case 2: return d.e[i];
+    case 4: return std::fabs(d.e[i] - d.s[i]);
+    case 5: return std::fabs(d.v[i] - base);
+    default: return d.v[i];
+    }
+}
+
+void writeStepValues(const Steps& d, int n, float base, int placement, int orientation)
+{
+    const int o = chartOrientation(orientation);
+    // Starts, ends and widths lie along the step axis, levels and heights along the other.
+    const int axis = (placement == 3 || placement == 5) ? 3 - o : o;
+    const ValueAttributes& a = graphState.valueAttributes;
+    // The fixed value a3 is an x value for a1 = 3 and a y value for a2 = 3, whatever the
+    // orientation.
+    const float fixedX = a.a1 == 3 ? chartAxisCoordinate(a.a3, 1) : 0.0f;
+    const float fixedY = a.a2 == 3 ? chartAxisCoordinate(a.a3, 2) : 0.0f;
+    ValueLabelLayout layout{};
+    graphBeginValueLabels(layout);
+    for (int i = 0; i < n; ++i) {
+        ValueLabelNumber number{};
+        graphFormatValueNumber(stepValue(placement, d, i, base), axis, number);
+        float ax = 0.0f, ay = 0.0f, bx = 0.0f, by = 0.0f;
+        stepPoint(o, d.s[i], base, ax, ay);
+        stepPoint(o, d.e[i], d.v[i], bx, by);
+        float x = chartAnchor(a.a1, ax, bx, fixedX);
+        float y = chartAnchor(a.a2, ay, by, fixedY);
+        x += chartCharacterShift(a.a1, graphState.characters.width);
+        y += chartCharacterShift(a.a2, graphState.characters.height);
+        graphDrawValueLabel(layout, number, x, y);
+    }
+}
+
+}  // namespace
+
+void graphDrawStepOutline(const float* s, const float* e, const float* v, const int& n,
+                          const int& orientation, const float& base, const int& code)
+{
+    if (n < 1) return;
+    const StepPen pen{chartOrientation(orientation)};
+    const Steps d{s, e, v};
+    switch (code) {
+    case 1: drawConnected(pen, d, n); break;
+    case 2: drawProfile(pen, d, n, base); break;
+    case 3: drawColumns(pen, d, n, base); break;
+    default: drawTreads(pen, d, n); break;
+    }
+}
+
+void STPCHA(const float* s, const float* e, const float* v, const int& n, const int& type,
+            const float& base, const int& code)
+{
+    GraphRoutineFrame frame("STPCHA");
+    const Steps d{s, e, v};
+    if (badInput(d, n)) return;
+    plotSteps(d, n, type, base, code);
+}
+
+void STPFIL(const float* s, const float* e, const float* v, const int& n, const float& base,
+            const int& orientation, const int* styles, const int* pens)
+{
+    GraphRoutineFrame frame("STPFIL");
+    if (chartCountError(n, {s, e, v, styles, pens}, kCountError)) return;
+    fillSteps({s, e, v}, n, base, orientation, styles, pens);
+}
+
+void STPGRA(const float* s, const float* e, const float* v, const int& n, const float& base,
+            const int& code, const int& orientation)
+{
+    GraphRoutineFrame frame("STPGRA");
+    if (badInput({s, e, v}, n)) return;
+    graphDrawStepOutline(s, e, v, n, orientation, base, code);
+}
+
+void STPVAL(const float* s, const float* e, const float* v, const int& n, const float& base,
+            const int& placement, const int& orientation)
+{
+    GraphRoutineFrame frame("STPVAL");
+    const Steps d{s, e, v};
+    if (badInput(d, n)) return;
+    int code = placement;
+    if (code < 1 || code > 5) {
+        graphReportError(-52);
+        code = 3;
+    }
+    writeStepValues(d, n, base, code, orientation);
+}
