@@ -125,4 +125,36 @@ void krSetCrossSectionFrameType(const int& typeCode);
 void krSetCrossSectionFrame(const SurfaceExtent& extent);
 void krSetSurfaceAxesTitle(const int& selectorCode, const char* text, int length);
 
+// ---- Overlays, spot heights, contour data sets and cross-sections ---------------------------
+// Over the map drawn last (gridded or network map): a polyline and grid lines in map
+// coordinates.  The steps of the grid lines are map units; the lines are clipped to the map
+// window.
+void LINCON(const int& n, const float* x, const float* y);
+void CONGRD(const float& x1, const float& x2, const float& xstep, const float& y1, const float& y2,
+            const float& ystep);
+// The height of the gridded map drawn last at the map point (x, y); the workspace of that map.
+void CONHGT(const float& x, const float& y, float& z, const int& wsize, const float* work);
+// The contour at height z on the gridded map drawn last.  kind 0 plain, 1 smoothed; draw 1
+// also draws it and lists the level.  npts, nlines: capacities in, counts out (nlines may
+// exceed its capacity; only that many lengths are stored).
+void CONPTS(const float& z, const int& kind, const int& draw, int& npts, float* x, float* y,
+            int& nlines, int* lengths, const int& wsize, float* work);
+// A vertical section from map point (x1, y1) to (x2, y2) through the map, isometric or
+// perspective surface drawn last, in a frame of its own.
+void CRSSEC(const float& x1, const float& y1, const float& x2, const float& y2, const int& wsize,
+            float* work);
+
+void krAddContourPolyline(const int& n, const SurfacePoint2* points);
+// extent: {x from, x to, y from, y to}.
+void krAddContourMapGrid(const SurfaceExtent& extent, const float& xstep, const float& ystep);
+void krReturnContourSpotHeight(const float& x, const float& y, float& z,
+                               const SurfaceWorkspace& ws);
+// kindCode: kSurfContourSwitchOff or kSurfContourSwitchOn; points: n records (capacity in,
+// count out); lengths: lineCount entries (capacity in, count out).
+void krReturnContourDataset(const float& height, const int& kindCode, const int& drawSwitch, int& n,
+                            SurfacePoint2* points, int& lineCount, int* lengths,
+                            const SurfaceWorkspace& ws);
+void krDrawGriddedCrossSection(const float& x1, const float& y1, const float& x2, const float& y2,
+                               const SurfaceWorkspace& ws);
+
 #endif

@@ -402,6 +402,9 @@ struct SurfaceLibraryState {
     int sectionCount;
     int walkKind;                   // 1: along x grid lines, 2: along y grid lines
     int savedPerspectiveSet;
+    // overlays
+    float mapGridLines[6];          // x1, x2, xstep, y1, y2, ystep of the last grid lines
+    int dataLabelWarned;            // warning -44 of a data-point label given in this map
     // the filled polygon part before it goes to the kernel
     float fillBufferX[kSurfaceFillBufferPoints];
     float fillBufferY[kSurfaceFillBufferPoints];
