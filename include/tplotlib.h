@@ -170,6 +170,21 @@ void SPAGRA(const float& kernelX, const float& kernelY, float& x, float& y);
 // direction 1 turns the caption by 90 degrees.
 void REFLIN(const char* caption, int length, const float& value, const int& position,
             const int& textDirection, const int& lineDirection);
+// Area between a data set and a base line at value `base`: a vertical line at x = base
+// (direction 1 or less) or a horizontal one at y = base (2 or more), held within its axis.
+// Fill code: the kernel's fill style, -1 the outline only, below -1 nothing; pen as its size.
+void GRAFIL(const float* x, const float* y, const int& n, const float& base, const int& axis,
+            const int& fillCode, const int& pen);
+// Band between two data sets of nA and nB points (at least 2 each), fill code and pen as for
+// GRAFIL; the outline is the two data lines and the two end edges.
+void GRAFI2(const float* xA, const float* yA, const int& nA, const float* xB, const float* yB,
+            const int& nB, const int& fillCode, const int& pen);
+// Error bars at the n points: ends at the value + e1 and the value - e2, along y (direction
+// 1 or less) or x (more than 1); end marks 0 none, 1 cap, 2 fork, 3 / 4 hollow / solid
+// triangle with its base on the end, 5 arrowhead, 6 / 7 hollow / solid triangle pointing at
+// the end; mode 0 marks only, other values also the line between the ends.
+void GRAERB(const float* x, const float* y, const float* e1, const float* e2, const int& n,
+            const int& style, const int& mode, const int& direction);
 // Arrow from the current pen position to (x, y): coordinates 0 kernel units, 1 graph units;
 // head style 0 open, 1 outlined, 2 filled.
 void ARROW(const float& x, const float& y, const int& style, const int& coordinates);

@@ -93,19 +93,14 @@ constexpr Placement kHorizontalTurned[8] = {
 // The stretch of the plot along a line: the y axis's line for a vertical reference line, the
 // x axis's for a horizontal one.
 void lineStretch(bool vertical, float& low, float& high) {
-    const AxisTransform& t = graphTransform(vertical ? 2 : 1);
-    const float a = vertical ? t.startY : t.startX;
-    const float b = vertical ? t.endY : t.endX;
-    low = std::fmin(a, b);
-    high = std::fmax(a, b);
+    graphAxisSpan(vertical ? 2 : 1, low, high);
 }
 
 // The span across a line in which its coordinate must lie: that of the other axis.
 bool onAxis(bool vertical, float c) {
-    const AxisTransform& t = graphTransform(vertical ? 1 : 2);
-    const float a = vertical ? t.startX : t.startY;
-    const float b = vertical ? t.endX : t.endY;
-    return c >= std::fmin(a, b) && c <= std::fmax(a, b);
+    float low = 0.0f, high = 0.0f;
+    graphAxisSpan(vertical ? 1 : 2, low, high);
+    return c >= low && c <= high;
 }
 
 float place(const Offset& o, float line, float low, float high, float w, float k) {
@@ -141,16 +136,6 @@ void drawCaption(const Placement* table, bool vertical, float angle, const char*
     kernelDrawText(caption, trimmed);
 }
 
-// Kernel coordinate of one value along axis n.  The other coordinate is not the caller's
-// business, so it is given as 1.0, which every axis accepts, logarithmic or not.
-float mapAlong(float value, int n) {
-    const float any = 1.0f;
-    float kx = 0.0f, ky = 0.0f;
-    if (n == 1) graphToKernelCoords(value, any, kx, ky);
-    else graphToKernelCoords(any, value, kx, ky);
-    return n == 1 ? kx : ky;
-}
-
 // ---- Arrows
 
 constexpr float kTouching = 1e-5f;
@@ -163,6 +148,23 @@ void restoreLineStyle(int style, const float* dash) {
 }
 
 }  // namespace
+
+float graphMapAlongAxis(const float& value, const int& n) {
+    // The other coordinate is given as 1.0, which every axis accepts, logarithmic or not.
+    const float any = 1.0f;
+    float kx = 0.0f, ky = 0.0f;
+    if (n == 1) graphToKernelCoords(value, any, kx, ky);
+    else graphToKernelCoords(any, value, kx, ky);
+    return n == 1 ? kx : ky;
+}
+
+void graphAxisSpan(const int& n, float& low, float& high) {
+    const AxisTransform& t = graphTransform(n);
+    const float a = n == 1 ? t.startX : t.startY;
+    const float b = n == 1 ? t.endX : t.endY;
+    low = std::fmin(a, b);
+    high = std::fmax(a, b);
+}
 
 void graphCaptionVerticalLine(const char* caption, int length, const int& position,
                               int& trimmed, const float& line) {
@@ -193,7 +195,7 @@ void REFLIN(const char* caption, int length, const float& value, const int& posi
         where = 1;
     }
     const bool vertical = lineDirection <= 1;
-    const float c = mapAlong(value, vertical ? 1 : 2);
+    const float c = graphMapAlongAxis(value, vertical ? 1 : 2);
     if (!onAxis(vertical, c)) return;
     float low = 0.0f, high = 0.0f;
     lineStretch(vertical, low, high);

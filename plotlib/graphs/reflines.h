@@ -1,4 +1,5 @@
-// reflines.h - caption placement of reference lines (REFLIN).
+// reflines.h - caption placement of reference lines (REFLIN), and the two small mappings that
+// reference lines and fills share.
 //
 // One routine per pair of line direction and text direction.  Each measures the caption,
 // places the start of its first baseline at one of eight positions around the line at kernel
@@ -16,5 +17,11 @@ void graphCaptionHorizontalLine(const char* caption, int length, const int& posi
                                 int& trimmed, const float& line);
 void graphCaptionHorizontalLineTurned(const char* caption, int length, const int& position,
                                       int& trimmed, const float& line);
+
+// Kernel coordinate of one value along axis n (1 x, 2 y).  Only that axis's mapping is used,
+// so a value that is fine on its own axis is never reported for the other one.
+float graphMapAlongAxis(const float& value, const int& n);
+// The lower and upper kernel coordinate of the line of axis n as the set-up laid it out.
+void graphAxisSpan(const int& n, float& low, float& high);
 
 #endif
