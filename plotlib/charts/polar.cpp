@@ -1,0 +1,191 @@
+// polar.cpp - polar charts: the layout (SETPOL), the polar axes (DRAPOL) and a whole XY polar
+// chart (POLXY), with graphDrawPolarAxes, the worker of both drawing routines.
+//
+// A polar chart is drawn around a centre in kernel units.  Its radial part is two ordinary
+// axes through the centre, scaled symmetrically about 0 so that value 0 lies at the centre,
+// with rings at the radii of the ticks; its angular part is the outer circle with spokes or
+// ticks every step of angle and the angles written beside them.  The data of POLXY are graph
+// points on the two radial axes.
+#include <cfloat>
+#include <cmath>
+#include <cstdlib>
+
+#include "axes/drawing.h"
+#include "axes/scaling.h"
+#include "frame/defaults.h"
+#include "frame/frame.h"
+#include "frame/state.h"
+#include "graphs/curves.h"
+#include "tarvcore.h"
+#include "tplotlib.h"
+
+namespace {
+
+enum { kTooFewPoints = 15, kSmallRadius = -17, kBadMode = -18 };
+// Warnings of the axes worker, reported straight to the kernel.
+enum { kBadStepCount = -519, kNarrowRange = -520, kNegativeRange = -521 };
+// More steps than this cannot be told apart on any picture (twice as many axis intervals are
+// the most an axis takes); such a count is refused like a count below 1.
+constexpr int kMostSteps = 500000;
+// Angles beyond this (just short of a whole turn) would repeat the spoke at 0.
+constexpr double kLastAngle = 6.266;
+
+void radialPart(int drawingCode, int labelCode, int count, float range) {
+    const PolarSettings& p = graphState.polar;
+    if (!(range > graphState.nice.tiny)) {
+        kernelReportError(kNarrowRange);
+        range = static_cast<float>(count);
+    }
+    static const int zeroAtCentre = 0;
+    const float length = 2.0f * p.radius;
+    for (int n = 1; n <= 2; ++n) {
+        graphSetAxisPosition(zeroAtCentre, p.centreX, p.centreY, length, n);
+        graphSetAxisScaling(p.mode, 2 * count, -range, range, n);
+    }
+    const int ticks = std::abs(drawingCode);
+    for (int n = 1; n <= 2; ++n) {
+        graphState.graph.currentAxis = n;
+        AxisSettings& a = graphAxis(n);
+        a.setUp = 0;
+        graphSetUpAxis();
+        a.setUp = 1;
+        const AxisTransform& t = graphTransform(n);
+        if (n == 1) {
+            const int annotation = 2 * labelCode;
+            graphDrawXAxis(t.startX, t.startY, ticks, t.tickCount, t.firstTick, t.halfChar[0],
+                           0.6f * t.halfChar[0], annotation);
+        } else {
+            static const int noNumbers = 0;
+            graphDrawYAxis(t.startX, t.startY, ticks, t.tickCount, t.firstTick, t.halfChar[1],
+                           0.6f * t.halfChar[1], noNumbers);
+        }
+    }
+    if (drawingCode >= 0) return;
+    static const int anticlockwise = 1;
+    for (int k = 1; k <= count; ++k) {
+        const float x = p.centreX + static_cast<float>(k) * p.radius / static_cast<float>(count);
+        kernelMovePen(x, p.centreY);
+        kernelDrawArc(p.centreX, p.centreY, x, p.centreY, anticlockwise);
+    }
+}
+
+void angularPart(int drawingCode, int labelCode, int count, float range) {
+    const PolarSettings& p = graphState.polar;
+    const double r = p.radius, cx = p.centreX, cy = p.centreY;
+    const double step = static_cast<double>(range) / count;
+    if (drawingCode != 0) {
+        static const int anticlockwise = 1;
+        const float x = p.centreX + p.radius;
+        kernelMovePen(x, p.centreY);
+        kernelDrawArc(p.centreX, p.centreY, x, p.centreY, anticlockwise);
+    }
+    const double t = graphTransform(2).halfChar[1];
+    const double wc = graphState.characters.width, hc = graphState.characters.height;
+    for (int k = 0; k <= count; ++k) {
+        const double degrees = k * step;
+        const double a = degrees * graphState.nice.degree;
+        // The angles only grow: once past a whole turn (or no number) no spoke follows.
+        if (!(a <= kLastAngle)) break;
+        const double ca = std::cos(a), sa = std::sin(a);
+        double dx = r * ca, dy = r * sa;
+        if (std::fabs(dx) < 0.001) dx = 0.0;
+        if (std::fabs(dy) < 0.001) dy = 0.0;
+        const double ex = t * ca, ey = t * sa;
+        if (drawingCode < 0) {
+            kernelMovePen(p.centreX, p.centreY);
+            kernelDrawLineBy(static_cast<float>(dx + ex), static_cast<float>(dy + ey));
+        } else if (drawingCode > 0) {
+            kernelMovePen(static_cast<float>(cx + dx), static_cast<float>(cy + dy));
+            kernelDrawLineBy(static_cast<float>(ex), static_cast<float>(ey));
+        } else {
+            kernelMovePen(static_cast<float>(cx + dx + ex), static_cast<float>(cy + dy + ey));
+        }
+        if (labelCode != 1) continue;
+        kernelMovePenBy(static_cast<float>((ca - 1.0) * 1.5 * wc + ex),
+                        static_cast<float>((sa - 1.0) * 0.5 * hc + ey));
+        const int value = static_cast<int>(std::lround(degrees));
+        static const int leftInThree = -3;
+        kernelDrawIntegerNumber(value, leftInThree);
+    }
+}
+
+// Polar axes: drawing code L (-2..2), label code B (-1..1), step count N, range V; part 1 or
+// less the radial axes, 2 or more the angular part.
+void graphDrawPolarAxes(const int& drawingCode, const int& labelCode, const int& count,
+                        const float& range, const int& part) {
+    if (!(graphState.polar.radius > 0.0f)) return;
+    float v = range;
+    int n = count;
+    if (v < 0.0f) {
+        kernelReportError(kNegativeRange);
+        v = -v;
+    }
+    if (n < 1 || n > kMostSteps) {
+        kernelReportError(kBadStepCount);
+        n = 8;
+    }
+    if (part <= 1) radialPart(drawingCode, labelCode, n, v);
+    else angularPart(drawingCode, labelCode, n, v);
+}
+
+// The largest distance of the points from the origin; points that are no numbers are left
+// out (nothing can be drawn at them).
+float largestDistance(const float* x, const float* y, int n) {
+    double largest = 0.0;
+    for (int i = 0; i < n; ++i) {
+        const double d = std::hypot(static_cast<double>(x[i]), static_cast<double>(y[i]));
+        if (std::isfinite(d) && d > largest) largest = d;
+    }
+    return largest < FLT_MAX ? static_cast<float>(largest) : FLT_MAX;
+}
+
+}  // namespace
+
+void SETPOL(const float& centreX, const float& centreY, const float& radius, const int& mode) {
+    GraphRoutineFrame frame("SETPOL");
+    PolarSettings& p = graphState.polar;
+    if (radius > 1e-10f && std::isfinite(radius)) p.radius = radius;
+    else graphReportError(kSmallRadius);
+    p.centreX = centreX;
+    p.centreY = centreY;
+    p.mode = mode;
+    if (mode < 1 || mode > 3) {
+        graphReportError(kBadMode);
+        p.mode = 3;
+    }
+    p.polarSwitch = 1;
+}
+
+void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, const float& range,
+            const int& part) {
+    GraphRoutineFrame frame("DRAPOL");
+    const int l = drawingCode > 1 ? 2 : (drawingCode < -1 ? -2 : drawingCode);
+    const int b = (labelCode > 1 || labelCode < -1) ? 1 : labelCode;
+    graphDrawPolarAxes(l, b, count, range, part);
+}
+
+void POLXY(const float* x, const float* y, const int& n, const int& lineCode) {
+    GraphRoutineFrame frame("POLXY");
+    if (n < 2 || x == nullptr || y == nullptr) {
+        graphReportError(kTooFewPoints);
+        return;
+    }
+    // Every XY polar chart takes the default layout, whatever SETPOL set.
+    graphDefaultPolarLayout();
+    if (!(graphState.polar.radius > 0.0f)) return;
+    const float largest = largestDistance(x, y, n);
+    int intervals = 0;
+    graphDefaultIntervalCount(0.5f * largest, intervals);
+    static const int spokes = -1, numbers = 1, radial = 1, angular = 2, eight = 8;
+    static const float wholeTurn = 360.0f;
+    graphDrawPolarAxes(spokes, numbers, intervals, largest, radial);
+    graphDrawPolarAxes(spokes, numbers, eight, wholeTurn, angular);
+    const int code = (lineCode < -4 || lineCode > 4) ? 1 : lineCode;
+    const int kind = std::abs(code);
+    if (kind == 1) graphDrawPolyline(x, y, n);
+    else if (kind >= 2) graphDrawCurve(kind - 1, x, y, n);
+    if (code <= 0) {
+        static const int marker = 8, everyPoint = 0;
+        graphDrawMarkers(x, y, n, marker, everyPoint);
+    }
+}
