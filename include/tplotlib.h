@@ -389,4 +389,123 @@ struct FrameRecord {
     float x1, x2, y1, y2;    // the plot frame bounds in GRFBND order
 };
 
+// Data sets and graphs.  Curve kind: the magnitude a code (kpCurveKind0..4) or a plain value,
+// the sign carried.  The x and y scaling codes choose the graph type: (1, 1) linear, (4, 1)
+// log x, (4, 4) log-log, (1, 4) log y, with kpAxisScaling1 / kpAxisScaling4; another pair
+// repeats the type of the last call whose pair was one of these (0 before any).
+void kpPlotGraph(const int& n, const PointRecord* points, const int& xScaling,
+                 const int& yScaling, const int& curveKind, const int& axesSwitch);
+void kpAddGraphPolyline(const int& n, const PointRecord* points);
+void kpAddGraphCurve(const int& n, const PointRecord* points);
+void kpAddGraphSpline(const int& n, const PointRecord* points);
+void kpAddAkimaCurve(const int& n, const PointRecord* points);
+// Step code 0 steps at the end of an interval, kpSquareWave1 at the start, kpSquareWave0 at
+// the middle.
+void kpAddSquareWave(const int& n, const PointRecord* points, const int& stepCode,
+                     const int& axis);
+void kpAddGraphMarkers(const int& n, const PointRecord* points, const int& marker,
+                       const int& skip);
+void kpAddGraphValues(const int& n, const PointRecord* points, const int& axis);
+// Classes as records (end, value).
+void kpAddPopulationGraph(const float& width, const float& centre, const int& n,
+                          const PointRecord* classes, const float& divisor);
+void kpFillBelowDataset(const int& n, const PointRecord* points, const float& base,
+                        const int& direction, const int& fill, const int& pen);
+void kpFillBetweenDatasets(const int& countA, const PointRecord* pointsA, const int& countB,
+                           const PointRecord* pointsB, const int& fill, const int& pen);
+void kpAddErrorBars(const int& n, const PointRecord* points, const ErrorBarRecord* errors,
+                    const int& style, const int& mode, const int& direction);
+// Status 0 after a fit, kpLineFitFlag1 when no fit was made (also for a count below 1, when
+// the coefficients and their count are left as they were).
+void kpReturnLineCoeffs(const int& fitCode, const int& n, const PointRecord* points,
+                        const int& capacity, float* coefficients, int& count, int& status);
+
+// Graph settings and drawing.
+void kpSetGraphCharMode(const int& mode);       // kpOff: 0; 2: 1
+void kpSetGraphScaling(const int& mode);
+void kpSetPlotFrame(const FrameRecord& frame);
+// Frame switch kpOff or kpPlotFrameOn.
+void kpEnqPlotFrame(int& frameSwitch, FrameRecord& frame);
+// Vertical justification: 1 top, 0 middle, -1 bottom.
+void kpDrawGraphTitle(const char* text, int length, const int& horizontal,
+                      const int& vertical);
+// Grid style from (mode, kind): kpMode1 positive, kpMode2 negative; kinds kpGridKind1..4;
+// a 0 in either gives style 0; another pair repeats the last style that matched.
+void kpAddGrid(const int& mode, const int& kind, const int& xOption, const int& yOption);
+void kpSetGridMarker(const int& marker);
+void kpEnqGridMarker(int& marker);
+void kpSetCurveStartConds(const int& type, const float& t1, const float& t2, const float& p1,
+                          const float& p2);
+void kpSetCurveEndContitions(const int& type, const float& t1, const float& t2,
+                             const float& p1, const float& p2);
+void kpAddGraphLine(const float& x, const float& y);
+void kpMoveToGraphPoint(const float& x, const float& y);
+void kpTransformGraphPoint(const float& x, const float& y, PointRecord& kernelPoint);
+void kpTransformSpacePoint(const float& kernelX, const float& kernelY, PointRecord& graphPoint);
+// Caption place from (position, side): kpRefLineType1, (-1, 1), (0, 1), (1, 1),
+// kpRefLineType5, (1, 0), (0, 0), (-1, 0) give places 1 to 8; another pair repeats the last
+// place that matched.  Text direction 1 along the line, 2 turned.
+void kpAddReferenceLine(const char* caption, int length, const float& value,
+                        const int& position, const int& side, const int& textDirection,
+                        const int& lineDirection);
+// Head: -1 outlined, 0 filled, kpArrowHead1 outlined, kpArrowHead0 open.
+void kpDrawArrow(const float& x, const float& y, const int& head, const int& coordinates);
+void kpDefineMissingValues(const int& mode, const float& a, const float& b, const int& axis);
+
+// Axes.
+void kpSetAxesScaling(const int& scaling, const int& count, const float& minimum,
+                      const float& maximum, const int& axis);
+void kpEnqAxesScaling(int& scaling, int& count, float& minimum, float& maximum,
+                      const int& axis);
+void kpSetAxesPos(const int& position, const float& x, const float& y, const float& length,
+                  const int& axis);
+// The position type comes back as 0 or 1, not as a code.
+void kpEnqAxesPos(int& type, PointRecord& origin, float& length, const int& axis);
+void kpSetAxesAnnotation(const int& decimals, const int& digits, const int& style,
+                         const int& axis);
+void kpEnqAxesAnnotation(int& decimals, int& digits, int& labelWidth, int& style,
+                         const int& axis);
+void kpSetAxesAttribs(const int& a1, const float& a2, const int& a3, const int& a4,
+                      const float& a5, const float& a6, const int& a7, const int& a8,
+                      const int& a9, const int& axis);
+void kpEnqAxesAttribs(int& a1, float& a2, int& a3, int& a4, float& a5, float& a6, int& a7,
+                      int& a8, int& a9, const int& axis);
+// Ticks 0, kpMode1 or kpMode2, turned to the other side when side is 1; annotation 0 numbers
+// on the usual side, 1 on the other, kpNone none.
+void kpDrawAxes(const int& ticks, const int& side, const int& annotation, const int& axis);
+void kpDrawAxesLabels(const int& n, const char* labels, int length, const int& position,
+                      const int& axis);
+// Axis 1 or 2 and side -1 or 1 give the orientation; another pair repeats the last that
+// matched (each routine remembers its own).
+void kpDrawAxesLabs(const int& n, const char* labels, int length, const float& position,
+                    const int& axis, const int& side);
+void kpDrawAxesTitle(const char* text, int length, const float& position, const int& axis,
+                     const int& side, const int& justification);
+void kpRestoreAxesSettings();
+
+// Dates.
+void kpSetDateAxesScaling(const int& scaling, const int& unit, const char* first, int length1,
+                          const char* last, int length2, const int& axis);
+void kpEnqDateAxesScaling(int& scaling, int& unit, char* first, int length1, char* last,
+                          int length2, const int& axis);
+void kpSetDateAxesAnnotation(const int& w1, const int& w2, const int& w3, const int& w4,
+                             const int& axis);
+void kpEnqDateAxesAnnotation(int& w1, int& w2, int& w3, int& w4, const int& axis);
+// Only the first character of each separator text counts.
+void kpSetDateFormat(const int& order1, const char* separator1, int length1, const int& order2,
+                     const char* separator2, int length2);
+void kpEnqDateFormat(int& order1, char* separator1, int length1, int& order2,
+                     char* separator2, int length2);
+void kpConvertDates(const int& n, const char* texts, int length, float* values);
+void kpConvertDateToGraph(const char* text, int length, float& value);
+void kpConvertGraphToDate(const float& value, char* text, int length);
+
+// Value tags.  a7 across the text: 1 below, 0 centred, -1 above.
+void kpSetValueAttribs(const int& a1, const int& a2, const float& a3, const float& a4,
+                       const float& a5, const float& a6, const int& a7, const int& a8);
+// offsets: the two reals that kpSetValueAttribs takes as a4 and a5.
+void kpEnqValueAttribs(int& a1, int& a2, float& a3, float* offsets, float& a5, int& a6,
+                       int& a7);
+void kpSetValueTags(const char* tag1, int length1, const char* tag2, int length2);
+
 #endif
