@@ -273,6 +273,74 @@ void TEXLIN(const float& x, const float& y, const int& n, const int* pens, const
 void TEXSYM(const float& x, const float& y, const int& n, const int* symbols, const int* pens,
             const char* title, int titleLength);
 
+// ---- Pie, vector and polar charts
+// Pie settings.  Angles in degrees counter-clockwise from the x direction; centre and radius
+// in kernel units.  Start angle of the first segment (kept in [0, 360)).
+void PIEANG(const float& angle);
+// Annotation mode 1 radial text, 2 text in boxes inside the segment, 3 text beside a leader
+// line; which parts a label holds (each switch on only when 1): the caller's label, the
+// percentage, the value; segments below `threshold` percent get no label in modes 2 and 3.
+void PIEANN(const int& mode, const int& labelSwitch, const int& percentSwitch,
+            const int& valueSwitch, const float& threshold);
+void PIAENQ(int& mode, int& labelSwitch, int& percentSwitch, int& valueSwitch,
+            float& threshold);
+// Label boxes of mode 2: type 0 none, 1 outlined, 2 cut out of the segment fill, 3 both; fill
+// style of the boxes (negative: not filled) and their pen.
+void PIEBOX(const int& type, const int& fillStyle, const int& pen);
+// Segment outlines: -1 none, any other value drawn.
+void PIEBSW(const int& boundSwitch);
+// Exploded segments: segment numbers (1..50) and their distances from the centre in radii;
+// every call replaces the whole table, count 0 clears it.
+void PIEEXP(const int* numbers, const float* distances, const int& count);
+// Pie frame: radius and centre in kernel units, in force until PIESET.
+void PIEPAP(const float& radius, const float& centreX, const float& centreY);
+void PIEENQ(float& radius, float& centreX, float& centreY, float& startAngle);
+// A pie of n (1..50) values (magnitudes count) with labels (n texts of `length` characters
+// each), a fill style (below -1 no fill) and a pen per segment; PIEFIL only fills.
+void PIECHA(const float* values, const char* labels, int length, const int& n,
+            const int* fillStyles, const int* pens);
+void PIEFIL(const float* values, const int& n, const int* fillStyles, const int* pens);
+// One segment from angle a1 to a2 (a2 = a1 + 360 a full disc) with its value and label;
+// SEGFIL only fills.
+void SEGCHA(const float& a1, const float& a2, const float& value, const char* label,
+            int length, const int& fillStyle, const int& pen);
+void SEGFIL(const float& a1, const float& a2, const int& fillStyle, const int& pen);
+// Radial labels only: the labels, with the percentages when percentSwitch is not 0.
+// SEGSTR's outline code: -1 no outline, 0 rim and end radius, 1 the closed segment.
+void PIESTR(const float* values, const char* labels, int length, const int& n,
+            const int& percentSwitch);
+void SEGSTR(const int& outlineCode, const float& a1, const float& a2, const char* label,
+            int length, const int& percentSwitch);
+
+// Vector charts: one arrow per node of an nx x ny grid (x index fastest) laid over the frame
+// (VECBND, graph units) or the axis ranges.  Directions in degrees, magnitudes (negative turns
+// the arrow round), colours (absolute value is the kernel colour); head style 0 open,
+// 1 outlined, 2 filled.
+void VECBND(const float& x1, const float& x2, const float& y1, const float& y2);
+void VECBNQ(float& x1, float& x2, float& y1, float& y2);
+// Only magnitudes between the two limits are drawn (0, 0: all).
+void VECCLP(const float& a, const float& b);
+void VECCLQ(float& low, float& high);
+// Placement: -1 the arrow starts at its node, 0 centred, 1 ends at it; magnitudes p..q map to
+// lengths 0..one grid unit (0, 0: 0 to the largest magnitude); factor scales the unit.
+void VECSCA(const int& mode, const float& p, const float& q, const float& factor);
+void VECSCQ(int& mode, float& low, float& high, float& factor);
+void VECGRA(const float* directions, const float* magnitudes, const int* colours,
+            const int& nx, const int& ny, const int& headStyle);
+
+// Polar charts around a centre in kernel units.  SETPOL: centre, radius, scaling type 1..3
+// of the radial axes.
+void SETPOL(const float& centreX, const float& centreY, const float& radius, const int& mode);
+// Polar axes: part 1 or less the radial axes from -range to range with 2 count intervals
+// (drawing code below 0 adds `count` rings), 2 or more the angular part over `range` degrees
+// in `count` steps (drawing code below 0 spokes, above 0 ticks, 0 labels only); label code 1
+// writes the numbers.
+void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, const float& range,
+            const int& part);
+// XY polar chart of n points with the default layout: line code |1| polyline, |2| smooth
+// curve, |3| spline, |4| Akima curve, a code <= 0 adds markers.
+void POLXY(const float* x, const float* y, const int& n, const int& lineCode);
+
 // ---- Long forms
 // Long forms take symbolic option codes in place of small integers, arrays of records in
 // place of parallel arrays, and an argument order of their own; each converts its arguments

@@ -189,11 +189,12 @@ void radialPlacement(float sweep, float L, float H, float& d, float& k) {
 // ---- Boxed form
 
 // Vertical range of the segment relative to the centre, drawn in a little at both ends.
-void verticalRange(float s, float e, float sweep, const float* rim, float& top,
+void verticalRange(float s, float sweep, const float* rim, float& top,
                    float& bottom) {
     const PieSettings& p = graphState.pie;
     const float r = p.radius;
-    const float e2 = e < s ? e + 360.0f : e;
+    // The end as reached from the start: a full turn ends a whole turn after it.
+    const float e2 = s + sweep;
     const float ys = rim[1] - p.centreY, ye = rim[3] - p.centreY;
     auto crosses = [&](float a) { return s < a && a < e2; };
     top = crosses(90.0f) || crosses(450.0f) ? r : std::max({ys, ye, 0.0f});
@@ -484,7 +485,7 @@ void graphDrawBoxedPieLabel(const float& a1, const float& a2, const char* label,
     if (style == 0 || l.percent < p.labelThreshold) return;
 
     float top = 0.0f, bottom = 0.0f;
-    verticalRange(s, e, sweep, rim, top, bottom);
+    verticalRange(s, sweep, rim, top, bottom);
     BoxPlacement place{};
     bool found = searchPlace(l, s, e, sweep, top, bottom, false, place);
     if (!found && (style == 3 || style >= 5))
