@@ -37,28 +37,6 @@ struct TickAxisMode {
 };
 TickAxisMode tickModes[3];
 
-// One axis of a frame: the intervals that lay it out and the format of its numbers.
-struct FrameAxis {
-    float lo, hi;             // map window along the axis
-    float length;             // picture length of the map area along it
-    int exponent;
-    float factor;             // 10^exponent
-    float first, step;        // axis units
-    int decimals, count, width;
-    float scale;              // picture units per axis unit
-    bool scaleApplied;        // a frame scale sets the tick step of this axis
-    // numbers and title
-    bool annotated;           // the caller's annotation settings are used
-    int numberWidth, numberDecimals, numberPower;
-    float numberFirst, numberStep;
-    bool caption;             // the axis title carries " *10" and shownExponent
-    int shownExponent;
-};
-
-struct MapArea {
-    float x, y, w, h;
-};
-
 float cw() { return surfaceState.digitWidth; }
 float ch() { return surfaceState.charHeight; }
 
@@ -90,11 +68,11 @@ int titleLength(int index)
 // ---- Layout ---------------------------------------------------------------------------------
 
 // The map area before any scale: the CONBND rectangle, or the picture less the margins.
-MapArea chooseArea(bool& equalScale)
+SurfaceFrameArea chooseArea(bool& equalScale)
 {
     const SurfaceLibraryState& s = surfaceState;
     const ContourSettings& c = s.contour;
-    MapArea a{};
+    SurfaceFrameArea a{};
     if (surfaceFlagOn(c.mapFrameSet)) {
         a.x = c.mapFrame[0];
         a.w = c.mapFrame[1] - c.mapFrame[0];
@@ -112,7 +90,7 @@ MapArea chooseArea(bool& equalScale)
 }
 
 // Nice intervals over the window; false when they give the area no usable scale.
-bool chooseAxis(FrameAxis& a)
+bool chooseAxis(SurfaceFrameAxis& a)
 {
     surfaceChooseIntervals(a.lo, a.hi, kRequestedIntervals, a.exponent, a.first, a.step,
                            a.decimals, a.count, a.width);
@@ -127,7 +105,7 @@ bool chooseAxis(FrameAxis& a)
 
 // The test every frame scale passes: factor^2 * length / (|scale| * s) below the kernel's
 // largest integer.
-bool scaleRatioFits(const FrameAxis& a, float s)
+bool scaleRatioFits(const SurfaceFrameAxis& a, float s)
 {
     const double ratio = static_cast<double>(a.factor) * a.factor * a.length /
                          (std::fabs(static_cast<double>(a.scale)) * s);
@@ -136,7 +114,7 @@ bool scaleRatioFits(const FrameAxis& a, float s)
 
 // Scale by intervals: the area spans the window exactly, ticks every s map units from its
 // lower end.  False when the scale cannot be applied.
-bool applyIntervalScale(FrameAxis& a, float s)
+bool applyIntervalScale(SurfaceFrameAxis& a, float s)
 {
     if (!scaleRatioFits(a, s)) return false;
     int e = 0, decimals = 0, count = 0, width = 0;
@@ -159,7 +137,7 @@ bool applyIntervalScale(FrameAxis& a, float s)
 }
 
 // Scale by a tick step: the intervals stay, the ticks come every s map units.
-bool applyStepScale(FrameAxis& a, float s)
+bool applyStepScale(SurfaceFrameAxis& a, float s)
 {
     if (!scaleRatioFits(a, s)) return false;
     const double step = std::fabs(static_cast<double>(s) / a.factor);
@@ -172,7 +150,7 @@ bool applyStepScale(FrameAxis& a, float s)
 
 // Equal scale: one map unit spans the same picture length on both axes; the area shrinks
 // along the other axis and keeps its lower-left corner.
-void equaliseScales(FrameAxis& x, FrameAxis& y, MapArea& area)
+void equaliseScales(SurfaceFrameAxis& x, SurfaceFrameAxis& y, SurfaceFrameArea& area)
 {
     const double rx = static_cast<double>(x.scale) / x.factor;
     const double ry = static_cast<double>(y.scale) / y.factor;
@@ -187,16 +165,15 @@ void equaliseScales(FrameAxis& x, FrameAxis& y, MapArea& area)
     }
 }
 
-// The number format of one axis: the caller's annotation settings when they fit, else the
-// automatic widths with the factor written out for exponents of magnitude 1 and 2.
-void chooseAxisNumbers(FrameAxis& a, int index)
+// The number format of one axis: the caller's format (on, width, decimals, exponent; 9999 no
+// exponent) when it fits, else the automatic widths with the factor written out for exponents
+// of magnitude 1 and 2.
+void chooseAxisNumbers(SurfaceFrameAxis& a, bool on, int width, int decimals, int exponent)
 {
     const SurfaceLibraryState& s = surfaceState;
-    const SurfaceSettings& st = s.surface;
     const double largest = static_cast<double>(s.integerSetting4);
-    bool accepted = surfaceFlagOn(st.annotationOn[index]);
-    const int exponent = st.annotationExponent[index];
-    if (accepted && st.annotationDecimals[index] == 0 && exponent != kNoPower) {
+    bool accepted = on;
+    if (accepted && decimals == 0 && exponent != kNoPower) {
         const double low = std::fabs(static_cast<double>(a.factor) * a.first);
         const double high = std::fabs(static_cast<double>(a.factor) *
                                       (static_cast<double>(a.count) * a.step + a.first));
@@ -210,8 +187,8 @@ void chooseAxisNumbers(FrameAxis& a, int index)
     }
     a.annotated = accepted;
     if (accepted) {
-        a.numberWidth = st.annotationWidth[index];
-        a.numberDecimals = st.annotationDecimals[index];
+        a.numberWidth = width;
+        a.numberDecimals = decimals;
         a.numberFirst = surfaceNarrow(static_cast<double>(a.first) * a.factor);
         a.numberStep = surfaceNarrow(static_cast<double>(a.step) * a.factor);
         const bool shown = std::fabs(static_cast<double>(exponent) - a.exponent) < surfacePowerLimit();
@@ -233,6 +210,14 @@ void chooseAxisNumbers(FrameAxis& a, int index)
         a.caption = false;
         a.numberPower = code;
     }
+}
+
+// The axis annotation settings of one map axis (index 0 x, 1 y).
+void chooseMapAxisNumbers(SurfaceFrameAxis& a, int index)
+{
+    const SurfaceSettings& st = surfaceState.surface;
+    chooseAxisNumbers(a, surfaceFlagOn(st.annotationOn[index]), st.annotationWidth[index],
+                      st.annotationDecimals[index], st.annotationExponent[index]);
 }
 
 // ---- Tick bands -----------------------------------------------------------------------------
@@ -349,9 +334,9 @@ void tickBand(bool vertical, float length, int& count, int decimals, float first
 
 // ---- Annotation -----------------------------------------------------------------------------
 
-bool narrowMap(const MapArea& a) { return a.w * 0.5f < 28.0f * cw(); }
+bool narrowMap(const SurfaceFrameArea& a) { return a.w * 0.5f < 28.0f * cw(); }
 
-void drawAxisTitles(const FrameAxis& x, const FrameAxis& y, const MapArea& area)
+void drawAxisTitles(const SurfaceFrameAxis& x, const SurfaceFrameAxis& y, const SurfaceFrameArea& area)
 {
     const int mode = surfaceState.titles.titleMode;
     if (mode == 2) return;
@@ -368,7 +353,7 @@ void drawAxisTitles(const FrameAxis& x, const FrameAxis& y, const MapArea& area)
 }
 
 // The contour height and contour step lines below the map.
-void drawHeightAnnotation(const MapArea& area, bool network)
+void drawHeightAnnotation(const SurfaceFrameArea& area, bool network)
 {
     const SurfaceLibraryState& s = surfaceState;
     const ContourSettings& c = s.contour;
@@ -413,7 +398,7 @@ void drawHeightAnnotation(const MapArea& area, bool network)
     surfaceDrawNumber(valueX, y, s.grid.contourInterval, width, decimals, kNoPower);
 }
 
-void drawPlotTitle(const MapArea& area)
+void drawPlotTitle(const SurfaceFrameArea& area)
 {
     const ContourSettings& c = surfaceState.contour;
     if (!surfaceFlagOn(c.titleOn)) return;
@@ -431,14 +416,14 @@ void drawPlotTitle(const MapArea& area)
     }
 }
 
-void drawBox(const MapArea& a)
+void drawBox(const SurfaceFrameArea& a)
 {
     float x[5] = {a.x, a.x + a.w, a.x + a.w, a.x, a.x};
     float y[5] = {a.y, a.y, a.y + a.h, a.y + a.h, a.y};
     surfaceDrawMapPolyline(5, x, y);
 }
 
-void drawTickBands(FrameAxis& x, FrameAxis& y, const MapArea& area)
+void drawTickBands(SurfaceFrameAxis& x, SurfaceFrameAxis& y, const SurfaceFrameArea& area)
 {
     surfaceSetTickAxisMode(1, x.scaleApplied, x.annotated, x.scale, x.factor);
     surfaceSetTickAxisMode(2, y.scaleApplied, y.annotated, y.scale, y.factor);
@@ -459,7 +444,7 @@ void drawTickBands(FrameAxis& x, FrameAxis& y, const MapArea& area)
         {true, area.x, area.y + area.h, -1, -1, 1},              // left, numbered
     };
     for (const Band& b : bands) {
-        FrameAxis& a = b.vertical ? y : x;
+        SurfaceFrameAxis& a = b.vertical ? y : x;
         const float start = b.direction > 0 ? a.numberFirst : (b.vertical ? yEnd : xEnd);
         float step = b.direction > 0 ? a.numberStep : -a.numberStep;
         int count = a.count;
@@ -471,7 +456,7 @@ void drawTickBands(FrameAxis& x, FrameAxis& y, const MapArea& area)
 
 // Frame scale of one axis given by CONSCA (index 0 x, 1 y): with scale by intervals it
 // changes the layout here; warning -42 when it cannot be applied.
-void layoutFrameScale(FrameAxis& a, int index, int type)
+void layoutFrameScale(SurfaceFrameAxis& a, int index, int type)
 {
     const ContourSettings& c = surfaceState.contour;
     if (!surfaceFlagOn(c.frameScaleGiven[index]) || !surfaceFlagOn(c.frameScaleSecondKind)) return;
@@ -481,14 +466,14 @@ void layoutFrameScale(FrameAxis& a, int index, int type)
 }
 
 // With a tick step given, the ticks of a ticked frame follow it.
-void tickFrameScale(FrameAxis& a, int index)
+void tickFrameScale(SurfaceFrameAxis& a, int index)
 {
     const ContourSettings& c = surfaceState.contour;
     if (!surfaceFlagOn(c.frameScaleGiven[index]) || surfaceFlagOn(c.frameScaleSecondKind)) return;
     if (!applyStepScale(a, c.frameScale[index])) surfaceReportError(kScaleUnusable);
 }
 
-void storeTransform(const FrameAxis& x, const FrameAxis& y, const MapArea& area)
+void storeTransform(const SurfaceFrameAxis& x, const SurfaceFrameAxis& y, const SurfaceFrameArea& area)
 {
     SurfaceLibraryState& s = surfaceState;
     MapTransform& m = s.map;
@@ -500,7 +485,7 @@ void storeTransform(const FrameAxis& x, const FrameAxis& y, const MapArea& area)
     m.scaleY = y.scale;
     m.factorX = x.factor;
     m.factorY = y.factor;
-    const FrameAxis* axes[2] = {&x, &y};
+    const SurfaceFrameAxis* axes[2] = {&x, &y};
     for (int i = 0; i < 2; ++i) {
         s.axisExponent[i] = axes[i]->exponent;
         s.axisStep[i] = axes[i]->step;
@@ -530,7 +515,7 @@ void drawMapFrame(int& status, bool network)
     surfaceSelectPen(pen);
 
     bool equalScale = surfaceFlagOn(c.frameScaleFirstKind);
-    MapArea area = chooseArea(equalScale);
+    SurfaceFrameArea area = chooseArea(equalScale);
     const bool onSurface = !surfaceFlagOn(c.mapFrameSet) && surfaceFlagOn(s.surface.contourOnSurface);
     if (onSurface) {
         equalScale = false;
@@ -558,7 +543,7 @@ void drawMapFrame(int& status, bool network)
     int type = c.mapFrameType;
     if (onSurface && type == kMapFrameTicks) type = kMapFrameBox;
 
-    FrameAxis x{}, y{};
+    SurfaceFrameAxis x{}, y{};
     x.lo = s.grid.xMin;
     x.hi = s.grid.xMax;
     x.length = area.w;
@@ -582,8 +567,8 @@ void drawMapFrame(int& status, bool network)
     if (type == kMapFrameTicks) {
         tickFrameScale(x, 0);
         tickFrameScale(y, 1);
-        chooseAxisNumbers(x, 0);
-        chooseAxisNumbers(y, 1);
+        chooseMapAxisNumbers(x, 0);
+        chooseMapAxisNumbers(y, 1);
         drawTickBands(x, y, area);
         drawAxisTitles(x, y, area);
     }
@@ -593,6 +578,20 @@ void drawMapFrame(int& status, bool network)
 }
 
 }  // namespace
+
+bool surfaceChooseFrameAxis(SurfaceFrameAxis& a) { return chooseAxis(a); }
+
+bool surfaceApplyIntervalScale(SurfaceFrameAxis& a, float s) { return applyIntervalScale(a, s); }
+
+void surfaceChooseFrameNumbers(SurfaceFrameAxis& a, bool on, int width, int decimals, int exponent)
+{
+    chooseAxisNumbers(a, on, width, decimals, exponent);
+}
+
+void surfaceDrawFrameTickBands(SurfaceFrameAxis& x, SurfaceFrameAxis& y, const SurfaceFrameArea& area)
+{
+    drawTickBands(x, y, area);
+}
 
 void surfaceSetTickAxisMode(int axis, bool scaleInForce, bool annotated, float scale, float factor)
 {

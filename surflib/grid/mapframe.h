@@ -31,6 +31,42 @@ constexpr int kMapFrameLayoutOnly = 3;
 // The status a degenerate map area gives; the caller reports it and draws nothing more.
 constexpr int kMapAreaDegenerate = 13;
 
+// One axis of a frame: the intervals that lay it out and the format of its numbers.
+struct SurfaceFrameAxis {
+    float lo, hi;             // values at the two ends (map window along the axis)
+    float length;             // picture length of the area along it
+    int exponent;
+    float factor;             // 10^exponent
+    float first, step;        // axis units (value / factor)
+    int decimals, count, width;
+    float scale;              // picture units per axis unit
+    bool scaleApplied;        // a frame scale sets the tick step of this axis
+    // numbers and title
+    bool annotated;           // the caller's number format is used (values in map units)
+    int numberWidth, numberDecimals, numberPower;
+    float numberFirst, numberStep;
+    bool caption;             // the axis title carries " *10" and shownExponent
+    int shownExponent;
+};
+
+// A rectangle of the picture: lower-left corner, width and height.
+struct SurfaceFrameArea {
+    float x, y, w, h;
+};
+
+// Nice intervals for about 10 steps over [lo, hi] and the scale that makes count whole steps
+// fill length; false when they give no usable scale.
+bool surfaceChooseFrameAxis(SurfaceFrameAxis& a);
+// Frame scale by intervals: the axis spans [lo, hi] exactly with a tick every s map units from
+// lo; false (axis unchanged) when the scale cannot be applied.
+bool surfaceApplyIntervalScale(SurfaceFrameAxis& a, float s);
+// The number format of the axis: the given one (on, width, decimals, exponent with 9999 for
+// none) when it fits the kernel's integers (else warning -44), otherwise the automatic one.
+void surfaceChooseFrameNumbers(SurfaceFrameAxis& a, bool on, int width, int decimals, int exponent);
+// The four outward tick bands of a ticked frame: bottom (x, numbered), right, top, left
+// (y, numbered).  Tick axis modes 1 and 2 are set from the two axes.
+void surfaceDrawFrameTickBands(SurfaceFrameAxis& x, SurfaceFrameAxis& y, const SurfaceFrameArea& area);
+
 // Lays out and draws the frame of a gridded map.  status: 0, or 13 when the map area has no
 // size (mapWidth and mapHeight then hold the degenerate size, the scales stay as they were).
 void surfaceDrawGridMapFrame(int& status);
