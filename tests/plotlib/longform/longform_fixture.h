@@ -51,7 +51,8 @@ protected:
         call();
         Run r;
         r.log = tarv::traceLines();
-        for (const tarv::ErrorRecord& e : tarv::errorLog()) r.errors.emplace_back(e.number, e.routine);
+        for (const tarv::ErrorRecord& e : tarv::errorLog())
+            r.errors.emplace_back(e.number, e.routine);
         r.state = graphState;
         // The remembered pair values are the long forms' own; the legacy run has none.
         std::memset(r.state.work.longFormPair, 0, sizeof r.state.work.longFormPair);

@@ -1,0 +1,73 @@
+// Long forms of the error bars and fills against their legacy routines called with the
+// converted values and the record fields in the legacy routine's order.
+#include <string>
+#include <vector>
+
+#include "longform/longform_fixture.h"
+
+namespace {
+
+const PointRecord P[3] = {{2.0f, 5.0f}, {5.0f, 3.0f}, {8.0f, 6.0f}};
+const float X[3] = {2.0f, 5.0f, 8.0f};
+const float Y[3] = {5.0f, 3.0f, 6.0f};
+// Errors below (first field) and above (second field) each value.
+const ErrorBarRecord E[3] = {{1.0f, 2.0f}, {0.5f, 1.5f}, {2.5f, 0.25f}};
+const float below[3] = {1.0f, 0.5f, 2.5f};
+const float above[3] = {2.0f, 1.5f, 0.25f};
+
+void axes() {
+    const int start = 1, count = 10, x = 1, y = 2, byCount = 3;
+    AXIPOS(start, 100.0f, 100.0f, 800.0f, x);
+    AXISCA(byCount, count, 0.0f, 10.0f, x);
+    AXIPOS(start, 100.0f, 100.0f, 500.0f, y);
+    AXISCA(byCount, count, 0.0f, 10.0f, y);
+}
+
+}  // namespace
+
+TEST_F(LongFormTest, ErrorBarLongFormPassesTheErrorAboveFirst) {
+    const SameAsLegacyCase cases[] = {
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, 0, 0, 1),
+                       GRAERB(X, Y, above, below, 3, 0, 0, 1)),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes,
+                       (3, P, E, kpErrorBarStyle1, kpErrorBarMode1, 1),
+                       GRAERB(X, Y, above, below, 3, 1, 1, 1)),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, kpErrorBarStyle2, 0, 2),
+                       GRAERB(X, Y, above, below, 3, 2, 0, 2)),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes,
+                       (3, P, E, kpErrorBarStyle3, kpErrorBarMode1, 1),
+                       GRAERB(X, Y, above, below, 3, 3, 1, 1)),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, kpErrorBarStyle4, 0, 1),
+                       GRAERB(X, Y, above, below, 3, 4, 0, 1)),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, kpErrorBarStyle5, 1, 2),
+                       GRAERB(X, Y, above, below, 3, 5, 1, 2)),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, kpErrorBarStyle6, 0, 1),
+                       GRAERB(X, Y, above, below, 3, 6, 0, 1)),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, kpErrorBarStyle7, 0, 1),
+                       GRAERB(X, Y, above, below, 3, 7, 0, 1)),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, 9, 4, 1),
+                       GRAERB(X, Y, above, below, 3, 9, 4, 1)),
+    };
+    for (const SameAsLegacyCase& c : cases) expectSameAsLegacy(c);
+}
+
+// The record (1, 2) at the value 5 gives a bar from 4 to 7: kernel y 300 to 450.
+TEST_F(LongFormTest, ErrorBarRecordSpansBelowAndAbove) {
+    axes();
+    const PointRecord point[1] = {{5.0f, 5.0f}};
+    const ErrorBarRecord error[1] = {{1.0f, 2.0f}};
+    startLog();
+    kpAddErrorBars(1, point, error, 0, kpErrorBarMode1, 1);
+    std::string all;
+    for (const std::string& line : tarv::traceLines()) all += line + "\n";
+    EXPECT_NE(std::string::npos, all.find(" 300\n")) << all;
+    EXPECT_NE(std::string::npos, all.find(" 450\n")) << all;
+    EXPECT_EQ(std::string::npos, all.find(" 400\n")) << all;
+    EXPECT_TRUE(tarv::errorLog().empty());
+
+    startLog();
+    kpAddErrorBars(0, point, error, 0, kpErrorBarMode1, 1);
+    kpAddErrorBars(-4, nullptr, nullptr, 0, kpErrorBarMode1, 1);
+    EXPECT_TRUE(tarv::traceLines().empty());
+    EXPECT_TRUE(tarv::errorLog().empty());
+}
