@@ -130,9 +130,12 @@ void graphDrawAreaOutlines(const float* a1, const float* a2, const float* a3, co
 {
     const int o = chartOrientation(orientation);
     for (int i = 0; i < n; ++i) {
-        // Corners in drawing order, first-pair value then second-pair value.
-        const float p[5] = {a1[i], a2[i], a2[i], a1[i], a1[i]};
-        const float q[5] = {a4[i], a4[i], a3[i], a3[i], a4[i]};
+        // Corners in drawing order, first-pair value then second-pair value: from (a1, a4)
+        // along x first in orientation 1, from (a4, a2) along x first in orientation 2.
+        const bool first = o == 1;
+        const float p[5] = {first ? a1[i] : a2[i], a2[i], first ? a2[i] : a1[i], a1[i],
+                            first ? a1[i] : a2[i]};
+        const float q[5] = {a4[i], first ? a4[i] : a3[i], a3[i], first ? a3[i] : a4[i], a4[i]};
         for (int k = 0; k < 5; ++k) {
             float x = 0.0f, y = 0.0f;
             areaPoint(o, p[k], q[k], x, y);
