@@ -32,3 +32,20 @@ void kpAddErrorBars(const int& n, const PointRecord* points, const ErrorBarRecor
     GRAERB(xy.field(0), xy.field(1), e.field(1), e.field(0), n, legacyStyle, legacyMode,
            direction);
 }
+
+void kpFillBelowDataset(const int& n, const PointRecord* points, const float& base,
+                        const int& direction, const int& fill, const int& pen) {
+    const LongFormFields<PointRecord, 2> xy(points, n, longFormPointFields);
+    if (!xy.ok()) return;
+    GRAFIL(xy.field(0), xy.field(1), n, base, direction, fill, pen);
+}
+
+void kpFillBetweenDatasets(const int& countA, const PointRecord* pointsA, const int& countB,
+                           const PointRecord* pointsB, const int& fill, const int& pen) {
+    if (countA < 1 || countB < 1) return;
+    const LongFormFields<PointRecord, 2> a(pointsA, countA, longFormPointFields);
+    if (!a.ok()) return;
+    const LongFormFields<PointRecord, 2> b(pointsB, countB, longFormPointFields);
+    if (!b.ok()) return;
+    GRAFI2(a.field(0), a.field(1), countA, b.field(0), b.field(1), countB, fill, pen);
+}

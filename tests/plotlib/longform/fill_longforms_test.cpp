@@ -71,3 +71,40 @@ TEST_F(LongFormTest, ErrorBarRecordSpansBelowAndAbove) {
     EXPECT_TRUE(tarv::traceLines().empty());
     EXPECT_TRUE(tarv::errorLog().empty());
 }
+
+namespace {
+
+const PointRecord B[4] = {{1.0f, 1.0f}, {4.0f, 2.0f}, {6.0f, 1.5f}, {9.0f, 2.5f}};
+const float XB[4] = {1.0f, 4.0f, 6.0f, 9.0f};
+const float YB[4] = {1.0f, 2.0f, 1.5f, 2.5f};
+
+}  // namespace
+
+TEST_F(LongFormTest, FillLongFormsFillWhatTheirLegacyRoutinesFill) {
+    const SameAsLegacyCase cases[] = {
+        LONG_FORM_CASE(kpFillBelowDataset, "GRAFIL", axes, (3, P, 1.0f, 2, 3, 1),
+                       GRAFIL(X, Y, 3, 1.0f, 2, 3, 1)),
+        LONG_FORM_CASE(kpFillBelowDataset, "GRAFIL", axes, (3, P, 4.0f, 1, -1, -2),
+                       GRAFIL(X, Y, 3, 4.0f, 1, -1, -2)),
+        LONG_FORM_CASE(kpFillBetweenDatasets, "GRAFI2", axes, (3, P, 4, B, 2, 1),
+                       GRAFI2(X, Y, 3, XB, YB, 4, 2, 1)),
+        LONG_FORM_CASE(kpFillBetweenDatasets, "GRAFI2", axes, (4, B, 3, P, -1, 3),
+                       GRAFI2(XB, YB, 4, X, Y, 3, -1, 3)),
+        // One point each: GRAFI2's own check for too few points.
+        LONG_FORM_CASE(kpFillBetweenDatasets, "GRAFI2", axes, (1, P, 1, B, 2, 1),
+                       GRAFI2(X, Y, 1, XB, YB, 1, 2, 1)),
+    };
+    for (const SameAsLegacyCase& c : cases) expectSameAsLegacy(c);
+}
+
+// Either count below 1 calls nothing (the other array is not read either).
+TEST_F(LongFormTest, FillsWithAnEmptyDataSetCallNothing) {
+    axes();
+    startLog();
+    kpFillBelowDataset(0, P, 1.0f, 2, 3, 1);
+    kpFillBetweenDatasets(5, nullptr, 0, B, 2, 1);
+    kpFillBetweenDatasets(0, P, 4, nullptr, 2, 1);
+    kpFillBetweenDatasets(-1, nullptr, -1, nullptr, 2, 1);
+    EXPECT_TRUE(tarv::traceLines().empty());
+    EXPECT_TRUE(tarv::errorLog().empty());
+}
