@@ -2,6 +2,8 @@
 // outputs and packed records as the legacy enquiry gives them, and a legacy value that has no
 // code leaves the caller's variable as it was.
 #include <climits>
+#include <functional>
+#include <string>
 
 #include "longform/longform_fixture.h"
 
@@ -276,5 +278,52 @@ TEST_F(LongFormTest, ValueAttributeEnquiryHasSevenArgumentsAndReturnsCodes) {
         EXPECT_EQ(30.0f, a5);
         EXPECT_EQ(r.a7, a6);
         EXPECT_EQ(r.a8, a7);
+    }
+}
+
+// The routines that give values back register both names too (the names of the setters and
+// drawing routines are checked with their calls).
+TEST_F(LongFormTest, EnquiriesAndConversionsNameBothForms) {
+    struct Row {
+        std::string longForm, legacy;
+        std::function<void()> call;
+    };
+#define NAMED(fn, legacyName, args) Row{#fn, legacyName, [] { fn args; }}
+    static int i1, i2, i3, i4;
+    static float r1, r2, r3, r4[2], values[2];
+    static char text[12];
+    static PointRecord point;
+    static FrameRecord frame;
+    static float coefficients[2];
+    static const PointRecord fitPoints[4] = {{0, 1}, {1, 2}, {2, 4}, {3, 5}};
+    const Row rows[] = {
+        NAMED(kpEnqAxesScaling, "AXSENQ", (i1, i2, r1, r2, 1)),
+        NAMED(kpEnqAxesPos, "AXPENQ", (i1, point, r1, 2)),
+        NAMED(kpEnqAxesAnnotation, "AXNENQ", (i1, i2, i3, i4, 1)),
+        NAMED(kpEnqAxesAttribs, "AXTENQ", (i1, r1, i2, i3, r2, r3, i4, i4, i4, 2)),
+        NAMED(kpEnqPlotFrame, "GRBENQ", (i1, frame)),
+        NAMED(kpEnqGridMarker, "GRDSYQ", (i1)),
+        NAMED(kpEnqDateAxesScaling, "DATSCQ", (i1, i2, text, 10, text, 10, 1)),
+        NAMED(kpEnqDateAxesAnnotation, "DATANQ", (i1, i2, i3, i4, 1)),
+        NAMED(kpEnqDateFormat, "DATFOQ", (i1, text, 1, i2, text, 1)),
+        NAMED(kpEnqValueAttribs, "VATENQ", (i1, i2, r1, r4, r2, i3, i4)),
+        NAMED(kpTransformGraphPoint, "GRASPA", (1.0f, 2.0f, point)),
+        NAMED(kpTransformSpacePoint, "SPAGRA", (100.0f, 200.0f, point)),
+        NAMED(kpReturnLineCoeffs, "LINFIT",
+              (kpLineFitCode1, 4, fitPoints, 2, coefficients, i1, i2)),
+        NAMED(kpConvertDates, "DATCON", (2, "1/1/2000  2/1/2000  ", 10, values)),
+        NAMED(kpConvertDateToGraph, "DATGRA", ("1/1/2000", 8, r1)),
+        NAMED(kpConvertGraphToDate, "GRADAT", (1000.0f, text, 10)),
+    };
+#undef NAMED
+    for (const Row& r : rows) {
+        graphResetLibraryForTests();
+        startLog();
+        r.call();
+        const std::string line =
+            "kernelSetRoutineName 2 \"" + r.longForm + "(" + r.legacy + ")\"";
+        bool named = false;
+        for (const std::string& l : tarv::traceLines()) named = named || l == line;
+        EXPECT_TRUE(named) << line;
     }
 }
