@@ -5,8 +5,11 @@
 // is drawn).  Coordinates far outside the device are clipped before they reach Cairo, whose
 // fixed-point arithmetic would wrap them.
 #include <algorithm>
+#include <cairo-ft.h>
 #include <cmath>
+#include <ft2build.h>
 #include <numbers>
+#include FT_FREETYPE_H
 
 #include "state.h"
 
@@ -285,12 +288,38 @@ void deviceMarker(double kx, double ky, int symbol) {
 
 namespace {
 
+// Where the monospaced font of the Debian font package lives.
+constexpr const char* kFontFiles[] = {
+    "/usr/share/fonts/truetype/dejavu/DejaVuSansMono.ttf",
+    "/usr/share/fonts/TTF/DejaVuSansMono.ttf",
+    "/usr/share/fonts/dejavu/DejaVuSansMono.ttf",
+};
+
+// The face read straight from the font file (the same glyphs on every machine that has the
+// package); the system's font matching serves only when the file is missing.
+cairo_font_face_t* openFontFace() {
+    DeviceState& d = state().device;
+    FT_Library library = nullptr;
+    if (FT_Init_FreeType(&library) == 0) {
+        for (const char* file : kFontFiles) {
+            FT_Face face = nullptr;
+            if (FT_New_Face(library, file, 0, &face) == 0) {
+                d.fontLibrary = library;
+                d.fontFile = face;
+                return cairo_ft_font_face_create_for_ft_face(face, 0);
+            }
+        }
+        FT_Done_FreeType(library);
+    }
+    return cairo_toy_font_face_create("DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL,
+                                      CAIRO_FONT_WEIGHT_NORMAL);
+}
+
 // The monospaced face and the proportions that scale a glyph to the character cell.
 void ensureFont() {
     DeviceState& d = state().device;
     if (d.font != nullptr) return;
-    d.font = cairo_toy_font_face_create("DejaVu Sans Mono", CAIRO_FONT_SLANT_NORMAL,
-                                        CAIRO_FONT_WEIGHT_NORMAL);
+    d.font = openFontFace();
     cairo_matrix_t size, identity;
     cairo_matrix_init_scale(&size, 100.0, 100.0);
     cairo_matrix_init_identity(&identity);

@@ -145,6 +145,8 @@ struct DeviceState {
     double pageHeight = 0.0;
     void (*flushHook)() = nullptr;
     cairo_font_face_t* font = nullptr;    // the monospaced face and its proportions
+    void* fontLibrary = nullptr;          // FreeType library and face behind it, kept open
+    void* fontFile = nullptr;
     double fontAdvance = 0.6;             // advance of one character per unit font size
     double fontCapHeight = 0.73;          // height of a capital per unit font size
     std::array<unsigned long, 256> glyphs{};
