@@ -362,7 +362,7 @@ void kernelEnquireMapping(float& x1, float& x2, float& y1, float& y2, float& u1,
                           float& v1, float& v2) {
     std::array<double, 8> m = effectiveMapping();
     float* out[8] = {&x1, &x2, &y1, &y2, &u1, &u2, &v1, &v2};
-    for (size_t k = 0; k < 8; ++k) *out[k] = static_cast<float>(m[k]);
+    for (size_t k = 0; k < 8; ++k) *out[k] = toFloat(m[k]);
     if (tracing())
         TraceLine("kernelEnquireMapping").arrow().r(x1).r(x2).r(y1).r(y2).r(u1).r(u2).r(v1).r(v2)
             .emit();

@@ -16,7 +16,7 @@ int fillColour(int pen) {
 }
 
 void addPoint(std::vector<Point>& ring, double x, double y) {
-    if (finite2(static_cast<float>(x), static_cast<float>(y))) ring.push_back({x, y});
+    if (fitsFloat2(x, y)) ring.push_back({x, y});
 }
 
 void fill(std::vector<std::vector<Point>>& rings, int style, int pen) {

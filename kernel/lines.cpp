@@ -11,17 +11,16 @@ namespace {
 
 // Moves the current point to (x, y) when both are finite; returns whether it moved.
 bool moveTo(double x, double y) {
-    float fx = static_cast<float>(x), fy = static_cast<float>(y);
-    if (!finite2(fx, fy)) return false;
-    state().pen.x = fx;
-    state().pen.y = fy;
+    if (!fitsFloat2(x, y)) return false;
+    state().pen.x = static_cast<float>(x);
+    state().pen.y = static_cast<float>(y);
     return true;
 }
 
 void lineTo(double x, double y) {
     PenState& p = state().pen;
+    if (!fitsFloat2(x, y)) return;
     float fx = static_cast<float>(x), fy = static_cast<float>(y);
-    if (!finite2(fx, fy)) return;
     if (deviceActive()) deviceLineTo(p.x, p.y, fx, fy);
     p.x = fx;
     p.y = fy;
@@ -106,11 +105,12 @@ void kernelDrawArc(const float& cx, const float& cy, const float& px, const floa
         if (full) pts.back() = pts.front();
         devicePolyline(pts);
     }
-    p.x = static_cast<float>(cx + r * std::cos(endAngle));
-    p.y = static_cast<float>(cy + r * std::sin(endAngle));
-    if (full) {   // the circle ends where it began: keep the exact start point
-        p.x = static_cast<float>(cx + sx);
-        p.y = static_cast<float>(cy + sy);
+    // The circle ends where it began: the start point stays exact.
+    double ex2 = full ? p.x : cx + r * std::cos(endAngle);
+    double ey2 = full ? p.y : cy + r * std::sin(endAngle);
+    if (fitsFloat2(ex2, ey2)) {
+        p.x = static_cast<float>(ex2);
+        p.y = static_cast<float>(ey2);
     }
 }
 

@@ -49,7 +49,10 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <array>
+#include <cfloat>
+#include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
@@ -220,6 +223,16 @@ int textLength(const char* text, int length);
 // Clamps a count to 0..kMaxPoints; returns false (and reports) when the count is refused.
 bool acceptCount(const char* operation, int n, int& usable);
 bool finite2(double x, double y);
+// Both values finite and within single precision (so that storing them is exact enough and
+// defined).
+inline bool fitsFloat2(double x, double y) {
+    return finite2(x, y) && std::fabs(x) <= FLT_MAX && std::fabs(y) <= FLT_MAX;
+}
+// Single precision, saturating at the largest float (NaN stays NaN).
+inline float toFloat(double v) {
+    if (std::isnan(v)) return NAN;
+    return static_cast<float>(std::clamp(v, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
+}
 
 // Lines of a text after control sequences: each line's characters.
 std::vector<std::string> textLines(const char* text, int length, char control);

@@ -64,7 +64,7 @@ void drawTextAtCurrentPoint(const char* text, int length) {
     double a = static_cast<double>(s.text.angle) * std::numbers::pi / 180.0;
     double ex = x + along * std::cos(a) + down * std::sin(a);
     double ey = y + along * std::sin(a) - down * std::cos(a);
-    if (finite2(static_cast<float>(ex), static_cast<float>(ey))) {
+    if (fitsFloat2(ex, ey)) {
         s.pen.x = static_cast<float>(ex);
         s.pen.y = static_cast<float>(ey);
     }
@@ -104,9 +104,9 @@ void kernelEnquireTextExtent(const char* text, int length, float& e1, float& e2,
         e2 = 1.0f;
     } else {
         Extent e = measure(lines);
-        e1 = static_cast<float>(e.width);
+        e1 = toFloat(e.width);
         e2 = static_cast<float>(e.lines);
-        e3 = static_cast<float>((2.0 * e.lines - 1.0) * t.height);
+        e3 = toFloat((2.0 * e.lines - 1.0) * t.height);
         e4 = t.height;
         size_t widest = 0;
         for (const auto& l : lines) widest = std::max(widest, l.size());

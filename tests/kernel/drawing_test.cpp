@@ -170,6 +170,14 @@ TEST_F(KernelDrawing, NonFiniteCoordinatesAreIgnored) {
     EXPECT_TRUE(canvas.inkedNear(300, 500, 1));
     kernelEnquirePenPosition(x, y, u);
     EXPECT_EQ(x, 400.0f);
+    // A relative move or line whose end leaves single precision is ignored too.
+    kernelMovePen(3e38f, 1.0f);
+    kernelMovePenBy(3e38f, 0.0f);
+    kernelDrawLineBy(-3e38f, 3e38f);   // to (0, 3e38): still a float
+    kernelDrawLineBy(0.0f, 3e38f);     // past the largest float: ignored
+    kernelEnquirePenPosition(x, y, u);
+    EXPECT_EQ(x, 0.0f);
+    EXPECT_EQ(y, 3e38f);
     // Huge but finite coordinates are clipped before they reach the device.
     kernelMovePen(500.0f, 200.0f);
     kernelDrawLineTo(3e37f, 200.0f);
