@@ -394,8 +394,12 @@ void drawHeightAnnotation(const SurfaceFrameArea& area, bool network)
     const float y = area.y - 8.0f * ch();
     drawText(x, y, text, n);
     const float valueX = measured ? x + extent : x + 14.0f * cw();
+    // The step in the units of the labels: divided by the power of ten that the height line
+    // shows, the true step where the labels show true heights.
+    double step = s.grid.contourInterval;
+    if (exponent < -2 || exponent > 2) step *= std::pow(10.0, -exponent);
     int width = -9, decimals = 2;
-    surfaceDrawNumber(valueX, y, s.grid.contourInterval, width, decimals, kNoPower);
+    surfaceDrawNumber(valueX, y, surfaceNarrow(step), width, decimals, kNoPower);
 }
 
 void drawPlotTitle(const SurfaceFrameArea& area)

@@ -11,8 +11,8 @@
 //     surfaceState.contour.mapFrameType = type;
 //     if (status > 0) { surfaceReportError(status); return; }
 //
-// Read from the state: the map window and the height exponent of GridState, the contour step
-// in annotation units (GridState::contourInterval), the picture frame and cw, ch measured when
+// Read from the state: the map window, the height exponent and the contour step (in heights,
+// GridState::contourInterval) of GridState, the picture frame and cw, ch measured when
 // the drawing began, the map frame settings of ContourSettings, the titles, the axis
 // annotation settings of SurfaceSettings and the fill-key flag (SurfaceLibraryState::fillKeyOn).
 // Written: MapTransform (all but zFactor), the per-axis interval words (axisExponent ...),
