@@ -1,0 +1,243 @@
+// Polar charts: the layout, the radial and angular parts of the polar axes, whole XY polar
+// charts with their line codes, and the warnings of the axes worker.
+#include <climits>
+#include <cmath>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "support/plot_fixture.h"
+
+namespace {
+
+std::vector<float> numbersAfterName(const std::string& line) {
+    std::vector<float> out;
+    std::istringstream in(line.substr(line.find(' ') + 1));
+    std::string w;
+    while (in >> w) {
+        std::string k;
+        for (char c : w)
+            if (c != '[' && c != ']') k += c;
+        if (k == "->") continue;
+        out.push_back(std::stof(k));
+    }
+    return out;
+}
+
+class PolarTest : public PlotLibraryTest {
+protected:
+    // Integer numbers written, in order.
+    static std::vector<int> angleLabels() {
+        std::vector<int> out;
+        for (const std::string& l : callsOf("kernelDrawIntegerNumber"))
+            out.push_back(static_cast<int>(numbersAfterName(l)[0]));
+        return out;
+    }
+    // Directions (degrees) of the spokes drawn from the centre (cx, cy).
+    static std::vector<int> spokes(float cx, float cy) {
+        std::vector<int> out;
+        const auto lines = calls();
+        const std::string from = "kernelMovePen " + fmt(cx) + " " + fmt(cy);
+        for (size_t k = 0; k + 1 < lines.size(); ++k) {
+            if (lines[k] != from || lines[k + 1].rfind("kernelDrawLineBy", 0) != 0) continue;
+            const auto d = numbersAfterName(lines[k + 1]);
+            double a = std::atan2(d[1], d[0]) * 180.0 / M_PI;
+            if (a < -0.5) a += 360.0;
+            out.push_back(static_cast<int>(std::lround(a)));
+        }
+        return out;
+    }
+    static std::string fmt(float v) {
+        char b[32];
+        std::snprintf(b, sizeof b, "%.6g", v);
+        return b;
+    }
+};
+
+TEST_F(PolarTest, LayoutIsUsedByTheAxesButNotByXYCharts) {
+    SETPOL(300.0f, 250.0f, 120.0f, 2);
+    EXPECT_TRUE(errors().empty());
+    SETPOL(310.0f, 260.0f, 0.0f, 7);
+    EXPECT_EQ(errors(), (std::vector<int>{-517, -518}));
+    EXPECT_EQ(tarv::errorLog()[0].routine, "kpSetPolarChartAttribs(SETPOL)");
+    EXPECT_EQ(graphState.polar.radius, 120.0f);   // the old radius stays
+    EXPECT_EQ(graphState.polar.mode, 3);
+    startLog();
+    DRAPOL(1, 0, 8, 360.0f, 2);
+    EXPECT_EQ(callsOf("kernelDrawArc"),
+              std::vector<std::string>{"kernelDrawArc 310 260 430 260 1"});
+    EXPECT_EQ(tarv::traceLines()[0], "kernelSetRoutineName 2 \"kpDrawPolarAxes(DRAPOL)\"");
+    // An XY polar chart always takes the default layout and keeps it.
+    const float x[3] = {1, 2, 3}, y[3] = {1, 0, -1};
+    startLog();
+    POLXY(x, y, 3, 1);
+    EXPECT_EQ(callsOf("kernelDrawArc").back(), "kernelDrawArc 500 375 781.25 375 1");
+    EXPECT_EQ(graphState.polar.polarSwitch, 0);
+}
+
+TEST_F(PolarTest, AngularPartSpokesAndLabels) {
+    const struct {
+        float range;
+        int count;
+        std::vector<int> angles;
+    } cases[] = {
+        {360.0f, 8, {0, 45, 90, 135, 180, 225, 270, 315}},   // the ninth at 360 is skipped
+        {180.0f, 4, {0, 45, 90, 135, 180}},
+        {90.0f, 3, {0, 30, 60, 90}},
+    };
+    for (const auto& c : cases) {
+        startLog();
+        DRAPOL(-1, 1, c.count, c.range, 2);
+        EXPECT_EQ(spokes(500.0f, 375.0f), c.angles) << c.range;
+        EXPECT_EQ(angleLabels(), c.angles) << c.range;
+        EXPECT_EQ(callsOf("kernelDrawArc").size(), 1u);
+    }
+    // Code 1 draws ticks outside the circle, code 0 neither circle nor spokes.
+    startLog();
+    DRAPOL(1, 0, 4, 360.0f, 2);
+    EXPECT_TRUE(spokes(500.0f, 375.0f).empty());
+    EXPECT_EQ(callsOf("kernelDrawLineBy").size(), 4u);
+    EXPECT_TRUE(angleLabels().empty());
+    startLog();
+    DRAPOL(0, 1, 4, 360.0f, 2);
+    EXPECT_TRUE(callsOf("kernelDrawArc").empty());
+    EXPECT_TRUE(callsOf("kernelDrawLineBy").empty());
+    EXPECT_EQ(angleLabels(), (std::vector<int>{0, 90, 180, 270}));
+}
+
+TEST_F(PolarTest, CodesBeyondTheirRangeActAsTheNearestOnes) {
+    firstCallDone();
+    const auto drawn = [](int code, int label, int part) {
+        startLog();
+        DRAPOL(code, label, 4, 50.0f, part);
+        return calls();
+    };
+    for (int part : {1, 2}) {
+        EXPECT_EQ(drawn(5, 1, part), drawn(2, 1, part)) << part;
+        EXPECT_EQ(drawn(-5, 1, part), drawn(-2, 1, part)) << part;
+        EXPECT_EQ(drawn(-2, -3, part), drawn(-2, 1, part)) << part;
+        EXPECT_NE(drawn(-2, 0, part), drawn(-2, 1, part)) << part;
+    }
+}
+
+TEST_F(PolarTest, RadialPartAxesAndRings) {
+    DRAPOL(-1, 1, 4, -100.0f, 1);
+    EXPECT_EQ(errors(), std::vector<int>{-521});
+    EXPECT_EQ(tarv::errorLog()[0].routine, "kpDrawPolarAxes(DRAPOL)");
+    for (int n = 1; n <= 2; ++n) {
+        EXPECT_EQ(graphAxis(n).minimum, -100.0f);
+        EXPECT_EQ(graphAxis(n).maximum, 100.0f);
+        EXPECT_EQ(graphAxis(n).intervalCount, 8);
+        EXPECT_EQ(graphAxis(n).length, 2.0f * 281.25f);
+    }
+    // Value 0 of both axes lies at the centre.
+    float kx = 0, ky = 0;
+    GRASPA(0.0f, 0.0f, kx, ky);
+    EXPECT_FLOAT_EQ(kx, 500.0f);
+    EXPECT_FLOAT_EQ(ky, 375.0f);
+    GRASPA(100.0f, -50.0f, kx, ky);
+    EXPECT_FLOAT_EQ(kx, 781.25f);
+    EXPECT_FLOAT_EQ(ky, 375.0f - 140.625f);
+    // Four rings at a quarter of the radius each.
+    const auto rings = callsOf("kernelDrawArc");
+    ASSERT_EQ(rings.size(), 4u);
+    for (int k = 1; k <= 4; ++k)
+        EXPECT_NEAR(numbersAfterName(rings[k - 1])[2], 500.0f + k * 281.25f / 4.0f, 1e-3);
+    // The x axis is numbered, the y axis not.
+    EXPECT_FALSE(callsOf("kernelDrawText").empty());
+    startLog();
+    DRAPOL(1, 0, 4, 100.0f, 1);
+    EXPECT_TRUE(callsOf("kernelDrawArc").empty());
+    EXPECT_TRUE(callsOf("kernelDrawText").empty());
+}
+
+TEST_F(PolarTest, BadCountsAndRanges) {
+    const struct {
+        int count;
+        float range;
+        int part;
+        std::vector<int> reported;
+        size_t labels;
+    } cases[] = {
+        {0, 360.0f, 2, {-519}, 8},
+        {INT_MAX, 360.0f, 2, {-519}, 8},
+        {-3, -360.0f, 2, {-521, -519}, 8},
+        {6, 0.0f, 1, {-520}, 0},
+        {4, 1e30f, 2, {}, 1},     // every step past a whole turn: only the spoke at 0
+    };
+    for (const auto& c : cases) {
+        startLog();
+        DRAPOL(-1, 1, c.count, c.range, c.part);
+        EXPECT_EQ(errors(), c.reported) << c.count;
+        if (c.part == 2) {
+            EXPECT_EQ(angleLabels().size(), c.labels) << c.count;
+        }
+    }
+    // A range of 0 on the radial part becomes the step count.
+    EXPECT_EQ(graphAxis(1).maximum, 6.0f);
+    // A layout of no radius draws nothing.
+    graphState.polar.radius = 0.0f;
+    graphState.polar.polarSwitch = 1;
+    startLog();
+    DRAPOL(-1, 1, 4, 360.0f, 2);
+    DRAPOL(-1, 1, 4, 10.0f, 1);
+    EXPECT_TRUE(callsOf("kernelMovePen").empty());
+    EXPECT_TRUE(errors().empty());
+}
+
+TEST_F(PolarTest, XYChartsLineCodesAndData) {
+    const float x[4] = {10.0f, 0.0f, -20.0f, 0.0f}, y[4] = {0.0f, 30.0f, 0.0f, -40.0f};
+    const struct {
+        int code;
+        const char* curve;   // kernel curve operation, or nullptr for a polyline
+        bool markers;
+    } cases[] = {{1, nullptr, false}, {7, nullptr, false},           {-1, nullptr, true},
+                 {2, "kernelDrawCurve", false}, {-2, "kernelDrawCurve", true},
+                 {3, "kernelDrawSpline", false}, {-4, "kernelDrawAkimaCurve", true},
+                 {0, nullptr, true}};
+    for (const auto& c : cases) {
+        startLog();
+        POLXY(x, y, 4, c.code);
+        EXPECT_TRUE(errors().empty()) << c.code;
+        EXPECT_EQ(callsOf("kernelDrawMarker").size(), c.markers ? 4u : 0u) << c.code;
+        if (c.curve != nullptr) {
+            EXPECT_EQ(callsOf(c.curve).size(), 1u) << c.code;
+        }
+    }
+    // The axes reach the farthest point (40 from the origin) with 2 K intervals.
+    EXPECT_LE(graphAxis(1).minimum, -40.0f);
+    EXPECT_GE(graphAxis(2).maximum, 40.0f);
+    // A polyline ends at the last point on the radial axes.
+    startLog();
+    POLXY(x, y, 4, 1);
+    float kx = 0, ky = 0;
+    GRASPA(0.0f, -40.0f, kx, ky);
+    const auto lines = callsOf("kernelDrawLineTo");
+    ASSERT_FALSE(lines.empty());
+    EXPECT_EQ(lines.back(), "kernelDrawLineTo " + fmt(kx) + " " + fmt(ky));
+}
+
+TEST_F(PolarTest, XYChartEdgeCases) {
+    const float x[3] = {0, 0, 0}, y[3] = {0, 0, 0};
+    POLXY(x, y, 3, 1);
+    // Every point at the origin: range 0, the interval count (9) is the range.
+    EXPECT_EQ(errors(), std::vector<int>{-520});
+    EXPECT_EQ(graphAxis(1).maximum, 9.0f);
+    for (int n : {1, 0, -5}) {
+        startLog();
+        POLXY(x, y, n, 1);
+        EXPECT_EQ(errors(), std::vector<int>{515}) << n;
+        EXPECT_EQ(tarv::errorLog()[0].routine, "kpPlotXYPolarChart(POLXY)");
+        EXPECT_TRUE(callsOf("kernelDrawArc").empty());
+    }
+    // Points that are no numbers do not set the range.
+    const float inf = INFINITY;
+    const float fx[3] = {3.0f, inf, 0.0f}, fy[3] = {4.0f, 0.0f, 1.0f};
+    startLog();
+    POLXY(fx, fy, 3, 0);
+    EXPECT_TRUE(std::isfinite(graphAxis(1).maximum));
+    EXPECT_GE(graphAxis(1).maximum, 5.0f);
+    EXPECT_LE(graphAxis(1).maximum, 10.0f);
+}
+
+}  // namespace
