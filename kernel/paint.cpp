@@ -74,7 +74,10 @@ void setDash(cairo_t* cr) {
 void beginStroke() {
     DeviceState& d = state().device;
     setColour(d.cr, state().line.colour);
-    cairo_set_line_width(d.cr, strokeWidth());
+    double width = strokeWidth();
+    cairo_set_line_width(d.cr, width);
+    double whole = std::round(width);
+    d.snapToPixels = !d.vector && std::fabs(width - whole) < 0.01 && std::fmod(whole, 2.0) == 1.0;
     cairo_set_line_cap(d.cr, CAIRO_LINE_CAP_BUTT);
     cairo_set_line_join(d.cr, CAIRO_LINE_JOIN_ROUND);
     setDash(d.cr);
@@ -174,6 +177,12 @@ void deviceLineTo(double kx0, double ky0, double kx1, double ky1) {
     deviceMapPoint(kx1, ky1, x1, y1);
     if (!clipSegment(x0, y0, x1, y1)) return;
     if (!d.pathOpen) beginStroke();
+    // A thin horizontal or vertical line on a raster covers one row or column of pixels
+    // instead of two half-inked ones.
+    if (d.snapToPixels) {
+        if (y0 == y1) y0 = y1 = std::floor(y0) + 0.5;
+        if (x0 == x1) x0 = x1 = std::floor(x0) + 0.5;
+    }
     if (x0 != d.lastX || y0 != d.lastY) cairo_move_to(d.cr, x0, y0);
     cairo_line_to(d.cr, x1, y1);
     d.lastX = x1;

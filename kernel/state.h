@@ -44,6 +44,19 @@
 //   units of a file device are its pixels (points).
 // - Line width 0 draws one device pixel wide (0.5 point on PDF and SVG pages).
 // - resetState leaves the call log, the error log, capture and the private link alone.
+// - The user dash pattern starts as 4, 2, 4, 2; built-in dashes 1..9 are measured in
+//   thousandths of the output width, the user pattern in kernel units.
+// - kernelEnquirePictureSpace writes values[k] for value number first + k when that is 1..4;
+//   status 1 when any asked value was out of range.  The log lists the elements the call
+//   could write (count, at most 4 - first + 1).
+// - Glyphs come from the font file of fonts-dejavu-core (DejaVu Sans Mono) read through
+//   FreeType, scaled so that the advance is the character width and a capital is the
+//   character height tall; system font matching serves only when that file is missing.
+// - Thin horizontal and vertical lines on a raster are put on pixel centres (crisp lines).
+// - Fill outlines (style -1) use the current line style and width in the fill's colour;
+//   hatches are thin solid lines 8 thousandths of the output width apart (4 for 7 and 8).
+// - Markers are drawn solid in the current colour and width; their half size is half the
+//   character height.
 #ifndef TARV_KERNEL_STATE_H
 #define TARV_KERNEL_STATE_H
 
@@ -162,6 +175,7 @@ struct DeviceState {
     double ax = 1.0, bx = 0.0, ay = -1.0, by = 0.0;   // device = a * kernel + b
     bool pathOpen = false;                // pending stroke segments
     int pendingSegments = 0;
+    bool snapToPixels = false;            // odd whole-pixel width on a raster
     double lastX = 0.0, lastY = 0.0;      // device point the pending path ends at
 };
 

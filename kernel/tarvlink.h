@@ -9,6 +9,9 @@
 //   page of width x height points (one output unit a point until kernelSetRasterOutput says
 //   otherwise).  It takes precedence over a linked raster.  Call kernelFlushOutput or unlink
 //   (nullptr) before showing or finishing the page, so that pending strokes reach it.
+// Every link and unlink puts the raster geometry back to the new target's own size, so the
+// toolkit calls kernelSetRasterOutput after linking.  Drawing while nothing is linked goes to
+// the file device chosen with kernelSelectOutput, if one is open.
 // - linkFlushHook(hook): kernelFlushOutput calls hook after bringing the surface up to date,
 //   so that the toolkit can repaint its window.  nullptr removes it.
 #ifndef TARV_KERNEL_TARVLINK_H
