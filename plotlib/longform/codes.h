@@ -128,13 +128,17 @@ inline constexpr LongFormCodeRow longFormArrowHeadRows[] = {{kpArrowHead1, 1},
 
 // ---- Temporaries of record arrays ---------------------------------------------------------
 
-// One temporary of n values of type T, obtained without throwing; data() is null when the
-// storage could not be had (or n < 1).  Released when the holder goes.
+// One temporary of n values of type T, obtained without throwing: ok() is false when the
+// storage could not be had (or n < 1).  Released when the holder goes, or by release().
 template <typename T>
 class LongFormTemporary {
 public:
-    explicit LongFormTemporary(int n)
-        : values_(n >= 1 ? new (std::nothrow) T[static_cast<std::size_t>(n)] : nullptr) {}
+    LongFormTemporary() = default;
+    explicit LongFormTemporary(int n) { obtain(n); }
+    bool obtain(int n) {
+        values_.reset(n >= 1 ? new (std::nothrow) T[static_cast<std::size_t>(n)] : nullptr);
+        return ok();
+    }
     T* data() const { return values_.get(); }
     bool ok() const { return values_ != nullptr; }
     void release() { values_.reset(); }
@@ -146,34 +150,30 @@ private:
 // The fields of `count` records, one temporary of `count` reals per field (F fields, given
 // as pointers to the record's members in field order), filled in one pass over the records.
 // ok() is false when count < 1 or some temporary could not be had; then nothing may be
-// called with the fields.  The temporaries are released in the order obtained.
+// called with the fields.  Nothing is allocated besides the temporaries, and they are
+// released in the order obtained.
 template <typename Record, std::size_t F>
 class LongFormFields {
 public:
     LongFormFields(const Record* records, int count, float Record::* const (&members)[F])
-        : count_(count), ok_(count >= 1 && records != nullptr) {
-        for (std::size_t k = 0; k < F; ++k) {
-            fields_[k] = std::make_unique<LongFormTemporary<float>>(ok_ ? count : 0);
-            ok_ = ok_ && fields_[k]->ok();
-        }
+        : ok_(count >= 1 && records != nullptr) {
+        for (std::size_t k = 0; k < F && ok_; ++k) ok_ = fields_[k].obtain(count);
         if (!ok_) return;
         for (int i = 0; i < count; ++i)
-            for (std::size_t k = 0; k < F; ++k) fields_[k]->data()[i] = records[i].*members[k];
+            for (std::size_t k = 0; k < F; ++k) fields_[k].data()[i] = records[i].*members[k];
     }
     ~LongFormFields() {
-        for (std::size_t k = 0; k < F; ++k) fields_[k].reset();
+        for (LongFormTemporary<float>& field : fields_) field.release();
     }
     LongFormFields(const LongFormFields&) = delete;
     LongFormFields& operator=(const LongFormFields&) = delete;
 
     bool ok() const { return ok_; }
-    int count() const { return count_; }
-    const float* field(std::size_t k) const { return fields_[k]->data(); }
+    const float* field(std::size_t k) const { return fields_[k].data(); }
 
 private:
-    int count_;
     bool ok_;
-    std::unique_ptr<LongFormTemporary<float>> fields_[F];
+    LongFormTemporary<float> fields_[F];
 };
 
 // Members of the record types, in field order.

@@ -75,6 +75,8 @@ TEST_F(LongFormTest, AxisLongFormsActAsTheirLegacyRoutines) {
         LONG_FORM_CASE(kpDrawAxes, "AXIDRA", axes, (7, 1, 0, 1), AXIDRA(-7, 1, 1)),
         LONG_FORM_CASE(kpDrawAxes, "AXIDRA", axes, (0, 1, 1, 2), AXIDRA(0, -1, 2)),
         LONG_FORM_CASE(kpDrawAxes, "AXIDRA", axes, (kpMode2, 2, 5, 2), AXIDRA(2, 5, 2)),
+        // The one tick code without a negative: the nearest value stands for it.
+        LONG_FORM_CASE(kpDrawAxes, "AXIDRA", axes, (INT_MIN, 1, 0, 1), AXIDRA(INT_MAX, 1, 1)),
         LONG_FORM_CASE(kpDrawAxesLabels, "AXISTR", axes, (3, labels, 4, 0, 1),
                        AXISTR(labels, 4, 3, 1, 1)),
         LONG_FORM_CASE(kpDrawAxesLabels, "AXISTR", axes, (3, labels, 4, 1, 2),
