@@ -512,11 +512,12 @@ void kpTransformGraphPoint(const float& x, const float& y, PointRecord& kernelPo
 void kpTransformSpacePoint(const float& kernelX, const float& kernelY, PointRecord& graphPoint);
 // Caption place from (position, side): kpRefLineType1, (-1, 1), (0, 1), (1, 1),
 // kpRefLineType5, (1, 0), (0, 0), (-1, 0) give places 1 to 8; another pair repeats the last
-// place that matched.  Text direction 1 along the line, 2 turned.
+// place that matched.  Text direction 1 upright, 2 turned by 90 degrees.
 void kpAddReferenceLine(const char* caption, int length, const float& value,
                         const int& position, const int& side, const int& textDirection,
                         const int& lineDirection);
-// Head: -1 outlined, 0 filled, kpArrowHead1 outlined, kpArrowHead0 open.
+// Head: -1 outlined, 0 filled, kpArrowHead1 outlined, kpArrowHead0 open; coordinates 0 kernel
+// units, kpArrowCode1 graph units.
 void kpDrawArrow(const float& x, const float& y, const int& head, const int& coordinates);
 void kpDefineMissingValues(const int& mode, const float& a, const float& b, const int& axis);
 
