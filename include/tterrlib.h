@@ -83,6 +83,54 @@ void SPACON(const float& X, const float& Y, float& x, float& y);
 void krTransformMapCoord(const float& x, const float& y, SurfacePicturePoint& point);
 void krTransformToMapCoord(const float& X, const float& Y, SurfacePoint2& point);
 
+// ---- Gridded contour maps, gridding and band fills -------------------------------------------
+// The user height function f(x, y) of the function-gridding routines, called once per node.
+using SurfaceHeightFunction = float (*)(const float& x, const float& y);
+
+// z: nx by ny heights, x fastest.  switch 0 plain lines, 1 smoothed lines.  The workspace
+// keeps the map's grid for ADDCON, ADDFIL, CONPTS, CONHGT and cross-sections.
+void DRACON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
+            const int& wsize, float* work);
+void GRDCON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& ncont, const int& lineSwitch);
+void ADDCON(const float& level, const int& lineSwitch, const int& wsize, float* work);
+// Scattered points (at least 9) onto the nx by ny grid over the window; zgrid: nx * ny.
+void RANGRD(const int& npts, float* x, float* y, float* z, const int& nx, const float& xmin,
+            const float& xmax, const int& ny, const float& ymin, const float& ymax, float* zgrid,
+            const int& wsize, float* work);
+void FUNGRD(SurfaceHeightFunction f, const int& nx, const float& xmin, const float& xmax,
+            const int& ny, const float& ymin, const float& ymax, float* zgrid, const int& wsize,
+            float* work);
+void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont,
+            const int& lineSwitch);
+void FUNCON(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
+            SurfaceHeightFunction f, const int& ncont, const int& lineSwitch);
+// codes: ncont + 1 fill codes, used band by band in turn.  key 1 draws the fill key.
+void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
+            const int* codes, const int& key, const int& wsize, float* work);
+void ADDFIL(const float& z1, const float& z2, const int& code, const int& lines,
+            const int& lineSwitch, const int& wsize, float* work);
+
+// Switch codes: kSurfContourSwitchOff, kSurfContourSwitchOn.  The workspace of the drawing and
+// gridding long forms comes back holding the map or grid; the gridding long forms make it anew.
+void krAddGriddedContour(const float& height, const int& switchCode, SurfaceWorkspace& ws);
+void krDrawGriddedContourMap(const SurfaceExtent& extent, const int& nx, const int& ny,
+                             const float* z, const int& count, const int& switchCode,
+                             SurfaceWorkspace& ws);
+// pens: count + 1 pen pairs (a, b) as pens[2k], pens[2k + 1].
+void krFillGriddedContourMap(const SurfaceExtent& extent, const int& nx, const int& ny,
+                             const float* z, const int& count, const int& switchCode,
+                             const int* pens, const int& key, SurfaceWorkspace& ws);
+void krAddGriddedContourFill(const float& height1, const float& height2, const int& penA,
+                             const int& penB, const int& lines, const int& switchCode,
+                             SurfaceWorkspace& ws);
+void krGenerateRandomGrid(const int& n, const SurfacePoint3* points, const SurfaceExtent& extent,
+                          const int& nx, const int& ny, float* grid, SurfaceWorkspace& ws);
+void krGenerateFunctionGrid(SurfaceHeightFunction f, const SurfaceExtent& extent, const int& nx,
+                            const int& ny, float* grid, SurfaceWorkspace& ws);
+
 // ---- Contour map settings -------------------------------------------------------------------
 void CIRPTS(const int& n);
 void CONANN(const int& skip, const float& spacing, const float& size, const int& width,

@@ -1,0 +1,666 @@
+// bandfill.cpp - band-filled contour maps of gridded heights: FILCON fills every band between
+// successive levels with the fill codes given, ADDFIL adds one band to the map drawn last, and
+// the fill key shows the bands beside the map.
+//
+// A band is filled cell by cell, row by row from the bottom.  Cells wholly inside the band are
+// gathered along a row into one rectangle; a partly covered cell is split at its centre into
+// four triangles, the paths of the band's two heights are traced through it with the band on
+// their right, and the paths and the cell's corners are linked clockwise into closed polygons.
+// Polygons are gathered in the workspace and filled in batches.
+#include "grid/bandfill.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "frame/intervals.h"
+#include "frame/kernel_layer.h"
+#include "frame/map_transform.h"
+#include "frame/numeric.h"
+#include "frame/routine_frame.h"
+#include "frame/state.h"
+#include "frame/workspace.h"
+#include "grid/gridding.h"
+#include "grid/mapframe.h"
+#include "grid/overlays.h"
+#include "grid/tracing.h"
+#include "tterrlib.h"
+
+namespace {
+
+constexpr int kWorkspaceShort = 3;
+constexpr int kNoMapToAddTo = 4;
+constexpr int kNegativeCount = -11;
+constexpr int kOneLevelBetweenLimits = -14;
+constexpr int kFlatData = 17;
+constexpr int kBadSwitch = -21;
+constexpr int kLevelListFull = -28;
+constexpr int kBandTableFull = -29;
+constexpr int kThinBand = 32;
+constexpr int kBandOutsideLimits = -43;
+constexpr int kBadLineSwitch = -45;
+constexpr float kLift = 5.0e-7f;
+constexpr long long kMaxBands = 100000;
+
+// ---- One cell ---------------------------------------------------------------------------------
+// Corners 1 lower right, 2 upper right, 3 upper left, 4 lower left; edges 1 bottom, 2 right,
+// 3 top, 4 left.  Going counter-clockwise, edge e runs from corner edgeFrom[e] to edgeTo[e].
+constexpr int kEdgeFrom[5] = {0, 4, 1, 2, 3};
+constexpr int kEdgeTo[5] = {0, 1, 2, 3, 4};
+constexpr int kCornerX[5] = {0, 1, 1, 0, 0};
+constexpr int kCornerY[5] = {0, 0, 1, 1, 0};
+
+constexpr int kPathPoints = 8;
+struct CellPath {
+    int entry, exit;
+    int count;
+    float x[kPathPoints], y[kPathPoints];
+    bool taken;
+};
+
+struct Cell {
+    float v[5];         // corner heights
+    float x0, y0;       // lower-left corner, picture units
+    float w, h;         // width and height, picture units
+    float tol;          // equality tolerance of crossings
+};
+
+bool high(float z, float level) { return z >= level; }
+
+float fraction(const Cell& c, float za, float zb, float level, float middle)
+{
+    if (std::fabs(za - level) <= c.tol && std::fabs(zb - level) <= c.tol) return middle;
+    const double t = (static_cast<double>(za) - level) / (static_cast<double>(za) - zb);
+    return t >= 0.0 && t <= 1.0 ? static_cast<float>(t) : middle;
+}
+
+void addPoint(CellPath& p, const Cell& c, double fx, double fy)
+{
+    if (p.count >= kPathPoints) return;
+    p.x[p.count] = surfaceNarrow(c.x0 + fx * c.w);
+    p.y[p.count] = surfaceNarrow(c.y0 + fy * c.h);
+    ++p.count;
+}
+
+// A point at fraction t from corner a towards corner b.
+void addBetween(CellPath& p, const Cell& c, int a, int b, double t)
+{
+    addPoint(p, c, kCornerX[a] + t * (kCornerX[b] - kCornerX[a]),
+             kCornerY[a] + t * (kCornerY[b] - kCornerY[a]));
+}
+
+int edgeOf(int a, int b)
+{
+    for (int e = 1; e <= 4; ++e) {
+        if ((kEdgeFrom[e] == a && kEdgeTo[e] == b) || (kEdgeFrom[e] == b && kEdgeTo[e] == a)) return e;
+    }
+    return 0;
+}
+
+// The corner next to `corner` that is not `other`.
+int beyond(int corner, int other)
+{
+    const int next = corner % 4 + 1, previous = (corner + 2) % 4 + 1;
+    return next == other ? previous : next;
+}
+
+// Traces the path of level that enters the cell on edge e (the height rising through the level
+// counter-clockwise there), with the higher ground on its right.
+CellPath buildCellBand(const Cell& c, float level, int e)
+{
+    CellPath p{};
+    p.entry = e;
+    const int a = kEdgeTo[e], b = kEdgeFrom[e];
+    const int cc = beyond(a, b), d = beyond(b, a);
+    const float za = c.v[a], zb = c.v[b], zc = c.v[cc], zd = c.v[d];
+    const float zm = surfaceNarrow((static_cast<double>(za) + zb + zc + zd) / 4.0);
+    addBetween(p, c, a, b, fraction(c, za, zb, level, 0.5f));
+    auto exitThrough = [&](int from, int to) {
+        addBetween(p, c, from, to, fraction(c, c.v[from], c.v[to], level, 0.5f));
+        p.exit = edgeOf(from, to);
+    };
+    auto centreToD = [&]() { addBetween(p, c, a, d, 0.5 + 0.5 * fraction(c, zm, zd, level, 0.5f)); };
+    if (high(zm, level)) {
+        addBetween(p, c, b, cc, 0.5 * fraction(c, zb, zm, level, 0.5f));
+        if (high(zd, level)) {
+            exitThrough(d, b);
+        } else {
+            centreToD();
+            if (!high(zc, level)) {
+                addBetween(p, c, b, cc, 1.0 - 0.5 * fraction(c, zc, zm, level, 0.5f));
+                exitThrough(a, cc);
+            } else {
+                exitThrough(cc, d);
+            }
+        }
+    } else {
+        addBetween(p, c, a, d, 0.5 * fraction(c, za, zm, level, 0.5f));
+        if (!high(zc, level)) {
+            exitThrough(a, cc);
+        } else {
+            addBetween(p, c, b, cc, 1.0 - 0.5 * fraction(c, zc, zm, level, 0.5f));
+            if (!high(zd, level)) {
+                exitThrough(cc, d);
+            } else {
+                centreToD();
+                exitThrough(d, b);
+            }
+        }
+    }
+    return p;
+}
+
+void reversePath(CellPath& p)
+{
+    std::swap(p.entry, p.exit);
+    std::reverse(p.x, p.x + p.count);
+    std::reverse(p.y, p.y + p.count);
+}
+
+// The polygons gathered for one fill: counts, x and y in the fill partition.
+struct PolygonStore {
+    float* counts;
+    float* x;
+    float* y;
+    long long capacity;    // points (4m)
+    long long countRoom;   // polygons (2m)
+    long long points;
+    long long polygons;
+    long long open;        // first point of the polygon being built
+    bool filling;          // fill code 0 or more
+};
+
+void flushPolygons(PolygonStore& st)
+{
+    if (st.polygons > 0 && st.filling) {
+        const int np = static_cast<int>(st.polygons);
+        surfaceFillMapAreas(np, st.counts, st.x, st.y);
+    }
+    st.points = 0;
+    st.polygons = 0;
+    st.open = 0;
+}
+
+void beginPolygon(PolygonStore& st)
+{
+    if (st.points > st.capacity - 80 || st.polygons >= st.countRoom) flushPolygons(st);
+    st.open = st.points;
+}
+
+void polygonPoint(PolygonStore& st, float x, float y)
+{
+    if (st.points >= st.capacity) return;
+    st.x[st.points] = x;
+    st.y[st.points] = y;
+    ++st.points;
+}
+
+void endPolygon(PolygonStore& st)
+{
+    if (st.points <= st.open) return;
+    polygonPoint(st, st.x[st.open], st.y[st.open]);
+    st.counts[st.polygons] = static_cast<float>(st.points - st.open);
+    ++st.polygons;
+}
+
+void emitRectangle(PolygonStore& st, float left, float right, float bottom, float top)
+{
+    beginPolygon(st);
+    polygonPoint(st, left, bottom);
+    polygonPoint(st, right, bottom);
+    polygonPoint(st, right, top);
+    polygonPoint(st, left, top);
+    endPolygon(st);
+}
+
+// Links the paths and the corners of a cell into closed polygons, going clockwise round the
+// cell from where each path leaves.  Corners 3 and 4 lie at runLeft when a run of whole cells
+// ends at this cell.
+void emitBandPolygon(PolygonStore& st, const Cell& c, CellPath* paths, int n, float runLeft)
+{
+    for (int startIndex = 0; startIndex < n; ++startIndex) {
+        if (paths[startIndex].taken) continue;
+        beginPolygon(st);
+        const int startEdge = paths[startIndex].entry;
+        int current = startIndex;
+        // Each path and each corner enters a polygon at most once.
+        for (int guard = 0; guard < 4 * (n + 4); ++guard) {
+            CellPath& p = paths[current];
+            p.taken = true;
+            for (int k = 0; k < p.count; ++k) polygonPoint(st, p.x[k], p.y[k]);
+            int e = p.exit;
+            int next = -1;
+            for (int turns = 0; turns < 5; ++turns) {
+                for (int k = 0; k < n; ++k) {
+                    if (!paths[k].taken && paths[k].entry == e) {
+                        next = k;
+                        break;
+                    }
+                }
+                if (next >= 0 || e == startEdge) break;
+                const int corner = e == 1 ? 4 : e - 1;
+                const float x = corner >= 3 ? runLeft : c.x0 + kCornerX[corner] * c.w;
+                polygonPoint(st, x, c.y0 + kCornerY[corner] * c.h);
+                e = e == 1 ? 4 : e - 1;
+            }
+            if (next < 0) break;
+            current = next;
+        }
+        endPolygon(st);
+    }
+}
+
+// ---- Codes of FILCON --------------------------------------------------------------------------
+
+int levelPenForLine(int k) { return surfaceLevelPen(k); }
+
+void traceListedLine(float level, int lineIndex, const int& wsize, float* work)
+{
+    SurfaceLibraryState& s = surfaceState;
+    const int pen = levelPenForLine(lineIndex);
+    s.currentPenCode = pen;
+    surfaceSelectPen(pen);
+    surfaceTraceGridContour(s.grid.nxIntervals, s.grid.nyIntervals, level, wsize, work);
+    surfaceListDrawnLevel(level, pen);
+}
+
+}  // namespace
+
+// ---- Cells of one band --------------------------------------------------------------------------
+
+void surfaceFillGridCells(const float& lo, const float& hi, float* work)
+{
+    SurfaceLibraryState& s = surfaceState;
+    const GridState& g = s.grid;
+    const WorkspacePartition& part = s.partition;
+    const int pen = surfaceFlagOn(s.contour.pensSet) ? s.contour.linePen : s.saved.entryColour;
+    surfaceSelectPen(pen);
+    surfaceSetFillCode(s.saved.currentFillCode);
+    const long long m = part.fillPieceWords;
+    PolygonStore st{work + part.fillCounts, work + part.fillX, work + part.fillY, 4 * m, 2 * m,
+                    0, 0, 0, s.saved.currentFillCode >= 0};
+    if (!st.filling) return;
+    const MapTransform& mt = s.map;
+    const float cellW = mt.factorX != 0.0f ? surfaceNarrow(mt.scaleX * g.xSpacing / mt.factorX) : 0.0f;
+    const float cellH = mt.factorY != 0.0f ? surfaceNarrow(mt.scaleY * g.ySpacing / mt.factorY) : 0.0f;
+    const float top = surfaceNarrow(hi + static_cast<double>(kLift));
+    const float* z = work + part.grid;
+    auto at = [&](int i, int j) { return z[static_cast<long long>(j - 1) * g.nx + (i - 1)]; };
+    Cell c{};
+    c.w = cellW;
+    c.h = cellH;
+    c.tol = surfaceNarrow(1.0e-4 * std::fabs(static_cast<double>(g.contourInterval)));
+    for (int j = 1; j < g.ny; ++j) {
+        bool run = false;
+        float runLeft = 0.0f;
+        c.y0 = surfaceMapToPictureY(surfaceNarrow(g.yMin + (j - 1.0) * g.ySpacing));
+        for (int i = 1; i < g.nx; ++i) {
+            c.x0 = surfaceMapToPictureX(surfaceNarrow(g.xMin + (i - 1.0) * g.xSpacing));
+            c.v[1] = at(i + 1, j);
+            c.v[2] = at(i + 1, j + 1);
+            c.v[3] = at(i, j + 1);
+            c.v[4] = at(i, j);
+            int below = 0, above = 0;
+            for (int k = 1; k <= 4; ++k) {
+                if (!high(c.v[k], lo)) ++below;
+                if (high(c.v[k], top)) ++above;
+            }
+            if (below == 4 || above == 4) {
+                if (run) emitRectangle(st, runLeft, c.x0, c.y0, c.y0 + c.h);
+                run = false;
+                continue;
+            }
+            if (below == 0 && above == 0) {
+                if (!run) runLeft = c.x0;
+                run = true;
+                continue;
+            }
+            CellPath paths[8];
+            int n = 0;
+            if (below > 0) {
+                for (int e = 1; e <= 4 && n < 8; ++e) {
+                    if (!high(c.v[kEdgeFrom[e]], lo) && high(c.v[kEdgeTo[e]], lo)) {
+                        paths[n++] = buildCellBand(c, lo, e);
+                    }
+                }
+            }
+            if (above > 0) {
+                for (int e = 1; e <= 4 && n < 8; ++e) {
+                    if (!high(c.v[kEdgeFrom[e]], top) && high(c.v[kEdgeTo[e]], top)) {
+                        paths[n] = buildCellBand(c, top, e);
+                        reversePath(paths[n]);
+                        ++n;
+                    }
+                }
+            }
+            emitBandPolygon(st, c, paths, n, run ? runLeft : c.x0);
+            run = false;
+        }
+        if (run) {
+            const float right = surfaceMapToPictureX(g.xMax);
+            emitRectangle(st, runLeft, right, c.y0, c.y0 + c.h);
+        }
+    }
+    flushPolygons(st);
+}
+
+void surfaceListBand(const int& code, const float& low, const float& high)
+{
+    SurfaceLibraryState& s = surfaceState;
+    if (s.fillBandCount >= kSurfaceMaxBands || s.fillBandCount < 0) {
+        surfaceReportError(kBandTableFull);
+        return;
+    }
+    s.bands.bandCodes[s.fillBandCount] = code;
+    s.bands.bandLows[s.fillBandCount] = low;
+    s.bands.bandHighs[s.fillBandCount] = high;
+    ++s.fillBandCount;
+}
+
+void surfaceFillGridBand(const float& low, const float& high, const int& code, const int& lines,
+                         const int& lineSwitch, const int& wsize, float* work)
+{
+    SurfaceLibraryState& s = surfaceState;
+    int status = 0;
+    if (s.drawing.code != kDrawingGriddedMap || s.grid.mapWorkspaceSize != wsize ||
+        s.grid.mapWorkspaceSize == 0 || work == nullptr) {
+        status = kNoMapToAddTo;
+    } else {
+        surfacePartitionFillWorkspace(wsize, status);
+    }
+    if (status > 0) {
+        surfaceReportError(status);
+        return;
+    }
+    surfaceBeginDrawing(kAddToGriddedMap);
+    s.smoothedLines = 0;
+    if (lineSwitch != 0) surfaceReportError(kBadLineSwitch);
+    if (!(std::fabs(static_cast<double>(high) - low) >= s.eps)) {
+        surfaceReportError(kThinBand);
+        return;
+    }
+    s.saved.currentFillCode = code;
+    const float lo = surfaceNarrow(low + static_cast<double>(kLift));
+    int withLines = lines;
+    if (withLines != 0 && withLines != 1) {
+        surfaceReportError(kBadSwitch);
+        withLines = 1;
+    }
+    const int output = s.outputEnabled;
+    s.outputEnabled = 0;
+    surfaceFillGridCells(lo, high, work);
+    s.outputEnabled = output;
+    if (withLines == 1) {
+        const int pen = surfaceFlagOn(s.contour.pensSet) ? s.contour.linePen : s.saved.entryColour;
+        s.currentPenCode = pen;
+        surfaceSelectPen(pen);
+        for (const float level : {lo, high}) {
+            surfaceTraceGridContour(s.grid.nxIntervals, s.grid.nyIntervals, level, wsize, work);
+            if (s.levels.count >= 0 && s.levels.count < kSurfaceMaxLevels) {
+                surfaceListDrawnLevel(level, pen);
+            } else {
+                surfaceReportError(kLevelListFull);
+            }
+        }
+    }
+    surfaceListBand(code, low, high);
+}
+
+// ---- Fill key -----------------------------------------------------------------------------------
+
+void surfaceDrawFillKey()
+{
+    SurfaceLibraryState& s = surfaceState;
+    const int count = std::min(s.fillBandCount, kSurfaceMaxBands);
+    if (count <= 0) return;
+    const float cw = s.digitWidth, ch = s.charHeight;
+    const float scale = s.plotHeight > 100.0f * ch ? 0.6f : 0.75f;
+    const float kw = scale * cw, kh = scale * ch;
+    surfaceSetLabelDirection(kw, kh, 0.0f);
+    const MapTransform& m = s.map;
+    const float x0 = m.originX + m.mapWidth + 16.0f * kw;
+    const float x1 = x0 + 6.0f * kw;
+    float low = s.bands.bandLows[0], top = s.bands.bandHighs[0];
+    for (int k = 0; k < count; ++k) {
+        low = std::min(low, s.bands.bandLows[k]);
+        top = std::max(top, s.bands.bandHighs[k]);
+    }
+    const double keyHeight = std::min(12.0 * kh * count, static_cast<double>(m.mapHeight)) / 2.0;
+    const double range = static_cast<double>(top) - low;
+    auto yOf = [&](float v) {
+        return range > 0.0 ? surfaceNarrow(m.originY + (v - static_cast<double>(low)) / range * keyHeight)
+                           : m.originY;
+    };
+    const int entry = surfaceFlagOn(s.contour.pensSet) ? s.contour.linePen : s.saved.entryColour;
+    for (int k = 0; k < count; ++k) {
+        surfaceSelectPen(entry);
+        const int code = s.bands.bandCodes[k];
+        surfaceSetFillCode(code);
+        if (code < 0) continue;
+        const float yl = yOf(s.bands.bandLows[k]), yh = yOf(s.bands.bandHighs[k]);
+        const float bx[5] = {x0, x1, x1, x0, x0};
+        const float by[5] = {yl, yl, yh, yh, yl};
+        const float five = 5.0f;
+        surfaceFillPolygons(1, &five, bx, by);
+    }
+    const int framePen = surfaceFlagOn(s.contour.pensSet) ? s.contour.framePen : s.saved.entryColour;
+    surfaceSelectPen(framePen);
+    float lastLabel = -INFINITY;
+    auto tick = [&](float v) {
+        const float y = yOf(v);
+        const float tx[2] = {x0 - kw, x1};
+        const float ty[2] = {y, y};
+        surfaceDrawPolyline(2, tx, ty);
+        if (std::fabs(y - lastLabel) < 2.0f * kh) return;
+        lastLabel = y;
+        surfaceChooseNumberFormat(v);
+        int width = s.labelFormatWidth, decimals = s.labelFormatDecimals;
+        surfaceDrawNumber(x0 - kw, y - 0.5f * kh, s.labelFormatValue, width, decimals,
+                          s.labelPowerCode);
+    };
+    for (int k = 0; k < count; ++k) tick(s.bands.bandLows[k]);
+    tick(top);
+    const float topY = yOf(top);
+    const float lx[2] = {x0, x0}, rx[2] = {x1, x1}, sy[2] = {m.originY, topY};
+    surfaceDrawPolyline(2, lx, sy);
+    surfaceDrawPolyline(2, rx, sy);
+    surfaceSetLabelDirection(cw, ch, 0.0f);
+}
+
+// ---- Exported routines ----------------------------------------------------------------------------
+
+void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
+            const int* codes, const int& key, const int& wsize, float* work)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::FILCON);
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
+    surfaceBeginDrawing(kBeginGriddedMap);
+    int n = ncont;
+    if (n < 0) {
+        surfaceReportError(kNegativeCount);
+        n = n == INT_MIN ? INT_MAX : -n;
+    }
+    // The codes the caller passed: ncont + 1 of them, used in turn.
+    const long long codeCount = codes != nullptr ? static_cast<long long>(n) + 1 : 0;
+    if (key == 1) {
+        s.fillKeyOn = -1;
+    } else {
+        if (key != 0) surfaceReportError(kBadSwitch);
+        s.fillKeyOn = 0;
+    }
+    const bool list = surfaceFlagOn(s.contour.levelListOn);
+    float listed[kSurfaceMaxLevels];
+    if (list) {
+        n = std::clamp(s.levels.count, 0, kSurfaceMaxLevels);
+        std::copy(s.levels.heights, s.levels.heights + n, listed);
+    }
+    g.nx = nx;
+    g.ny = ny;
+    g.nxIntervals = nx - 1;
+    g.nyIntervals = ny - 1;
+    g.xMin = xmin;
+    g.xMax = xmax;
+    g.yMin = ymin;
+    g.yMax = ymax;
+    s.levels.count = 0;
+    s.fillBandCount = 0;
+    s.numberFormatWarned = 0;
+    s.dataLabelWarned = 0;
+    s.smoothedLines = 0;
+    g.mapWorkspaceSize = 0;
+    if (lineSwitch != 0) surfaceReportError(kBadLineSwitch);
+
+    int status = 0;
+    surfaceCheckGrid(nx, g.xMin, g.xMax, ny, g.yMin, g.yMax, status);
+    if (status != 0 || z == nullptr || work == nullptr) {
+        surfaceAbandonDrawing();
+        return;
+    }
+    g.xSpacing = surfaceNarrow((static_cast<double>(g.xMax) - g.xMin) / g.nxIntervals);
+    g.ySpacing = surfaceNarrow((static_cast<double>(g.yMax) - g.yMin) / g.nyIntervals);
+    surfacePartitionFillWorkspace(wsize, status);
+    if (status != 0) {
+        surfaceReportError(kWorkspaceShort);
+        surfaceAbandonDrawing();
+        return;
+    }
+    g.mapWorkspaceSize = wsize;
+    const long long nodes = static_cast<long long>(nx) * ny;
+    float* grid = work + s.partition.grid;
+    float dataMin = 0.0f, dataMax = 0.0f;
+    bool any = false;
+    for (long long k = 0; k < nodes; ++k) {
+        grid[k] = z[k];
+        if (!std::isfinite(z[k])) continue;
+        if (!any || z[k] < dataMin) dataMin = z[k];
+        if (!any || z[k] > dataMax) dataMax = z[k];
+        any = true;
+    }
+    if (!(static_cast<double>(dataMax) - dataMin >= s.eps)) {
+        surfaceReportError(kFlatData);
+        surfaceWidenFlatRange(dataMin, dataMax);
+        g.zMin = dataMin;
+        g.zMax = dataMax;
+        surfaceAbandonDrawing();
+        return;
+    }
+    g.zMin = dataMin;
+    g.zMax = dataMax;
+    if (surfaceFlagOn(s.surface.contourOnSurface)) {
+        s.surface.contourHeightLow = dataMin;
+        s.surface.contourHeightHigh = dataMax;
+    }
+    int e = 0, decimals = 0, count = 0, width = 0;
+    float first = 0.0f, nice = 0.0f;
+    surfaceChooseIntervals(dataMin, dataMax, n, e, first, nice, decimals, count, width);
+    g.levelExponent = e;
+    g.mapLabelDecimals = decimals;
+    g.mapLabelWidth = width;
+    const double factor = std::pow(10.0, e);
+    s.map.zFactor = surfaceNarrow(factor);
+    double step = factor * nice;
+    double c = factor * first;
+    if (std::fabs(c - dataMin) / (static_cast<double>(dataMax) - dataMin) > 1.0e-4) c += step;
+    g.contourInterval = surfaceNarrow(step);
+
+    if (n != 0) {
+        const bool limits = surfaceFlagOn(s.contour.limitsOn);
+        double lower = dataMin;
+        if (limits) {
+            g.zMin = s.contour.zLow;
+            g.zMax = s.contour.zHigh;
+            if (n == 1) {
+                surfaceReportError(kOneLevelBetweenLimits);
+                n = 2;
+            }
+            step = (static_cast<double>(g.zMax) - g.zMin) / (n - 1);
+            c = static_cast<double>(g.zMin) + step;
+            lower = g.zMin;
+        }
+        if (list) {
+            c = listed[0];
+            step = n > 1 ? static_cast<double>(listed[1]) - listed[0] : 0.0;
+        }
+        g.contourInterval = surfaceNarrow(step);
+        if (!surfaceMapFrame(false)) return;
+        s.levelLabelCounter = 0;
+        s.labelNextLevel = 1;
+        const double zMax = g.zMax;
+        const double tol = 1.0e-4 * (std::fabs(static_cast<double>(g.zMin)) + std::fabs(zMax));
+        const bool lines = s.contour.fillLinesSwitch == 1;
+        long long codeIndex = 0;
+        int lineIndex = 0;
+        int listIndex = 0;
+        auto nextCode = [&]() {
+            if (codeCount <= 0) return -1;
+            const int code = codes[codeIndex];
+            codeIndex = (codeIndex + 1) % codeCount;
+            return code;
+        };
+        auto fillBand = [&](double from, double to) {
+            const int code = nextCode();
+            const float lo = surfaceNarrow(from), hi = surfaceNarrow(to);
+            const int noLines = 0, plain = 0;
+            surfaceFillGridBand(lo, hi, code, noLines, plain, wsize, work);
+        };
+        auto lineAt = [&](double level) {
+            if (!lines || !(level - dataMin > tol)) return;
+            traceListedLine(surfaceNarrow(level + static_cast<double>(kLift)), lineIndex++, wsize,
+                            work);
+        };
+        bool more = true;
+        for (long long k = 0; k < kMaxBands && more; ++k) {
+            if (c - lower > tol) {
+                if (std::fabs(c - zMax) <= tol) c = zMax;
+                fillBand(lower, c);
+            }
+            lineAt(lower);
+            const double previous = c;
+            lower = c;
+            if (list) {
+                ++listIndex;
+                if (listIndex >= n) {
+                    more = false;
+                } else {
+                    step = static_cast<double>(listed[listIndex]) - listed[listIndex - 1];
+                    c = listed[listIndex];
+                }
+            } else {
+                c += step;
+            }
+            if (surfaceNarrow(c) == surfaceNarrow(previous)) more = false;
+            if (!(c <= zMax || c - zMax <= tol)) more = false;
+        }
+        if (!limits) {
+            const double topOf = c > dataMax ? c : std::max<double>(zMax, dataMax);
+            const double thick = 1.0e-4 * (std::fabs(static_cast<double>(dataMin)) + std::fabs(dataMax));
+            if (topOf - lower > thick) fillBand(lower, topOf);
+            lineAt(lower);
+        }
+    }
+    if (surfaceFlagOn(s.fillKeyOn) && !surfaceFlagOn(s.surface.contourOnSurface)) {
+        surfaceDrawFillKey();
+    }
+    const bool framed = surfaceMapFrame(true);
+    g.zMin = dataMin;
+    g.zMax = dataMax;
+    if (!framed) return;
+    if (n == 0) g.contourInterval = 0.0f;
+    if (surfaceFlagOn(s.contour.pointMarkersOn) && !surfaceFlagOn(s.surface.contourOnSurface)) {
+        surfaceDrawDataPoints(wsize, work);
+    }
+}
+
+void ADDFIL(const float& z1, const float& z2, const int& code, const int& lines,
+            const int& lineSwitch, const int& wsize, float* work)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::ADDFIL);
+    const SurfaceLibraryState& s = surfaceState;
+    const float low = std::min(z1, z2), high = std::max(z1, z2);
+    if (surfaceFlagOn(s.contour.limitsOn) && (low < s.contour.zLow || high > s.contour.zHigh)) {
+        surfaceReportError(kBandOutsideLimits);
+    }
+    surfaceFillGridBand(low, high, code, lines, lineSwitch, wsize, work);
+}

@@ -1,0 +1,18 @@
+// bandfill.h - band-filled contour maps: the area between two heights filled cell by cell,
+// and the fill key beside the map (shared with the network band fills).
+#ifndef SURFLIB_GRID_BANDFILL_H
+#define SURFLIB_GRID_BANDFILL_H
+
+// One band between low and high on the gridded map drawn last in this workspace, with fill
+// code `code`; lines 1 also traces the contour lines at both heights.
+void surfaceFillGridBand(const float& low, const float& high, const int& code, const int& lines,
+                         const int& lineSwitch, const int& wsize, float* work);
+// Fills every cell part between lo and hi with the current fill code (grid and polygon
+// buffers of the fill partition).
+void surfaceFillGridCells(const float& lo, const float& hi, float* work);
+// Appends a band to FillBandTable; warning -29 when the table is full.
+void surfaceListBand(const int& code, const float& low, const float& high);
+// The key of FillBandTable beside the map area (nothing when the table is empty).
+void surfaceDrawFillKey();
+
+#endif

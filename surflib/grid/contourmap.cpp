@@ -1,0 +1,319 @@
+// contourmap.cpp - contour maps of gridded heights: DRACON in the caller's workspace, GRDCON
+// in the library's own array, ADDCON for one more line on the map drawn last, and the pieces
+// the random-point, function and band-filled maps share with them (level pens, the level
+// list, the line switch, the frame calls, abandoning a failed drawing).
+//
+// A map chooses its levels on nice steps over the data range (or between the LEVELS limits,
+// or from the CONDEF list), lays the frame out, traces each level and draws the frame over the
+// lines.  The grid and the tracer's edge flags stay in the workspace for later additions.
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "frame/intervals.h"
+#include "frame/kernel_layer.h"
+#include "frame/numeric.h"
+#include "frame/routine_frame.h"
+#include "frame/state.h"
+#include "frame/workspace.h"
+#include "grid/gridding.h"
+#include "grid/mapframe.h"
+#include "grid/overlays.h"
+#include "grid/tracing.h"
+#include "tterrlib.h"
+
+namespace {
+
+constexpr int kNegativeCount = -11;
+constexpr int kOneLevelBetweenLimits = -14;
+constexpr int kFlatData = 17;
+constexpr int kWorkspaceShort = 3;
+constexpr int kNoMapToAddTo = 4;
+constexpr int kLevelOutsideLimits = -43;
+constexpr int kLevelListFull = -28;
+constexpr int kBadLineSwitch = -45;
+// A map never draws more levels than this, whatever the step: the loop always ends.
+constexpr long long kMaxLevels = 100000;
+
+struct LevelPlan {
+    double first;
+    double step;
+    double zLow, zHigh;   // the range the levels run over
+    int count;            // levels of a list (0: no list)
+};
+
+// Copies z into the workspace grid, with the lowest and highest finite height.
+bool copyGrid(const float* z, float* work, float& zmin, float& zmax)
+{
+    const SurfaceLibraryState& s = surfaceState;
+    const long long nodes = static_cast<long long>(s.grid.nx) * s.grid.ny;
+    float* grid = work + s.partition.grid;
+    bool any = false;
+    for (long long k = 0; k < nodes; ++k) {
+        const float v = z[k];
+        grid[k] = v;
+        if (!std::isfinite(v)) continue;
+        if (!any || v < zmin) zmin = v;
+        if (!any || v > zmax) zmax = v;
+        any = true;
+    }
+    if (!any) {
+        zmin = 0.0f;
+        zmax = 0.0f;
+    }
+    return any;
+}
+
+}  // namespace
+
+void surfaceDrawLevels(double first, double step, double zLow, double zHigh, int listCount,
+                       int n, const int& wsize, float* work)
+{
+    const LevelPlan plan{first, step, zLow, zHigh, listCount};
+    SurfaceLibraryState& s = surfaceState;
+    const GridState& g = s.grid;
+    const bool list = plan.count > 0;
+    const double slack = 1.0e-5 * (std::fabs(plan.zHigh) + std::fabs(plan.zLow));
+    // The list is read from copies: the drawn levels are appended to it as it is read.
+    float heights[kSurfaceMaxLevels];
+    for (int k = 0; k < plan.count && k < kSurfaceMaxLevels; ++k) heights[k] = s.levels.heights[k];
+    s.levels.count = 0;
+    s.levelLabelCounter = 0;
+    s.labelNextLevel = 1;
+    double level = plan.first;
+    float previous = NAN;
+    for (long long k = 0; k < kMaxLevels; ++k) {
+        if (list && k >= std::min(n, kSurfaceMaxLevels)) break;
+        if (!(level <= plan.zHigh || level - plan.zHigh < slack)) break;
+        const float lv = surfaceNarrow(level);
+        if (lv == previous) break;   // the step no longer moves the level
+        previous = lv;
+        const int pen = surfaceLevelPen(static_cast<int>(k));
+        s.currentPenCode = pen;
+        surfaceSelectPen(pen);
+        surfaceTraceGridContour(g.nxIntervals, g.nyIntervals, lv, wsize, work);
+        surfaceListDrawnLevel(lv, pen);
+        if (list) {
+            if (k + 1 >= n || k + 1 >= kSurfaceMaxLevels) break;
+            level = heights[k + 1];
+            s.grid.contourInterval = surfaceNarrow(level - static_cast<double>(heights[k]));
+        } else {
+            level = plan.first + static_cast<double>(k + 1) * plan.step;
+        }
+    }
+}
+
+int surfaceLevelPen(int k)
+{
+    const SurfaceLibraryState& s = surfaceState;
+    const ContourSettings& c = s.contour;
+    if (!surfaceFlagOn(c.pensSet)) return s.saved.entryColour;
+    const int every = c.majorLineEvery + 1;
+    return every > 0 && k % every == 0 ? c.majorLinePen : c.linePen;
+}
+
+void surfaceListDrawnLevel(const float& level, const int& pen)
+{
+    ContourLevelList& l = surfaceState.levels;
+    if (l.count >= 0 && l.count < kSurfaceMaxLevels) {
+        l.heights[l.count] = level;
+        l.pens[l.count] = pen;
+        ++l.count;
+    } else if (l.count == kSurfaceMaxLevels) {
+        l.count = kSurfaceLevelOverflow;
+    }
+}
+
+void surfaceSetLineSwitch(const int& lineSwitch)
+{
+    SurfaceLibraryState& s = surfaceState;
+    if (lineSwitch == 1) {
+        s.smoothedLines = -1;
+    } else {
+        if (lineSwitch != 0) surfaceReportError(kBadLineSwitch);
+        s.smoothedLines = 0;
+    }
+}
+
+void surfaceAbandonDrawing()
+{
+    surfaceState.drawing.code = kDrawingNone;
+    surfaceState.grid.mapWorkspaceSize = 0;
+}
+
+void surfaceWidenFlatRange(float& low, float& high)
+{
+    low = surfaceNarrow(low - (0.1 * std::fabs(static_cast<double>(low)) + 0.001));
+    high = surfaceNarrow(high + (0.1 * std::fabs(static_cast<double>(high)) + 0.001));
+}
+
+bool surfaceMapFrame(bool drawn)
+{
+    SurfaceLibraryState& s = surfaceState;
+    int status = 0;
+    if (drawn) {
+        surfaceDrawGridMapFrame(status);
+    } else {
+        const int type = s.contour.mapFrameType;
+        s.contour.mapFrameType = kMapFrameLayoutOnly;
+        surfaceDrawGridMapFrame(status);
+        s.contour.mapFrameType = type;
+    }
+    if (status > 0) {
+        surfaceReportError(status);
+        return false;
+    }
+    return true;
+}
+
+void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xmax, const int& ny,
+                               const float& ymin, const float& ymax, const float* z,
+                               const int& ncont, const int& lineSwitch, const int& wsize,
+                               float* work)
+{
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
+    surfaceBeginDrawing(kBeginGriddedMap);
+    int n = ncont;
+    if (n < 0) {
+        surfaceReportError(kNegativeCount);
+        n = n == INT_MIN ? INT_MAX : -n;
+    }
+    const bool list = surfaceFlagOn(s.contour.levelListOn);
+    if (list) n = std::min(s.levels.count, kSurfaceMaxLevels);
+    g.nx = nx;
+    g.ny = ny;
+    g.nxIntervals = nx - 1;
+    g.nyIntervals = ny - 1;
+    s.levels.count = 0;
+    s.fillBandCount = 0;
+    s.fillKeyOn = 0;
+    s.numberFormatWarned = 0;
+    s.dataLabelWarned = 0;
+    g.xMin = xmin;
+    g.xMax = xmax;
+    g.yMin = ymin;
+    g.yMax = ymax;
+    surfaceSetLineSwitch(lineSwitch);
+
+    // Until the grid is in the workspace there is no map to add to.
+    g.mapWorkspaceSize = 0;
+    int status = 0;
+    surfaceCheckGrid(nx, g.xMin, g.xMax, ny, g.yMin, g.yMax, status);
+    if (status != 0 || z == nullptr || work == nullptr) {
+        surfaceAbandonDrawing();
+        return;
+    }
+    g.xSpacing = surfaceNarrow((static_cast<double>(g.xMax) - g.xMin) / g.nxIntervals);
+    g.ySpacing = surfaceNarrow((static_cast<double>(g.yMax) - g.yMin) / g.nyIntervals);
+    surfacePartitionFunctionGrid(wsize, status);
+    if (status != 0) {
+        surfaceReportError(kWorkspaceShort);
+        surfaceAbandonDrawing();
+        return;
+    }
+    g.mapWorkspaceSize = wsize;
+    float zmin = 0.0f, zmax = 0.0f;
+    copyGrid(z, work, zmin, zmax);
+    if (!(static_cast<double>(zmax) - zmin >= s.eps)) {
+        surfaceReportError(kFlatData);
+        surfaceWidenFlatRange(zmin, zmax);
+        g.zMin = zmin;
+        g.zMax = zmax;
+        surfaceAbandonDrawing();
+        return;
+    }
+    g.zMin = zmin;
+    g.zMax = zmax;
+    if (surfaceFlagOn(s.surface.contourOnSurface)) {
+        s.surface.contourHeightLow = zmin;
+        s.surface.contourHeightHigh = zmax;
+    }
+
+    int e = 0, decimals = 0, count = 0, width = 0;
+    float first = 0.0f, step = 0.0f;
+    surfaceChooseIntervals(zmin, zmax, n, e, first, step, decimals, count, width);
+    g.levelExponent = e;
+    g.mapLabelDecimals = decimals;
+    g.mapLabelWidth = width;
+    const double power = std::pow(10.0, e);
+    s.map.zFactor = surfaceNarrow(power);
+    LevelPlan plan{};
+    plan.step = static_cast<double>(step) * power;
+    plan.first = static_cast<double>(first) * power;
+    if (zmin - plan.first > 1.0e-4 * (static_cast<double>(zmax) - zmin)) plan.first += plan.step;
+    plan.zLow = zmin;
+    plan.zHigh = zmax;
+    g.contourInterval = surfaceNarrow(plan.step);
+    if (n != 0 && surfaceFlagOn(s.contour.limitsOn)) {
+        plan.zLow = s.contour.zLow;
+        plan.zHigh = s.contour.zHigh;
+        if (n == 1) {
+            surfaceReportError(kOneLevelBetweenLimits);
+            n = 2;
+        }
+        plan.step = (plan.zHigh - plan.zLow) / (n - 1);
+        plan.first = plan.zLow;
+        g.contourInterval = surfaceNarrow(plan.step);
+    }
+    if (n != 0 && list) {
+        plan.count = n;
+        plan.first = s.levels.heights[0];
+        plan.step = n > 1 ? static_cast<double>(s.levels.heights[1]) - s.levels.heights[0] : 0.0;
+        g.contourInterval = surfaceNarrow(plan.step);
+    }
+    if (!surfaceMapFrame(false)) return;
+    if (n != 0) {
+        surfaceDrawLevels(plan.first, plan.step, plan.zLow, plan.zHigh, plan.count, n, wsize,
+                          work);
+    }
+    if (!surfaceMapFrame(true)) return;
+    if (n == 0) g.contourInterval = 0.0f;
+    if (surfaceFlagOn(s.contour.pointMarkersOn) && !surfaceFlagOn(s.surface.contourOnSurface)) {
+        surfaceDrawDataPoints(wsize, work);
+    }
+}
+
+void DRACON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
+            const int& wsize, float* work)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::DRACON);
+    surfaceDrawGridContourMap(nx, xmin, xmax, ny, ymin, ymax, z, ncont, lineSwitch, wsize, work);
+}
+
+void GRDCON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& ncont, const int& lineSwitch)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::GRDCON);
+    const int wsize = kSurfaceInternalWorkWords;
+    surfaceDrawGridContourMap(nx, xmin, xmax, ny, ymin, ymax, z, ncont, lineSwitch, wsize,
+                              surfaceState.internalWork);
+}
+
+void ADDCON(const float& level, const int& lineSwitch, const int& wsize, float* work)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::ADDCON);
+    SurfaceLibraryState& s = surfaceState;
+    const GridState& g = s.grid;
+    if (s.drawing.code != kDrawingGriddedMap || g.mapWorkspaceSize == 0 ||
+        g.mapWorkspaceSize != wsize || work == nullptr || !surfaceGridFitsWorkspace(wsize)) {
+        surfaceReportError(kNoMapToAddTo);
+        return;
+    }
+    surfaceBeginDrawing(kAddToGriddedMap);
+    if (surfaceFlagOn(s.contour.limitsOn) && (level < s.contour.zLow || level > s.contour.zHigh)) {
+        surfaceReportError(kLevelOutsideLimits);
+    }
+    surfaceSetLineSwitch(lineSwitch);
+    const int pen = surfaceFlagOn(s.contour.pensSet) ? s.contour.linePen : s.saved.entryColour;
+    s.currentPenCode = pen;
+    surfaceSelectPen(pen);
+    s.numberFormatWarned = 0;
+    surfaceTraceGridContour(g.nxIntervals, g.nyIntervals, level, wsize, work);
+    if (s.levels.count >= 0 && s.levels.count < kSurfaceMaxLevels) {
+        surfaceListDrawnLevel(level, pen);
+    } else {
+        surfaceReportError(kLevelListFull);
+    }
+}

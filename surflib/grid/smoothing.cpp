@@ -1,0 +1,453 @@
+// smoothing.cpp - the smoothed contour output: each traced line is drawn as a smooth curve
+// through its points, clipped to the map area, with contour labels placed as the plain output
+// places them.
+//
+// The output keeps a window of three traced points and draws one segment behind the input:
+// when a point arrives, the tangent at the window's middle point is known and the segment
+// from the first to the middle point is drawn.  Tangents weight each chord by the squared
+// length of the other; a segment is a cubic between two points with their unit tangents,
+// evaluated one picture unit apart (the parameter carried across joints).  A closed line is
+// drawn from its second point round to its second point again, so it closes without a corner.
+// Points go through the 99-point ContourSmoothBuffer, which is cut where the curve leaves the
+// map area and resumed where it comes back.
+#include <algorithm>
+#include <cmath>
+
+#include "frame/numeric.h"
+#include "frame/state.h"
+#include "grid/labels.h"
+#include "grid/tracing.h"
+
+namespace {
+
+constexpr float kNoTangent = 1.0e-4f;
+constexpr double kCornerCosine = 0.99996;
+// A segment never yields more curve points than this, whatever its length.
+constexpr long long kMaxCurvePoints = 1000000;
+
+bool hasTangent(float tx, float ty) { return std::fabs(tx) > kNoTangent || std::fabs(ty) > kNoTangent; }
+
+void drawSmoothBuffer()
+{
+    ContourSmoothBuffer& b = surfaceState.smoothBuffer;
+    if (b.count > 1) surfaceDrawContourPoints(b.count, b.x, b.y);
+}
+
+void restartSmoothBuffer(float X, float Y)
+{
+    ContourSmoothBuffer& b = surfaceState.smoothBuffer;
+    b.x[0] = X;
+    b.y[0] = Y;
+    b.count = 1;
+}
+
+void collectPicturePoint(float X, float Y)
+{
+    if (!surfaceFlagOn(surfaceState.collection.on)) return;
+    surfaceCollectContourPoint(surfacePictureToMapX(X), surfacePictureToMapY(Y));
+}
+
+// Adds a point of the curve; straight points exactly on the far edges count as outside.
+void addPoint(float X, float Y, bool straight)
+{
+    SurfaceLibraryState& s = surfaceState;
+    ContourSmoothBuffer& b = s.smoothBuffer;
+    const float* clip = s.mapClip;
+    bool outside = X < clip[0] || X > clip[1] || Y < clip[2] || Y > clip[3] || std::isnan(X) ||
+                   std::isnan(Y);
+    if (straight && (X == clip[1] || Y == clip[3])) outside = true;
+    int& flag = s.projection.fitMargin;
+    if (outside) {
+        flag = 1;
+        drawSmoothBuffer();
+        b.count = 0;
+        return;
+    }
+    if (flag == 1) {
+        restartSmoothBuffer(X, Y);
+        flag = 0;
+        return;
+    }
+    if (b.count > 0 && b.x[b.count - 1] == X && b.y[b.count - 1] == Y) return;
+    if (b.count >= kSmoothBufferRoom) b.count = kSmoothBufferRoom - 1;
+    b.x[b.count] = X;
+    b.y[b.count] = Y;
+    ++b.count;
+    collectPicturePoint(X, Y);
+    if (b.count > kSmoothBufferFlush - 1) {
+        drawSmoothBuffer();
+        restartSmoothBuffer(X, Y);
+    }
+}
+
+void tangentAt(int k, int mode)
+{
+    ContourSmoothWindow& w = surfaceState.smoothWindow;
+    surfaceSmoothTangent(w.x, w.y, mode, w.tx[k], w.ty[k]);
+}
+
+void shiftWindow()
+{
+    ContourSmoothWindow& w = surfaceState.smoothWindow;
+    w.x[0] = w.x[1];
+    w.y[0] = w.y[1];
+    w.tx[0] = w.tx[1];
+    w.ty[0] = w.ty[1];
+    w.x[1] = w.x[2];
+    w.y[1] = w.y[2];
+    w.tx[1] = 0.0f;
+    w.ty[1] = 0.0f;
+}
+
+void setWindowPoint(int k, float X, float Y)
+{
+    ContourSmoothWindow& w = surfaceState.smoothWindow;
+    w.x[k] = X;
+    w.y[k] = Y;
+    w.tx[k] = 0.0f;
+    w.ty[k] = 0.0f;
+}
+
+// One traced point enters the window as its third point.
+void enterWindow(float X, float Y)
+{
+    SurfaceLibraryState& s = surfaceState;
+    ContourSmoothWindow& w = s.smoothWindow;
+    ++w.linePoints;
+    if (w.postLabelMark == kLabelRunGathering) {
+        // Refilling after a label anchored at the current point.
+        if (w.postLabelCount == 1) {
+            setWindowPoint(1, X, Y);
+            w.postLabelCount = 2;
+            return;
+        }
+        setWindowPoint(2, X, Y);
+        tangentAt(0, 1);
+        tangentAt(1, 2);
+        surfaceDrawSmoothPiece(1, 2);
+        shiftWindow();
+        w.postLabelMark = 0;
+        w.postLabelCount = 0;
+        return;
+    }
+    if (w.linePoints == 2) {
+        setWindowPoint(1, X, Y);
+        return;
+    }
+    setWindowPoint(2, X, Y);
+    if (w.linePoints == 3) {
+        tangentAt(0, 1);
+        tangentAt(1, 2);
+        if (s.tracingPhase == kTracingBoundary) {
+            surfaceDrawSmoothPiece(1, 2);
+        } else {
+            // A closed line: its first segment is drawn last, when the line closes.
+            restartSmoothBuffer(w.x[1], w.y[1]);
+            collectPicturePoint(w.x[1], w.y[1]);
+            w.closeX = w.x[1];
+            w.closeY = w.y[1];
+            w.closeTx = w.tx[1];
+            w.closeTy = w.ty[1];
+        }
+    } else {
+        tangentAt(1, 2);
+        surfaceDrawSmoothPiece(1, 2);
+    }
+    shiftWindow();
+}
+
+void finishLine(float X, float Y)
+{
+    SurfaceLibraryState& s = surfaceState;
+    ContourSmoothWindow& w = s.smoothWindow;
+    ++w.linePoints;
+    if (w.postLabelMark == kLabelRunGathering && w.postLabelCount == 1) {
+        setWindowPoint(1, w.x[0], w.y[0]);
+    }
+    w.postLabelMark = 0;
+    setWindowPoint(2, X, Y);
+    tangentAt(1, 2);
+    const bool closed = s.tracingPhase == kTracingInterior;
+    if (!closed) {
+        tangentAt(2, 3);
+        surfaceDrawSmoothPiece(1, 3);
+    } else if (w.linePoints >= 4) {
+        surfaceDrawSmoothPiece(1, 2);
+        shiftWindow();
+        w.x[2] = w.closeX;
+        w.y[2] = w.closeY;
+        w.tx[2] = w.closeTx;
+        w.ty[2] = w.closeTy;
+        tangentAt(1, 2);
+        surfaceDrawSmoothPiece(1, 3);
+    } else {
+        w.tx[2] = w.tx[0];
+        w.ty[2] = w.ty[0];
+        surfaceDrawSmoothPiece(1, 3);
+    }
+}
+
+// The points gathered for a label run, in ContourPolylineBuffer.
+void dropRun()
+{
+    surfaceState.lineBuffer.count = 0;
+    surfaceState.lineBuffer.labelStart = 0;
+}
+
+void abandonRun(float X, float Y)
+{
+    SurfaceLibraryState& s = surfaceState;
+    ContourPolylineBuffer& b = s.lineBuffer;
+    const int n = b.count;
+    dropRun();
+    for (int k = 0; k < n; ++k) enterWindow(b.x[k], b.y[k]);
+    enterWindow(X, Y);
+    s.labelRun.startX = X;
+    s.labelRun.startY = Y;
+    s.labelRun.runLength = 0.0f;
+}
+
+// The label steps of one point; true when the point was used here (gathered, or drawn with
+// its run), false when it goes on to the window.
+bool labelStep(float X, float Y, const float* work)
+{
+    SurfaceLibraryState& s = surfaceState;
+    ContourLabelRun& r = s.labelRun;
+    ContourPolylineBuffer& b = s.lineBuffer;
+    ContourSmoothWindow& w = s.smoothWindow;
+    const ContourLabelMetrics m = surfaceLabelMetrics();
+    const float c = surfaceNarrow(std::hypot(static_cast<double>(X) - r.startX,
+                                             static_cast<double>(Y) - r.startY));
+    r.runLength += c;
+    if (r.runLength <= s.contour.labelSpacing) {
+        r.startX = X;
+        r.startY = Y;
+        dropRun();
+        return false;
+    }
+    if (!surfaceLabelRoomFits(m, work)) {
+        r.runLength = 0.0f;
+        r.startX = X;
+        r.startY = Y;
+        dropRun();
+        return false;
+    }
+    if (c < m.L) {
+        r.runLength -= c;
+        if (b.count >= kContourBufferPoints) {
+            abandonRun(X, Y);
+            return true;
+        }
+        b.x[b.count] = X;
+        b.y[b.count] = Y;
+        ++b.count;
+        b.labelStart = kLabelRunGathering;
+        return true;
+    }
+    const int k = b.count;
+    const float fx = k >= 2 ? b.x[1] : (k == 1 ? b.x[0] : X);
+    const float fy = k >= 2 ? b.y[1] : (k == 1 ? b.y[0] : Y);
+    const float lx = k <= 1 ? r.startX : b.x[std::max(k - 3, 0)];
+    const float ly = k <= 1 ? r.startY : b.y[std::max(k - 3, 0)];
+    ContourLabelPlace place{};
+    if (!surfaceLabelRunStraight(fx, fy, lx, ly, X, Y) || !surfaceLayLabel(m, X, Y, true, place)) {
+        abandonRun(X, Y);
+        return true;
+    }
+    surfaceSetLabelText(m, place);
+    // The curve runs on to S (window point 2) and stops there.
+    setWindowPoint(2, X, Y);
+    tangentAt(1, 2);
+    const float stx = w.tx[1], sty = w.ty[1];
+    surfaceDrawSmoothPiece(1, 2);
+    drawSmoothBuffer();
+    s.smoothBuffer.count = 0;
+    surfaceWriteLabelNumber(place);
+    ++w.linePoints;
+    if (place.anchorAtPoint) {
+        restartSmoothBuffer(X, Y);
+        setWindowPoint(0, X, Y);
+        setWindowPoint(1, X, Y);
+        w.postLabelMark = kLabelRunGathering;
+        w.postLabelCount = 1;
+    } else {
+        const float ex = surfaceNarrow(place.ax + static_cast<double>(m.L) * place.dx);
+        const float ey = surfaceNarrow(place.ay + static_cast<double>(m.L) * place.dy);
+        restartSmoothBuffer(ex, ey);
+        collectPicturePoint(ex, ey);
+        setWindowPoint(0, ex, ey);
+        w.tx[0] = stx;
+        w.ty[0] = sty;
+        setWindowPoint(1, X, Y);
+    }
+    r.runLength = 0.0f;
+    r.startX = X;
+    r.startY = Y;
+    dropRun();
+    return true;
+}
+
+}  // namespace
+
+void surfaceSmoothTangent(const float* x, const float* y, const int& mode, float& tx, float& ty)
+{
+    const double d1x = static_cast<double>(x[1]) - x[0], d1y = static_cast<double>(y[1]) - y[0];
+    const double d2x = static_cast<double>(x[2]) - x[1], d2y = static_cast<double>(y[2]) - y[1];
+    const double a = d1x * d1x + d1y * d1y, b = d2x * d2x + d2y * d2y;
+    const double s2 = 2.0 * std::sqrt(a * b);
+    double rx = 0.0, ry = 0.0;
+    if (mode == 1) {
+        rx = (b + s2) * d1x - a * d2x;
+        ry = (b + s2) * d1y - a * d2y;
+    } else if (mode == 3) {
+        rx = -b * d1x + (a + s2) * d2x;
+        ry = -b * d1y + (a + s2) * d2y;
+    } else {
+        rx = b * d1x + a * d2x;
+        ry = b * d1y + a * d2y;
+    }
+    tx = surfaceNarrow(rx);
+    ty = surfaceNarrow(ry);
+    if (!std::isfinite(tx) || !std::isfinite(ty)) {
+        tx = 0.0f;
+        ty = 0.0f;
+    }
+}
+
+void surfaceAddSmoothPoint(const float& X, const float& Y)
+{
+    addPoint(X, Y, false);
+}
+
+void surfaceDrawSmoothPiece(const int& from, const int& to)
+{
+    SurfaceLibraryState& s = surfaceState;
+    ContourSmoothWindow& w = s.smoothWindow;
+    s.projection.fitMargin = 0;
+    bool started = false;   // a point with a tangent has been met in this call
+    for (int k = from - 1; k <= to - 1; ++k) {
+        const float px = w.x[k], py = w.y[k];
+        const double tlen = std::hypot(static_cast<double>(w.tx[k]), static_cast<double>(w.ty[k]));
+        if (!hasTangent(w.tx[k], w.ty[k]) || !(tlen > 0.0) || !std::isfinite(tlen)) {
+            if (k != from - 1) addPoint(px, py, true);
+            started = false;
+            continue;
+        }
+        const double u1x = w.tx[k] / tlen, u1y = w.ty[k] / tlen;
+        if (!started) {
+            if (k != from - 1) addPoint(px, py, true);
+            w.p0x = px;
+            w.p0y = py;
+            w.u0x = static_cast<float>(u1x);
+            w.u0y = static_cast<float>(u1y);
+            w.carry = 1.0f;
+            started = true;
+            continue;
+        }
+        const double dx = static_cast<double>(px) - w.p0x, dy = static_cast<double>(py) - w.p0y;
+        const double d2 = dx * dx + dy * dy;
+        const double dot = u1x * w.u0x + u1y * w.u0y;
+        if (d2 <= 1.0) {
+            if (d2 <= s.eps && dot <= kCornerCosine) {
+                addPoint(px, py, false);
+                w.p0x = px;
+                w.p0y = py;
+                w.u0x = static_cast<float>(u1x);
+                w.u0y = static_cast<float>(u1y);
+                w.carry = 1.0f;
+            }
+            continue;
+        }
+        const double kk = 7.0 - dot;
+        const double sx = w.u0x + u1x, sy = w.u0y + u1y;
+        const double b = sx * dx + sy * dy;
+        const double r = std::sqrt(b * b + 2.0 * kk * d2);
+        const double q = (b + r) / d2;
+        const double tEnd = 3.0 * (r - b) / kk;
+        const double a = q / 12.0;
+        const double ax = (q * dx - 3.0 * sx) * a, ay = (q * dy - 3.0 * sy) * a;
+        const double bx = (u1x - w.u0x) * a + ax, by = (u1y - w.u0y) * a + ay;
+        const double cx = -(q / 9.0) * ax, cy = -(q / 9.0) * ay;
+        double t = w.carry;
+        if (std::isfinite(tEnd)) {
+            for (long long n = 0; t <= tEnd && n < kMaxCurvePoints; ++n, t += 1.0) {
+                const double X = w.p0x + t * (w.u0x + t * (bx + t * cx));
+                const double Y = w.p0y + t * (w.u0y + t * (by + t * cy));
+                addPoint(surfaceNarrow(X), surfaceNarrow(Y), false);
+            }
+            w.carry = surfaceNarrow(t - tEnd);
+        }
+        w.p0x = px;
+        w.p0y = py;
+        w.u0x = static_cast<float>(u1x);
+        w.u0y = static_cast<float>(u1y);
+    }
+    // Every piece ends exactly on its last traced point.
+    const float ex = w.x[to - 1], ey = w.y[to - 1];
+    addPoint(ex, ey, false);
+    const ContourSmoothBuffer& sb = s.smoothBuffer;
+    const bool appended = sb.count > 0 && sb.x[sb.count - 1] == ex && sb.y[sb.count - 1] == ey;
+    if (!appended) collectPicturePoint(ex, ey);
+    s.projection.fitMargin = 0;
+}
+
+void surfaceOutputSmoothedLine(const float& x, const float& y, const float& level, int& first,
+                               const int& end, float* work)
+{
+    (void)level;
+    SurfaceLibraryState& s = surfaceState;
+    ContourSmoothWindow& w = s.smoothWindow;
+    ContourLabelRun& r = s.labelRun;
+    const float X = surfaceMapToPictureX(x), Y = surfaceMapToPictureY(y);
+    if (first != 0) {
+        restartSmoothBuffer(X, Y);
+        w.linePoints = 1;
+        w.closeX = X;
+        w.closeY = Y;
+        w.closeTx = 0.0f;
+        w.closeTy = 0.0f;
+        setWindowPoint(0, X, Y);
+        setWindowPoint(1, X, Y);
+        w.postLabelMark = 0;
+        w.postLabelCount = 0;
+        r.runLength = s.contour.labelSpacing * 0.5f;
+        r.startX = X;
+        r.startY = Y;
+        dropRun();
+        surfaceCollectContourPoint(x, y);
+        first = 0;
+        r.prevX = X;
+        r.prevY = Y;
+        if (end == 0) return;
+    }
+    if (end == 0 && std::fabs(X - r.prevX) < 0.001f && std::fabs(Y - r.prevY) < 0.001f) return;
+    bool used = false;
+    if (end == 0 && surfaceLabelsDue()) {
+        if (w.linePoints >= 3 && w.postLabelMark != kLabelRunGathering) {
+            used = labelStep(X, Y, work);
+        } else {
+            // The window is filling: the run start follows the line.
+            r.runLength += surfaceNarrow(std::hypot(static_cast<double>(X) - r.startX,
+                                                    static_cast<double>(Y) - r.startY));
+            r.startX = X;
+            r.startY = Y;
+        }
+    }
+    if (!used) {
+        if (end != 0) {
+            if (s.lineBuffer.count > 0) {
+                const int n = s.lineBuffer.count;
+                dropRun();
+                for (int k = 0; k < n; ++k) enterWindow(s.lineBuffer.x[k], s.lineBuffer.y[k]);
+            }
+            finishLine(X, Y);
+            if (s.outputEnabled == 1) drawSmoothBuffer();
+            s.smoothBuffer.count = 0;
+            if (surfaceLabelsDue()) surfaceResetLabelText();
+        } else {
+            enterWindow(X, Y);
+        }
+    }
+    r.prevX = X;
+    r.prevY = Y;
+}

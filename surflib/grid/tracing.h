@@ -1,0 +1,92 @@
+// tracing.h - the gridded contour tracer and the map drivers built on it.
+//
+// The grid lies in the workspace at partition.grid (nx * ny reals, x fastest), the edge flags
+// of the tracer at partition.edgeFlags (nx * ny reals).  Every traced point is handed, in map
+// coordinates, to the plain output (grid/labels.cpp) or, with the smoothed-line switch on, to
+// the smoothed output (grid/smoothing.cpp); both place contour labels and may also collect the
+// points for a contour data set (ContourPointCollection).
+#ifndef SURFLIB_GRID_TRACING_H
+#define SURFLIB_GRID_TRACING_H
+
+// Tracing phases (SurfaceLibraryState::tracingPhase).
+constexpr int kTracingBoundary = 0;   // open lines, started on the grid's boundary
+constexpr int kTracingInterior = 1;   // closed lines, started on flagged interior edges
+
+// True when the workspace of wsize words holds the grid and edge flags of the current
+// GridState at the current partition (computed without overflow).
+bool surfaceGridFitsWorkspace(const int& wsize);
+
+// Traces every line of one level over the recorded grid: mx = nx - 1, my = ny - 1.
+void surfaceTraceGridContour(const int& mx, const int& my, const float& level, const int& wsize,
+                             float* work);
+// Sets the edge flags of one level (1.0 on horizontal edges crossed upwards, else 0.0).
+void surfaceMarkGridEdges(const int& mx, const int& my, const float& level, float* work);
+// Follows one line from the edge of node (i + 1, j + 1) to its neighbour (i + 1 + di,
+// j + 1 + dj), the first node at or above the level, the second below.  The tracing phase
+// must be set.  end is 1 once the line's last point has been handed out.
+void surfaceFollowGridContour(const int& i, const int& j, const int& di, const int& dj,
+                              const int& mx, const int& my, const float& level,
+                              const int& wsize, float* work, int& end);
+// Advances the rhythm of labelled levels by one level (labelSkip levels left unlabelled).
+void surfaceAdvanceLabelRhythm();
+
+// The two outputs of a traced point (map coordinates).  first: on for a line's first point,
+// cleared by the output; end: on for its last point.
+void surfaceOutputContourLine(const float& x, const float& y, const float& level, int& first,
+                              const int& end, float* work);
+void surfaceOutputSmoothedLine(const float& x, const float& y, const float& level, int& first,
+                               const int& end, float* work);
+// Appends one point (map coordinates) to the contour data set being collected, if any;
+// beyond the caller's capacity warning -38 once and collection stops.
+void surfaceCollectContourPoint(const float& x, const float& y);
+
+// The smoothed output's pieces: the tangent of a three-point window (mode 1 first, 2 middle,
+// 3 last point), the curve from window point `from` to `to` into ContourSmoothBuffer, and one
+// picture point added to that buffer against the map clip rectangle.
+void surfaceSmoothTangent(const float* x, const float* y, const int& mode, float& tx, float& ty);
+void surfaceDrawSmoothPiece(const int& from, const int& to);
+void surfaceAddSmoothPoint(const float& X, const float& Y);
+
+// Room beside the level at the edge from node (i, j) to (i + di, j + dj): writes
+// labelRun.roomBelow and labelRun.roomAbove.
+void surfaceMeasureLabelRoom(const int& i, const int& j, const int& di, const int& dj,
+                             const float& level, const float* work);
+
+// Map to picture coordinates through MapTransform.
+float surfaceMapToPictureX(float x);
+float surfaceMapToPictureY(float y);
+float surfacePictureToMapX(float X);
+float surfacePictureToMapY(float Y);
+
+// Draws n points through surfaceDrawMapPolyline without touching the caller's arrays, when the
+// output switch is 1.
+void surfaceDrawContourPoints(int n, const float* x, const float* y);
+
+// The driver of DRACON and GRDCON.
+void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xmax, const int& ny,
+                               const float& ymin, const float& ymax, const float* z,
+                               const int& ncont, const int& lineSwitch, const int& wsize,
+                               float* work);
+
+// Traces the levels first, first + step, ... while they stay at or below zHigh (with a slack of
+// 1e-5 of the range's magnitude), or, with listCount > 0, the first n heights of the level
+// list.  The level list is rebuilt with the drawn levels and their pens.
+void surfaceDrawLevels(double first, double step, double zLow, double zHigh, int listCount,
+                       int n, const int& wsize, float* work);
+
+// Helpers shared by the map drivers (grid/contourmap.cpp).
+// The pen of the k-th level of a map (k from 0): majorLinePen for the first and every
+// (majorLineEvery + 1)-th level with pensSet, else linePen; the entry colour without pensSet.
+int surfaceLevelPen(int k);
+// Appends a drawn level to the level list: up to 100 entries, the 101st marks overflow.
+void surfaceListDrawnLevel(const float& level, const int& pen);
+// Selects the smoothed-line switch from a caller's switch (warning -45 for other values).
+void surfaceSetLineSwitch(const int& lineSwitch);
+// Ends a base drawing that failed after it began: no drawing and no recorded map to add to.
+void surfaceAbandonDrawing();
+// Widens a flat height range by magnitude so that low stays below high.
+void surfaceWidenFlatRange(float& low, float& high);
+// Lays the map frame out (drawn = false, frame type 3) or draws it; false on status 13.
+bool surfaceMapFrame(bool drawn);
+
+#endif
