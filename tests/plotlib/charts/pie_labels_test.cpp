@@ -122,6 +122,10 @@ TEST_F(PieLabelsTest, LabelSwitchTwoWritesNothingForBlankLabels) {
     EXPECT_TRUE(texts().empty());
     EXPECT_TRUE(callsOf("kernelDrawLineTo").empty());
     EXPECT_EQ(callsOf("kernelSetRoutineName")[0], "kernelSetRoutineName 2 \"SEGSTR\"");
+    // A segment that sweeps nothing has no room for a label.
+    startLog();
+    SEGSTR(-1, 360.0f, 0.0f, "x", 1, 1);
+    EXPECT_TRUE(texts().empty());
     // Outline code 1 closes the segment, 0 leaves the start radius open.
     for (int code : {0, 1}) {
         startLog();
