@@ -97,20 +97,26 @@ TEST_F(Conventions, FillStylesAndPens)
     const float lo[] = {1.0f, 2.0f, 3.0f}, hi[] = {2.0f, 4.0f, 5.0f};
     const float b = 0.0f, fraction = 0.5f;
     const int one = 1;
-    const std::vector<std::pair<const char*, std::function<void(const int*, const int*)>>> fillers = {
-        {"AREFIL", [&](const int* s, const int* p) { AREFIL(lo, hi, lo, hi, 3, one, s, p); }},
-        {"BARFIL", [&](const int* s, const int* p) { BARFIL(lo, hi, 3, fraction, s, p); }},
-        {"HISFIL", [&](const int* s, const int* p) { HISFIL(hi, 3, fraction, s, p); }},
-        {"STPFIL", [&](const int* s, const int* p) { STPFIL(lo, hi, hi, 3, b, one, s, p); }},
-        {"TEXFIL", [&](const int* s, const int* p) { TEXFIL(b, b, 3, s, p, "", 0); }},
+    struct Filler {
+        const char* routine;
+        bool categories;   // bars and histograms stand on a category axis
+        std::function<void(const int*, const int*)> fill;
     };
-    for (const auto& [name, fill] : fillers) {
-        SCOPED_TRACE(name);
-        categoryAxis(1, 3);
-        if (std::string(name) == "AREFIL" || std::string(name) == "STPFIL") valueAxes();
+    const std::vector<Filler> fillers = {
+        {"kpFillAreaChart(AREFIL)", false, [&](const int* s, const int* p) { AREFIL(lo, hi, lo, hi, 3, one, s, p); }},
+        {"kpFillBarChart(BARFIL)", true, [&](const int* s, const int* p) { BARFIL(lo, hi, 3, fraction, s, p); }},
+        {"kpFillHistogram(HISFIL)", true, [&](const int* s, const int* p) { HISFIL(hi, 3, fraction, s, p); }},
+        {"kpFillStepChart(STPFIL)", false, [&](const int* s, const int* p) { STPFIL(lo, hi, hi, 3, b, one, s, p); }},
+        {"kpDisplayFillColumn(TEXFIL)", false, [&](const int* s, const int* p) { TEXFIL(b, b, 3, s, p, "", 0); }},
+    };
+    for (const auto& [routine, categories, fill] : fillers) {
+        SCOPED_TRACE(routine);
+        if (categories) categoryAxis(1, 3);
+        else valueAxes();
         const int styles[] = {-1, -2, 3}, pens[] = {-5, 4, -7};
         auto got = fills(run([&] { fill(styles, pens); }));
         EXPECT_EQ(errors(), std::vector<int>{-508});
+        EXPECT_EQ(routinesReported(), std::vector<std::string>{routine});
         ASSERT_EQ(got.size(), 2u);
         EXPECT_EQ(got[0].substr(0, 5), "-1 5 ");
         EXPECT_EQ(got[1].substr(0, 4), "3 7 ");
@@ -181,5 +187,9 @@ TEST_F(Conventions, PlacementCodesAndFixedAnchors)
         EXPECT_EQ(numbers, c.numbers);
         const bool warned = std::string(c.name) != "HISVAL";
         EXPECT_EQ(errors(), warned ? std::vector<int>{-552} : std::vector<int>{});
+        if (warned) {
+            EXPECT_NE(routinesReported().front().find(std::string("(") + c.name + ")"),
+                      std::string::npos);
+        }
     }
 }
