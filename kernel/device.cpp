@@ -246,15 +246,16 @@ void deviceWriteFile() { writePng(); }
 
 // ---- the private link ------------------------------------------------------------------------
 
+// Linking always starts a new context: a new surface may sit where an old one was.
 void linkRasterTarget(cairo_surface_t* surface) {
-    deviceFlushStroke();
+    dropContext();
     state().device.linkedRaster = surface;
     state().picture.rasterSet = false;
     deviceActive();
 }
 
 void linkPageTarget(cairo_surface_t* pdfSurface, double widthPoints, double heightPoints) {
-    deviceFlushStroke();
+    dropContext();
     DeviceState& d = state().device;
     bool ok = pdfSurface != nullptr && std::isfinite(widthPoints) && std::isfinite(heightPoints) &&
               widthPoints > 0.0 && heightPoints > 0.0;

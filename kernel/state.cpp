@@ -12,12 +12,6 @@ namespace tarv {
 
 KernelState& state() {
     static KernelState s;
-    static bool initialised = false;
-    if (!initialised) {
-        initialised = true;
-        s.settings.integers = {{4, INT_MAX}, {22, 0}, {23, 0}};
-        s.settings.reals = {{2, FLT_MAX}, {3, FLT_MIN}};
-    }
     return s;
 }
 
@@ -29,8 +23,6 @@ void resetValues(bool libraryFlagsToo) {
     s.curve = CurveEnds{};
     s.picture = PictureState{};
     s.settings = SettingsState{};
-    s.settings.integers = {{4, INT_MAX}, {22, 0}, {23, 0}};
-    s.settings.reals = {{2, FLT_MAX}, {3, FLT_MIN}};
     s.book.routineName.clear();
     s.book.opened = false;
     if (libraryFlagsToo) s.book.libraryOpen.fill(0);

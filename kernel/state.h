@@ -65,6 +65,7 @@
 #include <algorithm>
 #include <array>
 #include <cfloat>
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -131,8 +132,8 @@ struct PictureState {
 };
 
 struct SettingsState {
-    std::vector<std::pair<int, int>> integers;   // code, value
-    std::vector<std::pair<int, float>> reals;
+    std::vector<std::pair<int, int>> integers{{4, INT_MAX}, {22, 0}, {23, 0}};   // code, value
+    std::vector<std::pair<int, float>> reals{{2, FLT_MAX}, {3, FLT_MIN}};
     std::array<float, 6> block91{0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f};
     int setting21 = 0;
     int block315 = 0;
