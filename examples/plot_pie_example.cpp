@@ -1,6 +1,7 @@
 // plot_pie_example - a pie chart and a polar chart side by side.  The pie on the left has two
 // segments pulled out and its labels in boxes cut out of the fills (the label text and the
-// percentage); a smaller pie below the title shows leader labels with values.  The right half
+// percentage); two small pies above it show leader labels with values and radial percentage
+// labels with the segments drawn one by one (SEGCHA).  The right half
 // holds an XY polar chart of a rose curve with its radial axes, rings and spokes.  Written to
 // plot_pie_example.png in the current directory.
 #include <cmath>
@@ -54,6 +55,22 @@ void leaderPie()
     PIECHA(values, labels, labelLength, n, styles, pens);
 }
 
+void radialSegments()
+{
+    // Three segments drawn one by one, with radial percentages, in the top left corner.
+    PIESET();
+    const float radius = 60.0f, x = 90.0f, y = 630.0f;
+    PIEPAP(radius, x, y);
+    const int radial = 1, on = 1, off = 0;
+    const float everyLabel = 0.0f;
+    PIEANN(radial, off, on, off, everyLabel);
+    const float angles[4] = {30.0f, 150.0f, 240.0f, 390.0f};
+    const int styles[3] = {0, 0, 0}, pens[3] = {10, 11, 12};
+    const float unused = 0.0f;
+    for (int k = 0; k < 3; ++k)
+        SEGCHA(angles[k], angles[k + 1], unused, "", 0, styles[k], pens[k]);
+}
+
 void polar()
 {
     // The right half: a three-petalled rose r = cos 3t as x, y points.
@@ -77,6 +94,7 @@ void picture()
     kernelSetColour(1);
     pie();
     leaderPie();
+    radialSegments();
     polar();
     const float whole[4] = {0.0f, 1000.0f, 0.0f, 750.0f};
     GRFBND(whole[0], whole[1], whole[2], whole[3]);

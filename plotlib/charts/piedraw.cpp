@@ -154,7 +154,8 @@ void boxedPasses(const PieSegments& g, const float* values, const char* labels, 
         graphClearPieBuffer();
         int used = 0;
         const char* label = labelOf(labels, length, i, used);
-        if (p.boxType >= 2) graphDrawBoxedPieLabel(g.a1[i], g.a2[i], label, used, values[i], p.boxType);
+        if (p.boxType >= 2)
+            graphDrawBoxedPieLabel(g.a1[i], g.a2[i], label, used, values[i], p.boxType);
         graphFillPieSegment(g.a1[i], g.a2[i], styles[i], pens[i]);
     }
     for (int i = 0; i < g.n; ++i) {

@@ -95,7 +95,8 @@ void graphMeasurePieLabel(const char* label, int length, float value, float swee
         kernelFormatInteger(l.wholeValue, -total, l.valueText, kNumberLength);
     } else {
         // No 32-bit integer holds it: the field shows that the number does not fit.
-        std::memset(l.valueText, '*', static_cast<std::size_t>(std::clamp(total, 1, kNumberLength)));
+        const int stars = std::clamp(total, 1, kNumberLength);
+        std::memset(l.valueText, '*', static_cast<std::size_t>(stars));
     }
 }
 
