@@ -349,7 +349,7 @@ void POLXY(const float* x, const float* y, const int& n, const int& lineCode);
 // legacy routine unchanged.  A record-taking long form with a count below 1 calls nothing.
 
 // The option codes of the long forms.
-enum KpOptionCode : int {
+enum LongFormCodes : int {
     kpScalingMode4 = 31512,          // graph scaling mode 4 (kpSetGraphScaling)
     kpCurveKind4 = 32511,            // curve kind 4 (sign carried)
     kpScalingMode3 = 32513,          // graph scaling mode 3, equal scaling of both axes

@@ -11,7 +11,7 @@
 //   - pairs of codes that choose one legacy value, remembered per routine for the whole
 //     process so that a pair matching no case repeats the value of the last one that did;
 //   - the temporaries that hold the fields of a record array for one call.
-// The codes themselves are published in tplotlib.h (KpOptionCode).
+// The codes themselves are published in tplotlib.h (LongFormCodes).
 #ifndef PLOTLIB_LONGFORM_CODES_H
 #define PLOTLIB_LONGFORM_CODES_H
 
