@@ -21,9 +21,11 @@ struct DrawnLine {
 };
 
 class MapFixture : public SurfaceTest {
-protected:
-    std::vector<float> work;
+public:
+    std::vector<float> work;   // the workspace of the map
+    int wsize() const { return static_cast<int>(work.size()); }
 
+protected:
     void SetUp() override
     {
         SurfaceTest::SetUp();
@@ -83,8 +85,8 @@ protected:
         ASSERT_EQ(status, 0);
     }
 
-    int wsize() const { return static_cast<int>(work.size()); }
-
+public:
+    // The numbers of one log line, array brackets and the arrow left out.
     static std::vector<float> numbersIn(const std::string& line)
     {
         std::vector<float> v;
@@ -103,6 +105,7 @@ protected:
         return v;
     }
 
+protected:
     // The polylines of the log: each kernelMovePen followed by kernelDrawLineTo calls.
     static std::vector<DrawnLine> polylines(const std::vector<std::string>& lines)
     {
