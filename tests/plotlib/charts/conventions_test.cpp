@@ -1,6 +1,7 @@
 // What the chart families share: the count check under each routine's name, the fill
 // convention, the two names of the outline routines, placement codes and fixed anchors.
 #include <climits>
+#include <cmath>
 #include <functional>
 #include <string>
 #include <vector>
@@ -191,5 +192,32 @@ TEST_F(Conventions, PlacementCodesAndFixedAnchors)
             EXPECT_NE(routinesReported().front().find(std::string("(") + c.name + ")"),
                       std::string::npos);
         }
+    }
+}
+
+// Data that are no numbers or endless give each plot routine a range it cannot lay
+// intervals over: the axis takes its default range with warning -520 and the chart is drawn
+// on finite, annotated axes.
+TEST_F(Conventions, NonFiniteDataLeaveFiniteAxes)
+{
+    const float nan = std::nanf(""), inf = INFINITY;
+    const float a[] = {nan, 2.0f, 3.0f}, b[] = {1.0f, inf, 4.0f}, c[] = {1.0f, 2.0f, 3.0f};
+    const float none = 0.0f, half = 0.5f;
+    const std::vector<std::pair<const char*, std::function<void()>>> plots = {
+        {"BARCHA", [&] { BARCHA(a, b, 3, 1, half, none, none); }},
+        {"HISCHA", [&] { HISCHA(b, 3, 0, half, none, none); }},
+        {"ARECHA", [&] { ARECHA(a, b, c, c, 3, 0); }},
+        {"STPCHA", [&] { STPCHA(a, c, b, 3, 0, none, 2); }},
+    };
+    for (const auto& [name, plot] : plots) {
+        SCOPED_TRACE(name);
+        const auto placed = texts(run(plot));
+        EXPECT_GE(placed.size(), 10u);
+        for (const std::string& t : placed) {
+            EXPECT_EQ(t.find("nan"), std::string::npos) << t;
+            EXPECT_EQ(t.find("inf"), std::string::npos) << t;
+            EXPECT_EQ(t.find('*', t.find('"')), std::string::npos) << t;
+        }
+        EXPECT_EQ(errors(), std::vector<int>{-520});
     }
 }
