@@ -226,6 +226,29 @@ struct NetworkLayout {
     int descriptor[4];
     float tracingWorking;
     float bandFillWorking[2];
+    // The network's own copies of what the random-point gridding shares in GridState: its
+    // point count, its bucket grid (nb by nb cells from the lower-left corner), and the hull
+    // point its hull walks start from.
+    int pointCount;
+    int hullStart;
+    int bucketCount;
+    float bucketLeft, bucketBottom, bucketWidth, bucketHeight;
+};
+
+// Working values of the network interpolation: the last locate, the last local fit and its
+// gradient, the crossing flag of the last level search, the label clearances, and the last
+// spot-height query.
+struct NetworkWorking {
+    int inside;                     // flag of the last locate
+    int triangle, subTriangle, edge, vertex;
+    float lambda[3];                // barycentric coordinates in the triangle found
+    int nearestHullPoint;
+    float fit[6];                   // c0 .. c5 of the last local fit
+    float fitGradient[2];
+    int crossingFound;              // flag
+    float clearanceAbove, clearanceBelow;
+    float spotHeight, spotDzdx, spotDzdy;
+    int spotTriangle;
 };
 
 // The caller's kernel drawing state saved at entry, and the drawing layer's own state.
@@ -290,6 +313,7 @@ struct ContourSmoothWindow {
     float x[3], y[3];
     float tx[3], ty[3];             // unnormalised tangents; (0, 0) is none
     int linePoints;                 // points of the current line so far
+    float backX, backY;             // the point shifted out of the window last
     float closeX, closeY;           // second point of a closed line, where it closes
     float closeTx, closeTy;
     int postLabelMark;              // 999 while the window refills after a label
@@ -348,6 +372,7 @@ struct SurfaceLibraryState {
     SurfaceSettings surface;
     NetworkSettings networkSettings;
     NetworkLayout network;
+    NetworkWorking networkWork;
     SurfaceSavedKernelState saved;
     WorkspacePartition partition;
     SurfaceNiceSteps nice;

@@ -89,6 +89,8 @@ void tangentAt(int k, int mode)
 void shiftWindow()
 {
     ContourSmoothWindow& w = surfaceState.smoothWindow;
+    w.backX = w.x[0];
+    w.backY = w.y[0];
     w.x[0] = w.x[1];
     w.y[0] = w.y[1];
     w.tx[0] = w.tx[1];
@@ -156,10 +158,35 @@ void enterWindow(float X, float Y)
     shiftWindow();
 }
 
+// The last point of a line that repeats the point before it: the line ends on that point,
+// whose end tangent comes from the window as it was (a repeated point has no direction).
+bool finishOnRepeatedPoint(float X, float Y)
+{
+    SurfaceLibraryState& s = surfaceState;
+    ContourSmoothWindow& w = s.smoothWindow;
+    const bool repeated = std::fabs(X - w.x[1]) < 0.001f && std::fabs(Y - w.y[1]) < 0.001f;
+    if (!repeated || w.linePoints < 3 || w.postLabelMark == kLabelRunGathering) return false;
+    if (s.tracingPhase == kTracingInterior) {
+        if (w.linePoints < 4) return false;
+        w.x[2] = w.closeX;
+        w.y[2] = w.closeY;
+        w.tx[2] = w.closeTx;
+        w.ty[2] = w.closeTy;
+        tangentAt(1, 2);
+        surfaceDrawSmoothPiece(1, 3);
+        return true;
+    }
+    const float bx[3] = {w.backX, w.x[0], w.x[1]}, by[3] = {w.backY, w.y[0], w.y[1]};
+    surfaceSmoothTangent(bx, by, 3, w.tx[1], w.ty[1]);
+    surfaceDrawSmoothPiece(1, 2);
+    return true;
+}
+
 void finishLine(float X, float Y)
 {
     SurfaceLibraryState& s = surfaceState;
     ContourSmoothWindow& w = s.smoothWindow;
+    if (finishOnRepeatedPoint(X, Y)) return;
     ++w.linePoints;
     if (w.postLabelMark == kLabelRunGathering && w.postLabelCount == 1) {
         setWindowPoint(1, w.x[0], w.y[0]);

@@ -1,0 +1,239 @@
+// Tests of scattered-point and function gridding: node values against known functions, the
+// point-count, window and workspace rules, the caller's arrays left as they were, and the
+// random-point and function contour maps.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "../surface_test.h"
+#include "contour_test_util.h"
+#include "frame/state.h"
+#include "tterrlib.h"
+
+namespace {
+
+struct Points {
+    std::vector<float> x, y, z;
+};
+
+// n by n points on a slightly irregular lattice over [0, 10] by [0, 20], heights f(x, y).
+Points scattered(int n, const std::function<float(float, float)>& f)
+{
+    Points p;
+    for (int j = 0; j < n; ++j) {
+        for (int i = 0; i < n; ++i) {
+            const float x = 10.0f * i / (n - 1) + ((i * 7 + j * 3) % 5 - 2) * 0.01f * (i > 0 && i < n - 1);
+            const float y = 20.0f * j / (n - 1) + ((i * 5 + j) % 3 - 1) * 0.02f * (j > 0 && j < n - 1);
+            p.x.push_back(x);
+            p.y.push_back(y);
+            p.z.push_back(f(x, y));
+        }
+    }
+    return p;
+}
+
+class GriddingTest : public SurfaceTest {
+protected:
+    void SetUp() override
+    {
+        SurfaceTest::SetUp();
+        SURF();
+        CONFRA(1);
+        CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
+    }
+
+    // RANGRD over the data's own extents onto nx by ny.
+    std::vector<float> randomGrid(Points& p, int nx, int ny, float x0, float x1, float y0, float y1)
+    {
+        std::vector<float> g(static_cast<size_t>(nx) * ny, -999.0f);
+        int size = 0;
+        const int n = static_cast<int>(p.x.size());
+        size = 2 * nx * ny + 4 * n;
+        work.assign(size, 0.0f);
+        RANGRD(n, p.x.data(), p.y.data(), p.z.data(), nx, x0, x1, ny, y0, y1, g.data(), size,
+               work.data());
+        return g;
+    }
+
+    std::vector<float> work;
+};
+
+TEST_F(GriddingTest, PlaneFitReproducesAPlaneAtEveryNode)
+{
+    auto plane = [](float x, float y) { return 2.0f * x - 0.5f * y + 7.0f; };
+    for (int method : {0, 1}) {
+        SetUp();
+        RANINT(method, 0.1f);
+        Points p = scattered(8, plane);
+        const std::vector<float> g = randomGrid(p, 6, 5, 0.0f, 10.0f, 0.0f, 20.0f);
+        const GridState& gs = surfaceState.grid;
+        for (int j = 0; j < 5; ++j) {
+            for (int i = 0; i < 6; ++i) {
+                const float x = gs.xMin + i * gs.xSpacing, y = gs.yMin + j * gs.ySpacing;
+                EXPECT_NEAR(g[j * 6 + i], plane(x, y), 2e-3) << method << " " << i << "," << j;
+            }
+        }
+        EXPECT_TRUE(reported().empty());
+    }
+}
+
+TEST_F(GriddingTest, WeightedAverageStaysWithinTheDataAndNeverWarns)
+{
+    RANINT(2, 0.0f);
+    auto bowl = [](float x, float y) { return (x - 5) * (x - 5) + 0.25f * (y - 10) * (y - 10); };
+    Points p = scattered(9, bowl);
+    const std::vector<float> g = randomGrid(p, 11, 11, 0.0f, 10.0f, 0.0f, 20.0f);
+    for (float v : g) {
+        EXPECT_GE(v, 0.0f);
+        EXPECT_LE(v, 50.0f);
+    }
+    EXPECT_TRUE(reported().empty());
+}
+
+TEST_F(GriddingTest, PointOnANodeGivesItsOwnHeightAndFlatDataAConstantGrid)
+{
+    auto wave = [](float x, float y) { return std::sin(x) * std::cos(0.3f * y) * 10.0f; };
+    Points p = scattered(7, wave);
+    // (5, 10) is both a data point (the middle of the lattice) and a node of a 3 by 3 grid.
+    p.x[24] = 5.0f;
+    p.y[24] = 10.0f;
+    p.z[24] = 123.0f;
+    for (int method : {0, 1, 2}) {
+        Points q = p;
+        RANINT(method, 0.0f);
+        const std::vector<float> g = randomGrid(q, 3, 3, 0.0f, 10.0f, 0.0f, 20.0f);
+        EXPECT_FLOAT_EQ(g[4], 123.0f) << method;
+    }
+    Points flat = scattered(4, [](float, float) { return 3.5f; });
+    const std::vector<float> g = randomGrid(flat, 5, 5, 0.0f, 10.0f, 0.0f, 20.0f);
+    for (float v : g) EXPECT_FLOAT_EQ(v, 3.5f);
+}
+
+TEST_F(GriddingTest, CallerArraysComeBackAsGiven)
+{
+    Points p = scattered(5, [](float x, float y) { return x + y; });
+    const Points before = p;
+    randomGrid(p, 7, 7, 0.0f, 10.0f, 0.0f, 20.0f);
+    for (size_t k = 0; k < p.x.size(); ++k) {
+        EXPECT_NEAR(p.x[k], before.x[k], 1e-4);
+        EXPECT_NEAR(p.y[k], before.y[k], 1e-4);
+        EXPECT_EQ(p.z[k], before.z[k]);
+    }
+}
+
+TEST_F(GriddingTest, WindowBeyondTheDataIsReplacedByTheDataExtents)
+{
+    Points p = scattered(5, [](float x, float y) { return x * y; });
+    randomGrid(p, 5, 5, -5.0f, 10.0f, 0.0f, 20.0f);
+    EXPECT_EQ(reported(), std::vector<int>{-1007});
+    const GridState& g = surfaceState.grid;
+    EXPECT_NEAR(g.xMin, -1e-4, 1e-6);
+    EXPECT_NEAR(g.xMax, 10.0001, 1e-4);
+    EXPECT_NEAR(g.yMin, -2e-4, 1e-6);
+
+    // A window inside the data stays.
+    tarv::errorLogClear();
+    Points q = scattered(5, [](float x, float y) { return x * y; });
+    randomGrid(q, 5, 5, 1.0f, 9.0f, 2.0f, 18.0f);
+    EXPECT_TRUE(reported().empty());
+    EXPECT_FLOAT_EQ(surfaceState.grid.xMin, 1.0f);
+    EXPECT_FLOAT_EQ(surfaceState.grid.yMax, 18.0f);
+}
+
+TEST_F(GriddingTest, RefusedPointSetsGridNothing)
+{
+    std::vector<float> g(25, -1.0f);
+    std::vector<float> w(200);
+    Points nine = scattered(3, [](float x, float) { return x; });
+    struct Case {
+        const char* what;
+        int n;
+        int wsize;
+        int errors;
+    };
+    const Case cases[] = {
+        {"eight points", 8, 200, 1002},
+        {"no points", 0, 200, 1002},
+        {"negative count", -3, 200, 1002},
+        {"short workspace", 9, 2 * 25 + 4 * 9 - 1, 1003},
+    };
+    for (const Case& c : cases) {
+        tarv::errorLogClear();
+        Points q = nine;
+        RANGRD(c.n, q.x.data(), q.y.data(), q.z.data(), 5, 0.0f, 10.0f, 5, 0.0f, 20.0f, g.data(),
+               c.wsize, w.data());
+        EXPECT_EQ(reported(), std::vector<int>{c.errors}) << c.what;
+        for (float v : g) EXPECT_EQ(v, -1.0f) << c.what;
+    }
+    // Points that are not numbers take no part: eight usable ones are too few.
+    Points holes = nine;
+    holes.z[4] = NAN;
+    tarv::errorLogClear();
+    RANGRD(9, holes.x.data(), holes.y.data(), holes.z.data(), 5, 0.0f, 10.0f, 5, 0.0f, 20.0f,
+           g.data(), 200, w.data());
+    EXPECT_EQ(reported(), std::vector<int>{1002});
+}
+
+TEST_F(GriddingTest, FunctionIsSampledOncePerNodeRowByRow)
+{
+    static std::vector<Pt> visits;
+    visits.clear();
+    auto f = [](const float& x, const float& y) {
+        visits.push_back({x, y});
+        return x * x - y;
+    };
+    std::vector<float> g(12);
+    std::vector<float> w(24);
+    FUNGRD(f, 4, 0.0f, 3.0f, 3, 10.0f, 12.0f, g.data(), 24, w.data());
+    ASSERT_EQ(visits.size(), 12u);
+    for (int j = 0; j < 3; ++j) {
+        for (int i = 0; i < 4; ++i) {
+            EXPECT_FLOAT_EQ(visits[j * 4 + i].x, static_cast<float>(i));
+            EXPECT_FLOAT_EQ(visits[j * 4 + i].y, 10.0f + j);
+            EXPECT_FLOAT_EQ(g[j * 4 + i], static_cast<float>(i * i - (10 + j)));
+        }
+    }
+    // Too short a workspace: nothing sampled.
+    visits.clear();
+    FUNGRD(f, 4, 0.0f, 3.0f, 3, 10.0f, 12.0f, g.data(), 11, w.data());
+    EXPECT_TRUE(visits.empty());
+    EXPECT_EQ(reported(), std::vector<int>{1003});
+}
+
+TEST_F(GriddingTest, RandomAndFunctionMapsContourTheirGrid)
+{
+    Points p = scattered(6, [](float x, float y) { return x + 0.5f * y; });
+    capture();
+    RANCON(36, p.x.data(), p.y.data(), p.z.data(), 4, 0);
+    std::vector<std::string> log = calls();
+    EXPECT_TRUE(reported().empty());
+    EXPECT_EQ(surfaceState.grid.nx, 31);
+    // Levels 0, 5, ..., 20 (the plane runs from 0 to 20): straight lines x + y / 2 = level.
+    ASSERT_EQ(surfaceState.levels.count, 5);
+    for (const Line& l : polylinesOf(log)) {
+        if (l.size() == 6) continue;   // the box
+        const Pt a = toMap(l.front()), b = toMap(l.back());
+        EXPECT_NEAR(a.x + 0.5 * a.y, b.x + 0.5 * b.y, 0.05);
+    }
+
+    SetUp();
+    auto f = [](const float& x, const float& y) { return x * x + y * y; };
+    FUNCON(-1.0f, 1.0f, -1.0f, 1.0f, f, 4, 0);
+    EXPECT_TRUE(reported().empty());
+    EXPECT_GE(surfaceState.levels.count, 3);
+    // Flat function: no map.
+    auto flat = [](const float&, const float&) { return 1.0f; };
+    FUNCON(-1.0f, 1.0f, -1.0f, 1.0f, flat, 4, 0);
+    EXPECT_EQ(reported(), std::vector<int>{1017});
+    // Too many points for the library's own workspace.
+    tarv::errorLogClear();
+    Points many = scattered(22, [](float x, float) { return x; });
+    RANCON(484, many.x.data(), many.y.data(), many.z.data(), 4, 0);
+    EXPECT_EQ(reported(), std::vector<int>{1003});
+    ADDCON(1.0f, 0, 3800, surfaceState.internalWork);
+    EXPECT_EQ(reported(), (std::vector<int>{1003, 1004}));
+}
+
+}  // namespace

@@ -1,0 +1,275 @@
+// Tests of contour labels within plain and smoothed lines: where they are due, the gap cut
+// for them, the room between neighbouring lines, their direction and pen, that they never
+// overlap, and the smoothed output's curve, clip and buffer.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <cstdio>
+#include <vector>
+
+#include "../surface_test.h"
+#include "contour_test_util.h"
+#include "frame/state.h"
+#include "grid/labels.h"
+#include "grid/tracing.h"
+#include "tterrlib.h"
+
+namespace {
+
+// Heights rising in y (z = j) or falling (z = ny - 1 - j) on an nx by ny grid over
+// [0, nx - 1] by [0, ny - 1]: the level ny / 2 is one straight horizontal line 80 picture
+// units per map unit long on the default picture.
+std::vector<float> ramp(int nx, int ny, bool rising)
+{
+    std::vector<float> z;
+    for (int j = 0; j < ny; ++j) {
+        for (int i = 0; i < nx; ++i) z.push_back(static_cast<float>(rising ? j : ny - 1 - j));
+    }
+    return z;
+}
+
+class ContourLabelTest : public SurfaceTest {
+protected:
+    void SetUp() override
+    {
+        SurfaceTest::SetUp();
+        SURF();
+        CONFRA(1);
+    }
+
+    // The map of the ramp with levels 0, 1, 2 (the middle one a straight line of 800 units).
+    std::vector<std::string> drawRamp(bool rising, int lineSwitch = 0)
+    {
+        z = ramp(11, 3, rising);
+        work.assign(100, 0.0f);
+        capture();
+        DRACON(11, 0.0f, 10.0f, 3, 0.0f, 2.0f, z.data(), 2, lineSwitch, 100, work.data());
+        return calls();
+    }
+
+    // Label texts drawn with the given text.
+    static int labelsReading(const std::vector<std::string>& log, const std::string& text)
+    {
+        int n = 0;
+        for (const std::string& t : textsOf(log)) n += t == text ? 1 : 0;
+        return n;
+    }
+
+    std::vector<float> z;
+    std::vector<float> work;
+};
+
+TEST_F(ContourLabelTest, LabelsAreDueAfterHalfASpacingAndThenEverySpacing)
+{
+    struct Case {
+        float spacing;
+        int labels;   // on the middle line, 800 units long
+    };
+    // Traced points lie 80 units apart: labels stand on them, every third point at 200.
+    const Case cases[] = {{1700.0f, 0}, {533.0f, 1}, {200.0f, 3}};
+    for (const Case& c : cases) {
+        SetUp();
+        CONANN(0, c.spacing, 0.0f, 0, 0, 0, 0, 0);
+        const std::vector<std::string> log = drawRamp(true);
+        EXPECT_EQ(labelsReading(log, "1"), c.labels) << c.spacing;
+        // The top line lies on the map's edge: no label box fits there.
+        EXPECT_EQ(labelsReading(log, "2"), 0) << c.spacing;
+        EXPECT_TRUE(reported().empty());
+    }
+}
+
+TEST_F(ContourLabelTest, GapIsExactlyTheLabelLengthAndLabelsNeverOverlap)
+{
+    CONANN(0, 60.0f, 0.0f, 0, 0, 0, 0, 0);
+    const std::vector<std::string> log = drawRamp(true);
+    const ContourLabelMetrics m = surfaceLabelMetrics();
+    // The middle line (y = 180) in pieces; between pieces the gap of one label each.
+    std::vector<Line> pieces;
+    for (const Line& l : polylinesOf(log)) {
+        const bool middle = std::fabs(l.front().y - 180.0) < 1e-3 && std::fabs(l.back().y - 180.0) < 1e-3;
+        if (middle && dist(l.front(), l.back()) > 1e-3) {
+            pieces.push_back(l);
+        }
+    }
+    const int labels = labelsReading(log, "1");
+    ASSERT_GE(labels, 5);
+    EXPECT_LE(labels, 99);
+    ASSERT_EQ(static_cast<int>(pieces.size()), labels + 1);
+    double drawn = 0.0;
+    for (size_t k = 0; k < pieces.size(); ++k) {
+        for (size_t p = 1; p < pieces[k].size(); ++p) drawn += dist(pieces[k][p - 1], pieces[k][p]);
+        if (k > 0) {
+            // Traced right to left: each piece starts a label length left of the one before.
+            EXPECT_NEAR(pieces[k - 1].back().x - pieces[k].front().x, m.L, 1e-3);
+        }
+    }
+    EXPECT_NEAR(drawn + labels * m.L, 800.0, 1e-2);
+    // Text positions at least a label length apart along the line.
+    std::vector<double> xs;
+    for (const std::string& l : log) {
+        double x = 0, y = 0;
+        if (std::sscanf(l.c_str(), "kernelSetTextPosition %lf %lf", &x, &y) == 2 && y < 181) xs.push_back(x);
+    }
+    for (size_t k = 1; k < xs.size(); ++k) EXPECT_GE(std::fabs(xs[k] - xs[k - 1]), m.L - 1e-3);
+}
+
+TEST_F(ContourLabelTest, NoLabelWhereNeighbouringLinesLeaveNoRoom)
+{
+    // Levels 0.1 apart, 0.8 picture units between lines: far below 1.2 label heights.
+    std::vector<float> z;
+    for (int j = 0; j < 11; ++j) {
+        for (int i = 0; i < 11; ++i) z.push_back(0.1f * j);
+    }
+    std::vector<float> w(300);
+    CONANN(0, 60.0f, 0.0f, 0, 0, 0, 0, 0);
+    capture();
+    DRACON(11, 0.0f, 100.0f, 11, 0.0f, 1.0f, z.data(), 10, 0, 300, w.data());
+    EXPECT_TRUE(textsOf(calls()).empty());
+}
+
+TEST_F(ContourLabelTest, DirectionFollowsTheLineOnlyWhenAskedAndPenReturns)
+{
+    struct Case {
+        bool rising;   // rising: traced right to left; falling: left to right
+        int alongLine;
+        double angle;
+    };
+    const Case cases[] = {{true, 0, 0.0}, {false, 0, 0.0}, {true, 1, 0.0}, {false, 1, 180.0}};
+    for (const Case& c : cases) {
+        SetUp();
+        CONANN(0, 533.0f, 0.0f, 0, 0, 0, 5, c.alongLine);
+        const std::vector<std::string> log = drawRamp(c.rising);
+        // The label's angle, its pen 5, then the level's pen again.
+        bool seen = false;
+        for (size_t k = 0; k < log.size(); ++k) {
+            double a = 0;
+            if (std::sscanf(log[k].c_str(), "kernelSetCharAngle %lf", &a) != 1) continue;
+            if (log[k - 1] != "kernelSetCharSize 7 7") continue;
+            EXPECT_NEAR(std::fmod(a + 360.0, 360.0), c.angle, 1e-3) << c.rising << c.alongLine;
+            seen = true;
+            size_t t = k;
+            while (t < log.size() && log[t].rfind("kernelDrawText", 0) != 0) ++t;
+            ASSERT_LT(t, log.size());
+            std::vector<std::string> colours;
+            for (size_t q = k; q < log.size() && colours.size() < 2; ++q) {
+                if (log[q].rfind("kernelSetColour", 0) == 0) colours.push_back(log[q]);
+            }
+            EXPECT_EQ(colours, (std::vector<std::string>{"kernelSetColour 5", "kernelSetColour 1"}));
+            break;
+        }
+        EXPECT_TRUE(seen) << c.rising << c.alongLine;
+    }
+}
+
+TEST_F(ContourLabelTest, SmoothedStraightLineIsOnePictureUnitPerPointIn99PointPieces)
+{
+    CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
+    const std::vector<std::string> log = drawRamp(true, 1);
+    std::vector<Line> middle;
+    for (const Line& l : polylinesOf(log)) {
+        if (std::fabs(l.front().y - 180.0) < 1e-3) middle.push_back(l);
+    }
+    ASSERT_GE(middle.size(), 8u);
+    size_t points = 0;
+    for (size_t k = 0; k < middle.size(); ++k) {
+        const Line& l = middle[k];
+        EXPECT_LE(l.size(), 99u);
+        if (k > 0) {
+            EXPECT_LT(dist(l.front(), middle[k - 1].back()), 1e-3);
+        }
+        for (size_t p = 1; p < l.size(); ++p) {
+            EXPECT_NEAR(l[p].y, 180.0, 1e-3);
+            EXPECT_LE(dist(l[p - 1], l[p]), 1.0 + 1e-3);
+        }
+        points += l.size() - (k > 0 ? 1 : 0);
+    }
+    EXPECT_NEAR(middle.front().front().x, 900.0, 1e-3);
+    EXPECT_NEAR(middle.back().back().x, 100.0, 1e-3);
+    EXPECT_GE(points, 800u);
+    EXPECT_LE(points, 802u);
+}
+
+TEST_F(ContourLabelTest, SmoothedClosedLineEndsWithoutACorner)
+{
+    CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
+    std::vector<float> z;
+    for (int j = 0; j < 7; ++j) {
+        for (int i = 0; i < 7; ++i) z.push_back(20.0f - ((i - 3.0f) * (i - 3.0f) + (j - 3.0f) * (j - 3.0f)));
+    }
+    std::vector<float> w(200);
+    DRACON(7, 0.0f, 6.0f, 7, 0.0f, 6.0f, z.data(), 0, 1, 200, w.data());
+    capture();
+    ADDCON(16.5f, 1, 200, w.data());
+    const std::vector<Line> pieces = polylinesOf(calls());
+    ASSERT_FALSE(pieces.empty());
+    Line curve;
+    for (const Line& l : pieces) curve.insert(curve.end(), l.begin(), l.end());
+    EXPECT_LT(dist(curve.front(), curve.back()), 1e-3);
+    // The direction at the closing point runs on smoothly.
+    auto direction = [](const Pt& a, const Pt& b) { return std::atan2(b.y - a.y, b.x - a.x); };
+    const double in = direction(curve[curve.size() - 3], curve.back());
+    const double out = direction(curve.front(), curve[2]);
+    double turn = std::fabs(out - in);
+    if (turn > M_PI) turn = 2 * M_PI - turn;
+    EXPECT_LT(turn, 0.1);
+    // Every point near the circle of the level, of radius sqrt(3.5) map units.
+    for (const Pt& p : curve) {
+        const Pt q = toMap(p);
+        EXPECT_NEAR(std::hypot(q.x - 3.0, q.y - 3.0), std::sqrt(3.5), 0.15);
+    }
+}
+
+TEST_F(ContourLabelTest, SmoothedLabelsCutTheCurve)
+{
+    CONANN(0, 200.0f, 0.0f, 0, 0, 0, 0, 0);
+    const std::vector<std::string> log = drawRamp(true, 1);
+    EXPECT_EQ(labelsReading(log, "1"), 3);
+    for (const Line& l : polylinesOf(log)) {
+        for (const Pt& p : l) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+    }
+}
+
+TEST_F(ContourLabelTest, SmoothTangentsWeighTheShorterChord)
+{
+    const float x[3] = {0, 1, 3}, y[3] = {0, 1, 1};
+    struct Case {
+        int mode;
+        float tx, ty;
+    };
+    // d1 = (1, 1), d2 = (2, 0); A = 2, B = 4, S2 = 2 sqrt(8).
+    const float s2 = 2.0f * std::sqrt(8.0f);
+    const Case cases[] = {
+        {2, 4 * 1 + 2 * 2, 4 * 1 + 0},
+        {1, (4 + s2) * 1 - 2 * 2, (4 + s2) * 1 - 0},
+        {3, -4 * 1 + (2 + s2) * 2, -4 * 1 + 0},
+    };
+    for (const Case& c : cases) {
+        float tx = 0, ty = 0;
+        surfaceSmoothTangent(x, y, c.mode, tx, ty);
+        EXPECT_NEAR(tx, c.tx, 1e-4) << c.mode;
+        EXPECT_NEAR(ty, c.ty, 1e-4) << c.mode;
+    }
+}
+
+TEST_F(ContourLabelTest, SmoothedPointsAreCutAtTheMapAreaAndResumeInside)
+{
+    SurfaceLibraryState& s = surfaceState;
+    const float clip[4] = {0, 10, 0, 10};
+    std::copy(clip, clip + 4, s.mapClip);
+    s.smoothBuffer.count = 0;
+    s.projection.fitMargin = 0;
+    s.outputEnabled = 1;
+    capture();
+    const float xs[] = {1, 2, 3, 11, 12, 5, 6, 7};
+    for (float x : xs) surfaceAddSmoothPoint(x, 5.0f);
+    ContourSmoothBuffer& b = s.smoothBuffer;
+    if (b.count > 1) surfaceDrawContourPoints(b.count, b.x, b.y);
+    const std::vector<Line> lines = polylinesOf(calls());
+    ASSERT_EQ(lines.size(), 2u);
+    EXPECT_EQ(lines[0].size(), 3u);
+    EXPECT_DOUBLE_EQ(lines[0].back().x, 3.0);
+    EXPECT_DOUBLE_EQ(lines[1].front().x, 5.0);
+    EXPECT_EQ(lines[1].size(), 3u);
+}
+
+}  // namespace
