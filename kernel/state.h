@@ -10,7 +10,8 @@
 //   curves.cpp    smooth curves, cubic splines, Akima curves
 //   fills.cpp     polygon, multi-polygon and box fills, hatching
 //   markers.cpp   marker symbols
-//   device.cpp    devices, mapping, raster output, the private link, Cairo painting
+//   device.cpp    devices, picture space, mapping, raster output, the private link
+//   paint.cpp     strokes, fills, markers and glyphs on the Cairo target, the palette
 //
 // Choices of this kernel that callers may notice (kept here because they are ours to make):
 // - Texts: a NUL byte ends a text whatever length is given; lengths are clamped to
@@ -21,10 +22,11 @@
 // - Multi-line text is justified line by line; after drawing, the current point is the end
 //   of the last line on its baseline.
 // - Fills and markers leave the current point where it was; lines, arcs, curves and text move
-//   it to their end.  A curve with fewer than 2 usable points draws nothing and leaves the
-//   current point alone.
+//   it to their end.  A curve called with fewer than 2 points draws nothing and leaves the
+//   current point alone; 2 or more points that are all the same draw nothing and move it there.
 // - Counts below 0 are treated as 0; counts above kMaxPoints refuse the call (nothing drawn,
-//   a diagnostic on standard error when echo is on).  Non-finite coordinates are dropped.
+//   a diagnostic on standard error when echo is on).  Non-finite coordinates, and moves whose
+//   end leaves single precision, are dropped.
 // - Fill style below -1 draws nothing; styles above 8 repeat the hatches 1..8.  Marker
 //   numbers below 0 draw nothing; numbers past the symbol table repeat it.
 // - Colour indices past the palette repeat colours 2.. of the palette; negative indices use
