@@ -1,0 +1,243 @@
+// Tests of band-filled contour maps: the filled area of each band on a plane, whole rows as
+// one rectangle, the fill codes used in turn, the band table and the fill key, and the errors
+// of FILCON and ADDFIL.
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+#include <vector>
+
+#include "../surface_test.h"
+#include "contour_test_util.h"
+#include "frame/state.h"
+#include "tterrlib.h"
+
+namespace {
+
+class BandFillTest : public SurfaceTest {
+protected:
+    void SetUp() override
+    {
+        SurfaceTest::SetUp();
+        SURF();
+        CONFRA(1);
+        CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
+        CONSWI(0);   // bands without lines
+    }
+
+    static std::vector<float> grid(int nx, int ny, float x1, float y1,
+                                   const std::function<float(float, float)>& f)
+    {
+        std::vector<float> z;
+        for (int j = 0; j < ny; ++j) {
+            for (int i = 0; i < nx; ++i) z.push_back(f(x1 * i / (nx - 1), y1 * j / (ny - 1)));
+        }
+        return z;
+    }
+
+    std::vector<std::string> fill(int nx, int ny, float x1, float y1, const std::vector<float>& z,
+                                  int ncont, const std::vector<int>& codes, int key = 0)
+    {
+        work.assign(3 * nx * ny + 2000, 0.0f);
+        capture();
+        FILCON(nx, 0.0f, x1, ny, 0.0f, y1, z.data(), ncont, 0, codes.data(), key,
+               static_cast<int>(work.size()), work.data());
+        return calls();
+    }
+
+    // Filled area per colour, in map units squared.
+    static std::vector<double> areaByColour(const std::vector<std::string>& log, int colours)
+    {
+        std::vector<double> area(colours + 1, 0.0);
+        const MapTransform& m = surfaceState.map;
+        const double unit = (m.scaleX / m.factorX) * (m.scaleY / m.factorY);
+        int colour = -1;
+        for (const std::string& l : log) {
+            int c = 0;
+            if (std::sscanf(l.c_str(), "kernelSetColour %d", &c) == 1) colour = c;
+            if (l.rfind("kernelFillPolygon", 0) == 0 && colour >= 0 && colour <= colours) {
+                area[colour] += areaOf(fillsOf({l})[0].points) / unit;
+            }
+        }
+        return area;
+    }
+
+    std::vector<float> work;
+};
+
+TEST_F(BandFillTest, BandsOfAPlaneCoverTheirExactAreas)
+{
+    // z = x + 0.3 y over [0, 4] by [0, 3]: 0 to 4.9; levels 1, 2, 3, 4 and the bands between.
+    const auto z = grid(5, 4, 4, 3, [](float x, float y) { return x + 0.3f * y; });
+    const std::vector<std::string> log = fill(5, 4, 4, 3, z, 4, {1, 2, 3, 4, 5});
+    EXPECT_TRUE(reported().empty());
+    const std::vector<double> area = areaByColour(log, 5);
+    // Area of {lo <= x + 0.3 y < hi} in the window, by integration over y.
+    auto band = [](double lo, double hi) {
+        double a = 0.0;
+        for (int k = 0; k < 3000; ++k) {
+            const double y = (k + 0.5) * 3.0 / 3000;
+            const double x0 = std::clamp(lo - 0.3 * y, 0.0, 4.0), x1 = std::clamp(hi - 0.3 * y, 0.0, 4.0);
+            a += (x1 - x0) * 3.0 / 3000;
+        }
+        return a;
+    };
+    const double edges[6] = {0.0, 1.0, 2.0, 3.0, 4.0, 4.9};
+    for (int c = 1; c <= 5; ++c) EXPECT_NEAR(area[c], band(edges[c - 1], edges[c]), 2e-3) << c;
+    double total = 0.0;
+    for (double a : area) total += a;
+    EXPECT_NEAR(total, 12.0, 5e-3);
+    // The band table holds them in order.
+    ASSERT_EQ(surfaceState.fillBandCount, 5);
+    for (int k = 0; k < 5; ++k) {
+        EXPECT_EQ(surfaceState.bands.bandCodes[k], k + 1);
+        EXPECT_NEAR(surfaceState.bands.bandLows[k], edges[k], 1e-5);
+    }
+}
+
+TEST_F(BandFillTest, RowsWhollyInsideABandAreOneRectangleEach)
+{
+    // All heights inside the band [0, 10) of ncont 1: each row one 5-point rectangle.
+    const auto z = grid(6, 4, 5, 3, [](float x, float y) { return 1.0f + 0.1f * x + 0.01f * y; });
+    LEVELS(0.0f, 10.0f);
+    const std::vector<std::string> log = fill(6, 4, 5, 3, z, 2, {7, 8, 9});
+    const std::vector<Fill> fills = fillsOf(log);
+    ASSERT_EQ(fills.size(), 3u);
+    const MapTransform& m = surfaceState.map;
+    for (const Fill& f : fills) {
+        EXPECT_EQ(f.points.size(), 5u);
+        EXPECT_NEAR(areaOf(f.points), m.mapWidth * m.mapHeight / 3.0, 1e-2);
+    }
+}
+
+TEST_F(BandFillTest, CodesAreUsedInTurnAndNegativeCodesFillNothing)
+{
+    // 0 to 11 in 3 intervals: nice levels 2.5, 5, 7.5, 10 and five bands for four codes.
+    const auto z = grid(12, 2, 11, 1, [](float x, float) { return x; });
+    const std::vector<std::string> first = fill(12, 2, 11, 1, z, 3, {11, -1, 13, 14});
+    ASSERT_EQ(surfaceState.fillBandCount, 5);
+    const int expected[5] = {11, -1, 13, 14, 11};
+    for (int k = 0; k < 5; ++k) EXPECT_EQ(surfaceState.bands.bandCodes[k], expected[k]) << k;
+    // The band of code -1 (2.5 to 5) is listed but not filled.
+    const std::vector<double> area = areaByColour(first, 14);
+    EXPECT_NEAR(area[11], 2.5 + 1.0, 1e-3);
+    EXPECT_NEAR(area[13], 2.5, 1e-3);
+    double total = 0.0;
+    for (double a : area) total += a;
+    EXPECT_NEAR(total, 11.0 - 2.5, 1e-3);
+
+    SetUp();
+    const float heights[6] = {1, 2, 3, 4, 5, 6};
+    CONDEF(6, heights);
+    const std::vector<std::string> log = fill(8, 2, 7, 1, z, 3, {21, 22, 23, 24});
+    // Seven bands from the list (and the top band), cycling through the 4 codes given: the
+    // list is longer than the codes the count promised, and no code beyond them is read.
+    ASSERT_EQ(surfaceState.fillBandCount, 7);
+    for (int k = 0; k < 7; ++k) EXPECT_EQ(surfaceState.bands.bandCodes[k], 21 + k % 4) << k;
+    // The band of code -1 drew nothing: 8 fills for 8 cells... only from filled bands.
+    for (const Fill& f : fillsOf(log)) EXPECT_FALSE(f.points.empty());
+}
+
+TEST_F(BandFillTest, AddedBandsAccumulateUpToTheTableLimit)
+{
+    const auto z = grid(5, 5, 4, 4, [](float x, float y) { return x + y; });
+    fill(5, 5, 4, 4, z, 0, {1});
+    EXPECT_EQ(surfaceState.fillBandCount, 0);
+    const int size = static_cast<int>(work.size());
+    ADDFIL(5.0f, 2.0f, 3, 0, 0, size, work.data());
+    ASSERT_EQ(surfaceState.fillBandCount, 1);
+    EXPECT_FLOAT_EQ(surfaceState.bands.bandLows[0], 2.0f);
+    EXPECT_FLOAT_EQ(surfaceState.bands.bandHighs[0], 5.0f);
+    for (int k = 1; k < 100; ++k) ADDFIL(1.0f, 2.0f, 4, 0, 0, size, work.data());
+    EXPECT_TRUE(reported().empty());
+    capture();
+    ADDFIL(1.0f, 2.0f, 4, 0, 0, size, work.data());
+    EXPECT_FALSE(fillsOf(calls()).empty());   // filled, not listed
+    EXPECT_EQ(reported(), std::vector<int>{-1029});
+    EXPECT_EQ(surfaceState.fillBandCount, 100);
+    // With lines: both edges traced and listed.
+    tarv::errorLogClear();
+    const int before = surfaceState.levels.count;
+    ADDFIL(1.0f, 2.0f, 4, 1, 0, size, work.data());
+    EXPECT_EQ(surfaceState.levels.count, before + 2);
+}
+
+TEST_F(BandFillTest, FillKeyShowsEveryBandBesideTheMap)
+{
+    // 0 to 7: levels 2.5 and 5, three bands.
+    const auto z = grid(5, 4, 4, 3, [](float x, float y) { return x + y; });
+    const std::vector<std::string> log = fill(5, 4, 4, 3, z, 2, {1, 2, 3}, 1);
+    const int bands = surfaceState.fillBandCount;
+    ASSERT_EQ(bands, 3);
+    const MapTransform& m = surfaceState.map;
+    const float kw = 0.75f * surfaceState.digitWidth, kh = 0.75f * surfaceState.charHeight;
+    const double x0 = m.originX + m.mapWidth + 16 * kw;
+    int keyBoxes = 0;
+    double top = 0.0;
+    for (const Fill& f : fillsOf(log)) {
+        if (f.points[0].x < x0 - 1e-3) continue;
+        ++keyBoxes;
+        EXPECT_NEAR(f.points[1].x - f.points[0].x, 6 * kw, 1e-3);
+        for (const Pt& p : f.points) top = std::max(top, p.y);
+    }
+    EXPECT_EQ(keyBoxes, 3);
+    EXPECT_NEAR(top - m.originY, 12.0 * kh * 3 / 2, 1e-2);   // 18 key character heights
+    // The key left room: the map is 15 character widths narrower than the picture allows.
+    EXPECT_NEAR(m.mapWidth, surfaceState.plotWidth - 35 * surfaceState.digitWidth, 1e-2);
+}
+
+TEST_F(BandFillTest, ErrorsOfFilledMaps)
+{
+    const auto z = grid(3, 3, 2, 2, [](float x, float y) { return x * y; });
+    const std::vector<float> flat(9, 4.0f);
+    const std::vector<int> codes = {1, 2, 3, 4};
+    std::vector<float> w(3 * 9 + 1000);
+    const int size = static_cast<int>(w.size());
+    struct Case {
+        const char* what;
+        std::function<void()> call;
+        std::vector<int> errors;
+    };
+    const std::vector<Case> cases = {
+        {"negative count", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), -3, 0, codes.data(), 0, size, w.data()); }, {-1011}},
+        {"bad key", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 2, size, w.data()); }, {-1021}},
+        {"smoothed", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 1, codes.data(), 0, size, w.data()); }, {-1045}},
+        {"short workspace", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, 27 + 999, w.data()); }, {1003}},
+        {"flat", [&] { FILCON(3, 0, 2, 3, 0, 2, flat.data(), 3, 0, codes.data(), 0, size, w.data()); }, {1017}},
+        {"no map", [&] { ADDFIL(1, 2, 1, 0, 0, size, w.data()); }, {1004}},
+        {"thin band", [&] {
+             FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, size, w.data());
+             ADDFIL(1, 1, 1, 0, 0, size, w.data());
+         }, {1032}},
+        {"other workspace", [&] {
+             FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, size, w.data());
+             ADDFIL(1, 2, 1, 0, 0, size - 1, w.data());
+         }, {1004}},
+        {"lines switch and limits", [&] {
+             FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, size, w.data());
+             LEVELS(0.0f, 1.0f);
+             ADDFIL(0.5f, 2, 1, 7, 0, size, w.data());
+         }, {-1043, -1021}},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        c.call();
+        EXPECT_EQ(reported(), c.errors) << c.what;
+    }
+}
+
+TEST_F(BandFillTest, ContourLinesOverTheBandsAndAddedContours)
+{
+    CONSWI(1);
+    const auto z = grid(5, 5, 4, 4, [](float x, float y) { return x + y; });
+    const std::vector<std::string> log = fill(5, 5, 4, 4, z, 4, {1, 2, 3, 4, 5});
+    // Lines at the lower edge of every band but the first (2, 4, 6 and the top band's 8).
+    ASSERT_EQ(surfaceState.levels.count, 4);
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(surfaceState.levels.heights[k], 2.0f * (k + 1), 1e-5);
+    EXPECT_FALSE(polylinesOf(log).empty());
+    // The band-filled map can be added to like a contour map.
+    ADDCON(3.0f, 0, static_cast<int>(work.size()), work.data());
+    EXPECT_TRUE(reported().empty());
+}
+
+}  // namespace
