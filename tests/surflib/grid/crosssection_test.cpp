@@ -218,6 +218,26 @@ TEST_F(CrossSectionTest, FrameTypes)
     EXPECT_EQ(shown[shown.size() - 2], "Y axis");
 }
 
+TEST_F(CrossSectionTest, ProjectedPictureGetsVerticalLines)
+{
+    // An isometric picture of the same grid, its section tables after its work area.
+    makeMap(11, 11, 0, 10, 0, 10, bilinear, 200);
+    SurfaceLibraryState& s = surfaceState;
+    s.drawing.code = kDrawingIsometric;
+    s.partition.recordedSize = wsize();
+    s.pictureWorkEnd = 2 * 121 + 50;
+    setBands({{2, 5, 3}});
+    const std::vector<std::string> log = section(0, 5, 10, 5);
+    EXPECT_TRUE(reported().empty());
+    EXPECT_EQ(s.sectionTableX, 2 * 121 + 50);
+    int verticals = 0;
+    for (const DrawnLine& d : polylines(log)) {
+        verticals += d.x.size() == 2 && d.x[0] == d.x[1] && d.y[0] == s.map.originY && d.y[1] > d.y[0];
+    }
+    EXPECT_EQ(verticals, s.sectionCount);
+    EXPECT_EQ(count(log, "kernelFillPolygon"), 0);
+}
+
 TEST_F(CrossSectionTest, SectionTransform)
 {
     makeMap(11, 11, 0, 10, 0, 10, bilinear);

@@ -174,6 +174,43 @@ TEST_F(MapFrameTest, AxisTitleOnlyWithAnExponent)
     EXPECT_NE(all.back(), "X axis");
 }
 
+TEST_F(MapFrameTest, AxisAnnotationSettings)
+{
+    CONSCA(0, 0, 0, 1);
+    makeMap(3, 3, 0, 100, 0, 50, flat);
+    SurfaceSettings& st = surfaceState.surface;
+    struct Row {
+        const char* name;
+        int width, decimals, exponent;
+        std::vector<std::string> bottom;   // the numbers of the bottom edge
+        std::vector<int> errors;
+        bool title;
+    };
+    const Row rows[] = {
+        // Whole map units, no exponent shown.
+        {"map units", 5, 0, 9999, {"0", "20", "40", "60", "80", "100"}, {}, false},
+        // A set exponent is shown in the title and divides the numbers.
+        {"in tens", 5, 1, 1, {"0.0", "2.0", "4.0", "6.0", "8.0", "10.0"}, {}, true},
+        // Whole numbers beyond the kernel's integers: the automatic format.
+        {"too large", 5, 0, -10, {"0.0", "20.0", "40.0", "60.0", "80.0", "100.0"}, {-1044}, false},
+    };
+    for (const Row& r : rows) {
+        SCOPED_TRACE(r.name);
+        st.annotationOn[0] = -1;
+        st.annotationWidth[0] = r.width;
+        st.annotationDecimals[0] = r.decimals;
+        st.annotationExponent[0] = r.exponent;
+        tarv::errorLogClear();
+        int status = -1;
+        const std::vector<std::string> all = texts(drawFrame(kMapFrameTicks, status));
+        std::vector<std::string> bottom;
+        for (size_t k = 0; k < 6 && k < all.size(); ++k) bottom.push_back(trimmed(all[k]));
+        EXPECT_EQ(bottom, r.bottom);
+        EXPECT_EQ(reported(), r.errors);
+        EXPECT_EQ(all.back() == "1" || all.back() == "X axis" || all.back() == " *10", r.title);
+    }
+}
+
 TEST_F(MapFrameTest, HeightAndStepLines)
 {
     struct Row {
