@@ -457,3 +457,39 @@ TEST_F(OverlayTest, SplineTangentsOfAQuadratic)
     surfaceSmoothCurveCoefficients(a, b, c, rhs, p, d, 6);
     for (int i = 0; i < 6; ++i) EXPECT_NEAR(d[i], 2.0f * i, 1e-5) << i;
 }
+
+TEST_F(OverlayTest, OnAMapDrawnByTheMapDriver)
+{
+    std::vector<float> z(121);
+    for (int j = 0; j < 11; ++j) {
+        for (int i = 0; i < 11; ++i) z[static_cast<size_t>(j * 11 + i)] = bilinear(i, j);
+    }
+    std::vector<float> ws(2 * 121 + 3 * 11 + 10, 0.0f);
+    const int size = static_cast<int>(ws.size());
+    DRACON(11, 0, 10, 11, 0, 10, z.data(), 5, 0, size, ws.data());
+    ASSERT_TRUE(reported().empty());
+    float h = -1;
+    CONHGT(3.3f, 7.7f, h, size, ws.data());
+    EXPECT_NEAR(h, bilinear(3.3f, 7.7f), 1e-4);
+    std::vector<float> x(500), y(500);
+    std::vector<int> lengths(4);
+    int npts = 500, nlines = 4;
+    CONPTS(20.0f, 0, 1, npts, x.data(), y.data(), nlines, lengths.data(), size, ws.data());
+    ASSERT_GE(nlines, 1);
+    for (int k = 0; k < npts; ++k) EXPECT_NEAR(bilinear(x[k], y[k]), 20.0f, 0.6f) << k;
+    const float lx[2] = {0, 10}, ly[2] = {0, 10};
+    capture();
+    LINCON(2, lx, ly);
+    const std::vector<DrawnLine> line = polylines(calls());
+    ASSERT_EQ(line.size(), 1u);
+    float X = 0, Y = 0;
+    CONSPA(10, 10, X, Y);
+    EXPECT_EQ(line[0].x[1], X);
+    EXPECT_EQ(line[0].y[1], Y);
+    CRSSEC(0, 5, 10, 5, size, ws.data());
+    EXPECT_EQ(surfaceState.sectionCount, 11);
+    EXPECT_TRUE(reported().empty());
+    // A section adds to the map: its grid still answers spot heights.
+    CONHGT(3.3f, 7.7f, h, size, ws.data());
+    EXPECT_NEAR(h, bilinear(3.3f, 7.7f), 1e-4);
+}
