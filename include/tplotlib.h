@@ -577,4 +577,136 @@ void kpEnqValueAttribs(int& a1, int& a2, float& a3, float* offsets, float& a5, i
                        int& a7);
 void kpSetValueTags(const char* tag1, int length1, const char* tag2, int length2);
 
+// ---- Long forms of the charts
+// Records of the chart long forms; fields are consecutive 32-bit values.
+struct AreaRecord {
+    float a1, a2, a3, a4;    // one value for each of ARECHA's four data arrays
+};
+struct BarRecord {
+    float start, end;
+};
+struct StepRecord {
+    float start, end, level;
+};
+struct VectorRecord {
+    float direction, magnitude;
+    int colour;
+};
+struct VectorFrameRecord {
+    float x1, x2, y1, y2;    // the vector frame in VECBND order
+};
+
+// Area charts.  The x and y scaling codes choose the chart type: (1, 1) linear, (4, 1) log x,
+// (4, 4) log-log, (1, 4) log y, with kpAxisScaling1 / kpAxisScaling4; another pair repeats
+// the type of the last call of kpPlotAreaChart whose pair was one of these (0 before any).
+void kpPlotAreaChart(const int& n, const AreaRecord* areas, const int& xScaling,
+                     const int& yScaling);
+void kpFillAreaChart(const int& n, const AreaRecord* areas, const int& orientation,
+                     const int* styles, const int* pens);
+void kpAddAreaChartOutline(const int& n, const AreaRecord* areas, const int& orientation);
+// Placement 0 the size; kpValuePlacement6 .. kpValuePlacement1 placements 6 .. 1.
+void kpAddAreaChartValues(const int& n, const AreaRecord* areas, const int& placement,
+                          const int& orientation);
+
+// Bar charts.  (x code, y code): (kpAxisScaling5, kpAxisScaling1) categories along x, linear
+// values; (kpAxisScaling5, kpAxisScaling4) logarithmic values; (kpAxisScaling1,
+// kpAxisScaling5) and (kpAxisScaling4, kpAxisScaling5) categories along y.  Another pair
+// repeats the type of kpPlotBarChart's last matching call (0 before any).
+void kpPlotBarChart(const int& n, const BarRecord* bars, const float& fraction,
+                    const int& xCode, const int& yCode, const float& categoryMinimum,
+                    const float& categoryMaximum);
+void kpFillBarChart(const int& n, const BarRecord* bars, const float& fraction,
+                    const int* styles, const int* pens);
+// Errors of the outline are reported under "GRABAR".
+void kpAddBarChartOutline(const int& n, const BarRecord* bars, const float& fraction);
+// Placement kpValuePlacement1 start, kpValuePlacement2 end, kpValuePlacement5 end - start.
+void kpAddBarChartValues(const int& n, const BarRecord* bars, const float& fraction,
+                         const int& placement);
+
+// Histograms take the values as they are; a bad count is reported by the legacy routine.
+// Scaling kpAxisScaling4 logarithmic values, kpAxisScaling1 linear.
+void kpPlotHistogram(const int& n, const float* values, const float& fraction,
+                     const int& scaling, const float& categoryMinimum,
+                     const float& categoryMaximum);
+void kpFillHistogram(const int& n, const float* values, const float& fraction,
+                     const int* styles, const int* pens);
+// Errors of the outline are reported under "GRAHIS".
+void kpAddHistogramOutline(const int& n, const float* values, const float& fraction);
+void kpAddHistogramValues(const int& n, const float* values, const float& fraction);
+
+// Step charts.  Scaling pair as for kpPlotAreaChart (remembered apart).  Step codes
+// kpStepCode3 columns, kpStepCode2 closed profile, kpStepCode1 connected, kpStepCode0 treads.
+void kpPlotStepChart(const int& n, const StepRecord* steps, const float& base,
+                     const int& xScaling, const int& yScaling, const int& stepCode);
+void kpFillStepChart(const int& n, const StepRecord* steps, const float& base,
+                     const int& orientation, const int* styles, const int* pens);
+void kpAddStepChartOutline(const int& n, const StepRecord* steps, const float& base,
+                           const int& stepCode, const int& orientation);
+// Placement kpValuePlacement7 height, kpValuePlacement6 level, kpValuePlacement5 width,
+// kpValuePlacement2 end, kpValuePlacement1 start.
+void kpAddStepChartValues(const int& n, const StepRecord* steps, const float& base,
+                          const int& placement, const int& orientation);
+
+// Vector charts.  kpAddVectors takes nx x ny records, the x index running fastest; nothing is
+// called when nx x ny is below 1.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined,
+// kpArrowHead0 open.  Placement mode kpVectorScalingMinus1, 0 or kpSwitchOn.
+void kpSetVectorChartFrame(const VectorFrameRecord& frame);
+void kpEnqurireVectorChartFrame(VectorFrameRecord& frame);
+void kpSetVectorLimits(const float& a, const float& b);
+void kpEnqVectorLimits(float& low, float& high);
+void kpAddVectors(const int& nx, const int& ny, const VectorRecord* vectors, const int& head);
+void kpSetVectorAttribs(const int& mode, const float& p, const float& q, const float& factor);
+void kpEnqVectorAttribs(int& mode, float& low, float& high, float& factor);
+void kpRestoreVectorSettings();
+
+// Polar charts.  Mode kpAxisScaling1..3.  Axes style from (mode, kind): kpMode1 with
+// kpGridKind2 1, kpMode2 with kpGridKind2 2, kpMode1 with kpPolarNegativeKind1/2 -1, kpMode2
+// with them -2, a 0 in either 0; another pair repeats the last style that matched.  Label
+// option 0 or kpOption1; part kpPolarAxesCode1 or kpPolarAxesCode2.  Curve kind as for
+// kpPlotGraph.
+void kpSetPolarChartAttribs(const float& centreX, const float& centreY, const float& radius,
+                            const int& mode);
+void kpDrawPolarAxes(const int& mode, const int& kind, const int& option, const int& count,
+                     const float& range, const int& part);
+void kpPlotXYPolarChart(const int& n, const PointRecord* points, const int& curveKind);
+
+// Pie charts.  Annotation style kpPieStyle1..3, switches 0 or kpPieAnnotation2On,
+// kpPieAnnotation3On, kpPieAnnotation4On.  Box type 1 cut out of the fill, 2 outlined.
+// Bound switch 1 draws the segment outlines, 0 leaves them out.
+void kpSetPieChartStartAngle(const float& angle);
+void kpSetPieChartAnnotation(const int& mode, const int& labelSwitch, const int& percentSwitch,
+                             const int& valueSwitch, const float& threshold);
+void kpEnqPieChartAnnotation(int& mode, int& labelSwitch, int& percentSwitch, int& valueSwitch,
+                             float& threshold);
+void kpSetPieChartBoxType(const int& type, const int& fillStyle, const int& pen);
+void kpSetPieChartBoundSwitch(const int& boundSwitch);
+void kpPlotPieChart(const int& n, const float* values, const char* labels, int length,
+                    const int* fillStyles, const int* pens);
+void kpEnqPieChartSettings(float& radius, PointRecord& centre, float& startAngle);
+void kpSetPieChartExplosion(const int& count, const int* numbers, const float* distances);
+void kpSetPieChartFrame(const float& radius, const float& centreX, const float& centreY);
+void kpRestorePieChartSettings();
+void kpAddPieChartSegment(const float& a1, const float& a2, const float& value,
+                          const char* label, int length, const int& fillStyle, const int& pen);
+
+// Text charts.  Title switch 0 or kpSwitchOn.  Line kinds kpLineColumnKind1..4.
+void kpSetTextChartAttribs(const float& width, const float& height, const int& justification,
+                           const int& titleSwitch, const int& framePen);
+void kpEnqTextChartAttribs(float& width, float& height, int& justification, int& titleSwitch,
+                           int& framePen);
+void kpDisplayLineColumn(const float& x, const float& y, const int& n, const int* pens,
+                         const int& kind, const char* title, int titleLength);
+void kpDisplayFillColumn(const float& x, const float& y, const int& n, const int* styles,
+                         const int* pens, const char* title, int titleLength);
+void kpDisplayGeneratedColumn(const float& x, const float& y, const int& n, const float& first,
+                              const float& last, const char* title, int titleLength);
+void kpDisplayPercentageColumn(const float& x, const float& y, const int& n,
+                               const float* values, const char* title, int titleLength);
+void kpDisplayStringColumn(const float& x, const float& y, const int& n, const char* strings,
+                           int length, const char* title, int titleLength);
+void kpDisplayMarkerColumn(const float& x, const float& y, const int& n, const int* symbols,
+                           const int* pens, const char* title, int titleLength);
+void kpDisplayValueColumn(const float& x, const float& y, const int& n, const float* values,
+                          const char* title, int titleLength);
+
 #endif
