@@ -7,11 +7,20 @@
 
 #include "window.h"
 #include "window/memory.h"
+#ifdef TMSGCON_WINDOW_GTK
+#include "window/gtk.h"
+#endif
 
 namespace msgcon {
 
-// Without a windowed layer every run keeps its console in memory.
-const ConsoleWindowLayer* chooseWindowLayer() { return &memoryWindowLayer; }
+// A run on a display gets the console window; a scripted or headless run (or a build without
+// GTK) keeps its console in memory.
+const ConsoleWindowLayer* chooseWindowLayer() {
+#ifdef TMSGCON_WINDOW_GTK
+    if (gtkWindowLayerUsable()) return &gtkWindowLayer;
+#endif
+    return &memoryWindowLayer;
+}
 
 // readlink gives no terminating zero and cuts silently at the buffer's size, so the buffer
 // grows until the answer fits with room to spare.

@@ -14,9 +14,6 @@ namespace tpanel {
 
 const std::vector<std::string>& transcript() { return panel().transcript; }
 
-// The window on a display is not part of this build yet: runs are scripted.
-std::unique_ptr<Backend> makeWindowBackend() { return nullptr; }
-
 namespace {
 
 void putText(char* field, int length, const std::string& value)
@@ -65,7 +62,7 @@ void WinInit()
         const bool screen = (display && *display) || (wayland && *wayland);
         if (screen) p.backend = makeWindowBackend();
         if (!p.backend)
-            cannotRun(screen ? "this build cannot open a window, and no script was given."
+            cannotRun(screen ? "cannot open a window on the display, and no script was given."
                              : "no display to open a window on, and no script to run.");
     }
     p.started = true;

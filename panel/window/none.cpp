@@ -1,0 +1,9 @@
+// window/none.cpp - a toolkit built without GTK: there is no window mode, so a run needs a
+// script (WinInit says so).
+#include "run/backend.h"
+
+namespace tpanel {
+
+std::unique_ptr<Backend> makeWindowBackend() { return nullptr; }
+
+}  // namespace tpanel
