@@ -75,7 +75,7 @@ struct SectionGrid {
     // Cell index (1 .. n - 1) and fraction (0 .. 1) of a coordinate.
     static void cell(double v, double lo, double d, int n, int& index, float& fraction)
     {
-        const double g = (v - lo) / d + 1.0;
+        const double g = std::clamp((v - lo) / d + 1.0, 1.0, static_cast<double>(n));
         index = std::clamp(static_cast<int>(g), 1, n - 1);
         fraction = surfaceNarrow(std::clamp(g - index, 0.0, 1.0));
     }

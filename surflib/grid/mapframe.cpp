@@ -234,7 +234,7 @@ void tickBand(bool vertical, float length, int& count, int decimals, float first
     const double dir = direction < 0 ? -1.0 : 1.0;
     remainder = 0.0f;
 
-    int n = std::max(count, 1);
+    int n = std::clamp(count, 1, kMaxTicks);
     double interval = static_cast<double>(length) / n;
     bool scaled = false;
     if (mode.scaleInForce && step != 0.0f) {
@@ -301,9 +301,11 @@ void tickBand(bool vertical, float length, int& count, int decimals, float first
     }
 
     const double room = (static_cast<double>(width) + 1.0) * cw();
-    int every = vertical ? static_cast<int>(ch() / interval + 0.99999)
-                         : static_cast<int>(room / (interval * 2.0) + 0.99999);
-    every = std::max(every, 1);
+    // Every k-th full tick carries a number; k beyond the tick count means only the first.
+    auto rhythm = [&](double k) {
+        return static_cast<int>(std::clamp(k + 0.99999, 1.0, static_cast<double>(n) + 1.0));
+    };
+    int every = vertical ? rhythm(ch() / interval) : rhythm(room / (interval * 2.0));
     if (numbers == 1) number(start, value);
     int fullTicks = 0;
     for (int i = 1; i <= n; ++i) {
@@ -312,7 +314,7 @@ void tickBand(bool vertical, float length, int& count, int decimals, float first
         const double v = value + static_cast<double>(step) * i;
         bool full = i % 2 == 0;
         if (i == n && !full) {
-            if (!vertical) every = std::max(static_cast<int>(room / interval + 0.99999), 1);
+            if (!vertical) every = rhythm(room / interval);
             full = (fullTicks + 1) % every == 0;
         }
         piece(from, to, full ? tick : halfTick);

@@ -9,6 +9,7 @@
 #include "grid/overlays.h"
 
 #include <algorithm>
+#include <climits>
 #include <cmath>
 
 #include "frame/intervals.h"
@@ -288,8 +289,9 @@ void surfaceGridHeightAt(float& result, const float& fx, const float& fy, const 
     } else if (fx < e) {
         result = surfaceGridCellHeight(fy, node, alongY, wsize, work);
     } else {
+        const int next = node < INT_MAX ? node + 1 : node;
         const float a = surfaceGridCellHeight(fy, node, alongY, wsize, work);
-        const float b = surfaceGridCellHeight(fy, node + 1, alongY, wsize, work);
+        const float b = surfaceGridCellHeight(fy, next, alongY, wsize, work);
         result = surfaceNarrow((1.0 - fx) * a + static_cast<double>(fx) * b);
     }
 }
@@ -597,10 +599,14 @@ void CONHGT(const float& x, const float& y, float& z, const int& wsize, const fl
     }
     const double gx = (g.nx - 1.0) * (static_cast<double>(x) - g.xMin) / (g.xMax - g.xMin) + 1.0;
     const double gy = (g.ny - 1.0) * (static_cast<double>(y) - g.yMin) / (g.yMax - g.yMin) + 1.0;
-    const int i = std::clamp(static_cast<int>(gx), 1, g.nx);
-    const int j = std::clamp(static_cast<int>(gy), 1, g.ny);
-    const float fx = i == g.nx ? 0.0f : surfaceNarrow(gx - i);
-    const float fy = j == g.ny ? 0.0f : surfaceNarrow(gy - j);
+    // Grid positions as cell numbers; a window without extent gives the first node.
+    auto cell = [](double v, int n) {
+        return std::isfinite(v) ? static_cast<int>(std::clamp(v, 1.0, static_cast<double>(n))) : 1;
+    };
+    const int i = cell(gx, g.nx);
+    const int j = cell(gy, g.ny);
+    const float fx = i == g.nx || !std::isfinite(gx) ? 0.0f : surfaceNarrow(gx - i);
+    const float fy = j == g.ny || !std::isfinite(gy) ? 0.0f : surfaceNarrow(gy - j);
     const int node = (j - 1) * g.nx + i;
     surfaceGridHeightAt(z, fx, fy, node, wsize, work);
 }

@@ -378,3 +378,32 @@ TEST_F(MapFrameTest, NetworkFrame)
     // The height line measures " *10" without the trailing blank: 18 characters.
     EXPECT_FLOAT_EQ(textPositions(log)[0].first, 720.0f);
 }
+
+TEST_F(MapFrameTest, TickBandsTakeAnyArguments)
+{
+    makeMap(3, 3, 0, 100, 0, 50, flat);
+    struct Row {
+        float length;
+        int count;
+        float step;
+        int width;
+        bool scaled;
+    };
+    // No division by zero, no overflowing conversion, never more ticks than a picture shows.
+    const Row rows[] = {{800, 0, 1, 5, false},          {800, -5, 1, 5, false},
+                        {800, 2000000000, 1, 5, false}, {0, 10, 1, 5, false},
+                        {-40, 10, 1, 5, false},         {NAN, 10, 1, 5, false},
+                        {800, 10, 1e-30f, 5, true},     {800, 10, 1e30f, 2000000000, true}};
+    for (const Row& r : rows) {
+        SCOPED_TRACE(std::to_string(r.length) + " " + std::to_string(r.count));
+        surfaceSetTickAxisMode(1, r.scaled, false, 1.0f, 1.0f);
+        int n = r.count;
+        float step = r.step, x = 100, y = 100, remainder = -1;
+        capture();
+        surfaceLayoutXTicks(r.length, n, 1, 0.0f, step, x, y, 1, -1, 1, remainder, r.width, 9999, 1);
+        const std::vector<std::string> log = calls();
+        EXPECT_LE(count(log, "kernelDrawLineTo"), 2 * 32001);
+        EXPECT_GE(remainder, 0.0f);
+    }
+    surfaceSetTickAxisMode(1, false, false, 0.0f, 0.0f);
+}
