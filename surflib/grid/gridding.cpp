@@ -28,6 +28,7 @@
 namespace {
 
 constexpr int kTooFewPoints = 2;
+constexpr int kTooFewNodes = 5;
 constexpr int kWorkspaceShort = 3;
 constexpr int kBucketsTooFew = 1;
 constexpr int kPatchEnlarged = -1;
@@ -341,7 +342,8 @@ float surfaceInterpolateNode(const float& u, const float& v, const int& ignored,
     const float* sy = work + p.sortedY;
     const float* sz = work + p.sortedZ;
     const int n = g.pointCount;
-    double r = g.patchRadius;
+    // A patch of no size would never grow: such a patch starts at one grid interval.
+    double r = g.patchRadius > 0.0f && std::isfinite(g.patchRadius) ? g.patchRadius : 1.0;
     for (;;) {
         double sum[4][5] = {};
         int count = 0;
@@ -603,6 +605,14 @@ void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont,
     if (n < s.contour.patchPoints) s.contour.patchPoints = n;
     int count = ncont;
     beginInternalMap(count, lineSwitch);
+    // The grid size is the one in force; a failed map may have left one without intervals.
+    if (g.nx < 2 || g.ny < 2) {
+        surfaceReportError(kTooFewNodes);
+        surfaceAbandonDrawing();
+        return;
+    }
+    g.nxIntervals = g.nx - 1;
+    g.nyIntervals = g.ny - 1;
     g.pointCount = n;
     const int wsize = kSurfaceInternalWorkWords;
     int status = 0;
