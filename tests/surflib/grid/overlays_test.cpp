@@ -1,6 +1,7 @@
 // Tests of the map overlays and queries: polylines and grid lines in map coordinates, spot
 // heights on known grids, contour data sets, data-point markers with value labels, and smooth
 // curves, with their errors and degenerate input.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -492,4 +493,24 @@ TEST_F(OverlayTest, OnAMapDrawnByTheMapDriver)
     // A section adds to the map: its grid still answers spot heights.
     CONHGT(3.3f, 7.7f, h, size, ws.data());
     EXPECT_NEAR(h, bilinear(3.3f, 7.7f), 1e-4);
+}
+
+TEST_F(OverlayTest, DataPointsOfARandomPointMap)
+{
+    // The four corner points lie on the map's edges: half their marker box is outside, so they
+    // are not marked; the six inner points are, with their heights beside them.
+    float x[10] = {1, 9, 1, 9, 5, 3, 6, 4, 7, 2};
+    float y[10] = {1, 1, 9, 9, 5, 4, 7, 2, 3, 6};
+    float z[10];
+    for (int k = 0; k < 10; ++k) z[k] = 10.0f * x[k] + y[k];
+    RANPTS(-3);
+    capture();
+    RANCON(10, x, y, z, 4, 0);
+    const std::vector<std::string> log = calls();
+    ASSERT_TRUE(reported().empty());
+    EXPECT_EQ(only(log, "kernelDrawMarker"), std::vector<std::string>(6, "kernelDrawMarker 3"));
+    const std::vector<std::string> shown = texts(log);
+    for (const char* label : {"55.00", "34.00", "67.00", "42.00", "73.00", "26.00"}) {
+        EXPECT_NE(std::find(shown.begin(), shown.end(), std::string(label)), shown.end()) << label;
+    }
 }
