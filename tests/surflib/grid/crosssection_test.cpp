@@ -257,6 +257,30 @@ TEST_F(CrossSectionTest, SectionTransform)
     EXPECT_LE(Y, 540.0f);
 }
 
+TEST_F(CrossSectionTest, FrameScales)
+{
+    // Scale by intervals: the horizontal axis spans the section exactly (first value, for a
+    // section along x), the height axis the grid's heights 3..13 (third value).
+    makeMap(11, 11, 0, 10, 0, 10, [](float x, float) { return 3.0f + x; });
+    CONSCA(2, 0, 4, 3);
+    section(0.7f, 5, 9.5f, 5);
+    EXPECT_TRUE(reported().empty());
+    float X = 0, Y = 0;
+    CONSPA(0.7f, 3.0f, X, Y);
+    EXPECT_NEAR(X, 100.0f, 1e-3);
+    EXPECT_NEAR(Y, 100.0f, 1e-3);
+    CONSPA(9.5f, 13.0f, X, Y);
+    EXPECT_NEAR(X, 900.0f, 1e-3);
+    EXPECT_NEAR(Y, 540.0f, 1e-3);
+    // A scale the range cannot take: warning -42, nice intervals from 0.5 kept.
+    CONSCA(50, 0, 0, 3);
+    tarv::errorLogClear();
+    section(0.7f, 5, 9.5f, 5);
+    EXPECT_EQ(reported(), std::vector<int>({-1042}));
+    CONSPA(0.5f, 3.0f, X, Y);
+    EXPECT_NEAR(X, 100.0f, 1e-3);
+}
+
 TEST_F(CrossSectionTest, BandsFilledUnderTheProfile)
 {
     struct Row {
