@@ -1,0 +1,441 @@
+// window_test.cc - the program in a window on a private X server, driven by real key presses
+// (xdotool): a console message, the data and result files chosen in the file chooser, the
+// analysis, the amplitude plot, a resize, the About dialog, a print to a PDF file, and Exit.
+// The same steps run scripted give the reference: the screen must show that run's pictures
+// pixel for pixel inside the frame, below a menu bar, and the result file and the PDF must be
+// the same bytes.  Every wait is bounded polling; the X server and the program end with the
+// test whatever happens.
+#include <gtest/gtest.h>
+
+#include <gdk/gdk.h>
+
+#include <fcntl.h>
+#include <poll.h>
+#include <signal.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace fs = std::filesystem;
+using Clock = std::chrono::steady_clock;
+
+namespace {
+
+const char kTitle[] = "SPECVUE - DISCRETE FOURIER ANALYSIS PROGRAM";
+const std::string kDataFile = std::string(TARV_SOURCE_DIR) + "/examples/dft_input.in";
+
+std::string readFile(const fs::path& p)
+{
+    std::ifstream in(p, std::ios::binary);
+    std::ostringstream s;
+    s << in.rdbuf();
+    return s.str();
+}
+
+// A PDF without its creation time, the one part that differs between two runs.
+std::string withoutDate(std::string pdf)
+{
+    const std::size_t at = pdf.find("/CreationDate (");
+    if (at != std::string::npos) pdf.erase(at, pdf.find(')', at) + 1 - at);
+    return pdf;
+}
+
+bool onPath(const std::string& name)
+{
+    const char* path = std::getenv("PATH");
+    std::istringstream dirs(path ? path : "");
+    for (std::string dir; std::getline(dirs, dir, ':');)
+        if (!dir.empty() && access((fs::path(dir) / name).c_str(), X_OK) == 0) return true;
+    return false;
+}
+
+// Polls `done` every 50 ms for at most `seconds`.
+bool waitFor(double seconds, const std::function<bool()>& done)
+{
+    const auto end = Clock::now() + std::chrono::duration<double>(seconds);
+    for (;;) {
+        if (done()) return true;
+        if (Clock::now() > end) return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+}
+
+struct Launch {
+    std::vector<std::string> args;
+    fs::path dir = ".";
+    std::map<std::string, std::string> env;   // an empty value removes the variable
+    fs::path output;                          // stdout and stderr; empty: a pipe, read by run()
+    int keepFd = -1;                          // a descriptor the child keeps
+};
+
+// Starts a child that dies with the test process.  `pipeFd` receives the read end of its
+// output when no output file is given.
+pid_t spawn(const Launch& l, int* pipeFd = nullptr)
+{
+    int out[2] = {-1, -1};
+    if (l.output.empty() && pipe(out) != 0) return -1;
+    const pid_t pid = fork();
+    if (pid != 0) {
+        if (out[1] >= 0) close(out[1]);
+        if (pipeFd) *pipeFd = out[0];
+        return pid;
+    }
+    prctl(PR_SET_PDEATHSIG, SIGKILL);
+    if (chdir(l.dir.c_str()) != 0) _exit(126);
+    for (const auto& [name, value] : l.env) {
+        if (value.empty()) unsetenv(name.c_str());
+        else setenv(name.c_str(), value.c_str(), 1);
+    }
+    const int sink = l.output.empty() ? out[1] : open(l.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    dup2(sink, 1);
+    dup2(sink, 2);
+    for (int fd = 3; fd < 1024; ++fd)
+        if (fd != l.keepFd) close(fd);
+    std::vector<char*> argv;
+    for (const std::string& a : l.args) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    execvp(argv[0], argv.data());
+    _exit(127);
+}
+
+// Waits for a child at most `seconds`; its exit status, or -1 when it did not end (it is then
+// killed).
+int reap(pid_t pid, double seconds)
+{
+    int status = 0;
+    if (waitFor(seconds, [&] { return waitpid(pid, &status, WNOHANG) == pid; }))
+        return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+    kill(pid, SIGKILL);
+    waitpid(pid, &status, 0);
+    return -1;
+}
+
+class WindowRun : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        if (!onPath("Xvfb") || !onPath("xdotool"))
+            GTEST_SKIP() << "the window test needs Xvfb and xdotool (Debian packages xvfb and "
+                            "xdotool); they are not installed";
+        char pattern[] = "/tmp/specvue-window-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        dir_ = pattern;
+        fs::create_directories(dir_ / "reference");
+        fs::create_directories(dir_ / "window");
+    }
+
+    void TearDown() override
+    {
+        if (program_ > 0) reap(program_, 0), program_ = -1;
+        if (display_) gdk_display_close(display_), display_ = nullptr;
+        if (server_ > 0) {
+            kill(server_, SIGTERM);
+            reap(server_, 5);
+        }
+        if (HasFailure()) std::printf("pictures and logs kept in %s\n", dir_.c_str());
+        else if (!dir_.empty()) fs::remove_all(dir_);
+    }
+
+    // The X server on a free display it picks itself, and our own connection to it.
+    void startServer()
+    {
+        int ready[2];
+        ASSERT_EQ(pipe(ready), 0);
+        server_ = spawn({{"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0",
+                          "1280x1024x24", "-nolisten", "tcp"},
+                         dir_, {}, dir_ / "xvfb.log", ready[1]});
+        close(ready[1]);
+        std::string number;
+        const auto end = Clock::now() + std::chrono::seconds(15);
+        while (number.find('\n') == std::string::npos && Clock::now() < end) {
+            pollfd p{ready[0], POLLIN, 0};
+            if (poll(&p, 1, 100) <= 0) continue;
+            char c[16];
+            const ssize_t n = read(ready[0], c, sizeof c);
+            if (n <= 0) break;
+            number.append(c, static_cast<std::size_t>(n));
+        }
+        close(ready[0]);
+        ASSERT_NE(number.find('\n'), std::string::npos) << "Xvfb did not start: " << readFile(dir_ / "xvfb.log");
+        display = ":" + number.substr(0, number.find('\n'));
+        gdk_set_allowed_backends("x11");
+        display_ = gdk_display_open(display.c_str());
+        ASSERT_NE(display_, nullptr) << "cannot open " << display;
+    }
+
+    // xdotool's answer (its standard output), or nothing when it failed.
+    std::string xdo(std::vector<std::string> args, bool* ok = nullptr)
+    {
+        args.insert(args.begin(), "xdotool");
+        int fd = -1;
+        const pid_t pid = spawn({args, dir_, {{"DISPLAY", display}}, {}}, &fd);
+        std::string out;
+        const auto end = Clock::now() + std::chrono::seconds(10);
+        for (;;) {
+            pollfd p{fd, POLLIN, 0};
+            if (Clock::now() > end) break;
+            if (poll(&p, 1, 100) <= 0) continue;
+            char buffer[512];
+            const ssize_t n = read(fd, buffer, sizeof buffer);
+            if (n <= 0) break;
+            out.append(buffer, static_cast<std::size_t>(n));
+        }
+        close(fd);
+        const int status = reap(pid, 2);
+        if (ok) *ok = status == 0;
+        return status == 0 ? out : std::string();
+    }
+
+    // The shown windows whose whole title is `title`.
+    std::vector<std::string> windows(const std::string& title)
+    {
+        std::istringstream ids(xdo({"search", "--onlyvisible", "--name", "^" + title + "$"}));
+        std::vector<std::string> found;
+        for (std::string id; ids >> id;) found.push_back(id);
+        return found;
+    }
+
+    std::string awaitWindow(const std::string& title, const std::string& other = "")
+    {
+        std::string id;
+        waitFor(15, [&] {
+            for (const std::string& w : windows(title))
+                if (w != other) id = w;
+            return !id.empty();
+        });
+        return id;
+    }
+
+    bool awaitGone(const std::string& id, const std::string& title)
+    {
+        return waitFor(15, [&] {
+            const auto shown = windows(title);
+            return std::find(shown.begin(), shown.end(), id) == shown.end();
+        });
+    }
+
+    void keys(const std::string& window, std::vector<std::string> keys)
+    {
+        xdo({"windowfocus", "--sync", window});
+        keys.insert(keys.begin(), "key");
+        xdo(keys);
+    }
+
+    // Chooses a file in the chooser that `title` names: the typed path replaces the proposal.
+    void choose(const std::string& title, const std::string& path)
+    {
+        const std::string chooser = awaitWindow(title);
+        ASSERT_FALSE(chooser.empty()) << "no file chooser \"" << title << "\"";
+        keys(chooser, {"ctrl+a"});
+        xdo({"type", "--delay", "5", path});
+        xdo({"key", "Delete", "Return"});   // Delete drops a completion the chooser proposed
+        ASSERT_TRUE(awaitGone(chooser, title)) << "the chooser \"" << title << "\" stayed";
+    }
+
+    std::map<std::string, int> geometry(const std::string& window)
+    {
+        std::istringstream lines(xdo({"getwindowgeometry", "--shell", window}));
+        std::map<std::string, int> g;
+        for (std::string line; std::getline(lines, line);)
+            if (line.find('=') != std::string::npos)
+                g[line.substr(0, line.find('='))] = std::atoi(line.substr(line.find('=') + 1).c_str());
+        return g;
+    }
+
+    GdkPixbuf* screenshot(int x, int y, int width, int height)
+    {
+        GdkWindow* root = gdk_screen_get_root_window(gdk_display_get_default_screen(display_));
+        return gdk_pixbuf_get_from_window(root, x, y, width, height);
+    }
+
+    std::string display;
+    fs::path dir_;
+    pid_t server_ = -1, program_ = -1;
+    GdkDisplay* display_ = nullptr;
+};
+
+struct Rgb {
+    int r, g, b;
+};
+
+Rgb pixel(const GdkPixbuf* p, int x, int y)
+{
+    const guchar* at = gdk_pixbuf_read_pixels(p) + y * gdk_pixbuf_get_rowstride(p) +
+                       x * gdk_pixbuf_get_n_channels(p);
+    return {at[0], at[1], at[2]};
+}
+
+// Whether `part` stands in `whole` with its top left corner at (x, y), pixel for pixel.
+bool holdsAt(const GdkPixbuf* whole, const GdkPixbuf* part, int x, int y)
+{
+    const int w = gdk_pixbuf_get_width(part), h = gdk_pixbuf_get_height(part);
+    if (x + w > gdk_pixbuf_get_width(whole) || y + h > gdk_pixbuf_get_height(whole)) return false;
+    for (int j = 0; j < h; ++j)
+        for (int i = 0; i < w; ++i) {
+            const Rgb a = pixel(whole, x + i, y + j), b = pixel(part, i, j);
+            if (a.r != b.r || a.g != b.g || a.b != b.b) return false;
+        }
+    return true;
+}
+
+// The row of the window at which `part` stands at the left edge; -1 when it does not.
+int rowOf(const GdkPixbuf* window, const GdkPixbuf* part)
+{
+    for (int y = 0; y + gdk_pixbuf_get_height(part) <= gdk_pixbuf_get_height(window); ++y)
+        if (holdsAt(window, part, 0, y)) return y;
+    return -1;
+}
+
+// Pixels of a colour (not grey) in a region: the plotted curve.
+int colouredPixels(const GdkPixbuf* p, int top, int height)
+{
+    int count = 0;
+    for (int y = top; y < top + height; ++y)
+        for (int x = 0; x < gdk_pixbuf_get_width(p); ++x) {
+            const Rgb c = pixel(p, x, y);
+            if (std::max({c.r, c.g, c.b}) - std::min({c.r, c.g, c.b}) > 60) ++count;
+        }
+    return count;
+}
+
+// Dark pixels (text) in a band of rows.
+int darkPixels(const GdkPixbuf* p, int top, int height)
+{
+    int count = 0;
+    for (int y = top; y < top + height; ++y)
+        for (int x = 0; x < gdk_pixbuf_get_width(p); ++x) {
+            const Rgb c = pixel(p, x, y);
+            if (c.r + c.g + c.b < 3 * 110) ++count;
+        }
+    return count;
+}
+
+TEST_F(WindowRun, AnalysisPlotResizeAboutPrintAndExit)
+{
+    // The reference: the same steps scripted.
+    const fs::path ref = dir_ / "reference", win = dir_ / "window";
+    std::ofstream(ref / "steps.script") << "browse " << kDataFile << "\n"
+                                        << "menu File/Open Data File\n"
+                                           "browse result.out\n"
+                                           "menu File/Open Output File\n"
+                                           "menu Analyze Data/Run DFT on Selected Data File\n"
+                                           "menu Plot Results/Amplitude Results\n"
+                                           "snapshot amplitude.png\n"
+                                           "resize 40 25\n"
+                                           "snapshot resized.png\n"
+                                           "print-to plot.pdf\n"
+                                           "print ok\n"
+                                           "menu File/Print\n"
+                                           "exit\n";
+    const pid_t scripted = spawn({{SPECVUE_PROGRAM}, ref,
+                                  {{"TPANEL_SCRIPT", (ref / "steps.script").string()}, {"DISPLAY", ""}},
+                                  ref / "log.txt"});
+    ASSERT_EQ(reap(scripted, 60), 0) << readFile(ref / "log.txt");
+
+    startServer();
+    ASSERT_FALSE(HasFatalFailure());
+    program_ = spawn({{SPECVUE_PROGRAM}, win,
+                      {{"DISPLAY", display}, {"TPANEL_SCRIPT", ""}, {"WAYLAND_DISPLAY", ""},
+                       {"GDK_BACKEND", "x11"}, {"HOME", win.string()}, {"NO_AT_BRIDGE", "1"},
+                       {"GSETTINGS_BACKEND", "memory"}, {"XDG_RUNTIME_DIR", win.string()}},
+                      dir_ / "program.log"});
+    const std::string master = awaitWindow(kTitle);
+    ASSERT_FALSE(master.empty()) << "no main window: " << readFile(dir_ / "program.log");
+
+    // The analysis of the file proposed at first (there is none here) is refused on the console.
+    keys(master, {"ctrl+r"});
+    EXPECT_FALSE(awaitWindow("TARV Messages").empty()) << "no console window";
+
+    keys(master, {"ctrl+o"});
+    choose("Open Data File", kDataFile);
+    keys(master, {"alt+f", "Down", "Return"});
+    choose("Open Output File", (win / "result.out").string());
+    keys(master, {"ctrl+r"});
+    const std::string expected = readFile(ref / "result.out");
+    ASSERT_FALSE(expected.empty());
+    EXPECT_TRUE(waitFor(15, [&] { return readFile(win / "result.out") == expected; }))
+        << "the result file differs from the scripted run's";
+
+    // The amplitude plot: the frame shows the scripted run's picture below the menu bar.
+    keys(master, {"alt+a", "Right", "Down", "Return"});
+    GdkPixbuf* amplitude = gdk_pixbuf_new_from_file((ref / "amplitude.png").c_str(), nullptr);
+    GdkPixbuf* resized = gdk_pixbuf_new_from_file((ref / "resized.png").c_str(), nullptr);
+    ASSERT_TRUE(amplitude && resized);
+    const int frameHeight = gdk_pixbuf_get_height(amplitude);
+    int top = -1;
+    GdkPixbuf* shot = nullptr;
+    waitFor(15, [&] {
+        auto g = geometry(master);
+        if (shot) g_object_unref(shot);
+        shot = screenshot(g["X"], g["Y"], g["WIDTH"], g["HEIGHT"]);
+        top = shot ? rowOf(shot, amplitude) : -1;
+        return top >= 0;
+    });
+    ASSERT_NE(shot, nullptr);
+    gdk_pixbuf_save(shot, (dir_ / "amplitude-window.png").c_str(), "png", nullptr, nullptr);
+    ASSERT_GT(top, 10) << "the frame does not show the amplitude plot below a menu bar";
+    EXPECT_GT(darkPixels(shot, 0, top), 100) << "no menu titles above the frame";
+    EXPECT_GT(colouredPixels(shot, top, frameHeight), 300) << "no curve in the frame";
+    g_object_unref(shot);
+    shot = nullptr;
+
+    // A resize to 40 x 25 cells: the program draws the plot again at the new size.
+    xdo({"windowsize", master, "960", std::to_string(600 + top)});
+    EXPECT_TRUE(waitFor(15, [&] {
+        auto g = geometry(master);
+        GdkPixbuf* s = screenshot(g["X"], g["Y"], g["WIDTH"], g["HEIGHT"]);
+        const bool same = s && holdsAt(s, resized, 0, top);
+        if (s) gdk_pixbuf_save(s, (dir_ / "resized-window.png").c_str(), "png", nullptr, nullptr);
+        if (s) g_object_unref(s);
+        return same;
+    })) << "the resized frame does not show the plot drawn again at 40 x 25 cells";
+
+    // About: a second window with its three lines and OK; Return presses OK.
+    keys(master, {"alt+h", "Return"});
+    const std::string about = awaitWindow(kTitle, master);
+    ASSERT_FALSE(about.empty()) << "no About dialog";
+    auto g = geometry(about);
+    EXPECT_LT(g["WIDTH"], 700);
+    EXPECT_LT(g["HEIGHT"], 300);
+    keys(about, {"Return"});
+    EXPECT_TRUE(awaitGone(about, kTitle)) << "OK did not close the About dialog";
+
+    // Print: the notice, then the print dialog, printing to a file (the program's name in
+    // the working directory, which is the result file's).
+    keys(master, {"ctrl+p"});
+    const std::string notice = awaitWindow("Print Request");
+    ASSERT_FALSE(notice.empty()) << "no notice before printing";
+    keys(notice, {"Return"});
+    const std::string print = awaitWindow("Print");
+    ASSERT_FALSE(print.empty()) << "no print dialog";
+    const fs::path pdf = win / "specvue.pdf";
+    const std::string expectedPdf = withoutDate(readFile(ref / "plot.pdf"));
+    ASSERT_NE(expectedPdf.find("%%EOF"), std::string::npos);
+    // The printer list fills in the background: Return prints once "Print to File" is there.
+    EXPECT_TRUE(waitFor(20, [&] {
+        if (fs::exists(pdf)) return withoutDate(readFile(pdf)) == expectedPdf;
+        if (!windows("Print").empty()) keys(print, {"Return"});
+        return false;
+    })) << "the printed PDF differs from the scripted run's page";
+
+    keys(master, {"ctrl+x"});
+    EXPECT_EQ(reap(program_, 30), 0) << readFile(dir_ / "program.log");
+    program_ = -1;
+    g_object_unref(amplitude);
+    g_object_unref(resized);
+}
+
+}  // namespace
