@@ -7,7 +7,9 @@
 // test whatever happens.
 #include <gtest/gtest.h>
 
+#include <X11/Xlib.h>
 #include <gdk/gdk.h>
+#include <gdk/gdkx.h>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -174,6 +176,17 @@ protected:
         gdk_set_allowed_backends("x11");
         display_ = gdk_display_open(display.c_str());
         ASSERT_NE(display_, nullptr) << "cannot open " << display;
+    }
+
+    // The program in a window, in `dir`; its main window.
+    std::string startProgram(const fs::path& dir)
+    {
+        program_ = spawn({{SPECVUE_PROGRAM}, dir,
+                          {{"DISPLAY", display}, {"TPANEL_SCRIPT", ""}, {"WAYLAND_DISPLAY", ""},
+                           {"GDK_BACKEND", "x11"}, {"HOME", dir.string()}, {"NO_AT_BRIDGE", "1"},
+                           {"GSETTINGS_BACKEND", "memory"}, {"XDG_RUNTIME_DIR", dir.string()}},
+                          dir_ / "program.log"});
+        return awaitWindow(kTitle);
     }
 
     // xdotool's answer (its standard output), or nothing when it failed.
@@ -347,12 +360,7 @@ TEST_F(WindowRun, AnalysisPlotResizeAboutPrintAndExit)
 
     startServer();
     ASSERT_FALSE(HasFatalFailure());
-    program_ = spawn({{SPECVUE_PROGRAM}, win,
-                      {{"DISPLAY", display}, {"TPANEL_SCRIPT", ""}, {"WAYLAND_DISPLAY", ""},
-                       {"GDK_BACKEND", "x11"}, {"HOME", win.string()}, {"NO_AT_BRIDGE", "1"},
-                       {"GSETTINGS_BACKEND", "memory"}, {"XDG_RUNTIME_DIR", win.string()}},
-                      dir_ / "program.log"});
-    const std::string master = awaitWindow(kTitle);
+    const std::string master = startProgram(win);
     ASSERT_FALSE(master.empty()) << "no main window: " << readFile(dir_ / "program.log");
 
     // The analysis of the file proposed at first (there is none here) is refused on the console.
@@ -436,6 +444,44 @@ TEST_F(WindowRun, AnalysisPlotResizeAboutPrintAndExit)
     program_ = -1;
     g_object_unref(amplitude);
     g_object_unref(resized);
+}
+
+// The state letter of a process (R running, S sleeping, ...).
+char processState(pid_t pid)
+{
+    const std::string stat = readFile("/proc/" + std::to_string(pid) + "/stat");
+    const std::size_t paren = stat.rfind(')');
+    return paren != std::string::npos && paren + 2 < stat.size() ? stat[paren + 2] : '?';
+}
+
+// Closing the main window from its frame (what a window manager sends) ends the run as Exit
+// does; until then the program sleeps in its wait instead of spinning.
+TEST_F(WindowRun, WaitsAsleepAndClosingTheWindowEndsTheRun)
+{
+    startServer();
+    ASSERT_FALSE(HasFatalFailure());
+    const std::string master = startProgram(dir_ / "window");
+    ASSERT_FALSE(master.empty()) << "no main window: " << readFile(dir_ / "program.log");
+
+    int asleep = 0;
+    for (int sample = 0; sample < 20; ++sample) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        asleep += processState(program_) == 'S';
+    }
+    EXPECT_GE(asleep, 18) << "the program does not sleep while it waits for the user";
+
+    Display* x = gdk_x11_display_get_xdisplay(display_);
+    XEvent close{};
+    close.xclient.type = ClientMessage;
+    close.xclient.window = std::stoul(master);
+    close.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
+    close.xclient.format = 32;
+    close.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
+    close.xclient.data.l[1] = CurrentTime;
+    ASSERT_NE(XSendEvent(x, close.xclient.window, False, NoEventMask, &close), 0);
+    XFlush(x);
+    EXPECT_EQ(reap(program_, 30), 0) << readFile(dir_ / "program.log");
+    program_ = -1;
 }
 
 }  // namespace
