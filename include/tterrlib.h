@@ -64,6 +64,18 @@ enum SurfaceLongFormCode {
     kSurfTitleContourHeight = 32494,      // 4
     kSurfTitleContourStep = 32493,        // 5
     kSurfTitleXLimits = 32492,            // 6
+    // triangulated networks
+    kSurfNetMethodLinear = 32470,         // 0 (32767: 1, the local fit)
+    kSurfNetMethodCubic = 32469,          // 2
+    kSurfNetWeighting1 = 32468,           // 1 (also 0)
+    kSurfNetWeighting2 = 32467,           // 2
+    kSurfNetWeighting3 = 32466,           // 3 (1 stands for 4)
+    kSurfNetPointInterpolated = 32463,    // 0
+    kSurfNetPointHeight = 32462,          // 1
+    kSurfNetPointDerivatives = 32461,     // 2
+    kSurfNetRegion0 = 32460,              // 0
+    kSurfNetRegion1 = 32459,              // 1
+    kSurfNetRegion1b = 32458,             // 1
 };
 
 // ---- Library open and close -------------------------------------------------------------------
@@ -204,5 +216,227 @@ void krReturnContourDataset(const float& height, const int& kindCode, const int&
                             const SurfaceWorkspace& ws);
 void krDrawGriddedCrossSection(const float& x1, const float& y1, const float& x2, const float& y2,
                                const SurfaceWorkspace& ws);
+
+// ---- Triangulated networks: building, insertion, interpolation, queries ---------------------
+// The network lives in the caller's workspace (wsize words) from a successful RANTRI or
+// TRIDER; later routines must be given the same workspace with the same size.  The build needs
+// wsize >= 36 (npts + 1) + 100; the words beyond the points give room for TRIADD and TRIREG.
+void RANTRI(const int& npts, const float* x, const float* y, const float* z, const int& wsize,
+            float* work);
+// dzdx, dzdy: the derivatives of z at each point, in the caller's units.
+void TRIDER(const int& npts, const float* x, const float* y, const float* z, const float* dzdx,
+            const float* dzdy, const int& wsize, float* work);
+// kind 0: height interpolated, 1: z given, 2: z and derivatives given.
+void TRIADD(const int& kind, const float& x, const float& y, const float& z, const float& dzdx,
+            const float& dzdy, const int& wsize, float* work);
+// A closed polygon of n points whose edges become network edges and whose triangles are
+// marked; regionKind 2 marks the triangles outside the polygon instead.
+void TRIREG(const int& kind, const int& n, const float* x, const float* y, const float* z,
+            const float* dzdx, const float* dzdy, const int& regionKind, const int& wsize,
+            float* work);
+// method 0 linear, 1 local fit over `neighbours` points, 2 cubic patch; weighting 1..4.
+void TRIINT(const int& method, const int& neighbours, const int& weighting);
+void TRISTP(const float& step);
+void TRIHGT(const float& x, const float& y, float& height, float& dzdx, float& dzdy,
+            const int& wsize, float* work);
+// zgrid: nx by ny heights, x fastest, over the window.
+void TRIGRD(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
+            const int& nx, const int& ny, float* zgrid, const int& wsize, float* work);
+// The hull as a closed polygon in x, y (capacity n in, points written out); drawSwitch 1
+// also draws it on the current map.
+void TRIBOU(int& n, const int& drawSwitch, float* x, float* y, const int& wsize, float* work);
+// The triangles on the current network map; marker not 0 marks the data points with it.
+void TRINET(const int& marker, const int& wsize, float* work);
+
+struct SurfaceGradient {
+    float dzdx, dzdy;
+};
+
+// The workspace is made anew with 36 maxCount + 36 words: room for maxCount - 3 points.
+void krGenerateRandomNetwork(const int& maxCount, const int& n, const SurfacePoint3* points,
+                             SurfaceWorkspace& ws);
+void krGenerateDerivsNetwork(const int& maxCount, const int& n, const SurfacePoint3* points,
+                             const SurfaceGradient* gradients, SurfaceWorkspace& ws);
+// kindCode: kSurfNetPointInterpolated, kSurfNetPointHeight, kSurfNetPointDerivatives.
+void krAddNetworkPoint(const int& kindCode, const SurfacePoint3& point,
+                       const SurfaceGradient& gradient, SurfaceWorkspace& ws);
+void krAddNetworkRegion(const int& kindCode, const int& n, const SurfacePoint3* points,
+                        const SurfaceGradient* gradients, const int& regionKindCode,
+                        SurfaceWorkspace& ws);
+void krReturnNetworkSpotHeight(const float& x, const float& y, float& height,
+                               SurfaceGradient& gradient, SurfaceWorkspace& ws);
+void krReturnNetworkBound(int& n, const int& drawSwitch, float* x, float* y, SurfaceWorkspace& ws);
+// markerCode: kSurfMarkerWithValue (-value), 0 (none), kSurfMarkerPlain (value); any other
+// code keeps the marker of the previous call.
+void krDrawNetwork(const int& markerCode, const int& markerValue, SurfaceWorkspace& ws);
+// The grid workspace is made anew at the size a gridded map of the grid needs.
+void krGenerateNetworkGrid(const SurfaceExtent& extent, const int& nx, const int& ny, float* z,
+                           SurfaceWorkspace& networkWs, SurfaceWorkspace& gridWs);
+void krSetNetworkInterpolation(const int& methodCode, const int& neighbours, const int& weightingCode);
+void krSetNetworkContourStep(const float& step);
+
+// ---- Network contour maps and band fills ----------------------------------------------------
+// On the network in the workspace (wsize words, the network's own size).  switch 0 straight
+// contours, 1 curved contours (traced with the heights of the method in force, drawn as smooth
+// curves; straight under the linear method).
+// TRISET lays out an empty network map for the window; ADTCON and ADTFIL can add to it.
+void TRISET(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
+            const int& wsize, float* work);
+// ncont: the number of contour intervals wanted (0 draws only the frame and markers).
+void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
+            const int& ncont, const int& lineSwitch, const int& wsize, float* work);
+// One more contour line on the network map drawn last.
+void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float* work);
+// codes: |ncont| + 1 fill codes, used band by band in turn (a negative code leaves its band
+// unfilled); key 1 draws the fill key.
+void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
+            const int& ncont, const int& lineSwitch, const int* codes, const int& key,
+            const int& wsize, float* work);
+// One more band between two heights on the network map drawn last; lines 1 also draws the
+// contour lines at both heights.
+void ADTFIL(const float& z1, const float& z2, const int& code, const int& lines,
+            const int& lineSwitch, const int& wsize, float* work);
+
+// Switch codes: kSurfContourSwitchOff, kSurfContourSwitchOn.  The workspace holds the network.
+void krSetNetworkFrame(const SurfaceExtent& extent, SurfaceWorkspace& ws);
+void krDrawTriangulatedContourMap(const SurfaceExtent& extent, const int& count,
+                                  const int& switchCode, SurfaceWorkspace& ws);
+void krAddTriangulatedContour(const float& height, const int& switchCode, SurfaceWorkspace& ws);
+// pens: count + 1 pen pairs (a, b) as pens[2k], pens[2k + 1], one per band in turn.
+void krFillTriangulatedContourMap(const SurfaceExtent& extent, const int& count,
+                                  const int& switchCode, const int* pens, const int& key,
+                                  SurfaceWorkspace& ws);
+void krAddTriangulatedContourFill(const float& height1, const float& height2, const int& penA,
+                                  const int& penB, const int& lines, const int& switchCode,
+                                  SurfaceWorkspace& ws);
+
+// ---- Projected surfaces ---------------------------------------------------------------------
+// Settings (none draws).  Pens and fill codes are the library's PenCode and FillCode.
+void PRJBAS(const int& style, const int* pens);          // pens[3]
+void HEIRAT(const float& ratio);
+void XYRAT(const float& ratio);
+void PRJGRD(const int& nx, const int& ny);
+void PRJHID(const int& onOff);
+void PRJLEV(const float& z1, const float& z2);
+void PRJZAX(const float& z1, const float& z2, const int& mode);
+void PRJBND(const float& x1, const float& x2, const float& y1, const float& y2);
+void PRJLIN(const int& pen1, const int& pen2, const int& pen3);
+void PRJFRA(const int& type);
+void PRJSCA(const float& dx, const float& dy, const float& dz);
+void PRJSEC(const int& mode);
+void ANNDIG(const int& axis, const int& width, const int& decimals, const int& exponent);
+void PRJAXI(const int* codes1, const int* codes2);       // six words each
+// On the last projected picture.
+void LINPRJ(const int& n, const float* x, const float* y, const float* z);
+void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const float* work);
+void PERSPA(const float& x, const float& y, const float& z, float& X, float& Y);
+// Perspective set-up and pictures.  distance 0 chooses it; the distance used is written back.
+void PERSET(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
+            const float& z1, const float& z2, float& distance, const float& elevation,
+            const float& azimuth);
+void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, float& distance,
+            const float& elevation, const float& azimuth, const int& wsize, float* work);
+// n levels (0..99) with n + 1 pens; keySwitch 1 draws a key of levels.
+void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, float& distance,
+            const float& elevation, const float& azimuth, const int& n, const int* pens,
+            const int& keySwitch, const int& wsize, float* work);
+void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, float& distance,
+            const float& elevation, const float& azimuth);
+void RANPER(const int& npts, float* x, float* y, float* z, float& distance,
+            const float& elevation, const float& azimuth);
+void FUNPER(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
+            SurfaceHeightFunction f, float& distance, const float& elevation, const float& azimuth);
+// fillArray: one FillCode per grid cell, (nx - 1) by (ny - 1), x fastest; negative: unfilled.
+void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, float& distance,
+            const float& elevation, const float& azimuth, const float* fillArray,
+            const int& wsize, float* work);
+// n: capacity in, profile points out (-1: no filled surface).
+void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize, float* work);
+void CONPER(const int& onOff, const float& height);
+void COPPRJ(const int& n, const float* x, const float* y, const float& height, const int& fillCode);
+void PERAXE(const int& wsize, float* work);
+// Isometric pictures; view 0..3 (any integer, taken modulo 4).  codes: one FillCode per cell.
+void ISOPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, const int& view,
+            const int& wsize, float* work);
+void ISOFIL(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, const int& view,
+            const float* codes, const int& wsize, float* work);
+void GRDISO(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, const int& view);
+void RANISO(const int& npts, float* x, float* y, float* z, const int& view);
+void FUNISO(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
+            SurfaceHeightFunction f, const int& view);
+
+// Symbolic codes of the surface long forms.
+enum SurfaceProjectedCode {
+    kSurfBaseStyleNone = 32498,           // -1
+    kSurfBaseStyleOne = 32457,            // 1
+    kSurfBaseStyleZero = 32763,           // 0
+    kSurfBaseType0 = 32482,
+    kSurfBaseType1 = 32481,
+    kSurfBaseType2 = 32480,
+    kSurfBaseType3 = 32479,
+    kSurfBaseType4 = 32478,
+    kSurfHiddenLinesOff = 32473,          // 0
+    kSurfHiddenLinesOn = 32472,           // 1
+    kSurfGridModeBoth = 32497,            // grid mode 0; axis 4 (all axes) of the annotation
+    kSurfAxisStyle1 = 32456,
+    kSurfAxisStyle2 = 32455,
+    kSurfAxisStyle3 = 32454,
+    kSurfAxisSide1 = 32453,
+    kSurfAxisSide2 = 32452,
+    kSurfAxisSide3 = 32451,
+};
+
+// {x from, x to, y from, y to, z from, z to}
+struct SurfaceRange {
+    float xmin, xmax, ymin, ymax, zmin, zmax;
+};
+// A pen as a pair (a, b): a < 0 not drawn; a = 0 colour b; a > 0 style or pattern a (b = 0) or
+// kernel pen b (b > 0).
+struct SurfacePenPair {
+    int a, b;
+};
+
+void krSetSurfaceBaseStyle(const int& styleCode, const SurfacePenPair* pens);   // 3 pairs
+void krSetHeightRatio(const float& ratio);
+void krSetSurfaceAxesRatio(const float& ratio);
+void krAddSurfacePolyline(const int& n, const SurfacePoint3* points);
+void krSetSurfaceFrame(const SurfaceExtent& extent);
+void krSetSurfaceBaseType(const int& typeCode);
+void krSetSurfaceGridInterval(const int& nx, const int& ny);
+void krReturnSurfaceSpotHeight(const float& x, const float& y, float& z, const SurfaceWorkspace& ws);
+void krSetSurfaceHiddenLineSwitch(const int& switchCode);
+void krSetSurfaceLineStyles(const int& pen1, const int& pen2, const SurfacePenPair& pen3);
+void krSetSurfaceAxesIntervals(const float& dx, const float& dy, const float& dz);
+void krSetSurfaceGridMode(const int& modeCode);
+void krSetSurfaceLevelLimits(const float& z1, const float& z2);
+void krTransformSurfaceCoord(const float& x, const float& y, const float& z, SurfacePicturePoint& point);
+void krSetSurfaceAxesAnnotation(const int& axisCode, const int& width, const int& decimals,
+                                const int& exponent);
+void krReturnSurfaceProfile(int& n, SurfacePoint2* points, const int& drawSwitch, SurfaceWorkspace& ws);
+void krDrawWireFrameSurface(const SurfaceExtent& extent, const int& nx, const int& ny, const float* z,
+                            float& distance, const float& elevation, const float& azimuth,
+                            SurfaceWorkspace& ws);
+// n levels with n + 1 pen pairs.
+void krDrawLineStyleSurface(const SurfaceExtent& extent, const int& nx, const int& ny, const float* z,
+                            float& distance, const float& elevation, const float& azimuth,
+                            const int& n, const SurfacePenPair* pens, const int& keySwitch,
+                            SurfaceWorkspace& ws);
+void krFillSurface(const SurfaceExtent& extent, const int& nx, const int& ny, const float* z,
+                   float& distance, const float& elevation, const float& azimuth,
+                   const float* fillArray, SurfaceWorkspace& ws);
+void krSetContourMapHeight(const int& switchCode, const float& height);
+void krFillProjectedPolygon(const int& n, const SurfacePoint2* points, const float& height,
+                            const SurfacePenPair& pen);
+void krSetPerspProjection(const SurfaceRange& range, float& distance, const float& elevation,
+                          const float& azimuth);
+void krDrawSurfaceAxes(SurfaceWorkspace& ws);
+void krSetSurfaceAxesStyle(const int* codes1, const int* codes2);   // six words each
 
 #endif

@@ -199,6 +199,36 @@ struct SurfaceSettings {
     float contourHeight;
     float contourHeightLow, contourHeightHigh;
     int fillPass;                   // flag of the isometric fill
+    // projected pictures: drawing modes and what a filled perspective leaves behind
+    int lineStyle;                  // flag: grid lines coloured by height bands
+    int keyOn;                      // flag: a key of levels beside the picture
+    int fillMode;                   // flag: the perspective grid is filled cell by cell
+    int perspectivePicture;         // flag: a filled perspective whose fit succeeded
+    float pictureZLow, pictureZHigh;    // clamped z range of the last filled perspective
+    int profileWorkspaceSize;       // wsize of the last filled perspective (0: none)
+    int outlineCount;               // upper outline points kept in the workspace
+    float baseCorners[4][2];        // projected base corners C0..C3 of the filled surface
+    int quadrantFlags[2];           // flags q1, q2 of the view quadrant
+    float isoZBase;                 // clamped z minimum of the isometric picture
+};
+
+// The nice division of one axis of a projected picture, with the offsets of its first and
+// last ticks from the ends of the data range (x and y only).
+struct SurfaceAxisScale {
+    int exponent;
+    float firstTick, step;
+    int decimals, tickCount, labelWidth;
+    float unit;
+    float firstTickCopy, startOffset, endOffset, lastTick;
+};
+
+// The visible run of a projected grid line before it is drawn.
+constexpr int kHiddenLineRoom = 100;
+constexpr int kHiddenLineFlush = 99;
+struct HiddenLineBuffer {
+    float x[kHiddenLineRoom];
+    float y[kHiddenLineRoom];
+    int count;
 };
 
 // Interpolation on triangulated networks.
@@ -249,6 +279,37 @@ struct NetworkWorking {
     float clearanceAbove, clearanceBelow;
     float spotHeight, spotDzdx, spotDzdy;
     int spotTriangle;
+};
+
+// Network contour lines on their way to the picture (network/tracing*.cpp): up to 195
+// points in the network's normalised units, the line's first two points, the neighbour
+// points of a piece that continues a flushed piece or is continued by the next one.
+constexpr int kNetworkLinePoints = 195;
+struct NetworkPolylineBuffer {
+    float x[kNetworkLinePoints];
+    float y[kNetworkLinePoints];
+    int count;
+    float firstX, firstY;           // the line's start point
+    float secondX, secondY;         // the line's second point
+    int continuedFromBefore;        // flag, with the point before the first
+    float beforeX, beforeY;
+    int continuesAfter;             // flag, with the point after the last
+    float afterX, afterY;
+    int appended;                   // 0 appended, -1 not
+};
+
+// Working values of the network contour maps and band fills.
+struct NetworkContourWorking {
+    int curvedContours;             // flag: subdivided tracing with the method's heights
+    int smoothing;                  // output of the lines: 0 polyline, 1 kernel curve,
+                                    // 2 the library's smooth curve
+    int openPiece;                  // flag: the open-line phase is running
+    float level;                    // the level being traced, normalised
+    float labelValue;               // the level in the caller's units
+    int subdivisions;               // parts of the passage through the sub-triangle in hand
+    float previousX, previousY;     // orders two crossings on one edge
+    int currentFillCode;            // fill code of the band being filled
+    int fillDrawn;                  // flag
 };
 
 // The caller's kernel drawing state saved at entry, and the drawing layer's own state.
@@ -373,9 +434,13 @@ struct SurfaceLibraryState {
     NetworkSettings networkSettings;
     NetworkLayout network;
     NetworkWorking networkWork;
+    NetworkPolylineBuffer networkLine;
+    NetworkContourWorking networkContour;
     SurfaceSavedKernelState saved;
     WorkspacePartition partition;
     SurfaceNiceSteps nice;
+    SurfaceAxisScale axisScales[3];     // x, y, z of the projected picture
+    HiddenLineBuffer hiddenLines;
     ContourPolylineBuffer lineBuffer;
     ContourLabelRun labelRun;
     ContourSmoothWindow smoothWindow;

@@ -1,0 +1,340 @@
+// axes.cpp - the annotated axes of projected surfaces: x and y axes along base edges of the
+// picture, vertical z axes, long and short ticks, numbers in the fixed format of ANNDIG or the
+// automatic one, the axis titles with their power-of-ten captions, the plot title, and PERAXE.
+#include <algorithm>
+#include <cmath>
+#include <functional>
+
+#include "frame/intervals.h"
+#include "frame/kernel_layer.h"
+#include "frame/map_transform.h"
+#include "frame/numeric.h"
+#include "frame/routine_frame.h"
+#include "frame/state.h"
+#include "frame/workspace.h"
+#include "grid/mapframe.h"
+#include "surface/surface.h"
+#include "tterrlib.h"
+
+namespace {
+
+constexpr int kNoPower = 9999;
+
+float cw() { return surfaceState.digitWidth; }
+float ch() { return surfaceState.charHeight; }
+
+// How the numbers of one axis are written.
+struct AxisNumbers {
+    int width, decimals;
+    double shownUnit;   // numbers are value / shownUnit
+    int caption;        // exponent of the title's " *10" caption, 0 for none
+};
+
+// The fixed format of ANNDIG when it is in force for the axis, else the automatic one.
+AxisNumbers numberFormat(int axis)
+{
+    const SurfaceLibraryState& s = surfaceState;
+    const SurfaceSettings& surf = s.surface;
+    const SurfaceAxisScale& a = s.axisScales[axis];
+    AxisNumbers f{a.labelWidth, a.decimals, a.unit, a.exponent};
+    bool fixed = surfaceFlagOn(surf.annotationOn[axis]);
+    const int E = surf.annotationExponent[axis];
+    if (fixed && surf.annotationDecimals[axis] == 0) {
+        // Whole numbers must fit the kernel's integers.
+        const double big = s.integerSetting4;
+        const double p = E == 9999 ? 1.0 : std::pow(10.0, -E);
+        const double first = std::fabs(static_cast<double>(a.unit) * a.firstTick);
+        const double last = std::fabs(static_cast<double>(a.unit) * a.lastTick);
+        const bool fits = E != 9999 && first < big && last < big && first * p < big && last * p < big;
+        if (E != 9999 && !fits) surfaceReportError(kSurfFormatTooNarrow);
+        fixed = fits;
+    }
+    if (fixed) {
+        f.width = surf.annotationWidth[axis];
+        f.decimals = surf.annotationDecimals[axis];
+        const bool caption = E != 9999 && std::fabs(static_cast<double>(E)) < surfacePowerLimit();
+        f.caption = caption ? E : 0;
+        f.shownUnit = caption ? std::pow(10.0, E) : 1.0;
+    }
+    if (f.width < 1 || f.width > 9) f.width = 9;
+    f.decimals = std::clamp(f.decimals, 0, 8);
+    return f;
+}
+
+// Tick values of an axis: from the first annotated tick by the step to the last.
+struct TickRun {
+    double first, step;
+    int count;
+};
+
+TickRun tickRun(int axis, double lo, double hi)
+{
+    const SurfaceAxisScale& a = surfaceState.axisScales[axis];
+    TickRun r{static_cast<double>(a.firstTick) * a.unit, static_cast<double>(a.step) * a.unit,
+              a.tickCount};
+    // Ticks outside the data range are left out.
+    const double slack = 1e-4 * std::fabs(r.step);
+    while (r.count >= 0 && r.first < std::min(lo, hi) - slack) r.first += r.step, --r.count;
+    while (r.count >= 0 && r.first + r.count * r.step > std::max(lo, hi) + slack) --r.count;
+    if (!(r.step > 0.0) || !std::isfinite(r.step)) r.count = -1;
+    return r;
+}
+
+void line2(float xa, float ya, float xb, float yb)
+{
+    const float x[2] = {xa, xb}, y[2] = {ya, yb};
+    const int two = 2;
+    surfaceDrawPolyline(two, x, y);
+}
+
+void drawValue(float X, float Y, double value, const AxisNumbers& f)
+{
+    int width = -f.width, decimals = f.decimals;
+    surfaceDrawNumber(X, Y, surfaceNarrow(value / f.shownUnit), width, decimals, kNoPower);
+}
+
+// An axis along a picture path: place(v) gives the picture point of value v on the axis.
+// Ticks point along (tx, ty) per unit of length; side words suppress end numbers.
+void drawBaseAxis(int axis, double lo, double hi, const std::function<bool(double, float&, float&)>& place,
+                  float tx, float ty, bool numbers, int sideWord)
+{
+    float xa = 0, ya = 0, xb = 0, yb = 0;
+    if (!place(lo, xa, ya) || !place(hi, xb, yb)) return;
+    line2(xa, ya, xb, yb);
+    const TickRun r = tickRun(axis, lo, hi);
+    const AxisNumbers f = numberFormat(axis);
+    float lastX = -1e30f, lastY = -1e30f;
+    for (int k = 0; k <= r.count; ++k) {
+        const double v = r.first + k * r.step;
+        float X = 0, Y = 0;
+        if (!place(v, X, Y)) continue;
+        const bool major = k % 2 == 0;
+        const float length = major ? ch() : 0.5f * ch();
+        line2(X, Y, X + tx * length, Y + ty * length);
+        if (!numbers || !major) continue;
+        if ((k == 0 && (sideWord & 1)) || (k >= r.count - 1 && k == r.count && (sideWord & 2))) continue;
+        const float NX = X + cw() / 3.0f;
+        const float NY = ty <= 0.0f ? Y - 2.0f * ch() : Y + ch();
+        const bool apart = std::fabs(NY - lastY) > 1.5f * ch() ||
+                           std::fabs(NX - lastX) > (f.width + 1) * cw();
+        if (!apart) continue;
+        drawValue(NX, NY, v, f);
+        lastX = NX;
+        lastY = NY;
+    }
+}
+
+// A vertical z axis from picture point (X, Y0) with the z scale h (picture units per z unit
+// above zlow); side +1 ticks right, -1 left.
+void drawHeightAxis(float X, float Ybase, double zlow, double zhigh, double h, int side)
+{
+    line2(X, Ybase, X, surfaceNarrow(Ybase + (zhigh - zlow) * h));
+    const TickRun r = tickRun(2, zlow, zhigh);
+    const AxisNumbers f = numberFormat(2);
+    for (int k = 0; k <= r.count; ++k) {
+        const double v = r.first + k * r.step;
+        const float Y = surfaceNarrow(Ybase + (v - zlow) * h);
+        const bool major = k % 2 == 0;
+        const float length = (major ? 1.0f : 0.5f) * cw() * side;
+        line2(X, Y, X + length, Y);
+        if (!major) continue;
+        int width = side > 0 ? -f.width : f.width, decimals = f.decimals;
+        const float NX = side > 0 ? X + length + cw() / 3.0f : X + length - cw() / 3.0f;
+        surfaceDrawNumber(NX, Y - 0.45f * ch(), surfaceNarrow(v / f.shownUnit), width, decimals, kNoPower);
+    }
+}
+
+int styleWord(int i)
+{
+    const SurfaceSettings& surf = surfaceState.surface;
+    return surfaceFlagOn(surf.axesStyle) ? surf.axesCodes1[i] : surf.axesSwitches[i];
+}
+
+int sideWord(int i)
+{
+    const SurfaceSettings& surf = surfaceState.surface;
+    return surfaceFlagOn(surf.axesStyle) ? surf.axesCodes2[i] : 0;
+}
+
+float textWidth(const char* text, int n)
+{
+    int status = 0;
+    float w = 0, r2 = 0, r3 = 0, h = 0;
+    const int noControl = 0;
+    surfaceMeasureText(text, n, status, w, r2, r3, h, noControl);
+    return status == 0 ? w : n * cw();
+}
+
+// A title with its caption; rightEnd: the whole caption ends at x, else it starts there.
+void drawTitle(int index, float x, float y, int caption, bool rightEnd)
+{
+    const SurfaceTitles& t = surfaceState.titles;
+    if (t.titleMode == 2) return;
+    const int n = std::clamp(t.lengths[index], 0, kSurfaceAxisTitleChars);
+    if (n <= 0) return;
+    const bool withCaption = t.titleMode == 0 && caption != 0;
+    float width = textWidth(t.titles[index], n);
+    if (withCaption) width += textWidth(" *10", 4) + 2.0f * cw();
+    const float start = rightEnd ? x - width : x;
+    if (withCaption) {
+        surfaceDrawExponentTitle(start, y, t.titles[index], n, caption, 0, 10.25f * cw());
+    } else {
+        const int noControl = 0;
+        surfaceDrawText(start, y, t.titles[index], n, noControl);
+    }
+}
+
+}  // namespace
+
+void surfaceDrawPictureTitle(float x, float y, float width)
+{
+    const ContourSettings& c = surfaceState.contour;
+    if (!surfaceFlagOn(c.titleOn)) return;
+    const int n = std::clamp(c.titleLength, 0, kSurfaceTitleChars);
+    if (n <= 0) return;
+    const int noControl = 0;
+    if (textWidth(c.title, n) > width) {
+        const int half = n / 2;
+        surfaceDrawText(x, y + 4.0f * ch(), c.title, half, noControl);
+        surfaceDrawText(x, y + 2.0f * ch(), c.title + half, n - half, noControl);
+    } else {
+        surfaceDrawText(x, y + 2.0f * ch(), c.title, n, noControl);
+    }
+}
+
+// ---- Isometric axes -------------------------------------------------------------------------
+
+void surfaceDrawIsometricAxes(const int& npt, const int& nrow, const float& rightX,
+                              const float& rightY, const float& frontX, const float& frontY,
+                              const float& leftX, const float& leftY, const float& zlow,
+                              const float& zhigh)
+{
+    (void)npt, (void)nrow;
+    const SurfaceLibraryState& s = surfaceState;
+    const GridState& g = s.grid;
+    const int view = s.projection.viewQuadrant;
+    // The value of each axis at the front corner and at the far end of its edge.
+    const bool rightIsX = view % 2 == 0;
+    const float xFront = (view == 0 || view == 3) ? g.xMin : g.xMax;
+    const float yFront = (view == 0 || view == 1) ? g.yMin : g.yMax;
+    struct Edge { int axis; float from, to, endX, endY; };
+    const Edge right{rightIsX ? 0 : 1, rightIsX ? xFront : yFront,
+                     rightIsX ? (xFront == g.xMin ? g.xMax : g.xMin) : (yFront == g.yMin ? g.yMax : g.yMin),
+                     rightX, rightY};
+    const Edge left{rightIsX ? 1 : 0, rightIsX ? yFront : xFront,
+                    rightIsX ? (yFront == g.yMin ? g.yMax : g.yMin) : (xFront == g.xMin ? g.xMax : g.xMin),
+                    leftX, leftY};
+    for (const Edge& e : {right, left}) {
+        if (styleWord(e.axis) % 2 == 0) continue;
+        auto place = [&](double v, float& X, float& Y) {
+            const double t = (v - e.from) / (static_cast<double>(e.to) - e.from);
+            X = surfaceNarrow(frontX + (e.endX - static_cast<double>(frontX)) * t);
+            Y = surfaceNarrow(frontY + (e.endY - static_cast<double>(frontY)) * t);
+            return std::isfinite(t);
+        };
+        drawBaseAxis(e.axis, std::min(e.from, e.to), std::max(e.from, e.to), place, 0.0f, -1.0f,
+                     true, sideWord(e.axis));
+    }
+    const double h = s.projection.zScale;
+    const bool zOn = s.surface.zAxisSwitch != 0 && styleWord(2) % 2 == 1;
+    if (zOn) {
+        drawHeightAxis(rightX, rightY, zlow, zhigh, h, 1);
+        drawHeightAxis(leftX, leftY, zlow, zhigh, h, -1);
+    }
+    const float y = frontY - 6.0f * ch();
+    const float rightEnd = rightX + (rightX - frontX < 28.0f * cw() ? 9.0f : 4.0f) * cw();
+    const float leftStart = leftX - (frontX - leftX < 28.0f * cw() ? 9.0f : 4.0f) * cw();
+    drawTitle(right.axis, rightEnd, y, numberFormat(right.axis).caption, true);
+    drawTitle(left.axis, leftStart, y, numberFormat(left.axis).caption, false);
+    const int zCaption = numberFormat(2).caption;
+    if (zOn && zCaption != 0 && s.titles.titleMode == 0) {
+        if (npt <= nrow) drawTitle(2, rightEnd, frontY - 4.0f * ch(), zCaption, true);
+        else drawTitle(2, leftStart, frontY - 4.0f * ch(), zCaption, false);
+    }
+}
+
+// ---- Perspective axes -----------------------------------------------------------------------
+
+void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh)
+{
+    (void)zlow, (void)zhigh;
+    SurfaceLibraryState& s = surfaceState;
+    const SurfaceSettings& surf = s.surface;
+    const ProjectionTerms& p = s.projection;
+    surfaceSelectPen(surfaceFlagOn(surf.linePensSet) ? surf.linePens[0] : surfaceEntryPen());
+    const bool firstIsX = p.viewQuadrant == 0 || p.viewQuadrant == 2;
+    const float base = p.zOrigin, top = surf.zAxisHigh;
+    const bool below = surfaceFlagOn(p.belowView);
+    // Edge 1: along the first walk axis at secondFrom; edge 2: along the second at firstFrom.
+    struct Edge { int axis; bool alongFirst; float at; };
+    const Edge edges[2] = {{firstIsX ? 0 : 1, true, below ? p.secondTo : p.secondFrom},
+                           {firstIsX ? 1 : 0, false, below ? p.firstTo : p.firstFrom}};
+    float midX[2] = {0, 0};
+    for (int e = 0; e < 2; ++e) {
+        const Edge& edge = edges[e];
+        const float from = edge.alongFirst ? p.firstFrom : p.secondFrom;
+        const float to = edge.alongFirst ? p.firstTo : p.secondTo;
+        auto place = [&](double v, float& X, float& Y) {
+            const float a = edge.alongFirst ? surfaceNarrow(v) : edge.at;
+            const float b = edge.alongFirst ? edge.at : surfaceNarrow(v);
+            const float x = firstIsX ? a : b, y = firstIsX ? b : a;
+            return surfaceProjectPoint(x, y, base, X, Y);
+        };
+        float X = 0, Y = 0;
+        if (place(0.5 * (static_cast<double>(from) + to), X, Y)) midX[e] = X;
+        if (styleWord(edge.axis) % 2 == 0) continue;
+        drawBaseAxis(edge.axis, std::min(from, to), std::max(from, to), place, 0.0f, -1.0f, true,
+                     sideWord(edge.axis));
+    }
+    // z axes on vertical box edges: the second word at corner 1, the first at corner 3.
+    const double span = static_cast<double>(top) - base;
+    if (surf.zAxisSwitch != 0 && span > 0.0) {
+        const int corners[2] = {0, surfaceFlagOn(p.splitWalk) ? 1 : 2};
+        const int words[2] = {5, 2};
+        const int sides[2] = {1, -1};
+        for (int k = 0; k < 2; ++k) {
+            if (styleWord(words[k]) % 2 == 0) continue;
+            const float X = p.boxCorners[corners[k]][0], Y = p.boxCorners[corners[k]][1];
+            const float Yt = p.boxCorners[corners[k] + 4][1];
+            drawHeightAxis(X, Y, base, top, (Yt - static_cast<double>(Y)) / span, sides[k]);
+        }
+    }
+    float lowX = 1e30f, highX = -1e30f, lowY = 1e30f;
+    for (int k = 0; k < 4; ++k) {
+        lowX = std::min(lowX, p.boxCorners[k][0]);
+        highX = std::max(highX, p.boxCorners[k][0]);
+        lowY = std::min(lowY, p.boxCorners[k][1]);
+    }
+    const bool narrow = 0.5f * (highX - lowX) < 28.0f * cw();
+    const int rightAxis = midX[0] >= midX[1] ? edges[0].axis : edges[1].axis;
+    const int leftAxis = 1 - rightAxis;
+    const float y = lowY - 6.0f * ch();
+    drawTitle(rightAxis, highX + (narrow ? 9.0f : 4.0f) * cw(), y, numberFormat(rightAxis).caption, true);
+    drawTitle(leftAxis, lowX - (narrow ? 9.0f : 4.0f) * cw(), y, numberFormat(leftAxis).caption, false);
+    const int zCaption = numberFormat(2).caption;
+    if (surf.zAxisSwitch != 0 && zCaption != 0 && s.titles.titleMode == 0) {
+        drawTitle(2, highX + 4.0f * cw(), y + 2.0f * ch(), zCaption, true);
+    }
+}
+
+void PERAXE(const int& wsize, float* work)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::PERAXE);
+    (void)wsize, (void)work;
+    SurfaceLibraryState& s = surfaceState;
+    const SurfaceSettings& surf = s.surface;
+    if (!surfaceFlagOn(surf.perspectiveSet) || !surfacePictureFitted()) {
+        surfaceReportError(kSurfNoProjection);
+        return;
+    }
+    float zlow = s.grid.zMin, zhigh = s.grid.zMax;
+    if (surfaceFlagOn(surf.levelLimitsOn)) {
+        zlow = std::max(zlow, surf.levelLimits[0]);
+        zhigh = std::min(zhigh, surf.levelLimits[1]);
+    }
+    if (surfaceFlagOn(surf.fixedZRange)) {
+        zlow = surf.zRangeLow;
+        zhigh = surf.zRangeHigh;
+    }
+    surfaceDrawProjectedAxes(zlow, zhigh);
+}

@@ -1,0 +1,548 @@
+// hidden_lines.cpp - hidden-line removal of perspective surfaces.
+//
+// The grid lines of one family are walked from the line nearest the eye to the farthest.  What
+// has been drawn so far is kept as two horizons: the upper and the lower outline of the
+// picture, each a piecewise-linear function of the ray key.  Vertical lines of the surface
+// converge on the vanishing point of the fit, so a point is described by its ray (the key: the
+// angle of the ray from the vanishing point, measured from the ray through the middle of the
+// base) and its distance along that ray; above and below are judged along those rays.  A part
+// of a new line is seen where it lies outside the band between the two horizons; each line and
+// the cross pieces joining it to the line before are then merged into the horizons, so the
+// strip of surface between two lines hides what lies behind it too.
+//
+// The horizons live in the caller's workspace (the outline arrays of the perspective
+// partition, L points each); a line that would overflow them is cut short with error 37.
+// Visible runs are drawn through the 100-point HiddenLineBuffer, flushed at 99 points with the
+// last point carried over.
+#include <algorithm>
+#include <cmath>
+#include <vector>
+
+#include "frame/kernel_layer.h"
+#include "frame/map_transform.h"
+#include "frame/numeric.h"
+#include "frame/routine_frame.h"
+#include "frame/state.h"
+#include "surface/surface.h"
+
+float surfaceClampedNode(const float* grid, int nx, int i, int j, float zlow, float zhigh)
+{
+    const float v = grid[static_cast<long long>(j) * nx + i];
+    if (!std::isfinite(v)) return zlow;   // a missing height lies on the base
+    return std::clamp(v, zlow, zhigh);
+}
+
+// ---- The buffer of visible runs -------------------------------------------------------------
+
+void surfaceHiddenRunStart() { surfaceState.hiddenLines.count = 0; }
+
+void surfaceHiddenRunAdd(float X, float Y)
+{
+    HiddenLineBuffer& b = surfaceState.hiddenLines;
+    if (b.count > 0 && b.x[b.count - 1] == X && b.y[b.count - 1] == Y) return;
+    b.x[b.count] = X;
+    b.y[b.count] = Y;
+    ++b.count;
+    if (b.count >= kHiddenLineFlush) {
+        surfaceDrawPolyline(b.count, b.x, b.y);
+        b.x[0] = b.x[b.count - 1];
+        b.y[0] = b.y[b.count - 1];
+        b.count = 1;
+    }
+}
+
+void surfaceHiddenRunEnd()
+{
+    HiddenLineBuffer& b = surfaceState.hiddenLines;
+    if (b.count > 1) surfaceDrawPolyline(b.count, b.x, b.y);
+    b.count = 0;
+}
+
+namespace {
+
+// ---- Horizons -------------------------------------------------------------------------------
+
+// One horizon in the workspace: keys and heights, ascending keys.  The lower horizon is kept
+// with its heights negated, so that both are merged by taking the larger value.
+struct Horizon {
+    float* key;
+    float* h;
+    int count;
+};
+
+struct HorizonStore {
+    Horizon upper, lower;
+    float* scratchKey;
+    float* scratchH;
+    int capacity;
+    bool full;      // error 37 was reported for this drawing
+};
+
+// The value of horizon H at key k; false when k lies outside it.
+bool horizonAt(const Horizon& H, double k, double& value)
+{
+    if (H.count == 0 || k < H.key[0] || k > H.key[H.count - 1]) return false;
+    int lo = 0, hi = H.count - 1;
+    while (hi - lo > 1) {
+        const int mid = (lo + hi) / 2;
+        if (H.key[mid] <= k) lo = mid; else hi = mid;
+    }
+    if (H.count == 1) {
+        value = H.h[0];
+        return true;
+    }
+    const double dk = static_cast<double>(H.key[hi]) - H.key[lo];
+    if (!(dk > 0.0)) {
+        value = std::max(H.h[lo], H.h[hi]);
+        return true;
+    }
+    const double t = (k - H.key[lo]) / dk;
+    value = (1.0 - t) * H.h[lo] + t * H.h[hi];
+    return true;
+}
+
+// Appends (k, v) to the scratch arrays unless it repeats the point before; false when full.
+bool pushPoint(HorizonStore& st, int& n, double k, double v)
+{
+    if (n > 0 && st.scratchKey[n - 1] == static_cast<float>(k) &&
+        std::fabs(st.scratchH[n - 1] - v) <= 1e-6 * (1.0 + std::fabs(v))) {
+        return true;
+    }
+    if (n >= st.capacity) return false;
+    st.scratchKey[n] = surfaceNarrow(k);
+    st.scratchH[n] = surfaceNarrow(v);
+    ++n;
+    return true;
+}
+
+// Merges the segment (k1, v1)-(k2, v2), k1 < k2, into H as the larger of the two.
+bool mergeSegment(HorizonStore& st, Horizon& H, double k1, double v1, double k2, double v2)
+{
+    int n = 0;
+    int i = 0;
+    bool ok = true;
+    while (i < H.count && H.key[i] < k1) ok = ok && pushPoint(st, n, H.key[i], H.h[i]), ++i;
+    auto seg = [&](double k) { return v1 + (v2 - v1) * (k - k1) / (k2 - k1); };
+    double hv = 0.0;
+    if (horizonAt(H, k1, hv) && hv < v1) ok = ok && pushPoint(st, n, k1, hv);
+    // Breakpoints inside the segment: its ends, the horizon's points and the crossings.
+    double prevK = k1, prevD = 0.0;
+    bool prevDefined = horizonAt(H, k1, hv);
+    if (prevDefined) prevD = v1 - hv;
+    ok = ok && pushPoint(st, n, k1, prevDefined ? std::max(v1, hv) : v1);
+    auto step = [&](double k) {
+        double h2 = 0.0;
+        const bool defined = horizonAt(H, k, h2);
+        const double s = seg(k);
+        // Where the horizon begins or ends inside the segment the larger value jumps.
+        if (defined && !prevDefined && h2 > s) ok = ok && pushPoint(st, n, k, s);
+        if (!defined && prevDefined) ok = ok && pushPoint(st, n, prevK, seg(prevK));
+        if (defined && prevDefined) {
+            const double d = s - h2;
+            if ((d > 0.0 && prevD < 0.0) || (d < 0.0 && prevD > 0.0)) {
+                const double kc = prevK + (k - prevK) * prevD / (prevD - d);
+                ok = ok && pushPoint(st, n, kc, seg(kc));
+            }
+            prevD = d;
+        } else if (defined) {
+            prevD = s - h2;
+        }
+        prevDefined = defined;
+        prevK = k;
+        ok = ok && pushPoint(st, n, k, defined ? std::max(s, h2) : s);
+    };
+    while (i < H.count && H.key[i] <= k2) {
+        if (H.key[i] > k1) step(H.key[i]);
+        ++i;
+    }
+    step(k2);
+    if (horizonAt(H, k2, hv) && hv < v2) ok = ok && pushPoint(st, n, k2, hv);
+    // Points at k2 already passed by the loop stay merged; copy the rest.
+    while (i < H.count) ok = ok && pushPoint(st, n, H.key[i], H.h[i]), ++i;
+    if (!ok) return false;
+    std::copy(st.scratchKey, st.scratchKey + n, H.key);
+    std::copy(st.scratchH, st.scratchH + n, H.h);
+    H.count = n;
+    return true;
+}
+
+// ---- Picture points along rays ------------------------------------------------------------
+
+struct RayFrame {
+    double vx, vy;          // vanishing point
+    double refCos, refSin;  // direction of the ray through the middle of the base
+};
+
+RayFrame makeRayFrame()
+{
+    const ProjectionTerms& p = surfaceState.projection;
+    RayFrame f{p.vanishX, p.vanishY, 0.0, 1.0};
+    double cx = 0.0, cy = 0.0;
+    for (int k = 0; k < 4; ++k) {
+        cx += 0.25 * p.boxCorners[k][0];
+        cy += 0.25 * p.boxCorners[k][1];
+    }
+    const double dx = cx - f.vx, dy = cy - f.vy;
+    const double len = std::hypot(dx, dy);
+    if (len > 0.0 && std::isfinite(len)) {
+        f.refCos = dx / len;
+        f.refSin = dy / len;
+    }
+    return f;
+}
+
+void toRay(const RayFrame& f, double X, double Y, double& key, double& dist)
+{
+    const double dx = X - f.vx, dy = Y - f.vy;
+    key = std::atan2(f.refCos * dy - f.refSin * dx, f.refCos * dx + f.refSin * dy);
+    dist = std::hypot(dx, dy);
+}
+
+struct PicturePoint {
+    float X, Y, z;
+    bool ok;
+};
+
+// ---- One walk -------------------------------------------------------------------------------
+
+struct Walk {
+    HorizonStore store;
+    RayFrame rays;
+    bool hidden;        // hidden-line switch
+    bool draw;          // false: the outline is built and nothing is drawn
+    bool lineStyle;
+    float tolerance;    // in picture units
+};
+
+// The parameter intervals of segment a-b that lie outside the band between the horizons.
+void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b,
+                   std::vector<double>& pieces)
+{
+    pieces.clear();
+    if (!w.hidden || (w.store.upper.count == 0 && w.store.lower.count == 0)) {
+        pieces.push_back(0.0);
+        pieces.push_back(1.0);
+        return;
+    }
+    double k1 = 0.0, d1 = 0.0, k2 = 0.0, d2 = 0.0;
+    toRay(w.rays, a.X, a.Y, k1, d1);
+    toRay(w.rays, b.X, b.Y, k2, d2);
+    // Breakpoints in parameter t along the segment (linear in key).
+    std::vector<double> ts = {0.0, 1.0};
+    const double dk = k2 - k1;
+    const bool vertical = std::fabs(dk) < 1e-12;
+    auto addKeys = [&](const Horizon& H) {
+        if (vertical) return;
+        const double lo = std::min(k1, k2), hi = std::max(k1, k2);
+        for (int i = 0; i < H.count; ++i) {
+            if (H.key[i] > lo && H.key[i] < hi) ts.push_back((H.key[i] - k1) / dk);
+        }
+    };
+    addKeys(w.store.upper);
+    addKeys(w.store.lower);
+    std::sort(ts.begin(), ts.end());
+    // Crossings of the segment with either horizon inside each piece.
+    auto offset = [&](double t, int which, double& v) {
+        const double k = k1 + dk * t, d = d1 + (d2 - d1) * t;
+        double h = 0.0;
+        if (which == 0) {
+            if (!horizonAt(w.store.upper, k, h)) return false;
+            v = d - h;
+        } else {
+            if (!horizonAt(w.store.lower, k, h)) return false;
+            v = -h - d;
+        }
+        return true;
+    };
+    std::vector<double> all = ts;
+    for (size_t i = 0; i + 1 < ts.size(); ++i) {
+        for (int which = 0; which < 2; ++which) {
+            double fa = 0.0, fb = 0.0;
+            if (!offset(ts[i], which, fa) || !offset(ts[i + 1], which, fb)) continue;
+            if ((fa > 0.0 && fb < 0.0) || (fa < 0.0 && fb > 0.0)) {
+                all.push_back(ts[i] + (ts[i + 1] - ts[i]) * fa / (fa - fb));
+            }
+        }
+    }
+    std::sort(all.begin(), all.end());
+    auto seen = [&](double t) {
+        double vu = 0.0, vl = 0.0;
+        const bool hasU = offset(t, 0, vu), hasL = offset(t, 1, vl);
+        if (!hasU && !hasL) return true;
+        return (hasU && vu >= -w.tolerance) || (hasL && vl >= -w.tolerance);
+    };
+    for (size_t i = 0; i + 1 < all.size(); ++i) {
+        const double ta = all[i], tb = all[i + 1];
+        if (!(tb - ta > 1e-9)) continue;
+        if (!seen(0.5 * (ta + tb))) continue;
+        if (!pieces.empty() && pieces.back() == ta) {
+            pieces.back() = tb;
+        } else {
+            pieces.push_back(ta);
+            pieces.push_back(tb);
+        }
+    }
+}
+
+// Merges picture segment a-b into both horizons; false when the store is full.
+bool mergeIntoHorizons(Walk& w, const PicturePoint& a, const PicturePoint& b)
+{
+    if (!a.ok || !b.ok) return true;
+    double k1 = 0.0, d1 = 0.0, k2 = 0.0, d2 = 0.0;
+    toRay(w.rays, a.X, a.Y, k1, d1);
+    toRay(w.rays, b.X, b.Y, k2, d2);
+    if (k1 > k2) {
+        std::swap(k1, k2);
+        std::swap(d1, d2);
+    }
+    if (!(k2 - k1 > 1e-12)) return true;
+    return mergeSegment(w.store, w.store.upper, k1, d1, k2, d2) &&
+           mergeSegment(w.store, w.store.lower, k1, -d1, k2, -d2);
+}
+
+void drawPiece(const Walk& w, const PicturePoint& a, const PicturePoint& b, double ta, double tb,
+               bool joinsRun)
+{
+    const float Xa = surfaceNarrow(a.X + (b.X - static_cast<double>(a.X)) * ta);
+    const float Ya = surfaceNarrow(a.Y + (b.Y - static_cast<double>(a.Y)) * ta);
+    const float Xb = surfaceNarrow(a.X + (b.X - static_cast<double>(a.X)) * tb);
+    const float Yb = surfaceNarrow(a.Y + (b.Y - static_cast<double>(a.Y)) * tb);
+    if (w.lineStyle) {
+        float za = surfaceNarrow(a.z + (b.z - static_cast<double>(a.z)) * ta);
+        const float zb = surfaceNarrow(a.z + (b.z - static_cast<double>(a.z)) * tb);
+        int ba = surfaceFindBand(za);
+        const int bb = surfaceFindBand(zb);
+        surfaceDrawBandedSegment(Xa, Xb, Ya, Yb, za, zb, ba, bb);
+        return;
+    }
+    if (!joinsRun) {
+        surfaceHiddenRunEnd();
+        surfaceHiddenRunAdd(Xa, Ya);
+    }
+    surfaceHiddenRunAdd(Xb, Yb);
+}
+
+// Draws what is seen of one line and merges it, with the cross pieces to the line before, into
+// the horizons.  prev is empty for the first line of a walk.
+void walkLine(Walk& w, const std::vector<PicturePoint>& line, const std::vector<PicturePoint>& prev,
+              bool drawn)
+{
+    std::vector<double> pieces;
+    surfaceHiddenRunStart();
+    if (w.draw && drawn) {
+        bool open = false;   // the run ends at the end of the segment before
+        for (size_t j = 1; j < line.size(); ++j) {
+            const PicturePoint& a = line[j - 1];
+            const PicturePoint& b = line[j];
+            if (!a.ok || !b.ok) {
+                surfaceHiddenRunEnd();
+                open = false;
+                continue;
+            }
+            visiblePieces(w, a, b, pieces);
+            for (size_t p = 0; p + 1 < pieces.size(); p += 2) {
+                const bool joins = open && pieces[p] == 0.0;
+                drawPiece(w, a, b, pieces[p], pieces[p + 1], joins);
+                open = pieces[p + 1] == 1.0;
+            }
+            if (pieces.empty()) open = false;
+        }
+        surfaceHiddenRunEnd();
+    }
+    if (!w.hidden || w.store.full) return;
+    for (size_t j = 0; j < line.size(); ++j) {
+        bool ok = true;
+        if (j > 0) ok = mergeIntoHorizons(w, line[j - 1], line[j]);
+        if (ok && j < prev.size()) ok = mergeIntoHorizons(w, prev[j], line[j]);
+        if (!ok) {
+            surfaceReportError(kSurfOutlineFull);
+            w.store.full = true;
+            return;
+        }
+    }
+}
+
+// ---- The grid -------------------------------------------------------------------------------
+
+struct GridView {
+    int nx, ny;
+    float xmin, xmax, ymin, ymax;
+    float zlow, zhigh;
+    const float* z;     // grid copy, rows of nx values
+};
+
+float nodeX(const GridView& g, int i) { return g.xmin + (g.xmax - g.xmin) * i / (g.nx - 1); }
+float nodeY(const GridView& g, int j) { return g.ymin + (g.ymax - g.ymin) * j / (g.ny - 1); }
+
+float clampedHeight(const GridView& g, int i, int j)
+{
+    return surfaceClampedNode(g.z, g.nx, i, j, g.zlow, g.zhigh);
+}
+
+PicturePoint projectNode(const GridView& g, int i, int j)
+{
+    PicturePoint p{0.0f, 0.0f, clampedHeight(g, i, j), false};
+    p.ok = surfaceProjectPoint(nodeX(g, i), nodeY(g, j), p.z, p.X, p.Y);
+    return p;
+}
+
+// The line of family 0 (along x, at y node j) or of family 1 (along y, at x node j).
+void projectLine(const GridView& g, int family, int j, std::vector<PicturePoint>& out)
+{
+    out.clear();
+    const int n = family == 0 ? g.nx : g.ny;
+    for (int i = 0; i < n; ++i) out.push_back(family == 0 ? projectNode(g, i, j) : projectNode(g, j, i));
+}
+
+// The lines of a family in the order nearest the eye first.
+std::vector<int> walkOrder(const GridView& g, int family)
+{
+    const ProjectionTerms& p = surfaceState.projection;
+    const double r = surfaceState.surface.axesRatio;
+    const double eyeX = p.centreX + static_cast<double>(p.eyeDistance) * p.sinAzSinTilt;
+    const double eyeY = p.centreY + static_cast<double>(p.eyeDistance) * p.cosAzSinTilt / (r != 0.0 ? r : 1.0);
+    const int n = family == 0 ? g.ny : g.nx;
+    std::vector<int> order(n);
+    for (int j = 0; j < n; ++j) order[j] = j;
+    auto distance = [&](int j) {
+        return family == 0 ? std::fabs(nodeY(g, j) - eyeY) : std::fabs(nodeX(g, j) - eyeX);
+    };
+    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return distance(a) < distance(b); });
+    return order;
+}
+
+int linePen(int position, int count)
+{
+    const SurfaceSettings& surf = surfaceState.surface;
+    if (!surfaceFlagOn(surf.linePensSet)) return surfaceEntryPen();
+    return (position == 0 || position == count - 1) ? surf.linePens[2] : surf.linePens[1];
+}
+
+// The curtain under the front line, from the line down to the base, filled with the wall code
+// of its family; its foot joins the lower horizon so that nothing shows through it.
+void drawCurtain(Walk& w, const GridView& g, int family, int j, const std::vector<PicturePoint>& line)
+{
+    const SurfaceSettings& surf = surfaceState.surface;
+    std::vector<PicturePoint> foot;
+    for (size_t i = 0; i < line.size(); ++i) {
+        const float x = family == 0 ? nodeX(g, static_cast<int>(i)) : nodeX(g, j);
+        const float y = family == 0 ? nodeY(g, j) : nodeY(g, static_cast<int>(i));
+        PicturePoint p{0.0f, 0.0f, g.zlow, false};
+        p.ok = surfaceProjectPoint(x, y, surfaceState.projection.zOrigin, p.X, p.Y);
+        foot.push_back(p);
+    }
+    const int code = surf.basePens[family];
+    if (w.draw && surfaceFlagOn(surf.basePensUsed) && code >= 0) {
+        surfaceSetFillCode(code);
+        // Quadrilaterals between the line and its foot keep every part within the fill buffer.
+        for (size_t i = 1; i < line.size(); ++i) {
+            if (!line[i - 1].ok || !line[i].ok || !foot[i - 1].ok || !foot[i].ok) continue;
+            const float xs[5] = {line[i - 1].X, line[i].X, foot[i].X, foot[i - 1].X, line[i - 1].X};
+            const float ys[5] = {line[i - 1].Y, line[i].Y, foot[i].Y, foot[i - 1].Y, line[i - 1].Y};
+            const float counts[1] = {5.0f};
+            const int one = 1;
+            surfaceFillPolygons(one, counts, xs, ys);
+        }
+    }
+    if (!w.hidden || w.store.full) return;
+    for (size_t i = 0; i < foot.size(); ++i) {
+        bool ok = i == 0 || mergeIntoHorizons(w, foot[i - 1], foot[i]);
+        ok = ok && mergeIntoHorizons(w, foot[i], line[i]);
+        if (!ok) {
+            surfaceReportError(kSurfOutlineFull);
+            w.store.full = true;
+            return;
+        }
+    }
+}
+
+void walkFamily(Walk& w, const GridView& g, int family, int stepEvery, bool withCurtain)
+{
+    std::vector<int> order = walkOrder(g, family);
+    const int count = static_cast<int>(order.size());
+    std::vector<PicturePoint> line, prev;
+    w.store.upper.count = 0;
+    w.store.lower.count = 0;
+    for (int pos = 0; pos < count; ++pos) {
+        const int j = order[pos];
+        projectLine(g, family, j, line);
+        if (pos == 0 && withCurtain) drawCurtain(w, g, family, j, line);
+        const bool drawn = j % stepEvery == 0 || pos == 0;
+        if (w.draw && drawn && !w.lineStyle) surfaceSelectPen(linePen(pos, count));
+        walkLine(w, line, prev, drawn);
+        prev.swap(line);
+    }
+}
+
+}  // namespace
+
+// The walk over the grid copy in the workspace: both families (or the one of the grid mode),
+// with the horizons in the outline arrays of the partition.  Fill mode builds the outline of
+// the first family only and draws nothing here.
+void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int& wsize,
+                               float* work, const float* fillCodes)
+{
+    (void)fillCodes;
+    SurfaceLibraryState& s = surfaceState;
+    SurfaceSettings& surf = s.surface;
+    const WorkspacePartition& part = s.partition;
+    const GridState& gs = s.grid;
+    GridView g{gs.nx, gs.ny, surf.pictureXMin, surf.pictureXMax, surf.pictureYMin,
+               surf.pictureYMax, zlow, zhigh, work + part.grid};
+    const long long need = static_cast<long long>(part.outlines) + 8LL * part.outlineLength;
+    if (work == nullptr || need > wsize || part.outlineLength < 1) return;
+
+    surfaceFitPictureToFrame(g.xmin, g.xmax, g.ymin, g.ymax, surf.zAxisLow, surf.zAxisHigh);
+    if (!surfacePictureFitted()) {
+        surfaceReportError(kSurfPictureDegenerate);
+        return;
+    }
+
+    // Grid-line steps: lines along x are counted in y and the other way round.
+    int stepX = 1, stepY = 1;
+    if (surfaceFlagOn(surf.gridLinesOn)) {
+        stepX = std::max(surf.gridIntervals[0], 1);
+        stepY = std::max(surf.gridIntervals[1], 1);
+        if (stepX > g.nx - 1 || stepY > g.ny - 1) {
+            surfaceReportError(kSurfGridStepTooLarge);
+            stepX = stepY = 1;
+            surf.gridLinesOn = 0;
+        }
+    }
+
+    float* o = work + part.outlines;
+    const int L = part.outlineLength;
+    Walk w{};
+    w.store.upper = {o, o + L, 0};
+    w.store.lower = {o + 2 * L, o + 3 * L, 0};
+    w.store.scratchKey = o + 4 * L;
+    w.store.scratchH = o + 5 * L;
+    w.store.capacity = L;
+    w.store.full = false;
+    w.rays = makeRayFrame();
+    w.hidden = surfaceFlagOn(surf.hiddenLinesOn) || surfaceFlagOn(surf.fillMode);
+    w.draw = !surfaceFlagOn(surf.fillMode);
+    w.lineStyle = surfaceFlagOn(surf.lineStyle);
+    w.tolerance = 1.0e-4f * std::max(s.projection.frameWidth, s.projection.frameHeight);
+
+    const bool curtains = surf.baseType <= 1 && surfaceFlagOn(surf.basePensUsed);
+    const int mode = surf.gridMode;
+    if (mode != 2 || !w.draw) walkFamily(w, g, 0, stepY, curtains);
+    // The outline of the first family is what the profile and the clipped axes read.
+    const int upperCount = w.store.upper.count, lowerCount = w.store.lower.count;
+    float* px = o + 6 * L;
+    float* py = o + 7 * L;
+    int n = 0;
+    auto keep = [&](double key, double dist) {
+        if (n >= L) return;
+        const double a = std::atan2(w.rays.refSin, w.rays.refCos) + key;
+        px[n] = surfaceNarrow(w.rays.vx + dist * std::cos(a));
+        py[n] = surfaceNarrow(w.rays.vy + dist * std::sin(a));
+        ++n;
+    };
+    if (upperCount > 0) keep(w.store.upper.key[upperCount - 1], w.store.upper.h[upperCount - 1]);
+    for (int i = lowerCount - 1; i >= 0; --i) keep(w.store.lower.key[i], -w.store.lower.h[i]);
+    for (int i = 0; i < upperCount; ++i) keep(w.store.upper.key[i], w.store.upper.h[i]);
+    surf.outlineCount = n;
+    if (w.draw && mode != 1) walkFamily(w, g, 1, stepX, curtains);
+}

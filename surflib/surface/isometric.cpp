@@ -1,0 +1,547 @@
+// isometric.cpp - isometric surfaces: RANISO, FUNISO, GRDISO, ISOPRJ and ISOFIL, their
+// driver, the layout of the picture, the grid lines with hidden parts removed, the front
+// walls and drop lines, the filled cells and the base.
+//
+// The grid's two directions run up to the right and up to the left at 30 degrees.  Every
+// node lies on one of npt + nrow - 1 vertical "places" spaced c * 0.8660254 apart, so the
+// horizon of what has been drawn is kept per place: the highest picture Y drawn there (pass 1,
+// the top of the surface) or the lowest (pass 2, the underside), linear between places.
+// Rows are walked from the front corner backwards; a point on the horizon counts as seen.
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+#include <vector>
+
+#include "frame/intervals.h"
+#include "frame/kernel_layer.h"
+#include "frame/numeric.h"
+#include "frame/routine_frame.h"
+#include "frame/state.h"
+#include "frame/workspace.h"
+#include "grid/gridding.h"
+#include "surface/surface.h"
+#include "tterrlib.h"
+
+namespace {
+
+constexpr double kCos30 = 0.8660254;
+
+// The picture: grid copy, view, layout and the work runs of the partition.
+struct IsoPicture {
+    int nx, ny, npt, nrow, view;
+    float zlow, zhigh;
+    const float* grid;
+    double X0, Y0, W, H, c, h, Xs, Ytop;
+    float* horizon;     // npt + nrow - 1 places
+    float* newHorizon;
+};
+
+// Grid indices (0-based) of point m of row k of the first direction.
+void firstDirectionNode(const IsoPicture& p, int k, int m, int& i, int& j)
+{
+    switch (p.view) {
+    case 0: i = m, j = k; break;
+    case 1: i = p.nx - 1 - k, j = m; break;
+    case 2: i = p.nx - 1 - m, j = p.ny - 1 - k; break;
+    default: i = k, j = p.ny - 1 - m; break;
+    }
+}
+
+float nodeHeight(const IsoPicture& p, int i, int j)
+{
+    return surfaceClampedNode(p.grid, p.nx, i, j, p.zlow, p.zhigh);
+}
+
+// Picture position and place of point m of row k of a direction (0 first, 1 second).
+struct IsoPoint {
+    float X, Y, floorY;
+    int place;
+    float z;
+};
+
+IsoPoint isoPoint(const IsoPicture& p, int dir, int k, int m)
+{
+    const int fk = dir == 0 ? k : m, fm = dir == 0 ? m : k;
+    int i = 0, j = 0;
+    firstDirectionNode(p, fk, fm, i, j);
+    IsoPoint q{};
+    q.z = nodeHeight(p, i, j);
+    q.X = surfaceNarrow((fm - fk) * p.c * kCos30 + p.Xs);
+    q.floorY = surfaceNarrow((fm + fk) * p.c * 0.5 + p.Y0);
+    q.Y = surfaceNarrow(q.floorY + (static_cast<double>(q.z) - p.zlow) * p.h);
+    q.place = fm - fk + p.nrow - 1;
+    return q;
+}
+
+// Signed distance of Y from the horizon at place (seen side positive); no horizon yet: seen.
+bool horizonOffset(const IsoPicture& p, int place, float Y, int pass, double& d)
+{
+    const float hv = p.horizon[place];
+    if (!std::isfinite(hv)) return false;
+    d = pass == 1 ? static_cast<double>(Y) - hv : static_cast<double>(hv) - Y;
+    return true;
+}
+
+void keepOnHorizon(IsoPicture& p, int place, float Y, int pass)
+{
+    float& hv = p.newHorizon[place];
+    if (!std::isfinite(hv) || (pass == 1 ? Y > hv : Y < hv)) hv = Y;
+}
+
+int rowPen(bool edge)
+{
+    const SurfaceSettings& surf = surfaceState.surface;
+    if (!surfaceFlagOn(surf.linePensSet)) return surfaceEntryPen();
+    return edge ? surf.linePens[2] : surf.linePens[1];
+}
+
+// The wall under the front row, filled in pieces that fit the polygon buffer.
+void fillWall(const IsoPicture& p, int dir, int count, int code)
+{
+    if (code < 0) return;
+    surfaceSetFillCode(code);
+    constexpr int kPiece = 96;
+    for (int start = 0; start < count - 1; start += kPiece - 1) {
+        const int end = std::min(start + kPiece - 1, count - 1);
+        float xs[kPiece + 3], ys[kPiece + 3];
+        int n = 0;
+        const IsoPoint a = isoPoint(p, dir, 0, start);
+        xs[n] = a.X, ys[n] = a.floorY, ++n;
+        for (int m = start; m <= end; ++m) {
+            const IsoPoint q = isoPoint(p, dir, 0, m);
+            xs[n] = q.X, ys[n] = q.Y, ++n;
+        }
+        const IsoPoint b = isoPoint(p, dir, 0, end);
+        xs[n] = b.X, ys[n] = b.floorY, ++n;
+        xs[n] = a.X, ys[n] = a.floorY, ++n;
+        const float counts[1] = {static_cast<float>(n)};
+        const int one = 1;
+        surfaceFillPolygons(one, counts, xs, ys);
+    }
+}
+
+void dropLines(const IsoPicture& p, int dir, int count, int interval)
+{
+    const int step = std::max(interval, 1);
+    const int lines = static_cast<int>((count - 1) / static_cast<double>(step) + 1.9999);
+    for (int n = 0; n < lines; ++n) {
+        const int m = std::min(n * step, count - 1);
+        const IsoPoint q = isoPoint(p, dir, 0, m);
+        const float xs[2] = {q.X, q.X}, ys[2] = {q.Y, q.floorY};
+        const int two = 2;
+        surfaceDrawPolyline(two, xs, ys);
+    }
+}
+
+// One row: seen pieces drawn (when drawn), the new horizon kept.  Returns whether its last
+// point ended hidden.
+bool drawRow(IsoPicture& p, int dir, int k, int count, int pass, bool hidden, bool drawn)
+{
+    surfaceHiddenRunStart();
+    bool open = false, lastHidden = false;
+    IsoPoint prev = isoPoint(p, dir, k, 0);
+    double dPrev = 0.0;
+    bool prevSeen = !hidden || !horizonOffset(p, prev.place, prev.Y, pass, dPrev) || dPrev >= 0.0;
+    if (prevSeen && drawn) {
+        surfaceHiddenRunAdd(prev.X, prev.Y);
+        open = true;
+    }
+    keepOnHorizon(p, prev.place, prev.Y, pass);
+    for (int m = 1; m < count; ++m) {
+        const IsoPoint q = isoPoint(p, dir, k, m);
+        double d = 0.0;
+        const bool known = horizonOffset(p, q.place, q.Y, pass, d);
+        const bool seen = !hidden || !known || d >= 0.0;
+        if (seen != prevSeen && hidden) {
+            // The crossing of the row segment with the horizon between the two places.
+            double da = 0.0, db = 0.0;
+            const bool ka = horizonOffset(p, prev.place, prev.Y, pass, da);
+            const bool kb = horizonOffset(p, q.place, q.Y, pass, db);
+            double t = seen ? 0.0 : 1.0;
+            if (ka && kb && da != db) t = std::clamp(da / (da - db), 0.0, 1.0);
+            const float cx = surfaceNarrow(prev.X + (q.X - static_cast<double>(prev.X)) * t);
+            const float cy = surfaceNarrow(prev.Y + (q.Y - static_cast<double>(prev.Y)) * t);
+            if (drawn) {
+                if (seen) {
+                    surfaceHiddenRunEnd();
+                    surfaceHiddenRunAdd(cx, cy);
+                    open = true;
+                } else if (open) {
+                    surfaceHiddenRunAdd(cx, cy);
+                    surfaceHiddenRunEnd();
+                    open = false;
+                }
+            }
+        }
+        if (seen && drawn) {
+            if (!open) surfaceHiddenRunAdd(prev.X, prev.Y);
+            surfaceHiddenRunAdd(q.X, q.Y);
+            open = true;
+        }
+        if (seen) keepOnHorizon(p, q.place, q.Y, pass);
+        prev = q;
+        prevSeen = seen;
+        lastHidden = !seen;
+    }
+    surfaceHiddenRunEnd();
+    return lastHidden;
+}
+
+void sideEdge(const IsoPicture& p, int dir, int rows, int count, const std::vector<char>& endHidden)
+{
+    for (int k = 1; k < rows; ++k) {
+        if (endHidden[k - 1] || endHidden[k]) continue;
+        const IsoPoint a = isoPoint(p, dir, k - 1, count - 1);
+        const IsoPoint b = isoPoint(p, dir, k, count - 1);
+        const float xs[2] = {a.X, b.X}, ys[2] = {a.Y, b.Y};
+        const int two = 2;
+        surfaceDrawPolyline(two, xs, ys);
+    }
+}
+
+// All rows of one direction in one pass.
+void drawDirection(IsoPicture& p, int dir, int pass, int rowInterval, int pointInterval,
+                   bool onlyFront)
+{
+    const SurfaceSettings& surf = surfaceState.surface;
+    const int rows = dir == 0 ? p.nrow : p.npt;
+    const int count = dir == 0 ? p.npt : p.nrow;
+    const int places = p.npt + p.nrow - 1;
+    for (int q = 0; q < places; ++q) p.horizon[q] = p.newHorizon[q] = NAN;
+    const bool hidden = surfaceFlagOn(surf.hiddenLinesOn);
+    const bool walls = surf.baseType <= 1 && pass == 1;
+    // Rows along x take the first wall code, rows along y the second.
+    const bool alongX = (dir == 0) == (p.view % 2 == 0);
+    if (walls && surfaceFlagOn(surf.basePensUsed)) fillWall(p, dir, count, surf.basePens[alongX ? 0 : 1]);
+    std::vector<char> endHidden(rows, 0);
+    for (int k = 0; k < rows; ++k) {
+        const bool edge = k == 0 || k == rows - 1 || pass == 2;
+        const bool drawn = k % std::max(rowInterval, 1) == 0 && (!onlyFront || k == 0);
+        surfaceSelectPen(rowPen(edge));
+        endHidden[k] = drawRow(p, dir, k, count, pass, hidden && k > 0, drawn) ? 1 : 0;
+        std::copy(p.newHorizon, p.newHorizon + places, p.horizon);
+        if (k == 0 && walls && surfaceFlagOn(surf.baseStyleSet)) dropLines(p, dir, count, pointInterval);
+    }
+    surfaceSelectPen(rowPen(true));
+    sideEdge(p, dir, rows, count, endHidden);
+}
+
+// Cells from the back to the front, each filled whole with its code, before the lines.
+void fillCells(const IsoPicture& p, const float* codes)
+{
+    if (codes == nullptr) return;
+    std::vector<std::pair<int, int>> cells;
+    for (int k = 1; k < p.nrow; ++k) {
+        for (int m = 1; m < p.npt; ++m) cells.push_back({k, m});
+    }
+    std::stable_sort(cells.begin(), cells.end(), [](const auto& a, const auto& b) {
+        return a.first + a.second > b.first + b.second;
+    });
+    for (const auto& [k, m] : cells) {
+        int i0 = 0, j0 = 0, i1 = 0, j1 = 0;
+        firstDirectionNode(p, k - 1, m - 1, i0, j0);
+        firstDirectionNode(p, k, m, i1, j1);
+        const long long index = static_cast<long long>(std::min(j0, j1)) * (p.nx - 1) + std::min(i0, i1);
+        const float code = codes[index];
+        if (!(code >= 0.0f && code < 1.0e9f)) continue;
+        surfaceSetFillCode(static_cast<int>(code));
+        const IsoPoint a = isoPoint(p, 0, k - 1, m - 1), b = isoPoint(p, 0, k - 1, m);
+        const IsoPoint c = isoPoint(p, 0, k, m), d = isoPoint(p, 0, k, m - 1);
+        const float xs[5] = {a.X, b.X, c.X, d.X, a.X}, ys[5] = {a.Y, b.Y, c.Y, d.Y, a.Y};
+        const float counts[1] = {5.0f};
+        const int one = 1;
+        surfaceFillPolygons(one, counts, xs, ys);
+    }
+}
+
+bool layOut(IsoPicture& p)
+{
+    SurfaceLibraryState& s = surfaceState;
+    const SurfaceSettings& surf = s.surface;
+    const double cw = s.digitWidth, ch = s.charHeight;
+    if (surfaceFlagOn(surf.surfaceFrameSet)) {
+        p.X0 = surf.surfaceFrame[0];
+        p.W = static_cast<double>(surf.surfaceFrame[1]) - surf.surfaceFrame[0];
+        p.Y0 = surf.surfaceFrame[2];
+        p.H = static_cast<double>(surf.surfaceFrame[3]) - surf.surfaceFrame[2];
+    } else {
+        p.X0 = s.plotX1 + 10.0 * cw;
+        p.Y0 = s.plotY1 + 10.0 * ch;
+        p.W = s.plotWidth - 20.0 * cw;
+        p.H = s.plotHeight - 16.0 * ch;
+    }
+    ProjectionTerms& t = s.projection;
+    t.frameX = surfaceNarrow(p.X0);
+    t.frameY = surfaceNarrow(p.Y0);
+    t.frameWidth = surfaceNarrow(p.W);
+    t.frameHeight = surfaceNarrow(p.H);
+    if (!(p.W >= s.eps) || !(p.H >= s.eps)) {
+        surfaceReportError(kSurfPictureDegenerate);
+        return false;
+    }
+    const double ratio = surf.heightRatio;
+    const double side = std::min(p.W / 1.732051, p.H / (ratio + 1.0));
+    p.c = 2.0 * side / (p.npt + p.nrow - 2);
+    p.h = side * ratio / (static_cast<double>(p.zhigh) - p.zlow);
+    p.Xs = (p.nrow - 1) * p.c * kCos30 + p.X0;
+    p.Ytop = p.Y0 + side + side * ratio;
+    t.isoCell = surfaceNarrow(p.c);
+    t.zScale = surfaceNarrow(p.h);
+    t.viewQuadrant = p.view;
+    s.surface.isoZBase = p.zlow;
+    return true;
+}
+
+void drawSurface(IsoPicture& p, const float* codes, int wsize, float* work, bool pointsKept)
+{
+    SurfaceLibraryState& s = surfaceState;
+    SurfaceSettings& surf = s.surface;
+    if (!layOut(p)) return;
+    if (codes != nullptr) {
+        surf.fillPass = -1;
+        fillCells(p, codes);
+        surf.fillPass = 0;
+    }
+    const int savedMode = surf.gridMode;
+    int mode = savedMode;
+    const bool odd = p.view % 2 == 1;
+    if ((mode == 1 || mode == 2) && odd) mode = 3 - mode;
+    int ix = 1, iy = 1;
+    if (surfaceFlagOn(surf.gridLinesOn)) {
+        ix = std::max(surf.gridIntervals[0], 1);
+        iy = std::max(surf.gridIntervals[1], 1);
+        if (ix > p.nx - 1 || iy > p.ny - 1) {
+            surfaceReportError(kSurfGridStepTooLarge);
+            ix = iy = 1;
+            surf.gridLinesOn = 0;
+        }
+    }
+    if (odd) std::swap(ix, iy);
+    // Rows of the first direction are counted along the row-count axis.
+    const int passFirst = surf.baseType == 4 ? 2 : 1;
+    const int passLast = surf.baseType >= 3 ? 2 : 1;
+    for (int dir = 0; dir < 2; ++dir) {
+        const bool onlyFront = (dir == 0 && mode == 2) || (dir == 1 && mode == 1);
+        const int rowInterval = dir == 0 ? iy : ix, pointInterval = dir == 0 ? ix : iy;
+        for (int pass = passFirst; pass <= passLast; ++pass) {
+            drawDirection(p, dir, pass, rowInterval, pointInterval, onlyFront);
+        }
+    }
+    if (pointsKept && surfaceFlagOn(s.contour.pointMarkersOn)) {
+        surfaceDrawProjectedDataPoints(wsize, work);
+    }
+    const double rX = p.Xs + (p.npt - 1) * p.c * kCos30, rY = p.Y0 + (p.npt - 1) * p.c * 0.5;
+    const double lX = p.Xs - (p.nrow - 1) * p.c * kCos30, lY = p.Y0 + (p.nrow - 1) * p.c * 0.5;
+    surfaceSelectPen(surfaceFlagOn(surf.linePensSet) ? surf.linePens[0] : surfaceEntryPen());
+    if (surf.baseType == 1) {
+        const float xs[3] = {surfaceNarrow(rX), surfaceNarrow(p.Xs), surfaceNarrow(lX)};
+        const float ys[3] = {surfaceNarrow(rY), surfaceNarrow(p.Y0), surfaceNarrow(lY)};
+        const int three = 3;
+        surfaceDrawPolyline(three, xs, ys);
+    } else if (surf.baseType == 0) {
+        surfaceDrawIsometricAxes(p.npt, p.nrow, surfaceNarrow(rX), surfaceNarrow(rY),
+                                 surfaceNarrow(p.Xs), surfaceNarrow(p.Y0), surfaceNarrow(lX),
+                                 surfaceNarrow(lY), p.zlow, p.zhigh);
+    }
+    surfaceDrawPictureTitle(surfaceNarrow(p.X0), surfaceNarrow(p.Ytop), surfaceNarrow(p.W));
+    surf.gridMode = savedMode;
+}
+
+void abandon()
+{
+    surfaceState.drawing.code = kDrawingNone;
+    surfaceState.partition.recordedSize = 0;
+}
+
+// The driver of every isometric routine; gridBase: where the grid copy goes in work.
+void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, const int& ny,
+                       const float& ymin, const float& ymax, const float* z, const int& view,
+                       const int& wsize, float* work, const float* codes, int gridBase)
+{
+    SurfaceLibraryState& s = surfaceState;
+    SurfaceSettings& surf = s.surface;
+    GridState& g = s.grid;
+    const int begin = kBeginIsometric;
+    surfaceBeginDrawing(begin);
+    // The projection terms now hold the isometric layout: no perspective point transform.
+    surf.perspectiveSet = 0;
+    surf.perspectivePicture = 0;
+    surf.fillPass = 0;
+    surf.baseStyleOne = 0;
+    g.nx = nx;
+    g.ny = ny;
+    g.nxIntervals = nx - 1;
+    g.nyIntervals = ny - 1;
+    g.maxNodes = std::max(nx, ny);
+    g.xMin = xmin;
+    g.xMax = xmax;
+    g.yMin = ymin;
+    g.yMax = ymax;
+    const int v = ((view % 4) + 4) % 4;
+    s.projection.viewQuadrant = v;
+    int status = 0;
+    surfaceCheckGrid(nx, g.xMin, g.xMax, ny, g.yMin, g.yMax, status);
+    if (status != 0) return abandon();
+    surf.pictureXMin = g.xMin;
+    surf.pictureXMax = g.xMax;
+    surf.pictureYMin = g.yMin;
+    surf.pictureYMax = g.yMax;
+    const long long nodes = surfaceNodeCount(nx, ny);
+    const long long m = std::max(nx, ny);
+    if (z == nullptr || work == nullptr || nodes <= 0 || gridBase + nodes + 11 * m > wsize) {
+        surfaceReportError(kSurfWorkspaceShort);
+        return abandon();
+    }
+    WorkspacePartition& part = s.partition;
+    part.grid = gridBase;
+    g.gridOffset = gridBase;
+    part.runs = static_cast<int>(gridBase + nodes);
+    part.runLength = static_cast<int>(m);
+    part.recordedSize = wsize;
+
+    SurfaceAxisScale* a = s.axisScales;
+    surfaceDivideAxis(a[0], g.xMin, g.xMax, surfaceFlagOn(surf.axesIntervalsGiven[0]), surf.axesIntervals[0]);
+    surfaceDivideAxis(a[1], g.yMin, g.yMax, surfaceFlagOn(surf.axesIntervalsGiven[1]), surf.axesIntervals[1]);
+    float zlow = 0.0f, zhigh = 0.0f;
+    if (surfaceFlagOn(surf.levelLimitsOn)) {
+        zlow = surf.levelLimits[0];
+        zhigh = surf.levelLimits[1];
+    } else {
+        bool any = false;
+        for (long long k = 0; k < nodes; ++k) {
+            if (!std::isfinite(z[k])) continue;
+            if (!any || z[k] < zlow) zlow = z[k];
+            if (!any || z[k] > zhigh) zhigh = z[k];
+            any = true;
+        }
+    }
+    if (!(static_cast<double>(zhigh) - zlow >= s.eps)) {
+        surfaceReportError(kSurfFlatZ);
+        surfaceWidenRange(zlow, zhigh);
+    }
+    g.zMin = zlow;
+    g.zMax = zhigh;
+    surfaceDivideAxis(a[2], zlow, zhigh, surfaceFlagOn(surf.axesIntervalsGiven[2]), surf.axesIntervals[2]);
+    for (int i = 0; i < 2; ++i) {
+        const float dmin = i == 0 ? g.xMin : g.yMin, dmax = i == 0 ? g.xMax : g.yMax;
+        surfaceAxisIntercept(a[i].firstTick, a[i].step, a[i].tickCount, dmin, dmax, a[i].exponent,
+                             a[i].firstTickCopy, a[i].startOffset, a[i].endOffset, a[i].lastTick);
+    }
+    float* copy = work + gridBase;
+    if (copy != z) std::memmove(copy, z, static_cast<size_t>(nodes) * sizeof(float));
+    IsoPicture p{};
+    p.nx = nx;
+    p.ny = ny;
+    p.view = v;
+    p.npt = v % 2 == 0 ? nx : ny;
+    p.nrow = v % 2 == 0 ? ny : nx;
+    p.zlow = zlow;
+    p.zhigh = zhigh;
+    p.grid = copy;
+    // Two runs each for the horizon and the new one: npt + nrow - 1 places fit in 2m words.
+    p.horizon = work + part.runs + 2 * m;
+    p.newHorizon = work + part.runs + 4 * m;
+    drawSurface(p, codes, wsize, work, gridBase > 0);
+}
+
+int finitePoints(int n, const float* x, const float* y, const float* z)
+{
+    int count = 0;
+    for (int k = 0; k < n; ++k) {
+        if (std::isfinite(x[k]) && std::isfinite(y[k]) && std::isfinite(z[k])) ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+void ISOPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, const int& view,
+            const int& wsize, float* work)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::ISOPRJ);
+    drawIsometricGrid(nx, xmin, xmax, ny, ymin, ymax, z, view, wsize, work, nullptr, 0);
+}
+
+void ISOFIL(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, const int& view,
+            const float* codes, const int& wsize, float* work)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::ISOFIL);
+    drawIsometricGrid(nx, xmin, xmax, ny, ymin, ymax, z, view, wsize, work, codes, 0);
+}
+
+void GRDISO(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, const int& view)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::GRDISO);
+    const int wsize = kSurfaceInternalWorkWords;
+    drawIsometricGrid(nx, xmin, xmax, ny, ymin, ymax, z, view, wsize, surfaceState.internalWork,
+                      nullptr, 0);
+}
+
+void RANISO(const int& npts, float* x, float* y, float* z, const int& view)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::RANISO);
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
+    const bool arrays = x != nullptr && y != nullptr && z != nullptr;
+    const int n = arrays && npts > 0 ? finitePoints(npts, x, y, z) : 0;
+    if (n < 9) {
+        surfaceReportError(kSurfTooFewPoints);
+        return;
+    }
+    if (n < s.contour.patchPoints) s.contour.patchPoints = n;
+    g.pointCount = n;
+    const int wsize = kSurfaceInternalWorkWords;
+    int status = 0;
+    surfacePartitionRandomGrid(wsize, status);
+    if (status != 0) {
+        surfaceReportError(kSurfWorkspaceShort);
+        return;
+    }
+    status = 1;
+    surfacePrepareRandomPoints(npts, x, y, z, wsize, s.internalWork, status);
+    if (status != 0) {
+        if (status > 0) surfaceReportError(status);
+        return;
+    }
+    surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, s.internalWork);
+    const bool keep = surfaceFlagOn(s.contour.pointMarkersOn);
+    const int base = keep ? s.partition.grid : 0;
+    const float* grid = s.internalWork + s.partition.grid;
+    const float x0 = g.xMin, x1 = g.xMax, y0 = g.yMin, y1 = g.yMax;
+    const int nx = g.nx, ny = g.ny;
+    drawIsometricGrid(nx, x0, x1, ny, y0, y1, grid, view, wsize, s.internalWork, nullptr, base);
+}
+
+void FUNISO(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
+            SurfaceHeightFunction f, const int& view)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::FUNISO);
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
+    const long long nodes = surfaceNodeCount(g.nx, g.ny);
+    const long long m = std::max(g.nx, g.ny);
+    if (nodes <= 0 || nodes + 11 * m > kSurfaceInternalWorkWords) {
+        surfaceReportError(kSurfWorkspaceShort);
+        return;
+    }
+    g.xMin = xmin;
+    g.xMax = xmax;
+    g.yMin = ymin;
+    g.yMax = ymax;
+    int status = 0;
+    surfaceCheckGrid(g.nx, g.xMin, g.xMax, g.ny, g.yMin, g.yMax, status);
+    if (status != 0) return;
+    g.nxIntervals = g.nx - 1;
+    g.nyIntervals = g.ny - 1;
+    s.partition.grid = 0;
+    g.gridOffset = 0;
+    const int wsize = kSurfaceInternalWorkWords;
+    surfaceSampleFunction(f, wsize, s.internalWork);
+    const float x0 = g.xMin, x1 = g.xMax, y0 = g.yMin, y1 = g.yMax;
+    const int nx = g.nx, ny = g.ny;
+    drawIsometricGrid(nx, x0, x1, ny, y0, y1, s.internalWork, view, wsize, s.internalWork,
+                      nullptr, 0);
+}

@@ -1,0 +1,587 @@
+// perspective.cpp - perspective surfaces: the wire-frame and line-style routines (PERPRJ,
+// PERLI3, GRDPER, RANPER, FUNPER), their common driver, the workspace partition of a
+// perspective picture, the height bands of the line-style mode with their key, and the filled
+// cells of the filled mode.
+#include <algorithm>
+#include <climits>
+#include <cmath>
+#include <vector>
+
+#include "frame/intervals.h"
+#include "frame/kernel_layer.h"
+#include "frame/map_transform.h"
+#include "frame/numeric.h"
+#include "frame/routine_frame.h"
+#include "frame/state.h"
+#include "frame/workspace.h"
+#include "grid/gridding.h"
+#include "surface/surface.h"
+#include "tterrlib.h"
+
+// ---- Small shared helpers -------------------------------------------------------------------
+
+int surfaceEntryPen() { return surfaceState.saved.entryColour; }
+
+long long surfaceNodeCount(int nx, int ny)
+{
+    if (nx <= 0 || ny <= 0) return 0;
+    return static_cast<long long>(nx) * ny;
+}
+
+// ---- Workspace ------------------------------------------------------------------------------
+
+void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status)
+{
+    SurfaceLibraryState& s = surfaceState;
+    WorkspacePartition& p = s.partition;
+    const GridState& g = s.grid;
+    const long long nodes = surfaceNodeCount(g.nx, g.ny);
+    const long long m = std::max(g.nx, g.ny);
+    const long long used = static_cast<long long>(p.grid) + nodes + 10 * m;
+    const long long L = (static_cast<long long>(wsize) - used) / 8;
+    status = 0;
+    if (nodes <= 0 || p.grid < 0 || L < 3 * m || L > INT_MAX) {
+        status = kSurfWorkspaceShort;
+        return;
+    }
+    p.runs = static_cast<int>(p.grid + nodes);
+    p.runLength = static_cast<int>(m);
+    p.outlines = static_cast<int>(used);
+    p.outlineLength = static_cast<int>(L);
+    p.recordedSize = wsize;
+}
+
+// ---- Height bands ---------------------------------------------------------------------------
+
+int surfaceFindBand(const float& z)
+{
+    const ContourLevelList& l = surfaceState.levels;
+    const int count = std::min(l.count, kSurfaceMaxLevels);
+    for (int k = 1; k <= count; ++k) {
+        if (z <= l.heights[k - 1]) return k;
+    }
+    return count;
+}
+
+namespace {
+
+void selectBandPen(int band)
+{
+    const ContourLevelList& l = surfaceState.levels;
+    const int pen = band >= 1 && band <= kSurfaceMaxLevels ? l.pens[band - 1] : surfaceEntryPen();
+    surfaceSelectPen(pen);
+}
+
+void drawPiece(float xa, float ya, float xb, float yb, int band)
+{
+    selectBandPen(band);
+    const float x[2] = {xa, xb}, y[2] = {ya, yb};
+    const int two = 2;
+    surfaceDrawPolyline(two, x, y);
+}
+
+}  // namespace
+
+void surfaceDrawBandedSegment(const float& X1, const float& X2, const float& Y1, const float& Y2,
+                              float& z1, const float& z2, int& band1, const int& band2)
+{
+    const ContourLevelList& l = surfaceState.levels;
+    float cx = X1, cy = Y1;
+    const int b1 = std::clamp(band1, 0, kSurfaceMaxLevels);
+    const int b2 = std::clamp(band2, 0, kSurfaceMaxLevels);
+    const double dz = static_cast<double>(z2) - z1;
+    if (b1 != b2 && dz != 0.0 && b1 >= 1 && b2 >= 1) {
+        const bool up = b1 < b2;
+        for (int k = up ? b1 : b1 - 1; up ? k <= b2 - 1 : k >= b2; k += up ? 1 : -1) {
+            const double t = std::clamp((l.heights[k - 1] - static_cast<double>(z1)) / dz, 0.0, 1.0);
+            const float nx = surfaceNarrow((1.0 - t) * X1 + t * X2);
+            const float ny = surfaceNarrow((1.0 - t) * Y1 + t * Y2);
+            drawPiece(cx, cy, nx, ny, up ? k : k + 1);
+            cx = nx;
+            cy = ny;
+        }
+    }
+    drawPiece(cx, cy, X2, Y2, b2);
+    z1 = z2;
+    band1 = band2;
+}
+
+// ---- Key of levels --------------------------------------------------------------------------
+
+void surfaceDrawLevelKey()
+{
+    SurfaceLibraryState& s = surfaceState;
+    const ContourLevelList& l = s.levels;
+    const ProjectionTerms& p = s.projection;
+    const int count = std::min(l.count, kSurfaceMaxLevels);
+    if (count < 1) return;
+    const float cw = s.digitWidth, ch = s.charHeight;
+    const float f = p.frameHeight > 100.0f * ch ? 0.6f : 0.75f;
+    const float cwk = f * cw, chk = f * ch;
+    float x0 = p.frameX + p.frameWidth + 15.0f * cw;
+    const SurfaceSettings& surf = s.surface;
+    if (surfaceFlagOn(surf.annotationOn[2]) && surfaceFlagOn(s.contour.labelFixedFormat)) {
+        x0 = p.frameX + p.frameWidth + (s.contour.labelWidth + 1) * cwk +
+             (surf.annotationWidth[2] + 1) * cw;
+    }
+    float vLow = s.grid.zMin, vHigh = s.grid.zMax;
+    if (surfaceFlagOn(s.contour.limitsOn)) {
+        vLow = std::min(vLow, s.contour.zLow);
+        vHigh = std::max(vHigh, s.contour.zHigh);
+    }
+    const double span = static_cast<double>(vHigh) - vLow;
+    if (!(span > 0.0)) return;
+    const double barHeight = 0.5 * std::min(12.0 * count * chk, static_cast<double>(p.frameHeight));
+    const double scale = barHeight / span;
+    const float barWidth = 6.0f * cwk;
+    double bottom = p.frameY;
+    for (int k = 1; k <= count; ++k) {
+        const double top = (l.heights[k - 1] - static_cast<double>(vLow)) * scale + p.frameY;
+        if (l.pens[k - 1] >= 0) {
+            const int code = 1002;
+            surfaceSelectPen(l.pens[k - 1]);
+            surfaceSetFillCode(code);
+            const float yb = surfaceNarrow(bottom), yt = surfaceNarrow(top);
+            const float xs[5] = {x0, x0 + barWidth, x0 + barWidth, x0, x0};
+            const float ys[5] = {yb, yb, yt, yt, yb};
+            const float counts[1] = {5.0f};
+            const int one = 1;
+            surfaceFillPolygons(one, counts, xs, ys);
+        }
+        bottom = top;
+    }
+    // Ticks and numbers left of the bar in the frame pen.
+    const int pen = surfaceFlagOn(s.contour.pensSet) ? s.contour.framePen : surfaceEntryPen();
+    surfaceSelectPen(pen);
+    surfaceSetTextSize(chk);
+    int e = 0, decimals = 0, n = 0, width = 0;
+    float first = 0.0f, step = 0.0f;
+    const int ten = 10;
+    surfaceChooseIntervals(vLow, vHigh, ten, e, first, step, decimals, n, width);
+    std::vector<float> values;
+    if (vLow < l.heights[0]) values.push_back(vLow);
+    for (int k = 0; k < count; ++k) values.push_back(l.heights[k]);
+    values.push_back(vHigh);
+    double lastY = -1e30;
+    for (float v : values) {
+        const float y = surfaceNarrow((v - static_cast<double>(vLow)) * scale + p.frameY);
+        const float xt[2] = {x0 - 0.5f * cwk, x0}, yt[2] = {y, y};
+        const int two = 2;
+        surfaceDrawPolyline(two, xt, yt);
+        if (std::fabs(y - lastY) < 2.0 * chk) continue;
+        int w = 9, d = std::max(decimals, 0);
+        surfaceDrawNumber(x0 - cwk, y - 0.5f * chk, v, w, d, 9999);
+        lastY = y;
+    }
+    surfaceSetTextSize(ch);
+}
+
+// ---- The driver -----------------------------------------------------------------------------
+
+namespace {
+
+// Levels of the line-style mode when no explicit list is in force.
+void makeBandLevels(float lo, float hi, float dataMax)
+{
+    SurfaceLibraryState& s = surfaceState;
+    ContourLevelList& l = s.levels;
+    if (surfaceFlagOn(s.contour.levelListOn)) return;
+    int n = std::max(l.count, 1);
+    double first = 0.0, step = 0.0;
+    double bottom = lo, top = hi;
+    if (surfaceFlagOn(s.contour.limitsOn)) {
+        bottom = s.contour.zLow;
+        top = s.contour.zHigh;
+        s.grid.zMin = s.contour.zLow;
+        s.grid.zMax = s.contour.zHigh;
+        if (n == 1) {
+            surfaceReportError(kSurfOneLevelBetweenLimits);
+            n = 2;
+        }
+        step = (top - bottom) / (n - 1);
+        first = bottom + step;
+    } else {
+        int e = 0, decimals = 0, count = 0, width = 0;
+        float f = 0.0f, st = 0.0f;
+        surfaceChooseIntervals(lo, hi, n, e, f, st, decimals, count, width);
+        const double unit = std::pow(10.0, e);
+        first = f * unit;
+        step = st * unit;
+        if (std::fabs(first - lo) > 1e-4 * (static_cast<double>(hi) - lo)) first += step;
+    }
+    l.count = 0;
+    if (!(step > 0.0) || !std::isfinite(step)) return;
+    const double slack = 1e-5 * (std::fabs(bottom) + std::fabs(top));
+    for (double v = first; v <= top + slack && l.count < kSurfaceMaxLevels; v += step) {
+        l.heights[l.count++] = surfaceNarrow(v);
+    }
+    if (l.count < kSurfaceMaxLevels && (l.count == 0 || dataMax > l.heights[l.count - 1])) {
+        l.heights[l.count++] = dataMax;
+    }
+}
+
+// The clamped data range of the grid (finite heights only) and the z axis range.
+void heightRanges(const float* z, long long nodes, float& zmin, float& zmax, float& axisLow,
+                  float& axisHigh)
+{
+    const SurfaceSettings& surf = surfaceState.surface;
+    bool any = false;
+    for (long long k = 0; k < nodes; ++k) {
+        if (!std::isfinite(z[k])) continue;
+        if (!any || z[k] < zmin) zmin = z[k];
+        if (!any || z[k] > zmax) zmax = z[k];
+        any = true;
+    }
+    if (!any) zmin = zmax = 0.0f;
+    if (surfaceFlagOn(surf.levelLimitsOn)) {
+        zmin = std::max(zmin, surf.levelLimits[0]);
+        zmax = std::min(zmax, surf.levelLimits[1]);
+    }
+    if (surfaceFlagOn(surf.fixedZRange)) {
+        zmin = std::max(zmin, surf.zRangeLow);
+        zmax = std::min(zmax, surf.zRangeHigh);
+    }
+    // Limits that leave nothing of the data keep the heights at the lower limit.
+    if (zmax < zmin) zmax = zmin;
+    axisLow = surfaceFlagOn(surf.fixedZRange) ? surf.zRangeLow : zmin;
+    axisHigh = surfaceFlagOn(surf.fixedZRange) ? surf.zRangeHigh : zmax;
+    if (!(static_cast<double>(axisHigh) - axisLow >= surfaceState.eps)) {
+        surfaceReportError(kSurfFlatZ);
+        surfaceWidenRange(axisLow, axisHigh);
+    }
+}
+
+// Cells of the filled mode from the back to the front, each filled with its code and outlined.
+void fillCells(const float* grid, float zlow, float zhigh, const float* fillCodes)
+{
+    SurfaceLibraryState& s = surfaceState;
+    const GridState& g = s.grid;
+    const SurfaceSettings& surf = s.surface;
+    const ProjectionTerms& p = s.projection;
+    const double r = surf.axesRatio != 0.0f ? surf.axesRatio : 1.0f;
+    const double eyeX = p.centreX + static_cast<double>(p.eyeDistance) * p.sinAzSinTilt;
+    const double eyeY = p.centreY + static_cast<double>(p.eyeDistance) * p.cosAzSinTilt / r;
+    auto nodeX = [&](int i) { return surf.pictureXMin + (surf.pictureXMax - surf.pictureXMin) * i / (g.nx - 1); };
+    auto nodeY = [&](int j) { return surf.pictureYMin + (surf.pictureYMax - surf.pictureYMin) * j / (g.ny - 1); };
+    struct Cell { int i, j; double depth; };
+    std::vector<Cell> cells;
+    for (int j = 0; j + 1 < g.ny; ++j) {
+        for (int i = 0; i + 1 < g.nx; ++i) {
+            const double cy = std::fabs(0.5 * (nodeY(j) + nodeY(j + 1)) - eyeY);
+            const double cx = std::fabs(0.5 * (nodeX(i) + nodeX(i + 1)) - eyeX);
+            cells.push_back({i, j, cy * 1e6 + cx});
+        }
+    }
+    // Farther strips first; within a strip, the cells farther across first.
+    std::stable_sort(cells.begin(), cells.end(), [&](const Cell& a, const Cell& b) {
+        const double ay = std::fabs(0.5 * (nodeY(a.j) + nodeY(a.j + 1)) - eyeY);
+        const double by = std::fabs(0.5 * (nodeY(b.j) + nodeY(b.j + 1)) - eyeY);
+        if (ay != by) return ay > by;
+        const double ax = std::fabs(0.5 * (nodeX(a.i) + nodeX(a.i + 1)) - eyeX);
+        const double bx = std::fabs(0.5 * (nodeX(b.i) + nodeX(b.i + 1)) - eyeX);
+        return ax > bx;
+    });
+    const int pen = surfaceFlagOn(surf.linePensSet) ? surf.linePens[1] : surfaceEntryPen();
+    for (const Cell& c : cells) {
+        const int is[5] = {c.i, c.i + 1, c.i + 1, c.i, c.i};
+        const int js[5] = {c.j, c.j, c.j + 1, c.j + 1, c.j};
+        float xs[5], ys[5];
+        bool ok = true;
+        for (int k = 0; k < 5 && ok; ++k) {
+            const float z = surfaceClampedNode(grid, g.nx, is[k], js[k], zlow, zhigh);
+            ok = surfaceProjectPoint(nodeX(is[k]), nodeY(js[k]), z, xs[k], ys[k]);
+        }
+        if (!ok) continue;
+        const long long index = static_cast<long long>(c.j) * (g.nx - 1) + c.i;
+        const float code = fillCodes != nullptr ? fillCodes[index] : -1.0f;
+        if (std::isfinite(code) && code >= 0.0f && code < 1.0e9f) {
+            surfaceSetFillCode(static_cast<int>(code));
+            const float counts[1] = {5.0f};
+            const int one = 1;
+            surfaceFillPolygons(one, counts, xs, ys);
+        }
+        surfaceSelectPen(pen);
+        const int five = 5;
+        surfaceDrawPolyline(five, xs, ys);
+    }
+}
+
+// Base edges, data points, axes and title after the grid.
+void finishPicture(float zlow, float zhigh, const int& wsize, const float* work, bool pointsKept)
+{
+    SurfaceLibraryState& s = surfaceState;
+    const SurfaceSettings& surf = s.surface;
+    const ProjectionTerms& p = s.projection;
+    const int framePen = surfaceFlagOn(surf.linePensSet) ? surf.linePens[0] : surfaceEntryPen();
+    if (surf.baseType <= 1) {
+        surfaceSelectPen(framePen);
+        const float(*c)[2] = p.boxCorners;
+        if (surfaceFlagOn(p.belowView)) {
+            const float xs[5] = {c[0][0], c[1][0], c[2][0], c[3][0], c[0][0]};
+            const float ys[5] = {c[0][1], c[1][1], c[2][1], c[3][1], c[0][1]};
+            const int five = 5;
+            surfaceDrawPolyline(five, xs, ys);
+        } else {
+            const int n = surfaceFlagOn(p.splitWalk) ? 2 : 3;
+            const float xs[3] = {c[0][0], c[1][0], c[2][0]};
+            const float ys[3] = {c[0][1], c[1][1], c[2][1]};
+            surfaceDrawPolyline(n, xs, ys);
+        }
+    }
+    if (pointsKept && surfaceFlagOn(s.contour.pointMarkersOn)) {
+        surfaceDrawProjectedDataPoints(wsize, work);
+    }
+    if (surf.baseType == 0) surfaceDrawProjectedAxes(zlow, zhigh);
+    surfaceDrawPictureTitle(p.frameX, p.frameY + p.frameHeight, p.frameWidth);
+}
+
+bool driverFails()
+{
+    surfaceState.surface.perspectiveSet = 0;
+    surfaceState.drawing.code = kDrawingNone;
+    surfaceState.partition.recordedSize = 0;
+    return false;
+}
+
+bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny,
+              const float& ymin, const float& ymax, const float* z, float& distance,
+              const float& elevation, const float& azimuth, const int& wsize, float* work,
+              const float* fillCodes, int gridBase)
+{
+    SurfaceLibraryState& s = surfaceState;
+    SurfaceSettings& surf = s.surface;
+    GridState& g = s.grid;
+    const int begin = kBeginPerspective;
+    surfaceBeginDrawing(begin);
+    surf.perspectiveSet = 0;
+    g.nx = nx;
+    g.ny = ny;
+    g.nxIntervals = nx - 1;
+    g.nyIntervals = ny - 1;
+    g.maxNodes = std::max(nx, ny);
+    surf.pictureXMin = xmin;
+    surf.pictureXMax = xmax;
+    surf.pictureYMin = ymin;
+    surf.pictureYMax = ymax;
+    int status = 0;
+    surfaceCheckGrid(nx, surf.pictureXMin, surf.pictureXMax, ny, surf.pictureYMin,
+                     surf.pictureYMax, status);
+    if (status != 0) return driverFails();
+    g.xMin = surf.pictureXMin;
+    g.xMax = surf.pictureXMax;
+    g.yMin = surf.pictureYMin;
+    g.yMax = surf.pictureYMax;
+    s.partition.grid = gridBase;
+    g.gridOffset = gridBase;
+    surfacePartitionPerspectiveWorkspace(wsize, status);
+    if (status != 0 || z == nullptr || work == nullptr) {
+        surfaceReportError(kSurfWorkspaceShort);
+        return driverFails();
+    }
+    SurfaceAxisScale* a = s.axisScales;
+    surfaceDivideAxis(a[0], g.xMin, g.xMax, surfaceFlagOn(surf.axesIntervalsGiven[0]), surf.axesIntervals[0]);
+    surfaceDivideAxis(a[1], g.yMin, g.yMax, surfaceFlagOn(surf.axesIntervalsGiven[1]), surf.axesIntervals[1]);
+
+    const long long nodes = surfaceNodeCount(nx, ny);
+    float zmin = 0.0f, zmax = 0.0f, axisLow = 0.0f, axisHigh = 0.0f;
+    heightRanges(z, nodes, zmin, zmax, axisLow, axisHigh);
+    g.zMin = zmin;
+    g.zMax = zmax;
+    if (surfaceFlagOn(surf.lineStyle)) makeBandLevels(zmin, zmax, zmax);
+
+    surfaceDivideAxis(a[2], axisLow, axisHigh, surfaceFlagOn(surf.axesIntervalsGiven[2]), surf.axesIntervals[2]);
+    for (int i = 0; i < 2; ++i) {
+        const float dmin = i == 0 ? g.xMin : g.yMin, dmax = i == 0 ? g.xMax : g.yMax;
+        surfaceAxisIntercept(a[i].firstTick, a[i].step, a[i].tickCount, dmin, dmax, a[i].exponent,
+                             a[i].firstTickCopy, a[i].startOffset, a[i].endOffset, a[i].lastTick);
+    }
+    float* copy = work + gridBase;
+    if (copy != z) std::copy(z, z + nodes, copy);
+    float low = surfaceNarrow(static_cast<double>(a[2].firstTick) * a[2].unit);
+    float high = surfaceNarrow((a[2].firstTick + static_cast<double>(a[2].tickCount) * a[2].step) * a[2].unit);
+    if (!(static_cast<double>(high) - low > 0.0)) surfaceWidenRange(low, high);
+    s.projection.zOrigin = low;
+    surf.zAxisLow = low;
+    surf.zAxisHigh = high;
+    surf.zUnit = a[2].unit;
+
+    int nFirst = 0, nSecond = 0;
+    surfaceSetViewTransform(distance, elevation, azimuth, nx, ny, nFirst, nSecond, g.xMin, g.xMax,
+                            g.yMin, g.yMax, low, high, status);
+    if (status != 0) return driverFails();
+    surfaceDrawHiddenLineGrid(zmin, zmax, wsize, work, fillCodes);
+    if (!surfacePictureFitted()) return driverFails();
+    surf.perspectiveSet = -1;
+    if (surfaceFlagOn(surf.fillMode)) fillCells(copy, zmin, zmax, fillCodes);
+    finishPicture(zmin, zmax, wsize, work, gridBase > 0);
+    return true;
+}
+
+}  // namespace
+
+void surfaceDrawPerspectiveGrid(const int& nx, const float& xmin, const float& xmax,
+                                const int& ny, const float& ymin, const float& ymax,
+                                const float* z, float& distance, const float& elevation,
+                                const float& azimuth, const int& wsize, float* work,
+                                const float* fillCodes, int gridBase)
+{
+    drawGrid(nx, xmin, xmax, ny, ymin, ymax, z, distance, elevation, azimuth, wsize, work,
+             fillCodes, gridBase);
+}
+
+// ---- Legacy routines ------------------------------------------------------------------------
+
+namespace {
+
+void plainModes()
+{
+    SurfaceSettings& surf = surfaceState.surface;
+    surf.lineStyle = 0;
+    surf.fillMode = 0;
+    surf.keyOn = 0;
+    surf.baseStyleOne = 0;
+}
+
+}  // namespace
+
+void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, float& distance,
+            const float& elevation, const float& azimuth, const int& wsize, float* work)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::PERPRJ);
+    plainModes();
+    surfaceDrawPerspectiveGrid(nx, xmin, xmax, ny, ymin, ymax, z, distance, elevation, azimuth,
+                               wsize, work, nullptr, 0);
+}
+
+void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, float& distance,
+            const float& elevation, const float& azimuth)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::GRDPER);
+    plainModes();
+    const int wsize = kSurfaceInternalWorkWords;
+    surfaceDrawPerspectiveGrid(nx, xmin, xmax, ny, ymin, ymax, z, distance, elevation, azimuth,
+                               wsize, surfaceState.internalWork, nullptr, 0);
+}
+
+void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny,
+            const float& ymin, const float& ymax, const float* z, float& distance,
+            const float& elevation, const float& azimuth, const int& n, const int* pens,
+            const int& keySwitch, const int& wsize, float* work)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::PERLI3);
+    SurfaceLibraryState& s = surfaceState;
+    SurfaceSettings& surf = s.surface;
+    if (n < 0 || n > 99) {
+        surfaceReportError(kSurfBadLevelCount);
+        return;
+    }
+    const int savedFill = surf.fillMode;
+    surf.fillMode = 0;
+    surf.lineStyle = 0;
+    surf.keyOn = 0;
+    if (n >= 1 && pens != nullptr) {
+        surf.lineStyle = -1;
+        ContourLevelList& l = s.levels;
+        if (l.count <= 0 || l.count > n) l.count = n;
+        for (int k = 0; k <= n; ++k) {
+            if (k < kSurfaceMaxLevels) l.pens[k] = pens[k];
+            if (n + 1 + k < kSurfaceMaxLevels) l.pens[n + 1 + k] = pens[k];
+        }
+        if (keySwitch == 1) {
+            surf.keyOn = -1;
+        } else if (keySwitch != 0) {
+            surfaceReportError(kSurfBadSwitch);
+        }
+    }
+    surfaceDrawPerspectiveGrid(nx, xmin, xmax, ny, ymin, ymax, z, distance, elevation, azimuth,
+                               wsize, work, nullptr, 0);
+    if (surfaceFlagOn(surf.perspectiveSet) && surfaceFlagOn(surf.keyOn)) surfaceDrawLevelKey();
+    surf.lineStyle = 0;
+    surf.keyOn = 0;
+    surf.fillMode = savedFill;
+}
+
+namespace {
+
+// Finite points only count towards the nine a gridding needs.
+int finitePoints(int n, const float* x, const float* y, const float* z)
+{
+    int count = 0;
+    for (int k = 0; k < n; ++k) {
+        if (std::isfinite(x[k]) && std::isfinite(y[k]) && std::isfinite(z[k])) ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+void RANPER(const int& npts, float* x, float* y, float* z, float& distance,
+            const float& elevation, const float& azimuth)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::RANPER);
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
+    plainModes();
+    const bool arrays = x != nullptr && y != nullptr && z != nullptr;
+    const int n = arrays && npts > 0 ? finitePoints(npts, x, y, z) : 0;
+    if (n < 9) {
+        surfaceReportError(kSurfTooFewPoints);
+        return;
+    }
+    if (n < s.contour.patchPoints) s.contour.patchPoints = n;
+    g.pointCount = n;
+    const int wsize = kSurfaceInternalWorkWords;
+    int status = 0;
+    surfacePartitionRandomGrid(wsize, status);
+    if (status != 0) {
+        surfaceReportError(kSurfWorkspaceShort);
+        return;
+    }
+    status = 1;
+    surfacePrepareRandomPoints(npts, x, y, z, wsize, s.internalWork, status);
+    if (status != 0) {
+        if (status > 0) surfaceReportError(status);
+        return;
+    }
+    surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, s.internalWork);
+    // The data points stay in front of the grid while their markers are wanted.
+    const bool keep = surfaceFlagOn(s.contour.pointMarkersOn);
+    const int base = keep ? s.partition.grid : 0;
+    const float* grid = s.internalWork + s.partition.grid;
+    const float xmin = g.xMin, xmax = g.xMax, ymin = g.yMin, ymax = g.yMax;
+    surfaceDrawPerspectiveGrid(g.nx, xmin, xmax, g.ny, ymin, ymax, grid, distance, elevation,
+                               azimuth, wsize, s.internalWork, nullptr, base);
+}
+
+void FUNPER(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
+            SurfaceHeightFunction f, float& distance, const float& elevation, const float& azimuth)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::FUNPER);
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
+    plainModes();
+    g.xMin = xmin;
+    g.xMax = xmax;
+    g.yMin = ymin;
+    g.yMax = ymax;
+    int status = 0;
+    surfaceCheckGrid(g.nx, g.xMin, g.xMax, g.ny, g.yMin, g.yMax, status);
+    if (status != 0) return;
+    g.nxIntervals = g.nx - 1;
+    g.nyIntervals = g.ny - 1;
+    const long long nodes = surfaceNodeCount(g.nx, g.ny);
+    const long long m = std::max(g.nx, g.ny);
+    if (nodes <= 0 || nodes + 13 * m > kSurfaceInternalWorkWords) {
+        surfaceReportError(kSurfWorkspaceShort);
+        return;
+    }
+    s.partition.grid = 0;
+    g.gridOffset = 0;
+    const int wsize = kSurfaceInternalWorkWords;
+    surfaceSampleFunction(f, wsize, s.internalWork);
+    const float x0 = g.xMin, x1 = g.xMax, y0 = g.yMin, y1 = g.yMax;
+    surfaceDrawPerspectiveGrid(g.nx, x0, x1, g.ny, y0, y1, s.internalWork, distance, elevation,
+                               azimuth, wsize, s.internalWork, nullptr, 0);
+}

@@ -1,0 +1,107 @@
+// surface.h - the internal routines shared by the projected-surface files: the view set-up and
+// fit of perspective pictures, the two point transforms, the axis divisions, the horizon
+// store of hidden-line removal, the perspective and isometric drawings and the surface axes.
+#ifndef SURFLIB_SURFACE_SURFACE_H
+#define SURFLIB_SURFACE_SURFACE_H
+
+#include "frame/state.h"
+
+// Error and warning numbers of the projected surfaces (reported moved by 1000).
+enum SurfaceNumber {
+    kSurfTooFewPoints = 2,
+    kSurfWorkspaceShort = 3,
+    kSurfNoFilledPicture = 4,
+    kSurfPictureDegenerate = 13,
+    kSurfOneLevelBetweenLimits = -14,
+    kSurfFlatZ = -17,
+    kSurfNoPicture = 18,
+    kSurfNegative = -19,
+    kSurfBadSwitch = -21,
+    kSurfOutsideGrid = 26,
+    kSurfOldLevelRoutine = -31,
+    kSurfGridIntervalZero = -34,
+    kSurfBadElevation = -35,
+    kSurfDistanceChanged = -36,
+    kSurfEyeOverGrid = 36,
+    kSurfOutlineFull = 37,
+    kSurfStepUnusable = -42,
+    kSurfFormatTooNarrow = -44,
+    kSurfGridStepTooLarge = -46,
+    kSurfAnnotationWidth = -47,
+    kSurfBadBaseType = -48,
+    kSurfRatioZero = -49,
+    kSurfProfileTooSmall = 61,
+    kSurfProfileCut = -61,
+    kSurfAxesRatioChanged = -62,
+    kSurfFlatYRange = 62,
+    kSurfHeightOutside = -63,
+    kSurfBadLevelCount = 66,
+    kSurfNoProjection = 67,
+};
+
+// ---- Axis divisions (projection.cpp) ------------------------------------------------------
+// The division of [lo, hi] by the given step when one is set and usable, else by about 10
+// intervals; unit := 10^exponent.
+void surfaceDivideAxis(SurfaceAxisScale& a, float lo, float hi, bool stepGiven, float step);
+void surfaceAxisIntercept(const float& firstTick, const float& step, const int& tickCount,
+                          const float& dataMin, const float& dataMax, const int& exponent,
+                          float& firstTickCopy, float& startOffset, float& endOffset,
+                          float& lastTick);
+// Flat range widened by magnitude, so that a negative or tiny value still gives lo < hi.
+void surfaceWidenRange(float& lo, float& hi);
+
+// ---- View set-up and transforms (projection.cpp) ------------------------------------------
+void surfaceSetViewTransform(float& distance, const float& elevation, const float& azimuth,
+                             const int& nx, const int& ny, int& nFirst, int& nSecond,
+                             const float& xmin, const float& xmax, const float& ymin,
+                             const float& ymax, const float& zlow, const float& zhigh,
+                             int& status);
+void surfaceFitPictureToFrame(const float& xmin, const float& xmax, const float& ymin,
+                              const float& ymax, const float& zlow, const float& zhigh);
+bool surfacePictureFitted();
+// Return false (error 18 reported) when there is no picture to project into.
+bool surfaceProjectPerspective(const float& x, const float& y, const float& z, float& X, float& Y);
+bool surfaceProjectIsometric(const float& x, const float& y, const float& z, float& X, float& Y);
+
+// ---- Perspective drawing (perspective.cpp, hidden_lines.cpp) ------------------------------
+void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status);
+void surfaceDrawPerspectiveGrid(const int& nx, const float& xmin, const float& xmax,
+                                const int& ny, const float& ymin, const float& ymax,
+                                const float* z, float& distance, const float& elevation,
+                                const float& azimuth, const int& wsize, float* work,
+                                const float* fillCodes, int gridBase);
+int surfaceFindBand(const float& z);
+void surfaceDrawBandedSegment(const float& X1, const float& X2, const float& Y1, const float& Y2,
+                              float& z1, const float& z2, int& band1, const int& band2);
+void surfaceDrawLevelKey();
+// The hidden-line walk over the grid copy in the workspace (heights clamped to [zlow, zhigh];
+// the picture box runs over the z axis range of the settings).
+void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int& wsize,
+                               float* work, const float* fillCodes);
+// The grid as the hidden-line walk sees it: clamped height of node (i, j), 0-based.
+float surfaceClampedNode(const float* grid, int nx, int i, int j, float zlow, float zhigh);
+
+// ---- The horizon store (hidden_lines.cpp) ------------------------------------------------
+// The picture points of a projected grid line go through the buffer of visible runs.
+void surfaceHiddenRunStart();
+void surfaceHiddenRunAdd(float X, float Y);
+void surfaceHiddenRunEnd();
+
+// ---- Filled surfaces (filled.cpp) --------------------------------------------------------
+void surfaceDrawProjectedDataPoints(const int& wsize, const float* work);
+
+// ---- Axes (axes.cpp) ----------------------------------------------------------------------
+void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh);
+void surfaceDrawIsometricAxes(const int& npt, const int& nrow, const float& rightX,
+                              const float& rightY, const float& frontX, const float& frontY,
+                              const float& leftX, const float& leftY, const float& zlow,
+                              const float& zhigh);
+void surfaceDrawPictureTitle(float x, float y, float width);
+
+// ---- Shared small helpers -----------------------------------------------------------------
+// The pen a projected drawing starts from (the caller's at entry).
+int surfaceEntryPen();
+// Nodes of an nx by ny grid, 0 when either count is not positive or the product overflows.
+long long surfaceNodeCount(int nx, int ny);
+
+#endif
