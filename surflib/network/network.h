@@ -15,6 +15,10 @@
 //   26a+100 .. S         spare table (at least 10a words) for the routines that use the
 //                        network: the local fit keeps its candidate list there (2N words)
 //
+// Column 103 marks points whose height the network interpolated (TRIADD kind 0): the bucket
+// index lists them with a negative number, however often it is rebuilt, so the local fit
+// never takes them for data.
+//
 // Point and triangle numbers are stored as reals and read back by truncation
 // (networkIndex).  Coordinates and heights are normalised to [0, 1] by the extents kept in
 // NetworkLayout (xmin, xrange, ...); gradients are in normalised units as well.
@@ -59,7 +63,7 @@ enum NetworkPointColumn {
     kNetX = 100,              // (x - xmin) / xrange
     kNetY = 101,
     kNetZ = 102,
-    kNetUnused = 103,
+    kNetInterpolated = 103,   // 1.0: height interpolated by TRIADD kind 0, not data
     kNetBucketList = 104,     // row m: m-th point of the bucket list (negative: not data)
     kNetBucketStart = 105,    // row m: list position of bucket m's first point
     kNetGradientWeight = 106,

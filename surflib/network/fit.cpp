@@ -1,0 +1,293 @@
+// fit.cpp - method 1 of the network heights, a weighted least-squares quadratic about the
+// query point over its k nearest data points, found through the bucket index; the evaluation
+// of the kept fit; and the vertex gradients, each the mean of the gradients of the fits at the
+// centroids of the triangles around the vertex.
+//
+// The candidate list lives in the spare table of the workspace (squared distances in its first
+// half, point numbers in its second), so a fit allocates nothing.  Points of the bucket list
+// stored with a negative number are not data (heights a TRIADD interpolated) and take no part.
+#include <algorithm>
+#include <cmath>
+
+#include "frame/numeric.h"
+#include "frame/routine_frame.h"
+#include "network/interpolation.h"
+#include "network/network.h"
+
+namespace {
+
+constexpr int kMaxNeighbours = 30;
+constexpr double kFar = 1.0e8;
+constexpr double kTaken = 5.0e8;
+
+int nearestInt(double v, int limit)
+{
+    if (!(v > -limit)) return -limit;
+    if (!(v < limit)) return limit;
+    return static_cast<int>(std::lround(v));
+}
+
+struct Window {
+    int lo[2], hi[2];
+};
+
+void clampWindow(Window& win, int w, int nb)
+{
+    for (int a = 0; a < 2; ++a) {
+        if (win.lo[a] < 1) {
+            win.lo[a] = 1;
+            win.hi[a] = std::min(w + 1, nb);
+        }
+        if (win.hi[a] > nb) {
+            win.hi[a] = nb;
+            win.lo[a] = std::max(nb - w, 1);
+        }
+    }
+}
+
+int bucketOf(double v, double origin, double cell, int nb)
+{
+    const double u = (v - origin) / cell;
+    if (!(u > 0.0)) return 1;
+    if (u >= nb - 1) return nb;
+    return static_cast<int>(u) + 1;
+}
+
+// Collects the data points of the window's buckets into the spare table: distances from
+// `dist`, point numbers from `number`.  A list entry is taken only when its point really lies
+// in the window, so an empty bucket at the end of the list adds nothing.
+int collect(const Window& win, double x, double y, const float* work, float* dist, float* number,
+            int room)
+{
+    const NetworkLayout& n = surfaceState.network;
+    const int N = n.pointCount, nb = n.bucketCount;
+    int count = 0;
+    for (int c = win.lo[0]; c <= win.hi[0]; ++c) {
+        const int from = networkIndex(networkPointField(work, (c - 1) * nb + win.lo[1], kNetBucketStart));
+        const bool lastBucket = c == nb && win.hi[1] == nb;
+        const int to = lastBucket
+                           ? N
+                           : networkIndex(networkPointField(work, (c - 1) * nb + win.hi[1] + 1, kNetBucketStart)) - 1;
+        for (int pos = std::max(from, 1); pos <= std::min(to, N) && count < room; ++pos) {
+            const int p = networkIndex(networkPointField(work, pos, kNetBucketList));
+            if (p <= 0 || p > N) continue;
+            const double px = networkX(work, p), py = networkY(work, p);
+            if (bucketOf(px, n.bucketLeft, n.bucketWidth, nb) != c) continue;
+            const int r = bucketOf(py, n.bucketBottom, n.bucketHeight, nb);
+            if (r < win.lo[1] || r > win.hi[1]) continue;
+            dist[count] = surfaceNarrow((px - x) * (px - x) + (py - y) * (py - y));
+            number[count] = static_cast<float>(p);
+            ++count;
+        }
+    }
+    return count;
+}
+
+double weightOf(int function, double d, double R, double tw)
+{
+    switch (function) {
+    case 2: return (R - d) * (R - d);
+    case 3: return d > tw ? 1.0 / (d * d) : 0.0;
+    case 4: return d > tw ? 1.0 / d - 1.0 / R : 0.0;
+    default: return d > tw ? (R - d) * (R - d) / (d * d) : 0.0;
+    }
+}
+
+// Solves the normal equations.  Returns 0 with c filled, or the 1-based column whose pivot
+// failed; with a failure in column 4 or later the coefficients before it are solved with the
+// rest 0.
+int solve(double a[6][6], double b[6], double c[6], double tw)
+{
+    int failed = 0;
+    int col = 0;
+    for (; col < 5; ++col) {
+        int pivot = col;
+        for (int r = col + 1; r < 6; ++r) {
+            if (std::fabs(a[r][col]) > std::fabs(a[pivot][col])) pivot = r;
+        }
+        if (!(std::fabs(a[pivot][col]) >= tw)) {
+            failed = col + 1;
+            break;
+        }
+        if (pivot != col) {
+            for (int j = 0; j < 6; ++j) std::swap(a[pivot][j], a[col][j]);
+            std::swap(b[pivot], b[col]);
+        }
+        for (int r = col + 1; r < 6; ++r) {
+            const double f = a[r][col] / a[col][col];
+            for (int j = col; j < 6; ++j) a[r][j] -= f * a[col][j];
+            b[r] -= f * b[col];
+        }
+    }
+    if (failed == 0 && !(std::fabs(a[5][5]) >= tw)) failed = 6;
+    const int solved = failed == 0 ? 6 : failed - 1;
+    for (int j = 0; j < 6; ++j) c[j] = 0.0;
+    if (failed != 0 && failed < 4) return failed;
+    for (int r = solved - 1; r >= 0; --r) {
+        double sum = b[r];
+        for (int j = r + 1; j < solved; ++j) sum -= a[r][j] * c[j];
+        c[r] = sum / a[r][r];
+    }
+    return failed;
+}
+
+}  // namespace
+
+void surfaceNearestFitHeight(const float& x, const float& y, float& height, float& dzdx,
+                             float& dzdy, float* work, int& status)
+{
+    SurfaceLibraryState& s = surfaceState;
+    const NetworkLayout& n = s.network;
+    NetworkSettings& set = s.networkSettings;
+    NetworkWorking& nw = s.networkWork;
+    const int N = n.pointCount, nb = n.bucketCount;
+    const double tw = 20.0 * s.eps;
+    status = 0;
+
+    int k = set.neighbourCount;
+    set.workingNeighbourCount = k;
+    if (k > kMaxNeighbours || k >= N) {
+        surfaceReportError(kNetFitNeighbours);
+        k = N > 10 ? 10 : N - 1;
+        set.workingNeighbourCount = k;
+    }
+    const long long spare = networkSpareLength();
+    const int room = static_cast<int>(std::min<long long>(spare / 2, N));
+    float* dist = networkSpare(work);
+    float* number = dist + room;
+    if (nb < 1 || room < 1 || !(n.bucketWidth > 0.0f) || !(n.bucketHeight > 0.0f)) {
+        surfaceReportError(kNetSingularFit);
+        status = kNetSingularFit;
+        return;
+    }
+
+    const int cx = nearestInt((x - n.bucketLeft) / n.bucketWidth, nb + 2);
+    const int ry = nearestInt((y - n.bucketBottom) / n.bucketHeight, nb + 2);
+    int lastK = -1;
+    int lastFailed = 1;   // the outcome of the last solve: failed column, coefficients
+    double last[6] = {};
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        // Candidates: a window that grows one bucket on every side until it holds k + 1.
+        Window win{{cx, ry}, {cx + 1, ry + 1}};
+        int w = 1, count = 0;
+        for (;;) {
+            clampWindow(win, w, nb);
+            count = collect(win, x, y, work, dist, number, room);
+            if (count >= k + 1) break;
+            const bool whole = win.lo[0] == 1 && win.lo[1] == 1 && win.hi[0] == nb && win.hi[1] == nb;
+            if (whole) {
+                k = count - 1;   // fewer data points than asked for: use them all
+                break;
+            }
+            w += 2;
+            win.lo[0] -= 1; win.lo[1] -= 1; win.hi[0] += 1; win.hi[1] += 1;
+        }
+        if (k < 1 || k == lastK) break;   // no more neighbours to add
+        lastK = k;
+
+        // The k + 1 nearest, by repeated minimum search.
+        int chosen[kMaxNeighbours + 1];
+        double d2[kMaxNeighbours + 1];
+        const int take = std::min(k + 1, kMaxNeighbours + 1);
+        for (int pass = 0; pass < take; ++pass) {
+            double best = kFar;
+            int at = std::min(pass, count - 1);
+            for (int i = 0; i < count; ++i) {
+                if (dist[i] < best) {
+                    best = dist[i];
+                    at = i;
+                }
+            }
+            chosen[pass] = networkIndex(number[at]);
+            d2[pass] = dist[at];
+            dist[at] = static_cast<float>(kTaken);
+        }
+        const double R = std::sqrt(d2[take - 1]);
+
+        double a[6][6] = {}, b[6] = {};
+        for (int i = 0; i < take - 1; ++i) {
+            const int p = chosen[i];
+            const double d = std::sqrt(d2[i]);
+            const double wt = weightOf(set.weightingFunction, d, R, tw);
+            const double dx = networkX(work, p) - x, dy = networkY(work, p) - y;
+            const double psi[6] = {1.0, dx, dy, dx * dx, dx * dy, dy * dy};
+            const double phi[6] = {dy * dy, dx * dy, dx * dx, dy, dx, 1.0};
+            const double z = networkZ(work, p);
+            for (int r = 0; r < 6; ++r) {
+                for (int c = 0; c < 6; ++c) a[r][c] += wt * phi[r] * psi[c];
+                b[r] += wt * z * phi[r];
+            }
+        }
+        lastFailed = solve(a, b, last, tw);
+        if (lastFailed == 0) break;
+        if (k + 4 > kMaxNeighbours || k + 4 >= N) break;
+        k += 4;   // a singular fit tries more neighbours, for this fit only
+    }
+    if (lastFailed == 0 || lastFailed >= 4) {
+        // Solved, or solved over the coefficients pivoted before the failing column (the
+        // plane terms among them).
+        for (int j = 0; j < 6; ++j) nw.fit[j] = surfaceNarrow(last[j]);
+        nw.fitGradient[0] = nw.fit[1];
+        nw.fitGradient[1] = nw.fit[2];
+        height = nw.fit[0];
+        dzdx = nw.fit[1];
+        dzdy = nw.fit[2];
+        return;
+    }
+    surfaceReportError(kNetSingularFit);
+    status = kNetSingularFit;
+}
+
+void surfaceQuadraticPatch(const float& x0, const float& y0, const float& x, const float& y,
+                           float& height, float& dzdx, float& dzdy)
+{
+    NetworkWorking& w = surfaceState.networkWork;
+    const double dx = static_cast<double>(x) - x0, dy = static_cast<double>(y) - y0;
+    const float* c = w.fit;
+    height = surfaceNarrow(c[0] + c[1] * dx + c[2] * dy + c[3] * dx * dx + c[4] * dx * dy + c[5] * dy * dy);
+    dzdx = surfaceNarrow(c[1] + c[4] * dy + 2.0 * c[3] * dx);
+    dzdy = surfaceNarrow(c[2] + c[4] * dx + 2.0 * c[5] * dy);
+    w.fitGradient[0] = dzdx;
+    w.fitGradient[1] = dzdy;
+}
+
+void surfaceComputeVertexGradients(float* work)
+{
+    const NetworkLayout& n = surfaceState.network;
+    const int N = n.pointCount;
+    for (int j = 1; j <= N; ++j) {
+        networkPointField(work, j, kNetGradientWeight) = 0.0f;
+        networkPointField(work, j, kNetDzdx) = 0.0f;
+        networkPointField(work, j, kNetDzdy) = 0.0f;
+    }
+    for (int t = 1; t <= n.triangleCount; ++t) {
+        int v[3];
+        for (int k = 0; k < 3; ++k) v[k] = networkVertex(work, t, k + 1);
+        const float cx = surfaceNarrow((static_cast<double>(networkX(work, v[0])) + networkX(work, v[1]) + networkX(work, v[2])) / 3.0);
+        const float cy = surfaceNarrow((static_cast<double>(networkY(work, v[0])) + networkY(work, v[1]) + networkY(work, v[2])) / 3.0);
+        float h = 0.0f, gx = 0.0f, gy = 0.0f;
+        int status = 0;
+        surfaceNearestFitHeight(cx, cy, h, gx, gy, work, status);
+        if (status != 0) continue;
+        for (int k = 0; k < 3; ++k) {
+            surfaceQuadraticPatch(cx, cy, networkX(work, v[k]), networkY(work, v[k]), h, gx, gy);
+            networkPointField(work, v[k], kNetDzdx) += gx;
+            networkPointField(work, v[k], kNetDzdy) += gy;
+            networkPointField(work, v[k], kNetGradientWeight) += 1.0f;
+        }
+    }
+    for (int j = 1; j <= N; ++j) {
+        const float weight = networkPointField(work, j, kNetGradientWeight);
+        if (weight > 0.0f) {
+            networkPointField(work, j, kNetDzdx) /= weight;
+            networkPointField(work, j, kNetDzdy) /= weight;
+            continue;
+        }
+        // A point no fitted triangle reaches: the gradient of a fit at the point itself.
+        float h = 0.0f, gx = 0.0f, gy = 0.0f;
+        int status = 0;
+        surfaceNearestFitHeight(networkX(work, j), networkY(work, j), h, gx, gy, work, status);
+        networkPointField(work, j, kNetDzdx) = gx;
+        networkPointField(work, j, kNetDzdy) = gy;
+    }
+}
