@@ -298,6 +298,8 @@ struct NetworkPolylineBuffer {
     int appended;                   // 0 appended, -1 not
 };
 
+constexpr int kNetworkFillRoom = 104;
+constexpr int kNetworkFillParts = 17;
 // Working values of the network contour maps and band fills.
 struct NetworkContourWorking {
     int curvedContours;             // flag: subdivided tracing with the method's heights
@@ -310,6 +312,11 @@ struct NetworkContourWorking {
     float previousX, previousY;     // orders two crossings on one edge
     int currentFillCode;            // fill code of the band being filled
     int fillDrawn;                  // flag
+    // the band polygons gathered for one fill call (normalised units), flushed beyond 90
+    // points or 15 parts
+    float fillX[kNetworkFillRoom], fillY[kNetworkFillRoom];
+    float fillCounts[kNetworkFillParts];
+    int fillPoints, fillParts;
 };
 
 // The caller's kernel drawing state saved at entry, and the drawing layer's own state.

@@ -1,0 +1,457 @@
+// bandfill.cpp - band-filled contour maps of a triangulated network: FILTRI fills every band
+// between consecutive levels of a new network map (with the contour lines over the bands when
+// asked, the fill key, frame and markers), ADTFIL fills one more band on the network map drawn
+// last.
+//
+// The work goes triangle by triangle.  Each triangle is split at its centroid as the contour
+// tracer splits it, and the part of each sub-triangle whose height lies in a band is cut out by
+// walking round the sub-triangle: a corner inside the band is kept, and where a side passes
+// one of the band's levels the crossing point is taken, found by the same crossing search as
+// the contour lines, so that the fills meet the lines drawn over them.  A corner counts as
+// inside a band [low, high) when low <= height < high, so neighbouring bands share their
+// boundary and together cover every triangle exactly once.  The lowest band reaches down to
+// the data (and the highest up to it) unless the contour limits bound them.
+#include "network/bandfill.h"
+
+#include <algorithm>
+#include <climits>
+#include <cmath>
+
+#include "frame/kernel_layer.h"
+#include "frame/map_transform.h"
+#include "frame/numeric.h"
+#include "frame/routine_frame.h"
+#include "frame/state.h"
+#include "frame/workspace.h"
+#include "grid/bandfill.h"
+#include "grid/overlays.h"
+#include "grid/tracing.h"
+#include "network/contour.h"
+#include "network/network.h"
+#include "network/tracing.h"
+#include "tterrlib.h"
+
+namespace {
+
+constexpr int kNegativeCount = -11;
+constexpr int kBadSwitch = -21;
+constexpr int kLevelListFull = -28;
+constexpr int kBandOutsideLimits = -43;
+constexpr int kThinBand = 32;
+constexpr int kFlushPoints = 90;
+constexpr int kFlushParts = 15;
+constexpr int kPartRoom = 12;
+static_assert(kFlushPoints + kPartRoom <= kNetworkFillRoom && kFlushParts + 1 < kNetworkFillParts,
+              "a part added to a buffer just short of flushing fits");
+constexpr double kBandSlack = 1.0e-4;
+constexpr double kLastLevelSlack = 1.0e-5;
+constexpr long long kMaxLevels = 100000;
+
+void flushBuffer()
+{
+    NetworkContourWorking& w = surfaceState.networkContour;
+    if (w.fillParts > 0 && w.fillPoints > 1) {
+        surfaceSetFillCode(w.currentFillCode);
+        for (int i = 0; i < w.fillPoints; ++i) {
+            w.fillX[i] = surfaceNetworkPictureX(w.fillX[i]);
+            w.fillY[i] = surfaceNetworkPictureY(w.fillY[i]);
+        }
+        surfaceFillMapAreas(w.fillParts, w.fillCounts, w.fillX, w.fillY);
+    }
+    w.fillPoints = 0;
+    w.fillParts = 0;
+}
+
+// Appends one closed part of n points to the buffer, flushing it when it has grown full.
+void addPart(const float* x, const float* y, int n)
+{
+    NetworkContourWorking& w = surfaceState.networkContour;
+    if (w.fillPoints < 0 || w.fillParts < 0) w.fillPoints = w.fillParts = 0;
+    for (int i = 0; i < n; ++i) {
+        w.fillX[w.fillPoints + i] = x[i];
+        w.fillY[w.fillPoints + i] = y[i];
+    }
+    w.fillPoints += n;
+    w.fillCounts[w.fillParts++] = static_cast<float>(n);
+    if (w.fillPoints > kFlushPoints || w.fillParts > kFlushParts) flushBuffer();
+}
+
+// One corner of a sub-triangle.
+struct Corner {
+    float x, y, z;
+};
+
+// A point against a band: -1 below, 0 inside, 1 above.
+int classify(float z, const NetworkBand& band)
+{
+    if (band.hasLow && !(z >= band.low)) return -1;
+    if (band.hasHigh && z >= band.high) return 1;
+    return 0;
+}
+
+struct PartBuilder {
+    float x[kPartRoom], y[kPartRoom];
+    int n = 0;
+    void add(float px, float py)
+    {
+        if (n > 0 && x[n - 1] == px && y[n - 1] == py) return;
+        if (n < kPartRoom - 1) {
+            x[n] = px;
+            y[n] = py;
+            ++n;
+        }
+    }
+};
+
+// Crossing of level on the side from u to v, computed from the side's lower-numbered end so
+// that both triangles along an edge find the same point.
+void sideCrossing(int t, int sub, float level, const Corner& u, const Corner& v, bool forward,
+                  float& xc, float& yc, float* work)
+{
+    if (forward) {
+        surfaceSegmentCrossing(t, sub, level, u.x, u.y, u.z, v.x, v.y, v.z, xc, yc, work);
+    } else {
+        surfaceSegmentCrossing(t, sub, level, v.x, v.y, v.z, u.x, u.y, u.z, xc, yc, work);
+    }
+}
+
+// The part of the sub-triangle a-b-g (sides a-b, b-g, g-a) inside the band.
+void bandPart(int t, int sub, const Corner c[3], const bool forward[3], const NetworkBand& band,
+              float* work)
+{
+    PartBuilder part;
+    for (int s = 0; s < 3; ++s) {
+        const Corner& u = c[s];
+        const Corner& v = c[(s + 1) % 3];
+        const int cu = classify(u.z, band), cv = classify(v.z, band);
+        if (cu == 0) part.add(u.x, u.y);
+        if (cu == cv) continue;
+        float xc = 0.0f, yc = 0.0f;
+        // The levels passed from u to v, in the order met.
+        const bool up = cv > cu;
+        const float first = up ? (cu == -1 ? band.low : band.high) : (cu == 1 ? band.high : band.low);
+        sideCrossing(t, sub, first, u, v, forward[s], xc, yc, work);
+        part.add(xc, yc);
+        if (cu * cv == -1) {
+            const float second = up ? band.high : band.low;
+            sideCrossing(t, sub, second, u, v, forward[s], xc, yc, work);
+            part.add(xc, yc);
+        }
+    }
+    if (part.n >= 2 && part.x[part.n - 1] == part.x[0] && part.y[part.n - 1] == part.y[0]) --part.n;
+    if (part.n < 3) return;
+    part.x[part.n] = part.x[0];
+    part.y[part.n] = part.y[0];
+    ++part.n;
+    addPart(part.x, part.y, part.n);
+}
+
+struct LevelSource {
+    bool list;
+    const float* listed;
+    double first, step;
+    double at(long long k) const { return list ? listed[k] : first + static_cast<double>(k) * step; }
+};
+
+// The levels of the map: those of the list, or from the first upwards by the interval while
+// they stay within the range.
+long long countLevels(const NetworkLevelPlan& plan, const LevelSource& src)
+{
+    if (src.list) return std::min(plan.count, kSurfaceMaxLevels);
+    const double slack = kLastLevelSlack * (std::fabs(plan.low) + std::fabs(plan.high));
+    float previous = NAN;
+    long long m = 0;
+    for (; m < kMaxLevels; ++m) {
+        const double level = src.at(m);
+        if (!std::isfinite(level) || (level > plan.high && level - plan.high > slack)) break;
+        const float lv = surfaceNarrow(level);
+        if (lv == previous) break;
+        previous = lv;
+    }
+    return m;
+}
+
+float bandBound(double level)
+{
+    return surfaceNarrow(surfaceNormaliseLevel(level) + static_cast<double>(surfaceState.eps));
+}
+
+// The fill codes in turn: the caller's array holds `count` of them.
+struct CodeCycle {
+    const int* codes;
+    long long count;
+    long long next = 0;
+    int take()
+    {
+        if (codes == nullptr || count <= 0) return -1;
+        const int code = codes[next];
+        next = (next + 1) % count;
+        return code;
+    }
+};
+
+struct BandPlan {
+    NetworkBand band;
+    int code;
+};
+
+void listFillBand(int code, float low, float high, bool warn)
+{
+    SurfaceLibraryState& s = surfaceState;
+    if (warn || s.fillBandCount < kSurfaceMaxBands) surfaceListBand(code, low, high);
+}
+
+}  // namespace
+
+// ---- One triangle and band --------------------------------------------------------------------
+
+void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, const int& t, float* work)
+{
+    restDone = 0;
+    if (networkRegionMark(work, t) < -1.0f) return;
+    const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
+    if (!surfaceTriangleHeightsFinite(tri)) return;
+    const float zg = surfaceNetworkSubHeight(tri.gx, tri.gy, t, 1, work);
+    const Corner g{tri.gx, tri.gy, zg};
+    Corner p[3];
+    for (int k = 0; k < 3; ++k) p[k] = {tri.x[k], tri.y[k], tri.z[k]};
+
+    int below = 0, above = 0;
+    for (const Corner& c : {p[0], p[1], p[2], g}) {
+        const int k = classify(c.z, band);
+        if (k < 0) ++below;
+        if (k > 0) ++above;
+    }
+    if (above == 0) restDone = 1;
+    if (below == 4 || above == 4) return;
+    const bool fill = surfaceState.networkContour.currentFillCode >= 0;
+    if (!fill) return;
+
+    if (below == 0 && above == 0) {
+        const float x[4] = {p[0].x, p[1].x, p[2].x, p[0].x};
+        const float y[4] = {p[0].y, p[1].y, p[2].y, p[0].y};
+        addPart(x, y, 4);
+        return;
+    }
+    for (int k = 0; k < 3; ++k) {
+        const int a = k, b = (k + 1) % 3;
+        const Corner c[3] = {p[a], p[b], g};
+        // Edges from the lower vertex number, spokes from the centroid.
+        const bool forward[3] = {tri.v[a] < tri.v[b], false, true};
+        bandPart(t, k + 1, c, forward, band, work);
+    }
+}
+
+void surfaceFlushBandBuffer() { flushBuffer(); }
+
+// ---- FILTRI and ADTFIL ------------------------------------------------------------------------
+
+void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
+            const int& ncont, const int& lineSwitch, const int* codes, const int& key,
+            const int& wsize, float* work)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::FILTRI);
+    NetworkRoutineScope network(wsize, work);
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
+    if (!surfaceFlagOn(s.network.networkBuilt)) {
+        surfaceReportError(kNetNoNetwork);
+        return;
+    }
+    surfaceBeginDrawing(kBeginNetworkMap);
+    int n = ncont;
+    if (n < 0) {
+        surfaceReportError(kNegativeCount);
+        n = n == INT_MIN ? INT_MAX : -n;
+    }
+    // The caller's array holds |ncont| + 1 codes, whatever the level list says.
+    const long long given = static_cast<long long>(n) + 1;
+    if (key == 1) {
+        s.fillKeyOn = -1;
+    } else {
+        if (key != 0) surfaceReportError(kBadSwitch);
+        s.fillKeyOn = 0;
+    }
+    const bool list = surfaceFlagOn(s.contour.levelListOn);
+    NetworkLevelPlan plan{};
+    if (list) {
+        n = std::clamp(s.levels.count, 0, kSurfaceMaxLevels);
+        std::copy(s.levels.heights, s.levels.heights + n, plan.listed);
+    } else {
+        s.levels.count = 0;
+    }
+    s.fillBandCount = 0;
+    s.numberFormatWarned = 0;
+    s.dataLabelWarned = 0;
+    surfaceStraightNetworkSwitch(lineSwitch);
+    if (!surfaceStartNetworkMap(xlow, xhigh, ylow, yhigh, wsize, work, true)) return;
+    const float dataMin = g.zMin, dataMax = g.zMax;
+    surfacePlanNetworkLevels(n, list, plan);
+    if (!surfaceNetworkMapFrame(false)) {
+        s.drawing.code = kDrawingNone;
+        g.zMin = dataMin;
+        g.zMax = dataMax;
+        return;
+    }
+
+    if (n != 0) {
+        const LevelSource src{list, plan.listed, plan.first, plan.step};
+        const long long m = countLevels(plan, src);
+        if (!list) {
+            for (long long k = 0; k < m; ++k) {
+                ContourLevelList& l = s.levels;
+                if (l.count < kSurfaceMaxLevels) {
+                    l.heights[l.count++] = surfaceNarrow(src.at(k));
+                } else {
+                    l.count = kSurfaceLevelOverflow;
+                    break;
+                }
+            }
+        }
+        const bool limits = surfaceFlagOn(s.contour.limitsOn);
+        const double range = plan.high - plan.low;
+        const double tol = kBandSlack * (std::fabs(plan.low) + std::fabs(plan.high));
+        CodeCycle cycle{codes, std::min<long long>(given, static_cast<long long>(n) + 1)};
+        // The bands of the map: below the first level, between the levels, above the last.
+        const long long bandCount = m + 1;
+        // A band whose lower level lies on or below the data minimum reaches down to the data,
+        // and the last band up to it when no top band is drawn above it, so that heights
+        // right at the data's ends are filled too.
+        const double slack = kBandSlack * range;
+        const bool bottomBand = range > 0.0 && (src.at(0) - plan.low) / range > kBandSlack;
+        const bool topBand = !limits && m > 0 &&
+                             std::max<double>(plan.high, dataMax) - (src.at(m - 1) + s.eps) > tol;
+        auto bandAt = [&](long long b, BandPlan& out) -> bool {
+            if (m == 0) return false;
+            if (b == 0) {
+                if (!bottomBand) return false;
+                out.band = {plan.low > static_cast<double>(dataMin) + slack, bandBound(plan.low), true,
+                            bandBound(src.at(0))};
+                return true;
+            }
+            if (b < m) {
+                const double lo = src.at(b - 1);
+                const bool open = !bottomBand && !(lo > static_cast<double>(dataMin) + slack);
+                out.band = {!open, bandBound(lo), true, bandBound(src.at(b))};
+                if (b == m - 1 && !limits && !topBand) out.band.hasHigh = false;
+                return true;
+            }
+            if (!topBand) return false;
+            const double lo = src.at(m - 1);
+            const bool open = !bottomBand && !(lo > static_cast<double>(dataMin) + slack);
+            out.band = {!open, bandBound(lo), false, 0.0f};
+            return true;
+        };
+        // The band table: every band once, with its code.
+        {
+            CodeCycle listing = cycle;
+            for (long long b = 0; b < bandCount; ++b) {
+                BandPlan bp{};
+                if (!bandAt(b, bp)) continue;
+                bp.code = listing.take();
+                const double lo = b == 0 ? plan.low : src.at(b - 1);
+                const double hi = b < m ? src.at(b) : std::max<double>(plan.high, dataMax);
+                listFillBand(bp.code, surfaceNarrow(lo), surfaceNarrow(hi), b == m);
+            }
+        }
+        const int T = s.network.triangleCount;
+        const int output = s.outputEnabled;
+        for (int t = 1; t <= T; ++t) {
+            CodeCycle perTriangle = cycle;
+            for (long long b = 0; b < bandCount; ++b) {
+                BandPlan bp{};
+                if (!bandAt(b, bp)) continue;
+                s.networkContour.currentFillCode = perTriangle.take();
+                int rest = 0;
+                surfaceFillTriangleBand(bp.band, rest, t, work);
+                surfaceFlushBandBuffer();
+                if (rest != 0) break;
+            }
+        }
+        s.outputEnabled = output;
+        if (s.contour.fillLinesSwitch == 1) {
+            NetworkLevelPlan lines = plan;
+            if (!list) {
+                lines.count = static_cast<int>(std::min<long long>(m, kSurfaceMaxLevels));
+                for (int k = 0; k < lines.count; ++k) lines.listed[k] = surfaceNarrow(src.at(k));
+            }
+            surfaceDrawNetworkLevels(lines, s.eps, false, wsize, work);
+        }
+    }
+    s.networkContour.fillDrawn = -1;
+    if (surfaceFlagOn(s.fillKeyOn) && !surfaceFlagOn(s.surface.contourOnSurface)) {
+        surfaceDrawFillKey();
+    }
+    const bool framed = surfaceNetworkMapFrame(true);
+    g.zMin = dataMin;
+    g.zMax = dataMax;
+    if (!framed) return;
+    if (n == 0) g.contourInterval = 0.0f;
+    if (surfaceFlagOn(s.contour.pointMarkersOn) && !surfaceFlagOn(s.surface.contourOnSurface)) {
+        surfaceDrawDataPoints(wsize, work);
+    }
+}
+
+void ADTFIL(const float& z1, const float& z2, const int& code, const int& lines,
+            const int& lineSwitch, const int& wsize, float* work)
+{
+    SurfaceRoutineScope frame(SurfaceRoutineId::ADTFIL);
+    NetworkRoutineScope network(wsize, work);
+    SurfaceLibraryState& s = surfaceState;
+    if (s.drawing.code != kDrawingNetworkMap) {
+        surfaceReportError(kNetNoDrawing);
+        return;
+    }
+    int status = surfaceNetworkStatus(wsize, work);
+    if (status == 0) surfacePartitionNetwork(wsize, status);
+    if (status != 0) {
+        s.drawing.code = kDrawingNone;
+        surfaceReportError(status);
+        return;
+    }
+    surfaceBeginDrawing(kAddToNetworkMap);
+    const float low = std::min(z1, z2), high = std::max(z1, z2);
+    const ContourSettings& c = s.contour;
+    if (surfaceFlagOn(c.limitsOn) && (low < c.zLow || high > c.zHigh)) {
+        surfaceReportError(kBandOutsideLimits);
+    }
+    if (!(static_cast<double>(high) - low >= s.eps)) {
+        surfaceReportError(kThinBand);
+        return;
+    }
+    s.networkContour.currentFillCode = code;
+    int withLines = lines;
+    if (withLines != 0 && withLines != 1) {
+        surfaceReportError(kBadSwitch);
+        withLines = 1;
+    }
+    surfaceStraightNetworkSwitch(lineSwitch);
+    surfacePrepareNetwork(wsize, work, true, status);
+    if (status > 0) {
+        surfaceReportError(status);
+        return;
+    }
+    if (!(s.network.zrange > 0.0f)) return;
+    const NetworkBand band{true, bandBound(low), true, bandBound(high)};
+    const int T = s.network.triangleCount;
+    for (int t = 1; t <= T; ++t) {
+        int rest = 0;
+        surfaceFillTriangleBand(band, rest, t, work);
+    }
+    surfaceFlushBandBuffer();
+    if (withLines == 1) {
+        const int pen = surfaceFlagOn(c.pensSet) ? c.linePen : s.saved.entryColour;
+        s.currentPenCode = pen;
+        surfaceSelectPen(pen);
+        for (const float level : {low, high}) {
+            surfaceContourNetworkLevels(bandBound(level), wsize, work);
+            if (s.levels.count >= 0 && s.levels.count < kSurfaceMaxLevels) {
+                surfaceListDrawnLevel(level, pen);
+            } else {
+                surfaceReportError(kLevelListFull);
+            }
+        }
+    }
+    surfaceListBand(code, low, high);
+    s.networkContour.fillDrawn = -1;
+}

@@ -1,0 +1,59 @@
+// contour.h - the set-up that the network contour maps (TRISET, DRATRI, ADTCON) and the
+// network band fills (FILTRI, ADTFIL) share: the contour switch, the map window and the check
+// of the network, the data height range, the levels and the frame calls.
+//
+// The map window, the data height range (caller's units) and the contour interval live in
+// GridState (xMin .. yMax, zMin, zMax, contourInterval), where the map frames and the label
+// clearance read them.
+#ifndef SURFLIB_NETWORK_CONTOUR_H
+#define SURFLIB_NETWORK_CONTOUR_H
+
+// Keeps interpolationMethod as it was at construction and puts it back at destruction.
+class NetworkMethodKeeper {
+public:
+    NetworkMethodKeeper();
+    ~NetworkMethodKeeper();
+    NetworkMethodKeeper(const NetworkMethodKeeper&) = delete;
+    NetworkMethodKeeper& operator=(const NetworkMethodKeeper&) = delete;
+
+private:
+    int method_;
+};
+
+// The contour switch of DRATRI and ADTCON: 0 straight lines, 1 curved lines (traced through
+// subdivided triangles and drawn as smooth curves) unless the method is linear; method 1 is
+// traced with the cubic patch.  Other values: warning -45 and straight lines.
+void surfaceApplyNetworkSwitch(const int& lineSwitch);
+// The switch of the band fills: warning -45 for other values than 0 and 1; straight always.
+void surfaceStraightNetworkSwitch(const int& lineSwitch);
+
+// The window, checked as a 10 by 10 grid, the check that the workspace holds the network, its
+// layout, the bucket index and vertex gradients (prepare), and the data height range (flat
+// data: error 17).  Reports what fails and returns false; the drawing then ends (code 1).
+bool surfaceStartNetworkMap(const float& xlow, const float& xhigh, const float& ylow,
+                            const float& yhigh, const int& wsize, float* work, bool prepare);
+
+// The levels of a map: first level, interval, the range they run over, and the list.
+struct NetworkLevelPlan {
+    double first, step;
+    double low, high;
+    int count;            // levels to draw from the list (0: no list)
+    float listed[100];
+};
+// Nice intervals for n intervals over the data height range (zFactor, level exponent, label
+// format and contour interval set), the first level on or above the data minimum; then the
+// limits (n 1: warning -14 and 2) or the level list (count from n) when they are on.
+void surfacePlanNetworkLevels(int& n, bool list, NetworkLevelPlan& plan);
+// Lays the map out (frame type 3, nothing drawn) or draws its frame; false (status reported)
+// when the frame fails.
+bool surfaceNetworkMapFrame(bool drawn);
+// The normalised height of a level in the caller's units.
+float surfaceNormaliseLevel(double level);
+// The levels of a plan one after another: each with its pen (entry pen, or major and line
+// pens), traced and drawn slightly raised by lift (normalised), listed when list is on, and
+// the label rhythm advanced.  The loop ends at the list's end, above the range, or when the
+// interval no longer moves the level.
+void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool listThem,
+                              const int& wsize, float* work);
+
+#endif

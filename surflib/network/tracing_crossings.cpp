@@ -1,0 +1,151 @@
+// tracing_crossings.cpp - where a contour level meets one edge of a network triangle.
+//
+// An edge whose ends lie on either side of the level is crossed once; the crossing search of
+// the interpolation finds the point.  An edge whose ends lie on one side can still be crossed
+// twice by the curved surfaces: the cubic patch follows, along each edge, the Hermite cubic of
+// the end heights and the end gradients, and the local fit a quadratic about the edge's
+// midpoint; their roots in the edge are the crossings.  The linear method cannot dip through a
+// level between two ends on one side.
+#include <algorithm>
+#include <cmath>
+
+#include "frame/numeric.h"
+#include "frame/state.h"
+#include "network/interpolation.h"
+#include "network/network.h"
+#include "network/tracing.h"
+
+namespace {
+
+constexpr int kMaxRoots = 3;
+
+struct Roots {
+    double t[kMaxRoots + 2];
+    int n = 0;
+    void add(double v, double tol)
+    {
+        for (int i = 0; i < n; ++i) {
+            if (std::fabs(t[i] - v) <= tol) return;
+        }
+        if (n < kMaxRoots + 2) t[n++] = v;
+    }
+};
+
+double cubicAt(const double c[4], double t) { return ((c[0] * t + c[1]) * t + c[2]) * t + c[3]; }
+
+// The real roots of c0 t^3 + c1 t^2 + c2 t + c3 in [lo, hi]: the interval is cut where the
+// derivative vanishes, each monotone piece with a change of sign is bisected, and an extremum
+// that reaches the level within tol counts as a root (a touch).
+void cubicRoots(const double c[4], double lo, double hi, double tol, Roots& roots)
+{
+    double cuts[4] = {lo, 0.0, 0.0, hi};
+    int nc = 1;
+    const double a = 3.0 * c[0], b = 2.0 * c[1], d = c[2];
+    if (a != 0.0) {
+        const double disc = b * b - 4.0 * a * d;
+        if (disc >= 0.0) {
+            const double r = std::sqrt(disc);
+            double r1 = (-b - r) / (2.0 * a), r2 = (-b + r) / (2.0 * a);
+            if (r1 > r2) std::swap(r1, r2);
+            if (r1 > lo && r1 < hi) cuts[nc++] = r1;
+            if (r2 > lo && r2 < hi && r2 != r1) cuts[nc++] = r2;
+        }
+    } else if (b != 0.0) {
+        const double r = -d / b;
+        if (r > lo && r < hi) cuts[nc++] = r;
+    }
+    cuts[nc++] = hi;
+    for (int i = 0; i < nc; ++i) {
+        if (std::fabs(cubicAt(c, cuts[i])) <= tol) roots.add(cuts[i], tol);
+    }
+    for (int i = 0; i + 1 < nc; ++i) {
+        double x0 = cuts[i], x1 = cuts[i + 1];
+        double f0 = cubicAt(c, x0), f1 = cubicAt(c, x1);
+        if (!(f0 * f1 < 0.0)) continue;
+        for (int pass = 0; pass < 60; ++pass) {
+            const double m = 0.5 * (x0 + x1), fm = cubicAt(c, m);
+            if ((fm < 0.0) == (f0 < 0.0)) {
+                x0 = m;
+                f0 = fm;
+            } else {
+                x1 = m;
+            }
+        }
+        roots.add(0.5 * (x0 + x1), tol);
+    }
+    std::sort(roots.t, roots.t + roots.n);
+}
+
+}  // namespace
+
+void surfaceEdgeCubicCrossings(const int& t, const int& k, const float& level, const float& px,
+                               const float& py, int& roots, float& x1, float& y1, float& x2,
+                               float& y2, float* work)
+{
+    const SurfaceLibraryState& s = surfaceState;
+    const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
+    const int ip = k - 1, iq = k % 3;
+    const double Px = tri.x[ip], Py = tri.y[ip], Qx = tri.x[iq], Qy = tri.y[iq];
+    const double z0 = tri.z[ip], z1 = tri.z[iq];
+    const double tol = 100.0 * s.eps;
+    roots = 0;
+    x1 = x2 = tri.x[ip];
+    y1 = y2 = tri.y[ip];
+    if ((z0 >= level) != (z1 >= level)) {
+        surfaceSegmentCrossing(t, k, level, tri.x[ip], tri.y[ip], tri.z[ip], tri.x[iq], tri.y[iq],
+                               tri.z[iq], x1, y1, work);
+        x2 = x1;
+        y2 = y1;
+        roots = 1;
+        return;
+    }
+    if (!std::isfinite(z0) || !std::isfinite(z1)) return;
+
+    const double dx = Qx - Px, dy = Qy - Py;
+    Roots found;
+    double origin = 0.0;   // the edge point of parameter 0 is P + origin * (Q - P)
+    const int method = s.networkSettings.interpolationMethod;
+    if (method == 1) {
+        // The local fit about the midpoint, along the edge: c0 + B u + A u^2 = level, u in
+        // [-1/2, 1/2].
+        const float mx = surfaceNarrow(Px + 0.5 * dx), my = surfaceNarrow(Py + 0.5 * dy);
+        float h = 0.0f, gx = 0.0f, gy = 0.0f;
+        int status = 0;
+        surfaceNearestFitHeight(mx, my, h, gx, gy, work, status);
+        if (status != 0) return;
+        const float* f = surfaceState.networkWork.fit;
+        const double c[4] = {0.0, f[3] * dx * dx + f[4] * dx * dy + f[5] * dy * dy,
+                             f[1] * dx + f[2] * dy, f[0] - static_cast<double>(level)};
+        cubicRoots(c, -0.5 - tol, 0.5 + tol, tol, found);
+        origin = 0.5;
+    } else if (method == 2) {
+        const int vp = tri.v[ip], vq = tri.v[iq];
+        const double d0 = networkPointField(work, vp, kNetDzdx) * dx + networkPointField(work, vp, kNetDzdy) * dy;
+        const double d1 = networkPointField(work, vq, kNetDzdx) * dx + networkPointField(work, vq, kNetDzdy) * dy;
+        const double c[4] = {2.0 * (z0 - z1) + d0 + d1, 3.0 * (z1 - z0) - 2.0 * d0 - d1, d0,
+                             z0 - level};
+        if (!std::isfinite(c[0]) || !std::isfinite(c[1])) return;
+        cubicRoots(c, -tol, 1.0 + tol, tol, found);
+    }
+    auto pointAt = [&](double u, float& x, float& y) {
+        x = surfaceNarrow(Px + (u + origin) * dx);
+        y = surfaceNarrow(Py + (u + origin) * dy);
+    };
+    if (found.n == 1) {
+        // A touch, not a crossing.
+        pointAt(found.t[0], x1, y1);
+        x2 = x1;
+        y2 = y1;
+        return;
+    }
+    if (found.n < 2) return;
+    pointAt(found.t[0], x1, y1);
+    pointAt(found.t[1], x2, y2);
+    const double d1 = std::hypot(static_cast<double>(x1) - px, static_cast<double>(y1) - py);
+    const double d2 = std::hypot(static_cast<double>(x2) - px, static_cast<double>(y2) - py);
+    if (d2 < d1) {
+        std::swap(x1, x2);
+        std::swap(y1, y2);
+    }
+    roots = found.n;
+}
