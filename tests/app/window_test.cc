@@ -10,6 +10,7 @@
 #include <X11/Xlib.h>
 #include <gdk/gdk.h>
 #include <gdk/gdkx.h>
+#include <gtk/gtk.h>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -30,6 +31,8 @@
 #include <string>
 #include <thread>
 #include <vector>
+
+#include "tmsgcon.h"
 
 // The X and GDK libraries are built without frame pointers: the leak checker's fast stack
 // walk stops inside them, so the suppressions of their process-long allocations (matched by
@@ -273,6 +276,21 @@ protected:
         return g;
     }
 
+    // Asks a window to close, as a window manager does for the close button of its frame.
+    void closeWindow(const std::string& window)
+    {
+        Display* x = gdk_x11_display_get_xdisplay(display_);
+        XEvent close{};
+        close.xclient.type = ClientMessage;
+        close.xclient.window = std::stoul(window);
+        close.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
+        close.xclient.format = 32;
+        close.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
+        close.xclient.data.l[1] = CurrentTime;
+        XSendEvent(x, close.xclient.window, False, NoEventMask, &close);
+        XFlush(x);
+    }
+
     GdkPixbuf* screenshot(int x, int y, int width, int height)
     {
         GdkWindow* root = gdk_screen_get_root_window(gdk_display_get_default_screen(display_));
@@ -475,18 +493,80 @@ TEST_F(WindowRun, WaitsAsleepAndClosingTheWindowEndsTheRun)
     }
     EXPECT_GE(asleep, 18) << "the program does not sleep while it waits for the user";
 
-    Display* x = gdk_x11_display_get_xdisplay(display_);
-    XEvent close{};
-    close.xclient.type = ClientMessage;
-    close.xclient.window = std::stoul(master);
-    close.xclient.message_type = XInternAtom(x, "WM_PROTOCOLS", False);
-    close.xclient.format = 32;
-    close.xclient.data.l[0] = static_cast<long>(XInternAtom(x, "WM_DELETE_WINDOW", False));
-    close.xclient.data.l[1] = CurrentTime;
-    ASSERT_NE(XSendEvent(x, close.xclient.window, False, NoEventMask, &close), 0);
-    XFlush(x);
+    closeWindow(master);
     EXPECT_EQ(reap(program_, 30), 0) << readFile(dir_ / "program.log");
     program_ = -1;
+}
+
+// One console message of this process, routed by the registered values.
+void consoleMessage(const std::string& text)
+{
+    std::vector<int> title{'T', 'e', 's', 't'}, codes(text.begin(), text.end());
+    const int titleLength = 4, textLength = static_cast<int>(codes.size()), type = -1;
+    errormessage_(title.data(), codes.data(), &titleLength, &textLength, &type);
+}
+
+void showConsole(int flags) { showconsole_(&flags); }
+
+// Lets this process's GTK answer the X server.
+bool pumped(const std::function<bool()>& done)
+{
+    while (gtk_events_pending()) gtk_main_iteration_do(FALSE);
+    return done();
+}
+
+// The console of this process on the display: the first message opens "TARV Messages" along
+// the bottom left of the screen with the line in its list; the console hides, shows and
+// clears it; the user's close only hides it, and later messages leave it hidden; destroying
+// it takes it away until the next message.
+TEST_F(WindowRun, ConsoleWindowOnTheDisplay)
+{
+    startServer();
+    ASSERT_FALSE(HasFatalFailure());
+    setenv("DISPLAY", display.c_str(), 1);
+    unsetenv("TPANEL_SCRIPT");
+    unsetenv("WAYLAND_DISPLAY");
+    setenv("NO_AT_BRIDGE", "1", 1);
+    setenv("GSETTINGS_BACKEND", "memory", 1);
+    const int a = 0, b = 0;
+    registerconsole_(&a, &b);
+
+    consoleMessage("Analysis of the first file");
+    const std::string console = awaitWindow("TARV Messages");
+    ASSERT_FALSE(console.empty()) << "no console window";
+    auto g = geometry(console);
+    EXPECT_EQ(g["X"], 0);
+    EXPECT_EQ(g["WIDTH"], 640);
+    EXPECT_EQ(g["Y"] + g["HEIGHT"], 1024);
+    const auto text = [&] {
+        GdkPixbuf* s = screenshot(g["X"], g["Y"], g["WIDTH"], g["HEIGHT"]);
+        const int dark = s ? darkPixels(s, 0, gdk_pixbuf_get_height(s)) : 0;
+        if (s) g_object_unref(s);
+        return dark;
+    };
+    EXPECT_TRUE(waitFor(10, [&] { return pumped([&] { return text() > 50; }); })) << "no line in the list";
+
+    showConsole(2);
+    EXPECT_TRUE(awaitGone(console, "TARV Messages")) << "hiding left the console shown";
+    showConsole(1);
+    EXPECT_EQ(awaitWindow("TARV Messages"), console) << "showing did not bring it back";
+    EXPECT_EQ(clearconsole_(), 0);
+    EXPECT_TRUE(waitFor(10, [&] { return pumped([&] { return text() == 0; }); })) << "clearing left lines";
+
+    closeWindow(console);
+    EXPECT_TRUE(waitFor(10, [&] { return pumped([&] { return windows("TARV Messages").empty(); }); }))
+        << "the user's close did not hide the console";
+    consoleMessage("Analysis of the second file");
+    EXPECT_TRUE(pumped([&] { return windows("TARV Messages").empty(); })) << "a message showed it again";
+    EXPECT_NE(xdo({"search", "--name", "^TARV Messages$"}), "") << "the close destroyed the window";
+
+    EXPECT_EQ(destroyconsole_(), 1);
+    EXPECT_TRUE(waitFor(10, [&] { return pumped([&] { return xdo({"search", "--name", "^TARV Messages$"}).empty(); }); }))
+        << "the console window outlived destroyconsole_";
+    consoleMessage("Analysis of the third file");
+    EXPECT_FALSE(awaitWindow("TARV Messages").empty()) << "the next message made no window";
+    destroyconsole_();
+    pumped([] { return true; });
 }
 
 }  // namespace
