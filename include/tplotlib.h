@@ -648,7 +648,8 @@ void kpAddStepChartValues(const int& n, const StepRecord* steps, const float& ba
                           const int& placement, const int& orientation);
 
 // Vector charts.  kpAddVectors takes nx x ny records, the x index running fastest; nothing is
-// called when nx x ny is below 1.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined,
+// called when nx x ny is below 1 or above the int range; two negative counts are reported
+// by VECGRA without a record read.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined,
 // kpArrowHead0 open.  Placement mode kpVectorScalingMinus1, 0 or kpSwitchOn.
 void kpSetVectorChartFrame(const VectorFrameRecord& frame);
 void kpEnqurireVectorChartFrame(VectorFrameRecord& frame);

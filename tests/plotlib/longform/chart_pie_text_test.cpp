@@ -181,10 +181,16 @@ TEST_F(LongFormTest, PieEnquiriesReturnTheCodesTheSettersTake) {
     // The enquiry registers the names of both forms and changes nothing.
     static float radiusCell, cxCell, cyCell, startCell;
     static PointRecord centreCell;
+    static int switchCells[4];
     const SameAsLegacyCase enquiries[] = {
         LONG_FORM_CASE(kpEnqPieChartSettings, "PIEENQ", frame,
                        (radiusCell, centreCell, startCell),
                        PIEENQ(radiusCell, cxCell, cyCell, startCell)),
+        LONG_FORM_CASE(kpEnqPieChartAnnotation, "PIAENQ", boxedLabels,
+                       (switchCells[0], switchCells[1], switchCells[2], switchCells[3],
+                        radiusCell),
+                       PIAENQ(switchCells[0], switchCells[1], switchCells[2], switchCells[3],
+                              radiusCell)),
     };
     for (const SameAsLegacyCase& c : enquiries) expectSameAsLegacy(c);
 }
@@ -267,4 +273,12 @@ TEST_F(LongFormTest, TextChartEnquiryMapsJustificationAndTitleSwitch) {
     EXPECT_EQ(untouched, justification);
     EXPECT_EQ(untouched, title);
     EXPECT_NE(untouched, pen);
+
+    // The enquiry registers the names of both forms and changes nothing.
+    static float widthCell, heightCell;
+    static int cells[3];
+    expectSameAsLegacy(LONG_FORM_CASE(
+        kpEnqTextChartAttribs, "TDFENQ", [] { TEXDEF(50.0f, 0.0f, 1, 1, 2); },
+        (widthCell, heightCell, cells[0], cells[1], cells[2]),
+        TDFENQ(widthCell, heightCell, cells[0], cells[1], cells[2])));
 }
