@@ -267,6 +267,29 @@ TEST_F(ContourMapTest, AddContourNeedsTheSameWorkspaceAndWarnsOutsideLimits)
     EXPECT_EQ(reported(), (std::vector<int>{1004, 1004, -1043, -1045}));
 }
 
+TEST_F(ContourMapTest, GriddingOrAnotherMapEndsTheMapThatCanBeAddedTo)
+{
+    const std::vector<float> z = {0, 1, 2, 3};
+    std::vector<float> w(8);
+    std::vector<float> g(16);
+    std::vector<float> big(100);
+    auto f = [](const float& x, const float& y) { return x + y; };
+    const std::function<void()> between[] = {
+        // A new grid description: the map's grid can no longer be traced with it.
+        [&] { FUNGRD(f, 4, 0.0f, 1.0f, 4, 0.0f, 1.0f, g.data(), 100, big.data()); },
+        // A map in the library's own workspace.
+        [&] { FUNCON(0.0f, 1.0f, 0.0f, 1.0f, f, 2, 0); },
+    };
+    for (const auto& call : between) {
+        SetUp();
+        DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 0, 8, w.data());
+        call();
+        tarv::errorLogClear();
+        ADDCON(1.5f, 0, 8, w.data());
+        EXPECT_EQ(reported(), std::vector<int>{1004});
+    }
+}
+
 TEST_F(ContourMapTest, InternalArrayHolds1900Nodes)
 {
     for (int nx : {43, 44}) {

@@ -195,6 +195,21 @@ TEST_F(GriddingTest, FunctionIsSampledOncePerNodeRowByRow)
             EXPECT_FLOAT_EQ(g[j * 4 + i], static_cast<float>(i * i - (10 + j)));
         }
     }
+    // With data-point markers on, the grid lies after the points of the last random-point
+    // gridding: a workspace that holds the grid alone is too short then.
+    RANPTS(1);
+    Points p = scattered(3, [](float x, float) { return x; });
+    std::vector<float> rg(9), rw(2 * 9 + 4 * 9);
+    RANGRD(9, p.x.data(), p.y.data(), p.z.data(), 3, 0.0f, 10.0f, 3, 0.0f, 20.0f, rg.data(),
+           static_cast<int>(rw.size()), rw.data());
+    visits.clear();
+    tarv::errorLogClear();
+    std::vector<float> exact(12);
+    FUNGRD(f, 4, 0.0f, 3.0f, 3, 10.0f, 12.0f, g.data(), 12, exact.data());
+    EXPECT_TRUE(visits.empty());
+    EXPECT_EQ(reported(), std::vector<int>{1003});
+    RANPTS(0);
+    tarv::errorLogClear();
     // Too short a workspace: nothing sampled.
     visits.clear();
     FUNGRD(f, 4, 0.0f, 3.0f, 3, 10.0f, 12.0f, g.data(), 11, w.data());

@@ -221,11 +221,33 @@ TEST_F(ContourLabelTest, SmoothedClosedLineEndsWithoutACorner)
 
 TEST_F(ContourLabelTest, SmoothedLabelsCutTheCurve)
 {
-    CONANN(0, 200.0f, 0.0f, 0, 0, 0, 0, 0);
-    const std::vector<std::string> log = drawRamp(true, 1);
-    EXPECT_EQ(labelsReading(log, "1"), 3);
-    for (const Line& l : polylinesOf(log)) {
-        for (const Pt& p : l) EXPECT_TRUE(std::isfinite(p.x) && std::isfinite(p.y));
+    for (bool rising : {true, false}) {
+        SetUp();
+        CONANN(0, 200.0f, 0.0f, 0, 0, 0, 0, 0);
+        const std::vector<std::string> log = drawRamp(rising, 1);
+        EXPECT_EQ(labelsReading(log, "1"), 3) << rising;
+        const ContourLabelMetrics m = surfaceLabelMetrics();
+        // The middle line's curve, from the start of the line to its end.
+        Line curve;
+        std::vector<double> gaps;
+        for (const Line& l : polylinesOf(log)) {
+            if (std::fabs(l.front().y - 180.0) > 1e-3 || std::fabs(l.back().y - 180.0) > 1e-3) continue;
+            if (!curve.empty() && dist(curve.back(), l.front()) > 1e-3) {
+                gaps.push_back(dist(curve.back(), l.front()));
+            }
+            curve.insert(curve.end(), l.begin(), l.end());
+        }
+        ASSERT_EQ(gaps.size(), 3u) << rising;
+        for (double g : gaps) {
+            if (rising) {
+                // Anchored at the current point: the whole chord back to S is left out.
+                EXPECT_GE(g, m.L - 1e-3);
+            } else {
+                // Anchored at S: a gap of exactly the label's length.
+                EXPECT_NEAR(g, m.L, 1e-3);
+            }
+        }
+        for (const Pt& p : curve) EXPECT_NEAR(p.y, 180.0, 1e-3);
     }
 }
 
