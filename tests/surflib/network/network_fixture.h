@@ -208,16 +208,17 @@ protected:
         return pts;
     }
 
-    // A network map of the network's extents laid out (nothing drawn), drawing code 5.
-    void layOutNetworkMap()
+    // A network map of the network's extents and `margin` map units around them laid out
+    // (nothing drawn), drawing code 5.
+    void layOutNetworkMap(float margin = 1.0f)
     {
         SurfaceLibraryState& s = surfaceState;
         const NetworkLayout& n = s.network;
         surfaceBeginDrawing(kBeginNetworkMap);
-        s.grid.xMin = n.xmin;
-        s.grid.xMax = n.xmin + n.xrange;
-        s.grid.yMin = n.ymin;
-        s.grid.yMax = n.ymin + n.yrange;
+        s.grid.xMin = n.xmin - margin;
+        s.grid.xMax = n.xmin + n.xrange + margin;
+        s.grid.yMin = n.ymin - margin;
+        s.grid.yMax = n.ymin + n.yrange + margin;
         const int type = s.contour.mapFrameType;
         s.contour.mapFrameType = kMapFrameLayoutOnly;
         int status = 0;

@@ -1,0 +1,252 @@
+// contour_map_test.cpp - network contour maps drawn on networks whose contours are known: a
+// plane over a grid of points (open lines from hull to hull on the plane's level lines), a
+// peak (closed lines round it), a long strip (lines drawn in 195-point pieces that share a
+// segment, and as smooth curves whose joints carry neighbour points), labels, and the
+// refusals and warnings of TRISET, DRATRI and ADTCON.
+#include <algorithm>
+#include <cmath>
+#include <set>
+
+#include "contour_log.h"
+#include "network/tracing.h"
+#include "network_fixture.h"
+
+namespace {
+
+// Points on an n by n grid over [0, 10] x [0, 10] with heights f.
+std::vector<NetPoint> gridPoints(int n, float (*f)(float, float))
+{
+    std::vector<NetPoint> pts;
+    for (int j = 0; j < n; ++j) {
+        for (int i = 0; i < n; ++i) {
+            const float x = 10.0f * i / (n - 1), y = 10.0f * j / (n - 1);
+            pts.push_back({x, y, f(x, y)});
+        }
+    }
+    return pts;
+}
+
+float tilted(float x, float y) { return x + 2.0f * y; }
+
+// A cone: 10 at (5, 5), falling by 1.5 per unit of distance; two rings and the centre.
+std::vector<NetPoint> peak()
+{
+    std::vector<NetPoint> pts{{5.0f, 5.0f, 10.0f}};
+    for (int ring = 1; ring <= 2; ++ring) {
+        const double r = 2.0 * ring;
+        for (int k = 0; k < 12; ++k) {
+            const double a = k * 3.14159265358979 / 6.0 + 0.05 * ring;
+            pts.push_back({static_cast<float>(5.0 + r * std::cos(a)), static_cast<float>(5.0 + r * std::sin(a)),
+                           static_cast<float>(10.0 - 1.5 * r)});
+        }
+    }
+    return pts;
+}
+
+class NetworkContourMap : public NetworkTest {
+protected:
+    // Polylines in map units that lie inside the window of the network's points (so not the
+    // map frame drawn round a wider window).
+    static std::vector<netlog::Line> contourLines(const std::vector<std::string>& log, float lo = -0.01f,
+                                                  float hi = 10.01f)
+    {
+        std::vector<netlog::Line> out;
+        for (const netlog::Line& l : netlog::polylines(log)) {
+            const netlog::Line m = netlog::toMap(l);
+            bool inside = true;
+            for (size_t i = 0; i < m.x.size(); ++i) {
+                inside = inside && m.x[i] >= lo && m.x[i] <= hi && m.y[i] >= lo && m.y[i] <= hi;
+            }
+            if (inside) out.push_back(m);
+        }
+        return out;
+    }
+    void useLinear() { TRIINT(0, 10, 1); }
+    void drawMap(int ncont, int lineSwitch = 0)
+    {
+        DRATRI(-1.0f, 11.0f, -1.0f, 11.0f, ncont, lineSwitch, wsize, work.data());
+    }
+    bool marksClear() const
+    {
+        for (int t = 1; t <= triangleCount(); ++t) {
+            if (mark(t) != 0.0f) return false;
+        }
+        return true;
+    }
+};
+
+TEST_F(NetworkContourMap, PlaneLevelsAreOpenLinesOnTheirLevelFromHullToHull)
+{
+    build(gridPoints(6, tilted));
+    useLinear();
+    capture();
+    drawMap(6);
+    const std::vector<std::string> log = calls();
+    EXPECT_TRUE(reported().empty());
+    ASSERT_GT(surfaceState.levels.count, 2);
+    const std::vector<netlog::Line> lines = contourLines(log);
+    // Every level strictly inside the range crosses the square once.
+    int inside = 0;
+    for (int k = 0; k < surfaceState.levels.count; ++k) {
+        const float L = surfaceState.levels.heights[k];
+        if (L > 0.0f && L < 30.0f) ++inside;
+    }
+    ASSERT_EQ(static_cast<int>(lines.size()), inside);
+    std::set<int> seen;
+    for (const netlog::Line& l : lines) {
+        const float L = l.x[0] + 2.0f * l.y[0];
+        int level = -1;
+        for (int k = 0; k < surfaceState.levels.count; ++k) {
+            if (std::fabs(surfaceState.levels.heights[k] - L) < 0.01f) level = k;
+        }
+        ASSERT_GE(level, 0) << "a line at no level: " << L;
+        seen.insert(level);
+        for (size_t i = 0; i < l.x.size(); ++i) {
+            EXPECT_NEAR(l.x[i] + 2.0f * l.y[i], L, 0.01f);
+        }
+        auto onHull = [](float x, float y) {
+            return std::fabs(x) < 1e-3f || std::fabs(x - 10.0f) < 1e-3f || std::fabs(y) < 1e-3f ||
+                   std::fabs(y - 10.0f) < 1e-3f;
+        };
+        EXPECT_TRUE(onHull(l.x.front(), l.y.front()));
+        EXPECT_TRUE(onHull(l.x.back(), l.y.back()));
+    }
+    EXPECT_EQ(static_cast<int>(seen.size()), inside);
+    EXPECT_TRUE(marksClear());
+    EXPECT_TRUE(guardsIntact());
+    EXPECT_EQ(surfaceState.drawing.code, kDrawingNetworkMap);
+}
+
+TEST_F(NetworkContourMap, LevelsAroundAPeakAreClosedLoops)
+{
+    build(peak());
+    useLinear();
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+    ASSERT_TRUE(reported().empty());
+    for (const float level : {7.0f, 2.5f}) {
+        capture();
+        ADTCON(level, 0, wsize, work.data());
+        const std::vector<netlog::Line> lines = contourLines(calls(), -100.0f, 100.0f);
+        ASSERT_EQ(lines.size(), 1u) << level;
+        const netlog::Line& l = lines[0];
+        EXPECT_FLOAT_EQ(l.x.front(), l.x.back());
+        EXPECT_FLOAT_EQ(l.y.front(), l.y.back());
+        // The cone reaches the level at radius (10 - level) / 1.5; the linear surface over the
+        // triangles stays within the rings' chords of it.
+        const float r = (10.0f - level) / 1.5f;
+        double turning = 0.0;
+        for (size_t i = 0; i + 1 < l.x.size(); ++i) {
+            const float d = std::hypot(l.x[i] - 5.0f, l.y[i] - 5.0f);
+            EXPECT_GT(d, 0.8f * r);
+            EXPECT_LT(d, 1.05f * r);
+            turning += std::atan2(l.y[i + 1] - 5.0f, l.x[i + 1] - 5.0f) - std::atan2(l.y[i] - 5.0f, l.x[i] - 5.0f);
+            if (turning > 0) turning -= 0.0;
+        }
+        EXPECT_GT(l.x.size(), 12u);
+        EXPECT_TRUE(marksClear());
+    }
+    EXPECT_TRUE(reported().empty());
+}
+
+// A strip of 100 by 3 points with height y: level 0.5 runs along the whole strip through about
+// 200 triangles, more points than one buffer holds.
+std::vector<NetPoint> strip()
+{
+    std::vector<NetPoint> pts;
+    for (int j = 0; j < 3; ++j) {
+        for (int i = 0; i < 100; ++i) {
+            const float x = 0.1f * i + (j == 1 ? 0.05f : 0.0f), y = static_cast<float>(j);
+            pts.push_back({x, y, y});
+        }
+    }
+    return pts;
+}
+
+TEST_F(NetworkContourMap, LongLinesAreDrawnInPiecesThatShareASegment)
+{
+    build(strip());
+    useLinear();
+    TRISET(-1.0f, 11.0f, -1.0f, 3.0f, wsize, work.data());
+    capture();
+    ADTCON(0.5f, 0, wsize, work.data());
+    const std::vector<netlog::Line> lines = contourLines(calls(), -0.01f, 10.01f);
+    ASSERT_GE(lines.size(), 2u);
+    size_t total = 0;
+    for (size_t k = 0; k < lines.size(); ++k) {
+        const netlog::Line& l = lines[k];
+        EXPECT_LE(l.x.size(), 194u);
+        for (const float y : l.y) EXPECT_NEAR(y, 0.5f, 1e-3f);
+        if (k + 1 < lines.size()) {
+            EXPECT_EQ(l.x.size(), 194u);
+            const netlog::Line& n = lines[k + 1];
+            EXPECT_FLOAT_EQ(n.x[0], l.x[l.x.size() - 2]);
+            EXPECT_FLOAT_EQ(n.x[1], l.x.back());
+        }
+        total += l.x.size();
+    }
+    EXPECT_GT(total, 195u);
+    // The pieces make one line across the strip.
+    const float first = lines.front().x.front(), last = lines.back().x.back();
+    EXPECT_NEAR(std::min(first, last), 0.0f, 0.06f);
+    EXPECT_NEAR(std::max(first, last), 9.9f, 0.06f);
+}
+
+TEST_F(NetworkContourMap, CurvedLinesAreKernelCurvesWithNeighbourPointsAtTheJoints)
+{
+    build(strip());
+    TRIINT(2, 10, 1);
+    TRISET(-1.0f, 11.0f, -1.0f, 3.0f, wsize, work.data());
+    capture();
+    ADTCON(0.5f, 1, wsize, work.data());
+    const std::vector<std::string> log = calls();
+    const std::vector<netlog::Curve> pieces = netlog::curves(log);
+    ASSERT_GE(pieces.size(), 2u);
+    EXPECT_EQ(pieces.front().start, 0);
+    EXPECT_EQ(pieces.back().end, 0);
+    for (size_t k = 0; k + 1 < pieces.size(); ++k) {
+        const netlog::Curve& a = pieces[k];
+        const netlog::Curve& b = pieces[k + 1];
+        EXPECT_EQ(a.x.size(), 194u);
+        ASSERT_TRUE(a.endsSet);
+        ASSERT_TRUE(b.endsSet);
+        EXPECT_EQ(a.end, -1);
+        EXPECT_EQ(b.start, -1);
+        // (1, 0, 1, 0) tangents; the point after a piece is the next piece's second point,
+        // the point before a piece the last point but one of the piece before.
+        EXPECT_EQ(a.ends[0], 1.0f);
+        EXPECT_EQ(a.ends[1], 0.0f);
+        EXPECT_EQ(a.ends[2], 1.0f);
+        EXPECT_EQ(a.ends[3], 0.0f);
+        EXPECT_FLOAT_EQ(a.ends[6], b.x[1]);
+        EXPECT_FLOAT_EQ(a.ends[7], b.y[1]);
+        EXPECT_FLOAT_EQ(b.ends[4], a.x[a.x.size() - 2]);
+        EXPECT_FLOAT_EQ(b.x[0], a.x.back());
+    }
+    // No polyline is drawn for the curve.
+    EXPECT_TRUE(contourLines(log, -0.01f, 10.01f).empty());
+    EXPECT_EQ(surfaceState.networkSettings.interpolationMethod, 2);
+}
+
+TEST_F(NetworkContourMap, ClosedCurvedLineEndsWithNeighbourPointsOfItsOwnStart)
+{
+    build(peak());
+    TRIINT(2, 10, 1);
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+    capture();
+    ADTCON(7.0f, 1, wsize, work.data());
+    const std::vector<netlog::Curve> pieces = netlog::curves(calls());
+    ASSERT_EQ(pieces.size(), 1u);
+    const netlog::Curve& c = pieces[0];
+    const size_t n = c.x.size();
+    ASSERT_GT(n, 4u);
+    EXPECT_FLOAT_EQ(c.x.front(), c.x.back());
+    EXPECT_EQ(c.start, -1);
+    EXPECT_EQ(c.end, -1);
+    ASSERT_TRUE(c.endsSet);
+    EXPECT_FLOAT_EQ(c.ends[4], c.x[n - 2]);
+    EXPECT_FLOAT_EQ(c.ends[5], c.y[n - 2]);
+    EXPECT_FLOAT_EQ(c.ends[6], c.x[1]);
+    EXPECT_FLOAT_EQ(c.ends[7], c.y[1]);
+}
+
+}  // namespace
