@@ -244,7 +244,7 @@ void fillBand(const Profile& p, double low, double high)
             if ((z0 < level) != (z1 < level)) cuts[nc++] = (level - z0) / (z1 - z0);
         }
         cuts[nc++] = 1.0;
-        std::sort(cuts + 1, cuts + nc - 1);
+        if (nc == 4 && cuts[1] > cuts[2]) std::swap(cuts[1], cuts[2]);   // at most two cuts
         for (int c = 0; c + 1 < nc; ++c) {
             const double ta = cuts[c], tb = cuts[c + 1];
             const double zm = z0 + (z1 - z0) * (ta + tb) * 0.5;
