@@ -583,4 +583,21 @@ TEST_F(WindowRun, ConsoleWindowOnTheDisplay)
     pumped([] { return true; });
 }
 
+// A display that cannot be opened and no script: the run cannot start, and says how to run.
+TEST(WindowStart, UnreachableDisplayEndsWithStatusTwo)
+{
+    char pattern[] = "/tmp/specvue-nodisplay-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const fs::path dir = pattern;
+    const pid_t pid = spawn({{SPECVUE_PROGRAM}, dir,
+                             {{"DISPLAY", ":65000"}, {"TPANEL_SCRIPT", ""}, {"WAYLAND_DISPLAY", ""},
+                              {"GDK_BACKEND", "x11"}},
+                             dir / "log.txt"});
+    EXPECT_EQ(reap(pid, 30), 2);
+    const std::string said = readFile(dir / "log.txt");
+    EXPECT_NE(said.find("cannot open a window"), std::string::npos) << said;
+    EXPECT_NE(said.find("TPANEL_SCRIPT"), std::string::npos) << said;
+    fs::remove_all(dir);
+}
+
 }  // namespace
