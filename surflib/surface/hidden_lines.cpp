@@ -275,7 +275,7 @@ void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b,
         const double ta = all[i], tb = all[i + 1];
         if (!(tb - ta > 1e-9)) continue;
         if (!seen(0.5 * (ta + tb))) continue;
-        if (!pieces.empty() && pieces.back() == ta) {
+        if (!pieces.empty() && pieces.back() >= ta - 1e-9) {
             pieces.back() = tb;
         } else {
             pieces.push_back(ta);
@@ -341,9 +341,9 @@ void walkLine(Walk& w, const std::vector<PicturePoint>& line, const std::vector<
             }
             visiblePieces(w, a, b, pieces);
             for (size_t p = 0; p + 1 < pieces.size(); p += 2) {
-                const bool joins = open && pieces[p] == 0.0;
+                const bool joins = open && pieces[p] <= 1e-9;
                 drawPiece(w, a, b, pieces[p], pieces[p + 1], joins);
-                open = pieces[p + 1] == 1.0;
+                open = pieces[p + 1] >= 1.0 - 1e-9;
             }
             if (pieces.empty()) open = false;
         }
@@ -467,7 +467,7 @@ void walkFamily(Walk& w, const GridView& g, int family, int stepEvery, bool with
         const int j = order[pos];
         projectLine(g, family, j, line);
         if (pos == 0 && withCurtain) drawCurtain(w, g, family, j, line);
-        const bool drawn = j % stepEvery == 0 || pos == 0;
+        const bool drawn = j % stepEvery == 0;
         if (w.draw && drawn && !w.lineStyle) surfaceSelectPen(linePen(pos, count));
         walkLine(w, line, prev, drawn);
         prev.swap(line);
