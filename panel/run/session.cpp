@@ -9,6 +9,7 @@
 #include "frames/bitmap.h"
 #include "state.h"
 #include "tpanel.h"
+#include "window/mode.h"
 
 namespace tpanel {
 
@@ -61,9 +62,11 @@ void WinInit()
         const char* wayland = std::getenv("WAYLAND_DISPLAY");
         const bool screen = (display && *display) || (wayland && *wayland);
         if (screen) p.backend = makeWindowBackend();
-        if (!p.backend)
-            cannotRun(screen ? "cannot open a window on the display, and no script was given."
-                             : "no display to open a window on, and no script to run.");
+        if (!p.backend && !screen) cannotRun("no display to open a window on, and no script to run.");
+        if (!p.backend && !windowModeBuilt())
+            cannotRun("this build has no window mode (it was built without GTK 3), and no script "
+                      "was given.");
+        if (!p.backend) cannotRun("cannot open a window on the display, and no script was given.");
     }
     p.started = true;
 }

@@ -10,6 +10,7 @@
 
 #include "state.h"
 #include "window/gtk/window.h"
+#include "window/mode.h"
 
 namespace tpanel::gtkwindow {
 
@@ -170,6 +171,8 @@ void GtkBackend::present()
 }  // namespace tpanel::gtkwindow
 
 namespace tpanel {
+
+bool windowModeBuilt() { return true; }
 
 std::unique_ptr<Backend> makeWindowBackend()
 {
