@@ -500,8 +500,6 @@ struct SurfaceLibraryState {
     int walkKind;                   // 1: along x grid lines, 2: along y grid lines
     int savedPerspectiveSet;
     int savedContourOnSurface;
-    int pictureWorkEnd;             // word offset after the work area of the projected picture
-                                    // drawn last (0: none), where its section tables go
     // overlays
     float mapGridLines[6];          // x1, x2, xstep, y1, y2, ystep of the last grid lines
     int dataLabelWarned;            // warning -44 of a data-point label given in this map

@@ -51,15 +51,23 @@ int recordedSize()
 }
 
 // Word offset of the first table: after the map's edge flags, or after the projected
-// picture's work area; -1 when there is none.
+// picture's work area (the isometric picture's 11 rows of work after its grid; the
+// perspective picture's hidden-line outlines, which its profiles read later); -1 when there
+// is none.
 long long tableStart()
 {
     const SurfaceLibraryState& s = surfaceState;
-    if (s.drawing.code == kDrawingGriddedMap) {
-        return static_cast<long long>(s.partition.edgeFlags) +
-               static_cast<long long>(s.grid.nx) * s.grid.ny;
+    const WorkspacePartition& p = s.partition;
+    switch (s.drawing.code) {
+    case kDrawingGriddedMap:
+        return static_cast<long long>(p.edgeFlags) + static_cast<long long>(s.grid.nx) * s.grid.ny;
+    case kDrawingIsometric:
+        return p.runs > 0 && p.runLength > 0 ? p.runs + 11LL * p.runLength : -1;
+    case kDrawingPerspective:
+        return p.outlines > 0 && p.outlineLength > 0 ? p.outlines + 8LL * p.outlineLength : -1;
+    default:
+        return -1;
     }
-    return s.pictureWorkEnd > 0 ? s.pictureWorkEnd : -1;
 }
 
 // The grid of the picture, its window and cell sizes.

@@ -5,7 +5,7 @@
 //
 // The three tables (x, y, height of each entry) lie in the caller's workspace, max(nx, ny)
 // words each, right after the grid's edge flags (gridded map) or after the work area of a
-// projected picture (SurfaceLibraryState::pictureWorkEnd, written by the surface drivers).
+// projected picture (its partition).
 #ifndef SURFLIB_GRID_CROSSSECTION_H
 #define SURFLIB_GRID_CROSSSECTION_H
 

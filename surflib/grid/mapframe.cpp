@@ -19,6 +19,7 @@
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
+#include "surface/surface.h"
 
 namespace {
 
@@ -524,13 +525,20 @@ void drawMapFrame(int& status, bool network)
     SurfaceFrameArea area = chooseArea(equalScale);
     const bool onSurface = !surfaceFlagOn(c.mapFrameSet) && surfaceFlagOn(s.surface.contourOnSurface);
     if (onSurface) {
+        // The projected picture is fitted to the area with the map's height range.
         equalScale = false;
-        float zHigh = s.grid.zMax;
-        if (surfaceFlagOn(s.surface.perspectiveSet)) {
-            zHigh = s.surface.zRangeHigh;
-        } else if (surfaceFlagOn(s.surface.levelLimitsOn)) {
-            zHigh = std::min(zHigh, s.surface.levelLimits[1]);
+        const SurfaceSettings& surf = s.surface;
+        float zLow = s.grid.zMin, zHigh = s.grid.zMax;
+        if (surfaceFlagOn(surf.levelLimitsOn)) {
+            zLow = std::max(zLow, surf.levelLimits[0]);
+            zHigh = std::min(zHigh, surf.levelLimits[1]);
         }
+        if (surfaceFlagOn(surf.perspectiveSet) && surfaceFlagOn(surf.fixedZRange)) {
+            zLow = surf.zRangeLow;
+            zHigh = surf.zRangeHigh;
+        }
+        const GridState& g = s.grid;
+        surfaceFitPictureToFrame(g.xMin, g.xMax, g.yMin, g.yMax, zLow, zHigh);
         if (network) s.networkFrameZHigh = zHigh;
     }
     const float eps = s.eps;

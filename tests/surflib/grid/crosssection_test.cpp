@@ -220,16 +220,17 @@ TEST_F(CrossSectionTest, FrameTypes)
 
 TEST_F(CrossSectionTest, ProjectedPictureGetsVerticalLines)
 {
-    // An isometric picture of the same grid, its section tables after its work area.
+    // An isometric picture of the same grid, its section tables after its 11 rows of work.
     makeMap(11, 11, 0, 10, 0, 10, bilinear, 200);
     SurfaceLibraryState& s = surfaceState;
     s.drawing.code = kDrawingIsometric;
     s.partition.recordedSize = wsize();
-    s.pictureWorkEnd = 2 * 121 + 50;
+    s.partition.runs = 121;
+    s.partition.runLength = 11;
     setBands({{2, 5, 3}});
     const std::vector<std::string> log = section(0, 5, 10, 5);
     EXPECT_TRUE(reported().empty());
-    EXPECT_EQ(s.sectionTableX, 2 * 121 + 50);
+    EXPECT_EQ(s.sectionTableX, 121 + 11 * 11);
     int verticals = 0;
     for (const DrawnLine& d : polylines(log)) {
         verticals += d.x.size() == 2 && d.x[0] == d.x[1] && d.y[0] == s.map.originY && d.y[1] > d.y[0];

@@ -407,3 +407,36 @@ TEST_F(MapFrameTest, TickBandsTakeAnyArguments)
     }
     surfaceSetTickAxisMode(1, false, false, 0.0f, 0.0f);
 }
+
+TEST_F(MapFrameTest, MapOnAProjectedSurface)
+{
+    // A filled perspective surface, then a contour map laid on it at height 5: the frame is a
+    // box through the projection at that height, without ticks, numbers or annotation.
+    const int n = 11;
+    std::vector<float> z(n * n), fills((n - 1) * (n - 1), -1.0f);
+    for (int j = 0; j < n; ++j) {
+        for (int i = 0; i < n; ++i) z[static_cast<size_t>(j * n + i)] = static_cast<float>(i + j);
+    }
+    std::vector<float> pictureWork(20000), mapWork(2 * n * n + 10);
+    float distance = 0.0f;
+    PERFIL(n, 0, 10, n, 0, 10, z.data(), distance, 30.0f, 40.0f, fills.data(), 20000,
+           pictureWork.data());
+    CONPER(1, 5.0f);
+    ASSERT_TRUE(reported().empty());
+    capture();
+    DRACON(n, 0, 10, n, 0, 10, z.data(), 4, 0, static_cast<int>(mapWork.size()), mapWork.data());
+    const std::vector<std::string> log = calls();
+    ASSERT_TRUE(reported().empty());
+    EXPECT_TRUE(texts(log).empty());
+    const std::vector<DrawnLine> lines = polylines(log);
+    ASSERT_FALSE(lines.empty());
+    const DrawnLine& box = lines.back();
+    ASSERT_EQ(box.x.size(), 5u);
+    const float corners[5][2] = {{0, 0}, {10, 0}, {10, 10}, {0, 10}, {0, 0}};
+    for (int k = 0; k < 5; ++k) {
+        float X = 0, Y = 0;
+        PERSPA(corners[k][0], corners[k][1], 5.0f, X, Y);
+        EXPECT_NEAR(box.x[k], X, 0.05f) << k;
+        EXPECT_NEAR(box.y[k], Y, 0.05f) << k;
+    }
+}
