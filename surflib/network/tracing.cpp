@@ -149,7 +149,7 @@ void drawClosedLine(float* work)
     } else {
         surfaceAppendContourPoint(b.firstX, b.firstY, work);
     }
-    if (b.count >= 3) {
+    if (b.count >= 3 && !std::isnan(b.secondX)) {
         if (!surfaceFlagOn(b.continuedFromBefore)) {
             b.continuedFromBefore = -1;
             b.beforeX = b.x[b.count - 2];
@@ -375,6 +375,10 @@ void surfaceAppendContourPoint(const float& x, const float& y, float* work)
     b.y[b.count] = y;
     ++b.count;
     b.appended = 0;
+    if (b.count == 2 && std::isnan(b.secondX)) {
+        b.secondX = x;
+        b.secondY = y;
+    }
     flushIfFull(work);
 }
 
@@ -444,6 +448,10 @@ bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, in
         }
         b.firstX = x1;
         b.firstY = y1;
+        // The point that will follow the start, where a closed line's end must lead into,
+        // is taken when it is appended.
+        b.secondX = NAN;
+        b.secondY = NAN;
     }
     if (b.count <= 0) return false;
     const float px = b.x[b.count - 1], py = b.y[b.count - 1];
@@ -514,12 +522,8 @@ bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, in
     }
 
     if (mark(work, t) < 2.0f && mark(work, t) > kRegionBound) setMark(work, t, kFinished);
-    if (start != 0) {
-        b.secondX = ex;
-        b.secondY = ey;
-    }
-    start = 0;
     surfaceAppendContourPoint(ex, ey, work);
+    start = 0;
     edge = exitEdge;
     return true;
 }
