@@ -584,7 +584,11 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             step = n > 1 ? static_cast<double>(listed[1]) - listed[0] : 0.0;
         }
         g.contourInterval = surfaceNarrow(step);
-        if (!surfaceMapFrame(false)) return;
+        if (!surfaceMapFrame(false)) {
+            g.zMin = dataMin;
+            g.zMax = dataMax;
+            return;
+        }
         s.levelLabelCounter = 0;
         s.labelNextLevel = 1;
         const double zMax = g.zMax;
@@ -638,6 +642,12 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             const double thick = 1.0e-4 * (std::fabs(static_cast<double>(dataMin)) + std::fabs(dataMax));
             if (topOf - lower > thick) fillBand(lower, topOf);
             lineAt(lower);
+        }
+        if (list) {
+            // The list keeps the heights it was given (the lines drawn at them carry their
+            // pens), so the next map with the list in force draws the same bands.
+            std::copy(listed, listed + n, s.levels.heights);
+            s.levels.count = n;
         }
     }
     if (surfaceFlagOn(s.fillKeyOn) && !surfaceFlagOn(s.surface.contourOnSurface)) {

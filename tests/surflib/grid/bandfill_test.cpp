@@ -134,8 +134,15 @@ TEST_F(BandFillTest, CodesAreUsedInTurnAndNegativeCodesFillNothing)
     // list is longer than the codes the count promised, and no code beyond them is read.
     ASSERT_EQ(surfaceState.fillBandCount, 7);
     for (int k = 0; k < 7; ++k) EXPECT_EQ(surfaceState.bands.bandCodes[k], 21 + k % 4) << k;
-    // The band of code -1 drew nothing: 8 fills for 8 cells... only from filled bands.
-    for (const Fill& f : fillsOf(log)) EXPECT_FALSE(f.points.empty());
+    // The list stays as given: a second map with it draws the same bands.
+    ASSERT_EQ(surfaceState.levels.count, 6);
+    for (int k = 0; k < 6; ++k) EXPECT_EQ(surfaceState.levels.heights[k], heights[k]);
+    const std::vector<double> once = areaByColour(log, 24);
+    CONSWI(1);
+    const std::vector<double> again = areaByColour(fill(8, 2, 7, 1, z, 3, {21, 22, 23, 24}), 24);
+    EXPECT_EQ(surfaceState.fillBandCount, 7);
+    for (int c = 21; c <= 24; ++c) EXPECT_NEAR(again[c], once[c], 1e-3) << c;
+    EXPECT_EQ(surfaceState.levels.count, 6);
 }
 
 TEST_F(BandFillTest, AddedBandsAccumulateUpToTheTableLimit)
