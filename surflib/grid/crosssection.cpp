@@ -18,6 +18,7 @@
 #include "frame/workspace.h"
 #include "grid/mapframe.h"
 #include "grid/overlays.h"
+#include "surface/surface.h"
 #include "tterrlib.h"
 
 namespace {
@@ -318,6 +319,21 @@ void drawOutline(const Profile& p, double bottom)
 
 int entryPen() { return surfaceState.saved.entryColour; }
 
+// A projected picture drawn with its lines coloured by height bands draws the section's lines
+// the same way.
+bool bandedLines() { return projectedPicture() && surfaceFlagOn(surfaceState.surface.lineStyle); }
+
+// One line of the section picture from height za to zb, split where it crosses the levels and
+// each piece drawn in the pen of its band.
+void drawBanded(double u1, double z1, double u2, double z2)
+{
+    float za = surfaceNarrow(z1);
+    const float zb = surfaceNarrow(z2);
+    int band = surfaceFindBand(za);
+    surfaceDrawBandedSegment(toPictureX(u1), toPictureX(u2), toPictureY(z1), toPictureY(z2), za, zb,
+                             band, surfaceFindBand(zb));
+}
+
 // Pen of the profile's lines: the contour line pen of a gridded map, the surface line pen of
 // a projected picture, else the entry pen.
 int profileLinePen()
@@ -444,7 +460,13 @@ void surfaceDrawCrossSectionProfile(const float& zBottom, const float& zTop, con
 
     if (kind == 1 || kind == 4) {
         surfaceSelectPen(profileLinePen());
-        for (int k = 0; k < n; ++k) drawSegment(p.u[k], zBottom, p.u[k], p.z[k]);
+        for (int k = 0; k < n; ++k) {
+            if (bandedLines()) {
+                drawBanded(p.u[k], zBottom, p.u[k], p.z[k]);
+            } else {
+                drawSegment(p.u[k], zBottom, p.u[k], p.z[k]);
+            }
+        }
     }
     if ((kind == 0 || kind == 3) && s.fillBandCount > 0) {
         const int bands = std::min(s.fillBandCount, kSurfaceMaxBands);
@@ -469,7 +491,14 @@ void surfaceDrawCrossSectionProfile(const float& zBottom, const float& zTop, con
         drawWaterLines(p, level);
     }
     surfaceSelectPen(profileLinePen());
-    drawOutline(p, zBottom);
+    if (!bandedLines()) {
+        drawOutline(p, zBottom);
+        return;
+    }
+    drawBanded(p.u[0], zBottom, p.u[0], p.z[0]);
+    for (int k = 0; k + 1 < n; ++k) drawBanded(p.u[k], p.z[k], p.u[k + 1], p.z[k + 1]);
+    drawBanded(p.u[n - 1], p.z[n - 1], p.u[n - 1], zBottom);
+    drawBanded(p.u[n - 1], zBottom, p.u[0], zBottom);
 }
 
 void surfaceDrawCrossSectionFrame(const float& x1, const float& y1, const float& x2,

@@ -237,6 +237,21 @@ TEST_F(CrossSectionTest, ProjectedPictureGetsVerticalLines)
     }
     EXPECT_EQ(verticals, s.sectionCount);
     EXPECT_EQ(count(log, "kernelFillPolygon"), 0);
+
+    // A picture drawn with lines coloured by height bands: the vertical lines and the outline
+    // are split at the levels, each piece in its band's pen.
+    s.surface.lineStyle = -1;
+    s.levels.count = 2;
+    s.levels.heights[0] = 20;
+    s.levels.heights[1] = 30;
+    s.levels.pens[0] = 5;
+    s.levels.pens[1] = 6;
+    const std::vector<std::string> banded = section(0, 5, 10, 5);
+    EXPECT_TRUE(reported().empty());
+    EXPECT_GT(count(banded, "kernelSetColour 5"), 0);
+    EXPECT_GT(count(banded, "kernelSetColour 6"), 0);
+    // Heights 10 + 3.5 x along y = 5 cross both levels: more pieces than plain lines.
+    EXPECT_GT(count(banded, "kernelDrawLineTo"), count(log, "kernelDrawLineTo"));
 }
 
 TEST_F(CrossSectionTest, SectionTransform)
