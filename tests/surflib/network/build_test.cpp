@@ -115,6 +115,8 @@ TEST_F(BuildTest, DegeneratePointSetsBuildNothing)
     };
     const float nan = NAN;
     const std::vector<Case> cases{
+        {"no points", {}, 1069},
+        {"two points", {{0, 0, 0}, {1, 1, 1}}, 1069},
         {"seven points", {{0, 0, 0}, {1, 0, 1}, {0, 1, 2}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}}, 1069},
         {"all on one slanted line", {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, 7, 7}}, 1080},
         {"all with one x", {{1, 0, 0}, {1, 1, 1}, {1, 2, 2}, {1, 3, 3}, {1, 4, 4}, {1, 5, 5}, {1, 6, 6}, {1, 7, 7}}, 1080},

@@ -170,6 +170,22 @@ TEST_F(InsertionTest, ExistingVertexAndFullTableAddNothing)
     EXPECT_TRUE(guardsIntact());
 }
 
+TEST_F(InsertionTest, FitWithFewerDataPointsThanNeighboursAsked)
+{
+    // Nine data points and six interpolated ones: the fit asks for eleven data points where
+    // only nine exist, and takes the nine.
+    std::vector<NetPoint> pts = octagonWithCentre();
+    for (NetPoint& p : pts) p.z = planeZ(p.x, p.y);
+    build(pts, 10);
+    TRIINT(1, 10, 1);
+    const float added[][2] = {{4.0f, 4.5f}, {6.0f, 4.5f}, {5.0f, 6.0f}, {4.5f, 3.0f}, {6.5f, 6.0f}, {3.0f, 5.5f}};
+    for (const auto& a : added) TRIADD(0, a[0], a[1], 0.0f, 0, 0, wsize, work.data());
+    ASSERT_EQ(pointCount(), 15);
+    tarv::errorLogClear();
+    EXPECT_NEAR(spotHeight(5.5f, 5.2f), planeZ(5.5f, 5.2f), 1e-3f);
+    EXPECT_TRUE(reported().empty());
+}
+
 TEST_F(InsertionTest, ManyAddedPointsKeepTheNetworkDelaunay)
 {
     build(randomPoints(30, 40, planeZ), 200);

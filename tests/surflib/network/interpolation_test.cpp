@@ -148,6 +148,20 @@ TEST_F(InterpolationTest, OutsideTheNetworkWarnsAndExtrapolatesByTheFit)
     }
 }
 
+TEST_F(InterpolationTest, PointThatIsNoNumberGetsNoHeight)
+{
+    build(randomPoints(30, 17, planeZ));
+    for (float bad : {NAN, INFINITY}) {
+        tarv::errorLogClear();
+        float h = 7.0f, gx = 8.0f, gy = 9.0f;
+        TRIHGT(bad, 5.0f, h, gx, gy, wsize, work.data());
+        EXPECT_EQ(reported(), std::vector<int>{1081});
+        EXPECT_EQ(h, 7.0f);
+        EXPECT_EQ(gx, 8.0f);
+        EXPECT_EQ(gy, 9.0f);
+    }
+}
+
 TEST_F(InterpolationTest, TooManyNeighboursWarnAtEveryFit)
 {
     build(randomPoints(60, 2, quadraticZ));

@@ -1,0 +1,254 @@
+// bandfill_test.cpp - band fills of networks read back from the kernel's fill calls: on a
+// plane every band fills exactly its strip, on a curved surface the bands together cover the
+// network once, excluded triangles stay empty, and the codes, band table, level list, limits
+// and refusals of FILTRI and ADTFIL.
+#include <cmath>
+#include <functional>
+#include <map>
+
+#include "contour_log.h"
+#include "network_fixture.h"
+
+namespace {
+
+float alongX(float x, float /*y*/) { return x; }
+
+std::vector<NetPoint> gridOf(int n, float (*f)(float, float))
+{
+    std::vector<NetPoint> pts;
+    for (int j = 0; j < n; ++j) {
+        for (int i = 0; i < n; ++i) {
+            const float x = 10.0f * i / (n - 1), y = 10.0f * j / (n - 1);
+            pts.push_back({x, y, f(x, y)});
+        }
+    }
+    return pts;
+}
+
+// A dome over a disc of radius 4 about (5, 5): rings of 12 points at radius 2 and 4.
+std::vector<NetPoint> dome()
+{
+    std::vector<NetPoint> pts{{5.0f, 5.0f, 10.0f}};
+    for (int ring = 1; ring <= 2; ++ring) {
+        const double r = 2.0 * ring;
+        for (int k = 0; k < 12; ++k) {
+            const double a = k * 3.14159265358979 / 6.0;
+            pts.push_back({static_cast<float>(5.0 + r * std::cos(a)), static_cast<float>(5.0 + r * std::sin(a)),
+                           static_cast<float>(10.0 - 0.5 * r * r)});
+        }
+    }
+    return pts;
+}
+
+class NetworkBandFill : public NetworkTest {
+protected:
+    void SetUp() override
+    {
+        NetworkTest::SetUp();
+        CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
+        tarv::errorLogClear();
+    }
+    // Filled area in map units by the kernel pen of the fill (fill codes 2000 + k give pen k).
+    static std::map<int, double> areaByPen(const std::vector<std::string>& log)
+    {
+        std::map<int, double> out;
+        for (const netlog::Fill& f : netlog::fills(log)) out[f.pen] += std::fabs(netlog::mapArea(f.x, f.y));
+        return out;
+    }
+    static double total(const std::map<int, double>& areas)
+    {
+        double sum = 0.0;
+        for (const auto& a : areas) sum += a.second;
+        return sum;
+    }
+    void fill(int ncont, const std::vector<int>& codes, int key = 0)
+    {
+        FILTRI(-1.0f, 11.0f, -1.0f, 11.0f, ncont, 0, codes.data(), key, wsize, work.data());
+    }
+    static std::vector<int> penCodes(int n)
+    {
+        std::vector<int> codes;
+        for (int k = 1; k <= n; ++k) codes.push_back(2000 + k);
+        return codes;
+    }
+};
+
+TEST_F(NetworkBandFill, PlaneBandsFillTheirStripsExactly)
+{
+    build(gridOf(6, alongX));
+    TRIINT(0, 10, 1);
+    capture();
+    fill(10, penCodes(11));
+    const std::vector<std::string> log = calls();
+    EXPECT_TRUE(reported().empty());
+    // Levels 0 .. 10 by 1: ten bands of one unit each, the first from the data minimum.  Where
+    // a level runs through a vertex the crossing search takes its point a thousandth of the
+    // edge away from it, so the strips are exact to that.
+    ASSERT_EQ(surfaceState.fillBandCount, 10);
+    const std::map<int, double> areas = areaByPen(log);
+    EXPECT_NEAR(total(areas), 100.0, 1e-3);
+    for (int k = 1; k <= 10; ++k) {
+        EXPECT_NEAR(areas.count(k) ? areas.at(k) : 0.0, 10.0, 0.01) << "band " << k;
+        EXPECT_EQ(surfaceState.bands.bandCodes[k - 1], 2000 + k);
+        EXPECT_FLOAT_EQ(surfaceState.bands.bandLows[k - 1], static_cast<float>(k - 1));
+        EXPECT_FLOAT_EQ(surfaceState.bands.bandHighs[k - 1], static_cast<float>(k));
+    }
+    for (const netlog::Fill& f : netlog::fills(log)) {
+        for (const float X : f.x) {
+            const float x = netlog::mapX(X);
+            EXPECT_GE(x, static_cast<float>(f.pen - 1) - 2.5e-3f);
+            EXPECT_LE(x, static_cast<float>(f.pen) + 2.5e-3f);
+        }
+    }
+    EXPECT_TRUE(guardsIntact());
+}
+
+TEST_F(NetworkBandFill, CurvedBandsCoverTheNetworkOnce)
+{
+    build(dome());
+    for (const int method : {0, 1, 2}) {
+        TRIINT(method, 10, 1);
+        capture();
+        fill(7, penCodes(8));
+        const std::map<int, double> areas = areaByPen(calls());
+        // The hull is the regular 12-gon of radius 4: area 3 r^2.
+        EXPECT_NEAR(total(areas), 48.0, 48.0 * 1e-4) << "method " << method;
+        EXPECT_GE(areas.size(), 5u);
+    }
+    EXPECT_TRUE(reported().empty());
+}
+
+TEST_F(NetworkBandFill, NegativeCodesAndExcludedTrianglesStayUnfilled)
+{
+    build(gridOf(6, alongX));
+    TRIINT(0, 10, 1);
+    // The first triangle becomes a hole: a region mark and negative neighbour entries.
+    float* w = work.data();
+    networkTriangleField(w, 1, kTriRegionMark) = kRegionMark;
+    for (int k = 1; k <= 3; ++k) networkSetNeighbour(w, 1, k, networkNeighbour(w, 1, k));
+    const double hole = std::fabs(signedArea(1)) * 100.0;
+    std::vector<int> codes = penCodes(11);
+    codes[2] = -1;
+    capture();
+    fill(10, codes);
+    const std::map<int, double> areas = areaByPen(calls());
+    EXPECT_EQ(areas.count(3), 0u);
+    EXPECT_EQ(surfaceState.bands.bandCodes[2], -1);
+    EXPECT_EQ(surfaceState.fillBandCount, 10);
+    double holeInOtherBands = 0.0;
+    {
+        // The hole lies in the bands of x from its lowest to its highest corner.
+        const NetPoint a = point(vertex(1, 1)), b = point(vertex(1, 2)), c = point(vertex(1, 3));
+        const float lo = std::min({a.x, b.x, c.x}), hi = std::max({a.x, b.x, c.x});
+        EXPECT_TRUE(hi <= 2.0f || lo >= 3.0f) << "the hole must not overlap the unfilled band";
+        holeInOtherBands = hole;
+    }
+    EXPECT_NEAR(total(areas), 100.0 - 10.0 - holeInOtherBands, 0.02);
+    EXPECT_EQ(mark(1), kRegionMark);
+}
+
+TEST_F(NetworkBandFill, AddedBandFillsBetweenItsHeightsAndDrawsItsLines)
+{
+    build(gridOf(6, alongX));
+    TRIINT(0, 10, 1);
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+    capture();
+    ADTFIL(7.0f, 3.0f, 2005, 5, 0, wsize, work.data());
+    const std::vector<std::string> log = calls();
+    EXPECT_EQ(reported(), std::vector<int>{-1021});
+    const std::map<int, double> areas = areaByPen(log);
+    ASSERT_EQ(areas.size(), 1u);
+    EXPECT_NEAR(areas.at(5), 40.0, 1e-3);
+    ASSERT_EQ(surfaceState.fillBandCount, 1);
+    EXPECT_EQ(surfaceState.bands.bandCodes[0], 2005);
+    EXPECT_FLOAT_EQ(surfaceState.bands.bandLows[0], 3.0f);
+    EXPECT_FLOAT_EQ(surfaceState.bands.bandHighs[0], 7.0f);
+    // A line switch out of range draws the lines at both heights and lists them.
+    int vertical = 0;
+    for (const netlog::Line& l : netlog::polylines(log)) {
+        const netlog::Line m = netlog::toMap(l);
+        if (std::fabs(m.x.front() - m.x.back()) < 1e-3f) ++vertical;
+    }
+    EXPECT_EQ(vertical, 2);
+    ASSERT_EQ(surfaceState.levels.count, 2);
+    EXPECT_FLOAT_EQ(surfaceState.levels.heights[0], 3.0f);
+    EXPECT_FLOAT_EQ(surfaceState.levels.heights[1], 7.0f);
+}
+
+TEST_F(NetworkBandFill, RefusalsAndWarnings)
+{
+    build(gridOf(6, alongX));
+    const std::vector<int> codes = penCodes(11);
+    struct Case {
+        const char* what;
+        std::function<void()> call;
+        std::vector<int> numbers;
+        bool fills;
+    };
+    const std::vector<Case> cases = {
+        {"ADTFIL with no network map", [&] { ADTFIL(1.0f, 2.0f, 2001, 0, 0, wsize, work.data()); },
+         {1004}, false},
+        {"FILTRI on another workspace size", [&] {
+             FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 4, 0, codes.data(), 0, wsize + 1, work.data());
+         }, {1003}, false},
+        {"FILTRI with a bad key and switch", [&] {
+             FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 4, 3, codes.data(), 2, wsize, work.data());
+         }, {-1021, -1045}, true},
+        {"FILTRI with a negative count", [&] {
+             FILTRI(0.0f, 10.0f, 0.0f, 10.0f, -4, 0, codes.data(), 0, wsize, work.data());
+         }, {-1011}, true},
+        {"ADTFIL of equal heights", [&] { ADTFIL(2.0f, 2.0f, 2001, 0, 0, wsize, work.data()); },
+         {1032}, false},
+        {"ADTFIL outside the limits", [&] {
+             LEVELS(4.0f, 6.0f);
+             ADTFIL(1.0f, 2.0f, 2001, 0, 0, wsize, work.data());
+             LEVELS(0.0f, 0.0f);
+         }, {-1043}, true},
+    };
+    for (const Case& c : cases) {
+        tarv::errorLogClear();
+        capture();
+        c.call();
+        const std::vector<std::string> log = calls();
+        EXPECT_EQ(reported(), c.numbers) << c.what;
+        EXPECT_EQ(!netlog::fills(log).empty(), c.fills) << c.what;
+        for (const tarv::ErrorRecord& r : tarv::errorLog()) {
+            EXPECT_NE(r.routine.find(c.what[0] == 'A' ? "(ADTFIL)" : "(FILTRI)"), std::string::npos) << c.what;
+        }
+    }
+    EXPECT_TRUE(guardsIntact());
+}
+
+TEST_F(NetworkBandFill, LevelListOverflowsAtOneHundredAndTheBandTableStops)
+{
+    build(gridOf(6, alongX));
+    TRIINT(0, 10, 1);
+    LEVELS(0.0f, 10.0f);
+    const std::vector<int> codes = penCodes(121);
+    capture();
+    fill(120, codes);
+    const std::vector<std::string> log = calls();
+    EXPECT_EQ(surfaceState.levels.count, kSurfaceLevelOverflow);
+    EXPECT_EQ(surfaceState.fillBandCount, kSurfaceMaxBands);
+    // Every band is still filled: the strips of all 119 bands make the square.
+    EXPECT_NEAR(total(areaByPen(log)), 100.0, 1e-2);
+}
+
+TEST_F(NetworkBandFill, LevelListFromCondefUsesTheCallersCodesOnly)
+{
+    build(gridOf(6, alongX));
+    TRIINT(0, 10, 1);
+    const float heights[6] = {2.0f, 4.0f, 5.0f, 6.0f, 8.0f, 9.0f};
+    CONDEF(6, heights);
+    // Two codes for a list of six levels: they are used in turn, never beyond the array.
+    const std::vector<int> codes = {2001, 2002};
+    capture();
+    fill(1, codes);
+    const std::map<int, double> areas = areaByPen(calls());
+    EXPECT_NEAR(total(areas), 100.0, 1e-3);
+    // Bands: below 2, 2-4, 4-5, 5-6, 6-8, 8-9, above 9, codes alternating.
+    EXPECT_NEAR(areas.at(1), 10.0 * (2 + 1 + 2 + 1), 1e-3);
+    EXPECT_NEAR(areas.at(2), 10.0 * (2 + 1 + 1), 1e-3);
+}
+
+}  // namespace
