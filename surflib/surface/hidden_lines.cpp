@@ -170,32 +170,68 @@ bool mergeSegment(HorizonStore& st, Horizon& H, double k1, double v1, double k2,
 
 struct RayFrame {
     double vx, vy;          // vanishing point
-    double refCos, refSin;  // direction of the ray through the middle of the base
+    double refCos, refSin;  // direction of the ray through the middle of the picture
+    bool projective;        // the picture lies within 80 degrees of that ray
 };
 
+// The rays of the picture.  When every corner of the box lies within 80 degrees of the middle
+// ray, a point is keyed by the projective pair (across / along, -1 / along), which keeps
+// straight lines straight and turns the rays into lines of one key, so the crossings found on
+// the horizons are exact.  Otherwise (a steep view close above the grid) the key is the angle
+// of the ray and the height the distance along it.
 RayFrame makeRayFrame()
 {
     const ProjectionTerms& p = surfaceState.projection;
-    RayFrame f{p.vanishX, p.vanishY, 0.0, 1.0};
+    RayFrame f{p.vanishX, p.vanishY, 0.0, 1.0, false};
     double cx = 0.0, cy = 0.0;
-    for (int k = 0; k < 4; ++k) {
-        cx += 0.25 * p.boxCorners[k][0];
-        cy += 0.25 * p.boxCorners[k][1];
+    for (int k = 0; k < 8; ++k) {
+        cx += 0.125 * p.boxCorners[k][0];
+        cy += 0.125 * p.boxCorners[k][1];
     }
-    const double dx = cx - f.vx, dy = cy - f.vy;
-    const double len = std::hypot(dx, dy);
-    if (len > 0.0 && std::isfinite(len)) {
-        f.refCos = dx / len;
-        f.refSin = dy / len;
+    double dx = cx - f.vx, dy = cy - f.vy;
+    double len = std::hypot(dx, dy);
+    if (!(len > 0.0) || !std::isfinite(len)) return f;
+    double low = 0.0, high = 0.0;
+    for (int k = 0; k < 8; ++k) {
+        const double ax = p.boxCorners[k][0] - f.vx, ay = p.boxCorners[k][1] - f.vy;
+        const double a = std::atan2(dx * ay - dy * ax, dx * ax + dy * ay);
+        low = std::min(low, a);
+        high = std::max(high, a);
     }
+    const double middle = std::atan2(dy, dx) + 0.5 * (low + high);
+    f.refCos = std::cos(middle);
+    f.refSin = std::sin(middle);
+    f.projective = 0.5 * (high - low) < 80.0 * 3.14159265358979 / 180.0;
     return f;
 }
 
 void toRay(const RayFrame& f, double X, double Y, double& key, double& dist)
 {
     const double dx = X - f.vx, dy = Y - f.vy;
-    key = std::atan2(f.refCos * dy - f.refSin * dx, f.refCos * dx + f.refSin * dy);
+    const double along = f.refCos * dx + f.refSin * dy;
+    const double across = f.refCos * dy - f.refSin * dx;
+    if (f.projective && along > 0.0) {
+        key = across / along;
+        dist = -1.0 / along;
+        return;
+    }
+    key = std::atan2(across, along);
     dist = std::hypot(dx, dy);
+}
+
+// The picture point of a key and height.
+void fromRay(const RayFrame& f, double key, double dist, float& X, float& Y)
+{
+    double along = 0.0, across = 0.0;
+    if (f.projective && dist < 0.0) {
+        along = -1.0 / dist;
+        across = key * along;
+    } else {
+        along = dist * std::cos(key);
+        across = dist * std::sin(key);
+    }
+    X = surfaceNarrow(f.vx + along * f.refCos - across * f.refSin);
+    Y = surfaceNarrow(f.vy + along * f.refSin + across * f.refCos);
 }
 
 struct PicturePoint {
@@ -265,11 +301,14 @@ void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b,
         }
     }
     std::sort(all.begin(), all.end());
+    // The tolerance is a picture length; in the projective heights it scales with their square.
     auto seen = [&](double t) {
         double vu = 0.0, vl = 0.0;
         const bool hasU = offset(t, 0, vu), hasL = offset(t, 1, vl);
         if (!hasU && !hasL) return true;
-        return (hasU && vu >= -w.tolerance) || (hasL && vl >= -w.tolerance);
+        const double d = d1 + (d2 - d1) * t;
+        const double tol = w.rays.projective ? w.tolerance * d * d : w.tolerance;
+        return (hasU && vu >= -tol) || (hasL && vl >= -tol);
     };
     for (size_t i = 0; i + 1 < all.size(); ++i) {
         const double ta = all[i], tb = all[i + 1];
@@ -535,9 +574,7 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
     int n = 0;
     auto keep = [&](double key, double dist) {
         if (n >= L) return;
-        const double a = std::atan2(w.rays.refSin, w.rays.refCos) + key;
-        px[n] = surfaceNarrow(w.rays.vx + dist * std::cos(a));
-        py[n] = surfaceNarrow(w.rays.vy + dist * std::sin(a));
+        fromRay(w.rays, key, dist, px[n], py[n]);
         ++n;
     };
     if (upperCount > 0) keep(w.store.upper.key[upperCount - 1], w.store.upper.h[upperCount - 1]);

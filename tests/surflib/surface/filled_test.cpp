@@ -1,0 +1,138 @@
+// filled_test.cpp - filled perspective surfaces, their profile, contour maps laid on them and
+// polygons filled at a height.
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "frame/state.h"
+#include "picture_fixture.h"
+#include "frame/map_transform.h"
+#include "surface/surface.h"
+
+namespace {
+
+class FilledSurfaceTest : public PictureFixture {
+protected:
+    static constexpr int kNx = 7, kNy = 6, kWords = 20000;
+    std::vector<float> work = std::vector<float>(kWords, 0.0f);
+    std::vector<float> z = grid(kNx, kNy, 0.0f, 3.0f, 0.0f, 2.0f,
+                                [](float x, float y) { return 5.0f + std::sin(x) * std::cos(y) * 3.0f; });
+    std::vector<float> codes = std::vector<float>((kNx - 1) * (kNy - 1), 4.0f);
+
+    void fill()
+    {
+        float d = 0.0f;
+        PERFIL(kNx, 0.0f, 3.0f, kNy, 0.0f, 2.0f, z.data(), d, 30.0f, 35.0f, codes.data(), kWords,
+               work.data());
+    }
+};
+
+TEST_F(FilledSurfaceTest, EveryCellIsFilledAndOutlined)
+{
+    codes[3] = -1.0f;   // left unfilled
+    capture();
+    fill();
+    const std::vector<std::string> log = calls();
+    EXPECT_EQ(count(log, "kernelFillPolygon"), (kNx - 1) * (kNy - 1) - 1);
+    EXPECT_EQ(surfaceState.surface.perspectivePicture, -1);
+    EXPECT_EQ(surfaceState.surface.fillMode, 0);
+    EXPECT_TRUE(tarv::errorLog().empty());
+}
+
+TEST_F(FilledSurfaceTest, ProfileOutlinesThePicture)
+{
+    fill();
+    std::vector<float> x(500), y(500);
+    int n = 500;
+    capture();
+    PERPRO(n, x.data(), y.data(), 1, kWords, work.data());
+    const std::vector<Polyline> drawn = polylines(calls());
+    ASSERT_GT(n, 4);
+    EXPECT_EQ(x[0], x[n - 1]);   // closed
+    EXPECT_EQ(y[0], y[n - 1]);
+    ASSERT_EQ(drawn.size(), 1u);
+    EXPECT_EQ(drawn[0].x.size(), static_cast<size_t>(n));
+    // Every box corner of the grid's picture lies within the profile's extent.
+    const ProjectionTerms& p = surfaceState.projection;
+    const float lowX = *std::min_element(x.begin(), x.begin() + n);
+    const float highX = *std::max_element(x.begin(), x.begin() + n);
+    EXPECT_NEAR(lowX, p.frameX, 0.05f * p.frameWidth);
+    EXPECT_NEAR(highX, p.frameX + p.frameWidth, 0.05f * p.frameWidth);
+
+    // Too small, cut, another workspace.
+    n = 4;
+    PERPRO(n, x.data(), y.data(), 0, kWords, work.data());
+    EXPECT_EQ(reported(), std::vector<int>({1061}));
+    EXPECT_EQ(n, 0);
+    tarv::errorLogClear();
+    n = 6;
+    PERPRO(n, x.data(), y.data(), 0, kWords, work.data());
+    EXPECT_EQ(reported(), std::vector<int>({-1061}));
+    EXPECT_EQ(n, 6);
+    tarv::errorLogClear();
+    n = 100;
+    PERPRO(n, x.data(), y.data(), 3, kWords - 1, work.data());
+    EXPECT_EQ(reported(), std::vector<int>({1004}));
+    EXPECT_EQ(n, -1);
+}
+
+TEST_F(FilledSurfaceTest, ProfileNeedsAFilledSurface)
+{
+    float d = 0.0f;
+    PERPRJ(kNx, 0.0f, 3.0f, kNy, 0.0f, 2.0f, z.data(), d, 30.0f, 35.0f, kWords, work.data());
+    std::vector<float> x(50), y(50);
+    int n = 50;
+    PERPRO(n, x.data(), y.data(), 0, kWords, work.data());
+    EXPECT_EQ(reported(), std::vector<int>({1004}));
+    EXPECT_EQ(n, -1);
+}
+
+TEST_F(FilledSurfaceTest, ContourHeightIsCheckedAgainstThePicture)
+{
+    CONPER(1, 5.0f);
+    EXPECT_EQ(reported(), std::vector<int>({1018}));
+    EXPECT_EQ(tarv::errorLog()[0].routine, "krSetContourMapHeight(CONPER)");
+    tarv::errorLogClear();
+    fill();
+    const SurfaceSettings& s = surfaceState.surface;
+    CONPER(3, 6.0f);
+    EXPECT_EQ(reported(), std::vector<int>({-1021}));
+    EXPECT_EQ(s.contourOnSurface, -1);
+    EXPECT_FLOAT_EQ(s.contourHeight, 6.0f);
+    CONPER(1, 100.0f);
+    EXPECT_EQ(reported(), std::vector<int>({-1021, -1063}));
+    EXPECT_FLOAT_EQ(s.contourHeight, s.pictureZLow);
+    CONPER(0, 1e30f);   // off, the height is not looked at
+    EXPECT_EQ(reported().size(), 2u);
+    EXPECT_EQ(s.contourOnSurface, 0);
+}
+
+TEST_F(FilledSurfaceTest, LongPolygonIsFilledAsAFanFromItsFirstPoint)
+{
+    fill();
+    const int n = 200;
+    std::vector<float> x(n), y(n);
+    for (int k = 0; k < n; ++k) {
+        const double a = 6.2831853 * k / n;
+        x[k] = static_cast<float>(1.5 + std::cos(a));
+        y[k] = static_cast<float>(1.0 + 0.8 * std::sin(a));
+    }
+    capture();
+    COPPRJ(n, x.data(), y.data(), 6.0f, 3);
+    const std::vector<std::string> fills = only(calls(), "kernelFillPolygon");
+    ASSERT_EQ(fills.size(), 3u);
+    float X0 = 0, Y0 = 0;
+    surfaceProjectPoint(x[0], y[0], 6.0f, X0, Y0);
+    char first[64];
+    std::snprintf(first, sizeof first, "[%g ", X0);
+    for (const std::string& f : fills) EXPECT_NE(f.find(first), std::string::npos) << f;
+
+    capture();
+    COPPRJ(n, x.data(), y.data(), 5.5f, -1);
+    EXPECT_EQ(count(calls(), "kernelFillPolygon"), 0);
+    EXPECT_FLOAT_EQ(surfaceState.surface.contourHeight, 5.5f);
+}
+
+}  // namespace

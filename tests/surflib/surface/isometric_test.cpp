@@ -1,0 +1,203 @@
+// isometric_test.cpp - isometric surfaces: layout, views, flat data, hidden-line switch, grid-line
+// intervals with drop lines, walls, titles, the library workspace, and the point transform that
+// places later lines on the picture.
+#include <cmath>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "frame/state.h"
+#include "picture_fixture.h"
+#include "surface/surface.h"
+
+namespace {
+
+class IsometricTest : public PictureFixture {
+protected:
+    std::vector<float> work = std::vector<float>(20000, 0.0f);
+
+    std::vector<std::string> draw(int nx, int ny, const std::vector<float>& z, int view,
+                                  const float* codes = nullptr)
+    {
+        capture();
+        if (codes != nullptr) {
+            ISOFIL(nx, 0.0f, 1.0f, ny, 0.0f, 1.0f, z.data(), view, codes, 20000, work.data());
+        } else {
+            ISOPRJ(nx, 0.0f, 1.0f, ny, 0.0f, 1.0f, z.data(), view, 20000, work.data());
+        }
+        return calls();
+    }
+
+    static std::vector<float> bumps(int nx, int ny)
+    {
+        return grid(nx, ny, 0.0f, 1.0f, 0.0f, 1.0f,
+                    [](float x, float y) { return std::sin(6.0f * x) + std::cos(5.0f * y) + 2.0f * x * y; });
+    }
+};
+
+TEST_F(IsometricTest, TwoByTwoGridIsOneCellOfTheFullSize)
+{
+    PRJFRA(2);
+    const std::vector<float> z = {0.0f, 1.0f, 2.0f, 3.0f};
+    draw(2, 2, z, 0);
+    const ProjectionTerms& p = surfaceState.projection;
+    // W = 1000 - 200 = 800, H = 600 - 160 = 440, height ratio 0.5: s = min(800 / 1.732, 440 / 1.5).
+    const double s = std::min(800.0 / 1.732051, 440.0 / 1.5);
+    EXPECT_NEAR(p.isoCell, s, 1e-3);
+    EXPECT_NEAR(p.zScale, s * 0.5 / 3.0, 1e-4);
+    EXPECT_EQ(surfaceState.drawing.code, kDrawingIsometric);
+}
+
+TEST_F(IsometricTest, ViewsAreTakenModuloFour)
+{
+    const std::vector<float> z = bumps(6, 5);
+    auto picture = [](std::vector<std::string> log) {
+        log.erase(std::remove_if(log.begin(), log.end(),
+                                 [](const std::string& l) { return l.rfind("kernelSetRoutineName", 0) == 0; }),
+                  log.end());
+        return log;
+    };
+    EXPECT_EQ(picture(draw(6, 5, z, 5)), picture(draw(6, 5, z, 1)));
+    EXPECT_EQ(picture(draw(6, 5, z, -1)), picture(draw(6, 5, z, 3)));
+    EXPECT_NE(picture(draw(6, 5, z, 0)), picture(draw(6, 5, z, 1)));
+}
+
+TEST_F(IsometricTest, FlatGridLiesHalfwayUpTheWidenedRange)
+{
+    PRJFRA(2);
+    const std::vector<float> z(5 * 4, 10.0f);
+    const std::vector<Polyline> lines = polylines(draw(5, 4, z, 0));
+    EXPECT_EQ(reported(), std::vector<int>({-1017}));
+    const ProjectionTerms& p = surfaceState.projection;
+    // 9.0 - 0.001 .. 11.0 + 0.001: the surface stands at half the picture's height scale.
+    EXPECT_NEAR(surfaceState.surface.isoZBase, 8.999f, 1e-4);
+    ASSERT_FALSE(lines.empty());
+    const float front = lines[0].y[0];   // first node of the front row, at the front corner
+    EXPECT_NEAR(front - p.frameY, (10.0 - 8.999) * p.zScale, 1e-2);
+    EXPECT_NEAR((10.0 - 8.999) / (11.001 - 8.999), 0.5, 1e-6);
+}
+
+TEST_F(IsometricTest, WithoutHiddenLineRemovalEveryRowIsWhole)
+{
+    PRJFRA(2);
+    PRJHID(0);
+    const int nx = 7, ny = 5;
+    const std::vector<Polyline> lines = polylines(draw(nx, ny, bumps(nx, ny), 0));
+    int alongX = 0, alongY = 0;
+    for (const Polyline& l : lines) {
+        alongX += l.x.size() == static_cast<size_t>(nx);
+        alongY += l.x.size() == static_cast<size_t>(ny);
+    }
+    EXPECT_EQ(alongX, ny);
+    EXPECT_EQ(alongY, nx);
+
+    // With it on, a tall spike in the middle hides part of the rows behind it.
+    PRJHID(1);
+    std::vector<float> z(nx * ny, 0.0f);
+    z[2 * nx + 3] = 50.0f;
+    const std::vector<Polyline> hidden = polylines(draw(nx, ny, z, 0));
+    int whole = 0;
+    for (const Polyline& l : hidden) whole += l.x.size() == static_cast<size_t>(nx);
+    EXPECT_LT(whole, ny);
+}
+
+TEST_F(IsometricTest, GridLineIntervalsAndDropLines)
+{
+    PRJFRA(1);
+    PRJHID(0);
+    PRJGRD(3, 2);
+    const int nx = 10, ny = 7;
+    const std::vector<float> z = grid(nx, ny, 0, 1, 0, 1, [](float x, float y) { return 1.0f + x + y; });
+    const std::vector<Polyline> lines = polylines(draw(nx, ny, z, 0));
+    int alongX = 0, alongY = 0, drops = 0;
+    for (const Polyline& l : lines) {
+        alongX += l.x.size() == static_cast<size_t>(nx);
+        alongY += l.x.size() == static_cast<size_t>(ny);
+        drops += l.x.size() == 2 && l.x[0] == l.x[1];
+    }
+    EXPECT_EQ(alongX, 4);   // y indices 1, 3, 5, 7
+    EXPECT_EQ(alongY, 4);   // x indices 1, 4, 7, 10
+    EXPECT_EQ(drops, 8);    // x indices 1, 4, 7, 10 and y indices 1, 3, 5, 7 of the front rows
+
+    PRJGRD(12, 2);          // larger than the grid
+    tarv::errorLogClear();
+    draw(nx, ny, z, 0);
+    EXPECT_EQ(reported(), std::vector<int>({-1046}));
+    EXPECT_EQ(surfaceState.surface.gridLinesOn, 0);
+}
+
+TEST_F(IsometricTest, WallsAndCellsAreFilledWithTheirCodes)
+{
+    const int nx = 5, ny = 4;
+    const int pens[3] = {-1, 6, -1};   // first wall unfilled
+    PRJBAS(0, pens);
+    std::vector<std::string> log = draw(nx, ny, bumps(nx, ny), 0);
+    EXPECT_EQ(count(log, "kernelFillPolygon"), 1);
+
+    std::vector<float> codes((nx - 1) * (ny - 1), 3.0f);
+    codes[0] = -1.0f;
+    log = draw(nx, ny, bumps(nx, ny), 0, codes.data());
+    EXPECT_EQ(count(log, "kernelFillPolygon"), 1 + (nx - 1) * (ny - 1) - 1);
+    EXPECT_EQ(surfaceState.surface.fillPass, 0);
+}
+
+TEST_F(IsometricTest, LongTitleIsSplitInTwoLines)
+{
+    PRJFRA(2);
+    std::string title(150, 'T');
+    TITSTR(title.c_str(), 120);
+    const std::vector<std::string> texts = only(draw(4, 4, bumps(4, 4), 0), "kernelDrawText");
+    ASSERT_EQ(texts.size(), 2u);
+    EXPECT_EQ(texts[0], "kernelDrawText \"" + std::string(60, 'T') + "\"");
+}
+
+TEST_F(IsometricTest, LibraryWorkspaceBoundsTheGrid)
+{
+    const std::vector<float> big(60 * 60, 1.0f), fits(50 * 50, 1.0f);
+    capture();
+    GRDISO(60, 0, 1, 60, 0, 1, big.data(), 0);
+    EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);
+    EXPECT_EQ(reported(), std::vector<int>({1003}));
+    EXPECT_EQ(tarv::errorLog()[0].routine, "GRDISO");
+    tarv::errorLogClear();
+    capture();
+    GRDISO(50, 0, 1, 50, 0, 1, fits.data(), 0);
+    EXPECT_GT(count(calls(), "kernelDrawLineTo"), 0);
+
+    // FUNISO samples on the current grid size, which an earlier picture may have made large.
+    tarv::errorLogClear();
+    surfaceState.grid.nx = 200;
+    surfaceState.grid.ny = 200;
+    FUNISO(0, 1, 0, 1, [](const float& x, const float&) { return x; }, 0);
+    EXPECT_EQ(reported(), std::vector<int>({1003}));
+    // RANISO needs nine points.
+    float x[8] = {}, y[8] = {}, zz[8] = {};
+    RANISO(8, x, y, zz, 0);
+    EXPECT_EQ(reported(), std::vector<int>({1003, 1002}));
+}
+
+TEST_F(IsometricTest, PolylinesOnThePictureFollowItsNodes)
+{
+    PRJFRA(2);
+    PRJHID(0);
+    for (int view = 0; view < 4; ++view) {
+        SCOPED_TRACE(view);
+        const int nx = 4, ny = 3;
+        const std::vector<float> z = grid(nx, ny, 0, 1, 0, 1, [](float x, float y) { return x * 3.0f + y; });
+        const std::vector<Polyline> lines = polylines(draw(nx, ny, z, view));
+        // Every node projected with the point transform lies on a vertex of a drawn line.
+        for (int j = 0; j < ny; ++j) {
+            for (int i = 0; i < nx; ++i) {
+                float X = 0, Y = 0;
+                ASSERT_TRUE(surfaceProjectIsometric(i / 3.0f, j / 2.0f, z[j * nx + i], X, Y));
+                bool found = false;
+                for (const Polyline& l : lines) {
+                    for (size_t k = 0; k < l.x.size(); ++k) found = found || (std::fabs(l.x[k] - X) < 0.01 && std::fabs(l.y[k] - Y) < 0.01);
+                }
+                EXPECT_TRUE(found) << i << " " << j;
+            }
+        }
+    }
+}
+
+}  // namespace

@@ -1,0 +1,211 @@
+// perspective_test.cpp - the perspective surface routines: line-style bands and their key,
+// the routines that grid first, refusals and degenerate grids, and what a failed drawing
+// leaves behind.
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "frame/state.h"
+#include "picture_fixture.h"
+#include "surface/surface.h"
+
+namespace {
+
+class PerspectiveTest : public PictureFixture {
+protected:
+    std::vector<float> work = std::vector<float>(20000, 0.0f);
+
+    static std::vector<float> hills(int nx, int ny)
+    {
+        return grid(nx, ny, 0.0f, 1.0f, 0.0f, 1.0f,
+                    [](float x, float y) { return 10.0f * std::exp(-8.0f * ((x - 0.4f) * (x - 0.4f) + (y - 0.6f) * (y - 0.6f))); });
+    }
+};
+
+void setLevels(std::initializer_list<float> heights, std::initializer_list<int> pens)
+{
+    ContourLevelList& l = surfaceState.levels;
+    l.count = 0;
+    for (float h : heights) l.heights[l.count++] = h;
+    int k = 0;
+    for (int p : pens) l.pens[k++] = p;
+}
+
+TEST_F(PerspectiveTest, BandOfAHeight)
+{
+    setLevels({1.0f, 2.0f, 3.0f}, {});
+    const struct { float z; int band; } cases[] = {{0.5f, 1}, {1.0f, 1}, {1.5f, 2}, {3.0f, 3}, {7.0f, 3}};
+    for (const auto& c : cases) EXPECT_EQ(surfaceFindBand(c.z), c.band) << c.z;
+    surfaceState.levels.count = 0;
+    EXPECT_EQ(surfaceFindBand(1.0f), 0);
+}
+
+TEST_F(PerspectiveTest, BandedSegmentIsSplitAtEveryLevelItCrosses)
+{
+    setLevels({1.0f, 2.0f, 3.0f, 4.0f}, {11, 12, 13, 14, 15});
+    float z1 = 0.0f;
+    int b1 = surfaceFindBand(z1);
+    const float z2 = 3.5f;
+    const int b2 = surfaceFindBand(z2);
+    capture();
+    surfaceDrawBandedSegment(0.0f, 35.0f, 0.0f, 0.0f, z1, z2, b1, b2);
+    const std::vector<std::string> log = calls();
+    const std::vector<Polyline> pieces = polylines(log);
+    ASSERT_EQ(pieces.size(), 4u);
+    const float ends[4] = {10.0f, 20.0f, 30.0f, 35.0f};
+    for (int k = 0; k < 4; ++k) EXPECT_NEAR(pieces[k].x[1], ends[k], 1e-4) << k;
+    const std::vector<std::string> colours = only(log, "kernelSetColour");
+    ASSERT_EQ(colours.size(), 4u);
+    EXPECT_EQ(colours[0], "kernelSetColour 11");
+    EXPECT_EQ(colours[3], "kernelSetColour 14");
+    EXPECT_FLOAT_EQ(z1, 3.5f);
+    EXPECT_EQ(b1, 4);
+
+    // Downwards, the pieces take the pen of the band they lie in; one band is one piece.
+    capture();
+    float za = 3.5f;
+    int ba = surfaceFindBand(za);
+    surfaceDrawBandedSegment(0.0f, 10.0f, 0.0f, 0.0f, za, 2.5f, ba, surfaceFindBand(2.5f));
+    const std::vector<std::string> down = only(calls(), "kernelSetColour");
+    EXPECT_EQ(down, std::vector<std::string>({"kernelSetColour 14", "kernelSetColour 13"}));
+    capture();
+    surfaceDrawBandedSegment(0.0f, 10.0f, 0.0f, 0.0f, za, 2.2f, ba, surfaceFindBand(2.2f));
+    EXPECT_EQ(polylines(calls()).size(), 1u);
+}
+
+TEST_F(PerspectiveTest, LineStyleLevelCountIsChecked)
+{
+    const int nx = 8, ny = 6;
+    const std::vector<float> z = hills(nx, ny);
+    std::vector<int> pens(101, 3);
+    float d = 0.0f;
+    capture();
+    PERLI3(nx, 0, 1, ny, 0, 1, z.data(), d, 30, 30, 100, pens.data(), 0, 20000, work.data());
+    EXPECT_EQ(reported(), std::vector<int>({1066}));
+    EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);
+
+    // No levels: the same picture as the wire frame.
+    auto drawing = [](const std::vector<std::string>& log) {
+        std::vector<std::string> out;
+        for (const std::string& l : log) {
+            if (l.rfind("kernelSetRoutineName", 0) != 0) out.push_back(l);
+        }
+        return out;
+    };
+    capture();
+    d = 0.0f;
+    PERLI3(nx, 0, 1, ny, 0, 1, z.data(), d, 30, 30, 0, pens.data(), 0, 20000, work.data());
+    const std::vector<std::string> plain = drawing(calls());
+    capture();
+    d = 0.0f;
+    PERPRJ(nx, 0, 1, ny, 0, 1, z.data(), d, 30, 30, 20000, work.data());
+    EXPECT_EQ(drawing(calls()), plain);
+}
+
+TEST_F(PerspectiveTest, LineStyleBandsComeFromTheDataOrTheLevelList)
+{
+    const int nx = 8, ny = 6;
+    const std::vector<float> z = hills(nx, ny);
+    const int pens[4] = {2, 3, 4, 5};
+    float d = 0.0f;
+    capture();
+    PERLI3(nx, 0, 1, ny, 0, 1, z.data(), d, 30, 30, 3, pens, 7, 20000, work.data());
+    const std::vector<std::string> log = calls();
+    EXPECT_EQ(reported(), std::vector<int>({-1021}));   // key switch 7: no key
+    const ContourLevelList& l = surfaceState.levels;
+    ASSERT_GE(l.count, 2);
+    for (int k = 1; k < l.count; ++k) EXPECT_GT(l.heights[k], l.heights[k - 1]);
+    EXPECT_GE(l.heights[l.count - 1], surfaceState.grid.zMax - 1e-4f);
+    for (const char* c : {"kernelSetColour 2", "kernelSetColour 3", "kernelSetColour 4"}) {
+        EXPECT_GT(count(log, c), 0) << c;
+    }
+    EXPECT_EQ(surfaceState.surface.lineStyle, 0);
+    EXPECT_EQ(surfaceState.surface.keyOn, 0);
+
+    // An explicit list of 20 levels with 5 asked for: 5 of the list, with a key beside it.
+    tarv::errorLogClear();
+    std::vector<float> heights(20);
+    for (int k = 0; k < 20; ++k) heights[k] = 0.5f * (k + 1);
+    const int n = 20;
+    CONDEF(n, heights.data());
+    const int six[6] = {2, 3, 4, 5, 6, 7};
+    capture();
+    d = 0.0f;
+    PERLI3(nx, 0, 1, ny, 0, 1, z.data(), d, 30, 30, 5, six, 1, 20000, work.data());
+    const std::vector<std::string> keyed = calls();
+    EXPECT_EQ(l.count, 5);
+    EXPECT_FLOAT_EQ(l.heights[4], 2.5f);
+    EXPECT_EQ(count(keyed, "kernelFillPolygon"), 5);   // one key box per level
+}
+
+TEST_F(PerspectiveTest, DegenerateGridsAreRefusedOrWidened)
+{
+    float d = 0.0f;
+    std::vector<float> z(10, 1.0f);
+    capture();
+    PERPRJ(10, 0, 1, 1, 0, 1, z.data(), d, 30, 30, 20000, work.data());   // one row
+    EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);
+    ASSERT_EQ(reported().size(), 1u);
+    EXPECT_EQ(reported()[0], 1005);
+    EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
+    float X = 0, Y = 0;
+    tarv::errorLogClear();
+    PERSPA(0.5f, 0.5f, 1.0f, X, Y);
+    EXPECT_EQ(reported(), std::vector<int>({1018}));
+
+    // Missing heights lie on the base; nothing non-finite reaches the kernel.
+    tarv::errorLogClear();
+    std::vector<float> holes = hills(6, 6);
+    holes[7] = std::numeric_limits<float>::quiet_NaN();
+    holes[20] = std::numeric_limits<float>::infinity();
+    capture();
+    d = 0.0f;
+    PERPRJ(6, 0, 1, 6, 0, 1, holes.data(), d, 30, 30, 20000, work.data());
+    const std::vector<std::string> log = calls();
+    EXPECT_GT(count(log, "kernelDrawLineTo"), 0);
+    for (const std::string& l : log) {
+        EXPECT_EQ(l.find("nan"), std::string::npos) << l;
+        EXPECT_EQ(l.find("inf"), std::string::npos) << l;
+    }
+    EXPECT_EQ(surfaceState.surface.perspectiveSet, -1);
+}
+
+TEST_F(PerspectiveTest, GriddingRoutinesDrawFromPointsAndFunctions)
+{
+    std::vector<float> x, y, z;
+    for (int k = 0; k < 8; ++k) {
+        x.push_back(static_cast<float>(k % 3));
+        y.push_back(static_cast<float>(k / 3));
+        z.push_back(static_cast<float>(k));
+    }
+    float d = 0.0f;
+    RANPER(8, x.data(), y.data(), z.data(), d, 30, 30);
+    EXPECT_EQ(reported(), std::vector<int>({1002}));
+    EXPECT_EQ(tarv::errorLog()[0].routine, "RANPER");
+
+    tarv::errorLogClear();
+    for (int k = 0; k < 30; ++k) {
+        x.push_back(static_cast<float>((k * 37) % 11));
+        y.push_back(static_cast<float>((k * 17) % 7));
+        z.push_back(std::sin(0.3f * k));
+    }
+    capture();
+    RANPER(static_cast<int>(x.size()), x.data(), y.data(), z.data(), d, 30, 30);
+    EXPECT_GT(count(calls(), "kernelDrawLineTo"), 100);
+    EXPECT_EQ(surfaceState.surface.perspectiveSet, -1);
+
+    capture();
+    d = 0.0f;
+    FUNPER(0, 2, 0, 1, [](const float& a, const float& b) { return a * b; }, d, 25, 140);
+    EXPECT_GT(count(calls(), "kernelDrawLineTo"), 100);
+    EXPECT_EQ(surfaceState.grid.nx, 31);
+
+    // A grid too big for the library's own workspace.
+    tarv::errorLogClear();
+    const std::vector<float> big(60 * 60, 1.0f);
+    GRDPER(60, 0, 1, 60, 0, 1, big.data(), d, 30, 30);
+    EXPECT_EQ(reported(), std::vector<int>({1003}));
+}
+
+}  // namespace
