@@ -34,6 +34,7 @@
 #include <vector>
 
 #include "tmsgcon.h"
+#include "tpanel.h"
 
 // The X and GDK libraries are built without frame pointers: the leak checker's fast stack
 // walk stops inside them, so the suppressions of their process-long allocations (matched by
@@ -153,23 +154,42 @@ protected:
     void TearDown() override
     {
         if (program_ > 0) reap(program_, 0), program_ = -1;
-        if (display_) gdk_display_close(display_), display_ = nullptr;
-        if (server_ > 0) {
-            kill(server_, SIGTERM);
-            reap(server_, 5);
-        }
         if (HasFailure()) std::printf("pictures and logs kept in %s\n", dir_.c_str());
         else if (!dir_.empty()) fs::remove_all(dir_);
     }
 
-    // The X server on a free display it picks itself, and our own connection to it.
+    // The X server of this test process (on a free display it picks itself) and our own
+    // connection to it.  It serves every test of the process and ends with it, since GTK in
+    // this process stays connected to the display it first opened.
+    struct Server {
+        pid_t pid = -1;
+        std::string display;
+        GdkDisplay* connection = nullptr;
+        ~Server()
+        {
+            if (pid > 0) kill(pid, SIGTERM), reap(pid, 5);
+        }
+    };
+
+    static Server& server()
+    {
+        static Server s;
+        return s;
+    }
+
     void startServer()
     {
+        Server& x = server();
+        if (x.pid > 0) {
+            display = x.display;
+            display_ = x.connection;
+            return;
+        }
         int ready[2];
         ASSERT_EQ(pipe(ready), 0);
-        server_ = spawn({{"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0",
-                          "1280x1024x24", "-nolisten", "tcp"},
-                         dir_, {}, dir_ / "xvfb.log", ready[1]});
+        x.pid = spawn({{"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0",
+                        "1280x1024x24", "-nolisten", "tcp"},
+                       "/", {}, dir_ / "xvfb.log", ready[1]});
         close(ready[1]);
         std::string number;
         const auto end = Clock::now() + std::chrono::seconds(15);
@@ -183,10 +203,20 @@ protected:
         }
         close(ready[0]);
         ASSERT_NE(number.find('\n'), std::string::npos) << "Xvfb did not start: " << readFile(dir_ / "xvfb.log");
-        display = ":" + number.substr(0, number.find('\n'));
+        x.display = display = ":" + number.substr(0, number.find('\n'));
         gdk_set_allowed_backends("x11");
-        display_ = gdk_display_open(display.c_str());
+        x.connection = display_ = gdk_display_open(display.c_str());
         ASSERT_NE(display_, nullptr) << "cannot open " << display;
+    }
+
+    // Points this process's own GTK (the console, the toolkit) at the display.
+    void useDisplayHere()
+    {
+        setenv("DISPLAY", display.c_str(), 1);
+        unsetenv("TPANEL_SCRIPT");
+        unsetenv("WAYLAND_DISPLAY");
+        setenv("NO_AT_BRIDGE", "1", 1);
+        setenv("GSETTINGS_BACKEND", "memory", 1);
     }
 
     // The program in a window, in `dir`; its main window.
@@ -327,7 +357,7 @@ protected:
 
     std::string display;
     fs::path dir_;
-    pid_t server_ = -1, program_ = -1;
+    pid_t program_ = -1;
     GdkDisplay* display_ = nullptr;
 };
 
@@ -537,11 +567,7 @@ TEST_F(WindowRun, ConsoleWindowOnTheDisplay)
 {
     startServer();
     ASSERT_FALSE(HasFatalFailure());
-    setenv("DISPLAY", display.c_str(), 1);
-    unsetenv("TPANEL_SCRIPT");
-    unsetenv("WAYLAND_DISPLAY");
-    setenv("NO_AT_BRIDGE", "1", 1);
-    setenv("GSETTINGS_BACKEND", "memory", 1);
+    useDisplayHere();
     const int a = 0, b = 0;
     registerconsole_(&a, &b);
 
@@ -598,6 +624,130 @@ TEST(WindowStart, UnreachableDisplayEndsWithStatusTwo)
     EXPECT_NE(said.find("cannot open a window"), std::string::npos) << said;
     EXPECT_NE(said.find("TPANEL_SCRIPT"), std::string::npos) << said;
     fs::remove_all(dir);
+}
+
+// One action of the toolkit run in this process.
+struct Got {
+    int value, widget, event;
+};
+
+Got nextAction()
+{
+    int value = 0, out[5] = {9, 9, 9, 9, 9};
+    IWinAction(value, out);
+    return {value, out[2], out[3]};
+}
+
+// The toolkit itself in this process: the program's own redraws of a frame are no exposure,
+// while uncovering it reports its expose value (event -1); the master's new sizes reach the
+// program once, with the last size, and not at all when the size went back to the store's.
+// A dialog closed from its frame answers as its first button; that close ends each run of
+// actions read (the dialog stands clear of the frame, in the master's middle).
+TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
+{
+    startServer();
+    ASSERT_FALSE(HasFatalFailure());
+    useDisplayHere();
+    alarm(120);   // a wait that never ends fails the test instead of hanging it
+    const char title[] = "Toolkit Test";
+    WinInit();
+    RegTitleString(title, sizeof title - 1);
+    RegMinimum(30, 20);
+    OpenMaster(0, 0);
+    SetCallBack(1, 2);
+    RegMinimum(4, 3);
+    int frame = 0, dialog = 0, ok = 0, cancel = 0;
+    GraphicsFrame(1, 0, 0, frame);
+    SetCallExpose(frame, 7);
+    RegMinimum(2, 1);
+    OpenWindow(1, 2, 2, dialog);   // titled as the master
+    RemoveTitle();
+    AddButton(dialog, 'O', "OK", 2, 1, 1, ok);
+    SetCallBack(ok, 910);
+    AddButton(dialog, 'C', "Cancel", 6, 5, 1, cancel);
+    SetCallBack(cancel, 911);
+    WindowDraw(1, 1);
+    UpdateFrame();
+    const auto pump = [] { pumped([] { return true; }); };
+    const std::string master = awaitWindow(title);
+    ASSERT_FALSE(master.empty()) << "no master window";
+    const auto masterColumns = [] {
+        int info[4] = {}, kind = 0;
+        GetWidgetInfo(1, nullptr, 0, info, sizeof info, kind, 1);
+        return info[2];
+    };
+
+    std::string shownDialog;
+    // Shows the dialog, does `act`, closes the dialog from its frame and reads the actions
+    // before its answer; the dialog is then taken away.
+    const auto actionsUntilClose = [&](const std::function<void()>& act) {
+        WindowDraw(0, dialog);
+        UpdateFrame();
+        waitFor(10, [&] { pump(); return !(shownDialog = awaitWindow(title, master, 0)).empty(); });
+        std::vector<Got> got;
+        if (shownDialog.empty()) {
+            ADD_FAILURE() << "the dialog did not show";
+            return got;
+        }
+        act();
+        closeWindow(shownDialog);
+        for (Got g = nextAction(); g.value != 910 && got.size() < 50; g = nextAction()) got.push_back(g);
+        WindowRemove(dialog);
+        UpdateFrame();
+        waitFor(0.3, [&] { pump(); return false; });
+        return got;
+    };
+    const auto count = [](const std::vector<Got>& got, int value) {
+        return std::count_if(got.begin(), got.end(), [&](const Got& g) { return g.value == value; });
+    };
+    const auto exposuresOfTheFrame = [&](const std::vector<Got>& got) {
+        return std::all_of(got.begin(), got.end(),
+                           [&](const Got& g) { return g.value != 7 || (g.widget == frame && g.event == -1); });
+    };
+
+    actionsUntilClose([&] { waitFor(0.5, [&] { pump(); return false; }); });   // the first drawing
+
+    auto got = actionsUntilClose([&] {
+        ClearFrame(frame);
+        UpdateFrame();
+        waitFor(0.3, [&] { pump(); return false; });
+    });
+    EXPECT_EQ(count(got, 7), 0) << "the program's own redraw came back as an exposure";
+
+    const int frameTop = geometry(master)["Y"] + geometry(master)["HEIGHT"] - 3 * 24;
+    actionsUntilClose([&] {
+        xdo({"windowmove", shownDialog, "0", std::to_string(frameTop)});
+        waitFor(0.3, [&] { pump(); return false; });
+    });
+    got = actionsUntilClose([] {});
+    EXPECT_GE(count(got, 7), 1) << "uncovering the frame reported no exposure";
+    EXPECT_TRUE(exposuresOfTheFrame(got));
+
+    const int height = geometry(master)["HEIGHT"];
+    got = actionsUntilClose([&] {
+        for (int width : {600, 700, 840}) {
+            xdo({"windowsize", master, std::to_string(width), std::to_string(height)});
+            waitFor(5, [&] { pump(); return geometry(master)["WIDTH"] == width; });
+            waitFor(0.3, [&] { pump(); return false; });   // GTK lays the window out anew
+        }
+    });
+    EXPECT_EQ(count(got, 2), 1) << "a burst of sizes is one resize";
+    EXPECT_EQ(masterColumns(), 35);
+    EXPECT_TRUE(exposuresOfTheFrame(got));
+
+    got = actionsUntilClose([&] {
+        for (int width : {480, 840}) {
+            xdo({"windowsize", master, std::to_string(width), std::to_string(height)});
+            waitFor(5, [&] { pump(); return geometry(master)["WIDTH"] == width; });
+            waitFor(0.3, [&] { pump(); return false; });   // GTK lays the window out anew
+        }
+    });
+    EXPECT_EQ(count(got, 2), 0) << "a size back to the store's is no action";
+    EXPECT_EQ(masterColumns(), 35);
+
+    WinExit();
+    pump();
+    alarm(0);
 }
 
 }  // namespace
