@@ -1,0 +1,283 @@
+// contour_checks_test.cpp - what the network contour maps refuse and warn of, the levels they
+// choose (nice steps, limits, the level list, the first level on the data minimum), labels in
+// the lines, and input that gives no contour: no network, flat heights, levels outside the
+// heights, heights that are no number.
+#include <cmath>
+#include <functional>
+
+#include "contour_log.h"
+#include "network/tracing.h"
+#include "network_fixture.h"
+
+namespace {
+
+float tilted(float x, float y) { return x + 2.0f * y; }
+
+std::vector<NetPoint> gridOf(int n, float (*f)(float, float))
+{
+    std::vector<NetPoint> pts;
+    for (int j = 0; j < n; ++j) {
+        for (int i = 0; i < n; ++i) {
+            const float x = 10.0f * i / (n - 1), y = 10.0f * j / (n - 1);
+            pts.push_back({x, y, f(x, y)});
+        }
+    }
+    return pts;
+}
+
+class NetworkContourChecks : public NetworkTest {
+protected:
+    void SetUp() override
+    {
+        NetworkTest::SetUp();
+        CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
+        tarv::errorLogClear();
+    }
+    // Polylines strictly inside the square of the points (the contour lines, not the frame).
+    static std::vector<netlog::Line> inside(const std::vector<std::string>& log)
+    {
+        std::vector<netlog::Line> out;
+        for (const netlog::Line& l : netlog::polylines(log)) {
+            const netlog::Line m = netlog::toMap(l);
+            bool in = true;
+            for (size_t i = 0; i < m.x.size(); ++i) {
+                in = in && m.x[i] > -0.01f && m.x[i] < 10.01f && m.y[i] > -0.01f && m.y[i] < 10.01f;
+            }
+            if (in) out.push_back(m);
+        }
+        return out;
+    }
+    void drawMap(int ncont, int lineSwitch = 0, int size = -1)
+    {
+        DRATRI(-1.0f, 11.0f, -1.0f, 11.0f, ncont, lineSwitch, size < 0 ? wsize : size, work.data());
+    }
+    std::vector<float> listed() const
+    {
+        return std::vector<float>(surfaceState.levels.heights,
+                                  surfaceState.levels.heights + std::min(surfaceState.levels.count, 100));
+    }
+};
+
+TEST_F(NetworkContourChecks, RefusalsAndWarningsUnderTheRoutineName)
+{
+    build(gridOf(5, tilted));
+    struct Case {
+        const char* what;
+        const char* routine;
+        std::function<void()> call;
+        std::vector<int> numbers;
+        int code;   // drawing code afterwards
+        bool lines;
+    };
+    const std::vector<Case> cases = {
+        {"ADTCON with no map", "krAddTriangulatedContour(ADTCON)",
+         [&] { ADTCON(5.0f, 0, wsize, work.data()); }, {1004}, kDrawingNone, false},
+        {"DRATRI on another size", "krDrawTriangulatedContourMap(DRATRI)", [&] { drawMap(4, 0, wsize + 1); },
+         {1003}, kDrawingNone, false},
+        {"DRATRI with a flat window", "krDrawTriangulatedContourMap(DRATRI)",
+         [&] { DRATRI(2.0f, 2.0f, 0.0f, 10.0f, 4, 0, wsize, work.data()); }, {1015}, kDrawingNone, false},
+        {"DRATRI with bad switch and count", "krDrawTriangulatedContourMap(DRATRI)", [&] { drawMap(-4, 3); },
+         {-1011, -1045}, kDrawingNetworkMap, true},
+        {"ADTCON on another size", "krAddTriangulatedContour(ADTCON)",
+         [&] { ADTCON(5.0f, 0, wsize - 1, work.data()); }, {1004}, kDrawingNone, false},
+        {"TRISET then ADTCON outside the limits", "krAddTriangulatedContour(ADTCON)",
+         [&] {
+             TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+             LEVELS(20.0f, 25.0f);
+             ADTCON(5.0f, 0, wsize, work.data());
+             LEVELS(0.0f, 0.0f);
+         },
+         {-1043}, kDrawingNetworkMap, true},
+        {"ADTCON after a gridded map", "krAddTriangulatedContour(ADTCON)",
+         [&] {
+             surfaceState.drawing.code = kDrawingGriddedMap;
+             ADTCON(5.0f, 0, wsize, work.data());
+         },
+         {1004}, kDrawingGriddedMap, false},
+    };
+    for (const Case& c : cases) {
+        tarv::errorLogClear();
+        capture();
+        c.call();
+        const std::vector<std::string> log = calls();
+        EXPECT_EQ(reported(), c.numbers) << c.what;
+        for (const tarv::ErrorRecord& r : tarv::errorLog()) EXPECT_EQ(r.routine, c.routine) << c.what;
+        EXPECT_EQ(surfaceState.drawing.code, c.code) << c.what;
+        EXPECT_EQ(!inside(log).empty(), c.lines) << c.what;
+    }
+    EXPECT_TRUE(guardsIntact());
+}
+
+TEST_F(NetworkContourChecks, NoNetworkFlatHeightsAndLevelsOutsideDrawNothing)
+{
+    // A workspace that never held a network.
+    makeWorkspace(sizeFor(30));
+    capture();
+    drawMap(5);
+    EXPECT_TRUE(netlog::polylines(calls()).empty());
+    EXPECT_EQ(reported(), std::vector<int>{1074});
+
+    // A built network whose heights were all made one: flat data, the range widened.
+    build(gridOf(5, tilted));
+    for (int j = 1; j <= pointCount(); ++j) networkPointField(work.data(), j, kNetZ) = 0.5f;
+    tarv::errorLogClear();
+    capture();
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+    EXPECT_TRUE(calls().size() < 40u);
+    EXPECT_EQ(reported(), std::vector<int>{1017});
+    EXPECT_FLOAT_EQ(surfaceState.grid.zMin, 0.9f * 0.5f - 0.001f);
+    EXPECT_FLOAT_EQ(surfaceState.grid.zMax, 1.1f * 0.5f + 0.001f);
+    EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
+
+    // Levels below and above every height.
+    build(gridOf(5, tilted));
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+    tarv::errorLogClear();
+    capture();
+    ADTCON(-5.0f, 0, wsize, work.data());
+    ADTCON(30.5f, 0, wsize, work.data());
+    EXPECT_TRUE(inside(calls()).empty());
+    EXPECT_TRUE(reported().empty());
+    ASSERT_EQ(surfaceState.levels.count, 2);
+}
+
+TEST_F(NetworkContourChecks, HeightsThatAreNoNumberEndTheLinesBesideThem)
+{
+    build(gridOf(5, tilted));
+    TRIINT(0, 10, 1);
+    // The point nearest the middle gets a height that is no number.
+    int middle = 1;
+    for (int j = 1; j <= pointCount(); ++j) {
+        const NetPoint p = point(j);
+        if (std::fabs(p.x - 5.0f) < 1e-3f && std::fabs(p.y - 5.0f) < 1e-3f) middle = j;
+    }
+    networkPointField(work.data(), middle, kNetZ) = NAN;
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+    capture();
+    ADTCON(15.0f, 0, wsize, work.data());
+    ADTCON(5.0f, 0, wsize, work.data());
+    const std::vector<netlog::Line> lines = inside(calls());
+    // Level 15 runs through the middle: it stops on both sides of the triangles round it;
+    // level 5 passes clear of them and stays one line.
+    int at15 = 0, at5 = 0;
+    for (const netlog::Line& l : lines) {
+        for (size_t i = 0; i < l.x.size(); ++i) {
+            ASSERT_TRUE(std::isfinite(l.x[i]) && std::isfinite(l.y[i]));
+            EXPECT_GT(std::hypot(l.x[i] - 5.0f, l.y[i] - 5.0f), 1e-3f);
+        }
+        const float L = l.x[0] + 2.0f * l.y[0];
+        if (std::fabs(L - 15.0f) < 0.05f) ++at15;
+        if (std::fabs(L - 5.0f) < 0.05f) ++at5;
+    }
+    EXPECT_EQ(at15, 2);
+    EXPECT_EQ(at5, 1);
+    for (int t = 1; t <= triangleCount(); ++t) EXPECT_EQ(mark(t), 0.0f);
+}
+
+TEST_F(NetworkContourChecks, LevelsFromNiceStepsLimitsAndTheList)
+{
+    build(gridOf(5, tilted));
+    TRIINT(0, 10, 1);
+    // Nice steps of 5 over 0 .. 30: the first level sits on the data minimum.
+    drawMap(6);
+    EXPECT_EQ(listed(), (std::vector<float>{0, 5, 10, 15, 20, 25, 30}));
+    EXPECT_FLOAT_EQ(surfaceState.grid.contourInterval, 5.0f);
+
+    // Limits: exactly ncont levels from the low to the high limit; one level asks for two.
+    LEVELS(3.0f, 27.0f);
+    tarv::errorLogClear();
+    drawMap(4);
+    EXPECT_EQ(listed(), (std::vector<float>{3, 11, 19, 27}));
+    drawMap(1);
+    EXPECT_EQ(reported(), std::vector<int>{-1014});
+    EXPECT_EQ(listed(), (std::vector<float>{3, 27}));
+
+    // The list: exactly its heights in order, listed again with the pens used.
+    const float heights[3] = {4.0f, 12.0f, 21.0f};
+    CONDEF(3, heights);
+    CONLIN(1, 7, 9, 1);
+    capture();
+    drawMap(10);
+    const std::vector<netlog::Line> lines = inside(calls());
+    EXPECT_EQ(listed(), (std::vector<float>{4, 12, 21}));
+    ASSERT_EQ(lines.size(), 3u);
+    for (size_t k = 0; k < 3; ++k) EXPECT_NEAR(lines[k].x[0] + 2.0f * lines[k].y[0], heights[k], 0.01f);
+    // Major pen for the first level and every second one after it.
+    EXPECT_EQ(surfaceState.levels.pens[0], 9);
+    EXPECT_EQ(surfaceState.levels.pens[1], 7);
+    EXPECT_EQ(surfaceState.levels.pens[2], 9);
+
+    // No contours asked for: frame only, and the step reads 0.
+    CONDEF(0, heights);
+    LEVELS(0.0f, 0.0f);
+    capture();
+    drawMap(0);
+    EXPECT_TRUE(inside(calls()).empty());
+    EXPECT_EQ(surfaceState.grid.contourInterval, 0.0f);
+}
+
+TEST_F(NetworkContourChecks, LimitsOfOneHeightDoNotLoop)
+{
+    build(gridOf(5, tilted));
+    TRIINT(0, 10, 1);
+    surfaceState.contour.limitsOn = -1;
+    surfaceState.contour.zLow = 12.0f;
+    surfaceState.contour.zHigh = 12.0f;
+    capture();
+    drawMap(5);
+    EXPECT_EQ(inside(calls()).size(), 1u);
+    EXPECT_EQ(surfaceState.levels.count, 1);
+}
+
+TEST_F(NetworkContourChecks, CurvedSwitchKeepsTheCallersMethod)
+{
+    build(gridOf(5, tilted));
+    TRIINT(1, 10, 1);
+    drawMap(3, 1);
+    EXPECT_EQ(surfaceState.networkSettings.interpolationMethod, 1);
+    EXPECT_EQ(surfaceState.networkContour.smoothing, 1);
+    TRIINT(0, 10, 1);
+    drawMap(3, 1);
+    // The linear method has no curves to follow.
+    EXPECT_EQ(surfaceState.networkContour.smoothing, 0);
+}
+
+TEST_F(NetworkContourChecks, LabelsSitInGapsOfTheirLength)
+{
+    // Two big triangles: each level crosses them in long straight segments.
+    build(gridOf(5, tilted));
+    TRIINT(0, 10, 1);
+    CONANN(0, 50.0f, 0.0f, 0, 0, 0, 0, 0);
+    capture();
+    DRATRI(0.0f, 10.0f, 0.0f, 10.0f, 3, 0, wsize, work.data());
+    const std::vector<std::string> log = calls();
+    const std::vector<netlog::Line> lines = inside(log);
+    const std::vector<std::string> texts = only(log, "kernelDrawText");
+    // Levels 0, 10, 20, 30; the inner two get at least one label each.
+    int gaps = 0;
+    for (size_t k = 0; k + 1 < lines.size(); ++k) {
+        const netlog::Line& a = lines[k];
+        const netlog::Line& b = lines[k + 1];
+        const float La = a.x[0] + 2.0f * a.y[0], Lb = b.x[0] + 2.0f * b.y[0];
+        if (std::fabs(La - Lb) > 0.01f) continue;
+        // The gap along the line, in picture units, is the label's length: its field width
+        // (right-aligned here) and two thirds of a character.
+        const MapTransform& m = surfaceState.map;
+        const double dx = (b.x.front() - a.x.back()) / m.factorX * m.scaleX;
+        const double dy = (b.y.front() - a.y.back()) / m.factorY * m.scaleY;
+        const double w = surfaceState.digitWidth * 0.7;
+        const double expected = (0.67 + std::abs(surfaceState.labelFormatWidth)) * w;
+        EXPECT_NEAR(std::hypot(dx, dy), expected, 0.05 * expected);
+        ++gaps;
+    }
+    EXPECT_GE(gaps, 2);
+    bool ten = false, twenty = false;
+    for (const std::string& t : texts) {
+        ten = ten || t.find(" 10.0\"") != std::string::npos;
+        twenty = twenty || t.find(" 20.0\"") != std::string::npos;
+    }
+    EXPECT_TRUE(ten);
+    EXPECT_TRUE(twenty);
+}
+
+}  // namespace
