@@ -255,6 +255,39 @@ TEST_F(ContourMapTest, ErrorsAndRefusedMaps)
     EXPECT_LT(surfaceState.grid.zMin, surfaceState.grid.zMax);
 }
 
+TEST_F(ContourMapTest, ErrorsAreReportedUnderTheRoutinesName)
+{
+    std::vector<float> w(4), g(4);
+    const float z[4] = {0, 1, 2, 3};
+    const int codes[1] = {1};
+    float x[1] = {0}, y[1] = {0}, h[1] = {0};
+    auto f = [](const float&, const float&) { return 0.0f; };
+    SurfaceWorkspace ws;
+    struct Case {
+        std::function<void()> call;
+        const char* routine;
+    };
+    const std::vector<Case> cases = {
+        {[&] { DRACON(2, 0, 1, 2, 0, 1, z, 1, 0, 4, w.data()); }, "krDrawGriddedContourMap(DRACON)"},
+        {[&] { GRDCON(1, 0, 1, 2, 0, 1, z, 1, 0); }, "GRDCON"},
+        {[&] { ADDCON(1, 0, 4, w.data()); }, "krAddGriddedContour(ADDCON)"},
+        {[&] { krAddGriddedContour(1, kSurfContourSwitchOff, ws); }, "krAddGriddedContour(ADDCON)"},
+        {[&] { RANGRD(1, x, y, h, 2, 0, 1, 2, 0, 1, g.data(), 4, w.data()); }, "krGenerateRandomGrid(RANGRD)"},
+        {[&] { FUNGRD(f, 2, 0, 1, 2, 0, 1, g.data(), 3, w.data()); }, "krGenerateFunctionGrid(FUNGRD)"},
+        {[&] { RANCON(1, x, y, h, 1, 0); }, "RANCON"},
+        {[&] { FUNCON(0, 0, 0, 1, f, 1, 0); }, "FUNCON"},
+        {[&] { FILCON(2, 0, 1, 2, 0, 1, z, 0, 0, codes, 0, 4, w.data()); }, "krFillGriddedContourMap(FILCON)"},
+        {[&] { ADDFIL(1, 2, 1, 0, 0, 4, w.data()); }, "krAddGriddedContourFill(ADDFIL)"},
+    };
+    for (const Case& c : cases) {
+        tarv::errorLogClear();
+        c.call();
+        ASSERT_EQ(tarv::errorLog().size(), 1u) << c.routine;
+        EXPECT_GT(tarv::errorLog()[0].number, 1000) << c.routine;
+        EXPECT_EQ(tarv::errorLog()[0].routine, c.routine);
+    }
+}
+
 TEST_F(ContourMapTest, AddContourNeedsTheSameWorkspaceAndWarnsOutsideLimits)
 {
     const std::vector<float> z = {0, 1, 2, 3};
