@@ -63,7 +63,8 @@ SizeKind sizeKind(GtkWidget* window)
 void onSize(GtkWidget*, GdkRectangle* area, gpointer)
 {
     if (procedure && console.window)
-        procedure(console.window, WindowEvent::Size, sizeKind(console.window), area->width, area->height);
+        procedure(console.window, WindowEvent::Size, sizeKind(console.window), area->width,
+                  area->height);
 }
 
 gboolean onState(GtkWidget* window, GdkEventWindowState* event, gpointer)
@@ -111,7 +112,8 @@ LayerHandle createWindow(int x, int y, int width, int height, const std::string&
     if (classIcon == systemIconName) gtk_window_set_icon_name(w, systemIconName);
     gtk_window_move(w, x, y);
     gtk_window_set_default_size(w, std::max(width, 1), std::max(height, 1));
-    gtk_window_set_focus_on_map(w, FALSE);   // the console never takes the keyboard from the program
+    // The console never takes the keyboard from the program.
+    gtk_window_set_focus_on_map(w, FALSE);
     g_signal_connect(window, "delete-event", G_CALLBACK(onDelete), nullptr);
     g_signal_connect(window, "destroy", G_CALLBACK(onDestroy), nullptr);
     g_signal_connect(window, "window-state-event", G_CALLBACK(onState), nullptr);
@@ -165,8 +167,10 @@ void setStackingOrder(LayerHandle window, StackingOrder order)
     if (!isWindow(window)) return;
     GdkWindow* w = gtk_widget_get_window(console.window);
     if (!w) return;
-    if (order == StackingOrder::Top) gdk_window_raise(w);
-    else gdk_window_lower(w);
+    if (order == StackingOrder::Top)
+        gdk_window_raise(w);
+    else
+        gdk_window_lower(w);
 }
 
 bool destroyWindow(LayerHandle window)
@@ -244,12 +248,10 @@ bool named(const char* variable)
 }  // namespace
 
 const ConsoleWindowLayer gtkWindowLayer = {
-    "gtk",
-    moduleHandle, openResourceLibrary, copyIcon, closeResourceLibrary, systemIcon,
-    registerClass, screenMetrics,
-    createWindow, createList, showWindow, setStackingOrder, destroyWindow,
-    addLine, setItemData, setTopIndex, resetContent, resizeList,
-    messageBox, moduleFileName,
+    "gtk",       moduleHandle,     openResourceLibrary, copyIcon,     closeResourceLibrary,
+    systemIcon,  registerClass,    screenMetrics,       createWindow, createList,
+    showWindow,  setStackingOrder, destroyWindow,       addLine,      setItemData,
+    setTopIndex, resetContent,     resizeList,          messageBox,   moduleFileName,
 };
 
 bool gtkWindowLayerUsable()

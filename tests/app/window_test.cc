@@ -110,10 +110,13 @@ pid_t spawn(const Launch& l, int* pipeFd = nullptr)
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (chdir(l.dir.c_str()) != 0) _exit(126);
     for (const auto& [name, value] : l.env) {
-        if (value.empty()) unsetenv(name.c_str());
-        else setenv(name.c_str(), value.c_str(), 1);
+        if (value.empty())
+            unsetenv(name.c_str());
+        else
+            setenv(name.c_str(), value.c_str(), 1);
     }
-    const int sink = l.output.empty() ? out[1] : open(l.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
+    const int sink =
+        l.output.empty() ? out[1] : open(l.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
     dup2(sink, 1);
     dup2(sink, 2);
     for (int fd = 3; fd < 1024; ++fd)
@@ -154,8 +157,10 @@ protected:
     void TearDown() override
     {
         if (program_ > 0) reap(program_, 0), program_ = -1;
-        if (HasFailure()) std::printf("pictures and logs kept in %s\n", dir_.c_str());
-        else if (!dir_.empty()) fs::remove_all(dir_);
+        if (HasFailure())
+            std::printf("pictures and logs kept in %s\n", dir_.c_str());
+        else if (!dir_.empty())
+            fs::remove_all(dir_);
     }
 
     // The X server of this test process (on a free display it picks itself) and our own
@@ -189,7 +194,10 @@ protected:
         ASSERT_EQ(pipe(ready), 0);
         x.pid = spawn({{"Xvfb", "-displayfd", std::to_string(ready[1]), "-screen", "0",
                         "1280x1024x24", "-nolisten", "tcp"},
-                       "/", {}, dir_ / "xvfb.log", ready[1]});
+                       "/",
+                       {},
+                       dir_ / "xvfb.log",
+                       ready[1]});
         close(ready[1]);
         std::string number;
         const auto end = Clock::now() + std::chrono::seconds(15);
@@ -202,7 +210,8 @@ protected:
             number.append(c, static_cast<std::size_t>(n));
         }
         close(ready[0]);
-        ASSERT_NE(number.find('\n'), std::string::npos) << "Xvfb did not start: " << readFile(dir_ / "xvfb.log");
+        ASSERT_NE(number.find('\n'), std::string::npos)
+            << "Xvfb did not start: " << readFile(dir_ / "xvfb.log");
         x.display = display = ":" + number.substr(0, number.find('\n'));
         gdk_set_allowed_backends("x11");
         x.connection = display_ = gdk_display_open(display.c_str());
@@ -222,10 +231,16 @@ protected:
     // The program in a window, in `dir`; its main window.
     std::string startProgram(const fs::path& dir)
     {
-        program_ = spawn({{SPECVUE_PROGRAM}, dir,
-                          {{"DISPLAY", display}, {"TPANEL_SCRIPT", ""}, {"WAYLAND_DISPLAY", ""},
-                           {"GDK_BACKEND", "x11"}, {"HOME", dir.string()}, {"NO_AT_BRIDGE", "1"},
-                           {"GSETTINGS_BACKEND", "memory"}, {"XDG_RUNTIME_DIR", dir.string()}},
+        program_ = spawn({{SPECVUE_PROGRAM},
+                          dir,
+                          {{"DISPLAY", display},
+                           {"TPANEL_SCRIPT", ""},
+                           {"WAYLAND_DISPLAY", ""},
+                           {"GDK_BACKEND", "x11"},
+                           {"HOME", dir.string()},
+                           {"NO_AT_BRIDGE", "1"},
+                           {"GSETTINGS_BACKEND", "memory"},
+                           {"XDG_RUNTIME_DIR", dir.string()}},
                           dir_ / "program.log"});
         return awaitWindow(kTitle);
     }
@@ -263,7 +278,8 @@ protected:
     }
 
     // A shown window of that title other than `other`, waiting at most `seconds`.
-    std::string awaitWindow(const std::string& title, const std::string& other = "", double seconds = 15)
+    std::string awaitWindow(const std::string& title, const std::string& other = "",
+                            double seconds = 15)
     {
         std::string id;
         waitFor(seconds, [&] {
@@ -323,7 +339,8 @@ protected:
         std::map<std::string, int> g;
         for (std::string line; std::getline(lines, line);)
             if (line.find('=') != std::string::npos)
-                g[line.substr(0, line.find('='))] = std::atoi(line.substr(line.find('=') + 1).c_str());
+                g[line.substr(0, line.find('='))] =
+                    std::atoi(line.substr(line.find('=') + 1).c_str());
         return g;
     }
 
@@ -434,9 +451,11 @@ TEST_F(WindowRun, AnalysisPlotResizeAboutPrintAndExit)
                                            "print ok\n"
                                            "menu File/Print\n"
                                            "exit\n";
-    const pid_t scripted = spawn({{SPECVUE_PROGRAM}, ref,
-                                  {{"TPANEL_SCRIPT", (ref / "steps.script").string()}, {"DISPLAY", ""}},
-                                  ref / "log.txt"});
+    const pid_t scripted =
+        spawn({{SPECVUE_PROGRAM},
+               ref,
+               {{"TPANEL_SCRIPT", (ref / "steps.script").string()}, {"DISPLAY", ""}},
+               ref / "log.txt"});
     ASSERT_EQ(reap(scripted, 60), 0) << readFile(ref / "log.txt");
 
     startServer();
@@ -445,11 +464,13 @@ TEST_F(WindowRun, AnalysisPlotResizeAboutPrintAndExit)
     ASSERT_FALSE(master.empty()) << "no main window: " << readFile(dir_ / "program.log");
 
     // The analysis of the file proposed at first (there is none here) is refused on the console.
-    EXPECT_TRUE(drive(master, {"ctrl+r"}, [&] { return shown("TARV Messages"); })) << "no console window";
+    EXPECT_TRUE(drive(master, {"ctrl+r"}, [&] { return shown("TARV Messages"); }))
+        << "no console window";
 
     ASSERT_TRUE(drive(master, {"ctrl+o"}, [&] { return shown("Open Data File"); }));
     choose("Open Data File", kDataFile);
-    ASSERT_TRUE(drive(master, {"alt+f", "Down", "Return"}, [&] { return shown("Open Output File"); }));
+    ASSERT_TRUE(
+        drive(master, {"alt+f", "Down", "Return"}, [&] { return shown("Open Output File"); }));
     choose("Open Output File", (win / "result.out").string());
     const std::string expected = readFile(ref / "result.out");
     ASSERT_FALSE(expected.empty());
@@ -457,8 +478,10 @@ TEST_F(WindowRun, AnalysisPlotResizeAboutPrintAndExit)
         << "the result file differs from the scripted run's";
 
     // The amplitude plot: the frame shows the scripted run's picture below the menu bar.
-    Picture amplitude(gdk_pixbuf_new_from_file((ref / "amplitude.png").c_str(), nullptr), g_object_unref);
-    Picture resized(gdk_pixbuf_new_from_file((ref / "resized.png").c_str(), nullptr), g_object_unref);
+    Picture amplitude(gdk_pixbuf_new_from_file((ref / "amplitude.png").c_str(), nullptr),
+                      g_object_unref);
+    Picture resized(gdk_pixbuf_new_from_file((ref / "resized.png").c_str(), nullptr),
+                    g_object_unref);
     ASSERT_TRUE(amplitude && resized);
     Picture shot(nullptr, g_object_unref);
     int top = -1;
@@ -480,21 +503,25 @@ TEST_F(WindowRun, AnalysisPlotResizeAboutPrintAndExit)
         shot = windowPicture(master);
         return shot && holdsAt(shot.get(), resized.get(), 0, top);
     })) << "the resized frame does not show the plot drawn again at 40 x 25 cells";
-    if (shot) gdk_pixbuf_save(shot.get(), (dir_ / "resized-window.png").c_str(), "png", nullptr, nullptr);
+    if (shot)
+        gdk_pixbuf_save(shot.get(), (dir_ / "resized-window.png").c_str(), "png", nullptr, nullptr);
 
     // About: a second window with its three lines and OK; Return presses OK.
     std::string about;
-    drive(master, {"alt+h", "Return"}, [&] { return !(about = awaitWindow(kTitle, master, 0)).empty(); });
+    drive(master, {"alt+h", "Return"},
+          [&] { return !(about = awaitWindow(kTitle, master, 0)).empty(); });
     ASSERT_FALSE(about.empty()) << "no About dialog";
     auto g = geometry(about);
     EXPECT_LT(g["WIDTH"], 700);
     EXPECT_LT(g["HEIGHT"], 300);
-    EXPECT_TRUE(drive(about, {"Return"}, [&] { return !shown(kTitle) || windows(kTitle).size() == 1; }))
-        << "OK did not close the About dialog";
+    EXPECT_TRUE(drive(about, {"Return"}, [&] {
+        return !shown(kTitle) || windows(kTitle).size() == 1;
+    })) << "OK did not close the About dialog";
 
     // Print: the notice, then the print dialog, printing to a file (the program's name in
     // the working directory, which is the result file's).
-    ASSERT_TRUE(drive(master, {"ctrl+p"}, [&] { return shown("Print Request"); })) << "no notice before printing";
+    ASSERT_TRUE(drive(master, {"ctrl+p"}, [&] { return shown("Print Request"); }))
+        << "no notice before printing";
     ASSERT_TRUE(drive(awaitWindow("Print Request"), {"Return"}, [&] { return shown("Print"); }))
         << "no print dialog";
     const std::string print = awaitWindow("Print");
@@ -584,25 +611,30 @@ TEST_F(WindowRun, ConsoleWindowOnTheDisplay)
         if (s) g_object_unref(s);
         return dark;
     };
-    EXPECT_TRUE(waitFor(10, [&] { return pumped([&] { return text() > 50; }); })) << "no line in the list";
+    EXPECT_TRUE(waitFor(10, [&] { return pumped([&] { return text() > 50; }); }))
+        << "no line in the list";
 
     showConsole(2);
     EXPECT_TRUE(awaitGone(console, "TARV Messages")) << "hiding left the console shown";
     showConsole(1);
     EXPECT_EQ(awaitWindow("TARV Messages"), console) << "showing did not bring it back";
     EXPECT_EQ(clearconsole_(), 0);
-    EXPECT_TRUE(waitFor(10, [&] { return pumped([&] { return text() == 0; }); })) << "clearing left lines";
+    EXPECT_TRUE(waitFor(10, [&] { return pumped([&] { return text() == 0; }); }))
+        << "clearing left lines";
 
     closeWindow(console);
-    EXPECT_TRUE(waitFor(10, [&] { return pumped([&] { return windows("TARV Messages").empty(); }); }))
-        << "the user's close did not hide the console";
+    EXPECT_TRUE(waitFor(10, [&] {
+        return pumped([&] { return windows("TARV Messages").empty(); });
+    })) << "the user's close did not hide the console";
     consoleMessage("Analysis of the second file");
-    EXPECT_TRUE(pumped([&] { return windows("TARV Messages").empty(); })) << "a message showed it again";
+    EXPECT_TRUE(pumped([&] { return windows("TARV Messages").empty(); }))
+        << "a message showed it again";
     EXPECT_NE(xdo({"search", "--name", "^TARV Messages$"}), "") << "the close destroyed the window";
 
     EXPECT_EQ(destroyconsole_(), 1);
-    EXPECT_TRUE(waitFor(10, [&] { return pumped([&] { return xdo({"search", "--name", "^TARV Messages$"}).empty(); }); }))
-        << "the console window outlived destroyconsole_";
+    EXPECT_TRUE(waitFor(10, [&] {
+        return pumped([&] { return xdo({"search", "--name", "^TARV Messages$"}).empty(); });
+    })) << "the console window outlived destroyconsole_";
     consoleMessage("Analysis of the third file");
     EXPECT_FALSE(awaitWindow("TARV Messages").empty()) << "the next message made no window";
     destroyconsole_();
@@ -615,8 +647,11 @@ TEST(WindowStart, UnreachableDisplayEndsWithStatusTwo)
     char pattern[] = "/tmp/specvue-nodisplay-XXXXXX";
     ASSERT_NE(mkdtemp(pattern), nullptr);
     const fs::path dir = pattern;
-    const pid_t pid = spawn({{SPECVUE_PROGRAM}, dir,
-                             {{"DISPLAY", ":65000"}, {"TPANEL_SCRIPT", ""}, {"WAYLAND_DISPLAY", ""},
+    const pid_t pid = spawn({{SPECVUE_PROGRAM},
+                             dir,
+                             {{"DISPLAY", ":65000"},
+                              {"TPANEL_SCRIPT", ""},
+                              {"WAYLAND_DISPLAY", ""},
                               {"GDK_BACKEND", "x11"}},
                              dir / "log.txt"});
     EXPECT_EQ(reap(pid, 30), 2);
@@ -683,7 +718,10 @@ TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
     const auto actionsUntilClose = [&](const std::function<void()>& act) {
         WindowDraw(0, dialog);
         UpdateFrame();
-        waitFor(10, [&] { pump(); return !(shownDialog = awaitWindow(title, master, 0)).empty(); });
+        waitFor(10, [&] {
+            pump();
+            return !(shownDialog = awaitWindow(title, master, 0)).empty();
+        });
         std::vector<Got> got;
         if (shownDialog.empty()) {
             ADD_FAILURE() << "the dialog did not show";
@@ -691,33 +729,50 @@ TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
         }
         act();
         closeWindow(shownDialog);
-        for (Got g = nextAction(); g.value != 910 && got.size() < 50; g = nextAction()) got.push_back(g);
+        for (Got g = nextAction(); g.value != 910 && got.size() < 50; g = nextAction())
+            got.push_back(g);
         WindowRemove(dialog);
         UpdateFrame();
-        waitFor(0.3, [&] { pump(); return false; });
+        waitFor(0.3, [&] {
+            pump();
+            return false;
+        });
         return got;
     };
     const auto count = [](const std::vector<Got>& got, int value) {
-        return std::count_if(got.begin(), got.end(), [&](const Got& g) { return g.value == value; });
+        return std::count_if(got.begin(), got.end(),
+                             [&](const Got& g) { return g.value == value; });
     };
     const auto exposuresOfTheFrame = [&](const std::vector<Got>& got) {
-        return std::all_of(got.begin(), got.end(),
-                           [&](const Got& g) { return g.value != 7 || (g.widget == frame && g.event == -1); });
+        return std::all_of(got.begin(), got.end(), [&](const Got& g) {
+            return g.value != 7 || (g.widget == frame && g.event == -1);
+        });
     };
 
-    actionsUntilClose([&] { waitFor(0.5, [&] { pump(); return false; }); });   // the first drawing
+    actionsUntilClose([&] {
+        waitFor(0.5, [&] {
+            pump();
+            return false;
+        });
+    });   // the first drawing
 
     auto got = actionsUntilClose([&] {
         ClearFrame(frame);
         UpdateFrame();
-        waitFor(0.3, [&] { pump(); return false; });
+        waitFor(0.3, [&] {
+            pump();
+            return false;
+        });
     });
     EXPECT_EQ(count(got, 7), 0) << "the program's own redraw came back as an exposure";
 
     const int frameTop = geometry(master)["Y"] + geometry(master)["HEIGHT"] - 3 * 24;
     actionsUntilClose([&] {
         xdo({"windowmove", shownDialog, "0", std::to_string(frameTop)});
-        waitFor(0.3, [&] { pump(); return false; });
+        waitFor(0.3, [&] {
+            pump();
+            return false;
+        });
     });
     got = actionsUntilClose([] {});
     EXPECT_GE(count(got, 7), 1) << "uncovering the frame reported no exposure";
@@ -727,8 +782,14 @@ TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
     got = actionsUntilClose([&] {
         for (int width : {600, 700, 840}) {
             xdo({"windowsize", master, std::to_string(width), std::to_string(height)});
-            waitFor(5, [&] { pump(); return geometry(master)["WIDTH"] == width; });
-            waitFor(0.3, [&] { pump(); return false; });   // GTK lays the window out anew
+            waitFor(5, [&] {
+                pump();
+                return geometry(master)["WIDTH"] == width;
+            });
+            waitFor(0.3, [&] {
+                pump();
+                return false;
+            });   // GTK lays the window out anew
         }
     });
     EXPECT_EQ(count(got, 2), 1) << "a burst of sizes is one resize";
@@ -738,8 +799,14 @@ TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
     got = actionsUntilClose([&] {
         for (int width : {480, 840}) {
             xdo({"windowsize", master, std::to_string(width), std::to_string(height)});
-            waitFor(5, [&] { pump(); return geometry(master)["WIDTH"] == width; });
-            waitFor(0.3, [&] { pump(); return false; });   // GTK lays the window out anew
+            waitFor(5, [&] {
+                pump();
+                return geometry(master)["WIDTH"] == width;
+            });
+            waitFor(0.3, [&] {
+                pump();
+                return false;
+            });   // GTK lays the window out anew
         }
     });
     EXPECT_EQ(count(got, 2), 0) << "a size back to the store's is no action";

@@ -92,10 +92,9 @@ std::string GtkBackend::chooserTitle() const
 BrowseAnswer GtkBackend::browse(const std::string& dir, const std::string& name,
                                 const std::string& filter)
 {
-    GtkWidget* dialog = gtk_file_chooser_dialog_new(chooserTitle().c_str(), parentWindow(),
-                                                    GTK_FILE_CHOOSER_ACTION_SAVE, "_Cancel",
-                                                    GTK_RESPONSE_CANCEL, "_Open", GTK_RESPONSE_ACCEPT,
-                                                    nullptr);
+    GtkWidget* dialog = gtk_file_chooser_dialog_new(
+        chooserTitle().c_str(), parentWindow(), GTK_FILE_CHOOSER_ACTION_SAVE, "_Cancel",
+        GTK_RESPONSE_CANCEL, "_Open", GTK_RESPONSE_ACCEPT, nullptr);
     GtkFileChooser* chooser = GTK_FILE_CHOOSER(dialog);
     gtk_file_chooser_set_do_overwrite_confirmation(chooser, FALSE);
     gtk_dialog_set_default_response(GTK_DIALOG(dialog), GTK_RESPONSE_ACCEPT);

@@ -22,8 +22,9 @@ void addAccelerator(GtkWidget* item, GtkAccelGroup* accel, int key, std::set<int
     if (key <= 0 || key >= 128 || !g_ascii_isalnum(static_cast<char>(key))) return;
     const int lower = g_ascii_tolower(static_cast<char>(key));
     if (!keysTaken.insert(lower).second) return;
-    gtk_widget_add_accelerator(item, "activate", accel, gdk_unicode_to_keyval(static_cast<guint32>(lower)),
-                               GDK_CONTROL_MASK, GTK_ACCEL_VISIBLE);
+    gtk_widget_add_accelerator(item, "activate", accel,
+                               gdk_unicode_to_keyval(static_cast<guint32>(lower)), GDK_CONTROL_MASK,
+                               GTK_ACCEL_VISIBLE);
 }
 
 }  // namespace
@@ -41,9 +42,11 @@ GtkWidget* GtkBackend::buildMenu(int popup, GtkAccelGroup* accel, std::set<int>&
         } else if (w.type == kTypeItem) {
             item = gtk_menu_item_new_with_mnemonic(mnemonicLabel(w.text, w.key).c_str());
             if (w.popup) {
-                gtk_menu_item_set_submenu(GTK_MENU_ITEM(item), buildMenu(w.popup, accel, keysTaken));
+                gtk_menu_item_set_submenu(GTK_MENU_ITEM(item),
+                                          buildMenu(w.popup, accel, keysTaken));
             } else {
-                g_signal_connect(item, "activate", G_CALLBACK(onItem), GINT_TO_POINTER(static_cast<int>(id)));
+                g_signal_connect(item, "activate", G_CALLBACK(onItem),
+                                 GINT_TO_POINTER(static_cast<int>(id)));
                 addAccelerator(item, accel, w.key, keysTaken);
             }
         }
@@ -74,7 +77,8 @@ void GtkBackend::buildMenus(int window, Toplevel& t)
         const Widget& w = all[id];
         if (w.type != kTypeTitleEntry || w.parent != bar) continue;
         GtkWidget* entry = gtk_menu_item_new_with_mnemonic(mnemonicLabel(w.text, w.key).c_str());
-        if (w.popup) gtk_menu_item_set_submenu(GTK_MENU_ITEM(entry), buildMenu(w.popup, t.accel, keysTaken));
+        if (w.popup)
+            gtk_menu_item_set_submenu(GTK_MENU_ITEM(entry), buildMenu(w.popup, t.accel, keysTaken));
         gtk_menu_shell_append(GTK_MENU_SHELL(t.menuBar), entry);
     }
     gtk_box_pack_start(GTK_BOX(t.box), t.menuBar, FALSE, FALSE, 0);

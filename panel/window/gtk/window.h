@@ -37,12 +37,12 @@ struct Pending {
 // A window of the store on the screen.
 struct Toplevel {
     GtkWidget* window = nullptr;
-    GtkWidget* box = nullptr;       // the menu bar above the layout
-    GtkWidget* layout = nullptr;    // the widgets at their cells
+    GtkWidget* box = nullptr;      // the menu bar above the layout
+    GtkWidget* layout = nullptr;   // the widgets at their cells
     GtkWidget* menuBar = nullptr;
     GtkAccelGroup* accel = nullptr;
-    std::size_t menusFor = 0;       // the store's size when the menus were built
-    int columns = -1, rows = -1;    // the size in cells last given to the window
+    std::size_t menusFor = 0;      // the store's size when the menus were built
+    int columns = -1, rows = -1;   // the size in cells last given to the window
     bool visible = false;
 };
 
@@ -95,10 +95,10 @@ private:
     std::deque<Pending> queue_;
     int resizeColumns_ = 0, resizeRows_ = 0;
     bool closed_ = false;
-    int lastWidget_ = 0;                    // the widget of the last action handed out
+    int lastWidget_ = 0;   // the widget of the last action handed out
     std::map<int, Toplevel> windows_;
-    std::map<int, GtkWidget*> children_;    // widgets inside windows, by identifier
-    std::set<int> drawsAsked_;              // frames redrawn because their bitmap changed
+    std::map<int, GtkWidget*> children_;   // widgets inside windows, by identifier
+    std::set<int> drawsAsked_;             // frames redrawn because their bitmap changed
     GtkPrintSettings* printSettings_ = nullptr;
     PrinterJob printerJob_;
 };

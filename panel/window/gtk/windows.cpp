@@ -28,7 +28,8 @@ gboolean onDelete(GtkWidget*, GdkEvent*, gpointer id)
 
 void onMasterAllocate(GtkWidget*, GdkRectangle* area, gpointer)
 {
-    if (GtkBackend* b = activeBackend()) b->masterSized(area->width / kCellWidth, area->height / kCellHeight);
+    if (GtkBackend* b = activeBackend())
+        b->masterSized(area->width / kCellWidth, area->height / kCellHeight);
 }
 
 void onButton(GtkButton*, gpointer id)
@@ -99,11 +100,14 @@ void GtkBackend::syncWindow(int id)
     Toplevel& t = found != windows_.end() ? found->second : makeWindow(id);
     const std::string title = utf8(w->text);
     const char* shownTitle = gtk_window_get_title(GTK_WINDOW(t.window));
-    if (!shownTitle || title != shownTitle) gtk_window_set_title(GTK_WINDOW(t.window), title.c_str());
+    if (!shownTitle || title != shownTitle)
+        gtk_window_set_title(GTK_WINDOW(t.window), title.c_str());
     if (id == 1 && t.menusFor != panel().widgets.size()) buildMenus(id, t);
     syncChildren(id, t);
-    if (id != 1) fitDialog(id, t);
-    else if (w->columns != t.columns || w->rows != t.rows) resizeMaster(t);
+    if (id != 1)
+        fitDialog(id, t);
+    else if (w->columns != t.columns || w->rows != t.rows)
+        resizeMaster(t);
     if (!t.visible) {
         gtk_widget_show_all(t.window);
         gtk_window_present(GTK_WINDOW(t.window));
@@ -167,7 +171,8 @@ void GtkBackend::placeChild(int id, int window, GtkWidget* child)
     int width = 0, height = 0, shownWidth = 0, shownHeight = 0;
     frameSize(w, width, height);
     gtk_widget_get_size_request(child, &shownWidth, &shownHeight);
-    if (shownWidth != width || shownHeight != height) gtk_widget_set_size_request(child, width, height);
+    if (shownWidth != width || shownHeight != height)
+        gtk_widget_set_size_request(child, width, height);
 }
 
 // A dialog holds its widgets with a cell to spare on the right, and its rows.
@@ -186,7 +191,8 @@ void GtkBackend::fitDialog(int id, Toplevel& t)
     }
     int shownWidth = 0, shownHeight = 0;
     gtk_widget_get_size_request(t.layout, &shownWidth, &shownHeight);
-    if (shownWidth != width || shownHeight != height) gtk_widget_set_size_request(t.layout, width, height);
+    if (shownWidth != width || shownHeight != height)
+        gtk_widget_set_size_request(t.layout, width, height);
 }
 
 // The master's layout takes the store's cells, below the menu bar.
@@ -197,8 +203,10 @@ void GtkBackend::resizeMaster(Toplevel& t)
     if (t.menuBar) gtk_widget_get_preferred_height(t.menuBar, nullptr, &menuHeight);
     const int width = std::max(master.columns, 1) * kCellWidth;
     const int height = std::max(master.rows, 1) * kCellHeight + menuHeight;
-    if (t.visible) gtk_window_resize(GTK_WINDOW(t.window), width, height);
-    else gtk_window_set_default_size(GTK_WINDOW(t.window), width, height);
+    if (t.visible)
+        gtk_window_resize(GTK_WINDOW(t.window), width, height);
+    else
+        gtk_window_set_default_size(GTK_WINDOW(t.window), width, height);
     t.columns = master.columns;
     t.rows = master.rows;
 }
