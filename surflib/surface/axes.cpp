@@ -36,6 +36,7 @@ AxisNumbers numberFormat(int axis)
     const SurfaceLibraryState& s = surfaceState;
     const SurfaceSettings& surf = s.surface;
     const SurfaceAxisScale& a = s.axisScales[axis];
+    // (numberFormatWarned is cleared when the axes of a picture begin.)
     AxisNumbers f{a.labelWidth, a.decimals, a.unit, a.exponent};
     bool fixed = surfaceFlagOn(surf.annotationOn[axis]);
     const int E = surf.annotationExponent[axis];
@@ -46,8 +47,22 @@ AxisNumbers numberFormat(int axis)
         const double first = std::fabs(static_cast<double>(a.unit) * a.firstTick);
         const double last = std::fabs(static_cast<double>(a.unit) * a.lastTick);
         const bool fits = E != 9999 && first < big && last < big && first * p < big && last * p < big;
-        if (E != 9999 && !fits) surfaceReportError(kSurfFormatTooNarrow);
+        if (E != 9999 && !fits && s.numberFormatWarned == 0) {
+            surfaceReportError(kSurfFormatTooNarrow);
+            surfaceState.numberFormatWarned = 1;
+        }
         fixed = fits;
+    }
+    if (!fixed && a.exponent != 0) {
+        // Tens and hundreds (and tenths and hundredths) are written out when that still fits.
+        int code = 0, decimals = 0, width = 0;
+        surfaceNumberWidth(a.exponent, a.decimals, a.labelWidth, code, decimals, width);
+        if (code != kNoPower) {
+            f.width = width;
+            f.decimals = decimals;
+            f.shownUnit = 1.0;
+            f.caption = 0;
+        }
     }
     if (fixed) {
         f.width = surf.annotationWidth[axis];
@@ -210,6 +225,7 @@ void surfaceDrawIsometricAxes(const int& npt, const int& nrow, const float& righ
                               const float& zhigh)
 {
     (void)npt, (void)nrow;
+    surfaceState.numberFormatWarned = 0;
     const SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
     const int view = s.projection.viewQuadrant;
@@ -259,6 +275,7 @@ void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh)
 {
     (void)zlow, (void)zhigh;
     SurfaceLibraryState& s = surfaceState;
+    s.numberFormatWarned = 0;
     const SurfaceSettings& surf = s.surface;
     const ProjectionTerms& p = s.projection;
     surfaceSelectPen(surfaceFlagOn(surf.linePensSet) ? surf.linePens[0] : surfaceEntryPen());

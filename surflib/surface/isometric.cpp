@@ -422,6 +422,8 @@ void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, cons
     g.zMin = zlow;
     g.zMax = zhigh;
     surfaceDivideAxis(a[2], zlow, zhigh, surfaceFlagOn(surf.axesIntervalsGiven[2]), surf.axesIntervals[2]);
+    surfaceAxisIntercept(a[2].firstTick, a[2].step, a[2].tickCount, zlow, zhigh, a[2].exponent,
+                         a[2].firstTickCopy, a[2].startOffset, a[2].endOffset, a[2].lastTick);
     for (int i = 0; i < 2; ++i) {
         const float dmin = i == 0 ? g.xMin : g.yMin, dmax = i == 0 ? g.xMax : g.yMax;
         surfaceAxisIntercept(a[i].firstTick, a[i].step, a[i].tickCount, dmin, dmax, a[i].exponent,

@@ -390,6 +390,8 @@ bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny
     if (surfaceFlagOn(surf.lineStyle)) makeBandLevels(zmin, zmax, zmax);
 
     surfaceDivideAxis(a[2], axisLow, axisHigh, surfaceFlagOn(surf.axesIntervalsGiven[2]), surf.axesIntervals[2]);
+    surfaceAxisIntercept(a[2].firstTick, a[2].step, a[2].tickCount, axisLow, axisHigh, a[2].exponent,
+                         a[2].firstTickCopy, a[2].startOffset, a[2].endOffset, a[2].lastTick);
     for (int i = 0; i < 2; ++i) {
         const float dmin = i == 0 ? g.xMin : g.yMin, dmax = i == 0 ? g.xMax : g.yMax;
         surfaceAxisIntercept(a[i].firstTick, a[i].step, a[i].tickCount, dmin, dmax, a[i].exponent,

@@ -441,6 +441,8 @@ bool setUpProjection(float xmin, float xmax, float ymin, float ymax, float z1, f
         surfaceWidenRange(lo, hi);
     }
     surfaceDivideAxis(a[2], lo, hi, surfaceFlagOn(surf.axesIntervalsGiven[2]), surf.axesIntervals[2]);
+    surfaceAxisIntercept(a[2].firstTick, a[2].step, a[2].tickCount, lo, hi, a[2].exponent,
+                         a[2].firstTickCopy, a[2].startOffset, a[2].endOffset, a[2].lastTick);
     lo = surfaceNarrow(static_cast<double>(a[2].firstTick) * a[2].unit);
     hi = surfaceNarrow((a[2].firstTick + static_cast<double>(a[2].tickCount) * a[2].step) * a[2].unit);
     if (!(static_cast<double>(hi) - lo > 0.0)) surfaceWidenRange(lo, hi);

@@ -1,0 +1,89 @@
+// axes_test.cpp - surface axes: refusal without a projection, numbers and titles with their
+// captions, side words, the fixed number format and its fall-back.
+#include <string>
+#include <vector>
+
+#include "frame/state.h"
+#include "picture_fixture.h"
+
+namespace {
+
+class SurfaceAxesTest : public PictureFixture {
+protected:
+    std::vector<float> work = std::vector<float>(100, 0.0f);
+
+    std::vector<std::string> axes(float z1 = 0.0f, float z2 = 5000.0f)
+    {
+        float d = 0.0f;
+        PERSET(0.0f, 10.0f, 0.0f, 6.0f, z1, z2, d, 30.0f, 30.0f);
+        capture();
+        PERAXE(100, work.data());
+        return only(calls(), "kernelDrawText");
+    }
+};
+
+TEST_F(SurfaceAxesTest, NeedAPerspectiveProjection)
+{
+    capture();
+    PERAXE(100, work.data());
+    EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);
+    EXPECT_EQ(reported(), std::vector<int>({1067}));
+    EXPECT_EQ(tarv::errorLog()[0].routine, "krDrawSurfaceAxes(PERAXE)");
+}
+
+TEST_F(SurfaceAxesTest, NumbersTitlesAndCaptions)
+{
+    const std::vector<std::string> texts = axes();
+    EXPECT_TRUE(tarv::errorLog().empty());
+    auto has = [&](const std::string& t) {
+        for (const std::string& l : texts) {
+            if (l == "kernelDrawText \"" + t + "\"") return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(has("X axis"));
+    EXPECT_TRUE(has("Y axis"));
+    EXPECT_TRUE(has("Z axis"));   // heights up to 5000 are shown in thousands
+    EXPECT_TRUE(has(" *10"));
+    EXPECT_TRUE(has("3"));
+    EXPECT_TRUE(has("0.0"));
+    EXPECT_TRUE(has("10.0"));   // tens written out, without a caption on the x axis
+
+    // Without the caption: titles only.
+    ANNSTR(-1, "", 0);
+    const std::vector<std::string> plain = axes();
+    for (const std::string& l : plain) EXPECT_EQ(l.find("*10"), std::string::npos) << l;
+    ANNSTR(-2, "", 0);
+    for (const std::string& l : axes()) EXPECT_EQ(l.find("axis"), std::string::npos) << l;
+}
+
+TEST_F(SurfaceAxesTest, SideWordThreeDropsBothEndNumbers)
+{
+    const size_t all = axes().size();
+    const int styles[6] = {1, 0, 0, 0, 0, 0};   // the x axis alone
+    const int none[6] = {0, 0, 0, 0, 0, 0};
+    PRJAXI(styles, none);
+    const size_t xOnly = axes().size();
+    const int ends[6] = {3, 0, 0, 0, 0, 0};
+    PRJAXI(styles, ends);
+    EXPECT_EQ(axes().size(), xOnly - 2);
+    EXPECT_LT(xOnly, all);
+}
+
+TEST_F(SurfaceAxesTest, FixedFormatOfWholeNumbersNeedsAFittingExponent)
+{
+    ANNDIG(1, 4, 0, 9999);   // decimals 0, no exponent: the automatic format, no warning
+    axes();
+    EXPECT_TRUE(tarv::errorLog().empty());
+    ANNDIG(3, 6, 0, -12);    // 5000 * 10^12 does not fit the kernel's integers
+    axes();
+    EXPECT_EQ(reported(), std::vector<int>({-1044}));
+    tarv::errorLogClear();
+    ANNDIG(3, 6, 1, 0);      // one decimal, in data units: no caption on the z axis
+    const std::vector<std::string> texts = axes();
+    bool fiveThousand = false;
+    for (const std::string& l : texts) fiveThousand = fiveThousand || l == "kernelDrawText \"5000.0\"";
+    EXPECT_TRUE(fiveThousand);
+}
+
+}  // namespace
