@@ -120,8 +120,8 @@ bool finitePoint(float x, float y) { return std::isfinite(x) && std::isfinite(y)
 
 // ---- Grid lines -----------------------------------------------------------------------------
 
-// The lines at a, a + step, ... below b, and at b, each from c to d and back alternately;
-// vertical lines when along is false.
+// The lines at a, a + step, ... below b, and at b, each from c to d and back alternately:
+// lines of constant y when horizontal, else of constant x.
 void drawLineSet(float a, float b, float step, float c, float d, bool horizontal)
 {
     bool forward = true;
