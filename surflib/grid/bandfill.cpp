@@ -106,7 +106,7 @@ int beyond(int corner, int other)
 
 // Traces the path of level that enters the cell on edge e (the height rising through the level
 // counter-clockwise there), with the higher ground on its right.
-CellPath buildCellBand(const Cell& c, float level, int e)
+CellPath surfaceBuildCellBand(const Cell& c, float level, int e)
 {
     CellPath p{};
     p.entry = e;
@@ -216,7 +216,7 @@ void emitRectangle(PolygonStore& st, float left, float right, float bottom, floa
 // Links the paths and the corners of a cell into closed polygons, going clockwise round the
 // cell from where each path leaves.  Corners 3 and 4 lie at runLeft when a run of whole cells
 // ends at this cell.
-void emitBandPolygon(PolygonStore& st, const Cell& c, CellPath* paths, int n, float runLeft)
+void surfaceEmitBandPolygon(PolygonStore& st, const Cell& c, CellPath* paths, int n, float runLeft)
 {
     for (int startIndex = 0; startIndex < n; ++startIndex) {
         if (paths[startIndex].taken) continue;
@@ -250,14 +250,12 @@ void emitBandPolygon(PolygonStore& st, const Cell& c, CellPath* paths, int n, fl
     }
 }
 
-// ---- Codes of FILCON --------------------------------------------------------------------------
-
-int levelPenForLine(int k) { return surfaceLevelPen(k); }
+// ---- Lines of FILCON ----------------------------------------------------------------------------
 
 void traceListedLine(float level, int lineIndex, const int& wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
-    const int pen = levelPenForLine(lineIndex);
+    const int pen = surfaceLevelPen(lineIndex);
     s.currentPenCode = pen;
     surfaceSelectPen(pen);
     surfaceTraceGridContour(s.grid.nxIntervals, s.grid.nyIntervals, level, wsize, work);
@@ -320,20 +318,20 @@ void surfaceFillGridCells(const float& lo, const float& hi, float* work)
             if (below > 0) {
                 for (int e = 1; e <= 4 && n < 8; ++e) {
                     if (!high(c.v[kEdgeFrom[e]], lo) && high(c.v[kEdgeTo[e]], lo)) {
-                        paths[n++] = buildCellBand(c, lo, e);
+                        paths[n++] = surfaceBuildCellBand(c, lo, e);
                     }
                 }
             }
             if (above > 0) {
                 for (int e = 1; e <= 4 && n < 8; ++e) {
                     if (!high(c.v[kEdgeFrom[e]], top) && high(c.v[kEdgeTo[e]], top)) {
-                        paths[n] = buildCellBand(c, top, e);
+                        paths[n] = surfaceBuildCellBand(c, top, e);
                         reversePath(paths[n]);
                         ++n;
                     }
                 }
             }
-            emitBandPolygon(st, c, paths, n, run ? runLeft : c.x0);
+            surfaceEmitBandPolygon(st, c, paths, n, run ? runLeft : c.x0);
             run = false;
         }
         if (run) {

@@ -167,13 +167,6 @@ bool fitHeight(double m[4][5], double& d)
     return std::isfinite(d);
 }
 
-// Grids the prepared points (partition cut, extents set) and contours or returns the grid.
-void interpolatePrepared(int npts, float* x, float* y, float* z, float* work)
-{
-    const int wsize = 0;
-    surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, work);
-}
-
 }  // namespace
 
 // ---- Partitions -----------------------------------------------------------------------------
@@ -489,7 +482,7 @@ void RANGRD(const int& npts, float* x, float* y, float* z, const int& nx, const 
     surfacePrepareRandomPoints(npts, x, y, z, wsize, work, status);
     if (status == kBucketsTooFew) surfaceReportError(status);
     if (status != 0) return;
-    interpolatePrepared(npts, x, y, z, work);
+    surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, work);
     const float* grid = work + s.partition.grid;
     std::copy(grid, grid + nodesOf(g), zgrid);
 }
@@ -629,7 +622,7 @@ void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont,
         surfaceAbandonDrawing();
         return;
     }
-    interpolatePrepared(npts, x, y, z, s.internalWork);
+    surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, s.internalWork);
     if (!(static_cast<double>(g.zMax) - g.zMin >= s.eps)) {
         surfaceReportError(kFlatData);
         surfaceWidenFlatRange(g.zMin, g.zMax);
