@@ -55,9 +55,25 @@ void cubicRoots(const double c[4], double lo, double hi, double tol, Roots& root
         if (r > lo && r < hi) cuts[nc++] = r;
     }
     cuts[nc++] = hi;
+    // An extremum within tol of the level is one touching root; the sign changes that
+    // rounding may leave right beside it are part of the same touch.
+    double touch[4];
+    int touches = 0;
     for (int i = 0; i < nc; ++i) {
-        if (std::fabs(cubicAt(c, cuts[i])) <= tol) roots.add(cuts[i], tol);
+        if (std::fabs(cubicAt(c, cuts[i])) <= tol) {
+            roots.add(cuts[i], tol);
+            const double curvature = std::fabs(6.0 * c[0] * cuts[i] + 2.0 * c[1]);
+            touch[touches++] = curvature > 0.0 ? std::sqrt(2.0 * tol / curvature) + tol : tol;
+        } else {
+            touch[touches++] = -1.0;
+        }
     }
+    auto nearTouch = [&](double t) {
+        for (int i = 0; i < nc; ++i) {
+            if (touch[i] >= 0.0 && std::fabs(t - cuts[i]) <= touch[i]) return true;
+        }
+        return false;
+    };
     for (int i = 0; i + 1 < nc; ++i) {
         double x0 = cuts[i], x1 = cuts[i + 1];
         double f0 = cubicAt(c, x0), f1 = cubicAt(c, x1);
@@ -71,7 +87,8 @@ void cubicRoots(const double c[4], double lo, double hi, double tol, Roots& root
                 x1 = m;
             }
         }
-        roots.add(0.5 * (x0 + x1), tol);
+        const double root = 0.5 * (x0 + x1);
+        if (!nearTouch(root)) roots.add(root, tol);
     }
     std::sort(roots.t, roots.t + roots.n);
 }

@@ -1,0 +1,235 @@
+// tracing_test.cpp - the pieces of the network contour tracer on their own: the subdivision
+// count, segment intersection, the crossings of a level with one edge (one crossing, a dip of
+// the cubic through the level, a touch, none), the least step between appended points, curved
+// lines whose every point lies on the level of the surface, and lines that stop at a hole.
+#include <cmath>
+
+#include "contour_log.h"
+#include "network/tracing.h"
+#include "network_fixture.h"
+
+namespace {
+
+float bowl(float x, float y) { return 0.2f * (x - 4.0f) * (x - 4.0f) + 0.1f * (y - 5.0f) * (y - 5.0f); }
+float tilted(float x, float y) { return x + 2.0f * y; }
+
+std::vector<NetPoint> gridOf(int n, float (*f)(float, float))
+{
+    std::vector<NetPoint> pts;
+    for (int j = 0; j < n; ++j) {
+        for (int i = 0; i < n; ++i) {
+            const float x = 10.0f * i / (n - 1), y = 10.0f * j / (n - 1);
+            pts.push_back({x, y, f(x, y)});
+        }
+    }
+    return pts;
+}
+
+class NetworkTracing : public NetworkTest {
+protected:
+    void SetUp() override
+    {
+        NetworkTest::SetUp();
+        CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
+        tarv::errorLogClear();
+    }
+};
+
+TEST_F(NetworkTracing, SubdivisionCountIsOnePartPerContourStepOfTheDiagonal)
+{
+    surfaceState.map.mapWidth = 300.0f;
+    surfaceState.map.mapHeight = 400.0f;
+    surfaceState.networkSettings.contourStep = 4.0f;   // 0.008 of the 500-unit diagonal
+    struct Case {
+        float x1, y1, x2, y2;
+        int parts;
+    };
+    const Case cases[] = {
+        {0.0f, 0.0f, 0.0f, 0.0f, 1},       // no way
+        {0.0f, 0.0f, 0.004f, 0.0f, 1},     // half a step
+        {0.0f, 0.0f, 0.0f, 0.02f, 3},      // two and a half steps
+        {0.1f, 0.1f, 0.1f, 0.1f + 0.3999f, 50},
+        {0.0f, 0.0f, 1.0f, 1.0f, 50},      // capped
+        {0.0f, 0.0f, NAN, 0.5f, 50},       // no number: the cap, no undefined conversion
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(surfaceSubdivisionCount(c.x1, c.y1, c.x2, c.y2), c.parts) << c.x2 << " " << c.y2;
+    }
+    // A map without size or a step of 0 has no measure: one part, or the cap for a real way.
+    surfaceState.map.mapWidth = surfaceState.map.mapHeight = 0.0f;
+    EXPECT_EQ(surfaceSubdivisionCount(0.0f, 0.0f, 0.5f, 0.5f), 1);
+    surfaceState.map.mapWidth = 300.0f;
+    surfaceState.networkSettings.contourStep = 0.0f;
+    EXPECT_EQ(surfaceSubdivisionCount(0.0f, 0.0f, 0.5f, 0.5f), 50);
+}
+
+TEST_F(NetworkTracing, SegmentsIntersectWithinTheirEnds)
+{
+    struct Case {
+        float p[4], q[4];
+        int flag;
+        float x, y;
+    };
+    const Case cases[] = {
+        {{0, 0, 1, 1}, {0, 1, 1, 0}, -1, 0.5f, 0.5f},
+        {{0, 0, 1, 0}, {0.25f, -1, 0.25f, 1}, -1, 0.25f, 0.0f},
+        {{0, 0, 1, 1}, {0, 1, 1, 2}, 0, 0, 0},            // parallel
+        {{0, 0, 1, 1}, {2, 0, 3, -1}, 0, 0, 0},           // the lines meet beyond the ends
+        {{0, 0, 1, 0}, {1, -1, 1, 1}, -1, 1.0f, 0.0f},    // at an end
+    };
+    for (const Case& c : cases) {
+        int flag = 7;
+        float x = -9.0f, y = -9.0f;
+        surfaceIntersectSegments(c.p[0], c.p[1], c.p[2], c.p[3], c.q[0], c.q[1], c.q[2], c.q[3], flag, x, y);
+        EXPECT_EQ(flag, c.flag);
+        if (c.flag == -1) {
+            EXPECT_NEAR(x, c.x, 1e-6f);
+            EXPECT_NEAR(y, c.y, 1e-6f);
+        }
+    }
+}
+
+TEST_F(NetworkTracing, EdgeCrossingsFollowTheCubicOfTheEdge)
+{
+    build(gridOf(3, tilted));
+    float* w = work.data();
+    const int P = vertex(1, 1), Q = vertex(1, 2);
+    const float dx = networkX(w, Q) - networkX(w, P), dy = networkY(w, Q) - networkY(w, P);
+    const float len2 = dx * dx + dy * dy;
+    // Both ends at 0.5 with slopes -0.4 and +0.4 along the edge: the curve dips to 0.4 at the
+    // middle, and level 0.45 meets it at t = (0.4 -+ sqrt 0.08) / 0.8.
+    networkPointField(w, P, kNetZ) = 0.5f;
+    networkPointField(w, Q, kNetZ) = 0.5f;
+    networkPointField(w, P, kNetDzdx) = -0.4f * dx / len2;
+    networkPointField(w, P, kNetDzdy) = -0.4f * dy / len2;
+    networkPointField(w, Q, kNetDzdx) = 0.4f * dx / len2;
+    networkPointField(w, Q, kNetDzdy) = 0.4f * dy / len2;
+    surfaceState.networkSettings.interpolationMethod = 2;
+    const float px = networkX(w, P), py = networkY(w, P);
+    const double t1 = (0.4 - std::sqrt(0.08)) / 0.8, t2 = (0.4 + std::sqrt(0.08)) / 0.8;
+
+    int roots = -1;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    surfaceEdgeCubicCrossings(1, 1, 0.45f, px, py, roots, x1, y1, x2, y2, w);
+    EXPECT_EQ(roots, 2);
+    EXPECT_NEAR(x1, px + t1 * dx, 1e-5);
+    EXPECT_NEAR(y1, py + t1 * dy, 1e-5);
+    EXPECT_NEAR(x2, px + t2 * dx, 1e-5);
+    // Ordered by nearness to the previous point: from Q's side the far root comes first.
+    surfaceEdgeCubicCrossings(1, 1, 0.45f, networkX(w, Q), networkY(w, Q), roots, x1, y1, x2, y2, w);
+    EXPECT_EQ(roots, 2);
+    EXPECT_NEAR(x1, px + t2 * dx, 1e-5);
+
+    // A touch at the bottom of the dip, and a level the curve never reaches.
+    surfaceEdgeCubicCrossings(1, 1, 0.4f, px, py, roots, x1, y1, x2, y2, w);
+    EXPECT_EQ(roots, 0);
+    EXPECT_NEAR(x1, px + 0.5 * dx, 1e-3);
+    surfaceEdgeCubicCrossings(1, 1, 0.3f, px, py, roots, x1, y1, x2, y2, w);
+    EXPECT_EQ(roots, 0);
+    // The linear method cannot dip between two ends on one side.
+    surfaceState.networkSettings.interpolationMethod = 0;
+    surfaceEdgeCubicCrossings(1, 1, 0.45f, px, py, roots, x1, y1, x2, y2, w);
+    EXPECT_EQ(roots, 0);
+    // Ends on either side: one crossing, on the edge.
+    networkPointField(w, Q, kNetZ) = 0.7f;
+    surfaceEdgeCubicCrossings(1, 1, 0.6f, px, py, roots, x1, y1, x2, y2, w);
+    EXPECT_EQ(roots, 1);
+    EXPECT_NEAR(x1, px + 0.5f * dx, 1e-4);
+    EXPECT_NEAR(y1, py + 0.5f * dy, 1e-4);
+}
+
+TEST_F(NetworkTracing, PointsCloserThanTheLeastStepAreNotAppended)
+{
+    NetworkPolylineBuffer& b = surfaceState.networkLine;
+    const float step = 1000.0f * surfaceState.eps;
+    b.count = 0;
+    surfaceAppendContourPoint(0.5f, 0.5f, nullptr);
+    EXPECT_EQ(b.count, 0);
+    EXPECT_EQ(b.appended, -1);
+    b.x[0] = b.y[0] = 0.5f;
+    b.count = 1;
+    surfaceAppendContourPoint(0.5f + 0.9f * step, 0.5f - 0.9f * step, nullptr);
+    EXPECT_EQ(b.count, 1);
+    EXPECT_EQ(b.appended, -1);
+    surfaceAppendContourPoint(0.5f, 0.5f + 1.5f * step, nullptr);
+    EXPECT_EQ(b.count, 2);
+    EXPECT_EQ(b.appended, 0);
+}
+
+TEST_F(NetworkTracing, CurvedLinesLieOnTheLevelOfTheSurface)
+{
+    build(gridOf(5, bowl));
+    TRIINT(2, 10, 1);
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+    capture();
+    ADTCON(1.5f, 0, wsize, work.data());
+    const std::vector<netlog::Line> straight = netlog::polylines(calls());
+    capture();
+    ADTCON(1.5f, 1, wsize, work.data());
+    const std::vector<netlog::Curve> curved = netlog::curves(calls());
+    ASSERT_FALSE(curved.empty());
+    size_t straightPoints = 0, curvedPoints = 0;
+    for (const netlog::Line& l : straight) straightPoints += l.x.size();
+    for (const netlog::Curve& c : curved) curvedPoints += c.x.size();
+    // The bowl's level 1.5 is a closed ellipse; the curved line has its intermediate points
+    // (more than one buffer holds: the pieces join on a shared point).
+    EXPECT_GT(curvedPoints, 2 * straightPoints);
+    EXPECT_FLOAT_EQ(curved.front().x.front(), curved.back().x.back());
+    EXPECT_FLOAT_EQ(curved.front().y.front(), curved.back().y.back());
+    for (size_t k = 0; k + 1 < curved.size(); ++k) {
+        EXPECT_FLOAT_EQ(curved[k + 1].x.front(), curved[k].x.back());
+        EXPECT_EQ(curved[k + 1].start, -1);
+    }
+    EXPECT_EQ(curved.back().end, -1);
+    double worst = 0.0;
+    for (const netlog::Curve& c : curved) {
+        for (size_t i = 0; i < c.x.size(); ++i) {
+            float z = 0, gx = 0, gy = 0;
+            TRIHGT(netlog::mapX(c.x[i]), netlog::mapY(c.y[i]), z, gx, gy, wsize, work.data());
+            worst = std::max(worst, std::fabs(z - 1.5));
+        }
+    }
+    EXPECT_LT(worst, 2e-3);
+    EXPECT_TRUE(reported().empty());
+}
+
+TEST_F(NetworkTracing, LinesStopAtTheEdgesOfAHole)
+{
+    build(gridOf(5, tilted));
+    TRIINT(0, 10, 1);
+    float* w = work.data();
+    // Make a triangle that level 14 crosses a hole.
+    int hole = 0;
+    for (int t = 1; t <= triangleCount() && hole == 0; ++t) {
+        float lo = 1e9f, hi = -1e9f;
+        bool interior = true;
+        for (int k = 1; k <= 3; ++k) {
+            const NetPoint p = point(vertex(t, k));
+            lo = std::min(lo, p.z);
+            hi = std::max(hi, p.z);
+            interior = interior && networkNeighbour(w, t, k) != 0;
+        }
+        if (interior && lo < 13.0f && hi > 15.0f) hole = t;
+    }
+    ASSERT_NE(hole, 0);
+    networkTriangleField(w, hole, kTriRegionMark) = kRegionMark;
+    for (int k = 1; k <= 3; ++k) networkSetNeighbour(w, hole, k, networkNeighbour(w, hole, k));
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+    capture();
+    ADTCON(14.0f, 0, wsize, work.data());
+    const std::vector<netlog::Line> lines = netlog::polylines(calls());
+    ASSERT_EQ(lines.size(), 2u);
+    // Each piece ends on the hull at one end and on the hole's edge at the other.
+    for (const netlog::Line& l : lines) {
+        const netlog::Line m = netlog::toMap(l);
+        for (size_t i = 0; i < m.x.size(); ++i) EXPECT_NEAR(m.x[i] + 2.0f * m.y[i], 14.0f, 0.01f);
+    }
+    EXPECT_EQ(mark(hole), kRegionMark);
+    for (int t = 1; t <= triangleCount(); ++t) {
+        if (t != hole) {
+            EXPECT_EQ(mark(t), 0.0f);
+        }
+    }
+}
+
+}  // namespace
