@@ -364,7 +364,7 @@ void surfaceFillGridBand(const float& low, const float& high, const int& code, c
         s.grid.mapWorkspaceSize == 0 || work == nullptr) {
         status = kNoMapToAddTo;
     } else {
-        surfacePartitionFillWorkspace(wsize, status);
+        surfacePartitionFillAt(s.grid.gridOffset, wsize, status);
     }
     if (status > 0) {
         surfaceReportError(status);

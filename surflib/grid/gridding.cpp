@@ -210,9 +210,14 @@ void surfacePartitionFunctionGrid(const int& wsize, int& status)
 
 void surfacePartitionFillWorkspace(const int& wsize, int& status)
 {
+    surfacePartitionFillAt(functionGridOffset(), wsize, status);
+}
+
+void surfacePartitionFillAt(const int& gridOffset, const int& wsize, int& status)
+{
     SurfaceLibraryState& s = surfaceState;
     WorkspacePartition& p = s.partition;
-    const long long offset = functionGridOffset();
+    const long long offset = std::max(gridOffset, 0);
     const long long nodes = nodesOf(s.grid);
     status = 0;
     const long long rest = static_cast<long long>(wsize) - offset - 3 * nodes;

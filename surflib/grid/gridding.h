@@ -14,6 +14,9 @@ void surfacePartitionFunctionGrid(const int& wsize, int& status);
 // The band-fill layout: the function layout plus a third grid-sized area, then ten pieces of
 // m words (point counts 2m, x 4m, y 4m) with m at least 100.
 void surfacePartitionFillWorkspace(const int& wsize, int& status);
+// The same layout with the grid at a given offset: a band added to a map keeps the map's grid
+// where the map put it.
+void surfacePartitionFillAt(const int& gridOffset, const int& wsize, int& status);
 
 // Extents, grid-index units and the bucket index of npts points (status 0 on entry: a window
 // is given; otherwise the window becomes the data extents).

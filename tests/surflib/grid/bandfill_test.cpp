@@ -169,6 +169,28 @@ TEST_F(BandFillTest, AddedBandsAccumulateUpToTheTableLimit)
     EXPECT_EQ(surfaceState.levels.count, before + 2);
 }
 
+TEST_F(BandFillTest, AddedBandReadsTheMapsGridWhereverMarkersPutIt)
+{
+    // Gridded points first (their layout puts a grid after 4 words per point), then a map
+    // with markers off (its grid at word 0), then markers on before a band is added.
+    std::vector<float> x, y, h;
+    for (int k = 0; k < 16; ++k) {
+        x.push_back(static_cast<float>(k % 4));
+        y.push_back(static_cast<float>(k / 4));
+        h.push_back(100.0f);
+    }
+    std::vector<float> g(16), w(200);
+    RANGRD(16, x.data(), y.data(), h.data(), 4, 0.0f, 3.0f, 4, 0.0f, 3.0f, g.data(), 200, w.data());
+    const auto z = grid(5, 4, 4, 3, [](float xx, float) { return xx; });
+    fill(5, 4, 4, 3, z, 0, {1});
+    RANPTS(1);
+    capture();
+    ADDFIL(1.0f, 2.5f, 6, 0, 0, static_cast<int>(work.size()), work.data());
+    const std::vector<double> area = areaByColour(calls(), 6);
+    EXPECT_NEAR(area[6], 1.5 * 3.0, 1e-3);
+    EXPECT_TRUE(reported().empty());
+}
+
 TEST_F(BandFillTest, FillKeyShowsEveryBandBesideTheMap)
 {
     // 0 to 7: levels 2.5 and 5, three bands.
