@@ -17,6 +17,10 @@ const std::vector<std::string>& transcript() { return panel().transcript; }
 
 namespace {
 
+// A run in a window tells the user in a message box what a scripted run reports on standard
+// error.
+bool windowRun = false;
+
 void putText(char* field, int length, const std::string& value)
 {
     if (!field || length <= 0) return;
@@ -62,7 +66,9 @@ void WinInit()
         const char* wayland = std::getenv("WAYLAND_DISPLAY");
         const bool screen = (display && *display) || (wayland && *wayland);
         if (screen) p.backend = makeWindowBackend();
-        if (!p.backend && !screen) cannotRun("no display to open a window on, and no script to run.");
+        windowRun = p.backend != nullptr;
+        if (!p.backend && !screen)
+            cannotRun("no display to open a window on, and no script to run.");
         if (!p.backend && !windowModeBuilt())
             cannotRun("this build has no window mode (it was built without GTK 3), and no script "
                       "was given.");
@@ -77,6 +83,7 @@ void WinExit()
     closePrintJob();
     releaseFrameBitmaps();
     std::vector<std::string> said = std::move(p.transcript);
+    windowRun = false;
     p = PanelState();
     p.transcript = std::move(said);
 }
@@ -103,13 +110,17 @@ void OpenBrowse(int&, char* name, int nameLength, char* dir, int dirLength, cons
     PanelState& p = panel();
     BrowseAnswer a;
     if (p.backend)
-        a = p.backend->browse(textArgument(dir, dirLength, true), textArgument(name, nameLength, true),
+        a = p.backend->browse(textArgument(dir, dirLength, true),
+                              textArgument(name, nameLength, true),
                               textArgument(filter, filterLength, true));
     if (!a.cancelled && (a.dir.size() > static_cast<std::size_t>(std::max(dirLength, 0)) ||
                          a.name.size() > static_cast<std::size_t>(std::max(nameLength, 0)))) {
-        tell("browse: " + a.dir + "/" + a.name + " is longer than the program takes (" +
-             std::to_string(dirLength) + " characters of directory, " +
-             std::to_string(nameLength) + " of name); taken as cancelled.");
+        const std::string why = a.dir + "/" + a.name + " is longer than the program takes (" +
+                                std::to_string(dirLength) + " characters of directory, " +
+                                std::to_string(nameLength) + " of name)";
+        tell("browse: " + why + "; taken as cancelled.");
+        if (windowRun)
+            p.backend->messageBox("File Choice", why + ".  Choose a file with a shorter path.");
         a.cancelled = true;
     }
     if (a.cancelled) {
@@ -123,5 +134,7 @@ void OpenBrowse(int&, char* name, int nameLength, char* dir, int dirLength, cons
 void ErrorBox(const char* title, int titleLength, const char* text, int textLength, int)
 {
     PanelState& p = panel();
-    if (p.backend) p.backend->messageBox(textArgument(title, titleLength, true), textArgument(text, textLength, true));
+    if (p.backend)
+        p.backend->messageBox(textArgument(title, titleLength, true),
+                              textArgument(text, textLength, true));
 }

@@ -467,6 +467,17 @@ TEST_F(WindowRun, AnalysisPlotResizeAboutPrintAndExit)
     EXPECT_TRUE(drive(master, {"ctrl+r"}, [&] { return shown("TARV Messages"); }))
         << "no console window";
 
+    // A file deeper than the program's 80 characters of directory: the user is told, and the
+    // choice counts as cancelled.
+    const fs::path deep = win / std::string(90, 'd');
+    fs::create_directories(deep);
+    fs::copy_file(kDataFile, deep / "deep.in");
+    ASSERT_TRUE(drive(master, {"ctrl+o"}, [&] { return shown("Open Data File"); }));
+    choose("Open Data File", (deep / "deep.in").string());
+    const std::string tooLong = awaitWindow("File Choice");
+    ASSERT_FALSE(tooLong.empty()) << "a path too long for the program was not told";
+    EXPECT_TRUE(drive(tooLong, {"Return"}, [&] { return !shown("File Choice"); }));
+
     ASSERT_TRUE(drive(master, {"ctrl+o"}, [&] { return shown("Open Data File"); }));
     choose("Open Data File", kDataFile);
     ASSERT_TRUE(
