@@ -8,7 +8,7 @@
 const char* const kTableTitle =
     "       FREQUENCY (HZ), AMPLITUDE, POWER, AND PHASE DATA FROM DFT ANALYSIS";
 const char* const kTableHeading =
-    "    K-TH FREQUENCY    FREQ(K)     AMPLITUDE(K)      POWER(K)       PHASE(K)";
+    "   K-TH FREQUENCY    FREQ(K)     AMPLITUDE(K)      POWER(K)       PHASE(K)";
 
 std::string fixedField(double value, int width, int decimals)
 {

@@ -27,7 +27,7 @@ const char kNineSamples[] =
 const std::string kTitle =
     "       FREQUENCY (HZ), AMPLITUDE, POWER, AND PHASE DATA FROM DFT ANALYSIS\n";
 const std::string kHeading =
-    "     K-TH FREQUENCY    FREQ(K)     AMPLITUDE(K)      POWER(K)       PHASE(K)\n";
+    "    K-TH FREQUENCY    FREQ(K)     AMPLITUDE(K)      POWER(K)       PHASE(K)\n";
 const std::string kLines =
     "          1             1.111            0.87          0.376         -1.334\n"
     "          2             2.222            0.53          0.138          1.137\n"

@@ -33,7 +33,7 @@ void writeFile(const fs::path& p, const std::string& text)
 const std::string kTitle =
     "       FREQUENCY (HZ), AMPLITUDE, POWER, AND PHASE DATA FROM DFT ANALYSIS\n";
 const std::string kHeading =
-    "     K-TH FREQUENCY    FREQ(K)     AMPLITUDE(K)      POWER(K)       PHASE(K)\n";
+    "    K-TH FREQUENCY    FREQ(K)     AMPLITUDE(K)      POWER(K)       PHASE(K)\n";
 
 // A scratch directory with the sample file in "in/" and the result file in "out/"; the file
 // selection names both by absolute directories, as the browse dialog returns them.
