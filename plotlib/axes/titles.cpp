@@ -18,9 +18,11 @@ void AXNSTR(const char* text, int length, const float& position, const int& axis
     int used = 0;
     graphMeasureText(text, length, used);
     if (used <= 0) return;
-    // Width along the baseline and line count, as the measurement left them.
-    const float w = graphState.work.extent[0];
-    const float lines = graphState.work.extent[1];
+    // Width along the baseline and line count of the used text.
+    float e[5] = {};
+    kernelEnquireTextExtent(text, used, e[0], e[1], e[2], e[3], e[4]);
+    const float w = e[0];
+    const float lines = e[1];
     const CharacterAttributes& c = graphState.characters;
     const AxisTransform& t = graphTransform(n);
 

@@ -70,4 +70,22 @@ TEST_F(AxisTitleTest, TitlesOnBothAxesAndSides) {
     }
 }
 
+TEST_F(AxisTitleTest, TitleIsMeasuredForItsLengthThenForItsExtent) {
+    // The used length and the width come from graphMeasureText's measurement; the width and
+    // the line count that place the title are enquired once more over the used text.
+    plotAxes();
+    std::string text("Time (s)");
+    text.resize(80, ' ');
+    AXNSTR(text.c_str(), 80, 30.0f, -1, 0);
+    Lines measuring;
+    for (const std::string& l : calls())
+        if (l.rfind("kernelUsedLength", 0) == 0 || l.rfind("kernelEnquireTextExtent", 0) == 0 ||
+            l.rfind("kernelSetTextPosition", 0) == 0 || l.rfind("kernelDrawText", 0) == 0)
+            measuring.push_back(l.substr(0, l.find(' ')));
+    const Lines expected = {"kernelUsedLength", "kernelEnquireTextExtent",
+                            "kernelEnquireTextExtent", "kernelSetTextPosition",
+                            "kernelDrawText", "kernelSetTextPosition"};
+    EXPECT_EQ(measuring, expected);
+}
+
 }  // namespace
