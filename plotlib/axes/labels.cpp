@@ -62,12 +62,13 @@ void graphLayOutAxisLabels(const char* labels, int length, const int& count,
     const AxisTransform& t = graphTransform(d);
     const CharacterAttributes& c = graphState.characters;
 
-    // First label: attribute 3 (at least 1), moved on past the blank texts that follow it.
+    // First label: attribute 3 (at least 1), one further on for every blank text at the
+    // start of the array.
     int64_t first = std::max(s.attr3, 1);
-    while (first <= count && graphTrimmedLength(labelAt(labels, length, first), length) == 0) {
+    for (int64_t i = 1; i <= count && graphTrimmedLength(labelAt(labels, length, i), length) == 0;
+         ++i) {
         ++first;
     }
-    if (first > tickCount) return;
     int64_t skip = s.attr4 >= 0 ? s.attr4 : 0;
     if (skip > tickCount) skip = tickCount;
 

@@ -148,6 +148,33 @@ TEST_F(AnnotationTest, FirstLabelSkipsLeadingBlanksAndTextsRepeat) {
     EXPECT_TRUE(drawnTexts(calls()).empty());
 }
 
+// Blank texts at the start of the array move the first label on from attribute 3 by one
+// each; the texts between are left to the tick they stand at.  The label angle is set and
+// put back even when no label falls on a tick.
+TEST_F(AnnotationTest, LeadingBlankTextsAddToTheFirstLabel) {
+    struct Case {
+        int a3;
+        const char* labels;
+        Lines drawn;
+    };
+    const Case cases[] = {
+        {1, "  B C D ", {"B", "C", "D"}},
+        {2, "  B C D ", {"C", "D"}},
+        {2, "A   C D ", {"C", "D", "A"}},
+        {4, "    C D ", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.labels) + " a3 " + std::to_string(c.a3));
+        AXIPOS(1, 100.0f, 100.0f, 80.0f, 1);
+        AXISCA(3, 4, 0.0f, 4.0f, 1);
+        attributes(c.a3, 0, 0.0f, 0.0f, 0);
+        AXISTR(c.labels, 2, 4, 1, 1);
+        EXPECT_EQ(drawnTexts(calls()), c.drawn);
+        // The layout's angle and its reset, then the frame's restore at the exit.
+        EXPECT_EQ(callsOf("kernelSetCharAngle").size(), 3u);
+    }
+}
+
 // Attributes and arguments at the ends of their ranges draw nothing odd and read nothing
 // outside the caller's texts.
 TEST_F(AnnotationTest, ExtremeAttributesAndArgumentsAreHarmless) {
