@@ -110,16 +110,16 @@ void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCoun
         const bool minors = tickSwitch >= 2 || tickSwitch <= -2;
         const bool byDays = s.scalingType < 0 && s.dateUnit <= 0;
         if (!byDays) {
-            // 2-3. Major ticks from the last to the first as one zig-zag.
-            if (tickCount > 0) {
-                double d = outward * majorLength;
-                pen.moveTo(firstTick + (tickCount - 1) * static_cast<double>(t.tickSpacing),
-                           across);
-                for (int i = 0; i < tickCount; ++i) {
-                    pen.lineBy(0.0, d);
-                    pen.moveBy(-static_cast<double>(t.tickSpacing), 0.0);
-                    d = -d;
-                }
+            // 2-3. Major ticks from the last to the first as one zig-zag; the pen goes to
+            // the place of the last tick even when there are none (a side without inner
+            // grid positions).
+            double d = outward * majorLength;
+            pen.moveTo(firstTick + (tickCount - 1.0) * static_cast<double>(t.tickSpacing),
+                       across);
+            for (int i = 0; i < tickCount; ++i) {
+                pen.lineBy(0.0, d);
+                pen.moveBy(-static_cast<double>(t.tickSpacing), 0.0);
+                d = -d;
             }
             // 5. Minor ticks.
             if (minors && s.scalingType != 5 && t.minorFirst > 0 && s.intervalCount > 0) {

@@ -183,6 +183,25 @@ TEST_F(GridTest, MarkerGridWalksColumnsUpAndDownBetweenInwardTicks) {
     EXPECT_EQ(calls(), minusOne);
 }
 
+// Axes of one interval have no inner grid positions: each side is its line and the pen
+// move to where the last tick would stand, with no tick drawn.
+TEST_F(GridTest, SidesWithoutInnerPositionsDrawTheLineOnly) {
+    plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 3, 1);
+    GRID(1, 0, 0);
+    const Lines expected = {
+        "kernelMovePen 100 100", "kernelDrawLineBy 800 0", "kernelMovePen 100 100",
+        "kernelMovePen 100 700", "kernelDrawLineBy 800 0", "kernelMovePen 100 700",
+        "kernelMovePen 100 100", "kernelDrawLineBy 0 600", "kernelMovePen 100 100",
+        "kernelMovePen 900 100", "kernelDrawLineBy 0 600", "kernelMovePen 900 100",
+    };
+    Lines drawing;
+    for (const std::string& l : calls())
+        if (l.rfind("kernelMovePen", 0) == 0 || l.rfind("kernelDrawLine", 0) == 0 ||
+            l.rfind("kernelDrawMarker", 0) == 0)
+            drawing.push_back(l);
+    EXPECT_EQ(drawing, expected);
+}
+
 TEST_F(GridTest, TicksPointOutOfTheFrameAtEveryCellOfACategoryAxis) {
     plotAxes(1.0f, 4.0f, 0.0f, 1.0f, 5, 3, 4);
     GRID(2, 1, 1);
