@@ -66,6 +66,7 @@ GtkBackend::GtkBackend() { active = this; }
 
 GtkBackend::~GtkBackend()
 {
+    finishPrinterJobs();
     active = nullptr;
     for (auto& [id, t] : windows_) {
         if (t.accel) g_object_unref(t.accel);

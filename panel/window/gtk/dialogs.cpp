@@ -74,8 +74,11 @@ GtkPageSetup* a4Landscape()
     return setup;
 }
 
+int jobsInFlight = 0;   // pages handed to printers and not yet taken
+
 void onPrinterJobSent(GtkPrintJob* job, gpointer file, const GError* error)
 {
+    --jobsInFlight;
     if (error) tell(std::string("print: the printer did not take the page: ") + error->message);
     g_unlink(static_cast<const char*>(file));
     g_object_unref(job);
@@ -173,6 +176,7 @@ void GtkBackend::sendPrinterJob()
     GtkPrintJob* job = gtk_print_job_new(name ? name : "plot", j.printer, j.settings, j.setup);
     GError* error = nullptr;
     if (gtk_print_job_set_source_file(job, j.file.c_str(), &error)) {
+        ++jobsInFlight;
         gtk_print_job_send(job, onPrinterJobSent, g_strdup(j.file.c_str()), g_free);
     } else {
         tell(std::string("print: cannot send the page to the printer: ") + error->message);
@@ -183,6 +187,18 @@ void GtkBackend::sendPrinterJob()
     g_object_unref(j.printer);
     g_object_unref(j.settings);
     g_object_unref(j.setup);
+}
+
+// A run that ends right after printing must not cut off a page on its way to the printer:
+// the end waits for the printers to take their pages, ten seconds at most.
+void GtkBackend::finishPrinterJobs()
+{
+    sendPrinterJob();
+    const gint64 end = g_get_monotonic_time() + 10 * G_USEC_PER_SEC;
+    while (jobsInFlight > 0 && g_get_monotonic_time() < end) {
+        if (!gtk_events_pending()) g_usleep(10000);
+        gtk_main_iteration_do(FALSE);
+    }
 }
 
 }  // namespace tpanel::gtkwindow

@@ -89,6 +89,7 @@ private:
     GtkWindow* parentWindow() const;
     std::string chooserTitle() const;
     void sendPrinterJob();
+    void finishPrinterJobs();
     // Lets GTK bring the screen up to date without waiting for input.
     void settle();
 
