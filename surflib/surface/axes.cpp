@@ -139,24 +139,40 @@ void drawBaseAxis(int axis, double lo, double hi, const std::function<bool(doubl
     }
 }
 
-// A vertical z axis from picture point (X, Y0) with the z scale h (picture units per z unit
-// above zlow); side +1 ticks right, -1 left.
-void drawHeightAxis(float X, float Ybase, double zlow, double zhigh, double h, int side)
+// A z axis along a picture path: place(v) gives the point of height v; side +1 puts ticks and
+// numbers to the right, -1 to the left.
+void drawHeightAxisAlong(double zlow, double zhigh,
+                         const std::function<bool(double, float&, float&)>& place, int side)
 {
-    line2(X, Ybase, X, surfaceNarrow(Ybase + (zhigh - zlow) * h));
+    float xa = 0, ya = 0, xb = 0, yb = 0;
+    if (!place(zlow, xa, ya) || !place(zhigh, xb, yb)) return;
+    line2(xa, ya, xb, yb);
     const TickRun r = tickRun(2, zlow, zhigh);
     const AxisNumbers f = numberFormat(2);
+    float lastY = -1e30f;
     for (int k = 0; k <= r.count; ++k) {
         const double v = r.first + k * r.step;
-        const float Y = surfaceNarrow(Ybase + (v - zlow) * h);
+        float X = 0, Y = 0;
+        if (!place(v, X, Y)) continue;
         const bool major = k % 2 == 0;
         const float length = (major ? 1.0f : 0.5f) * cw() * side;
         line2(X, Y, X + length, Y);
-        if (!major) continue;
+        if (!major || std::fabs(Y - lastY) <= 1.5f * ch()) continue;
         int width = side > 0 ? -f.width : f.width, decimals = f.decimals;
         const float NX = side > 0 ? X + length + cw() / 3.0f : X + length - cw() / 3.0f;
         surfaceDrawNumber(NX, Y - 0.45f * ch(), surfaceNarrow(v / f.shownUnit), width, decimals, kNoPower);
+        lastY = Y;
     }
+}
+
+// A vertical z axis from picture point (X, Ybase) with h picture units per z unit.
+void drawHeightAxis(float X, float Ybase, double zlow, double zhigh, double h, int side)
+{
+    drawHeightAxisAlong(zlow, zhigh, [&](double v, float& PX, float& PY) {
+        PX = X;
+        PY = surfaceNarrow(Ybase + (v - zlow) * h);
+        return true;
+    }, side);
 }
 
 int styleWord(int i)
@@ -271,6 +287,90 @@ void surfaceDrawIsometricAxes(const int& npt, const int& nrow, const float& righ
 
 // ---- Perspective axes -----------------------------------------------------------------------
 
+namespace {
+
+// The walk-axis frame of the picture box.
+struct PerspectiveBox {
+    bool firstIsX;
+    float firstFrom, firstTo, secondFrom, secondTo;
+    float base, top;
+
+    bool project(double a, double b, double z, float& X, float& Y) const
+    {
+        const float x = surfaceNarrow(firstIsX ? a : b), y = surfaceNarrow(firstIsX ? b : a);
+        return surfaceProjectPoint(x, y, surfaceNarrow(z), X, Y);
+    }
+    // Corner c (1..4) in walk-axis values.
+    void corner(int c, float& a, float& b) const
+    {
+        a = (c == 1 || c == 4) ? firstTo : firstFrom;
+        b = (c <= 2) ? secondFrom : secondTo;
+    }
+};
+
+// One axis along an edge: alongFirst chooses the walk axis it runs along, at the value 'at' of
+// the other, at height z; ticks down (front) or up (back).
+void perspectiveBaseAxis(const PerspectiveBox& box, int axis, bool alongFirst, float at, float z,
+                         bool up, int side, float& midX)
+{
+    const float from = alongFirst ? box.firstFrom : box.secondFrom;
+    const float to = alongFirst ? box.firstTo : box.secondTo;
+    auto place = [&](double v, float& X, float& Y) {
+        return alongFirst ? box.project(v, at, z, X, Y) : box.project(at, v, z, X, Y);
+    };
+    float X = 0, Y = 0;
+    if (place(0.5 * (static_cast<double>(from) + to), X, Y)) midX = X;
+    drawBaseAxis(axis, std::min(from, to), std::max(from, to), place, 0.0f, up ? 1.0f : -1.0f,
+                 true, side);
+}
+
+// Grid lines at the ticks of an axis: across the floor to the far edge and up its wall.
+void perspectiveWallGrid(const PerspectiveBox& box, int axis, bool alongFirst, float at, float far)
+{
+    const float from = alongFirst ? box.firstFrom : box.secondFrom;
+    const float to = alongFirst ? box.firstTo : box.secondTo;
+    const TickRun r = tickRun(axis, std::min(from, to), std::max(from, to));
+    for (int k = 0; k <= r.count; ++k) {
+        const double v = r.first + k * r.step;
+        float xs[3], ys[3];
+        const double ends[3][2] = {{at, box.base}, {far, box.base}, {far, box.top}};
+        bool ok = true;
+        for (int i = 0; i < 3 && ok; ++i) {
+            ok = alongFirst ? box.project(v, ends[i][0], ends[i][1], xs[i], ys[i])
+                            : box.project(ends[i][0], v, ends[i][1], xs[i], ys[i]);
+        }
+        const int three = 3;
+        if (ok) surfaceDrawPolyline(three, xs, ys);
+    }
+}
+
+// Lines along the wall from corner c to the next corner at every z tick.
+void perspectiveHeightGrid(const PerspectiveBox& box, int c)
+{
+    float a1 = 0, b1 = 0, a2 = 0, b2 = 0;
+    box.corner(c, a1, b1);
+    box.corner(c % 4 + 1, a2, b2);
+    const TickRun r = tickRun(2, box.base, box.top);
+    for (int k = 0; k <= r.count; ++k) {
+        const double v = r.first + k * r.step;
+        float xs[2], ys[2];
+        if (!box.project(a1, b1, v, xs[0], ys[0]) || !box.project(a2, b2, v, xs[1], ys[1])) continue;
+        const int two = 2;
+        surfaceDrawPolyline(two, xs, ys);
+    }
+}
+
+void perspectiveHeightAxis(const PerspectiveBox& box, int c, int side)
+{
+    float a = 0, b = 0;
+    box.corner(c, a, b);
+    drawHeightAxisAlong(box.base, box.top, [&](double v, float& X, float& Y) {
+        return box.project(a, b, v, X, Y);
+    }, side);
+}
+
+}  // namespace
+
 void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh)
 {
     (void)zlow, (void)zhigh;
@@ -279,42 +379,48 @@ void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh)
     const SurfaceSettings& surf = s.surface;
     const ProjectionTerms& p = s.projection;
     surfaceSelectPen(surfaceFlagOn(surf.linePensSet) ? surf.linePens[0] : surfaceEntryPen());
-    const bool firstIsX = p.viewQuadrant == 0 || p.viewQuadrant == 2;
-    const float base = p.zOrigin, top = surf.zAxisHigh;
-    const bool below = surfaceFlagOn(p.belowView);
-    // Edge 1: along the first walk axis at secondFrom; edge 2: along the second at firstFrom.
-    struct Edge { int axis; bool alongFirst; float at; };
-    const Edge edges[2] = {{firstIsX ? 0 : 1, true, below ? p.secondTo : p.secondFrom},
-                           {firstIsX ? 1 : 0, false, below ? p.firstTo : p.firstFrom}};
+    const PerspectiveBox box{p.viewQuadrant == 0 || p.viewQuadrant == 2, p.firstFrom, p.firstTo,
+                             p.secondFrom, p.secondTo, p.zOrigin, surf.zAxisHigh};
+    const bool below = surfaceFlagOn(p.belowView), split = surfaceFlagOn(p.splitWalk);
+    // Edge 1 runs along the first walk axis, edge 2 along the second (at the top level when
+    // the walk is split); edges 3 and 4 are the back edges at the top level.
+    const float edge1At = below ? box.secondTo : box.secondFrom;
+    const float edge2At = below && !split ? box.firstTo : box.firstFrom;
+    const int firstAxis = box.firstIsX ? 0 : 1, secondAxis = 1 - firstAxis;
     float midX[2] = {0, 0};
-    for (int e = 0; e < 2; ++e) {
-        const Edge& edge = edges[e];
-        const float from = edge.alongFirst ? p.firstFrom : p.secondFrom;
-        const float to = edge.alongFirst ? p.firstTo : p.secondTo;
-        auto place = [&](double v, float& X, float& Y) {
-            const float a = edge.alongFirst ? surfaceNarrow(v) : edge.at;
-            const float b = edge.alongFirst ? edge.at : surfaceNarrow(v);
-            const float x = firstIsX ? a : b, y = firstIsX ? b : a;
-            return surfaceProjectPoint(x, y, base, X, Y);
-        };
-        float X = 0, Y = 0;
-        if (place(0.5 * (static_cast<double>(from) + to), X, Y)) midX[e] = X;
-        if (styleWord(edge.axis) % 2 == 0) continue;
-        drawBaseAxis(edge.axis, std::min(from, to), std::max(from, to), place, 0.0f, -1.0f, true,
-                     sideWord(edge.axis));
-    }
-    // z axes on vertical box edges: the second word at corner 1, the first at corner 3.
-    const double span = static_cast<double>(top) - base;
-    if (surf.zAxisSwitch != 0 && span > 0.0) {
-        const int corners[2] = {0, surfaceFlagOn(p.splitWalk) ? 1 : 2};
-        const int words[2] = {5, 2};
-        const int sides[2] = {1, -1};
-        for (int k = 0; k < 2; ++k) {
-            if (styleWord(words[k]) % 2 == 0) continue;
-            const float X = p.boxCorners[corners[k]][0], Y = p.boxCorners[corners[k]][1];
-            const float Yt = p.boxCorners[corners[k] + 4][1];
-            drawHeightAxis(X, Y, base, top, (Yt - static_cast<double>(Y)) / span, sides[k]);
+    struct AxisPlan { int axis; bool alongFirst; float frontAt, backAt; float frontZ; bool frontUp; };
+    const AxisPlan plans[2] = {
+        {firstAxis, true, edge1At, box.secondTo, box.base, false},
+        {secondAxis, false, edge2At, box.firstTo, split ? box.top : box.base, split},
+    };
+    for (int k = 0; k < 2; ++k) {
+        const AxisPlan& a = plans[k];
+        // A split walk puts the second axis on the top edge, where an untouched style leaves it
+        // out (for this picture only: the setting itself is not changed).
+        const bool dropped = k == 1 && split && !surfaceFlagOn(surf.axesStyle);
+        const int front = dropped ? 0 : styleWord(a.axis), back = styleWord(a.axis + 3);
+        if (front == 1 || front == 3) {
+            perspectiveBaseAxis(box, a.axis, a.alongFirst, a.frontAt, a.frontZ, a.frontUp,
+                                sideWord(a.axis), midX[k]);
         }
+        if (back == 1 || back == 3) {
+            float unused = 0;
+            perspectiveBaseAxis(box, a.axis, a.alongFirst, a.backAt, box.top, true,
+                                sideWord(a.axis + 3), unused);
+        }
+        if (front >= 2 || back >= 2) perspectiveWallGrid(box, a.axis, a.alongFirst, a.frontAt, a.backAt);
+    }
+    // z axes: the second word at corner 1 to the right (its grid from corner 4 to 1), the first
+    // at corner 3 (corner 2 when split) to the left (its grid from corner 3 to 4).
+    if (surf.zAxisSwitch != 0 && box.top > box.base) {
+        const int second = styleWord(5), first = styleWord(2);
+        if (second == 1 || second == 3) perspectiveHeightAxis(box, 1, 1);
+        if (second >= 2) {
+            perspectiveHeightGrid(box, 4);
+            if (split) perspectiveHeightGrid(box, 2);
+        }
+        if (first == 1 || first == 3) perspectiveHeightAxis(box, split ? 2 : 3, -1);
+        if (first >= 2) perspectiveHeightGrid(box, 3);
     }
     float lowX = 1e30f, highX = -1e30f, lowY = 1e30f;
     for (int k = 0; k < 4; ++k) {
@@ -323,7 +429,8 @@ void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh)
         lowY = std::min(lowY, p.boxCorners[k][1]);
     }
     const bool narrow = 0.5f * (highX - lowX) < 28.0f * cw();
-    const int rightAxis = midX[0] >= midX[1] ? edges[0].axis : edges[1].axis;
+    // The axis whose edge lies further right takes the right title.
+    const int rightAxis = midX[0] >= midX[1] ? firstAxis : secondAxis;
     const int leftAxis = 1 - rightAxis;
     const float y = lowY - 6.0f * ch();
     drawTitle(rightAxis, highX + (narrow ? 9.0f : 4.0f) * cw(), y, numberFormat(rightAxis).caption, true);

@@ -223,6 +223,16 @@ TEST_F(ProjectionTest, SetUpRunsWithoutTouchingTheCallersDrawingState)
     EXPECT_EQ(count(log, "kernelSetColour"), 0);
     EXPECT_EQ(count(log, "kernelSetCharSize"), 0);
     EXPECT_EQ(count(log, "kernelDrawLineTo"), 0);
+
+    // A failed set-up leaves the same way: nothing of the caller's state is put back.
+    capture();
+    PERSET(0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f, d, 30.0f, 30.0f);
+    const std::vector<std::string> failed = calls();
+    EXPECT_EQ(reported(), std::vector<int>({1015}));
+    EXPECT_EQ(count(failed, "kernelSetColour"), 0);
+    EXPECT_EQ(count(failed, "kernelSetCharSize"), 0);
+    EXPECT_EQ(count(failed, "kernelSetTextMode"), 0);
+    EXPECT_EQ(failed.back(), "kernelSetRoutineName 2 \"      \"");
 }
 
 TEST_F(ProjectionTest, AxisInterceptOffsets)

@@ -205,6 +205,15 @@ TEST_F(SurfaceSettingsTest, PolylineNeedsAPictureAndIsDrawnInJoinedChunks)
     EXPECT_NEAR(lines[1].x[1], X, 1e-3);   // the log keeps six digits
     EXPECT_NEAR(lines[1].y[1], Y, 1e-3);
     EXPECT_TRUE(tarv::errorLog().empty());
+
+    // 159 points fill two chunks exactly; no chunk of a single point follows.
+    std::vector<float> lx(159), ly(159, 0.5f), lz(159, 0.0f);
+    for (int k = 0; k < 159; ++k) lx[k] = static_cast<float>(k) / 158.0f;
+    capture();
+    LINPRJ(159, lx.data(), ly.data(), lz.data());
+    const std::vector<std::string> log159 = calls();
+    EXPECT_EQ(polylines(log159).size(), 2u);
+    EXPECT_EQ(count(log159, "kernelMovePen"), 4);
 }
 
 TEST_F(SurfaceSettingsTest, SpotHeightOnTheGridOfThePicture)
