@@ -296,6 +296,13 @@ struct NetworkPolylineBuffer {
     int continuesAfter;             // flag, with the point after the last
     float afterX, afterY;
     int appended;                   // 0 appended, -1 not
+    // The first piece of a closed line is held back until the line closes, so that it can
+    // start with the line's last point but one as its neighbour.
+    int holdFirstPiece;             // flag
+    float heldX[kNetworkLinePoints];
+    float heldY[kNetworkLinePoints];
+    int heldCount;
+    float heldAfterX, heldAfterY;
 };
 
 constexpr int kNetworkFillRoom = 104;

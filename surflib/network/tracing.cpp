@@ -104,7 +104,16 @@ void flushIfFull(float* work)
     b.continuesAfter = -1;
     b.afterX = b.x[n - 1];
     b.afterY = b.y[n - 1];
-    surfaceDrawNetworkContour(n - 1, b.x, b.y, work);
+    if (surfaceFlagOn(b.holdFirstPiece) && !surfaceFlagOn(b.continuedFromBefore)) {
+        // The first piece of a line that may close: its neighbour before is known only then.
+        std::copy(b.x, b.x + n - 1, b.heldX);
+        std::copy(b.y, b.y + n - 1, b.heldY);
+        b.heldCount = n - 1;
+        b.heldAfterX = b.afterX;
+        b.heldAfterY = b.afterY;
+    } else {
+        surfaceDrawNetworkContour(n - 1, b.x, b.y, work);
+    }
     b.continuedFromBefore = -1;
     b.beforeX = b.x[n - 3];
     b.beforeY = b.y[n - 3];
@@ -125,11 +134,39 @@ void putFirst(float x, float y)
     b.appended = 0;
 }
 
+// Draws the held first piece of a line: from its start with the given neighbour point before
+// it (a closed line) or free, and into the piece after it.
+void drawHeldPiece(bool closed, float beforeX, float beforeY, float* work)
+{
+    NetworkPolylineBuffer& b = line();
+    if (b.heldCount < 2) {
+        b.heldCount = 0;
+        return;
+    }
+    const int fromBefore = b.continuedFromBefore, after = b.continuesAfter;
+    const float bx = b.beforeX, by = b.beforeY, ax = b.afterX, ay = b.afterY;
+    b.continuedFromBefore = closed ? -1 : 0;
+    b.beforeX = beforeX;
+    b.beforeY = beforeY;
+    b.continuesAfter = -1;
+    b.afterX = b.heldAfterX;
+    b.afterY = b.heldAfterY;
+    surfaceDrawNetworkContour(b.heldCount, b.heldX, b.heldY, work);
+    b.heldCount = 0;
+    b.continuedFromBefore = fromBefore;
+    b.beforeX = bx;
+    b.beforeY = by;
+    b.continuesAfter = after;
+    b.afterX = ax;
+    b.afterY = ay;
+}
+
 // Draws what the buffer holds as the end of a line that does not close, and empties it.  A
 // piece that follows a flushed one keeps its joint smooth; its far end is free.
 void drawOpenPiece(float* work)
 {
     NetworkPolylineBuffer& b = line();
+    if (b.heldCount > 0) drawHeldPiece(false, 0.0f, 0.0f, work);
     b.continuesAfter = 0;
     if (b.count >= 2) surfaceDrawNetworkContour(b.count, b.x, b.y, work);
     b.count = 0;
@@ -149,6 +186,7 @@ void drawClosedLine(float* work)
     } else {
         surfaceAppendContourPoint(b.firstX, b.firstY, work);
     }
+    if (b.heldCount > 0 && b.count >= 2) drawHeldPiece(true, b.x[b.count - 2], b.y[b.count - 2], work);
     if (b.count >= 3 && !std::isnan(b.secondX)) {
         if (!surfaceFlagOn(b.continuedFromBefore)) {
             b.continuedFromBefore = -1;
@@ -296,11 +334,14 @@ void closedLines(float level, int& budget, float* work)
         if (start == 0) continue;
         line().continuedFromBefore = 0;
         line().continuesAfter = 0;
+        line().holdFirstPiece = -1;
+        line().heldCount = 0;
         if (walkLine(level, t, start, true, budget, work)) {
             drawClosedLine(work);
         } else {
             drawOpenPiece(work);
         }
+        line().holdFirstPiece = 0;
     }
 }
 
@@ -540,6 +581,8 @@ void surfaceContourNetworkLevels(const float& level, const int& wsize, float* wo
     b.continuedFromBefore = 0;
     b.continuesAfter = 0;
     b.appended = -1;
+    b.holdFirstPiece = 0;
+    b.heldCount = 0;
     if (work == nullptr || T < 1 || !std::isfinite(level)) return;
 
     // The level's label: its number format is chosen once, the text formatted without drawing.

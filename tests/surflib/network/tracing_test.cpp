@@ -176,11 +176,23 @@ TEST_F(NetworkTracing, CurvedLinesLieOnTheLevelOfTheSurface)
     EXPECT_GT(curvedPoints, 2 * straightPoints);
     EXPECT_FLOAT_EQ(curved.front().x.front(), curved.back().x.back());
     EXPECT_FLOAT_EQ(curved.front().y.front(), curved.back().y.back());
+    ASSERT_EQ(curved.size(), 2u);
     for (size_t k = 0; k + 1 < curved.size(); ++k) {
         EXPECT_FLOAT_EQ(curved[k + 1].x.front(), curved[k].x.back());
         EXPECT_EQ(curved[k + 1].start, -1);
+        EXPECT_EQ(curved[k].end, -1);
     }
-    EXPECT_EQ(curved.back().end, -1);
+    // Smooth where it closes, also across the pieces: the first piece starts from the last
+    // point but one of the last, the last leads into the second point of the first.
+    const netlog::Curve& first = curved.front();
+    const netlog::Curve& last = curved.back();
+    EXPECT_EQ(first.start, -1);
+    EXPECT_EQ(last.end, -1);
+    ASSERT_TRUE(first.endsSet && last.endsSet);
+    EXPECT_FLOAT_EQ(first.ends[4], last.x[last.x.size() - 2]);
+    EXPECT_FLOAT_EQ(first.ends[5], last.y[last.y.size() - 2]);
+    EXPECT_FLOAT_EQ(last.ends[6], first.x[1]);
+    EXPECT_FLOAT_EQ(last.ends[7], first.y[1]);
     double worst = 0.0;
     for (const netlog::Curve& c : curved) {
         for (size_t i = 0; i < c.x.size(); ++i) {
