@@ -248,6 +248,7 @@ struct Walk {
     bool draw;          // false: the outline is built and nothing is drawn
     bool lineStyle;
     float tolerance;    // in picture units
+    bool floorFilled;   // the floor is filled once, before the first family
 };
 
 // The parameter intervals of segment a-b that lie outside the band between the horizons.
@@ -495,6 +496,35 @@ void drawCurtain(Walk& w, const GridView& g, int family, int j, const std::vecto
     }
 }
 
+// Seen from below, the floor of the base lies nearest the eye: it is filled with the third base
+// code and its outline goes into the horizons before any line.
+void drawFloor(Walk& w)
+{
+    const SurfaceSettings& surf = surfaceState.surface;
+    const float(*c)[2] = surfaceState.projection.boxCorners;
+    const int code = surf.basePens[2];
+    if (code < 0) return;
+    if (w.draw && !w.floorFilled) {
+        w.floorFilled = true;
+        surfaceSetFillCode(code);
+        const float xs[5] = {c[0][0], c[1][0], c[2][0], c[3][0], c[0][0]};
+        const float ys[5] = {c[0][1], c[1][1], c[2][1], c[3][1], c[0][1]};
+        const float counts[1] = {5.0f};
+        const int one = 1;
+        surfaceFillPolygons(one, counts, xs, ys);
+    }
+    if (!w.hidden) return;
+    for (int k = 0; k < 4; ++k) {
+        const PicturePoint a{c[k][0], c[k][1], 0.0f, true};
+        const PicturePoint b{c[(k + 1) % 4][0], c[(k + 1) % 4][1], 0.0f, true};
+        if (!mergeIntoHorizons(w, a, b)) {
+            surfaceReportError(kSurfOutlineFull);
+            w.store.full = true;
+            return;
+        }
+    }
+}
+
 void walkFamily(Walk& w, const GridView& g, int family, int stepEvery, bool withCurtain)
 {
     std::vector<int> order = walkOrder(g, family);
@@ -502,6 +532,7 @@ void walkFamily(Walk& w, const GridView& g, int family, int stepEvery, bool with
     std::vector<PicturePoint> line, prev;
     w.store.upper.count = 0;
     w.store.lower.count = 0;
+    if (withCurtain && surfaceFlagOn(surfaceState.projection.belowView)) drawFloor(w);
     for (int pos = 0; pos < count; ++pos) {
         const int j = order[pos];
         projectLine(g, family, j, line);

@@ -123,6 +123,27 @@ TEST_F(HiddenLineTest, LineRisingAboveTheRidgeShowsFromTheCrossingOn)
     EXPECT_LT(seen.x.front(), std::max(row4.x[nx - 3], row4.x[nx - 2]) - 0.5);
 }
 
+TEST_F(HiddenLineTest, FloorSeenFromBelowHidesWhatLiesBehindIt)
+{
+    const int nx = 7, ny = 6;
+    std::vector<float> z(nx * ny);
+    for (int k = 0; k < nx * ny; ++k) z[k] = 1.0f + 0.2f * static_cast<float>(k % nx);
+    PRJFRA(1);
+    size_t open = 0;
+    for (const Polyline& l : draw(nx, ny, z, -30.0f, 40.0f)) open += l.x.size();
+    const int pens[3] = {-1, -1, 5};
+    PRJBAS(0, pens);
+    capture();
+    float d = 0.0f;
+    work.assign(20000, 0.0f);
+    PERPRJ(nx, 0.0f, 6.0f, ny, 0.0f, 5.0f, z.data(), d, -30.0f, 40.0f, 20000, work.data());
+    const std::vector<std::string> log = calls();
+    EXPECT_EQ(count(log, "kernelFillPolygon"), 1);
+    size_t floored = 0;
+    for (const Polyline& l : polylines(log)) floored += l.x.size();
+    EXPECT_LT(floored, open);
+}
+
 TEST_F(HiddenLineTest, GridLineStepDrawsASubsetHiddenAsIfAllWereDrawn)
 {
     const int nx = 11, ny = 9;

@@ -195,6 +195,14 @@ TEST_F(PerspectiveTest, GriddingRoutinesDrawFromPointsAndFunctions)
     EXPECT_GT(count(calls(), "kernelDrawLineTo"), 100);
     EXPECT_EQ(surfaceState.surface.perspectiveSet, -1);
 
+    // With data-point markers on, every point is marked on the picture.
+    RANPTS(4);
+    capture();
+    d = 0.0f;
+    RANPER(static_cast<int>(x.size()), x.data(), y.data(), z.data(), d, 30, 30);
+    EXPECT_EQ(count(calls(), "kernelDrawMarker"), static_cast<int>(x.size()));
+    RANPTS(0);
+
     capture();
     d = 0.0f;
     FUNPER(0, 2, 0, 1, [](const float& a, const float& b) { return a * b; }, d, 25, 140);
