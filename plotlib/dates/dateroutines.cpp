@@ -101,15 +101,14 @@ void DATSCA(const int& code, const int& unit, const char* first, int length1, co
     graphDateTextToValue(last, length2, b, order);
     // Day numbers are whole and at most a few million: the count is exact.
     const int days = static_cast<int>(std::lround(std::fabs(static_cast<double>(b) - a)));
-    if (std::trunc(std::fabs(static_cast<double>(a) - b)) == 0.0) {
-        // Equal dates: the axis spans the ten days from the first, which also spares the
-        // scaling the warnings of an empty range.
-        const float tenDaysOn = a + 10.0f;
-        graphSetAxisScaling(3, 10, a, tenDaysOn, n);
-    } else {
-        graphSetAxisScaling(3, days, a, b, n);
-    }
+    graphSetAxisScaling(3, days, a, b, n);
     s.scalingType = -scalingCode;
+    // Equal dates (which the scaling has warned of as an empty range) span the ten days from
+    // the first.
+    if (std::trunc(std::fabs(static_cast<double>(a) - b)) == 0.0) {
+        s.minimum = a;
+        s.maximum = a + 10.0f;
+    }
 }
 
 void DATSCQ(int& code, int& unit, char* first, int length1, char* last, int length2,

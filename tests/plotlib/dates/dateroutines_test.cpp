@@ -135,8 +135,11 @@ TEST_F(DateRoutinesTest, AnnotationWordsCorrectOnlyTheBadOnes) {
 
 TEST_F(DateRoutinesTest, DateScalingCodesUnitsAndEqualDates) {
     dateAxis(2, 5, "25/12/99", "25/12/99");
-    // Equal dates span ten days from the first, with no warnings of an empty range.
-    EXPECT_TRUE(errors().empty());
+    // Equal dates are scaled as given, so the empty range warns of its interval count and
+    // its width (kernel numbers); the axis then spans ten days from the first.
+    EXPECT_EQ(errors(), (std::vector<int>{-519, -520}));
+    for (const tarv::ErrorRecord& r : tarv::errorLog())
+        EXPECT_EQ(r.routine, "kpSetDateAxesScaling(DATSCA)");
     const float first = dayNumber(1999, 12, 25);
     Scaling s = scaling(1);
     EXPECT_EQ(s.type, -2);
