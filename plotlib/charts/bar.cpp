@@ -76,11 +76,12 @@ void fillBars(const float* start, const float* end, int n, float fraction, const
         const float c = chartColumnEdge(i + 1);
         const float v1 = graphCheckLogValue(end[i], valueAxis);
         const float v2 = graphCheckLogValue(start[i], valueAxis);
-        // A bar of no length along the value axis is not filled, whichever way it lies.
-        if (!(std::fabs(v1 - v2) >= 0.00001f)) continue;
         float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
         chartColumnPoint(c, v1, x1, y1);
         chartColumnPoint(c + width, v2, x2, y2);
+        // Corners of (almost) the same kernel height are not filled: a standing bar of no
+        // length, a lying bar of no width.
+        if (!(std::fabs(y1 - y2) >= 0.00001f)) continue;
         chartFillBox(styles[i], pens[i], x1, y1, x2, y2);
     }
 }

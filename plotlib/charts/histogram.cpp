@@ -73,11 +73,12 @@ void fillHistogram(const float* values, int n, float fraction, const int* styles
         if (styles[i] < -1) continue;
         const float c = chartColumnEdge(i + 1);
         const float v = graphCheckLogValue(values[i], valueAxis);
-        // A column of no height is not filled, whichever way it lies.
-        if (!(std::fabs(v - base) >= 0.00001f)) continue;
         float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
         chartColumnPoint(c, base, x1, y1);
         chartColumnPoint(c + width, v, x2, y2);
+        // Corners of (almost) the same kernel height are not filled: a standing column of no
+        // height, a lying column of no width.
+        if (!(std::fabs(y1 - y2) >= 0.00001f)) continue;
         chartFillBox(styles[i], pens[i], x1, y1, x2, y2);
     }
 }

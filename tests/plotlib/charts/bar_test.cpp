@@ -146,7 +146,8 @@ TEST_F(Bars, OutlineCategoryAxisChoice)
 }
 
 // Fills: corner 1 at the low edge and the end value, corner 2 at the high edge and the start
-// value; a bar of no length is left out whichever way the bars lie.
+// value; corners at the same kernel height are left out: a standing bar of no length, a lying
+// bar of no width (a lying bar of no length is handed on as it is).
 TEST_F(Bars, Fills)
 {
     const float start[] = {1.0f, 2.0f, 3.0f, 3.0f}, end[] = {4.0f, 2.0f, 5.0f, 1.0f};
@@ -160,9 +161,14 @@ TEST_F(Bars, Fills)
     categoryAxis(2, 4);   // cells 125: centres 162.5 ... ; bars along x
     got = fills(run([&] { BARFIL(start, end, 4, 0.5f, styles, pens); }));
     EXPECT_EQ(got, (std::vector<std::string>{"0 1 420 131.25 180 193.75",
+                                             "0 1 260 256.25 260 318.75",
                                              "2 3 500 381.25 340 443.75",
                                              "0 1 180 506.25 340 568.75"}));
     EXPECT_EQ(graphState.graph.currentAxis, 2);
+    EXPECT_TRUE(fills(run([&] { BARFIL(start, end, 4, 0.0f, styles, pens); })).empty());
+    categoryAxis(1, 4);
+    EXPECT_EQ(fills(run([&] { BARFIL(start, end, 1, 0.0f, styles, pens); })),
+              std::vector<std::string>{"0 1 200 300 200 150"});
 }
 
 // Value tags: the value by the placement code, anchored on the bar by a1 and a2.  Tags are

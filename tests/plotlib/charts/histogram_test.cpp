@@ -106,6 +106,11 @@ TEST_F(Histograms, FillsFromTheBase)
     categoryAxis(2, 4);
     EXPECT_EQ(fills(run([&] { HISFIL(values, 1, 0.5f, styles, pens); })),
               (std::vector<std::string>{"0 2 100 131.25 340 193.75"}));
+    // Lying columns: one of no length is handed on as it is, columns of no width are not.
+    EXPECT_EQ(fills(run([&] { HISFIL(values, 2, 0.5f, styles, pens); })),
+              (std::vector<std::string>{"0 2 100 131.25 340 193.75",
+                                        "0 2 100 256.25 100 318.75"}));
+    EXPECT_TRUE(fills(run([&] { HISFIL(values, 2, 0.0f, styles, pens); })).empty());
 }
 
 // Tags: a2 picks base, middle or end; below the base line the one-character move along the
