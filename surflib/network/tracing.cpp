@@ -222,8 +222,8 @@ float sideFraction(const Corner& v, const Corner& o, float px, float py)
 // The intermediate points of a passage through sub-triangle sub of t, from (px, py) on the
 // side v-o1 to (qx, qy) on the side v-o2: crossings on the transversals that join the two
 // sides at the fractions between those of the two points.
-void traceSubTriangle(int t, int sub, const Corner& v, const Corner& o1, const Corner& o2,
-                      float px, float py, float qx, float qy, float level, float* work)
+void surfaceTraceSubTriangles(int t, int sub, const Corner& v, const Corner& o1, const Corner& o2,
+                              float px, float py, float qx, float qy, float level, float* work)
 {
     const int n = surfaceSubdivisionCount(px, py, qx, qy);
     surfaceState.networkContour.subdivisions = n;
@@ -463,6 +463,93 @@ void surfaceIntersectSegments(const float& p1x, const float& p1y, const float& p
 
 // ---- One step -----------------------------------------------------------------------------------
 
+namespace {
+
+// The way of a line through the centroid split of a triangle: the passages through the
+// sub-triangles (the shared corner of the two sides each passage joins and their far corners),
+// the spoke crossings and the exit crossing, and the exit edge.
+struct TriangleWay {
+    struct Passage {
+        int sub;
+        Corner v, o1, o2;
+    };
+    Passage passages[3];
+    float points[3][2];   // spoke crossings, then the exit
+    int spokes = 0;
+    int exitEdge = 0;
+};
+
+// Straight mode: the line has entered on edge A-B (edge `edge` of t) and lies in sub-triangle
+// A-B-G; a spoke whose ends lie on either side of the level is crossed; the exit edge follows.
+void surfaceTriangleCrossings(const NetworkTriangle& tri, int t, int edge, float level,
+                              TriangleWay& way, float* work)
+{
+    const NetworkContourWorking& w = surfaceState.networkContour;
+    const int j = edge, jb = next(j), jc = next(jb);
+    const Corner A{tri.x[j - 1], tri.y[j - 1], tri.z[j - 1]};
+    const Corner B{tri.x[jb - 1], tri.y[jb - 1], tri.z[jb - 1]};
+    const Corner C{tri.x[jc - 1], tri.y[jc - 1], tri.z[jc - 1]};
+    const Corner G{tri.gx, tri.gy, surfaceNetworkSubHeight(tri.gx, tri.gy, t, j, work)};
+    int& n = way.spokes;
+    n = 0;
+    auto spoke = [&](int sub, const Corner& from, const Corner& to) {
+        surfaceSegmentCrossing(t, sub, level, from.x, from.y, from.z, to.x, to.y, to.z,
+                               way.points[n][0], way.points[n][1], work);
+    };
+    if (crosses(G.z, B.z, level)) {
+        way.passages[n] = {j, B, A, G};
+        spoke(j, G, B);
+        ++n;
+        if (!crosses(G.z, C.z, level)) {
+            way.passages[n] = {jb, B, G, C};
+            way.exitEdge = jb;
+        } else {
+            way.passages[n] = {jb, G, B, C};
+            spoke(jb, G, C);
+            ++n;
+            way.passages[n] = {jc, C, G, A};
+            way.exitEdge = jc;
+        }
+    } else {
+        way.passages[n] = {j, A, B, G};
+        spoke(j, A, G);
+        ++n;
+        if (!crosses(G.z, C.z, level)) {
+            way.passages[n] = {jc, A, G, C};
+            way.exitEdge = jc;
+        } else {
+            way.passages[n] = {jc, G, A, C};
+            spoke(jc, G, C);
+            ++n;
+            way.passages[n] = {jb, C, G, B};
+            way.exitEdge = jb;
+        }
+    }
+    int roots = 0;
+    float x2 = 0.0f, y2 = 0.0f;
+    surfaceEdgeCubicCrossings(t, way.exitEdge, level, w.previousX, w.previousY, roots,
+                              way.points[n][0], way.points[n][1], x2, y2, work);
+}
+
+// Subdivided mode: the same way, with the intermediate points of every passage.
+void surfaceContourSubdividedTriangles(const NetworkTriangle& tri, int t, int edge, float level,
+                                       TriangleWay& way, float* work)
+{
+    surfaceTriangleCrossings(tri, t, edge, level, way, work);
+    const NetworkPolylineBuffer& b = line();
+    float fromX = b.x[b.count - 1], fromY = b.y[b.count - 1];
+    for (int p = 0; p <= way.spokes; ++p) {
+        const float toX = way.points[p][0], toY = way.points[p][1];
+        const TriangleWay::Passage& q = way.passages[p];
+        surfaceTraceSubTriangles(t, q.sub, q.v, q.o1, q.o2, fromX, fromY, toX, toY, level, work);
+        if (p < way.spokes) surfaceAppendContourPoint(toX, toY, work);
+        fromX = toX;
+        fromY = toY;
+    }
+}
+
+}  // namespace
+
 bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, int& edge,
                                 float* work)
 {
@@ -471,17 +558,13 @@ bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, in
     NetworkContourWorking& w = s.networkContour;
     if (edge < 1 || edge > 3) return false;
     const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
-    const int j = edge, jb = next(j), jc = next(jb);
-    const Corner A{tri.x[j - 1], tri.y[j - 1], tri.z[j - 1]};
-    const Corner B{tri.x[jb - 1], tri.y[jb - 1], tri.z[jb - 1]};
-    const Corner C{tri.x[jc - 1], tri.y[jc - 1], tri.z[jc - 1]};
 
     if (start != 0) {
         w.previousX = b.count > 0 ? b.x[b.count - 1] : 0.0f;
         w.previousY = b.count > 0 ? b.y[b.count - 1] : 0.0f;
         int roots = 0;
         float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-        surfaceEdgeCubicCrossings(t, j, level, w.previousX, w.previousY, roots, x1, y1, x2, y2, work);
+        surfaceEdgeCubicCrossings(t, edge, level, w.previousX, w.previousY, roots, x1, y1, x2, y2, work);
         if (b.count <= 0) {
             putFirst(x1, y1);
         } else {
@@ -495,77 +578,20 @@ bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, in
         b.secondY = NAN;
     }
     if (b.count <= 0) return false;
-    const float px = b.x[b.count - 1], py = b.y[b.count - 1];
 
-    // The centroid and the way through the three sub-triangles (sub-triangle k lies on edge k).
-    const Corner G{tri.gx, tri.gy, surfaceNetworkSubHeight(tri.gx, tri.gy, t, j, work)};
-    struct Passage {
-        int sub;
-        Corner v, o1, o2;   // shared corner of the two sides, their far corners
-    };
-    Passage passages[3];
-    float points[3][2];     // spoke crossings, then the exit
-    int count = 0;
-    int exitEdge = 0;
-    auto spoke = [&](int sub, const Corner& from, const Corner& to) {
-        float xc = 0.0f, yc = 0.0f;
-        surfaceSegmentCrossing(t, sub, level, from.x, from.y, from.z, to.x, to.y, to.z, xc, yc, work);
-        points[count][0] = xc;
-        points[count][1] = yc;
-    };
-    if (crosses(G.z, B.z, level)) {
-        passages[count] = {j, B, A, G};
-        spoke(j, G, B);
-        ++count;
-        if (!crosses(G.z, C.z, level)) {
-            passages[count] = {jb, B, G, C};
-            exitEdge = jb;
-        } else {
-            passages[count] = {jb, G, B, C};
-            spoke(jb, G, C);
-            ++count;
-            passages[count] = {jc, C, G, A};
-            exitEdge = jc;
-        }
+    TriangleWay way;
+    if (surfaceFlagOn(w.curvedContours)) {
+        surfaceContourSubdividedTriangles(tri, t, edge, level, way, work);
     } else {
-        passages[count] = {j, A, B, G};
-        spoke(j, A, G);
-        ++count;
-        if (!crosses(G.z, C.z, level)) {
-            passages[count] = {jc, A, G, C};
-            exitEdge = jc;
-        } else {
-            passages[count] = {jc, G, A, C};
-            spoke(jc, G, C);
-            ++count;
-            passages[count] = {jb, C, G, B};
-            exitEdge = jb;
+        surfaceTriangleCrossings(tri, t, edge, level, way, work);
+        for (int p = 0; p < way.spokes; ++p) {
+            surfaceAppendContourPoint(way.points[p][0], way.points[p][1], work);
         }
     }
-    int roots = 0;
-    float ex = 0.0f, ey = 0.0f, ex2 = 0.0f, ey2 = 0.0f;
-    surfaceEdgeCubicCrossings(t, exitEdge, level, w.previousX, w.previousY, roots, ex, ey, ex2,
-                              ey2, work);
-    points[count][0] = ex;
-    points[count][1] = ey;
-
-    const bool curved = surfaceFlagOn(w.curvedContours);
-    float fromX = px, fromY = py;
-    for (int p = 0; p <= count; ++p) {
-        const float toX = points[p][0], toY = points[p][1];
-        if (curved) {
-            const Passage& q = passages[p];
-            traceSubTriangle(t, q.sub, q.v, q.o1, q.o2, fromX, fromY, toX, toY, level, work);
-        }
-        if (p < count) surfaceAppendContourPoint(toX, toY, work);
-        fromX = toX;
-        fromY = toY;
-    }
-
     if (mark(work, t) < 2.0f && mark(work, t) > kRegionBound) setMark(work, t, kFinished);
-    surfaceAppendContourPoint(ex, ey, work);
+    surfaceAppendContourPoint(way.points[way.spokes][0], way.points[way.spokes][1], work);
     start = 0;
-    edge = exitEdge;
+    edge = way.exitEdge;
     return true;
 }
 
