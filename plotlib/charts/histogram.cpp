@@ -110,12 +110,11 @@ void writeHistogramValues(const float* values, int n, float fraction)
         else if (alongValue == 3) v = graphCheckLogValue(a.a3, valueAxis);
         float x = 0.0f, y = 0.0f;
         chartColumnPoint(c, v, x, y);
-        // Below the base line the codes still lead away from the column: the move along the
-        // value axis turns.  Across the column (along the category axis) away stays away.
+        // Below the base line both one-character moves turn, so that along the values the
+        // codes 2 and -2 still lead away from a hanging column.
         const float sense = values[i] < 0.0f ? -1.0f : 1.0f;
-        const float senseX = valueAxis == 1 ? sense : 1.0f, senseY = valueAxis == 2 ? sense : 1.0f;
-        x += senseX * chartCharacterShift(a.a1, graphState.characters.width);
-        y += senseY * chartCharacterShift(a.a2, graphState.characters.height);
+        x += sense * chartCharacterShift(a.a1, graphState.characters.width);
+        y += sense * chartCharacterShift(a.a2, graphState.characters.height);
         graphDrawValueLabel(layout, number, x, y);
     }
 }

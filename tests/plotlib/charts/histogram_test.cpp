@@ -113,8 +113,8 @@ TEST_F(Histograms, FillsFromTheBase)
     EXPECT_TRUE(fills(run([&] { HISFIL(values, 2, 0.0f, styles, pens); })).empty());
 }
 
-// Tags: a2 picks base, middle or end; below the base line the one-character move along the
-// values turns, so that 2 and -2 still lead away from the column; across it nothing turns.
+// Tags: a2 picks base, middle or end; below the base line both one-character moves turn, so
+// that along the values 2 and -2 still lead away from the column.
 TEST_F(Histograms, ValueTagsTurnBelowTheBase)
 {
     struct Case {
@@ -124,8 +124,8 @@ TEST_F(Histograms, ValueTagsTurnBelowTheBase)
     };
     // Column 1: centre 200, 100 wide; base at kernel y 350; ky(v) = 350 + 50 v.
     const std::vector<Case> cases = {
-        {3, 0, 2, 200, 510},  {-2, 0, 2, 200, 240}, {-2, 2, -2, 260, 360},
-        {3, 0, 0, 200, 425},  {3, 0, 3, 200, 400},  {-2, -1, 1, 160, 260},
+        {3, 0, 2, 200, 510},  {-2, 0, 2, 200, 240}, {-2, 2, -2, 240, 360},
+        {3, 0, 0, 200, 425},  {3, 0, 3, 200, 400},  {-2, -1, 1, 140, 260},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.value) + " " + std::to_string(c.a1) + " " + std::to_string(c.a2));
@@ -140,13 +140,13 @@ TEST_F(Histograms, ValueTagsTurnBelowTheBase)
     EXPECT_FLOAT_EQ(graphState.bar.startX, 200.0f);
     EXPECT_FLOAT_EQ(graphState.bar.startY, 350.0f);
 
-    // Columns along x (cells 125 high from y 100; kernel x = 500 + 80 v): the move along x
-    // turns for a negative column, the one along y does not.
+    // Columns along x (cells 125 high from y 100; kernel x = 500 + 80 v): both moves turn
+    // for a negative column.
     categoryAxis(2, 4);
     AXISCA(3, 10, -5.0f, 5.0f, 1);
     VALATT(2, 2, 0.0f, 0.0f, 0.0f, 0.0f, -1, -1);
     const float negative = -2.0f;
     const auto placed = texts(run([&] { HISVAL(&negative, 1, 0.5f); }));
     ASSERT_EQ(placed.size(), 3u);
-    EXPECT_EQ(placed[1], at(340 - 10, 162.5 + 31.25 + 10 - 10, "-2"));
+    EXPECT_EQ(placed[1], at(340 - 10, 162.5 + 31.25 - 10 - 10, "-2"));
 }
