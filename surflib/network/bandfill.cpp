@@ -370,12 +370,7 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         }
         s.outputEnabled = output;
         if (s.contour.fillLinesSwitch == 1) {
-            NetworkLevelPlan lines = plan;
-            if (!list) {
-                lines.count = static_cast<int>(std::min<long long>(m, kSurfaceMaxLevels));
-                for (int k = 0; k < lines.count; ++k) lines.listed[k] = surfaceNarrow(src.at(k));
-            }
-            surfaceDrawNetworkLevels(lines, s.eps, false, wsize, work);
+            surfaceDrawNetworkLevels(plan, s.eps, false, wsize, work);
         }
     }
     s.networkContour.fillDrawn = -1;

@@ -251,4 +251,34 @@ TEST_F(NetworkBandFill, LevelListFromCondefUsesTheCallersCodesOnly)
     EXPECT_NEAR(areas.at(2), 10.0 * (2 + 1 + 1), 1e-3);
 }
 
+
+TEST_F(NetworkBandFill, ContourLinesAreDrawnOverTheBandsWhenAsked)
+{
+    build(gridOf(6, alongX));
+    TRIINT(0, 10, 1);
+    CONSWI(1);
+    capture();
+    fill(10, penCodes(11));
+    const std::vector<std::string> log = calls();
+    size_t lastFill = 0, firstLine = log.size();
+    for (size_t i = 0; i < log.size(); ++i) {
+        if (netlog::startsWith(log[i], "kernelFillPolygon")) lastFill = i;
+    }
+    // One straight line at every inner level, drawn after the last fill.
+    std::vector<int> found(11, 0);
+    for (size_t i = 0; i + 1 < log.size(); ++i) {
+        if (!netlog::startsWith(log[i], "kernelMovePen") || !netlog::startsWith(log[i + 1], "kernelDrawLineTo")) continue;
+        const std::vector<netlog::Line> one = netlog::polylines({log[i], log[i + 1]});
+        const netlog::Line m = netlog::toMap(one[0]);
+        const float x = m.x[0];
+        if (std::fabs(m.x[1] - x) > 0.01f || x < 0.5f || x > 9.5f) continue;
+        if (std::fabs(x - std::round(x)) < 0.01f) {
+            found[static_cast<size_t>(std::lround(x))] = 1;
+            firstLine = std::min(firstLine, i);
+        }
+    }
+    for (int k = 1; k <= 9; ++k) EXPECT_EQ(found[static_cast<size_t>(k)], 1) << k;
+    EXPECT_GT(firstLine, lastFill);
+}
+
 }  // namespace
