@@ -127,10 +127,14 @@ void swapRows(float* work, int a, int b)
     for (int c : kColumns) std::swap(networkPointField(work, a, c), networkPointField(work, b, c));
 }
 
+// Row k goes before row j: by x, and by y when the two x lie within eps.  (Letting a smaller x
+// win within eps as well would make two such rows with the opposite y order change places on
+// every pass.)
 bool before(const float* work, int k, int j, float eps)
 {
     const float xk = networkX(work, k), xj = networkX(work, j);
-    return xk < xj || (std::fabs(xk - xj) < eps && networkY(work, k) < networkY(work, j));
+    if (std::fabs(xk - xj) < eps) return networkY(work, k) < networkY(work, j);
+    return xk < xj;
 }
 
 // Row 1 the leftmost point, rows 2 .. N by increasing x, ties within eps by increasing y.  The

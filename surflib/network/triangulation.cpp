@@ -61,6 +61,40 @@ void setHullLinks(float* work, int j, int previous, int next)
 
 bool strictlyRight(int p, int a, int b, const float* work) { return !surfaceOrientationTest(p, a, b, work); }
 
+// While the sweep runs: for each hull point, a triangle that owned the hull edge starting at
+// it when last seen.  A swap may have handed that edge to a neighbour since, so a hint is
+// checked, then its neighbours, before the table is searched.
+std::vector<int> hullEdgeHints;
+
+int edgeIndex(const float* work, int t, int a, int b)
+{
+    for (int i = 1; i <= 3; ++i) {
+        if (networkVertex(work, t, i) == a && networkVertex(work, t, i % 3 + 1) == b) return i;
+    }
+    return 0;
+}
+
+int hullEdgeOwner(int a, int b, int from, int& k, const float* work)
+{
+    const int count = surfaceState.network.triangleCount;
+    if (a >= 1 && static_cast<size_t>(a) < hullEdgeHints.size()) {
+        const int hint = hullEdgeHints[static_cast<size_t>(a)];
+        if (hint >= 1 && hint <= count) {
+            if ((k = edgeIndex(work, hint, a, b)) != 0) return hint;
+            for (int i = 1; i <= 3; ++i) {
+                const int u = networkNeighbour(work, hint, i);
+                if (u >= 1 && u <= count && (k = edgeIndex(work, u, a, b)) != 0) return u;
+            }
+        }
+    }
+    return surfaceFindEdgeOwner(a, b, from, k, work);
+}
+
+void hintHullEdge(int a, int t)
+{
+    if (a >= 1 && static_cast<size_t>(a) < hullEdgeHints.size()) hullEdgeHints[static_cast<size_t>(a)] = t;
+}
+
 // Whether two more triangles fit the table.
 bool room(int more)
 {
@@ -289,12 +323,14 @@ int surfaceInsertNetworkPoint(int p, int start, std::vector<int>& created, float
         const int next = nextOnHull(work, m);
         const int t = ++n.triangleCount;
         int k = 0;
-        const int owner = surfaceFindEdgeOwner(m, next, t - 1, k, work);
+        const int owner = hullEdgeOwner(m, next, t - 1, k, work);
         const float mark = owner > 0 ? networkRegionMark(work, owner) : 0.0f;
         surfaceWriteTriangle(work, t, next, m, p, owner, before, 0, mark);
         if (owner > 0) networkSetNeighbour(work, owner, k, t);
         if (before > 0) networkSetNeighbour(work, before, 3, t);
         created.push_back(t);
+        if (e == 0) hintHullEdge(first, t);   // edge first -> p
+        if (e == edges - 1) hintHullEdge(p, t);   // edge p -> last
         before = t;
         if (m != first) setHullLinks(work, m, 0, 0);   // now inside the hull
         if (m == n.hullStart && m != first) n.hullStart = p;
@@ -426,6 +462,10 @@ int surfaceTriangulatePoints(int& N, float* work)
     n.hullStart = 1;
     surfaceState.networkWork.triangle = 1;
 
+    hullEdgeHints.assign(static_cast<size_t>(N) + 1, 0);
+    hintHullEdge(1, 1);
+    hintHullEdge(2, 1);
+    hintHullEdge(3, 1);
     int start = 3;
     bool removed = false;
     for (int p = 4; p <= N;) {
@@ -437,7 +477,10 @@ int surfaceTriangulatePoints(int& N, float* work)
         } else if (status == kInsertNothingVisible) {
             status = surfaceInsertIntoNetwork(p, work);
         }
-        if (status == kNetTriangleTableFull) return status;
+        if (status == kNetTriangleTableFull) {
+            hullEdgeHints.clear();
+            return status;
+        }
         if (status == kInsertCoincides || status == kInsertNotPlaced) {
             // The point meets a vertex once normalised: it leaves the table.
             removeRow(work, p, N);
@@ -448,6 +491,7 @@ int surfaceTriangulatePoints(int& N, float* work)
         ++p;
     }
     n.pointCount = N;
+    hullEdgeHints.clear();
     if (removed) surfaceReportError(kNetDuplicates);
     return 0;
 }

@@ -106,6 +106,32 @@ TEST_F(BuildTest, EqualXIsOrderedByY)
     EXPECT_EQ(structureFault(), "");
 }
 
+TEST_F(BuildTest, XWithinTheToleranceIsOrderedByYWhateverTheSmallerX)
+{
+    // Pairs whose x differ by less than eps (normalised) come in y order, also when the
+    // point with the larger y has the smaller x; several such pairs in a row stay so.
+    // (With an odd and an even number of points, since passes that undo each other would
+    // leave one of the two in the wrong order.)
+    for (int extra = 0; extra < 2; ++extra) {
+        std::vector<NetPoint> pts{{0, 0, 0}, {10, 10, 1}, {0, 10, 2}, {10, 0, 3}};
+        if (extra != 0) pts.push_back({1.0f, 9.0f, 2.0f});
+        for (int k = 0; k < 6; ++k) {
+            const float x = 2.0f + k;
+            pts.push_back({x, 5.0f, 4.0f + k});
+            pts.push_back({x + 2e-6f, 4.0f, 5.0f + k});
+        }
+        build(pts);
+        for (int j = 4; j < pointCount(); ++j) {
+            const NetPoint a = point(j), b = point(j + 1);
+            if (std::fabs(a.x - b.x) < 1e-4f) {
+                EXPECT_LT(a.y, b.y) << "rows " << j << ", " << j + 1;
+            }
+        }
+        EXPECT_EQ(structureFault(), "");
+        EXPECT_EQ(delaunayViolations(), 0);
+    }
+}
+
 TEST_F(BuildTest, DegeneratePointSetsBuildNothing)
 {
     struct Case {
