@@ -160,10 +160,6 @@ void writeStepValues(const Steps& d, int n, float base, int placement, int orien
     // Starts, ends and widths lie along the step axis, levels and heights along the other.
     const int axis = (placement == 3 || placement == 5) ? 3 - o : o;
     const ValueAttributes& a = graphState.valueAttributes;
-    // The fixed value a3 is an x value for a1 = 3 and a y value for a2 = 3, whatever the
-    // orientation.
-    const float fixedX = a.a1 == 3 ? chartAxisCoordinate(a.a3, 1) : 0.0f;
-    const float fixedY = a.a2 == 3 ? chartAxisCoordinate(a.a3, 2) : 0.0f;
     ValueLabelLayout layout{};
     graphBeginValueLabels(layout);
     for (int i = 0; i < n; ++i) {
@@ -172,6 +168,12 @@ void writeStepValues(const Steps& d, int n, float base, int placement, int orien
         float ax = 0.0f, ay = 0.0f, bx = 0.0f, by = 0.0f;
         stepPoint(o, d.s[i], base, ax, ay);
         stepPoint(o, d.e[i], d.v[i], bx, by);
+        // The fixed value a3 is an x value for a1 = 3, taken at the step's level, and a y
+        // value for a2 = 3, taken at the step's end: graph points as given, whatever the
+        // orientation.
+        float fixedX = 0.0f, fixedY = 0.0f, unused = 0.0f;
+        if (a.a1 == 3) graphToKernelCoords(a.a3, d.v[i], fixedX, unused);
+        if (a.a2 == 3) graphToKernelCoords(d.e[i], a.a3, unused, fixedY);
         float x = chartAnchor(a.a1, ax, bx, fixedX);
         float y = chartAnchor(a.a2, ay, by, fixedY);
         x += chartCharacterShift(a.a1, graphState.characters.width);

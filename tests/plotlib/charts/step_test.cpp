@@ -170,4 +170,15 @@ TEST_F(Steps, ValueTagAnchors)
         const auto placed = texts(run([&] { STPVAL(s, e, v, 1, b, 3, c.orientation); }));
         EXPECT_EQ(tagPosition(placed, 0), num(c.x) + " " + num(c.y - 10));
     }
+
+    // The fixed value is converted as a graph point for every step: with no logarithm on a
+    // logarithmic x axis it is reported step by step.
+    AXISCA(4, 2, 1.0f, 100.0f, 1);
+    const float s2[] = {1.0f, 2.0f}, e2[] = {2.0f, 3.0f}, v2[] = {4.0f, 5.0f};
+    VALATT(3, 0, 0.0f, 0.0f, 0.0f, 0.0f, -1, -1);
+    run([&] { STPVAL(s2, e2, v2, 2, b, 3, 1); });
+    EXPECT_EQ(errors(), (std::vector<int>{513, 513}));
+    VALATT(0, 3, 0.0f, 0.0f, 0.0f, 0.0f, -1, -1);
+    run([&] { STPVAL(s2, e2, v2, 2, b, 3, 2); });
+    EXPECT_TRUE(errors().empty());
 }
