@@ -24,6 +24,7 @@ namespace {
 
 constexpr int kNotANumber = 81;
 constexpr double kTwoPi = 6.283185307179586;
+constexpr int kIncompleteEdge = -1;   // a polygon edge could not be followed to its end
 
 struct NewPoint {
     float x, y;          // normalised
@@ -245,8 +246,8 @@ double crossingOnEdge(int v, int b, int p, int q, const float* work)
 }
 
 // Traces the polygon edge a -> b: the network edges along it go to chain (as vertices from a
-// to b).  Crossed edges are split at the crossing, without swaps.  Returns 0 or the error
-// reported (71, 3).
+// to b).  Crossed edges are split at the crossing, without swaps.  Returns 0, the error
+// reported (71, 3), or kIncompleteEdge.
 int surfaceTraceRegionEdge(int kind, int a, int b, const NewPoint& from, const NewPoint& to,
                            std::vector<int>& chain, float* work)
 {
@@ -295,7 +296,8 @@ int surfaceTraceRegionEdge(int kind, int a, int b, const NewPoint& from, const N
         }
         chain.push_back(v);
     }
-    if (v == b && chain.back() != b) chain.push_back(b);
+    if (v != b) return kIncompleteEdge;
+    if (chain.back() != b) chain.push_back(b);
     return 0;
 }
 
@@ -395,6 +397,8 @@ void surfaceInsertRegion(int kind, std::vector<NewPoint>& poly, int regionKind, 
         }
         vertex[i] = status == 0 || status == kInsertCoincides ? point : 0;
     }
+    // A polygon short of a vertex encloses nothing: its points stay, no triangle is marked.
+    if (std::find(vertex.begin(), vertex.end(), 0) != vertex.end()) return;
 
     std::set<Edge> fixed;
     std::vector<Edge> directed;
@@ -403,6 +407,11 @@ void surfaceInsertRegion(int kind, std::vector<NewPoint>& poly, int regionKind, 
         const size_t j = (i + 1) % poly.size();
         if (vertex[i] == 0 || vertex[j] == 0 || vertex[i] == vertex[j]) continue;
         const int status = surfaceTraceRegionEdge(kind, vertex[i], vertex[j], poly[i], poly[j], chain, work);
+        if (status == kIncompleteEdge) {
+            // Without all of its edges the polygon encloses nothing: no triangle is marked.
+            surfaceReportError(kNetNotSimpleRegion);
+            return;
+        }
         if (status != 0) return;
         for (size_t c = 0; c + 1 < chain.size(); ++c) {
             fixed.insert(undirected(chain[c], chain[c + 1]));
