@@ -239,6 +239,19 @@ TEST_F(InsertionTest, RegionEdgesBecomeNetworkEdgesAndItsTrianglesAreMarked)
     EXPECT_EQ(static_cast<int>(only(calls(), "kernelDrawLineTo").size()), 3 * unmarked);
 }
 
+TEST_F(InsertionTest, RegionReachingOutsideTheNetworkExtendsIt)
+{
+    build(randomPoints(80, 52, planeZ), 100);
+    const float x0 = 7.0f, x1 = 12.0f, y0 = 6.5f, y1 = 11.0f;
+    region({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}, 0);
+    EXPECT_EQ(reported(), std::vector<int>{-1073});
+    EXPECT_EQ(structureFault(), "");
+    EXPECT_EQ(straddling(x0, x1, y0, y1), 0);
+    for (int t = 1; t <= triangleCount(); ++t) {
+        EXPECT_EQ(mark(t) < 0.0f, centroidIn(t, x0, x1, y0, y1)) << "triangle " << t;
+    }
+}
+
 TEST_F(InsertionTest, RegionVariantsMarkTheSameTriangles)
 {
     const std::vector<NetPoint> pts = randomPoints(80, 60, planeZ);
