@@ -280,4 +280,36 @@ TEST_F(NetworkContourChecks, LabelsSitInGapsOfTheirLength)
     EXPECT_TRUE(twenty);
 }
 
+
+TEST_F(NetworkContourChecks, FirstLevelStaysOnTheDataMinimumOrRisesByAnInterval)
+{
+    // Heights x + 2y + offset over 0 .. 30: nice steps of 5 from the multiple of 5 at or below
+    // the minimum, kept when it lies within a ten-thousandth of the range of the minimum.
+    struct Case {
+        float offset;
+        float first;
+    };
+    const Case cases[] = {{0.0f, 0.0f}, {0.002f, 0.0f}, {0.3f, 5.0f}, {-0.3f, 0.0f}};
+    for (const Case& c : cases) {
+        std::vector<NetPoint> pts = gridOf(5, tilted);
+        for (NetPoint& p : pts) p.z += c.offset;
+        build(pts);
+        drawMap(6);
+        ASSERT_GT(surfaceState.levels.count, 0) << c.offset;
+        EXPECT_FLOAT_EQ(surfaceState.levels.heights[0], c.first) << c.offset;
+    }
+}
+
+TEST_F(NetworkContourChecks, LevelsBeyondOneHundredAreDrawnButNotListed)
+{
+    build(gridOf(5, tilted));
+    TRIINT(0, 10, 1);
+    LEVELS(1.0f, 29.0f);
+    capture();
+    drawMap(120);
+    EXPECT_EQ(surfaceState.levels.count, kSurfaceLevelOverflow);
+    // All 120 levels lie inside the heights: each is one line across the square.
+    EXPECT_EQ(inside(calls()).size(), 120u);
+}
+
 }  // namespace
