@@ -365,9 +365,12 @@ void SEGCHA(const float& a1, const float& a2, const float& value, const char* la
             int length, const int& fillStyle, const int& pen) {
     GraphRoutineFrame frame("SEGCHA");
     graphState.graph.currentAxis = 2;
-    // Nothing to draw for a segment of no width or a pie of no size.
-    if (emptySegment(a1, a2) || !(graphState.pie.radius > 0.0f)) return;
+    // Nothing to draw for a segment of no width.  A pie of no size still gets the fill and
+    // the radial label of annotation mode 1 and the fill of mode 3, but no boxes, outlines or
+    // leader labels.
+    if (emptySegment(a1, a2)) return;
     const PieSettings& p = graphState.pie;
+    const bool sized = p.radius > 0.0f;
     const int used = label != nullptr && length > 0 ? length : 0;
     const char* text = used > 0 ? label : "";
     float sweep = 0.0f, s = 0.0f, e = 0.0f, rim[4];
@@ -382,10 +385,12 @@ void SEGCHA(const float& a1, const float& a2, const float& value, const char* la
         break;
     case 3:
         graphFillPieSegment(a1, a2, fillStyle, pen);
+        if (!sized) break;
         graphDrawPieOutline(s, e, sweep, outlineOf(p.boundSwitch, 0), rim);
         if (labelWanted(sweep)) graphDrawLeaderPieLabel(text, used, s, sweep, value);
         break;
     default: {
+        if (!sized) break;
         const int code = outlineOf(p.boundSwitch, 0);
         graphClearPieBuffer();
         if (p.boxType >= 2) graphDrawBoxedPieLabel(a1, a2, text, used, value, p.boxType);

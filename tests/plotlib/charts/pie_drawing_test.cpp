@@ -222,7 +222,6 @@ TEST_F(PieDrawingTest, ErrorsStopBeforeAnythingIsDrawn) {
         graphState.pie.annotationMode = mode;
         startLog();
         PIECHA(many, "", 0, 3, styles, pens);
-        SEGCHA(0.0f, 90.0f, 1.0f, "a", 1, 0, 1);
         SEGFIL(0.0f, 90.0f, 0, 1);
         PIESTR(many, "", 0, 3, 1);
         SEGSTR(1, 0.0f, 90.0f, "a", 1, 1);
@@ -230,6 +229,22 @@ TEST_F(PieDrawingTest, ErrorsStopBeforeAnythingIsDrawn) {
         EXPECT_TRUE(fills().empty());
         EXPECT_TRUE(callsOf("kernelDrawLineTo").empty());
         EXPECT_TRUE(callsOf("kernelDrawText").empty());
+    }
+    // SEGCHA alone still fills the segment in modes 1 and 3 and writes the radial label of
+    // mode 1; mode 2 and everything after the fill of mode 3 wait for a radius.
+    const struct {
+        int mode;
+        std::size_t fills, texts;
+    } segment[] = {{1, 1, 1}, {2, 0, 0}, {3, 1, 0}};
+    for (const auto& c : segment) {
+        graphState.pie.annotationMode = c.mode;
+        graphState.pie.labelSwitch = 1;
+        startLog();
+        SEGCHA(0.0f, 90.0f, 1.0f, "a", 1, 0, 1);
+        EXPECT_TRUE(errors().empty());
+        EXPECT_EQ(fills().size(), c.fills) << c.mode;
+        EXPECT_EQ(callsOf("kernelDrawText").size(), c.texts) << c.mode;
+        EXPECT_TRUE(callsOf("kernelDrawArc").empty());
     }
 }
 
