@@ -3,8 +3,11 @@
 //
 // The wait blocks in GTK's main loop (no polling): signal handlers queue what the user did and
 // the wait hands it out.  A new size of the master is queued once and takes the latest size
-// when it is handed out; a size back to the store's own is no action at all.  An exposed frame
-// is queued once; frames redrawn because their bitmap changed are no exposure.
+// when it is handed out; a size back to the store's own is no action at all.  A frame is
+// exposed when the window system lost part of its picture (another window uncovered it, the
+// window was mapped); it is reported once it has been painted again, and only once while
+// that report waits.  A frame painted because its bitmap changed, or for the window's focus,
+// is no exposure.
 #include <algorithm>
 #include <cerrno>
 
@@ -99,7 +102,7 @@ void GtkBackend::masterSized(int columns, int rows)
 
 void GtkBackend::frameDrawn(int frame)
 {
-    if (drawsAsked_.erase(frame) > 0 || queued(queue_, Pending::Expose, frame)) return;
+    if (exposed_.erase(frame) == 0 || queued(queue_, Pending::Expose, frame)) return;
     queue_.push_back({Pending::Expose, Action{-1, frame, -1}});
 }
 
@@ -163,8 +166,13 @@ void GtkBackend::present()
         w.dirty = false;
         const auto child = children_.find(static_cast<int>(id));
         if (child == children_.end() || !gtk_widget_get_mapped(child->second)) continue;
-        drawsAsked_.insert(static_cast<int>(id));
         gtk_widget_queue_draw(child->second);
+    }
+    // The window the program made active comes to the front with the keyboard.
+    const auto front = windows_.find(p.activeWindow);
+    if (p.activeWindow != activated_ && front != windows_.end() && front->second.visible) {
+        gtk_window_present(GTK_WINDOW(front->second.window));
+        activated_ = p.activeWindow;
     }
     sendPrinterJob();
 }

@@ -44,6 +44,7 @@ struct Toplevel {
     std::size_t menusFor = 0;      // the store's size when the menus were built
     int columns = -1, rows = -1;   // the size in cells last given to the window
     bool visible = false;
+    bool watched = false;           // its exposures are followed
 };
 
 // A print job for a real printer: the page is written to a scratch PDF file, sent once the
@@ -71,6 +72,8 @@ public:
     void post(const Action& action);
     void masterSized(int columns, int rows);
     void frameDrawn(int frame);
+    // The window system lost part of a window's picture (x, y, width, height in the window).
+    void windowExposed(int window, const GdkRectangle& area);
     void closeRequested(int window);
 
 private:
@@ -82,6 +85,7 @@ private:
     void placeChild(int id, int window, GtkWidget* child);
     void fitDialog(int id, Toplevel& t);
     void resizeMaster(Toplevel& t);
+    void watchExposures(int id, Toplevel& t);
     // menus.cpp
     void buildMenus(int window, Toplevel& t);
     GtkWidget* buildMenu(int popup, GtkAccelGroup* accel, std::set<int>& keysTaken);
@@ -97,9 +101,10 @@ private:
     int resizeColumns_ = 0, resizeRows_ = 0;
     bool closed_ = false;
     int lastWidget_ = 0;   // the widget of the last action handed out
+    int activated_ = 0;    // the window last brought to the front as the active one
     std::map<int, Toplevel> windows_;
     std::map<int, GtkWidget*> children_;   // widgets inside windows, by identifier
-    std::set<int> drawsAsked_;             // frames redrawn because their bitmap changed
+    std::set<int> exposed_;                // frames the window system asked to repaint
     GtkPrintSettings* printSettings_ = nullptr;
     PrinterJob printerJob_;
 };

@@ -11,6 +11,10 @@
 #include "state.h"
 #include "window/gtk/window.h"
 
+#ifdef GDK_WINDOWING_X11
+#include <gdk/gdkx.h>
+#endif
+
 namespace tpanel::gtkwindow {
 
 namespace {
@@ -48,6 +52,19 @@ gboolean onFrameDraw(GtkWidget*, cairo_t* cr, gpointer id)
     if (GtkBackend* b = activeBackend()) b->frameDrawn(GPOINTER_TO_INT(id));
     return TRUE;
 }
+
+#ifdef GDK_WINDOWING_X11
+// The X server's word that part of a window must be painted again.
+GdkFilterReturn onXEvent(GdkXEvent* native, GdkEvent*, gpointer id)
+{
+    const XEvent* e = static_cast<const XEvent*>(native);
+    GtkBackend* b = activeBackend();
+    if (b && e->type == Expose)
+        b->windowExposed(GPOINTER_TO_INT(id), GdkRectangle{e->xexpose.x, e->xexpose.y,
+                                                           e->xexpose.width, e->xexpose.height});
+    return GDK_FILTER_CONTINUE;
+}
+#endif
 
 // A frame's size in pixels: its bitmap's.
 void frameSize(const Widget& w, int& width, int& height)
@@ -112,6 +129,43 @@ void GtkBackend::syncWindow(int id)
         gtk_widget_show_all(t.window);
         gtk_window_present(GTK_WINDOW(t.window));
         t.visible = true;
+        watchExposures(id, t);
+    }
+}
+
+// A composited display keeps every window's picture: only an X server without one tells of
+// lost parts.
+void GtkBackend::watchExposures(int id, Toplevel& t)
+{
+#ifdef GDK_WINDOWING_X11
+    GdkWindow* native = gtk_widget_get_window(t.window);
+    if (t.watched || !native || !GDK_IS_X11_WINDOW(native)) return;
+    gdk_window_add_filter(native, onXEvent, GINT_TO_POINTER(id));
+    t.watched = true;
+#else
+    (void)id, (void)t;
+#endif
+}
+
+void GtkBackend::windowExposed(int window, const GdkRectangle& area)
+{
+    const auto t = windows_.find(window);
+    if (t == windows_.end()) return;
+    GtkAllocation top{};
+    gtk_widget_get_allocation(t->second.window, &top);
+    const int scale = gtk_widget_get_scale_factor(t->second.window);
+    const GdkRectangle lost{area.x / scale, area.y / scale, (area.width + scale - 1) / scale,
+                            (area.height + scale - 1) / scale};
+    for (const auto& [id, child] : children_) {
+        const Widget* w = widget(id);
+        if (!w || w->type != kTypeFrame || w->parent != window) continue;
+        GdkRectangle frame{0, 0, gtk_widget_get_allocated_width(child),
+                           gtk_widget_get_allocated_height(child)};
+        if (!gtk_widget_translate_coordinates(child, t->second.window, 0, 0, &frame.x, &frame.y))
+            continue;
+        frame.x += top.x;
+        frame.y += top.y;
+        if (gdk_rectangle_intersect(&frame, &lost, nullptr)) exposed_.insert(id);
     }
 }
 
