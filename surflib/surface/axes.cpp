@@ -3,7 +3,6 @@
 // automatic one, the axis titles with their power-of-ten captions, the plot title, and PERAXE.
 #include <algorithm>
 #include <cmath>
-#include <functional>
 
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
@@ -110,7 +109,8 @@ void drawValue(float X, float Y, double value, const AxisNumbers& f)
 
 // An axis along a picture path: place(v) gives the picture point of value v on the axis.
 // Ticks point along (tx, ty) per unit of length; side words suppress end numbers.
-void drawBaseAxis(int axis, double lo, double hi, const std::function<bool(double, float&, float&)>& place,
+template <class Place>
+void drawBaseAxis(int axis, double lo, double hi, const Place& place,
                   float tx, float ty, bool numbers, int sideWord)
 {
     float xa = 0, ya = 0, xb = 0, yb = 0;
@@ -141,8 +141,8 @@ void drawBaseAxis(int axis, double lo, double hi, const std::function<bool(doubl
 
 // A z axis along a picture path: place(v) gives the point of height v; side +1 puts ticks and
 // numbers to the right, -1 to the left.
-void drawHeightAxisAlong(double zlow, double zhigh,
-                         const std::function<bool(double, float&, float&)>& place, int side)
+template <class Place>
+void drawHeightAxisAlong(double zlow, double zhigh, const Place& place, int side)
 {
     float xa = 0, ya = 0, xb = 0, yb = 0;
     if (!place(zlow, xa, ya) || !place(zhigh, xb, yb)) return;

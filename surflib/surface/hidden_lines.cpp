@@ -16,7 +16,6 @@
 // last point carried over.
 #include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
@@ -241,6 +240,18 @@ struct PicturePoint {
 
 // ---- One walk -------------------------------------------------------------------------------
 
+// A projected grid line in the work arrays of the workspace: picture X, Y, clamped height and
+// whether the node has a picture position (1.0) or not (0.0).
+struct LineView {
+    float *X, *Y, *Z, *ok;
+    int n;
+    PicturePoint at(int k) const { return PicturePoint{X[k], Y[k], Z[k], ok[k] != 0.0f}; }
+    void set(int k, const PicturePoint& p) const
+    {
+        X[k] = p.X, Y[k] = p.Y, Z[k] = p.z, ok[k] = p.ok ? 1.0f : 0.0f;
+    }
+};
+
 struct Walk {
     HorizonStore store;
     RayFrame rays;
@@ -249,36 +260,45 @@ struct Walk {
     bool lineStyle;
     float tolerance;    // in picture units
     bool floorFilled;   // the floor is filled once, before the first family
+    LineView lines[2];  // the current and the previous line
+    float* order;       // the walk order of the lines of a family
 };
 
-// The parameter intervals of segment a-b that lie outside the band between the horizons.
-void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b,
-                   std::vector<double>& pieces)
+// The horizon keys strictly inside a segment's key range, in the segment's direction.
+struct KeyCursor {
+    const Horizon* H;
+    int i, step;
+    double lo, hi, k1, dk;
+
+    KeyCursor(const Horizon& h, double a, double b, double from, double delta)
+        : H(&h), i(0), step(delta > 0.0 ? 1 : -1), lo(std::min(a, b)), hi(std::max(a, b)),
+          k1(from), dk(delta)
+    {
+        const float* begin = H->key;
+        const float* end = H->key + H->count;
+        if (step > 0) {
+            i = static_cast<int>(std::upper_bound(begin, end, static_cast<float>(lo)) - begin);
+        } else {
+            i = static_cast<int>(std::lower_bound(begin, end, static_cast<float>(hi)) - begin) - 1;
+        }
+    }
+    bool valid() const { return i >= 0 && i < H->count && H->key[i] > lo && H->key[i] < hi; }
+    double t() const { return (H->key[i] - k1) / dk; }
+};
+
+// Hands the parameter intervals of segment a-b that lie outside the band between the horizons
+// to emit(ta, tb), in order along the segment, joined where they meet.  Nothing is stored.
+template <class Emit>
+void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b, Emit emit)
 {
-    pieces.clear();
     if (!w.hidden || (w.store.upper.count == 0 && w.store.lower.count == 0)) {
-        pieces.push_back(0.0);
-        pieces.push_back(1.0);
+        emit(0.0, 1.0);
         return;
     }
     double k1 = 0.0, d1 = 0.0, k2 = 0.0, d2 = 0.0;
     toRay(w.rays, a.X, a.Y, k1, d1);
     toRay(w.rays, b.X, b.Y, k2, d2);
-    // Breakpoints in parameter t along the segment (linear in key).
-    std::vector<double> ts = {0.0, 1.0};
     const double dk = k2 - k1;
-    const bool vertical = std::fabs(dk) < 1e-12;
-    auto addKeys = [&](const Horizon& H) {
-        if (vertical) return;
-        const double lo = std::min(k1, k2), hi = std::max(k1, k2);
-        for (int i = 0; i < H.count; ++i) {
-            if (H.key[i] > lo && H.key[i] < hi) ts.push_back((H.key[i] - k1) / dk);
-        }
-    };
-    addKeys(w.store.upper);
-    addKeys(w.store.lower);
-    std::sort(ts.begin(), ts.end());
-    // Crossings of the segment with either horizon inside each piece.
     auto offset = [&](double t, int which, double& v) {
         const double k = k1 + dk * t, d = d1 + (d2 - d1) * t;
         double h = 0.0;
@@ -291,17 +311,6 @@ void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b,
         }
         return true;
     };
-    std::vector<double> all = ts;
-    for (size_t i = 0; i + 1 < ts.size(); ++i) {
-        for (int which = 0; which < 2; ++which) {
-            double fa = 0.0, fb = 0.0;
-            if (!offset(ts[i], which, fa) || !offset(ts[i + 1], which, fb)) continue;
-            if ((fa > 0.0 && fb < 0.0) || (fa < 0.0 && fb > 0.0)) {
-                all.push_back(ts[i] + (ts[i + 1] - ts[i]) * fa / (fa - fb));
-            }
-        }
-    }
-    std::sort(all.begin(), all.end());
     // The tolerance is a picture length; in the projective heights it scales with their square.
     auto seen = [&](double t) {
         double vu = 0.0, vl = 0.0;
@@ -311,17 +320,51 @@ void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b,
         const double tol = w.rays.projective ? w.tolerance * d * d : w.tolerance;
         return (hasU && vu >= -tol) || (hasL && vl >= -tol);
     };
-    for (size_t i = 0; i + 1 < all.size(); ++i) {
-        const double ta = all[i], tb = all[i + 1];
-        if (!(tb - ta > 1e-9)) continue;
-        if (!seen(0.5 * (ta + tb))) continue;
-        if (!pieces.empty() && pieces.back() >= ta - 1e-9) {
-            pieces.back() = tb;
-        } else {
-            pieces.push_back(ta);
-            pieces.push_back(tb);
+    double pa = 0.0, pb = 0.0;
+    bool pending = false;
+    auto add = [&](double ta, double tb) {
+        if (pending && pb >= ta - 1e-9) {
+            pb = tb;
+            return;
+        }
+        if (pending) emit(pa, pb);
+        pa = ta;
+        pb = tb;
+        pending = true;
+    };
+    // Between two breakpoints the segment and both horizons are straight: at most one crossing
+    // with each, and the pieces between them are judged at their middles.
+    auto span = [&](double ta, double tb) {
+        double cuts[4] = {ta, 0.0, 0.0, tb};
+        int n = 1;
+        for (int which = 0; which < 2; ++which) {
+            double fa = 0.0, fb = 0.0;
+            if (!offset(ta, which, fa) || !offset(tb, which, fb)) continue;
+            if ((fa > 0.0 && fb < 0.0) || (fa < 0.0 && fb > 0.0)) cuts[n++] = ta + (tb - ta) * fa / (fa - fb);
+        }
+        cuts[n++] = tb;
+        std::sort(cuts, cuts + n);
+        for (int k = 0; k + 1 < n; ++k) {
+            if (cuts[k + 1] - cuts[k] > 1e-9 && seen(0.5 * (cuts[k] + cuts[k + 1]))) add(cuts[k], cuts[k + 1]);
+        }
+    };
+    if (std::fabs(dk) < 1e-12) {
+        span(0.0, 1.0);
+    } else {
+        KeyCursor up(w.store.upper, k1, k2, k1, dk), low(w.store.lower, k1, k2, k1, dk);
+        double from = 0.0;
+        for (;;) {
+            double next = 1.0;
+            if (up.valid()) next = std::min(next, up.t());
+            if (low.valid()) next = std::min(next, low.t());
+            if (next > from) span(from, next);
+            from = std::max(from, next);
+            if (up.valid() && up.t() <= from) up.i += up.step;
+            if (low.valid() && low.t() <= from) low.i += low.step;
+            if (next >= 1.0 && !up.valid() && !low.valid()) break;
         }
     }
+    if (pending) emit(pa, pb);
 }
 
 // Merges picture segment a-b into both horizons; false when the store is full.
@@ -363,37 +406,34 @@ void drawPiece(const Walk& w, const PicturePoint& a, const PicturePoint& b, doub
 }
 
 // Draws what is seen of one line and merges it, with the cross pieces to the line before, into
-// the horizons.  prev is empty for the first line of a walk.
-void walkLine(Walk& w, const std::vector<PicturePoint>& line, const std::vector<PicturePoint>& prev,
-              bool drawn)
+// the horizons.  prev.n is 0 for the first line of a walk.
+void walkLine(Walk& w, const LineView& line, const LineView& prev, bool drawn)
 {
-    std::vector<double> pieces;
     surfaceHiddenRunStart();
     if (w.draw && drawn) {
         bool open = false;   // the run ends at the end of the segment before
-        for (size_t j = 1; j < line.size(); ++j) {
-            const PicturePoint& a = line[j - 1];
-            const PicturePoint& b = line[j];
+        for (int j = 1; j < line.n; ++j) {
+            const PicturePoint a = line.at(j - 1), b = line.at(j);
             if (!a.ok || !b.ok) {
                 surfaceHiddenRunEnd();
                 open = false;
                 continue;
             }
-            visiblePieces(w, a, b, pieces);
-            for (size_t p = 0; p + 1 < pieces.size(); p += 2) {
-                const bool joins = open && pieces[p] <= 1e-9;
-                drawPiece(w, a, b, pieces[p], pieces[p + 1], joins);
-                open = pieces[p + 1] >= 1.0 - 1e-9;
-            }
-            if (pieces.empty()) open = false;
+            bool any = false;
+            visiblePieces(w, a, b, [&](double ta, double tb) {
+                drawPiece(w, a, b, ta, tb, open && ta <= 1e-9);
+                open = tb >= 1.0 - 1e-9;
+                any = true;
+            });
+            if (!any) open = false;
         }
         surfaceHiddenRunEnd();
     }
     if (!w.hidden || w.store.full) return;
-    for (size_t j = 0; j < line.size(); ++j) {
+    for (int j = 0; j < line.n; ++j) {
         bool ok = true;
-        if (j > 0) ok = mergeIntoHorizons(w, line[j - 1], line[j]);
-        if (ok && j < prev.size()) ok = mergeIntoHorizons(w, prev[j], line[j]);
+        if (j > 0) ok = mergeIntoHorizons(w, line.at(j - 1), line.at(j));
+        if (ok && j < prev.n) ok = mergeIntoHorizons(w, prev.at(j), line.at(j));
         if (!ok) {
             surfaceReportError(kSurfOutlineFull);
             w.store.full = true;
@@ -427,28 +467,34 @@ PicturePoint projectNode(const GridView& g, int i, int j)
 }
 
 // The line of family 0 (along x, at y node j) or of family 1 (along y, at x node j).
-void projectLine(const GridView& g, int family, int j, std::vector<PicturePoint>& out)
+void projectLine(const GridView& g, int family, int j, LineView& out)
 {
-    out.clear();
-    const int n = family == 0 ? g.nx : g.ny;
-    for (int i = 0; i < n; ++i) out.push_back(family == 0 ? projectNode(g, i, j) : projectNode(g, j, i));
+    out.n = family == 0 ? g.nx : g.ny;
+    for (int i = 0; i < out.n; ++i) out.set(i, family == 0 ? projectNode(g, i, j) : projectNode(g, j, i));
 }
 
-// The lines of a family in the order nearest the eye first.
-std::vector<int> walkOrder(const GridView& g, int family)
+// The lines of a family in the order nearest the eye first (ties: the lower index first),
+// written into order: the positions are monotone, so the order runs outwards from the eye.
+void walkOrder(const GridView& g, int family, float* order)
 {
     const ProjectionTerms& p = surfaceState.projection;
     const double r = surfaceState.surface.axesRatio;
     const double eyeX = p.centreX + static_cast<double>(p.eyeDistance) * p.sinAzSinTilt;
     const double eyeY = p.centreY + static_cast<double>(p.eyeDistance) * p.cosAzSinTilt / (r != 0.0 ? r : 1.0);
     const int n = family == 0 ? g.ny : g.nx;
-    std::vector<int> order(n);
-    for (int j = 0; j < n; ++j) order[j] = j;
     auto distance = [&](int j) {
         return family == 0 ? std::fabs(nodeY(g, j) - eyeY) : std::fabs(nodeX(g, j) - eyeX);
     };
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return distance(a) < distance(b); });
-    return order;
+    int nearest = 0;
+    for (int j = 1; j < n; ++j) {
+        if (distance(j) < distance(nearest)) nearest = j;
+    }
+    int left = nearest - 1, right = nearest + 1, k = 0;
+    order[k++] = static_cast<float>(nearest);
+    while (left >= 0 || right < n) {
+        const bool takeLeft = right >= n || (left >= 0 && distance(left) <= distance(right));
+        order[k++] = static_cast<float>(takeLeft ? left-- : right++);
+    }
 }
 
 int linePen(int position, int count)
@@ -460,34 +506,34 @@ int linePen(int position, int count)
 
 // The curtain under the front line, from the line down to the base, filled with the wall code
 // of its family; its foot joins the lower horizon so that nothing shows through it.
-void drawCurtain(Walk& w, const GridView& g, int family, int j, const std::vector<PicturePoint>& line)
+void drawCurtain(Walk& w, const GridView& g, int family, int j, const LineView& line)
 {
     const SurfaceSettings& surf = surfaceState.surface;
-    std::vector<PicturePoint> foot;
-    for (size_t i = 0; i < line.size(); ++i) {
-        const float x = family == 0 ? nodeX(g, static_cast<int>(i)) : nodeX(g, j);
-        const float y = family == 0 ? nodeY(g, j) : nodeY(g, static_cast<int>(i));
+    auto foot = [&](int i) {
+        const float x = family == 0 ? nodeX(g, i) : nodeX(g, j);
+        const float y = family == 0 ? nodeY(g, j) : nodeY(g, i);
         PicturePoint p{0.0f, 0.0f, g.zlow, false};
         p.ok = surfaceProjectPoint(x, y, surfaceState.projection.zOrigin, p.X, p.Y);
-        foot.push_back(p);
-    }
+        return p;
+    };
     const int code = surf.basePens[family];
     if (w.draw && surfaceFlagOn(surf.basePensUsed) && code >= 0) {
         surfaceSetFillCode(code);
         // Quadrilaterals between the line and its foot keep every part within the fill buffer.
-        for (size_t i = 1; i < line.size(); ++i) {
-            if (!line[i - 1].ok || !line[i].ok || !foot[i - 1].ok || !foot[i].ok) continue;
-            const float xs[5] = {line[i - 1].X, line[i].X, foot[i].X, foot[i - 1].X, line[i - 1].X};
-            const float ys[5] = {line[i - 1].Y, line[i].Y, foot[i].Y, foot[i - 1].Y, line[i - 1].Y};
+        for (int i = 1; i < line.n; ++i) {
+            const PicturePoint a = line.at(i - 1), b = line.at(i), fa = foot(i - 1), fb = foot(i);
+            if (!a.ok || !b.ok || !fa.ok || !fb.ok) continue;
+            const float xs[5] = {a.X, b.X, fb.X, fa.X, a.X};
+            const float ys[5] = {a.Y, b.Y, fb.Y, fa.Y, a.Y};
             const float counts[1] = {5.0f};
             const int one = 1;
             surfaceFillPolygons(one, counts, xs, ys);
         }
     }
     if (!w.hidden || w.store.full) return;
-    for (size_t i = 0; i < foot.size(); ++i) {
-        bool ok = i == 0 || mergeIntoHorizons(w, foot[i - 1], foot[i]);
-        ok = ok && mergeIntoHorizons(w, foot[i], line[i]);
+    for (int i = 0; i < line.n; ++i) {
+        bool ok = i == 0 || mergeIntoHorizons(w, foot(i - 1), foot(i));
+        ok = ok && mergeIntoHorizons(w, foot(i), line.at(i));
         if (!ok) {
             surfaceReportError(kSurfOutlineFull);
             w.store.full = true;
@@ -527,20 +573,21 @@ void drawFloor(Walk& w)
 
 void walkFamily(Walk& w, const GridView& g, int family, int stepEvery, bool withCurtain)
 {
-    std::vector<int> order = walkOrder(g, family);
-    const int count = static_cast<int>(order.size());
-    std::vector<PicturePoint> line, prev;
+    const int count = family == 0 ? g.ny : g.nx;
+    walkOrder(g, family, w.order);
+    LineView line = w.lines[0], prev = w.lines[1];
+    prev.n = 0;
     w.store.upper.count = 0;
     w.store.lower.count = 0;
     if (withCurtain && surfaceFlagOn(surfaceState.projection.belowView)) drawFloor(w);
     for (int pos = 0; pos < count; ++pos) {
-        const int j = order[pos];
+        const int j = static_cast<int>(w.order[pos]);
         projectLine(g, family, j, line);
         if (pos == 0 && withCurtain) drawCurtain(w, g, family, j, line);
         const bool drawn = j % stepEvery == 0;
         if (w.draw && drawn && !w.lineStyle) surfaceSelectPen(linePen(pos, count));
         walkLine(w, line, prev, drawn);
-        prev.swap(line);
+        std::swap(line, prev);
     }
 }
 
@@ -560,7 +607,11 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
     GridView g{gs.nx, gs.ny, surf.pictureXMin, surf.pictureXMax, surf.pictureYMin,
                surf.pictureYMax, zlow, zhigh, work + part.grid};
     const long long need = static_cast<long long>(part.outlines) + 8LL * part.outlineLength;
-    if (work == nullptr || need > wsize || part.outlineLength < 1) return;
+    const long long runsEnd = static_cast<long long>(part.runs) + 10LL * part.runLength;
+    if (work == nullptr || need > wsize || part.outlineLength < 1 || runsEnd > part.outlines ||
+        part.runLength < std::max(gs.nx, gs.ny)) {
+        return;
+    }
 
     surfaceFitPictureToFrame(g.xmin, g.xmax, g.ymin, g.ymax, surf.zAxisLow, surf.zAxisHigh);
     if (!surfacePictureFitted()) {
@@ -594,6 +645,12 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
     w.draw = !surfaceFlagOn(surf.fillMode);
     w.lineStyle = surfaceFlagOn(surf.lineStyle);
     w.tolerance = 1.0e-4f * std::max(s.projection.frameWidth, s.projection.frameHeight);
+    // The line work arrays: X, Y, height and position flag of two lines, then the walk order.
+    float* r = work + part.runs;
+    const int m = part.runLength;
+    w.lines[0] = {r, r + m, r + 2 * m, r + 3 * m, 0};
+    w.lines[1] = {r + 4 * m, r + 5 * m, r + 6 * m, r + 7 * m, 0};
+    w.order = r + 8 * m;
 
     const bool curtains = surf.baseType <= 1 && surfaceFlagOn(surf.basePensUsed);
     const int mode = surf.gridMode;

@@ -10,7 +10,6 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
-#include <vector>
 
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
@@ -29,6 +28,7 @@ constexpr double kCos30 = 0.8660254;
 // The picture: grid copy, view, layout and the work runs of the partition.
 struct IsoPicture {
     int nx, ny, npt, nrow, view;
+    float* rowEndHidden;  // per row: 1.0 when its last point ended hidden
     float zlow, zhigh;
     const float* grid;
     double X0, Y0, W, H, c, h, Xs, Ytop;
@@ -187,10 +187,10 @@ bool drawRow(IsoPicture& p, int dir, int k, int count, int pass, bool hidden, bo
     return lastHidden;
 }
 
-void sideEdge(const IsoPicture& p, int dir, int rows, int count, const std::vector<char>& endHidden)
+void sideEdge(const IsoPicture& p, int dir, int rows, int count)
 {
     for (int k = 1; k < rows; ++k) {
-        if (endHidden[k - 1] || endHidden[k]) continue;
+        if (p.rowEndHidden[k - 1] != 0.0f || p.rowEndHidden[k] != 0.0f) continue;
         const IsoPoint a = isoPoint(p, dir, k - 1, count - 1);
         const IsoPoint b = isoPoint(p, dir, k, count - 1);
         const float xs[2] = {a.X, b.X}, ys[2] = {a.Y, b.Y};
@@ -213,44 +213,44 @@ void drawDirection(IsoPicture& p, int dir, int pass, int rowInterval, int pointI
     // Rows along x take the first wall code, rows along y the second.
     const bool alongX = (dir == 0) == (p.view % 2 == 0);
     if (walls && surfaceFlagOn(surf.basePensUsed)) fillWall(p, dir, count, surf.basePens[alongX ? 0 : 1]);
-    std::vector<char> endHidden(rows, 0);
     for (int k = 0; k < rows; ++k) {
         const bool edge = k == 0 || k == rows - 1 || pass == 2;
         const bool drawn = k % std::max(rowInterval, 1) == 0 && (!onlyFront || k == 0);
         surfaceSelectPen(rowPen(edge));
-        endHidden[k] = drawRow(p, dir, k, count, pass, hidden && k > 0, drawn) ? 1 : 0;
+        p.rowEndHidden[k] = drawRow(p, dir, k, count, pass, hidden && k > 0, drawn) ? 1.0f : 0.0f;
         std::copy(p.newHorizon, p.newHorizon + places, p.horizon);
         if (k == 0 && walls && surfaceFlagOn(surf.baseStyleSet)) dropLines(p, dir, count, pointInterval);
     }
     surfaceSelectPen(rowPen(true));
-    sideEdge(p, dir, rows, count, endHidden);
+    sideEdge(p, dir, rows, count);
 }
 
-// Cells from the back to the front, each filled whole with its code, before the lines.
+void fillCell(const IsoPicture& p, const float* codes, int k, int m)
+{
+    int i0 = 0, j0 = 0, i1 = 0, j1 = 0;
+    firstDirectionNode(p, k - 1, m - 1, i0, j0);
+    firstDirectionNode(p, k, m, i1, j1);
+    const long long index = static_cast<long long>(std::min(j0, j1)) * (p.nx - 1) + std::min(i0, i1);
+    const float code = codes[index];
+    if (!(code >= 0.0f && code < 1.0e9f)) return;
+    surfaceSetFillCode(static_cast<int>(code));
+    const IsoPoint a = isoPoint(p, 0, k - 1, m - 1), b = isoPoint(p, 0, k - 1, m);
+    const IsoPoint c = isoPoint(p, 0, k, m), d = isoPoint(p, 0, k, m - 1);
+    const float xs[5] = {a.X, b.X, c.X, d.X, a.X}, ys[5] = {a.Y, b.Y, c.Y, d.Y, a.Y};
+    const float counts[1] = {5.0f};
+    const int one = 1;
+    surfaceFillPolygons(one, counts, xs, ys);
+}
+
+// Cells from the back to the front, each filled whole with its code, before the lines: the
+// diagonals k + m run from the back corner to the front one, so nearer cells cover farther ones.
 void fillCells(const IsoPicture& p, const float* codes)
 {
     if (codes == nullptr) return;
-    std::vector<std::pair<int, int>> cells;
-    for (int k = 1; k < p.nrow; ++k) {
-        for (int m = 1; m < p.npt; ++m) cells.push_back({k, m});
-    }
-    std::stable_sort(cells.begin(), cells.end(), [](const auto& a, const auto& b) {
-        return a.first + a.second > b.first + b.second;
-    });
-    for (const auto& [k, m] : cells) {
-        int i0 = 0, j0 = 0, i1 = 0, j1 = 0;
-        firstDirectionNode(p, k - 1, m - 1, i0, j0);
-        firstDirectionNode(p, k, m, i1, j1);
-        const long long index = static_cast<long long>(std::min(j0, j1)) * (p.nx - 1) + std::min(i0, i1);
-        const float code = codes[index];
-        if (!(code >= 0.0f && code < 1.0e9f)) continue;
-        surfaceSetFillCode(static_cast<int>(code));
-        const IsoPoint a = isoPoint(p, 0, k - 1, m - 1), b = isoPoint(p, 0, k - 1, m);
-        const IsoPoint c = isoPoint(p, 0, k, m), d = isoPoint(p, 0, k, m - 1);
-        const float xs[5] = {a.X, b.X, c.X, d.X, a.X}, ys[5] = {a.Y, b.Y, c.Y, d.Y, a.Y};
-        const float counts[1] = {5.0f};
-        const int one = 1;
-        surfaceFillPolygons(one, counts, xs, ys);
+    for (int diagonal = p.nrow + p.npt - 2; diagonal >= 2; --diagonal) {
+        const int first = std::max(1, diagonal - (p.npt - 1));
+        const int last = std::min(p.nrow - 1, diagonal - 1);
+        for (int k = first; k <= last; ++k) fillCell(p, codes, k, diagonal - k);
     }
 }
 
@@ -443,6 +443,7 @@ void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, cons
     // Two runs each for the horizon and the new one: npt + nrow - 1 places fit in 2m words.
     p.horizon = work + part.runs + 2 * m;
     p.newHorizon = work + part.runs + 4 * m;
+    p.rowEndHidden = work + part.runs + 8 * m;
     drawSurface(p, codes, wsize, work, gridBase > 0);
 }
 

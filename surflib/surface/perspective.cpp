@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
-#include <vector>
 
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
@@ -158,12 +157,13 @@ void surfaceDrawLevelKey()
     float first = 0.0f, step = 0.0f;
     const int ten = 10;
     surfaceChooseIntervals(vLow, vHigh, ten, e, first, step, decimals, n, width);
-    std::vector<float> values;
-    if (vLow < l.heights[0]) values.push_back(vLow);
-    for (int k = 0; k < count; ++k) values.push_back(l.heights[k]);
-    values.push_back(vHigh);
+    // vLow (when below the first level), every level, then vHigh.
+    const bool withLow = vLow < l.heights[0];
+    const int values = count + 1 + (withLow ? 1 : 0);
     double lastY = -1e30;
-    for (float v : values) {
+    for (int k = 0; k < values; ++k) {
+        const int level = withLow ? k - 1 : k;
+        const float v = level < 0 ? vLow : (level < count ? l.heights[level] : vHigh);
         const float y = surfaceNarrow((v - static_cast<double>(vLow)) * scale + p.frameY);
         const float xt[2] = {x0 - 0.5f * cwk, x0}, yt[2] = {y, y};
         const int two = 2;
@@ -251,58 +251,64 @@ void heightRanges(const float* z, long long nodes, float& zmin, float& zmax, flo
     }
 }
 
-// Cells of the filled mode from the back to the front, each filled with its code and outlined.
+// One cell of the filled mode: filled with its code and outlined.
+void fillCell(const float* grid, float zlow, float zhigh, const float* fillCodes, int i, int j,
+              int pen)
+{
+    const GridState& g = surfaceState.grid;
+    const SurfaceSettings& surf = surfaceState.surface;
+    auto nodeX = [&](int n) { return surf.pictureXMin + (surf.pictureXMax - surf.pictureXMin) * n / (g.nx - 1); };
+    auto nodeY = [&](int n) { return surf.pictureYMin + (surf.pictureYMax - surf.pictureYMin) * n / (g.ny - 1); };
+    const int is[5] = {i, i + 1, i + 1, i, i};
+    const int js[5] = {j, j, j + 1, j + 1, j};
+    float xs[5], ys[5];
+    for (int k = 0; k < 5; ++k) {
+        const float z = surfaceClampedNode(grid, g.nx, is[k], js[k], zlow, zhigh);
+        if (!surfaceProjectPoint(nodeX(is[k]), nodeY(js[k]), z, xs[k], ys[k])) return;
+    }
+    const long long index = static_cast<long long>(j) * (g.nx - 1) + i;
+    const float code = fillCodes != nullptr ? fillCodes[index] : -1.0f;
+    if (std::isfinite(code) && code >= 0.0f && code < 1.0e9f) {
+        surfaceSetFillCode(static_cast<int>(code));
+        const float counts[1] = {5.0f};
+        const int one = 1;
+        surfaceFillPolygons(one, counts, xs, ys);
+    }
+    surfaceSelectPen(pen);
+    const int five = 5;
+    surfaceDrawPolyline(five, xs, ys);
+}
+
+// Cells of the filled mode from the back to the front, each filled with its code and outlined,
+// so that nearer cells cover farther ones: strips of cells between lines along x, the farthest
+// strip first, and in each strip the cells farthest across first (the cell centres are in
+// order along x, so the farthest one is always at one of the two open ends).
 void fillCells(const float* grid, float zlow, float zhigh, const float* fillCodes)
 {
-    SurfaceLibraryState& s = surfaceState;
+    const SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
     const SurfaceSettings& surf = s.surface;
     const ProjectionTerms& p = s.projection;
     const double r = surf.axesRatio != 0.0f ? surf.axesRatio : 1.0f;
     const double eyeX = p.centreX + static_cast<double>(p.eyeDistance) * p.sinAzSinTilt;
     const double eyeY = p.centreY + static_cast<double>(p.eyeDistance) * p.cosAzSinTilt / r;
-    auto nodeX = [&](int i) { return surf.pictureXMin + (surf.pictureXMax - surf.pictureXMin) * i / (g.nx - 1); };
-    auto nodeY = [&](int j) { return surf.pictureYMin + (surf.pictureYMax - surf.pictureYMin) * j / (g.ny - 1); };
-    struct Cell { int i, j; double depth; };
-    std::vector<Cell> cells;
-    for (int j = 0; j + 1 < g.ny; ++j) {
-        for (int i = 0; i + 1 < g.nx; ++i) {
-            const double cy = std::fabs(0.5 * (nodeY(j) + nodeY(j + 1)) - eyeY);
-            const double cx = std::fabs(0.5 * (nodeX(i) + nodeX(i + 1)) - eyeX);
-            cells.push_back({i, j, cy * 1e6 + cx});
-        }
-    }
-    // Farther strips first; within a strip, the cells farther across first.
-    std::stable_sort(cells.begin(), cells.end(), [&](const Cell& a, const Cell& b) {
-        const double ay = std::fabs(0.5 * (nodeY(a.j) + nodeY(a.j + 1)) - eyeY);
-        const double by = std::fabs(0.5 * (nodeY(b.j) + nodeY(b.j + 1)) - eyeY);
-        if (ay != by) return ay > by;
-        const double ax = std::fabs(0.5 * (nodeX(a.i) + nodeX(a.i + 1)) - eyeX);
-        const double bx = std::fabs(0.5 * (nodeX(b.i) + nodeX(b.i + 1)) - eyeX);
-        return ax > bx;
-    });
+    auto across = [&](int i) {
+        const double c = surf.pictureXMin + (surf.pictureXMax - surf.pictureXMin) * (i + 0.5) / (g.nx - 1);
+        return std::fabs(c - eyeX);
+    };
+    auto depth = [&](int j) {
+        const double c = surf.pictureYMin + (surf.pictureYMax - surf.pictureYMin) * (j + 0.5) / (g.ny - 1);
+        return std::fabs(c - eyeY);
+    };
     const int pen = surfaceFlagOn(surf.linePensSet) ? surf.linePens[1] : surfaceEntryPen();
-    for (const Cell& c : cells) {
-        const int is[5] = {c.i, c.i + 1, c.i + 1, c.i, c.i};
-        const int js[5] = {c.j, c.j, c.j + 1, c.j + 1, c.j};
-        float xs[5], ys[5];
-        bool ok = true;
-        for (int k = 0; k < 5 && ok; ++k) {
-            const float z = surfaceClampedNode(grid, g.nx, is[k], js[k], zlow, zhigh);
-            ok = surfaceProjectPoint(nodeX(is[k]), nodeY(js[k]), z, xs[k], ys[k]);
+    int front = 0, back = g.ny - 2;
+    while (front <= back) {
+        const int j = depth(front) > depth(back) ? front++ : back--;
+        int lo = 0, hi = g.nx - 2;
+        while (lo <= hi) {
+            const int i = across(hi) > across(lo) ? hi-- : lo++;
+            fillCell(grid, zlow, zhigh, fillCodes, i, j, pen);
         }
-        if (!ok) continue;
-        const long long index = static_cast<long long>(c.j) * (g.nx - 1) + c.i;
-        const float code = fillCodes != nullptr ? fillCodes[index] : -1.0f;
-        if (std::isfinite(code) && code >= 0.0f && code < 1.0e9f) {
-            surfaceSetFillCode(static_cast<int>(code));
-            const float counts[1] = {5.0f};
-            const int one = 1;
-            surfaceFillPolygons(one, counts, xs, ys);
-        }
-        surfaceSelectPen(pen);
-        const int five = 5;
-        surfaceDrawPolyline(five, xs, ys);
     }
 }
 
