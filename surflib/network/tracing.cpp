@@ -9,7 +9,9 @@
 // a walk that enters through one crossed edge always leaves through the other, every line is
 // walked in one direction, and each triangle is passed once per level: its mark turns -1
 // (finished) at the first pass and stops every later walk.  That bounds the work of a level
-// by the triangle count whatever the heights hold.
+// by the triangle count whatever the heights hold.  (Where a curved surface dips through the
+// level between two vertices on one side of it, the edge has two crossings of its own; the
+// walk, led by the vertices, does not follow such a loop.)
 #include "network/tracing.h"
 
 #include <algorithm>
@@ -447,10 +449,12 @@ void surfaceIntersectSegments(const float& p1x, const float& p1y, const float& p
 {
     const double eps = surfaceState.eps;
     flag = 0;
-    const double m = std::max(std::fabs(static_cast<double>(p2x) - q2x), std::fabs(static_cast<double>(p2y) - q2y));
+    double m = std::max(std::fabs(static_cast<double>(p2x) - q2x), std::fabs(static_cast<double>(p2y) - q2y));
     const double ax = static_cast<double>(p2x) - p1x, ay = static_cast<double>(p2y) - p1y;
     const double bx = static_cast<double>(q2x) - q1x, by = static_cast<double>(q2y) - q1y;
     const double cross = ax * by - ay * bx;
+    // Segments that end at one point give no distance to scale by: their own extents do.
+    if (m == 0.0) m = std::max({std::fabs(ax), std::fabs(ay), std::fabs(bx), std::fabs(by)});
     if (!(m > 0.0) || !(std::fabs(cross) / m / m >= 100.0 * eps)) return;
     const double cx = static_cast<double>(q1x) - p1x, cy = static_cast<double>(q1y) - p1y;
     const double s = (cx * by - cy * bx) / cross;   // along P1-P2

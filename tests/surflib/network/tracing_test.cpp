@@ -76,6 +76,9 @@ TEST_F(NetworkTracing, SegmentsIntersectWithinTheirEnds)
         {{0, 0, 1, 1}, {0, 1, 1, 2}, 0, 0, 0},            // parallel
         {{0, 0, 1, 1}, {2, 0, 3, -1}, 0, 0, 0},           // the lines meet beyond the ends
         {{0, 0, 1, 0}, {1, -1, 1, 1}, -1, 1.0f, 0.0f},    // at an end
+        {{0, 0, 1, 1}, {1, 0, 1, 1}, -1, 1.0f, 1.0f},     // both end at one point
+        {{0, 0, 1, 1}, {0.5f, 0.5f, 1, 1}, 0, 0, 0},      // one line, ending at one point
+        {{1, 1, 1, 1}, {1, 1, 1, 1}, 0, 0, 0},            // no segments at all
     };
     for (const Case& c : cases) {
         int flag = 7;
