@@ -20,6 +20,8 @@ namespace {
 
 constexpr int kNotANumber = 81;
 constexpr int kBoundaryTruncated = -61;
+constexpr int kFlatXRange = 15;
+constexpr int kFlatYRange = 16;
 
 double toNormalX(double x) { const NetworkLayout& n = surfaceState.network; return (x - n.xmin) / n.xrange; }
 double toNormalY(double y) { const NetworkLayout& n = surfaceState.network; return (y - n.ymin) / n.yrange; }
@@ -209,6 +211,11 @@ void TRIGRD(const float& xlow, const float& xhigh, const float& ylow, const floa
     int status = 0;
     surfaceCheckGrid(nx, x0, x1, ny, y0, y1, status);
     if (status > 0 || zgrid == nullptr) return;
+    // An infinite limit passes the range check but leaves no node a place.
+    if (!std::isfinite(x0) || !std::isfinite(x1) || !std::isfinite(y0) || !std::isfinite(y1)) {
+        surfaceReportError(std::isfinite(x0) && std::isfinite(x1) ? kFlatYRange : kFlatXRange);
+        return;
+    }
     if (prepare(wsize, work, surfaceState.networkSettings.interpolationMethod == 2) > 0) return;
     surfaceSampleNetworkGrid(surfaceNarrow(toNormalX(x0)), surfaceNarrow(toNormalX(x1)),
                              surfaceNarrow(toNormalY(y0)), surfaceNarrow(toNormalY(y1)), nx, ny,

@@ -77,9 +77,19 @@ TEST_F(QueryTest, GridWarnsOnceForNodesOutsideAndRefusesTooFewNodes)
         EXPECT_EQ(reported(), std::vector<int>{1005});
         EXPECT_EQ(z[0], 7.0f);
     }
-    tarv::errorLogClear();
-    TRIGRD(1.0f, 1.0f, 0.0f, 1.0f, 3, 3, z.data(), wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{1015});
+    struct Window {
+        float x0, x1, y0, y1;
+        int error;
+    };
+    const Window windows[] = {{1.0f, 1.0f, 0.0f, 1.0f, 1015}, {0.0f, 1.0f, 2.0f, 2.0f, 1016},
+                              {NAN, 1.0f, 0.0f, 1.0f, 1015}, {0.0f, 1.0f, 0.0f, INFINITY, 1016}};
+    for (const Window& w : windows) {
+        tarv::errorLogClear();
+        std::fill(z.begin(), z.end(), 7.0f);
+        TRIGRD(w.x0, w.x1, w.y0, w.y1, 3, 3, z.data(), wsize, work.data());
+        EXPECT_EQ(reported(), std::vector<int>{w.error});
+        EXPECT_EQ(z[0], 7.0f);
+    }
 }
 
 TEST_F(QueryTest, GridKeepsGivenDerivatives)
