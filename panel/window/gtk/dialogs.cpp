@@ -3,10 +3,9 @@
 //
 // The file choice lets the user pick a file or type a new name (an output file need not exist
 // yet); its title is the menu item that asked for it.  The print dialog offers the printers
-// and printing to a PDF file, A4 landscape, the file at first; a file is written where the
-// user said, a printer
-// gets the page written to a scratch PDF file once the program has ended the job.  The
-// settings chosen are kept for the next print.
+// and printing to a PDF file (chosen at first), A4 landscape.  A file is written where the
+// user said; a printer gets the page written to a scratch PDF file, sent once the program has
+// ended the job.  The settings chosen are kept for the next print.
 #include <glib/gstdio.h>
 
 #include <filesystem>
