@@ -149,9 +149,9 @@ void showWindow(LayerHandle window, ShowCommand command)
     case ShowCommand::Hide: gtk_widget_hide(w); break;
     case ShowCommand::Show: gtk_widget_show_all(w); break;
     case ShowCommand::ShowMinimised:
-    case ShowCommand::Minimise:
-        gtk_widget_show_all(w);
+    case ShowCommand::Minimise:   // iconified first, so that a new window never flashes up
         gtk_window_iconify(GTK_WINDOW(w));
+        gtk_widget_show_all(w);
         break;
     case ShowCommand::ShowNormal:
     case ShowCommand::Restore:
