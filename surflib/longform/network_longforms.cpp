@@ -84,7 +84,8 @@ void krGenerateRandomNetwork(const int& maxCount, const int& n, const SurfacePoi
                              SurfaceWorkspace& ws)
 {
     krMakeWorkspace(networkWorkspaceSize(maxCount), ws);
-    const PointArrays a = split(n, points, nullptr);
+    // More points than the workspace can take are not copied: the build refuses them.
+    const PointArrays a = split(n <= maxCount ? n : 0, points, nullptr);
     RANTRI(n, a.px(), a.py(), a.pz(), ws.size, ws.words);
 }
 
@@ -92,7 +93,7 @@ void krGenerateDerivsNetwork(const int& maxCount, const int& n, const SurfacePoi
                              const SurfaceGradient* gradients, SurfaceWorkspace& ws)
 {
     krMakeWorkspace(networkWorkspaceSize(maxCount), ws);
-    const PointArrays a = split(n, points, gradients);
+    const PointArrays a = split(n <= maxCount ? n : 0, points, gradients);
     TRIDER(n, a.px(), a.py(), a.pz(), a.pdx(), a.pdy(), ws.size, ws.words);
 }
 
@@ -113,7 +114,8 @@ void krAddNetworkRegion(const int& kindCode, const int& n, const SurfacePoint3* 
 {
     const int kind = pointKind(kindCode);
     const int regionKind = surfaceTranslateCode(kRegionCodes, regionKindCode);
-    PointArrays a = split(n, points, gradients);
+    // A polygon of more points than the workspace has words is not copied: TRIREG refuses it.
+    PointArrays a = split(n <= ws.size ? n : 0, points, gradients);
     if (kind == 2 && a.dzdx.empty() && !a.x.empty()) {
         a.dzdx.assign(a.x.size(), 0.0f);
         a.dzdy.assign(a.x.size(), 0.0f);

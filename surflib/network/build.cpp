@@ -52,11 +52,12 @@ int buildNetwork(const int& npts, const float* x, const float* y, const float* z
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;
-    if (npts <= 7 || x == nullptr || y == nullptr || z == nullptr) return kNetTooFewPoints;
+    if (npts <= 7) return kNetTooFewPoints;
     s.grid.pointCount = npts;
     int status = 0;
     surfacePartitionNetwork(wsize, status);
     if (status > 0 || work == nullptr) return kNetWorkspace;
+    if (x == nullptr || y == nullptr || z == nullptr) return kNetTooFewPoints;
 
     const bool derivatives = dzdx != nullptr && dzdy != nullptr;
     if (!allFinite(npts, x) || !allFinite(npts, y) || !allFinite(npts, z) ||

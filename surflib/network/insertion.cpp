@@ -459,12 +459,21 @@ void TRIREG(const int& kind, const int& n, const float* x, const float* y, const
             float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::TRIREG);
-    if (n <= 2 || x == nullptr || y == nullptr) {
+    if (n <= 2) {
         surfaceReportError(kNetTooFewPoints);
         return;
     }
     NetworkRoutineScope net(wsize, work);
     if (!enter(wsize, work)) return;
+    // Every vertex becomes a point: a polygon the point table cannot take is refused whole.
+    if (n > surfaceState.network.capacity) {
+        surfaceReportError(kNetWorkspace);
+        return;
+    }
+    if (x == nullptr || y == nullptr) {
+        surfaceReportError(kNetTooFewPoints);
+        return;
+    }
     const int k = checkKind(kind);
     int region = regionKind;
     if (region < 0 || region > 2) {

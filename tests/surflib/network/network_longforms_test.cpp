@@ -35,6 +35,19 @@ TEST_F(NetworkLongFormTest, BuildersMakeTheWorkspaceForTheMaximumCount)
     EXPECT_EQ(ws.words[2], 1.0f);
     EXPECT_EQ(surfaceState.network.capacity, 21);
 
+    // a count far beyond the maximum: refused before any record is read
+    tarv::errorLogClear();
+    SurfaceWorkspace other;
+    krGenerateRandomNetwork(23, 2000000000, pts.data(), other);
+    EXPECT_EQ(reported(), std::vector<int>{1003});
+    krFreeWorkspace(other);
+    tarv::errorLogClear();
+    const SurfacePoint3 square[] = {{3, 3, 0}, {7, 3, 0}, {7, 7, 0}, {3, 7, 0}};
+    krAddNetworkRegion(1, 2000000000, square, nullptr, 0, ws);
+    EXPECT_EQ(reported(), std::vector<int>{1003});
+    EXPECT_EQ(tarv::errorLog()[0].routine, "krAddNetworkRegion(TRIREG)");
+
+    tarv::errorLogClear();
     std::vector<SurfaceGradient> g(20, SurfaceGradient{2.0f, -3.0f});
     krGenerateDerivsNetwork(30, 20, pts.data(), g.data(), ws);
     EXPECT_TRUE(reported().empty());
