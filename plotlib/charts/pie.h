@@ -59,7 +59,7 @@ void graphDrawLeaderPieLabel(const char* label, int length, const float& s, cons
 
 // Where the line at height y (relative to the centre) crosses the segment s..e of the given
 // sweep: the left and right ends (relative to the centre) of the piece next to the start
-// radius; a full turn counts as a segment that runs round past 0.
+// radius.
 void graphPieExtentAtHeight(const float& s, const float& e, const float& sweep, const float& y,
                             float& left, float& right);
 

@@ -190,12 +190,14 @@ void radialPlacement(float sweep, float L, float H, float& d, float& k) {
 // ---- Boxed form
 
 // Vertical range of the segment relative to the centre, drawn in a little at both ends.
-void verticalRange(float s, float sweep, const float* rim, float& top,
+void verticalRange(float s, float e, float sweep, const float* rim, float& top,
                    float& bottom) {
     const PieSettings& p = graphState.pie;
     const float r = p.radius;
-    // The end as reached from the start: a full turn ends a whole turn after it.
-    const float e2 = s + sweep;
+    // The end as reached from the start when the segment runs round past 0.  A full turn
+    // (start and end alike) crosses nothing: with the notch rule below its range closes up,
+    // and its label goes beside the pie.
+    const float e2 = e < s ? e + 360.0f : e;
     const float ys = rim[1] - p.centreY, ye = rim[3] - p.centreY;
     auto crosses = [&](float a) { return s < a && a < e2; };
     top = crosses(90.0f) || crosses(450.0f) ? r : std::max({ys, ye, 0.0f});
@@ -486,15 +488,15 @@ void graphDrawBoxedPieLabel(const float& a1, const float& a2, const char* label,
     if (style == 0 || l.percent < p.labelThreshold) return;
 
     float top = 0.0f, bottom = 0.0f;
-    verticalRange(s, sweep, rim, top, bottom);
+    verticalRange(s, e, sweep, rim, top, bottom);
     BoxPlacement place{};
     bool found = searchPlace(l, s, e, sweep, top, bottom, false, place);
     if (!found && (style == 3 || style >= 5))
         found = searchPlace(l, s, e, sweep, top, bottom, true, place);
     if (!found) {
-        // A label that fits nowhere in its segment goes beside it, once: in the pass that
-        // writes the texts, not again in the pass that only lays boxes into the fill.
-        if (code >= 4) graphDrawLeaderPieLabel(label, length, s, sweep, value);
+        // A label that fits nowhere in its segment goes beside it, in every pass: box types
+        // 2 and 3 write it before the fill and again after it.
+        graphDrawLeaderPieLabel(label, length, s, sweep, value);
         return;
     }
     for (int k = 0; k < 3; ++k) {
@@ -520,8 +522,8 @@ void graphDrawBoxedPieLabel(const float& a1, const float& a2, const char* label,
     }
 }
 
-void graphPieExtentAtHeight(const float& s, const float& e, const float& sweep, const float& y,
-                            float& left, float& right) {
+void graphPieExtentAtHeight(const float& s, const float& e, const float& /*sweep*/,
+                            const float& y, float& left, float& right) {
     const double r = graphState.pie.radius;
     const double c = std::sqrt(std::fabs(r * r - static_cast<double>(y) * y));
     auto xOf = [&](double a) {
@@ -534,8 +536,7 @@ void graphPieExtentAtHeight(const float& s, const float& e, const float& sweep, 
     };
     auto upper = [](double a) { return (a >= 0.0 && a < 180.0) || (a >= 360.0 && a < 540.0); };
     const bool us = upper(s), ue = upper(e), above = y >= 0.0f;
-    // A full turn runs round past 0 like a segment whose start lies after its end.
-    const bool wraps = s > e || (s == e && sweep >= 360.0f);
+    const bool wraps = s > e;
     double l = -c, rr = c;
     if (us == ue && us != above) {
         l = -c;

@@ -377,15 +377,17 @@ TEST_F(PieDrawingTest, LabelBoxesAreHolesInTheSegmentFill) {
     }
 }
 
-TEST_F(PieDrawingTest, FullDiscWithBoxesStaysWithinTheBuffer) {
+// A segment of nearly a whole turn with three label boxes: the rim steps share the buffer
+// with the boxes and the boundary ends within its 200 points.
+TEST_F(PieDrawingTest, NearlyFullSegmentWithBoxesStaysWithinTheBuffer) {
     PIEPAP(200.0f, 500.0f, 375.0f);
     PIEANN(2, 1, 1, 1, 0.0f);
     PIEBOX(2, -1, 0);
-    const float one[1] = {3.0f};
-    PIECHA(one, "whole", 5, 1, styles, pens);
+    const float values[2] = {99.0f, 1.0f};
+    PIECHA(values, "whole", 5, 2, styles, pens);
     const auto f = fills();
-    ASSERT_EQ(f.size(), 1u);
-    EXPECT_EQ(f[0].points, (std::vector<int>{4, 4, 4, 188}));
+    ASSERT_EQ(f.size(), 2u);
+    EXPECT_EQ(f[0].points, (std::vector<int>{4, 4, 4, 187}));
 }
 
 }  // namespace

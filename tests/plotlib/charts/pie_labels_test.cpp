@@ -241,15 +241,37 @@ TEST_F(PieLabelsTest, BoxesLieInsideTheirSegments) {
     EXPECT_EQ(callsOf("kernelDrawLineBy").size(), 0u);   // no leader was needed
 }
 
-TEST_F(PieLabelsTest, LabelThatFitsNowhereIsWrittenOnceBesideItsSegment) {
+// A label that fits nowhere in its segment goes beside it in each pass that lays it out:
+// once for box types 0 and 1, before and after the fill for box types 2 and 3.
+TEST_F(PieLabelsTest, LabelThatFitsNowhereIsWrittenBesideItsSegmentInEachPass) {
     PIEANN(2, 1, 1, 0, 0.0f);
-    PIEBOX(3, -1, 0);
     const float values[2] = {1.0f, 99.0f};
-    PIECHA(values, "Tiny    Most    ", 8, 2, styles, pens);
-    size_t tiny = 0;
-    for (const std::string& l : callsOf("kernelDrawText")) tiny += l == "kernelDrawText \"Tiny\"";
-    EXPECT_EQ(tiny, 1u);
-    EXPECT_EQ(callsOf("kernelDrawLineBy").size() - 4 * 2, 1u);   // boxes of "Most", one leader
+    const struct {
+        int boxType;
+        size_t leaders, boxLines;
+    } cases[] = {{3, 2, 8}, {1, 1, 8}, {0, 1, 0}};
+    for (const auto& c : cases) {
+        PIEBOX(c.boxType, -1, 0);
+        startLog();
+        PIECHA(values, "Tiny    Most    ", 8, 2, styles, pens);
+        size_t tiny = 0;
+        for (const std::string& l : callsOf("kernelDrawText")) tiny += l == "kernelDrawText \"Tiny\"";
+        EXPECT_EQ(tiny, c.leaders) << c.boxType;
+        // The boxes of "Most" (four sides of each of its two lines), then one line per leader.
+        EXPECT_EQ(callsOf("kernelDrawLineBy").size(), c.boxLines + c.leaders) << c.boxType;
+    }
+}
+
+// A single full segment leaves no room between its start and end radius: its label goes
+// beside the pie, opposite the start.
+TEST_F(PieLabelsTest, FullDiscLabelGoesBesideThePie) {
+    PIEANN(2, 1, 0, 0, 0.0f);
+    PIEBOX(1, -1, 0);
+    const float one = 5.0f;
+    startLog();
+    PIECHA(&one, "All     ", 8, 1, styles, pens);
+    EXPECT_EQ(callsOf("kernelDrawLineBy").size(), 1u);   // the leader, no box
+    EXPECT_EQ(callsOf("kernelDrawText"), std::vector<std::string>{"kernelDrawText \"All\""});
 }
 
 TEST_F(PieLabelsTest, ExtentOfASegmentAtAHeight) {
@@ -260,7 +282,7 @@ TEST_F(PieLabelsTest, ExtentOfASegmentAtAHeight) {
         {0, 90, 90, 100, 0, c},             // first quadrant
         {30, 150, 120, 100, -173.205f, 173.205f},
         {180, 270, 90, -100, -c, 0},        // third quadrant
-        {0, 0, 360, 100, -c, c},            // a full turn
+        {0, 0, 360, 100, 200, c},           // a full turn: no room (start and end at 0)
         {270, 90, 180, 100, 0, c},          // right half, above the centre
         {270, 90, 180, -100, 0, c},         // and below it
     };
