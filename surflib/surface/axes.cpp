@@ -94,11 +94,31 @@ TickRun tickRun(int axis, double lo, double hi)
     return r;
 }
 
+// Back edges and grid lines of a filled perspective are drawn without what the surface hides:
+// on while they are drawn, with the workspace of the picture.
+struct ClipContext {
+    bool on;
+    int wsize;
+    float* work;
+};
+ClipContext clip{false, 0, nullptr};
+
 void line2(float xa, float ya, float xb, float yb)
 {
+    if (clip.on) {
+        surfaceDrawClippedSegment(xa, ya, xb, yb, true, clip.wsize, clip.work);
+        return;
+    }
     const float x[2] = {xa, xb}, y[2] = {ya, yb};
     const int two = 2;
     surfaceDrawPolyline(two, x, y);
+}
+
+// A number of n characters starting at (X, Y) may stand only where the surface hides none of it.
+bool numberSeen(float X, float Y, int n)
+{
+    if (!clip.on) return true;
+    return !surfaceDrawClippedSegment(X, Y, X + n * cw(), Y, false, clip.wsize, clip.work);
 }
 
 void drawValue(float X, float Y, double value, const AxisNumbers& f)
@@ -132,7 +152,7 @@ void drawBaseAxis(int axis, double lo, double hi, const Place& place,
         const float NY = ty <= 0.0f ? Y - 2.0f * ch() : Y + ch();
         const bool apart = std::fabs(NY - lastY) > 1.5f * ch() ||
                            std::fabs(NX - lastX) > (f.width + 1) * cw();
-        if (!apart) continue;
+        if (!apart || !numberSeen(NX, NY, f.width)) continue;
         drawValue(NX, NY, v, f);
         lastX = NX;
         lastY = NY;
@@ -339,8 +359,9 @@ void perspectiveWallGrid(const PerspectiveBox& box, int axis, bool alongFirst, f
             ok = alongFirst ? box.project(v, ends[i][0], ends[i][1], xs[i], ys[i])
                             : box.project(ends[i][0], v, ends[i][1], xs[i], ys[i]);
         }
-        const int three = 3;
-        if (ok) surfaceDrawPolyline(three, xs, ys);
+        if (!ok) continue;
+        line2(xs[0], ys[0], xs[1], ys[1]);
+        line2(xs[1], ys[1], xs[2], ys[2]);
     }
 }
 
@@ -355,8 +376,7 @@ void perspectiveHeightGrid(const PerspectiveBox& box, int c)
         const double v = r.first + k * r.step;
         float xs[2], ys[2];
         if (!box.project(a1, b1, v, xs[0], ys[0]) || !box.project(a2, b2, v, xs[1], ys[1])) continue;
-        const int two = 2;
-        surfaceDrawPolyline(two, xs, ys);
+        line2(xs[0], ys[0], xs[1], ys[1]);
     }
 }
 
@@ -371,7 +391,7 @@ void perspectiveHeightAxis(const PerspectiveBox& box, int c, int side)
 
 }  // namespace
 
-void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh)
+void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh, const int& wsize, float* work)
 {
     (void)zlow, (void)zhigh;
     SurfaceLibraryState& s = surfaceState;
@@ -403,24 +423,28 @@ void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh)
             perspectiveBaseAxis(box, a.axis, a.alongFirst, a.frontAt, a.frontZ, a.frontUp,
                                 sideWord(a.axis), midX[k]);
         }
+        clip = {true, wsize, work};
         if (back == 1 || back == 3) {
             float unused = 0;
             perspectiveBaseAxis(box, a.axis, a.alongFirst, a.backAt, box.top, true,
                                 sideWord(a.axis + 3), unused);
         }
         if (front >= 2 || back >= 2) perspectiveWallGrid(box, a.axis, a.alongFirst, a.frontAt, a.backAt);
+        clip.on = false;
     }
     // z axes: the second word at corner 1 to the right (its grid from corner 4 to 1), the first
     // at corner 3 (corner 2 when split) to the left (its grid from corner 3 to 4).
     if (surf.zAxisSwitch != 0 && box.top > box.base) {
         const int second = styleWord(5), first = styleWord(2);
         if (second == 1 || second == 3) perspectiveHeightAxis(box, 1, 1);
+        if (first == 1 || first == 3) perspectiveHeightAxis(box, split ? 2 : 3, -1);
+        clip = {true, wsize, work};
         if (second >= 2) {
             perspectiveHeightGrid(box, 4);
             if (split) perspectiveHeightGrid(box, 2);
         }
-        if (first == 1 || first == 3) perspectiveHeightAxis(box, split ? 2 : 3, -1);
         if (first >= 2) perspectiveHeightGrid(box, 3);
+        clip.on = false;
     }
     float lowX = 1e30f, highX = -1e30f, lowY = 1e30f;
     for (int k = 0; k < 4; ++k) {
@@ -444,7 +468,6 @@ void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh)
 void PERAXE(const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::PERAXE);
-    (void)wsize, (void)work;
     SurfaceLibraryState& s = surfaceState;
     const SurfaceSettings& surf = s.surface;
     if (!surfaceFlagOn(surf.perspectiveSet) || !surfacePictureFitted()) {
@@ -460,5 +483,5 @@ void PERAXE(const int& wsize, float* work)
         zlow = surf.zRangeLow;
         zhigh = surf.zRangeHigh;
     }
-    surfaceDrawProjectedAxes(zlow, zhigh);
+    surfaceDrawProjectedAxes(zlow, zhigh, wsize, work);
 }

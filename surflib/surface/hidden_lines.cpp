@@ -669,5 +669,47 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
     for (int i = lowerCount - 1; i >= 0; --i) keep(w.store.lower.key[i], -w.store.lower.h[i]);
     for (int i = 0; i < upperCount; ++i) keep(w.store.upper.key[i], w.store.upper.h[i]);
     surf.outlineCount = n;
+    surf.horizonCounts[0] = upperCount;
+    surf.horizonCounts[1] = lowerCount;
     if (w.draw && mode != 1) walkFamily(w, g, 1, stepX, curtains);
+}
+
+bool surfaceDrawClippedSegment(float X1, float Y1, float X2, float Y2, bool draw, int wsize,
+                               float* work)
+{
+    const SurfaceLibraryState& s = surfaceState;
+    const SurfaceSettings& surf = s.surface;
+    const WorkspacePartition& part = s.partition;
+    const float xs[2] = {X1, X2}, ys[2] = {Y1, Y2};
+    const int two = 2;
+    const bool filled = s.drawing.code == kDrawingPerspective &&
+                        (surfaceFlagOn(surf.fillMode) || surfaceFlagOn(surf.perspectivePicture)) &&
+                        wsize == part.recordedSize;
+    const int L = part.outlineLength;
+    const long long end = static_cast<long long>(part.outlines) + 4LL * L;
+    if (!filled || work == nullptr || L < 1 || end > wsize || surf.horizonCounts[0] > L ||
+        surf.horizonCounts[1] > L) {
+        if (draw) surfaceDrawPolyline(two, xs, ys);
+        return false;
+    }
+    Walk w{};
+    float* o = work + part.outlines;   // read only: nothing is merged here
+    w.store.upper = {o, o + L, surf.horizonCounts[0]};
+    w.store.lower = {o + 2 * L, o + 3 * L, surf.horizonCounts[1]};
+    w.store.capacity = L;
+    w.rays = makeRayFrame();
+    w.hidden = true;
+    w.tolerance = 1.0e-4f * std::max(s.projection.frameWidth, s.projection.frameHeight);
+    const PicturePoint a{X1, Y1, 0.0f, true}, b{X2, Y2, 0.0f, true};
+    double seen = 0.0;
+    visiblePieces(w, a, b, [&](double ta, double tb) {
+        seen += tb - ta;
+        if (!draw) return;
+        const float px[2] = {surfaceNarrow(X1 + (X2 - static_cast<double>(X1)) * ta),
+                             surfaceNarrow(X1 + (X2 - static_cast<double>(X1)) * tb)};
+        const float py[2] = {surfaceNarrow(Y1 + (Y2 - static_cast<double>(Y1)) * ta),
+                             surfaceNarrow(Y1 + (Y2 - static_cast<double>(Y1)) * tb)};
+        surfaceDrawPolyline(two, px, py);
+    });
+    return seen < 1.0 - 1e-9;
 }

@@ -313,7 +313,7 @@ void fillCells(const float* grid, float zlow, float zhigh, const float* fillCode
 }
 
 // Base edges, data points, axes and title after the grid.
-void finishPicture(float zlow, float zhigh, const int& wsize, const float* work, bool pointsKept)
+void finishPicture(float zlow, float zhigh, const int& wsize, float* work, bool pointsKept)
 {
     SurfaceLibraryState& s = surfaceState;
     const SurfaceSettings& surf = s.surface;
@@ -337,7 +337,7 @@ void finishPicture(float zlow, float zhigh, const int& wsize, const float* work,
     if (pointsKept && surfaceFlagOn(s.contour.pointMarkersOn)) {
         surfaceDrawProjectedDataPoints(wsize, work);
     }
-    if (surf.baseType == 0) surfaceDrawProjectedAxes(zlow, zhigh);
+    if (surf.baseType == 0) surfaceDrawProjectedAxes(zlow, zhigh, wsize, work);
     surfaceDrawPictureTitle(p.frameX, p.frameY + p.frameHeight, p.frameWidth);
 }
 

@@ -82,6 +82,11 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
 float surfaceClampedNode(const float* grid, int nx, int i, int j, float zlow, float zhigh);
 
 // ---- The horizon store (hidden_lines.cpp) ------------------------------------------------
+// Draws the picture segment (X1, Y1)-(X2, Y2) of a filled perspective without the parts the
+// surface hides, against the horizons its drawing left in the workspace; returns whether any
+// part was hidden.  With draw false it only tests.  Without a filled picture it draws it whole.
+bool surfaceDrawClippedSegment(float X1, float Y1, float X2, float Y2, bool draw, int wsize,
+                               float* work);
 // The picture points of a projected grid line go through the buffer of visible runs.
 void surfaceHiddenRunStart();
 void surfaceHiddenRunAdd(float X, float Y);
@@ -91,7 +96,9 @@ void surfaceHiddenRunEnd();
 void surfaceDrawProjectedDataPoints(const int& wsize, const float* work);
 
 // ---- Axes (axes.cpp) ----------------------------------------------------------------------
-void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh);
+// wsize, work: the workspace of the picture (a filled one clips its back edges and grids).
+void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh, const int& wsize,
+                              float* work);
 void surfaceDrawIsometricAxes(const int& npt, const int& nrow, const float& rightX,
                               const float& rightY, const float& frontX, const float& frontY,
                               const float& leftX, const float& leftY, const float& zlow,

@@ -135,4 +135,30 @@ TEST_F(FilledSurfaceTest, LongPolygonIsFilledAsAFanFromItsFirstPoint)
     EXPECT_FLOAT_EQ(surfaceState.surface.contourHeight, 5.5f);
 }
 
+TEST_F(FilledSurfaceTest, WallGridsBehindTheSurfaceAreHidden)
+{
+    // A tall hill in front of the back walls.
+    z = grid(kNx, kNy, 0.0f, 3.0f, 0.0f, 2.0f, [](float x, float y) {
+        return 40.0f * std::exp(-3.0f * ((x - 1.5f) * (x - 1.5f) + (y - 1.0f) * (y - 1.0f)));
+    });
+    PRJFRA(2);
+    fill();
+    const int styles[6] = {2, 2, 2, 0, 0, 0}, sides[6] = {0, 0, 0, 0, 0, 0};
+    PRJAXI(styles, sides);
+    auto drawnLength = [&](int wsize) {
+        capture();
+        PERAXE(wsize, work.data());
+        double length = 0.0;
+        for (const Polyline& l : polylines(calls())) {
+            for (size_t k = 1; k < l.x.size(); ++k) length += std::hypot(l.x[k] - l.x[k - 1], l.y[k] - l.y[k - 1]);
+        }
+        return length;
+    };
+    // Another workspace than the picture's has no outline to clip against: drawn whole.
+    const double whole = drawnLength(kWords - 1);
+    const double clipped = drawnLength(kWords);
+    EXPECT_GT(clipped, 0.2 * whole);
+    EXPECT_LT(clipped, 0.95 * whole);
+}
+
 }  // namespace
