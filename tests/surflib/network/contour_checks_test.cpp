@@ -312,4 +312,24 @@ TEST_F(NetworkContourChecks, LevelsBeyondOneHundredAreDrawnButNotListed)
     EXPECT_EQ(inside(calls()).size(), 120u);
 }
 
+
+TEST_F(NetworkContourChecks, FailedFrameLayoutKeepsTheFrameTypeAndEndsTheMap)
+{
+    build(gridOf(5, tilted));
+    CONFRA(1);
+    // Characters as big as the picture leave the map no area.
+    kernelSetCharSize(400.0f, 400.0f);
+    tarv::errorLogClear();
+    capture();
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+    EXPECT_TRUE(netlog::polylines(calls()).empty());
+    EXPECT_EQ(reported(), std::vector<int>{1013});
+    EXPECT_EQ(surfaceState.contour.mapFrameType, 1);
+    EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
+    // Nothing can be added to a map that has no area.
+    tarv::errorLogClear();
+    ADTCON(10.0f, 0, wsize, work.data());
+    EXPECT_EQ(reported(), std::vector<int>{1004});
+}
+
 }  // namespace
