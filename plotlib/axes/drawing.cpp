@@ -50,7 +50,8 @@ int dayOfMonth(int64_t day) {
 }
 
 // Every tick of a date axis drawn by days, each from the axis outward: the ticks at the first
-// tick's day of the month full length, the others minor length (or none without minor ticks).
+// tick's day of the month full length, the others minor length (zero length without minor
+// ticks).
 void drawDayTicks(const AxisPen& pen, int axis, double across, int tickCount, double firstTick,
                   double outward, double major, double minor, bool minors) {
     const AxisTransform& t = graphTransform(axis);
@@ -62,7 +63,6 @@ void drawDayTicks(const AxisPen& pen, int axis, double across, int tickCount, do
     for (int i = 0; i < tickCount; ++i) {
         const int64_t day = graphDateAxisTickDay(axis, static_cast<int>(offset + i));
         const double length = dayOfMonth(day) == markDay ? major : (minors ? minor : 0.0);
-        if (length == 0.0) continue;
         pen.moveTo(firstTick + i * spacing, across);
         pen.lineBy(0.0, outward * length);
     }

@@ -193,9 +193,15 @@ TEST_F(AxisDrawingTest, MonthAxisDrawnByDaysMarksMonths) {
     startLog();
     AXIDRA(1, 1, 1);
     const float spacing = 800.0f / 59.0f;
+    // Without minor ticks the days between are ticks of zero length.
     std::vector<Segment> ticks;
-    for (const Segment& s : replayLines(calls()))
-        if (s.x0 == s.x1) ticks.push_back(s);
+    int dayTicks = 0;
+    for (const Segment& s : replayLines(calls())) {
+        if (s.x0 != s.x1) continue;
+        if (s.y0 != s.y1) ticks.push_back(s);
+        else ++dayTicks;
+    }
+    EXPECT_EQ(dayTicks, 57);
     ASSERT_EQ(ticks.size(), 3u);
     const int monthTicks[] = {0, 31, 59};
     for (int i = 0; i < 3; ++i) {
