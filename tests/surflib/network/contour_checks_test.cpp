@@ -88,6 +88,13 @@ TEST_F(NetworkContourChecks, RefusalsAndWarningsUnderTheRoutineName)
              LEVELS(0.0f, 0.0f);
          },
          {-1043}, kDrawingNetworkMap, true},
+        {"ADTCON with a full level list", "krAddTriangulatedContour(ADTCON)",
+         [&] {
+             TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+             surfaceState.levels.count = kSurfaceMaxLevels;
+             ADTCON(5.0f, 0, wsize, work.data());
+         },
+         {-1028}, kDrawingNetworkMap, true},
         {"ADTCON after a gridded map", "krAddTriangulatedContour(ADTCON)",
          [&] {
              surfaceState.drawing.code = kDrawingGriddedMap;
