@@ -91,7 +91,7 @@ int surfaceAddNetworkPoint(int kind, const NewPoint& np, int& point, bool& insid
     // Height and derivatives, normalised.
     float fz = 0.0f, gx = 0.0f, gy = 0.0f;
     int status = 0;
-    surfaceNearestFitHeight(np.x, np.y, fz, gx, gy, work, status);
+    if (kind != 2) surfaceNearestFitHeight(np.x, np.y, fz, gx, gy, work, status);   // derivatives
     float z = 0.0f;
     if (kind == 0) {
         z = surfaceNetworkHeight(np.x, np.y, inside ? triangle : 0, sub, work);
