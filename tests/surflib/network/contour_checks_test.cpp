@@ -123,6 +123,16 @@ TEST_F(NetworkContourChecks, NoNetworkFlatHeightsAndLevelsOutsideDrawNothing)
     drawMap(5);
     EXPECT_TRUE(netlog::polylines(calls()).empty());
     EXPECT_EQ(reported(), std::vector<int>{1074});
+    // Workspaces shorter than the status words, or of no size, are not read past their end.
+    for (const int size : {2, 0, -5}) {
+        makeWorkspace(std::max(size, 0));
+        tarv::errorLogClear();
+        DRATRI(0.0f, 10.0f, 0.0f, 10.0f, 5, 0, size, work.data());
+        const std::vector<int> codes = {2001, 2002};
+        FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 1, 0, codes.data(), 0, size, work.data());
+        EXPECT_EQ(reported(), (std::vector<int>{1074, 1074})) << size;
+        EXPECT_TRUE(guardsIntact()) << size;
+    }
 
     // A built network whose heights were all made one: flat data, the range widened.
     build(gridOf(5, tilted));
