@@ -355,7 +355,6 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
             }
         }
         const int T = s.network.triangleCount;
-        const int output = s.outputEnabled;
         for (int t = 1; t <= T; ++t) {
             CodeCycle perTriangle = cycle;
             for (long long b = 0; b < bandCount; ++b) {
@@ -368,7 +367,6 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
                 if (rest != 0) break;
             }
         }
-        s.outputEnabled = output;
         if (s.contour.fillLinesSwitch == 1) {
             surfaceDrawNetworkLevels(plan, s.eps, false, wsize, work);
         }
