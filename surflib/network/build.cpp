@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr int kNotANumber = 81;   // a coordinate, height or derivative is no finite number
 
 bool allFinite(int n, const float* a)
 {
@@ -62,7 +61,7 @@ int buildNetwork(const int& npts, const float* x, const float* y, const float* z
     const bool derivatives = dzdx != nullptr && dzdy != nullptr;
     if (!allFinite(npts, x) || !allFinite(npts, y) || !allFinite(npts, z) ||
         (derivatives && (!allFinite(npts, dzdx) || !allFinite(npts, dzdy)))) {
-        return kNotANumber;
+        return kNetNotANumber;
     }
     float lo = 0.0f, hi = 0.0f;
     rangeOf(npts, z, lo, hi);

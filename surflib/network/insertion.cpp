@@ -22,7 +22,6 @@
 
 namespace {
 
-constexpr int kNotANumber = 81;
 constexpr double kTwoPi = 6.283185307179586;
 constexpr int kIncompleteEdge = -1;   // a polygon edge could not be followed to its end
 
@@ -434,7 +433,7 @@ void TRIADD(const int& kind, const float& x, const float& y, const float& z, con
     const int k = checkKind(kind);
     if (!std::isfinite(x) || !std::isfinite(y) || (k >= 1 && !std::isfinite(z)) ||
         (k == 2 && (!std::isfinite(dzdx) || !std::isfinite(dzdy)))) {
-        surfaceReportError(kNotANumber);
+        surfaceReportError(kNetNotANumber);
         return;
     }
     if (!prepare(wsize, work)) return;
@@ -492,7 +491,7 @@ void TRIREG(const int& kind, const int& n, const float* x, const float* y, const
         const float gx = k == 2 ? dzdx[i] : 0.0f, gy = k == 2 ? dzdy[i] : 0.0f;
         if (!std::isfinite(x[i]) || !std::isfinite(y[i]) || !std::isfinite(zi) ||
             !std::isfinite(gx) || !std::isfinite(gy)) {
-            surfaceReportError(kNotANumber);
+            surfaceReportError(kNetNotANumber);
             return;
         }
         poly[static_cast<size_t>(i)] = {

@@ -99,6 +99,7 @@ enum NetworkError {
     kNetNotSimpleRegion = 79,
     kNetFlatData = 17,
     kNetCollinear = 80,           // every point on one line: no triangle can be made
+    kNetNotANumber = 81,          // a coordinate, height or derivative is no finite number
     kNetBadValue = -21,
     kNetNegativeValue = -19,
 };

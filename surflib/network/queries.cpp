@@ -18,7 +18,6 @@
 
 namespace {
 
-constexpr int kNotANumber = 81;
 constexpr int kBoundaryTruncated = -61;
 constexpr int kFlatXRange = 15;
 constexpr int kFlatYRange = 16;
@@ -181,7 +180,7 @@ void TRIHGT(const float& x, const float& y, float& height, float& dzdx, float& d
     NetworkRoutineScope net(wsize, work);
     if (checkNetwork(wsize, work) != 0) return;
     if (!std::isfinite(x) || !std::isfinite(y)) {
-        surfaceReportError(kNotANumber);
+        surfaceReportError(kNetNotANumber);
         return;
     }
     if (prepare(wsize, work, true) > 0) return;
