@@ -38,6 +38,7 @@ void PIEANG(const float& angle) {
     // A start angle that is no number has no place on the circle: the pie starts at 0.
     double a = std::isfinite(angle) ? std::fmod(static_cast<double>(angle), 360.0) : 0.0;
     if (a < 0.0) a += 360.0;
+    a += 0.0;   // a whole negative turn leaves -0: store it as 0
     float stored = static_cast<float>(a);
     // A tiny negative remainder plus 360 rounds to 360 in single precision.
     if (!(stored < 360.0f)) stored = 0.0f;

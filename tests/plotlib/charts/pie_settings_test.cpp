@@ -34,6 +34,7 @@ TEST_F(PieSettingsTest, StartAngleIsKeptWithinOneTurn) {
         const float a = startAngle();
         EXPECT_GE(a, 0.0f) << c.given;
         EXPECT_LT(a, 360.0f) << c.given;
+        EXPECT_FALSE(std::signbit(a)) << c.given;   // no "-0" for a whole negative turn
         if (c.given != 1e30f) {
             EXPECT_NEAR(a, c.stored, 1e-4f) << c.given;
         }
