@@ -14,7 +14,6 @@
 
 namespace {
 
-
 bool allFinite(int n, const float* a)
 {
     for (int i = 0; i < n; ++i) {
