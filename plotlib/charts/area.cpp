@@ -101,8 +101,6 @@ void writeAreaValues(const Areas& d, int n, int placement, int orientation)
 {
     const int o = chartOrientation(orientation);
     const ValueAttributes& a = graphState.valueAttributes;
-    const float fixedX = a.a1 == 3 ? chartAxisCoordinate(a.a3, 1) : 0.0f;
-    const float fixedY = a.a2 == 3 ? chartAxisCoordinate(a.a3, 2) : 0.0f;
     ValueLabelLayout layout{};
     graphBeginValueLabels(layout);
     for (int i = 0; i < n; ++i) {
@@ -115,6 +113,10 @@ void writeAreaValues(const Areas& d, int n, int placement, int orientation)
         float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
         areaPoint(o, d.a1[i], d.a3[i], x1, y1);
         areaPoint(o, d.a2[i], d.a4[i], x2, y2);
+        // The fixed value a3, an x value for a1 = 3 and a y value for a2 = 3, converted for
+        // every area.
+        const float fixedX = a.a1 == 3 ? chartAxisCoordinate(a.a3, 1) : 0.0f;
+        const float fixedY = a.a2 == 3 ? chartAxisCoordinate(a.a3, 2) : 0.0f;
         float x = chartAnchor(a.a1, x1, x2, fixedX);
         float y = chartAnchor(a.a2, y1, y2, fixedY);
         x += chartCharacterShift(a.a1, graphState.characters.width);

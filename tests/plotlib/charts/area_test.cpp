@@ -154,4 +154,12 @@ TEST_F(Areas, ValueTags)
         ASSERT_EQ(placed.size(), 3u);
         EXPECT_EQ(placed[1].substr(0, placed[1].find('"') - 1), num(c.x) + " " + num(c.y - 10));
     }
+
+    // The fixed value is converted for every area: with no logarithm on a logarithmic x
+    // axis it is reported area by area.
+    AXISCA(4, 2, 1.0f, 100.0f, 1);
+    const float b1[] = {1.0f, 2.0f}, b2[] = {3.0f, 4.0f}, b3[] = {2.0f, 2.0f}, b4[] = {6.0f, 7.0f};
+    VALATT(3, 0, 0.0f, 0.0f, 0.0f, 0.0f, -1, -1);
+    run([&] { AREVAL(b1, b2, b3, b4, 2, 7, 1); });
+    EXPECT_EQ(errors(), (std::vector<int>{513, 513}));
 }
