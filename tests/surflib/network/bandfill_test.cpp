@@ -281,4 +281,26 @@ TEST_F(NetworkBandFill, ContourLinesAreDrawnOverTheBandsWhenAsked)
     EXPECT_GT(firstLine, lastFill);
 }
 
+
+TEST_F(NetworkBandFill, KeyRoomIsNotKeptByTheNextContourMap)
+{
+    build(gridOf(6, alongX));
+    // A wide window: the map's width is what the key's room takes from.
+    DRATRI(0.0f, 10.0f, 0.0f, 3.0f, 4, 0, wsize, work.data());
+    const float plain = surfaceState.map.mapWidth;
+    capture();
+    FILTRI(0.0f, 10.0f, 0.0f, 3.0f, 4, 0, penCodes(5).data(), 1, wsize, work.data());
+    const std::vector<std::string> log = calls();
+    EXPECT_LT(surfaceState.map.mapWidth, plain);
+    // The key: one box per band beside the map.
+    int keyBoxes = 0;
+    for (const netlog::Fill& f : netlog::fills(log)) {
+        if (f.x[0] > surfaceState.map.originX + surfaceState.map.mapWidth) ++keyBoxes;
+    }
+    EXPECT_EQ(keyBoxes, surfaceState.fillBandCount);
+    DRATRI(0.0f, 10.0f, 0.0f, 3.0f, 4, 0, wsize, work.data());
+    EXPECT_FLOAT_EQ(surfaceState.map.mapWidth, plain);
+    EXPECT_TRUE(reported().empty());
+}
+
 }  // namespace
