@@ -318,7 +318,7 @@ struct PerspectiveBox {
     bool project(double a, double b, double z, float& X, float& Y) const
     {
         const float x = surfaceNarrow(firstIsX ? a : b), y = surfaceNarrow(firstIsX ? b : a);
-        return surfaceProjectPoint(x, y, surfaceNarrow(z), X, Y);
+        return surfaceProjectFinite(x, y, surfaceNarrow(z), X, Y);
     }
     // Corner c (1..4) in walk-axis values.
     void corner(int c, float& a, float& b) const

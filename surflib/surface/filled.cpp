@@ -160,7 +160,7 @@ void COPPRJ(const int& n, const float* x, const float* y, const float& height,
     bool haveFirst = false;
     for (int i = 0; i < n; ++i) {
         float X = 0.0f, Y = 0.0f;
-        if (!surfaceProjectPoint(x[i], y[i], h, X, Y)) continue;
+        if (!surfaceProjectFinite(x[i], y[i], h, X, Y)) continue;
         if (!haveFirst) {
             firstX = X;
             firstY = Y;
@@ -215,7 +215,7 @@ void surfaceDrawProjectedDataPoints(const int& wsize, const float* work)
         if (surfaceFlagOn(surf.fixedZRange) && !(z >= surf.zRangeLow && z <= surf.zRangeHigh)) continue;
         float X = 0.0f, Y = 0.0f;
         const bool ok = s.drawing.code == kDrawingIsometric ? surfaceProjectIsometric(x, y, z, X, Y)
-                                                            : surfaceProjectPoint(x, y, z, X, Y);
+                                                            : surfaceProjectFinite(x, y, z, X, Y);
         if (!ok) continue;
         surfaceDrawMarker(1, X, Y);
         if (c.pointMarker >= 0) continue;

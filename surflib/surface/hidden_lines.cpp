@@ -462,7 +462,7 @@ float clampedHeight(const GridView& g, int i, int j)
 PicturePoint projectNode(const GridView& g, int i, int j)
 {
     PicturePoint p{0.0f, 0.0f, clampedHeight(g, i, j), false};
-    p.ok = surfaceProjectPoint(nodeX(g, i), nodeY(g, j), p.z, p.X, p.Y);
+    p.ok = surfaceProjectFinite(nodeX(g, i), nodeY(g, j), p.z, p.X, p.Y);
     return p;
 }
 
@@ -513,7 +513,7 @@ void drawCurtain(Walk& w, const GridView& g, int family, int j, const LineView& 
         const float x = family == 0 ? nodeX(g, i) : nodeX(g, j);
         const float y = family == 0 ? nodeY(g, j) : nodeY(g, i);
         PicturePoint p{0.0f, 0.0f, g.zlow, false};
-        p.ok = surfaceProjectPoint(x, y, surfaceState.projection.zOrigin, p.X, p.Y);
+        p.ok = surfaceProjectFinite(x, y, surfaceState.projection.zOrigin, p.X, p.Y);
         return p;
     };
     const int code = surf.basePens[family];

@@ -264,7 +264,7 @@ void fillCell(const float* grid, float zlow, float zhigh, const float* fillCodes
     float xs[5], ys[5];
     for (int k = 0; k < 5; ++k) {
         const float z = surfaceClampedNode(grid, g.nx, is[k], js[k], zlow, zhigh);
-        if (!surfaceProjectPoint(nodeX(is[k]), nodeY(js[k]), z, xs[k], ys[k])) return;
+        if (!surfaceProjectFinite(nodeX(is[k]), nodeY(js[k]), z, xs[k], ys[k])) return;
     }
     const long long index = static_cast<long long>(j) * (g.nx - 1) + i;
     const float code = fillCodes != nullptr ? fillCodes[index] : -1.0f;

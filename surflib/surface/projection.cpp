@@ -313,7 +313,7 @@ void surfaceFitPictureToFrame(const float& xmin, const float& xmax, const float&
     for (int k = 0; k < 8; ++k) {
         float x = 0.0f, y = 0.0f, z = 0.0f, X = 0.0f, Y = 0.0f;
         boxCorner(p, k, zlow, zhigh, x, y, z);
-        if (!surfaceProjectPoint(x, y, z, X, Y)) {
+        if (!surfaceProjectFinite(x, y, z, X, Y)) {
             p.frameWidth = p.frameHeight = 0.0f;
             return;
         }
@@ -355,6 +355,15 @@ void surfaceFitPictureToFrame(const float& xmin, const float& xmax, const float&
 
 // ---- Point transforms -----------------------------------------------------------------------
 
+bool surfaceProjectFinite(const float& x, const float& y, const float& z, float& X, float& Y)
+{
+    float PX = 0.0f, PY = 0.0f;
+    if (!surfaceProjectPoint(x, y, z, PX, PY) || !std::isfinite(PX) || !std::isfinite(PY)) return false;
+    X = PX;
+    Y = PY;
+    return true;
+}
+
 bool surfaceProjectPerspective(const float& x, const float& y, const float& z, float& X, float& Y)
 {
     if (!surfaceFlagOn(surfaceState.surface.perspectiveSet)) {
@@ -366,7 +375,7 @@ bool surfaceProjectPerspective(const float& x, const float& y, const float& z, f
         Y = 0.0f;
         return true;
     }
-    return surfaceProjectPoint(x, y, z, X, Y);
+    return surfaceProjectFinite(x, y, z, X, Y);
 }
 
 bool surfaceProjectIsometric(const float& x, const float& y, const float& z, float& X, float& Y)
@@ -400,9 +409,10 @@ bool surfaceProjectIsometric(const float& x, const float& y, const float& z, flo
     }
     const double px = p.frameX + n * c * 0.8660254 + sign * (u - v) * 0.8660254;
     const double py = p.frameY + (u + v) * 0.5 + p.zScale * (zc - s.surface.isoZBase);
-    if (!std::isfinite(px) || !std::isfinite(py)) return false;
-    X = surfaceNarrow(px);
-    Y = surfaceNarrow(py);
+    const float fx = surfaceNarrow(px), fy = surfaceNarrow(py);
+    if (!std::isfinite(fx) || !std::isfinite(fy)) return false;
+    X = fx;
+    Y = fy;
     return true;
 }
 

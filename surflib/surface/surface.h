@@ -59,6 +59,9 @@ void surfaceSetViewTransform(float& distance, const float& elevation, const floa
 void surfaceFitPictureToFrame(const float& xmin, const float& xmax, const float& ymin,
                               const float& ymax, const float& zlow, const float& zhigh);
 bool surfacePictureFitted();
+// The perspective transform of a point whose picture position fits single precision; false
+// (outputs untouched) otherwise.
+bool surfaceProjectFinite(const float& x, const float& y, const float& z, float& X, float& Y);
 // Return false (error 18 reported) when there is no picture to project into.
 bool surfaceProjectPerspective(const float& x, const float& y, const float& z, float& X, float& Y);
 bool surfaceProjectIsometric(const float& x, const float& y, const float& z, float& X, float& Y);

@@ -1,0 +1,92 @@
+// hostile_input_test.cpp - every drawing routine of projected surfaces fed sizes, values and
+// workspaces that make no sense: it refuses or copes, never reads or writes outside what it was
+// given (the sanitizer run checks that), and never hands the kernel a non-finite coordinate.
+#include <cmath>
+#include <limits>
+#include <string>
+#include <vector>
+
+#include "frame/state.h"
+#include "picture_fixture.h"
+
+namespace {
+
+class HostileInputTest : public PictureFixture {};
+
+void expectFiniteLog(const std::vector<std::string>& log)
+{
+    std::string routine;
+    for (const std::string& l : log) {
+        if (l.rfind("kernelSetRoutineName", 0) == 0) routine = l;
+        ASSERT_EQ(l.find("nan"), std::string::npos) << l << " in " << routine;
+        ASSERT_EQ(l.find("inf"), std::string::npos) << l << " in " << routine;
+    }
+}
+
+TEST_F(HostileInputTest, GridsWindowsViewsAndWorkspaces)
+{
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float big = 3.0e38f;
+    struct Case {
+        int nx, ny;
+        float x0, x1, y0, y1;
+        float zvalue;       // every height (NaN, huge, ...) with a bump at node 1
+        float distance, elevation, azimuth;
+        int wsize;          // words of the workspace handed in (the array has exactly this many)
+    };
+    const Case cases[] = {
+        {4, 4, 0, 1, 0, 1, big, 0, 30, 30, 4000},
+        {4, 4, 0, 1, 0, 1, -big, 0, 30, 30, 4000},
+        {4, 4, 0, 1, 0, 1, nan, 0, 30, 30, 4000},
+        {4, 4, nan, 1, 0, 1, 1, 0, 30, 30, 4000},
+        {4, 4, 0, 1e-30f, 0, 1, 1, 0, 30, 30, 4000},
+        {4, 4, -big, big, -big, big, 1, 0, 30, 30, 4000},
+        {4, 4, 0, 1, 0, 1, 1, nan, nan, nan, 4000},
+        {4, 4, 0, 1, 0, 1, 1, 1e30f, 89.999f, 1e9f, 4000},
+        {4, 4, 0, 1, 0, 1, 1, -1e-30f, -89.9f, -1e9f, 4000},
+        {3, 2000000, 0, 1, 0, 1, 1, 0, 30, 30, 64},
+        {-5, 4, 0, 1, 0, 1, 1, 0, 30, 30, 4000},
+        {4, 4, 0, 1, 0, 1, 1, 0, 30, 30, 0},
+        {4, 4, 0, 1, 0, 1, 1, 0, 30, 30, -7},
+        {60, 3, 0, 1, 0, 1, 1, 0, 30, 30, 180 + 600 + 8 * 180},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::to_string(c.nx) + "x" + std::to_string(c.ny) + " ws " + std::to_string(c.wsize) +
+                     " z " + std::to_string(c.zvalue) + " window " + std::to_string(c.x0) + " d " +
+                     std::to_string(c.distance));
+        const long long nodes = c.nx > 0 && c.ny > 0 && 1LL * c.nx * c.ny < 100000 ? 1LL * c.nx * c.ny : 16;
+        std::vector<float> z(static_cast<size_t>(nodes), c.zvalue);
+        if (nodes > 1) z[1] = 2.0f;
+        std::vector<float> work(static_cast<size_t>(std::max(c.wsize, 0)) + 1, 0.0f);
+        std::vector<float> codes(static_cast<size_t>(nodes), 3.0f);
+        float* w = work.data();
+        const int pens[3] = {2, 3, 4};
+        capture();
+        float d = c.distance;
+        PERPRJ(c.nx, c.x0, c.x1, c.ny, c.y0, c.y1, z.data(), d, c.elevation, c.azimuth, c.wsize, w);
+        d = c.distance;
+        PERLI3(c.nx, c.x0, c.x1, c.ny, c.y0, c.y1, z.data(), d, c.elevation, c.azimuth, 2, pens, 1, c.wsize, w);
+        d = c.distance;
+        PERFIL(c.nx, c.x0, c.x1, c.ny, c.y0, c.y1, z.data(), d, c.elevation, c.azimuth, codes.data(), c.wsize, w);
+        int n = 50;
+        std::vector<float> px(50), py(50);
+        PERPRO(n, px.data(), py.data(), 1, c.wsize, w);
+        PERAXE(c.wsize, w);
+        const float lx[3] = {c.x0, c.x1, nan}, ly[3] = {c.y0, c.y1, 0.5f}, lz[3] = {0, big, 1};
+        LINPRJ(3, lx, ly, lz);
+        COPPRJ(3, lx, ly, 1.0f, 5);
+        float h = 0;
+        PRJHGT(0.5f, 0.5f, h, c.wsize, w);
+        d = c.distance;
+        PERSET(c.x0, c.x1, c.y0, c.y1, c.zvalue, 1.0f, d, c.elevation, c.azimuth);
+        for (int view : {0, 1, 2, 3}) {
+            ISOPRJ(c.nx, c.x0, c.x1, c.ny, c.y0, c.y1, z.data(), view, c.wsize, w);
+            ISOFIL(c.nx, c.x0, c.x1, c.ny, c.y0, c.y1, z.data(), view, codes.data(), c.wsize, w);
+        }
+        LINPRJ(3, lx, ly, lz);
+        expectFiniteLog(calls());
+        EXPECT_EQ(work.back(), 0.0f);   // the word after the workspace is never written
+    }
+}
+
+}  // namespace
