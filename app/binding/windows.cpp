@@ -103,7 +103,7 @@ void BUTTON(const int& parent, const int& a, const int& b, const char* text, int
         return;
     const int used = (text && length > 0) ? std::max(kernelUsedLength(text, length), 0) : 0;
     if (used > 0) {
-        AddButton(parent, key, text, std::min(used, length), a, b, id);
+        AddButton(parent, key, text, length, a, b, id);   // the label as given, blanks and all
         RegAccel(id, key);
     } else {
         AddButton(parent, 0, " ", 1, a, b, id);

@@ -236,6 +236,12 @@ TEST_F(Binding, ButtonLabelsAndTexts)
     EXPECT_EQ(IGetWidgetType(line), 7);           // a static text line
     WIDINF(line, text, 8, info, 16, kind, 1);
     EXPECT_GE(info[2], 35);                       // at least as wide as its text
+    // A label goes to the toolkit with the caller's length, trailing blanks included.
+    int wide = 0;
+    WIDMIN(1, 1);
+    BUTTON(dialog, 6, 1, "OK                  ", 20, 'O', wide);
+    WIDINF(wide, text, 8, info, 16, kind, 1);
+    EXPECT_EQ(info[2], 22);
     EXPECT_TRUE(tarv::errorLog().empty());
 }
 
