@@ -9,9 +9,10 @@
 // a walk that enters through one crossed edge always leaves through the other, every line is
 // walked in one direction, and each triangle is passed once per level: its mark turns -1
 // (finished) at the first pass and stops every later walk.  That bounds the work of a level
-// by the triangle count whatever the heights hold.  (Where a curved surface dips through the
+// by the triangle count whatever the heights hold.  Where a curved surface dips through the
 // level between two vertices on one side of it, the edge has two crossings of its own; the
-// walk, led by the vertices, does not follow such a loop.)
+// walk, led by the vertices, does not follow them, and the subdivided mode draws the small
+// loop they make across an edge whose two triangles lie on one side of the level otherwise.
 #include "network/tracing.h"
 
 #include <algorithm>
@@ -347,6 +348,89 @@ void closedLines(float level, int& budget, float* work)
     }
 }
 
+// Every vertex and the centroid of t lie on one side of the level (side: high or not).
+bool wholeOnOneSide(const NetworkTriangle& tri, int t, float level, bool side, float* work)
+{
+    for (int k = 0; k < 3; ++k) {
+        if (high(tri.z[k], level) != side) return false;
+    }
+    return high(surfaceNetworkSubHeight(tri.gx, tri.gy, t, 1, work), level) == side;
+}
+
+// The crossings of the level on the segments from points of edge k of t between the
+// parameters s1 and s2 (exclusive) to the centroid, appended in order of the parameter.
+void edgeLoopSide(const NetworkTriangle& tri, int t, int k, double s1, double s2, int parts,
+                  float level, float* work)
+{
+    const int ip = k - 1, iq = k % 3;
+    const float gz = surfaceNetworkSubHeight(tri.gx, tri.gy, t, k, work);
+    for (int i = 1; i < parts; ++i) {
+        const double s = s1 + (s2 - s1) * i / parts;
+        const float ex = surfaceNarrow(tri.x[ip] + s * (static_cast<double>(tri.x[iq]) - tri.x[ip]));
+        const float ey = surfaceNarrow(tri.y[ip] + s * (static_cast<double>(tri.y[iq]) - tri.y[ip]));
+        const float ez = surfaceNetworkSubHeight(ex, ey, t, k, work);
+        if (!crosses(ez, gz, level)) continue;
+        float xc = 0.0f, yc = 0.0f;
+        surfaceSegmentCrossing(t, k, level, ex, ey, ez, tri.gx, tri.gy, gz, xc, yc, work);
+        surfaceAppendContourPoint(xc, yc, work);
+    }
+}
+
+// Parameter of (x, y) along edge k of the triangle.
+double edgeParameter(const NetworkTriangle& tri, int k, float x, float y)
+{
+    const int ip = k - 1, iq = k % 3;
+    const double dx = static_cast<double>(tri.x[iq]) - tri.x[ip], dy = static_cast<double>(tri.y[iq]) - tri.y[ip];
+    const double len2 = dx * dx + dy * dy;
+    return len2 > 0.0 ? ((x - static_cast<double>(tri.x[ip])) * dx + (y - static_cast<double>(tri.y[ip])) * dy) / len2 : 0.0;
+}
+
+// Subdivided mode: where the curved surface dips through the level along an edge whose ends
+// and both triangles lie on one side of it, the level makes a small loop across the edge
+// (an open piece on a hull edge).  Its points are the edge's two crossings and, between them,
+// the crossings on the segments from the edge to each triangle's centroid.
+void edgeLoops(float level, float* work)
+{
+    const int T = surfaceState.network.triangleCount;
+    for (int t = 1; t <= T; ++t) {
+        if (excluded(work, t)) continue;
+        const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
+        for (int k = 1; k <= 3; ++k) {
+            const int nb = networkNeighbour(work, t, k);
+            if (nb != 0 && (nb < t || nb > T || excluded(work, nb))) continue;
+            const bool side = high(tri.z[k - 1], level);
+            if (high(tri.z[k % 3], level) != side || !wholeOnOneSide(tri, t, level, side, work)) continue;
+            NetworkTriangle other{};
+            int j = 0;
+            if (nb != 0) {
+                other = surfaceNetworkTriangle(work, nb);
+                j = edgeTowards(work, nb, t);
+                if (j == 0 || !wholeOnOneSide(other, nb, level, side, work)) continue;
+            }
+            int roots = 0;
+            float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+            surfaceEdgeCubicCrossings(t, k, level, tri.x[k - 1], tri.y[k - 1], roots, x1, y1, x2, y2, work);
+            if (roots < 2) continue;
+            NetworkPolylineBuffer& b = line();
+            const int parts = std::max(4, surfaceSubdivisionCount(x1, y1, x2, y2));
+            putFirst(x1, y1);
+            b.firstX = x1;
+            b.firstY = y1;
+            b.secondX = NAN;
+            b.secondY = NAN;
+            edgeLoopSide(tri, t, k, edgeParameter(tri, k, x1, y1), edgeParameter(tri, k, x2, y2), parts, level, work);
+            surfaceAppendContourPoint(x2, y2, work);
+            if (nb == 0) {
+                drawOpenPiece(work);
+                continue;
+            }
+            edgeLoopSide(other, nb, j, edgeParameter(other, j, x2, y2), edgeParameter(other, j, x1, y1), parts,
+                         level, work);
+            drawClosedLine(work);
+        }
+    }
+}
+
 }  // namespace
 
 // ---- Shared helpers -----------------------------------------------------------------------------
@@ -639,6 +723,7 @@ void surfaceContourNetworkLevels(const float& level, const int& wsize, float* wo
     int budget = T + 1;
     openLines(level, budget, work);
     closedLines(level, budget, work);
+    if (surfaceFlagOn(w.curvedContours)) edgeLoops(level, work);
 
     for (int t = 1; t <= T; ++t) {
         if (mark(work, t) >= kFinished) setMark(work, t, kNotVisited);

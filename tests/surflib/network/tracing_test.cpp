@@ -247,4 +247,59 @@ TEST_F(NetworkTracing, LinesStopAtTheEdgesOfAHole)
     }
 }
 
+
+TEST_F(NetworkTracing, CurvedSurfaceDippingAcrossAnEdgeMakesASmallLoop)
+{
+    build(gridOf(4, tilted));
+    float* w = work.data();
+    int t = 0, k = 0;
+    for (int u = 1; u <= triangleCount() && t == 0; ++u) {
+        for (int e = 1; e <= 3 && t == 0; ++e) {
+            if (networkNeighbour(w, u, e) != 0) {
+                t = u;
+                k = e;
+            }
+        }
+    }
+    ASSERT_NE(t, 0);
+    // Every point well above the level 0.47 and flat, but the edge's two ends at 0.5 with
+    // slopes that make the surface dip to 0.4 half-way along the edge.
+    for (int j = 1; j <= pointCount(); ++j) {
+        networkPointField(w, j, kNetZ) = 0.6f + 0.02f * static_cast<float>(j % 7);
+        networkPointField(w, j, kNetDzdx) = 0.0f;
+        networkPointField(w, j, kNetDzdy) = 0.0f;
+    }
+    const int P = vertex(t, k), Q = vertex(t, k % 3 + 1);
+    const float dx = networkX(w, Q) - networkX(w, P), dy = networkY(w, Q) - networkY(w, P);
+    const float len2 = dx * dx + dy * dy;
+    networkPointField(w, P, kNetZ) = 0.5f;
+    networkPointField(w, Q, kNetZ) = 0.5f;
+    networkPointField(w, P, kNetDzdx) = -0.4f * dx / len2;
+    networkPointField(w, P, kNetDzdy) = -0.4f * dy / len2;
+    networkPointField(w, Q, kNetDzdx) = 0.4f * dx / len2;
+    networkPointField(w, Q, kNetDzdy) = 0.4f * dy / len2;
+    work[0] = 1.0f;   // the gradients stand as they are
+    TRIINT(2, 10, 1);
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, w);
+    const NetworkLayout& n = surfaceState.network;
+    const float level = n.zmin + 0.47f * n.zrange;
+    capture();
+    ADTCON(level, 0, wsize, w);
+    EXPECT_TRUE(netlog::polylines(calls()).empty());   // straight lines follow the vertices
+    capture();
+    ADTCON(level, 1, wsize, w);
+    const std::vector<netlog::Curve> curves = netlog::curves(calls());
+    ASSERT_EQ(curves.size(), 1u);
+    const netlog::Curve& c = curves[0];
+    EXPECT_FLOAT_EQ(c.x.front(), c.x.back());
+    EXPECT_FLOAT_EQ(c.y.front(), c.y.back());
+    EXPECT_GE(c.x.size(), 8u);
+    for (size_t i = 0; i < c.x.size(); ++i) {
+        float z = 0, gx = 0, gy = 0;
+        TRIHGT(netlog::mapX(c.x[i]), netlog::mapY(c.y[i]), z, gx, gy, wsize, w);
+        EXPECT_NEAR(z, level, 2e-3f * n.zrange);
+    }
+    EXPECT_TRUE(reported().empty());
+}
+
 }  // namespace
