@@ -157,6 +157,26 @@ void surfaceDrawLevelKey()
     float first = 0.0f, step = 0.0f;
     const int ten = 10;
     surfaceChooseIntervals(vLow, vHigh, ten, e, first, step, decimals, n, width);
+    // The numbers: the label format of the contour annotation when set; otherwise in data units,
+    // or in units of 10^e with a caption when e lies outside -2..2.
+    const ContourSettings& c = s.contour;
+    double unit = 1.0;
+    int shownDecimals = decimals, caption = 0;
+    if (surfaceFlagOn(c.labelFixedFormat)) {
+        shownDecimals = c.labelDecimals;
+        if (c.labelExponent != 9999 && std::abs(c.labelExponent) < surfacePowerLimit()) {
+            unit = std::pow(10.0, c.labelExponent);
+            caption = c.labelExponent;
+        }
+    } else if (e < -2 || e > 2) {
+        unit = std::pow(10.0, e);
+        caption = e;
+    } else if (e != 0) {
+        int code = 0, dOut = 0, wOut = 0;
+        surfaceNumberWidth(e, decimals, width, code, dOut, wOut);
+        shownDecimals = code != 9999 ? dOut : std::max(decimals - e, 0);
+    }
+    shownDecimals = std::clamp(shownDecimals, 0, 8);
     // vLow (when below the first level), every level, then vHigh.
     const bool withLow = vLow < l.heights[0];
     const int values = count + 1 + (withLow ? 1 : 0);
@@ -169,9 +189,18 @@ void surfaceDrawLevelKey()
         const int two = 2;
         surfaceDrawPolyline(two, xt, yt);
         if (std::fabs(y - lastY) < 2.0 * chk) continue;
-        int w = 9, d = std::max(decimals, 0);
-        surfaceDrawNumber(x0 - cwk, y - 0.5f * chk, v, w, d, 9999);
+        int w = 9, d = shownDecimals;
+        surfaceDrawNumber(x0 - cwk, y - 0.5f * chk, surfaceNarrow(v / unit), w, d, 9999);
         lastY = y;
+    }
+    if (caption != 0) {
+        static const char kTimesTen[] = "  *10";
+        const float cy = surfaceNarrow(lastY + 2.0 * chk);
+        const float cx = x0 - 8.0f * cwk;
+        const int noControl = 0;
+        surfaceDrawText(cx, cy, kTimesTen, 5, noControl);
+        int fixedWidth = -4;
+        surfaceDrawFixedNumber(cx + 5.25f * cwk, cy + 0.75f * chk, static_cast<float>(caption), fixedWidth, 9999);
     }
     surfaceSetTextSize(ch);
 }

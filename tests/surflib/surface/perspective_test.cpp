@@ -1,6 +1,7 @@
 // perspective_test.cpp - the perspective surface routines: line-style bands and their key,
 // the routines that grid first, refusals and degenerate grids, and what a failed drawing
 // leaves behind.
+#include <algorithm>
 #include <cmath>
 #include <limits>
 #include <string>
@@ -137,6 +138,23 @@ TEST_F(PerspectiveTest, LineStyleBandsComeFromTheDataOrTheLevelList)
     EXPECT_EQ(l.count, 5);
     EXPECT_FLOAT_EQ(l.heights[4], 2.5f);
     EXPECT_EQ(count(keyed, "kernelFillPolygon"), 5);   // one key box per level
+}
+
+TEST_F(PerspectiveTest, KeyOfLargeHeightsCarriesAPowerOfTenCaption)
+{
+    std::vector<float> z = hills(8, 6);
+    for (float& v : z) v = 2.0e5f + 1.0e5f * v;
+    const int pens[4] = {2, 3, 4, 5};
+    float d = 0.0f;
+    capture();
+    PERLI3(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, 3, pens, 1, 20000, work.data());
+    const std::vector<std::string> texts = only(calls(), "kernelDrawText");
+    auto has = [&](const std::string& t) {
+        return std::find(texts.begin(), texts.end(), "kernelDrawText \"" + t + "\"") != texts.end();
+    };
+    EXPECT_TRUE(has("  *10"));
+    EXPECT_TRUE(has("5"));        // heights shown in units of 10^5
+    EXPECT_TRUE(has("2.0"));      // the lowest height, 200000
 }
 
 TEST_F(PerspectiveTest, DegenerateGridsAreRefusedOrWidened)
