@@ -328,11 +328,11 @@ void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const fl
     SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
     const int code = s.drawing.code;
+    z = 0.0f;
     if (code != kDrawingIsometric && code != kDrawingPerspective) {
         surfaceReportError(kSurfNoPicture);
         return;
     }
-    z = 0.0f;
     if (!surfacePictureFitted()) return;
     if (!(y >= g.yMin && y <= g.yMax) || !(x >= g.xMin && x <= g.xMax)) {
         surfaceReportError(kSurfOutsideGrid);

@@ -224,6 +224,7 @@ TEST_F(SurfaceSettingsTest, SpotHeightOnTheGridOfThePicture)
     float h = -1.0f;
     PRJHGT(1.0f, 1.0f, h, 4000, work.data());
     EXPECT_EQ(reported(), std::vector<int>({1018}));
+    EXPECT_EQ(h, 0.0f);
 
     float d = 0.0f;
     PERPRJ(nx, 0.0f, 4.0f, ny, 0.0f, 3.0f, z.data(), d, 30.0f, 40.0f, 4000, work.data());
