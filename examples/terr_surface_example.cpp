@@ -81,6 +81,7 @@ int main()
             codes[static_cast<size_t>(j) * (nx - 1) + i] = static_cast<float>(colours[band]);
         }
     }
+    krSetSurfaceAxesStyle(styles, sides);
     const SurfacePenPair walls[3] = {{0, 15}, {0, 10}, {-1, 0}};
     krSetSurfaceBaseStyle(0, walls);
     const int view = 0;
