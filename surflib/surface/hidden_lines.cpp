@@ -107,6 +107,16 @@ bool pushPoint(HorizonStore& st, int& n, double k, double v)
         std::fabs(st.scratchH[n - 1] - v) <= 1e-6 * (1.0 + std::fabs(v))) {
         return true;
     }
+    // A point on the straight line through its two neighbours adds nothing: the one before is
+    // replaced, so that stretches where a segment rose above the horizon stay two points.
+    if (n >= 2) {
+        const double ka = st.scratchKey[n - 2], kb = st.scratchKey[n - 1];
+        const double ha = st.scratchH[n - 2], hb = st.scratchH[n - 1];
+        if (ka < kb && kb < k) {
+            const double onLine = ha + (v - ha) * (kb - ka) / (k - ka);
+            if (std::fabs(hb - onLine) <= 1.0e-6 * (std::fabs(ha) + std::fabs(v))) --n;
+        }
+    }
     if (n >= st.capacity) return false;
     st.scratchKey[n] = surfaceNarrow(k);
     st.scratchH[n] = surfaceNarrow(v);
