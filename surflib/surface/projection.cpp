@@ -431,6 +431,8 @@ bool setUpProjection(float xmin, float xmax, float ymin, float ymax, float z1, f
     surf.pictureYMax = ymax;
     surf.zRangeLow = std::min(z1, z2);
     surf.zRangeHigh = std::max(z1, z2);
+    surf.axisLimits[0] = z1;
+    surf.axisLimits[1] = z2;
 
     int status = 0;
     const int ten = 10;
@@ -450,6 +452,7 @@ bool setUpProjection(float xmin, float xmax, float ymin, float ymax, float z1, f
         surf.fixedZRange = 0;
         surfaceWidenRange(lo, hi);
     }
+    surf.axisLimitsSet = surf.fixedZRange;
     surfaceDivideAxis(a[2], lo, hi, surfaceFlagOn(surf.axesIntervalsGiven[2]), surf.axesIntervals[2]);
     surfaceAxisIntercept(a[2].firstTick, a[2].step, a[2].tickCount, lo, hi, a[2].exponent,
                          a[2].firstTickCopy, a[2].startOffset, a[2].endOffset, a[2].lastTick);

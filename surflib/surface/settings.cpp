@@ -168,9 +168,14 @@ void PRJZAX(const float& z1, const float& z2, const int& mode)
     }
     storeLevelLimits(z1, z2);
     if (surfaceFlagOn(surf.levelLimitsOn)) {
+        // The axis limits are the z range a perspective set-up keeps: later pictures are
+        // clamped to it and their z axis spans it.
         surf.axisLimitsSet = -1;
         surf.axisLimits[0] = z1;
         surf.axisLimits[1] = z2;
+        surf.zRangeLow = surf.levelLimits[0];
+        surf.zRangeHigh = surf.levelLimits[1];
+        surf.fixedZRange = -1;
     }
     surf.zAxisSwitch = m;
 }

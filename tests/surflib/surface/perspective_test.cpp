@@ -157,6 +157,25 @@ TEST_F(PerspectiveTest, KeyOfLargeHeightsCarriesAPowerOfTenCaption)
     EXPECT_TRUE(has("2.0"));      // the lowest height, 200000
 }
 
+TEST_F(PerspectiveTest, FixedZRangeClampsLaterPictures)
+{
+    const std::vector<float> z = hills(8, 6);   // heights 0 .. about 10
+    PRJZAX(2.0f, 6.0f, 1);
+    float d = 0.0f;
+    PERPRJ(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, 20000, work.data());
+    const SurfaceLibraryState& s = surfaceState;
+    EXPECT_GE(s.grid.zMin, 2.0f);
+    EXPECT_LE(s.grid.zMax, 6.0f);
+    EXPECT_FLOAT_EQ(s.surface.zAxisLow, 2.0f);
+    EXPECT_FLOAT_EQ(s.surface.zAxisHigh, 6.0f);
+    // The box tops out at the range: the top corners project from height 6.
+    float X = 0, Y = 0;
+    const ProjectionTerms& p = s.projection;
+    PERSPA(p.firstTo, p.secondFrom, 6.0f, X, Y);
+    EXPECT_NEAR(X, p.boxCorners[4][0], 1e-2);
+    EXPECT_NEAR(Y, p.boxCorners[4][1], 1e-2);
+}
+
 TEST_F(PerspectiveTest, DegenerateGridsAreRefusedOrWidened)
 {
     float d = 0.0f;

@@ -84,6 +84,10 @@ TEST_F(SurfaceSettingsTest, LevelLimitsSortOrFallBackToTheDataRange)
     EXPECT_EQ(s.axisLimitsSet, -1);
     EXPECT_FLOAT_EQ(s.axisLimits[0], 9.0f);
     EXPECT_EQ(s.zAxisSwitch, 1);
+    // ... and the z range later pictures keep to.
+    EXPECT_EQ(s.fixedZRange, -1);
+    EXPECT_FLOAT_EQ(s.zRangeLow, 4.0f);
+    EXPECT_FLOAT_EQ(s.zRangeHigh, 9.0f);
 }
 
 TEST_F(SurfaceSettingsTest, SwitchesAndCodesOutOfRangeTakeTheirDefaults)
