@@ -81,12 +81,16 @@ int wholePart(double v)
 void placeEye(ProjectionTerms& p, double P7, double P5, double r, float xmin, float xmax,
               float ymin, float ymax, int& nFirst, int& nSecond, int& status)
 {
+    // Whether the eye stands over a range is judged on the range itself, so that a grid of one
+    // row or column (or none yet) does not put every eye over it; the node counts only place the
+    // split.
     const GridState& g = surfaceState.grid;
-    const double nxm = g.nx - 1, nym = g.ny - 1;
-    const double u = (P7 / (static_cast<double>(xmax) - xmin) + 0.5) * nxm;
-    const double v = (P5 / r / (static_cast<double>(ymax) - ymin) + 0.5) * nym;
-    const bool uIn = u >= 0.0 && u <= nxm;
-    const bool vIn = v >= 0.0 && v <= nym;
+    const double nxm = std::max(g.nx - 1, 1), nym = std::max(g.ny - 1, 1);
+    const double fu = P7 / (static_cast<double>(xmax) - xmin) + 0.5;
+    const double fv = P5 / r / (static_cast<double>(ymax) - ymin) + 0.5;
+    const double u = fu * nxm, v = fv * nym;
+    const bool uIn = fu >= 0.0 && fu <= 1.0;
+    const bool vIn = fv >= 0.0 && fv <= 1.0;
     p.splitIndex = 1;
     p.splitWalk = 0;
     if (uIn && vIn) {
@@ -102,13 +106,13 @@ void placeEye(ProjectionTerms& p, double P7, double P5, double r, float xmin, fl
         if (q == 1) q = 0;
         if (q == 3) q = 2;
         setWalkAxes(p, q, xmin, xmax, ymin, ymax, g.nx, g.ny, nFirst, nSecond);
-        if (q == 2) p.splitIndex = g.nx - 1 - wholePart(u);
+        if (q == 2) p.splitIndex = static_cast<int>(nxm) - wholePart(u);
     } else {
         p.splitIndex = std::max(1, wholePart(v + 1.0));
         if (q == 0) q = 3;
         if (q == 2) q = 1;
         setWalkAxes(p, q, xmin, xmax, ymin, ymax, g.nx, g.ny, nFirst, nSecond);
-        if (q == 3) p.splitIndex = g.ny - 1 - wholePart(v);
+        if (q == 3) p.splitIndex = static_cast<int>(nym) - wholePart(v);
     }
 }
 

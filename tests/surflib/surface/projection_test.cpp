@@ -202,6 +202,20 @@ TEST_F(ProjectionTest, FlatAndDegenerateRanges)
     EXPECT_EQ(X, 7.0f);
 }
 
+TEST_F(ProjectionTest, EyeOverTheGridIsJudgedOnTheRangesNotTheNodeCounts)
+{
+    // A refused picture of one row leaves a grid size of 10 by 1 behind.
+    std::vector<float> z(10, 1.0f), work(4000);
+    float d = 0.0f;
+    PERPRJ(10, 0, 1, 1, 0, 1, z.data(), d, 30, 0.5f, 4000, work.data());
+    tarv::errorLogClear();
+    d = 0.0f;
+    PERSET(0.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f, d, 30.0f, 0.5f);   // looking along y from afar
+    EXPECT_TRUE(tarv::errorLog().empty());
+    EXPECT_EQ(surfaceState.surface.perspectiveSet, -1);
+    EXPECT_EQ(surfaceState.projection.splitWalk, -1);   // over the x range, not the y range
+}
+
 TEST_F(ProjectionTest, YRangeFarFromTheXRangeChangesTheAxesRatio)
 {
     float d = 0.0f;
