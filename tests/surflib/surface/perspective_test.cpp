@@ -176,6 +176,29 @@ TEST_F(PerspectiveTest, FixedZRangeClampsLaterPictures)
     EXPECT_NEAR(Y, p.boxCorners[4][1], 1e-2);
 }
 
+TEST_F(PerspectiveTest, LimitsAboveAllTheDataLeaveAFlatPictureAtTheLowerLimit)
+{
+    const std::vector<float> z = hills(8, 6);   // heights 0 .. about 10
+    PRJLEV(20.0f, 30.0f);
+    float d = 0.0f;
+    capture();
+    PERPRJ(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, 20000, work.data());
+    const std::vector<std::string> log = calls();
+    EXPECT_EQ(reported(), std::vector<int>({-1017}));
+    EXPECT_FLOAT_EQ(surfaceState.grid.zMin, 20.0f);
+    EXPECT_FLOAT_EQ(surfaceState.grid.zMax, 20.0f);
+    EXPECT_GT(count(log, "kernelDrawLineTo"), 0);
+}
+
+TEST_F(PerspectiveTest, SplitWalkLeavesTheAxisStylesAsTheyWere)
+{
+    const std::vector<float> z = hills(8, 6);
+    float d = 0.0f;
+    PERPRJ(8, 0, 1, 6, 0, 1, z.data(), d, 30, 0.5f, 20000, work.data());   // eye over the x range
+    ASSERT_EQ(surfaceState.projection.splitWalk, -1);
+    for (int k = 0; k < 3; ++k) EXPECT_EQ(surfaceState.surface.axesSwitches[k], 1) << k;
+}
+
 TEST_F(PerspectiveTest, DegenerateGridsAreRefusedOrWidened)
 {
     float d = 0.0f;
