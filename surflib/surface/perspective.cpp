@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <cstring>
 
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
@@ -433,7 +434,8 @@ bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny
                              a[i].firstTickCopy, a[i].startOffset, a[i].endOffset, a[i].lastTick);
     }
     float* copy = work + gridBase;
-    if (copy != z) std::copy(z, z + nodes, copy);
+    // The caller may hand a grid that overlaps the workspace: moved, not copied.
+    if (copy != z) std::memmove(copy, z, static_cast<size_t>(nodes) * sizeof(float));
     float low = surfaceNarrow(static_cast<double>(a[2].firstTick) * a[2].unit);
     float high = surfaceNarrow((a[2].firstTick + static_cast<double>(a[2].tickCount) * a[2].step) * a[2].unit);
     if (!(static_cast<double>(high) - low > 0.0)) surfaceWidenRange(low, high);
