@@ -208,8 +208,6 @@ struct SurfaceSettings {
     int profileWorkspaceSize;       // wsize of the last filled perspective (0: none)
     int outlineCount;               // upper outline points kept in the workspace
     int horizonCounts[2];           // points of the upper and lower horizons left in it
-    float baseCorners[4][2];        // projected base corners C0..C3 of the filled surface
-    int quadrantFlags[2];           // flags q1, q2 of the view quadrant
     float isoZBase;                 // clamped z minimum of the isometric picture
 };
 
