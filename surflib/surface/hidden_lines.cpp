@@ -353,7 +353,8 @@ void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b, 
             if ((fa > 0.0 && fb < 0.0) || (fa < 0.0 && fb > 0.0)) cuts[n++] = ta + (tb - ta) * fa / (fa - fb);
         }
         cuts[n++] = tb;
-        std::sort(cuts, cuts + n);
+        for (int i = 1; i < n; ++i)   // at most four cut points: an insertion sort
+            for (int j = i; j > 0 && cuts[j - 1] > cuts[j]; --j) std::swap(cuts[j - 1], cuts[j]);
         for (int k = 0; k + 1 < n; ++k) {
             if (cuts[k + 1] - cuts[k] > 1e-9 && seen(0.5 * (cuts[k] + cuts[k + 1]))) add(cuts[k], cuts[k + 1]);
         }
