@@ -129,6 +129,10 @@ void writeDrawingValues(int colour)
     s.partition.recordedSize = 0;
     s.network.storedSize = 0;
     s.surface.perspectiveSet = 0;
+    // The z range of a perspective set-up or of the old level routine goes with it, so that it
+    // clamps no picture drawn after the defaults.
+    s.surface.fixedZRange = 0;
+    s.surface.axisLimitsSet = 0;
 
     NetworkSettings& net = s.networkSettings;
     net.interpolationMethod = 2;

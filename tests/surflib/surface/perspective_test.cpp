@@ -3,6 +3,7 @@
 // leaves behind.
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -174,6 +175,26 @@ TEST_F(PerspectiveTest, FixedZRangeClampsLaterPictures)
     PERSPA(p.firstTo, p.secondFrom, 6.0f, X, Y);
     EXPECT_NEAR(X, p.boxCorners[4][0], 1e-2);
     EXPECT_NEAR(Y, p.boxCorners[4][1], 1e-2);
+}
+
+TEST_F(PerspectiveTest, DefaultsDropTheFixedZRange)
+{
+    const std::vector<float> z = hills(8, 6);   // heights 0 .. about 10
+    const float x0 = 0.0f, x1 = 1.0f, y0 = 0.0f, y1 = 1.0f, z0 = 2.0f, z1 = 6.0f;
+    float d = 0.0f;
+    const auto setUps = {std::function<void()>([] { PRJZAX(2.0f, 6.0f, 1); }),
+                         std::function<void()>([&] { PERSET(x0, x1, y0, y1, z0, z1, d, 30, 30); })};
+    for (const auto& setUp : setUps) {
+        setUp();
+        krOpenSurf();
+        d = 0.0f;
+        PERPRJ(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, 20000, work.data());
+        const SurfaceLibraryState& s = surfaceState;
+        EXPECT_EQ(s.surface.fixedZRange, 0);
+        EXPECT_EQ(s.surface.axisLimitsSet, 0);
+        EXPECT_FLOAT_EQ(s.grid.zMin, *std::min_element(z.begin(), z.end()));
+        EXPECT_FLOAT_EQ(s.grid.zMax, *std::max_element(z.begin(), z.end()));
+    }
 }
 
 TEST_F(PerspectiveTest, LimitsAboveAllTheDataLeaveAFlatPictureAtTheLowerLimit)
