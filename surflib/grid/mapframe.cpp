@@ -538,7 +538,14 @@ void drawMapFrame(int& status, bool network)
             zHigh = surf.zRangeHigh;
         }
         const GridState& g = s.grid;
-        surfaceFitPictureToFrame(g.xMin, g.xMax, g.yMin, g.yMax, zLow, zHigh);
+        if (surfaceFlagOn(surf.perspectivePicture)) {
+            // The picture the map lies on was fitted with its own window and z axis range: the
+            // same fit again, so that the map meets the drawn surface.
+            surfaceFitPictureToFrame(surf.pictureXMin, surf.pictureXMax, surf.pictureYMin,
+                                     surf.pictureYMax, surf.zAxisLow, surf.zAxisHigh);
+        } else {
+            surfaceFitPictureToFrame(g.xMin, g.xMax, g.yMin, g.yMax, zLow, zHigh);
+        }
         if (network) s.networkFrameZHigh = zHigh;
     }
     const float eps = s.eps;

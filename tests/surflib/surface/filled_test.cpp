@@ -109,6 +109,31 @@ TEST_F(FilledSurfaceTest, ContourHeightIsCheckedAgainstThePicture)
     EXPECT_EQ(s.contourOnSurface, 0);
 }
 
+TEST_F(FilledSurfaceTest, ContourMapOnThePictureKeepsItsProjection)
+{
+    // Heights 0.3 .. 9.7: the picture's z axis runs over whole ticks beyond the data.
+    z = grid(kNx, kNy, 0.0f, 3.0f, 0.0f, 2.0f,
+             [](float x, float y) { return 5.0f + std::sin(x) * std::cos(y) * 4.7f; });
+    for (const bool surfaceFrame : {false, true}) {
+        SCOPED_TRACE(surfaceFrame ? "surface frame" : "default frame");
+        SURF();
+        if (surfaceFrame) PRJBND(100.0f, 800.0f, 80.0f, 520.0f);
+        fill();
+        const ProjectionTerms before = surfaceState.projection;
+        CONPER(1, 5.0f);
+        std::vector<float> mapWork(20000, 0.0f);
+        capture();
+        DRACON(kNx, 0.0f, 3.0f, kNy, 0.0f, 2.0f, z.data(), 5, 1, 20000, mapWork.data());
+        EXPECT_GT(count(calls(), "kernelDrawLineTo"), 0);
+        const ProjectionTerms& after = surfaceState.projection;
+        EXPECT_FLOAT_EQ(after.zOrigin, before.zOrigin);
+        EXPECT_FLOAT_EQ(after.scaleX, before.scaleX);
+        EXPECT_FLOAT_EQ(after.rawXMin, before.rawXMin);
+        EXPECT_FLOAT_EQ(after.rawYMin, before.rawYMin);
+        EXPECT_FLOAT_EQ(after.vanishY, before.vanishY);
+    }
+}
+
 TEST_F(FilledSurfaceTest, LongPolygonIsFilledAsAFanFromItsFirstPoint)
 {
     fill();
