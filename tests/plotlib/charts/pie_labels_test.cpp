@@ -2,7 +2,6 @@
 // (mode 2) and leader labels (mode 3): which parts are written, how numbers are formatted and
 // where the texts go.
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -10,20 +9,6 @@
 #include "support/plot_fixture.h"
 
 namespace {
-
-std::vector<float> numbersAfterName(const std::string& line) {
-    std::vector<float> out;
-    std::istringstream in(line.substr(line.find(' ') + 1));
-    std::string w;
-    while (in >> w) {
-        std::string k;
-        for (char c : w)
-            if (c != '[' && c != ']') k += c;
-        if (k == "->") continue;
-        out.push_back(std::stof(k));
-    }
-    return out;
-}
 
 class PieLabelsTest : public PlotLibraryTest {
 protected:

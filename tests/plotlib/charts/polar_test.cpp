@@ -2,27 +2,12 @@
 // charts with their line codes, and the warnings of the axes worker.
 #include <climits>
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/plot_fixture.h"
 
 namespace {
-
-std::vector<float> numbersAfterName(const std::string& line) {
-    std::vector<float> out;
-    std::istringstream in(line.substr(line.find(' ') + 1));
-    std::string w;
-    while (in >> w) {
-        std::string k;
-        for (char c : w)
-            if (c != '[' && c != ']') k += c;
-        if (k == "->") continue;
-        out.push_back(std::stof(k));
-    }
-    return out;
-}
 
 class PolarTest : public PlotLibraryTest {
 protected:

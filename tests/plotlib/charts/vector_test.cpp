@@ -1,27 +1,12 @@
 // Vector charts: settings and their enquiries, the mapping of magnitudes to arrow lengths, the
 // grid over the frame or the axes, placement on the nodes, limits, line styles and errors.
 #include <cmath>
-#include <sstream>
 #include <string>
 #include <vector>
 
 #include "support/plot_fixture.h"
 
 namespace {
-
-std::vector<float> numbersAfterName(const std::string& line) {
-    std::vector<float> out;
-    std::istringstream in(line.substr(line.find(' ') + 1));
-    std::string w;
-    while (in >> w) {
-        std::string k;
-        for (char c : w)
-            if (c != '[' && c != ']') k += c;
-        if (k == "->") continue;
-        out.push_back(std::stof(k));
-    }
-    return out;
-}
 
 struct Arrow {
     float sx, sy, tx, ty;

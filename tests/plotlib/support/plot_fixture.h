@@ -3,18 +3,35 @@
 // Every test starts as the first library call of a fresh process: the library's state block
 // back to its load-time zeros, the kernel back to its start values with the library-open
 // flags cleared, the call log capturing and the error log empty.  Helpers read the call log
-// and the reported numbers.
+// (its lines and the numbers on a line) and the reported numbers.
 #ifndef TESTS_PLOTLIB_SUPPORT_PLOT_FIXTURE_H
 #define TESTS_PLOTLIB_SUPPORT_PLOT_FIXTURE_H
 
 #include <gtest/gtest.h>
 
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "frame/state.h"
 #include "tarvcore.h"
 #include "tplotlib.h"
+
+// The numbers of a call log line after the operation name, inputs and outputs alike: array
+// brackets and the `->` between inputs and outputs are dropped.
+inline std::vector<float> numbersAfterName(const std::string& line) {
+    std::vector<float> out;
+    std::istringstream in(line.substr(line.find(' ') + 1));
+    std::string w;
+    while (in >> w) {
+        std::string k;
+        for (char c : w)
+            if (c != '[' && c != ']') k += c;
+        if (k == "->") continue;
+        out.push_back(std::stof(k));
+    }
+    return out;
+}
 
 class PlotLibraryTest : public ::testing::Test {
 protected:
