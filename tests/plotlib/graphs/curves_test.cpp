@@ -15,24 +15,6 @@ struct Piece {
     int count = 0, start = 0, end = 0;
 };
 
-std::vector<float> readArray(const std::vector<std::string>& f, size_t& i)
-{
-    std::vector<float> values;
-    for (;; ++i) {
-        std::string t = f[i];
-        const bool last = t.back() == ']';
-        if (t.front() == '[')
-            t.erase(0, 1);
-        if (last)
-            t.pop_back();
-        values.push_back(std::stof(t));
-        if (last) {
-            ++i;
-            return values;
-        }
-    }
-}
-
 std::vector<Piece> pieces(const std::vector<std::string>& lines)
 {
     std::vector<Piece> out;
@@ -42,8 +24,8 @@ std::vector<Piece> pieces(const std::vector<std::string>& lines)
         Piece p;
         p.op = line.substr(0, line.find(' '));
         size_t i = 0;
-        p.x = readArray(f, i);
-        p.y = readArray(f, i);
+        p.x = GraphsTest::readArray(f, i);
+        p.y = GraphsTest::readArray(f, i);
         p.count = std::stoi(f[i]);
         p.start = std::stoi(f[i + 1]);
         p.end = std::stoi(f[i + 2]);

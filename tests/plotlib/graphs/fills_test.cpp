@@ -26,25 +26,6 @@ struct Shape {
     std::vector<Point> points;
 };
 
-std::vector<float> array(const std::vector<std::string>& f, size_t& i)
-{
-    std::vector<float> values;
-    for (;; ++i) {
-        std::string t = f[i];
-        const bool last = t.back() == ']';
-        if (t.front() == '[')
-            t.erase(0, 1);
-        if (last)
-            t.pop_back();
-        if (!t.empty())
-            values.push_back(std::stof(t));
-        if (last) {
-            ++i;
-            return values;
-        }
-    }
-}
-
 // Fills and polylines of a log, each with the point the pen was moved to last.
 std::vector<Shape> shapes(const std::vector<std::string>& lines)
 {
@@ -65,8 +46,8 @@ std::vector<Shape> shapes(const std::vector<std::string>& lines)
                 s.pen = std::stoi(f[1]);
                 i = 3;
             }
-            const auto x = array(f, i);
-            const auto y = array(f, i);
+            const auto x = GraphsTest::readArray(f, i);
+            const auto y = GraphsTest::readArray(f, i);
             s.count = std::stoi(f[i]);
             for (size_t k = 0; k < x.size() && k < y.size(); ++k)
                 s.points.push_back({x[k], y[k]});
@@ -586,8 +567,8 @@ TEST_F(BetweenTest, OutlineDrawsTheDataLinesAndTheEndEdgesOnly)
             pen = to;
         } else if (op == "kernelDrawPolyline") {
             size_t i = 0;
-            const auto x = array(f, i);
-            const auto y = array(f, i);
+            const auto x = GraphsTest::readArray(f, i);
+            const auto y = GraphsTest::readArray(f, i);
             for (size_t q = 0; q < x.size(); ++q) {
                 const Point to{x[q], y[q]};
                 EXPECT_EQ(side(pen), side(to));

@@ -87,15 +87,6 @@ public:
         return out;
     }
 
-    // Numbers reported to the kernel since the last calls() (or clear).
-    static std::vector<int> errors()
-    {
-        std::vector<int> numbers;
-        for (const tarv::ErrorRecord& e : tarv::errorLog())
-            numbers.push_back(e.number);
-        return numbers;
-    }
-
     static std::string move(float x, float y) { return "kernelMovePen " + num(x) + " " + num(y); }
     static std::string line(float x, float y) { return "kernelDrawLineTo " + num(x) + " " + num(y); }
     static std::string num(double v)
@@ -119,6 +110,27 @@ public:
         while (in >> word)
             out.push_back(word);
         return out;
+    }
+
+    // The array of fields() that starts at field i ("[v1", ..., "vn]"; "[]" when empty); i is
+    // left on the field after it.
+    static std::vector<float> readArray(const std::vector<std::string>& f, size_t& i)
+    {
+        std::vector<float> values;
+        for (;; ++i) {
+            std::string t = f[i];
+            const bool last = t.back() == ']';
+            if (t.front() == '[')
+                t.erase(0, 1);
+            if (last)
+                t.pop_back();
+            if (!t.empty())
+                values.push_back(std::stof(t));
+            if (last) {
+                ++i;
+                return values;
+            }
+        }
     }
 };
 
