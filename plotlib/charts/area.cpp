@@ -4,11 +4,8 @@
 // first pair runs along x; orientation 2 (codes 2 and above) puts it along y.
 #include <cmath>
 
-#include "axes/drawing.h"
-#include "axes/scaling.h"
 #include "charts/conventions.h"
 #include "charts/outlines.h"
-#include "frame/defaults.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -33,36 +30,12 @@ bool badInput(const Areas& d, int n)
     return chartCountError(n, {d.a1, d.a2, d.a3, d.a4}, kCountError);
 }
 
-// Graph point of (first-pair value p, second-pair value q) in orientation o, in kernel units.
-void areaPoint(int o, float p, float q, float& x, float& y)
-{
-    if (o == 1) graphToKernelCoords(p, q, x, y);
-    else graphToKernelCoords(q, p, x, y);
-}
-
-// Smaller lower end and larger upper end of two arrays.
-void unionRange(const float* a, const float* b, int n, float& low, float& high)
-{
-    float lo1 = 0.0f, hi1 = 0.0f, lo2 = 0.0f, hi2 = 0.0f;
-    graphArrayRange(a, n, lo1, hi1);
-    graphArrayRange(b, n, lo2, hi2);
-    low = std::fmin(lo1, lo2);
-    high = std::fmax(hi1, hi2);
-}
-
 void plotAreas(const Areas& d, int n, int type)
 {
-    graphResetAxes(1, 0);
-    graphResetAxes(2, 0);
-    const int t = (type < -1 || type > 2) ? 0 : type;
     float xMin = 0.0f, xMax = 0.0f, yMin = 0.0f, yMax = 0.0f;
-    unionRange(d.a1, d.a2, n, xMin, xMax);
-    unionRange(d.a3, d.a4, n, yMin, yMax);
-    chartMatchRanges(xMin, xMax, yMin, yMax);
-    if (!chartScaleFromData(1, t == 1 || t == -1, xMin, xMax, 13)) return;
-    if (!chartScaleFromData(2, t == 2 || t == -1, yMin, yMax, 14)) return;
-    if (graphState.graph.scalingMode > 2) graphSetUpChartAxes();
-    graphDrawAxesAndGrid(-2, 1, 1);
+    chartUnionRange(d.a1, d.a2, n, xMin, xMax);
+    chartUnionRange(d.a3, d.a4, n, yMin, yMax);
+    if (!chartDrawDataAxes(type, xMin, xMax, yMin, yMax)) return;
     static const int firstPairAlongX = 1;
     graphDrawAreaOutlines(d.a1, d.a2, d.a3, d.a4, n, firstPairAlongX);
 }
@@ -74,8 +47,8 @@ void fillAreas(const Areas& d, int n, int orientation, const int* styles, const 
     for (int i = 0; i < n; ++i) {
         if (styles[i] < -1) continue;
         float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-        areaPoint(o, d.a1[i], d.a3[i], x1, y1);
-        areaPoint(o, d.a2[i], d.a4[i], x2, y2);
+        chartOrientedPoint(o, d.a1[i], d.a3[i], x1, y1);
+        chartOrientedPoint(o, d.a2[i], d.a4[i], x2, y2);
         chartFillBox(styles[i], pens[i], x1, y1, x2, y2);
     }
 }
@@ -111,16 +84,14 @@ void writeAreaValues(const Areas& d, int n, int placement, int orientation)
         ValueLabelNumber number{};
         graphFormatValueNumber(value, axis, number);
         float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-        areaPoint(o, d.a1[i], d.a3[i], x1, y1);
-        areaPoint(o, d.a2[i], d.a4[i], x2, y2);
+        chartOrientedPoint(o, d.a1[i], d.a3[i], x1, y1);
+        chartOrientedPoint(o, d.a2[i], d.a4[i], x2, y2);
         // The fixed value a3, an x value for a1 = 3 and a y value for a2 = 3, converted for
         // every area.
         const float fixedX = a.a1 == 3 ? chartAxisCoordinate(a.a3, 1) : 0.0f;
         const float fixedY = a.a2 == 3 ? chartAxisCoordinate(a.a3, 2) : 0.0f;
-        float x = chartAnchor(a.a1, x1, x2, fixedX);
-        float y = chartAnchor(a.a2, y1, y2, fixedY);
-        x += chartCharacterShift(a.a1, graphState.characters.width);
-        y += chartCharacterShift(a.a2, graphState.characters.height);
+        float x = 0.0f, y = 0.0f;
+        chartTagPoint(x1, y1, x2, y2, fixedX, fixedY, x, y);
         graphDrawValueLabel(layout, number, x, y);
     }
 }
@@ -140,7 +111,7 @@ void graphDrawAreaOutlines(const float* a1, const float* a2, const float* a3, co
         const float q[5] = {a4[i], first ? a4[i] : a3[i], a3[i], first ? a3[i] : a4[i], a4[i]};
         for (int k = 0; k < 5; ++k) {
             float x = 0.0f, y = 0.0f;
-            areaPoint(o, p[k], q[k], x, y);
+            chartOrientedPoint(o, p[k], q[k], x, y);
             if (k == 0) kernelMovePen(x, y);
             else kernelDrawLineTo(x, y);
         }

@@ -1,12 +1,15 @@
 // conventions.cpp - the parts every chart family shares: orientation codes, axis scaling
-// from data ranges, the fill convention and the anchoring of value tags.
+// from data ranges, the fill convention and the anchoring of value tags; and the oriented
+// points and data axes of the area and step charts.
 #include "charts/conventions.h"
 
 #include <algorithm>
 #include <climits>
 #include <cmath>
 
+#include "axes/drawing.h"
 #include "axes/scaling.h"
+#include "frame/defaults.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -22,6 +25,21 @@ bool chartCountError(int n, std::initializer_list<const void*> arrays, int error
 }
 
 int chartOrientation(int code) { return code >= 2 ? 2 : 1; }
+
+void chartOrientedPoint(int o, float p, float q, float& x, float& y)
+{
+    if (o == 1) graphToKernelCoords(p, q, x, y);
+    else graphToKernelCoords(q, p, x, y);
+}
+
+void chartUnionRange(const float* a, const float* b, int n, float& low, float& high)
+{
+    float lo1 = 0.0f, hi1 = 0.0f, lo2 = 0.0f, hi2 = 0.0f;
+    graphArrayRange(a, n, lo1, hi1);
+    graphArrayRange(b, n, lo2, hi2);
+    low = std::fmin(lo1, lo2);
+    high = std::fmax(hi1, hi2);
+}
 
 void chartMatchRanges(float& xMinimum, float& xMaximum, float& yMinimum, float& yMaximum)
 {
@@ -57,6 +75,22 @@ bool chartScaleFromData(int n, bool logarithmic, float minimum, float maximum, i
         graphDefaultIntervalCount(maximum - minimum, count);
     }
     graphSetAxisScaling(type, count, minimum, maximum, n);
+    return true;
+}
+
+bool chartDrawDataAxes(int type, float xMinimum, float xMaximum, float yMinimum,
+                       float yMaximum)
+{
+    graphResetAxes(1, 0);
+    graphResetAxes(2, 0);
+    const int t = (type < -1 || type > 2) ? 0 : type;
+    chartMatchRanges(xMinimum, xMaximum, yMinimum, yMaximum);
+    static const int xLogError = 13, yLogError = 14;
+    if (!chartScaleFromData(1, t == 1 || t == -1, xMinimum, xMaximum, xLogError)) return false;
+    if (!chartScaleFromData(2, t == 2 || t == -1, yMinimum, yMaximum, yLogError)) return false;
+    if (graphState.graph.scalingMode > 2) graphSetUpChartAxes();
+    static const int style = -2, numbered = 1;
+    graphDrawAxesAndGrid(style, numbered, numbered);
     return true;
 }
 
@@ -122,4 +156,14 @@ float chartCharacterShift(int attribute, float size)
     if (attribute == -2 || attribute == 1) return -size;
     if (attribute == -1 || attribute == 2) return size;
     return 0.0f;
+}
+
+void chartTagPoint(float x1, float y1, float x2, float y2, float fixedX, float fixedY,
+                   float& x, float& y)
+{
+    const ValueAttributes& a = graphState.valueAttributes;
+    x = chartAnchor(a.a1, x1, x2, fixedX);
+    y = chartAnchor(a.a2, y1, y2, fixedY);
+    x += chartCharacterShift(a.a1, graphState.characters.width);
+    y += chartCharacterShift(a.a2, graphState.characters.height);
 }

@@ -4,11 +4,8 @@
 // above) draws every point transposed, so the treads stand upright and the base is an x value.
 #include <cmath>
 
-#include "axes/drawing.h"
-#include "axes/scaling.h"
 #include "charts/conventions.h"
 #include "charts/outlines.h"
-#include "frame/defaults.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -32,26 +29,19 @@ bool badInput(const Steps& d, int n)
     return chartCountError(n, {d.s, d.e, d.v}, kCountError);
 }
 
-// Kernel point of the step point (p along the steps, q along the values) in orientation o.
-void stepPoint(int o, float p, float q, float& x, float& y)
-{
-    if (o == 1) graphToKernelCoords(p, q, x, y);
-    else graphToKernelCoords(q, p, x, y);
-}
-
-// The pen moves of one outline in orientation o.
+// The pen moves of one outline in orientation o: p along the steps, q along the values.
 struct StepPen {
     int o;
     void move(float p, float q) const
     {
         float x = 0.0f, y = 0.0f;
-        stepPoint(o, p, q, x, y);
+        chartOrientedPoint(o, p, q, x, y);
         kernelMovePen(x, y);
     }
     void draw(float p, float q) const
     {
         float x = 0.0f, y = 0.0f;
-        stepPoint(o, p, q, x, y);
+        chartOrientedPoint(o, p, q, x, y);
         kernelDrawLineTo(x, y);
     }
 };
@@ -109,21 +99,12 @@ void drawTreads(const StepPen& pen, const Steps& d, int n)
 
 void plotSteps(const Steps& d, int n, int type, float base, int code)
 {
-    graphResetAxes(1, 0);
-    graphResetAxes(2, 0);
-    const int t = (type < -1 || type > 2) ? 0 : type;
-    float lo1 = 0.0f, hi1 = 0.0f, lo2 = 0.0f, hi2 = 0.0f, vMin = 0.0f, vMax = 0.0f;
-    graphArrayRange(d.s, n, lo1, hi1);
-    graphArrayRange(d.e, n, lo2, hi2);
+    float sMin = 0.0f, sMax = 0.0f, vMin = 0.0f, vMax = 0.0f;
+    chartUnionRange(d.s, d.e, n, sMin, sMax);
     graphArrayRange(d.v, n, vMin, vMax);
-    float sMin = std::fmin(lo1, lo2), sMax = std::fmax(hi1, hi2);
     vMin = std::fmin(vMin, base);
     vMax = std::fmax(vMax, base);
-    chartMatchRanges(sMin, sMax, vMin, vMax);
-    if (!chartScaleFromData(1, t == 1 || t == -1, sMin, sMax, 13)) return;
-    if (!chartScaleFromData(2, t == 2 || t == -1, vMin, vMax, 14)) return;
-    if (graphState.graph.scalingMode > 2) graphSetUpChartAxes();
-    graphDrawAxesAndGrid(-2, 1, 1);
+    if (!chartDrawDataAxes(type, sMin, sMax, vMin, vMax)) return;
     static const int stepsAlongX = 1;
     graphDrawStepOutline(d.s, d.e, d.v, n, stepsAlongX, base, code);
 }
@@ -136,8 +117,8 @@ void fillSteps(const Steps& d, int n, float base, int orientation, const int* st
     for (int i = 0; i < n; ++i) {
         if (styles[i] < -1) continue;
         float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-        stepPoint(o, d.s[i], base, x1, y1);
-        stepPoint(o, d.e[i], d.v[i], x2, y2);
+        chartOrientedPoint(o, d.s[i], base, x1, y1);
+        chartOrientedPoint(o, d.e[i], d.v[i], x2, y2);
         chartFillBox(styles[i], pens[i], x1, y1, x2, y2);
     }
 }
@@ -166,18 +147,16 @@ void writeStepValues(const Steps& d, int n, float base, int placement, int orien
         ValueLabelNumber number{};
         graphFormatValueNumber(stepValue(placement, d, i, base), axis, number);
         float ax = 0.0f, ay = 0.0f, bx = 0.0f, by = 0.0f;
-        stepPoint(o, d.s[i], base, ax, ay);
-        stepPoint(o, d.e[i], d.v[i], bx, by);
+        chartOrientedPoint(o, d.s[i], base, ax, ay);
+        chartOrientedPoint(o, d.e[i], d.v[i], bx, by);
         // The fixed value a3 is an x value for a1 = 3, taken at the step's level, and a y
         // value for a2 = 3, taken at the step's end: graph points as given, whatever the
         // orientation.
         float fixedX = 0.0f, fixedY = 0.0f, unused = 0.0f;
         if (a.a1 == 3) graphToKernelCoords(a.a3, d.v[i], fixedX, unused);
         if (a.a2 == 3) graphToKernelCoords(d.e[i], a.a3, unused, fixedY);
-        float x = chartAnchor(a.a1, ax, bx, fixedX);
-        float y = chartAnchor(a.a2, ay, by, fixedY);
-        x += chartCharacterShift(a.a1, graphState.characters.width);
-        y += chartCharacterShift(a.a2, graphState.characters.height);
+        float x = 0.0f, y = 0.0f;
+        chartTagPoint(ax, ay, bx, by, fixedX, fixedY, x, y);
         graphDrawValueLabel(layout, number, x, y);
     }
 }
