@@ -610,7 +610,6 @@ void walkFamily(Walk& w, const GridView& g, int family, int stepEvery, bool with
 void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int& wsize,
                                float* work, const float* fillCodes)
 {
-    (void)fillCodes;
     SurfaceLibraryState& s = surfaceState;
     SurfaceSettings& surf = s.surface;
     const WorkspacePartition& part = s.partition;
@@ -663,6 +662,11 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
     w.lines[1] = {r + 4 * m, r + 5 * m, r + 6 * m, r + 7 * m, 0};
     w.order = r + 8 * m;
 
+    // With the surface switch of CONSWI on, the surface is opaque: its cells are filled before
+    // any line is drawn, so that it covers what lies behind it.
+    if (w.draw && s.contour.surfaceLinesSwitch == 1) {
+        surfaceFillPerspectiveCells(g.z, zlow, zhigh, fillCodes, false);
+    }
     const bool curtains = surf.baseType <= 1 && surfaceFlagOn(surf.basePensUsed);
     const int mode = surf.gridMode;
     if (mode != 2 || !w.draw) walkFamily(w, g, 0, stepY, curtains);

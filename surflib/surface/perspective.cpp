@@ -281,9 +281,24 @@ void heightRanges(const float* z, long long nodes, float& zmin, float& zmax, flo
     }
 }
 
-// One cell of the filled mode: filled with its code and outlined.
+// The fill code of cell (i, j): from the caller's fill array in the filled mode; otherwise (an
+// opaque surface, CONSWI surface switch 1) the pen of the band of the cell's mean height in
+// the line-style mode, else 0, the background, which covers what lies behind the surface.
+float cellCode(const float* grid, float zlow, float zhigh, const float* fillCodes, int i, int j)
+{
+    const GridState& g = surfaceState.grid;
+    if (fillCodes != nullptr) return fillCodes[static_cast<long long>(j) * (g.nx - 1) + i];
+    if (!surfaceFlagOn(surfaceState.surface.lineStyle)) return 0.0f;
+    double sum = 0.0;
+    for (int k = 0; k < 4; ++k) sum += surfaceClampedNode(grid, g.nx, i + k % 2, j + k / 2, zlow, zhigh);
+    const int band = surfaceFindBand(surfaceNarrow(0.25 * sum));
+    if (band < 1 || band > kSurfaceMaxLevels) return 0.0f;
+    return static_cast<float>(surfaceState.levels.pens[band - 1]);
+}
+
+// One cell: filled with its code, and outlined in the filled mode.
 void fillCell(const float* grid, float zlow, float zhigh, const float* fillCodes, int i, int j,
-              int pen)
+              int pen, bool outline)
 {
     const GridState& g = surfaceState.grid;
     const SurfaceSettings& surf = surfaceState.surface;
@@ -296,24 +311,29 @@ void fillCell(const float* grid, float zlow, float zhigh, const float* fillCodes
         const float z = surfaceClampedNode(grid, g.nx, is[k], js[k], zlow, zhigh);
         if (!surfaceProjectFinite(nodeX(is[k]), nodeY(js[k]), z, xs[k], ys[k])) return;
     }
-    const long long index = static_cast<long long>(j) * (g.nx - 1) + i;
-    const float code = fillCodes != nullptr ? fillCodes[index] : -1.0f;
+    const float code = cellCode(grid, zlow, zhigh, fillCodes, i, j);
     if (std::isfinite(code) && code >= 0.0f && code < 1.0e9f) {
         surfaceSetFillCode(static_cast<int>(code));
         const float counts[1] = {5.0f};
         const int one = 1;
         surfaceFillPolygons(one, counts, xs, ys);
     }
+    if (!outline) return;
     surfaceSelectPen(pen);
     const int five = 5;
     surfaceDrawPolyline(five, xs, ys);
 }
 
-// Cells of the filled mode from the back to the front, each filled with its code and outlined,
-// so that nearer cells cover farther ones: strips of cells between lines along x, the farthest
+}  // namespace
+
+// Cells from the back to the front, each filled with its code (and outlined when asked), so
+// that nearer cells cover farther ones: strips of cells between lines along x, the farthest
 // strip first, and in each strip the cells farthest across first (the cell centres are in
-// order along x, so the farthest one is always at one of the two open ends).
-void fillCells(const float* grid, float zlow, float zhigh, const float* fillCodes)
+// order along x, so the farthest one is always at one of the two open ends).  For a surface
+// over a grid this painter's order leaves the same picture as clipping each cell against the
+// outline of the cells before it.
+void surfaceFillPerspectiveCells(const float* grid, float zlow, float zhigh,
+                                 const float* fillCodes, bool outline)
 {
     const SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
@@ -337,10 +357,12 @@ void fillCells(const float* grid, float zlow, float zhigh, const float* fillCode
         int lo = 0, hi = g.nx - 2;
         while (lo <= hi) {
             const int i = across(hi) > across(lo) ? hi-- : lo++;
-            fillCell(grid, zlow, zhigh, fillCodes, i, j, pen);
+            fillCell(grid, zlow, zhigh, fillCodes, i, j, pen, outline);
         }
     }
 }
+
+namespace {
 
 // Base edges, data points, axes and title after the grid.
 void finishPicture(float zlow, float zhigh, const int& wsize, float* work, bool pointsKept)
@@ -451,7 +473,7 @@ bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny
     surfaceDrawHiddenLineGrid(zmin, zmax, wsize, work, fillCodes);
     if (!surfacePictureFitted()) return driverFails();
     surf.perspectiveSet = -1;
-    if (surfaceFlagOn(surf.fillMode)) fillCells(copy, zmin, zmax, fillCodes);
+    if (surfaceFlagOn(surf.fillMode)) surfaceFillPerspectiveCells(copy, zmin, zmax, fillCodes, true);
     finishPicture(zmin, zmax, wsize, work, gridBase > 0);
     return true;
 }

@@ -81,6 +81,10 @@ void surfaceDrawLevelKey();
 // the picture box runs over the z axis range of the settings).
 void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int& wsize,
                                float* work, const float* fillCodes);
+// Fills the cells of the grid copy from the back to the front with their fill codes (the
+// caller's array, else the line-style band pens or the background), outlined when asked.
+void surfaceFillPerspectiveCells(const float* grid, float zlow, float zhigh,
+                                 const float* fillCodes, bool outline);
 // The grid as the hidden-line walk sees it: clamped height of node (i, j), 0-based.
 float surfaceClampedNode(const float* grid, int nx, int i, int j, float zlow, float zhigh);
 

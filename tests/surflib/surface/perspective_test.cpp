@@ -76,6 +76,58 @@ TEST_F(PerspectiveTest, BandedSegmentIsSplitAtEveryLevelItCrosses)
     EXPECT_EQ(polylines(calls()).size(), 1u);
 }
 
+TEST_F(PerspectiveTest, SurfaceSwitchMakesTheSurfaceOpaque)
+{
+    const std::vector<float> z = hills(8, 6);
+    auto draw = [&] {
+        float d = 0.0f;
+        capture();
+        PERPRJ(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, 20000, work.data());
+        return calls();
+    };
+    auto lines = [](const std::vector<std::string>& log) {
+        std::vector<std::string> out;
+        for (const std::string& l : log) {
+            if (l.rfind("kernelDrawLineTo", 0) == 0) out.push_back(l);
+        }
+        return out;
+    };
+    const std::vector<std::string> plain = draw();
+    EXPECT_EQ(count(plain, "kernelFillPolygon"), 0);
+    CONSWI(1);
+    const std::vector<std::string> opaque = draw();
+    // Every cell is filled in the background before the first line; the lines stay as they were.
+    EXPECT_EQ(count(opaque, "kernelFillPolygon"), 7 * 5);
+    size_t lastFill = 0, firstLine = opaque.size();
+    for (size_t k = 0; k < opaque.size(); ++k) {
+        if (opaque[k].rfind("kernelFillPolygon", 0) == 0) lastFill = k;
+        if (opaque[k].rfind("kernelDrawLineTo", 0) == 0) firstLine = std::min(firstLine, k);
+    }
+    EXPECT_LT(lastFill, firstLine);
+    EXPECT_EQ(only(opaque, "kernelSetColour").front(), "kernelSetColour 0");
+    EXPECT_EQ(lines(opaque), lines(plain));
+
+    // In the line-style mode each cell takes the pen of the band of its mean height.
+    const int pens[3] = {21, 22, 23};
+    float d = 0.0f;
+    capture();
+    PERLI3(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, 2, pens, 0, 20000, work.data());
+    const std::vector<std::string> banded = calls();
+    std::vector<std::string> fillColours;
+    std::string colour;
+    for (const std::string& l : banded) {
+        if (l.rfind("kernelSetColour", 0) == 0) colour = l;
+        if (l.rfind("kernelFillPolygon", 0) == 0) fillColours.push_back(colour);
+    }
+    EXPECT_FALSE(fillColours.empty());
+    for (const std::string& c : fillColours) {
+        EXPECT_TRUE(c == "kernelSetColour 21" || c == "kernelSetColour 22" || c == "kernelSetColour 23") << c;
+    }
+    EXPECT_NE(std::find(fillColours.begin(), fillColours.end(), "kernelSetColour 23"), fillColours.end());
+    CONSWI(0);
+    EXPECT_EQ(count(draw(), "kernelFillPolygon"), 0);
+}
+
 TEST_F(PerspectiveTest, LineStyleLevelCountIsChecked)
 {
     const int nx = 8, ny = 6;
