@@ -70,19 +70,11 @@ void fillBars(const float* start, const float* end, int n, float fraction, const
     const int valueAxis = 3 - category;
     setBarLayout(category, start, fraction, false);
     chartScanPens(pens, n);
-    const float width = graphState.bar.columnWidth;
     for (int i = 0; i < n; ++i) {
         if (styles[i] < -1) continue;
-        const float c = chartColumnEdge(i + 1);
         const float v1 = graphCheckLogValue(end[i], valueAxis);
         const float v2 = graphCheckLogValue(start[i], valueAxis);
-        float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-        chartColumnPoint(c, v1, x1, y1);
-        chartColumnPoint(c + width, v2, x2, y2);
-        // Corners of (almost) the same kernel height are not filled: a standing bar of no
-        // length, a lying bar of no width.
-        if (!(std::fabs(y1 - y2) >= 0.00001f)) continue;
-        chartFillBox(styles[i], pens[i], x1, y1, x2, y2);
+        chartFillColumn(i + 1, v1, v2, styles[i], pens[i]);
     }
 }
 
@@ -99,21 +91,15 @@ void writeBarValues(const float* start, const float* end, int n, float fraction,
     const int category = chartCategoryAxis(false);
     const int valueAxis = 3 - category;
     setBarLayout(category, start, fraction, true);
-    const BarWorkingValues& bar = graphState.bar;
     const ValueAttributes& a = graphState.valueAttributes;
     const int alongCategory = category == 1 ? a.a1 : a.a2;
     const int alongValue = category == 1 ? a.a2 : a.a1;
-    const float halfWidth = bar.columnWidth / 2.0f;
-    const float step = graphTransform(category).tickSpacing;
-    const float firstCentre = category == 1 ? bar.startX : bar.startY;
     ValueLabelLayout layout{};
     graphBeginValueLabels(layout);
     for (int i = 0; i < n; ++i) {
         ValueLabelNumber number{};
         graphFormatValueNumber(barValue(placement, start[i], end[i]), valueAxis, number);
-        float c = firstCentre + static_cast<float>(i) * step;
-        if (alongCategory == -2 || alongCategory == -1) c -= halfWidth;
-        else if (alongCategory == 1 || alongCategory == 2) c += halfWidth;
+        const float c = chartColumnTagPosition(i + 1, alongCategory);
         const float vs = graphCheckLogValue(start[i], valueAxis);
         const float ve = graphCheckLogValue(end[i], valueAxis);
         const float fixed = alongValue == 3 ? graphCheckLogValue(a.a3, valueAxis) : 0.0f;

@@ -8,7 +8,9 @@
 #include "charts/columns.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include "charts/conventions.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
 #include "tarvcore.h"
@@ -99,6 +101,25 @@ float chartColumnEdge(int i)
     const BarWorkingValues& bar = graphState.bar;
     const float step = graphTransform(categoryOf(bar)).tickSpacing;
     return categoryStart(bar) + static_cast<float>(i - 1) * step;
+}
+
+void chartFillColumn(int i, float v1, float v2, int style, int pen)
+{
+    const float c = chartColumnEdge(i);
+    float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+    chartColumnPoint(c, v1, x1, y1);
+    chartColumnPoint(c + graphState.bar.columnWidth, v2, x2, y2);
+    if (!(std::fabs(y1 - y2) >= 0.00001f)) return;
+    chartFillBox(style, pen, x1, y1, x2, y2);
+}
+
+float chartColumnTagPosition(int i, int attribute)
+{
+    const float c = chartColumnEdge(i);
+    const float halfWidth = graphState.bar.columnWidth / 2.0f;
+    if (attribute == -2 || attribute == -1) return c - halfWidth;
+    if (attribute == 1 || attribute == 2) return c + halfWidth;
+    return c;
 }
 
 float chartHistogramBase(int n)

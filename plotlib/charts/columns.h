@@ -1,6 +1,7 @@
 // columns.h - the column layout that bar charts and histograms share: the choice of the
-// category axis, the layout record BarWorkingValues, and the outline drawing in which
-// columns that touch are traced as one outline.
+// category axis, the layout record BarWorkingValues, the filling and the value tag position
+// of one column, and the outline drawing in which columns that touch are traced as one
+// outline.
 //
 // Along the category axis (scaling type 5, N cells) column i is centred on the i-th tick;
 // the category step is the axis's tick spacing.  A point of an outline is written (c, v):
@@ -25,8 +26,18 @@ void chartSetColumnLayout(int category, float fraction, int outlineMode, float v
 
 // Kernel point of (c, v) on the layout's axes.
 void chartColumnPoint(float c, float v, float& x, float& y);
-// Category position of the low edge of column i (1-based) in the current layout.
+// Category position of the low edge of column i (1-based) in the current layout; its centre
+// in a centred layout.
 float chartColumnEdge(int i);
+
+// Fills column i (1-based) of the current layout as a box from (low edge, v1) to (high edge,
+// v2), v1 and v2 kernel positions on the value axis, unless the two corners stand at (almost)
+// the same kernel height: a standing column of no length, a lying column of no width.
+void chartFillColumn(int i, float v1, float v2, int style, int pen);
+// Category position of the value tag of column i (1-based) in a centred layout: the column's
+// centre, moved half a column width towards minus for the placement attribute -2 or -1 along
+// the category axis and towards plus for 1 or 2.
+float chartColumnTagPosition(int i, int attribute);
 
 // The histogram base line on value axis n: the kernel position of the value 0 when the
 // axis range holds it, else of the range end nearer to 0.

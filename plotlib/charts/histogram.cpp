@@ -68,18 +68,11 @@ void fillHistogram(const float* values, int n, float fraction, const int* styles
     const int category = setHistogramLayout(fraction, false);
     const int valueAxis = 3 - category;
     chartScanPens(pens, n);
-    const float base = baseLine(), width = graphState.bar.columnWidth;
+    const float base = baseLine();
     for (int i = 0; i < n; ++i) {
         if (styles[i] < -1) continue;
-        const float c = chartColumnEdge(i + 1);
         const float v = graphCheckLogValue(values[i], valueAxis);
-        float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-        chartColumnPoint(c, base, x1, y1);
-        chartColumnPoint(c + width, v, x2, y2);
-        // Corners of (almost) the same kernel height are not filled: a standing column of no
-        // height, a lying column of no width.
-        if (!(std::fabs(y1 - y2) >= 0.00001f)) continue;
-        chartFillBox(styles[i], pens[i], x1, y1, x2, y2);
+        chartFillColumn(i + 1, base, v, styles[i], pens[i]);
     }
 }
 
@@ -87,22 +80,16 @@ void writeHistogramValues(const float* values, int n, float fraction)
 {
     const int category = setHistogramLayout(fraction, true);
     const int valueAxis = 3 - category;
-    const BarWorkingValues& bar = graphState.bar;
     const ValueAttributes& a = graphState.valueAttributes;
     const int alongCategory = category == 1 ? a.a1 : a.a2;
     const int alongValue = category == 1 ? a.a2 : a.a1;
-    const float halfWidth = bar.columnWidth / 2.0f;
-    const float step = graphTransform(category).tickSpacing;
-    const float firstCentre = category == 1 ? bar.startX : bar.startY;
     const float base = baseLine();
     ValueLabelLayout layout{};
     graphBeginValueLabels(layout);
     for (int i = 0; i < n; ++i) {
         ValueLabelNumber number{};
         graphFormatValueNumber(values[i], valueAxis, number);
-        float c = firstCentre + static_cast<float>(i) * step;
-        if (alongCategory == -2 || alongCategory == -1) c -= halfWidth;
-        else if (alongCategory == 1 || alongCategory == 2) c += halfWidth;
+        const float c = chartColumnTagPosition(i + 1, alongCategory);
         const float end = graphCheckLogValue(values[i], valueAxis);
         float v = end;
         if (alongValue < 0) v = base;
