@@ -28,6 +28,7 @@ constexpr double kCos30 = 0.8660254;
 // The picture: grid copy, view, layout and the work runs of the partition.
 struct IsoPicture {
     int nx, ny, npt, nrow, view;
+    int mode;             // grid mode of the drawing, 1 always meaning rows along x
     float* rowEndHidden;  // per row: 1.0 when its last point ended hidden
     float zlow, zhigh;
     const float* grid;
@@ -133,6 +134,15 @@ void dropLines(const IsoPicture& p, int dir, int count, int interval)
     }
 }
 
+// Whether point q (point m of row k, k and m at least 1) lies below, in pass 2 above, the
+// point of the row before at its place.
+bool sinksBehindItsCell(const IsoPicture& p, int dir, int k, int m, const IsoPoint& q, int pass)
+{
+    if (k < 1 || m < 1) return false;
+    const IsoPoint f = isoPoint(p, dir, k - 1, m - 1);
+    return pass == 1 ? q.Y < f.Y : q.Y > f.Y;
+}
+
 // One row: seen pieces drawn (when drawn), the new horizon kept.  Returns whether its last
 // point ended hidden.
 bool drawRow(IsoPicture& p, int dir, int k, int count, int pass, bool hidden, bool drawn)
@@ -167,7 +177,13 @@ bool drawRow(IsoPicture& p, int dir, int k, int count, int pass, bool hidden, bo
                     surfaceHiddenRunAdd(cx, cy);
                     open = true;
                 } else if (open) {
-                    surfaceHiddenRunAdd(cx, cy);
+                    // With both families drawn, a point that sinks below the nearer row's point
+                    // at its place is hidden by its own cell, whose cross line starts at the
+                    // last seen point: the run ends there.  The horizon holds no cross lines,
+                    // so its crossing would run on behind the cell.
+                    if (p.mode != 0 || !sinksBehindItsCell(p, dir, k, m, q, pass)) {
+                        surfaceHiddenRunAdd(cx, cy);
+                    }
                     surfaceHiddenRunEnd();
                     open = false;
                 }
@@ -215,7 +231,10 @@ void drawDirection(IsoPicture& p, int dir, int pass, int rowInterval, int pointI
     if (walls && surfaceFlagOn(surf.basePensUsed)) fillWall(p, dir, count, surf.basePens[alongX ? 0 : 1]);
     for (int k = 0; k < rows; ++k) {
         const bool edge = k == 0 || k == rows - 1 || pass == 2;
-        const bool drawn = k % std::max(rowInterval, 1) == 0 && (!onlyFront || k == 0);
+        // The front row is seen whole: drawn in pass 1, and in pass 2 only when there is no
+        // pass 1 (base type 4).
+        const bool frontAgain = k == 0 && pass == 2 && surf.baseType != 4;
+        const bool drawn = k % std::max(rowInterval, 1) == 0 && (!onlyFront || k == 0) && !frontAgain;
         surfaceSelectPen(rowPen(edge));
         p.rowEndHidden[k] = drawRow(p, dir, k, count, pass, hidden && k > 0, drawn) ? 1.0f : 0.0f;
         std::copy(p.newHorizon, p.newHorizon + places, p.horizon);
@@ -242,11 +261,19 @@ void fillCell(const IsoPicture& p, const float* codes, int k, int m)
     surfaceFillPolygons(one, counts, xs, ys);
 }
 
-// Cells from the back to the front, each filled whole with its code, before the lines: the
-// diagonals k + m run from the back corner to the front one, so nearer cells cover farther ones.
+// Cells filled whole with their codes before the lines.  With hidden lines removed, from the
+// back to the front: the diagonals k + m run from the back corner to the front one, so nearer
+// cells cover farther ones, which leaves the picture that clipping each cell at the horizon of
+// the rows before it gives.  Without, nothing is hidden: rows from the front backwards.
 void fillCells(const IsoPicture& p, const float* codes)
 {
     if (codes == nullptr) return;
+    if (!surfaceFlagOn(surfaceState.surface.hiddenLinesOn)) {
+        for (int k = 1; k < p.nrow; ++k) {
+            for (int m = 1; m < p.npt; ++m) fillCell(p, codes, k, m);
+        }
+        return;
+    }
     for (int diagonal = p.nrow + p.npt - 2; diagonal >= 2; --diagonal) {
         const int first = std::max(1, diagonal - (p.npt - 1));
         const int last = std::min(p.nrow - 1, diagonal - 1);
@@ -306,6 +333,7 @@ void drawSurface(IsoPicture& p, const float* codes, int wsize, float* work, bool
     int mode = savedMode;
     const bool odd = p.view % 2 == 1;
     if ((mode == 1 || mode == 2) && odd) mode = 3 - mode;
+    p.mode = mode;
     int ix = 1, iy = 1;
     if (surfaceFlagOn(surf.gridLinesOn)) {
         ix = std::max(surf.gridIntervals[0], 1);

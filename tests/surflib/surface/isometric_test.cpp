@@ -1,6 +1,7 @@
 // isometric_test.cpp - isometric surfaces: layout, views, flat data, hidden-line switch, grid-line
 // intervals with drop lines, walls, titles, the library workspace, and the point transform that
 // places later lines on the picture.
+#include <algorithm>
 #include <cmath>
 #include <cstring>
 #include <string>
@@ -99,6 +100,75 @@ TEST_F(IsometricTest, WithoutHiddenLineRemovalEveryRowIsWhole)
     int whole = 0;
     for (const Polyline& l : hidden) whole += l.x.size() == static_cast<size_t>(nx);
     EXPECT_LT(whole, ny);
+}
+
+TEST_F(IsometricTest, RowSinkingBehindItsOwnCellEndsAtItsLastSeenNode)
+{
+    // View 0, rows along x.  The back row stays high over its first two nodes and then drops:
+    // its third node lies below the middle row's node at the same place.
+    PRJFRA(2);
+    const int nx = 4, ny = 3;
+    const std::vector<float> z = {0, 0, 0, 0, 10, 10, 10, 10, 10, 10, 0, 0};
+    auto backRow = [&](int mode) {
+        PRJSEC(mode);
+        const std::vector<Polyline> lines = polylines(draw(nx, ny, z, 0));
+        float X = 0, Y = 0;
+        surfaceState.drawing.code = kDrawingIsometric;
+        surfaceProjectIsometric(1.0f / 3.0f, 1.0f, 10.0f, X, Y);   // its second node
+        for (const Polyline& l : lines) {
+            if (l.x.size() >= 2 && std::fabs(l.x[1] - X) < 1e-2 && std::fabs(l.y[1] - Y) < 1e-2) return l;
+        }
+        return Polyline{};
+    };
+    // Rows only: the run ends where the row passes under the horizon.
+    const Polyline rowsOnly = backRow(1);
+    ASSERT_EQ(rowsOnly.x.size(), 3u);
+    // Both families: the cell's cross line closes the picture, the run ends at the node.
+    const Polyline both = backRow(0);
+    EXPECT_EQ(both.x.size(), 2u);
+}
+
+TEST_F(IsometricTest, FrontRowIsDrawnOnceWithBothPasses)
+{
+    const int nx = 6, ny = 5;
+    const std::vector<float> z = bumps(nx, ny);
+    PRJHID(0);   // every row whole, so that only the front rows can repeat
+    auto wholeRows = [&](int baseType) {
+        PRJFRA(baseType);
+        int n = 0;
+        for (const Polyline& l : polylines(draw(nx, ny, z, 0))) n += l.x.size() == static_cast<size_t>(nx);
+        return n;
+    };
+    EXPECT_EQ(wholeRows(2), ny);
+    EXPECT_EQ(wholeRows(4), ny);
+    EXPECT_EQ(wholeRows(3), 2 * ny - 1);   // the front row of pass 2 is not drawn again
+}
+
+TEST_F(IsometricTest, CellsAreFilledFromTheBackOnlyWhenLinesAreHidden)
+{
+    PRJFRA(2);
+    const int nx = 4, ny = 3;
+    std::vector<float> codes((nx - 1) * (ny - 1));
+    for (size_t k = 0; k < codes.size(); ++k) codes[k] = static_cast<float>(20 + k);
+    auto fillColours = [&] {
+        std::vector<std::string> out;
+        std::string colour;
+        for (const std::string& l : draw(nx, ny, bumps(nx, ny), 0, codes.data())) {
+            if (l.rfind("kernelSetColour", 0) == 0) colour = l;
+            if (l.rfind("kernelFillPolygon", 0) == 0) out.push_back(colour);
+        }
+        return out;
+    };
+    // View 0: the front cell is cell (1, 1), the back one (nx - 1, ny - 1).
+    std::vector<std::string> back = fillColours();
+    ASSERT_EQ(back.size(), codes.size());
+    EXPECT_EQ(back.front(), "kernelSetColour 25");
+    EXPECT_EQ(back.back(), "kernelSetColour 20");
+    PRJHID(0);
+    std::vector<std::string> front = fillColours();
+    ASSERT_EQ(front.size(), codes.size());
+    EXPECT_EQ(front.front(), "kernelSetColour 20");
+    EXPECT_EQ(front.back(), "kernelSetColour 25");
 }
 
 TEST_F(IsometricTest, GridLineIntervalsAndDropLines)
