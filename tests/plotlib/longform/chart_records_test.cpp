@@ -23,16 +23,8 @@ const float BS[2] = {0.5f, 1.0f}, BE[2] = {3.0f, 5.0f};
 const float H[2] = {3.0f, 5.0f};
 const int styles[2] = {1, 2}, pens[2] = {1, 2};
 
-void axes() {
-    const int start = 1, count = 10, x = 1, y = 2, byCount = 3;
-    AXIPOS(start, 100.0f, 100.0f, 800.0f, x);
-    AXISCA(byCount, count, 0.0f, 10.0f, x);
-    AXIPOS(start, 100.0f, 100.0f, 500.0f, y);
-    AXISCA(byCount, count, 0.0f, 10.0f, y);
-}
-
 void categories() {
-    axes();
+    placeAxes();
     const int category = 5, cells = 2, x = 1;
     AXISCA(category, cells, 1.0f, 2.0f, x);
 }
@@ -120,12 +112,12 @@ TEST_F(LongFormTest, LargeChartRecordArraysSplitIntoFields) {
         const int closed = 2, orientation = 1;
         const float base = 1.0f;
         graphResetLibraryForTests();
-        axes();
+        placeAxes();
         const auto viaLong = logOf(
             [&] { kpAddStepChartOutline(n, records.data(), base, kpStepCode2, orientation); });
         const std::vector<int> longErrors = errors();
         graphResetLibraryForTests();
-        axes();
+        placeAxes();
         const auto viaLegacy =
             logOf([&] { STPGRA(s.data(), e.data(), v.data(), n, base, closed, orientation); });
         EXPECT_EQ(viaLegacy, viaLong) << n;
@@ -151,10 +143,10 @@ TEST_F(LongFormTest, LargeVectorGridsSplitIntoFieldsInTheirLayout) {
         }
         const int filled = 2;
         graphResetLibraryForTests();
-        axes();
+        placeAxes();
         const auto viaLong = logOf([&] { kpAddVectors(g.nx, g.ny, records.data(), 0); });
         graphResetLibraryForTests();
-        axes();
+        placeAxes();
         const auto viaLegacy =
             logOf([&] { VECGRA(d.data(), m.data(), c.data(), g.nx, g.ny, filled); });
         EXPECT_EQ(viaLegacy, viaLong) << g.nx << " x " << g.ny;
@@ -175,15 +167,15 @@ TEST_F(LongFormTest, VectorGridCountsThatNameNoArrayReadNothing) {
     } refused[] = {{-2, -3}, {-1, -1}, {INT_MIN, -1}, {-65536, -65537}};
     for (const auto& g : refused) {
         SCOPED_TRACE(std::to_string(g.nx) + " x " + std::to_string(g.ny));
-        const Run viaLong = run(axes, [&] { kpAddVectors(g.nx, g.ny, one, kpArrowHead1); });
-        const Run viaLegacy = run(axes, [&] { VECGRA(d, m, c, g.nx, g.ny, 1); });
+        const Run viaLong = run(placeAxes, [&] { kpAddVectors(g.nx, g.ny, one, kpArrowHead1); });
+        const Run viaLegacy = run(placeAxes, [&] { VECGRA(d, m, c, g.nx, g.ny, 1); });
         EXPECT_EQ(viaLong.log, viaLegacy.log);
         EXPECT_TRUE(viaLong.state == viaLegacy.state);
         ASSERT_EQ(1u, viaLong.errors.size());
         EXPECT_EQ(536, viaLong.errors[0].first);
         EXPECT_EQ("kpAddVectors(VECGRA)", viaLong.errors[0].second);
         // With no records at all the counts are still reported.
-        const Run noRecords = run(axes, [&] { kpAddVectors(g.nx, g.ny, nullptr, 1); });
+        const Run noRecords = run(placeAxes, [&] { kpAddVectors(g.nx, g.ny, nullptr, 1); });
         EXPECT_EQ(viaLong.log, noRecords.log);
     }
     const struct {
@@ -192,7 +184,7 @@ TEST_F(LongFormTest, VectorGridCountsThatNameNoArrayReadNothing) {
                   {-65536, 65537}, {INT_MIN, 1}};
     for (const auto& g : beyond) {
         graphResetLibraryForTests();
-        axes();
+        placeAxes();
         EXPECT_TRUE(logOf([&] { kpAddVectors(g.nx, g.ny, nullptr, 1); }).empty())
             << g.nx << " x " << g.ny;
         EXPECT_TRUE(tarv::errorLog().empty()) << g.nx << " x " << g.ny;
@@ -274,7 +266,7 @@ TEST_F(LongFormTest, PolarAxesStyleIsRememberedApartFromTheGrid) {
         {kpMode1, kpPolarNegativeKind2, -1},
     };
     SETPOL(400.0f, 350.0f, 200.0f, 1);
-    axes();
+    placeAxes();
     for (const Step& s : steps) {
         const auto viaLong =
             logOf([&] { kpDrawPolarAxes(s.mode, s.kind, kpOption1, 6, 360.0f, kpPolarAxesCode2); });

@@ -20,19 +20,9 @@ const PointRecord P[4] = {{1.0f, 2.0f}, {-3.0f, 5.5f}, {6.0f, -4.0f}, {8.5f, 9.0
 const float X[4] = {1.0f, -3.0f, 6.0f, 8.5f};
 const float Y[4] = {2.0f, 5.5f, -4.0f, 9.0f};
 
-const std::function<void()> none;
-
-void axes() {
-    const int start = 1, count = 10, x = 1, y = 2, byCount = 3;
-    AXIPOS(start, 100.0f, 100.0f, 800.0f, x);
-    AXISCA(byCount, count, 0.0f, 10.0f, x);
-    AXIPOS(start, 100.0f, 100.0f, 500.0f, y);
-    AXISCA(byCount, count, 0.0f, 10.0f, y);
-}
-
 // Axes, a frame, a magnitude mapping with arrows ending at their nodes, and limits.
 void vectorSettings() {
-    axes();
+    placeAxes();
     VECBND(2.0f, 8.0f, 1.0f, 9.0f);
     VECSCA(1, 0.5f, 4.0f, 0.8f);
     VECCLP(0.2f, 3.5f);
@@ -46,34 +36,34 @@ constexpr int untouched = -12345;
 
 TEST_F(LongFormTest, VectorLongFormsActAsTheirLegacyRoutines) {
     const SameAsLegacyCase cases[] = {
-        LONG_FORM_CASE(kpSetVectorChartFrame, "VECBND", none,
+        LONG_FORM_CASE(kpSetVectorChartFrame, "VECBND", noSetUp,
                        (VectorFrameRecord{2.0f, 8.0f, 1.0f, 9.0f}),
                        VECBND(2.0f, 8.0f, 1.0f, 9.0f)),
-        LONG_FORM_CASE(kpSetVectorChartFrame, "VECBND", none,
+        LONG_FORM_CASE(kpSetVectorChartFrame, "VECBND", noSetUp,
                        (VectorFrameRecord{8.0f, 2.0f, 9.0f, -1.0f}),
                        VECBND(8.0f, 2.0f, 9.0f, -1.0f)),
-        LONG_FORM_CASE(kpSetVectorLimits, "VECCLP", none, (3.0f, -1.0f), VECCLP(3.0f, -1.0f)),
+        LONG_FORM_CASE(kpSetVectorLimits, "VECCLP", noSetUp, (3.0f, -1.0f), VECCLP(3.0f, -1.0f)),
         // Placement modes; a value that is no code reaches VECSCA's check.
-        LONG_FORM_CASE(kpSetVectorAttribs, "VECSCA", none, (0, 2.0f, 10.0f, 1.5f),
+        LONG_FORM_CASE(kpSetVectorAttribs, "VECSCA", noSetUp, (0, 2.0f, 10.0f, 1.5f),
                        VECSCA(0, 2.0f, 10.0f, 1.5f)),
-        LONG_FORM_CASE(kpSetVectorAttribs, "VECSCA", none,
+        LONG_FORM_CASE(kpSetVectorAttribs, "VECSCA", noSetUp,
                        (kpVectorScalingMinus1, 2.0f, 10.0f, 1.5f), VECSCA(-1, 2.0f, 10.0f, 1.5f)),
-        LONG_FORM_CASE(kpSetVectorAttribs, "VECSCA", none, (kpSwitchOn, 5.0f, 5.0f, -2.0f),
+        LONG_FORM_CASE(kpSetVectorAttribs, "VECSCA", noSetUp, (kpSwitchOn, 5.0f, 5.0f, -2.0f),
                        VECSCA(1, 5.0f, 5.0f, -2.0f)),
-        LONG_FORM_CASE(kpSetVectorAttribs, "VECSCA", none, (1, 0.0f, 0.0f, 1.0f),
+        LONG_FORM_CASE(kpSetVectorAttribs, "VECSCA", noSetUp, (1, 0.0f, 0.0f, 1.0f),
                        VECSCA(1, 0.0f, 0.0f, 1.0f)),
-        LONG_FORM_CASE(kpSetVectorAttribs, "VECSCA", none, (-1, 0.0f, 0.0f, 1.0f),
+        LONG_FORM_CASE(kpSetVectorAttribs, "VECSCA", noSetUp, (-1, 0.0f, 0.0f, 1.0f),
                        VECSCA(-1, 0.0f, 0.0f, 1.0f)),
         LONG_FORM_CASE(kpRestoreVectorSettings, "VECSET", vectorSettings, (), VECSET()),
         // The grid in its own layout; each head code.
-        LONG_FORM_CASE(kpAddVectors, "VECGRA", axes, (3, 2, R, -1), VECGRA(D, M, C, 3, 2, 1)),
-        LONG_FORM_CASE(kpAddVectors, "VECGRA", axes, (3, 2, R, 0), VECGRA(D, M, C, 3, 2, 2)),
+        LONG_FORM_CASE(kpAddVectors, "VECGRA", placeAxes, (3, 2, R, -1), VECGRA(D, M, C, 3, 2, 1)),
+        LONG_FORM_CASE(kpAddVectors, "VECGRA", placeAxes, (3, 2, R, 0), VECGRA(D, M, C, 3, 2, 2)),
         LONG_FORM_CASE(kpAddVectors, "VECGRA", vectorSettings, (3, 2, R, kpArrowHead1),
                        VECGRA(D, M, C, 3, 2, 1)),
         LONG_FORM_CASE(kpAddVectors, "VECGRA", vectorSettings, (3, 2, R, kpArrowHead0),
                        VECGRA(D, M, C, 3, 2, 0)),
-        LONG_FORM_CASE(kpAddVectors, "VECGRA", axes, (2, 3, R, 1), VECGRA(D, M, C, 2, 3, 1)),
-        LONG_FORM_CASE(kpAddVectors, "VECGRA", axes, (6, 1, R, 7), VECGRA(D, M, C, 6, 1, 7)),
+        LONG_FORM_CASE(kpAddVectors, "VECGRA", placeAxes, (2, 3, R, 1), VECGRA(D, M, C, 2, 3, 1)),
+        LONG_FORM_CASE(kpAddVectors, "VECGRA", placeAxes, (6, 1, R, 7), VECGRA(D, M, C, 6, 1, 7)),
     };
     for (const SameAsLegacyCase& c : cases) expectSameAsLegacy(c);
 }
@@ -140,13 +130,13 @@ TEST_F(LongFormTest, VectorEnquiriesGiveBackRecordsAndCodes) {
 
 TEST_F(LongFormTest, PolarLongFormsActAsTheirLegacyRoutines) {
     const SameAsLegacyCase cases[] = {
-        LONG_FORM_CASE(kpSetPolarChartAttribs, "SETPOL", none,
+        LONG_FORM_CASE(kpSetPolarChartAttribs, "SETPOL", noSetUp,
                        (300.0f, 250.0f, 120.0f, kpAxisScaling3), SETPOL(300.0f, 250.0f, 120.0f, 3)),
-        LONG_FORM_CASE(kpSetPolarChartAttribs, "SETPOL", none,
+        LONG_FORM_CASE(kpSetPolarChartAttribs, "SETPOL", noSetUp,
                        (300.0f, 250.0f, 120.0f, kpAxisScaling2), SETPOL(300.0f, 250.0f, 120.0f, 2)),
-        LONG_FORM_CASE(kpSetPolarChartAttribs, "SETPOL", none,
+        LONG_FORM_CASE(kpSetPolarChartAttribs, "SETPOL", noSetUp,
                        (300.0f, 250.0f, 120.0f, kpAxisScaling1), SETPOL(300.0f, 250.0f, 120.0f, 1)),
-        LONG_FORM_CASE(kpSetPolarChartAttribs, "SETPOL", none,
+        LONG_FORM_CASE(kpSetPolarChartAttribs, "SETPOL", noSetUp,
                        (300.0f, 250.0f, 120.0f, kpAxisScaling4),
                        SETPOL(300.0f, 250.0f, 120.0f, kpAxisScaling4)),
         // Axes style from (mode, kind), label option and part codes.
@@ -177,22 +167,22 @@ TEST_F(LongFormTest, PolarLongFormsActAsTheirLegacyRoutines) {
         LONG_FORM_CASE(kpDrawPolarAxes, "DRAPOL", polarLayout,
                        (kpMode1, kpGridKind1, 1, 4, 10.0f, 1), DRAPOL(0, 1, 4, 10.0f, 1)),
         // The signed curve kind.
-        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", none, (4, P, kpCurveKind1),
+        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", noSetUp, (4, P, kpCurveKind1),
                        POLXY(X, Y, 4, 1)),
-        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", none, (4, P, -kpCurveKind2),
+        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", noSetUp, (4, P, -kpCurveKind2),
                        POLXY(X, Y, 4, -2)),
-        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", none, (4, P, kpCurveKind3),
+        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", noSetUp, (4, P, kpCurveKind3),
                        POLXY(X, Y, 4, 3)),
-        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", none, (4, P, -kpCurveKind4),
+        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", noSetUp, (4, P, -kpCurveKind4),
                        POLXY(X, Y, 4, -4)),
-        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", none, (4, P, -kpCurveKind0),
+        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", noSetUp, (4, P, -kpCurveKind0),
                        POLXY(X, Y, 4, 0)),
-        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", none, (4, P, -kpCurveKind1),
+        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", noSetUp, (4, P, -kpCurveKind1),
                        POLXY(X, Y, 4, -1)),
-        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", none, (4, P, -7), POLXY(X, Y, 4, -7)),
-        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", none, (4, P, INT_MIN),
+        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", noSetUp, (4, P, -7), POLXY(X, Y, 4, -7)),
+        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", noSetUp, (4, P, INT_MIN),
                        POLXY(X, Y, 4, INT_MIN)),
-        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", none, (1, P, 2), POLXY(X, Y, 1, 2)),
+        LONG_FORM_CASE(kpPlotXYPolarChart, "POLXY", noSetUp, (1, P, 2), POLXY(X, Y, 1, 2)),
     };
     for (const SameAsLegacyCase& c : cases) expectSameAsLegacy(c);
 }

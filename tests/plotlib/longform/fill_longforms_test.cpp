@@ -15,37 +15,29 @@ const ErrorBarRecord E[3] = {{1.0f, 2.0f}, {0.5f, 1.5f}, {2.5f, 0.25f}};
 const float below[3] = {1.0f, 0.5f, 2.5f};
 const float above[3] = {2.0f, 1.5f, 0.25f};
 
-void axes() {
-    const int start = 1, count = 10, x = 1, y = 2, byCount = 3;
-    AXIPOS(start, 100.0f, 100.0f, 800.0f, x);
-    AXISCA(byCount, count, 0.0f, 10.0f, x);
-    AXIPOS(start, 100.0f, 100.0f, 500.0f, y);
-    AXISCA(byCount, count, 0.0f, 10.0f, y);
-}
-
 }  // namespace
 
 TEST_F(LongFormTest, ErrorBarLongFormPassesTheErrorAboveFirst) {
     const SameAsLegacyCase cases[] = {
-        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, 0, 0, 1),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", placeAxes, (3, P, E, 0, 0, 1),
                        GRAERB(X, Y, above, below, 3, 0, 0, 1)),
-        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes,
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", placeAxes,
                        (3, P, E, kpErrorBarStyle1, kpErrorBarMode1, 1),
                        GRAERB(X, Y, above, below, 3, 1, 1, 1)),
-        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, kpErrorBarStyle2, 0, 2),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", placeAxes, (3, P, E, kpErrorBarStyle2, 0, 2),
                        GRAERB(X, Y, above, below, 3, 2, 0, 2)),
-        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes,
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", placeAxes,
                        (3, P, E, kpErrorBarStyle3, kpErrorBarMode1, 1),
                        GRAERB(X, Y, above, below, 3, 3, 1, 1)),
-        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, kpErrorBarStyle4, 0, 1),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", placeAxes, (3, P, E, kpErrorBarStyle4, 0, 1),
                        GRAERB(X, Y, above, below, 3, 4, 0, 1)),
-        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, kpErrorBarStyle5, 1, 2),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", placeAxes, (3, P, E, kpErrorBarStyle5, 1, 2),
                        GRAERB(X, Y, above, below, 3, 5, 1, 2)),
-        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, kpErrorBarStyle6, 0, 1),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", placeAxes, (3, P, E, kpErrorBarStyle6, 0, 1),
                        GRAERB(X, Y, above, below, 3, 6, 0, 1)),
-        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, kpErrorBarStyle7, 0, 1),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", placeAxes, (3, P, E, kpErrorBarStyle7, 0, 1),
                        GRAERB(X, Y, above, below, 3, 7, 0, 1)),
-        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", axes, (3, P, E, 9, 4, 1),
+        LONG_FORM_CASE(kpAddErrorBars, "GRAERB", placeAxes, (3, P, E, 9, 4, 1),
                        GRAERB(X, Y, above, below, 3, 9, 4, 1)),
     };
     for (const SameAsLegacyCase& c : cases) expectSameAsLegacy(c);
@@ -53,7 +45,7 @@ TEST_F(LongFormTest, ErrorBarLongFormPassesTheErrorAboveFirst) {
 
 // The record (1, 2) at the value 5 gives a bar from 4 to 7: kernel y 300 to 450.
 TEST_F(LongFormTest, ErrorBarRecordSpansBelowAndAbove) {
-    axes();
+    placeAxes();
     const PointRecord point[1] = {{5.0f, 5.0f}};
     const ErrorBarRecord error[1] = {{1.0f, 2.0f}};
     startLog();
@@ -82,16 +74,16 @@ const float YB[4] = {1.0f, 2.0f, 1.5f, 2.5f};
 
 TEST_F(LongFormTest, FillLongFormsFillWhatTheirLegacyRoutinesFill) {
     const SameAsLegacyCase cases[] = {
-        LONG_FORM_CASE(kpFillBelowDataset, "GRAFIL", axes, (3, P, 1.0f, 2, 3, 1),
+        LONG_FORM_CASE(kpFillBelowDataset, "GRAFIL", placeAxes, (3, P, 1.0f, 2, 3, 1),
                        GRAFIL(X, Y, 3, 1.0f, 2, 3, 1)),
-        LONG_FORM_CASE(kpFillBelowDataset, "GRAFIL", axes, (3, P, 4.0f, 1, -1, -2),
+        LONG_FORM_CASE(kpFillBelowDataset, "GRAFIL", placeAxes, (3, P, 4.0f, 1, -1, -2),
                        GRAFIL(X, Y, 3, 4.0f, 1, -1, -2)),
-        LONG_FORM_CASE(kpFillBetweenDatasets, "GRAFI2", axes, (3, P, 4, B, 2, 1),
+        LONG_FORM_CASE(kpFillBetweenDatasets, "GRAFI2", placeAxes, (3, P, 4, B, 2, 1),
                        GRAFI2(X, Y, 3, XB, YB, 4, 2, 1)),
-        LONG_FORM_CASE(kpFillBetweenDatasets, "GRAFI2", axes, (4, B, 3, P, -1, 3),
+        LONG_FORM_CASE(kpFillBetweenDatasets, "GRAFI2", placeAxes, (4, B, 3, P, -1, 3),
                        GRAFI2(XB, YB, 4, X, Y, 3, -1, 3)),
         // One point each: GRAFI2's own check for too few points.
-        LONG_FORM_CASE(kpFillBetweenDatasets, "GRAFI2", axes, (1, P, 1, B, 2, 1),
+        LONG_FORM_CASE(kpFillBetweenDatasets, "GRAFI2", placeAxes, (1, P, 1, B, 2, 1),
                        GRAFI2(X, Y, 1, XB, YB, 1, 2, 1)),
     };
     for (const SameAsLegacyCase& c : cases) expectSameAsLegacy(c);
@@ -99,7 +91,7 @@ TEST_F(LongFormTest, FillLongFormsFillWhatTheirLegacyRoutinesFill) {
 
 // Either count below 1 calls nothing (the other array is not read either).
 TEST_F(LongFormTest, FillsWithAnEmptyDataSetCallNothing) {
-    axes();
+    placeAxes();
     startLog();
     kpFillBelowDataset(0, P, 1.0f, 2, 3, 1);
     kpFillBetweenDatasets(5, nullptr, 0, B, 2, 1);

@@ -15,14 +15,6 @@ const PointRecord P[4] = {{1.0f, 2.0f}, {3.0f, 5.5f}, {6.0f, 4.0f}, {8.5f, 9.0f}
 const float X[4] = {1.0f, 3.0f, 6.0f, 8.5f};
 const float Y[4] = {2.0f, 5.5f, 4.0f, 9.0f};
 
-void axes() {
-    const int start = 1, count = 10, x = 1, y = 2, byCount = 3;
-    AXIPOS(start, 100.0f, 100.0f, 800.0f, x);
-    AXISCA(byCount, count, 0.0f, 10.0f, x);
-    AXIPOS(start, 100.0f, 100.0f, 500.0f, y);
-    AXISCA(byCount, count, 0.0f, 10.0f, y);
-}
-
 // The kernel calls of `work` alone.
 std::vector<std::string> logOf(const std::function<void()>& work) {
     tarv::traceCapture(true);
@@ -58,7 +50,7 @@ TEST_F(LongFormTest, CountBelowOneCallsNothing) {
     }
     // The legacy routine itself refuses such a count with an error: the long form differs.
     graphResetLibraryForTests();
-    axes();
+    placeAxes();
     tarv::errorLogClear();
     GRAPOL(X, Y, 0);
     EXPECT_FALSE(tarv::errorLog().empty());
@@ -111,12 +103,12 @@ TEST_F(LongFormTest, LargeRecordArraysSplitIntoFields) {
             records[i] = PointRecord{x[i], y[i]};
         }
         graphResetLibraryForTests();
-        axes();
+        placeAxes();
         tarv::errorLogClear();
         const auto viaLong = logOf([&] { kpAddGraphPolyline(n, records.data()); });
         const std::vector<int> longErrors = errors();
         graphResetLibraryForTests();
-        axes();
+        placeAxes();
         tarv::errorLogClear();
         const auto viaLegacy = logOf([&] { GRAPOL(x.data(), y.data(), n); });
         EXPECT_EQ(viaLegacy, viaLong) << n;
@@ -158,7 +150,7 @@ TEST_F(LongFormTest, PairsRepeatTheLastMatchedValuePerRoutine) {
         {kpMode1, kpGridKind1, 1},
     };
     graphResetLibraryForTests();
-    axes();
+    placeAxes();
     for (const Step& s : gridSteps) {
         const auto viaLong = logOf([&] { kpAddGrid(s.first, s.second, 0, 0); });
         const GraphLibraryState kept = graphState;
@@ -170,7 +162,7 @@ TEST_F(LongFormTest, PairsRepeatTheLastMatchedValuePerRoutine) {
     // Labels and titles remember their orientation apart.
     const char labels[] = "Low Mid High";
     graphResetLibraryForTests();
-    axes();
+    placeAxes();
     const Step labelSteps[] = {{2, 1, -2}, {3, 1, -2}, {1, 1, -1}, {0, 0, -1}};
     for (const Step& s : labelSteps) {
         const auto viaLong = logOf([&] { kpDrawAxesLabs(3, labels, 4, 80.0f, s.first, s.second); });
@@ -188,7 +180,7 @@ TEST_F(LongFormTest, PairsRepeatTheLastMatchedValuePerRoutine) {
 
     // Reference lines: the position code 32599 ignores the side; (2, 1) is no case.
     graphResetLibraryForTests();
-    axes();
+    placeAxes();
     const Step lineSteps[] = {
         {2, 1, 0}, {kpRefLineType1, 9, 1}, {2, 1, 1}, {0, 0, 7}, {-1, 5, 7}, {-1, 0, 8}};
     for (const Step& s : lineSteps) {
