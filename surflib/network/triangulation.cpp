@@ -119,6 +119,15 @@ bool swapWanted(int p, int f, int g, int q, const float* work)
            0.0;
 }
 
+// Whether c lies strictly left of the directed line a -> b (a, b, c counter-clockwise).
+bool strictlyLeft(int a, int b, int c, const float* work)
+{
+    const double xa = networkX(work, a), ya = networkY(work, a);
+    return (networkX(work, b) - xa) * (networkY(work, c) - ya) -
+               (networkY(work, b) - ya) * (networkX(work, c) - xa) >
+           0.0;
+}
+
 bool sameRegionSide(float a, float b) { return (a < 0.0f) == (b < 0.0f); }
 
 // Swaps the diagonal of triangle t's edge k0 (0-based) with the triangle beyond it.  With t =
@@ -137,6 +146,10 @@ bool swapDiagonal(float* work, int t, int k0)
     }
     if (j < 0) return false;
     const int d = U.v[(j + 2) % 3];
+    // The circle test asks for a swap only where the two triangles make a convex
+    // quadrilateral; with points far apart its rounding can ask for one where they do not,
+    // and the swap would turn a triangle over.
+    if (!strictlyLeft(c, a, d, work) || !strictlyLeft(d, b, c, work)) return false;
     const int tb = T.n[(k0 + 1) % 3], tc = T.n[(k0 + 2) % 3];
     const int ua = U.n[(j + 1) % 3], ub = U.n[(j + 2) % 3];
     surfaceWriteTriangle(work, t, c, a, d, tc, ua, u, T.mark);
@@ -212,6 +225,28 @@ void splitEdge(float* work, int t, int k0, int p, std::vector<int>& created)
     surfaceWriteTriangle(work, t1, p, b, c, u, tb, t, T.mark);
     relink(work, tb, t, t1);
     created.insert(created.end(), {t, t1});
+}
+
+// Whether the split of t at p (edge k0, 0-based, or -1 for a split of the inside) gives only
+// counter-clockwise triangles.  The locate takes a point within its tolerance of a triangle,
+// which beside a very large triangle can be a point well off it; such a split would turn
+// triangles over.
+bool splitSound(const float* work, int t, int k0, int p)
+{
+    const Triangle T = readTriangle(work, t);
+    if (k0 < 0) {
+        for (int k = 0; k < 3; ++k) {
+            if (!strictlyLeft(T.v[k], T.v[(k + 1) % 3], p, work)) return false;
+        }
+        return true;
+    }
+    const int a = T.v[k0], b = T.v[(k0 + 1) % 3], c = T.v[(k0 + 2) % 3];
+    if (!strictlyLeft(a, p, c, work) || !strictlyLeft(p, b, c, work)) return false;
+    const int u = T.n[k0];
+    if (u <= 0) return true;
+    const Triangle U = readTriangle(work, u);
+    const int d = thirdVertex(U, a, b);
+    return d > 0 && strictlyLeft(b, p, d, work) && strictlyLeft(p, a, d, work);
 }
 
 // Whether p lies on the segment a-b within the locate tolerance.
@@ -397,6 +432,7 @@ int surfaceInsertIntoNetwork(int p, float* work)
             surfaceReportError(kNetTriangleTableFull);
             return kNetTriangleTableFull;
         }
+        if (!splitSound(work, triangle, edge - 1, p)) return kInsertNotPlaced;
         if (edge != 0) {
             // sub-triangle / edge numbers: 1 on P1P2, 2 on P2P3, 3 on P3P1
             splitEdge(work, triangle, edge - 1, p, created);
@@ -413,6 +449,7 @@ int surfaceInsertIntoNetwork(int p, float* work)
             if (networkNeighbour(work, triangle, sub) != 0 || !onSegment(p, a, b, work)) {
                 return kInsertNotPlaced;
             }
+            if (!splitSound(work, triangle, sub - 1, p)) return kInsertNotPlaced;
             if (!room(1)) {
                 surfaceReportError(kNetTriangleTableFull);
                 return kNetTriangleTableFull;

@@ -200,6 +200,22 @@ TEST_F(InsertionTest, ManyAddedPointsKeepTheNetworkDelaunay)
     EXPECT_GT(pointCount(), 170);
 }
 
+// A point added very far out makes hull triangles so large that the locate, with its
+// tolerance relative to a triangle's size, takes points well beside them as lying on their
+// edges; no split or swap may turn a triangle over for that.
+TEST_F(InsertionTest, PointFarOutsideLeavesEveryTriangleCounterClockwise)
+{
+    for (unsigned seed : {1u, 2u, 3u}) {
+        build(randomPoints(15, seed, planeZ), 60);
+        TRIADD(1, 4.0f, -1e30f, 1.0f, 0, 0, wsize, work.data());
+        for (const NetPoint& p : randomPoints(40, seed + 1000, planeZ)) {
+            TRIADD(1, p.x, p.y, p.z, 0, 0, wsize, work.data());
+        }
+        EXPECT_EQ(structureFault(), "") << "seed " << seed;
+        EXPECT_TRUE(guardsIntact());
+    }
+}
+
 TEST_F(InsertionTest, RegionEdgesBecomeNetworkEdgesAndItsTrianglesAreMarked)
 {
     build(randomPoints(120, 50, planeZ), 200);
