@@ -680,9 +680,42 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
         fromRay(w.rays, key, dist, px[n], py[n]);
         ++n;
     };
-    if (upperCount > 0) keep(w.store.upper.key[upperCount - 1], w.store.upper.h[upperCount - 1]);
-    for (int i = lowerCount - 1; i >= 0; --i) keep(w.store.lower.key[i], -w.store.lower.h[i]);
-    for (int i = 0; i < upperCount; ++i) keep(w.store.upper.key[i], w.store.upper.h[i]);
+    // The top of the picture lies away from the vanishing point seen from above (the upper
+    // horizon) and towards it seen from below (the lower one, kept negated).
+    const bool below = surfaceFlagOn(s.projection.belowView);
+    const Horizon& top = below ? w.store.lower : w.store.upper;
+    const double sign = below ? -1.0 : 1.0;
+    if (surf.baseType <= 1 && top.count > 0) {
+        // The outline closed over the base: from its last point down along the base corners
+        // that bound the picture below, ending at corner 1, then the outline from its end at
+        // that corner.  Seen from above the front base edges bound it (3, 2, 1; 2, 1 when the
+        // walk is split), seen from below the back ones (3, 4, 1; 2, 3, 4, 1 split).
+        static const int kCorners[2][2][4] = {{{2, 1, 0, -1}, {1, 0, -1, -1}},
+                                              {{2, 3, 0, -1}, {1, 2, 3, 0}}};
+        const int* corners = kCorners[below ? 1 : 0][surfaceFlagOn(s.projection.splitWalk) ? 1 : 0];
+        const float(*c)[2] = s.projection.boxCorners;
+        const int m = top.count;
+        float firstX = 0, firstY = 0, lastX = 0, lastY = 0;
+        fromRay(w.rays, top.key[0], sign * top.h[0], firstX, firstY);
+        fromRay(w.rays, top.key[m - 1], sign * top.h[m - 1], lastX, lastY);
+        const bool reversed = std::hypot(firstX - c[0][0], firstY - c[0][1]) >
+                              std::hypot(lastX - c[0][0], lastY - c[0][1]);
+        auto outline = [&](int i) {
+            const int k = reversed ? m - 1 - i : i;
+            keep(top.key[k], sign * top.h[k]);
+        };
+        outline(m - 1);
+        for (int k = 0; k < 4 && corners[k] >= 0 && n < L; ++k, ++n) {
+            px[n] = c[corners[k]][0];
+            py[n] = c[corners[k]][1];
+        }
+        for (int i = 0; i < m; ++i) outline(i);
+    } else {
+        // Without a base the outline closes over the lower edge of the surface.
+        if (upperCount > 0) keep(w.store.upper.key[upperCount - 1], w.store.upper.h[upperCount - 1]);
+        for (int i = lowerCount - 1; i >= 0; --i) keep(w.store.lower.key[i], -w.store.lower.h[i]);
+        for (int i = 0; i < upperCount; ++i) keep(w.store.upper.key[i], w.store.upper.h[i]);
+    }
     surf.outlineCount = n;
     surf.horizonCounts[0] = upperCount;
     surf.horizonCounts[1] = lowerCount;

@@ -78,6 +78,59 @@ TEST_F(FilledSurfaceTest, ProfileOutlinesThePicture)
     EXPECT_EQ(n, -1);
 }
 
+TEST_F(FilledSurfaceTest, ProfileClosesOverTheBaseCorners)
+{
+    std::vector<float> x(500), y(500);
+    auto profile = [&](float elevation, float azimuth) {
+        float d = 0.0f;
+        PERFIL(kNx, 0.0f, 3.0f, kNy, 0.0f, 2.0f, z.data(), d, elevation, azimuth, codes.data(),
+               kWords, work.data());
+        int n = 500;
+        PERPRO(n, x.data(), y.data(), 0, kWords, work.data());
+        return n;
+    };
+    const struct { float elevation, azimuth; std::vector<int> corners; } cases[] = {
+        {30.0f, 35.0f, {2, 1, 0}},     // from above: the front base edges
+        {-30.0f, 35.0f, {2, 3, 0}},    // from below: the back ones
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.elevation);
+        const int n = profile(c.elevation, c.azimuth);
+        ASSERT_GT(n, static_cast<int>(c.corners.size()) + 2);
+        const float(*b)[2] = surfaceState.projection.boxCorners;
+        for (size_t k = 0; k < c.corners.size(); ++k) {
+            EXPECT_FLOAT_EQ(x[k + 1], b[c.corners[k]][0]) << k;
+            EXPECT_FLOAT_EQ(y[k + 1], b[c.corners[k]][1]) << k;
+        }
+        // The outline goes on from the end nearer corner 1 and closes where it began.
+        const size_t after = c.corners.size() + 1;
+        const double gapNear = std::hypot(x[after] - b[0][0], y[after] - b[0][1]);
+        const double gapFar = std::hypot(x[n - 1] - b[0][0], y[n - 1] - b[0][1]);
+        EXPECT_LE(gapNear, gapFar);
+        EXPECT_EQ(x[0], x[n - 1]);
+        EXPECT_EQ(y[0], y[n - 1]);
+        // The outline is the top of the picture, whichever side it is seen from.
+        float highest = -1e30f;
+        for (int j = 0; j < kNy; ++j) {
+            for (int i = 0; i < kNx; ++i) {
+                float X = 0, Y = 0;
+                surfaceProjectPoint(3.0f * i / (kNx - 1), 2.0f * j / (kNy - 1), z[j * kNx + i], X, Y);
+                highest = std::max(highest, Y);
+            }
+        }
+        EXPECT_NEAR(*std::max_element(y.begin(), y.begin() + n), highest, 0.5f);
+    }
+    // Without a base no corner is added.
+    PRJFRA(2);
+    const int n = profile(30.0f, 35.0f);
+    const float(*b)[2] = surfaceState.projection.boxCorners;
+    for (int k = 0; k < n; ++k) {
+        for (int corner = 0; corner < 4; ++corner) {
+            EXPECT_FALSE(x[k] == b[corner][0] && y[k] == b[corner][1]) << k;
+        }
+    }
+}
+
 TEST_F(FilledSurfaceTest, ProfileNeedsAFilledSurface)
 {
     float d = 0.0f;
