@@ -15,6 +15,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "frame/numeric.h"
 #include "network/network.h"
@@ -123,6 +124,60 @@ double patchHeight(double x, double y, int triangle, int sub, const float* work)
            6.0 * b111 * u * v * w;
 }
 
+// ---- The locate index ------------------------------------------------------------------------
+
+// A grid of cells over the triangles, for the routines that locate many points in a network
+// that does not change meanwhile.  Each triangle is listed in every cell its box meets, the box
+// widened by 4 x 100 eps of its size: a point that passes the barycentric test of a triangle
+// lies inside that box, so the triangles of a point's cell include every triangle the scan
+// could take, and the one the scan would reach first is picked among them.  The owners of the
+// hull edges are listed by their end point for the nearest hull feature in the same way.
+struct LocateIndex {
+    bool active = false;
+    int cells = 0;
+    double x0 = 0.0, y0 = 0.0, cellWidth = 1.0, cellHeight = 1.0, x1 = 0.0, y1 = 0.0;
+    std::vector<int> cellStart;       // cells * cells + 1 entries
+    std::vector<int> cellTriangles;
+    std::vector<std::vector<int>> hullEdgeOwners;   // by end point: triangle * 4 + edge
+};
+
+LocateIndex locateIndex;
+
+constexpr long long kMostIndexEntries = 4000000;
+
+int cellOf(double v, double origin, double size, int cells)
+{
+    const double u = std::floor((v - origin) / size);
+    if (!(u > 0.0)) return 0;
+    return u >= cells - 1 ? cells - 1 : static_cast<int>(u);
+}
+
+// Position of triangle t in the scan order that starts after `start`.
+int scanKey(int t, int start, int count) { return ((t - start - 1) % count + count) % count; }
+
+// The first triangle after `start` in scan order whose barycentric test the point passes, or
+// 0; lambda receives its coordinates.
+int indexedScan(double x, double y, int start, int count, const float* work, double lambda[3])
+{
+    const LocateIndex& ix = locateIndex;
+    if (!(x >= ix.x0 && x <= ix.x1 && y >= ix.y0 && y <= ix.y1)) return 0;
+    const int c = cellOf(x, ix.x0, ix.cellWidth, ix.cells) * ix.cells +
+                  cellOf(y, ix.y0, ix.cellHeight, ix.cells);
+    int best = 0, bestKey = count;
+    double l[3] = {0.0, 0.0, 0.0};
+    for (int e = ix.cellStart[static_cast<size_t>(c)]; e < ix.cellStart[static_cast<size_t>(c) + 1]; ++e) {
+        const int t = ix.cellTriangles[static_cast<size_t>(e)];
+        if (t == start || t > count) continue;
+        const int key = scanKey(t, start, count);
+        if (key < bestKey && insideTriangle(x, y, t, work, l)) {
+            best = t;
+            bestKey = key;
+            std::copy(l, l + 3, lambda);
+        }
+    }
+    return best;
+}
+
 // Relative difference from the level (divided by the level when it is not small).
 double offLevel(double h, double level, double tol)
 {
@@ -159,9 +214,13 @@ void surfaceLocateTriangle(const float& x, const float& y, float& height, int& i
             slot = k;
         }
     }
-    for (int i = 1; found == 0 && i < count; ++i) {
-        const int t = (start - 1 + i) % count + 1;
-        if (insideTriangle(x, y, t, work, lambda)) found = t;
+    if (found == 0 && locateIndex.active) {
+        found = indexedScan(x, y, start, count, work, lambda);
+    } else {
+        for (int i = 1; found == 0 && i < count; ++i) {
+            const int t = (start - 1 + i) % count + 1;
+            if (insideTriangle(x, y, t, work, lambda)) found = t;
+        }
     }
     if (found == 0) {
         int hullPoint = 0;
@@ -238,6 +297,21 @@ void surfaceNearestHullFeature(const float& x, const float& y, float& height, in
     const int count = n.triangleCount;
     int from = start < 0 ? -start : start;
     if (from < 1 || from > count) from = 1;
+    if (locateIndex.active && static_cast<size_t>(edgeEnd) < locateIndex.hullEdgeOwners.size()) {
+        // The owners of the edge, the first of them in scan order from `from`.
+        int bestKey = count;
+        for (const int entry : locateIndex.hullEdgeOwners[static_cast<size_t>(edgeEnd)]) {
+            const int t = entry / 4, j = entry % 4;
+            if (networkVertex(work, t, j) != G) continue;
+            const int key = scanKey(t, from - 1, count);
+            if (key < bestKey) {
+                bestKey = key;
+                triangle = t;
+                sub = j;
+            }
+        }
+        return;
+    }
     for (int i = 0; i < count; ++i) {
         const int t = (from - 1 + i) % count + 1;
         for (int j = 1; j <= 3; ++j) {
@@ -418,3 +492,84 @@ void surfaceLabelClearance(const float& x1, const float& x2, const float& x3, co
     w.clearanceAbove = upFree ? 1.1f * labelHeight : 0.0f;
     w.clearanceBelow = downFree ? 1.1f * labelHeight : 0.0f;
 }
+
+NetworkLocateIndex::NetworkLocateIndex(const float* work)
+{
+    LocateIndex& ix = locateIndex;
+    ix = LocateIndex{};
+    const NetworkLayout& n = surfaceState.network;
+    const int count = n.triangleCount;
+    if (count < 1) return;
+    const double tol = 4.0 * 100.0 * surfaceState.eps;
+    std::vector<double> box(static_cast<size_t>(count) * 4);
+    double x0 = 0.0, x1 = 0.0, y0 = 0.0, y1 = 0.0;
+    for (int t = 1; t <= count; ++t) {
+        double lo[2] = {0.0, 0.0}, hi[2] = {0.0, 0.0};
+        for (int k = 1; k <= 3; ++k) {
+            const int v = networkVertex(work, t, k);
+            const double px = networkX(work, v), py = networkY(work, v);
+            if (k == 1 || px < lo[0]) lo[0] = px;
+            if (k == 1 || px > hi[0]) hi[0] = px;
+            if (k == 1 || py < lo[1]) lo[1] = py;
+            if (k == 1 || py > hi[1]) hi[1] = py;
+        }
+        const double margin = tol * std::max(hi[0] - lo[0], hi[1] - lo[1]) + 1e-9;
+        double* b = &box[static_cast<size_t>(t - 1) * 4];
+        b[0] = lo[0] - margin;
+        b[1] = hi[0] + margin;
+        b[2] = lo[1] - margin;
+        b[3] = hi[1] + margin;
+        if (!std::isfinite(b[0] + b[1] + b[2] + b[3])) return;   // no index: the scan stays
+        x0 = t == 1 ? b[0] : std::min(x0, b[0]);
+        x1 = t == 1 ? b[1] : std::max(x1, b[1]);
+        y0 = t == 1 ? b[2] : std::min(y0, b[2]);
+        y1 = t == 1 ? b[3] : std::max(y1, b[3]);
+    }
+    const int cells = std::clamp(static_cast<int>(std::sqrt(static_cast<double>(count))), 1, 1024);
+    ix.cells = cells;
+    ix.x0 = x0;
+    ix.x1 = x1;
+    ix.y0 = y0;
+    ix.y1 = y1;
+    ix.cellWidth = (x1 - x0) / cells;
+    ix.cellHeight = (y1 - y0) / cells;
+    if (!(ix.cellWidth > 0.0) || !(ix.cellHeight > 0.0)) return;
+
+    // Count, then fill, the entries of each cell.
+    const size_t cellCount = static_cast<size_t>(cells) * cells;
+    std::vector<int> counts(cellCount + 1, 0);
+    long long total = 0;
+    auto forCells = [&](int t, auto&& visit) {
+        const double* b = &box[static_cast<size_t>(t - 1) * 4];
+        const int cx0 = cellOf(b[0], x0, ix.cellWidth, cells), cx1 = cellOf(b[1], x0, ix.cellWidth, cells);
+        const int cy0 = cellOf(b[2], y0, ix.cellHeight, cells), cy1 = cellOf(b[3], y0, ix.cellHeight, cells);
+        for (int cx = cx0; cx <= cx1; ++cx) {
+            for (int cy = cy0; cy <= cy1; ++cy) visit(static_cast<size_t>(cx) * cells + cy);
+        }
+    };
+    for (int t = 1; t <= count; ++t) {
+        forCells(t, [&](size_t c) { ++counts[c]; ++total; });
+        if (total > kMostIndexEntries) return;
+    }
+    ix.cellStart.assign(cellCount + 1, 0);
+    for (size_t c = 0; c < cellCount; ++c) ix.cellStart[c + 1] = ix.cellStart[c] + counts[c];
+    ix.cellTriangles.assign(static_cast<size_t>(total), 0);
+    std::vector<int> fill(ix.cellStart.begin(), ix.cellStart.end() - 1);
+    for (int t = 1; t <= count; ++t) {
+        forCells(t, [&](size_t c) { ix.cellTriangles[static_cast<size_t>(fill[c]++)] = t; });
+    }
+
+    // The owners of the hull edges G -> H (G the hull point before H), by H.
+    ix.hullEdgeOwners.assign(static_cast<size_t>(n.pointCount) + 1, {});
+    for (int t = 1; t <= count; ++t) {
+        for (int j = 1; j <= 3; ++j) {
+            const int g = networkVertex(work, t, j), h = networkVertex(work, t, j % 3 + 1);
+            if (h < 1 || h > n.pointCount) continue;
+            if (networkIndex(networkPointField(work, h, kNetHullPrevious)) != g) continue;
+            ix.hullEdgeOwners[static_cast<size_t>(h)].push_back(t * 4 + j);
+        }
+    }
+    ix.active = true;
+}
+
+NetworkLocateIndex::~NetworkLocateIndex() { locateIndex = LocateIndex{}; }

@@ -16,6 +16,16 @@
 // the vertex number stay in networkWork.
 void surfaceLocateTriangle(const float& x, const float& y, float& height, int& inside,
                            int& triangle, int& sub, int& edge, int& slot, const float* work);
+// While one lives, the locate and the nearest hull feature take their candidates from a grid
+// over the triangles instead of scanning the whole table, with the same results; the
+// triangles must not change meanwhile.
+class NetworkLocateIndex {
+public:
+    explicit NetworkLocateIndex(const float* work);
+    ~NetworkLocateIndex();
+    NetworkLocateIndex(const NetworkLocateIndex&) = delete;
+    NetworkLocateIndex& operator=(const NetworkLocateIndex&) = delete;
+};
 // The nearest hull edge (its triangle, sub = the edge's number) or hull corner (triangle 0,
 // hullPoint) of a point outside the network.  height := 0.
 void surfaceNearestHullFeature(const float& x, const float& y, float& height, int& triangle,

@@ -100,6 +100,7 @@ void surfaceSampleNetworkGrid(float xlo, float xhi, float ylo, float yhi, int nx
 {
     const double dx = (static_cast<double>(xhi) - xlo) / (nx - 1);
     const double dy = (static_cast<double>(yhi) - ylo) / (ny - 1);
+    const NetworkLocateIndex index(work);
     int triangle = 1;
     bool warned = false;
     for (int j = 1; j <= ny; ++j) {
