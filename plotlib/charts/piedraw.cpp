@@ -202,6 +202,17 @@ bool pieReady(const float* values, int n, PieSegments& g) {
     return true;
 }
 
+// pieReady for the routines that fill: their fill styles and pens must be given too (5).
+bool pieFillReady(const float* values, int n, const int* fillStyles, const int* pens,
+                  PieSegments& g) {
+    if (!pieReady(values, n, g)) return false;
+    if (fillStyles == nullptr || pens == nullptr) {
+        graphReportError(kBadSegmentCount);
+        return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 void graphNormalisePieAngles(const float& a1, const float& a2, float& sweep, float& s,
@@ -328,11 +339,7 @@ void PIECHA(const float* values, const char* labels, int length, const int& n,
             const int* fillStyles, const int* pens) {
     GraphRoutineFrame frame("PIECHA");
     PieSegments g{};
-    if (!pieReady(values, n, g)) return;
-    if (fillStyles == nullptr || pens == nullptr) {
-        graphReportError(kBadSegmentCount);
-        return;
-    }
+    if (!pieFillReady(values, n, fillStyles, pens, g)) return;
     ExplosionPass pass(n);
     switch (graphState.pie.annotationMode) {
     case 1:
@@ -352,11 +359,7 @@ void PIECHA(const float* values, const char* labels, int length, const int& n,
 void PIEFIL(const float* values, const int& n, const int* fillStyles, const int* pens) {
     GraphRoutineFrame frame("PIEFIL");
     PieSegments g{};
-    if (!pieReady(values, n, g)) return;
-    if (fillStyles == nullptr || pens == nullptr) {
-        graphReportError(kBadSegmentCount);
-        return;
-    }
+    if (!pieFillReady(values, n, fillStyles, pens, g)) return;
     ExplosionPass pass(n);
     fillPass(g, fillStyles, pens);
 }
