@@ -7,23 +7,12 @@
 #include <cstring>
 #include <functional>
 
+#include "kernel_fixture.h"
 #include "tarvcore.h"
 
 namespace {
 
-class KernelState : public ::testing::Test {
-protected:
-    void SetUp() override {
-        tarv::resetState(true);
-        tarv::setErrorEcho(false);
-        tarv::errorLogClear();
-        tarv::traceCapture(true);
-    }
-    void TearDown() override {
-        tarv::traceCapture(false);
-        tarv::setErrorEcho(true);
-    }
-};
+class KernelState : public KernelTest {};
 
 struct RoundTrip {
     const char* rule;
