@@ -49,16 +49,8 @@ public:
     static float kx(float x) { return 100.0f + 80.0f * x; }
     static float ky(float y) { return 100.0f + 50.0f * y; }
 
-    // Runs `work` with a fresh call log and error log; returns the lines it logged.
-    static std::vector<std::string> run(const std::function<void()>& work)
-    {
-        tarv::errorLogClear();
-        tarv::traceCapture(true);
-        work();
-        std::vector<std::string> lines = tarv::traceLines();
-        tarv::traceCapture(false);
-        return lines;
-    }
+    // Runs `work` with a fresh call log and error log; returns the lines it logged (logOf).
+    static std::vector<std::string> run(const std::function<void()>& work) { return logOf(work); }
 
     static std::string op(const std::string& line) { return line.substr(0, line.find(' ')); }
 

@@ -40,15 +40,10 @@ public:
         AXISCA(3, count, lo, hi, y);
     }
 
-    // Runs `work` with the kernel's call log on and returns the lines it logged.
+    // Runs `work` with the kernel's call log on and returns the lines it logged (logOf).
     static std::vector<std::string> calls(const std::function<void()>& work)
     {
-        tarv::errorLogClear();
-        tarv::traceCapture(true);
-        work();
-        std::vector<std::string> lines = tarv::traceLines();
-        tarv::traceCapture(false);
-        return lines;
+        return logOf(work);
     }
 
     // The lines of the operations named in `names`, in order.

@@ -29,16 +29,6 @@ void categories() {
     AXISCA(category, cells, 1.0f, 2.0f, x);
 }
 
-// The kernel calls of `work` alone, with a fresh error log.
-std::vector<std::string> logOf(const std::function<void()>& work) {
-    tarv::errorLogClear();
-    tarv::traceCapture(true);
-    work();
-    std::vector<std::string> lines = tarv::traceLines();
-    tarv::traceCapture(false);
-    return lines;
-}
-
 }  // namespace
 
 // No call, no drawing, no report for an empty or negative count; the records are not read

@@ -15,15 +15,6 @@ const PointRecord P[4] = {{1.0f, 2.0f}, {3.0f, 5.5f}, {6.0f, 4.0f}, {8.5f, 9.0f}
 const float X[4] = {1.0f, 3.0f, 6.0f, 8.5f};
 const float Y[4] = {2.0f, 5.5f, 4.0f, 9.0f};
 
-// The kernel calls of `work` alone.
-std::vector<std::string> logOf(const std::function<void()>& work) {
-    tarv::traceCapture(true);
-    work();
-    std::vector<std::string> lines = tarv::traceLines();
-    tarv::traceCapture(false);
-    return lines;
-}
-
 }  // namespace
 
 // Nothing is called for an empty or negative count, so nothing is drawn or reported; the

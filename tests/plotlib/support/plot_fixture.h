@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -48,6 +49,15 @@ protected:
         tarv::traceCapture(true);
     }
     static std::vector<std::string> calls() { return tarv::traceLines(); }
+    // Runs `work` with a fresh call log and error log; returns the lines it logged and leaves
+    // the log stopped.
+    static std::vector<std::string> logOf(const std::function<void()>& work) {
+        startLog();
+        work();
+        std::vector<std::string> lines = tarv::traceLines();
+        tarv::traceCapture(false);
+        return lines;
+    }
     // Reported numbers, in order.
     static std::vector<int> errors() {
         std::vector<int> numbers;
