@@ -432,6 +432,13 @@ void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh, const int& 
         if (front >= 2 || back >= 2) perspectiveWallGrid(box, a.axis, a.alongFirst, a.frontAt, a.backAt);
         clip.on = false;
     }
+    // A z step of PRJSCA must divide the annotated span into a usable number of steps; else
+    // the ticks of the picture's own division stay.
+    if (surfaceFlagOn(surf.axesIntervalsGiven[2])) {
+        const double steps = (static_cast<double>(box.top) - box.base) / surf.axesIntervals[2];
+        const double whole = std::nearbyint(steps);
+        if (!(whole <= 32000.0) || !(whole > 0.5)) surfaceReportError(kSurfStepUnusable);
+    }
     // z axes: the second word at corner 1 to the right (its grid from corner 4 to 1), the first
     // at corner 3 (corner 2 when split) to the left (its grid from corner 3 to 4).
     if (surf.zAxisSwitch != 0 && box.top > box.base) {

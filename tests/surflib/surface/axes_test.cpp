@@ -87,3 +87,27 @@ TEST_F(SurfaceAxesTest, FixedFormatOfWholeNumbersNeedsAFittingExponent)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SurfaceAxesTest, UnusableZStepIsReportedByTheAxes)
+{
+    // The z span 0 .. 5000 holds a quarter of this step.
+    PRJSCA(0.0f, 0.0f, 20000.0f);
+    float d = 0.0f;
+    PERSET(0.0f, 10.0f, 0.0f, 6.0f, 0.0f, 5000.0f, d, 30.0f, 30.0f);
+    tarv::errorLogClear();
+    capture();
+    PERAXE(100, work.data());
+    EXPECT_EQ(reported(), std::vector<int>({-1042}));
+    EXPECT_EQ(tarv::errorLog()[0].routine, "krDrawSurfaceAxes(PERAXE)");
+    EXPECT_GT(count(calls(), "kernelDrawText"), 0);   // drawn with the picture's own ticks
+    // A step that fits draws without a word.
+    PRJSCA(0.0f, 0.0f, 500.0f);
+    PERSET(0.0f, 10.0f, 0.0f, 6.0f, 0.0f, 5000.0f, d, 30.0f, 30.0f);
+    tarv::errorLogClear();
+    PERAXE(100, work.data());
+    EXPECT_TRUE(tarv::errorLog().empty());
+}
+
+}  // namespace
