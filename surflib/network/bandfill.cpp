@@ -283,8 +283,7 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
     s.fillBandCount = 0;
     s.numberFormatWarned = 0;
     s.dataLabelWarned = 0;
-    surfaceStraightNetworkSwitch(lineSwitch);
-    if (!surfaceStartNetworkMap(xlow, xhigh, ylow, yhigh, wsize, work, true)) return;
+    if (!surfaceStartNetworkMap(xlow, xhigh, ylow, yhigh, wsize, work, true, &lineSwitch)) return;
     const float dataMin = g.zMin, dataMax = g.zMax;
     surfacePlanNetworkLevels(n, list, plan);
     if (!surfaceNetworkMapFrame(false)) {

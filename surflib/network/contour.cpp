@@ -69,7 +69,8 @@ void surfaceStraightNetworkSwitch(const int& lineSwitch)
 }
 
 bool surfaceStartNetworkMap(const float& xlow, const float& xhigh, const float& ylow,
-                            const float& yhigh, const int& wsize, float* work, bool prepare)
+                            const float& yhigh, const int& wsize, float* work, bool prepare,
+                            const int* straightSwitch)
 {
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
@@ -83,6 +84,7 @@ bool surfaceStartNetworkMap(const float& xlow, const float& xhigh, const float& 
         endDrawing();
         return false;
     }
+    if (straightSwitch != nullptr) surfaceStraightNetworkSwitch(*straightSwitch);
     status = surfaceNetworkStatus(wsize, work);
     if (status == 0) surfacePartitionNetwork(wsize, status);
     if (status == 0 && prepare) surfacePrepareNetwork(wsize, work, true, status);

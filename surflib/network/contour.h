@@ -30,8 +30,10 @@ void surfaceStraightNetworkSwitch(const int& lineSwitch);
 // The window, checked as a 10 by 10 grid, the check that the workspace holds the network, its
 // layout, the bucket index and vertex gradients (prepare), and the data height range (flat
 // data: error 17).  Reports what fails and returns false; the drawing then ends (code 1).
+// straightSwitch, when given, is the band fills' line switch, checked once the window passes.
 bool surfaceStartNetworkMap(const float& xlow, const float& xhigh, const float& ylow,
-                            const float& yhigh, const int& wsize, float* work, bool prepare);
+                            const float& yhigh, const int& wsize, float* work, bool prepare,
+                            const int* straightSwitch = nullptr);
 
 // The levels of a map: first level, interval, the range they run over, and the list.
 struct NetworkLevelPlan {

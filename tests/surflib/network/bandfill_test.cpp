@@ -194,6 +194,9 @@ TEST_F(NetworkBandFill, RefusalsAndWarnings)
         {"FILTRI with a bad key and switch", [&] {
              FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 4, 3, codes.data(), 2, wsize, work.data());
          }, {-1021, -1045}, true},
+        {"FILTRI with a flat window and a bad switch: the window ends it first", [&] {
+             FILTRI(0.0f, 0.0f, 0.0f, 10.0f, 4, 3, codes.data(), 0, wsize, work.data());
+         }, {1015}, false},
         {"FILTRI with a negative count", [&] {
              FILTRI(0.0f, 10.0f, 0.0f, 10.0f, -4, 0, codes.data(), 0, wsize, work.data());
          }, {-1011}, true},
