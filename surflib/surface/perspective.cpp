@@ -623,6 +623,13 @@ void FUNPER(const float& xmin, const float& xmax, const float& ymin, const float
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
     plainModes();
+    // The library array is cut as for an isometric picture before the window is looked at.
+    const long long nodes = surfaceNodeCount(g.nx, g.ny);
+    const long long m = std::max(g.nx, g.ny);
+    if (nodes <= 0 || nodes + 11 * m > kSurfaceInternalWorkWords) {
+        surfaceReportError(kSurfWorkspaceShort);
+        return;
+    }
     g.xMin = xmin;
     g.xMax = xmax;
     g.yMin = ymin;
@@ -632,12 +639,6 @@ void FUNPER(const float& xmin, const float& xmax, const float& ymin, const float
     if (status != 0) return;
     g.nxIntervals = g.nx - 1;
     g.nyIntervals = g.ny - 1;
-    const long long nodes = surfaceNodeCount(g.nx, g.ny);
-    const long long m = std::max(g.nx, g.ny);
-    if (nodes <= 0 || nodes + 13 * m > kSurfaceInternalWorkWords) {
-        surfaceReportError(kSurfWorkspaceShort);
-        return;
-    }
     s.partition.grid = 0;
     g.gridOffset = 0;
     const int wsize = kSurfaceInternalWorkWords;

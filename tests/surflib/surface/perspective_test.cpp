@@ -350,3 +350,26 @@ TEST_F(PerspectiveTest, GriddingRoutinesDrawFromPointsAndFunctions)
 }
 
 }  // namespace
+
+namespace {
+
+float tilted(const float& x, const float& y) { return x + 2.0f * y; }
+
+TEST_F(PerspectiveTest, FunctionSurfaceChecksTheLibraryArrayBeforeTheWindow)
+{
+    // 60 x 60 nodes and 11 runs of 60 exceed the library's 3800 words, whatever the window.
+    surfaceState.grid.nx = 60;
+    surfaceState.grid.ny = 60;
+    float d = 0.0f;
+    FUNPER(1.0f, 1.0f, 0.0f, 1.0f, tilted, d, 30, 30);
+    EXPECT_EQ(reported(), std::vector<int>({1003}));
+    EXPECT_EQ(tarv::errorLog()[0].routine, "FUNPER");
+    // 50 x 50 fits the library array: the window is checked next.
+    tarv::errorLogClear();
+    surfaceState.grid.nx = 50;
+    surfaceState.grid.ny = 50;
+    FUNPER(1.0f, 1.0f, 0.0f, 1.0f, tilted, d, 30, 30);
+    EXPECT_EQ(reported(), std::vector<int>({1015}));
+}
+
+}  // namespace
