@@ -1,7 +1,7 @@
 // terr_network_example - a triangulated network of scattered points: the triangles with the
 // data points marked and the boundary drawn over them (terr_network.png), then the same
-// network with a lake cut out as a region, contoured, with its triangles over the contours
-// (terr_network_contours.png).  Heights at a few points are printed.
+// network with a lake cut out as a region, contoured with curved lines, with its triangles over
+// the contours (terr_network_contours.png).  Heights at a few points are printed.
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -75,7 +75,7 @@ int main()
     const float lx[] = {4.0f, 6.5f, 7.0f, 5.0f, 3.5f}, ly[] = {2.0f, 2.5f, 4.5f, 5.0f, 3.5f};
     std::vector<float> lz(5, 0.0f), none(5, 0.0f);
     TRIREG(0, 5, lx, ly, lz.data(), none.data(), none.data(), 0, wsize, work.data());
-    DRATRI(0.0f, 10.0f, 0.0f, 7.0f, 12, 0, wsize, work.data());
+    DRATRI(0.0f, 10.0f, 0.0f, 7.0f, 12, 1, wsize, work.data());   // curved contours
     kernelSetColour(5);
     TRINET(0, wsize, work.data());
     close("terr_network_contours.png");

@@ -316,6 +316,7 @@ struct NetworkContourWorking {
     float labelValue;               // the level in the caller's units
     int subdivisions;               // parts of the passage through the sub-triangle in hand
     float previousX, previousY;     // orders two crossings on one edge
+    float entryX, entryY;           // where the line enters the next triangle (curved mode)
     int currentFillCode;            // fill code of the band being filled
     int fillDrawn;                  // flag
     // the band polygons gathered for one fill call (normalised units), flushed beyond 90

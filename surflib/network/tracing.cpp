@@ -1,18 +1,18 @@
 // tracing.cpp - follows one contour level through the triangles of a network: the start
 // candidates on the hull and beside excluded regions, the open and closed lines, one step
-// through a triangle (centroid split, spoke crossings, intermediate points in the subdivided
-// mode), and the line buffer with its 195-point flush.
+// through a triangle (the straight mode and the curved, subdivided mode), and the line buffer
+// with its 195-point flush.
 //
-// A triangle crossed by a level has exactly two crossed edges when each vertex (and the
-// centroid) counts as high (height >= level) or low: in counter-clockwise order one of them
-// runs from low to high (the line's entry for the walk) and the other from high to low.  So
-// a walk that enters through one crossed edge always leaves through the other, every line is
-// walked in one direction, and each triangle is passed once per level: its mark turns -1
-// (finished) at the first pass and stops every later walk.  That bounds the work of a level
-// by the triangle count whatever the heights hold.  Where a curved surface dips through the
-// level between two vertices on one side of it, the edge has two crossings of its own; the
-// walk, led by the vertices, does not follow them, and the subdivided mode draws the small
-// loop they make across an edge whose two triangles lie on one side of the level otherwise.
+// In the straight mode a triangle crossed by a level has exactly two crossed edges when each
+// vertex (and the centroid) counts as high (height >= level) or low: in counter-clockwise
+// order one of them runs from low to high (the line's entry for the walk) and the other from
+// high to low.  So a walk that enters through one crossed edge always leaves through the
+// other, every line is walked in one direction, and each triangle is passed once per level:
+// its mark turns -1 (finished) at the first pass and stops every later walk.  In the curved
+// mode an edge can be crossed twice, where the surface dips through the level between two
+// ends on one side of it; a triangle then keeps the crossings not yet traced in its mark and
+// is passed again until none is left (see the curved mode below).  Either way the work of a
+// level is bounded by the triangle count whatever the heights hold.
 #include "network/tracing.h"
 
 #include <algorithm>
@@ -74,6 +74,14 @@ bool boundaryEdge(const float* work, int t, int k)
     if (nb > surfaceState.network.triangleCount) return true;
     return inNegativeRegion(work, nb) || excluded(work, nb);
 }
+
+// Some edge of t borders the hull, a negative region or an excluded triangle.
+bool onBoundary(const float* work, int t)
+{
+    return boundaryEdge(work, t, 1) || boundaryEdge(work, t, 2) || boundaryEdge(work, t, 3);
+}
+
+bool curved() { return surfaceFlagOn(surfaceState.networkContour.curvedContours); }
 
 // Edge k runs up through the level (counter-clockwise from low to high).
 bool startEdge(const NetworkTriangle& tri, int k, float level)
@@ -206,45 +214,557 @@ void drawClosedLine(float* work)
     b.continuesAfter = 0;
 }
 
-// ---- One passage through a sub-triangle -------------------------------------------------------
-
 struct Corner {
     float x, y, z;
 };
 
-// Parameter of p along the side from v to o, within [0, 1].
-float sideFraction(const Corner& v, const Corner& o, float px, float py)
+// ---- The curved mode: every crossing of a triangle's edges ----------------------------------------
+//
+// Along each edge the curved surfaces follow a curve of their own, which can dip through the
+// level between two ends on one side of it: such an edge has two crossings.  The curved mode
+// therefore works from the crossings themselves.  Going counter-clockwise round a triangle, a
+// crossing is "up" where the height rises through the level and "down" where it falls; a line
+// enters at an up crossing and leaves at a down one, with the high side on its right.  Inside
+// the triangle the line passes from sub-triangle to sub-triangle of the centroid split: in a
+// sub-triangle it joins its entry to the crossing next to it round the sub-triangle's boundary
+// (the other way round when the sub-triangle holds four crossings and its two high stretches of
+// boundary are joined inside it), and a crossing on a spoke leads into the next sub-triangle.
+//
+// The mark of a triangle keeps, after its first visit, one bit per edge crossing not yet
+// traced (edge k uses bits 2k-2 and 2k-1, a single crossing the upper one), so that a triangle
+// with two crossings on one edge is entered again by a later walk; with no crossing left it is
+// finished (-1).
+
+// The crossings of one edge, in order from vertex k to vertex k mod 3 + 1.
+struct EdgeCrossings {
+    int count = 0;
+    float x[2] = {}, y[2] = {};
+    bool up[2] = {};
+};
+
+struct CurvedTriangle {
+    NetworkTriangle tri;
+    float zG = 0.0f;                 // height at the centroid
+    EdgeCrossings edge[3];
+    bool spokeCrossed[3] = {};       // the spoke from the centroid to vertex k (index k - 1)
+    bool spokeFound[3] = {};
+    float spokeX[3] = {}, spokeY[3] = {};
+};
+
+double placeOnSide(const Corner& p, const Corner& q, float x, float y)
 {
-    const double dx = static_cast<double>(o.x) - v.x, dy = static_cast<double>(o.y) - v.y;
+    const double dx = static_cast<double>(q.x) - p.x, dy = static_cast<double>(q.y) - p.y;
     const double len2 = dx * dx + dy * dy;
-    if (!(len2 > 0.0)) return 0.0f;
-    const double f = ((px - static_cast<double>(v.x)) * dx + (py - static_cast<double>(v.y)) * dy) / len2;
-    return surfaceNarrow(std::clamp(f, 0.0, 1.0));
+    if (!(len2 > 0.0)) return 0.0;
+    const double f = ((x - static_cast<double>(p.x)) * dx + (y - static_cast<double>(p.y)) * dy) / len2;
+    return std::clamp(f, 0.0, 1.0);
 }
 
-// The intermediate points of a passage through sub-triangle sub of t, from (px, py) on the
-// side v-o1 to (qx, qy) on the side v-o2: crossings on the transversals that join the two
-// sides at the fractions between those of the two points.
-void surfaceTraceSubTriangles(int t, int sub, const Corner& v, const Corner& o1, const Corner& o2,
-                              float px, float py, float qx, float qy, float level, float* work)
+// A dip's crossing at a vertex is the vertex's own crossing, already counted on the edges
+// whose ends lie on either side of the level: only dips clear of both ends count.
+bool insideEdge(const NetworkTriangle& tri, int k, float x, float y)
 {
-    const int n = surfaceSubdivisionCount(px, py, qx, qy);
+    constexpr double kEndClearance = 1e-3;
+    const Corner p{tri.x[k - 1], tri.y[k - 1], 0.0f}, q{tri.x[next(k) - 1], tri.y[next(k) - 1], 0.0f};
+    const double f = placeOnSide(p, q, x, y);
+    return f > kEndClearance && f < 1.0 - kEndClearance;
+}
+
+void curvedTriangle(int t, float level, CurvedTriangle& c, float* work)
+{
+    c.tri = surfaceNetworkTriangle(work, t);
+    c.zG = surfaceNetworkSubHeight(c.tri.gx, c.tri.gy, t, 1, work);
+    for (int k = 1; k <= 3; ++k) {
+        EdgeCrossings& e = c.edge[k - 1];
+        const float za = c.tri.z[k - 1], zb = c.tri.z[next(k) - 1];
+        int roots = 0;
+        surfaceEdgeCubicCrossings(t, k, level, c.tri.x[k - 1], c.tri.y[k - 1], roots, e.x[0], e.y[0], e.x[1],
+                                  e.y[1], work);
+        if (crosses(za, zb, level)) {
+            e.count = 1;
+            e.up[0] = !high(za, level);
+        } else if (roots >= 2 && insideEdge(c.tri, k, e.x[0], e.y[0]) && insideEdge(c.tri, k, e.x[1], e.y[1])) {
+            e.count = 2;
+            e.up[0] = !high(za, level);
+            e.up[1] = high(za, level);
+        } else {
+            e.count = 0;
+        }
+        c.spokeCrossed[k - 1] = crosses(c.zG, c.tri.z[k - 1], level);
+        c.spokeFound[k - 1] = false;
+    }
+}
+
+int crossingBit(const CurvedTriangle& c, int k, int slot)
+{
+    const int base = 2 * (k - 1);
+    return 1 << (c.edge[k - 1].count == 2 ? base + slot : base + 1);
+}
+
+int allCrossingBits(const CurvedTriangle& c)
+{
+    int bits = 0;
+    for (int k = 1; k <= 3; ++k) {
+        for (int i = 0; i < c.edge[k - 1].count; ++i) bits |= crossingBit(c, k, i);
+    }
+    return bits;
+}
+
+// The untraced crossings a visited triangle keeps in its mark; -1 for a triangle not visited.
+int markedBits(const float* work, int t)
+{
+    const float m = mark(work, t);
+    return m >= 2.0f && m < 64.0f ? static_cast<int>(m) : -1;
+}
+
+int untracedBits(const float* work, int t, const CurvedTriangle& c)
+{
+    const int bits = markedBits(work, t);
+    return bits >= 0 ? bits : allCrossingBits(c);
+}
+
+void storeBits(float* work, int t, int bits)
+{
+    if (mark(work, t) <= kRegionBound) return;
+    setMark(work, t, bits >= 2 ? static_cast<float>(bits) : kFinished);
+}
+
+// The crossing on the spoke from the centroid to vertex v, found once per visit.
+void spokePoint(CurvedTriangle& c, int t, int v, float level, float* work)
+{
+    if (c.spokeFound[v - 1]) return;
+    const NetworkTriangle& tri = c.tri;
+    surfaceSegmentCrossing(t, v, level, tri.gx, tri.gy, c.zG, tri.x[v - 1], tri.y[v - 1], tri.z[v - 1],
+                           c.spokeX[v - 1], c.spokeY[v - 1], work);
+    c.spokeFound[v - 1] = true;
+}
+
+// The boundary of sub-triangle s (corners A = vertex s, B = vertex s mod 3 + 1, G) with the
+// crossings on it, counter-clockwise.  A place on the boundary is a number tau from 0 to 3:
+// 0 to 1 along A-B, 1 to 2 along B-G, 2 to 3 along G-A.
+constexpr int kSpokeAtB = 2;   // crossing kinds beside the edge crossings 0 and 1
+constexpr int kSpokeAtA = 3;
+
+struct SubCrossing {
+    int kind;
+    float x, y;
+    double tau;
+    bool up;
+};
+
+struct SubBoundary {
+    int sub = 0;
+    Corner c[3];
+    SubCrossing cr[4];
+    int n = 0;
+};
+
+void subBoundary(CurvedTriangle& c, int t, int s, float level, SubBoundary& b, float* work)
+{
+    const NetworkTriangle& tri = c.tri;
+    const int a = s, bv = next(s);
+    b.sub = s;
+    b.c[0] = {tri.x[a - 1], tri.y[a - 1], tri.z[a - 1]};
+    b.c[1] = {tri.x[bv - 1], tri.y[bv - 1], tri.z[bv - 1]};
+    b.c[2] = {tri.gx, tri.gy, c.zG};
+    b.n = 0;
+    const EdgeCrossings& e = c.edge[s - 1];
+    for (int i = 0; i < e.count; ++i) {
+        b.cr[b.n++] = {i, e.x[i], e.y[i], placeOnSide(b.c[0], b.c[1], e.x[i], e.y[i]), e.up[i]};
+    }
+    if (c.spokeCrossed[bv - 1]) {
+        spokePoint(c, t, bv, level, work);
+        const float x = c.spokeX[bv - 1], y = c.spokeY[bv - 1];
+        b.cr[b.n++] = {kSpokeAtB, x, y, 1.0 + placeOnSide(b.c[1], b.c[2], x, y), !high(b.c[1].z, level)};
+    }
+    if (c.spokeCrossed[a - 1]) {
+        spokePoint(c, t, a, level, work);
+        const float x = c.spokeX[a - 1], y = c.spokeY[a - 1];
+        b.cr[b.n++] = {kSpokeAtA, x, y, 2.0 + placeOnSide(b.c[2], b.c[0], x, y), !high(c.zG, level)};
+    }
+}
+
+void boundaryPoint(const SubBoundary& b, double tau, float& x, float& y)
+{
+    tau = std::fmod(tau, 3.0);
+    if (tau < 0.0) tau += 3.0;
+    const int i = std::min(2, static_cast<int>(tau));
+    const double f = tau - i;
+    const Corner& p = b.c[i];
+    const Corner& q = b.c[(i + 1) % 3];
+    x = surfaceNarrow(p.x + f * (static_cast<double>(q.x) - p.x));
+    y = surfaceNarrow(p.y + f * (static_cast<double>(q.y) - p.y));
+}
+
+// A way along the boundary of a sub-triangle as a polyline whose segments may be jumps (left
+// out of its length: the stretch that another line cuts off).
+struct BoundaryPath {
+    float x[12] = {}, y[12] = {};
+    bool jump[12] = {};
+    int n = 0;
+    double length = 0.0;
+
+    void add(float px, float py, bool jumpTo)
+    {
+        if (n >= 12) return;
+        x[n] = px;
+        y[n] = py;
+        jump[n] = jumpTo && n > 0;
+        if (n > 0 && !jump[n]) {
+            length += std::hypot(static_cast<double>(px) - x[n - 1], static_cast<double>(py) - y[n - 1]);
+        }
+        ++n;
+    }
+    // The point at fraction f of the length.
+    void pointAt(double f, float& px, float& py) const
+    {
+        double left = f * length;
+        for (int i = 1; i < n; ++i) {
+            if (jump[i]) continue;
+            const double seg = std::hypot(static_cast<double>(x[i]) - x[i - 1], static_cast<double>(y[i]) - y[i - 1]);
+            if (left <= seg || i == n - 1) {
+                const double g = seg > 0.0 ? std::clamp(left / seg, 0.0, 1.0) : 0.0;
+                px = surfaceNarrow(x[i - 1] + g * (static_cast<double>(x[i]) - x[i - 1]));
+                py = surfaceNarrow(y[i - 1] + g * (static_cast<double>(y[i]) - y[i - 1]));
+                return;
+            }
+            left -= seg;
+        }
+        px = x[n - 1];
+        py = y[n - 1];
+    }
+};
+
+// Adds the boundary from place ta to place tb, counter-clockwise (dir 1) or clockwise (-1).
+void addArc(const SubBoundary& b, double ta, double tb, int dir, bool jumpTo, BoundaryPath& path)
+{
+    float x = 0.0f, y = 0.0f;
+    boundaryPoint(b, ta, x, y);
+    path.add(x, y, jumpTo);
+    if (dir > 0) {
+        const double end = tb > ta ? tb : tb + 3.0;
+        for (double m = std::floor(ta) + 1.0; m < end; m += 1.0) {
+            boundaryPoint(b, m, x, y);
+            path.add(x, y, false);
+        }
+    } else {
+        const double end = tb < ta ? tb : tb - 3.0;
+        for (double m = std::ceil(ta) - 1.0; m > end; m -= 1.0) {
+            boundaryPoint(b, m, x, y);
+            path.add(x, y, false);
+        }
+    }
+    boundaryPoint(b, tb, x, y);
+    path.add(x, y, false);
+}
+
+bool lowAt(float x, float y, int t, int sub, float level, float* work)
+{
+    return !high(surfaceNetworkSubHeight(x, y, t, sub, work), level);
+}
+
+// The crossing that the line entering sub-triangle b at crossing i leaves by.  Of four, the
+// entry is joined to the next one counter-clockwise when the two low stretches of boundary are
+// joined inside (the straight way between their middles stays low), else to the one before.
+int partnerOf(const SubBoundary& b, int i, int t, float level, float* work)
+{
+    if (b.n == 2) return 1 - i;
+    const int nx = (i + 1) % 4, pv = (i + 3) % 4;
+    auto middle = [&](int from, int to, float& x, float& y) {
+        const double a = b.cr[from].tau, e = b.cr[to].tau > a ? b.cr[to].tau : b.cr[to].tau + 3.0;
+        boundaryPoint(b, 0.5 * (a + e), x, y);
+    };
+    float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+    middle(pv, i, x1, y1);
+    middle(nx, (i + 2) % 4, x2, y2);
+    constexpr int kSamples = 8;
+    for (int k = 0; k <= kSamples; ++k) {
+        const double f = static_cast<double>(k) / kSamples;
+        const float x = surfaceNarrow(x1 + f * (static_cast<double>(x2) - x1));
+        const float y = surfaceNarrow(y1 + f * (static_cast<double>(y2) - y1));
+        if (!lowAt(x, y, t, b.sub, level, work)) return pv;
+    }
+    return nx;
+}
+
+// The rungs of one passage through a sub-triangle (see surfaceTraceSubTriangles).
+// The sub-triangle of the centroid split of tri that holds (x, y), 0 outside the triangle.
+int subTriangleAt(const NetworkTriangle& tri, float x, float y)
+{
+    double l[3];
+    const double d = (static_cast<double>(tri.y[1]) - tri.y[2]) * (static_cast<double>(tri.x[0]) - tri.x[2]) +
+                     (static_cast<double>(tri.x[2]) - tri.x[1]) * (static_cast<double>(tri.y[0]) - tri.y[2]);
+    if (!(std::fabs(d) > 0.0)) return 0;
+    l[0] = ((static_cast<double>(tri.y[1]) - tri.y[2]) * (x - static_cast<double>(tri.x[2])) +
+            (static_cast<double>(tri.x[2]) - tri.x[1]) * (y - static_cast<double>(tri.y[2]))) / d;
+    l[1] = ((static_cast<double>(tri.y[2]) - tri.y[0]) * (x - static_cast<double>(tri.x[2])) +
+            (static_cast<double>(tri.x[0]) - tri.x[2]) * (y - static_cast<double>(tri.y[2]))) / d;
+    l[2] = 1.0 - l[0] - l[1];
+    if (!(l[0] >= 0.0 && l[1] >= 0.0 && l[2] >= 0.0)) return 0;
+    // Sub-triangle k lies on edge k, across from vertex k + 2: its coordinate is the smallest.
+    if (l[2] <= l[0] && l[2] <= l[1]) return 1;
+    return l[0] <= l[1] ? 2 : 3;
+}
+
+// The smallest height of a triangle: twice its area over its longest side.
+double smallestHeight(const NetworkTriangle& tri)
+{
+    double longest = 0.0;
+    for (int k = 0; k < 3; ++k) {
+        const int j = (k + 1) % 3;
+        longest = std::max(longest, std::hypot(static_cast<double>(tri.x[j]) - tri.x[k],
+                                               static_cast<double>(tri.y[j]) - tri.y[k]));
+    }
+    const double area2 = std::fabs((static_cast<double>(tri.x[1]) - tri.x[0]) * (static_cast<double>(tri.y[2]) - tri.y[0]) -
+                                   (static_cast<double>(tri.x[2]) - tri.x[0]) * (static_cast<double>(tri.y[1]) - tri.y[0]));
+    return longest > 0.0 ? area2 / longest : 0.0;
+}
+
+struct PassageRungs {
+    const NetworkTriangle* tri;
+    int t;
+    const SubBoundary* b;
+    const SubCrossing* p;
+    const SubCrossing* q;
+    bool sameSide;
+    int opposite;
+    BoundaryPath cut, rest;
+    float level;
+    float* work;
+    int rungsLeft;      // height pairs this passage may still take
+    double unit;        // the contour step in normalised units
+
+    // The level's crossing on the rung at fraction f; false when the rung's ends lie on one
+    // side of the level.
+    bool crossing(double f, float& x, float& y)
+    {
+        --rungsLeft;
+        float ux = 0.0f, uy = 0.0f, wx = 0.0f, wy = 0.0f;
+        if (sameSide) {
+            ux = surfaceNarrow(p->x + f * (static_cast<double>(q->x) - p->x));
+            uy = surfaceNarrow(p->y + f * (static_cast<double>(q->y) - p->y));
+            wx = b->c[opposite].x;
+            wy = b->c[opposite].y;
+        } else {
+            cut.pointAt(f, ux, uy);
+            rest.pointAt(f, wx, wy);
+        }
+        const float h1 = surfaceNetworkSubHeight(ux, uy, t, b->sub, work);
+        const float h2 = surfaceNetworkSubHeight(wx, wy, t, b->sub, work);
+        const double eps = surfaceState.eps;
+        const double product = (static_cast<double>(h1) - level) * (static_cast<double>(h2) - level);
+        if (!(product <= kMinStepFactor * eps * eps)) return false;
+        surfaceSegmentCrossing(t, b->sub, level, ux, uy, h1, wx, wy, h2, x, y, work);
+        return true;
+    }
+
+    // Appends the points between the crossings at fractions fa and fb (not the ends).  A step
+    // of more than three contour steps gets a rung half-way while the passage has rungs left;
+    // one that stays long gets the level's crossings across the straight way, so that a smooth
+    // curve through the points cannot swing out of the triangle.  Crossings can crowd at one
+    // end of a passage through a sliver, where the surface bulges through the sides between
+    // its corners; there the straight way itself is taken where the level is not found.
+    void between(double fa, float xa, float ya, double fb, float xb, float yb, int depth)
+    {
+        constexpr int kMaxDepth = 6;
+        constexpr int kMaxFill = 50;
+        const double dist = std::hypot(static_cast<double>(xb) - xa, static_cast<double>(yb) - ya);
+        if (!(unit > 0.0) || !(dist > 3.0 * unit)) return;
+        const double fm = 0.5 * (fa + fb);
+        float xm = 0.0f, ym = 0.0f;
+        if (depth < kMaxDepth && rungsLeft > 0 && crossing(fm, xm, ym)) {
+            between(fa, xa, ya, fm, xm, ym, depth + 1);
+            surfaceAppendContourPoint(xm, ym, work);
+            between(fm, xm, ym, fb, xb, yb, depth + 1);
+            return;
+        }
+        const int n = static_cast<int>(std::min(dist / unit, static_cast<double>(kMaxFill))) + 1;
+        // In a sliver, narrow beside the step, the straight way itself stays close to the line.
+        const bool sliver = smallestHeight(*tri) < 0.25 * dist;
+        // Across the straight way, up to three contour steps either side.
+        const double reach = std::min(0.25 * dist, 3.0 * unit) / dist;
+        const double nx = -(static_cast<double>(yb) - ya) * reach, ny = (static_cast<double>(xb) - xa) * reach;
+        for (int k = 1; k < n; ++k) {
+            const double g = static_cast<double>(k) / n;
+            float x = surfaceNarrow(xa + g * (static_cast<double>(xb) - xa));
+            float y = surfaceNarrow(ya + g * (static_cast<double>(yb) - ya));
+            if (levelAcross(x, y, nx, ny) || sliver) surfaceAppendContourPoint(x, y, work);
+        }
+    }
+
+    // Moves (x, y) to the level's crossing on the segment (x, y) -+ (nx, ny) when the segment's
+    // ends lie on either side of the level and the crossing lies in the triangle; false when
+    // there is none.
+    bool levelAcross(float& x, float& y, double nx, double ny)
+    {
+        const float x1 = surfaceNarrow(x - nx), y1 = surfaceNarrow(y - ny);
+        const float x2 = surfaceNarrow(x + nx), y2 = surfaceNarrow(y + ny);
+        const int sub = subTriangleAt(*tri, x, y), sub1 = subTriangleAt(*tri, x1, y1),
+                  sub2 = subTriangleAt(*tri, x2, y2);
+        if (sub == 0 || sub1 == 0 || sub2 == 0) return false;
+        const float h1 = surfaceNetworkSubHeight(x1, y1, t, sub1, work);
+        const float h2 = surfaceNetworkSubHeight(x2, y2, t, sub2, work);
+        if (!crosses(h1, h2, level)) return false;
+        float xc = x, yc = y;
+        surfaceSegmentCrossing(t, sub, level, x1, y1, h1, x2, y2, h2, xc, yc, work);
+        if (subTriangleAt(*tri, xc, yc) == 0) return false;
+        x = xc;
+        y = yc;
+        return true;
+    }
+};
+
+// The intermediate points of a passage through sub-triangle b from crossing i to crossing j:
+// the level's crossings on the rungs between the stretch of boundary the line cuts off (from i
+// to j the way dir, where no other crossing lies) and the rest of the boundary from i to j,
+// taken at the same fractions of their lengths; for a passage that leaves by the side it
+// came in, on the rays from the stretch between the two crossings to the opposite corner.  A
+// rung whose ends lie on one side of the level has no crossing to give (the surface bulges
+// through a spoke, as it can in a sliver along the hull); its point is taken on the straight
+// way between the crossings on either side of it.  At most 49 rungs per passage, and as many
+// again half-way between crossings that lie far apart.
+void surfaceTraceSubTriangles(const NetworkTriangle& tri, int t, const SubBoundary& b, int i, int j, int dir,
+                              float level, float* work)
+{
+    constexpr int kMaxParts = 50;
+    const SubCrossing& p = b.cr[i];
+    const SubCrossing& q = b.cr[j];
+    int n = surfaceSubdivisionCount(p.x, p.y, q.x, q.y);
+    PassageRungs r{&tri, t, &b, &p, &q, std::floor(p.tau) == std::floor(q.tau),
+                   (static_cast<int>(std::floor(p.tau)) + 2) % 3, {}, {}, level, work, 2 * (kMaxParts - 1), 0.0};
+    // A passage that leaves by the side it came in (a dip across an edge) turns round: it gets
+    // a few points however short it is.
+    if (r.sameSide) n = std::max(n, 4);
+    n = std::min(n, kMaxParts);
     surfaceState.networkContour.subdivisions = n;
     if (n <= 1) return;
-    const float f1 = sideFraction(v, o1, px, py), f2 = sideFraction(v, o2, qx, qy);
-    const double eps = surfaceState.eps;
-    for (int k = 1; k < n; ++k) {
-        const float s = f1 + (f2 - f1) * static_cast<float>(k) / static_cast<float>(n);
-        const float ux = v.x + s * (o1.x - v.x), uy = v.y + s * (o1.y - v.y);
-        const float wx = v.x + s * (o2.x - v.x), wy = v.y + s * (o2.y - v.y);
-        const float h1 = surfaceNetworkSubHeight(ux, uy, t, sub, work);
-        const float h2 = surfaceNetworkSubHeight(wx, wy, t, sub, work);
-        const double product = (static_cast<double>(h1) - level) * (static_cast<double>(h2) - level);
-        if (!(product <= kMinStepFactor * eps * eps)) return;
-        float xc = 0.0f, yc = 0.0f;
-        surfaceSegmentCrossing(t, sub, level, ux, uy, h1, wx, wy, h2, xc, yc, work);
-        surfaceAppendContourPoint(xc, yc, work);
+    const MapTransform& m = surfaceState.map;
+    r.unit = surfaceState.networkSettings.contourStep /
+             std::hypot(static_cast<double>(m.mapWidth), static_cast<double>(m.mapHeight));
+    addArc(b, p.tau, q.tau, dir, false, r.cut);
+    if (b.n == 2) {
+        addArc(b, p.tau, q.tau, -dir, false, r.rest);
+    } else {
+        const int ca = ((i - dir) % 4 + 4) % 4, cb = ((i - 2 * dir) % 4 + 4) % 4;
+        addArc(b, p.tau, b.cr[ca].tau, -dir, false, r.rest);
+        addArc(b, b.cr[cb].tau, q.tau, -dir, true, r.rest);
     }
+    // Points 0 and n are the two crossings.
+    float px[kMaxParts + 1], py[kMaxParts + 1];
+    bool found[kMaxParts + 1];
+    px[0] = p.x;
+    py[0] = p.y;
+    px[n] = q.x;
+    py[n] = q.y;
+    found[0] = found[n] = true;
+    for (int k = 1; k < n; ++k) found[k] = r.crossing(static_cast<double>(k) / n, px[k], py[k]);
+    int before = 0;
+    for (int k = 1; k < n; ++k) {
+        if (found[k]) {
+            before = k;
+            continue;
+        }
+        int after = k + 1;
+        while (!found[after]) ++after;
+        const double g = static_cast<double>(k - before) / (after - before);
+        px[k] = surfaceNarrow(px[before] + g * (static_cast<double>(px[after]) - px[before]));
+        py[k] = surfaceNarrow(py[before] + g * (static_cast<double>(py[after]) - py[before]));
+    }
+    for (int k = 1; k <= n; ++k) {
+        r.between(static_cast<double>(k - 1) / n, px[k - 1], py[k - 1], static_cast<double>(k) / n, px[k], py[k], 0);
+        if (k < n) surfaceAppendContourPoint(px[k], py[k], work);
+    }
+}
+
+// One step of the curved mode: the line enters t at the up crossing of edge `edge`, passes
+// through the sub-triangles and leaves at a down crossing, whose edge is returned in edge.
+// False when the entry is no untraced crossing of t or no way through is found.
+bool surfaceContourSubdividedTriangles(float level, int t, int& start, int& edge, float* work)
+{
+    NetworkContourWorking& w = surfaceState.networkContour;
+    NetworkPolylineBuffer& b = line();
+    CurvedTriangle c;
+    curvedTriangle(t, level, c, work);
+    int bits = untracedBits(work, t, c);
+    const EdgeCrossings& in = c.edge[edge - 1];
+    int slot = -1;
+    for (int i = 0; i < in.count; ++i) {
+        if (in.up[i]) slot = i;
+    }
+    if (slot < 0 || (bits & crossingBit(c, edge, slot)) == 0) return false;
+    const float ex = in.x[slot], ey = in.y[slot];
+    if (start != 0) {
+        if (b.count <= 0) {
+            putFirst(ex, ey);
+        } else {
+            surfaceAppendContourPoint(ex, ey, work);
+        }
+        b.firstX = ex;
+        b.firstY = ey;
+        b.secondX = NAN;
+        b.secondY = NAN;
+    }
+    if (b.count <= 0) return false;
+    bits &= ~crossingBit(c, edge, slot);
+
+    int s = edge, kind = slot, exitEdge = 0, exitSlot = 0;
+    // Round the centroid a line passes each sub-triangle at most twice.
+    for (int pass = 0; pass < 6 && exitEdge == 0; ++pass) {
+        SubBoundary sb;
+        subBoundary(c, t, s, level, sb, work);
+        int i = -1;
+        for (int m = 0; m < sb.n; ++m) {
+            if (sb.cr[m].kind == kind) i = m;
+        }
+        if (i < 0 || sb.n % 2 != 0 || !sb.cr[i].up) break;
+        const int j = partnerOf(sb, i, t, level, work);
+        surfaceTraceSubTriangles(c.tri, t, sb, i, j, j == (i + 1) % sb.n ? 1 : -1, level, work);
+        const SubCrossing& q = sb.cr[j];
+        if (q.kind < kSpokeAtB) {
+            exitEdge = s;
+            exitSlot = q.kind;
+            break;
+        }
+        surfaceAppendContourPoint(q.x, q.y, work);
+        if (q.kind == kSpokeAtB) {
+            s = next(s);
+            kind = kSpokeAtA;
+        } else {
+            s = next(next(s));
+            kind = kSpokeAtB;
+        }
+    }
+    if (exitEdge != 0) bits &= ~crossingBit(c, exitEdge, exitSlot);
+    storeBits(work, t, bits);
+    if (exitEdge == 0) return false;
+    const float xo = c.edge[exitEdge - 1].x[exitSlot], yo = c.edge[exitEdge - 1].y[exitSlot];
+    surfaceAppendContourPoint(xo, yo, work);
+    w.entryX = xo;
+    w.entryY = yo;
+    start = 0;
+    edge = exitEdge;
+    return true;
+}
+
+// The last untraced up crossing of t (on a boundary edge only, when asked): its edge, 0 when
+// there is none, and its point in entryX, entryY.
+int curvedStart(int t, float level, bool boundaryOnly, float* work)
+{
+    CurvedTriangle c;
+    curvedTriangle(t, level, c, work);
+    const int bits = untracedBits(work, t, c);
+    int found = 0;
+    for (int k = 1; k <= 3; ++k) {
+        if (boundaryOnly && !boundaryEdge(work, t, k)) continue;
+        const EdgeCrossings& e = c.edge[k - 1];
+        for (int i = 0; i < e.count; ++i) {
+            if (!e.up[i] || (bits & crossingBit(c, k, i)) == 0) continue;
+            found = k;
+            surfaceState.networkContour.entryX = e.x[i];
+            surfaceState.networkContour.entryY = e.y[i];
+        }
+    }
+    return found;
 }
 
 // ---- The phases of a level ------------------------------------------------------------------
@@ -264,7 +784,11 @@ bool walkLine(float level, int t, int k, bool closing, int& budget, float* work)
         if (nb < 1 || nb > T) return false;
         const int entry = edgeTowards(work, nb, tri);
         if (entry == 0) return false;
-        if (closing && nb == startTriangle) return entry == startEdgeNumber;
+        // Each edge has one up crossing at most: back through the start edge is back at the start.
+        if (closing && nb == startTriangle && entry == startEdgeNumber) return true;
+        if (closing && nb == startTriangle && !curved()) return false;
+        // A triangle with crossings left (the curved mode) is entered again; a finished one
+        // ends the line.
         if (!(mark(work, nb) > kFinished) || excluded(work, nb)) return false;
         tri = nb;
         edge = entry;
@@ -300,18 +824,24 @@ void openLines(float level, int& budget, float* work)
     while (traced && budget > 0) {
         traced = false;
         for (int t = 1; t <= T && budget > 0; ++t) {
-            if (mark(work, t) != kCandidate) continue;
-            setMark(work, t, kNotVisited);
-            const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
+            const bool candidate = mark(work, t) == kCandidate;
+            // In the curved mode a triangle on the boundary that a line has passed can still
+            // hold the start of another.
+            if (!candidate && !(curved() && markedBits(work, t) >= 0 && onBoundary(work, t))) continue;
             int start = 0;
-            for (int k = 1; k <= 3; ++k) {
-                if (!boundaryEdge(work, t, k)) continue;
-                if (startEdge(tri, k, level)) {
-                    start = k;
-                } else if (crossedElsewhere(tri, k, level) && mark(work, t) > kRegionBound) {
-                    setMark(work, t, kCandidate);
+            if (candidate) {
+                setMark(work, t, kNotVisited);
+                const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
+                for (int k = 1; k <= 3; ++k) {
+                    if (!boundaryEdge(work, t, k)) continue;
+                    if (!curved() && startEdge(tri, k, level)) {
+                        start = k;
+                    } else if (crossedElsewhere(tri, k, level) && mark(work, t) > kRegionBound) {
+                        setMark(work, t, kCandidate);
+                    }
                 }
             }
+            if (curved()) start = curvedStart(t, level, true, work);
             if (start == 0) continue;
             walkLine(level, t, start, false, budget, work);
             drawOpenPiece(work);
@@ -328,11 +858,18 @@ void closedLines(float level, int& budget, float* work)
     for (int t = 1; t <= T && budget > 0; ++t) {
         const float m = mark(work, t);
         if (m < kNotVisited || excluded(work, t)) continue;
-        setMark(work, t, kFinished);
-        const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
         int start = 0;
-        for (int k = 1; k <= 3; ++k) {
-            if (startEdge(tri, k, level)) start = k;
+        if (curved()) {
+            // Every crossing left is a start: a line through dips that no vertex shows, or one
+            // that the walks so far have passed by.
+            start = curvedStart(t, level, false, work);
+            if (start == 0) setMark(work, t, kFinished);
+        } else {
+            setMark(work, t, kFinished);
+            const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
+            for (int k = 1; k <= 3; ++k) {
+                if (startEdge(tri, k, level)) start = k;
+            }
         }
         if (start == 0) continue;
         line().continuedFromBefore = 0;
@@ -345,89 +882,8 @@ void closedLines(float level, int& budget, float* work)
             drawOpenPiece(work);
         }
         line().holdFirstPiece = 0;
-    }
-}
-
-// Every vertex and the centroid of t lie on one side of the level (side: high or not).
-bool wholeOnOneSide(const NetworkTriangle& tri, int t, float level, bool side, float* work)
-{
-    for (int k = 0; k < 3; ++k) {
-        if (high(tri.z[k], level) != side) return false;
-    }
-    return high(surfaceNetworkSubHeight(tri.gx, tri.gy, t, 1, work), level) == side;
-}
-
-// The crossings of the level on the segments from points of edge k of t between the
-// parameters s1 and s2 (exclusive) to the centroid, appended in order of the parameter.
-void edgeLoopSide(const NetworkTriangle& tri, int t, int k, double s1, double s2, int parts,
-                  float level, float* work)
-{
-    const int ip = k - 1, iq = k % 3;
-    const float gz = surfaceNetworkSubHeight(tri.gx, tri.gy, t, k, work);
-    for (int i = 1; i < parts; ++i) {
-        const double s = s1 + (s2 - s1) * i / parts;
-        const float ex = surfaceNarrow(tri.x[ip] + s * (static_cast<double>(tri.x[iq]) - tri.x[ip]));
-        const float ey = surfaceNarrow(tri.y[ip] + s * (static_cast<double>(tri.y[iq]) - tri.y[ip]));
-        const float ez = surfaceNetworkSubHeight(ex, ey, t, k, work);
-        if (!crosses(ez, gz, level)) continue;
-        float xc = 0.0f, yc = 0.0f;
-        surfaceSegmentCrossing(t, k, level, ex, ey, ez, tri.gx, tri.gy, gz, xc, yc, work);
-        surfaceAppendContourPoint(xc, yc, work);
-    }
-}
-
-// Parameter of (x, y) along edge k of the triangle.
-double edgeParameter(const NetworkTriangle& tri, int k, float x, float y)
-{
-    const int ip = k - 1, iq = k % 3;
-    const double dx = static_cast<double>(tri.x[iq]) - tri.x[ip], dy = static_cast<double>(tri.y[iq]) - tri.y[ip];
-    const double len2 = dx * dx + dy * dy;
-    return len2 > 0.0 ? ((x - static_cast<double>(tri.x[ip])) * dx + (y - static_cast<double>(tri.y[ip])) * dy) / len2 : 0.0;
-}
-
-// Subdivided mode: where the curved surface dips through the level along an edge whose ends
-// and both triangles lie on one side of it, the level makes a small loop across the edge
-// (an open piece on a hull edge).  Its points are the edge's two crossings and, between them,
-// the crossings on the segments from the edge to each triangle's centroid.
-void edgeLoops(float level, float* work)
-{
-    const int T = surfaceState.network.triangleCount;
-    for (int t = 1; t <= T; ++t) {
-        if (excluded(work, t)) continue;
-        const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
-        for (int k = 1; k <= 3; ++k) {
-            const int nb = networkNeighbour(work, t, k);
-            if (nb != 0 && (nb < t || nb > T || excluded(work, nb))) continue;
-            const bool side = high(tri.z[k - 1], level);
-            if (high(tri.z[k % 3], level) != side || !wholeOnOneSide(tri, t, level, side, work)) continue;
-            NetworkTriangle other{};
-            int j = 0;
-            if (nb != 0) {
-                other = surfaceNetworkTriangle(work, nb);
-                j = edgeTowards(work, nb, t);
-                if (j == 0 || !wholeOnOneSide(other, nb, level, side, work)) continue;
-            }
-            int roots = 0;
-            float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-            surfaceEdgeCubicCrossings(t, k, level, tri.x[k - 1], tri.y[k - 1], roots, x1, y1, x2, y2, work);
-            if (roots < 2) continue;
-            NetworkPolylineBuffer& b = line();
-            const int parts = std::max(4, surfaceSubdivisionCount(x1, y1, x2, y2));
-            putFirst(x1, y1);
-            b.firstX = x1;
-            b.firstY = y1;
-            b.secondX = NAN;
-            b.secondY = NAN;
-            edgeLoopSide(tri, t, k, edgeParameter(tri, k, x1, y1), edgeParameter(tri, k, x2, y2), parts, level, work);
-            surfaceAppendContourPoint(x2, y2, work);
-            if (nb == 0) {
-                drawOpenPiece(work);
-                continue;
-            }
-            edgeLoopSide(other, nb, j, edgeParameter(other, j, x2, y2), edgeParameter(other, j, x1, y1), parts,
-                         level, work);
-            drawClosedLine(work);
-        }
+        // The same triangle may hold the start of another line.
+        if (curved()) --t;
     }
 }
 
@@ -553,15 +1009,9 @@ void surfaceIntersectSegments(const float& p1x, const float& p1y, const float& p
 
 namespace {
 
-// The way of a line through the centroid split of a triangle: the passages through the
-// sub-triangles (the shared corner of the two sides each passage joins and their far corners),
-// the spoke crossings and the exit crossing, and the exit edge.
+// The way of a line through the centroid split of a triangle in the straight mode: the spoke
+// crossings and the exit crossing, and the exit edge.
 struct TriangleWay {
-    struct Passage {
-        int sub;
-        Corner v, o1, o2;
-    };
-    Passage passages[3];
     float points[3][2];   // spoke crossings, then the exit
     int spokes = 0;
     int exitEdge = 0;
@@ -585,31 +1035,23 @@ void surfaceTriangleCrossings(const NetworkTriangle& tri, int t, int edge, float
                                way.points[n][0], way.points[n][1], work);
     };
     if (crosses(G.z, B.z, level)) {
-        way.passages[n] = {j, B, A, G};
         spoke(j, G, B);
         ++n;
         if (!crosses(G.z, C.z, level)) {
-            way.passages[n] = {jb, B, G, C};
             way.exitEdge = jb;
         } else {
-            way.passages[n] = {jb, G, B, C};
             spoke(jb, G, C);
             ++n;
-            way.passages[n] = {jc, C, G, A};
             way.exitEdge = jc;
         }
     } else {
-        way.passages[n] = {j, A, B, G};
         spoke(j, A, G);
         ++n;
         if (!crosses(G.z, C.z, level)) {
-            way.passages[n] = {jc, A, G, C};
             way.exitEdge = jc;
         } else {
-            way.passages[n] = {jc, G, A, C};
             spoke(jc, G, C);
             ++n;
-            way.passages[n] = {jb, C, G, B};
             way.exitEdge = jb;
         }
     }
@@ -617,23 +1059,6 @@ void surfaceTriangleCrossings(const NetworkTriangle& tri, int t, int edge, float
     float x2 = 0.0f, y2 = 0.0f;
     surfaceEdgeCubicCrossings(t, way.exitEdge, level, w.previousX, w.previousY, roots,
                               way.points[n][0], way.points[n][1], x2, y2, work);
-}
-
-// Subdivided mode: the same way, with the intermediate points of every passage.
-void surfaceContourSubdividedTriangles(const NetworkTriangle& tri, int t, int edge, float level,
-                                       TriangleWay& way, float* work)
-{
-    surfaceTriangleCrossings(tri, t, edge, level, way, work);
-    const NetworkPolylineBuffer& b = line();
-    float fromX = b.x[b.count - 1], fromY = b.y[b.count - 1];
-    for (int p = 0; p <= way.spokes; ++p) {
-        const float toX = way.points[p][0], toY = way.points[p][1];
-        const TriangleWay::Passage& q = way.passages[p];
-        surfaceTraceSubTriangles(t, q.sub, q.v, q.o1, q.o2, fromX, fromY, toX, toY, level, work);
-        if (p < way.spokes) surfaceAppendContourPoint(toX, toY, work);
-        fromX = toX;
-        fromY = toY;
-    }
 }
 
 }  // namespace
@@ -645,6 +1070,7 @@ bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, in
     NetworkPolylineBuffer& b = line();
     NetworkContourWorking& w = s.networkContour;
     if (edge < 1 || edge > 3) return false;
+    if (surfaceFlagOn(w.curvedContours)) return surfaceContourSubdividedTriangles(level, t, start, edge, work);
     const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
 
     if (start != 0) {
@@ -668,13 +1094,9 @@ bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, in
     if (b.count <= 0) return false;
 
     TriangleWay way;
-    if (surfaceFlagOn(w.curvedContours)) {
-        surfaceContourSubdividedTriangles(tri, t, edge, level, way, work);
-    } else {
-        surfaceTriangleCrossings(tri, t, edge, level, way, work);
-        for (int p = 0; p < way.spokes; ++p) {
-            surfaceAppendContourPoint(way.points[p][0], way.points[p][1], work);
-        }
+    surfaceTriangleCrossings(tri, t, edge, level, way, work);
+    for (int p = 0; p < way.spokes; ++p) {
+        surfaceAppendContourPoint(way.points[p][0], way.points[p][1], work);
     }
     if (mark(work, t) < 2.0f && mark(work, t) > kRegionBound) setMark(work, t, kFinished);
     surfaceAppendContourPoint(way.points[way.spokes][0], way.points[way.spokes][1], work);
@@ -718,12 +1140,12 @@ void surfaceContourNetworkLevels(const float& level, const int& wsize, float* wo
         if (mark(work, t) > kRegionBound) setMark(work, t, heightsFinite(work, t) ? kNotVisited : kFinished);
     }
     markStartCandidates(level, work);
-    // Every step finishes a triangle, so a level never takes more steps than there are
-    // triangles; the budget makes that hold whatever the tables hold.
-    int budget = T + 1;
+    // Every step finishes a triangle, or in the curved mode traces two of its six crossings at
+    // least, so a level never takes more steps than that; the budget makes that hold whatever
+    // the tables hold.
+    int budget = surfaceFlagOn(w.curvedContours) ? 3 * T + 1 : T + 1;
     openLines(level, budget, work);
     closedLines(level, budget, work);
-    if (surfaceFlagOn(w.curvedContours)) edgeLoops(level, work);
 
     for (int t = 1; t <= T; ++t) {
         if (mark(work, t) >= kFinished) setMark(work, t, kNotVisited);

@@ -95,11 +95,38 @@ void cubicRoots(const double c[4], double lo, double hi, double tol, Roots& root
 
 }  // namespace
 
-void surfaceEdgeCubicCrossings(const int& t, const int& k, const float& level, const float& px,
+namespace {
+
+// The triangle and edge number from which the crossings of edge k of t are worked out: the
+// lower-numbered of the two triangles that share the edge, so that both find the very same
+// points (a line that leaves one triangle enters the other where it left).  A neighbour with
+// heights that are no number is not used.
+void canonicalEdge(const float* work, int t, int k, int& ct, int& ck)
+{
+    ct = t;
+    ck = k;
+    const int nb = networkNeighbour(work, t, k);
+    if (nb < 1 || nb >= t || nb > surfaceState.network.triangleCount) return;
+    for (int j = 1; j <= 3; ++j) {
+        if (networkNeighbour(work, nb, j) != t) continue;
+        for (int v = 1; v <= 3; ++v) {
+            if (!std::isfinite(networkZ(work, networkVertex(work, nb, v)))) return;
+        }
+        ct = nb;
+        ck = j;
+        return;
+    }
+}
+
+}  // namespace
+
+void surfaceEdgeCubicCrossings(const int& tIn, const int& kIn, const float& level, const float& px,
                                const float& py, int& roots, float& x1, float& y1, float& x2,
                                float& y2, float* work)
 {
     const SurfaceLibraryState& s = surfaceState;
+    int t = tIn, k = kIn;
+    canonicalEdge(work, tIn, kIn, t, k);
     const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
     const int ip = k - 1, iq = k % 3;
     const double Px = tri.x[ip], Py = tri.y[ip], Qx = tri.x[iq], Qy = tri.y[iq];

@@ -163,6 +163,7 @@ TEST_F(NetworkTracing, CurvedLinesLieOnTheLevelOfTheSurface)
 {
     build(gridOf(5, bowl));
     TRIINT(2, 10, 1);
+    TRISTP(2.0f);   // fine enough that the line takes more than one buffer
     TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
     capture();
     ADTCON(1.5f, 0, wsize, work.data());
