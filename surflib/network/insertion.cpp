@@ -373,15 +373,14 @@ void surfaceInsertRegion(int kind, std::vector<NewPoint>& poly, int regionKind, 
         std::fabs(poly.back().y - poly.front().y) <= tol) {
         poly.pop_back();
     }
+    // A clockwise polygon is warned of first, whether or not it then proves no simple one.
     const double turning = poly.size() < 3 ? NAN : totalTurning(poly);
+    if (turning < 0.0) surfaceReportError(kNetClockwiseRegion);
     if (!(std::fabs(std::fabs(turning) - kTwoPi) <= 1e-4)) {
         surfaceReportError(kNetNotSimpleRegion);
         return;
     }
-    if (turning < 0.0) {
-        surfaceReportError(kNetClockwiseRegion);
-        std::reverse(poly.begin(), poly.end());
-    }
+    if (turning < 0.0) std::reverse(poly.begin(), poly.end());
 
     std::vector<int> vertex(poly.size(), 0);
     bool warned = false;

@@ -322,6 +322,15 @@ TEST_F(InsertionTest, RegionsThatAreNoSimplePolygonAreRefused)
     region({{2, 2}, {8, 8}, {2, 2}, {8, 8}}, 0);   // edges of no length
     EXPECT_EQ(reported(), std::vector<int>{1079});
     tarv::errorLogClear();
+    // a five-pointed star drawn clockwise turns twice: warned as clockwise, then refused
+    std::vector<std::pair<float, float>> star;
+    for (int i = 0; i < 5; ++i) {
+        const double a = 1.5707963 - i * 2.5132741;
+        star.emplace_back(static_cast<float>(5.0 + 3.0 * std::cos(a)), static_cast<float>(5.0 + 3.0 * std::sin(a)));
+    }
+    region(star, 0);
+    EXPECT_EQ(reported(), (std::vector<int>{-1078, 1079}));
+    tarv::errorLogClear();
     region({{2, 2}, {8, 8}}, 0);
     EXPECT_EQ(reported(), std::vector<int>{1069});
     // the triangle table is as it was
