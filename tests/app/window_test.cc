@@ -26,6 +26,7 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
+#include <initializer_list>
 #include <map>
 #include <memory>
 #include <sstream>
@@ -715,6 +716,13 @@ TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
     WindowDraw(1, 1);
     UpdateFrame();
     const auto pump = [] { pumped([] { return true; }); };
+    // Keeps the events flowing for `seconds`.
+    const auto pumpFor = [&](double seconds) {
+        waitFor(seconds, [&] {
+            pump();
+            return false;
+        });
+    };
     const std::string master = awaitWindow(title);
     ASSERT_FALSE(master.empty()) << "no master window";
     const auto masterColumns = [] {
@@ -744,10 +752,7 @@ TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
             got.push_back(g);
         WindowRemove(dialog);
         UpdateFrame();
-        waitFor(0.3, [&] {
-            pump();
-            return false;
-        });
+        pumpFor(0.3);
         return got;
     };
     const auto count = [](const std::vector<Got>& got, int value) {
@@ -760,66 +765,42 @@ TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
         });
     };
 
-    actionsUntilClose([&] {
-        waitFor(0.5, [&] {
-            pump();
-            return false;
-        });
-    });   // the first drawing
+    actionsUntilClose([&] { pumpFor(0.5); });   // the first drawing
 
     auto got = actionsUntilClose([&] {
         ClearFrame(frame);
         UpdateFrame();
-        waitFor(0.3, [&] {
-            pump();
-            return false;
-        });
+        pumpFor(0.3);
     });
     EXPECT_EQ(count(got, 7), 0) << "the program's own redraw came back as an exposure";
 
     const int frameTop = geometry(master)["Y"] + geometry(master)["HEIGHT"] - 3 * 24;
     actionsUntilClose([&] {
         xdo({"windowmove", shownDialog, "0", std::to_string(frameTop)});
-        waitFor(0.3, [&] {
-            pump();
-            return false;
-        });
+        pumpFor(0.3);
     });
     got = actionsUntilClose([] {});
     EXPECT_GE(count(got, 7), 1) << "uncovering the frame reported no exposure";
     EXPECT_TRUE(exposuresOfTheFrame(got));
 
     const int height = geometry(master)["HEIGHT"];
-    got = actionsUntilClose([&] {
-        for (int width : {600, 700, 840}) {
+    // Sizes the master to each width in turn, once the last has taken.
+    const auto resizeThrough = [&](std::initializer_list<int> widths) {
+        for (int width : widths) {
             xdo({"windowsize", master, std::to_string(width), std::to_string(height)});
             waitFor(5, [&] {
                 pump();
                 return geometry(master)["WIDTH"] == width;
             });
-            waitFor(0.3, [&] {
-                pump();
-                return false;
-            });   // GTK lays the window out anew
+            pumpFor(0.3);   // GTK lays the window out anew
         }
-    });
+    };
+    got = actionsUntilClose([&] { resizeThrough({600, 700, 840}); });
     EXPECT_EQ(count(got, 2), 1) << "a burst of sizes is one resize";
     EXPECT_EQ(masterColumns(), 35);
     EXPECT_TRUE(exposuresOfTheFrame(got));
 
-    got = actionsUntilClose([&] {
-        for (int width : {480, 840}) {
-            xdo({"windowsize", master, std::to_string(width), std::to_string(height)});
-            waitFor(5, [&] {
-                pump();
-                return geometry(master)["WIDTH"] == width;
-            });
-            waitFor(0.3, [&] {
-                pump();
-                return false;
-            });   // GTK lays the window out anew
-        }
-    });
+    got = actionsUntilClose([&] { resizeThrough({480, 840}); });
     EXPECT_EQ(count(got, 2), 0) << "a size back to the store's is no action";
     EXPECT_EQ(masterColumns(), 35);
 
