@@ -238,11 +238,13 @@ void surfaceCheckGrid(const int& nx, float& xmin, float& xmax, const int& ny, fl
         status = kTooFewNodes;
         surfaceReportError(status);
     }
-    if (!(xmax - xmin >= eps)) {
+    // A range that is not a finite number (an infinite or NaN limit) is refused with the flat
+    // ones: no spacing or scale could be taken from it.
+    if (!(xmax - xmin >= eps) || !std::isfinite(xmax - xmin)) {
         status = kFlatXRange;
         surfaceReportError(status);
     }
-    if (!(ymax - ymin >= eps)) {
+    if (!(ymax - ymin >= eps) || !std::isfinite(ymax - ymin)) {
         status = kFlatYRange;
         surfaceReportError(status);
     }

@@ -279,8 +279,13 @@ void surfaceFillGridCells(const float& lo, const float& hi, float* work)
                     0, 0, 0, s.saved.currentFillCode >= 0};
     if (!st.filling) return;
     const MapTransform& mt = s.map;
-    const float cellW = mt.factorX != 0.0f ? surfaceNarrow(mt.scaleX * g.xSpacing / mt.factorX) : 0.0f;
-    const float cellH = mt.factorY != 0.0f ? surfaceNarrow(mt.scaleY * g.ySpacing / mt.factorY) : 0.0f;
+    // Multiplied wide: scale times spacing may leave single precision where the cell does not.
+    const float cellW = mt.factorX != 0.0f
+                            ? surfaceNarrow(static_cast<double>(mt.scaleX) * g.xSpacing / mt.factorX)
+                            : 0.0f;
+    const float cellH = mt.factorY != 0.0f
+                            ? surfaceNarrow(static_cast<double>(mt.scaleY) * g.ySpacing / mt.factorY)
+                            : 0.0f;
     const float top = surfaceNarrow(hi + static_cast<double>(kLift));
     const float* z = work + part.grid;
     auto at = [&](int i, int j) { return z[static_cast<long long>(j - 1) * g.nx + (i - 1)]; };

@@ -108,7 +108,8 @@ int surfaceLevelPen(int k)
     const SurfaceLibraryState& s = surfaceState;
     const ContourSettings& c = s.contour;
     if (!surfaceFlagOn(c.pensSet)) return s.saved.entryColour;
-    const int every = c.majorLineEvery + 1;
+    // Counted wide: a highlight rhythm of the largest integer must not overflow.
+    const long long every = static_cast<long long>(c.majorLineEvery) + 1;
     return every > 0 && k % every == 0 ? c.majorLinePen : c.linePen;
 }
 

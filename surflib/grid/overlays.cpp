@@ -388,7 +388,8 @@ void surfaceDrawDataPoints(const int& wsize, const float* work)
     const float w = 0.6f * cw, h = 0.6f * ch;
     const int pen = surfaceFlagOn(c.pensSet) ? c.framePen : s.saved.entryColour;
     surfaceSelectPen(pen);
-    surfaceSetMarkerSymbol(std::abs(c.pointMarker));
+    // The symbol is the marker's magnitude; the most negative integer has none, take the largest.
+    surfaceSetMarkerSymbol(c.pointMarker == INT_MIN ? INT_MAX : std::abs(c.pointMarker));
     const float angle = 0.0f;
     surfaceSetLabelDirection(w, h, angle);
     const MapTransform& m = s.map;
@@ -508,10 +509,13 @@ void LINCON(const int& n, const float* x, const float* y)
         return;
     }
     if (!mapLaidOut() || n < 2 || x == nullptr || y == nullptr) return;
-    // A point that is not a number breaks the line; the runs on either side are drawn.
+    // A point that is not a number, or whose picture position is not, breaks the line; the
+    // runs on either side are drawn.
     int start = 0;
     for (int k = 0; k <= n; ++k) {
-        if (k < n && finitePoint(x[k], y[k])) continue;
+        if (k < n && finitePoint(x[k], y[k]) && finitePoint(toPictureX(x[k]), toPictureY(y[k]))) {
+            continue;
+        }
         drawRun(x + start, y + start, k - start);
         start = k + 1;
     }

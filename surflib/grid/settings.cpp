@@ -54,11 +54,11 @@ bool storeFrame(float* frame, float xmin, float xmax, float ymin, float ymax)
     frame[3] = ymax;
     const float eps = surfaceState.eps;
     bool good = true;
-    if (!(xmax - xmin >= eps)) {
+    if (!(xmax - xmin >= eps) || !std::isfinite(xmax - xmin)) {
         surfaceReportError(kFlatXRange);
         good = false;
     }
-    if (!(ymax - ymin >= eps)) {
+    if (!(ymax - ymin >= eps) || !std::isfinite(ymax - ymin)) {
         surfaceReportError(kFlatYRange);
         good = false;
     }
