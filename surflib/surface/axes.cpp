@@ -127,11 +127,32 @@ void drawValue(float X, float Y, double value, const AxisNumbers& f)
     surfaceDrawNumber(X, Y, surfaceNarrow(value / f.shownUnit), width, decimals, kNoPower);
 }
 
+// How an axis is walked and numbered: from its high end (the isometric axis that runs from
+// the right corner to the front one) or its low end; numbers at every n-th long tick (the
+// isometric axes), or wherever they keep clear of the one before (every = 0); the number's
+// start moved right of the tick by a third of a character width or not.
+struct AxisWalk {
+    bool fromHigh = false;
+    int every = 0;
+    bool shiftNumber = true;
+};
+
+// The n-th long tick that carries a number on an isometric axis: enough long ticks that the
+// numbers, one character height high, stand apart for a tick spacing of rise picture units
+// in height and a factor of 2 (base axes) or 1.5 (height axes).
+int numberEvery(double rise, double factor)
+{
+    const double a = std::fabs(rise) * factor;
+    if (!(a > 0.0)) return 1;
+    const double n = ch() / a + 0.99999;
+    return n < 1.0 ? 1 : (n > 1.0e6 ? 1000000 : static_cast<int>(n));
+}
+
 // An axis along a picture path: place(v) gives the picture point of value v on the axis.
 // Ticks point along (tx, ty) per unit of length; side words suppress end numbers.
 template <class Place>
 void drawBaseAxis(int axis, double lo, double hi, const Place& place,
-                  float tx, float ty, bool numbers, int sideWord)
+                  float tx, float ty, bool numbers, int sideWord, const AxisWalk& walk = {})
 {
     float xa = 0, ya = 0, xb = 0, yb = 0;
     if (!place(lo, xa, ya) || !place(hi, xb, yb)) return;
@@ -139,19 +160,22 @@ void drawBaseAxis(int axis, double lo, double hi, const Place& place,
     const TickRun r = tickRun(axis, lo, hi);
     const AxisNumbers f = numberFormat(axis);
     float lastX = -1e30f, lastY = -1e30f;
+    int longTicks = 0;
     for (int k = 0; k <= r.count; ++k) {
-        const double v = r.first + k * r.step;
+        const double v = walk.fromHigh ? r.first + (r.count - k) * r.step : r.first + k * r.step;
         float X = 0, Y = 0;
         if (!place(v, X, Y)) continue;
         const bool major = k % 2 == 0;
         const float length = major ? ch() : 0.5f * ch();
         line2(X, Y, X + tx * length, Y + ty * length);
         if (!numbers || !major) continue;
+        const bool due = walk.every < 1 || longTicks++ % walk.every == 0;
         if ((k == 0 && (sideWord & 1)) || (k >= r.count - 1 && k == r.count && (sideWord & 2))) continue;
-        const float NX = X + cw() / 3.0f;
+        const float NX = walk.shiftNumber ? X + cw() / 3.0f : X;
         const float NY = ty <= 0.0f ? Y - 2.0f * ch() : Y + ch();
-        const bool apart = std::fabs(NY - lastY) > 1.5f * ch() ||
-                           std::fabs(NX - lastX) > (f.width + 1) * cw();
+        const bool apart = walk.every >= 1 ? due
+                                           : std::fabs(NY - lastY) > 1.5f * ch() ||
+                                                 std::fabs(NX - lastX) > (f.width + 1) * cw();
         if (!apart || !numberSeen(NX, NY, f.width)) continue;
         drawValue(NX, NY, v, f);
         lastX = NX;
@@ -162,7 +186,7 @@ void drawBaseAxis(int axis, double lo, double hi, const Place& place,
 // A z axis along a picture path: place(v) gives the point of height v; side +1 puts ticks and
 // numbers to the right, -1 to the left.
 template <class Place>
-void drawHeightAxisAlong(double zlow, double zhigh, const Place& place, int side)
+void drawHeightAxisAlong(double zlow, double zhigh, const Place& place, int side, int every = 0)
 {
     float xa = 0, ya = 0, xb = 0, yb = 0;
     if (!place(zlow, xa, ya) || !place(zhigh, xb, yb)) return;
@@ -170,6 +194,7 @@ void drawHeightAxisAlong(double zlow, double zhigh, const Place& place, int side
     const TickRun r = tickRun(2, zlow, zhigh);
     const AxisNumbers f = numberFormat(2);
     float lastY = -1e30f;
+    int longTicks = 0;
     for (int k = 0; k <= r.count; ++k) {
         const double v = r.first + k * r.step;
         float X = 0, Y = 0;
@@ -177,7 +202,9 @@ void drawHeightAxisAlong(double zlow, double zhigh, const Place& place, int side
         const bool major = k % 2 == 0;
         const float length = (major ? 1.0f : 0.5f) * cw() * side;
         line2(X, Y, X + length, Y);
-        if (!major || std::fabs(Y - lastY) <= 1.5f * ch()) continue;
+        if (!major) continue;
+        const bool due = every >= 1 ? longTicks++ % every == 0 : std::fabs(Y - lastY) > 1.5f * ch();
+        if (!due) continue;
         int width = side > 0 ? -f.width : f.width, decimals = f.decimals;
         const float NX = side > 0 ? X + length + cw() / 3.0f : X + length - cw() / 3.0f;
         surfaceDrawNumber(NX, Y - 0.45f * ch(), surfaceNarrow(v / f.shownUnit), width, decimals, kNoPower);
@@ -185,14 +212,17 @@ void drawHeightAxisAlong(double zlow, double zhigh, const Place& place, int side
     }
 }
 
-// A vertical z axis from picture point (X, Ybase) with h picture units per z unit.
+// A vertical z axis of an isometric picture from picture point (X, Ybase) with h picture units
+// per z unit.
 void drawHeightAxis(float X, float Ybase, double zlow, double zhigh, double h, int side)
 {
+    const SurfaceAxisScale& a = surfaceState.axisScales[2];
+    const int every = numberEvery(static_cast<double>(a.step) * a.unit * h, 1.5);
     drawHeightAxisAlong(zlow, zhigh, [&](double v, float& PX, float& PY) {
         PX = X;
         PY = surfaceNarrow(Ybase + (v - zlow) * h);
         return true;
-    }, side);
+    }, side, every);
 }
 
 int styleWord(int i)
@@ -276,7 +306,9 @@ void surfaceDrawIsometricAxes(const int& npt, const int& nrow, const float& righ
     const Edge left{rightIsX ? 1 : 0, rightIsX ? yFront : xFront,
                     rightIsX ? (yFront == g.yMin ? g.yMax : g.yMin) : (xFront == g.xMin ? g.xMax : g.xMin),
                     leftX, leftY};
-    for (const Edge& e : {right, left}) {
+    const Edge edges[2] = {right, left};
+    for (int side = 0; side < 2; ++side) {
+        const Edge& e = edges[side];
         if (styleWord(e.axis) % 2 == 0) continue;
         auto place = [&](double v, float& X, float& Y) {
             const double t = (v - e.from) / (static_cast<double>(e.to) - e.from);
@@ -284,8 +316,18 @@ void surfaceDrawIsometricAxes(const int& npt, const int& nrow, const float& righ
             Y = surfaceNarrow(frontY + (e.endY - static_cast<double>(frontY)) * t);
             return std::isfinite(t);
         };
+        // The right axis runs from the right corner towards the front one, the left one from
+        // the front corner out; both are numbered at every n-th long tick.
+        const bool rightEdge = side == 0;
+        const SurfaceAxisScale& a = s.axisScales[e.axis];
+        const double span = static_cast<double>(e.to) - e.from;
+        const double rise = span != 0.0 ? (e.endY - static_cast<double>(frontY)) * a.step * a.unit / span : 0.0;
+        AxisWalk walk;
+        walk.fromHigh = rightEdge == (e.to > e.from);
+        walk.every = numberEvery(rise, 2.0);
+        walk.shiftNumber = rightEdge;
         drawBaseAxis(e.axis, std::min(e.from, e.to), std::max(e.from, e.to), place, 0.0f, -1.0f,
-                     true, sideWord(e.axis));
+                     true, sideWord(e.axis), walk);
     }
     const double h = s.projection.zScale;
     const bool zOn = s.surface.zAxisSwitch != 0 && styleWord(2) % 2 == 1;

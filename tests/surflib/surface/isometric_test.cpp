@@ -271,3 +271,25 @@ TEST_F(IsometricTest, PolylinesOnThePictureFollowItsNodes)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(IsometricTest, RightAxisIsTickedFromTheRightCorner)
+{
+    // Nine steps of 0.1 on each axis.  The x axis runs from the right corner to the front one,
+    // so its long ticks and numbers start at 0.9; the y axis runs from the front corner out and
+    // starts at 0.  Each number stands once.
+    const int nx = 10, ny = 10;
+    const std::vector<float> z = grid(nx, ny, 0.0f, 0.9f, 0.0f, 0.9f, [](float x, float y) { return x - y; });
+    PRJSCA(0.1f, 0.1f, 0.0f);
+    capture();
+    ISOPRJ(nx, 0.0f, 0.9f, ny, 0.0f, 0.9f, z.data(), 0, 20000, work.data());
+    const std::vector<std::string> texts = only(calls(), "kernelDrawText");
+    auto has = [&](const std::string& t) {
+        return std::find(texts.begin(), texts.end(), "kernelDrawText \"" + t + "\"") != texts.end();
+    };
+    for (const char* t : {"0.90", "0.70", "0.10", "0.00", "0.20", "0.80"}) EXPECT_TRUE(has(t)) << t;
+    EXPECT_EQ(std::count(texts.begin(), texts.end(), "kernelDrawText \"0.90\""), 1);
+}
+
+}  // namespace
