@@ -1,7 +1,9 @@
 // terr_surface_example - a function of two hills and a hollow drawn twice: as a perspective
 // wire-frame surface with hidden lines removed, with its axes (terr_surface_wire.png), and as
 // an isometric surface with cells filled by height and the front walls shaded
-// (terr_surface_iso.png).
+// (terr_surface_iso.png), and filled in perspective with its contour map laid over it
+// (terr_surface_filled.png).
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
@@ -88,6 +90,23 @@ int main()
     ISOFIL(nx, extent.xmin, extent.xmax, ny, extent.ymin, extent.ymax, grid.data(), view,
            codes.data(), ws.size, ws.words);
     close("terr_surface_iso.png");
+
+    open("terr_surface_filled.png");
+    krOpenSurf();
+    const char* filledTitle = "Filled in perspective, its contours laid at the top";
+    krSetSurfPlotTitle(filledTitle, static_cast<int>(std::strlen(filledTitle)));
+    krSetSurfaceBaseType(kSurfBaseType1);
+    distance = 0.0f;
+    krFillSurface(extent, nx, ny, grid.data(), distance, 30.0f, 35.0f, codes.data(), ws);
+    // The contour map on a plane at the height of the highest node.
+    const float top = *std::max_element(grid.begin(), grid.end());
+    krSetContourMapHeight(1, top);
+    SurfaceWorkspace mapWs;
+    krMakeWorkspace(20000, mapWs);
+    krDrawGriddedContourMap(extent, nx, ny, grid.data(), 8, kSurfContourSwitchOn, mapWs);
+    krFreeWorkspace(mapWs);
+    krSetContourMapHeight(0, top);
+    close("terr_surface_filled.png");
 
     krFreeWorkspace(ws);
     krCloseSurf();
