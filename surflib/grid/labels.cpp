@@ -396,7 +396,7 @@ void surfaceOutputContourLine(const float& x, const float& y, const float& level
     if (end != 0) {
         drawBuffer(b.count);
         b.count = 0;
-        if (surfaceLabelsDue()) surfaceResetLabelText();
+        surfaceResetLabelText();
     } else if (b.count >= kContourBufferPoints) {
         drawBuffer(b.count);
         restartBuffer(X, Y);

@@ -470,7 +470,7 @@ void surfaceOutputSmoothedLine(const float& x, const float& y, const float& leve
             finishLine(X, Y);
             if (s.outputEnabled == 1) drawSmoothBuffer();
             s.smoothBuffer.count = 0;
-            if (surfaceLabelsDue()) surfaceResetLabelText();
+            surfaceResetLabelText();
         } else {
             enterWindow(X, Y);
         }

@@ -295,3 +295,30 @@ TEST_F(ContourLabelTest, SmoothedPointsAreCutAtTheMapAreaAndResumeInside)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(ContourLabelTest, EveryLineEndsWithTheMapTextSizeAtAngleZeroLabelledOrNot)
+{
+    // Each traced line, plain or smoothed, labelled or not, is followed by the reset of the
+    // text to the map character size at angle 0: the line's last move, then size and angle.
+    // Two of the ramp's levels cross it, each as one line.
+    for (const int skip : {-1, 0}) {
+        for (const int lineSwitch : {0, 1}) {
+            CONANN(skip, 0.0f, 0.0f, 0, 0, 0, 0, 0);
+            const std::vector<std::string> log = drawRamp(true, lineSwitch);
+            int resets = 0;
+            for (size_t k = 0; k + 3 < log.size(); ++k) {
+                if (log[k].rfind("kernelMovePen", 0) == 0 &&
+                    log[k + 1].rfind("kernelEnquireTextAttributes", 0) == 0 &&
+                    log[k + 2] == "kernelSetCharSize 10 10" &&
+                    log[k + 3].rfind("kernelSetCharAngle", 0) == 0) {
+                    ++resets;
+                }
+            }
+            EXPECT_EQ(resets, 2) << "skip " << skip << " switch " << lineSwitch;
+        }
+    }
+}
+
+}  // namespace
