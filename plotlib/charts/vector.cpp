@@ -62,10 +62,7 @@ void gridCorners(float& x1, float& y1, float& x2, float& y2) {
 void VECBND(const float& x1, const float& x2, const float& y1, const float& y2) {
     GraphRoutineFrame frame("VECBND");
     VectorSettings& v = graphState.vector;
-    v.frame[0] = std::min(x1, x2);
-    v.frame[1] = std::max(x1, x2);
-    v.frame[2] = std::min(y1, y2);
-    v.frame[3] = std::max(y1, y2);
+    graphOrderedBounds(x1, x2, y1, y2, v.frame);
     v.frameSwitch = 1;
 }
 

@@ -2,6 +2,7 @@
 // the widths of value labels.
 #include "frame/utilities.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 
@@ -69,6 +70,14 @@ float graphMeasureText(const char* text, int length, int& trimmed) {
 void graphToKernelCoords(const float& x, const float& y, float& kernelX, float& kernelY) {
     kernelX = mapValue(x, 1, 513);
     kernelY = mapValue(y, 2, 514);
+}
+
+void graphOrderedBounds(const float& x1, const float& x2, const float& y1, const float& y2,
+                        float* bounds) {
+    bounds[0] = std::min(x1, x2);
+    bounds[1] = std::max(x1, x2);
+    bounds[2] = std::min(y1, y2);
+    bounds[3] = std::max(y1, y2);
 }
 
 float graphCheckLogValue(const float& value, const int& n) {

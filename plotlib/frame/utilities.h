@@ -1,6 +1,6 @@
 // utilities.h - small routines that every drawing routine of the graph library uses: the
 // range of a data array, the plot area, text measurement, the mapping of graph values to
-// kernel coordinates and the number format of value labels.  None has a routine frame; they
+// kernel coordinates, the bounds of a rectangle and the number format of value labels.  None has a routine frame; they
 // report straight to the kernel with kernel numbers.
 #ifndef PLOTLIB_FRAME_UTILITIES_H
 #define PLOTLIB_FRAME_UTILITIES_H
@@ -16,6 +16,9 @@ float graphMeasureText(const char* text, int length, int& trimmed);
 // Graph point to kernel coordinates through both axis transforms; a value with no logarithm
 // on a log axis reports 513 (x) / 514 (y) and maps to the log fallback -10.0.
 void graphToKernelCoords(const float& x, const float& y, float& kernelX, float& kernelY);
+// The rectangle with corners x1..x2 and y1..y2 as {smaller x, larger x, smaller y, larger y}.
+void graphOrderedBounds(const float& x1, const float& x2, const float& y1, const float& y2,
+                        float* bounds);
 // Kernel coordinate of a value along axis n, reporting 502 for a value with no logarithm.
 float graphCheckLogValue(const float& value, const int& n);
 // Width layout of a value label on axis n: the value divided by 10^digits word when that is

@@ -1,11 +1,11 @@
 // plotframe.cpp - graph-wide settings: the plot frame that replaces the kernel's picture
 // space as the plotting area (GRFBND, GRBENQ), the graph character mode (GRFMOD), the graph
 // scaling mode (GRASCA) and the marker of marker grids (GRDSYM, GRDSYQ).
-#include <algorithm>
 #include <cmath>
 
 #include "frame/frame.h"
 #include "frame/state.h"
+#include "frame/utilities.h"
 #include "tarvcore.h"
 #include "tplotlib.h"
 
@@ -23,10 +23,7 @@ void GRFBND(const float& x1, const float& x2, const float& y1, const float& y2)
 {
     GraphRoutineFrame frame("GRFBND");
     GraphSettings& g = graphState.graph;
-    g.plotFrame[0] = std::min(x1, x2);
-    g.plotFrame[1] = std::max(x1, x2);
-    g.plotFrame[2] = std::min(y1, y2);
-    g.plotFrame[3] = std::max(y1, y2);
+    graphOrderedBounds(x1, x2, y1, y2, g.plotFrame);
     g.plotFrameSwitch = 1;
     // Written as "not at least" so that a NaN bound counts as too narrow.
     if (!(std::fabs(g.plotFrame[1] - g.plotFrame[0]) >= 0.00001f) ||
