@@ -565,7 +565,9 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
     s.map.zFactor = surfaceNarrow(factor);
     double step = factor * nice;
     double c = factor * first;
-    if (std::fabs(c - dataMin) / (static_cast<double>(dataMax) - dataMin) > 1.0e-4) c += step;
+    // Raised only from below, as for the line maps: a first value just above the lowest
+    // height is kept.
+    if ((dataMin - c) / (static_cast<double>(dataMax) - dataMin) > 1.0e-4) c += step;
     g.contourInterval = surfaceNarrow(step);
 
     if (n != 0) {

@@ -542,7 +542,9 @@ void contourInternalGrid(int ncont)
     double realStep = factor * step;
     double c = factor * first;
     const double range = static_cast<double>(g.zMax) - g.zMin;
-    if (std::fabs(c - g.zMin) / range > 1.0e-4) c += realStep;
+    // Raised only from below: the first level is the lowest step multiple at or above the
+    // lowest height, and one that already lies just above it is kept.
+    if ((g.zMin - c) / range > 1.0e-4) c += realStep;
     g.contourInterval = surfaceNarrow(realStep);
     double low = g.zMin, high = g.zMax;
     int n = ncont;

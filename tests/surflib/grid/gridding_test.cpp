@@ -262,3 +262,36 @@ TEST_F(GriddingTest, RandomAndFunctionMapsContourTheirGrid)
 }
 
 }  // namespace
+
+namespace {
+
+float rampFrom995(const float& x, const float& /*y*/) { return 9.95f + x; }
+
+TEST_F(GriddingTest, FirstLevelIsTheLowestStepMultipleInTheDataForEveryMapDriver)
+{
+    // Heights 9.95 .. 109.95 in steps of 10: the interval chooser puts its first value on 10,
+    // just above the lowest height; 10 is the first level whichever driver draws the map.
+    const int nx = 11, ny = 3;
+    std::vector<float> z;
+    for (int j = 0; j < ny; ++j) {
+        for (int i = 0; i < nx; ++i) z.push_back(rampFrom995(10.0f * i, 0.0f));
+    }
+    const int codes[11] = {1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11};
+    const struct {
+        const char* driver;
+        std::function<void()> draw;
+    } maps[] = {
+        {"DRACON", [&] { DRACON(nx, 0.0f, 100.0f, ny, 0.0f, 2.0f, z.data(), 10, 0, 4000, work.data()); }},
+        {"FILCON", [&] { FILCON(nx, 0.0f, 100.0f, ny, 0.0f, 2.0f, z.data(), 10, 0, codes, 0, 4000, work.data()); }},
+        {"FUNCON", [&] { FUNCON(0.0f, 100.0f, 0.0f, 2.0f, rampFrom995, 10, 0); }},
+    };
+    for (const auto& m : maps) {
+        work.assign(4000, 0.0f);
+        m.draw();
+        EXPECT_TRUE(reported().empty()) << m.driver;
+        ASSERT_GE(surfaceState.levels.count, 1) << m.driver;
+        EXPECT_FLOAT_EQ(surfaceState.levels.heights[0], 10.0f) << m.driver;
+    }
+}
+
+}  // namespace
