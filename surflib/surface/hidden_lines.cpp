@@ -266,6 +266,8 @@ struct Walk {
     HorizonStore store;
     RayFrame rays;
     bool hidden;        // hidden-line switch
+    bool topSide;       // what rises above the upper horizon is seen (pass 1)
+    bool underSide;     // what sinks below the lower horizon is seen (pass 2)
     bool draw;          // false: the outline is built and nothing is drawn
     bool lineStyle;
     float tolerance;    // in picture units
@@ -328,7 +330,7 @@ void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b, 
         if (!hasU && !hasL) return true;
         const double d = d1 + (d2 - d1) * t;
         const double tol = w.rays.projective ? w.tolerance * d * d : w.tolerance;
-        return (hasU && vu >= -tol) || (hasL && vl >= -tol);
+        return (w.topSide && (!hasU || vu >= -tol)) || (w.underSide && (!hasL || vl >= -tol));
     };
     double pa = 0.0, pb = 0.0;
     bool pending = false;
@@ -652,6 +654,10 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
     w.store.full = false;
     w.rays = makeRayFrame();
     w.hidden = surfaceFlagOn(surf.hiddenLinesOn) || surfaceFlagOn(surf.fillMode);
+    // Base types 0 to 2 show the top of the surface only (one pass), 3 the top and the
+    // underside, 4 the underside only.
+    w.topSide = surf.baseType != 4;
+    w.underSide = surf.baseType >= 3;
     w.draw = !surfaceFlagOn(surf.fillMode);
     w.lineStyle = surfaceFlagOn(surf.lineStyle);
     w.tolerance = 1.0e-4f * std::max(s.projection.frameWidth, s.projection.frameHeight);
@@ -747,6 +753,8 @@ bool surfaceDrawClippedSegment(float X1, float Y1, float X2, float Y2, bool draw
     w.store.capacity = L;
     w.rays = makeRayFrame();
     w.hidden = true;
+    w.topSide = true;
+    w.underSide = true;
     w.tolerance = 1.0e-4f * std::max(s.projection.frameWidth, s.projection.frameHeight);
     const PicturePoint a{X1, Y1, 0.0f, true}, b{X2, Y2, 0.0f, true};
     double seen = 0.0;

@@ -144,6 +144,29 @@ TEST_F(HiddenLineTest, FloorSeenFromBelowHidesWhatLiesBehindIt)
     EXPECT_LT(floored, open);
 }
 
+TEST_F(HiddenLineTest, BaseTypeChoosesTheTopTheUndersideOrBoth)
+{
+    // A shelf at the front and a drop far behind it: the lines beyond the drop pass below the
+    // shelf's front edge, where only the underside of the surface can be seen.
+    const int nx = 6, ny = 6;
+    std::vector<float> z(nx * ny);
+    for (int j = 0; j < ny; ++j) {
+        for (int i = 0; i < nx; ++i) z[j * nx + i] = j <= 1 ? 0.0f : -40.0f;
+    }
+    auto drawnLength = [&](int baseType) {
+        PRJFRA(baseType);
+        double length = 0.0;
+        for (const Polyline& l : draw(nx, ny, z, 30.0f, 35.0f)) {
+            for (size_t k = 1; k < l.x.size(); ++k) length += std::hypot(l.x[k] - l.x[k - 1], l.y[k] - l.y[k - 1]);
+        }
+        return length;
+    };
+    const double top = drawnLength(2), both = drawnLength(3), under = drawnLength(4);
+    EXPECT_GT(both, top + 1.0);
+    EXPECT_GT(both, under + 1.0);
+    EXPECT_GT(under, 0.0);
+}
+
 TEST_F(HiddenLineTest, GridLineStepDrawsASubsetHiddenAsIfAllWereDrawn)
 {
     const int nx = 11, ny = 9;
