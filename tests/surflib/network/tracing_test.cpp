@@ -2,7 +2,9 @@
 // count, segment intersection, the crossings of a level with one edge (one crossing, a dip of
 // the cubic through the level, a touch, none), the least step between appended points, curved
 // lines whose every point lies on the level of the surface, and lines that stop at a hole.
+#include <algorithm>
 #include <cmath>
+#include <random>
 
 #include "contour_log.h"
 #include "network/tracing.h"
@@ -304,3 +306,227 @@ TEST_F(NetworkTracing, CurvedSurfaceDippingAcrossAnEdgeMakesASmallLoop)
 }
 
 }  // namespace
+
+// ---- Curved lines through edges that dip through the level ------------------------------------
+
+float planeX(float x, float) { return x; }
+
+// A plane rising in x, contoured at x = 4, with the vertical edge x = 5, y 2.5..5 bent by its end
+// gradients so that the surface along it dips to 4 - 0.25 * 10 * (depth - 0.4): the low side
+// of the line reaches across that edge between its two (high) ends.
+class DippingEdge : public NetworkTracing {
+protected:
+    int t = 0, k = 0, nb = 0;   // the triangle right of the edge, its edge number, the one left
+    float level = 0.0f;         // normalised
+    float* w = nullptr;
+
+    void SetUp() override
+    {
+        NetworkTracing::SetUp();
+        build(gridOf(5, planeX));
+        w = work.data();
+        for (int u = 1; u <= triangleCount() && t == 0; ++u) {
+            for (int e = 1; e <= 3; ++e) {
+                const NetPoint a = point(vertex(u, e)), b = point(vertex(u, e % 3 + 1));
+                // Counter-clockwise, the triangle on the right of the edge runs it downwards.
+                if (a.x == 5.0f && b.x == 5.0f && a.y == 5.0f && b.y == 2.5f) {
+                    t = u;
+                    k = e;
+                }
+            }
+        }
+        ASSERT_NE(t, 0);
+        nb = networkNeighbour(w, t, k);
+        ASSERT_NE(nb, 0);
+        const int P = vertex(t, k), Q = vertex(t, k % 3 + 1);
+        const float len = networkY(w, P) - networkY(w, Q);
+        // d0 = -1.2 and d1 = +1.2 along the edge: the cubic 0.5 - 1.2 t + 1.2 t^2 bottoms out at
+        // 0.2 half-way, well below the level 0.4.
+        networkPointField(w, P, kNetDzdy) = 1.2f / len;
+        networkPointField(w, Q, kNetDzdy) = -1.2f / len;
+        for (int j = 1; j <= pointCount(); ++j) networkPointField(w, j, kNetDzdx) = 1.0f;
+        work[0] = 1.0f;   // the gradients stand as they are
+        TRIINT(2, 10, 1);
+        TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, w);
+        level = 0.4f;
+    }
+
+    // The pieces drawn for the level (4.0 in the caller's units) in map units, pieces that
+    // continue one another joined into lines.
+    std::vector<netlog::Line> lines(int curved)
+    {
+        capture();
+        ADTCON(4.0f, curved, wsize, w);
+        std::vector<netlog::Line> out;
+        if (curved == 0) {
+            for (const netlog::Line& l : netlog::polylines(calls())) out.push_back(netlog::toMap(l));
+            return out;
+        }
+        const std::vector<netlog::Curve> pieces = netlog::curves(calls());
+        for (size_t i = 0; i < pieces.size(); ++i) {
+            const netlog::Curve& c = pieces[i];
+            netlog::Line m = netlog::toMap({c.x, c.y});
+            // A continued piece repeats the last segment of the one before.
+            const netlog::Curve* before = i > 0 ? &pieces[i - 1] : nullptr;
+            if (before != nullptr && c.start == -1 && c.x.size() > 2 && c.x[0] == before->x[before->x.size() - 2] &&
+                c.y[0] == before->y[before->y.size() - 2] && c.x[1] == before->x.back() && c.y[1] == before->y.back()) {
+                out.back().x.insert(out.back().x.end(), m.x.begin() + 2, m.x.end());
+                out.back().y.insert(out.back().y.end(), m.y.begin() + 2, m.y.end());
+            } else {
+                out.push_back(m);
+            }
+        }
+        return out;
+    }
+
+    // The two crossings of the dipping edge, in map units.
+    void dipCrossings(float& x1, float& y1, float& x2, float& y2)
+    {
+        int roots = 0;
+        surfaceEdgeCubicCrossings(t, k, level, 0.0f, 0.0f, roots, x1, y1, x2, y2, w);
+        ASSERT_EQ(roots, 2);
+        const NetworkLayout& n = surfaceState.network;
+        x1 = n.xmin + x1 * n.xrange;
+        x2 = n.xmin + x2 * n.xrange;
+        y1 = n.ymin + y1 * n.yrange;
+        y2 = n.ymin + y2 * n.yrange;
+    }
+
+    static int timesVisited(const netlog::Line& l, float x, float y)
+    {
+        int n = 0;
+        for (size_t i = 0; i < l.x.size(); ++i) {
+            if (std::fabs(l.x[i] - x) < 2e-3f && std::fabs(l.y[i] - y) < 2e-3f) ++n;
+        }
+        return n;
+    }
+
+    // The triangle that holds map point (x, y), 0 for none.
+    int triangleAt(float x, float y) const
+    {
+        const NetworkLayout& n = surfaceState.network;
+        const float u = (x - n.xmin) / n.xrange, v = (y - n.ymin) / n.yrange;
+        for (int s = 1; s <= triangleCount(); ++s) {
+            const NetworkTriangle tri = surfaceNetworkTriangle(work.data(), s);
+            bool inside = true;
+            for (int e = 0; e < 3; ++e) {
+                const int f = (e + 1) % 3;
+                const double c = (static_cast<double>(tri.x[f]) - tri.x[e]) * (v - tri.y[e]) -
+                                 (static_cast<double>(tri.y[f]) - tri.y[e]) * (u - tri.x[e]);
+                inside = inside && c > 1e-6;
+            }
+            if (inside) return s;
+        }
+        return 0;
+    }
+};
+
+TEST_F(DippingEdge, TheLineFollowsTheDipAcrossTheEdgeUsingEachCrossingOnce)
+{
+    // Straight lines cross edges where their ends lie on either side: one line up the plane,
+    // clear of the edge x = 5.
+    const std::vector<netlog::Line> straight = lines(0);
+    ASSERT_EQ(straight.size(), 1u);
+    for (const float x : straight[0].x) EXPECT_LT(x, 5.0f);
+
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    dipCrossings(x1, y1, x2, y2);
+    EXPECT_FLOAT_EQ(x1, 5.0f);
+    EXPECT_FLOAT_EQ(x2, 5.0f);
+    const std::vector<netlog::Line> curved = lines(1);
+    // Still one line, from the hull at the bottom to the hull at the top, which now takes in
+    // both crossings of the dipping edge, once each.
+    ASSERT_EQ(curved.size(), 1u);
+    const netlog::Line& l = curved[0];
+    EXPECT_NEAR(std::min(l.y.front(), l.y.back()), 0.0f, 1e-3f);
+    EXPECT_NEAR(std::max(l.y.front(), l.y.back()), 10.0f, 1e-3f);
+    EXPECT_EQ(timesVisited(l, x1, y1), 1);
+    EXPECT_EQ(timesVisited(l, x2, y2), 1);
+    float most = 0.0f;
+    for (size_t i = 0; i < l.x.size(); ++i) {
+        most = std::max(most, l.x[i]);
+        float z = 0, gx = 0, gy = 0;
+        TRIHGT(l.x[i], l.y[i], z, gx, gy, wsize, w);
+        EXPECT_NEAR(z, 4.0f, 0.02f) << l.x[i] << " " << l.y[i];
+    }
+    EXPECT_GT(most, 5.0f);   // into the triangle beyond the edge
+    for (int s = 1; s <= triangleCount(); ++s) EXPECT_EQ(mark(s), 0.0f);
+    EXPECT_TRUE(reported().empty());
+}
+
+TEST_F(DippingEdge, TheLineEntersTheTrianglesOnEitherSideOfTheDipAgain)
+{
+    // Coming up on the left, the line passes into the triangle on the right through the dip's
+    // lower crossing, turns in the triangles beyond and comes back through both triangles
+    // beside the edge again, leaving the left one through the dip's upper crossing: each of
+    // them is entered twice, the right one between the two visits of the left one.
+    const std::vector<netlog::Line> curved = lines(1);
+    ASSERT_EQ(curved.size(), 1u);
+    const netlog::Line& l = curved[0];
+    std::vector<int> way;
+    for (size_t i = 0; i < l.x.size(); ++i) {
+        const int s = triangleAt(l.x[i], l.y[i]);
+        if (s != 0 && (way.empty() || way.back() != s)) way.push_back(s);
+    }
+    EXPECT_EQ(std::count(way.begin(), way.end(), t), 2);
+    ASSERT_EQ(std::count(way.begin(), way.end(), nb), 2);
+    const auto first = std::find(way.begin(), way.end(), nb);
+    const auto second = std::find(first + 1, way.end(), nb);
+    EXPECT_EQ(std::count(first, second, t), 2);
+}
+
+TEST_F(NetworkTracing, CurvedLinesOfAScatteredNetworkStayInsideItsHull)
+{
+    // Scattered points leave long, thin triangles along the hull, where the curved surface can
+    // swing far between two crossings.
+    auto wavy = [](float x, float y) {
+        return 40.0f + 12.0f * std::sin(0.8f * x) * std::cos(0.6f * y) + 3.0f * y;
+    };
+    std::mt19937 rng(2024);
+    std::uniform_real_distribution<float> u(0.0f, 1.0f);
+    std::vector<NetPoint> pts;
+    for (int i = 0; i < 150; ++i) {
+        const float x = 10.0f * u(rng), y = 7.0f * u(rng);
+        pts.push_back({x, y, wavy(x, y)});
+    }
+    build(pts);
+    capture();
+    DRATRI(0.0f, 10.0f, 0.0f, 7.0f, 12, 1, wsize, work.data());
+    const std::vector<netlog::Curve> curves = netlog::curves(calls());
+    ASSERT_GT(curves.size(), 20u);
+    // The hull of the points (monotone chain), counter-clockwise.
+    std::vector<NetPoint> sorted = pts;
+    std::sort(sorted.begin(), sorted.end(), [](const NetPoint& a, const NetPoint& b) {
+        return a.x < b.x || (a.x == b.x && a.y < b.y);
+    });
+    auto turn = [](const NetPoint& o, const NetPoint& a, const NetPoint& b) {
+        return (static_cast<double>(a.x) - o.x) * (b.y - o.y) - (static_cast<double>(a.y) - o.y) * (b.x - o.x);
+    };
+    std::vector<NetPoint> hull;
+    for (int pass = 0; pass < 2; ++pass) {
+        const size_t base = hull.size();
+        for (const NetPoint& p : sorted) {
+            while (hull.size() >= base + 2 && turn(hull[hull.size() - 2], hull.back(), p) <= 0) hull.pop_back();
+            hull.push_back(p);
+        }
+        hull.pop_back();
+        std::reverse(sorted.begin(), sorted.end());
+    }
+    const float step = 1e-3f;   // map units
+    double longest = 0.0;
+    for (const netlog::Curve& c : curves) {
+        for (size_t i = 0; i < c.x.size(); ++i) {
+            const NetPoint p{netlog::mapX(c.x[i]), netlog::mapY(c.y[i]), 0.0f};
+            for (size_t h = 0; h < hull.size(); ++h) {
+                const NetPoint& a = hull[h];
+                const NetPoint& b = hull[(h + 1) % hull.size()];
+                const double len = std::hypot(b.x - a.x, b.y - a.y);
+                ASSERT_GE(turn(a, b, p) / len, -step) << p.x << " " << p.y;
+            }
+            if (i > 0) longest = std::max(longest, std::hypot(static_cast<double>(c.x[i]) - c.x[i - 1],
+                                                              static_cast<double>(c.y[i]) - c.y[i - 1]));
+        }
+    }
+    // No long chord for a smooth curve to swing out on: a tenth of the map's width at most.
+    EXPECT_LT(longest, 0.1 * surfaceState.map.mapWidth);
+}
