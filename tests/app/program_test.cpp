@@ -14,6 +14,7 @@
 #include <sstream>
 
 #include "program.h"
+#include "scratch_directory.h"
 #include "state.h"
 #include "tarvcore.h"
 #include "tpanel.h"
@@ -147,32 +148,26 @@ long colouredPixels(const fs::path& png)
     return count;
 }
 
-class ScriptedProgram : public ::testing::Test {
+class ScriptedProgram : public ScratchDirectoryTest {
 protected:
     void SetUp() override
     {
-        start_ = fs::current_path();
-        char pattern[] = "/tmp/specvue-run-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
-        fs::create_directories(dir_ / "in");
-        fs::create_directories(dir_ / "out");
-        std::ofstream(dir_ / "in" / "nine.in") << kNineSamples;
-        std::ofstream(dir_ / "run.script") << kScript;
-        fs::current_path(dir_);
+        makeScratchDirectory("/tmp/specvue-run-XXXXXX");
+        if (HasFatalFailure()) return;
+        std::ofstream(root_ / "in" / "nine.in") << kNineSamples;
+        std::ofstream(root_ / "run.script") << kScript;
+        fs::current_path(root_);
     }
     void TearDown() override
     {
-        fs::current_path(start_);
-        fs::remove_all(dir_);
+        ScratchDirectoryTest::TearDown();
         unsetenv("TPANEL_SCRIPT");
     }
-    fs::path start_, dir_;
 };
 
 TEST_F(ScriptedProgram, AnalysisPlotsPrintingAndDialog)
 {
-    setenv("TPANEL_SCRIPT", (dir_ / "run.script").c_str(), 1);
+    setenv("TPANEL_SCRIPT", (root_ / "run.script").c_str(), 1);
     resetAppState();
     tarv::resetState(true);
     tarv::setErrorEcho(false);
@@ -188,7 +183,7 @@ TEST_F(ScriptedProgram, AnalysisPlotsPrintingAndDialog)
     // The table: title and lines on the console, title, heading and lines in the result file
     // chosen before the cancelled choice.
     EXPECT_EQ(console, kTitle + kLines);
-    EXPECT_EQ(readFile(dir_ / "out" / "result.out"), kTitle + kHeading + kLines);
+    EXPECT_EQ(readFile(root_ / "out" / "result.out"), kTitle + kHeading + kLines);
 
     // No misuse of the binding at any point (start-up builds its menu bar and frame on the
     // master window).
@@ -240,20 +235,20 @@ TEST_F(ScriptedProgram, AnalysisPlotsPrintingAndDialog)
     EXPECT_EQ(mappings[1], "kernelSetMapping 0 1000 0 750 0 297 0 210");
     EXPECT_EQ(mappings[2], "kernelSetMapping " + mappings[0].substr(mappings[0].find("-> ") + 3));
     EXPECT_EQ(actions[13], actions[10]);
-    EXPECT_EQ(readFile(dir_ / "amp-again.png"), readFile(dir_ / "amp.png"));
-    EXPECT_EQ(readFile(dir_ / "page.pdf").rfind("%PDF", 0), 0u);
+    EXPECT_EQ(readFile(root_ / "amp-again.png"), readFile(root_ / "amp.png"));
+    EXPECT_EQ(readFile(root_ / "page.pdf").rfind("%PDF", 0), 0u);
 
     // Pictures: the curve is there once something was analysed.
-    EXPECT_EQ(colouredPixels(dir_ / "empty.png"), 0);
-    EXPECT_GT(colouredPixels(dir_ / "raw.png"), 200);
-    EXPECT_GT(colouredPixels(dir_ / "amp.png"), 200);
-    cairo_surface_t* resized = cairo_image_surface_create_from_png((dir_ / "resized.png").c_str());
+    EXPECT_EQ(colouredPixels(root_ / "empty.png"), 0);
+    EXPECT_GT(colouredPixels(root_ / "raw.png"), 200);
+    EXPECT_GT(colouredPixels(root_ / "amp.png"), 200);
+    cairo_surface_t* resized = cairo_image_surface_create_from_png((root_ / "resized.png").c_str());
     int columns, rows, cw, ch;
     GetGridArea(columns, rows, cw, ch);
     EXPECT_EQ(cairo_image_surface_get_width(resized), 40 * cw);
     EXPECT_EQ(cairo_image_surface_get_height(resized), 25 * ch);
     cairo_surface_destroy(resized);
-    EXPECT_GT(colouredPixels(dir_ / "resized.png"), 200);
+    EXPECT_GT(colouredPixels(root_ / "resized.png"), 200);
 }
 
 // The program itself: a short script runs to its end with status 0; without a script or a
@@ -262,38 +257,38 @@ TEST_F(ScriptedProgram, ProgramExitStatus)
 {
     const std::string program = std::string(TARV_BINARY_DIR) + "/app/specvue";
     ASSERT_TRUE(fs::exists(program)) << "build the specvue program first";
-    std::ofstream(dir_ / "short.script") << "browse in/nine.in\nmenu File/Open Data File\n"
+    std::ofstream(root_ / "short.script") << "browse in/nine.in\nmenu File/Open Data File\n"
                                             "menu Analyze Data/Run DFT on Selected Data File\n";
-    const std::string run = "cd " + dir_.string() + " && TPANEL_SCRIPT=short.script " + program +
+    const std::string run = "cd " + root_.string() + " && TPANEL_SCRIPT=short.script " + program +
                             " > out.txt 2> err.txt";
     int rc = std::system(run.c_str());
     EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 0) << rc;
-    EXPECT_EQ(readFile(dir_ / "out.txt"), kTitle + kLines);
+    EXPECT_EQ(readFile(root_ / "out.txt"), kTitle + kLines);
     // No output directory chosen: the result goes beside the samples (the analysis works there).
-    EXPECT_EQ(readFile(dir_ / "in" / "dft_output.out"), kTitle + kHeading + kLines);
+    EXPECT_EQ(readFile(root_ / "in" / "dft_output.out"), kTitle + kHeading + kLines);
 
     // A cancelled choice of the sample file goes back to dft_input.in in the directory of the
     // last choice; it is not there, so it is created empty and the analysis refused.
-    std::ofstream(dir_ / "cancel.script") << "browse in/nine.in\nmenu File/Open Data File\n"
+    std::ofstream(root_ / "cancel.script") << "browse in/nine.in\nmenu File/Open Data File\n"
                                              "browse\nmenu File/Open Data File\n"
                                              "menu Analyze Data/Run DFT on Selected Data File\n";
-    const std::string cancel = "cd " + dir_.string() + " && TPANEL_SCRIPT=cancel.script " +
+    const std::string cancel = "cd " + root_.string() + " && TPANEL_SCRIPT=cancel.script " +
                                program + " > out.txt 2> err.txt";
     rc = std::system(cancel.c_str());
     EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 0) << rc;
     const std::string refusal =
         "No analysis: the sample file 'dft_input.in' holds 0 samples; at least 2 are needed.";
-    EXPECT_EQ(readFile(dir_ / "out.txt"), refusal + "\n");
-    EXPECT_NE(readFile(dir_ / "err.txt").find("DFT Analysis : " + refusal), std::string::npos)
-        << readFile(dir_ / "err.txt");
-    EXPECT_TRUE(fs::exists(dir_ / "dft_input.in"));
+    EXPECT_EQ(readFile(root_ / "out.txt"), refusal + "\n");
+    EXPECT_NE(readFile(root_ / "err.txt").find("DFT Analysis : " + refusal), std::string::npos)
+        << readFile(root_ / "err.txt");
+    EXPECT_TRUE(fs::exists(root_ / "dft_input.in"));
 
-    const std::string bare = "cd " + dir_.string() +
+    const std::string bare = "cd " + root_.string() +
                              " && env -u TPANEL_SCRIPT -u DISPLAY -u WAYLAND_DISPLAY " + program +
                              " > out.txt 2> err.txt";
     rc = std::system(bare.c_str());
     EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 2) << rc;
-    EXPECT_NE(readFile(dir_ / "err.txt").find("TPANEL_SCRIPT"), std::string::npos);
+    EXPECT_NE(readFile(root_ / "err.txt").find("TPANEL_SCRIPT"), std::string::npos);
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "analysis/dft.h"
+#include "scratch_directory.h"
 #include "state.h"
 
 namespace fs = std::filesystem;
@@ -37,23 +38,14 @@ const std::string kHeading =
 
 // A scratch directory with the sample file in "in/" and the result file in "out/"; the file
 // selection names both by absolute directories, as the browse dialog returns them.
-class AnalysisFiles : public ::testing::Test {
+class AnalysisFiles : public ScratchDirectoryTest {
 public:
     void SetUp() override
     {
         resetAppState();
-        start_ = fs::current_path();
-        char pattern[] = "/tmp/specvue-dft-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        root_ = pattern;
-        fs::create_directories(root_ / "in");
-        fs::create_directories(root_ / "out");
+        makeScratchDirectory("/tmp/specvue-dft-XXXXXX");
+        if (HasFatalFailure()) return;
         choose("data.in", root_ / "in", "result.out", root_ / "out");
-    }
-    void TearDown() override
-    {
-        fs::current_path(start_);
-        fs::remove_all(root_);
     }
     void choose(const std::string& in, const fs::path& inDir, const std::string& out,
                 const fs::path& outDir)
@@ -76,8 +68,6 @@ public:
         return ::testing::internal::GetCapturedStdout();
     }
     std::string result() { return readFile(root_ / "out" / "result.out"); }
-
-    fs::path start_, root_;
 };
 
 struct GoldenCase {
