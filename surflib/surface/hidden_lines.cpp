@@ -510,11 +510,13 @@ void walkOrder(const GridView& g, int family, float* order)
     }
 }
 
-int linePen(int position, int count)
+// The edge pen for the lines on the edges of the grid (the first and the last of the walk, or
+// the last of each half of a split walk), the grid-line pen for the others.
+int linePen(int index, int count)
 {
     const SurfaceSettings& surf = surfaceState.surface;
     if (!surfaceFlagOn(surf.linePensSet)) return surfaceEntryPen();
-    return (position == 0 || position == count - 1) ? surf.linePens[2] : surf.linePens[1];
+    return (index == 0 || index == count - 1) ? surf.linePens[2] : surf.linePens[1];
 }
 
 // The curtain under the front line, from the line down to the base, filled with the wall code
@@ -598,7 +600,7 @@ void walkFamily(Walk& w, const GridView& g, int family, int stepEvery, bool with
         projectLine(g, family, j, line);
         if (pos == 0 && withCurtain) drawCurtain(w, g, family, j, line);
         const bool drawn = j % stepEvery == 0;
-        if (w.draw && drawn && !w.lineStyle) surfaceSelectPen(linePen(pos, count));
+        if (w.draw && drawn && !w.lineStyle) surfaceSelectPen(linePen(j, count));
         walkLine(w, line, prev, drawn);
         std::swap(line, prev);
     }

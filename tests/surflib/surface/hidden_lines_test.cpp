@@ -239,3 +239,28 @@ TEST_F(HiddenLineTest, ShortWorkspacesAreRefusedOrCutWithoutWritingPastThem)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(HiddenLineTest, EdgePenGoesToTheEdgeLinesOfASplitWalk)
+{
+    const int nx = 8, ny = 6;
+    const std::vector<float> z(nx * ny, 1.0f);
+    PRJLIN(1, 22, 33);
+    PRJSEC(2);   // the lines along y only, one per x node: the eye stands over the x range
+    work.assign(20000, 0.0f);
+    float d = 0.0f;
+    capture();
+    PERPRJ(nx, 0.0f, 7.0f, ny, 0.0f, 5.0f, z.data(), d, 30.0f, 0.5f, 20000, work.data());
+    ASSERT_EQ(surfaceState.projection.splitWalk, -1);
+    // Each line selects its pen before it is drawn.  The walk starts under the eye and goes
+    // out in both directions: the grid lines first, the two edge lines last.
+    std::vector<std::string> colours = only(calls(), "kernelSetColour");
+    ASSERT_GE(colours.size(), static_cast<size_t>(nx));
+    colours.resize(nx);
+    std::vector<std::string> expected(nx - 2, "kernelSetColour 22");
+    expected.insert(expected.end(), 2, "kernelSetColour 33");
+    EXPECT_EQ(colours, expected);
+}
+
+}  // namespace
