@@ -66,7 +66,9 @@ AxisNumbers numberFormat(int axis)
     if (fixed) {
         f.width = surf.annotationWidth[axis];
         f.decimals = surf.annotationDecimals[axis];
-        const bool caption = E != 9999 && std::fabs(static_cast<double>(E)) < surfacePowerLimit();
+        // A caption only for an exponent the kernel's reals can scale the axis's own power by.
+        const bool caption =
+            E != 9999 && std::fabs(static_cast<double>(E) - a.exponent) < surfacePowerLimit();
         f.caption = caption ? E : 0;
         f.shownUnit = caption ? std::pow(10.0, E) : 1.0;
     }

@@ -111,3 +111,21 @@ TEST_F(SurfaceAxesTest, UnusableZStepIsReportedByTheAxes)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SurfaceAxesTest, FixedExponentFarFromTheAxisPowerGivesNoCaption)
+{
+    auto zTitle = [&](int exponent) {
+        ANNDIG(3, 6, 1, exponent);
+        const std::vector<std::string> texts = axes(0.0f, 5.0e30f);   // z axis power 30
+        for (const std::string& l : texts) {
+            if (l == "kernelDrawText \"Z axis\"") return true;
+        }
+        return false;
+    };
+    EXPECT_TRUE(zTitle(27));    // within reach: numbers in units of 10^27, with the caption
+    EXPECT_FALSE(zTitle(-9));   // 39 powers away: no caption, so no z title
+}
+
+}  // namespace
