@@ -34,53 +34,60 @@ struct CurveEnds {
     float after[2];
 };
 
+// One end of a piece as its condition sees it: the neighbouring data point inside the data
+// set (-1 at the data set's own end), the point across the joint of a closed data set, the
+// stored condition of that end, and where the point or tangent the condition needs goes.
+struct PieceEnd {
+    int inside;
+    int acrossJoint;
+    int storedType;
+    const float* storedPoint;
+    const float* storedTangent;
+    float* point;
+    float* tangent;
+};
+
+// The condition of one end of a piece: the neighbour inside the data set, else the stored
+// condition, else for a closed data set the point across the joint, else free.
+int conditionAt(const float* x, const float* y, int n, const PieceEnd& e)
+{
+    if (e.inside >= 0) {
+        graphToKernelCoords(x[e.inside], y[e.inside], e.point[0], e.point[1]);
+        return -1;
+    }
+    if (e.storedType < 0) {
+        graphToKernelCoords(e.storedPoint[0], e.storedPoint[1], e.point[0], e.point[1]);
+        return -1;
+    }
+    if (e.storedType > 0) {
+        e.tangent[0] = e.storedTangent[0];
+        e.tangent[1] = e.storedTangent[1];
+        return 1;
+    }
+    if (isClosed(x, y, n)) {
+        graphToKernelCoords(x[e.acrossJoint], y[e.acrossJoint], e.point[0], e.point[1]);
+        return -1;
+    }
+    return 0;
+}
+
 // Start condition of a piece whose first point is x[first], y[first]; sets the values the
 // condition needs and returns the condition.
 int startCondition(const float* x, const float* y, int n, int first, CurveEnds& ends)
 {
     const CurveEndConditions& stored = graphState.curveEnds;
-    if (first > 0) {
-        graphToKernelCoords(x[first - 1], y[first - 1], ends.before[0], ends.before[1]);
-        return -1;
-    }
-    if (stored.startType < 0) {
-        graphToKernelCoords(stored.before[0], stored.before[1], ends.before[0], ends.before[1]);
-        return -1;
-    }
-    if (stored.startType > 0) {
-        ends.startTangent[0] = stored.startTangent[0];
-        ends.startTangent[1] = stored.startTangent[1];
-        return 1;
-    }
-    if (isClosed(x, y, n)) {
-        graphToKernelCoords(x[n - 2], y[n - 2], ends.before[0], ends.before[1]);
-        return -1;
-    }
-    return 0;
+    return conditionAt(x, y, n,
+                       {first > 0 ? first - 1 : -1, n - 2, stored.startType, stored.before,
+                        stored.startTangent, ends.before, ends.startTangent});
 }
 
 // End condition of a piece whose last point is x[last], y[last].
 int endCondition(const float* x, const float* y, int n, int last, CurveEnds& ends)
 {
     const CurveEndConditions& stored = graphState.curveEnds;
-    if (last < n - 1) {
-        graphToKernelCoords(x[last + 1], y[last + 1], ends.after[0], ends.after[1]);
-        return -1;
-    }
-    if (stored.endType < 0) {
-        graphToKernelCoords(stored.after[0], stored.after[1], ends.after[0], ends.after[1]);
-        return -1;
-    }
-    if (stored.endType > 0) {
-        ends.endTangent[0] = stored.endTangent[0];
-        ends.endTangent[1] = stored.endTangent[1];
-        return 1;
-    }
-    if (isClosed(x, y, n)) {
-        graphToKernelCoords(x[1], y[1], ends.after[0], ends.after[1]);
-        return -1;
-    }
-    return 0;
+    return conditionAt(x, y, n,
+                       {last < n - 1 ? last + 1 : -1, 1, stored.endType, stored.after,
+                        stored.endTangent, ends.after, ends.endTangent});
 }
 
 void drawPiece(int mode, int count, int startCond, int endCond)
