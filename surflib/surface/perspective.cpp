@@ -293,7 +293,10 @@ float cellCode(const float* grid, float zlow, float zhigh, const float* fillCode
     for (int k = 0; k < 4; ++k) sum += surfaceClampedNode(grid, g.nx, i + k % 2, j + k / 2, zlow, zhigh);
     const int band = surfaceFindBand(surfaceNarrow(0.25 * sum));
     if (band < 1 || band > kSurfaceMaxLevels) return 0.0f;
-    return static_cast<float>(surfaceState.levels.pens[band - 1]);
+    // A pen of a line style and colour fills in its colour; colours and kernel pens fill as
+    // they stand.
+    const int pen = surfaceState.levels.pens[band - 1];
+    return static_cast<float>(pen >= 1000 && pen < 2000 ? pen - 1000 : pen);
 }
 
 // One cell: filled with its code, and outlined in the filled mode.

@@ -107,8 +107,9 @@ TEST_F(PerspectiveTest, SurfaceSwitchMakesTheSurfaceOpaque)
     EXPECT_EQ(only(opaque, "kernelSetColour").front(), "kernelSetColour 0");
     EXPECT_EQ(lines(opaque), lines(plain));
 
-    // In the line-style mode each cell takes the pen of the band of its mean height.
-    const int pens[3] = {21, 22, 23};
+    // In the line-style mode each cell takes the pen of the band of its mean height, solid in
+    // the colour of a pen that also sets a line style.
+    const int pens[3] = {1021, 22, 23};
     float d = 0.0f;
     capture();
     PERLI3(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, 2, pens, 0, 20000, work.data());
@@ -124,6 +125,7 @@ TEST_F(PerspectiveTest, SurfaceSwitchMakesTheSurfaceOpaque)
         EXPECT_TRUE(c == "kernelSetColour 21" || c == "kernelSetColour 22" || c == "kernelSetColour 23") << c;
     }
     EXPECT_NE(std::find(fillColours.begin(), fillColours.end(), "kernelSetColour 23"), fillColours.end());
+    for (const std::string& f : only(banded, "kernelFillPolygon")) EXPECT_EQ(f.rfind("kernelFillPolygon 0 ", 0), 0u) << f;
     CONSWI(0);
     EXPECT_EQ(count(draw(), "kernelFillPolygon"), 0);
 }
