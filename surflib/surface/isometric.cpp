@@ -164,11 +164,13 @@ bool drawRow(IsoPicture& p, int dir, int k, int count, int pass, bool hidden, bo
         const bool seen = !hidden || !known || d >= 0.0;
         if (seen != prevSeen && hidden) {
             // The crossing of the row segment with the horizon between the two places.
+            // Where no row before reached the previous place, this row's own point is the
+            // horizon there: the crossing lies at that point.
             double da = 0.0, db = 0.0;
-            const bool ka = horizonOffset(p, prev.place, prev.Y, pass, da);
+            horizonOffset(p, prev.place, prev.Y, pass, da);
             const bool kb = horizonOffset(p, q.place, q.Y, pass, db);
             double t = seen ? 0.0 : 1.0;
-            if (ka && kb && da != db) t = std::clamp(da / (da - db), 0.0, 1.0);
+            if (kb && da != db) t = std::clamp(da / (da - db), 0.0, 1.0);
             const float cx = surfaceNarrow(prev.X + (q.X - static_cast<double>(prev.X)) * t);
             const float cy = surfaceNarrow(prev.Y + (q.Y - static_cast<double>(prev.Y)) * t);
             if (drawn) {

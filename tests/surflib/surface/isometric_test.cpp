@@ -293,3 +293,25 @@ TEST_F(IsometricTest, RightAxisIsTickedFromTheRightCorner)
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(IsometricTest, RowHiddenFromItsSecondNodeDrawsNothingThere)
+{
+    // View 0, rows along x only.  The back row starts high on a place no row before reached,
+    // then drops behind the middle row at once: its first segment is hidden from its start.
+    PRJFRA(2);
+    PRJSEC(1);
+    const int nx = 4, ny = 3;
+    const std::vector<float> z = {0, 0, 0, 0, 10, 10, 10, 10, 10, 0, 0, 0};
+    const std::vector<Polyline> lines = polylines(draw(nx, ny, z, 0));
+    float X = 0, Y = 0;
+    surfaceProjectIsometric(1.0f / 3.0f, 1.0f, 0.0f, X, Y);   // the back row's second node
+    for (const Polyline& l : lines) {
+        for (size_t k = 0; k < l.x.size(); ++k) {
+            EXPECT_FALSE(std::fabs(l.x[k] - X) < 1e-2 && std::fabs(l.y[k] - Y) < 1e-2) << k;
+        }
+    }
+}
+
+}  // namespace
