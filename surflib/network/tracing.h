@@ -13,8 +13,10 @@
 // labels where there is room.
 //
 // The triangle marks (regionMark column) are the tracer's working marks during a level: 0 not
-// visited, 1 start candidate, -1 finished; marks of -2 or less belong to regions and stay.
-// Every routine here works on a network already checked by surfaceNetworkStatus.
+// visited, 1 start candidate, -1 finished, and in the subdivided mode 2 to 63 for a visited
+// triangle whose edges still hold crossings not yet traced (one bit per crossing); marks of -2
+// or less belong to regions and stay.  Every routine here works on a network already checked
+// by surfaceNetworkStatus.
 #ifndef SURFLIB_NETWORK_TRACING_H
 #define SURFLIB_NETWORK_TRACING_H
 
@@ -22,9 +24,11 @@
 // edges of excluded regions) first, then closed lines.  Leaves every working mark 0.
 void surfaceContourNetworkLevels(const float& level, const int& wsize, float* work);
 
-// One step of a line through triangle t, entered through edge `edge` (1..3).  start: on for
-// the line's first step (the entry crossing is then found and put first).  On return edge is
-// the triangle's exit edge.  false when the triangle gives no way through.
+// One step of a line through triangle t, entered through edge `edge` (1..3) (in the
+// subdivided mode at its crossing that rises through the level counter-clockwise).  start: on
+// for the line's first step (the entry crossing is then found and put first).  On return edge
+// is the triangle's exit edge.  false when the triangle gives no way through, or the entry
+// crossing has been traced already.
 bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, int& edge,
                                 float* work);
 
@@ -41,7 +45,8 @@ int surfaceSubdivisionCount(const float& x1, const float& y1, const float& x2, c
 // Crossings of the level with edge k (1..3) of triangle t.  roots: 1 for an edge whose ends
 // lie on either side of the level (x1, y1 the crossing); for an edge whose ends lie on one
 // side, 2 when the curve of the surface along the edge dips through the level (both points,
-// the one nearer (px, py) first), 0 when it only touches it or stays clear.
+// the one nearer (px, py) first), 0 when it only touches it or stays clear.  The two
+// triangles that share an edge get the very same points.
 void surfaceEdgeCubicCrossings(const int& t, const int& k, const float& level, const float& px,
                                const float& py, int& roots, float& x1, float& y1, float& x2,
                                float& y2, float* work);
