@@ -1,0 +1,74 @@
+// terr_network_bench - speed of triangulated networks: the build of a network of scattered
+// points, and the sampling of a built network onto a 100 x 100 grid, in points or nodes per
+// second.
+#include <benchmark/benchmark.h>
+
+#include <random>
+#include <vector>
+
+#include "tarvcore.h"
+#include "tterrlib.h"
+
+namespace {
+
+struct Points {
+    std::vector<float> x, y, z;
+};
+
+Points scattered(int n)
+{
+    std::mt19937 rng(5);
+    std::uniform_real_distribution<float> u(0.0f, 100.0f);
+    Points p;
+    for (int i = 0; i < n; ++i) {
+        p.x.push_back(u(rng));
+        p.y.push_back(u(rng));
+        p.z.push_back(0.01f * p.x.back() * p.y.back());
+    }
+    return p;
+}
+
+int sizeFor(int n) { return 36 * (n + 1) + 100; }
+
+void buildNetwork(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    const Points p = scattered(n);
+    const int wsize = sizeFor(n);
+    std::vector<float> work(static_cast<size_t>(wsize));
+    tarv::resetState();
+    SURF();
+    for (auto _ : state) {
+        RANTRI(n, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
+        benchmark::DoNotOptimize(work.data());
+    }
+    state.SetItemsProcessed(state.iterations() * n);
+}
+
+// The grid reaches past the network on every side, so nodes outside it are searched too.
+void sampleGrid(benchmark::State& state)
+{
+    const int n = static_cast<int>(state.range(0));
+    const Points p = scattered(n);
+    const int wsize = sizeFor(n);
+    std::vector<float> work(static_cast<size_t>(wsize));
+    tarv::resetState();
+    SURF();
+    const int method = 0, neighbours = 10, weighting = 1;
+    TRIINT(method, neighbours, weighting);
+    RANTRI(n, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
+    const int nodes = 100;
+    std::vector<float> z(static_cast<size_t>(nodes) * nodes);
+    for (auto _ : state) {
+        TRIGRD(-5.0f, 105.0f, -5.0f, 105.0f, nodes, nodes, z.data(), wsize, work.data());
+        benchmark::DoNotOptimize(z.data());
+    }
+    state.SetItemsProcessed(state.iterations() * nodes * nodes);
+}
+
+}  // namespace
+
+BENCHMARK(buildNetwork)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(sampleGrid)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();
