@@ -4,6 +4,7 @@
 // lines whose every point lies on the level of the surface, and lines that stop at a hole.
 #include <algorithm>
 #include <cmath>
+#include <map>
 #include <random>
 
 #include "contour_log.h"
@@ -25,6 +26,42 @@ std::vector<NetPoint> gridOf(int n, float (*f)(float, float))
         }
     }
     return pts;
+}
+
+// The convex hull of the points (monotone chain), counter-clockwise.
+double turn(const NetPoint& o, const NetPoint& a, const NetPoint& b)
+{
+    return (static_cast<double>(a.x) - o.x) * (b.y - o.y) - (static_cast<double>(a.y) - o.y) * (b.x - o.x);
+}
+
+std::vector<NetPoint> convexHull(std::vector<NetPoint> pts)
+{
+    std::sort(pts.begin(), pts.end(), [](const NetPoint& a, const NetPoint& b) {
+        return a.x < b.x || (a.x == b.x && a.y < b.y);
+    });
+    std::vector<NetPoint> hull;
+    for (int pass = 0; pass < 2; ++pass) {
+        const size_t base = hull.size();
+        for (const NetPoint& p : pts) {
+            while (hull.size() >= base + 2 && turn(hull[hull.size() - 2], hull.back(), p) <= 0) hull.pop_back();
+            hull.push_back(p);
+        }
+        hull.pop_back();
+        std::reverse(pts.begin(), pts.end());
+    }
+    return hull;
+}
+
+// Within 1e-3 map units of the hull or inside it.
+bool insideHull(const std::vector<NetPoint>& hull, float x, float y)
+{
+    const NetPoint p{x, y, 0.0f};
+    for (size_t h = 0; h < hull.size(); ++h) {
+        const NetPoint& a = hull[h];
+        const NetPoint& b = hull[(h + 1) % hull.size()];
+        if (turn(a, b, p) / std::hypot(b.x - a.x, b.y - a.y) < -1e-3) return false;
+    }
+    return true;
 }
 
 class NetworkTracing : public NetworkTest {
@@ -494,39 +531,52 @@ TEST_F(NetworkTracing, CurvedLinesOfAScatteredNetworkStayInsideItsHull)
     DRATRI(0.0f, 10.0f, 0.0f, 7.0f, 12, 1, wsize, work.data());
     const std::vector<netlog::Curve> curves = netlog::curves(calls());
     ASSERT_GT(curves.size(), 20u);
-    // The hull of the points (monotone chain), counter-clockwise.
-    std::vector<NetPoint> sorted = pts;
-    std::sort(sorted.begin(), sorted.end(), [](const NetPoint& a, const NetPoint& b) {
-        return a.x < b.x || (a.x == b.x && a.y < b.y);
-    });
-    auto turn = [](const NetPoint& o, const NetPoint& a, const NetPoint& b) {
-        return (static_cast<double>(a.x) - o.x) * (b.y - o.y) - (static_cast<double>(a.y) - o.y) * (b.x - o.x);
-    };
-    std::vector<NetPoint> hull;
-    for (int pass = 0; pass < 2; ++pass) {
-        const size_t base = hull.size();
-        for (const NetPoint& p : sorted) {
-            while (hull.size() >= base + 2 && turn(hull[hull.size() - 2], hull.back(), p) <= 0) hull.pop_back();
-            hull.push_back(p);
-        }
-        hull.pop_back();
-        std::reverse(sorted.begin(), sorted.end());
-    }
-    const float step = 1e-3f;   // map units
+    const std::vector<NetPoint> hull = convexHull(pts);
     double longest = 0.0;
     for (const netlog::Curve& c : curves) {
         for (size_t i = 0; i < c.x.size(); ++i) {
-            const NetPoint p{netlog::mapX(c.x[i]), netlog::mapY(c.y[i]), 0.0f};
-            for (size_t h = 0; h < hull.size(); ++h) {
-                const NetPoint& a = hull[h];
-                const NetPoint& b = hull[(h + 1) % hull.size()];
-                const double len = std::hypot(b.x - a.x, b.y - a.y);
-                ASSERT_GE(turn(a, b, p) / len, -step) << p.x << " " << p.y;
-            }
+            ASSERT_TRUE(insideHull(hull, netlog::mapX(c.x[i]), netlog::mapY(c.y[i])));
             if (i > 0) longest = std::max(longest, std::hypot(static_cast<double>(c.x[i]) - c.x[i - 1],
                                                               static_cast<double>(c.y[i]) - c.y[i - 1]));
         }
     }
     // No long chord for a smooth curve to swing out on: a tenth of the map's width at most.
     EXPECT_LT(longest, 0.1 * surfaceState.map.mapWidth);
+}
+
+TEST_F(NetworkTracing, WildGradientsTraceEveryStretchOnceInsideTheHullAndLeaveNoMarks)
+{
+    // Vertex gradients far steeper than the heights: every edge curve swings through many
+    // levels, with dips on most edges and several crossings per triangle.
+    std::vector<NetPoint> pts = randomPoints(60, 7, quadraticZ);
+    build(pts);
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<float> g(-8.0f, 8.0f);
+    for (int j = 1; j <= pointCount(); ++j) {
+        networkPointField(work.data(), j, kNetDzdx) = g(rng);
+        networkPointField(work.data(), j, kNetDzdy) = g(rng);
+    }
+    work[0] = 1.0f;
+    TRIINT(2, 10, 1);
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+    const std::vector<NetPoint> hull = convexHull(pts);
+    const NetworkLayout& n = surfaceState.network;
+    for (int i = 0; i <= 20; ++i) {
+        capture();
+        ADTCON(n.zmin + n.zrange * static_cast<float>(i) / 20.0f, 1, wsize, work.data());
+        // Points of the level, leaving out the ends that pieces and closed lines share.
+        std::map<std::pair<long, long>, int> seen;
+        for (const netlog::Curve& c : netlog::curves(calls())) {
+            for (size_t k = 0; k < c.x.size(); ++k) {
+                if (k >= 2 && k + 1 < c.x.size()) seen[{std::lround(c.x[k] * 100), std::lround(c.y[k] * 100)}]++;
+                ASSERT_TRUE(std::isfinite(c.x[k]) && std::isfinite(c.y[k]));
+                ASSERT_TRUE(insideHull(hull, netlog::mapX(c.x[k]), netlog::mapY(c.y[k])));
+            }
+        }
+        int twice = 0;
+        for (auto& e : seen) twice += e.second > 1;
+        EXPECT_EQ(twice, 0) << "level " << i;   // no crossing is traced twice
+        for (int t = 1; t <= triangleCount(); ++t) ASSERT_EQ(mark(t), 0.0f);
+    }
+    EXPECT_TRUE(guardsIntact());
 }
