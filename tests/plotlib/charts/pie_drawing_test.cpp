@@ -18,19 +18,6 @@ struct MultiFill {
     std::vector<float> x, y;
 };
 
-std::vector<float> numbersIn(const std::string& text) {
-    std::vector<float> out;
-    std::istringstream in(text);
-    std::string word;
-    while (in >> word) {
-        std::string w;
-        for (char c : word)
-            if (c != '[' && c != ']') w += c;
-        if (!w.empty()) out.push_back(std::stof(w));
-    }
-    return out;
-}
-
 MultiFill parseFill(const std::string& line) {
     MultiFill f;
     std::istringstream in(line);
@@ -331,7 +318,7 @@ TEST_F(PieDrawingTest, FullDiscOutlineFollowsTheRim) {
     const auto lines = callsOf("kernelDrawLineTo");
     ASSERT_GT(lines.size(), 150u);
     for (const std::string& l : lines) {
-        const auto v = numbersIn(l.substr(l.find(' ')));
+        const auto v = numbersAfterName(l);
         EXPECT_NEAR(std::hypot(v[0] - 500.0f, v[1] - 400.0f), 100.0, 0.01) << l;
     }
     // The same for SEGCHA with a full turn.

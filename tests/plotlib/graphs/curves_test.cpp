@@ -38,12 +38,8 @@ std::vector<Piece> pieces(const std::vector<std::string>& lines)
 std::vector<std::vector<float>> curveEnds(const std::vector<std::string>& lines)
 {
     std::vector<std::vector<float>> out;
-    for (const std::string& line : GraphsTest::only(lines, {"kernelSetCurveEnds"})) {
-        std::vector<float> v;
-        for (const std::string& f : GraphsTest::fields(line))
-            v.push_back(std::stof(f));
-        out.push_back(v);
-    }
+    for (const std::string& line : GraphsTest::only(lines, {"kernelSetCurveEnds"}))
+        out.push_back(numbersAfterName(line));
     return out;
 }
 

@@ -2,7 +2,6 @@
 //
 // Axes of graphs_fixture.h: x 0..10 over kernel 100..900, y 0..10 over kernel 100..600; the
 // kernel's characters are 10 by 10, so a caption of two characters is 20 wide.
-#include <algorithm>
 #include <cmath>
 #include <string>
 #include <vector>
@@ -11,18 +10,6 @@
 #include "graphs_fixture.h"
 
 namespace {
-
-std::vector<float> numbers(const std::string& line)
-{
-    std::vector<float> out;
-    for (std::string f : GraphsTest::fields(line)) {
-        f.erase(std::remove(f.begin(), f.end(), '['), f.end());
-        f.erase(std::remove(f.begin(), f.end(), ']'), f.end());
-        if (!f.empty() && f != "->")
-            out.push_back(std::stof(f));
-    }
-    return out;
-}
 
 class ReferenceLineTest : public GraphsTest {
 protected:
@@ -45,10 +32,10 @@ protected:
             if (seq[i].rfind("kernelSetTextPosition", 0) == 0 &&
                 seq[i + 1].rfind("kernelSetCharAngle", 0) == 0 &&
                 seq[i + 2].rfind("kernelDrawText", 0) == 0) {
-                const auto p = numbers(seq[i]);
+                const auto p = numbersAfterName(seq[i]);
                 c.x = p[0];
                 c.y = p[1];
-                c.angle = numbers(seq[i + 1])[0];
+                c.angle = numbersAfterName(seq[i + 1])[0];
                 c.text = seq[i + 2].substr(15);
                 ++c.drawn;
             }
@@ -290,7 +277,7 @@ TEST_F(ArrowTest, HeadPointsAlongTheShaftInEveryDirection)
         ASSERT_EQ(seq[1].rfind("kernelDrawLineTo ", 0), 0u);
         ASSERT_EQ(seq[2].rfind("kernelMovePenBy ", 0), 0u);
         EXPECT_EQ(seq[3], line(tx, ty));
-        const auto q1 = numbers(seq[1]), d = numbers(seq[2]);
+        const auto q1 = numbersAfterName(seq[1]), d = numbersAfterName(seq[2]);
         const float q2x = q1[0] + d[0], q2y = q1[1] + d[1];
         const float length = std::hypot(c.dx, c.dy);
         const float ux = c.dx / length, uy = c.dy / length, s = 10.0f;

@@ -18,20 +18,24 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
-// The numbers of a call log line after the operation name, inputs and outputs alike: array
-// brackets and the `->` between inputs and outputs are dropped.
-inline std::vector<float> numbersAfterName(const std::string& line) {
+// The numbers of a text from the call log, inputs and outputs alike: array brackets, empty
+// arrays and the `->` between inputs and outputs are passed over.
+inline std::vector<float> numbersIn(const std::string& text) {
     std::vector<float> out;
-    std::istringstream in(line.substr(line.find(' ') + 1));
+    std::istringstream in(text);
     std::string w;
     while (in >> w) {
         std::string k;
         for (char c : w)
             if (c != '[' && c != ']') k += c;
-        if (k == "->") continue;
+        if (k.empty() || k == "->") continue;
         out.push_back(std::stof(k));
     }
     return out;
+}
+// The numbers of a call log line after the operation name.
+inline std::vector<float> numbersAfterName(const std::string& line) {
+    return numbersIn(line.substr(line.find(' ') + 1));
 }
 
 class PlotLibraryTest : public ::testing::Test {
