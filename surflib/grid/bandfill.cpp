@@ -10,7 +10,6 @@
 #include "grid/bandfill.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 #include "frame/intervals.h"
@@ -28,11 +27,7 @@
 
 namespace {
 
-constexpr int kWorkspaceShort = 3;
 constexpr int kNoMapToAddTo = 4;
-constexpr int kNegativeCount = -11;
-constexpr int kOneLevelBetweenLimits = -14;
-constexpr int kFlatData = 17;
 constexpr int kBadSwitch = -21;
 constexpr int kLevelListFull = -28;
 constexpr int kBandTableFull = -29;
@@ -480,11 +475,7 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
     surfaceBeginDrawing(kBeginGriddedMap);
-    int n = ncont;
-    if (n < 0) {
-        surfaceReportError(kNegativeCount);
-        n = n == INT_MIN ? INT_MAX : -n;
-    }
+    int n = surfaceMapLevelCount(ncont);
     // The codes the caller passed: ncont + 1 of them, used in turn.
     const long long codeCount = codes != nullptr ? static_cast<long long>(n) + 1 : 0;
     if (key == 1) {
@@ -499,90 +490,25 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
         n = std::clamp(s.levels.count, 0, kSurfaceMaxLevels);
         std::copy(s.levels.heights, s.levels.heights + n, listed);
     }
-    g.nx = nx;
-    g.ny = ny;
-    g.nxIntervals = nx - 1;
-    g.nyIntervals = ny - 1;
-    g.xMin = xmin;
-    g.xMax = xmax;
-    g.yMin = ymin;
-    g.yMax = ymax;
-    s.levels.count = 0;
-    s.fillBandCount = 0;
-    s.numberFormatWarned = 0;
-    s.dataLabelWarned = 0;
+    surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax);
+    surfaceClearMapRecords();
     s.smoothedLines = 0;
-    g.mapWorkspaceSize = 0;
     if (lineSwitch != 0) surfaceReportError(kBadLineSwitch);
-
-    int status = 0;
-    surfaceCheckGrid(nx, g.xMin, g.xMax, ny, g.yMin, g.yMax, status);
-    if (status != 0 || z == nullptr || work == nullptr) {
-        surfaceAbandonDrawing();
-        return;
-    }
-    g.xSpacing = surfaceNarrow((static_cast<double>(g.xMax) - g.xMin) / g.nxIntervals);
-    g.ySpacing = surfaceNarrow((static_cast<double>(g.yMax) - g.yMin) / g.nyIntervals);
-    surfacePartitionFillWorkspace(wsize, status);
-    if (status != 0) {
-        surfaceReportError(kWorkspaceShort);
-        surfaceAbandonDrawing();
-        return;
-    }
-    g.mapWorkspaceSize = wsize;
-    const long long nodes = static_cast<long long>(nx) * ny;
-    float* grid = work + s.partition.grid;
-    float dataMin = 0.0f, dataMax = 0.0f;
-    bool any = false;
-    for (long long k = 0; k < nodes; ++k) {
-        grid[k] = z[k];
-        if (!std::isfinite(z[k])) continue;
-        if (!any || z[k] < dataMin) dataMin = z[k];
-        if (!any || z[k] > dataMax) dataMax = z[k];
-        any = true;
-    }
-    if (!(static_cast<double>(dataMax) - dataMin >= s.eps)) {
-        surfaceReportError(kFlatData);
-        surfaceWidenFlatRange(dataMin, dataMax);
-        g.zMin = dataMin;
-        g.zMax = dataMax;
-        surfaceAbandonDrawing();
-        return;
-    }
-    g.zMin = dataMin;
-    g.zMax = dataMax;
-    if (surfaceFlagOn(s.surface.contourOnSurface)) {
-        s.surface.contourHeightLow = dataMin;
-        s.surface.contourHeightHigh = dataMax;
-    }
-    int e = 0, decimals = 0, count = 0, width = 0;
-    float first = 0.0f, nice = 0.0f;
-    surfaceChooseIntervals(dataMin, dataMax, n, e, first, nice, decimals, count, width);
-    g.levelExponent = e;
-    g.mapLabelDecimals = decimals;
-    g.mapLabelWidth = width;
-    const double factor = std::pow(10.0, e);
-    s.map.zFactor = surfaceNarrow(factor);
-    double step = factor * nice;
-    double c = factor * first;
-    // Raised only from below, as for the line maps: a first value just above the lowest
-    // height is kept.
-    if ((dataMin - c) / (static_cast<double>(dataMax) - dataMin) > 1.0e-4) c += step;
-    g.contourInterval = surfaceNarrow(step);
+    if (!surfaceLoadMapGrid(z, wsize, work, surfacePartitionFillWorkspace)) return;
+    const float dataMin = g.zMin, dataMax = g.zMax;
+    const SurfaceLevelPlan plan = surfacePlanLevels(dataMin, dataMax, n);
+    double step = plan.step;
+    double c = plan.first;
 
     if (n != 0) {
         const bool limits = surfaceFlagOn(s.contour.limitsOn);
         double lower = dataMin;
         if (limits) {
+            // The bands run up from the lower limit: the first ends one step above it.
             g.zMin = s.contour.zLow;
             g.zMax = s.contour.zHigh;
-            if (n == 1) {
-                surfaceReportError(kOneLevelBetweenLimits);
-                n = 2;
-            }
-            step = (static_cast<double>(g.zMax) - g.zMin) / (n - 1);
-            c = static_cast<double>(g.zMin) + step;
-            lower = g.zMin;
+            c = plan.first + plan.step;
+            lower = plan.zLow;
         }
         if (list) {
             c = listed[0];

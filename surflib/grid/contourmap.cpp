@@ -1,7 +1,8 @@
 // contourmap.cpp - contour maps of gridded heights: DRACON in the caller's workspace, GRDCON
 // in the library's own array, ADDCON for one more line on the map drawn last, and the pieces
-// the random-point, function and band-filled maps share with them (level pens, the level
-// list, the line switch, the frame calls, abandoning a failed drawing).
+// the random-point, function and band-filled maps share with them (the grid loaded into the
+// workspace, the choice of levels, level pens, the level list, the line switch, the frame
+// calls, abandoning a failed drawing).
 //
 // A map chooses its levels on nice steps over the data range (or between the LEVELS limits,
 // or from the CONDEF list), lays the frame out, traces each level and draws the frame over the
@@ -35,13 +36,6 @@ constexpr int kBadLineSwitch = -45;
 // A map never draws more levels than this, whatever the step: the loop always ends.
 constexpr long long kMaxLevels = 100000;
 
-struct LevelPlan {
-    double first;
-    double step;
-    double zLow, zHigh;   // the range the levels run over
-    int count;            // levels of a list (0: no list)
-};
-
 // Copies z into the workspace grid, with the lowest and highest finite height.
 bool copyGrid(const float* z, float* work, float& zmin, float& zmax)
 {
@@ -66,10 +60,8 @@ bool copyGrid(const float* z, float* work, float& zmin, float& zmax)
 
 }  // namespace
 
-void surfaceDrawLevels(double first, double step, double zLow, double zHigh, int listCount,
-                       int n, const int& wsize, float* work)
+void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, const int& wsize, float* work)
 {
-    const LevelPlan plan{first, step, zLow, zHigh, listCount};
     SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
     const bool list = plan.count > 0;
@@ -167,70 +159,78 @@ bool surfaceMapFrame(bool drawn)
     return true;
 }
 
-void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xmax, const int& ny,
-                               const float& ymin, const float& ymax, const float* z,
-                               const int& ncont, const int& lineSwitch, const int& wsize,
-                               float* work)
+int surfaceMapLevelCount(int ncont)
 {
-    SurfaceLibraryState& s = surfaceState;
-    GridState& g = s.grid;
-    surfaceBeginDrawing(kBeginGriddedMap);
-    int n = ncont;
-    if (n < 0) {
-        surfaceReportError(kNegativeCount);
-        n = n == INT_MIN ? INT_MAX : -n;
-    }
-    const bool list = surfaceFlagOn(s.contour.levelListOn);
-    if (list) n = std::min(s.levels.count, kSurfaceMaxLevels);
+    if (ncont >= 0) return ncont;
+    surfaceReportError(kNegativeCount);
+    return ncont == INT_MIN ? INT_MAX : -ncont;
+}
+
+void surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax)
+{
+    GridState& g = surfaceState.grid;
     g.nx = nx;
     g.ny = ny;
     g.nxIntervals = nx - 1;
     g.nyIntervals = ny - 1;
-    s.levels.count = 0;
-    s.fillBandCount = 0;
-    s.fillKeyOn = 0;
-    s.numberFormatWarned = 0;
-    s.dataLabelWarned = 0;
     g.xMin = xmin;
     g.xMax = xmax;
     g.yMin = ymin;
     g.yMax = ymax;
-    surfaceSetLineSwitch(lineSwitch);
-
-    // Until the grid is in the workspace there is no map to add to.
+    // Until the new grid is in a workspace there is no map to add to.
     g.mapWorkspaceSize = 0;
+}
+
+void surfaceClearMapRecords()
+{
+    SurfaceLibraryState& s = surfaceState;
+    s.levels.count = 0;
+    s.fillBandCount = 0;
+    s.numberFormatWarned = 0;
+    s.dataLabelWarned = 0;
+}
+
+bool surfaceLoadMapGrid(const float* z, const int& wsize, float* work,
+                        void (*partition)(const int& wsize, int& status))
+{
+    const SurfaceLibraryState& s = surfaceState;
+    GridState& g = surfaceState.grid;
     int status = 0;
-    surfaceCheckGrid(nx, g.xMin, g.xMax, ny, g.yMin, g.yMax, status);
+    surfaceCheckGrid(g.nx, g.xMin, g.xMax, g.ny, g.yMin, g.yMax, status);
     if (status != 0 || z == nullptr || work == nullptr) {
         surfaceAbandonDrawing();
-        return;
+        return false;
     }
     g.xSpacing = surfaceNarrow((static_cast<double>(g.xMax) - g.xMin) / g.nxIntervals);
     g.ySpacing = surfaceNarrow((static_cast<double>(g.yMax) - g.yMin) / g.nyIntervals);
-    surfacePartitionFunctionGrid(wsize, status);
+    partition(wsize, status);
     if (status != 0) {
         surfaceReportError(kWorkspaceShort);
         surfaceAbandonDrawing();
-        return;
+        return false;
     }
     g.mapWorkspaceSize = wsize;
     float zmin = 0.0f, zmax = 0.0f;
     copyGrid(z, work, zmin, zmax);
-    if (!(static_cast<double>(zmax) - zmin >= s.eps)) {
+    const bool flat = !(static_cast<double>(zmax) - zmin >= s.eps);
+    if (flat) {
         surfaceReportError(kFlatData);
         surfaceWidenFlatRange(zmin, zmax);
-        g.zMin = zmin;
-        g.zMax = zmax;
-        surfaceAbandonDrawing();
-        return;
     }
     g.zMin = zmin;
     g.zMax = zmax;
+    if (flat) surfaceAbandonDrawing();
+    return !flat;
+}
+
+SurfaceLevelPlan surfacePlanLevels(float zmin, float zmax, int& n)
+{
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
     if (surfaceFlagOn(s.surface.contourOnSurface)) {
         s.surface.contourHeightLow = zmin;
         s.surface.contourHeightHigh = zmax;
     }
-
     int e = 0, decimals = 0, count = 0, width = 0;
     float first = 0.0f, step = 0.0f;
     surfaceChooseIntervals(zmin, zmax, n, e, first, step, decimals, count, width);
@@ -239,13 +239,13 @@ void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xm
     g.mapLabelWidth = width;
     const double power = std::pow(10.0, e);
     s.map.zFactor = surfaceNarrow(power);
-    LevelPlan plan{};
+    SurfaceLevelPlan plan{};
     plan.step = static_cast<double>(step) * power;
     plan.first = static_cast<double>(first) * power;
+    // Raised only from below: a first level just above the lowest height is kept.
     if (zmin - plan.first > 1.0e-4 * (static_cast<double>(zmax) - zmin)) plan.first += plan.step;
     plan.zLow = zmin;
     plan.zHigh = zmax;
-    g.contourInterval = surfaceNarrow(plan.step);
     if (n != 0 && surfaceFlagOn(s.contour.limitsOn)) {
         plan.zLow = s.contour.zLow;
         plan.zHigh = s.contour.zHigh;
@@ -255,8 +255,29 @@ void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xm
         }
         plan.step = (plan.zHigh - plan.zLow) / (n - 1);
         plan.first = plan.zLow;
-        g.contourInterval = surfaceNarrow(plan.step);
     }
+    g.contourInterval = surfaceNarrow(plan.step);
+    return plan;
+}
+
+void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xmax, const int& ny,
+                               const float& ymin, const float& ymax, const float* z,
+                               const int& ncont, const int& lineSwitch, const int& wsize,
+                               float* work)
+{
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
+    surfaceBeginDrawing(kBeginGriddedMap);
+    int n = surfaceMapLevelCount(ncont);
+    const bool list = surfaceFlagOn(s.contour.levelListOn);
+    if (list) n = std::min(s.levels.count, kSurfaceMaxLevels);
+    surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax);
+    surfaceClearMapRecords();
+    s.fillKeyOn = 0;
+    surfaceSetLineSwitch(lineSwitch);
+    if (!surfaceLoadMapGrid(z, wsize, work, surfacePartitionFunctionGrid)) return;
+
+    SurfaceLevelPlan plan = surfacePlanLevels(g.zMin, g.zMax, n);
     if (n != 0 && list) {
         plan.count = n;
         plan.first = s.levels.heights[0];
@@ -264,10 +285,7 @@ void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xm
         g.contourInterval = surfaceNarrow(plan.step);
     }
     if (!surfaceMapFrame(false)) return;
-    if (n != 0) {
-        surfaceDrawLevels(plan.first, plan.step, plan.zLow, plan.zHigh, plan.count, n, wsize,
-                          work);
-    }
+    if (n != 0) surfaceDrawLevels(plan, n, wsize, work);
     if (!surfaceMapFrame(true)) return;
     if (n == 0) g.contourInterval = 0.0f;
     if (surfaceFlagOn(s.contour.pointMarkersOn) && !surfaceFlagOn(s.surface.contourOnSurface)) {

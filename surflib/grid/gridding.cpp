@@ -13,7 +13,6 @@
 #include "grid/gridding.h"
 
 #include <algorithm>
-#include <climits>
 #include <cmath>
 
 #include "frame/intervals.h"
@@ -33,8 +32,6 @@ constexpr int kWorkspaceShort = 3;
 constexpr int kBucketsTooFew = 1;
 constexpr int kPatchEnlarged = -1;
 constexpr int kWindowBeyondData = -7;
-constexpr int kNegativeCount = -11;
-constexpr int kOneLevelBetweenLimits = -14;
 constexpr int kFlatData = 17;
 constexpr int kSingularFit = 23;
 constexpr int kFitOutsideBand = -24;
@@ -68,22 +65,6 @@ int functionGridOffset()
 {
     const SurfaceLibraryState& s = surfaceState;
     return surfaceFlagOn(s.contour.pointMarkersOn) ? s.partition.randomPointsSize : 0;
-}
-
-void setGridArguments(int nx, float xmin, float xmax, int ny, float ymin, float ymax)
-{
-    GridState& g = surfaceState.grid;
-    g.nx = nx;
-    g.ny = ny;
-    g.nxIntervals = nx - 1;
-    g.nyIntervals = ny - 1;
-    g.xMin = xmin;
-    g.xMax = xmax;
-    g.yMin = ymin;
-    g.yMax = ymax;
-    // The grid description now belongs to this grid: the map drawn before can no longer be
-    // added to.
-    g.mapWorkspaceSize = 0;
 }
 
 // Puts the x and y arrays (and the extents) back into map units.
@@ -473,7 +454,7 @@ void RANGRD(const int& npts, float* x, float* y, float* z, const int& nx, const 
         return;
     }
     if (n < s.contour.patchPoints) s.contour.patchPoints = n;
-    setGridArguments(nx, xmin, xmax, ny, ymin, ymax);
+    surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax);
     int status = 0;
     surfaceCheckGrid(nx, g.xMin, g.xMax, ny, g.yMin, g.yMax, status);
     if (status != 0) return;
@@ -499,7 +480,7 @@ void FUNGRD(SurfaceHeightFunction f, const int& nx, const float& xmin, const flo
     SurfaceRoutineScope frame(SurfaceRoutineId::FUNGRD);
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
-    setGridArguments(nx, xmin, xmax, ny, ymin, ymax);
+    surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax);
     int status = 0;
     surfaceCheckGrid(nx, g.xMin, g.xMax, ny, g.yMin, g.yMax, status);
     if (status != 0) return;
@@ -521,47 +502,16 @@ void FUNGRD(SurfaceHeightFunction f, const int& nx, const float& xmin, const flo
 namespace {
 
 // The levels of a random-point or function map over zMin..zMax of GridState, and the map.
-void contourInternalGrid(int ncont)
+void contourInternalGrid(int n)
 {
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
     const int wsize = kSurfaceInternalWorkWords;
     float* work = s.internalWork;
-    if (surfaceFlagOn(s.surface.contourOnSurface)) {
-        s.surface.contourHeightLow = g.zMin;
-        s.surface.contourHeightHigh = g.zMax;
-    }
-    int e = 0, decimals = 0, count = 0, width = 0;
-    float first = 0.0f, step = 0.0f;
-    surfaceChooseIntervals(g.zMin, g.zMax, ncont, e, first, step, decimals, count, width);
-    g.levelExponent = e;
-    g.mapLabelDecimals = decimals;
-    g.mapLabelWidth = width;
-    const double factor = std::pow(10.0, e);
-    s.map.zFactor = surfaceNarrow(factor);
-    double realStep = factor * step;
-    double c = factor * first;
-    const double range = static_cast<double>(g.zMax) - g.zMin;
-    // Raised only from below: the first level is the lowest step multiple at or above the
-    // lowest height, and one that already lies just above it is kept.
-    if ((g.zMin - c) / range > 1.0e-4) c += realStep;
-    g.contourInterval = surfaceNarrow(realStep);
-    double low = g.zMin, high = g.zMax;
-    int n = ncont;
+    const SurfaceLevelPlan plan = surfacePlanLevels(g.zMin, g.zMax, n);
     if (n != 0) {
-        if (surfaceFlagOn(s.contour.limitsOn)) {
-            low = s.contour.zLow;
-            high = s.contour.zHigh;
-            if (n == 1) {
-                surfaceReportError(kOneLevelBetweenLimits);
-                n = 2;
-            }
-            c = low;
-            realStep = (high - low) / (n - 1);
-        }
-        g.contourInterval = surfaceNarrow(realStep);
         if (!surfaceMapFrame(false)) return;
-        surfaceDrawLevels(c, realStep, low, high, 0, n, wsize, work);
+        surfaceDrawLevels(plan, n, wsize, work);
         surfaceMapFrame(true);
     } else if (surfaceMapFrame(true)) {
         g.contourInterval = 0.0f;
@@ -574,15 +524,9 @@ void beginInternalMap(int& ncont, const int& lineSwitch)
     SurfaceLibraryState& s = surfaceState;
     // The library's own workspace cannot be passed to the routines that add to a map.
     s.grid.mapWorkspaceSize = 0;
-    s.levels.count = 0;
-    s.fillBandCount = 0;
+    surfaceClearMapRecords();
     s.fillKeyOn = 0;
-    s.numberFormatWarned = 0;
-    s.dataLabelWarned = 0;
-    if (ncont < 0) {
-        surfaceReportError(kNegativeCount);
-        ncont = ncont == INT_MIN ? INT_MAX : -ncont;
-    }
+    ncont = surfaceMapLevelCount(ncont);
     surfaceSetLineSwitch(lineSwitch);
 }
 

@@ -68,13 +68,39 @@ void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xm
                                const int& ncont, const int& lineSwitch, const int& wsize,
                                float* work);
 
-// Traces the levels first, first + step, ... while they stay at or below zHigh (with a slack of
-// 1e-5 of the range's magnitude), or, with listCount > 0, the first n heights of the level
-// list.  The level list is rebuilt with the drawn levels and their pens.
-void surfaceDrawLevels(double first, double step, double zLow, double zHigh, int listCount,
-                       int n, const int& wsize, float* work);
+// The levels of a map: first, first + step, ... over zLow..zHigh, or, with count > 0, the
+// first count heights of the level list.
+struct SurfaceLevelPlan {
+    double first;
+    double step;
+    double zLow, zHigh;   // the range the levels run over
+    int count;            // levels of a list (0: no list)
+};
+
+// Traces the levels of the plan while they stay at or below zHigh (with a slack of 1e-5 of
+// the range's magnitude), n of them at most from a list.  The level list is rebuilt with the
+// drawn levels and their pens.
+void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, const int& wsize, float* work);
 
 // Helpers shared by the map drivers (grid/contourmap.cpp).
+// The level count of a map from the caller's: a negative one warns -11 and counts as its size.
+int surfaceMapLevelCount(int ncont);
+// Records the grid a map or gridding routine works on; the map drawn before can no longer be
+// added to.
+void surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax);
+// Forgets what the map drawn before left: its drawn levels, fill bands and once-only warnings.
+void surfaceClearMapRecords();
+// Checks the recorded grid, lays the caller's workspace out with partition, copies z into it
+// and finds its finite height range (zMin, zMax of GridState).  A flat range warns 17 and is
+// widened.  False, with the drawing abandoned, when any of this fails.
+bool surfaceLoadMapGrid(const float* z, const int& wsize, float* work,
+                        void (*partition)(const int& wsize, int& status));
+// The levels over zmin..zmax for about n of them: nice intervals (level exponent, label format,
+// z factor and contour interval of the state) from the first step multiple at or above zmin (one
+// just above it is kept), or, with n != 0 and the LEVELS limits on, n levels evenly from the
+// lower limit to the upper (n 1 warns -14 and becomes 2).  Also the height range of a contour
+// map laid on a surface.
+SurfaceLevelPlan surfacePlanLevels(float zmin, float zmax, int& n);
 // The pen of the k-th level of a map (k from 0): majorLinePen for the first and every
 // (majorLineEvery + 1)-th level with pensSet, else linePen; the entry colour without pensSet.
 int surfaceLevelPen(int k);
