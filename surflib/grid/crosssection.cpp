@@ -540,25 +540,7 @@ void surfaceDrawCrossSectionFrame(const float& x1, const float& y1, const float&
     sectionFrameScale(h, alongY ? 1 : 0);
     sectionFrameScale(z, 2);
 
-    MapTransform& m = s.map;
-    m.originX = area.x;
-    m.originY = area.y;
-    m.startX = h.first;
-    m.startY = z.first;
-    m.scaleX = h.scale;
-    m.scaleY = z.scale;
-    m.factorX = h.factor;
-    m.factorY = z.factor;
-    m.mapWidth = area.w;
-    m.mapHeight = area.h;
-    const SurfaceFrameAxis* axes[2] = {&h, &z};
-    const int slots[2] = {0, 2};
-    for (int k = 0; k < 2; ++k) {
-        s.axisExponent[slots[k]] = axes[k]->exponent;
-        s.axisStep[slots[k]] = axes[k]->step;
-        s.axisDecimals[slots[k]] = axes[k]->decimals;
-        s.axisWidth[slots[k]] = axes[k]->width;
-    }
+    surfaceStoreFrameLayout(h, 0, z, 2, area);
 
     if (kind <= 2) {
         surfaceSelectPen(frameLinePen());

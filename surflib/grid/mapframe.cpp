@@ -483,22 +483,7 @@ void tickFrameScale(SurfaceFrameAxis& a, int index)
 void storeTransform(const SurfaceFrameAxis& x, const SurfaceFrameAxis& y, const SurfaceFrameArea& area)
 {
     SurfaceLibraryState& s = surfaceState;
-    MapTransform& m = s.map;
-    m.originX = area.x;
-    m.originY = area.y;
-    m.startX = x.first;
-    m.startY = y.first;
-    m.scaleX = x.scale;
-    m.scaleY = y.scale;
-    m.factorX = x.factor;
-    m.factorY = y.factor;
-    const SurfaceFrameAxis* axes[2] = {&x, &y};
-    for (int i = 0; i < 2; ++i) {
-        s.axisExponent[i] = axes[i]->exponent;
-        s.axisStep[i] = axes[i]->step;
-        s.axisDecimals[i] = axes[i]->decimals;
-        s.axisWidth[i] = axes[i]->width;
-    }
+    surfaceStoreFrameLayout(x, 0, y, 1, area);
     // The rectangle of the perspective fit and of the smoothed contours' clipping.
     float dx = 0.0f, dy = 0.0f;
     if (surfaceFlagOn(s.projection.fitMargin)) {
@@ -509,8 +494,6 @@ void storeTransform(const SurfaceFrameAxis& x, const SurfaceFrameAxis& y, const 
     s.mapClip[1] = area.x + area.w + dx;
     s.mapClip[2] = area.y - dy;
     s.mapClip[3] = area.y + area.h + dy;
-    m.mapWidth = area.w;
-    m.mapHeight = area.h;
 }
 
 void drawMapFrame(int& status, bool network)
@@ -612,6 +595,31 @@ void surfaceChooseFrameNumbers(SurfaceFrameAxis& a, bool on, int width, int deci
 void surfaceDrawFrameTickBands(SurfaceFrameAxis& x, SurfaceFrameAxis& y, const SurfaceFrameArea& area)
 {
     drawTickBands(x, y, area);
+}
+
+void surfaceStoreFrameLayout(const SurfaceFrameAxis& x, int xSlot, const SurfaceFrameAxis& y,
+                             int ySlot, const SurfaceFrameArea& area)
+{
+    SurfaceLibraryState& s = surfaceState;
+    MapTransform& m = s.map;
+    m.originX = area.x;
+    m.originY = area.y;
+    m.startX = x.first;
+    m.startY = y.first;
+    m.scaleX = x.scale;
+    m.scaleY = y.scale;
+    m.factorX = x.factor;
+    m.factorY = y.factor;
+    m.mapWidth = area.w;
+    m.mapHeight = area.h;
+    const SurfaceFrameAxis* axes[2] = {&x, &y};
+    const int slots[2] = {xSlot, ySlot};
+    for (int k = 0; k < 2; ++k) {
+        s.axisExponent[slots[k]] = axes[k]->exponent;
+        s.axisStep[slots[k]] = axes[k]->step;
+        s.axisDecimals[slots[k]] = axes[k]->decimals;
+        s.axisWidth[slots[k]] = axes[k]->width;
+    }
 }
 
 void surfaceSetTickAxisMode(int axis, bool scaleInForce, bool annotated, float scale, float factor)

@@ -67,6 +67,11 @@ void surfaceChooseFrameNumbers(SurfaceFrameAxis& a, bool on, int width, int deci
 // (y, numbered).  Tick axis modes 1 and 2 are set from the two axes.
 void surfaceDrawFrameTickBands(SurfaceFrameAxis& x, SurfaceFrameAxis& y, const SurfaceFrameArea& area);
 
+// Ties the frame's area to its two axes: the MapTransform (all but zFactor) from x across and
+// y up, and the interval words of each axis in its slot (0 x, 1 y, 2 height).
+void surfaceStoreFrameLayout(const SurfaceFrameAxis& x, int xSlot, const SurfaceFrameAxis& y,
+                             int ySlot, const SurfaceFrameArea& area);
+
 // Lays out and draws the frame of a gridded map.  status: 0, or 13 when the map area has no
 // size (mapWidth and mapHeight then hold the degenerate size, the scales stay as they were).
 void surfaceDrawGridMapFrame(int& status);
