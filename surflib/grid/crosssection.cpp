@@ -18,6 +18,7 @@
 #include "frame/workspace.h"
 #include "grid/mapframe.h"
 #include "grid/overlays.h"
+#include "grid/tracing.h"
 #include "surface/surface.h"
 #include "tterrlib.h"
 
@@ -177,22 +178,10 @@ struct Profile {
     int n;
 };
 
-float toPictureX(double u)
-{
-    const MapTransform& m = surfaceState.map;
-    return surfaceNarrow((u / m.factorX - m.startX) * m.scaleX + m.originX);
-}
-
-float toPictureY(double v)
-{
-    const MapTransform& m = surfaceState.map;
-    return surfaceNarrow((v / m.factorY - m.startY) * m.scaleY + m.originY);
-}
-
 void drawSegment(double u1, double v1, double u2, double v2)
 {
-    float px[2] = {toPictureX(u1), toPictureX(u2)};
-    float py[2] = {toPictureY(v1), toPictureY(v2)};
+    float px[2] = {surfaceMapValueToPictureX(u1), surfaceMapValueToPictureX(u2)};
+    float py[2] = {surfaceMapValueToPictureY(v1), surfaceMapValueToPictureY(v2)};
     surfaceDrawMapPolyline(2, px, py);
 }
 
@@ -210,13 +199,13 @@ struct BandPolygon {
         if (chain >= 2) {
             float px[kBandPolygonRoom], py[kBandPolygonRoom];
             for (int k = 0; k < chain; ++k) {
-                px[k] = toPictureX(u[k]);
-                py[k] = toPictureY(v[k]);
+                px[k] = surfaceMapValueToPictureX(u[k]);
+                py[k] = surfaceMapValueToPictureY(v[k]);
             }
-            px[chain] = toPictureX(u[chain - 1]);
-            py[chain] = toPictureY(low);
-            px[chain + 1] = toPictureX(startU);
-            py[chain + 1] = toPictureY(low);
+            px[chain] = surfaceMapValueToPictureX(u[chain - 1]);
+            py[chain] = surfaceMapValueToPictureY(low);
+            px[chain + 1] = surfaceMapValueToPictureX(startU);
+            py[chain + 1] = surfaceMapValueToPictureY(low);
             const float count = static_cast<float>(chain + 2);
             const int parts = 1;
             surfaceFillMapAreas(parts, &count, px, py);
@@ -296,8 +285,8 @@ void drawOutline(const Profile& p, double bottom)
     float bx[kOutlineBlock], by[kOutlineBlock];
     int count = 0;
     auto put = [&](double u, double v) {
-        bx[count] = toPictureX(u);
-        by[count] = toPictureY(v);
+        bx[count] = surfaceMapValueToPictureX(u);
+        by[count] = surfaceMapValueToPictureY(v);
         ++count;
         if (count == kOutlineBlock) {
             const float lx = bx[count - 1], ly = by[count - 1];
@@ -330,7 +319,8 @@ void drawBanded(double u1, double z1, double u2, double z2)
     float za = surfaceNarrow(z1);
     const float zb = surfaceNarrow(z2);
     int band = surfaceFindBand(za);
-    surfaceDrawBandedSegment(toPictureX(u1), toPictureX(u2), toPictureY(z1), toPictureY(z2), za, zb,
+    surfaceDrawBandedSegment(surfaceMapValueToPictureX(u1), surfaceMapValueToPictureX(u2),
+                             surfaceMapValueToPictureY(z1), surfaceMapValueToPictureY(z2), za, zb,
                              band, surfaceFindBand(zb));
 }
 

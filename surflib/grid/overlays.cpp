@@ -58,18 +58,6 @@ bool mapLaidOut()
            std::isfinite(m.scaleY);
 }
 
-float toPictureX(double x)
-{
-    const MapTransform& m = surfaceState.map;
-    return surfaceNarrow((x / m.factorX - m.startX) * m.scaleX + m.originX);
-}
-
-float toPictureY(double y)
-{
-    const MapTransform& m = surfaceState.map;
-    return surfaceNarrow((y / m.factorY - m.startY) * m.scaleY + m.originY);
-}
-
 // Word `index` (0-based) of the workspace, or 0.0 beyond it.
 float wordAt(const float* work, int wsize, long long index)
 {
@@ -109,8 +97,8 @@ void drawRun(const float* x, const float* y, int n)
         const int count = last - first + 1;
         if (count < 1) break;
         for (int k = 0; k < count; ++k) {
-            bx[k] = toPictureX(x[first + k]);
-            by[k] = toPictureY(y[first + k]);
+            bx[k] = surfaceMapValueToPictureX(x[first + k]);
+            by[k] = surfaceMapValueToPictureY(y[first + k]);
         }
         surfaceDrawMapPolyline(count, bx, by);
     }
@@ -133,13 +121,13 @@ void drawLineSet(float a, float b, float step, float c, float d, bool horizontal
         const float to = forward ? d : c;
         float px[2], py[2];
         if (horizontal) {
-            px[0] = toPictureX(from);
-            px[1] = toPictureX(to);
-            py[0] = py[1] = toPictureY(v);
+            px[0] = surfaceMapValueToPictureX(from);
+            px[1] = surfaceMapValueToPictureX(to);
+            py[0] = py[1] = surfaceMapValueToPictureY(v);
         } else {
-            px[0] = px[1] = toPictureX(v);
-            py[0] = toPictureY(from);
-            py[1] = toPictureY(to);
+            px[0] = px[1] = surfaceMapValueToPictureX(v);
+            py[0] = surfaceMapValueToPictureY(from);
+            py[1] = surfaceMapValueToPictureY(to);
         }
         surfaceDrawMapPolyline(2, px, py);
         forward = !forward;
@@ -399,7 +387,7 @@ void surfaceDrawDataPoints(const int& wsize, const float* work)
     for (int k = 0; k < n; ++k) {
         const DataPoint p = dataPoint(k, wsize, work);
         if (!p.present) break;
-        const float X = toPictureX(p.x), Y = toPictureY(p.y);
+        const float X = surfaceMapValueToPictureX(p.x), Y = surfaceMapValueToPictureY(p.y);
         const bool inside = m.originX <= X - w / 2 && X + w / 2 <= right && m.originY <= Y - h / 2 &&
                             Y + h / 2 <= top;
         if (!inside) continue;   // NaN positions fail every test and are skipped too
@@ -513,7 +501,8 @@ void LINCON(const int& n, const float* x, const float* y)
     // runs on either side are drawn.
     int start = 0;
     for (int k = 0; k <= n; ++k) {
-        if (k < n && finitePoint(x[k], y[k]) && finitePoint(toPictureX(x[k]), toPictureY(y[k]))) {
+        if (k < n && finitePoint(x[k], y[k]) &&
+            finitePoint(surfaceMapValueToPictureX(x[k]), surfaceMapValueToPictureY(y[k]))) {
             continue;
         }
         drawRun(x + start, y + start, k - start);

@@ -95,15 +95,25 @@ bool surfaceGridFitsWorkspace(const int& wsize)
 float surfaceMapToPictureX(float x)
 {
     const MapTransform& m = surfaceState.map;
-    if (m.factorX == 0.0f) return m.originX;
-    return surfaceNarrow((static_cast<double>(x) / m.factorX - m.startX) * m.scaleX + m.originX);
+    return m.factorX == 0.0f ? m.originX : surfaceMapValueToPictureX(x);
 }
 
 float surfaceMapToPictureY(float y)
 {
     const MapTransform& m = surfaceState.map;
-    if (m.factorY == 0.0f) return m.originY;
-    return surfaceNarrow((static_cast<double>(y) / m.factorY - m.startY) * m.scaleY + m.originY);
+    return m.factorY == 0.0f ? m.originY : surfaceMapValueToPictureY(y);
+}
+
+float surfaceMapValueToPictureX(double x)
+{
+    const MapTransform& m = surfaceState.map;
+    return surfaceNarrow((x / m.factorX - m.startX) * m.scaleX + m.originX);
+}
+
+float surfaceMapValueToPictureY(double y)
+{
+    const MapTransform& m = surfaceState.map;
+    return surfaceNarrow((y / m.factorY - m.startY) * m.scaleY + m.originY);
 }
 
 float surfacePictureToMapX(float X)

@@ -57,6 +57,10 @@ float surfaceMapToPictureX(float x);
 float surfaceMapToPictureY(float y);
 float surfacePictureToMapX(float X);
 float surfacePictureToMapY(float Y);
+// Map to picture from a value held in double, with no guard against a zero factor: for
+// callers that have checked the transform is laid out, or take what it gives.
+float surfaceMapValueToPictureX(double x);
+float surfaceMapValueToPictureY(double y);
 
 // Draws n points through surfaceDrawMapPolyline without touching the caller's arrays, when the
 // output switch is 1.
