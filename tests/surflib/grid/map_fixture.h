@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "grid/mapframe.h"
+#include "grid/tracing.h"
 #include "surface_test.h"
 #include "tterrlib.h"
 
@@ -44,15 +45,8 @@ protected:
         SurfaceLibraryState& s = surfaceState;
         const int nodes = nx * ny;
         work.assign(static_cast<size_t>(2 * nodes + spare), 0.0f);
+        surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax);
         GridState& g = s.grid;
-        g.nx = nx;
-        g.ny = ny;
-        g.nxIntervals = nx - 1;
-        g.nyIntervals = ny - 1;
-        g.xMin = xmin;
-        g.xMax = xmax;
-        g.yMin = ymin;
-        g.yMax = ymax;
         g.xSpacing = (xmax - xmin) / (nx - 1);
         g.ySpacing = (ymax - ymin) / (ny - 1);
         g.zMin = 1e30f;
