@@ -182,14 +182,7 @@ void surfaceSetDefaults()
 
     // A failed measure keeps the character units as they are; every other default is still
     // written, so the library never runs on half its first-use values.
-    float width = 0.0f, r2 = 0.0f, r3 = 0.0f, height = 0.0f;
-    const int noControl = 0;
-    surfaceMeasureText("8", 1, status, width, r2, r3, height, noControl);
-    const bool measured = status == 0;
-    if (measured) {
-        s.digitWidth = width;
-        s.charHeight = height;
-    }
+    const bool measured = surfaceReadCharacterUnits();
 
     s.contour.labelSize = 0.0f;
     s.contour.pensSet = 0;
@@ -201,16 +194,7 @@ void surfaceSetDefaults()
 
     writeDrawingValues(colour);
 
-    float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-    surfaceEnquirePlotFrame(status, x1, y1, x2, y2);
-    if (status == 0) {
-        s.plotX1 = x1;
-        s.plotX2 = x2;
-        s.plotY1 = y1;
-        s.plotY2 = y2;
-        s.plotWidth = x2 - x1;
-        s.plotHeight = y2 - y1;
-    }
+    const bool framed = surfaceReadPlotFrame();
     if (!measured) surfaceReportError(kMeasureFailed);
-    if (status != 0) surfaceReportError(kMeasureFailed);
+    if (!framed) surfaceReportError(kMeasureFailed);
 }

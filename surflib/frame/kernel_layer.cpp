@@ -264,3 +264,32 @@ void surfaceEnquireLineAttributes(int& status, int& colour)
     kernelEnquireLineAttributes(selector, pen, style, colour, width, widthMode, reserved);
     status = 0;
 }
+
+bool surfaceReadCharacterUnits()
+{
+    SurfaceLibraryState& s = surfaceState;
+    int status = 0;
+    float width = 0.0f, r2 = 0.0f, r3 = 0.0f, height = 0.0f;
+    const int noControl = 0;
+    surfaceMeasureText("8", 1, status, width, r2, r3, height, noControl);
+    if (status != 0) return false;
+    s.digitWidth = width;
+    s.charHeight = height;
+    return true;
+}
+
+bool surfaceReadPlotFrame()
+{
+    SurfaceLibraryState& s = surfaceState;
+    int status = 0;
+    float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+    surfaceEnquirePlotFrame(status, x1, y1, x2, y2);
+    if (status != 0) return false;
+    s.plotX1 = x1;
+    s.plotX2 = x2;
+    s.plotY1 = y1;
+    s.plotY2 = y2;
+    s.plotWidth = x2 - x1;
+    s.plotHeight = y2 - y1;
+    return true;
+}

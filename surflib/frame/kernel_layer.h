@@ -1,6 +1,7 @@
 // kernel_layer.h - the thin drawing layer between the library and the graphics kernel:
 // pens and fill codes, polylines, polygon parts, markers, text, and the few enquiries the
-// library makes of the kernel.  None of these routines reports an error.
+// library makes of the kernel (two of them kept in the state).  None of these routines reports
+// an error.
 #ifndef SURFLIB_FRAME_KERNEL_LAYER_H
 #define SURFLIB_FRAME_KERNEL_LAYER_H
 
@@ -30,5 +31,10 @@ void surfaceEnquirePlotFrame(int& status, float& x1, float& y1, float& x2, float
 // Lengths (x, y) in kernel units; status 1 when the kernel's unit divisor is 0 or not finite.
 void surfaceEnquireUnits(int& status, const float& x, const float& y, float& xk, float& yk);
 void surfaceEnquireLineAttributes(int& status, int& colour);
+// The two measures every drawing starts from, read into the state: the character units (the
+// text "8": digitWidth, charHeight) and the plot frame (plotX1 ... plotHeight).  false, with
+// the state as it was, when the kernel does not give them.
+bool surfaceReadCharacterUnits();
+bool surfaceReadPlotFrame();
 
 #endif

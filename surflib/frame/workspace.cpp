@@ -89,29 +89,8 @@ void surfaceBeginDrawing(const int& type)
         }
     }
 
-    int status = 0;
-    float width = 0.0f, r2 = 0.0f, r3 = 0.0f, height = 0.0f;
-    const int noControl = 0;
-    surfaceMeasureText("8", 1, status, width, r2, r3, height, noControl);
-    if (status == 0) {
-        s.digitWidth = width;
-        s.charHeight = height;
-    } else {
-        surfaceReportError(kMeasureFailed);
-    }
-
-    if (type != kAddToGriddedMap) {
-        float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-        surfaceEnquirePlotFrame(status, x1, y1, x2, y2);
-        if (status == 0) {
-            s.plotX1 = x1;
-            s.plotX2 = x2;
-            s.plotY1 = y1;
-            s.plotY2 = y2;
-            s.plotWidth = x2 - x1;
-            s.plotHeight = y2 - y1;
-        }
-    }
+    if (!surfaceReadCharacterUnits()) surfaceReportError(kMeasureFailed);
+    if (type != kAddToGriddedMap) surfaceReadPlotFrame();
 
     if (known && kTypeRules[type].sets != 0) s.drawing.code = kTypeRules[type].sets;
 }
