@@ -158,6 +158,19 @@ void enterWindow(float X, float Y)
     shiftWindow();
 }
 
+// The last piece of a closed line: it runs on to the point where the line closes (its
+// second point, whose first segment is drawn last), with the tangent kept there.
+void drawClosingPiece()
+{
+    ContourSmoothWindow& w = surfaceState.smoothWindow;
+    w.x[2] = w.closeX;
+    w.y[2] = w.closeY;
+    w.tx[2] = w.closeTx;
+    w.ty[2] = w.closeTy;
+    tangentAt(1, 2);
+    surfaceDrawSmoothPiece(1, 3);
+}
+
 // The last point of a line that repeats the point before it: the line ends on that point,
 // whose end tangent comes from the window as it was (a repeated point has no direction).
 bool finishOnRepeatedPoint(float X, float Y)
@@ -168,12 +181,7 @@ bool finishOnRepeatedPoint(float X, float Y)
     if (!repeated || w.linePoints < 3 || w.postLabelMark == kLabelRunGathering) return false;
     if (s.tracingPhase == kTracingInterior) {
         if (w.linePoints < 4) return false;
-        w.x[2] = w.closeX;
-        w.y[2] = w.closeY;
-        w.tx[2] = w.closeTx;
-        w.ty[2] = w.closeTy;
-        tangentAt(1, 2);
-        surfaceDrawSmoothPiece(1, 3);
+        drawClosingPiece();
         return true;
     }
     const float bx[3] = {w.backX, w.x[0], w.x[1]}, by[3] = {w.backY, w.y[0], w.y[1]};
@@ -201,12 +209,7 @@ void finishLine(float X, float Y)
     } else if (w.linePoints >= 4) {
         surfaceDrawSmoothPiece(1, 2);
         shiftWindow();
-        w.x[2] = w.closeX;
-        w.y[2] = w.closeY;
-        w.tx[2] = w.closeTx;
-        w.ty[2] = w.closeTy;
-        tangentAt(1, 2);
-        surfaceDrawSmoothPiece(1, 3);
+        drawClosingPiece();
     } else {
         w.tx[2] = w.tx[0];
         w.ty[2] = w.ty[0];
