@@ -7,21 +7,18 @@
 #include <functional>
 #include <vector>
 
-#include "../surface_test.h"
 #include "contour_test_util.h"
+#include "plain_map_test.h"
 #include "frame/state.h"
 #include "tterrlib.h"
 
 namespace {
 
-class BandFillTest : public SurfaceTest {
+class BandFillTest : public PlainMapTest {
 protected:
     void SetUp() override
     {
-        SurfaceTest::SetUp();
-        SURF();
-        CONFRA(1);
-        CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
+        PlainMapTest::SetUp();
         CONSWI(0);   // bands without lines
     }
 

@@ -7,23 +7,15 @@
 #include <functional>
 #include <vector>
 
-#include "../surface_test.h"
 #include "contour_test_util.h"
+#include "plain_map_test.h"
 #include "frame/state.h"
 #include "tterrlib.h"
 
 namespace {
 
-class ContourMapTest : public SurfaceTest {
+class ContourMapTest : public PlainMapTest {
 protected:
-    void SetUp() override
-    {
-        SurfaceTest::SetUp();
-        SURF();
-        CONFRA(1);
-        CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);   // no labels
-    }
-
     // A grid of heights f(x, y) over [x0, x1] by [y0, y1], x fastest.
     static std::vector<float> grid(int nx, int ny, float x0, float x1, float y0, float y1,
                                    const std::function<float(float, float)>& f)

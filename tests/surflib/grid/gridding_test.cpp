@@ -7,8 +7,8 @@
 #include <functional>
 #include <vector>
 
-#include "../surface_test.h"
 #include "contour_test_util.h"
+#include "plain_map_test.h"
 #include "frame/state.h"
 #include "tterrlib.h"
 
@@ -34,16 +34,8 @@ Points scattered(int n, const std::function<float(float, float)>& f)
     return p;
 }
 
-class GriddingTest : public SurfaceTest {
+class GriddingTest : public PlainMapTest {
 protected:
-    void SetUp() override
-    {
-        SurfaceTest::SetUp();
-        SURF();
-        CONFRA(1);
-        CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
-    }
-
     // RANGRD over the data's own extents onto nx by ny.
     std::vector<float> randomGrid(Points& p, int nx, int ny, float x0, float x1, float y0, float y1)
     {
