@@ -27,6 +27,13 @@ float nanHeight(const float& x, const float& /*y*/)
     return x > 0.5f ? std::numeric_limits<float>::quiet_NaN() : 1.0f;
 }
 
+// Scattered points for the random-point routines: a count that may be too small or negative,
+// arrays of exactly as many points as it promises, an x now and then not a number.
+struct HostilePoints {
+    int n;
+    std::vector<float> x, y, z;
+};
+
 struct Hostile {
     std::mt19937 random{20261210u};
 
@@ -59,6 +66,20 @@ struct Hostile {
     {
         const int need = nx > 0 && ny > 0 ? 2 * nx * ny : 0;
         return pick({-7, 0, 1, need - 1, need, need + 40, 4 * need + 800, 6000});
+    }
+    HostilePoints points()
+    {
+        HostilePoints p{pick({-4, 0, 5, 9, 12, 40}), {}, {}, {}};
+        const size_t count = static_cast<size_t>(std::max(p.n, 0));
+        p.x.assign(count, 0.0f);
+        p.y.assign(count, 0.0f);
+        p.z.assign(count, 0.0f);
+        for (size_t k = 0; k < count; ++k) {
+            p.x[k] = random() % 7 == 0 ? value() : static_cast<float>(random() % 10);
+            p.y[k] = static_cast<float>(random() % 10);
+            p.z[k] = value();
+        }
+        return p;
     }
 };
 
@@ -114,30 +135,18 @@ TEST_F(GridHostileInputTest, RandomCallsStayInsideTheirArrays)
             if (h.random() % 2) {
                 GRDCON(nx, x0, x1, ny, y0, y1, z.data(), ncont, lineSwitch);
             } else {
-                const int n = h.pick({-4, 0, 5, 9, 12, 40});
-                std::vector<float> px(std::max(n, 0)), py(px.size()), pz(px.size());
-                for (size_t k = 0; k < px.size(); ++k) {
-                    px[k] = h.random() % 7 == 0 ? h.value() : static_cast<float>(h.random() % 10);
-                    py[k] = static_cast<float>(h.random() % 10);
-                    pz[k] = h.value();
-                }
-                RANCON(n, px.data(), py.data(), pz.data(), ncont, lineSwitch);
+                HostilePoints p = h.points();
+                RANCON(p.n, p.x.data(), p.y.data(), p.z.data(), ncont, lineSwitch);
             }
             break;
         case 5: {
-            const int n = h.pick({-4, 0, 5, 9, 12, 40});
-            std::vector<float> px(std::max(n, 0)), py(px.size()), pz(px.size());
-            for (size_t k = 0; k < px.size(); ++k) {
-                px[k] = h.random() % 7 == 0 ? h.value() : static_cast<float>(h.random() % 10);
-                py[k] = static_cast<float>(h.random() % 10);
-                pz[k] = h.value();
-            }
+            HostilePoints p = h.points();
             std::vector<float> grid(nodes);
-            wsize = h.words(nx, ny) + h.pick({0, 4 * n + 200});
+            wsize = h.words(nx, ny) + h.pick({0, 4 * p.n + 200});
             work.assign(static_cast<size_t>(std::max(wsize, 0)), 0.0f);
             if (h.random() % 2) {
-                RANGRD(n, px.data(), py.data(), pz.data(), nx, x0, x1, ny, y0, y1, grid.data(),
-                       wsize, work.data());
+                RANGRD(p.n, p.x.data(), p.y.data(), p.z.data(), nx, x0, x1, ny, y0, y1,
+                       grid.data(), wsize, work.data());
             } else {
                 FUNGRD(h.random() % 2 ? bumpHeight : nanHeight, nx, x0, x1, ny, y0, y1,
                        grid.data(), wsize, work.data());
