@@ -133,7 +133,7 @@ TEST_F(Areas, ValueTags)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.code) + " " + std::to_string(c.orientation));
-        const auto placed = texts(run([&] { AREVAL(a1, a2, a3, a4, 1, c.code, c.orientation); }));
+        const auto placed = placedTexts(run([&] { AREVAL(a1, a2, a3, a4, 1, c.code, c.orientation); }));
         EXPECT_EQ(tagNumber(placed, 0), c.number);
         EXPECT_EQ(errors(), (c.code < 1 || c.code > 7) ? std::vector<int>{-552} : std::vector<int>{});
     }
@@ -150,7 +150,7 @@ TEST_F(Areas, ValueTags)
                                                {2, -1, 350, 210}, {3, 3, 500, 350}}) {
         SCOPED_TRACE(std::to_string(c.a1) + " " + std::to_string(c.a2));
         VALATT(c.a1, c.a2, 5.0f, 0.0f, 0.0f, 0.0f, -1, -1);
-        const auto placed = texts(run([&] { AREVAL(a1, a2, a3, a4, 1, 7, 1); }));
+        const auto placed = placedTexts(run([&] { AREVAL(a1, a2, a3, a4, 1, 7, 1); }));
         ASSERT_EQ(placed.size(), 3u);
         EXPECT_EQ(placed[1].substr(0, placed[1].find('"') - 1), num(c.x) + " " + num(c.y - 10));
     }

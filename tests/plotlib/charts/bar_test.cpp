@@ -30,7 +30,7 @@ TEST_F(Bars, PlotFromDataWithCategoryNumbers)
     const float start[] = {0.0f, 0.0f, 0.0f}, end[] = {3.0f, 5.0f, 2.0f};
     auto lines = run([&] { BARCHA(start, end, 3, 1, 1.0f, 1990.0f, 2000.0f); });
     EXPECT_TRUE(errors().empty());
-    EXPECT_EQ(belowXAxis(texts(lines)),
+    EXPECT_EQ(belowXAxis(placedTexts(lines)),
               (std::vector<std::string>{at(215, 30, "1990"), at(505, 30, "1995"), at(795, 30, "2000")}));
     // One outline over the three touching bars; between bars 1 and 2 only 3..5 is drawn,
     // between bars 2 and 3 only 2..5.
@@ -41,8 +41,8 @@ TEST_F(Bars, PlotFromDataWithCategoryNumbers)
 
     // Equal category ends: cells numbered 1..N internally, no numbers written.
     lines = run([&] { BARCHA(start, end, 3, 1, 0.5f, 7.0f, 7.0f); });
-    EXPECT_TRUE(belowXAxis(texts(lines)).empty());
-    EXPECT_FALSE(texts(lines).empty());
+    EXPECT_TRUE(belowXAxis(placedTexts(lines)).empty());
+    EXPECT_FALSE(placedTexts(lines).empty());
     const BarWorkingValues& bar = graphState.bar;
     EXPECT_EQ(bar.valueAxis, 2);
     EXPECT_EQ(bar.outlineMode, 1);
@@ -190,7 +190,7 @@ TEST_F(Bars, ValueTagsAndAnchors)
         SCOPED_TRACE(std::to_string(c.a1) + " " + std::to_string(c.a2));
         categoryAxis(1, 4);
         VALATT(c.a1, c.a2, 8.0f, 0.0f, 0.0f, 0.0f, -1, -1);
-        const auto placed = texts(run([&] { BARVAL(start, end, 1, 0.5f, c.code); }));
+        const auto placed = placedTexts(run([&] { BARVAL(start, end, 1, 0.5f, c.code); }));
         EXPECT_TRUE(errors().empty());
         ASSERT_EQ(placed.size(), 3u);
         EXPECT_EQ(placed[1], at(c.x, c.y - 10, c.text));
@@ -200,7 +200,7 @@ TEST_F(Bars, ValueTagsAndAnchors)
     // Bars along x: a1 places along the values, a2 across the bar.
     categoryAxis(2, 4);
     VALATT(2, 0, 0.0f, 0.0f, 0.0f, 0.0f, -1, -1);
-    const auto placed = texts(run([&] { BARVAL(start, end, 1, 0.5f, 3); }));
+    const auto placed = placedTexts(run([&] { BARVAL(start, end, 1, 0.5f, 3); }));
     ASSERT_EQ(placed.size(), 3u);
     EXPECT_EQ(placed[1], at(kx(5) + 10, 162.5 - 10, "3"));
 }

@@ -54,17 +54,6 @@ public:
 
     static std::string op(const std::string& line) { return line.substr(0, line.find(' ')); }
 
-    // The lines of the operations named.
-    static std::vector<std::string> only(const std::vector<std::string>& lines,
-                                         std::initializer_list<const char*> names)
-    {
-        std::vector<std::string> kept;
-        for (const std::string& line : lines)
-            for (const char* name : names)
-                if (op(line) == name) kept.push_back(line);
-        return kept;
-    }
-
     // Pen moves and lines as "M x y" and "L x y".
     static std::vector<std::string> pen(const std::vector<std::string>& lines)
     {
@@ -88,18 +77,6 @@ public:
         return pen(std::vector<std::string>(lines.begin() + static_cast<long>(from), lines.end()));
     }
 
-    // Each drawn text with the position set last before it: "x y \"text\"".
-    static std::vector<std::string> texts(const std::vector<std::string>& lines)
-    {
-        std::vector<std::string> out;
-        std::string at = "?";
-        for (const std::string& line : lines) {
-            if (op(line) == "kernelSetTextPosition") at = line.substr(22);
-            else if (op(line) == "kernelDrawText") out.push_back(at + " " + line.substr(15));
-        }
-        return out;
-    }
-
     // The fills, without the operation name.
     static std::vector<std::string> fills(const std::vector<std::string>& lines)
     {
@@ -115,12 +92,6 @@ public:
         return out;
     }
 
-    static std::string num(double v)
-    {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.6g", v);
-        return buffer;
-    }
     static std::string M(double x, double y) { return "M " + num(x) + " " + num(y); }
     static std::string L(double x, double y) { return "L " + num(x) + " " + num(y); }
     static std::string at(double x, double y, const std::string& text)

@@ -177,7 +177,7 @@ TEST_F(Conventions, PlacementCodesAndFixedAnchors)
         SCOPED_TRACE(c.name);
         if (c.axis != 0) categoryAxis(c.axis, 2);
         else valueAxes();
-        const auto placed = texts(run(c.call));
+        const auto placed = placedTexts(run(c.call));
         ASSERT_EQ(placed.size(), 2u * 3u);
         std::vector<std::string> numbers;
         for (size_t k = 1; k < placed.size(); k += 3) {
@@ -211,7 +211,7 @@ TEST_F(Conventions, NonFiniteDataLeaveFiniteAxes)
     };
     for (const auto& [name, plot] : plots) {
         SCOPED_TRACE(name);
-        const auto placed = texts(run(plot));
+        const auto placed = placedTexts(run(plot));
         EXPECT_GE(placed.size(), 10u);
         for (const std::string& t : placed) {
             EXPECT_EQ(t.find("nan"), std::string::npos) << t;

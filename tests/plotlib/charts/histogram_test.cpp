@@ -132,7 +132,7 @@ TEST_F(Histograms, ValueTagsTurnBelowTheBase)
         categoryAxis(1, 4);
         AXISCA(3, 10, -5.0f, 5.0f, 2);
         VALATT(c.a1, c.a2, 1.0f, 0.0f, 0.0f, 0.0f, -1, -1);
-        const auto placed = texts(run([&] { HISVAL(&c.value, 1, 0.5f); }));
+        const auto placed = placedTexts(run([&] { HISVAL(&c.value, 1, 0.5f); }));
         EXPECT_TRUE(errors().empty());
         ASSERT_EQ(placed.size(), 3u);
         EXPECT_EQ(placed[1], at(c.x, c.y - 10, c.value < 0 ? "-2" : "3"));
@@ -146,7 +146,7 @@ TEST_F(Histograms, ValueTagsTurnBelowTheBase)
     AXISCA(3, 10, -5.0f, 5.0f, 1);
     VALATT(2, 2, 0.0f, 0.0f, 0.0f, 0.0f, -1, -1);
     const float negative = -2.0f;
-    const auto placed = texts(run([&] { HISVAL(&negative, 1, 0.5f); }));
+    const auto placed = placedTexts(run([&] { HISVAL(&negative, 1, 0.5f); }));
     ASSERT_EQ(placed.size(), 3u);
     EXPECT_EQ(placed[1], at(340 - 10, 162.5 + 31.25 - 10 - 10, "-2"));
 }

@@ -22,7 +22,7 @@ protected:
     static std::vector<int> spokes(float cx, float cy) {
         std::vector<int> out;
         const auto lines = calls();
-        const std::string from = "kernelMovePen " + fmt(cx) + " " + fmt(cy);
+        const std::string from = "kernelMovePen " + num(cx) + " " + num(cy);
         for (size_t k = 0; k + 1 < lines.size(); ++k) {
             if (lines[k] != from || lines[k + 1].rfind("kernelDrawLineBy", 0) != 0) continue;
             const auto d = numbersAfterName(lines[k + 1]);
@@ -31,11 +31,6 @@ protected:
             out.push_back(static_cast<int>(std::lround(a)));
         }
         return out;
-    }
-    static std::string fmt(float v) {
-        char b[32];
-        std::snprintf(b, sizeof b, "%.6g", v);
-        return b;
     }
 };
 
@@ -199,7 +194,7 @@ TEST_F(PolarTest, XYChartsLineCodesAndData) {
     GRASPA(0.0f, -40.0f, kx, ky);
     const auto lines = callsOf("kernelDrawLineTo");
     ASSERT_FALSE(lines.empty());
-    EXPECT_EQ(lines.back(), "kernelDrawLineTo " + fmt(kx) + " " + fmt(ky));
+    EXPECT_EQ(lines.back(), "kernelDrawLineTo " + num(kx) + " " + num(ky));
 }
 
 TEST_F(PolarTest, XYChartEdgeCases) {

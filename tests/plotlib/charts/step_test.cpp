@@ -134,7 +134,7 @@ TEST_F(Steps, ValueTags)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.code) + " " + std::to_string(c.orientation));
-        const auto placed = texts(run([&] { STPVAL(s, e, v, 1, b, c.code, c.orientation); }));
+        const auto placed = placedTexts(run([&] { STPVAL(s, e, v, 1, b, c.code, c.orientation); }));
         EXPECT_EQ(tagNumber(placed, 0), c.number);
         EXPECT_EQ(errors(), c.errors);
     }
@@ -143,7 +143,7 @@ TEST_F(Steps, ValueTags)
     AXIANN(0, 40, 1, 2);
     const float levels[] = {2.4f, -2.4f, 2.3f, 0.45f, 0.0f, -0.3f};
     const float starts[] = {1, 2, 3, 4, 5, 6}, ends[] = {2, 3, 4, 5, 6, 7};
-    const auto placed = texts(run([&] { STPVAL(starts, ends, levels, 6, 0.0f, 3, 1); }));
+    const auto placed = placedTexts(run([&] { STPVAL(starts, ends, levels, 6, 0.0f, 3, 1); }));
     std::vector<std::string> numbers;
     for (size_t k = 0; k < 6; ++k) numbers.push_back(tagNumber(placed, k));
     EXPECT_EQ(numbers, (std::vector<std::string>{"3", "-3", "2", "1", "0", "0"}));
@@ -167,7 +167,7 @@ TEST_F(Steps, ValueTagAnchors)
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.a1) + " " + std::to_string(c.a2) + " " + std::to_string(c.orientation));
         VALATT(c.a1, c.a2, 5.0f, 0.0f, 0.0f, 0.0f, -1, -1);
-        const auto placed = texts(run([&] { STPVAL(s, e, v, 1, b, 3, c.orientation); }));
+        const auto placed = placedTexts(run([&] { STPVAL(s, e, v, 1, b, 3, c.orientation); }));
         EXPECT_EQ(tagPosition(placed, 0), num(c.x) + " " + num(c.y - 10));
     }
 

@@ -66,7 +66,7 @@ TEST_F(TextCharts, TitleRowAndFrame)
     const float values[] = {7.0f};
     const auto lines = run([&] { TEXVAL(100.0f, 700.0f, 1, values, "Mass", 4); });
     EXPECT_TRUE(errors().empty());
-    EXPECT_EQ(texts(lines), (std::vector<std::string>{at(150, 685, "Mass"), at(145, 665, "*."),
+    EXPECT_EQ(placedTexts(lines), (std::vector<std::string>{at(150, 685, "Mass"), at(145, 665, "*."),
                                                       at(145, 665, "7"), at(155, 665, "*.")}));
     EXPECT_GT(firstOf(lines, "kernelSetPen"), firstOf(lines, "kernelFormatInteger"));
     EXPECT_EQ(pen(lines), (std::vector<std::string>{M(100, 700), L(100, 660), L(200, 660), L(200, 700),
@@ -88,7 +88,7 @@ TEST_F(TextCharts, StringRows)
     for (const Case& c : std::vector<Case>{{-1, 105}, {0, 150}, {1, 195}}) {
         TEXDEF(0.0f, 0.0f, c.justification, 0, -1);
         const auto lines = run([&] { TEXSTR(100.0f, 700.0f, 3, strings, 4, "", 0); });
-        EXPECT_EQ(texts(lines), (std::vector<std::string>{at(c.x, 685, "ab"), at(c.x, 645, "cde")}));
+        EXPECT_EQ(placedTexts(lines), (std::vector<std::string>{at(c.x, 685, "ab"), at(c.x, 645, "cde")}));
         EXPECT_EQ(only(lines, {"kernelSetTextJustification"}).front(),
                   "kernelSetTextJustification " + std::to_string(c.justification));
         EXPECT_TRUE(pen(lines).empty());   // frame pen below 0: no frame
@@ -96,7 +96,7 @@ TEST_F(TextCharts, StringRows)
     // No strings at all: every row empty, the frame still drawn.
     TEXDEF(0.0f, 0.0f, 0, 0, 1);
     const auto lines = run([&] { TEXSTR(100.0f, 700.0f, 2, nullptr, 4, "", 0); });
-    EXPECT_TRUE(texts(lines).empty());
+    EXPECT_TRUE(placedTexts(lines).empty());
     EXPECT_EQ(pen(lines).size(), 5u);
 }
 
@@ -107,14 +107,14 @@ TEST_F(TextCharts, ValueAndGeneratedRows)
     VALTXT("$", 1, " kg", 3);
     TEXDEF(0.0f, 0.0f, 1, 0, -1);
     const float values[] = {12.5f};
-    EXPECT_EQ(texts(run([&] { TEXVAL(100.0f, 700.0f, 1, values, "", 0); })),
+    EXPECT_EQ(placedTexts(run([&] { TEXVAL(100.0f, 700.0f, 1, values, "", 0); })),
               (std::vector<std::string>{at(115, 685, "$"), at(125, 685, "12.5"), at(165, 685, " kg")}));
 
     VALTXT("", 0, "", 0);
-    const auto generated = words(texts(run([] { TEXGEN(0.0f, 700.0f, 5, 0.0f, 100.0f, "", 0); })));
+    const auto generated = words(placedTexts(run([] { TEXGEN(0.0f, 700.0f, 5, 0.0f, 100.0f, "", 0); })));
     EXPECT_EQ(generated, (std::vector<std::string>{"*.", "0", "*.", "*.", "25", "*.", "*.", "50", "*.",
                                                    "*.", "75", "*.", "*.", "100", "*."}));
-    EXPECT_EQ(words(texts(run([] { TEXGEN(0.0f, 700.0f, 1, 3.0f, 9.0f, "", 0); }))),
+    EXPECT_EQ(words(placedTexts(run([] { TEXGEN(0.0f, 700.0f, 1, 3.0f, 9.0f, "", 0); }))),
               (std::vector<std::string>{"*.", "3", "*."}));
 }
 
@@ -147,12 +147,12 @@ TEST_F(TextCharts, PercentageRows)
             EXPECT_EQ(formats, c.formats);
         }
         for (const std::string& f : formats) EXPECT_EQ(f.find('*'), std::string::npos) << f;
-        EXPECT_EQ(words(texts(lines)).back(), "%*.");
+        EXPECT_EQ(words(placedTexts(lines)).back(), "%*.");
     }
     // Each row: the number, then the sign right after it, half a character below the
     // middle of the row.
     const float two[] = {1.0f, 3.0f};
-    EXPECT_EQ(texts(run([&] { TEXPER(0.0f, 700.0f, 2, two, "", 0); })),
+    EXPECT_EQ(placedTexts(run([&] { TEXPER(0.0f, 700.0f, 2, two, "", 0); })),
               (std::vector<std::string>{at(20, 685, "25.00"), at(70, 685, "%*."), at(20, 665, "75.00"),
                                         at(70, 665, "%*.")}));
 
@@ -160,7 +160,7 @@ TEST_F(TextCharts, PercentageRows)
                                           std::vector<float>{1, std::nanf("")}}) {
         const auto lines = run([&] { TEXPER(0.0f, 700.0f, static_cast<int>(bad.size()), bad.data(), "T", 1); });
         EXPECT_EQ(errors(), std::vector<int>{506});
-        EXPECT_TRUE(texts(lines).empty());
+        EXPECT_TRUE(placedTexts(lines).empty());
     }
 }
 

@@ -1,6 +1,6 @@
 // graphs_fixture.h - common ground of the graph routine tests: the library's fresh-process
-// fixture, two linear axes with simple transforms, and readers of the kernel's call
-// log and error log.
+// fixture (with its readers of the call log and the error log), two linear axes with simple
+// transforms, and the readers of the call log that only the graph tests need.
 //
 // The axes: x from 0 to 10 over kernel 100..900 (kernel x = 100 + 80 x), y from 0 to 10
 // over kernel 100..600 (kernel y = 100 + 50 y), both scaled by interval count (type 3).
@@ -46,20 +46,6 @@ public:
         return logOf(work);
     }
 
-    // The lines of the operations named in `names`, in order.
-    static std::vector<std::string> only(const std::vector<std::string>& lines,
-                                         std::initializer_list<const char*> names)
-    {
-        std::vector<std::string> kept;
-        for (const std::string& line : lines) {
-            const std::string op = line.substr(0, line.find(' '));
-            for (const char* name : names)
-                if (op == name)
-                    kept.push_back(line);
-        }
-        return kept;
-    }
-
     // Pen, line and marker operations: what a data set drew.
     static std::vector<std::string> drawing(const std::vector<std::string>& lines)
     {
@@ -68,28 +54,8 @@ public:
                             "kernelDrawAkimaCurve", "kernelEnquireCurveEnds"});
     }
 
-    // Each drawn text with the text position set last before it: "x y \"text\"".
-    static std::vector<std::string> placedTexts(const std::vector<std::string>& lines)
-    {
-        std::vector<std::string> out;
-        std::string at = "?";
-        for (const std::string& line : lines) {
-            if (line.rfind("kernelSetTextPosition ", 0) == 0)
-                at = line.substr(22);
-            else if (line.rfind("kernelDrawText ", 0) == 0)
-                out.push_back(at + " " + line.substr(15));
-        }
-        return out;
-    }
-
     static std::string move(float x, float y) { return "kernelMovePen " + num(x) + " " + num(y); }
     static std::string line(float x, float y) { return "kernelDrawLineTo " + num(x) + " " + num(y); }
-    static std::string num(double v)
-    {
-        char buffer[32];
-        std::snprintf(buffer, sizeof buffer, "%.6g", v);
-        return buffer;
-    }
 
     // Kernel coordinates of a graph point on the axes of placeAxes().
     static float kx(float x) { return 100.0f + 80.0f * x; }

@@ -3,13 +3,16 @@
 // Every test starts as the first library call of a fresh process: the library's state block
 // back to its load-time zeros, the kernel back to its start values with the library-open
 // flags cleared, the call log capturing and the error log empty.  Helpers read the call log
-// (its lines and the numbers on a line) and the reported numbers.
+// (its lines, those of chosen operations, the placed texts and the numbers on a line) and the
+// reported numbers.
 #ifndef TESTS_PLOTLIB_SUPPORT_PLOT_FIXTURE_H
 #define TESTS_PLOTLIB_SUPPORT_PLOT_FIXTURE_H
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <functional>
+#include <initializer_list>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -77,6 +80,41 @@ protected:
                 out.push_back(line);
         return out;
     }
+
+public:
+    // Readers of a log, open to the helpers of the test files outside a fixture as well.
+
+    // The lines of the operations named in `names`, in order.
+    static std::vector<std::string> only(const std::vector<std::string>& lines,
+                                         std::initializer_list<const char*> names) {
+        std::vector<std::string> kept;
+        for (const std::string& line : lines) {
+            const std::string op = line.substr(0, line.find(' '));
+            for (const char* name : names)
+                if (op == name) kept.push_back(line);
+        }
+        return kept;
+    }
+    // Each drawn text with the text position set last before it: "x y \"text\"".
+    static std::vector<std::string> placedTexts(const std::vector<std::string>& lines) {
+        std::vector<std::string> out;
+        std::string at = "?";
+        for (const std::string& line : lines) {
+            if (line.rfind("kernelSetTextPosition ", 0) == 0)
+                at = line.substr(22);
+            else if (line.rfind("kernelDrawText ", 0) == 0)
+                out.push_back(at + " " + line.substr(15));
+        }
+        return out;
+    }
+    // A number as the call log prints a real.
+    static std::string num(double v) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.6g", v);
+        return buffer;
+    }
+
+protected:
     // Runs the first-use defaults (through VECSET, which draws nothing and only writes the
     // vector defaults again) and starts a fresh log, so a test sees only what follows.
     static void firstCallDone() {
