@@ -27,6 +27,23 @@ protected:
         m = MapTransform{100, 50, 600, 400, 0, -1, 60, 40, 10, 1, 1};
         surfaceState.drawing.code = kDrawingGriddedMap;
     }
+    // A perspective with depth along z, the eye 10 units away, picture units per unit scale
+    // and the frame's corner at (frameX, frameY).
+    static void lookStraightDown(float scale, float frameX, float frameY)
+    {
+        ProjectionTerms& p = surfaceState.projection;
+        p = ProjectionTerms{};
+        p.cosTilt = 1;
+        p.cosAzimuth = 1;
+        p.cosAzCosTilt = 1;
+        p.eyeDistance = 10;
+        p.zScale = 1;
+        p.scaleX = scale;
+        p.scaleY = scale;
+        p.frameX = frameX;
+        p.frameY = frameY;
+        surfaceState.surface.axesRatio = 1.0f;
+    }
 };
 
 TEST_F(MapTransformTest, ConversionsRoundTrip)
@@ -225,18 +242,7 @@ TEST_F(MapTransformTest, LabelDirectionSetsHeightAndAngle)
 
 TEST_F(MapTransformTest, PerspectivePointTransform)
 {
-    ProjectionTerms& p = surfaceState.projection;
-    p = ProjectionTerms{};
-    p.cosTilt = 1;          // depth along z
-    p.cosAzimuth = 1;
-    p.cosAzCosTilt = 1;
-    p.eyeDistance = 10;
-    p.zScale = 1;
-    p.scaleX = 2;
-    p.scaleY = 2;
-    p.frameX = 5;
-    p.frameY = 7;
-    surfaceState.surface.axesRatio = 1.0f;
+    lookStraightDown(2.0f, 5.0f, 7.0f);
     float X = -1, Y = -1;
     EXPECT_TRUE(surfaceProjectPoint(1.0f, 2.0f, 0.0f, X, Y));
     EXPECT_FLOAT_EQ(X, 7.0f);
@@ -254,16 +260,7 @@ TEST_F(MapTransformTest, PerspectivePointTransform)
 TEST_F(MapTransformTest, MapNumbersOnASurfaceAreProjected)
 {
     layOutMap();
-    ProjectionTerms& p = surfaceState.projection;
-    p = ProjectionTerms{};
-    p.cosTilt = 1;
-    p.cosAzimuth = 1;
-    p.cosAzCosTilt = 1;
-    p.eyeDistance = 10;
-    p.zScale = 1;
-    p.scaleX = 1;
-    p.scaleY = 1;
-    surfaceState.surface.axesRatio = 1.0f;
+    lookStraightDown(1.0f, 0.0f, 0.0f);
     surfaceState.surface.contourOnSurface = -1;
     surfaceState.surface.contourHeight = 5.0f;
     float X = 310.0f, Y = 170.0f;   // map point (35, 2)
