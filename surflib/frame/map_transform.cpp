@@ -38,30 +38,6 @@ bool transformUsable()
            isFiniteValue(m.factorX) && isFiniteValue(m.factorY);
 }
 
-double pictureToMapX(double X)
-{
-    const MapTransform& m = surfaceState.map;
-    return ((X - m.originX) / m.scaleX + m.startX) * m.factorX;
-}
-
-double pictureToMapY(double Y)
-{
-    const MapTransform& m = surfaceState.map;
-    return ((Y - m.originY) / m.scaleY + m.startY) * m.factorY;
-}
-
-double mapToPictureX(double x)
-{
-    const MapTransform& m = surfaceState.map;
-    return (x / m.factorX - m.startX) * m.scaleX + m.originX;
-}
-
-double mapToPictureY(double y)
-{
-    const MapTransform& m = surfaceState.map;
-    return (y / m.factorY - m.startY) * m.scaleY + m.originY;
-}
-
 // Bends n picture points of the flat map through the network normalisation and the surface
 // projection, in place.  Without either the points stay exactly as given.  False when the
 // points have no picture position (no map frame yet, or a point in the plane of the eye).
@@ -73,8 +49,8 @@ bool convertPoints(long long n, float* x, float* y)
     if (!network && !onSurface) return true;
     if (!transformUsable()) return false;
     for (long long i = 0; i < n; ++i) {
-        double u = pictureToMapX(x[i]);
-        double v = pictureToMapY(y[i]);
+        double u = surfacePictureXToMap(x[i]);
+        double v = surfacePictureYToMap(y[i]);
         if (network) {
             u = u * s.network.xrange + s.network.xmin;
             v = v * s.network.yrange + s.network.ymin;
@@ -86,8 +62,8 @@ bool convertPoints(long long n, float* x, float* y)
             x[i] = X;
             y[i] = Y;
         } else {
-            x[i] = surfaceNarrow(mapToPictureX(u));
-            y[i] = surfaceNarrow(mapToPictureY(v));
+            x[i] = surfaceNarrow(surfaceMapXToPicture(u));
+            y[i] = surfaceNarrow(surfaceMapYToPicture(v));
         }
     }
     return true;
@@ -130,6 +106,30 @@ void placeLabel(const float& X, const float& Y, const char* text, int width)
 }
 
 }  // namespace
+
+double surfacePictureXToMap(double X)
+{
+    const MapTransform& m = surfaceState.map;
+    return ((X - m.originX) / m.scaleX + m.startX) * m.factorX;
+}
+
+double surfacePictureYToMap(double Y)
+{
+    const MapTransform& m = surfaceState.map;
+    return ((Y - m.originY) / m.scaleY + m.startY) * m.factorY;
+}
+
+double surfaceMapXToPicture(double x)
+{
+    const MapTransform& m = surfaceState.map;
+    return (x / m.factorX - m.startX) * m.scaleX + m.originX;
+}
+
+double surfaceMapYToPicture(double y)
+{
+    const MapTransform& m = surfaceState.map;
+    return (y / m.factorY - m.startY) * m.scaleY + m.originY;
+}
 
 // ---- Number texts ---------------------------------------------------------------------------
 
@@ -225,8 +225,8 @@ void surfaceDrawMapNumber(float& X, float& Y, const float& value, int& width, in
     const SurfaceLibraryState& s = surfaceState;
     if (surfaceFlagOn(s.surface.contourOnSurface)) {
         if (!transformUsable()) return;
-        const float u = surfaceNarrow(pictureToMapX(X));
-        const float v = surfaceNarrow(pictureToMapY(Y));
+        const float u = surfaceNarrow(surfacePictureXToMap(X));
+        const float v = surfaceNarrow(surfacePictureYToMap(Y));
         float PX = X, PY = Y;
         if (!surfaceProjectPoint(u, v, s.surface.contourHeight, PX, PY)) return;
         X = PX;
@@ -304,8 +304,8 @@ void CONSPA(const float& x, const float& y, float& X, float& Y)
         Y = 0.0f;
         return;
     }
-    X = surfaceNarrow(mapToPictureX(x));
-    Y = surfaceNarrow(mapToPictureY(y));
+    X = surfaceNarrow(surfaceMapXToPicture(x));
+    Y = surfaceNarrow(surfaceMapYToPicture(y));
 }
 
 void SPACON(const float& X, const float& Y, float& x, float& y)
@@ -317,6 +317,6 @@ void SPACON(const float& X, const float& Y, float& x, float& y)
         y = 0.0f;
         return;
     }
-    x = surfaceNarrow(pictureToMapX(X));
-    y = surfaceNarrow(pictureToMapY(Y));
+    x = surfaceNarrow(surfacePictureXToMap(X));
+    y = surfaceNarrow(surfacePictureYToMap(Y));
 }

@@ -4,6 +4,13 @@
 #ifndef SURFLIB_FRAME_MAP_TRANSFORM_H
 #define SURFLIB_FRAME_MAP_TRANSFORM_H
 
+// The transform of MapTransform in double, neither rounded nor guarded against a zero scale or
+// factor: picture X, Y to map x, y and back.
+double surfacePictureXToMap(double X);
+double surfacePictureYToMap(double Y);
+double surfaceMapXToPicture(double x);
+double surfaceMapYToPicture(double y);
+
 // Converts the n picture points in place and draws them; n < 1 draws nothing.
 void surfaceDrawMapPolyline(const int& n, float* x, float* y);
 // np areas of counts[k] points (reals, rounded) one after another, converted in place, filled

@@ -104,30 +104,22 @@ float surfaceMapToPictureY(float y)
     return m.factorY == 0.0f ? m.originY : surfaceMapValueToPictureY(y);
 }
 
-float surfaceMapValueToPictureX(double x)
-{
-    const MapTransform& m = surfaceState.map;
-    return surfaceNarrow((x / m.factorX - m.startX) * m.scaleX + m.originX);
-}
+float surfaceMapValueToPictureX(double x) { return surfaceNarrow(surfaceMapXToPicture(x)); }
 
-float surfaceMapValueToPictureY(double y)
-{
-    const MapTransform& m = surfaceState.map;
-    return surfaceNarrow((y / m.factorY - m.startY) * m.scaleY + m.originY);
-}
+float surfaceMapValueToPictureY(double y) { return surfaceNarrow(surfaceMapYToPicture(y)); }
 
 float surfacePictureToMapX(float X)
 {
     const MapTransform& m = surfaceState.map;
     if (m.scaleX == 0.0f) return m.startX * m.factorX;
-    return surfaceNarrow(((static_cast<double>(X) - m.originX) / m.scaleX + m.startX) * m.factorX);
+    return surfaceNarrow(surfacePictureXToMap(X));
 }
 
 float surfacePictureToMapY(float Y)
 {
     const MapTransform& m = surfaceState.map;
     if (m.scaleY == 0.0f) return m.startY * m.factorY;
-    return surfaceNarrow(((static_cast<double>(Y) - m.originY) / m.scaleY + m.startY) * m.factorY);
+    return surfaceNarrow(surfacePictureYToMap(Y));
 }
 
 void surfaceDrawContourPoints(int n, const float* x, const float* y)
