@@ -133,7 +133,8 @@ TEST_F(Areas, ValueTags)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.code) + " " + std::to_string(c.orientation));
-        const auto placed = placedTexts(run([&] { AREVAL(a1, a2, a3, a4, 1, c.code, c.orientation); }));
+        const auto placed =
+            placedTexts(run([&] { AREVAL(a1, a2, a3, a4, 1, c.code, c.orientation); }));
         EXPECT_EQ(tagNumber(placed, 0), c.number);
         EXPECT_EQ(errors(), (c.code < 1 || c.code > 7) ? std::vector<int>{-552} : std::vector<int>{});
     }

@@ -66,8 +66,9 @@ TEST_F(TextCharts, TitleRowAndFrame)
     const float values[] = {7.0f};
     const auto lines = run([&] { TEXVAL(100.0f, 700.0f, 1, values, "Mass", 4); });
     EXPECT_TRUE(errors().empty());
-    EXPECT_EQ(placedTexts(lines), (std::vector<std::string>{at(150, 685, "Mass"), at(145, 665, "*."),
-                                                      at(145, 665, "7"), at(155, 665, "*.")}));
+    EXPECT_EQ(placedTexts(lines),
+              (std::vector<std::string>{at(150, 685, "Mass"), at(145, 665, "*."), at(145, 665, "7"),
+                                        at(155, 665, "*.")}));
     EXPECT_GT(firstOf(lines, "kernelSetPen"), firstOf(lines, "kernelFormatInteger"));
     EXPECT_EQ(pen(lines), (std::vector<std::string>{M(100, 700), L(100, 660), L(200, 660), L(200, 700),
                                                     L(100, 700), M(100, 680), L(200, 680)}));
@@ -88,7 +89,8 @@ TEST_F(TextCharts, StringRows)
     for (const Case& c : std::vector<Case>{{-1, 105}, {0, 150}, {1, 195}}) {
         TEXDEF(0.0f, 0.0f, c.justification, 0, -1);
         const auto lines = run([&] { TEXSTR(100.0f, 700.0f, 3, strings, 4, "", 0); });
-        EXPECT_EQ(placedTexts(lines), (std::vector<std::string>{at(c.x, 685, "ab"), at(c.x, 645, "cde")}));
+        EXPECT_EQ(placedTexts(lines),
+                  (std::vector<std::string>{at(c.x, 685, "ab"), at(c.x, 645, "cde")}));
         EXPECT_EQ(only(lines, {"kernelSetTextJustification"}).front(),
                   "kernelSetTextJustification " + std::to_string(c.justification));
         EXPECT_TRUE(pen(lines).empty());   // frame pen below 0: no frame
@@ -111,7 +113,8 @@ TEST_F(TextCharts, ValueAndGeneratedRows)
               (std::vector<std::string>{at(115, 685, "$"), at(125, 685, "12.5"), at(165, 685, " kg")}));
 
     VALTXT("", 0, "", 0);
-    const auto generated = words(placedTexts(run([] { TEXGEN(0.0f, 700.0f, 5, 0.0f, 100.0f, "", 0); })));
+    const auto generated =
+        words(placedTexts(run([] { TEXGEN(0.0f, 700.0f, 5, 0.0f, 100.0f, "", 0); })));
     EXPECT_EQ(generated, (std::vector<std::string>{"*.", "0", "*.", "*.", "25", "*.", "*.", "50", "*.",
                                                    "*.", "75", "*.", "*.", "100", "*."}));
     EXPECT_EQ(words(placedTexts(run([] { TEXGEN(0.0f, 700.0f, 1, 3.0f, 9.0f, "", 0); }))),
