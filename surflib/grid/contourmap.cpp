@@ -140,6 +140,15 @@ void surfaceWidenFlatRange(float& low, float& high)
     high = surfaceNarrow(high + (0.1 * std::fabs(static_cast<double>(high)) + 0.001));
 }
 
+bool surfaceRefuseFlatRange(float& low, float& high)
+{
+    if (static_cast<double>(high) - low >= surfaceState.eps) return false;
+    surfaceReportError(kFlatData);
+    surfaceWidenFlatRange(low, high);
+    surfaceAbandonDrawing();
+    return true;
+}
+
 bool surfaceMapFrame(bool drawn)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -193,7 +202,6 @@ void surfaceClearMapRecords()
 bool surfaceLoadMapGrid(const float* z, const int& wsize, float* work,
                         void (*partition)(const int& wsize, int& status))
 {
-    const SurfaceLibraryState& s = surfaceState;
     GridState& g = surfaceState.grid;
     int status = 0;
     surfaceCheckGrid(g.nx, g.xMin, g.xMax, g.ny, g.yMin, g.yMax, status);
@@ -210,17 +218,8 @@ bool surfaceLoadMapGrid(const float* z, const int& wsize, float* work,
         return false;
     }
     g.mapWorkspaceSize = wsize;
-    float zmin = 0.0f, zmax = 0.0f;
-    copyGrid(z, work, zmin, zmax);
-    const bool flat = !(static_cast<double>(zmax) - zmin >= s.eps);
-    if (flat) {
-        surfaceReportError(kFlatData);
-        surfaceWidenFlatRange(zmin, zmax);
-    }
-    g.zMin = zmin;
-    g.zMax = zmax;
-    if (flat) surfaceAbandonDrawing();
-    return !flat;
+    copyGrid(z, work, g.zMin, g.zMax);
+    return !surfaceRefuseFlatRange(g.zMin, g.zMax);
 }
 
 SurfaceLevelPlan surfacePlanLevels(float zmin, float zmax, int& n)

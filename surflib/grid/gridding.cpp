@@ -574,12 +574,7 @@ void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont,
         return;
     }
     surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, s.internalWork);
-    if (!(static_cast<double>(g.zMax) - g.zMin >= s.eps)) {
-        surfaceReportError(kFlatData);
-        surfaceWidenFlatRange(g.zMin, g.zMax);
-        surfaceAbandonDrawing();
-        return;
-    }
+    if (surfaceRefuseFlatRange(g.zMin, g.zMax)) return;
     contourInternalGrid(count);
     if (surfaceFlagOn(s.contour.pointMarkersOn) && !surfaceFlagOn(s.surface.contourOnSurface) &&
         s.map.mapWidth > s.eps) {

@@ -116,6 +116,9 @@ void surfaceSetLineSwitch(const int& lineSwitch);
 void surfaceAbandonDrawing();
 // Widens a flat height range by magnitude so that low stays below high.
 void surfaceWidenFlatRange(float& low, float& high);
+// True, with warning 17, the range widened and the drawing abandoned, when low..high is
+// flat (narrower than eps).
+bool surfaceRefuseFlatRange(float& low, float& high);
 // Lays the map frame out (drawn = false, frame type 3) or draws it; false on status 13.
 bool surfaceMapFrame(bool drawn);
 
