@@ -91,7 +91,15 @@ float sampleNode(float x, float y, int& triangle, bool& outside, float* work)
     float dx = 0.0f, dy = 0.0f;
     int status = 0;
     surfaceNearestFitHeight(x, y, h, dx, dy, work, status);
-    if (status != 0 && inside != 0) surfaceLinearHeight(x, y, h, triangle, work);
+    if (status == 0) return h;
+    // No fit (its neighbours lie on a line): the plane of the node's triangle, or of the hull
+    // edge nearest an outside node, else the height of the nearest hull point.
+    const int near = w.nearestHullPoint;
+    if (triangle >= 1) {
+        surfaceLinearHeight(x, y, h, triangle, work);
+    } else if (near >= 1 && near <= surfaceState.network.pointCount) {
+        h = networkZ(work, near);
+    }
     return h;
 }
 

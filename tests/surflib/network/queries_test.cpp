@@ -92,6 +92,27 @@ TEST_F(QueryTest, GridWarnsOnceForNodesOutsideAndRefusesTooFewNodes)
     }
 }
 
+// Two long columns of points: beside the right one every node's nearest points lie on one
+// line and no fit can be made.  Such a node takes the plane of the hull edge beside it, not
+// the lowest height of the data.
+TEST_F(QueryTest, NodeOutsideWithNoFitTakesThePlaneOfItsHullEdge)
+{
+    std::vector<NetPoint> pts;
+    for (int j = 0; j < 40; ++j) {
+        for (float x : {0.0f, 10.0f}) pts.push_back({x, float(j), 5.0f + x + 0.1f * float(j)});
+    }
+    build(pts);
+    TRIINT(0, 10, 1);
+    std::vector<float> z(9, -99.0f);
+    TRIGRD(8.0f, 12.0f, 18.5f, 22.5f, 3, 3, z.data(), wsize, work.data());
+    for (int j = 0; j < 3; ++j) {
+        for (int i = 0; i < 3; ++i) {
+            const float x = 8.0f + 2.0f * i, y = 18.5f + 2.0f * j;
+            EXPECT_NEAR(z[static_cast<size_t>(j) * 3 + i], 5.0f + x + 0.1f * y, 1e-3f) << x << "," << y;
+        }
+    }
+}
+
 TEST_F(QueryTest, GridKeepsGivenDerivatives)
 {
     const std::vector<NetPoint> pts = randomPoints(30, 12, quadraticZ);
