@@ -1,7 +1,7 @@
 // utilities.h - small routines that every drawing routine of the graph library uses: the
 // range of a data array, the plot area, text measurement, the mapping of graph values to
-// kernel coordinates, the bounds of a rectangle and the number format of value labels.  None has a routine frame; they
-// report straight to the kernel with kernel numbers.
+// kernel coordinates, the bounds of a rectangle and the number format of value labels.  None
+// has a routine frame; they report straight to the kernel with kernel numbers.
 #ifndef PLOTLIB_FRAME_UTILITIES_H
 #define PLOTLIB_FRAME_UTILITIES_H
 
