@@ -92,7 +92,7 @@ TEST_F(Areas, GraphScalingModes)
 // ky = 100 + 50 y).
 TEST_F(Areas, OutlinesAndFillsInBothOrientations)
 {
-    valueAxes();
+    placeAxes();
     const float a1[] = {1.0f, 5.0f}, a2[] = {2.0f, 5.0f}, a3[] = {3.0f, 6.0f}, a4[] = {4.0f, 9.0f};
     auto got = pen(run([&] { AREGRA(a1, a2, a3, a4, 1, 5); }));
     EXPECT_EQ(got, (std::vector<std::string>{M(420, 200), L(340, 200), L(340, 150), L(420, 150),
@@ -120,7 +120,7 @@ TEST_F(Areas, OutlinesAndFillsInBothOrientations)
 // area's corners by a1 and a2 with the one-character moves.
 TEST_F(Areas, ValueTags)
 {
-    valueAxes();
+    placeAxes();
     AXIANN(2, 1, 1, 2);   // y numbers divided by ten
     const float a1[] = {1.0f}, a2[] = {3.0f}, a3[] = {2.0f}, a4[] = {6.0f};
     struct Case {

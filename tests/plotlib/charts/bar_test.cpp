@@ -132,7 +132,7 @@ TEST_F(Bars, OutlineCategoryAxisChoice)
     EXPECT_EQ(got.front(), M(kx(4), 225));
     EXPECT_EQ(graphState.bar.valueAxis, 1);
 
-    valueAxes();
+    placeAxes();
     got = pen(run([&] { GRABAR(start, end, 1, 0.5f); }));
     EXPECT_EQ(errors(), std::vector<int>{-503});
     EXPECT_EQ(routinesReported(), std::vector<std::string>{"GRABAR"});

@@ -2,8 +2,9 @@
 // with simple transforms, and readers of the kernel's call log.
 //
 // Axes placed by the tests (kernel units):
-//   value axes:    x from 0 to 10 over 100..900 (kernel x = 100 + 80 x),
-//                  y from 0 to 10 over 100..600 (kernel y = 100 + 50 y), both by count;
+//   value axes:    placeAxes of the library fixture: x from 0 to 10 over 100..900
+//                  (kernel x = 100 + 80 x), y from 0 to 10 over 100..600 (kernel y = 100 +
+//                  50 y), both by count;
 //   category axes: one of the two replaced by `cells` cells of scaling type 5, so that the
 //                  cells of x are 800 / cells wide from 100 on, those of y 500 / cells high.
 // The default axes of a plot routine on the default picture (1000 x 750, characters 10 x 10)
@@ -32,17 +33,10 @@ public:
         tarv::traceCapture(false);
     }
 
-    static void valueAxes()
-    {
-        AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);
-        AXISCA(3, 10, 0.0f, 10.0f, 1);
-        AXIPOS(1, 100.0f, 100.0f, 500.0f, 2);
-        AXISCA(3, 10, 0.0f, 10.0f, 2);
-    }
     // Value axes with axis `axis` turned into `cells` category cells numbered 1..cells.
     static void categoryAxis(int axis, int cells)
     {
-        valueAxes();
+        placeAxes();
         AXISCA(5, cells, 1.0f, static_cast<float>(cells), axis);
     }
 

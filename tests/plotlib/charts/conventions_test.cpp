@@ -67,7 +67,7 @@ TEST_F(Conventions, CountBelowOneOrMissingArrayDrawsNothing)
     };
     const float data[] = {1.0f, 2.0f};
     const int words[] = {1, 1};
-    valueAxes();
+    placeAxes();
     for (const CountCase& c : cases) {
         SCOPED_TRACE(c.routine);
         for (int n : {0, -3}) {
@@ -113,7 +113,7 @@ TEST_F(Conventions, FillStylesAndPens)
     for (const auto& [routine, categories, fill] : fillers) {
         SCOPED_TRACE(routine);
         if (categories) categoryAxis(1, 3);
-        else valueAxes();
+        else placeAxes();
         const int styles[] = {-1, -2, 3}, pens[] = {-5, 4, -7};
         auto got = fills(run([&] { fill(styles, pens); }));
         EXPECT_EQ(errors(), std::vector<int>{-508});
@@ -176,7 +176,7 @@ TEST_F(Conventions, PlacementCodesAndFixedAnchors)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         if (c.axis != 0) categoryAxis(c.axis, 2);
-        else valueAxes();
+        else placeAxes();
         const auto placed = placedTexts(run(c.call));
         ASSERT_EQ(placed.size(), 2u * 3u);
         std::vector<std::string> numbers;

@@ -27,7 +27,7 @@ std::string tagPosition(const std::vector<std::string>& placed, size_t tag)
 // axes x 0, 1, 2, 3, 4 lie at 100, 180, 260, 340, 420 and y 0, 1, 2, 3 at 100 .. 250.
 TEST_F(Steps, OutlineFigures)
 {
-    valueAxes();
+    placeAxes();
     const float s[] = {0.0f, 1.000001f, 3.0f}, e[] = {1.0f, 2.0f, 4.0f}, v[] = {2.0f, 3.0f, 1.0f};
     const float b = 0.0f;
     const std::vector<std::string> treads = {M(100, 200), L(180, 200), M(180, 250), L(260, 250),
@@ -95,7 +95,7 @@ TEST_F(Steps, PlotFromTheDataWithTheBase)
     EXPECT_EQ(graphAxis(2).scalingType, 4);
 
     // A count below 1 leaves caller-placed axes as they are.
-    valueAxes();
+    placeAxes();
     run([&] { STPCHA(s, e, v, 0, 0, 0.0f, 1); });
     EXPECT_EQ(errors(), std::vector<int>{535});
     EXPECT_EQ(graphAxis(1).positioned, 1);
@@ -105,7 +105,7 @@ TEST_F(Steps, PlotFromTheDataWithTheBase)
 
 TEST_F(Steps, Fills)
 {
-    valueAxes();
+    placeAxes();
     const float s[] = {0.0f, 1.0f, 3.0f}, e[] = {1.0f, 2.0f, 4.0f}, v[] = {2.0f, 3.0f, 1.0f};
     const int styles[] = {0, 1, 2}, pens[] = {2, -3, 4};
     EXPECT_EQ(fills(run([&] { STPFIL(s, e, v, 3, 1.0f, 1, styles, pens); })),
@@ -120,7 +120,7 @@ TEST_F(Steps, Fills)
 // (level, height); the y axis divides its numbers by ten here.
 TEST_F(Steps, ValueTags)
 {
-    valueAxes();
+    placeAxes();
     AXIANN(2, 1, 1, 2);
     const float s[] = {1.0f}, e[] = {3.0f}, v[] = {6.0f}, b = 2.0f;
     struct Case {
@@ -154,7 +154,7 @@ TEST_F(Steps, ValueTags)
 // a3 (for a1 = 3 or a2 = 3) is an x or y value whatever the orientation.
 TEST_F(Steps, ValueTagAnchors)
 {
-    valueAxes();
+    placeAxes();
     const float s[] = {1.0f}, e[] = {3.0f}, v[] = {6.0f}, b = 2.0f;
     struct Case {
         int a1, a2, orientation;

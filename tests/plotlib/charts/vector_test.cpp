@@ -23,10 +23,7 @@ protected:
     // (0..8) x (0..4) with 5 x 3 nodes is then 160 apart in x and 100 in y: a unit of 100.
     void SetUp() override {
         PlotLibraryTest::SetUp();
-        AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);
-        AXISCA(3, 10, 0.0f, 10.0f, 1);
-        AXIPOS(1, 100.0f, 100.0f, 500.0f, 2);
-        AXISCA(3, 10, 0.0f, 10.0f, 2);
+        placeAxes();
         VECBND(8.0f, 0.0f, 4.0f, 0.0f);
         startLog();
     }

@@ -2,8 +2,9 @@
 // fixture (with its readers of the call log and the error log), two linear axes with simple
 // transforms, and the readers of the call log that only the graph tests need.
 //
-// The axes: x from 0 to 10 over kernel 100..900 (kernel x = 100 + 80 x), y from 0 to 10
-// over kernel 100..600 (kernel y = 100 + 50 y), both scaled by interval count (type 3).
+// The axes (placeAxes of the library fixture): x from 0 to 10 over kernel 100..900 (kernel
+// x = 100 + 80 x), y from 0 to 10 over kernel 100..600 (kernel y = 100 + 50 y), both scaled by
+// interval count (type 3).
 #ifndef TESTS_PLOTLIB_GRAPHS_FIXTURE_H
 #define TESTS_PLOTLIB_GRAPHS_FIXTURE_H
 
@@ -27,17 +28,6 @@ public:
     {
         PlotLibraryTest::SetUp();
         tarv::traceCapture(false);
-    }
-
-    // The axes described above.
-    static void placeAxes()
-    {
-        const int start = 1, count = 10, x = 1, y = 2;
-        const float lo = 0.0f, hi = 10.0f;
-        AXIPOS(start, 100.0f, 100.0f, 800.0f, x);
-        AXISCA(3, count, lo, hi, x);
-        AXIPOS(start, 100.0f, 100.0f, 500.0f, y);
-        AXISCA(3, count, lo, hi, y);
     }
 
     // Runs `work` with the kernel's call log on and returns the lines it logged (logOf).

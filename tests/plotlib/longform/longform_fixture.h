@@ -6,7 +6,8 @@
 // compares the kernel call logs, the reported (number, routine name) pairs and the library's
 // state block afterwards.  It also checks that the long form's call registered the message
 // text "longForm(LEGACY)", the long form's name taken from the symbol itself.
-// The cases share an empty set-up and the value axes that the data-set and chart cases draw on.
+// Cases that need no set-up share an empty one; the data-set and chart cases draw on the
+// library fixture's placeAxes.
 #ifndef TESTS_PLOTLIB_LONGFORM_FIXTURE_H
 #define TESTS_PLOTLIB_LONGFORM_FIXTURE_H
 
@@ -36,17 +37,6 @@ struct SameAsLegacyCase {
 
 // The set-up of a case that needs none.
 inline const std::function<void()> noSetUp;
-
-// The value axes of the data-set and chart tests: x 0..10 over kernel 100..900, y 0..10 over
-// 100..600.
-inline void placeAxes() {
-    const int start = 1, count = 10, x = 1, y = 2, byCount = 3;
-    const float lo = 0.0f, hi = 10.0f;
-    AXIPOS(start, 100.0f, 100.0f, 800.0f, x);
-    AXISCA(byCount, count, lo, hi, x);
-    AXIPOS(start, 100.0f, 100.0f, 500.0f, y);
-    AXISCA(byCount, count, lo, hi, y);
-}
 
 // A case whose long form is written once: the name comes from the symbol.
 #define LONG_FORM_CASE(fn, legacyName, setUp, longArgs, legacyCall) \

@@ -41,6 +41,17 @@ inline std::vector<float> numbersAfterName(const std::string& line) {
     return numbersIn(line.substr(line.find(' ') + 1));
 }
 
+// The value axes most drawing tests use: x 0..10 over kernel 100..900 (kernel x = 100 + 80 x),
+// y 0..10 over kernel 100..600 (kernel y = 100 + 50 y), both scaled by interval count.
+inline void placeAxes() {
+    const int start = 1, count = 10, x = 1, y = 2, byCount = 3;
+    const float lo = 0.0f, hi = 10.0f;
+    AXIPOS(start, 100.0f, 100.0f, 800.0f, x);
+    AXISCA(byCount, count, lo, hi, x);
+    AXIPOS(start, 100.0f, 100.0f, 500.0f, y);
+    AXISCA(byCount, count, lo, hi, y);
+}
+
 class PlotLibraryTest : public ::testing::Test {
 protected:
     void SetUp() override {
