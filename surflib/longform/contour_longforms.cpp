@@ -10,6 +10,7 @@
 
 #include "frame/workspace.h"
 #include "longform/codes.h"
+#include "longform/workspace_copy.h"
 #include "tterrlib.h"
 
 namespace {
@@ -18,22 +19,13 @@ constexpr SurfaceCodeRow kContourSwitch[] = {{kSurfContourSwitchOff, 0}, {kSurfC
 
 int contourSwitch(int code) { return surfaceTranslateCode(kContourSwitch, code); }
 
-// A contiguous copy of the caller's workspace for routines that must not change it.
-std::vector<float> workspaceCopy(const SurfaceWorkspace& ws)
-{
-    if (ws.size <= 0 || ws.words == nullptr) return {};
-    return std::vector<float>(ws.words, ws.words + ws.size);
-}
-
-float* wordsOf(std::vector<float>& copy) { return copy.empty() ? nullptr : copy.data(); }
-
 }  // namespace
 
 void krAddGriddedContour(const float& height, const int& switchCode, SurfaceWorkspace& ws)
 {
     const int lineSwitch = contourSwitch(switchCode);
-    std::vector<float> copy = workspaceCopy(ws);
-    ADDCON(height, lineSwitch, ws.size, wordsOf(copy));
+    std::vector<float> copy = surfaceWorkspaceCopy(ws);
+    ADDCON(height, lineSwitch, ws.size, surfaceWordsOf(copy));
 }
 
 void krDrawGriddedContourMap(const SurfaceExtent& extent, const int& nx, const int& ny,
@@ -72,8 +64,8 @@ void krAddGriddedContourFill(const float& height1, const float& height2, const i
 {
     const int code = surfacePenPairRuleA(penA, penB);
     const int lineSwitch = contourSwitch(switchCode);
-    std::vector<float> copy = workspaceCopy(ws);
-    ADDFIL(height1, height2, code, lines, lineSwitch, ws.size, wordsOf(copy));
+    std::vector<float> copy = surfaceWorkspaceCopy(ws);
+    ADDFIL(height1, height2, code, lines, lineSwitch, ws.size, surfaceWordsOf(copy));
 }
 
 void krGenerateRandomGrid(const int& n, const SurfacePoint3* points, const SurfaceExtent& extent,

@@ -8,20 +8,12 @@
 #include <vector>
 
 #include "longform/codes.h"
+#include "longform/workspace_copy.h"
 #include "tterrlib.h"
 
 namespace {
 
 constexpr SurfaceCodeRow kDatasetKind[] = {{kSurfContourSwitchOff, 0}, {kSurfContourSwitchOn, 1}};
-
-// A contiguous copy of the workspace words for a legacy routine that writes into them.
-std::vector<float> workCopy(const SurfaceWorkspace& ws)
-{
-    if (ws.size <= 0 || ws.words == nullptr) return {};
-    return std::vector<float>(ws.words, ws.words + ws.size);
-}
-
-float* wordsOf(std::vector<float>& copy) { return copy.empty() ? nullptr : copy.data(); }
 
 }  // namespace
 
@@ -68,9 +60,9 @@ void krReturnContourDataset(const float& height, const int& kindCode, const int&
         }
     }
     int count = capacity;
-    std::vector<float> work = workCopy(ws);
+    std::vector<float> work = surfaceWorkspaceCopy(ws);
     CONPTS(height, kind, drawSwitch, count, x.empty() ? nullptr : x.data(),
-           y.empty() ? nullptr : y.data(), lineCount, lengths, ws.size, wordsOf(work));
+           y.empty() ? nullptr : y.data(), lineCount, lengths, ws.size, surfaceWordsOf(work));
     // Only the points returned are joined into the caller's records.
     if (count > capacity) count = capacity;
     for (int k = 0; k < count; ++k) points[k] = SurfacePoint2{x[k], y[k]};
@@ -80,6 +72,6 @@ void krReturnContourDataset(const float& height, const int& kindCode, const int&
 void krDrawGriddedCrossSection(const float& x1, const float& y1, const float& x2, const float& y2,
                                const SurfaceWorkspace& ws)
 {
-    std::vector<float> work = workCopy(ws);
-    CRSSEC(x1, y1, x2, y2, ws.size, wordsOf(work));
+    std::vector<float> work = surfaceWorkspaceCopy(ws);
+    CRSSEC(x1, y1, x2, y2, ws.size, surfaceWordsOf(work));
 }
