@@ -1,6 +1,6 @@
 // conventions.cpp - the parts every chart family shares: orientation codes, axis scaling
 // from data ranges, the fill convention and the anchoring of value tags; and the oriented
-// points and data axes of the area and step charts.
+// points, data ranges, data axes and value tag positions of the area and step charts.
 #include "charts/conventions.h"
 
 #include <algorithm>

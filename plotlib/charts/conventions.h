@@ -1,8 +1,8 @@
 // conventions.h - what the bar, histogram, area and step chart families (and the text
 // charts' fill columns) share: the orientation code, the scaling of an axis from data ranges,
 // the fill convention (pen scan, skipped items, pens as absolute values) and the anchoring of
-// value tags; and what the area and step charts alone share: their oriented points and the
-// axes they draw over their data.
+// value tags; and what the area and step charts alone share: their oriented points, the union
+// of two data ranges, the axes they draw over their data and the position of a value tag.
 //
 // None of these routines has a routine frame: they serve the exported chart routines, which
 // run inside theirs.
