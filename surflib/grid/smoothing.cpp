@@ -224,6 +224,15 @@ void dropRun()
     surfaceState.lineBuffer.labelStart = 0;
 }
 
+// The next label run starts at (X, Y) with no points gathered for it.
+void restartRun(float X, float Y)
+{
+    ContourLabelRun& r = surfaceState.labelRun;
+    r.startX = X;
+    r.startY = Y;
+    dropRun();
+}
+
 void abandonRun(float X, float Y)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -250,16 +259,12 @@ bool labelStep(float X, float Y, const float* work)
                                              static_cast<double>(Y) - r.startY));
     r.runLength += c;
     if (r.runLength <= s.contour.labelSpacing) {
-        r.startX = X;
-        r.startY = Y;
-        dropRun();
+        restartRun(X, Y);
         return false;
     }
     if (!surfaceLabelRoomFits(m, work)) {
         r.runLength = 0.0f;
-        r.startX = X;
-        r.startY = Y;
-        dropRun();
+        restartRun(X, Y);
         return false;
     }
     if (c < m.L) {
@@ -311,9 +316,7 @@ bool labelStep(float X, float Y, const float* work)
         setWindowPoint(1, X, Y);
     }
     r.runLength = 0.0f;
-    r.startX = X;
-    r.startY = Y;
-    dropRun();
+    restartRun(X, Y);
     return true;
 }
 
@@ -441,9 +444,7 @@ void surfaceOutputSmoothedLine(const float& x, const float& y, const float& leve
         w.postLabelMark = 0;
         w.postLabelCount = 0;
         r.runLength = s.contour.labelSpacing * 0.5f;
-        r.startX = X;
-        r.startY = Y;
-        dropRun();
+        restartRun(X, Y);
         surfaceCollectContourPoint(x, y);
         first = 0;
         r.prevX = X;
