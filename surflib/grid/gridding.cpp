@@ -61,6 +61,16 @@ int wholePart(double v)
 
 long long nodesOf(const GridState& g) { return static_cast<long long>(g.nx) * g.ny; }
 
+// The grid at word offset of the workspace and its edge flags right after it (both checked to
+// fit by the caller).
+void placeGrid(long long offset, long long nodes)
+{
+    SurfaceLibraryState& s = surfaceState;
+    s.partition.grid = static_cast<int>(offset);
+    s.partition.edgeFlags = static_cast<int>(offset + nodes);
+    s.grid.gridOffset = s.partition.grid;
+}
+
 int functionGridOffset()
 {
     const SurfaceLibraryState& s = surfaceState;
@@ -167,26 +177,20 @@ void surfacePartitionRandomGrid(const int& wsize, int& status)
     p.sortedY = static_cast<int>(n);
     p.sortedZ = static_cast<int>(2 * n);
     p.bucketStart = static_cast<int>(3 * n);
-    p.grid = static_cast<int>(4 * n);
-    p.edgeFlags = static_cast<int>(4 * n + nodes);
     p.randomPointsSize = static_cast<int>(4 * n);
-    s.grid.gridOffset = p.grid;
+    placeGrid(4 * n, nodes);
 }
 
 void surfacePartitionFunctionGrid(const int& wsize, int& status)
 {
-    SurfaceLibraryState& s = surfaceState;
-    WorkspacePartition& p = s.partition;
     const long long offset = functionGridOffset();
-    const long long nodes = nodesOf(s.grid);
+    const long long nodes = nodesOf(surfaceState.grid);
     status = 0;
     if (nodes <= 0 || offset + 2 * nodes > wsize) {
         status = kWorkspaceShort;
         return;
     }
-    p.grid = static_cast<int>(offset);
-    p.edgeFlags = static_cast<int>(offset + nodes);
-    s.grid.gridOffset = p.grid;
+    placeGrid(offset, nodes);
 }
 
 void surfacePartitionFillWorkspace(const int& wsize, int& status)
@@ -207,14 +211,12 @@ void surfacePartitionFillAt(const int& gridOffset, const int& wsize, int& status
         status = kWorkspaceShort;
         return;
     }
-    p.grid = static_cast<int>(offset);
-    p.edgeFlags = static_cast<int>(offset + nodes);
+    placeGrid(offset, nodes);
     p.extraGrid = static_cast<int>(offset + 2 * nodes);
     p.fillCounts = static_cast<int>(offset + 3 * nodes);
     p.fillX = static_cast<int>(offset + 3 * nodes + 2 * m);
     p.fillY = static_cast<int>(offset + 3 * nodes + 6 * m);
     p.fillPieceWords = static_cast<int>(m);
-    s.grid.gridOffset = p.grid;
 }
 
 // ---- Scattered points -----------------------------------------------------------------------
@@ -491,9 +493,7 @@ void FUNGRD(SurfaceHeightFunction f, const int& nx, const float& xmin, const flo
         surfaceReportError(kWorkspaceShort);
         return;
     }
-    s.partition.grid = static_cast<int>(offset);
-    s.partition.edgeFlags = static_cast<int>(offset + nodesOf(g));
-    g.gridOffset = s.partition.grid;
+    placeGrid(offset, nodesOf(g));
     surfaceSampleFunction(f, wsize, work);
     const float* grid = work + s.partition.grid;
     std::copy(grid, grid + nodesOf(g), zgrid);
