@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "frame/intervals.h"
+#include "frame/map_transform.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
 #include "network/interpolation.h"
@@ -439,12 +440,10 @@ NetworkRoutineScope::~NetworkRoutineScope()
 
 float surfaceNetworkPictureX(float xn)
 {
-    const MapTransform& m = surfaceState.map;
-    return surfaceNarrow((static_cast<double>(xn) / m.factorX - m.startX) * m.scaleX + m.originX);
+    return surfaceNarrow(surfaceMapXToPicture(xn));
 }
 
 float surfaceNetworkPictureY(float yn)
 {
-    const MapTransform& m = surfaceState.map;
-    return surfaceNarrow((static_cast<double>(yn) / m.factorY - m.startY) * m.scaleY + m.originY);
+    return surfaceNarrow(surfaceMapYToPicture(yn));
 }

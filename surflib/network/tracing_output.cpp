@@ -64,15 +64,14 @@ void toPicture(float u, float v, float& X, float& Y)
 {
     const SurfaceLibraryState& s = surfaceState;
     const NetworkLayout& n = s.network;
-    const MapTransform& m = s.map;
     const double x = static_cast<double>(u) * n.xrange + n.xmin;
     const double y = static_cast<double>(v) * n.yrange + n.ymin;
     if (surfaceFlagOn(s.surface.contourOnSurface)) {
         const float xf = surfaceNarrow(x), yf = surfaceNarrow(y);
         if (surfaceProjectPoint(xf, yf, s.surface.contourHeight, X, Y)) return;
     }
-    X = surfaceNarrow((x / m.factorX - m.startX) * m.scaleX + m.originX);
-    Y = surfaceNarrow((y / m.factorY - m.startY) * m.scaleY + m.originY);
+    X = surfaceNarrow(surfaceMapXToPicture(x));
+    Y = surfaceNarrow(surfaceMapYToPicture(y));
 }
 
 struct PieceEnds {
