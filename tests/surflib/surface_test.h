@@ -1,5 +1,6 @@
-// surface_test.h - the fixture of the surface library tests: a fresh kernel and a fresh
-// library state for every test, as in a new process, and helpers to read the call log.
+// surface_test.h - the fixtures of the surface library tests: a fresh kernel and a fresh
+// library state for every test, as in a new process, and helpers to read the call log; on top
+// of it the library opened by SURF, on a bare kernel or on a picture of 1000 by 600.
 #ifndef TESTS_SURFLIB_SURFACE_TEST_H
 #define TESTS_SURFLIB_SURFACE_TEST_H
 
@@ -10,6 +11,7 @@
 
 #include "frame/state.h"
 #include "tarvcore.h"
+#include "tterrlib.h"
 
 class SurfaceTest : public ::testing::Test {
 protected:
@@ -45,6 +47,31 @@ protected:
             if (l.rfind(prefix, 0) == 0) out.push_back(l);
         }
         return out;
+    }
+};
+
+// A fresh library opened by SURF, with the error log cleared of whatever opening reported.
+// A fixture that sets the kernel up before the library opens does it in prepareKernel.
+class OpenSurfaceTest : public SurfaceTest {
+protected:
+    void SetUp() override
+    {
+        SurfaceTest::SetUp();
+        prepareKernel();
+        SURF();
+        tarv::errorLogClear();
+    }
+    virtual void prepareKernel() {}
+};
+
+// An open library on a picture of 1000 by 600 with character cells of 10 by 10: 100 by 60
+// cells, so the map area is 100, 100, 800 by 440.
+class SurfacePictureTest : public OpenSurfaceTest {
+protected:
+    void prepareKernel() override
+    {
+        kernelSetPictureSpace(0.0f, 1000.0f, 0.0f, 600.0f);
+        kernelSetCharSize(10.0f, 10.0f);
     }
 };
 

@@ -6,15 +6,7 @@
 #include "surface_test.h"
 #include "tterrlib.h"
 
-class IntervalsTest : public SurfaceTest {
-protected:
-    void SetUp() override
-    {
-        SurfaceTest::SetUp();
-        SURF();
-        tarv::errorLogClear();
-    }
-};
+class IntervalsTest : public OpenSurfaceTest {};
 
 TEST_F(IntervalsTest, PowerOfTenSplit)
 {

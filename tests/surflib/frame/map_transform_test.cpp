@@ -11,14 +11,8 @@
 
 using Lines = std::vector<std::string>;
 
-class MapTransformTest : public SurfaceTest {
+class MapTransformTest : public OpenSurfaceTest {
 protected:
-    void SetUp() override
-    {
-        SurfaceTest::SetUp();
-        SURF();
-        tarv::errorLogClear();
-    }
     // A map of x 0..100 (axis factor 10) and y -1..9 in the picture rectangle 100..700 by
     // 50..450.
     static void layOutMap()

@@ -7,15 +7,7 @@
 #include "surface_test.h"
 #include "tterrlib.h"
 
-class WorkspaceTest : public SurfaceTest {
-protected:
-    void SetUp() override
-    {
-        SurfaceTest::SetUp();
-        SURF();
-        tarv::errorLogClear();
-    }
-};
+class WorkspaceTest : public OpenSurfaceTest {};
 
 TEST_F(WorkspaceTest, GriddingSizeIsTheLargestOfThreeTerms)
 {

@@ -21,22 +21,12 @@ struct DrawnLine {
     std::vector<float> x, y;
 };
 
-class MapFixture : public SurfaceTest {
+class MapFixture : public SurfacePictureTest {
 public:
     std::vector<float> work;   // the workspace of the map
     int wsize() const { return static_cast<int>(work.size()); }
 
 protected:
-    void SetUp() override
-    {
-        SurfaceTest::SetUp();
-        // 100 by 60 character cells of 10 by 10: the map area is 100, 100, 800 by 440.
-        kernelSetPictureSpace(0.0f, 1000.0f, 0.0f, 600.0f);
-        kernelSetCharSize(10.0f, 10.0f);
-        SURF();
-        tarv::errorLogClear();
-    }
-
     // A gridded map of nx by ny nodes over the window with heights f(x, y), laid out with the
     // current settings; the workspace holds the grid, its edge flags and `spare` more words.
     void makeMap(int nx, int ny, float xmin, float xmax, float ymin, float ymax,

@@ -25,14 +25,8 @@ struct SetterRow {
 
 }  // namespace
 
-class SettingsTest : public SurfaceTest {
+class SettingsTest : public OpenSurfaceTest {
 protected:
-    void SetUp() override
-    {
-        SurfaceTest::SetUp();
-        SURF();
-        tarv::errorLogClear();
-    }
     void runRows(const std::vector<SetterRow>& rows)
     {
         for (const SetterRow& r : rows) {

@@ -24,7 +24,7 @@ struct NetPoint {
     float x, y, z;
 };
 
-class NetworkTest : public SurfaceTest {
+class NetworkTest : public SurfacePictureTest {
 public:
     std::vector<float> work;   // the workspace; words past wsize are guard words
     int wsize = 0;
@@ -32,15 +32,6 @@ public:
     static constexpr float kGuard = 12345.0f;
 
 protected:
-    void SetUp() override
-    {
-        SurfaceTest::SetUp();
-        kernelSetPictureSpace(0.0f, 1000.0f, 0.0f, 600.0f);
-        kernelSetCharSize(10.0f, 10.0f);
-        SURF();
-        tarv::errorLogClear();
-    }
-
     // A workspace of `size` words followed by guard words.
     void makeWorkspace(int size)
     {

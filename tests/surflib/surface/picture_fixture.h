@@ -17,17 +17,8 @@ struct Polyline {
     std::vector<float> x, y;
 };
 
-class PictureFixture : public SurfaceTest {
+class PictureFixture : public SurfacePictureTest {
 protected:
-    void SetUp() override
-    {
-        SurfaceTest::SetUp();
-        kernelSetPictureSpace(0.0f, 1000.0f, 0.0f, 600.0f);
-        kernelSetCharSize(10.0f, 10.0f);
-        SURF();
-        tarv::errorLogClear();
-    }
-
     // A grid of nx by ny heights f(x, y) over the window, x fastest.
     static std::vector<float> grid(int nx, int ny, float xmin, float xmax, float ymin, float ymax,
                                    const std::function<float(float, float)>& f)
