@@ -143,7 +143,15 @@ struct ErrorRecord {
     std::string routine;
 };
 
-// In-process call log, in the format of the .trace device (one line per operation).
+// In-process call log, in the format of the .trace device: one line per operation in call
+// order, the operation's name, then its input arguments in argument order separated by single
+// spaces, and for operations with outputs ` -> ` and the output values in argument order
+// (in/out arguments on both sides; a function's result after `->`).  Integers print as %d,
+// reals as %.6g, a text in double quotes cut to its length (output texts without trailing
+// blanks), an array as [v1 v2 ...] with as many elements as its count says:
+//     kernelMovePen 100 200
+//     kernelEnquirePictureSpace 1 4 -> 0 [0 1000 0 750]
+//     kernelUsedLength "ab  " -> 2
 void traceCapture(bool on);                       // start (clearing the log) or stop capturing
 const std::vector<std::string>& traceLines();
 void traceClear();
