@@ -14,7 +14,6 @@
 #include "frame/routine_frame.h"
 #include "frame/state.h"
 #include "frame/workspace.h"
-#include "grid/gridding.h"
 #include "surface/surface.h"
 #include "tterrlib.h"
 
@@ -567,52 +566,16 @@ void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny,
     surf.fillMode = savedFill;
 }
 
-namespace {
-
-// Finite points only count towards the nine a gridding needs.
-int finitePoints(int n, const float* x, const float* y, const float* z)
-{
-    int count = 0;
-    for (int k = 0; k < n; ++k) {
-        if (std::isfinite(x[k]) && std::isfinite(y[k]) && std::isfinite(z[k])) ++count;
-    }
-    return count;
-}
-
-}  // namespace
-
 void RANPER(const int& npts, float* x, float* y, float* z, float& distance,
             const float& elevation, const float& azimuth)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::RANPER);
     SurfaceLibraryState& s = surfaceState;
-    GridState& g = s.grid;
+    const GridState& g = s.grid;
     plainModes();
-    const bool arrays = x != nullptr && y != nullptr && z != nullptr;
-    const int n = arrays && npts > 0 ? finitePoints(npts, x, y, z) : 0;
-    if (n < 9) {
-        surfaceReportError(kSurfTooFewPoints);
-        return;
-    }
-    if (n < s.contour.patchPoints) s.contour.patchPoints = n;
-    g.pointCount = n;
+    int base = 0;
+    if (!surfaceGridRandomPoints(npts, x, y, z, base)) return;
     const int wsize = kSurfaceInternalWorkWords;
-    int status = 0;
-    surfacePartitionRandomGrid(wsize, status);
-    if (status != 0) {
-        surfaceReportError(kSurfWorkspaceShort);
-        return;
-    }
-    status = 1;
-    surfacePrepareRandomPoints(npts, x, y, z, wsize, s.internalWork, status);
-    if (status != 0) {
-        if (status > 0) surfaceReportError(status);
-        return;
-    }
-    surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, s.internalWork);
-    // The data points stay in front of the grid while their markers are wanted.
-    const bool keep = surfaceFlagOn(s.contour.pointMarkersOn);
-    const int base = keep ? s.partition.grid : 0;
     const float* grid = s.internalWork + s.partition.grid;
     const float xmin = g.xMin, xmax = g.xMax, ymin = g.yMin, ymax = g.yMax;
     surfaceDrawPerspectiveGrid(g.nx, xmin, xmax, g.ny, ymin, ymax, grid, distance, elevation,
@@ -624,28 +587,10 @@ void FUNPER(const float& xmin, const float& xmax, const float& ymin, const float
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::FUNPER);
     SurfaceLibraryState& s = surfaceState;
-    GridState& g = s.grid;
+    const GridState& g = s.grid;
     plainModes();
-    // The library array is cut as for an isometric picture before the window is looked at.
-    const long long nodes = surfaceNodeCount(g.nx, g.ny);
-    const long long m = std::max(g.nx, g.ny);
-    if (nodes <= 0 || nodes + 11 * m > kSurfaceInternalWorkWords) {
-        surfaceReportError(kSurfWorkspaceShort);
-        return;
-    }
-    g.xMin = xmin;
-    g.xMax = xmax;
-    g.yMin = ymin;
-    g.yMax = ymax;
-    int status = 0;
-    surfaceCheckGrid(g.nx, g.xMin, g.xMax, g.ny, g.yMin, g.yMax, status);
-    if (status != 0) return;
-    g.nxIntervals = g.nx - 1;
-    g.nyIntervals = g.ny - 1;
-    s.partition.grid = 0;
-    g.gridOffset = 0;
+    if (!surfaceSampleFunctionGrid(xmin, xmax, ymin, ymax, f)) return;
     const int wsize = kSurfaceInternalWorkWords;
-    surfaceSampleFunction(f, wsize, s.internalWork);
     const float x0 = g.xMin, x1 = g.xMax, y0 = g.yMin, y1 = g.yMax;
     surfaceDrawPerspectiveGrid(g.nx, x0, x1, g.ny, y0, y1, s.internalWork, distance, elevation,
                                azimuth, wsize, s.internalWork, nullptr, 0);

@@ -1,10 +1,12 @@
 // surface.h - the internal routines shared by the projected-surface files: the view set-up and
 // fit of perspective pictures, the two point transforms, the axis divisions, the horizon
-// store of hidden-line removal, the perspective and isometric drawings and the surface axes.
+// store of hidden-line removal, the perspective and isometric drawings, the grids of their
+// random-point and function drivers and the surface axes.
 #ifndef SURFLIB_SURFACE_SURFACE_H
 #define SURFLIB_SURFACE_SURFACE_H
 
 #include "frame/state.h"
+#include "tterrlib.h"
 
 // Error and warning numbers of the projected surfaces (reported moved by 1000).
 enum SurfaceNumber {
@@ -98,6 +100,14 @@ bool surfaceDrawClippedSegment(float X1, float Y1, float X2, float Y2, bool draw
 void surfaceHiddenRunStart();
 void surfaceHiddenRunAdd(float X, float Y);
 void surfaceHiddenRunEnd();
+
+// ---- The grids of the random-point and function drivers (driver_grids.cpp) ----------------
+// Grids the scattered points into the library workspace; base: where the grid copy of the
+// picture goes (past the points while their markers are wanted).  False when refused.
+bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int& base);
+// Samples f over the window on the library grid at the start of the library workspace.
+bool surfaceSampleFunctionGrid(const float& xmin, const float& xmax, const float& ymin,
+                               const float& ymax, SurfaceHeightFunction f);
 
 // ---- Filled surfaces (filled.cpp) --------------------------------------------------------
 void surfaceDrawProjectedDataPoints(const int& wsize, const float* work);

@@ -1,0 +1,85 @@
+// driver_grids.cpp - the grids behind the random-point and function drivers of projected
+// surfaces: scattered points gridded into the library workspace, and a function sampled over a
+// window on the library grid.  The perspective and isometric drivers share them, so both
+// projections refuse the same input with the same errors.
+#include <algorithm>
+#include <cmath>
+
+#include "frame/intervals.h"
+#include "frame/state.h"
+#include "frame/routine_frame.h"
+#include "grid/gridding.h"
+#include "surface/surface.h"
+#include "tterrlib.h"
+
+namespace {
+
+// Finite points only count towards the nine a gridding needs.
+int finitePoints(int n, const float* x, const float* y, const float* z)
+{
+    int count = 0;
+    for (int k = 0; k < n; ++k) {
+        if (std::isfinite(x[k]) && std::isfinite(y[k]) && std::isfinite(z[k])) ++count;
+    }
+    return count;
+}
+
+}  // namespace
+
+bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int& base)
+{
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
+    const bool arrays = x != nullptr && y != nullptr && z != nullptr;
+    const int n = arrays && npts > 0 ? finitePoints(npts, x, y, z) : 0;
+    if (n < 9) {
+        surfaceReportError(kSurfTooFewPoints);
+        return false;
+    }
+    if (n < s.contour.patchPoints) s.contour.patchPoints = n;
+    g.pointCount = n;
+    const int wsize = kSurfaceInternalWorkWords;
+    int status = 0;
+    surfacePartitionRandomGrid(wsize, status);
+    if (status != 0) {
+        surfaceReportError(kSurfWorkspaceShort);
+        return false;
+    }
+    status = 1;
+    surfacePrepareRandomPoints(npts, x, y, z, wsize, s.internalWork, status);
+    if (status != 0) {
+        if (status > 0) surfaceReportError(status);
+        return false;
+    }
+    surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, s.internalWork);
+    // The data points stay in front of the grid while their markers are wanted.
+    base = surfaceFlagOn(s.contour.pointMarkersOn) ? s.partition.grid : 0;
+    return true;
+}
+
+bool surfaceSampleFunctionGrid(const float& xmin, const float& xmax, const float& ymin,
+                               const float& ymax, SurfaceHeightFunction f)
+{
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
+    // The library array is cut as for an isometric picture before the window is looked at.
+    const long long nodes = surfaceNodeCount(g.nx, g.ny);
+    const long long m = std::max(g.nx, g.ny);
+    if (nodes <= 0 || nodes + 11 * m > kSurfaceInternalWorkWords) {
+        surfaceReportError(kSurfWorkspaceShort);
+        return false;
+    }
+    g.xMin = xmin;
+    g.xMax = xmax;
+    g.yMin = ymin;
+    g.yMax = ymax;
+    int status = 0;
+    surfaceCheckGrid(g.nx, g.xMin, g.xMax, g.ny, g.yMin, g.yMax, status);
+    if (status != 0) return false;
+    g.nxIntervals = g.nx - 1;
+    g.nyIntervals = g.ny - 1;
+    s.partition.grid = 0;
+    g.gridOffset = 0;
+    surfaceSampleFunction(f, kSurfaceInternalWorkWords, s.internalWork);
+    return true;
+}
