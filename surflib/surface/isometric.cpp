@@ -428,9 +428,7 @@ void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, cons
     part.runLength = static_cast<int>(m);
     part.recordedSize = wsize;
 
-    SurfaceAxisScale* a = s.axisScales;
-    surfaceDivideAxis(a[0], g.xMin, g.xMax, surfaceFlagOn(surf.axesIntervalsGiven[0]), surf.axesIntervals[0]);
-    surfaceDivideAxis(a[1], g.yMin, g.yMax, surfaceFlagOn(surf.axesIntervalsGiven[1]), surf.axesIntervals[1]);
+    surfaceDivideGridAxes();
     float zlow = 0.0f, zhigh = 0.0f;
     if (surfaceFlagOn(surf.levelLimitsOn)) {
         zlow = surf.levelLimits[0];
@@ -450,14 +448,7 @@ void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, cons
     }
     g.zMin = zlow;
     g.zMax = zhigh;
-    surfaceDivideAxis(a[2], zlow, zhigh, surfaceFlagOn(surf.axesIntervalsGiven[2]), surf.axesIntervals[2]);
-    surfaceAxisIntercept(a[2].firstTick, a[2].step, a[2].tickCount, zlow, zhigh, a[2].exponent,
-                         a[2].firstTickCopy, a[2].startOffset, a[2].endOffset, a[2].lastTick);
-    for (int i = 0; i < 2; ++i) {
-        const float dmin = i == 0 ? g.xMin : g.yMin, dmax = i == 0 ? g.xMax : g.yMax;
-        surfaceAxisIntercept(a[i].firstTick, a[i].step, a[i].tickCount, dmin, dmax, a[i].exponent,
-                             a[i].firstTickCopy, a[i].startOffset, a[i].endOffset, a[i].lastTick);
-    }
+    surfaceDivideHeightAxis(zlow, zhigh);
     float* copy = work + gridBase;
     if (copy != z) std::memmove(copy, z, static_cast<size_t>(nodes) * sizeof(float));
     IsoPicture p{};

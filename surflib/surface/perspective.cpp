@@ -438,9 +438,7 @@ bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny
         surfaceReportError(kSurfWorkspaceShort);
         return driverFails();
     }
-    SurfaceAxisScale* a = s.axisScales;
-    surfaceDivideAxis(a[0], g.xMin, g.xMax, surfaceFlagOn(surf.axesIntervalsGiven[0]), surf.axesIntervals[0]);
-    surfaceDivideAxis(a[1], g.yMin, g.yMax, surfaceFlagOn(surf.axesIntervalsGiven[1]), surf.axesIntervals[1]);
+    surfaceDivideGridAxes();
 
     const long long nodes = surfaceNodeCount(nx, ny);
     float zmin = 0.0f, zmax = 0.0f, axisLow = 0.0f, axisHigh = 0.0f;
@@ -449,24 +447,18 @@ bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny
     g.zMax = zmax;
     if (surfaceFlagOn(surf.lineStyle)) makeBandLevels(zmin, zmax, zmax);
 
-    surfaceDivideAxis(a[2], axisLow, axisHigh, surfaceFlagOn(surf.axesIntervalsGiven[2]), surf.axesIntervals[2]);
-    surfaceAxisIntercept(a[2].firstTick, a[2].step, a[2].tickCount, axisLow, axisHigh, a[2].exponent,
-                         a[2].firstTickCopy, a[2].startOffset, a[2].endOffset, a[2].lastTick);
-    for (int i = 0; i < 2; ++i) {
-        const float dmin = i == 0 ? g.xMin : g.yMin, dmax = i == 0 ? g.xMax : g.yMax;
-        surfaceAxisIntercept(a[i].firstTick, a[i].step, a[i].tickCount, dmin, dmax, a[i].exponent,
-                             a[i].firstTickCopy, a[i].startOffset, a[i].endOffset, a[i].lastTick);
-    }
+    surfaceDivideHeightAxis(axisLow, axisHigh);
+    const SurfaceAxisScale& za = s.axisScales[2];
     float* copy = work + gridBase;
     // The caller may hand a grid that overlaps the workspace: moved, not copied.
     if (copy != z) std::memmove(copy, z, static_cast<size_t>(nodes) * sizeof(float));
-    float low = surfaceNarrow(static_cast<double>(a[2].firstTick) * a[2].unit);
-    float high = surfaceNarrow((a[2].firstTick + static_cast<double>(a[2].tickCount) * a[2].step) * a[2].unit);
+    float low = surfaceNarrow(static_cast<double>(za.firstTick) * za.unit);
+    float high = surfaceNarrow((za.firstTick + static_cast<double>(za.tickCount) * za.step) * za.unit);
     if (!(static_cast<double>(high) - low > 0.0)) surfaceWidenRange(low, high);
     s.projection.zOrigin = low;
     surf.zAxisLow = low;
     surf.zAxisHigh = high;
-    surf.zUnit = a[2].unit;
+    surf.zUnit = za.unit;
 
     int nFirst = 0, nSecond = 0;
     surfaceSetViewTransform(distance, elevation, azimuth, nx, ny, nFirst, nSecond, g.xMin, g.xMax,

@@ -158,6 +158,32 @@ void surfaceAxisIntercept(const float& firstTick, const float& step, const int& 
     firstTickCopy = firstTick;
 }
 
+void surfaceDivideGridAxes()
+{
+    SurfaceLibraryState& s = surfaceState;
+    const SurfaceSettings& surf = s.surface;
+    const GridState& g = s.grid;
+    SurfaceAxisScale* a = s.axisScales;
+    surfaceDivideAxis(a[0], g.xMin, g.xMax, surfaceFlagOn(surf.axesIntervalsGiven[0]), surf.axesIntervals[0]);
+    surfaceDivideAxis(a[1], g.yMin, g.yMax, surfaceFlagOn(surf.axesIntervalsGiven[1]), surf.axesIntervals[1]);
+}
+
+void surfaceDivideHeightAxis(float lo, float hi)
+{
+    SurfaceLibraryState& s = surfaceState;
+    const SurfaceSettings& surf = s.surface;
+    const GridState& g = s.grid;
+    SurfaceAxisScale* a = s.axisScales;
+    surfaceDivideAxis(a[2], lo, hi, surfaceFlagOn(surf.axesIntervalsGiven[2]), surf.axesIntervals[2]);
+    surfaceAxisIntercept(a[2].firstTick, a[2].step, a[2].tickCount, lo, hi, a[2].exponent,
+                         a[2].firstTickCopy, a[2].startOffset, a[2].endOffset, a[2].lastTick);
+    for (int i = 0; i < 2; ++i) {
+        const float dmin = i == 0 ? g.xMin : g.yMin, dmax = i == 0 ? g.xMax : g.yMax;
+        surfaceAxisIntercept(a[i].firstTick, a[i].step, a[i].tickCount, dmin, dmax, a[i].exponent,
+                             a[i].firstTickCopy, a[i].startOffset, a[i].endOffset, a[i].lastTick);
+    }
+}
+
 // ---- View set-up ----------------------------------------------------------------------------
 
 void surfaceSetViewTransform(float& distance, const float& elevation, const float& azimuth,

@@ -49,6 +49,10 @@ void surfaceAxisIntercept(const float& firstTick, const float& step, const int& 
                           const float& dataMin, const float& dataMax, const int& exponent,
                           float& firstTickCopy, float& startOffset, float& endOffset,
                           float& lastTick);
+// The x and y divisions of a projected picture over the window of the library grid.
+void surfaceDivideGridAxes();
+// The z division over [lo, hi], then the intercepts of all three axes.
+void surfaceDivideHeightAxis(float lo, float hi);
 // Flat range widened by magnitude, so that a negative or tiny value still gives lo < hi.
 void surfaceWidenRange(float& lo, float& hi);
 
