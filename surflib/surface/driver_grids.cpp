@@ -1,6 +1,6 @@
-// driver_grids.cpp - the grids behind the random-point and function drivers of projected
-// surfaces: scattered points gridded into the library workspace, and a function sampled over a
-// window on the library grid.  The perspective and isometric drivers share them, so both
+// driver_grids.cpp - the grids behind the drivers of projected surfaces: the node counts every
+// driver records, scattered points gridded into the library workspace, and a function sampled
+// over a window on the library grid.  The perspective and isometric drivers share them, so both
 // projections refuse the same input with the same errors.
 #include <algorithm>
 #include <cmath>
@@ -25,6 +25,16 @@ int finitePoints(int n, const float* x, const float* y, const float* z)
 }
 
 }  // namespace
+
+void surfaceSetGridShape(int nx, int ny)
+{
+    GridState& g = surfaceState.grid;
+    g.nx = nx;
+    g.ny = ny;
+    g.nxIntervals = nx - 1;
+    g.nyIntervals = ny - 1;
+    g.maxNodes = std::max(nx, ny);
+}
 
 bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int& base)
 {

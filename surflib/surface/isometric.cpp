@@ -397,11 +397,7 @@ void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, cons
     surf.perspectivePicture = 0;
     surf.fillPass = 0;
     surf.baseStyleOne = 0;
-    g.nx = nx;
-    g.ny = ny;
-    g.nxIntervals = nx - 1;
-    g.nyIntervals = ny - 1;
-    g.maxNodes = std::max(nx, ny);
+    surfaceSetGridShape(nx, ny);
     g.xMin = xmin;
     g.xMax = xmax;
     g.yMin = ymin;

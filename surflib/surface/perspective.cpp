@@ -414,11 +414,7 @@ bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny
     const int begin = kBeginPerspective;
     surfaceBeginDrawing(begin);
     surf.perspectiveSet = 0;
-    g.nx = nx;
-    g.ny = ny;
-    g.nxIntervals = nx - 1;
-    g.nyIntervals = ny - 1;
-    g.maxNodes = std::max(nx, ny);
+    surfaceSetGridShape(nx, ny);
     surf.pictureXMin = xmin;
     surf.pictureXMax = xmax;
     surf.pictureYMin = ymin;

@@ -1,7 +1,7 @@
 // surface.h - the internal routines shared by the projected-surface files: the view set-up and
 // fit of perspective pictures, the two point transforms, the axis divisions, the horizon
-// store of hidden-line removal, the perspective and isometric drawings, the grids of their
-// random-point and function drivers and the surface axes.
+// store of hidden-line removal, the perspective and isometric drawings, the grids their
+// drivers record, grid or sample, and the surface axes.
 #ifndef SURFLIB_SURFACE_SURFACE_H
 #define SURFLIB_SURFACE_SURFACE_H
 
@@ -105,7 +105,9 @@ void surfaceHiddenRunStart();
 void surfaceHiddenRunAdd(float X, float Y);
 void surfaceHiddenRunEnd();
 
-// ---- The grids of the random-point and function drivers (driver_grids.cpp) ----------------
+// ---- The grids of the drivers (driver_grids.cpp) -----------------------------------------
+// Records an nx by ny grid: its node and interval counts.
+void surfaceSetGridShape(int nx, int ny);
 // Grids the scattered points into the library workspace; base: where the grid copy of the
 // picture goes (past the points while their markers are wanted).  False when refused.
 bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int& base);
