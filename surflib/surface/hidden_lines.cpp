@@ -635,15 +635,7 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
 
     // Grid-line steps: lines along x are counted in y and the other way round.
     int stepX = 1, stepY = 1;
-    if (surfaceFlagOn(surf.gridLinesOn)) {
-        stepX = std::max(surf.gridIntervals[0], 1);
-        stepY = std::max(surf.gridIntervals[1], 1);
-        if (stepX > g.nx - 1 || stepY > g.ny - 1) {
-            surfaceReportError(kSurfGridStepTooLarge);
-            stepX = stepY = 1;
-            surf.gridLinesOn = 0;
-        }
-    }
+    surfaceGridLineSteps(g.nx, g.ny, stepX, stepY);
 
     float* o = work + part.outlines;
     const int L = part.outlineLength;

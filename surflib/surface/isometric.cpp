@@ -336,15 +336,7 @@ void drawSurface(IsoPicture& p, const float* codes, int wsize, float* work, bool
     if ((mode == 1 || mode == 2) && odd) mode = 3 - mode;
     p.mode = mode;
     int ix = 1, iy = 1;
-    if (surfaceFlagOn(surf.gridLinesOn)) {
-        ix = std::max(surf.gridIntervals[0], 1);
-        iy = std::max(surf.gridIntervals[1], 1);
-        if (ix > p.nx - 1 || iy > p.ny - 1) {
-            surfaceReportError(kSurfGridStepTooLarge);
-            ix = iy = 1;
-            surf.gridLinesOn = 0;
-        }
-    }
+    surfaceGridLineSteps(p.nx, p.ny, ix, iy);
     if (odd) std::swap(ix, iy);
     // Rows of the first direction are counted along the row-count axis.
     const int passFirst = surf.baseType == 4 ? 2 : 1;

@@ -27,6 +27,21 @@ long long surfaceNodeCount(int nx, int ny)
     return static_cast<long long>(nx) * ny;
 }
 
+void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY)
+{
+    SurfaceSettings& surf = surfaceState.surface;
+    stepX = 1;
+    stepY = 1;
+    if (!surfaceFlagOn(surf.gridLinesOn)) return;
+    stepX = std::max(surf.gridIntervals[0], 1);
+    stepY = std::max(surf.gridIntervals[1], 1);
+    if (stepX > nx - 1 || stepY > ny - 1) {
+        surfaceReportError(kSurfGridStepTooLarge);
+        stepX = stepY = 1;
+        surf.gridLinesOn = 0;
+    }
+}
+
 // ---- Workspace ------------------------------------------------------------------------------
 
 void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status)

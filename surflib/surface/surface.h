@@ -133,5 +133,8 @@ void surfaceDrawPictureTitle(float x, float y, float width);
 int surfaceEntryPen();
 // Nodes of an nx by ny grid, 0 when either count is not positive or the product overflows.
 long long surfaceNodeCount(int nx, int ny);
+// The steps between drawn grid lines of an nx by ny grid: 1 unless grid lines are set; a step
+// past the grid is refused with a warning and grid lines are switched off.
+void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY);
 
 #endif
