@@ -526,13 +526,6 @@ void PERAXE(const int& wsize, float* work)
         return;
     }
     float zlow = s.grid.zMin, zhigh = s.grid.zMax;
-    if (surfaceFlagOn(surf.levelLimitsOn)) {
-        zlow = std::max(zlow, surf.levelLimits[0]);
-        zhigh = std::min(zhigh, surf.levelLimits[1]);
-    }
-    if (surfaceFlagOn(surf.fixedZRange)) {
-        zlow = surf.zRangeLow;
-        zhigh = surf.zRangeHigh;
-    }
+    surfaceLimitHeightRange(zlow, zhigh);
     surfaceDrawProjectedAxes(zlow, zhigh, wsize, work);
 }

@@ -96,14 +96,7 @@ bool placeOnPicture(float height)
         return false;
     }
     float lo = surf.pictureZLow, hi = surf.pictureZHigh;
-    if (surfaceFlagOn(surf.levelLimitsOn)) {
-        lo = std::max(lo, surf.levelLimits[0]);
-        hi = std::min(hi, surf.levelLimits[1]);
-    }
-    if (surfaceFlagOn(surf.fixedZRange)) {
-        lo = surf.zRangeLow;
-        hi = surf.zRangeHigh;
-    }
+    surfaceLimitHeightRange(lo, hi);
     float h = height;
     if (!(h >= lo && h <= hi)) {
         surfaceReportError(kSurfHeightOutside);

@@ -42,6 +42,19 @@ void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY)
     }
 }
 
+void surfaceLimitHeightRange(float& lo, float& hi)
+{
+    const SurfaceSettings& surf = surfaceState.surface;
+    if (surfaceFlagOn(surf.levelLimitsOn)) {
+        lo = std::max(lo, surf.levelLimits[0]);
+        hi = std::min(hi, surf.levelLimits[1]);
+    }
+    if (surfaceFlagOn(surf.fixedZRange)) {
+        lo = surf.zRangeLow;
+        hi = surf.zRangeHigh;
+    }
+}
+
 // ---- Workspace ------------------------------------------------------------------------------
 
 void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status)

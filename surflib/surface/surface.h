@@ -136,5 +136,8 @@ long long surfaceNodeCount(int nx, int ny);
 // The steps between drawn grid lines of an nx by ny grid: 1 unless grid lines are set; a step
 // past the grid is refused with a warning and grid lines are switched off.
 void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY);
+// The heights [lo, hi] of a picture narrowed by the level limits when set; a fixed z range
+// replaces them.
+void surfaceLimitHeightRange(float& lo, float& hi);
 
 #endif
