@@ -544,6 +544,29 @@ void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny,
                                wsize, surfaceState.internalWork, nullptr, 0);
 }
 
+namespace {
+
+// The line-style mode of PERLI3: n + 1 band pens, kept twice over, and the key switch.
+void takeBandPens(int n, const int* pens, int keySwitch)
+{
+    SurfaceLibraryState& s = surfaceState;
+    SurfaceSettings& surf = s.surface;
+    surf.lineStyle = -1;
+    ContourLevelList& l = s.levels;
+    if (l.count <= 0 || l.count > n) l.count = n;
+    for (int k = 0; k <= n; ++k) {
+        if (k < kSurfaceMaxLevels) l.pens[k] = pens[k];
+        if (n + 1 + k < kSurfaceMaxLevels) l.pens[n + 1 + k] = pens[k];
+    }
+    if (keySwitch == 1) {
+        surf.keyOn = -1;
+    } else if (keySwitch != 0) {
+        surfaceReportError(kSurfBadSwitch);
+    }
+}
+
+}  // namespace
+
 void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny,
             const float& ymin, const float& ymax, const float* z, float& distance,
             const float& elevation, const float& azimuth, const int& n, const int* pens,
@@ -560,20 +583,7 @@ void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny,
     surf.fillMode = 0;
     surf.lineStyle = 0;
     surf.keyOn = 0;
-    if (n >= 1 && pens != nullptr) {
-        surf.lineStyle = -1;
-        ContourLevelList& l = s.levels;
-        if (l.count <= 0 || l.count > n) l.count = n;
-        for (int k = 0; k <= n; ++k) {
-            if (k < kSurfaceMaxLevels) l.pens[k] = pens[k];
-            if (n + 1 + k < kSurfaceMaxLevels) l.pens[n + 1 + k] = pens[k];
-        }
-        if (keySwitch == 1) {
-            surf.keyOn = -1;
-        } else if (keySwitch != 0) {
-            surfaceReportError(kSurfBadSwitch);
-        }
-    }
+    if (n >= 1 && pens != nullptr) takeBandPens(n, pens, keySwitch);
     surfaceDrawPerspectiveGrid(nx, xmin, xmax, ny, ymin, ymax, z, distance, elevation, azimuth,
                                wsize, work, nullptr, 0);
     if (surfaceFlagOn(surf.perspectiveSet) && surfaceFlagOn(surf.keyOn)) surfaceDrawLevelKey();
