@@ -394,17 +394,25 @@ bool surfaceProjectFinite(const float& x, const float& y, const float& z, float&
     return true;
 }
 
+namespace {
+
+// A picture that was never fitted puts every point at its origin.
+bool atOrigin(float& X, float& Y)
+{
+    X = 0.0f;
+    Y = 0.0f;
+    return true;
+}
+
+}  // namespace
+
 bool surfaceProjectPerspective(const float& x, const float& y, const float& z, float& X, float& Y)
 {
     if (!surfaceFlagOn(surfaceState.surface.perspectiveSet)) {
         surfaceReportError(kSurfNoPicture);
         return false;
     }
-    if (!surfacePictureFitted()) {
-        X = 0.0f;
-        Y = 0.0f;
-        return true;
-    }
+    if (!surfacePictureFitted()) return atOrigin(X, Y);
     return surfaceProjectFinite(x, y, z, X, Y);
 }
 
@@ -415,11 +423,7 @@ bool surfaceProjectIsometric(const float& x, const float& y, const float& z, flo
         surfaceReportError(kSurfNoPicture);
         return false;
     }
-    if (!surfacePictureFitted()) {
-        X = 0.0f;
-        Y = 0.0f;
-        return true;
-    }
+    if (!surfacePictureFitted()) return atOrigin(X, Y);
     const ProjectionTerms& p = s.projection;
     const GridState& g = s.grid;
     const int q = p.viewQuadrant;
