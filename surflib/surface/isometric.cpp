@@ -422,13 +422,7 @@ void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, cons
         zlow = surf.levelLimits[0];
         zhigh = surf.levelLimits[1];
     } else {
-        bool any = false;
-        for (long long k = 0; k < nodes; ++k) {
-            if (!std::isfinite(z[k])) continue;
-            if (!any || z[k] < zlow) zlow = z[k];
-            if (!any || z[k] > zhigh) zhigh = z[k];
-            any = true;
-        }
+        surfaceFiniteRange(z, nodes, zlow, zhigh);
     }
     if (!(static_cast<double>(zhigh) - zlow >= s.eps)) {
         surfaceReportError(kSurfFlatZ);

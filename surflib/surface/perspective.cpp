@@ -55,6 +55,18 @@ void surfaceLimitHeightRange(float& lo, float& hi)
     }
 }
 
+void surfaceFiniteRange(const float* z, long long nodes, float& lo, float& hi)
+{
+    lo = hi = 0.0f;
+    bool any = false;
+    for (long long k = 0; k < nodes; ++k) {
+        if (!std::isfinite(z[k])) continue;
+        if (!any || z[k] < lo) lo = z[k];
+        if (!any || z[k] > hi) hi = z[k];
+        any = true;
+    }
+}
+
 // ---- Workspace ------------------------------------------------------------------------------
 
 void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status)
@@ -282,14 +294,7 @@ void heightRanges(const float* z, long long nodes, float& zmin, float& zmax, flo
                   float& axisHigh)
 {
     const SurfaceSettings& surf = surfaceState.surface;
-    bool any = false;
-    for (long long k = 0; k < nodes; ++k) {
-        if (!std::isfinite(z[k])) continue;
-        if (!any || z[k] < zmin) zmin = z[k];
-        if (!any || z[k] > zmax) zmax = z[k];
-        any = true;
-    }
-    if (!any) zmin = zmax = 0.0f;
+    surfaceFiniteRange(z, nodes, zmin, zmax);
     if (surfaceFlagOn(surf.levelLimitsOn)) {
         zmin = std::max(zmin, surf.levelLimits[0]);
         zmax = std::min(zmax, surf.levelLimits[1]);

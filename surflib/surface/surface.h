@@ -139,5 +139,7 @@ void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY);
 // The heights [lo, hi] of a picture narrowed by the level limits when set; a fixed z range
 // replaces them.
 void surfaceLimitHeightRange(float& lo, float& hi);
+// The lowest and highest finite of the first nodes heights of z; 0 and 0 when none is finite.
+void surfaceFiniteRange(const float* z, long long nodes, float& lo, float& hi);
 
 #endif
