@@ -374,6 +374,23 @@ void abandon()
     surfaceState.partition.recordedSize = 0;
 }
 
+// The height range of the picture: the level limits when set, else the finite data range;
+// a flat range is widened with a warning.
+void isometricHeights(const float* z, long long nodes, float& zlow, float& zhigh)
+{
+    const SurfaceSettings& surf = surfaceState.surface;
+    if (surfaceFlagOn(surf.levelLimitsOn)) {
+        zlow = surf.levelLimits[0];
+        zhigh = surf.levelLimits[1];
+    } else {
+        surfaceFiniteRange(z, nodes, zlow, zhigh);
+    }
+    if (!(static_cast<double>(zhigh) - zlow >= surfaceState.eps)) {
+        surfaceReportError(kSurfFlatZ);
+        surfaceWidenRange(zlow, zhigh);
+    }
+}
+
 // The driver of every isometric routine; gridBase: where the grid copy goes in work.
 void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, const int& ny,
                        const float& ymin, const float& ymax, const float* z, const int& view,
@@ -418,16 +435,7 @@ void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, cons
 
     surfaceDivideGridAxes();
     float zlow = 0.0f, zhigh = 0.0f;
-    if (surfaceFlagOn(surf.levelLimitsOn)) {
-        zlow = surf.levelLimits[0];
-        zhigh = surf.levelLimits[1];
-    } else {
-        surfaceFiniteRange(z, nodes, zlow, zhigh);
-    }
-    if (!(static_cast<double>(zhigh) - zlow >= s.eps)) {
-        surfaceReportError(kSurfFlatZ);
-        surfaceWidenRange(zlow, zhigh);
-    }
+    isometricHeights(z, nodes, zlow, zhigh);
     g.zMin = zlow;
     g.zMax = zhigh;
     surfaceDivideHeightAxis(zlow, zhigh);
