@@ -374,6 +374,20 @@ void abandon()
     surfaceState.partition.recordedSize = 0;
 }
 
+// The workspace of an isometric picture: the grid copy at gridBase, then the runs of the
+// horizons, m words each.  False when the grid and 11 runs do not fit in wsize words.
+bool partitionWorkspace(long long nodes, long long m, int wsize, int gridBase)
+{
+    if (nodes <= 0 || gridBase + nodes + 11 * m > wsize) return false;
+    WorkspacePartition& part = surfaceState.partition;
+    part.grid = gridBase;
+    surfaceState.grid.gridOffset = gridBase;
+    part.runs = static_cast<int>(gridBase + nodes);
+    part.runLength = static_cast<int>(m);
+    part.recordedSize = wsize;
+    return true;
+}
+
 // The height range of the picture: the level limits when set, else the finite data range;
 // a flat range is widened with a warning.
 void isometricHeights(const float* z, long long nodes, float& zlow, float& zhigh)
@@ -422,16 +436,11 @@ void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, cons
     surf.pictureYMax = g.yMax;
     const long long nodes = surfaceNodeCount(nx, ny);
     const long long m = std::max(nx, ny);
-    if (z == nullptr || work == nullptr || nodes <= 0 || gridBase + nodes + 11 * m > wsize) {
+    if (z == nullptr || work == nullptr || !partitionWorkspace(nodes, m, wsize, gridBase)) {
         surfaceReportError(kSurfWorkspaceShort);
         return abandon();
     }
-    WorkspacePartition& part = s.partition;
-    part.grid = gridBase;
-    g.gridOffset = gridBase;
-    part.runs = static_cast<int>(gridBase + nodes);
-    part.runLength = static_cast<int>(m);
-    part.recordedSize = wsize;
+    const WorkspacePartition& part = s.partition;
 
     surfaceDivideGridAxes();
     float zlow = 0.0f, zhigh = 0.0f;
