@@ -1,7 +1,8 @@
 // perspective.cpp - perspective surfaces: the wire-frame and line-style routines (PERPRJ,
 // PERLI3, GRDPER, RANPER, FUNPER), their common driver, the workspace partition of a
-// perspective picture, the height bands of the line-style mode with their key, and the filled
-// cells of the filled mode.
+// perspective picture, the height bands of the line-style mode with their key, the filled
+// cells of the filled mode, and the small helpers both projections share (entry pen, node
+// count, grid-line steps, height ranges).
 #include <algorithm>
 #include <climits>
 #include <cmath>
