@@ -3,6 +3,7 @@
 // over a window on the library grid.  The perspective and isometric drivers share them, so both
 // projections refuse the same input with the same errors.
 #include <algorithm>
+#include <limits>
 #include <cmath>
 
 #include "frame/intervals.h"
@@ -31,8 +32,9 @@ void surfaceSetGridShape(int nx, int ny)
     GridState& g = surfaceState.grid;
     g.nx = nx;
     g.ny = ny;
-    g.nxIntervals = nx - 1;
-    g.nyIntervals = ny - 1;
+    // Counts are refused later; the most negative one must not overflow on the way there.
+    g.nxIntervals = nx > std::numeric_limits<int>::min() ? nx - 1 : nx;
+    g.nyIntervals = ny > std::numeric_limits<int>::min() ? ny - 1 : ny;
     g.maxNodes = std::max(nx, ny);
 }
 

@@ -85,7 +85,7 @@ void placeEye(ProjectionTerms& p, double P7, double P5, double r, float xmin, fl
     // row or column (or none yet) does not put every eye over it; the node counts only place the
     // split.
     const GridState& g = surfaceState.grid;
-    const double nxm = std::max(g.nx - 1, 1), nym = std::max(g.ny - 1, 1);
+    const double nxm = std::max(g.nx - 1.0, 1.0), nym = std::max(g.ny - 1.0, 1.0);
     const double fu = P7 / (static_cast<double>(xmax) - xmin) + 0.5;
     const double fv = P5 / r / (static_cast<double>(ymax) - ymin) + 0.5;
     const double u = fu * nxm, v = fv * nym;
