@@ -581,10 +581,18 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             s.levels.count = n;
         }
     }
+    surfaceFinishFilledMap(surfaceMapFrame, dataMin, dataMax, n, wsize, work);
+}
+
+void surfaceFinishFilledMap(bool (*frame)(bool drawn), float dataMin, float dataMax, int n,
+                            int wsize, float* work)
+{
+    const SurfaceLibraryState& s = surfaceState;
+    GridState& g = surfaceState.grid;
     if (surfaceFlagOn(s.fillKeyOn) && !surfaceFlagOn(s.surface.contourOnSurface)) {
         surfaceDrawFillKey();
     }
-    const bool framed = surfaceMapFrame(true);
+    const bool framed = frame(true);
     g.zMin = dataMin;
     g.zMax = dataMax;
     if (!framed) return;

@@ -14,5 +14,9 @@ void surfaceFillGridCells(const float& lo, const float& hi, float* work);
 void surfaceListBand(const int& code, const float& low, const float& high);
 // The key of FillBandTable beside the map area (nothing when the table is empty).
 void surfaceDrawFillKey();
+// The end of a band-filled map, gridded or network: the key, the frame drawn by `frame`, the
+// data range put back, and the data-point markers; n is the number of levels drawn.
+void surfaceFinishFilledMap(bool (*frame)(bool drawn), float dataMin, float dataMax, int n,
+                            int wsize, float* work);
 
 #endif

@@ -371,17 +371,7 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         }
     }
     s.networkContour.fillDrawn = -1;
-    if (surfaceFlagOn(s.fillKeyOn) && !surfaceFlagOn(s.surface.contourOnSurface)) {
-        surfaceDrawFillKey();
-    }
-    const bool framed = surfaceNetworkMapFrame(true);
-    g.zMin = dataMin;
-    g.zMax = dataMax;
-    if (!framed) return;
-    if (n == 0) g.contourInterval = 0.0f;
-    if (surfaceFlagOn(s.contour.pointMarkersOn) && !surfaceFlagOn(s.surface.contourOnSurface)) {
-        surfaceDrawDataPoints(wsize, work);
-    }
+    surfaceFinishFilledMap(surfaceNetworkMapFrame, dataMin, dataMax, n, wsize, work);
 }
 
 void ADTFIL(const float& z1, const float& z2, const int& code, const int& lines,
