@@ -14,6 +14,9 @@
 
 #include <string>
 #include <vector>
+#include "tarvconfig.h"
+
+TARV_API_BEGIN
 
 // ---- Devices and picture ------------------------------------------------------------------
 void kernelOpen();
@@ -170,5 +173,7 @@ void setRealSetting(int code, float value);
 void setSettingBlock91(int index, float value);   // index 1..6
 
 }  // namespace tarv
+
+TARV_API_END
 
 #endif

@@ -13,6 +13,10 @@
 #ifndef TPLOTLIB_H
 #define TPLOTLIB_H
 
+#include "tarvconfig.h"
+
+TARV_API_BEGIN
+
 // ---- Axis positions and scaling
 // Position of an axis: type 0 = (x, y) is where value 0 lies when the range holds 0,
 // otherwise the start of the axis; length in kernel units.
@@ -709,5 +713,7 @@ void kpDisplayMarkerColumn(const float& x, const float& y, const int& n, const i
                            const int* pens, const char* title, int titleLength);
 void kpDisplayValueColumn(const float& x, const float& y, const int& n, const float* values,
                           const char* title, int titleLength);
+
+TARV_API_END
 
 #endif

@@ -23,6 +23,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 // Moves and lines along (a) and across (c) the axis: for the x axis along is x, for the y
@@ -157,6 +159,8 @@ double clampToFloat(double v) { return v > FLT_MAX ? FLT_MAX : (v < -FLT_MAX ? -
 
 }  // namespace
 
+namespace plotlib {
+
 void graphDrawXAxis(const float& startX, const float& startY, const int& tickSwitch,
                     const int& tickCount, const float& firstTick, const float& majorLength,
                     const float& minorLength, const int& annotationSwitch) {
@@ -197,6 +201,8 @@ void graphCheckAxisPrecision(int n, int warning) {
     }
     s.setUp = 0;
 }
+
+}  // namespace plotlib
 
 void AXIDRA(const int& ticks, const int& annotation, const int& axis) {
     const int n = graphAxisNumber(axis);

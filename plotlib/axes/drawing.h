@@ -11,6 +11,8 @@
 #ifndef PLOTLIB_AXES_DRAWING_H
 #define PLOTLIB_AXES_DRAWING_H
 
+namespace plotlib {
+
 // One x (y) axis with its line starting at (startX, startY): `tickCount` major ticks from
 // `firstTick` (a kernel x for the x axis, a kernel y for the y axis) at the tick spacing of the
 // axis, each `majorLength` long, minor ticks `minorLength` long, then the numbers and the
@@ -34,5 +36,7 @@ void graphDrawAxesAndGrid(const int& style, const int& xOption, const int& yOpti
 // or, when `warning` is 0, -20 through graphReportError; then widens the range and clears the
 // set-up flag.
 void graphCheckAxisPrecision(int n, int warning);
+
+}  // namespace plotlib
 
 #endif

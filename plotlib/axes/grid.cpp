@@ -15,6 +15,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 struct GridPositions {
@@ -76,6 +78,8 @@ void drawBareTopAndRight(const Frame& f) {
 int normalisedOption(int option) { return option >= -1 && option <= 1 ? option : 1; }
 
 }  // namespace
+
+namespace plotlib {
 
 void graphDrawAxesAndGrid(const int& style, const int& xOption, const int& yOption) {
     const int kind = (style < -4 || style > 4) ? 2 : std::abs(style) + 1;
@@ -158,6 +162,8 @@ void graphDrawAxesAndGrid(const int& style, const int& xOption, const int& yOpti
         }
     }
 }
+
+}  // namespace plotlib
 
 void GRID(const int& style, const int& xOption, const int& yOption) {
     GraphRoutineFrame frame("GRID");

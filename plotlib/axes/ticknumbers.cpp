@@ -16,6 +16,8 @@
 #include "frame/state.h"
 #include "tarvcore.h"
 
+using namespace plotlib;
+
 namespace {
 
 using NumberText = char[kNumberField];
@@ -94,6 +96,8 @@ void dateNumber(int axis, int tick, int firstDayOfMonth, char* text) {
 
 }  // namespace
 
+namespace plotlib {
+
 void graphAnnotateAxisTicks(const int& axis, const int& side) {
     const int n = graphAxisNumber(axis);
     const AxisSettings& s = graphAxis(n);
@@ -125,3 +129,5 @@ void graphAnnotateAxisTicks(const int& axis, const int& side) {
     const int ticks = t.tickCount < count ? t.tickCount : count;
     graphLayOutAxisLabels(texts[0], kNumberField, count, ticks, side, n);
 }
+
+}  // namespace plotlib

@@ -17,6 +17,8 @@
 #include "frame/utilities.h"
 #include "tarvcore.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr int kNumberLength = 30;
@@ -355,6 +357,8 @@ void drawLeaderParts(const PieLabel& l, float x, float y) {
 
 }  // namespace
 
+namespace plotlib {
+
 void graphDrawRadialPieLabel(const int& outlineCode, const float& a1, const float& a2,
                              const char* label, int length, const float& value,
                              const int& labelSwitch, const int& percentSwitch,
@@ -569,3 +573,5 @@ void graphPieExtentAtHeight(const float& s, const float& e, const float& /*sweep
     left = static_cast<float>(l);
     right = static_cast<float>(rr);
 }
+
+}  // namespace plotlib

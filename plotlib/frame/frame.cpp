@@ -16,6 +16,8 @@
 #include "frame/state.h"
 #include "tarvcore.h"
 
+using namespace plotlib;
+
 namespace {
 
 void enquireCharacters(CharacterAttributes& c) {
@@ -55,6 +57,8 @@ void restoreTextAttributes(const CharacterAttributes& c) {
 }
 
 }  // namespace
+
+namespace plotlib {
 
 void graphEnterRoutine(const int& axisCode, const int& drawFlag, const char* name, int length) {
     static const int namingLevel = 2, library = 1;
@@ -152,3 +156,5 @@ GraphRoutineFrame::GraphRoutineFrame(const char* legacy) : drawFlag_(0) {
 }
 
 GraphRoutineFrame::~GraphRoutineFrame() { graphExitRoutine(drawFlag_); }
+
+}  // namespace plotlib

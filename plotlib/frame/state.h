@@ -10,6 +10,8 @@
 #ifndef PLOTLIB_FRAME_STATE_H
 #define PLOTLIB_FRAME_STATE_H
 
+namespace plotlib {
+
 // Graph-wide settings.
 struct GraphSettings {
     int currentAxis;        // axis that axis routines work on: 1 x, 2 y
@@ -265,5 +267,7 @@ inline AxisTransform& graphTransform(int n) { return graphState.transform[n > 1 
 // library-open flags (tarv::resetState(true)), so that the next call runs as the first call
 // of a fresh process.
 void graphResetLibraryForTests();
+
+}  // namespace plotlib
 
 #endif

@@ -19,6 +19,8 @@
 #include "frame/state.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kNoMap = 8;
@@ -106,6 +108,8 @@ void placeLabel(const float& X, const float& Y, const char* text, int width)
 }
 
 }  // namespace
+
+namespace surflib {
 
 double surfacePictureXToMap(double X)
 {
@@ -294,6 +298,8 @@ bool mapIsCurrent()
 }
 
 }  // namespace
+
+}  // namespace surflib
 
 void CONSPA(const float& x, const float& y, float& X, float& Y)
 {

@@ -21,6 +21,8 @@
 #include "frame/state.h"
 #include "surface/surface.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kScaleUnusable = -42;
@@ -583,6 +585,8 @@ void drawMapFrame(int& status, bool network)
 
 }  // namespace
 
+namespace surflib {
+
 bool surfaceChooseFrameAxis(SurfaceFrameAxis& a) { return chooseAxis(a); }
 
 bool surfaceApplyIntervalScale(SurfaceFrameAxis& a, float s) { return applyIntervalScale(a, s); }
@@ -670,3 +674,5 @@ void surfaceDrawNetworkMapFrame(int& status)
     drawMapFrame(status, true);
     n.networkRoutineActive = -1;
 }
+
+}  // namespace surflib

@@ -24,6 +24,8 @@
 #include "frame/state.h"
 #include "surface/surface.h"
 
+namespace surflib {
+
 float surfaceClampedNode(const float* grid, int nx, int i, int j, float zlow, float zhigh)
 {
     const float v = grid[static_cast<long long>(j) * nx + i];
@@ -763,3 +765,5 @@ bool surfaceDrawClippedSegment(float X1, float Y1, float X2, float Y2, bool draw
     });
     return seen < 1.0 - 1e-9;
 }
+
+}  // namespace surflib

@@ -8,6 +8,8 @@
 #include "charts/pie.h"
 #include "support/plot_fixture.h"
 
+using namespace plotlib;
+
 namespace {
 
 class PieLabelsTest : public PlotLibraryTest {

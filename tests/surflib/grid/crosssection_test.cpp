@@ -8,6 +8,8 @@
 #include "grid/crosssection.h"
 #include "map_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 float bilinear(float x, float y) { return x + 2.0f * y + 0.5f * x * y; }

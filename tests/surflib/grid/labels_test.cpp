@@ -14,6 +14,8 @@
 #include "grid/tracing.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 // Heights rising in y (z = j) or falling (z = ny - 1 - j) on an nx by ny grid over

@@ -8,6 +8,8 @@
 #include "grid/mapframe.h"
 #include "map_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 float flat(float, float) { return 1.0f; }

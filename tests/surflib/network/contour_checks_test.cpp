@@ -9,6 +9,8 @@
 #include "network/tracing.h"
 #include "network_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 float tilted(float x, float y) { return x + 2.0f * y; }

@@ -11,6 +11,8 @@
 #include "network/tracing.h"
 #include "network_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 // Points on an n by n grid over [0, 10] x [0, 10] with heights f.

@@ -20,6 +20,8 @@
 #include "surface_test.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 struct NetPoint {
     float x, y, z;
 };

@@ -11,6 +11,8 @@
 #include "network/tracing.h"
 #include "network_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 float bowl(float x, float y) { return 0.2f * (x - 4.0f) * (x - 4.0f) + 0.1f * (y - 5.0f) * (y - 5.0f); }
