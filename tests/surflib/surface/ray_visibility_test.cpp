@@ -82,8 +82,9 @@ public:
         return {x - p.centreX, (y - p.centreY) * ratio_, (z - p.zOrigin) * p.zScale};
     }
 
-    // The height of the grid at data (x, y); false outside the grid.
-    bool height(double x, double y, double& h) const
+    // The heights of the grid at data (x, y); false outside the grid.  The grid says nothing of
+    // the heights inside a cell: lo and hi bound its bilinear patch and both triangulations.
+    bool height(double x, double y, double& lo, double& hi) const
     {
         if (x < 0.0 || y < 0.0 || x > kSpan || y > kSpan) return false;
         const double u = x * (kN - 1) / kSpan, v = y * (kN - 1) / kSpan;
@@ -91,23 +92,28 @@ public:
         const double s = u - i, t = v - j;
         auto at = [&](int a, int b) { return static_cast<double>(z_[static_cast<size_t>(b) * kN + a]); };
         const double a = at(i, j), b = at(i + 1, j), c = at(i, j + 1), d = at(i + 1, j + 1);
-        h = (1 - s) * (1 - t) * a + s * (1 - t) * b + (1 - s) * t * c + s * t * d;
-        // The grid says nothing of the heights inside a cell: it hides only where it would under
-        // either of its triangulations too.
+        const double bilinear = (1 - s) * (1 - t) * a + s * (1 - t) * b + (1 - s) * t * c + s * t * d;
         const double diagonal = s >= t ? a + s * (b - a) + t * (d - b) : a + t * (c - a) + s * (d - c);
         const double other = s + t <= 1.0 ? a + s * (b - a) + t * (c - a) : d + (1 - s) * (c - d) + (1 - t) * (b - d);
-        h = std::min(h, std::min(diagonal, other));
+        lo = std::min(bilinear, std::min(diagonal, other));
+        hi = std::max(bilinear, std::max(diagonal, other));
         return true;
     }
 
-    // The deepest the ray from data point q to the eye passes under the surface (scaled z), and
-    // the least clearance it keeps over the surface, scaled up within `skip` grid cells of q.
-    void ray(double qx, double qy, double qz, double skip, double& depth, double& clearance) const
+    // The ray from data point q to the eye, in scaled z: `under` is the most it passes under the
+    // surface, `over` the most it passes over it, until it leaves the grid.  A ray that does both
+    // crosses the surface: q is hidden.  Only under: q is seen from below, past an edge; only
+    // over: seen from above.  `clearance` is the least it keeps over the surface, asked in full
+    // only from `skip` grid cells away from q: close to q the ray may still graze it.
+    struct Ray {
+        double under = 0.0, over = 0.0, clearance = 1e30;
+        bool hidden(double tolerance) const { return under > tolerance && over > tolerance; }
+    };
+    Ray ray(double qx, double qy, double qz, double skip) const
     {
         const ProjectionTerms& p = surfaceState.projection;
         const Vec3 q = scaled(qx, qy, qz);
-        depth = 0.0;
-        clearance = 1e30;
+        Ray r;
         const double cell = kSpan / (kN - 1);
         const double ground = std::hypot(eye_.x - q.x, (eye_.y - q.y) / ratio_);
         const int steps = std::max(1, static_cast<int>(ground / cell * 24.0));
@@ -115,14 +121,14 @@ public:
             const double s = static_cast<double>(k) / steps;
             const double sx = q.x + s * (eye_.x - q.x), sy = q.y + s * (eye_.y - q.y), sz = q.z + s * (eye_.z - q.z);
             const double x = sx + p.centreX, y = sy / ratio_ + p.centreY;
-            double h = 0.0;
-            if (!height(x, y, h)) break;   // the ray has left the grid: nothing more can hide q
-            const double under = (h - p.zOrigin) * p.zScale - sz;
-            depth = std::max(depth, under);
-            // Close to q the ray may still graze the surface; the clearance asked of it grows
-            // from nothing at q to the full margin `skip` cells away.
-            if (skip > 0.0) clearance = std::min(clearance, -under / std::min(1.0, s * ground / (skip * cell)));
+            double lo = 0.0, hi = 0.0;
+            if (!height(x, y, lo, hi)) break;   // the ray has left the grid
+            r.under = std::max(r.under, (lo - p.zOrigin) * p.zScale - sz);
+            r.over = std::max(r.over, sz - (hi - p.zOrigin) * p.zScale);
+            const double gap = sz - (hi - p.zOrigin) * p.zScale;
+            if (skip > 0.0) r.clearance = std::min(r.clearance, gap / std::min(1.0, s * ground / (skip * cell)));
         }
+        return r;
     }
 
 private:
@@ -138,11 +144,16 @@ struct GridSegment {
 };
 
 class RayVisibilityTest : public PictureFixture {
-protected:
+public:
     void SetUp() override
     {
         PictureFixture::SetUp();
         PRJFRA(2);   // grid lines only: no base edges, no axes
+    }
+
+    static double segmentDistanceTo(double px, double py, double ax, double ay, double bx, double by)
+    {
+        return segmentDistance(px, py, ax, ay, bx, by);
     }
 
     std::vector<Polyline> draw(const std::vector<float>& z, const View& v)
@@ -187,9 +198,9 @@ protected:
     static double nearestOn(const GridSegment& s, double X, double Y, double& t)
     {
         double lo = 0.0, hi = 1.0, best = 1e30;
-        for (int pass = 0; pass < 3; ++pass) {
+        t = 0.0;
+        for (int pass = 0; pass < 4; ++pass) {
             const int n = 24;
-            double bestT = lo;
             for (int k = 0; k <= n; ++k) {
                 const double u = lo + (hi - lo) * k / n;
                 float px = 0, py = 0;
@@ -197,12 +208,11 @@ protected:
                                           static_cast<float>(s.y1 + (s.y2 - s.y1) * u),
                                           static_cast<float>(s.z1 + (s.z2 - s.z1) * u), px, py);
                 const double d = std::hypot(px - X, py - Y);
-                if (d < best) best = d, bestT = u;
+                if (d < best) best = d, t = u;
             }
             const double w = (hi - lo) / n;
-            lo = std::max(0.0, bestT - w);
-            hi = std::min(1.0, bestT + w);
-            t = bestT;
+            lo = std::max(0.0, t - w);
+            hi = std::min(1.0, t + w);
         }
         return best;
     }
@@ -212,84 +222,145 @@ protected:
 
 struct Counts {
     int samples = 0, hidden = 0, strays = 0, seen = 0, missing = 0;
-    std::string first;
+    std::string where;
 };
+
+// Traces what the last picture drew of grid z back to the surface (see the opening lines).
+// topOnly: the picture shows the top of the surface alone.  With wantSeen, also every plainly
+// seen grid point must lie on a drawn line.
+Counts inspect(const std::vector<float>& z, const std::vector<Polyline>& drawn, bool topOnly, bool wantSeen)
+{
+    const float zRange = 7.5f;
+    const Scene scene(z);
+    const std::vector<GridSegment> segments = RayVisibilityTest::gridSegments(z);
+    const ProjectionTerms& p = surfaceState.projection;
+    const double frame = std::max(p.frameWidth, p.frameHeight);
+    const double near = 2e-3 * frame;                     // picture distance of a match
+    const double tolerance = 4e-3 * zRange * p.zScale;   // depth allowed at silhouettes
+    Counts c;
+    std::ostringstream where;
+    // Every drawn point comes from a grid point that no part of the surface hides.
+    for (const Polyline& l : drawn) {
+        for (size_t k = 1; k < l.x.size(); ++k) {
+            for (int m = 0; m <= 8; ++m) {
+                const double X = l.x[k - 1] + (l.x[k] - l.x[k - 1]) * m / 8.0;
+                const double Y = l.y[k - 1] + (l.y[k] - l.y[k - 1]) * m / 8.0;
+                ++c.samples;
+                bool matched = false, clear = false;
+                double least = 1e30;   // the least depth over the grid points drawn there
+                for (const GridSegment& s : segments) {
+                    if (X < std::min(s.X1, s.X2) - near || X > std::max(s.X1, s.X2) + near ||
+                        Y < std::min(s.Y1, s.Y2) - near || Y > std::max(s.Y1, s.Y2) + near) {
+                        continue;
+                    }
+                    double t = 0.0;
+                    if (RayVisibilityTest::nearestOn(s, X, Y, t) > near) continue;
+                    matched = true;
+                    const Scene::Ray r = scene.ray(s.x1 + (s.x2 - s.x1) * t, s.y1 + (s.y2 - s.y1) * t,
+                                                   s.z1 + (s.z2 - s.z1) * t, 0.0);
+                    // Pictures of the top alone show nothing seen from below.
+                    if (topOnly ? r.under <= tolerance : !r.hidden(tolerance)) {
+                        clear = true;
+                        break;
+                    }
+                    least = std::min(least, r.under);
+                }
+                if (!matched) ++c.strays;
+                if (matched && !clear && c.hidden++ == 0) {
+                    where << " hidden at (" << X << ", " << Y << ") depth " << least;
+                }
+            }
+        }
+    }
+    // Every grid point that the eye plainly sees from above is drawn.
+    for (const GridSegment& s : segments) {
+        for (int m = 1; m < 4 && wantSeen; ++m) {
+            const double t = m / 4.0;
+            const Scene::Ray r = scene.ray(s.x1 + (s.x2 - s.x1) * t, s.y1 + (s.y2 - s.y1) * t,
+                                           s.z1 + (s.z2 - s.z1) * t, 0.5);
+            if (r.under > 0.0 || r.clearance < 0.02 * zRange * p.zScale) continue;
+            ++c.seen;
+            const double X = s.X1 + (s.X2 - s.X1) * t, Y = s.Y1 + (s.Y2 - s.Y1) * t;
+            bool found = false;
+            for (const Polyline& l : drawn) {
+                for (size_t k = 1; k < l.x.size() && !found; ++k) {
+                    found = RayVisibilityTest::segmentDistanceTo(X, Y, l.x[k - 1], l.y[k - 1], l.x[k], l.y[k]) < near;
+                }
+                if (found) break;
+            }
+            if (!found && c.missing++ == 0) where << " missing at (" << X << ", " << Y << ")";
+        }
+    }
+    c.where = where.str();
+    return c;
+}
+
+void expectRight(const Counts& c, bool wantSeen)
+{
+    EXPECT_GT(c.samples, 100);
+    EXPECT_EQ(c.strays, 0);
+    EXPECT_EQ(c.hidden, 0) << "of " << c.samples << " drawn samples";
+    if (!wantSeen) return;
+    EXPECT_GT(c.seen, 100);
+    EXPECT_EQ(c.missing, 0) << "of " << c.seen << " plainly seen points";
+}
+
+std::string named(const char* what, const View& v, const Counts& c)
+{
+    return std::string(what) + " elevation " + std::to_string(v.elevation) + " azimuth " +
+           std::to_string(v.azimuth) + c.where;
+}
 
 TEST_F(RayVisibilityTest, DrawnPointsAreSeenAndSeenPointsAreDrawnFromEveryView)
 {
-    const float zRange = 7.5f;
     for (const Surface& surface : kSurfaces) {
         const std::vector<float> z = grid(kN, kN, 0.0f, kSpan, 0.0f, kSpan, surface.f);
         for (const View& view : kViews) {
             const std::vector<Polyline> drawn = draw(z, view);
-            const Scene scene(z);
-            const std::vector<GridSegment> segments = gridSegments(z);
-            const ProjectionTerms& p = surfaceState.projection;
-            const double frame = std::max(p.frameWidth, p.frameHeight);
-            const double near = 2e-3 * frame;               // picture distance of a match
-            const double tolerance = 4e-3 * zRange * p.zScale;   // depth allowed at silhouettes
-            Counts c;
-            std::ostringstream where;
-            // Every drawn point comes from a grid point that no part of the surface hides.
-            for (const Polyline& l : drawn) {
-                for (size_t k = 1; k < l.x.size(); ++k) {
-                    for (int m = 0; m <= 4; ++m) {
-                        const double X = l.x[k - 1] + (l.x[k] - l.x[k - 1]) * m / 4.0;
-                        const double Y = l.y[k - 1] + (l.y[k] - l.y[k - 1]) * m / 4.0;
-                        ++c.samples;
-                        bool matched = false, clear = false;
-                        double worst = 0.0;
-                        for (const GridSegment& s : segments) {
-                            if (X < std::min(s.X1, s.X2) - near || X > std::max(s.X1, s.X2) + near ||
-                                Y < std::min(s.Y1, s.Y2) - near || Y > std::max(s.Y1, s.Y2) + near) {
-                                continue;
-                            }
-                            double t = 0.0;
-                            if (nearestOn(s, X, Y, t) > near) continue;
-                            matched = true;
-                            double depth = 0.0, clearance = 0.0;
-                            scene.ray(s.x1 + (s.x2 - s.x1) * t, s.y1 + (s.y2 - s.y1) * t,
-                                      s.z1 + (s.z2 - s.z1) * t, 0.0, depth, clearance);
-                            if (depth <= tolerance) {
-                                clear = true;
-                                break;
-                            }
-                            worst = std::max(worst, depth);
-                        }
-                        if (!matched) ++c.strays;
-                        if (matched && !clear) {
-                            if (c.hidden++ == 0) where << " hidden at (" << X << ", " << Y << ") depth " << worst;
-                        }
-                    }
+            const Counts c = inspect(z, drawn, true, true);
+            SCOPED_TRACE(named(surface.name, view, c));
+            expectRight(c, true);
+        }
+    }
+}
+
+// The same truth holds for the underside passes, for lines drawn in height bands and for a
+// subset of the lines (which still hide as if all were drawn).
+TEST_F(RayVisibilityTest, UndersidesBandsAndLineSubsetsHideTheSame)
+{
+    struct Variant {
+        const char* name;
+        int baseType, gridStep, levels;
+        bool wantSeen;
+    };
+    const Variant variants[] = {{"top and underside", 3, 0, 0, true},
+                                {"underside only", 4, 0, 0, false},
+                                {"bands", 2, 0, 4, true},
+                                {"every second line", 2, 2, 0, false}};
+    const View views[] = {{25.0f, 0.0f}, {30.0f, 45.0f}, {20.0f, 250.0f}, {40.0f, 180.0f}};
+    const int pens[5] = {1, 2, 3, 4, 5};
+    for (const Variant& v : variants) {
+        for (const Surface& surface : {kSurfaces[1], kSurfaces[3]}) {
+            const std::vector<float> z = grid(kN, kN, 0.0f, kSpan, 0.0f, kSpan, surface.f);
+            for (const View& view : views) {
+                PRJFRA(v.baseType);
+                if (v.gridStep > 0) PRJGRD(v.gridStep, v.gridStep);
+                std::vector<Polyline> drawn;
+                if (v.levels > 0) {
+                    const int wsize = kN * kN + 10 * kN + 8 * 4000;
+                    work_.assign(static_cast<size_t>(wsize), 0.0f);
+                    float d = 0.0f;
+                    capture();
+                    PERLI3(kN, 0.0f, kSpan, kN, 0.0f, kSpan, z.data(), d, view.elevation, view.azimuth,
+                           v.levels, pens, 0, wsize, work_.data());
+                    drawn = polylines(calls());
+                } else {
+                    drawn = draw(z, view);
                 }
+                const Counts c = inspect(z, drawn, v.baseType < 3, v.wantSeen);
+                SCOPED_TRACE(named(v.name, view, c) + " " + surface.name);
+                expectRight(c, v.wantSeen);
             }
-            // Every grid point that the eye plainly sees from above is drawn.
-            for (const GridSegment& s : segments) {
-                for (int m = 1; m < 4; ++m) {
-                    const double t = m / 4.0;
-                    double depth = 0.0, clearance = 0.0;
-                    scene.ray(s.x1 + (s.x2 - s.x1) * t, s.y1 + (s.y2 - s.y1) * t, s.z1 + (s.z2 - s.z1) * t, 0.5,
-                              depth, clearance);
-                    if (depth > 0.0 || clearance < 0.02 * zRange * p.zScale) continue;
-                    ++c.seen;
-                    const double X = s.X1 + (s.X2 - s.X1) * t, Y = s.Y1 + (s.Y2 - s.Y1) * t;
-                    bool found = false;
-                    for (const Polyline& l : drawn) {
-                        for (size_t k = 1; k < l.x.size() && !found; ++k) {
-                            found = segmentDistance(X, Y, l.x[k - 1], l.y[k - 1], l.x[k], l.y[k]) < near;
-                        }
-                        if (found) break;
-                    }
-                    if (!found && c.missing++ == 0) where << " missing at (" << X << ", " << Y << ")";
-                }
-            }
-            SCOPED_TRACE(std::string(surface.name) + " elevation " + std::to_string(view.elevation) +
-                         " azimuth " + std::to_string(view.azimuth) + where.str());
-            EXPECT_GT(c.samples, 100);
-            EXPECT_EQ(c.strays, 0);
-            EXPECT_EQ(c.hidden, 0) << "of " << c.samples << " drawn samples";
-            EXPECT_GT(c.seen, 100);
-            EXPECT_EQ(c.missing, 0) << "of " << c.seen << " plainly seen points";
         }
     }
 }
