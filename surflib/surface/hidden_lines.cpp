@@ -1,19 +1,21 @@
 // hidden_lines.cpp - hidden-line removal of perspective surfaces.
 //
-// The grid lines of one family are walked from the line nearest the eye to the farthest.  What
-// has been drawn so far is kept as two horizons: the upper and the lower outline of the
-// picture, each a piecewise-linear function of the ray key.  Vertical lines of the surface
-// converge on the vanishing point of the fit, so a point is described by its ray (the key: the
-// angle of the ray from the vanishing point, measured from the ray through the middle of the
-// base) and its distance along that ray; above and below are judged along those rays.  A part
-// of a new line is seen where it lies outside the band between the two horizons; each line and
-// the cross pieces joining it to the line before are then merged into the horizons, so the
-// strip of surface between two lines hides what lies behind it too.
+// The grid lines of one family are walked from the line nearest the eye outwards.  What has
+// been drawn so far is kept as two horizons: the upper and the lower outline of the picture,
+// each a piecewise-linear function of the ray key.  Vertical lines of the surface converge on
+// the vanishing point of the fit, so a point is described by its ray (the key: the angle of the
+// ray from the vanishing point, measured from the ray through the middle of the base) and its
+// distance along that ray; above and below are judged along those rays.  Each new line is
+// joined to its neighbour towards the eye by cross pieces: these go into the horizons first,
+// then the parts of the new line outside the band between the horizons are drawn, then the
+// line itself goes in.  So the strip between two lines hides what lies behind it, the new
+// line included.  When the eye stands over the lines of a family, the strip under the eye is
+// taken first and the walk goes out from it to both edges of the grid.
 //
-// The horizons live in the caller's workspace (the outline arrays of the perspective
-// partition, L points each); a line that would overflow them is cut short with error 37.
-// Visible runs are drawn through the 100-point HiddenLineBuffer, flushed at 99 points with the
-// last point carried over.
+// The horizons are chains of slots in the caller's workspace (the outline arrays of the
+// perspective partition, L slots shared by both); a merge relinks only the slots a segment
+// covers.  A line that would overflow them is cut short with error 37.  Visible runs are drawn
+// through the 100-point HiddenLineBuffer, flushed at 99 points with the last point carried over.
 #include <algorithm>
 #include <cmath>
 
@@ -712,7 +714,7 @@ void walkFamily(Walk& w, const GridView& g, int family, int stepEvery, bool with
     const double u = eyeLinePosition(g, family);
     if (!(u > 0.0 && u < f.count - 1)) {
         // The eye stands off this side of the grid: the line nearest it comes first, whole.
-        const int first = u <= 0.0 || !(u == u) ? 0 : f.count - 1;
+        const int first = u <= 0.0 || std::isnan(u) ? 0 : f.count - 1;
         const int step = first == 0 ? 1 : -1;
         projectLine(g, family, first, prev);
         if (withCurtain) drawCurtain(w, g, family, first, prev);
