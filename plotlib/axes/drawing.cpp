@@ -136,10 +136,11 @@ void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCoun
             // Ticks closer than the picture shows are stepped over, from the first tick on.
             const double spacing = t.tickSpacing;
             const int step = graphMarkStride(tickCount, spacing, kLinesAcrossPicture);
-            const int last = tickCount > 0 ? (tickCount - 1) / step * step : tickCount - 1;
+            const double last =
+                tickCount > 0 ? static_cast<double>((tickCount - 1) / step * step) : tickCount - 1.0;
             double d = outward * majorLength;
             pen.moveTo(firstTick + last * spacing, across);
-            for (int i = 0; i < tickCount; i += step) {
+            for (int64_t i = 0; i < tickCount; i += step) {
                 pen.lineBy(0.0, d);
                 pen.moveBy(-step * spacing, 0.0);
                 d = -d;

@@ -6,6 +6,7 @@
 // numbers of those sides are the axis numbers.  Grid lines are ticks as long as the frame is
 // wide or high.  Grid positions are the inner ticks, or every tick of an axis whose values
 // stand at cell centres (scaling type 5).
+#include <cstdint>
 #include <cstdlib>
 
 #include "axes/drawing.h"
@@ -58,10 +59,11 @@ void drawMarkerGrid(const GridPositions& gx, const GridPositions& gy) {
     const int kx = graphMarkStride(gx.count, sx, kMarkersAcrossPicture);
     const int ky = graphMarkStride(gy.count, sy, kMarkersAcrossPicture);
     const int rows = gy.count > 0 ? (gy.count - 1) / ky + 1 : 0;
-    for (int c = 0, column = 0; c < gx.count; c += kx, ++column) {
+    int column = 0;
+    for (int64_t c = 0; c < gx.count; c += kx, ++column) {
         const float x = gx.first + c * sx;
         for (int r = 0; r < rows; ++r) {
-            const int row = (column % 2 == 0 ? r : rows - 1 - r) * ky;
+            const int64_t row = static_cast<int64_t>(column % 2 == 0 ? r : rows - 1 - r) * ky;
             const float y = gy.first + row * sy;
             kernelMovePen(x, y);
             kernelDrawMarker(marker);
