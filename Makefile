@@ -30,7 +30,9 @@ demo: build
 	@bash scripts/demo.sh $(BUILD)
 
 bench: build
-	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD)/bench/*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
+	done
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)

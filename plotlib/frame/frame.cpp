@@ -66,6 +66,7 @@ void graphEnterRoutine(const int& axisCode, const int& drawFlag, const char* nam
     GraphSettings& g = graphState.graph;
     SavedKernelState& s = graphState.saved;
     g.plotAreaKnown = 0;
+    g.marksLeftOut = 0;
     kernelEnquireLibraryOpen(library, s.status);
     const int status = s.status;
     if (status == 0 || drawFlag > 0) graphSaveKernelState(drawFlag, status);

@@ -22,6 +22,7 @@ struct GraphSettings {
     int gridMarker;         // marker symbol of marker grids (GRDSYM)
     int scalingMode;        // 0..4 (GRASCA); 3 equal value per interval, 4 equal length
     float plotArea[4];      // x1, x2, y1, y2 of the current plotting area
+    int marksLeftOut;       // 1 once this routine left out marks closer than the picture shows
 };
 
 // Settings of one axis, as the caller and the set-up leave them.
