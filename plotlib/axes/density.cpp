@@ -11,6 +11,8 @@
 #include "frame/state.h"
 #include "frame/utilities.h"
 
+namespace plotlib {
+
 namespace {
 
 constexpr int kMarksLeftOut = -25;
@@ -41,3 +43,5 @@ int graphMarkStride(int count, double spacing, int across) {
     }
     return k;
 }
+
+}  // namespace plotlib
