@@ -13,18 +13,6 @@ namespace {
 
 float alongX(float x, float /*y*/) { return x; }
 
-std::vector<NetPoint> gridOf(int n, float (*f)(float, float))
-{
-    std::vector<NetPoint> pts;
-    for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < n; ++i) {
-            const float x = 10.0f * i / (n - 1), y = 10.0f * j / (n - 1);
-            pts.push_back({x, y, f(x, y)});
-        }
-    }
-    return pts;
-}
-
 // A dome over a disc of radius 4 about (5, 5): rings of 12 points at radius 2 and 4.
 std::vector<NetPoint> dome()
 {

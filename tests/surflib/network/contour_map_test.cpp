@@ -15,21 +15,6 @@ using namespace surflib;
 
 namespace {
 
-// Points on an n by n grid over [0, 10] x [0, 10] with heights f.
-std::vector<NetPoint> gridPoints(int n, float (*f)(float, float))
-{
-    std::vector<NetPoint> pts;
-    for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < n; ++i) {
-            const float x = 10.0f * i / (n - 1), y = 10.0f * j / (n - 1);
-            pts.push_back({x, y, f(x, y)});
-        }
-    }
-    return pts;
-}
-
-float tilted(float x, float y) { return x + 2.0f * y; }
-
 // A cone: 10 at (5, 5), falling by 1.5 per unit of distance; two rings and the centre.
 std::vector<NetPoint> peak()
 {
@@ -85,7 +70,7 @@ protected:
 
 TEST_F(NetworkContourMap, PlaneLevelsAreOpenLinesOnTheirLevelFromHullToHull)
 {
-    build(gridPoints(6, tilted));
+    build(gridOf(6, tilted));
     useLinear();
     capture();
     drawMap(6);
