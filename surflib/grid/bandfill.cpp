@@ -520,6 +520,7 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             g.zMax = dataMax;
             return;
         }
+        surfaceRestartLevelList();
         s.levelLabelCounter = 0;
         s.labelNextLevel = 1;
         const double zMax = g.zMax;
@@ -580,6 +581,8 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             std::copy(listed, listed + n, s.levels.heights);
             s.levels.count = n;
         }
+    } else {
+        surfaceRestartLevelList();
     }
     surfaceFinishFilledMap(surfaceMapFrame, dataMin, dataMax, n, wsize, work);
 }

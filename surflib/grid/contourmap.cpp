@@ -190,10 +190,14 @@ void surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float
     g.mapWorkspaceSize = 0;
 }
 
+void surfaceRestartLevelList()
+{
+    surfaceState.levels.count = 0;
+}
+
 void surfaceClearMapRecords()
 {
     SurfaceLibraryState& s = surfaceState;
-    s.levels.count = 0;
     s.fillBandCount = 0;
     s.numberFormatWarned = 0;
     s.dataLabelWarned = 0;
@@ -284,6 +288,7 @@ void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xm
         g.contourInterval = surfaceNarrow(plan.step);
     }
     if (!surfaceMapFrame(false)) return;
+    surfaceRestartLevelList();
     if (n != 0) surfaceDrawLevels(plan, n, wsize, work);
     if (!surfaceMapFrame(true)) return;
     if (n == 0) g.contourInterval = 0.0f;

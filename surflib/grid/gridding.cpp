@@ -511,10 +511,12 @@ void contourInternalGrid(int n)
     const SurfaceLevelPlan plan = surfacePlanLevels(g.zMin, g.zMax, n);
     if (n != 0) {
         if (!surfaceMapFrame(false)) return;
+        surfaceRestartLevelList();
         surfaceDrawLevels(plan, n, wsize, work);
         surfaceMapFrame(true);
-    } else if (surfaceMapFrame(true)) {
-        g.contourInterval = 0.0f;
+    } else {
+        surfaceRestartLevelList();
+        if (surfaceMapFrame(true)) g.contourInterval = 0.0f;
     }
 }
 

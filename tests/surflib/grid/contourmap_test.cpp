@@ -345,3 +345,55 @@ TEST_F(ContourMapTest, DegenerateHeightsEndWithFinitePoints)
 }
 
 }  // namespace
+
+namespace {
+
+// Every refusal of a map that reads the level list leaves the list as CONDEF gave it: the next
+// map draws its three heights.
+TEST_F(ContourMapTest, RefusedMapsLeaveTheLevelListAsItWas)
+{
+    const std::vector<float> ramp = {0, 50, 50, 100};
+    const std::vector<float> flat = {2, 2, 2, 2};
+    std::vector<float> w(2000);
+    const int codes[4] = {1, 2, 3, 4};
+    struct Case {
+        const char* what;
+        std::function<void()> call;
+        int error;
+    };
+    const std::vector<Case> cases = {
+        {"flat data", [&] { DRACON(2, 0, 1, 2, 0, 1, flat.data(), 5, 0, 8, w.data()); }, 1017},
+        {"short workspace", [&] { DRACON(2, 0, 1, 2, 0, 1, ramp.data(), 5, 0, 7, w.data()); }, 1003},
+        {"one row", [&] { DRACON(2, 0, 1, 1, 0, 1, ramp.data(), 5, 0, 8, w.data()); }, 1005},
+        {"flat x window", [&] { DRACON(2, 1, 1, 2, 0, 1, ramp.data(), 5, 0, 8, w.data()); }, 1015},
+        {"flat y window", [&] { GRDCON(2, 0, 1, 2, 1, 1, ramp.data(), 5, 0); }, 1016},
+        {"filled, flat data",
+         [&] { FILCON(2, 0, 1, 2, 0, 1, flat.data(), 3, 0, codes, 0, 2000, w.data()); }, 1017},
+        {"filled, one column",
+         [&] { FILCON(1, 0, 1, 2, 0, 1, ramp.data(), 3, 0, codes, 0, 2000, w.data()); }, 1005},
+    };
+    const float heights[3] = {20, 40, 60};
+    for (const Case& c : cases) {
+        SetUp();
+        CONDEF(3, heights);
+        tarv::errorLogClear();
+        c.call();
+        EXPECT_EQ(reported(), std::vector<int>{c.error}) << c.what;
+        ASSERT_EQ(surfaceState.levels.count, 3) << c.what;
+        for (int k = 0; k < 3; ++k) EXPECT_EQ(surfaceState.levels.heights[k], heights[k]) << c.what;
+        capture();
+        DRACON(2, 0, 1, 2, 0, 1, ramp.data(), 5, 0, 8, w.data());
+        const std::vector<Line> lines = polylinesOf(calls());
+        ASSERT_EQ(surfaceState.levels.count, 3) << c.what;
+        // The heights are the plane 50 (x + y): one open line on each listed height.
+        std::vector<int> found;
+        for (const Line& l : lines) {
+            const Pt a = toMap(l.front()), b = toMap(l.back());
+            const double h = 50.0 * (a.x + a.y);
+            if (dist(a, b) > 1e-3 && std::fabs(h - 50.0 * (b.x + b.y)) < 1e-2) found.push_back(static_cast<int>(std::lround(h)));
+        }
+        EXPECT_EQ(found, (std::vector<int>{20, 40, 60})) << c.what;
+    }
+}
+
+}  // namespace

@@ -254,6 +254,36 @@ TEST_F(NetworkBandFill, LevelListFromCondefUsesTheCallersCodesOnly)
     EXPECT_NEAR(areas.at(2), 10.0 * (2 + 1 + 1), 1e-3);
 }
 
+// A refused network map, filled or not and whether the list is in force or not, leaves the
+// level list as it was.
+TEST_F(NetworkBandFill, RefusedMapsLeaveTheLevelListAsItWas)
+{
+    build(gridOf(6, alongX));
+    const std::vector<int> codes = penCodes(11);
+    const float heights[3] = {2.0f, 4.0f, 6.0f};
+    const std::function<void()> refused[] = {
+        [&] { DRATRI(0.0f, 0.0f, 0.0f, 10.0f, 3, 0, wsize, work.data()); },
+        [&] { DRATRI(0.0f, 10.0f, 0.0f, 10.0f, 3, 0, wsize + 1, work.data()); },
+        [&] { FILTRI(0.0f, 10.0f, 5.0f, 5.0f, 3, 0, codes.data(), 0, wsize, work.data()); },
+    };
+    for (bool listOn : {true, false}) {
+        for (const auto& call : refused) {
+            CONDEF(3, heights);
+            if (!listOn) LEVELS(0.0f, 0.0f);   // the list stays, no longer in force
+            tarv::errorLogClear();
+            call();
+            EXPECT_EQ(reported().size(), 1u);
+            ASSERT_EQ(surfaceState.levels.count, 3) << listOn;
+            for (int k = 0; k < 3; ++k) EXPECT_EQ(surfaceState.levels.heights[k], heights[k]);
+        }
+    }
+    CONDEF(3, heights);
+    DRATRI(0.0f, 10.0f, 5.0f, 5.0f, 3, 0, wsize, work.data());
+    fill(3, codes);
+    EXPECT_EQ(surfaceState.fillBandCount, 4);
+    EXPECT_EQ(surfaceState.levels.count, 3);
+}
+
 
 TEST_F(NetworkBandFill, ContourLinesAreDrawnOverTheBandsWhenAsked)
 {
