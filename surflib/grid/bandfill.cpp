@@ -490,10 +490,13 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
         n = std::clamp(s.levels.count, 0, kSurfaceMaxLevels);
         std::copy(s.levels.heights, s.levels.heights + n, listed);
     }
-    surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax);
     surfaceClearMapRecords();
     s.smoothedLines = 0;
     if (lineSwitch != 0) surfaceReportError(kBadLineSwitch);
+    if (!surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax)) {
+        surfaceAbandonDrawing();
+        return;
+    }
     if (!surfaceLoadMapGrid(z, wsize, work, surfacePartitionFillWorkspace)) return;
     const float dataMin = g.zMin, dataMax = g.zMax;
     const SurfaceLevelPlan plan = surfacePlanLevels(dataMin, dataMax, n);

@@ -175,9 +175,16 @@ int surfaceMapLevelCount(int ncont)
     return ncont == INT_MIN ? INT_MAX : -ncont;
 }
 
-void surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax)
+bool surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax)
 {
     GridState& g = surfaceState.grid;
+    // Until the new grid is in a workspace there is no map to add to.
+    g.mapWorkspaceSize = 0;
+    // Checked before it is recorded: a refused grid leaves the grid in force as it was, and
+    // no count is worked on (nx - 1 of the most negative count would overflow).
+    int status = 0;
+    surfaceCheckGrid(nx, xmin, xmax, ny, ymin, ymax, status);
+    if (status != 0) return false;
     g.nx = nx;
     g.ny = ny;
     g.nxIntervals = nx - 1;
@@ -186,8 +193,7 @@ void surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float
     g.xMax = xmax;
     g.yMin = ymin;
     g.yMax = ymax;
-    // Until the new grid is in a workspace there is no map to add to.
-    g.mapWorkspaceSize = 0;
+    return true;
 }
 
 void surfaceRestartLevelList()
@@ -208,8 +214,7 @@ bool surfaceLoadMapGrid(const float* z, const int& wsize, float* work,
 {
     GridState& g = surfaceState.grid;
     int status = 0;
-    surfaceCheckGrid(g.nx, g.xMin, g.xMax, g.ny, g.yMin, g.yMax, status);
-    if (status != 0 || z == nullptr || work == nullptr) {
+    if (z == nullptr || work == nullptr) {
         surfaceAbandonDrawing();
         return false;
     }
@@ -274,10 +279,13 @@ void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xm
     int n = surfaceMapLevelCount(ncont);
     const bool list = surfaceFlagOn(s.contour.levelListOn);
     if (list) n = std::min(s.levels.count, kSurfaceMaxLevels);
-    surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax);
     surfaceClearMapRecords();
     s.fillKeyOn = 0;
     surfaceSetLineSwitch(lineSwitch);
+    if (!surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax)) {
+        surfaceAbandonDrawing();
+        return;
+    }
     if (!surfaceLoadMapGrid(z, wsize, work, surfacePartitionFunctionGrid)) return;
 
     SurfaceLevelPlan plan = surfacePlanLevels(g.zMin, g.zMax, n);

@@ -89,16 +89,17 @@ void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, const int& wsize, fl
 // Helpers shared by the map drivers (grid/contourmap.cpp).
 // The level count of a map from the caller's: a negative one warns -11 and counts as its size.
 int surfaceMapLevelCount(int ncont);
-// Records the grid a map or gridding routine works on; the map drawn before can no longer be
-// added to.
-void surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax);
+// Records the grid a map or gridding routine works on, reversed limits swapped; the map drawn
+// before can no longer be added to.  A grid that fails surfaceCheckGrid (errors 5, 15, 16
+// reported) is not recorded: false, and the grid in force stays.
+bool surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax);
 // Forgets what the map drawn before left: its fill bands and once-only warnings.
 void surfaceClearMapRecords();
 // Empties the level list for the levels a map is about to draw.  Called only once the map is
 // past every check that can refuse it: a refused map leaves the list, and the heights CONDEF
 // gave, as they were.
 void surfaceRestartLevelList();
-// Checks the recorded grid, lays the caller's workspace out with partition, copies z into it
+// Lays the caller's workspace out for the recorded grid with partition, copies z into it
 // and finds its finite height range (zMin, zMax of GridState).  A flat range warns 17 and is
 // widened.  False, with the drawing abandoned, when any of this fails.
 bool surfaceLoadMapGrid(const float* z, const int& wsize, float* work,

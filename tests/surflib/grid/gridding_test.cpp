@@ -241,14 +241,21 @@ TEST_F(GriddingTest, RandomAndFunctionMapsContourTheirGrid)
     EXPECT_EQ(reported(), std::vector<int>{1003});
     ADDCON(1.0f, 0, 3800, surfaceState.internalWork);
     EXPECT_EQ(reported(), (std::vector<int>{1003, 1004}));
-    // A refused map leaves a grid size of one column behind: the next random-point map
-    // reports it instead of gridding onto no intervals.
+    // A map refused for its grid leaves the grid in force as it was: the next random-point
+    // map grids onto it.
     SetUp();
     const std::vector<float> z4 = {0, 1, 2, 3};
     std::vector<float> w(8);
     DRACON(1, 0.0f, 1.0f, 2, 0.0f, 1.0f, z4.data(), 2, 0, 8, w.data());
+    EXPECT_EQ(surfaceState.grid.nx, 31);
     tarv::errorLogClear();
     Points few = scattered(4, [](float x, float y) { return x - y; });
+    RANCON(16, few.x.data(), few.y.data(), few.z.data(), 4, 0);
+    EXPECT_TRUE(reported().empty());
+    // A refused surface leaves a grid size of one column behind: the next random-point map
+    // reports it instead of gridding onto no intervals.
+    GRDISO(1, 0.0f, 1.0f, 2, 0.0f, 1.0f, z4.data(), 0);
+    tarv::errorLogClear();
     RANCON(16, few.x.data(), few.y.data(), few.z.data(), 4, 0);
     EXPECT_EQ(reported(), std::vector<int>{1005});
 }
