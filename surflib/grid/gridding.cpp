@@ -307,8 +307,10 @@ void surfacePrepareRandomPoints(const int& npts, float* x, float* y, float* z, c
         const double r = std::sqrt(static_cast<double>(g.nxIntervals) * g.nyIntervals *
                                    s.contour.patchPoints / (pi * usable));
         g.patchRadius = surfaceNarrow(r);
-        const long long columns = std::max(1, wholePart(g.nxIntervals * g.bucketDensity / (2.0 * r)));
-        const long long rows = std::max(1, wholePart(g.nyIntervals * g.bucketDensity / (2.0 * r)));
+        long long columns = std::max(1, wholePart(g.nxIntervals * g.bucketDensity / (2.0 * r)));
+        long long rows = std::max(1, wholePart(g.nyIntervals * g.bucketDensity / (2.0 * r)));
+        // A patch that holds every point searches them all: one bucket holds them.
+        if (columns * rows >= usable && usable <= s.contour.patchPoints) columns = rows = 1;
         if (columns * rows < usable) {
             g.bucketColumns = static_cast<int>(columns);
             g.bucketRows = static_cast<int>(rows);
