@@ -329,13 +329,13 @@ TEST_F(GridHostileInputTest, ExtremeGridCountsAreRefusedBeforeTheyAreRecorded)
 
 TEST_F(GridHostileInputTest, BandsOnAWindowOfHugeSpacing)
 {
-    // Cells of 1.5e38 map units are a few hundred picture units wide; their width must not be
-    // taken through a product that leaves single precision.
+    // Cells of 1.5e38 by 1e38 map units are a few hundred picture units wide; their size must
+    // not be taken through a product that leaves single precision.
     std::vector<float> z(9);
     for (int k = 0; k < 9; ++k) z[k] = static_cast<float>(k % 3 + k / 3);
     std::vector<float> work(4000);
     const int wsize = static_cast<int>(work.size());
-    DRACON(3, 0.0f, 3.0e38f, 3, 0.0f, 10.0f, z.data(), 4, 0, wsize, work.data());
+    DRACON(3, 0.0f, 3.0e38f, 3, 0.0f, 2.0e38f, z.data(), 4, 0, wsize, work.data());
     ASSERT_EQ(surfaceState.drawing.code, kDrawingGriddedMap);
     capture();
     ADDFIL(0.5f, 2.5f, 5, 0, 0, wsize, work.data());

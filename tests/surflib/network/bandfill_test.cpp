@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "contour_log.h"
 #include "network_fixture.h"
@@ -284,6 +285,29 @@ TEST_F(NetworkBandFill, RefusedMapsLeaveTheLevelListAsItWas)
     EXPECT_EQ(surfaceState.levels.count, 3);
 }
 
+
+// Points with integer heights banded at every integer: nodes lie on band limits, yet every
+// polygon handed to the kernel has three distinct corners and an area, and the bands still
+// cover the network once.
+TEST_F(NetworkBandFill, NoDegeneratePolygonReachesTheKernel)
+{
+    build(gridOf(6, [](float x, float y) { return std::floor(0.2f * x) + std::floor(0.1f * y); }));
+    TRIINT(0, 10, 1);
+    LEVELS(0.0f, 7.0f);
+    capture();
+    fill(8, penCodes(9));
+    const std::vector<netlog::Fill> fills = netlog::fills(calls());
+    ASSERT_FALSE(fills.empty());
+    double total = 0.0;
+    for (const netlog::Fill& f : fills) {
+        std::set<std::pair<float, float>> corners;
+        for (size_t k = 0; k < f.x.size(); ++k) corners.insert({f.x[k], f.y[k]});
+        EXPECT_GE(corners.size(), 3u);
+        EXPECT_GT(std::fabs(netlog::mapArea(f.x, f.y)), 1e-9);
+        total += std::fabs(netlog::mapArea(f.x, f.y));
+    }
+    EXPECT_NEAR(total, 100.0, 1e-2);
+}
 
 TEST_F(NetworkBandFill, ContourLinesAreDrawnOverTheBandsWhenAsked)
 {
