@@ -74,6 +74,8 @@ void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, const int& wsize, fl
     s.labelNextLevel = 1;
     double level = plan.first;
     float previous = NAN;
+    // Levels that cross no cell of the grid are known without visiting its nodes.
+    const SurfaceCrossingRange range = surfaceGridCrossingRange(wsize, work);
     for (long long k = 0; k < kMaxLevels; ++k) {
         if (list && k >= std::min(n, kSurfaceMaxLevels)) break;
         if (!(level <= plan.zHigh || level - plan.zHigh < slack)) break;
@@ -83,7 +85,7 @@ void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, const int& wsize, fl
         const int pen = surfaceLevelPen(static_cast<int>(k));
         s.currentPenCode = pen;
         surfaceSelectPen(pen);
-        surfaceTraceGridContour(g.nxIntervals, g.nyIntervals, lv, wsize, work);
+        surfaceTraceGridContour(g.nxIntervals, g.nyIntervals, lv, wsize, work, &range);
         surfaceListDrawnLevel(lv, pen);
         if (list) {
             if (k + 1 >= n || k + 1 >= kSurfaceMaxLevels) break;

@@ -10,6 +10,7 @@
 // as the middle of their edge.
 #include "grid/tracing.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "frame/intervals.h"
@@ -72,6 +73,8 @@ void output(float x, float y, float level, int& first, int end, float* work)
         surfaceOutputContourLine(x, y, level, first, end, work);
     }
 }
+
+void traceLevelLines(int mx, int my, float level, int wsize, float* work);
 
 bool onBoundary(int ai, int aj, int di, int dj)
 {
@@ -275,8 +278,30 @@ void surfaceAdvanceLabelRhythm()
     }
 }
 
+SurfaceCrossingRange surfaceGridCrossingRange(const int& wsize, const float* work)
+{
+    SurfaceCrossingRange r{-INFINITY, INFINITY};
+    if (work == nullptr || !surfaceGridFitsWorkspace(wsize)) return r;
+    const SurfaceLibraryState& s = surfaceState;
+    const float* z = work + s.partition.grid;
+    const long long nodes = static_cast<long long>(s.grid.nx) * s.grid.ny;
+    float bottom = INFINITY, top = -INFINITY;
+    for (long long k = 0; k < nodes; ++k) {
+        const float v = z[k];
+        if (std::isnan(v)) {
+            bottom = -INFINITY;   // low at every level: no level finds every node high
+            continue;
+        }
+        bottom = std::min(bottom, v);
+        top = std::max(top, v);
+    }
+    r.bottom = bottom;
+    r.top = top;
+    return r;
+}
+
 void surfaceTraceGridContour(const int& mx, const int& my, const float& level, const int& wsize,
-                             float* work)
+                             float* work, const SurfaceCrossingRange* range)
 {
     SurfaceLibraryState& s = surfaceState;
     if (work == nullptr || mx < 1 || my < 1 || !surfaceGridFitsWorkspace(wsize)) return;
@@ -296,6 +321,19 @@ void surfaceTraceGridContour(const int& mx, const int& my, const float& level, c
     surfaceDrawNumber(0.0f, 0.0f, s.labelFormatValue, width, decimals, s.labelPowerCode);
     s.outputEnabled = output;
 
+    if (range == nullptr || range->crosses(level)) traceLevelLines(mx, my, level, wsize, work);
+    s.tracingPhase = kTracingBoundary;
+    surfaceAdvanceLabelRhythm();
+    s.contour.labelsOn = labelsOn;
+    s.contour.labelSkip = labelSkip;
+}
+
+namespace {
+
+// The lines of one level: edge flags, then the boundary walk, then the flagged interior edges.
+void traceLevelLines(int mx, int my, float level, int wsize, float* work)
+{
+    SurfaceLibraryState& s = surfaceState;
     surfaceMarkGridEdges(mx, my, level, work);
     const GridView g = viewOf(work);
     const int nx = mx + 1, ny = my + 1;
@@ -329,8 +367,6 @@ void surfaceTraceGridContour(const int& mx, const int& my, const float& level, c
             }
         }
     }
-    s.tracingPhase = kTracingBoundary;
-    surfaceAdvanceLabelRhythm();
-    s.contour.labelsOn = labelsOn;
-    s.contour.labelSkip = labelSkip;
 }
+
+}  // namespace

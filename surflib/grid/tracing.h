@@ -16,9 +16,22 @@ constexpr int kTracingInterior = 1;   // closed lines, started on flagged interi
 // GridState at the current partition (computed without overflow).
 bool surfaceGridFitsWorkspace(const int& wsize);
 
-// Traces every line of one level over the recorded grid: mx = nx - 1, my = ny - 1.
+// The levels that can cross a cell of the grid in the workspace: a level above `top` finds
+// every node low, one at or below `bottom` every node high (a height that is not a number is
+// low at every level), so neither crosses any cell.
+struct SurfaceCrossingRange {
+    float bottom, top;
+    bool crosses(float level) const { return !(level > top) && !(level <= bottom); }
+};
+// The range of the recorded grid in work, found in one pass over its nodes; every level may
+// cross when the grid does not fit the workspace.
+SurfaceCrossingRange surfaceGridCrossingRange(const int& wsize, const float* work);
+
+// Traces every line of one level over the recorded grid: mx = nx - 1, my = ny - 1.  Given the
+// grid's crossing range, a level outside it costs only its label format and rhythm: the nodes
+// are not visited.
 void surfaceTraceGridContour(const int& mx, const int& my, const float& level, const int& wsize,
-                             float* work);
+                             float* work, const SurfaceCrossingRange* range = nullptr);
 // Sets the edge flags of one level (1.0 on horizontal edges crossed upwards, else 0.0).
 void surfaceMarkGridEdges(const int& mx, const int& my, const float& level, float* work);
 // Follows one line from the edge of node (i + 1, j + 1) to its neighbour (i + 1 + di,

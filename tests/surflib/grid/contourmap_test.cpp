@@ -397,3 +397,48 @@ TEST_F(ContourMapTest, RefusedMapsLeaveTheLevelListAsItWas)
 }
 
 }  // namespace
+
+namespace {
+
+// A map passes over levels that cross no cell without visiting the grid; a height that is not
+// a number counts as low at every level and an infinite one as high, so a level below every
+// finite height still rings the missing node and one above them rings the infinite node.  The
+// map's lines at such levels are those the tracer finds when asked for the level alone.
+TEST_F(ContourMapTest, LevelsBeyondTheFiniteHeightsDrawWhatTheTracerFinds)
+{
+    std::vector<float> z = grid(5, 5, 0, 4, 0, 4, [](float x, float y) { return (x + y) / 8.0f; });
+    z[6] = NAN;
+    z[18] = INFINITY;
+    // Pairs of levels between LEVELS limits: below every height, through them, above them.
+    for (float low : {-5.0f, 0.25f, 5.0f}) {
+        const float high = low + 0.5f;
+        std::vector<Line> alone;
+        for (float level : {low, high}) {
+            SetUp();
+            const std::vector<Line> lines = levelLines(5, 5, 0, 4, 0, 4, z, level);
+            alone.insert(alone.end(), lines.begin(), lines.end());
+        }
+        SetUp();
+        LEVELS(low, high);
+        capture();
+        DRACON(5, 0, 4, 5, 0, 4, z.data(), 2, 0, static_cast<int>(work.size()), work.data());
+        std::vector<Line> drawn;
+        for (Line l : polylinesOf(calls())) {
+            for (Pt& p : l) p = toMap(p);
+            drawn.push_back(l);
+        }
+        ASSERT_FALSE(drawn.empty());
+        drawn.pop_back();   // the frame box, drawn over the lines
+        ASSERT_EQ(drawn.size(), alone.size()) << low;
+        for (size_t k = 0; k < drawn.size(); ++k) {
+            ASSERT_EQ(drawn[k].size(), alone[k].size()) << low;
+            for (size_t i = 0; i < drawn[k].size(); ++i) EXPECT_LT(dist(drawn[k][i], alone[k][i]), 1e-4);
+        }
+        // A ring round the missing node below the heights, round the infinite one above.
+        if (low != 0.25f) {
+            EXPECT_EQ(alone.size(), 2u) << low;
+        }
+    }
+}
+
+}  // namespace
