@@ -8,6 +8,9 @@
 #ifndef SURFLIB_GRID_TRACING_H
 #define SURFLIB_GRID_TRACING_H
 
+#include <cmath>
+#include <vector>
+
 // Tracing phases (SurfaceLibraryState::tracingPhase).
 constexpr int kTracingBoundary = 0;   // open lines, started on the grid's boundary
 constexpr int kTracingInterior = 1;   // closed lines, started on flagged interior edges
@@ -18,12 +21,25 @@ bool surfaceGridFitsWorkspace(const int& wsize);
 
 // The levels that can cross a cell of the grid in the workspace: a level above `top` finds
 // every node low, one at or below `bottom` every node high (a height that is not a number is
-// low at every level), so neither crosses any cell.
+// low at every level), so neither crosses any cell.  The same bounds are kept for each block
+// of kCrossingBlock horizontal edges of each node row, so that a level visits only the edges
+// of the blocks it can cross.
+constexpr int kCrossingBlock = 16;
 struct SurfaceCrossingRange {
-    float bottom, top;
-    bool crosses(float level) const { return !(level > top) && !(level <= bottom); }
+    float bottom = -INFINITY, top = INFINITY;
+    int blocks = 0;                     // blocks per node row; 0: none kept
+    std::vector<float> blockBottom, blockTop;   // row by row from node row 1
+
+    static bool between(float level, float low, float high) { return !(level > high) && !(level <= low); }
+    bool crosses(float level) const { return between(level, bottom, top); }
+    // Whether the level can cross an edge of block b (from 0) of node row r (from 1).
+    bool blockCrosses(int r, int b, float level) const
+    {
+        const size_t k = static_cast<size_t>(r - 1) * static_cast<size_t>(blocks) + static_cast<size_t>(b);
+        return blocks == 0 || between(level, blockBottom[k], blockTop[k]);
+    }
 };
-// The range of the recorded grid in work, found in one pass over its nodes; every level may
+// The ranges of the recorded grid in work, found in one pass over its nodes; every level may
 // cross when the grid does not fit the workspace.
 SurfaceCrossingRange surfaceGridCrossingRange(const int& wsize, const float* work);
 

@@ -406,37 +406,49 @@ namespace {
 // map's lines at such levels are those the tracer finds when asked for the level alone.
 TEST_F(ContourMapTest, LevelsBeyondTheFiniteHeightsDrawWhatTheTracerFinds)
 {
-    std::vector<float> z = grid(5, 5, 0, 4, 0, 4, [](float x, float y) { return (x + y) / 8.0f; });
-    z[6] = NAN;
-    z[18] = INFINITY;
-    // Pairs of levels between LEVELS limits: below every height, through them, above them.
-    for (float low : {-5.0f, 0.25f, 5.0f}) {
-        const float high = low + 0.5f;
-        std::vector<Line> alone;
-        for (float level : {low, high}) {
+    // A small grid, and one wide enough for the map to pass over parts of its rows (node 96,
+    // column 17 of row 3, is the node two parts of a row share).
+    struct Case {
+        int nx, ny;
+        std::vector<int> missing, infinite;
+    };
+    const Case cases[] = {{5, 5, {6}, {18}}, {40, 6, {3, 57, 140}, {20, 96, 199}}};
+    for (const Case& c : cases) {
+        const float x1 = static_cast<float>(c.nx - 1), y1 = static_cast<float>(c.ny - 1);
+        std::vector<float> z = grid(c.nx, c.ny, 0, x1, 0, y1, [&](float x, float y) {
+            return (x + y) / (x1 + y1) + 0.2f * std::sin(x);
+        });
+        for (int k : c.missing) z[static_cast<size_t>(k)] = NAN;
+        for (int k : c.infinite) z[static_cast<size_t>(k)] = INFINITY;
+        // Pairs of levels between LEVELS limits: below every height, through them, above them.
+        for (float low : {-5.0f, 0.25f, 5.0f}) {
+            const float high = low + 0.5f;
+            std::vector<Line> alone;
+            for (float level : {low, high}) {
+                SetUp();
+                const std::vector<Line> lines = levelLines(c.nx, c.ny, 0, x1, 0, y1, z, level);
+                alone.insert(alone.end(), lines.begin(), lines.end());
+            }
             SetUp();
-            const std::vector<Line> lines = levelLines(5, 5, 0, 4, 0, 4, z, level);
-            alone.insert(alone.end(), lines.begin(), lines.end());
-        }
-        SetUp();
-        LEVELS(low, high);
-        capture();
-        DRACON(5, 0, 4, 5, 0, 4, z.data(), 2, 0, static_cast<int>(work.size()), work.data());
-        std::vector<Line> drawn;
-        for (Line l : polylinesOf(calls())) {
-            for (Pt& p : l) p = toMap(p);
-            drawn.push_back(l);
-        }
-        ASSERT_FALSE(drawn.empty());
-        drawn.pop_back();   // the frame box, drawn over the lines
-        ASSERT_EQ(drawn.size(), alone.size()) << low;
-        for (size_t k = 0; k < drawn.size(); ++k) {
-            ASSERT_EQ(drawn[k].size(), alone[k].size()) << low;
-            for (size_t i = 0; i < drawn[k].size(); ++i) EXPECT_LT(dist(drawn[k][i], alone[k][i]), 1e-4);
-        }
-        // A ring round the missing node below the heights, round the infinite one above.
-        if (low != 0.25f) {
-            EXPECT_EQ(alone.size(), 2u) << low;
+            LEVELS(low, high);
+            capture();
+            DRACON(c.nx, 0, x1, c.ny, 0, y1, z.data(), 2, 0, static_cast<int>(work.size()), work.data());
+            std::vector<Line> drawn;
+            for (Line l : polylinesOf(calls())) {
+                for (Pt& p : l) p = toMap(p);
+                drawn.push_back(l);
+            }
+            ASSERT_FALSE(drawn.empty());
+            drawn.pop_back();   // the frame box, drawn over the lines
+            ASSERT_EQ(drawn.size(), alone.size()) << c.nx << " " << low;
+            for (size_t k = 0; k < drawn.size(); ++k) {
+                ASSERT_EQ(drawn[k].size(), alone[k].size()) << c.nx << " " << low;
+                for (size_t i = 0; i < drawn[k].size(); ++i) EXPECT_LT(dist(drawn[k][i], alone[k][i]), 1e-4);
+            }
+            // Rings round each missing node below the heights, round each infinite one above.
+            if (low != 0.25f) {
+                EXPECT_EQ(alone.size(), 2 * (low < 0 ? c.missing : c.infinite).size()) << c.nx << " " << low;
+            }
         }
     }
 }
