@@ -99,10 +99,12 @@ void kernelDrawAkimaCurve(const float* x, const float* y, const int& n,
 // ---- Markers and fills ---------------------------------------------------------------------
 void kernelDrawMarker(const int& symbol);
 // Style 0 solid, -1 outline, 1..8 hatches; pen 0 the current colour.  The polygon is the
-// current point followed by the n points.
+// current point followed by the n points read from x and y.  A boundary of fewer than three
+// corners (points that differ from the one before) is neither filled nor outlined.
 void kernelFillPolygon(const int& style, const int& pen, const int& reserved, const float* x,
                        const float* y, const int& n);
-// `count` boundaries of counts[i] points each, one after another in x and y; even-odd rule.
+// `count` boundaries of counts[i] points each (a negative count as 0), read one after another
+// from x and y; even-odd rule.
 void kernelFillMultiPolygon(const int& style, const int& pen, const int& reserved,
                             const int& count, const int* counts, const float* x, const float* y);
 void kernelFillBox(const int& style, const int& pen, const float& x1, const float& y1,

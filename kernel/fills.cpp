@@ -19,8 +19,21 @@ void addPoint(std::vector<Point>& ring, double x, double y) {
     if (fitsFloat2(x, y)) ring.push_back({x, y});
 }
 
+// Corners of a ring: its points less those that repeat the one before (the first counting as
+// after the last).
+size_t corners(const std::vector<Point>& ring) {
+    size_t n = 0;
+    for (size_t k = 0; k < ring.size(); ++k) {
+        const Point& next = ring[(k + 1) % ring.size()];
+        if (ring[k].x != next.x || ring[k].y != next.y) ++n;
+    }
+    return n;
+}
+
 void fill(std::vector<std::vector<Point>>& rings, int style, int pen) {
-    if (style < -1 || !deviceActive()) return;
+    // A boundary of fewer than three corners encloses nothing: it is neither filled nor outlined.
+    std::erase_if(rings, [](const std::vector<Point>& r) { return corners(r) < 3; });
+    if (rings.empty() || style < -1 || !deviceActive()) return;
     deviceFill(rings, style, fillColour(pen));
 }
 

@@ -283,12 +283,54 @@ void surfaceDrawMapPolyline(const int& n, float* x, float* y)
     surfaceDrawPolyline(n, x, y);
 }
 
-void surfaceFillMapAreas(const int& np, const float* counts, float* x, float* y)
+namespace {
+
+// Whether a closed area of m points encloses anything: three distinct corners at least (a
+// repeated point and the closing point do not count) and a mean width (area over extent) of
+// more than single precision resolves at its coordinates.  A node lying exactly on a band
+// limit gives bands such empty slivers along its edges.
+bool enclosesArea(int m, const float* x, const float* y)
+{
+    constexpr double kThinnest = 1.0e-5;   // of the largest coordinate's magnitude
+    int corners = 0;
+    double twiceArea = 0.0;
+    double x0 = INFINITY, x1 = -INFINITY, y0 = INFINITY, y1 = -INFINITY;
+    for (int k = 0; k < m; ++k) {
+        const int next = (k + 1) % m;
+        if (x[k] != x[next] || y[k] != y[next]) ++corners;
+        twiceArea += static_cast<double>(x[k]) * y[next] - static_cast<double>(x[next]) * y[k];
+        x0 = std::min<double>(x0, x[k]);
+        x1 = std::max<double>(x1, x[k]);
+        y0 = std::min<double>(y0, y[k]);
+        y1 = std::max<double>(y1, y[k]);
+    }
+    const double extent = std::hypot(x1 - x0, y1 - y0);
+    const double magnitude = std::max({std::fabs(x0), std::fabs(x1), std::fabs(y0), std::fabs(y1), 1.0});
+    return corners >= 3 && std::fabs(twiceArea) > 2.0 * extent * kThinnest * magnitude;
+}
+
+}  // namespace
+
+void surfaceFillMapAreas(const int& np, float* counts, float* x, float* y)
 {
     long long total = 0;
     for (int k = 0; k < np; ++k) total += surfaceVertexCount(counts[k]);
     if (!convertPoints(total, x, y)) return;
-    surfaceFillPolygons(np, counts, x, y);
+    // Areas that enclose nothing are dropped: the kept points move up over them, and a dropped
+    // area's count becomes 0.
+    long long read = 0, kept = 0;
+    for (int k = 0; k < np; ++k) {
+        const int m = surfaceVertexCount(counts[k]);
+        if (m > 0 && enclosesArea(m, x + read, y + read)) {
+            std::copy(x + read, x + read + m, x + kept);
+            std::copy(y + read, y + read + m, y + kept);
+            kept += m;
+        } else {
+            counts[k] = 0.0f;
+        }
+        read += m;
+    }
+    if (kept > 0) surfaceFillPolygons(np, counts, x, y);
 }
 
 // ---- Exported conversions -------------------------------------------------------------------

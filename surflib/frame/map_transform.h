@@ -16,8 +16,10 @@ double surfaceMapYToPicture(double y);
 // Converts the n picture points in place and draws them; n < 1 draws nothing.
 void surfaceDrawMapPolyline(const int& n, float* x, float* y);
 // np areas of counts[k] points (reals, rounded) one after another, converted in place, filled
-// with the current fill code.
-void surfaceFillMapAreas(const int& np, const float* counts, float* x, float* y);
+// with the current fill code.  Areas that enclose nothing (fewer than three distinct corners,
+// or no area) are dropped before the kernel: their counts become 0 and the points of the
+// areas kept move up over theirs.
+void surfaceFillMapAreas(const int& np, float* counts, float* x, float* y);
 // A number label at a map picture point; on a projected surface the point is projected first
 // and written back.
 void surfaceDrawMapNumber(float& X, float& Y, const float& value, int& width, int& decimals,

@@ -496,10 +496,13 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
         n = std::clamp(s.levels.count, 0, kSurfaceMaxLevels);
         std::copy(s.levels.heights, s.levels.heights + n, listed);
     }
-    surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax);
     surfaceClearMapRecords();
     s.smoothedLines = 0;
     if (lineSwitch != 0) surfaceReportError(kBadLineSwitch);
+    if (!surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax)) {
+        surfaceAbandonDrawing();
+        return;
+    }
     if (!surfaceLoadMapGrid(z, wsize, work, surfacePartitionFillWorkspace)) return;
     const float dataMin = g.zMin, dataMax = g.zMax;
     const SurfaceLevelPlan plan = surfacePlanLevels(dataMin, dataMax, n);
@@ -526,6 +529,7 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             g.zMax = dataMax;
             return;
         }
+        surfaceRestartLevelList();
         s.levelLabelCounter = 0;
         s.labelNextLevel = 1;
         const double zMax = g.zMax;
@@ -586,6 +590,8 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             std::copy(listed, listed + n, s.levels.heights);
             s.levels.count = n;
         }
+    } else {
+        surfaceRestartLevelList();
     }
     surfaceFinishFilledMap(surfaceMapFrame, dataMin, dataMax, n, wsize, work);
 }

@@ -78,6 +78,8 @@ void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, const int& wsize, fl
     s.labelNextLevel = 1;
     double level = plan.first;
     float previous = NAN;
+    // Levels that cross no cell of the grid are known without visiting its nodes.
+    const SurfaceCrossingRange range = surfaceGridCrossingRange(wsize, work);
     for (long long k = 0; k < kMaxLevels; ++k) {
         if (list && k >= std::min(n, kSurfaceMaxLevels)) break;
         if (!(level <= plan.zHigh || level - plan.zHigh < slack)) break;
@@ -87,7 +89,7 @@ void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, const int& wsize, fl
         const int pen = surfaceLevelPen(static_cast<int>(k));
         s.currentPenCode = pen;
         surfaceSelectPen(pen);
-        surfaceTraceGridContour(g.nxIntervals, g.nyIntervals, lv, wsize, work);
+        surfaceTraceGridContour(g.nxIntervals, g.nyIntervals, lv, wsize, work, &range);
         surfaceListDrawnLevel(lv, pen);
         if (list) {
             if (k + 1 >= n || k + 1 >= kSurfaceMaxLevels) break;
@@ -179,9 +181,16 @@ int surfaceMapLevelCount(int ncont)
     return ncont == INT_MIN ? INT_MAX : -ncont;
 }
 
-void surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax)
+bool surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax)
 {
     GridState& g = surfaceState.grid;
+    // Until the new grid is in a workspace there is no map to add to.
+    g.mapWorkspaceSize = 0;
+    // Checked before it is recorded: a refused grid leaves the grid in force as it was, and
+    // no count is worked on (nx - 1 of the most negative count would overflow).
+    int status = 0;
+    surfaceCheckGrid(nx, xmin, xmax, ny, ymin, ymax, status);
+    if (status != 0) return false;
     g.nx = nx;
     g.ny = ny;
     g.nxIntervals = nx - 1;
@@ -190,14 +199,17 @@ void surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float
     g.xMax = xmax;
     g.yMin = ymin;
     g.yMax = ymax;
-    // Until the new grid is in a workspace there is no map to add to.
-    g.mapWorkspaceSize = 0;
+    return true;
+}
+
+void surfaceRestartLevelList()
+{
+    surfaceState.levels.count = 0;
 }
 
 void surfaceClearMapRecords()
 {
     SurfaceLibraryState& s = surfaceState;
-    s.levels.count = 0;
     s.fillBandCount = 0;
     s.numberFormatWarned = 0;
     s.dataLabelWarned = 0;
@@ -208,8 +220,7 @@ bool surfaceLoadMapGrid(const float* z, const int& wsize, float* work,
 {
     GridState& g = surfaceState.grid;
     int status = 0;
-    surfaceCheckGrid(g.nx, g.xMin, g.xMax, g.ny, g.yMin, g.yMax, status);
-    if (status != 0 || z == nullptr || work == nullptr) {
+    if (z == nullptr || work == nullptr) {
         surfaceAbandonDrawing();
         return false;
     }
@@ -274,10 +285,13 @@ void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xm
     int n = surfaceMapLevelCount(ncont);
     const bool list = surfaceFlagOn(s.contour.levelListOn);
     if (list) n = std::min(s.levels.count, kSurfaceMaxLevels);
-    surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax);
     surfaceClearMapRecords();
     s.fillKeyOn = 0;
     surfaceSetLineSwitch(lineSwitch);
+    if (!surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax)) {
+        surfaceAbandonDrawing();
+        return;
+    }
     if (!surfaceLoadMapGrid(z, wsize, work, surfacePartitionFunctionGrid)) return;
 
     SurfaceLevelPlan plan = surfacePlanLevels(g.zMin, g.zMax, n);
@@ -288,6 +302,7 @@ void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xm
         g.contourInterval = surfaceNarrow(plan.step);
     }
     if (!surfaceMapFrame(false)) return;
+    surfaceRestartLevelList();
     if (n != 0) surfaceDrawLevels(plan, n, wsize, work);
     if (!surfaceMapFrame(true)) return;
     if (n == 0) g.contourInterval = 0.0f;

@@ -208,7 +208,7 @@ struct BandPolygon {
             py[chain] = surfaceMapValueToPictureY(low);
             px[chain + 1] = surfaceMapValueToPictureX(startU);
             py[chain + 1] = surfaceMapValueToPictureY(low);
-            const float count = static_cast<float>(chain + 2);
+            float count = static_cast<float>(chain + 2);
             const int parts = 1;
             surfaceFillMapAreas(parts, &count, px, py);
         }

@@ -61,7 +61,12 @@ int wholePart(double v)
     return static_cast<int>(v);
 }
 
-long long nodesOf(const GridState& g) { return static_cast<long long>(g.nx) * g.ny; }
+// The nodes of the recorded grid; none when a count is below 2 (a grid a refused routine left
+// behind), so that no size is taken from it.
+long long nodesOf(const GridState& g)
+{
+    return g.nx >= 2 && g.ny >= 2 ? static_cast<long long>(g.nx) * g.ny : 0;
+}
 
 // The grid at word offset of the workspace and its edge flags right after it (both checked to
 // fit by the caller).
@@ -209,7 +214,8 @@ void surfacePartitionFillAt(const int& gridOffset, const int& wsize, int& status
     const long long offset = std::max(gridOffset, 0);
     const long long nodes = nodesOf(s.grid);
     status = 0;
-    const long long rest = static_cast<long long>(wsize) - offset - 3 * nodes;
+    // Sizes in 64 bits, and three grids only of a grid that fits the workspace at all.
+    const long long rest = nodes <= wsize ? static_cast<long long>(wsize) - offset - 3 * nodes : -1;
     const long long m = rest / 10;
     if (nodes <= 0 || m < 100) {
         status = kWorkspaceShort;
@@ -224,6 +230,18 @@ void surfacePartitionFillAt(const int& gridOffset, const int& wsize, int& status
 }
 
 // ---- Scattered points -----------------------------------------------------------------------
+
+bool surfaceUseRecordedGridSize()
+{
+    GridState& g = surfaceState.grid;
+    if (g.nx < 2 || g.ny < 2) {
+        surfaceReportError(kTooFewNodes);
+        return false;
+    }
+    g.nxIntervals = g.nx - 1;
+    g.nyIntervals = g.ny - 1;
+    return true;
+}
 
 void surfacePrepareRandomPoints(const int& npts, float* x, float* y, float* z, const int& wsize,
                                 float* work, int& status)
@@ -293,8 +311,10 @@ void surfacePrepareRandomPoints(const int& npts, float* x, float* y, float* z, c
         const double r = std::sqrt(static_cast<double>(g.nxIntervals) * g.nyIntervals *
                                    s.contour.patchPoints / (pi * usable));
         g.patchRadius = surfaceNarrow(r);
-        const long long columns = std::max(1, wholePart(g.nxIntervals * g.bucketDensity / (2.0 * r)));
-        const long long rows = std::max(1, wholePart(g.nyIntervals * g.bucketDensity / (2.0 * r)));
+        long long columns = std::max(1, wholePart(g.nxIntervals * g.bucketDensity / (2.0 * r)));
+        long long rows = std::max(1, wholePart(g.nyIntervals * g.bucketDensity / (2.0 * r)));
+        // A patch that holds every point searches them all: one bucket holds them.
+        if (columns * rows >= usable && usable <= s.contour.patchPoints) columns = rows = 1;
         if (columns * rows < usable) {
             g.bucketColumns = static_cast<int>(columns);
             g.bucketRows = static_cast<int>(rows);
@@ -462,10 +482,8 @@ void RANGRD(const int& npts, float* x, float* y, float* z, const int& nx, const 
         return;
     }
     if (n < s.contour.patchPoints) s.contour.patchPoints = n;
-    surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax);
+    if (!surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax)) return;
     int status = 0;
-    surfaceCheckGrid(nx, g.xMin, g.xMax, ny, g.yMin, g.yMax, status);
-    if (status != 0) return;
     g.pointCount = n;
     surfacePartitionRandomGrid(wsize, status);
     if (status != 0) {
@@ -488,10 +506,7 @@ void FUNGRD(SurfaceHeightFunction f, const int& nx, const float& xmin, const flo
     SurfaceRoutineScope frame(SurfaceRoutineId::FUNGRD);
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
-    surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax);
-    int status = 0;
-    surfaceCheckGrid(nx, g.xMin, g.xMax, ny, g.yMin, g.yMax, status);
-    if (status != 0) return;
+    if (!surfaceRecordGrid(nx, xmin, xmax, ny, ymin, ymax)) return;
     // The grid is sampled at the grid's place of the function layout; it must lie wholly
     // inside the workspace (the edge flags are not needed here).
     const long long offset = functionGridOffset();
@@ -517,10 +532,12 @@ void contourInternalGrid(int n)
     const SurfaceLevelPlan plan = surfacePlanLevels(g.zMin, g.zMax, n);
     if (n != 0) {
         if (!surfaceMapFrame(false)) return;
+        surfaceRestartLevelList();
         surfaceDrawLevels(plan, n, wsize, work);
         surfaceMapFrame(true);
-    } else if (surfaceMapFrame(true)) {
-        g.contourInterval = 0.0f;
+    } else {
+        surfaceRestartLevelList();
+        if (surfaceMapFrame(true)) g.contourInterval = 0.0f;
     }
 }
 
@@ -555,14 +572,11 @@ void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont,
     if (n < s.contour.patchPoints) s.contour.patchPoints = n;
     int count = ncont;
     beginInternalMap(count, lineSwitch);
-    // The grid size is the one in force; a failed map may have left one without intervals.
-    if (g.nx < 2 || g.ny < 2) {
-        surfaceReportError(kTooFewNodes);
+    // The grid size is the one in force; a refused surface may have left one without intervals.
+    if (!surfaceUseRecordedGridSize()) {
         surfaceAbandonDrawing();
         return;
     }
-    g.nxIntervals = g.nx - 1;
-    g.nyIntervals = g.ny - 1;
     g.pointCount = n;
     const int wsize = kSurfaceInternalWorkWords;
     int status = 0;

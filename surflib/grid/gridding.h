@@ -20,6 +20,10 @@ void surfacePartitionFillWorkspace(const int& wsize, int& status);
 // where the map put it.
 void surfacePartitionFillAt(const int& gridOffset, const int& wsize, int& status);
 
+// The grid size in force, as a routine that grids onto it finds it: a refused routine may have
+// left counts below 2 behind, which report error 5 (false).  The interval counts follow it.
+bool surfaceUseRecordedGridSize();
+
 // Extents, grid-index units and the bucket index of npts points (status 0 on entry: a window
 // is given; otherwise the window becomes the data extents).
 void surfacePrepareRandomPoints(const int& npts, float* x, float* y, float* z, const int& wsize,

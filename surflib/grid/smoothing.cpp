@@ -364,7 +364,7 @@ void surfaceDrawSmoothPiece(const int& from, const int& to)
     bool started = false;   // a point with a tangent has been met in this call
     for (int k = from - 1; k <= to - 1; ++k) {
         const float px = w.x[k], py = w.y[k];
-        const double tlen = std::hypot(static_cast<double>(w.tx[k]), static_cast<double>(w.ty[k]));
+        const double tlen = std::sqrt(static_cast<double>(w.tx[k]) * w.tx[k] + static_cast<double>(w.ty[k]) * w.ty[k]);
         if (!hasTangent(w.tx[k], w.ty[k]) || !(tlen > 0.0) || !std::isfinite(tlen)) {
             if (k != from - 1) addPoint(px, py, true);
             started = false;
@@ -407,9 +407,12 @@ void surfaceDrawSmoothPiece(const int& from, const int& to)
         const double cx = -(q / 9.0) * ax, cy = -(q / 9.0) * ay;
         double t = w.carry;
         if (std::isfinite(tEnd)) {
+            // The curve's terms held locally: adding a point writes the library state, which
+            // would otherwise make every term be read again for every point.
+            const double p0x = w.p0x, p0y = w.p0y, u0x = w.u0x, u0y = w.u0y;
             for (long long n = 0; t <= tEnd && n < kMaxCurvePoints; ++n, t += 1.0) {
-                const double X = w.p0x + t * (w.u0x + t * (bx + t * cx));
-                const double Y = w.p0y + t * (w.u0y + t * (by + t * cy));
+                const double X = p0x + t * (u0x + t * (bx + t * cx));
+                const double Y = p0y + t * (u0y + t * (by + t * cy));
                 addPoint(surfaceNarrow(X), surfaceNarrow(Y), false);
             }
             w.carry = surfaceNarrow(t - tEnd);

@@ -10,6 +10,7 @@
 // as the middle of their edge.
 #include "grid/tracing.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "frame/intervals.h"
@@ -74,6 +75,9 @@ void output(float x, float y, float level, int& first, int end, float* work)
         surfaceOutputContourLine(x, y, level, first, end, work);
     }
 }
+
+void traceLevelLines(int mx, int my, float level, int wsize, float* work,
+                     const SurfaceCrossingRange* range);
 
 bool onBoundary(int ai, int aj, int di, int dj)
 {
@@ -279,8 +283,41 @@ void surfaceAdvanceLabelRhythm()
     }
 }
 
+SurfaceCrossingRange surfaceGridCrossingRange(const int& wsize, const float* work)
+{
+    SurfaceCrossingRange r;
+    if (work == nullptr || !surfaceGridFitsWorkspace(wsize)) return r;
+    const SurfaceLibraryState& s = surfaceState;
+    const int nx = s.grid.nx, ny = s.grid.ny;
+    const float* z = work + s.partition.grid;
+    r.blocks = (nx - 2) / kCrossingBlock + 1;
+    const size_t entries = static_cast<size_t>(ny) * static_cast<size_t>(r.blocks);
+    r.blockBottom.assign(entries, INFINITY);
+    r.blockTop.assign(entries, -INFINITY);
+    // Block b of a row holds the edges from nodes b * kCrossingBlock + 1 on, and so the nodes
+    // up to one past its last edge.
+    for (int j = 0; j < ny; ++j) {
+        for (int i = 0; i < nx; ++i) {
+            const float v = z[static_cast<long long>(j) * nx + i];
+            const int last = std::min(i / kCrossingBlock, r.blocks - 1);
+            const int first = std::min(i > 0 && i % kCrossingBlock == 0 ? i / kCrossingBlock - 1
+                                                                         : i / kCrossingBlock,
+                                       last);
+            for (int b = first; b <= last; ++b) {
+                const size_t k = static_cast<size_t>(j) * static_cast<size_t>(r.blocks) + static_cast<size_t>(b);
+                // A height that is not a number is low at every level.
+                r.blockBottom[k] = std::isnan(v) ? -INFINITY : std::min(r.blockBottom[k], v);
+                if (!std::isnan(v)) r.blockTop[k] = std::max(r.blockTop[k], v);
+            }
+        }
+    }
+    r.bottom = *std::min_element(r.blockBottom.begin(), r.blockBottom.end());
+    r.top = *std::max_element(r.blockTop.begin(), r.blockTop.end());
+    return r;
+}
+
 void surfaceTraceGridContour(const int& mx, const int& my, const float& level, const int& wsize,
-                             float* work)
+                             float* work, const SurfaceCrossingRange* range)
 {
     SurfaceLibraryState& s = surfaceState;
     if (work == nullptr || mx < 1 || my < 1 || !surfaceGridFitsWorkspace(wsize)) return;
@@ -300,8 +337,52 @@ void surfaceTraceGridContour(const int& mx, const int& my, const float& level, c
     surfaceDrawNumber(0.0f, 0.0f, s.labelFormatValue, width, decimals, s.labelPowerCode);
     s.outputEnabled = output;
 
-    surfaceMarkGridEdges(mx, my, level, work);
+    if (range == nullptr || range->crosses(level)) traceLevelLines(mx, my, level, wsize, work, range);
+    s.tracingPhase = kTracingBoundary;
+    surfaceAdvanceLabelRhythm();
+    s.contour.labelsOn = labelsOn;
+    s.contour.labelSkip = labelSkip;
+}
+
+}  // namespace surflib
+
+namespace {
+
+// Calls visit(i) for the interior edges i = mx .. 1 (falling) of node row r (2 .. ny - 1)
+// that the level can cross; with block ranges, the edges of the other blocks are passed
+// over (their flags are neither set nor read).
+template <typename Visit>
+void eachCrossableEdge(int mx, int r, float level, const SurfaceCrossingRange* range, Visit visit)
+{
+    if (range == nullptr || range->blocks == 0) {
+        for (int i = mx; i >= 1; --i) visit(i);
+        return;
+    }
+    for (int b = (mx - 1) / kCrossingBlock; b >= 0; --b) {
+        if (!range->blockCrosses(r, b, level)) continue;
+        const int from = std::min(mx, (b + 1) * kCrossingBlock);
+        for (int i = from; i > b * kCrossingBlock; --i) visit(i);
+    }
+}
+
+// The lines of one level: edge flags, then the boundary walk, then the flagged interior edges.
+// A line only crosses edges between a low and a high node, whose blocks are always visited, so
+// the flags it reads and clears are those set for this level.
+void traceLevelLines(int mx, int my, float level, int wsize, float* work,
+                     const SurfaceCrossingRange* range)
+{
+    SurfaceLibraryState& s = surfaceState;
     const GridView g = viewOf(work);
+    if (range == nullptr) {
+        surfaceMarkGridEdges(mx, my, level, work);
+    } else {
+        for (int j = my - 1; j >= 1; --j) {
+            eachCrossableEdge(mx, j + 1, level, range, [&](int i) {
+                const bool rises = !high(g.at(i, j + 1), level) && high(g.at(i + 1, j + 1), level);
+                g.flag(i, j) = rises ? 1.0f : 0.0f;
+            });
+        }
+    }
     const int nx = mx + 1, ny = my + 1;
     int end = 0;
     s.tracingPhase = kTracingBoundary;
@@ -327,16 +408,12 @@ void surfaceTraceGridContour(const int& mx, const int& my, const float& level, c
     }
     s.tracingPhase = kTracingInterior;
     for (int j = my - 1; j >= 1; --j) {
-        for (int i = mx; i >= 1; --i) {
+        eachCrossableEdge(mx, j + 1, level, range, [&](int i) {
             if (g.flag(i, j) >= s.eps) {
                 surfaceFollowGridContour(i, j, -1, 0, mx, my, level, wsize, work, end);
             }
-        }
+        });
     }
-    s.tracingPhase = kTracingBoundary;
-    surfaceAdvanceLabelRhythm();
-    s.contour.labelsOn = labelsOn;
-    s.contour.labelSkip = labelSkip;
 }
 
-}  // namespace surflib
+}  // namespace

@@ -8,6 +8,9 @@
 #ifndef SURFLIB_GRID_TRACING_H
 #define SURFLIB_GRID_TRACING_H
 
+#include <cmath>
+#include <vector>
+
 namespace surflib {
 
 // Tracing phases (SurfaceLibraryState::tracingPhase).
@@ -18,9 +21,35 @@ constexpr int kTracingInterior = 1;   // closed lines, started on flagged interi
 // GridState at the current partition (computed without overflow).
 bool surfaceGridFitsWorkspace(const int& wsize);
 
-// Traces every line of one level over the recorded grid: mx = nx - 1, my = ny - 1.
+// The levels that can cross a cell of the grid in the workspace: a level above `top` finds
+// every node low, one at or below `bottom` every node high (a height that is not a number is
+// low at every level), so neither crosses any cell.  The same bounds are kept for each block
+// of kCrossingBlock horizontal edges of each node row, so that a level visits only the edges
+// of the blocks it can cross.
+constexpr int kCrossingBlock = 16;
+struct SurfaceCrossingRange {
+    float bottom = -INFINITY, top = INFINITY;
+    int blocks = 0;                     // blocks per node row; 0: none kept
+    std::vector<float> blockBottom, blockTop;   // row by row from node row 1
+
+    static bool between(float level, float low, float high) { return !(level > high) && !(level <= low); }
+    bool crosses(float level) const { return between(level, bottom, top); }
+    // Whether the level can cross an edge of block b (from 0) of node row r (from 1).
+    bool blockCrosses(int r, int b, float level) const
+    {
+        const size_t k = static_cast<size_t>(r - 1) * static_cast<size_t>(blocks) + static_cast<size_t>(b);
+        return blocks == 0 || between(level, blockBottom[k], blockTop[k]);
+    }
+};
+// The ranges of the recorded grid in work, found in one pass over its nodes; every level may
+// cross when the grid does not fit the workspace.
+SurfaceCrossingRange surfaceGridCrossingRange(const int& wsize, const float* work);
+
+// Traces every line of one level over the recorded grid: mx = nx - 1, my = ny - 1.  Given the
+// grid's crossing range, a level outside it costs only its label format and rhythm: the nodes
+// are not visited.
 void surfaceTraceGridContour(const int& mx, const int& my, const float& level, const int& wsize,
-                             float* work);
+                             float* work, const SurfaceCrossingRange* range = nullptr);
 // Sets the edge flags of one level (1.0 on horizontal edges crossed upwards, else 0.0).
 void surfaceMarkGridEdges(const int& mx, const int& my, const float& level, float* work);
 // Follows one line from the edge of node (i + 1, j + 1) to its neighbour (i + 1 + di,
@@ -91,12 +120,17 @@ void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, const int& wsize, fl
 // Helpers shared by the map drivers (grid/contourmap.cpp).
 // The level count of a map from the caller's: a negative one warns -11 and counts as its size.
 int surfaceMapLevelCount(int ncont);
-// Records the grid a map or gridding routine works on; the map drawn before can no longer be
-// added to.
-void surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax);
-// Forgets what the map drawn before left: its drawn levels, fill bands and once-only warnings.
+// Records the grid a map or gridding routine works on, reversed limits swapped; the map drawn
+// before can no longer be added to.  A grid that fails surfaceCheckGrid (errors 5, 15, 16
+// reported) is not recorded: false, and the grid in force stays.
+bool surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax);
+// Forgets what the map drawn before left: its fill bands and once-only warnings.
 void surfaceClearMapRecords();
-// Checks the recorded grid, lays the caller's workspace out with partition, copies z into it
+// Empties the level list for the levels a map is about to draw.  Called only once the map is
+// past every check that can refuse it: a refused map leaves the list, and the heights CONDEF
+// gave, as they were.
+void surfaceRestartLevelList();
+// Lays the caller's workspace out for the recorded grid with partition, copies z into it
 // and finds its finite height range (zMin, zMax of GridState).  A flat range warns 17 and is
 // widened.  False, with the drawing abandoned, when any of this fails.
 bool surfaceLoadMapGrid(const float* z, const int& wsize, float* work,

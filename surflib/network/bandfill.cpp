@@ -283,8 +283,6 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
     if (list) {
         n = std::clamp(s.levels.count, 0, kSurfaceMaxLevels);
         std::copy(s.levels.heights, s.levels.heights + n, plan.listed);
-    } else {
-        s.levels.count = 0;
     }
     s.fillBandCount = 0;
     s.numberFormatWarned = 0;
@@ -298,6 +296,8 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         g.zMax = dataMax;
         return;
     }
+    // A listed map keeps the list as given; any other lists the levels it draws.
+    if (!list) surfaceRestartLevelList();
 
     if (n != 0) {
         const LevelSource src{list, plan.listed, plan.first, plan.step};

@@ -279,7 +279,6 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         n = std::clamp(s.levels.count, 0, kSurfaceMaxLevels);
         std::copy(s.levels.heights, s.levels.heights + n, plan.listed);
     }
-    s.levels.count = 0;
     s.fillBandCount = 0;
     s.fillKeyOn = 0;
     s.numberFormatWarned = 0;
@@ -290,6 +289,7 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         endDrawing();
         return;
     }
+    surfaceRestartLevelList();
     if (n != 0) surfaceDrawNetworkLevels(plan, 0.0f, true, wsize, work);
     if (!surfaceNetworkMapFrame(true)) return;
     if (n == 0) s.grid.contourInterval = 0.0f;

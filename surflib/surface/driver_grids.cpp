@@ -52,6 +52,8 @@ bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int&
         surfaceReportError(kSurfTooFewPoints);
         return false;
     }
+    // The points grid onto the size in force, which a refused driver may have left unusable.
+    if (!surfaceUseRecordedGridSize()) return false;
     if (n < s.contour.patchPoints) s.contour.patchPoints = n;
     g.pointCount = n;
     const int wsize = kSurfaceInternalWorkWords;

@@ -96,6 +96,25 @@ TEST_F(KernelDrawing, PolygonStartsAtTheCurrentPointAndLeavesIt) {
     EXPECT_EQ(py, 100.0f);
 }
 
+// A fill whose boundary has fewer than three corners encloses nothing: neither filled nor
+// outlined, alone or beside a proper boundary.
+TEST_F(KernelDrawing, FillsOfFewerThanThreeCornersDrawNothing) {
+    Canvas canvas;
+    kernelMovePen(100.0f, 100.0f);
+    const float x1[1] = {300}, y1[1] = {100};
+    kernelFillPolygon(-1, 0, 0, x1, y1, 1);            // the current point and one vertex
+    const float x2[3] = {300, 300, 100}, y2[3] = {300, 300, 100};
+    kernelMovePen(100.0f, 100.0f);
+    kernelFillPolygon(-1, 0, 0, x2, y2, 3);            // a repeated vertex, back to the start
+    EXPECT_FALSE(canvas.inkedNear(200, 100));
+    EXPECT_FALSE(canvas.inkedNear(200, 200));
+    const int counts[2] = {2, 4};
+    const float mx[6] = {600, 700, 600, 700, 700, 600}, my[6] = {500, 500, 100, 100, 200, 200};
+    kernelFillMultiPolygon(0, 0, 0, 2, counts, mx, my);
+    EXPECT_FALSE(canvas.inkedNear(650, 500));
+    EXPECT_TRUE(canvas.inked(650, 150));
+}
+
 TEST_F(KernelDrawing, FillStylesAndPens) {
     Canvas canvas;
     kernelSetColour(4);

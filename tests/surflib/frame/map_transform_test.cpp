@@ -130,7 +130,7 @@ TEST_F(MapTransformTest, MapPolylinesBendThroughTheNetworkNormalisation)
                               "kernelMovePen 520 290"}));
     EXPECT_FLOAT_EQ(nx[1], 520.0f);   // the caller's arrays hold the drawn points
 
-    const float counts[1] = {3.0f};
+    float counts[1] = {3.0f};
     float fx[3] = {100.0f, 106.0f, 106.0f}, fy[3] = {90.0f, 90.0f, 130.0f};
     surfaceSetFillCode(1002);
     capture();

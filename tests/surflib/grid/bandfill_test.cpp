@@ -169,6 +169,38 @@ TEST_F(BandFillTest, HeightOnABandsEdgeIsFilledByOneBandOnly)
     }
 }
 
+// Every polygon handed to the kernel encloses something: at least three distinct vertices and
+// an area, even where nodes lie exactly on band limits.  The bands still cover the map.
+TEST_F(BandFillTest, NoDegeneratePolygonReachesTheKernel)
+{
+    // Integer heights on a saddle and a ridge, bands at every integer: many nodes on limits.
+    const std::vector<float> z = grid(9, 7, 8, 6, [](float x, float y) {
+        return std::round(std::fabs(x - 4.0f) - std::fabs(y - 3.0f) + 0.5f * x);
+    });
+    LEVELS(-3.0f, 8.0f);
+    std::vector<int> codes;
+    for (int k = 0; k < 13; ++k) codes.push_back(1 + k % 12);
+    const std::vector<std::string> log = fill(9, 7, 8, 6, z, 12, codes);
+    const std::vector<Fill> fills = fillsOf(log);
+    ASSERT_FALSE(fills.empty());
+    const MapTransform& m = surfaceState.map;
+    const double unit = (m.scaleX / m.factorX) * (m.scaleY / m.factorY);
+    double total = 0.0;
+    for (const Fill& f : fills) {
+        Line distinct;
+        for (const Pt& p : f.points) {
+            if (distinct.empty() || p.x != distinct.back().x || p.y != distinct.back().y) distinct.push_back(p);
+        }
+        if (distinct.size() > 1 && distinct.front().x == distinct.back().x && distinct.front().y == distinct.back().y) {
+            distinct.pop_back();
+        }
+        EXPECT_GE(distinct.size(), 3u);
+        EXPECT_GT(areaOf(f.points), 1e-6);
+        total += areaOf(f.points) / unit;
+    }
+    EXPECT_NEAR(total, 48.0, 1e-3);
+}
+
 TEST_F(BandFillTest, AddedBandsAccumulateUpToTheTableLimit)
 {
     const auto z = grid(5, 5, 4, 4, [](float x, float y) { return x + y; });

@@ -347,3 +347,112 @@ TEST_F(ContourMapTest, DegenerateHeightsEndWithFinitePoints)
 }
 
 }  // namespace
+
+namespace {
+
+// Every refusal of a map that reads the level list leaves the list as CONDEF gave it: the next
+// map draws its three heights.
+TEST_F(ContourMapTest, RefusedMapsLeaveTheLevelListAsItWas)
+{
+    const std::vector<float> ramp = {0, 50, 50, 100};
+    const std::vector<float> flat = {2, 2, 2, 2};
+    std::vector<float> w(2000);
+    const int codes[4] = {1, 2, 3, 4};
+    struct Case {
+        const char* what;
+        std::function<void()> call;
+        int error;
+    };
+    const std::vector<Case> cases = {
+        {"flat data", [&] { DRACON(2, 0, 1, 2, 0, 1, flat.data(), 5, 0, 8, w.data()); }, 1017},
+        {"short workspace", [&] { DRACON(2, 0, 1, 2, 0, 1, ramp.data(), 5, 0, 7, w.data()); }, 1003},
+        {"one row", [&] { DRACON(2, 0, 1, 1, 0, 1, ramp.data(), 5, 0, 8, w.data()); }, 1005},
+        {"flat x window", [&] { DRACON(2, 1, 1, 2, 0, 1, ramp.data(), 5, 0, 8, w.data()); }, 1015},
+        {"flat y window", [&] { GRDCON(2, 0, 1, 2, 1, 1, ramp.data(), 5, 0); }, 1016},
+        {"filled, flat data",
+         [&] { FILCON(2, 0, 1, 2, 0, 1, flat.data(), 3, 0, codes, 0, 2000, w.data()); }, 1017},
+        {"filled, one column",
+         [&] { FILCON(1, 0, 1, 2, 0, 1, ramp.data(), 3, 0, codes, 0, 2000, w.data()); }, 1005},
+    };
+    const float heights[3] = {20, 40, 60};
+    for (const Case& c : cases) {
+        SetUp();
+        CONDEF(3, heights);
+        tarv::errorLogClear();
+        c.call();
+        EXPECT_EQ(reported(), std::vector<int>{c.error}) << c.what;
+        ASSERT_EQ(surfaceState.levels.count, 3) << c.what;
+        for (int k = 0; k < 3; ++k) EXPECT_EQ(surfaceState.levels.heights[k], heights[k]) << c.what;
+        capture();
+        DRACON(2, 0, 1, 2, 0, 1, ramp.data(), 5, 0, 8, w.data());
+        const std::vector<Line> lines = polylinesOf(calls());
+        ASSERT_EQ(surfaceState.levels.count, 3) << c.what;
+        // The heights are the plane 50 (x + y): one open line on each listed height.
+        std::vector<int> found;
+        for (const Line& l : lines) {
+            const Pt a = toMap(l.front()), b = toMap(l.back());
+            const double h = 50.0 * (a.x + a.y);
+            if (dist(a, b) > 1e-3 && std::fabs(h - 50.0 * (b.x + b.y)) < 1e-2) found.push_back(static_cast<int>(std::lround(h)));
+        }
+        EXPECT_EQ(found, (std::vector<int>{20, 40, 60})) << c.what;
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// A map passes over levels that cross no cell without visiting the grid; a height that is not
+// a number counts as low at every level and an infinite one as high, so a level below every
+// finite height still rings the missing node and one above them rings the infinite node.  The
+// map's lines at such levels are those the tracer finds when asked for the level alone.
+TEST_F(ContourMapTest, LevelsBeyondTheFiniteHeightsDrawWhatTheTracerFinds)
+{
+    // A small grid, and one wide enough for the map to pass over parts of its rows (node 96,
+    // column 17 of row 3, is the node two parts of a row share).
+    struct Case {
+        int nx, ny;
+        std::vector<int> missing, infinite;
+    };
+    const Case cases[] = {{5, 5, {6}, {18}}, {40, 6, {3, 57, 140}, {20, 96, 199}}};
+    for (const Case& c : cases) {
+        const float x1 = static_cast<float>(c.nx - 1), y1 = static_cast<float>(c.ny - 1);
+        std::vector<float> z = grid(c.nx, c.ny, 0, x1, 0, y1, [&](float x, float y) {
+            return (x + y) / (x1 + y1) + 0.2f * std::sin(x);
+        });
+        for (int k : c.missing) z[static_cast<size_t>(k)] = NAN;
+        for (int k : c.infinite) z[static_cast<size_t>(k)] = INFINITY;
+        // Pairs of levels between LEVELS limits: below every height, through them, above them.
+        for (float low : {-5.0f, 0.25f, 5.0f}) {
+            const float high = low + 0.5f;
+            std::vector<Line> alone;
+            for (float level : {low, high}) {
+                SetUp();
+                const std::vector<Line> lines = levelLines(c.nx, c.ny, 0, x1, 0, y1, z, level);
+                alone.insert(alone.end(), lines.begin(), lines.end());
+            }
+            SetUp();
+            LEVELS(low, high);
+            capture();
+            DRACON(c.nx, 0, x1, c.ny, 0, y1, z.data(), 2, 0, static_cast<int>(work.size()), work.data());
+            std::vector<Line> drawn;
+            for (Line l : polylinesOf(calls())) {
+                for (Pt& p : l) p = toMap(p);
+                drawn.push_back(l);
+            }
+            ASSERT_FALSE(drawn.empty());
+            drawn.pop_back();   // the frame box, drawn over the lines
+            ASSERT_EQ(drawn.size(), alone.size()) << c.nx << " " << low;
+            for (size_t k = 0; k < drawn.size(); ++k) {
+                ASSERT_EQ(drawn[k].size(), alone[k].size()) << c.nx << " " << low;
+                for (size_t i = 0; i < drawn[k].size(); ++i) EXPECT_LT(dist(drawn[k][i], alone[k][i]), 1e-4);
+            }
+            // Rings round each missing node below the heights, round each infinite one above.
+            if (low != 0.25f) {
+                EXPECT_EQ(alone.size(), 2 * (low < 0 ? c.missing : c.infinite).size()) << c.nx << " " << low;
+            }
+        }
+    }
+}
+
+}  // namespace

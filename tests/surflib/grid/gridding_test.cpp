@@ -215,6 +215,51 @@ TEST_F(GriddingTest, RefusedPointSetsGridNothing)
     EXPECT_EQ(reported(), std::vector<int>{1002});
 }
 
+// Nine points are enough on any grid: a patch holding all of them searches them in one bucket.
+// The plane through them comes back at every node, from the gridding and every map and
+// surface drawn from random points.
+TEST_F(GriddingTest, NinePointsGridOnAnyGridSize)
+{
+    auto plane = [](float x, float y) { return 2.0f * x - 0.5f * y + 7.0f; };
+    const int sizes[][2] = {{2, 2}, {5, 5}, {31, 31}, {3, 40}, {60, 60}};
+    for (const auto& size : sizes) {
+        SetUp();
+        const int nx = size[0], ny = size[1];
+        Points p = scattered(3, plane);
+        const std::vector<float> g = randomGrid(p, nx, ny, 0.0f, 10.0f, 0.0f, 20.0f);
+        EXPECT_TRUE(reported().empty()) << nx << "x" << ny;
+        const GridState& gs = surfaceState.grid;
+        for (int j = 0; j < ny; ++j) {
+            for (int i = 0; i < nx; ++i) {
+                const float x = gs.xMin + i * gs.xSpacing, y = gs.yMin + j * gs.ySpacing;
+                ASSERT_NEAR(g[j * nx + i], plane(x, y), 2e-3) << nx << "x" << ny << " " << i << "," << j;
+            }
+        }
+    }
+    // The map and the surfaces on the default 31 by 31 grid.
+    const std::function<void(Points&)> drivers[] = {
+        [](Points& p) { RANCON(9, p.x.data(), p.y.data(), p.z.data(), 4, 0); },
+        [](Points& p) {
+            float d = 0.0f;
+            RANPER(9, p.x.data(), p.y.data(), p.z.data(), d, 30.0f, 30.0f);
+        },
+        [](Points& p) { RANISO(9, p.x.data(), p.y.data(), p.z.data(), 0); },
+    };
+    for (const auto& draw : drivers) {
+        SetUp();
+        Points p = scattered(3, plane);
+        capture();
+        draw(p);
+        const std::vector<std::string> log = calls();
+        EXPECT_TRUE(reported().empty());
+        EXPECT_FALSE(only(log, "kernelDrawLineTo").empty());
+        const float* grid = surfaceState.internalWork + surfaceState.partition.grid;
+        const GridState& gs = surfaceState.grid;
+        EXPECT_NEAR(grid[0], plane(gs.xMin, gs.yMin), 2e-3);
+        EXPECT_NEAR(grid[31 * 31 - 1], plane(gs.xMax, gs.yMax), 2e-3);
+    }
+}
+
 TEST_F(GriddingTest, FunctionIsSampledOncePerNodeRowByRow)
 {
     static std::vector<Pt> visits;
@@ -288,14 +333,21 @@ TEST_F(GriddingTest, RandomAndFunctionMapsContourTheirGrid)
     EXPECT_EQ(reported(), std::vector<int>{1003});
     ADDCON(1.0f, 0, 3800, surfaceState.internalWork);
     EXPECT_EQ(reported(), (std::vector<int>{1003, 1004}));
-    // A refused map leaves a grid size of one column behind: the next random-point map
-    // reports it instead of gridding onto no intervals.
+    // A map refused for its grid leaves the grid in force as it was: the next random-point
+    // map grids onto it.
     SetUp();
     const std::vector<float> z4 = {0, 1, 2, 3};
     std::vector<float> w(8);
     DRACON(1, 0.0f, 1.0f, 2, 0.0f, 1.0f, z4.data(), 2, 0, 8, w.data());
+    EXPECT_EQ(surfaceState.grid.nx, 31);
     tarv::errorLogClear();
     Points few = scattered(4, [](float x, float y) { return x - y; });
+    RANCON(16, few.x.data(), few.y.data(), few.z.data(), 4, 0);
+    EXPECT_TRUE(reported().empty());
+    // A refused surface leaves a grid size of one column behind: the next random-point map
+    // reports it instead of gridding onto no intervals.
+    GRDISO(1, 0.0f, 1.0f, 2, 0.0f, 1.0f, z4.data(), 0);
+    tarv::errorLogClear();
     RANCON(16, few.x.data(), few.y.data(), few.z.data(), 4, 0);
     EXPECT_EQ(reported(), std::vector<int>{1005});
 }

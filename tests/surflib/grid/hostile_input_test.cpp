@@ -5,6 +5,7 @@
 // coordinate that is not a number.
 #include <climits>
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <random>
 #include <string>
@@ -286,15 +287,55 @@ TEST_F(GridHostileInputTest, ExtremeSettingsAndWindows)
     EXPECT_EQ(markers[0], "kernelDrawMarker " + std::to_string(INT_MAX));
 }
 
+// Grid counts at the ends of the int range are refused before any arithmetic on them, and a
+// refused grid is not recorded: the grid in force stays, and nothing can be added to a map.
+TEST_F(GridHostileInputTest, ExtremeGridCountsAreRefusedBeforeTheyAreRecorded)
+{
+    std::vector<float> z(4, 1.0f), grid(4), work(400);
+    const int codes[6] = {1, 2, 3, 4, 5, 6};
+    float x[9], y[9], h[9];
+    for (int k = 0; k < 9; ++k) {
+        x[k] = static_cast<float>(k % 3);
+        y[k] = static_cast<float>(k / 3);
+        h[k] = x[k] + y[k];
+    }
+    auto f = [](const float& u, const float& v) { return u + v; };
+    const int wsize = static_cast<int>(work.size());
+    struct Case {
+        int nx, ny;
+        int error;   // 5: refused, not recorded; 3: recorded, too large for any workspace
+    };
+    const Case counts[] = {{INT_MIN, 2, 1005}, {2, INT_MIN, 1005}, {INT_MIN, INT_MIN, 1005},
+                           {-3, -3, 1005}, {INT_MAX, INT_MAX, 1003}};
+    for (const Case& c : counts) {
+        const std::function<void()> calls[] = {
+            [&] { DRACON(c.nx, 0, 1, c.ny, 0, 1, z.data(), 5, 0, wsize, work.data()); },
+            [&] { GRDCON(c.nx, 0, 1, c.ny, 0, 1, z.data(), 5, 0); },
+            [&] { FILCON(c.nx, 0, 1, c.ny, 0, 1, z.data(), 5, 0, codes, 0, wsize, work.data()); },
+            [&] { RANGRD(9, x, y, h, c.nx, 0, 2, c.ny, 0, 2, grid.data(), wsize, work.data()); },
+            [&] { FUNGRD(f, c.nx, 0, 1, c.ny, 0, 1, grid.data(), wsize, work.data()); },
+        };
+        for (const auto& call : calls) {
+            SetUp();
+            tarv::errorLogClear();
+            call();
+            EXPECT_EQ(reported(), std::vector<int>{c.error}) << c.nx << " " << c.ny;
+            EXPECT_EQ(surfaceState.grid.nx, c.error == 1005 ? 31 : c.nx);
+            EXPECT_EQ(surfaceState.grid.ny, c.error == 1005 ? 31 : c.ny);
+            EXPECT_EQ(surfaceState.grid.mapWorkspaceSize, 0);
+        }
+    }
+}
+
 TEST_F(GridHostileInputTest, BandsOnAWindowOfHugeSpacing)
 {
-    // Cells of 1.5e38 map units are a few hundred picture units wide; their width must not be
-    // taken through a product that leaves single precision.
+    // Cells of 1.5e38 by 1e38 map units are a few hundred picture units wide; their size must
+    // not be taken through a product that leaves single precision.
     std::vector<float> z(9);
     for (int k = 0; k < 9; ++k) z[k] = static_cast<float>(k % 3 + k / 3);
     std::vector<float> work(4000);
     const int wsize = static_cast<int>(work.size());
-    DRACON(3, 0.0f, 3.0e38f, 3, 0.0f, 10.0f, z.data(), 4, 0, wsize, work.data());
+    DRACON(3, 0.0f, 3.0e38f, 3, 0.0f, 2.0e38f, z.data(), 4, 0, wsize, work.data());
     ASSERT_EQ(surfaceState.drawing.code, kDrawingGriddedMap);
     capture();
     ADDFIL(0.5f, 2.5f, 5, 0, 0, wsize, work.data());

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <functional>
 #include <map>
+#include <set>
 
 #include "contour_log.h"
 #include "network_fixture.h"
@@ -272,6 +273,59 @@ TEST_F(NetworkBandFill, LevelListFromCondefUsesTheCallersCodesOnly)
     EXPECT_NEAR(areas.at(2), 10.0 * (2 + 1 + 1), 1e-3);
 }
 
+// A refused network map, filled or not and whether the list is in force or not, leaves the
+// level list as it was.
+TEST_F(NetworkBandFill, RefusedMapsLeaveTheLevelListAsItWas)
+{
+    build(gridOf(6, alongX));
+    const std::vector<int> codes = penCodes(11);
+    const float heights[3] = {2.0f, 4.0f, 6.0f};
+    const std::function<void()> refused[] = {
+        [&] { DRATRI(0.0f, 0.0f, 0.0f, 10.0f, 3, 0, wsize, work.data()); },
+        [&] { DRATRI(0.0f, 10.0f, 0.0f, 10.0f, 3, 0, wsize + 1, work.data()); },
+        [&] { FILTRI(0.0f, 10.0f, 5.0f, 5.0f, 3, 0, codes.data(), 0, wsize, work.data()); },
+    };
+    for (bool listOn : {true, false}) {
+        for (const auto& call : refused) {
+            CONDEF(3, heights);
+            if (!listOn) LEVELS(0.0f, 0.0f);   // the list stays, no longer in force
+            tarv::errorLogClear();
+            call();
+            EXPECT_EQ(reported().size(), 1u);
+            ASSERT_EQ(surfaceState.levels.count, 3) << listOn;
+            for (int k = 0; k < 3; ++k) EXPECT_EQ(surfaceState.levels.heights[k], heights[k]);
+        }
+    }
+    CONDEF(3, heights);
+    DRATRI(0.0f, 10.0f, 5.0f, 5.0f, 3, 0, wsize, work.data());
+    fill(3, codes);
+    EXPECT_EQ(surfaceState.fillBandCount, 4);
+    EXPECT_EQ(surfaceState.levels.count, 3);
+}
+
+
+// Points with integer heights banded at every integer: nodes lie on band limits, yet every
+// polygon handed to the kernel has three distinct corners and an area, and the bands still
+// cover the network once.
+TEST_F(NetworkBandFill, NoDegeneratePolygonReachesTheKernel)
+{
+    build(gridOf(6, [](float x, float y) { return std::floor(0.2f * x) + std::floor(0.1f * y); }));
+    TRIINT(0, 10, 1);
+    LEVELS(0.0f, 7.0f);
+    capture();
+    fill(8, penCodes(9));
+    const std::vector<netlog::Fill> fills = netlog::fills(calls());
+    ASSERT_FALSE(fills.empty());
+    double total = 0.0;
+    for (const netlog::Fill& f : fills) {
+        std::set<std::pair<float, float>> corners;
+        for (size_t k = 0; k < f.x.size(); ++k) corners.insert({f.x[k], f.y[k]});
+        EXPECT_GE(corners.size(), 3u);
+        EXPECT_GT(std::fabs(netlog::mapArea(f.x, f.y)), 1e-9);
+        total += std::fabs(netlog::mapArea(f.x, f.y));
+    }
+    EXPECT_NEAR(total, 100.0, 1e-2);
+}
 
 TEST_F(NetworkBandFill, ContourLinesAreDrawnOverTheBandsWhenAsked)
 {

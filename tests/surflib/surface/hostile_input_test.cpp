@@ -93,4 +93,43 @@ TEST_F(HostileInputTest, GridsWindowsViewsAndWorkspaces)
     }
 }
 
+// The random-point surfaces grid onto the grid size the last driver recorded; a driver refused
+// for its counts leaves them behind, and the next surface refuses them in turn (no size taken
+// from them, no workspace test defeated by them).
+TEST_F(HostileInputTest, RandomPointSurfacesCheckTheRecordedGrid)
+{
+    const int low = std::numeric_limits<int>::min();
+    const int high = std::numeric_limits<int>::max();
+    // Counts, and the error of the surface that follows: too few nodes, or a grid too large
+    // for the library's own workspace.
+    const int counts[][3] = {{low, low, 1005}, {-3, -3, 1005}, {high, high, 1003}, {1, 5, 1005}};
+    std::vector<float> x(20), y(20), h(20), z(16, 1.0f), work(64);
+    for (int k = 0; k < 20; ++k) {
+        x[k] = static_cast<float>(k % 5);
+        y[k] = static_cast<float>(k / 5);
+        h[k] = x[k] * y[k];
+    }
+    for (const auto& c : counts) {
+        for (int surface = 0; surface < 2; ++surface) {
+            SCOPED_TRACE(std::to_string(c[0]) + "x" + std::to_string(c[1]) + " surface " + std::to_string(surface));
+            float d = 0.0f;
+            PERPRJ(c[0], 0, 1, c[1], 0, 1, z.data(), d, 30, 30, 64, work.data());
+            tarv::errorLogClear();
+            const std::vector<float> x0 = x, y0 = y;
+            capture();
+            if (surface == 0) {
+                d = 0.0f;
+                RANPER(20, x.data(), y.data(), h.data(), d, 30.0f, 30.0f);
+            } else {
+                RANISO(20, x.data(), y.data(), h.data(), 0);
+            }
+            const std::vector<std::string> log = calls();
+            EXPECT_EQ(reported(), std::vector<int>{c[2]});
+            EXPECT_TRUE(only(log, "kernelDrawLineTo").empty());
+            EXPECT_EQ(x, x0);
+            EXPECT_EQ(y, y0);
+        }
+    }
+}
+
 }  // namespace
