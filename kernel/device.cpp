@@ -87,7 +87,7 @@ void writePng() {
     DeviceState& d = state().device;
     if (d.kind != DeviceKind::Png || d.fileSurface == nullptr) return;
     cairo_surface_flush(d.fileSurface);
-    if (cairo_surface_write_to_png(d.fileSurface, d.fileName.c_str()) != CAIRO_STATUS_SUCCESS)
+    if (!writePngFile(d.fileSurface, d.fileName.c_str()))
         kernelDiagnostic("kernelCloseDevice", ("cannot write " + d.fileName).c_str());
 }
 
