@@ -324,12 +324,19 @@ void surfaceTraceGridContour(const int& mx, const int& my, const float& level, c
         }
     }
     s.tracingPhase = kTracingInterior;
-    // The flags are mostly clear: the scan runs in registers until it meets a set one.
+    // The flags are mostly clear: the scan passes eight clear ones at a time (following a
+    // line only clears flags, so a block found clear stays clear).
     const float eps = s.eps;
+    auto clearBlock = [eps](const float* b) {
+        bool set = false;
+        for (int k = 0; k < 8; ++k) set |= b[k] >= eps;
+        return !set;
+    };
     for (int j = my - 1; j >= 1; --j) {
         const float* f = g.flags + static_cast<long long>(j - 1) * g.nx;
         for (int i = mx; i >= 1; --i) {
-            if (f[i - 1] >= eps) {
+            while (i >= 8 && clearBlock(f + i - 8)) i -= 8;
+            if (i >= 1 && f[i - 1] >= eps) {
                 const int start = i;
                 surfaceFollowGridContour(start, j, -1, 0, mx, my, level, wsize, work, end);
             }
