@@ -11,6 +11,8 @@
 #include "grid/tracing.h"
 
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 
 #include "frame/intervals.h"
 #include "frame/map_transform.h"
@@ -324,13 +326,15 @@ void surfaceTraceGridContour(const int& mx, const int& my, const float& level, c
         }
     }
     s.tracingPhase = kTracingInterior;
-    // The flags are mostly clear: the scan passes eight clear ones at a time (following a
-    // line only clears flags, so a block found clear stays clear).
+    // The flags are mostly clear: the scan passes eight at a time while all eight are zero
+    // bit for bit (following a line only clears flags, so a block found clear stays clear).
     const float eps = s.eps;
-    auto clearBlock = [eps](const float* b) {
-        bool set = false;
-        for (int k = 0; k < 8; ++k) set |= b[k] >= eps;
-        return !set;
+    auto clearBlock = [](const float* b) {
+        uint32_t bits[8];
+        std::memcpy(bits, b, sizeof bits);
+        uint32_t any = 0;
+        for (uint32_t v : bits) any |= v;
+        return any == 0;
     };
     for (int j = my - 1; j >= 1; --j) {
         const float* f = g.flags + static_cast<long long>(j - 1) * g.nx;
