@@ -226,12 +226,6 @@ bool deviceActive() {
     return true;
 }
 
-void deviceMapPoint(double x, double y, double& dx, double& dy) {
-    const DeviceState& d = state().device;
-    dx = d.ax * x + d.bx;
-    dy = d.ay * y + d.by;
-}
-
 double deviceScale() {
     const DeviceState& d = state().device;
     return 0.5 * (std::fabs(d.ax) + std::fabs(d.ay));

@@ -99,8 +99,7 @@ void beginStroke() {
 
 // Adds one segment to the pending path, stroking every few thousand segments (a long path
 // costs Cairo more than its parts) and going on from the same point.
-void pathLineTo(double x, double y) {
-    DeviceState& d = state().device;
+void pathLineTo(DeviceState& d, double x, double y) {
     cairo_line_to(d.cr, x, y);
     if (++d.pendingSegments >= kSegmentsPerStroke) {
         cairo_stroke(d.cr);
@@ -114,12 +113,12 @@ void pathLineTo(double x, double y) {
 // Puts the run's pending points into the path: its farthest point ahead, its farthest point
 // behind the origin (the path between them covers every point of the run), then its last point,
 // which becomes the origin of the next run.
-void runEmit() {
-    StrokeRun& r = state().device.run;
+void runEmit(DeviceState& d) {
+    StrokeRun& r = d.run;
     double ex = r.ox, ey = r.oy;   // the path's end
     auto to = [&](double x, double y) {
         if (x == ex && y == ey) return;
-        pathLineTo(x, y);
+        pathLineTo(d, x, y);
         ex = x;
         ey = y;
     };
@@ -133,10 +132,9 @@ void runEmit() {
     r.aimed = false;
 }
 
-void runStart(double x, double y) {
-    DeviceState& d = state().device;
+void runStart(DeviceState& d, double x, double y) {
     StrokeRun& r = d.run;
-    if (r.open) runEmit();
+    if (r.open) runEmit(d);
     cairo_move_to(d.cr, x, y);
     r.open = true;
     r.aimed = false;
@@ -146,8 +144,8 @@ void runStart(double x, double y) {
 
 // Extends the run to (x, y), or ends it and starts the next at its last point when (x, y) lies
 // too far off its line.
-void runExtend(double x, double y) {
-    StrokeRun& r = state().device.run;
+void runExtend(DeviceState& d, double x, double y) {
+    StrokeRun& r = d.run;
     for (;;) {
         double dx = x - r.ox, dy = y - r.oy;
         if (!r.aimed) {
@@ -176,15 +174,14 @@ void runExtend(double x, double y) {
             }
             break;
         }
-        runEmit();   // the next run starts at the last point; (x, y) is tried on it
+        runEmit(d);   // the next run starts at the last point; (x, y) is tried on it
     }
     r.lx = x;
     r.ly = y;
 }
 
 // Cuts the segment to the box around the device; false when nothing of it is left.
-bool clipSegment(double& x0, double& y0, double& x1, double& y1) {
-    const DeviceState& d = state().device;
+bool clipSegment(const DeviceState& d, double& x0, double& y0, double& x1, double& y1) {
     double lo[2] = {-kFar, -kFar}, hi[2] = {d.targetWidth + kFar, d.targetHeight + kFar};
     auto inside = [&](double x, double y) { return x >= lo[0] && x <= hi[0] && y >= lo[1] && y <= hi[1]; };
     if (inside(x0, y0) && inside(x1, y1)) return true;
@@ -263,7 +260,7 @@ void deviceFlushStroke() {
     DeviceState& d = state().device;
     if (!d.pathOpen) return;
     if (d.cr != nullptr) {
-        if (d.run.open) runEmit();
+        if (d.run.open) runEmit(d);
         cairo_stroke(d.cr);
     }
     d.run.open = false;
@@ -277,7 +274,7 @@ void deviceLineTo(double kx0, double ky0, double kx1, double ky1) {
     double x0, y0, x1, y1;
     deviceMapPoint(kx0, ky0, x0, y0);
     deviceMapPoint(kx1, ky1, x1, y1);
-    if (!clipSegment(x0, y0, x1, y1)) return;
+    if (!clipSegment(d, x0, y0, x1, y1)) return;
     if (!d.pathOpen) beginStroke();
     // A thin horizontal or vertical line on a raster covers one row or column of pixels
     // instead of two half-inked ones.
@@ -286,12 +283,12 @@ void deviceLineTo(double kx0, double ky0, double kx1, double ky1) {
         if (x0 == x1) x0 = x1 = std::floor(x0) + 0.5;
     }
     if (d.merging) {
-        if (!d.run.open || x0 != d.run.lx || y0 != d.run.ly) runStart(x0, y0);
-        runExtend(x1, y1);
+        if (!d.run.open || x0 != d.run.lx || y0 != d.run.ly) runStart(d, x0, y0);
+        runExtend(d, x1, y1);
         return;
     }
     if (x0 != d.lastX || y0 != d.lastY) cairo_move_to(d.cr, x0, y0);
-    pathLineTo(x1, y1);
+    pathLineTo(d, x1, y1);
     d.lastX = x1;
     d.lastY = y1;
 }

@@ -64,7 +64,8 @@
 //   only the pixels beyond, so that polygons sharing an edge show no background between them.
 //   Strokes on a raster use Cairo's fast antialiasing (sixteen coverage levels); fills,
 //   markers, text and PDF and SVG pages its default.
-// - PNG files are written at zlib's fastest level without row filters.
+// - PNG files are written at zlib's level 4 without row filters, their rows compressed in up
+//   to four bands side by side.
 // - Fill outlines (style -1) use the current line style and width in the fill's colour;
 //   hatches are thin solid lines 8 thousandths of the output width apart (4 for 7 and 8).
 // - Markers are drawn solid in the current colour and width; their half size is half the
@@ -308,7 +309,12 @@ std::array<double, 8> effectiveMapping();
 void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int colour);
 void deviceMarker(double x, double y, int symbol);
 void deviceText(const std::vector<std::string>& lines, double x, double y);
-void deviceMapPoint(double x, double y, double& dx, double& dy);
+// Kernel units to device units (inline: it runs for every point drawn).
+inline void deviceMapPoint(double x, double y, double& dx, double& dy) {
+    const DeviceState& d = state().device;
+    dx = d.ax * x + d.bx;
+    dy = d.ay * y + d.by;
+}
 double deviceScale();                      // device units per kernel unit (mean of x and y)
 void deviceUpdateTransform();
 void deviceCloseAll();
