@@ -90,21 +90,42 @@ TEST_F(KernelRaster, AbuttingFillsShowNoBackgroundAlongSharedEdges) {
     }
 }
 
-// The outside edge of a fill against the background stays antialiased.
-TEST_F(KernelRaster, FillEdgesAgainstTheBackgroundStaySmooth) {
-    Canvas canvas;
-    const float x[2] = {700, 100};
-    const float y[2] = {500, 150};
-    kernelMovePen(100.0f, 100.0f);
-    kernelFillPolygon(0, 1, 0, x, y, 2);
-    kernelFlushOutput();
-    int partial = 0;
-    for (int row = 260; row < 640; ++row)
-        for (int col = 90; col < 710; ++col) {
-            int g = pixel(canvas.surface(), col, row).g;
-            partial += g > 30 && g < 225;
-        }
-    EXPECT_GT(partial, 200);   // grey pixels all along the slanted edges
+// Edges against the background stay antialiased: a fill's slanted sides, a slanted line, text.
+TEST_F(KernelRaster, EdgesAgainstTheBackgroundStaySmooth) {
+    struct Case {
+        const char* name;
+        void (*draw)();
+        int atLeast;   // grey pixels expected
+    };
+    const Case cases[] = {
+        {"fill", [] {
+             const float x[2] = {700, 100}, y[2] = {500, 150};
+             kernelMovePen(100.0f, 100.0f);
+             kernelFillPolygon(0, 1, 0, x, y, 2);
+         }, 200},
+        {"line", [] {
+             kernelMovePen(100.0f, 100.0f);
+             kernelDrawLineTo(700.0f, 500.0f);
+         }, 200},
+        {"text", [] {
+             kernelSetCharSize(20.0f, 30.0f);
+             kernelSetTextPosition(100.0f, 300.0f);
+             kernelDrawText("AVOW", 4);
+         }, 50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas;
+        c.draw();
+        kernelFlushOutput();
+        int grey = 0;
+        for (int row = 0; row < 750; ++row)
+            for (int col = 0; col < 1000; ++col) {
+                int g = pixel(canvas.surface(), col, row).g;
+                grey += g > 30 && g < 225;
+            }
+        EXPECT_GT(grey, c.atLeast);
+    }
 }
 
 // A dense curve: a sine of 200,000 points across the raster with noise of a few pixels on top,
