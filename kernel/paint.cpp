@@ -272,8 +272,8 @@ void deviceLineTo(double kx0, double ky0, double kx1, double ky1) {
     DeviceState& d = state().device;
     if (d.cr == nullptr) return;
     double x0, y0, x1, y1;
-    deviceMapPoint(kx0, ky0, x0, y0);
-    deviceMapPoint(kx1, ky1, x1, y1);
+    deviceMapPoint(d, kx0, ky0, x0, y0);
+    deviceMapPoint(d, kx1, ky1, x1, y1);
     if (!clipSegment(d, x0, y0, x1, y1)) return;
     if (!d.pathOpen) beginStroke();
     // A thin horizontal or vertical line on a raster covers one row or column of pixels

@@ -310,10 +310,12 @@ void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int col
 void deviceMarker(double x, double y, int symbol);
 void deviceText(const std::vector<std::string>& lines, double x, double y);
 // Kernel units to device units (inline: it runs for every point drawn).
-inline void deviceMapPoint(double x, double y, double& dx, double& dy) {
-    const DeviceState& d = state().device;
+inline void deviceMapPoint(const DeviceState& d, double x, double y, double& dx, double& dy) {
     dx = d.ax * x + d.bx;
     dy = d.ay * y + d.by;
+}
+inline void deviceMapPoint(double x, double y, double& dx, double& dy) {
+    deviceMapPoint(state().device, x, y, dx, dy);
 }
 double deviceScale();                      // device units per kernel unit (mean of x and y)
 void deviceUpdateTransform();
