@@ -4,7 +4,7 @@ JOBS    ?= $(shell nproc)
 BUILD   ?= build
 SANBUILD ?= build-sanitize
 
-.PHONY: setup build test test-sanitize demo bench clean
+.PHONY: setup build test test-sanitize install-check demo bench clean
 
 setup:
 	@bash scripts/setup.sh
@@ -22,11 +22,17 @@ test-sanitize: setup
 	@LSAN_OPTIONS=suppressions=$(CURDIR)/scripts/lsan.supp:print_suppressions=0 \
 	  ctest --test-dir $(SANBUILD) --output-on-failure -j$(JOBS)
 
+# Installs into a temporary prefix and builds and runs a program outside the project against it.
+install-check: build
+	@bash scripts/install-check.sh $(BUILD)
+
 demo: build
 	@bash scripts/demo.sh $(BUILD)
 
 bench: build
-	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
+	@for b in $(BUILD)/bench/*; do \
+	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
+	done
 
 clean:
 	rm -rf $(BUILD) $(SANBUILD)

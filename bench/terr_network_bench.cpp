@@ -46,7 +46,19 @@ void buildNetwork(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * n);
 }
 
-// The grid reaches past the network on every side, so nodes outside it are searched too.
+// True when every error reported since the log was cleared has the given number.
+bool onlyReported(int number)
+{
+    for (const tarv::ErrorRecord& e : tarv::errorLog())
+        if (e.number != number) return false;
+    return true;
+}
+
+// The grid reaches one unit past the network on every side, so nodes outside it are searched
+// and filled by the local fit too; each sampling therefore warns once (-1073) that nodes lay
+// outside, a warning kept off the output.  The margin stays small: nodes far outside a dense
+// network have their nearest points bunched in a patch too small for the fit's pivot tolerance,
+// and are refused as singular fits (1072) and left unsampled.  Any error stops the run.
 void sampleGrid(benchmark::State& state)
 {
     const int n = static_cast<int>(state.range(0));
@@ -60,10 +72,14 @@ void sampleGrid(benchmark::State& state)
     RANTRI(n, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
     const int nodes = 100;
     std::vector<float> z(static_cast<size_t>(nodes) * nodes);
+    tarv::errorLogClear();
+    tarv::setErrorEcho(false);
     for (auto _ : state) {
-        TRIGRD(-5.0f, 105.0f, -5.0f, 105.0f, nodes, nodes, z.data(), wsize, work.data());
+        TRIGRD(-1.0f, 101.0f, -1.0f, 101.0f, nodes, nodes, z.data(), wsize, work.data());
         benchmark::DoNotOptimize(z.data());
     }
+    tarv::setErrorEcho(true);
+    if (!onlyReported(-1073)) state.SkipWithError("sampling the network reported an error");
     state.SetItemsProcessed(state.iterations() * nodes * nodes);
 }
 

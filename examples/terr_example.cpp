@@ -3,17 +3,14 @@
 // frees a workspace and closes the library.  Every kernel call goes to terr_example.trace in
 // the current directory, where the routine frame of each call can be read.
 #include <cstdio>
-#include <cstring>
 
-#include "tarvcore.h"
-#include "tterrlib.h"
+#include "terr_setup.h"
 
 int main()
 {
     kernelOpen();
     const char* name = "terr_example.trace";
-    kernelSelectOutput(name, static_cast<int>(std::strlen(name)));
-    kernelOpenDevice();
+    openOutput(name);
 
     krOpenSurf();
     const float heights[5] = {10.0f, 20.0f, 30.0f, 40.0f, 50.0f};
@@ -21,8 +18,7 @@ int main()
     krSetContourAnnotation(1, 0.0f, 0.0f, 6, 1, 0, 0, kSurfLabelsAlongLine);
     krSetContourMapFrame(SurfaceExtent{0.0f, 100.0f, 0.0f, 50.0f});
     krSetContourMapFrameType(kSurfMapFrameType1);
-    const char* title = "Heights of the test field";
-    krSetSurfPlotTitle(title, static_cast<int>(std::strlen(title)));
+    setPlotTitle("Heights of the test field");
     krSetSurfaceAxesTitle(kSurfTitleContourHeight, "Depth (m)", 9);
 
     SurfacePicturePoint point{0.0f, 0.0f};

@@ -4,33 +4,16 @@
 // the contours (terr_network_contours.png).  Heights at a few points are printed.
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <random>
 #include <vector>
 
-#include "tarvcore.h"
-#include "tterrlib.h"
+#include "terr_setup.h"
 
 namespace {
 
 float terrain(float x, float y)
 {
     return 40.0f + 12.0f * std::sin(0.8f * x) * std::cos(0.6f * y) + 3.0f * y;
-}
-
-void open(const char* name)
-{
-    kernelSelectOutput(name, static_cast<int>(std::strlen(name)));
-    kernelOpenDevice();
-    kernelSetPictureSpace(0.0f, 1200.0f, 0.0f, 900.0f);
-    kernelSetCharSize(9.0f, 12.0f);
-    kernelSetColour(1);
-}
-
-void close(const char* name)
-{
-    kernelCloseDevice();
-    std::printf("wrote %s\n", name);
 }
 
 }  // namespace
@@ -49,7 +32,7 @@ int main()
     const int wsize = 36 * (n + 40) + 100;   // room for the lake's points
     std::vector<float> work(wsize, 0.0f);
 
-    open("terr_network.png");
+    openPicture("terr_network.png");
     SURF();
     RANTRI(n, x.data(), y.data(), z.data(), wsize, work.data());
     TRISET(0.0f, 10.0f, 0.0f, 7.0f, wsize, work.data());
@@ -61,7 +44,7 @@ int main()
     const int draw = 1;
     TRIBOU(nb, draw, bx.data(), by.data(), wsize, work.data());
     std::printf("boundary of %d points\n", nb);
-    close("terr_network.png");
+    closePicture("terr_network.png");
 
     const float probes[][2] = {{2.0f, 2.0f}, {5.0f, 3.5f}, {8.0f, 6.0f}};
     for (const auto& p : probes) {
@@ -71,13 +54,13 @@ int main()
                     terrain(p[0], p[1]), dx, dy);
     }
 
-    open("terr_network_contours.png");
+    openPicture("terr_network_contours.png");
     const float lx[] = {4.0f, 6.5f, 7.0f, 5.0f, 3.5f}, ly[] = {2.0f, 2.5f, 4.5f, 5.0f, 3.5f};
     std::vector<float> lz(5, 0.0f), none(5, 0.0f);
     TRIREG(0, 5, lx, ly, lz.data(), none.data(), none.data(), 0, wsize, work.data());
     DRATRI(0.0f, 10.0f, 0.0f, 7.0f, 12, 1, wsize, work.data());   // curved contours
     kernelSetColour(5);
     TRINET(0, wsize, work.data());
-    close("terr_network_contours.png");
+    closePicture("terr_network_contours.png");
     return 0;
 }

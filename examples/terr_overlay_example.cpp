@@ -4,32 +4,15 @@
 // a cross-section along the traverse through it (terr_overlay_section.png).
 #include <cmath>
 #include <cstdio>
-#include <cstring>
 #include <vector>
 
-#include "tarvcore.h"
-#include "tterrlib.h"
+#include "terr_setup.h"
 
 namespace {
 
 float terrain(const float& x, const float& y)
 {
     return 50.0f + 30.0f * std::sin(x * 0.9f) * std::cos(y * 1.1f) + 8.0f * x;
-}
-
-void open(const char* name)
-{
-    kernelSelectOutput(name, static_cast<int>(std::strlen(name)));
-    kernelOpenDevice();
-    kernelSetPictureSpace(0.0f, 1200.0f, 0.0f, 900.0f);
-    kernelSetCharSize(9.0f, 12.0f);
-    kernelSetColour(1);
-}
-
-void close(const char* name)
-{
-    kernelCloseDevice();
-    std::printf("wrote %s\n", name);
 }
 
 }  // namespace
@@ -42,7 +25,7 @@ int main()
     SurfaceWorkspace ws;
     const SurfacePoint2 traverse[2] = {{0.5f, 1.0f}, {7.5f, 5.0f}};
 
-    open("terr_overlay_map.png");
+    openPicture("terr_overlay_map.png");
     krOpenSurf();
     krGenerateFunctionGrid(terrain, extent, nx, ny, grid.data(), ws);
     krDrawGriddedContourMap(extent, nx, ny, grid.data(), 10, kSurfContourSwitchOff, ws);
@@ -64,20 +47,20 @@ int main()
     krReturnContourDataset(75.0f, kSurfContourSwitchOff, 1, n, points.data(), lines, lengths.data(),
                            ws);
     std::printf("contour 75: %d lines, %d points\n", lines, n);
-    close("terr_overlay_map.png");
+    closePicture("terr_overlay_map.png");
 
     // The band-filled map stays the current drawing for the section in the next picture.
-    open("terr_overlay_bands.png");
+    openPicture("terr_overlay_bands.png");
     std::vector<int> pens(2 * 11);
     for (int k = 0; k < 11; ++k) pens[2 * k + 1] = 2 + k % 8;   // colours 2..9
     krFillGriddedContourMap(extent, nx, ny, grid.data(), 10, kSurfContourSwitchOff, pens.data(), 0,
                             ws);
     krAddContourPolyline(2, traverse);
-    close("terr_overlay_bands.png");
+    closePicture("terr_overlay_bands.png");
 
-    open("terr_overlay_section.png");
+    openPicture("terr_overlay_section.png");
     krDrawGriddedCrossSection(traverse[0].x, traverse[0].y, traverse[1].x, traverse[1].y, ws);
-    close("terr_overlay_section.png");
+    closePicture("terr_overlay_section.png");
 
     krFreeWorkspace(ws);
     krCloseSurf();

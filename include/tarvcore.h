@@ -12,8 +12,13 @@
 #ifndef TARVCORE_H
 #define TARVCORE_H
 
+#include <cstddef>
+#include <cstdint>
 #include <string>
 #include <vector>
+#include "tarvconfig.h"
+
+TARV_API_BEGIN
 
 // ---- Devices and picture ------------------------------------------------------------------
 void kernelOpen();
@@ -156,7 +161,12 @@ void traceCapture(bool on);                       // start (clearing the log) or
 const std::vector<std::string>& traceLines();
 void traceClear();
 
+// The reported errors kept in memory: the latest ones, at most kErrorLogLimit (when the log is
+// full, its older half is dropped), so that a long run does not grow without end.  errorCount
+// counts every report since the last errorLogClear, kept or not.
+constexpr std::size_t kErrorLogLimit = 1024;
 const std::vector<ErrorRecord>& errorLog();
+std::uint64_t errorCount();
 void errorLogClear();
 void setErrorEcho(bool on);                       // echo reported errors to stderr (default on)
 
@@ -170,5 +180,7 @@ void setRealSetting(int code, float value);
 void setSettingBlock91(int index, float value);   // index 1..6
 
 }  // namespace tarv
+
+TARV_API_END
 
 #endif

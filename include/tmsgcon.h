@@ -11,6 +11,10 @@
 #ifndef TMSGCON_H
 #define TMSGCON_H
 
+#include "tarvconfig.h"
+
+TARV_API_BEGIN
+
 #ifdef __cplusplus
 extern "C" {
 #endif
@@ -41,5 +45,7 @@ void showconsole_(const int* flags);
 #ifdef __cplusplus
 }
 #endif
+
+TARV_API_END
 
 #endif

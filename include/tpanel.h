@@ -18,6 +18,9 @@
 
 #include <string>
 #include <vector>
+#include "tarvconfig.h"
+
+TARV_API_BEGIN
 
 // ---- start and end ---------------------------------------------------------------------------
 void WinInit();
@@ -127,5 +130,7 @@ namespace tpanel {
 const std::vector<std::string>& transcript();
 
 }  // namespace tpanel
+
+TARV_API_END
 
 #endif

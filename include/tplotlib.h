@@ -13,6 +13,10 @@
 #ifndef TPLOTLIB_H
 #define TPLOTLIB_H
 
+#include "tarvconfig.h"
+
+TARV_API_BEGIN
+
 // ---- Axis positions and scaling
 // Position of an axis: type 0 = (x, y) is where value 0 lies when the range holds 0,
 // otherwise the start of the axis; length in kernel units.
@@ -35,10 +39,13 @@ void VECSET();
 // One axis with its ticks, numbers and exponent caption.  x axis: ticks > 0 down, < 0 up,
 // annotation > 0 numbers below, < 0 above; y axis: ticks > 0 right, < 0 left, annotation > 0
 // numbers right, < 0 left.  |ticks| >= 2 adds minor ticks; 0 draws the line, no numbers.
+// Ticks closer than a thousandth of the picture's larger side (grid markers: a two-hundredth)
+// are stepped over, and minor ticks that close are left out, with warning -525.
 void AXIDRA(const int& ticks, const int& annotation, const int& axis);
 // Frame about the plot: style 0 frame, 1 ticks and grid markers, 2 ticks, 3 grid lines,
 // 4 grid lines with thin minor lines (negative style: minor ticks or lines too); options
 // for the numbers on the bottom (x) and left (y) sides: 1 numbers, 0 none, -1 bare side.
+// Marks closer than the picture shows are stepped over as for AXIDRA (warning -525).
 void GRID(const int& style, const int& xOption, const int& yOption);
 // Title of an axis at kernel coordinate `position` across it; the sign of `axis` is the side;
 // justification -1 at the start, 0 centred, 1 at the end of the axis.
@@ -709,5 +716,7 @@ void kpDisplayMarkerColumn(const float& x, const float& y, const int& n, const i
                            const int* pens, const char* title, int titleLength);
 void kpDisplayValueColumn(const float& x, const float& y, const int& n, const float* values,
                           const char* title, int titleLength);
+
+TARV_API_END
 
 #endif

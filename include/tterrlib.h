@@ -10,6 +10,10 @@
 #ifndef TTERRLIB_H
 #define TTERRLIB_H
 
+#include "tarvconfig.h"
+
+TARV_API_BEGIN
+
 // ---- Records of the long forms --------------------------------------------------------------
 
 // The caller's workspace: size words (4 bytes each) made by krMakeWorkspace and released by
@@ -438,5 +442,7 @@ void krSetPerspProjection(const SurfaceRange& range, float& distance, const floa
                           const float& azimuth);
 void krDrawSurfaceAxes(SurfaceWorkspace& ws);
 void krSetSurfaceAxesStyle(const int* codes1, const int* codes2);   // six words each
+
+TARV_API_END
 
 #endif

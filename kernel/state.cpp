@@ -52,7 +52,11 @@ void kernelDiagnostic(const char* operation, const char* message) {
 }
 
 const std::vector<ErrorRecord>& errorLog() { return state().trace.errors; }
-void errorLogClear() { state().trace.errors.clear(); }
+std::uint64_t errorCount() { return state().trace.errorCount; }
+void errorLogClear() {
+    state().trace.errors.clear();
+    state().trace.errorCount = 0;
+}
 void setErrorEcho(bool on) { state().trace.echo = on; }
 
 void setIntegerSetting(int code, int value) {
@@ -87,7 +91,13 @@ void kernelReportError(const int& number) {
     KernelState& s = state();
     std::string name = s.book.routineName;
     while (!name.empty() && name.back() == ' ') name.pop_back();
-    s.trace.errors.push_back({number, name});
+    std::vector<ErrorRecord>& log = s.trace.errors;
+    if (log.size() >= kErrorLogLimit) {
+        // Dropping the older half at once keeps the cost of a report constant on average.
+        log.erase(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(kErrorLogLimit / 2));
+    }
+    log.push_back({number, name});
+    ++s.trace.errorCount;
     if (s.trace.echo) {
         std::cerr << (number < 0 ? "warning " : "error ") << number;
         if (!name.empty()) std::cerr << " in " << name;

@@ -213,7 +213,8 @@ struct TraceState {
     bool capture = false;
     std::vector<std::string> lines;
     std::FILE* file = nullptr;            // the .trace device
-    std::vector<ErrorRecord> errors;
+    std::vector<ErrorRecord> errors;     // the latest reports, at most kErrorLogLimit
+    std::uint64_t errorCount = 0;         // every report since the log was cleared
     bool echo = true;
 };
 

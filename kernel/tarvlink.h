@@ -18,6 +18,10 @@
 #define TARV_KERNEL_TARVLINK_H
 
 #include <cairo.h>
+#include "tarvconfig.h"
+
+// Exported, though no public header declares it: the toolkit is a library of its own.
+TARV_API_BEGIN
 
 namespace tarv {
 
@@ -26,5 +30,7 @@ void linkPageTarget(cairo_surface_t* pdfSurface, double widthPoints, double heig
 void linkFlushHook(void (*hook)());
 
 }  // namespace tarv
+
+TARV_API_END
 
 #endif

@@ -1,12 +1,13 @@
 // dft.cpp - the analysis: the files, the sample checks, the table and the value ranges.
 //
-// The samples are read into scratch copies of T and X (so that items a bad record does not
-// convert keep their earlier values, as they would in place) and committed only when the file
-// gives an analysis.  That is also why the result file is opened only after the samples are read
-// and checked: a refused file must not cost the previous result file its contents.
+// The samples are read into scratch copies of T and X and committed only when the whole file
+// gives an analysis: a record that cannot be read refuses the file.  That is also why the
+// result file is opened only after the samples are read and checked: a refused file must not
+// cost the previous result file its contents.
 #include "analysis/dft.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
@@ -52,17 +53,13 @@ bool enterDirectory(const char (&dir)[kNameLength], const char* what)
     return false;
 }
 
-// The sample file; one that does not exist is created, empty.
-File openSampleFile(const std::string& name)
+// Why a file could not be opened, as the end of a sentence.
+std::string openFailure()
 {
-    File in(std::fopen(name.c_str(), "r"));
-    if (!in && errno == ENOENT) {
-        if (std::FILE* created = std::fopen(name.c_str(), "a")) {
-            std::fclose(created);
-            in.reset(std::fopen(name.c_str(), "r"));
-        }
-    }
-    return in;
+    if (errno == ENOENT) return "no such file";
+    std::string reason = systemReason();
+    if (!reason.empty()) reason[0] = static_cast<char>(std::tolower(reason[0]));
+    return reason;
 }
 
 void putLine(std::FILE* out, const std::string& line)
@@ -93,10 +90,11 @@ void DFT()
 
     if (!enterDirectory(files.inputDir, "input")) return;
     const std::string inName = trimmedText(files.inputName);
-    File in = openSampleFile(inName);
+    // The sample file is only read: one that is not there is reported, never created.
+    File in(std::fopen(inName.c_str(), "r"));
     struct stat inInfo {};
     if (!in || fstat(fileno(in.get()), &inInfo) != 0) {
-        refuse("cannot open the sample file '" + inName + "' (" + systemReason() + ").");
+        refuse("the sample file '" + inName + "' cannot be opened: " + openFailure() + ".");
         return;
     }
     if (!enterDirectory(files.outputDir, "output")) return;
@@ -113,6 +111,11 @@ void DFT()
     const SampleReadResult read = readSamples(in.get(), T.data(), X.data(), kSampleSlots);
     if (read.failed) {
         refuse("cannot read the sample file '" + inName + "'.");
+        return;
+    }
+    if (read.badLine != 0) {
+        refuse("line " + std::to_string(read.badLine) + " of the sample file '" + inName +
+               "' is not a time and a value written as numbers.");
         return;
     }
     if (read.tooMany) {

@@ -3,7 +3,8 @@
 // Each read of a sample asks for two numbers, time and value.  A read begins on a fresh record
 // (line), so whatever follows the second number on its line is skipped; a record with only one
 // number lets the read go on into the next record.  A record that cannot be converted is not
-// skipped silently: the read counts as a sample whose unconverted items keep their old values.
+// skipped and not counted: reading stops there and names its line, so that the caller can
+// refuse the file rather than analyse values the file does not hold.
 #include "analysis/reader.h"
 
 #include <clocale>
@@ -16,12 +17,14 @@ namespace {
 
 enum class ReadOutcome { Ok, Bad, End };
 
-// One record of the file without its line end; false at the end of the file.
-bool nextRecord(std::FILE* in, std::string& line)
+// One record of the file without its line end; false at the end of the file.  `number`
+// counts the records read.
+bool nextRecord(std::FILE* in, std::string& line, int& number)
 {
     line.clear();
     int c = std::getc(in);
     if (c == EOF) return false;
+    ++number;
     while (c != EOF && c != '\n') {
         line.push_back(static_cast<char>(c));
         c = std::getc(in);
@@ -64,21 +67,23 @@ bool convertNumber(const std::string& token, double& value)
 }
 
 // One read of two items (time, value) from the records that follow.
-ReadOutcome readPair(std::FILE* in, double& t, double& x, std::string& line)
+ReadOutcome readPair(std::FILE* in, double& t, double& x, std::string& line, int& number)
 {
     double* items[2] = {&t, &x};
     int got = 0;
     bool afterValue = false;   // a value was taken and no comma has followed it yet
     while (got < 2) {
-        if (!nextRecord(in, line)) return ReadOutcome::End;
+        if (!nextRecord(in, line, number)) return ReadOutcome::End;
         std::size_t p = 0, n = line.size();
         while (got < 2) {
             while (p < n && isBlank(line[p])) ++p;
             if (p >= n) break;   // the read goes on in the next record
             if (line[p] == ',') {
                 ++p;
-                if (afterValue) afterValue = false;
-                else ++got;      // an empty item: it keeps its value
+                // A comma that follows no number leaves an item empty: the file does not give
+                // that sample in full.
+                if (!afterValue) return ReadOutcome::Bad;
+                afterValue = false;
                 continue;
             }
             std::size_t start = p;
@@ -96,10 +101,16 @@ ReadOutcome readPair(std::FILE* in, double& t, double& x, std::string& line)
 
 SampleReadResult readSamples(std::FILE* in, double* T, double* X, int capacity)
 {
-    SampleReadResult result{0, false, false};
+    SampleReadResult result{0, false, false, 0};
     std::string line;
+    int number = 0;
     for (int i = 1; i <= capacity; ++i) {
-        if (readPair(in, T[i], X[i], line) == ReadOutcome::End) break;
+        const ReadOutcome outcome = readPair(in, T[i], X[i], line, number);
+        if (outcome == ReadOutcome::End) break;
+        if (outcome == ReadOutcome::Bad) {
+            result.badLine = number;
+            break;
+        }
         if (i == capacity) {
             result.tooMany = true;
             break;

@@ -225,6 +225,9 @@ int resetContent(LayerHandle list)
     return 0;
 }
 
+// The scrolled list is the window's only child, so GTK already gives it the whole client area on
+// every resize (the size event is raised from the list's own new allocation).  Asking for the
+// size here as well would make it the list's minimum and stop the window from shrinking.
 void resizeList(LayerHandle, int, int) {}
 
 void messageBox(const std::string& text, const char* caption)

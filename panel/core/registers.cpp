@@ -14,6 +14,10 @@ void keep(int slot, int value) { panel().reg.others[slot] = value; }
 
 }  // namespace
 
+// The toolkit's start-up banner, asked for once right after WinInit, before any window exists.
+// This toolkit shows no banner: a window's title is the text registered by RegTitleString and
+// is set when the window is made, so there is nothing to draw here.  The call stays because the
+// program's start-up makes it in its fixed order.
 void DrawTitle() {}
 
 void RegMinimum(int columns, int rows)

@@ -6,6 +6,8 @@
 #include "frame/state.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 bool validJustification(int code) { return code >= -1 && code <= 2; }

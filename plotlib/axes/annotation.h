@@ -2,6 +2,8 @@
 #ifndef PLOTLIB_AXES_ANNOTATION_H
 #define PLOTLIB_AXES_ANNOTATION_H
 
+namespace plotlib {
+
 // At most this many numbers are written along one axis; each is built in a field of
 // kNumberField characters.
 constexpr int kMaxAxisNumbers = 400;
@@ -27,5 +29,7 @@ void graphDrawYAxisCaption(const float& x, const float& y, const int& side);
 
 // Used length of a text: without trailing blanks.
 int graphTrimmedLength(const char* text, int length);
+
+}  // namespace plotlib
 
 #endif

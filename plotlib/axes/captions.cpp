@@ -9,6 +9,8 @@
 #include "frame/state.h"
 #include "tarvcore.h"
 
+using namespace plotlib;
+
 namespace {
 
 // Words and prefixes for the exponent divided by three, -5..5 (index h + 5; 0 has none).
@@ -65,6 +67,8 @@ void drawCaption(int axis, float x, float y) {
 
 }  // namespace
 
+namespace plotlib {
+
 void graphDrawXAxisCaption(const float& x, const float& y, const int& side) {
     if (graphAxis(1).captionStyle <= 0) return;
     const CharacterAttributes& c = graphState.characters;
@@ -78,3 +82,5 @@ void graphDrawYAxisCaption(const float& x, const float& y, const int& side) {
     const float g = side < 0 ? -0.5f : 2.0f;
     drawCaption(2, x - g * c.width, y + 1.5f * c.height);
 }
+
+}  // namespace plotlib

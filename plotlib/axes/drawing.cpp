@@ -23,6 +23,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 // Moves and lines along (a) and across (c) the axis: for the x axis along is x, for the y
@@ -90,6 +92,26 @@ void drawMinorTicks(const AxisPen& pen, int axis, double along0, double across, 
     }
 }
 
+// True when the minor ticks of the axis stand far enough apart for the picture to show them
+// all; when they do not, none are drawn (they would only blur the major ticks).
+bool minorsShown(int axis) {
+    const AxisSettings& s = graphAxis(axis);
+    const AxisTransform& t = graphTransform(axis);
+    if (t.minorStep <= 0) return true;
+    const int slots = static_cast<int>(sizeof t.minorFractions / sizeof t.minorFractions[0]);
+    double previous = 0.0, gap = 1.0;
+    int perInterval = 0;
+    for (int j = t.minorFirst; j <= t.minorLast && j >= 1 && j <= slots; j += t.minorStep) {
+        gap = std::fmin(gap, t.minorFractions[j - 1] - previous);
+        previous = t.minorFractions[j - 1];
+        ++perInterval;
+    }
+    gap = std::fmin(gap, 1.0 - previous);
+    const double marks = static_cast<double>(s.intervalCount) * (perInterval + 1);
+    const int count = static_cast<int>(std::fmin(marks, 2147483647.0));
+    return graphMarkStride(count, gap * t.tickSpacing, kLinesAcrossPicture) == 1;
+}
+
 // Axis line, major and minor ticks, numbers and caption of one axis.
 void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCount,
               float firstTick, float majorLength, float minorLength, int annotation) {
@@ -113,16 +135,21 @@ void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCoun
             // 2-3. Major ticks from the last to the first as one zig-zag; the pen goes to
             // the place of the last tick even when there are none (a side without inner
             // grid positions).
+            // Ticks closer than the picture shows are stepped over, from the first tick on.
+            const double spacing = t.tickSpacing;
+            const int step = graphMarkStride(tickCount, spacing, kLinesAcrossPicture);
+            const double last =
+                tickCount > 0 ? static_cast<double>((tickCount - 1) / step * step) : tickCount - 1.0;
             double d = outward * majorLength;
-            pen.moveTo(firstTick + (tickCount - 1.0) * static_cast<double>(t.tickSpacing),
-                       across);
-            for (int i = 0; i < tickCount; ++i) {
+            pen.moveTo(firstTick + last * spacing, across);
+            for (int64_t i = 0; i < tickCount; i += step) {
                 pen.lineBy(0.0, d);
-                pen.moveBy(-static_cast<double>(t.tickSpacing), 0.0);
+                pen.moveBy(-step * spacing, 0.0);
                 d = -d;
             }
-            // 5. Minor ticks.
-            if (minors && s.scalingType != 5 && t.minorFirst > 0 && s.intervalCount > 0) {
+            // 5. Minor ticks, unless they stand closer than the picture shows.
+            if (minors && s.scalingType != 5 && t.minorFirst > 0 && s.intervalCount > 0 &&
+                minorsShown(axis)) {
                 drawMinorTicks(pen, axis, along0, across, outward, minorLength);
             }
         } else {
@@ -156,6 +183,8 @@ void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCoun
 double clampToFloat(double v) { return v > FLT_MAX ? FLT_MAX : (v < -FLT_MAX ? -FLT_MAX : v); }
 
 }  // namespace
+
+namespace plotlib {
 
 void graphDrawXAxis(const float& startX, const float& startY, const int& tickSwitch,
                     const int& tickCount, const float& firstTick, const float& majorLength,
@@ -197,6 +226,8 @@ void graphCheckAxisPrecision(int n, int warning) {
     }
     s.setUp = 0;
 }
+
+}  // namespace plotlib
 
 void AXIDRA(const int& ticks, const int& annotation, const int& axis) {
     const int n = graphAxisNumber(axis);

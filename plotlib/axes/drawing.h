@@ -11,6 +11,8 @@
 #ifndef PLOTLIB_AXES_DRAWING_H
 #define PLOTLIB_AXES_DRAWING_H
 
+namespace plotlib {
+
 // One x (y) axis with its line starting at (startX, startY): `tickCount` major ticks from
 // `firstTick` (a kernel x for the x axis, a kernel y for the y axis) at the tick spacing of the
 // axis, each `majorLength` long, minor ticks `minorLength` long, then the numbers and the
@@ -29,10 +31,21 @@ void graphDrawYAxis(const float& startX, const float& startY, const int& tickSwi
 // Sets both axes up afresh; the x axis is current afterwards.
 void graphDrawAxesAndGrid(const int& style, const int& xOption, const int& yOption);
 
+// Marks across the picture's larger side (the plot frame's, when one is set) that it can show
+// apart: lines and ticks one a device pixel, grid markers a few pixels wide.
+constexpr int kLinesAcrossPicture = 1000;
+constexpr int kMarkersAcrossPicture = 200;
+// Step between the marks drawn of a row of `count` marks `spacing` kernel units apart, so that
+// no two drawn marks stand closer than the picture's side over `across`: 1 draws every mark.
+// A step above 1 reports warning -25 (-525), once per routine.
+int graphMarkStride(int count, double spacing, int across);
+
 // Precision check of axis n before it is set up: when its range is empty or the transform
 // would be steeper than the kernel can map, reports `warning` (a kernel number, already moved)
 // or, when `warning` is 0, -20 through graphReportError; then widens the range and clears the
 // set-up flag.
 void graphCheckAxisPrecision(int n, int warning);
+
+}  // namespace plotlib
 
 #endif

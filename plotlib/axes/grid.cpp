@@ -6,6 +6,7 @@
 // numbers of those sides are the axis numbers.  Grid lines are ticks as long as the frame is
 // wide or high.  Grid positions are the inner ticks, or every tick of an axis whose values
 // stand at cell centres (scaling type 5).
+#include <cstdint>
 #include <cstdlib>
 
 #include "axes/drawing.h"
@@ -14,6 +15,8 @@
 #include "frame/state.h"
 #include "tarvcore.h"
 #include "tplotlib.h"
+
+using namespace plotlib;
 
 namespace {
 
@@ -51,14 +54,18 @@ void drawZeroLines(const Frame& f) {
 }
 
 // The grid marker at every pair of grid positions, column by column, up one column and down
-// the next.
+// the next.  Positions closer than the picture can show markers apart are stepped over.
 void drawMarkerGrid(const GridPositions& gx, const GridPositions& gy) {
     const float sx = graphTransform(1).tickSpacing, sy = graphTransform(2).tickSpacing;
     const int marker = graphState.graph.gridMarker;
-    for (int c = 0; c < gx.count; ++c) {
+    const int kx = graphMarkStride(gx.count, sx, kMarkersAcrossPicture);
+    const int ky = graphMarkStride(gy.count, sy, kMarkersAcrossPicture);
+    const int rows = gy.count > 0 ? (gy.count - 1) / ky + 1 : 0;
+    int column = 0;
+    for (int64_t c = 0; c < gx.count; c += kx, ++column) {
         const float x = gx.first + c * sx;
-        for (int r = 0; r < gy.count; ++r) {
-            const int row = c % 2 == 0 ? r : gy.count - 1 - r;
+        for (int r = 0; r < rows; ++r) {
+            const int64_t row = static_cast<int64_t>(column % 2 == 0 ? r : rows - 1 - r) * ky;
             const float y = gy.first + row * sy;
             kernelMovePen(x, y);
             kernelDrawMarker(marker);
@@ -76,6 +83,8 @@ void drawBareTopAndRight(const Frame& f) {
 int normalisedOption(int option) { return option >= -1 && option <= 1 ? option : 1; }
 
 }  // namespace
+
+namespace plotlib {
 
 void graphDrawAxesAndGrid(const int& style, const int& xOption, const int& yOption) {
     const int kind = (style < -4 || style > 4) ? 2 : std::abs(style) + 1;
@@ -158,6 +167,8 @@ void graphDrawAxesAndGrid(const int& style, const int& xOption, const int& yOpti
         }
     }
 }
+
+}  // namespace plotlib
 
 void GRID(const int& style, const int& xOption, const int& yOption) {
     GraphRoutineFrame frame("GRID");

@@ -15,6 +15,8 @@
 #include "frame/state.h"
 #include "frame/utilities.h"
 
+using namespace plotlib;
+
 namespace {
 
 // The 1-2-5 sequence: step number i (1 = 1, 2 = 2, 3 = 5, 4 = 10, 5 = 20, 6 = 50, ...) as a
@@ -72,6 +74,8 @@ float clampToFloat(double value) {
 }
 
 }  // namespace
+
+namespace plotlib {
 
 void graphSplitPowerOfTen(const float& value, float& mantissa, int& exponent) {
     const double v = value;
@@ -348,3 +352,5 @@ void graphDefaultIntervalCount(const float& range, int& count) {
     count = static_cast<int>(m);
     if (m - count > graphState.nice.tiny) count += 1;
 }
+
+}  // namespace plotlib

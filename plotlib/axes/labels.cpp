@@ -13,6 +13,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 struct Extent {
@@ -48,6 +50,8 @@ double need(int axis, double theta, const Extent& e) {
 int signOf(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
 }  // namespace
+
+namespace plotlib {
 
 int graphTrimmedLength(const char* text, int length) {
     while (length > 0 && text[length - 1] == ' ') --length;
@@ -160,6 +164,8 @@ void graphPlaceAxisLabel(const char* text, int length, const int& tick, const in
     kernelSetTextPosition(px, py);
     kernelDrawText(text, length);
 }
+
+}  // namespace plotlib
 
 void AXISTR(const char* labels, int length, const int& count, const int& side,
             const int& axis) {

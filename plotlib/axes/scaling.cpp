@@ -17,6 +17,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 // More intervals than this cannot be told apart on any picture; such a count is treated as
@@ -106,6 +108,8 @@ void chooseIntervals(AxisSettings& a, AxisTransform& t, float& low, float& high)
 }
 
 }  // namespace
+
+namespace plotlib {
 
 void graphSetAxisPosition(const int& type, const float& x, const float& y, const float& length,
                           const int& axis) {
@@ -217,6 +221,8 @@ void graphSetUpChartAxes() {
         graphSetAxisPosition(type, ox, oy, length, an);
     }
 }
+
+}  // namespace plotlib
 
 void AXIPOS(const int& type, const float& x, const float& y, const float& length,
             const int& axis) {

@@ -8,6 +8,8 @@
 #ifndef PLOTLIB_AXES_SCALING_H
 #define PLOTLIB_AXES_SCALING_H
 
+namespace plotlib {
+
 // Position of an axis (worker of AXIPOS); warns -517 when the length is not above 1e-10.
 void graphSetAxisPosition(const int& type, const float& x, const float& y, const float& length,
                           const int& axis);
@@ -36,5 +38,7 @@ void graphSetUpChartAxes();
 int graphLabelExponentShift(int exponent);
 // The decimals rule of the current axis for a label step.
 int graphLabelDecimals(float labelStep);
+
+}  // namespace plotlib
 
 #endif

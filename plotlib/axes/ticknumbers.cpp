@@ -16,6 +16,8 @@
 #include "frame/state.h"
 #include "tarvcore.h"
 
+using namespace plotlib;
+
 namespace {
 
 using NumberText = char[kNumberField];
@@ -29,10 +31,20 @@ void formatInteger(int value, char* text) {
     kernelFormatInteger(value, leftAligned, text, kNumberField);
 }
 
-// A real with `decimals` decimals; with none, the point the kernel writes is blanked.
+// True when `value` written with `decimals` decimals shows no digit but zeros: a value a
+// little below zero would read "-0.0".
+bool writesAsZero(float value, int decimals) {
+    char digits[64];
+    std::snprintf(digits, sizeof digits, "%.*f", decimals, static_cast<double>(value));
+    return std::strspn(digits, "-0.") == std::strlen(digits);
+}
+
+// A real with `decimals` decimals; with none, the point the kernel writes is blanked.  A
+// number that reads as zero is written as zero, never with a minus sign.
 void formatReal(double value, int decimals, char* text) {
     static const int leftAligned = -kNumberField;
-    const float v = static_cast<float>(value);
+    float v = static_cast<float>(value);
+    if (writesAsZero(v, decimals)) v = 0.0f;
     kernelFormatReal(v, leftAligned, decimals, text, kNumberField);
     if (decimals == 0) {
         const int used = graphTrimmedLength(text, kNumberField);
@@ -92,7 +104,23 @@ void dateNumber(int axis, int tick, int firstDayOfMonth, char* text) {
     graphFormatDate(dayNumber, f.order2, f.separator2, s.dateWords, text, kNumberField);
 }
 
+// Value of the i-th number in label units, from its index rather than by adding steps.  A
+// first number on a multiple of the step (the usual case) is taken as that multiple, so that
+// the number at zero is zero exactly and not what is left of float steps that do not cancel.
+double tickValue(const AxisTransform& t, int i) {
+    const double step = t.labelStep, start = t.labelStart;
+    const double index = static_cast<double>(i) * t.annotationEvery;
+    if (step != 0.0) {
+        const double k = start / step;
+        const double whole = std::round(k);
+        if (std::fabs(k - whole) < 1e-3 && std::fabs(whole) < 1e9) return (whole + index) * step;
+    }
+    return index * step + start;
+}
+
 }  // namespace
+
+namespace plotlib {
 
 void graphAnnotateAxisTicks(const int& axis, const int& side) {
     const int n = graphAxisNumber(axis);
@@ -114,7 +142,7 @@ void graphAnnotateAxisTicks(const int& axis, const int& side) {
             dateNumber(n, i, firstDayOfMonth, text);
             continue;
         }
-        const double v = static_cast<double>(i) * t.annotationEvery * t.labelStep + t.labelStart;
+        const double v = tickValue(t, i);
         if (s.scalingType == 4) {
             logNumber(v, t, text);
         } else {
@@ -125,3 +153,5 @@ void graphAnnotateAxisTicks(const int& axis, const int& side) {
     const int ticks = t.tickCount < count ? t.tickCount : count;
     graphLayOutAxisLabels(texts[0], kNumberField, count, ticks, side, n);
 }
+
+}  // namespace plotlib

@@ -7,6 +7,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 void AXNSTR(const char* text, int length, const float& position, const int& axis,
             const int& justification) {
     const int j = (justification >= -1 && justification <= 1) ? justification : 0;

@@ -13,6 +13,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr int kCountError = 34;
@@ -98,6 +100,8 @@ void writeAreaValues(const Areas& d, int n, int placement, int orientation)
 
 }  // namespace
 
+namespace plotlib {
+
 void graphDrawAreaOutlines(const float* a1, const float* a2, const float* a3, const float* a4,
                            const int& n, const int& orientation)
 {
@@ -117,6 +121,8 @@ void graphDrawAreaOutlines(const float* a1, const float* a2, const float* a3, co
         }
     }
 }
+
+}  // namespace plotlib
 
 void ARECHA(const float* a1, const float* a2, const float* a3, const float* a4, const int& n,
             const int& type)

@@ -14,6 +14,8 @@
 #include "graphs/valuelabels.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr int kCountError = 1;
@@ -114,6 +116,8 @@ void writeBarValues(const float* start, const float* end, int n, float fraction,
 
 }  // namespace
 
+namespace plotlib {
+
 void graphDrawBarOutlines(const float* start, const float* end, const int& n,
                           const float& fraction)
 {
@@ -121,6 +125,8 @@ void graphDrawBarOutlines(const float* start, const float* end, const int& n,
     setBarLayout(category, start, fraction, false);
     graphDrawColumnOutlines(start, end, n);
 }
+
+}  // namespace plotlib
 
 void BARCHA(const float* start, const float* end, const int& n, const int& type,
             const float& fraction, const float& categoryMinimum, const float& categoryMaximum)

@@ -15,6 +15,8 @@
 #include "frame/utilities.h"
 #include "tarvcore.h"
 
+using namespace plotlib;
+
 namespace {
 
 int categoryOf(const BarWorkingValues& bar) { return 3 - bar.valueAxis; }
@@ -45,6 +47,8 @@ void lineTo(float c, float v)
 }
 
 }  // namespace
+
+namespace plotlib {
 
 int chartCategoryAxis(bool strict)
 {
@@ -196,3 +200,5 @@ void graphDrawColumnRun(const float* first, const float* second, const int& colu
     }
     lineTo(edge(length), base);
 }
+
+}  // namespace plotlib

@@ -9,6 +9,8 @@
 #ifndef PLOTLIB_CHARTS_COLUMNS_H
 #define PLOTLIB_CHARTS_COLUMNS_H
 
+namespace plotlib {
+
 // The category axis of the current axes.  strict: the one axis of scaling type 5, or with
 // neither or both of that type warning -503 (straight to the kernel) and x.  Otherwise y
 // when y alone has scaling type 5, else x, without a warning.
@@ -55,5 +57,7 @@ void graphDrawColumnOutlines(const float* first, const float* second, const int&
 // `second` point at that column's values.
 void graphDrawColumnRun(const float* first, const float* second, const int& column,
                         const int& length);
+
+}  // namespace plotlib
 
 #endif

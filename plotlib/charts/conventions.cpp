@@ -15,6 +15,8 @@
 #include "frame/utilities.h"
 #include "tarvcore.h"
 
+namespace plotlib {
+
 bool chartCountError(int n, std::initializer_list<const void*> arrays, int error)
 {
     bool missing = false;
@@ -167,3 +169,5 @@ void chartTagPoint(float x1, float y1, float x2, float y2, float fixedX, float f
     x += chartCharacterShift(a.a1, graphState.characters.width);
     y += chartCharacterShift(a.a2, graphState.characters.height);
 }
+
+}  // namespace plotlib

@@ -11,6 +11,8 @@
 
 #include <initializer_list>
 
+namespace plotlib {
+
 // The check at the head of every chart routine: a count below 1, or a data array missing,
 // reports `error` (a library number) and returns true: the routine draws nothing.
 bool chartCountError(int n, std::initializer_list<const void*> arrays, int error);
@@ -72,5 +74,7 @@ float chartCharacterShift(int attribute, float size);
 // placement 3), then moved by one character as the attributes say.
 void chartTagPoint(float x1, float y1, float x2, float y2, float fixedX, float fixedY,
                    float& x, float& y);
+
+}  // namespace plotlib
 
 #endif

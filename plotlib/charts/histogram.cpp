@@ -14,6 +14,8 @@
 #include "graphs/valuelabels.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr int kCountError = 1;
@@ -108,11 +110,15 @@ void writeHistogramValues(const float* values, int n, float fraction)
 
 }  // namespace
 
+namespace plotlib {
+
 void graphDrawHistogramOutlines(const float* values, const int& n, const float& fraction)
 {
     setHistogramLayout(fraction, false);
     graphDrawColumnOutlines(values, values, n);
 }
+
+}  // namespace plotlib
 
 void HISCHA(const float* values, const int& n, const int& scaling, const float& fraction,
             const float& categoryMinimum, const float& categoryMaximum)

@@ -3,6 +3,8 @@
 #ifndef PLOTLIB_CHARTS_OUTLINES_H
 #define PLOTLIB_CHARTS_OUTLINES_H
 
+namespace plotlib {
+
 // Each area as a closed rectangle through its four bounds; orientation 2 or more puts the
 // first pair (a1, a2) along y.
 void graphDrawAreaOutlines(const float* a1, const float* a2, const float* a3, const float* a4,
@@ -13,5 +15,7 @@ void graphDrawAreaOutlines(const float* a1, const float* a2, const float* a3, co
 // 2 or more draws every point transposed.
 void graphDrawStepOutline(const float* s, const float* e, const float* v, const int& n,
                           const int& orientation, const float& base, const int& code);
+
+}  // namespace plotlib
 
 #endif

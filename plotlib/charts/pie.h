@@ -9,6 +9,8 @@
 #ifndef PLOTLIB_CHARTS_PIE_H
 #define PLOTLIB_CHARTS_PIE_H
 
+namespace plotlib {
+
 // Most segments of one pie, and the label parts in their fixed order.
 constexpr int kPieMostSegments = 50;
 enum PieLabelPart { kPieLabelText = 0, kPiePercentage = 1, kPieValue = 2 };
@@ -62,5 +64,7 @@ void graphDrawLeaderPieLabel(const char* label, int length, const float& s, cons
 // radius.
 void graphPieExtentAtHeight(const float& s, const float& e, const float& sweep, const float& y,
                             float& left, float& right);
+
+}  // namespace plotlib
 
 #endif

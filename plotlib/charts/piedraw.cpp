@@ -14,6 +14,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 enum { kBadSegmentCount = 5, kBadTotal = 6 };
@@ -215,6 +217,8 @@ bool pieFillReady(const float* values, int n, const int* fillStyles, const int* 
 
 }  // namespace
 
+namespace plotlib {
+
 void graphNormalisePieAngles(const float& a1, const float& a2, float& sweep, float& s,
                              float& e) {
     if (!std::isfinite(a1) || !std::isfinite(a2)) {
@@ -334,6 +338,8 @@ void graphDrawPieOutline(const float& s, const float& e, const float& sweep,
     kernelMovePen(p.centreX, p.centreY);
     kernelDrawLineTo(rim[2], rim[3]);
 }
+
+}  // namespace plotlib
 
 void PIECHA(const float* values, const char* labels, int length, const int& n,
             const int* fillStyles, const int* pens) {

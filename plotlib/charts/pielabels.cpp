@@ -17,6 +17,8 @@
 #include "frame/utilities.h"
 #include "tarvcore.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr int kNumberLength = 30;
@@ -66,13 +68,21 @@ int styleCode(const PieLabel& l) {
            (l.present[kPieValue] ? 1 : 0);
 }
 
+// Width code wp of a percentage: wp - 1 characters hold the share written with two decimals
+// ("9.99", "99.99", "100.00").  The widest field is chosen from the share as it will be
+// written, so that a share just under 100 % that rounds up to "100.00" finds room for it.
+int percentWidthCode(float percent) {
+    const double written = std::round(static_cast<double>(percent) * 100.0) / 100.0;
+    return percent < 9.99f ? 5 : (written < 100.0 ? 6 : 7);
+}
+
 // Texts of the value and the percentage, and the used length and extent of the label
 // (graphMeasurePieLabel's share of the work).
 void graphMeasurePieLabel(const char* label, int length, float value, float sweep, PieLabel& l) {
     l.label = label;
     l.text = measure(label, length);
     l.percent = sweep / 3.6f;
-    l.percentWidth = l.percent < 9.99f ? 5 : (sweep < 360.0f ? 6 : 7);
+    l.percentWidth = percentWidthCode(l.percent);
     // The value as a value label of the y axis formats it; the caller's value stays as it is.
     float shown = value;
     int width = 0, total = 0;
@@ -355,6 +365,8 @@ void drawLeaderParts(const PieLabel& l, float x, float y) {
 
 }  // namespace
 
+namespace plotlib {
+
 void graphDrawRadialPieLabel(const int& outlineCode, const float& a1, const float& a2,
                              const char* label, int length, const float& value,
                              const int& labelSwitch, const int& percentSwitch,
@@ -569,3 +581,5 @@ void graphPieExtentAtHeight(const float& s, const float& e, const float& /*sweep
     left = static_cast<float>(l);
     right = static_cast<float>(rr);
 }
+
+}  // namespace plotlib

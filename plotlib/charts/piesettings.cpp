@@ -13,6 +13,8 @@
 #include "frame/state.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 // The library's numbers of these routines (moved by 500 when reported).

@@ -19,6 +19,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 enum { kTooFewPoints = 15, kSmallRadius = -17, kBadMode = -18 };

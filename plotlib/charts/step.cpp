@@ -13,6 +13,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr int kCountError = 35;
@@ -163,6 +165,8 @@ void writeStepValues(const Steps& d, int n, float base, int placement, int orien
 
 }  // namespace
 
+namespace plotlib {
+
 void graphDrawStepOutline(const float* s, const float* e, const float* v, const int& n,
                           const int& orientation, const float& base, const int& code)
 {
@@ -176,6 +180,8 @@ void graphDrawStepOutline(const float* s, const float* e, const float* v, const 
     default: drawTreads(pen, d, n); break;
     }
 }
+
+}  // namespace plotlib
 
 void STPCHA(const float* s, const float* e, const float* v, const int& n, const int& type,
             const float& base, const int& code)

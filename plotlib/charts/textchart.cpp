@@ -15,6 +15,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr int kCountError = 39;

@@ -18,6 +18,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 enum { kBadGrid = 36, kNoMagnitude = 37, kBadHead = -28, kBadMode = -53, kNegativeColour = -54 };

@@ -13,6 +13,8 @@
 #include <cstdint>
 #include <limits>
 
+using namespace plotlib;
+
 namespace {
 
 // Division and remainder rounding toward minus infinity, so that days before the epoch of the
@@ -26,6 +28,8 @@ int64_t floorDiv(int64_t a, int64_t b) {
 int64_t floorMod(int64_t a, int64_t b) { return a - floorDiv(a, b) * b; }
 
 }  // namespace
+
+namespace plotlib {
 
 int64_t graphRawDayNumber(int64_t year, int64_t month, int64_t day) {
     // Months beyond December (or before January) count on into the next (previous) years.
@@ -119,3 +123,5 @@ const char* graphWeekdayName(int weekday) {
 const char* graphDayOrdinal(int day) {
     return (day >= 1 && day <= 31) ? GraphConstants::ordinals[day - 1] : "    ";
 }
+
+}  // namespace plotlib

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace plotlib {
+
 // The day number of 31 December 9999, the last date a four-digit year can write.
 constexpr int kLastDayNumber = 3012264;
 // The day number of 1 January 1900, the date read from a text that is not a date.
@@ -29,5 +31,7 @@ const char* graphDayOrdinal(int day);
 // the separator from the date formats).
 void graphDateTextToValueWith(const char* text, int length, float& value, int orderCode,
                               char separator);
+
+}  // namespace plotlib
 
 #endif

@@ -15,6 +15,8 @@
 #include "dates/dates.h"
 #include "frame/state.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr int kTenYears = 1, kYears = 2, kMonths = 3, kWeeks = 4, kDays = 5;
@@ -113,6 +115,8 @@ int64_t wholeDay(double value) {
 }
 
 }  // namespace
+
+namespace plotlib {
 
 int64_t graphAddDateUnits(int64_t dayNumber, int unit, int64_t count) {
     switch (unit) {
@@ -213,3 +217,5 @@ int64_t graphDateAxisTickDay(int axis, int tick) {
     const int64_t fromEarliest = t.direction < 0.0f ? s.intervalCount - tick : tick;
     return graphAddDateUnits(earliest, s.dateUnit < 0 ? kDays : s.dateUnit, fromEarliest);
 }
+
+}  // namespace plotlib

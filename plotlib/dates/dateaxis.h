@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+namespace plotlib {
+
 // Longest date text: weekday name, ordinal, month name and year, each with one character after
 // it (9 + 1 + 4 + 1 + 9 + 1 + 4 + 1).
 constexpr int kDateTextLength = 30;
@@ -15,5 +17,7 @@ int64_t graphAddDateUnits(int64_t dayNumber, int unit, int64_t count);
 // Day number at tick `tick` (0 = the first tick, at the start of the axis) of a date axis
 // after its set-up.
 int64_t graphDateAxisTickDay(int axis, int tick);
+
+}  // namespace plotlib
 
 #endif

@@ -14,6 +14,8 @@
 #include "frame/state.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 bool validOrderCode(int code) { return code >= 1 && code <= 3; }
@@ -30,9 +32,13 @@ int dateWordAxis(int axis) { return axis == 2 ? 2 : 1; }
 
 }  // namespace
 
+namespace plotlib {
+
 void graphDateTextToValue(const char* text, int length, float& value, const int& orderCode) {
     graphDateTextToValueWith(text, length, value, orderCode, graphState.dateFormat.separator1);
 }
+
+}  // namespace plotlib
 
 void DATFOR(const int& order1, const char* separator1, int length1, const int& order2,
             const char* separator2, int length2) {

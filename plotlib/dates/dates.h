@@ -7,6 +7,8 @@
 #ifndef PLOTLIB_DATES_DATES_H
 #define PLOTLIB_DATES_DATES_H
 
+namespace plotlib {
+
 // Day number of (year, month, day); weekday 1 = Monday .. 7 = Sunday.  Years 0..49 mean
 // 2000..2049 and 50..99 mean 1950..1999; status 0 for a date, 1 for anything that is not one
 // (then the outputs are left alone).
@@ -40,5 +42,7 @@ void graphFormatDate(const int& dayNumber, const int& orderCode, const char& sep
 // Date axis layout of the current axis (negative scaling type): chooses the unit and interval
 // count, moves the ends to unit boundaries and leaves them as the axis minimum and maximum.
 void graphChooseDateInterval();
+
+}  // namespace plotlib
 
 #endif

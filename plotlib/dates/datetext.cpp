@@ -13,6 +13,8 @@
 
 #include "tarvcore.h"
 
+using namespace plotlib;
+
 namespace {
 
 // Reads a field of digits; false when it holds anything else or is empty.
@@ -36,6 +38,8 @@ bool middleFieldLength(int n) { return n == 1 || n == 2; }
 void reportDirect(int number) { kernelReportError(number); }
 
 }  // namespace
+
+namespace plotlib {
 
 void graphParseDate(const char* text, int length, const int& orderCode, const char& separator,
                     int& year, int& month, int& day, int& status) {
@@ -200,3 +204,5 @@ void graphFormatDate(const int& dayNumber, const int& orderCode, const char& sep
     }
     std::memcpy(text, buffer, static_cast<size_t>(std::min(used, length)));
 }
+
+}  // namespace plotlib

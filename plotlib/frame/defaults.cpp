@@ -14,6 +14,8 @@
 #include "frame/utilities.h"
 #include "tarvcore.h"
 
+using namespace plotlib;
+
 namespace {
 
 void defaultNiceNumberTables() {
@@ -59,6 +61,8 @@ void plotAreaCircle(float& centreX, float& centreY, float& radius) {
 }
 
 }  // namespace
+
+namespace plotlib {
 
 void graphResetAxes(const int& p, const int& q) {
     if (p == 1 || p == 2) graphDefaultAxisPosition(p);
@@ -203,3 +207,5 @@ void graphFirstUseDefaults() {
     s.missing.mode = 0;
     s.graph.scalingMode = 0;
 }
+
+}  // namespace plotlib

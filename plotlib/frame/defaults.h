@@ -3,6 +3,8 @@
 #ifndef PLOTLIB_FRAME_DEFAULTS_H
 #define PLOTLIB_FRAME_DEFAULTS_H
 
+namespace plotlib {
+
 // The first-use defaults, in their fixed order; run by graphEnterRoutine on the first call.
 void graphFirstUseDefaults();
 
@@ -17,5 +19,7 @@ void graphDefaultPieFrame();
 void graphDefaultPieSettings();
 void graphDefaultPolarLayout();
 void graphDefaultVectorSettings();
+
+}  // namespace plotlib
 
 #endif

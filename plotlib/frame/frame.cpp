@@ -16,6 +16,8 @@
 #include "frame/state.h"
 #include "tarvcore.h"
 
+using namespace plotlib;
+
 namespace {
 
 void enquireCharacters(CharacterAttributes& c) {
@@ -56,12 +58,15 @@ void restoreTextAttributes(const CharacterAttributes& c) {
 
 }  // namespace
 
+namespace plotlib {
+
 void graphEnterRoutine(const int& axisCode, const int& drawFlag, const char* name, int length) {
     static const int namingLevel = 2, library = 1;
     kernelSetRoutineName(namingLevel, name, length);
     GraphSettings& g = graphState.graph;
     SavedKernelState& s = graphState.saved;
     g.plotAreaKnown = 0;
+    g.marksLeftOut = 0;
     kernelEnquireLibraryOpen(library, s.status);
     const int status = s.status;
     if (status == 0 || drawFlag > 0) graphSaveKernelState(drawFlag, status);
@@ -152,3 +157,5 @@ GraphRoutineFrame::GraphRoutineFrame(const char* legacy) : drawFlag_(0) {
 }
 
 GraphRoutineFrame::~GraphRoutineFrame() { graphExitRoutine(drawFlag_); }
+
+}  // namespace plotlib

@@ -13,6 +13,8 @@
 #ifndef PLOTLIB_FRAME_FRAME_H
 #define PLOTLIB_FRAME_FRAME_H
 
+namespace plotlib {
+
 struct GraphRoutineEntry {
     const char* legacy;     // six-letter name
     int axisCode;           // A
@@ -46,5 +48,7 @@ public:
 private:
     int drawFlag_;
 };
+
+}  // namespace plotlib
 
 #endif

@@ -6,6 +6,8 @@
 #include "frame/state.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 void AXISET() {
     graphState.graph.plotFrameSwitch = 0;
     GraphRoutineFrame frame("AXISET");

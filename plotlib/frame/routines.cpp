@@ -7,6 +7,8 @@
 
 #include <cstring>
 
+using namespace plotlib;
+
 namespace {
 
 constexpr GraphRoutineEntry routineTable[] = {
@@ -125,6 +127,8 @@ constexpr int routineCount = sizeof routineTable / sizeof routineTable[0];
 
 }  // namespace
 
+namespace plotlib {
+
 const GraphRoutineEntry* graphRoutineTable(int& count) {
     count = routineCount;
     return routineTable;
@@ -142,3 +146,5 @@ const GraphRoutineEntry* graphFindRoutine(const char* legacy) {
     }
     return nullptr;
 }
+
+}  // namespace plotlib

@@ -3,9 +3,13 @@
 
 #include "tarvcore.h"
 
+namespace plotlib {
+
 GraphLibraryState graphState{};
 
 void graphResetLibraryForTests() {
     graphState = GraphLibraryState{};
     tarv::resetState(true);
 }
+
+}  // namespace plotlib

@@ -10,6 +10,8 @@
 #ifndef PLOTLIB_FRAME_STATE_H
 #define PLOTLIB_FRAME_STATE_H
 
+namespace plotlib {
+
 // Graph-wide settings.
 struct GraphSettings {
     int currentAxis;        // axis that axis routines work on: 1 x, 2 y
@@ -20,6 +22,7 @@ struct GraphSettings {
     int gridMarker;         // marker symbol of marker grids (GRDSYM)
     int scalingMode;        // 0..4 (GRASCA); 3 equal value per interval, 4 equal length
     float plotArea[4];      // x1, x2, y1, y2 of the current plotting area
+    int marksLeftOut;       // 1 once this routine left out marks closer than the picture shows
 };
 
 // Settings of one axis, as the caller and the set-up leave them.
@@ -265,5 +268,7 @@ inline AxisTransform& graphTransform(int n) { return graphState.transform[n > 1 
 // library-open flags (tarv::resetState(true)), so that the next call runs as the first call
 // of a fresh process.
 void graphResetLibraryForTests();
+
+}  // namespace plotlib
 
 #endif

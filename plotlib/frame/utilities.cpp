@@ -9,6 +9,8 @@
 #include "frame/state.h"
 #include "tarvcore.h"
 
+using namespace plotlib;
+
 namespace {
 
 // Kernel coordinate of a value along axis n; `report` is the kernel number for a value that
@@ -23,6 +25,8 @@ float mapValue(float value, int n, int report) {
 }
 
 }  // namespace
+
+namespace plotlib {
 
 float graphToFloat(double value) {
     if (value > FLT_MAX) return INFINITY;
@@ -117,3 +121,5 @@ void graphFormatValueLabel(float& value, int& w, int& d, int& t, const int& n) {
     if (w + decimalsPart > longest) w = longest - decimalsPart;
     t = w + decimalsPart;
 }
+
+}  // namespace plotlib

@@ -5,6 +5,8 @@
 #ifndef PLOTLIB_FRAME_UTILITIES_H
 #define PLOTLIB_FRAME_UTILITIES_H
 
+namespace plotlib {
+
 // Smallest and largest of a[0..n-1]; n <= 0 reports 515 and leaves both alone.
 void graphArrayRange(const float* a, const int& n, float& minimum, float& maximum);
 // Refreshes graphState.graph.plotArea (frame bounds, or the kernel picture space once per
@@ -29,5 +31,7 @@ void graphFormatValueLabel(float& value, int& w, int& d, int& t, const int& n);
 // A double narrowed to single precision without leaving the float range undefined: values
 // beyond it become infinities of their sign.
 float graphToFloat(double value);
+
+}  // namespace plotlib
 
 #endif

@@ -8,6 +8,8 @@
 #ifndef PLOTLIB_GRAPHS_ARROWS_H
 #define PLOTLIB_GRAPHS_ARROWS_H
 
+namespace plotlib {
+
 // The first head corner and the offset to the second one.
 struct ArrowHead {
     float q1x, q1y;         // Q1
@@ -27,5 +29,7 @@ ArrowHead graphArrowHeadCorners(const float& tx, const float& ty, const float& d
 // Line style is the caller's business: both callers draw heads solid.
 void graphDrawArrowHead(const float& tx, const float& ty, const ArrowHead& head,
                         const int& style);
+
+}  // namespace plotlib
 
 #endif

@@ -15,6 +15,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 // Points a curve piece owns, before the overlap point of a later piece is added.
@@ -151,6 +153,8 @@ bool enoughPoints(const float* x, const float* y, int n)
 
 }  // namespace
 
+namespace plotlib {
+
 void graphDrawPolyline(const float* x, const float* y, const int& n)
 {
     const bool testMissing = graphState.missing.mode > 0;
@@ -232,6 +236,8 @@ void graphDrawSquareWave(const float* x, const float* y, const int& n, const int
     if (stepMode == 0)
         drawLineTo(x[n - 1], y[n - 1]);
 }
+
+}  // namespace plotlib
 
 void GRAPOL(const float* x, const float* y, const int& n)
 {

@@ -6,6 +6,8 @@
 #ifndef PLOTLIB_GRAPHS_CURVES_H
 #define PLOTLIB_GRAPHS_CURVES_H
 
+namespace plotlib {
+
 // Polyline through the n points, broken at missing points when a missing-value mode is set.
 void graphDrawPolyline(const float* x, const float* y, const int& n);
 
@@ -26,5 +28,7 @@ void graphDrawMarkers(const float* x, const float* y, const int& n, const int& m
 
 // True when the point counts as missing under the missing-value settings (VALMIS).
 bool graphIsMissingPoint(const float& x, const float& y);
+
+}  // namespace plotlib
 
 #endif

@@ -12,6 +12,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 // The end marks: 1 cap, 2 fork opening outward, 3 and 4 triangle with its base on the end,
@@ -103,6 +105,8 @@ void drawEndMark(const BarEnd& e, const EndStyle& style, float h) {
 
 }  // namespace
 
+namespace plotlib {
+
 void graphDrawErrorBars(const float* x, const float* y, const float* e1, const float* e2,
                         const int& n, const int& style, const int& mode, const int& direction) {
     int s = style;
@@ -135,6 +139,8 @@ void graphDrawErrorBars(const float* x, const float* y, const float* e1, const f
         }
     }
 }
+
+}  // namespace plotlib
 
 void GRAERB(const float* x, const float* y, const float* e1, const float* e2, const int& n,
             const int& style, const int& mode, const int& direction) {

@@ -22,6 +22,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr int kBufferPoints = 200;              // PolygonBuffer
@@ -186,6 +188,8 @@ void endEdges(const DataSet& a, const DataSet& b) {
 
 }  // namespace
 
+namespace plotlib {
+
 void graphFillBetweenPieces(const float* xA, const float* yA, const int& countA,
                             const float* xB, const float* yB, const int& countB,
                             const int& fillCode, const int& pen, bool bForward) {
@@ -210,6 +214,8 @@ void graphFillBetweenPieces(const float* xA, const float* yA, const int& countA,
     const int rest = countB - 1;
     if (rest > 0) kernelDrawPolyline(buffer.x + countA + 1, buffer.y + countA + 1, rest);
 }
+
+}  // namespace plotlib
 
 void GRAFIL(const float* x, const float* y, const int& n, const float& base, const int& axis,
             const int& fillCode, const int& pen) {

@@ -2,6 +2,8 @@
 #ifndef PLOTLIB_GRAPHS_FILLS_H
 #define PLOTLIB_GRAPHS_FILLS_H
 
+namespace plotlib {
+
 // Fills (fill code >= 0) or outlines (fill code -1) one piece of the band between two data
 // sets on axes that are set up: the polygon runs from A's first point along A's countA
 // points and back along B's countB points, starting with B's last one; with `bForward` set it
@@ -12,5 +14,7 @@
 void graphFillBetweenPieces(const float* xA, const float* yA, const int& countA,
                             const float* xB, const float* yB, const int& countB,
                             const int& fillCode, const int& pen, bool bForward = false);
+
+}  // namespace plotlib
 
 #endif

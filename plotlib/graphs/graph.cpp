@@ -14,6 +14,8 @@
 #include "graphs/curves.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 // Graph scaling modes 1 and 2 adjust the two data ranges against each other: 1 gives both

@@ -14,6 +14,8 @@
 #include "frame/utilities.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 // Intercept and slope of the fit, or false when the x values have no usable spread (or the

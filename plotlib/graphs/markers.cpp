@@ -9,6 +9,10 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
+namespace plotlib {
+
 void graphDrawMarkers(const float* x, const float* y, const int& n, const int& marker,
                       const int& skip)
 {
@@ -40,6 +44,8 @@ void graphDrawMarkers(const float* x, const float* y, const int& n, const int& m
         kernelDrawMarker(symbol);
     }
 }
+
+}  // namespace plotlib
 
 void GRASYM(const float* x, const float* y, const int& n, const int& marker, const int& skip)
 {

@@ -5,6 +5,10 @@
 #include "graphs/curves.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
+namespace plotlib {
+
 bool graphIsMissingPoint(const float& x, const float& y)
 {
     const MissingValueSettings& m = graphState.missing;
@@ -21,6 +25,8 @@ bool graphIsMissingPoint(const float& x, const float& y)
     default: return false;
     }
 }
+
+}  // namespace plotlib
 
 void VALMIS(const int& mode, const float& a, const float& b, const int& axis)
 {

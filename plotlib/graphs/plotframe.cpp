@@ -9,6 +9,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 void GRASCA(const int& mode)
 {
     GraphRoutineFrame frame("GRASCA");

@@ -14,6 +14,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 // Where the outline goes: category and value axis, and the line drawing in their terms.
@@ -35,6 +37,8 @@ struct Outline {
 };
 
 }  // namespace
+
+namespace plotlib {
 
 void graphDrawPopulationOutline(const float* e, const float* v, const int& n, const float& d,
                                 const float& c)
@@ -88,6 +92,8 @@ void graphDrawPopulationGraph(const float* e, const float* v, const int& n, cons
     bar.columnWidth = unitWidth;
     graphDrawPopulationOutline(e, v, n, d, c);
 }
+
+}  // namespace plotlib
 
 void GRAPOP(const float& width, const float& centre, const float* ends, const float* values,
             const int& n, const float& divisor)

@@ -2,6 +2,8 @@
 #ifndef PLOTLIB_GRAPHS_POPULATION_H
 #define PLOTLIB_GRAPHS_POPULATION_H
 
+namespace plotlib {
+
 // Chooses the category axis (the one of scaling type 5; otherwise -503 and the x axis), the
 // class width of a value of 1 (one category interval / s) into BarWorkingValues, and draws
 // the outline.
@@ -12,5 +14,7 @@ void graphDrawPopulationGraph(const float* e, const float* v, const int& n, cons
 // the class width that BarWorkingValues hold.
 void graphDrawPopulationOutline(const float* e, const float* v, const int& n, const float& d,
                                 const float& c);
+
+}  // namespace plotlib
 
 #endif

@@ -20,6 +20,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 // ---- Caption placement
@@ -149,6 +151,8 @@ void restoreLineStyle(int style, const float* dash) {
 
 }  // namespace
 
+namespace plotlib {
+
 float graphMapAlongAxis(const float& value, const int& n) {
     // The other coordinate is given as 1.0, which every axis accepts, logarithmic or not.
     const float any = 1.0f;
@@ -186,6 +190,8 @@ void graphCaptionHorizontalLineTurned(const char* caption, int length, const int
     drawCaption(kHorizontalTurned, false, 90.0f, caption, length, position, trimmed, line);
 }
 
+}  // namespace plotlib
+
 void REFLIN(const char* caption, int length, const float& value, const int& position,
             const int& textDirection, const int& lineDirection) {
     GraphRoutineFrame frame("REFLIN");
@@ -213,6 +219,8 @@ void REFLIN(const char* caption, int length, const float& value, const int& posi
     else if (turned) graphCaptionHorizontalLineTurned(caption, length, where, trimmed, c);
     else graphCaptionHorizontalLine(caption, length, where, trimmed, c);
 }
+
+namespace plotlib {
 
 float graphArrowAngle(const float& dx, const float& dy) {
     if (std::fabs(dx) > kTouching) return static_cast<float>(std::atan(static_cast<double>(dy) / dx));
@@ -250,6 +258,8 @@ void graphDrawArrowHead(const float& tx, const float& ty, const ArrowHead& head,
     else kernelMovePenBy(head.offsetX, head.offsetY);
     kernelDrawLineTo(tx, ty);
 }
+
+}  // namespace plotlib
 
 void ARROW(const float& x, const float& y, const int& style, const int& coordinates) {
     GraphRoutineFrame frame("ARROW");

@@ -9,6 +9,8 @@
 #ifndef PLOTLIB_GRAPHS_REFLINES_H
 #define PLOTLIB_GRAPHS_REFLINES_H
 
+namespace plotlib {
+
 void graphCaptionVerticalLine(const char* caption, int length, const int& position,
                               int& trimmed, const float& line);
 void graphCaptionVerticalLineTurned(const char* caption, int length, const int& position,
@@ -23,5 +25,7 @@ void graphCaptionHorizontalLineTurned(const char* caption, int length, const int
 float graphMapAlongAxis(const float& value, const int& n);
 // The lower and upper kernel coordinate of the line of axis n as the set-up laid it out.
 void graphAxisSpan(const int& n, float& low, float& high);
+
+}  // namespace plotlib
 
 #endif

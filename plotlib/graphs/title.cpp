@@ -10,6 +10,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 void GRFTTL(const char* text, int length, const int& horizontal, const int& vertical)
 {
     GraphRoutineFrame frame("GRFTTL");

@@ -8,6 +8,8 @@
 #ifndef PLOTLIB_GRAPHS_VALUELABELS_H
 #define PLOTLIB_GRAPHS_VALUELABELS_H
 
+namespace plotlib {
+
 // Extents e1 (width along the baseline), e3 (full height) and e4 (height above the
 // baseline) of one part of a label.
 struct ValueLabelPart {
@@ -42,5 +44,7 @@ void graphDrawValueLabel(const ValueLabelLayout& layout, const ValueLabelNumber&
 
 // Labels of the n points of a data set: the y values when selector is 2, else the x values.
 void graphDrawValueLabels(const float* x, const float* y, const int& n, const int& selector);
+
+}  // namespace plotlib
 
 #endif

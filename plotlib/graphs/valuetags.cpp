@@ -17,6 +17,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr int kTagLength = 30;
@@ -92,6 +94,8 @@ ValueLabelPart measurePart(const char* text, int length)
 }
 
 }  // namespace
+
+namespace plotlib {
 
 void graphBeginValueLabels(ValueLabelLayout& layout)
 {
@@ -196,6 +200,8 @@ void graphDrawValueLabels(const float* x, const float* y, const int& n, const in
         graphDrawValueLabel(layout, number, kx, ky);
     }
 }
+
+}  // namespace plotlib
 
 void VALTXT(const char* tag1, int length1, const char* tag2, int length2)
 {

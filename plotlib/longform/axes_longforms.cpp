@@ -6,6 +6,8 @@
 
 #include <climits>
 
+using namespace plotlib;
+
 namespace {
 
 constexpr LongFormCodeRow positionRows[] = {{kpAxisPosition1, 1}, {kpAxisPosition0, 0}};

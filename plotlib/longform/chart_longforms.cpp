@@ -6,6 +6,8 @@
 // routine's own check.
 #include "longform/codes.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr float AreaRecord::* areaFields[4] = {&AreaRecord::a1, &AreaRecord::a2,

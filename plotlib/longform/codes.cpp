@@ -5,6 +5,8 @@
 
 #include "frame/state.h"
 
+namespace plotlib {
+
 static_assert(kPairSlotCount <= static_cast<int>(sizeof graphState.work.longFormPair /
                                                  sizeof graphState.work.longFormPair[0]),
               "every pair slot needs its remembered value");
@@ -40,3 +42,5 @@ int longFormPairValue(LongFormPairSlot slot, const LongFormPairCase* cases, int 
     }
     return remembered;
 }
+
+}  // namespace plotlib

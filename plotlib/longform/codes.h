@@ -22,6 +22,8 @@
 
 #include "tplotlib.h"
 
+namespace plotlib {
+
 // ---- Code tables ------------------------------------------------------------------------
 
 // One row of a code table: a code (or a plain value) and the legacy value it stands for.
@@ -181,5 +183,7 @@ inline constexpr float PointRecord::* longFormPointFields[2] = {&PointRecord::x,
                                                                 &PointRecord::y};
 inline constexpr float ErrorBarRecord::* longFormErrorBarFields[2] = {&ErrorBarRecord::first,
                                                                      &ErrorBarRecord::second};
+
+}  // namespace plotlib
 
 #endif

@@ -4,6 +4,8 @@
 // only the first character counts.
 #include "longform/codes.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr LongFormCodeRow dateUnitRows[] = {

@@ -4,6 +4,8 @@
 // called.
 #include "longform/codes.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr LongFormCodeRow errorBarStyleRows[] = {

@@ -5,6 +5,8 @@
 // reported for an empty data set given in records.
 #include "longform/codes.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr LongFormCodeRow graphSwitchRows[] = {{kpGraphAxesOn, 1}, {kpGraphAxesOff, 0}};

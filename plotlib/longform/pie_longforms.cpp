@@ -5,6 +5,8 @@
 // put the count or the explosion count in the legacy routine's place.
 #include "longform/codes.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr LongFormCodeRow pieStyleRows[] = {

@@ -6,6 +6,8 @@
 // no code.
 #include "longform/codes.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr LongFormCodeRow charModeRows[] = {{kpOff, 0}, {2, 1}};

@@ -4,6 +4,8 @@
 // each text with the caller's length.
 #include "longform/codes.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr LongFormCodeRow titleSwitchRows[] = {{0, 0}, {kpSwitchOn, 1}};

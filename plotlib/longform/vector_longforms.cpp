@@ -12,6 +12,8 @@
 
 #include "longform/codes.h"
 
+using namespace plotlib;
+
 namespace {
 
 constexpr LongFormCodeRow vectorHeadRows[] = {

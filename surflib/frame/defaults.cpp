@@ -7,6 +7,8 @@
 #include "frame/state.h"
 #include "tarvcore.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr float kNiceSteps[11] = {0.01f, 0.02f, 0.05f, 0.1f, 0.2f, 0.25f,
@@ -83,6 +85,8 @@ void writeSwitches()
 }
 
 }  // namespace
+
+namespace surflib {
 
 void surfaceWriteDefaultTitles()
 {
@@ -198,3 +202,5 @@ void surfaceSetDefaults()
     if (!measured) surfaceReportError(kMeasureFailed);
     if (!framed) surfaceReportError(kMeasureFailed);
 }
+
+}  // namespace surflib

@@ -13,6 +13,8 @@
 #include "frame/numeric.h"
 #include "frame/state.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kBadIntervalCount = 6;
@@ -98,6 +100,8 @@ void stepFormat(double step, double first, double last, int e, int& decimals, in
 }
 
 }  // namespace
+
+namespace surflib {
 
 double surfacePowerLimit()
 {
@@ -312,3 +316,5 @@ void surfaceChooseNumberFormat(const float& level)
     }
     s.labelNegatedWidth = -s.labelFormatWidth;
 }
+
+}  // namespace surflib

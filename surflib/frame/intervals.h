@@ -3,6 +3,8 @@
 #ifndef SURFLIB_FRAME_INTERVALS_H
 #define SURFLIB_FRAME_INTERVALS_H
 
+namespace surflib {
+
 void surfaceSplitPowerOfTen(const float& v, float& mantissa, int& exponent);
 // About n intervals over [lo, hi]: first and step in units of 10^e.  n is not written back.
 void surfaceChooseIntervals(const float& lo, const float& hi, const int& n, int& e, float& first,
@@ -24,5 +26,7 @@ void surfaceNumberWidth(const int& e, const int& decimals, const int& width, int
 
 // The largest power of ten the kernel's reals can scale by: trunc(log10(real setting 2)).
 double surfacePowerLimit();
+
+}  // namespace surflib
 
 #endif

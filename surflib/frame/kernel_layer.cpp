@@ -8,6 +8,8 @@
 #include "frame/state.h"
 #include "tarvcore.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kStyleBand = 1000;
@@ -34,6 +36,8 @@ void restoreControlChar(char ch)
 }
 
 }  // namespace
+
+namespace surflib {
 
 int surfaceVertexCount(float count)
 {
@@ -293,3 +297,5 @@ bool surfaceReadPlotFrame()
     s.plotHeight = y2 - y1;
     return true;
 }
+
+}  // namespace surflib

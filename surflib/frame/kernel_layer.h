@@ -5,6 +5,8 @@
 #ifndef SURFLIB_FRAME_KERNEL_LAYER_H
 #define SURFLIB_FRAME_KERNEL_LAYER_H
 
+namespace surflib {
+
 // PenCode: below 1000 colour c solid; 1000..1999 line style and colour c - 1000;
 // 2000 and over kernel pen c - 2000.
 void surfaceSelectPen(const int& code);
@@ -36,5 +38,7 @@ void surfaceEnquireLineAttributes(int& status, int& colour);
 // the state as it was, when the kernel does not give them.
 bool surfaceReadCharacterUnits();
 bool surfaceReadPlotFrame();
+
+}  // namespace surflib
 
 #endif

@@ -19,6 +19,8 @@
 #include "frame/state.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kNoMap = 8;
@@ -107,6 +109,8 @@ void placeLabel(const float& X, const float& Y, const char* text, int width)
 
 }  // namespace
 
+namespace surflib {
+
 double surfacePictureXToMap(double X)
 {
     const MapTransform& m = surfaceState.map;
@@ -142,6 +146,12 @@ int surfaceFormatNumber(double value, int width, int decimals, char* text)
     int length = sizeof digits;
     if (isFiniteValue(value) && std::fabs(value) < 1.0e40) {
         length = std::snprintf(digits, sizeof digits, "%.*f", decimals, value);
+        if (length > 1 && digits[0] == '-' &&
+            std::strspn(digits + 1, "0.") == static_cast<size_t>(length - 1)) {
+            // A value just below zero that shows only zeros is written without its sign.
+            std::memmove(digits, digits + 1, static_cast<size_t>(length));
+            length -= 1;
+        }
     }
     if (field == 0) field = std::min(length, kMaxLabel);   // the shortest form
     const char* shown = digits;
@@ -294,6 +304,8 @@ bool mapIsCurrent()
 }
 
 }  // namespace
+
+}  // namespace surflib
 
 void CONSPA(const float& x, const float& y, float& X, float& Y)
 {

@@ -4,6 +4,8 @@
 #ifndef SURFLIB_FRAME_MAP_TRANSFORM_H
 #define SURFLIB_FRAME_MAP_TRANSFORM_H
 
+namespace surflib {
+
 // The transform of MapTransform in double, neither rounded nor guarded against a zero scale or
 // factor: picture X, Y to map x, y and back.
 double surfacePictureXToMap(double X);
@@ -35,5 +37,7 @@ bool surfaceProjectPoint(const float& x, const float& y, const float& z, float& 
 // Formats value as the label text of surfaceDrawNumber (decimals > 0) or of
 // surfaceDrawFixedNumber (decimals 0) into text[10]; |width| <= 9.  Returns the field length.
 int surfaceFormatNumber(double value, int width, int decimals, char* text);
+
+}  // namespace surflib
 
 #endif

@@ -6,6 +6,8 @@
 #include <cfloat>
 #include <cmath>
 
+namespace surflib {
+
 inline float surfaceNarrow(double v)
 {
     if (std::isfinite(v) && std::fabs(v) > static_cast<double>(FLT_MAX)) {
@@ -13,5 +15,7 @@ inline float surfaceNarrow(double v)
     }
     return static_cast<float>(v);
 }
+
+}  // namespace surflib
 
 #endif

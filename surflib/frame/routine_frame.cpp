@@ -15,6 +15,8 @@
 #include "tarvcore.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kRoutineNameLevel = 2;
@@ -123,6 +125,8 @@ void restoreTableEntries()
 
 }  // namespace
 
+namespace surflib {
+
 void surfaceSaveKernelState(int& status, const char* name, int length, const int& drawFlag,
                             const int& charMode)
 {
@@ -200,6 +204,8 @@ SurfaceRoutineScope::~SurfaceRoutineScope()
 {
     surfaceExitRoutine(drawFlag_);
 }
+
+}  // namespace surflib
 
 // ---- Open and close -----------------------------------------------------------------------
 

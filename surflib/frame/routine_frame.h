@@ -6,6 +6,8 @@
 
 #include "frame/routine_table.h"
 
+namespace surflib {
+
 void surfaceEnterRoutine(const int& drawFlag, const char* name, int length);
 void surfaceSaveKernelState(int& status, const char* name, int length, const int& drawFlag,
                             const int& charMode);
@@ -26,5 +28,7 @@ public:
 private:
     int drawFlag_;
 };
+
+}  // namespace surflib
 
 #endif

@@ -3,6 +3,8 @@
 // six characters; SURF does so although krOpenSurf calls it.
 #include "frame/routine_table.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr SurfaceRoutineEntry kRoutines[] = {
@@ -98,7 +100,11 @@ static_assert(sizeof kRoutines / sizeof kRoutines[0] == kSurfaceRoutineCount,
 
 }  // namespace
 
+namespace surflib {
+
 const SurfaceRoutineEntry& surfaceRoutineEntry(SurfaceRoutineId id)
 {
     return kRoutines[static_cast<int>(id)];
 }
+
+}  // namespace surflib

@@ -5,6 +5,8 @@
 #ifndef SURFLIB_FRAME_ROUTINE_TABLE_H
 #define SURFLIB_FRAME_ROUTINE_TABLE_H
 
+namespace surflib {
+
 enum class SurfaceRoutineId {
     // open and close, contour maps, settings, overlays, gridding
     SURF, SUREND,
@@ -32,5 +34,7 @@ struct SurfaceRoutineEntry {
 };
 
 const SurfaceRoutineEntry& surfaceRoutineEntry(SurfaceRoutineId id);
+
+}  // namespace surflib
 
 #endif

@@ -3,6 +3,8 @@
 
 #include <cstring>
 
+namespace surflib {
+
 SurfaceLibraryState surfaceState{};
 SurfaceFrameSwitches surfaceFrameSwitches{};
 SurfaceLongFormMemory surfaceLongFormMemory{};
@@ -13,3 +15,5 @@ void surfaceResetLibraryForTests()
     surfaceFrameSwitches = SurfaceFrameSwitches{};
     surfaceLongFormMemory = SurfaceLongFormMemory{};
 }
+
+}  // namespace surflib

@@ -8,6 +8,8 @@
 #ifndef SURFLIB_FRAME_STATE_H
 #define SURFLIB_FRAME_STATE_H
 
+namespace surflib {
+
 constexpr int kSurfaceMaxLevels = 100;      // capacity of the level list
 constexpr int kSurfaceLevelOverflow = 101;  // level count marking a list that overflowed
 constexpr int kSurfaceTitleChars = 120;     // plot title
@@ -543,5 +545,7 @@ void surfaceResetLibraryForTests();
 void surfaceSetDefaults();
 // The seven axis titles and captions with their first-use texts and lengths.
 void surfaceWriteDefaultTitles();
+
+}  // namespace surflib
 
 #endif

@@ -10,6 +10,8 @@
 #include "frame/state.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kNoDrawingToAddTo = 4;
@@ -62,6 +64,8 @@ void krFreeWorkspace(SurfaceWorkspace& ws)
     ws.size = 0;
 }
 
+namespace surflib {
+
 void surfaceGriddingWorkspaceSize(const int& nx, const int& ny, const int& npts, int& size)
 {
     const long long x = nx, y = ny, n = npts;
@@ -94,3 +98,5 @@ void surfaceBeginDrawing(const int& type)
 
     if (known && kTypeRules[type].sets != 0) s.drawing.code = kTypeRules[type].sets;
 }
+
+}  // namespace surflib

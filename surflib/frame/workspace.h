@@ -2,6 +2,8 @@
 #ifndef SURFLIB_FRAME_WORKSPACE_H
 #define SURFLIB_FRAME_WORKSPACE_H
 
+namespace surflib {
+
 // Drawing types passed to surfaceBeginDrawing (not the same numbers as the drawing codes).
 enum SurfaceDrawingType {
     kBeginGriddedMap = 1,       // sets code 2
@@ -22,5 +24,7 @@ void surfaceGriddingWorkspaceSize(const int& nx, const int& ny, const int& npts,
 // Starts or continues a drawing of the given type; reports error 4 or 25 and changes nothing
 // when there is no drawing of the right kind to add to.
 void surfaceBeginDrawing(const int& type);
+
+}  // namespace surflib
 
 #endif

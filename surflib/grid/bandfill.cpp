@@ -25,6 +25,8 @@
 #include "grid/tracing.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kNoMapToAddTo = 4;
@@ -259,6 +261,8 @@ void traceListedLine(float level, int lineIndex, const int& wsize, float* work)
 
 }  // namespace
 
+namespace surflib {
+
 // ---- Cells of one band --------------------------------------------------------------------------
 
 void surfaceFillGridCells(const float& lo, const float& hi, float* work)
@@ -465,6 +469,8 @@ void surfaceDrawFillKey()
     surfaceSetLabelDirection(cw, ch, 0.0f);
 }
 
+}  // namespace surflib
+
 // ---- Exported routines ----------------------------------------------------------------------------
 
 void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
@@ -584,6 +590,8 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
     surfaceFinishFilledMap(surfaceMapFrame, dataMin, dataMax, n, wsize, work);
 }
 
+namespace surflib {
+
 void surfaceFinishFilledMap(bool (*frame)(bool drawn), float dataMin, float dataMax, int n,
                             int wsize, float* work)
 {
@@ -601,6 +609,8 @@ void surfaceFinishFilledMap(bool (*frame)(bool drawn), float dataMin, float data
         surfaceDrawDataPoints(wsize, work);
     }
 }
+
+}  // namespace surflib
 
 void ADDFIL(const float& z1, const float& z2, const int& code, const int& lines,
             const int& lineSwitch, const int& wsize, float* work)

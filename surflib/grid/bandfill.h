@@ -3,6 +3,8 @@
 #ifndef SURFLIB_GRID_BANDFILL_H
 #define SURFLIB_GRID_BANDFILL_H
 
+namespace surflib {
+
 // One band between low and high on the gridded map drawn last in this workspace, with fill
 // code `code`; lines 1 also traces the contour lines at both heights.
 void surfaceFillGridBand(const float& low, const float& high, const int& code, const int& lines,
@@ -18,5 +20,7 @@ void surfaceDrawFillKey();
 // data range put back, and the data-point markers; n is the number of levels drawn.
 void surfaceFinishFilledMap(bool (*frame)(bool drawn), float dataMin, float dataMax, int n,
                             int wsize, float* work);
+
+}  // namespace surflib
 
 #endif

@@ -23,6 +23,8 @@
 #include "grid/tracing.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kNegativeCount = -11;
@@ -59,6 +61,8 @@ bool copyGrid(const float* z, float* work, float& zmin, float& zmax)
 }
 
 }  // namespace
+
+namespace surflib {
 
 void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, const int& wsize, float* work)
 {
@@ -291,6 +295,8 @@ void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xm
         surfaceDrawDataPoints(wsize, work);
     }
 }
+
+}  // namespace surflib
 
 void DRACON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& ncont, const int& lineSwitch,

@@ -22,6 +22,8 @@
 #include "surface/surface.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kShortWorkspace = 3;
@@ -429,6 +431,8 @@ struct FlatPictureScope {
 
 }  // namespace
 
+namespace surflib {
+
 void surfaceDrawCrossSectionProfile(const float& zBottom, const float& zTop, const int& kind,
                                     const int& wsize, float* work)
 {
@@ -545,6 +549,8 @@ void surfaceDrawCrossSectionFrame(const float& x1, const float& y1, const float&
     const float top = surfaceNarrow((static_cast<double>(z.first) + area.h / static_cast<double>(z.scale)) * z.factor);
     surfaceDrawCrossSectionProfile(std::min(bottom, top), std::max(bottom, top), kind, wsize, work);
 }
+
+}  // namespace surflib
 
 void CRSSEC(const float& x1, const float& y1, const float& x2, const float& y2, const int& wsize,
             float* work)

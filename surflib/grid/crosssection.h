@@ -9,6 +9,8 @@
 #ifndef SURFLIB_GRID_CROSSSECTION_H
 #define SURFLIB_GRID_CROSSSECTION_H
 
+namespace surflib {
+
 // The frame of the section picture, after the tables are filled: lays out its MapTransform
 // (horizontal axis along x for walkKind 1 or y for 2, height axis up) and draws it by the
 // cross-section frame type, then the profile.
@@ -19,5 +21,7 @@ void surfaceDrawCrossSectionFrame(const float& x1, const float& y1, const float&
 // all kinds with the contour levels as water lines and the outline.
 void surfaceDrawCrossSectionProfile(const float& zBottom, const float& zTop, const int& kind,
                                     const int& wsize, float* work);
+
+}  // namespace surflib
 
 #endif

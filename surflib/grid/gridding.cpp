@@ -24,6 +24,8 @@
 #include "grid/overlays.h"
 #include "grid/tracing.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kTooFewPoints = 2;
@@ -159,6 +161,8 @@ bool fitHeight(double m[4][5], double& d)
 }
 
 }  // namespace
+
+namespace surflib {
 
 // ---- Partitions -----------------------------------------------------------------------------
 
@@ -439,6 +443,8 @@ void surfaceSampleFunction(SurfaceHeightFunction f, const int& wsize, float* wor
         y += sy;
     }
 }
+
+}  // namespace surflib
 
 // ---- Exported gridding ----------------------------------------------------------------------
 

@@ -5,6 +5,8 @@
 
 #include "tterrlib.h"
 
+namespace surflib {
+
 // Random-point layout: sorted x, y, z and bucket starts (N words each), then the grid and the
 // tracer's edge flags (nx * ny each).  status 3 when wsize is too short.
 void surfacePartitionRandomGrid(const int& wsize, int& status);
@@ -30,5 +32,7 @@ float surfaceInterpolateNode(const float& u, const float& v, const int& ignored,
 void surfaceInterpolateGrid(SurfaceNodeRoutine node, const int& npts, float* x, float* y,
                             const float* z, const int& wsize, float* work);
 void surfaceSampleFunction(SurfaceHeightFunction f, const int& wsize, float* work);
+
+}  // namespace surflib
 
 #endif

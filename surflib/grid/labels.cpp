@@ -20,6 +20,8 @@
 #include "frame/state.h"
 #include "grid/tracing.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr float kPi = 3.1415927f;
@@ -184,6 +186,8 @@ void plainLabelStep(float X, float Y, const float* work)
 }
 
 }  // namespace
+
+namespace surflib {
 
 ContourLabelMetrics surfaceLabelMetrics()
 {
@@ -407,3 +411,5 @@ void surfaceOutputContourLine(const float& x, const float& y, const float& level
     r.prevX = X;
     r.prevY = Y;
 }
+
+}  // namespace surflib

@@ -4,6 +4,8 @@
 #ifndef SURFLIB_GRID_LABELS_H
 #define SURFLIB_GRID_LABELS_H
 
+namespace surflib {
+
 struct ContourLabelMetrics {
     float h;   // label character height
     float w;   // label character width
@@ -37,5 +39,7 @@ void surfaceSetLabelText(const ContourLabelMetrics& m, const ContourLabelPlace& 
 void surfaceWriteLabelNumber(const ContourLabelPlace& place);
 // After a line: the text back to the map character size at angle 0.
 void surfaceResetLabelText();
+
+}  // namespace surflib
 
 #endif

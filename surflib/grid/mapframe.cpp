@@ -21,6 +21,8 @@
 #include "frame/state.h"
 #include "surface/surface.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kScaleUnusable = -42;
@@ -223,6 +225,15 @@ void chooseMapAxisNumbers(SurfaceFrameAxis& a, int index)
 
 // ---- Tick bands -----------------------------------------------------------------------------
 
+// Value at the i-th tick after the one of `value`, from its index.  The bands that run down
+// or left start from the value at the far end of the window, which float steps do not
+// cancel exactly: what is left near zero, far below the step, is zero.
+double tickValue(double value, float step, int i)
+{
+    const double v = value + static_cast<double>(step) * i;
+    return std::fabs(v) < 1.0e-4 * std::fabs(static_cast<double>(step)) ? 0.0 : v;
+}
+
 void tickBand(bool vertical, float length, int& count, int decimals, float first, float& step,
               float& x, float& y, int direction, int band, int numbers, float& remainder,
               int width, int power, int axis)
@@ -312,7 +323,7 @@ void tickBand(bool vertical, float length, int& count, int decimals, float first
     for (int i = 1; i <= n; ++i) {
         const double from = start + dir * (i - 1) * interval;
         const double to = start + dir * i * interval;
-        const double v = value + static_cast<double>(step) * i;
+        const double v = tickValue(value, step, i);
         bool full = i % 2 == 0;
         if (i == n && !full) {
             if (!vertical) every = rhythm(room / interval);
@@ -583,6 +594,8 @@ void drawMapFrame(int& status, bool network)
 
 }  // namespace
 
+namespace surflib {
+
 bool surfaceChooseFrameAxis(SurfaceFrameAxis& a) { return chooseAxis(a); }
 
 bool surfaceApplyIntervalScale(SurfaceFrameAxis& a, float s) { return applyIntervalScale(a, s); }
@@ -670,3 +683,5 @@ void surfaceDrawNetworkMapFrame(int& status)
     drawMapFrame(status, true);
     n.networkRoutineActive = -1;
 }
+
+}  // namespace surflib

@@ -21,6 +21,8 @@
 #ifndef SURFLIB_GRID_MAPFRAME_H
 #define SURFLIB_GRID_MAPFRAME_H
 
+namespace surflib {
+
 // Map frame types: 0 box with ticks, numbers and titles; 1 box; 2 no box (annotation only);
 // 3 layout only, nothing drawn (used by the map drivers).
 constexpr int kMapFrameTicks = 0;
@@ -108,5 +110,7 @@ void surfaceSetTickAxisMode(int axis, bool scaleInForce, bool annotated, float s
 // (not written when it is 1), or the title alone with mode 1.  Starts at x; returns nothing.
 void surfaceDrawExponentTitle(float x, float y, const char* title, int length, int exponent,
                               int mode, float unmeasuredOffset);
+
+}  // namespace surflib
 
 #endif

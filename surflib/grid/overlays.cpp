@@ -24,6 +24,8 @@
 #include "tarvcore.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kNoMapToAddTo = 4;
@@ -245,6 +247,8 @@ float endTangentEnd(const float* p, int last, bool useAfter, float after)
 }
 
 }  // namespace
+
+namespace surflib {
 
 // ---- Heights on the grid --------------------------------------------------------------------
 
@@ -486,6 +490,8 @@ void surfaceDrawSmoothCurve(const float* x, const float* y, const int& n, const 
         }
     }
 }
+
+}  // namespace surflib
 
 // ---- Exported routines ----------------------------------------------------------------------
 

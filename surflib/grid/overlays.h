@@ -6,6 +6,8 @@
 #ifndef SURFLIB_GRID_OVERLAYS_H
 #define SURFLIB_GRID_OVERLAYS_H
 
+namespace surflib {
+
 // ---- Heights on the grid of the current map -------------------------------------------------
 // node: 1-based word number of a grid node after the grid's start (the grid begins at word
 // gridOffset of GridState, rows of nx values).  Words beyond wsize are never read; a node
@@ -49,5 +51,7 @@ void surfaceDrawSmoothCurve(const float* x, const float* y, const int& n, const 
 // and rhs are work arrays of m values.
 void surfaceSmoothCurveCoefficients(float* a, float* b, float* c, float* rhs, const float* p,
                                     float* d, const int& m);
+
+}  // namespace surflib
 
 #endif

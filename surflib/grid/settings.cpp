@@ -15,6 +15,8 @@
 #include "tarvcore.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kNegativePatch = -9;

@@ -18,6 +18,8 @@
 #include "grid/labels.h"
 #include "grid/tracing.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr float kNoTangent = 1.0e-4f;
@@ -322,6 +324,8 @@ bool labelStep(float X, float Y, const float* work)
 
 }  // namespace
 
+namespace surflib {
+
 void surfaceSmoothTangent(const float* x, const float* y, const int& mode, float& tx, float& ty)
 {
     const double d1x = static_cast<double>(x[1]) - x[0], d1y = static_cast<double>(y[1]) - y[0];
@@ -482,3 +486,5 @@ void surfaceOutputSmoothedLine(const float& x, const float& y, const float& leve
     r.prevX = X;
     r.prevY = Y;
 }
+
+}  // namespace surflib

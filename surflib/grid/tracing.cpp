@@ -20,6 +20,8 @@
 #include "frame/numeric.h"
 #include "frame/state.h"
 
+using namespace surflib;
+
 namespace {
 
 struct GridView {
@@ -84,6 +86,8 @@ bool onBoundary(int ai, int aj, int di, int dj)
 }
 
 }  // namespace
+
+namespace surflib {
 
 bool surfaceGridFitsWorkspace(const int& wsize)
 {
@@ -351,3 +355,5 @@ void surfaceTraceGridContour(const int& mx, const int& my, const float& level, c
     s.contour.labelsOn = labelsOn;
     s.contour.labelSkip = labelSkip;
 }
+
+}  // namespace surflib

@@ -8,6 +8,8 @@
 #ifndef SURFLIB_GRID_TRACING_H
 #define SURFLIB_GRID_TRACING_H
 
+namespace surflib {
+
 // Tracing phases (SurfaceLibraryState::tracingPhase).
 constexpr int kTracingBoundary = 0;   // open lines, started on the grid's boundary
 constexpr int kTracingInterior = 1;   // closed lines, started on flagged interior edges
@@ -121,5 +123,7 @@ void surfaceWidenFlatRange(float& low, float& high);
 bool surfaceRefuseFlatRange(float& low, float& high);
 // Lays the map frame out (drawn = false, frame type 3) or draws it; false on status 13.
 bool surfaceMapFrame(bool drawn);
+
+}  // namespace surflib
 
 #endif

@@ -4,6 +4,8 @@
 
 #include <climits>
 
+using namespace surflib;
+
 namespace {
 
 int band(int value, int offset)
@@ -23,6 +25,10 @@ int penPair(int a, int b, int styleBand, int penBand)
 
 }  // namespace
 
+namespace surflib {
+
 int surfacePenPairRuleA(int a, int b) { return penPair(a, b, 1000, 2000); }
 
 int surfacePenPairRuleB(int a, int b) { return penPair(a, b, 2000, 1000); }
+
+}  // namespace surflib

@@ -3,6 +3,8 @@
 #ifndef SURFLIB_LONGFORM_CODES_H
 #define SURFLIB_LONGFORM_CODES_H
 
+namespace surflib {
+
 struct SurfaceCodeRow {
     int code;
     int legacy;
@@ -24,5 +26,7 @@ int surfacePenPairRuleA(int a, int b);
 // Rule B: as rule A with the two upper rows exchanged: a > 0, b = 0 -> a + 2000;
 // a > 0, b > 0 -> b + 1000.
 int surfacePenPairRuleB(int a, int b);
+
+}  // namespace surflib
 
 #endif

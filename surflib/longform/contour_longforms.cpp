@@ -13,6 +13,8 @@
 #include "longform/workspace_copy.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr SurfaceCodeRow kContourSwitch[] = {{kSurfContourSwitchOff, 0}, {kSurfContourSwitchOn, 1}};

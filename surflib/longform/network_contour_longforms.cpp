@@ -9,6 +9,8 @@
 #include "longform/codes.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr long long kMostBands = 100002;

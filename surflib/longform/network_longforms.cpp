@@ -15,6 +15,8 @@
 #include "longform/codes.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr SurfaceCodeRow kMethodCodes[] = {

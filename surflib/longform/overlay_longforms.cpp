@@ -11,6 +11,8 @@
 #include "longform/workspace_copy.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr SurfaceCodeRow kDatasetKind[] = {{kSurfContourSwitchOff, 0}, {kSurfContourSwitchOn, 1}};

@@ -7,6 +7,8 @@
 #include "longform/codes.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr SurfaceCodeRow kAlongLine[] = {{kSurfLabelsLeftToRight, 0}, {kSurfLabelsAlongLine, 1}};

@@ -9,6 +9,8 @@
 #include "longform/codes.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr SurfaceCodeRow kBaseTypes[] = {{kSurfBaseType0, 0}, {kSurfBaseType1, 1},

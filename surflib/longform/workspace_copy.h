@@ -8,6 +8,8 @@
 
 #include "tterrlib.h"
 
+namespace surflib {
+
 // A contiguous copy of the record's words (empty for a record with no array or no size).
 inline std::vector<float> surfaceWorkspaceCopy(const SurfaceWorkspace& ws)
 {
@@ -20,5 +22,7 @@ inline float* surfaceWordsOf(std::vector<float>& copy)
 {
     return copy.empty() ? nullptr : copy.data();
 }
+
+}  // namespace surflib
 
 #endif

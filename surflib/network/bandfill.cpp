@@ -31,6 +31,8 @@
 #include "network/tracing.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kNegativeCount = -11;
@@ -203,6 +205,8 @@ void listFillBand(int code, float low, float high, bool warn)
 
 }  // namespace
 
+namespace surflib {
+
 // ---- One triangle and band --------------------------------------------------------------------
 
 void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, const int& t, float* work)
@@ -243,6 +247,8 @@ void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, const int& 
 }
 
 void surfaceFlushBandBuffer() { flushBuffer(); }
+
+}  // namespace surflib
 
 // ---- FILTRI and ADTFIL ------------------------------------------------------------------------
 

@@ -3,6 +3,8 @@
 #ifndef SURFLIB_NETWORK_BANDFILL_H
 #define SURFLIB_NETWORK_BANDFILL_H
 
+namespace surflib {
+
 // A band in normalised heights: low <= height < high; a missing bound is open.
 struct NetworkBand {
     bool hasLow;
@@ -17,5 +19,7 @@ struct NetworkBand {
 void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, const int& t, float* work);
 // Fills what the buffer holds with the current fill code and empties it.
 void surfaceFlushBandBuffer();
+
+}  // namespace surflib
 
 #endif

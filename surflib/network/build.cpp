@@ -12,6 +12,8 @@
 #include "network/triangulation.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 bool allFinite(int n, const float* a)

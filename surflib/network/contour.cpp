@@ -22,6 +22,8 @@
 #include "network/tracing.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kNegativeCount = -11;
@@ -38,6 +40,8 @@ constexpr long long kMaxLevels = 100000;
 void endDrawing() { surfaceState.drawing.code = kDrawingNone; }
 
 }  // namespace
+
+namespace surflib {
 
 NetworkMethodKeeper::NetworkMethodKeeper() : method_(surfaceState.networkSettings.interpolationMethod) {}
 
@@ -221,6 +225,8 @@ void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool lis
         surfaceAdvanceLabelRhythm();
     }
 }
+
+}  // namespace surflib
 
 // ---- Exported routines ----------------------------------------------------------------------
 

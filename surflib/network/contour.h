@@ -8,6 +8,8 @@
 #ifndef SURFLIB_NETWORK_CONTOUR_H
 #define SURFLIB_NETWORK_CONTOUR_H
 
+namespace surflib {
+
 // Keeps interpolationMethod as it was at construction and puts it back at destruction.
 class NetworkMethodKeeper {
 public:
@@ -57,5 +59,7 @@ float surfaceNormaliseLevel(double level);
 // interval no longer moves the level.
 void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool listThem,
                               const int& wsize, float* work);
+
+}  // namespace surflib
 
 #endif

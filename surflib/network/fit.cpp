@@ -14,6 +14,8 @@
 #include "network/interpolation.h"
 #include "network/network.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kMaxNeighbours = 30;
@@ -132,6 +134,8 @@ int solve(double a[6][6], double b[6], double c[6], double tw)
 }
 
 }  // namespace
+
+namespace surflib {
 
 void surfaceNearestFitHeight(const float& x, const float& y, float& height, float& dzdx,
                              float& dzdy, float* work, int& status)
@@ -291,3 +295,5 @@ void surfaceComputeVertexGradients(float* work)
         networkPointField(work, j, kNetDzdy) = gy;
     }
 }
+
+}  // namespace surflib

@@ -20,6 +20,8 @@
 #include "network/triangulation.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;

@@ -20,6 +20,8 @@
 #include "frame/numeric.h"
 #include "network/network.h"
 
+using namespace surflib;
+
 namespace {
 
 struct Vec {
@@ -186,6 +188,8 @@ double offLevel(double h, double level, double tol)
 }
 
 }  // namespace
+
+namespace surflib {
 
 void surfaceLocateTriangle(const float& x, const float& y, float& height, int& inside,
                            int& triangle, int& sub, int& edge, int& slot, const float* work)
@@ -573,3 +577,5 @@ NetworkLocateIndex::NetworkLocateIndex(const float* work)
 }
 
 NetworkLocateIndex::~NetworkLocateIndex() { locateIndex = LocateIndex{}; }
+
+}  // namespace surflib

@@ -7,6 +7,8 @@
 #ifndef SURFLIB_NETWORK_INTERPOLATION_H
 #define SURFLIB_NETWORK_INTERPOLATION_H
 
+namespace surflib {
+
 // Finds the triangle holding (x, y), starting from |triangle| (a number outside 1..count
 // starts from 1).  inside 1 / 0.  sub: the centroid sub-triangle (1 on edge P1P2, 2 on P2P3,
 // 3 on P3P1), edge: that number when the point lies on the edge, vertex: 1..3 when the point
@@ -70,5 +72,7 @@ void surfaceLevelSideTest(const float& x, const float& y, const int& side, int& 
 void surfaceLabelClearance(const float& x1, const float& x2, const float& x3, const float& y1,
                            const float& y2, const float& y3, const float& level,
                            const float& labelHeight, float* work);
+
+}  // namespace surflib
 
 #endif

@@ -13,6 +13,8 @@
 #include "network/interpolation.h"
 #include "network/network.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kNoBucketGrid = 1;
@@ -227,6 +229,8 @@ bool bucketsValid(const float* work)
 }
 
 }  // namespace
+
+namespace surflib {
 
 void surfacePartitionNetwork(const int& S, int& status)
 {
@@ -447,3 +451,5 @@ float surfaceNetworkPictureY(float yn)
 {
     return surfaceNarrow(surfaceMapYToPicture(yn));
 }
+
+}  // namespace surflib

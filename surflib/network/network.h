@@ -45,6 +45,8 @@
 
 #include "frame/state.h"
 
+namespace surflib {
+
 constexpr int kNetworkBase = 100;
 constexpr int kNetworkHeaderWords = 4;
 constexpr int kNetworkWordsPerPoint = 36;    // 12 point words, 14 triangle words, 10 spare
@@ -229,5 +231,7 @@ private:
 // transform, so that surfaceDrawMapPolyline's network mapping brings it to map units).
 float surfaceNetworkPictureX(float xn);
 float surfaceNetworkPictureY(float yn);
+
+}  // namespace surflib
 
 #endif

@@ -16,6 +16,8 @@
 #include "network/network.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kBoundaryTruncated = -61;

@@ -8,6 +8,8 @@
 #include "network/network.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kFewestNeighbours = 7;

@@ -23,6 +23,8 @@
 #include "network/interpolation.h"
 #include "network/network.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr float kNotVisited = 0.0f;
@@ -889,6 +891,8 @@ void closedLines(float level, int& budget, float* work)
 
 }  // namespace
 
+namespace surflib {
+
 // ---- Shared helpers -----------------------------------------------------------------------------
 
 int surfaceRawNeighbour(const float* work, int t, int k)
@@ -1159,3 +1163,5 @@ void surfaceContourNetworkLevels(const float& level, const int& wsize, float* wo
         c.labelSkip = labelSkip;
     }
 }
+
+}  // namespace surflib

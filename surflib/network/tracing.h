@@ -20,6 +20,8 @@
 #ifndef SURFLIB_NETWORK_TRACING_H
 #define SURFLIB_NETWORK_TRACING_H
 
+namespace surflib {
+
 // Traces and draws every line of the normalised level: open lines (from the hull and the
 // edges of excluded regions) first, then closed lines.  Leaves every working mark 0.
 void surfaceContourNetworkLevels(const float& level, const int& wsize, float* work);
@@ -82,5 +84,7 @@ void surfaceSegmentCrossing(int t, int sub, float level, float x1, float y1, flo
                             float y2, float h2, float& xc, float& yc, float* work);
 // The raw neighbour entry k (1..3) of triangle t: its sign is the triangle's region sign.
 int surfaceRawNeighbour(const float* work, int t, int k);
+
+}  // namespace surflib
 
 #endif

@@ -15,6 +15,8 @@
 #include "network/network.h"
 #include "network/tracing.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kMaxRoots = 3;
@@ -120,6 +122,8 @@ void canonicalEdge(const float* work, int t, int k, int& ct, int& ck)
 
 }  // namespace
 
+namespace surflib {
+
 void surfaceEdgeCubicCrossings(const int& tIn, const int& kIn, const float& level, const float& px,
                                const float& py, int& roots, float& x1, float& y1, float& x2,
                                float& y2, float* work)
@@ -193,3 +197,5 @@ void surfaceEdgeCubicCrossings(const int& tIn, const int& kIn, const float& leve
     }
     roots = found.n;
 }
+
+}  // namespace surflib

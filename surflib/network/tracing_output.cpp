@@ -27,6 +27,8 @@
 #include "network/tracing.h"
 #include "tarvcore.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kPieceRoom = kNetworkLinePoints + 2;
@@ -196,6 +198,8 @@ void writeLabel(double cx, double cy, double theta, const LabelMetrics& m)
 
 }  // namespace
 
+namespace surflib {
+
 void surfaceChooseNetworkLabel(float value)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -284,3 +288,5 @@ void surfaceDrawNetworkContour(const int& n, const float* x, const float* y, flo
     ends.endCondition = surfaceFlagOn(b.continuesAfter) ? -1 : 0;
     outputPiece(u, v, m, ends);
 }
+
+}  // namespace surflib

@@ -17,6 +17,8 @@
 #include "network/interpolation.h"
 #include "network/network.h"
 
+using namespace surflib;
+
 namespace {
 
 struct Triangle {
@@ -275,6 +277,8 @@ void removeRow(float* work, int row, int& N)
 
 }  // namespace
 
+namespace surflib {
+
 void surfaceWriteTriangle(float* work, int t, int v1, int v2, int v3, int n1, int n2, int n3,
                           float mark)
 {
@@ -532,3 +536,5 @@ int surfaceTriangulatePoints(int& N, float* work)
     if (removed) surfaceReportError(kNetDuplicates);
     return 0;
 }
+
+}  // namespace surflib

@@ -7,6 +7,8 @@
 
 #include <vector>
 
+namespace surflib {
+
 // Statuses of an insertion besides 0 and kNetTriangleTableFull (71).
 constexpr int kInsertNothingVisible = -1;   // no hull edge faces the point
 constexpr int kInsertCoincides = 76;        // the point is an existing vertex
@@ -45,5 +47,7 @@ int surfaceFindEdgeOwner(int a, int b, int from, int& k, const float* work);
 // Writes a whole triangle record; neighbour entries take the sign of mark.
 void surfaceWriteTriangle(float* work, int t, int v1, int v2, int v3, int n1, int n2, int n3,
                           float mark);
+
+}  // namespace surflib
 
 #endif

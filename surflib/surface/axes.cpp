@@ -15,6 +15,8 @@
 #include "surface/surface.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr int kNoPower = 9999;
@@ -269,6 +271,8 @@ void drawTitle(int index, float x, float y, int caption, bool rightEnd)
 
 }  // namespace
 
+namespace surflib {
+
 void surfaceDrawPictureTitle(float x, float y, float width)
 {
     const ContourSettings& c = surfaceState.contour;
@@ -515,6 +519,8 @@ void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh, const int& 
         drawTitle(2, highX + 4.0f * cw(), y + 2.0f * ch(), zCaption, true);
     }
 }
+
+}  // namespace surflib
 
 void PERAXE(const int& wsize, float* work)
 {

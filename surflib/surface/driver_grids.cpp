@@ -13,6 +13,8 @@
 #include "surface/surface.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 // Finite points only count towards the nine a gridding needs.
@@ -26,6 +28,8 @@ int finitePoints(int n, const float* x, const float* y, const float* z)
 }
 
 }  // namespace
+
+namespace surflib {
 
 void surfaceSetGridShape(int nx, int ny)
 {
@@ -95,3 +99,5 @@ bool surfaceSampleFunctionGrid(const float& xmin, const float& xmax, const float
     surfaceSampleFunction(f, kSurfaceInternalWorkWords, s.internalWork);
     return true;
 }
+
+}  // namespace surflib

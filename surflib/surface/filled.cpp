@@ -13,6 +13,8 @@
 #include "surface/surface.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny,
             const float& ymin, const float& ymax, const float* z, float& view1,
             const float& view2, const float& view3, const float* fillArray, const int& wsize,
@@ -184,6 +186,8 @@ void COPPRJ(const int& n, const float* x, const float* y, const float& height,
     b.count = 0;
 }
 
+namespace surflib {
+
 void surfaceDrawProjectedDataPoints(const int& wsize, const float* work)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -222,3 +226,5 @@ void surfaceDrawProjectedDataPoints(const int& wsize, const float* work)
         surfaceDrawNumber(lx, ly, z, width, decimals, 9999);
     }
 }
+
+}  // namespace surflib

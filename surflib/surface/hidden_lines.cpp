@@ -1,19 +1,21 @@
 // hidden_lines.cpp - hidden-line removal of perspective surfaces.
 //
-// The grid lines of one family are walked from the line nearest the eye to the farthest.  What
-// has been drawn so far is kept as two horizons: the upper and the lower outline of the
-// picture, each a piecewise-linear function of the ray key.  Vertical lines of the surface
-// converge on the vanishing point of the fit, so a point is described by its ray (the key: the
-// angle of the ray from the vanishing point, measured from the ray through the middle of the
-// base) and its distance along that ray; above and below are judged along those rays.  A part
-// of a new line is seen where it lies outside the band between the two horizons; each line and
-// the cross pieces joining it to the line before are then merged into the horizons, so the
-// strip of surface between two lines hides what lies behind it too.
+// The grid lines of one family are walked from the line nearest the eye outwards.  What has
+// been drawn so far is kept as two horizons: the upper and the lower outline of the picture,
+// each a piecewise-linear function of the ray key.  Vertical lines of the surface converge on
+// the vanishing point of the fit, so a point is described by its ray (the key: the angle of the
+// ray from the vanishing point, measured from the ray through the middle of the base) and its
+// distance along that ray; above and below are judged along those rays.  Each new line is
+// joined to its neighbour towards the eye by cross pieces: these go into the horizons first,
+// then the parts of the new line outside the band between the horizons are drawn, then the
+// line itself goes in.  So the strip between two lines hides what lies behind it, the new
+// line included.  When the eye stands over the lines of a family, the strip under the eye is
+// taken first and the walk goes out from it to both edges of the grid.
 //
-// The horizons live in the caller's workspace (the outline arrays of the perspective
-// partition, L points each); a line that would overflow them is cut short with error 37.
-// Visible runs are drawn through the 100-point HiddenLineBuffer, flushed at 99 points with the
-// last point carried over.
+// The horizons are chains of slots in the caller's workspace (the outline arrays of the
+// perspective partition, L slots shared by both); a merge relinks only the slots a segment
+// covers.  A line that would overflow them is cut short with error 37.  Visible runs are drawn
+// through the 100-point HiddenLineBuffer, flushed at 99 points with the last point carried over.
 #include <algorithm>
 #include <cmath>
 
@@ -23,6 +25,8 @@
 #include "frame/routine_frame.h"
 #include "frame/state.h"
 #include "surface/surface.h"
+
+namespace surflib {
 
 float surfaceClampedNode(const float* grid, int nx, int i, int j, float zlow, float zhigh)
 {
@@ -61,119 +65,230 @@ namespace {
 
 // ---- Horizons -------------------------------------------------------------------------------
 
-// One horizon in the workspace: keys and heights, ascending keys.  The lower horizon is kept
-// with its heights negated, so that both are merged by taking the larger value.
-struct Horizon {
+// The slots of the outline store in the workspace.  While a family of lines is walked, both
+// horizons are chains of slots linked both ways (previous and next slot numbers stored as
+// reals), with their points in ascending key; the slots of neither chain form the free chain.
+// An update unlinks the slots a segment covers and links in its new points, so its cost grows
+// with the span of the segment, never with the length of the horizon.  After a walk the chains
+// are copied in key order into two arrays (a compact copy, prev and next null), which the
+// profile and the clipped axes read.
+struct SlotStore {
+    float* prev;
+    float* next;
     float* key;
     float* h;
-    int count;
-};
-
-struct HorizonStore {
-    Horizon upper, lower;
-    float* scratchKey;
-    float* scratchH;
     int capacity;
+    int freeHead;   // -1: the store is full
     bool full;      // error 37 was reported for this drawing
 };
 
-// The value of horizon H at key k; false when k lies outside it.
-bool horizonAt(const Horizon& H, double k, double& value)
+// One horizon: a chain of the store, or a run of slots of its compact copy.  The finger is the
+// slot last looked at: consecutive searches start from it, and the segments of a walk lie next
+// to each other, so a search moves over the points between two segments only.
+struct Horizon {
+    int head, tail, finger;
+    int count;
+};
+
+constexpr int kNoSlot = -1;
+// Slot numbers are stored as reals; above this they would no longer be exact.
+constexpr int kMaxSlots = 1 << 24;
+
+int slotAt(const float* a, int k) { return static_cast<int>(a[k]); }
+
+int nextSlot(const SlotStore& st, const Horizon& H, int k)
 {
-    if (H.count == 0 || k < H.key[0] || k > H.key[H.count - 1]) return false;
-    int lo = 0, hi = H.count - 1;
-    while (hi - lo > 1) {
-        const int mid = (lo + hi) / 2;
-        if (H.key[mid] <= k) lo = mid; else hi = mid;
+    if (st.next != nullptr) return slotAt(st.next, k);
+    return k < H.tail ? k + 1 : kNoSlot;
+}
+
+int prevSlot(const SlotStore& st, const Horizon& H, int k)
+{
+    if (st.prev != nullptr) return slotAt(st.prev, k);
+    return k > H.head ? k - 1 : kNoSlot;
+}
+
+// All slots free, both horizons empty.
+void storeReset(SlotStore& st, Horizon& upper, Horizon& lower)
+{
+    for (int k = 0; k < st.capacity; ++k) st.next[k] = static_cast<float>(k + 1 < st.capacity ? k + 1 : kNoSlot);
+    st.freeHead = st.capacity > 0 ? 0 : kNoSlot;
+    upper = lower = Horizon{kNoSlot, kNoSlot, kNoSlot, 0};
+}
+
+// Links a new point after slot `after` (kNoSlot: at the head); the new slot, or kNoSlot when
+// the store is full.
+int linkAfter(SlotStore& st, Horizon& H, int after, double key, double h)
+{
+    const int k = st.freeHead;
+    if (k == kNoSlot) return kNoSlot;
+    st.freeHead = slotAt(st.next, k);
+    const int following = after == kNoSlot ? H.head : slotAt(st.next, after);
+    st.key[k] = static_cast<float>(key);
+    st.h[k] = static_cast<float>(h);
+    st.prev[k] = static_cast<float>(after);
+    st.next[k] = static_cast<float>(following);
+    if (after == kNoSlot) H.head = k; else st.next[after] = static_cast<float>(k);
+    if (following == kNoSlot) H.tail = k; else st.prev[following] = static_cast<float>(k);
+    ++H.count;
+    return k;
+}
+
+void unlink(SlotStore& st, Horizon& H, int k)
+{
+    const int before = slotAt(st.prev, k), after = slotAt(st.next, k);
+    if (before == kNoSlot) H.head = after; else st.next[before] = static_cast<float>(after);
+    if (after == kNoSlot) H.tail = before; else st.prev[after] = static_cast<float>(before);
+    if (H.finger == k) H.finger = before != kNoSlot ? before : after;
+    st.next[k] = static_cast<float>(st.freeHead);
+    st.freeHead = k;
+    --H.count;
+}
+
+// The last slot whose key is at most k (below k when strict); kNoSlot when there is none.
+int locate(const SlotStore& st, Horizon& H, double k, bool strict)
+{
+    auto before = [&](int s) { return strict ? st.key[s] < k : st.key[s] <= k; };
+    int s = H.finger != kNoSlot ? H.finger : H.head;
+    if (s == kNoSlot) return kNoSlot;
+    if (before(s)) {
+        for (int n = nextSlot(st, H, s); n != kNoSlot && before(n); n = nextSlot(st, H, s)) s = n;
+    } else {
+        while (s != kNoSlot && !before(s)) s = prevSlot(st, H, s);
     }
-    if (H.count == 1) {
-        value = H.h[0];
+    H.finger = s != kNoSlot ? s : H.head;
+    return s;
+}
+
+// The horizon between two slots of it (either may be kNoSlot) at key k; false where it is not
+// defined.
+bool valueBetween(const SlotStore& st, int lo, int hi, double k, double& v)
+{
+    if (lo == kNoSlot || hi == kNoSlot) {
+        const int s = lo != kNoSlot ? lo : hi;
+        if (s == kNoSlot || st.key[s] != static_cast<float>(k)) return false;
+        v = st.h[s];
         return true;
     }
-    const double dk = static_cast<double>(H.key[hi]) - H.key[lo];
-    if (!(dk > 0.0)) {
-        value = std::max(H.h[lo], H.h[hi]);
+    const double k0 = st.key[lo], k1 = st.key[hi];
+    if (!(k1 > k0)) {
+        v = std::max(st.h[lo], st.h[hi]);
         return true;
     }
-    const double t = (k - H.key[lo]) / dk;
-    value = (1.0 - t) * H.h[lo] + t * H.h[hi];
+    const double t = std::clamp((k - k0) / (k1 - k0), 0.0, 1.0);
+    v = st.h[lo] + (st.h[hi] - static_cast<double>(st.h[lo])) * t;
     return true;
 }
 
-// Appends (k, v) to the scratch arrays unless it repeats the point before; false when full.
-bool pushPoint(HorizonStore& st, int& n, double k, double v)
+// Merges the segment (k1, v1)-(k2, v2), k1 < k2, into H as the larger of the two, in place:
+// the points the segment passes over are unlinked, its ends and its crossings with H linked in.
+// false when the store ran out of slots.
+bool mergeSegment(SlotStore& st, Horizon& H, double k1, double v1, double k2, double v2)
 {
-    if (n > 0 && st.scratchKey[n - 1] == static_cast<float>(k) &&
-        std::fabs(st.scratchH[n - 1] - v) <= 1e-6 * (1.0 + std::fabs(v))) {
-        return true;
-    }
-    // A point on the straight line through its two neighbours adds nothing: the one before is
-    // replaced, so that stretches where a segment rose above the horizon stay two points.
-    if (n >= 2) {
-        const double ka = st.scratchKey[n - 2], kb = st.scratchKey[n - 1];
-        const double ha = st.scratchH[n - 2], hb = st.scratchH[n - 1];
-        if (ka < kb && kb < k) {
-            const double onLine = ha + (v - ha) * (kb - ka) / (k - ka);
-            if (std::fabs(hb - onLine) <= 1.0e-6 * (std::fabs(ha) + std::fabs(v))) --n;
-        }
-    }
-    if (n >= st.capacity) return false;
-    st.scratchKey[n] = surfaceNarrow(k);
-    st.scratchH[n] = surfaceNarrow(v);
-    ++n;
-    return true;
-}
-
-// Merges the segment (k1, v1)-(k2, v2), k1 < k2, into H as the larger of the two.
-bool mergeSegment(HorizonStore& st, Horizon& H, double k1, double v1, double k2, double v2)
-{
-    int n = 0;
-    int i = 0;
-    bool ok = true;
-    while (i < H.count && H.key[i] < k1) ok = ok && pushPoint(st, n, H.key[i], H.h[i]), ++i;
+    // The stored precision throughout, so that every new key falls between its neighbours.
+    k1 = static_cast<float>(k1), v1 = static_cast<float>(v1);
+    k2 = static_cast<float>(k2), v2 = static_cast<float>(v2);
+    if (!(k2 > k1)) return true;   // seen end on: nothing to add
     auto seg = [&](double k) { return v1 + (v2 - v1) * (k - k1) / (k2 - k1); };
-    double hv = 0.0;
-    if (horizonAt(H, k1, hv) && hv < v1) ok = ok && pushPoint(st, n, k1, hv);
-    // Breakpoints inside the segment: its ends, the horizon's points and the crossings.
-    double prevK = k1, prevD = 0.0;
-    bool prevDefined = horizonAt(H, k1, hv);
-    if (prevDefined) prevD = v1 - hv;
-    ok = ok && pushPoint(st, n, k1, prevDefined ? std::max(v1, hv) : v1);
-    auto step = [&](double k) {
-        double h2 = 0.0;
-        const bool defined = horizonAt(H, k, h2);
-        const double s = seg(k);
-        // Where the horizon begins or ends inside the segment the larger value jumps.
-        if (defined && !prevDefined && h2 > s) ok = ok && pushPoint(st, n, k, s);
-        if (!defined && prevDefined) ok = ok && pushPoint(st, n, prevK, seg(prevK));
-        if (defined && prevDefined) {
-            const double d = s - h2;
-            if ((d > 0.0 && prevD < 0.0) || (d < 0.0 && prevD > 0.0)) {
-                const double kc = prevK + (k - prevK) * prevD / (prevD - d);
-                ok = ok && pushPoint(st, n, kc, seg(kc));
-            }
-            prevD = d;
-        } else if (defined) {
-            prevD = s - h2;
-        }
-        prevDefined = defined;
-        prevK = k;
-        ok = ok && pushPoint(st, n, k, defined ? std::max(s, h2) : s);
+    bool ok = true;
+    int last = locate(st, H, k1, false);   // new points go after this slot
+    auto add = [&](double k, double v) {
+        if (!ok) return;
+        if (last != kNoSlot && st.key[last] == static_cast<float>(k) && st.h[last] == static_cast<float>(v)) return;
+        const int s = linkAfter(st, H, last, k, v);
+        if (s == kNoSlot) ok = false; else last = s;
     };
-    while (i < H.count && H.key[i] <= k2) {
-        if (H.key[i] > k1) step(H.key[i]);
-        ++i;
+    int s = last == kNoSlot ? H.head : slotAt(st.next, last);
+    double prevK = k1, prevD = 0.0;   // the last breakpoint and seg - H there
+    double hv = 0.0;
+    bool defined = valueBetween(st, last, s, k1, hv);
+    if (defined) {
+        prevD = v1 - hv;
+        if (prevD > 0.0) {
+            if (st.key[last] < static_cast<float>(k1)) add(k1, hv);   // H jumps up to the segment
+            add(k1, v1);
+        }
+    } else {
+        add(k1, v1);
     }
-    step(k2);
-    if (horizonAt(H, k2, hv) && hv < v2) ok = ok && pushPoint(st, n, k2, hv);
-    // Points at k2 already passed by the loop stay merged; copy the rest.
-    while (i < H.count) ok = ok && pushPoint(st, n, H.key[i], H.h[i]), ++i;
+    while (ok && s != kNoSlot && st.key[s] < k2) {
+        const int following = slotAt(st.next, s);
+        const double ks = st.key[s], d = seg(ks) - st.h[s];
+        if (!defined) {
+            if (d < 0.0) add(ks, seg(ks));   // H begins inside the segment, above it
+        } else if ((d > 0.0 && prevD < 0.0) || (d < 0.0 && prevD > 0.0)) {
+            const double kc = prevK + (ks - prevK) * prevD / (prevD - d);
+            add(kc, seg(kc));
+        }
+        if (!ok) break;
+        if (d > 0.0) {
+            unlink(st, H, s);
+        } else {
+            last = s;
+        }
+        prevK = ks, prevD = d, defined = true;
+        s = following;
+    }
     if (!ok) return false;
-    std::copy(st.scratchKey, st.scratchKey + n, H.key);
-    std::copy(st.scratchH, st.scratchH + n, H.h);
-    H.count = n;
-    return true;
+    if (s == kNoSlot) {
+        if (defined && prevD < 0.0) add(prevK, seg(prevK));   // H ends inside, above the segment
+        add(k2, v2);
+        return ok;
+    }
+    // H goes on at or past k2: its value there lies between the last breakpoint and s.
+    const double ks = st.key[s];
+    if (defined) {
+        const double hPrev = seg(prevK) - prevD;
+        hv = ks > prevK ? hPrev + (st.h[s] - hPrev) * (k2 - prevK) / (ks - prevK) : st.h[s];
+    } else if (ks == k2) {
+        hv = st.h[s];
+    } else {
+        add(k2, v2);
+        return ok;
+    }
+    const double d2 = v2 - hv;
+    if (defined && ((d2 > 0.0 && prevD < 0.0) || (d2 < 0.0 && prevD > 0.0))) {
+        const double kc = prevK + (k2 - prevK) * prevD / (prevD - d2);
+        add(kc, seg(kc));
+    }
+    if (d2 > 0.0) {
+        add(k2, v2);
+        if (ks > k2) add(k2, hv);   // down again to H
+    }
+    return ok;
 }
+
+// A walk over the points of H strictly between two keys, in either direction, keeping the two
+// points that bracket the current key.
+struct HorizonCursor {
+    const SlotStore* st;
+    Horizon* H;
+    int lo, hi;
+    bool up;
+
+    HorizonCursor(const SlotStore& s, Horizon& h, double from, bool increasing)
+        : st(&s), H(&h), lo(kNoSlot), hi(kNoSlot), up(increasing)
+    {
+        lo = locate(s, h, from, !increasing);
+        hi = lo == kNoSlot ? h.head : nextSlot(s, h, lo);
+    }
+    bool before(double end) const
+    {
+        return up ? hi != kNoSlot && st->key[hi] < end : lo != kNoSlot && st->key[lo] > end;
+    }
+    double nextKey() const { return up ? st->key[hi] : st->key[lo]; }
+    void advance()
+    {
+        if (up) {
+            lo = hi;
+            hi = nextSlot(*st, *H, hi);
+        } else {
+            hi = lo;
+            lo = prevSlot(*st, *H, lo);
+        }
+    }
+    bool value(double k, double& v) const { return valueBetween(*st, lo, hi, k, v); }
+};
 
 // ---- Picture points along rays ------------------------------------------------------------
 
@@ -263,7 +378,8 @@ struct LineView {
 };
 
 struct Walk {
-    HorizonStore store;
+    SlotStore store;
+    Horizon upper, lower;   // the lower horizon keeps its heights negated: both merge as maxima
     RayFrame rays;
     bool hidden;        // hidden-line switch
     bool topSide;       // what rises above the upper horizon is seen (pass 1)
@@ -272,38 +388,16 @@ struct Walk {
     bool lineStyle;
     float tolerance;    // in picture units
     bool floorFilled;   // the floor is filled once, before the first family
+    bool curtainFilled[2];   // the curtain under the front line of each family is filled once
     LineView lines[2];  // the current and the previous line
-    float* order;       // the walk order of the lines of a family
-};
-
-// The horizon keys strictly inside a segment's key range, in the segment's direction.
-struct KeyCursor {
-    const Horizon* H;
-    int i, step;
-    double lo, hi, k1, dk;
-
-    KeyCursor(const Horizon& h, double a, double b, double from, double delta)
-        : H(&h), i(0), step(delta > 0.0 ? 1 : -1), lo(std::min(a, b)), hi(std::max(a, b)),
-          k1(from), dk(delta)
-    {
-        const float* begin = H->key;
-        const float* end = H->key + H->count;
-        if (step > 0) {
-            i = static_cast<int>(std::upper_bound(begin, end, static_cast<float>(lo)) - begin);
-        } else {
-            i = static_cast<int>(std::lower_bound(begin, end, static_cast<float>(hi)) - begin) - 1;
-        }
-    }
-    bool valid() const { return i >= 0 && i < H->count && H->key[i] > lo && H->key[i] < hi; }
-    double t() const { return (H->key[i] - k1) / dk; }
 };
 
 // Hands the parameter intervals of segment a-b that lie outside the band between the horizons
 // to emit(ta, tb), in order along the segment, joined where they meet.  Nothing is stored.
 template <class Emit>
-void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b, Emit emit)
+void visiblePieces(Walk& w, const PicturePoint& a, const PicturePoint& b, Emit emit)
 {
-    if (!w.hidden || (w.store.upper.count == 0 && w.store.lower.count == 0)) {
+    if (!w.hidden || (w.upper.count == 0 && w.lower.count == 0)) {
         emit(0.0, 1.0);
         return;
     }
@@ -311,16 +405,15 @@ void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b, 
     toRay(w.rays, a.X, a.Y, k1, d1);
     toRay(w.rays, b.X, b.Y, k2, d2);
     const double dk = k2 - k1;
+    const bool increasing = dk >= 0.0;
+    HorizonCursor cursors[2] = {HorizonCursor(w.store, w.upper, k1, increasing),
+                                HorizonCursor(w.store, w.lower, k1, increasing)};
+    // seg - H (upper) or -H' - seg (lower, kept negated) at parameter t, where defined.
     auto offset = [&](double t, int which, double& v) {
         const double k = k1 + dk * t, d = d1 + (d2 - d1) * t;
         double h = 0.0;
-        if (which == 0) {
-            if (!horizonAt(w.store.upper, k, h)) return false;
-            v = d - h;
-        } else {
-            if (!horizonAt(w.store.lower, k, h)) return false;
-            v = -h - d;
-        }
+        if (!cursors[which].value(k, h)) return false;
+        v = which == 0 ? d - h : -h - d;
         return true;
     };
     // The tolerance is a picture length; in the projective heights it scales with their square.
@@ -364,17 +457,21 @@ void visiblePieces(const Walk& w, const PicturePoint& a, const PicturePoint& b, 
     if (std::fabs(dk) < 1e-12) {
         span(0.0, 1.0);
     } else {
-        KeyCursor up(w.store.upper, k1, k2, k1, dk), low(w.store.lower, k1, k2, k1, dk);
+        // The breakpoints of both horizons inside the segment's keys, nearest first.
         double from = 0.0;
         for (;;) {
             double next = 1.0;
-            if (up.valid()) next = std::min(next, up.t());
-            if (low.valid()) next = std::min(next, low.t());
+            int which = -1;
+            for (int c = 0; c < 2; ++c) {
+                if (!cursors[c].before(k2)) continue;
+                const double t = (cursors[c].nextKey() - k1) / dk;
+                if (which < 0 || t < next) next = t, which = c;
+            }
+            next = std::clamp(next, from, 1.0);
             if (next > from) span(from, next);
-            from = std::max(from, next);
-            if (up.valid() && up.t() <= from) up.i += up.step;
-            if (low.valid() && low.t() <= from) low.i += low.step;
-            if (next >= 1.0 && !up.valid() && !low.valid()) break;
+            from = next;
+            if (which < 0) break;
+            cursors[which].advance();
         }
     }
     if (pending) emit(pa, pb);
@@ -392,8 +489,25 @@ bool mergeIntoHorizons(Walk& w, const PicturePoint& a, const PicturePoint& b)
         std::swap(d1, d2);
     }
     if (!(k2 - k1 > 1e-12)) return true;
-    return mergeSegment(w.store, w.store.upper, k1, d1, k2, d2) &&
-           mergeSegment(w.store, w.store.lower, k1, -d1, k2, -d2);
+    return mergeSegment(w.store, w.upper, k1, d1, k2, d2) &&
+           mergeSegment(w.store, w.lower, k1, -d1, k2, -d2);
+}
+
+// Merges a chain of segments into the horizons: the segments of a line (cross false) or the
+// cross pieces from the nodes of `from` to those of `to`.  A full store reports error 37 once
+// and keeps the horizons as they are from then on.
+void mergePieces(Walk& w, const LineView& from, const LineView& to, bool cross)
+{
+    if (!w.hidden || w.store.full) return;
+    for (int i = cross ? 0 : 1; i < to.n; ++i) {
+        const bool ok = cross ? mergeIntoHorizons(w, from.at(i), to.at(i))
+                              : mergeIntoHorizons(w, to.at(i - 1), to.at(i));
+        if (!ok) {
+            surfaceReportError(kSurfOutlineFull);
+            w.store.full = true;
+            return;
+        }
+    }
 }
 
 void drawPiece(const Walk& w, const PicturePoint& a, const PicturePoint& b, double ta, double tb,
@@ -418,41 +532,30 @@ void drawPiece(const Walk& w, const PicturePoint& a, const PicturePoint& b, doub
     surfaceHiddenRunAdd(Xb, Yb);
 }
 
-// Draws what is seen of one line and merges it, with the cross pieces to the line before, into
-// the horizons.  prev.n is 0 for the first line of a walk.
-void walkLine(Walk& w, const LineView& line, const LineView& prev, bool drawn)
+// Draws what the horizons leave seen of one line.  Nothing of the line itself is merged yet:
+// a grid line never passes in front of itself (its nodes lie on one ground line, which no ray
+// from the eye meets twice), so only what lies nearer the eye, the strip's cross pieces and
+// the lines before, can hide it.
+void drawLine(Walk& w, const LineView& line)
 {
     surfaceHiddenRunStart();
-    if (w.draw && drawn) {
-        bool open = false;   // the run ends at the end of the segment before
-        for (int j = 1; j < line.n; ++j) {
-            const PicturePoint a = line.at(j - 1), b = line.at(j);
-            if (!a.ok || !b.ok) {
-                surfaceHiddenRunEnd();
-                open = false;
-                continue;
-            }
-            bool any = false;
-            visiblePieces(w, a, b, [&](double ta, double tb) {
-                drawPiece(w, a, b, ta, tb, open && ta <= 1e-9);
-                open = tb >= 1.0 - 1e-9;
-                any = true;
-            });
-            if (!any) open = false;
+    bool open = false;   // the run ends at the end of the segment before
+    for (int j = 1; j < line.n; ++j) {
+        const PicturePoint a = line.at(j - 1), b = line.at(j);
+        if (!a.ok || !b.ok) {
+            surfaceHiddenRunEnd();
+            open = false;
+            continue;
         }
-        surfaceHiddenRunEnd();
+        bool any = false;
+        visiblePieces(w, a, b, [&](double ta, double tb) {
+            drawPiece(w, a, b, ta, tb, open && ta <= 1e-9);
+            open = tb >= 1.0 - 1e-9;
+            any = true;
+        });
+        if (!any) open = false;
     }
-    if (!w.hidden || w.store.full) return;
-    for (int j = 0; j < line.n; ++j) {
-        bool ok = true;
-        if (j > 0) ok = mergeIntoHorizons(w, line.at(j - 1), line.at(j));
-        if (ok && j < prev.n) ok = mergeIntoHorizons(w, prev.at(j), line.at(j));
-        if (!ok) {
-            surfaceReportError(kSurfOutlineFull);
-            w.store.full = true;
-            return;
-        }
-    }
+    surfaceHiddenRunEnd();
 }
 
 // ---- The grid -------------------------------------------------------------------------------
@@ -486,32 +589,22 @@ void projectLine(const GridView& g, int family, int j, LineView& out)
     for (int i = 0; i < out.n; ++i) out.set(i, family == 0 ? projectNode(g, i, j) : projectNode(g, j, i));
 }
 
-// The lines of a family in the order nearest the eye first (ties: the lower index first),
-// written into order: the positions are monotone, so the order runs outwards from the eye.
-void walkOrder(const GridView& g, int family, float* order)
+// Where the eye stands across the lines of a family, in line numbers: lines of family 0 are
+// numbered along y, those of family 1 along x.  Below 0 or above the last line the eye stands
+// off the grid on that side; in between, the walk of the family is split under it.
+double eyeLinePosition(const GridView& g, int family)
 {
     const ProjectionTerms& p = surfaceState.projection;
     const double r = surfaceState.surface.axesRatio;
+    if (family == 0) {
+        const double eyeY = p.centreY + static_cast<double>(p.eyeDistance) * p.cosAzSinTilt / (r != 0.0 ? r : 1.0);
+        return (eyeY - g.ymin) / (static_cast<double>(g.ymax) - g.ymin) * (g.ny - 1);
+    }
     const double eyeX = p.centreX + static_cast<double>(p.eyeDistance) * p.sinAzSinTilt;
-    const double eyeY = p.centreY + static_cast<double>(p.eyeDistance) * p.cosAzSinTilt / (r != 0.0 ? r : 1.0);
-    const int n = family == 0 ? g.ny : g.nx;
-    auto distance = [&](int j) {
-        return family == 0 ? std::fabs(nodeY(g, j) - eyeY) : std::fabs(nodeX(g, j) - eyeX);
-    };
-    int nearest = 0;
-    for (int j = 1; j < n; ++j) {
-        if (distance(j) < distance(nearest)) nearest = j;
-    }
-    int left = nearest - 1, right = nearest + 1, k = 0;
-    order[k++] = static_cast<float>(nearest);
-    while (left >= 0 || right < n) {
-        const bool takeLeft = right >= n || (left >= 0 && distance(left) <= distance(right));
-        order[k++] = static_cast<float>(takeLeft ? left-- : right++);
-    }
+    return (eyeX - g.xmin) / (static_cast<double>(g.xmax) - g.xmin) * (g.nx - 1);
 }
 
-// The edge pen for the lines on the edges of the grid (the first and the last of the walk, or
-// the last of each half of a split walk), the grid-line pen for the others.
+// The edge pen for the lines on the edges of the grid, the grid-line pen for the others.
 int linePen(int index, int count)
 {
     const SurfaceSettings& surf = surfaceState.surface;
@@ -519,8 +612,8 @@ int linePen(int index, int count)
     return (index == 0 || index == count - 1) ? surf.linePens[2] : surf.linePens[1];
 }
 
-// The curtain under the front line, from the line down to the base, filled with the wall code
-// of its family; its foot joins the lower horizon so that nothing shows through it.
+// The curtain under the front line of a family, from the line down to the base, filled with
+// the wall code of its family; its foot joins the lower horizon so that nothing shows through.
 void drawCurtain(Walk& w, const GridView& g, int family, int j, const LineView& line)
 {
     const SurfaceSettings& surf = surfaceState.surface;
@@ -532,7 +625,8 @@ void drawCurtain(Walk& w, const GridView& g, int family, int j, const LineView& 
         return p;
     };
     const int code = surf.basePens[family];
-    if (w.draw && surfaceFlagOn(surf.basePensUsed) && code >= 0) {
+    if (w.draw && !w.curtainFilled[family] && surfaceFlagOn(surf.basePensUsed) && code >= 0) {
+        w.curtainFilled[family] = true;
         surfaceSetFillCode(code);
         // Quadrilaterals between the line and its foot keep every part within the fill buffer.
         for (int i = 1; i < line.n; ++i) {
@@ -586,31 +680,166 @@ void drawFloor(Walk& w)
     }
 }
 
+// One family walked from `first` outwards by `step` to the edge of the grid.  The line before
+// each new one is its neighbour towards the eye, already merged: the cross pieces of the strip
+// between them go into the horizons first, then the new line is drawn against them and merged.
+struct FamilyWalk {
+    Walk& w;
+    const GridView& g;
+    int family, count, stepEvery;
+
+    void drawIfDue(const LineView& line, int j)
+    {
+        if (!w.draw || j % stepEvery != 0) return;
+        if (!w.lineStyle) surfaceSelectPen(linePen(j, count));
+        drawLine(w, line);
+    }
+    void outwards(int from, int step, LineView& prev, LineView& line)
+    {
+        for (int j = from; j >= 0 && j < count; j += step) {
+            projectLine(g, family, j, line);
+            mergePieces(w, prev, line, true);
+            drawIfDue(line, j);
+            mergePieces(w, prev, line, false);
+            std::swap(prev, line);
+        }
+    }
+};
+
 void walkFamily(Walk& w, const GridView& g, int family, int stepEvery, bool withCurtain)
 {
-    const int count = family == 0 ? g.ny : g.nx;
-    walkOrder(g, family, w.order);
+    FamilyWalk f{w, g, family, family == 0 ? g.ny : g.nx, stepEvery};
     LineView line = w.lines[0], prev = w.lines[1];
-    prev.n = 0;
-    w.store.upper.count = 0;
-    w.store.lower.count = 0;
+    storeReset(w.store, w.upper, w.lower);
+    w.store.full = false;
     if (withCurtain && surfaceFlagOn(surfaceState.projection.belowView)) drawFloor(w);
-    for (int pos = 0; pos < count; ++pos) {
-        const int j = static_cast<int>(w.order[pos]);
-        projectLine(g, family, j, line);
-        if (pos == 0 && withCurtain) drawCurtain(w, g, family, j, line);
-        const bool drawn = j % stepEvery == 0;
-        if (w.draw && drawn && !w.lineStyle) surfaceSelectPen(linePen(j, count));
-        walkLine(w, line, prev, drawn);
-        std::swap(line, prev);
+    const double u = eyeLinePosition(g, family);
+    if (!(u > 0.0 && u < f.count - 1)) {
+        // The eye stands off this side of the grid: the line nearest it comes first, whole.
+        const int first = u <= 0.0 || std::isnan(u) ? 0 : f.count - 1;
+        const int step = first == 0 ? 1 : -1;
+        projectLine(g, family, first, prev);
+        if (withCurtain) drawCurtain(w, g, family, first, prev);
+        f.drawIfDue(prev, first);
+        mergePieces(w, prev, prev, false);
+        f.outwards(first + step, step, prev, line);
+        return;
     }
+    // The eye stands over the lines of this family: the strip under it comes first (its two
+    // lines lie on either side of the eye and hide nothing of each other), then each half
+    // outwards.  The front line of the other family carries the curtain.
+    const int lo = std::min(static_cast<int>(u), f.count - 2), hi = lo + 1;
+    if (withCurtain) {
+        const int other = 1 - family, otherCount = family == 0 ? g.nx : g.ny;
+        const int front = eyeLinePosition(g, other) <= 0.0 ? 0 : otherCount - 1;
+        projectLine(g, other, front, line);
+        drawCurtain(w, g, other, front, line);
+    }
+    projectLine(g, family, lo, prev);
+    projectLine(g, family, hi, line);
+    mergePieces(w, prev, line, true);
+    f.drawIfDue(prev, lo);
+    f.drawIfDue(line, hi);
+    mergePieces(w, prev, prev, false);
+    mergePieces(w, line, line, false);
+    std::swap(prev, line);
+    f.outwards(hi + 1, 1, prev, line);
+    projectLine(g, family, lo, prev);
+    f.outwards(lo - 1, -1, prev, line);
+}
+
+// ---- What the walk leaves behind --------------------------------------------------------------
+
+// Copies both horizon chains in key order into the compact arrays (upper first, then lower)
+// and records their counts; the chains' slots are not needed after the walk.
+void keepHorizons(Walk& w, float* keys, float* heights)
+{
+    SurfaceSettings& surf = surfaceState.surface;
+    int n = 0;
+    const Horizon* chains[2] = {&w.upper, &w.lower};
+    for (int c = 0; c < 2; ++c) {
+        const int start = n;
+        for (int s = chains[c]->head; s != kNoSlot && n < w.store.capacity; s = slotAt(w.store.next, s)) {
+            keys[n] = w.store.key[s];
+            heights[n] = w.store.h[s];
+            ++n;
+        }
+        surf.horizonCounts[c] = n - start;
+    }
+}
+
+// The compact copy as a store that can be read like the chains.
+SlotStore compactStore(float* keys, float* heights, int capacity)
+{
+    return SlotStore{nullptr, nullptr, keys, heights, capacity, kNoSlot, false};
+}
+
+void compactHorizons(int upperCount, int lowerCount, Horizon& upper, Horizon& lower)
+{
+    upper = Horizon{upperCount > 0 ? 0 : kNoSlot, upperCount - 1, kNoSlot, upperCount};
+    lower = Horizon{lowerCount > 0 ? upperCount : kNoSlot, upperCount + lowerCount - 1, kNoSlot, lowerCount};
+    if (upperCount == 0) upper.tail = kNoSlot;
+    if (lowerCount == 0) lower.tail = kNoSlot;
+}
+
+// The outline of the picture that the profile returns, into px, py (at most L points).
+int keepProfile(const Walk& w, const SlotStore& st, const Horizon& upper, const Horizon& lower,
+                float* px, float* py, int L)
+{
+    const SurfaceLibraryState& s = surfaceState;
+    const SurfaceSettings& surf = s.surface;
+    int n = 0;
+    auto keep = [&](double key, double dist) {
+        if (n >= L) return;
+        fromRay(w.rays, key, dist, px[n], py[n]);
+        ++n;
+    };
+    // The top of the picture lies away from the vanishing point seen from above (the upper
+    // horizon) and towards it seen from below (the lower one, kept negated).
+    const bool below = surfaceFlagOn(s.projection.belowView);
+    const Horizon& top = below ? lower : upper;
+    const double sign = below ? -1.0 : 1.0;
+    if (surf.baseType <= 1 && top.count > 0) {
+        // The outline closed over the base: from its last point down along the base corners
+        // that bound the picture below, ending at corner 1, then the outline from its end at
+        // that corner.  Seen from above the front base edges bound it (3, 2, 1; 2, 1 when the
+        // walk is split), seen from below the back ones (3, 4, 1; 2, 3, 4, 1 split).
+        static const int kCorners[2][2][4] = {{{2, 1, 0, -1}, {1, 0, -1, -1}},
+                                              {{2, 3, 0, -1}, {1, 2, 3, 0}}};
+        const int* corners = kCorners[below ? 1 : 0][surfaceFlagOn(s.projection.splitWalk) ? 1 : 0];
+        const float(*c)[2] = s.projection.boxCorners;
+        const int m = top.count;
+        float firstX = 0, firstY = 0, lastX = 0, lastY = 0;
+        fromRay(w.rays, st.key[top.head], sign * st.h[top.head], firstX, firstY);
+        fromRay(w.rays, st.key[top.tail], sign * st.h[top.tail], lastX, lastY);
+        const bool reversed = std::hypot(firstX - c[0][0], firstY - c[0][1]) >
+                              std::hypot(lastX - c[0][0], lastY - c[0][1]);
+        auto outline = [&](int i) {
+            const int k = top.head + (reversed ? m - 1 - i : i);
+            keep(st.key[k], sign * st.h[k]);
+        };
+        outline(m - 1);
+        for (int k = 0; k < 4 && corners[k] >= 0 && n < L; ++k, ++n) {
+            px[n] = c[corners[k]][0];
+            py[n] = c[corners[k]][1];
+        }
+        for (int i = 0; i < m; ++i) outline(i);
+    } else {
+        // Without a base the outline closes over the lower edge of the surface.
+        if (upper.count > 0) keep(st.key[upper.tail], st.h[upper.tail]);
+        for (int i = lower.tail; lower.count > 0 && i >= lower.head; --i) keep(st.key[i], -st.h[i]);
+        for (int i = 0; i < upper.count; ++i) keep(st.key[upper.head + i], st.h[upper.head + i]);
+    }
+    return n;
 }
 
 }  // namespace
 
-// The walk over the grid copy in the workspace: both families (or the one of the grid mode),
-// with the horizons in the outline arrays of the partition.  Fill mode builds the outline of
-// the first family only and draws nothing here.
+// The walk over the grid copy in the workspace: both families (or the one of the grid mode).
+// The outline arrays of the partition (L slots each) hold: previous slot, next slot, key and
+// height along the ray of the horizon chains (0 to 3), the compact copy of the horizons left
+// by the last walk (keys 4, heights 5) and the profile outline of the first family (X 6, Y 7).
+// Fill mode builds the outline of the first family only and draws nothing here.
 void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int& wsize,
                                float* work, const float* fillCodes)
 {
@@ -640,12 +869,7 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
     float* o = work + part.outlines;
     const int L = part.outlineLength;
     Walk w{};
-    w.store.upper = {o, o + L, 0};
-    w.store.lower = {o + 2 * L, o + 3 * L, 0};
-    w.store.scratchKey = o + 4 * L;
-    w.store.scratchH = o + 5 * L;
-    w.store.capacity = L;
-    w.store.full = false;
+    w.store = SlotStore{o, o + L, o + 2 * L, o + 3 * L, std::min(L, kMaxSlots), kNoSlot, false};
     w.rays = makeRayFrame();
     w.hidden = surfaceFlagOn(surf.hiddenLinesOn) || surfaceFlagOn(surf.fillMode);
     // Base types 0 to 2 show the top of the surface only (one pass), 3 the top and the
@@ -655,12 +879,11 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
     w.draw = !surfaceFlagOn(surf.fillMode);
     w.lineStyle = surfaceFlagOn(surf.lineStyle);
     w.tolerance = 1.0e-4f * std::max(s.projection.frameWidth, s.projection.frameHeight);
-    // The line work arrays: X, Y, height and position flag of two lines, then the walk order.
+    // The line work arrays: X, Y, height and position flag of two lines.
     float* r = work + part.runs;
     const int m = part.runLength;
     w.lines[0] = {r, r + m, r + 2 * m, r + 3 * m, 0};
     w.lines[1] = {r + 4 * m, r + 5 * m, r + 6 * m, r + 7 * m, 0};
-    w.order = r + 8 * m;
 
     // With the surface switch of CONSWI on, the surface is opaque: its cells are filled before
     // any line is drawn, so that it covers what lies behind it.
@@ -669,57 +892,22 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
     }
     const bool curtains = surf.baseType <= 1 && surfaceFlagOn(surf.basePensUsed);
     const int mode = surf.gridMode;
-    if (mode != 2 || !w.draw) walkFamily(w, g, 0, stepY, curtains);
-    // The outline of the first family is what the profile and the clipped axes read.
-    const int upperCount = w.store.upper.count, lowerCount = w.store.lower.count;
-    float* px = o + 6 * L;
-    float* py = o + 7 * L;
-    int n = 0;
-    auto keep = [&](double key, double dist) {
-        if (n >= L) return;
-        fromRay(w.rays, key, dist, px[n], py[n]);
-        ++n;
-    };
-    // The top of the picture lies away from the vanishing point seen from above (the upper
-    // horizon) and towards it seen from below (the lower one, kept negated).
-    const bool below = surfaceFlagOn(s.projection.belowView);
-    const Horizon& top = below ? w.store.lower : w.store.upper;
-    const double sign = below ? -1.0 : 1.0;
-    if (surf.baseType <= 1 && top.count > 0) {
-        // The outline closed over the base: from its last point down along the base corners
-        // that bound the picture below, ending at corner 1, then the outline from its end at
-        // that corner.  Seen from above the front base edges bound it (3, 2, 1; 2, 1 when the
-        // walk is split), seen from below the back ones (3, 4, 1; 2, 3, 4, 1 split).
-        static const int kCorners[2][2][4] = {{{2, 1, 0, -1}, {1, 0, -1, -1}},
-                                              {{2, 3, 0, -1}, {1, 2, 3, 0}}};
-        const int* corners = kCorners[below ? 1 : 0][surfaceFlagOn(s.projection.splitWalk) ? 1 : 0];
-        const float(*c)[2] = s.projection.boxCorners;
-        const int m = top.count;
-        float firstX = 0, firstY = 0, lastX = 0, lastY = 0;
-        fromRay(w.rays, top.key[0], sign * top.h[0], firstX, firstY);
-        fromRay(w.rays, top.key[m - 1], sign * top.h[m - 1], lastX, lastY);
-        const bool reversed = std::hypot(firstX - c[0][0], firstY - c[0][1]) >
-                              std::hypot(lastX - c[0][0], lastY - c[0][1]);
-        auto outline = [&](int i) {
-            const int k = reversed ? m - 1 - i : i;
-            keep(top.key[k], sign * top.h[k]);
-        };
-        outline(m - 1);
-        for (int k = 0; k < 4 && corners[k] >= 0 && n < L; ++k, ++n) {
-            px[n] = c[corners[k]][0];
-            py[n] = c[corners[k]][1];
-        }
-        for (int i = 0; i < m; ++i) outline(i);
-    } else {
-        // Without a base the outline closes over the lower edge of the surface.
-        if (upperCount > 0) keep(w.store.upper.key[upperCount - 1], w.store.upper.h[upperCount - 1]);
-        for (int i = lowerCount - 1; i >= 0; --i) keep(w.store.lower.key[i], -w.store.lower.h[i]);
-        for (int i = 0; i < upperCount; ++i) keep(w.store.upper.key[i], w.store.upper.h[i]);
+    float* keys = o + 4 * L;
+    float* heights = o + 5 * L;
+    surf.horizonCounts[0] = surf.horizonCounts[1] = 0;
+    if (mode != 2 || !w.draw) {
+        walkFamily(w, g, 0, stepY, curtains);
+        keepHorizons(w, keys, heights);
     }
-    surf.outlineCount = n;
-    surf.horizonCounts[0] = upperCount;
-    surf.horizonCounts[1] = lowerCount;
-    if (w.draw && mode != 1) walkFamily(w, g, 1, stepX, curtains);
+    // The outline of the first family is what the profile and the clipped axes read.
+    const SlotStore kept = compactStore(keys, heights, L);
+    Horizon upper{}, lower{};
+    compactHorizons(surf.horizonCounts[0], surf.horizonCounts[1], upper, lower);
+    surf.outlineCount = keepProfile(w, kept, upper, lower, o + 6 * L, o + 7 * L, L);
+    if (w.draw && mode != 1) {
+        walkFamily(w, g, 1, stepX, curtains);
+        keepHorizons(w, keys, heights);
+    }
 }
 
 bool surfaceDrawClippedSegment(float X1, float Y1, float X2, float Y2, bool draw, int wsize,
@@ -734,17 +922,16 @@ bool surfaceDrawClippedSegment(float X1, float Y1, float X2, float Y2, bool draw
                         (surfaceFlagOn(surf.fillMode) || surfaceFlagOn(surf.perspectivePicture)) &&
                         wsize == part.recordedSize;
     const int L = part.outlineLength;
-    const long long end = static_cast<long long>(part.outlines) + 4LL * L;
-    if (!filled || work == nullptr || L < 1 || end > wsize || surf.horizonCounts[0] > L ||
-        surf.horizonCounts[1] > L) {
+    const long long end = static_cast<long long>(part.outlines) + 6LL * L;
+    if (!filled || work == nullptr || L < 1 || end > wsize || surf.horizonCounts[0] < 0 ||
+        surf.horizonCounts[1] < 0 || surf.horizonCounts[0] + static_cast<long long>(surf.horizonCounts[1]) > L) {
         if (draw) surfaceDrawPolyline(two, xs, ys);
         return false;
     }
     Walk w{};
     float* o = work + part.outlines;   // read only: nothing is merged here
-    w.store.upper = {o, o + L, surf.horizonCounts[0]};
-    w.store.lower = {o + 2 * L, o + 3 * L, surf.horizonCounts[1]};
-    w.store.capacity = L;
+    w.store = compactStore(o + 4 * L, o + 5 * L, L);
+    compactHorizons(surf.horizonCounts[0], surf.horizonCounts[1], w.upper, w.lower);
     w.rays = makeRayFrame();
     w.hidden = true;
     w.topSide = true;
@@ -763,3 +950,5 @@ bool surfaceDrawClippedSegment(float X1, float Y1, float X2, float Y2, bool draw
     });
     return seen < 1.0 - 1e-9;
 }
+
+}  // namespace surflib

@@ -20,6 +20,8 @@
 #include "surface/surface.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr double kCos30 = 0.8660254;

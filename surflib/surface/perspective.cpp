@@ -18,6 +18,10 @@
 #include "surface/surface.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
+namespace surflib {
+
 // ---- Small shared helpers -------------------------------------------------------------------
 
 int surfaceEntryPen() { return surfaceState.saved.entryColour; }
@@ -528,6 +532,8 @@ void plainModes()
 }
 
 }  // namespace
+
+}  // namespace surflib
 
 void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny,
             const float& ymin, const float& ymax, const float* z, float& distance,

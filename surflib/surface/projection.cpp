@@ -17,6 +17,8 @@
 #include "surface/surface.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 constexpr double kPi = 3.1415927;
@@ -117,6 +119,8 @@ void placeEye(ProjectionTerms& p, double P7, double P5, double r, float xmin, fl
 }
 
 }  // namespace
+
+namespace surflib {
 
 // ---- Axis divisions -------------------------------------------------------------------------
 
@@ -516,6 +520,8 @@ bool setUpProjection(float xmin, float xmax, float ymin, float ymax, float z1, f
 }
 
 }  // namespace
+
+}  // namespace surflib
 
 void PERSET(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
             const float& z1, const float& z2, float& distance, const float& elevation,

@@ -19,6 +19,8 @@
 #include "surface/surface.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 int magnitude(int v) { return v == INT_MIN ? INT_MAX : std::abs(v); }

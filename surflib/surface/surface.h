@@ -8,6 +8,8 @@
 #include "frame/state.h"
 #include "tterrlib.h"
 
+namespace surflib {
+
 // Error and warning numbers of the projected surfaces (reported moved by 1000).
 enum SurfaceNumber {
     kSurfTooFewPoints = 2,
@@ -141,5 +143,7 @@ void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY);
 void surfaceLimitHeightRange(float& lo, float& hi);
 // The lowest and highest finite of the first nodes heights of z; 0 and 0 when none is finite.
 void surfaceFiniteRange(const float* z, long long nodes, float& lo, float& hi);
+
+}  // namespace surflib
 
 #endif

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "kernel_fixture.h"
+#include "state.h"
 
 namespace {
 
@@ -44,6 +45,24 @@ TEST_F(KernelBadInput, CountsOutOfRangeDrawNothing) {
     EXPECT_EQ(tarv::traceLines().back(),
               "kernelFillMultiPolygon 0 1 0 2 [-3 3] [100 200 300] [100 200 100]");
     EXPECT_TRUE(canvas.inked(200, 130));
+}
+
+TEST_F(KernelBadInput, LargestPolylineIsDrawnAndOneMorePointIsRefused) {
+    // One array serves as x and y; no target is linked and the log is off, so the points only
+    // move the current point: it ends on the last point read.
+    tarv::traceCapture(false);
+    std::vector<float> v(static_cast<size_t>(tarv::kMaxPoints) + 1, 1.0f);
+    v[tarv::kMaxPoints - 1] = 7.0f;
+    v[tarv::kMaxPoints] = 9.0f;
+    float x, y, u;
+    kernelDrawPolyline(v.data(), v.data(), tarv::kMaxPoints);
+    kernelEnquirePenPosition(x, y, u);
+    EXPECT_EQ(x, 7.0f);
+    EXPECT_EQ(y, 7.0f);
+    kernelDrawPolyline(v.data(), v.data(), tarv::kMaxPoints + 1);
+    kernelEnquirePenPosition(x, y, u);
+    EXPECT_EQ(x, 7.0f);
+    EXPECT_EQ(y, 7.0f);
 }
 
 TEST_F(KernelBadInput, PictureSpaceEnquiryWritesOnlyValuesInRange) {

@@ -1,6 +1,7 @@
 // What the drawing operations put on a raster: arcs, fills, markers, colours, line styles, and
 // non-finite coordinates left out.
 #include <cmath>
+#include <numbers>
 #include <set>
 #include <vector>
 
@@ -41,6 +42,32 @@ TEST_F(KernelDrawing, ArcDirectionAndFullCircle) {
         double a = std::atan2(c.endY - 375.0, c.endX - 500.0);
         EXPECT_NEAR(x, 500 + 100 * std::cos(a), 1e-3);   // the end point on the circle
         EXPECT_NEAR(y, 375 + 100 * std::sin(a), 1e-3);
+    }
+}
+
+TEST_F(KernelDrawing, PartialArcIsDrawnUpToItsEndPoint) {
+    // A flat arc of radius 1000 (centre below the canvas) sweeps 20 degrees in few long steps:
+    // the ink must reach the end point on the circle, in either direction.
+    constexpr double kCx = 500, kCy = -600, kR = 1000;
+    const double a80 = 80 * std::numbers::pi / 180, a100 = 100 * std::numbers::pi / 180;
+    const struct {
+        double from, to;
+        int direction;
+    } cases[] = {{a80, a100, 1}, {a100, a80, 0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.direction);
+        Canvas canvas;
+        kernelMovePen(static_cast<float>(kCx + kR * std::cos(c.from)),
+                      static_cast<float>(kCy + kR * std::sin(c.from)));
+        kernelDrawArc(static_cast<float>(kCx), static_cast<float>(kCy),
+                      static_cast<float>(kCx + kR * std::cos(c.to)),
+                      static_cast<float>(kCy + kR * std::sin(c.to)), c.direction);
+        // Points on the circle just short of the end, and the end itself.
+        for (double back : {0.0, 0.001, 0.003}) {
+            const double a = c.to + (c.to > c.from ? -back : back);
+            EXPECT_TRUE(canvas.inkedNear(kCx + kR * std::cos(a), kCy + kR * std::sin(a), 1))
+                << "no ink " << back << " radians before the end";
+        }
     }
 }
 
@@ -103,6 +130,27 @@ TEST_F(KernelDrawing, PaletteHasSixteenDistinctColours) {
     EXPECT_EQ(canvas.at(40, 150), 0xFFFFFFu);      // colour 0 is the white background
     EXPECT_EQ(canvas.at(90, 150), 0x000000u);      // colour 1 black
     EXPECT_GE(seen.size(), 17u);
+}
+
+TEST_F(KernelDrawing, IndicesPastThePaletteRepeatItsColoursFromTwo) {
+    // The palette holds colours 0..17; index 18 is colour 2 again, so the period is 16 and
+    // every index, however large, paints one of the table's colours.
+    const struct {
+        int index, same;
+    } cases[] = {{16, 16}, {17, 17}, {18, 2}, {30, 14}, {33, 17}, {34, 2}, {-30, 14},
+                 {18 + 16 * 1000, 2}, {2147483647, 2 + (2147483647 - 2) % 16}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.index);
+        Canvas canvas;
+        kernelSetColour(c.index);
+        kernelFillBox(0, 0, 100.0f, 100.0f, 200.0f, 200.0f);
+        kernelSetColour(c.same);
+        kernelFillBox(0, 0, 300.0f, 100.0f, 400.0f, 200.0f);
+        EXPECT_EQ(canvas.at(150, 150), canvas.at(350, 150));
+        kernelSetColour(c.same + 1);   // a neighbour in the table differs
+        kernelFillBox(0, 0, 500.0f, 100.0f, 600.0f, 200.0f);
+        EXPECT_NE(canvas.at(150, 150), canvas.at(550, 150));
+    }
 }
 
 TEST_F(KernelDrawing, DashedStylesLeaveGaps) {

@@ -13,6 +13,8 @@
 #include "tarvcore.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 class SurfaceTest : public ::testing::Test {
 protected:
     void SetUp() override

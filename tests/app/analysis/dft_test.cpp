@@ -146,13 +146,6 @@ TEST_F(AnalysisFiles, ResultFileIsOverwrittenWhole)
                             "          1             1.000            1.00          0.500         -0.000\n");
 }
 
-TEST_F(AnalysisFiles, MissingSampleFileIsCreatedEmpty)
-{
-    const std::string console = runAsIs();
-    EXPECT_TRUE(fs::exists(root_ / "in" / "data.in"));
-    EXPECT_NE(console.find("holds 0 samples"), std::string::npos) << console;
-}
-
 // Files that give no analysis: a message on the console, and the records and the result file
 // of the previous analysis stay as they were.
 TEST_F(AnalysisFiles, RefusedFilesKeepThePreviousAnalysis)
@@ -183,6 +176,15 @@ TEST_F(AnalysisFiles, RefusedFilesKeepThePreviousAnalysis)
         {"missing output directory", "0 1\n1 2\n",
          [](AnalysisFiles& f) { f.choose("data.in", f.root_ / "in", "result.out", f.root_ / "nowhere"); },
          "cannot change to the output directory"},
+        {"missing sample file", "0 1\n1 2\n",
+         [](AnalysisFiles& f) { f.choose("nothere.in", f.root_ / "in", "result.out", f.root_ / "out"); },
+         "the sample file 'nothere.in' cannot be opened: no such file."},
+        {"a record of text", "0 1\n0.1 2\nabc def\n0.3 4\n", asIs,
+         "line 3 of the sample file 'data.in' is not a time and a value"},
+        {"a value of text after blank lines", "0 1\n\n\n0.1 x\n", asIs, "line 4 of the sample file"},
+        {"an empty item", "0 1\n0.1,,2\n", asIs, "line 2 of the sample file"},
+        {"binary bytes", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\n\x03\0", 14), asIs,
+         "line 1 of the sample file"},
         {"sample file is a directory", "0 1\n1 2\n",
          [](AnalysisFiles& f) { f.choose("sub", f.root_ / "in", "result.out", f.root_ / "out"); },
          "cannot read the sample file 'sub'"},
@@ -210,6 +212,8 @@ TEST_F(AnalysisFiles, RefusedFilesKeepThePreviousAnalysis)
         EXPECT_EQ(result(), before);
         EXPECT_EQ(readFile(root_ / "in" / "data.in"), r.samples);
     }
+    // Nothing is created in place of a missing sample file.
+    EXPECT_FALSE(fs::exists(root_ / "in" / "nothere.in"));
     // The largest file that fits is analysed.
     choose("data.in", root_ / "in", "result.out", root_ / "out");
     run(justEnough);

@@ -1,5 +1,6 @@
 // store_test.cpp - identifiers, types, places and sizes of widgets.
 #include <cstring>
+#include <functional>
 
 #include "panel_fixture.h"
 
@@ -82,6 +83,37 @@ TEST_F(Store, WidgetInfoReportsAndChangesTitleAndSize)
     GetWidgetInfo(77, text, 5, info, 16, kind, 1);
     EXPECT_EQ(std::string(text, 5), "     ");
     EXPECT_EQ(kind, -1);
+}
+
+TEST_F(Store, WindowGrowsToHoldAWidgetByItsPlaceAndWidth)
+{
+    start("");
+    OpenMaster(0, 2);
+    RegMinimum(2, 1);   // every new widget, the dialogs too, starts 2 cells wide, 1 high
+    const struct {
+        const char* name;
+        std::function<int(int dialog)> add;
+        int columns, rows;   // of the dialog afterwards
+    } cases[] = {
+        {"text placed to the right, as wide as its text",
+         [](int d) { int id = 0; AddString(d, 0, "Hello world", 11, 0, 5, 2, 2, id); return id; }, 16, 3},
+        {"text wider than its text",
+         [](int d) { int id = 0; AddString(d, 0, "Hi", 2, 0, 0, 0, 20, id); return id; }, 20, 1},
+        {"button: its label and a cell each side",
+         [](int d) { int id = 0; AddButton(d, 'O', "OK", 2, 4, 1, id); return id; }, 8, 2},
+        {"editor of a given width",
+         [](int d) { int id = 0; AddEditor(d, 2, 0, "x", 1, 30, 0, id); return id; }, 32, 1},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        int dialog = 0;
+        OpenWindow(1, 3, 3, dialog);
+        c.add(dialog);
+        int info[4] = {}, kind = 0;
+        GetWidgetInfo(dialog, nullptr, 0, info, 16, kind, 1);
+        EXPECT_EQ(info[2], c.columns);
+        EXPECT_EQ(info[3], c.rows);
+    }
 }
 
 }  // namespace

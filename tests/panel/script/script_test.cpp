@@ -77,6 +77,28 @@ TEST_F(Script, ActionsInOrderAndRejectedLinesSkipped)
         EXPECT_NE(said.find(expected), std::string::npos) << expected << "\nin\n" << said;
 }
 
+TEST_F(Script, ResizeTakesUpTo400ColumnsAndRows)
+{
+    start("resize 401 400\n"
+          "resize 400 401\n"
+          "resize 400 400\n"
+          "resize 1 1\n");
+    build();
+    int info[4], kind;
+    char text[8];
+    for (const int size : {400, 1}) {
+        EXPECT_EQ(next(), 2);
+        GetWidgetInfo(1, text, 8, info, 16, kind, 1);
+        EXPECT_EQ(info[2], size);
+        EXPECT_EQ(info[3], size);
+    }
+    EXPECT_EQ(next(), -1);
+    const std::string said = transcriptText();
+    for (const char* expected : {"script line 1: needs a master window", "script line 2: needs a master window"})
+        EXPECT_NE(said.find(expected), std::string::npos) << expected << "\nin\n" << said;
+    EXPECT_EQ(tpanel::transcript().size(), 2u);
+}
+
 TEST_F(Script, ButtonOfAShownDialog)
 {
     start("button OK\nbutton OK\n");

@@ -278,4 +278,44 @@ TEST_F(AnnotationTest, EnquiriesOfPositionAndScaling) {
     }
 }
 
+
+// Ranges whose ticks pass through zero in float steps that do not add up exactly: every number
+// along the axis is its tick's own value, so the one at zero reads as a plain zero and never
+// as "-0.0", and the numbers stand an equal step apart (to the last decimal written).
+TEST_F(AnnotationTest, TickAtZeroReadsZero) {
+    const float ranges[][2] = {{-1.2f, 1.2f}, {-0.3f, 0.6f}, {-0.7f, 0.7f}, {-2.1f, 0.9f},
+                               {-3.3f, 3.3f}, {-0.9f, 0.3f}};
+    for (int type : {1, 3}) {
+        for (const auto& r : ranges) {
+            for (int count : {0, 3, 6, 9, 12}) {
+                SCOPED_TRACE(std::to_string(type) + " " + std::to_string(r[0]) + " " +
+                             std::to_string(count));
+                AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);
+                AXISCA(type, count, r[0], r[1], 1);
+                startLog();
+                AXIDRA(1, 1, 1);
+                std::vector<double> values;
+                double unit = 1.0;   // one in the last decimal written
+                int zeros = 0;
+                for (const std::string& line : callsOf("kernelDrawText")) {
+                    const std::string text = line.substr(line.find('"') + 1,
+                                                         line.rfind('"') - line.find('"') - 1);
+                    if (text.find_first_not_of("-0.") == std::string::npos) {
+                        EXPECT_EQ(text[0], '0') << text;
+                        ++zeros;
+                    }
+                    values.push_back(std::stod(text));
+                    const size_t point = text.find('.');
+                    if (point != std::string::npos)
+                        unit = std::pow(10.0, -static_cast<double>(text.size() - point - 1));
+                }
+                ASSERT_GE(values.size(), 3u);
+                EXPECT_LE(zeros, 1);
+                for (size_t i = 2; i < values.size(); ++i)
+                    EXPECT_NEAR(values[i] - values[i - 1], values[1] - values[0], 1.01 * unit);
+            }
+        }
+    }
+}
+
 }  // namespace

@@ -243,4 +243,74 @@ TEST_F(GridTest, EmptyRangeWarnsMovedNumberUnderTheGridName) {
     EXPECT_EQ(tarv::errorLog()[0].routine, "kpAddGrid(GRID)");
 }
 
+// Grids of far more positions than the picture (1000 kernel units across) can show: the marks
+// drawn stand at least one unit (lines, ticks) or five units (markers) apart, still reach both
+// ends of the frame, and warning -25 (-525) says once that some were left out.
+TEST_F(GridTest, MarksCloserThanThePictureShowsAreLeftOut) {
+    const struct {
+        int style, xCount, yCount, intervalSetting;
+        size_t maxMarkers, maxLines;
+    } cases[] = {
+        {1, 100000, 100000, -1, 40000, 5000},   // markers and inward ticks
+        {-20, 1000000, 10, 1000, 40000, 5000},  // with minor ticks asked for at every tick
+        {3, 100000, 3000, -1, 0, 5000},          // grid lines
+        {-4, 900, 100000, -1, 0, 5000},          // thin minor lines, major lines again
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.style);
+        plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 3, 1);
+        AXISCA(3, c.xCount, 0.0f, 1.0f, 1);
+        AXISCA(3, c.yCount, 0.0f, 1.0f, 2);
+        if (c.intervalSetting >= 0) AXIINT(c.intervalSetting, 2);
+        startLog();
+        GRID(c.style, 1, 1);
+        EXPECT_EQ(errors(), std::vector<int>{-525});
+        const Lines log = calls();
+        std::vector<float> xs, ys;
+        float penX = 0.0f, penY = 0.0f;
+        for (const std::string& line : log) {
+            if (line.rfind("kernelMovePen ", 0) == 0) {
+                const std::vector<float> v = numbersAfterName(line);
+                penX = v[0], penY = v[1];
+            } else if (line.rfind("kernelDrawMarker", 0) == 0) {
+                xs.push_back(penX), ys.push_back(penY);
+            }
+        }
+        EXPECT_LE(xs.size(), c.maxMarkers);
+        if (c.maxMarkers > 0) {
+            ASSERT_FALSE(xs.empty());
+            std::sort(xs.begin(), xs.end());
+            std::sort(ys.begin(), ys.end());
+            xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
+            ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
+            for (size_t i = 1; i < xs.size(); ++i) EXPECT_GE(xs[i] - xs[i - 1], 5.0f - 1e-3f);
+            for (size_t i = 1; i < ys.size(); ++i) EXPECT_GE(ys[i] - ys[i - 1], 5.0f - 1e-3f);
+            EXPECT_LT(xs.front(), 110.0f);
+            EXPECT_GT(xs.back(), 890.0f);
+        }
+        const std::vector<Segment> lines = replayLines(log);
+        EXPECT_LE(lines.size(), c.maxLines);
+        expectInsideFrame(lines);
+        // Lines across the frame (grid lines, or ticks on the bottom side) inside the frame's
+        // sides stand apart.
+        std::vector<float> columns;
+        for (const Segment& sg : lines)
+            if (vertical(sg) && std::fmin(sg.y0, sg.y1) <= 100.0f + 1e-3f && sg.x0 > 100.001f &&
+                sg.x0 < 899.999f)
+                columns.push_back(sg.x0);
+        std::sort(columns.begin(), columns.end());
+        columns.erase(std::unique(columns.begin(), columns.end()), columns.end());
+        ASSERT_GE(columns.size(), 2u);
+        for (size_t i = 1; i < columns.size(); ++i)
+            EXPECT_GE(columns[i] - columns[i - 1], 1.0f - 1e-3f) << columns[i];
+        EXPECT_LT(columns.front(), 102.0f);
+        EXPECT_GT(columns.back(), 898.0f);
+    }
+    // Grid lines 1.33 units apart are all drawn, without a warning.
+    plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 3, 600);
+    GRID(3, 0, 0);
+    EXPECT_TRUE(errors().empty());
+    EXPECT_EQ(linesOf(replayLines(calls()), true, 600.0f).size(), 599u + 2u);
+}
+
 }  // namespace

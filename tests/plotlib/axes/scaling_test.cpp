@@ -14,6 +14,8 @@
 #include "frame/utilities.h"
 #include "support/plot_fixture.h"
 
+using namespace plotlib;
+
 namespace {
 
 class ScalingTest : public PlotLibraryTest {

@@ -25,6 +25,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 class ChartsTest : public PlotLibraryTest {
 public:
     void SetUp() override

@@ -8,6 +8,8 @@
 #include "charts/pie.h"
 #include "support/plot_fixture.h"
 
+using namespace plotlib;
+
 namespace {
 
 class PieLabelsTest : public PlotLibraryTest {
@@ -46,6 +48,35 @@ TEST_F(PieLabelsTest, PercentageWidthCodes) {
         // Each number is followed by the per cent sign.
         EXPECT_EQ(callsOf("kernelDrawText"),
                   std::vector<std::string>(c.numbers.size(), "kernelDrawText \"%*.\""));
+    }
+}
+
+// Shares that round up to the next power of ten (99.997 % to "100.00", 9.996 % to "10.00")
+// still get a field wide enough for their digits, in every annotation mode: the number the
+// kernel formats in the width it is given never turns into asterisks.
+TEST_F(PieLabelsTest, PercentagesThatRoundUpKeepTheirDigits) {
+    const std::vector<float> shares[] = {
+        {99997.0f, 3.0f}, {99995.5f, 4.5f}, {9996.0f, 90004.0f}, {9995.1f, 90004.9f},
+        {9989.0f, 90011.0f}, {1.0f, 999999.0f}};
+    for (int mode = 1; mode <= 3; ++mode) {
+        for (const auto& values : shares) {
+            SCOPED_TRACE(std::to_string(mode) + " " + std::to_string(values[0]));
+            PIEANN(mode, 0, 1, 0, 0.0f);
+            startLog();
+            PIECHA(values.data(), "", 0, 2, styles, pens);
+            const auto numbers = callsOf("kernelDrawRealNumber");
+            EXPECT_FALSE(numbers.empty());
+            for (const std::string& l : numbers) {
+                const std::vector<float> v = numbersAfterName(l);
+                char field[16];
+                kernelFormatReal(v[0], static_cast<int>(v[1]), static_cast<int>(v[2]), field,
+                                 static_cast<int>(sizeof field));
+                EXPECT_EQ(std::string(field, sizeof field).find('*'), std::string::npos) << l;
+            }
+            // The text measured for the layout is the same number in the same width.
+            for (const std::string& l : callsOf("kernelFormatReal"))
+                EXPECT_EQ(l.find('*', l.find("->")), std::string::npos) << l;
+        }
     }
 }
 

@@ -12,6 +12,8 @@
 #include "dates/dates.h"
 #include "support/plot_fixture.h"
 
+using namespace plotlib;
+
 namespace {
 
 using Lines = std::vector<std::string>;

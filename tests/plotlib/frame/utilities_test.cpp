@@ -11,6 +11,8 @@
 #include "frame/utilities.h"
 #include "support/plot_fixture.h"
 
+using namespace plotlib;
+
 namespace {
 
 class UtilitiesTest : public PlotLibraryTest {};

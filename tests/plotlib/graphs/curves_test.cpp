@@ -6,6 +6,8 @@
 #include "graphs/curves.h"
 #include "graphs_fixture.h"
 
+using namespace plotlib;
+
 namespace {
 
 // One kernel curve call read back from the log.

@@ -22,6 +22,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 class GraphsTest : public PlotLibraryTest {
 public:
     void SetUp() override

@@ -7,6 +7,8 @@
 #include "graphs/curves.h"
 #include "graphs_fixture.h"
 
+using namespace plotlib;
+
 namespace {
 
 class MarkersTest : public GraphsTest {

@@ -9,6 +9,8 @@
 #include "graphs/arrows.h"
 #include "graphs_fixture.h"
 
+using namespace plotlib;
+
 namespace {
 
 class ReferenceLineTest : public GraphsTest {

@@ -26,6 +26,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 // One comparison: the long form (named as exported) against its legacy call.
 struct SameAsLegacyCase {
     std::string longForm;           // exported name of the long form

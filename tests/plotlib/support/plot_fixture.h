@@ -21,6 +21,8 @@
 #include "tarvcore.h"
 #include "tplotlib.h"
 
+using namespace plotlib;
+
 // The numbers of a text from the call log, inputs and outputs alike: array brackets, empty
 // arrays and the `->` between inputs and outputs are passed over.
 inline std::vector<float> numbersIn(const std::string& text) {

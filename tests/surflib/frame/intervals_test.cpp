@@ -6,6 +6,8 @@
 #include "surface_test.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 class IntervalsTest : public OpenSurfaceTest {};
 
 TEST_F(IntervalsTest, PowerOfTenSplit)

@@ -9,6 +9,8 @@
 #include "surface_test.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 using Lines = std::vector<std::string>;
 
 class MapTransformTest : public OpenSurfaceTest {

@@ -9,6 +9,8 @@
 #include "surface_test.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 // Everything of the kernel the frame may touch, read back through the enquiries.

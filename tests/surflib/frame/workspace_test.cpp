@@ -7,6 +7,8 @@
 #include "surface_test.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 class WorkspaceTest : public OpenSurfaceTest {};
 
 TEST_F(WorkspaceTest, GriddingSizeIsTheLargestOfThreeTerms)

@@ -12,6 +12,8 @@
 #include "frame/state.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 class BandFillTest : public PlainMapTest {
@@ -140,6 +142,31 @@ TEST_F(BandFillTest, CodesAreUsedInTurnAndNegativeCodesFillNothing)
     EXPECT_EQ(surfaceState.fillBandCount, 7);
     for (int c = 21; c <= 24; ++c) EXPECT_NEAR(again[c], once[c], 1e-3) << c;
     EXPECT_EQ(surfaceState.levels.count, 6);
+}
+
+TEST_F(BandFillTest, HeightOnABandsEdgeIsFilledByOneBandOnly)
+{
+    // Three cells along x: rising from 0 to 1, flat at the plateau height, rising from 1 to 2;
+    // levels 0, 1, 2.  A band's edges are its levels raised by 5e-7: a plateau exactly at the
+    // level 1 lies below that edge and belongs to the band under it, a plateau exactly on the
+    // raised edge to the band above.  Either way it is filled once.
+    const float raised = static_cast<float>(1.0f + 5.0e-7);
+    const struct {
+        float plateau;
+        double lower, upper;   // area of each band, cells of 1 by 1
+    } cases[] = {{1.0f, 2.0, 1.0}, {raised, 1.0, 2.0}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.plateau);
+        SetUp();
+        const float heights[3] = {0.0f, 1.0f, 2.0f};
+        CONDEF(3, heights);
+        const float p = c.plateau;
+        const std::vector<float> z = {0, p, p, 2, 0, p, p, 2};
+        const std::vector<double> area = areaByColour(fill(4, 2, 3, 1, z, 2, {1, 2, 3}), 3);
+        EXPECT_NEAR(area[1], c.lower, 1e-3);
+        EXPECT_NEAR(area[2], c.upper, 1e-3);
+        EXPECT_NEAR(area[3], 0.0, 1e-9);
+    }
 }
 
 TEST_F(BandFillTest, AddedBandsAccumulateUpToTheTableLimit)

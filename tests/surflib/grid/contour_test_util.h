@@ -12,6 +12,8 @@
 
 #include "frame/state.h"
 
+using namespace surflib;
+
 struct Pt {
     double x, y;
 };

@@ -12,6 +12,8 @@
 #include "frame/state.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 class ContourMapTest : public PlainMapTest {

@@ -8,6 +8,8 @@
 #include "grid/crosssection.h"
 #include "map_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 float bilinear(float x, float y) { return x + 2.0f * y + 0.5f * x * y; }
@@ -252,6 +254,30 @@ TEST_F(CrossSectionTest, ProjectedPictureGetsVerticalLines)
     EXPECT_GT(count(banded, "kernelSetColour 6"), 0);
     // Heights 10 + 3.5 x along y = 5 cross both levels: more pieces than plain lines.
     EXPECT_GT(count(banded, "kernelDrawLineTo"), count(log, "kernelDrawLineTo"));
+}
+
+TEST_F(CrossSectionTest, HeightsAboveTheFrameRunAlongItsTop)
+{
+    // Heights x from 0 to 10 under limits 0..5: the height axis ends near 5, and the profile
+    // beyond it runs flat along the frame's top instead of dropping to the base.
+    makeMap(11, 11, 0, 10, 0, 10, [](float x, float) { return x; });
+    LEVELS(0.0f, 5.0f);
+    const std::vector<std::string> log = section(0, 5, 10, 5);
+    EXPECT_TRUE(reported().empty());
+    const std::vector<DrawnLine> lines = polylines(log);
+    ASSERT_FALSE(lines.empty());
+    const DrawnLine& outline = lines.back();
+    ASSERT_EQ(outline.x.size(), 14u);   // foot, 11 profile points, foot, first foot again
+    const MapTransform& m = surfaceState.map;
+    const float base = m.originY, top = m.originY + m.mapHeight;
+    EXPECT_EQ(outline.y.front(), base);
+    int atTop = 0;
+    for (size_t k = 1; k <= 11; ++k) {
+        const float x = static_cast<float>(k - 1);
+        EXPECT_NEAR(outline.y[k], std::min(pictureZ(x), top), 1e-2) << "point at x = " << x;
+        atTop += std::fabs(outline.y[k] - top) < 1e-2;
+    }
+    EXPECT_GE(atTop, 4);
 }
 
 TEST_F(CrossSectionTest, SectionTransform)

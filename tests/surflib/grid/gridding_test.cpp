@@ -3,6 +3,7 @@
 // random-point and function contour maps.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -11,6 +12,8 @@
 #include "plain_map_test.h"
 #include "frame/state.h"
 #include "tterrlib.h"
+
+using namespace surflib;
 
 namespace {
 
@@ -82,6 +85,50 @@ TEST_F(GriddingTest, WeightedAverageStaysWithinTheDataAndNeverWarns)
         EXPECT_LE(v, 50.0f);
     }
     EXPECT_TRUE(reported().empty());
+}
+
+TEST_F(GriddingTest, FitBelowEveryPointOfItsPatchFallsBackToTheAverageWithOneWarning)
+{
+    // Two bowls z = d^2 (d measured in grid intervals: 1 in x, 2 in y) with their floors on the
+    // nodes (2, 2) and (8, 8) of an 11 by 11 grid over [0, 10] x [0, 20].  The points lie
+    // half an interval off the nodes, so the lowest height near a floor is 0.5 while the
+    // plane-and-quadratic fit finds the floor itself, 0: both nodes fall outside the band.
+    auto bowls = [](float x, float y) {
+        const float a = (x - 2) * (x - 2) + 0.25f * (y - 4) * (y - 4);
+        const float b = (x - 8) * (x - 8) + 0.25f * (y - 16) * (y - 16);
+        return std::min(a, b);
+    };
+    Points p;
+    for (int j = 0; j < 10; ++j) {
+        for (int i = 0; i < 10; ++i) {
+            p.x.push_back(0.5f + i);
+            p.y.push_back(1.0f + 2.0f * j);
+        }
+    }
+    for (const float cx : {0.0f, 10.0f}) {   // the window's corners bound the data
+        for (const float cy : {0.0f, 20.0f}) {
+            p.x.push_back(cx);
+            p.y.push_back(cy);
+        }
+    }
+    for (size_t k = 0; k < p.x.size(); ++k) p.z.push_back(bowls(p.x[k], p.y[k]));
+    const int floors[2] = {2 * 11 + 2, 8 * 11 + 8};
+
+    Points fitted = p;
+    RANINT(1, 0.0f);   // the fit alone, whatever it gives
+    std::vector<float> g = randomGrid(fitted, 11, 11, 0.0f, 10.0f, 0.0f, 20.0f);
+    ASSERT_TRUE(reported().empty());
+    for (const int node : floors) EXPECT_NEAR(g[node], 0.0f, 1e-3f);
+
+    Points banded = p;
+    RANINT(0, 0.0f);
+    g = randomGrid(banded, 11, 11, 0.0f, 10.0f, 0.0f, 20.0f);
+    EXPECT_EQ(reported(), std::vector<int>({-1024}));   // once for the grid
+    for (const int node : floors) {
+        EXPECT_GE(g[node], 0.5f);   // a weighted average of the patch
+        EXPECT_LT(g[node], 4.0f);
+    }
+    EXPECT_NEAR(g[2 * 11 + 3], 1.0f, 1e-3f);   // beside a floor the fit is exact and kept
 }
 
 TEST_F(GriddingTest, PointOnANodeGivesItsOwnHeightAndFlatDataAConstantGrid)

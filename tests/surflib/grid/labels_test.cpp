@@ -14,6 +14,8 @@
 #include "grid/tracing.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 // Heights rising in y (z = j) or falling (z = ny - 1 - j) on an nx by ny grid over
@@ -75,6 +77,30 @@ TEST_F(ContourLabelTest, LabelsAreDueAfterHalfASpacingAndThenEverySpacing)
         // The top line lies on the map's edge: no label box fits there.
         EXPECT_EQ(labelsReading(log, "2"), 0) << c.spacing;
         EXPECT_TRUE(reported().empty());
+    }
+}
+
+TEST_F(ContourLabelTest, LabelSkipLeavesThatManyLevelsUnlabelledBetweenLabelledOnes)
+{
+    // Heights rising in y, levels 1 to 7 each one straight line across the map; with a skip
+    // of 2 the labelled levels are the first and every third after it.
+    const float levels[7] = {1, 2, 3, 4, 5, 6, 7};
+    CONDEF(7, levels);
+    CONANN(2, 200.0f, 0.0f, 0, 0, 0, 0, 0);
+    z = ramp(11, 9, true);
+    work.assign(400, 0.0f);
+    capture();
+    DRACON(11, 0.0f, 10.0f, 9, 0.0f, 8.0f, z.data(), 7, 0, 400, work.data());
+    const std::vector<std::string> log = calls();
+    EXPECT_TRUE(reported().empty());
+    for (int level = 1; level <= 7; ++level) {
+        const bool labelled = level == 1 || level == 4 || level == 7;
+        const int labels = labelsReading(log, std::to_string(level));
+        if (labelled) {
+            EXPECT_GT(labels, 0) << level;
+        } else {
+            EXPECT_EQ(labels, 0) << level;
+        }
     }
 }
 

@@ -16,6 +16,8 @@
 #include "surface_test.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 // One polyline as the kernel drew it: the move, then every line-to.
 struct DrawnLine {
     std::vector<float> x, y;

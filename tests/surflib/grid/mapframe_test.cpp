@@ -5,8 +5,11 @@
 #include <string>
 #include <vector>
 
+#include "frame/map_transform.h"
 #include "grid/mapframe.h"
 #include "map_fixture.h"
+
+using namespace surflib;
 
 namespace {
 
@@ -144,6 +147,34 @@ TEST_F(MapFrameTest, TickBandsAndNumbers)
     EXPECT_FLOAT_EQ(at[0].second, 100.0f - 10.0f - 13.5f);
     EXPECT_FLOAT_EQ(at[6].first, 100.0f - 14.5f - 50.0f);
     EXPECT_FLOAT_EQ(at[6].second, 500.0f - 4.5f);
+}
+
+// The left band counts down from the top of the map; its last number, at the map's lower
+// edge, is the window's lower end and reads as a plain zero, never "-0.0".
+TEST_F(MapFrameTest, NumbersAtZeroReadZero)
+{
+    const struct {
+        float hi;
+        const char* zero;
+    } windows[] = {{10.0f, "0.0"}, {1.0f, "0.0"}, {0.3f, "0.000"}, {7.0f, "0.0"}, {3.0f, "0.00"}};
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.hi);
+        makeMap(3, 3, 0, w.hi, 0, w.hi, flat);
+        int status = -1;
+        std::vector<std::string> shown;
+        for (const std::string& t : texts(drawFrame(kMapFrameTicks, status)))
+            shown.push_back(trimmed(t));
+        ASSERT_GE(shown.size(), 2u);
+        EXPECT_EQ(shown.front(), w.zero);   // bottom band, first number
+        EXPECT_EQ(shown.back(), w.zero);    // left band, last number
+        for (const std::string& t : shown) EXPECT_NE(t[0], '-') << t;
+    }
+    // A number formatted on its own never shows a minus before nothing but zeros.
+    char text[10];
+    surfaceFormatNumber(-1.0e-8, 6, 2, text);
+    EXPECT_EQ(trimmed(std::string(text, 6)), "0.00");
+    surfaceFormatNumber(-0.4, 4, 0, text);
+    EXPECT_EQ(trimmed(std::string(text, 4)), "0");
 }
 
 TEST_F(MapFrameTest, AxisTitleOnlyWithAnExponent)

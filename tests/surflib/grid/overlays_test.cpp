@@ -10,6 +10,8 @@
 #include "grid/overlays.h"
 #include "map_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 // Bilinear in each cell, so the spot heights are exact anywhere.

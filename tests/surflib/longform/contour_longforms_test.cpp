@@ -10,6 +10,8 @@
 #include "frame/workspace.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 class ContourLongFormTest : public SurfaceTest {

@@ -7,6 +7,8 @@
 #include "surface_test.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 class SettingLongFormsTest : public SurfaceTest {
 protected:
     void SetUp() override

@@ -9,6 +9,8 @@
 #include "surface_test.h"
 #include "tterrlib.h"
 
+using namespace surflib;
+
 namespace {
 
 class SurfaceLongFormTest : public SurfaceTest {

@@ -13,18 +13,6 @@ namespace {
 
 float alongX(float x, float /*y*/) { return x; }
 
-std::vector<NetPoint> gridOf(int n, float (*f)(float, float))
-{
-    std::vector<NetPoint> pts;
-    for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < n; ++i) {
-            const float x = 10.0f * i / (n - 1), y = 10.0f * j / (n - 1);
-            pts.push_back({x, y, f(x, y)});
-        }
-    }
-    return pts;
-}
-
 // A dome over a disc of radius 4 about (5, 5): rings of 12 points at radius 2 and 4.
 std::vector<NetPoint> dome()
 {
@@ -101,6 +89,36 @@ TEST_F(NetworkBandFill, PlaneBandsFillTheirStripsExactly)
         }
     }
     EXPECT_TRUE(guardsIntact());
+}
+
+TEST_F(NetworkBandFill, HeightOnABandsEdgeIsFilledByOneBandOnly)
+{
+    // Columns of points at x = 0, 10/3, 20/3, 10 with heights 0, p, p, 2: the triangles of the
+    // middle strip are flat at p.  Levels 0, 1, 2; a band's edges are its levels raised by eps
+    // of the height range (0 to 2): a plateau exactly at the level 1 belongs to the band under
+    // it, one exactly on the raised edge to the band above.  Either way it is filled once.
+    const float raised = 2.0f * static_cast<float>(0.5 + static_cast<double>(surfaceState.eps));
+    const struct {
+        float plateau;
+        double lower, upper;   // area of each band
+    } cases[] = {{1.0f, 200.0 / 3, 100.0 / 3}, {raised, 100.0 / 3, 200.0 / 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.plateau);
+        SetUp();
+        std::vector<NetPoint> pts = gridOf(4, alongX);
+        for (NetPoint& p : pts) p.z = p.x < 3.0f ? 0.0f : (p.x < 7.0f ? c.plateau : 2.0f);
+        build(pts);
+        TRIINT(0, 10, 1);
+        const float heights[3] = {0.0f, 1.0f, 2.0f};
+        CONDEF(3, heights);
+        capture();
+        fill(2, penCodes(3));
+        const std::map<int, double> areas = areaByPen(calls());
+        EXPECT_TRUE(reported().empty());
+        EXPECT_NEAR(areas.count(1) ? areas.at(1) : 0.0, c.lower, 0.02);
+        EXPECT_NEAR(areas.count(2) ? areas.at(2) : 0.0, c.upper, 0.02);
+        EXPECT_NEAR(total(areas), 100.0, 1e-3);
+    }
 }
 
 TEST_F(NetworkBandFill, CurvedBandsCoverTheNetworkOnce)

@@ -11,6 +11,8 @@
 
 #include "frame/state.h"
 
+using namespace surflib;
+
 namespace netlog {
 
 struct Line {

@@ -7,6 +7,8 @@
 #include "network/tracing.h"
 #include "network_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 float alongX(float x, float /*y*/) { return x; }

@@ -11,22 +11,9 @@
 #include "network/tracing.h"
 #include "network_fixture.h"
 
+using namespace surflib;
+
 namespace {
-
-// Points on an n by n grid over [0, 10] x [0, 10] with heights f.
-std::vector<NetPoint> gridPoints(int n, float (*f)(float, float))
-{
-    std::vector<NetPoint> pts;
-    for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < n; ++i) {
-            const float x = 10.0f * i / (n - 1), y = 10.0f * j / (n - 1);
-            pts.push_back({x, y, f(x, y)});
-        }
-    }
-    return pts;
-}
-
-float tilted(float x, float y) { return x + 2.0f * y; }
 
 // A cone: 10 at (5, 5), falling by 1.5 per unit of distance; two rings and the centre.
 std::vector<NetPoint> peak()
@@ -83,7 +70,7 @@ protected:
 
 TEST_F(NetworkContourMap, PlaneLevelsAreOpenLinesOnTheirLevelFromHullToHull)
 {
-    build(gridPoints(6, tilted));
+    build(gridOf(6, tilted));
     useLinear();
     capture();
     drawMap(6);
@@ -154,6 +141,42 @@ TEST_F(NetworkContourMap, LevelsAroundAPeakAreClosedLoops)
         EXPECT_TRUE(marksClear());
     }
     EXPECT_TRUE(reported().empty());
+}
+
+TEST_F(NetworkContourMap, ClosedLinesEndExactlyOnTheirFirstPoint)
+{
+    // Straight lines meet their start crossing; smooth curves reach it only within a step,
+    // and a fine step cuts the loop into buffer pieces (the first drawn last).  Either way the
+    // pieces chain into a closed loop: every piece starts where another ends, to the last bit.
+    const struct {
+        const char* name;
+        int method, lineSwitch;
+        float step;
+        size_t pieces;
+    } cases[] = {{"straight", 0, 0, 4.0f, 1}, {"smooth", 2, 1, 8.0f, 1}, {"smooth in pieces", 2, 1, 1.0f, 3}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        build(peak());
+        TRIINT(c.method, 10, 1);
+        TRISTP(c.step);
+        TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+        capture();
+        ADTCON(7.0f, c.lineSwitch, wsize, work.data());
+        const std::vector<std::string> log = calls();
+        EXPECT_TRUE(reported().empty());
+        std::multiset<std::pair<float, float>> starts, ends;
+        for (const netlog::Line& l : netlog::polylines(log)) {
+            starts.insert({l.x.front(), l.y.front()});
+            ends.insert({l.x.back(), l.y.back()});
+        }
+        for (const netlog::Curve& l : netlog::curves(log)) {
+            starts.insert({l.x.front(), l.y.front()});
+            ends.insert({l.x.back(), l.y.back()});
+        }
+        EXPECT_GE(starts.size(), c.pieces);
+        EXPECT_EQ(starts, ends);
+    }
 }
 
 // A strip of 100 by 3 points with height y: level 0.5 runs along the whole strip through about

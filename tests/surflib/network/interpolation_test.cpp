@@ -5,6 +5,8 @@
 
 #include "network/interpolation.h"
 
+using namespace surflib;
+
 namespace {
 
 class InterpolationTest : public NetworkTest {

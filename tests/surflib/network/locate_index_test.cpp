@@ -6,6 +6,8 @@
 
 #include "network/interpolation.h"
 
+using namespace surflib;
+
 namespace {
 
 struct Located {

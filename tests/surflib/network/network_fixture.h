@@ -2,7 +2,8 @@
 // triangles as point coordinates, the structural checks every valid network passes
 // (counter-clockwise triangles, neighbours that agree both ways, a closed hull list along the
 // edges that have no neighbour), the Delaunay circle test, and a network map laid out so that
-// the drawing routines can draw.
+// the drawing routines can draw; and the point sets the network tests share (random points, a
+// regular grid, an octagon with its centre) with the height functions laid over them.
 #ifndef TESTS_SURFLIB_NETWORK_NETWORK_FIXTURE_H
 #define TESTS_SURFLIB_NETWORK_NETWORK_FIXTURE_H
 
@@ -19,6 +20,8 @@
 #include "network/network.h"
 #include "surface_test.h"
 #include "tterrlib.h"
+
+using namespace surflib;
 
 struct NetPoint {
     float x, y, z;
@@ -231,7 +234,21 @@ protected:
 };
 
 inline float planeZ(float x, float y) { return 2.0f * x - 3.0f * y + 1.0f; }
+inline float tilted(float x, float y) { return x + 2.0f * y; }
 inline float quadraticZ(float x, float y) { return 0.3f * x * x - 0.2f * x * y + 0.5f * y * y + x - 2.0f; }
+
+// Points on an n by n grid over [0, 10] x [0, 10] with heights f, row by row from the bottom.
+inline std::vector<NetPoint> gridOf(int n, float (*f)(float, float))
+{
+    std::vector<NetPoint> pts;
+    for (int j = 0; j < n; ++j) {
+        for (int i = 0; i < n; ++i) {
+            const float x = 10.0f * i / (n - 1), y = 10.0f * j / (n - 1);
+            pts.push_back({x, y, f(x, y)});
+        }
+    }
+    return pts;
+}
 
 // A regular octagon of radius 4 around (5, 5) with its centre: the Delaunay triangulation is
 // the fan of eight triangles around the centre.

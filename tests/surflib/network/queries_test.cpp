@@ -153,6 +153,15 @@ TEST_F(QueryTest, BoundaryIsTheClosedHull)
     }
     EXPECT_NEAR(area, 2.0 * std::sqrt(2.0) * 16.0, 1e-3);
 
+    // arrays of exactly the closed hull's size: all of it, no warning
+    std::vector<float> x9(9, -1.0f), y9(9, -1.0f);
+    n = 9;
+    TRIBOU(n, 0, x9.data(), y9.data(), wsize, work.data());
+    EXPECT_TRUE(reported().empty());
+    EXPECT_EQ(n, 9);
+    EXPECT_EQ(x9, std::vector<float>(x.begin(), x.begin() + 9));
+    EXPECT_EQ(y9, std::vector<float>(y.begin(), y.begin() + 9));
+
     // arrays too short: the first n points, warning, n unchanged
     tarv::errorLogClear();
     n = 3;

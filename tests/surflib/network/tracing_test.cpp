@@ -11,23 +11,11 @@
 #include "network/tracing.h"
 #include "network_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 float bowl(float x, float y) { return 0.2f * (x - 4.0f) * (x - 4.0f) + 0.1f * (y - 5.0f) * (y - 5.0f); }
-float tilted(float x, float y) { return x + 2.0f * y; }
-
-std::vector<NetPoint> gridOf(int n, float (*f)(float, float))
-{
-    std::vector<NetPoint> pts;
-    for (int j = 0; j < n; ++j) {
-        for (int i = 0; i < n; ++i) {
-            const float x = 10.0f * i / (n - 1), y = 10.0f * j / (n - 1);
-            pts.push_back({x, y, f(x, y)});
-        }
-    }
-    return pts;
-}
-
 // The convex hull of the points (monotone chain), counter-clockwise.
 double turn(const NetPoint& o, const NetPoint& a, const NetPoint& b)
 {

@@ -6,6 +6,8 @@
 #include "frame/state.h"
 #include "picture_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 class SurfaceAxesTest : public PictureFixture {

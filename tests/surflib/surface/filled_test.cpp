@@ -11,6 +11,8 @@
 #include "frame/map_transform.h"
 #include "surface/surface.h"
 
+using namespace surflib;
+
 namespace {
 
 class FilledSurfaceTest : public PictureFixture {

@@ -9,6 +9,8 @@
 #include "frame/state.h"
 #include "picture_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 class HostileInputTest : public PictureFixture {};

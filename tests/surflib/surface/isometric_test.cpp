@@ -4,12 +4,15 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <sstream>
 #include <string>
 #include <vector>
 
 #include "frame/state.h"
 #include "picture_fixture.h"
 #include "surface/surface.h"
+
+using namespace surflib;
 
 namespace {
 
@@ -209,6 +212,41 @@ TEST_F(IsometricTest, WallsAndCellsAreFilledWithTheirCodes)
     log = draw(nx, ny, bumps(nx, ny), 0, codes.data());
     EXPECT_EQ(count(log, "kernelFillPolygon"), 1 + (nx - 1) * (ny - 1) - 1);
     EXPECT_EQ(surfaceState.surface.fillPass, 0);
+}
+
+TEST_F(IsometricTest, LongWallIsFilledInPiecesThatMeetWithoutAGap)
+{
+    // A front row of 200 nodes needs several pieces; only that wall is filled.  Along the row
+    // the picture x grows node by node, so the pieces' x spans must abut: together exactly as
+    // wide as the whole wall.
+    const int nx = 200, ny = 3;
+    const int pens[3] = {5, -1, -1};
+    PRJBAS(0, pens);
+    const std::vector<std::string> log = draw(nx, ny, bumps(nx, ny), 0);
+    EXPECT_TRUE(reported().empty());
+    std::vector<std::pair<float, float>> spans;   // x extent of each piece
+    for (const std::string& l : only(log, "kernelFillPolygon ")) {
+        std::string cleaned = l.substr(l.find(' '));
+        std::replace(cleaned.begin(), cleaned.end(), '[', ' ');
+        std::replace(cleaned.begin(), cleaned.end(), ']', ' ');
+        std::istringstream in(cleaned);
+        std::vector<float> v;
+        for (float f; in >> f;) v.push_back(f);
+        const size_t n = static_cast<size_t>(v.back());
+        ASSERT_EQ(v.size(), 3 + 2 * n + 1);
+        const auto xs = v.begin() + 3;
+        spans.emplace_back(*std::min_element(xs, xs + n), *std::max_element(xs, xs + n));
+    }
+    ASSERT_GE(spans.size(), 3u);
+    std::sort(spans.begin(), spans.end());
+    double covered = 0.0;
+    for (size_t k = 0; k < spans.size(); ++k) {
+        covered += spans[k].second - spans[k].first;
+        if (k > 0) {
+            EXPECT_EQ(spans[k].first, spans[k - 1].second) << "piece " << k;
+        }
+    }
+    EXPECT_NEAR(covered, spans.back().second - spans.front().first, 1e-3);
 }
 
 TEST_F(IsometricTest, LongTitleIsSplitInTwoLines)

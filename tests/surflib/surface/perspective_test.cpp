@@ -12,6 +12,8 @@
 #include "picture_fixture.h"
 #include "surface/surface.h"
 
+using namespace surflib;
+
 namespace {
 
 class PerspectiveTest : public PictureFixture {

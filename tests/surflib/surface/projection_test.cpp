@@ -8,6 +8,8 @@
 #include "picture_fixture.h"
 #include "surface/surface.h"
 
+using namespace surflib;
+
 namespace {
 
 class ProjectionTest : public PictureFixture {};

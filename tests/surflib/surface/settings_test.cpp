@@ -8,6 +8,8 @@
 #include "frame/state.h"
 #include "picture_fixture.h"
 
+using namespace surflib;
+
 namespace {
 
 class SurfaceSettingsTest : public PictureFixture {};
