@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
 # Runs our benchmarks beside the tools users would pick instead and prints the ratios
 # (ours / anchor, lower is better).  Usage: bench/compare.sh [build-dir] (default: build).
-# The anchors are matplotlib (Debian python3-matplotlib) and qdelaunay (qhull-bin); a missing
-# anchor leaves its ratio out.  Every figure is the best of a few runs, on both sides.
+# The anchors are matplotlib (Debian python3-matplotlib), qdelaunay (qhull-bin) and gnuplot
+# (gnuplot-nox); a missing anchor leaves its ratio out.  Every figure is the best of a few runs, on both sides.
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
-build=${1:-build}
+build=$(cd "${1:-build}" && pwd)
 runs=${RUNS:-5}
 python=${PYTHON:-}
 if [ -z "$python" ]; then
@@ -18,13 +18,14 @@ if [ -z "$python" ]; then
 fi
 json=${python:-python3}
 
-cmake --build "$build" -j4 --target plot_graph_bench terr_grid_bench terr_network_bench >/dev/null
+cmake --build "$build" -j4 --target plot_graph_bench terr_grid_bench terr_network_bench \
+  terr_surface_bench >/dev/null
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
 # Best real time in seconds of one of our benchmarks over the runs.
 ours() {   # program filter
-  (cd "$work" && "$OLDPWD/$build/bench/$1" --benchmark_filter="^$2\$" \
+  (cd "$work" && "$build/bench/$1" --benchmark_filter="^$2\$" \
      --benchmark_repetitions="$runs" --benchmark_format=json 2>/dev/null) |
     "$json" -c '
 import json, sys
@@ -39,6 +40,10 @@ anchor() {   # script args...
 
 qhull() {   # points
   if command -v qdelaunay >/dev/null; then "$json" "$here/anchors/qdelaunay_time.py" "$1" 3; fi
+}
+
+gnuplot_surface() {   # nodes per side
+  if command -v gnuplot >/dev/null; then "$json" "$here/anchors/gnuplot_surface.py" "$1" 3; fi
 }
 
 row() {   # work, ours, anchor name, anchor, goal
@@ -64,3 +69,5 @@ awk -v s="$small" -v l="$large" -v qs="$qsmall" -v ql="$qlarge" 'BEGIN {
   printf "RANTRI growth from 100,000 to 1,000,000 points: ours %.1f times", l / s
   if (qs != "" && ql != "") printf ", qdelaunay %.1f times", ql / qs
   printf "\n" }'
+row "PERPRJ wire frame, 200 x 200, hidden lines, PNG" "$(ours terr_surface_bench WireFrameToPng/200)" \
+    "gnuplot splot, hidden3d" "$(gnuplot_surface 200)" ""

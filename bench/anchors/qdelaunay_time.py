@@ -2,6 +2,7 @@
 # scattered points over [0, 100] x [0, 100], its input prepared beforehand.  Prints the seconds
 # of the qdelaunay run (reading the points, triangulating, writing the triangles to nowhere),
 # best of the runs asked.
+import os
 import random
 import subprocess
 import sys
@@ -22,4 +23,5 @@ for _ in range(runs):
         start = time.perf_counter()
         subprocess.run(["qdelaunay", "Qt", "i"], stdin=source, stdout=subprocess.DEVNULL, check=True)
         best = min(best, time.perf_counter() - start)
+os.remove(name)
 print(best)
