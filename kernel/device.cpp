@@ -87,7 +87,7 @@ void writePng() {
     DeviceState& d = state().device;
     if (d.kind != DeviceKind::Png || d.fileSurface == nullptr) return;
     cairo_surface_flush(d.fileSurface);
-    if (cairo_surface_write_to_png(d.fileSurface, d.fileName.c_str()) != CAIRO_STATUS_SUCCESS)
+    if (!writePngFile(d.fileSurface, d.fileName.c_str()))
         kernelDiagnostic("kernelCloseDevice", ("cannot write " + d.fileName).c_str());
 }
 
@@ -224,12 +224,6 @@ bool deviceActive() {
     cairo_set_antialias(d.cr, CAIRO_ANTIALIAS_DEFAULT);
     deviceUpdateTransform();
     return true;
-}
-
-void deviceMapPoint(double x, double y, double& dx, double& dy) {
-    const DeviceState& d = state().device;
-    dx = d.ax * x + d.bx;
-    dy = d.ay * y + d.by;
 }
 
 double deviceScale() {

@@ -12,6 +12,7 @@
 //   markers.cpp   marker symbols
 //   device.cpp    devices, picture space, mapping, raster output, the private link
 //   paint.cpp     strokes, fills, markers and glyphs on the Cairo target, the palette
+//   pngfile.cpp   the raster device's PNG file
 //
 // Choices of this kernel that callers may notice (kept here because they are ours to make):
 // - Texts: a NUL byte ends a text whatever length is given; lengths are clamped to
@@ -55,6 +56,16 @@
 //   FreeType, scaled so that the advance is the character width and a capital is the
 //   character height tall; system font matching serves only when that file is missing.
 // - Thin horizontal and vertical lines on a raster are put on pixel centres (crisp lines).
+// - On a raster, a run of solid stroke segments that stays within an eighth of a pixel of one
+//   straight line is stroked as that line (its farthest points and its last point), so that a
+//   dense polyline costs what its pixels cost; dashed lines, PDF and SVG pages and the call
+//   log keep every point.
+// - Solid fills on a raster cover every pixel whose centre lies inside fully and antialias
+//   only the pixels beyond, so that polygons sharing an edge show no background between them.
+//   Strokes on a raster use Cairo's fast antialiasing (sixteen coverage levels); fills,
+//   markers, text and PDF and SVG pages its default.
+// - PNG files are written at zlib's level 4 without row filters, their rows compressed in up
+//   to four bands side by side.
 // - Fill outlines (style -1) use the current line style and width in the fill's colour;
 //   hatches are thin solid lines 8 thousandths of the output width apart (4 for 7 and 8).
 // - Markers are drawn solid in the current colour and width; their half size is half the
@@ -151,6 +162,19 @@ struct Bookkeeping {
 
 enum class DeviceKind { None, Png, Pdf, Svg, Trace };
 
+// A run of stroke segments on a raster that stays within a fraction of a pixel of one straight
+// line: only its farthest points forward and back, and its last point, reach the path.
+struct StrokeRun {
+    bool open = false;        // the origin is in the path and later points may extend the run
+    bool aimed = false;       // a point beyond the tolerance has given the run its direction
+    double ox = 0.0, oy = 0.0;            // origin: the last point put into the path
+    double ux = 0.0, uy = 0.0;            // unit direction
+    double ahead = 0.0, behind = 0.0;     // farthest reach along it, forward (>= 0), back (<= 0)
+    double fx = 0.0, fy = 0.0;            // the point that reached ahead
+    double bx = 0.0, by = 0.0;            // the point that reached behind
+    double lx = 0.0, ly = 0.0;            // the last point given
+};
+
 // Where drawing goes, and the affine map from kernel units to device pixels/points.
 struct DeviceState {
     std::string selected;                 // file chosen by kernelSelectOutput
@@ -180,6 +204,9 @@ struct DeviceState {
     int pendingSegments = 0;
     bool snapToPixels = false;            // odd whole-pixel width on a raster
     double lastX = 0.0, lastY = 0.0;      // device point the pending path ends at
+    bool mergeRuns = true;                // merge sub-pixel runs on rasters (off only to compare)
+    bool merging = false;                 // the pending stroke merges runs
+    StrokeRun run;
 };
 
 struct TraceState {
@@ -283,11 +310,20 @@ std::array<double, 8> effectiveMapping();
 void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int colour);
 void deviceMarker(double x, double y, int symbol);
 void deviceText(const std::vector<std::string>& lines, double x, double y);
-void deviceMapPoint(double x, double y, double& dx, double& dy);
+// Kernel units to device units (inline: it runs for every point drawn).
+inline void deviceMapPoint(const DeviceState& d, double x, double y, double& dx, double& dy) {
+    dx = d.ax * x + d.bx;
+    dy = d.ay * y + d.by;
+}
+inline void deviceMapPoint(double x, double y, double& dx, double& dy) {
+    deviceMapPoint(state().device, x, y, dx, dy);
+}
 double deviceScale();                      // device units per kernel unit (mean of x and y)
 void deviceUpdateTransform();
 void deviceCloseAll();
 void deviceWriteFile();
+// Writes an image surface as a PNG file (fast compression); false when the file cannot be made.
+bool writePngFile(cairo_surface_t* surface, const char* fileName);
 
 // ---- colour ----
 void paletteColour(int index, double& r, double& g, double& b);

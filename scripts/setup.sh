@@ -3,7 +3,7 @@
 # already there.  Run as root on a fresh Debian machine (make test and make demo call it first).
 set -u
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          libcairo2-dev libfreetype-dev libgtk-3-dev fonts-dejavu-core xvfb xdotool)
+          libcairo2-dev zlib1g-dev libfreetype-dev libgtk-3-dev fonts-dejavu-core xvfb xdotool)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

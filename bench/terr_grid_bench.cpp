@@ -1,0 +1,69 @@
+// terr_grid_bench - gridded contour maps to a PNG: DRACON of a 1000 x 1000 grid with 20
+// levels, and the same grid filled in 20 bands by FILCON, each written to a 1000 pixel wide
+// PNG, in nodes per second (bench/anchors/mpl_contour.py draws the same with matplotlib).
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <cstdio>
+#include <string>
+#include <vector>
+
+#include "tarvcore.h"
+#include "tterrlib.h"
+
+namespace {
+
+constexpr int kNodes = 1000;
+constexpr int kLevels = 20;
+const std::string kOutput = "terr_grid_bench.png";
+
+// Rows of hills and hollows on a tilted plane over [-3, 3] by [-3, 3].
+std::vector<float> heights()
+{
+    std::vector<float> z(static_cast<size_t>(kNodes) * kNodes);
+    for (int j = 0; j < kNodes; ++j) {
+        for (int i = 0; i < kNodes; ++i) {
+            const double x = -3.0 + 6.0 * i / (kNodes - 1), y = -3.0 + 6.0 * j / (kNodes - 1);
+            z[static_cast<size_t>(j) * kNodes + i] =
+                static_cast<float>(std::sin(2.0 * x) * std::cos(1.5 * y) + 0.3 * x);
+        }
+    }
+    return z;
+}
+
+void drawMap(benchmark::State& state, bool bands)
+{
+    const std::vector<float> z = heights();
+    const int wsize = 4 * kNodes * kNodes + 100000;
+    std::vector<float> work(static_cast<size_t>(wsize));
+    std::vector<int> codes(kLevels + 1);
+    for (int k = 0; k <= kLevels; ++k) codes[static_cast<size_t>(k)] = 2 + k % 14;
+    const float lo = -3.0f, hi = 3.0f;
+    const int plain = 0, key = 1;
+    for (auto _ : state) {
+        tarv::resetState();
+        kernelSelectOutput(kOutput.c_str(), static_cast<int>(kOutput.size()));
+        kernelOpenDevice();
+        kernelSetPictureSpace(0.0f, 1000.0f, 0.0f, 750.0f);
+        SURF();
+        if (bands) {
+            FILCON(kNodes, lo, hi, kNodes, lo, hi, z.data(), kLevels, plain, codes.data(), key,
+                   wsize, work.data());
+        } else {
+            DRACON(kNodes, lo, hi, kNodes, lo, hi, z.data(), kLevels, plain, wsize, work.data());
+        }
+        kernelCloseDevice();
+    }
+    std::remove(kOutput.c_str());
+    state.SetItemsProcessed(state.iterations() * kNodes * kNodes);
+}
+
+void ContourLinesToPng(benchmark::State& state) { drawMap(state, false); }
+void BandFillsToPng(benchmark::State& state) { drawMap(state, true); }
+
+}  // namespace
+
+BENCHMARK(ContourLinesToPng)->Unit(benchmark::kMillisecond);
+BENCHMARK(BandFillsToPng)->Unit(benchmark::kMillisecond);
+
+BENCHMARK_MAIN();

@@ -1,0 +1,295 @@
+// How a raster shows fills and dense lines: polygons that share an edge leave no background
+// between them, a dense polyline merged into runs looks like the one stroked point by point,
+// and the PNG file holds the raster as drawn.
+#include <cairo.h>
+
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "kernel_fixture.h"
+#include "state.h"
+
+namespace {
+
+using KernelRaster = KernelTest;
+
+struct Rgb {
+    int r, g, b;
+};
+
+Rgb pixel(cairo_surface_t* s, int col, int row) {
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    uint32_t v;
+    std::memcpy(&v, data + row * cairo_image_surface_get_stride(s) + 4 * col, 4);
+    return {static_cast<int>((v >> 16) & 0xFF), static_cast<int>((v >> 8) & 0xFF),
+            static_cast<int>(v & 0xFF)};
+}
+
+// Pens 2 (red) and 4 (blue) both keep green at or below 0.2: any mix of the two does too, and
+// the white background is the only thing that can lift it.
+constexpr int kMostGreenOfTheFills = 51;
+constexpr int kGreenAllowance = 8;   // rounding of the coverage levels
+
+// Every pixel of the rectangle (kernel units, well inside the tiled area) shows fill only.
+void expectNoBackgroundIn(Canvas& canvas, int x1, int y1, int x2, int y2) {
+    kernelFlushOutput();
+    int worst = 0, where = -1;
+    for (int y = y1; y <= y2; ++y)
+        for (int x = x1; x <= x2; ++x) {
+            int g = pixel(canvas.surface(), x, 750 - y).g;
+            if (g > worst) {
+                worst = g;
+                where = x * 1000 + y;
+            }
+        }
+    EXPECT_LE(worst, kMostGreenOfTheFills + kGreenAllowance)
+        << "background shows at (" << where / 1000 << ", " << where % 1000 << ")";
+}
+
+TEST_F(KernelRaster, AbuttingFillsShowNoBackgroundAlongSharedEdges) {
+    {
+        SCOPED_TRACE("a fan of triangles around a centre off the pixel grid");
+        Canvas canvas;
+        const float cx = 500.3f, cy = 375.6f;
+        const float ring[8][2] = {{300, 200}, {500, 180}, {700, 210}, {720, 380},
+                                  {690, 560}, {480, 570}, {310, 550}, {290, 370}};
+        for (int k = 0; k < 8; ++k) {
+            const float* a = ring[k];
+            const float* b = ring[(k + 1) % 8];
+            const float x[2] = {a[0], b[0]}, y[2] = {a[1], b[1]};
+            kernelMovePen(cx, cy);
+            kernelFillPolygon(0, k % 2 == 0 ? 2 : 4, 0, x, y, 2);
+        }
+        expectNoBackgroundIn(canvas, 400, 300, 600, 450);
+    }
+    {
+        SCOPED_TRACE("boxes meeting on rows and columns between pixel centres");
+        Canvas canvas;
+        for (int row = 0; row < 6; ++row)
+            for (int col = 0; col < 6; ++col) {
+                const float x1 = 100.0f + 33.3f * col, y1 = 100.0f + 27.7f * row;
+                kernelFillBox(0, (row + col) % 2 == 0 ? 2 : 4, x1, y1, x1 + 33.3f, y1 + 27.7f);
+            }
+        expectNoBackgroundIn(canvas, 103, 103, 296, 262);
+    }
+    {
+        SCOPED_TRACE("a band with a hole and the band filling the hole");
+        Canvas canvas;
+        const int counts[2] = {4, 4};
+        const float x[8] = {100, 400, 400, 100, 180.4f, 320.4f, 290.2f, 200.7f};
+        const float y[8] = {100, 100, 400, 400, 170.6f, 190.2f, 330.9f, 310.3f};
+        kernelFillMultiPolygon(0, 2, 0, 2, counts, x, y);
+        kernelMovePen(x[4], y[4]);
+        kernelFillPolygon(0, 4, 0, x + 5, y + 5, 3);
+        expectNoBackgroundIn(canvas, 110, 110, 390, 390);
+    }
+}
+
+// Edges against the background stay antialiased: a fill's slanted sides, a slanted line, text.
+TEST_F(KernelRaster, EdgesAgainstTheBackgroundStaySmooth) {
+    struct Case {
+        const char* name;
+        void (*draw)();
+        int atLeast;   // grey pixels expected
+    };
+    const Case cases[] = {
+        {"fill", [] {
+             const float x[2] = {700, 100}, y[2] = {500, 150};
+             kernelMovePen(100.0f, 100.0f);
+             kernelFillPolygon(0, 1, 0, x, y, 2);
+         }, 200},
+        {"line", [] {
+             kernelMovePen(100.0f, 100.0f);
+             kernelDrawLineTo(700.0f, 500.0f);
+         }, 200},
+        {"text", [] {
+             kernelSetCharSize(20.0f, 30.0f);
+             kernelSetTextPosition(100.0f, 300.0f);
+             kernelDrawText("AVOW", 4);
+         }, 50},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas;
+        c.draw();
+        kernelFlushOutput();
+        int grey = 0;
+        for (int row = 0; row < 750; ++row)
+            for (int col = 0; col < 1000; ++col) {
+                int g = pixel(canvas.surface(), col, row).g;
+                grey += g > 30 && g < 225;
+            }
+        EXPECT_GT(grey, c.atLeast);
+    }
+}
+
+// A dense curve: a sine of 200,000 points across the raster with noise of a few pixels on top,
+// so that many runs of sub-pixel segments go back and forth.
+std::vector<float> denseCurve(std::vector<float>& x) {
+    const int n = 200000;
+    std::vector<float> y(n);
+    x.resize(n);
+    for (int k = 0; k < n; ++k) {
+        double t = static_cast<double>(k) / n;
+        double noise = std::sin(k * 12.9898) * 43758.5453;
+        noise -= std::floor(noise);
+        x[k] = static_cast<float>(50.0 + 900.0 * t);
+        y[k] = static_cast<float>(375.0 + 250.0 * std::sin(2.0 * M_PI * 3.0 * t) +
+                                  6.0 * (noise - 0.5));
+    }
+    return y;
+}
+
+void drawDense(bool merge, cairo_surface_t*& out, int width) {
+    tarv::state().device.mergeRuns = merge;
+    Canvas canvas;
+    std::vector<float> x;
+    std::vector<float> y = denseCurve(x);
+    kernelSetLineWidth(static_cast<float>(width));
+    kernelMovePen(x[0], y[0]);
+    kernelDrawPolyline(x.data(), y.data(), static_cast<int>(x.size()));
+    // A sparse curve too, whose every point matters.
+    const float sx[5] = {100, 300, 320, 600, 900}, sy[5] = {700, 80, 690, 100, 640};
+    kernelMovePen(50.0f, 60.0f);
+    kernelDrawPolyline(sx, sy, 5);
+    kernelFlushOutput();
+    out = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 1000, 750);
+    cairo_t* cr = cairo_create(out);
+    cairo_set_source_surface(cr, canvas.surface(), 0, 0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    tarv::state().device.mergeRuns = true;
+}
+
+TEST_F(KernelRaster, MergedDenseCurveMatchesTheCurveStrokedPointByPoint) {
+    for (int width : {0, 3}) {
+        SCOPED_TRACE("line width " + std::to_string(width));
+        cairo_surface_t *merged = nullptr, *every = nullptr;
+        drawDense(true, merged, width);
+        drawDense(false, every, width);
+        int inked = 0, changed = 0;
+        long long sum = 0;
+        for (int row = 0; row < 750; ++row)
+            for (int col = 0; col < 1000; ++col) {
+                int d = std::abs(pixel(merged, col, row).g - pixel(every, col, row).g);
+                sum += d;
+                changed += d > 64;
+                inked += pixel(every, col, row).g < 128;
+            }
+        EXPECT_GT(inked, 10000);                             // the curve is there
+        EXPECT_LE(changed, inked / 1000);                    // hardly a pixel changes much
+        EXPECT_LT(static_cast<double>(sum) / inked, 8.0);    // and little changes at all
+        cairo_surface_destroy(merged);
+        cairo_surface_destroy(every);
+    }
+}
+
+std::string tempFile(const std::string& leaf) {
+    return ::testing::TempDir() + "tarv_raster_" + leaf;
+}
+
+std::string slurp(const std::string& name) {
+    std::ifstream in(name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+// Merging happens on rasters only: the call log and an SVG page keep every point.
+TEST_F(KernelRaster, CallLogAndPagesKeepEveryPoint) {
+    const float x[5] = {100.0f, 100.25f, 100.5f, 100.75f, 400.0f};
+    const float y[5] = {100.0f, 100.25f, 99.75f, 100.25f, 100.0f};
+    const std::string svg = tempFile("every_point.svg");
+    kernelSelectOutput(svg.c_str(), static_cast<int>(svg.size()));
+    kernelOpenDevice();
+    tarv::traceClear();
+    kernelMovePen(0.0f, 100.0f);
+    kernelDrawPolyline(x, y, 5);
+    ASSERT_EQ(tarv::traceLines().size(), 2u);
+    EXPECT_EQ(tarv::traceLines()[1],
+              "kernelDrawPolyline [100 100.25 100.5 100.75 400] [100 100.25 99.75 100.25 100] 5");
+    kernelCloseDevice();
+    EXPECT_NE(slurp(svg).find("d=\"M 0 650 L 100 650 L 100.25 649.75 L 100.5 650.25 "
+                              "L 100.75 649.75 L 400 650 \""),
+              std::string::npos);
+    std::remove(svg.c_str());
+}
+
+// The PNG file holds exactly the pixels drawn, for a raster whose rows are not a round size.
+TEST_F(KernelRaster, PngFileHoldsTheRasterAsDrawn) {
+    const std::string png = tempFile("odd.png");
+    kernelSetRasterOutput(333, 211, 1.0f, 1.0f, 0.0f, 0.0f);
+    kernelSelectOutput(png.c_str(), static_cast<int>(png.size()));
+    kernelOpenDevice();
+    for (int pen = 1; pen <= 6; ++pen) {
+        kernelMovePen(50.0f * pen, 10.0f);
+        const float x[2] = {50.0f * pen + 40.0f, 50.0f * pen + 7.0f}, y[2] = {30.0f, 700.0f};
+        kernelFillPolygon(0, pen, 0, x, y, 2);
+    }
+    kernelSetCharSize(30.0f, 40.0f);
+    kernelSetTextPosition(100.0f, 400.0f);
+    kernelDrawText("Wq", 2);
+    kernelFlushOutput();
+    cairo_surface_t* drawn = tarv::state().device.fileSurface;
+    cairo_surface_t* file = cairo_image_surface_create_from_png(png.c_str());
+    ASSERT_EQ(cairo_surface_status(file), CAIRO_STATUS_SUCCESS);
+    ASSERT_EQ(cairo_image_surface_get_width(file), 333);
+    ASSERT_EQ(cairo_image_surface_get_height(file), 211);
+    int differing = 0, coloured = 0;
+    for (int row = 0; row < 211; ++row)
+        for (int col = 0; col < 333; ++col) {
+            Rgb a = pixel(drawn, col, row), b = pixel(file, col, row);
+            differing += a.r != b.r || a.g != b.g || a.b != b.b;
+            coloured += a.r != a.g || a.g != a.b;
+        }
+    EXPECT_EQ(differing, 0);
+    EXPECT_GT(coloured, 1000);
+    cairo_surface_destroy(file);
+    kernelCloseDevice();
+    std::remove(png.c_str());
+}
+
+// The fast compression costs little in size: a plot frame with its tick labels and a curve
+// (mostly background, as most pictures are) takes at most half as much again as Cairo's own
+// writer makes of the same raster.
+TEST_F(KernelRaster, PngFileStaysNearTheSizeOfTheDefaultCompression) {
+    const std::string ours = tempFile("page.png"), cairos = tempFile("page_cairo.png");
+    kernelSelectOutput(ours.c_str(), static_cast<int>(ours.size()));
+    kernelOpenDevice();
+    const float fx[4] = {900.0f, 900.0f, 100.0f, 100.0f}, fy[4] = {100.0f, 700.0f, 700.0f, 100.0f};
+    kernelMovePen(100.0f, 100.0f);
+    kernelDrawPolyline(fx, fy, 4);
+    kernelSetCharSize(9.0f, 12.0f);
+    for (int k = 0; k <= 10; ++k) {
+        char label[8];
+        std::snprintf(label, sizeof label, "%.2f", 0.25 * k - 1.0);
+        kernelSetTextPosition(80.0f + 80.0f * k, 75.0f);
+        kernelDrawText(label, 5);
+        kernelSetTextPosition(40.0f, 95.0f + 60.0f * k);
+        kernelDrawText(label, 5);
+    }
+    std::vector<float> cx, cy;
+    for (int k = 0; k <= 400; ++k) {
+        cx.push_back(100.0f + 2.0f * k);
+        cy.push_back(400.0f + 250.0f * static_cast<float>(std::sin(0.03 * k) * std::exp(-0.004 * k)));
+    }
+    kernelMovePen(cx[0], cy[0]);
+    kernelDrawPolyline(cx.data(), cy.data(), static_cast<int>(cx.size()));
+    kernelFlushOutput();
+    ASSERT_EQ(cairo_surface_write_to_png(tarv::state().device.fileSurface, cairos.c_str()),
+              CAIRO_STATUS_SUCCESS);
+    kernelCloseDevice();
+    const double size = static_cast<double>(slurp(ours).size());
+    const double reference = static_cast<double>(slurp(cairos).size());
+    EXPECT_GT(reference, 5000.0);
+    EXPECT_LE(size, 1.5 * reference);
+    std::remove(ours.c_str());
+    std::remove(cairos.c_str());
+}
+
+}  // namespace
