@@ -3,8 +3,9 @@
 JOBS    ?= $(shell nproc)
 BUILD   ?= build
 SANBUILD ?= build-sanitize
+FUZZBUILD ?= build-fuzz
 
-.PHONY: setup build test test-sanitize demo bench clean
+.PHONY: setup build test test-sanitize demo bench fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -25,8 +26,14 @@ test-sanitize: setup
 demo: build
 	@bash scripts/demo.sh $(BUILD)
 
+# The libFuzzer harnesses under fuzz/, built with clang in a directory of their own and run for
+# a short while each (FUZZ_SECONDS in all, FUZZ_PARALLEL at a time).
+fuzz:
+	@bash scripts/setup.sh fuzz
+	@bash scripts/fuzz.sh $(FUZZBUILD)
+
 bench: build
 	@for b in $(BUILD)/bench/*; do [ -x "$$b" ] && "$$b"; done
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD)
