@@ -13,21 +13,10 @@ namespace {
 
 using hostile::Input;
 using hostile::Workspace;
-
-// The user's height function answers from a table the input fills.
-std::vector<float> heights = {0.0f};
-size_t nextHeight = 0;
-float heightAt(const float&, const float&) { return heights[nextHeight++ % heights.size()]; }
-
-struct Window {
-    float xmin, xmax, ymin, ymax;
-};
-
-Window window(Input& in)
-{
-    if (in.byte() % 4 == 0) return {in.real(), in.real(), in.real(), in.real()};
-    return {0.0f, 10.0f, 0.0f, 10.0f};
-}
+using hostile::Window;
+using hostile::fillHeights;
+using hostile::heightAt;
+using hostile::window;
 
 // A gridded map call: the grid, its heights and a workspace sized for it (or too small).
 struct MapCall {
@@ -222,12 +211,6 @@ void settings(Input& in)
         CRSBND(w.xmin, w.xmax, w.ymin, w.ymax);
     }
     }
-}
-
-void fillHeights(Input& in)
-{
-    heights = in.reals(1 + in.byte() % 64);
-    nextHeight = 0;
 }
 
 }  // namespace

@@ -12,20 +12,10 @@ namespace {
 
 using hostile::Input;
 using hostile::Workspace;
-
-std::vector<float> heights = {0.0f};
-size_t nextHeight = 0;
-float heightAt(const float&, const float&) { return heights[nextHeight++ % heights.size()]; }
-
-struct Window {
-    float xmin, xmax, ymin, ymax;
-};
-
-Window window(Input& in)
-{
-    if (in.byte() % 4 == 0) return {in.real(), in.real(), in.real(), in.real()};
-    return {0.0f, 10.0f, 0.0f, 10.0f};
-}
+using hostile::Window;
+using hostile::fillHeights;
+using hostile::heightAt;
+using hostile::window;
 
 struct View {
     float distance, elevation, azimuth;
@@ -228,12 +218,6 @@ void settings(Input& in)
         PERSET(w.xmin, w.xmax, w.ymin, w.ymax, z1, z2, v.distance, v.elevation, v.azimuth);
     }
     }
-}
-
-void fillHeights(Input& in)
-{
-    heights = in.reals(1 + in.byte() % 64);
-    nextHeight = 0;
 }
 
 }  // namespace

@@ -135,6 +135,27 @@ private:
     FuzzedDataProvider in_;
 };
 
+// A map window: mostly a plain one, sometimes four hostile reals.
+struct Window {
+    float xmin, xmax, ymin, ymax;
+};
+
+inline Window window(Input& in)
+{
+    if (in.byte() % 4 == 0) return {in.real(), in.real(), in.real(), in.real()};
+    return {0.0f, 10.0f, 0.0f, 10.0f};
+}
+
+// The heights a user height function answers, one after another, from a table the input fills.
+inline std::vector<float> heights = {0.0f};
+inline size_t nextHeight = 0;
+inline float heightAt(const float&, const float&) { return heights[nextHeight++ % heights.size()]; }
+inline void fillHeights(Input& in)
+{
+    heights = in.reals(1 + in.byte() % 64);
+    nextHeight = 0;
+}
+
 // A caller's workspace: as many words as its size says (none for a size of 0 or less).
 struct Workspace {
     int size = 0;
