@@ -6,21 +6,24 @@
 # input itself stays in BUILD/artifacts.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+top=$(pwd)
 build=${1:-build-fuzz}
 total=${FUZZ_SECONDS:-150}
 parallel=${FUZZ_PARALLEL:-2}
 timeout=${FUZZ_TIMEOUT:-10}
 jobs=${JOBS:-$(nproc)}
 
-cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTARV_FUZZ=ON -DCMAKE_C_COMPILER=clang \
-      -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$build" -j"$jobs"
-
 # Harness and the longest input it gets.
 harnesses=(fuzz_samples:4096 fuzz_dates:512 fuzz_script:2048 fuzz_graphs:1024
            fuzz_contours:1024 fuzz_network:1024 fuzz_surface:1024)
+
+cmake -S . -B "$build" -DCMAKE_BUILD_TYPE=Debug -DTARV_FUZZ=ON -DCMAKE_C_COMPILER=clang \
+      -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build "$build" -j"$jobs" --target "${harnesses[@]%%:*}"
 seconds=$(( total * parallel / ${#harnesses[@]} ))
 [ "$seconds" -ge 1 ] || seconds=1
+# Paths are absolute: some harnesses work in a scratch directory of their own.
+case "$build" in /*) ;; *) build="$top/$build" ;; esac
 rm -rf "$build/artifacts" "$build/corpus" "$build/logs"
 mkdir -p "$build/artifacts" "$build/corpus" "$build/logs"
 
@@ -31,7 +34,7 @@ run() {
   # A fixed seed keeps a run repeatable; the error log of the kernel stays bounded per input.
   if "$build/fuzz/$name" -seed=1 -max_total_time="$seconds" -timeout="$timeout" \
        -max_len="$maxlen" -rss_limit_mb=2048 -print_final_stats=1 \
-       -artifact_prefix="$build/artifacts/$name-" "$corpus" "fuzz/corpus/$name" >"$log" 2>&1; then
+       -artifact_prefix="$build/artifacts/$name-" "$corpus" "$top/fuzz/corpus/$name" >"$log" 2>&1; then
     local runs
     runs=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     echo "fuzz: $name: ${runs:-?} inputs in ${seconds} s, no finding"
@@ -47,7 +50,7 @@ run() {
   fi
 }
 export -f run
-export build seconds timeout
+export top build seconds timeout
 
 echo "fuzz: ${#harnesses[@]} harnesses, ${seconds} s each, ${parallel} at a time"
 printf '%s\n' "${harnesses[@]}" | xargs -P "$parallel" -I{} bash -c 'run "$1"' _ {}
