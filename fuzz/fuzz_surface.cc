@@ -74,6 +74,15 @@ void perspective(Input& in, Workspace& ws)
     }
 }
 
+// A gridded contour map before a picture: the grid it records (or refuses) is what a random-
+// point picture must not take over unchecked.
+void contourMap(Input& in, Workspace& ws)
+{
+    GridCall c = gridCall(in, ws);
+    DRACON(c.nx, c.w.xmin, c.w.xmax, c.ny, c.w.ymin, c.w.ymax, c.z.data(), in.count(5), 0,
+           c.wsize, ws.data());
+}
+
 void isometric(Input& in, Workspace& ws)
 {
     GridCall c = gridCall(in, ws);
@@ -238,12 +247,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (in.byte() % 8 != 0) SURF();
     fillHeights(in);
     for (int step = 0; step < 8 && !in.empty(); ++step) {
-        switch (in.byte() % 6) {
+        switch (in.byte() % 7) {
         case 0: perspective(in, ws); break;
         case 1: isometric(in, ws); break;
         case 2: pointsAndFunctions(in); break;
         case 3: overPicture(in, ws); break;
         case 4: fillHeights(in); break;
+        case 5: contourMap(in, ws); break;
         default: settings(in);
         }
     }
