@@ -31,7 +31,8 @@ run() {
   local name=${1%%:*} maxlen=${1##*:}
   local corpus="$build/corpus/$name" log="$build/logs/$name.log"
   mkdir -p "$corpus"
-  # A fixed seed keeps a run repeatable; the error log of the kernel stays bounded per input.
+  # A fixed seed keeps a run repeatable (given the same code); the harness reads its seeds and
+  # writes what it finds new to a corpus of its own in the build directory.
   if "$build/fuzz/$name" -seed=1 -max_total_time="$seconds" -timeout="$timeout" \
        -max_len="$maxlen" -rss_limit_mb=2048 -print_final_stats=1 \
        -artifact_prefix="$build/artifacts/$name-" "$corpus" "$top/fuzz/corpus/$name" >"$log" 2>&1; then
