@@ -3,8 +3,9 @@
 JOBS    ?= $(shell nproc)
 BUILD   ?= build
 SANBUILD ?= build-sanitize
+FUZZBUILD ?= build-fuzz
 
-.PHONY: setup build test test-sanitize install-check demo bench clean
+.PHONY: setup build test test-sanitize install-check demo bench fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -29,10 +30,16 @@ install-check: build
 demo: build
 	@bash scripts/demo.sh $(BUILD)
 
+# The libFuzzer harnesses under fuzz/, built with clang in a directory of their own and run for
+# a short while each (FUZZ_SECONDS in all, FUZZ_PARALLEL at a time).
+fuzz:
+	@bash scripts/setup.sh fuzz
+	@bash scripts/fuzz.sh $(FUZZBUILD)
+
 bench: build
 	@for b in $(BUILD)/bench/*; do \
 	  if [ -f "$$b" ] && [ -x "$$b" ]; then "$$b" || exit 1; fi; \
 	done
 
 clean:
-	rm -rf $(BUILD) $(SANBUILD)
+	rm -rf $(BUILD) $(SANBUILD) $(FUZZBUILD)
