@@ -5,6 +5,12 @@
 // by value right after it.  Integers are 32-bit, reals single precision.  Only
 // kernelUsedLength, kernelEnquireIntegerSetting and kernelEnquireRealSetting return a value.
 //
+// Counts: an input text is read for at most min(length, 65536) characters, up to a zero byte
+// (nothing for a length of 0 or below, or a null pointer); an output text is written for exactly
+// min(length, 65536) characters, blank padded, never with a terminator (nothing for a length of
+// 0 or below, or a null pointer).  A point list of n points reads n values from each of x and y:
+// none for n below 1 or a null array; a list of more than 2^24 points is refused unread.
+//
 // Units are picture-space units (kernel units); the default picture space is 0..1000 by
 // 0..750 and the default character cell 10 by 10.  The extension section at the end holds
 // what a program without the widget toolkit needs (choosing an output file) and what tests
@@ -28,8 +34,9 @@ void kernelClose();
 void kernelFlushOutput();
 void kernelSetPictureSpace(const float& x1, const float& x2, const float& y1, const float& y2);
 // Writes `count` of the four picture-space values x1, x2, y1, y2, starting with number `first`
-// (1..4), into values[0..count-1].  status is 0 on success, 1 when first/count were out of range
-// (then only the values in range are written).
+// (1..4), into values[0..count-1].  status is 0 on success, 1 when first/count were out of range:
+// then only values[k] with first + k in 1..4 and k < count are written, the rest left alone
+// (nothing for a null array or a count below 1).
 void kernelEnquirePictureSpace(int& status, const int& first, const int& count, float* values);
 // Picture window (x1, x2, y1, y2) onto the output area (u1, u2, v1, v2) in output units.
 void kernelSetMapping(const float& x1, const float& x2, const float& y1, const float& y2,
@@ -52,6 +59,7 @@ void kernelEnquireSettingBlock91(float& v1, float& v2, float& v3, float& v4, flo
 void kernelSetSetting21(const int& value);
 void kernelSetTextSetting49(const int& value);
 void kernelSetTextSetting196(const int& value);
+// The scratch array is neither read nor written.
 void kernelSettingBlock316(const int& code, int& result1, int& result2, float* scratch);
 void kernelSettingBlock315(const int& code, int& result1, int& result2, float* scratch);
 void kernelSetTableEntry(const int& index, const int& a, const int& b, const int& c, const int& d);
@@ -104,7 +112,8 @@ void kernelDrawMarker(const int& symbol);
 void kernelFillPolygon(const int& style, const int& pen, const int& reserved, const float* x,
                        const float* y, const int& n);
 // `count` boundaries of counts[i] points each (a negative count as 0), read one after another
-// from x and y; even-odd rule.
+// from x and y; even-odd rule.  counts: `count` values read (none for a count below 1 or a null
+// array); x, y: the sum of the positive counts read from each, none when that sum is above 2^24.
 void kernelFillMultiPolygon(const int& style, const int& pen, const int& reserved,
                             const int& count, const int* counts, const float* x, const float* y);
 void kernelFillBox(const int& style, const int& pen, const float& x1, const float& y1,

@@ -19,14 +19,16 @@ TARV_API_BEGIN
 extern "C" {
 #endif
 
-// Stores the two routing values a and b.  Lines go to the console window when a = b or
+// Stores the two routing values a and b (one value read from each).  Lines go to the console window when a = b or
 // b <= 2 (b = 1: the window starts minimised, b = 2: hidden, otherwise shown), and to the
 // error log file otherwise.
 void registerconsole_(const int* a, const int* b);
 
 // One message: the line is the text alone when the title holds "XXXXXX", else the title,
 // " : " (type -1) or " caused " (any other type), and the text.  A text holding "***", or
-// type 4, also raises a message box with the text.
+// type 4, also raises a message box with the text.  Reads one value from each of titleLength,
+// textLength and type, then *titleLength codes from title and *textLength codes from text
+// (none for a length below 1 or a null pointer).
 void errormessage_(const int* title, const int* text, const int* titleLength,
                    const int* textLength, const int* type);
 
@@ -39,7 +41,8 @@ int destroyconsole_(void);
 int clearconsole_(void);
 
 // Low four bits: 1 show, 2 hide, 4 restore, 8 minimise; bits 4-7: 16 to the top of the
-// stacking order, 32 to the bottom; other values change nothing.  Creates no window.
+// stacking order, 32 to the bottom; other values change nothing.  Creates no window; flags
+// (one value) is read only while the console window exists.
 void showconsole_(const int* flags);
 
 #ifdef __cplusplus

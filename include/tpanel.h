@@ -1,7 +1,10 @@
 // tpanel.h - the widget toolkit TPANEL as the program's binding layer calls it.
 //
 // Identifiers, sizes and codes go by value; results (and the frame scale) by reference; a text
-// as (pointer, length) with the length by value.  Identifiers are handed out in sequence from 1;
+// as (pointer, length) with the length by value.  An input text is read for exactly its length
+// (nothing for a length of 0 or below, or a null pointer); an output text is written for exactly
+// its length, cut or blank padded, never with a terminator (nothing for a length of 0 or below,
+// or a null pointer).  Identifiers are handed out in sequence from 1;
 // the master window is 1.  Widget types: 1 master window, 2 dialog, 3 menu bar, 4 pop-up menu,
 // 5 menu item, 6 graphics frame, 7 static text, 8 button, 12 menu separator, 13 entry field,
 // 18 combo box, 103 menu-title entry; an unknown identifier has type -1.
@@ -51,7 +54,7 @@ void RegTitleType(int type);
 int GetTitleType();
 void RegTitleString(const char* text, int length);   // the title of the next window
 void RemoveTitle();                                  // ends the title registration
-void RegisterTARV(const char* text, int length);     // couples the graphics kernel
+void RegisterTARV(const char* text, int length);     // couples the graphics kernel; reads no text
 // Screen grid: columns, rows, and the cell width and height in pixels.
 void GetGridArea(int& columns, int& rows, int& cellWidth, int& cellHeight);
 
@@ -79,8 +82,13 @@ void AddString(int parent, int kind, const char* text, int length, int d, int co
 void AddEditor(int parent, int column, int row, const char* text, int length, int width, int d,
                int& id);
 void AddButton(int parent, int key, const char* text, int length, int column, int row, int& id);
-// info: column, row, width and height in cells (infoBytes bytes of it are used); kind := the
-// widget's type; part 1 reads or writes the geometry too, any other part only the title.
+// info: column, row, width and height in cells; kind := the widget's type (-1 unknown); part 1
+// reads or writes the geometry too, any other part only the title.  GetWidgetInfo writes the
+// title to text (length characters; blank for an unknown identifier) and, for part 1 and a
+// known widget, min(infoBytes / 4, 4) values of info (none when infoBytes is below 4 or info is
+// null).  SetWidgetInfo, for a known widget, reads length characters of the title (the title
+// stays when text is null or length below 1) and, for part 1, exactly 4 values of info, none
+// (the geometry stays) when infoBytes is below 16 or info is null.
 void GetWidgetInfo(int id, char* text, int length, int* info, int infoBytes, int& kind, int part);
 void SetWidgetInfo(int id, const char* text, int length, int* info, int infoBytes, int& kind,
                    int part);
@@ -100,11 +108,14 @@ void SetCallExpose(int frame, int value);
 void WindowDraw(int mode, int id);   // shows a window and its widgets
 void WindowAction(int id);           // activates a window; 0 the main window
 void WindowRemove(int id);           // takes a window off the screen (it can be shown again)
-// Waits for the next action: its callback value, and out[5] (third: the widget, fourth: the
-// event value).  -1 when the master window is closed or the script has ended.
+// Waits for the next action: its callback value, and 5 values written to out[0..4] (out[2]
+// the widget, out[3] the event value, the others 0; nothing when out is null).  -1 when the
+// master window is closed or the script has ended.
 void IWinAction(int& value, int* out);
-// File choice: name and directory are read and written in place, blank padded; a blank name
-// means cancel.  The directory returned is absolute.
+// File choice: name (nameLength characters) and directory (dirLength characters) are read and
+// written in place, blank padded; the filter's filterLength characters are read.  A blank name
+// means cancel (then only the name is written).  The directory returned is absolute; a choice
+// longer than either field counts as a cancel.
 void OpenBrowse(int& flag, char* name, int nameLength, char* dir, int dirLength,
                 const char* filter, int filterLength);
 void ErrorBox(const char* title, int titleLength, const char* text, int textLength, int type);

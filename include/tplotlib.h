@@ -6,6 +6,13 @@
 // (pointer, length) with the length by value right after it.  Integers are 32-bit, reals
 // single precision.  Axis arguments: 1 is the x axis, any larger value the y axis.
 //
+// Counts: a routine reads exactly the elements its comment names, in terms of its arguments,
+// and no more; a count it refuses (reported as an error) reads nothing.  An input text is read
+// for its length (nothing for a length of 0 or below, or a null pointer); an output text is
+// written for exactly its length, blank padded and never with a terminator (nothing for a
+// length of 0 or below).  AXISTR, AXLSTR and the date routines take no null text or array
+// where the length (and count) is positive.
+//
 // Errors are reported through the kernel (kernelReportError) as library numbers moved 500
 // away from zero, under the routine's registered name; positive numbers are errors after
 // which the routine does nothing more, negative numbers warnings after which it goes on with
@@ -68,12 +75,14 @@ void AXTENQ(int& a1, float& a2, int& a3, int& a4, float& a5, float& a6, int& a7,
 void AXNENQ(int& decimals, int& digits, int& labelWidth, int& style, const int& axis);
 void AXPENQ(int& type, float& x, float& y, float& length, const int& axis);
 void AXSENQ(int& type, int& count, float& minimum, float& maximum, const int& axis);
-// Label texts (count texts of `length` characters each) at the ticks of an axis, on the side
-// of `side`'s sign.
+// Label texts at the ticks of an axis, on the side of `side`'s sign: count * length characters
+// read (count texts of `length` characters each), none when count or length is 0 or below or
+// side is 0.
 void AXISTR(const char* labels, int length, const int& count, const int& side,
             const int& axis);
 // Label texts at every tick that has room for them, at kernel coordinate `position` across
 // the axis; orientation 1 or -1 the x axis, other values the y axis, the sign the side.
+// labels: count * length characters read as for AXISTR.
 void AXLSTR(const char* labels, int length, const int& count, const float& position,
             const int& orientation);
 
@@ -81,19 +90,24 @@ void AXLSTR(const char* labels, int length, const int& count, const float& posit
 // Dates are plotted as day numbers (day 1 = 13 September 1752).  Date texts have three fields
 // of digits between two separators; order code 1 day-month-year, 2 month-day-year,
 // 3 year-month-day.  Format 1 is that of the texts read and written for the caller, format 2
-// that of the numbers of date axes.
+// that of the numbers of date axes.  DATFOR reads only the first character of each separator
+// (none, leaving the separator as it was, when its length is below 1); DATFOQ writes only that
+// first character (nothing when the length is below 1) and leaves the rest of the text alone.
 void DATFOR(const int& order1, const char* separator1, int length1, const int& order2,
             const char* separator2, int length2);
 void DATFOQ(int& order1, char* separator1, int length1, int& order2, char* separator2,
             int length2);
-// Date text to value, value to date text.
+// Date text to value (length characters read), value to date text (length characters
+// written; blank when the value is no date).
 void DATGRA(const char* text, int length, float& value);
 void GRADAT(const float& value, char* text, int length);
-// count date texts of `length` characters each to values.
+// count date texts of `length` characters each (count * length characters read) to count
+// values written; nothing when count is 0 or below.
 void DATCON(const char* texts, int length, const int& count, float* values);
 // Date scaling of an axis from the first to the last date: code 1 automatic unit, 2 ends on
 // unit boundaries, 3 whole units from the first date; unit 1 ten years, 2 years, 3 months,
-// 4 weeks, 5 days.
+// 4 weeks, 5 days.  DATSCA reads length1 and length2 characters; DATSCQ writes exactly
+// length1 and length2 characters.
 void DATSCA(const int& code, const int& unit, const char* first, int length1, const char* last,
             int length2, const int& axis);
 void DATSCQ(int& code, int& unit, char* first, int length1, char* last, int length2,
@@ -104,7 +118,8 @@ void DATANN(const int& w1, const int& w2, const int& w3, const int& w4, const in
 void DATANQ(int& w1, int& w2, int& w3, int& w4, const int& axis);
 
 // ---- Curves and markers
-// Data sets on the current axes; x and y in graph units, n points.
+// Data sets on the current axes; x and y in graph units, n points: n values read from each of
+// x and y, none when n is below 2 (error 515).
 void GRAPOL(const float* x, const float* y, const int& n);   // polyline
 void GRACUR(const float* x, const float* y, const int& n);   // smooth curve
 void GRASPL(const float* x, const float* y, const int& n);   // spline
@@ -112,7 +127,8 @@ void GRAAKI(const float* x, const float* y, const int& n);   // Akima curve
 // Square wave: step mode 0 steps at the middle, 1 at the start, -1 at the end of an
 // interval; axis 1 steps along x, 2 along y.
 void GRASQU(const float* x, const float* y, const int& n, const int& stepMode, const int& axis);
-// Markers at every (skip + 1)th point.
+// Markers at every (skip + 1)th point: x[i], y[i] read for i = 0, skip + 1, ... below n (a
+// skip below 0 warns and counts as 0); none when n is below 1.
 void GRASYM(const float* x, const float* y, const int& n, const int& marker, const int& skip);
 void GRAMOV(const float& x, const float& y);                 // pen to a graph point
 void GRALIN(const float& x, const float& y);                 // line to a graph point
@@ -126,11 +142,13 @@ void VALMIS(const int& mode, const float& a, const float& b, const int& axis);
 // ---- Whole graphs
 // Whole graph from data: axes scaled from the data and drawn, then the data.  type 0 linear,
 // 1 log x, 2 log y, -1 log-log; line code |1| polyline, |2| smooth curve, |3| spline, 0 markers
-// only (a code <= 0 adds markers); axes 1 puts the axes through value 0 of the data.
+// only (a code <= 0 adds markers); axes 1 puts the axes through value 0 of the data.  n values
+// read from each of x and y, none when n is below 2.
 void GRAPH(const float* x, const float* y, const int& n, const int& type, const int& lineCode,
            const int& axes);
 // Population graph on the current axes: classes ending at e with width d, values v, drawn
 // symmetrically about centre c; the widths are one interval of the category axis / divisor.
+// n values read from each of ends and values, none when n is below 1.
 void GRAPOP(const float& width, const float& centre, const float* ends, const float* values,
             const int& n, const float& divisor);
 // Graph scaling mode 0..4: 1 one range for both axes, 2 equal spans, 3 equal value per
@@ -149,7 +167,8 @@ void GRDSYQ(int& marker);
 void GRFTTL(const char* text, int length, const int& horizontal, const int& vertical);
 
 // ---- Value tags
-// Value tags written before and after each value label (at most 30 characters each).
+// Value tags written before and after each value label: length1 and length2 characters read,
+// at most 30 of each kept (-544 when a tag is longer).
 void VALTXT(const char* tag1, int length1, const char* tag2, int length2);
 // Value label attributes: a1, a2 placement in x, y (3 = at coordinate a3; 1, 2 one character
 // right / up; -1, -2 left / down), a4, a5 offsets in kernel units, a6 angle in degrees,
@@ -157,12 +176,16 @@ void VALTXT(const char* tag1, int length1, const char* tag2, int length2);
 void VALATT(const int& a1, const int& a2, const float& a3, const float& a4, const float& a5,
             const float& a6, const int& a7, const int& a8);
 void VATENQ(int& a1, int& a2, float& a3, float& a4, float& a5, float& a6, int& a7, int& a8);
-// Labels of the data values: selector 2 the y values, otherwise the x values.
+// Labels of the data values: selector 2 the y values, otherwise the x values.  n values read
+// from each of x and y, none when n is below 1.
 void GRAVAL(const float* x, const float* y, const int& n, const int& selector);
 
 // ---- Line fit
-// Least-squares line through n points: coefficients[0] intercept, coefficients[1] slope
-// (when capacity > 1); count 2 and status 0 after a fit, count 0 and status 1 otherwise.
+// Least-squares line through n points: n values read from each of x and y (none when n is
+// below 2, error 541, or when capacity is below 1 or coefficients is null, error 542).
+// coefficients[0] := intercept and, only when capacity > 1, coefficients[1] := slope: at most
+// min(capacity, 2) values written, none without a fit.  count 2 (even when capacity is 1) and
+// status 0 after a fit, count 0 and status 1 otherwise.
 void LINFIT(const int& fitCode, const float* x, const float* y, const int& n,
             const int& capacity, float* coefficients, int& count, int& status);
 // Graph point to kernel coordinates on the current axes, and back.
@@ -180,16 +203,20 @@ void REFLIN(const char* caption, int length, const float& value, const int& posi
 // Area between a data set and a base line at value `base`: a vertical line at x = base
 // (direction 1 or less) or a horizontal one at y = base (2 or more), held within its axis.
 // Fill code: the kernel's fill style, -1 the outline only, below -1 nothing; pen as its size.
+// n values read from each of x and y (none when n is below 1, or the fill code is below -1).
 void GRAFIL(const float* x, const float* y, const int& n, const float& base, const int& axis,
             const int& fillCode, const int& pen);
 // Band between two data sets of nA and nB points (at least 2 each), fill code and pen as for
-// GRAFIL; the outline is the two data lines and the two end edges.
+// GRAFIL; the outline is the two data lines and the two end edges.  nA values read from each
+// of xA and yA and nB from each of xB and yB (none when either count is below 2 or the fill
+// code is below -1).
 void GRAFI2(const float* xA, const float* yA, const int& nA, const float* xB, const float* yB,
             const int& nB, const int& fillCode, const int& pen);
 // Error bars at the n points: ends at the value + e1 and the value - e2, along y (direction
 // 1 or less) or x (more than 1); end marks 0 none, 1 cap, 2 fork, 3 / 4 hollow / solid
 // triangle with its base on the end, 5 arrowhead, 6 / 7 hollow / solid triangle pointing at
-// the end; mode 0 marks only, other values also the line between the ends.
+// the end; mode 0 marks only, other values also the line between the ends.  n values read
+// from each of x, y, e1 and e2, none when n is below 1.
 void GRAERB(const float* x, const float* y, const float* e1, const float* e2, const int& n,
             const int& style, const int& mode, const int& direction);
 // Arrow from the current pen position to (x, y): coordinates 0 kernel units, 1 graph units;
@@ -203,7 +230,10 @@ void ARROW(const float& x, const float& y, const int& style, const int& coordina
 // outlines), a fill routine and an outline routine on the current axes, and a value routine
 // that writes one value tag per item.  Fill styles below -1 skip an item, -1 outlines it;
 // pens pass as their absolute values (a pen below -1 warns once).  Orientation 2 or more
-// exchanges x and y.
+// exchanges x and y.  Every routine reads n values from each of its data arrays and, for the
+// fill routines, n fill styles and n pens (all n pens are read even where a style skips the
+// item); a count below 1 or a null array reads nothing and gives the family's count error
+// (bar charts and histograms 501, area charts 534, step charts 535).
 
 // Bars from start to end values.  bar type: |type| 1 categories along x, 2 along y; negative
 // makes the value axis logarithmic.  The categories are numbered from category minimum to
@@ -260,8 +290,10 @@ void STPVAL(const float* s, const float* e, const float* v, const int& n, const 
 void TEXDEF(const float& width, const float& height, const int& justification,
             const int& titleSwitch, const int& framePen);
 void TDFENQ(float& width, float& height, int& justification, int& titleSwitch, int& framePen);
-// One column of n rows with its top left corner at (x, y).  Strings: n texts of `length`
-// characters each.
+// One column of n rows with its top left corner at (x, y); a count below 1 or a null array
+// reads nothing (error 539).  Each column reads n elements of each of its arrays (TEXSTR: n texts of `length`
+// characters each, n * length characters, none when strings is null or length is below 1),
+// and the title's titleLength characters when the title switch is on.
 void TEXSTR(const float& x, const float& y, const int& n, const char* strings, int length,
             const char* title, int titleLength);
 void TEXVAL(const float& x, const float& y, const int& n, const float* values,
@@ -297,13 +329,16 @@ void PIEBOX(const int& type, const int& fillStyle, const int& pen);
 // Segment outlines: -1 none, any other value drawn.
 void PIEBSW(const int& boundSwitch);
 // Exploded segments: segment numbers (1..50) and their distances from the centre in radii;
-// every call replaces the whole table, count 0 clears it.
+// count entries read from each for count 1..50.  Every call replaces the whole table: count 0,
+// a count outside 0..50 (reported) or a null array clears it and reads nothing.
 void PIEEXP(const int* numbers, const float* distances, const int& count);
 // Pie frame: radius and centre in kernel units, in force until PIESET.
 void PIEPAP(const float& radius, const float& centreX, const float& centreY);
 void PIEENQ(float& radius, float& centreX, float& centreY, float& startAngle);
 // A pie of n (1..50) values (magnitudes count) with labels (n texts of `length` characters
-// each), a fill style (below -1 no fill) and a pen per segment; PIEFIL only fills.
+// each), a fill style (below -1 no fill) and a pen per segment; PIEFIL only fills.  n values,
+// n fill styles and n pens read, and up to n * length label characters (none when labels is
+// null or length is below 1); with n outside 1..50, a null array or a pie of no radius none.
 void PIECHA(const float* values, const char* labels, int length, const int& n,
             const int* fillStyles, const int* pens);
 void PIEFIL(const float* values, const int& n, const int* fillStyles, const int* pens);
@@ -313,7 +348,9 @@ void SEGCHA(const float& a1, const float& a2, const float& value, const char* la
             int length, const int& fillStyle, const int& pen);
 void SEGFIL(const float& a1, const float& a2, const int& fillStyle, const int& pen);
 // Radial labels only: the labels, with the percentages when percentSwitch is not 0.
-// SEGSTR's outline code: -1 no outline, 0 rim and end radius, 1 the closed segment.
+// SEGSTR's outline code: -1 no outline, 0 rim and end radius, 1 the closed segment.  PIESTR
+// reads n values and up to n * length label characters as PIECHA; SEGCHA and SEGSTR read up
+// to `length` characters of their label.
 void PIESTR(const float* values, const char* labels, int length, const int& n,
             const int& percentSwitch);
 void SEGSTR(const int& outlineCode, const float& a1, const float& a2, const char* label,
@@ -332,6 +369,8 @@ void VECCLQ(float& low, float& high);
 // lengths 0..one grid unit (0, 0: 0 to the largest magnitude); factor scales the unit.
 void VECSCA(const int& mode, const float& p, const float& q, const float& factor);
 void VECSCQ(int& mode, float& low, float& high, float& factor);
+// nx * ny values read from each of directions, magnitudes and colours; none when nx or ny is
+// below 1 or an array is null.
 void VECGRA(const float* directions, const float* magnitudes, const int* colours,
             const int& nx, const int& ny, const int& headStyle);
 
@@ -345,7 +384,8 @@ void SETPOL(const float& centreX, const float& centreY, const float& radius, con
 void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, const float& range,
             const int& part);
 // XY polar chart of n points with the default layout: line code |1| polyline, |2| smooth
-// curve, |3| spline, |4| Akima curve, a code <= 0 adds markers.
+// curve, |3| spline, |4| Akima curve, a code <= 0 adds markers.  n values read from each of x
+// and y, none when n is below 2.
 void POLXY(const float* x, const float* y, const int& n, const int& lineCode);
 
 // ---- Long forms
@@ -353,7 +393,10 @@ void POLXY(const float* x, const float* y, const int& n, const int& lineCode);
 // place of parallel arrays, and an argument order of their own; each converts its arguments
 // and calls its legacy routine once, which does every check and report (errors name both
 // forms, as in "kpPlotGraph(GRAPH)").  A value that is no code of an argument passes to the
-// legacy routine unchanged.  A record-taking long form with a count below 1 calls nothing.
+// legacy routine unchanged.  A record-taking long form with a count below 1 calls nothing and
+// reads no record; otherwise it reads count records and its legacy routine then reads what its
+// own comment says (a long form taking plain arrays and texts reads exactly what its legacy
+// routine reads).
 
 // The option codes of the long forms.
 enum LongFormCodes : int {
@@ -579,7 +622,8 @@ void kpConvertGraphToDate(const float& value, char* text, int length);
 // Value tags.  a7 across the text: 1 below, 0 centred, -1 above.
 void kpSetValueAttribs(const int& a1, const int& a2, const float& a3, const float& a4,
                        const float& a5, const float& a6, const int& a7, const int& a8);
-// offsets: the two reals that kpSetValueAttribs takes as a4 and a5.
+// offsets: the two reals that kpSetValueAttribs takes as a4 and a5, written to offsets[0] and
+// offsets[1] (nothing when offsets is null).
 void kpEnqValueAttribs(int& a1, int& a2, float& a3, float* offsets, float& a5, int& a6,
                        int& a7);
 void kpSetValueTags(const char* tag1, int length1, const char* tag2, int length2);
