@@ -327,9 +327,11 @@ void kernelEnquirePictureSpace(int& status, const int& first, const int& count, 
     long long n = 0;   // elements handed back (the log shows those)
     if (values != nullptr && count > 0) {
         long long last = std::min<long long>(count, 4 - static_cast<long long>(first) + 1);
-        for (long long k = 0; k < last; ++k) {
-            long long which = static_cast<long long>(first) + k;
-            if (which >= 1 && which <= 4) values[k] = p[static_cast<size_t>(which - 1)];
+        // Only the places k whose element first + k lies in 1..4 are written: at most four,
+        // however far before the first element the caller starts.
+        const long long from = std::max<long long>(0, 1 - static_cast<long long>(first));
+        for (long long k = from; k < last; ++k) {
+            values[k] = p[static_cast<size_t>(first + k - 1)];
         }
         n = std::max<long long>(last, 0);
     }

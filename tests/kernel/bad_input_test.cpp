@@ -75,6 +75,7 @@ TEST_F(KernelBadInput, PictureSpaceEnquiryWritesOnlyValuesInRange) {
         {2, 2, 0, {1000, 0, 9, 9, 9}},
         {3, 4, 1, {0, 750, 9, 9, 9}},
         {0, 2, 1, {9, 0, 9, 9, 9}},
+        {-1, 4, 1, {9, 9, 0, 1000, 9}},
         {1, -1, 1, {9, 9, 9, 9, 9}},
         {INT_MAX, INT_MAX, 1, {9, 9, 9, 9, 9}},
         {INT_MIN, 3, 1, {9, 9, 9, 9, 9}},
