@@ -168,7 +168,10 @@ void surfaceMarkGridEdges(const int& mx, const int& my, const float& level, floa
     for (int j = my - 1; j >= 1; --j) {
         const float* z = g.z + static_cast<long long>(j) * g.nx;     // nodes (1.., j + 1)
         float* f = g.flags + static_cast<long long>(j - 1) * g.nx;   // edges (1.., j)
-        for (int i = 0; i < mx; ++i) f[i] = static_cast<float>(!high(z[i], lv) & high(z[i + 1], lv));
+        for (int i = 0; i < mx; ++i) {
+            const int rises = static_cast<int>(!high(z[i], lv)) & static_cast<int>(high(z[i + 1], lv));
+            f[i] = static_cast<float>(rises);
+        }
     }
 }
 

@@ -10,6 +10,7 @@
 
 namespace {
 
+using namespace plotlib;
 using hostile::Input;
 
 // A text of up to 40 bytes of any value; its length as the caller passes it.

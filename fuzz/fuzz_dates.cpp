@@ -15,6 +15,7 @@
 
 namespace {
 
+using namespace plotlib;
 using hostile::Input;
 
 std::string text(Input& in, size_t most = 24)

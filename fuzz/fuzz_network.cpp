@@ -12,6 +12,7 @@
 
 namespace {
 
+using namespace surflib;
 using hostile::Input;
 using hostile::Workspace;
 

@@ -11,6 +11,7 @@
 
 namespace {
 
+using namespace surflib;
 using hostile::Input;
 using hostile::Workspace;
 using hostile::Window;

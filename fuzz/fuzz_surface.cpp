@@ -10,6 +10,7 @@
 
 namespace {
 
+using namespace surflib;
 using hostile::Input;
 using hostile::Workspace;
 using hostile::Window;
