@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <vector>
 
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
@@ -197,29 +198,19 @@ struct BandPlan {
     int code;
 };
 
-void listFillBand(int code, float low, float high, bool warn)
+// The corners of a triangle's centroid split: its vertices and the centroid with its height.
+struct SplitTriangle {
+    NetworkTriangle tri;
+    Corner p[3], g;
+};
+
+// Adds the part of the split triangle inside the band to the fill buffer; restDone 1 when no
+// corner lies above the band.
+void fillSplitBand(const NetworkBand& band, int& restDone, int t, const SplitTriangle& st, float* work)
 {
-    SurfaceLibraryState& s = surfaceState;
-    if (warn || s.fillBandCount < kSurfaceMaxBands) surfaceListBand(code, low, high);
-}
-
-}  // namespace
-
-namespace surflib {
-
-// ---- One triangle and band --------------------------------------------------------------------
-
-void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, const int& t, float* work)
-{
-    restDone = 0;
-    if (networkRegionMark(work, t) < -1.0f) return;
-    const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
-    if (!surfaceTriangleHeightsFinite(tri)) return;
-    const float zg = surfaceNetworkSubHeight(tri.gx, tri.gy, t, 1, work);
-    const Corner g{tri.gx, tri.gy, zg};
-    Corner p[3];
-    for (int k = 0; k < 3; ++k) p[k] = {tri.x[k], tri.y[k], tri.z[k]};
-
+    const NetworkTriangle& tri = st.tri;
+    const Corner* p = st.p;
+    const Corner& g = st.g;
     int below = 0, above = 0;
     for (const Corner& c : {p[0], p[1], p[2], g}) {
         const int k = classify(c.z, band);
@@ -244,6 +235,66 @@ void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, const int& 
         const bool forward[3] = {tri.v[a] < tri.v[b], false, true};
         bandPart(t, k + 1, c, forward, band, work);
     }
+}
+
+// The split of triangle t; false for a region triangle or one with a height that is no
+// number, which no band fills.
+bool splitTriangle(int t, SplitTriangle& st, float* work)
+{
+    if (networkRegionMark(work, t) < -1.0f) return false;
+    st.tri = surfaceNetworkTriangle(work, t);
+    if (!surfaceTriangleHeightsFinite(st.tri)) return false;
+    const NetworkTriangle& tri = st.tri;
+    st.g = {tri.gx, tri.gy, surfaceNetworkSubHeight(tri.gx, tri.gy, t, 1, work)};
+    for (int k = 0; k < 3; ++k) st.p[k] = {tri.x[k], tri.y[k], tri.z[k]};
+    return true;
+}
+
+// Every corner lies above the band: the band holds nothing of the triangle.
+bool aboveBand(const SplitTriangle& st, const NetworkBand& band)
+{
+    for (const Corner& c : {st.p[0], st.p[1], st.p[2], st.g}) {
+        if (classify(c.z, band) != 1) return false;
+    }
+    return true;
+}
+
+// The bands rise one after another: each band's lower bound at most its upper one, the upper
+// bounds in ascending order, and open upper bounds only at the end.  Then the bands that lie
+// wholly below a triangle come first and are found by bisection.
+bool bandsRise(const std::vector<BandPlan>& bands)
+{
+    bool open = false;
+    float previous = -INFINITY;
+    for (const BandPlan& bp : bands) {
+        const NetworkBand& b = bp.band;
+        if (!b.hasHigh) {
+            open = true;
+            continue;
+        }
+        if (open || !(b.high >= previous) || (b.hasLow && !(b.low <= b.high))) return false;
+        previous = b.high;
+    }
+    return true;
+}
+
+void listFillBand(int code, float low, float high, bool warn)
+{
+    SurfaceLibraryState& s = surfaceState;
+    if (warn || s.fillBandCount < kSurfaceMaxBands) surfaceListBand(code, low, high);
+}
+
+}  // namespace
+
+namespace surflib {
+
+// ---- One triangle and band --------------------------------------------------------------------
+
+void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, const int& t, float* work)
+{
+    restDone = 0;
+    SplitTriangle st;
+    if (splitTriangle(t, st, work)) fillSplitBand(band, restDone, t, st, work);
 }
 
 void surfaceFlushBandBuffer() { flushBuffer(); }
@@ -348,26 +399,36 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
             return true;
         };
         // The band table: every band once, with its code.
+        std::vector<BandPlan> bands;
         {
             CodeCycle listing = cycle;
             for (long long b = 0; b < bandCount; ++b) {
                 BandPlan bp{};
                 if (!bandAt(b, bp)) continue;
                 bp.code = listing.take();
+                bands.push_back(bp);
                 const double lo = b == 0 ? plan.low : src.at(b - 1);
                 const double hi = b < m ? src.at(b) : std::max<double>(plan.high, dataMax);
                 listFillBand(bp.code, surfaceNarrow(lo), surfaceNarrow(hi), b == m);
             }
         }
+        // Each triangle from its lowest band up to the first band with no corner above it;
+        // the bands wholly below it are passed by bisection when the bands rise.
+        const bool rising = bandsRise(bands);
         const int T = s.network.triangleCount;
         for (int t = 1; t <= T; ++t) {
-            CodeCycle perTriangle = cycle;
-            for (long long b = 0; b < bandCount; ++b) {
-                BandPlan bp{};
-                if (!bandAt(b, bp)) continue;
-                s.networkContour.currentFillCode = perTriangle.take();
+            SplitTriangle st;
+            const bool filled = splitTriangle(t, st, work);
+            size_t first = bands.size();
+            if (filled) {
+                const auto below = [&](const BandPlan& bp, int) { return aboveBand(st, bp.band); };
+                first = rising ? static_cast<size_t>(std::lower_bound(bands.begin(), bands.end(), 0, below) - bands.begin()) : 0;
+            }
+            if (first > 0 && !bands.empty()) s.networkContour.currentFillCode = bands[first - 1].code;
+            for (size_t i = first; i < bands.size(); ++i) {
+                s.networkContour.currentFillCode = bands[i].code;
                 int rest = 0;
-                surfaceFillTriangleBand(bp.band, rest, t, work);
+                fillSplitBand(bands[i].band, rest, t, st, work);
                 surfaceFlushBandBuffer();
                 if (rest != 0) break;
             }

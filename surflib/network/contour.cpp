@@ -18,6 +18,7 @@
 #include "grid/mapframe.h"
 #include "grid/overlays.h"
 #include "grid/tracing.h"
+#include "network/level_index.h"
 #include "network/network.h"
 #include "network/tracing.h"
 #include "tterrlib.h"
@@ -199,6 +200,8 @@ void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool lis
     s.labelNextLevel = 1;
     double level = plan.first;
     float previous = NAN;
+    // Which triangles each level meets is found once for all of them.
+    NetworkLevelIndex index(work);
     for (long long k = 0; k < kMaxLevels; ++k) {
         if (list && k >= std::min(plan.count, kSurfaceMaxLevels)) break;
         if (!list) {
@@ -213,7 +216,8 @@ void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool lis
         surfaceSelectPen(pen);
         s.tracing.labelThisLevel = s.labelNextLevel;
         const float lv = surfaceNarrow(level);
-        surfaceContourNetworkLevels(surfaceNarrow(surfaceNormaliseLevel(lv) + static_cast<double>(lift)), wsize, work);
+        surfaceContourNetworkLevels(surfaceNarrow(surfaceNormaliseLevel(lv) + static_cast<double>(lift)), wsize, work,
+                                    &index);
         if (listThem) surfaceListDrawnLevel(lv, pen);
         if (list) {
             if (k + 1 >= plan.count) break;

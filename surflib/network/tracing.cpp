@@ -17,10 +17,13 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
+#include <vector>
 
 #include "frame/numeric.h"
 #include "frame/state.h"
 #include "network/interpolation.h"
+#include "network/level_index.h"
 #include "network/network.h"
 
 using namespace surflib;
@@ -771,15 +774,20 @@ int curvedStart(int t, float level, bool boundaryOnly, float* work)
 
 // ---- The phases of a level ------------------------------------------------------------------
 
+// The triangles a level's walks have passed, whose marks are cleared with the level's own.
+using Trail = std::vector<int>;
+
 // Walks one line from edge k of triangle t until it leaves the contoured part or, for a
-// closed line, comes back to t through the same edge.  Returns true when it closed.
-bool walkLine(float level, int t, int k, bool closing, int& budget, float* work)
+// closed line, comes back to t through the same edge.  Returns true when it closed.  The
+// triangles passed are added to the trail.
+bool walkLine(float level, int t, int k, bool closing, int& budget, Trail& trail, float* work)
 {
     const int T = surfaceState.network.triangleCount;
     const int startTriangle = t, startEdgeNumber = k;
     int start = 1;
     int tri = t, edge = k;
     while (budget-- > 0) {
+        trail.push_back(tri);
         if (!surfaceTraceNetworkContour(level, tri, start, edge, work)) return false;
         if (surfaceRawNeighbour(work, tri, edge) < 1) return false;
         const int nb = networkNeighbour(work, tri, edge);
@@ -798,34 +806,36 @@ bool walkLine(float level, int t, int k, bool closing, int& budget, float* work)
     return false;
 }
 
-void markStartCandidates(float level, float* work)
+// The triangles the level meets beside the hull or an excluded triangle start as candidates;
+// a triangle the level does not meet holds no start.
+void markStartCandidates(const NetworkLevelIndex& index, const std::vector<int>& met, float* work)
 {
-    (void)level;
-    const int T = surfaceState.network.triangleCount;
-    for (int t = 1; t <= T; ++t) {
-        if (excluded(work, t)) {
-            for (int k = 1; k <= 3; ++k) {
-                const int nb = networkNeighbour(work, t, k);
-                if (nb >= 1 && nb <= T && mark(work, nb) == kNotVisited && !excluded(work, nb)) {
-                    setMark(work, nb, kCandidate);
-                }
-            }
-        } else {
-            for (int k = 1; k <= 3; ++k) {
-                if (networkNeighbour(work, t, k) == 0) setMark(work, t, kCandidate);
-            }
-        }
+    for (const int t : met) {
+        if (index.startCandidate(t)) setMark(work, t, kCandidate);
     }
 }
 
-void openLines(float level, int& budget, float* work)
+// The earliest of the met triangles (a position in met) that a walk over the trail from
+// position `from` on may have given a new start: the start triangle's own position, or that of
+// an earlier triangle the walk passed.  Those before it gave no start and were not touched.
+size_t resumeAt(const std::vector<int>& met, size_t at, const Trail& trail, size_t from)
 {
-    const int T = surfaceState.network.triangleCount;
+    int lowest = met[at];
+    for (size_t i = from; i < trail.size(); ++i) lowest = std::min(lowest, trail[i]);
+    return static_cast<size_t>(std::lower_bound(met.begin(), met.end(), lowest) - met.begin());
+}
+
+// Open lines in order of their start triangles.  After a line, the scan goes on from where a
+// new start may have arisen, which finds the same next start as a scan from the first.
+void openLines(float level, const std::vector<int>& met, int& budget, Trail& trail, float* work)
+{
     surfaceState.networkContour.openPiece = -1;
+    size_t from = 0;
     bool traced = true;
     while (traced && budget > 0) {
         traced = false;
-        for (int t = 1; t <= T && budget > 0; ++t) {
+        for (size_t at = from; at < met.size() && budget > 0; ++at) {
+            const int t = met[at];
             const bool candidate = mark(work, t) == kCandidate;
             // In the curved mode a triangle on the boundary that a line has passed can still
             // hold the start of another.
@@ -845,19 +855,21 @@ void openLines(float level, int& budget, float* work)
             }
             if (curved()) start = curvedStart(t, level, true, work);
             if (start == 0) continue;
-            walkLine(level, t, start, false, budget, work);
+            const size_t walked = trail.size();
+            walkLine(level, t, start, false, budget, trail, work);
             drawOpenPiece(work);
+            from = resumeAt(met, at, trail, walked);
             traced = true;
             break;
         }
     }
 }
 
-void closedLines(float level, int& budget, float* work)
+void closedLines(float level, const std::vector<int>& met, int& budget, Trail& trail, float* work)
 {
-    const int T = surfaceState.network.triangleCount;
     surfaceState.networkContour.openPiece = 0;
-    for (int t = 1; t <= T && budget > 0; ++t) {
+    for (size_t at = 0; at < met.size() && budget > 0; ++at) {
+        const int t = met[at];
         const float m = mark(work, t);
         if (m < kNotVisited || excluded(work, t)) continue;
         int start = 0;
@@ -878,14 +890,14 @@ void closedLines(float level, int& budget, float* work)
         line().continuesAfter = 0;
         line().holdFirstPiece = -1;
         line().heldCount = 0;
-        if (walkLine(level, t, start, true, budget, work)) {
+        if (walkLine(level, t, start, true, budget, trail, work)) {
             drawClosedLine(work);
         } else {
             drawOpenPiece(work);
         }
         line().holdFirstPiece = 0;
         // The same triangle may hold the start of another line.
-        if (curved()) --t;
+        if (curved()) --at;
     }
 }
 
@@ -1111,7 +1123,8 @@ bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, in
 
 // ---- Per level ------------------------------------------------------------------------------------
 
-void surfaceContourNetworkLevels(const float& level, const int& wsize, float* work)
+void surfaceContourNetworkLevels(const float& level, const int& wsize, float* work,
+                                 NetworkLevelIndex* index)
 {
     (void)wsize;
     SurfaceLibraryState& s = surfaceState;
@@ -1139,20 +1152,30 @@ void surfaceContourNetworkLevels(const float& level, const int& wsize, float* wo
         c.labelSkip = 0;
     }
 
-    // Working marks start from 0; triangles with heights that are no number are passed over.
-    for (int t = 1; t <= T; ++t) {
-        if (mark(work, t) > kRegionBound) setMark(work, t, heightsFinite(work, t) ? kNotVisited : kFinished);
+    // Working marks start from 0, cleared over the whole network once a map; each level then
+    // clears what it marked.  Triangles with heights that are no number are never met.
+    std::optional<NetworkLevelIndex> own;
+    if (index == nullptr) index = &own.emplace(work);
+    if (!index->marksCleared) {
+        for (int t = 1; t <= T; ++t) {
+            if (mark(work, t) > kRegionBound) setMark(work, t, kNotVisited);
+        }
+        index->marksCleared = true;
     }
-    markStartCandidates(level, work);
+    const std::vector<int>& met = index->meeting(level);
+    Trail trail;
+    markStartCandidates(*index, met, work);
     // Every step finishes a triangle, or in the curved mode traces two of its six crossings at
     // least, so a level never takes more steps than that; the budget makes that hold whatever
     // the tables hold.
     int budget = surfaceFlagOn(w.curvedContours) ? 3 * T + 1 : T + 1;
-    openLines(level, budget, work);
-    closedLines(level, budget, work);
+    openLines(level, met, budget, trail, work);
+    closedLines(level, met, budget, trail, work);
 
-    for (int t = 1; t <= T; ++t) {
-        if (mark(work, t) >= kFinished) setMark(work, t, kNotVisited);
+    for (const std::vector<int>* list : {&met, static_cast<const std::vector<int>*>(&trail)}) {
+        for (const int t : *list) {
+            if (mark(work, t) >= kFinished) setMark(work, t, kNotVisited);
+        }
     }
     b.count = 0;
     b.continuedFromBefore = 0;

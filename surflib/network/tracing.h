@@ -22,9 +22,14 @@
 
 namespace surflib {
 
+class NetworkLevelIndex;
+
 // Traces and draws every line of the normalised level: open lines (from the hull and the
-// edges of excluded regions) first, then closed lines.  Leaves every working mark 0.
-void surfaceContourNetworkLevels(const float& level, const int& wsize, float* work);
+// edges of excluded regions) first, then closed lines.  Leaves every working mark 0.  The
+// levels of one map share an index of the triangles each level meets (built for one level
+// when none is given); the network and its marks must not change meanwhile.
+void surfaceContourNetworkLevels(const float& level, const int& wsize, float* work,
+                                 NetworkLevelIndex* index = nullptr);
 
 // One step of a line through triangle t, entered through edge `edge` (1..3) (in the
 // subdivided mode at its crossing that rises through the level counter-clockwise).  start: on
