@@ -1,9 +1,15 @@
 // terr_network_bench - speed of triangulated networks: the build of a network of scattered
 // points, and the sampling of a built network onto a 100 x 100 grid, in points or nodes per
 // second.  The builds of 100,000 and 1,000,000 points are the ones bench/compare.sh sets
-// beside qdelaunay.
+// beside qdelaunay.  Also contour maps and band fills of many levels on a network of 500
+// points with heights 0..10, in levels per second: 100,000 levels between limits of 0 and 100
+// (most levels meet no triangle), and as many as the largest count asks between -100 and the
+// largest real (one level below the data, the rest far above it).
 #include <benchmark/benchmark.h>
 
+#include <cfloat>
+#include <climits>
+#include <cmath>
 #include <random>
 #include <vector>
 
@@ -83,8 +89,57 @@ void sampleGrid(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * nodes * nodes);
 }
 
+// 500 points over 0..10 with heights 0..10, for the maps of many levels.
+Points hillsOf500()
+{
+    std::mt19937 rng(7);
+    std::uniform_real_distribution<float> u(0.0f, 10.0f);
+    Points p;
+    for (int i = 0; i < 500; ++i) {
+        p.x.push_back(u(rng));
+        p.y.push_back(u(rng));
+        p.z.push_back(5.0f + 2.5f * std::sin(p.x.back()) + 2.5f * std::cos(0.7f * p.y.back()));
+    }
+    return p;
+}
+
+// Maps 0: DRATRI with limits 0..100 and 100,000 levels, 1: DRATRI with limits -100..FLT_MAX
+// and INT_MAX levels, 2: FILTRI as map 0; straight or curved lines by the switch.  Each map
+// builds its network first (well under a millisecond).  A map that is refused stops the run;
+// error 1006 only says that the nice intervals were chosen for 10 rather than the count asked.
+void manyLevelMap(benchmark::State& state)
+{
+    constexpr int kManyIntervals = 1006;
+    const Points p = hillsOf500();
+    const int n = static_cast<int>(p.x.size()), wsize = sizeFor(n);
+    std::vector<float> work(static_cast<size_t>(wsize));
+    const int map = static_cast<int>(state.range(0)), lineSwitch = static_cast<int>(state.range(1));
+    const int levels = map == 1 ? INT_MAX : 100000;
+    const std::vector<int> codes(100001, 1);
+    tarv::resetState();
+    tarv::setErrorEcho(false);   // more than 100 intervals warn once a map
+    for (auto _ : state) {
+        tarv::errorLogClear();
+        kernelSetPictureSpace(0.0f, 1200.0f, 0.0f, 900.0f);
+        SURF();
+        RANTRI(n, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
+        LEVELS(map == 1 ? -100.0f : 0.0f, map == 1 ? FLT_MAX : 100.0f);
+        if (map == 2) {
+            FILTRI(0.0f, 10.0f, 0.0f, 10.0f, levels, lineSwitch, codes.data(), 0, wsize, work.data());
+        } else {
+            DRATRI(0.0f, 10.0f, 0.0f, 10.0f, levels, lineSwitch, wsize, work.data());
+        }
+        for (const tarv::ErrorRecord& e : tarv::errorLog()) {
+            if (e.number > 0 && e.number != kManyIntervals) state.SkipWithError("the map was refused");
+        }
+    }
+    tarv::setErrorEcho(true);
+    state.SetItemsProcessed(state.iterations() * 100000);
+}
+
 }  // namespace
 
+BENCHMARK(manyLevelMap)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(buildNetwork)->Arg(5000)->Arg(50000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
 BENCHMARK(sampleGrid)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 

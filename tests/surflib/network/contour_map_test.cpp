@@ -2,7 +2,8 @@
 // plane over a grid of points (open lines from hull to hull on the plane's level lines), a
 // peak (closed lines round it), a long strip (lines drawn in 195-point pieces that share a
 // segment, and as smooth curves whose joints carry neighbour points), labels, and the
-// refusals and warnings of TRISET, DRATRI and ADTCON.
+// refusals and warnings of TRISET, DRATRI and ADTCON; maps of many levels below, through and
+// above the heights.
 #include <algorithm>
 #include <cmath>
 #include <set>
@@ -279,6 +280,68 @@ TEST_F(NetworkContourMap, ClosedCurvedLineEndsWithNeighbourPointsOfItsOwnStart)
     EXPECT_FLOAT_EQ(c.ends[5], c.y[n - 2]);
     EXPECT_FLOAT_EQ(c.ends[6], c.x[1]);
     EXPECT_FLOAT_EQ(c.ends[7], c.y[1]);
+}
+
+}  // namespace
+
+namespace {
+
+// A ridge along x = 5 between rows of points at x = 4 and 6 (height 9): along the edges that
+// cross it the curved surface rises to 10, above every vertex.
+float ridge(float x, float) { return 10.0f - (x - 5.0f) * (x - 5.0f); }
+
+// Every point drawn inside the data window, polylines and curves, in map units.
+std::vector<std::pair<float, float>> drawnPoints(const std::vector<std::string>& log)
+{
+    std::vector<netlog::Line> lines = netlog::polylines(log);
+    for (const netlog::Curve& c : netlog::curves(log)) lines.push_back({c.x, c.y});
+    std::vector<std::pair<float, float>> out;
+    for (const netlog::Line& l : lines) {
+        const netlog::Line m = netlog::toMap(l);
+        for (size_t i = 0; i < m.x.size(); ++i) {
+            if (m.x[i] >= -0.01f && m.x[i] <= 10.01f && m.y[i] >= -0.01f && m.y[i] <= 10.01f) {
+                out.emplace_back(m.x[i], m.y[i]);
+            }
+        }
+    }
+    return out;
+}
+
+// A map of many listed levels, most of them far below or above the heights, draws exactly the
+// lines of the levels that pass through the heights drawn one map each; a level between the
+// vertex heights and the crest the curved surface reaches between them is drawn on that
+// surface (the heights at its points are the level), and with straight lines not at all.
+TEST_F(NetworkContourMap, ManyLevelsDrawWhatTheLevelsThroughTheHeightsDrawAlone)
+{
+    const float through[] = {1.0f, 5.0f, 9.5f};
+    std::vector<float> listed;
+    for (int k = 0; k < 45; ++k) listed.push_back(-1.0e6f + 1000.0f * k);
+    listed.insert(listed.end(), std::begin(through), std::end(through));
+    for (int k = 0; k < 45; ++k) listed.push_back(50.0f + 1.0e4f * k);
+    for (const int lineSwitch : {0, 1}) {
+        build(gridOf(6, ridge));
+        std::vector<std::pair<float, float>> alone;
+        for (const float level : through) {
+            CONDEF(1, &level);
+            capture();
+            drawMap(1, lineSwitch);
+            const auto points = drawnPoints(calls());
+            if (level == 9.5f) {
+                EXPECT_EQ(points.empty(), lineSwitch == 0) << lineSwitch;
+                for (const auto& [x, y] : points) {
+                    float h = 0.0f, dx = 0.0f, dy = 0.0f;
+                    TRIHGT(x, y, h, dx, dy, wsize, work.data());
+                    EXPECT_NEAR(h, level, 0.02f) << x << " " << y;
+                }
+            }
+            alone.insert(alone.end(), points.begin(), points.end());
+        }
+        CONDEF(static_cast<int>(listed.size()), listed.data());
+        capture();
+        drawMap(static_cast<int>(listed.size()), lineSwitch);
+        EXPECT_EQ(drawnPoints(calls()), alone) << lineSwitch;
+        EXPECT_TRUE(marksClear());
+    }
 }
 
 }  // namespace
