@@ -1172,11 +1172,13 @@ void surfaceContourNetworkLevels(const float& level, const int& wsize, float* wo
     openLines(level, met, budget, trail, work);
     closedLines(level, met, budget, trail, work);
 
-    for (const std::vector<int>* list : {&met, static_cast<const std::vector<int>*>(&trail)}) {
-        for (const int t : *list) {
+    const auto clear = [work](const std::vector<int>& marked) {
+        for (const int t : marked) {
             if (mark(work, t) >= kFinished) setMark(work, t, kNotVisited);
         }
-    }
+    };
+    clear(met);
+    clear(trail);
     b.count = 0;
     b.continuedFromBefore = 0;
     b.continuesAfter = 0;
