@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/routine_frame.h"
 #include "frame/numeric.h"
 #include "frame/state.h"
@@ -17,12 +18,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kBadIntervalCount = 6;
-constexpr int kTooFewNodes = 5;
-constexpr int kFlatXRange = 15;
-constexpr int kFlatYRange = 16;
-constexpr int kStepUnusable = -42;
-constexpr int kLabelFormatTooNarrow = -44;
 constexpr int kNoPower = 9999;
 
 int exponentOf(double v)
@@ -299,7 +294,7 @@ void surfaceChooseNumberFormat(const float& level)
                 fixed = false;
                 s.labelPowerCode = kNoPower;
                 if (s.numberFormatWarned == 0) {
-                    surfaceReportError(kLabelFormatTooNarrow);
+                    surfaceReportError(kFormatTooNarrow);
                     s.numberFormatWarned = 1;
                 }
             }

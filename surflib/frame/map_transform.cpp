@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/routine_frame.h"
@@ -23,8 +24,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kNoMap = 8;
-constexpr int kLabelTooWide = -12;
 constexpr int kMaxLabel = 9;
 constexpr int kLabelText = 10;
 

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "frame/errors.h"
 #include "frame/kernel_layer.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
@@ -13,10 +14,6 @@
 using namespace surflib;
 
 namespace {
-
-constexpr int kNoDrawingToAddTo = 4;
-constexpr int kNoPictureToAddTo = 25;
-constexpr int kMeasureFailed = 99;
 
 // The drawing code a type needs (0: none) and the code it sets (0: unchanged).
 struct DrawingTypeRule {

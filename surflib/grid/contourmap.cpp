@@ -11,6 +11,7 @@
 #include <climits>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/numeric.h"
@@ -27,14 +28,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kNegativeCount = -11;
-constexpr int kOneLevelBetweenLimits = -14;
-constexpr int kFlatData = 17;
-constexpr int kWorkspaceShort = 3;
-constexpr int kNoMapToAddTo = 4;
-constexpr int kLevelOutsideLimits = -43;
-constexpr int kLevelListFull = -28;
-constexpr int kBadLineSwitch = -45;
 // A map never draws more levels than this, whatever the step: the loop always ends.
 constexpr long long kMaxLevels = 100000;
 
@@ -337,12 +330,12 @@ void ADDCON(const float& level, const int& lineSwitch, const int& wsize, float* 
     const GridState& g = s.grid;
     if (s.drawing.code != kDrawingGriddedMap || g.mapWorkspaceSize == 0 ||
         g.mapWorkspaceSize != wsize || work == nullptr || !surfaceGridFitsWorkspace(wsize)) {
-        surfaceReportError(kNoMapToAddTo);
+        surfaceReportError(kNoDrawingToAddTo);
         return;
     }
     surfaceBeginDrawing(kAddToGriddedMap);
     if (surfaceFlagOn(s.contour.limitsOn) && (level < s.contour.zLow || level > s.contour.zHigh)) {
-        surfaceReportError(kLevelOutsideLimits);
+        surfaceReportError(kOutsideLimits);
     }
     surfaceSetLineSwitch(lineSwitch);
     const int pen = surfaceFlagOn(s.contour.pensSet) ? s.contour.linePen : s.saved.entryColour;

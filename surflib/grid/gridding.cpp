@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
@@ -28,15 +29,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kTooFewPoints = 2;
-constexpr int kTooFewNodes = 5;
-constexpr int kWorkspaceShort = 3;
-constexpr int kBucketsTooFew = 1;
-constexpr int kPatchEnlarged = -1;
-constexpr int kWindowBeyondData = -7;
-constexpr int kFlatData = 17;
-constexpr int kSingularFit = 23;
-constexpr int kFitOutsideBand = -24;
 constexpr int kMinPoints = 9;
 
 bool usablePoint(float x, float y, float z)
@@ -324,7 +316,7 @@ void surfacePrepareRandomPoints(const int& npts, float* x, float* y, float* z, c
             return;
         }
         if (usable <= s.contour.patchPoints) {
-            status = kBucketsTooFew;
+            status = kNoBucketGrid;
             toMapUnits(npts, x, y, sx, sy);
             return;
         }
@@ -389,7 +381,7 @@ float surfaceInterpolateNode(const float& u, const float& v, const int& ignored,
         double d = 0.0;
         if (!fitHeight(sum, d)) {
             if (count < n) {
-                surfaceReportError(-kSingularFit);
+                surfaceReportError(kSingularFitRetried);
                 r *= 1.414;
                 continue;
             }
@@ -492,7 +484,7 @@ void RANGRD(const int& npts, float* x, float* y, float* z, const int& nx, const 
     }
     status = 0;
     surfacePrepareRandomPoints(npts, x, y, z, wsize, work, status);
-    if (status == kBucketsTooFew) surfaceReportError(status);
+    if (status == kNoBucketGrid) surfaceReportError(status);
     if (status != 0) return;
     surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, work);
     const float* grid = work + s.partition.grid;
@@ -588,7 +580,7 @@ void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont,
     }
     status = 1;
     surfacePrepareRandomPoints(npts, x, y, z, wsize, s.internalWork, status);
-    if (status == kBucketsTooFew) surfaceReportError(status);
+    if (status == kNoBucketGrid) surfaceReportError(status);
     if (status != 0) {
         surfaceAbandonDrawing();
         return;

@@ -11,6 +11,8 @@
 //     surfaceState.contour.mapFrameType = type;
 //     if (status > 0) { surfaceReportError(status); return; }
 //
+// A map area with no width or height gives status kDegenerateArea and nothing is drawn.
+//
 // Read from the state: the map window, the height exponent and the contour step (in heights,
 // GridState::contourInterval) of GridState, the picture frame and cw, ch measured when
 // the drawing began, the map frame settings of ContourSettings, the titles, the axis
@@ -29,9 +31,6 @@ constexpr int kMapFrameTicks = 0;
 constexpr int kMapFrameBox = 1;
 constexpr int kMapFrameNone = 2;
 constexpr int kMapFrameLayoutOnly = 3;
-
-// The status a degenerate map area gives; the caller reports it and draws nothing more.
-constexpr int kMapAreaDegenerate = 13;
 
 // One axis of a frame: the intervals that lay it out and the format of its numbers.
 struct SurfaceFrameAxis {

@@ -12,6 +12,7 @@
 #include <climits>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
@@ -28,20 +29,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kNoMapToAddTo = 4;
-constexpr int kNoMap = 8;
-constexpr int kZeroStep = 34;
-constexpr int kOutsideWindow = 26;
-constexpr int kNegativeStep = -19;
-constexpr int kBadDrawSwitch = -21;
-constexpr int kNoDataPoints = -22;
-constexpr int kLevelListFull = -28;
-constexpr int kPointsShort = -38;
-constexpr int kLinesShort = -39;
-constexpr int kLabelTooWide = -44;
-constexpr int kBadKind = -45;
-constexpr int kClipped = -46;
-constexpr int kCurveTooShort = 42;     // reported to the kernel as it stands
 constexpr int kPolylineBlock = 80;     // points of one drawn block of a polyline
 constexpr int kMaxGridLines = 32000;   // lines of one direction; more cannot be told apart
 constexpr int kCurveBlock = 200;
@@ -198,7 +185,7 @@ ValueLabel valueLabelFormat(float z)
         if (!(shown < static_cast<double>(s.integerSetting4))) {
             fixed = false;
             if (s.dataLabelWarned == 0) {
-                surfaceReportError(kLabelTooWide);
+                surfaceReportError(kFormatTooNarrow);
                 s.dataLabelWarned = 1;
             }
         }
@@ -560,7 +547,7 @@ void CONGRD(const float& x1, const float& x2, const float& xstep, const float& y
     for (int axis = 0; axis < 2; ++axis) {
         float& step = g[axis * 3 + 2];
         if (step < 0.0f) {
-            surfaceReportError(kNegativeStep);
+            surfaceReportError(kNegativeValue);
             step = -step;
         }
     }
@@ -583,7 +570,7 @@ void CONHGT(const float& x, const float& y, float& z, const int& wsize, const fl
     SurfaceRoutineScope frame(SurfaceRoutineId::CONHGT);
     const SurfaceLibraryState& s = surfaceState;
     if (!gridMapWorkspace(wsize, work)) {
-        surfaceReportError(kNoMapToAddTo);
+        surfaceReportError(kNoDrawingToAddTo);
         return;
     }
     if (!mapLaidOut()) {
@@ -616,19 +603,19 @@ void CONPTS(const float& z, const int& kind, const int& draw, int& npts, float* 
     SurfaceRoutineScope frame(SurfaceRoutineId::CONPTS);
     SurfaceLibraryState& s = surfaceState;
     if (!gridMapWorkspace(wsize, work)) {
-        surfaceReportError(kNoMapToAddTo);
+        surfaceReportError(kNoDrawingToAddTo);
         return;
     }
     const int addTo = kAddToGriddedMap;
     surfaceBeginDrawing(addTo);
     int smooth = kind;
     if (kind != 0 && kind != 1) {
-        surfaceReportError(kBadKind);
+        surfaceReportError(kBadLineSwitch);
         smooth = 0;
     }
     int drawn = draw;
     if (draw != 0 && draw != 1) {
-        surfaceReportError(kBadDrawSwitch);
+        surfaceReportError(kBadSwitch);
         drawn = 1;
     }
     const int pen = surfaceFlagOn(s.contour.pensSet) ? s.contour.linePen : s.saved.entryColour;

@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/map_transform.h"
 #include "frame/routine_frame.h"
@@ -151,7 +152,7 @@ void surfaceCollectContourPoint(const float& x, const float& y)
     if (!surfaceFlagOn(c.on) || surfaceFlagOn(c.full)) return;
     if (c.count >= c.capacity || c.x == nullptr || c.y == nullptr) {
         c.full = -1;
-        surfaceReportError(-38);
+        surfaceReportError(kPointsShort);
         return;
     }
     c.x[c.count] = x;

@@ -6,6 +6,7 @@
 #include <numeric>
 #include <vector>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
@@ -16,8 +17,6 @@
 using namespace surflib;
 
 namespace {
-
-constexpr int kNoBucketGrid = 1;
 
 // One input point on its way into the table.
 struct LoadPoint {
@@ -240,7 +239,7 @@ void surfacePartitionNetwork(const int& S, int& status)
     // A network stored for another workspace keeps its layout: laying it out again would move
     // its tables under it.
     if (a < N + 1 || a < 1 || (n.storedSize != 0 && n.storedSize != S)) {
-        status = kNetWorkspace;
+        status = kWorkspaceShort;
         return;
     }
     status = 0;
@@ -284,7 +283,7 @@ void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const floa
     dropped += dropNormalisedTwins(pts);
     storePoints(pts, work, derivatives);
     if (dropped > 0) {
-        surfaceReportError(kNetDuplicates);
+        surfaceReportError(kDuplicatePoints);
         N = static_cast<int>(pts.size());
     }
     orderPoints(N, work, s.eps);
@@ -327,7 +326,7 @@ void surfaceCheckNetwork(const int& S, float* work, int& status)
             status = kNoBucketGrid;
             return;
         }
-        surfaceReportError(-1);
+        surfaceReportError(kPatchEnlarged);
         k = k >= 8 ? 2 * k : 10;
         if (k >= N) k = N;
     }
@@ -393,9 +392,9 @@ int surfaceNetworkStatus(const int& wsize, const float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;
-    if (!surfaceFlagOn(n.networkBuilt)) return kNetNoNetwork;
-    if (n.storedSize == 0 || n.storedSize != wsize || work == nullptr) return kNetWorkspace;
-    if (!tablesValid(work)) return kNetNoNetwork;
+    if (!surfaceFlagOn(n.networkBuilt)) return kNoNetwork;
+    if (n.storedSize == 0 || n.storedSize != wsize || work == nullptr) return kWorkspaceShort;
+    if (!tablesValid(work)) return kNoNetwork;
     if (surfaceFlagOn(n.bucketIndexBuilt) && !bucketsValid(work)) n.bucketIndexBuilt = 0;
     s.grid.pointCount = n.pointCount;
     return 0;

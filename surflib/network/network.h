@@ -43,6 +43,7 @@
 #ifndef SURFLIB_NETWORK_NETWORK_H
 #define SURFLIB_NETWORK_NETWORK_H
 
+#include "frame/errors.h"
 #include "frame/state.h"
 
 namespace surflib {
@@ -84,27 +85,6 @@ enum NetworkTriangleColumn {
 };
 
 constexpr float kRegionMark = -5.0f;
-
-// Error numbers of the network routines (as passed to surfaceReportError).
-enum NetworkError {
-    kNetWorkspace = 3,            // workspace short, or not the one of the network
-    kNetNoDrawing = 4,
-    kNetTooFewPoints = 69,
-    kNetTriangleTableFull = 71,
-    kNetSingularFit = 72,
-    kNetFitNeighbours = -72,
-    kNetOutside = -73,
-    kNetNoNetwork = 74,
-    kNetStepTooSmall = -75,
-    kNetDuplicates = -76,
-    kNetClockwiseRegion = -78,
-    kNetNotSimpleRegion = 79,
-    kNetFlatData = 17,
-    kNetCollinear = 80,           // every point on one line: no triangle can be made
-    kNetNotANumber = 81,          // a coordinate, height or derivative is no finite number
-    kNetBadValue = -21,
-    kNetNegativeValue = -19,
-};
 
 // ---- Reading the array ----------------------------------------------------------------------
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
@@ -49,7 +50,7 @@ AxisNumbers numberFormat(int axis)
         const double last = std::fabs(static_cast<double>(a.unit) * a.lastTick);
         const bool fits = E != 9999 && first < big && last < big && first * p < big && last * p < big;
         if (E != 9999 && !fits && s.numberFormatWarned == 0) {
-            surfaceReportError(kSurfFormatTooNarrow);
+            surfaceReportError(kFormatTooNarrow);
             surfaceState.numberFormatWarned = 1;
         }
         fixed = fits;
@@ -485,7 +486,7 @@ void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh, const int& 
     if (surfaceFlagOn(surf.axesIntervalsGiven[2])) {
         const double steps = (static_cast<double>(box.top) - box.base) / surf.axesIntervals[2];
         const double whole = std::nearbyint(steps);
-        if (!(whole <= 32000.0) || !(whole > 0.5)) surfaceReportError(kSurfStepUnusable);
+        if (!(whole <= 32000.0) || !(whole > 0.5)) surfaceReportError(kStepUnusable);
     }
     // z axes: the second word at corner 1 to the right (its grid from corner 4 to 1), the first
     // at corner 3 (corner 2 when split) to the left (its grid from corner 3 to 4).
@@ -528,7 +529,7 @@ void PERAXE(const int& wsize, float* work)
     SurfaceLibraryState& s = surfaceState;
     const SurfaceSettings& surf = s.surface;
     if (!surfaceFlagOn(surf.perspectiveSet) || !surfacePictureFitted()) {
-        surfaceReportError(kSurfNoProjection);
+        surfaceReportError(kNoProjection);
         return;
     }
     float zlow = s.grid.zMin, zhigh = s.grid.zMax;

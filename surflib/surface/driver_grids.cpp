@@ -6,6 +6,7 @@
 #include <limits>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/state.h"
 #include "frame/routine_frame.h"
@@ -49,7 +50,7 @@ bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int&
     const bool arrays = x != nullptr && y != nullptr && z != nullptr;
     const int n = arrays && npts > 0 ? finitePoints(npts, x, y, z) : 0;
     if (n < 9) {
-        surfaceReportError(kSurfTooFewPoints);
+        surfaceReportError(kTooFewPoints);
         return false;
     }
     // The points grid onto the size in force, which a refused driver may have left unusable.
@@ -60,7 +61,7 @@ bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int&
     int status = 0;
     surfacePartitionRandomGrid(wsize, status);
     if (status != 0) {
-        surfaceReportError(kSurfWorkspaceShort);
+        surfaceReportError(kWorkspaceShort);
         return false;
     }
     status = 1;
@@ -84,7 +85,7 @@ bool surfaceSampleFunctionGrid(const float& xmin, const float& xmax, const float
     const long long nodes = surfaceNodeCount(g.nx, g.ny);
     const long long m = std::max(g.nx, g.ny);
     if (nodes <= 0 || nodes + 11 * m > kSurfaceInternalWorkWords) {
-        surfaceReportError(kSurfWorkspaceShort);
+        surfaceReportError(kWorkspaceShort);
         return false;
     }
     g.xMin = xmin;

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
@@ -41,7 +42,7 @@ void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY)
     stepX = std::max(surf.gridIntervals[0], 1);
     stepY = std::max(surf.gridIntervals[1], 1);
     if (stepX > nx - 1 || stepY > ny - 1) {
-        surfaceReportError(kSurfGridStepTooLarge);
+        surfaceReportError(kClipped);
         stepX = stepY = 1;
         surf.gridLinesOn = 0;
     }
@@ -85,7 +86,7 @@ void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status)
     const long long L = (static_cast<long long>(wsize) - used) / 8;
     status = 0;
     if (nodes <= 0 || p.grid < 0 || L < 3 * m || L > INT_MAX) {
-        status = kSurfWorkspaceShort;
+        status = kWorkspaceShort;
         return;
     }
     p.runs = static_cast<int>(p.grid + nodes);
@@ -269,7 +270,7 @@ void makeBandLevels(float lo, float hi, float dataMax)
         s.grid.zMin = s.contour.zLow;
         s.grid.zMax = s.contour.zHigh;
         if (n == 1) {
-            surfaceReportError(kSurfOneLevelBetweenLimits);
+            surfaceReportError(kOneLevelBetweenLimits);
             n = 2;
         }
         step = (top - bottom) / (n - 1);
@@ -313,7 +314,7 @@ void heightRanges(const float* z, long long nodes, float& zmin, float& zmax, flo
     axisLow = surfaceFlagOn(surf.fixedZRange) ? surf.zRangeLow : zmin;
     axisHigh = surfaceFlagOn(surf.fixedZRange) ? surf.zRangeHigh : zmax;
     if (!(static_cast<double>(axisHigh) - axisLow >= surfaceState.eps)) {
-        surfaceReportError(kSurfFlatZ);
+        surfaceReportError(kFlatHeights);
         surfaceWidenRange(axisLow, axisHigh);
     }
 }
@@ -469,7 +470,7 @@ bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny
     g.gridOffset = gridBase;
     surfacePartitionPerspectiveWorkspace(wsize, status);
     if (status != 0 || z == nullptr || work == nullptr) {
-        surfaceReportError(kSurfWorkspaceShort);
+        surfaceReportError(kWorkspaceShort);
         return driverFails();
     }
     surfaceDivideGridAxes();
@@ -573,7 +574,7 @@ void takeBandPens(int n, const int* pens, int keySwitch)
     if (keySwitch == 1) {
         surf.keyOn = -1;
     } else if (keySwitch != 0) {
-        surfaceReportError(kSurfBadSwitch);
+        surfaceReportError(kBadSwitch);
     }
 }
 
@@ -588,7 +589,7 @@ void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny,
     SurfaceLibraryState& s = surfaceState;
     SurfaceSettings& surf = s.surface;
     if (n < 0 || n > 99) {
-        surfaceReportError(kSurfBadLevelCount);
+        surfaceReportError(kLevelCountOutOfRange);
         return;
     }
     const int savedFill = surf.fillMode;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
@@ -96,8 +97,8 @@ void placeEye(ProjectionTerms& p, double P7, double P5, double r, float xmin, fl
     p.splitIndex = 1;
     p.splitWalk = 0;
     if (uIn && vIn) {
-        status = kSurfEyeOverGrid;
-        surfaceReportError(kSurfEyeOverGrid);
+        status = kEyeOverGrid;
+        surfaceReportError(kEyeOverGrid);
         return;
     }
     if (!uIn && !vIn) return;
@@ -205,7 +206,7 @@ void surfaceSetViewTransform(float& distance, const float& elevation, const floa
     if (A < 0.0) A += 360.0;
     double e = elevation;
     if (!(e < 90.0 && e >= -90.0)) {
-        surfaceReportError(kSurfBadElevation);
+        surfaceReportError(kBadElevation);
         e = 35.3;
     }
     if (std::fabs(e) < 0.5) e = e < 0.0 ? -0.5 : 0.5;
@@ -236,19 +237,19 @@ void surfaceSetViewTransform(float& distance, const float& elevation, const floa
     const double Rx = std::fabs(static_cast<double>(xmax) - xmin);
     if (10.0 * Ry < Rx) {
         if (Ry < tol) {
-            status = kSurfFlatYRange;
-            surfaceReportError(kSurfFlatYRange);
+            status = kFlatYExtent;
+            surfaceReportError(kFlatYExtent);
             return;
         }
         Ry = Rx / 10.0;
         r = Ry / yRange;
         s.surface.axesRatio = surfaceNarrow(r);
-        surfaceReportError(kSurfAxesRatioChanged);
+        surfaceReportError(kAxesRatioChanged);
     } else if (Ry > 10.0 * Rx) {
         Ry = 10.0 * Rx;
         r = Ry / yRange;
         s.surface.axesRatio = surfaceNarrow(r);
-        surfaceReportError(kSurfAxesRatioChanged);
+        surfaceReportError(kAxesRatioChanged);
     }
     const double M = std::max(Rx, Ry);
     const double zRange = static_cast<double>(zhigh) - zlow;
@@ -257,7 +258,7 @@ void surfaceSetViewTransform(float& distance, const float& elevation, const floa
     double d = std::isfinite(distance) ? distance : 0.0;
     bool automatic = false;
     if (d < -tol) {
-        surfaceReportError(kSurfNegative);
+        surfaceReportError(kNegativeValue);
         d = -d;
         distance = surfaceNarrow(d);
     }
@@ -286,12 +287,12 @@ void surfaceSetViewTransform(float& distance, const float& elevation, const floa
             break;
         }
         if (changes == kMaxDistanceChanges) {
-            status = kSurfEyeOverGrid;
-            surfaceReportError(kSurfEyeOverGrid);
+            status = kEyeOverGrid;
+            surfaceReportError(kEyeOverGrid);
             return;
         }
         if (!warned) {
-            surfaceReportError(kSurfDistanceChanged);
+            surfaceReportError(kDistanceChanged);
             warned = true;
         }
         d = next;
@@ -413,7 +414,7 @@ bool atOrigin(float& X, float& Y)
 bool surfaceProjectPerspective(const float& x, const float& y, const float& z, float& X, float& Y)
 {
     if (!surfaceFlagOn(surfaceState.surface.perspectiveSet)) {
-        surfaceReportError(kSurfNoPicture);
+        surfaceReportError(kNoProjectedPicture);
         return false;
     }
     if (!surfacePictureFitted()) return atOrigin(X, Y);
@@ -424,7 +425,7 @@ bool surfaceProjectIsometric(const float& x, const float& y, const float& z, flo
 {
     const SurfaceLibraryState& s = surfaceState;
     if (s.drawing.code != kDrawingIsometric) {
-        surfaceReportError(kSurfNoPicture);
+        surfaceReportError(kNoProjectedPicture);
         return false;
     }
     if (!surfacePictureFitted()) return atOrigin(X, Y);
@@ -486,7 +487,7 @@ bool setUpProjection(float xmin, float xmax, float ymin, float ymax, float z1, f
     float lo = surf.zRangeLow, hi = surf.zRangeHigh;
     surf.fixedZRange = -1;
     if (!(static_cast<double>(hi) - lo >= s.eps)) {
-        surfaceReportError(kSurfFlatZ);
+        surfaceReportError(kFlatHeights);
         surf.fixedZRange = 0;
         surfaceWidenRange(lo, hi);
     }
@@ -513,7 +514,7 @@ bool setUpProjection(float xmin, float xmax, float ymin, float ymax, float z1, f
     surf.perspectiveSet = -1;
     surfaceFitPictureToFrame(x0, x1, y0, y1, lo, hi);
     if (!surfacePictureFitted()) {
-        surfaceReportError(kSurfPictureDegenerate);
+        surfaceReportError(kDegenerateArea);
         return false;
     }
     return true;

@@ -5,43 +5,11 @@
 #ifndef SURFLIB_SURFACE_SURFACE_H
 #define SURFLIB_SURFACE_SURFACE_H
 
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "tterrlib.h"
 
 namespace surflib {
-
-// Error and warning numbers of the projected surfaces (reported moved by 1000).
-enum SurfaceNumber {
-    kSurfTooFewPoints = 2,
-    kSurfWorkspaceShort = 3,
-    kSurfNoFilledPicture = 4,
-    kSurfPictureDegenerate = 13,
-    kSurfOneLevelBetweenLimits = -14,
-    kSurfFlatZ = -17,
-    kSurfNoPicture = 18,
-    kSurfNegative = -19,
-    kSurfBadSwitch = -21,
-    kSurfOutsideGrid = 26,
-    kSurfOldLevelRoutine = -31,
-    kSurfGridIntervalZero = -34,
-    kSurfBadElevation = -35,
-    kSurfDistanceChanged = -36,
-    kSurfEyeOverGrid = 36,
-    kSurfOutlineFull = 37,
-    kSurfStepUnusable = -42,
-    kSurfFormatTooNarrow = -44,
-    kSurfGridStepTooLarge = -46,
-    kSurfAnnotationWidth = -47,
-    kSurfBadBaseType = -48,
-    kSurfRatioZero = -49,
-    kSurfProfileTooSmall = 61,
-    kSurfProfileCut = -61,
-    kSurfAxesRatioChanged = -62,
-    kSurfFlatYRange = 62,
-    kSurfHeightOutside = -63,
-    kSurfBadLevelCount = 66,
-    kSurfNoProjection = 67,
-};
 
 // ---- Axis divisions (projection.cpp) ------------------------------------------------------
 // The division of [lo, hi] by the given step when one is set and usable, else by about 10
