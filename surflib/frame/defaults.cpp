@@ -4,7 +4,6 @@
 
 #include "frame/errors.h"
 #include "frame/kernel_layer.h"
-#include "frame/routine_frame.h"
 #include "frame/state.h"
 #include "tarvcore.h"
 

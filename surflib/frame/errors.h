@@ -3,10 +3,16 @@
 // error (n > 0) and n - 1000 for a warning (n < 0).  After an error the routine does none of its
 // remaining work; after a warning it puts a corrected or default value in place and goes on.
 // Where one number serves routines of several families, its comment gives each reading.
+// The reporter lives here, below the routine frame, so that the first-use defaults, which the
+// frame runs, can report without calling back into the frame.
 #ifndef SURFLIB_FRAME_ERRORS_H
 #define SURFLIB_FRAME_ERRORS_H
 
 namespace surflib {
+
+// Errors (n > 0) reach the kernel as n + 1000, warnings (n < 0) as n - 1000, under the routine
+// name registered at entry.
+void surfaceReportError(const int& n);
 
 // ---- Points, nodes and the workspace ----------------------------------------------------------
 constexpr int kNoBucketGrid = 1;        // too few points for the search patch (gridding) or

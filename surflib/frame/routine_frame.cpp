@@ -1,5 +1,5 @@
-// routine_frame.cpp - entry and exit of every legacy routine, the error reporter, and the
-// open and close routines of the library.
+// routine_frame.cpp - entry and exit of every legacy routine, and the open and close routines
+// of the library.
 //
 // A drawing routine (draw flag 1) saves the caller's text, line and table attributes at entry
 // and puts the library's own in force (text mode 1, angle 0, justification -1, solid line,
@@ -174,16 +174,6 @@ void surfaceExitRoutine(const int& drawFlag)
     }
     static const char blanks[] = "      ";
     kernelSetRoutineName(kRoutineNameLevel, blanks, 6);
-}
-
-void surfaceReportError(const int& n)
-{
-    // Computed wide: the shift must not overflow whatever number a routine passes.
-    long long shifted = n >= 0 ? static_cast<long long>(n) + 1000 : static_cast<long long>(n) - 1000;
-    if (shifted > 2147483647LL) shifted = 2147483647LL;
-    if (shifted < -2147483647LL - 1) shifted = -2147483647LL - 1;
-    const int number = static_cast<int>(shifted);
-    kernelReportError(number);
 }
 
 void surfaceCloseKernelLibrary()

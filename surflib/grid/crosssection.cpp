@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/bands.h"
 #include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
@@ -20,7 +21,6 @@
 #include "grid/mapframe.h"
 #include "grid/overlays.h"
 #include "grid/tracing.h"
-#include "surface/surface.h"
 #include "tterrlib.h"
 
 using namespace surflib;

@@ -18,9 +18,9 @@
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
+#include "frame/picture_fit.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
-#include "surface/surface.h"
 
 using namespace surflib;
 

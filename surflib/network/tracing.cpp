@@ -900,47 +900,9 @@ int surfaceRawNeighbour(const float* work, int t, int k)
     return networkIndex(networkTriangleField(work, t, kTriNeighbour1 + k - 1));
 }
 
-NetworkTriangle surfaceNetworkTriangle(const float* work, int t)
-{
-    NetworkTriangle tri{};
-    double sx = 0.0, sy = 0.0;
-    for (int k = 0; k < 3; ++k) {
-        const int v = networkVertex(work, t, k + 1);
-        tri.v[k] = v;
-        tri.x[k] = networkX(work, v);
-        tri.y[k] = networkY(work, v);
-        tri.z[k] = networkZ(work, v);
-        sx += tri.x[k];
-        sy += tri.y[k];
-    }
-    tri.gx = surfaceNarrow(sx / 3.0);
-    tri.gy = surfaceNarrow(sy / 3.0);
-    return tri;
-}
-
-bool surfaceTriangleHeightsFinite(const NetworkTriangle& tri)
-{
-    return std::isfinite(tri.z[0]) && std::isfinite(tri.z[1]) && std::isfinite(tri.z[2]);
-}
-
 float surfaceNetworkSubHeight(float x, float y, int t, int sub, float* work)
 {
     return surfaceNetworkHeight(x, y, t, sub, work);
-}
-
-void surfaceSegmentCrossing(int t, int sub, float level, float x1, float y1, float h1, float x2,
-                            float y2, float h2, float& xc, float& yc, float* work)
-{
-    float ax = x1, bx = x2, ay = y1, by = y2;
-    xc = x1;
-    yc = y1;
-    surfaceLevelCrossing(t, sub, level, ax, bx, ay, by, h1, h2, xc, yc, work);
-    if (std::isfinite(xc) && std::isfinite(yc)) return;
-    // A search that found no number: the straight crossing between the ends.
-    const double d = static_cast<double>(h2) - h1;
-    const double f = std::isfinite(d) && d != 0.0 ? std::clamp((level - static_cast<double>(h1)) / d, 0.0, 1.0) : 0.5;
-    xc = surfaceNarrow(x1 + f * (static_cast<double>(x2) - x1));
-    yc = surfaceNarrow(y1 + f * (static_cast<double>(y2) - y1));
 }
 
 // ---- Appending --------------------------------------------------------------------------------

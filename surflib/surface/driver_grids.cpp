@@ -32,6 +32,12 @@ int finitePoints(int n, const float* x, const float* y, const float* z)
 
 namespace surflib {
 
+long long surfaceNodeCount(int nx, int ny)
+{
+    if (nx <= 0 || ny <= 0) return 0;
+    return static_cast<long long>(nx) * ny;
+}
+
 void surfaceSetGridShape(int nx, int ny)
 {
     GridState& g = surfaceState.grid;

@@ -1,8 +1,8 @@
 // perspective.cpp - perspective surfaces: the wire-frame and line-style routines (PERPRJ,
 // PERLI3, GRDPER, RANPER, FUNPER), their common driver, the workspace partition of a
-// perspective picture, the height bands of the line-style mode with their key, the filled
-// cells of the filled mode, and the small helpers both projections share (entry pen, node
-// count, grid-line steps, height ranges).
+// perspective picture, the key of the height bands of the line-style mode, the filled cells of
+// the filled mode, and the small helpers both projections share (grid-line steps, height
+// ranges).
 #include <algorithm>
 #include <climits>
 #include <cmath>
@@ -24,14 +24,6 @@ using namespace surflib;
 namespace surflib {
 
 // ---- Small shared helpers -------------------------------------------------------------------
-
-int surfaceEntryPen() { return surfaceState.saved.entryColour; }
-
-long long surfaceNodeCount(int nx, int ny)
-{
-    if (nx <= 0 || ny <= 0) return 0;
-    return static_cast<long long>(nx) * ny;
-}
 
 void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY)
 {
@@ -94,61 +86,6 @@ void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status)
     p.outlines = static_cast<int>(used);
     p.outlineLength = static_cast<int>(L);
     p.recordedSize = wsize;
-}
-
-// ---- Height bands ---------------------------------------------------------------------------
-
-int surfaceFindBand(const float& z)
-{
-    const ContourLevelList& l = surfaceState.levels;
-    const int count = std::min(l.count, kSurfaceMaxLevels);
-    for (int k = 1; k <= count; ++k) {
-        if (z <= l.heights[k - 1]) return k;
-    }
-    return count;
-}
-
-namespace {
-
-void selectBandPen(int band)
-{
-    const ContourLevelList& l = surfaceState.levels;
-    const int pen = band >= 1 && band <= kSurfaceMaxLevels ? l.pens[band - 1] : surfaceEntryPen();
-    surfaceSelectPen(pen);
-}
-
-void drawPiece(float xa, float ya, float xb, float yb, int band)
-{
-    selectBandPen(band);
-    const float x[2] = {xa, xb}, y[2] = {ya, yb};
-    const int two = 2;
-    surfaceDrawPolyline(two, x, y);
-}
-
-}  // namespace
-
-void surfaceDrawBandedSegment(const float& X1, const float& X2, const float& Y1, const float& Y2,
-                              float& z1, const float& z2, int& band1, const int& band2)
-{
-    const ContourLevelList& l = surfaceState.levels;
-    float cx = X1, cy = Y1;
-    const int b1 = std::clamp(band1, 0, kSurfaceMaxLevels);
-    const int b2 = std::clamp(band2, 0, kSurfaceMaxLevels);
-    const double dz = static_cast<double>(z2) - z1;
-    if (b1 != b2 && dz != 0.0 && b1 >= 1 && b2 >= 1) {
-        const bool up = b1 < b2;
-        for (int k = up ? b1 : b1 - 1; up ? k <= b2 - 1 : k >= b2; k += up ? 1 : -1) {
-            const double t = std::clamp((l.heights[k - 1] - static_cast<double>(z1)) / dz, 0.0, 1.0);
-            const float nx = surfaceNarrow((1.0 - t) * X1 + t * X2);
-            const float ny = surfaceNarrow((1.0 - t) * Y1 + t * Y2);
-            drawPiece(cx, cy, nx, ny, up ? k : k + 1);
-            cx = nx;
-            cy = ny;
-        }
-    }
-    drawPiece(cx, cy, X2, Y2, b2);
-    z1 = z2;
-    band1 = band2;
 }
 
 // ---- Key of levels --------------------------------------------------------------------------

@@ -1,11 +1,14 @@
-// surface.h - the internal routines shared by the projected-surface files: the view set-up and
-// fit of perspective pictures, the two point transforms, the axis divisions, the horizon
-// store of hidden-line removal, the perspective and isometric drawings, the grids their
-// drivers record, grid or sample, and the surface axes.
+// surface.h - the internal routines shared by the projected-surface files: the view set-up of
+// perspective pictures, the two point transforms, the axis divisions, the horizon store of
+// hidden-line removal, the perspective and isometric drawings, the grids their drivers
+// record, grid or sample, and the surface axes.  The fit of a picture into its frame and the
+// height bands sit a floor lower (frame/picture_fit.h, frame/bands.h): contour maps use them.
 #ifndef SURFLIB_SURFACE_SURFACE_H
 #define SURFLIB_SURFACE_SURFACE_H
 
+#include "frame/bands.h"
 #include "frame/errors.h"
+#include "frame/picture_fit.h"
 #include "frame/state.h"
 #include "tterrlib.h"
 
@@ -32,12 +35,6 @@ void surfaceSetViewTransform(float& distance, const float& elevation, const floa
                              const float& xmin, const float& xmax, const float& ymin,
                              const float& ymax, const float& zlow, const float& zhigh,
                              int& status);
-void surfaceFitPictureToFrame(const float& xmin, const float& xmax, const float& ymin,
-                              const float& ymax, const float& zlow, const float& zhigh);
-bool surfacePictureFitted();
-// The perspective transform of a point whose picture position fits single precision; false
-// (outputs untouched) otherwise.
-bool surfaceProjectFinite(const float& x, const float& y, const float& z, float& X, float& Y);
 // Return false (error 18 reported) when there is no picture to project into.
 bool surfaceProjectPerspective(const float& x, const float& y, const float& z, float& X, float& Y);
 bool surfaceProjectIsometric(const float& x, const float& y, const float& z, float& X, float& Y);
@@ -49,9 +46,6 @@ void surfaceDrawPerspectiveGrid(const int& nx, const float& xmin, const float& x
                                 const float* z, float& distance, const float& elevation,
                                 const float& azimuth, const int& wsize, float* work,
                                 const float* fillCodes, int gridBase);
-int surfaceFindBand(const float& z);
-void surfaceDrawBandedSegment(const float& X1, const float& X2, const float& Y1, const float& Y2,
-                              float& z1, const float& z2, int& band1, const int& band2);
 void surfaceDrawLevelKey();
 // The hidden-line walk over the grid copy in the workspace (heights clamped to [zlow, zhigh];
 // the picture box runs over the z axis range of the settings).
@@ -78,6 +72,8 @@ void surfaceHiddenRunEnd();
 // ---- The grids of the drivers (driver_grids.cpp) -----------------------------------------
 // Records an nx by ny grid: its node and interval counts.
 void surfaceSetGridShape(int nx, int ny);
+// Nodes of an nx by ny grid, 0 when either count is not positive.
+long long surfaceNodeCount(int nx, int ny);
 // Grids the scattered points into the library workspace; base: where the grid copy of the
 // picture goes (past the points while their markers are wanted).  False when refused.
 bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int& base);
@@ -99,10 +95,6 @@ void surfaceDrawIsometricAxes(const int& npt, const int& nrow, const float& righ
 void surfaceDrawPictureTitle(float x, float y, float width);
 
 // ---- Shared small helpers -----------------------------------------------------------------
-// The pen a projected drawing starts from (the caller's at entry).
-int surfaceEntryPen();
-// Nodes of an nx by ny grid, 0 when either count is not positive or the product overflows.
-long long surfaceNodeCount(int nx, int ny);
 // The steps between drawn grid lines of an nx by ny grid: 1 unless grid lines are set; a step
 // past the grid is refused with a warning and grid lines are switched off.
 void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY);
