@@ -11,6 +11,7 @@
 #include "grid/tracing.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 #include "frame/errors.h"
@@ -179,6 +180,10 @@ void surfaceFollowGridContour(const int& i, const int& j, const int& di, const i
 {
     (void)wsize;
     SurfaceLibraryState& s = surfaceState;
+    assert(s.tracingPhase == kTracingBoundary || s.tracingPhase == kTracingInterior);
+    assert(std::abs(di) + std::abs(dj) == 1);
+    assert(i >= 0 && i <= mx && j >= 0 && j <= my && i + di >= 0 && i + di <= mx && j + dj >= 0 &&
+           j + dj <= my);
     const GridView g = viewOf(work);
     const float eps = s.eps;
     int ai = i + 1, aj = j + 1;   // node A, at or above the level

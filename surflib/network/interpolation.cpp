@@ -14,6 +14,7 @@
 #include "network/interpolation.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <vector>
 
@@ -111,6 +112,7 @@ double patchHeight(double x, double y, int triangle, int sub, const float* work)
     for (int k = 0; k < 3; ++k) q[k] = (e[k] + e[(k + 2) % 3] + towards(c[k], s)) / 3.0;
     const double zs = (q[0] + q[1] + q[2]) / 3.0;
 
+    assert(sub >= 1 && sub <= 3);
     const int i = sub - 1, j = sub % 3;   // the sub-triangle's corners A = c[i], B = c[j]
     const Corner& A = c[i];
     const Corner& B = c[j];

@@ -43,6 +43,8 @@
 #ifndef SURFLIB_NETWORK_NETWORK_H
 #define SURFLIB_NETWORK_NETWORK_H
 
+#include <cassert>
+
 #include "frame/errors.h"
 #include "frame/state.h"
 
@@ -111,6 +113,9 @@ inline float networkPointField(const float* work, int j, int column)
 inline long long networkTriangleWord(int t, int column)
 {
     const NetworkLayout& n = surfaceState.network;
+    // Triangle rows run 1 .. 2 capacity in each of the seven columns.
+    assert(t >= 1 && t <= 2LL * n.capacity);
+    assert(column >= 1 && column <= kNetworkTriangleColumns);
     return static_cast<long long>(n.triangleStart) + (t - 1) +
            static_cast<long long>(column - 1) * 2LL * n.capacity;
 }
@@ -126,17 +131,20 @@ inline float networkTriangleField(const float* work, int t, int column)
 // Vertex k (1..3) of triangle t.
 inline int networkVertex(const float* work, int t, int k)
 {
+    assert(k >= 1 && k <= 3);
     return networkIndex(networkTriangleField(work, t, kTriVertex1 + k - 1));
 }
 // Neighbour k (1..3) of triangle t, without its sign; 0 on the hull.
 inline int networkNeighbour(const float* work, int t, int k)
 {
+    assert(k >= 1 && k <= 3);
     const int v = networkIndex(networkTriangleField(work, t, kTriNeighbour1 + k - 1));
     return v < 0 ? -v : v;
 }
 // Writes neighbour k of t with the sign of t's regionMark.
 inline void networkSetNeighbour(float* work, int t, int k, int neighbour)
 {
+    assert(k >= 1 && k <= 3);
     const float mark = networkTriangleField(work, t, kTriRegionMark);
     const int n = neighbour < 0 ? -neighbour : neighbour;
     networkTriangleField(work, t, kTriNeighbour1 + k - 1) =

@@ -16,6 +16,7 @@
 #include "network/tracing.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 #include "frame/numeric.h"
@@ -897,6 +898,7 @@ namespace surflib {
 
 int surfaceRawNeighbour(const float* work, int t, int k)
 {
+    assert(k >= 1 && k <= 3);
     return networkIndex(networkTriangleField(work, t, kTriNeighbour1 + k - 1));
 }
 

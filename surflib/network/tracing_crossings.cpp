@@ -9,6 +9,7 @@
 // midpoint; their roots in the edge are the crossings.  The linear method cannot dip through a
 // level between two ends on one side.
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 #include "frame/numeric.h"
@@ -172,6 +173,7 @@ void surfaceEdgeCubicCrossings(const int& tIn, const int& kIn, const float& leve
                                const float& py, int& roots, float& x1, float& y1, float& x2,
                                float& y2, float* work)
 {
+    assert(kIn >= 1 && kIn <= 3);
     const SurfaceLibraryState& s = surfaceState;
     int t = tIn, k = kIn;
     canonicalEdge(work, tIn, kIn, t, k);
