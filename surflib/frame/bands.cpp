@@ -13,7 +13,7 @@ namespace surflib {
 
 int surfaceEntryPen() { return surfaceState.saved.entryColour; }
 
-int surfaceFindBand(const float& z)
+int surfaceFindBand(float z)
 {
     const ContourLevelList& l = surfaceState.levels;
     const int count = std::min(l.count, kSurfaceMaxLevels);
@@ -42,8 +42,8 @@ void drawPiece(float xa, float ya, float xb, float yb, int band)
 
 }  // namespace
 
-void surfaceDrawBandedSegment(const float& X1, const float& X2, const float& Y1, const float& Y2,
-                              float& z1, const float& z2, int& band1, const int& band2)
+void surfaceDrawBandedSegment(float X1, float X2, float Y1, float Y2,
+                              float& z1, float z2, int& band1, int band2)
 {
     const ContourLevelList& l = surfaceState.levels;
     float cx = X1, cy = Y1;

@@ -5,7 +5,7 @@
 
 namespace surflib {
 
-void surfaceReportError(const int& n)
+void surfaceReportError(int n)
 {
     // Computed wide: the shift must not overflow whatever number a routine passes.
     long long shifted = n >= 0 ? static_cast<long long>(n) + 1000 : static_cast<long long>(n) - 1000;

@@ -12,7 +12,7 @@ namespace surflib {
 
 // Errors (n > 0) reach the kernel as n + 1000, warnings (n < 0) as n - 1000, under the routine
 // name registered at entry.
-void surfaceReportError(const int& n);
+void surfaceReportError(int n);
 
 // ---- Points, nodes and the workspace ----------------------------------------------------------
 constexpr int kNoBucketGrid = 1;        // too few points for the search patch (gridding) or

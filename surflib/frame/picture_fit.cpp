@@ -41,8 +41,8 @@ bool surfacePictureFitted()
     return s.projection.frameWidth >= s.eps && s.projection.frameHeight >= s.eps;
 }
 
-void surfaceFitPictureToFrame(const float& xmin, const float& xmax, const float& ymin,
-                              const float& ymax, const float& zlow, const float& zhigh)
+void surfaceFitPictureToFrame(float xmin, float xmax, float ymin,
+                              float ymax, float zlow, float zhigh)
 {
     (void)xmin, (void)xmax, (void)ymin, (void)ymax;
     SurfaceLibraryState& s = surfaceState;
@@ -119,7 +119,7 @@ void surfaceFitPictureToFrame(const float& xmin, const float& xmax, const float&
     }
 }
 
-bool surfaceProjectFinite(const float& x, const float& y, const float& z, float& X, float& Y)
+bool surfaceProjectFinite(float x, float y, float z, float& X, float& Y)
 {
     float PX = 0.0f, PY = 0.0f;
     if (!surfaceProjectPoint(x, y, z, PX, PY) || !std::isfinite(PX) || !std::isfinite(PY)) return false;

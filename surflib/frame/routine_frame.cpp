@@ -26,7 +26,7 @@ constexpr int kNoFont = -1;
 constexpr int kDashPatternStyle = -1;
 constexpr int kTableEntries = 16;
 
-void saveTextAttributes(const int& charMode, bool opened)
+void saveTextAttributes(int charMode, bool opened)
 {
     SurfaceSavedKernelState& s = surfaceState.saved;
     int fifth = 0;
@@ -127,8 +127,8 @@ void restoreTableEntries()
 
 namespace surflib {
 
-void surfaceSaveKernelState(int& status, const char* name, int length, const int& drawFlag,
-                            const int& charMode)
+void surfaceSaveKernelState(int& status, const char* name, int length, int drawFlag,
+                            int charMode)
 {
     kernelSetRoutineName(kRoutineNameLevel, name, length);
     int open = 0;
@@ -152,7 +152,7 @@ void surfaceSaveKernelState(int& status, const char* name, int length, const int
     surfaceState.saved.decodedFillCode = -9999;
 }
 
-void surfaceEnterRoutine(const int& drawFlag, const char* name, int length)
+void surfaceEnterRoutine(int drawFlag, const char* name, int length)
 {
     int status = 0;
     surfaceSaveKernelState(status, name, length, drawFlag, surfaceState.contour.charMode);
@@ -165,7 +165,7 @@ void surfaceEnterRoutine(const int& drawFlag, const char* name, int length)
     surfaceState.saved.entryColour = colour;
 }
 
-void surfaceExitRoutine(const int& drawFlag)
+void surfaceExitRoutine(int drawFlag)
 {
     if (drawFlag == 1) {
         restoreTextAttributes();

@@ -63,7 +63,7 @@ void krFreeWorkspace(SurfaceWorkspace& ws)
 
 namespace surflib {
 
-void surfaceGriddingWorkspaceSize(const int& nx, const int& ny, const int& npts, int& size)
+void surfaceGriddingWorkspaceSize(int nx, int ny, int npts, int& size)
 {
     const long long x = nx, y = ny, n = npts;
     const long long nodes = x * y;
@@ -78,7 +78,7 @@ void surfaceGriddingWorkspaceSize(const int& nx, const int& ny, const int& npts,
     size = largest > 2147483647LL || largest < 0 ? 0 : static_cast<int>(largest);
 }
 
-void surfaceBeginDrawing(const int& type)
+void surfaceBeginDrawing(int type)
 {
     SurfaceLibraryState& s = surfaceState;
     const bool known = type >= 1 && type <= 8;

@@ -243,7 +243,7 @@ void surfaceEmitBandPolygon(PolygonStore& st, const Cell& c, CellPath* paths, in
 
 // ---- Lines of FILCON ----------------------------------------------------------------------------
 
-void traceListedLine(float level, int lineIndex, const int& wsize, float* work)
+void traceListedLine(float level, int lineIndex, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const int pen = surfaceLevelPen(lineIndex);
@@ -259,7 +259,7 @@ namespace surflib {
 
 // ---- Cells of one band --------------------------------------------------------------------------
 
-void surfaceFillGridCells(const float& lo, const float& hi, float* work)
+void surfaceFillGridCells(float lo, float hi, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
@@ -340,7 +340,7 @@ void surfaceFillGridCells(const float& lo, const float& hi, float* work)
     flushPolygons(st);
 }
 
-void surfaceListBand(const int& code, const float& low, const float& high)
+void surfaceListBand(int code, float low, float high)
 {
     SurfaceLibraryState& s = surfaceState;
     if (s.fillBandCount >= kSurfaceMaxBands || s.fillBandCount < 0) {
@@ -353,8 +353,8 @@ void surfaceListBand(const int& code, const float& low, const float& high)
     ++s.fillBandCount;
 }
 
-void surfaceFillGridBand(const float& low, const float& high, const int& code, const int& lines,
-                         const int& lineSwitch, const int& wsize, float* work)
+void surfaceFillGridBand(float low, float high, int code, int lines,
+                         int lineSwitch, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     int status = 0;

@@ -427,8 +427,8 @@ struct FlatPictureScope {
 
 namespace surflib {
 
-void surfaceDrawCrossSectionProfile(const float& zBottom, const float& zTop, const int& kind,
-                                    const int& wsize, float* work)
+void surfaceDrawCrossSectionProfile(float zBottom, float zTop, int kind,
+                                    int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const int n = s.sectionCount;
@@ -489,8 +489,8 @@ void surfaceDrawCrossSectionProfile(const float& zBottom, const float& zTop, con
     drawBanded(p.u[n - 1], zBottom, p.u[0], zBottom);
 }
 
-void surfaceDrawCrossSectionFrame(const float& x1, const float& y1, const float& x2,
-                                  const float& y2, const int& wsize, float* work)
+void surfaceDrawCrossSectionFrame(float x1, float y1, float x2,
+                                  float y2, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const ContourSettings& c = s.contour;

@@ -163,7 +163,7 @@ namespace surflib {
 
 // ---- Partitions -----------------------------------------------------------------------------
 
-void surfacePartitionRandomGrid(const int& wsize, int& status)
+void surfacePartitionRandomGrid(int wsize, int& status)
 {
     SurfaceLibraryState& s = surfaceState;
     WorkspacePartition& p = s.partition;
@@ -182,7 +182,7 @@ void surfacePartitionRandomGrid(const int& wsize, int& status)
     placeGrid(4 * n, nodes);
 }
 
-void surfacePartitionFunctionGrid(const int& wsize, int& status)
+void surfacePartitionFunctionGrid(int wsize, int& status)
 {
     const long long offset = functionGridOffset();
     const long long nodes = nodesOf(surfaceState.grid);
@@ -194,12 +194,12 @@ void surfacePartitionFunctionGrid(const int& wsize, int& status)
     placeGrid(offset, nodes);
 }
 
-void surfacePartitionFillWorkspace(const int& wsize, int& status)
+void surfacePartitionFillWorkspace(int wsize, int& status)
 {
     surfacePartitionFillAt(functionGridOffset(), wsize, status);
 }
 
-void surfacePartitionFillAt(const int& gridOffset, const int& wsize, int& status)
+void surfacePartitionFillAt(int gridOffset, int wsize, int& status)
 {
     SurfaceLibraryState& s = surfaceState;
     WorkspacePartition& p = s.partition;
@@ -235,7 +235,7 @@ bool surfaceUseRecordedGridSize()
     return true;
 }
 
-void surfacePrepareRandomPoints(const int& npts, float* x, float* y, float* z, const int& wsize,
+void surfacePrepareRandomPoints(int npts, float* x, float* y, float* z, int wsize,
                                 float* work, int& status)
 {
     (void)wsize;
@@ -328,7 +328,7 @@ void surfacePrepareRandomPoints(const int& npts, float* x, float* y, float* z, c
     }
 }
 
-float surfaceInterpolateNode(const float& u, const float& v, const int& ignored,
+float surfaceInterpolateNode(float u, float v, int ignored,
                              const float* work, int& warned)
 {
     (void)ignored;
@@ -403,8 +403,8 @@ float surfaceInterpolateNode(const float& u, const float& v, const int& ignored,
     return n > 0 ? surfaceNarrow(total / n) : 0.0f;
 }
 
-void surfaceInterpolateGrid(SurfaceNodeRoutine node, const int& npts, float* x, float* y,
-                            const float* z, const int& wsize, float* work)
+void surfaceInterpolateGrid(SurfaceNodeRoutine node, int npts, float* x, float* y,
+                            const float* z, int wsize, float* work)
 {
     (void)z;
     (void)wsize;
@@ -434,7 +434,7 @@ void surfaceInterpolateGrid(SurfaceNodeRoutine node, const int& npts, float* x, 
     g.ySpacing = surfaceNarrow(sy);
 }
 
-void surfaceSampleFunction(SurfaceHeightFunction f, const int& wsize, float* work)
+void surfaceSampleFunction(SurfaceHeightFunction f, int wsize, float* work)
 {
     (void)wsize;
     SurfaceLibraryState& s = surfaceState;
@@ -534,7 +534,7 @@ void contourInternalGrid(int n)
 }
 
 // The map values a random-point or function map starts from (the drawing has begun).
-void beginInternalMap(int& ncont, const int& lineSwitch)
+void beginInternalMap(int& ncont, int lineSwitch)
 {
     SurfaceLibraryState& s = surfaceState;
     // The library's own workspace cannot be passed to the routines that add to a map.

@@ -655,19 +655,19 @@ void surfaceDrawExponentTitle(float x, float y, const char* title, int length, i
     surfaceDrawFixedNumber(ex, y + 0.75f * ch(), static_cast<float>(exponent), width, kNoPower);
 }
 
-void surfaceLayoutXTicks(const float& length, int& count, const int& decimals, const float& first,
-                         float& step, float& x, float& y, const int& direction, const int& band,
-                         const int& numbers, float& remainder, const int& width, const int& power,
-                         const int& axis)
+void surfaceLayoutXTicks(float length, int& count, int decimals, float first,
+                         float& step, float& x, float& y, int direction, int band,
+                         int numbers, float& remainder, int width, int power,
+                         int axis)
 {
     tickBand(false, length, count, decimals, first, step, x, y, direction, band, numbers,
              remainder, width, power, axis);
 }
 
-void surfaceLayoutYTicks(const float& length, int& count, const int& decimals, const float& first,
-                         float& step, float& x, float& y, const int& direction, const int& band,
-                         const int& numbers, float& remainder, const int& width, const int& power,
-                         const int& axis)
+void surfaceLayoutYTicks(float length, int& count, int decimals, float first,
+                         float& step, float& x, float& y, int direction, int band,
+                         int numbers, float& remainder, int width, int power,
+                         int axis)
 {
     tickBand(true, length, count, decimals, first, step, x, y, direction, band, numbers,
              remainder, width, power, axis);

@@ -239,8 +239,8 @@ namespace surflib {
 
 // ---- Heights on the grid --------------------------------------------------------------------
 
-float surfaceGridCellHeight(const float& t, const int& node, const int& direction,
-                            const int& wsize, const float* work)
+float surfaceGridCellHeight(float t, int node, int direction,
+                            int wsize, const float* work)
 {
     const SurfaceLibraryState& s = surfaceState;
     const float e = s.eps;
@@ -256,8 +256,8 @@ float surfaceGridCellHeight(const float& t, const int& node, const int& directio
     return nodeValue(node, wsize, work);
 }
 
-void surfaceGridHeightAt(float& result, const float& fx, const float& fy, const int& node,
-                         const int& wsize, const float* work)
+void surfaceGridHeightAt(float& result, float fx, float fy, int node,
+                         int wsize, const float* work)
 {
     const float e = surfaceState.eps;
     const int alongX = 1, alongY = 2;
@@ -277,8 +277,8 @@ void surfaceGridHeightAt(float& result, const float& fx, const float& fy, const 
 
 // ---- Contour data sets ----------------------------------------------------------------------
 
-void surfaceCollectGridContour(const int& mx, const int& my, const float& z, int& npts, float* x,
-                               float* y, int& nlines, int* lengths, const int& wsize, float* work)
+void surfaceCollectGridContour(int mx, int my, float z, int& npts, float* x,
+                               float* y, int& nlines, int* lengths, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     ContourPointCollection& c = s.collection;
@@ -353,7 +353,7 @@ void surfaceDrawMapGridLines()
 
 // ---- Data points ----------------------------------------------------------------------------
 
-void surfaceDrawDataPoints(const int& wsize, const float* work)
+void surfaceDrawDataPoints(int wsize, const float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const ContourSettings& c = s.contour;
@@ -403,7 +403,7 @@ void surfaceDrawDataPoints(const int& wsize, const float* work)
 // ---- Smooth curves --------------------------------------------------------------------------
 
 void surfaceSmoothCurveCoefficients(float* a, float* b, float* c, float* rhs, const float* p,
-                                    float* d, const int& m)
+                                    float* d, int m)
 {
     if (m < 3) return;
     // Unknowns d(2)..d(m-1) at rows 0..k-1: d(i-1) + 4 d(i) + d(i+1) = 3 (p(i+1) - p(i-1)).
@@ -426,8 +426,8 @@ void surfaceSmoothCurveCoefficients(float* a, float* b, float* c, float* rhs, co
     for (int r = k - 2; r >= 0; --r) d[r + 1] = (rhs[r] - c[r] * d[r + 2]) / b[r];
 }
 
-void surfaceDrawSmoothCurve(const float* x, const float* y, const int& n, const int& startCondition,
-                            const int& endCondition)
+void surfaceDrawSmoothCurve(const float* x, const float* y, int n, int startCondition,
+                            int endCondition)
 {
     if (n == 0) return;
     if (n < 3 || x == nullptr || y == nullptr) {

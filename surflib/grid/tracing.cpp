@@ -93,7 +93,7 @@ bool onBoundary(int ai, int aj, int di, int dj)
 
 namespace surflib {
 
-bool surfaceGridFitsWorkspace(const int& wsize)
+bool surfaceGridFitsWorkspace(int wsize)
 {
     const SurfaceLibraryState& s = surfaceState;
     const long long nodes = static_cast<long long>(s.grid.nx) * s.grid.ny;
@@ -147,7 +147,7 @@ void surfaceDrawContourPoints(int n, const float* x, const float* y)
     surfaceDrawMapPolyline(n, cx, cy);
 }
 
-void surfaceCollectContourPoint(const float& x, const float& y)
+void surfaceCollectContourPoint(float x, float y)
 {
     ContourPointCollection& c = surfaceState.collection;
     if (!surfaceFlagOn(c.on) || surfaceFlagOn(c.full)) return;
@@ -161,7 +161,7 @@ void surfaceCollectContourPoint(const float& x, const float& y)
     ++c.count;
 }
 
-void surfaceMarkGridEdges(const int& mx, const int& my, const float& level, float* work)
+void surfaceMarkGridEdges(int mx, int my, float level, float* work)
 {
     const GridView g = viewOf(work);
     // Row by row, without branches and with the level in a local, so that the compiler does
@@ -174,9 +174,9 @@ void surfaceMarkGridEdges(const int& mx, const int& my, const float& level, floa
     }
 }
 
-void surfaceFollowGridContour(const int& i, const int& j, const int& di, const int& dj,
-                              const int& mx, const int& my, const float& level,
-                              const int& wsize, float* work, int& end)
+void surfaceFollowGridContour(int i, int j, int di, int dj,
+                              int mx, int my, float level,
+                              int wsize, float* work, int& end)
 {
     (void)wsize;
     SurfaceLibraryState& s = surfaceState;
@@ -291,7 +291,7 @@ void surfaceAdvanceLabelRhythm()
     }
 }
 
-SurfaceCrossingRange surfaceGridCrossingRange(const int& wsize, const float* work)
+SurfaceCrossingRange surfaceGridCrossingRange(int wsize, const float* work)
 {
     SurfaceCrossingRange r;
     if (work == nullptr || !surfaceGridFitsWorkspace(wsize)) return r;
@@ -324,7 +324,7 @@ SurfaceCrossingRange surfaceGridCrossingRange(const int& wsize, const float* wor
     return r;
 }
 
-void surfaceTraceGridContour(const int& mx, const int& my, const float& level, const int& wsize,
+void surfaceTraceGridContour(int mx, int my, float level, int wsize,
                              float* work, const SurfaceCrossingRange* range)
 {
     SurfaceLibraryState& s = surfaceState;

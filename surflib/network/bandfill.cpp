@@ -205,7 +205,7 @@ namespace surflib {
 
 // ---- One triangle and band --------------------------------------------------------------------
 
-void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, const int& t, float* work)
+void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, int t, float* work)
 {
     restDone = 0;
     if (networkRegionMark(work, t) < -1.0f) return;

@@ -35,7 +35,7 @@ float rangeOf(int n, const float* a, float& lo, float& hi)
     return hi - lo;
 }
 
-void clearNetwork(const int& wsize, float* work)
+void clearNetwork(int wsize, float* work)
 {
     NetworkLayout& n = surfaceState.network;
     n.gradientsReady = n.derivativesGiven = n.networkBuilt = n.bucketIndexBuilt = 0;
@@ -48,8 +48,8 @@ void clearNetwork(const int& wsize, float* work)
 
 // The build shared by both routines; dzdx and dzdy null for RANTRI.  Returns the error
 // reported, 0 on success.
-int buildNetwork(const int& npts, const float* x, const float* y, const float* z,
-                 const float* dzdx, const float* dzdy, const int& wsize, float* work)
+int buildNetwork(int npts, const float* x, const float* y, const float* z,
+                 const float* dzdx, const float* dzdy, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;
@@ -100,7 +100,7 @@ int buildNetwork(const int& npts, const float* x, const float* y, const float* z
     return 0;
 }
 
-void finishBuild(int error, const int& wsize, float* work, bool derivativesRoutine)
+void finishBuild(int error, int wsize, float* work, bool derivativesRoutine)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;

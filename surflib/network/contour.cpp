@@ -43,7 +43,7 @@ NetworkMethodKeeper::NetworkMethodKeeper() : method_(surfaceState.networkSetting
 
 NetworkMethodKeeper::~NetworkMethodKeeper() { surfaceState.networkSettings.interpolationMethod = method_; }
 
-void surfaceApplyNetworkSwitch(const int& lineSwitch)
+void surfaceApplyNetworkSwitch(int lineSwitch)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkContourWorking& w = s.networkContour;
@@ -60,7 +60,7 @@ void surfaceApplyNetworkSwitch(const int& lineSwitch)
     w.smoothing = surfaceFlagOn(w.curvedContours) ? 1 : 0;
 }
 
-void surfaceStraightNetworkSwitch(const int& lineSwitch)
+void surfaceStraightNetworkSwitch(int lineSwitch)
 {
     NetworkContourWorking& w = surfaceState.networkContour;
     if (lineSwitch != 0 && lineSwitch != 1) surfaceReportError(kBadLineSwitch);
@@ -68,8 +68,8 @@ void surfaceStraightNetworkSwitch(const int& lineSwitch)
     w.smoothing = 0;
 }
 
-bool surfaceStartNetworkMap(const float& xlow, const float& xhigh, const float& ylow,
-                            const float& yhigh, const int& wsize, float* work, bool prepare,
+bool surfaceStartNetworkMap(float xlow, float xhigh, float ylow,
+                            float yhigh, int wsize, float* work, bool prepare,
                             const int* straightSwitch)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -186,7 +186,7 @@ float surfaceNormaliseLevel(double level)
 }
 
 void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool listThem,
-                              const int& wsize, float* work)
+                              int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const bool list = plan.count > 0;

@@ -138,7 +138,7 @@ int solve(double a[6][6], double b[6], double c[6], double tw)
 
 namespace surflib {
 
-void surfaceNearestFitHeight(const float& x, const float& y, float& height, float& dzdx,
+void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx,
                              float& dzdy, float* work, int& status)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -243,7 +243,7 @@ void surfaceNearestFitHeight(const float& x, const float& y, float& height, floa
     status = kNetworkFitSingular;
 }
 
-void surfaceQuadraticPatch(const float& x0, const float& y0, const float& x, const float& y,
+void surfaceQuadraticPatch(float x0, float y0, float x, float y,
                            float& height, float& dzdx, float& dzdy)
 {
     NetworkWorking& w = surfaceState.networkWork;

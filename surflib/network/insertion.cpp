@@ -142,7 +142,7 @@ int checkKind(int kind)
 }
 
 // Entry of both routines after their own first test.  Returns false when the routine ends.
-bool enter(const int& wsize, float* work)
+bool enter(int wsize, float* work)
 {
     const int status = surfaceNetworkStatus(wsize, work);
     if (status != 0) {
@@ -152,7 +152,7 @@ bool enter(const int& wsize, float* work)
     return true;
 }
 
-bool prepare(const int& wsize, float* work)
+bool prepare(int wsize, float* work)
 {
     int status = 0;
     surfacePrepareNetwork(wsize, work, true, status);

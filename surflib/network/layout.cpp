@@ -231,7 +231,7 @@ bool bucketsValid(const float* work)
 
 namespace surflib {
 
-void surfacePartitionNetwork(const int& S, int& status)
+void surfacePartitionNetwork(int S, int& status)
 {
     NetworkLayout& n = surfaceState.network;
     const long long N = surfaceState.grid.pointCount;
@@ -252,7 +252,7 @@ void surfacePartitionNetwork(const int& S, int& status)
     n.spareStart = static_cast<int>(26 * a + kNetworkBase);
 }
 
-void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const float* z, const int& S,
+void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const float* z, int S,
                               float* work)
 {
     (void)S;
@@ -289,7 +289,7 @@ void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const floa
     orderPoints(N, work, s.eps);
 }
 
-void surfaceCheckNetwork(const int& S, float* work, int& status)
+void surfaceCheckNetwork(int S, float* work, int& status)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;
@@ -378,7 +378,7 @@ void surfaceCheckNetwork(const int& S, float* work, int& status)
 
 // ---- Entry and exit ---------------------------------------------------------------------------
 
-void surfaceReadNetworkHeader(const int& wsize, const float* work)
+void surfaceReadNetworkHeader(int wsize, const float* work)
 {
     NetworkLayout& n = surfaceState.network;
     const bool present = work != nullptr && wsize >= kNetworkHeaderWords;
@@ -388,7 +388,7 @@ void surfaceReadNetworkHeader(const int& wsize, const float* work)
     n.networkRoutineActive = -1;
 }
 
-int surfaceNetworkStatus(const int& wsize, const float* work)
+int surfaceNetworkStatus(int wsize, const float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;
@@ -400,7 +400,7 @@ int surfaceNetworkStatus(const int& wsize, const float* work)
     return 0;
 }
 
-void surfaceWriteNetworkHeader(const int& wsize, float* work)
+void surfaceWriteNetworkHeader(int wsize, float* work)
 {
     NetworkLayout& n = surfaceState.network;
     n.networkRoutineActive = 0;
@@ -410,7 +410,7 @@ void surfaceWriteNetworkHeader(const int& wsize, float* work)
     }
 }
 
-void surfacePrepareNetwork(const int& wsize, float* work, bool withGradients, int& status)
+void surfacePrepareNetwork(int wsize, float* work, bool withGradients, int& status)
 {
     NetworkLayout& n = surfaceState.network;
     status = 0;
@@ -424,7 +424,7 @@ void surfacePrepareNetwork(const int& wsize, float* work, bool withGradients, in
     }
 }
 
-NetworkRoutineScope::NetworkRoutineScope(const int& wsize, float* work) : wsize_(wsize), work_(work)
+NetworkRoutineScope::NetworkRoutineScope(int wsize, float* work) : wsize_(wsize), work_(work)
 {
     surfaceReadNetworkHeader(wsize, work);
 }

@@ -173,39 +173,39 @@ inline long long networkSpareLength()
 // Lays the array out for the current point count (GridState::pointCount): storedSize, the
 // column numbers, capacity, table starts.  status 3 when a < N + 1, else 0.  Writes nothing
 // into the array.
-void surfacePartitionNetwork(const int& S, int& status);
+void surfacePartitionNetwork(int S, int& status);
 // Fills point rows 1 .. N from x, y, z (normalised by their extents), drops points within eps
 // of an earlier one in x and y (warning -76, N reduced), and orders them: row 1 the leftmost
 // (lowest y among equal x), rows 2 .. N by increasing x, ties within eps by increasing y.
 // With derivativesGiven the caller's derivatives already stand in columns 107, 108 of each
 // input point's row, and are scaled and kept with their points.
-void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const float* z, const int& S,
+void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const float* z, int S,
                               float* work);
 // Builds the bucket index of the stored points (columns 104, 105) and sets bucketIndexBuilt.
 // status 0, 1 (no bucket grid can be made), or 15 / 16 (x or y extent below the tolerance).
-void surfaceCheckNetwork(const int& S, float* work, int& status);
+void surfaceCheckNetwork(int S, float* work, int& status);
 
 // ---- Entry and exit of every network routine ------------------------------------------------
 
 // Header words 1-4 into the four flags (a word counts as set above eps; a workspace shorter
 // than the header counts as all clear) and networkRoutineActive on.
-void surfaceReadNetworkHeader(const int& wsize, const float* work);
+void surfaceReadNetworkHeader(int wsize, const float* work);
 // Whether the workspace holds the network of the last build: 0 yes; 74 when networkBuilt is
 // off or the tables hold numbers no build could have written; 3 when no network was built
 // since the state was initialised or wsize is not the stored size.  Reports nothing.  On 0
 // the network's point count is put back into GridState.
-int surfaceNetworkStatus(const int& wsize, const float* work);
+int surfaceNetworkStatus(int wsize, const float* work);
 // networkRoutineActive off, header words 1-4 written from the flags (when the array has them).
-void surfaceWriteNetworkHeader(const int& wsize, float* work);
+void surfaceWriteNetworkHeader(int wsize, float* work);
 // surfaceCheckNetwork when the bucket index is missing, then the vertex gradients when
 // neither gradientsReady nor derivativesGiven is set (gradientsReady is then set).  withGradients
 // false skips the gradients.  status: that of surfaceCheckNetwork.
-void surfacePrepareNetwork(const int& wsize, float* work, bool withGradients, int& status);
+void surfacePrepareNetwork(int wsize, float* work, bool withGradients, int& status);
 
 // Reads the header at construction and writes it back at destruction.
 class NetworkRoutineScope {
 public:
-    NetworkRoutineScope(const int& wsize, float* work);
+    NetworkRoutineScope(int wsize, float* work);
     ~NetworkRoutineScope();
     NetworkRoutineScope(const NetworkRoutineScope&) = delete;
     NetworkRoutineScope& operator=(const NetworkRoutineScope&) = delete;

@@ -26,14 +26,14 @@ double toNormalY(double y) { const NetworkLayout& n = surfaceState.network; retu
 float fromNormalZ(double z) { const NetworkLayout& n = surfaceState.network; return surfaceNarrow(z * n.zrange + n.zmin); }
 
 // The common checks; reports and returns the error, 0 when the network can be used.
-int checkNetwork(const int& wsize, const float* work)
+int checkNetwork(int wsize, const float* work)
 {
     const int status = surfaceNetworkStatus(wsize, work);
     if (status != 0) surfaceReportError(status);
     return status;
 }
 
-int prepare(const int& wsize, float* work, bool gradients)
+int prepare(int wsize, float* work, bool gradients)
 {
     int status = 0;
     surfacePrepareNetwork(wsize, work, gradients, status);

@@ -909,7 +909,7 @@ float surfaceNetworkSubHeight(float x, float y, int t, int sub, float* work)
 
 // ---- Appending --------------------------------------------------------------------------------
 
-void surfaceAppendContourPoint(const float& x, const float& y, float* work)
+void surfaceAppendContourPoint(float x, float y, float* work)
 {
     NetworkPolylineBuffer& b = line();
     flushIfFull(work);
@@ -935,7 +935,7 @@ void surfaceAppendContourPoint(const float& x, const float& y, float* work)
 
 // ---- Subdivision count --------------------------------------------------------------------------
 
-int surfaceSubdivisionCount(const float& x1, const float& y1, const float& x2, const float& y2)
+int surfaceSubdivisionCount(float x1, float y1, float x2, float y2)
 {
     const SurfaceLibraryState& s = surfaceState;
     const double dist = std::hypot(static_cast<double>(x1) - x2, static_cast<double>(y1) - y2);
@@ -951,9 +951,9 @@ int surfaceSubdivisionCount(const float& x1, const float& y1, const float& x2, c
 
 // ---- Segment intersection -----------------------------------------------------------------------
 
-void surfaceIntersectSegments(const float& p1x, const float& p1y, const float& p2x,
-                              const float& p2y, const float& q1x, const float& q1y,
-                              const float& q2x, const float& q2y, int& flag, float& x, float& y)
+void surfaceIntersectSegments(float p1x, float p1y, float p2x,
+                              float p2y, float q1x, float q1y,
+                              float q2x, float q2y, int& flag, float& x, float& y)
 {
     const double eps = surfaceState.eps;
     flag = 0;
@@ -1031,7 +1031,7 @@ void surfaceTriangleCrossings(const NetworkTriangle& tri, int t, int edge, float
 
 }  // namespace
 
-bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, int& edge,
+bool surfaceTraceNetworkContour(float level, int t, int& start, int& edge,
                                 float* work)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -1075,7 +1075,7 @@ bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, in
 
 // ---- Per level ------------------------------------------------------------------------------------
 
-void surfaceContourNetworkLevels(const float& level, const int& wsize, float* work)
+void surfaceContourNetworkLevels(float level, int wsize, float* work)
 {
     (void)wsize;
     SurfaceLibraryState& s = surfaceState;

@@ -169,8 +169,8 @@ void surfaceSegmentCrossing(int t, int sub, float level, float x1, float y1, flo
 
 // ---- Crossings of an edge ------------------------------------------------------------------------
 
-void surfaceEdgeCubicCrossings(const int& tIn, const int& kIn, const float& level, const float& px,
-                               const float& py, int& roots, float& x1, float& y1, float& x2,
+void surfaceEdgeCubicCrossings(int tIn, int kIn, float level, float px,
+                               float py, int& roots, float& x1, float& y1, float& x2,
                                float& y2, float* work)
 {
     assert(kIn >= 1 && kIn <= 3);

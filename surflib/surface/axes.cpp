@@ -292,10 +292,10 @@ void surfaceDrawPictureTitle(float x, float y, float width)
 
 // ---- Isometric axes -------------------------------------------------------------------------
 
-void surfaceDrawIsometricAxes(const int& npt, const int& nrow, const float& rightX,
-                              const float& rightY, const float& frontX, const float& frontY,
-                              const float& leftX, const float& leftY, const float& zlow,
-                              const float& zhigh)
+void surfaceDrawIsometricAxes(int npt, int nrow, float rightX,
+                              float rightY, float frontX, float frontY,
+                              float leftX, float leftY, float zlow,
+                              float zhigh)
 {
     (void)npt, (void)nrow;
     surfaceState.numberFormatWarned = 0;
@@ -440,7 +440,7 @@ void perspectiveHeightAxis(const PerspectiveBox& box, int c, int side)
 
 }  // namespace
 
-void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh, const int& wsize, float* work)
+void surfaceDrawProjectedAxes(float zlow, float zhigh, int wsize, float* work)
 {
     (void)zlow, (void)zhigh;
     SurfaceLibraryState& s = surfaceState;

@@ -49,7 +49,7 @@ void surfaceSetGridShape(int nx, int ny)
     g.maxNodes = std::max(nx, ny);
 }
 
-bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int& base)
+bool surfaceGridRandomPoints(int npts, float* x, float* y, float* z, int& base)
 {
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
@@ -82,8 +82,8 @@ bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int&
     return true;
 }
 
-bool surfaceSampleFunctionGrid(const float& xmin, const float& xmax, const float& ymin,
-                               const float& ymax, SurfaceHeightFunction f)
+bool surfaceSampleFunctionGrid(float xmin, float xmax, float ymin,
+                               float ymax, SurfaceHeightFunction f)
 {
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;

@@ -189,7 +189,7 @@ void COPPRJ(const int& n, const float* x, const float* y, const float& height,
 
 namespace surflib {
 
-void surfaceDrawProjectedDataPoints(const int& wsize, const float* work)
+void surfaceDrawProjectedDataPoints(int wsize, const float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const ContourSettings& c = s.contour;

@@ -841,7 +841,7 @@ int keepProfile(const Walk& w, const SlotStore& st, const Horizon& upper, const 
 // height along the ray of the horizon chains (0 to 3), the compact copy of the horizons left
 // by the last walk (keys 4, heights 5) and the profile outline of the first family (X 6, Y 7).
 // Fill mode builds the outline of the first family only and draws nothing here.
-void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int& wsize,
+void surfaceDrawHiddenLineGrid(float zlow, float zhigh, int wsize,
                                float* work, const float* fillCodes)
 {
     SurfaceLibraryState& s = surfaceState;

@@ -409,9 +409,9 @@ void isometricHeights(const float* z, long long nodes, float& zlow, float& zhigh
 }
 
 // The driver of every isometric routine; gridBase: where the grid copy goes in work.
-void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, const int& ny,
-                       const float& ymin, const float& ymax, const float* z, const int& view,
-                       const int& wsize, float* work, const float* codes, int gridBase)
+void drawIsometricGrid(int nx, float xmin, float xmax, int ny,
+                       float ymin, float ymax, const float* z, int view,
+                       int wsize, float* work, const float* codes, int gridBase)
 {
     SurfaceLibraryState& s = surfaceState;
     SurfaceSettings& surf = s.surface;

@@ -67,7 +67,7 @@ void surfaceFiniteRange(const float* z, long long nodes, float& lo, float& hi)
 
 // ---- Workspace ------------------------------------------------------------------------------
 
-void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status)
+void surfacePartitionPerspectiveWorkspace(int wsize, int& status)
 {
     SurfaceLibraryState& s = surfaceState;
     WorkspacePartition& p = s.partition;
@@ -343,7 +343,7 @@ void surfaceFillPerspectiveCells(const float* grid, float zlow, float zhigh,
 namespace {
 
 // Base edges, data points, axes and title after the grid.
-void finishPicture(float zlow, float zhigh, const int& wsize, float* work, bool pointsKept)
+void finishPicture(float zlow, float zhigh, int wsize, float* work, bool pointsKept)
 {
     SurfaceLibraryState& s = surfaceState;
     const SurfaceSettings& surf = s.surface;
@@ -379,9 +379,9 @@ bool driverFails()
     return false;
 }
 
-bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny,
-              const float& ymin, const float& ymax, const float* z, float& distance,
-              const float& elevation, const float& azimuth, const int& wsize, float* work,
+bool drawGrid(int nx, float xmin, float xmax, int ny,
+              float ymin, float ymax, const float* z, float& distance,
+              float elevation, float azimuth, int wsize, float* work,
               const float* fillCodes, int gridBase)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -446,10 +446,10 @@ bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny
 
 }  // namespace
 
-void surfaceDrawPerspectiveGrid(const int& nx, const float& xmin, const float& xmax,
-                                const int& ny, const float& ymin, const float& ymax,
-                                const float* z, float& distance, const float& elevation,
-                                const float& azimuth, const int& wsize, float* work,
+void surfaceDrawPerspectiveGrid(int nx, float xmin, float xmax,
+                                int ny, float ymin, float ymax,
+                                const float* z, float& distance, float elevation,
+                                float azimuth, int wsize, float* work,
                                 const float* fillCodes, int gridBase)
 {
     drawGrid(nx, xmin, xmax, ny, ymin, ymax, z, distance, elevation, azimuth, wsize, work,

@@ -127,8 +127,8 @@ void surfaceDivideAxis(SurfaceAxisScale& a, float lo, float hi, bool stepGiven, 
     a.unit = surfaceNarrow(std::pow(10.0, a.exponent));
 }
 
-void surfaceAxisIntercept(const float& firstTick, const float& step, const int& tickCount,
-                          const float& dataMin, const float& dataMax, const int& exponent,
+void surfaceAxisIntercept(float firstTick, float step, int tickCount,
+                          float dataMin, float dataMax, int exponent,
                           float& firstTickCopy, float& startOffset, float& endOffset,
                           float& lastTick)
 {
@@ -172,10 +172,10 @@ void surfaceDivideHeightAxis(float lo, float hi)
 
 // ---- View set-up ----------------------------------------------------------------------------
 
-void surfaceSetViewTransform(float& distance, const float& elevation, const float& azimuth,
-                             const int& nx, const int& ny, int& nFirst, int& nSecond,
-                             const float& xmin, const float& xmax, const float& ymin,
-                             const float& ymax, const float& zlow, const float& zhigh,
+void surfaceSetViewTransform(float& distance, float elevation, float azimuth,
+                             int nx, int ny, int& nFirst, int& nSecond,
+                             float xmin, float xmax, float ymin,
+                             float ymax, float zlow, float zhigh,
                              int& status)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -297,7 +297,7 @@ bool atOrigin(float& X, float& Y)
 
 }  // namespace
 
-bool surfaceProjectPerspective(const float& x, const float& y, const float& z, float& X, float& Y)
+bool surfaceProjectPerspective(float x, float y, float z, float& X, float& Y)
 {
     if (!surfaceFlagOn(surfaceState.surface.perspectiveSet)) {
         surfaceReportError(kNoProjectedPicture);
@@ -307,7 +307,7 @@ bool surfaceProjectPerspective(const float& x, const float& y, const float& z, f
     return surfaceProjectFinite(x, y, z, X, Y);
 }
 
-bool surfaceProjectIsometric(const float& x, const float& y, const float& z, float& X, float& Y)
+bool surfaceProjectIsometric(float x, float y, float z, float& X, float& Y)
 {
     const SurfaceLibraryState& s = surfaceState;
     if (s.drawing.code != kDrawingIsometric) {
