@@ -18,6 +18,7 @@
 #include "axes/scaling.h"
 #include "dates/calendar.h"
 #include "dates/dateaxis.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "tarvcore.h"
@@ -209,7 +210,7 @@ void graphCheckAxisPrecision(int n, int warning) {
     if (hi == lo || std::fabs(static_cast<double>(s.length)) >= r * std::fabs(hi - lo)) {
         graphState.graph.currentAxis = n;
         if (warning == 0) {
-            graphReportError(-20);
+            graphReportError(kRangeTooNarrow);
         } else {
             kernelReportError(warning);
         }

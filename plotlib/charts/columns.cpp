@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "charts/conventions.h"
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
 #include "tarvcore.h"
@@ -55,8 +56,7 @@ int chartCategoryAxis(bool strict)
     const bool xCells = graphAxis(1).scalingType == 5;
     const bool yCells = graphAxis(2).scalingType == 5;
     if (strict && xCells == yCells) {
-        static const int notExactlyOne = -503;
-        kernelReportError(notExactlyOne);
+        kernelReportError(graphKernelNumber(kBadCategoryAxis));
         return 1;
     }
     return (yCells && !xCells) ? 2 : 1;

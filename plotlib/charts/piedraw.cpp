@@ -9,6 +9,7 @@
 #include <cmath>
 
 #include "charts/pie.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "tarvcore.h"
@@ -18,7 +19,6 @@ using namespace plotlib;
 
 namespace {
 
-enum { kBadSegmentCount = 5, kBadTotal = 6 };
 constexpr int kBufferPoints = 200;
 constexpr int kBufferBoundaries = 8;
 // Rim steps of a whole turn: the buffer's points less the two ends of a boundary.
@@ -198,7 +198,7 @@ bool pieReady(const float* values, int n, PieSegments& g) {
         return false;
     }
     if (!segmentAngles(values, n, g)) {
-        graphReportError(kBadTotal);
+        graphReportError(kTotalNotPositive);
         return false;
     }
     return true;
@@ -274,8 +274,7 @@ void graphFillPieSegment(const float& a1, const float& a2, const int& fillStyle,
     if (emptySegment(a1, a2) || fillStyle < -1) return;
     int kernelPen = pen;
     if (pen < 0) {
-        static const int negativePen = -508;
-        kernelReportError(negativePen);
+        kernelReportError(graphKernelNumber(kNegativePen));
         kernelPen = pen == -2147483647 - 1 ? 2147483647 : -pen;
     }
     float sweep = 0.0f, s = 0.0f, e = 0.0f;

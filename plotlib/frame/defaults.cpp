@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
 #include "tarvcore.h"
@@ -97,9 +98,8 @@ void graphDefaultAxisPosition(const int& p) {
     a.length = length;
     a.positionType = 1;
     a.positioned = 0;
-    static const int xWarning = -511, yWarning = -512;
-    if (p == 1 && xTooSmall) kernelReportError(xWarning);
-    if (p != 1 && yTooSmall) kernelReportError(yWarning);
+    if (p == 1 && xTooSmall) kernelReportError(graphKernelNumber(kXAxisDoesNotFit));
+    if (p != 1 && yTooSmall) kernelReportError(graphKernelNumber(kYAxisDoesNotFit));
 }
 
 void graphDefaultAxisSettings(const int& q) {

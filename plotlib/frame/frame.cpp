@@ -6,6 +6,7 @@
 // even when it draws nothing.  The caller's text attributes are kept apart from the ones the
 // library lays out with: switching the text mode may change the kernel's attributes, and the
 // exit must give back what the caller had.
+#include "frame/errors.h"
 #include "frame/frame.h"
 
 #include <cmath>
@@ -144,8 +145,7 @@ void graphExitRoutine(const int& drawFlag) {
 }
 
 void graphReportError(const int& n) {
-    const int moved = n >= 0 ? n + 500 : n - 500;
-    kernelReportError(moved);
+    kernelReportError(graphKernelNumber(n));
 }
 
 GraphRoutineFrame::GraphRoutineFrame(const char* legacy) : drawFlag_(0) {

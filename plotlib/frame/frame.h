@@ -33,8 +33,9 @@ void graphExitRoutine(const int& drawFlag);
 void graphSaveKernelState(const int& drawFlag, const int& status);
 // Gives back the interval taken off type-5 axes; called only by graphExitRoutine.
 void graphRestoreIntervalCounts();
-// Reports library number n moved 500 away from zero.  Positive n is an error (the routine
-// stops its work and goes to its exit), negative n a warning (it goes on).
+// Reports library number n (named in frame/errors.h) moved 500 away from zero.  Positive n
+// is an error (the routine stops its work and goes to its exit), negative n a warning (it
+// goes on).
 void graphReportError(const int& n);
 
 // Entry on construction, exit on destruction, with the table's values for `legacy`.

@@ -1,5 +1,6 @@
 // utilities.cpp - array ranges, the plot area, text measurement, graph-to-kernel mapping and
 // the widths of value labels.
+#include "frame/errors.h"
 #include "frame/utilities.h"
 
 #include <algorithm>
@@ -35,9 +36,8 @@ float graphToFloat(double value) {
 }
 
 void graphArrayRange(const float* a, const int& n, float& minimum, float& maximum) {
-    static const int tooFew = 515;
     if (n <= 0 || a == nullptr) {
-        kernelReportError(tooFew);
+        kernelReportError(graphKernelNumber(kTooFewPoints));
         return;
     }
     minimum = maximum = a[0];
@@ -57,10 +57,9 @@ void graphGetPlotArea() {
         kernelEnquirePictureSpace(status, first, count, g.plotArea);
         g.plotAreaKnown = 1;
     }
-    static const int tooNarrow = 510;
     if (!(std::fabs(g.plotArea[1] - g.plotArea[0]) >= 0.00001f) ||
         !(std::fabs(g.plotArea[3] - g.plotArea[2]) >= 0.00001f))
-        kernelReportError(tooNarrow);
+        kernelReportError(graphKernelNumber(kPlotAreaTooSmall));
 }
 
 float graphMeasureText(const char* text, int length, int& trimmed) {
@@ -72,8 +71,8 @@ float graphMeasureText(const char* text, int length, int& trimmed) {
 }
 
 void graphToKernelCoords(const float& x, const float& y, float& kernelX, float& kernelY) {
-    kernelX = mapValue(x, 1, 513);
-    kernelY = mapValue(y, 2, 514);
+    kernelX = mapValue(x, 1, graphKernelNumber(kBadLogX));
+    kernelY = mapValue(y, 2, graphKernelNumber(kBadLogY));
 }
 
 void graphOrderedBounds(const float& x1, const float& x2, const float& y1, const float& y2,
@@ -85,7 +84,7 @@ void graphOrderedBounds(const float& x1, const float& x2, const float& y1, const
 }
 
 float graphCheckLogValue(const float& value, const int& n) {
-    return mapValue(value, graphAxisNumber(n), 502);
+    return mapValue(value, graphAxisNumber(n), graphKernelNumber(kBadLogValue));
 }
 
 void graphFormatValueLabel(float& value, int& w, int& d, int& t, const int& n) {

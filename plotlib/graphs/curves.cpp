@@ -5,6 +5,7 @@
 // curve routines take a bounded point list, and a long data set would otherwise have to be
 // copied whole.  Each later piece repeats the last point of the one before and every joint
 // carries the neighbouring points as end conditions, so the pieces meet smoothly.
+#include "frame/errors.h"
 #include "graphs/curves.h"
 
 #include <cmath>
@@ -145,7 +146,7 @@ void storeCondition(int type, float t1, float t2, float p1, float p2, int& condi
 bool enoughPoints(const float* x, const float* y, int n)
 {
     if (n <= 1 || x == nullptr || y == nullptr) {
-        graphReportError(15);
+        graphReportError(kTooFewPoints);
         return false;
     }
     return true;
@@ -275,7 +276,7 @@ void GRASQU(const float* x, const float* y, const int& n, const int& stepMode, c
     const int stepAxis = axis > 1 ? 2 : 1;
     int mode = stepMode;
     if (mode < -1 || mode > 1) {
-        graphReportError(-47);
+        graphReportError(kBadStepMode);
         mode = 0;
     }
     graphDrawSquareWave(x, y, n, mode, stepAxis);

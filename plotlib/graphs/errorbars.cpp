@@ -4,6 +4,7 @@
 // and minus the second, and the end marks are built from offsets of h, half the character
 // width, across the bar and along it.  Marks are drawn at the higher end first, whichever
 // error put it there, so a negative error swaps the ends but not the drawing order.
+#include "frame/errors.h"
 #include "graphs/errorbars.h"
 
 #include "frame/frame.h"
@@ -111,8 +112,7 @@ void graphDrawErrorBars(const float* x, const float* y, const float* e1, const f
                         const int& n, const int& style, const int& mode, const int& direction) {
     int s = style;
     if (s < 0 || s > 7) {
-        static const int badStyle = -527;
-        kernelReportError(badStyle);
+        kernelReportError(graphKernelNumber(kBadMarker));
         s = 1;
     }
     const EndStyle& endStyle = kEndStyles[s];
@@ -146,7 +146,7 @@ void GRAERB(const float* x, const float* y, const float* e1, const float* e2, co
             const int& style, const int& mode, const int& direction) {
     GraphRoutineFrame frame("GRAERB");
     if (n < 1 || x == nullptr || y == nullptr || e1 == nullptr || e2 == nullptr) {
-        graphReportError(38);
+        graphReportError(kErrorBarCountBelowOne);
         return;
     }
     const int along = direction > 1 ? 2 : 1;

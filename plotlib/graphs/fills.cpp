@@ -10,6 +10,7 @@
 // The base line of GRAFIL is held within its axis line as the set-up laid it out (with axes
 // through value 0 the stored origin is where 0 lies, not where the axis starts), and only the
 // base's own coordinate is converted.
+#include "frame/errors.h"
 #include "graphs/fills.h"
 
 #include <climits>
@@ -34,7 +35,7 @@ constexpr float kStep = 1e-5f;                  // smallest step of a monotonic 
 // The pen checked: a negative pen warns and its size is used.
 int checkedPen(int pen) {
     if (pen >= 0) return pen;
-    graphReportError(-8);
+    graphReportError(kNegativePen);
     return pen == INT_MIN ? INT_MAX : -pen;
 }
 
@@ -221,7 +222,7 @@ void GRAFIL(const float* x, const float* y, const int& n, const float& base, con
             const int& fillCode, const int& pen) {
     GraphRoutineFrame frame("GRAFIL");
     if (n < 1 || x == nullptr || y == nullptr) {
-        graphReportError(15);
+        graphReportError(kTooFewPoints);
         return;
     }
     if (fillCode < -1) return;
@@ -238,7 +239,7 @@ void GRAFI2(const float* xA, const float* yA, const int& nA, const float* xB, co
             const int& nB, const int& fillCode, const int& pen) {
     GraphRoutineFrame frame("GRAFI2");
     if (nA < 2 || nB < 2 || xA == nullptr || yA == nullptr || xB == nullptr || yB == nullptr) {
-        graphReportError(15);
+        graphReportError(kTooFewPoints);
         return;
     }
     if (fillCode < -1) return;

@@ -9,6 +9,7 @@
 // An arrow runs from the pen's current position to a point in kernel or graph coordinates;
 // its head, open, outlined or filled, is always drawn solid and the caller's line style is
 // given back afterwards.
+#include "frame/errors.h"
 #include "graphs/reflines.h"
 
 #include <cmath>
@@ -197,7 +198,7 @@ void REFLIN(const char* caption, int length, const float& value, const int& posi
     GraphRoutineFrame frame("REFLIN");
     int where = position;
     if (where < 1 || where > 8) {
-        graphReportError(-43);
+        graphReportError(kBadCaptionPosition);
         where = 1;
     }
     const bool vertical = lineDirection <= 1;
@@ -265,11 +266,11 @@ void ARROW(const float& x, const float& y, const int& style, const int& coordina
     GraphRoutineFrame frame("ARROW");
     int head = style, graphUnits = coordinates;
     if (head < 0 || head > 2) {
-        graphReportError(-28);
+        graphReportError(kBadArrowSwitch);
         head = 0;
     }
     if (graphUnits < 0 || graphUnits > 1) {
-        graphReportError(-28);
+        graphReportError(kBadArrowSwitch);
         graphUnits = 0;
     }
     float tx = x, ty = y;
@@ -278,7 +279,7 @@ void ARROW(const float& x, const float& y, const int& style, const int& coordina
     kernelEnquirePenPosition(px, py, unused);
     const float dx = tx - px, dy = ty - py;
     if (!(std::fabs(dx) > kTouching) && !(std::fabs(dy) > kTouching)) {
-        graphReportError(-29);
+        graphReportError(kZeroLengthArrow);
         return;
     }
     const float length = graphToFloat(std::hypot(static_cast<double>(dx), dy));
