@@ -15,6 +15,8 @@ namespace plotlib {
 constexpr int kPieMostSegments = 50;
 enum PieLabelPart { kPieLabelText = 0, kPiePercentage = 1, kPieValue = 2 };
 
+// The geometry of one segment (piesegment.cpp).
+
 // Start s and end e in [0, 360) and sweep S in [0, 360] of a segment from a1 to a2: a full
 // turn (a2 = a1 + 360) sweeps 360, equal angles 0.  Non-finite angles give the empty segment
 // at 0.
@@ -41,7 +43,7 @@ void graphDrawPieOutline(const float& s, const float& e, const float& sweep,
 // Kernel point of angle `degrees` at distance `r` from the pie centre.
 void graphPiePoint(double degrees, double r, float& x, float& y);
 
-// The three label forms.  Labels are (text, length); values are never changed.
+// The three label forms (pielabels.cpp).  Labels are (text, length); values are never changed.
 // Radial text (annotation mode 1, PIESTR, SEGSTR); switches count as on when not 0, label
 // switch 2 writes nothing for an empty label without a value part.  Outline code -1 draws no
 // outline, 0 the radius at the end and the rim, 1 also the radius at the start.
