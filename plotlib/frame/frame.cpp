@@ -6,7 +6,6 @@
 // even when it draws nothing.  The caller's text attributes are kept apart from the ones the
 // library lays out with: switching the text mode may change the kernel's attributes, and the
 // exit must give back what the caller had.
-#include "frame/errors.h"
 #include "frame/frame.h"
 
 #include <cmath>
@@ -14,6 +13,7 @@
 
 #include "axes/scaling.h"
 #include "frame/defaults.h"
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "tarvcore.h"
 

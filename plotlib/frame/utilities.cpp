@@ -1,12 +1,12 @@
 // utilities.cpp - array ranges, the plot area, text measurement, graph-to-kernel mapping and
 // the widths of value labels.
-#include "frame/errors.h"
 #include "frame/utilities.h"
 
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "tarvcore.h"
 

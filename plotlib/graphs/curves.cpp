@@ -5,11 +5,11 @@
 // curve routines take a bounded point list, and a long data set would otherwise have to be
 // copied whole.  Each later piece repeats the last point of the one before and every joint
 // carries the neighbouring points as end conditions, so the pieces meet smoothly.
-#include "frame/errors.h"
 #include "graphs/curves.h"
 
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"

@@ -4,9 +4,9 @@
 // and minus the second, and the end marks are built from offsets of h, half the character
 // width, across the bar and along it.  Marks are drawn at the higher end first, whichever
 // error put it there, so a negative error swaps the ends but not the drawing order.
-#include "frame/errors.h"
 #include "graphs/errorbars.h"
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"

@@ -10,12 +10,12 @@
 // The base line of GRAFIL is held within its axis line as the set-up laid it out (with axes
 // through value 0 the stored origin is where 0 lies, not where the axis starts), and only the
 // base's own coordinate is converted.
-#include "frame/errors.h"
 #include "graphs/fills.h"
 
 #include <climits>
 #include <cstdint>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"

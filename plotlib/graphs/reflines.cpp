@@ -9,11 +9,11 @@
 // An arrow runs from the pen's current position to a point in kernel or graph coordinates;
 // its head, open, outlined or filled, is always drawn solid and the caller's line style is
 // given back afterwards.
-#include "frame/errors.h"
 #include "graphs/reflines.h"
 
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
