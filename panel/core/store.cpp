@@ -6,6 +6,7 @@
 // in cells is the size of what they show.  A window taken off the screen keeps its widgets and
 // can be shown again.
 #include <algorithm>
+#include <cassert>
 #include <cstdio>
 #include <cstring>
 
@@ -92,6 +93,7 @@ int placeWidget(int type, int parent, int column, int row)
 {
     int id = newWidget(type, parent);
     Widget* w = widget(id);
+    assert(w != nullptr);
     w->column = std::max(column, 0);
     w->row = std::max(row, 0);
     fitParent(id);

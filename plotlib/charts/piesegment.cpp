@@ -6,6 +6,7 @@
 // then the centre), handed to the kernel's multi-polygon fill together with the label boxes
 // put there before it, so that the boxes are cut out of the fill.  The buffer holds 200
 // points; a full disc in an empty buffer takes all of them.
+#include <cassert>
 #include <cmath>
 
 #include "charts/pie.h"
@@ -125,6 +126,8 @@ void graphFillPieSegment(const float& a1, const float& a2, const int& fillStyle,
     x[count] = p.centreX;
     y[count] = p.centreY;
     ++count;
+    // The steps were cut to the room the buffer has left.
+    assert(held + count <= kBufferPoints);
     if (!graphAppendPieBoundary(x, y, count)) return;
     const PolygonBuffer& b = graphState.polygon;
     static const int reserved = 0;

@@ -7,6 +7,7 @@
 // earlier ones (the plot area taken for the axes is reused by the pie frame and polar layout).
 #include "frame/defaults.h"
 
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -71,6 +72,7 @@ void graphResetAxes(const int& p, const int& q) {
 }
 
 void graphDefaultAxisPosition(const int& p) {
+    assert(p == 1 || p == 2);
     graphGetPlotArea();
     const float* area = graphState.graph.plotArea;
     const float w = area[1] - area[0], h = area[3] - area[2];
@@ -103,6 +105,7 @@ void graphDefaultAxisPosition(const int& p) {
 }
 
 void graphDefaultAxisSettings(const int& q) {
+    assert(q == 1 || q == 2);
     graphState.logFallback = -10.0f;
     AxisSettings& a = graphAxis(q);
     a.setUp = 0;

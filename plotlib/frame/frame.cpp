@@ -8,6 +8,7 @@
 // exit must give back what the caller had.
 #include "frame/frame.h"
 
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
@@ -62,6 +63,9 @@ void restoreTextAttributes(const CharacterAttributes& c) {
 namespace plotlib {
 
 void graphEnterRoutine(const int& axisCode, const int& drawFlag, const char* name, int length) {
+    // The codes come from the routine table, never from a caller.
+    assert(axisCode >= 1 && axisCode <= 3);
+    assert(drawFlag == 0 || drawFlag == 1);
     static const int namingLevel = 2, library = 1;
     kernelSetRoutineName(namingLevel, name, length);
     GraphSettings& g = graphState.graph;

@@ -7,7 +7,9 @@
 // carries the neighbouring points as end conditions, so the pieces meet smoothly.
 #include "graphs/curves.h"
 
+#include <cassert>
 #include <cmath>
+#include <iterator>
 
 #include "frame/errors.h"
 #include "frame/frame.h"
@@ -192,6 +194,9 @@ void graphDrawCurve(const int& mode, const float* x, const float* y, const int& 
         const int startCond = startCondition(x, y, n, first, ends);
         const int endCond = endCondition(x, y, n, last, ends);
         const int count = last - first + 1;
+        // A piece is at most 102 points (100, the overlap and a last point folded in): the
+        // work buffers hold it.
+        assert(count >= 1 && count <= static_cast<int>(std::size(graphState.work.curveX)));
         for (int i = 0; i < count; ++i)
             graphToKernelCoords(x[first + i], y[first + i], graphState.work.curveX[i],
                                 graphState.work.curveY[i]);

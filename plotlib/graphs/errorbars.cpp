@@ -6,6 +6,8 @@
 // error put it there, so a negative error swaps the ends but not the drawing order.
 #include "graphs/errorbars.h"
 
+#include <cassert>
+
 #include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
@@ -110,6 +112,9 @@ namespace plotlib {
 
 void graphDrawErrorBars(const float* x, const float* y, const float* e1, const float* e2,
                         const int& n, const int& style, const int& mode, const int& direction) {
+    // GRAERB has checked the count and reduced the direction.
+    assert(n >= 1);
+    assert(direction == 1 || direction == 2);
     int s = style;
     if (s < 0 || s > 7) {
         kernelReportError(graphKernelNumber(kBadMarker));
