@@ -87,7 +87,7 @@ int normalisedOption(int option) { return option >= -1 && option <= 1 ? option :
 
 namespace plotlib {
 
-void graphDrawAxesAndGrid(const int& style, const int& xOption, const int& yOption) {
+void graphDrawAxesAndGrid(int style, int xOption, int yOption) {
     const int kind = (style < -4 || style > 4) ? 2 : std::abs(style) + 1;
     const int mode = style < 0 ? 2 : 1;
     const int xo = normalisedOption(xOption), yo = normalisedOption(yOption);

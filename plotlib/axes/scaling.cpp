@@ -112,8 +112,8 @@ void chooseIntervals(AxisSettings& a, AxisTransform& t, float& low, float& high)
 
 namespace plotlib {
 
-void graphSetAxisPosition(const int& type, const float& x, const float& y, const float& length,
-                          const int& axis) {
+void graphSetAxisPosition(int type, float x, float y, float length,
+                          int axis) {
     const int n = graphAxisNumber(axis);
     AxisSettings& a = graphAxis(n);
     a.positionType = type > 0 ? 1 : 0;
@@ -127,8 +127,8 @@ void graphSetAxisPosition(const int& type, const float& x, const float& y, const
     graphState.graph.currentAxis = n;
 }
 
-void graphSetAxisScaling(const int& type, const int& count, const float& minimum,
-                         const float& maximum, const int& axis) {
+void graphSetAxisScaling(int type, int count, float minimum,
+                         float maximum, int axis) {
     const int n = graphAxisNumber(axis);
     graphState.graph.currentAxis = n;
     AxisSettings& a = graphAxis(n);

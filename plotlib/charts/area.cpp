@@ -103,7 +103,7 @@ void writeAreaValues(const Areas& d, int n, int placement, int orientation)
 namespace plotlib {
 
 void graphDrawAreaOutlines(const float* a1, const float* a2, const float* a3, const float* a4,
-                           const int& n, const int& orientation)
+                           int n, int orientation)
 {
     const int o = chartOrientation(orientation);
     for (int i = 0; i < n; ++i) {

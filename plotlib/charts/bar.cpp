@@ -117,8 +117,8 @@ void writeBarValues(const float* start, const float* end, int n, float fraction,
 
 namespace plotlib {
 
-void graphDrawBarOutlines(const float* start, const float* end, const int& n,
-                          const float& fraction)
+void graphDrawBarOutlines(const float* start, const float* end, int n,
+                          float fraction)
 {
     const int category = chartCategoryAxis(true);
     setBarLayout(category, start, fraction, false);

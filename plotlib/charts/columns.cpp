@@ -138,7 +138,7 @@ float chartHistogramBase(int n)
     return graphCheckLogValue(nearest, n);
 }
 
-void graphDrawColumnOutlines(const float* first, const float* second, const int& n)
+void graphDrawColumnOutlines(const float* first, const float* second, int n)
 {
     const BarWorkingValues& bar = graphState.bar;
     if (n < 1) return;
@@ -166,8 +166,8 @@ void graphDrawColumnOutlines(const float* first, const float* second, const int&
     graphDrawColumnRun(first + (runStart - 1), second + (runStart - 1), runStart, length);
 }
 
-void graphDrawColumnRun(const float* first, const float* second, const int& column,
-                        const int& length)
+void graphDrawColumnRun(const float* first, const float* second, int column,
+                        int length)
 {
     const BarWorkingValues& bar = graphState.bar;
     const int valueAxis = bar.valueAxis;

@@ -111,7 +111,7 @@ void writeHistogramValues(const float* values, int n, float fraction)
 
 namespace plotlib {
 
-void graphDrawHistogramOutlines(const float* values, const int& n, const float& fraction)
+void graphDrawHistogramOutlines(const float* values, int n, float fraction)
 {
     setHistogramLayout(fraction, false);
     graphDrawColumnOutlines(values, values, n);

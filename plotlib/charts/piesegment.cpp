@@ -37,7 +37,7 @@ bool emptySegment(float a1, float a2) { return !(std::fabs(a1 - a2) >= 0.0001f);
 
 }  // namespace
 
-void graphNormalisePieAngles(const float& a1, const float& a2, float& sweep, float& s,
+void graphNormalisePieAngles(float a1, float a2, float& sweep, float& s,
                              float& e) {
     if (!std::isfinite(a1) || !std::isfinite(a2)) {
         sweep = s = e = 0.0f;
@@ -87,8 +87,8 @@ void graphPiePoint(double degrees, double r, float& x, float& y) {
     y = static_cast<float>(p.centreY + r * std::sin(a));
 }
 
-void graphFillPieSegment(const float& a1, const float& a2, const int& fillStyle,
-                         const int& pen) {
+void graphFillPieSegment(float a1, float a2, int fillStyle,
+                         int pen) {
     if (emptySegment(a1, a2) || fillStyle < -1) return;
     int kernelPen = pen;
     if (pen < 0) {
@@ -134,8 +134,8 @@ void graphFillPieSegment(const float& a1, const float& a2, const int& fillStyle,
     kernelFillMultiPolygon(fillStyle, kernelPen, reserved, b.boundaryCount, b.points, b.x, b.y);
 }
 
-void graphDrawPieOutline(const float& s, const float& e, const float& sweep,
-                         const int& outlineCode, float* rim) {
+void graphDrawPieOutline(float s, float e, float sweep,
+                         int outlineCode, float* rim) {
     const double r = graphState.pie.radius;
     graphPiePoint(s, r, rim[0], rim[1]);
     graphPiePoint(e, r, rim[2], rim[3]);

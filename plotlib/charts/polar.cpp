@@ -112,8 +112,8 @@ void angularPart(int drawingCode, int labelCode, int count, float range) {
 
 // Polar axes: drawing code L (-2..2), label code B (-1..1), step count N, range V; part 1 or
 // less the radial axes, 2 or more the angular part.
-void graphDrawPolarAxes(const int& drawingCode, const int& labelCode, const int& count,
-                        const float& range, const int& part) {
+void graphDrawPolarAxes(int drawingCode, int labelCode, int count,
+                        float range, int part) {
     if (!(graphState.polar.radius > 0.0f)) return;
     float v = range;
     int n = count;

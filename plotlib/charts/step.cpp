@@ -167,8 +167,8 @@ void writeStepValues(const Steps& d, int n, float base, int placement, int orien
 
 namespace plotlib {
 
-void graphDrawStepOutline(const float* s, const float* e, const float* v, const int& n,
-                          const int& orientation, const float& base, const int& code)
+void graphDrawStepOutline(const float* s, const float* e, const float* v, int n,
+                          int orientation, float base, int code)
 {
     if (n < 1) return;
     const StepPen pen{chartOrientation(orientation)};

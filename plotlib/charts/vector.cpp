@@ -29,7 +29,7 @@ int colourOf(int c) { return c >= 0 ? c : (c == INT32_MIN ? INT32_MAX : -c); }
 
 // One arrow from the current pen position to (tx, ty) with a head of a third of its length;
 // the head solid, the caller's line style (saved by VECGRA) back in force afterwards.
-void graphDrawVectorArrow(const float& tx, const float& ty, const int& style) {
+void graphDrawVectorArrow(float tx, float ty, int style) {
     float sx = 0.0f, sy = 0.0f, unused = 0.0f;
     kernelEnquirePenPosition(sx, sy, unused);
     const float dx = tx - sx, dy = ty - sy;

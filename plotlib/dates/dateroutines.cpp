@@ -35,7 +35,7 @@ int dateWordAxis(int axis) { return axis == 2 ? 2 : 1; }
 
 namespace plotlib {
 
-void graphDateTextToValue(const char* text, int length, float& value, const int& orderCode) {
+void graphDateTextToValue(const char* text, int length, float& value, int orderCode) {
     graphDateTextToValueWith(text, length, value, orderCode, graphState.dateFormat.separator1);
 }
 

@@ -42,7 +42,7 @@ void reportDirect(int number) { kernelReportError(number); }
 
 namespace plotlib {
 
-void graphParseDate(const char* text, int length, const int& orderCode, const char& separator,
+void graphParseDate(const char* text, int length, int orderCode, char separator,
                     int& year, int& month, int& day, int& status) {
     // Blanks are squeezed out of the used part of the text; a date text has at most 10
     // characters of substance (4 + 1 + 2 + 1 + 4), so a short buffer shows a misfit.
@@ -138,7 +138,7 @@ void putTwoDigits(char* buffer, int& used, int value) {
 
 }  // namespace
 
-void graphFormatDate(const int& dayNumber, const int& orderCode, const char& separator,
+void graphFormatDate(int dayNumber, int orderCode, char separator,
                      const int* words, char* text, int length) {
     if (length <= 0) return;
     std::memset(text, ' ', static_cast<size_t>(length));

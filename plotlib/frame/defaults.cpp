@@ -66,12 +66,12 @@ void plotAreaCircle(float& centreX, float& centreY, float& radius) {
 
 namespace plotlib {
 
-void graphResetAxes(const int& p, const int& q) {
+void graphResetAxes(int p, int q) {
     if (p == 1 || p == 2) graphDefaultAxisPosition(p);
     if (q == 1 || q == 2) graphDefaultAxisSettings(q);
 }
 
-void graphDefaultAxisPosition(const int& p) {
+void graphDefaultAxisPosition(int p) {
     assert(p == 1 || p == 2);
     graphGetPlotArea();
     const float* area = graphState.graph.plotArea;
@@ -104,7 +104,7 @@ void graphDefaultAxisPosition(const int& p) {
     if (p != 1 && yTooSmall) kernelReportError(graphKernelNumber(kYAxisDoesNotFit));
 }
 
-void graphDefaultAxisSettings(const int& q) {
+void graphDefaultAxisSettings(int q) {
     assert(q == 1 || q == 2);
     graphState.logFallback = -10.0f;
     AxisSettings& a = graphAxis(q);

@@ -62,7 +62,7 @@ void restoreTextAttributes(const CharacterAttributes& c) {
 
 namespace plotlib {
 
-void graphEnterRoutine(const int& axisCode, const int& drawFlag, const char* name, int length) {
+void graphEnterRoutine(int axisCode, int drawFlag, const char* name, int length) {
     // The codes come from the routine table, never from a caller.
     assert(axisCode >= 1 && axisCode <= 3);
     assert(drawFlag == 0 || drawFlag == 1);
@@ -86,7 +86,7 @@ void graphEnterRoutine(const int& axisCode, const int& drawFlag, const char* nam
     setUpAxes(axisCode);
 }
 
-void graphSaveKernelState(const int& drawFlag, const int& status) {
+void graphSaveKernelState(int drawFlag, int status) {
     CharacterAttributes& c = graphState.characters;
     SavedKernelState& s = graphState.saved;
     enquireCharacters(c);
@@ -121,7 +121,7 @@ void graphRestoreIntervalCounts() {
     }
 }
 
-void graphExitRoutine(const int& drawFlag) {
+void graphExitRoutine(int drawFlag) {
     graphRestoreIntervalCounts();
     if (drawFlag == 1) {
         const SavedKernelState& s = graphState.saved;
@@ -148,7 +148,7 @@ void graphExitRoutine(const int& drawFlag) {
     kernelSetRoutineName(namingLevel, GraphConstants::sixBlanks, GraphConstants::sixBlanksLength);
 }
 
-void graphReportError(const int& n) {
+void graphReportError(int n) {
     kernelReportError(graphKernelNumber(n));
 }
 

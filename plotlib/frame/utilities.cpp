@@ -35,7 +35,7 @@ float graphToFloat(double value) {
     return static_cast<float>(value);
 }
 
-void graphArrayRange(const float* a, const int& n, float& minimum, float& maximum) {
+void graphArrayRange(const float* a, int n, float& minimum, float& maximum) {
     if (n <= 0 || a == nullptr) {
         kernelReportError(graphKernelNumber(kTooFewPoints));
         return;
@@ -70,12 +70,12 @@ float graphMeasureText(const char* text, int length, int& trimmed) {
     return e[4];
 }
 
-void graphToKernelCoords(const float& x, const float& y, float& kernelX, float& kernelY) {
+void graphToKernelCoords(float x, float y, float& kernelX, float& kernelY) {
     kernelX = mapValue(x, 1, graphKernelNumber(kBadLogX));
     kernelY = mapValue(y, 2, graphKernelNumber(kBadLogY));
 }
 
-void graphOrderedBounds(const float& x1, const float& x2, const float& y1, const float& y2,
+void graphOrderedBounds(float x1, float x2, float y1, float y2,
                         float* bounds) {
     bounds[0] = std::min(x1, x2);
     bounds[1] = std::max(x1, x2);
@@ -83,11 +83,11 @@ void graphOrderedBounds(const float& x1, const float& x2, const float& y1, const
     bounds[3] = std::max(y1, y2);
 }
 
-float graphCheckLogValue(const float& value, const int& n) {
+float graphCheckLogValue(float value, int n) {
     return mapValue(value, graphAxisNumber(n), graphKernelNumber(kBadLogValue));
 }
 
-void graphFormatValueLabel(float& value, int& w, int& d, int& t, const int& n) {
+void graphFormatValueLabel(float& value, int& w, int& d, int& t, int n) {
     const AxisSettings& a = graphAxis(n);
     static const int longest = 30;   // the number text of value labels
     double v = value;

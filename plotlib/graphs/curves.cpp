@@ -158,7 +158,7 @@ bool enoughPoints(const float* x, const float* y, int n)
 
 namespace plotlib {
 
-void graphDrawPolyline(const float* x, const float* y, const int& n)
+void graphDrawPolyline(const float* x, const float* y, int n)
 {
     const bool testMissing = graphState.missing.mode > 0;
     bool penUp = true;
@@ -177,7 +177,7 @@ void graphDrawPolyline(const float* x, const float* y, const int& n)
     }
 }
 
-void graphDrawCurve(const int& mode, const float* x, const float* y, const int& n)
+void graphDrawCurve(int mode, const float* x, const float* y, int n)
 {
     if (n < 2)
         return;
@@ -210,8 +210,8 @@ void graphDrawCurve(const int& mode, const float* x, const float* y, const int& 
     }
 }
 
-void graphDrawSquareWave(const float* x, const float* y, const int& n, const int& stepMode,
-                         const int& axis)
+void graphDrawSquareWave(const float* x, const float* y, int n, int stepMode,
+                         int axis)
 {
     movePenTo(x[0], y[0]);
     for (int k = 1; k < n; ++k) {

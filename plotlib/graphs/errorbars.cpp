@@ -111,7 +111,7 @@ void drawEndMark(const BarEnd& e, const EndStyle& style, float h) {
 namespace plotlib {
 
 void graphDrawErrorBars(const float* x, const float* y, const float* e1, const float* e2,
-                        const int& n, const int& style, const int& mode, const int& direction) {
+                        int n, int style, int mode, int direction) {
     // GRAERB has checked the count and reduced the direction.
     assert(n >= 1);
     assert(direction == 1 || direction == 2);

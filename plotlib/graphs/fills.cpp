@@ -191,9 +191,9 @@ void endEdges(const DataSet& a, const DataSet& b) {
 
 namespace plotlib {
 
-void graphFillBetweenPieces(const float* xA, const float* yA, const int& countA,
-                            const float* xB, const float* yB, const int& countB,
-                            const int& fillCode, const int& pen, bool bForward) {
+void graphFillBetweenPieces(const float* xA, const float* yA, int countA,
+                            const float* xB, const float* yB, int countB,
+                            int fillCode, int pen, bool bForward) {
     if (countA < 1 || countB < 1 || countA > kBufferPoints - countB) return;
     PolygonBuffer& buffer = graphState.polygon;
     for (int i = 0; i < countA; ++i)

@@ -14,8 +14,8 @@ using namespace plotlib;
 
 namespace plotlib {
 
-void graphDrawMarkers(const float* x, const float* y, const int& n, const int& marker,
-                      const int& skip)
+void graphDrawMarkers(const float* x, const float* y, int n, int marker,
+                      int skip)
 {
     if (n <= 0 || x == nullptr || y == nullptr) {
         kernelReportError(graphKernelNumber(kNoMarkerPoints));

@@ -10,7 +10,7 @@ using namespace plotlib;
 
 namespace plotlib {
 
-bool graphIsMissingPoint(const float& x, const float& y)
+bool graphIsMissingPoint(float x, float y)
 {
     const MissingValueSettings& m = graphState.missing;
     const float v = (m.axis == 1) ? x : y;

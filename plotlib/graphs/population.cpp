@@ -41,8 +41,8 @@ struct Outline {
 
 namespace plotlib {
 
-void graphDrawPopulationOutline(const float* e, const float* v, const int& n, const float& d,
-                                const float& c)
+void graphDrawPopulationOutline(const float* e, const float* v, int n, float d,
+                                float c)
 {
     const BarWorkingValues& bar = graphState.bar;
     const Outline out{3 - bar.valueAxis, bar.valueAxis};
@@ -71,8 +71,8 @@ void graphDrawPopulationOutline(const float* e, const float* v, const int& n, co
     }
 }
 
-void graphDrawPopulationGraph(const float* e, const float* v, const int& n, const float& d,
-                              const float& c, const float& s)
+void graphDrawPopulationGraph(const float* e, const float* v, int n, float d,
+                              float c, float s)
 {
     const bool xCategory = graphAxis(1).scalingType == 5;
     const bool yCategory = graphAxis(2).scalingType == 5;

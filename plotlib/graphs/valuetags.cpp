@@ -170,7 +170,7 @@ void graphDrawValueLabel(const ValueLabelLayout& layout, const ValueLabelNumber&
     }
 }
 
-void graphDrawValueLabels(const float* x, const float* y, const int& n, const int& selector)
+void graphDrawValueLabels(const float* x, const float* y, int n, int selector)
 {
     const ValueAttributes& a = graphState.valueAttributes;
     const bool yValues = (selector == 2);
