@@ -26,7 +26,7 @@ void ACTION(int& value)
     }
 }
 
-void BROWSE(int mode, int, int, int, char* name, int nameLength,
+void BROWSE(const int& mode, const int&, const int&, const int&, char* name, int nameLength,
             char* dir, int dirLength, const char* filter, int filterLength)
 {
     RoutineFrame f("BROWSE");

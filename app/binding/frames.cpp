@@ -27,8 +27,8 @@ void setArea(float x0, float y0, float width, float height)
 
 }  // namespace
 
-void FRADEF(int parent, int a, int b, float width,
-            float height, int& frame)
+void FRADEF(const int& parent, const int& a, const int& b, const float& width,
+            const float& height, int& frame)
 {
     RoutineFrame f("FRADEF");
     // The master window holds a frame like a dialog does.
@@ -42,7 +42,7 @@ void FRADEF(int parent, int a, int b, float width,
     SetFrameScale(frame, width, height, 0.0f, 0.0f);
 }
 
-void CALLEX(int frame, int value)
+void CALLEX(const int& frame, const int& value)
 {
     RoutineFrame f("CALLEX");
     if (!(f.master() && f.positive(frame) && f.typeIn(frame, {{kFrameType, kFrameType}}, 31)))
@@ -50,7 +50,7 @@ void CALLEX(int frame, int value)
     SetCallExpose(frame, value);
 }
 
-void FRAACT(int frame)
+void FRAACT(const int& frame)
 {
     RoutineFrame f("FRAACT");
     if (!(f.master() && f.holds(frame > 1, 26) &&
@@ -67,7 +67,7 @@ void FRAACT(int frame)
     kernelSetRasterOutput(pw, ph, ux, uy, x0, y0);
 }
 
-void FRACLE(int frame)
+void FRACLE(const int& frame)
 {
     RoutineFrame f("FRACLE");
     if (!(f.master() && f.holds(frame > 1, 26) &&
@@ -79,7 +79,7 @@ void FRACLE(int frame)
     FRAACT(frame);
 }
 
-void FRAENQ(int frame, float& x0, float& y0, float& x1, float& y1)
+void FRAENQ(const int& frame, float& x0, float& y0, float& x1, float& y1)
 {
     RoutineFrame f("FRAENQ");
     if (!(f.master() &&
@@ -98,7 +98,7 @@ void FRAENQ(int frame, float& x0, float& y0, float& x1, float& y1)
     y1 = oy + height;
 }
 
-void GUIPRT(int mode, int& status)
+void GUIPRT(const int& mode, int& status)
 {
     RoutineFrame f("GUIPRT");
     if (!(f.master() && f.holds(mode >= -1 && mode <= 3, 35))) return;

@@ -7,7 +7,7 @@
 #include "tarvcore.h"
 #include "tpanel.h"
 
-void MENBAR(int parent, int flag, int, int& id)
+void MENBAR(const int& parent, const int& flag, const int&, int& id)
 {
     RoutineFrame f("MENBAR");
     // The master window takes a menu bar like a dialog does.
@@ -18,7 +18,7 @@ void MENBAR(int parent, int flag, int, int& id)
     AddMenuBar(parent, id);
 }
 
-void MENENT(int parent, const char* text, int length, int key, int& id)
+void MENENT(const int& parent, const char* text, int length, const int& key, int& id)
 {
     RoutineFrame f("MENENT");
     if (!(f.master() && f.positive(parent) &&
@@ -53,7 +53,7 @@ void MENENT(int parent, const char* text, int length, int key, int& id)
     }
 }
 
-void MENPOP(int id, int a, int b, int& pop)
+void MENPOP(const int& id, const int& a, const int& b, int& pop)
 {
     RoutineFrame f("MENPOP");
     if (!(f.master() && f.positive(id) &&
@@ -77,7 +77,7 @@ void MENPOP(int id, int a, int b, int& pop)
     }
 }
 
-void MENSEP(int id, int& result)
+void MENSEP(const int& id, int& result)
 {
     RoutineFrame f("MENSEP");
     if (!(f.master() && f.positive(id) && f.typeIn(id, {{1, 1}, {4, 4}, {34, 34}}, 7))) return;

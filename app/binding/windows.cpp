@@ -25,20 +25,20 @@ void GRDENQ(int& columns, int& rows, int& third, int& fourth)
     GetGridArea(columns, rows, third, fourth);
 }
 
-void WIDMIN(int columns, int rows)
+void WIDMIN(const int& columns, const int& rows)
 {
     RoutineFrame f("WIDMIN");
     RegMinimum(columns, rows);
 }
 
-void TEXATR(int a, int b, int c, int d)
+void TEXATR(const int& a, const int& b, const int& c, const int& d)
 {
     RoutineFrame f("TEXATR");
     if (!(f.holds(a >= 0 && b >= 0 && c >= 0, 19) && f.holds(d >= -1 && d <= 1, 35))) return;
     RegTextAttr(a, b, c, d);
 }
 
-void WIDTTL(int type)
+void WIDTTL(const int& type)
 {
     RoutineFrame f("WIDTTL");
     f.holds(type >= -15 && type <= 1, 35);
@@ -51,7 +51,7 @@ void WIDSTR(const char* text, int length)
     RegTitleString(text, std::clamp(length, 0, 80));
 }
 
-void MASTER(int a, int b, int& id)
+void MASTER(const int& a, const int& b, int& id)
 {
     RoutineFrame f("MASTER");
     if (!f.holds(IGetNextIdentifier() < 2, 18)) return;
@@ -59,7 +59,7 @@ void MASTER(int a, int b, int& id)
     id = kMasterId;
 }
 
-void CALLBK(int id, int value)
+void CALLBK(const int& id, const int& value)
 {
     RoutineFrame f("CALLBK");
     if (!(f.master() && f.positive(id) &&
@@ -71,7 +71,7 @@ void CALLBK(int id, int value)
     SetCallBack(id, value);
 }
 
-void DIACMP(int parent, int column, int row, int& id)
+void DIACMP(const int& parent, const int& column, const int& row, int& id)
 {
     RoutineFrame f("DIACMP");
     if (!(f.master() && f.positive(parent) &&
@@ -80,8 +80,8 @@ void DIACMP(int parent, int column, int row, int& id)
     OpenWindow(parent, column, row, id);
 }
 
-void TEXENT(int parent, int a, int b, const char* text, int length,
-            int c, int d, int& id)
+void TEXENT(const int& parent, const int& a, const int& b, const char* text, int length,
+            const int& c, const int& d, int& id)
 {
     RoutineFrame f("TEXENT");
     if (!(f.master() && f.positive(parent) && f.typeIn(parent, {{0, 0}, {2, 2}, {15, 15}}, 7)))
@@ -95,8 +95,8 @@ void TEXENT(int parent, int a, int b, const char* text, int length,
         AddEditor(parent, a, b, text, std::max(length, 0), c, d, id);
 }
 
-void BUTTON(int parent, int a, int b, const char* text, int length,
-            int key, int& id)
+void BUTTON(const int& parent, const int& a, const int& b, const char* text, int length,
+            const int& key, int& id)
 {
     RoutineFrame f("BUTTON");
     if (!(f.master() && f.positive(parent) && f.typeIn(parent, {{0, 0}, {2, 2}, {15, 15}}, 7)))
@@ -110,8 +110,8 @@ void BUTTON(int parent, int a, int b, const char* text, int length,
     }
 }
 
-void WIDINF(int id, char* text, int length, int* info, int infoBytes, int& scratch,
-            int part)
+void WIDINF(const int& id, char* text, int length, int* info, const int& infoBytes, int& scratch,
+            const int& part)
 {
     RoutineFrame f("WIDINF");
     if (!(f.master() && f.positive(id))) return;
@@ -123,15 +123,15 @@ void WIDINF(int id, char* text, int length, int* info, int infoBytes, int& scrat
     std::memset(text + n, ' ', static_cast<std::size_t>(length - n));
 }
 
-void WIDCHA(int id, const char* text, int length, int* info, int infoBytes,
-            int& scratch, int part)
+void WIDCHA(const int& id, const char* text, int length, int* info, const int& infoBytes,
+            int& scratch, const int& part)
 {
     RoutineFrame f("WIDCHA");
     if (!(f.master() && f.positive(id))) return;
     SetWidgetInfo(id, text, std::max(length, 0), info, infoBytes, scratch, part);
 }
 
-void WINDRA(int id)
+void WINDRA(const int& id)
 {
     RoutineFrame f("WINDRA");
     if (!(f.master() && f.positive(id) && f.typeIn(id, {{0, 2}, {4, 4}, {34, 34}}, 25))) return;
@@ -140,7 +140,7 @@ void WINDRA(int id)
     WindowDraw(mode, id);
 }
 
-void ACTWIN(int id)
+void ACTWIN(const int& id)
 {
     RoutineFrame f("ACTWIN");
     if (!(f.master() && f.holds(id >= 0, 26) &&
@@ -149,7 +149,7 @@ void ACTWIN(int id)
     WindowAction(id <= 1 ? 0 : id);
 }
 
-void WINREM(int id)
+void WINREM(const int& id)
 {
     RoutineFrame f("WINREM");
     if (!(f.master() && f.positive(id) && f.typeIn(id, {{0, 2}}, 25))) return;
