@@ -48,8 +48,6 @@ foreach(lib ${tarv_libraries})
           DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
 endforeach()
 
-if(TARGET specvue)
-  install(TARGETS specvue RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-endif()
+install(TARGETS specvue RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(FILES examples/dft_input.in examples/demo.script
         DESTINATION ${CMAKE_INSTALL_DATADIR}/specvue/examples)

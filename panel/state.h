@@ -77,6 +77,11 @@ int firstFrame();
 int placeWidget(int type, int parent, int column, int row);
 // The item of a menu named by its title's text and its own; 0 when there is none.
 int findMenuItem(const std::string& title, const std::string& item);
+// Paints a bitmap with the registered background colour.
+void paintBackground(cairo_surface_t* surface);
+// Gives the frame a new bitmap of its size in cells, filled with the background; a frame the
+// kernel draws into is linked to the new bitmap.
+void allocateFrameBitmap(int frame);
 // The master window took a new size in cells: the action that reports it (the master's
 // callback value); value -1 when there is no master.
 Action masterResized(int columns, int rows);

@@ -8,6 +8,7 @@
 #include "analysis/summation.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <thread>
 #include <vector>
@@ -77,6 +78,8 @@ void spectrumSums(const double* X, int n, double dw, int kLast, double* A, doubl
 
 void computeSpectrum(const double* X, int n, double fs, SpectrumSet& s, SpectrumSumsFn sums)
 {
+    // The caller read at most the sample slots, and half of them fit the spectrum.
+    assert(n >= 2 && n / 2 <= kSpectrumSlots);
     const double NR = n;
     const double dw = kAngleNumerator / NR;
     const int half = n / 2;

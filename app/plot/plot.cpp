@@ -82,7 +82,7 @@ void fillSeries(int kind)
 
 }  // namespace
 
-void PLOT(const int& kind)
+void PLOT(int kind)
 {
     PlotSeries& p = app.plot;
     p.xDivisions = p.yDivisions = 10;

@@ -1,15 +1,17 @@
 // store.cpp - the widget store: identifiers in sequence from 1, types, callbacks, places and
-// sizes in cells, titles, and which windows are shown.
+// sizes in cells, titles, which windows are shown, and the bitmap of each graphics frame, made
+// anew whenever the frame takes a new size.
 //
 // Windows (the master and dialogs) grow to hold the widgets placed in them, so that their size
 // in cells is the size of what they show.  A window taken off the screen keeps its widgets and
 // can be shown again.
 #include <algorithm>
+#include <cassert>
 #include <cstdio>
 #include <cstring>
 
-#include "frames/bitmap.h"
 #include "state.h"
+#include "tarvlink.h"
 #include "tpanel.h"
 
 namespace tpanel {
@@ -91,10 +93,37 @@ int placeWidget(int type, int parent, int column, int row)
 {
     int id = newWidget(type, parent);
     Widget* w = widget(id);
+    assert(w != nullptr);
     w->column = std::max(column, 0);
     w->row = std::max(row, 0);
     fitParent(id);
     return id;
+}
+
+void paintBackground(cairo_surface_t* surface)
+{
+    const unsigned char* bg = panel().background;
+    cairo_t* cr = cairo_create(surface);
+    cairo_set_source_rgb(cr, bg[0] / 255.0, bg[1] / 255.0, bg[2] / 255.0);
+    cairo_paint(cr);
+    cairo_destroy(cr);
+    cairo_surface_flush(surface);
+}
+
+void allocateFrameBitmap(int frame)
+{
+    Widget* w = widget(frame);
+    if (!w || w->type != kTypeFrame) return;
+    PanelState& p = panel();
+    const bool linked = p.kernelCoupled && p.kernelFrame == frame;
+    if (linked) tarv::linkRasterTarget(nullptr);
+    if (w->bitmap) cairo_surface_destroy(w->bitmap);
+    const int width = std::clamp(w->columns, 1, 400) * kCellWidth;
+    const int height = std::clamp(w->rows, 1, 400) * kCellHeight;
+    w->bitmap = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
+    paintBackground(w->bitmap);
+    w->dirty = true;
+    if (linked) tarv::linkRasterTarget(w->bitmap);
 }
 
 Action masterResized(int columns, int rows)

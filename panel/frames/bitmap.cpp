@@ -4,7 +4,8 @@
 //
 // Once the kernel is coupled (RegisterTARV), GetBitmap makes a frame's bitmap the kernel's
 // drawing surface.  The kernel only borrows the surface, so it is unlinked before a bitmap is
-// released.
+// released.  The store makes a frame's bitmap (allocateFrameBitmap, core/store.cpp), since a
+// frame takes a new one whenever the store gives it a new size; this file only calls the store.
 #include <algorithm>
 #include <string>
 
@@ -23,16 +24,6 @@ Widget* frameOf(int id)
     return (w && w->type == kTypeFrame) ? w : nullptr;
 }
 
-void paintBackground(cairo_surface_t* surface)
-{
-    const unsigned char* bg = panel().background;
-    cairo_t* cr = cairo_create(surface);
-    cairo_set_source_rgb(cr, bg[0] / 255.0, bg[1] / 255.0, bg[2] / 255.0);
-    cairo_paint(cr);
-    cairo_destroy(cr);
-    cairo_surface_flush(surface);
-}
-
 void linkKernelTo(int frame)
 {
     PanelState& p = panel();
@@ -43,22 +34,6 @@ void linkKernelTo(int frame)
 }
 
 }  // namespace
-
-void allocateFrameBitmap(int frame)
-{
-    Widget* w = frameOf(frame);
-    if (!w) return;
-    PanelState& p = panel();
-    const bool linked = p.kernelCoupled && p.kernelFrame == frame;
-    if (linked) tarv::linkRasterTarget(nullptr);
-    if (w->bitmap) cairo_surface_destroy(w->bitmap);
-    const int width = std::clamp(w->columns, 1, 400) * kCellWidth;
-    const int height = std::clamp(w->rows, 1, 400) * kCellHeight;
-    w->bitmap = cairo_image_surface_create(CAIRO_FORMAT_RGB24, width, height);
-    paintBackground(w->bitmap);
-    w->dirty = true;
-    if (linked) tarv::linkRasterTarget(w->bitmap);
-}
 
 void releaseFrameBitmaps()
 {

@@ -6,9 +6,6 @@
 
 namespace tpanel {
 
-// Gives the frame a new bitmap of its size in cells, filled with the background; a frame the
-// kernel draws into is linked to the new bitmap.
-void allocateFrameBitmap(int frame);
 // Releases every bitmap and the kernel's link to it.
 void releaseFrameBitmaps();
 // Called by the kernel after it brought its surface up to date.

@@ -2,6 +2,7 @@
 // per-axis attributes that place numbers and labels, and the enquiries of the axis settings.
 #include <cstdlib>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "tplotlib.h"
@@ -21,7 +22,7 @@ void AXIANN(const int& decimals, const int& digits, const int& style, const int&
     AxisSettings& s = graphAxis(n);
     s.decimals = decimals;
     if (decimals < -9 || decimals > 9) {
-        graphReportError(-7);
+        graphReportError(kBadAnnotationType);
         s.decimals = 2;
     }
     s.digits = digits;
@@ -30,7 +31,7 @@ void AXIANN(const int& decimals, const int& digits, const int& style, const int&
     s.captionStyle = style;
     if (style < 0 || style > 4 || (style >= 3 && s.digits % 3 != 0)) {
         s.captionStyle = 1;
-        if (s.digits != 41) graphReportError(-9);
+        if (s.digits != 41) graphReportError(kBadCaptionStyle);
     }
     s.setUp = 0;
 }
@@ -49,11 +50,11 @@ void AXIATT(const int& a1, const float& a2, const int& a3, const int& a4, const 
     s.attr7 = a7;
     s.attr8 = a8;
     if (!validJustification(a7)) {
-        graphReportError(-45);
+        graphReportError(kBadAlignment);
         s.attr7 = 2;
     }
     if (!validJustification(a8)) {
-        graphReportError(-45);
+        graphReportError(kBadAlignment);
         s.attr8 = 2;
     }
     s.attr9 = a9 == 1 ? 1 : 0;

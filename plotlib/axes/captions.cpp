@@ -69,14 +69,14 @@ void drawCaption(int axis, float x, float y) {
 
 namespace plotlib {
 
-void graphDrawXAxisCaption(const float& x, const float& y, const int& side) {
+void graphDrawXAxisCaption(float x, float y, int side) {
     if (graphAxis(1).captionStyle <= 0) return;
     const CharacterAttributes& c = graphState.characters;
     const float f = side < 0 ? 1.5f : -2.0f;
     drawCaption(1, x - 7.0f * c.width, y + f * c.height);
 }
 
-void graphDrawYAxisCaption(const float& x, const float& y, const int& side) {
+void graphDrawYAxisCaption(float x, float y, int side) {
     if (graphAxis(2).captionStyle <= 0) return;
     const CharacterAttributes& c = graphState.characters;
     const float g = side < 0 ? -0.5f : 2.0f;

@@ -7,17 +7,12 @@
 #include <cmath>
 
 #include "axes/drawing.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
 
 namespace plotlib {
-
-namespace {
-
-constexpr int kMarksLeftOut = -25;
-
-}  // namespace
 
 int graphMarkStride(int count, double spacing, int across) {
     // A row that would not fill half the picture at its finest is drawn whole, without

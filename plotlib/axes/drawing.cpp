@@ -18,6 +18,7 @@
 #include "axes/scaling.h"
 #include "dates/calendar.h"
 #include "dates/dateaxis.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "tarvcore.h"
@@ -186,16 +187,16 @@ double clampToFloat(double v) { return v > FLT_MAX ? FLT_MAX : (v < -FLT_MAX ? -
 
 namespace plotlib {
 
-void graphDrawXAxis(const float& startX, const float& startY, const int& tickSwitch,
-                    const int& tickCount, const float& firstTick, const float& majorLength,
-                    const float& minorLength, const int& annotationSwitch) {
+void graphDrawXAxis(float startX, float startY, int tickSwitch,
+                    int tickCount, float firstTick, float majorLength,
+                    float minorLength, int annotationSwitch) {
     drawAxis(1, startX, startY, tickSwitch, tickCount, firstTick, majorLength, minorLength,
              annotationSwitch);
 }
 
-void graphDrawYAxis(const float& startX, const float& startY, const int& tickSwitch,
-                    const int& tickCount, const float& firstTick, const float& majorLength,
-                    const float& minorLength, const int& annotationSwitch) {
+void graphDrawYAxis(float startX, float startY, int tickSwitch,
+                    int tickCount, float firstTick, float majorLength,
+                    float minorLength, int annotationSwitch) {
     drawAxis(2, startX, startY, tickSwitch, tickCount, firstTick, majorLength, minorLength,
              annotationSwitch);
 }
@@ -209,7 +210,7 @@ void graphCheckAxisPrecision(int n, int warning) {
     if (hi == lo || std::fabs(static_cast<double>(s.length)) >= r * std::fabs(hi - lo)) {
         graphState.graph.currentAxis = n;
         if (warning == 0) {
-            graphReportError(-20);
+            graphReportError(kRangeTooNarrow);
         } else {
             kernelReportError(warning);
         }

@@ -17,19 +17,19 @@ namespace plotlib {
 // `firstTick` (a kernel x for the x axis, a kernel y for the y axis) at the tick spacing of the
 // axis, each `majorLength` long, minor ticks `minorLength` long, then the numbers and the
 // exponent caption on the side of the annotation switch.
-void graphDrawXAxis(const float& startX, const float& startY, const int& tickSwitch,
-                    const int& tickCount, const float& firstTick, const float& majorLength,
-                    const float& minorLength, const int& annotationSwitch);
-void graphDrawYAxis(const float& startX, const float& startY, const int& tickSwitch,
-                    const int& tickCount, const float& firstTick, const float& majorLength,
-                    const float& minorLength, const int& annotationSwitch);
+void graphDrawXAxis(float startX, float startY, int tickSwitch,
+                    int tickCount, float firstTick, float majorLength,
+                    float minorLength, int annotationSwitch);
+void graphDrawYAxis(float startX, float startY, int tickSwitch,
+                    int tickCount, float firstTick, float majorLength,
+                    float minorLength, int annotationSwitch);
 
 // The frame about the plot with grid lines, tick marks or grid markers.  kind = |style| + 1
 // (above 5: 2): 1 frame only, 2 ticks and a marker grid, 3 ticks, 4 grid lines, 5 grid lines
 // with thin minor lines; a negative style adds minor ticks or lines.  Options (-1 that side
 // bare, 0 no numbers, 1 numbers; others act as 1) steer the bottom (x) and left (y) sides.
 // Sets both axes up afresh; the x axis is current afterwards.
-void graphDrawAxesAndGrid(const int& style, const int& xOption, const int& yOption);
+void graphDrawAxesAndGrid(int style, int xOption, int yOption);
 
 // Marks across the picture's larger side (the plot frame's, when one is set) that it can show
 // apart: lines and ticks one a device pixel, grid markers a few pixels wide.

@@ -11,6 +11,7 @@
 
 #include "axes/drawing.h"
 #include "axes/scaling.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "tarvcore.h"
@@ -86,7 +87,7 @@ int normalisedOption(int option) { return option >= -1 && option <= 1 ? option :
 
 namespace plotlib {
 
-void graphDrawAxesAndGrid(const int& style, const int& xOption, const int& yOption) {
+void graphDrawAxesAndGrid(int style, int xOption, int yOption) {
     const int kind = (style < -4 || style > 4) ? 2 : std::abs(style) + 1;
     const int mode = style < 0 ? 2 : 1;
     const int xo = normalisedOption(xOption), yo = normalisedOption(yOption);
@@ -95,8 +96,8 @@ void graphDrawAxesAndGrid(const int& style, const int& xOption, const int& yOpti
     const int xNumbers = xo == 1 ? 1 : 0, yNumbers = yo == 1 ? -1 : 0;
 
     // Both axes checked (x first) and set up afresh; x is current at the end.
-    graphCheckAxisPrecision(1, -520);
-    graphCheckAxisPrecision(2, -520);
+    graphCheckAxisPrecision(1, graphKernelNumber(kRangeTooNarrow));
+    graphCheckAxisPrecision(2, graphKernelNumber(kRangeTooNarrow));
     for (int axis = 2; axis >= 1; --axis) {
         graphState.graph.currentAxis = axis;
         graphAxis(axis).setUp = 0;

@@ -77,7 +77,7 @@ float clampToFloat(double value) {
 
 namespace plotlib {
 
-void graphSplitPowerOfTen(const float& value, float& mantissa, int& exponent) {
+void graphSplitPowerOfTen(float value, float& mantissa, int& exponent) {
     const double v = value;
     if (std::isnan(v) || std::fabs(v) <= 10.0 * graphState.nice.tinyDouble) {
         mantissa = 0.0f;
@@ -116,7 +116,7 @@ int graphLabelDecimals(float labelStep) {
     return decimals;
 }
 
-void graphChooseLinearInterval(const int& mode, float& minimum, float& maximum) {
+void graphChooseLinearInterval(int mode, float& minimum, float& maximum) {
     const int n = graphState.graph.currentAxis;
     AxisSettings& a = graphAxis(n);
     AxisTransform& t = graphTransform(n);
@@ -203,7 +203,7 @@ void graphChooseLinearInterval(const int& mode, float& minimum, float& maximum) 
     maximum = clampToFloat(high);
 }
 
-void graphChooseLogDecades(const float& minimum, const float& maximum, float& low,
+void graphChooseLogDecades(float minimum, float maximum, float& low,
                            float& high) {
     const int n = graphState.graph.currentAxis;
     AxisSettings& a = graphAxis(n);
@@ -234,7 +234,7 @@ void graphChooseLogDecades(const float& minimum, const float& maximum, float& lo
     a.maximum = clampToFloat(powerOfTen(last));
 }
 
-void graphIntervalFromCount(const float& minimum, const float& maximum, const int& count) {
+void graphIntervalFromCount(float minimum, float maximum, int count) {
     const int n = graphState.graph.currentAxis;
     AxisSettings& a = graphAxis(n);
     AxisTransform& t = graphTransform(n);
@@ -336,7 +336,7 @@ void graphCountAxisTicks() {
     }
 }
 
-void graphDefaultIntervalCount(const float& range, int& count) {
+void graphDefaultIntervalCount(float range, int& count) {
     count = 9;
     if (!(range >= 10.0f * graphState.nice.tiny)) return;
     float m = 0.0f;

@@ -58,8 +58,8 @@ int graphTrimmedLength(const char* text, int length) {
     return length;
 }
 
-void graphLayOutAxisLabels(const char* labels, int length, const int& count,
-                           const int& tickCount, const int& side, const int& axis) {
+void graphLayOutAxisLabels(const char* labels, int length, int count,
+                           int tickCount, int side, int axis) {
     if (count <= 0 || length <= 0) return;
     const int d = graphAxisNumber(axis);
     const AxisSettings& s = graphAxis(d);
@@ -114,8 +114,8 @@ void graphLayOutAxisLabels(const char* labels, int length, const int& count,
     kernelSetCharAngle(upright);
 }
 
-void graphPlaceAxisLabel(const char* text, int length, const int& tick, const int& side,
-                         const int& axis) {
+void graphPlaceAxisLabel(const char* text, int length, int tick, int side,
+                         int axis) {
     const int d = graphAxisNumber(axis);
     const AxisSettings& s = graphAxis(d);
     const AxisTransform& t = graphTransform(d);

@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "dates/dates.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -38,7 +39,7 @@ void scaleLogarithmic(AxisSettings& a, int n, float minimum, float maximum) {
     const float tiny = graphState.nice.tiny;
     const float limit = 10.0f * tiny;
     a.intervalCount = 0;
-    if (minimum <= limit || maximum <= limit) report(n == 1 ? 513 : 514);
+    if (minimum <= limit || maximum <= limit) report(graphKernelNumber(n == 1 ? kBadLogX : kBadLogY));
     if (minimum <= limit) {
         a.minimum = 100.0f * tiny;
         if (maximum >= 1.0f) a.minimum = 1.0f / maximum;
@@ -48,7 +49,7 @@ void scaleLogarithmic(AxisSettings& a, int n, float minimum, float maximum) {
         if (minimum >= 1.0f) a.maximum = 1.0f / minimum;
     }
     if (std::fabs(static_cast<double>(minimum) - maximum) <= tiny) {
-        report(-520);
+        report(graphKernelNumber(kRangeTooNarrow));
         a.minimum = a.minimum / 10.0f;
         a.maximum = clampToFloat(a.maximum * 10.0);
     }
@@ -58,7 +59,7 @@ void scaleLogarithmic(AxisSettings& a, int n, float minimum, float maximum) {
 void scaleLinear(AxisSettings& a, int count, float minimum, float maximum) {
     a.intervalCount = count;
     if (count < 1 || count > largestIntervalCount) {
-        report(-519);
+        report(graphKernelNumber(kBadIntervalCount));
         a.intervalCount = 9;
     }
     const double c = a.intervalCount;
@@ -69,7 +70,7 @@ void scaleLinear(AxisSettings& a, int count, float minimum, float maximum) {
         std::fmax(std::fabs(minimum), std::fabs(maximum)) / capacity >= d)
         narrow = true;
     if (!narrow) return;
-    report(-520);
+    report(graphKernelNumber(kRangeTooNarrow));
     float m = 0.0f;
     int e = 0;
     graphSplitPowerOfTen(minimum, m, e);
@@ -111,8 +112,8 @@ void chooseIntervals(AxisSettings& a, AxisTransform& t, float& low, float& high)
 
 namespace plotlib {
 
-void graphSetAxisPosition(const int& type, const float& x, const float& y, const float& length,
-                          const int& axis) {
+void graphSetAxisPosition(int type, float x, float y, float length,
+                          int axis) {
     const int n = graphAxisNumber(axis);
     AxisSettings& a = graphAxis(n);
     a.positionType = type > 0 ? 1 : 0;
@@ -121,26 +122,26 @@ void graphSetAxisPosition(const int& type, const float& x, const float& y, const
     a.setUp = 0;
     // A length that is no number, or endless, cannot be drawn either: the old one stays.
     if (length > 1e-10f && std::isfinite(length)) a.length = length;
-    else report(-517);
+    else report(graphKernelNumber(kLengthTooSmall));
     a.positioned = 1;
     graphState.graph.currentAxis = n;
 }
 
-void graphSetAxisScaling(const int& type, const int& count, const float& minimum,
-                         const float& maximum, const int& axis) {
+void graphSetAxisScaling(int type, int count, float minimum,
+                         float maximum, int axis) {
     const int n = graphAxisNumber(axis);
     graphState.graph.currentAxis = n;
     AxisSettings& a = graphAxis(n);
     a.setUp = 0;
     a.scalingType = type;
     if (type < 1 || type > 5) {
-        report(-518);
+        report(graphKernelNumber(kBadScalingType));
         a.scalingType = 3;
     }
     float low = minimum, high = maximum;
     if (!std::isfinite(low) || !std::isfinite(high)) {
         // No interval can be laid over an end that is not a number: the default range.
-        report(-520);
+        report(graphKernelNumber(kRangeTooNarrow));
         low = 1.0f;
         high = 10.0f;
     }

@@ -11,26 +11,26 @@
 namespace plotlib {
 
 // Position of an axis (worker of AXIPOS); warns -517 when the length is not above 1e-10.
-void graphSetAxisPosition(const int& type, const float& x, const float& y, const float& length,
-                          const int& axis);
+void graphSetAxisPosition(int type, float x, float y, float length,
+                          int axis);
 // Scaling of an axis (worker of AXISCA); warns -518, -519, -520, reports 513 / 514.
-void graphSetAxisScaling(const int& type, const int& count, const float& minimum,
-                         const float& maximum, const int& axis);
+void graphSetAxisScaling(int type, int count, float minimum,
+                         float maximum, int axis);
 // Set-up of the current axis.
 void graphSetUpAxis();
 // Nice interval for scaling types 1 and 2 (mode = the type); rewrites minimum and maximum.
-void graphChooseLinearInterval(const int& mode, float& minimum, float& maximum);
+void graphChooseLinearInterval(int mode, float& minimum, float& maximum);
 // Whole decades around minimum..maximum; low and high in decades.
-void graphChooseLogDecades(const float& minimum, const float& maximum, float& low,
+void graphChooseLogDecades(float minimum, float maximum, float& low,
                            float& high);
 // Labels for a given interval count over minimum..maximum.
-void graphIntervalFromCount(const float& minimum, const float& maximum, const int& count);
+void graphIntervalFromCount(float minimum, float maximum, int count);
 // Annotation and minor-tick layout of the current axis.
 void graphCountAxisTicks();
 // Interval count (5..15) for a range taken from data.
-void graphDefaultIntervalCount(const float& range, int& count);
+void graphDefaultIntervalCount(float range, int& count);
 // value = mantissa x 10^exponent with 1 <= |mantissa| <= 9.99999 (0 and 0 for tiny values).
-void graphSplitPowerOfTen(const float& value, float& mantissa, int& exponent);
+void graphSplitPowerOfTen(float value, float& mantissa, int& exponent);
 // Equal scaling of both axes for graph scaling modes 3 and 4.
 void graphSetUpChartAxes();
 

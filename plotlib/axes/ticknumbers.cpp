@@ -122,7 +122,7 @@ double tickValue(const AxisTransform& t, int i) {
 
 namespace plotlib {
 
-void graphAnnotateAxisTicks(const int& axis, const int& side) {
+void graphAnnotateAxisTicks(int axis, int side) {
     const int n = graphAxisNumber(axis);
     const AxisSettings& s = graphAxis(n);
     const AxisTransform& t = graphTransform(n);

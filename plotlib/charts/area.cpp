@@ -6,6 +6,7 @@
 
 #include "charts/conventions.h"
 #include "charts/outlines.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -17,7 +18,6 @@ using namespace plotlib;
 
 namespace {
 
-constexpr int kCountError = 34;
 
 // The four arrays of an area chart.
 struct Areas {
@@ -29,7 +29,7 @@ struct Areas {
 
 bool badInput(const Areas& d, int n)
 {
-    return chartCountError(n, {d.a1, d.a2, d.a3, d.a4}, kCountError);
+    return chartCountError(n, {d.a1, d.a2, d.a3, d.a4}, kAreaCountBelowOne);
 }
 
 void plotAreas(const Areas& d, int n, int type)
@@ -103,7 +103,7 @@ void writeAreaValues(const Areas& d, int n, int placement, int orientation)
 namespace plotlib {
 
 void graphDrawAreaOutlines(const float* a1, const float* a2, const float* a3, const float* a4,
-                           const int& n, const int& orientation)
+                           int n, int orientation)
 {
     const int o = chartOrientation(orientation);
     for (int i = 0; i < n; ++i) {
@@ -138,7 +138,7 @@ void AREFIL(const float* a1, const float* a2, const float* a3, const float* a4, 
 {
     GraphRoutineFrame frame("AREFIL");
     const Areas d{a1, a2, a3, a4};
-    if (chartCountError(n, {a1, a2, a3, a4, styles, pens}, kCountError)) return;
+    if (chartCountError(n, {a1, a2, a3, a4, styles, pens}, kAreaCountBelowOne)) return;
     fillAreas(d, n, orientation, styles, pens);
 }
 
@@ -158,7 +158,7 @@ void AREVAL(const float* a1, const float* a2, const float* a3, const float* a4, 
     if (badInput(d, n)) return;
     int code = placement;
     if (code < 1 || code > 7) {
-        graphReportError(-52);
+        graphReportError(kBadSelector);
         code = 7;
     }
     writeAreaValues(d, n, code, orientation);

@@ -8,6 +8,7 @@
 #include "charts/columns.h"
 #include "charts/conventions.h"
 #include "frame/defaults.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -18,11 +19,10 @@ using namespace plotlib;
 
 namespace {
 
-constexpr int kCountError = 1;
 
 bool badInput(const float* start, const float* end, int n)
 {
-    return chartCountError(n, {start, end}, kCountError);
+    return chartCountError(n, {start, end}, kCountBelowOne);
 }
 
 // The bar layout on the category axis `category`: the low edges of the columns (outline
@@ -39,7 +39,7 @@ int categoryOfBarType(int type)
 {
     if (type == 1 || type == -1) return 1;
     if (type == 2 || type == -2) return 2;
-    graphReportError(-3);
+    graphReportError(kBadCategoryAxis);
     return 1;
 }
 
@@ -54,8 +54,7 @@ void plotBars(const float* start, const float* end, int n, int type, float fract
     const int valueAxis = 3 - category;
     graphResetAxes(1, 0);
     graphResetAxes(2, 0);
-    static const int logError = 4;
-    if (!chartScaleFromData(valueAxis, type < 0, bottom, top, logError)) return;
+    if (!chartScaleFromData(valueAxis, type < 0, bottom, top, kBadLogValueAxis)) return;
     const int categoryOption = chartScaleCategoryAxis(category, n, categoryMinimum,
                                                       categoryMaximum);
     static const int valueOption = 1, style = -2;
@@ -118,8 +117,8 @@ void writeBarValues(const float* start, const float* end, int n, float fraction,
 
 namespace plotlib {
 
-void graphDrawBarOutlines(const float* start, const float* end, const int& n,
-                          const float& fraction)
+void graphDrawBarOutlines(const float* start, const float* end, int n,
+                          float fraction)
 {
     const int category = chartCategoryAxis(true);
     setBarLayout(category, start, fraction, false);
@@ -140,7 +139,7 @@ void BARFIL(const float* start, const float* end, const int& n, const float& fra
             const int* styles, const int* pens)
 {
     GraphRoutineFrame frame("BARFIL");
-    if (chartCountError(n, {start, end, styles, pens}, kCountError)) return;
+    if (chartCountError(n, {start, end, styles, pens}, kCountBelowOne)) return;
     fillBars(start, end, n, fraction, styles, pens);
 }
 
@@ -165,7 +164,7 @@ void BARVAL(const float* start, const float* end, const int& n, const float& fra
     if (badInput(start, end, n)) return;
     int code = placement;
     if (code < 1 || code > 3) {
-        graphReportError(-52);
+        graphReportError(kBadSelector);
         code = 3;
     }
     writeBarValues(start, end, n, fraction, code);

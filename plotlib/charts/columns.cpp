@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "charts/conventions.h"
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
 #include "tarvcore.h"
@@ -55,8 +56,7 @@ int chartCategoryAxis(bool strict)
     const bool xCells = graphAxis(1).scalingType == 5;
     const bool yCells = graphAxis(2).scalingType == 5;
     if (strict && xCells == yCells) {
-        static const int notExactlyOne = -503;
-        kernelReportError(notExactlyOne);
+        kernelReportError(graphKernelNumber(kBadCategoryAxis));
         return 1;
     }
     return (yCells && !xCells) ? 2 : 1;
@@ -138,7 +138,7 @@ float chartHistogramBase(int n)
     return graphCheckLogValue(nearest, n);
 }
 
-void graphDrawColumnOutlines(const float* first, const float* second, const int& n)
+void graphDrawColumnOutlines(const float* first, const float* second, int n)
 {
     const BarWorkingValues& bar = graphState.bar;
     if (n < 1) return;
@@ -166,8 +166,8 @@ void graphDrawColumnOutlines(const float* first, const float* second, const int&
     graphDrawColumnRun(first + (runStart - 1), second + (runStart - 1), runStart, length);
 }
 
-void graphDrawColumnRun(const float* first, const float* second, const int& column,
-                        const int& length)
+void graphDrawColumnRun(const float* first, const float* second, int column,
+                        int length)
 {
     const BarWorkingValues& bar = graphState.bar;
     const int valueAxis = bar.valueAxis;

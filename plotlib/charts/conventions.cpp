@@ -10,6 +10,7 @@
 #include "axes/drawing.h"
 #include "axes/scaling.h"
 #include "frame/defaults.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -87,9 +88,8 @@ bool chartDrawDataAxes(int type, float xMinimum, float xMaximum, float yMinimum,
     graphResetAxes(2, 0);
     const int t = (type < -1 || type > 2) ? 0 : type;
     chartMatchRanges(xMinimum, xMaximum, yMinimum, yMaximum);
-    static const int xLogError = 13, yLogError = 14;
-    if (!chartScaleFromData(1, t == 1 || t == -1, xMinimum, xMaximum, xLogError)) return false;
-    if (!chartScaleFromData(2, t == 2 || t == -1, yMinimum, yMaximum, yLogError)) return false;
+    if (!chartScaleFromData(1, t == 1 || t == -1, xMinimum, xMaximum, kBadLogX)) return false;
+    if (!chartScaleFromData(2, t == 2 || t == -1, yMinimum, yMaximum, kBadLogY)) return false;
     if (graphState.graph.scalingMode > 2) graphSetUpChartAxes();
     static const int style = -2, numbered = 1;
     graphDrawAxesAndGrid(style, numbered, numbered);
@@ -112,7 +112,7 @@ void chartScanPens(const int* pens, int n)
 {
     for (int i = 0; i < n; ++i) {
         if (pens[i] < -1) {
-            graphReportError(-8);
+            graphReportError(kNegativePen);
             return;
         }
     }

@@ -8,6 +8,7 @@
 #include "charts/columns.h"
 #include "charts/conventions.h"
 #include "frame/defaults.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -18,7 +19,6 @@ using namespace plotlib;
 
 namespace {
 
-constexpr int kCountError = 1;
 
 // The histogram layout on the current axes: category axis y when y alone has scaling type 5,
 // else x; the value axis starts at the base line.  Returns the category axis.
@@ -45,19 +45,18 @@ void plotHistogram(const float* values, int n, int scaling, float fraction,
     const bool logarithmic = scaling == 1;
     graphResetAxes(1, 0);
     graphResetAxes(2, 0);
-    static const int logError = 4;
     if (logarithmic && !(low > 10.0f * graphState.nice.tiny)) {
-        graphReportError(logError);
+        graphReportError(kBadLogValueAxis);
         return;
     }
     if (!logarithmic && !(std::fabs(high - low) > graphState.nice.tiny)) {
         // All values equal: the range reaches down (or up) to 0.
         if (high > 0.0f) low = 0.0f;
         else if (high < 0.0f) high = 0.0f;
-        graphReportError(-20);
+        graphReportError(kRangeTooNarrow);
     }
     static const int valueAxis = 2, categoryAxis = 1;
-    if (!chartScaleFromData(valueAxis, logarithmic, low, high, logError)) return;
+    if (!chartScaleFromData(valueAxis, logarithmic, low, high, kBadLogValueAxis)) return;
     const int xOption = chartScaleCategoryAxis(categoryAxis, n, categoryMinimum, categoryMaximum);
     static const int style = -2, yOption = 1;
     graphDrawAxesAndGrid(style, xOption, yOption);
@@ -112,7 +111,7 @@ void writeHistogramValues(const float* values, int n, float fraction)
 
 namespace plotlib {
 
-void graphDrawHistogramOutlines(const float* values, const int& n, const float& fraction)
+void graphDrawHistogramOutlines(const float* values, int n, float fraction)
 {
     setHistogramLayout(fraction, false);
     graphDrawColumnOutlines(values, values, n);
@@ -124,7 +123,7 @@ void HISCHA(const float* values, const int& n, const int& scaling, const float& 
             const float& categoryMinimum, const float& categoryMaximum)
 {
     GraphRoutineFrame frame("HISCHA");
-    if (chartCountError(n, {values}, kCountError)) return;
+    if (chartCountError(n, {values}, kCountBelowOne)) return;
     plotHistogram(values, n, scaling, fraction, categoryMinimum, categoryMaximum);
 }
 
@@ -132,27 +131,27 @@ void HISFIL(const float* values, const int& n, const float& fraction, const int*
             const int* pens)
 {
     GraphRoutineFrame frame("HISFIL");
-    if (chartCountError(n, {values, styles, pens}, kCountError)) return;
+    if (chartCountError(n, {values, styles, pens}, kCountBelowOne)) return;
     fillHistogram(values, n, fraction, styles, pens);
 }
 
 void GRAHIS(const float* values, const int& n, const float& fraction)
 {
     GraphRoutineFrame frame("GRAHIS");
-    if (chartCountError(n, {values}, kCountError)) return;
+    if (chartCountError(n, {values}, kCountBelowOne)) return;
     graphDrawHistogramOutlines(values, n, fraction);
 }
 
 void HISGRA(const float* values, const int& n, const float& fraction)
 {
     GraphRoutineFrame frame("HISGRA");
-    if (chartCountError(n, {values}, kCountError)) return;
+    if (chartCountError(n, {values}, kCountBelowOne)) return;
     graphDrawHistogramOutlines(values, n, fraction);
 }
 
 void HISVAL(const float* values, const int& n, const float& fraction)
 {
     GraphRoutineFrame frame("HISVAL");
-    if (chartCountError(n, {values}, kCountError)) return;
+    if (chartCountError(n, {values}, kCountBelowOne)) return;
     writeHistogramValues(values, n, fraction);
 }

@@ -367,10 +367,10 @@ void drawLeaderParts(const PieLabel& l, float x, float y) {
 
 namespace plotlib {
 
-void graphDrawRadialPieLabel(const int& outlineCode, const float& a1, const float& a2,
-                             const char* label, int length, const float& value,
-                             const int& labelSwitch, const int& percentSwitch,
-                             const int& valueSwitch) {
+void graphDrawRadialPieLabel(int outlineCode, float a1, float a2,
+                             const char* label, int length, float value,
+                             int labelSwitch, int percentSwitch,
+                             int valueSwitch) {
     if (!(std::fabs(a1 - a2) >= 0.0001f)) return;
     float sweep = 0.0f, s = 0.0f, e = 0.0f;
     graphNormalisePieAngles(a1, a2, sweep, s, e);
@@ -456,8 +456,8 @@ void graphDrawRadialPieLabel(const int& outlineCode, const float& a1, const floa
     kernelSetCharAngle(c.angle);
 }
 
-void graphDrawLeaderPieLabel(const char* label, int length, const float& s, const float& sweep,
-                             const float& value) {
+void graphDrawLeaderPieLabel(const char* label, int length, float s, float sweep,
+                             float value) {
     const PieSettings& p = graphState.pie;
     const double m = std::fmod(static_cast<double>(s) + sweep / 2.0, 360.0);
     float rx = 0.0f, ry = 0.0f;
@@ -485,8 +485,8 @@ void graphDrawLeaderPieLabel(const char* label, int length, const float& s, cons
     drawLeaderParts(l, x, y);
 }
 
-void graphDrawBoxedPieLabel(const float& a1, const float& a2, const char* label, int length,
-                            const float& value, const int& code) {
+void graphDrawBoxedPieLabel(float a1, float a2, const char* label, int length,
+                            float value, int code) {
     if (!(std::fabs(a1 - a2) >= 0.0001f)) return;
     float sweep = 0.0f, s = 0.0f, e = 0.0f, rim[4];
     graphNormalisePieAngles(a1, a2, sweep, s, e);
@@ -534,8 +534,8 @@ void graphDrawBoxedPieLabel(const float& a1, const float& a2, const char* label,
     }
 }
 
-void graphPieExtentAtHeight(const float& s, const float& e, const float& /*sweep*/,
-                            const float& y, float& left, float& right) {
+void graphPieExtentAtHeight(float s, float e, float /*sweep*/,
+                            float y, float& left, float& right) {
     const double r = graphState.pie.radius;
     const double c = std::sqrt(std::fabs(r * r - static_cast<double>(y) * y));
     auto xOf = [&](double a) {

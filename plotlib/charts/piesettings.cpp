@@ -9,6 +9,7 @@
 
 #include "charts/pie.h"
 #include "frame/defaults.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "tplotlib.h"
@@ -16,17 +17,6 @@
 using namespace plotlib;
 
 namespace {
-
-// The library's numbers of these routines (moved by 500 when reported).
-enum {
-    kBadExplosionCount = 22,
-    kBadSegmentNumber = -23,
-    kNegativeDistance = -24,
-    kZeroRadius = -30,
-    kNegativeRadius = -31,
-    kBadAnnotationMode = -49,
-    kBadBoxType = -51,
-};
 
 int switchOf(int argument) { return argument == 1 ? 1 : 0; }
 
@@ -117,7 +107,7 @@ void PIEPAP(const float& radius, const float& centreX, const float& centreY) {
     // A radius that is no number, or endless, cannot be drawn: the default one is kept, as
     // for a radius of nothing.
     if (!(std::fabs(radius) >= 1e-9f) || !std::isfinite(radius)) {
-        graphReportError(kZeroRadius);
+        graphReportError(kRadiusTooSmall);
     } else if (radius < 0.0f) {
         graphReportError(kNegativeRadius);
         p.radius = -radius;

@@ -13,6 +13,7 @@
 #include "axes/drawing.h"
 #include "axes/scaling.h"
 #include "frame/defaults.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "graphs/curves.h"
@@ -23,9 +24,7 @@ using namespace plotlib;
 
 namespace {
 
-enum { kTooFewPoints = 15, kSmallRadius = -17, kBadMode = -18 };
 // Warnings of the axes worker, reported straight to the kernel.
-enum { kBadStepCount = -519, kNarrowRange = -520, kNegativeRange = -521 };
 // More steps than this cannot be told apart on any picture (twice as many axis intervals are
 // the most an axis takes); such a count is refused like a count below 1.
 constexpr int kMostSteps = 500000;
@@ -35,7 +34,7 @@ constexpr double kLastAngle = 6.266;
 void radialPart(int drawingCode, int labelCode, int count, float range) {
     const PolarSettings& p = graphState.polar;
     if (!(range > graphState.nice.tiny)) {
-        kernelReportError(kNarrowRange);
+        kernelReportError(graphKernelNumber(kRangeTooNarrow));
         range = static_cast<float>(count);
     }
     static const int zeroAtCentre = 0;
@@ -113,17 +112,17 @@ void angularPart(int drawingCode, int labelCode, int count, float range) {
 
 // Polar axes: drawing code L (-2..2), label code B (-1..1), step count N, range V; part 1 or
 // less the radial axes, 2 or more the angular part.
-void graphDrawPolarAxes(const int& drawingCode, const int& labelCode, const int& count,
-                        const float& range, const int& part) {
+void graphDrawPolarAxes(int drawingCode, int labelCode, int count,
+                        float range, int part) {
     if (!(graphState.polar.radius > 0.0f)) return;
     float v = range;
     int n = count;
     if (v < 0.0f) {
-        kernelReportError(kNegativeRange);
+        kernelReportError(graphKernelNumber(kNegativeRange));
         v = -v;
     }
     if (n < 1 || n > kMostSteps) {
-        kernelReportError(kBadStepCount);
+        kernelReportError(graphKernelNumber(kBadIntervalCount));
         n = 8;
     }
     if (part <= 1) radialPart(drawingCode, labelCode, n, v);
@@ -147,12 +146,12 @@ void SETPOL(const float& centreX, const float& centreY, const float& radius, con
     GraphRoutineFrame frame("SETPOL");
     PolarSettings& p = graphState.polar;
     if (radius > 1e-10f && std::isfinite(radius)) p.radius = radius;
-    else graphReportError(kSmallRadius);
+    else graphReportError(kLengthTooSmall);
     p.centreX = centreX;
     p.centreY = centreY;
     p.mode = mode;
     if (mode < 1 || mode > 3) {
-        graphReportError(kBadMode);
+        graphReportError(kBadScalingType);
         p.mode = 3;
     }
     p.polarSwitch = 1;

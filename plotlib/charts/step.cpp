@@ -6,6 +6,7 @@
 
 #include "charts/conventions.h"
 #include "charts/outlines.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -17,7 +18,6 @@ using namespace plotlib;
 
 namespace {
 
-constexpr int kCountError = 35;
 
 // The three arrays of a step chart.
 struct Steps {
@@ -28,7 +28,7 @@ struct Steps {
 
 bool badInput(const Steps& d, int n)
 {
-    return chartCountError(n, {d.s, d.e, d.v}, kCountError);
+    return chartCountError(n, {d.s, d.e, d.v}, kStepCountBelowOne);
 }
 
 // The pen moves of one outline in orientation o: p along the steps, q along the values.
@@ -167,8 +167,8 @@ void writeStepValues(const Steps& d, int n, float base, int placement, int orien
 
 namespace plotlib {
 
-void graphDrawStepOutline(const float* s, const float* e, const float* v, const int& n,
-                          const int& orientation, const float& base, const int& code)
+void graphDrawStepOutline(const float* s, const float* e, const float* v, int n,
+                          int orientation, float base, int code)
 {
     if (n < 1) return;
     const StepPen pen{chartOrientation(orientation)};
@@ -196,7 +196,7 @@ void STPFIL(const float* s, const float* e, const float* v, const int& n, const 
             const int& orientation, const int* styles, const int* pens)
 {
     GraphRoutineFrame frame("STPFIL");
-    if (chartCountError(n, {s, e, v, styles, pens}, kCountError)) return;
+    if (chartCountError(n, {s, e, v, styles, pens}, kStepCountBelowOne)) return;
     fillSteps({s, e, v}, n, base, orientation, styles, pens);
 }
 
@@ -216,7 +216,7 @@ void STPVAL(const float* s, const float* e, const float* v, const int& n, const 
     if (badInput(d, n)) return;
     int code = placement;
     if (code < 1 || code > 5) {
-        graphReportError(-52);
+        graphReportError(kBadSelector);
         code = 3;
     }
     writeStepValues(d, n, base, code, orientation);

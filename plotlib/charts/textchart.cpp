@@ -9,6 +9,7 @@
 #include <cstring>
 
 #include "charts/conventions.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "graphs/valuelabels.h"
@@ -19,7 +20,6 @@ using namespace plotlib;
 
 namespace {
 
-constexpr int kCountError = 39;
 constexpr int kNumberLength = 30;
 
 // The geometry of one column: corner (x, y), width w, height h, the top t of its first row,
@@ -178,7 +178,7 @@ void scanSymbols(const int* symbols, int n)
 {
     for (int i = 0; i < n; ++i) {
         if (symbols[i] < 0) {
-            graphReportError(-27);
+            graphReportError(kBadMarker);
             return;
         }
     }
@@ -195,7 +195,7 @@ void TEXDEF(const float& width, const float& height, const int& justification,
     s.columnHeight = std::fabs(height);
     s.justification = justification;
     if (justification < -1 || justification > 1) {
-        graphReportError(-45);
+        graphReportError(kBadAlignment);
         s.justification = 0;
     }
     s.titleSwitch = titleSwitch == 1 ? 1 : 0;
@@ -217,7 +217,7 @@ void TEXSTR(const float& x, const float& y, const int& n, const char* strings, i
             const char* title, int titleLength)
 {
     GraphRoutineFrame frame("TEXSTR");
-    if (chartCountError(n, {}, kCountError)) return;
+    if (chartCountError(n, {}, kTextCountBelowOne)) return;
     const Column col = layOutColumn(x, y, n, title, titleLength);
     const int j = graphState.textChart.justification;
     kernelSetTextJustification(j);
@@ -241,7 +241,7 @@ void TEXVAL(const float& x, const float& y, const int& n, const float* values,
             const char* title, int titleLength)
 {
     GraphRoutineFrame frame("TEXVAL");
-    if (chartCountError(n, {values}, kCountError)) return;
+    if (chartCountError(n, {values}, kTextCountBelowOne)) return;
     const Column col = layOutColumn(x, y, n, title, titleLength);
     drawValueRows(col, n, [values](int i) { return values[i - 1]; });
     drawFrame(col, n);
@@ -251,7 +251,7 @@ void TEXGEN(const float& x, const float& y, const int& n, const float& first, co
             const char* title, int titleLength)
 {
     GraphRoutineFrame frame("TEXGEN");
-    if (chartCountError(n, {}, kCountError)) return;
+    if (chartCountError(n, {}, kTextCountBelowOne)) return;
     const Column col = layOutColumn(x, y, n, title, titleLength);
     const float a = first, z = last;
     const int rows = n;
@@ -267,11 +267,11 @@ void TEXPER(const float& x, const float& y, const int& n, const float* values,
             const char* title, int titleLength)
 {
     GraphRoutineFrame frame("TEXPER");
-    if (chartCountError(n, {values}, kCountError)) return;
+    if (chartCountError(n, {values}, kTextCountBelowOne)) return;
     double total = 0.0;
     for (int i = 0; i < n; ++i) total += std::fabs(static_cast<double>(values[i]));
     if (!(total >= 0.00001) || !std::isfinite(total)) {
-        graphReportError(6);
+        graphReportError(kTotalNotPositive);
         return;
     }
     // The field is as wide as the largest percentage written with two decimals needs
@@ -309,7 +309,7 @@ void TEXFIL(const float& x, const float& y, const int& n, const int* styles, con
             const char* title, int titleLength)
 {
     GraphRoutineFrame frame("TEXFIL");
-    if (chartCountError(n, {styles, pens}, kCountError)) return;
+    if (chartCountError(n, {styles, pens}, kTextCountBelowOne)) return;
     chartScanPens(pens, n);
     const Column col = layOutColumn(x, y, n, title, titleLength);
     const float left = col.x + 0.1f * col.w, right = col.x + 0.9f * col.w;
@@ -330,10 +330,10 @@ void TEXLIN(const float& x, const float& y, const int& n, const int* pens, const
             const char* title, int titleLength)
 {
     GraphRoutineFrame frame("TEXLIN");
-    if (chartCountError(n, {pens}, kCountError)) return;
+    if (chartCountError(n, {pens}, kTextCountBelowOne)) return;
     int k = kind;
     if (k < 1 || k > 4) {
-        graphReportError(-48);
+        graphReportError(kBadLineKind);
         k = 3;
     }
     chartScanPens(pens, n);
@@ -370,7 +370,7 @@ void TEXSYM(const float& x, const float& y, const int& n, const int* symbols, co
             const char* title, int titleLength)
 {
     GraphRoutineFrame frame("TEXSYM");
-    if (chartCountError(n, {symbols, pens}, kCountError)) return;
+    if (chartCountError(n, {symbols, pens}, kTextCountBelowOne)) return;
     chartScanPens(pens, n);
     scanSymbols(symbols, n);
     const Column col = layOutColumn(x, y, n, title, titleLength);

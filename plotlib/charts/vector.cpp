@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstdint>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -22,14 +23,13 @@ using namespace plotlib;
 
 namespace {
 
-enum { kBadGrid = 36, kNoMagnitude = 37, kBadHead = -28, kBadMode = -53, kNegativeColour = -54 };
 constexpr float kNothing = 1e-5f;
 
 int colourOf(int c) { return c >= 0 ? c : (c == INT32_MIN ? INT32_MAX : -c); }
 
 // One arrow from the current pen position to (tx, ty) with a head of a third of its length;
 // the head solid, the caller's line style (saved by VECGRA) back in force afterwards.
-void graphDrawVectorArrow(const float& tx, const float& ty, const int& style) {
+void graphDrawVectorArrow(float tx, float ty, int style) {
     float sx = 0.0f, sy = 0.0f, unused = 0.0f;
     kernelEnquirePenPosition(sx, sy, unused);
     const float dx = tx - sx, dy = ty - sy;
@@ -96,7 +96,7 @@ void VECSCA(const int& mode, const float& p, const float& q, const float& factor
     VectorSettings& v = graphState.vector;
     v.mode = mode;
     if (mode < -1 || mode > 1) {
-        graphReportError(kBadMode);
+        graphReportError(kBadVectorMode);
         v.mode = 0;
     }
     v.factor[0] = std::min(p, q);
@@ -119,12 +119,12 @@ void VECGRA(const float* directions, const float* magnitudes, const int* colours
     GraphRoutineFrame frame("VECGRA");
     if (nx < 1 || ny < 1 || directions == nullptr || magnitudes == nullptr ||
         colours == nullptr) {
-        graphReportError(kBadGrid);
+        graphReportError(kBadVectorGrid);
         return;
     }
     int style = headStyle;
     if (style < 0 || style > 2) {
-        graphReportError(kBadHead);
+        graphReportError(kBadArrowSwitch);
         style = 0;
     }
     float k1x = 0.0f, k1y = 0.0f, k2x = 0.0f, k2y = 0.0f;

@@ -75,7 +75,7 @@ void graphRawDate(int64_t dayNumber, int& year, int& month, int& day) {
 
 int graphRawWeekday(int64_t dayNumber) { return static_cast<int>(floorMod(dayNumber + 1, 7)) + 1; }
 
-void graphDateToDayNumber(const int& year, const int& month, const int& day, int& dayNumber,
+void graphDateToDayNumber(int year, int month, int day, int& dayNumber,
                           int& weekday, int& status) {
     int y = year;
     if (y < 1752) {
@@ -98,11 +98,11 @@ void graphDateToDayNumber(const int& year, const int& month, const int& day, int
     weekday = graphRawWeekday(n);
 }
 
-void graphDayNumberToDate(const int& dayNumber, int& year, int& month, int& day) {
+void graphDayNumberToDate(int dayNumber, int& year, int& month, int& day) {
     graphRawDate(dayNumber, year, month, day);
 }
 
-void graphWeekday(const int& dayNumber, int& weekday) { weekday = graphRawWeekday(dayNumber); }
+void graphWeekday(int dayNumber, int& weekday) { weekday = graphRawWeekday(dayNumber); }
 
 int graphDayNumberFromValue(double value) {
     // Truncation toward zero, but only of values that can name a date: anything else

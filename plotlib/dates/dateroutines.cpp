@@ -10,6 +10,7 @@
 #include "axes/scaling.h"
 #include "dates/calendar.h"
 #include "dates/dates.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "tplotlib.h"
@@ -34,7 +35,7 @@ int dateWordAxis(int axis) { return axis == 2 ? 2 : 1; }
 
 namespace plotlib {
 
-void graphDateTextToValue(const char* text, int length, float& value, const int& orderCode) {
+void graphDateTextToValue(const char* text, int length, float& value, int orderCode) {
     graphDateTextToValueWith(text, length, value, orderCode, graphState.dateFormat.separator1);
 }
 
@@ -50,7 +51,7 @@ void DATFOR(const int& order1, const char* separator1, int length1, const int& o
     f.order1 = order1;
     f.order2 = order2;
     if (!validOrderCode(order1) || !validOrderCode(order2)) {
-        graphReportError(-55);
+        graphReportError(kBadDateOrder);
         if (!validOrderCode(order1)) f.order1 = 1;
         if (!validOrderCode(order2)) f.order2 = 1;
     }
@@ -91,12 +92,12 @@ void DATSCA(const int& code, const int& unit, const char* first, int length1, co
     const int n = graphAxisNumber(axis);
     int scalingCode = code;
     if (code < 1 || code > 3) {
-        graphReportError(-18);
+        graphReportError(kBadScalingType);
         scalingCode = 1;
     }
     AxisSettings& s = graphAxis(n);
     if (unit < 1 || unit > 5) {
-        graphReportError(-56);
+        graphReportError(kBadDateUnit);
         s.dateUnit = s.dateUnitAsked = 5;
     } else {
         s.dateUnit = s.dateUnitAsked = unit;
@@ -140,7 +141,7 @@ void DATANN(const int& w1, const int& w2, const int& w3, const int& w4, const in
         words[i] = ok ? given[i] : defaults[i];
         corrected = corrected || !ok;
     }
-    if (corrected) graphReportError(-55);
+    if (corrected) graphReportError(kBadDateOrder);
 }
 
 void DATANQ(int& w1, int& w2, int& w3, int& w4, const int& axis) {

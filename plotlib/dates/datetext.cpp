@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "frame/errors.h"
 #include "tarvcore.h"
 
 using namespace plotlib;
@@ -41,7 +42,7 @@ void reportDirect(int number) { kernelReportError(number); }
 
 namespace plotlib {
 
-void graphParseDate(const char* text, int length, const int& orderCode, const char& separator,
+void graphParseDate(const char* text, int length, int orderCode, char separator,
                     int& year, int& month, int& day, int& status) {
     // Blanks are squeezed out of the used part of the text; a date text has at most 10
     // characters of substance (4 + 1 + 2 + 1 + 4), so a short buffer shows a misfit.
@@ -78,11 +79,11 @@ void graphParseDate(const char* text, int length, const int& orderCode, const ch
         }
     }
     if (!fits) {
-        reportDirect(557);
+        reportDirect(graphKernelNumber(kBadDateText));
         year = 1900;
         month = 1;
         day = 1;
-        status = 57;
+        status = kBadDateText;
         return;
     }
     switch (orderCode) {
@@ -98,8 +99,8 @@ void graphParseDate(const char* text, int length, const int& orderCode, const ch
     }
     status = 0;
     if (day < 1 || day > 31 || month < 1 || month > 12) {
-        reportDirect(-557);
-        status = -57;
+        reportDirect(graphKernelNumber(-kBadDateText));
+        status = -kBadDateText;
     }
 }
 
@@ -107,7 +108,7 @@ void graphDateTextToValueWith(const char* text, int length, float& value, int or
                               char separator) {
     int year = 0, month = 0, day = 0, status = 0;
     graphParseDate(text, length, orderCode, separator, year, month, day, status);
-    if (status == 57) {
+    if (status == kBadDateText) {
         value = static_cast<float>(kDay1Jan1900);
         return;
     }
@@ -115,7 +116,7 @@ void graphDateTextToValueWith(const char* text, int length, float& value, int or
     graphDateToDayNumber(year, month, day, dayNumber, weekday, dateStatus);
     if (dateStatus != 0) {
         // The fields were read but name no date (before 13 September 1752, or year 100..1751).
-        reportDirect(557);
+        reportDirect(graphKernelNumber(kBadDateText));
         value = 0.0f;
         return;
     }
@@ -137,7 +138,7 @@ void putTwoDigits(char* buffer, int& used, int value) {
 
 }  // namespace
 
-void graphFormatDate(const int& dayNumber, const int& orderCode, const char& separator,
+void graphFormatDate(int dayNumber, int orderCode, char separator,
                      const int* words, char* text, int length) {
     if (length <= 0) return;
     std::memset(text, ' ', static_cast<size_t>(length));

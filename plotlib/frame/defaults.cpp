@@ -7,9 +7,11 @@
 // earlier ones (the plot area taken for the axes is reused by the pie frame and polar layout).
 #include "frame/defaults.h"
 
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
 #include "tarvcore.h"
@@ -64,12 +66,13 @@ void plotAreaCircle(float& centreX, float& centreY, float& radius) {
 
 namespace plotlib {
 
-void graphResetAxes(const int& p, const int& q) {
+void graphResetAxes(int p, int q) {
     if (p == 1 || p == 2) graphDefaultAxisPosition(p);
     if (q == 1 || q == 2) graphDefaultAxisSettings(q);
 }
 
-void graphDefaultAxisPosition(const int& p) {
+void graphDefaultAxisPosition(int p) {
+    assert(p == 1 || p == 2);
     graphGetPlotArea();
     const float* area = graphState.graph.plotArea;
     const float w = area[1] - area[0], h = area[3] - area[2];
@@ -97,12 +100,12 @@ void graphDefaultAxisPosition(const int& p) {
     a.length = length;
     a.positionType = 1;
     a.positioned = 0;
-    static const int xWarning = -511, yWarning = -512;
-    if (p == 1 && xTooSmall) kernelReportError(xWarning);
-    if (p != 1 && yTooSmall) kernelReportError(yWarning);
+    if (p == 1 && xTooSmall) kernelReportError(graphKernelNumber(kXAxisDoesNotFit));
+    if (p != 1 && yTooSmall) kernelReportError(graphKernelNumber(kYAxisDoesNotFit));
 }
 
-void graphDefaultAxisSettings(const int& q) {
+void graphDefaultAxisSettings(int q) {
+    assert(q == 1 || q == 2);
     graphState.logFallback = -10.0f;
     AxisSettings& a = graphAxis(q);
     a.setUp = 0;

@@ -9,12 +9,12 @@ namespace plotlib {
 void graphFirstUseDefaults();
 
 // p = 1 or 2: default position of axis p; q = 1 or 2: default settings of axis q.
-void graphResetAxes(const int& p, const int& q);
+void graphResetAxes(int p, int q);
 // Default position of axis p from the plot area and the character size; warns -511 / -512
 // when the axis does not fit.  Clears the set-up flag when the position moved.
-void graphDefaultAxisPosition(const int& p);
+void graphDefaultAxisPosition(int p);
 // Default scaling and annotation of axis q (and the log fallback); clears its set-up flag.
-void graphDefaultAxisSettings(const int& q);
+void graphDefaultAxisSettings(int q);
 void graphDefaultPieFrame();
 void graphDefaultPieSettings();
 void graphDefaultPolarLayout();

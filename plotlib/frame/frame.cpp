@@ -8,11 +8,13 @@
 // exit must give back what the caller had.
 #include "frame/frame.h"
 
+#include <cassert>
 #include <cmath>
 #include <cstring>
 
 #include "axes/scaling.h"
 #include "frame/defaults.h"
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "tarvcore.h"
 
@@ -60,7 +62,10 @@ void restoreTextAttributes(const CharacterAttributes& c) {
 
 namespace plotlib {
 
-void graphEnterRoutine(const int& axisCode, const int& drawFlag, const char* name, int length) {
+void graphEnterRoutine(int axisCode, int drawFlag, const char* name, int length) {
+    // The codes come from the routine table, never from a caller.
+    assert(axisCode >= 1 && axisCode <= 3);
+    assert(drawFlag == 0 || drawFlag == 1);
     static const int namingLevel = 2, library = 1;
     kernelSetRoutineName(namingLevel, name, length);
     GraphSettings& g = graphState.graph;
@@ -81,7 +86,7 @@ void graphEnterRoutine(const int& axisCode, const int& drawFlag, const char* nam
     setUpAxes(axisCode);
 }
 
-void graphSaveKernelState(const int& drawFlag, const int& status) {
+void graphSaveKernelState(int drawFlag, int status) {
     CharacterAttributes& c = graphState.characters;
     SavedKernelState& s = graphState.saved;
     enquireCharacters(c);
@@ -116,7 +121,7 @@ void graphRestoreIntervalCounts() {
     }
 }
 
-void graphExitRoutine(const int& drawFlag) {
+void graphExitRoutine(int drawFlag) {
     graphRestoreIntervalCounts();
     if (drawFlag == 1) {
         const SavedKernelState& s = graphState.saved;
@@ -143,9 +148,8 @@ void graphExitRoutine(const int& drawFlag) {
     kernelSetRoutineName(namingLevel, GraphConstants::sixBlanks, GraphConstants::sixBlanksLength);
 }
 
-void graphReportError(const int& n) {
-    const int moved = n >= 0 ? n + 500 : n - 500;
-    kernelReportError(moved);
+void graphReportError(int n) {
+    kernelReportError(graphKernelNumber(n));
 }
 
 GraphRoutineFrame::GraphRoutineFrame(const char* legacy) : drawFlag_(0) {

@@ -27,15 +27,16 @@ const GraphRoutineEntry* graphFindRoutine(const char* legacy);
 // The whole table (sorted by legacy name) and its length.
 const GraphRoutineEntry* graphRoutineTable(int& count);
 
-void graphEnterRoutine(const int& axisCode, const int& drawFlag, const char* name, int length);
-void graphExitRoutine(const int& drawFlag);
+void graphEnterRoutine(int axisCode, int drawFlag, const char* name, int length);
+void graphExitRoutine(int drawFlag);
 // Saves the caller's text and line state; called only by graphEnterRoutine.
-void graphSaveKernelState(const int& drawFlag, const int& status);
+void graphSaveKernelState(int drawFlag, int status);
 // Gives back the interval taken off type-5 axes; called only by graphExitRoutine.
 void graphRestoreIntervalCounts();
-// Reports library number n moved 500 away from zero.  Positive n is an error (the routine
-// stops its work and goes to its exit), negative n a warning (it goes on).
-void graphReportError(const int& n);
+// Reports library number n (named in frame/errors.h) moved 500 away from zero.  Positive n
+// is an error (the routine stops its work and goes to its exit), negative n a warning (it
+// goes on).
+void graphReportError(int n);
 
 // Entry on construction, exit on destruction, with the table's values for `legacy`.
 class GraphRoutineFrame {

@@ -6,6 +6,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "tarvcore.h"
 
@@ -34,10 +35,9 @@ float graphToFloat(double value) {
     return static_cast<float>(value);
 }
 
-void graphArrayRange(const float* a, const int& n, float& minimum, float& maximum) {
-    static const int tooFew = 515;
+void graphArrayRange(const float* a, int n, float& minimum, float& maximum) {
     if (n <= 0 || a == nullptr) {
-        kernelReportError(tooFew);
+        kernelReportError(graphKernelNumber(kTooFewPoints));
         return;
     }
     minimum = maximum = a[0];
@@ -57,10 +57,9 @@ void graphGetPlotArea() {
         kernelEnquirePictureSpace(status, first, count, g.plotArea);
         g.plotAreaKnown = 1;
     }
-    static const int tooNarrow = 510;
     if (!(std::fabs(g.plotArea[1] - g.plotArea[0]) >= 0.00001f) ||
         !(std::fabs(g.plotArea[3] - g.plotArea[2]) >= 0.00001f))
-        kernelReportError(tooNarrow);
+        kernelReportError(graphKernelNumber(kPlotAreaTooSmall));
 }
 
 float graphMeasureText(const char* text, int length, int& trimmed) {
@@ -71,12 +70,12 @@ float graphMeasureText(const char* text, int length, int& trimmed) {
     return e[4];
 }
 
-void graphToKernelCoords(const float& x, const float& y, float& kernelX, float& kernelY) {
-    kernelX = mapValue(x, 1, 513);
-    kernelY = mapValue(y, 2, 514);
+void graphToKernelCoords(float x, float y, float& kernelX, float& kernelY) {
+    kernelX = mapValue(x, 1, graphKernelNumber(kBadLogX));
+    kernelY = mapValue(y, 2, graphKernelNumber(kBadLogY));
 }
 
-void graphOrderedBounds(const float& x1, const float& x2, const float& y1, const float& y2,
+void graphOrderedBounds(float x1, float x2, float y1, float y2,
                         float* bounds) {
     bounds[0] = std::min(x1, x2);
     bounds[1] = std::max(x1, x2);
@@ -84,11 +83,11 @@ void graphOrderedBounds(const float& x1, const float& x2, const float& y1, const
     bounds[3] = std::max(y1, y2);
 }
 
-float graphCheckLogValue(const float& value, const int& n) {
-    return mapValue(value, graphAxisNumber(n), 502);
+float graphCheckLogValue(float value, int n) {
+    return mapValue(value, graphAxisNumber(n), graphKernelNumber(kBadLogValue));
 }
 
-void graphFormatValueLabel(float& value, int& w, int& d, int& t, const int& n) {
+void graphFormatValueLabel(float& value, int& w, int& d, int& t, int n) {
     const AxisSettings& a = graphAxis(n);
     static const int longest = 30;   // the number text of value labels
     double v = value;

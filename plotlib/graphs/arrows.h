@@ -18,17 +18,17 @@ struct ArrowHead {
 
 // Direction of a shaft (dx, dy) in radians: the arctangent of dy / dx when |dx| > 1e-5,
 // otherwise 1.570796 (up, dy >= 1e-5) or 4.712388 (down).
-float graphArrowAngle(const float& dx, const float& dy);
+float graphArrowAngle(float dx, float dy);
 
 // Head of size s at the end (tx, ty) of a shaft (dx, dy).
-ArrowHead graphArrowHeadCorners(const float& tx, const float& ty, const float& dx,
-                                const float& dy, const float& size);
+ArrowHead graphArrowHeadCorners(float tx, float ty, float dx,
+                                float dy, float size);
 
 // Draws the head with the pen at T (the shaft just drawn): style 0 open (two strokes), 1
 // outlined (three sides), 2 filled (kernel fill style 0, current pen).  Leaves the pen at T.
 // Line style is the caller's business: both callers draw heads solid.
-void graphDrawArrowHead(const float& tx, const float& ty, const ArrowHead& head,
-                        const int& style);
+void graphDrawArrowHead(float tx, float ty, const ArrowHead& head,
+                        int style);
 
 }  // namespace plotlib
 

@@ -7,8 +7,11 @@
 // carries the neighbouring points as end conditions, so the pieces meet smoothly.
 #include "graphs/curves.h"
 
+#include <cassert>
 #include <cmath>
+#include <iterator>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -145,7 +148,7 @@ void storeCondition(int type, float t1, float t2, float p1, float p2, int& condi
 bool enoughPoints(const float* x, const float* y, int n)
 {
     if (n <= 1 || x == nullptr || y == nullptr) {
-        graphReportError(15);
+        graphReportError(kTooFewPoints);
         return false;
     }
     return true;
@@ -155,7 +158,7 @@ bool enoughPoints(const float* x, const float* y, int n)
 
 namespace plotlib {
 
-void graphDrawPolyline(const float* x, const float* y, const int& n)
+void graphDrawPolyline(const float* x, const float* y, int n)
 {
     const bool testMissing = graphState.missing.mode > 0;
     bool penUp = true;
@@ -174,7 +177,7 @@ void graphDrawPolyline(const float* x, const float* y, const int& n)
     }
 }
 
-void graphDrawCurve(const int& mode, const float* x, const float* y, const int& n)
+void graphDrawCurve(int mode, const float* x, const float* y, int n)
 {
     if (n < 2)
         return;
@@ -191,6 +194,9 @@ void graphDrawCurve(const int& mode, const float* x, const float* y, const int& 
         const int startCond = startCondition(x, y, n, first, ends);
         const int endCond = endCondition(x, y, n, last, ends);
         const int count = last - first + 1;
+        // A piece is at most 102 points (100, the overlap and a last point folded in): the
+        // work buffers hold it.
+        assert(count >= 1 && count <= static_cast<int>(std::size(graphState.work.curveX)));
         for (int i = 0; i < count; ++i)
             graphToKernelCoords(x[first + i], y[first + i], graphState.work.curveX[i],
                                 graphState.work.curveY[i]);
@@ -204,8 +210,8 @@ void graphDrawCurve(const int& mode, const float* x, const float* y, const int& 
     }
 }
 
-void graphDrawSquareWave(const float* x, const float* y, const int& n, const int& stepMode,
-                         const int& axis)
+void graphDrawSquareWave(const float* x, const float* y, int n, int stepMode,
+                         int axis)
 {
     movePenTo(x[0], y[0]);
     for (int k = 1; k < n; ++k) {
@@ -275,7 +281,7 @@ void GRASQU(const float* x, const float* y, const int& n, const int& stepMode, c
     const int stepAxis = axis > 1 ? 2 : 1;
     int mode = stepMode;
     if (mode < -1 || mode > 1) {
-        graphReportError(-47);
+        graphReportError(kBadStepMode);
         mode = 0;
     }
     graphDrawSquareWave(x, y, n, mode, stepAxis);

@@ -6,6 +6,9 @@
 // error put it there, so a negative error swaps the ends but not the drawing order.
 #include "graphs/errorbars.h"
 
+#include <cassert>
+
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -108,11 +111,13 @@ void drawEndMark(const BarEnd& e, const EndStyle& style, float h) {
 namespace plotlib {
 
 void graphDrawErrorBars(const float* x, const float* y, const float* e1, const float* e2,
-                        const int& n, const int& style, const int& mode, const int& direction) {
+                        int n, int style, int mode, int direction) {
+    // GRAERB has checked the count and reduced the direction.
+    assert(n >= 1);
+    assert(direction == 1 || direction == 2);
     int s = style;
     if (s < 0 || s > 7) {
-        static const int badStyle = -527;
-        kernelReportError(badStyle);
+        kernelReportError(graphKernelNumber(kBadMarker));
         s = 1;
     }
     const EndStyle& endStyle = kEndStyles[s];
@@ -146,7 +151,7 @@ void GRAERB(const float* x, const float* y, const float* e1, const float* e2, co
             const int& style, const int& mode, const int& direction) {
     GraphRoutineFrame frame("GRAERB");
     if (n < 1 || x == nullptr || y == nullptr || e1 == nullptr || e2 == nullptr) {
-        graphReportError(38);
+        graphReportError(kErrorBarCountBelowOne);
         return;
     }
     const int along = direction > 1 ? 2 : 1;

@@ -9,7 +9,7 @@ namespace plotlib {
 // higher end and then at the lower one, and with mode not 0 the line between them.  A style
 // outside 0..7 warns -527 (a kernel number) and draws caps.  n must be at least 1.
 void graphDrawErrorBars(const float* x, const float* y, const float* e1, const float* e2,
-                        const int& n, const int& style, const int& mode, const int& direction);
+                        int n, int style, int mode, int direction);
 
 }  // namespace plotlib
 

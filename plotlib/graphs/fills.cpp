@@ -15,6 +15,7 @@
 #include <climits>
 #include <cstdint>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -34,7 +35,7 @@ constexpr float kStep = 1e-5f;                  // smallest step of a monotonic 
 // The pen checked: a negative pen warns and its size is used.
 int checkedPen(int pen) {
     if (pen >= 0) return pen;
-    graphReportError(-8);
+    graphReportError(kNegativePen);
     return pen == INT_MIN ? INT_MAX : -pen;
 }
 
@@ -190,9 +191,9 @@ void endEdges(const DataSet& a, const DataSet& b) {
 
 namespace plotlib {
 
-void graphFillBetweenPieces(const float* xA, const float* yA, const int& countA,
-                            const float* xB, const float* yB, const int& countB,
-                            const int& fillCode, const int& pen, bool bForward) {
+void graphFillBetweenPieces(const float* xA, const float* yA, int countA,
+                            const float* xB, const float* yB, int countB,
+                            int fillCode, int pen, bool bForward) {
     if (countA < 1 || countB < 1 || countA > kBufferPoints - countB) return;
     PolygonBuffer& buffer = graphState.polygon;
     for (int i = 0; i < countA; ++i)
@@ -221,7 +222,7 @@ void GRAFIL(const float* x, const float* y, const int& n, const float& base, con
             const int& fillCode, const int& pen) {
     GraphRoutineFrame frame("GRAFIL");
     if (n < 1 || x == nullptr || y == nullptr) {
-        graphReportError(15);
+        graphReportError(kTooFewPoints);
         return;
     }
     if (fillCode < -1) return;
@@ -238,7 +239,7 @@ void GRAFI2(const float* xA, const float* yA, const int& nA, const float* xB, co
             const int& nB, const int& fillCode, const int& pen) {
     GraphRoutineFrame frame("GRAFI2");
     if (nA < 2 || nB < 2 || xA == nullptr || yA == nullptr || xB == nullptr || yB == nullptr) {
-        graphReportError(15);
+        graphReportError(kTooFewPoints);
         return;
     }
     if (fillCode < -1) return;

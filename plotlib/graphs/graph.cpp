@@ -8,6 +8,7 @@
 #include "axes/drawing.h"
 #include "axes/scaling.h"
 #include "frame/defaults.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -48,7 +49,7 @@ bool scaleFromData(int n, bool logarithmic, float minimum, float maximum)
     int type = 1, count = 0;
     if (logarithmic) {
         if (!(minimum > 10.0f * graphState.nice.tiny)) {
-            graphReportError(n == 1 ? 13 : 14);
+            graphReportError(n == 1 ? kBadLogX : kBadLogY);
             return false;
         }
         type = 4;
@@ -127,7 +128,7 @@ void GRAPH(const float* x, const float* y, const int& n, const int& type, const 
 {
     GraphRoutineFrame frame("GRAPH");
     if (n <= 1 || x == nullptr || y == nullptr) {
-        graphReportError(15);
+        graphReportError(kTooFewPoints);
         return;
     }
     graphResetAxes(1, 0);

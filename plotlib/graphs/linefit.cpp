@@ -9,6 +9,7 @@
 #include <cfloat>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -83,11 +84,11 @@ void LINFIT(const int& fitCode, const float* x, const float* y, const int& n, co
     count = 0;
     status = 1;
     if (n < 2 || x == nullptr || y == nullptr) {
-        graphReportError(41);
+        graphReportError(kTooFewFitPoints);
         return;
     }
     if (capacity < 1 || coefficients == nullptr) {
-        graphReportError(42);
+        graphReportError(kNoCoefficientRoom);
         return;
     }
     double intercept = 0.0, slope = 0.0;

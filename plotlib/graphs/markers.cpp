@@ -2,6 +2,7 @@
 // and the polar charts share.
 #include <cstdint>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -13,25 +14,22 @@ using namespace plotlib;
 
 namespace plotlib {
 
-void graphDrawMarkers(const float* x, const float* y, const int& n, const int& marker,
-                      const int& skip)
+void graphDrawMarkers(const float* x, const float* y, int n, int marker,
+                      int skip)
 {
     if (n <= 0 || x == nullptr || y == nullptr) {
-        const int tooFew = 516;
-        kernelReportError(tooFew);
+        kernelReportError(graphKernelNumber(kNoMarkerPoints));
         return;
     }
     // In 64 bits: skip + 1 and the walk past n must not overflow for any skip.
     std::int64_t step = static_cast<std::int64_t>(skip) + 1;
     if (step < 1) {
-        const int badStep = -526;
-        kernelReportError(badStep);
+        kernelReportError(graphKernelNumber(kBadMarkerStep));
         step = 1;
     }
     int symbol = marker;
     if (symbol < 0) {
-        const int badMarker = -527;
-        kernelReportError(badMarker);
+        kernelReportError(graphKernelNumber(kBadMarker));
         symbol = 1;
     }
     const bool testMissing = graphState.missing.mode > 0;

@@ -1,5 +1,6 @@
 // missing.cpp - missing values: the definition (VALMIS) and the test that polylines, markers
 // and value labels apply to every point while a missing-value mode is set.
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "graphs/curves.h"
@@ -9,7 +10,7 @@ using namespace plotlib;
 
 namespace plotlib {
 
-bool graphIsMissingPoint(const float& x, const float& y)
+bool graphIsMissingPoint(float x, float y)
 {
     const MissingValueSettings& m = graphState.missing;
     const float v = (m.axis == 1) ? x : y;
@@ -34,7 +35,7 @@ void VALMIS(const int& mode, const float& a, const float& b, const int& axis)
     MissingValueSettings& m = graphState.missing;
     m.mode = mode;
     if (mode < 0 || mode > 7) {
-        graphReportError(-58);
+        graphReportError(kBadMissingMode);
         m.mode = 0;
     }
     m.low = a;

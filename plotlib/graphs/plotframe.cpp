@@ -3,6 +3,7 @@
 // scaling mode (GRASCA) and the marker of marker grids (GRDSYM, GRDSYQ).
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -16,7 +17,7 @@ void GRASCA(const int& mode)
     GraphRoutineFrame frame("GRASCA");
     graphState.graph.scalingMode = mode;
     if (mode < 0 || mode > 4) {
-        graphReportError(-59);
+        graphReportError(kBadScalingMode);
         graphState.graph.scalingMode = 0;
     }
 }
@@ -30,7 +31,7 @@ void GRFBND(const float& x1, const float& x2, const float& y1, const float& y2)
     // Written as "not at least" so that a NaN bound counts as too narrow.
     if (!(std::fabs(g.plotFrame[1] - g.plotFrame[0]) >= 0.00001f) ||
         !(std::fabs(g.plotFrame[3] - g.plotFrame[2]) >= 0.00001f)) {
-        graphReportError(-50);
+        graphReportError(kFrameTooNarrow);
         g.plotFrameSwitch = 0;
     }
 }

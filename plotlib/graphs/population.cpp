@@ -7,6 +7,7 @@
 // sides of the centre and closed to a point one class width beyond the run's last class.
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -40,8 +41,8 @@ struct Outline {
 
 namespace plotlib {
 
-void graphDrawPopulationOutline(const float* e, const float* v, const int& n, const float& d,
-                                const float& c)
+void graphDrawPopulationOutline(const float* e, const float* v, int n, float d,
+                                float c)
 {
     const BarWorkingValues& bar = graphState.bar;
     const Outline out{3 - bar.valueAxis, bar.valueAxis};
@@ -70,15 +71,14 @@ void graphDrawPopulationOutline(const float* e, const float* v, const int& n, co
     }
 }
 
-void graphDrawPopulationGraph(const float* e, const float* v, const int& n, const float& d,
-                              const float& c, const float& s)
+void graphDrawPopulationGraph(const float* e, const float* v, int n, float d,
+                              float c, float s)
 {
     const bool xCategory = graphAxis(1).scalingType == 5;
     const bool yCategory = graphAxis(2).scalingType == 5;
     int category = 1;
     if (xCategory == yCategory) {
-        const int notOne = -503;
-        kernelReportError(notOne);
+        kernelReportError(graphKernelNumber(kBadCategoryAxis));
     } else {
         category = xCategory ? 1 : 2;
     }
@@ -100,7 +100,7 @@ void GRAPOP(const float& width, const float& centre, const float* ends, const fl
 {
     GraphRoutineFrame frame("GRAPOP");
     if (n <= 0 || ends == nullptr || values == nullptr) {
-        graphReportError(1);
+        graphReportError(kCountBelowOne);
         return;
     }
     graphDrawPopulationGraph(ends, values, n, width, centre, divisor);

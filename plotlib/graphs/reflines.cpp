@@ -13,6 +13,7 @@
 
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -153,7 +154,7 @@ void restoreLineStyle(int style, const float* dash) {
 
 namespace plotlib {
 
-float graphMapAlongAxis(const float& value, const int& n) {
+float graphMapAlongAxis(float value, int n) {
     // The other coordinate is given as 1.0, which every axis accepts, logarithmic or not.
     const float any = 1.0f;
     float kx = 0.0f, ky = 0.0f;
@@ -162,7 +163,7 @@ float graphMapAlongAxis(const float& value, const int& n) {
     return n == 1 ? kx : ky;
 }
 
-void graphAxisSpan(const int& n, float& low, float& high) {
+void graphAxisSpan(int n, float& low, float& high) {
     const AxisTransform& t = graphTransform(n);
     const float a = n == 1 ? t.startX : t.startY;
     const float b = n == 1 ? t.endX : t.endY;
@@ -170,23 +171,23 @@ void graphAxisSpan(const int& n, float& low, float& high) {
     high = std::fmax(a, b);
 }
 
-void graphCaptionVerticalLine(const char* caption, int length, const int& position,
-                              int& trimmed, const float& line) {
+void graphCaptionVerticalLine(const char* caption, int length, int position,
+                              int& trimmed, float line) {
     drawCaption(kVerticalUpright, true, 0.0f, caption, length, position, trimmed, line);
 }
 
-void graphCaptionVerticalLineTurned(const char* caption, int length, const int& position,
-                                    int& trimmed, const float& line) {
+void graphCaptionVerticalLineTurned(const char* caption, int length, int position,
+                                    int& trimmed, float line) {
     drawCaption(kVerticalTurned, true, 90.0f, caption, length, position, trimmed, line);
 }
 
-void graphCaptionHorizontalLine(const char* caption, int length, const int& position,
-                                int& trimmed, const float& line) {
+void graphCaptionHorizontalLine(const char* caption, int length, int position,
+                                int& trimmed, float line) {
     drawCaption(kHorizontalUpright, false, 0.0f, caption, length, position, trimmed, line);
 }
 
-void graphCaptionHorizontalLineTurned(const char* caption, int length, const int& position,
-                                      int& trimmed, const float& line) {
+void graphCaptionHorizontalLineTurned(const char* caption, int length, int position,
+                                      int& trimmed, float line) {
     drawCaption(kHorizontalTurned, false, 90.0f, caption, length, position, trimmed, line);
 }
 
@@ -197,7 +198,7 @@ void REFLIN(const char* caption, int length, const float& value, const int& posi
     GraphRoutineFrame frame("REFLIN");
     int where = position;
     if (where < 1 || where > 8) {
-        graphReportError(-43);
+        graphReportError(kBadCaptionPosition);
         where = 1;
     }
     const bool vertical = lineDirection <= 1;
@@ -222,13 +223,13 @@ void REFLIN(const char* caption, int length, const float& value, const int& posi
 
 namespace plotlib {
 
-float graphArrowAngle(const float& dx, const float& dy) {
+float graphArrowAngle(float dx, float dy) {
     if (std::fabs(dx) > kTouching) return static_cast<float>(std::atan(static_cast<double>(dy) / dx));
     return dy >= kTouching ? 1.570796f : 4.712388f;
 }
 
-ArrowHead graphArrowHeadCorners(const float& tx, const float& ty, const float& dx,
-                                const float& dy, const float& size) {
+ArrowHead graphArrowHeadCorners(float tx, float ty, float dx,
+                                float dy, float size) {
     const double a = graphArrowAngle(dx, dy);
     const double c = std::cos(a), s = std::sin(a), h = size;
     double q1x = tx + h * (0.866025 * c + 0.5 * s);
@@ -244,8 +245,8 @@ ArrowHead graphArrowHeadCorners(const float& tx, const float& ty, const float& d
             graphToFloat(h * c + 0.0)};
 }
 
-void graphDrawArrowHead(const float& tx, const float& ty, const ArrowHead& head,
-                        const int& style) {
+void graphDrawArrowHead(float tx, float ty, const ArrowHead& head,
+                        int style) {
     if (style == 2) {
         const float x[3] = {head.q1x, head.q1x + head.offsetX, tx};
         const float y[3] = {head.q1y, head.q1y + head.offsetY, ty};
@@ -265,11 +266,11 @@ void ARROW(const float& x, const float& y, const int& style, const int& coordina
     GraphRoutineFrame frame("ARROW");
     int head = style, graphUnits = coordinates;
     if (head < 0 || head > 2) {
-        graphReportError(-28);
+        graphReportError(kBadArrowSwitch);
         head = 0;
     }
     if (graphUnits < 0 || graphUnits > 1) {
-        graphReportError(-28);
+        graphReportError(kBadArrowSwitch);
         graphUnits = 0;
     }
     float tx = x, ty = y;
@@ -278,7 +279,7 @@ void ARROW(const float& x, const float& y, const int& style, const int& coordina
     kernelEnquirePenPosition(px, py, unused);
     const float dx = tx - px, dy = ty - py;
     if (!(std::fabs(dx) > kTouching) && !(std::fabs(dy) > kTouching)) {
-        graphReportError(-29);
+        graphReportError(kZeroLengthArrow);
         return;
     }
     const float length = graphToFloat(std::hypot(static_cast<double>(dx), dy));

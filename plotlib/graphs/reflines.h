@@ -11,20 +11,20 @@
 
 namespace plotlib {
 
-void graphCaptionVerticalLine(const char* caption, int length, const int& position,
-                              int& trimmed, const float& line);
-void graphCaptionVerticalLineTurned(const char* caption, int length, const int& position,
-                                    int& trimmed, const float& line);
-void graphCaptionHorizontalLine(const char* caption, int length, const int& position,
-                                int& trimmed, const float& line);
-void graphCaptionHorizontalLineTurned(const char* caption, int length, const int& position,
-                                      int& trimmed, const float& line);
+void graphCaptionVerticalLine(const char* caption, int length, int position,
+                              int& trimmed, float line);
+void graphCaptionVerticalLineTurned(const char* caption, int length, int position,
+                                    int& trimmed, float line);
+void graphCaptionHorizontalLine(const char* caption, int length, int position,
+                                int& trimmed, float line);
+void graphCaptionHorizontalLineTurned(const char* caption, int length, int position,
+                                      int& trimmed, float line);
 
 // Kernel coordinate of one value along axis n (1 x, 2 y).  Only that axis's mapping is used,
 // so a value that is fine on its own axis is never reported for the other one.
-float graphMapAlongAxis(const float& value, const int& n);
+float graphMapAlongAxis(float value, int n);
 // The lower and upper kernel coordinate of the line of axis n as the set-up laid it out.
-void graphAxisSpan(const int& n, float& low, float& high);
+void graphAxisSpan(int n, float& low, float& high);
 
 }  // namespace plotlib
 

@@ -4,6 +4,7 @@
 // side, anything else centres it.  Vertical code: 0 centres the text box on the area,
 // 1 puts it 0.2 character heights above the bottom, anything else puts the baseline
 // 1.5 character heights below the top.
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -17,7 +18,7 @@ void GRFTTL(const char* text, int length, const int& horizontal, const int& vert
     GraphRoutineFrame frame("GRFTTL");
     const int used = (text == nullptr || length <= 0) ? 0 : kernelUsedLength(text, length);
     if (used <= 0) {
-        graphReportError(40);
+        graphReportError(kEmptyTitle);
         return;
     }
     // The area is taken afresh: with both axes and the pie and polar layouts placed by the

@@ -43,7 +43,7 @@ void graphDrawValueLabel(const ValueLabelLayout& layout, const ValueLabelNumber&
                          float x, float y);
 
 // Labels of the n points of a data set: the y values when selector is 2, else the x values.
-void graphDrawValueLabels(const float* x, const float* y, const int& n, const int& selector);
+void graphDrawValueLabels(const float* x, const float* y, int n, int selector);
 
 }  // namespace plotlib
 

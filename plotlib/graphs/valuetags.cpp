@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -41,7 +42,7 @@ void storeTag(int k, const char* text, int length)
     std::memset(tag, ' ', kTagLength);
     if (used > kTagLength) {
         std::memcpy(tag, source, kTagLength);
-        graphReportError(-44);
+        graphReportError(kTagTooLong);
         // A control character cut off from what followed it would start a sequence.
         used = (source[kTagLength - 1] == control) ? kTagLength - 1 : kTagLength;
     } else if (used <= 0) {
@@ -169,7 +170,7 @@ void graphDrawValueLabel(const ValueLabelLayout& layout, const ValueLabelNumber&
     }
 }
 
-void graphDrawValueLabels(const float* x, const float* y, const int& n, const int& selector)
+void graphDrawValueLabels(const float* x, const float* y, int n, int selector)
 {
     const ValueAttributes& a = graphState.valueAttributes;
     const bool yValues = (selector == 2);
@@ -219,13 +220,13 @@ void VALATT(const int& a1, const int& a2, const float& a3, const float& a4, cons
     // Placement codes first (-546), then the alignment codes (-545), each in argument order.
     for (int* code : {&v.a1, &v.a2}) {
         if (*code < -2 || *code > 3) {
-            graphReportError(-46);
+            graphReportError(kBadPlacement);
             *code = 0;
         }
     }
     for (int* code : {&v.a7, &v.a8}) {
         if (*code < -1 || *code > 1) {
-            graphReportError(-45);
+            graphReportError(kBadAlignment);
             *code = 0;
         }
     }
@@ -249,10 +250,10 @@ void GRAVAL(const float* x, const float* y, const int& n, const int& selector)
 {
     GraphRoutineFrame frame("GRAVAL");
     if (n <= 0 || x == nullptr || y == nullptr) {
-        graphReportError(15);
+        graphReportError(kTooFewPoints);
         return;
     }
     if (selector < 1 || selector > 2)
-        graphReportError(-52);
+        graphReportError(kBadSelector);
     graphDrawValueLabels(x, y, n, selector);
 }

@@ -18,7 +18,7 @@ constexpr LongFormCodeRow lineFitStatusRows[] = {{0, 0}, {kpLineFitFlag1, 1}};
 using CurveRoutine = void (*)(const float*, const float*, const int&);
 
 // The four curve long forms differ only in their legacy routine.
-void addCurve(CurveRoutine legacy, const int& n, const PointRecord* points) {
+void addCurve(CurveRoutine legacy, int n, const PointRecord* points) {
     const LongFormFields<PointRecord, 2> xy(points, n, longFormPointFields);
     if (!xy.ok()) return;
     legacy(xy.field(0), xy.field(1), n);

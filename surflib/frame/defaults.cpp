@@ -2,8 +2,8 @@
 // entry of the process and again by SURF.  Fields not written here keep what they hold.
 #include <cstring>
 
+#include "frame/errors.h"
 #include "frame/kernel_layer.h"
-#include "frame/routine_frame.h"
 #include "frame/state.h"
 #include "tarvcore.h"
 
@@ -19,7 +19,6 @@ constexpr const char* kDefaultTitles[7] = {"X axis",         "Y axis",         "
                                            "Contour Height", "Contour Step",   "X Limits Shown",
                                            "Y Limits Shown"};
 
-constexpr int kMeasureFailed = 99;
 
 void writeFixedValues()
 {

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/routine_frame.h"
 #include "frame/numeric.h"
 #include "frame/state.h"
@@ -17,12 +18,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kBadIntervalCount = 6;
-constexpr int kTooFewNodes = 5;
-constexpr int kFlatXRange = 15;
-constexpr int kFlatYRange = 16;
-constexpr int kStepUnusable = -42;
-constexpr int kLabelFormatTooNarrow = -44;
 constexpr int kNoPower = 9999;
 
 int exponentOf(double v)
@@ -110,7 +105,7 @@ double surfacePowerLimit()
     return std::trunc(std::log10(static_cast<double>(largest)));
 }
 
-void surfaceSplitPowerOfTen(const float& v, float& mantissa, int& exponent)
+void surfaceSplitPowerOfTen(float v, float& mantissa, int& exponent)
 {
     const float eps = surfaceState.eps;
     if (!std::isfinite(v) || std::fabs(v) < 10.0f * eps || v == 0.0f) {
@@ -131,7 +126,7 @@ void surfaceSplitPowerOfTen(const float& v, float& mantissa, int& exponent)
     exponent = e;
 }
 
-void surfaceChooseIntervals(const float& lo, const float& hi, const int& n, int& e, float& first,
+void surfaceChooseIntervals(float lo, float hi, int n, int& e, float& first,
                             float& step, int& decimals, int& count, int& width)
 {
     int requested = n;
@@ -180,7 +175,7 @@ void surfaceChooseIntervals(const float& lo, const float& hi, const int& n, int&
     width = std::max({0, exponentOf(f), exponentOf(f + s * count)}) + decimals + 3;
 }
 
-void surfaceChooseIntervalsByStep(const float& lo, const float& hi, const float& step, int& e,
+void surfaceChooseIntervalsByStep(float lo, float hi, float step, int& e,
                                   float& first, float& stepOut, int& decimals, int& count,
                                   int& width)
 {
@@ -204,7 +199,7 @@ void surfaceChooseIntervalsByStep(const float& lo, const float& hi, const float&
     stepOut = surfaceNarrow(s);
 }
 
-void surfaceChooseMapIntervals(const float& lo, const float& hi, const float& step, int& e,
+void surfaceChooseMapIntervals(float lo, float hi, float step, int& e,
                                float& first, float& stepOut, int& decimals, int& count,
                                int& width, float& remainder)
 {
@@ -231,7 +226,7 @@ void surfaceChooseMapIntervals(const float& lo, const float& hi, const float& st
     remainder = surfaceNarrow(rest);
 }
 
-void surfaceCheckGrid(const int& nx, float& xmin, float& xmax, const int& ny, float& ymin,
+void surfaceCheckGrid(int nx, float& xmin, float& xmax, int ny, float& ymin,
                       float& ymax, int& status)
 {
     if (xmax < xmin) std::swap(xmin, xmax);
@@ -254,7 +249,7 @@ void surfaceCheckGrid(const int& nx, float& xmin, float& xmax, const int& ny, fl
     }
 }
 
-void surfaceNumberWidth(const int& e, const int& decimals, const int& width, int& code,
+void surfaceNumberWidth(int e, int decimals, int width, int& code,
                         int& decimalsOut, int& widthOut)
 {
     code = kNoPower;
@@ -276,7 +271,7 @@ void surfaceNumberWidth(const int& e, const int& decimals, const int& width, int
     }
 }
 
-void surfaceChooseNumberFormat(const float& level)
+void surfaceChooseNumberFormat(float level)
 {
     SurfaceLibraryState& s = surfaceState;
     const ContourSettings& c = s.contour;
@@ -299,7 +294,7 @@ void surfaceChooseNumberFormat(const float& level)
                 fixed = false;
                 s.labelPowerCode = kNoPower;
                 if (s.numberFormatWarned == 0) {
-                    surfaceReportError(kLabelFormatTooNarrow);
+                    surfaceReportError(kFormatTooNarrow);
                     s.numberFormatWarned = 1;
                 }
             }

@@ -5,23 +5,23 @@
 
 namespace surflib {
 
-void surfaceSplitPowerOfTen(const float& v, float& mantissa, int& exponent);
+void surfaceSplitPowerOfTen(float v, float& mantissa, int& exponent);
 // About n intervals over [lo, hi]: first and step in units of 10^e.  n is not written back.
-void surfaceChooseIntervals(const float& lo, const float& hi, const int& n, int& e, float& first,
+void surfaceChooseIntervals(float lo, float hi, int n, int& e, float& first,
                             float& step, int& decimals, int& count, int& width);
 // With a given step; stepOut 0.0 when the step cannot be used (warning -42).
-void surfaceChooseIntervalsByStep(const float& lo, const float& hi, const float& step, int& e,
+void surfaceChooseIntervalsByStep(float lo, float hi, float step, int& e,
                                   float& first, float& stepOut, int& decimals, int& count,
                                   int& width);
 // As by step, for map frames: first is lo itself and the part of the range after the last
 // whole step comes back in remainder; silent when the step cannot be used.
-void surfaceChooseMapIntervals(const float& lo, const float& hi, const float& step, int& e,
+void surfaceChooseMapIntervals(float lo, float hi, float step, int& e,
                                float& first, float& stepOut, int& decimals, int& count,
                                int& width, float& remainder);
-void surfaceCheckGrid(const int& nx, float& xmin, float& xmax, const int& ny, float& ymin,
+void surfaceCheckGrid(int nx, float& xmin, float& xmax, int ny, float& ymin,
                       float& ymax, int& status);
-void surfaceChooseNumberFormat(const float& level);
-void surfaceNumberWidth(const int& e, const int& decimals, const int& width, int& code,
+void surfaceChooseNumberFormat(float level);
+void surfaceNumberWidth(int e, int decimals, int width, int& code,
                         int& decimalsOut, int& widthOut);
 
 // The largest power of ten the kernel's reals can scale by: trunc(log10(real setting 2)).

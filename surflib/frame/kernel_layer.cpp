@@ -79,7 +79,7 @@ void fillPart(int style, int pen, int m, const float* x, const float* y)
 
 }  // namespace
 
-void surfaceSelectPen(const int& code)
+void surfaceSelectPen(int code)
 {
     if (code < kStyleBand) {
         const int solid = 0;
@@ -95,7 +95,7 @@ void surfaceSelectPen(const int& code)
     }
 }
 
-void surfaceSetFillCode(const int& code)
+void surfaceSetFillCode(int code)
 {
     SurfaceSavedKernelState& s = surfaceState.saved;
     s.currentFillCode = code;
@@ -115,7 +115,7 @@ void surfaceSetFillCode(const int& code)
     s.decodedFillCode = code;
 }
 
-void surfaceFillPolygons(const int& np, const float* counts, const float* x, const float* y)
+void surfaceFillPolygons(int np, const float* counts, const float* x, const float* y)
 {
     SurfaceSavedKernelState& s = surfaceState.saved;
     int pen = 0;
@@ -136,7 +136,7 @@ void surfaceFillPolygons(const int& np, const float* counts, const float* x, con
     s.fillCodeInEffect = s.currentFillCode;
 }
 
-void surfaceDrawPolyline(const int& n, const float* x, const float* y)
+void surfaceDrawPolyline(int n, const float* x, const float* y)
 {
     if (n < 1 || x == nullptr || y == nullptr) return;
     kernelMovePen(x[0], y[0]);
@@ -145,20 +145,20 @@ void surfaceDrawPolyline(const int& n, const float* x, const float* y)
     kernelMovePen(x[n - 1], y[n - 1]);
 }
 
-void surfaceSetMarkerSymbol(const int& symbol)
+void surfaceSetMarkerSymbol(int symbol)
 {
     surfaceState.saved.markerSymbol = symbol;
 }
 
-void surfaceDrawMarker(const int& /*count*/, const float& x, const float& y)
+void surfaceDrawMarker(int /*count*/, float x, float y)
 {
     kernelMovePen(x, y);
     kernelDrawMarker(surfaceState.saved.markerSymbol);
     kernelMovePen(x, y);
 }
 
-void surfaceDrawText(const float& x, const float& y, const char* text, int length,
-                     const int& control)
+void surfaceDrawText(float x, float y, const char* text, int length,
+                     int control)
 {
     int style = 0;
     kernelEnquireLineStyle(style);
@@ -176,7 +176,7 @@ void surfaceDrawText(const float& x, const float& y, const char* text, int lengt
 }
 
 void surfaceMeasureText(const char* text, int length, int& status, float& width, float& r2,
-                        float& r3, float& height, const int& control)
+                        float& r3, float& height, int control)
 {
     int mode = 0, font = 0, fifth = 0;
     float w = 0.0f, h = 0.0f, angle = 0.0f;
@@ -193,7 +193,7 @@ void surfaceMeasureText(const char* text, int length, int& status, float& width,
     status = 0;
 }
 
-void surfaceSetTextSize(const float& height)
+void surfaceSetTextSize(float height)
 {
     int mode = 0, font = 0, fifth = 0;
     float w0 = 0.0f, h0 = 0.0f, angle = 0.0f;
@@ -202,7 +202,7 @@ void surfaceSetTextSize(const float& height)
     kernelSetCharSize(width, height);
 }
 
-void surfaceSetTextAngle(const float& dx, const float& dy)
+void surfaceSetTextAngle(float dx, float dy)
 {
     // Rounded to single precision before the quarter turn is taken off, so that a vector
     // straight up gives exactly 0 degrees.
@@ -240,7 +240,7 @@ void surfaceEnquirePlotFrame(int& status, float& x1, float& y1, float& x2, float
     status = 0;
 }
 
-void surfaceEnquireUnits(int& status, const float& x, const float& y, float& xk, float& yk)
+void surfaceEnquireUnits(int& status, float x, float y, float& xk, float& yk)
 {
     float v[6] = {0.0f, 0.0f, 0.0f, 0.0f, 0.0f, 0.0f};
     kernelEnquireSettingBlock91(v[0], v[1], v[2], v[3], v[4], v[5]);

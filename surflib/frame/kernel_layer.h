@@ -9,29 +9,29 @@ namespace surflib {
 
 // PenCode: below 1000 colour c solid; 1000..1999 line style and colour c - 1000;
 // 2000 and over kernel pen c - 2000.
-void surfaceSelectPen(const int& code);
+void surfaceSelectPen(int code);
 // FillCode: below 1000 style 0 in colour c; 1000..1999 style c - 1000 in the current colour;
 // 2000 and over style and pen c - 2000.
-void surfaceSetFillCode(const int& code);
+void surfaceSetFillCode(int code);
 // np parts one after another in x and y; counts holds each part's vertex count as a real.
 // A vertex count given as a real: rounded half away from zero, 0 for no usable count.
 int surfaceVertexCount(float count);
-void surfaceFillPolygons(const int& np, const float* counts, const float* x, const float* y);
-void surfaceDrawPolyline(const int& n, const float* x, const float* y);
-void surfaceSetMarkerSymbol(const int& symbol);
-void surfaceDrawMarker(const int& count, const float& x, const float& y);
+void surfaceFillPolygons(int np, const float* counts, const float* x, const float* y);
+void surfaceDrawPolyline(int n, const float* x, const float* y);
+void surfaceSetMarkerSymbol(int symbol);
+void surfaceDrawMarker(int count, float x, float y);
 // control 1: a "*" control character is swapped for "@" so that "*" is drawn literally.
-void surfaceDrawText(const float& x, const float& y, const char* text, int length,
-                     const int& control);
+void surfaceDrawText(float x, float y, const char* text, int length,
+                     int control);
 void surfaceMeasureText(const char* text, int length, int& status, float& width, float& r2,
-                        float& r3, float& height, const int& control);
-void surfaceSetTextSize(const float& height);
-void surfaceSetTextAngle(const float& dx, const float& dy);
+                        float& r3, float& height, int control);
+void surfaceSetTextSize(float height);
+void surfaceSetTextAngle(float dx, float dy);
 void surfaceSuspendLineStyle();
 void surfaceResumeLineStyle();
 void surfaceEnquirePlotFrame(int& status, float& x1, float& y1, float& x2, float& y2);
 // Lengths (x, y) in kernel units; status 1 when the kernel's unit divisor is 0 or not finite.
-void surfaceEnquireUnits(int& status, const float& x, const float& y, float& xk, float& yk);
+void surfaceEnquireUnits(int& status, float x, float y, float& xk, float& yk);
 void surfaceEnquireLineAttributes(int& status, int& colour);
 // The two measures every drawing starts from, read into the state: the character units (the
 // text "8": digitWidth, charHeight) and the plot frame (plotX1 ... plotHeight).  false, with

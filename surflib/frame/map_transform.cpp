@@ -12,6 +12,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/routine_frame.h"
@@ -23,8 +24,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kNoMap = 8;
-constexpr int kLabelTooWide = -12;
 constexpr int kMaxLabel = 9;
 constexpr int kLabelText = 10;
 
@@ -81,7 +80,7 @@ void limitWidth(int& width)
 
 // Puts the label text[0..9] at (X, Y): width > 0 right-aligned ending at X (measured extent,
 // at most 10 digit widths), otherwise starting at X with leading blanks trimmed when width < 0.
-void placeLabel(const float& X, const float& Y, const char* text, int width)
+void placeLabel(float X, float Y, const char* text, int width)
 {
     SurfaceLibraryState& s = surfaceState;
     int end = kLabelText;
@@ -188,8 +187,8 @@ int surfaceFormatNumber(double value, int width, int decimals, char* text)
 
 // ---- Number labels --------------------------------------------------------------------------
 
-void surfaceDrawNumber(const float& X, const float& Y, const float& value, int& width,
-                       int& decimals, const int& power)
+void surfaceDrawNumber(float X, float Y, float value, int& width,
+                       int& decimals, int power)
 {
     if (decimals < 0) decimals = 0;
     if (decimals == 0) {
@@ -206,8 +205,8 @@ void surfaceDrawNumber(const float& X, const float& Y, const float& value, int& 
     placeLabel(X, Y, text, width);
 }
 
-void surfaceDrawFixedNumber(const float& X, const float& Y, const float& value, int& width,
-                            const int& power)
+void surfaceDrawFixedNumber(float X, float Y, float value, int& width,
+                            int power)
 {
     double v = value;
     if (std::fabs(static_cast<double>(power)) < surfacePowerLimit()) {
@@ -229,8 +228,8 @@ void surfaceDrawFixedNumber(const float& X, const float& Y, const float& value, 
     placeLabel(X, Y, text, width);
 }
 
-void surfaceDrawMapNumber(float& X, float& Y, const float& value, int& width, int& decimals,
-                          const int& power)
+void surfaceDrawMapNumber(float& X, float& Y, float value, int& width, int& decimals,
+                          int power)
 {
     const SurfaceLibraryState& s = surfaceState;
     if (surfaceFlagOn(s.surface.contourOnSurface)) {
@@ -245,7 +244,7 @@ void surfaceDrawMapNumber(float& X, float& Y, const float& value, int& width, in
     surfaceDrawNumber(X, Y, value, width, decimals, power);
 }
 
-void surfaceSetLabelDirection(const float& /*width*/, const float& height, const float& angle)
+void surfaceSetLabelDirection(float /*width*/, float height, float angle)
 {
     surfaceSetTextSize(height);
     const double a = (static_cast<double>(angle) + 90.0) * 0.0174533;
@@ -254,7 +253,7 @@ void surfaceSetLabelDirection(const float& /*width*/, const float& height, const
     surfaceSetTextAngle(surfaceState.labelDirection[0], surfaceState.labelDirection[1]);
 }
 
-bool surfaceProjectPoint(const float& x, const float& y, const float& z, float& X, float& Y)
+bool surfaceProjectPoint(float x, float y, float z, float& X, float& Y)
 {
     const ProjectionTerms& p = surfaceState.projection;
     const double dx = static_cast<double>(x) - p.centreX;
@@ -276,7 +275,7 @@ bool surfaceProjectPoint(const float& x, const float& y, const float& z, float& 
 
 // ---- Map polylines and fills ----------------------------------------------------------------
 
-void surfaceDrawMapPolyline(const int& n, float* x, float* y)
+void surfaceDrawMapPolyline(int n, float* x, float* y)
 {
     if (n < 1) return;
     if (!convertPoints(n, x, y)) return;
@@ -311,7 +310,7 @@ bool enclosesArea(int m, const float* x, const float* y)
 
 }  // namespace
 
-void surfaceFillMapAreas(const int& np, float* counts, float* x, float* y)
+void surfaceFillMapAreas(int np, float* counts, float* x, float* y)
 {
     long long total = 0;
     for (int k = 0; k < np; ++k) total += surfaceVertexCount(counts[k]);

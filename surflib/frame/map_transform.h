@@ -14,27 +14,27 @@ double surfaceMapXToPicture(double x);
 double surfaceMapYToPicture(double y);
 
 // Converts the n picture points in place and draws them; n < 1 draws nothing.
-void surfaceDrawMapPolyline(const int& n, float* x, float* y);
+void surfaceDrawMapPolyline(int n, float* x, float* y);
 // np areas of counts[k] points (reals, rounded) one after another, converted in place, filled
 // with the current fill code.  Areas that enclose nothing (fewer than three distinct corners,
 // or no area) are dropped before the kernel: their counts become 0 and the points of the
 // areas kept move up over theirs.
-void surfaceFillMapAreas(const int& np, float* counts, float* x, float* y);
+void surfaceFillMapAreas(int np, float* counts, float* x, float* y);
 // A number label at a map picture point; on a projected surface the point is projected first
 // and written back.
-void surfaceDrawMapNumber(float& X, float& Y, const float& value, int& width, int& decimals,
-                          const int& power);
+void surfaceDrawMapNumber(float& X, float& Y, float value, int& width, int& decimals,
+                          int power);
 // A real as a label of at most 9 characters: width > 0 right-aligned ending at X, width < 0
 // left-trimmed starting at X.  |width| over 9 is cut to 9 (warning -12), negative decimals to
 // 0, both in the caller's arguments.  power: the value is shown times 10^power (9999: as is).
-void surfaceDrawNumber(const float& X, const float& Y, const float& value, int& width,
-                       int& decimals, const int& power);
-void surfaceDrawFixedNumber(const float& X, const float& Y, const float& value, int& width,
-                            const int& power);
-void surfaceSetLabelDirection(const float& width, const float& height, const float& angle);
+void surfaceDrawNumber(float X, float Y, float value, int& width,
+                       int& decimals, int power);
+void surfaceDrawFixedNumber(float X, float Y, float value, int& width,
+                            int power);
+void surfaceSetLabelDirection(float width, float height, float angle);
 // Perspective transform of map point (x, y) at height z.  Returns false (X, Y untouched) when
 // the point lies in the plane of the eye and has no picture position.
-bool surfaceProjectPoint(const float& x, const float& y, const float& z, float& X, float& Y);
+bool surfaceProjectPoint(float x, float y, float z, float& X, float& Y);
 
 // Formats value as the label text of surfaceDrawNumber (decimals > 0) or of
 // surfaceDrawFixedNumber (decimals 0) into text[10]; |width| <= 9.  Returns the field length.

@@ -1,5 +1,5 @@
-// routine_frame.cpp - entry and exit of every legacy routine, the error reporter, and the
-// open and close routines of the library.
+// routine_frame.cpp - entry and exit of every legacy routine, and the open and close routines
+// of the library.
 //
 // A drawing routine (draw flag 1) saves the caller's text, line and table attributes at entry
 // and puts the library's own in force (text mode 1, angle 0, justification -1, solid line,
@@ -26,7 +26,7 @@ constexpr int kNoFont = -1;
 constexpr int kDashPatternStyle = -1;
 constexpr int kTableEntries = 16;
 
-void saveTextAttributes(const int& charMode, bool opened)
+void saveTextAttributes(int charMode, bool opened)
 {
     SurfaceSavedKernelState& s = surfaceState.saved;
     int fifth = 0;
@@ -127,8 +127,8 @@ void restoreTableEntries()
 
 namespace surflib {
 
-void surfaceSaveKernelState(int& status, const char* name, int length, const int& drawFlag,
-                            const int& charMode)
+void surfaceSaveKernelState(int& status, const char* name, int length, int drawFlag,
+                            int charMode)
 {
     kernelSetRoutineName(kRoutineNameLevel, name, length);
     int open = 0;
@@ -152,7 +152,7 @@ void surfaceSaveKernelState(int& status, const char* name, int length, const int
     surfaceState.saved.decodedFillCode = -9999;
 }
 
-void surfaceEnterRoutine(const int& drawFlag, const char* name, int length)
+void surfaceEnterRoutine(int drawFlag, const char* name, int length)
 {
     int status = 0;
     surfaceSaveKernelState(status, name, length, drawFlag, surfaceState.contour.charMode);
@@ -165,7 +165,7 @@ void surfaceEnterRoutine(const int& drawFlag, const char* name, int length)
     surfaceState.saved.entryColour = colour;
 }
 
-void surfaceExitRoutine(const int& drawFlag)
+void surfaceExitRoutine(int drawFlag)
 {
     if (drawFlag == 1) {
         restoreTextAttributes();
@@ -174,16 +174,6 @@ void surfaceExitRoutine(const int& drawFlag)
     }
     static const char blanks[] = "      ";
     kernelSetRoutineName(kRoutineNameLevel, blanks, 6);
-}
-
-void surfaceReportError(const int& n)
-{
-    // Computed wide: the shift must not overflow whatever number a routine passes.
-    long long shifted = n >= 0 ? static_cast<long long>(n) + 1000 : static_cast<long long>(n) - 1000;
-    if (shifted > 2147483647LL) shifted = 2147483647LL;
-    if (shifted < -2147483647LL - 1) shifted = -2147483647LL - 1;
-    const int number = static_cast<int>(shifted);
-    kernelReportError(number);
 }
 
 void surfaceCloseKernelLibrary()

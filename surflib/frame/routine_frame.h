@@ -8,12 +8,10 @@
 
 namespace surflib {
 
-void surfaceEnterRoutine(const int& drawFlag, const char* name, int length);
-void surfaceSaveKernelState(int& status, const char* name, int length, const int& drawFlag,
-                            const int& charMode);
-void surfaceExitRoutine(const int& drawFlag);
-// Errors (n > 0) reach the kernel as n + 1000, warnings (n < 0) as n - 1000.
-void surfaceReportError(const int& n);
+void surfaceEnterRoutine(int drawFlag, const char* name, int length);
+void surfaceSaveKernelState(int& status, const char* name, int length, int drawFlag,
+                            int charMode);
+void surfaceExitRoutine(int drawFlag);
 void surfaceCloseKernelLibrary();
 
 // Enters the frame of one legacy routine and leaves it, with the same draw flag, on every

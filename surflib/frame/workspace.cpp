@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "frame/errors.h"
 #include "frame/kernel_layer.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
@@ -13,10 +14,6 @@
 using namespace surflib;
 
 namespace {
-
-constexpr int kNoDrawingToAddTo = 4;
-constexpr int kNoPictureToAddTo = 25;
-constexpr int kMeasureFailed = 99;
 
 // The drawing code a type needs (0: none) and the code it sets (0: unchanged).
 struct DrawingTypeRule {
@@ -66,7 +63,7 @@ void krFreeWorkspace(SurfaceWorkspace& ws)
 
 namespace surflib {
 
-void surfaceGriddingWorkspaceSize(const int& nx, const int& ny, const int& npts, int& size)
+void surfaceGriddingWorkspaceSize(int nx, int ny, int npts, int& size)
 {
     const long long x = nx, y = ny, n = npts;
     const long long nodes = x * y;
@@ -81,7 +78,7 @@ void surfaceGriddingWorkspaceSize(const int& nx, const int& ny, const int& npts,
     size = largest > 2147483647LL || largest < 0 ? 0 : static_cast<int>(largest);
 }
 
-void surfaceBeginDrawing(const int& type)
+void surfaceBeginDrawing(int type)
 {
     SurfaceLibraryState& s = surfaceState;
     const bool known = type >= 1 && type <= 8;

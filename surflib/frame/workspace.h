@@ -19,11 +19,11 @@ enum SurfaceDrawingType {
 // The largest of nx*ny + 4*npts + 20*max(nx, ny), 3*nx*ny + 10000 and 4*npts + 2*nx*ny,
 // computed without overflow.  A size beyond the integer range gives 0 (no array; the legacy
 // routine then reports its workspace as too short); negative results give 0 as well.
-void surfaceGriddingWorkspaceSize(const int& nx, const int& ny, const int& npts, int& size);
+void surfaceGriddingWorkspaceSize(int nx, int ny, int npts, int& size);
 
 // Starts or continues a drawing of the given type; reports error 4 or 25 and changes nothing
 // when there is no drawing of the right kind to add to.
-void surfaceBeginDrawing(const int& type);
+void surfaceBeginDrawing(int type);
 
 }  // namespace surflib
 

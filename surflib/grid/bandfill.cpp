@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
@@ -29,13 +30,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kNoMapToAddTo = 4;
-constexpr int kBadSwitch = -21;
-constexpr int kLevelListFull = -28;
-constexpr int kBandTableFull = -29;
-constexpr int kThinBand = 32;
-constexpr int kBandOutsideLimits = -43;
-constexpr int kBadLineSwitch = -45;
 constexpr float kLift = 5.0e-7f;
 constexpr long long kMaxBands = 100000;
 
@@ -249,7 +243,7 @@ void surfaceEmitBandPolygon(PolygonStore& st, const Cell& c, CellPath* paths, in
 
 // ---- Lines of FILCON ----------------------------------------------------------------------------
 
-void traceListedLine(float level, int lineIndex, const int& wsize, float* work)
+void traceListedLine(float level, int lineIndex, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const int pen = surfaceLevelPen(lineIndex);
@@ -265,7 +259,7 @@ namespace surflib {
 
 // ---- Cells of one band --------------------------------------------------------------------------
 
-void surfaceFillGridCells(const float& lo, const float& hi, float* work)
+void surfaceFillGridCells(float lo, float hi, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
@@ -346,7 +340,7 @@ void surfaceFillGridCells(const float& lo, const float& hi, float* work)
     flushPolygons(st);
 }
 
-void surfaceListBand(const int& code, const float& low, const float& high)
+void surfaceListBand(int code, float low, float high)
 {
     SurfaceLibraryState& s = surfaceState;
     if (s.fillBandCount >= kSurfaceMaxBands || s.fillBandCount < 0) {
@@ -359,14 +353,14 @@ void surfaceListBand(const int& code, const float& low, const float& high)
     ++s.fillBandCount;
 }
 
-void surfaceFillGridBand(const float& low, const float& high, const int& code, const int& lines,
-                         const int& lineSwitch, const int& wsize, float* work)
+void surfaceFillGridBand(float low, float high, int code, int lines,
+                         int lineSwitch, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     int status = 0;
     if (s.drawing.code != kDrawingGriddedMap || s.grid.mapWorkspaceSize != wsize ||
         s.grid.mapWorkspaceSize == 0 || work == nullptr) {
-        status = kNoMapToAddTo;
+        status = kNoDrawingToAddTo;
     } else {
         surfacePartitionFillAt(s.grid.gridOffset, wsize, status);
     }
@@ -625,7 +619,7 @@ void ADDFIL(const float& z1, const float& z2, const int& code, const int& lines,
     const SurfaceLibraryState& s = surfaceState;
     const float low = std::min(z1, z2), high = std::max(z1, z2);
     if (surfaceFlagOn(s.contour.limitsOn) && (low < s.contour.zLow || high > s.contour.zHigh)) {
-        surfaceReportError(kBandOutsideLimits);
+        surfaceReportError(kOutsideLimits);
     }
     surfaceFillGridBand(low, high, code, lines, lineSwitch, wsize, work);
 }

@@ -7,13 +7,13 @@ namespace surflib {
 
 // One band between low and high on the gridded map drawn last in this workspace, with fill
 // code `code`; lines 1 also traces the contour lines at both heights.
-void surfaceFillGridBand(const float& low, const float& high, const int& code, const int& lines,
-                         const int& lineSwitch, const int& wsize, float* work);
+void surfaceFillGridBand(float low, float high, int code, int lines,
+                         int lineSwitch, int wsize, float* work);
 // Fills every cell part between lo and hi with the current fill code (grid and polygon
 // buffers of the fill partition).
-void surfaceFillGridCells(const float& lo, const float& hi, float* work);
+void surfaceFillGridCells(float lo, float hi, float* work);
 // Appends a band to FillBandTable; warning -29 when the table is full.
-void surfaceListBand(const int& code, const float& low, const float& high);
+void surfaceListBand(int code, float low, float high);
 // The key of FillBandTable beside the map area (nothing when the table is empty).
 void surfaceDrawFillKey();
 // The end of a band-filled map, gridded or network: the key, the frame drawn by `frame`, the

@@ -11,6 +11,7 @@
 #include <climits>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/numeric.h"
@@ -27,14 +28,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kNegativeCount = -11;
-constexpr int kOneLevelBetweenLimits = -14;
-constexpr int kFlatData = 17;
-constexpr int kWorkspaceShort = 3;
-constexpr int kNoMapToAddTo = 4;
-constexpr int kLevelOutsideLimits = -43;
-constexpr int kLevelListFull = -28;
-constexpr int kBadLineSwitch = -45;
 // A map never draws more levels than this, whatever the step: the loop always ends.
 constexpr long long kMaxLevels = 100000;
 
@@ -64,7 +57,7 @@ bool copyGrid(const float* z, float* work, float& zmin, float& zmax)
 
 namespace surflib {
 
-void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, const int& wsize, float* work)
+void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
@@ -111,7 +104,7 @@ int surfaceLevelPen(int k)
     return every > 0 && k % every == 0 ? c.majorLinePen : c.linePen;
 }
 
-void surfaceListDrawnLevel(const float& level, const int& pen)
+void surfaceListDrawnLevel(float level, int pen)
 {
     ContourLevelList& l = surfaceState.levels;
     if (l.count >= 0 && l.count < kSurfaceMaxLevels) {
@@ -123,7 +116,7 @@ void surfaceListDrawnLevel(const float& level, const int& pen)
     }
 }
 
-void surfaceSetLineSwitch(const int& lineSwitch)
+void surfaceSetLineSwitch(int lineSwitch)
 {
     SurfaceLibraryState& s = surfaceState;
     if (lineSwitch == 1) {
@@ -215,8 +208,8 @@ void surfaceClearMapRecords()
     s.dataLabelWarned = 0;
 }
 
-bool surfaceLoadMapGrid(const float* z, const int& wsize, float* work,
-                        void (*partition)(const int& wsize, int& status))
+bool surfaceLoadMapGrid(const float* z, int wsize, float* work,
+                        void (*partition)(int wsize, int& status))
 {
     GridState& g = surfaceState.grid;
     int status = 0;
@@ -274,9 +267,9 @@ SurfaceLevelPlan surfacePlanLevels(float zmin, float zmax, int& n)
     return plan;
 }
 
-void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xmax, const int& ny,
-                               const float& ymin, const float& ymax, const float* z,
-                               const int& ncont, const int& lineSwitch, const int& wsize,
+void surfaceDrawGridContourMap(int nx, float xmin, float xmax, int ny,
+                               float ymin, float ymax, const float* z,
+                               int ncont, int lineSwitch, int wsize,
                                float* work)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -337,12 +330,12 @@ void ADDCON(const float& level, const int& lineSwitch, const int& wsize, float* 
     const GridState& g = s.grid;
     if (s.drawing.code != kDrawingGriddedMap || g.mapWorkspaceSize == 0 ||
         g.mapWorkspaceSize != wsize || work == nullptr || !surfaceGridFitsWorkspace(wsize)) {
-        surfaceReportError(kNoMapToAddTo);
+        surfaceReportError(kNoDrawingToAddTo);
         return;
     }
     surfaceBeginDrawing(kAddToGriddedMap);
     if (surfaceFlagOn(s.contour.limitsOn) && (level < s.contour.zLow || level > s.contour.zHigh)) {
-        surfaceReportError(kLevelOutsideLimits);
+        surfaceReportError(kOutsideLimits);
     }
     surfaceSetLineSwitch(lineSwitch);
     const int pen = surfaceFlagOn(s.contour.pensSet) ? s.contour.linePen : s.saved.entryColour;

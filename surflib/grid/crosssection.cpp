@@ -9,6 +9,8 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/bands.h"
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
@@ -19,20 +21,12 @@
 #include "grid/mapframe.h"
 #include "grid/overlays.h"
 #include "grid/tracing.h"
-#include "surface/surface.h"
 #include "tterrlib.h"
 
 using namespace surflib;
 
 namespace {
 
-constexpr int kShortWorkspace = 3;
-constexpr int kDegenerateFrame = 13;
-constexpr int kNoPicture = 25;
-constexpr int kOutsideWindow = 26;
-constexpr int kSamePoints = 27;
-constexpr int kScaleUnusable = -42;
-constexpr int kLevelsCut = -50;
 constexpr int kNoPower = 9999;
 constexpr int kOutlineBlock = 79;      // points of one drawn block of the outline
 constexpr int kBandPolygonRoom = 99;   // points of one filled band polygon
@@ -386,7 +380,7 @@ void sectionFrameScale(SurfaceFrameAxis& a, int index)
 {
     const ContourSettings& c = surfaceState.contour;
     if (!surfaceFlagOn(c.frameScaleSecondKind) || !surfaceFlagOn(c.frameScaleGiven[index])) return;
-    if (!surfaceApplyIntervalScale(a, c.frameScale[index])) surfaceReportError(kScaleUnusable);
+    if (!surfaceApplyIntervalScale(a, c.frameScale[index])) surfaceReportError(kStepUnusable);
 }
 
 void drawSectionTitles(const SurfaceFrameAxis& h, const SurfaceFrameAxis& z, const SurfaceFrameArea& a)
@@ -433,8 +427,8 @@ struct FlatPictureScope {
 
 namespace surflib {
 
-void surfaceDrawCrossSectionProfile(const float& zBottom, const float& zTop, const int& kind,
-                                    const int& wsize, float* work)
+void surfaceDrawCrossSectionProfile(float zBottom, float zTop, int kind,
+                                    int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const int n = s.sectionCount;
@@ -495,8 +489,8 @@ void surfaceDrawCrossSectionProfile(const float& zBottom, const float& zTop, con
     drawBanded(p.u[n - 1], zBottom, p.u[0], zBottom);
 }
 
-void surfaceDrawCrossSectionFrame(const float& x1, const float& y1, const float& x2,
-                                  const float& y2, const int& wsize, float* work)
+void surfaceDrawCrossSectionFrame(float x1, float y1, float x2,
+                                  float y2, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const ContourSettings& c = s.contour;
@@ -507,7 +501,7 @@ void surfaceDrawCrossSectionFrame(const float& x1, const float& y1, const float&
 
     SurfaceFrameArea area{};
     if (!sectionArea(area)) {
-        surfaceReportError(kDegenerateFrame);
+        surfaceReportError(kDegenerateArea);
         return;
     }
     const bool alongY = s.walkKind == kWalkAlongY;
@@ -526,7 +520,7 @@ void surfaceDrawCrossSectionFrame(const float& x1, const float& y1, const float&
     }
     z.length = area.h;
     if (!surfaceChooseFrameAxis(h) || !surfaceChooseFrameAxis(z)) {
-        surfaceReportError(kDegenerateFrame);
+        surfaceReportError(kDegenerateArea);
         return;
     }
     projectedAxisStep(h, alongY ? 1 : 0);
@@ -563,13 +557,13 @@ void CRSSEC(const float& x1, const float& y1, const float& x2, const float& y2, 
     const long long start = tableStart();
     if (!picture || recorded == 0 || wsize != recorded || work == nullptr || start < 0 ||
         s.grid.nx < 2 || s.grid.ny < 2) {
-        surfaceReportError(kNoPicture);
+        surfaceReportError(kNoPictureToAddTo);
         return;
     }
     const int m = std::max(s.grid.nx, s.grid.ny);
     const long long nodes = static_cast<long long>(s.grid.nx) * s.grid.ny;
     if (start + 3LL * m > wsize || s.partition.grid < 0 || s.partition.grid + nodes > wsize) {
-        surfaceReportError(kShortWorkspace);
+        surfaceReportError(kWorkspaceShort);
         return;
     }
     const int addTo = kAddToPicture;
@@ -602,7 +596,7 @@ void CRSSEC(const float& x1, const float& y1, const float& x2, const float& y2, 
         return;
     }
     if (!(g.dx > 0.0) || !(g.dy > 0.0)) {
-        surfaceReportError(kNoPicture);
+        surfaceReportError(kNoPictureToAddTo);
         return;
     }
 

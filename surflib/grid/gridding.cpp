@@ -15,6 +15,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
@@ -28,15 +29,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kTooFewPoints = 2;
-constexpr int kTooFewNodes = 5;
-constexpr int kWorkspaceShort = 3;
-constexpr int kBucketsTooFew = 1;
-constexpr int kPatchEnlarged = -1;
-constexpr int kWindowBeyondData = -7;
-constexpr int kFlatData = 17;
-constexpr int kSingularFit = 23;
-constexpr int kFitOutsideBand = -24;
 constexpr int kMinPoints = 9;
 
 bool usablePoint(float x, float y, float z)
@@ -171,7 +163,7 @@ namespace surflib {
 
 // ---- Partitions -----------------------------------------------------------------------------
 
-void surfacePartitionRandomGrid(const int& wsize, int& status)
+void surfacePartitionRandomGrid(int wsize, int& status)
 {
     SurfaceLibraryState& s = surfaceState;
     WorkspacePartition& p = s.partition;
@@ -190,7 +182,7 @@ void surfacePartitionRandomGrid(const int& wsize, int& status)
     placeGrid(4 * n, nodes);
 }
 
-void surfacePartitionFunctionGrid(const int& wsize, int& status)
+void surfacePartitionFunctionGrid(int wsize, int& status)
 {
     const long long offset = functionGridOffset();
     const long long nodes = nodesOf(surfaceState.grid);
@@ -202,12 +194,12 @@ void surfacePartitionFunctionGrid(const int& wsize, int& status)
     placeGrid(offset, nodes);
 }
 
-void surfacePartitionFillWorkspace(const int& wsize, int& status)
+void surfacePartitionFillWorkspace(int wsize, int& status)
 {
     surfacePartitionFillAt(functionGridOffset(), wsize, status);
 }
 
-void surfacePartitionFillAt(const int& gridOffset, const int& wsize, int& status)
+void surfacePartitionFillAt(int gridOffset, int wsize, int& status)
 {
     SurfaceLibraryState& s = surfaceState;
     WorkspacePartition& p = s.partition;
@@ -243,7 +235,7 @@ bool surfaceUseRecordedGridSize()
     return true;
 }
 
-void surfacePrepareRandomPoints(const int& npts, float* x, float* y, float* z, const int& wsize,
+void surfacePrepareRandomPoints(int npts, float* x, float* y, float* z, int wsize,
                                 float* work, int& status)
 {
     (void)wsize;
@@ -324,7 +316,7 @@ void surfacePrepareRandomPoints(const int& npts, float* x, float* y, float* z, c
             return;
         }
         if (usable <= s.contour.patchPoints) {
-            status = kBucketsTooFew;
+            status = kNoBucketGrid;
             toMapUnits(npts, x, y, sx, sy);
             return;
         }
@@ -336,7 +328,7 @@ void surfacePrepareRandomPoints(const int& npts, float* x, float* y, float* z, c
     }
 }
 
-float surfaceInterpolateNode(const float& u, const float& v, const int& ignored,
+float surfaceInterpolateNode(float u, float v, int ignored,
                              const float* work, int& warned)
 {
     (void)ignored;
@@ -389,7 +381,7 @@ float surfaceInterpolateNode(const float& u, const float& v, const int& ignored,
         double d = 0.0;
         if (!fitHeight(sum, d)) {
             if (count < n) {
-                surfaceReportError(-kSingularFit);
+                surfaceReportError(kSingularFitRetried);
                 r *= 1.414;
                 continue;
             }
@@ -411,8 +403,8 @@ float surfaceInterpolateNode(const float& u, const float& v, const int& ignored,
     return n > 0 ? surfaceNarrow(total / n) : 0.0f;
 }
 
-void surfaceInterpolateGrid(SurfaceNodeRoutine node, const int& npts, float* x, float* y,
-                            const float* z, const int& wsize, float* work)
+void surfaceInterpolateGrid(SurfaceNodeRoutine node, int npts, float* x, float* y,
+                            const float* z, int wsize, float* work)
 {
     (void)z;
     (void)wsize;
@@ -442,7 +434,7 @@ void surfaceInterpolateGrid(SurfaceNodeRoutine node, const int& npts, float* x, 
     g.ySpacing = surfaceNarrow(sy);
 }
 
-void surfaceSampleFunction(SurfaceHeightFunction f, const int& wsize, float* work)
+void surfaceSampleFunction(SurfaceHeightFunction f, int wsize, float* work)
 {
     (void)wsize;
     SurfaceLibraryState& s = surfaceState;
@@ -492,7 +484,7 @@ void RANGRD(const int& npts, float* x, float* y, float* z, const int& nx, const 
     }
     status = 0;
     surfacePrepareRandomPoints(npts, x, y, z, wsize, work, status);
-    if (status == kBucketsTooFew) surfaceReportError(status);
+    if (status == kNoBucketGrid) surfaceReportError(status);
     if (status != 0) return;
     surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, work);
     const float* grid = work + s.partition.grid;
@@ -542,7 +534,7 @@ void contourInternalGrid(int n)
 }
 
 // The map values a random-point or function map starts from (the drawing has begun).
-void beginInternalMap(int& ncont, const int& lineSwitch)
+void beginInternalMap(int& ncont, int lineSwitch)
 {
     SurfaceLibraryState& s = surfaceState;
     // The library's own workspace cannot be passed to the routines that add to a map.
@@ -588,7 +580,7 @@ void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont,
     }
     status = 1;
     surfacePrepareRandomPoints(npts, x, y, z, wsize, s.internalWork, status);
-    if (status == kBucketsTooFew) surfaceReportError(status);
+    if (status == kNoBucketGrid) surfaceReportError(status);
     if (status != 0) {
         surfaceAbandonDrawing();
         return;

@@ -211,8 +211,8 @@ bool surfaceLabelsDue()
     return surfaceFlagOn(s.contour.labelsOn) && surfaceFlagOn(s.tracing.labelThisLevel);
 }
 
-void surfaceMeasureLabelRoom(const int& i, const int& j, const int& di, const int& dj,
-                             const float& level, const float* work)
+void surfaceMeasureLabelRoom(int i, int j, int di, int dj,
+                             float level, const float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     ContourLabelRun& r = s.labelRun;
@@ -374,8 +374,8 @@ void surfaceResetLabelText()
     surfaceSetLabelDirection(s.digitWidth, s.charHeight, 0.0f);
 }
 
-void surfaceOutputContourLine(const float& x, const float& y, const float& level, int& first,
-                              const int& end, float* work)
+void surfaceOutputContourLine(float x, float y, float level, int& first,
+                              int end, float* work)
 {
     (void)level;
     SurfaceLibraryState& s = surfaceState;

@@ -13,20 +13,19 @@
 #include <cmath>
 #include <cstring>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
+#include "frame/picture_fit.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
-#include "surface/surface.h"
 
 using namespace surflib;
 
 namespace {
 
-constexpr int kScaleUnusable = -42;
-constexpr int kAnnotationTooWide = -44;
 constexpr int kNoPower = 9999;
 constexpr int kRequestedIntervals = 10;
 constexpr int kMaxTicks = 32000;          // more intervals than any picture can show
@@ -184,7 +183,7 @@ void chooseAxisNumbers(SurfaceFrameAxis& a, bool on, int width, int decimals, in
         const bool fits = low < largest && high < largest && low * shift < largest &&
                           high * shift < largest;
         if (!fits) {
-            surfaceReportError(kAnnotationTooWide);
+            surfaceReportError(kFormatTooNarrow);
             accepted = false;
         }
     }
@@ -479,7 +478,7 @@ void layoutFrameScale(SurfaceFrameAxis& a, int index, int type)
     const ContourSettings& c = surfaceState.contour;
     if (!surfaceFlagOn(c.frameScaleGiven[index]) || !surfaceFlagOn(c.frameScaleSecondKind)) return;
     if (!applyIntervalScale(a, c.frameScale[index]) && type != kMapFrameLayoutOnly) {
-        surfaceReportError(kScaleUnusable);
+        surfaceReportError(kStepUnusable);
     }
 }
 
@@ -488,7 +487,7 @@ void tickFrameScale(SurfaceFrameAxis& a, int index)
 {
     const ContourSettings& c = surfaceState.contour;
     if (!surfaceFlagOn(c.frameScaleGiven[index]) || surfaceFlagOn(c.frameScaleSecondKind)) return;
-    if (!applyStepScale(a, c.frameScale[index])) surfaceReportError(kScaleUnusable);
+    if (!applyStepScale(a, c.frameScale[index])) surfaceReportError(kStepUnusable);
 }
 
 void storeTransform(const SurfaceFrameAxis& x, const SurfaceFrameAxis& y, const SurfaceFrameArea& area)
@@ -544,7 +543,7 @@ void drawMapFrame(int& status, bool network)
     }
     const float eps = s.eps;
     if (!(area.w >= eps) || !(area.h >= eps)) {
-        status = kMapAreaDegenerate;
+        status = kDegenerateArea;
         s.map.mapWidth = area.w;
         s.map.mapHeight = area.h;
         return;
@@ -567,7 +566,7 @@ void drawMapFrame(int& status, bool network)
     y.length = area.h;
     if (!chooseAxis(x) || !chooseAxis(y)) {
         // A window without usable intervals gives the map no scale.
-        status = kMapAreaDegenerate;
+        status = kDegenerateArea;
         s.map.mapWidth = 0.0f;
         s.map.mapHeight = 0.0f;
         return;
@@ -656,19 +655,19 @@ void surfaceDrawExponentTitle(float x, float y, const char* title, int length, i
     surfaceDrawFixedNumber(ex, y + 0.75f * ch(), static_cast<float>(exponent), width, kNoPower);
 }
 
-void surfaceLayoutXTicks(const float& length, int& count, const int& decimals, const float& first,
-                         float& step, float& x, float& y, const int& direction, const int& band,
-                         const int& numbers, float& remainder, const int& width, const int& power,
-                         const int& axis)
+void surfaceLayoutXTicks(float length, int& count, int decimals, float first,
+                         float& step, float& x, float& y, int direction, int band,
+                         int numbers, float& remainder, int width, int power,
+                         int axis)
 {
     tickBand(false, length, count, decimals, first, step, x, y, direction, band, numbers,
              remainder, width, power, axis);
 }
 
-void surfaceLayoutYTicks(const float& length, int& count, const int& decimals, const float& first,
-                         float& step, float& x, float& y, const int& direction, const int& band,
-                         const int& numbers, float& remainder, const int& width, const int& power,
-                         const int& axis)
+void surfaceLayoutYTicks(float length, int& count, int decimals, float first,
+                         float& step, float& x, float& y, int direction, int band,
+                         int numbers, float& remainder, int width, int power,
+                         int axis)
 {
     tickBand(true, length, count, decimals, first, step, x, y, direction, band, numbers,
              remainder, width, power, axis);

@@ -11,6 +11,8 @@
 //     surfaceState.contour.mapFrameType = type;
 //     if (status > 0) { surfaceReportError(status); return; }
 //
+// A map area with no width or height gives status kDegenerateArea and nothing is drawn.
+//
 // Read from the state: the map window, the height exponent and the contour step (in heights,
 // GridState::contourInterval) of GridState, the picture frame and cw, ch measured when
 // the drawing began, the map frame settings of ContourSettings, the titles, the axis
@@ -29,9 +31,6 @@ constexpr int kMapFrameTicks = 0;
 constexpr int kMapFrameBox = 1;
 constexpr int kMapFrameNone = 2;
 constexpr int kMapFrameLayoutOnly = 3;
-
-// The status a degenerate map area gives; the caller reports it and draws nothing more.
-constexpr int kMapAreaDegenerate = 13;
 
 // One axis of a frame: the intervals that lay it out and the format of its numbers.
 struct SurfaceFrameAxis {
@@ -89,15 +88,15 @@ void surfaceDrawNetworkMapFrame(int& status);
 // frame scale and annotation settings in force (surfaceSetTickAxisMode).  count and step may
 // be recomputed when the frame scale is in force; remainder returns the part of length that
 // whole intervals do not cover.
-void surfaceLayoutXTicks(const float& length, int& count, const int& decimals, const float& first,
-                         float& step, float& x, float& y, const int& direction, const int& band,
-                         const int& numbers, float& remainder, const int& width, const int& power,
-                         const int& axis);
+void surfaceLayoutXTicks(float length, int& count, int decimals, float first,
+                         float& step, float& x, float& y, int direction, int band,
+                         int numbers, float& remainder, int width, int power,
+                         int axis);
 // The same along a vertical edge; band in character widths, +1 to the right, -1 to the left.
-void surfaceLayoutYTicks(const float& length, int& count, const int& decimals, const float& first,
-                         float& step, float& x, float& y, const int& direction, const int& band,
-                         const int& numbers, float& remainder, const int& width, const int& power,
-                         const int& axis);
+void surfaceLayoutYTicks(float length, int& count, int decimals, float first,
+                         float& step, float& x, float& y, int direction, int band,
+                         int numbers, float& remainder, int width, int power,
+                         int axis);
 
 // How the tick bands of one axis (1 x, 2 y, 3 the height axis of a cross-section) are laid
 // out: with scale on, the interval is scale * step (divided by factor when annotated, the

@@ -12,6 +12,7 @@
 #include <climits>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
@@ -28,20 +29,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kNoMapToAddTo = 4;
-constexpr int kNoMap = 8;
-constexpr int kZeroStep = 34;
-constexpr int kOutsideWindow = 26;
-constexpr int kNegativeStep = -19;
-constexpr int kBadDrawSwitch = -21;
-constexpr int kNoDataPoints = -22;
-constexpr int kLevelListFull = -28;
-constexpr int kPointsShort = -38;
-constexpr int kLinesShort = -39;
-constexpr int kLabelTooWide = -44;
-constexpr int kBadKind = -45;
-constexpr int kClipped = -46;
-constexpr int kCurveTooShort = 42;     // reported to the kernel as it stands
 constexpr int kPolylineBlock = 80;     // points of one drawn block of a polyline
 constexpr int kMaxGridLines = 32000;   // lines of one direction; more cannot be told apart
 constexpr int kCurveBlock = 200;
@@ -198,7 +185,7 @@ ValueLabel valueLabelFormat(float z)
         if (!(shown < static_cast<double>(s.integerSetting4))) {
             fixed = false;
             if (s.dataLabelWarned == 0) {
-                surfaceReportError(kLabelTooWide);
+                surfaceReportError(kFormatTooNarrow);
                 s.dataLabelWarned = 1;
             }
         }
@@ -252,8 +239,8 @@ namespace surflib {
 
 // ---- Heights on the grid --------------------------------------------------------------------
 
-float surfaceGridCellHeight(const float& t, const int& node, const int& direction,
-                            const int& wsize, const float* work)
+float surfaceGridCellHeight(float t, int node, int direction,
+                            int wsize, const float* work)
 {
     const SurfaceLibraryState& s = surfaceState;
     const float e = s.eps;
@@ -269,8 +256,8 @@ float surfaceGridCellHeight(const float& t, const int& node, const int& directio
     return nodeValue(node, wsize, work);
 }
 
-void surfaceGridHeightAt(float& result, const float& fx, const float& fy, const int& node,
-                         const int& wsize, const float* work)
+void surfaceGridHeightAt(float& result, float fx, float fy, int node,
+                         int wsize, const float* work)
 {
     const float e = surfaceState.eps;
     const int alongX = 1, alongY = 2;
@@ -290,8 +277,8 @@ void surfaceGridHeightAt(float& result, const float& fx, const float& fy, const 
 
 // ---- Contour data sets ----------------------------------------------------------------------
 
-void surfaceCollectGridContour(const int& mx, const int& my, const float& z, int& npts, float* x,
-                               float* y, int& nlines, int* lengths, const int& wsize, float* work)
+void surfaceCollectGridContour(int mx, int my, float z, int& npts, float* x,
+                               float* y, int& nlines, int* lengths, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     ContourPointCollection& c = s.collection;
@@ -366,7 +353,7 @@ void surfaceDrawMapGridLines()
 
 // ---- Data points ----------------------------------------------------------------------------
 
-void surfaceDrawDataPoints(const int& wsize, const float* work)
+void surfaceDrawDataPoints(int wsize, const float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const ContourSettings& c = s.contour;
@@ -416,7 +403,7 @@ void surfaceDrawDataPoints(const int& wsize, const float* work)
 // ---- Smooth curves --------------------------------------------------------------------------
 
 void surfaceSmoothCurveCoefficients(float* a, float* b, float* c, float* rhs, const float* p,
-                                    float* d, const int& m)
+                                    float* d, int m)
 {
     if (m < 3) return;
     // Unknowns d(2)..d(m-1) at rows 0..k-1: d(i-1) + 4 d(i) + d(i+1) = 3 (p(i+1) - p(i-1)).
@@ -439,8 +426,8 @@ void surfaceSmoothCurveCoefficients(float* a, float* b, float* c, float* rhs, co
     for (int r = k - 2; r >= 0; --r) d[r + 1] = (rhs[r] - c[r] * d[r + 2]) / b[r];
 }
 
-void surfaceDrawSmoothCurve(const float* x, const float* y, const int& n, const int& startCondition,
-                            const int& endCondition)
+void surfaceDrawSmoothCurve(const float* x, const float* y, int n, int startCondition,
+                            int endCondition)
 {
     if (n == 0) return;
     if (n < 3 || x == nullptr || y == nullptr) {
@@ -560,7 +547,7 @@ void CONGRD(const float& x1, const float& x2, const float& xstep, const float& y
     for (int axis = 0; axis < 2; ++axis) {
         float& step = g[axis * 3 + 2];
         if (step < 0.0f) {
-            surfaceReportError(kNegativeStep);
+            surfaceReportError(kNegativeValue);
             step = -step;
         }
     }
@@ -583,7 +570,7 @@ void CONHGT(const float& x, const float& y, float& z, const int& wsize, const fl
     SurfaceRoutineScope frame(SurfaceRoutineId::CONHGT);
     const SurfaceLibraryState& s = surfaceState;
     if (!gridMapWorkspace(wsize, work)) {
-        surfaceReportError(kNoMapToAddTo);
+        surfaceReportError(kNoDrawingToAddTo);
         return;
     }
     if (!mapLaidOut()) {
@@ -616,19 +603,19 @@ void CONPTS(const float& z, const int& kind, const int& draw, int& npts, float* 
     SurfaceRoutineScope frame(SurfaceRoutineId::CONPTS);
     SurfaceLibraryState& s = surfaceState;
     if (!gridMapWorkspace(wsize, work)) {
-        surfaceReportError(kNoMapToAddTo);
+        surfaceReportError(kNoDrawingToAddTo);
         return;
     }
     const int addTo = kAddToGriddedMap;
     surfaceBeginDrawing(addTo);
     int smooth = kind;
     if (kind != 0 && kind != 1) {
-        surfaceReportError(kBadKind);
+        surfaceReportError(kBadLineSwitch);
         smooth = 0;
     }
     int drawn = draw;
     if (draw != 0 && draw != 1) {
-        surfaceReportError(kBadDrawSwitch);
+        surfaceReportError(kBadSwitch);
         drawn = 1;
     }
     const int pen = surfaceFlagOn(s.contour.pensSet) ? s.contour.linePen : s.saved.entryColour;

@@ -15,12 +15,12 @@ namespace surflib {
 
 // Height at fraction (fx, fy) of the cell whose lower-left node is node (bilinear, exact at
 // the nodes and linear along the cell's edges).
-void surfaceGridHeightAt(float& result, const float& fx, const float& fy, const int& node,
-                         const int& wsize, const float* work);
+void surfaceGridHeightAt(float& result, float fx, float fy, int node,
+                         int wsize, const float* work);
 // Height at fraction t from node towards its neighbour (direction 1 along x: node + 1;
 // 2 along y: node + nx).
-float surfaceGridCellHeight(const float& t, const int& node, const int& direction,
-                            const int& wsize, const float* work);
+float surfaceGridCellHeight(float t, int node, int direction,
+                            int wsize, const float* work);
 
 // ---- Contour data sets ---------------------------------------------------------------------
 // Traces the level z over the grid of the current map and returns its lines as CONPTS does
@@ -28,8 +28,8 @@ float surfaceGridCellHeight(const float& t, const int& node, const int& directio
 // left to right, right column upwards, top row right to left, left column downwards), then
 // the closed lines, rows from the top down.  Points come through the contour outputs'
 // collection (ContourPointCollection of the state).
-void surfaceCollectGridContour(const int& mx, const int& my, const float& z, int& npts, float* x,
-                               float* y, int& nlines, int* lengths, const int& wsize, float* work);
+void surfaceCollectGridContour(int mx, int my, float z, int& npts, float* x,
+                               float* y, int& nlines, int* lengths, int wsize, float* work);
 
 // ---- Grid lines -----------------------------------------------------------------------------
 // Draws the grid lines whose limits and steps CONGRD stored (mapGridLines of the state).
@@ -39,18 +39,18 @@ void surfaceDrawMapGridLines();
 // Marks the data points of the current random-point map (kept in the workspace by the
 // gridding) or network map, with value labels when pointMarker is negative.  wsize bounds
 // every read of work.  The map drivers clear dataLabelWarned of the state at each map.
-void surfaceDrawDataPoints(const int& wsize, const float* work);
+void surfaceDrawDataPoints(int wsize, const float* work);
 
 // ---- Smooth curves --------------------------------------------------------------------------
 // Draws the n points as a smooth parametric cubic, 15 straight pieces per interval, in blocks
 // of 200 points.  Condition -1 at either end takes the neighbour point stored in the kernel's
 // curve ends.  n of 1 or 2 (or negative) reports kernel error 42 as it stands.
-void surfaceDrawSmoothCurve(const float* x, const float* y, const int& n, const int& startCondition,
-                            const int& endCondition);
+void surfaceDrawSmoothCurve(const float* x, const float* y, int n, int startCondition,
+                            int endCondition);
 // Interior tangents d(2..m-1) of the cubic spline through p(1..m) with d(1), d(m) given; a, b, c
 // and rhs are work arrays of m values.
 void surfaceSmoothCurveCoefficients(float* a, float* b, float* c, float* rhs, const float* p,
-                                    float* d, const int& m);
+                                    float* d, int m);
 
 }  // namespace surflib
 

@@ -9,6 +9,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
@@ -19,17 +20,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kNegativePatch = -9;
-constexpr int kNegativeValue = -19;
-constexpr int kFlatLimits = -20;
-constexpr int kBadCode = -21;
-constexpr int kTextTooLong = -10;
-constexpr int kBadLabelWidth = -47;
-constexpr int kBadFrameType = -48;
-constexpr int kBadLevelCount = -64;
-constexpr int kLevelsNotIncreasing = -65;
-constexpr int kFlatXRange = 15;
-constexpr int kFlatYRange = 16;
 constexpr int kDefaultPatch = 24;
 constexpr int kNoPower = 9999;
 
@@ -161,7 +151,7 @@ void RANINT(const int& method, const float& value)
     ContourSettings& c = surfaceState.contour;
     c.randomMethod = method;
     if (method < 0 || method > 2) {
-        surfaceReportError(kBadCode);
+        surfaceReportError(kBadSwitch);
         c.randomMethod = 0;
     }
     c.randomValue = value;
@@ -226,7 +216,7 @@ void CONSWI(const int& value)
     c.fillLinesSwitch = value;
     c.surfaceLinesSwitch = value;
     if (value != 0 && value != 1) {
-        surfaceReportError(kBadCode);
+        surfaceReportError(kBadSwitch);
         c.fillLinesSwitch = 1;
         c.surfaceLinesSwitch = 0;
     }
@@ -239,7 +229,7 @@ void CONSCA(const float& s1, const float& s2, const float& s3, const int& kind)
     const float eps = surfaceState.eps;
     int k = kind;
     if (k < 0 || k > 3) {
-        surfaceReportError(kBadCode);
+        surfaceReportError(kBadSwitch);
         k = 0;
     }
     c.frameScaleFirstKind = (k == 0 || k == 2) ? -1 : 0;
@@ -281,7 +271,7 @@ void SURMOD(const int& mode)
     ContourSettings& c = surfaceState.contour;
     c.charMode = mode;
     if (mode != 0 && mode != 1) {
-        surfaceReportError(kBadCode);
+        surfaceReportError(kBadSwitch);
         c.charMode = 1;
     }
 }

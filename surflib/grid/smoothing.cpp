@@ -326,7 +326,7 @@ bool labelStep(float X, float Y, const float* work)
 
 namespace surflib {
 
-void surfaceSmoothTangent(const float* x, const float* y, const int& mode, float& tx, float& ty)
+void surfaceSmoothTangent(const float* x, const float* y, int mode, float& tx, float& ty)
 {
     const double d1x = static_cast<double>(x[1]) - x[0], d1y = static_cast<double>(y[1]) - y[0];
     const double d2x = static_cast<double>(x[2]) - x[1], d2y = static_cast<double>(y[2]) - y[1];
@@ -351,12 +351,12 @@ void surfaceSmoothTangent(const float* x, const float* y, const int& mode, float
     }
 }
 
-void surfaceAddSmoothPoint(const float& X, const float& Y)
+void surfaceAddSmoothPoint(float X, float Y)
 {
     addPoint(X, Y, false);
 }
 
-void surfaceDrawSmoothPiece(const int& from, const int& to)
+void surfaceDrawSmoothPiece(int from, int to)
 {
     SurfaceLibraryState& s = surfaceState;
     ContourSmoothWindow& w = s.smoothWindow;
@@ -431,8 +431,8 @@ void surfaceDrawSmoothPiece(const int& from, const int& to)
     s.projection.fitMargin = 0;
 }
 
-void surfaceOutputSmoothedLine(const float& x, const float& y, const float& level, int& first,
-                               const int& end, float* work)
+void surfaceOutputSmoothedLine(float x, float y, float level, int& first,
+                               int end, float* work)
 {
     (void)level;
     SurfaceLibraryState& s = surfaceState;

@@ -11,8 +11,10 @@
 #include "grid/tracing.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/map_transform.h"
 #include "frame/routine_frame.h"
@@ -91,7 +93,7 @@ bool onBoundary(int ai, int aj, int di, int dj)
 
 namespace surflib {
 
-bool surfaceGridFitsWorkspace(const int& wsize)
+bool surfaceGridFitsWorkspace(int wsize)
 {
     const SurfaceLibraryState& s = surfaceState;
     const long long nodes = static_cast<long long>(s.grid.nx) * s.grid.ny;
@@ -145,13 +147,13 @@ void surfaceDrawContourPoints(int n, const float* x, const float* y)
     surfaceDrawMapPolyline(n, cx, cy);
 }
 
-void surfaceCollectContourPoint(const float& x, const float& y)
+void surfaceCollectContourPoint(float x, float y)
 {
     ContourPointCollection& c = surfaceState.collection;
     if (!surfaceFlagOn(c.on) || surfaceFlagOn(c.full)) return;
     if (c.count >= c.capacity || c.x == nullptr || c.y == nullptr) {
         c.full = -1;
-        surfaceReportError(-38);
+        surfaceReportError(kPointsShort);
         return;
     }
     c.x[c.count] = x;
@@ -159,7 +161,7 @@ void surfaceCollectContourPoint(const float& x, const float& y)
     ++c.count;
 }
 
-void surfaceMarkGridEdges(const int& mx, const int& my, const float& level, float* work)
+void surfaceMarkGridEdges(int mx, int my, float level, float* work)
 {
     const GridView g = viewOf(work);
     // Row by row, without branches and with the level in a local, so that the compiler does
@@ -175,12 +177,16 @@ void surfaceMarkGridEdges(const int& mx, const int& my, const float& level, floa
     }
 }
 
-void surfaceFollowGridContour(const int& i, const int& j, const int& di, const int& dj,
-                              const int& mx, const int& my, const float& level,
-                              const int& wsize, float* work, int& end)
+void surfaceFollowGridContour(int i, int j, int di, int dj,
+                              int mx, int my, float level,
+                              int wsize, float* work, int& end)
 {
     (void)wsize;
     SurfaceLibraryState& s = surfaceState;
+    assert(s.tracingPhase == kTracingBoundary || s.tracingPhase == kTracingInterior);
+    assert(std::abs(di) + std::abs(dj) == 1);
+    assert(i >= 0 && i <= mx && j >= 0 && j <= my && i + di >= 0 && i + di <= mx && j + dj >= 0 &&
+           j + dj <= my);
     const GridView g = viewOf(work);
     const float eps = s.eps;
     int ai = i + 1, aj = j + 1;   // node A, at or above the level
@@ -288,7 +294,7 @@ void surfaceAdvanceLabelRhythm()
     }
 }
 
-SurfaceCrossingRange surfaceGridCrossingRange(const int& wsize, const float* work)
+SurfaceCrossingRange surfaceGridCrossingRange(int wsize, const float* work)
 {
     SurfaceCrossingRange r;
     if (work == nullptr || !surfaceGridFitsWorkspace(wsize)) return r;
@@ -321,7 +327,7 @@ SurfaceCrossingRange surfaceGridCrossingRange(const int& wsize, const float* wor
     return r;
 }
 
-void surfaceTraceGridContour(const int& mx, const int& my, const float& level, const int& wsize,
+void surfaceTraceGridContour(int mx, int my, float level, int wsize,
                              float* work, const SurfaceCrossingRange* range)
 {
     SurfaceLibraryState& s = surfaceState;

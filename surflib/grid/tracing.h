@@ -19,7 +19,7 @@ constexpr int kTracingInterior = 1;   // closed lines, started on flagged interi
 
 // True when the workspace of wsize words holds the grid and edge flags of the current
 // GridState at the current partition (computed without overflow).
-bool surfaceGridFitsWorkspace(const int& wsize);
+bool surfaceGridFitsWorkspace(int wsize);
 
 // The levels that can cross a cell of the grid in the workspace: a level above `top` finds
 // every node low, one at or below `bottom` every node high (a height that is not a number is
@@ -43,45 +43,45 @@ struct SurfaceCrossingRange {
 };
 // The ranges of the recorded grid in work, found in one pass over its nodes; every level may
 // cross when the grid does not fit the workspace.
-SurfaceCrossingRange surfaceGridCrossingRange(const int& wsize, const float* work);
+SurfaceCrossingRange surfaceGridCrossingRange(int wsize, const float* work);
 
 // Traces every line of one level over the recorded grid: mx = nx - 1, my = ny - 1.  Given the
 // grid's crossing range, a level outside it costs only its label format and rhythm: the nodes
 // are not visited.
-void surfaceTraceGridContour(const int& mx, const int& my, const float& level, const int& wsize,
+void surfaceTraceGridContour(int mx, int my, float level, int wsize,
                              float* work, const SurfaceCrossingRange* range = nullptr);
 // Sets the edge flags of one level (1.0 on horizontal edges crossed upwards, else 0.0).
-void surfaceMarkGridEdges(const int& mx, const int& my, const float& level, float* work);
+void surfaceMarkGridEdges(int mx, int my, float level, float* work);
 // Follows one line from the edge of node (i + 1, j + 1) to its neighbour (i + 1 + di,
 // j + 1 + dj), the first node at or above the level, the second below.  The tracing phase
 // must be set.  end is 1 once the line's last point has been handed out.
-void surfaceFollowGridContour(const int& i, const int& j, const int& di, const int& dj,
-                              const int& mx, const int& my, const float& level,
-                              const int& wsize, float* work, int& end);
+void surfaceFollowGridContour(int i, int j, int di, int dj,
+                              int mx, int my, float level,
+                              int wsize, float* work, int& end);
 // Advances the rhythm of labelled levels by one level (labelSkip levels left unlabelled).
 void surfaceAdvanceLabelRhythm();
 
 // The two outputs of a traced point (map coordinates).  first: on for a line's first point,
 // cleared by the output; end: on for its last point.
-void surfaceOutputContourLine(const float& x, const float& y, const float& level, int& first,
-                              const int& end, float* work);
-void surfaceOutputSmoothedLine(const float& x, const float& y, const float& level, int& first,
-                               const int& end, float* work);
+void surfaceOutputContourLine(float x, float y, float level, int& first,
+                              int end, float* work);
+void surfaceOutputSmoothedLine(float x, float y, float level, int& first,
+                               int end, float* work);
 // Appends one point (map coordinates) to the contour data set being collected, if any;
 // beyond the caller's capacity warning -38 once and collection stops.
-void surfaceCollectContourPoint(const float& x, const float& y);
+void surfaceCollectContourPoint(float x, float y);
 
 // The smoothed output's pieces: the tangent of a three-point window (mode 1 first, 2 middle,
 // 3 last point), the curve from window point `from` to `to` into ContourSmoothBuffer, and one
 // picture point added to that buffer against the map clip rectangle.
-void surfaceSmoothTangent(const float* x, const float* y, const int& mode, float& tx, float& ty);
-void surfaceDrawSmoothPiece(const int& from, const int& to);
-void surfaceAddSmoothPoint(const float& X, const float& Y);
+void surfaceSmoothTangent(const float* x, const float* y, int mode, float& tx, float& ty);
+void surfaceDrawSmoothPiece(int from, int to);
+void surfaceAddSmoothPoint(float X, float Y);
 
 // Room beside the level at the edge from node (i, j) to (i + di, j + dj): writes
 // labelRun.roomBelow and labelRun.roomAbove.
-void surfaceMeasureLabelRoom(const int& i, const int& j, const int& di, const int& dj,
-                             const float& level, const float* work);
+void surfaceMeasureLabelRoom(int i, int j, int di, int dj,
+                             float level, const float* work);
 
 // Map to picture coordinates through MapTransform.
 float surfaceMapToPictureX(float x);
@@ -98,9 +98,9 @@ float surfaceMapValueToPictureY(double y);
 void surfaceDrawContourPoints(int n, const float* x, const float* y);
 
 // The driver of DRACON and GRDCON.
-void surfaceDrawGridContourMap(const int& nx, const float& xmin, const float& xmax, const int& ny,
-                               const float& ymin, const float& ymax, const float* z,
-                               const int& ncont, const int& lineSwitch, const int& wsize,
+void surfaceDrawGridContourMap(int nx, float xmin, float xmax, int ny,
+                               float ymin, float ymax, const float* z,
+                               int ncont, int lineSwitch, int wsize,
                                float* work);
 
 // The levels of a map: first, first + step, ... over zLow..zHigh, or, with count > 0, the
@@ -115,7 +115,7 @@ struct SurfaceLevelPlan {
 // Traces the levels of the plan while they stay at or below zHigh (with a slack of 1e-5 of
 // the range's magnitude), n of them at most from a list.  The level list is rebuilt with the
 // drawn levels and their pens.
-void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, const int& wsize, float* work);
+void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, int wsize, float* work);
 
 // Helpers shared by the map drivers (grid/contourmap.cpp).
 // The level count of a map from the caller's: a negative one warns -11 and counts as its size.
@@ -133,8 +133,8 @@ void surfaceRestartLevelList();
 // Lays the caller's workspace out for the recorded grid with partition, copies z into it
 // and finds its finite height range (zMin, zMax of GridState).  A flat range warns 17 and is
 // widened.  False, with the drawing abandoned, when any of this fails.
-bool surfaceLoadMapGrid(const float* z, const int& wsize, float* work,
-                        void (*partition)(const int& wsize, int& status));
+bool surfaceLoadMapGrid(const float* z, int wsize, float* work,
+                        void (*partition)(int wsize, int& status));
 // The levels over zmin..zmax for about n of them: nice intervals (level exponent, label format,
 // z factor and contour interval of the state) from the first step multiple at or above zmin (one
 // just above it is kept), or, with n != 0 and the LEVELS limits on, n levels evenly from the
@@ -145,9 +145,9 @@ SurfaceLevelPlan surfacePlanLevels(float zmin, float zmax, int& n);
 // (majorLineEvery + 1)-th level with pensSet, else linePen; the entry colour without pensSet.
 int surfaceLevelPen(int k);
 // Appends a drawn level to the level list: up to 100 entries, the 101st marks overflow.
-void surfaceListDrawnLevel(const float& level, const int& pen);
+void surfaceListDrawnLevel(float level, int pen);
 // Selects the smoothed-line switch from a caller's switch (warning -45 for other values).
-void surfaceSetLineSwitch(const int& lineSwitch);
+void surfaceSetLineSwitch(int lineSwitch);
 // Ends a base drawing that failed after it began: no drawing and no recorded map to add to.
 void surfaceAbandonDrawing();
 // Widens a flat height range by magnitude so that low stays below high.

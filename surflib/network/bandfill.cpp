@@ -18,6 +18,7 @@
 #include <cmath>
 #include <vector>
 
+#include "frame/errors.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
@@ -36,11 +37,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kNegativeCount = -11;
-constexpr int kBadSwitch = -21;
-constexpr int kLevelListFull = -28;
-constexpr int kBandOutsideLimits = -43;
-constexpr int kThinBand = 32;
 constexpr int kFlushPoints = 90;
 constexpr int kFlushParts = 15;
 constexpr int kPartRoom = 12;
@@ -290,7 +286,7 @@ namespace surflib {
 
 // ---- One triangle and band --------------------------------------------------------------------
 
-void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, const int& t, float* work)
+void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, int t, float* work)
 {
     restDone = 0;
     SplitTriangle st;
@@ -312,7 +308,7 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
     if (!surfaceFlagOn(s.network.networkBuilt)) {
-        surfaceReportError(kNetNoNetwork);
+        surfaceReportError(kNoNetwork);
         return;
     }
     surfaceBeginDrawing(kBeginNetworkMap);
@@ -448,7 +444,7 @@ void ADTFIL(const float& z1, const float& z2, const int& code, const int& lines,
     NetworkRoutineScope network(wsize, work);
     SurfaceLibraryState& s = surfaceState;
     if (s.drawing.code != kDrawingNetworkMap) {
-        surfaceReportError(kNetNoDrawing);
+        surfaceReportError(kNoDrawingToAddTo);
         return;
     }
     int status = surfaceNetworkStatus(wsize, work);
@@ -462,7 +458,7 @@ void ADTFIL(const float& z1, const float& z2, const int& code, const int& lines,
     const float low = std::min(z1, z2), high = std::max(z1, z2);
     const ContourSettings& c = s.contour;
     if (surfaceFlagOn(c.limitsOn) && (low < c.zLow || high > c.zHigh)) {
-        surfaceReportError(kBandOutsideLimits);
+        surfaceReportError(kOutsideLimits);
     }
     if (!(static_cast<double>(high) - low >= s.eps)) {
         surfaceReportError(kThinBand);

@@ -16,7 +16,7 @@ struct NetworkBand {
 // Adds the part of triangle t inside the band to the fill buffer (nothing for a region
 // triangle, one with a height that is no number, or a negative fill code).  restDone 1 when
 // no part of the triangle lies above the band.
-void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, const int& t, float* work);
+void surfaceFillTriangleBand(const NetworkBand& band, int& restDone, int t, float* work);
 // Fills what the buffer holds with the current fill code and empties it.
 void surfaceFlushBandBuffer();
 

@@ -6,6 +6,7 @@
 // the library state.
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
 #include "network/network.h"
@@ -34,7 +35,7 @@ float rangeOf(int n, const float* a, float& lo, float& hi)
     return hi - lo;
 }
 
-void clearNetwork(const int& wsize, float* work)
+void clearNetwork(int wsize, float* work)
 {
     NetworkLayout& n = surfaceState.network;
     n.gradientsReady = n.derivativesGiven = n.networkBuilt = n.bucketIndexBuilt = 0;
@@ -47,33 +48,33 @@ void clearNetwork(const int& wsize, float* work)
 
 // The build shared by both routines; dzdx and dzdy null for RANTRI.  Returns the error
 // reported, 0 on success.
-int buildNetwork(const int& npts, const float* x, const float* y, const float* z,
-                 const float* dzdx, const float* dzdy, const int& wsize, float* work)
+int buildNetwork(int npts, const float* x, const float* y, const float* z,
+                 const float* dzdx, const float* dzdy, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;
-    if (npts <= 7) return kNetTooFewPoints;
+    if (npts <= 7) return kTooFewNetworkPoints;
     s.grid.pointCount = npts;
     int status = 0;
     surfacePartitionNetwork(wsize, status);
-    if (status > 0 || work == nullptr) return kNetWorkspace;
-    if (x == nullptr || y == nullptr || z == nullptr) return kNetTooFewPoints;
+    if (status > 0 || work == nullptr) return kWorkspaceShort;
+    if (x == nullptr || y == nullptr || z == nullptr) return kTooFewNetworkPoints;
 
     const bool derivatives = dzdx != nullptr && dzdy != nullptr;
     if (!allFinite(npts, x) || !allFinite(npts, y) || !allFinite(npts, z) ||
         (derivatives && (!allFinite(npts, dzdx) || !allFinite(npts, dzdy)))) {
-        return kNetNotANumber;
+        return kNotANumber;
     }
     float lo = 0.0f, hi = 0.0f;
     rangeOf(npts, z, lo, hi);
     s.grid.zMin = lo;
     s.grid.zMax = hi;
-    if (!(static_cast<double>(hi) - lo >= s.eps)) return kNetFlatData;
+    if (!(static_cast<double>(hi) - lo >= s.eps)) return kFlatData;
     // Points along one line in x or y span no triangle (and could not be normalised).
     float a = 0.0f, b = 0.0f;
     if (!(static_cast<double>(rangeOf(npts, x, a, b)) >= s.eps) ||
         !(static_cast<double>(rangeOf(npts, y, a, b)) >= s.eps)) {
-        return kNetCollinear;
+        return kCollinear;
     }
 
     if (derivatives) {
@@ -90,7 +91,7 @@ int buildNetwork(const int& npts, const float* x, const float* y, const float* z
     status = surfaceTriangulatePoints(N, work);
     n.pointCount = N;
     s.grid.pointCount = N;
-    if (status == kNetTriangleTableFull) return -status;   // reported where it happened
+    if (status == kTriangleTableFull) return -status;   // reported where it happened
     if (status > 0) return status;
     n.layoutPointCount = N;
     n.networkBuilt = -1;
@@ -99,7 +100,7 @@ int buildNetwork(const int& npts, const float* x, const float* y, const float* z
     return 0;
 }
 
-void finishBuild(int error, const int& wsize, float* work, bool derivativesRoutine)
+void finishBuild(int error, int wsize, float* work, bool derivativesRoutine)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;
@@ -108,7 +109,7 @@ void finishBuild(int error, const int& wsize, float* work, bool derivativesRouti
         n.networkBuilt = n.gradientsReady = n.bucketIndexBuilt = n.derivativesGiven = 0;
         n.storedSize = 0;
         n.triangleCount = 0;
-        if (derivativesRoutine && error == kNetWorkspace) s.drawing.code = kDrawingNone;
+        if (derivativesRoutine && error == kWorkspaceShort) s.drawing.code = kDrawingNone;
     }
     surfaceWriteNetworkHeader(wsize, work);
 }
@@ -129,7 +130,7 @@ void TRIDER(const int& npts, const float* x, const float* y, const float* z, con
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::TRIDER);
     clearNetwork(wsize, work);
-    int error = kNetTooFewPoints;
+    int error = kTooFewNetworkPoints;
     if (dzdx != nullptr && dzdy != nullptr) {
         error = buildNetwork(npts, x, y, z, dzdx, dzdy, wsize, work);
     }

@@ -9,6 +9,7 @@
 #include <climits>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/numeric.h"
@@ -27,11 +28,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kNegativeCount = -11;
-constexpr int kOneLevelBetweenLimits = -14;
-constexpr int kLevelListFull = -28;
-constexpr int kLevelOutsideLimits = -43;
-constexpr int kBadLineSwitch = -45;
 constexpr int kFrameIntervals = 10;
 constexpr double kFirstLevelSlack = 1.0e-4;
 constexpr double kLastLevelSlack = 1.0e-5;
@@ -48,7 +44,7 @@ NetworkMethodKeeper::NetworkMethodKeeper() : method_(surfaceState.networkSetting
 
 NetworkMethodKeeper::~NetworkMethodKeeper() { surfaceState.networkSettings.interpolationMethod = method_; }
 
-void surfaceApplyNetworkSwitch(const int& lineSwitch)
+void surfaceApplyNetworkSwitch(int lineSwitch)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkContourWorking& w = s.networkContour;
@@ -65,7 +61,7 @@ void surfaceApplyNetworkSwitch(const int& lineSwitch)
     w.smoothing = surfaceFlagOn(w.curvedContours) ? 1 : 0;
 }
 
-void surfaceStraightNetworkSwitch(const int& lineSwitch)
+void surfaceStraightNetworkSwitch(int lineSwitch)
 {
     NetworkContourWorking& w = surfaceState.networkContour;
     if (lineSwitch != 0 && lineSwitch != 1) surfaceReportError(kBadLineSwitch);
@@ -73,8 +69,8 @@ void surfaceStraightNetworkSwitch(const int& lineSwitch)
     w.smoothing = 0;
 }
 
-bool surfaceStartNetworkMap(const float& xlow, const float& xhigh, const float& ylow,
-                            const float& yhigh, const int& wsize, float* work, bool prepare,
+bool surfaceStartNetworkMap(float xlow, float xhigh, float ylow,
+                            float yhigh, int wsize, float* work, bool prepare,
                             const int* straightSwitch)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -108,7 +104,7 @@ bool surfaceStartNetworkMap(const float& xlow, const float& xhigh, const float& 
         if (!(z <= high)) high = z;
     }
     if (!(static_cast<double>(high) - low >= s.eps)) {
-        surfaceReportError(kNetFlatData);
+        surfaceReportError(kFlatData);
         // The range in normalised units, widened as a flat map's range is.
         const double lo = std::isfinite(low) ? low : 0.0, hi = std::isfinite(high) ? high : 0.0;
         g.zMin = surfaceNarrow(0.9 * lo - 0.001);
@@ -191,7 +187,7 @@ float surfaceNormaliseLevel(double level)
 }
 
 void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool listThem,
-                              const int& wsize, float* work)
+                              int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const bool list = plan.count > 0;
@@ -241,7 +237,7 @@ void TRISET(const float& xlow, const float& xhigh, const float& ylow, const floa
     NetworkRoutineScope network(wsize, work);
     SurfaceLibraryState& s = surfaceState;
     if (!surfaceFlagOn(s.network.networkBuilt)) {
-        surfaceReportError(kNetNoNetwork);
+        surfaceReportError(kNoNetwork);
         return;
     }
     surfaceBeginDrawing(kBeginNetworkMap);
@@ -267,7 +263,7 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
     NetworkMethodKeeper keep;
     SurfaceLibraryState& s = surfaceState;
     if (!surfaceFlagOn(s.network.networkBuilt)) {
-        surfaceReportError(kNetNoNetwork);
+        surfaceReportError(kNoNetwork);
         return;
     }
     surfaceBeginDrawing(kBeginNetworkMap);
@@ -309,18 +305,18 @@ void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float*
     NetworkMethodKeeper keep;
     SurfaceLibraryState& s = surfaceState;
     if (s.drawing.code != kDrawingNetworkMap) {
-        surfaceReportError(kNetNoDrawing);
+        surfaceReportError(kNoDrawingToAddTo);
         return;
     }
     if (surfaceNetworkStatus(wsize, work) != 0) {
         endDrawing();
-        surfaceReportError(kNetNoDrawing);
+        surfaceReportError(kNoDrawingToAddTo);
         return;
     }
     surfaceBeginDrawing(kAddToNetworkMap);
     const ContourSettings& c = s.contour;
     if (surfaceFlagOn(c.limitsOn) && (height < c.zLow || height > c.zHigh)) {
-        surfaceReportError(kLevelOutsideLimits);
+        surfaceReportError(kOutsideLimits);
     }
     surfaceApplyNetworkSwitch(lineSwitch);
     const int pen = surfaceFlagOn(c.pensSet) ? c.linePen : s.saved.entryColour;

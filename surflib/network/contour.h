@@ -25,16 +25,16 @@ private:
 // The contour switch of DRATRI and ADTCON: 0 straight lines, 1 curved lines (traced through
 // subdivided triangles and drawn as smooth curves) unless the method is linear; method 1 is
 // traced with the cubic patch.  Other values: warning -45 and straight lines.
-void surfaceApplyNetworkSwitch(const int& lineSwitch);
+void surfaceApplyNetworkSwitch(int lineSwitch);
 // The switch of the band fills: warning -45 for other values than 0 and 1; straight always.
-void surfaceStraightNetworkSwitch(const int& lineSwitch);
+void surfaceStraightNetworkSwitch(int lineSwitch);
 
 // The window, checked as a 10 by 10 grid, the check that the workspace holds the network, its
 // layout, the bucket index and vertex gradients (prepare), and the data height range (flat
 // data: error 17).  Reports what fails and returns false; the drawing then ends (code 1).
 // straightSwitch, when given, is the band fills' line switch, checked once the window passes.
-bool surfaceStartNetworkMap(const float& xlow, const float& xhigh, const float& ylow,
-                            const float& yhigh, const int& wsize, float* work, bool prepare,
+bool surfaceStartNetworkMap(float xlow, float xhigh, float ylow,
+                            float yhigh, int wsize, float* work, bool prepare,
                             const int* straightSwitch = nullptr);
 
 // The levels of a map: first level, interval, the range they run over, and the list.
@@ -58,7 +58,7 @@ float surfaceNormaliseLevel(double level);
 // the label rhythm advanced.  The loop ends at the list's end, above the range, or when the
 // interval no longer moves the level.
 void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool listThem,
-                              const int& wsize, float* work);
+                              int wsize, float* work);
 
 }  // namespace surflib
 

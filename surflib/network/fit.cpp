@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
 #include "network/interpolation.h"
@@ -137,7 +138,7 @@ int solve(double a[6][6], double b[6], double c[6], double tw)
 
 namespace surflib {
 
-void surfaceNearestFitHeight(const float& x, const float& y, float& height, float& dzdx,
+void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx,
                              float& dzdy, float* work, int& status)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -151,7 +152,7 @@ void surfaceNearestFitHeight(const float& x, const float& y, float& height, floa
     int k = set.neighbourCount;
     set.workingNeighbourCount = k;
     if (k > kMaxNeighbours || k >= N) {
-        surfaceReportError(kNetFitNeighbours);
+        surfaceReportError(kFewNeighbours);
         k = N > 10 ? 10 : N - 1;
         set.workingNeighbourCount = k;
     }
@@ -160,8 +161,8 @@ void surfaceNearestFitHeight(const float& x, const float& y, float& height, floa
     float* dist = networkSpare(work);
     float* number = dist + room;
     if (nb < 1 || room < 1 || !(n.bucketWidth > 0.0f) || !(n.bucketHeight > 0.0f)) {
-        surfaceReportError(kNetSingularFit);
-        status = kNetSingularFit;
+        surfaceReportError(kNetworkFitSingular);
+        status = kNetworkFitSingular;
         return;
     }
 
@@ -238,11 +239,11 @@ void surfaceNearestFitHeight(const float& x, const float& y, float& height, floa
         dzdy = nw.fit[2];
         return;
     }
-    surfaceReportError(kNetSingularFit);
-    status = kNetSingularFit;
+    surfaceReportError(kNetworkFitSingular);
+    status = kNetworkFitSingular;
 }
 
-void surfaceQuadraticPatch(const float& x0, const float& y0, const float& x, const float& y,
+void surfaceQuadraticPatch(float x0, float y0, float x, float y,
                            float& height, float& dzdx, float& dzdy)
 {
     NetworkWorking& w = surfaceState.networkWork;

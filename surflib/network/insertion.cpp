@@ -13,6 +13,7 @@
 #include <utility>
 #include <vector>
 
+#include "frame/errors.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
 #include "network/interpolation.h"
@@ -106,8 +107,8 @@ int surfaceAddNetworkPoint(int kind, const NewPoint& np, int& point, bool& insid
 
     const int N = n.pointCount;
     if (N + 1 >= n.capacity) {
-        surfaceReportError(kNetWorkspace);
-        return kNetWorkspace;
+        surfaceReportError(kWorkspaceShort);
+        return kWorkspaceShort;
     }
     const int p = N + 1;
     for (int c = kNetX; c <= kNetHullNext; ++c) {
@@ -136,12 +137,12 @@ int surfaceAddNetworkPoint(int kind, const NewPoint& np, int& point, bool& insid
 int checkKind(int kind)
 {
     if (kind >= 0 && kind <= 2) return kind;
-    surfaceReportError(kNetBadValue);
+    surfaceReportError(kBadSwitch);
     return 0;
 }
 
 // Entry of both routines after their own first test.  Returns false when the routine ends.
-bool enter(const int& wsize, float* work)
+bool enter(int wsize, float* work)
 {
     const int status = surfaceNetworkStatus(wsize, work);
     if (status != 0) {
@@ -151,11 +152,11 @@ bool enter(const int& wsize, float* work)
     return true;
 }
 
-bool prepare(const int& wsize, float* work)
+bool prepare(int wsize, float* work)
 {
     int status = 0;
     surfacePrepareNetwork(wsize, work, true, status);
-    if (status == 1) surfaceReportError(status);
+    if (status == kNoBucketGrid) surfaceReportError(status);
     if (status > 0) return false;
     surfaceState.network.gradientsReady = -1;
     return true;
@@ -291,7 +292,7 @@ int surfaceTraceRegionEdge(int kind, int a, int b, const NewPoint& from, const N
         if (status == kInsertCoincides) {
             v = point;
         } else if (status != 0) {
-            return status == kNetWorkspace || status == kNetTriangleTableFull ? status : 0;
+            return status == kWorkspaceShort || status == kTriangleTableFull ? status : 0;
         } else {
             v = point;
         }
@@ -377,9 +378,9 @@ void surfaceInsertRegion(int kind, std::vector<NewPoint>& poly, int regionKind, 
     }
     // A clockwise polygon is warned of first, whether or not it then proves no simple one.
     const double turning = poly.size() < 3 ? NAN : totalTurning(poly);
-    if (turning < 0.0) surfaceReportError(kNetClockwiseRegion);
+    if (turning < 0.0) surfaceReportError(kClockwiseRegion);
     if (!(std::fabs(std::fabs(turning) - kTwoPi) <= 1e-4)) {
-        surfaceReportError(kNetNotSimpleRegion);
+        surfaceReportError(kNotSimpleRegion);
         return;
     }
     if (turning < 0.0) std::reverse(poly.begin(), poly.end());
@@ -390,9 +391,9 @@ void surfaceInsertRegion(int kind, std::vector<NewPoint>& poly, int regionKind, 
         bool inside = false;
         int point = 0;
         const int status = surfaceAddNetworkPoint(kind, poly[i], point, inside, work);
-        if (status == kNetWorkspace || status == kNetTriangleTableFull) return;
+        if (status == kWorkspaceShort || status == kTriangleTableFull) return;
         if ((status != 0 && status != kInsertCoincides) || !inside) {
-            if (!warned) surfaceReportError(kNetOutside);
+            if (!warned) surfaceReportError(kOutsideNetwork);
             warned = true;
         }
         vertex[i] = status == 0 || status == kInsertCoincides ? point : 0;
@@ -409,7 +410,7 @@ void surfaceInsertRegion(int kind, std::vector<NewPoint>& poly, int regionKind, 
         const int status = surfaceTraceRegionEdge(kind, vertex[i], vertex[j], poly[i], poly[j], chain, work);
         if (status == kIncompleteEdge) {
             // Without all of its edges the polygon encloses nothing: no triangle is marked.
-            surfaceReportError(kNetNotSimpleRegion);
+            surfaceReportError(kNotSimpleRegion);
             return;
         }
         if (status != 0) return;
@@ -434,7 +435,7 @@ void TRIADD(const int& kind, const float& x, const float& y, const float& z, con
     const int k = checkKind(kind);
     if (!std::isfinite(x) || !std::isfinite(y) || (k >= 1 && !std::isfinite(z)) ||
         (k == 2 && (!std::isfinite(dzdx) || !std::isfinite(dzdy)))) {
-        surfaceReportError(kNetNotANumber);
+        surfaceReportError(kNotANumber);
         return;
     }
     if (!prepare(wsize, work)) return;
@@ -446,11 +447,11 @@ void TRIADD(const int& kind, const float& x, const float& y, const float& z, con
     bool inside = false;
     const int status = surfaceAddNetworkPoint(k, p, point, inside, work);
     if (status == kInsertCoincides) {
-        surfaceReportError(kNetDuplicates);   // the point is already a vertex
+        surfaceReportError(kDuplicatePoints);   // the point is already a vertex
     } else if (status == 0 && !inside) {
-        surfaceReportError(kNetOutside);
+        surfaceReportError(kOutsideNetwork);
     } else if (status == kInsertNotPlaced) {
-        surfaceReportError(kNetOutside);
+        surfaceReportError(kOutsideNetwork);
     }
 }
 
@@ -460,29 +461,29 @@ void TRIREG(const int& kind, const int& n, const float* x, const float* y, const
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::TRIREG);
     if (n <= 2) {
-        surfaceReportError(kNetTooFewPoints);
+        surfaceReportError(kTooFewNetworkPoints);
         return;
     }
     NetworkRoutineScope net(wsize, work);
     if (!enter(wsize, work)) return;
     // Every vertex becomes a point: a polygon the point table cannot take is refused whole.
     if (n > surfaceState.network.capacity) {
-        surfaceReportError(kNetWorkspace);
+        surfaceReportError(kWorkspaceShort);
         return;
     }
     if (x == nullptr || y == nullptr) {
-        surfaceReportError(kNetTooFewPoints);
+        surfaceReportError(kTooFewNetworkPoints);
         return;
     }
     const int k = checkKind(kind);
     int region = regionKind;
     if (region < 0 || region > 2) {
-        surfaceReportError(kNetBadValue);
+        surfaceReportError(kBadSwitch);
         region = 2;
     }
     // Heights and derivatives are read only for the kinds that use them.
     if ((k >= 1 && z == nullptr) || (k == 2 && (dzdx == nullptr || dzdy == nullptr))) {
-        surfaceReportError(kNetTooFewPoints);
+        surfaceReportError(kTooFewNetworkPoints);
         return;
     }
     NetworkLayout& layout = surfaceState.network;
@@ -492,7 +493,7 @@ void TRIREG(const int& kind, const int& n, const float* x, const float* y, const
         const float gx = k == 2 ? dzdx[i] : 0.0f, gy = k == 2 ? dzdy[i] : 0.0f;
         if (!std::isfinite(x[i]) || !std::isfinite(y[i]) || !std::isfinite(zi) ||
             !std::isfinite(gx) || !std::isfinite(gy)) {
-            surfaceReportError(kNetNotANumber);
+            surfaceReportError(kNotANumber);
             return;
         }
         poly[static_cast<size_t>(i)] = {

@@ -14,6 +14,7 @@
 #include "network/interpolation.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <vector>
 
@@ -111,6 +112,7 @@ double patchHeight(double x, double y, int triangle, int sub, const float* work)
     for (int k = 0; k < 3; ++k) q[k] = (e[k] + e[(k + 2) % 3] + towards(c[k], s)) / 3.0;
     const double zs = (q[0] + q[1] + q[2]) / 3.0;
 
+    assert(sub >= 1 && sub <= 3);
     const int i = sub - 1, j = sub % 3;   // the sub-triangle's corners A = c[i], B = c[j]
     const Corner& A = c[i];
     const Corner& B = c[j];
@@ -191,7 +193,7 @@ double offLevel(double h, double level, double tol)
 
 namespace surflib {
 
-void surfaceLocateTriangle(const float& x, const float& y, float& height, int& inside,
+void surfaceLocateTriangle(float x, float y, float& height, int& inside,
                            int& triangle, int& sub, int& edge, int& slot, const float* work)
 {
     NetworkWorking& w = surfaceState.networkWork;
@@ -254,7 +256,7 @@ void surfaceLocateTriangle(const float& x, const float& y, float& height, int& i
     w.edge = edge;
 }
 
-void surfaceNearestHullFeature(const float& x, const float& y, float& height, int& triangle,
+void surfaceNearestHullFeature(float x, float y, float& height, int& triangle,
                                int& sub, int& hullPoint, const float* work)
 {
     const NetworkLayout& n = surfaceState.network;
@@ -328,7 +330,7 @@ void surfaceNearestHullFeature(const float& x, const float& y, float& height, in
     }
 }
 
-void surfaceLinearHeight(const float& x, const float& y, float& height, const int& triangle,
+void surfaceLinearHeight(float x, float y, float& height, int triangle,
                          const float* work)
 {
     const int v1 = networkVertex(work, triangle, 1), v2 = networkVertex(work, triangle, 2),
@@ -345,8 +347,8 @@ void surfaceLinearHeight(const float& x, const float& y, float& height, const in
     height = surfaceNarrow(l1 * z1 + l2 * z2 + (1.0 - l1 - l2) * z3);
 }
 
-void surfaceCubicPatchHeight(const float& x, const float& y, float& height, const int& triangle,
-                             const int& sub, const float* work)
+void surfaceCubicPatchHeight(float x, float y, float& height, int triangle,
+                             int sub, const float* work)
 {
     int piece = sub;
     if (piece < 1 || piece > 3) {
@@ -358,7 +360,7 @@ void surfaceCubicPatchHeight(const float& x, const float& y, float& height, cons
     height = surfaceNarrow(patchHeight(x, y, triangle, piece, work));
 }
 
-float surfaceNetworkHeight(const float& x, const float& y, const int& triangle, const int& sub,
+float surfaceNetworkHeight(float x, float y, int triangle, int sub,
                            float* work)
 {
     const int method = surfaceState.networkSettings.interpolationMethod;
@@ -388,8 +390,8 @@ float surfaceNetworkHeight(const float& x, const float& y, const int& triangle, 
     return h;
 }
 
-void surfaceLevelCrossing(const int& triangle, const int& sub, const float& level, float& x1,
-                          float& x2, float& y1, float& y2, const float& h1, const float& h2,
+void surfaceLevelCrossing(int triangle, int sub, float level, float& x1,
+                          float& x2, float& y1, float& y2, float h1, float h2,
                           float& xc, float& yc, float* work)
 {
     NetworkWorking& w = surfaceState.networkWork;
@@ -441,8 +443,8 @@ void surfaceLevelCrossing(const int& triangle, const int& sub, const float& leve
     }
 }
 
-void surfaceLevelSideTest(const float& x, const float& y, const int& side, int& result,
-                          const float& level, int& triangle, float* work)
+void surfaceLevelSideTest(float x, float y, int side, int& result,
+                          float level, int& triangle, float* work)
 {
     float height = 0.0f;
     int inside = 0, sub = 0, edge = 0, slot = 0;
@@ -453,9 +455,9 @@ void surfaceLevelSideTest(const float& x, const float& y, const int& side, int& 
     if (static_cast<double>(side) * (static_cast<double>(level) - h) > 0.0) result = 0;
 }
 
-void surfaceLabelClearance(const float& x1, const float& x2, const float& x3, const float& y1,
-                           const float& y2, const float& y3, const float& level,
-                           const float& labelHeight, float* work)
+void surfaceLabelClearance(float x1, float x2, float x3, float y1,
+                           float y2, float y3, float level,
+                           float labelHeight, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const NetworkLayout& n = s.network;

@@ -6,6 +6,7 @@
 #include <numeric>
 #include <vector>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
@@ -16,8 +17,6 @@
 using namespace surflib;
 
 namespace {
-
-constexpr int kNoBucketGrid = 1;
 
 // One input point on its way into the table.
 struct LoadPoint {
@@ -232,7 +231,7 @@ bool bucketsValid(const float* work)
 
 namespace surflib {
 
-void surfacePartitionNetwork(const int& S, int& status)
+void surfacePartitionNetwork(int S, int& status)
 {
     NetworkLayout& n = surfaceState.network;
     const long long N = surfaceState.grid.pointCount;
@@ -240,7 +239,7 @@ void surfacePartitionNetwork(const int& S, int& status)
     // A network stored for another workspace keeps its layout: laying it out again would move
     // its tables under it.
     if (a < N + 1 || a < 1 || (n.storedSize != 0 && n.storedSize != S)) {
-        status = kNetWorkspace;
+        status = kWorkspaceShort;
         return;
     }
     status = 0;
@@ -253,7 +252,7 @@ void surfacePartitionNetwork(const int& S, int& status)
     n.spareStart = static_cast<int>(26 * a + kNetworkBase);
 }
 
-void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const float* z, const int& S,
+void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const float* z, int S,
                               float* work)
 {
     (void)S;
@@ -284,13 +283,13 @@ void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const floa
     dropped += dropNormalisedTwins(pts);
     storePoints(pts, work, derivatives);
     if (dropped > 0) {
-        surfaceReportError(kNetDuplicates);
+        surfaceReportError(kDuplicatePoints);
         N = static_cast<int>(pts.size());
     }
     orderPoints(N, work, s.eps);
 }
 
-void surfaceCheckNetwork(const int& S, float* work, int& status)
+void surfaceCheckNetwork(int S, float* work, int& status)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;
@@ -327,7 +326,7 @@ void surfaceCheckNetwork(const int& S, float* work, int& status)
             status = kNoBucketGrid;
             return;
         }
-        surfaceReportError(-1);
+        surfaceReportError(kPatchEnlarged);
         k = k >= 8 ? 2 * k : 10;
         if (k >= N) k = N;
     }
@@ -379,7 +378,7 @@ void surfaceCheckNetwork(const int& S, float* work, int& status)
 
 // ---- Entry and exit ---------------------------------------------------------------------------
 
-void surfaceReadNetworkHeader(const int& wsize, const float* work)
+void surfaceReadNetworkHeader(int wsize, const float* work)
 {
     NetworkLayout& n = surfaceState.network;
     const bool present = work != nullptr && wsize >= kNetworkHeaderWords;
@@ -389,19 +388,19 @@ void surfaceReadNetworkHeader(const int& wsize, const float* work)
     n.networkRoutineActive = -1;
 }
 
-int surfaceNetworkStatus(const int& wsize, const float* work)
+int surfaceNetworkStatus(int wsize, const float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;
-    if (!surfaceFlagOn(n.networkBuilt)) return kNetNoNetwork;
-    if (n.storedSize == 0 || n.storedSize != wsize || work == nullptr) return kNetWorkspace;
-    if (!tablesValid(work)) return kNetNoNetwork;
+    if (!surfaceFlagOn(n.networkBuilt)) return kNoNetwork;
+    if (n.storedSize == 0 || n.storedSize != wsize || work == nullptr) return kWorkspaceShort;
+    if (!tablesValid(work)) return kNoNetwork;
     if (surfaceFlagOn(n.bucketIndexBuilt) && !bucketsValid(work)) n.bucketIndexBuilt = 0;
     s.grid.pointCount = n.pointCount;
     return 0;
 }
 
-void surfaceWriteNetworkHeader(const int& wsize, float* work)
+void surfaceWriteNetworkHeader(int wsize, float* work)
 {
     NetworkLayout& n = surfaceState.network;
     n.networkRoutineActive = 0;
@@ -411,7 +410,7 @@ void surfaceWriteNetworkHeader(const int& wsize, float* work)
     }
 }
 
-void surfacePrepareNetwork(const int& wsize, float* work, bool withGradients, int& status)
+void surfacePrepareNetwork(int wsize, float* work, bool withGradients, int& status)
 {
     NetworkLayout& n = surfaceState.network;
     status = 0;
@@ -425,7 +424,7 @@ void surfacePrepareNetwork(const int& wsize, float* work, bool withGradients, in
     }
 }
 
-NetworkRoutineScope::NetworkRoutineScope(const int& wsize, float* work) : wsize_(wsize), work_(work)
+NetworkRoutineScope::NetworkRoutineScope(int wsize, float* work) : wsize_(wsize), work_(work)
 {
     surfaceReadNetworkHeader(wsize, work);
 }

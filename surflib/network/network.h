@@ -43,6 +43,9 @@
 #ifndef SURFLIB_NETWORK_NETWORK_H
 #define SURFLIB_NETWORK_NETWORK_H
 
+#include <cassert>
+
+#include "frame/errors.h"
 #include "frame/state.h"
 
 namespace surflib {
@@ -85,27 +88,6 @@ enum NetworkTriangleColumn {
 
 constexpr float kRegionMark = -5.0f;
 
-// Error numbers of the network routines (as passed to surfaceReportError).
-enum NetworkError {
-    kNetWorkspace = 3,            // workspace short, or not the one of the network
-    kNetNoDrawing = 4,
-    kNetTooFewPoints = 69,
-    kNetTriangleTableFull = 71,
-    kNetSingularFit = 72,
-    kNetFitNeighbours = -72,
-    kNetOutside = -73,
-    kNetNoNetwork = 74,
-    kNetStepTooSmall = -75,
-    kNetDuplicates = -76,
-    kNetClockwiseRegion = -78,
-    kNetNotSimpleRegion = 79,
-    kNetFlatData = 17,
-    kNetCollinear = 80,           // every point on one line: no triangle can be made
-    kNetNotANumber = 81,          // a coordinate, height or derivative is no finite number
-    kNetBadValue = -21,
-    kNetNegativeValue = -19,
-};
-
 // ---- Reading the array ----------------------------------------------------------------------
 
 // A stored point or triangle number: truncated; 0 for a value that is no number or lies
@@ -131,6 +113,9 @@ inline float networkPointField(const float* work, int j, int column)
 inline long long networkTriangleWord(int t, int column)
 {
     const NetworkLayout& n = surfaceState.network;
+    // Triangle rows run 1 .. 2 capacity in each of the seven columns.
+    assert(t >= 1 && t <= 2LL * n.capacity);
+    assert(column >= 1 && column <= kNetworkTriangleColumns);
     return static_cast<long long>(n.triangleStart) + (t - 1) +
            static_cast<long long>(column - 1) * 2LL * n.capacity;
 }
@@ -146,17 +131,20 @@ inline float networkTriangleField(const float* work, int t, int column)
 // Vertex k (1..3) of triangle t.
 inline int networkVertex(const float* work, int t, int k)
 {
+    assert(k >= 1 && k <= 3);
     return networkIndex(networkTriangleField(work, t, kTriVertex1 + k - 1));
 }
 // Neighbour k (1..3) of triangle t, without its sign; 0 on the hull.
 inline int networkNeighbour(const float* work, int t, int k)
 {
+    assert(k >= 1 && k <= 3);
     const int v = networkIndex(networkTriangleField(work, t, kTriNeighbour1 + k - 1));
     return v < 0 ? -v : v;
 }
 // Writes neighbour k of t with the sign of t's regionMark.
 inline void networkSetNeighbour(float* work, int t, int k, int neighbour)
 {
+    assert(k >= 1 && k <= 3);
     const float mark = networkTriangleField(work, t, kTriRegionMark);
     const int n = neighbour < 0 ? -neighbour : neighbour;
     networkTriangleField(work, t, kTriNeighbour1 + k - 1) =
@@ -185,39 +173,39 @@ inline long long networkSpareLength()
 // Lays the array out for the current point count (GridState::pointCount): storedSize, the
 // column numbers, capacity, table starts.  status 3 when a < N + 1, else 0.  Writes nothing
 // into the array.
-void surfacePartitionNetwork(const int& S, int& status);
+void surfacePartitionNetwork(int S, int& status);
 // Fills point rows 1 .. N from x, y, z (normalised by their extents), drops points within eps
 // of an earlier one in x and y (warning -76, N reduced), and orders them: row 1 the leftmost
 // (lowest y among equal x), rows 2 .. N by increasing x, ties within eps by increasing y.
 // With derivativesGiven the caller's derivatives already stand in columns 107, 108 of each
 // input point's row, and are scaled and kept with their points.
-void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const float* z, const int& S,
+void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const float* z, int S,
                               float* work);
 // Builds the bucket index of the stored points (columns 104, 105) and sets bucketIndexBuilt.
 // status 0, 1 (no bucket grid can be made), or 15 / 16 (x or y extent below the tolerance).
-void surfaceCheckNetwork(const int& S, float* work, int& status);
+void surfaceCheckNetwork(int S, float* work, int& status);
 
 // ---- Entry and exit of every network routine ------------------------------------------------
 
 // Header words 1-4 into the four flags (a word counts as set above eps; a workspace shorter
 // than the header counts as all clear) and networkRoutineActive on.
-void surfaceReadNetworkHeader(const int& wsize, const float* work);
+void surfaceReadNetworkHeader(int wsize, const float* work);
 // Whether the workspace holds the network of the last build: 0 yes; 74 when networkBuilt is
 // off or the tables hold numbers no build could have written; 3 when no network was built
 // since the state was initialised or wsize is not the stored size.  Reports nothing.  On 0
 // the network's point count is put back into GridState.
-int surfaceNetworkStatus(const int& wsize, const float* work);
+int surfaceNetworkStatus(int wsize, const float* work);
 // networkRoutineActive off, header words 1-4 written from the flags (when the array has them).
-void surfaceWriteNetworkHeader(const int& wsize, float* work);
+void surfaceWriteNetworkHeader(int wsize, float* work);
 // surfaceCheckNetwork when the bucket index is missing, then the vertex gradients when
 // neither gradientsReady nor derivativesGiven is set (gradientsReady is then set).  withGradients
 // false skips the gradients.  status: that of surfaceCheckNetwork.
-void surfacePrepareNetwork(const int& wsize, float* work, bool withGradients, int& status);
+void surfacePrepareNetwork(int wsize, float* work, bool withGradients, int& status);
 
 // Reads the header at construction and writes it back at destruction.
 class NetworkRoutineScope {
 public:
-    NetworkRoutineScope(const int& wsize, float* work);
+    NetworkRoutineScope(int wsize, float* work);
     ~NetworkRoutineScope();
     NetworkRoutineScope(const NetworkRoutineScope&) = delete;
     NetworkRoutineScope& operator=(const NetworkRoutineScope&) = delete;

@@ -6,6 +6,7 @@
 #include <cmath>
 #include <vector>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
@@ -20,27 +21,23 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kBoundaryTruncated = -61;
-constexpr int kFlatXRange = 15;
-constexpr int kFlatYRange = 16;
-
 double toNormalX(double x) { const NetworkLayout& n = surfaceState.network; return (x - n.xmin) / n.xrange; }
 double toNormalY(double y) { const NetworkLayout& n = surfaceState.network; return (y - n.ymin) / n.yrange; }
 float fromNormalZ(double z) { const NetworkLayout& n = surfaceState.network; return surfaceNarrow(z * n.zrange + n.zmin); }
 
 // The common checks; reports and returns the error, 0 when the network can be used.
-int checkNetwork(const int& wsize, const float* work)
+int checkNetwork(int wsize, const float* work)
 {
     const int status = surfaceNetworkStatus(wsize, work);
     if (status != 0) surfaceReportError(status);
     return status;
 }
 
-int prepare(const int& wsize, float* work, bool gradients)
+int prepare(int wsize, float* work, bool gradients)
 {
     int status = 0;
     surfacePrepareNetwork(wsize, work, gradients, status);
-    if (status == 1) surfaceReportError(status);   // 15 and 16 come reported
+    if (status == kNoBucketGrid) surfaceReportError(status);   // 15 and 16 come reported
     return status;
 }
 
@@ -54,7 +51,7 @@ void surfaceNetworkSpotHeight(float x, float y, float& height, float& dzdx, floa
     int inside = 0, triangle = 1, sub = 0, edge = 0, slot = 0;
     surfaceLocateTriangle(x, y, h, inside, triangle, sub, edge, slot, work);
     outside = inside == 0;
-    if (outside) surfaceReportError(kNetOutside);
+    if (outside) surfaceReportError(kOutsideNetwork);
     w.spotTriangle = triangle;
     if (inside != 0 && w.vertex != 0) {
         const int p = networkVertex(work, triangle, w.vertex);
@@ -120,7 +117,7 @@ void surfaceSampleNetworkGrid(float xlo, float xhi, float ylo, float yhi, int nx
             bool outside = false;
             const float z = sampleNode(x, y, triangle, outside, work);
             if (outside && !warned) {
-                surfaceReportError(kNetOutside);
+                surfaceReportError(kOutsideNetwork);
                 warned = true;
             }
             zgrid[static_cast<long long>(j - 1) * nx + (i - 1)] = fromNormalZ(z);
@@ -191,7 +188,7 @@ void TRIHGT(const float& x, const float& y, float& height, float& dzdx, float& d
     NetworkRoutineScope net(wsize, work);
     if (checkNetwork(wsize, work) != 0) return;
     if (!std::isfinite(x) || !std::isfinite(y)) {
-        surfaceReportError(kNetNotANumber);
+        surfaceReportError(kNotANumber);
         return;
     }
     if (prepare(wsize, work, true) > 0) return;
@@ -242,13 +239,13 @@ void TRIBOU(int& n, const int& drawSwitch, float* x, float* y, const int& wsize,
     SurfaceRoutineScope frame(SurfaceRoutineId::TRIBOU);
     NetworkRoutineScope net(wsize, work);
     if (n <= 2 || x == nullptr || y == nullptr) {
-        surfaceReportError(kNetTooFewPoints);
+        surfaceReportError(kTooFewNetworkPoints);
         return;
     }
     if (checkNetwork(wsize, work) != 0) return;
     int draw = drawSwitch;
     if (draw != 0 && draw != 1) {
-        surfaceReportError(kNetBadValue);
+        surfaceReportError(kBadSwitch);
         draw = 1;
     }
     const NetworkLayout& layout = surfaceState.network;
@@ -256,7 +253,7 @@ void TRIBOU(int& n, const int& drawSwitch, float* x, float* y, const int& wsize,
     if (draw == 1) {
         // The boundary is drawn on the network map in hand and nowhere else.
         if (surfaceState.drawing.code != kDrawingNetworkMap) {
-            surfaceReportError(kNetNoDrawing);
+            surfaceReportError(kNoDrawingToAddTo);
             return;
         }
         surfaceSelectPen(surfaceState.saved.entryColour);
@@ -270,7 +267,7 @@ void TRIBOU(int& n, const int& drawSwitch, float* x, float* y, const int& wsize,
         y[i] = surfaceNarrow(layout.ymin + static_cast<double>(networkY(work, p)) * layout.yrange);
     }
     if (needed > n) {
-        surfaceReportError(kBoundaryTruncated);
+        surfaceReportError(kTruncated);
         return;
     }
     n = static_cast<int>(needed);
@@ -282,11 +279,11 @@ void TRINET(const int& marker, const int& wsize, float* work)
     SurfaceRoutineScope frame(SurfaceRoutineId::TRINET);
     NetworkRoutineScope net(wsize, work);
     if (!surfaceFlagOn(s.network.networkBuilt)) {
-        surfaceReportError(kNetNoNetwork);
+        surfaceReportError(kNoNetwork);
         return;
     }
     if (s.drawing.code != kDrawingNetworkMap) {
-        surfaceReportError(kNetNoDrawing);
+        surfaceReportError(kNoDrawingToAddTo);
         return;
     }
     if (checkNetwork(wsize, work) != 0) return;

@@ -3,6 +3,7 @@
 // curved network contours cut the triangle edges.
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
 #include "network/network.h"
@@ -27,16 +28,16 @@ void TRIINT(const int& method, const int& neighbours, const int& weighting)
     n.workingNeighbourCount = neighbours;
     n.weightingFunction = weighting;
     if (method < 0 || method > 2) {
-        surfaceReportError(kNetBadValue);
+        surfaceReportError(kBadSwitch);
         n.interpolationMethod = 2;
     }
     if (neighbours < kFewestNeighbours) {
-        surfaceReportError(kNetFitNeighbours);
+        surfaceReportError(kFewNeighbours);
         n.neighbourCount = kDefaultNeighbours;
         n.workingNeighbourCount = kDefaultNeighbours;
     }
     if (weighting < 1 || weighting > 4) {
-        surfaceReportError(kNetBadValue);
+        surfaceReportError(kBadSwitch);
         n.weightingFunction = 1;
     }
 }
@@ -48,10 +49,10 @@ void TRISTP(const float& step)
     n.contourStep = step;
     if (!(std::fabs(step) >= 100.0f * surfaceState.eps)) {
         // also a step that is no number
-        surfaceReportError(kNetStepTooSmall);
+        surfaceReportError(kStepTooSmall);
         n.contourStep = kDefaultStep;
     } else if (step < 0.0f) {
-        surfaceReportError(kNetNegativeValue);
+        surfaceReportError(kNegativeValue);
         n.contourStep = std::fabs(step);
     }
 }

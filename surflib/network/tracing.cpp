@@ -16,6 +16,7 @@
 #include "network/tracing.h"
 
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <optional>
 #include <vector>
@@ -909,30 +910,8 @@ namespace surflib {
 
 int surfaceRawNeighbour(const float* work, int t, int k)
 {
+    assert(k >= 1 && k <= 3);
     return networkIndex(networkTriangleField(work, t, kTriNeighbour1 + k - 1));
-}
-
-NetworkTriangle surfaceNetworkTriangle(const float* work, int t)
-{
-    NetworkTriangle tri{};
-    double sx = 0.0, sy = 0.0;
-    for (int k = 0; k < 3; ++k) {
-        const int v = networkVertex(work, t, k + 1);
-        tri.v[k] = v;
-        tri.x[k] = networkX(work, v);
-        tri.y[k] = networkY(work, v);
-        tri.z[k] = networkZ(work, v);
-        sx += tri.x[k];
-        sy += tri.y[k];
-    }
-    tri.gx = surfaceNarrow(sx / 3.0);
-    tri.gy = surfaceNarrow(sy / 3.0);
-    return tri;
-}
-
-bool surfaceTriangleHeightsFinite(const NetworkTriangle& tri)
-{
-    return std::isfinite(tri.z[0]) && std::isfinite(tri.z[1]) && std::isfinite(tri.z[2]);
 }
 
 float surfaceNetworkSubHeight(float x, float y, int t, int sub, float* work)
@@ -940,24 +919,9 @@ float surfaceNetworkSubHeight(float x, float y, int t, int sub, float* work)
     return surfaceNetworkHeight(x, y, t, sub, work);
 }
 
-void surfaceSegmentCrossing(int t, int sub, float level, float x1, float y1, float h1, float x2,
-                            float y2, float h2, float& xc, float& yc, float* work)
-{
-    float ax = x1, bx = x2, ay = y1, by = y2;
-    xc = x1;
-    yc = y1;
-    surfaceLevelCrossing(t, sub, level, ax, bx, ay, by, h1, h2, xc, yc, work);
-    if (std::isfinite(xc) && std::isfinite(yc)) return;
-    // A search that found no number: the straight crossing between the ends.
-    const double d = static_cast<double>(h2) - h1;
-    const double f = std::isfinite(d) && d != 0.0 ? std::clamp((level - static_cast<double>(h1)) / d, 0.0, 1.0) : 0.5;
-    xc = surfaceNarrow(x1 + f * (static_cast<double>(x2) - x1));
-    yc = surfaceNarrow(y1 + f * (static_cast<double>(y2) - y1));
-}
-
 // ---- Appending --------------------------------------------------------------------------------
 
-void surfaceAppendContourPoint(const float& x, const float& y, float* work)
+void surfaceAppendContourPoint(float x, float y, float* work)
 {
     NetworkPolylineBuffer& b = line();
     flushIfFull(work);
@@ -983,7 +947,7 @@ void surfaceAppendContourPoint(const float& x, const float& y, float* work)
 
 // ---- Subdivision count --------------------------------------------------------------------------
 
-int surfaceSubdivisionCount(const float& x1, const float& y1, const float& x2, const float& y2)
+int surfaceSubdivisionCount(float x1, float y1, float x2, float y2)
 {
     const SurfaceLibraryState& s = surfaceState;
     const double dist = std::hypot(static_cast<double>(x1) - x2, static_cast<double>(y1) - y2);
@@ -999,9 +963,9 @@ int surfaceSubdivisionCount(const float& x1, const float& y1, const float& x2, c
 
 // ---- Segment intersection -----------------------------------------------------------------------
 
-void surfaceIntersectSegments(const float& p1x, const float& p1y, const float& p2x,
-                              const float& p2y, const float& q1x, const float& q1y,
-                              const float& q2x, const float& q2y, int& flag, float& x, float& y)
+void surfaceIntersectSegments(float p1x, float p1y, float p2x,
+                              float p2y, float q1x, float q1y,
+                              float q2x, float q2y, int& flag, float& x, float& y)
 {
     const double eps = surfaceState.eps;
     flag = 0;
@@ -1079,7 +1043,7 @@ void surfaceTriangleCrossings(const NetworkTriangle& tri, int t, int edge, float
 
 }  // namespace
 
-bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, int& edge,
+bool surfaceTraceNetworkContour(float level, int t, int& start, int& edge,
                                 float* work)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -1123,8 +1087,7 @@ bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, in
 
 // ---- Per level ------------------------------------------------------------------------------------
 
-void surfaceContourNetworkLevels(const float& level, const int& wsize, float* work,
-                                 NetworkLevelIndex* index)
+void surfaceContourNetworkLevels(float level, int wsize, float* work, NetworkLevelIndex* index)
 {
     (void)wsize;
     SurfaceLibraryState& s = surfaceState;

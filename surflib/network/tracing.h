@@ -28,39 +28,38 @@ class NetworkLevelIndex;
 // edges of excluded regions) first, then closed lines.  Leaves every working mark 0.  The
 // levels of one map share an index of the triangles each level meets (built for one level
 // when none is given); the network and its marks must not change meanwhile.
-void surfaceContourNetworkLevels(const float& level, const int& wsize, float* work,
-                                 NetworkLevelIndex* index = nullptr);
+void surfaceContourNetworkLevels(float level, int wsize, float* work, NetworkLevelIndex* index = nullptr);
 
 // One step of a line through triangle t, entered through edge `edge` (1..3) (in the
 // subdivided mode at its crossing that rises through the level counter-clockwise).  start: on
 // for the line's first step (the entry crossing is then found and put first).  On return edge
 // is the triangle's exit edge.  false when the triangle gives no way through, or the entry
 // crossing has been traced already.
-bool surfaceTraceNetworkContour(const float& level, const int& t, int& start, int& edge,
+bool surfaceTraceNetworkContour(float level, int t, int& start, int& edge,
                                 float* work);
 
 // Crossing of two segments P1-P2 and Q1-Q2: flag -1 and the point (on Q1-Q2) when they cross
 // within eps of both segments, flag 0 when they are parallel or miss each other.
-void surfaceIntersectSegments(const float& p1x, const float& p1y, const float& p2x,
-                              const float& p2y, const float& q1x, const float& q1y,
-                              const float& q2x, const float& q2y, int& flag, float& x, float& y);
+void surfaceIntersectSegments(float p1x, float p1y, float p2x,
+                              float p2y, float q1x, float q1y,
+                              float q2x, float q2y, int& flag, float& x, float& y);
 
 // Parts (1..50) of a passage from (x1, y1) to (x2, y2) (normalised units): one per contour
 // step of the map's diagonal.
-int surfaceSubdivisionCount(const float& x1, const float& y1, const float& x2, const float& y2);
+int surfaceSubdivisionCount(float x1, float y1, float x2, float y2);
 
 // Crossings of the level with edge k (1..3) of triangle t.  roots: 1 for an edge whose ends
 // lie on either side of the level (x1, y1 the crossing); for an edge whose ends lie on one
 // side, 2 when the curve of the surface along the edge dips through the level (both points,
 // the one nearer (px, py) first), 0 when it only touches it or stays clear.  The two
 // triangles that share an edge get the very same points.
-void surfaceEdgeCubicCrossings(const int& t, const int& k, const float& level, const float& px,
-                               const float& py, int& roots, float& x1, float& y1, float& x2,
+void surfaceEdgeCubicCrossings(int t, int k, float level, float px,
+                               float py, int& roots, float& x1, float& y1, float& x2,
                                float& y2, float* work);
 
 // Appends (x, y) to the line when it lies more than 1000 eps from the last point in x or y
 // (appended flag 0), else not (-1); an empty line takes nothing.  A full line is drawn first.
-void surfaceAppendContourPoint(const float& x, const float& y, float* work);
+void surfaceAppendContourPoint(float x, float y, float* work);
 
 // Chooses the number format of the level's labels (value in the caller's units) and formats
 // the text once without drawing it.
@@ -68,7 +67,7 @@ void surfaceChooseNetworkLabel(float value);
 
 // Draws the n normalised points of a piece with labels, by the smoothing mode, with the
 // neighbour points of the line buffer as end conditions.
-void surfaceDrawNetworkContour(const int& n, const float* x, const float* y, float* work);
+void surfaceDrawNetworkContour(int n, const float* x, const float* y, float* work);
 
 // ---- Shared with the band fills ---------------------------------------------------------------
 

@@ -1,4 +1,6 @@
-// tracing_crossings.cpp - where a contour level meets one edge of a network triangle.
+// tracing_crossings.cpp - where a contour level meets one edge of a network triangle, with
+// what the tracer and the band fills share for it: a triangle's vertices and centroid and the
+// crossing of the level on one segment.
 //
 // An edge whose ends lie on either side of the level is crossed once; the crossing search of
 // the interpolation finds the point.  An edge whose ends lie on one side can still be crossed
@@ -7,6 +9,7 @@
 // midpoint; their roots in the edge are the crossings.  The linear method cannot dip through a
 // level between two ends on one side.
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
 #include "frame/numeric.h"
@@ -124,10 +127,53 @@ void canonicalEdge(const float* work, int t, int k, int& ct, int& ck)
 
 namespace surflib {
 
-void surfaceEdgeCubicCrossings(const int& tIn, const int& kIn, const float& level, const float& px,
-                               const float& py, int& roots, float& x1, float& y1, float& x2,
+// ---- The triangle and the crossing on a segment ------------------------------------------------
+
+NetworkTriangle surfaceNetworkTriangle(const float* work, int t)
+{
+    NetworkTriangle tri{};
+    double sx = 0.0, sy = 0.0;
+    for (int k = 0; k < 3; ++k) {
+        const int v = networkVertex(work, t, k + 1);
+        tri.v[k] = v;
+        tri.x[k] = networkX(work, v);
+        tri.y[k] = networkY(work, v);
+        tri.z[k] = networkZ(work, v);
+        sx += tri.x[k];
+        sy += tri.y[k];
+    }
+    tri.gx = surfaceNarrow(sx / 3.0);
+    tri.gy = surfaceNarrow(sy / 3.0);
+    return tri;
+}
+
+bool surfaceTriangleHeightsFinite(const NetworkTriangle& tri)
+{
+    return std::isfinite(tri.z[0]) && std::isfinite(tri.z[1]) && std::isfinite(tri.z[2]);
+}
+
+void surfaceSegmentCrossing(int t, int sub, float level, float x1, float y1, float h1, float x2,
+                            float y2, float h2, float& xc, float& yc, float* work)
+{
+    float ax = x1, bx = x2, ay = y1, by = y2;
+    xc = x1;
+    yc = y1;
+    surfaceLevelCrossing(t, sub, level, ax, bx, ay, by, h1, h2, xc, yc, work);
+    if (std::isfinite(xc) && std::isfinite(yc)) return;
+    // A search that found no number: the straight crossing between the ends.
+    const double d = static_cast<double>(h2) - h1;
+    const double f = std::isfinite(d) && d != 0.0 ? std::clamp((level - static_cast<double>(h1)) / d, 0.0, 1.0) : 0.5;
+    xc = surfaceNarrow(x1 + f * (static_cast<double>(x2) - x1));
+    yc = surfaceNarrow(y1 + f * (static_cast<double>(y2) - y1));
+}
+
+// ---- Crossings of an edge ------------------------------------------------------------------------
+
+void surfaceEdgeCubicCrossings(int tIn, int kIn, float level, float px,
+                               float py, int& roots, float& x1, float& y1, float& x2,
                                float& y2, float* work)
 {
+    assert(kIn >= 1 && kIn <= 3);
     const SurfaceLibraryState& s = surfaceState;
     int t = tIn, k = kIn;
     canonicalEdge(work, tIn, kIn, t, k);

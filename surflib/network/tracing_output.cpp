@@ -211,7 +211,7 @@ void surfaceChooseNetworkLabel(float value)
     s.outputEnabled = 1;
 }
 
-void surfaceDrawNetworkContour(const int& n, const float* x, const float* y, float* work)
+void surfaceDrawNetworkContour(int n, const float* x, const float* y, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const NetworkPolylineBuffer& b = s.networkLine;

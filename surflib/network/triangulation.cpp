@@ -13,6 +13,7 @@
 #include <cmath>
 #include <utility>
 
+#include "frame/errors.h"
 #include "frame/routine_frame.h"
 #include "network/interpolation.h"
 #include "network/network.h"
@@ -351,8 +352,8 @@ int surfaceInsertNetworkPoint(int p, int start, std::vector<int>& created, float
         ++edges;
     }
     if (!room(edges)) {
-        surfaceReportError(kNetTriangleTableFull);
-        return kNetTriangleTableFull;
+        surfaceReportError(kTriangleTableFull);
+        return kTriangleTableFull;
     }
 
     // The fan, one triangle (n, m, p) per hull edge m -> n from first to last.
@@ -433,8 +434,8 @@ int surfaceInsertIntoNetwork(int p, float* work)
     if (inside != 0) {
         if (w.vertex != 0) return kInsertCoincides;
         if (!room(2)) {
-            surfaceReportError(kNetTriangleTableFull);
-            return kNetTriangleTableFull;
+            surfaceReportError(kTriangleTableFull);
+            return kTriangleTableFull;
         }
         if (!splitSound(work, triangle, edge - 1, p)) return kInsertNotPlaced;
         if (edge != 0) {
@@ -445,7 +446,7 @@ int surfaceInsertIntoNetwork(int p, float* work)
         }
     } else {
         const int status = surfaceInsertNetworkPoint(p, n.hullStart, created, work);
-        if (status == kNetTriangleTableFull) return status;
+        if (status == kTriangleTableFull) return status;
         if (status == kInsertNothingVisible) {
             // On the hull's boundary: split the hull edge it lies on.
             if (triangle <= 0 || sub < 1 || sub > 3) return kInsertNotPlaced;
@@ -455,8 +456,8 @@ int surfaceInsertIntoNetwork(int p, float* work)
             }
             if (!splitSound(work, triangle, sub - 1, p)) return kInsertNotPlaced;
             if (!room(1)) {
-                surfaceReportError(kNetTriangleTableFull);
-                return kNetTriangleTableFull;
+                surfaceReportError(kTriangleTableFull);
+                return kTriangleTableFull;
             }
             splitEdge(work, triangle, sub - 1, p, created);
         }
@@ -473,7 +474,7 @@ int surfaceTriangulatePoints(int& N, float* work)
     const float eps = surfaceState.eps;
     n.triangleCount = 0;
     n.pointCount = N;
-    if (N < 3) return kNetCollinear;
+    if (N < 3) return kCollinear;
 
     // The first triangle: points 1, 2 and the first point off their line.
     const double x1 = networkX(work, 1), y1 = networkY(work, 1);
@@ -483,7 +484,7 @@ int surfaceTriangulatePoints(int& N, float* work)
                                  (x1 - x2) * (y1 - networkY(work, k))) >= eps)) {
         ++k;
     }
-    if (k > N) return kNetCollinear;
+    if (k > N) return kCollinear;
     for (int j = k; j > 3; --j) {
         for (int c = kNetX; c <= kNetHullNext; ++c) {
             std::swap(networkPointField(work, j, c), networkPointField(work, j - 1, c));
@@ -518,7 +519,7 @@ int surfaceTriangulatePoints(int& N, float* work)
         } else if (status == kInsertNothingVisible) {
             status = surfaceInsertIntoNetwork(p, work);
         }
-        if (status == kNetTriangleTableFull) {
+        if (status == kTriangleTableFull) {
             hullEdgeHints.clear();
             return status;
         }
@@ -533,7 +534,7 @@ int surfaceTriangulatePoints(int& N, float* work)
     }
     n.pointCount = N;
     hullEdgeHints.clear();
-    if (removed) surfaceReportError(kNetDuplicates);
+    if (removed) surfaceReportError(kDuplicatePoints);
     return 0;
 }
 

@@ -7,9 +7,11 @@
 
 #include <vector>
 
+#include "frame/errors.h"
+
 namespace surflib {
 
-// Statuses of an insertion besides 0 and kNetTriangleTableFull (71).
+// Statuses of an insertion besides 0 and kTriangleTableFull (71).
 constexpr int kInsertNothingVisible = -1;   // no hull edge faces the point
 constexpr int kInsertCoincides = 76;        // the point is an existing vertex
 constexpr int kInsertNotPlaced = 73;        // no triangle or hull edge takes the point
@@ -19,7 +21,7 @@ bool surfaceOrientationTest(int p, int a, int b, const float* work);
 
 // Builds the triangulation of the N loaded, ordered points.  N may shrink when a point
 // coincides with a vertex once normalised (it is then removed from the table).  Returns 0,
-// 71 (triangle table full) or kNetCollinear (no three points span a triangle).
+// 71 (triangle table full) or kCollinear (no three points span a triangle).
 int surfaceTriangulatePoints(int& N, float* work);
 
 // Inserts stored point p lying outside the hull, walking the hull from start: one new

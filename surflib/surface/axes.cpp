@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
@@ -49,7 +50,7 @@ AxisNumbers numberFormat(int axis)
         const double last = std::fabs(static_cast<double>(a.unit) * a.lastTick);
         const bool fits = E != 9999 && first < big && last < big && first * p < big && last * p < big;
         if (E != 9999 && !fits && s.numberFormatWarned == 0) {
-            surfaceReportError(kSurfFormatTooNarrow);
+            surfaceReportError(kFormatTooNarrow);
             surfaceState.numberFormatWarned = 1;
         }
         fixed = fits;
@@ -291,10 +292,10 @@ void surfaceDrawPictureTitle(float x, float y, float width)
 
 // ---- Isometric axes -------------------------------------------------------------------------
 
-void surfaceDrawIsometricAxes(const int& npt, const int& nrow, const float& rightX,
-                              const float& rightY, const float& frontX, const float& frontY,
-                              const float& leftX, const float& leftY, const float& zlow,
-                              const float& zhigh)
+void surfaceDrawIsometricAxes(int npt, int nrow, float rightX,
+                              float rightY, float frontX, float frontY,
+                              float leftX, float leftY, float zlow,
+                              float zhigh)
 {
     (void)npt, (void)nrow;
     surfaceState.numberFormatWarned = 0;
@@ -439,7 +440,7 @@ void perspectiveHeightAxis(const PerspectiveBox& box, int c, int side)
 
 }  // namespace
 
-void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh, const int& wsize, float* work)
+void surfaceDrawProjectedAxes(float zlow, float zhigh, int wsize, float* work)
 {
     (void)zlow, (void)zhigh;
     SurfaceLibraryState& s = surfaceState;
@@ -485,7 +486,7 @@ void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh, const int& 
     if (surfaceFlagOn(surf.axesIntervalsGiven[2])) {
         const double steps = (static_cast<double>(box.top) - box.base) / surf.axesIntervals[2];
         const double whole = std::nearbyint(steps);
-        if (!(whole <= 32000.0) || !(whole > 0.5)) surfaceReportError(kSurfStepUnusable);
+        if (!(whole <= 32000.0) || !(whole > 0.5)) surfaceReportError(kStepUnusable);
     }
     // z axes: the second word at corner 1 to the right (its grid from corner 4 to 1), the first
     // at corner 3 (corner 2 when split) to the left (its grid from corner 3 to 4).
@@ -528,7 +529,7 @@ void PERAXE(const int& wsize, float* work)
     SurfaceLibraryState& s = surfaceState;
     const SurfaceSettings& surf = s.surface;
     if (!surfaceFlagOn(surf.perspectiveSet) || !surfacePictureFitted()) {
-        surfaceReportError(kSurfNoProjection);
+        surfaceReportError(kNoProjection);
         return;
     }
     float zlow = s.grid.zMin, zhigh = s.grid.zMax;

@@ -6,6 +6,7 @@
 #include <limits>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/state.h"
 #include "frame/routine_frame.h"
@@ -31,6 +32,12 @@ int finitePoints(int n, const float* x, const float* y, const float* z)
 
 namespace surflib {
 
+long long surfaceNodeCount(int nx, int ny)
+{
+    if (nx <= 0 || ny <= 0) return 0;
+    return static_cast<long long>(nx) * ny;
+}
+
 void surfaceSetGridShape(int nx, int ny)
 {
     GridState& g = surfaceState.grid;
@@ -42,14 +49,14 @@ void surfaceSetGridShape(int nx, int ny)
     g.maxNodes = std::max(nx, ny);
 }
 
-bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int& base)
+bool surfaceGridRandomPoints(int npts, float* x, float* y, float* z, int& base)
 {
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
     const bool arrays = x != nullptr && y != nullptr && z != nullptr;
     const int n = arrays && npts > 0 ? finitePoints(npts, x, y, z) : 0;
     if (n < 9) {
-        surfaceReportError(kSurfTooFewPoints);
+        surfaceReportError(kTooFewPoints);
         return false;
     }
     // The points grid onto the size in force, which a refused driver may have left unusable.
@@ -60,7 +67,7 @@ bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int&
     int status = 0;
     surfacePartitionRandomGrid(wsize, status);
     if (status != 0) {
-        surfaceReportError(kSurfWorkspaceShort);
+        surfaceReportError(kWorkspaceShort);
         return false;
     }
     status = 1;
@@ -75,8 +82,8 @@ bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int&
     return true;
 }
 
-bool surfaceSampleFunctionGrid(const float& xmin, const float& xmax, const float& ymin,
-                               const float& ymax, SurfaceHeightFunction f)
+bool surfaceSampleFunctionGrid(float xmin, float xmax, float ymin,
+                               float ymax, SurfaceHeightFunction f)
 {
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
@@ -84,7 +91,7 @@ bool surfaceSampleFunctionGrid(const float& xmin, const float& xmax, const float
     const long long nodes = surfaceNodeCount(g.nx, g.ny);
     const long long m = std::max(g.nx, g.ny);
     if (nodes <= 0 || nodes + 11 * m > kSurfaceInternalWorkWords) {
-        surfaceReportError(kSurfWorkspaceShort);
+        surfaceReportError(kWorkspaceShort);
         return false;
     }
     g.xMin = xmin;

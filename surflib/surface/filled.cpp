@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "frame/errors.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
 #include "frame/routine_frame.h"
@@ -50,7 +51,7 @@ void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize,
     const WorkspacePartition& p = s.partition;
     if (s.drawing.code != kDrawingPerspective || surf.profileWorkspaceSize == 0 ||
         wsize != surf.profileWorkspaceSize || work == nullptr) {
-        surfaceReportError(kSurfNoFilledPicture);
+        surfaceReportError(kNoDrawingToAddTo);
         n = -1;
         return;
     }
@@ -58,12 +59,12 @@ void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize,
     surfaceBeginDrawing(add);
     int sw = drawSwitch;
     if (sw != 0 && sw != 1) {
-        surfaceReportError(kSurfBadSwitch);
+        surfaceReportError(kBadSwitch);
         sw = 1;
     }
     surfaceSelectPen(surfaceEntryPen());
     if (n < 5 || x == nullptr || y == nullptr) {
-        surfaceReportError(kSurfProfileTooSmall);
+        surfaceReportError(kProfileTooSmall);
         n = 0;
         return;
     }
@@ -75,7 +76,7 @@ void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize,
     }
     int count = stored;
     if (count > n) {
-        surfaceReportError(kSurfProfileCut);
+        surfaceReportError(kTruncated);
         count = n;
     }
     const float* px = work + p.outlines + 6LL * p.outlineLength;
@@ -94,14 +95,14 @@ bool placeOnPicture(float height)
     SurfaceLibraryState& s = surfaceState;
     SurfaceSettings& surf = s.surface;
     if (!surfaceFlagOn(surf.perspectivePicture) || !surfaceFlagOn(surf.perspectiveSet)) {
-        surfaceReportError(kSurfNoPicture);
+        surfaceReportError(kNoProjectedPicture);
         return false;
     }
     float lo = surf.pictureZLow, hi = surf.pictureZHigh;
     surfaceLimitHeightRange(lo, hi);
     float h = height;
     if (!(h >= lo && h <= hi)) {
-        surfaceReportError(kSurfHeightOutside);
+        surfaceReportError(kHeightOutside);
         h = lo;
     }
     surf.contourHeight = h;
@@ -128,14 +129,14 @@ void CONPER(const int& onOff, const float& height)
     SurfaceRoutineScope frame(SurfaceRoutineId::CONPER);
     SurfaceSettings& surf = surfaceState.surface;
     if (!surfaceFlagOn(surf.perspectivePicture) || !surfaceFlagOn(surf.perspectiveSet)) {
-        surfaceReportError(kSurfNoPicture);
+        surfaceReportError(kNoProjectedPicture);
         return;
     }
     if (onOff == 0) {
         surf.contourOnSurface = 0;
         return;
     }
-    if (onOff != 1) surfaceReportError(kSurfBadSwitch);
+    if (onOff != 1) surfaceReportError(kBadSwitch);
     if (!placeOnPicture(height)) return;
     surf.contourOnSurface = -1;
 }
@@ -188,7 +189,7 @@ void COPPRJ(const int& n, const float* x, const float* y, const float& height,
 
 namespace surflib {
 
-void surfaceDrawProjectedDataPoints(const int& wsize, const float* work)
+void surfaceDrawProjectedDataPoints(int wsize, const float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const ContourSettings& c = s.contour;

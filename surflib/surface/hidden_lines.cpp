@@ -19,6 +19,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
@@ -503,7 +504,7 @@ void mergePieces(Walk& w, const LineView& from, const LineView& to, bool cross)
         const bool ok = cross ? mergeIntoHorizons(w, from.at(i), to.at(i))
                               : mergeIntoHorizons(w, to.at(i - 1), to.at(i));
         if (!ok) {
-            surfaceReportError(kSurfOutlineFull);
+            surfaceReportError(kOutlineFull);
             w.store.full = true;
             return;
         }
@@ -644,7 +645,7 @@ void drawCurtain(Walk& w, const GridView& g, int family, int j, const LineView& 
         bool ok = i == 0 || mergeIntoHorizons(w, foot(i - 1), foot(i));
         ok = ok && mergeIntoHorizons(w, foot(i), line.at(i));
         if (!ok) {
-            surfaceReportError(kSurfOutlineFull);
+            surfaceReportError(kOutlineFull);
             w.store.full = true;
             return;
         }
@@ -673,7 +674,7 @@ void drawFloor(Walk& w)
         const PicturePoint a{c[k][0], c[k][1], 0.0f, true};
         const PicturePoint b{c[(k + 1) % 4][0], c[(k + 1) % 4][1], 0.0f, true};
         if (!mergeIntoHorizons(w, a, b)) {
-            surfaceReportError(kSurfOutlineFull);
+            surfaceReportError(kOutlineFull);
             w.store.full = true;
             return;
         }
@@ -840,7 +841,7 @@ int keepProfile(const Walk& w, const SlotStore& st, const Horizon& upper, const 
 // height along the ray of the horizon chains (0 to 3), the compact copy of the horizons left
 // by the last walk (keys 4, heights 5) and the profile outline of the first family (X 6, Y 7).
 // Fill mode builds the outline of the first family only and draws nothing here.
-void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int& wsize,
+void surfaceDrawHiddenLineGrid(float zlow, float zhigh, int wsize,
                                float* work, const float* fillCodes)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -858,7 +859,7 @@ void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int&
 
     surfaceFitPictureToFrame(g.xmin, g.xmax, g.ymin, g.ymax, surf.zAxisLow, surf.zAxisHigh);
     if (!surfacePictureFitted()) {
-        surfaceReportError(kSurfPictureDegenerate);
+        surfaceReportError(kDegenerateArea);
         return;
     }
 

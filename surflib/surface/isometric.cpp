@@ -11,6 +11,7 @@
 #include <cmath>
 #include <cstring>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/numeric.h"
@@ -306,7 +307,7 @@ bool layOut(IsoPicture& p)
     t.frameWidth = surfaceNarrow(p.W);
     t.frameHeight = surfaceNarrow(p.H);
     if (!(p.W >= s.eps) || !(p.H >= s.eps)) {
-        surfaceReportError(kSurfPictureDegenerate);
+        surfaceReportError(kDegenerateArea);
         return false;
     }
     const double ratio = surf.heightRatio;
@@ -402,15 +403,15 @@ void isometricHeights(const float* z, long long nodes, float& zlow, float& zhigh
         surfaceFiniteRange(z, nodes, zlow, zhigh);
     }
     if (!(static_cast<double>(zhigh) - zlow >= surfaceState.eps)) {
-        surfaceReportError(kSurfFlatZ);
+        surfaceReportError(kFlatHeights);
         surfaceWidenRange(zlow, zhigh);
     }
 }
 
 // The driver of every isometric routine; gridBase: where the grid copy goes in work.
-void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, const int& ny,
-                       const float& ymin, const float& ymax, const float* z, const int& view,
-                       const int& wsize, float* work, const float* codes, int gridBase)
+void drawIsometricGrid(int nx, float xmin, float xmax, int ny,
+                       float ymin, float ymax, const float* z, int view,
+                       int wsize, float* work, const float* codes, int gridBase)
 {
     SurfaceLibraryState& s = surfaceState;
     SurfaceSettings& surf = s.surface;
@@ -439,7 +440,7 @@ void drawIsometricGrid(const int& nx, const float& xmin, const float& xmax, cons
     const long long nodes = surfaceNodeCount(nx, ny);
     const long long m = std::max(nx, ny);
     if (z == nullptr || work == nullptr || !partitionWorkspace(nodes, m, wsize, gridBase)) {
-        surfaceReportError(kSurfWorkspaceShort);
+        surfaceReportError(kWorkspaceShort);
         return abandon();
     }
     const WorkspacePartition& part = s.partition;

@@ -1,13 +1,14 @@
 // perspective.cpp - perspective surfaces: the wire-frame and line-style routines (PERPRJ,
 // PERLI3, GRDPER, RANPER, FUNPER), their common driver, the workspace partition of a
-// perspective picture, the height bands of the line-style mode with their key, the filled
-// cells of the filled mode, and the small helpers both projections share (entry pen, node
-// count, grid-line steps, height ranges).
+// perspective picture, the key of the height bands of the line-style mode, the filled cells of
+// the filled mode, and the small helpers both projections share (grid-line steps, height
+// ranges).
 #include <algorithm>
 #include <climits>
 #include <cmath>
 #include <cstring>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
@@ -24,14 +25,6 @@ namespace surflib {
 
 // ---- Small shared helpers -------------------------------------------------------------------
 
-int surfaceEntryPen() { return surfaceState.saved.entryColour; }
-
-long long surfaceNodeCount(int nx, int ny)
-{
-    if (nx <= 0 || ny <= 0) return 0;
-    return static_cast<long long>(nx) * ny;
-}
-
 void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY)
 {
     SurfaceSettings& surf = surfaceState.surface;
@@ -41,7 +34,7 @@ void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY)
     stepX = std::max(surf.gridIntervals[0], 1);
     stepY = std::max(surf.gridIntervals[1], 1);
     if (stepX > nx - 1 || stepY > ny - 1) {
-        surfaceReportError(kSurfGridStepTooLarge);
+        surfaceReportError(kClipped);
         stepX = stepY = 1;
         surf.gridLinesOn = 0;
     }
@@ -74,7 +67,7 @@ void surfaceFiniteRange(const float* z, long long nodes, float& lo, float& hi)
 
 // ---- Workspace ------------------------------------------------------------------------------
 
-void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status)
+void surfacePartitionPerspectiveWorkspace(int wsize, int& status)
 {
     SurfaceLibraryState& s = surfaceState;
     WorkspacePartition& p = s.partition;
@@ -85,7 +78,7 @@ void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status)
     const long long L = (static_cast<long long>(wsize) - used) / 8;
     status = 0;
     if (nodes <= 0 || p.grid < 0 || L < 3 * m || L > INT_MAX) {
-        status = kSurfWorkspaceShort;
+        status = kWorkspaceShort;
         return;
     }
     p.runs = static_cast<int>(p.grid + nodes);
@@ -93,61 +86,6 @@ void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status)
     p.outlines = static_cast<int>(used);
     p.outlineLength = static_cast<int>(L);
     p.recordedSize = wsize;
-}
-
-// ---- Height bands ---------------------------------------------------------------------------
-
-int surfaceFindBand(const float& z)
-{
-    const ContourLevelList& l = surfaceState.levels;
-    const int count = std::min(l.count, kSurfaceMaxLevels);
-    for (int k = 1; k <= count; ++k) {
-        if (z <= l.heights[k - 1]) return k;
-    }
-    return count;
-}
-
-namespace {
-
-void selectBandPen(int band)
-{
-    const ContourLevelList& l = surfaceState.levels;
-    const int pen = band >= 1 && band <= kSurfaceMaxLevels ? l.pens[band - 1] : surfaceEntryPen();
-    surfaceSelectPen(pen);
-}
-
-void drawPiece(float xa, float ya, float xb, float yb, int band)
-{
-    selectBandPen(band);
-    const float x[2] = {xa, xb}, y[2] = {ya, yb};
-    const int two = 2;
-    surfaceDrawPolyline(two, x, y);
-}
-
-}  // namespace
-
-void surfaceDrawBandedSegment(const float& X1, const float& X2, const float& Y1, const float& Y2,
-                              float& z1, const float& z2, int& band1, const int& band2)
-{
-    const ContourLevelList& l = surfaceState.levels;
-    float cx = X1, cy = Y1;
-    const int b1 = std::clamp(band1, 0, kSurfaceMaxLevels);
-    const int b2 = std::clamp(band2, 0, kSurfaceMaxLevels);
-    const double dz = static_cast<double>(z2) - z1;
-    if (b1 != b2 && dz != 0.0 && b1 >= 1 && b2 >= 1) {
-        const bool up = b1 < b2;
-        for (int k = up ? b1 : b1 - 1; up ? k <= b2 - 1 : k >= b2; k += up ? 1 : -1) {
-            const double t = std::clamp((l.heights[k - 1] - static_cast<double>(z1)) / dz, 0.0, 1.0);
-            const float nx = surfaceNarrow((1.0 - t) * X1 + t * X2);
-            const float ny = surfaceNarrow((1.0 - t) * Y1 + t * Y2);
-            drawPiece(cx, cy, nx, ny, up ? k : k + 1);
-            cx = nx;
-            cy = ny;
-        }
-    }
-    drawPiece(cx, cy, X2, Y2, b2);
-    z1 = z2;
-    band1 = band2;
 }
 
 // ---- Key of levels --------------------------------------------------------------------------
@@ -269,7 +207,7 @@ void makeBandLevels(float lo, float hi, float dataMax)
         s.grid.zMin = s.contour.zLow;
         s.grid.zMax = s.contour.zHigh;
         if (n == 1) {
-            surfaceReportError(kSurfOneLevelBetweenLimits);
+            surfaceReportError(kOneLevelBetweenLimits);
             n = 2;
         }
         step = (top - bottom) / (n - 1);
@@ -313,7 +251,7 @@ void heightRanges(const float* z, long long nodes, float& zmin, float& zmax, flo
     axisLow = surfaceFlagOn(surf.fixedZRange) ? surf.zRangeLow : zmin;
     axisHigh = surfaceFlagOn(surf.fixedZRange) ? surf.zRangeHigh : zmax;
     if (!(static_cast<double>(axisHigh) - axisLow >= surfaceState.eps)) {
-        surfaceReportError(kSurfFlatZ);
+        surfaceReportError(kFlatHeights);
         surfaceWidenRange(axisLow, axisHigh);
     }
 }
@@ -405,7 +343,7 @@ void surfaceFillPerspectiveCells(const float* grid, float zlow, float zhigh,
 namespace {
 
 // Base edges, data points, axes and title after the grid.
-void finishPicture(float zlow, float zhigh, const int& wsize, float* work, bool pointsKept)
+void finishPicture(float zlow, float zhigh, int wsize, float* work, bool pointsKept)
 {
     SurfaceLibraryState& s = surfaceState;
     const SurfaceSettings& surf = s.surface;
@@ -441,9 +379,9 @@ bool driverFails()
     return false;
 }
 
-bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny,
-              const float& ymin, const float& ymax, const float* z, float& distance,
-              const float& elevation, const float& azimuth, const int& wsize, float* work,
+bool drawGrid(int nx, float xmin, float xmax, int ny,
+              float ymin, float ymax, const float* z, float& distance,
+              float elevation, float azimuth, int wsize, float* work,
               const float* fillCodes, int gridBase)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -469,7 +407,7 @@ bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny
     g.gridOffset = gridBase;
     surfacePartitionPerspectiveWorkspace(wsize, status);
     if (status != 0 || z == nullptr || work == nullptr) {
-        surfaceReportError(kSurfWorkspaceShort);
+        surfaceReportError(kWorkspaceShort);
         return driverFails();
     }
     surfaceDivideGridAxes();
@@ -508,10 +446,10 @@ bool drawGrid(const int& nx, const float& xmin, const float& xmax, const int& ny
 
 }  // namespace
 
-void surfaceDrawPerspectiveGrid(const int& nx, const float& xmin, const float& xmax,
-                                const int& ny, const float& ymin, const float& ymax,
-                                const float* z, float& distance, const float& elevation,
-                                const float& azimuth, const int& wsize, float* work,
+void surfaceDrawPerspectiveGrid(int nx, float xmin, float xmax,
+                                int ny, float ymin, float ymax,
+                                const float* z, float& distance, float elevation,
+                                float azimuth, int wsize, float* work,
                                 const float* fillCodes, int gridBase)
 {
     drawGrid(nx, xmin, xmax, ny, ymin, ymax, z, distance, elevation, azimuth, wsize, work,
@@ -573,7 +511,7 @@ void takeBandPens(int n, const int* pens, int keySwitch)
     if (keySwitch == 1) {
         surf.keyOn = -1;
     } else if (keySwitch != 0) {
-        surfaceReportError(kSurfBadSwitch);
+        surfaceReportError(kBadSwitch);
     }
 }
 
@@ -588,7 +526,7 @@ void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny,
     SurfaceLibraryState& s = surfaceState;
     SurfaceSettings& surf = s.surface;
     if (n < 0 || n > 99) {
-        surfaceReportError(kSurfBadLevelCount);
+        surfaceReportError(kLevelCountOutOfRange);
         return;
     }
     const int savedFill = surf.fillMode;

@@ -1,13 +1,14 @@
 // projection.cpp - the perspective view of projected surfaces: PERSET, the view set-up that
-// turns distance, elevation and azimuth into the terms of surfaceProjectPoint, the fit of the
-// projected picture box into the frame, the guarded perspective and isometric point transforms,
-// and the axis divisions the pictures share.
+// turns distance, elevation and azimuth into the terms of surfaceProjectPoint, the guarded
+// perspective and isometric point transforms, and the axis divisions the pictures share.  The
+// fit of the picture box into the frame is in frame/picture_fit.cpp.
 //
 // The terms live in ProjectionTerms until the next set-up.  Every failing path leaves the
 // perspective-set flag off, so no later routine projects into half-made terms.
 #include <algorithm>
 #include <cmath>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
@@ -52,25 +53,6 @@ void setWalkAxes(ProjectionTerms& p, int quadrant, float xmin, float xmax, float
     }
 }
 
-// The map point of walk-axis values (a along the first axis, b along the second).
-void walkToMap(const ProjectionTerms& p, float a, float b, float& x, float& y)
-{
-    const bool firstIsX = p.viewQuadrant == 0 || p.viewQuadrant == 2;
-    x = firstIsX ? a : b;
-    y = firstIsX ? b : a;
-}
-
-// The eight corners of the picture box in the order of boxCorners: base 1-4, top 5-8.
-void boxCorner(const ProjectionTerms& p, int k, float zlow, float zhigh, float& x, float& y,
-               float& z)
-{
-    const int c = k % 4;
-    const float a = (c == 0 || c == 3) ? p.firstTo : p.firstFrom;
-    const float b = (c <= 1) ? p.secondFrom : p.secondTo;
-    walkToMap(p, a, b, x, y);
-    z = k < 4 ? zlow : zhigh;
-}
-
 // The integer part of v, kept well inside the int range.
 int wholePart(double v)
 {
@@ -96,8 +78,8 @@ void placeEye(ProjectionTerms& p, double P7, double P5, double r, float xmin, fl
     p.splitIndex = 1;
     p.splitWalk = 0;
     if (uIn && vIn) {
-        status = kSurfEyeOverGrid;
-        surfaceReportError(kSurfEyeOverGrid);
+        status = kEyeOverGrid;
+        surfaceReportError(kEyeOverGrid);
         return;
     }
     if (!uIn && !vIn) return;
@@ -145,8 +127,8 @@ void surfaceDivideAxis(SurfaceAxisScale& a, float lo, float hi, bool stepGiven, 
     a.unit = surfaceNarrow(std::pow(10.0, a.exponent));
 }
 
-void surfaceAxisIntercept(const float& firstTick, const float& step, const int& tickCount,
-                          const float& dataMin, const float& dataMax, const int& exponent,
+void surfaceAxisIntercept(float firstTick, float step, int tickCount,
+                          float dataMin, float dataMax, int exponent,
                           float& firstTickCopy, float& startOffset, float& endOffset,
                           float& lastTick)
 {
@@ -190,10 +172,10 @@ void surfaceDivideHeightAxis(float lo, float hi)
 
 // ---- View set-up ----------------------------------------------------------------------------
 
-void surfaceSetViewTransform(float& distance, const float& elevation, const float& azimuth,
-                             const int& nx, const int& ny, int& nFirst, int& nSecond,
-                             const float& xmin, const float& xmax, const float& ymin,
-                             const float& ymax, const float& zlow, const float& zhigh,
+void surfaceSetViewTransform(float& distance, float elevation, float azimuth,
+                             int nx, int ny, int& nFirst, int& nSecond,
+                             float xmin, float xmax, float ymin,
+                             float ymax, float zlow, float zhigh,
                              int& status)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -205,7 +187,7 @@ void surfaceSetViewTransform(float& distance, const float& elevation, const floa
     if (A < 0.0) A += 360.0;
     double e = elevation;
     if (!(e < 90.0 && e >= -90.0)) {
-        surfaceReportError(kSurfBadElevation);
+        surfaceReportError(kBadElevation);
         e = 35.3;
     }
     if (std::fabs(e) < 0.5) e = e < 0.0 ? -0.5 : 0.5;
@@ -236,19 +218,19 @@ void surfaceSetViewTransform(float& distance, const float& elevation, const floa
     const double Rx = std::fabs(static_cast<double>(xmax) - xmin);
     if (10.0 * Ry < Rx) {
         if (Ry < tol) {
-            status = kSurfFlatYRange;
-            surfaceReportError(kSurfFlatYRange);
+            status = kFlatYExtent;
+            surfaceReportError(kFlatYExtent);
             return;
         }
         Ry = Rx / 10.0;
         r = Ry / yRange;
         s.surface.axesRatio = surfaceNarrow(r);
-        surfaceReportError(kSurfAxesRatioChanged);
+        surfaceReportError(kAxesRatioChanged);
     } else if (Ry > 10.0 * Rx) {
         Ry = 10.0 * Rx;
         r = Ry / yRange;
         s.surface.axesRatio = surfaceNarrow(r);
-        surfaceReportError(kSurfAxesRatioChanged);
+        surfaceReportError(kAxesRatioChanged);
     }
     const double M = std::max(Rx, Ry);
     const double zRange = static_cast<double>(zhigh) - zlow;
@@ -257,7 +239,7 @@ void surfaceSetViewTransform(float& distance, const float& elevation, const floa
     double d = std::isfinite(distance) ? distance : 0.0;
     bool automatic = false;
     if (d < -tol) {
-        surfaceReportError(kSurfNegative);
+        surfaceReportError(kNegativeValue);
         d = -d;
         distance = surfaceNarrow(d);
     }
@@ -286,12 +268,12 @@ void surfaceSetViewTransform(float& distance, const float& elevation, const floa
             break;
         }
         if (changes == kMaxDistanceChanges) {
-            status = kSurfEyeOverGrid;
-            surfaceReportError(kSurfEyeOverGrid);
+            status = kEyeOverGrid;
+            surfaceReportError(kEyeOverGrid);
             return;
         }
         if (!warned) {
-            surfaceReportError(kSurfDistanceChanged);
+            surfaceReportError(kDistanceChanged);
             warned = true;
         }
         d = next;
@@ -301,102 +283,7 @@ void surfaceSetViewTransform(float& distance, const float& elevation, const floa
     placeEye(p, P7, P5, r, xmin, xmax, ymin, ymax, nFirst, nSecond, status);
 }
 
-// ---- Fit ------------------------------------------------------------------------------------
-
-bool surfacePictureFitted()
-{
-    const SurfaceLibraryState& s = surfaceState;
-    return s.projection.frameWidth >= s.eps && s.projection.frameHeight >= s.eps;
-}
-
-void surfaceFitPictureToFrame(const float& xmin, const float& xmax, const float& ymin,
-                              const float& ymax, const float& zlow, const float& zhigh)
-{
-    (void)xmin, (void)xmax, (void)ymin, (void)ymax;
-    SurfaceLibraryState& s = surfaceState;
-    ProjectionTerms& p = s.projection;
-    const SurfaceSettings& surf = s.surface;
-    const float cw = s.digitWidth, ch = s.charHeight;
-    double width = 0.0, height = 0.0;
-    if (surfaceFlagOn(surf.surfaceFrameSet)) {
-        p.frameX = std::min(surf.surfaceFrame[0], surf.surfaceFrame[1]);
-        p.frameY = std::min(surf.surfaceFrame[2], surf.surfaceFrame[3]);
-        width = std::fabs(static_cast<double>(surf.surfaceFrame[1]) - surf.surfaceFrame[0]);
-        height = std::fabs(static_cast<double>(surf.surfaceFrame[3]) - surf.surfaceFrame[2]);
-    } else {
-        p.frameX = s.plotX1 + 10.0f * cw;
-        p.frameY = s.plotY1 + 10.0f * ch;
-        width = s.plotWidth - 20.0 * cw;
-        height = s.plotHeight - 16.0 * ch;
-        if (surfaceFlagOn(surf.keyOn) || surfaceFlagOn(s.fillKeyOn)) {
-            width -= 15.0 * cw;
-            if (surfaceFlagOn(surf.annotationOn[2]) && surfaceFlagOn(s.contour.labelFixedFormat)) {
-                width += -(surf.annotationWidth[2] + 1.0) * cw +
-                         0.75 * (s.contour.labelWidth + 1.0) * cw;
-            }
-        }
-    }
-    p.frameWidth = surfaceNarrow(width);
-    p.frameHeight = surfaceNarrow(height);
-    if (!(width >= s.eps) || !(height >= s.eps)) return;
-
-    p.zOrigin = zlow;
-    p.rawXMin = p.rawYMin = 0.0f;
-    p.scaleX = p.scaleY = 1.0f;
-    double lowX = 1e6, highX = -1e6, lowY = 1e6, highY = -1e6;
-    for (int k = 0; k < 8; ++k) {
-        float x = 0.0f, y = 0.0f, z = 0.0f, X = 0.0f, Y = 0.0f;
-        boxCorner(p, k, zlow, zhigh, x, y, z);
-        if (!surfaceProjectFinite(x, y, z, X, Y)) {
-            p.frameWidth = p.frameHeight = 0.0f;
-            return;
-        }
-        lowX = std::min(lowX, X - static_cast<double>(p.frameX));
-        highX = std::max(highX, X - static_cast<double>(p.frameX));
-        lowY = std::min(lowY, Y - static_cast<double>(p.frameY));
-        highY = std::max(highY, Y - static_cast<double>(p.frameY));
-    }
-    const double spanX = highX - lowX, spanY = highY - lowY;
-    if (!(spanX > 0.0) || !(spanY > 0.0)) {
-        p.frameWidth = p.frameHeight = 0.0f;
-        return;
-    }
-    p.rawXMin = surfaceNarrow(lowX);
-    p.rawXMax = surfaceNarrow(highX);
-    p.rawYMin = surfaceNarrow(lowY);
-    p.rawYMax = surfaceNarrow(highY);
-    double sx = width / spanX, sy = height / spanY;
-    if (sx > sy) {
-        sx = sy;
-        width = sy * spanX;
-    } else {
-        sy = sx;
-        height = sx * spanY;
-    }
-    p.scaleX = surfaceNarrow(sx);
-    p.scaleY = surfaceNarrow(sy);
-    p.frameWidth = surfaceNarrow(width);
-    p.frameHeight = surfaceNarrow(height);
-    p.vanishX = surfaceNarrow(p.frameX - sx * lowX);
-    p.vanishY = surfaceNarrow((std::tan(static_cast<double>(p.tiltAngle)) * p.eyeDistance - lowY) *
-                                  sy + p.frameY);
-    for (int k = 0; k < 8; ++k) {
-        float x = 0.0f, y = 0.0f, z = 0.0f;
-        boxCorner(p, k, zlow, zhigh, x, y, z);
-        surfaceProjectPoint(x, y, z, p.boxCorners[k][0], p.boxCorners[k][1]);
-    }
-}
-
 // ---- Point transforms -----------------------------------------------------------------------
-
-bool surfaceProjectFinite(const float& x, const float& y, const float& z, float& X, float& Y)
-{
-    float PX = 0.0f, PY = 0.0f;
-    if (!surfaceProjectPoint(x, y, z, PX, PY) || !std::isfinite(PX) || !std::isfinite(PY)) return false;
-    X = PX;
-    Y = PY;
-    return true;
-}
 
 namespace {
 
@@ -410,21 +297,21 @@ bool atOrigin(float& X, float& Y)
 
 }  // namespace
 
-bool surfaceProjectPerspective(const float& x, const float& y, const float& z, float& X, float& Y)
+bool surfaceProjectPerspective(float x, float y, float z, float& X, float& Y)
 {
     if (!surfaceFlagOn(surfaceState.surface.perspectiveSet)) {
-        surfaceReportError(kSurfNoPicture);
+        surfaceReportError(kNoProjectedPicture);
         return false;
     }
     if (!surfacePictureFitted()) return atOrigin(X, Y);
     return surfaceProjectFinite(x, y, z, X, Y);
 }
 
-bool surfaceProjectIsometric(const float& x, const float& y, const float& z, float& X, float& Y)
+bool surfaceProjectIsometric(float x, float y, float z, float& X, float& Y)
 {
     const SurfaceLibraryState& s = surfaceState;
     if (s.drawing.code != kDrawingIsometric) {
-        surfaceReportError(kSurfNoPicture);
+        surfaceReportError(kNoProjectedPicture);
         return false;
     }
     if (!surfacePictureFitted()) return atOrigin(X, Y);
@@ -486,7 +373,7 @@ bool setUpProjection(float xmin, float xmax, float ymin, float ymax, float z1, f
     float lo = surf.zRangeLow, hi = surf.zRangeHigh;
     surf.fixedZRange = -1;
     if (!(static_cast<double>(hi) - lo >= s.eps)) {
-        surfaceReportError(kSurfFlatZ);
+        surfaceReportError(kFlatHeights);
         surf.fixedZRange = 0;
         surfaceWidenRange(lo, hi);
     }
@@ -513,7 +400,7 @@ bool setUpProjection(float xmin, float xmax, float ymin, float ymax, float z1, f
     surf.perspectiveSet = -1;
     surfaceFitPictureToFrame(x0, x1, y0, y1, lo, hi);
     if (!surfacePictureFitted()) {
-        surfaceReportError(kSurfPictureDegenerate);
+        surfaceReportError(kDegenerateArea);
         return false;
     }
     return true;

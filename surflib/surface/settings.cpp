@@ -10,6 +10,7 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/numeric.h"
@@ -30,11 +31,11 @@ float checkedRatio(float ratio, float fallback)
 {
     float r = ratio;
     if (r < 0.0f) {
-        surfaceReportError(kSurfNegative);
+        surfaceReportError(kNegativeValue);
         r = -r;
     }
     if (!(std::fabs(r) >= surfaceState.eps) || !std::isfinite(r)) {
-        surfaceReportError(kSurfRatioZero);
+        surfaceReportError(kRatioZero);
         r = fallback;
     }
     return r;
@@ -103,7 +104,7 @@ void PRJBAS(const int& style, const int* pens)
     SurfaceSettings& surf = surfaceState.surface;
     int st = style;
     if (st < -1 || st > 1) {
-        surfaceReportError(kSurfBadSwitch);
+        surfaceReportError(kBadSwitch);
         st = 0;
     }
     bool anyPen = false;
@@ -136,19 +137,19 @@ void PRJGRD(const int& nx, const int& ny)
     for (int i = 0; i < 2; ++i) {
         surf.gridIntervals[i] = given[i];
         if (given[i] < 0) {
-            surfaceReportError(kSurfNegative);
+            surfaceReportError(kNegativeValue);
             surf.gridIntervals[i] = magnitude(given[i]);
         }
     }
     const bool zero = nx == 0 || ny == 0;
-    if (zero) surfaceReportError(kSurfGridIntervalZero);
+    if (zero) surfaceReportError(kZeroGridInterval);
     surf.gridLinesOn = zero ? 0 : -1;
 }
 
 void PRJHID(const int& onOff)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::PRJHID);
-    if (onOff != 0 && onOff != 1) surfaceReportError(kSurfBadSwitch);
+    if (onOff != 0 && onOff != 1) surfaceReportError(kBadSwitch);
     surfaceState.surface.hiddenLinesOn = onOff == 0 ? 0 : -1;
 }
 
@@ -162,10 +163,10 @@ void PRJZAX(const float& z1, const float& z2, const int& mode)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::PRJZAX);
     SurfaceSettings& surf = surfaceState.surface;
-    surfaceReportError(kSurfOldLevelRoutine);
+    surfaceReportError(kOldLevelRoutine);
     int m = mode;
     if (m != 0 && m != 1) {
-        surfaceReportError(kSurfBadSwitch);
+        surfaceReportError(kBadSwitch);
         m = 1;
     }
     storeLevelLimits(z1, z2);
@@ -217,7 +218,7 @@ void PRJLIN(const int& pen1, const int& pen2, const int& pen3)
     for (int i = 0; i < 3; ++i) {
         surf.linePens[i] = given[i];
         if (given[i] < 0) {
-            surfaceReportError(kSurfNegative);
+            surfaceReportError(kNegativeValue);
             surf.linePens[i] = magnitude(given[i]);
         }
     }
@@ -229,7 +230,7 @@ void PRJFRA(const int& type)
     SurfaceRoutineScope frame(SurfaceRoutineId::PRJFRA);
     int t = type;
     if (t < 0 || t > 4) {
-        surfaceReportError(kSurfBadBaseType);
+        surfaceReportError(kBadFrameType);
         t = 0;
     }
     surfaceState.surface.baseType = t;
@@ -247,7 +248,7 @@ void PRJSCA(const float& dx, const float& dy, const float& dz)
             continue;
         }
         if (v < 0.0f) {
-            surfaceReportError(kSurfNegative);
+            surfaceReportError(kNegativeValue);
             v = -v;
         }
         s.surface.axesIntervals[i] = v;
@@ -260,7 +261,7 @@ void PRJSEC(const int& mode)
     SurfaceRoutineScope frame(SurfaceRoutineId::PRJSEC);
     int m = mode;
     if (m < 0 || m > 2) {
-        surfaceReportError(kSurfBadSwitch);
+        surfaceReportError(kBadSwitch);
         m = 0;
     }
     surfaceState.surface.gridMode = m;
@@ -276,12 +277,12 @@ void ANNDIG(const int& axis, const int& width, const int& decimals, const int& e
         allAnnotationOff();
     } else if (axis >= 1 && axis <= 3) {
         setAnnotation(axis - 1, valid, width, decimals, e);
-        if (!valid && width != 0) surfaceReportError(kSurfAnnotationWidth);
+        if (!valid && width != 0) surfaceReportError(kBadLabelWidth);
     } else if (axis == 4 && valid) {
         for (int i = 0; i < 3; ++i) setAnnotation(i, true, width, decimals, e);
     } else {
         allAnnotationOff();
-        surfaceReportError(kSurfBadSwitch);
+        surfaceReportError(kBadSwitch);
     }
 }
 
@@ -295,7 +296,7 @@ void PRJAXI(const int* codes1, const int* codes2)
         const int a = codes1 != nullptr ? codes1[i] : -1;
         surf.axesCodes1[i] = a;
         if (a < 0 || a > 3) {
-            surfaceReportError(kSurfBadSwitch);
+            surfaceReportError(kBadSwitch);
             surf.axesCodes1[i] = kFirstFallback[i];
         }
     }
@@ -303,7 +304,7 @@ void PRJAXI(const int* codes1, const int* codes2)
         const int b = codes2 != nullptr ? codes2[i] : -1;
         surf.axesCodes2[i] = b;
         if (b < 0 || b > 3) {
-            surfaceReportError(kSurfBadSwitch);
+            surfaceReportError(kBadSwitch);
             surf.axesCodes2[i] = 0;
         }
     }
@@ -315,7 +316,7 @@ void LINPRJ(const int& n, const float* x, const float* y, const float* z)
     SurfaceLibraryState& s = surfaceState;
     const bool isometric = s.drawing.code == kDrawingIsometric;
     if (!isometric && !surfaceFlagOn(s.surface.perspectiveSet)) {
-        surfaceReportError(kSurfNoPicture);
+        surfaceReportError(kNoProjectedPicture);
         return;
     }
     if (!surfacePictureFitted() || n <= 1 || x == nullptr || y == nullptr || z == nullptr) return;
@@ -337,12 +338,12 @@ void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const fl
     const int code = s.drawing.code;
     z = 0.0f;
     if (code != kDrawingIsometric && code != kDrawingPerspective) {
-        surfaceReportError(kSurfNoPicture);
+        surfaceReportError(kNoProjectedPicture);
         return;
     }
     if (!surfacePictureFitted()) return;
     if (!(y >= g.yMin && y <= g.yMax) || !(x >= g.xMin && x <= g.xMax)) {
-        surfaceReportError(kSurfOutsideGrid);
+        surfaceReportError(kOutsideWindow);
         return;
     }
     if (work == nullptr || g.nx < 2 || g.ny < 2) return;

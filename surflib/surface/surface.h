@@ -1,54 +1,25 @@
-// surface.h - the internal routines shared by the projected-surface files: the view set-up and
-// fit of perspective pictures, the two point transforms, the axis divisions, the horizon
-// store of hidden-line removal, the perspective and isometric drawings, the grids their
-// drivers record, grid or sample, and the surface axes.
+// surface.h - the internal routines shared by the projected-surface files: the view set-up of
+// perspective pictures, the two point transforms, the axis divisions, the horizon store of
+// hidden-line removal, the perspective and isometric drawings, the grids their drivers
+// record, grid or sample, and the surface axes.  The fit of a picture into its frame and the
+// height bands sit a floor lower (frame/picture_fit.h, frame/bands.h): contour maps use them.
 #ifndef SURFLIB_SURFACE_SURFACE_H
 #define SURFLIB_SURFACE_SURFACE_H
 
+#include "frame/bands.h"
+#include "frame/errors.h"
+#include "frame/picture_fit.h"
 #include "frame/state.h"
 #include "tterrlib.h"
 
 namespace surflib {
 
-// Error and warning numbers of the projected surfaces (reported moved by 1000).
-enum SurfaceNumber {
-    kSurfTooFewPoints = 2,
-    kSurfWorkspaceShort = 3,
-    kSurfNoFilledPicture = 4,
-    kSurfPictureDegenerate = 13,
-    kSurfOneLevelBetweenLimits = -14,
-    kSurfFlatZ = -17,
-    kSurfNoPicture = 18,
-    kSurfNegative = -19,
-    kSurfBadSwitch = -21,
-    kSurfOutsideGrid = 26,
-    kSurfOldLevelRoutine = -31,
-    kSurfGridIntervalZero = -34,
-    kSurfBadElevation = -35,
-    kSurfDistanceChanged = -36,
-    kSurfEyeOverGrid = 36,
-    kSurfOutlineFull = 37,
-    kSurfStepUnusable = -42,
-    kSurfFormatTooNarrow = -44,
-    kSurfGridStepTooLarge = -46,
-    kSurfAnnotationWidth = -47,
-    kSurfBadBaseType = -48,
-    kSurfRatioZero = -49,
-    kSurfProfileTooSmall = 61,
-    kSurfProfileCut = -61,
-    kSurfAxesRatioChanged = -62,
-    kSurfFlatYRange = 62,
-    kSurfHeightOutside = -63,
-    kSurfBadLevelCount = 66,
-    kSurfNoProjection = 67,
-};
-
 // ---- Axis divisions (projection.cpp) ------------------------------------------------------
 // The division of [lo, hi] by the given step when one is set and usable, else by about 10
 // intervals; unit := 10^exponent.
 void surfaceDivideAxis(SurfaceAxisScale& a, float lo, float hi, bool stepGiven, float step);
-void surfaceAxisIntercept(const float& firstTick, const float& step, const int& tickCount,
-                          const float& dataMin, const float& dataMax, const int& exponent,
+void surfaceAxisIntercept(float firstTick, float step, int tickCount,
+                          float dataMin, float dataMax, int exponent,
                           float& firstTickCopy, float& startOffset, float& endOffset,
                           float& lastTick);
 // The x and y divisions of a projected picture over the window of the library grid.
@@ -59,35 +30,26 @@ void surfaceDivideHeightAxis(float lo, float hi);
 void surfaceWidenRange(float& lo, float& hi);
 
 // ---- View set-up and transforms (projection.cpp) ------------------------------------------
-void surfaceSetViewTransform(float& distance, const float& elevation, const float& azimuth,
-                             const int& nx, const int& ny, int& nFirst, int& nSecond,
-                             const float& xmin, const float& xmax, const float& ymin,
-                             const float& ymax, const float& zlow, const float& zhigh,
+void surfaceSetViewTransform(float& distance, float elevation, float azimuth,
+                             int nx, int ny, int& nFirst, int& nSecond,
+                             float xmin, float xmax, float ymin,
+                             float ymax, float zlow, float zhigh,
                              int& status);
-void surfaceFitPictureToFrame(const float& xmin, const float& xmax, const float& ymin,
-                              const float& ymax, const float& zlow, const float& zhigh);
-bool surfacePictureFitted();
-// The perspective transform of a point whose picture position fits single precision; false
-// (outputs untouched) otherwise.
-bool surfaceProjectFinite(const float& x, const float& y, const float& z, float& X, float& Y);
 // Return false (error 18 reported) when there is no picture to project into.
-bool surfaceProjectPerspective(const float& x, const float& y, const float& z, float& X, float& Y);
-bool surfaceProjectIsometric(const float& x, const float& y, const float& z, float& X, float& Y);
+bool surfaceProjectPerspective(float x, float y, float z, float& X, float& Y);
+bool surfaceProjectIsometric(float x, float y, float z, float& X, float& Y);
 
 // ---- Perspective drawing (perspective.cpp, hidden_lines.cpp) ------------------------------
-void surfacePartitionPerspectiveWorkspace(const int& wsize, int& status);
-void surfaceDrawPerspectiveGrid(const int& nx, const float& xmin, const float& xmax,
-                                const int& ny, const float& ymin, const float& ymax,
-                                const float* z, float& distance, const float& elevation,
-                                const float& azimuth, const int& wsize, float* work,
+void surfacePartitionPerspectiveWorkspace(int wsize, int& status);
+void surfaceDrawPerspectiveGrid(int nx, float xmin, float xmax,
+                                int ny, float ymin, float ymax,
+                                const float* z, float& distance, float elevation,
+                                float azimuth, int wsize, float* work,
                                 const float* fillCodes, int gridBase);
-int surfaceFindBand(const float& z);
-void surfaceDrawBandedSegment(const float& X1, const float& X2, const float& Y1, const float& Y2,
-                              float& z1, const float& z2, int& band1, const int& band2);
 void surfaceDrawLevelKey();
 // The hidden-line walk over the grid copy in the workspace (heights clamped to [zlow, zhigh];
 // the picture box runs over the z axis range of the settings).
-void surfaceDrawHiddenLineGrid(const float& zlow, const float& zhigh, const int& wsize,
+void surfaceDrawHiddenLineGrid(float zlow, float zhigh, int wsize,
                                float* work, const float* fillCodes);
 // Fills the cells of the grid copy from the back to the front with their fill codes (the
 // caller's array, else the line-style band pens or the background), outlined when asked.
@@ -110,31 +72,29 @@ void surfaceHiddenRunEnd();
 // ---- The grids of the drivers (driver_grids.cpp) -----------------------------------------
 // Records an nx by ny grid: its node and interval counts.
 void surfaceSetGridShape(int nx, int ny);
+// Nodes of an nx by ny grid, 0 when either count is not positive.
+long long surfaceNodeCount(int nx, int ny);
 // Grids the scattered points into the library workspace; base: where the grid copy of the
 // picture goes (past the points while their markers are wanted).  False when refused.
-bool surfaceGridRandomPoints(const int& npts, float* x, float* y, float* z, int& base);
+bool surfaceGridRandomPoints(int npts, float* x, float* y, float* z, int& base);
 // Samples f over the window on the library grid at the start of the library workspace.
-bool surfaceSampleFunctionGrid(const float& xmin, const float& xmax, const float& ymin,
-                               const float& ymax, SurfaceHeightFunction f);
+bool surfaceSampleFunctionGrid(float xmin, float xmax, float ymin,
+                               float ymax, SurfaceHeightFunction f);
 
 // ---- Filled surfaces (filled.cpp) --------------------------------------------------------
-void surfaceDrawProjectedDataPoints(const int& wsize, const float* work);
+void surfaceDrawProjectedDataPoints(int wsize, const float* work);
 
 // ---- Axes (axes.cpp) ----------------------------------------------------------------------
 // wsize, work: the workspace of the picture (a filled one clips its back edges and grids).
-void surfaceDrawProjectedAxes(const float& zlow, const float& zhigh, const int& wsize,
+void surfaceDrawProjectedAxes(float zlow, float zhigh, int wsize,
                               float* work);
-void surfaceDrawIsometricAxes(const int& npt, const int& nrow, const float& rightX,
-                              const float& rightY, const float& frontX, const float& frontY,
-                              const float& leftX, const float& leftY, const float& zlow,
-                              const float& zhigh);
+void surfaceDrawIsometricAxes(int npt, int nrow, float rightX,
+                              float rightY, float frontX, float frontY,
+                              float leftX, float leftY, float zlow,
+                              float zhigh);
 void surfaceDrawPictureTitle(float x, float y, float width);
 
 // ---- Shared small helpers -----------------------------------------------------------------
-// The pen a projected drawing starts from (the caller's at entry).
-int surfaceEntryPen();
-// Nodes of an nx by ny grid, 0 when either count is not positive or the product overflows.
-long long surfaceNodeCount(int nx, int ny);
 // The steps between drawn grid lines of an nx by ny grid: 1 unless grid lines are set; a step
 // past the grid is refused with a warning and grid lines are switched off.
 void surfaceGridLineSteps(int nx, int ny, int& stepX, int& stepY);

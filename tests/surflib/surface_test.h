@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "tarvcore.h"
 #include "tterrlib.h"
@@ -33,6 +34,8 @@ protected:
         tarv::traceCapture(false);
         return lines;
     }
+    // The number the kernel receives for the library's error or warning n.
+    static constexpr int asReported(int n) { return n > 0 ? n + 1000 : n - 1000; }
     // The kernel error numbers reported so far, in order.
     static std::vector<int> reported()
     {

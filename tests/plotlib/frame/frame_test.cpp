@@ -9,6 +9,7 @@
 
 #include "axes/scaling.h"
 #include "frame/defaults.h"
+#include "frame/errors.h"
 #include "frame/frame.h"
 #include "frame/state.h"
 #include "frame/utilities.h"
@@ -332,7 +333,7 @@ TEST_F(FrameTest, RoutineFrameExitsOnAnEarlyReturn) {
     auto routine = [](bool fail) {
         GraphRoutineFrame frame("GRFTTL");
         if (fail) {
-            graphReportError(40);
+            graphReportError(kEmptyTitle);
             return;
         }
         kernelMovePen(1.0f, 1.0f);

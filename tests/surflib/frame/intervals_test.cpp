@@ -46,8 +46,8 @@ TEST_F(IntervalsTest, IntervalsForARequestedCount)
         {0, 1, 5, 0, 0.0f, 0.2f, 1, 5, 4, {}},
         {0, 100, 0, 2, 0.0f, 0.5f, 1, 2, 4, {}},        // 0 or 1 requested behave as 2
         {0, 100, 1, 2, 0.0f, 0.5f, 1, 2, 4, {}},
-        {0, 100, 101, 2, 0.0f, 0.1f, 1, 10, 4, {1006}},  // as 10
-        {0, 100, -3, 2, 0.0f, 0.1f, 1, 10, 4, {1006}},
+        {0, 100, 101, 2, 0.0f, 0.1f, 1, 10, 4, {asReported(kBadIntervalCount)}},  // as 10
+        {0, 100, -3, 2, 0.0f, 0.1f, 1, 10, 4, {asReported(kBadIntervalCount)}},
         {-7.5f, 12.3f, 10, 1, -0.8f, 0.1f, 1, 21, 4, {}},
         {10, 0, 5, 1, 1.0f, -0.2f, 1, 5, 4, {}},         // a reversed range steps down
         {30, 130, 10, 2, 0.3f, 0.1f, 1, 10, 4, {}},      // first moved onto lo
@@ -129,7 +129,7 @@ TEST_F(IntervalsTest, UnusableStepsGiveNoStep)
         tarv::errorLogClear();
         surfaceChooseIntervalsByStep(r[0], r[1], r[2], e, first, step, decimals, count, width);
         EXPECT_EQ(step, 0.0f) << r[2];
-        EXPECT_EQ(reported(), std::vector<int>({-1042})) << r[2];
+        EXPECT_EQ(reported(), std::vector<int>({asReported(kStepUnusable)})) << r[2];
         step = 1;
         tarv::errorLogClear();
         surfaceChooseMapIntervals(r[0], r[1], r[2], e, first, step, decimals, count, width,
@@ -152,11 +152,11 @@ TEST_F(IntervalsTest, GridCheckSwapsAndReportsEveryFailure)
     };
     const Row rows[] = {
         {10, 10, 0, 10, 0, 5, 0, 10, 0, 5, 0, {}},
-        {1, 0, 0, 10, 0, 1, 0, 0, 0, 1, 15, {1005, 1015}},
-        {10, 0, 1, 10, 3, 3, 0, 1, 3, 3, 16, {1016}},
-        {1, 0, 0, 1, 2, 2, 0, 0, 2, 2, 16, {1005, 1015, 1016}},
-        {2, 0, 1, 0, 5, 4, 0, 1, 4, 5, 5, {1005}},
-        {2, 0, 4e-7f, 2, 0, 1, 0, 4e-7f, 0, 1, 15, {1015}},
+        {1, 0, 0, 10, 0, 1, 0, 0, 0, 1, 15, {asReported(kTooFewNodes), asReported(kFlatXRange)}},
+        {10, 0, 1, 10, 3, 3, 0, 1, 3, 3, 16, {asReported(kFlatYRange)}},
+        {1, 0, 0, 1, 2, 2, 0, 0, 2, 2, 16, {asReported(kTooFewNodes), asReported(kFlatXRange), asReported(kFlatYRange)}},
+        {2, 0, 1, 0, 5, 4, 0, 1, 4, 5, 5, {asReported(kTooFewNodes)}},
+        {2, 0, 4e-7f, 2, 0, 1, 0, 4e-7f, 0, 1, 15, {asReported(kFlatXRange)}},
     };
     for (const Row& r : rows) {
         float xmin = r.xmin, xmax = r.xmax, ymin = r.ymin, ymax = r.ymax;
@@ -216,6 +216,6 @@ TEST_F(IntervalsTest, LabelFormatFromTheMapOrFromTheAnnotationSettings)
     tarv::errorLogClear();
     surfaceChooseNumberFormat(35.0f);
     surfaceChooseNumberFormat(45.0f);
-    EXPECT_EQ(reported(), std::vector<int>({-1044}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFormatTooNarrow)}));
     EXPECT_EQ(surfaceState.labelPowerCode, 1);
 }

@@ -4,6 +4,7 @@
 #include <array>
 #include <set>
 #include <string>
+#include <utility>
 
 #include "frame/routine_frame.h"
 #include "surface_test.h"
@@ -319,11 +320,44 @@ TEST_F(RoutineFrameTest, ErrorNumbersMoveAwayFromZeroByOneThousand)
     EXPECT_EQ(reported(), std::vector<int>(std::begin(expected), std::end(expected)));
 }
 
+// The table of error numbers holds each number once, at the value the routines have always
+// reported: callers test for these numbers, so a name must never drift from its number.
+TEST_F(RoutineFrameTest, EveryErrorNumberIsNamedOnceAtItsValue)
+{
+    const std::pair<int, int> named[] = {
+        {kNoBucketGrid, 1}, {kPatchEnlarged, -1}, {kTooFewPoints, 2}, {kWorkspaceShort, 3},
+        {kNoDrawingToAddTo, 4}, {kTooFewNodes, 5}, {kBadIntervalCount, 6}, {kWindowBeyondData, -7},
+        {kNoMap, 8}, {kNegativePatch, -9}, {kTextTooLong, -10}, {kNegativeCount, -11},
+        {kLabelTooWide, -12}, {kDegenerateArea, 13}, {kOneLevelBetweenLimits, -14},
+        {kFlatXRange, 15}, {kFlatYRange, 16}, {kFlatData, 17}, {kFlatHeights, -17},
+        {kNoProjectedPicture, 18}, {kNegativeValue, -19}, {kFlatLimits, -20}, {kBadSwitch, -21},
+        {kNoDataPoints, -22}, {kSingularFit, 23}, {kSingularFitRetried, -23},
+        {kFitOutsideBand, -24}, {kNoPictureToAddTo, 25}, {kOutsideWindow, 26}, {kSamePoints, 27},
+        {kLevelListFull, -28}, {kBandTableFull, -29}, {kOldLevelRoutine, -31}, {kThinBand, 32},
+        {kZeroStep, 34}, {kZeroGridInterval, -34}, {kBadElevation, -35}, {kEyeOverGrid, 36},
+        {kDistanceChanged, -36}, {kOutlineFull, 37}, {kPointsShort, -38}, {kLinesShort, -39},
+        {kStepUnusable, -42}, {kOutsideLimits, -43}, {kFormatTooNarrow, -44},
+        {kBadLineSwitch, -45}, {kClipped, -46}, {kBadLabelWidth, -47}, {kBadFrameType, -48},
+        {kRatioZero, -49}, {kLevelsCut, -50}, {kProfileTooSmall, 61}, {kTruncated, -61},
+        {kFlatYExtent, 62}, {kAxesRatioChanged, -62}, {kHeightOutside, -63}, {kBadLevelCount, -64},
+        {kLevelsNotIncreasing, -65}, {kLevelCountOutOfRange, 66}, {kNoProjection, 67},
+        {kTooFewNetworkPoints, 69}, {kTriangleTableFull, 71}, {kNetworkFitSingular, 72},
+        {kFewNeighbours, -72}, {kOutsideNetwork, -73}, {kNoNetwork, 74}, {kStepTooSmall, -75},
+        {kDuplicatePoints, -76}, {kClockwiseRegion, -78}, {kNotSimpleRegion, 79}, {kCollinear, 80},
+        {kNotANumber, 81}, {kMeasureFailed, 99}
+    };
+    std::set<int> seen;
+    for (const auto& [name, number] : named) {
+        EXPECT_EQ(name, number);
+        EXPECT_TRUE(seen.insert(name).second) << name;
+    }
+}
+
 TEST_F(RoutineFrameTest, ErrorsCarryTheRoutineName)
 {
     CIRPTS(-5);
     ASSERT_EQ(tarv::errorLog().size(), 1u);
-    EXPECT_EQ(tarv::errorLog()[0].number, -1009);
+    EXPECT_EQ(tarv::errorLog()[0].number, asReported(kNegativePatch));
     EXPECT_EQ(tarv::errorLog()[0].routine, "krSetInterpolationPatch(CIRPTS)");
 }
 

@@ -66,10 +66,10 @@ TEST_F(WorkspaceTest, DrawingTypesSetOrRequireTheirCodes)
         std::vector<int> errors;
     };
     const Row rows[] = {
-        {1, 1, 2, {}},      {3, 1, 2, {}},      {1, 2, 1, {1004}}, {2, 2, 2, {}},
-        {4, 3, 3, {}},      {1, 4, 1, {1025}},  {5, 4, 5, {1025}}, {6, 4, 6, {1025}},
+        {1, 1, 2, {}},      {3, 1, 2, {}},      {1, 2, 1, {asReported(kNoDrawingToAddTo)}}, {2, 2, 2, {}},
+        {4, 3, 3, {}},      {1, 4, 1, {asReported(kNoPictureToAddTo)}},  {5, 4, 5, {asReported(kNoPictureToAddTo)}}, {6, 4, 6, {asReported(kNoPictureToAddTo)}},
         {2, 4, 2, {}},      {3, 4, 3, {}},      {4, 4, 4, {}},     {1, 5, 4, {}},
-        {2, 6, 5, {}},      {2, 7, 2, {1004}},  {5, 7, 5, {}},     {2, 8, 6, {}},
+        {2, 6, 5, {}},      {2, 7, 2, {asReported(kNoDrawingToAddTo)}},  {5, 7, 5, {}},     {2, 8, 6, {}},
         {3, 0, 3, {}},      {3, 9, 3, {}},
     };
     for (const Row& r : rows) {

@@ -216,7 +216,7 @@ TEST_F(BandFillTest, AddedBandsAccumulateUpToTheTableLimit)
     capture();
     ADDFIL(1.0f, 2.0f, 4, 0, 0, size, work.data());
     EXPECT_FALSE(fillsOf(calls()).empty());   // filled, not listed
-    EXPECT_EQ(reported(), std::vector<int>{-1029});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kBandTableFull)});
     EXPECT_EQ(surfaceState.fillBandCount, 100);
     // With lines: both edges traced and listed.
     tarv::errorLogClear();
@@ -284,25 +284,25 @@ TEST_F(BandFillTest, ErrorsOfFilledMaps)
         std::vector<int> errors;
     };
     const std::vector<Case> cases = {
-        {"negative count", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), -3, 0, codes.data(), 0, size, w.data()); }, {-1011}},
-        {"bad key", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 2, size, w.data()); }, {-1021}},
-        {"smoothed", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 1, codes.data(), 0, size, w.data()); }, {-1045}},
-        {"short workspace", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, 27 + 999, w.data()); }, {1003}},
-        {"flat", [&] { FILCON(3, 0, 2, 3, 0, 2, flat.data(), 3, 0, codes.data(), 0, size, w.data()); }, {1017}},
-        {"no map", [&] { ADDFIL(1, 2, 1, 0, 0, size, w.data()); }, {1004}},
+        {"negative count", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), -3, 0, codes.data(), 0, size, w.data()); }, {asReported(kNegativeCount)}},
+        {"bad key", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 2, size, w.data()); }, {asReported(kBadSwitch)}},
+        {"smoothed", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 1, codes.data(), 0, size, w.data()); }, {asReported(kBadLineSwitch)}},
+        {"short workspace", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, 27 + 999, w.data()); }, {asReported(kWorkspaceShort)}},
+        {"flat", [&] { FILCON(3, 0, 2, 3, 0, 2, flat.data(), 3, 0, codes.data(), 0, size, w.data()); }, {asReported(kFlatData)}},
+        {"no map", [&] { ADDFIL(1, 2, 1, 0, 0, size, w.data()); }, {asReported(kNoDrawingToAddTo)}},
         {"thin band", [&] {
              FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, size, w.data());
              ADDFIL(1, 1, 1, 0, 0, size, w.data());
-         }, {1032}},
+         }, {asReported(kThinBand)}},
         {"other workspace", [&] {
              FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, size, w.data());
              ADDFIL(1, 2, 1, 0, 0, size - 1, w.data());
-         }, {1004}},
+         }, {asReported(kNoDrawingToAddTo)}},
         {"lines switch and limits", [&] {
              FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, size, w.data());
              LEVELS(0.0f, 1.0f);
              ADDFIL(0.5f, 2, 1, 7, 0, size, w.data());
-         }, {-1043, -1021}},
+         }, {asReported(kOutsideLimits), asReported(kBadSwitch)}},
     };
     for (const Case& c : cases) {
         SetUp();

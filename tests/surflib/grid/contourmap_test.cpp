@@ -167,8 +167,8 @@ TEST_F(ContourMapTest, MapChoosesNiceLevelsLimitsAndLists)
     const std::vector<Case> cases = {
         {[] {}, 5, {10, 20, 30, 40, 50, 60, 70, 80, 90}, {}},
         {[] { LEVELS(0.0f, 50.0f); }, 6, {0, 10, 20, 30, 40, 50}, {}},
-        {[] { LEVELS(0.0f, 50.0f); }, 1, {0, 50}, {-1014}},
-        {[] { LEVELS(0.0f, 50.0f); }, -6, {0, 10, 20, 30, 40, 50}, {-1011}},
+        {[] { LEVELS(0.0f, 50.0f); }, 1, {0, 50}, {asReported(kOneLevelBetweenLimits)}},
+        {[] { LEVELS(0.0f, 50.0f); }, -6, {0, 10, 20, 30, 40, 50}, {asReported(kNegativeCount)}},
         // A list above the data stops at the first height beyond it; lower heights are drawn.
         {[] {
              const float h[4] = {-5.0f, 10.0f, 20.0f, 300.0f};
@@ -204,7 +204,7 @@ TEST_F(ContourMapTest, LevelListRecordsPensAndMarksOverflow)
     EXPECT_EQ(list.count, 101);
     tarv::errorLogClear();
     ADDCON(500.0f, 0, 20, w.data());
-    EXPECT_EQ(reported(), std::vector<int>{-1028});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kLevelListFull)});
 }
 
 TEST_F(ContourMapTest, ErrorsAndRefusedMaps)
@@ -220,11 +220,11 @@ TEST_F(ContourMapTest, ErrorsAndRefusedMaps)
     };
     const std::vector<Case> cases = {
         {"good", [&] { DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 0, 8, w.data()); }, {}, true},
-        {"bad switch", [&] { DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 5, 8, w.data()); }, {-1045}, true},
-        {"one row", [&] { DRACON(2, 0, 1, 1, 0, 1, z.data(), 2, 0, 8, w.data()); }, {1005}, false},
-        {"flat window", [&] { DRACON(2, 0, 1, 2, 1, 1, z.data(), 2, 0, 8, w.data()); }, {1016}, false},
-        {"short workspace", [&] { DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 0, 7, w.data()); }, {1003}, false},
-        {"flat data", [&] { DRACON(2, 0, 1, 2, 0, 1, flat.data(), 2, 0, 8, w.data()); }, {1017}, false},
+        {"bad switch", [&] { DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 5, 8, w.data()); }, {asReported(kBadLineSwitch)}, true},
+        {"one row", [&] { DRACON(2, 0, 1, 1, 0, 1, z.data(), 2, 0, 8, w.data()); }, {asReported(kTooFewNodes)}, false},
+        {"flat window", [&] { DRACON(2, 0, 1, 2, 1, 1, z.data(), 2, 0, 8, w.data()); }, {asReported(kFlatYRange)}, false},
+        {"short workspace", [&] { DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 0, 7, w.data()); }, {asReported(kWorkspaceShort)}, false},
+        {"flat data", [&] { DRACON(2, 0, 1, 2, 0, 1, flat.data(), 2, 0, 8, w.data()); }, {asReported(kFlatData)}, false},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -240,7 +240,7 @@ TEST_F(ContourMapTest, ErrorsAndRefusedMaps)
         }
         tarv::errorLogClear();
         ADDCON(1.5f, 0, 8, w.data());
-        EXPECT_EQ(reported(), c.mapStands ? std::vector<int>{} : std::vector<int>{1004}) << c.what;
+        EXPECT_EQ(reported(), c.mapStands ? std::vector<int>{} : std::vector<int>{asReported(kNoDrawingToAddTo)}) << c.what;
     }
     // The widened range of flat data stays negative-safe: low below high.
     SetUp();
@@ -291,7 +291,7 @@ TEST_F(ContourMapTest, AddContourNeedsTheSameWorkspaceAndWarnsOutsideLimits)
     ADDCON(1.0f, 0, 9, w.data());   // another workspace size
     LEVELS(0.0f, 2.0f);
     ADDCON(2.5f, 3, 8, w.data());   // outside the limits, bad switch: drawn anyway
-    EXPECT_EQ(reported(), (std::vector<int>{1004, 1004, -1043, -1045}));
+    EXPECT_EQ(reported(), (std::vector<int>{asReported(kNoDrawingToAddTo), asReported(kNoDrawingToAddTo), asReported(kOutsideLimits), asReported(kBadLineSwitch)}));
 }
 
 TEST_F(ContourMapTest, GriddingOrAnotherMapEndsTheMapThatCanBeAddedTo)
@@ -313,7 +313,7 @@ TEST_F(ContourMapTest, GriddingOrAnotherMapEndsTheMapThatCanBeAddedTo)
         call();
         tarv::errorLogClear();
         ADDCON(1.5f, 0, 8, w.data());
-        EXPECT_EQ(reported(), std::vector<int>{1004});
+        EXPECT_EQ(reported(), std::vector<int>{asReported(kNoDrawingToAddTo)});
     }
 }
 
@@ -323,7 +323,7 @@ TEST_F(ContourMapTest, InternalArrayHolds1900Nodes)
         SetUp();
         const auto z = grid(nx, 44, 0, 1, 0, 1, [](float x, float y) { return x * y; });
         GRDCON(nx, 0.0f, 1.0f, 44, 0.0f, 1.0f, z.data(), 4, 0);
-        EXPECT_EQ(reported(), nx == 43 ? std::vector<int>{} : std::vector<int>{1003}) << nx;
+        EXPECT_EQ(reported(), nx == 43 ? std::vector<int>{} : std::vector<int>{asReported(kWorkspaceShort)}) << nx;
     }
 }
 
@@ -364,15 +364,15 @@ TEST_F(ContourMapTest, RefusedMapsLeaveTheLevelListAsItWas)
         int error;
     };
     const std::vector<Case> cases = {
-        {"flat data", [&] { DRACON(2, 0, 1, 2, 0, 1, flat.data(), 5, 0, 8, w.data()); }, 1017},
-        {"short workspace", [&] { DRACON(2, 0, 1, 2, 0, 1, ramp.data(), 5, 0, 7, w.data()); }, 1003},
-        {"one row", [&] { DRACON(2, 0, 1, 1, 0, 1, ramp.data(), 5, 0, 8, w.data()); }, 1005},
-        {"flat x window", [&] { DRACON(2, 1, 1, 2, 0, 1, ramp.data(), 5, 0, 8, w.data()); }, 1015},
-        {"flat y window", [&] { GRDCON(2, 0, 1, 2, 1, 1, ramp.data(), 5, 0); }, 1016},
+        {"flat data", [&] { DRACON(2, 0, 1, 2, 0, 1, flat.data(), 5, 0, 8, w.data()); }, asReported(kFlatData)},
+        {"short workspace", [&] { DRACON(2, 0, 1, 2, 0, 1, ramp.data(), 5, 0, 7, w.data()); }, asReported(kWorkspaceShort)},
+        {"one row", [&] { DRACON(2, 0, 1, 1, 0, 1, ramp.data(), 5, 0, 8, w.data()); }, asReported(kTooFewNodes)},
+        {"flat x window", [&] { DRACON(2, 1, 1, 2, 0, 1, ramp.data(), 5, 0, 8, w.data()); }, asReported(kFlatXRange)},
+        {"flat y window", [&] { GRDCON(2, 0, 1, 2, 1, 1, ramp.data(), 5, 0); }, asReported(kFlatYRange)},
         {"filled, flat data",
-         [&] { FILCON(2, 0, 1, 2, 0, 1, flat.data(), 3, 0, codes, 0, 2000, w.data()); }, 1017},
+         [&] { FILCON(2, 0, 1, 2, 0, 1, flat.data(), 3, 0, codes, 0, 2000, w.data()); }, asReported(kFlatData)},
         {"filled, one column",
-         [&] { FILCON(1, 0, 1, 2, 0, 1, ramp.data(), 3, 0, codes, 0, 2000, w.data()); }, 1005},
+         [&] { FILCON(1, 0, 1, 2, 0, 1, ramp.data(), 3, 0, codes, 0, 2000, w.data()); }, asReported(kTooFewNodes)},
     };
     const float heights[3] = {20, 40, 60};
     for (const Case& c : cases) {

@@ -137,22 +137,22 @@ TEST_F(CrossSectionTest, Refusals)
         int error;
     };
     const Row rows[] = {
-        {"same points", [](CrossSectionTest&) {}, 4, 4, 4, 4, 1027},
-        {"a point just outside", [](CrossSectionTest&) {}, 4, 4, 10.001f, 4, 1026},
-        {"not a number", [](CrossSectionTest&) {}, NAN, 4, 6, 4, 1026},
+        {"same points", [](CrossSectionTest&) {}, 4, 4, 4, 4, asReported(kSamePoints)},
+        {"a point just outside", [](CrossSectionTest&) {}, 4, 4, 10.001f, 4, asReported(kOutsideWindow)},
+        {"not a number", [](CrossSectionTest&) {}, NAN, 4, 6, 4, asReported(kOutsideWindow)},
         {"network map", [](CrossSectionTest&) { surfaceState.drawing.code = kDrawingNetworkMap; },
-         1, 1, 5, 5, 1025},
+         1, 1, 5, 5, asReported(kNoPictureToAddTo)},
         {"no drawing", [](CrossSectionTest&) { surfaceState.drawing.code = kDrawingNone; }, 1, 1, 5,
-         5, 1025},
+         5, asReported(kNoPictureToAddTo)},
         {"another workspace", [](CrossSectionTest&) { surfaceState.grid.mapWorkspaceSize += 1; },
-         1, 1, 5, 5, 1025},
+         1, 1, 5, 5, asReported(kNoPictureToAddTo)},
         {"projected picture without its work area",
          [](CrossSectionTest&) { surfaceState.drawing.code = kDrawingIsometric; }, 1, 1, 5, 5,
-         1025},
+         asReported(kNoPictureToAddTo)},
         {"no room for the tables", [](CrossSectionTest& t) {
              t.work.resize(2 * 121 + 32);
              surfaceState.grid.mapWorkspaceSize = t.wsize();
-         }, 1, 1, 5, 5, 1003},
+         }, 1, 1, 5, 5, asReported(kWorkspaceShort)},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -172,7 +172,7 @@ TEST_F(CrossSectionTest, Refusals)
     kernelSetPictureSpace(0.0f, 150.0f, 0.0f, 600.0f);
     tarv::errorLogClear();
     const std::vector<std::string> log = section(1, 1, 5, 5);
-    EXPECT_EQ(reported(), std::vector<int>({1013}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kDegenerateArea)}));
     EXPECT_EQ(count(log, "kernelDrawLineTo"), 0);
 }
 
@@ -318,7 +318,7 @@ TEST_F(CrossSectionTest, FrameScales)
     CONSCA(50, 0, 0, 3);
     tarv::errorLogClear();
     section(0.7f, 5, 9.5f, 5);
-    EXPECT_EQ(reported(), std::vector<int>({-1042}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kStepUnusable)}));
     CONSPA(0.5f, 3.0f, X, Y);
     EXPECT_NEAR(X, 100.0f, 1e-3);
 }
@@ -389,7 +389,7 @@ TEST_F(CrossSectionTest, ContourLevelsAsWaterLines)
     // An overflowed list: warning -50, the first 100 levels.
     l.count = 101;
     section(0, 5, 10, 5);
-    EXPECT_EQ(reported(), std::vector<int>({-1050}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kLevelsCut)}));
 }
 
 TEST_F(CrossSectionTest, LongFormLeavesTheWorkspaceAlone)

@@ -123,7 +123,7 @@ TEST_F(GriddingTest, FitBelowEveryPointOfItsPatchFallsBackToTheAverageWithOneWar
     Points banded = p;
     RANINT(0, 0.0f);
     g = randomGrid(banded, 11, 11, 0.0f, 10.0f, 0.0f, 20.0f);
-    EXPECT_EQ(reported(), std::vector<int>({-1024}));   // once for the grid
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFitOutsideBand)}));   // once for the grid
     for (const int node : floors) {
         EXPECT_GE(g[node], 0.5f);   // a weighted average of the patch
         EXPECT_LT(g[node], 4.0f);
@@ -166,7 +166,7 @@ TEST_F(GriddingTest, WindowBeyondTheDataIsReplacedByTheDataExtents)
 {
     Points p = scattered(5, [](float x, float y) { return x * y; });
     randomGrid(p, 5, 5, -5.0f, 10.0f, 0.0f, 20.0f);
-    EXPECT_EQ(reported(), std::vector<int>{-1007});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWindowBeyondData)});
     const GridState& g = surfaceState.grid;
     EXPECT_NEAR(g.xMin, -1e-4, 1e-6);
     EXPECT_NEAR(g.xMax, 10.0001, 1e-4);
@@ -193,10 +193,10 @@ TEST_F(GriddingTest, RefusedPointSetsGridNothing)
         int errors;
     };
     const Case cases[] = {
-        {"eight points", 8, 200, 1002},
-        {"no points", 0, 200, 1002},
-        {"negative count", -3, 200, 1002},
-        {"short workspace", 9, 2 * 25 + 4 * 9 - 1, 1003},
+        {"eight points", 8, 200, asReported(kTooFewPoints)},
+        {"no points", 0, 200, asReported(kTooFewPoints)},
+        {"negative count", -3, 200, asReported(kTooFewPoints)},
+        {"short workspace", 9, 2 * 25 + 4 * 9 - 1, asReported(kWorkspaceShort)},
     };
     for (const Case& c : cases) {
         tarv::errorLogClear();
@@ -212,7 +212,7 @@ TEST_F(GriddingTest, RefusedPointSetsGridNothing)
     tarv::errorLogClear();
     RANGRD(9, holes.x.data(), holes.y.data(), holes.z.data(), 5, 0.0f, 10.0f, 5, 0.0f, 20.0f,
            g.data(), 200, w.data());
-    EXPECT_EQ(reported(), std::vector<int>{1002});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kTooFewPoints)});
 }
 
 // Nine points are enough on any grid: a patch holding all of them searches them in one bucket.
@@ -291,14 +291,14 @@ TEST_F(GriddingTest, FunctionIsSampledOncePerNodeRowByRow)
     std::vector<float> exact(12);
     FUNGRD(f, 4, 0.0f, 3.0f, 3, 10.0f, 12.0f, g.data(), 12, exact.data());
     EXPECT_TRUE(visits.empty());
-    EXPECT_EQ(reported(), std::vector<int>{1003});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
     RANPTS(0);
     tarv::errorLogClear();
     // Too short a workspace: nothing sampled.
     visits.clear();
     FUNGRD(f, 4, 0.0f, 3.0f, 3, 10.0f, 12.0f, g.data(), 11, w.data());
     EXPECT_TRUE(visits.empty());
-    EXPECT_EQ(reported(), std::vector<int>{1003});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
 }
 
 TEST_F(GriddingTest, RandomAndFunctionMapsContourTheirGrid)
@@ -325,14 +325,14 @@ TEST_F(GriddingTest, RandomAndFunctionMapsContourTheirGrid)
     // Flat function: no map.
     auto flat = [](const float&, const float&) { return 1.0f; };
     FUNCON(-1.0f, 1.0f, -1.0f, 1.0f, flat, 4, 0);
-    EXPECT_EQ(reported(), std::vector<int>{1017});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kFlatData)});
     // Too many points for the library's own workspace.
     tarv::errorLogClear();
     Points many = scattered(22, [](float x, float) { return x; });
     RANCON(484, many.x.data(), many.y.data(), many.z.data(), 4, 0);
-    EXPECT_EQ(reported(), std::vector<int>{1003});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
     ADDCON(1.0f, 0, 3800, surfaceState.internalWork);
-    EXPECT_EQ(reported(), (std::vector<int>{1003, 1004}));
+    EXPECT_EQ(reported(), (std::vector<int>{asReported(kWorkspaceShort), asReported(kNoDrawingToAddTo)}));
     // A map refused for its grid leaves the grid in force as it was: the next random-point
     // map grids onto it.
     SetUp();
@@ -349,7 +349,7 @@ TEST_F(GriddingTest, RandomAndFunctionMapsContourTheirGrid)
     GRDISO(1, 0.0f, 1.0f, 2, 0.0f, 1.0f, z4.data(), 0);
     tarv::errorLogClear();
     RANCON(16, few.x.data(), few.y.data(), few.z.data(), 4, 0);
-    EXPECT_EQ(reported(), std::vector<int>{1005});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kTooFewNodes)});
 }
 
 }  // namespace

@@ -248,7 +248,7 @@ TEST_F(GridHostileInputTest, ExtremeSettingsAndWindows)
     DRACON(4, 0.0f, inf, 3, 0.0f, 10.0f, z.data(), 3, 0, wsize, work.data());
     DRACON(4, 0.0f, 10.0f, 3, -inf, 10.0f, z.data(), 3, 0, wsize, work.data());
     CONBND(0.0f, 100.0f, 0.0f, inf);
-    EXPECT_EQ(reported(), (std::vector<int>{1015, 1016, 1016}));
+    EXPECT_EQ(reported(), (std::vector<int>{asReported(kFlatXRange), asReported(kFlatYRange), asReported(kFlatYRange)}));
     EXPECT_EQ(surfaceState.contour.mapFrameSet, 0);
     EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
 
@@ -305,8 +305,8 @@ TEST_F(GridHostileInputTest, ExtremeGridCountsAreRefusedBeforeTheyAreRecorded)
         int nx, ny;
         int error;   // 5: refused, not recorded; 3: recorded, too large for any workspace
     };
-    const Case counts[] = {{INT_MIN, 2, 1005}, {2, INT_MIN, 1005}, {INT_MIN, INT_MIN, 1005},
-                           {-3, -3, 1005}, {INT_MAX, INT_MAX, 1003}};
+    const Case counts[] = {{INT_MIN, 2, asReported(kTooFewNodes)}, {2, INT_MIN, asReported(kTooFewNodes)}, {INT_MIN, INT_MIN, asReported(kTooFewNodes)},
+                           {-3, -3, asReported(kTooFewNodes)}, {INT_MAX, INT_MAX, asReported(kWorkspaceShort)}};
     for (const Case& c : counts) {
         const std::function<void()> calls[] = {
             [&] { DRACON(c.nx, 0, 1, c.ny, 0, 1, z.data(), 5, 0, wsize, work.data()); },
@@ -320,8 +320,8 @@ TEST_F(GridHostileInputTest, ExtremeGridCountsAreRefusedBeforeTheyAreRecorded)
             tarv::errorLogClear();
             call();
             EXPECT_EQ(reported(), std::vector<int>{c.error}) << c.nx << " " << c.ny;
-            EXPECT_EQ(surfaceState.grid.nx, c.error == 1005 ? 31 : c.nx);
-            EXPECT_EQ(surfaceState.grid.ny, c.error == 1005 ? 31 : c.ny);
+            EXPECT_EQ(surfaceState.grid.nx, c.error == asReported(kTooFewNodes) ? 31 : c.nx);
+            EXPECT_EQ(surfaceState.grid.ny, c.error == asReported(kTooFewNodes) ? 31 : c.ny);
             EXPECT_EQ(surfaceState.grid.mapWorkspaceSize, 0);
         }
     }

@@ -223,7 +223,7 @@ TEST_F(MapFrameTest, AxisAnnotationSettings)
         // A set exponent is shown in the title and divides the numbers.
         {"in tens", 5, 1, 1, {"0.0", "2.0", "4.0", "6.0", "8.0", "10.0"}, {}, true},
         // Whole numbers beyond the kernel's integers: the automatic format.
-        {"too large", 5, 0, -10, {"0.0", "20.0", "40.0", "60.0", "80.0", "100.0"}, {-1044}, false},
+        {"too large", 5, 0, -10, {"0.0", "20.0", "40.0", "60.0", "80.0", "100.0"}, {asReported(kFormatTooNarrow)}, false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -357,7 +357,7 @@ TEST_F(MapFrameTest, FrameScales)
         mapPoint(3, 0, X, Y);
         EXPECT_NEAR(X, 100.0f + 3 * 8.0f, 1e-3);
         drawFrame(kMapFrameTicks, status);
-        EXPECT_EQ(reported(), std::vector<int>({-1042}));
+        EXPECT_EQ(reported(), std::vector<int>({asReported(kStepUnusable)}));
         tarv::errorLogClear();
     }
 }
@@ -372,7 +372,7 @@ TEST_F(MapFrameTest, DegenerateAreaLeavesNoScale)
     surfaceState.drawing.code = kDrawingGriddedMap;
     int status = -1;
     const std::vector<std::string> log = drawFrame(kMapFrameTicks, status);
-    EXPECT_EQ(status, kMapAreaDegenerate);
+    EXPECT_EQ(status, kDegenerateArea);
     EXPECT_EQ(count(log, "kernelDrawLineTo") + count(log, "kernelDrawText"), 0);
     EXPECT_FLOAT_EQ(surfaceState.map.mapWidth, -50.0f);
     EXPECT_FLOAT_EQ(surfaceState.map.scaleX, before.scaleX);

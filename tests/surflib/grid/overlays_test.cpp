@@ -89,7 +89,7 @@ TEST_F(OverlayTest, PolylineNeedsAMapAndBreaksAtMissingPoints)
     capture();
     LINCON(5, x, y2);
     EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);
-    EXPECT_EQ(reported(), std::vector<int>({1008}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoMap)}));
     EXPECT_EQ(routines(), std::vector<std::string>({"krAddContourPolyline(LINCON)"}));
     tarv::errorLogClear();
     surfaceState.drawing.code = kDrawingNetworkMap;
@@ -115,8 +115,8 @@ TEST_F(OverlayTest, GridLines)
     };
     const Row rows[] = {
         {"plain", 0, 10, 3, 0, 10, 5, {}},
-        {"beyond the window", -1, 12, 3, 0, 10, 5, {-1046, -1046}},
-        {"reversed and negative", 10, 0, -3, 10, 0, 5, {-1019}},
+        {"beyond the window", -1, 12, 3, 0, 10, 5, {asReported(kClipped), asReported(kClipped)}},
+        {"reversed and negative", 10, 0, -3, 10, 0, 5, {asReported(kNegativeValue)}},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -138,11 +138,11 @@ TEST_F(OverlayTest, GridLines)
         std::vector<int> errors;
     };
     const Refused refused[] = {
-        {"flat x range", 4, 4, 1, 0, 10, 1, {1015}},
-        {"flat y range", 0, 10, 1, 2, 2, 1, {1016}},
-        {"zero step", 0, 10, 0, 0, 10, 1, {1034}},
-        {"lines too close to tell apart", 0, 10, 1e-4f, 0, 10, 1, {1034}},
-        {"range outside the window", 11, 12, 1, 0, 10, 1, {-1046}},
+        {"flat x range", 4, 4, 1, 0, 10, 1, {asReported(kFlatXRange)}},
+        {"flat y range", 0, 10, 1, 2, 2, 1, {asReported(kFlatYRange)}},
+        {"zero step", 0, 10, 0, 0, 10, 1, {asReported(kZeroStep)}},
+        {"lines too close to tell apart", 0, 10, 1e-4f, 0, 10, 1, {asReported(kZeroStep)}},
+        {"range outside the window", 11, 12, 1, 0, 10, 1, {asReported(kClipped)}},
     };
     for (const Refused& r : refused) {
         SCOPED_TRACE(r.name);
@@ -155,7 +155,7 @@ TEST_F(OverlayTest, GridLines)
     tarv::errorLogClear();
     surfaceState.drawing.code = kDrawingNone;
     CONGRD(0, 10, 1, 0, 10, 1);
-    EXPECT_EQ(reported(), std::vector<int>({1008}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoMap)}));
     EXPECT_EQ(routines(), std::vector<std::string>({"krAddContourMapGrid(CONGRD)"}));
 }
 
@@ -184,13 +184,13 @@ TEST_F(OverlayTest, SpotHeights)
         std::vector<int> errors;
     };
     const Refused refused[] = {
-        {"just outside", [] {}, 10.001f, 5, 0.0f, {1026}},
-        {"below", [] {}, 5, -0.5f, 0.0f, {1026}},
-        {"not a number", [] {}, kNaN, 5, 0.0f, {1026}},
+        {"just outside", [] {}, 10.001f, 5, 0.0f, {asReported(kOutsideWindow)}},
+        {"below", [] {}, 5, -0.5f, 0.0f, {asReported(kOutsideWindow)}},
+        {"not a number", [] {}, kNaN, 5, 0.0f, {asReported(kOutsideWindow)}},
         {"map without a size", [] { surfaceState.map.mapHeight = 0.0f; }, 5, 5, 0.0f, {}},
-        {"network map", [] { surfaceState.drawing.code = kDrawingNetworkMap; }, 5, 5, -1.0f, {1004}},
-        {"another workspace", [] { surfaceState.grid.mapWorkspaceSize = 12; }, 5, 5, -1.0f, {1004}},
-        {"no map recorded", [] { surfaceState.grid.mapWorkspaceSize = 0; }, 5, 5, -1.0f, {1004}},
+        {"network map", [] { surfaceState.drawing.code = kDrawingNetworkMap; }, 5, 5, -1.0f, {asReported(kNoDrawingToAddTo)}},
+        {"another workspace", [] { surfaceState.grid.mapWorkspaceSize = 12; }, 5, 5, -1.0f, {asReported(kNoDrawingToAddTo)}},
+        {"no map recorded", [] { surfaceState.grid.mapWorkspaceSize = 0; }, 5, 5, -1.0f, {asReported(kNoDrawingToAddTo)}},
     };
     for (const Refused& r : refused) {
         SCOPED_TRACE(r.name);
@@ -278,7 +278,7 @@ TEST_F(OverlayTest, ContourDataSetCapacitiesAndSwitches)
     EXPECT_EQ(nlines, 2);
     EXPECT_EQ(lengths[0], 10);
     EXPECT_EQ(lengths[1], -7);
-    EXPECT_EQ(reported(), std::vector<int>({-1038, -1039}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kPointsShort), asReported(kLinesShort)}));
     EXPECT_GT(count(log, "kernelDrawLineTo"), 10);   // drawing goes on past the capacity
 
     struct Row {
@@ -289,10 +289,10 @@ TEST_F(OverlayTest, ContourDataSetCapacitiesAndSwitches)
         int listed;
     };
     const Row rows[] = {
-        {"bad kind", 7, 0, [] {}, {-1045}, 0},
-        {"bad draw switch", 0, 5, [] {}, {-1021}, 1},
-        {"full level list", 0, 1, [] { surfaceState.levels.count = 100; }, {-1028}, 100},
-        {"overflowed list", 0, 1, [] { surfaceState.levels.count = 101; }, {-1028}, 101},
+        {"bad kind", 7, 0, [] {}, {asReported(kBadLineSwitch)}, 0},
+        {"bad draw switch", 0, 5, [] {}, {asReported(kBadSwitch)}, 1},
+        {"full level list", 0, 1, [] { surfaceState.levels.count = 100; }, {asReported(kLevelListFull)}, 100},
+        {"overflowed list", 0, 1, [] { surfaceState.levels.count = 101; }, {asReported(kLevelListFull)}, 101},
         {"smoothed", 1, 1, [] {}, {}, 1},
     };
     for (const Row& r : rows) {
@@ -328,7 +328,7 @@ TEST_F(OverlayTest, ContourDataSetCapacitiesAndSwitches)
         nlines = 3;
         x[0] = -7.0f;
         CONPTS(2.5f, 0, 1, npts, x.data(), y.data(), nlines, lengths.data(), wsize(), work.data());
-        EXPECT_EQ(reported(), std::vector<int>({1004}));
+        EXPECT_EQ(reported(), std::vector<int>({asReported(kNoDrawingToAddTo)}));
         EXPECT_EQ(routines()[0], "krReturnContourDataset(CONPTS)");
         EXPECT_EQ(npts, 7);
         EXPECT_EQ(nlines, 3);
@@ -388,13 +388,13 @@ TEST_F(OverlayTest, DataPointMarkers)
     capture();
     surfaceDrawDataPoints(wsize(), work.data());
     EXPECT_EQ(texts(calls()), std::vector<std::string>({"500.00", "510.00"}));
-    EXPECT_EQ(reported(), std::vector<int>({-1044}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFormatTooNarrow)}));
 
     // No data points: warning -22; a workspace too short for them: nothing read beyond it.
     s.grid.pointCount = 0;
     tarv::errorLogClear();
     surfaceDrawDataPoints(wsize(), work.data());
-    EXPECT_EQ(reported(), std::vector<int>({-1022}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoDataPoints)}));
     s.grid.pointCount = 1000000;
     capture();
     surfaceDrawDataPoints(wsize(), work.data());

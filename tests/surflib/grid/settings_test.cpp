@@ -49,7 +49,7 @@ TEST_F(SettingsTest, LevelsLimitsAndPatch)
     static const float hundred[100] = {};
     runRows({
         {"CIRPTS 0", [] { CIRPTS(0); }, {}, [&] { EXPECT_EQ(c.patchPoints, 24); }},
-        {"CIRPTS -5", [] { CIRPTS(-5); }, {-1009}, [&] { EXPECT_EQ(c.patchPoints, 24); }},
+        {"CIRPTS -5", [] { CIRPTS(-5); }, {asReported(kNegativePatch)}, [&] { EXPECT_EQ(c.patchPoints, 24); }},
         {"CIRPTS 12", [] { CIRPTS(12); }, {}, [&] { EXPECT_EQ(c.patchPoints, 12); }},
         {"LEVELS 10 2", [] { LEVELS(10, 2); }, {},
          [&] {
@@ -58,18 +58,18 @@ TEST_F(SettingsTest, LevelsLimitsAndPatch)
              EXPECT_EQ(c.limitsOn, -1);
          }},
         {"LEVELS 0 0", [] { LEVELS(0, 0); }, {}, [&] { EXPECT_EQ(c.limitsOn, 0); }},
-        {"LEVELS 5 5", [] { LEVELS(5, 5); }, {-1020},
+        {"LEVELS 5 5", [] { LEVELS(5, 5); }, {asReported(kFlatLimits)},
          [&] {
              EXPECT_EQ(c.zLow, 5.0f);
              EXPECT_FLOAT_EQ(c.zHigh, 5.005f);
          }},
-        {"LEVELS -5 -5 keeps the limits in order", [] { LEVELS(-5, -5); }, {-1020},
+        {"LEVELS -5 -5 keeps the limits in order", [] { LEVELS(-5, -5); }, {asReported(kFlatLimits)},
          [&] {
              EXPECT_EQ(c.zLow, -5.0f);
              EXPECT_FLOAT_EQ(c.zHigh, -4.995f);
              EXPECT_LE(c.zLow, c.zHigh);
          }},
-        {"LEVELS tiny flat range widens past the tolerance", [] { LEVELS(1e-6f, 1e-6f); }, {-1020},
+        {"LEVELS tiny flat range widens past the tolerance", [] { LEVELS(1e-6f, 1e-6f); }, {asReported(kFlatLimits)},
          [&] { EXPECT_GE(c.zHigh - c.zLow, 5e-7f); }},
         {"CONDEF 4 increasing", [] { CONDEF(4, increasing); }, {},
          [&] {
@@ -79,18 +79,18 @@ TEST_F(SettingsTest, LevelsLimitsAndPatch)
              EXPECT_EQ(c.levelListOn, -1);
              EXPECT_EQ(c.limitsOn, 0);
          }},
-        {"CONDEF repeated height", [] { CONDEF(3, repeated); }, {-1065},
+        {"CONDEF repeated height", [] { CONDEF(3, repeated); }, {asReported(kLevelsNotIncreasing)},
          [&] {
              EXPECT_EQ(c.levelListOn, 0);
              EXPECT_EQ(l.count, 3);   // count and the heights copied so far stay
              EXPECT_EQ(l.heights[0], 1.0f);
          }},
-        {"CONDEF 100 refused", [] { CONDEF(100, hundred); }, {-1064},
+        {"CONDEF 100 refused", [] { CONDEF(100, hundred); }, {asReported(kBadLevelCount)},
          [&] {
              EXPECT_EQ(c.levelListOn, 0);
              EXPECT_EQ(l.count, 0);
          }},
-        {"CONDEF 0 without array", [] { CONDEF(0, nullptr); }, {-1064},
+        {"CONDEF 0 without array", [] { CONDEF(0, nullptr); }, {asReported(kBadLevelCount)},
          [&] { EXPECT_EQ(c.levelListOn, 0); }},
         {"LEVELS cancels a level list", [] {
              CONDEF(4, increasing);
@@ -131,7 +131,7 @@ TEST_F(SettingsTest, LabelsAndInterpolation)
              EXPECT_EQ(c.labelAlongLine, 0);
          }},
         {"CONANN width 12 kept but not used", [] { CONANN(0, 10.0f, 0.0f, 12, 1, 2, 4, 0); },
-         {-1047},
+         {asReported(kBadLabelWidth)},
          [&] {
              EXPECT_EQ(c.labelWidth, 12);
              EXPECT_EQ(c.labelFixedFormat, 0);
@@ -142,7 +142,7 @@ TEST_F(SettingsTest, LabelsAndInterpolation)
          {}, [&] { EXPECT_EQ(c.labelExponent, 9999); }},
         {"CONANN most negative exponent", [] { CONANN(0, 10.0f, 0.0f, 5, 1, INT_MIN, 0, 0); }, {},
          [&] { EXPECT_EQ(c.labelExponent, 9999); }},
-        {"RANINT bad method and value", [] { RANINT(3, -2.5f); }, {-1021, -1019},
+        {"RANINT bad method and value", [] { RANINT(3, -2.5f); }, {asReported(kBadSwitch), asReported(kNegativeValue)},
          [&] {
              EXPECT_EQ(c.randomMethod, 0);
              EXPECT_EQ(c.randomValue, 2.5f);
@@ -183,30 +183,30 @@ TEST_F(SettingsTest, FramesPensAndSwitches)
              s.perspectiveSet = -1;
              CONBND(3, 3, 2, 2);
          },
-         {1015, 1016}, [&] {
+         {asReported(kFlatXRange), asReported(kFlatYRange)}, [&] {
              EXPECT_EQ(std::vector<float>(c.mapFrame, c.mapFrame + 4),
                        std::vector<float>({3, 3, 2, 2}));
              EXPECT_EQ(c.mapFrameSet, 0);
              EXPECT_EQ(s.perspectiveSet, -1);
          }},
-        {"CRSBND", [] { CRSBND(4, 1, 0, 0); }, {1016},
+        {"CRSBND", [] { CRSBND(4, 1, 0, 0); }, {asReported(kFlatYRange)},
          [&] {
              EXPECT_EQ(std::vector<float>(c.crossSectionFrame, c.crossSectionFrame + 4),
                        std::vector<float>({1, 4, 0, 0}));
              EXPECT_EQ(c.crossSectionFrameSet, 0);
          }},
         {"CRSBND good", [] { CRSBND(4, 1, 0, 2); }, {}, [&] { EXPECT_EQ(c.crossSectionFrameSet, -1); }},
-        {"CONLIN negatives", [] { CONLIN(-2, 3, -1004, INT_MIN); }, {-1019, -1019, -1019},
+        {"CONLIN negatives", [] { CONLIN(-2, 3, -1004, INT_MIN); }, {asReported(kNegativeValue), asReported(kNegativeValue), asReported(kNegativeValue)},
          [&] {
              EXPECT_EQ(std::vector<int>({c.framePen, c.linePen, c.majorLinePen, c.majorLineEvery}),
                        std::vector<int>({2, 3, 1004, INT_MAX}));
              EXPECT_EQ(c.pensSet, -1);
          }},
-        {"CONFRA 3", [] { CONFRA(3); }, {-1048}, [&] { EXPECT_EQ(c.mapFrameType, 0); }},
+        {"CONFRA 3", [] { CONFRA(3); }, {asReported(kBadFrameType)}, [&] { EXPECT_EQ(c.mapFrameType, 0); }},
         {"CONFRA 2", [] { CONFRA(2); }, {}, [&] { EXPECT_EQ(c.mapFrameType, 2); }},
         {"CRSFRA 3", [] { CRSFRA(3); }, {}, [&] { EXPECT_EQ(c.crossSectionFrameType, 3); }},
-        {"CRSFRA -1", [] { CRSFRA(-1); }, {-1048}, [&] { EXPECT_EQ(c.crossSectionFrameType, 0); }},
-        {"CONSWI 2", [] { CONSWI(2); }, {-1021},
+        {"CRSFRA -1", [] { CRSFRA(-1); }, {asReported(kBadFrameType)}, [&] { EXPECT_EQ(c.crossSectionFrameType, 0); }},
+        {"CONSWI 2", [] { CONSWI(2); }, {asReported(kBadSwitch)},
          [&] {
              EXPECT_EQ(c.fillLinesSwitch, 1);
              EXPECT_EQ(c.surfaceLinesSwitch, 0);
@@ -216,7 +216,7 @@ TEST_F(SettingsTest, FramesPensAndSwitches)
              EXPECT_EQ(c.fillLinesSwitch, 0);
              EXPECT_EQ(c.surfaceLinesSwitch, 0);
          }},
-        {"CONSCA kind 3 and a negative scale", [] { CONSCA(1.5f, -2.0f, 0.0f, 3); }, {-1019},
+        {"CONSCA kind 3 and a negative scale", [] { CONSCA(1.5f, -2.0f, 0.0f, 3); }, {asReported(kNegativeValue)},
          [&] {
              EXPECT_EQ(c.frameScaleFirstKind, 0);
              EXPECT_EQ(c.frameScaleSecondKind, -1);
@@ -225,12 +225,12 @@ TEST_F(SettingsTest, FramesPensAndSwitches)
              EXPECT_EQ(std::vector<int>(c.frameScaleGiven, c.frameScaleGiven + 3),
                        std::vector<int>({-1, -1, 0}));
          }},
-        {"CONSCA bad kind", [] { CONSCA(0, 0, 0, 7); }, {-1021},
+        {"CONSCA bad kind", [] { CONSCA(0, 0, 0, 7); }, {asReported(kBadSwitch)},
          [&] {
              EXPECT_EQ(c.frameScaleFirstKind, -1);
              EXPECT_EQ(c.frameScaleSecondKind, 0);
          }},
-        {"SURMOD 5", [] { SURMOD(5); }, {-1021}, [&] { EXPECT_EQ(c.charMode, 1); }},
+        {"SURMOD 5", [] { SURMOD(5); }, {asReported(kBadSwitch)}, [&] { EXPECT_EQ(c.charMode, 1); }},
         {"SURMOD 0", [] { SURMOD(0); }, {}, [&] { EXPECT_EQ(c.charMode, 0); }},
     });
 }
@@ -248,7 +248,7 @@ TEST_F(SettingsTest, TitlesTakeTheUsedLength)
              EXPECT_EQ(std::string(c.title, 16), "  Map of heights");
              EXPECT_EQ(c.title[16], ' ');
          }},
-        {"TITSTR 130 characters", [] { TITSTR(longText.c_str(), 130); }, {-1010},
+        {"TITSTR 130 characters", [] { TITSTR(longText.c_str(), 130); }, {asReported(kTextTooLong)},
          [&] {
              EXPECT_EQ(c.titleLength, 120);
              EXPECT_EQ(c.titleOn, -1);
@@ -264,7 +264,7 @@ TEST_F(SettingsTest, TitlesTakeTheUsedLength)
              EXPECT_EQ(t.titleMode, 0);
              EXPECT_EQ(title(1), "X axis");
          }},
-        {"ANNSTR over 25", [] { ANNSTR(7, "abcdefghijklmnopqrstuvwxyz0", 27); }, {-1010},
+        {"ANNSTR over 25", [] { ANNSTR(7, "abcdefghijklmnopqrstuvwxyz0", 27); }, {asReported(kTextTooLong)},
          [&] { EXPECT_EQ(title(7), "abcdefghijklmnopqrstuvwxy"); }},
         {"ANNSTR -1 restores and drops the factor", [] {
              ANNSTR(3, "Depth", 5);

@@ -41,7 +41,7 @@ TEST_F(ContourLongFormTest, SwitchCodesReachTheMapTranslated)
         std::vector<int> errors;
     };
     const Case cases[] = {
-        {kSurfContourSwitchOn, -1, {}}, {1, -1, {}}, {kSurfContourSwitchOff, 0, {}}, {7, 0, {-1045}}};
+        {kSurfContourSwitchOn, -1, {}}, {1, -1, {}}, {kSurfContourSwitchOff, 0, {}}, {7, 0, {asReported(kBadLineSwitch)}}};
     for (const Case& c : cases) {
         SetUp();
         krMakeWorkspace(100, ws);
@@ -65,7 +65,7 @@ TEST_F(ContourLongFormTest, OnlyTheMapDrawersLeaveTheirWorkInTheCallersArray)
     krAddGriddedContour(2.5f, kSurfContourSwitchOff, ws);
     krAddGriddedContourFill(1.0f, 2.0f, 0, 3, 0, kSurfContourSwitchOff, ws);
     EXPECT_EQ(std::vector<float>(ws.words, ws.words + ws.size), before);
-    EXPECT_EQ(reported(), std::vector<int>{1003});   // the fill needs the larger fill layout
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});   // the fill needs the larger fill layout
 }
 
 TEST_F(ContourLongFormTest, PenPairsBecomeFillCodes)
@@ -87,7 +87,7 @@ TEST_F(ContourLongFormTest, PenPairsBecomeFillCodes)
     capture();
     krFillGriddedContourMap(extent, 3, 3, z.data(), -2, kSurfContourSwitchOff, nullptr, 0, ws);
     const std::vector<std::string> log = calls();
-    EXPECT_EQ(reported(), std::vector<int>{-1011});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kNegativeCount)});
     EXPECT_TRUE(only(log, "kernelFillPolygon").empty());
     for (int k = 0; k < surfaceState.fillBandCount; ++k) EXPECT_EQ(surfaceState.bands.bandCodes[k], -1);
 }

@@ -52,7 +52,7 @@ TEST_F(OverlayLongFormTest, PolylineAndGridLinesDrawAsTheirLegacyRoutines)
     // LINCON is reached with no points too: it reports the missing map.
     surfaceState.drawing.code = kDrawingNone;
     krAddContourPolyline(0, nullptr);
-    EXPECT_EQ(reported(), std::vector<int>({1008}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoMap)}));
 }
 
 TEST_F(OverlayLongFormTest, SpotHeight)
@@ -64,7 +64,7 @@ TEST_F(OverlayLongFormTest, SpotHeight)
     EXPECT_FLOAT_EQ(z, 2.25f);
     krReturnContourSpotHeight(11.0f, 3.0f, z, ws);
     EXPECT_EQ(z, 0.0f);
-    EXPECT_EQ(reported(), std::vector<int>({1026}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kOutsideWindow)}));
 }
 
 TEST_F(OverlayLongFormTest, DatasetJoinsOnlyTheReturnedPoints)
@@ -102,7 +102,7 @@ TEST_F(OverlayLongFormTest, DatasetJoinsOnlyTheReturnedPoints)
     krReturnContourDataset(2.5f, kSurfContourSwitchOn, 0, n, points.data(), lines,
                            longLengths.data(), ws);
     EXPECT_GT(n, npts);
-    EXPECT_TRUE(reported().empty() || reported() == std::vector<int>({-1038}));
+    EXPECT_TRUE(reported().empty() || reported() == std::vector<int>({asReported(kPointsShort)}));
 
     // A refused call (no map) returns nothing and leaves the records alone.
     surfaceState.drawing.code = kDrawingNone;
@@ -112,7 +112,7 @@ TEST_F(OverlayLongFormTest, DatasetJoinsOnlyTheReturnedPoints)
     lines = 1;
     krReturnContourDataset(2.5f, kSurfContourSwitchOff, 1, n, untouched.data(), lines,
                            longLengths.data(), ws);
-    EXPECT_EQ(reported(), std::vector<int>({1004}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoDrawingToAddTo)}));
     EXPECT_EQ(n, 3);
     EXPECT_EQ(untouched[0].x, -9.0f);
     EXPECT_EQ(untouched[2].y, -9.0f);

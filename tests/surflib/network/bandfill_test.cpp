@@ -174,7 +174,7 @@ TEST_F(NetworkBandFill, AddedBandFillsBetweenItsHeightsAndDrawsItsLines)
     capture();
     ADTFIL(7.0f, 3.0f, 2005, 5, 0, wsize, work.data());
     const std::vector<std::string> log = calls();
-    EXPECT_EQ(reported(), std::vector<int>{-1021});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kBadSwitch)});
     const std::map<int, double> areas = areaByPen(log);
     ASSERT_EQ(areas.size(), 1u);
     EXPECT_NEAR(areas.at(5), 40.0, 1e-3);
@@ -206,26 +206,26 @@ TEST_F(NetworkBandFill, RefusalsAndWarnings)
     };
     const std::vector<Case> cases = {
         {"ADTFIL with no network map", [&] { ADTFIL(1.0f, 2.0f, 2001, 0, 0, wsize, work.data()); },
-         {1004}, false},
+         {asReported(kNoDrawingToAddTo)}, false},
         {"FILTRI on another workspace size", [&] {
              FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 4, 0, codes.data(), 0, wsize + 1, work.data());
-         }, {1003}, false},
+         }, {asReported(kWorkspaceShort)}, false},
         {"FILTRI with a bad key and switch", [&] {
              FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 4, 3, codes.data(), 2, wsize, work.data());
-         }, {-1021, -1045}, true},
+         }, {asReported(kBadSwitch), asReported(kBadLineSwitch)}, true},
         {"FILTRI with a flat window and a bad switch: the window ends it first", [&] {
              FILTRI(0.0f, 0.0f, 0.0f, 10.0f, 4, 3, codes.data(), 0, wsize, work.data());
-         }, {1015}, false},
+         }, {asReported(kFlatXRange)}, false},
         {"FILTRI with a negative count", [&] {
              FILTRI(0.0f, 10.0f, 0.0f, 10.0f, -4, 0, codes.data(), 0, wsize, work.data());
-         }, {-1011}, true},
+         }, {asReported(kNegativeCount)}, true},
         {"ADTFIL of equal heights", [&] { ADTFIL(2.0f, 2.0f, 2001, 0, 0, wsize, work.data()); },
-         {1032}, false},
+         {asReported(kThinBand)}, false},
         {"ADTFIL outside the limits", [&] {
              LEVELS(4.0f, 6.0f);
              ADTFIL(1.0f, 2.0f, 2001, 0, 0, wsize, work.data());
              LEVELS(0.0f, 0.0f);
-         }, {-1043}, true},
+         }, {asReported(kOutsideLimits)}, true},
     };
     for (const Case& c : cases) {
         tarv::errorLogClear();

@@ -141,22 +141,22 @@ TEST_F(BuildTest, DegeneratePointSetsBuildNothing)
     };
     const float nan = NAN;
     const std::vector<Case> cases{
-        {"no points", {}, 1069},
-        {"two points", {{0, 0, 0}, {1, 1, 1}}, 1069},
-        {"seven points", {{0, 0, 0}, {1, 0, 1}, {0, 1, 2}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}}, 1069},
-        {"all on one slanted line", {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, 7, 7}}, 1080},
-        {"all with one x", {{1, 0, 0}, {1, 1, 1}, {1, 2, 2}, {1, 3, 3}, {1, 4, 4}, {1, 5, 5}, {1, 6, 6}, {1, 7, 7}}, 1080},
-        {"one point eight times", {{1, 1, 0}, {1, 1, 1}, {1, 1, 2}, {1, 1, 3}, {1, 1, 4}, {1, 1, 5}, {1, 1, 6}, {1, 1, 7}}, 1080},
-        {"flat heights", {{0, 0, 1}, {1, 0, 1}, {0, 1, 1}, {1, 1, 1}, {2, 0, 1}, {2, 1, 1}, {0, 2, 1}, {2, 2, 1}}, 1017},
-        {"a coordinate not a number", {{0, 0, 0}, {1, 0, 1}, {0, nan, 2}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}, {2, 2, 7}}, 1081},
-        {"a height not a number", {{0, 0, 0}, {1, 0, 1}, {0, 1, nan}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}, {2, 2, 7}}, 1081},
+        {"no points", {}, asReported(kTooFewNetworkPoints)},
+        {"two points", {{0, 0, 0}, {1, 1, 1}}, asReported(kTooFewNetworkPoints)},
+        {"seven points", {{0, 0, 0}, {1, 0, 1}, {0, 1, 2}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}}, asReported(kTooFewNetworkPoints)},
+        {"all on one slanted line", {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, 7, 7}}, asReported(kCollinear)},
+        {"all with one x", {{1, 0, 0}, {1, 1, 1}, {1, 2, 2}, {1, 3, 3}, {1, 4, 4}, {1, 5, 5}, {1, 6, 6}, {1, 7, 7}}, asReported(kCollinear)},
+        {"one point eight times", {{1, 1, 0}, {1, 1, 1}, {1, 1, 2}, {1, 1, 3}, {1, 1, 4}, {1, 1, 5}, {1, 1, 6}, {1, 1, 7}}, asReported(kCollinear)},
+        {"flat heights", {{0, 0, 1}, {1, 0, 1}, {0, 1, 1}, {1, 1, 1}, {2, 0, 1}, {2, 1, 1}, {0, 2, 1}, {2, 2, 1}}, asReported(kFlatData)},
+        {"a coordinate not a number", {{0, 0, 0}, {1, 0, 1}, {0, nan, 2}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}, {2, 2, 7}}, asReported(kNotANumber)},
+        {"a height not a number", {{0, 0, 0}, {1, 0, 1}, {0, 1, nan}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}, {2, 2, 7}}, asReported(kNotANumber)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         tarv::errorLogClear();
         build(c.pts);
         std::vector<int> errors = reported();
-        errors.erase(std::remove(errors.begin(), errors.end(), -1076), errors.end());
+        errors.erase(std::remove(errors.begin(), errors.end(), asReported(kDuplicatePoints)), errors.end());
         EXPECT_EQ(errors, std::vector<int>{c.error});
         for (int w = 1; w <= 4; ++w) EXPECT_EQ(header(w), 0.0f);
         EXPECT_EQ(surfaceState.network.storedSize, 0);
@@ -179,7 +179,7 @@ TEST_F(BuildTest, WorkspaceSizeForNPoints)
     // one word short: error 3, nothing written past the array
     makeWorkspace(sizeFor(n) - 1);
     RANTRI(n, x.data(), y.data(), z.data(), wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{1003});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
     EXPECT_EQ(header(3), 0.0f);
     EXPECT_TRUE(guardsIntact());
     // the smallest workspace
@@ -196,7 +196,7 @@ TEST_F(BuildTest, WorkspaceSizeForNPoints)
         tarv::errorLogClear();
         makeWorkspace(size);
         RANTRI(n, x.data(), y.data(), z.data(), wsize, work.data());
-        EXPECT_EQ(reported(), std::vector<int>{1003}) << size;
+        EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)}) << size;
         EXPECT_TRUE(guardsIntact());
     }
 }
@@ -207,7 +207,7 @@ TEST_F(BuildTest, DuplicatesAreDroppedKeepingTheFirst)
     pts.push_back({5.0f + 1e-7f, 5.0f - 1e-7f, 99.0f});   // the centre again, another height
     pts.push_back({pts[3].x, pts[3].y, 42.0f});
     build(pts);
-    EXPECT_EQ(reported(), std::vector<int>{-1076});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kDuplicatePoints)});
     EXPECT_EQ(tarv::errorLog()[0].routine, "krGenerateRandomNetwork(RANTRI)");
     EXPECT_EQ(pointCount(), 9);
     EXPECT_EQ(triangleCount(), 8);
@@ -230,7 +230,7 @@ TEST_F(BuildTest, DerivativesStayWithTheirPointsThroughDuplicatesAndOrdering)
     gx[5] = gy[5] = 1e6f;   // the duplicate's own derivatives go with it
     makeWorkspace(sizeFor(40));
     TRIDER(21, x.data(), y.data(), z.data(), gx.data(), gy.data(), wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{-1076});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kDuplicatePoints)});
     EXPECT_EQ(header(2), 1.0f);
     EXPECT_EQ(header(3), 1.0f);
     const NetworkLayout& n = surfaceState.network;
@@ -255,7 +255,7 @@ TEST_F(BuildTest, TriderOnAShortWorkspaceEndsTheDrawing)
     }
     makeWorkspace(200);
     TRIDER(9, x.data(), y.data(), z.data(), g.data(), g.data(), wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{1003});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
     EXPECT_EQ(tarv::errorLog()[0].routine, "krGenerateDerivsNetwork(TRIDER)");
     EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
 }
@@ -277,7 +277,7 @@ TEST_F(BuildTest, AFailedBuildLeavesNoNetworkBehind)
     tarv::errorLogClear();
     float h = 0, gx = 0, gy = 0;
     TRIHGT(5.0f, 5.0f, h, gx, gy, wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{1074});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kNoNetwork)});
 }
 
 }  // namespace

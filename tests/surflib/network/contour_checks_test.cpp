@@ -59,15 +59,15 @@ TEST_F(NetworkContourChecks, RefusalsAndWarningsUnderTheRoutineName)
     };
     const std::vector<Case> cases = {
         {"ADTCON with no map", "krAddTriangulatedContour(ADTCON)",
-         [&] { ADTCON(5.0f, 0, wsize, work.data()); }, {1004}, kDrawingNone, false},
+         [&] { ADTCON(5.0f, 0, wsize, work.data()); }, {asReported(kNoDrawingToAddTo)}, kDrawingNone, false},
         {"DRATRI on another size", "krDrawTriangulatedContourMap(DRATRI)", [&] { drawMap(4, 0, wsize + 1); },
-         {1003}, kDrawingNone, false},
+         {asReported(kWorkspaceShort)}, kDrawingNone, false},
         {"DRATRI with a flat window", "krDrawTriangulatedContourMap(DRATRI)",
-         [&] { DRATRI(2.0f, 2.0f, 0.0f, 10.0f, 4, 0, wsize, work.data()); }, {1015}, kDrawingNone, false},
+         [&] { DRATRI(2.0f, 2.0f, 0.0f, 10.0f, 4, 0, wsize, work.data()); }, {asReported(kFlatXRange)}, kDrawingNone, false},
         {"DRATRI with bad switch and count", "krDrawTriangulatedContourMap(DRATRI)", [&] { drawMap(-4, 3); },
-         {-1011, -1045}, kDrawingNetworkMap, true},
+         {asReported(kNegativeCount), asReported(kBadLineSwitch)}, kDrawingNetworkMap, true},
         {"ADTCON on another size", "krAddTriangulatedContour(ADTCON)",
-         [&] { ADTCON(5.0f, 0, wsize - 1, work.data()); }, {1004}, kDrawingNone, false},
+         [&] { ADTCON(5.0f, 0, wsize - 1, work.data()); }, {asReported(kNoDrawingToAddTo)}, kDrawingNone, false},
         {"TRISET then ADTCON outside the limits", "krAddTriangulatedContour(ADTCON)",
          [&] {
              TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
@@ -75,20 +75,20 @@ TEST_F(NetworkContourChecks, RefusalsAndWarningsUnderTheRoutineName)
              ADTCON(5.0f, 0, wsize, work.data());
              LEVELS(0.0f, 0.0f);
          },
-         {-1043}, kDrawingNetworkMap, true},
+         {asReported(kOutsideLimits)}, kDrawingNetworkMap, true},
         {"ADTCON with a full level list", "krAddTriangulatedContour(ADTCON)",
          [&] {
              TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
              surfaceState.levels.count = kSurfaceMaxLevels;
              ADTCON(5.0f, 0, wsize, work.data());
          },
-         {-1028}, kDrawingNetworkMap, true},
+         {asReported(kLevelListFull)}, kDrawingNetworkMap, true},
         {"ADTCON after a gridded map", "krAddTriangulatedContour(ADTCON)",
          [&] {
              surfaceState.drawing.code = kDrawingGriddedMap;
              ADTCON(5.0f, 0, wsize, work.data());
          },
-         {1004}, kDrawingGriddedMap, false},
+         {asReported(kNoDrawingToAddTo)}, kDrawingGriddedMap, false},
     };
     for (const Case& c : cases) {
         tarv::errorLogClear();
@@ -110,7 +110,7 @@ TEST_F(NetworkContourChecks, NoNetworkFlatHeightsAndLevelsOutsideDrawNothing)
     capture();
     drawMap(5);
     EXPECT_TRUE(netlog::polylines(calls()).empty());
-    EXPECT_EQ(reported(), std::vector<int>{1074});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kNoNetwork)});
     // Workspaces shorter than the status words, or of no size, are not read past their end.
     for (const int size : {2, 0, -5}) {
         makeWorkspace(std::max(size, 0));
@@ -118,7 +118,7 @@ TEST_F(NetworkContourChecks, NoNetworkFlatHeightsAndLevelsOutsideDrawNothing)
         DRATRI(0.0f, 10.0f, 0.0f, 10.0f, 5, 0, size, work.data());
         const std::vector<int> codes = {2001, 2002};
         FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 1, 0, codes.data(), 0, size, work.data());
-        EXPECT_EQ(reported(), (std::vector<int>{1074, 1074})) << size;
+        EXPECT_EQ(reported(), (std::vector<int>{asReported(kNoNetwork), asReported(kNoNetwork)})) << size;
         EXPECT_TRUE(guardsIntact()) << size;
     }
 
@@ -129,7 +129,7 @@ TEST_F(NetworkContourChecks, NoNetworkFlatHeightsAndLevelsOutsideDrawNothing)
     capture();
     TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
     EXPECT_TRUE(calls().size() < 40u);
-    EXPECT_EQ(reported(), std::vector<int>{1017});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kFlatData)});
     EXPECT_FLOAT_EQ(surfaceState.grid.zMin, 0.9f * 0.5f - 0.001f);
     EXPECT_FLOAT_EQ(surfaceState.grid.zMax, 1.1f * 0.5f + 0.001f);
     EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
@@ -194,7 +194,7 @@ TEST_F(NetworkContourChecks, LevelsFromNiceStepsLimitsAndTheList)
     drawMap(4);
     EXPECT_EQ(listed(), (std::vector<float>{3, 11, 19, 27}));
     drawMap(1);
-    EXPECT_EQ(reported(), std::vector<int>{-1014});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kOneLevelBetweenLimits)});
     EXPECT_EQ(listed(), (std::vector<float>{3, 27}));
 
     // The list: exactly its heights in order, listed again with the pens used.
@@ -328,13 +328,13 @@ TEST_F(NetworkContourChecks, FailedFrameLayoutKeepsTheFrameTypeAndEndsTheMap)
     capture();
     TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
     EXPECT_TRUE(netlog::polylines(calls()).empty());
-    EXPECT_EQ(reported(), std::vector<int>{1013});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kDegenerateArea)});
     EXPECT_EQ(surfaceState.contour.mapFrameType, 1);
     EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
     // Nothing can be added to a map that has no area.
     tarv::errorLogClear();
     ADTCON(10.0f, 0, wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{1004});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kNoDrawingToAddTo)});
 }
 
 }  // namespace

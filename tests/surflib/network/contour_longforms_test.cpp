@@ -43,7 +43,7 @@ TEST_F(NetworkContourLongForms, SwitchCodesChooseStraightOrCurvedLines)
         int smoothing;
         std::vector<int> numbers;
     };
-    const Case cases[] = {{kSurfContourSwitchOn, 1, {}}, {kSurfContourSwitchOff, 0, {}}, {1, 1, {}}, {7, 0, {-1045}}};
+    const Case cases[] = {{kSurfContourSwitchOn, 1, {}}, {kSurfContourSwitchOff, 0, {}}, {1, 1, {}}, {7, 0, {asReported(kBadLineSwitch)}}};
     for (const Case& c : cases) {
         tarv::errorLogClear();
         capture();
@@ -65,7 +65,7 @@ TEST_F(NetworkContourLongForms, SwitchCodesChooseStraightOrCurvedLines)
     surfaceState.drawing.code = kDrawingNone;
     krAddTriangulatedContour(5.0f, kSurfContourSwitchOff, ws);
     ASSERT_EQ(tarv::errorLog().size(), 1u);
-    EXPECT_EQ(tarv::errorLog()[0].number, 1004);
+    EXPECT_EQ(tarv::errorLog()[0].number, asReported(kNoDrawingToAddTo));
     EXPECT_EQ(tarv::errorLog()[0].routine, "krAddTriangulatedContour(ADTCON)");
 }
 

@@ -99,7 +99,7 @@ TEST_F(InsertionTest, GivenHeightsAndDerivativesAreKept)
         float h = 0, gx = 0, gy = 0;
         TRIHGT(x, 6.1f, h, gx, gy, wsize, work.data());
         if (c.kind == 9) {
-            EXPECT_EQ(reported(), std::vector<int>{-1021});   // taken as kind 0
+            EXPECT_EQ(reported(), std::vector<int>{asReported(kBadSwitch)});   // taken as kind 0
             EXPECT_NEAR(h, planeZ(x, 6.1f), 1e-3f);
         } else {
             EXPECT_TRUE(reported().empty());
@@ -141,7 +141,7 @@ TEST_F(InsertionTest, PointOutsideExtendsTheHull)
     build(octagonWithCentre(), 10);
     TRIINT(2, 7, 1);
     TRIADD(1, 12.0f, 5.0f, 3.0f, 0, 0, wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{-1073});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kOutsideNetwork)});
     EXPECT_EQ(tarv::errorLog()[0].routine, "krAddNetworkPoint(TRIADD)");
     EXPECT_EQ(structureFault(), "");
     EXPECT_EQ(delaunayViolations(), 0);
@@ -158,13 +158,13 @@ TEST_F(InsertionTest, ExistingVertexAndFullTableAddNothing)
     TRIINT(2, 7, 1);
     const int t0 = triangleCount();
     TRIADD(1, 5.0f, 5.0f, 1.0f, 0, 0, wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{-1076});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kDuplicatePoints)});
     EXPECT_EQ(pointCount(), 9);
     EXPECT_EQ(triangleCount(), t0);
     tarv::errorLogClear();
     TRIADD(1, 6.0f, 5.0f, 1.0f, 0, 0, wsize, work.data());
     TRIADD(1, 4.0f, 5.0f, 1.0f, 0, 0, wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{1003});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
     EXPECT_EQ(pointCount(), 10);
     EXPECT_EQ(structureFault(), "");
     EXPECT_TRUE(guardsIntact());
@@ -260,7 +260,7 @@ TEST_F(InsertionTest, RegionReachingOutsideTheNetworkExtendsIt)
     build(randomPoints(80, 52, planeZ), 100);
     const float x0 = 7.0f, x1 = 12.0f, y0 = 6.5f, y1 = 11.0f;
     region({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}, 0);
-    EXPECT_EQ(reported(), std::vector<int>{-1073});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kOutsideNetwork)});
     EXPECT_EQ(structureFault(), "");
     EXPECT_EQ(straddling(x0, x1, y0, y1), 0);
     for (int t = 1; t <= triangleCount(); ++t) {
@@ -294,8 +294,8 @@ TEST_F(InsertionTest, RegionVariantsMarkTheSameTriangles)
         std::vector<int> errors;
         bool inverted;
     };
-    const Variant variants[] = {{cw, 0, {-1078}, false}, {closed, 1, {}, false}, {ccw, 2, {}, true},
-                                {ccw, 7, {-1021}, true}};
+    const Variant variants[] = {{cw, 0, {asReported(kClockwiseRegion)}, false}, {closed, 1, {}, false}, {ccw, 2, {}, true},
+                                {ccw, 7, {asReported(kBadSwitch)}, true}};
     for (const Variant& v : variants) {
         SCOPED_TRACE(v.kind);
         build(pts, 100);
@@ -315,12 +315,12 @@ TEST_F(InsertionTest, RegionsThatAreNoSimplePolygonAreRefused)
     const int t0 = triangleCount();
     const long long from = surfaceState.network.triangleStart - 1, to = surfaceState.network.spareStart - 1;
     region({{2, 2}, {8, 8}, {8, 2}, {2, 8}}, 0);   // a figure of eight
-    EXPECT_EQ(reported(), std::vector<int>{1079});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kNotSimpleRegion)});
     EXPECT_EQ(tarv::errorLog()[0].routine, "krAddNetworkRegion(TRIREG)");
     EXPECT_EQ(triangleCount(), t0);
     tarv::errorLogClear();
     region({{2, 2}, {8, 8}, {2, 2}, {8, 8}}, 0);   // edges of no length
-    EXPECT_EQ(reported(), std::vector<int>{1079});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kNotSimpleRegion)});
     tarv::errorLogClear();
     // a five-pointed star drawn clockwise turns twice: warned as clockwise, then refused
     std::vector<std::pair<float, float>> star;
@@ -329,10 +329,10 @@ TEST_F(InsertionTest, RegionsThatAreNoSimplePolygonAreRefused)
         star.emplace_back(static_cast<float>(5.0 + 3.0 * std::cos(a)), static_cast<float>(5.0 + 3.0 * std::sin(a)));
     }
     region(star, 0);
-    EXPECT_EQ(reported(), (std::vector<int>{-1078, 1079}));
+    EXPECT_EQ(reported(), (std::vector<int>{asReported(kClockwiseRegion), asReported(kNotSimpleRegion)}));
     tarv::errorLogClear();
     region({{2, 2}, {8, 8}}, 0);
-    EXPECT_EQ(reported(), std::vector<int>{1069});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kTooFewNetworkPoints)});
     // the triangle table is as it was
     EXPECT_TRUE(std::equal(saved.begin() + from, saved.begin() + to, work.begin() + from));
 }

@@ -144,7 +144,7 @@ TEST_F(InterpolationTest, OutsideTheNetworkWarnsAndExtrapolatesByTheFit)
         TRIINT(method, 10, 1);
         tarv::errorLogClear();
         const Spot s = spot(11.0f, -0.5f);
-        EXPECT_EQ(reported(), std::vector<int>{-1073});
+        EXPECT_EQ(reported(), std::vector<int>{asReported(kOutsideNetwork)});
         EXPECT_EQ(tarv::errorLog()[0].routine, "krReturnNetworkSpotHeight(TRIHGT)");
         EXPECT_NEAR(s.h, planeZ(11.0f, -0.5f), 1e-3f);
     }
@@ -157,7 +157,7 @@ TEST_F(InterpolationTest, PointThatIsNoNumberGetsNoHeight)
         tarv::errorLogClear();
         float h = 7.0f, gx = 8.0f, gy = 9.0f;
         TRIHGT(bad, 5.0f, h, gx, gy, wsize, work.data());
-        EXPECT_EQ(reported(), std::vector<int>{1081});
+        EXPECT_EQ(reported(), std::vector<int>{asReported(kNotANumber)});
         EXPECT_EQ(h, 7.0f);
         EXPECT_EQ(gx, 8.0f);
         EXPECT_EQ(gy, 9.0f);
@@ -175,7 +175,7 @@ TEST_F(InterpolationTest, TooManyNeighboursWarnAtEveryFit)
     const Spot b = spot(6.0f, 5.0f);
     // one warning per fit, and the fits use 10 neighbours (exact on the quadratic)
     const std::vector<int> errors = reported();
-    EXPECT_GE(std::count(errors.begin(), errors.end(), -1072), 2);
+    EXPECT_GE(std::count(errors.begin(), errors.end(), asReported(kFewNeighbours)), 2);
     EXPECT_NEAR(a.h, quadraticZ(4.0f, 4.0f), 2e-3f);
     EXPECT_NEAR(b.h, quadraticZ(6.0f, 5.0f), 2e-3f);
     EXPECT_EQ(surfaceState.networkSettings.workingNeighbourCount, 10);
@@ -190,12 +190,12 @@ TEST_F(InterpolationTest, SettersCorrectOutOfRangeValues)
     };
     const Case cases[] = {
         {0, 7, 4, {}, 0, 7, 4},
-        {3, 10, 1, {-1021}, 2, 10, 1},
-        {-1, 10, 1, {-1021}, 2, 10, 1},
-        {1, 6, 1, {-1072}, 1, 10, 1},
-        {1, 12, 0, {-1021}, 1, 12, 1},
-        {1, 12, 5, {-1021}, 1, 12, 1},
-        {7, 2, 9, {-1021, -1072, -1021}, 2, 10, 1},
+        {3, 10, 1, {asReported(kBadSwitch)}, 2, 10, 1},
+        {-1, 10, 1, {asReported(kBadSwitch)}, 2, 10, 1},
+        {1, 6, 1, {asReported(kFewNeighbours)}, 1, 10, 1},
+        {1, 12, 0, {asReported(kBadSwitch)}, 1, 12, 1},
+        {1, 12, 5, {asReported(kBadSwitch)}, 1, 12, 1},
+        {7, 2, 9, {asReported(kBadSwitch), asReported(kFewNeighbours), asReported(kBadSwitch)}, 2, 10, 1},
     };
     for (const Case& c : cases) {
         tarv::errorLogClear();
@@ -212,8 +212,8 @@ TEST_F(InterpolationTest, SettersCorrectOutOfRangeValues)
         std::vector<int> errors;
         float stored;
     };
-    const Step steps[] = {{2.5f, {}, 2.5f}, {-2.0f, {-1019}, 2.0f}, {0.0f, {-1075}, 4.0f},
-                          {1e-5f, {-1075}, 4.0f}, {NAN, {-1075}, 4.0f}};
+    const Step steps[] = {{2.5f, {}, 2.5f}, {-2.0f, {asReported(kNegativeValue)}, 2.0f}, {0.0f, {asReported(kStepTooSmall)}, 4.0f},
+                          {1e-5f, {asReported(kStepTooSmall)}, 4.0f}, {NAN, {asReported(kStepTooSmall)}, 4.0f}};
     for (const Step& s : steps) {
         tarv::errorLogClear();
         TRISTP(s.step);

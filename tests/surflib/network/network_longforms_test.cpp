@@ -27,7 +27,7 @@ TEST_F(NetworkLongFormTest, BuildersMakeTheWorkspaceForTheMaximumCount)
     const std::vector<SurfacePoint3> pts = records(20, 1);
     krGenerateRandomNetwork(20, 20, pts.data(), ws);   // capacity 18: no room for 20 points
     EXPECT_EQ(ws.size, 36 * 20 + 36);
-    EXPECT_EQ(reported(), std::vector<int>{1003});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
     EXPECT_EQ(tarv::errorLog()[0].routine, "krGenerateRandomNetwork(RANTRI)");
     tarv::errorLogClear();
     krGenerateRandomNetwork(23, 20, pts.data(), ws);
@@ -39,12 +39,12 @@ TEST_F(NetworkLongFormTest, BuildersMakeTheWorkspaceForTheMaximumCount)
     tarv::errorLogClear();
     SurfaceWorkspace other;
     krGenerateRandomNetwork(23, 2000000000, pts.data(), other);
-    EXPECT_EQ(reported(), std::vector<int>{1003});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
     krFreeWorkspace(other);
     tarv::errorLogClear();
     const SurfacePoint3 square[] = {{3, 3, 0}, {7, 3, 0}, {7, 7, 0}, {3, 7, 0}};
     krAddNetworkRegion(1, 2000000000, square, nullptr, 0, ws);
-    EXPECT_EQ(reported(), std::vector<int>{1003});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
     EXPECT_EQ(tarv::errorLog()[0].routine, "krAddNetworkRegion(TRIREG)");
 
     tarv::errorLogClear();
@@ -94,7 +94,7 @@ TEST_F(NetworkLongFormTest, RegionKindCodes)
         std::vector<int> errors;
     };
     const Case cases[] = {{kSurfNetRegion0, false, {}}, {kSurfNetRegion1, false, {}},
-                          {kSurfNetRegion1b, false, {}}, {2, true, {}}, {5, true, {-1021}}};
+                          {kSurfNetRegion1b, false, {}}, {2, true, {}}, {5, true, {asReported(kBadSwitch)}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
         krGenerateRandomNetwork(100, 60, pts.data(), ws);
@@ -135,7 +135,7 @@ TEST_F(NetworkLongFormTest, SettingCodes)
     }
     EXPECT_TRUE(reported().empty());
     krSetNetworkContourStep(-3.0f);
-    EXPECT_EQ(reported(), std::vector<int>{-1019});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kNegativeValue)});
     EXPECT_EQ(surfaceState.networkSettings.contourStep, 3.0f);
 }
 

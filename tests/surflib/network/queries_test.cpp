@@ -68,21 +68,22 @@ TEST_F(QueryTest, GridWarnsOnceForNodesOutsideAndRefusesTooFewNodes)
     build(randomPoints(60, 8, planeZ));
     std::vector<float> z(100, 0.0f);
     TRIGRD(-5.0f, 15.0f, -5.0f, 15.0f, 6, 6, z.data(), wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{-1073});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kOutsideNetwork)});
     EXPECT_NEAR(z[0], planeZ(-5.0f, -5.0f), 1e-2f);   // extrapolated by the fit
     for (int nx : {1, 0, -3}) {
         tarv::errorLogClear();
         std::fill(z.begin(), z.end(), 7.0f);
         TRIGRD(0.0f, 1.0f, 0.0f, 1.0f, nx, 3, z.data(), wsize, work.data());
-        EXPECT_EQ(reported(), std::vector<int>{1005});
+        EXPECT_EQ(reported(), std::vector<int>{asReported(kTooFewNodes)});
         EXPECT_EQ(z[0], 7.0f);
     }
     struct Window {
         float x0, x1, y0, y1;
         int error;
     };
-    const Window windows[] = {{1.0f, 1.0f, 0.0f, 1.0f, 1015}, {0.0f, 1.0f, 2.0f, 2.0f, 1016},
-                              {NAN, 1.0f, 0.0f, 1.0f, 1015}, {0.0f, 1.0f, 0.0f, INFINITY, 1016}};
+    const Window windows[] = {{1.0f, 1.0f, 0.0f, 1.0f, asReported(kFlatXRange)}, {0.0f, 1.0f, 2.0f, 2.0f, asReported(kFlatYRange)},
+                              {NAN, 1.0f, 0.0f, 1.0f, asReported(kFlatXRange)},
+                              {0.0f, 1.0f, 0.0f, INFINITY, asReported(kFlatYRange)}};
     for (const Window& w : windows) {
         tarv::errorLogClear();
         std::fill(z.begin(), z.end(), 7.0f);
@@ -167,7 +168,7 @@ TEST_F(QueryTest, BoundaryIsTheClosedHull)
     n = 3;
     std::vector<float> x3(4, -1.0f), y3(4, -1.0f);
     TRIBOU(n, 0, x3.data(), y3.data(), wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{-1061});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kTruncated)});
     EXPECT_EQ(n, 3);
     EXPECT_EQ(x3[0], x[0]);
     EXPECT_EQ(x3[2], x[2]);
@@ -176,7 +177,7 @@ TEST_F(QueryTest, BoundaryIsTheClosedHull)
     tarv::errorLogClear();
     n = 2;
     TRIBOU(n, 0, x3.data(), y3.data(), wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{1069});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kTooFewNetworkPoints)});
     EXPECT_EQ(tarv::errorLog()[0].routine, "krReturnNetworkBound(TRIBOU)");
 }
 
@@ -189,7 +190,7 @@ TEST_F(QueryTest, BoundaryDrawnInJoinedPiecesOnTheNetworkMap)
     capture();
     TRIBOU(n, 1, x.data(), y.data(), wsize, work.data());
     EXPECT_TRUE(polylines(calls()).empty());
-    EXPECT_EQ(reported(), std::vector<int>{1004});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kNoDrawingToAddTo)});
 
     layOutNetworkMap();
     tarv::errorLogClear();
@@ -197,7 +198,7 @@ TEST_F(QueryTest, BoundaryDrawnInJoinedPiecesOnTheNetworkMap)
     n = 4;
     TRIBOU(n, 1, x.data(), y.data(), wsize, work.data());
     const std::vector<Line> lines = polylines(calls());
-    EXPECT_EQ(reported(), std::vector<int>{-1061});   // the drawing buffer holds 4 of the 9 points
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kTruncated)});   // the drawing buffer holds 4 of the 9 points
     // the pieces join: every piece starts where the one before it ended, and together they
     // pass through all nine corners of the closed octagon
     std::vector<float> px, py;
@@ -229,7 +230,7 @@ TEST_F(QueryTest, NetworkDrawsEveryTriangleClosedAtItsPointsPictures)
     capture();
     TRINET(0, wsize, work.data());
     EXPECT_TRUE(polylines(calls()).empty());
-    EXPECT_EQ(reported(), std::vector<int>{1004});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kNoDrawingToAddTo)});
     EXPECT_EQ(tarv::errorLog()[0].routine, "krDrawNetwork(TRINET)");
 
     layOutNetworkMap();
@@ -287,14 +288,14 @@ TEST_F(QueryTest, EveryRoutineChecksItsWorkspace)
         // another size than the network's
         tarv::errorLogClear();
         c.run(wsize + 1, work.data());
-        ASSERT_EQ(reported(), std::vector<int>{1003});
+        ASSERT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
         EXPECT_EQ(tarv::errorLog()[0].routine, c.routine);
         // a workspace of the same size that holds no network: nothing read, nothing written
         std::vector<float> other(static_cast<size_t>(wsize), 0.5f);
         other[2] = 0.0f;
         tarv::errorLogClear();
         c.run(wsize, other.data());
-        EXPECT_EQ(reported(), std::vector<int>{1074});
+        EXPECT_EQ(reported(), std::vector<int>{asReported(kNoNetwork)});
         EXPECT_EQ(other[0], 0.5f);
         EXPECT_EQ(other[3], 0.5f);
         // tables that no build could have written
@@ -302,14 +303,14 @@ TEST_F(QueryTest, EveryRoutineChecksItsWorkspace)
         networkTriangleField(broken.data(), 2, kTriVertex1) = 5000.0f;
         tarv::errorLogClear();
         c.run(wsize, broken.data());
-        EXPECT_EQ(reported(), std::vector<int>{1074});
+        EXPECT_EQ(reported(), std::vector<int>{asReported(kNoNetwork)});
     }
     EXPECT_EQ(work, saved);   // refused calls leave the network's workspace as it was
     // after the library's state is initialised again, the network is no longer known
     SURF();
     tarv::errorLogClear();
     TRIHGT(5, 5, h, gx, gy, wsize, work.data());
-    EXPECT_EQ(reported(), std::vector<int>{1003});
+    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
 }
 
 TEST_F(QueryTest, AGriddingRunBetweenBuildAndUseDoesNotChangeTheNetwork)

@@ -29,7 +29,7 @@ TEST_F(SurfaceAxesTest, NeedAPerspectiveProjection)
     capture();
     PERAXE(100, work.data());
     EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);
-    EXPECT_EQ(reported(), std::vector<int>({1067}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoProjection)}));
     EXPECT_EQ(tarv::errorLog()[0].routine, "krDrawSurfaceAxes(PERAXE)");
 }
 
@@ -79,7 +79,7 @@ TEST_F(SurfaceAxesTest, FixedFormatOfWholeNumbersNeedsAFittingExponent)
     EXPECT_TRUE(tarv::errorLog().empty());
     ANNDIG(3, 6, 0, -12);    // 5000 * 10^12 does not fit the kernel's integers
     axes();
-    EXPECT_EQ(reported(), std::vector<int>({-1044}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFormatTooNarrow)}));
     tarv::errorLogClear();
     ANNDIG(3, 6, 1, 0);      // one decimal, in data units: no caption on the z axis
     const std::vector<std::string> texts = axes();
@@ -101,7 +101,7 @@ TEST_F(SurfaceAxesTest, UnusableZStepIsReportedByTheAxes)
     tarv::errorLogClear();
     capture();
     PERAXE(100, work.data());
-    EXPECT_EQ(reported(), std::vector<int>({-1042}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kStepUnusable)}));
     EXPECT_EQ(tarv::errorLog()[0].routine, "krDrawSurfaceAxes(PERAXE)");
     EXPECT_GT(count(calls(), "kernelDrawText"), 0);   // drawn with the picture's own ticks
     // A step that fits draws without a word.

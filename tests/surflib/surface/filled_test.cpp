@@ -66,17 +66,17 @@ TEST_F(FilledSurfaceTest, ProfileOutlinesThePicture)
     // Too small, cut, another workspace.
     n = 4;
     PERPRO(n, x.data(), y.data(), 0, kWords, work.data());
-    EXPECT_EQ(reported(), std::vector<int>({1061}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kProfileTooSmall)}));
     EXPECT_EQ(n, 0);
     tarv::errorLogClear();
     n = 6;
     PERPRO(n, x.data(), y.data(), 0, kWords, work.data());
-    EXPECT_EQ(reported(), std::vector<int>({-1061}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kTruncated)}));
     EXPECT_EQ(n, 6);
     tarv::errorLogClear();
     n = 100;
     PERPRO(n, x.data(), y.data(), 3, kWords - 1, work.data());
-    EXPECT_EQ(reported(), std::vector<int>({1004}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoDrawingToAddTo)}));
     EXPECT_EQ(n, -1);
 }
 
@@ -140,24 +140,24 @@ TEST_F(FilledSurfaceTest, ProfileNeedsAFilledSurface)
     std::vector<float> x(50), y(50);
     int n = 50;
     PERPRO(n, x.data(), y.data(), 0, kWords, work.data());
-    EXPECT_EQ(reported(), std::vector<int>({1004}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoDrawingToAddTo)}));
     EXPECT_EQ(n, -1);
 }
 
 TEST_F(FilledSurfaceTest, ContourHeightIsCheckedAgainstThePicture)
 {
     CONPER(1, 5.0f);
-    EXPECT_EQ(reported(), std::vector<int>({1018}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoProjectedPicture)}));
     EXPECT_EQ(tarv::errorLog()[0].routine, "krSetContourMapHeight(CONPER)");
     tarv::errorLogClear();
     fill();
     const SurfaceSettings& s = surfaceState.surface;
     CONPER(3, 6.0f);
-    EXPECT_EQ(reported(), std::vector<int>({-1021}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kBadSwitch)}));
     EXPECT_EQ(s.contourOnSurface, -1);
     EXPECT_FLOAT_EQ(s.contourHeight, 6.0f);
     CONPER(1, 100.0f);
-    EXPECT_EQ(reported(), std::vector<int>({-1021, -1063}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kBadSwitch), asReported(kHeightOutside)}));
     EXPECT_FLOAT_EQ(s.contourHeight, s.pictureZLow);
     CONPER(0, 1e30f);   // off, the height is not looked at
     EXPECT_EQ(reported().size(), 2u);

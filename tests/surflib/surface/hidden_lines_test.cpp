@@ -67,7 +67,7 @@ TEST_F(HiddenLineTest, FlatPlaneSeenFromAboveShowsEveryLineWhole)
     const int nx = 6, ny = 5;
     const std::vector<float> z(nx * ny, 2.0f);
     std::vector<Polyline> lines = draw(nx, ny, z, 35.0f, 30.0f);
-    EXPECT_EQ(reported(), std::vector<int>({-1017}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFlatHeights)}));
     size_t alongX = 0, alongY = 0;
     for (const Polyline& l : lines) {
         if (l.x.size() == static_cast<size_t>(nx)) ++alongX;
@@ -226,7 +226,7 @@ TEST_F(HiddenLineTest, ShortWorkspacesAreRefusedOrCutWithoutWritingPastThem)
     // One word short of three outline lengths: refused before anything is drawn.
     const int tooShort = nx * ny + 10 * m + 8 * 3 * m - 1;
     std::vector<Polyline> lines = draw(nx, ny, z, 30.0f, 30.0f, tooShort);
-    EXPECT_EQ(reported(), std::vector<int>({1003}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kWorkspaceShort)}));
     EXPECT_TRUE(lines.empty());
     EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
     EXPECT_EQ(surfaceState.surface.perspectiveSet, 0);
@@ -239,7 +239,7 @@ TEST_F(HiddenLineTest, ShortWorkspacesAreRefusedOrCutWithoutWritingPastThem)
     float d = 0.0f;
     PERPRJ(nx, 0.0f, 11.0f, ny, 0.0f, 9.0f, z.data(), d, 30.0f, 30.0f, exact, guarded.data());
     for (size_t k = exact; k < guarded.size(); ++k) ASSERT_EQ(guarded[k], 12345.0f) << k;
-    for (int n : reported()) EXPECT_TRUE(n == 1037) << n;
+    for (int n : reported()) EXPECT_TRUE(n == asReported(kOutlineFull)) << n;
 }
 
 }  // namespace

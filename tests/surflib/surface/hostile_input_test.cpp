@@ -102,7 +102,8 @@ TEST_F(HostileInputTest, RandomPointSurfacesCheckTheRecordedGrid)
     const int high = std::numeric_limits<int>::max();
     // Counts, and the error of the surface that follows: too few nodes, or a grid too large
     // for the library's own workspace.
-    const int counts[][3] = {{low, low, 1005}, {-3, -3, 1005}, {high, high, 1003}, {1, 5, 1005}};
+    const int counts[][3] = {{low, low, asReported(kTooFewNodes)}, {-3, -3, asReported(kTooFewNodes)},
+                             {high, high, asReported(kWorkspaceShort)}, {1, 5, asReported(kTooFewNodes)}};
     std::vector<float> x(20), y(20), h(20), z(16, 1.0f), work(64);
     for (int k = 0; k < 20; ++k) {
         x[k] = static_cast<float>(k % 5);

@@ -71,7 +71,7 @@ TEST_F(IsometricTest, FlatGridLiesHalfwayUpTheWidenedRange)
     PRJFRA(2);
     const std::vector<float> z(5 * 4, 10.0f);
     const std::vector<Polyline> lines = polylines(draw(5, 4, z, 0));
-    EXPECT_EQ(reported(), std::vector<int>({-1017}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFlatHeights)}));
     const ProjectionTerms& p = surfaceState.projection;
     // 9.0 - 0.001 .. 11.0 + 0.001: the surface stands at half the picture's height scale.
     EXPECT_NEAR(surfaceState.surface.isoZBase, 8.999f, 1e-4);
@@ -195,7 +195,7 @@ TEST_F(IsometricTest, GridLineIntervalsAndDropLines)
     PRJGRD(12, 2);          // larger than the grid
     tarv::errorLogClear();
     draw(nx, ny, z, 0);
-    EXPECT_EQ(reported(), std::vector<int>({-1046}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kClipped)}));
     EXPECT_EQ(surfaceState.surface.gridLinesOn, 0);
 }
 
@@ -265,7 +265,7 @@ TEST_F(IsometricTest, LibraryWorkspaceBoundsTheGrid)
     capture();
     GRDISO(60, 0, 1, 60, 0, 1, big.data(), 0);
     EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);
-    EXPECT_EQ(reported(), std::vector<int>({1003}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kWorkspaceShort)}));
     EXPECT_EQ(tarv::errorLog()[0].routine, "GRDISO");
     tarv::errorLogClear();
     capture();
@@ -277,11 +277,11 @@ TEST_F(IsometricTest, LibraryWorkspaceBoundsTheGrid)
     surfaceState.grid.nx = 200;
     surfaceState.grid.ny = 200;
     FUNISO(0, 1, 0, 1, [](const float& x, const float&) { return x; }, 0);
-    EXPECT_EQ(reported(), std::vector<int>({1003}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kWorkspaceShort)}));
     // RANISO needs nine points.
     float x[8] = {}, y[8] = {}, zz[8] = {};
     RANISO(8, x, y, zz, 0);
-    EXPECT_EQ(reported(), std::vector<int>({1003, 1002}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kWorkspaceShort), asReported(kTooFewPoints)}));
 }
 
 TEST_F(IsometricTest, PolylinesOnThePictureFollowItsNodes)

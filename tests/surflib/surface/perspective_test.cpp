@@ -140,7 +140,7 @@ TEST_F(PerspectiveTest, LineStyleLevelCountIsChecked)
     float d = 0.0f;
     capture();
     PERLI3(nx, 0, 1, ny, 0, 1, z.data(), d, 30, 30, 100, pens.data(), 0, 20000, work.data());
-    EXPECT_EQ(reported(), std::vector<int>({1066}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kLevelCountOutOfRange)}));
     EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);
 
     // No levels: the same picture as the wire frame.
@@ -170,7 +170,7 @@ TEST_F(PerspectiveTest, LineStyleBandsComeFromTheDataOrTheLevelList)
     capture();
     PERLI3(nx, 0, 1, ny, 0, 1, z.data(), d, 30, 30, 3, pens, 7, 20000, work.data());
     const std::vector<std::string> log = calls();
-    EXPECT_EQ(reported(), std::vector<int>({-1021}));   // key switch 7: no key
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kBadSwitch)}));   // key switch 7: no key
     const ContourLevelList& l = surfaceState.levels;
     ASSERT_GE(l.count, 2);
     for (int k = 1; k < l.count; ++k) EXPECT_GT(l.heights[k], l.heights[k - 1]);
@@ -261,7 +261,7 @@ TEST_F(PerspectiveTest, LimitsAboveAllTheDataLeaveAFlatPictureAtTheLowerLimit)
     capture();
     PERPRJ(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, 20000, work.data());
     const std::vector<std::string> log = calls();
-    EXPECT_EQ(reported(), std::vector<int>({-1017}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFlatHeights)}));
     EXPECT_FLOAT_EQ(surfaceState.grid.zMin, 20.0f);
     EXPECT_FLOAT_EQ(surfaceState.grid.zMax, 20.0f);
     EXPECT_GT(count(log, "kernelDrawLineTo"), 0);
@@ -284,12 +284,12 @@ TEST_F(PerspectiveTest, DegenerateGridsAreRefusedOrWidened)
     PERPRJ(10, 0, 1, 1, 0, 1, z.data(), d, 30, 30, 20000, work.data());   // one row
     EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);
     ASSERT_EQ(reported().size(), 1u);
-    EXPECT_EQ(reported()[0], 1005);
+    EXPECT_EQ(reported()[0], asReported(kTooFewNodes));
     EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
     float X = 0, Y = 0;
     tarv::errorLogClear();
     PERSPA(0.5f, 0.5f, 1.0f, X, Y);
-    EXPECT_EQ(reported(), std::vector<int>({1018}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoProjectedPicture)}));
 
     // Missing heights lie on the base; nothing non-finite reaches the kernel.
     tarv::errorLogClear();
@@ -318,7 +318,7 @@ TEST_F(PerspectiveTest, GriddingRoutinesDrawFromPointsAndFunctions)
     }
     float d = 0.0f;
     RANPER(8, x.data(), y.data(), z.data(), d, 30, 30);
-    EXPECT_EQ(reported(), std::vector<int>({1002}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kTooFewPoints)}));
     EXPECT_EQ(tarv::errorLog()[0].routine, "RANPER");
 
     tarv::errorLogClear();
@@ -350,7 +350,7 @@ TEST_F(PerspectiveTest, GriddingRoutinesDrawFromPointsAndFunctions)
     tarv::errorLogClear();
     const std::vector<float> big(60 * 60, 1.0f);
     GRDPER(60, 0, 1, 60, 0, 1, big.data(), d, 30, 30);
-    EXPECT_EQ(reported(), std::vector<int>({1003}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kWorkspaceShort)}));
 }
 
 }  // namespace
@@ -366,14 +366,14 @@ TEST_F(PerspectiveTest, FunctionSurfaceChecksTheLibraryArrayBeforeTheWindow)
     surfaceState.grid.ny = 60;
     float d = 0.0f;
     FUNPER(1.0f, 1.0f, 0.0f, 1.0f, tilted, d, 30, 30);
-    EXPECT_EQ(reported(), std::vector<int>({1003}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kWorkspaceShort)}));
     EXPECT_EQ(tarv::errorLog()[0].routine, "FUNPER");
     // 50 x 50 fits the library array: the window is checked next.
     tarv::errorLogClear();
     surfaceState.grid.nx = 50;
     surfaceState.grid.ny = 50;
     FUNPER(1.0f, 1.0f, 0.0f, 1.0f, tilted, d, 30, 30);
-    EXPECT_EQ(reported(), std::vector<int>({1015}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFlatXRange)}));
 }
 
 }  // namespace

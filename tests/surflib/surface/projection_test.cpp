@@ -110,7 +110,7 @@ TEST_F(ProjectionTest, ViewAnglesAreNormalised)
 {
     const struct { float elevation, azimuth; int quadrant; double azimuthUsed; int warning; int below; } cases[] = {
         {30.0f, -30.0f, 1, 330.0, 0, 0},     {30.0f, 90.0f, 3, 90.01, 0, 0},
-        {30.0f, 720.0f, 0, 0.01, 0, 0},      {90.0f, 45.0f, 0, 45.0, -1035, 0},
+        {30.0f, 720.0f, 0, 0.01, 0, 0},      {90.0f, 45.0f, 0, 45.0, asReported(kBadElevation), 0},
         {-90.0f, 45.0f, 0, 45.0, 0, -1},     {-0.2f, 200.0f, 2, 200.0, 0, -1},
     };
     for (const auto& c : cases) {
@@ -147,7 +147,7 @@ TEST_F(ProjectionTest, DistanceIsChosenCorrectedAndWrittenBack)
     // Too near: doubled until 3M away across, warned once.
     d = 1.0f;
     PERSET(0.0f, 4.0f, 0.0f, 2.0f, 0.0f, 1.0f, d, 30.0f, 30.0f);
-    EXPECT_EQ(reported(), std::vector<int>({-1036}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kDistanceChanged)}));
     EXPECT_FLOAT_EQ(d, 16.0f);
     EXPECT_EQ(surfaceState.surface.perspectiveSet, -1);
 
@@ -155,14 +155,14 @@ TEST_F(ProjectionTest, DistanceIsChosenCorrectedAndWrittenBack)
     tarv::errorLogClear();
     d = -40.0f;
     PERSET(0.0f, 4.0f, 0.0f, 2.0f, 0.0f, 1.0f, d, 30.0f, 30.0f);
-    EXPECT_EQ(reported(), std::vector<int>({-1019}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNegativeValue)}));
     EXPECT_FLOAT_EQ(d, 40.0f);
 
     // Looking almost straight down from near by: ten doublings are not enough.
     tarv::errorLogClear();
     d = 0.5f;
     PERSET(0.0f, 4.0f, 0.0f, 2.0f, 0.0f, 1.0f, d, 89.99f, 30.0f);
-    EXPECT_EQ(reported(), std::vector<int>({-1036, 1036}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kDistanceChanged), asReported(kEyeOverGrid)}));
     EXPECT_EQ(surfaceState.surface.perspectiveSet, 0);
     EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
 }
@@ -171,7 +171,7 @@ TEST_F(ProjectionTest, FlatAndDegenerateRanges)
 {
     float d = 0.0f;
     PERSET(0.0f, 1.0f, 0.0f, 1.0f, 5.0f, 5.0f, d, 30.0f, 30.0f);
-    EXPECT_EQ(reported(), std::vector<int>({-1017}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFlatHeights)}));
     const SurfaceSettings& s = surfaceState.surface;
     EXPECT_EQ(s.fixedZRange, 0);
     EXPECT_FLOAT_EQ(s.zRangeLow, 5.0f);
@@ -184,7 +184,7 @@ TEST_F(ProjectionTest, FlatAndDegenerateRanges)
     for (float z : {-1.0f, -0.01f, 0.0f}) {
         tarv::errorLogClear();
         PERSET(0.0f, 1.0f, 0.0f, 1.0f, z, z, d, 30.0f, 30.0f);
-        EXPECT_EQ(reported(), std::vector<int>({-1017}));
+        EXPECT_EQ(reported(), std::vector<int>({asReported(kFlatHeights)}));
         EXPECT_LT(s.zAxisLow, z);
         EXPECT_GT(s.zAxisHigh, z);
         EXPECT_TRUE(std::isfinite(surfaceState.projection.zScale));
@@ -196,11 +196,11 @@ TEST_F(ProjectionTest, FlatAndDegenerateRanges)
     EXPECT_TRUE(tarv::errorLog().empty());
     EXPECT_FLOAT_EQ(s.pictureXMin, 0.0f);
     PERSET(1.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f, d, 30.0f, 30.0f);
-    EXPECT_EQ(reported(), std::vector<int>({1015}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFlatXRange)}));
     EXPECT_EQ(s.perspectiveSet, 0);
     float X = 7.0f, Y = 7.0f;
     PERSPA(0.5f, 0.5f, 0.5f, X, Y);
-    EXPECT_EQ(reported(), std::vector<int>({1015, 1018}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFlatXRange), asReported(kNoProjectedPicture)}));
     EXPECT_EQ(X, 7.0f);
 }
 
@@ -222,7 +222,7 @@ TEST_F(ProjectionTest, YRangeFarFromTheXRangeChangesTheAxesRatio)
 {
     float d = 0.0f;
     PERSET(0.0f, 1.0f, 0.0f, 100.0f, 0.0f, 1.0f, d, 30.0f, 30.0f);
-    EXPECT_EQ(reported(), std::vector<int>({-1062}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kAxesRatioChanged)}));
     EXPECT_FLOAT_EQ(surfaceState.surface.axesRatio, 0.1f);
     EXPECT_EQ(surfaceState.surface.perspectiveSet, -1);
 }
@@ -244,7 +244,7 @@ TEST_F(ProjectionTest, SetUpRunsWithoutTouchingTheCallersDrawingState)
     capture();
     PERSET(0.0f, 0.0f, 0.0f, 1.0f, 0.0f, 1.0f, d, 30.0f, 30.0f);
     const std::vector<std::string> failed = calls();
-    EXPECT_EQ(reported(), std::vector<int>({1015}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFlatXRange)}));
     EXPECT_EQ(count(failed, "kernelSetColour"), 0);
     EXPECT_EQ(count(failed, "kernelSetCharSize"), 0);
     EXPECT_EQ(count(failed, "kernelSetTextMode"), 0);

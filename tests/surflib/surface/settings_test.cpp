@@ -24,9 +24,9 @@ struct RatioCase {
 TEST_F(SurfaceSettingsTest, RatiosAreCorrectedWithWarnings)
 {
     const RatioCase cases[] = {
-        {"zero height", true, 0.0f, 0.5f, -1049},     {"negative height", true, -2.0f, 2.0f, -1019},
-        {"zero axes", false, 0.0f, 1.0f, -1049},      {"tiny axes", false, 1e-9f, 1.0f, -1049},
-        {"negative axes", false, -0.25f, 0.25f, -1019}, {"plain", true, 0.8f, 0.8f, 0},
+        {"zero height", true, 0.0f, 0.5f, asReported(kRatioZero)},     {"negative height", true, -2.0f, 2.0f, asReported(kNegativeValue)},
+        {"zero axes", false, 0.0f, 1.0f, asReported(kRatioZero)},      {"tiny axes", false, 1e-9f, 1.0f, asReported(kRatioZero)},
+        {"negative axes", false, -0.25f, 0.25f, asReported(kNegativeValue)}, {"plain", true, 0.8f, 0.8f, 0},
     };
     for (const RatioCase& c : cases) {
         SCOPED_TRACE(c.name);
@@ -49,14 +49,14 @@ TEST_F(SurfaceSettingsTest, GridIntervalsKeepValuesAndSwitchLinesOnlyWhenBothGiv
 {
     const SurfaceSettings& s = surfaceState.surface;
     PRJGRD(0, 3);
-    EXPECT_EQ(reported(), std::vector<int>({-1034}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kZeroGridInterval)}));
     EXPECT_EQ(s.gridIntervals[0], 0);
     EXPECT_EQ(s.gridIntervals[1], 3);
     EXPECT_EQ(s.gridLinesOn, 0);
 
     tarv::errorLogClear();
     PRJGRD(-2, 3);
-    EXPECT_EQ(reported(), std::vector<int>({-1019}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNegativeValue)}));
     EXPECT_EQ(s.gridIntervals[0], 2);
     EXPECT_EQ(s.gridIntervals[1], 3);
     EXPECT_EQ(s.gridLinesOn, -1);
@@ -80,7 +80,7 @@ TEST_F(SurfaceSettingsTest, LevelLimitsSortOrFallBackToTheDataRange)
 
     // The old form warns first, then does the same and keeps the values as passed.
     PRJZAX(9.0f, 4.0f, 7);
-    EXPECT_EQ(reported(), std::vector<int>({-1031, -1021}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kOldLevelRoutine), asReported(kBadSwitch)}));
     EXPECT_EQ(tarv::errorLog()[0].routine, "PRJZAX");
     EXPECT_FLOAT_EQ(s.levelLimits[0], 4.0f);
     EXPECT_EQ(s.axisLimitsSet, -1);
@@ -105,7 +105,7 @@ TEST_F(SurfaceSettingsTest, SwitchesAndCodesOutOfRangeTakeTheirDefaults)
     EXPECT_EQ(s.gridMode, 0);
     PRJSEC(2);
     EXPECT_EQ(s.gridMode, 2);
-    EXPECT_EQ(reported(), std::vector<int>({-1021, -1048, -1021}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kBadSwitch), asReported(kBadFrameType), asReported(kBadSwitch)}));
 
     const int pens[3] = {-1, 5, -1};
     PRJBAS(4, pens);
@@ -143,14 +143,14 @@ TEST_F(SurfaceSettingsTest, AxisAnnotationCases)
     EXPECT_EQ(s.annotationExponent[1], 0);
     EXPECT_TRUE(tarv::errorLog().empty());
     ANNDIG(2, 12, 3, 0);
-    EXPECT_EQ(reported(), std::vector<int>({-1047}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kBadLabelWidth)}));
     ANNDIG(1, 5, 1, 1000000);   // an exponent the kernel's reals cannot take is not kept
     EXPECT_EQ(s.annotationOn[0], -1);
     EXPECT_EQ(s.annotationExponent[0], 9999);
     ANNDIG(5, 6, 2, 0);
     EXPECT_EQ(s.annotationOn[0], 0);
     EXPECT_EQ(s.annotationOn[2], 0);
-    EXPECT_EQ(reported(), std::vector<int>({-1047, -1021}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kBadLabelWidth), asReported(kBadSwitch)}));
 }
 
 TEST_F(SurfaceSettingsTest, AxesStyleReplacesInvalidEntries)
@@ -178,7 +178,7 @@ TEST_F(SurfaceSettingsTest, SurfaceFrameIsCheckedAsAGridWindow)
     EXPECT_FLOAT_EQ(s.surfaceFrame[1], 500.0f);
     PRJBND(100.0f, 100.0f, 50.0f, 400.0f);
     EXPECT_EQ(s.surfaceFrameSet, 0);
-    EXPECT_EQ(reported(), std::vector<int>({1015}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFlatXRange)}));
 }
 
 // ---- On a projected picture -------------------------------------------------------------
@@ -193,7 +193,7 @@ TEST_F(SurfaceSettingsTest, PolylineNeedsAPictureAndIsDrawnInJoinedChunks)
     capture();
     LINPRJ(81, x.data(), y.data(), z.data());
     std::vector<std::string> log = calls();
-    EXPECT_EQ(reported(), std::vector<int>({1018}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoProjectedPicture)}));
     EXPECT_EQ(count(log, "kernelDrawLineTo"), 0);
 
     float d = 0.0f;
@@ -229,7 +229,7 @@ TEST_F(SurfaceSettingsTest, SpotHeightOnTheGridOfThePicture)
     std::vector<float> work(4000);
     float h = -1.0f;
     PRJHGT(1.0f, 1.0f, h, 4000, work.data());
-    EXPECT_EQ(reported(), std::vector<int>({1018}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kNoProjectedPicture)}));
     EXPECT_EQ(h, 0.0f);
 
     float d = 0.0f;
@@ -243,7 +243,7 @@ TEST_F(SurfaceSettingsTest, SpotHeightOnTheGridOfThePicture)
     }
     EXPECT_TRUE(tarv::errorLog().empty());
     PRJHGT(4.5f, 1.0f, h, 4000, work.data());
-    EXPECT_EQ(reported(), std::vector<int>({1026}));
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kOutsideWindow)}));
     EXPECT_EQ(h, 0.0f);
     EXPECT_EQ(tarv::errorLog()[0].routine, "krReturnSurfaceSpotHeight(PRJHGT)");
 }

@@ -1,4 +1,4 @@
-// window_test.cc - the program in a window on a private X server, driven by real key presses
+// window_test.cpp - the program in a window on a private X server, driven by real key presses
 // (xdotool): a console message, the data and result files chosen in the file chooser, the
 // analysis, the amplitude plot, a resize, the About dialog, a print to a PDF file, and Exit.
 // The same steps run scripted give the reference: the screen must show that run's pictures
