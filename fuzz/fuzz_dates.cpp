@@ -1,8 +1,8 @@
 // fuzz_dates.cc - the date texts and the calendar: date texts read under any order code and
 // separator, dates written from any day number and date words, text conversion of whole
-// arrays, and date axes scaled between any two texts and drawn.  Besides the sanitizers it
-// checks the calendar against itself: a day number taken to its date and back is the same
-// day, on the same weekday.
+// arrays (texts and value arrays null now and then, whatever their length or count), and date
+// axes scaled between any two texts and drawn.  Besides the sanitizers it checks the calendar
+// against itself: a day number taken to its date and back is the same day, on the same weekday.
 #include <cstdlib>
 #include <string>
 
@@ -46,8 +46,8 @@ void parse(Input& in)
     const char separator = static_cast<char>(in.pick<int>({'/', '-', '.', ' ', 0, in.byte()}));
     const std::string t = text(in);
     int year = 0, month = 0, day = 0, status = 0;
-    graphParseDate(t.data(), static_cast<int>(t.size()), order, separator, year, month, day,
-                   status);
+    graphParseDate(in.sometimesNull(t.data()), static_cast<int>(t.size()), order, separator,
+                   year, month, day, status);
     float value = 0.0f;
     graphDateTextToValue(t.data(), static_cast<int>(t.size()), value, order);
     int dn = 0, weekday = 0, st = 0;
@@ -65,7 +65,7 @@ void format(Input& in)
                           in.pick<int>({0, 2, 4, in.count()})};
     char out[64];
     const int length = in.byte() % 65;
-    graphFormatDate(dayNumber, order, separator, words, out, length);
+    graphFormatDate(dayNumber, order, separator, words, in.sometimesNull(out), length);
 }
 
 void libraryRoutines(Input& in)
@@ -74,16 +74,19 @@ void libraryRoutines(Input& in)
     case 0: {
         const std::string s1 = text(in, 3), s2 = text(in, 3);
         const int o1 = in.code(1, 3), o2 = in.code(1, 3);
-        DATFOR(o1, s1.data(), static_cast<int>(s1.size()), o2, s2.data(),
-               static_cast<int>(s2.size()));
+        DATFOR(o1, in.sometimesNull(s1.data()), static_cast<int>(s1.size()), o2,
+               in.sometimesNull(s2.data()), static_cast<int>(s2.size()));
+        int c1 = 0, c2 = 0;
+        char q1[4], q2[4];
+        DATFOQ(c1, in.sometimesNull(q1), in.byte() % 5, c2, in.sometimesNull(q2), in.byte() % 5);
         break;
     }
     case 1: {
         const std::string t = text(in);
         float value = 0.0f;
-        DATGRA(t.data(), static_cast<int>(t.size()), value);
+        DATGRA(in.sometimesNull(t.data()), static_cast<int>(t.size()), value);
         char out[40];
-        GRADAT(value, out, in.byte() % 41);
+        GRADAT(value, in.sometimesNull(out), in.byte() % 41);
         break;
     }
     case 2: {
@@ -93,7 +96,7 @@ void libraryRoutines(Input& in)
         const std::string t = text(in, texts.size());
         texts.replace(0, t.size(), t);
         std::vector<float> values(std::max(count, 1));
-        DATCON(texts.data(), length, count, values.data());
+        DATCON(in.sometimesNull(texts.data()), length, count, in.sometimesNull(values.data()));
         break;
     }
     case 3: {
@@ -105,9 +108,13 @@ void libraryRoutines(Input& in)
     default: {
         const int code = in.code(1, 3), unit = in.code(1, 5), axis = in.code(1, 2);
         const std::string a = text(in), b = text(in);
-        DATSCA(code, unit, a.data(), static_cast<int>(a.size()), b.data(),
-               static_cast<int>(b.size()), axis);
+        DATSCA(code, unit, in.sometimesNull(a.data()), static_cast<int>(a.size()),
+               in.sometimesNull(b.data()), static_cast<int>(b.size()), axis);
         AXIDRA(in.code(-2, 2), in.code(-1, 1), axis);
+        int c = 0, u = 0;
+        char first[24], last[24];
+        DATSCQ(c, u, in.sometimesNull(first), in.byte() % 25, in.sometimesNull(last),
+               in.byte() % 25, axis);
     }
     }
 }

@@ -79,10 +79,11 @@ void axes(Input& in)
         std::string labels(static_cast<size_t>(std::max(count, 1)) * std::max(length, 1), 'x');
         for (char& c : labels) c = static_cast<char>(in.byte());
         const int side = in.code(-1, 1);
+        const char* given = in.sometimesNull(labels.data());
         if (in.flag())
-            AXISTR(labels.data(), length, count, side, axis(in));
+            AXISTR(given, length, count, side, axis(in));
         else
-            AXLSTR(labels.data(), length, count, in.real(1000.0f), in.code(-2, 2));
+            AXLSTR(given, length, count, in.real(1000.0f), in.code(-2, 2));
         break;
     }
     default: AXISET();

@@ -116,6 +116,13 @@ public:
         return v;
     }
 
+    // Now and then a null pointer in place of a text or array, whatever its length or count.
+    template <typename T>
+    T* sometimesNull(T* p)
+    {
+        return byte() % 8 == 0 ? nullptr : p;
+    }
+
     // A workspace size: tiny, refused, or what a routine might need.
     int workspaceSize(int usual)
     {

@@ -10,8 +10,7 @@
 // and no more; a count it refuses (reported as an error) reads nothing.  An input text is read
 // for its length (nothing for a length of 0 or below, or a null pointer); an output text is
 // written for exactly its length, blank padded and never with a terminator (nothing for a
-// length of 0 or below).  AXISTR, AXLSTR and the date routines take no null text or array
-// where the length (and count) is positive.
+// length of 0 or below, or a null pointer).
 //
 // Errors are reported through the kernel (kernelReportError) as library numbers moved 500
 // away from zero, under the routine's registered name; positive numbers are errors after
@@ -76,8 +75,8 @@ void AXNENQ(int& decimals, int& digits, int& labelWidth, int& style, const int& 
 void AXPENQ(int& type, float& x, float& y, float& length, const int& axis);
 void AXSENQ(int& type, int& count, float& minimum, float& maximum, const int& axis);
 // Label texts at the ticks of an axis, on the side of `side`'s sign: count * length characters
-// read (count texts of `length` characters each), none when count or length is 0 or below or
-// side is 0.
+// read (count texts of `length` characters each), none when count or length is 0 or below,
+// labels is null or side is 0 (then nothing is drawn).
 void AXISTR(const char* labels, int length, const int& count, const int& side,
             const int& axis);
 // Label texts at every tick that has room for them, at kernel coordinate `position` across
@@ -91,23 +90,27 @@ void AXLSTR(const char* labels, int length, const int& count, const float& posit
 // of digits between two separators; order code 1 day-month-year, 2 month-day-year,
 // 3 year-month-day.  Format 1 is that of the texts read and written for the caller, format 2
 // that of the numbers of date axes.  DATFOR reads only the first character of each separator
-// (none, leaving the separator as it was, when its length is below 1); DATFOQ writes only that
-// first character (nothing when the length is below 1) and leaves the rest of the text alone.
+// (none, leaving the separator as it was, when its length is below 1 or it is null); DATFOQ
+// writes only that first character (nothing when the length is below 1 or the text is null)
+// and leaves the rest of the text alone.
 void DATFOR(const int& order1, const char* separator1, int length1, const int& order2,
             const char* separator2, int length2);
 void DATFOQ(int& order1, char* separator1, int length1, int& order2, char* separator2,
             int length2);
-// Date text to value (length characters read), value to date text (length characters
-// written; blank when the value is no date).
+// Date text to value (length characters read; a null text reads as an empty one, which names
+// no date: error 557 and the value of 1 January 1900), value to date text (length characters
+// written; blank when the value is no date; nothing when the text is null).
 void DATGRA(const char* text, int length, float& value);
 void GRADAT(const float& value, char* text, int length);
 // count date texts of `length` characters each (count * length characters read) to count
-// values written; nothing when count is 0 or below.
+// values written; nothing when count is 0 or below or values is null.  Null texts read as
+// count empty texts: error 557 for each and every value that of 1 January 1900.
 void DATCON(const char* texts, int length, const int& count, float* values);
 // Date scaling of an axis from the first to the last date: code 1 automatic unit, 2 ends on
 // unit boundaries, 3 whole units from the first date; unit 1 ten years, 2 years, 3 months,
-// 4 weeks, 5 days.  DATSCA reads length1 and length2 characters; DATSCQ writes exactly
-// length1 and length2 characters.
+// 4 weeks, 5 days.  DATSCA reads length1 and length2 characters (a null text as an empty one,
+// as DATGRA does); DATSCQ writes exactly length1 and length2 characters (nothing into a null
+// text).
 void DATSCA(const int& code, const int& unit, const char* first, int length1, const char* last,
             int length2, const int& axis);
 void DATSCQ(int& code, int& unit, char* first, int length1, char* last, int length2,

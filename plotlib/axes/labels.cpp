@@ -60,7 +60,8 @@ int graphTrimmedLength(const char* text, int length) {
 
 void graphLayOutAxisLabels(const char* labels, int length, int count,
                            int tickCount, int side, int axis) {
-    if (count <= 0 || length <= 0) return;
+    // A null array is no texts at all, as a length of 0 is.
+    if (count <= 0 || length <= 0 || labels == nullptr) return;
     const int d = graphAxisNumber(axis);
     const AxisSettings& s = graphAxis(d);
     const AxisTransform& t = graphTransform(d);
@@ -183,7 +184,7 @@ void AXLSTR(const char* labels, int length, const int& count, const float& posit
     const int n = (orientation == 1 || orientation == -1) ? 1 : 2;
     graphState.graph.currentAxis = n;
     GraphRoutineFrame frame("AXLSTR");
-    if (count <= 0 || length <= 0) return;
+    if (count <= 0 || length <= 0 || labels == nullptr) return;
     const AxisTransform& t = graphTransform(n);
     const double height = graphState.characters.height;
 

@@ -28,6 +28,12 @@ void writeDateText(float value, int axis, char* text, int length) {
     graphFormatDate(dayNumber, f.order1, f.separator1, graphAxis(axis).dateWords, text, length);
 }
 
+// Text number i (from 0) of an array of texts of one length; a null array or an empty length
+// gives the null text, which reads as empty.
+const char* dateTextAt(const char* texts, int length, int i) {
+    return texts != nullptr && length > 0 ? texts + static_cast<long>(i) * length : nullptr;
+}
+
 // The axis of DATANN and DATANQ: 2 selects y, any other value x.
 int dateWordAxis(int axis) { return axis == 2 ? 2 : 1; }
 
@@ -45,9 +51,9 @@ void DATFOR(const int& order1, const char* separator1, int length1, const int& o
             const char* separator2, int length2) {
     GraphRoutineFrame frame("DATFOR");
     DateFormatSettings& f = graphState.dateFormat;
-    // An empty separator text leaves the separator as it was.
-    if (length1 >= 1) f.separator1 = separator1[0];
-    if (length2 >= 1) f.separator2 = separator2[0];
+    // An empty or null separator text leaves the separator as it was.
+    if (separator1 != nullptr && length1 >= 1) f.separator1 = separator1[0];
+    if (separator2 != nullptr && length2 >= 1) f.separator2 = separator2[0];
     f.order1 = order1;
     f.order2 = order2;
     if (!validOrderCode(order1) || !validOrderCode(order2)) {
@@ -63,8 +69,8 @@ void DATFOQ(int& order1, char* separator1, int length1, int& order2, char* separ
     const DateFormatSettings& f = graphState.dateFormat;
     order1 = f.order1;
     order2 = f.order2;
-    if (length1 >= 1) separator1[0] = f.separator1;
-    if (length2 >= 1) separator2[0] = f.separator2;
+    if (separator1 != nullptr && length1 >= 1) separator1[0] = f.separator1;
+    if (separator2 != nullptr && length2 >= 1) separator2[0] = f.separator2;
 }
 
 void DATGRA(const char* text, int length, float& value) {
@@ -80,8 +86,11 @@ void GRADAT(const float& value, char* text, int length) {
 
 void DATCON(const char* texts, int length, const int& count, float* values) {
     GraphRoutineFrame frame("DATCON");
+    // With nowhere to put the values there is nothing to convert; null texts read as empty
+    // ones, each of which reports that it names no date.
+    if (values == nullptr) return;
     for (int i = 0; i < count; ++i) {
-        graphDateTextToValue(texts + static_cast<long>(i) * length, length, values[i],
+        graphDateTextToValue(dateTextAt(texts, length, i), length, values[i],
                              graphState.dateFormat.order1);
     }
 }

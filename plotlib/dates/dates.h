@@ -24,7 +24,7 @@ void graphWeekday(int dayNumber, int& weekday);
 // Reads a date text with an order code (1 day-month-year, 2 month-day-year, 3 year-month-day)
 // and the separator character between its three fields.  Reports -557 for a day or month out
 // of range and 557 for a text that does not fit; status is 0, -57 or 57 accordingly.  On 557
-// the date read is 1 January 1900.
+// the date read is 1 January 1900.  A null text reads as an empty one.
 void graphParseDate(const char* text, int length, int orderCode, char separator,
                     int& year, int& month, int& day, int& status);
 
@@ -35,7 +35,7 @@ void graphDateTextToValue(const char* text, int length, float& value, int orderC
 
 // Writes the date of a day number into text[0..length-1] (blank filled) under an order code,
 // a separator and the four date annotation words (weekday, day, month, year).  A day number
-// that names no date gives a blank text.
+// that names no date gives a blank text; a null text is left unwritten.
 void graphFormatDate(int dayNumber, int orderCode, char separator,
                      const int* words, char* text, int length);
 

@@ -48,6 +48,7 @@ void graphParseDate(const char* text, int length, int orderCode, char separator,
     // characters of substance (4 + 1 + 2 + 1 + 4), so a short buffer shows a misfit.
     char squeezed[16];
     int n = 0;
+    if (text == nullptr) length = 0;   // a null text is an empty one
     bool tooLong = false;
     for (int i = 0; i < length; ++i) {
         if (text[i] == ' ') continue;
@@ -140,7 +141,7 @@ void putTwoDigits(char* buffer, int& used, int value) {
 
 void graphFormatDate(int dayNumber, int orderCode, char separator,
                      const int* words, char* text, int length) {
-    if (length <= 0) return;
+    if (text == nullptr || length <= 0) return;
     std::memset(text, ' ', static_cast<size_t>(length));
     if (dayNumber < 1 || dayNumber > kLastDayNumber) return;   // no date: a blank text
 

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <limits>
 #include <string>
 #include <vector>
@@ -195,6 +196,31 @@ TEST_F(AnnotationTest, ExtremeAttributesAndArgumentsAreHarmless) {
     AXLSTR("AB", 2, -5, 30.0f, 1);
     EXPECT_EQ(drawnTexts(calls()), (Lines{"AB"}));
     EXPECT_TRUE(errors().empty());
+}
+
+// A null label array is read as no texts, as a length of 0 is: nothing drawn, nothing
+// reported, on either axis, side and orientation.
+TEST_F(AnnotationTest, NullLabelArraysDrawNothing) {
+    struct Case {
+        const char* call;
+        std::function<void()> run;
+    };
+    const Case cases[] = {
+        {"AXISTR x", [] { AXISTR(nullptr, 2, 4, 1, 1); }},
+        {"AXISTR y", [] { AXISTR(nullptr, 5, 3, -1, 2); }},
+        {"AXLSTR x", [] { AXLSTR(nullptr, 2, 4, 30.0f, -1); }},
+        {"AXLSTR y", [] { AXLSTR(nullptr, 5, 1, 30.0f, 2); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.call);
+        shortXAxis();
+        AXIPOS(1, 100.0f, 100.0f, 80.0f, 2);
+        AXISCA(3, 4, 0.0f, 4.0f, 2);
+        startLog();
+        c.run();
+        EXPECT_TRUE(drawnTexts(calls()).empty());
+        EXPECT_TRUE(errors().empty());
+    }
 }
 
 // Attribute 1 puts numbers and caption at the coordinate of attribute 2 instead of beside

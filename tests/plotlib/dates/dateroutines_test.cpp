@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <functional>
 #include <cstring>
 #include <limits>
 #include <string>
@@ -118,6 +119,76 @@ TEST_F(DateRoutinesTest, BadDateTextsReportAndGiveDefinedValues) {
         ASSERT_EQ(tarv::errorLog().size(), 1u);
         EXPECT_EQ(tarv::errorLog()[0].number, c.error);
         EXPECT_EQ(tarv::errorLog()[0].routine, "kpConvertDateToGraph(DATGRA)");
+    }
+}
+
+// A null input text reads as an empty one (a text naming no date: 557 and 1 January 1900), a
+// null separator leaves the separator alone, and a null output text or value array is never
+// written, whatever the length or count says.
+TEST_F(DateRoutinesTest, NullTextsReadAsEmptyAndAreNeverWritten) {
+    const auto values = [](std::initializer_list<float> v) {
+        std::string out;
+        for (float f : v) out += std::to_string(static_cast<long>(f)) + " ";
+        return out;
+    };
+    struct Case {
+        const char* call;
+        std::function<std::string()> run;   // the outputs that the call leaves
+        std::string result;
+        std::vector<int> errors;
+    };
+    const Case cases[] = {
+        {"DATFOR", [] {
+             DATFOR(2, nullptr, 1, 3, nullptr, 4);
+             int c1 = 0, c2 = 0;
+             char s[2] = {' ', ' '};
+             DATFOQ(c1, &s[0], 1, c2, &s[1], 1);
+             return std::to_string(c1 * 10 + c2) + std::string(s, 2);
+         }, "23//", {}},
+        {"DATFOQ", [] {
+             int c1 = 0, c2 = 0;
+             DATFOQ(c1, nullptr, 1, c2, nullptr, 5);
+             return std::to_string(c1 * 10 + c2);
+         }, "11", {}},
+        {"DATGRA", [&] {
+             float v = -1.0f;
+             DATGRA(nullptr, 8, v);
+             return values({v});
+         }, "53801 ", {557}},
+        {"GRADAT", [] {
+             GRADAT(90325.0f, nullptr, 20);
+             return std::string();
+         }, "", {}},
+        {"DATCON texts", [&] {
+             float v[3] = {-1.0f, -1.0f, -1.0f};
+             DATCON(nullptr, 10, 3, v);
+             return values({v[0], v[1], v[2]});
+         }, "53801 53801 53801 ", {557, 557, 557}},
+        {"DATCON values", [] {
+             DATCON("25/12/99", 8, 1, nullptr);
+             return std::string();
+         }, "", {}},
+        {"DATSCA", [&] {
+             AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);
+             DATSCA(3, 5, nullptr, 8, "11/1/1900", 9, 1);
+             const Scaling s = scaling(1);
+             return values({s.minimum, s.maximum, static_cast<float>(s.count)});
+         }, "53801 53811 10 ", {557}},
+        {"DATSCQ", [] {
+             dateAxis(2, 5, "1/1/99", "13/1/99");
+             int code = 0, unit = 0;
+             char last[10];
+             DATSCQ(code, unit, nullptr, 10, last, 10, 1);
+             DATSCQ(code, unit, nullptr, 10, nullptr, 10, 1);
+             return std::to_string(code * 10 + unit) + std::string(last, 10);
+         }, "2513/01/99  ", {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.call);
+        graphResetLibraryForTests();
+        startLog();
+        EXPECT_EQ(c.run(), c.result);
+        EXPECT_EQ(errors(), c.errors);
     }
 }
 
