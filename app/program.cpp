@@ -22,18 +22,16 @@
 namespace {
 
 const char kTitle[] = "SPECVUE - DISCRETE FOURIER ANALYSIS PROGRAM";
-constexpr int kTitleLength = sizeof kTitle - 1;   // 43
+constexpr int kTitleLength = sizeof kTitle - 1;  // 43
 constexpr int kAbout = 900, kAboutOk = 910, kResized = 2, kExit = -1;
 
-template <int N>
-void entry(int parent, const char (&text)[N], int key, int& id)
+template <int N> void entry(int parent, const char (&text)[N], int key, int& id)
 {
     MENENT(parent, text, N - 1, key, id);
 }
 
 // A menu item that calls back with `value`, or with its own identifier when value is 0.
-template <int N>
-void item(int popup, const char (&text)[N], int key, int& id, int value = 0)
+template <int N> void item(int popup, const char (&text)[N], int key, int& id, int value = 0)
 {
     entry(popup, text, key, id);
     CALLBK(id, value != 0 ? value : id);
@@ -66,8 +64,7 @@ void buildMenus()
     item(m.helpPopup, "About", 'A', m.about, kAbout);
 }
 
-template <int N>
-void aboutLine(int row, const char (&text)[N], int width, int& id)
+template <int N> void aboutLine(int row, const char (&text)[N], int width, int& id)
 {
     TEXENT(app.main.dialog, 1, row, text, N - 1, width, 1, id);
 }
@@ -167,7 +164,7 @@ void openOutputFile()
 {
     FileSelection& f = app.files;
     browse("dft_output.out", "", "*.out");
-    if (trimmedText(f.browseName).empty()) return;   // cancelled: the earlier choice stays
+    if (trimmedText(f.browseName).empty()) return;  // cancelled: the earlier choice stays
     readCurrentDirectory();
     std::memcpy(f.outputName, f.browseName, kNameLength);
     std::memcpy(f.outputDir, f.browseDir, kNameLength);

@@ -20,7 +20,4 @@ std::string trimmedText(const char* field, std::size_t width)
     return std::string(field, n);
 }
 
-void resetAppState()
-{
-    std::memset(static_cast<void*>(&app), 0, sizeof app);
-}
+void resetAppState() { std::memset(static_cast<void*>(&app), 0, sizeof app); }

@@ -8,9 +8,10 @@
 #include <string>
 #include <string_view>
 
-constexpr int kSampleSlots = 10000;    // T and X; at most 9999 usable (the end-of-file read needs one)
-constexpr int kSpectrumSlots = 5000;   // A, B, AMP, POWER, FREQ, PHASE
-constexpr int kNameLength = 80;        // file names, directories, plot texts
+constexpr int kSampleSlots =
+    10000;  // T and X; at most 9999 usable (the end-of-file read needs one)
+constexpr int kSpectrumSlots = 5000;  // A, B, AMP, POWER, FREQ, PHASE
+constexpr int kNameLength = 80;       // file names, directories, plot texts
 constexpr int kCurrentDirLength = 260;
 
 // Names and directories of the sample and result files, and what the main window keeps of
@@ -80,7 +81,7 @@ struct MainWindowState {
 struct BindingState {
     int actionOutputs[5];
     int lastValue;
-    float area[4];   // x origin, y origin, width, height
+    float area[4];  // x origin, y origin, width, height
     int titleBuffer[256];
     int textBuffer[256];
 };
@@ -101,11 +102,15 @@ extern AppState app;
 // Fixed-width texts: fill with a value blank padded (cut at the width), read back without the
 // trailing blanks.
 void setText(char* field, std::size_t width, std::string_view value);
-template <std::size_t W>
-void setText(char (&field)[W], std::string_view value) { setText(field, W, value); }
+template <std::size_t W> void setText(char (&field)[W], std::string_view value)
+{
+    setText(field, W, value);
+}
 std::string trimmedText(const char* field, std::size_t width);
-template <std::size_t W>
-std::string trimmedText(const char (&field)[W]) { return trimmedText(field, W); }
+template <std::size_t W> std::string trimmedText(const char (&field)[W])
+{
+    return trimmedText(field, W);
+}
 
 // Zero every record (the state at program start); for a second run inside one process.
 void resetAppState();

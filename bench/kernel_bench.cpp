@@ -14,20 +14,23 @@ namespace {
 
 const std::string kOutput = "kernel_bench.png";
 
-void openPng() {
+void openPng()
+{
     tarv::resetState();
     kernelSelectOutput(kOutput.c_str(), static_cast<int>(kOutput.size()));
     kernelOpenDevice();
 }
 
-void closePng() {
+void closePng()
+{
     kernelCloseDevice();
     std::remove(kOutput.c_str());
 }
 
 // 1,000,000 segments drawn one kernelDrawLineTo at a time: 1000 data curves of 1000
 // segments across the picture, as a dense plot would draw them.
-void LineSegments(benchmark::State& state) {
+void LineSegments(benchmark::State& state)
+{
     constexpr int kCurves = 1000, kPerCurve = 1000;
     constexpr int kSegments = kCurves * kPerCurve;
     std::vector<float> y(kPerCurve + 1);
@@ -49,7 +52,8 @@ void LineSegments(benchmark::State& state) {
 BENCHMARK(LineSegments)->Unit(benchmark::kMillisecond);
 
 // 1,000,000 segments handed over in polylines of 200 points.
-void PolylineSegments(benchmark::State& state) {
+void PolylineSegments(benchmark::State& state)
+{
     constexpr int kSegments = 1000000, kChunk = 200;
     std::vector<float> x(kChunk), y(kChunk);
     for (int k = 0; k < kChunk; ++k) {
@@ -69,13 +73,15 @@ void PolylineSegments(benchmark::State& state) {
 BENCHMARK(PolylineSegments)->Unit(benchmark::kMillisecond);
 
 // 100,000 characters in texts of 50 characters.
-void Characters(benchmark::State& state) {
+void Characters(benchmark::State& state)
+{
     constexpr int kCharacters = 100000;
     const std::string text = "The quick brown fox jumps over the lazy dog 012345";
     for (auto _ : state) {
         openPng();
         kernelSetCharSize(8.0f, 10.0f);
-        for (int done = 0, row = 0; done < kCharacters; done += static_cast<int>(text.size()), ++row) {
+        for (int done = 0, row = 0; done < kCharacters;
+             done += static_cast<int>(text.size()), ++row) {
             kernelSetTextPosition(10.0f, 20.0f + static_cast<float>((row * 13) % 700));
             kernelDrawText(text.c_str(), static_cast<int>(text.size()));
         }
@@ -86,7 +92,8 @@ void Characters(benchmark::State& state) {
 BENCHMARK(Characters)->Unit(benchmark::kMillisecond);
 
 // What every picture pays whatever it holds: the surface set up and the file written.
-void FixedCostOfAPicture(benchmark::State& state) {
+void FixedCostOfAPicture(benchmark::State& state)
+{
     for (auto _ : state) {
         openPng();
         kernelSetTextPosition(100.0f, 100.0f);

@@ -14,7 +14,8 @@ namespace {
 const std::string kOutput = "plot_grid_bench.png";
 
 // One PNG picture per iteration, drawn by `draw`.
-void drawPictures(benchmark::State& state, const std::function<void()>& draw) {
+void drawPictures(benchmark::State& state, const std::function<void()>& draw)
+{
     for (auto _ : state) {
         tarv::resetState();
         tarv::setErrorEcho(false);
@@ -27,7 +28,8 @@ void drawPictures(benchmark::State& state, const std::function<void()>& draw) {
 }
 
 // A marker grid of 100,000 by 100,000 intervals (about 10^10 markers asked for).
-void DenseMarkerGrid(benchmark::State& state) {
+void DenseMarkerGrid(benchmark::State& state)
+{
     drawPictures(state, [] {
         AXISCA(3, 100000, 0.0f, 1.0f, 1);
         AXISCA(3, 100000, 0.0f, 1.0f, 2);
@@ -37,7 +39,8 @@ void DenseMarkerGrid(benchmark::State& state) {
 BENCHMARK(DenseMarkerGrid)->Unit(benchmark::kMillisecond);
 
 // A million x intervals, minor ticks asked for on y at every tick, a marker grid with minors.
-void MillionTickAxis(benchmark::State& state) {
+void MillionTickAxis(benchmark::State& state)
+{
     drawPictures(state, [] {
         AXISCA(3, 10, 0.0f, 1.0f, 2);
         AXISCA(1, 1000000, 0.0f, 1.0f, 1);
@@ -48,7 +51,8 @@ void MillionTickAxis(benchmark::State& state) {
 BENCHMARK(MillionTickAxis)->Unit(benchmark::kMillisecond);
 
 // Grid lines with minor lines, 10,000 intervals each way.
-void DenseGridLines(benchmark::State& state) {
+void DenseGridLines(benchmark::State& state)
+{
     drawPictures(state, [] {
         AXISCA(3, 10000, 0.0f, 1.0f, 1);
         AXISCA(3, 10000, 0.0f, 1.0f, 2);

@@ -41,7 +41,7 @@ void drawMap(benchmark::State& state, const std::vector<float>& z, int levels, i
 {
     for (auto _ : state) {
         tarv::resetState();
-        tarv::setErrorEcho(false);   // more than 100 intervals warn once a map
+        tarv::setErrorEcho(false);  // more than 100 intervals warn once a map
         kernelSetPictureSpace(0.0f, 1200.0f, 0.0f, 900.0f);
         SURF();
         LEVELS(-10.0f, 10.0f);

@@ -117,7 +117,7 @@ void manyLevelMap(benchmark::State& state)
     const int levels = map == 1 ? INT_MAX : 100000;
     const std::vector<int> codes(100001, 1);
     tarv::resetState();
-    tarv::setErrorEcho(false);   // more than 100 intervals warn once a map
+    tarv::setErrorEcho(false);  // more than 100 intervals warn once a map
     for (auto _ : state) {
         tarv::errorLogClear();
         kernelSetPictureSpace(0.0f, 1200.0f, 0.0f, 900.0f);
@@ -125,12 +125,14 @@ void manyLevelMap(benchmark::State& state)
         RANTRI(n, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
         LEVELS(map == 1 ? -100.0f : 0.0f, map == 1 ? FLT_MAX : 100.0f);
         if (map == 2) {
-            FILTRI(0.0f, 10.0f, 0.0f, 10.0f, levels, lineSwitch, codes.data(), 0, wsize, work.data());
+            FILTRI(0.0f, 10.0f, 0.0f, 10.0f, levels, lineSwitch, codes.data(), 0, wsize,
+                   work.data());
         } else {
             DRATRI(0.0f, 10.0f, 0.0f, 10.0f, levels, lineSwitch, wsize, work.data());
         }
         for (const tarv::ErrorRecord& e : tarv::errorLog()) {
-            if (e.number > 0 && e.number != kManyIntervals) state.SkipWithError("the map was refused");
+            if (e.number > 0 && e.number != kManyIntervals)
+                state.SkipWithError("the map was refused");
         }
     }
     tarv::setErrorEcho(true);
@@ -140,7 +142,12 @@ void manyLevelMap(benchmark::State& state)
 }  // namespace
 
 BENCHMARK(manyLevelMap)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
-BENCHMARK(buildNetwork)->Arg(5000)->Arg(50000)->Arg(100000)->Arg(1000000)->Unit(benchmark::kMillisecond);
+BENCHMARK(buildNetwork)
+    ->Arg(5000)
+    ->Arg(50000)
+    ->Arg(100000)
+    ->Arg(1000000)
+    ->Unit(benchmark::kMillisecond);
 BENCHMARK(sampleGrid)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

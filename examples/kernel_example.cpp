@@ -9,12 +9,14 @@
 
 namespace {
 
-void text(float x, float y, const char* s) {
+void text(float x, float y, const char* s)
+{
     kernelSetTextPosition(x, y);
     kernelDrawText(s, static_cast<int>(std::strlen(s)));
 }
 
-void picture() {
+void picture()
+{
     kernelSetPictureSpace(0.0f, 1000.0f, 0.0f, 750.0f);
     kernelSetCharSize(12.0f, 16.0f);
     kernelSetColour(1);
@@ -96,7 +98,8 @@ void picture() {
 
 }  // namespace
 
-int main() {
+int main()
+{
     const char* names[4] = {"kernel_example.png", "kernel_example.pdf", "kernel_example.svg",
                             "kernel_example.trace"};
     kernelOpen();

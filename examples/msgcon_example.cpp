@@ -9,13 +9,15 @@
 
 namespace {
 
-std::vector<int> intChars(const std::string& s) {
+std::vector<int> intChars(const std::string& s)
+{
     std::vector<int> v;
     for (unsigned char c : s) v.push_back(c);
     return v;
 }
 
-void send(const std::string& title, const std::string& text, int type) {
+void send(const std::string& title, const std::string& text, int type)
+{
     std::vector<int> t = intChars(title), x = intChars(text);
     int lt = static_cast<int>(t.size()), lx = static_cast<int>(x.size());
     errormessage_(t.data(), x.data(), &lt, &lx, &type);
@@ -23,7 +25,8 @@ void send(const std::string& title, const std::string& text, int type) {
 
 }  // namespace
 
-int main() {
+int main()
+{
     int a = 0, b = 0;
     registerconsole_(&a, &b);
     send("kpPlotGraph(GRAPH)", "Number of points is less than 1", 515);
@@ -31,12 +34,12 @@ int main() {
     send("XXXXXX", "Data file opened", 0);
     send("MENU", "*** Program Abort: no master window", 1626);
 
-    int flags = 16 | 1;   // show it, on top
+    int flags = 16 | 1;  // show it, on top
     showconsole_(&flags);
     clearconsole_();
 
     a = 1;
-    b = 3;   // from now on to the error log
+    b = 3;  // from now on to the error log
     registerconsole_(&a, &b);
     send("DFT", "Too many samples (at most 9999)", 2001);
     send("DFT", "Analysis skipped", 2002);

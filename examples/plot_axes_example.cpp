@@ -15,20 +15,21 @@
 namespace {
 
 constexpr int kSamples = 400;
-constexpr double kStep = 0.01;   // seconds between samples
+constexpr double kStep = 0.01;  // seconds between samples
 
 struct Spectrum {
     std::vector<float> frequency, amplitude;
 };
 
-Spectrum amplitudeSpectrum() {
+Spectrum amplitudeSpectrum()
+{
     const double pi = std::acos(-1.0);
     std::vector<double> x(kSamples);
     for (int n = 0; n < kSamples; ++n) {
         const double t = n * kStep;
         const double noise = 0.3 * std::sin(37.0 * n * n + 1.3);
         x[n] = 1.8 * std::sin(2 * pi * 4.0 * t) + 1.1 * std::sin(2 * pi * 11.0 * t + 0.4) +
-               0.6 * std::cos(2 * pi * 23.0 * t) + noise;
+            0.6 * std::cos(2 * pi * 23.0 * t) + noise;
     }
     Spectrum s;
     for (int k = 1; k <= kSamples / 2; ++k) {
@@ -44,13 +45,15 @@ Spectrum amplitudeSpectrum() {
 }
 
 // A text of 80 characters, blank padded, as the program keeps its names.
-std::string name80(const char* text) {
+std::string name80(const char* text)
+{
     std::string s(text);
     s.resize(80, ' ');
     return s;
 }
 
-void plot(const Spectrum& s) {
+void plot(const Spectrum& s)
+{
     const int count = static_cast<int>(s.frequency.size());
     float fLow = s.frequency[0], fHigh = s.frequency[0];
     float aLow = s.amplitude[0], aHigh = s.amplitude[0];
@@ -89,7 +92,8 @@ void plot(const Spectrum& s) {
 
 }  // namespace
 
-int main() {
+int main()
+{
     const Spectrum s = amplitudeSpectrum();
     const char* file = "plot_axes_example.png";
     kernelOpen();

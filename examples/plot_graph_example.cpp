@@ -12,10 +12,7 @@
 
 namespace {
 
-float model(float t)
-{
-    return 6.0f * std::exp(-0.18f * t) * std::cos(1.1f * t) + 1.0f;
-}
+float model(float t) { return 6.0f * std::exp(-0.18f * t) * std::cos(1.1f * t) + 1.0f; }
 
 void picture()
 {
@@ -48,7 +45,7 @@ void picture()
     // The turning points of the model, marked and labelled with their values.
     std::vector<float> pt, pv;
     for (int k = 0; k <= 3; ++k) {
-        const float x = 2.8559933f * static_cast<float>(k);   // about k pi / 1.1
+        const float x = 2.8559933f * static_cast<float>(k);  // about k pi / 1.1
         pt.push_back(x);
         pv.push_back(model(x));
     }
@@ -61,10 +58,8 @@ void picture()
     const int stay = 0, oneRight = 1, up = 1, above = 1, middle = 0, centred = 0, starts = -1;
     const float none = 0.0f, gap = 6.0f;
     for (int k = 0; k < peaks; ++k) {
-        if (k % 2 == 0)
-            VALATT(stay, up, none, none, gap, none, above, centred);
-        else
-            VALATT(oneRight, stay, none, none, none, none, middle, starts);
+        if (k % 2 == 0) VALATT(stay, up, none, none, gap, none, above, centred);
+        else VALATT(oneRight, stay, none, none, none, none, middle, starts);
         const int one = 1, yValues = 2;
         GRAVAL(&pt[k], &pv[k], one, yValues);
     }

@@ -67,8 +67,7 @@ void radialSegments()
     const float angles[4] = {30.0f, 150.0f, 240.0f, 390.0f};
     const int styles[3] = {0, 0, 0}, pens[3] = {10, 11, 12};
     const float unused = 0.0f;
-    for (int k = 0; k < 3; ++k)
-        SEGCHA(angles[k], angles[k + 1], unused, "", 0, styles[k], pens[k]);
+    for (int k = 0; k < 3; ++k) SEGCHA(angles[k], angles[k + 1], unused, "", 0, styles[k], pens[k]);
 }
 
 void polar()

@@ -18,7 +18,7 @@ int main()
     const char* title = "Two hills and a hollow";
     setPlotTitle(title);
     krSetContourAnnotation(1, 120.0f, 0.0f, 0, 0, 0, 0, kSurfLabelsAlongLine);
-    krSetContourMapLineStyles(1, 4, 0, 2, 1);   // every second line highlighted in red
+    krSetContourMapLineStyles(1, 4, 0, 2, 1);  // every second line highlighted in red
     krDrawGriddedContourMap(extent, nx, ny, grid.data(), 12, kSurfContourSwitchOn, ws);
     krAddGriddedContour(97.0f, kSurfContourSwitchOn, ws);
     closePicture("terr_contour_lines.png");

@@ -22,7 +22,7 @@ int main()
     krSetSurfaceAxesTitle(kSurfTitleContourHeight, "Depth (m)", 9);
 
     SurfacePicturePoint point{0.0f, 0.0f};
-    krTransformMapCoord(50.0f, 25.0f, point);   // no map yet: error 1008
+    krTransformMapCoord(50.0f, 25.0f, point);  // no map yet: error 1008
 
     SurfaceWorkspace ws;
     krMakeWorkspace(12883, ws);

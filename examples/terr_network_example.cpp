@@ -29,7 +29,7 @@ int main()
         y[i] = 7.0f * u(rng);
         z[i] = terrain(x[i], y[i]);
     }
-    const int wsize = 36 * (n + 40) + 100;   // room for the lake's points
+    const int wsize = 36 * (n + 40) + 100;  // room for the lake's points
     std::vector<float> work(wsize, 0.0f);
 
     openPicture("terr_network.png");
@@ -58,7 +58,7 @@ int main()
     const float lx[] = {4.0f, 6.5f, 7.0f, 5.0f, 3.5f}, ly[] = {2.0f, 2.5f, 4.5f, 5.0f, 3.5f};
     std::vector<float> lz(5, 0.0f), none(5, 0.0f);
     TRIREG(0, 5, lx, ly, lz.data(), none.data(), none.data(), 0, wsize, work.data());
-    DRATRI(0.0f, 10.0f, 0.0f, 7.0f, 12, 1, wsize, work.data());   // curved contours
+    DRATRI(0.0f, 10.0f, 0.0f, 7.0f, 12, 1, wsize, work.data());  // curved contours
     kernelSetColour(5);
     TRINET(0, wsize, work.data());
     closePicture("terr_network_contours.png");

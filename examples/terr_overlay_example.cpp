@@ -52,7 +52,7 @@ int main()
     // The band-filled map stays the current drawing for the section in the next picture.
     openPicture("terr_overlay_bands.png");
     std::vector<int> pens(2 * 11);
-    for (int k = 0; k < 11; ++k) pens[2 * k + 1] = 2 + k % 8;   // colours 2..9
+    for (int k = 0; k < 11; ++k) pens[2 * k + 1] = 2 + k % 8;  // colours 2..9
     krFillGriddedContourMap(extent, nx, ny, grid.data(), 10, kSurfContourSwitchOff, pens.data(), 0,
                             ws);
     krAddContourPolyline(2, traverse);

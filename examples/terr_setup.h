@@ -46,7 +46,7 @@ inline float twoHillsAndAHollow(const float& x, const float& y)
         return h * std::exp(-(dx * dx + dy * dy) / (r * r));
     };
     return 40.0f + bump(x + 1.2f, y - 0.4f, 60.0f, 1.0f) + bump(x - 1.5f, y + 0.5f, 35.0f, 0.8f) -
-           bump(x - 0.3f, y - 1.2f, 25.0f, 0.7f);
+        bump(x - 0.3f, y - 1.2f, 25.0f, 0.7f);
 }
 
 // Palette colours from cold to warm, for bands and cells filled by height.

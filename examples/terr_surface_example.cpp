@@ -28,10 +28,11 @@ int main()
     setPlotTitle("Two hills and a hollow in perspective");
     // Axes on the front edges and both vertical edges; the y axis leaves out its first number,
     // which would meet the x axis's at the front corner.
-    const int styles[6] = {kSurfAxisStyle1, 0, kSurfAxisStyle1, 0, kSurfAxisStyle1, kSurfAxisStyle1};
+    const int styles[6] = {kSurfAxisStyle1, 0, kSurfAxisStyle1, 0, kSurfAxisStyle1,
+                           kSurfAxisStyle1};
     const int sides[6] = {0, 0, kSurfAxisSide1, 0, 0, 0};
     krSetSurfaceAxesStyle(styles, sides);
-    float distance = 0.0f;   // chosen by the library
+    float distance = 0.0f;  // chosen by the library
     krDrawWireFrameSurface(extent, nx, ny, grid.data(), distance, 30.0f, 35.0f, ws);
     closePicture("terr_surface_wire.png");
 

@@ -42,8 +42,8 @@ MapCall mapCall(Input& in, Workspace& ws)
 void drawMap(Input& in, Workspace& ws)
 {
     MapCall c = mapCall(in, ws);
-    DRACON(c.nx, c.w.xmin, c.w.xmax, c.ny, c.w.ymin, c.w.ymax, c.z.data(), c.ncont,
-           c.lineSwitch, c.wsize, ws.data());
+    DRACON(c.nx, c.w.xmin, c.w.xmax, c.ny, c.w.ymin, c.w.ymax, c.z.data(), c.ncont, c.lineSwitch,
+           c.wsize, ws.data());
 }
 
 void drawGriddedMap(Input& in)
@@ -68,16 +68,15 @@ void fillMap(Input& in, Workspace& ws)
 void gridPoints(Input& in, Workspace& ws)
 {
     const int npts = in.backedCount(40);
-    std::vector<float> x = in.reals(npts, 10.0f), y = in.reals(npts, 10.0f),
-                       z = in.reals(npts);
+    std::vector<float> x = in.reals(npts, 10.0f), y = in.reals(npts, 10.0f), z = in.reals(npts);
     int nx, ny;
     in.gridCounts(nx, ny);
     const Window w = window(in);
     std::vector<float> zgrid(std::max<long long>(Input::elements(nx, ny), 1));
     const long long need = 2 * Input::elements(nx, ny) + 4LL * std::max(npts, 0);
     ws.resize(in.workspaceSize(static_cast<int>(std::min<long long>(need + 100, 1 << 18))));
-    RANGRD(npts, x.data(), y.data(), z.data(), nx, w.xmin, w.xmax, ny, w.ymin, w.ymax,
-           zgrid.data(), ws.size, ws.data());
+    RANGRD(npts, x.data(), y.data(), z.data(), nx, w.xmin, w.xmax, ny, w.ymin, w.ymax, zgrid.data(),
+           ws.size, ws.data());
 }
 
 void gridFunction(Input& in, Workspace& ws)
@@ -93,8 +92,7 @@ void gridFunction(Input& in, Workspace& ws)
 void mapOfPoints(Input& in)
 {
     const int npts = in.backedCount(40);
-    std::vector<float> x = in.reals(npts, 10.0f), y = in.reals(npts, 10.0f),
-                       z = in.reals(npts);
+    std::vector<float> x = in.reals(npts, 10.0f), y = in.reals(npts, 10.0f), z = in.reals(npts);
     const int ncont = in.count(10), lineSwitch = in.count(1);
     RANCON(npts, x.data(), y.data(), z.data(), ncont, lineSwitch);
 }
@@ -132,8 +130,7 @@ void contourPoints(Input& in, Workspace& ws)
     int npts = in.backedCount(200), nlines = in.backedCount(20);
     std::vector<float> x(std::max(npts, 1)), y(std::max(npts, 1));
     std::vector<int> lengths(std::max(nlines, 1));
-    CONPTS(level, kind, draw, npts, x.data(), y.data(), nlines, lengths.data(), ws.size,
-           ws.data());
+    CONPTS(level, kind, draw, npts, x.data(), y.data(), nlines, lengths.data(), ws.size, ws.data());
 }
 
 void overlays(Input& in, Workspace& ws)

@@ -24,7 +24,8 @@ std::string text(Input& in, size_t most = 24)
     // Digits and separators most of the time: the texts that get furthest into the reader.
     static const char kUsual[] = "0123456789/-. 1290";
     for (char& c : s)
-        c = in.byte() % 4 == 0 ? static_cast<char>(in.byte()) : kUsual[in.byte() % (sizeof kUsual - 1)];
+        c = in.byte() % 4 == 0 ? static_cast<char>(in.byte())
+                               : kUsual[in.byte() % (sizeof kUsual - 1)];
     return s;
 }
 
@@ -46,8 +47,8 @@ void parse(Input& in)
     const char separator = static_cast<char>(in.pick<int>({'/', '-', '.', ' ', 0, in.byte()}));
     const std::string t = text(in);
     int year = 0, month = 0, day = 0, status = 0;
-    graphParseDate(in.sometimesNull(t.data()), static_cast<int>(t.size()), order, separator,
-                   year, month, day, status);
+    graphParseDate(in.sometimesNull(t.data()), static_cast<int>(t.size()), order, separator, year,
+                   month, day, status);
     float value = 0.0f;
     graphDateTextToValue(t.data(), static_cast<int>(t.size()), value, order);
     int dn = 0, weekday = 0, st = 0;

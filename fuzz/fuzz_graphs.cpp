@@ -80,10 +80,8 @@ void axes(Input& in)
         for (char& c : labels) c = static_cast<char>(in.byte());
         const int side = in.code(-1, 1);
         const char* given = in.sometimesNull(labels.data());
-        if (in.flag())
-            AXISTR(given, length, count, side, axis(in));
-        else
-            AXLSTR(given, length, count, in.real(1000.0f), in.code(-2, 2));
+        if (in.flag()) AXISTR(given, length, count, side, axis(in));
+        else AXLSTR(given, length, count, in.real(1000.0f), in.code(-2, 2));
         break;
     }
     default: AXISET();
@@ -129,7 +127,8 @@ void curves(Input& in)
     }
     default: {
         const float x = in.real(), y = in.real();
-        if (in.flag()) GRAMOV(x, y); else GRALIN(x, y);
+        if (in.flag()) GRAMOV(x, y);
+        else GRALIN(x, y);
     }
     }
 }
@@ -259,7 +258,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
     Input in(bytes, size);
     for (int step = 0; step < 10 && !in.empty(); ++step) {
         switch (in.byte() % 6) {
-        case 0: case 1: axes(in); break;
+        case 0:
+        case 1: axes(in); break;
         case 2: curves(in); break;
         case 3: curveSettings(in); break;
         case 4: extras(in); break;

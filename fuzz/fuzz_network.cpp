@@ -55,8 +55,7 @@ void build(Input& in, Workspace& ws)
 {
     Points p = points(in, 30);
     ws.resize(in.workspaceSize(static_cast<int>(36LL * (std::max(p.n, 0) + 1) + 400)));
-    if (in.flag())
-        RANTRI(p.n, p.x.data(), p.y.data(), p.z.data(), ws.size, ws.data());
+    if (in.flag()) RANTRI(p.n, p.x.data(), p.y.data(), p.z.data(), ws.size, ws.data());
     else
         TRIDER(p.n, p.x.data(), p.y.data(), p.z.data(), p.dzdx.data(), p.dzdy.data(), ws.size,
                ws.data());
@@ -64,7 +63,7 @@ void build(Input& in, Workspace& ws)
 
 void buildLongForm(Input& in, SurfaceWorkspace& lws)
 {
-    const int maxCount = in.count(40) % 4000;   // the workspace is made at this size
+    const int maxCount = in.count(40) % 4000;  // the workspace is made at this size
     const int n = in.backedCount(30);
     std::vector<SurfacePoint3> pts(std::max(n, 1));
     for (auto& q : pts) q = {in.mostlyPlain(10.0f), in.mostlyPlain(10.0f), in.mostlyPlain()};
@@ -89,8 +88,8 @@ void region(Input& in, Workspace& ws)
     const int kind = in.count(2);
     Points p = points(in, 8);
     const int regionKind = in.count(2);
-    TRIREG(kind, p.n, p.x.data(), p.y.data(), p.z.data(), p.dzdx.data(), p.dzdy.data(),
-           regionKind, sizeOf(in, ws), ws.data());
+    TRIREG(kind, p.n, p.x.data(), p.y.data(), p.z.data(), p.dzdx.data(), p.dzdy.data(), regionKind,
+           sizeOf(in, ws), ws.data());
 }
 
 void query(Input& in, Workspace& ws)
@@ -124,8 +123,8 @@ void query(Input& in, Workspace& ws)
 
 void contourMap(Input& in, Workspace& ws)
 {
-    const float xl = in.mostlyPlain(10.0f), xh = in.mostlyPlain(10.0f),
-                yl = in.mostlyPlain(10.0f), yh = in.mostlyPlain(10.0f);
+    const float xl = in.mostlyPlain(10.0f), xh = in.mostlyPlain(10.0f), yl = in.mostlyPlain(10.0f),
+                yh = in.mostlyPlain(10.0f);
     int ncont = in.count(12);
     const int lineSwitch = in.count(1);
     switch (in.byte() % 5) {
@@ -189,7 +188,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         case 1: buildLongForm(in, lws); break;
         case 2: insert(in, ws); break;
         case 3: region(in, ws); break;
-        case 4: case 5: query(in, ws); break;
+        case 4:
+        case 5: query(in, ws); break;
         case 6: contourMap(in, ws); break;
         default: settings(in);
         }

@@ -60,16 +60,16 @@ struct Kept {
     bool unchanged() const
     {
         return std::memcmp(samples.get(), &app.samples, sizeof app.samples) == 0 &&
-               std::memcmp(spectrum.get(), &app.spectrum, sizeof app.spectrum) == 0 &&
-               std::memcmp(&ranges, &app.ranges, sizeof ranges) == 0 &&
-               result == contents("result.out");
+            std::memcmp(spectrum.get(), &app.spectrum, sizeof app.spectrum) == 0 &&
+            std::memcmp(&ranges, &app.ranges, sizeof ranges) == 0 &&
+            result == contents("result.out");
     }
 };
 
 void analyse(const uint8_t* data, size_t size)
 {
-    std::ofstream("samples.dat", std::ios::binary).write(reinterpret_cast<const char*>(data),
-                                                          static_cast<std::streamsize>(size));
+    std::ofstream("samples.dat", std::ios::binary)
+        .write(reinterpret_cast<const char*>(data), static_cast<std::streamsize>(size));
     const Kept before;
     refused = false;
     DFT();
@@ -105,9 +105,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (size == 0) return 0;
     const uint8_t mode = data[0];
-    if (mode < 0x80)
-        analyse(data + 1, size - 1);
-    else
-        readOnly(data + 1, size - 1, static_cast<int>(mode & 0x1f) - 2);
+    if (mode < 0x80) analyse(data + 1, size - 1);
+    else readOnly(data + 1, size - 1, static_cast<int>(mode & 0x1f) - 2);
     return 0;
 }

@@ -58,7 +58,7 @@ void perspective(Input& in, Workspace& ws)
                v.elevation, v.azimuth, c.wsize, ws.data());
         break;
     case 1: {
-        const int n = in.count(6) % 1000;   // n + 1 pens
+        const int n = in.count(6) % 1000;  // n + 1 pens
         const std::vector<int> pens = in.ints(std::max(n, 0) + 1LL, -2, 8);
         const int key = in.count(1);
         PERLI3(c.nx, c.w.xmin, c.w.xmax, c.ny, c.w.ymin, c.w.ymax, c.z.data(), v.distance,
@@ -80,8 +80,8 @@ void perspective(Input& in, Workspace& ws)
 void contourMap(Input& in, Workspace& ws)
 {
     GridCall c = gridCall(in, ws);
-    DRACON(c.nx, c.w.xmin, c.w.xmax, c.ny, c.w.ymin, c.w.ymax, c.z.data(), in.count(5), 0,
-           c.wsize, ws.data());
+    DRACON(c.nx, c.w.xmin, c.w.xmax, c.ny, c.w.ymin, c.w.ymax, c.z.data(), in.count(5), 0, c.wsize,
+           ws.data());
 }
 
 void isometric(Input& in, Workspace& ws)
@@ -97,8 +97,7 @@ void isometric(Input& in, Workspace& ws)
         ISOFIL(c.nx, c.w.xmin, c.w.xmax, c.ny, c.w.ymin, c.w.ymax, c.z.data(), viewCode,
                c.cells.data(), c.wsize, ws.data());
         break;
-    default:
-        GRDISO(c.nx, c.w.xmin, c.w.xmax, c.ny, c.w.ymin, c.w.ymax, c.z.data(), viewCode);
+    default: GRDISO(c.nx, c.w.xmin, c.w.xmax, c.ny, c.w.ymin, c.w.ymax, c.z.data(), viewCode);
     }
 }
 
@@ -112,7 +111,8 @@ void pointsAndFunctions(Input& in)
     switch (in.byte() % 4) {
     case 0: RANPER(npts, x.data(), y.data(), z.data(), v.distance, v.elevation, v.azimuth); break;
     case 1: RANISO(npts, x.data(), y.data(), z.data(), viewCode); break;
-    case 2: FUNPER(w.xmin, w.xmax, w.ymin, w.ymax, heightAt, v.distance, v.elevation, v.azimuth);
+    case 2:
+        FUNPER(w.xmin, w.xmax, w.ymin, w.ymax, heightAt, v.distance, v.elevation, v.azimuth);
         break;
     default: FUNISO(w.xmin, w.xmax, w.ymin, w.ymax, heightAt, viewCode);
     }

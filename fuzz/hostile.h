@@ -29,8 +29,7 @@ public:
     bool empty() { return in_.remaining_bytes() == 0; }
     uint8_t byte() { return in_.ConsumeIntegral<uint8_t>(); }
     bool flag() { return in_.ConsumeBool(); }
-    template <typename T>
-    T pick(std::initializer_list<T> values)
+    template <typename T> T pick(std::initializer_list<T> values)
     {
         return values.begin()[in_.ConsumeIntegralInRange<size_t>(0, values.size() - 1)];
     }
@@ -40,8 +39,9 @@ public:
     {
         switch (byte() % 8) {
         case 0:
-            return pick<int>({INT_MIN, INT_MIN + 1, -65536, -1000, -2, -1, 0, 1, 2, 3, 4, 99,
-                              100, 101, 1000, 32767, 32768, 46341, 65536, INT_MAX - 1, INT_MAX});
+            return pick<int>({INT_MIN, INT_MIN + 1, -65536, -1000, -2,    -1,          0,
+                              1,       2,           3,      4,     99,    100,         101,
+                              1000,    32767,       32768,  46341, 65536, INT_MAX - 1, INT_MAX});
         case 1: return in_.ConsumeIntegral<int>();
         case 2: return in_.ConsumeIntegralInRange<int>(-3, 300);
         default: return in_.ConsumeIntegralInRange<int>(0, usual);
@@ -77,10 +77,26 @@ public:
         case 0: {
             constexpr float inf = std::numeric_limits<float>::infinity();
             constexpr float nan = std::numeric_limits<float>::quiet_NaN();
-            return pick<float>({nan, -nan, inf, -inf, 0.0f, -0.0f, FLT_MAX, -FLT_MAX, FLT_MIN,
-                                -FLT_MIN, std::numeric_limits<float>::denorm_min(), 1e30f,
-                                -1e30f, 1e-30f, 16777217.0f, 2147483648.0f, -2147483904.0f,
-                                1.0f, -1.0f, 0.5f});
+            return pick<float>({nan,
+                                -nan,
+                                inf,
+                                -inf,
+                                0.0f,
+                                -0.0f,
+                                FLT_MAX,
+                                -FLT_MAX,
+                                FLT_MIN,
+                                -FLT_MIN,
+                                std::numeric_limits<float>::denorm_min(),
+                                1e30f,
+                                -1e30f,
+                                1e-30f,
+                                16777217.0f,
+                                2147483648.0f,
+                                -2147483904.0f,
+                                1.0f,
+                                -1.0f,
+                                0.5f});
         }
         case 1: {
             const uint32_t bits = in_.ConsumeIntegral<uint32_t>();
@@ -117,11 +133,7 @@ public:
     }
 
     // Now and then a null pointer in place of a text or array, whatever its length or count.
-    template <typename T>
-    T* sometimesNull(T* p)
-    {
-        return byte() % 8 == 0 ? nullptr : p;
-    }
+    template <typename T> T* sometimesNull(T* p) { return byte() % 8 == 0 ? nullptr : p; }
 
     // A workspace size: tiny, refused, or what a routine might need.
     int workspaceSize(int usual)
@@ -133,10 +145,7 @@ public:
         }
     }
 
-    static long long elements(long long nx, long long ny)
-    {
-        return nx > 0 && ny > 0 ? nx * ny : 0;
-    }
+    static long long elements(long long nx, long long ny) { return nx > 0 && ny > 0 ? nx * ny : 0; }
 
 private:
     FuzzedDataProvider in_;

@@ -11,7 +11,7 @@
 #define TARV_VERSION_PATCH 0
 #define TARV_VERSION_STRING "1.0.0"
 // One number for comparisons: TARV_VERSION >= TARV_MAKE_VERSION(1, 0, 0).
-#define TARV_MAKE_VERSION(major, minor, patch) ((major) * 10000 + (minor) * 100 + (patch))
+#define TARV_MAKE_VERSION(major, minor, patch) ((major)*10000 + (minor)*100 + (patch))
 #define TARV_VERSION TARV_MAKE_VERSION(TARV_VERSION_MAJOR, TARV_VERSION_MINOR, TARV_VERSION_PATCH)
 
 // Declarations between the two markers are exported from the shared libraries (and seen as

@@ -41,8 +41,8 @@ void kernelEnquirePictureSpace(int& status, const int& first, const int& count, 
 // Picture window (x1, x2, y1, y2) onto the output area (u1, u2, v1, v2) in output units.
 void kernelSetMapping(const float& x1, const float& x2, const float& y1, const float& y2,
                       const float& u1, const float& u2, const float& v1, const float& v2);
-void kernelEnquireMapping(float& x1, float& x2, float& y1, float& y2,
-                          float& u1, float& u2, float& v1, float& v2);
+void kernelEnquireMapping(float& x1, float& x2, float& y1, float& y2, float& u1, float& u2,
+                          float& v1, float& v2);
 // Raster of width x height pixels; output units per pixel in x and y; origin of the raster
 // in output units.
 void kernelSetRasterOutput(const int& width, const int& height, const float& xUnitsPerPixel,
@@ -53,8 +53,8 @@ void kernelSetRoutineName(const int& level, const char* text, int length);
 void kernelReportError(const int& number);
 void kernelEnquireLibraryOpen(const int& library, int& status);
 void kernelSetLibraryOpen(const int& library, const int& state);
-int kernelEnquireIntegerSetting(const int& code);   // 4: largest integer; 22, 23: console routing
-float kernelEnquireRealSetting(const int& code);    // 2: largest real; 3: smallest normal real
+int kernelEnquireIntegerSetting(const int& code);  // 4: largest integer; 22, 23: console routing
+float kernelEnquireRealSetting(const int& code);   // 2: largest real; 3: smallest normal real
 void kernelEnquireSettingBlock91(float& v1, float& v2, float& v3, float& v4, float& v5, float& v6);
 void kernelSetSetting21(const int& value);
 void kernelSetTextSetting49(const int& value);
@@ -94,15 +94,15 @@ void kernelEnquireLineWidthMode(int& mode);
 // Start tangent, end tangent, point before the first, point after the last.
 void kernelSetCurveEnds(const float& tx0, const float& ty0, const float& tx1, const float& ty1,
                         const float& xb, const float& yb, const float& xa, const float& ya);
-void kernelEnquireCurveEnds(float& tx0, float& ty0, float& tx1, float& ty1,
-                            float& xb, float& yb, float& xa, float& ya);
+void kernelEnquireCurveEnds(float& tx0, float& ty0, float& tx1, float& ty1, float& xb, float& yb,
+                            float& xa, float& ya);
 // Conditions: -1 neighbour point from the curve ends, 0 free, 1 tangent from the curve ends.
 void kernelDrawCurve(const float* x, const float* y, const int& n, const int& startCondition,
                      const int& endCondition);
 void kernelDrawSpline(const float* x, const float* y, const int& n, const int& startCondition,
                       const int& endCondition);
-void kernelDrawAkimaCurve(const float* x, const float* y, const int& n,
-                          const int& startCondition, const int& endCondition);
+void kernelDrawAkimaCurve(const float* x, const float* y, const int& n, const int& startCondition,
+                          const int& endCondition);
 
 // ---- Markers and fills ---------------------------------------------------------------------
 void kernelDrawMarker(const int& symbol);
@@ -114,8 +114,8 @@ void kernelFillPolygon(const int& style, const int& pen, const int& reserved, co
 // `count` boundaries of counts[i] points each (a negative count as 0), read one after another
 // from x and y; even-odd rule.  counts: `count` values read (none for a count below 1 or a null
 // array); x, y: the sum of the positive counts read from each, none when that sum is above 2^24.
-void kernelFillMultiPolygon(const int& style, const int& pen, const int& reserved,
-                            const int& count, const int* counts, const float* x, const float* y);
+void kernelFillMultiPolygon(const int& style, const int& pen, const int& reserved, const int& count,
+                            const int* counts, const float* x, const float* y);
 void kernelFillBox(const int& style, const int& pen, const float& x1, const float& y1,
                    const float& x2, const float& y2);
 
@@ -168,7 +168,7 @@ struct ErrorRecord {
 //     kernelMovePen 100 200
 //     kernelEnquirePictureSpace 1 4 -> 0 [0 1000 0 750]
 //     kernelUsedLength "ab  " -> 2
-void traceCapture(bool on);                       // start (clearing the log) or stop capturing
+void traceCapture(bool on);  // start (clearing the log) or stop capturing
 const std::vector<std::string>& traceLines();
 void traceClear();
 
@@ -179,7 +179,7 @@ constexpr std::size_t kErrorLogLimit = 1024;
 const std::vector<ErrorRecord>& errorLog();
 std::uint64_t errorCount();
 void errorLogClear();
-void setErrorEcho(bool on);                       // echo reported errors to stderr (default on)
+void setErrorEcho(bool on);  // echo reported errors to stderr (default on)
 
 // Put every kernel state value back to its start value (not the library-open flags, unless
 // asked), and close any open device.  For tests.
@@ -188,7 +188,7 @@ void resetState(bool libraryFlagsToo = false);
 // Values that the platform fixes; tests change them to reach other paths.
 void setIntegerSetting(int code, int value);
 void setRealSetting(int code, float value);
-void setSettingBlock91(int index, float value);   // index 1..6
+void setSettingBlock91(int index, float value);  // index 1..6
 
 }  // namespace tarv
 

@@ -29,8 +29,8 @@ void registerconsole_(const int* a, const int* b);
 // type 4, also raises a message box with the text.  Reads one value from each of titleLength,
 // textLength and type, then *titleLength codes from title and *textLength codes from text
 // (none for a length below 1 or a null pointer).
-void errormessage_(const int* title, const int* text, const int* titleLength,
-                   const int* textLength, const int* type);
+void errormessage_(const int* title, const int* text, const int* titleLength, const int* textLength,
+                   const int* type);
 
 // Closes the error log (the next log message appends to it) and destroys the console window
 // (the next console message creates it again).  Answers 1, or 0 when the window could not be

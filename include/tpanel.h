@@ -27,7 +27,7 @@ TARV_API_BEGIN
 
 // ---- start and end ---------------------------------------------------------------------------
 void WinInit();
-void WinExit();   // closes every window and forgets every widget
+void WinExit();  // closes every window and forgets every widget
 void DrawTitle();
 
 // ---- registered defaults for the widgets that follow -------------------------------------------
@@ -52,9 +52,9 @@ void RegTextSize(int size);
 void RegIconSize(int size);
 void RegTitleType(int type);
 int GetTitleType();
-void RegTitleString(const char* text, int length);   // the title of the next window
-void RemoveTitle();                                  // ends the title registration
-void RegisterTARV(const char* text, int length);     // couples the graphics kernel; reads no text
+void RegTitleString(const char* text, int length);  // the title of the next window
+void RemoveTitle();                                 // ends the title registration
+void RegisterTARV(const char* text, int length);    // couples the graphics kernel; reads no text
 // Screen grid: columns, rows, and the cell width and height in pixels.
 void GetGridArea(int& columns, int& rows, int& cellWidth, int& cellHeight);
 
@@ -75,7 +75,7 @@ void AddMenuFloat(int id, int& pop);
 void ChangeToCombo(int id, int& pop);
 void AddMenuCascade(int id, int& pop);
 void AddMenuSeparator(int id, int flag, int& result);
-void OpenWindow(int parent, int column, int row, int& id);   // a dialog, hidden until drawn
+void OpenWindow(int parent, int column, int row, int& id);  // a dialog, hidden until drawn
 // A static text at (column, row), at least as wide as the text.
 void AddString(int parent, int kind, const char* text, int length, int d, int column, int row,
                int width, int& id);
@@ -99,15 +99,15 @@ void GetBitmap(int frame);
 void GetBitmapSize(int frame, int& pixelWidth, int& pixelHeight);
 void SetFrameScale(int frame, float width, float height, float xOrigin, float yOrigin);
 void GetFrameScale(int frame, float& width, float& height, float& xOrigin, float& yOrigin);
-void ChangePen(int pen, int red, int green, int blue);   // pen 0 is the frame background
+void ChangePen(int pen, int red, int green, int blue);  // pen 0 is the frame background
 void ClearFrame(int frame);
 void UpdateFrame();
 void SetCallExpose(int frame, int value);
 
 // ---- windows, actions, dialogs, printing -------------------------------------------------------
-void WindowDraw(int mode, int id);   // shows a window and its widgets
-void WindowAction(int id);           // activates a window; 0 the main window
-void WindowRemove(int id);           // takes a window off the screen (it can be shown again)
+void WindowDraw(int mode, int id);  // shows a window and its widgets
+void WindowAction(int id);          // activates a window; 0 the main window
+void WindowRemove(int id);          // takes a window off the screen (it can be shown again)
 // Waits for the next action: its callback value, and 5 values written to out[0..4] (out[2]
 // the widget, out[3] the event value, the others 0; nothing when out is null).  -1 when the
 // master window is closed or the script has ended.
@@ -116,13 +116,13 @@ void IWinAction(int& value, int* out);
 // written in place, blank padded; the filter's filterLength characters are read.  A blank name
 // means cancel (then only the name is written).  The directory returned is absolute; a choice
 // longer than either field counts as a cancel.
-void OpenBrowse(int& flag, char* name, int nameLength, char* dir, int dirLength,
-                const char* filter, int filterLength);
+void OpenBrowse(int& flag, char* name, int nameLength, char* dir, int dirLength, const char* filter,
+                int filterLength);
 void ErrorBox(const char* title, int titleLength, const char* text, int textLength, int type);
 // Mode 0 (or -1) starts a page: status 1, the page in pixels and in page units (millimetres).
 // Mode 1 ends the job and writes the page.  Other modes do nothing and give status 0.
-void PrintJob(int mode, int& status, int& pagePixelWidth, int& pagePixelHeight,
-              float& pageWidth, float& pageHeight);
+void PrintJob(int mode, int& status, int& pagePixelWidth, int& pagePixelHeight, float& pageWidth,
+              float& pageHeight);
 
 // ---- scripted runs -----------------------------------------------------------------------------
 // TPANEL_SCRIPT names a file of lines, `#` starting a comment:

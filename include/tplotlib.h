@@ -26,8 +26,7 @@ TARV_API_BEGIN
 // ---- Axis positions and scaling
 // Position of an axis: type 0 = (x, y) is where value 0 lies when the range holds 0,
 // otherwise the start of the axis; length in kernel units.
-void AXIPOS(const int& type, const float& x, const float& y, const float& length,
-            const int& axis);
+void AXIPOS(const int& type, const float& x, const float& y, const float& length, const int& axis);
 // Scaling of an axis: type 1, 2 nice linear intervals, 3 linear by interval count,
 // 4 logarithmic, 5 values at the centres of `count` cells.
 void AXISCA(const int& type, const int& count, const float& minimum, const float& maximum,
@@ -69,16 +68,15 @@ void AXIANN(const int& decimals, const int& digits, const int& style, const int&
 // a9 1 = shrink the characters when the labels crowd.
 void AXIATT(const int& a1, const float& a2, const int& a3, const int& a4, const float& a5,
             const float& a6, const int& a7, const int& a8, const int& a9, const int& axis);
-void AXTENQ(int& a1, float& a2, int& a3, int& a4, float& a5, float& a6, int& a7, int& a8,
-            int& a9, const int& axis);
+void AXTENQ(int& a1, float& a2, int& a3, int& a4, float& a5, float& a6, int& a7, int& a8, int& a9,
+            const int& axis);
 void AXNENQ(int& decimals, int& digits, int& labelWidth, int& style, const int& axis);
 void AXPENQ(int& type, float& x, float& y, float& length, const int& axis);
 void AXSENQ(int& type, int& count, float& minimum, float& maximum, const int& axis);
 // Label texts at the ticks of an axis, on the side of `side`'s sign: count * length characters
 // read (count texts of `length` characters each), none when count or length is 0 or below,
 // labels is null or side is 0 (then nothing is drawn).
-void AXISTR(const char* labels, int length, const int& count, const int& side,
-            const int& axis);
+void AXISTR(const char* labels, int length, const int& count, const int& side, const int& axis);
 // Label texts at every tick that has room for them, at kernel coordinate `position` across
 // the axis; orientation 1 or -1 the x axis, other values the y axis, the sign the side.
 // labels: count * length characters read as for AXISTR.
@@ -95,8 +93,7 @@ void AXLSTR(const char* labels, int length, const int& count, const float& posit
 // and leaves the rest of the text alone.
 void DATFOR(const int& order1, const char* separator1, int length1, const int& order2,
             const char* separator2, int length2);
-void DATFOQ(int& order1, char* separator1, int length1, int& order2, char* separator2,
-            int length2);
+void DATFOQ(int& order1, char* separator1, int length1, int& order2, char* separator2, int length2);
 // Date text to value (length characters read; a null text reads as an empty one, which names
 // no date: error 557 and the value of 1 January 1900), value to date text (length characters
 // written; blank when the value is no date; nothing when the text is null).
@@ -123,18 +120,18 @@ void DATANQ(int& w1, int& w2, int& w3, int& w4, const int& axis);
 // ---- Curves and markers
 // Data sets on the current axes; x and y in graph units, n points: n values read from each of
 // x and y, none when n is below 2 (error 515).
-void GRAPOL(const float* x, const float* y, const int& n);   // polyline
-void GRACUR(const float* x, const float* y, const int& n);   // smooth curve
-void GRASPL(const float* x, const float* y, const int& n);   // spline
-void GRAAKI(const float* x, const float* y, const int& n);   // Akima curve
+void GRAPOL(const float* x, const float* y, const int& n);  // polyline
+void GRACUR(const float* x, const float* y, const int& n);  // smooth curve
+void GRASPL(const float* x, const float* y, const int& n);  // spline
+void GRAAKI(const float* x, const float* y, const int& n);  // Akima curve
 // Square wave: step mode 0 steps at the middle, 1 at the start, -1 at the end of an
 // interval; axis 1 steps along x, 2 along y.
 void GRASQU(const float* x, const float* y, const int& n, const int& stepMode, const int& axis);
 // Markers at every (skip + 1)th point: x[i], y[i] read for i = 0, skip + 1, ... below n (a
 // skip below 0 warns and counts as 0); none when n is below 1.
 void GRASYM(const float* x, const float* y, const int& n, const int& marker, const int& skip);
-void GRAMOV(const float& x, const float& y);                 // pen to a graph point
-void GRALIN(const float& x, const float& y);                 // line to a graph point
+void GRAMOV(const float& x, const float& y);  // pen to a graph point
+void GRALIN(const float& x, const float& y);  // line to a graph point
 // Curve start / end condition: type < 0 neighbour point (p1, p2), 0 free, > 0 tangent (t1, t2).
 void CURBEG(const int& type, const float& t1, const float& t2, const float& p1, const float& p2);
 void CURFIN(const int& type, const float& t1, const float& t2, const float& p1, const float& p2);
@@ -189,8 +186,8 @@ void GRAVAL(const float* x, const float* y, const int& n, const int& selector);
 // coefficients[0] := intercept and, only when capacity > 1, coefficients[1] := slope: at most
 // min(capacity, 2) values written, none without a fit.  count 2 (even when capacity is 1) and
 // status 0 after a fit, count 0 and status 1 otherwise.
-void LINFIT(const int& fitCode, const float* x, const float* y, const int& n,
-            const int& capacity, float* coefficients, int& count, int& status);
+void LINFIT(const int& fitCode, const float* x, const float* y, const int& n, const int& capacity,
+            float* coefficients, int& count, int& status);
 // Graph point to kernel coordinates on the current axes, and back.
 void GRASPA(const float& x, const float& y, float& kernelX, float& kernelY);
 void SPAGRA(const float& kernelX, const float& kernelY, float& x, float& y);
@@ -299,14 +296,14 @@ void TDFENQ(float& width, float& height, int& justification, int& titleSwitch, i
 // and the title's titleLength characters when the title switch is on.
 void TEXSTR(const float& x, const float& y, const int& n, const char* strings, int length,
             const char* title, int titleLength);
-void TEXVAL(const float& x, const float& y, const int& n, const float* values,
-            const char* title, int titleLength);
+void TEXVAL(const float& x, const float& y, const int& n, const float* values, const char* title,
+            int titleLength);
 // Values from first to last in n - 1 equal steps.
 void TEXGEN(const float& x, const float& y, const int& n, const float& first, const float& last,
             const char* title, int titleLength);
 // Each |value| as a percentage of the sum of all |values|.
-void TEXPER(const float& x, const float& y, const int& n, const float* values,
-            const char* title, int titleLength);
+void TEXPER(const float& x, const float& y, const int& n, const float* values, const char* title,
+            int titleLength);
 void TEXFIL(const float& x, const float& y, const int& n, const int* styles, const int* pens,
             const char* title, int titleLength);
 // Line samples: kind 1 horizontal, 2 vertical, 3 rising, 4 falling; pen 0 the caller's line.
@@ -324,8 +321,7 @@ void PIEANG(const float& angle);
 // percentage, the value; segments below `threshold` percent get no label in modes 2 and 3.
 void PIEANN(const int& mode, const int& labelSwitch, const int& percentSwitch,
             const int& valueSwitch, const float& threshold);
-void PIAENQ(int& mode, int& labelSwitch, int& percentSwitch, int& valueSwitch,
-            float& threshold);
+void PIAENQ(int& mode, int& labelSwitch, int& percentSwitch, int& valueSwitch, float& threshold);
 // Label boxes of mode 2: type 0 none, 1 outlined, 2 cut out of the segment fill, 3 both; fill
 // style of the boxes (negative: not filled) and their pen.
 void PIEBOX(const int& type, const int& fillStyle, const int& pen);
@@ -347,8 +343,8 @@ void PIECHA(const float* values, const char* labels, int length, const int& n,
 void PIEFIL(const float* values, const int& n, const int* fillStyles, const int* pens);
 // One segment from angle a1 to a2 (a2 = a1 + 360 a full disc) with its value and label;
 // SEGFIL only fills.
-void SEGCHA(const float& a1, const float& a2, const float& value, const char* label,
-            int length, const int& fillStyle, const int& pen);
+void SEGCHA(const float& a1, const float& a2, const float& value, const char* label, int length,
+            const int& fillStyle, const int& pen);
 void SEGFIL(const float& a1, const float& a2, const int& fillStyle, const int& pen);
 // Radial labels only: the labels, with the percentages when percentSwitch is not 0.
 // SEGSTR's outline code: -1 no outline, 0 rim and end radius, 1 the closed segment.  PIESTR
@@ -356,8 +352,8 @@ void SEGFIL(const float& a1, const float& a2, const int& fillStyle, const int& p
 // to `length` characters of their label.
 void PIESTR(const float* values, const char* labels, int length, const int& n,
             const int& percentSwitch);
-void SEGSTR(const int& outlineCode, const float& a1, const float& a2, const char* label,
-            int length, const int& percentSwitch);
+void SEGSTR(const int& outlineCode, const float& a1, const float& a2, const char* label, int length,
+            const int& percentSwitch);
 
 // Vector charts: one arrow per node of an nx x ny grid (x index fastest) laid over the frame
 // (VECBND, graph units) or the axis ranges.  Directions in degrees, magnitudes (negative turns
@@ -374,8 +370,8 @@ void VECSCA(const int& mode, const float& p, const float& q, const float& factor
 void VECSCQ(int& mode, float& low, float& high, float& factor);
 // nx * ny values read from each of directions, magnitudes and colours; none when nx or ny is
 // below 1 or an array is null.
-void VECGRA(const float* directions, const float* magnitudes, const int* colours,
-            const int& nx, const int& ny, const int& headStyle);
+void VECGRA(const float* directions, const float* magnitudes, const int* colours, const int& nx,
+            const int& ny, const int& headStyle);
 
 // Polar charts around a centre in kernel units.  SETPOL: centre, radius, scaling type 1..3
 // of the radial axes.
@@ -403,27 +399,27 @@ void POLXY(const float* x, const float* y, const int& n, const int& lineCode);
 
 // The option codes of the long forms.
 enum LongFormCodes : int {
-    kpScalingMode4 = 31512,          // graph scaling mode 4 (kpSetGraphScaling)
-    kpCurveKind4 = 32511,            // curve kind 4 (sign carried)
-    kpScalingMode3 = 32513,          // graph scaling mode 3, equal scaling of both axes
+    kpScalingMode4 = 31512,  // graph scaling mode 4 (kpSetGraphScaling)
+    kpCurveKind4 = 32511,    // curve kind 4 (sign carried)
+    kpScalingMode3 = 32513,  // graph scaling mode 3, equal scaling of both axes
     kpScalingMode2 = 32514,
     kpScalingMode1 = 32515,
-    kpGridKind4 = 32516,             // grid style magnitude 4
-    kpDateUnit5 = 32517,             // date units: 5 days ... 1 ten years
+    kpGridKind4 = 32516,  // grid style magnitude 4
+    kpDateUnit5 = 32517,  // date units: 5 days ... 1 ten years
     kpDateUnit4 = 32518,
     kpDateUnit3 = 32519,
     kpDateUnit2 = 32520,
     kpDateUnit1 = 32521,
-    kpDateOrder3 = 32522,            // date field orders: 3 year-month-day ... 1 day-month-year
+    kpDateOrder3 = 32522,  // date field orders: 3 year-month-day ... 1 day-month-year
     kpDateOrder2 = 32523,
     kpDateOrder1 = 32524,
-    kpStepCode3 = 32525,             // step chart step codes
+    kpStepCode3 = 32525,  // step chart step codes
     kpStepCode2 = 32526,
     kpStepCode1 = 32527,
     kpStepCode0 = 32528,
-    kpValueTagSecond2 = 32529,       // value-tag attributes (kpSetValueAttribs a1, a2)
+    kpValueTagSecond2 = 32529,  // value-tag attributes (kpSetValueAttribs a1, a2)
     kpValueTagSecondMinus2 = 32530,
-    kpValueTagAt3 = 32531,           // first or second attribute 3
+    kpValueTagAt3 = 32531,  // first or second attribute 3
     kpValueTagFirst2 = 32532,
     kpValueTagFirstMinus2 = 32533,
     kpVectorScalingMinus1 = 32534,
@@ -438,13 +434,13 @@ enum LongFormCodes : int {
     kpPieStyle1 = 32543,
     kpCurveKind3 = 32544,
     kpCurveKind2 = 32545,
-    kpGraphAxesOn = 32546,           // kpPlotGraph switch 1
+    kpGraphAxesOn = 32546,  // kpPlotGraph switch 1
     kpPolarAxesCode2 = 32547,
     kpPolarAxesCode1 = 32548,
     kpSquareWave1 = 32549,
     kpSquareWave0 = 32550,
     kpErrorBarMode1 = 32551,
-    kpErrorBarStyle7 = 32552,        // error-bar styles 7 ... 1
+    kpErrorBarStyle7 = 32552,  // error-bar styles 7 ... 1
     kpErrorBarStyle6 = 32553,
     kpErrorBarStyle5 = 32554,
     kpErrorBarStyle4 = 32555,
@@ -457,7 +453,7 @@ enum LongFormCodes : int {
     kpPolarNegativeKind1 = 32563,
     kpPolarNegativeKind2 = 32564,
     kpGridKind1 = 32565,
-    kpGridKind2 = 32566,             // also the positive kind of polar axes
+    kpGridKind2 = 32566,  // also the positive kind of polar axes
     kpOption1 = 32567,
     kpOptionMinus1 = 32568,
     kpMode2 = 32569,
@@ -468,30 +464,30 @@ enum LongFormCodes : int {
     kpAxisAttrib9On = 32575,
     kpAxisAttrib1On = 32576,
     kpAxisAttrib1Off = 32577,
-    kpCaptionStyle4 = 32578,         // axis caption styles 4 ... 1
+    kpCaptionStyle4 = 32578,  // axis caption styles 4 ... 1
     kpCaptionStyle3 = 32579,
     kpCaptionStyle2 = 32580,
     kpCaptionStyle1 = 32581,
     kpArrowCode1 = 32582,
     kpArrowHead1 = 32583,
     kpArrowHead0 = 32584,
-    kpValuePlacement7 = 32585,       // value placements of the chart value routines
+    kpValuePlacement7 = 32585,  // value placements of the chart value routines
     kpValuePlacement6 = 32586,
     kpValuePlacement5 = 32587,
     kpValuePlacement4 = 32588,
     kpValuePlacement3 = 32589,
     kpValuePlacement2 = 32590,
     kpValuePlacement1 = 32591,
-    kpAxisScaling5 = 32592,          // axis scaling types 5 ... 1 (4 logarithmic)
+    kpAxisScaling5 = 32592,  // axis scaling types 5 ... 1 (4 logarithmic)
     kpAxisScaling4 = 32593,
     kpAxisScaling3 = 32594,
     kpAxisScaling2 = 32595,
     kpAxisScaling1 = 32596,
     kpRefLineType5 = 32597,
-    kpAxisAttribValue2 = 32598,      // axis attributes a7, a8 value 2
+    kpAxisAttribValue2 = 32598,  // axis attributes a7, a8 value 2
     kpRefLineType1 = 32599,
     kpOff = 32761,
-    kpGraphAxesOff = 32762,          // kpPlotGraph switch 0
+    kpGraphAxesOff = 32762,  // kpPlotGraph switch 0
     kpLineColumnKind2 = 32763,
     kpLineColumnKind1 = 32764,
     kpCurveKind0 = 32765,
@@ -504,28 +500,26 @@ struct PointRecord {
     float x, y;
 };
 struct ErrorBarRecord {
-    float first, second;     // the error below and the error above the value
+    float first, second;  // the error below and the error above the value
 };
 struct FrameRecord {
-    float x1, x2, y1, y2;    // the plot frame bounds in GRFBND order
+    float x1, x2, y1, y2;  // the plot frame bounds in GRFBND order
 };
 
 // Data sets and graphs.  Curve kind: the magnitude a code (kpCurveKind0..4) or a plain value,
 // the sign carried.  The x and y scaling codes choose the graph type: (1, 1) linear, (4, 1)
 // log x, (4, 4) log-log, (1, 4) log y, with kpAxisScaling1 / kpAxisScaling4; another pair
 // repeats the type of the last call whose pair was one of these (0 before any).
-void kpPlotGraph(const int& n, const PointRecord* points, const int& xScaling,
-                 const int& yScaling, const int& curveKind, const int& axesSwitch);
+void kpPlotGraph(const int& n, const PointRecord* points, const int& xScaling, const int& yScaling,
+                 const int& curveKind, const int& axesSwitch);
 void kpAddGraphPolyline(const int& n, const PointRecord* points);
 void kpAddGraphCurve(const int& n, const PointRecord* points);
 void kpAddGraphSpline(const int& n, const PointRecord* points);
 void kpAddAkimaCurve(const int& n, const PointRecord* points);
 // Step code 0 steps at the end of an interval, kpSquareWave1 at the start, kpSquareWave0 at
 // the middle.
-void kpAddSquareWave(const int& n, const PointRecord* points, const int& stepCode,
-                     const int& axis);
-void kpAddGraphMarkers(const int& n, const PointRecord* points, const int& marker,
-                       const int& skip);
+void kpAddSquareWave(const int& n, const PointRecord* points, const int& stepCode, const int& axis);
+void kpAddGraphMarkers(const int& n, const PointRecord* points, const int& marker, const int& skip);
 void kpAddGraphValues(const int& n, const PointRecord* points, const int& axis);
 // Classes as records (end, value).
 void kpAddPopulationGraph(const float& width, const float& centre, const int& n,
@@ -542,14 +536,13 @@ void kpReturnLineCoeffs(const int& fitCode, const int& n, const PointRecord* poi
                         const int& capacity, float* coefficients, int& count, int& status);
 
 // Graph settings and drawing.
-void kpSetGraphCharMode(const int& mode);       // kpOff: 0; 2: 1
+void kpSetGraphCharMode(const int& mode);  // kpOff: 0; 2: 1
 void kpSetGraphScaling(const int& mode);
 void kpSetPlotFrame(const FrameRecord& frame);
 // Frame switch kpOff or kpPlotFrameOn.
 void kpEnqPlotFrame(int& frameSwitch, FrameRecord& frame);
 // Vertical justification: 1 top, 0 middle, -1 bottom.
-void kpDrawGraphTitle(const char* text, int length, const int& horizontal,
-                      const int& vertical);
+void kpDrawGraphTitle(const char* text, int length, const int& horizontal, const int& vertical);
 // Grid style from (mode, kind): kpMode1 positive, kpMode2 negative; kinds kpGridKind1..4;
 // a 0 in either gives style 0; another pair repeats the last style that matched.
 void kpAddGrid(const int& mode, const int& kind, const int& xOption, const int& yOption);
@@ -557,8 +550,8 @@ void kpSetGridMarker(const int& marker);
 void kpEnqGridMarker(int& marker);
 void kpSetCurveStartConds(const int& type, const float& t1, const float& t2, const float& p1,
                           const float& p2);
-void kpSetCurveEndContitions(const int& type, const float& t1, const float& t2,
-                             const float& p1, const float& p2);
+void kpSetCurveEndContitions(const int& type, const float& t1, const float& t2, const float& p1,
+                             const float& p2);
 void kpAddGraphLine(const float& x, const float& y);
 void kpMoveToGraphPoint(const float& x, const float& y);
 void kpTransformGraphPoint(const float& x, const float& y, PointRecord& kernelPoint);
@@ -566,9 +559,8 @@ void kpTransformSpacePoint(const float& kernelX, const float& kernelY, PointReco
 // Caption place from (position, side): kpRefLineType1, (-1, 1), (0, 1), (1, 1),
 // kpRefLineType5, (1, 0), (0, 0), (-1, 0) give places 1 to 8; another pair repeats the last
 // place that matched.  Text direction 1 upright, 2 turned by 90 degrees.
-void kpAddReferenceLine(const char* caption, int length, const float& value,
-                        const int& position, const int& side, const int& textDirection,
-                        const int& lineDirection);
+void kpAddReferenceLine(const char* caption, int length, const float& value, const int& position,
+                        const int& side, const int& textDirection, const int& lineDirection);
 // Head: -1 outlined, 0 filled, kpArrowHead1 outlined, kpArrowHead0 open; coordinates 0 kernel
 // units, kpArrowCode1 graph units.
 void kpDrawArrow(const float& x, const float& y, const int& head, const int& coordinates);
@@ -577,21 +569,18 @@ void kpDefineMissingValues(const int& mode, const float& a, const float& b, cons
 // Axes.
 void kpSetAxesScaling(const int& scaling, const int& count, const float& minimum,
                       const float& maximum, const int& axis);
-void kpEnqAxesScaling(int& scaling, int& count, float& minimum, float& maximum,
-                      const int& axis);
+void kpEnqAxesScaling(int& scaling, int& count, float& minimum, float& maximum, const int& axis);
 void kpSetAxesPos(const int& position, const float& x, const float& y, const float& length,
                   const int& axis);
 // The position type comes back as 0 or 1, not as a code.
 void kpEnqAxesPos(int& type, PointRecord& origin, float& length, const int& axis);
-void kpSetAxesAnnotation(const int& decimals, const int& digits, const int& style,
-                         const int& axis);
-void kpEnqAxesAnnotation(int& decimals, int& digits, int& labelWidth, int& style,
-                         const int& axis);
-void kpSetAxesAttribs(const int& a1, const float& a2, const int& a3, const int& a4,
-                      const float& a5, const float& a6, const int& a7, const int& a8,
-                      const int& a9, const int& axis);
-void kpEnqAxesAttribs(int& a1, float& a2, int& a3, int& a4, float& a5, float& a6, int& a7,
-                      int& a8, int& a9, const int& axis);
+void kpSetAxesAnnotation(const int& decimals, const int& digits, const int& style, const int& axis);
+void kpEnqAxesAnnotation(int& decimals, int& digits, int& labelWidth, int& style, const int& axis);
+void kpSetAxesAttribs(const int& a1, const float& a2, const int& a3, const int& a4, const float& a5,
+                      const float& a6, const int& a7, const int& a8, const int& a9,
+                      const int& axis);
+void kpEnqAxesAttribs(int& a1, float& a2, int& a3, int& a4, float& a5, float& a6, int& a7, int& a8,
+                      int& a9, const int& axis);
 // Ticks 0, kpMode1 or kpMode2, turned to the other side when side is 1; annotation 0 numbers
 // on the usual side, 1 on the other, kpNone none.
 void kpDrawAxes(const int& ticks, const int& side, const int& annotation, const int& axis);
@@ -616,8 +605,8 @@ void kpEnqDateAxesAnnotation(int& w1, int& w2, int& w3, int& w4, const int& axis
 // Only the first character of each separator text counts.
 void kpSetDateFormat(const int& order1, const char* separator1, int length1, const int& order2,
                      const char* separator2, int length2);
-void kpEnqDateFormat(int& order1, char* separator1, int length1, int& order2,
-                     char* separator2, int length2);
+void kpEnqDateFormat(int& order1, char* separator1, int length1, int& order2, char* separator2,
+                     int length2);
 void kpConvertDates(const int& n, const char* texts, int length, float* values);
 void kpConvertDateToGraph(const char* text, int length, float& value);
 void kpConvertGraphToDate(const float& value, char* text, int length);
@@ -627,14 +616,13 @@ void kpSetValueAttribs(const int& a1, const int& a2, const float& a3, const floa
                        const float& a5, const float& a6, const int& a7, const int& a8);
 // offsets: the two reals that kpSetValueAttribs takes as a4 and a5, written to offsets[0] and
 // offsets[1] (nothing when offsets is null).
-void kpEnqValueAttribs(int& a1, int& a2, float& a3, float* offsets, float& a5, int& a6,
-                       int& a7);
+void kpEnqValueAttribs(int& a1, int& a2, float& a3, float* offsets, float& a5, int& a6, int& a7);
 void kpSetValueTags(const char* tag1, int length1, const char* tag2, int length2);
 
 // ---- Long forms of the charts
 // Records of the chart long forms; fields are consecutive 32-bit values.
 struct AreaRecord {
-    float a1, a2, a3, a4;    // one value for each of ARECHA's four data arrays
+    float a1, a2, a3, a4;  // one value for each of ARECHA's four data arrays
 };
 struct BarRecord {
     float start, end;
@@ -647,7 +635,7 @@ struct VectorRecord {
     int colour;
 };
 struct VectorFrameRecord {
-    float x1, x2, y1, y2;    // the vector frame in VECBND order
+    float x1, x2, y1, y2;  // the vector frame in VECBND order
 };
 
 // Area charts.  The x and y scaling codes choose the chart type: (1, 1) linear, (4, 1) log x,
@@ -666,11 +654,10 @@ void kpAddAreaChartValues(const int& n, const AreaRecord* areas, const int& plac
 // values; (kpAxisScaling5, kpAxisScaling4) logarithmic values; (kpAxisScaling1,
 // kpAxisScaling5) and (kpAxisScaling4, kpAxisScaling5) categories along y.  Another pair
 // repeats the type of kpPlotBarChart's last matching call (0 before any).
-void kpPlotBarChart(const int& n, const BarRecord* bars, const float& fraction,
-                    const int& xCode, const int& yCode, const float& categoryMinimum,
-                    const float& categoryMaximum);
-void kpFillBarChart(const int& n, const BarRecord* bars, const float& fraction,
-                    const int* styles, const int* pens);
+void kpPlotBarChart(const int& n, const BarRecord* bars, const float& fraction, const int& xCode,
+                    const int& yCode, const float& categoryMinimum, const float& categoryMaximum);
+void kpFillBarChart(const int& n, const BarRecord* bars, const float& fraction, const int* styles,
+                    const int* pens);
 // Errors of the outline are reported under "GRABAR".
 void kpAddBarChartOutline(const int& n, const BarRecord* bars, const float& fraction);
 // Placement kpValuePlacement1 start, kpValuePlacement2 end, kpValuePlacement5 end - start.
@@ -679,19 +666,18 @@ void kpAddBarChartValues(const int& n, const BarRecord* bars, const float& fract
 
 // Histograms take the values as they are; a bad count is reported by the legacy routine.
 // Scaling kpAxisScaling4 logarithmic values, kpAxisScaling1 linear.
-void kpPlotHistogram(const int& n, const float* values, const float& fraction,
-                     const int& scaling, const float& categoryMinimum,
-                     const float& categoryMaximum);
-void kpFillHistogram(const int& n, const float* values, const float& fraction,
-                     const int* styles, const int* pens);
+void kpPlotHistogram(const int& n, const float* values, const float& fraction, const int& scaling,
+                     const float& categoryMinimum, const float& categoryMaximum);
+void kpFillHistogram(const int& n, const float* values, const float& fraction, const int* styles,
+                     const int* pens);
 // Errors of the outline are reported under "GRAHIS".
 void kpAddHistogramOutline(const int& n, const float* values, const float& fraction);
 void kpAddHistogramValues(const int& n, const float* values, const float& fraction);
 
 // Step charts.  Scaling pair as for kpPlotAreaChart (remembered apart).  Step codes
 // kpStepCode3 columns, kpStepCode2 closed profile, kpStepCode1 connected, kpStepCode0 treads.
-void kpPlotStepChart(const int& n, const StepRecord* steps, const float& base,
-                     const int& xScaling, const int& yScaling, const int& stepCode);
+void kpPlotStepChart(const int& n, const StepRecord* steps, const float& base, const int& xScaling,
+                     const int& yScaling, const int& stepCode);
 void kpFillStepChart(const int& n, const StepRecord* steps, const float& base,
                      const int& orientation, const int* styles, const int* pens);
 void kpAddStepChartOutline(const int& n, const StepRecord* steps, const float& base,
@@ -741,8 +727,8 @@ void kpEnqPieChartSettings(float& radius, PointRecord& centre, float& startAngle
 void kpSetPieChartExplosion(const int& count, const int* numbers, const float* distances);
 void kpSetPieChartFrame(const float& radius, const float& centreX, const float& centreY);
 void kpRestorePieChartSettings();
-void kpAddPieChartSegment(const float& a1, const float& a2, const float& value,
-                          const char* label, int length, const int& fillStyle, const int& pen);
+void kpAddPieChartSegment(const float& a1, const float& a2, const float& value, const char* label,
+                          int length, const int& fillStyle, const int& pen);
 
 // Text charts.  Title switch 0 or kpSwitchOn.  Line kinds kpLineColumnKind1..4.
 void kpSetTextChartAttribs(const float& width, const float& height, const int& justification,
@@ -755,8 +741,8 @@ void kpDisplayFillColumn(const float& x, const float& y, const int& n, const int
                          const int* pens, const char* title, int titleLength);
 void kpDisplayGeneratedColumn(const float& x, const float& y, const int& n, const float& first,
                               const float& last, const char* title, int titleLength);
-void kpDisplayPercentageColumn(const float& x, const float& y, const int& n,
-                               const float* values, const char* title, int titleLength);
+void kpDisplayPercentageColumn(const float& x, const float& y, const int& n, const float* values,
+                               const char* title, int titleLength);
 void kpDisplayStringColumn(const float& x, const float& y, const int& n, const char* strings,
                            int length, const char* title, int titleLength);
 void kpDisplayMarkerColumn(const float& x, const float& y, const int& n, const int* symbols,

@@ -43,14 +43,14 @@ struct SurfacePicturePoint {
 
 // Symbolic codes of the long forms and the legacy values they stand for.
 enum SurfaceLongFormCode {
-    kSurfContourSwitchOff = 32766,        // 0 (also the data-set kind 0)
-    kSurfContourSwitchOn = 32465,         // 1
-    kSurfLabelsLeftToRight = 32490,       // 0
-    kSurfLabelsAlongLine = 32489,         // 1
-    kSurfRandomMethod1 = 32767,           // 1
-    kSurfRandomMethod2 = 32471,           // 2
-    kSurfMarkerPlain = 32765,             // +symbol
-    kSurfMarkerWithValue = 32464,         // -symbol
+    kSurfContourSwitchOff = 32766,   // 0 (also the data-set kind 0)
+    kSurfContourSwitchOn = 32465,    // 1
+    kSurfLabelsLeftToRight = 32490,  // 0
+    kSurfLabelsAlongLine = 32489,    // 1
+    kSurfRandomMethod1 = 32767,      // 1
+    kSurfRandomMethod2 = 32471,      // 2
+    kSurfMarkerPlain = 32765,        // +symbol
+    kSurfMarkerWithValue = 32464,    // -symbol
     kSurfMapFrameType0 = 32488,
     kSurfMapFrameType1 = 32762,
     kSurfMapFrameType2 = 32499,
@@ -58,28 +58,28 @@ enum SurfaceLongFormCode {
     kSurfScaleFirstOff = 32485,
     kSurfScaleSecondOff = 32484,
     kSurfScaleSecondOn = 32483,
-    kSurfCharModeOff = 32761,             // 0
+    kSurfCharModeOff = 32761,  // 0
     kSurfCrossFrameType0 = 32477,
     kSurfCrossFrameType1 = 32476,
     kSurfCrossFrameType2 = 32475,
     kSurfCrossFrameType3 = 32474,
-    kSurfTitlesNone = 32496,              // -2
-    kSurfTitlesNoFactor = 32495,          // -1
-    kSurfTitleContourHeight = 32494,      // 4
-    kSurfTitleContourStep = 32493,        // 5
-    kSurfTitleXLimits = 32492,            // 6
+    kSurfTitlesNone = 32496,          // -2
+    kSurfTitlesNoFactor = 32495,      // -1
+    kSurfTitleContourHeight = 32494,  // 4
+    kSurfTitleContourStep = 32493,    // 5
+    kSurfTitleXLimits = 32492,        // 6
     // triangulated networks
-    kSurfNetMethodLinear = 32470,         // 0 (32767: 1, the local fit)
-    kSurfNetMethodCubic = 32469,          // 2
-    kSurfNetWeighting1 = 32468,           // 1 (also 0)
-    kSurfNetWeighting2 = 32467,           // 2
-    kSurfNetWeighting3 = 32466,           // 3 (1 stands for 4)
-    kSurfNetPointInterpolated = 32463,    // 0
-    kSurfNetPointHeight = 32462,          // 1
-    kSurfNetPointDerivatives = 32461,     // 2
-    kSurfNetRegion0 = 32460,              // 0
-    kSurfNetRegion1 = 32459,              // 1
-    kSurfNetRegion1b = 32458,             // 1
+    kSurfNetMethodLinear = 32470,       // 0 (32767: 1, the local fit)
+    kSurfNetMethodCubic = 32469,        // 2
+    kSurfNetWeighting1 = 32468,         // 1 (also 0)
+    kSurfNetWeighting2 = 32467,         // 2
+    kSurfNetWeighting3 = 32466,         // 3 (1 stands for 4)
+    kSurfNetPointInterpolated = 32463,  // 0
+    kSurfNetPointHeight = 32462,        // 1
+    kSurfNetPointDerivatives = 32461,   // 2
+    kSurfNetRegion0 = 32460,            // 0
+    kSurfNetRegion1 = 32459,            // 1
+    kSurfNetRegion1b = 32458,           // 1
 };
 
 // ---- Library open and close -------------------------------------------------------------------
@@ -129,8 +129,7 @@ void FUNGRD(SurfaceHeightFunction f, const int& nx, const float& xmin, const flo
             float* work);
 // Maps on the grid size in force, in the library's 3800-word array.  RANCON: x, y, z as for
 // RANGRD (npts points read, x and y rewritten and restored), 2 * nx * ny + 4 * npts <= 3800.
-void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont,
-            const int& lineSwitch);
+void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont, const int& lineSwitch);
 void FUNCON(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
             SurfaceHeightFunction f, const int& ncont, const int& lineSwitch);
 // codes: |ncont| + 1 fill codes read (none when codes is null), used band by band in turn,
@@ -306,7 +305,8 @@ void krDrawNetwork(const int& markerCode, const int& markerValue, SurfaceWorkspa
 // heights written, x fastest.
 void krGenerateNetworkGrid(const SurfaceExtent& extent, const int& nx, const int& ny, float* z,
                            SurfaceWorkspace& networkWs, SurfaceWorkspace& gridWs);
-void krSetNetworkInterpolation(const int& methodCode, const int& neighbours, const int& weightingCode);
+void krSetNetworkInterpolation(const int& methodCode, const int& neighbours,
+                               const int& weightingCode);
 void krSetNetworkContourStep(const float& step);
 
 // ---- Network contour maps and band fills ----------------------------------------------------
@@ -347,7 +347,7 @@ void krAddTriangulatedContourFill(const float& height1, const float& height2, co
 
 // ---- Projected surfaces ---------------------------------------------------------------------
 // Settings (none draws).  Pens and fill codes are the library's PenCode and FillCode.
-void PRJBAS(const int& style, const int* pens);          // pens[3]
+void PRJBAS(const int& style, const int* pens);  // pens[3]
 void HEIRAT(const float& ratio);
 void XYRAT(const float& ratio);
 void PRJGRD(const int& nx, const int& ny);
@@ -360,7 +360,7 @@ void PRJFRA(const int& type);
 void PRJSCA(const float& dx, const float& dy, const float& dz);
 void PRJSEC(const int& mode);
 void ANNDIG(const int& axis, const int& width, const int& decimals, const int& exponent);
-void PRJAXI(const int* codes1, const int* codes2);       // six words each
+void PRJAXI(const int* codes1, const int* codes2);  // six words each
 // On the last projected picture.  x, y, z: n points read.
 void LINPRJ(const int& n, const float* x, const float* y, const float* z);
 void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const float* work);
@@ -370,28 +370,27 @@ void PERSET(const float& xmin, const float& xmax, const float& ymin, const float
             const float& z1, const float& z2, float& distance, const float& elevation,
             const float& azimuth);
 // z: nx * ny heights read, x fastest.
-void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, float& distance,
-            const float& elevation, const float& azimuth, const int& wsize, float* work);
+void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, float& distance, const float& elevation,
+            const float& azimuth, const int& wsize, float* work);
 // n levels (0..99); pens: n + 1 read for n 1..99, none for 0.  keySwitch 1 draws a key of
 // levels.
-void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, float& distance,
-            const float& elevation, const float& azimuth, const int& n, const int* pens,
-            const int& keySwitch, const int& wsize, float* work);
-void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, float& distance,
-            const float& elevation, const float& azimuth);
-void RANPER(const int& npts, float* x, float* y, float* z, float& distance,
-            const float& elevation, const float& azimuth);
+void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, float& distance, const float& elevation,
+            const float& azimuth, const int& n, const int* pens, const int& keySwitch,
+            const int& wsize, float* work);
+void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, float& distance, const float& elevation,
+            const float& azimuth);
+void RANPER(const int& npts, float* x, float* y, float* z, float& distance, const float& elevation,
+            const float& azimuth);
 void FUNPER(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
             SurfaceHeightFunction f, float& distance, const float& elevation, const float& azimuth);
 // fillArray: one FillCode per grid cell read, (nx - 1) * (ny - 1), x fastest; negative:
 // unfilled.
-void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, float& distance,
-            const float& elevation, const float& azimuth, const float* fillArray,
-            const int& wsize, float* work);
+void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, float& distance, const float& elevation,
+            const float& azimuth, const float* fillArray, const int& wsize, float* work);
 // x, y: at most n points written.  n: capacity in (at least 5), profile points written out
 // (0 when there are none or the capacity is too small, -1: no filled surface).
 void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize, float* work);
@@ -403,31 +402,30 @@ void PERAXE(const int& wsize, float* work);
 // fastest; codes: one FillCode per cell read, (nx - 1) * (ny - 1), x fastest.  The random-point
 // and function pictures grid onto the grid size in force (RANISO and RANPER read npts points
 // of x, y, z and restore x and y as RANGRD does).
-void ISOPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, const int& view,
+void ISOPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& view, const int& wsize, float* work);
+void ISOFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& view, const float* codes,
             const int& wsize, float* work);
-void ISOFIL(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, const int& view,
-            const float* codes, const int& wsize, float* work);
-void GRDISO(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, const int& view);
+void GRDISO(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& view);
 void RANISO(const int& npts, float* x, float* y, float* z, const int& view);
 void FUNISO(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
             SurfaceHeightFunction f, const int& view);
 
 // Symbolic codes of the surface long forms.
 enum SurfaceProjectedCode {
-    kSurfBaseStyleNone = 32498,           // -1
-    kSurfBaseStyleOne = 32457,            // 1
-    kSurfBaseStyleZero = 32763,           // 0
+    kSurfBaseStyleNone = 32498,  // -1
+    kSurfBaseStyleOne = 32457,   // 1
+    kSurfBaseStyleZero = 32763,  // 0
     kSurfBaseType0 = 32482,
     kSurfBaseType1 = 32481,
     kSurfBaseType2 = 32480,
     kSurfBaseType3 = 32479,
     kSurfBaseType4 = 32478,
-    kSurfHiddenLinesOff = 32473,          // 0
-    kSurfHiddenLinesOn = 32472,           // 1
-    kSurfGridModeBoth = 32497,            // grid mode 0; axis 4 (all axes) of the annotation
+    kSurfHiddenLinesOff = 32473,  // 0
+    kSurfHiddenLinesOn = 32472,   // 1
+    kSurfGridModeBoth = 32497,    // grid mode 0; axis 4 (all axes) of the annotation
     kSurfAxisStyle1 = 32456,
     kSurfAxisStyle2 = 32455,
     kSurfAxisStyle3 = 32454,
@@ -446,32 +444,35 @@ struct SurfacePenPair {
     int a, b;
 };
 
-void krSetSurfaceBaseStyle(const int& styleCode, const SurfacePenPair* pens);   // 3 pairs
+void krSetSurfaceBaseStyle(const int& styleCode, const SurfacePenPair* pens);  // 3 pairs
 void krSetHeightRatio(const float& ratio);
 void krSetSurfaceAxesRatio(const float& ratio);
-void krAddSurfacePolyline(const int& n, const SurfacePoint3* points);   // n points read
+void krAddSurfacePolyline(const int& n, const SurfacePoint3* points);  // n points read
 void krSetSurfaceFrame(const SurfaceExtent& extent);
 void krSetSurfaceBaseType(const int& typeCode);
 void krSetSurfaceGridInterval(const int& nx, const int& ny);
-void krReturnSurfaceSpotHeight(const float& x, const float& y, float& z, const SurfaceWorkspace& ws);
+void krReturnSurfaceSpotHeight(const float& x, const float& y, float& z,
+                               const SurfaceWorkspace& ws);
 void krSetSurfaceHiddenLineSwitch(const int& switchCode);
 void krSetSurfaceLineStyles(const int& pen1, const int& pen2, const SurfacePenPair& pen3);
 void krSetSurfaceAxesIntervals(const float& dx, const float& dy, const float& dz);
 void krSetSurfaceGridMode(const int& modeCode);
 void krSetSurfaceLevelLimits(const float& z1, const float& z2);
-void krTransformSurfaceCoord(const float& x, const float& y, const float& z, SurfacePicturePoint& point);
+void krTransformSurfaceCoord(const float& x, const float& y, const float& z,
+                             SurfacePicturePoint& point);
 void krSetSurfaceAxesAnnotation(const int& axisCode, const int& width, const int& decimals,
                                 const int& exponent);
 // points and n as x, y and n of PERPRO.
-void krReturnSurfaceProfile(int& n, SurfacePoint2* points, const int& drawSwitch, SurfaceWorkspace& ws);
-void krDrawWireFrameSurface(const SurfaceExtent& extent, const int& nx, const int& ny, const float* z,
-                            float& distance, const float& elevation, const float& azimuth,
+void krReturnSurfaceProfile(int& n, SurfacePoint2* points, const int& drawSwitch,
                             SurfaceWorkspace& ws);
+void krDrawWireFrameSurface(const SurfaceExtent& extent, const int& nx, const int& ny,
+                            const float* z, float& distance, const float& elevation,
+                            const float& azimuth, SurfaceWorkspace& ws);
 // n levels (0..99) with n + 1 pen pairs read; none for other n.
-void krDrawLineStyleSurface(const SurfaceExtent& extent, const int& nx, const int& ny, const float* z,
-                            float& distance, const float& elevation, const float& azimuth,
-                            const int& n, const SurfacePenPair* pens, const int& keySwitch,
-                            SurfaceWorkspace& ws);
+void krDrawLineStyleSurface(const SurfaceExtent& extent, const int& nx, const int& ny,
+                            const float* z, float& distance, const float& elevation,
+                            const float& azimuth, const int& n, const SurfacePenPair* pens,
+                            const int& keySwitch, SurfaceWorkspace& ws);
 void krFillSurface(const SurfaceExtent& extent, const int& nx, const int& ny, const float* z,
                    float& distance, const float& elevation, const float& azimuth,
                    const float* fillArray, SurfaceWorkspace& ws);
@@ -482,7 +483,7 @@ void krFillProjectedPolygon(const int& n, const SurfacePoint2* points, const flo
 void krSetPerspProjection(const SurfaceRange& range, float& distance, const float& elevation,
                           const float& azimuth);
 void krDrawSurfaceAxes(SurfaceWorkspace& ws);
-void krSetSurfaceAxesStyle(const int* codes1, const int* codes2);   // six words each
+void krSetSurfaceAxesStyle(const int* codes1, const int* codes2);  // six words each
 
 TARV_API_END
 

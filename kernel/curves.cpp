@@ -24,17 +24,19 @@ struct Hermite {
     std::vector<double> t, v, d;
 };
 
-double hermite(const Hermite& h, size_t i, double u) {
+double hermite(const Hermite& h, size_t i, double u)
+{
     double dt = h.t[i + 1] - h.t[i];
     double s = (u - h.t[i]) / dt, s2 = s * s, s3 = s2 * s;
     return (2 * s3 - 3 * s2 + 1) * h.v[i] + (s3 - 2 * s2 + s) * dt * h.d[i] +
-           (-2 * s3 + 3 * s2) * h.v[i + 1] + (s3 - s2) * dt * h.d[i + 1];
+        (-2 * s3 + 3 * s2) * h.v[i + 1] + (s3 - s2) * dt * h.d[i + 1];
 }
 
 // Derivatives of the C2 cubic spline through (t, v); an end derivative given clamps that end,
 // none leaves it natural.
 std::vector<double> splineDerivatives(const std::vector<double>& t, const std::vector<double>& v,
-                                      std::optional<double> d0, std::optional<double> dn) {
+                                      std::optional<double> d0, std::optional<double> dn)
+{
     size_t n = t.size();
     std::vector<double> h(n - 1), delta(n - 1);
     for (size_t i = 0; i + 1 < n; ++i) {
@@ -74,7 +76,8 @@ std::vector<double> splineDerivatives(const std::vector<double>& t, const std::v
 }
 
 // Slope at the middle knot of three (t0 < t1 < t2 or the reverse): the parabola's.
-double besselSlope(double t0, double v0, double t1, double v1, double t2, double v2) {
+double besselSlope(double t0, double v0, double t1, double v1, double t2, double v2)
+{
     double h0 = t1 - t0, h1 = t2 - t1;
     return (h1 * (v1 - v0) / h0 + h0 * (v2 - v1) / h1) / (h0 + h1);
 }
@@ -83,9 +86,10 @@ double besselSlope(double t0, double v0, double t1, double v1, double t2, double
 // neighbour (slope of the chord to it) or by extrapolation.
 std::vector<double> akimaDerivatives(const std::vector<double>& t, const std::vector<double>& v,
                                      std::optional<double> outerStart,
-                                     std::optional<double> outerEnd) {
+                                     std::optional<double> outerEnd)
+{
     size_t n = t.size();
-    std::vector<double> m(n + 3);   // m[k + 2] is the slope of segment k
+    std::vector<double> m(n + 3);  // m[k + 2] is the slope of segment k
     for (size_t k = 0; k + 1 < n; ++k) m[k + 2] = (v[k + 1] - v[k]) / (t[k + 1] - t[k]);
     if (n == 2) {
         m[1] = m[0] = m[3] = m[4] = m[2];
@@ -101,19 +105,20 @@ std::vector<double> akimaDerivatives(const std::vector<double>& t, const std::ve
     for (size_t i = 0; i < n; ++i) {
         double w1 = std::fabs(m[i + 3] - m[i + 2]), w2 = std::fabs(m[i + 1] - m[i]);
         d[i] = (w1 + w2 > 1e-12 * (std::fabs(m[i + 1]) + std::fabs(m[i + 2]) + 1e-300))
-                   ? (w1 * m[i + 1] + w2 * m[i + 2]) / (w1 + w2)
-                   : 0.5 * (m[i + 1] + m[i + 2]);
+            ? (w1 * m[i + 1] + w2 * m[i + 2]) / (w1 + w2)
+            : 0.5 * (m[i + 1] + m[i + 2]);
     }
     return d;
 }
 
 // What the end conditions supply for one end.
 struct EndData {
-    std::optional<Point> neighbour;   // condition -1
-    std::optional<Point> tangent;     // condition 1, unit length
+    std::optional<Point> neighbour;  // condition -1
+    std::optional<Point> tangent;    // condition 1, unit length
 };
 
-EndData endData(int condition, float tx, float ty, float nx, float ny, const Point& end) {
+EndData endData(int condition, float tx, float ty, float nx, float ny, const Point& end)
+{
     EndData e;
     if (condition == -1 && finite2(nx, ny) && (nx != end.x || ny != end.y))
         e.neighbour = Point{nx, ny};
@@ -127,14 +132,16 @@ struct Curve {
     bool function = false;  // y as a function of x: x.v are the knots, only y is used
 };
 
-std::vector<double> chordParameter(const std::vector<Point>& p) {
+std::vector<double> chordParameter(const std::vector<Point>& p)
+{
     std::vector<double> s(p.size(), 0.0);
     for (size_t i = 1; i < p.size(); ++i)
         s[i] = s[i - 1] + std::hypot(p[i].x - p[i - 1].x, p[i].y - p[i - 1].y);
     return s;
 }
 
-bool strictlyMonotoneX(const std::vector<Point>& p) {
+bool strictlyMonotoneX(const std::vector<Point>& p)
+{
     bool up = p[1].x > p[0].x;
     for (size_t i = 1; i < p.size(); ++i)
         if (up ? !(p[i].x > p[i - 1].x) : !(p[i].x < p[i - 1].x)) return false;
@@ -146,7 +153,8 @@ bool strictlyMonotoneX(const std::vector<Point>& p) {
 std::optional<double> endDerivative(const EndData& e, bool atStart, const std::vector<double>& t,
                                     const std::vector<double>& v, double tangentComponent,
                                     std::optional<double> phantomT, double phantomV,
-                                    bool interpolateWithPhantom) {
+                                    bool interpolateWithPhantom)
+{
     if (e.tangent) return tangentComponent;
     if (e.neighbour && phantomT && interpolateWithPhantom) {
         size_t n = t.size();
@@ -156,12 +164,16 @@ std::optional<double> endDerivative(const EndData& e, bool atStart, const std::v
     return std::nullopt;
 }
 
-Curve buildCurve(CurveKind kind, const std::vector<Point>& p, const EndData& s, const EndData& e) {
+Curve buildCurve(CurveKind kind, const std::vector<Point>& p, const EndData& s, const EndData& e)
+{
     Curve c;
     size_t n = p.size();
     bool function = kind != CurveKind::Smooth && strictlyMonotoneX(p);
     std::vector<double> t, xs(n), ys(n);
-    for (size_t i = 0; i < n; ++i) { xs[i] = p[i].x; ys[i] = p[i].y; }
+    for (size_t i = 0; i < n; ++i) {
+        xs[i] = p[i].x;
+        ys[i] = p[i].y;
+    }
     if (function) {
         t = xs;
     } else {
@@ -175,9 +187,11 @@ Curve buildCurve(CurveKind kind, const std::vector<Point>& p, const EndData& s, 
         if (function ? (gap != 0.0 && ((gap < 0) == (t[1] > t[0]))) : gap < 0.0) ps = t[0] + gap;
     }
     if (e.neighbour) {
-        double gap = function ? e.neighbour->x - p[n - 1].x
-                              : std::hypot(e.neighbour->x - p[n - 1].x, e.neighbour->y - p[n - 1].y);
-        if (function ? (gap != 0.0 && ((gap > 0) == (t[1] > t[0]))) : gap > 0.0) pe = t[n - 1] + gap;
+        double gap = function
+            ? e.neighbour->x - p[n - 1].x
+            : std::hypot(e.neighbour->x - p[n - 1].x, e.neighbour->y - p[n - 1].y);
+        if (function ? (gap != 0.0 && ((gap > 0) == (t[1] > t[0]))) : gap > 0.0)
+            pe = t[n - 1] + gap;
     }
     auto solve = [&](const std::vector<double>& v, bool isY) -> std::vector<double> {
         auto tangentOf = [&](const EndData& d) {
@@ -186,7 +200,7 @@ Curve buildCurve(CurveKind kind, const std::vector<Point>& p, const EndData& s, 
             return d.tangent->x != 0.0 ? d.tangent->y / d.tangent->x : 0.0;
         };
         EndData sEff = s, eEff = e;
-        if (function) {   // a vertical tangent is no slope of y(x): treat that end as free
+        if (function) {  // a vertical tangent is no slope of y(x): treat that end as free
             if (sEff.tangent && sEff.tangent->x == 0.0) sEff.tangent.reset();
             if (eEff.tangent && eEff.tangent->x == 0.0) eEff.tangent.reset();
         }
@@ -202,7 +216,8 @@ Curve buildCurve(CurveKind kind, const std::vector<Point>& p, const EndData& s, 
             return d;
         }
         std::optional<double> d0 = endDerivative(sEff, true, t, v, tangentOf(sEff), ps, sv, n >= 2);
-        std::optional<double> dn = endDerivative(eEff, false, t, v, tangentOf(eEff), pe, ev, n >= 2);
+        std::optional<double> dn =
+            endDerivative(eEff, false, t, v, tangentOf(eEff), pe, ev, n >= 2);
         if (kind == CurveKind::Spline) {
             if (n == 2 && !d0 && !dn) {
                 double slope = (v[1] - v[0]) / (t[1] - t[0]);
@@ -239,7 +254,8 @@ namespace tarv {
 
 std::vector<Point> sampleCurve(int kind, const std::vector<Point>& pts, int startCondition,
                                int endCondition, const std::array<float, 8>& v,
-                               double deviceUnitsPerUnit, int fixedSteps) {
+                               double deviceUnitsPerUnit, int fixedSteps)
+{
     if (pts.size() < 2) return pts;
     EndData s = endData(startCondition, v[0], v[1], v[4], v[5], pts.front());
     EndData e = endData(endCondition, v[2], v[3], v[6], v[7], pts.back());
@@ -249,8 +265,8 @@ std::vector<Point> sampleCurve(int kind, const std::vector<Point>& pts, int star
     for (size_t i = 0; i + 1 < pts.size(); ++i) {
         int steps = fixedSteps;
         if (steps <= 0) {
-            double chord = std::hypot(pts[i + 1].x - pts[i].x, pts[i + 1].y - pts[i].y) *
-                           deviceUnitsPerUnit;
+            double chord =
+                std::hypot(pts[i + 1].x - pts[i].x, pts[i + 1].y - pts[i].y) * deviceUnitsPerUnit;
             steps = static_cast<int>(std::clamp(std::ceil(chord / 3.0), 4.0, 64.0));
         }
         for (int k = 1; k < steps; ++k) {
@@ -269,12 +285,18 @@ std::vector<Point> sampleCurve(int kind, const std::vector<Point>& pts, int star
 namespace {
 
 void drawCurve(const char* name, CurveKind kind, const float* x, const float* y, int n,
-               int startCondition, int endCondition) {
+               int startCondition, int endCondition)
+{
     int count = 0;
     bool ok = acceptCount(name, n, count);
     if (x == nullptr || y == nullptr) count = 0;
     if (tracing())
-        TraceLine(name).reals(x, count).reals(y, count).i(n).i(startCondition).i(endCondition)
+        TraceLine(name)
+            .reals(x, count)
+            .reals(y, count)
+            .i(n)
+            .i(startCondition)
+            .i(endCondition)
             .emit();
     if (!ok) return;
     std::vector<Point> pts;
@@ -295,33 +317,53 @@ void drawCurve(const char* name, CurveKind kind, const float* x, const float* y,
 }  // namespace
 
 void kernelSetCurveEnds(const float& tx0, const float& ty0, const float& tx1, const float& ty1,
-                        const float& xb, const float& yb, const float& xa, const float& ya) {
+                        const float& xb, const float& yb, const float& xa, const float& ya)
+{
     state().curve.values = {tx0, ty0, tx1, ty1, xb, yb, xa, ya};
     if (tracing())
         TraceLine("kernelSetCurveEnds").r(tx0).r(ty0).r(tx1).r(ty1).r(xb).r(yb).r(xa).r(ya).emit();
 }
 
-void kernelEnquireCurveEnds(float& tx0, float& ty0, float& tx1, float& ty1, float& xb,
-                            float& yb, float& xa, float& ya) {
+void kernelEnquireCurveEnds(float& tx0, float& ty0, float& tx1, float& ty1, float& xb, float& yb,
+                            float& xa, float& ya)
+{
     const auto& v = state().curve.values;
-    tx0 = v[0]; ty0 = v[1]; tx1 = v[2]; ty1 = v[3];
-    xb = v[4]; yb = v[5]; xa = v[6]; ya = v[7];
+    tx0 = v[0];
+    ty0 = v[1];
+    tx1 = v[2];
+    ty1 = v[3];
+    xb = v[4];
+    yb = v[5];
+    xa = v[6];
+    ya = v[7];
     if (tracing())
-        TraceLine("kernelEnquireCurveEnds").arrow().r(tx0).r(ty0).r(tx1).r(ty1).r(xb).r(yb).r(xa)
-            .r(ya).emit();
+        TraceLine("kernelEnquireCurveEnds")
+            .arrow()
+            .r(tx0)
+            .r(ty0)
+            .r(tx1)
+            .r(ty1)
+            .r(xb)
+            .r(yb)
+            .r(xa)
+            .r(ya)
+            .emit();
 }
 
 void kernelDrawCurve(const float* x, const float* y, const int& n, const int& startCondition,
-                     const int& endCondition) {
+                     const int& endCondition)
+{
     drawCurve("kernelDrawCurve", CurveKind::Smooth, x, y, n, startCondition, endCondition);
 }
 
 void kernelDrawSpline(const float* x, const float* y, const int& n, const int& startCondition,
-                      const int& endCondition) {
+                      const int& endCondition)
+{
     drawCurve("kernelDrawSpline", CurveKind::Spline, x, y, n, startCondition, endCondition);
 }
 
-void kernelDrawAkimaCurve(const float* x, const float* y, const int& n,
-                          const int& startCondition, const int& endCondition) {
+void kernelDrawAkimaCurve(const float* x, const float* y, const int& n, const int& startCondition,
+                          const int& endCondition)
+{
     drawCurve("kernelDrawAkimaCurve", CurveKind::Akima, x, y, n, startCondition, endCondition);
 }

@@ -22,13 +22,14 @@ constexpr int kMaxDevicePixels = 16384;
 
 // Geometry of the output: raster size in pixels, output units per pixel, origin.
 struct Geometry {
-    double width, height;   // pixels (points)
-    double xu, yu;          // output units per pixel
-    double xo, yo;          // output units at the bottom-left corner
+    double width, height;  // pixels (points)
+    double xu, yu;         // output units per pixel
+    double xo, yo;         // output units at the bottom-left corner
 };
 
 // Default size of a file device: 1000 wide at the picture's aspect ratio.
-void defaultDeviceSize(int& w, int& h) {
+void defaultDeviceSize(int& w, int& h)
+{
     const auto& p = state().picture.space;
     double pw = std::fabs(static_cast<double>(p[1]) - p[0]);
     double ph = std::fabs(static_cast<double>(p[3]) - p[2]);
@@ -38,12 +39,17 @@ void defaultDeviceSize(int& w, int& h) {
     h = static_cast<int>(std::clamp(hh, 1.0, static_cast<double>(kMaxDevicePixels)));
 }
 
-Geometry geometry() {
+Geometry geometry()
+{
     const KernelState& s = state();
     const PictureState& p = s.picture;
     if (p.rasterSet)
-        return {static_cast<double>(p.rasterWidth), static_cast<double>(p.rasterHeight),
-                p.xUnitsPerPixel, p.yUnitsPerPixel, p.xOrigin, p.yOrigin};
+        return {static_cast<double>(p.rasterWidth),
+                static_cast<double>(p.rasterHeight),
+                p.xUnitsPerPixel,
+                p.yUnitsPerPixel,
+                p.xOrigin,
+                p.yOrigin};
     if (s.device.cr != nullptr)
         return {s.device.targetWidth, s.device.targetHeight, 1.0, 1.0, 0.0, 0.0};
     int w = 0, h = 0;
@@ -52,7 +58,8 @@ Geometry geometry() {
 }
 
 // The surface drawing goes to now, with its size in device units.
-cairo_surface_t* chooseTarget(double& w, double& h, bool& vector) {
+cairo_surface_t* chooseTarget(double& w, double& h, bool& vector)
+{
     DeviceState& d = state().device;
     vector = false;
     if (d.linkedPage != nullptr) {
@@ -75,7 +82,8 @@ cairo_surface_t* chooseTarget(double& w, double& h, bool& vector) {
     return nullptr;
 }
 
-void dropContext() {
+void dropContext()
+{
     DeviceState& d = state().device;
     deviceFlushStroke();
     if (d.cr != nullptr) cairo_destroy(d.cr);
@@ -83,7 +91,8 @@ void dropContext() {
     d.crTarget = nullptr;
 }
 
-void writePng() {
+void writePng()
+{
     DeviceState& d = state().device;
     if (d.kind != DeviceKind::Png || d.fileSurface == nullptr) return;
     cairo_surface_flush(d.fileSurface);
@@ -91,7 +100,8 @@ void writePng() {
         kernelDiagnostic("kernelCloseDevice", ("cannot write " + d.fileName).c_str());
 }
 
-DeviceKind kindOf(const std::string& name) {
+DeviceKind kindOf(const std::string& name)
+{
     size_t dot = name.rfind('.');
     if (dot == std::string::npos) return DeviceKind::None;
     std::string ext = name.substr(dot + 1);
@@ -103,14 +113,16 @@ DeviceKind kindOf(const std::string& name) {
     return DeviceKind::None;
 }
 
-void paintBackground(cairo_surface_t* surface) {
+void paintBackground(cairo_surface_t* surface)
+{
     cairo_t* cr = cairo_create(surface);
     cairo_set_source_rgb(cr, 1.0, 1.0, 1.0);
     cairo_paint(cr);
     cairo_destroy(cr);
 }
 
-void openFileDevice() {
+void openFileDevice()
+{
     DeviceState& d = state().device;
     d.kind = kindOf(d.selected);
     d.fileName = d.selected;
@@ -136,12 +148,9 @@ void openFileDevice() {
         defaultDeviceSize(w, h);
     }
     cairo_surface_t* s = nullptr;
-    if (d.kind == DeviceKind::Png)
-        s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-    else if (d.kind == DeviceKind::Pdf)
-        s = cairo_pdf_surface_create(d.fileName.c_str(), w, h);
-    else
-        s = cairo_svg_surface_create(d.fileName.c_str(), w, h);
+    if (d.kind == DeviceKind::Png) s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
+    else if (d.kind == DeviceKind::Pdf) s = cairo_pdf_surface_create(d.fileName.c_str(), w, h);
+    else s = cairo_svg_surface_create(d.fileName.c_str(), w, h);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
         kernelDiagnostic("kernelOpenDevice", ("cannot open " + d.fileName).c_str());
         cairo_surface_destroy(s);
@@ -154,7 +163,8 @@ void openFileDevice() {
     d.targetHeight = h;
 }
 
-void closeFileDevice() {
+void closeFileDevice()
+{
     DeviceState& d = state().device;
     if (d.crTarget == d.fileSurface && d.fileSurface != nullptr) dropContext();
     if (d.fileSurface != nullptr) {
@@ -173,7 +183,8 @@ void closeFileDevice() {
 
 }  // namespace
 
-std::array<double, 8> effectiveMapping() {
+std::array<double, 8> effectiveMapping()
+{
     const PictureState& p = state().picture;
     if (p.mappingSet) {
         std::array<double, 8> m{};
@@ -189,7 +200,8 @@ std::array<double, 8> effectiveMapping() {
     return {x1, x2, y1, y2, u1, u1 + usedW, v1, v1 + usedH};
 }
 
-void deviceUpdateTransform() {
+void deviceUpdateTransform()
+{
     DeviceState& d = state().device;
     std::array<double, 8> m = effectiveMapping();
     Geometry g = geometry();
@@ -201,11 +213,15 @@ void deviceUpdateTransform() {
     d.by = g.height + (g.yo - m[6] + m[2] * ky) / g.yu;
     if (!std::isfinite(d.ax) || !std::isfinite(d.ay) || d.ax == 0.0 || d.ay == 0.0 ||
         !std::isfinite(d.bx) || !std::isfinite(d.by)) {
-        d.ax = 1.0; d.bx = 0.0; d.ay = -1.0; d.by = g.height;
+        d.ax = 1.0;
+        d.bx = 0.0;
+        d.ay = -1.0;
+        d.by = g.height;
     }
 }
 
-bool deviceActive() {
+bool deviceActive()
+{
     DeviceState& d = state().device;
     double w = 0.0, h = 0.0;
     bool vector = false;
@@ -226,12 +242,14 @@ bool deviceActive() {
     return true;
 }
 
-double deviceScale() {
+double deviceScale()
+{
     const DeviceState& d = state().device;
     return 0.5 * (std::fabs(d.ax) + std::fabs(d.ay));
 }
 
-void deviceCloseAll() {
+void deviceCloseAll()
+{
     closeFileDevice();
     dropContext();
 }
@@ -241,18 +259,20 @@ void deviceWriteFile() { writePng(); }
 // ---- the private link ------------------------------------------------------------------------
 
 // Linking always starts a new context: a new surface may sit where an old one was.
-void linkRasterTarget(cairo_surface_t* surface) {
+void linkRasterTarget(cairo_surface_t* surface)
+{
     dropContext();
     state().device.linkedRaster = surface;
     state().picture.rasterSet = false;
     deviceActive();
 }
 
-void linkPageTarget(cairo_surface_t* pdfSurface, double widthPoints, double heightPoints) {
+void linkPageTarget(cairo_surface_t* pdfSurface, double widthPoints, double heightPoints)
+{
     dropContext();
     DeviceState& d = state().device;
     bool ok = pdfSurface != nullptr && std::isfinite(widthPoints) && std::isfinite(heightPoints) &&
-              widthPoints > 0.0 && heightPoints > 0.0;
+        widthPoints > 0.0 && heightPoints > 0.0;
     d.linkedPage = ok ? pdfSurface : nullptr;
     d.pageWidth = ok ? widthPoints : 0.0;
     d.pageHeight = ok ? heightPoints : 0.0;
@@ -268,19 +288,22 @@ using namespace tarv;
 
 // ---- devices ---------------------------------------------------------------------------------
 
-void kernelSelectOutput(const char* name, int length) {
+void kernelSelectOutput(const char* name, int length)
+{
     int n = textLength(name, length);
     while (n > 0 && name[n - 1] == ' ') --n;
     state().device.selected.assign(name ? name : "", static_cast<size_t>(n));
     if (tracing()) TraceLine("kernelSelectOutput").text(name, length).emit();
 }
 
-void kernelOpen() {
+void kernelOpen()
+{
     state().book.opened = true;
     if (tracing()) TraceLine("kernelOpen").emit();
 }
 
-void kernelOpenDevice() {
+void kernelOpenDevice()
+{
     if (state().device.deviceOpen) closeFileDevice();
     openFileDevice();
     state().device.deviceOpen = true;
@@ -288,18 +311,21 @@ void kernelOpenDevice() {
     if (tracing()) TraceLine("kernelOpenDevice").emit();
 }
 
-void kernelCloseDevice() {
+void kernelCloseDevice()
+{
     if (tracing()) TraceLine("kernelCloseDevice").emit();
     closeFileDevice();
 }
 
-void kernelClose() {
+void kernelClose()
+{
     if (tracing()) TraceLine("kernelClose").emit();
     closeFileDevice();
     state().book.opened = false;
 }
 
-void kernelFlushOutput() {
+void kernelFlushOutput()
+{
     if (tracing()) TraceLine("kernelFlushOutput").emit();
     DeviceState& d = state().device;
     deviceFlushStroke();
@@ -311,7 +337,8 @@ void kernelFlushOutput() {
 
 // ---- picture space, mapping, raster ------------------------------------------------------------
 
-void kernelSetPictureSpace(const float& x1, const float& x2, const float& y1, const float& y2) {
+void kernelSetPictureSpace(const float& x1, const float& x2, const float& y1, const float& y2)
+{
     if (finite2(x1, x2) && finite2(y1, y2) && x1 != x2 && y1 != y2) {
         state().picture.space = {x1, x2, y1, y2};
         deviceUpdateTransform();
@@ -321,10 +348,11 @@ void kernelSetPictureSpace(const float& x1, const float& x2, const float& y1, co
     if (tracing()) TraceLine("kernelSetPictureSpace").r(x1).r(x2).r(y1).r(y2).emit();
 }
 
-void kernelEnquirePictureSpace(int& status, const int& first, const int& count, float* values) {
+void kernelEnquirePictureSpace(int& status, const int& first, const int& count, float* values)
+{
     const auto& p = state().picture.space;
     status = (first >= 1 && count >= 0 && static_cast<long long>(first) + count - 1 <= 4) ? 0 : 1;
-    long long n = 0;   // elements handed back (the log shows those)
+    long long n = 0;  // elements handed back (the log shows those)
     if (values != nullptr && count > 0) {
         long long last = std::min<long long>(count, 4 - static_cast<long long>(first) + 1);
         // Only the places k whose element first + k lies in 1..4 are written: at most four,
@@ -336,14 +364,20 @@ void kernelEnquirePictureSpace(int& status, const int& first, const int& count, 
         n = std::max<long long>(last, 0);
     }
     if (tracing())
-        TraceLine("kernelEnquirePictureSpace").i(first).i(count).arrow().i(status).reals(values, n)
+        TraceLine("kernelEnquirePictureSpace")
+            .i(first)
+            .i(count)
+            .arrow()
+            .i(status)
+            .reals(values, n)
             .emit();
 }
 
 void kernelSetMapping(const float& x1, const float& x2, const float& y1, const float& y2,
-                      const float& u1, const float& u2, const float& v1, const float& v2) {
+                      const float& u1, const float& u2, const float& v1, const float& v2)
+{
     bool ok = finite2(x1, x2) && finite2(y1, y2) && finite2(u1, u2) && finite2(v1, v2) &&
-              x1 != x2 && y1 != y2 && u1 != u2 && v1 != v2;
+        x1 != x2 && y1 != y2 && u1 != u2 && v1 != v2;
     if (ok) {
         state().picture.mapping = {x1, x2, y1, y2, u1, u2, v1, v2};
         state().picture.mappingSet = true;
@@ -356,21 +390,31 @@ void kernelSetMapping(const float& x1, const float& x2, const float& y1, const f
 }
 
 void kernelEnquireMapping(float& x1, float& x2, float& y1, float& y2, float& u1, float& u2,
-                          float& v1, float& v2) {
+                          float& v1, float& v2)
+{
     std::array<double, 8> m = effectiveMapping();
     float* out[8] = {&x1, &x2, &y1, &y2, &u1, &u2, &v1, &v2};
     for (size_t k = 0; k < 8; ++k) *out[k] = toFloat(m[k]);
     if (tracing())
-        TraceLine("kernelEnquireMapping").arrow().r(x1).r(x2).r(y1).r(y2).r(u1).r(u2).r(v1).r(v2)
+        TraceLine("kernelEnquireMapping")
+            .arrow()
+            .r(x1)
+            .r(x2)
+            .r(y1)
+            .r(y2)
+            .r(u1)
+            .r(u2)
+            .r(v1)
+            .r(v2)
             .emit();
 }
 
 void kernelSetRasterOutput(const int& width, const int& height, const float& xUnitsPerPixel,
-                           const float& yUnitsPerPixel, const float& xOrigin,
-                           const float& yOrigin) {
+                           const float& yUnitsPerPixel, const float& xOrigin, const float& yOrigin)
+{
     bool ok = width > 0 && height > 0 && width <= kMaxDevicePixels && height <= kMaxDevicePixels &&
-              finite2(xUnitsPerPixel, yUnitsPerPixel) && finite2(xOrigin, yOrigin) &&
-              xUnitsPerPixel > 0.0f && yUnitsPerPixel > 0.0f;
+        finite2(xUnitsPerPixel, yUnitsPerPixel) && finite2(xOrigin, yOrigin) &&
+        xUnitsPerPixel > 0.0f && yUnitsPerPixel > 0.0f;
     if (ok) {
         PictureState& p = state().picture;
         p.rasterSet = true;
@@ -385,13 +429,20 @@ void kernelSetRasterOutput(const int& width, const int& height, const float& xUn
         kernelDiagnostic("kernelSetRasterOutput", "raster size or scale out of range ignored");
     }
     if (tracing())
-        TraceLine("kernelSetRasterOutput").i(width).i(height).r(xUnitsPerPixel).r(yUnitsPerPixel)
-            .r(xOrigin).r(yOrigin).emit();
+        TraceLine("kernelSetRasterOutput")
+            .i(width)
+            .i(height)
+            .r(xUnitsPerPixel)
+            .r(yUnitsPerPixel)
+            .r(xOrigin)
+            .r(yOrigin)
+            .emit();
 }
 
 namespace tarv {
 
-void resetState(bool libraryFlagsToo) {
+void resetState(bool libraryFlagsToo)
+{
     deviceCloseAll();
     resetValues(libraryFlagsToo);
     deviceUpdateTransform();

@@ -10,18 +10,21 @@ using namespace tarv;
 
 namespace {
 
-int fillColour(int pen) {
+int fillColour(int pen)
+{
     if (pen == 0) return state().line.colour;
     return pen < 0 ? (pen == INT32_MIN ? 1 : -pen) : pen;
 }
 
-void addPoint(std::vector<Point>& ring, double x, double y) {
+void addPoint(std::vector<Point>& ring, double x, double y)
+{
     if (fitsFloat2(x, y)) ring.push_back({x, y});
 }
 
 // Corners of a ring: its points less those that repeat the one before (the first counting as
 // after the last).
-size_t corners(const std::vector<Point>& ring) {
+size_t corners(const std::vector<Point>& ring)
+{
     size_t n = 0;
     for (size_t k = 0; k < ring.size(); ++k) {
         const Point& next = ring[(k + 1) % ring.size()];
@@ -30,7 +33,8 @@ size_t corners(const std::vector<Point>& ring) {
     return n;
 }
 
-void fill(std::vector<std::vector<Point>>& rings, int style, int pen) {
+void fill(std::vector<std::vector<Point>>& rings, int style, int pen)
+{
     // A boundary of fewer than three corners encloses nothing: it is neither filled nor outlined.
     std::erase_if(rings, [](const std::vector<Point>& r) { return corners(r) < 3; });
     if (rings.empty() || style < -1 || !deviceActive()) return;
@@ -40,13 +44,20 @@ void fill(std::vector<std::vector<Point>>& rings, int style, int pen) {
 }  // namespace
 
 void kernelFillPolygon(const int& style, const int& pen, const int& reserved, const float* x,
-                       const float* y, const int& n) {
+                       const float* y, const int& n)
+{
     int count = 0;
     bool ok = acceptCount("kernelFillPolygon", n, count);
     if (x == nullptr || y == nullptr) count = 0;
     if (tracing())
-        TraceLine("kernelFillPolygon").i(style).i(pen).i(reserved).reals(x, count).reals(y, count)
-            .i(n).emit();
+        TraceLine("kernelFillPolygon")
+            .i(style)
+            .i(pen)
+            .i(reserved)
+            .reals(x, count)
+            .reals(y, count)
+            .i(n)
+            .emit();
     if (!ok) return;
     std::vector<std::vector<Point>> rings(1);
     addPoint(rings[0], state().pen.x, state().pen.y);
@@ -54,8 +65,9 @@ void kernelFillPolygon(const int& style, const int& pen, const int& reserved, co
     fill(rings, style, pen);
 }
 
-void kernelFillMultiPolygon(const int& style, const int& pen, const int& reserved,
-                            const int& count, const int* counts, const float* x, const float* y) {
+void kernelFillMultiPolygon(const int& style, const int& pen, const int& reserved, const int& count,
+                            const int* counts, const float* x, const float* y)
+{
     int boundaries = 0;
     bool ok = acceptCount("kernelFillMultiPolygon", count, boundaries);
     if (counts == nullptr) boundaries = 0;
@@ -68,8 +80,15 @@ void kernelFillMultiPolygon(const int& style, const int& pen, const int& reserve
     }
     if (x == nullptr || y == nullptr) total = 0;
     if (tracing())
-        TraceLine("kernelFillMultiPolygon").i(style).i(pen).i(reserved).i(count)
-            .ints(counts, boundaries).reals(x, total).reals(y, total).emit();
+        TraceLine("kernelFillMultiPolygon")
+            .i(style)
+            .i(pen)
+            .i(reserved)
+            .i(count)
+            .ints(counts, boundaries)
+            .reals(x, total)
+            .reals(y, total)
+            .emit();
     if (!ok || total == 0) return;
     std::vector<std::vector<Point>> rings;
     long long at = 0;
@@ -82,7 +101,8 @@ void kernelFillMultiPolygon(const int& style, const int& pen, const int& reserve
 }
 
 void kernelFillBox(const int& style, const int& pen, const float& x1, const float& y1,
-                   const float& x2, const float& y2) {
+                   const float& x2, const float& y2)
+{
     if (tracing()) TraceLine("kernelFillBox").i(style).i(pen).r(x1).r(y1).r(x2).r(y2).emit();
     if (!finite2(x1, y1) || !finite2(x2, y2)) return;
     std::vector<std::vector<Point>> rings{{{x1, y1}, {x2, y1}, {x2, y2}, {x1, y2}}};

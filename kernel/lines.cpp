@@ -10,14 +10,16 @@ using namespace tarv;
 namespace {
 
 // Moves the current point to (x, y) when both are finite; returns whether it moved.
-bool moveTo(double x, double y) {
+bool moveTo(double x, double y)
+{
     if (!fitsFloat2(x, y)) return false;
     state().pen.x = static_cast<float>(x);
     state().pen.y = static_cast<float>(y);
     return true;
 }
 
-void lineTo(double x, double y) {
+void lineTo(double x, double y)
+{
     PenState& p = state().pen;
     if (!fitsFloat2(x, y)) return;
     float fx = static_cast<float>(x), fy = static_cast<float>(y);
@@ -31,29 +33,34 @@ void attributesChanging() { deviceFlushStroke(); }
 
 }  // namespace
 
-void kernelMovePen(const float& x, const float& y) {
+void kernelMovePen(const float& x, const float& y)
+{
     moveTo(x, y);
     if (tracing()) TraceLine("kernelMovePen").r(x).r(y).emit();
 }
 
-void kernelMovePenBy(const float& dx, const float& dy) {
+void kernelMovePenBy(const float& dx, const float& dy)
+{
     const PenState& p = state().pen;
     moveTo(static_cast<double>(p.x) + dx, static_cast<double>(p.y) + dy);
     if (tracing()) TraceLine("kernelMovePenBy").r(dx).r(dy).emit();
 }
 
-void kernelDrawLineTo(const float& x, const float& y) {
+void kernelDrawLineTo(const float& x, const float& y)
+{
     lineTo(x, y);
     if (tracing()) TraceLine("kernelDrawLineTo").r(x).r(y).emit();
 }
 
-void kernelDrawLineBy(const float& dx, const float& dy) {
+void kernelDrawLineBy(const float& dx, const float& dy)
+{
     const PenState& p = state().pen;
     lineTo(static_cast<double>(p.x) + dx, static_cast<double>(p.y) + dy);
     if (tracing()) TraceLine("kernelDrawLineBy").r(dx).r(dy).emit();
 }
 
-void kernelDrawPolyline(const float* x, const float* y, const int& n) {
+void kernelDrawPolyline(const float* x, const float* y, const int& n)
+{
     int count = 0;
     bool ok = acceptCount("kernelDrawPolyline", n, count);
     if (x == nullptr || y == nullptr) count = 0;
@@ -61,7 +68,8 @@ void kernelDrawPolyline(const float* x, const float* y, const int& n) {
     if (tracing()) TraceLine("kernelDrawPolyline").reals(x, count).reals(y, count).i(n).emit();
 }
 
-void kernelEnquirePenPosition(float& x, float& y, float& unused) {
+void kernelEnquirePenPosition(float& x, float& y, float& unused)
+{
     x = state().pen.x;
     y = state().pen.y;
     unused = 0.0f;
@@ -71,7 +79,8 @@ void kernelEnquirePenPosition(float& x, float& y, float& unused) {
 // From the current point around (cx, cy) to the point of the circle in the direction of
 // (px, py).  Equal start and end directions give the full circle.  A zero radius draws nothing.
 void kernelDrawArc(const float& cx, const float& cy, const float& px, const float& py,
-                   const int& direction) {
+                   const int& direction)
+{
     if (tracing()) TraceLine("kernelDrawArc").r(cx).r(cy).r(px).r(py).i(direction).emit();
     PenState& p = state().pen;
     if (!finite2(cx, cy) || !finite2(px, py)) return;
@@ -82,7 +91,7 @@ void kernelDrawArc(const float& cx, const float& cy, const float& px, const floa
     double a0 = std::atan2(sy, sx);
     double ex = static_cast<double>(px) - cx, ey = static_cast<double>(py) - cy;
     double a1 = (ex == 0.0 && ey == 0.0) ? a0 : std::atan2(ey, ex);
-    double sweep;   // signed, anticlockwise positive
+    double sweep;  // signed, anticlockwise positive
     if (direction == 1) {
         sweep = std::fmod(a1 - a0 + 2.0 * twoPi, twoPi);
         if (sweep < 1e-12) sweep = twoPi;
@@ -94,8 +103,8 @@ void kernelDrawArc(const float& cx, const float& cy, const float& px, const floa
     double endAngle = full ? a0 : a1;
     if (deviceActive()) {
         double rDevice = r * deviceScale();
-        int steps = static_cast<int>(std::min(4096.0, std::max(16.0, std::fabs(sweep) *
-                                                                    std::sqrt(rDevice + 1.0) * 4.0)));
+        int steps = static_cast<int>(
+            std::min(4096.0, std::max(16.0, std::fabs(sweep) * std::sqrt(rDevice + 1.0) * 4.0)));
         std::vector<Point> pts;
         pts.reserve(static_cast<size_t>(steps) + 1);
         for (int k = 0; k <= steps; ++k) {
@@ -116,34 +125,39 @@ void kernelDrawArc(const float& cx, const float& cy, const float& px, const floa
 
 // ---- line attributes -------------------------------------------------------------------------
 
-void kernelSetColour(const int& index) {
+void kernelSetColour(const int& index)
+{
     attributesChanging();
     state().line.colour = index;
     if (tracing()) TraceLine("kernelSetColour").i(index).emit();
 }
 
 // Pen p is colour p with the current style and width.
-void kernelSetPen(const int& pen) {
+void kernelSetPen(const int& pen)
+{
     attributesChanging();
     state().line.pen = pen;
     state().line.colour = pen;
     if (tracing()) TraceLine("kernelSetPen").i(pen).emit();
 }
 
-void kernelSetLineStyle(const int& style) {
+void kernelSetLineStyle(const int& style)
+{
     attributesChanging();
     state().line.style = style;
     if (tracing()) TraceLine("kernelSetLineStyle").i(style).emit();
 }
 
-void kernelEnquireLineStyle(int& style) {
+void kernelEnquireLineStyle(int& style)
+{
     style = state().line.style;
     if (tracing()) TraceLine("kernelEnquireLineStyle").arrow().i(style).emit();
 }
 
 void kernelSetLineAttributes(const int& selector, const int& pen, const int& style,
                              const int& colour, const float& width, const int& widthMode,
-                             const int& reserved) {
+                             const int& reserved)
+{
     if (selector == 0) {
         attributesChanging();
         LineState& l = state().line;
@@ -157,12 +171,20 @@ void kernelSetLineAttributes(const int& selector, const int& pen, const int& sty
         kernelDiagnostic("kernelSetLineAttributes", "unknown selector ignored");
     }
     if (tracing())
-        TraceLine("kernelSetLineAttributes").i(selector).i(pen).i(style).i(colour).r(width)
-            .i(widthMode).i(reserved).emit();
+        TraceLine("kernelSetLineAttributes")
+            .i(selector)
+            .i(pen)
+            .i(style)
+            .i(colour)
+            .r(width)
+            .i(widthMode)
+            .i(reserved)
+            .emit();
 }
 
 void kernelEnquireLineAttributes(const int& selector, int& pen, int& style, int& colour,
-                                 float& width, int& widthMode, int& reserved) {
+                                 float& width, int& widthMode, int& reserved)
+{
     const LineState& l = state().line;
     pen = l.pen;
     style = l.style;
@@ -171,24 +193,38 @@ void kernelEnquireLineAttributes(const int& selector, int& pen, int& style, int&
     widthMode = l.widthMode;
     reserved = l.reserved;
     if (tracing())
-        TraceLine("kernelEnquireLineAttributes").i(selector).arrow().i(pen).i(style).i(colour)
-            .r(width).i(widthMode).i(reserved).emit();
+        TraceLine("kernelEnquireLineAttributes")
+            .i(selector)
+            .arrow()
+            .i(pen)
+            .i(style)
+            .i(colour)
+            .r(width)
+            .i(widthMode)
+            .i(reserved)
+            .emit();
 }
 
-void kernelSetDashPattern(const float& d1, const float& d2, const float& d3, const float& d4) {
+void kernelSetDashPattern(const float& d1, const float& d2, const float& d3, const float& d4)
+{
     attributesChanging();
     state().line.dash = {d1, d2, d3, d4};
     state().line.style = -1;
     if (tracing()) TraceLine("kernelSetDashPattern").r(d1).r(d2).r(d3).r(d4).emit();
 }
 
-void kernelEnquireDashPattern(float& d1, float& d2, float& d3, float& d4) {
+void kernelEnquireDashPattern(float& d1, float& d2, float& d3, float& d4)
+{
     const auto& d = state().line.dash;
-    d1 = d[0]; d2 = d[1]; d3 = d[2]; d4 = d[3];
+    d1 = d[0];
+    d2 = d[1];
+    d3 = d[2];
+    d4 = d[3];
     if (tracing()) TraceLine("kernelEnquireDashPattern").arrow().r(d1).r(d2).r(d3).r(d4).emit();
 }
 
-void kernelSetLineWidth(const float& width) {
+void kernelSetLineWidth(const float& width)
+{
     if (std::isfinite(width)) {
         attributesChanging();
         state().line.width = width < 0.0f ? 0.0f : width;
@@ -196,12 +232,14 @@ void kernelSetLineWidth(const float& width) {
     if (tracing()) TraceLine("kernelSetLineWidth").r(width).emit();
 }
 
-void kernelEnquireLineWidth(float& width) {
+void kernelEnquireLineWidth(float& width)
+{
     width = state().line.width;
     if (tracing()) TraceLine("kernelEnquireLineWidth").arrow().r(width).emit();
 }
 
-void kernelEnquireLineWidthMode(int& mode) {
+void kernelEnquireLineWidthMode(int& mode)
+{
     mode = state().line.widthMode;
     if (tracing()) TraceLine("kernelEnquireLineWidthMode").arrow().i(mode).emit();
 }

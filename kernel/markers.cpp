@@ -5,7 +5,8 @@
 
 using namespace tarv;
 
-void kernelDrawMarker(const int& symbol) {
+void kernelDrawMarker(const int& symbol)
+{
     if (tracing()) TraceLine("kernelDrawMarker").i(symbol).emit();
     if (symbol < 0 || !deviceActive()) return;
     deviceMarker(state().pen.x, state().pen.y, symbol);

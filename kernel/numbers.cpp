@@ -19,7 +19,8 @@ namespace {
 constexpr int kMaxDecimals = 40;
 
 // Places the digits in a field of the given width code inside out[0..n).
-void placeField(const std::string& digits, bool valid, int width, char* out, int n) {
+void placeField(const std::string& digits, bool valid, int width, char* out, int n)
+{
     if (out == nullptr || n <= 0) return;
     int limit = std::min(n, kMaxTextLength);
     std::memset(out, ' ', static_cast<size_t>(limit));
@@ -28,7 +29,7 @@ void placeField(const std::string& digits, bool valid, int width, char* out, int
     if (field > limit) field = limit;
     int f = static_cast<int>(field);
     if (!valid || static_cast<long long>(digits.size()) > field) {
-        if (w == 0) f = limit;   // the shortest form overflows the whole text
+        if (w == 0) f = limit;  // the shortest form overflows the whole text
         std::memset(out, '*', static_cast<size_t>(f));
         return;
     }
@@ -38,7 +39,8 @@ void placeField(const std::string& digits, bool valid, int width, char* out, int
 
 }  // namespace
 
-void formatRealInto(float value, int width, int decimals, char* out, int n) {
+void formatRealInto(float value, int width, int decimals, char* out, int n)
+{
     int d = decimals < 0 ? 0 : std::min(decimals, kMaxDecimals);
     std::string digits;
     bool valid = std::isfinite(value);
@@ -53,7 +55,8 @@ void formatRealInto(float value, int width, int decimals, char* out, int n) {
     placeField(digits, valid, width, out, n);
 }
 
-void formatIntegerInto(int value, int width, char* out, int n) {
+void formatIntegerInto(int value, int width, char* out, int n)
+{
     placeField(std::to_string(value), true, width, out, n);
 }
 
@@ -62,22 +65,34 @@ void formatIntegerInto(int value, int width, char* out, int n) {
 using namespace tarv;
 
 void kernelFormatReal(const float& value, const int& width, const int& decimals, char* text,
-                      int length) {
+                      int length)
+{
     formatRealInto(value, width, decimals, text, length);
     if (tracing())
-        TraceLine("kernelFormatReal").r(value).i(width).i(decimals).arrow()
-            .outText(text, text ? std::min(length, kMaxTextLength) : 0).emit();
+        TraceLine("kernelFormatReal")
+            .r(value)
+            .i(width)
+            .i(decimals)
+            .arrow()
+            .outText(text, text ? std::min(length, kMaxTextLength) : 0)
+            .emit();
 }
 
-void kernelFormatInteger(const int& value, const int& width, char* text, int length) {
+void kernelFormatInteger(const int& value, const int& width, char* text, int length)
+{
     formatIntegerInto(value, width, text, length);
     if (tracing())
-        TraceLine("kernelFormatInteger").i(value).i(width).arrow()
-            .outText(text, text ? std::min(length, kMaxTextLength) : 0).emit();
+        TraceLine("kernelFormatInteger")
+            .i(value)
+            .i(width)
+            .arrow()
+            .outText(text, text ? std::min(length, kMaxTextLength) : 0)
+            .emit();
 }
 
 // The character with the given code (0..255) followed by blanks; other codes give a blank.
-void kernelFormatCharCode(const int& code, char* text, int length) {
+void kernelFormatCharCode(const int& code, char* text, int length)
+{
     int n = (text == nullptr || length <= 0) ? 0 : std::min(length, kMaxTextLength);
     if (n > 0) {
         std::memset(text, ' ', static_cast<size_t>(n));
@@ -89,7 +104,8 @@ void kernelFormatCharCode(const int& code, char* text, int length) {
 namespace {
 
 // Draws the formatted number (its trailing blanks dropped) at the current point.
-void drawFormatted(const char* buf, int n) {
+void drawFormatted(const char* buf, int n)
+{
     while (n > 0 && buf[n - 1] == ' ') --n;
     // The control character must not turn digits into control sequences: '*' fillers are
     // doubled when '*' is the control character.
@@ -102,14 +118,16 @@ void drawFormatted(const char* buf, int n) {
     drawTextAtCurrentPoint(text.data(), static_cast<int>(text.size()));
 }
 
-int drawBufferLength(int width) {
+int drawBufferLength(int width)
+{
     long long w = width < 0 ? -static_cast<long long>(width) : width;
     return w == 0 ? 64 : static_cast<int>(std::min<long long>(w, 256));
 }
 
 }  // namespace
 
-void kernelDrawRealNumber(const float& value, const int& width, const int& decimals) {
+void kernelDrawRealNumber(const float& value, const int& width, const int& decimals)
+{
     int n = drawBufferLength(width);
     std::string buf(static_cast<size_t>(n), ' ');
     formatRealInto(value, width, decimals, buf.data(), n);
@@ -117,7 +135,8 @@ void kernelDrawRealNumber(const float& value, const int& width, const int& decim
     if (tracing()) TraceLine("kernelDrawRealNumber").r(value).i(width).i(decimals).emit();
 }
 
-void kernelDrawIntegerNumber(const int& value, const int& width) {
+void kernelDrawIntegerNumber(const int& value, const int& width)
+{
     int n = drawBufferLength(width);
     std::string buf(static_cast<size_t>(n), ' ');
     formatIntegerInto(value, width, buf.data(), n);

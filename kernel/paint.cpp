@@ -20,8 +20,8 @@ namespace tarv {
 namespace {
 
 constexpr int kSegmentsPerStroke = 2048;
-constexpr double kFar = 1.0e5;   // device units beyond the target still passed to Cairo
-constexpr double kRunTolerance = 0.125;   // pixels a merged point may lie off its run's line
+constexpr double kFar = 1.0e5;           // device units beyond the target still passed to Cairo
+constexpr double kRunTolerance = 0.125;  // pixels a merged point may lie off its run's line
 
 // Palette: 0 white background, 1 black, then distinct colours.
 constexpr double kPalette[][3] = {
@@ -35,25 +35,28 @@ constexpr int kPaletteSize = sizeof kPalette / sizeof kPalette[0];
 
 // Built-in dash styles 1..9, in thousandths of the output width.
 constexpr double kDashes[9][4] = {
-    {8, 4, 8, 4}, {2, 3, 2, 3}, {12, 4, 2, 4}, {16, 6, 16, 6}, {12, 3, 2, 3},
-    {6, 6, 6, 6}, {20, 4, 4, 4}, {1, 4, 1, 4}, {24, 6, 6, 6},
+    {8, 4, 8, 4}, {2, 3, 2, 3},  {12, 4, 2, 4}, {16, 6, 16, 6}, {12, 3, 2, 3},
+    {6, 6, 6, 6}, {20, 4, 4, 4}, {1, 4, 1, 4},  {24, 6, 6, 6},
 };
 
 double thinnest() { return state().device.vector ? 0.5 : 1.0; }
 
-double strokeWidth() {
+double strokeWidth()
+{
     double w = static_cast<double>(state().line.width) * deviceScale();
     return std::clamp(w, thinnest(), 1.0e4);
 }
 
-void setColour(cairo_t* cr, int index) {
+void setColour(cairo_t* cr, int index)
+{
     double r, g, b;
     paletteColour(index, r, g, b);
     cairo_set_source_rgb(cr, r, g, b);
 }
 
 // Puts the current line style in force; true when it draws dashes.
-bool setDash(cairo_t* cr) {
+bool setDash(cairo_t* cr)
+{
     const KernelState& s = state();
     int style = s.line.style;
     double d[4];
@@ -61,7 +64,9 @@ bool setDash(cairo_t* cr) {
         double unit = s.device.targetWidth / 1000.0;
         for (int k = 0; k < 4; ++k) d[k] = kDashes[style - 1][k] * unit;
     } else if (style == -1) {
-        for (int k = 0; k < 4; ++k) d[k] = std::fabs(static_cast<double>(s.line.dash[static_cast<size_t>(k)])) * deviceScale();
+        for (int k = 0; k < 4; ++k)
+            d[k] =
+                std::fabs(static_cast<double>(s.line.dash[static_cast<size_t>(k)])) * deviceScale();
     } else {
         cairo_set_dash(cr, nullptr, 0, 0.0);
         return false;
@@ -76,7 +81,8 @@ bool setDash(cairo_t* cr) {
     return true;
 }
 
-void beginStroke() {
+void beginStroke()
+{
     DeviceState& d = state().device;
     setColour(d.cr, state().line.colour);
     double width = strokeWidth();
@@ -99,7 +105,8 @@ void beginStroke() {
 
 // Adds one segment to the pending path, stroking every few thousand segments (a long path
 // costs Cairo more than its parts) and going on from the same point.
-void pathLineTo(DeviceState& d, double x, double y) {
+void pathLineTo(DeviceState& d, double x, double y)
+{
     cairo_line_to(d.cr, x, y);
     if (++d.pendingSegments >= kSegmentsPerStroke) {
         cairo_stroke(d.cr);
@@ -113,9 +120,10 @@ void pathLineTo(DeviceState& d, double x, double y) {
 // Puts the run's pending points into the path: its farthest point ahead, its farthest point
 // behind the origin (the path between them covers every point of the run), then its last point,
 // which becomes the origin of the next run.
-void runEmit(DeviceState& d) {
+void runEmit(DeviceState& d)
+{
     StrokeRun& r = d.run;
-    double ex = r.ox, ey = r.oy;   // the path's end
+    double ex = r.ox, ey = r.oy;  // the path's end
     auto to = [&](double x, double y) {
         if (x == ex && y == ey) return;
         pathLineTo(d, x, y);
@@ -132,7 +140,8 @@ void runEmit(DeviceState& d) {
     r.aimed = false;
 }
 
-void runStart(DeviceState& d, double x, double y) {
+void runStart(DeviceState& d, double x, double y)
+{
     StrokeRun& r = d.run;
     if (r.open) runEmit(d);
     cairo_move_to(d.cr, x, y);
@@ -144,7 +153,8 @@ void runStart(DeviceState& d, double x, double y) {
 
 // Extends the run to (x, y), or ends it and starts the next at its last point when (x, y) lies
 // too far off its line.
-void runExtend(DeviceState& d, double x, double y) {
+void runExtend(DeviceState& d, double x, double y)
+{
     StrokeRun& r = d.run;
     for (;;) {
         double dx = x - r.ox, dy = y - r.oy;
@@ -174,16 +184,19 @@ void runExtend(DeviceState& d, double x, double y) {
             }
             break;
         }
-        runEmit(d);   // the next run starts at the last point; (x, y) is tried on it
+        runEmit(d);  // the next run starts at the last point; (x, y) is tried on it
     }
     r.lx = x;
     r.ly = y;
 }
 
 // Cuts the segment to the box around the device; false when nothing of it is left.
-bool clipSegment(const DeviceState& d, double& x0, double& y0, double& x1, double& y1) {
+bool clipSegment(const DeviceState& d, double& x0, double& y0, double& x1, double& y1)
+{
     double lo[2] = {-kFar, -kFar}, hi[2] = {d.targetWidth + kFar, d.targetHeight + kFar};
-    auto inside = [&](double x, double y) { return x >= lo[0] && x <= hi[0] && y >= lo[1] && y <= hi[1]; };
+    auto inside = [&](double x, double y) {
+        return x >= lo[0] && x <= hi[0] && y >= lo[1] && y <= hi[1];
+    };
     if (inside(x0, y0) && inside(x1, y1)) return true;
     double t0 = 0.0, t1 = 1.0;
     double p0[2] = {x0, y0}, delta[2] = {x1 - x0, y1 - y0};
@@ -207,7 +220,8 @@ bool clipSegment(const DeviceState& d, double& x0, double& y0, double& x1, doubl
 
 double clampFar(double v, double size) { return std::clamp(v, -kFar, size + kFar); }
 
-void ringPath(cairo_t* cr, const std::vector<std::vector<Point>>& rings) {
+void ringPath(cairo_t* cr, const std::vector<std::vector<Point>>& rings)
+{
     const DeviceState& d = state().device;
     for (const auto& ring : rings) {
         if (ring.empty()) continue;
@@ -216,17 +230,16 @@ void ringPath(cairo_t* cr, const std::vector<std::vector<Point>>& rings) {
             deviceMapPoint(ring[k].x, ring[k].y, x, y);
             x = clampFar(x, d.targetWidth);
             y = clampFar(y, d.targetHeight);
-            if (k == 0)
-                cairo_move_to(cr, x, y);
-            else
-                cairo_line_to(cr, x, y);
+            if (k == 0) cairo_move_to(cr, x, y);
+            else cairo_line_to(cr, x, y);
         }
         cairo_close_path(cr);
     }
 }
 
 // Hatch lines at the given angles (degrees) and spacing over the clip area.
-void hatch(cairo_t* cr, std::initializer_list<double> angles, double spacing) {
+void hatch(cairo_t* cr, std::initializer_list<double> angles, double spacing)
+{
     double x1, y1, x2, y2;
     cairo_clip_extents(cr, &x1, &y1, &x2, &y2);
     double cx = 0.5 * (x1 + x2), cy = 0.5 * (y1 + y2);
@@ -234,8 +247,8 @@ void hatch(cairo_t* cr, std::initializer_list<double> angles, double spacing) {
     int lines = static_cast<int>(std::min(2.0 * r / spacing + 1.0, 20000.0));
     for (double deg : angles) {
         double a = deg * std::numbers::pi / 180.0;
-        double ux = std::cos(a), uy = -std::sin(a);   // along the line (device y down)
-        double nx = -uy, ny = ux;                     // across
+        double ux = std::cos(a), uy = -std::sin(a);  // along the line (device y down)
+        double nx = -uy, ny = ux;                    // across
         for (int k = 0; k <= lines; ++k) {
             double off = -r + k * spacing;
             double px = cx + nx * off, py = cy + ny * off;
@@ -248,7 +261,8 @@ void hatch(cairo_t* cr, std::initializer_list<double> angles, double spacing) {
 
 }  // namespace
 
-void paletteColour(int index, double& r, double& g, double& b) {
+void paletteColour(int index, double& r, double& g, double& b)
+{
     long long i = index < 0 ? -static_cast<long long>(index) : index;
     if (i >= kPaletteSize) i = 2 + (i - 2) % (kPaletteSize - 2);
     r = kPalette[i][0];
@@ -256,7 +270,8 @@ void paletteColour(int index, double& r, double& g, double& b) {
     b = kPalette[i][2];
 }
 
-void deviceFlushStroke() {
+void deviceFlushStroke()
+{
     DeviceState& d = state().device;
     if (!d.pathOpen) return;
     if (d.cr != nullptr) {
@@ -268,7 +283,8 @@ void deviceFlushStroke() {
     d.pendingSegments = 0;
 }
 
-void deviceLineTo(double kx0, double ky0, double kx1, double ky1) {
+void deviceLineTo(double kx0, double ky0, double kx1, double ky1)
+{
     DeviceState& d = state().device;
     if (d.cr == nullptr) return;
     double x0, y0, x1, y1;
@@ -293,12 +309,14 @@ void deviceLineTo(double kx0, double ky0, double kx1, double ky1) {
     d.lastY = y1;
 }
 
-void devicePolyline(const std::vector<Point>& pts) {
+void devicePolyline(const std::vector<Point>& pts)
+{
     for (size_t k = 1; k < pts.size(); ++k)
         deviceLineTo(pts[k - 1].x, pts[k - 1].y, pts[k].x, pts[k].y);
 }
 
-void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int colour) {
+void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int colour)
+{
     DeviceState& d = state().device;
     if (d.cr == nullptr) return;
     deviceFlushStroke();
@@ -332,20 +350,21 @@ void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int col
         cairo_set_dash(cr, nullptr, 0, 0.0);
         int h = (style - 1) % 8 + 1;
         switch (h) {
-            case 1: hatch(cr, {0.0}, spacing); break;
-            case 2: hatch(cr, {90.0}, spacing); break;
-            case 3: hatch(cr, {45.0}, spacing); break;
-            case 4: hatch(cr, {-45.0}, spacing); break;
-            case 5: hatch(cr, {0.0, 90.0}, spacing); break;
-            case 6: hatch(cr, {45.0, -45.0}, spacing); break;
-            case 7: hatch(cr, {0.0}, 0.5 * spacing); break;
-            default: hatch(cr, {45.0}, 0.5 * spacing); break;
+        case 1: hatch(cr, {0.0}, spacing); break;
+        case 2: hatch(cr, {90.0}, spacing); break;
+        case 3: hatch(cr, {45.0}, spacing); break;
+        case 4: hatch(cr, {-45.0}, spacing); break;
+        case 5: hatch(cr, {0.0, 90.0}, spacing); break;
+        case 6: hatch(cr, {45.0, -45.0}, spacing); break;
+        case 7: hatch(cr, {0.0}, 0.5 * spacing); break;
+        default: hatch(cr, {45.0}, 0.5 * spacing); break;
         }
     }
     cairo_restore(cr);
 }
 
-void deviceMarker(double kx, double ky, int symbol) {
+void deviceMarker(double kx, double ky, int symbol)
+{
     DeviceState& d = state().device;
     if (d.cr == nullptr) return;
     deviceFlushStroke();
@@ -367,7 +386,8 @@ void deviceMarker(double kx, double ky, int symbol) {
         for (int k = 0; k < corners; ++k) {
             double a = start + 2.0 * pi * k / corners;
             double px = x + radius * std::cos(a), py = y - radius * std::sin(a);
-            if (k == 0) cairo_move_to(cr, px, py); else cairo_line_to(cr, px, py);
+            if (k == 0) cairo_move_to(cr, px, py);
+            else cairo_line_to(cr, px, py);
         }
         cairo_close_path(cr);
     };
@@ -381,24 +401,46 @@ void deviceMarker(double kx, double ky, int symbol) {
     int m = symbol % 16;
     bool filled = false;
     switch (m) {
-        case 0: cairo_arc(cr, x, y, std::max(1.0, 0.25 * s), 0.0, 2.0 * pi); filled = true; break;
-        case 1: spokes(2, 0.0); break;
-        case 2: spokes(4, 0.0); break;
-        case 3: cairo_arc(cr, x, y, s, 0.0, 2.0 * pi); break;
-        case 4: spokes(2, pi / 4.0); break;
-        case 5: polygon(4, pi / 4.0, s * std::numbers::sqrt2); break;
-        case 6: polygon(3, pi / 2.0, s); break;
-        case 7: polygon(4, 0.0, s); break;
-        case 8: cairo_arc(cr, x, y, s, 0.0, 2.0 * pi); filled = true; break;
-        case 9: polygon(4, pi / 4.0, s * std::numbers::sqrt2); filled = true; break;
-        case 10: polygon(3, pi / 2.0, s); filled = true; break;
-        case 11: polygon(4, 0.0, s); filled = true; break;
-        case 12: polygon(3, -pi / 2.0, s); break;
-        case 13: polygon(3, -pi / 2.0, s); filled = true; break;
-        case 14: polygon(5, pi / 2.0, s); break;
-        default: polygon(6, 0.0, s); filled = true; break;
+    case 0:
+        cairo_arc(cr, x, y, std::max(1.0, 0.25 * s), 0.0, 2.0 * pi);
+        filled = true;
+        break;
+    case 1: spokes(2, 0.0); break;
+    case 2: spokes(4, 0.0); break;
+    case 3: cairo_arc(cr, x, y, s, 0.0, 2.0 * pi); break;
+    case 4: spokes(2, pi / 4.0); break;
+    case 5: polygon(4, pi / 4.0, s * std::numbers::sqrt2); break;
+    case 6: polygon(3, pi / 2.0, s); break;
+    case 7: polygon(4, 0.0, s); break;
+    case 8:
+        cairo_arc(cr, x, y, s, 0.0, 2.0 * pi);
+        filled = true;
+        break;
+    case 9:
+        polygon(4, pi / 4.0, s * std::numbers::sqrt2);
+        filled = true;
+        break;
+    case 10:
+        polygon(3, pi / 2.0, s);
+        filled = true;
+        break;
+    case 11:
+        polygon(4, 0.0, s);
+        filled = true;
+        break;
+    case 12: polygon(3, -pi / 2.0, s); break;
+    case 13:
+        polygon(3, -pi / 2.0, s);
+        filled = true;
+        break;
+    case 14: polygon(5, pi / 2.0, s); break;
+    default:
+        polygon(6, 0.0, s);
+        filled = true;
+        break;
     }
-    if (filled) cairo_fill(cr); else cairo_stroke(cr);
+    if (filled) cairo_fill(cr);
+    else cairo_stroke(cr);
     cairo_restore(cr);
 }
 
@@ -415,7 +457,8 @@ constexpr const char* kFontFiles[] = {
 
 // The face read straight from the font file (the same glyphs on every machine that has the
 // package); the system's font matching serves only when the file is missing.
-cairo_font_face_t* openFontFace() {
+cairo_font_face_t* openFontFace()
+{
     DeviceState& d = state().device;
     FT_Library library = nullptr;
     if (FT_Init_FreeType(&library) == 0) {
@@ -434,7 +477,8 @@ cairo_font_face_t* openFontFace() {
 }
 
 // The monospaced face and the proportions that scale a glyph to the character cell.
-void ensureFont() {
+void ensureFont()
+{
     DeviceState& d = state().device;
     if (d.font != nullptr) return;
     d.font = openFontFace();
@@ -454,15 +498,15 @@ void ensureFont() {
         char utf8[3] = {0, 0, 0};
         if (c < 128) {
             utf8[0] = static_cast<char>(c);
-        } else {   // bytes above 127 are taken as Latin-1
+        } else {  // bytes above 127 are taken as Latin-1
             utf8[0] = static_cast<char>(0xC0 | (c >> 6));
             utf8[1] = static_cast<char>(0x80 | (c & 0x3F));
         }
         cairo_glyph_t* glyphs = nullptr;
         int count = 0;
-        if (c >= 32 && cairo_scaled_font_text_to_glyphs(sf, 0, 0, utf8, -1, &glyphs, &count,
-                                                       nullptr, nullptr, nullptr) ==
-                           CAIRO_STATUS_SUCCESS &&
+        if (c >= 32 &&
+            cairo_scaled_font_text_to_glyphs(sf, 0, 0, utf8, -1, &glyphs, &count, nullptr, nullptr,
+                                             nullptr) == CAIRO_STATUS_SUCCESS &&
             count == 1) {
             d.glyphs[static_cast<size_t>(c)] = glyphs[0].index;
             d.glyphKnown[static_cast<size_t>(c)] = true;
@@ -475,7 +519,8 @@ void ensureFont() {
 
 }  // namespace
 
-void deviceText(const std::vector<std::string>& lines, double x, double y) {
+void deviceText(const std::vector<std::string>& lines, double x, double y)
+{
     DeviceState& d = state().device;
     if (d.cr == nullptr) return;
     deviceFlushStroke();
@@ -498,7 +543,7 @@ void deviceText(const std::vector<std::string>& lines, double x, double y) {
     cairo_set_matrix(cr, &m);
     cairo_translate(cr, x, y);
     cairo_rotate(cr, static_cast<double>(t.angle) * std::numbers::pi / 180.0);
-    cairo_scale(cr, 1.0, -1.0);   // glyph space: y down, one unit a kernel unit
+    cairo_scale(cr, 1.0, -1.0);  // glyph space: y down, one unit a kernel unit
     cairo_set_font_face(cr, d.font);
     cairo_matrix_t fm;
     cairo_matrix_init_scale(&fm, cw / d.fontAdvance, ch / d.fontCapHeight);

@@ -25,8 +25,8 @@ namespace {
 
 constexpr int kCompressionLevel = 4;
 constexpr int kMaxBands = 4;
-constexpr int kRowsPerBand = 64;          // fewer rows than this per band are not worth a thread
-constexpr size_t kChunkBytes = 1 << 20;   // image data per IDAT chunk
+constexpr int kRowsPerBand = 64;         // fewer rows than this per band are not worth a thread
+constexpr size_t kChunkBytes = 1 << 20;  // image data per IDAT chunk
 
 struct Image {
     const unsigned char* data;
@@ -35,8 +35,8 @@ struct Image {
 
 // One band of rows, compressed: the deflate output and the checksum of the raw rows.
 struct Band {
-    int first = 0, last = 0;   // rows first .. last - 1
-    bool final = false;        // the band that ends the stream
+    int first = 0, last = 0;  // rows first .. last - 1
+    bool final = false;       // the band that ends the stream
     std::vector<unsigned char> out;
     uLong adler = 1;
     uLong rawLength = 0;
@@ -45,7 +45,8 @@ struct Band {
 
 // A row as PNG stores it: filter type 0, then red, green, blue of each pixel.  Cairo keeps an
 // RGB24 pixel as one native 32-bit word 0x00RRGGBB.
-void packRow(const Image& im, int row, unsigned char* out) {
+void packRow(const Image& im, int row, unsigned char* out)
+{
     const unsigned char* src = im.data + static_cast<ptrdiff_t>(row) * im.stride;
     *out++ = 0;
     for (int x = 0; x < im.width; ++x) {
@@ -58,7 +59,8 @@ void packRow(const Image& im, int row, unsigned char* out) {
 }
 
 // Runs deflate on what is in the stream's input, growing the output as it fills.
-bool pump(z_stream& zs, std::vector<unsigned char>& out, int flush) {
+bool pump(z_stream& zs, std::vector<unsigned char>& out, int flush)
+{
     for (;;) {
         size_t used = out.size() - zs.avail_out;
         if (zs.avail_out == 0) {
@@ -72,7 +74,8 @@ bool pump(z_stream& zs, std::vector<unsigned char>& out, int flush) {
     }
 }
 
-void compressBand(const Image& im, Band& b) {
+void compressBand(const Image& im, Band& b)
+{
     z_stream zs{};
     if (deflateInit2(&zs, kCompressionLevel, Z_DEFLATED, -15, 8, Z_DEFAULT_STRATEGY) != Z_OK)
         return;
@@ -99,7 +102,8 @@ void compressBand(const Image& im, Band& b) {
 
 // The bands side by side: the first on this thread, the others on threads of their own (or here
 // too when no thread can be had).
-void compressBands(const Image& im, std::vector<Band>& bands) {
+void compressBands(const Image& im, std::vector<Band>& bands)
+{
     std::vector<std::thread> helpers;
     for (size_t k = 1; k < bands.size(); ++k) {
         try {
@@ -112,14 +116,16 @@ void compressBands(const Image& im, std::vector<Band>& bands) {
     for (auto& t : helpers) t.join();
 }
 
-void put32(unsigned char* p, uint32_t v) {
+void put32(unsigned char* p, uint32_t v)
+{
     p[0] = static_cast<unsigned char>(v >> 24);
     p[1] = static_cast<unsigned char>(v >> 16);
     p[2] = static_cast<unsigned char>(v >> 8);
     p[3] = static_cast<unsigned char>(v);
 }
 
-bool writeChunk(std::FILE* f, const char* type, const unsigned char* data, size_t n) {
+bool writeChunk(std::FILE* f, const char* type, const unsigned char* data, size_t n)
+{
     unsigned char head[8];
     put32(head, static_cast<uint32_t>(n));
     std::memcpy(head + 4, type, 4);
@@ -128,11 +134,12 @@ bool writeChunk(std::FILE* f, const char* type, const unsigned char* data, size_
     unsigned char tail[4];
     put32(tail, static_cast<uint32_t>(crc));
     return std::fwrite(head, 1, 8, f) == 8 && (n == 0 || std::fwrite(data, 1, n, f) == n) &&
-           std::fwrite(tail, 1, 4, f) == 4;
+        std::fwrite(tail, 1, 4, f) == 4;
 }
 
 // The zlib stream of the image data: header, the bands, the checksum of all raw rows.
-std::vector<unsigned char> joinBands(const std::vector<Band>& bands) {
+std::vector<unsigned char> joinBands(const std::vector<Band>& bands)
+{
     std::vector<unsigned char> z = {0x78, 0x01};
     uLong adler = 1;
     for (const Band& b : bands) {
@@ -145,15 +152,16 @@ std::vector<unsigned char> joinBands(const std::vector<Band>& bands) {
     return z;
 }
 
-bool writeFile(const char* fileName, const Image& im, const std::vector<unsigned char>& z) {
+bool writeFile(const char* fileName, const Image& im, const std::vector<unsigned char>& z)
+{
     std::FILE* f = std::fopen(fileName, "wb");
     if (f == nullptr) return false;
     static const unsigned char kSignature[8] = {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'};
     unsigned char header[13] = {};
     put32(header, static_cast<uint32_t>(im.width));
     put32(header + 4, static_cast<uint32_t>(im.height));
-    header[8] = 8;   // bits per channel
-    header[9] = 2;   // RGB
+    header[8] = 8;  // bits per channel
+    header[9] = 2;  // RGB
     bool ok = std::fwrite(kSignature, 1, 8, f) == 8 && writeChunk(f, "IHDR", header, 13);
     for (size_t at = 0; ok && at < z.size(); at += kChunkBytes)
         ok = writeChunk(f, "IDAT", z.data() + at, std::min(kChunkBytes, z.size() - at));
@@ -163,7 +171,8 @@ bool writeFile(const char* fileName, const Image& im, const std::vector<unsigned
 
 }  // namespace
 
-bool writePngFile(cairo_surface_t* surface, const char* fileName) {
+bool writePngFile(cairo_surface_t* surface, const char* fileName)
+{
     if (cairo_image_surface_get_format(surface) != CAIRO_FORMAT_RGB24)
         return cairo_surface_write_to_png(surface, fileName) == CAIRO_STATUS_SUCCESS;
     const Image im{cairo_image_surface_get_data(surface), cairo_image_surface_get_width(surface),
@@ -171,8 +180,8 @@ bool writePngFile(cairo_surface_t* surface, const char* fileName) {
                    cairo_image_surface_get_stride(surface)};
     if (im.data == nullptr || im.width <= 0 || im.height <= 0) return false;
     unsigned hardware = std::max(1u, std::thread::hardware_concurrency());
-    int count = std::clamp(im.height / kRowsPerBand, 1,
-                           std::min(kMaxBands, static_cast<int>(hardware)));
+    int count =
+        std::clamp(im.height / kRowsPerBand, 1, std::min(kMaxBands, static_cast<int>(hardware)));
     std::vector<Band> bands(static_cast<size_t>(count));
     for (int k = 0; k < count; ++k) {
         Band& b = bands[static_cast<size_t>(k)];

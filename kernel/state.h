@@ -145,7 +145,7 @@ struct PictureState {
 };
 
 struct SettingsState {
-    std::vector<std::pair<int, int>> integers{{4, INT_MAX}, {22, 0}, {23, 0}};   // code, value
+    std::vector<std::pair<int, int>> integers{{4, INT_MAX}, {22, 0}, {23, 0}};  // code, value
     std::vector<std::pair<int, float>> reals{{2, FLT_MAX}, {3, FLT_MIN}};
     std::array<float, 6> block91{0.0f, 0.0f, 0.0f, 0.0f, 1.0f, 0.0f};
     int setting21 = 0;
@@ -165,20 +165,20 @@ enum class DeviceKind { None, Png, Pdf, Svg, Trace };
 // A run of stroke segments on a raster that stays within a fraction of a pixel of one straight
 // line: only its farthest points forward and back, and its last point, reach the path.
 struct StrokeRun {
-    bool open = false;        // the origin is in the path and later points may extend the run
-    bool aimed = false;       // a point beyond the tolerance has given the run its direction
-    double ox = 0.0, oy = 0.0;            // origin: the last point put into the path
-    double ux = 0.0, uy = 0.0;            // unit direction
-    double ahead = 0.0, behind = 0.0;     // farthest reach along it, forward (>= 0), back (<= 0)
-    double fx = 0.0, fy = 0.0;            // the point that reached ahead
-    double bx = 0.0, by = 0.0;            // the point that reached behind
-    double lx = 0.0, ly = 0.0;            // the last point given
+    bool open = false;          // the origin is in the path and later points may extend the run
+    bool aimed = false;         // a point beyond the tolerance has given the run its direction
+    double ox = 0.0, oy = 0.0;  // origin: the last point put into the path
+    double ux = 0.0, uy = 0.0;  // unit direction
+    double ahead = 0.0, behind = 0.0;  // farthest reach along it, forward (>= 0), back (<= 0)
+    double fx = 0.0, fy = 0.0;         // the point that reached ahead
+    double bx = 0.0, by = 0.0;         // the point that reached behind
+    double lx = 0.0, ly = 0.0;         // the last point given
 };
 
 // Where drawing goes, and the affine map from kernel units to device pixels/points.
 struct DeviceState {
-    std::string selected;                 // file chosen by kernelSelectOutput
-    DeviceKind kind = DeviceKind::None;   // file device open now
+    std::string selected;                // file chosen by kernelSelectOutput
+    DeviceKind kind = DeviceKind::None;  // file device open now
     std::string fileName;
     bool deviceOpen = false;
     cairo_surface_t* fileSurface = nullptr;
@@ -187,34 +187,34 @@ struct DeviceState {
     double pageWidth = 0.0;
     double pageHeight = 0.0;
     void (*flushHook)() = nullptr;
-    cairo_font_face_t* font = nullptr;    // the monospaced face and its proportions
-    void* fontLibrary = nullptr;          // FreeType library and face behind it, kept open
+    cairo_font_face_t* font = nullptr;  // the monospaced face and its proportions
+    void* fontLibrary = nullptr;        // FreeType library and face behind it, kept open
     void* fontFile = nullptr;
-    double fontAdvance = 0.6;             // advance of one character per unit font size
-    double fontCapHeight = 0.73;          // height of a capital per unit font size
+    double fontAdvance = 0.6;     // advance of one character per unit font size
+    double fontCapHeight = 0.73;  // height of a capital per unit font size
     std::array<unsigned long, 256> glyphs{};
     std::array<bool, 256> glyphKnown{};
-    cairo_t* cr = nullptr;                // context on the target in use
+    cairo_t* cr = nullptr;  // context on the target in use
     cairo_surface_t* crTarget = nullptr;
-    bool vector = false;                  // target is a PDF/SVG page
-    double targetWidth = 0.0;             // device units
+    bool vector = false;       // target is a PDF/SVG page
+    double targetWidth = 0.0;  // device units
     double targetHeight = 0.0;
-    double ax = 1.0, bx = 0.0, ay = -1.0, by = 0.0;   // device = a * kernel + b
-    bool pathOpen = false;                // pending stroke segments
+    double ax = 1.0, bx = 0.0, ay = -1.0, by = 0.0;  // device = a * kernel + b
+    bool pathOpen = false;                           // pending stroke segments
     int pendingSegments = 0;
-    bool snapToPixels = false;            // odd whole-pixel width on a raster
-    double lastX = 0.0, lastY = 0.0;      // device point the pending path ends at
-    bool mergeRuns = true;                // merge sub-pixel runs on rasters (off only to compare)
-    bool merging = false;                 // the pending stroke merges runs
+    bool snapToPixels = false;        // odd whole-pixel width on a raster
+    double lastX = 0.0, lastY = 0.0;  // device point the pending path ends at
+    bool mergeRuns = true;            // merge sub-pixel runs on rasters (off only to compare)
+    bool merging = false;             // the pending stroke merges runs
     StrokeRun run;
 };
 
 struct TraceState {
     bool capture = false;
     std::vector<std::string> lines;
-    std::FILE* file = nullptr;            // the .trace device
-    std::vector<ErrorRecord> errors;     // the latest reports, at most kErrorLogLimit
-    std::uint64_t errorCount = 0;         // every report since the log was cleared
+    std::FILE* file = nullptr;        // the .trace device
+    std::vector<ErrorRecord> errors;  // the latest reports, at most kErrorLogLimit
+    std::uint64_t errorCount = 0;     // every report since the log was cleared
     bool echo = true;
 };
 
@@ -237,7 +237,8 @@ KernelState& state();
 void resetValues(bool libraryFlagsToo);
 
 // ---- call log (trace.cpp) ----
-inline bool tracing() {
+inline bool tracing()
+{
     const TraceState& t = state().trace;
     return t.capture || t.file != nullptr;
 }
@@ -248,8 +249,8 @@ public:
     explicit TraceLine(const char* name);
     TraceLine& i(int v);
     TraceLine& r(float v);
-    TraceLine& text(const char* t, int length);      // input text, cut to its length
-    TraceLine& outText(const char* t, int length);   // output text, trailing blanks trimmed
+    TraceLine& text(const char* t, int length);     // input text, cut to its length
+    TraceLine& outText(const char* t, int length);  // output text, trailing blanks trimmed
     TraceLine& ints(const int* v, long long n);
     TraceLine& reals(const float* v, long long n);
     TraceLine& arrow();
@@ -270,13 +271,16 @@ bool acceptCount(const char* operation, int n, int& usable);
 bool finite2(double x, double y);
 // Both values finite and within single precision (so that storing them is exact enough and
 // defined).
-inline bool fitsFloat2(double x, double y) {
+inline bool fitsFloat2(double x, double y)
+{
     return finite2(x, y) && std::fabs(x) <= FLT_MAX && std::fabs(y) <= FLT_MAX;
 }
 // Single precision, saturating at the largest float (NaN stays NaN).
-inline float toFloat(double v) {
+inline float toFloat(double v)
+{
     if (std::isnan(v)) return NAN;
-    return static_cast<float>(std::clamp(v, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
+    return static_cast<float>(
+        std::clamp(v, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
 }
 
 // Lines of a text after control sequences: each line's characters.
@@ -300,9 +304,9 @@ std::vector<Point> sampleCurve(int kind, const std::vector<Point>& pts, int star
                                double deviceUnitsPerUnit, int fixedSteps);
 
 // ---- painting (device.cpp) ----
-bool deviceActive();                       // is any drawing target in use
-void deviceLineTo(double x0, double y0, double x1, double y1);   // kernel units
-void devicePolyline(const std::vector<Point>& pts);              // stroked, kernel units
+bool deviceActive();                                            // is any drawing target in use
+void deviceLineTo(double x0, double y0, double x1, double y1);  // kernel units
+void devicePolyline(const std::vector<Point>& pts);             // stroked, kernel units
 void deviceFlushStroke();
 // Effective mapping: picture window (x1, x2, y1, y2) and output area (u1, u2, v1, v2).
 std::array<double, 8> effectiveMapping();
@@ -311,14 +315,16 @@ void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int col
 void deviceMarker(double x, double y, int symbol);
 void deviceText(const std::vector<std::string>& lines, double x, double y);
 // Kernel units to device units (inline: it runs for every point drawn).
-inline void deviceMapPoint(const DeviceState& d, double x, double y, double& dx, double& dy) {
+inline void deviceMapPoint(const DeviceState& d, double x, double y, double& dx, double& dy)
+{
     dx = d.ax * x + d.bx;
     dy = d.ay * y + d.by;
 }
-inline void deviceMapPoint(double x, double y, double& dx, double& dy) {
+inline void deviceMapPoint(double x, double y, double& dx, double& dy)
+{
     deviceMapPoint(state().device, x, y, dx, dy);
 }
-double deviceScale();                      // device units per kernel unit (mean of x and y)
+double deviceScale();  // device units per kernel unit (mean of x and y)
 void deviceUpdateTransform();
 void deviceCloseAll();
 void deviceWriteFile();

@@ -11,7 +11,8 @@
 
 namespace tarv {
 
-std::vector<std::string> textLines(const char* text, int length, char control) {
+std::vector<std::string> textLines(const char* text, int length, char control)
+{
     std::vector<std::string> lines(1);
     int n = textLength(text, length);
     for (int k = 0; k < n; ++k) {
@@ -19,8 +20,16 @@ std::vector<std::string> textLines(const char* text, int length, char control) {
         if (c == control && k + 1 < n) {
             char next = text[k + 1];
             if (next == '.') break;
-            if (next == control) { lines.back() += c; ++k; continue; }
-            if (next == 'N' || next == 'n') { lines.emplace_back(); ++k; continue; }
+            if (next == control) {
+                lines.back() += c;
+                ++k;
+                continue;
+            }
+            if (next == 'N' || next == 'n') {
+                lines.emplace_back();
+                ++k;
+                continue;
+            }
         }
         lines.back() += c;
     }
@@ -30,11 +39,12 @@ std::vector<std::string> textLines(const char* text, int length, char control) {
 namespace {
 
 struct Extent {
-    double width = 0.0;   // widest line
+    double width = 0.0;  // widest line
     int lines = 1;
 };
 
-Extent measure(const std::vector<std::string>& lines) {
+Extent measure(const std::vector<std::string>& lines)
+{
     Extent e;
     size_t widest = 0;
     for (const auto& l : lines) widest = std::max(widest, l.size());
@@ -45,12 +55,14 @@ Extent measure(const std::vector<std::string>& lines) {
 
 }  // namespace
 
-double justifyOffset(double lineWidth) {
+double justifyOffset(double lineWidth)
+{
     int j = state().text.justification;
     return j < 0 ? 0.0 : (j == 0 ? -0.5 * lineWidth : -lineWidth);
 }
 
-void drawTextAtCurrentPoint(const char* text, int length) {
+void drawTextAtCurrentPoint(const char* text, int length)
+{
     KernelState& s = state();
     std::vector<std::string> lines = textLines(text, length, s.text.control);
     if (lines.size() == 1 && lines[0].empty()) return;
@@ -74,7 +86,8 @@ void drawTextAtCurrentPoint(const char* text, int length) {
 
 using namespace tarv;
 
-void kernelSetTextPosition(const float& x, const float& y) {
+void kernelSetTextPosition(const float& x, const float& y)
+{
     if (finite2(x, y)) {
         state().pen.x = x;
         state().pen.y = y;
@@ -82,20 +95,23 @@ void kernelSetTextPosition(const float& x, const float& y) {
     if (tracing()) TraceLine("kernelSetTextPosition").r(x).r(y).emit();
 }
 
-void kernelEnquireTextPosition(float& x, float& y, float& unused) {
+void kernelEnquireTextPosition(float& x, float& y, float& unused)
+{
     x = state().pen.x;
     y = state().pen.y;
     unused = 0.0f;
     if (tracing()) TraceLine("kernelEnquireTextPosition").arrow().r(x).r(y).r(unused).emit();
 }
 
-void kernelDrawText(const char* text, int length) {
+void kernelDrawText(const char* text, int length)
+{
     drawTextAtCurrentPoint(text, length);
     if (tracing()) TraceLine("kernelDrawText").text(text, length).emit();
 }
 
 void kernelEnquireTextExtent(const char* text, int length, float& e1, float& e2, float& e3,
-                             float& e4, float& e5) {
+                             float& e4, float& e5)
+{
     const TextState& t = state().text;
     std::vector<std::string> lines = textLines(text, length, t.control);
     bool empty = lines.size() == 1 && lines[0].empty();
@@ -113,40 +129,50 @@ void kernelEnquireTextExtent(const char* text, int length, float& e1, float& e2,
         e5 = static_cast<float>(widest);
     }
     if (tracing())
-        TraceLine("kernelEnquireTextExtent").text(text, length).arrow().r(e1).r(e2).r(e3).r(e4)
-            .r(e5).emit();
+        TraceLine("kernelEnquireTextExtent")
+            .text(text, length)
+            .arrow()
+            .r(e1)
+            .r(e2)
+            .r(e3)
+            .r(e4)
+            .r(e5)
+            .emit();
 }
 
-int kernelUsedLength(const char* text, int length) {
+int kernelUsedLength(const char* text, int length)
+{
     int n = textLength(text, length);
     while (n > 0 && text[n - 1] == ' ') --n;
     if (tracing()) TraceLine("kernelUsedLength").text(text, length).arrow().i(n).emit();
     return n;
 }
 
-void kernelEnquireUsedLength(const char* text, int length, int& used) {
+void kernelEnquireUsedLength(const char* text, int length, int& used)
+{
     int n = textLength(text, length);
     while (n > 0 && text[n - 1] == ' ') --n;
     used = n;
     if (tracing()) TraceLine("kernelEnquireUsedLength").text(text, length).arrow().i(used).emit();
 }
 
-void kernelSetControlChar(const char* text, int length) {
-    if (textLength(text, length) >= 1)
-        state().text.control = text[0];
-    else
-        kernelDiagnostic("kernelSetControlChar", "empty text ignored");
+void kernelSetControlChar(const char* text, int length)
+{
+    if (textLength(text, length) >= 1) state().text.control = text[0];
+    else kernelDiagnostic("kernelSetControlChar", "empty text ignored");
     if (tracing()) TraceLine("kernelSetControlChar").text(text, length).emit();
 }
 
-void kernelEnquireControlChar(char* text, int length) {
+void kernelEnquireControlChar(char* text, int length)
+{
     int n = (text == nullptr || length <= 0) ? 0 : std::min(length, kMaxTextLength);
     for (int k = 0; k < n; ++k) text[k] = k == 0 ? state().text.control : ' ';
     if (tracing()) TraceLine("kernelEnquireControlChar").arrow().outText(text, n).emit();
 }
 
 void kernelEnquireTextAttributes(int& mode, float& width, float& height, int& font, int& fifth,
-                                 float& angle) {
+                                 float& angle)
+{
     const TextState& t = state().text;
     mode = t.mode == 1 ? 4 : t.mode;
     width = t.width;
@@ -155,16 +181,25 @@ void kernelEnquireTextAttributes(int& mode, float& width, float& height, int& fo
     fifth = t.setting196;
     angle = t.angle;
     if (tracing())
-        TraceLine("kernelEnquireTextAttributes").arrow().i(mode).r(width).r(height).i(font)
-            .i(fifth).r(angle).emit();
+        TraceLine("kernelEnquireTextAttributes")
+            .arrow()
+            .i(mode)
+            .r(width)
+            .r(height)
+            .i(font)
+            .i(fifth)
+            .r(angle)
+            .emit();
 }
 
-void kernelSetTextMode(const int& mode) {
+void kernelSetTextMode(const int& mode)
+{
     state().text.mode = mode;
     if (tracing()) TraceLine("kernelSetTextMode").i(mode).emit();
 }
 
-void kernelSetCharSize(const float& width, const float& height) {
+void kernelSetCharSize(const float& width, const float& height)
+{
     if (finite2(width, height)) {
         state().text.width = width;
         state().text.height = height;
@@ -174,23 +209,27 @@ void kernelSetCharSize(const float& width, const float& height) {
     if (tracing()) TraceLine("kernelSetCharSize").r(width).r(height).emit();
 }
 
-void kernelSetCharAngle(const float& degrees) {
+void kernelSetCharAngle(const float& degrees)
+{
     if (std::isfinite(degrees)) state().text.angle = degrees;
     if (tracing()) TraceLine("kernelSetCharAngle").r(degrees).emit();
 }
 
-void kernelSetFont(const int& font, const int& flag) {
+void kernelSetFont(const int& font, const int& flag)
+{
     state().text.font = font;
     state().text.fontFlag = flag;
     if (tracing()) TraceLine("kernelSetFont").i(font).i(flag).emit();
 }
 
-void kernelSetTextJustification(const int& justification) {
+void kernelSetTextJustification(const int& justification)
+{
     state().text.justification = justification;
     if (tracing()) TraceLine("kernelSetTextJustification").i(justification).emit();
 }
 
-void kernelEnquireTextJustification(int& justification) {
+void kernelEnquireTextJustification(int& justification)
+{
     justification = state().text.justification;
     if (tracing()) TraceLine("kernelEnquireTextJustification").arrow().i(justification).emit();
 }

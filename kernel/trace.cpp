@@ -10,14 +10,16 @@ namespace tarv {
 
 TraceLine::TraceLine(const char* name) : line_(name) { line_.reserve(64); }
 
-TraceLine& TraceLine::i(int v) {
+TraceLine& TraceLine::i(int v)
+{
     char buf[16];
     std::snprintf(buf, sizeof buf, " %d", v);
     line_ += buf;
     return *this;
 }
 
-TraceLine& TraceLine::r(float v) {
+TraceLine& TraceLine::r(float v)
+{
     char buf[32];
     std::snprintf(buf, sizeof buf, " %.6g", static_cast<double>(v));
     line_ += buf;
@@ -25,7 +27,8 @@ TraceLine& TraceLine::r(float v) {
 }
 
 // Bytes below 32 would break the one-line-per-operation layout; they print as '?'.
-static void appendQuoted(std::string& out, const char* t, int n) {
+static void appendQuoted(std::string& out, const char* t, int n)
+{
     out += " \"";
     for (int k = 0; k < n; ++k) {
         unsigned char c = static_cast<unsigned char>(t[k]);
@@ -34,19 +37,22 @@ static void appendQuoted(std::string& out, const char* t, int n) {
     out += '"';
 }
 
-TraceLine& TraceLine::text(const char* t, int length) {
+TraceLine& TraceLine::text(const char* t, int length)
+{
     appendQuoted(line_, t, textLength(t, length));
     return *this;
 }
 
-TraceLine& TraceLine::outText(const char* t, int length) {
+TraceLine& TraceLine::outText(const char* t, int length)
+{
     int n = textLength(t, length);
     while (n > 0 && t[n - 1] == ' ') --n;
     appendQuoted(line_, t, n);
     return *this;
 }
 
-TraceLine& TraceLine::ints(const int* v, long long n) {
+TraceLine& TraceLine::ints(const int* v, long long n)
+{
     line_ += " [";
     for (long long k = 0; v != nullptr && k < n; ++k) {
         char buf[16];
@@ -57,7 +63,8 @@ TraceLine& TraceLine::ints(const int* v, long long n) {
     return *this;
 }
 
-TraceLine& TraceLine::reals(const float* v, long long n) {
+TraceLine& TraceLine::reals(const float* v, long long n)
+{
     line_ += " [";
     for (long long k = 0; v != nullptr && k < n; ++k) {
         char buf[32];
@@ -68,12 +75,14 @@ TraceLine& TraceLine::reals(const float* v, long long n) {
     return *this;
 }
 
-TraceLine& TraceLine::arrow() {
+TraceLine& TraceLine::arrow()
+{
     line_ += " ->";
     return *this;
 }
 
-void TraceLine::emit() {
+void TraceLine::emit()
+{
     TraceState& t = state().trace;
     if (t.file != nullptr) {
         std::fputs(line_.c_str(), t.file);
@@ -82,7 +91,8 @@ void TraceLine::emit() {
     if (t.capture) t.lines.push_back(std::move(line_));
 }
 
-void traceCapture(bool on) {
+void traceCapture(bool on)
+{
     TraceState& t = state().trace;
     if (on) t.lines.clear();
     t.capture = on;

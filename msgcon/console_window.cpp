@@ -11,7 +11,8 @@ const char* const consoleTitle = "TARV Messages";
 const char* const listText = "Error List";
 const int listChildId = 100;
 
-ShowCommand creationCommand(int showMode) {
+ShowCommand creationCommand(int showMode)
+{
     switch (showMode) {
     case ShowModeHidden: return ShowCommand::Hide;
     case ShowModeMinimised: return ShowCommand::ShowMinimised;
@@ -20,7 +21,8 @@ ShowCommand creationCommand(int showMode) {
 }
 
 // The icon comes from the resource library when it has one, else the system's.
-void loadConsoleIcon(const ConsoleWindowLayer& layer, ConsoleState& s) {
+void loadConsoleIcon(const ConsoleWindowLayer& layer, ConsoleState& s)
+{
     s.resourceLibrary = layer.openResourceLibrary("TMSGRES");
     if (s.resourceLibrary == nullptr) {
         s.icon = layer.systemIcon();
@@ -34,7 +36,8 @@ void loadConsoleIcon(const ConsoleWindowLayer& layer, ConsoleState& s) {
 
 // Bottom left quarter-height strip, half the screen wide, its frame and caption inside the
 // quarter.
-void placeConsoleWindow(const ConsoleWindowLayer& layer, ConsoleState& s) {
+void placeConsoleWindow(const ConsoleWindowLayer& layer, ConsoleState& s)
+{
     ScreenMetrics m{};
     layer.screenMetrics(m);
     s.x = 0;
@@ -45,7 +48,8 @@ void placeConsoleWindow(const ConsoleWindowLayer& layer, ConsoleState& s) {
 
 }  // namespace
 
-void createConsoleWindow(int x, int y, int width, int height, const std::string& title) {
+void createConsoleWindow(int x, int y, int width, int height, const std::string& title)
+{
     const ConsoleWindowLayer& layer = windowLayer();
     ConsoleState& s = consoleState();
     if (s.moduleHandle == nullptr) s.moduleHandle = layer.moduleHandle();
@@ -70,7 +74,8 @@ void createConsoleWindow(int x, int y, int width, int height, const std::string&
     s.created = true;
 }
 
-int consoleWindowProc(LayerHandle window, WindowEvent event, SizeKind kind, int width, int height) {
+int consoleWindowProc(LayerHandle window, WindowEvent event, SizeKind kind, int width, int height)
+{
     ConsoleState& s = consoleState();
     if (window == nullptr || window != s.consoleWindow) return 1;
     const ConsoleWindowLayer& layer = windowLayer();
@@ -85,7 +90,8 @@ int consoleWindowProc(LayerHandle window, WindowEvent event, SizeKind kind, int 
     return 1;
 }
 
-void consoleShowLine(const std::string& line, int type, bool messageBox) {
+void consoleShowLine(const std::string& line, int type, bool messageBox)
+{
     ConsoleState& s = consoleState();
     const ConsoleWindowLayer& layer = windowLayer();
     if (!s.created) {
@@ -99,7 +105,7 @@ void consoleShowLine(const std::string& line, int type, bool messageBox) {
         return;
     }
     int index = layer.addLine(s.listBox, line);
-    if (index < 0) {   // -1 as an index would give every line this message's data
+    if (index < 0) {  // -1 as an index would give every line this message's data
         noticeLostLine("TARV Messages: the console list refused the message", line);
         return;
     }

@@ -12,7 +12,8 @@
 namespace msgcon {
 
 // Only the file name's own dot counts: directories may hold dots, the file may have none.
-std::string errorLogName(const std::string& modulePath) {
+std::string errorLogName(const std::string& modulePath)
+{
     if (modulePath.empty()) return std::string();
     std::size_t slash = modulePath.rfind('/');
     std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
@@ -22,7 +23,8 @@ std::string errorLogName(const std::string& modulePath) {
 }
 
 // The C library's asctime form, in English whatever the locale, and sound for any year.
-std::string asctimeText(const std::tm& t) {
+std::string asctimeText(const std::tm& t)
+{
     static const char days[7][4] = {"Sun", "Mon", "Tue", "Wed", "Thu", "Fri", "Sat"};
     static const char months[12][4] = {"Jan", "Feb", "Mar", "Apr", "May", "Jun",
                                        "Jul", "Aug", "Sep", "Oct", "Nov", "Dec"};
@@ -36,7 +38,8 @@ std::string asctimeText(const std::tm& t) {
 
 namespace {
 
-void writeHeader(std::FILE* f) {
+void writeHeader(std::FILE* f)
+{
     std::time_t now = std::time(nullptr);
     std::tm local{};
     std::string when = localtime_r(&now, &local) != nullptr ? asctimeText(local) : "unknown\n";
@@ -45,7 +48,8 @@ void writeHeader(std::FILE* f) {
 
 // Opens the log when it is not open; on failure the state stays as it was, so that the next
 // message tries again.
-bool openErrorLog(ConsoleState& s, const std::string& line) {
+bool openErrorLog(ConsoleState& s, const std::string& line)
+{
     std::string name = errorLogName(windowLayer().moduleFileName());
     if (name.empty()) {
         noticeLostLine("TARV Error Log: the program's file name is unknown, message not logged",
@@ -68,16 +72,18 @@ bool openErrorLog(ConsoleState& s, const std::string& line) {
 
 }  // namespace
 
-void logWriteLine(const std::string& line) {
+void logWriteLine(const std::string& line)
+{
     ConsoleState& s = consoleState();
     if (s.logState != LogOpen && !openErrorLog(s, line)) return;
     bool written = std::fwrite(line.data(), 1, line.size(), s.logFile) == line.size() &&
-                   std::fputc('\n', s.logFile) != EOF;
+        std::fputc('\n', s.logFile) != EOF;
     if (std::fflush(s.logFile) != 0 || !written)
         noticeLostLine("TARV Error Log: writing failed, message", line);
 }
 
-void logClose() {
+void logClose()
+{
     ConsoleState& s = consoleState();
     if (s.logState != LogOpen) return;
     if (s.logFile != nullptr) std::fclose(s.logFile);

@@ -16,8 +16,10 @@ struct ShowFlag {
     ShowCommand command;
 };
 const ShowFlag showFlags[] = {
-    {1, ShowCommand::Show}, {2, ShowCommand::Hide},
-    {4, ShowCommand::Restore}, {8, ShowCommand::Minimise},
+    {1, ShowCommand::Show},
+    {2, ShowCommand::Hide},
+    {4, ShowCommand::Restore},
+    {8, ShowCommand::Minimise},
 };
 struct OrderFlag {
     int value;
@@ -27,15 +29,17 @@ const OrderFlag orderFlags[] = {{16, StackingOrder::Top}, {32, StackingOrder::Bo
 
 }  // namespace
 
-extern "C" void registerconsole_(const int* a, const int* b) {
+extern "C" void registerconsole_(const int* a, const int* b)
+{
     ConsoleState& s = consoleState();
     s.valueA = valueOr0(a);
     s.valueB = valueOr0(b);
-    windowLayer();   // the window layer of the run is chosen here at the latest
+    windowLayer();  // the window layer of the run is chosen here at the latest
 }
 
 extern "C" void errormessage_(const int* title, const int* text, const int* titleLength,
-                              const int* textLength, const int* type) {
+                              const int* textLength, const int* type)
+{
     const int messageType = valueOr0(type);
     const std::string titleBytes = intCharStringToBytes(title, valueOr0(titleLength));
     const std::string textBytes = intCharStringToBytes(text, valueOr0(textLength));
@@ -43,21 +47,20 @@ extern "C" void errormessage_(const int* title, const int* text, const int* titl
     const bool box = needsMessageBox(textBytes, messageType);
 
     const ConsoleState& s = consoleState();
-    if (routesToConsole(s.valueA, s.valueB))
-        consoleShowLine(line, messageType, box);
-    else
-        logWriteLine(line);
+    if (routesToConsole(s.valueA, s.valueB)) consoleShowLine(line, messageType, box);
+    else logWriteLine(line);
     if (box) windowLayer().messageBox(textBytes, "TARV Message");
 }
 
-extern "C" int destroyconsole_(void) {
+extern "C" int destroyconsole_(void)
+{
     ConsoleState& s = consoleState();
     logClose();
     s.messageCount = 0;
     s.created = false;
     if (s.consoleWindow != nullptr) {
         if (!windowLayer().destroyWindow(s.consoleWindow)) return 0;
-        s.consoleWindow = nullptr;   // so that the next message creates the window again
+        s.consoleWindow = nullptr;  // so that the next message creates the window again
         s.listBox = nullptr;
     }
     s.title.clear();
@@ -65,14 +68,16 @@ extern "C" int destroyconsole_(void) {
     return 1;
 }
 
-extern "C" int clearconsole_(void) {
+extern "C" int clearconsole_(void)
+{
     ConsoleState& s = consoleState();
     int answer = s.listBox != nullptr ? windowLayer().resetContent(s.listBox) : 0;
     s.messageCount = 0;
     return answer;
 }
 
-extern "C" void showconsole_(const int* flags) {
+extern "C" void showconsole_(const int* flags)
+{
     ConsoleState& s = consoleState();
     if (flags == nullptr || s.consoleWindow == nullptr) return;
     const ConsoleWindowLayer& layer = windowLayer();

@@ -9,13 +9,15 @@ ConsoleState state;
 
 ConsoleState& consoleState() { return state; }
 
-void resetConsoleState() {
+void resetConsoleState()
+{
     logClose();
     state = ConsoleState{};
 }
 
 // The layer is chosen at the first need (registration or the first message) and kept.
-const ConsoleWindowLayer& windowLayer() {
+const ConsoleWindowLayer& windowLayer()
+{
     if (state.layer == nullptr) state.layer = chooseWindowLayer();
     return *state.layer;
 }

@@ -19,7 +19,7 @@ enum LogState { LogNeverOpened = 0, LogOpen = 1, LogClosed = 2 };
 enum ShowMode { ShowModeHidden = 0, ShowModeMinimised = 1, ShowModeNormal = 2 };
 
 struct ConsoleState {
-    int valueA = 0;                 // the two registered routing values
+    int valueA = 0;  // the two registered routing values
     int valueB = 0;
     int logState = LogNeverOpened;
     LayerHandle moduleHandle = nullptr;
@@ -27,10 +27,10 @@ struct ConsoleState {
     LayerHandle listBox = nullptr;
     std::FILE* logFile = nullptr;
     LayerHandle icon = nullptr;
-    LayerHandle resourceLibrary = nullptr;   // held only while the icon is loaded
-    std::string title;                        // copy of the console window's title
+    LayerHandle resourceLibrary = nullptr;  // held only while the icon is loaded
+    std::string title;                      // copy of the console window's title
     bool created = false;
-    int messageCount = 0;                     // lines added since creation or clearing
+    int messageCount = 0;  // lines added since creation or clearing
     int showMode = ShowModeHidden;
     int x = 0, y = 0, width = 0, height = 0;  // console window placement
     const ConsoleWindowLayer* layer = nullptr;
@@ -42,7 +42,7 @@ void resetConsoleState();
 
 // ---- one message (message.cpp) ------------------------------------------------------------
 struct MessageCategory {
-    int category;   // 0..3
+    int category;  // 0..3
     int code;
 };
 // The low byte of each of the first `length` elements; nothing for a null array or a

@@ -38,11 +38,11 @@ enum class SizeKind { Restored, Minimised, Maximised, Other };
 
 // The console's window procedure: the layer calls it for every event of the console window.
 // An answer of 0 means handled; anything else asks the layer for its default handling.
-using WindowProcedure = int (*)(LayerHandle window, WindowEvent event, SizeKind kind,
-                                int width, int height);
+using WindowProcedure = int (*)(LayerHandle window, WindowEvent event, SizeKind kind, int width,
+                                int height);
 
 struct ScreenMetrics {
-    int screenWidth;    // whole screen, pixels
+    int screenWidth;  // whole screen, pixels
     int screenHeight;
     int frameHeight;    // height of a sizing frame
     int captionHeight;  // height of a window caption
@@ -71,7 +71,7 @@ struct ConsoleWindowLayer {
     LayerHandle (*createList)(LayerHandle window, const char* text, int childId);
     void (*showWindow)(LayerHandle window, ShowCommand command);
     void (*setStackingOrder)(LayerHandle window, StackingOrder order);
-    bool (*destroyWindow)(LayerHandle window);   // false when it failed
+    bool (*destroyWindow)(LayerHandle window);  // false when it failed
 
     // List operations.  addLine answers the new line's index, or -1 when adding failed.
     // setItemData with index -1 sets the data of every line, as list boxes do.

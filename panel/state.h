@@ -13,9 +13,9 @@
 
 namespace tpanel {
 
-constexpr int kTypeNone = -1, kTypeMaster = 1, kTypeDialog = 2, kTypeMenuBar = 3,
-              kTypePopup = 4, kTypeItem = 5, kTypeFrame = 6, kTypeText = 7, kTypeButton = 8,
-              kTypeSeparator = 12, kTypeEditor = 13, kTypeCombo = 18, kTypeTitleEntry = 103;
+constexpr int kTypeNone = -1, kTypeMaster = 1, kTypeDialog = 2, kTypeMenuBar = 3, kTypePopup = 4,
+              kTypeItem = 5, kTypeFrame = 6, kTypeText = 7, kTypeButton = 8, kTypeSeparator = 12,
+              kTypeEditor = 13, kTypeCombo = 18, kTypeTitleEntry = 103;
 
 // The screen and its grid: 80 x 45 cells of 24 x 24 pixels.
 constexpr int kCellWidth = 24, kCellHeight = 24, kScreenColumns = 80, kScreenRows = 45;
@@ -28,17 +28,17 @@ struct Widget {
     int type = kTypeNone;
     int parent = 0;
     std::string text;
-    int key = 0;              // mnemonic or accelerator, a character code
+    int key = 0;  // mnemonic or accelerator, a character code
     bool hasCallback = false;
     int callback = 0;
     bool hasExpose = false;
     int expose = 0;
     int column = 0, row = 0, columns = 0, rows = 0;
     bool shown = false;
-    int popup = 0;            // of a title entry: its pop-up menu
+    int popup = 0;  // of a title entry: its pop-up menu
     // graphics frames
     cairo_surface_t* bitmap = nullptr;
-    float scale[4] = {0, 0, 0, 0};   // width, height, x origin, y origin
+    float scale[4] = {0, 0, 0, 0};  // width, height, x origin, y origin
     bool dirty = false;
 };
 
@@ -48,16 +48,16 @@ struct Registers {
     int titleType = 0;
     std::string titleString;
     bool titlePending = false;
-    int others[24] = {};      // defaults that change nothing visible here
+    int others[24] = {};  // defaults that change nothing visible here
 };
 
 struct PanelState {
     bool started = false;
-    std::vector<Widget> widgets{1};   // identifier 0 is never handed out
+    std::vector<Widget> widgets{1};  // identifier 0 is never handed out
     Registers reg;
     unsigned char background[3] = {255, 255, 255};
     bool kernelCoupled = false;
-    int kernelFrame = 0;              // the frame whose bitmap the kernel draws into
+    int kernelFrame = 0;  // the frame whose bitmap the kernel draws into
     int activeWindow = 0;
     cairo_surface_t* page = nullptr;  // the open print job
     std::string startDir;             // relative script paths are taken from here

@@ -42,10 +42,16 @@ bool convertNumber(const std::string& token, double& value)
     std::size_t i = 0, n = token.size();
     if (i < n && (token[i] == '+' || token[i] == '-')) ++i;
     std::size_t mantissaDigits = 0;
-    while (i < n && isDigit(token[i])) { ++i; ++mantissaDigits; }
+    while (i < n && isDigit(token[i])) {
+        ++i;
+        ++mantissaDigits;
+    }
     if (i < n && token[i] == '.') {
         ++i;
-        while (i < n && isDigit(token[i])) { ++i; ++mantissaDigits; }
+        while (i < n && isDigit(token[i])) {
+            ++i;
+            ++mantissaDigits;
+        }
     }
     if (mantissaDigits == 0) return false;
     std::string text = token.substr(0, i);
@@ -54,7 +60,10 @@ bool convertNumber(const std::string& token, double& value)
         ++i;
         if (i < n && (token[i] == '+' || token[i] == '-')) text.push_back(token[i++]);
         std::size_t expDigits = 0;
-        while (i < n && isDigit(token[i])) { text.push_back(token[i++]); ++expDigits; }
+        while (i < n && isDigit(token[i])) {
+            text.push_back(token[i++]);
+            ++expDigits;
+        }
         if (expDigits == 0) return false;
     }
     if (i != n) return false;
@@ -71,13 +80,13 @@ ReadOutcome readPair(std::FILE* in, double& t, double& x, std::string& line, int
 {
     double* items[2] = {&t, &x};
     int got = 0;
-    bool afterValue = false;   // a value was taken and no comma has followed it yet
+    bool afterValue = false;  // a value was taken and no comma has followed it yet
     while (got < 2) {
         if (!nextRecord(in, line, number)) return ReadOutcome::End;
         std::size_t p = 0, n = line.size();
         while (got < 2) {
             while (p < n && isBlank(line[p])) ++p;
-            if (p >= n) break;   // the read goes on in the next record
+            if (p >= n) break;  // the read goes on in the next record
             if (line[p] == ',') {
                 ++p;
                 // A comma that follows no number leaves an item empty: the file does not give

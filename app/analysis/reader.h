@@ -5,10 +5,10 @@
 #include <cstdio>
 
 struct SampleReadResult {
-    int n;           // samples read (the reads that did not meet the end of the file)
-    bool tooMany;    // a sample followed in the last slot: the file holds too many
-    bool failed;     // the stream reported a read error
-    int badLine;     // line (from 1) of an item that could not be converted; 0 when none
+    int n;         // samples read (the reads that did not meet the end of the file)
+    bool tooMany;  // a sample followed in the last slot: the file holds too many
+    bool failed;   // the stream reported a read error
+    int badLine;   // line (from 1) of an item that could not be converted; 0 when none
 };
 
 // Reads samples into T[1..] and X[1..] (slots 1..capacity), two numbers a read.  A read starts on

@@ -22,8 +22,7 @@ void spectrumSums(const double* X, int n, double dw, int kLast, double* A, doubl
 // The spectrum of the samples X[1..n] (n >= 2) sampled at fs: A, B, AMP, POWER, PHASE and FREQ
 // of k = 1..n/2; the other entries are left alone.  FS is set to fs.  The sums come from
 // `sums` (k = 1..kLast), the fast direct summation unless told otherwise.
-using SpectrumSumsFn = void (*)(const double* X, int n, double dw, int kLast, double* A,
-                                double* B);
+using SpectrumSumsFn = void (*)(const double* X, int n, double dw, int kLast, double* A, double* B);
 void computeSpectrum(const double* X, int n, double fs, SpectrumSet& s,
                      SpectrumSumsFn sums = spectrumSums);
 

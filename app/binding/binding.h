@@ -28,8 +28,8 @@ void TEXENT(const int& parent, const int& a, const int& b, const char* text, int
             const int& c, const int& d, int& id);
 void BUTTON(const int& parent, const int& a, const int& b, const char* text, int length,
             const int& key, int& id);
-void FRADEF(const int& parent, const int& a, const int& b, const float& width,
-            const float& height, int& frame);
+void FRADEF(const int& parent, const int& a, const int& b, const float& width, const float& height,
+            int& frame);
 void CALLEX(const int& frame, const int& value);
 void MANAGE();
 void ACTION(int& value);

@@ -21,8 +21,8 @@ public:
     RoutineFrame(const RoutineFrame&) = delete;
     RoutineFrame& operator=(const RoutineFrame&) = delete;
 
-    bool master(int code = 1);                  // a master window exists
-    bool positive(int id, int code = 26);       // id > 0
+    bool master(int code = 1);             // a master window exists
+    bool positive(int id, int code = 26);  // id > 0
     bool holds(bool condition, int code);
     bool typeIn(int id, TypeSet types, int code);
     bool failed() const { return failed_; }

@@ -27,8 +27,8 @@ void setArea(float x0, float y0, float width, float height)
 
 }  // namespace
 
-void FRADEF(const int& parent, const int& a, const int& b, const float& width,
-            const float& height, int& frame)
+void FRADEF(const int& parent, const int& a, const int& b, const float& width, const float& height,
+            int& frame)
 {
     RoutineFrame f("FRADEF");
     // The master window holds a frame like a dialog does.
@@ -53,8 +53,7 @@ void CALLEX(const int& frame, const int& value)
 void FRAACT(const int& frame)
 {
     RoutineFrame f("FRAACT");
-    if (!(f.master() && f.holds(frame > 1, 26) &&
-          f.typeIn(frame, {{kFrameType, kFrameType}}, 31)))
+    if (!(f.master() && f.holds(frame > 1, 26) && f.typeIn(frame, {{kFrameType, kFrameType}}, 31)))
         return;
     GetBitmap(frame);
     int pw = 0, ph = 0;
@@ -70,8 +69,7 @@ void FRAACT(const int& frame)
 void FRACLE(const int& frame)
 {
     RoutineFrame f("FRACLE");
-    if (!(f.master() && f.holds(frame > 1, 26) &&
-          f.typeIn(frame, {{kFrameType, kFrameType}}, 31)))
+    if (!(f.master() && f.holds(frame > 1, 26) && f.typeIn(frame, {{kFrameType, kFrameType}}, 31)))
         return;
     GetBitmap(frame);
     ClearFrame(frame);
@@ -82,9 +80,7 @@ void FRACLE(const int& frame)
 void FRAENQ(const int& frame, float& x0, float& y0, float& x1, float& y1)
 {
     RoutineFrame f("FRAENQ");
-    if (!(f.master() &&
-          f.holds(frame == 0 || IGetWidgetType(frame) == kFrameType, 31)))
-        return;
+    if (!(f.master() && f.holds(frame == 0 || IGetWidgetType(frame) == kFrameType, 31))) return;
     float ox = 0, oy = 0, width = 0, height = 0;
     if (frame == 0) {
         const float* a = app.binding.area;

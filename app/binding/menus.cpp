@@ -26,7 +26,7 @@ void MENENT(const int& parent, const char* text, int length, const int& key, int
         return;
     int used = 0;
     if (text && length > 0) kernelEnquireUsedLength(text, length, used);
-    used = std::min(std::max(used, 1), std::max(length, 0));   // never beyond the text
+    used = std::min(std::max(used, 1), std::max(length, 0));  // never beyond the text
     int made = 0;
     switch (IGetWidgetType(parent)) {
     case 1:

@@ -15,7 +15,10 @@ constexpr int kMasterId = 1;
 constexpr int kMasterType = 1;
 
 // The master window, or a widget of one of the types.
-bool masterOr(int id, TypeSet types) { return id == kMasterId || typeInSet(IGetWidgetType(id), types); }
+bool masterOr(int id, TypeSet types)
+{
+    return id == kMasterId || typeInSet(IGetWidgetType(id), types);
+}
 
 }  // namespace
 
@@ -42,7 +45,7 @@ void WIDTTL(const int& type)
 {
     RoutineFrame f("WIDTTL");
     f.holds(type >= -15 && type <= 1, 35);
-    RegTitleType(type);   // registered after the error too
+    RegTitleType(type);  // registered after the error too
 }
 
 void WIDSTR(const char* text, int length)
@@ -64,8 +67,17 @@ void CALLBK(const int& id, const int& value)
     RoutineFrame f("CALLBK");
     if (!(f.master() && f.positive(id) &&
           f.typeIn(id,
-                   {{0, 2}, {5, 11}, {13, 15}, {17, 19}, {22, 24}, {28, 28}, {30, 30}, {33, 33},
-                    {101, 101}, {105, 105}, {-5, -5}},
+                   {{0, 2},
+                    {5, 11},
+                    {13, 15},
+                    {17, 19},
+                    {22, 24},
+                    {28, 28},
+                    {30, 30},
+                    {33, 33},
+                    {101, 101},
+                    {105, 105},
+                    {-5, -5}},
                    30)))
         return;
     SetCallBack(id, value);
@@ -91,8 +103,7 @@ void TEXENT(const int& parent, const int& a, const int& b, const char* text, int
     GetGridArea(g1, g2, g3, g4);
     if ((g4 > 1 && m2 <= 1) || (g4 == 1 && m2 <= 25))
         AddString(parent, 0, text, std::max(length, 0), d, a, b, c, id);
-    else
-        AddEditor(parent, a, b, text, std::max(length, 0), c, d, id);
+    else AddEditor(parent, a, b, text, std::max(length, 0), c, d, id);
 }
 
 void BUTTON(const int& parent, const int& a, const int& b, const char* text, int length,
@@ -103,7 +114,7 @@ void BUTTON(const int& parent, const int& a, const int& b, const char* text, int
         return;
     const int used = (text && length > 0) ? std::max(kernelUsedLength(text, length), 0) : 0;
     if (used > 0) {
-        AddButton(parent, key, text, length, a, b, id);   // the label as given, blanks and all
+        AddButton(parent, key, text, length, a, b, id);  // the label as given, blanks and all
         RegAccel(id, key);
     } else {
         AddButton(parent, 0, " ", 1, a, b, id);
@@ -175,6 +186,5 @@ void GUIERR(const char* title, int titleLength, const char* text, int textLength
     RoutineFrame f("GUIERR");
     if (title && titleLength > 0 && title[0] == '*')
         bindingConsoleMessage(title + 1, titleLength - 1, text, textLength, 0);
-    else
-        ErrorBox(title, std::max(titleLength, 0), text, std::max(textLength, 0), 0);
+    else ErrorBox(title, std::max(titleLength, 0), text, std::max(textLength, 0), 0);
 }

@@ -40,23 +40,22 @@ bool chooseSeries(int kind, SeriesChoice& c)
     const int half = r.N / 2;
     switch (kind) {
     case 1:
-        c = {app.samples.T, app.samples.X, r.TMIN, r.TMAX, r.XMIN, r.XMAX, r.N,
-             "Time (s)", "Data Value", "Plot of Data Analyzed"};
+        c = {app.samples.T, app.samples.X, r.TMIN,     r.TMAX,       r.XMIN,
+             r.XMAX,        r.N,           "Time (s)", "Data Value", "Plot of Data Analyzed"};
         return true;
     case 2:
-        c = {s.FREQ, s.AMP, r.FMIN, r.FMAX, r.AMIN, r.AMAX, half,
-             "Frequency (Hz)", "Amplitude", "Plot of Amplitude Spectrum"};
+        c = {s.FREQ, s.AMP, r.FMIN,           r.FMAX,      r.AMIN,
+             r.AMAX, half,  "Frequency (Hz)", "Amplitude", "Plot of Amplitude Spectrum"};
         return true;
     case 3:
-        c = {s.FREQ, s.POWER, r.FMIN, r.FMAX, r.PWMIN, r.PWMAX, half,
-             "Frequency (Hz)", "Power", "Plot of Power Spectrum"};
+        c = {s.FREQ,  s.POWER, r.FMIN,           r.FMAX,  r.PWMIN,
+             r.PWMAX, half,    "Frequency (Hz)", "Power", "Plot of Power Spectrum"};
         return true;
     case 4:
-        c = {s.FREQ, s.PHASE, r.FMIN, r.FMAX, r.PHMIN, r.PHMAX, half,
-             "Frequency (Hz)", "Phase", "Plot of Phase Spectrum"};
+        c = {s.FREQ,  s.PHASE, r.FMIN,           r.FMAX,  r.PHMIN,
+             r.PHMAX, half,    "Frequency (Hz)", "Phase", "Plot of Phase Spectrum"};
         return true;
-    default:
-        return false;
+    default: return false;
     }
 }
 

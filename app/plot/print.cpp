@@ -8,11 +8,7 @@
 
 namespace {
 
-template <int N>
-void notice(const char (&text)[N])
-{
-    GUIERR("Print Request", 13, text, N - 1);
-}
+template <int N> void notice(const char (&text)[N]) { GUIERR("Print Request", 13, text, N - 1); }
 
 }  // namespace
 

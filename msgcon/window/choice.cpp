@@ -15,7 +15,8 @@ namespace msgcon {
 
 // A run on a display gets the console window; a scripted or headless run (or a build without
 // GTK) keeps its console in memory.
-const ConsoleWindowLayer* chooseWindowLayer() {
+const ConsoleWindowLayer* chooseWindowLayer()
+{
 #ifdef TMSGCON_WINDOW_GTK
     if (gtkWindowLayerUsable()) return &gtkWindowLayer;
 #endif
@@ -24,7 +25,8 @@ const ConsoleWindowLayer* chooseWindowLayer() {
 
 // readlink gives no terminating zero and cuts silently at the buffer's size, so the buffer
 // grows until the answer fits with room to spare.
-std::string executablePath() {
+std::string executablePath()
+{
     std::vector<char> buffer(256);
     for (;;) {
         ssize_t n = readlink("/proc/self/exe", buffer.data(), buffer.size());
@@ -37,7 +39,8 @@ std::string executablePath() {
 }
 
 // Every byte is one ISO 8859-1 character; those from 128 up take two bytes in UTF-8.
-std::string displayText(const std::string& bytes) {
+std::string displayText(const std::string& bytes)
+{
     std::string out;
     out.reserve(bytes.size());
     for (char c : bytes) {

@@ -76,7 +76,7 @@ gboolean onState(GtkWidget* window, GdkEventWindowState* event, gpointer)
 }
 
 LayerHandle moduleHandle() { return &moduleToken; }
-LayerHandle openResourceLibrary(const char*) { return nullptr; }   // no such library here
+LayerHandle openResourceLibrary(const char*) { return nullptr; }  // no such library here
 LayerHandle copyIcon(LayerHandle, const char*) { return nullptr; }
 void closeResourceLibrary(LayerHandle) {}
 LayerHandle systemIcon() { return systemIconName; }
@@ -126,7 +126,7 @@ LayerHandle createList(LayerHandle window, const char* text, int)
     if (!isWindow(window) || console.list) return nullptr;
     console.rows = gtk_list_store_new(2, G_TYPE_STRING, G_TYPE_UINT);
     GtkWidget* list = gtk_tree_view_new_with_model(GTK_TREE_MODEL(console.rows));
-    g_object_unref(console.rows);   // the view holds it
+    g_object_unref(console.rows);  // the view holds it
     gtk_tree_view_set_headers_visible(GTK_TREE_VIEW(list), FALSE);
     gtk_widget_set_name(list, text ? text : "");
     GtkCellRenderer* cell = gtk_cell_renderer_text_new();
@@ -149,7 +149,7 @@ void showWindow(LayerHandle window, ShowCommand command)
     case ShowCommand::Hide: gtk_widget_hide(w); break;
     case ShowCommand::Show: gtk_widget_show_all(w); break;
     case ShowCommand::ShowMinimised:
-    case ShowCommand::Minimise:   // iconified first, so that a new window never flashes up
+    case ShowCommand::Minimise:  // iconified first, so that a new window never flashes up
         gtk_window_iconify(GTK_WINDOW(w));
         gtk_widget_show_all(w);
         break;
@@ -167,16 +167,14 @@ void setStackingOrder(LayerHandle window, StackingOrder order)
     if (!isWindow(window)) return;
     GdkWindow* w = gtk_widget_get_window(console.window);
     if (!w) return;
-    if (order == StackingOrder::Top)
-        gdk_window_raise(w);
-    else
-        gdk_window_lower(w);
+    if (order == StackingOrder::Top) gdk_window_raise(w);
+    else gdk_window_lower(w);
 }
 
 bool destroyWindow(LayerHandle window)
 {
     if (!isWindow(window)) return false;
-    gtk_widget_destroy(console.window);   // onDestroy forgets it
+    gtk_widget_destroy(console.window);  // onDestroy forgets it
     settle();
     return true;
 }

@@ -25,9 +25,9 @@ struct MemoryWindow {
     bool exists = false;
     std::string title;
     int x = 0, y = 0, width = 0, height = 0;
-    bool visible = false;       // shown at all
-    bool minimised = false;     // shown as an icon
-    int stacking = 0;           // 0 never moved, 1 top, 2 bottom
+    bool visible = false;    // shown at all
+    bool minimised = false;  // shown as an icon
+    int stacking = 0;        // 0 never moved, 1 top, 2 bottom
     bool hasList = false;
     std::string listText;
     int listId = 0;
@@ -43,16 +43,16 @@ struct MemoryMessageBox {
 
 struct MemoryLayerState {
     MemoryWindow window;
-    WindowProcedure procedure = nullptr;   // the registered class's procedure
+    WindowProcedure procedure = nullptr;  // the registered class's procedure
     LayerHandle icon = nullptr;
-    int classRegistrations = 0;            // registrations that took effect
+    int classRegistrations = 0;  // registrations that took effect
     int windowsCreated = 0;
     int windowsDestroyed = 0;
     std::vector<MemoryMessageBox> messageBoxes;
 
     // test: what the platform would answer
     ScreenMetrics metrics{1024, 768, 4, 18};
-    bool useModuleFileName = false;         // answer moduleFileName instead of the real path
+    bool useModuleFileName = false;  // answer moduleFileName instead of the real path
     std::string moduleFileName;
     bool failCreateWindow = false;
     bool failCreateList = false;

@@ -66,7 +66,8 @@ int GetTitleType() { return panel().reg.titleType; }
 void RegTitleString(const char* text, int length)
 {
     Registers& r = panel().reg;
-    r.titleString.assign(text ? text : "", text ? static_cast<std::size_t>(std::max(length, 0)) : 0);
+    r.titleString.assign(text ? text : "",
+                         text ? static_cast<std::size_t>(std::max(length, 0)) : 0);
     r.titleString.erase(r.titleString.find_last_not_of(' ') + 1);
     r.titlePending = true;
 }

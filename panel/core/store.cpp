@@ -150,7 +150,7 @@ int IGetWidgetType(int id)
 void OpenMaster(int, int)
 {
     PanelState& p = panel();
-    if (p.widgets.size() != 1) return;   // one master, and it is identifier 1
+    if (p.widgets.size() != 1) return;  // one master, and it is identifier 1
     int id = newWidget(kTypeMaster, 0);
     Widget* w = widget(id);
     if (p.reg.titlePending) w->text = p.reg.titleString;
@@ -178,8 +178,8 @@ void OpenWindow(int parent, int column, int row, int& id)
     if (panel().reg.titlePending) w->text = panel().reg.titleString;
 }
 
-void AddString(int parent, int, const char* text, int length, int, int column, int row,
-               int width, int& id)
+void AddString(int parent, int, const char* text, int length, int, int column, int row, int width,
+               int& id)
 {
     std::string t = textArgument(text, length);
     id = placeWidget(kTypeText, parent, column, row);
@@ -253,10 +253,7 @@ void WindowDraw(int, int id)
     panel().activeWindow = id;
 }
 
-void WindowAction(int id)
-{
-    panel().activeWindow = (id == 0) ? 1 : id;
-}
+void WindowAction(int id) { panel().activeWindow = (id == 0) ? 1 : id; }
 
 void WindowRemove(int id)
 {

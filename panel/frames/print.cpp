@@ -51,8 +51,8 @@ bool endJob()
 
 }  // namespace
 
-void PrintJob(int mode, int& status, int& pagePixelWidth, int& pagePixelHeight,
-              float& pageWidth, float& pageHeight)
+void PrintJob(int mode, int& status, int& pagePixelWidth, int& pagePixelHeight, float& pageWidth,
+              float& pageHeight)
 {
     status = 0;
     if (mode == 0 || mode == -1) status = startJob() ? 1 : 0;

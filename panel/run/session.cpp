@@ -113,11 +113,12 @@ void OpenBrowse(int&, char* name, int nameLength, char* dir, int dirLength, cons
         a = p.backend->browse(textArgument(dir, dirLength, true),
                               textArgument(name, nameLength, true),
                               textArgument(filter, filterLength, true));
-    if (!a.cancelled && (a.dir.size() > static_cast<std::size_t>(std::max(dirLength, 0)) ||
-                         a.name.size() > static_cast<std::size_t>(std::max(nameLength, 0)))) {
+    if (!a.cancelled &&
+        (a.dir.size() > static_cast<std::size_t>(std::max(dirLength, 0)) ||
+         a.name.size() > static_cast<std::size_t>(std::max(nameLength, 0)))) {
         const std::string why = a.dir + "/" + a.name + " is longer than the program takes (" +
-                                std::to_string(dirLength) + " characters of directory, " +
-                                std::to_string(nameLength) + " of name)";
+            std::to_string(dirLength) + " characters of directory, " + std::to_string(nameLength) +
+            " of name)";
         tell("browse: " + why + "; taken as cancelled.");
         if (windowRun)
             p.backend->messageBox("File Choice", why + ".  Choose a file with a shorter path.");

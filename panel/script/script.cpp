@@ -116,8 +116,8 @@ private:
     {
         const auto slash = path.find('/');
         const int item = slash == std::string::npos
-                             ? 0
-                             : findMenuItem(trim(path.substr(0, slash)), trim(path.substr(slash + 1)));
+            ? 0
+            : findMenuItem(trim(path.substr(0, slash)), trim(path.substr(slash + 1)));
         if (item == 0) {
             reject(line, "no such menu item");
             return false;
@@ -146,8 +146,8 @@ private:
         std::istringstream in(size);
         int columns = 0, rows = 0;
         std::string extra;
-        const bool sized = (in >> columns >> rows) && !(in >> extra) && columns >= 1 &&
-                           rows >= 1 && columns <= 400 && rows <= 400;
+        const bool sized = (in >> columns >> rows) && !(in >> extra) && columns >= 1 && rows >= 1 &&
+            columns <= 400 && rows <= 400;
         if (sized) action = masterResized(columns, rows);
         if (!sized || action.widget != 1) {
             reject(line, "needs a master window and a size of 1..400 columns and rows");

@@ -15,7 +15,8 @@ bool validJustification(int code) { return code >= -1 && code <= 2; }
 
 }  // namespace
 
-void AXIANN(const int& decimals, const int& digits, const int& style, const int& axis) {
+void AXIANN(const int& decimals, const int& digits, const int& style, const int& axis)
+{
     const int n = axis >= 2 ? 2 : 1;
     graphState.graph.currentAxis = n;
     GraphRoutineFrame frame("AXIANN");
@@ -37,7 +38,8 @@ void AXIANN(const int& decimals, const int& digits, const int& style, const int&
 }
 
 void AXIATT(const int& a1, const float& a2, const int& a3, const int& a4, const float& a5,
-            const float& a6, const int& a7, const int& a8, const int& a9, const int& axis) {
+            const float& a6, const int& a7, const int& a8, const int& a9, const int& axis)
+{
     GraphRoutineFrame frame("AXIATT");
     const int n = graphAxisNumber(axis);
     AxisSettings& s = graphAxis(n);
@@ -60,8 +62,9 @@ void AXIATT(const int& a1, const float& a2, const int& a3, const int& a4, const 
     s.attr9 = a9 == 1 ? 1 : 0;
 }
 
-void AXTENQ(int& a1, float& a2, int& a3, int& a4, float& a5, float& a6, int& a7, int& a8,
-            int& a9, const int& axis) {
+void AXTENQ(int& a1, float& a2, int& a3, int& a4, float& a5, float& a6, int& a7, int& a8, int& a9,
+            const int& axis)
+{
     GraphRoutineFrame frame("AXTENQ");
     const int n = graphAxisNumber(axis);
     const AxisSettings& s = graphAxis(n);
@@ -76,9 +79,10 @@ void AXTENQ(int& a1, float& a2, int& a3, int& a4, float& a5, float& a6, int& a7,
     a9 = s.attr9;
 }
 
-void AXNENQ(int& decimals, int& digits, int& labelWidth, int& style, const int& axis) {
+void AXNENQ(int& decimals, int& digits, int& labelWidth, int& style, const int& axis)
+{
     const int n = graphAxisNumber(axis);
-    graphState.graph.currentAxis = n;   // the entry sets this axis up
+    graphState.graph.currentAxis = n;  // the entry sets this axis up
     GraphRoutineFrame frame("AXNENQ");
     const AxisSettings& s = graphAxis(n);
     decimals = s.decimals;
@@ -87,7 +91,8 @@ void AXNENQ(int& decimals, int& digits, int& labelWidth, int& style, const int& 
     style = s.captionStyle;
 }
 
-void AXPENQ(int& type, float& x, float& y, float& length, const int& axis) {
+void AXPENQ(int& type, float& x, float& y, float& length, const int& axis)
+{
     GraphRoutineFrame frame("AXPENQ");
     const AxisSettings& s = graphAxis(graphAxisNumber(axis));
     type = s.positionType;
@@ -96,7 +101,8 @@ void AXPENQ(int& type, float& x, float& y, float& length, const int& axis) {
     length = s.length;
 }
 
-void AXSENQ(int& type, int& count, float& minimum, float& maximum, const int& axis) {
+void AXSENQ(int& type, int& count, float& minimum, float& maximum, const int& axis)
+{
     GraphRoutineFrame frame("AXSENQ");
     const AxisSettings& s = graphAxis(graphAxisNumber(axis));
     type = s.scalingType;

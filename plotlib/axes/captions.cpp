@@ -14,16 +14,17 @@ using namespace plotlib;
 namespace {
 
 // Words and prefixes for the exponent divided by three, -5..5 (index h + 5; 0 has none).
-const char* const kWords[11] = {"Quadrillionths", "Trillionths", "Billionths", "Millionths",
-                                "Thousandths",    "",            "Thousand",   "Million",
-                                "Billion",        "Trillion",    "Quadrillion"};
+const char* const kWords[11] = {
+    "Quadrillionths", "Trillionths", "Billionths", "Millionths", "Thousandths", "",
+    "Thousand",       "Million",     "Billion",    "Trillion",   "Quadrillion"};
 const char* const kPrefixes[11] = {"femto-", "pico-", "nano-", "micro-", "milli-", "",
                                    "kilo-",  "mega-", "giga-", "tera-",  "peta-"};
 
 void drawText(const char* text) { kernelDrawText(text, static_cast<int>(std::strlen(text))); }
 
 // The factor written out: '000 for 10^3, 0.00' for 10^-3.
-void drawFactorDigits(int exponent) {
+void drawFactorDigits(int exponent)
+{
     char text[64];
     int n = 0;
     const int zeros = std::abs(exponent);
@@ -39,7 +40,8 @@ void drawFactorDigits(int exponent) {
     kernelDrawText(text, n);
 }
 
-void drawCaption(int axis, float x, float y) {
+void drawCaption(int axis, float x, float y)
+{
     const AxisSettings& s = graphAxis(axis);
     const AxisTransform& t = graphTransform(axis);
     const CharacterAttributes& c = graphState.characters;
@@ -49,7 +51,7 @@ void drawCaption(int axis, float x, float y) {
         return;
     }
     const int e = t.labelExponent;
-    if (e == 0) return;                       // nothing was taken out of the numbers
+    if (e == 0) return;  // nothing was taken out of the numbers
     const int h = e / 3;
     const int style = s.captionStyle;
     if (style == 1 || (style >= 3 && std::abs(h) >= 6)) {
@@ -69,14 +71,16 @@ void drawCaption(int axis, float x, float y) {
 
 namespace plotlib {
 
-void graphDrawXAxisCaption(float x, float y, int side) {
+void graphDrawXAxisCaption(float x, float y, int side)
+{
     if (graphAxis(1).captionStyle <= 0) return;
     const CharacterAttributes& c = graphState.characters;
     const float f = side < 0 ? 1.5f : -2.0f;
     drawCaption(1, x - 7.0f * c.width, y + f * c.height);
 }
 
-void graphDrawYAxisCaption(float x, float y, int side) {
+void graphDrawYAxisCaption(float x, float y, int side)
+{
     if (graphAxis(2).captionStyle <= 0) return;
     const CharacterAttributes& c = graphState.characters;
     const float g = side < 0 ? -0.5f : 2.0f;

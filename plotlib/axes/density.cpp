@@ -14,7 +14,8 @@
 
 namespace plotlib {
 
-int graphMarkStride(int count, double spacing, int across) {
+int graphMarkStride(int count, double spacing, int across)
+{
     // A row that would not fill half the picture at its finest is drawn whole, without
     // asking the kernel for the picture.
     if (count <= across / 2) return 1;

@@ -32,21 +32,28 @@ namespace {
 // axis along is y.
 struct AxisPen {
     bool isX;
-    void moveTo(double along, double across) const {
+    void moveTo(double along, double across) const
+    {
         const float a = static_cast<float>(along), c = static_cast<float>(across);
-        if (isX) kernelMovePen(a, c); else kernelMovePen(c, a);
+        if (isX) kernelMovePen(a, c);
+        else kernelMovePen(c, a);
     }
-    void moveBy(double along, double across) const {
+    void moveBy(double along, double across) const
+    {
         const float a = static_cast<float>(along), c = static_cast<float>(across);
-        if (isX) kernelMovePenBy(a, c); else kernelMovePenBy(c, a);
+        if (isX) kernelMovePenBy(a, c);
+        else kernelMovePenBy(c, a);
     }
-    void lineBy(double along, double across) const {
+    void lineBy(double along, double across) const
+    {
         const float a = static_cast<float>(along), c = static_cast<float>(across);
-        if (isX) kernelDrawLineBy(a, c); else kernelDrawLineBy(c, a);
+        if (isX) kernelDrawLineBy(a, c);
+        else kernelDrawLineBy(c, a);
     }
 };
 
-int dayOfMonth(int64_t day) {
+int dayOfMonth(int64_t day)
+{
     int y = 0, m = 0, d = 0;
     graphRawDate(day, y, m, d);
     return d;
@@ -56,12 +63,12 @@ int dayOfMonth(int64_t day) {
 // tick's day of the month full length, the others minor length (zero length without minor
 // ticks).
 void drawDayTicks(const AxisPen& pen, int axis, double across, int tickCount, double firstTick,
-                  double outward, double major, double minor, bool minors) {
+                  double outward, double major, double minor, bool minors)
+{
     const AxisTransform& t = graphTransform(axis);
     const double spacing = t.tickSpacing;
     // Ticks drawn from an inner position carry the dates of their own places on the axis.
-    const int64_t offset =
-        spacing != 0.0 ? std::llround((firstTick - t.firstTick) / spacing) : 0;
+    const int64_t offset = spacing != 0.0 ? std::llround((firstTick - t.firstTick) / spacing) : 0;
     const int markDay = dayOfMonth(graphDateAxisTickDay(axis, 0));
     for (int i = 0; i < tickCount; ++i) {
         const int64_t day = graphDateAxisTickDay(axis, static_cast<int>(offset + i));
@@ -72,14 +79,15 @@ void drawDayTicks(const AxisPen& pen, int axis, double across, int tickCount, do
 }
 
 void drawMinorTicks(const AxisPen& pen, int axis, double along0, double across, double outward,
-                    double minor) {
+                    double minor)
+{
     const AxisSettings& s = graphAxis(axis);
     const AxisTransform& t = graphTransform(axis);
     if (t.minorStep <= 0) return;
     const int k = (t.minorLast - t.minorFirst + t.minorStep) / t.minorStep;
     const int slots = static_cast<int>(sizeof t.minorFractions / sizeof t.minorFractions[0]);
     for (int i = 0; i < s.intervalCount; ++i) {
-        double m = outward * minor;     // every interval starts on the axis, ticking outward
+        double m = outward * minor;  // every interval starts on the axis, ticking outward
         pen.moveTo(along0 + i * static_cast<double>(t.tickSpacing), across);
         double p = 0.0;
         for (int n = 0, j = t.minorFirst; n < k; ++n, j += t.minorStep) {
@@ -95,7 +103,8 @@ void drawMinorTicks(const AxisPen& pen, int axis, double along0, double across, 
 
 // True when the minor ticks of the axis stand far enough apart for the picture to show them
 // all; when they do not, none are drawn (they would only blur the major ticks).
-bool minorsShown(int axis) {
+bool minorsShown(int axis)
+{
     const AxisSettings& s = graphAxis(axis);
     const AxisTransform& t = graphTransform(axis);
     if (t.minorStep <= 0) return true;
@@ -114,8 +123,9 @@ bool minorsShown(int axis) {
 }
 
 // Axis line, major and minor ticks, numbers and caption of one axis.
-void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCount,
-              float firstTick, float majorLength, float minorLength, int annotation) {
+void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCount, float firstTick,
+              float majorLength, float minorLength, int annotation)
+{
     const bool isX = axis == 1;
     const AxisPen pen{isX};
     const AxisSettings& s = graphAxis(axis);
@@ -139,8 +149,8 @@ void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCoun
             // Ticks closer than the picture shows are stepped over, from the first tick on.
             const double spacing = t.tickSpacing;
             const int step = graphMarkStride(tickCount, spacing, kLinesAcrossPicture);
-            const double last =
-                tickCount > 0 ? static_cast<double>((tickCount - 1) / step * step) : tickCount - 1.0;
+            const double last = tickCount > 0 ? static_cast<double>((tickCount - 1) / step * step)
+                                              : tickCount - 1.0;
             double d = outward * majorLength;
             pen.moveTo(firstTick + last * spacing, across);
             for (int64_t i = 0; i < tickCount; i += step) {
@@ -155,8 +165,8 @@ void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCoun
             }
         } else {
             // 4. Day ticks of a month axis drawn by days.
-            drawDayTicks(pen, axis, across, tickCount, firstTick, outward, majorLength,
-                         minorLength, minors);
+            drawDayTicks(pen, axis, across, tickCount, firstTick, outward, majorLength, minorLength,
+                         minors);
         }
     }
 
@@ -169,14 +179,14 @@ void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCoun
     if (isX) {
         const float x = startX + s.length;
         const float y = s.attr1 == 0
-                            ? startY - a * (2.0f * t.halfChar[0] + (a > 0 ? c.height : 0.0f))
-                            : s.attr2 - (annotation > 0 ? c.height : 0.0f);
+            ? startY - a * (2.0f * t.halfChar[0] + (a > 0 ? c.height : 0.0f))
+            : s.attr2 - (annotation > 0 ? c.height : 0.0f);
         graphDrawXAxisCaption(x, y, a);
     } else {
         const float numbers = annotation < 0 ? t.labelWidth * c.width : 0.0f;
         const float y = startY + s.length;
-        const float x = s.attr1 == 0 ? startX + a * (2.0f * t.halfChar[1] + numbers)
-                                     : s.attr2 - numbers;
+        const float x =
+            s.attr1 == 0 ? startX + a * (2.0f * t.halfChar[1] + numbers) : s.attr2 - numbers;
         graphDrawYAxisCaption(x, y, annotation);
     }
 }
@@ -187,21 +197,22 @@ double clampToFloat(double v) { return v > FLT_MAX ? FLT_MAX : (v < -FLT_MAX ? -
 
 namespace plotlib {
 
-void graphDrawXAxis(float startX, float startY, int tickSwitch,
-                    int tickCount, float firstTick, float majorLength,
-                    float minorLength, int annotationSwitch) {
+void graphDrawXAxis(float startX, float startY, int tickSwitch, int tickCount, float firstTick,
+                    float majorLength, float minorLength, int annotationSwitch)
+{
     drawAxis(1, startX, startY, tickSwitch, tickCount, firstTick, majorLength, minorLength,
              annotationSwitch);
 }
 
-void graphDrawYAxis(float startX, float startY, int tickSwitch,
-                    int tickCount, float firstTick, float majorLength,
-                    float minorLength, int annotationSwitch) {
+void graphDrawYAxis(float startX, float startY, int tickSwitch, int tickCount, float firstTick,
+                    float majorLength, float minorLength, int annotationSwitch)
+{
     drawAxis(2, startX, startY, tickSwitch, tickCount, firstTick, majorLength, minorLength,
              annotationSwitch);
 }
 
-void graphCheckAxisPrecision(int n, int warning) {
+void graphCheckAxisPrecision(int n, int warning)
+{
     AxisSettings& s = graphAxis(n);
     static const int largestScale = 2;
     const double r = kernelEnquireRealSetting(largestScale);
@@ -230,7 +241,8 @@ void graphCheckAxisPrecision(int n, int warning) {
 
 }  // namespace plotlib
 
-void AXIDRA(const int& ticks, const int& annotation, const int& axis) {
+void AXIDRA(const int& ticks, const int& annotation, const int& axis)
+{
     const int n = graphAxisNumber(axis);
     graphState.graph.currentAxis = n;
     // The routine is named before the precision check so that its warning carries the name;

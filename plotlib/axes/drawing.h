@@ -17,12 +17,10 @@ namespace plotlib {
 // `firstTick` (a kernel x for the x axis, a kernel y for the y axis) at the tick spacing of the
 // axis, each `majorLength` long, minor ticks `minorLength` long, then the numbers and the
 // exponent caption on the side of the annotation switch.
-void graphDrawXAxis(float startX, float startY, int tickSwitch,
-                    int tickCount, float firstTick, float majorLength,
-                    float minorLength, int annotationSwitch);
-void graphDrawYAxis(float startX, float startY, int tickSwitch,
-                    int tickCount, float firstTick, float majorLength,
-                    float minorLength, int annotationSwitch);
+void graphDrawXAxis(float startX, float startY, int tickSwitch, int tickCount, float firstTick,
+                    float majorLength, float minorLength, int annotationSwitch);
+void graphDrawYAxis(float startX, float startY, int tickSwitch, int tickCount, float firstTick,
+                    float majorLength, float minorLength, int annotationSwitch);
 
 // The frame about the plot with grid lines, tick marks or grid markers.  kind = |style| + 1
 // (above 5: 2): 1 frame only, 2 ticks and a marker grid, 3 ticks, 4 grid lines, 5 grid lines

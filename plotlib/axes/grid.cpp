@@ -26,7 +26,8 @@ struct GridPositions {
     float first;
 };
 
-GridPositions gridPositions(int axis) {
+GridPositions gridPositions(int axis)
+{
     const AxisTransform& t = graphTransform(axis);
     if (graphAxis(axis).scalingType == 5) return {t.tickCount, t.firstTick};
     const int inner = t.tickCount - 2;
@@ -39,7 +40,8 @@ struct Frame {
 };
 
 // A line across the frame through value 0 of each linear axis whose 0 lies strictly inside.
-void drawZeroLines(const Frame& f) {
+void drawZeroLines(const Frame& f)
+{
     for (int axis = 1; axis <= 2; ++axis) {
         const int type = graphAxis(axis).scalingType;
         if (type == 4 || type == 5) continue;
@@ -56,7 +58,8 @@ void drawZeroLines(const Frame& f) {
 
 // The grid marker at every pair of grid positions, column by column, up one column and down
 // the next.  Positions closer than the picture can show markers apart are stepped over.
-void drawMarkerGrid(const GridPositions& gx, const GridPositions& gy) {
+void drawMarkerGrid(const GridPositions& gx, const GridPositions& gy)
+{
     const float sx = graphTransform(1).tickSpacing, sy = graphTransform(2).tickSpacing;
     const int marker = graphState.graph.gridMarker;
     const int kx = graphMarkStride(gx.count, sx, kMarkersAcrossPicture);
@@ -74,7 +77,8 @@ void drawMarkerGrid(const GridPositions& gx, const GridPositions& gy) {
     }
 }
 
-void drawBareTopAndRight(const Frame& f) {
+void drawBareTopAndRight(const Frame& f)
+{
     const int none = 0;
     const float zero = 0.0f;
     graphDrawXAxis(f.x0, f.y1, none, none, f.x0, zero, zero, none);
@@ -87,7 +91,8 @@ int normalisedOption(int option) { return option >= -1 && option <= 1 ? option :
 
 namespace plotlib {
 
-void graphDrawAxesAndGrid(int style, int xOption, int yOption) {
+void graphDrawAxesAndGrid(int style, int xOption, int yOption)
+{
     const int kind = (style < -4 || style > 4) ? 2 : std::abs(style) + 1;
     const int mode = style < 0 ? 2 : 1;
     const int xo = normalisedOption(xOption), yo = normalisedOption(yOption);
@@ -114,64 +119,62 @@ void graphDrawAxesAndGrid(int style, int xOption, int yOption) {
     const float zero = 0.0f;
 
     switch (kind) {
-        case 1:
-            graphDrawXAxis(f.x0, f.y0, none, none, gx.first, zero, zero, xNumbers);
-            graphDrawYAxis(f.x0, f.y0, none, none, gy.first, zero, zero, yNumbers);
-            drawBareTopAndRight(f);
+    case 1:
+        graphDrawXAxis(f.x0, f.y0, none, none, gx.first, zero, zero, xNumbers);
+        graphDrawYAxis(f.x0, f.y0, none, none, gy.first, zero, zero, yNumbers);
+        drawBareTopAndRight(f);
+        drawZeroLines(f);
+        break;
+    case 2:
+    case 3: {
+        // Ticks point into the frame, or out of it when an axis has its values at cell
+        // centres.
+        const bool cells = graphAxis(1).scalingType == 5 || graphAxis(2).scalingType == 5;
+        const int t = cells ? -mode : mode;
+        const float hx = tx.halfChar[0], hy = ty.halfChar[1];
+        const float mx = 0.6f * hx, my = 0.6f * hy;
+        const int bottomTicks = xo == -1 ? 0 : -t, leftTicks = yo == -1 ? 0 : t;
+        const int topTicks = t, rightTicks = -t;
+        graphDrawXAxis(f.x0, f.y0, bottomTicks, gx.count, gx.first, hx, mx, xNumbers);
+        graphDrawXAxis(f.x0, f.y1, topTicks, gx.count, gx.first, hx, mx, none);
+        graphDrawYAxis(f.x0, f.y0, leftTicks, gy.count, gy.first, hy, my, yNumbers);
+        graphDrawYAxis(f.x1, f.y0, rightTicks, gy.count, gy.first, hy, my, none);
+        if (kind == 2) {
+            drawMarkerGrid(gx, gy);
+        } else {
             drawZeroLines(f);
-            break;
-        case 2:
-        case 3: {
-            // Ticks point into the frame, or out of it when an axis has its values at cell
-            // centres.
-            const bool cells = graphAxis(1).scalingType == 5 || graphAxis(2).scalingType == 5;
-            const int t = cells ? -mode : mode;
-            const float hx = tx.halfChar[0], hy = ty.halfChar[1];
-            const float mx = 0.6f * hx, my = 0.6f * hy;
-            const int bottomTicks = xo == -1 ? 0 : -t, leftTicks = yo == -1 ? 0 : t;
-            const int topTicks = t, rightTicks = -t;
-            graphDrawXAxis(f.x0, f.y0, bottomTicks, gx.count, gx.first, hx, mx, xNumbers);
-            graphDrawXAxis(f.x0, f.y1, topTicks, gx.count, gx.first, hx, mx, none);
-            graphDrawYAxis(f.x0, f.y0, leftTicks, gy.count, gy.first, hy, my, yNumbers);
-            graphDrawYAxis(f.x1, f.y0, rightTicks, gy.count, gy.first, hy, my, none);
-            if (kind == 2) {
-                drawMarkerGrid(gx, gy);
-            } else {
-                drawZeroLines(f);
-            }
-            break;
         }
-        default: {
-            // Grid lines: ticks across the whole frame.  Kind 5 with minor lines draws them
-            // all at the thinnest width first, then the major lines again at the caller's.
-            const int up = -mode, right = mode;
-            if (kind == 5 && mode == 2) {
-                float width = 0.0f;
-                kernelEnquireLineWidth(width);
-                const float thinnest = 0.0f;
-                kernelSetLineWidth(thinnest);
-                graphDrawXAxis(f.x0, f.y0, up, gx.count, gx.first, yLength, yLength, xNumbers);
-                graphDrawYAxis(f.x0, f.y0, right, gy.count, gy.first, xLength, xLength,
-                               yNumbers);
-                kernelSetLineWidth(width);
-                const int majorUp = -1, majorRight = 1;
-                graphDrawXAxis(f.x0, f.y0, majorUp, gx.count, gx.first, yLength, yLength, none);
-                graphDrawYAxis(f.x0, f.y0, majorRight, gy.count, gy.first, xLength, xLength,
-                               none);
-            } else {
-                graphDrawXAxis(f.x0, f.y0, up, gx.count, gx.first, yLength, yLength, xNumbers);
-                graphDrawYAxis(f.x0, f.y0, right, gy.count, gy.first, xLength, xLength,
-                               yNumbers);
-            }
-            drawBareTopAndRight(f);
-            break;
+        break;
+    }
+    default: {
+        // Grid lines: ticks across the whole frame.  Kind 5 with minor lines draws them
+        // all at the thinnest width first, then the major lines again at the caller's.
+        const int up = -mode, right = mode;
+        if (kind == 5 && mode == 2) {
+            float width = 0.0f;
+            kernelEnquireLineWidth(width);
+            const float thinnest = 0.0f;
+            kernelSetLineWidth(thinnest);
+            graphDrawXAxis(f.x0, f.y0, up, gx.count, gx.first, yLength, yLength, xNumbers);
+            graphDrawYAxis(f.x0, f.y0, right, gy.count, gy.first, xLength, xLength, yNumbers);
+            kernelSetLineWidth(width);
+            const int majorUp = -1, majorRight = 1;
+            graphDrawXAxis(f.x0, f.y0, majorUp, gx.count, gx.first, yLength, yLength, none);
+            graphDrawYAxis(f.x0, f.y0, majorRight, gy.count, gy.first, xLength, xLength, none);
+        } else {
+            graphDrawXAxis(f.x0, f.y0, up, gx.count, gx.first, yLength, yLength, xNumbers);
+            graphDrawYAxis(f.x0, f.y0, right, gy.count, gy.first, xLength, xLength, yNumbers);
         }
+        drawBareTopAndRight(f);
+        break;
+    }
     }
 }
 
 }  // namespace plotlib
 
-void GRID(const int& style, const int& xOption, const int& yOption) {
+void GRID(const int& style, const int& xOption, const int& yOption)
+{
     GraphRoutineFrame frame("GRID");
     graphDrawAxesAndGrid(style, xOption, yOption);
 }

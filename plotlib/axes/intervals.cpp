@@ -23,7 +23,8 @@ namespace {
 // mantissa and the decades it adds.  The table of five steps ends at 20; a small interval
 // count may need larger steps, which carry on in the same sequence instead of reading past
 // the table.
-void niceStep(int i, float& mantissa, int& decades) {
+void niceStep(int i, float& mantissa, int& decades)
+{
     const float* steps = graphState.nice.step;
     mantissa = steps[(i - 1) % 3];
     decades = (i - 1) / 3;
@@ -38,7 +39,8 @@ double powerOfTen(int e) { return std::pow(10.0, e); }
 double nearest(double x) { return std::round(x); }
 
 // The split of a finite value that is not zero, without the tiny-value cut.
-void splitNonZero(double v, float& mantissa, int& exponent) {
+void splitNonZero(double v, float& mantissa, int& exponent)
+{
     const double l = std::log10(std::fabs(v)) + 1e-5;
     exponent = static_cast<int>(l >= 0.0 ? std::trunc(l) : std::trunc(l - 1.0));
     float m = static_cast<float>(v * powerOfTen(-exponent));
@@ -53,13 +55,15 @@ void splitNonZero(double v, float& mantissa, int& exponent) {
 
 // Decade of a positive end of a logarithmic axis.  The substitutes for ends without a
 // logarithm lie near the tiny value, which the plain split would take for zero (decade 0).
-void splitDecade(float value, float& mantissa, int& exponent) {
+void splitDecade(float value, float& mantissa, int& exponent)
+{
     if (value > 0.0f && std::isfinite(value)) splitNonZero(value, mantissa, exponent);
     else graphSplitPowerOfTen(value, mantissa, exponent);
 }
 
 // The exponent part of graphSplitPowerOfTen.
-int exponentOf(double value) {
+int exponentOf(double value)
+{
     float m = 0.0f;
     int e = 0;
     graphSplitPowerOfTen(graphToFloat(value), m, e);
@@ -67,7 +71,8 @@ int exponentOf(double value) {
 }
 
 // A real bounded to the float range (the widened ends of an axis).
-float clampToFloat(double value) {
+float clampToFloat(double value)
+{
     if (value > FLT_MAX) return FLT_MAX;
     if (value < -FLT_MAX) return -FLT_MAX;
     return static_cast<float>(value);
@@ -77,14 +82,15 @@ float clampToFloat(double value) {
 
 namespace plotlib {
 
-void graphSplitPowerOfTen(float value, float& mantissa, int& exponent) {
+void graphSplitPowerOfTen(float value, float& mantissa, int& exponent)
+{
     const double v = value;
     if (std::isnan(v) || std::fabs(v) <= 10.0 * graphState.nice.tinyDouble) {
         mantissa = 0.0f;
         exponent = 0;
         return;
     }
-    if (std::isinf(v)) {   // beyond every float: one more decade than the largest
+    if (std::isinf(v)) {  // beyond every float: one more decade than the largest
         mantissa = v > 0.0 ? 1.0f : -1.0f;
         exponent = 39;
         return;
@@ -92,7 +98,8 @@ void graphSplitPowerOfTen(float value, float& mantissa, int& exponent) {
     splitNonZero(v, mantissa, exponent);
 }
 
-int graphLabelExponentShift(int exponent) {
+int graphLabelExponentShift(int exponent)
+{
     const int w = graphAxis(graphState.graph.currentAxis).digits;
     if (w == 40) return exponent >= -2 && exponent <= 2 ? exponent : 0;
     if (w == 41) return exponent % 3;
@@ -103,9 +110,10 @@ int graphLabelExponentShift(int exponent) {
     return static_cast<int>(t);
 }
 
-int graphLabelDecimals(float labelStep) {
+int graphLabelDecimals(float labelStep)
+{
     int a = graphAxis(graphState.graph.currentAxis).decimals;
-    if (a < -9) a = -9;   // the range AXIANN keeps it in
+    if (a < -9) a = -9;  // the range AXIANN keeps it in
     if (a > 9) a = 9;
     if (a < 0) return -a;
     int decimals = 0;
@@ -116,7 +124,8 @@ int graphLabelDecimals(float labelStep) {
     return decimals;
 }
 
-void graphChooseLinearInterval(int mode, float& minimum, float& maximum) {
+void graphChooseLinearInterval(int mode, float& minimum, float& maximum)
+{
     const int n = graphState.graph.currentAxis;
     AxisSettings& a = graphAxis(n);
     AxisTransform& t = graphTransform(n);
@@ -148,7 +157,7 @@ void graphChooseLinearInterval(int mode, float& minimum, float& maximum) {
         if (std::fabs(k1 + 1.0 - qLow) < 0.001) k1 += 1.0;
         k2 = std::ceil(qHigh);
         if (std::fabs(qHigh - (k2 - 1.0)) < 0.001) k2 -= 1.0;
-        if (k2 <= k1) k2 = k1 + 1.0;   // at least one interval
+        if (k2 <= k1) k2 = k1 + 1.0;  // at least one interval
         if (mode == 1) break;
         if (k2 - k1 > count) {
             // A larger step helps until it covers both ends from zero; past that a range on
@@ -203,8 +212,8 @@ void graphChooseLinearInterval(int mode, float& minimum, float& maximum) {
     maximum = clampToFloat(high);
 }
 
-void graphChooseLogDecades(float minimum, float maximum, float& low,
-                           float& high) {
+void graphChooseLogDecades(float minimum, float maximum, float& low, float& high)
+{
     const int n = graphState.graph.currentAxis;
     AxisSettings& a = graphAxis(n);
     AxisTransform& t = graphTransform(n);
@@ -215,11 +224,12 @@ void graphChooseLogDecades(float minimum, float maximum, float& low,
     splitDecade(lo, m, eLow);
     splitDecade(hi, m, eHigh);
     if (m > 1.00001f) eHigh += 1;
-    if (eHigh <= eLow) eHigh = eLow + 1;   // at least one decade
+    if (eHigh <= eLow) eHigh = eLow + 1;  // at least one decade
 
     a.intervalCount = eHigh - eLow;
     t.labelDecimals = 0;
-    t.labelWidth = 2 + std::max(exponentOf(std::abs(eLow) + 0.1), exponentOf(std::abs(eHigh) + 0.1));
+    t.labelWidth =
+        2 + std::max(exponentOf(std::abs(eLow) + 0.1), exponentOf(std::abs(eHigh) + 0.1));
     const int w = a.digits;
     t.labelExponent = w >= -15 && w <= 15 ? std::abs(w) : 0;
 
@@ -234,7 +244,8 @@ void graphChooseLogDecades(float minimum, float maximum, float& low,
     a.maximum = clampToFloat(powerOfTen(last));
 }
 
-void graphIntervalFromCount(float minimum, float maximum, int count) {
+void graphIntervalFromCount(float minimum, float maximum, int count)
+{
     const int n = graphState.graph.currentAxis;
     AxisSettings& a = graphAxis(n);
     AxisTransform& t = graphTransform(n);
@@ -274,7 +285,8 @@ void graphIntervalFromCount(float minimum, float maximum, int count) {
     t.labelWidth = width;
 }
 
-void graphCountAxisTicks() {
+void graphCountAxisTicks()
+{
     const int n = graphState.graph.currentAxis;
     const AxisSettings& a = graphAxis(n);
     AxisTransform& t = graphTransform(n);
@@ -321,12 +333,12 @@ void graphCountAxisTicks() {
     // of a month, days of a week or day axis).
     int m = 0;
     switch (a.dateUnit) {
-        case 1: m = 9; break;
-        case 2: m = 11; break;
-        case 3: m = k + 1; break;
-        case 4: m = 6; break;
-        case 5: m = 3; break;
-        default: m = 0; break;
+    case 1: m = 9; break;
+    case 2: m = 11; break;
+    case 3: m = k + 1; break;
+    case 4: m = 6; break;
+    case 5: m = 3; break;
+    default: m = 0; break;
     }
     t.minorLast = std::min(m, fractionCount);
     if (m > 0 && k >= m && m <= fractionCount) {
@@ -336,7 +348,8 @@ void graphCountAxisTicks() {
     }
 }
 
-void graphDefaultIntervalCount(float range, int& count) {
+void graphDefaultIntervalCount(float range, int& count)
+{
     count = 9;
     if (!(range >= 10.0f * graphState.nice.tiny)) return;
     float m = 0.0f;

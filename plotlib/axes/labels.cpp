@@ -21,30 +21,34 @@ struct Extent {
     float width, lines, height, above, fifth;
 };
 
-Extent measure(const char* text, int length) {
+Extent measure(const char* text, int length)
+{
     Extent e{};
     kernelEnquireTextExtent(text, length, e.width, e.lines, e.height, e.above, e.fifth);
     return e;
 }
 
-const char* labelAt(const char* labels, int length, int64_t number) {
+const char* labelAt(const char* labels, int length, int64_t number)
+{
     return labels + (number - 1) * static_cast<int64_t>(length);
 }
 
 // A date axis drawn by days has its texts a month apart: the room of one text is 30 ticks.
-double roomFactor(const AxisSettings& s) {
+double roomFactor(const AxisSettings& s)
+{
     return s.scalingType < 0 && s.dateUnit == -3 ? 30.0 : 1.0;
 }
 
 // Room a label of width e1 and block height e3 takes along the axis when turned by theta.
-double need(int axis, double theta, const Extent& e) {
+double need(int axis, double theta, const Extent& e)
+{
     const double w = e.width, h = e.height;
     if (axis == 1) {
         return std::fabs(std::sin(theta)) * h +
-               std::min(w, std::fabs(std::cos(theta) * h * std::tan(std::numbers::pi / 2 - theta)));
+            std::min(w, std::fabs(std::cos(theta) * h * std::tan(std::numbers::pi / 2 - theta)));
     }
     return std::fabs(std::cos(theta)) * h +
-           std::min(w, std::fabs(std::sin(theta) * h * std::tan(theta)));
+        std::min(w, std::fabs(std::sin(theta) * h * std::tan(theta)));
 }
 
 int signOf(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
@@ -53,13 +57,15 @@ int signOf(int v) { return v > 0 ? 1 : (v < 0 ? -1 : 0); }
 
 namespace plotlib {
 
-int graphTrimmedLength(const char* text, int length) {
+int graphTrimmedLength(const char* text, int length)
+{
     while (length > 0 && text[length - 1] == ' ') --length;
     return length;
 }
 
-void graphLayOutAxisLabels(const char* labels, int length, int count,
-                           int tickCount, int side, int axis) {
+void graphLayOutAxisLabels(const char* labels, int length, int count, int tickCount, int side,
+                           int axis)
+{
     // A null array is no texts at all, as a length of 0 is.
     if (count <= 0 || length <= 0 || labels == nullptr) return;
     const int d = graphAxisNumber(axis);
@@ -88,7 +94,7 @@ void graphLayOutAxisLabels(const char* labels, int length, int count,
             largest = std::max(largest, need(d, theta, measure(text, used)));
         }
         const double room = std::fabs(static_cast<double>(t.tickSpacing)) * roomFactor(s) *
-                            static_cast<double>(skip + 1);
+            static_cast<double>(skip + 1);
         if (room < largest) {
             if (s.attr4 < 0) {
                 // Leave out enough labels between two drawn ones; with no room at all only
@@ -98,7 +104,7 @@ void graphLayOutAxisLabels(const char* labels, int length, int count,
             } else {
                 const float ratio = static_cast<float>(room / largest);
                 const float w = c.width * ratio, h = c.height * ratio;
-                kernelSetCharSize(w, h);   // the frame gives the caller's size back at exit
+                kernelSetCharSize(w, h);  // the frame gives the caller's size back at exit
             }
         }
     }
@@ -115,8 +121,8 @@ void graphLayOutAxisLabels(const char* labels, int length, int count,
     kernelSetCharAngle(upright);
 }
 
-void graphPlaceAxisLabel(const char* text, int length, int tick, int side,
-                         int axis) {
+void graphPlaceAxisLabel(const char* text, int length, int tick, int side, int axis)
+{
     const int d = graphAxisNumber(axis);
     const AxisSettings& s = graphAxis(d);
     const AxisTransform& t = graphTransform(d);
@@ -131,9 +137,8 @@ void graphPlaceAxisLabel(const char* text, int length, int tick, int side,
 
     // 2-3. Anchor across and along the axis.
     const double acrossAt = s.attr1 == 1
-                                ? static_cast<double>(s.attr2)
-                                : (d == 1 ? t.startY - sgn * 2.0 * t.halfChar[0]
-                                          : t.startX + sgn * 2.0 * t.halfChar[1]);
+        ? static_cast<double>(s.attr2)
+        : (d == 1 ? t.startY - sgn * 2.0 * t.halfChar[0] : t.startX + sgn * 2.0 * t.halfChar[1]);
     double alongAt = static_cast<double>(tick - 1) * t.tickSpacing + t.firstTick;
 
     // 4. Extent of the text.
@@ -168,8 +173,8 @@ void graphPlaceAxisLabel(const char* text, int length, int tick, int side,
 
 }  // namespace plotlib
 
-void AXISTR(const char* labels, int length, const int& count, const int& side,
-            const int& axis) {
+void AXISTR(const char* labels, int length, const int& count, const int& side, const int& axis)
+{
     const int n = graphAxisNumber(axis);
     graphState.graph.currentAxis = n;
     const int sgn = signOf(side);
@@ -180,7 +185,8 @@ void AXISTR(const char* labels, int length, const int& count, const int& side,
 }
 
 void AXLSTR(const char* labels, int length, const int& count, const float& position,
-            const int& orientation) {
+            const int& orientation)
+{
     const int n = (orientation == 1 || orientation == -1) ? 1 : 2;
     graphState.graph.currentAxis = n;
     GraphRoutineFrame frame("AXLSTR");

@@ -28,18 +28,21 @@ constexpr int largestIntervalCount = 1000000;
 
 void report(int kernelNumber) { kernelReportError(kernelNumber); }
 
-float clampToFloat(double value) {
+float clampToFloat(double value)
+{
     if (value > FLT_MAX) return FLT_MAX;
     if (value < -FLT_MAX) return -FLT_MAX;
     return static_cast<float>(value);
 }
 
 // Logarithmic scaling: interval count 0, substitutes for ends that have no logarithm.
-void scaleLogarithmic(AxisSettings& a, int n, float minimum, float maximum) {
+void scaleLogarithmic(AxisSettings& a, int n, float minimum, float maximum)
+{
     const float tiny = graphState.nice.tiny;
     const float limit = 10.0f * tiny;
     a.intervalCount = 0;
-    if (minimum <= limit || maximum <= limit) report(graphKernelNumber(n == 1 ? kBadLogX : kBadLogY));
+    if (minimum <= limit || maximum <= limit)
+        report(graphKernelNumber(n == 1 ? kBadLogX : kBadLogY));
     if (minimum <= limit) {
         a.minimum = 100.0f * tiny;
         if (maximum >= 1.0f) a.minimum = 1.0f / maximum;
@@ -56,7 +59,8 @@ void scaleLogarithmic(AxisSettings& a, int n, float minimum, float maximum) {
 }
 
 // Linear scaling: the interval count, and a range too narrow to divide widened around it.
-void scaleLinear(AxisSettings& a, int count, float minimum, float maximum) {
+void scaleLinear(AxisSettings& a, int count, float minimum, float maximum)
+{
     a.intervalCount = count;
     if (count < 1 || count > largestIntervalCount) {
         report(graphKernelNumber(kBadIntervalCount));
@@ -80,7 +84,8 @@ void scaleLinear(AxisSettings& a, int count, float minimum, float maximum) {
 }
 
 // Range ends of the transform for the current axis's scaling type.
-void chooseIntervals(AxisSettings& a, AxisTransform& t, float& low, float& high) {
+void chooseIntervals(AxisSettings& a, AxisTransform& t, float& low, float& high)
+{
     if (a.scalingType < 0) {
         graphChooseDateInterval();
         low = a.minimum;
@@ -112,8 +117,8 @@ void chooseIntervals(AxisSettings& a, AxisTransform& t, float& low, float& high)
 
 namespace plotlib {
 
-void graphSetAxisPosition(int type, float x, float y, float length,
-                          int axis) {
+void graphSetAxisPosition(int type, float x, float y, float length, int axis)
+{
     const int n = graphAxisNumber(axis);
     AxisSettings& a = graphAxis(n);
     a.positionType = type > 0 ? 1 : 0;
@@ -127,8 +132,8 @@ void graphSetAxisPosition(int type, float x, float y, float length,
     graphState.graph.currentAxis = n;
 }
 
-void graphSetAxisScaling(int type, int count, float minimum,
-                         float maximum, int axis) {
+void graphSetAxisScaling(int type, int count, float minimum, float maximum, int axis)
+{
     const int n = graphAxisNumber(axis);
     graphState.graph.currentAxis = n;
     AxisSettings& a = graphAxis(n);
@@ -151,7 +156,8 @@ void graphSetAxisScaling(int type, int count, float minimum,
     else scaleLinear(a, count, low, high);
 }
 
-void graphSetUpAxis() {
+void graphSetUpAxis()
+{
     const int n = graphState.graph.currentAxis;
     AxisSettings& a = graphAxis(n);
     AxisTransform& t = graphTransform(n);
@@ -186,7 +192,8 @@ void graphSetUpAxis() {
     graphCountAxisTicks();
 }
 
-void graphSetUpChartAxes() {
+void graphSetUpChartAxes()
+{
     AxisSettings& x = graphAxis(1);
     AxisSettings& y = graphAxis(2);
     const int mode = graphState.graph.scalingMode;
@@ -225,19 +232,21 @@ void graphSetUpChartAxes() {
 
 }  // namespace plotlib
 
-void AXIPOS(const int& type, const float& x, const float& y, const float& length,
-            const int& axis) {
+void AXIPOS(const int& type, const float& x, const float& y, const float& length, const int& axis)
+{
     GraphRoutineFrame frame("AXIPOS");
     graphSetAxisPosition(type, x, y, length, axis);
 }
 
 void AXISCA(const int& type, const int& count, const float& minimum, const float& maximum,
-            const int& axis) {
+            const int& axis)
+{
     GraphRoutineFrame frame("AXISCA");
     graphSetAxisScaling(type, count, minimum, maximum, axis);
 }
 
-void AXIINT(const int& interval, const int& axis) {
+void AXIINT(const int& interval, const int& axis)
+{
     GraphRoutineFrame frame("AXIINT");
     const int n = graphAxisNumber(axis);
     graphState.graph.currentAxis = n;

@@ -11,18 +11,15 @@
 namespace plotlib {
 
 // Position of an axis (worker of AXIPOS); warns -517 when the length is not above 1e-10.
-void graphSetAxisPosition(int type, float x, float y, float length,
-                          int axis);
+void graphSetAxisPosition(int type, float x, float y, float length, int axis);
 // Scaling of an axis (worker of AXISCA); warns -518, -519, -520, reports 513 / 514.
-void graphSetAxisScaling(int type, int count, float minimum,
-                         float maximum, int axis);
+void graphSetAxisScaling(int type, int count, float minimum, float maximum, int axis);
 // Set-up of the current axis.
 void graphSetUpAxis();
 // Nice interval for scaling types 1 and 2 (mode = the type); rewrites minimum and maximum.
 void graphChooseLinearInterval(int mode, float& minimum, float& maximum);
 // Whole decades around minimum..maximum; low and high in decades.
-void graphChooseLogDecades(float minimum, float maximum, float& low,
-                           float& high);
+void graphChooseLogDecades(float minimum, float maximum, float& low, float& high);
 // Labels for a given interval count over minimum..maximum.
 void graphIntervalFromCount(float minimum, float maximum, int count);
 // Annotation and minor-tick layout of the current axis.

@@ -26,14 +26,16 @@ static_assert(sizeof graphState.work.axisNumbers == sizeof(NumberText) * kMaxAxi
 // Largest float magnitude whose nearest integer fits a 32-bit int.
 constexpr double kIntegerLimit = 2147483520.0;
 
-void formatInteger(int value, char* text) {
+void formatInteger(int value, char* text)
+{
     static const int leftAligned = -kNumberField;
     kernelFormatInteger(value, leftAligned, text, kNumberField);
 }
 
 // True when `value` written with `decimals` decimals shows no digit but zeros: a value a
 // little below zero would read "-0.0".
-bool writesAsZero(float value, int decimals) {
+bool writesAsZero(float value, int decimals)
+{
     char digits[64];
     std::snprintf(digits, sizeof digits, "%.*f", decimals, static_cast<double>(value));
     return std::strspn(digits, "-0.") == std::strlen(digits);
@@ -41,7 +43,8 @@ bool writesAsZero(float value, int decimals) {
 
 // A real with `decimals` decimals; with none, the point the kernel writes is blanked.  A
 // number that reads as zero is written as zero, never with a minus sign.
-void formatReal(double value, int decimals, char* text) {
+void formatReal(double value, int decimals, char* text)
+{
     static const int leftAligned = -kNumberField;
     float v = static_cast<float>(value);
     if (writesAsZero(v, decimals)) v = 0.0f;
@@ -54,11 +57,12 @@ void formatReal(double value, int decimals, char* text) {
 
 int nearestInt(double v) { return static_cast<int>(std::lround(v)); }
 
-void linearNumber(double v, const AxisTransform& t, char* text) {
+void linearNumber(double v, const AxisTransform& t, char* text)
+{
     const int decimals = t.labelDecimals < 0 ? 0 : (t.labelDecimals > 9 ? 9 : t.labelDecimals);
-    const bool beyondIntegers =
-        v != 0.0 && (std::log10(std::fabs(v)) >= graphState.nice.digitCapacity ||
-                     std::fabs(v) >= kIntegerLimit);
+    const bool beyondIntegers = v != 0.0 &&
+        (std::log10(std::fabs(v)) >= graphState.nice.digitCapacity ||
+         std::fabs(v) >= kIntegerLimit);
     if (decimals != 0 || beyondIntegers) {
         formatReal(v, decimals, text);
     } else {
@@ -68,7 +72,8 @@ void linearNumber(double v, const AxisTransform& t, char* text) {
 
 // Decade e of a logarithmic axis: e itself when no label exponent is set (the caption says
 // "Log10"), else 10^e in full for |e| below the exponent and 1E<e> beyond.
-void logNumber(double v, const AxisTransform& t, char* text) {
+void logNumber(double v, const AxisTransform& t, char* text)
+{
     const double clamped = std::fmax(-99.0, std::fmin(99.0, v));
     const int e = nearestInt(clamped);
     const int d = t.labelExponent;
@@ -90,7 +95,8 @@ void logNumber(double v, const AxisTransform& t, char* text) {
     }
 }
 
-void dateNumber(int axis, int tick, int firstDayOfMonth, char* text) {
+void dateNumber(int axis, int tick, int firstDayOfMonth, char* text)
+{
     const AxisSettings& s = graphAxis(axis);
     const DateFormatSettings& f = graphState.dateFormat;
     const int64_t day = graphDateAxisTickDay(axis, tick);
@@ -107,7 +113,8 @@ void dateNumber(int axis, int tick, int firstDayOfMonth, char* text) {
 // Value of the i-th number in label units, from its index rather than by adding steps.  A
 // first number on a multiple of the step (the usual case) is taken as that multiple, so that
 // the number at zero is zero exactly and not what is left of float steps that do not cancel.
-double tickValue(const AxisTransform& t, int i) {
+double tickValue(const AxisTransform& t, int i)
+{
     const double step = t.labelStep, start = t.labelStart;
     const double index = static_cast<double>(i) * t.annotationEvery;
     if (step != 0.0) {
@@ -122,7 +129,8 @@ double tickValue(const AxisTransform& t, int i) {
 
 namespace plotlib {
 
-void graphAnnotateAxisTicks(int axis, int side) {
+void graphAnnotateAxisTicks(int axis, int side)
+{
     const int n = graphAxisNumber(axis);
     const AxisSettings& s = graphAxis(n);
     const AxisTransform& t = graphTransform(n);

@@ -10,11 +10,12 @@
 using namespace plotlib;
 
 void AXNSTR(const char* text, int length, const float& position, const int& axis,
-            const int& justification) {
+            const int& justification)
+{
     const int j = (justification >= -1 && justification <= 1) ? justification : 0;
     const int n = (axis > 1 || axis < -1) ? 2 : 1;
     const bool positive = axis >= 0;
-    graphState.graph.currentAxis = n;   // the entry sets this axis up
+    graphState.graph.currentAxis = n;  // the entry sets this axis up
     GraphRoutineFrame frame("AXNSTR");
 
     int used = 0;
@@ -38,8 +39,8 @@ void AXNSTR(const char* text, int length, const float& position, const int& axis
         kernelSetCharAngle(upright);
         const float height = t.endY - t.startY;
         x = positive ? position - 2.0f * c.height * (lines - 1.0f) : position + c.height;
-        y = t.startY + (j == 0 ? (height - w) / 2.0f
-                               : (j == 1 ? height - (w + c.width / 2.0f) : 0.0f));
+        y = t.startY +
+            (j == 0 ? (height - w) / 2.0f : (j == 1 ? height - (w + c.width / 2.0f) : 0.0f));
     }
     kernelSetTextPosition(x, y);
     kernelDrawText(text, used);

@@ -18,7 +18,6 @@ using namespace plotlib;
 
 namespace {
 
-
 // The four arrays of an area chart.
 struct Areas {
     const float* a1;

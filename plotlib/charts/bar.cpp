@@ -19,7 +19,6 @@ using namespace plotlib;
 
 namespace {
 
-
 bool badInput(const float* start, const float* end, int n)
 {
     return chartCountError(n, {start, end}, kCountBelowOne);
@@ -55,8 +54,8 @@ void plotBars(const float* start, const float* end, int n, int type, float fract
     graphResetAxes(1, 0);
     graphResetAxes(2, 0);
     if (!chartScaleFromData(valueAxis, type < 0, bottom, top, kBadLogValueAxis)) return;
-    const int categoryOption = chartScaleCategoryAxis(category, n, categoryMinimum,
-                                                      categoryMaximum);
+    const int categoryOption =
+        chartScaleCategoryAxis(category, n, categoryMinimum, categoryMaximum);
     static const int valueOption = 1, style = -2;
     const int xOption = category == 1 ? categoryOption : valueOption;
     const int yOption = category == 2 ? categoryOption : valueOption;
@@ -117,8 +116,7 @@ void writeBarValues(const float* start, const float* end, int n, float fraction,
 
 namespace plotlib {
 
-void graphDrawBarOutlines(const float* start, const float* end, int n,
-                          float fraction)
+void graphDrawBarOutlines(const float* start, const float* end, int n, float fraction)
 {
     const int category = chartCategoryAxis(true);
     setBarLayout(category, start, fraction, false);

@@ -144,7 +144,8 @@ void graphDrawColumnOutlines(const float* first, const float* second, int n)
     if (n < 1) return;
     if (bar.widthFraction < 1.0f) {
         static const int alone = 1;
-        for (int i = 1; i <= n; ++i) graphDrawColumnRun(first + (i - 1), second + (i - 1), i, alone);
+        for (int i = 1; i <= n; ++i)
+            graphDrawColumnRun(first + (i - 1), second + (i - 1), i, alone);
         return;
     }
     if (bar.outlineMode == 0) {
@@ -166,8 +167,7 @@ void graphDrawColumnOutlines(const float* first, const float* second, int n)
     graphDrawColumnRun(first + (runStart - 1), second + (runStart - 1), runStart, length);
 }
 
-void graphDrawColumnRun(const float* first, const float* second, int column,
-                        int length)
+void graphDrawColumnRun(const float* first, const float* second, int column, int length)
 {
     const BarWorkingValues& bar = graphState.bar;
     const int valueAxis = bar.valueAxis;

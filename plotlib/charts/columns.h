@@ -47,16 +47,14 @@ float chartHistogramBase(int n);
 
 // Outlines of the bars with start values `start` and end values `end` (layout for bars,
 // then the column outlines).
-void graphDrawBarOutlines(const float* start, const float* end, int n,
-                          float fraction);
+void graphDrawBarOutlines(const float* start, const float* end, int n, float fraction);
 // Outlines of the histogram columns with values `values`.
 void graphDrawHistogramOutlines(const float* values, int n, float fraction);
 // The columns of the current layout divided into runs, each run drawn as one outline.
 void graphDrawColumnOutlines(const float* first, const float* second, int n);
 // One run of `length` columns, the first of which is column number `column`; `first` and
 // `second` point at that column's values.
-void graphDrawColumnRun(const float* first, const float* second, int column,
-                        int length);
+void graphDrawColumnRun(const float* first, const float* second, int column, int length);
 
 }  // namespace plotlib
 

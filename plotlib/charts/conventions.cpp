@@ -73,7 +73,7 @@ bool chartScaleFromData(int n, bool logarithmic, float minimum, float maximum, i
             graphReportError(logError);
             return false;
         }
-        type = 4;   // decades give the intervals; the count is not used
+        type = 4;  // decades give the intervals; the count is not used
     } else {
         graphDefaultIntervalCount(maximum - minimum, count);
     }
@@ -81,8 +81,7 @@ bool chartScaleFromData(int n, bool logarithmic, float minimum, float maximum, i
     return true;
 }
 
-bool chartDrawDataAxes(int type, float xMinimum, float xMaximum, float yMinimum,
-                       float yMaximum)
+bool chartDrawDataAxes(int type, float xMinimum, float xMaximum, float yMinimum, float yMaximum)
 {
     graphResetAxes(1, 0);
     graphResetAxes(2, 0);
@@ -160,8 +159,8 @@ float chartCharacterShift(int attribute, float size)
     return 0.0f;
 }
 
-void chartTagPoint(float x1, float y1, float x2, float y2, float fixedX, float fixedY,
-                   float& x, float& y)
+void chartTagPoint(float x1, float y1, float x2, float y2, float fixedX, float fixedY, float& x,
+                   float& y)
 {
     const ValueAttributes& a = graphState.valueAttributes;
     x = chartAnchor(a.a1, x1, x2, fixedX);

@@ -42,8 +42,7 @@ bool chartScaleFromData(int n, bool logarithmic, float minimum, float maximum, i
 // -1; a type outside -1..2 counts as 0; the logarithmic errors are 13 for x, 14 for y), the
 // chart axes set up in scaling modes above 2, then axes and grid drawn.  Returns false, with
 // nothing drawn, when an axis cannot be scaled.
-bool chartDrawDataAxes(int type, float xMinimum, float xMaximum, float yMinimum,
-                       float yMaximum);
+bool chartDrawDataAxes(int type, float xMinimum, float xMaximum, float yMinimum, float yMaximum);
 
 // The category axis n of a bar chart or histogram: scaling type 5 with `count` cells, from
 // the category minimum to the maximum when they differ by at least the tiny value (returns
@@ -72,8 +71,8 @@ float chartCharacterShift(int attribute, float size);
 // Kernel position (x, y) of the value tag of an item with corners (x1, y1) and (x2, y2):
 // anchored along x by the value attribute a1 and along y by a2 (fixedX and fixedY for the
 // placement 3), then moved by one character as the attributes say.
-void chartTagPoint(float x1, float y1, float x2, float y2, float fixedX, float fixedY,
-                   float& x, float& y);
+void chartTagPoint(float x1, float y1, float x2, float y2, float fixedX, float fixedY, float& x,
+                   float& y);
 
 }  // namespace plotlib
 

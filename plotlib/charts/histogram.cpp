@@ -19,7 +19,6 @@ using namespace plotlib;
 
 namespace {
 
-
 // The histogram layout on the current axes: category axis y when y alone has scaling type 5,
 // else x; the value axis starts at the base line.  Returns the category axis.
 int setHistogramLayout(float fraction, bool centred)
@@ -37,8 +36,8 @@ float baseLine()
     return bar.valueAxis == 2 ? bar.startY : bar.startX;
 }
 
-void plotHistogram(const float* values, int n, int scaling, float fraction,
-                   float categoryMinimum, float categoryMaximum)
+void plotHistogram(const float* values, int n, int scaling, float fraction, float categoryMinimum,
+                   float categoryMaximum)
 {
     float low = 0.0f, high = 0.0f;
     graphArrayRange(values, n, low, high);
@@ -63,8 +62,7 @@ void plotHistogram(const float* values, int n, int scaling, float fraction,
     graphDrawHistogramOutlines(values, n, fraction);
 }
 
-void fillHistogram(const float* values, int n, float fraction, const int* styles,
-                   const int* pens)
+void fillHistogram(const float* values, int n, float fraction, const int* styles, const int* pens)
 {
     const int category = setHistogramLayout(fraction, false);
     const int valueAxis = 3 - category;

@@ -13,8 +13,8 @@ void graphDrawAreaOutlines(const float* a1, const float* a2, const float* a3, co
 // The step outline of steps s[i]..e[i] at levels v[i] over the base b: code 1 connected
 // treads, 2 a closed profile, 3 separate columns, other codes the treads only.  Orientation
 // 2 or more draws every point transposed.
-void graphDrawStepOutline(const float* s, const float* e, const float* v, int n,
-                          int orientation, float base, int code);
+void graphDrawStepOutline(const float* s, const float* e, const float* v, int n, int orientation,
+                          float base, int code);
 
 }  // namespace plotlib
 

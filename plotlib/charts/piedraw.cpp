@@ -24,7 +24,8 @@ struct PieSegments {
 // Segment angles from the values: each segment sweeps its share of 360 degrees by the
 // magnitude of its value, the first starting at the start angle.  False when the total is
 // not above 0.00001 (or is no number).
-bool segmentAngles(const float* values, int n, PieSegments& out) {
+bool segmentAngles(const float* values, int n, PieSegments& out)
+{
     double total = 0.0;
     for (int i = 0; i < n; ++i) total += std::fabs(static_cast<double>(values[i]));
     if (!(total > 0.00001) || !std::isfinite(total)) return false;
@@ -47,7 +48,8 @@ bool segmentAngles(const float* values, int n, PieSegments& out) {
 // end of the pass (only while the frame follows the plot area).
 class ExplosionPass {
 public:
-    explicit ExplosionPass(int n) : saved_(graphState.pie.radius) {
+    explicit ExplosionPass(int n) : saved_(graphState.pie.radius)
+    {
         PieSettings& p = graphState.pie;
         float largest = 0.0f;
         for (int i = 0; i < n; ++i)
@@ -55,7 +57,8 @@ public:
         scaled_ = p.explosionSwitch == 1 && p.frameSwitch == 0;
         if (scaled_) p.radius = p.radius / (1.0f + largest);
     }
-    ~ExplosionPass() {
+    ~ExplosionPass()
+    {
         if (scaled_ && graphState.pie.frameSwitch == 0) graphState.pie.radius = saved_;
     }
     ExplosionPass(const ExplosionPass&) = delete;
@@ -70,7 +73,8 @@ private:
 class SegmentCentre {
 public:
     SegmentCentre(int i, float a1, float a2)
-        : x_(graphState.pie.centreX), y_(graphState.pie.centreY) {
+        : x_(graphState.pie.centreX), y_(graphState.pie.centreY)
+    {
         PieSettings& p = graphState.pie;
         if (p.explosionSwitch != 1 || p.exploded[i] != 1) return;
         const float d = p.distance[i];
@@ -80,7 +84,8 @@ public:
         p.centreX = static_cast<float>(x_ + shift * std::cos(m));
         p.centreY = static_cast<float>(y_ + shift * std::sin(m));
     }
-    ~SegmentCentre() {
+    ~SegmentCentre()
+    {
         graphState.pie.centreX = x_;
         graphState.pie.centreY = y_;
     }
@@ -92,14 +97,16 @@ private:
 };
 
 // Element i of the caller's label array, or an empty label.
-const char* labelOf(const char* labels, int length, int i, int& used) {
+const char* labelOf(const char* labels, int length, int i, int& used)
+{
     used = labels != nullptr && length > 0 ? length : 0;
     return used > 0 ? labels + static_cast<long>(i) * length : "";
 }
 
 int outlineOf(int boundSwitch, int drawn) { return boundSwitch == -1 ? -1 : drawn; }
 
-bool labelWanted(float sweep) {
+bool labelWanted(float sweep)
+{
     const PieSettings& p = graphState.pie;
     const bool anySwitch = p.labelSwitch == 1 || p.percentSwitch == 1 || p.valueSwitch == 1;
     return anySwitch && !(sweep / 3.6f < p.labelThreshold);
@@ -108,7 +115,8 @@ bool labelWanted(float sweep) {
 bool emptySegment(float a1, float a2) { return !(std::fabs(a1 - a2) >= 0.0001f); }
 
 // Every segment filled with its own fill style and pen, each in an empty buffer.
-void fillPass(const PieSegments& g, const int* styles, const int* pens) {
+void fillPass(const PieSegments& g, const int* styles, const int* pens)
+{
     for (int i = 0; i < g.n; ++i) {
         SegmentCentre centre(i, g.a1[i], g.a2[i]);
         graphClearPieBuffer();
@@ -116,7 +124,8 @@ void fillPass(const PieSegments& g, const int* styles, const int* pens) {
     }
 }
 
-void radialPass(const PieSegments& g, const float* values, const char* labels, int length) {
+void radialPass(const PieSegments& g, const float* values, const char* labels, int length)
+{
     const PieSettings& p = graphState.pie;
     const int code = outlineOf(p.boundSwitch, p.explosionSwitch == 1 ? 1 : 0);
     for (int i = 0; i < g.n; ++i) {
@@ -131,7 +140,8 @@ void radialPass(const PieSegments& g, const float* values, const char* labels, i
 // Boxed labels: the boxes go into each segment's buffer before its fill; outlines and texts
 // follow in a second pass over the fills.
 void boxedPasses(const PieSegments& g, const float* values, const char* labels, int length,
-                 const int* styles, const int* pens) {
+                 const int* styles, const int* pens)
+{
     const PieSettings& p = graphState.pie;
     for (int i = 0; i < g.n; ++i) {
         SegmentCentre centre(i, g.a1[i], g.a2[i]);
@@ -156,7 +166,8 @@ void boxedPasses(const PieSegments& g, const float* values, const char* labels, 
 }
 
 // Outlines and leader labels after the fills; an empty segment draws nothing.
-void leaderPass(const PieSegments& g, const float* values, const char* labels, int length) {
+void leaderPass(const PieSegments& g, const float* values, const char* labels, int length)
+{
     const PieSettings& p = graphState.pie;
     for (int i = 0; i < g.n; ++i) {
         if (emptySegment(g.a1[i], g.a2[i])) continue;
@@ -173,7 +184,8 @@ void leaderPass(const PieSegments& g, const float* values, const char* labels, i
 
 // Checks shared by the whole-pie routines: a radius to draw with (silently), 1..50 segments
 // (5), a total to divide (6).
-bool pieReady(const float* values, int n, PieSegments& g) {
+bool pieReady(const float* values, int n, PieSegments& g)
+{
     if (!(graphState.pie.radius > 0.0f)) return false;
     if (n < 1 || n > kPieMostSegments || values == nullptr) {
         graphReportError(kBadSegmentCount);
@@ -188,7 +200,8 @@ bool pieReady(const float* values, int n, PieSegments& g) {
 
 // pieReady for the routines that fill: their fill styles and pens must be given too (5).
 bool pieFillReady(const float* values, int n, const int* fillStyles, const int* pens,
-                  PieSegments& g) {
+                  PieSegments& g)
+{
     if (!pieReady(values, n, g)) return false;
     if (fillStyles == nullptr || pens == nullptr) {
         graphReportError(kBadSegmentCount);
@@ -200,7 +213,8 @@ bool pieFillReady(const float* values, int n, const int* fillStyles, const int* 
 }  // namespace
 
 void PIECHA(const float* values, const char* labels, int length, const int& n,
-            const int* fillStyles, const int* pens) {
+            const int* fillStyles, const int* pens)
+{
     GraphRoutineFrame frame("PIECHA");
     PieSegments g{};
     if (!pieFillReady(values, n, fillStyles, pens, g)) return;
@@ -214,13 +228,12 @@ void PIECHA(const float* values, const char* labels, int length, const int& n,
         fillPass(g, fillStyles, pens);
         leaderPass(g, values, labels, length);
         break;
-    default:
-        boxedPasses(g, values, labels, length, fillStyles, pens);
-        break;
+    default: boxedPasses(g, values, labels, length, fillStyles, pens); break;
     }
 }
 
-void PIEFIL(const float* values, const int& n, const int* fillStyles, const int* pens) {
+void PIEFIL(const float* values, const int& n, const int* fillStyles, const int* pens)
+{
     GraphRoutineFrame frame("PIEFIL");
     PieSegments g{};
     if (!pieFillReady(values, n, fillStyles, pens, g)) return;
@@ -228,8 +241,9 @@ void PIEFIL(const float* values, const int& n, const int* fillStyles, const int*
     fillPass(g, fillStyles, pens);
 }
 
-void SEGCHA(const float& a1, const float& a2, const float& value, const char* label,
-            int length, const int& fillStyle, const int& pen) {
+void SEGCHA(const float& a1, const float& a2, const float& value, const char* label, int length,
+            const int& fillStyle, const int& pen)
+{
     GraphRoutineFrame frame("SEGCHA");
     graphState.graph.currentAxis = 2;
     // Nothing to draw for a segment of no width.  A pie of no size still gets the fill and
@@ -269,7 +283,8 @@ void SEGCHA(const float& a1, const float& a2, const float& value, const char* la
     }
 }
 
-void SEGFIL(const float& a1, const float& a2, const int& fillStyle, const int& pen) {
+void SEGFIL(const float& a1, const float& a2, const int& fillStyle, const int& pen)
+{
     GraphRoutineFrame frame("SEGFIL");
     if (!(graphState.pie.radius > 0.0f)) return;
     graphClearPieBuffer();
@@ -277,7 +292,8 @@ void SEGFIL(const float& a1, const float& a2, const int& fillStyle, const int& p
 }
 
 void PIESTR(const float* values, const char* labels, int length, const int& n,
-            const int& percentSwitch) {
+            const int& percentSwitch)
+{
     GraphRoutineFrame frame("PIESTR");
     PieSegments g{};
     if (!pieReady(values, n, g)) return;
@@ -295,13 +311,14 @@ void PIESTR(const float* values, const char* labels, int length, const int& n,
     }
 }
 
-void SEGSTR(const int& outlineCode, const float& a1, const float& a2, const char* label,
-            int length, const int& percentSwitch) {
+void SEGSTR(const int& outlineCode, const float& a1, const float& a2, const char* label, int length,
+            const int& percentSwitch)
+{
     GraphRoutineFrame frame("SEGSTR");
     if (!(graphState.pie.radius > 0.0f)) return;
     const int used = label != nullptr && length > 0 ? length : 0;
     static const int labelOnly = 2, noValue = 0;
     static const float noNumber = 0.0f;
-    graphDrawRadialPieLabel(outlineCode, a1, a2, used > 0 ? label : "", used, noNumber,
-                            labelOnly, percentSwitch, noValue);
+    graphDrawRadialPieLabel(outlineCode, a1, a2, used > 0 ? label : "", used, noNumber, labelOnly,
+                            percentSwitch, noValue);
 }

@@ -31,7 +31,8 @@ struct TextExtent {
     float e1, e3, e4;
 };
 
-TextExtent measure(const char* text, int length) {
+TextExtent measure(const char* text, int length)
+{
     TextExtent t{0, 0.0f, 0.0f, 0.0f};
     if (text == nullptr || length <= 0) return t;
     t.used = kernelUsedLength(text, length);
@@ -50,35 +51,38 @@ struct PieLabel {
     float length[3], height[3];
     float largest, totalHeight;
     const char* label;
-    TextExtent text;            // the caller's label
+    TextExtent text;  // the caller's label
     TextExtent tag[2];
-    float percent;              // p
-    int percentWidth;           // wp
+    float percent;     // p
+    int percentWidth;  // wp
     char percentText[kPercentLength];
-    float shown;                // the value as the axis's digits word leaves it
-    int field, decimals;        // layout code c and decimals d
-    bool whole;                 // drawn as an integer
+    float shown;          // the value as the axis's digits word leaves it
+    int field, decimals;  // layout code c and decimals d
+    bool whole;           // drawn as an integer
     int wholeValue;
     char valueText[kNumberLength];
     TextExtent number;
 };
 
-int styleCode(const PieLabel& l) {
+int styleCode(const PieLabel& l)
+{
     return (l.present[kPieLabelText] ? 4 : 0) + (l.present[kPiePercentage] ? 2 : 0) +
-           (l.present[kPieValue] ? 1 : 0);
+        (l.present[kPieValue] ? 1 : 0);
 }
 
 // Width code wp of a percentage: wp - 1 characters hold the share written with two decimals
 // ("9.99", "99.99", "100.00").  The widest field is chosen from the share as it will be
 // written, so that a share just under 100 % that rounds up to "100.00" finds room for it.
-int percentWidthCode(float percent) {
+int percentWidthCode(float percent)
+{
     const double written = std::round(static_cast<double>(percent) * 100.0) / 100.0;
     return percent < 9.99f ? 5 : (written < 100.0 ? 6 : 7);
 }
 
 // Texts of the value and the percentage, and the used length and extent of the label
 // (graphMeasurePieLabel's share of the work).
-void graphMeasurePieLabel(const char* label, int length, float value, float sweep, PieLabel& l) {
+void graphMeasurePieLabel(const char* label, int length, float value, float sweep, PieLabel& l)
+{
     l.label = label;
     l.text = measure(label, length);
     l.percent = sweep / 3.6f;
@@ -111,8 +115,9 @@ void graphMeasurePieLabel(const char* label, int length, float value, float swee
 }
 
 // Texts measured and laid out for the parts wanted.
-void graphLayoutPieLabel(const char* label, int length, float value, float sweep,
-                         bool wantLabel, bool wantPercent, bool wantValue, PieLabel& l) {
+void graphLayoutPieLabel(const char* label, int length, float value, float sweep, bool wantLabel,
+                         bool wantPercent, bool wantValue, PieLabel& l)
+{
     graphMeasurePieLabel(label, length, value, sweep, l);
     char field[kPercentLength];
     std::memset(field, ' ', kPercentLength);
@@ -159,27 +164,28 @@ void graphLayoutPieLabel(const char* label, int length, float value, float sweep
     }
 }
 
-void drawPercentage(const PieLabel& l) {
+void drawPercentage(const PieLabel& l)
+{
     static const int twoPlaces = 2;
     kernelDrawRealNumber(l.percent, l.percentWidth - 1, twoPlaces);
     kernelDrawText("%*.", 3);
 }
 
-void drawNumber(const PieLabel& l) {
+void drawNumber(const PieLabel& l)
+{
     if (l.decimals != 0) kernelDrawRealNumber(l.shown, -l.field, std::abs(l.decimals));
     else if (l.whole) kernelDrawIntegerNumber(l.wholeValue, -l.field);
     else kernelDrawText(l.valueText, std::clamp(l.field, 1, kNumberLength));
 }
 
-void drawTag(const PieLabel& l, int k) {
-    kernelDrawText(graphState.tags.tag[k], l.tag[k].used);
-}
+void drawTag(const PieLabel& l, int k) { kernelDrawText(graphState.tags.tag[k], l.tag[k].used); }
 
 // ---- Radial form
 
 // Start distance d from the centre and scale k of a radial label of total length L and part
 // height H in a segment of sweep S.
-void radialPlacement(float sweep, float L, float H, float& d, float& k) {
+void radialPlacement(float sweep, float L, float H, float& d, float& k)
+{
     const float r = graphState.pie.radius, w = graphState.characters.width;
     const float h = graphState.characters.height;
     const float q = (1.0f / 3.0f + 0.5f) * (H + 0.4f * h);
@@ -200,8 +206,8 @@ void radialPlacement(float sweep, float L, float H, float& d, float& k) {
 // ---- Boxed form
 
 // Vertical range of the segment relative to the centre, drawn in a little at both ends.
-void verticalRange(float s, float e, float sweep, const float* rim, float& top,
-                   float& bottom) {
+void verticalRange(float s, float e, float sweep, const float* rim, float& top, float& bottom)
+{
     const PieSettings& p = graphState.pie;
     const float r = p.radius;
     // The end as reached from the start when the segment runs round past 0.  A full turn
@@ -224,7 +230,8 @@ void verticalRange(float s, float e, float sweep, const float* rim, float& top,
 }
 
 // Free width at the band between heights y1 and y2 (relative to the centre) and its middle.
-float bandWidth(float s, float e, float sweep, float y1, float y2, float& middle) {
+float bandWidth(float s, float e, float sweep, float y1, float y2, float& middle)
+{
     float l1 = 0.0f, r1 = 0.0f, l2 = 0.0f, r2 = 0.0f;
     graphPieExtentAtHeight(s, e, sweep, y1, l1, r1);
     graphPieExtentAtHeight(s, e, sweep, y2, l2, r2);
@@ -241,7 +248,8 @@ struct BoxPlacement {
 // Tests the parts at block bottom `base`: as one block (each line as wide as the widest) or
 // line by line; fills `place` when they fit.
 bool fitsAt(const PieLabel& l, float s, float e, float sweep, float base, bool lineByLine,
-            BoxPlacement& place) {
+            BoxPlacement& place)
+{
     const float blockTop = base + l.totalHeight;
     if (!lineByLine) {
         float middle = 0.0f;
@@ -272,7 +280,8 @@ bool fitsAt(const PieLabel& l, float s, float e, float sweep, float base, bool l
 // The first run of the 201 trial heights at which the parts fit, and the placement at the
 // middle of that run.
 bool searchPlace(const PieLabel& l, float s, float e, float sweep, float top, float bottom,
-                 bool lineByLine, BoxPlacement& place) {
+                 bool lineByLine, BoxPlacement& place)
+{
     if (top - bottom < l.totalHeight) return false;
     const float last = top - l.totalHeight;
     const float step = (last - bottom) / 200.0f;
@@ -292,12 +301,13 @@ bool searchPlace(const PieLabel& l, float s, float e, float sweep, float top, fl
     }
     if (first < 0) return false;
     return fitsAt(l, s, e, sweep, (lower + upper) / 2.0f, lineByLine, place) ||
-           fitsAt(l, s, e, sweep, lower, lineByLine, place);
+        fitsAt(l, s, e, sweep, lower, lineByLine, place);
 }
 
 // The box of line k as a further boundary of the fill buffer, and the boxes filled when they
 // have a fill style.
-void addBox(const PieLabel& l, int k, float x, float top) {
+void addBox(const PieLabel& l, int k, float x, float top)
+{
     const float half = l.length[k] / 2.0f, bottom = top - l.height[k];
     const float bx[4] = {x - half, x - half, x + half, x + half};
     const float by[4] = {top, bottom, bottom, top};
@@ -306,11 +316,11 @@ void addBox(const PieLabel& l, int k, float x, float top) {
     if (p.boxFillStyle < 0) return;
     const PolygonBuffer& b = graphState.polygon;
     static const int reserved = 0;
-    kernelFillMultiPolygon(p.boxFillStyle, p.boxPen, reserved, b.boundaryCount, b.points, b.x,
-                           b.y);
+    kernelFillMultiPolygon(p.boxFillStyle, p.boxPen, reserved, b.boundaryCount, b.points, b.x, b.y);
 }
 
-void outlineBox(const PieLabel& l, int k, float x, float top) {
+void outlineBox(const PieLabel& l, int k, float x, float top)
+{
     const float length = l.length[k], height = l.height[k];
     kernelMovePen(x - length / 2.0f, top);
     kernelDrawLineBy(0.0f, -height);
@@ -319,7 +329,8 @@ void outlineBox(const PieLabel& l, int k, float x, float top) {
     kernelDrawLineBy(-length, 0.0f);
 }
 
-void boxText(const PieLabel& l, int k, float x, float top) {
+void boxText(const PieLabel& l, int k, float x, float top)
+{
     const float w = graphState.characters.width, h = graphState.characters.height;
     const float start = x - l.length[k] / 2.0f + w / 2.0f;
     if (k == kPieLabelText) {
@@ -341,7 +352,8 @@ void boxText(const PieLabel& l, int k, float x, float top) {
 
 // ---- Leader form
 
-void drawLeaderParts(const PieLabel& l, float x, float y) {
+void drawLeaderParts(const PieLabel& l, float x, float y)
+{
     const float w = graphState.characters.width;
     for (int k = 0; k < 3; ++k) {
         if (!l.present[k]) continue;
@@ -367,10 +379,9 @@ void drawLeaderParts(const PieLabel& l, float x, float y) {
 
 namespace plotlib {
 
-void graphDrawRadialPieLabel(int outlineCode, float a1, float a2,
-                             const char* label, int length, float value,
-                             int labelSwitch, int percentSwitch,
-                             int valueSwitch) {
+void graphDrawRadialPieLabel(int outlineCode, float a1, float a2, const char* label, int length,
+                             float value, int labelSwitch, int percentSwitch, int valueSwitch)
+{
     if (!(std::fabs(a1 - a2) >= 0.0001f)) return;
     float sweep = 0.0f, s = 0.0f, e = 0.0f;
     graphNormalisePieAngles(a1, a2, sweep, s, e);
@@ -456,8 +467,8 @@ void graphDrawRadialPieLabel(int outlineCode, float a1, float a2,
     kernelSetCharAngle(c.angle);
 }
 
-void graphDrawLeaderPieLabel(const char* label, int length, float s, float sweep,
-                             float value) {
+void graphDrawLeaderPieLabel(const char* label, int length, float s, float sweep, float value)
+{
     const PieSettings& p = graphState.pie;
     const double m = std::fmod(static_cast<double>(s) + sweep / 2.0, 360.0);
     float rx = 0.0f, ry = 0.0f;
@@ -485,8 +496,9 @@ void graphDrawLeaderPieLabel(const char* label, int length, float s, float sweep
     drawLeaderParts(l, x, y);
 }
 
-void graphDrawBoxedPieLabel(float a1, float a2, const char* label, int length,
-                            float value, int code) {
+void graphDrawBoxedPieLabel(float a1, float a2, const char* label, int length, float value,
+                            int code)
+{
     if (!(std::fabs(a1 - a2) >= 0.0001f)) return;
     float sweep = 0.0f, s = 0.0f, e = 0.0f, rim[4];
     graphNormalisePieAngles(a1, a2, sweep, s, e);
@@ -516,26 +528,21 @@ void graphDrawBoxedPieLabel(float a1, float a2, const char* label, int length,
         const float x = p.centreX + place.x[k], lineTop = p.centreY + place.top[k];
         switch (code) {
         case 2:
-        case 3:
-            addBox(l, k, x, lineTop);
-            break;
+        case 3: addBox(l, k, x, lineTop); break;
         case 5:
         case 7:
             outlineBox(l, k, x, lineTop);
             boxText(l, k, x, lineTop);
             break;
         case 4:
-        case 6:
-            boxText(l, k, x, lineTop);
-            break;
-        default:
-            break;
+        case 6: boxText(l, k, x, lineTop); break;
+        default: break;
         }
     }
 }
 
-void graphPieExtentAtHeight(float s, float e, float /*sweep*/,
-                            float y, float& left, float& right) {
+void graphPieExtentAtHeight(float s, float e, float /*sweep*/, float y, float& left, float& right)
+{
     const double r = graphState.pie.radius;
     const double c = std::sqrt(std::fabs(r * r - static_cast<double>(y) * y));
     auto xOf = [&](double a) {

@@ -25,20 +25,20 @@ constexpr int kTurnSteps = 198;
 
 // Number of whole steps of `step` degrees that fit in a sweep, less a tenth, toward zero; none
 // when the step is not positive.
-int rimSteps(double sweep, double step) {
+int rimSteps(double sweep, double step)
+{
     if (!(step > 0.0)) return 0;
     const double q = sweep / step - 0.1;
     if (!(q > 0.0)) return 0;
     return q < kBufferPoints ? static_cast<int>(q) : kBufferPoints;
 }
 
-
 bool emptySegment(float a1, float a2) { return !(std::fabs(a1 - a2) >= 0.0001f); }
 
 }  // namespace
 
-void graphNormalisePieAngles(float a1, float a2, float& sweep, float& s,
-                             float& e) {
+void graphNormalisePieAngles(float a1, float a2, float& sweep, float& s, float& e)
+{
     if (!std::isfinite(a1) || !std::isfinite(a2)) {
         sweep = s = e = 0.0f;
         return;
@@ -58,14 +58,16 @@ void graphNormalisePieAngles(float a1, float a2, float& sweep, float& s,
 
 void graphClearPieBuffer() { graphState.polygon.boundaryCount = 0; }
 
-int graphPieBufferPoints() {
+int graphPieBufferPoints()
+{
     const PolygonBuffer& b = graphState.polygon;
     int used = 0;
     for (int k = 0; k < b.boundaryCount && k < kBufferBoundaries; ++k) used += b.points[k];
     return used;
 }
 
-bool graphAppendPieBoundary(const float* x, const float* y, int count) {
+bool graphAppendPieBoundary(const float* x, const float* y, int count)
+{
     PolygonBuffer& b = graphState.polygon;
     if (b.boundaryCount < 0 || b.boundaryCount > kBufferBoundaries) b.boundaryCount = 0;
     const int used = graphPieBufferPoints();
@@ -80,15 +82,16 @@ bool graphAppendPieBoundary(const float* x, const float* y, int count) {
     return true;
 }
 
-void graphPiePoint(double degrees, double r, float& x, float& y) {
+void graphPiePoint(double degrees, double r, float& x, float& y)
+{
     const PieSettings& p = graphState.pie;
     const double a = degrees * graphState.nice.degree;
     x = static_cast<float>(p.centreX + r * std::cos(a));
     y = static_cast<float>(p.centreY + r * std::sin(a));
 }
 
-void graphFillPieSegment(float a1, float a2, int fillStyle,
-                         int pen) {
+void graphFillPieSegment(float a1, float a2, int fillStyle, int pen)
+{
     if (emptySegment(a1, a2) || fillStyle < -1) return;
     int kernelPen = pen;
     if (pen < 0) {
@@ -134,8 +137,8 @@ void graphFillPieSegment(float a1, float a2, int fillStyle,
     kernelFillMultiPolygon(fillStyle, kernelPen, reserved, b.boundaryCount, b.points, b.x, b.y);
 }
 
-void graphDrawPieOutline(float s, float e, float sweep,
-                         int outlineCode, float* rim) {
+void graphDrawPieOutline(float s, float e, float sweep, int outlineCode, float* rim)
+{
     const double r = graphState.pie.radius;
     graphPiePoint(s, r, rim[0], rim[1]);
     graphPiePoint(e, r, rim[2], rim[3]);

@@ -25,12 +25,13 @@ int absolutePen(int pen) { return pen >= 0 ? pen : (pen == -2147483647 - 1 ? 214
 
 }  // namespace
 
-void PIEANG(const float& angle) {
+void PIEANG(const float& angle)
+{
     GraphRoutineFrame frame("PIEANG");
     // A start angle that is no number has no place on the circle: the pie starts at 0.
     double a = std::isfinite(angle) ? std::fmod(static_cast<double>(angle), 360.0) : 0.0;
     if (a < 0.0) a += 360.0;
-    a += 0.0;   // a whole negative turn leaves -0: store it as 0
+    a += 0.0;  // a whole negative turn leaves -0: store it as 0
     float stored = static_cast<float>(a);
     // A tiny negative remainder plus 360 rounds to 360 in single precision.
     if (!(stored < 360.0f)) stored = 0.0f;
@@ -38,7 +39,8 @@ void PIEANG(const float& angle) {
 }
 
 void PIEANN(const int& mode, const int& labelSwitch, const int& percentSwitch,
-            const int& valueSwitch, const float& threshold) {
+            const int& valueSwitch, const float& threshold)
+{
     GraphRoutineFrame frame("PIEANN");
     PieSettings& p = graphState.pie;
     p.annotationMode = mode;
@@ -53,7 +55,8 @@ void PIEANN(const int& mode, const int& labelSwitch, const int& percentSwitch,
     p.labelThreshold = threshold > 100.0f ? 100.0f : (threshold > 0.0f ? threshold : 0.0f);
 }
 
-void PIEBOX(const int& type, const int& fillStyle, const int& pen) {
+void PIEBOX(const int& type, const int& fillStyle, const int& pen)
+{
     GraphRoutineFrame frame("PIEBOX");
     PieSettings& p = graphState.pie;
     p.boxType = type;
@@ -65,12 +68,14 @@ void PIEBOX(const int& type, const int& fillStyle, const int& pen) {
     p.boxPen = absolutePen(pen);
 }
 
-void PIEBSW(const int& boundSwitch) {
+void PIEBSW(const int& boundSwitch)
+{
     GraphRoutineFrame frame("PIEBSW");
     graphState.pie.boundSwitch = boundSwitch;
 }
 
-void PIEEXP(const int* numbers, const float* distances, const int& count) {
+void PIEEXP(const int* numbers, const float* distances, const int& count)
+{
     GraphRoutineFrame frame("PIEEXP");
     PieSettings& p = graphState.pie;
     p.explosionSwitch = count != 0 ? 1 : 0;
@@ -98,7 +103,8 @@ void PIEEXP(const int* numbers, const float* distances, const int& count) {
     }
 }
 
-void PIEPAP(const float& radius, const float& centreX, const float& centreY) {
+void PIEPAP(const float& radius, const float& centreX, const float& centreY)
+{
     GraphRoutineFrame frame("PIEPAP");
     graphDefaultPieFrame();
     PieSettings& p = graphState.pie;
@@ -117,8 +123,8 @@ void PIEPAP(const float& radius, const float& centreX, const float& centreY) {
     p.frameSwitch = 1;
 }
 
-void PIAENQ(int& mode, int& labelSwitch, int& percentSwitch, int& valueSwitch,
-            float& threshold) {
+void PIAENQ(int& mode, int& labelSwitch, int& percentSwitch, int& valueSwitch, float& threshold)
+{
     GraphRoutineFrame frame("PIAENQ");
     const PieSettings& p = graphState.pie;
     mode = p.annotationMode;
@@ -128,7 +134,8 @@ void PIAENQ(int& mode, int& labelSwitch, int& percentSwitch, int& valueSwitch,
     threshold = p.labelThreshold;
 }
 
-void PIEENQ(float& radius, float& centreX, float& centreY, float& startAngle) {
+void PIEENQ(float& radius, float& centreX, float& centreY, float& startAngle)
+{
     GraphRoutineFrame frame("PIEENQ");
     const PieSettings& p = graphState.pie;
     radius = p.radius;

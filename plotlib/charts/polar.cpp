@@ -31,7 +31,8 @@ constexpr int kMostSteps = 500000;
 // Angles beyond this (just short of a whole turn) would repeat the spoke at 0.
 constexpr double kLastAngle = 6.266;
 
-void radialPart(int drawingCode, int labelCode, int count, float range) {
+void radialPart(int drawingCode, int labelCode, int count, float range)
+{
     const PolarSettings& p = graphState.polar;
     if (!(range > graphState.nice.tiny)) {
         kernelReportError(graphKernelNumber(kRangeTooNarrow));
@@ -70,7 +71,8 @@ void radialPart(int drawingCode, int labelCode, int count, float range) {
     }
 }
 
-void angularPart(int drawingCode, int labelCode, int count, float range) {
+void angularPart(int drawingCode, int labelCode, int count, float range)
+{
     const PolarSettings& p = graphState.polar;
     const double r = p.radius, cx = p.centreX, cy = p.centreY;
     const double step = static_cast<double>(range) / count;
@@ -112,8 +114,8 @@ void angularPart(int drawingCode, int labelCode, int count, float range) {
 
 // Polar axes: drawing code L (-2..2), label code B (-1..1), step count N, range V; part 1 or
 // less the radial axes, 2 or more the angular part.
-void graphDrawPolarAxes(int drawingCode, int labelCode, int count,
-                        float range, int part) {
+void graphDrawPolarAxes(int drawingCode, int labelCode, int count, float range, int part)
+{
     if (!(graphState.polar.radius > 0.0f)) return;
     float v = range;
     int n = count;
@@ -131,7 +133,8 @@ void graphDrawPolarAxes(int drawingCode, int labelCode, int count,
 
 // The largest distance of the points from the origin; points that are no numbers are left
 // out (nothing can be drawn at them).
-float largestDistance(const float* x, const float* y, int n) {
+float largestDistance(const float* x, const float* y, int n)
+{
     double largest = 0.0;
     for (int i = 0; i < n; ++i) {
         const double d = std::hypot(static_cast<double>(x[i]), static_cast<double>(y[i]));
@@ -142,7 +145,8 @@ float largestDistance(const float* x, const float* y, int n) {
 
 }  // namespace
 
-void SETPOL(const float& centreX, const float& centreY, const float& radius, const int& mode) {
+void SETPOL(const float& centreX, const float& centreY, const float& radius, const int& mode)
+{
     GraphRoutineFrame frame("SETPOL");
     PolarSettings& p = graphState.polar;
     if (radius > 1e-10f && std::isfinite(radius)) p.radius = radius;
@@ -158,14 +162,16 @@ void SETPOL(const float& centreX, const float& centreY, const float& radius, con
 }
 
 void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, const float& range,
-            const int& part) {
+            const int& part)
+{
     GraphRoutineFrame frame("DRAPOL");
     const int l = drawingCode > 1 ? 2 : (drawingCode < -1 ? -2 : drawingCode);
     const int b = (labelCode > 1 || labelCode < -1) ? 1 : labelCode;
     graphDrawPolarAxes(l, b, count, range, part);
 }
 
-void POLXY(const float* x, const float* y, const int& n, const int& lineCode) {
+void POLXY(const float* x, const float* y, const int& n, const int& lineCode)
+{
     GraphRoutineFrame frame("POLXY");
     if (n < 2 || x == nullptr || y == nullptr) {
         graphReportError(kTooFewPoints);

@@ -18,7 +18,6 @@ using namespace plotlib;
 
 namespace {
 
-
 // The three arrays of a step chart.
 struct Steps {
     const float* s;
@@ -167,8 +166,8 @@ void writeStepValues(const Steps& d, int n, float base, int placement, int orien
 
 namespace plotlib {
 
-void graphDrawStepOutline(const float* s, const float* e, const float* v, int n,
-                          int orientation, float base, int code)
+void graphDrawStepOutline(const float* s, const float* e, const float* v, int n, int orientation,
+                          float base, int code)
 {
     if (n < 1) return;
     const StepPen pen{chartOrientation(orientation)};

@@ -119,8 +119,7 @@ float numberRowY(const Column& col, int i)
 }
 
 // The rows of values: tag 1, the number as a value of the y axis, tag 2.
-template <typename ValueOf>
-void drawValueRows(const Column& col, int n, ValueOf valueOf)
+template <typename ValueOf> void drawValueRows(const Column& col, int n, ValueOf valueOf)
 {
     static const int left = -1;
     kernelSetTextJustification(left);
@@ -157,8 +156,7 @@ void selectRowPen(int pen)
     }
     const SavedKernelState& s = graphState.saved;
     static const int selector = 0;
-    kernelSetLineAttributes(selector, s.pen, s.style, s.colour, s.width, s.widthMode,
-                            s.reserved);
+    kernelSetLineAttributes(selector, s.pen, s.style, s.colour, s.width, s.widthMode, s.reserved);
     if (s.style == -1) kernelSetDashPattern(s.dash[0], s.dash[1], s.dash[2], s.dash[3]);
 }
 
@@ -237,8 +235,8 @@ void TEXSTR(const float& x, const float& y, const int& n, const char* strings, i
     drawFrame(col, n);
 }
 
-void TEXVAL(const float& x, const float& y, const int& n, const float* values,
-            const char* title, int titleLength)
+void TEXVAL(const float& x, const float& y, const int& n, const float* values, const char* title,
+            int titleLength)
 {
     GraphRoutineFrame frame("TEXVAL");
     if (chartCountError(n, {values}, kTextCountBelowOne)) return;
@@ -263,8 +261,8 @@ void TEXGEN(const float& x, const float& y, const int& n, const float& first, co
     drawFrame(col, n);
 }
 
-void TEXPER(const float& x, const float& y, const int& n, const float* values,
-            const char* title, int titleLength)
+void TEXPER(const float& x, const float& y, const int& n, const float* values, const char* title,
+            int titleLength)
 {
     GraphRoutineFrame frame("TEXPER");
     if (chartCountError(n, {values}, kTextCountBelowOne)) return;

@@ -29,7 +29,8 @@ int colourOf(int c) { return c >= 0 ? c : (c == INT32_MIN ? INT32_MAX : -c); }
 
 // One arrow from the current pen position to (tx, ty) with a head of a third of its length;
 // the head solid, the caller's line style (saved by VECGRA) back in force afterwards.
-void graphDrawVectorArrow(float tx, float ty, int style) {
+void graphDrawVectorArrow(float tx, float ty, int style)
+{
     float sx = 0.0f, sy = 0.0f, unused = 0.0f;
     kernelEnquirePenPosition(sx, sy, unused);
     const float dx = tx - sx, dy = ty - sy;
@@ -46,7 +47,8 @@ void graphDrawVectorArrow(float tx, float ty, int style) {
 }
 
 // Kernel corners of the grid: the frame of VECBND, or the ranges of the two axes.
-void gridCorners(float& x1, float& y1, float& x2, float& y2) {
+void gridCorners(float& x1, float& y1, float& x2, float& y2)
+{
     const VectorSettings& v = graphState.vector;
     float g1x = v.frame[0], g2x = v.frame[1], g1y = v.frame[2], g2y = v.frame[3];
     if (v.frameSwitch != 1) {
@@ -61,14 +63,16 @@ void gridCorners(float& x1, float& y1, float& x2, float& y2) {
 
 }  // namespace
 
-void VECBND(const float& x1, const float& x2, const float& y1, const float& y2) {
+void VECBND(const float& x1, const float& x2, const float& y1, const float& y2)
+{
     GraphRoutineFrame frame("VECBND");
     VectorSettings& v = graphState.vector;
     graphOrderedBounds(x1, x2, y1, y2, v.frame);
     v.frameSwitch = 1;
 }
 
-void VECBNQ(float& x1, float& x2, float& y1, float& y2) {
+void VECBNQ(float& x1, float& x2, float& y1, float& y2)
+{
     GraphRoutineFrame frame("VECBNQ");
     const VectorSettings& v = graphState.vector;
     x1 = v.frame[0];
@@ -77,7 +81,8 @@ void VECBNQ(float& x1, float& x2, float& y1, float& y2) {
     y2 = v.frame[3];
 }
 
-void VECCLP(const float& a, const float& b) {
+void VECCLP(const float& a, const float& b)
+{
     GraphRoutineFrame frame("VECCLP");
     VectorSettings& v = graphState.vector;
     v.limit[0] = std::min(std::fabs(a), std::fabs(b));
@@ -85,13 +90,15 @@ void VECCLP(const float& a, const float& b) {
     if (!(v.limit[1] - v.limit[0] >= kNothing)) v.limit[0] = v.limit[1] = 0.0f;
 }
 
-void VECCLQ(float& low, float& high) {
+void VECCLQ(float& low, float& high)
+{
     GraphRoutineFrame frame("VECCLQ");
     low = graphState.vector.limit[0];
     high = graphState.vector.limit[1];
 }
 
-void VECSCA(const int& mode, const float& p, const float& q, const float& factor) {
+void VECSCA(const int& mode, const float& p, const float& q, const float& factor)
+{
     GraphRoutineFrame frame("VECSCA");
     VectorSettings& v = graphState.vector;
     v.mode = mode;
@@ -105,7 +112,8 @@ void VECSCA(const int& mode, const float& p, const float& q, const float& factor
     v.factor[2] = std::fabs(factor);
 }
 
-void VECSCQ(int& mode, float& low, float& high, float& factor) {
+void VECSCQ(int& mode, float& low, float& high, float& factor)
+{
     GraphRoutineFrame frame("VECSCQ");
     const VectorSettings& v = graphState.vector;
     mode = v.mode;
@@ -114,11 +122,11 @@ void VECSCQ(int& mode, float& low, float& high, float& factor) {
     factor = v.factor[2];
 }
 
-void VECGRA(const float* directions, const float* magnitudes, const int* colours,
-            const int& nx, const int& ny, const int& headStyle) {
+void VECGRA(const float* directions, const float* magnitudes, const int* colours, const int& nx,
+            const int& ny, const int& headStyle)
+{
     GraphRoutineFrame frame("VECGRA");
-    if (nx < 1 || ny < 1 || directions == nullptr || magnitudes == nullptr ||
-        colours == nullptr) {
+    if (nx < 1 || ny < 1 || directions == nullptr || magnitudes == nullptr || colours == nullptr) {
         graphReportError(kBadVectorGrid);
         return;
     }
@@ -168,8 +176,7 @@ void VECGRA(const float* directions, const float* magnitudes, const int* colours
             if (!(a <= size && size <= b)) continue;
             const double px = k1x + (j - 1) * dx, py = k1y + (i - 1) * dy;
             double length = 0.0;
-            if (size >= lo)
-                length = hi - lo <= kNothing ? unit : unit * (size - lo) / (hi - lo);
+            if (size >= lo) length = hi - lo <= kNothing ? unit : unit * (size - lo) / (hi - lo);
             if (length == 0.0) continue;
             const double turn = m < 0.0f ? 180.0 : 0.0;
             const double angle = (static_cast<double>(directions[k]) + turn) * degree;

@@ -25,7 +25,8 @@ struct Ymd {
     int year, month, day;
 };
 
-Ymd dateOf(int64_t dayNumber) {
+Ymd dateOf(int64_t dayNumber)
+{
     Ymd d{};
     graphRawDate(dayNumber, d.year, d.month, d.day);
     return d;
@@ -35,7 +36,8 @@ int64_t floorDiv10(int64_t v) { return v >= 0 ? v / 10 : -((-v + 9) / 10); }
 
 // Length of one character across the axis direction used for room tests: the width on x,
 // the height on y.
-float characterAlong(int axis) {
+float characterAlong(int axis)
+{
     const CharacterAttributes& c = graphState.characters;
     return axis == 1 ? c.width : c.height;
 }
@@ -43,7 +45,8 @@ float characterAlong(int axis) {
 // Unit chosen for a span of days on an axis: months when a day has no room for a date text,
 // weeks when it has a little, days when it has plenty; years and decades when even a month
 // (30 days) or a year (350 days) has none.
-int chooseUnit(int64_t days, int axis) {
+int chooseUnit(int64_t days, int axis)
+{
     const AxisSettings& s = graphAxis(axis);
     const int64_t n = days < 1 ? 1 : days;
     const double perDay = static_cast<double>(s.length) / static_cast<double>(n);
@@ -58,46 +61,48 @@ int chooseUnit(int64_t days, int axis) {
 
 // The first end back to the start of its unit, the last forward to the next boundary unless
 // it lies on one.  A week axis from the automatic choice keeps the first date's weekday.
-void moveToBoundaries(int64_t& first, int64_t& last, int unit, bool keepWeekday) {
+void moveToBoundaries(int64_t& first, int64_t& last, int unit, bool keepWeekday)
+{
     const Ymd f = dateOf(first), l = dateOf(last);
     switch (unit) {
-        case kTenYears:
-            first = graphRawDayNumber(floorDiv10(f.year) * 10, 1, 1);
-            if (!(l.month == 1 && l.day == 1 && l.year % 10 == 0)) {
-                last = graphRawDayNumber((floorDiv10(l.year) + 1) * 10, 1, 1);
-            }
-            break;
-        case kYears:
-            first = graphRawDayNumber(f.year, 1, 1);
-            if (!(l.month == 1 && l.day == 1)) last = graphRawDayNumber(l.year + 1, 1, 1);
-            break;
-        case kMonths:
-            first = graphRawDayNumber(f.year, f.month, 1);
-            if (l.day != 1) last = graphRawDayNumber(l.year, l.month + 1, 1);
-            break;
-        case kWeeks:
-            if (!keepWeekday) first -= graphRawWeekday(first) - 1;   // back to Monday
-            while (graphRawWeekday(last) != graphRawWeekday(first)) ++last;
-            break;
-        default:
-            break;
+    case kTenYears:
+        first = graphRawDayNumber(floorDiv10(f.year) * 10, 1, 1);
+        if (!(l.month == 1 && l.day == 1 && l.year % 10 == 0)) {
+            last = graphRawDayNumber((floorDiv10(l.year) + 1) * 10, 1, 1);
+        }
+        break;
+    case kYears:
+        first = graphRawDayNumber(f.year, 1, 1);
+        if (!(l.month == 1 && l.day == 1)) last = graphRawDayNumber(l.year + 1, 1, 1);
+        break;
+    case kMonths:
+        first = graphRawDayNumber(f.year, f.month, 1);
+        if (l.day != 1) last = graphRawDayNumber(l.year, l.month + 1, 1);
+        break;
+    case kWeeks:
+        if (!keepWeekday) first -= graphRawWeekday(first) - 1;  // back to Monday
+        while (graphRawWeekday(last) != graphRawWeekday(first)) ++last;
+        break;
+    default: break;
     }
 }
 
 // Whole units from the first date to the last (date units 1..5).
-int64_t unitsBetween(int64_t first, int64_t last, int unit) {
+int64_t unitsBetween(int64_t first, int64_t last, int unit)
+{
     const Ymd f = dateOf(first), l = dateOf(last);
     switch (unit) {
-        case kTenYears: return (static_cast<int64_t>(l.year) - f.year) / 10;
-        case kYears: return static_cast<int64_t>(l.year) - f.year;
-        case kMonths: return 12 * (static_cast<int64_t>(l.year) - f.year) + l.month - f.month;
-        case kWeeks: return (last - first) / 7;
-        default: return last - first;
+    case kTenYears: return (static_cast<int64_t>(l.year) - f.year) / 10;
+    case kYears: return static_cast<int64_t>(l.year) - f.year;
+    case kMonths: return 12 * (static_cast<int64_t>(l.year) - f.year) + l.month - f.month;
+    case kWeeks: return (last - first) / 7;
+    default: return last - first;
     }
 }
 
 // Whole units from the first date up to or past the last (scaling code 3).
-int64_t unitsCovering(int64_t first, int64_t last, int unit) {
+int64_t unitsCovering(int64_t first, int64_t last, int unit)
+{
     int64_t k = unitsBetween(first, last, unit);
     if (k < 0) k = 0;
     while (k > 0 && graphAddDateUnits(first, unit, k - 1) >= last) --k;
@@ -107,7 +112,8 @@ int64_t unitsCovering(int64_t first, int64_t last, int unit) {
 
 // Day number of a graph value on a date axis, clamped to a span that keeps the calendar
 // arithmetic meaningful (a little beyond the dates a text can name, either side).
-int64_t wholeDay(double value) {
+int64_t wholeDay(double value)
+{
     const double limit = 2.0 * kLastDayNumber;
     if (!(value > -limit)) return static_cast<int64_t>(-limit);
     if (!(value < limit)) return static_cast<int64_t>(limit);
@@ -118,22 +124,24 @@ int64_t wholeDay(double value) {
 
 namespace plotlib {
 
-int64_t graphAddDateUnits(int64_t dayNumber, int unit, int64_t count) {
+int64_t graphAddDateUnits(int64_t dayNumber, int unit, int64_t count)
+{
     switch (unit) {
-        case kTenYears:
-        case kYears:
-        case kMonths: {
-            const Ymd d = dateOf(dayNumber);
-            if (unit == kMonths) return graphRawDayNumber(d.year, d.month + count, d.day);
-            const int64_t years = unit == kYears ? count : 10 * count;
-            return graphRawDayNumber(d.year + years, d.month, d.day);
-        }
-        case kWeeks: return dayNumber + 7 * count;
-        default: return dayNumber + count;
+    case kTenYears:
+    case kYears:
+    case kMonths: {
+        const Ymd d = dateOf(dayNumber);
+        if (unit == kMonths) return graphRawDayNumber(d.year, d.month + count, d.day);
+        const int64_t years = unit == kYears ? count : 10 * count;
+        return graphRawDayNumber(d.year + years, d.month, d.day);
+    }
+    case kWeeks: return dayNumber + 7 * count;
+    default: return dayNumber + count;
     }
 }
 
-void graphChooseDateInterval() {
+void graphChooseDateInterval()
+{
     const int axis = graphAxisNumber(graphState.graph.currentAxis);
     AxisSettings& s = graphAxis(axis);
     AxisTransform& t = graphTransform(axis);
@@ -210,7 +218,8 @@ void graphChooseDateInterval() {
     t.labelWidth = width;
 }
 
-int64_t graphDateAxisTickDay(int axis, int tick) {
+int64_t graphDateAxisTickDay(int axis, int tick)
+{
     const AxisSettings& s = graphAxis(axis);
     const AxisTransform& t = graphTransform(axis);
     const int64_t earliest = wholeDay(s.minimum < s.maximum ? s.minimum : s.maximum);

@@ -22,7 +22,8 @@ namespace {
 bool validOrderCode(int code) { return code >= 1 && code <= 3; }
 
 // Date text of a graph value under order code 1, separator 1 and the date words of an axis.
-void writeDateText(float value, int axis, char* text, int length) {
+void writeDateText(float value, int axis, char* text, int length)
+{
     const DateFormatSettings& f = graphState.dateFormat;
     const int dayNumber = graphDayNumberFromValue(value);
     graphFormatDate(dayNumber, f.order1, f.separator1, graphAxis(axis).dateWords, text, length);
@@ -30,7 +31,8 @@ void writeDateText(float value, int axis, char* text, int length) {
 
 // Text number i (from 0) of an array of texts of one length; a null array or an empty length
 // gives the null text, which reads as empty.
-const char* dateTextAt(const char* texts, int length, int i) {
+const char* dateTextAt(const char* texts, int length, int i)
+{
     return texts != nullptr && length > 0 ? texts + static_cast<long>(i) * length : nullptr;
 }
 
@@ -41,14 +43,16 @@ int dateWordAxis(int axis) { return axis == 2 ? 2 : 1; }
 
 namespace plotlib {
 
-void graphDateTextToValue(const char* text, int length, float& value, int orderCode) {
+void graphDateTextToValue(const char* text, int length, float& value, int orderCode)
+{
     graphDateTextToValueWith(text, length, value, orderCode, graphState.dateFormat.separator1);
 }
 
 }  // namespace plotlib
 
 void DATFOR(const int& order1, const char* separator1, int length1, const int& order2,
-            const char* separator2, int length2) {
+            const char* separator2, int length2)
+{
     GraphRoutineFrame frame("DATFOR");
     DateFormatSettings& f = graphState.dateFormat;
     // An empty or null separator text leaves the separator as it was.
@@ -63,8 +67,8 @@ void DATFOR(const int& order1, const char* separator1, int length1, const int& o
     }
 }
 
-void DATFOQ(int& order1, char* separator1, int length1, int& order2, char* separator2,
-            int length2) {
+void DATFOQ(int& order1, char* separator1, int length1, int& order2, char* separator2, int length2)
+{
     GraphRoutineFrame frame("DATFOQ");
     const DateFormatSettings& f = graphState.dateFormat;
     order1 = f.order1;
@@ -73,18 +77,21 @@ void DATFOQ(int& order1, char* separator1, int length1, int& order2, char* separ
     if (separator2 != nullptr && length2 >= 1) separator2[0] = f.separator2;
 }
 
-void DATGRA(const char* text, int length, float& value) {
+void DATGRA(const char* text, int length, float& value)
+{
     GraphRoutineFrame frame("DATGRA");
     graphDateTextToValue(text, length, value, graphState.dateFormat.order1);
 }
 
-void GRADAT(const float& value, char* text, int length) {
+void GRADAT(const float& value, char* text, int length)
+{
     GraphRoutineFrame frame("GRADAT");
     // The routine names no axis; the date words of the x axis steer the text.
     writeDateText(value, 1, text, length);
 }
 
-void DATCON(const char* texts, int length, const int& count, float* values) {
+void DATCON(const char* texts, int length, const int& count, float* values)
+{
     GraphRoutineFrame frame("DATCON");
     // With nowhere to put the values there is nothing to convert; null texts read as empty
     // ones, each of which reports that it names no date.
@@ -96,7 +103,8 @@ void DATCON(const char* texts, int length, const int& count, float* values) {
 }
 
 void DATSCA(const int& code, const int& unit, const char* first, int length1, const char* last,
-            int length2, const int& axis) {
+            int length2, const int& axis)
+{
     GraphRoutineFrame frame("DATSCA");
     const int n = graphAxisNumber(axis);
     int scalingCode = code;
@@ -128,7 +136,8 @@ void DATSCA(const int& code, const int& unit, const char* first, int length1, co
 }
 
 void DATSCQ(int& code, int& unit, char* first, int length1, char* last, int length2,
-            const int& axis) {
+            const int& axis)
+{
     GraphRoutineFrame frame("DATSCQ");
     const AxisSettings& s = graphAxis(graphAxisNumber(axis));
     // The stored scaling type of a date axis is the negated code; other axes give 0.
@@ -138,7 +147,8 @@ void DATSCQ(int& code, int& unit, char* first, int length1, char* last, int leng
     writeDateText(s.maximum, axis, last, length2);
 }
 
-void DATANN(const int& w1, const int& w2, const int& w3, const int& w4, const int& axis) {
+void DATANN(const int& w1, const int& w2, const int& w3, const int& w4, const int& axis)
+{
     GraphRoutineFrame frame("DATANN");
     int* words = graphAxis(dateWordAxis(axis)).dateWords;
     const int given[4] = {w1, w2, w3, w4};
@@ -153,7 +163,8 @@ void DATANN(const int& w1, const int& w2, const int& w3, const int& w4, const in
     if (corrected) graphReportError(kBadDateOrder);
 }
 
-void DATANQ(int& w1, int& w2, int& w3, int& w4, const int& axis) {
+void DATANQ(int& w1, int& w2, int& w3, int& w4, const int& axis)
+{
     GraphRoutineFrame frame("DATANQ");
     const int* words = graphAxis(dateWordAxis(axis)).dateWords;
     w1 = words[0];

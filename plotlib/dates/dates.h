@@ -12,8 +12,7 @@ namespace plotlib {
 // Day number of (year, month, day); weekday 1 = Monday .. 7 = Sunday.  Years 0..49 mean
 // 2000..2049 and 50..99 mean 1950..1999; status 0 for a date, 1 for anything that is not one
 // (then the outputs are left alone).
-void graphDateToDayNumber(int year, int month, int day, int& dayNumber,
-                          int& weekday, int& status);
+void graphDateToDayNumber(int year, int month, int day, int& dayNumber, int& weekday, int& status);
 
 // Calendar date of a day number (1 and above; see dates/calendar.cpp for other values).
 void graphDayNumberToDate(int dayNumber, int& year, int& month, int& day);
@@ -25,8 +24,8 @@ void graphWeekday(int dayNumber, int& weekday);
 // and the separator character between its three fields.  Reports -557 for a day or month out
 // of range and 557 for a text that does not fit; status is 0, -57 or 57 accordingly.  On 557
 // the date read is 1 January 1900.  A null text reads as an empty one.
-void graphParseDate(const char* text, int length, int orderCode, char separator,
-                    int& year, int& month, int& day, int& status);
+void graphParseDate(const char* text, int length, int orderCode, char separator, int& year,
+                    int& month, int& day, int& status);
 
 // Value (day number as a real) of a date text read with an order code and the separator of
 // the texts the library reads (separator 1 of the date formats).  A text that does not fit
@@ -36,8 +35,8 @@ void graphDateTextToValue(const char* text, int length, float& value, int orderC
 // Writes the date of a day number into text[0..length-1] (blank filled) under an order code,
 // a separator and the four date annotation words (weekday, day, month, year).  A day number
 // that names no date gives a blank text; a null text is left unwritten.
-void graphFormatDate(int dayNumber, int orderCode, char separator,
-                     const int* words, char* text, int length);
+void graphFormatDate(int dayNumber, int orderCode, char separator, const int* words, char* text,
+                     int length);
 
 // Date axis layout of the current axis (negative scaling type): chooses the unit and interval
 // count, moves the ends to unit boundaries and leaves them as the axis minimum and maximum.

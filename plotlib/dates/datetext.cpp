@@ -19,12 +19,13 @@ using namespace plotlib;
 namespace {
 
 // Reads a field of digits; false when it holds anything else or is empty.
-bool readDigits(const char* field, int length, int& value) {
+bool readDigits(const char* field, int length, int& value)
+{
     if (length < 1) return false;
     int v = 0;
     for (int i = 0; i < length; ++i) {
         if (field[i] < '0' || field[i] > '9') return false;
-        v = v * 10 + (field[i] - '0');           // at most four digits: no overflow
+        v = v * 10 + (field[i] - '0');  // at most four digits: no overflow
     }
     value = v;
     return true;
@@ -42,13 +43,14 @@ void reportDirect(int number) { kernelReportError(number); }
 
 namespace plotlib {
 
-void graphParseDate(const char* text, int length, int orderCode, char separator,
-                    int& year, int& month, int& day, int& status) {
+void graphParseDate(const char* text, int length, int orderCode, char separator, int& year,
+                    int& month, int& day, int& status)
+{
     // Blanks are squeezed out of the used part of the text; a date text has at most 10
     // characters of substance (4 + 1 + 2 + 1 + 4), so a short buffer shows a misfit.
     char squeezed[16];
     int n = 0;
-    if (text == nullptr) length = 0;   // a null text is an empty one
+    if (text == nullptr) length = 0;  // a null text is an empty one
     bool tooLong = false;
     for (int i = 0; i < length; ++i) {
         if (text[i] == ' ') continue;
@@ -74,9 +76,8 @@ void graphParseDate(const char* text, int length, int orderCode, char separator,
             const int len2 = static_cast<int>(second - first) - 1;
             const int len3 = n - static_cast<int>(second - squeezed) - 1;
             fits = outerFieldLength(len1) && middleFieldLength(len2) && outerFieldLength(len3) &&
-                   readDigits(squeezed, len1, fields[0]) &&
-                   readDigits(first + 1, len2, fields[1]) &&
-                   readDigits(second + 1, len3, fields[2]);
+                readDigits(squeezed, len1, fields[0]) && readDigits(first + 1, len2, fields[1]) &&
+                readDigits(second + 1, len3, fields[2]);
         }
     }
     if (!fits) {
@@ -88,15 +89,9 @@ void graphParseDate(const char* text, int length, int orderCode, char separator,
         return;
     }
     switch (orderCode) {
-        case 2:
-            month = fields[0], day = fields[1], year = fields[2];
-            break;
-        case 3:
-            year = fields[0], month = fields[1], day = fields[2];
-            break;
-        default:
-            day = fields[0], month = fields[1], year = fields[2];
-            break;
+    case 2: month = fields[0], day = fields[1], year = fields[2]; break;
+    case 3: year = fields[0], month = fields[1], day = fields[2]; break;
+    default: day = fields[0], month = fields[1], year = fields[2]; break;
     }
     status = 0;
     if (day < 1 || day > 31 || month < 1 || month > 12) {
@@ -106,7 +101,8 @@ void graphParseDate(const char* text, int length, int orderCode, char separator,
 }
 
 void graphDateTextToValueWith(const char* text, int length, float& value, int orderCode,
-                              char separator) {
+                              char separator)
+{
     int year = 0, month = 0, day = 0, status = 0;
     graphParseDate(text, length, orderCode, separator, year, month, day, status);
     if (status == kBadDateText) {
@@ -127,23 +123,26 @@ void graphDateTextToValueWith(const char* text, int length, float& value, int or
 namespace {
 
 // Appends up to `count` characters of `part` to the buffer.
-void put(char* buffer, int& used, const char* part, int count) {
+void put(char* buffer, int& used, const char* part, int count)
+{
     std::memcpy(buffer + used, part, static_cast<size_t>(count));
     used += count;
 }
 
-void putTwoDigits(char* buffer, int& used, int value) {
+void putTwoDigits(char* buffer, int& used, int value)
+{
     buffer[used++] = static_cast<char>('0' + value / 10 % 10);
     buffer[used++] = static_cast<char>('0' + value % 10);
 }
 
 }  // namespace
 
-void graphFormatDate(int dayNumber, int orderCode, char separator,
-                     const int* words, char* text, int length) {
+void graphFormatDate(int dayNumber, int orderCode, char separator, const int* words, char* text,
+                     int length)
+{
     if (text == nullptr || length <= 0) return;
     std::memset(text, ' ', static_cast<size_t>(length));
-    if (dayNumber < 1 || dayNumber > kLastDayNumber) return;   // no date: a blank text
+    if (dayNumber < 1 || dayNumber > kLastDayNumber) return;  // no date: a blank text
 
     int year = 0, month = 0, day = 0;
     graphRawDate(dayNumber, year, month, day);
@@ -194,15 +193,9 @@ void graphFormatDate(int dayNumber, int orderCode, char separator,
     };
 
     switch (orderCode) {
-        case 2:
-            weekdayPart(), monthPart(), dayPart(false), yearPart(true);
-            break;
-        case 3:
-            yearPart(false), monthPart(), dayPart(true), weekdayPart();
-            break;
-        default:
-            weekdayPart(), dayPart(false), monthPart(), yearPart(true);
-            break;
+    case 2: weekdayPart(), monthPart(), dayPart(false), yearPart(true); break;
+    case 3: yearPart(false), monthPart(), dayPart(true), weekdayPart(); break;
+    default: weekdayPart(), dayPart(false), monthPart(), yearPart(true); break;
     }
     std::memcpy(text, buffer, static_cast<size_t>(std::min(used, length)));
 }

@@ -20,7 +20,8 @@ using namespace plotlib;
 
 namespace {
 
-void defaultNiceNumberTables() {
+void defaultNiceNumberTables()
+{
     NiceNumberTables& t = graphState.nice;
     t.hundred = 100;
     t.eighth = 0.125f;
@@ -38,11 +39,12 @@ void defaultNiceNumberTables() {
     t.tinyDouble = t.tiny;
     const int capacity = kernelEnquireIntegerSetting(capacitySetting);
     // A kernel that reports no capacity leaves every number to the real format.
-    t.digitCapacity = capacity > 0 ? static_cast<float>(std::log10(static_cast<double>(capacity)))
-                                   : 0.0f;
+    t.digitCapacity =
+        capacity > 0 ? static_cast<float>(std::log10(static_cast<double>(capacity))) : 0.0f;
 }
 
-void defaultValueTags() {
+void defaultValueTags()
+{
     ValueTagSettings& v = graphState.tags;
     for (int k = 0; k < 2; ++k) {
         std::memset(v.tag[k], ' ', sizeof v.tag[k]);
@@ -54,7 +56,8 @@ void defaultValueTags() {
 }
 
 // Centre and radius that the pie frame and the polar layout take from the plot area.
-void plotAreaCircle(float& centreX, float& centreY, float& radius) {
+void plotAreaCircle(float& centreX, float& centreY, float& radius)
+{
     graphGetPlotArea();
     const float* a = graphState.graph.plotArea;
     centreX = (a[0] + a[1]) / 2.0f;
@@ -66,12 +69,14 @@ void plotAreaCircle(float& centreX, float& centreY, float& radius) {
 
 namespace plotlib {
 
-void graphResetAxes(int p, int q) {
+void graphResetAxes(int p, int q)
+{
     if (p == 1 || p == 2) graphDefaultAxisPosition(p);
     if (q == 1 || q == 2) graphDefaultAxisSettings(q);
 }
 
-void graphDefaultAxisPosition(int p) {
+void graphDefaultAxisPosition(int p)
+{
     assert(p == 1 || p == 2);
     graphGetPlotArea();
     const float* area = graphState.graph.plotArea;
@@ -92,8 +97,7 @@ void graphDefaultAxisPosition(int p) {
     AxisSettings& a = graphAxis(p);
     const float length = p == 1 ? lengthX : lengthY;
     // An axis that moves needs a new transform before anything is mapped through it.
-    if (a.originX != originX || a.originY != originY || a.length != length ||
-        a.positionType != 1)
+    if (a.originX != originX || a.originY != originY || a.length != length || a.positionType != 1)
         a.setUp = 0;
     a.originX = originX;
     a.originY = originY;
@@ -104,7 +108,8 @@ void graphDefaultAxisPosition(int p) {
     if (p != 1 && yTooSmall) kernelReportError(graphKernelNumber(kYAxisDoesNotFit));
 }
 
-void graphDefaultAxisSettings(int q) {
+void graphDefaultAxisSettings(int q)
+{
     assert(q == 1 || q == 2);
     graphState.logFallback = -10.0f;
     AxisSettings& a = graphAxis(q);
@@ -134,13 +139,15 @@ void graphDefaultAxisSettings(int q) {
     a.dateUnitAsked = 5;
 }
 
-void graphDefaultPieFrame() {
+void graphDefaultPieFrame()
+{
     PieSettings& p = graphState.pie;
     plotAreaCircle(p.centreX, p.centreY, p.radius);
     p.frameSwitch = 0;
 }
 
-void graphDefaultPieSettings() {
+void graphDefaultPieSettings()
+{
     PieSettings& p = graphState.pie;
     p.startAngle = 0.0f;
     p.explosionSwitch = 0;
@@ -159,14 +166,16 @@ void graphDefaultPieSettings() {
     p.valueSwitch = 0;
 }
 
-void graphDefaultPolarLayout() {
+void graphDefaultPolarLayout()
+{
     PolarSettings& p = graphState.polar;
     plotAreaCircle(p.centreX, p.centreY, p.radius);
     p.mode = 3;
     p.polarSwitch = 0;
 }
 
-void graphDefaultVectorSettings() {
+void graphDefaultVectorSettings()
+{
     VectorSettings& v = graphState.vector;
     v.frameSwitch = 0;
     v.mode = 0;
@@ -177,7 +186,8 @@ void graphDefaultVectorSettings() {
     v.limit[1] = 0.0f;
 }
 
-void graphFirstUseDefaults() {
+void graphFirstUseDefaults()
+{
     GraphLibraryState& s = graphState;
     static const int library = 1, open = 1;
     kernelSetLibraryOpen(library, open);

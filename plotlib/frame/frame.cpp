@@ -22,12 +22,14 @@ using namespace plotlib;
 
 namespace {
 
-void enquireCharacters(CharacterAttributes& c) {
+void enquireCharacters(CharacterAttributes& c)
+{
     kernelEnquireTextAttributes(c.mode, c.width, c.height, c.font, c.fifth, c.angle);
 }
 
 // Set-up of the current axis unless its transform is still valid.
-void setUpCurrentAxis() {
+void setUpCurrentAxis()
+{
     AxisSettings& a = graphAxis(graphState.graph.currentAxis);
     if (a.setUp != 1) {
         graphSetUpAxis();
@@ -35,7 +37,8 @@ void setUpCurrentAxis() {
     }
 }
 
-void setUpAxes(int axisCode) {
+void setUpAxes(int axisCode)
+{
     if (axisCode == 1) return;
     GraphSettings& g = graphState.graph;
     if (axisCode != 2) {
@@ -50,7 +53,8 @@ void setUpAxes(int axisCode) {
 }
 
 // Text attributes back to the caller's: size, angle, fifth value and text mode.
-void restoreTextAttributes(const CharacterAttributes& c) {
+void restoreTextAttributes(const CharacterAttributes& c)
+{
     kernelSetCharSize(c.width, c.height);
     kernelSetCharAngle(c.angle);
     kernelSetTextSetting196(c.fifth);
@@ -62,7 +66,8 @@ void restoreTextAttributes(const CharacterAttributes& c) {
 
 namespace plotlib {
 
-void graphEnterRoutine(int axisCode, int drawFlag, const char* name, int length) {
+void graphEnterRoutine(int axisCode, int drawFlag, const char* name, int length)
+{
     // The codes come from the routine table, never from a caller.
     assert(axisCode >= 1 && axisCode <= 3);
     assert(drawFlag == 0 || drawFlag == 1);
@@ -86,7 +91,8 @@ void graphEnterRoutine(int axisCode, int drawFlag, const char* name, int length)
     setUpAxes(axisCode);
 }
 
-void graphSaveKernelState(int drawFlag, int status) {
+void graphSaveKernelState(int drawFlag, int status)
+{
     CharacterAttributes& c = graphState.characters;
     SavedKernelState& s = graphState.saved;
     enquireCharacters(c);
@@ -112,7 +118,8 @@ void graphSaveKernelState(int drawFlag, int status) {
     if (c.angle != 0.0f) kernelSetCharAngle(upright);
 }
 
-void graphRestoreIntervalCounts() {
+void graphRestoreIntervalCounts()
+{
     for (AxisSettings& a : graphState.axis) {
         if (a.countReduced == 1) {
             a.intervalCount += 1;
@@ -121,7 +128,8 @@ void graphRestoreIntervalCounts() {
     }
 }
 
-void graphExitRoutine(int drawFlag) {
+void graphExitRoutine(int drawFlag)
+{
     graphRestoreIntervalCounts();
     if (drawFlag == 1) {
         const SavedKernelState& s = graphState.saved;
@@ -148,11 +156,10 @@ void graphExitRoutine(int drawFlag) {
     kernelSetRoutineName(namingLevel, GraphConstants::sixBlanks, GraphConstants::sixBlanksLength);
 }
 
-void graphReportError(int n) {
-    kernelReportError(graphKernelNumber(n));
-}
+void graphReportError(int n) { kernelReportError(graphKernelNumber(n)); }
 
-GraphRoutineFrame::GraphRoutineFrame(const char* legacy) : drawFlag_(0) {
+GraphRoutineFrame::GraphRoutineFrame(const char* legacy) : drawFlag_(0)
+{
     const GraphRoutineEntry* e = graphFindRoutine(legacy);
     const char* name = e != nullptr ? e->message : legacy;
     const int axisCode = e != nullptr ? e->axisCode : 1;

@@ -16,10 +16,10 @@
 namespace plotlib {
 
 struct GraphRoutineEntry {
-    const char* legacy;     // six-letter name
-    int axisCode;           // A
-    int drawFlag;           // D
-    const char* message;    // text registered with the kernel
+    const char* legacy;   // six-letter name
+    int axisCode;         // A
+    int drawFlag;         // D
+    const char* message;  // text registered with the kernel
 };
 
 // The entry of a legacy routine name, or nullptr when the library has no such routine.

@@ -8,7 +8,8 @@
 
 using namespace plotlib;
 
-void AXISET() {
+void AXISET()
+{
     graphState.graph.plotFrameSwitch = 0;
     GraphRoutineFrame frame("AXISET");
     graphResetAxes(1, 1);
@@ -16,14 +17,16 @@ void AXISET() {
     graphDefaultPolarLayout();
 }
 
-void PIESET() {
+void PIESET()
+{
     graphState.graph.plotFrameSwitch = 0;
     GraphRoutineFrame frame("PIESET");
     graphDefaultPieFrame();
     graphDefaultPieSettings();
 }
 
-void VECSET() {
+void VECSET()
+{
     GraphRoutineFrame frame("VECSET");
     graphDefaultVectorSettings();
 }

@@ -129,12 +129,14 @@ constexpr int routineCount = sizeof routineTable / sizeof routineTable[0];
 
 namespace plotlib {
 
-const GraphRoutineEntry* graphRoutineTable(int& count) {
+const GraphRoutineEntry* graphRoutineTable(int& count)
+{
     count = routineCount;
     return routineTable;
 }
 
-const GraphRoutineEntry* graphFindRoutine(const char* legacy) {
+const GraphRoutineEntry* graphFindRoutine(const char* legacy)
+{
     if (legacy == nullptr) return nullptr;
     int low = 0, high = routineCount - 1;
     while (low <= high) {

@@ -7,7 +7,8 @@ namespace plotlib {
 
 GraphLibraryState graphState{};
 
-void graphResetLibraryForTests() {
+void graphResetLibraryForTests()
+{
     graphState = GraphLibraryState{};
     tarv::resetState(true);
 }

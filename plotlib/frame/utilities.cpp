@@ -16,7 +16,8 @@ namespace {
 
 // Kernel coordinate of a value along axis n; `report` is the kernel number for a value that
 // has no logarithm on a logarithmic axis.
-float mapValue(float value, int n, int report) {
+float mapValue(float value, int n, int report)
+{
     const AxisTransform& t = graphTransform(n);
     if (graphAxis(n).scalingType != 4) return value * t.scale + t.offset;
     if (value > 10.0f * graphState.nice.tiny)
@@ -29,13 +30,15 @@ float mapValue(float value, int n, int report) {
 
 namespace plotlib {
 
-float graphToFloat(double value) {
+float graphToFloat(double value)
+{
     if (value > FLT_MAX) return INFINITY;
     if (value < -FLT_MAX) return -INFINITY;
     return static_cast<float>(value);
 }
 
-void graphArrayRange(const float* a, int n, float& minimum, float& maximum) {
+void graphArrayRange(const float* a, int n, float& minimum, float& maximum)
+{
     if (n <= 0 || a == nullptr) {
         kernelReportError(graphKernelNumber(kTooFewPoints));
         return;
@@ -47,7 +50,8 @@ void graphArrayRange(const float* a, int n, float& minimum, float& maximum) {
     }
 }
 
-void graphGetPlotArea() {
+void graphGetPlotArea()
+{
     GraphSettings& g = graphState.graph;
     if (g.plotFrameSwitch == 1) {
         for (int k = 0; k < 4; ++k) g.plotArea[k] = g.plotFrame[k];
@@ -62,7 +66,8 @@ void graphGetPlotArea() {
         kernelReportError(graphKernelNumber(kPlotAreaTooSmall));
 }
 
-float graphMeasureText(const char* text, int length, int& trimmed) {
+float graphMeasureText(const char* text, int length, int& trimmed)
+{
     trimmed = text != nullptr && length > 0 ? kernelUsedLength(text, length) : 0;
     if (trimmed <= 0) return 0.0f;
     float* e = graphState.work.extent;
@@ -70,26 +75,29 @@ float graphMeasureText(const char* text, int length, int& trimmed) {
     return e[4];
 }
 
-void graphToKernelCoords(float x, float y, float& kernelX, float& kernelY) {
+void graphToKernelCoords(float x, float y, float& kernelX, float& kernelY)
+{
     kernelX = mapValue(x, 1, graphKernelNumber(kBadLogX));
     kernelY = mapValue(y, 2, graphKernelNumber(kBadLogY));
 }
 
-void graphOrderedBounds(float x1, float x2, float y1, float y2,
-                        float* bounds) {
+void graphOrderedBounds(float x1, float x2, float y1, float y2, float* bounds)
+{
     bounds[0] = std::min(x1, x2);
     bounds[1] = std::max(x1, x2);
     bounds[2] = std::min(y1, y2);
     bounds[3] = std::max(y1, y2);
 }
 
-float graphCheckLogValue(float value, int n) {
+float graphCheckLogValue(float value, int n)
+{
     return mapValue(value, graphAxisNumber(n), graphKernelNumber(kBadLogValue));
 }
 
-void graphFormatValueLabel(float& value, int& w, int& d, int& t, int n) {
+void graphFormatValueLabel(float& value, int& w, int& d, int& t, int n)
+{
     const AxisSettings& a = graphAxis(n);
-    static const int longest = 30;   // the number text of value labels
+    static const int longest = 30;  // the number text of value labels
     double v = value;
     if (a.digits < 40) v /= std::pow(10.0, a.digits);
     value = graphToFloat(v);

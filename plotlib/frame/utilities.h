@@ -19,8 +19,7 @@ float graphMeasureText(const char* text, int length, int& trimmed);
 // on a log axis reports 513 (x) / 514 (y) and maps to the log fallback -10.0.
 void graphToKernelCoords(float x, float y, float& kernelX, float& kernelY);
 // The rectangle with corners x1..x2 and y1..y2 as {smaller x, larger x, smaller y, larger y}.
-void graphOrderedBounds(float x1, float x2, float y1, float y2,
-                        float* bounds);
+void graphOrderedBounds(float x1, float x2, float y1, float y2, float* bounds);
 // Kernel coordinate of a value along axis n, reporting 502 for a value with no logarithm.
 float graphCheckLogValue(float value, int n);
 // Width layout of a value label on axis n: the value divided by 10^digits word when that is

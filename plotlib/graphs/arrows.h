@@ -12,8 +12,8 @@ namespace plotlib {
 
 // The first head corner and the offset to the second one.
 struct ArrowHead {
-    float q1x, q1y;         // Q1
-    float offsetX, offsetY; // D; Q2 = Q1 + D
+    float q1x, q1y;          // Q1
+    float offsetX, offsetY;  // D; Q2 = Q1 + D
 };
 
 // Direction of a shaft (dx, dy) in radians: the arctangent of dy / dx when |dx| > 1e-5,
@@ -21,14 +21,12 @@ struct ArrowHead {
 float graphArrowAngle(float dx, float dy);
 
 // Head of size s at the end (tx, ty) of a shaft (dx, dy).
-ArrowHead graphArrowHeadCorners(float tx, float ty, float dx,
-                                float dy, float size);
+ArrowHead graphArrowHeadCorners(float tx, float ty, float dx, float dy, float size);
 
 // Draws the head with the pen at T (the shaft just drawn): style 0 open (two strokes), 1
 // outlined (three sides), 2 filled (kernel fill style 0, current pen).  Leaves the pen at T.
 // Line style is the caller's business: both callers draw heads solid.
-void graphDrawArrowHead(float tx, float ty, const ArrowHead& head,
-                        int style);
+void graphDrawArrowHead(float tx, float ty, const ArrowHead& head, int style);
 
 }  // namespace plotlib
 

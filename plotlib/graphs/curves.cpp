@@ -100,15 +100,9 @@ void drawPiece(int mode, int count, int startCond, int endCond)
     const float* kx = graphState.work.curveX;
     const float* ky = graphState.work.curveY;
     switch (mode) {
-    case 2:
-        kernelDrawSpline(kx, ky, count, startCond, endCond);
-        break;
-    case 3:
-        kernelDrawAkimaCurve(kx, ky, count, startCond, endCond);
-        break;
-    default:
-        kernelDrawCurve(kx, ky, count, startCond, endCond);
-        break;
+    case 2: kernelDrawSpline(kx, ky, count, startCond, endCond); break;
+    case 3: kernelDrawAkimaCurve(kx, ky, count, startCond, endCond); break;
+    default: kernelDrawCurve(kx, ky, count, startCond, endCond); break;
     }
 }
 
@@ -179,8 +173,7 @@ void graphDrawPolyline(const float* x, const float* y, int n)
 
 void graphDrawCurve(int mode, const float* x, const float* y, int n)
 {
-    if (n < 2)
-        return;
+    if (n < 2) return;
     // With r = 1 the last piece takes one point more (101) instead of a piece of one point.
     const int r = (n - 1) % kPieceLength + 1;
     const int q = (n - 1) / kPieceLength + 1;
@@ -205,13 +198,12 @@ void graphDrawCurve(int mode, const float* x, const float* y, int n)
                            ends.after[1]);
         drawPiece(mode, count, startCond, endCond);
         kernelEnquireCurveEnds(ends.startTangent[0], ends.startTangent[1], ends.endTangent[0],
-                               ends.endTangent[1], ends.before[0], ends.before[1],
-                               ends.after[0], ends.after[1]);
+                               ends.endTangent[1], ends.before[0], ends.before[1], ends.after[0],
+                               ends.after[1]);
     }
 }
 
-void graphDrawSquareWave(const float* x, const float* y, int n, int stepMode,
-                         int axis)
+void graphDrawSquareWave(const float* x, const float* y, int n, int stepMode, int axis)
 {
     movePenTo(x[0], y[0]);
     for (int k = 1; k < n; ++k) {
@@ -239,8 +231,7 @@ void graphDrawSquareWave(const float* x, const float* y, int n, int stepMode,
         }
         drawLineTo(x1, y1);
     }
-    if (stepMode == 0)
-        drawLineTo(x[n - 1], y[n - 1]);
+    if (stepMode == 0) drawLineTo(x[n - 1], y[n - 1]);
 }
 
 }  // namespace plotlib
@@ -248,36 +239,31 @@ void graphDrawSquareWave(const float* x, const float* y, int n, int stepMode,
 void GRAPOL(const float* x, const float* y, const int& n)
 {
     GraphRoutineFrame frame("GRAPOL");
-    if (enoughPoints(x, y, n))
-        graphDrawPolyline(x, y, n);
+    if (enoughPoints(x, y, n)) graphDrawPolyline(x, y, n);
 }
 
 void GRACUR(const float* x, const float* y, const int& n)
 {
     GraphRoutineFrame frame("GRACUR");
-    if (enoughPoints(x, y, n))
-        graphDrawCurve(1, x, y, n);
+    if (enoughPoints(x, y, n)) graphDrawCurve(1, x, y, n);
 }
 
 void GRASPL(const float* x, const float* y, const int& n)
 {
     GraphRoutineFrame frame("GRASPL");
-    if (enoughPoints(x, y, n))
-        graphDrawCurve(2, x, y, n);
+    if (enoughPoints(x, y, n)) graphDrawCurve(2, x, y, n);
 }
 
 void GRAAKI(const float* x, const float* y, const int& n)
 {
     GraphRoutineFrame frame("GRAAKI");
-    if (enoughPoints(x, y, n))
-        graphDrawCurve(3, x, y, n);
+    if (enoughPoints(x, y, n)) graphDrawCurve(3, x, y, n);
 }
 
 void GRASQU(const float* x, const float* y, const int& n, const int& stepMode, const int& axis)
 {
     GraphRoutineFrame frame("GRASQU");
-    if (!enoughPoints(x, y, n))
-        return;
+    if (!enoughPoints(x, y, n)) return;
     const int stepAxis = axis > 1 ? 2 : 1;
     int mode = stepMode;
     if (mode < -1 || mode > 1) {

@@ -18,13 +18,11 @@ void graphDrawCurve(int mode, const float* x, const float* y, int n);
 
 // Steps between successive points.  axis 1 steps along x, 2 along y; stepMode 0 steps at the
 // middle, 1 at the start of each interval, -1 at its end.
-void graphDrawSquareWave(const float* x, const float* y, int n, int stepMode,
-                         int axis);
+void graphDrawSquareWave(const float* x, const float* y, int n, int stepMode, int axis);
 
 // Marker `marker` at points 1, 1 + step, 1 + 2 step ... (step = skip + 1), skipping missing
 // points.  Reports 516 for n <= 0, -526 for a step below 1, -527 for a negative marker.
-void graphDrawMarkers(const float* x, const float* y, int n, int marker,
-                      int skip);
+void graphDrawMarkers(const float* x, const float* y, int n, int marker, int skip);
 
 // True when the point counts as missing under the missing-value settings (VALMIS).
 bool graphIsMissingPoint(float x, float y);

@@ -30,8 +30,8 @@ struct EndStyle {
 };
 
 constexpr EndStyle kEndStyles[8] = {
-    {kNone, 0},         {kCap, 0},         {kFork, 0},         {kBaseTriangle, -1},
-    {kBaseTriangle, 0}, {kArrowhead, 0},   {kApexTriangle, -1}, {kApexTriangle, 0},
+    {kNone, 0},         {kCap, 0},       {kFork, 0},          {kBaseTriangle, -1},
+    {kBaseTriangle, 0}, {kArrowhead, 0}, {kApexTriangle, -1}, {kApexTriangle, 0},
 };
 
 // One end of a bar: the point, which way is outward along the bar (+1 at the higher end,
@@ -42,26 +42,30 @@ struct BarEnd {
     bool vertical;
 
     // The point `across` from the end perpendicular to the bar and `along` outward.
-    void at(float across, float along, float& px, float& py) const {
+    void at(float across, float along, float& px, float& py) const
+    {
         px = vertical ? x + across : x + outward * along;
         py = vertical ? y + outward * along : y + across;
     }
 };
 
-void moveTo(const BarEnd& e, float across, float along) {
+void moveTo(const BarEnd& e, float across, float along)
+{
     float px = 0.0f, py = 0.0f;
     e.at(across, along, px, py);
     kernelMovePen(px, py);
 }
 
-void lineTo(const BarEnd& e, float across, float along) {
+void lineTo(const BarEnd& e, float across, float along)
+{
     float px = 0.0f, py = 0.0f;
     e.at(across, along, px, py);
     kernelDrawLineTo(px, py);
 }
 
 // Two strokes from the end to the points h across on each side, `along` outward.
-void drawStrokes(const BarEnd& e, float h, float along) {
+void drawStrokes(const BarEnd& e, float h, float along)
+{
     moveTo(e, 0.0f, 0.0f);
     lineTo(e, -h, along);
     moveTo(e, 0.0f, 0.0f);
@@ -70,7 +74,8 @@ void drawStrokes(const BarEnd& e, float h, float along) {
 
 // Triangle of three corners (across, along); the polygon starts at the current point, which
 // is the corner listed last, so that the outline closes.
-void drawTriangle(const BarEnd& e, const float (&corners)[3][2], int fillStyle) {
+void drawTriangle(const BarEnd& e, const float (&corners)[3][2], int fillStyle)
+{
     float* x = graphState.work.markX;
     float* y = graphState.work.markY;
     for (int k = 0; k < 3; ++k) e.at(corners[k][0], corners[k][1], x[k], y[k]);
@@ -79,20 +84,16 @@ void drawTriangle(const BarEnd& e, const float (&corners)[3][2], int fillStyle) 
     kernelFillPolygon(fillStyle, currentPen, reserved, x, y, count);
 }
 
-void drawEndMark(const BarEnd& e, const EndStyle& style, float h) {
+void drawEndMark(const BarEnd& e, const EndStyle& style, float h)
+{
     switch (style.kind) {
-    case kNone:
-        break;
+    case kNone: break;
     case kCap:
         moveTo(e, -h, 0.0f);
         lineTo(e, h, 0.0f);
         break;
-    case kFork:
-        drawStrokes(e, h, h);
-        break;
-    case kArrowhead:
-        drawStrokes(e, h, -h);
-        break;
+    case kFork: drawStrokes(e, h, h); break;
+    case kArrowhead: drawStrokes(e, h, -h); break;
     case kBaseTriangle: {
         const float corners[3][2] = {{-h, 0.0f}, {h, 0.0f}, {0.0f, -h}};
         drawTriangle(e, corners, style.fillStyle);
@@ -110,8 +111,9 @@ void drawEndMark(const BarEnd& e, const EndStyle& style, float h) {
 
 namespace plotlib {
 
-void graphDrawErrorBars(const float* x, const float* y, const float* e1, const float* e2,
-                        int n, int style, int mode, int direction) {
+void graphDrawErrorBars(const float* x, const float* y, const float* e1, const float* e2, int n,
+                        int style, int mode, int direction)
+{
     // GRAERB has checked the count and reduced the direction.
     assert(n >= 1);
     assert(direction == 1 || direction == 2);
@@ -148,7 +150,8 @@ void graphDrawErrorBars(const float* x, const float* y, const float* e1, const f
 }  // namespace plotlib
 
 void GRAERB(const float* x, const float* y, const float* e1, const float* e2, const int& n,
-            const int& style, const int& mode, const int& direction) {
+            const int& style, const int& mode, const int& direction)
+{
     GraphRoutineFrame frame("GRAERB");
     if (n < 1 || x == nullptr || y == nullptr || e1 == nullptr || e2 == nullptr) {
         graphReportError(kErrorBarCountBelowOne);

@@ -8,8 +8,8 @@ namespace plotlib {
 // (along y for direction 1, along x for direction 2), an end mark of `style` 0..7 at the
 // higher end and then at the lower one, and with mode not 0 the line between them.  A style
 // outside 0..7 warns -527 (a kernel number) and draws caps.  n must be at least 1.
-void graphDrawErrorBars(const float* x, const float* y, const float* e1, const float* e2,
-                        int n, int style, int mode, int direction);
+void graphDrawErrorBars(const float* x, const float* y, const float* e1, const float* e2, int n,
+                        int style, int mode, int direction);
 
 }  // namespace plotlib
 

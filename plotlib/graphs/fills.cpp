@@ -33,7 +33,8 @@ constexpr int kBetweenPiece = 98;               // GRAFI2 without a monotonic co
 constexpr float kStep = 1e-5f;                  // smallest step of a monotonic set
 
 // The pen checked: a negative pen warns and its size is used.
-int checkedPen(int pen) {
+int checkedPen(int pen)
+{
     if (pen >= 0) return pen;
     graphReportError(kNegativePen);
     return pen == INT_MIN ? INT_MAX : -pen;
@@ -42,29 +43,32 @@ int checkedPen(int pen) {
 // ---- Fill below a data set
 
 struct BaseLine {
-    bool horizontal;    // base at a y value (direction 2 or more), else at an x value
-    float at;           // its kernel coordinate
+    bool horizontal;  // base at a y value (direction 2 or more), else at an x value
+    float at;         // its kernel coordinate
 };
 
-BaseLine baseLine(float base, int direction) {
+BaseLine baseLine(float base, int direction)
+{
     const int n = direction >= 2 ? 2 : 1;
     float low = 0.0f, high = 0.0f;
     graphAxisSpan(n, low, high);
     float at = graphMapAlongAxis(base, n);
-    if (!(at >= low)) at = low;     // also a base with no kernel coordinate at all
+    if (!(at >= low)) at = low;  // also a base with no kernel coordinate at all
     if (at > high) at = high;
     return {n == 2, at};
 }
 
 // The foot of a kernel point on the base line.
-void foot(const BaseLine& b, float x, float y, float& fx, float& fy) {
+void foot(const BaseLine& b, float x, float y, float& fx, float& fy)
+{
     fx = b.horizontal ? x : b.at;
     fy = b.horizontal ? b.at : y;
 }
 
 // Piece `k` (from 0) of `pieces`: data points first..last of the set.
 void belowPiece(const float* x, const float* y, int n, int k, int pieces, const BaseLine& b,
-                int fillCode, int pen, float firstX, float firstY) {
+                int fillCode, int pen, float firstX, float firstY)
+{
     PolygonBuffer& buffer = graphState.polygon;
     const int first = k == 0 ? 0 : kBelowPiece * k - 1;
     const int last = k == pieces - 1 ? n - 1 : kBelowPiece * (k + 1) - 1;
@@ -107,7 +111,8 @@ struct DataSet {
 
 // Direction of a set (-1 when its first value is above its second) and whether every step
 // goes that way by more than 1e-5.
-bool isMonotonic(const float* a, int n, int& direction) {
+bool isMonotonic(const float* a, int n, int& direction)
+{
     direction = a[0] > a[1] ? -1 : 1;
     for (int i = 0; i + 1 < n; ++i)
         if (!((a[i + 1] - a[i]) * static_cast<float>(direction) > kStep)) return false;
@@ -115,19 +120,21 @@ bool isMonotonic(const float* a, int n, int& direction) {
 }
 
 // Fills the piece of A from walk index sA to eA and of B from sB to eB.
-void betweenPiece(const DataSet& a, const DataSet& b, int sA, int eA, int sB, int eB,
-                  int fillCode, int pen) {
+void betweenPiece(const DataSet& a, const DataSet& b, int sA, int eA, int sB, int eB, int fillCode,
+                  int pen)
+{
     const int countA = eA - sA + 1, countB = eB - sB + 1;
     const int firstB = b.reversed ? b.at(eB) : sB;
-    graphFillBetweenPieces(a.x + sA, a.y + sA, countA, b.x + firstB, b.y + firstB, countB,
-                           fillCode, pen, b.reversed);
+    graphFillBetweenPieces(a.x + sA, a.y + sA, countA, b.x + firstB, b.y + firstB, countB, fillCode,
+                           pen, b.reversed);
 }
 
 // Both sets monotonic in coordinate `coordinate` (0 x, 1 y), running in `direction`: the
 // points are taken in the order of that coordinate, and a piece is filled each time it holds
 // as many points as the buffer.
-void mergePieces(const DataSet& a, const DataSet& b, int coordinate, int direction,
-                 int fillCode, int pen) {
+void mergePieces(const DataSet& a, const DataSet& b, int coordinate, int direction, int fillCode,
+                 int pen)
+{
     const float* ca = coordinate == 0 ? a.x : a.y;
     const float* cb = coordinate == 0 ? b.x : b.y;
     const float d = static_cast<float>(direction);
@@ -149,7 +156,8 @@ void mergePieces(const DataSet& a, const DataSet& b, int coordinate, int directi
 // piece after the first, which starts at the last point of the one before), the shorter one
 // at the points that divide it in the same proportion, every piece with at least one step of
 // the shorter set while it has points left.
-void splitPieces(const DataSet& a, const DataSet& b, int fillCode, int pen) {
+void splitPieces(const DataSet& a, const DataSet& b, int fillCode, int pen)
+{
     const bool aLonger = a.n >= b.n;
     const int64_t longer = aLonger ? a.n : b.n, shorter = aLonger ? b.n : a.n;
     const int pieces = static_cast<int>((longer - 1) / kBetweenPiece + 1);
@@ -160,12 +168,12 @@ void splitPieces(const DataSet& a, const DataSet& b, int fillCode, int pen) {
     int shortFirst = 0;
     for (int k = 0; k < pieces; ++k) {
         const int longFirst = k == 0 ? 0 : kBetweenPiece * k - 1;
-        const int longLast = k == pieces - 1 ? static_cast<int>(longer) - 1
-                                             : kBetweenPiece * (k + 1) - 1;
+        const int longLast =
+            k == pieces - 1 ? static_cast<int>(longer) - 1 : kBetweenPiece * (k + 1) - 1;
         // Points of the shorter set up to the same share, rounded to the nearest.
         const int64_t share = (2 * shorter * (longLast + 1) + longer) / (2 * longer);
-        int shortLast = k == pieces - 1 ? static_cast<int>(shorter) - 1
-                                        : static_cast<int>(share) - 1;
+        int shortLast =
+            k == pieces - 1 ? static_cast<int>(shorter) - 1 : static_cast<int>(share) - 1;
         const int oneStep = shortFirst + 1 < shorter ? shortFirst + 1 : shortFirst;
         if (shortLast < oneStep) shortLast = oneStep;
         if (shortLast > shorter - 1) shortLast = static_cast<int>(shorter) - 1;
@@ -176,7 +184,8 @@ void splitPieces(const DataSet& a, const DataSet& b, int fillCode, int pen) {
 }
 
 // The outline's edges from A's first point to B's first and from A's last to B's last.
-void endEdges(const DataSet& a, const DataSet& b) {
+void endEdges(const DataSet& a, const DataSet& b)
+{
     const int ends[2][2] = {{0, 0}, {a.n - 1, b.n - 1}};
     for (const auto& e : ends) {
         float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
@@ -191,13 +200,12 @@ void endEdges(const DataSet& a, const DataSet& b) {
 
 namespace plotlib {
 
-void graphFillBetweenPieces(const float* xA, const float* yA, int countA,
-                            const float* xB, const float* yB, int countB,
-                            int fillCode, int pen, bool bForward) {
+void graphFillBetweenPieces(const float* xA, const float* yA, int countA, const float* xB,
+                            const float* yB, int countB, int fillCode, int pen, bool bForward)
+{
     if (countA < 1 || countB < 1 || countA > kBufferPoints - countB) return;
     PolygonBuffer& buffer = graphState.polygon;
-    for (int i = 0; i < countA; ++i)
-        graphToKernelCoords(xA[i], yA[i], buffer.x[i], buffer.y[i]);
+    for (int i = 0; i < countA; ++i) graphToKernelCoords(xA[i], yA[i], buffer.x[i], buffer.y[i]);
     for (int j = 0; j < countB; ++j) {
         const int i = bForward ? j : countB - 1 - j;
         graphToKernelCoords(xB[i], yB[i], buffer.x[countA + j], buffer.y[countA + j]);
@@ -219,7 +227,8 @@ void graphFillBetweenPieces(const float* xA, const float* yA, int countA,
 }  // namespace plotlib
 
 void GRAFIL(const float* x, const float* y, const int& n, const float& base, const int& axis,
-            const int& fillCode, const int& pen) {
+            const int& fillCode, const int& pen)
+{
     GraphRoutineFrame frame("GRAFIL");
     if (n < 1 || x == nullptr || y == nullptr) {
         graphReportError(kTooFewPoints);
@@ -236,7 +245,8 @@ void GRAFIL(const float* x, const float* y, const int& n, const float& base, con
 }
 
 void GRAFI2(const float* xA, const float* yA, const int& nA, const float* xB, const float* yB,
-            const int& nB, const int& fillCode, const int& pen) {
+            const int& nB, const int& fillCode, const int& pen)
+{
     GraphRoutineFrame frame("GRAFI2");
     if (nA < 2 || nB < 2 || xA == nullptr || yA == nullptr || xB == nullptr || yB == nullptr) {
         graphReportError(kTooFewPoints);

@@ -11,9 +11,9 @@ namespace plotlib {
 // the two data lines only, in pen `pen`.  The points go through the library's polygon buffer;
 // a piece that does not fit it (more than 200 points together) or has an empty side draws
 // nothing.
-void graphFillBetweenPieces(const float* xA, const float* yA, int countA,
-                            const float* xB, const float* yB, int countB,
-                            int fillCode, int pen, bool bForward = false);
+void graphFillBetweenPieces(const float* xA, const float* yA, int countA, const float* xB,
+                            const float* yB, int countB, int fillCode, int pen,
+                            bool bForward = false);
 
 }  // namespace plotlib
 

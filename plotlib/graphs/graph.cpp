@@ -65,8 +65,7 @@ bool scaleFromData(int n, bool logarithmic, float minimum, float maximum)
 float distanceToZero(const AxisSettings& a)
 {
     const float lo = std::min(a.minimum, a.maximum), hi = std::max(a.minimum, a.maximum);
-    if (!(lo < 0.0f && hi >= 0.0f))
-        return 0.0f;
+    if (!(lo < 0.0f && hi >= 0.0f)) return 0.0f;
     return -lo * a.length / (hi - lo);
 }
 
@@ -105,20 +104,12 @@ void drawAxesThroughZero()
 void drawData(const float* x, const float* y, int n, int lineCode)
 {
     switch (std::abs(lineCode)) {
-    case 1:
-        graphDrawPolyline(x, y, n);
-        break;
-    case 2:
-        graphDrawCurve(1, x, y, n);
-        break;
-    case 3:
-        graphDrawCurve(2, x, y, n);
-        break;
-    default:
-        break;
+    case 1: graphDrawPolyline(x, y, n); break;
+    case 2: graphDrawCurve(1, x, y, n); break;
+    case 3: graphDrawCurve(2, x, y, n); break;
+    default: break;
     }
-    if (lineCode <= 0)
-        graphDrawMarkers(x, y, n, 8, 0);
+    if (lineCode <= 0) graphDrawMarkers(x, y, n, 8, 0);
 }
 
 }  // namespace
@@ -139,17 +130,12 @@ void GRAPH(const float* x, const float* y, const int& n, const int& type, const 
     graphArrayRange(y, n, ymin, ymax);
     matchRanges(xmin, xmax, ymin, ymax);
     // Type 1 logarithmic x, 2 logarithmic y, -1 both.
-    if (!scaleFromData(1, graphType == 1 || graphType == -1, xmin, xmax))
-        return;
-    if (!scaleFromData(2, graphType == 2 || graphType == -1, ymin, ymax))
-        return;
+    if (!scaleFromData(1, graphType == 1 || graphType == -1, xmin, xmax)) return;
+    if (!scaleFromData(2, graphType == 2 || graphType == -1, ymin, ymax)) return;
     const int mode = graphState.graph.scalingMode;
-    if (mode == 3 || mode == 4)
-        graphSetUpChartAxes();
-    if (axes == 1)
-        drawAxesThroughZero();
-    else
-        graphDrawAxesAndGrid(-2, 1, 1);
+    if (mode == 3 || mode == 4) graphSetUpChartAxes();
+    if (axes == 1) drawAxesThroughZero();
+    else graphDrawAxesAndGrid(-2, 1, 1);
     const int code = (lineCode < -3 || lineCode > 3) ? 1 : lineCode;
     drawData(x, y, n, code);
 }

@@ -44,8 +44,8 @@ bool fitLine(const float* x, const float* y, int n, double& intercept, double& s
     w.fitSums[2] = sumY;
     w.fitSums[3] = sumXY;
     const double threshold = 10.0 * graphState.nice.tinyDouble;
-    if (!std::isfinite(sxx) || !std::isfinite(sxy) || !std::isfinite(meanY) ||
-        sxx <= threshold || sxx <= 1e-12 * sumXX)
+    if (!std::isfinite(sxx) || !std::isfinite(sxy) || !std::isfinite(meanY) || sxx <= threshold ||
+        sxx <= 1e-12 * sumXX)
         return false;
     slope = sxy / sxx;
     intercept = meanY - slope * meanX;
@@ -56,8 +56,7 @@ bool fitLine(const float* x, const float* y, int n, double& intercept, double& s
 // Single precision of a double, held at the largest float rather than overflowing.
 float toSingle(double value)
 {
-    if (std::isnan(value))
-        return static_cast<float>(value);
+    if (std::isnan(value)) return static_cast<float>(value);
     return static_cast<float>(std::fmax(-FLT_MAX, std::fmin(static_cast<double>(FLT_MAX), value)));
 }
 
@@ -65,11 +64,9 @@ float toSingle(double value)
 float toGraphValue(float k, int n)
 {
     const AxisTransform& t = graphTransform(n);
-    if (t.scale == 0.0f || !std::isfinite(t.scale))
-        return graphState.logFallback;
+    if (t.scale == 0.0f || !std::isfinite(t.scale)) return graphState.logFallback;
     const double value = (static_cast<double>(k) - t.offset) / t.scale;
-    if (graphAxis(n).scalingType != 4)
-        return toSingle(value);
+    if (graphAxis(n).scalingType != 4) return toSingle(value);
     // Exponents beyond single precision are held at its largest power.
     return toSingle(std::pow(10.0, std::fmin(value, 38.0)));
 }
@@ -92,15 +89,13 @@ void LINFIT(const int& fitCode, const float* x, const float* y, const int& n, co
         return;
     }
     double intercept = 0.0, slope = 0.0;
-    if (!fitLine(x, y, n, intercept, slope))
-        return;
+    if (!fitLine(x, y, n, intercept, slope)) return;
     graphState.work.fitIntercept = intercept;
     graphState.work.fitSlope = slope;
     status = 0;
     count = 2;
     coefficients[0] = static_cast<float>(intercept);
-    if (capacity > 1)
-        coefficients[1] = static_cast<float>(slope);
+    if (capacity > 1) coefficients[1] = static_cast<float>(slope);
 }
 
 void GRASPA(const float& x, const float& y, float& kernelX, float& kernelY)

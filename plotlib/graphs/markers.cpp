@@ -14,8 +14,7 @@ using namespace plotlib;
 
 namespace plotlib {
 
-void graphDrawMarkers(const float* x, const float* y, int n, int marker,
-                      int skip)
+void graphDrawMarkers(const float* x, const float* y, int n, int marker, int skip)
 {
     if (n <= 0 || x == nullptr || y == nullptr) {
         kernelReportError(graphKernelNumber(kNoMarkerPoints));
@@ -36,8 +35,7 @@ void graphDrawMarkers(const float* x, const float* y, int n, int marker,
     for (std::int64_t i = 0; i < n; i += step) {
         float kx = 0.0f, ky = 0.0f;
         graphToKernelCoords(x[i], y[i], kx, ky);
-        if (testMissing && graphIsMissingPoint(x[i], y[i]))
-            continue;
+        if (testMissing && graphIsMissingPoint(x[i], y[i])) continue;
         kernelMovePen(kx, ky);
         kernelDrawMarker(symbol);
     }

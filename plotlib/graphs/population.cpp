@@ -41,14 +41,13 @@ struct Outline {
 
 namespace plotlib {
 
-void graphDrawPopulationOutline(const float* e, const float* v, int n, float d,
-                                float c)
+void graphDrawPopulationOutline(const float* e, const float* v, int n, float d, float c)
 {
     const BarWorkingValues& bar = graphState.bar;
     const Outline out{3 - bar.valueAxis, bar.valueAxis};
     const float unitWidth = bar.columnWidth;
     const float c0 = graphCheckLogValue(c, out.categoryAxis);
-    float carried = 0.0f;   // half-width where the next class starts
+    float carried = 0.0f;  // half-width where the next class starts
     for (int i = 0; i < n; ++i) {
         const float h = unitWidth * v[i];
         if (!(v[i] > 0.0f)) {
@@ -71,8 +70,7 @@ void graphDrawPopulationOutline(const float* e, const float* v, int n, float d,
     }
 }
 
-void graphDrawPopulationGraph(const float* e, const float* v, int n, float d,
-                              float c, float s)
+void graphDrawPopulationGraph(const float* e, const float* v, int n, float d, float c, float s)
 {
     const bool xCategory = graphAxis(1).scalingType == 5;
     const bool yCategory = graphAxis(2).scalingType == 5;

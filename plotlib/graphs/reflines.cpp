@@ -95,18 +95,21 @@ constexpr Placement kHorizontalTurned[8] = {
 
 // The stretch of the plot along a line: the y axis's line for a vertical reference line, the
 // x axis's for a horizontal one.
-void lineStretch(bool vertical, float& low, float& high) {
+void lineStretch(bool vertical, float& low, float& high)
+{
     graphAxisSpan(vertical ? 2 : 1, low, high);
 }
 
 // The span across a line in which its coordinate must lie: that of the other axis.
-bool onAxis(bool vertical, float c) {
+bool onAxis(bool vertical, float c)
+{
     float low = 0.0f, high = 0.0f;
     graphAxisSpan(vertical ? 1 : 2, low, high);
     return c >= low && c <= high;
 }
 
-float place(const Offset& o, float line, float low, float high, float w, float k) {
+float place(const Offset& o, float line, float low, float high, float w, float k)
+{
     const CharacterAttributes& c = graphState.characters;
     float base = line;
     if (o.anchor == kLow) base = low;
@@ -116,13 +119,15 @@ float place(const Offset& o, float line, float low, float high, float w, float k
 }
 
 // Lines below the first of a caption, from the kernel's line count of its extent.
-float extraLines(float count) {
+float extraLines(float count)
+{
     if (!(count > 1.0f)) return 0.0f;
     return std::fmin(std::floor(count), 1.0e6f) - 1.0f;
 }
 
 void drawCaption(const Placement* table, bool vertical, float angle, const char* caption,
-                 int length, int position, int& trimmed, float line) {
+                 int length, int position, int& trimmed, float line)
+{
     trimmed = (caption == nullptr || length <= 0) ? 0 : kernelUsedLength(caption, length);
     if (trimmed < 0) trimmed = 0;
     if (trimmed == 0 || position < 1 || position > 8) return;
@@ -144,7 +149,8 @@ void drawCaption(const Placement* table, bool vertical, float angle, const char*
 constexpr float kTouching = 1e-5f;
 
 // Puts back a line style that was replaced by the solid one for a head.
-void restoreLineStyle(int style, const float* dash) {
+void restoreLineStyle(int style, const float* dash)
+{
     if (style == 0) return;
     kernelSetLineStyle(style);
     if (style == -1) kernelSetDashPattern(dash[0], dash[1], dash[2], dash[3]);
@@ -154,7 +160,8 @@ void restoreLineStyle(int style, const float* dash) {
 
 namespace plotlib {
 
-float graphMapAlongAxis(float value, int n) {
+float graphMapAlongAxis(float value, int n)
+{
     // The other coordinate is given as 1.0, which every axis accepts, logarithmic or not.
     const float any = 1.0f;
     float kx = 0.0f, ky = 0.0f;
@@ -163,7 +170,8 @@ float graphMapAlongAxis(float value, int n) {
     return n == 1 ? kx : ky;
 }
 
-void graphAxisSpan(int n, float& low, float& high) {
+void graphAxisSpan(int n, float& low, float& high)
+{
     const AxisTransform& t = graphTransform(n);
     const float a = n == 1 ? t.startX : t.startY;
     const float b = n == 1 ? t.endX : t.endY;
@@ -171,30 +179,35 @@ void graphAxisSpan(int n, float& low, float& high) {
     high = std::fmax(a, b);
 }
 
-void graphCaptionVerticalLine(const char* caption, int length, int position,
-                              int& trimmed, float line) {
+void graphCaptionVerticalLine(const char* caption, int length, int position, int& trimmed,
+                              float line)
+{
     drawCaption(kVerticalUpright, true, 0.0f, caption, length, position, trimmed, line);
 }
 
-void graphCaptionVerticalLineTurned(const char* caption, int length, int position,
-                                    int& trimmed, float line) {
+void graphCaptionVerticalLineTurned(const char* caption, int length, int position, int& trimmed,
+                                    float line)
+{
     drawCaption(kVerticalTurned, true, 90.0f, caption, length, position, trimmed, line);
 }
 
-void graphCaptionHorizontalLine(const char* caption, int length, int position,
-                                int& trimmed, float line) {
+void graphCaptionHorizontalLine(const char* caption, int length, int position, int& trimmed,
+                                float line)
+{
     drawCaption(kHorizontalUpright, false, 0.0f, caption, length, position, trimmed, line);
 }
 
-void graphCaptionHorizontalLineTurned(const char* caption, int length, int position,
-                                      int& trimmed, float line) {
+void graphCaptionHorizontalLineTurned(const char* caption, int length, int position, int& trimmed,
+                                      float line)
+{
     drawCaption(kHorizontalTurned, false, 90.0f, caption, length, position, trimmed, line);
 }
 
 }  // namespace plotlib
 
 void REFLIN(const char* caption, int length, const float& value, const int& position,
-            const int& textDirection, const int& lineDirection) {
+            const int& textDirection, const int& lineDirection)
+{
     GraphRoutineFrame frame("REFLIN");
     int where = position;
     if (where < 1 || where > 8) {
@@ -223,13 +236,15 @@ void REFLIN(const char* caption, int length, const float& value, const int& posi
 
 namespace plotlib {
 
-float graphArrowAngle(float dx, float dy) {
-    if (std::fabs(dx) > kTouching) return static_cast<float>(std::atan(static_cast<double>(dy) / dx));
+float graphArrowAngle(float dx, float dy)
+{
+    if (std::fabs(dx) > kTouching)
+        return static_cast<float>(std::atan(static_cast<double>(dy) / dx));
     return dy >= kTouching ? 1.570796f : 4.712388f;
 }
 
-ArrowHead graphArrowHeadCorners(float tx, float ty, float dx,
-                                float dy, float size) {
+ArrowHead graphArrowHeadCorners(float tx, float ty, float dx, float dy, float size)
+{
     const double a = graphArrowAngle(dx, dy);
     const double c = std::cos(a), s = std::sin(a), h = size;
     double q1x = tx + h * (0.866025 * c + 0.5 * s);
@@ -245,8 +260,8 @@ ArrowHead graphArrowHeadCorners(float tx, float ty, float dx,
             graphToFloat(h * c + 0.0)};
 }
 
-void graphDrawArrowHead(float tx, float ty, const ArrowHead& head,
-                        int style) {
+void graphDrawArrowHead(float tx, float ty, const ArrowHead& head, int style)
+{
     if (style == 2) {
         const float x[3] = {head.q1x, head.q1x + head.offsetX, tx};
         const float y[3] = {head.q1y, head.q1y + head.offsetY, ty};
@@ -262,7 +277,8 @@ void graphDrawArrowHead(float tx, float ty, const ArrowHead& head,
 
 }  // namespace plotlib
 
-void ARROW(const float& x, const float& y, const int& style, const int& coordinates) {
+void ARROW(const float& x, const float& y, const int& style, const int& coordinates)
+{
     GraphRoutineFrame frame("ARROW");
     int head = style, graphUnits = coordinates;
     if (head < 0 || head > 2) {

@@ -11,14 +11,14 @@
 
 namespace plotlib {
 
-void graphCaptionVerticalLine(const char* caption, int length, int position,
-                              int& trimmed, float line);
-void graphCaptionVerticalLineTurned(const char* caption, int length, int position,
-                                    int& trimmed, float line);
-void graphCaptionHorizontalLine(const char* caption, int length, int position,
-                                int& trimmed, float line);
-void graphCaptionHorizontalLineTurned(const char* caption, int length, int position,
-                                      int& trimmed, float line);
+void graphCaptionVerticalLine(const char* caption, int length, int position, int& trimmed,
+                              float line);
+void graphCaptionVerticalLineTurned(const char* caption, int length, int position, int& trimmed,
+                                    float line);
+void graphCaptionHorizontalLine(const char* caption, int length, int position, int& trimmed,
+                                float line);
+void graphCaptionHorizontalLineTurned(const char* caption, int length, int position, int& trimmed,
+                                      float line);
 
 // Kernel coordinate of one value along axis n (1 x, 2 y).  Only that axis's mapping is used,
 // so a value that is fine on its own axis is never reported for the other one.

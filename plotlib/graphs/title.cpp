@@ -44,12 +44,9 @@ void GRFTTL(const char* text, int length, const int& horizontal, const int& vert
 
     const float ch = graphState.characters.height;
     float y = 0.0f;
-    if (vertical == 0)
-        y = (y1 + y2) / 2.0f + e[2] / 2.0f - 0.2f * ch - e[3];
-    else if (vertical == 1)
-        y = y1 + 0.2f * ch + e[2] - e[3];
-    else
-        y = y2 - 1.5f * ch;
+    if (vertical == 0) y = (y1 + y2) / 2.0f + e[2] / 2.0f - 0.2f * ch - e[3];
+    else if (vertical == 1) y = y1 + 0.2f * ch + e[2] - e[3];
+    else y = y2 - 1.5f * ch;
 
     kernelSetTextPosition(x, y);
     kernelDrawText(text, used);

@@ -19,7 +19,7 @@ struct ValueLabelPart {
 // What one call measures once: both tags, and the direction of the text.
 struct ValueLabelLayout {
     ValueLabelPart tag[2];
-    float cosine, sine;     // of the text angle a6
+    float cosine, sine;  // of the text angle a6
 };
 
 // The number of one label: its text (blank filled), its used length.
@@ -39,8 +39,8 @@ void graphFormatValueNumber(float value, int n, ValueLabelNumber& number);
 // Lays out and draws one label (tag 1, number, tag 2) whose anchor is the kernel point
 // (x, y), moved already by the placement codes a1 and a2: moves by (a4, a5), across the text
 // direction by a7 and along it by a8, then draws the three parts one after another.
-void graphDrawValueLabel(const ValueLabelLayout& layout, const ValueLabelNumber& number,
-                         float x, float y);
+void graphDrawValueLabel(const ValueLabelLayout& layout, const ValueLabelNumber& number, float x,
+                         float y);
 
 // Labels of the n points of a data set: the y values when selector is 2, else the x values.
 void graphDrawValueLabels(const float* x, const float* y, int n, int selector);

@@ -25,10 +25,7 @@ namespace {
 constexpr int kTagLength = 30;
 constexpr int kNumberLength = 30;
 
-int clampLength(int length, int most)
-{
-    return length < 0 ? 0 : (length > most ? most : length);
-}
+int clampLength(int length, int most) { return length < 0 ? 0 : (length > most ? most : length); }
 
 // Stores value tag k (0 or 1) from the caller's text.
 void storeTag(int k, const char* text, int length)
@@ -58,10 +55,7 @@ void storeTag(int k, const char* text, int length)
 }
 
 // Fills `text` with `width` characters "*": the number does not fit its field.
-void fillStars(char* text, int width)
-{
-    std::memset(text, '*', clampLength(width, kNumberLength));
-}
+void fillStars(char* text, int width) { std::memset(text, '*', clampLength(width, kNumberLength)); }
 
 // A whole-number label: the value moved 0.1 away from zero and rounded, halves away from
 // zero.  Values beyond 32 bits are written here instead of through the kernel's integer
@@ -81,10 +75,8 @@ void formatWholeNumber(float value, int width, char* text)
     }
     char digits[64];
     const int count = std::snprintf(digits, sizeof digits, "%.0f", static_cast<double>(rounded));
-    if (count <= 0 || count > width || count > kNumberLength)
-        fillStars(text, width);
-    else
-        std::memcpy(text, digits, static_cast<std::size_t>(count));
+    if (count <= 0 || count > width || count > kNumberLength) fillStars(text, width);
+    else std::memcpy(text, digits, static_cast<std::size_t>(count));
 }
 
 ValueLabelPart measurePart(const char* text, int length)
@@ -106,8 +98,8 @@ void graphBeginValueLabels(ValueLabelLayout& layout)
     layout.cosine = static_cast<float>(std::cos(radians));
     layout.sine = static_cast<float>(std::sin(radians));
     for (int k = 0; k < 2; ++k)
-        layout.tag[k] = measurePart(graphState.tags.tag[k],
-                                    clampLength(graphState.tags.length[k], kTagLength));
+        layout.tag[k] =
+            measurePart(graphState.tags.tag[k], clampLength(graphState.tags.length[k], kTagLength));
 }
 
 void graphFormatValueNumber(float value, int n, ValueLabelNumber& number)
@@ -124,8 +116,8 @@ void graphFormatValueNumber(float value, int n, ValueLabelNumber& number)
     number.length = clampLength(kernelUsedLength(number.text, kNumberLength), kNumberLength);
 }
 
-void graphDrawValueLabel(const ValueLabelLayout& layout, const ValueLabelNumber& number,
-                         float x, float y)
+void graphDrawValueLabel(const ValueLabelLayout& layout, const ValueLabelNumber& number, float x,
+                         float y)
 {
     const ValueAttributes& a = graphState.valueAttributes;
     const ValueLabelPart parts[3] = {layout.tag[0], measurePart(number.text, number.length),
@@ -144,12 +136,9 @@ void graphDrawValueLabel(const ValueLabelLayout& layout, const ValueLabelNumber&
     const float ch = graphState.characters.height;
     const float numberTop = parts[1].e4;
     float across = 0.0f;
-    if (a.a7 < 0)
-        across = above;
-    else if (a.a7 == 0)
-        across = numberTop - (rowHeight - ch / 2.0f) / 2.0f;
-    else
-        across = numberTop - (rowHeight - ch / 2.0f);
+    if (a.a7 < 0) across = above;
+    else if (a.a7 == 0) across = numberTop - (rowHeight - ch / 2.0f) / 2.0f;
+    else across = numberTop - (rowHeight - ch / 2.0f);
     x += across * layout.sine;
     y -= across * layout.cosine;
 
@@ -184,20 +173,15 @@ void graphDrawValueLabels(const float* x, const float* y, int n, int selector)
         const float py = (a.a2 == 3) ? a.a3 : y[i];
         float kx = 0.0f, ky = 0.0f;
         graphToKernelCoords(px, py, kx, ky);
-        if (testMissing && graphIsMissingPoint(x[i], y[i]))
-            continue;
+        if (testMissing && graphIsMissingPoint(x[i], y[i])) continue;
         ValueLabelNumber number{};
         graphFormatValueNumber(yValues ? y[i] : x[i], axis, number);
         // Placement codes 1, 2 move by one character to the right (up), -1, -2 to the left
         // (down); 3 and 0 do not move.
-        if (a.a1 == 1 || a.a1 == 2)
-            kx += cw;
-        else if (a.a1 == -1 || a.a1 == -2)
-            kx -= cw;
-        if (a.a2 == 1 || a.a2 == 2)
-            ky += ch;
-        else if (a.a2 == -1 || a.a2 == -2)
-            ky -= ch;
+        if (a.a1 == 1 || a.a1 == 2) kx += cw;
+        else if (a.a1 == -1 || a.a1 == -2) kx -= cw;
+        if (a.a2 == 1 || a.a2 == 2) ky += ch;
+        else if (a.a2 == -1 || a.a2 == -2) ky -= ch;
         graphDrawValueLabel(layout, number, kx, ky);
     }
 }
@@ -253,7 +237,6 @@ void GRAVAL(const float* x, const float* y, const int& n, const int& selector)
         graphReportError(kTooFewPoints);
         return;
     }
-    if (selector < 1 || selector > 2)
-        graphReportError(kBadSelector);
+    if (selector < 1 || selector > 2) graphReportError(kBadSelector);
     graphDrawValueLabels(x, y, n, selector);
 }

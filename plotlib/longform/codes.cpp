@@ -11,28 +11,28 @@ static_assert(kPairSlotCount <= static_cast<int>(sizeof graphState.work.longForm
                                                  sizeof graphState.work.longFormPair[0]),
               "every pair slot needs its remembered value");
 
-const LongFormPairCase longFormGraphTypeCases[4] = {
-    {kpAxisScaling1, kpAxisScaling1, 0},
-    {kpAxisScaling4, kpAxisScaling1, 1},
-    {kpAxisScaling4, kpAxisScaling4, -1},
-    {kpAxisScaling1, kpAxisScaling4, 2}};
+const LongFormPairCase longFormGraphTypeCases[4] = {{kpAxisScaling1, kpAxisScaling1, 0},
+                                                    {kpAxisScaling4, kpAxisScaling1, 1},
+                                                    {kpAxisScaling4, kpAxisScaling4, -1},
+                                                    {kpAxisScaling1, kpAxisScaling4, 2}};
 
-const LongFormPairCase longFormBarTypeCases[4] = {
-    {kpAxisScaling5, kpAxisScaling1, 1},
-    {kpAxisScaling5, kpAxisScaling4, -1},
-    {kpAxisScaling1, kpAxisScaling5, 2},
-    {kpAxisScaling4, kpAxisScaling5, -2}};
+const LongFormPairCase longFormBarTypeCases[4] = {{kpAxisScaling5, kpAxisScaling1, 1},
+                                                  {kpAxisScaling5, kpAxisScaling4, -1},
+                                                  {kpAxisScaling1, kpAxisScaling5, 2},
+                                                  {kpAxisScaling4, kpAxisScaling5, -2}};
 
 namespace {
 
-bool codeMatches(long long wanted, int given) {
+bool codeMatches(long long wanted, int given)
+{
     return wanted == kLongFormAnyCode || wanted == given;
 }
 
 }  // namespace
 
 int longFormPairValue(LongFormPairSlot slot, const LongFormPairCase* cases, int caseCount,
-                      int first, int second) {
+                      int first, int second)
+{
     int& remembered = graphState.work.longFormPair[slot];
     for (int i = 0; i < caseCount; ++i) {
         if (codeMatches(cases[i].first, first) && codeMatches(cases[i].second, second)) {

@@ -33,8 +33,8 @@ struct LongFormCodeRow {
 };
 
 // Setting direction: the legacy value of v; a value in no row passes unchanged.
-template <std::size_t N>
-constexpr int longFormCode(const LongFormCodeRow (&rows)[N], int v) {
+template <std::size_t N> constexpr int longFormCode(const LongFormCodeRow (&rows)[N], int v)
+{
     for (const LongFormCodeRow& row : rows)
         if (row.code == v) return row.legacy;
     return v;
@@ -43,7 +43,8 @@ constexpr int longFormCode(const LongFormCodeRow (&rows)[N], int v) {
 // Enquiry direction: writes the code of legacy value `legacy` into `out` and answers true;
 // when no row holds that legacy value `out` is not written and the answer is false.
 template <std::size_t N>
-bool longFormReturnCode(const LongFormCodeRow (&rows)[N], int legacy, int& out) {
+bool longFormReturnCode(const LongFormCodeRow (&rows)[N], int legacy, int& out)
+{
     for (const LongFormCodeRow& row : rows) {
         if (row.legacy == legacy) {
             out = row.code;
@@ -56,8 +57,8 @@ bool longFormReturnCode(const LongFormCodeRow (&rows)[N], int legacy, int& out) 
 // Signed code: the table applied to the magnitude of v, the result carrying v's sign.  A
 // magnitude in no row passes v unchanged, sign included (so does INT_MIN, whose magnitude
 // is no int).
-template <std::size_t N>
-constexpr int longFormSignedCode(const LongFormCodeRow (&rows)[N], int v) {
+template <std::size_t N> constexpr int longFormSignedCode(const LongFormCodeRow (&rows)[N], int v)
+{
     if (v == INT_MIN) return v;
     const int magnitude = v < 0 ? -v : v;
     for (const LongFormCodeRow& row : rows)
@@ -97,8 +98,8 @@ int longFormPairValue(LongFormPairSlot slot, const LongFormPairCase* cases, int 
                       int first, int second);
 
 template <std::size_t N>
-int longFormPair(LongFormPairSlot slot, const LongFormPairCase (&cases)[N], int first,
-                 int second) {
+int longFormPair(LongFormPairSlot slot, const LongFormPairCase (&cases)[N], int first, int second)
+{
     return longFormPairValue(slot, cases, static_cast<int>(N), first, second);
 }
 
@@ -112,32 +113,32 @@ extern const LongFormPairCase longFormBarTypeCases[4];
 
 // Curve kind magnitudes (kpPlotGraph, kpPlotXYPolarChart), used with longFormSignedCode.
 inline constexpr LongFormCodeRow longFormCurveKindRows[] = {
-    {kpCurveKind0, 0}, {kpCurveKind1, 1}, {kpCurveKind2, 2}, {kpCurveKind3, 3},
-    {kpCurveKind4, 4}};
+    {kpCurveKind0, 0}, {kpCurveKind1, 1}, {kpCurveKind2, 2}, {kpCurveKind3, 3}, {kpCurveKind4, 4}};
 
 // Axis scaling types 1 to 5 (kpSetAxesScaling and its enquiry).
-inline constexpr LongFormCodeRow longFormAxisScalingRows[] = {
-    {kpAxisScaling5, 5}, {kpAxisScaling4, 4}, {kpAxisScaling3, 3}, {kpAxisScaling2, 2},
-    {kpAxisScaling1, 1}};
+inline constexpr LongFormCodeRow longFormAxisScalingRows[] = {{kpAxisScaling5, 5},
+                                                              {kpAxisScaling4, 4},
+                                                              {kpAxisScaling3, 3},
+                                                              {kpAxisScaling2, 2},
+                                                              {kpAxisScaling1, 1}};
 
 // Scaling types 1 to 3 (date axes, polar chart mode, and their enquiries).
 inline constexpr LongFormCodeRow longFormScaling123Rows[] = {
     {kpAxisScaling3, 3}, {kpAxisScaling2, 2}, {kpAxisScaling1, 1}};
 
 // Arrow heads (kpDrawArrow and the vectors' head code take these two codes).
-inline constexpr LongFormCodeRow longFormArrowHeadRows[] = {{kpArrowHead1, 1},
-                                                            {kpArrowHead0, 0}};
+inline constexpr LongFormCodeRow longFormArrowHeadRows[] = {{kpArrowHead1, 1}, {kpArrowHead0, 0}};
 
 // ---- Temporaries of record arrays ---------------------------------------------------------
 
 // One temporary of n values of type T, obtained without throwing: ok() is false when the
 // storage could not be had (or n < 1).  Released when the holder goes, or by release().
-template <typename T>
-class LongFormTemporary {
+template <typename T> class LongFormTemporary {
 public:
     LongFormTemporary() = default;
     explicit LongFormTemporary(int n) { obtain(n); }
-    bool obtain(int n) {
+    bool obtain(int n)
+    {
         values_.reset(n >= 1 ? new (std::nothrow) T[static_cast<std::size_t>(n)] : nullptr);
         return ok();
     }
@@ -154,17 +155,18 @@ private:
 // ok() is false when count < 1 or some temporary could not be had; then nothing may be
 // called with the fields.  Nothing is allocated besides the temporaries, and they are
 // released in the order obtained.
-template <typename Record, std::size_t F>
-class LongFormFields {
+template <typename Record, std::size_t F> class LongFormFields {
 public:
-    LongFormFields(const Record* records, int count, float Record::* const (&members)[F])
-        : ok_(count >= 1 && records != nullptr) {
+    LongFormFields(const Record* records, int count, float Record::*const (&members)[F])
+        : ok_(count >= 1 && records != nullptr)
+    {
         for (std::size_t k = 0; k < F && ok_; ++k) ok_ = fields_[k].obtain(count);
         if (!ok_) return;
         for (int i = 0; i < count; ++i)
             for (std::size_t k = 0; k < F; ++k) fields_[k].data()[i] = records[i].*members[k];
     }
-    ~LongFormFields() {
+    ~LongFormFields()
+    {
         for (LongFormTemporary<float>& field : fields_) field.release();
     }
     LongFormFields(const LongFormFields&) = delete;
@@ -179,9 +181,8 @@ private:
 };
 
 // Members of the record types, in field order.
-inline constexpr float PointRecord::* longFormPointFields[2] = {&PointRecord::x,
-                                                                &PointRecord::y};
-inline constexpr float ErrorBarRecord::* longFormErrorBarFields[2] = {&ErrorBarRecord::first,
+inline constexpr float PointRecord::*longFormPointFields[2] = {&PointRecord::x, &PointRecord::y};
+inline constexpr float ErrorBarRecord::*longFormErrorBarFields[2] = {&ErrorBarRecord::first,
                                                                      &ErrorBarRecord::second};
 
 }  // namespace plotlib

@@ -20,14 +20,16 @@ int separatorLength(int length) { return length >= 1 ? 1 : 0; }
 }  // namespace
 
 void kpSetDateAxesScaling(const int& scaling, const int& unit, const char* first, int length1,
-                          const char* last, int length2, const int& axis) {
+                          const char* last, int length2, const int& axis)
+{
     const int code = longFormCode(longFormScaling123Rows, scaling);
     const int legacyUnit = longFormCode(dateUnitRows, unit);
     DATSCA(code, legacyUnit, first, length1, last, length2, axis);
 }
 
 void kpEnqDateAxesScaling(int& scaling, int& unit, char* first, int length1, char* last,
-                          int length2, const int& axis) {
+                          int length2, const int& axis)
+{
     int code = 0, legacyUnit = 0;
     DATSCQ(code, legacyUnit, first, length1, last, length2, axis);
     longFormReturnCode(longFormScaling123Rows, code, scaling);
@@ -35,24 +37,28 @@ void kpEnqDateAxesScaling(int& scaling, int& unit, char* first, int length1, cha
 }
 
 void kpSetDateAxesAnnotation(const int& w1, const int& w2, const int& w3, const int& w4,
-                             const int& axis) {
+                             const int& axis)
+{
     DATANN(w1, w2, w3, w4, axis);
 }
 
-void kpEnqDateAxesAnnotation(int& w1, int& w2, int& w3, int& w4, const int& axis) {
+void kpEnqDateAxesAnnotation(int& w1, int& w2, int& w3, int& w4, const int& axis)
+{
     DATANQ(w1, w2, w3, w4, axis);
 }
 
 void kpSetDateFormat(const int& order1, const char* separator1, int length1, const int& order2,
-                     const char* separator2, int length2) {
+                     const char* separator2, int length2)
+{
     const int legacy1 = longFormCode(dateOrderRows, order1);
     const int legacy2 = longFormCode(dateOrderRows, order2);
     DATFOR(legacy1, separator1, separatorLength(length1), legacy2, separator2,
            separatorLength(length2));
 }
 
-void kpEnqDateFormat(int& order1, char* separator1, int length1, int& order2,
-                     char* separator2, int length2) {
+void kpEnqDateFormat(int& order1, char* separator1, int length1, int& order2, char* separator2,
+                     int length2)
+{
     int legacy1 = 0, legacy2 = 0;
     DATFOQ(legacy1, separator1, separatorLength(length1), legacy2, separator2,
            separatorLength(length2));
@@ -60,14 +66,17 @@ void kpEnqDateFormat(int& order1, char* separator1, int length1, int& order2,
     longFormReturnCode(dateOrderRows, legacy2, order2);
 }
 
-void kpConvertDates(const int& n, const char* texts, int length, float* values) {
+void kpConvertDates(const int& n, const char* texts, int length, float* values)
+{
     DATCON(texts, length, n, values);
 }
 
-void kpConvertDateToGraph(const char* text, int length, float& value) {
+void kpConvertDateToGraph(const char* text, int length, float& value)
+{
     DATGRA(text, length, value);
 }
 
-void kpConvertGraphToDate(const float& value, char* text, int length) {
+void kpConvertGraphToDate(const float& value, char* text, int length)
+{
     GRADAT(value, text, length);
 }

@@ -9,8 +9,7 @@ using namespace plotlib;
 
 namespace {
 
-constexpr LongFormCodeRow pieStyleRows[] = {
-    {kpPieStyle3, 3}, {kpPieStyle2, 2}, {kpPieStyle1, 1}};
+constexpr LongFormCodeRow pieStyleRows[] = {{kpPieStyle3, 3}, {kpPieStyle2, 2}, {kpPieStyle1, 1}};
 constexpr LongFormCodeRow pieLabelRows[] = {{0, 0}, {kpPieAnnotation2On, 1}};
 constexpr LongFormCodeRow piePercentRows[] = {{0, 0}, {kpPieAnnotation3On, 1}};
 constexpr LongFormCodeRow pieValueRows[] = {{0, 0}, {kpPieAnnotation4On, 1}};
@@ -22,7 +21,8 @@ constexpr LongFormCodeRow pieBoundRows[] = {{0, -1}, {1, 0}};
 void kpSetPieChartStartAngle(const float& angle) { PIEANG(angle); }
 
 void kpSetPieChartAnnotation(const int& mode, const int& labelSwitch, const int& percentSwitch,
-                             const int& valueSwitch, const float& threshold) {
+                             const int& valueSwitch, const float& threshold)
+{
     const int legacyMode = longFormCode(pieStyleRows, mode);
     const int label = longFormCode(pieLabelRows, labelSwitch);
     const int percent = longFormCode(piePercentRows, percentSwitch);
@@ -31,7 +31,8 @@ void kpSetPieChartAnnotation(const int& mode, const int& labelSwitch, const int&
 }
 
 void kpEnqPieChartAnnotation(int& mode, int& labelSwitch, int& percentSwitch, int& valueSwitch,
-                             float& threshold) {
+                             float& threshold)
+{
     int c1 = 0, c2 = 0, c3 = 0, c4 = 0;
     PIAENQ(c1, c2, c3, c4, threshold);
     longFormReturnCode(pieStyleRows, c1, mode);
@@ -40,38 +41,45 @@ void kpEnqPieChartAnnotation(int& mode, int& labelSwitch, int& percentSwitch, in
     longFormReturnCode(pieValueRows, c4, valueSwitch);
 }
 
-void kpSetPieChartBoxType(const int& type, const int& fillStyle, const int& pen) {
+void kpSetPieChartBoxType(const int& type, const int& fillStyle, const int& pen)
+{
     const int legacyType = longFormCode(pieBoxRows, type);
     PIEBOX(legacyType, fillStyle, pen);
 }
 
-void kpSetPieChartBoundSwitch(const int& boundSwitch) {
+void kpSetPieChartBoundSwitch(const int& boundSwitch)
+{
     const int legacy = longFormCode(pieBoundRows, boundSwitch);
     PIEBSW(legacy);
 }
 
 void kpPlotPieChart(const int& n, const float* values, const char* labels, int length,
-                    const int* fillStyles, const int* pens) {
+                    const int* fillStyles, const int* pens)
+{
     PIECHA(values, labels, length, n, fillStyles, pens);
 }
 
-void kpEnqPieChartSettings(float& radius, PointRecord& centre, float& startAngle) {
+void kpEnqPieChartSettings(float& radius, PointRecord& centre, float& startAngle)
+{
     float cx = 0.0f, cy = 0.0f;
     PIEENQ(radius, cx, cy, startAngle);
     centre = PointRecord{cx, cy};
 }
 
-void kpSetPieChartExplosion(const int& count, const int* numbers, const float* distances) {
+void kpSetPieChartExplosion(const int& count, const int* numbers, const float* distances)
+{
     PIEEXP(numbers, distances, count);
 }
 
-void kpSetPieChartFrame(const float& radius, const float& centreX, const float& centreY) {
+void kpSetPieChartFrame(const float& radius, const float& centreX, const float& centreY)
+{
     PIEPAP(radius, centreX, centreY);
 }
 
 void kpRestorePieChartSettings() { PIESET(); }
 
-void kpAddPieChartSegment(const float& a1, const float& a2, const float& value,
-                          const char* label, int length, const int& fillStyle, const int& pen) {
+void kpAddPieChartSegment(const float& a1, const float& a2, const float& value, const char* label,
+                          int length, const int& fillStyle, const int& pen)
+{
     SEGCHA(a1, a2, value, label, length, fillStyle, pen);
 }

@@ -42,8 +42,8 @@ void drawPiece(float xa, float ya, float xb, float yb, int band)
 
 }  // namespace
 
-void surfaceDrawBandedSegment(float X1, float X2, float Y1, float Y2,
-                              float& z1, float z2, int& band1, int band2)
+void surfaceDrawBandedSegment(float X1, float X2, float Y1, float Y2, float& z1, float z2,
+                              int& band1, int band2)
 {
     const ContourLevelList& l = surfaceState.levels;
     float cx = X1, cy = Y1;
@@ -53,7 +53,8 @@ void surfaceDrawBandedSegment(float X1, float X2, float Y1, float Y2,
     if (b1 != b2 && dz != 0.0 && b1 >= 1 && b2 >= 1) {
         const bool up = b1 < b2;
         for (int k = up ? b1 : b1 - 1; up ? k <= b2 - 1 : k >= b2; k += up ? 1 : -1) {
-            const double t = std::clamp((l.heights[k - 1] - static_cast<double>(z1)) / dz, 0.0, 1.0);
+            const double t =
+                std::clamp((l.heights[k - 1] - static_cast<double>(z1)) / dz, 0.0, 1.0);
             const float nx = surfaceNarrow((1.0 - t) * X1 + t * X2);
             const float ny = surfaceNarrow((1.0 - t) * Y1 + t * Y2);
             drawPiece(cx, cy, nx, ny, up ? k : k + 1);

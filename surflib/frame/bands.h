@@ -13,8 +13,8 @@ int surfaceFindBand(float z);
 // Draws the segment (X1, Y1)-(X2, Y2) whose ends have heights z1, z2 and bands band1, band2,
 // cut where it crosses a level, each piece in the pen of its band; then z1 := z2 and
 // band1 := band2, so that a polyline passes its last end on.
-void surfaceDrawBandedSegment(float X1, float X2, float Y1, float Y2,
-                              float& z1, float z2, int& band1, int band2);
+void surfaceDrawBandedSegment(float X1, float X2, float Y1, float Y2, float& z1, float z2,
+                              int& band1, int band2);
 
 }  // namespace surflib
 

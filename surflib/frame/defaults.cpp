@@ -15,10 +15,9 @@ constexpr float kNiceSteps[11] = {0.01f, 0.02f, 0.05f, 0.1f, 0.2f, 0.25f,
                                   0.5f,  1.0f,  2.0f,  2.5f, 5.0f};
 constexpr int kNiceDecimals[11] = {2, 2, 2, 1, 1, 2, 1, 0, 0, 1, 0};
 
-constexpr const char* kDefaultTitles[7] = {"X axis",         "Y axis",         "Z axis",
-                                           "Contour Height", "Contour Step",   "X Limits Shown",
+constexpr const char* kDefaultTitles[7] = {"X axis",         "Y axis",       "Z axis",
+                                           "Contour Height", "Contour Step", "X Limits Shown",
                                            "Y Limits Shown"};
-
 
 void writeFixedValues()
 {

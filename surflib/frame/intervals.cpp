@@ -115,7 +115,7 @@ void surfaceSplitPowerOfTen(float v, float& mantissa, int& exponent)
     }
     const double l = std::log10(std::fabs(static_cast<double>(v)));
     double ex = std::trunc(l);
-    if (l < -eps && std::fabs(l - ex) > eps) ex -= 1.0;   // negative powers round down
+    if (l < -eps && std::fabs(l - ex) > eps) ex -= 1.0;  // negative powers round down
     int e = static_cast<int>(ex);
     double m = static_cast<double>(v) * std::pow(10.0, -e);
     if (std::fabs(m) >= 9.99999) {
@@ -126,8 +126,8 @@ void surfaceSplitPowerOfTen(float v, float& mantissa, int& exponent)
     exponent = e;
 }
 
-void surfaceChooseIntervals(float lo, float hi, int n, int& e, float& first,
-                            float& step, int& decimals, int& count, int& width)
+void surfaceChooseIntervals(float lo, float hi, int n, int& e, float& first, float& step,
+                            int& decimals, int& count, int& width)
 {
     int requested = n;
     if (requested > 100 || requested < 0) {
@@ -175,9 +175,8 @@ void surfaceChooseIntervals(float lo, float hi, int n, int& e, float& first,
     width = std::max({0, exponentOf(f), exponentOf(f + s * count)}) + decimals + 3;
 }
 
-void surfaceChooseIntervalsByStep(float lo, float hi, float step, int& e,
-                                  float& first, float& stepOut, int& decimals, int& count,
-                                  int& width)
+void surfaceChooseIntervalsByStep(float lo, float hi, float step, int& e, float& first,
+                                  float& stepOut, int& decimals, int& count, int& width)
 {
     const float range = hi - lo;
     if (!stepUsable(range, step)) {
@@ -199,9 +198,8 @@ void surfaceChooseIntervalsByStep(float lo, float hi, float step, int& e,
     stepOut = surfaceNarrow(s);
 }
 
-void surfaceChooseMapIntervals(float lo, float hi, float step, int& e,
-                               float& first, float& stepOut, int& decimals, int& count,
-                               int& width, float& remainder)
+void surfaceChooseMapIntervals(float lo, float hi, float step, int& e, float& first, float& stepOut,
+                               int& decimals, int& count, int& width, float& remainder)
 {
     const float range = hi - lo;
     if (!stepUsable(range, step)) {
@@ -226,8 +224,8 @@ void surfaceChooseMapIntervals(float lo, float hi, float step, int& e,
     remainder = surfaceNarrow(rest);
 }
 
-void surfaceCheckGrid(int nx, float& xmin, float& xmax, int ny, float& ymin,
-                      float& ymax, int& status)
+void surfaceCheckGrid(int nx, float& xmin, float& xmax, int ny, float& ymin, float& ymax,
+                      int& status)
 {
     if (xmax < xmin) std::swap(xmin, xmax);
     if (ymax < ymin) std::swap(ymin, ymax);
@@ -249,8 +247,7 @@ void surfaceCheckGrid(int nx, float& xmin, float& xmax, int ny, float& ymin,
     }
 }
 
-void surfaceNumberWidth(int e, int decimals, int width, int& code,
-                        int& decimalsOut, int& widthOut)
+void surfaceNumberWidth(int e, int decimals, int width, int& code, int& decimalsOut, int& widthOut)
 {
     code = kNoPower;
     decimalsOut = decimals;

@@ -54,7 +54,7 @@ namespace {
 // so that the polygon the kernel fills (current point, then the vertices) is closed.
 void fillPart(int style, int pen, int m, const float* x, const float* y)
 {
-    static std::vector<float> wideX, wideY;   // for parts beyond the fixed buffer
+    static std::vector<float> wideX, wideY;  // for parts beyond the fixed buffer
     float* bx = surfaceState.fillBufferX;
     float* by = surfaceState.fillBufferY;
     if (m > kSurfaceFillBufferPoints) {
@@ -145,10 +145,7 @@ void surfaceDrawPolyline(int n, const float* x, const float* y)
     kernelMovePen(x[n - 1], y[n - 1]);
 }
 
-void surfaceSetMarkerSymbol(int symbol)
-{
-    surfaceState.saved.markerSymbol = symbol;
-}
+void surfaceSetMarkerSymbol(int symbol) { surfaceState.saved.markerSymbol = symbol; }
 
 void surfaceDrawMarker(int /*count*/, float x, float y)
 {
@@ -157,8 +154,7 @@ void surfaceDrawMarker(int /*count*/, float x, float y)
     kernelMovePen(x, y);
 }
 
-void surfaceDrawText(float x, float y, const char* text, int length,
-                     int control)
+void surfaceDrawText(float x, float y, const char* text, int length, int control)
 {
     int style = 0;
     kernelEnquireLineStyle(style);

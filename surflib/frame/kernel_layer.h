@@ -21,8 +21,7 @@ void surfaceDrawPolyline(int n, const float* x, const float* y);
 void surfaceSetMarkerSymbol(int symbol);
 void surfaceDrawMarker(int count, float x, float y);
 // control 1: a "*" control character is swapped for "@" so that "*" is drawn literally.
-void surfaceDrawText(float x, float y, const char* text, int length,
-                     int control);
+void surfaceDrawText(float x, float y, const char* text, int length, int control);
 void surfaceMeasureText(const char* text, int length, int& status, float& width, float& r2,
                         float& r3, float& height, int control);
 void surfaceSetTextSize(float height);

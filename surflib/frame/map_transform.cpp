@@ -35,8 +35,8 @@ bool transformUsable()
     const MapTransform& m = surfaceState.map;
     const float eps = surfaceState.eps;
     return m.mapWidth > eps && m.mapHeight > eps && m.scaleX != 0.0f && m.scaleY != 0.0f &&
-           m.factorX != 0.0f && m.factorY != 0.0f && isFiniteValue(m.scaleX) && isFiniteValue(m.scaleY) &&
-           isFiniteValue(m.factorX) && isFiniteValue(m.factorY);
+        m.factorX != 0.0f && m.factorY != 0.0f && isFiniteValue(m.scaleX) &&
+        isFiniteValue(m.scaleY) && isFiniteValue(m.factorX) && isFiniteValue(m.factorY);
 }
 
 // Bends n picture points of the flat map through the network normalisation and the surface
@@ -94,7 +94,7 @@ void placeLabel(float X, float Y, const char* text, int width)
     if (length <= 0) return;
 
     float x = X;
-    const int control = 1;   // a label of '*' is drawn as it stands
+    const int control = 1;  // a label of '*' is drawn as it stands
     if (width > 0) {
         int status = 0;
         float extent = 0.0f, r2 = 0.0f, r3 = 0.0f, height = 0.0f;
@@ -152,7 +152,7 @@ int surfaceFormatNumber(double value, int width, int decimals, char* text)
             length -= 1;
         }
     }
-    if (field == 0) field = std::min(length, kMaxLabel);   // the shortest form
+    if (field == 0) field = std::min(length, kMaxLabel);  // the shortest form
     const char* shown = digits;
     if (length > field && decimals > 0) {
         // A leading zero before the decimal point is dropped when that makes the number fit.
@@ -187,8 +187,7 @@ int surfaceFormatNumber(double value, int width, int decimals, char* text)
 
 // ---- Number labels --------------------------------------------------------------------------
 
-void surfaceDrawNumber(float X, float Y, float value, int& width,
-                       int& decimals, int power)
+void surfaceDrawNumber(float X, float Y, float value, int& width, int& decimals, int power)
 {
     if (decimals < 0) decimals = 0;
     if (decimals == 0) {
@@ -205,15 +204,14 @@ void surfaceDrawNumber(float X, float Y, float value, int& width,
     placeLabel(X, Y, text, width);
 }
 
-void surfaceDrawFixedNumber(float X, float Y, float value, int& width,
-                            int power)
+void surfaceDrawFixedNumber(float X, float Y, float value, int& width, int power)
 {
     double v = value;
     if (std::fabs(static_cast<double>(power)) < surfacePowerLimit()) {
         const double scale = std::pow(10.0, std::abs(power));
         v = power >= 0 ? v * scale : v / scale;
     }
-    v = std::round(v);   // halves away from zero
+    v = std::round(v);  // halves away from zero
     limitWidth(width);
     char text[kLabelText];
     const double largest = static_cast<double>(surfaceState.integerSetting4);
@@ -228,8 +226,7 @@ void surfaceDrawFixedNumber(float X, float Y, float value, int& width,
     placeLabel(X, Y, text, width);
 }
 
-void surfaceDrawMapNumber(float& X, float& Y, float value, int& width, int& decimals,
-                          int power)
+void surfaceDrawMapNumber(float& X, float& Y, float value, int& width, int& decimals, int power)
 {
     const SurfaceLibraryState& s = surfaceState;
     if (surfaceFlagOn(s.surface.contourOnSurface)) {
@@ -263,7 +260,8 @@ bool surfaceProjectPoint(float x, float y, float z, float& X, float& Y)
     const double denominator = p.eyeDistance - depth;
     if (denominator == 0.0) return false;
     const double g = p.eyeDistance / denominator;
-    const double px = (g * (p.cosAzimuth * dx - p.sinAzimuth * dy) - p.rawXMin) * p.scaleX + p.frameX;
+    const double px =
+        (g * (p.cosAzimuth * dx - p.sinAzimuth * dy) - p.rawXMin) * p.scaleX + p.frameX;
     const double py =
         (g * (p.sinAzCosTilt * dx + p.cosAzCosTilt * dy - p.sinTilt * dz) - p.rawYMin) * p.scaleY +
         p.frameY;
@@ -290,7 +288,7 @@ namespace {
 // limit gives bands such empty slivers along its edges.
 bool enclosesArea(int m, const float* x, const float* y)
 {
-    constexpr double kThinnest = 1.0e-5;   // of the largest coordinate's magnitude
+    constexpr double kThinnest = 1.0e-5;  // of the largest coordinate's magnitude
     int corners = 0;
     double twiceArea = 0.0;
     double x0 = INFINITY, x1 = -INFINITY, y0 = INFINITY, y1 = -INFINITY;
@@ -304,7 +302,8 @@ bool enclosesArea(int m, const float* x, const float* y)
         y1 = std::max<double>(y1, y[k]);
     }
     const double extent = std::hypot(x1 - x0, y1 - y0);
-    const double magnitude = std::max({std::fabs(x0), std::fabs(x1), std::fabs(y0), std::fabs(y1), 1.0});
+    const double magnitude =
+        std::max({std::fabs(x0), std::fabs(x1), std::fabs(y0), std::fabs(y1), 1.0});
     return corners >= 3 && std::fabs(twiceArea) > 2.0 * extent * kThinnest * magnitude;
 }
 

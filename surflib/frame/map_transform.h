@@ -22,15 +22,12 @@ void surfaceDrawMapPolyline(int n, float* x, float* y);
 void surfaceFillMapAreas(int np, float* counts, float* x, float* y);
 // A number label at a map picture point; on a projected surface the point is projected first
 // and written back.
-void surfaceDrawMapNumber(float& X, float& Y, float value, int& width, int& decimals,
-                          int power);
+void surfaceDrawMapNumber(float& X, float& Y, float value, int& width, int& decimals, int power);
 // A real as a label of at most 9 characters: width > 0 right-aligned ending at X, width < 0
 // left-trimmed starting at X.  |width| over 9 is cut to 9 (warning -12), negative decimals to
 // 0, both in the caller's arguments.  power: the value is shown times 10^power (9999: as is).
-void surfaceDrawNumber(float X, float Y, float value, int& width,
-                       int& decimals, int power);
-void surfaceDrawFixedNumber(float X, float Y, float value, int& width,
-                            int power);
+void surfaceDrawNumber(float X, float Y, float value, int& width, int& decimals, int power);
+void surfaceDrawFixedNumber(float X, float Y, float value, int& width, int power);
 void surfaceSetLabelDirection(float width, float height, float angle);
 // Perspective transform of map point (x, y) at height z.  Returns false (X, Y untouched) when
 // the point lies in the plane of the eye and has no picture position.

@@ -41,8 +41,8 @@ bool surfacePictureFitted()
     return s.projection.frameWidth >= s.eps && s.projection.frameHeight >= s.eps;
 }
 
-void surfaceFitPictureToFrame(float xmin, float xmax, float ymin,
-                              float ymax, float zlow, float zhigh)
+void surfaceFitPictureToFrame(float xmin, float xmax, float ymin, float ymax, float zlow,
+                              float zhigh)
 {
     (void)xmin, (void)xmax, (void)ymin, (void)ymax;
     SurfaceLibraryState& s = surfaceState;
@@ -64,7 +64,7 @@ void surfaceFitPictureToFrame(float xmin, float xmax, float ymin,
             width -= 15.0 * cw;
             if (surfaceFlagOn(surf.annotationOn[2]) && surfaceFlagOn(s.contour.labelFixedFormat)) {
                 width += -(surf.annotationWidth[2] + 1.0) * cw +
-                         0.75 * (s.contour.labelWidth + 1.0) * cw;
+                    0.75 * (s.contour.labelWidth + 1.0) * cw;
             }
         }
     }
@@ -110,8 +110,8 @@ void surfaceFitPictureToFrame(float xmin, float xmax, float ymin,
     p.frameWidth = surfaceNarrow(width);
     p.frameHeight = surfaceNarrow(height);
     p.vanishX = surfaceNarrow(p.frameX - sx * lowX);
-    p.vanishY = surfaceNarrow((std::tan(static_cast<double>(p.tiltAngle)) * p.eyeDistance - lowY) *
-                                  sy + p.frameY);
+    p.vanishY = surfaceNarrow(
+        (std::tan(static_cast<double>(p.tiltAngle)) * p.eyeDistance - lowY) * sy + p.frameY);
     for (int k = 0; k < 8; ++k) {
         float x = 0.0f, y = 0.0f, z = 0.0f;
         boxCorner(p, k, zlow, zhigh, x, y, z);
@@ -122,7 +122,8 @@ void surfaceFitPictureToFrame(float xmin, float xmax, float ymin,
 bool surfaceProjectFinite(float x, float y, float z, float& X, float& Y)
 {
     float PX = 0.0f, PY = 0.0f;
-    if (!surfaceProjectPoint(x, y, z, PX, PY) || !std::isfinite(PX) || !std::isfinite(PY)) return false;
+    if (!surfaceProjectPoint(x, y, z, PX, PY) || !std::isfinite(PX) || !std::isfinite(PY))
+        return false;
     X = PX;
     Y = PY;
     return true;

@@ -9,8 +9,8 @@ namespace surflib {
 
 // Fits the picture box over [zlow, zhigh] into the surface frame (or the plot frame less the
 // margins and the key); a box that does not project leaves the frame without width or height.
-void surfaceFitPictureToFrame(float xmin, float xmax, float ymin,
-                              float ymax, float zlow, float zhigh);
+void surfaceFitPictureToFrame(float xmin, float xmax, float ymin, float ymax, float zlow,
+                              float zhigh);
 // Whether the last fit left a frame of width and height.
 bool surfacePictureFitted();
 // The perspective transform of a point whose picture position fits single precision; false

@@ -21,7 +21,7 @@ namespace {
 
 constexpr int kRoutineNameLevel = 2;
 constexpr int kSurfaceLibraryNumber = 3;
-constexpr int kTextModeOnReadBack = 4;   // the kernel reports text mode 1 as 4
+constexpr int kTextModeOnReadBack = 4;  // the kernel reports text mode 1 as 4
 constexpr int kNoFont = -1;
 constexpr int kDashPatternStyle = -1;
 constexpr int kTableEntries = 16;
@@ -30,16 +30,16 @@ void saveTextAttributes(int charMode, bool opened)
 {
     SurfaceSavedKernelState& s = surfaceState.saved;
     int fifth = 0;
-    kernelEnquireTextAttributes(s.savedTextMode, s.savedCharWidth, s.savedCharHeight,
-                                s.savedFont, fifth, s.savedTextAngle);
+    kernelEnquireTextAttributes(s.savedTextMode, s.savedCharWidth, s.savedCharHeight, s.savedFont,
+                                fifth, s.savedTextAngle);
     if ((opened || charMode != 0) && s.savedTextMode != kTextModeOnReadBack) {
         const int one = 1;
         kernelSetTextMode(one);
         // The size, font and angle in force under text mode 1 are the ones to restore; the
         // text mode saved stays the caller's.
         int mode = 0;
-        kernelEnquireTextAttributes(mode, s.savedCharWidth, s.savedCharHeight, s.savedFont,
-                                    fifth, s.savedTextAngle);
+        kernelEnquireTextAttributes(mode, s.savedCharWidth, s.savedCharHeight, s.savedFont, fifth,
+                                    s.savedTextAngle);
     }
     if (s.savedTextAngle != 0.0f) {
         const float zero = 0.0f;
@@ -58,8 +58,8 @@ void saveLineAttributes()
     int pen = 0, widthMode = 0, reserved = 0;
     float width = 0.0f;
     const int selector = 0;
-    kernelEnquireLineAttributes(selector, pen, s.savedLineStyle, s.savedColour, width,
-                                widthMode, reserved);
+    kernelEnquireLineAttributes(selector, pen, s.savedLineStyle, s.savedColour, width, widthMode,
+                                reserved);
     if (s.savedLineStyle == kDashPatternStyle) {
         float* d = s.savedDashPattern;
         kernelEnquireDashPattern(d[0], d[1], d[2], d[3]);
@@ -127,8 +127,7 @@ void restoreTableEntries()
 
 namespace surflib {
 
-void surfaceSaveKernelState(int& status, const char* name, int length, int drawFlag,
-                            int charMode)
+void surfaceSaveKernelState(int& status, const char* name, int length, int drawFlag, int charMode)
 {
     kernelSetRoutineName(kRoutineNameLevel, name, length);
     int open = 0;
@@ -186,14 +185,10 @@ SurfaceRoutineScope::SurfaceRoutineScope(SurfaceRoutineId id)
 {
     const SurfaceRoutineEntry& entry = surfaceRoutineEntry(id);
     drawFlag_ = entry.drawFlag;
-    surfaceEnterRoutine(drawFlag_, entry.nameText,
-                        static_cast<int>(std::strlen(entry.nameText)));
+    surfaceEnterRoutine(drawFlag_, entry.nameText, static_cast<int>(std::strlen(entry.nameText)));
 }
 
-SurfaceRoutineScope::~SurfaceRoutineScope()
-{
-    surfaceExitRoutine(drawFlag_);
-}
+SurfaceRoutineScope::~SurfaceRoutineScope() { surfaceExitRoutine(drawFlag_); }
 
 }  // namespace surflib
 

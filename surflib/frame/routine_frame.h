@@ -9,8 +9,7 @@
 namespace surflib {
 
 void surfaceEnterRoutine(int drawFlag, const char* name, int length);
-void surfaceSaveKernelState(int& status, const char* name, int length, int drawFlag,
-                            int charMode);
+void surfaceSaveKernelState(int& status, const char* name, int length, int drawFlag, int charMode);
 void surfaceExitRoutine(int drawFlag);
 void surfaceCloseKernelLibrary();
 

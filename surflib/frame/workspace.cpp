@@ -23,15 +23,15 @@ struct DrawingTypeRule {
 };
 
 constexpr DrawingTypeRule kTypeRules[9] = {
-    {0, 0, 0, 0, 0},                                                           // unused
-    {0, 0, 0, 0, kDrawingGriddedMap},                                          // 1
-    {kDrawingGriddedMap, 0, 0, kNoDrawingToAddTo, 0},                          // 2
-    {0, 0, 0, 0, kDrawingIsometric},                                           // 3
+    {0, 0, 0, 0, 0},                                                                     // unused
+    {0, 0, 0, 0, kDrawingGriddedMap},                                                    // 1
+    {kDrawingGriddedMap, 0, 0, kNoDrawingToAddTo, 0},                                    // 2
+    {0, 0, 0, 0, kDrawingIsometric},                                                     // 3
     {kDrawingGriddedMap, kDrawingIsometric, kDrawingPerspective, kNoPictureToAddTo, 0},  // 4
-    {0, 0, 0, 0, kDrawingPerspective},                                         // 5
-    {0, 0, 0, 0, kDrawingNetworkMap},                                          // 6
-    {kDrawingNetworkMap, 0, 0, kNoDrawingToAddTo, 0},                          // 7
-    {0, 0, 0, 0, kDrawingPerspectiveSet},                                      // 8
+    {0, 0, 0, 0, kDrawingPerspective},                                                   // 5
+    {0, 0, 0, 0, kDrawingNetworkMap},                                                    // 6
+    {kDrawingNetworkMap, 0, 0, kNoDrawingToAddTo, 0},                                    // 7
+    {0, 0, 0, 0, kDrawingPerspectiveSet},                                                // 8
 };
 
 bool meetsRequirement(const DrawingTypeRule& rule, int code)
@@ -51,7 +51,7 @@ void krMakeWorkspace(const int& n, SurfaceWorkspace& ws)
     ws.size = n;
     if (n <= 0) return;
     ws.words = static_cast<float*>(std::calloc(static_cast<size_t>(n), sizeof(float)));
-    if (ws.words == nullptr) ws.size = 0;   // no array: routines find the workspace too short
+    if (ws.words == nullptr) ws.size = 0;  // no array: routines find the workspace too short
 }
 
 void krFreeWorkspace(SurfaceWorkspace& ws)

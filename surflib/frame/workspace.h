@@ -6,14 +6,14 @@ namespace surflib {
 
 // Drawing types passed to surfaceBeginDrawing (not the same numbers as the drawing codes).
 enum SurfaceDrawingType {
-    kBeginGriddedMap = 1,       // sets code 2
-    kAddToGriddedMap = 2,       // needs code 2
-    kBeginIsometric = 3,        // sets code 3
-    kAddToPicture = 4,          // needs code 2, 3 or 4
-    kBeginPerspective = 5,      // sets code 4
-    kBeginNetworkMap = 6,       // sets code 5
-    kAddToNetworkMap = 7,       // needs code 5
-    kBeginPerspectiveSet = 8,   // sets code 6
+    kBeginGriddedMap = 1,      // sets code 2
+    kAddToGriddedMap = 2,      // needs code 2
+    kBeginIsometric = 3,       // sets code 3
+    kAddToPicture = 4,         // needs code 2, 3 or 4
+    kBeginPerspective = 5,     // sets code 4
+    kBeginNetworkMap = 6,      // sets code 5
+    kAddToNetworkMap = 7,      // needs code 5
+    kBeginPerspectiveSet = 8,  // sets code 6
 };
 
 // The largest of nx*ny + 4*npts + 20*max(nx, ny), 3*nx*ny + 10000 and 4*npts + 2*nx*ny,

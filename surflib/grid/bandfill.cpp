@@ -50,10 +50,10 @@ struct CellPath {
 };
 
 struct Cell {
-    float v[5];         // corner heights
-    float x0, y0;       // lower-left corner, picture units
-    float w, h;         // width and height, picture units
-    float tol;          // equality tolerance of crossings
+    float v[5];    // corner heights
+    float x0, y0;  // lower-left corner, picture units
+    float w, h;    // width and height, picture units
+    float tol;     // equality tolerance of crossings
 };
 
 bool high(float z, float level) { return z >= level; }
@@ -83,7 +83,8 @@ void addBetween(CellPath& p, const Cell& c, int a, int b, double t)
 int edgeOf(int a, int b)
 {
     for (int e = 1; e <= 4; ++e) {
-        if ((kEdgeFrom[e] == a && kEdgeTo[e] == b) || (kEdgeFrom[e] == b && kEdgeTo[e] == a)) return e;
+        if ((kEdgeFrom[e] == a && kEdgeTo[e] == b) || (kEdgeFrom[e] == b && kEdgeTo[e] == a))
+            return e;
     }
     return 0;
 }
@@ -110,7 +111,9 @@ CellPath surfaceBuildCellBand(const Cell& c, float level, int e)
         addBetween(p, c, from, to, fraction(c, c.v[from], c.v[to], level, 0.5f));
         p.exit = edgeOf(from, to);
     };
-    auto centreToD = [&]() { addBetween(p, c, a, d, 0.5 + 0.5 * fraction(c, zm, zd, level, 0.5f)); };
+    auto centreToD = [&]() {
+        addBetween(p, c, a, d, 0.5 + 0.5 * fraction(c, zm, zd, level, 0.5f));
+    };
     if (high(zm, level)) {
         addBetween(p, c, b, cc, 0.5 * fraction(c, zb, zm, level, 0.5f));
         if (high(zd, level)) {
@@ -153,12 +156,12 @@ struct PolygonStore {
     float* counts;
     float* x;
     float* y;
-    long long capacity;    // points (4m)
-    long long countRoom;   // polygons (2m)
+    long long capacity;   // points (4m)
+    long long countRoom;  // polygons (2m)
     long long points;
     long long polygons;
-    long long open;        // first point of the polygon being built
-    bool filling;          // fill code 0 or more
+    long long open;  // first point of the polygon being built
+    bool filling;    // fill code 0 or more
 };
 
 void flushPolygons(PolygonStore& st)
@@ -268,17 +271,18 @@ void surfaceFillGridCells(float lo, float hi, float* work)
     surfaceSelectPen(pen);
     surfaceSetFillCode(s.saved.currentFillCode);
     const long long m = part.fillPieceWords;
-    PolygonStore st{work + part.fillCounts, work + part.fillX, work + part.fillY, 4 * m, 2 * m,
-                    0, 0, 0, s.saved.currentFillCode >= 0};
+    PolygonStore st{
+        work + part.fillCounts,      work + part.fillX, work + part.fillY, 4 * m, 2 * m, 0, 0, 0,
+        s.saved.currentFillCode >= 0};
     if (!st.filling) return;
     const MapTransform& mt = s.map;
     // Multiplied wide: scale times spacing may leave single precision where the cell does not.
     const float cellW = mt.factorX != 0.0f
-                            ? surfaceNarrow(static_cast<double>(mt.scaleX) * g.xSpacing / mt.factorX)
-                            : 0.0f;
+        ? surfaceNarrow(static_cast<double>(mt.scaleX) * g.xSpacing / mt.factorX)
+        : 0.0f;
     const float cellH = mt.factorY != 0.0f
-                            ? surfaceNarrow(static_cast<double>(mt.scaleY) * g.ySpacing / mt.factorY)
-                            : 0.0f;
+        ? surfaceNarrow(static_cast<double>(mt.scaleY) * g.ySpacing / mt.factorY)
+        : 0.0f;
     const float top = surfaceNarrow(hi + static_cast<double>(kLift));
     const float* z = work + part.grid;
     auto at = [&](int i, int j) { return z[static_cast<long long>(j - 1) * g.nx + (i - 1)]; };
@@ -353,8 +357,8 @@ void surfaceListBand(int code, float low, float high)
     ++s.fillBandCount;
 }
 
-void surfaceFillGridBand(float low, float high, int code, int lines,
-                         int lineSwitch, int wsize, float* work)
+void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwitch, int wsize,
+                         float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     int status = 0;
@@ -424,8 +428,9 @@ void surfaceDrawFillKey()
     const double keyHeight = std::min(12.0 * kh * count, static_cast<double>(m.mapHeight)) / 2.0;
     const double range = static_cast<double>(top) - low;
     auto yOf = [&](float v) {
-        return range > 0.0 ? surfaceNarrow(m.originY + (v - static_cast<double>(low)) / range * keyHeight)
-                           : m.originY;
+        return range > 0.0
+            ? surfaceNarrow(m.originY + (v - static_cast<double>(low)) / range * keyHeight)
+            : m.originY;
     };
     const int entry = surfaceFlagOn(s.contour.pensSet) ? s.contour.linePen : s.saved.entryColour;
     for (int k = 0; k < count; ++k) {
@@ -439,7 +444,8 @@ void surfaceDrawFillKey()
         const float five = 5.0f;
         surfaceFillPolygons(1, &five, bx, by);
     }
-    const int framePen = surfaceFlagOn(s.contour.pensSet) ? s.contour.framePen : s.saved.entryColour;
+    const int framePen =
+        surfaceFlagOn(s.contour.pensSet) ? s.contour.framePen : s.saved.entryColour;
     surfaceSelectPen(framePen);
     float lastLabel = -INFINITY;
     auto tick = [&](float v) {
@@ -574,7 +580,8 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
         }
         if (!limits) {
             const double topOf = c > dataMax ? c : std::max<double>(zMax, dataMax);
-            const double thick = 1.0e-4 * (std::fabs(static_cast<double>(dataMin)) + std::fabs(dataMax));
+            const double thick =
+                1.0e-4 * (std::fabs(static_cast<double>(dataMin)) + std::fabs(dataMax));
             if (topOf - lower > thick) fillBand(lower, topOf);
             lineAt(lower);
         }

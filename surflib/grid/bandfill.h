@@ -7,8 +7,8 @@ namespace surflib {
 
 // One band between low and high on the gridded map drawn last in this workspace, with fill
 // code `code`; lines 1 also traces the contour lines at both heights.
-void surfaceFillGridBand(float low, float high, int code, int lines,
-                         int lineSwitch, int wsize, float* work);
+void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwitch, int wsize,
+                         float* work);
 // Fills every cell part between lo and hi with the current fill code (grid and polygon
 // buffers of the fill partition).
 void surfaceFillGridCells(float lo, float hi, float* work);

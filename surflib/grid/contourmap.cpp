@@ -77,7 +77,7 @@ void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, int wsize, float* wo
         if (list && k >= std::min(n, kSurfaceMaxLevels)) break;
         if (!(level <= plan.zHigh || level - plan.zHigh < slack)) break;
         const float lv = surfaceNarrow(level);
-        if (lv == previous) break;   // the step no longer moves the level
+        if (lv == previous) break;  // the step no longer moves the level
         previous = lv;
         const int pen = surfaceLevelPen(static_cast<int>(k));
         s.currentPenCode = pen;
@@ -195,10 +195,7 @@ bool surfaceRecordGrid(int nx, float xmin, float xmax, int ny, float ymin, float
     return true;
 }
 
-void surfaceRestartLevelList()
-{
-    surfaceState.levels.count = 0;
-}
+void surfaceRestartLevelList() { surfaceState.levels.count = 0; }
 
 void surfaceClearMapRecords()
 {
@@ -267,10 +264,8 @@ SurfaceLevelPlan surfacePlanLevels(float zmin, float zmax, int& n)
     return plan;
 }
 
-void surfaceDrawGridContourMap(int nx, float xmin, float xmax, int ny,
-                               float ymin, float ymax, const float* z,
-                               int ncont, int lineSwitch, int wsize,
-                               float* work)
+void surfaceDrawGridContourMap(int nx, float xmin, float xmax, int ny, float ymin, float ymax,
+                               const float* z, int ncont, int lineSwitch, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;

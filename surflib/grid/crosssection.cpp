@@ -28,8 +28,8 @@ using namespace surflib;
 namespace {
 
 constexpr int kNoPower = 9999;
-constexpr int kOutlineBlock = 79;      // points of one drawn block of the outline
-constexpr int kBandPolygonRoom = 99;   // points of one filled band polygon
+constexpr int kOutlineBlock = 79;     // points of one drawn block of the outline
+constexpr int kBandPolygonRoom = 99;  // points of one filled band polygon
 constexpr int kWalkAlongX = 1;
 constexpr int kWalkAlongY = 2;
 
@@ -59,12 +59,10 @@ long long tableStart()
     switch (s.drawing.code) {
     case kDrawingGriddedMap:
         return static_cast<long long>(p.edgeFlags) + static_cast<long long>(s.grid.nx) * s.grid.ny;
-    case kDrawingIsometric:
-        return p.runs > 0 && p.runLength > 0 ? p.runs + 11LL * p.runLength : -1;
+    case kDrawingIsometric: return p.runs > 0 && p.runLength > 0 ? p.runs + 11LL * p.runLength : -1;
     case kDrawingPerspective:
         return p.outlines > 0 && p.outlineLength > 0 ? p.outlines + 8LL * p.outlineLength : -1;
-    default:
-        return -1;
+    default: return -1;
     }
 }
 
@@ -169,8 +167,8 @@ void walkRows(const SectionGrid& g, SectionTables& t, double x1, double y1, doub
 // ---- Profile --------------------------------------------------------------------------------
 
 struct Profile {
-    const float* u;   // horizontal value of each entry (x or y)
-    const float* z;   // clamped height of each entry
+    const float* u;  // horizontal value of each entry (x or y)
+    const float* z;  // clamped height of each entry
     int n;
 };
 
@@ -238,7 +236,7 @@ void fillBand(const Profile& p, double low, double high)
             if ((z0 < level) != (z1 < level)) cuts[nc++] = (level - z0) / (z1 - z0);
         }
         cuts[nc++] = 1.0;
-        if (nc == 4 && cuts[1] > cuts[2]) std::swap(cuts[1], cuts[2]);   // at most two cuts
+        if (nc == 4 && cuts[1] > cuts[2]) std::swap(cuts[1], cuts[2]);  // at most two cuts
         for (int c = 0; c + 1 < nc; ++c) {
             const double ta = cuts[c], tb = cuts[c + 1];
             const double zm = z0 + (z1 - z0) * (ta + tb) * 0.5;
@@ -383,7 +381,8 @@ void sectionFrameScale(SurfaceFrameAxis& a, int index)
     if (!surfaceApplyIntervalScale(a, c.frameScale[index])) surfaceReportError(kStepUnusable);
 }
 
-void drawSectionTitles(const SurfaceFrameAxis& h, const SurfaceFrameAxis& z, const SurfaceFrameArea& a)
+void drawSectionTitles(const SurfaceFrameAxis& h, const SurfaceFrameAxis& z,
+                       const SurfaceFrameArea& a)
 {
     const SurfaceLibraryState& s = surfaceState;
     const int mode = s.titles.titleMode;
@@ -427,8 +426,7 @@ struct FlatPictureScope {
 
 namespace surflib {
 
-void surfaceDrawCrossSectionProfile(float zBottom, float zTop, int kind,
-                                    int wsize, float* work)
+void surfaceDrawCrossSectionProfile(float zBottom, float zTop, int kind, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const int n = s.sectionCount;
@@ -439,7 +437,7 @@ void surfaceDrawCrossSectionProfile(float zBottom, float zTop, int kind,
     float highest = zBottom;
     for (int k = 0; k < n; ++k) {
         float z = tz[k];
-        if (!(z >= zBottom)) z = zBottom;   // also a height that is not a number
+        if (!(z >= zBottom)) z = zBottom;  // also a height that is not a number
         if (z > zTop) z = zTop;
         tz[k] = z;
         highest = std::max(highest, z);
@@ -460,8 +458,10 @@ void surfaceDrawCrossSectionProfile(float zBottom, float zTop, int kind,
         const int bands = std::min(s.fillBandCount, kSurfaceMaxBands);
         for (int b = 0; b < bands; ++b) {
             const int code = s.bands.bandCodes[b];
-            const double low = std::max(static_cast<double>(s.bands.bandLows[b]), static_cast<double>(zBottom));
-            const double high = std::min(static_cast<double>(s.bands.bandHighs[b]), static_cast<double>(zTop));
+            const double low =
+                std::max(static_cast<double>(s.bands.bandLows[b]), static_cast<double>(zBottom));
+            const double high =
+                std::min(static_cast<double>(s.bands.bandHighs[b]), static_cast<double>(zTop));
             if (code < 0 || !(high > low) || !(low < highest)) continue;
             surfaceSetFillCode(code);
             fillBand(p, low, high);
@@ -489,8 +489,7 @@ void surfaceDrawCrossSectionProfile(float zBottom, float zTop, int kind,
     drawBanded(p.u[n - 1], zBottom, p.u[0], zBottom);
 }
 
-void surfaceDrawCrossSectionFrame(float x1, float y1, float x2,
-                                  float y2, int wsize, float* work)
+void surfaceDrawCrossSectionFrame(float x1, float y1, float x2, float y2, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const ContourSettings& c = s.contour;
@@ -540,7 +539,8 @@ void surfaceDrawCrossSectionFrame(float x1, float y1, float x2,
     }
     // The height axis as laid out: the profile stays inside the frame.
     const float bottom = surfaceNarrow(static_cast<double>(z.first) * z.factor);
-    const float top = surfaceNarrow((static_cast<double>(z.first) + area.h / static_cast<double>(z.scale)) * z.factor);
+    const float top = surfaceNarrow(
+        (static_cast<double>(z.first) + area.h / static_cast<double>(z.scale)) * z.factor);
     surfaceDrawCrossSectionProfile(std::min(bottom, top), std::max(bottom, top), kind, wsize, work);
 }
 
@@ -620,8 +620,8 @@ void CRSSEC(const float& x1, const float& y1, const float& x2, const float& y2, 
     // The end point, unless the last crossing lies on it.
     if (!t.full()) {
         const double lastX = t.x[t.count - 1], lastY = t.y[t.count - 1];
-        const bool onLast = std::fabs(bx - lastX) / g.dx < 5.0 * eps &&
-                            std::fabs(by - lastY) / g.dy < 5.0 * eps;
+        const bool onLast =
+            std::fabs(bx - lastX) / g.dx < 5.0 * eps && std::fabs(by - lastY) / g.dy < 5.0 * eps;
         if (!onLast) t.append(bx, by, g.heightAt(bx, by));
     }
     s.sectionCount = t.count;

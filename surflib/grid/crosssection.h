@@ -14,13 +14,11 @@ namespace surflib {
 // The frame of the section picture, after the tables are filled: lays out its MapTransform
 // (horizontal axis along x for walkKind 1 or y for 2, height axis up) and draws it by the
 // cross-section frame type, then the profile.
-void surfaceDrawCrossSectionFrame(float x1, float y1, float x2,
-                                  float y2, int wsize, float* work);
+void surfaceDrawCrossSectionFrame(float x1, float y1, float x2, float y2, int wsize, float* work);
 // The profile of the tables between the height limits zBottom and zTop: kind 0 and 3 with the
 // filled bands of a band-filled map under it, kind 1 and 4 with a vertical line at each entry,
 // all kinds with the contour levels as water lines and the outline.
-void surfaceDrawCrossSectionProfile(float zBottom, float zTop, int kind,
-                                    int wsize, float* work);
+void surfaceDrawCrossSectionProfile(float zBottom, float zTop, int kind, int wsize, float* work);
 
 }  // namespace surflib
 

@@ -116,7 +116,8 @@ void bucketPoints(int npts, const float* x, const float* y, const float* z, floa
         }
         int free = columnStart;
         for (int j = 1; j <= g.bucketRows; ++j) {
-            start[static_cast<long long>(i) * g.bucketRows + (j - 1)] = static_cast<float>(free + 1);
+            start[static_cast<long long>(i) * g.bucketRows + (j - 1)] =
+                static_cast<float>(free + 1);
             for (int k = free; k < next; ++k) {
                 if (row(sy[k]) != j - 1) continue;
                 std::swap(sx[k], sx[free]);
@@ -235,8 +236,8 @@ bool surfaceUseRecordedGridSize()
     return true;
 }
 
-void surfacePrepareRandomPoints(int npts, float* x, float* y, float* z, int wsize,
-                                float* work, int& status)
+void surfacePrepareRandomPoints(int npts, float* x, float* y, float* z, int wsize, float* work,
+                                int& status)
 {
     (void)wsize;
     SurfaceLibraryState& s = surfaceState;
@@ -262,8 +263,8 @@ void surfacePrepareRandomPoints(int npts, float* x, float* y, float* z, int wsiz
     g.dataYMax = surfaceNarrow(y1 + 1.0e-5 * (y1 - y0));
 
     if (status == 0) {
-        const bool inside = g.xMin >= g.dataXMin && g.xMax <= g.dataXMax &&
-                            g.yMin >= g.dataYMin && g.yMax <= g.dataYMax;
+        const bool inside = g.xMin >= g.dataXMin && g.xMax <= g.dataXMax && g.yMin >= g.dataYMin &&
+            g.yMax <= g.dataYMax;
         if (!inside) {
             surfaceReportError(kWindowBeyondData);
             g.xMin = g.dataXMin;
@@ -328,8 +329,7 @@ void surfacePrepareRandomPoints(int npts, float* x, float* y, float* z, int wsiz
     }
 }
 
-float surfaceInterpolateNode(float u, float v, int ignored,
-                             const float* work, int& warned)
+float surfaceInterpolateNode(float u, float v, int ignored, const float* work, int& warned)
 {
     (void)ignored;
     const SurfaceLibraryState& s = surfaceState;
@@ -346,14 +346,16 @@ float surfaceInterpolateNode(float u, float v, int ignored,
         int count = 0;
         double lowest = INFINITY, highest = -INFINITY;
         const int i1 = std::max(1, wholePart((u - r - g.dataXMin) / g.bucketWidth) + 1);
-        const int i2 = std::min(g.bucketColumns, wholePart((u + r - g.dataXMin) / g.bucketWidth) + 1);
+        const int i2 =
+            std::min(g.bucketColumns, wholePart((u + r - g.dataXMin) / g.bucketWidth) + 1);
         const int j1 = std::max(1, wholePart((v - r - g.dataYMin) / g.bucketHeight) + 1);
         const int j2 = std::min(g.bucketRows, wholePart((v + r - g.dataYMin) / g.bucketHeight) + 1);
         for (int i = i1; i <= i2; ++i) {
             const int from = std::max(bucketStartAt(i, j1, work), 1);
             const int to = std::min(bucketStartAt(i, j2 + 1, work) - 1, n);
             for (int k = from - 1; k < to; ++k) {
-                const double dx = static_cast<double>(sx[k]) - u, dy = static_cast<double>(sy[k]) - v;
+                const double dx = static_cast<double>(sx[k]) - u,
+                             dy = static_cast<double>(sy[k]) - v;
                 const double d2 = dx * dx + dy * dy;
                 if (d2 >= r * r) continue;
                 if (d2 <= 5.0e-7) return sz[k];
@@ -371,7 +373,7 @@ float surfaceInterpolateNode(float u, float v, int ignored,
             }
         }
         if (count <= 6) {
-            if (count >= n) break;   // every point is in the patch already
+            if (count >= n) break;  // every point is in the patch already
             r *= 1.414;
             continue;
         }
@@ -403,8 +405,8 @@ float surfaceInterpolateNode(float u, float v, int ignored,
     return n > 0 ? surfaceNarrow(total / n) : 0.0f;
 }
 
-void surfaceInterpolateGrid(SurfaceNodeRoutine node, int npts, float* x, float* y,
-                            const float* z, int wsize, float* work)
+void surfaceInterpolateGrid(SurfaceNodeRoutine node, int npts, float* x, float* y, const float* z,
+                            int wsize, float* work)
 {
     (void)z;
     (void)wsize;
@@ -417,7 +419,8 @@ void surfaceInterpolateGrid(SurfaceNodeRoutine node, int npts, float* x, float* 
     for (int j = 0; j < g.ny; ++j) {
         for (int i = 0; i < g.nx; ++i) {
             const float u = static_cast<float>(i), v = static_cast<float>(j);
-            grid[static_cast<long long>(j) * g.nx + i] = flat ? g.zMin : node(u, v, ignored, work, warned);
+            grid[static_cast<long long>(j) * g.nx + i] =
+                flat ? g.zMin : node(u, v, ignored, work, warned);
         }
     }
     const double sx = (static_cast<double>(g.xMax) - g.xMin) / g.nxIntervals;
@@ -467,7 +470,8 @@ void RANGRD(const int& npts, float* x, float* y, float* z, const int& nx, const 
     SurfaceRoutineScope frame(SurfaceRoutineId::RANGRD);
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
-    const bool arrays = x != nullptr && y != nullptr && z != nullptr && zgrid != nullptr && work != nullptr;
+    const bool arrays =
+        x != nullptr && y != nullptr && z != nullptr && zgrid != nullptr && work != nullptr;
     const int n = arrays && npts > 0 ? usableCount(npts, x, y, z) : 0;
     if (n < kMinPoints) {
         surfaceReportError(kTooFewPoints);
@@ -547,8 +551,7 @@ void beginInternalMap(int& ncont, int lineSwitch)
 
 }  // namespace
 
-void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont,
-            const int& lineSwitch)
+void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont, const int& lineSwitch)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::RANCON);
     SurfaceLibraryState& s = surfaceState;

@@ -26,15 +26,13 @@ bool surfaceUseRecordedGridSize();
 
 // Extents, grid-index units and the bucket index of npts points (status 0 on entry: a window
 // is given; otherwise the window becomes the data extents).
-void surfacePrepareRandomPoints(int npts, float* x, float* y, float* z, int wsize,
-                                float* work, int& status);
+void surfacePrepareRandomPoints(int npts, float* x, float* y, float* z, int wsize, float* work,
+                                int& status);
 // The height at node (u, v) in grid-index units.
-using SurfaceNodeRoutine = float (*)(float u, float v, int ignored,
-                                     const float* work, int& warned);
-float surfaceInterpolateNode(float u, float v, int ignored,
-                             const float* work, int& warned);
-void surfaceInterpolateGrid(SurfaceNodeRoutine node, int npts, float* x, float* y,
-                            const float* z, int wsize, float* work);
+using SurfaceNodeRoutine = float (*)(float u, float v, int ignored, const float* work, int& warned);
+float surfaceInterpolateNode(float u, float v, int ignored, const float* work, int& warned);
+void surfaceInterpolateGrid(SurfaceNodeRoutine node, int npts, float* x, float* y, const float* z,
+                            int wsize, float* work);
 void surfaceSampleFunction(SurfaceHeightFunction f, int wsize, float* work);
 
 }  // namespace surflib

@@ -211,8 +211,7 @@ bool surfaceLabelsDue()
     return surfaceFlagOn(s.contour.labelsOn) && surfaceFlagOn(s.tracing.labelThisLevel);
 }
 
-void surfaceMeasureLabelRoom(int i, int j, int di, int dj,
-                             float level, const float* work)
+void surfaceMeasureLabelRoom(int i, int j, int di, int dj, float level, const float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     ContourLabelRun& r = s.labelRun;
@@ -295,7 +294,8 @@ bool surfaceLayLabel(const ContourLabelMetrics& m, float X, float Y, bool smooth
     if (std::fabs(dxs) <= 0.01) {
         theta = r.startY <= Y ? kHalfPi : -kHalfPi;
     } else {
-        theta = std::atan((static_cast<double>(Y) - r.startY) / (static_cast<double>(X) - r.startX));
+        theta =
+            std::atan((static_cast<double>(Y) - r.startY) / (static_cast<double>(X) - r.startX));
     }
     bool atPoint = false;
     if (surfaceFlagOn(s.contour.labelAlongLine)) {
@@ -359,7 +359,8 @@ void surfaceWriteLabelNumber(const ContourLabelPlace& place)
     const ContourSettings& c = s.contour;
     int power = s.labelPowerCode;
     if (surfaceFlagOn(c.labelFixedFormat) && s.numberFormatWarned == 0 &&
-        std::fabs(static_cast<double>(c.labelExponent) - s.grid.levelExponent) < surfacePowerLimit()) {
+        std::fabs(static_cast<double>(c.labelExponent) - s.grid.levelExponent) <
+            surfacePowerLimit()) {
         power = -c.labelExponent;
     }
     if (c.labelPen > 0) surfaceSelectPen(c.labelPen);
@@ -374,8 +375,7 @@ void surfaceResetLabelText()
     surfaceSetLabelDirection(s.digitWidth, s.charHeight, 0.0f);
 }
 
-void surfaceOutputContourLine(float x, float y, float level, int& first,
-                              int end, float* work)
+void surfaceOutputContourLine(float x, float y, float level, int& first, int end, float* work)
 {
     (void)level;
     SurfaceLibraryState& s = surfaceState;

@@ -7,17 +7,17 @@
 namespace surflib {
 
 struct ContourLabelMetrics {
-    float h;   // label character height
-    float w;   // label character width
-    float L;   // label length: one character more than the field width
+    float h;  // label character height
+    float w;  // label character width
+    float L;  // label length: one character more than the field width
 };
 
 struct ContourLabelPlace {
-    float theta;          // direction of the text, radians
-    bool anchorAtPoint;   // anchored at the current point (else at the run start S)
-    float ax, ay;         // anchor
-    float tx, ty;         // text position
-    float dx, dy;         // unit vector along the text
+    float theta;         // direction of the text, radians
+    bool anchorAtPoint;  // anchored at the current point (else at the run start S)
+    float ax, ay;        // anchor
+    float tx, ty;        // text position
+    float dx, dy;        // unit vector along the text
 };
 
 ContourLabelMetrics surfaceLabelMetrics();

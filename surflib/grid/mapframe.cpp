@@ -28,7 +28,7 @@ namespace {
 
 constexpr int kNoPower = 9999;
 constexpr int kRequestedIntervals = 10;
-constexpr int kMaxTicks = 32000;          // more intervals than any picture can show
+constexpr int kMaxTicks = 32000;  // more intervals than any picture can show
 constexpr float kLeastPartialInterval = 0.01f;
 
 struct TickAxisMode {
@@ -57,7 +57,7 @@ bool measure(const char* text, int length, float& width)
 void drawText(float x, float y, const char* text, int length)
 {
     if (length <= 0) return;
-    const int control = 1;   // a "*" in the library's captions is drawn as it stands
+    const int control = 1;  // a "*" in the library's captions is drawn as it stands
     surfaceDrawText(x, y, text, length, control);
 }
 
@@ -94,8 +94,8 @@ SurfaceFrameArea chooseArea(bool& equalScale)
 // Nice intervals over the window; false when they give the area no usable scale.
 bool chooseAxis(SurfaceFrameAxis& a)
 {
-    surfaceChooseIntervals(a.lo, a.hi, kRequestedIntervals, a.exponent, a.first, a.step,
-                           a.decimals, a.count, a.width);
+    surfaceChooseIntervals(a.lo, a.hi, kRequestedIntervals, a.exponent, a.first, a.step, a.decimals,
+                           a.count, a.width);
     a.factor = surfaceNarrow(std::pow(10.0, a.exponent));
     const double span = static_cast<double>(a.count) * a.step;
     const double scale = a.length / span;
@@ -110,7 +110,7 @@ bool chooseAxis(SurfaceFrameAxis& a)
 bool scaleRatioFits(const SurfaceFrameAxis& a, float s)
 {
     const double ratio = static_cast<double>(a.factor) * a.factor * a.length /
-                         (std::fabs(static_cast<double>(a.scale)) * s);
+        (std::fabs(static_cast<double>(a.scale)) * s);
     return std::isfinite(ratio) && ratio < static_cast<double>(surfaceState.integerSetting4);
 }
 
@@ -158,11 +158,13 @@ void equaliseScales(SurfaceFrameAxis& x, SurfaceFrameAxis& y, SurfaceFrameArea& 
     const double ry = static_cast<double>(y.scale) / y.factor;
     if (std::fabs(rx) <= std::fabs(ry)) {
         area.h = surfaceNarrow(std::fabs(rx) * area.h / std::fabs(ry));
-        y.scale = surfaceNarrow(std::copysign(y.factor * std::fabs(rx), static_cast<double>(y.scale)));
+        y.scale =
+            surfaceNarrow(std::copysign(y.factor * std::fabs(rx), static_cast<double>(y.scale)));
         y.length = area.h;
     } else {
         area.w = surfaceNarrow(std::fabs(ry) * area.w / std::fabs(rx));
-        x.scale = surfaceNarrow(std::copysign(x.factor * std::fabs(ry), static_cast<double>(x.scale)));
+        x.scale =
+            surfaceNarrow(std::copysign(x.factor * std::fabs(ry), static_cast<double>(x.scale)));
         x.length = area.w;
     }
 }
@@ -180,8 +182,8 @@ void chooseAxisNumbers(SurfaceFrameAxis& a, bool on, int width, int decimals, in
         const double high = std::fabs(static_cast<double>(a.factor) *
                                       (static_cast<double>(a.count) * a.step + a.first));
         const double shift = std::pow(10.0, -static_cast<double>(exponent));
-        const bool fits = low < largest && high < largest && low * shift < largest &&
-                          high * shift < largest;
+        const bool fits =
+            low < largest && high < largest && low * shift < largest && high * shift < largest;
         if (!fits) {
             surfaceReportError(kFormatTooNarrow);
             accepted = false;
@@ -193,7 +195,8 @@ void chooseAxisNumbers(SurfaceFrameAxis& a, bool on, int width, int decimals, in
         a.numberDecimals = decimals;
         a.numberFirst = surfaceNarrow(static_cast<double>(a.first) * a.factor);
         a.numberStep = surfaceNarrow(static_cast<double>(a.step) * a.factor);
-        const bool shown = std::fabs(static_cast<double>(exponent) - a.exponent) < surfacePowerLimit();
+        const bool shown =
+            std::fabs(static_cast<double>(exponent) - a.exponent) < surfacePowerLimit();
         a.shownExponent = shown ? exponent : 0;
         a.caption = shown && exponent != 0;
         a.numberPower = shown ? -exponent : kNoPower;
@@ -234,8 +237,8 @@ double tickValue(double value, float step, int i)
 }
 
 void tickBand(bool vertical, float length, int& count, int decimals, float first, float& step,
-              float& x, float& y, int direction, int band, int numbers, float& remainder,
-              int width, int power, int axis)
+              float& x, float& y, int direction, int band, int numbers, float& remainder, int width,
+              int power, int axis)
 {
     const float eps = surfaceState.eps;
     const TickAxisMode& mode = tickModes[std::clamp(axis, 1, 3) - 1];
@@ -253,8 +256,8 @@ void tickBand(bool vertical, float length, int& count, int decimals, float first
         double iv = std::fabs(static_cast<double>(mode.scale) * step / unit);
         if (iv > length) {
             iv = length;
-            step = surfaceNarrow(std::copysign(length / std::fabs(mode.scale) * unit,
-                                               static_cast<double>(step)));
+            step = surfaceNarrow(
+                std::copysign(length / std::fabs(mode.scale) * unit, static_cast<double>(step)));
         }
         if (iv > 0.0 && std::isfinite(iv) && length / iv <= kMaxTicks) {
             scaled = true;
@@ -349,7 +352,8 @@ void tickBand(bool vertical, float length, int& count, int decimals, float first
 
 bool narrowMap(const SurfaceFrameArea& a) { return a.w * 0.5f < 28.0f * cw(); }
 
-void drawAxisTitles(const SurfaceFrameAxis& x, const SurfaceFrameAxis& y, const SurfaceFrameArea& area)
+void drawAxisTitles(const SurfaceFrameAxis& x, const SurfaceFrameAxis& y,
+                    const SurfaceFrameArea& area)
 {
     const int mode = surfaceState.titles.titleMode;
     if (mode == 2) return;
@@ -455,10 +459,10 @@ void drawTickBands(SurfaceFrameAxis& x, SurfaceFrameAxis& y, const SurfaceFrameA
         int direction, band, numbers;
     };
     const Band bands[4] = {
-        {false, area.x, area.y, 1, -1, 1},                       // bottom, numbered
-        {true, area.x + area.w, area.y, 1, 1, 0},                // right
-        {false, area.x + area.w, area.y + area.h, -1, 1, 0},     // top
-        {true, area.x, area.y + area.h, -1, -1, 1},              // left, numbered
+        {false, area.x, area.y, 1, -1, 1},                    // bottom, numbered
+        {true, area.x + area.w, area.y, 1, 1, 0},             // right
+        {false, area.x + area.w, area.y + area.h, -1, 1, 0},  // top
+        {true, area.x, area.y + area.h, -1, -1, 1},           // left, numbered
     };
     for (const Band& b : bands) {
         SurfaceFrameAxis& a = b.vertical ? y : x;
@@ -490,7 +494,8 @@ void tickFrameScale(SurfaceFrameAxis& a, int index)
     if (!applyStepScale(a, c.frameScale[index])) surfaceReportError(kStepUnusable);
 }
 
-void storeTransform(const SurfaceFrameAxis& x, const SurfaceFrameAxis& y, const SurfaceFrameArea& area)
+void storeTransform(const SurfaceFrameAxis& x, const SurfaceFrameAxis& y,
+                    const SurfaceFrameArea& area)
 {
     SurfaceLibraryState& s = surfaceState;
     surfaceStoreFrameLayout(x, 0, y, 1, area);
@@ -516,7 +521,8 @@ void drawMapFrame(int& status, bool network)
 
     bool equalScale = surfaceFlagOn(c.frameScaleFirstKind);
     SurfaceFrameArea area = chooseArea(equalScale);
-    const bool onSurface = !surfaceFlagOn(c.mapFrameSet) && surfaceFlagOn(s.surface.contourOnSurface);
+    const bool onSurface =
+        !surfaceFlagOn(c.mapFrameSet) && surfaceFlagOn(s.surface.contourOnSurface);
     if (onSurface) {
         // The projected picture is fitted to the area with the map's height range.
         equalScale = false;
@@ -604,7 +610,8 @@ void surfaceChooseFrameNumbers(SurfaceFrameAxis& a, bool on, int width, int deci
     chooseAxisNumbers(a, on, width, decimals, exponent);
 }
 
-void surfaceDrawFrameTickBands(SurfaceFrameAxis& x, SurfaceFrameAxis& y, const SurfaceFrameArea& area)
+void surfaceDrawFrameTickBands(SurfaceFrameAxis& x, SurfaceFrameAxis& y,
+                               const SurfaceFrameArea& area)
 {
     drawTickBands(x, y, area);
 }
@@ -655,22 +662,20 @@ void surfaceDrawExponentTitle(float x, float y, const char* title, int length, i
     surfaceDrawFixedNumber(ex, y + 0.75f * ch(), static_cast<float>(exponent), width, kNoPower);
 }
 
-void surfaceLayoutXTicks(float length, int& count, int decimals, float first,
-                         float& step, float& x, float& y, int direction, int band,
-                         int numbers, float& remainder, int width, int power,
-                         int axis)
+void surfaceLayoutXTicks(float length, int& count, int decimals, float first, float& step, float& x,
+                         float& y, int direction, int band, int numbers, float& remainder,
+                         int width, int power, int axis)
 {
-    tickBand(false, length, count, decimals, first, step, x, y, direction, band, numbers,
-             remainder, width, power, axis);
+    tickBand(false, length, count, decimals, first, step, x, y, direction, band, numbers, remainder,
+             width, power, axis);
 }
 
-void surfaceLayoutYTicks(float length, int& count, int decimals, float first,
-                         float& step, float& x, float& y, int direction, int band,
-                         int numbers, float& remainder, int width, int power,
-                         int axis)
+void surfaceLayoutYTicks(float length, int& count, int decimals, float first, float& step, float& x,
+                         float& y, int direction, int band, int numbers, float& remainder,
+                         int width, int power, int axis)
 {
-    tickBand(true, length, count, decimals, first, step, x, y, direction, band, numbers,
-             remainder, width, power, axis);
+    tickBand(true, length, count, decimals, first, step, x, y, direction, band, numbers, remainder,
+             width, power, axis);
 }
 
 void surfaceDrawGridMapFrame(int& status) { drawMapFrame(status, false); }

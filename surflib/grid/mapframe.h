@@ -34,19 +34,19 @@ constexpr int kMapFrameLayoutOnly = 3;
 
 // One axis of a frame: the intervals that lay it out and the format of its numbers.
 struct SurfaceFrameAxis {
-    float lo, hi;             // values at the two ends (map window along the axis)
-    float length;             // picture length of the area along it
+    float lo, hi;  // values at the two ends (map window along the axis)
+    float length;  // picture length of the area along it
     int exponent;
-    float factor;             // 10^exponent
-    float first, step;        // axis units (value / factor)
+    float factor;       // 10^exponent
+    float first, step;  // axis units (value / factor)
     int decimals, count, width;
-    float scale;              // picture units per axis unit
-    bool scaleApplied;        // a frame scale sets the tick step of this axis
+    float scale;        // picture units per axis unit
+    bool scaleApplied;  // a frame scale sets the tick step of this axis
     // numbers and title
-    bool annotated;           // the caller's number format is used (values in map units)
+    bool annotated;  // the caller's number format is used (values in map units)
     int numberWidth, numberDecimals, numberPower;
     float numberFirst, numberStep;
-    bool caption;             // the axis title carries " *10" and shownExponent
+    bool caption;  // the axis title carries " *10" and shownExponent
     int shownExponent;
 };
 
@@ -66,7 +66,8 @@ bool surfaceApplyIntervalScale(SurfaceFrameAxis& a, float s);
 void surfaceChooseFrameNumbers(SurfaceFrameAxis& a, bool on, int width, int decimals, int exponent);
 // The four outward tick bands of a ticked frame: bottom (x, numbered), right, top, left
 // (y, numbered).  Tick axis modes 1 and 2 are set from the two axes.
-void surfaceDrawFrameTickBands(SurfaceFrameAxis& x, SurfaceFrameAxis& y, const SurfaceFrameArea& area);
+void surfaceDrawFrameTickBands(SurfaceFrameAxis& x, SurfaceFrameAxis& y,
+                               const SurfaceFrameArea& area);
 
 // Ties the frame's area to its two axes: the MapTransform (all but zFactor) from x across and
 // y up, and the interval words of each axis in its slot (0 x, 1 y, 2 height).
@@ -88,22 +89,19 @@ void surfaceDrawNetworkMapFrame(int& status);
 // frame scale and annotation settings in force (surfaceSetTickAxisMode).  count and step may
 // be recomputed when the frame scale is in force; remainder returns the part of length that
 // whole intervals do not cover.
-void surfaceLayoutXTicks(float length, int& count, int decimals, float first,
-                         float& step, float& x, float& y, int direction, int band,
-                         int numbers, float& remainder, int width, int power,
-                         int axis);
+void surfaceLayoutXTicks(float length, int& count, int decimals, float first, float& step, float& x,
+                         float& y, int direction, int band, int numbers, float& remainder,
+                         int width, int power, int axis);
 // The same along a vertical edge; band in character widths, +1 to the right, -1 to the left.
-void surfaceLayoutYTicks(float length, int& count, int decimals, float first,
-                         float& step, float& x, float& y, int direction, int band,
-                         int numbers, float& remainder, int width, int power,
-                         int axis);
+void surfaceLayoutYTicks(float length, int& count, int decimals, float first, float& step, float& x,
+                         float& y, int direction, int band, int numbers, float& remainder,
+                         int width, int power, int axis);
 
 // How the tick bands of one axis (1 x, 2 y, 3 the height axis of a cross-section) are laid
 // out: with scale on, the interval is scale * step (divided by factor when annotated, the
 // step then being in map units) instead of length / count.  The frames set it before their
 // tick bands; it holds until set again.
-void surfaceSetTickAxisMode(int axis, bool scaleInForce, bool annotated, float scale,
-                            float factor);
+void surfaceSetTickAxisMode(int axis, bool scaleInForce, bool annotated, float scale, float factor);
 
 // The title lines below a frame: title (its used length), " *10" and the exponent raised
 // (not written when it is 1), or the title alone with mode 1.  Starts at x; returns nothing.

@@ -29,8 +29,8 @@ using namespace surflib;
 
 namespace {
 
-constexpr int kPolylineBlock = 80;     // points of one drawn block of a polyline
-constexpr int kMaxGridLines = 32000;   // lines of one direction; more cannot be told apart
+constexpr int kPolylineBlock = 80;    // points of one drawn block of a polyline
+constexpr int kMaxGridLines = 32000;  // lines of one direction; more cannot be told apart
 constexpr int kCurveBlock = 200;
 constexpr int kCurvePieces = 15;
 constexpr int kUnscaled = 99;
@@ -43,8 +43,8 @@ bool mapLaidOut()
     const MapTransform& m = surfaceState.map;
     const float eps = surfaceState.eps;
     return m.mapWidth > eps && m.mapHeight > eps && m.scaleX != 0.0f && m.scaleY != 0.0f &&
-           m.factorX != 0.0f && m.factorY != 0.0f && std::isfinite(m.scaleX) &&
-           std::isfinite(m.scaleY);
+        m.factorX != 0.0f && m.factorY != 0.0f && std::isfinite(m.scaleX) &&
+        std::isfinite(m.scaleY);
 }
 
 // Word `index` (0-based) of the workspace, or 0.0 beyond it.
@@ -67,7 +67,7 @@ bool gridMapWorkspace(int wsize, const float* work)
 {
     const SurfaceLibraryState& s = surfaceState;
     return s.drawing.code == kDrawingGriddedMap && s.grid.mapWorkspaceSize != 0 &&
-           wsize == s.grid.mapWorkspaceSize && work != nullptr && surfaceGridFitsWorkspace(wsize);
+        wsize == s.grid.mapWorkspaceSize && work != nullptr && surfaceGridFitsWorkspace(wsize);
 }
 
 // ---- Polylines ------------------------------------------------------------------------------
@@ -140,7 +140,7 @@ DataPoint dataPoint(int k, int wsize, const float* work)
         const int cx = n.columns[0] != 0 ? n.columns[0] : 100;
         const int cy = n.columns[1] != 0 ? n.columns[1] : 101;
         const int cz = n.columns[2] != 0 ? n.columns[2] : 102;
-        const long long row = 12LL * (k + 1);   // word 12j + column, 1-based
+        const long long row = 12LL * (k + 1);  // word 12j + column, 1-based
         const long long ix = row + cx - 1, iy = row + cy - 1, iz = row + cz - 1;
         p.present = std::max({ix, iy, iz}) < wsize && std::min({ix, iy, iz}) >= 0;
         if (!p.present || work == nullptr) return DataPoint{};
@@ -179,9 +179,10 @@ ValueLabel valueLabelFormat(float z)
     const double limit = surfacePowerLimit();
     ValueLabel label{surfaceNarrow(v), 7, 2, kUnscaled};
     bool fixed = surfaceFlagOn(c.labelFixedFormat) &&
-                 std::fabs(static_cast<double>(c.labelExponent) - e) < limit;
+        std::fabs(static_cast<double>(c.labelExponent) - e) < limit;
     if (fixed && c.labelDecimals == 0) {
-        const double shown = std::fabs(std::pow(10.0, e - static_cast<double>(c.labelExponent)) * v);
+        const double shown =
+            std::fabs(std::pow(10.0, e - static_cast<double>(c.labelExponent)) * v);
         if (!(shown < static_cast<double>(s.integerSetting4))) {
             fixed = false;
             if (s.dataLabelWarned == 0) {
@@ -239,8 +240,7 @@ namespace surflib {
 
 // ---- Heights on the grid --------------------------------------------------------------------
 
-float surfaceGridCellHeight(float t, int node, int direction,
-                            int wsize, const float* work)
+float surfaceGridCellHeight(float t, int node, int direction, int wsize, const float* work)
 {
     const SurfaceLibraryState& s = surfaceState;
     const float e = s.eps;
@@ -256,8 +256,7 @@ float surfaceGridCellHeight(float t, int node, int direction,
     return nodeValue(node, wsize, work);
 }
 
-void surfaceGridHeightAt(float& result, float fx, float fy, int node,
-                         int wsize, const float* work)
+void surfaceGridHeightAt(float& result, float fx, float fy, int node, int wsize, const float* work)
 {
     const float e = surfaceState.eps;
     const int alongX = 1, alongY = 2;
@@ -277,8 +276,8 @@ void surfaceGridHeightAt(float& result, float fx, float fy, int node,
 
 // ---- Contour data sets ----------------------------------------------------------------------
 
-void surfaceCollectGridContour(int mx, int my, float z, int& npts, float* x,
-                               float* y, int& nlines, int* lengths, int wsize, float* work)
+void surfaceCollectGridContour(int mx, int my, float z, int& npts, float* x, float* y, int& nlines,
+                               int* lengths, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     ContourPointCollection& c = s.collection;
@@ -299,7 +298,9 @@ void surfaceCollectGridContour(int mx, int my, float z, int& npts, float* x,
         const float* flags = work + s.partition.edgeFlags;
         const int nx = mx + 1, ny = my + 1;
         auto at = [&](int i, int j) { return grid[static_cast<long long>(j - 1) * nx + (i - 1)]; };
-        auto flag = [&](int i, int j) { return flags[static_cast<long long>(j - 1) * nx + (i - 1)]; };
+        auto flag = [&](int i, int j) {
+            return flags[static_cast<long long>(j - 1) * nx + (i - 1)];
+        };
         auto rises = [&](float a, float b) { return a < z && b >= z; };
         auto follow = [&](int i, int j, int di, int dj) {
             const int before = c.count;
@@ -347,8 +348,8 @@ void surfaceCollectGridContour(int mx, int my, float z, int& npts, float* x,
 void surfaceDrawMapGridLines()
 {
     const float* g = surfaceState.mapGridLines;
-    drawLineSet(g[3], g[4], g[5], g[0], g[1], true);    // lines of constant y
-    drawLineSet(g[0], g[1], g[2], g[3], g[4], false);   // lines of constant x
+    drawLineSet(g[3], g[4], g[5], g[0], g[1], true);   // lines of constant y
+    drawLineSet(g[0], g[1], g[2], g[3], g[4], false);  // lines of constant x
 }
 
 // ---- Data points ----------------------------------------------------------------------------
@@ -379,9 +380,9 @@ void surfaceDrawDataPoints(int wsize, const float* work)
         const DataPoint p = dataPoint(k, wsize, work);
         if (!p.present) break;
         const float X = surfaceMapValueToPictureX(p.x), Y = surfaceMapValueToPictureY(p.y);
-        const bool inside = m.originX <= X - w / 2 && X + w / 2 <= right && m.originY <= Y - h / 2 &&
-                            Y + h / 2 <= top;
-        if (!inside) continue;   // NaN positions fail every test and are skipped too
+        const bool inside = m.originX <= X - w / 2 && X + w / 2 <= right &&
+            m.originY <= Y - h / 2 && Y + h / 2 <= top;
+        if (!inside) continue;  // NaN positions fail every test and are skipped too
         surfaceDrawMarker(1, X, Y);
         if (c.pointMarker >= 0) continue;
         ValueLabel label = valueLabelFormat(p.z);
@@ -397,7 +398,8 @@ void surfaceDrawDataPoints(int wsize, const float* work)
         lastPower = label.power;
     }
     surfaceSetLabelDirection(cw, ch, angle);
-    if (labelled && !surfaceFlagOn(c.labelsOn) && s.titles.titleMode != 2) drawValueLegend(lastPower);
+    if (labelled && !surfaceFlagOn(c.labelsOn) && s.titles.titleMode != 2)
+        drawValueLegend(lastPower);
 }
 
 // ---- Smooth curves --------------------------------------------------------------------------
@@ -626,8 +628,8 @@ void CONPTS(const float& z, const int& kind, const int& draw, int& npts, float* 
     s.contour.labelsOn = 0;
     s.smoothedLines = smooth;
     s.outputEnabled = drawn;
-    surfaceCollectGridContour(s.grid.nx - 1, s.grid.ny - 1, z, npts, x, y, nlines,
-                              lengths, wsize, work);
+    surfaceCollectGridContour(s.grid.nx - 1, s.grid.ny - 1, z, npts, x, y, nlines, lengths, wsize,
+                              work);
     s.contour.labelsOn = labels;
     s.smoothedLines = smoothed;
     s.outputEnabled = 1;

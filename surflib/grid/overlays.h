@@ -15,12 +15,10 @@ namespace surflib {
 
 // Height at fraction (fx, fy) of the cell whose lower-left node is node (bilinear, exact at
 // the nodes and linear along the cell's edges).
-void surfaceGridHeightAt(float& result, float fx, float fy, int node,
-                         int wsize, const float* work);
+void surfaceGridHeightAt(float& result, float fx, float fy, int node, int wsize, const float* work);
 // Height at fraction t from node towards its neighbour (direction 1 along x: node + 1;
 // 2 along y: node + nx).
-float surfaceGridCellHeight(float t, int node, int direction,
-                            int wsize, const float* work);
+float surfaceGridCellHeight(float t, int node, int direction, int wsize, const float* work);
 
 // ---- Contour data sets ---------------------------------------------------------------------
 // Traces the level z over the grid of the current map and returns its lines as CONPTS does
@@ -28,8 +26,8 @@ float surfaceGridCellHeight(float t, int node, int direction,
 // left to right, right column upwards, top row right to left, left column downwards), then
 // the closed lines, rows from the top down.  Points come through the contour outputs'
 // collection (ContourPointCollection of the state).
-void surfaceCollectGridContour(int mx, int my, float z, int& npts, float* x,
-                               float* y, int& nlines, int* lengths, int wsize, float* work);
+void surfaceCollectGridContour(int mx, int my, float z, int& npts, float* x, float* y, int& nlines,
+                               int* lengths, int wsize, float* work);
 
 // ---- Grid lines -----------------------------------------------------------------------------
 // Draws the grid lines whose limits and steps CONGRD stored (mapGridLines of the state).

@@ -27,7 +27,10 @@ constexpr double kCornerCosine = 0.99996;
 // A segment never yields more curve points than this, whatever its length.
 constexpr long long kMaxCurvePoints = 1000000;
 
-bool hasTangent(float tx, float ty) { return std::fabs(tx) > kNoTangent || std::fabs(ty) > kNoTangent; }
+bool hasTangent(float tx, float ty)
+{
+    return std::fabs(tx) > kNoTangent || std::fabs(ty) > kNoTangent;
+}
 
 void drawSmoothBuffer()
 {
@@ -55,8 +58,8 @@ void addPoint(float X, float Y, bool straight)
     SurfaceLibraryState& s = surfaceState;
     ContourSmoothBuffer& b = s.smoothBuffer;
     const float* clip = s.mapClip;
-    bool outside = X < clip[0] || X > clip[1] || Y < clip[2] || Y > clip[3] || std::isnan(X) ||
-                   std::isnan(Y);
+    bool outside =
+        X < clip[0] || X > clip[1] || Y < clip[2] || Y > clip[3] || std::isnan(X) || std::isnan(Y);
     if (straight && (X == clip[1] || Y == clip[3])) outside = true;
     int& flag = s.projection.fitMargin;
     if (outside) {
@@ -257,8 +260,8 @@ bool labelStep(float X, float Y, const float* work)
     ContourPolylineBuffer& b = s.lineBuffer;
     ContourSmoothWindow& w = s.smoothWindow;
     const ContourLabelMetrics m = surfaceLabelMetrics();
-    const float c = surfaceNarrow(std::hypot(static_cast<double>(X) - r.startX,
-                                             static_cast<double>(Y) - r.startY));
+    const float c = surfaceNarrow(
+        std::hypot(static_cast<double>(X) - r.startX, static_cast<double>(Y) - r.startY));
     r.runLength += c;
     if (r.runLength <= s.contour.labelSpacing) {
         restartRun(X, Y);
@@ -351,20 +354,18 @@ void surfaceSmoothTangent(const float* x, const float* y, int mode, float& tx, f
     }
 }
 
-void surfaceAddSmoothPoint(float X, float Y)
-{
-    addPoint(X, Y, false);
-}
+void surfaceAddSmoothPoint(float X, float Y) { addPoint(X, Y, false); }
 
 void surfaceDrawSmoothPiece(int from, int to)
 {
     SurfaceLibraryState& s = surfaceState;
     ContourSmoothWindow& w = s.smoothWindow;
     s.projection.fitMargin = 0;
-    bool started = false;   // a point with a tangent has been met in this call
+    bool started = false;  // a point with a tangent has been met in this call
     for (int k = from - 1; k <= to - 1; ++k) {
         const float px = w.x[k], py = w.y[k];
-        const double tlen = std::sqrt(static_cast<double>(w.tx[k]) * w.tx[k] + static_cast<double>(w.ty[k]) * w.ty[k]);
+        const double tlen = std::sqrt(static_cast<double>(w.tx[k]) * w.tx[k] +
+                                      static_cast<double>(w.ty[k]) * w.ty[k]);
         if (!hasTangent(w.tx[k], w.ty[k]) || !(tlen > 0.0) || !std::isfinite(tlen)) {
             if (k != from - 1) addPoint(px, py, true);
             started = false;
@@ -431,8 +432,7 @@ void surfaceDrawSmoothPiece(int from, int to)
     s.projection.fitMargin = 0;
 }
 
-void surfaceOutputSmoothedLine(float x, float y, float level, int& first,
-                               int end, float* work)
+void surfaceOutputSmoothedLine(float x, float y, float level, int& first, int end, float* work)
 {
     (void)level;
     SurfaceLibraryState& s = surfaceState;
@@ -465,8 +465,8 @@ void surfaceOutputSmoothedLine(float x, float y, float level, int& first,
             used = labelStep(X, Y, work);
         } else {
             // The window is filling: the run start follows the line.
-            r.runLength += surfaceNarrow(std::hypot(static_cast<double>(X) - r.startX,
-                                                    static_cast<double>(Y) - r.startY));
+            r.runLength += surfaceNarrow(
+                std::hypot(static_cast<double>(X) - r.startX, static_cast<double>(Y) - r.startY));
             r.startX = X;
             r.startY = Y;
         }

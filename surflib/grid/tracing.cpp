@@ -26,8 +26,8 @@ using namespace surflib;
 namespace {
 
 struct GridView {
-    const float* z;   // z(i, j) = z[(j - 1) * nx + (i - 1)]
-    float* flags;     // f(i, j) for the edge from node (i, j + 1) to (i + 1, j + 1)
+    const float* z;  // z(i, j) = z[(j - 1) * nx + (i - 1)]
+    float* flags;    // f(i, j) for the edge from node (i, j + 1) to (i + 1, j + 1)
     int nx, ny;
 
     float at(int i, int j) const { return z[static_cast<long long>(j - 1) * nx + (i - 1)]; }
@@ -168,18 +168,18 @@ void surfaceMarkGridEdges(int mx, int my, float level, float* work)
     // several edges at a time: this runs over the whole grid for every level.
     const float lv = level;
     for (int j = my - 1; j >= 1; --j) {
-        const float* z = g.z + static_cast<long long>(j) * g.nx;     // nodes (1.., j + 1)
-        float* f = g.flags + static_cast<long long>(j - 1) * g.nx;   // edges (1.., j)
+        const float* z = g.z + static_cast<long long>(j) * g.nx;    // nodes (1.., j + 1)
+        float* f = g.flags + static_cast<long long>(j - 1) * g.nx;  // edges (1.., j)
         for (int i = 0; i < mx; ++i) {
-            const int rises = static_cast<int>(!high(z[i], lv)) & static_cast<int>(high(z[i + 1], lv));
+            const int rises =
+                static_cast<int>(!high(z[i], lv)) & static_cast<int>(high(z[i + 1], lv));
             f[i] = static_cast<float>(rises);
         }
     }
 }
 
-void surfaceFollowGridContour(int i, int j, int di, int dj,
-                              int mx, int my, float level,
-                              int wsize, float* work, int& end)
+void surfaceFollowGridContour(int i, int j, int di, int dj, int mx, int my, float level, int wsize,
+                              float* work, int& end)
 {
     (void)wsize;
     SurfaceLibraryState& s = surfaceState;
@@ -189,8 +189,8 @@ void surfaceFollowGridContour(int i, int j, int di, int dj,
            j + dj <= my);
     const GridView g = viewOf(work);
     const float eps = s.eps;
-    int ai = i + 1, aj = j + 1;   // node A, at or above the level
-    int ddi = di, ddj = dj;       // A -> B
+    int ai = i + 1, aj = j + 1;  // node A, at or above the level
+    int ddi = di, ddj = dj;      // A -> B
     int first = 1;
     end = 0;
     // Each pass uses one edge; a line can use no more edges than the grid has.
@@ -219,7 +219,7 @@ void surfaceFollowGridContour(int i, int j, int di, int dj,
         const int ni = ddj, nj = -ddi;
         const int ci = ai + ni, cj = aj + nj, dI = bi + ni, dJ = bj + nj;
         const bool cellInside = ci >= 1 && ci <= g.nx && cj >= 1 && cj <= g.ny && dI >= 1 &&
-                                dI <= g.nx && dJ >= 1 && dJ <= g.ny;
+            dI <= g.nx && dJ >= 1 && dJ <= g.ny;
         if (!cellInside || step + 1 == maxSteps) end = 1;
         output(x, y, level, first, end, work);
         if (end) return;
@@ -312,10 +312,11 @@ SurfaceCrossingRange surfaceGridCrossingRange(int wsize, const float* work)
             const float v = z[static_cast<long long>(j) * nx + i];
             const int last = std::min(i / kCrossingBlock, r.blocks - 1);
             const int first = std::min(i > 0 && i % kCrossingBlock == 0 ? i / kCrossingBlock - 1
-                                                                         : i / kCrossingBlock,
+                                                                        : i / kCrossingBlock,
                                        last);
             for (int b = first; b <= last; ++b) {
-                const size_t k = static_cast<size_t>(j) * static_cast<size_t>(r.blocks) + static_cast<size_t>(b);
+                const size_t k =
+                    static_cast<size_t>(j) * static_cast<size_t>(r.blocks) + static_cast<size_t>(b);
                 // A height that is not a number is low at every level.
                 r.blockBottom[k] = std::isnan(v) ? -INFINITY : std::min(r.blockBottom[k], v);
                 if (!std::isnan(v)) r.blockTop[k] = std::max(r.blockTop[k], v);
@@ -327,8 +328,8 @@ SurfaceCrossingRange surfaceGridCrossingRange(int wsize, const float* work)
     return r;
 }
 
-void surfaceTraceGridContour(int mx, int my, float level, int wsize,
-                             float* work, const SurfaceCrossingRange* range)
+void surfaceTraceGridContour(int mx, int my, float level, int wsize, float* work,
+                             const SurfaceCrossingRange* range)
 {
     SurfaceLibraryState& s = surfaceState;
     if (work == nullptr || mx < 1 || my < 1 || !surfaceGridFitsWorkspace(wsize)) return;
@@ -348,7 +349,8 @@ void surfaceTraceGridContour(int mx, int my, float level, int wsize,
     surfaceDrawNumber(0.0f, 0.0f, s.labelFormatValue, width, decimals, s.labelPowerCode);
     s.outputEnabled = output;
 
-    if (range == nullptr || range->crosses(level)) traceLevelLines(mx, my, level, wsize, work, range);
+    if (range == nullptr || range->crosses(level))
+        traceLevelLines(mx, my, level, wsize, work, range);
     s.tracingPhase = kTracingBoundary;
     surfaceAdvanceLabelRhythm();
     s.contour.labelsOn = labelsOn;
@@ -397,22 +399,22 @@ void traceLevelLines(int mx, int my, float level, int wsize, float* work,
     const int nx = mx + 1, ny = my + 1;
     int end = 0;
     s.tracingPhase = kTracingBoundary;
-    for (int i = 1; i <= mx; ++i) {   // bottom row, left to right
+    for (int i = 1; i <= mx; ++i) {  // bottom row, left to right
         if (!high(g.at(i, 1), level) && high(g.at(i + 1, 1), level)) {
             surfaceFollowGridContour(i, 0, -1, 0, mx, my, level, wsize, work, end);
         }
     }
-    for (int j = 1; j <= my; ++j) {   // right column, upwards
+    for (int j = 1; j <= my; ++j) {  // right column, upwards
         if (!high(g.at(nx, j), level) && high(g.at(nx, j + 1), level)) {
             surfaceFollowGridContour(nx - 1, j, 0, -1, mx, my, level, wsize, work, end);
         }
     }
-    for (int i = mx; i >= 1; --i) {   // top row, right to left
+    for (int i = mx; i >= 1; --i) {  // top row, right to left
         if (!high(g.at(i + 1, ny), level) && high(g.at(i, ny), level)) {
             surfaceFollowGridContour(i - 1, ny - 1, 1, 0, mx, my, level, wsize, work, end);
         }
     }
-    for (int j = my; j >= 1; --j) {   // left column, downwards
+    for (int j = my; j >= 1; --j) {  // left column, downwards
         if (!high(g.at(1, j + 1), level) && high(g.at(1, j), level)) {
             surfaceFollowGridContour(0, j - 1, 0, 1, mx, my, level, wsize, work, end);
         }

@@ -14,8 +14,8 @@
 namespace surflib {
 
 // Tracing phases (SurfaceLibraryState::tracingPhase).
-constexpr int kTracingBoundary = 0;   // open lines, started on the grid's boundary
-constexpr int kTracingInterior = 1;   // closed lines, started on flagged interior edges
+constexpr int kTracingBoundary = 0;  // open lines, started on the grid's boundary
+constexpr int kTracingInterior = 1;  // closed lines, started on flagged interior edges
 
 // True when the workspace of wsize words holds the grid and edge flags of the current
 // GridState at the current partition (computed without overflow).
@@ -29,15 +29,19 @@ bool surfaceGridFitsWorkspace(int wsize);
 constexpr int kCrossingBlock = 16;
 struct SurfaceCrossingRange {
     float bottom = -INFINITY, top = INFINITY;
-    int blocks = 0;                     // blocks per node row; 0: none kept
-    std::vector<float> blockBottom, blockTop;   // row by row from node row 1
+    int blocks = 0;                            // blocks per node row; 0: none kept
+    std::vector<float> blockBottom, blockTop;  // row by row from node row 1
 
-    static bool between(float level, float low, float high) { return !(level > high) && !(level <= low); }
+    static bool between(float level, float low, float high)
+    {
+        return !(level > high) && !(level <= low);
+    }
     bool crosses(float level) const { return between(level, bottom, top); }
     // Whether the level can cross an edge of block b (from 0) of node row r (from 1).
     bool blockCrosses(int r, int b, float level) const
     {
-        const size_t k = static_cast<size_t>(r - 1) * static_cast<size_t>(blocks) + static_cast<size_t>(b);
+        const size_t k =
+            static_cast<size_t>(r - 1) * static_cast<size_t>(blocks) + static_cast<size_t>(b);
         return blocks == 0 || between(level, blockBottom[k], blockTop[k]);
     }
 };
@@ -48,25 +52,22 @@ SurfaceCrossingRange surfaceGridCrossingRange(int wsize, const float* work);
 // Traces every line of one level over the recorded grid: mx = nx - 1, my = ny - 1.  Given the
 // grid's crossing range, a level outside it costs only its label format and rhythm: the nodes
 // are not visited.
-void surfaceTraceGridContour(int mx, int my, float level, int wsize,
-                             float* work, const SurfaceCrossingRange* range = nullptr);
+void surfaceTraceGridContour(int mx, int my, float level, int wsize, float* work,
+                             const SurfaceCrossingRange* range = nullptr);
 // Sets the edge flags of one level (1.0 on horizontal edges crossed upwards, else 0.0).
 void surfaceMarkGridEdges(int mx, int my, float level, float* work);
 // Follows one line from the edge of node (i + 1, j + 1) to its neighbour (i + 1 + di,
 // j + 1 + dj), the first node at or above the level, the second below.  The tracing phase
 // must be set.  end is 1 once the line's last point has been handed out.
-void surfaceFollowGridContour(int i, int j, int di, int dj,
-                              int mx, int my, float level,
-                              int wsize, float* work, int& end);
+void surfaceFollowGridContour(int i, int j, int di, int dj, int mx, int my, float level, int wsize,
+                              float* work, int& end);
 // Advances the rhythm of labelled levels by one level (labelSkip levels left unlabelled).
 void surfaceAdvanceLabelRhythm();
 
 // The two outputs of a traced point (map coordinates).  first: on for a line's first point,
 // cleared by the output; end: on for its last point.
-void surfaceOutputContourLine(float x, float y, float level, int& first,
-                              int end, float* work);
-void surfaceOutputSmoothedLine(float x, float y, float level, int& first,
-                               int end, float* work);
+void surfaceOutputContourLine(float x, float y, float level, int& first, int end, float* work);
+void surfaceOutputSmoothedLine(float x, float y, float level, int& first, int end, float* work);
 // Appends one point (map coordinates) to the contour data set being collected, if any;
 // beyond the caller's capacity warning -38 once and collection stops.
 void surfaceCollectContourPoint(float x, float y);
@@ -80,8 +81,7 @@ void surfaceAddSmoothPoint(float X, float Y);
 
 // Room beside the level at the edge from node (i, j) to (i + di, j + dj): writes
 // labelRun.roomBelow and labelRun.roomAbove.
-void surfaceMeasureLabelRoom(int i, int j, int di, int dj,
-                             float level, const float* work);
+void surfaceMeasureLabelRoom(int i, int j, int di, int dj, float level, const float* work);
 
 // Map to picture coordinates through MapTransform.
 float surfaceMapToPictureX(float x);
@@ -98,18 +98,16 @@ float surfaceMapValueToPictureY(double y);
 void surfaceDrawContourPoints(int n, const float* x, const float* y);
 
 // The driver of DRACON and GRDCON.
-void surfaceDrawGridContourMap(int nx, float xmin, float xmax, int ny,
-                               float ymin, float ymax, const float* z,
-                               int ncont, int lineSwitch, int wsize,
-                               float* work);
+void surfaceDrawGridContourMap(int nx, float xmin, float xmax, int ny, float ymin, float ymax,
+                               const float* z, int ncont, int lineSwitch, int wsize, float* work);
 
 // The levels of a map: first, first + step, ... over zLow..zHigh, or, with count > 0, the
 // first count heights of the level list.
 struct SurfaceLevelPlan {
     double first;
     double step;
-    double zLow, zHigh;   // the range the levels run over
-    int count;            // levels of a list (0: no list)
+    double zLow, zHigh;  // the range the levels run over
+    int count;           // levels of a list (0: no list)
 };
 
 // Traces the levels of the plan while they stay at or below zHigh (with a slack of 1e-5 of

@@ -11,8 +11,7 @@ struct SurfaceCodeRow {
 };
 
 // The legacy value of code in rows; a code in no row passes unchanged.
-template <int N>
-int surfaceTranslateCode(const SurfaceCodeRow (&rows)[N], int code)
+template <int N> int surfaceTranslateCode(const SurfaceCodeRow (&rows)[N], int code)
 {
     for (const SurfaceCodeRow& row : rows) {
         if (row.code == code) return row.legacy;

@@ -79,7 +79,8 @@ void krGenerateRandomGrid(const int& n, const SurfacePoint3* points, const Surfa
     krMakeWorkspace(size, ws);
     if (n < 1 || points == nullptr) return;
     // The gridding works on copies of the coordinates: the caller's records are input only.
-    std::vector<float> x(static_cast<size_t>(n)), y(static_cast<size_t>(n)), z(static_cast<size_t>(n));
+    std::vector<float> x(static_cast<size_t>(n)), y(static_cast<size_t>(n)),
+        z(static_cast<size_t>(n));
     for (int k = 0; k < n; ++k) {
         x[k] = points[k].x;
         y[k] = points[k].y;
@@ -96,6 +97,5 @@ void krGenerateFunctionGrid(SurfaceHeightFunction f, const SurfaceExtent& extent
     const int none = 0;
     surfaceGriddingWorkspaceSize(nx, ny, none, size);
     krMakeWorkspace(size, ws);
-    FUNGRD(f, nx, extent.xmin, extent.xmax, ny, extent.ymin, extent.ymax, grid, ws.size,
-           ws.words);
+    FUNGRD(f, nx, extent.xmin, extent.xmax, ny, extent.ymin, extent.ymax, grid, ws.size, ws.words);
 }

@@ -164,7 +164,8 @@ void krGenerateNetworkGrid(const SurfaceExtent& extent, const int& nx, const int
     krMakeWorkspace(size, gridWs);
 }
 
-void krSetNetworkInterpolation(const int& methodCode, const int& neighbours, const int& weightingCode)
+void krSetNetworkInterpolation(const int& methodCode, const int& neighbours,
+                               const int& weightingCode)
 {
     const int method = surfaceTranslateCode(kMethodCodes, methodCode);
     const int weighting = surfaceTranslateCode(kWeightingCodes, weightingCode);

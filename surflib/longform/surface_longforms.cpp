@@ -13,16 +13,18 @@ using namespace surflib;
 
 namespace {
 
-constexpr SurfaceCodeRow kBaseTypes[] = {{kSurfBaseType0, 0}, {kSurfBaseType1, 1},
-                                         {kSurfBaseType2, 2}, {kSurfBaseType3, 3},
+constexpr SurfaceCodeRow kBaseTypes[] = {{kSurfBaseType0, 0},
+                                         {kSurfBaseType1, 1},
+                                         {kSurfBaseType2, 2},
+                                         {kSurfBaseType3, 3},
                                          {kSurfBaseType4, 4}};
 constexpr SurfaceCodeRow kHiddenSwitch[] = {{kSurfHiddenLinesOff, 0}, {kSurfHiddenLinesOn, 1}};
 constexpr SurfaceCodeRow kGridMode[] = {{kSurfGridModeBoth, 0}};
 constexpr SurfaceCodeRow kAnnotationAxis[] = {{kSurfGridModeBoth, 4}};
-constexpr SurfaceCodeRow kAxisStyles[] = {{kSurfAxisStyle1, 1}, {kSurfAxisStyle2, 2},
-                                          {kSurfAxisStyle3, 3}};
-constexpr SurfaceCodeRow kAxisSides[] = {{kSurfAxisSide1, 1}, {kSurfAxisSide2, 2},
-                                         {kSurfAxisSide3, 3}};
+constexpr SurfaceCodeRow kAxisStyles[] = {
+    {kSurfAxisStyle1, 1}, {kSurfAxisStyle2, 2}, {kSurfAxisStyle3, 3}};
+constexpr SurfaceCodeRow kAxisSides[] = {
+    {kSurfAxisSide1, 1}, {kSurfAxisSide2, 2}, {kSurfAxisSide3, 3}};
 
 float* dataOf(std::vector<float>& v) { return v.empty() ? nullptr : v.data(); }
 
@@ -38,7 +40,8 @@ void krSetSurfaceBaseStyle(const int& styleCode, const SurfacePenPair* pens)
     if (styleCode == kSurfBaseStyleOne) style = 1;
     previous = style;
     int legacy[3] = {-1, -1, -1};
-    for (int k = 0; k < 3 && pens != nullptr; ++k) legacy[k] = surfacePenPairRuleA(pens[k].a, pens[k].b);
+    for (int k = 0; k < 3 && pens != nullptr; ++k)
+        legacy[k] = surfacePenPairRuleA(pens[k].a, pens[k].b);
     PRJBAS(style, legacy);
 }
 
@@ -65,7 +68,10 @@ void krSetSurfaceFrame(const SurfaceExtent& extent)
     PRJBND(extent.xmin, extent.xmax, extent.ymin, extent.ymax);
 }
 
-void krSetSurfaceBaseType(const int& typeCode) { PRJFRA(surfaceTranslateCode(kBaseTypes, typeCode)); }
+void krSetSurfaceBaseType(const int& typeCode)
+{
+    PRJFRA(surfaceTranslateCode(kBaseTypes, typeCode));
+}
 
 void krSetSurfaceGridInterval(const int& nx, const int& ny) { PRJGRD(nx, ny); }
 
@@ -89,11 +95,15 @@ void krSetSurfaceAxesIntervals(const float& dx, const float& dy, const float& dz
     PRJSCA(dx, dy, dz);
 }
 
-void krSetSurfaceGridMode(const int& modeCode) { PRJSEC(surfaceTranslateCode(kGridMode, modeCode)); }
+void krSetSurfaceGridMode(const int& modeCode)
+{
+    PRJSEC(surfaceTranslateCode(kGridMode, modeCode));
+}
 
 void krSetSurfaceLevelLimits(const float& z1, const float& z2) { PRJLEV(z1, z2); }
 
-void krTransformSurfaceCoord(const float& x, const float& y, const float& z, SurfacePicturePoint& point)
+void krTransformSurfaceCoord(const float& x, const float& y, const float& z,
+                             SurfacePicturePoint& point)
 {
     float X = point.X, Y = point.Y;
     PERSPA(x, y, z, X, Y);
@@ -107,7 +117,8 @@ void krSetSurfaceAxesAnnotation(const int& axisCode, const int& width, const int
     ANNDIG(surfaceTranslateCode(kAnnotationAxis, axisCode), width, decimals, exponent);
 }
 
-void krReturnSurfaceProfile(int& n, SurfacePoint2* points, const int& drawSwitch, SurfaceWorkspace& ws)
+void krReturnSurfaceProfile(int& n, SurfacePoint2* points, const int& drawSwitch,
+                            SurfaceWorkspace& ws)
 {
     const int capacity = points != nullptr && n > 0 ? n : 0;
     std::vector<float> x(static_cast<std::size_t>(capacity)), y(static_cast<std::size_t>(capacity));
@@ -120,18 +131,18 @@ void krReturnSurfaceProfile(int& n, SurfacePoint2* points, const int& drawSwitch
     n = count;
 }
 
-void krDrawWireFrameSurface(const SurfaceExtent& extent, const int& nx, const int& ny, const float* z,
-                            float& distance, const float& elevation, const float& azimuth,
-                            SurfaceWorkspace& ws)
+void krDrawWireFrameSurface(const SurfaceExtent& extent, const int& nx, const int& ny,
+                            const float* z, float& distance, const float& elevation,
+                            const float& azimuth, SurfaceWorkspace& ws)
 {
     PERPRJ(nx, extent.xmin, extent.xmax, ny, extent.ymin, extent.ymax, z, distance, elevation,
            azimuth, ws.size, ws.words);
 }
 
-void krDrawLineStyleSurface(const SurfaceExtent& extent, const int& nx, const int& ny, const float* z,
-                            float& distance, const float& elevation, const float& azimuth,
-                            const int& n, const SurfacePenPair* pens, const int& keySwitch,
-                            SurfaceWorkspace& ws)
+void krDrawLineStyleSurface(const SurfaceExtent& extent, const int& nx, const int& ny,
+                            const float* z, float& distance, const float& elevation,
+                            const float& azimuth, const int& n, const SurfacePenPair* pens,
+                            const int& keySwitch, SurfaceWorkspace& ws)
 {
     std::vector<int> legacy;
     if (n >= 0 && n <= 99 && pens != nullptr) {
@@ -149,7 +160,10 @@ void krFillSurface(const SurfaceExtent& extent, const int& nx, const int& ny, co
            azimuth, fillArray, ws.size, ws.words);
 }
 
-void krSetContourMapHeight(const int& switchCode, const float& height) { CONPER(switchCode, height); }
+void krSetContourMapHeight(const int& switchCode, const float& height)
+{
+    CONPER(switchCode, height);
+}
 
 void krFillProjectedPolygon(const int& n, const SurfacePoint2* points, const float& height,
                             const SurfacePenPair& pen)

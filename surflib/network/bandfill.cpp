@@ -128,7 +128,8 @@ void bandPart(int t, int sub, const Corner c[3], const bool forward[3], const Ne
         float xc = 0.0f, yc = 0.0f;
         // The levels passed from u to v, in the order met.
         const bool up = cv > cu;
-        const float first = up ? (cu == -1 ? band.low : band.high) : (cu == 1 ? band.high : band.low);
+        const float first =
+            up ? (cu == -1 ? band.low : band.high) : (cu == 1 ? band.high : band.low);
         sideCrossing(t, sub, first, u, v, forward[s], xc, yc, work);
         part.add(xc, yc);
         if (cu * cv == -1) {
@@ -149,7 +150,10 @@ struct LevelSource {
     bool list;
     const float* listed;
     double first, step;
-    double at(long long k) const { return list ? listed[k] : first + static_cast<double>(k) * step; }
+    double at(long long k) const
+    {
+        return list ? listed[k] : first + static_cast<double>(k) * step;
+    }
 };
 
 // The levels of the map: those of the list, or from the first upwards by the interval while
@@ -202,7 +206,8 @@ struct SplitTriangle {
 
 // Adds the part of the split triangle inside the band to the fill buffer; restDone 1 when no
 // corner lies above the band.
-void fillSplitBand(const NetworkBand& band, int& restDone, int t, const SplitTriangle& st, float* work)
+void fillSplitBand(const NetworkBand& band, int& restDone, int t, const SplitTriangle& st,
+                   float* work)
 {
     const NetworkTriangle& tri = st.tri;
     const Corner* p = st.p;
@@ -372,13 +377,13 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         const double slack = kBandSlack * range;
         const bool bottomBand = range > 0.0 && (src.at(0) - plan.low) / range > kBandSlack;
         const bool topBand = !limits && m > 0 &&
-                             std::max<double>(plan.high, dataMax) - (src.at(m - 1) + s.eps) > tol;
+            std::max<double>(plan.high, dataMax) - (src.at(m - 1) + s.eps) > tol;
         auto bandAt = [&](long long b, BandPlan& out) -> bool {
             if (m == 0) return false;
             if (b == 0) {
                 if (!bottomBand) return false;
-                out.band = {plan.low > static_cast<double>(dataMin) + slack, bandBound(plan.low), true,
-                            bandBound(src.at(0))};
+                out.band = {plan.low > static_cast<double>(dataMin) + slack, bandBound(plan.low),
+                            true, bandBound(src.at(0))};
                 return true;
             }
             if (b < m) {
@@ -418,9 +423,13 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
             size_t first = bands.size();
             if (filled) {
                 const auto below = [&](const BandPlan& bp, int) { return aboveBand(st, bp.band); };
-                first = rising ? static_cast<size_t>(std::lower_bound(bands.begin(), bands.end(), 0, below) - bands.begin()) : 0;
+                first = rising
+                    ? static_cast<size_t>(std::lower_bound(bands.begin(), bands.end(), 0, below) -
+                                          bands.begin())
+                    : 0;
             }
-            if (first > 0 && !bands.empty()) s.networkContour.currentFillCode = bands[first - 1].code;
+            if (first > 0 && !bands.empty())
+                s.networkContour.currentFillCode = bands[first - 1].code;
             for (size_t i = first; i < bands.size(); ++i) {
                 s.networkContour.currentFillCode = bands[i].code;
                 int rest = 0;

@@ -48,8 +48,8 @@ void clearNetwork(int wsize, float* work)
 
 // The build shared by both routines; dzdx and dzdy null for RANTRI.  Returns the error
 // reported, 0 on success.
-int buildNetwork(int npts, const float* x, const float* y, const float* z,
-                 const float* dzdx, const float* dzdy, int wsize, float* work)
+int buildNetwork(int npts, const float* x, const float* y, const float* z, const float* dzdx,
+                 const float* dzdy, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;
@@ -91,7 +91,7 @@ int buildNetwork(int npts, const float* x, const float* y, const float* z,
     status = surfaceTriangulatePoints(N, work);
     n.pointCount = N;
     s.grid.pointCount = N;
-    if (status == kTriangleTableFull) return -status;   // reported where it happened
+    if (status == kTriangleTableFull) return -status;  // reported where it happened
     if (status > 0) return status;
     n.layoutPointCount = N;
     n.networkBuilt = -1;

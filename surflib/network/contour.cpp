@@ -40,9 +40,14 @@ void endDrawing() { surfaceState.drawing.code = kDrawingNone; }
 
 namespace surflib {
 
-NetworkMethodKeeper::NetworkMethodKeeper() : method_(surfaceState.networkSettings.interpolationMethod) {}
+NetworkMethodKeeper::NetworkMethodKeeper()
+    : method_(surfaceState.networkSettings.interpolationMethod)
+{}
 
-NetworkMethodKeeper::~NetworkMethodKeeper() { surfaceState.networkSettings.interpolationMethod = method_; }
+NetworkMethodKeeper::~NetworkMethodKeeper()
+{
+    surfaceState.networkSettings.interpolationMethod = method_;
+}
 
 void surfaceApplyNetworkSwitch(int lineSwitch)
 {
@@ -69,9 +74,8 @@ void surfaceStraightNetworkSwitch(int lineSwitch)
     w.smoothing = 0;
 }
 
-bool surfaceStartNetworkMap(float xlow, float xhigh, float ylow,
-                            float yhigh, int wsize, float* work, bool prepare,
-                            const int* straightSwitch)
+bool surfaceStartNetworkMap(float xlow, float xhigh, float ylow, float yhigh, int wsize,
+                            float* work, bool prepare, const int* straightSwitch)
 {
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
@@ -139,7 +143,8 @@ void surfacePlanNetworkLevels(int& n, bool list, NetworkLevelPlan& plan)
     plan.high = g.zMax;
     // A first level within a ten-thousandth of the range below the data minimum stays the
     // first level; one further below is raised by an interval.
-    if (static_cast<double>(g.zMin) - plan.first > kFirstLevelSlack * (static_cast<double>(g.zMax) - g.zMin)) {
+    if (static_cast<double>(g.zMin) - plan.first >
+        kFirstLevelSlack * (static_cast<double>(g.zMax) - g.zMin)) {
         plan.first += plan.step;
     }
     g.contourInterval = surfaceNarrow(plan.step);
@@ -186,8 +191,8 @@ float surfaceNormaliseLevel(double level)
     return surfaceNarrow((level - n.zmin) / n.zrange);
 }
 
-void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool listThem,
-                              int wsize, float* work)
+void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool listThem, int wsize,
+                              float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const bool list = plan.count > 0;
@@ -204,7 +209,7 @@ void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool lis
             if (!std::isfinite(level)) break;
             if (level > plan.high && level - plan.high > slack) break;
             const float lv = surfaceNarrow(level);
-            if (lv == previous) break;   // the interval no longer moves the level
+            if (lv == previous) break;  // the interval no longer moves the level
             previous = lv;
         }
         const int pen = surfaceLevelPen(static_cast<int>(k));
@@ -212,8 +217,9 @@ void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool lis
         surfaceSelectPen(pen);
         s.tracing.labelThisLevel = s.labelNextLevel;
         const float lv = surfaceNarrow(level);
-        surfaceContourNetworkLevels(surfaceNarrow(surfaceNormaliseLevel(lv) + static_cast<double>(lift)), wsize, work,
-                                    &index);
+        surfaceContourNetworkLevels(
+            surfaceNarrow(surfaceNormaliseLevel(lv) + static_cast<double>(lift)), wsize, work,
+            &index);
         if (listThem) surfaceListDrawnLevel(lv, pen);
         if (list) {
             if (k + 1 >= plan.count) break;

@@ -33,15 +33,14 @@ void surfaceStraightNetworkSwitch(int lineSwitch);
 // layout, the bucket index and vertex gradients (prepare), and the data height range (flat
 // data: error 17).  Reports what fails and returns false; the drawing then ends (code 1).
 // straightSwitch, when given, is the band fills' line switch, checked once the window passes.
-bool surfaceStartNetworkMap(float xlow, float xhigh, float ylow,
-                            float yhigh, int wsize, float* work, bool prepare,
-                            const int* straightSwitch = nullptr);
+bool surfaceStartNetworkMap(float xlow, float xhigh, float ylow, float yhigh, int wsize,
+                            float* work, bool prepare, const int* straightSwitch = nullptr);
 
 // The levels of a map: first level, interval, the range they run over, and the list.
 struct NetworkLevelPlan {
     double first, step;
     double low, high;
-    int count;            // levels to draw from the list (0: no list)
+    int count;  // levels to draw from the list (0: no list)
     float listed[100];
 };
 // Nice intervals for n intervals over the data height range (zFactor, level exponent, label
@@ -57,8 +56,8 @@ float surfaceNormaliseLevel(double level);
 // pens), traced and drawn slightly raised by lift (normalised), listed when list is on, and
 // the label rhythm advanced.  The loop ends at the list's end, above the range, or when the
 // interval no longer moves the level.
-void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool listThem,
-                              int wsize, float* work);
+void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool listThem, int wsize,
+                              float* work);
 
 }  // namespace surflib
 

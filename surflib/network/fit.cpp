@@ -66,11 +66,13 @@ int collect(const Window& win, double x, double y, const float* work, float* dis
     const int N = n.pointCount, nb = n.bucketCount;
     int count = 0;
     for (int c = win.lo[0]; c <= win.hi[0]; ++c) {
-        const int from = networkIndex(networkPointField(work, (c - 1) * nb + win.lo[1], kNetBucketStart));
+        const int from =
+            networkIndex(networkPointField(work, (c - 1) * nb + win.lo[1], kNetBucketStart));
         const bool lastBucket = c == nb && win.hi[1] == nb;
         const int to = lastBucket
-                           ? N
-                           : networkIndex(networkPointField(work, (c - 1) * nb + win.hi[1] + 1, kNetBucketStart)) - 1;
+            ? N
+            : networkIndex(networkPointField(work, (c - 1) * nb + win.hi[1] + 1, kNetBucketStart)) -
+                1;
         for (int pos = std::max(from, 1); pos <= std::min(to, N) && count < room; ++pos) {
             const int p = networkIndex(networkPointField(work, pos, kNetBucketList));
             if (p <= 0 || p > N) continue;
@@ -138,8 +140,8 @@ int solve(double a[6][6], double b[6], double c[6], double tw)
 
 namespace surflib {
 
-void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx,
-                             float& dzdy, float* work, int& status)
+void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx, float& dzdy, float* work,
+                             int& status)
 {
     SurfaceLibraryState& s = surfaceState;
     const NetworkLayout& n = s.network;
@@ -169,7 +171,7 @@ void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx,
     const int cx = nearestInt((x - n.bucketLeft) / n.bucketWidth, nb + 2);
     const int ry = nearestInt((y - n.bucketBottom) / n.bucketHeight, nb + 2);
     int lastK = -1;
-    int lastFailed = 1;   // the outcome of the last solve: failed column, coefficients
+    int lastFailed = 1;  // the outcome of the last solve: failed column, coefficients
     double last[6] = {};
     for (int attempt = 0; attempt < 8; ++attempt) {
         // Candidates: a window that grows one bucket on every side until it holds k + 1.
@@ -179,15 +181,19 @@ void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx,
             clampWindow(win, w, nb);
             count = collect(win, x, y, work, dist, number, room);
             if (count >= k + 1) break;
-            const bool whole = win.lo[0] == 1 && win.lo[1] == 1 && win.hi[0] == nb && win.hi[1] == nb;
+            const bool whole =
+                win.lo[0] == 1 && win.lo[1] == 1 && win.hi[0] == nb && win.hi[1] == nb;
             if (whole) {
-                k = count - 1;   // fewer data points than asked for: use them all
+                k = count - 1;  // fewer data points than asked for: use them all
                 break;
             }
             w += 2;
-            win.lo[0] -= 1; win.lo[1] -= 1; win.hi[0] += 1; win.hi[1] += 1;
+            win.lo[0] -= 1;
+            win.lo[1] -= 1;
+            win.hi[0] += 1;
+            win.hi[1] += 1;
         }
-        if (k < 1 || k == lastK) break;   // no more neighbours to add
+        if (k < 1 || k == lastK) break;  // no more neighbours to add
         lastK = k;
 
         // The k + 1 nearest, by repeated minimum search.
@@ -226,7 +232,7 @@ void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx,
         lastFailed = solve(a, b, last, tw);
         if (lastFailed == 0) break;
         if (k + 4 > kMaxNeighbours || k + 4 >= N) break;
-        k += 4;   // a singular fit tries more neighbours, for this fit only
+        k += 4;  // a singular fit tries more neighbours, for this fit only
     }
     if (lastFailed == 0 || lastFailed >= 4) {
         // Solved, or solved over the coefficients pivoted before the failing column (the
@@ -243,13 +249,14 @@ void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx,
     status = kNetworkFitSingular;
 }
 
-void surfaceQuadraticPatch(float x0, float y0, float x, float y,
-                           float& height, float& dzdx, float& dzdy)
+void surfaceQuadraticPatch(float x0, float y0, float x, float y, float& height, float& dzdx,
+                           float& dzdy)
 {
     NetworkWorking& w = surfaceState.networkWork;
     const double dx = static_cast<double>(x) - x0, dy = static_cast<double>(y) - y0;
     const float* c = w.fit;
-    height = surfaceNarrow(c[0] + c[1] * dx + c[2] * dy + c[3] * dx * dx + c[4] * dx * dy + c[5] * dy * dy);
+    height = surfaceNarrow(c[0] + c[1] * dx + c[2] * dy + c[3] * dx * dx + c[4] * dx * dy +
+                           c[5] * dy * dy);
     dzdx = surfaceNarrow(c[1] + c[4] * dy + 2.0 * c[3] * dx);
     dzdy = surfaceNarrow(c[2] + c[4] * dx + 2.0 * c[5] * dy);
     w.fitGradient[0] = dzdx;
@@ -268,8 +275,12 @@ void surfaceComputeVertexGradients(float* work)
     for (int t = 1; t <= n.triangleCount; ++t) {
         int v[3];
         for (int k = 0; k < 3; ++k) v[k] = networkVertex(work, t, k + 1);
-        const float cx = surfaceNarrow((static_cast<double>(networkX(work, v[0])) + networkX(work, v[1]) + networkX(work, v[2])) / 3.0);
-        const float cy = surfaceNarrow((static_cast<double>(networkY(work, v[0])) + networkY(work, v[1]) + networkY(work, v[2])) / 3.0);
+        const float cx = surfaceNarrow((static_cast<double>(networkX(work, v[0])) +
+                                        networkX(work, v[1]) + networkX(work, v[2])) /
+                                       3.0);
+        const float cy = surfaceNarrow((static_cast<double>(networkY(work, v[0])) +
+                                        networkY(work, v[1]) + networkY(work, v[2])) /
+                                       3.0);
         float h = 0.0f, gx = 0.0f, gy = 0.0f;
         int status = 0;
         surfaceNearestFitHeight(cx, cy, h, gx, gy, work, status);

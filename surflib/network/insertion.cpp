@@ -26,12 +26,12 @@ using namespace surflib;
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
-constexpr int kIncompleteEdge = -1;   // a polygon edge could not be followed to its end
+constexpr int kIncompleteEdge = -1;  // a polygon edge could not be followed to its end
 
 struct NewPoint {
-    float x, y;          // normalised
-    float z;             // caller's units (kind 1, 2)
-    float dzdx, dzdy;    // caller's units (kind 2)
+    float x, y;        // normalised
+    float z;           // caller's units (kind 1, 2)
+    float dzdx, dzdy;  // caller's units (kind 2)
 };
 
 // The bucket of a normalised point (1-based column-major number).
@@ -45,7 +45,8 @@ int bucketNumber(float x, float y)
         if (u >= nb - 1) return nb;
         return static_cast<int>(u) + 1;
     };
-    return (cell(x, n.bucketLeft, n.bucketWidth) - 1) * nb + cell(y, n.bucketBottom, n.bucketHeight);
+    return (cell(x, n.bucketLeft, n.bucketWidth) - 1) * nb +
+        cell(y, n.bucketBottom, n.bucketHeight);
 }
 
 // Adds point p (the last row) to the bucket list: after every entry of its bucket and of the
@@ -58,7 +59,8 @@ void addToBucketIndex(int p, bool data, float* work)
     int pos = std::max(1, networkIndex(networkPointField(work, m, kNetBucketStart)));
     while (pos <= oldCount) {
         const int q = std::abs(networkIndex(networkPointField(work, pos, kNetBucketList)));
-        if (q >= 1 && q <= oldCount && bucketNumber(networkX(work, q), networkY(work, q)) > m) break;
+        if (q >= 1 && q <= oldCount && bucketNumber(networkX(work, q), networkY(work, q)) > m)
+            break;
         ++pos;
     }
     for (int r = oldCount; r >= pos; --r) {
@@ -93,7 +95,7 @@ int surfaceAddNetworkPoint(int kind, const NewPoint& np, int& point, bool& insid
     // Height and derivatives, normalised.
     float fz = 0.0f, gx = 0.0f, gy = 0.0f;
     int status = 0;
-    if (kind != 2) surfaceNearestFitHeight(np.x, np.y, fz, gx, gy, work, status);   // derivatives
+    if (kind != 2) surfaceNearestFitHeight(np.x, np.y, fz, gx, gy, work, status);  // derivatives
     float z = 0.0f;
     if (kind == 0) {
         z = surfaceNetworkHeight(np.x, np.y, inside ? triangle : 0, sub, work);
@@ -209,7 +211,8 @@ Step nextStep(int v, int b, const float* work)
             if (networkVertex(work, t, k + 1) == v) i = k;
         }
         if (i < 0) continue;
-        const int p = networkVertex(work, t, (i + 1) % 3 + 1), q = networkVertex(work, t, (i + 2) % 3 + 1);
+        const int p = networkVertex(work, t, (i + 1) % 3 + 1),
+                  q = networkVertex(work, t, (i + 2) % 3 + 1);
         if (p == b || q == b) {
             step.reached = true;
             return step;
@@ -217,7 +220,7 @@ Step nextStep(int v, int b, const float* work)
         const double px = networkX(work, p) - vx, py = networkY(work, p) - vy;
         const double qx = networkX(work, q) - vx, qy = networkY(work, q) - vy;
         const double cp = cross(px, py, dx, dy), cq = cross(dx, dy, qx, qy);
-        if (cp < 0.0 || cq < 0.0) continue;   // b's direction is not in this corner
+        if (cp < 0.0 || cq < 0.0) continue;  // b's direction is not in this corner
         // A vertex on the way: the segment runs through it.
         const double tol = 100.0 * surfaceState.eps * length;
         if (std::fabs(cp) <= tol && px * dx + py * dy > 0.0) {
@@ -269,18 +272,27 @@ int surfaceTraceRegionEdge(int kind, int a, int b, const NewPoint& from, const N
             chain.push_back(v);
             continue;
         }
-        if (step.triangle == 0) break;   // no way on: the edge stays as it is
+        if (step.triangle == 0) break;  // no way on: the edge stays as it is
         const int p = networkVertex(work, step.triangle, step.edge + 1);
         const int q = networkVertex(work, step.triangle, (step.edge + 1) % 3 + 1);
         const double u = crossingOnEdge(v, b, p, q, work);
-        if (u <= tol) { v = p; chain.push_back(v); continue; }
-        if (u >= 1.0 - tol) { v = q; chain.push_back(v); continue; }
+        if (u <= tol) {
+            v = p;
+            chain.push_back(v);
+            continue;
+        }
+        if (u >= 1.0 - tol) {
+            v = q;
+            chain.push_back(v);
+            continue;
+        }
         // A new point at the crossing, its height along the polygon edge (or the network's).
         const double cx = networkX(work, p) + u * (networkX(work, q) - networkX(work, p));
         const double cy = networkY(work, p) + u * (networkY(work, q) - networkY(work, p));
         const double span = std::hypot(to.x - from.x, to.y - from.y);
         const double f = span > 0.0 ? std::hypot(cx - from.x, cy - from.y) / span : 0.0;
-        NewPoint c{surfaceNarrow(cx), surfaceNarrow(cy), surfaceNarrow(from.z + f * (to.z - from.z)),
+        NewPoint c{surfaceNarrow(cx), surfaceNarrow(cy),
+                   surfaceNarrow(from.z + f * (to.z - from.z)),
                    surfaceNarrow(from.dzdx + f * (to.dzdx - from.dzdx)),
                    surfaceNarrow(from.dzdy + f * (to.dzdy - from.dzdy))};
         int point = 0;
@@ -407,7 +419,8 @@ void surfaceInsertRegion(int kind, std::vector<NewPoint>& poly, int regionKind, 
     for (size_t i = 0; i < poly.size(); ++i) {
         const size_t j = (i + 1) % poly.size();
         if (vertex[i] == 0 || vertex[j] == 0 || vertex[i] == vertex[j]) continue;
-        const int status = surfaceTraceRegionEdge(kind, vertex[i], vertex[j], poly[i], poly[j], chain, work);
+        const int status =
+            surfaceTraceRegionEdge(kind, vertex[i], vertex[j], poly[i], poly[j], chain, work);
         if (status == kIncompleteEdge) {
             // Without all of its edges the polygon encloses nothing: no triangle is marked.
             surfaceReportError(kNotSimpleRegion);
@@ -447,7 +460,7 @@ void TRIADD(const int& kind, const float& x, const float& y, const float& z, con
     bool inside = false;
     const int status = surfaceAddNetworkPoint(k, p, point, inside, work);
     if (status == kInsertCoincides) {
-        surfaceReportError(kDuplicatePoints);   // the point is already a vertex
+        surfaceReportError(kDuplicatePoints);  // the point is already a vertex
     } else if (status == 0 && !inside) {
         surfaceReportError(kOutsideNetwork);
     } else if (status == kInsertNotPlaced) {

@@ -53,7 +53,10 @@ int subTriangleOf(const double lambda[3])
 {
     int sub = 1;
     double smallest = lambda[2];
-    if (lambda[0] < smallest) { sub = 2; smallest = lambda[0]; }
+    if (lambda[0] < smallest) {
+        sub = 2;
+        smallest = lambda[0];
+    }
     if (lambda[1] < smallest) sub = 3;
     return sub;
 }
@@ -113,7 +116,7 @@ double patchHeight(double x, double y, int triangle, int sub, const float* work)
     const double zs = (q[0] + q[1] + q[2]) / 3.0;
 
     assert(sub >= 1 && sub <= 3);
-    const int i = sub - 1, j = sub % 3;   // the sub-triangle's corners A = c[i], B = c[j]
+    const int i = sub - 1, j = sub % 3;  // the sub-triangle's corners A = c[i], B = c[j]
     const Corner& A = c[i];
     const Corner& B = c[j];
     double u = 0.0, v = 0.0, w = 0.0;
@@ -123,9 +126,10 @@ double patchHeight(double x, double y, int triangle, int sub, const float* work)
     const double b201 = towards(A, s), b021 = towards(B, s);
     const double b102 = q[i], b012 = q[j], b111 = e[i];
     return b300 * u * u * u + b030 * v * v * v + b003 * w * w * w +
-           3.0 * (b210 * u * u * v + b120 * u * v * v + b201 * u * u * w + b021 * v * v * w +
-                  b102 * u * w * w + b012 * v * w * w) +
-           6.0 * b111 * u * v * w;
+        3.0 *
+        (b210 * u * u * v + b120 * u * v * v + b201 * u * u * w + b021 * v * v * w +
+         b102 * u * w * w + b012 * v * w * w) +
+        6.0 * b111 * u * v * w;
 }
 
 // ---- The locate index ------------------------------------------------------------------------
@@ -140,9 +144,9 @@ struct LocateIndex {
     bool active = false;
     int cells = 0;
     double x0 = 0.0, y0 = 0.0, cellWidth = 1.0, cellHeight = 1.0, x1 = 0.0, y1 = 0.0;
-    std::vector<int> cellStart;       // cells * cells + 1 entries
+    std::vector<int> cellStart;  // cells * cells + 1 entries
     std::vector<int> cellTriangles;
-    std::vector<std::vector<int>> hullEdgeOwners;   // by end point: triangle * 4 + edge
+    std::vector<std::vector<int>> hullEdgeOwners;  // by end point: triangle * 4 + edge
 };
 
 LocateIndex locateIndex;
@@ -166,10 +170,11 @@ int indexedScan(double x, double y, int start, int count, const float* work, dou
     const LocateIndex& ix = locateIndex;
     if (!(x >= ix.x0 && x <= ix.x1 && y >= ix.y0 && y <= ix.y1)) return 0;
     const int c = cellOf(x, ix.x0, ix.cellWidth, ix.cells) * ix.cells +
-                  cellOf(y, ix.y0, ix.cellHeight, ix.cells);
+        cellOf(y, ix.y0, ix.cellHeight, ix.cells);
     int best = 0, bestKey = count;
     double l[3] = {0.0, 0.0, 0.0};
-    for (int e = ix.cellStart[static_cast<size_t>(c)]; e < ix.cellStart[static_cast<size_t>(c) + 1]; ++e) {
+    for (int e = ix.cellStart[static_cast<size_t>(c)]; e < ix.cellStart[static_cast<size_t>(c) + 1];
+         ++e) {
         const int t = ix.cellTriangles[static_cast<size_t>(e)];
         if (t == start || t > count) continue;
         const int key = scanKey(t, start, count);
@@ -193,8 +198,8 @@ double offLevel(double h, double level, double tol)
 
 namespace surflib {
 
-void surfaceLocateTriangle(float x, float y, float& height, int& inside,
-                           int& triangle, int& sub, int& edge, int& slot, const float* work)
+void surfaceLocateTriangle(float x, float y, float& height, int& inside, int& triangle, int& sub,
+                           int& edge, int& slot, const float* work)
 {
     NetworkWorking& w = surfaceState.networkWork;
     const int count = surfaceState.network.triangleCount;
@@ -256,8 +261,8 @@ void surfaceLocateTriangle(float x, float y, float& height, int& inside,
     w.edge = edge;
 }
 
-void surfaceNearestHullFeature(float x, float y, float& height, int& triangle,
-                               int& sub, int& hullPoint, const float* work)
+void surfaceNearestHullFeature(float x, float y, float& height, int& triangle, int& sub,
+                               int& hullPoint, const float* work)
 {
     const NetworkLayout& n = surfaceState.network;
     NetworkWorking& w = surfaceState.networkWork;
@@ -330,8 +335,7 @@ void surfaceNearestHullFeature(float x, float y, float& height, int& triangle,
     }
 }
 
-void surfaceLinearHeight(float x, float y, float& height, int triangle,
-                         const float* work)
+void surfaceLinearHeight(float x, float y, float& height, int triangle, const float* work)
 {
     const int v1 = networkVertex(work, triangle, 1), v2 = networkVertex(work, triangle, 2),
               v3 = networkVertex(work, triangle, 3);
@@ -347,8 +351,8 @@ void surfaceLinearHeight(float x, float y, float& height, int triangle,
     height = surfaceNarrow(l1 * z1 + l2 * z2 + (1.0 - l1 - l2) * z3);
 }
 
-void surfaceCubicPatchHeight(float x, float y, float& height, int triangle,
-                             int sub, const float* work)
+void surfaceCubicPatchHeight(float x, float y, float& height, int triangle, int sub,
+                             const float* work)
 {
     int piece = sub;
     if (piece < 1 || piece > 3) {
@@ -360,8 +364,7 @@ void surfaceCubicPatchHeight(float x, float y, float& height, int triangle,
     height = surfaceNarrow(patchHeight(x, y, triangle, piece, work));
 }
 
-float surfaceNetworkHeight(float x, float y, int triangle, int sub,
-                           float* work)
+float surfaceNetworkHeight(float x, float y, int triangle, int sub, float* work)
 {
     const int method = surfaceState.networkSettings.interpolationMethod;
     const int count = surfaceState.network.triangleCount;
@@ -390,9 +393,8 @@ float surfaceNetworkHeight(float x, float y, int triangle, int sub,
     return h;
 }
 
-void surfaceLevelCrossing(int triangle, int sub, float level, float& x1,
-                          float& x2, float& y1, float& y2, float h1, float h2,
-                          float& xc, float& yc, float* work)
+void surfaceLevelCrossing(int triangle, int sub, float level, float& x1, float& x2, float& y1,
+                          float& y2, float h1, float h2, float& xc, float& yc, float* work)
 {
     NetworkWorking& w = surfaceState.networkWork;
     const double tol = 100.0 * surfaceState.eps;
@@ -421,9 +423,13 @@ void surfaceLevelCrossing(int triangle, int sub, float level, float& x1,
         const float fx = surfaceNarrow(px), fy = surfaceNarrow(py);
         const double h = surfaceNetworkHeight(fx, fy, triangle, sub, work);
         if (h < level) {
-            lx = px; ly = py; lh = h;
+            lx = px;
+            ly = py;
+            lh = h;
         } else {
-            hx = px; hy = py; hh = h;
+            hx = px;
+            hy = py;
+            hh = h;
         }
         if (std::fabs(offLevel(h, level, tol)) <= tol) {
             reached = true;
@@ -435,16 +441,18 @@ void surfaceLevelCrossing(int triangle, int sub, float level, float& x1,
     if (reached) {
         w.crossingFound = -1;
     } else if (moved == 1) {
-        xc = x1; yc = y1;
+        xc = x1;
+        yc = y1;
         w.crossingFound = -1;
     } else if (moved == 2) {
-        xc = x2; yc = y2;
+        xc = x2;
+        yc = y2;
         w.crossingFound = -1;
     }
 }
 
-void surfaceLevelSideTest(float x, float y, int side, int& result,
-                          float level, int& triangle, float* work)
+void surfaceLevelSideTest(float x, float y, int side, int& result, float level, int& triangle,
+                          float* work)
 {
     float height = 0.0f;
     int inside = 0, sub = 0, edge = 0, slot = 0;
@@ -455,8 +463,7 @@ void surfaceLevelSideTest(float x, float y, int side, int& result,
     if (static_cast<double>(side) * (static_cast<double>(level) - h) > 0.0) result = 0;
 }
 
-void surfaceLabelClearance(float x1, float x2, float x3, float y1,
-                           float y2, float y3, float level,
+void surfaceLabelClearance(float x1, float x2, float x3, float y1, float y2, float y3, float level,
                            float labelHeight, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -525,7 +532,7 @@ NetworkLocateIndex::NetworkLocateIndex(const float* work)
         b[1] = hi[0] + margin;
         b[2] = lo[1] - margin;
         b[3] = hi[1] + margin;
-        if (!std::isfinite(b[0] + b[1] + b[2] + b[3])) return;   // no index: the scan stays
+        if (!std::isfinite(b[0] + b[1] + b[2] + b[3])) return;  // no index: the scan stays
         x0 = t == 1 ? b[0] : std::min(x0, b[0]);
         x1 = t == 1 ? b[1] : std::max(x1, b[1]);
         y0 = t == 1 ? b[2] : std::min(y0, b[2]);
@@ -547,14 +554,19 @@ NetworkLocateIndex::NetworkLocateIndex(const float* work)
     long long total = 0;
     auto forCells = [&](int t, auto&& visit) {
         const double* b = &box[static_cast<size_t>(t - 1) * 4];
-        const int cx0 = cellOf(b[0], x0, ix.cellWidth, cells), cx1 = cellOf(b[1], x0, ix.cellWidth, cells);
-        const int cy0 = cellOf(b[2], y0, ix.cellHeight, cells), cy1 = cellOf(b[3], y0, ix.cellHeight, cells);
+        const int cx0 = cellOf(b[0], x0, ix.cellWidth, cells),
+                  cx1 = cellOf(b[1], x0, ix.cellWidth, cells);
+        const int cy0 = cellOf(b[2], y0, ix.cellHeight, cells),
+                  cy1 = cellOf(b[3], y0, ix.cellHeight, cells);
         for (int cx = cx0; cx <= cx1; ++cx) {
             for (int cy = cy0; cy <= cy1; ++cy) visit(static_cast<size_t>(cx) * cells + cy);
         }
     };
     for (int t = 1; t <= count; ++t) {
-        forCells(t, [&](size_t c) { ++counts[c]; ++total; });
+        forCells(t, [&](size_t c) {
+            ++counts[c];
+            ++total;
+        });
         if (total > kMostIndexEntries) return;
     }
     ix.cellStart.assign(cellCount + 1, 0);

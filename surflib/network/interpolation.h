@@ -16,8 +16,8 @@ namespace surflib {
 // otherwise.  Outside the network: inside 0 and triangle / sub from
 // surfaceNearestHullFeature (triangle 0 near a hull corner).  The barycentric coordinates and
 // the vertex number stay in networkWork.
-void surfaceLocateTriangle(float x, float y, float& height, int& inside,
-                           int& triangle, int& sub, int& edge, int& slot, const float* work);
+void surfaceLocateTriangle(float x, float y, float& height, int& inside, int& triangle, int& sub,
+                           int& edge, int& slot, const float* work);
 // While one lives, the locate and the nearest hull feature take their candidates from a grid
 // over the triangles instead of scanning the whole table, with the same results; the
 // triangles must not change meanwhile.
@@ -30,28 +30,26 @@ public:
 };
 // The nearest hull edge (its triangle, sub = the edge's number) or hull corner (triangle 0,
 // hullPoint) of a point outside the network.  height := 0.
-void surfaceNearestHullFeature(float x, float y, float& height, int& triangle,
-                               int& sub, int& hullPoint, const float* work);
+void surfaceNearestHullFeature(float x, float y, float& height, int& triangle, int& sub,
+                               int& hullPoint, const float* work);
 
 // Method 0: the plane of triangle t (extrapolated outside it).
-void surfaceLinearHeight(float x, float y, float& height, int triangle,
-                         const float* work);
+void surfaceLinearHeight(float x, float y, float& height, int triangle, const float* work);
 // Method 1: weighted quadratic fit over the nearest points.  status 0, or 72 when the fit
 // stays singular (height and derivatives then untouched, error already reported).  Uses the
 // spare table; needs the bucket index.  Leaves FitCoefficients in networkWork.fit.
-void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx,
-                             float& dzdy, float* work, int& status);
+void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx, float& dzdy, float* work,
+                             int& status);
 // Evaluates the kept fit about (x0, y0) at (x, y).
-void surfaceQuadraticPatch(float x0, float y0, float x, float y,
-                           float& height, float& dzdx, float& dzdy);
+void surfaceQuadraticPatch(float x0, float y0, float x, float y, float& height, float& dzdx,
+                           float& dzdy);
 // Method 2: the cubic patch of triangle t in sub-triangle sub (0: the sub-triangle that
 // holds the point).  Needs vertex gradients.
-void surfaceCubicPatchHeight(float x, float y, float& height, int triangle,
-                             int sub, const float* work);
+void surfaceCubicPatchHeight(float x, float y, float& height, int triangle, int sub,
+                             const float* work);
 // The height by interpolationMethod: 0 linear in t, 1 the fit, 2 the patch in (t, sub).  A
 // method that needs a triangle gets the fit when t is 0.
-float surfaceNetworkHeight(float x, float y, int triangle, int sub,
-                           float* work);
+float surfaceNetworkHeight(float x, float y, int triangle, int sub, float* work);
 // Mean over the triangles around each vertex of the gradients of the fits at their centroids
 // (columns 106-108).  The caller sets gradientsReady.
 void surfaceComputeVertexGradients(float* work);
@@ -59,18 +57,16 @@ void surfaceComputeVertexGradients(float* work);
 // The point on the segment from end 1 to end 2 where the current method reaches level.  The
 // end coordinates may be moved by 0.001 of the segment when an end lies on the level.
 // networkWork.crossingFound tells whether the level was reached.
-void surfaceLevelCrossing(int triangle, int sub, float level, float& x1,
-                          float& x2, float& y1, float& y2, float h1, float h2,
-                          float& xc, float& yc, float* work);
+void surfaceLevelCrossing(int triangle, int sub, float level, float& x1, float& x2, float& y1,
+                          float& y2, float h1, float h2, float& xc, float& yc, float* work);
 // 0 when side * (level - height at (x, y)) > 0, else side; side when the point is outside.
-void surfaceLevelSideTest(float x, float y, int side, int& result,
-                          float level, int& triangle, float* work);
+void surfaceLevelSideTest(float x, float y, int side, int& result, float level, int& triangle,
+                          float* work);
 // Free space above and below a label of height labelHeight (picture units) centred at the
 // middle of three contour points; into networkWork.clearanceAbove / clearanceBelow.  Reads
 // the contour interval (GridState::contourInterval) and data height range (GridState zMin,
 // zMax), both in the caller's units, and the map transform.
-void surfaceLabelClearance(float x1, float x2, float x3, float y1,
-                           float y2, float y3, float level,
+void surfaceLabelClearance(float x1, float x2, float x3, float y1, float y2, float y3, float level,
                            float labelHeight, float* work);
 
 }  // namespace surflib

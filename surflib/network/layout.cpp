@@ -22,7 +22,7 @@ namespace {
 struct LoadPoint {
     double x, y, z;
     float dzdx, dzdy;
-    int input;   // position in the caller's arrays
+    int input;  // position in the caller's arrays
 };
 
 int& flagOfHeaderWord(NetworkLayout& n, int word)
@@ -53,7 +53,10 @@ int dropDuplicates(std::vector<LoadPoint>& pts, double eps)
             return q.input < p.input && std::fabs(p.y - q.y) < eps;
         };
         for (size_t q = pos; q-- > 0 && p.x - pts[byX[q]].x < eps;) {
-            if (earlierClose(q)) { dropped[byX[pos]] = 1; break; }
+            if (earlierClose(q)) {
+                dropped[byX[pos]] = 1;
+                break;
+            }
         }
         for (size_t q = pos + 1; !dropped[byX[pos]] && q < n && pts[byX[q]].x - p.x < eps; ++q) {
             if (earlierClose(q)) dropped[byX[pos]] = 1;
@@ -161,10 +164,12 @@ void orderPoints(int N, float* work, float eps)
     std::vector<float> copy(static_cast<size_t>(N - 1) * 5);
     static const int kColumns[] = {kNetX, kNetY, kNetZ, kNetDzdx, kNetDzdy};
     for (int i = 0; i < N - 1; ++i) {
-        for (int c = 0; c < 5; ++c) copy[static_cast<size_t>(i) * 5 + c] = networkPointField(work, order[i], kColumns[c]);
+        for (int c = 0; c < 5; ++c)
+            copy[static_cast<size_t>(i) * 5 + c] = networkPointField(work, order[i], kColumns[c]);
     }
     for (int i = 0; i < N - 1; ++i) {
-        for (int c = 0; c < 5; ++c) networkPointField(work, i + 2, kColumns[c]) = copy[static_cast<size_t>(i) * 5 + c];
+        for (int c = 0; c < 5; ++c)
+            networkPointField(work, i + 2, kColumns[c]) = copy[static_cast<size_t>(i) * 5 + c];
     }
     // The passes of the tie rule, from the last row towards row 2, as long as they change
     // something and at most N - 1 times.
@@ -268,9 +273,12 @@ void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const floa
             p.dzdx = networkPointField(work, i + 1, kNetDzdx);
             p.dzdy = networkPointField(work, i + 1, kNetDzdy);
         }
-        x0 = std::min(x0, p.x); x1 = std::max(x1, p.x);
-        y0 = std::min(y0, p.y); y1 = std::max(y1, p.y);
-        z0 = std::min(z0, p.z); z1 = std::max(z1, p.z);
+        x0 = std::min(x0, p.x);
+        x1 = std::max(x1, p.x);
+        y0 = std::min(y0, p.y);
+        y1 = std::max(y1, p.y);
+        z0 = std::min(z0, p.z);
+        z1 = std::max(z1, p.z);
     }
     n.xmin = surfaceNarrow(x0);
     n.ymin = surfaceNarrow(y0);
@@ -441,14 +449,8 @@ NetworkRoutineScope::~NetworkRoutineScope()
     }
 }
 
-float surfaceNetworkPictureX(float xn)
-{
-    return surfaceNarrow(surfaceMapXToPicture(xn));
-}
+float surfaceNetworkPictureX(float xn) { return surfaceNarrow(surfaceMapXToPicture(xn)); }
 
-float surfaceNetworkPictureY(float yn)
-{
-    return surfaceNarrow(surfaceMapYToPicture(yn));
-}
+float surfaceNetworkPictureY(float yn) { return surfaceNarrow(surfaceMapYToPicture(yn)); }
 
 }  // namespace surflib

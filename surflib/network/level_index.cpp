@@ -14,7 +14,7 @@ namespace surflib {
 
 namespace {
 
-constexpr float kExcludedMark = -2.0f;   // marks at or below belong to regions
+constexpr float kExcludedMark = -2.0f;  // marks at or below belong to regions
 constexpr long long kEntriesPerTriangle = 8;
 
 bool excludedTriangle(const float* work, int t)
@@ -32,8 +32,10 @@ void widenByEdgeCurve(const float* work, int a, int b, double& low, double& high
 {
     const double dx = static_cast<double>(networkX(work, b)) - networkX(work, a);
     const double dy = static_cast<double>(networkY(work, b)) - networkY(work, a);
-    const double d0 = networkPointField(work, a, kNetDzdx) * dx + networkPointField(work, a, kNetDzdy) * dy;
-    const double d1 = networkPointField(work, b, kNetDzdx) * dx + networkPointField(work, b, kNetDzdy) * dy;
+    const double d0 =
+        networkPointField(work, a, kNetDzdx) * dx + networkPointField(work, a, kNetDzdy) * dy;
+    const double d1 =
+        networkPointField(work, b, kNetDzdx) * dx + networkPointField(work, b, kNetDzdy) * dy;
     const double z0 = networkZ(work, a), z1 = networkZ(work, b);
     const double control[4] = {z0, z0 + d0 / 3.0, z1 - d1 / 3.0, z1};
     double lo = control[0], hi = control[0], size = 0.0;
@@ -64,7 +66,8 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
     candidate_.assign(size, 0);
     std::vector<char> excluded(size, 1);
     std::vector<int> eligible;
-    for (int t = 1; t <= T; ++t) excluded[static_cast<size_t>(t)] = excludedTriangle(work, t) ? 1 : 0;
+    for (int t = 1; t <= T; ++t)
+        excluded[static_cast<size_t>(t)] = excludedTriangle(work, t) ? 1 : 0;
     const bool cubic = surfaceState.networkSettings.interpolationMethod == 2;
     constexpr double kInf = std::numeric_limits<double>::infinity();
     for (int t = 1; t <= T; ++t) {
@@ -72,7 +75,8 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
         for (int k = 1; k <= 3; ++k) {
             const int nb = networkNeighbour(work, t, k);
             if (excluded[i] != 0) {
-                if (nb >= 1 && nb <= T && excluded[static_cast<size_t>(nb)] == 0) candidate_[static_cast<size_t>(nb)] = 1;
+                if (nb >= 1 && nb <= T && excluded[static_cast<size_t>(nb)] == 0)
+                    candidate_[static_cast<size_t>(nb)] = 1;
             } else if (nb == 0) {
                 candidate_[i] = 1;
             }
@@ -91,15 +95,18 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
                 hi = kInf;
             } else {
                 for (int k = 1; k <= 3; ++k) {
-                    widenByEdgeCurve(work, networkVertex(work, t, k), networkVertex(work, t, k % 3 + 1), lo, hi);
+                    widenByEdgeCurve(work, networkVertex(work, t, k),
+                                     networkVertex(work, t, k % 3 + 1), lo, hi);
                 }
             }
         }
         // Rounded outwards, so that the float range holds the double one.
         low_[i] = static_cast<float>(lo);
         high_[i] = static_cast<float>(hi);
-        if (static_cast<double>(low_[i]) > lo) low_[i] = std::nextafter(low_[i], -std::numeric_limits<float>::infinity());
-        if (static_cast<double>(high_[i]) < hi) high_[i] = std::nextafter(high_[i], std::numeric_limits<float>::infinity());
+        if (static_cast<double>(low_[i]) > lo)
+            low_[i] = std::nextafter(low_[i], -std::numeric_limits<float>::infinity());
+        if (static_cast<double>(high_[i]) < hi)
+            high_[i] = std::nextafter(high_[i], std::numeric_limits<float>::infinity());
     }
     if (eligible.empty()) return;
 
@@ -134,15 +141,18 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
     first_.assign(static_cast<size_t>(buckets_) + 1, 0);
     for (const int t : eligible) {
         const auto i = static_cast<size_t>(t);
-        for (int b = bucketOf(low_[i]); b <= bucketOf(high_[i]); ++b) ++first_[static_cast<size_t>(b) + 1];
+        for (int b = bucketOf(low_[i]); b <= bucketOf(high_[i]); ++b)
+            ++first_[static_cast<size_t>(b) + 1];
     }
-    for (int b = 0; b < buckets_; ++b) first_[static_cast<size_t>(b) + 1] += first_[static_cast<size_t>(b)];
+    for (int b = 0; b < buckets_; ++b)
+        first_[static_cast<size_t>(b) + 1] += first_[static_cast<size_t>(b)];
     items_.assign(static_cast<size_t>(entries), 0);
     std::vector<int> fill(first_.begin(), first_.end() - 1);
     // Triangles in ascending order, so that every bucket lists them in order.
     for (const int t : eligible) {
         const auto i = static_cast<size_t>(t);
-        for (int b = bucketOf(low_[i]); b <= bucketOf(high_[i]); ++b) items_[static_cast<size_t>(fill[static_cast<size_t>(b)]++)] = t;
+        for (int b = bucketOf(low_[i]); b <= bucketOf(high_[i]); ++b)
+            items_[static_cast<size_t>(fill[static_cast<size_t>(b)]++)] = t;
     }
 }
 

@@ -33,11 +33,11 @@ private:
     bool meets(int t, float level) const;
 
     bool curved_;
-    std::vector<float> low_, high_;   // by triangle number (0 unused)
+    std::vector<float> low_, high_;  // by triangle number (0 unused)
     std::vector<char> candidate_;
     double base_ = 0.0, width_ = 1.0;
     int buckets_ = 0;
-    std::vector<int> first_, items_;   // triangles of bucket b: items_[first_[b] .. first_[b+1])
+    std::vector<int> first_, items_;  // triangles of bucket b: items_[first_[b] .. first_[b+1])
     std::vector<int> met_;
 };
 

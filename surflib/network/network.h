@@ -52,7 +52,7 @@ namespace surflib {
 
 constexpr int kNetworkBase = 100;
 constexpr int kNetworkHeaderWords = 4;
-constexpr int kNetworkWordsPerPoint = 36;    // 12 point words, 14 triangle words, 10 spare
+constexpr int kNetworkWordsPerPoint = 36;  // 12 point words, 14 triangle words, 10 spare
 constexpr int kNetworkTriangleColumns = 7;
 
 // Header words (1-based).
@@ -65,18 +65,18 @@ enum NetworkHeaderWord {
 
 // Columns of a point record: the field of point j is word 12j + column.
 enum NetworkPointColumn {
-    kNetX = 100,              // (x - xmin) / xrange
+    kNetX = 100,  // (x - xmin) / xrange
     kNetY = 101,
     kNetZ = 102,
-    kNetInterpolated = 103,   // 1.0: height interpolated by TRIADD kind 0, not data
-    kNetBucketList = 104,     // row m: m-th point of the bucket list (negative: not data)
-    kNetBucketStart = 105,    // row m: list position of bucket m's first point
+    kNetInterpolated = 103,  // 1.0: height interpolated by TRIADD kind 0, not data
+    kNetBucketList = 104,    // row m: m-th point of the bucket list (negative: not data)
+    kNetBucketStart = 105,   // row m: list position of bucket m's first point
     kNetGradientWeight = 106,
-    kNetDzdx = 107,           // normalised: dz/dx * xrange / zrange
+    kNetDzdx = 107,  // normalised: dz/dx * xrange / zrange
     kNetDzdy = 108,
     kNetInsertMark = 109,
-    kNetHullPrevious = 110,   // clockwise hull neighbour, 0 for an interior point
-    kNetHullNext = 111,       // counter-clockwise hull neighbour
+    kNetHullPrevious = 110,  // clockwise hull neighbour, 0 for an interior point
+    kNetHullNext = 111,      // counter-clockwise hull neighbour
 };
 
 // Columns of a triangle record.
@@ -117,7 +117,7 @@ inline long long networkTriangleWord(int t, int column)
     assert(t >= 1 && t <= 2LL * n.capacity);
     assert(column >= 1 && column <= kNetworkTriangleColumns);
     return static_cast<long long>(n.triangleStart) + (t - 1) +
-           static_cast<long long>(column - 1) * 2LL * n.capacity;
+        static_cast<long long>(column - 1) * 2LL * n.capacity;
 }
 inline float& networkTriangleField(float* work, int t, int column)
 {

@@ -21,9 +21,21 @@ using namespace surflib;
 
 namespace {
 
-double toNormalX(double x) { const NetworkLayout& n = surfaceState.network; return (x - n.xmin) / n.xrange; }
-double toNormalY(double y) { const NetworkLayout& n = surfaceState.network; return (y - n.ymin) / n.yrange; }
-float fromNormalZ(double z) { const NetworkLayout& n = surfaceState.network; return surfaceNarrow(z * n.zrange + n.zmin); }
+double toNormalX(double x)
+{
+    const NetworkLayout& n = surfaceState.network;
+    return (x - n.xmin) / n.xrange;
+}
+double toNormalY(double y)
+{
+    const NetworkLayout& n = surfaceState.network;
+    return (y - n.ymin) / n.yrange;
+}
+float fromNormalZ(double z)
+{
+    const NetworkLayout& n = surfaceState.network;
+    return surfaceNarrow(z * n.zrange + n.zmin);
+}
 
 // The common checks; reports and returns the error, 0 when the network can be used.
 int checkNetwork(int wsize, const float* work)
@@ -37,7 +49,7 @@ int prepare(int wsize, float* work, bool gradients)
 {
     int status = 0;
     surfacePrepareNetwork(wsize, work, gradients, status);
-    if (status == kNoBucketGrid) surfaceReportError(status);   // 15 and 16 come reported
+    if (status == kNoBucketGrid) surfaceReportError(status);  // 15 and 16 come reported
     return status;
 }
 
@@ -77,7 +89,8 @@ float sampleNode(float x, float y, int& triangle, bool& outside, float* work)
     if (triangle <= 0) triangle = 1;
     surfaceLocateTriangle(x, y, h, inside, triangle, sub, edge, slot, work);
     outside = inside == 0;
-    if (inside != 0 && w.vertex != 0) return networkZ(work, networkVertex(work, triangle, w.vertex));
+    if (inside != 0 && w.vertex != 0)
+        return networkZ(work, networkVertex(work, triangle, w.vertex));
     const int method = surfaceState.networkSettings.interpolationMethod;
     if (inside != 0 && method == 0) {
         surfaceLinearHeight(x, y, h, triangle, work);
@@ -290,5 +303,6 @@ void TRINET(const int& marker, const int& wsize, float* work)
     if (marker != 0) s.contour.pointMarker = marker;
     surfaceSelectPen(s.saved.entryColour);
     surfaceDrawNetworkEdges(work);
-    if (marker != 0 && !surfaceFlagOn(s.surface.contourOnSurface)) surfaceDrawDataPoints(wsize, work);
+    if (marker != 0 && !surfaceFlagOn(s.surface.contourOnSurface))
+        surfaceDrawDataPoints(wsize, work);
 }

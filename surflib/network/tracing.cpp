@@ -34,7 +34,7 @@ namespace {
 constexpr float kNotVisited = 0.0f;
 constexpr float kCandidate = 1.0f;
 constexpr float kFinished = -1.0f;
-constexpr float kRegionBound = -2.0f;   // marks at or below belong to regions and stay
+constexpr float kRegionBound = -2.0f;  // marks at or below belong to regions and stay
 constexpr float kMinStepFactor = 1000.0f;
 
 NetworkPolylineBuffer& line() { return surfaceState.networkLine; }
@@ -203,7 +203,8 @@ void drawClosedLine(float* work)
     } else {
         surfaceAppendContourPoint(b.firstX, b.firstY, work);
     }
-    if (b.heldCount > 0 && b.count >= 2) drawHeldPiece(true, b.x[b.count - 2], b.y[b.count - 2], work);
+    if (b.heldCount > 0 && b.count >= 2)
+        drawHeldPiece(true, b.x[b.count - 2], b.y[b.count - 2], work);
     if (b.count >= 3 && !std::isnan(b.secondX)) {
         if (!surfaceFlagOn(b.continuedFromBefore)) {
             b.continuedFromBefore = -1;
@@ -250,9 +251,9 @@ struct EdgeCrossings {
 
 struct CurvedTriangle {
     NetworkTriangle tri;
-    float zG = 0.0f;                 // height at the centroid
+    float zG = 0.0f;  // height at the centroid
     EdgeCrossings edge[3];
-    bool spokeCrossed[3] = {};       // the spoke from the centroid to vertex k (index k - 1)
+    bool spokeCrossed[3] = {};  // the spoke from the centroid to vertex k (index k - 1)
     bool spokeFound[3] = {};
     float spokeX[3] = {}, spokeY[3] = {};
 };
@@ -262,7 +263,8 @@ double placeOnSide(const Corner& p, const Corner& q, float x, float y)
     const double dx = static_cast<double>(q.x) - p.x, dy = static_cast<double>(q.y) - p.y;
     const double len2 = dx * dx + dy * dy;
     if (!(len2 > 0.0)) return 0.0;
-    const double f = ((x - static_cast<double>(p.x)) * dx + (y - static_cast<double>(p.y)) * dy) / len2;
+    const double f =
+        ((x - static_cast<double>(p.x)) * dx + (y - static_cast<double>(p.y)) * dy) / len2;
     return std::clamp(f, 0.0, 1.0);
 }
 
@@ -271,7 +273,8 @@ double placeOnSide(const Corner& p, const Corner& q, float x, float y)
 bool insideEdge(const NetworkTriangle& tri, int k, float x, float y)
 {
     constexpr double kEndClearance = 1e-3;
-    const Corner p{tri.x[k - 1], tri.y[k - 1], 0.0f}, q{tri.x[next(k) - 1], tri.y[next(k) - 1], 0.0f};
+    const Corner p{tri.x[k - 1], tri.y[k - 1], 0.0f},
+        q{tri.x[next(k) - 1], tri.y[next(k) - 1], 0.0f};
     const double f = placeOnSide(p, q, x, y);
     return f > kEndClearance && f < 1.0 - kEndClearance;
 }
@@ -284,12 +287,13 @@ void curvedTriangle(int t, float level, CurvedTriangle& c, float* work)
         EdgeCrossings& e = c.edge[k - 1];
         const float za = c.tri.z[k - 1], zb = c.tri.z[next(k) - 1];
         int roots = 0;
-        surfaceEdgeCubicCrossings(t, k, level, c.tri.x[k - 1], c.tri.y[k - 1], roots, e.x[0], e.y[0], e.x[1],
-                                  e.y[1], work);
+        surfaceEdgeCubicCrossings(t, k, level, c.tri.x[k - 1], c.tri.y[k - 1], roots, e.x[0],
+                                  e.y[0], e.x[1], e.y[1], work);
         if (crosses(za, zb, level)) {
             e.count = 1;
             e.up[0] = !high(za, level);
-        } else if (roots >= 2 && insideEdge(c.tri, k, e.x[0], e.y[0]) && insideEdge(c.tri, k, e.x[1], e.y[1])) {
+        } else if (roots >= 2 && insideEdge(c.tri, k, e.x[0], e.y[0]) &&
+                   insideEdge(c.tri, k, e.x[1], e.y[1])) {
             e.count = 2;
             e.up[0] = !high(za, level);
             e.up[1] = high(za, level);
@@ -340,15 +344,15 @@ void spokePoint(CurvedTriangle& c, int t, int v, float level, float* work)
 {
     if (c.spokeFound[v - 1]) return;
     const NetworkTriangle& tri = c.tri;
-    surfaceSegmentCrossing(t, v, level, tri.gx, tri.gy, c.zG, tri.x[v - 1], tri.y[v - 1], tri.z[v - 1],
-                           c.spokeX[v - 1], c.spokeY[v - 1], work);
+    surfaceSegmentCrossing(t, v, level, tri.gx, tri.gy, c.zG, tri.x[v - 1], tri.y[v - 1],
+                           tri.z[v - 1], c.spokeX[v - 1], c.spokeY[v - 1], work);
     c.spokeFound[v - 1] = true;
 }
 
 // The boundary of sub-triangle s (corners A = vertex s, B = vertex s mod 3 + 1, G) with the
 // crossings on it, counter-clockwise.  A place on the boundary is a number tau from 0 to 3:
 // 0 to 1 along A-B, 1 to 2 along B-G, 2 to 3 along G-A.
-constexpr int kSpokeAtB = 2;   // crossing kinds beside the edge crossings 0 and 1
+constexpr int kSpokeAtB = 2;  // crossing kinds beside the edge crossings 0 and 1
 constexpr int kSpokeAtA = 3;
 
 struct SubCrossing {
@@ -381,12 +385,14 @@ void subBoundary(CurvedTriangle& c, int t, int s, float level, SubBoundary& b, f
     if (c.spokeCrossed[bv - 1]) {
         spokePoint(c, t, bv, level, work);
         const float x = c.spokeX[bv - 1], y = c.spokeY[bv - 1];
-        b.cr[b.n++] = {kSpokeAtB, x, y, 1.0 + placeOnSide(b.c[1], b.c[2], x, y), !high(b.c[1].z, level)};
+        b.cr[b.n++] = {kSpokeAtB, x, y, 1.0 + placeOnSide(b.c[1], b.c[2], x, y),
+                       !high(b.c[1].z, level)};
     }
     if (c.spokeCrossed[a - 1]) {
         spokePoint(c, t, a, level, work);
         const float x = c.spokeX[a - 1], y = c.spokeY[a - 1];
-        b.cr[b.n++] = {kSpokeAtA, x, y, 2.0 + placeOnSide(b.c[2], b.c[0], x, y), !high(c.zG, level)};
+        b.cr[b.n++] = {kSpokeAtA, x, y, 2.0 + placeOnSide(b.c[2], b.c[0], x, y),
+                       !high(c.zG, level)};
     }
 }
 
@@ -417,7 +423,8 @@ struct BoundaryPath {
         y[n] = py;
         jump[n] = jumpTo && n > 0;
         if (n > 0 && !jump[n]) {
-            length += std::hypot(static_cast<double>(px) - x[n - 1], static_cast<double>(py) - y[n - 1]);
+            length +=
+                std::hypot(static_cast<double>(px) - x[n - 1], static_cast<double>(py) - y[n - 1]);
         }
         ++n;
     }
@@ -427,7 +434,8 @@ struct BoundaryPath {
         double left = f * length;
         for (int i = 1; i < n; ++i) {
             if (jump[i]) continue;
-            const double seg = std::hypot(static_cast<double>(x[i]) - x[i - 1], static_cast<double>(y[i]) - y[i - 1]);
+            const double seg = std::hypot(static_cast<double>(x[i]) - x[i - 1],
+                                          static_cast<double>(y[i]) - y[i - 1]);
             if (left <= seg || i == n - 1) {
                 const double g = seg > 0.0 ? std::clamp(left / seg, 0.0, 1.0) : 0.0;
                 px = surfaceNarrow(x[i - 1] + g * (static_cast<double>(x[i]) - x[i - 1]));
@@ -498,13 +506,16 @@ int partnerOf(const SubBoundary& b, int i, int t, float level, float* work)
 int subTriangleAt(const NetworkTriangle& tri, float x, float y)
 {
     double l[3];
-    const double d = (static_cast<double>(tri.y[1]) - tri.y[2]) * (static_cast<double>(tri.x[0]) - tri.x[2]) +
-                     (static_cast<double>(tri.x[2]) - tri.x[1]) * (static_cast<double>(tri.y[0]) - tri.y[2]);
+    const double d =
+        (static_cast<double>(tri.y[1]) - tri.y[2]) * (static_cast<double>(tri.x[0]) - tri.x[2]) +
+        (static_cast<double>(tri.x[2]) - tri.x[1]) * (static_cast<double>(tri.y[0]) - tri.y[2]);
     if (!(std::fabs(d) > 0.0)) return 0;
     l[0] = ((static_cast<double>(tri.y[1]) - tri.y[2]) * (x - static_cast<double>(tri.x[2])) +
-            (static_cast<double>(tri.x[2]) - tri.x[1]) * (y - static_cast<double>(tri.y[2]))) / d;
+            (static_cast<double>(tri.x[2]) - tri.x[1]) * (y - static_cast<double>(tri.y[2]))) /
+        d;
     l[1] = ((static_cast<double>(tri.y[2]) - tri.y[0]) * (x - static_cast<double>(tri.x[2])) +
-            (static_cast<double>(tri.x[0]) - tri.x[2]) * (y - static_cast<double>(tri.y[2]))) / d;
+            (static_cast<double>(tri.x[0]) - tri.x[2]) * (y - static_cast<double>(tri.y[2]))) /
+        d;
     l[2] = 1.0 - l[0] - l[1];
     if (!(l[0] >= 0.0 && l[1] >= 0.0 && l[2] >= 0.0)) return 0;
     // Sub-triangle k lies on edge k, across from vertex k + 2: its coordinate is the smallest.
@@ -518,11 +529,13 @@ double smallestHeight(const NetworkTriangle& tri)
     double longest = 0.0;
     for (int k = 0; k < 3; ++k) {
         const int j = (k + 1) % 3;
-        longest = std::max(longest, std::hypot(static_cast<double>(tri.x[j]) - tri.x[k],
-                                               static_cast<double>(tri.y[j]) - tri.y[k]));
+        longest = std::max(longest,
+                           std::hypot(static_cast<double>(tri.x[j]) - tri.x[k],
+                                      static_cast<double>(tri.y[j]) - tri.y[k]));
     }
-    const double area2 = std::fabs((static_cast<double>(tri.x[1]) - tri.x[0]) * (static_cast<double>(tri.y[2]) - tri.y[0]) -
-                                   (static_cast<double>(tri.x[2]) - tri.x[0]) * (static_cast<double>(tri.y[1]) - tri.y[0]));
+    const double area2 = std::fabs(
+        (static_cast<double>(tri.x[1]) - tri.x[0]) * (static_cast<double>(tri.y[2]) - tri.y[0]) -
+        (static_cast<double>(tri.x[2]) - tri.x[0]) * (static_cast<double>(tri.y[1]) - tri.y[0]));
     return longest > 0.0 ? area2 / longest : 0.0;
 }
 
@@ -537,8 +550,8 @@ struct PassageRungs {
     BoundaryPath cut, rest;
     float level;
     float* work;
-    int rungsLeft;      // height pairs this passage may still take
-    double unit;        // the contour step in normalised units
+    int rungsLeft;  // height pairs this passage may still take
+    double unit;    // the contour step in normalised units
 
     // The level's crossing on the rung at fraction f; false when the rung's ends lie on one
     // side of the level.
@@ -558,7 +571,8 @@ struct PassageRungs {
         const float h1 = surfaceNetworkSubHeight(ux, uy, t, b->sub, work);
         const float h2 = surfaceNetworkSubHeight(wx, wy, t, b->sub, work);
         const double eps = surfaceState.eps;
-        const double product = (static_cast<double>(h1) - level) * (static_cast<double>(h2) - level);
+        const double product =
+            (static_cast<double>(h1) - level) * (static_cast<double>(h2) - level);
         if (!(product <= kMinStepFactor * eps * eps)) return false;
         surfaceSegmentCrossing(t, b->sub, level, ux, uy, h1, wx, wy, h2, x, y, work);
         return true;
@@ -589,7 +603,8 @@ struct PassageRungs {
         const bool sliver = smallestHeight(*tri) < 0.25 * dist;
         // Across the straight way, up to three contour steps either side.
         const double reach = std::min(0.25 * dist, 3.0 * unit) / dist;
-        const double nx = -(static_cast<double>(yb) - ya) * reach, ny = (static_cast<double>(xb) - xa) * reach;
+        const double nx = -(static_cast<double>(yb) - ya) * reach,
+                     ny = (static_cast<double>(xb) - xa) * reach;
         for (int k = 1; k < n; ++k) {
             const double g = static_cast<double>(k) / n;
             float x = surfaceNarrow(xa + g * (static_cast<double>(xb) - xa));
@@ -629,15 +644,26 @@ struct PassageRungs {
 // through a spoke, as it can in a sliver along the hull); its point is taken on the straight
 // way between the crossings on either side of it.  At most 49 rungs per passage, and as many
 // again half-way between crossings that lie far apart.
-void surfaceTraceSubTriangles(const NetworkTriangle& tri, int t, const SubBoundary& b, int i, int j, int dir,
-                              float level, float* work)
+void surfaceTraceSubTriangles(const NetworkTriangle& tri, int t, const SubBoundary& b, int i, int j,
+                              int dir, float level, float* work)
 {
     constexpr int kMaxParts = 50;
     const SubCrossing& p = b.cr[i];
     const SubCrossing& q = b.cr[j];
     int n = surfaceSubdivisionCount(p.x, p.y, q.x, q.y);
-    PassageRungs r{&tri, t, &b, &p, &q, std::floor(p.tau) == std::floor(q.tau),
-                   (static_cast<int>(std::floor(p.tau)) + 2) % 3, {}, {}, level, work, 2 * (kMaxParts - 1), 0.0};
+    PassageRungs r{&tri,
+                   t,
+                   &b,
+                   &p,
+                   &q,
+                   std::floor(p.tau) == std::floor(q.tau),
+                   (static_cast<int>(std::floor(p.tau)) + 2) % 3,
+                   {},
+                   {},
+                   level,
+                   work,
+                   2 * (kMaxParts - 1),
+                   0.0};
     // A passage that leaves by the side it came in (a dip across an edge) turns round: it gets
     // a few points however short it is.
     if (r.sameSide) n = std::max(n, 4);
@@ -646,7 +672,7 @@ void surfaceTraceSubTriangles(const NetworkTriangle& tri, int t, const SubBounda
     if (n <= 1) return;
     const MapTransform& m = surfaceState.map;
     r.unit = surfaceState.networkSettings.contourStep /
-             std::hypot(static_cast<double>(m.mapWidth), static_cast<double>(m.mapHeight));
+        std::hypot(static_cast<double>(m.mapWidth), static_cast<double>(m.mapHeight));
     addArc(b, p.tau, q.tau, dir, false, r.cut);
     if (b.n == 2) {
         addArc(b, p.tau, q.tau, -dir, false, r.rest);
@@ -677,7 +703,8 @@ void surfaceTraceSubTriangles(const NetworkTriangle& tri, int t, const SubBounda
         py[k] = surfaceNarrow(py[before] + g * (static_cast<double>(py[after]) - py[before]));
     }
     for (int k = 1; k <= n; ++k) {
-        r.between(static_cast<double>(k - 1) / n, px[k - 1], py[k - 1], static_cast<double>(k) / n, px[k], py[k], 0);
+        r.between(static_cast<double>(k - 1) / n, px[k - 1], py[k - 1], static_cast<double>(k) / n,
+                  px[k], py[k], 0);
         if (k < n) surfaceAppendContourPoint(px[k], py[k], work);
     }
 }
@@ -840,7 +867,8 @@ void openLines(float level, const std::vector<int>& met, int& budget, Trail& tra
             const bool candidate = mark(work, t) == kCandidate;
             // In the curved mode a triangle on the boundary that a line has passed can still
             // hold the start of another.
-            if (!candidate && !(curved() && markedBits(work, t) >= 0 && onBoundary(work, t))) continue;
+            if (!candidate && !(curved() && markedBits(work, t) >= 0 && onBoundary(work, t)))
+                continue;
             int start = 0;
             if (candidate) {
                 setMark(work, t, kNotVisited);
@@ -951,7 +979,8 @@ int surfaceSubdivisionCount(float x1, float y1, float x2, float y2)
 {
     const SurfaceLibraryState& s = surfaceState;
     const double dist = std::hypot(static_cast<double>(x1) - x2, static_cast<double>(y1) - y2);
-    const double diagonal = std::hypot(static_cast<double>(s.map.mapWidth), static_cast<double>(s.map.mapHeight));
+    const double diagonal =
+        std::hypot(static_cast<double>(s.map.mapWidth), static_cast<double>(s.map.mapHeight));
     const double unit = static_cast<double>(s.networkSettings.contourStep) / diagonal;
     const double parts = dist / unit;
     // No measure (a map without size, a step of 0, points that are no numbers) or a long way:
@@ -963,13 +992,13 @@ int surfaceSubdivisionCount(float x1, float y1, float x2, float y2)
 
 // ---- Segment intersection -----------------------------------------------------------------------
 
-void surfaceIntersectSegments(float p1x, float p1y, float p2x,
-                              float p2y, float q1x, float q1y,
+void surfaceIntersectSegments(float p1x, float p1y, float p2x, float p2y, float q1x, float q1y,
                               float q2x, float q2y, int& flag, float& x, float& y)
 {
     const double eps = surfaceState.eps;
     flag = 0;
-    double m = std::max(std::fabs(static_cast<double>(p2x) - q2x), std::fabs(static_cast<double>(p2y) - q2y));
+    double m = std::max(std::fabs(static_cast<double>(p2x) - q2x),
+                        std::fabs(static_cast<double>(p2y) - q2y));
     const double ax = static_cast<double>(p2x) - p1x, ay = static_cast<double>(p2y) - p1y;
     const double bx = static_cast<double>(q2x) - q1x, by = static_cast<double>(q2y) - q1y;
     const double cross = ax * by - ay * bx;
@@ -977,8 +1006,8 @@ void surfaceIntersectSegments(float p1x, float p1y, float p2x,
     if (m == 0.0) m = std::max({std::fabs(ax), std::fabs(ay), std::fabs(bx), std::fabs(by)});
     if (!(m > 0.0) || !(std::fabs(cross) / m / m >= 100.0 * eps)) return;
     const double cx = static_cast<double>(q1x) - p1x, cy = static_cast<double>(q1y) - p1y;
-    const double s = (cx * by - cy * bx) / cross;   // along P1-P2
-    const double u = (cx * ay - cy * ax) / cross;   // along Q1-Q2
+    const double s = (cx * by - cy * bx) / cross;  // along P1-P2
+    const double u = (cx * ay - cy * ax) / cross;  // along Q1-Q2
     if (!(s >= -eps && s <= 1.0 + eps && u >= -eps && u <= 1.0 + eps)) return;
     flag = -1;
     x = surfaceNarrow(q1x + u * bx);
@@ -992,7 +1021,7 @@ namespace {
 // The way of a line through the centroid split of a triangle in the straight mode: the spoke
 // crossings and the exit crossing, and the exit edge.
 struct TriangleWay {
-    float points[3][2];   // spoke crossings, then the exit
+    float points[3][2];  // spoke crossings, then the exit
     int spokes = 0;
     int exitEdge = 0;
 };
@@ -1043,14 +1072,14 @@ void surfaceTriangleCrossings(const NetworkTriangle& tri, int t, int edge, float
 
 }  // namespace
 
-bool surfaceTraceNetworkContour(float level, int t, int& start, int& edge,
-                                float* work)
+bool surfaceTraceNetworkContour(float level, int t, int& start, int& edge, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkPolylineBuffer& b = line();
     NetworkContourWorking& w = s.networkContour;
     if (edge < 1 || edge > 3) return false;
-    if (surfaceFlagOn(w.curvedContours)) return surfaceContourSubdividedTriangles(level, t, start, edge, work);
+    if (surfaceFlagOn(w.curvedContours))
+        return surfaceContourSubdividedTriangles(level, t, start, edge, work);
     const NetworkTriangle tri = surfaceNetworkTriangle(work, t);
 
     if (start != 0) {
@@ -1058,7 +1087,8 @@ bool surfaceTraceNetworkContour(float level, int t, int& start, int& edge,
         w.previousY = b.count > 0 ? b.y[b.count - 1] : 0.0f;
         int roots = 0;
         float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
-        surfaceEdgeCubicCrossings(t, edge, level, w.previousX, w.previousY, roots, x1, y1, x2, y2, work);
+        surfaceEdgeCubicCrossings(t, edge, level, w.previousX, w.previousY, roots, x1, y1, x2, y2,
+                                  work);
         if (b.count <= 0) {
             putFirst(x1, y1);
         } else {

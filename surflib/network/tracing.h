@@ -28,20 +28,19 @@ class NetworkLevelIndex;
 // edges of excluded regions) first, then closed lines.  Leaves every working mark 0.  The
 // levels of one map share an index of the triangles each level meets (built for one level
 // when none is given); the network and its marks must not change meanwhile.
-void surfaceContourNetworkLevels(float level, int wsize, float* work, NetworkLevelIndex* index = nullptr);
+void surfaceContourNetworkLevels(float level, int wsize, float* work,
+                                 NetworkLevelIndex* index = nullptr);
 
 // One step of a line through triangle t, entered through edge `edge` (1..3) (in the
 // subdivided mode at its crossing that rises through the level counter-clockwise).  start: on
 // for the line's first step (the entry crossing is then found and put first).  On return edge
 // is the triangle's exit edge.  false when the triangle gives no way through, or the entry
 // crossing has been traced already.
-bool surfaceTraceNetworkContour(float level, int t, int& start, int& edge,
-                                float* work);
+bool surfaceTraceNetworkContour(float level, int t, int& start, int& edge, float* work);
 
 // Crossing of two segments P1-P2 and Q1-Q2: flag -1 and the point (on Q1-Q2) when they cross
 // within eps of both segments, flag 0 when they are parallel or miss each other.
-void surfaceIntersectSegments(float p1x, float p1y, float p2x,
-                              float p2y, float q1x, float q1y,
+void surfaceIntersectSegments(float p1x, float p1y, float p2x, float p2y, float q1x, float q1y,
                               float q2x, float q2y, int& flag, float& x, float& y);
 
 // Parts (1..50) of a passage from (x1, y1) to (x2, y2) (normalised units): one per contour
@@ -53,9 +52,8 @@ int surfaceSubdivisionCount(float x1, float y1, float x2, float y2);
 // side, 2 when the curve of the surface along the edge dips through the level (both points,
 // the one nearer (px, py) first), 0 when it only touches it or stays clear.  The two
 // triangles that share an edge get the very same points.
-void surfaceEdgeCubicCrossings(int t, int k, float level, float px,
-                               float py, int& roots, float& x1, float& y1, float& x2,
-                               float& y2, float* work);
+void surfaceEdgeCubicCrossings(int t, int k, float level, float px, float py, int& roots, float& x1,
+                               float& y1, float& x2, float& y2, float* work);
 
 // Appends (x, y) to the line when it lies more than 1000 eps from the last point in x or y
 // (appended flag 0), else not (-1); an empty line takes nothing.  A full line is drawn first.
@@ -75,7 +73,7 @@ void surfaceDrawNetworkContour(int n, const float* x, const float* y, float* wor
 struct NetworkTriangle {
     int v[3];
     float x[3], y[3], z[3];
-    float gx, gy;     // centroid
+    float gx, gy;  // centroid
 };
 NetworkTriangle surfaceNetworkTriangle(const float* work, int t);
 // True when every vertex height of the triangle is a finite number.

@@ -162,16 +162,17 @@ void surfaceSegmentCrossing(int t, int sub, float level, float x1, float y1, flo
     if (std::isfinite(xc) && std::isfinite(yc)) return;
     // A search that found no number: the straight crossing between the ends.
     const double d = static_cast<double>(h2) - h1;
-    const double f = std::isfinite(d) && d != 0.0 ? std::clamp((level - static_cast<double>(h1)) / d, 0.0, 1.0) : 0.5;
+    const double f = std::isfinite(d) && d != 0.0
+        ? std::clamp((level - static_cast<double>(h1)) / d, 0.0, 1.0)
+        : 0.5;
     xc = surfaceNarrow(x1 + f * (static_cast<double>(x2) - x1));
     yc = surfaceNarrow(y1 + f * (static_cast<double>(y2) - y1));
 }
 
 // ---- Crossings of an edge ------------------------------------------------------------------------
 
-void surfaceEdgeCubicCrossings(int tIn, int kIn, float level, float px,
-                               float py, int& roots, float& x1, float& y1, float& x2,
-                               float& y2, float* work)
+void surfaceEdgeCubicCrossings(int tIn, int kIn, float level, float px, float py, int& roots,
+                               float& x1, float& y1, float& x2, float& y2, float* work)
 {
     assert(kIn >= 1 && kIn <= 3);
     const SurfaceLibraryState& s = surfaceState;
@@ -197,7 +198,7 @@ void surfaceEdgeCubicCrossings(int tIn, int kIn, float level, float px,
 
     const double dx = Qx - Px, dy = Qy - Py;
     Roots found;
-    double origin = 0.0;   // the edge point of parameter 0 is P + origin * (Q - P)
+    double origin = 0.0;  // the edge point of parameter 0 is P + origin * (Q - P)
     const int method = s.networkSettings.interpolationMethod;
     if (method == 1) {
         // The local fit about the midpoint, along the edge: c0 + B u + A u^2 = level, u in
@@ -214,8 +215,10 @@ void surfaceEdgeCubicCrossings(int tIn, int kIn, float level, float px,
         origin = 0.5;
     } else if (method == 2) {
         const int vp = tri.v[ip], vq = tri.v[iq];
-        const double d0 = networkPointField(work, vp, kNetDzdx) * dx + networkPointField(work, vp, kNetDzdy) * dy;
-        const double d1 = networkPointField(work, vq, kNetDzdx) * dx + networkPointField(work, vq, kNetDzdy) * dy;
+        const double d0 =
+            networkPointField(work, vp, kNetDzdx) * dx + networkPointField(work, vp, kNetDzdy) * dy;
+        const double d1 =
+            networkPointField(work, vq, kNetDzdx) * dx + networkPointField(work, vq, kNetDzdy) * dy;
         const double c[4] = {2.0 * (z0 - z1) + d0 + d1, 3.0 * (z1 - z0) - 2.0 * d0 - d1, d0,
                              z0 - level};
         if (!std::isfinite(c[0]) || !std::isfinite(c[1])) return;

@@ -38,9 +38,9 @@ constexpr float kClearanceFactor = 1.5f;
 constexpr float kLabelExtra = 0.67f;
 
 struct LabelMetrics {
-    float h, w;        // label character height and width
-    float length;      // along the line
-    float clearance;   // room needed on either side
+    float h, w;       // label character height and width
+    float length;     // along the line
+    float clearance;  // room needed on either side
 };
 
 LabelMetrics labelMetrics()
@@ -78,7 +78,7 @@ void toPicture(float u, float v, float& X, float& Y)
 
 struct PieceEnds {
     int startCondition;
-    float beforeX, beforeY;    // normalised
+    float beforeX, beforeY;  // normalised
     int endCondition;
     float afterX, afterY;
 };
@@ -129,13 +129,16 @@ double turn(double ax, double ay, double bx, double by)
 // before and after it (where the piece has them).
 bool straightEnough(const float* X, const float* Y, int n, int i)
 {
-    const double sx = static_cast<double>(X[i + 1]) - X[i], sy = static_cast<double>(Y[i + 1]) - Y[i];
+    const double sx = static_cast<double>(X[i + 1]) - X[i],
+                 sy = static_cast<double>(Y[i + 1]) - Y[i];
     if (i > 0) {
-        const double a = turn(static_cast<double>(X[i]) - X[i - 1], static_cast<double>(Y[i]) - Y[i - 1], sx, sy);
+        const double a = turn(static_cast<double>(X[i]) - X[i - 1],
+                              static_cast<double>(Y[i]) - Y[i - 1], sx, sy);
         if (!(std::fabs(a) <= kMaxTurn)) return false;
     }
     if (i + 2 < n) {
-        const double a = turn(sx, sy, static_cast<double>(X[i + 2]) - X[i + 1], static_cast<double>(Y[i + 2]) - Y[i + 1]);
+        const double a = turn(sx, sy, static_cast<double>(X[i + 2]) - X[i + 1],
+                              static_cast<double>(Y[i + 2]) - Y[i + 1]);
         if (!(std::fabs(a) <= kMaxTurn)) return false;
     }
     return true;
@@ -175,7 +178,8 @@ bool roomBeside(float u0, float v0, float u1, float v1, const LabelMetrics& m, f
     SurfaceLibraryState& s = surfaceState;
     const float um = 0.5f * (u0 + u1), vm = 0.5f * (v0 + v1);
     surfaceLabelClearance(u0, um, u1, v0, vm, v1, s.networkContour.level, m.clearance, work);
-    return s.networkWork.clearanceAbove >= m.clearance && s.networkWork.clearanceBelow >= m.clearance;
+    return s.networkWork.clearanceAbove >= m.clearance &&
+        s.networkWork.clearanceBelow >= m.clearance;
 }
 
 // Writes the level's number centred at (cx, cy) along theta.
@@ -234,8 +238,8 @@ void surfaceDrawNetworkContour(int n, const float* x, const float* y, float* wor
     v[m] = y[0];
     ++m;
 
-    const bool labels = surfaceFlagOn(s.contour.labelsOn) && surfaceFlagOn(s.tracing.labelThisLevel) &&
-                        s.outputEnabled == 1;
+    const bool labels = surfaceFlagOn(s.contour.labelsOn) &&
+        surfaceFlagOn(s.tracing.labelThisLevel) && s.outputEnabled == 1;
     if (labels) {
         const LabelMetrics lm = labelMetrics();
         float X[kNetworkLinePoints], Y[kNetworkLinePoints];
@@ -243,20 +247,26 @@ void surfaceDrawNetworkContour(int n, const float* x, const float* y, float* wor
         const double spacing = s.contour.labelSpacing;
         double run = 0.5 * spacing;
         for (int i = 0; i + 1 < n; ++i) {
-            const double dx = static_cast<double>(X[i + 1]) - X[i], dy = static_cast<double>(Y[i + 1]) - Y[i];
+            const double dx = static_cast<double>(X[i + 1]) - X[i],
+                         dy = static_cast<double>(Y[i + 1]) - Y[i];
             const double len = std::hypot(dx, dy);
             run += len;
             if (run >= spacing && len >= lm.length && len > 0.0 && straightEnough(X, Y, n, i)) {
                 const double theta = labelAngle(dx, dy);
                 const double cx = 0.5 * (X[i] + static_cast<double>(X[i + 1]));
                 const double cy = 0.5 * (Y[i] + static_cast<double>(Y[i + 1]));
-                if (boxInsideMap(cx, cy, theta, lm) && roomBeside(x[i], y[i], x[i + 1], y[i + 1], lm, work)) {
+                if (boxInsideMap(cx, cy, theta, lm) &&
+                    roomBeside(x[i], y[i], x[i + 1], y[i + 1], lm, work)) {
                     // The gap: the label's length around the segment's middle.
                     const double a = 0.5 - 0.5 * lm.length / len, e = 0.5 + 0.5 * lm.length / len;
-                    const float gx0 = surfaceNarrow(x[i] + a * (static_cast<double>(x[i + 1]) - x[i]));
-                    const float gy0 = surfaceNarrow(y[i] + a * (static_cast<double>(y[i + 1]) - y[i]));
-                    const float gx1 = surfaceNarrow(x[i] + e * (static_cast<double>(x[i + 1]) - x[i]));
-                    const float gy1 = surfaceNarrow(y[i] + e * (static_cast<double>(y[i + 1]) - y[i]));
+                    const float gx0 =
+                        surfaceNarrow(x[i] + a * (static_cast<double>(x[i + 1]) - x[i]));
+                    const float gy0 =
+                        surfaceNarrow(y[i] + a * (static_cast<double>(y[i + 1]) - y[i]));
+                    const float gx1 =
+                        surfaceNarrow(x[i] + e * (static_cast<double>(x[i + 1]) - x[i]));
+                    const float gy1 =
+                        surfaceNarrow(y[i] + e * (static_cast<double>(y[i + 1]) - y[i]));
                     u[m] = gx0;
                     v[m] = gy0;
                     ++m;

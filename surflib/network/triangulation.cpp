@@ -51,7 +51,10 @@ void relink(float* work, int owner, int from, int to)
     }
 }
 
-int nextOnHull(const float* work, int j) { return networkIndex(networkPointField(work, j, kNetHullNext)); }
+int nextOnHull(const float* work, int j)
+{
+    return networkIndex(networkPointField(work, j, kNetHullNext));
+}
 int previousOnHull(const float* work, int j)
 {
     return networkIndex(networkPointField(work, j, kNetHullPrevious));
@@ -62,7 +65,10 @@ void setHullLinks(float* work, int j, int previous, int next)
     networkPointField(work, j, kNetHullNext) = static_cast<float>(next);
 }
 
-bool strictlyRight(int p, int a, int b, const float* work) { return !surfaceOrientationTest(p, a, b, work); }
+bool strictlyRight(int p, int a, int b, const float* work)
+{
+    return !surfaceOrientationTest(p, a, b, work);
+}
 
 // While the sweep runs: for each hull point, a triangle that owned the hull edge starting at
 // it when last seen.  A swap may have handed that edge to a neighbour since, so a hint is
@@ -95,7 +101,8 @@ int hullEdgeOwner(int a, int b, int from, int& k, const float* work)
 
 void hintHullEdge(int a, int t)
 {
-    if (a >= 1 && static_cast<size_t>(a) < hullEdgeHints.size()) hullEdgeHints[static_cast<size_t>(a)] = t;
+    if (a >= 1 && static_cast<size_t>(a) < hullEdgeHints.size())
+        hullEdgeHints[static_cast<size_t>(a)] = t;
 }
 
 // Whether two more triangles fit the table.
@@ -118,8 +125,8 @@ bool swapWanted(int p, int f, int g, int q, const float* work)
     if (cp >= 0.0 && cq >= 0.0) return false;
     if (cp < 0.0 && cq < 0.0) return true;
     return cq * ((yg - yp) * (xf - xp) - (xg - xp) * (yf - yp)) +
-               cp * ((yf - yq) * (xg - xq) - (xf - xq) * (yg - yq)) <
-           0.0;
+        cp * ((yf - yq) * (xg - xq) - (xf - xq) * (yg - yq)) <
+        0.0;
 }
 
 // Whether c lies strictly left of the directed line a -> b (a, b, c counter-clockwise).
@@ -127,8 +134,8 @@ bool strictlyLeft(int a, int b, int c, const float* work)
 {
     const double xa = networkX(work, a), ya = networkY(work, a);
     return (networkX(work, b) - xa) * (networkY(work, c) - ya) -
-               (networkY(work, b) - ya) * (networkX(work, c) - xa) >
-           0.0;
+        (networkY(work, b) - ya) * (networkX(work, c) - xa) >
+        0.0;
 }
 
 bool sameRegionSide(float a, float b) { return (a < 0.0f) == (b < 0.0f); }
@@ -369,10 +376,10 @@ int surfaceInsertNetworkPoint(int p, int start, std::vector<int>& created, float
         if (owner > 0) networkSetNeighbour(work, owner, k, t);
         if (before > 0) networkSetNeighbour(work, before, 3, t);
         created.push_back(t);
-        if (e == 0) hintHullEdge(first, t);   // edge first -> p
-        if (e == edges - 1) hintHullEdge(p, t);   // edge p -> last
+        if (e == 0) hintHullEdge(first, t);      // edge first -> p
+        if (e == edges - 1) hintHullEdge(p, t);  // edge p -> last
         before = t;
-        if (m != first) setHullLinks(work, m, 0, 0);   // now inside the hull
+        if (m != first) setHullLinks(work, m, 0, 0);  // now inside the hull
         if (m == n.hullStart && m != first) n.hullStart = p;
         m = next;
     }
@@ -387,7 +394,7 @@ void surfaceSwapEdges(int p, std::vector<int>& triangles, float* work)
 {
     NetworkLayout& n = surfaceState.network;
     if (surfaceFlagOn(n.noSwap)) return;
-    long long budget = 10LL * n.triangleCount + 100;   // Lawson swaps end far sooner
+    long long budget = 10LL * n.triangleCount + 100;  // Lawson swaps end far sooner
     while (!triangles.empty() && budget-- > 0) {
         const int t = triangles.back();
         triangles.pop_back();
@@ -450,7 +457,8 @@ int surfaceInsertIntoNetwork(int p, float* work)
         if (status == kInsertNothingVisible) {
             // On the hull's boundary: split the hull edge it lies on.
             if (triangle <= 0 || sub < 1 || sub > 3) return kInsertNotPlaced;
-            const int a = networkVertex(work, triangle, sub), b = networkVertex(work, triangle, sub % 3 + 1);
+            const int a = networkVertex(work, triangle, sub),
+                      b = networkVertex(work, triangle, sub % 3 + 1);
             if (networkNeighbour(work, triangle, sub) != 0 || !onSegment(p, a, b, work)) {
                 return kInsertNotPlaced;
             }
@@ -480,8 +488,9 @@ int surfaceTriangulatePoints(int& N, float* work)
     const double x1 = networkX(work, 1), y1 = networkY(work, 1);
     const double x2 = networkX(work, 2), y2 = networkY(work, 2);
     int k = 3;
-    while (k <= N && !(std::fabs((x1 - networkX(work, k)) * (y1 - y2) -
-                                 (x1 - x2) * (y1 - networkY(work, k))) >= eps)) {
+    while (k <= N &&
+           !(std::fabs((x1 - networkX(work, k)) * (y1 - y2) -
+                       (x1 - x2) * (y1 - networkY(work, k))) >= eps)) {
         ++k;
     }
     if (k > N) return kCollinear;

@@ -12,9 +12,9 @@
 namespace surflib {
 
 // Statuses of an insertion besides 0 and kTriangleTableFull (71).
-constexpr int kInsertNothingVisible = -1;   // no hull edge faces the point
-constexpr int kInsertCoincides = 76;        // the point is an existing vertex
-constexpr int kInsertNotPlaced = 73;        // no triangle or hull edge takes the point
+constexpr int kInsertNothingVisible = -1;  // no hull edge faces the point
+constexpr int kInsertCoincides = 76;       // the point is an existing vertex
+constexpr int kInsertNotPlaced = 73;       // no triangle or hull edge takes the point
 
 // True when point p lies left of the directed line a -> b or on it (exact, no tolerance).
 bool surfaceOrientationTest(int p, int a, int b, const float* work);

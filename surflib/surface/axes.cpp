@@ -28,8 +28,8 @@ float ch() { return surfaceState.charHeight; }
 // How the numbers of one axis are written.
 struct AxisNumbers {
     int width, decimals;
-    double shownUnit;   // numbers are value / shownUnit
-    int caption;        // exponent of the title's " *10" caption, 0 for none
+    double shownUnit;  // numbers are value / shownUnit
+    int caption;       // exponent of the title's " *10" caption, 0 for none
 };
 
 // The fixed format of ANNDIG when it is in force for the axis, else the automatic one.
@@ -48,7 +48,8 @@ AxisNumbers numberFormat(int axis)
         const double p = E == 9999 ? 1.0 : std::pow(10.0, -E);
         const double first = std::fabs(static_cast<double>(a.unit) * a.firstTick);
         const double last = std::fabs(static_cast<double>(a.unit) * a.lastTick);
-        const bool fits = E != 9999 && first < big && last < big && first * p < big && last * p < big;
+        const bool fits =
+            E != 9999 && first < big && last < big && first * p < big && last * p < big;
         if (E != 9999 && !fits && s.numberFormatWarned == 0) {
             surfaceReportError(kFormatTooNarrow);
             surfaceState.numberFormatWarned = 1;
@@ -156,8 +157,8 @@ int numberEvery(double rise, double factor)
 // An axis along a picture path: place(v) gives the picture point of value v on the axis.
 // Ticks point along (tx, ty) per unit of length; side words suppress end numbers.
 template <class Place>
-void drawBaseAxis(int axis, double lo, double hi, const Place& place,
-                  float tx, float ty, bool numbers, int sideWord, const AxisWalk& walk = {})
+void drawBaseAxis(int axis, double lo, double hi, const Place& place, float tx, float ty,
+                  bool numbers, int sideWord, const AxisWalk& walk = {})
 {
     float xa = 0, ya = 0, xb = 0, yb = 0;
     if (!place(lo, xa, ya) || !place(hi, xb, yb)) return;
@@ -175,12 +176,13 @@ void drawBaseAxis(int axis, double lo, double hi, const Place& place,
         line2(X, Y, X + tx * length, Y + ty * length);
         if (!numbers || !major) continue;
         const bool due = walk.every < 1 || longTicks++ % walk.every == 0;
-        if ((k == 0 && (sideWord & 1)) || (k >= r.count - 1 && k == r.count && (sideWord & 2))) continue;
+        if ((k == 0 && (sideWord & 1)) || (k >= r.count - 1 && k == r.count && (sideWord & 2)))
+            continue;
         const float NX = walk.shiftNumber ? X + cw() / 3.0f : X;
         const float NY = ty <= 0.0f ? Y - 2.0f * ch() : Y + ch();
-        const bool apart = walk.every >= 1 ? due
-                                           : std::fabs(NY - lastY) > 1.5f * ch() ||
-                                                 std::fabs(NX - lastX) > (f.width + 1) * cw();
+        const bool apart = walk.every >= 1
+            ? due
+            : std::fabs(NY - lastY) > 1.5f * ch() || std::fabs(NX - lastX) > (f.width + 1) * cw();
         if (!apart || !numberSeen(NX, NY, f.width)) continue;
         drawValue(NX, NY, v, f);
         lastX = NX;
@@ -212,7 +214,8 @@ void drawHeightAxisAlong(double zlow, double zhigh, const Place& place, int side
         if (!due) continue;
         int width = side > 0 ? -f.width : f.width, decimals = f.decimals;
         const float NX = side > 0 ? X + length + cw() / 3.0f : X + length - cw() / 3.0f;
-        surfaceDrawNumber(NX, Y - 0.45f * ch(), surfaceNarrow(v / f.shownUnit), width, decimals, kNoPower);
+        surfaceDrawNumber(NX, Y - 0.45f * ch(), surfaceNarrow(v / f.shownUnit), width, decimals,
+                          kNoPower);
         lastY = Y;
     }
 }
@@ -223,11 +226,14 @@ void drawHeightAxis(float X, float Ybase, double zlow, double zhigh, double h, i
 {
     const SurfaceAxisScale& a = surfaceState.axisScales[2];
     const int every = numberEvery(static_cast<double>(a.step) * a.unit * h, 1.5);
-    drawHeightAxisAlong(zlow, zhigh, [&](double v, float& PX, float& PY) {
-        PX = X;
-        PY = surfaceNarrow(Ybase + (v - zlow) * h);
-        return true;
-    }, side, every);
+    drawHeightAxisAlong(
+        zlow, zhigh,
+        [&](double v, float& PX, float& PY) {
+            PX = X;
+            PY = surfaceNarrow(Ybase + (v - zlow) * h);
+            return true;
+        },
+        side, every);
 }
 
 int styleWord(int i)
@@ -292,10 +298,8 @@ void surfaceDrawPictureTitle(float x, float y, float width)
 
 // ---- Isometric axes -------------------------------------------------------------------------
 
-void surfaceDrawIsometricAxes(int npt, int nrow, float rightX,
-                              float rightY, float frontX, float frontY,
-                              float leftX, float leftY, float zlow,
-                              float zhigh)
+void surfaceDrawIsometricAxes(int npt, int nrow, float rightX, float rightY, float frontX,
+                              float frontY, float leftX, float leftY, float zlow, float zhigh)
 {
     (void)npt, (void)nrow;
     surfaceState.numberFormatWarned = 0;
@@ -306,12 +310,17 @@ void surfaceDrawIsometricAxes(int npt, int nrow, float rightX,
     const bool rightIsX = view % 2 == 0;
     const float xFront = (view == 0 || view == 3) ? g.xMin : g.xMax;
     const float yFront = (view == 0 || view == 1) ? g.yMin : g.yMax;
-    struct Edge { int axis; float from, to, endX, endY; };
+    struct Edge {
+        int axis;
+        float from, to, endX, endY;
+    };
     const Edge right{rightIsX ? 0 : 1, rightIsX ? xFront : yFront,
-                     rightIsX ? (xFront == g.xMin ? g.xMax : g.xMin) : (yFront == g.yMin ? g.yMax : g.yMin),
+                     rightIsX ? (xFront == g.xMin ? g.xMax : g.xMin)
+                              : (yFront == g.yMin ? g.yMax : g.yMin),
                      rightX, rightY};
     const Edge left{rightIsX ? 1 : 0, rightIsX ? yFront : xFront,
-                    rightIsX ? (yFront == g.yMin ? g.yMax : g.yMin) : (xFront == g.xMin ? g.xMax : g.xMin),
+                    rightIsX ? (yFront == g.yMin ? g.yMax : g.yMin)
+                             : (xFront == g.xMin ? g.xMax : g.xMin),
                     leftX, leftY};
     const Edge edges[2] = {right, left};
     for (int side = 0; side < 2; ++side) {
@@ -328,7 +337,8 @@ void surfaceDrawIsometricAxes(int npt, int nrow, float rightX,
         const bool rightEdge = side == 0;
         const SurfaceAxisScale& a = s.axisScales[e.axis];
         const double span = static_cast<double>(e.to) - e.from;
-        const double rise = span != 0.0 ? (e.endY - static_cast<double>(frontY)) * a.step * a.unit / span : 0.0;
+        const double rise =
+            span != 0.0 ? (e.endY - static_cast<double>(frontY)) * a.step * a.unit / span : 0.0;
         AxisWalk walk;
         walk.fromHigh = rightEdge == (e.to > e.from);
         walk.every = numberEvery(rise, 2.0);
@@ -389,8 +399,8 @@ void perspectiveBaseAxis(const PerspectiveBox& box, int axis, bool alongFirst, f
     };
     float X = 0, Y = 0;
     if (place(0.5 * (static_cast<double>(from) + to), X, Y)) midX = X;
-    drawBaseAxis(axis, std::min(from, to), std::max(from, to), place, 0.0f, up ? 1.0f : -1.0f,
-                 true, side);
+    drawBaseAxis(axis, std::min(from, to), std::max(from, to), place, 0.0f, up ? 1.0f : -1.0f, true,
+                 side);
 }
 
 // Grid lines at the ticks of an axis: across the floor to the far edge and up its wall.
@@ -424,7 +434,8 @@ void perspectiveHeightGrid(const PerspectiveBox& box, int c)
     for (int k = 0; k <= r.count; ++k) {
         const double v = r.first + k * r.step;
         float xs[2], ys[2];
-        if (!box.project(a1, b1, v, xs[0], ys[0]) || !box.project(a2, b2, v, xs[1], ys[1])) continue;
+        if (!box.project(a1, b1, v, xs[0], ys[0]) || !box.project(a2, b2, v, xs[1], ys[1]))
+            continue;
         line2(xs[0], ys[0], xs[1], ys[1]);
     }
 }
@@ -433,9 +444,9 @@ void perspectiveHeightAxis(const PerspectiveBox& box, int c, int side)
 {
     float a = 0, b = 0;
     box.corner(c, a, b);
-    drawHeightAxisAlong(box.base, box.top, [&](double v, float& X, float& Y) {
-        return box.project(a, b, v, X, Y);
-    }, side);
+    drawHeightAxisAlong(
+        box.base, box.top, [&](double v, float& X, float& Y) { return box.project(a, b, v, X, Y); },
+        side);
 }
 
 }  // namespace
@@ -448,8 +459,13 @@ void surfaceDrawProjectedAxes(float zlow, float zhigh, int wsize, float* work)
     const SurfaceSettings& surf = s.surface;
     const ProjectionTerms& p = s.projection;
     surfaceSelectPen(surfaceFlagOn(surf.linePensSet) ? surf.linePens[0] : surfaceEntryPen());
-    const PerspectiveBox box{p.viewQuadrant == 0 || p.viewQuadrant == 2, p.firstFrom, p.firstTo,
-                             p.secondFrom, p.secondTo, p.zOrigin, surf.zAxisHigh};
+    const PerspectiveBox box{p.viewQuadrant == 0 || p.viewQuadrant == 2,
+                             p.firstFrom,
+                             p.firstTo,
+                             p.secondFrom,
+                             p.secondTo,
+                             p.zOrigin,
+                             surf.zAxisHigh};
     const bool below = surfaceFlagOn(p.belowView), split = surfaceFlagOn(p.splitWalk);
     // Edge 1 runs along the first walk axis, edge 2 along the second (at the top level when
     // the walk is split); edges 3 and 4 are the back edges at the top level.
@@ -457,7 +473,13 @@ void surfaceDrawProjectedAxes(float zlow, float zhigh, int wsize, float* work)
     const float edge2At = below && !split ? box.firstTo : box.firstFrom;
     const int firstAxis = box.firstIsX ? 0 : 1, secondAxis = 1 - firstAxis;
     float midX[2] = {0, 0};
-    struct AxisPlan { int axis; bool alongFirst; float frontAt, backAt; float frontZ; bool frontUp; };
+    struct AxisPlan {
+        int axis;
+        bool alongFirst;
+        float frontAt, backAt;
+        float frontZ;
+        bool frontUp;
+    };
     const AxisPlan plans[2] = {
         {firstAxis, true, edge1At, box.secondTo, box.base, false},
         {secondAxis, false, edge2At, box.firstTo, split ? box.top : box.base, split},
@@ -478,7 +500,8 @@ void surfaceDrawProjectedAxes(float zlow, float zhigh, int wsize, float* work)
             perspectiveBaseAxis(box, a.axis, a.alongFirst, a.backAt, box.top, true,
                                 sideWord(a.axis + 3), unused);
         }
-        if (front >= 2 || back >= 2) perspectiveWallGrid(box, a.axis, a.alongFirst, a.frontAt, a.backAt);
+        if (front >= 2 || back >= 2)
+            perspectiveWallGrid(box, a.axis, a.alongFirst, a.frontAt, a.backAt);
         clip.on = false;
     }
     // A z step of PRJSCA must divide the annotated span into a usable number of steps; else
@@ -513,8 +536,10 @@ void surfaceDrawProjectedAxes(float zlow, float zhigh, int wsize, float* work)
     const int rightAxis = midX[0] >= midX[1] ? firstAxis : secondAxis;
     const int leftAxis = 1 - rightAxis;
     const float y = lowY - 6.0f * ch();
-    drawTitle(rightAxis, highX + (narrow ? 9.0f : 4.0f) * cw(), y, numberFormat(rightAxis).caption, true);
-    drawTitle(leftAxis, lowX - (narrow ? 9.0f : 4.0f) * cw(), y, numberFormat(leftAxis).caption, false);
+    drawTitle(rightAxis, highX + (narrow ? 9.0f : 4.0f) * cw(), y, numberFormat(rightAxis).caption,
+              true);
+    drawTitle(leftAxis, lowX - (narrow ? 9.0f : 4.0f) * cw(), y, numberFormat(leftAxis).caption,
+              false);
     const int zCaption = numberFormat(2).caption;
     if (surf.zAxisSwitch != 0 && zCaption != 0 && s.titles.titleMode == 0) {
         drawTitle(2, highX + 4.0f * cw(), y + 2.0f * ch(), zCaption, true);

@@ -82,8 +82,8 @@ bool surfaceGridRandomPoints(int npts, float* x, float* y, float* z, int& base)
     return true;
 }
 
-bool surfaceSampleFunctionGrid(float xmin, float xmax, float ymin,
-                               float ymax, SurfaceHeightFunction f)
+bool surfaceSampleFunctionGrid(float xmin, float xmax, float ymin, float ymax,
+                               SurfaceHeightFunction f)
 {
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;

@@ -16,10 +16,9 @@
 
 using namespace surflib;
 
-void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, float& view1,
-            const float& view2, const float& view3, const float* fillArray, const int& wsize,
-            float* work)
+void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, float& view1, const float& view2, const float& view3,
+            const float* fillArray, const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::PERFIL);
     SurfaceLibraryState& s = surfaceState;
@@ -29,8 +28,8 @@ void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny,
     surf.lineStyle = 0;
     surf.keyOn = 0;
     surf.fillMode = -1;
-    surfaceDrawPerspectiveGrid(nx, xmin, xmax, ny, ymin, ymax, z, view1, view2, view3, wsize,
-                               work, fillArray, 0);
+    surfaceDrawPerspectiveGrid(nx, xmin, xmax, ny, ymin, ymax, z, view1, view2, view3, wsize, work,
+                               fillArray, 0);
     surf.fillMode = 0;
     if (!surfaceFlagOn(surf.perspectiveSet) || !surfacePictureFitted()) return;
     surf.perspectivePicture = -1;
@@ -141,8 +140,7 @@ void CONPER(const int& onOff, const float& height)
     surf.contourOnSurface = -1;
 }
 
-void COPPRJ(const int& n, const float* x, const float* y, const float& height,
-            const int& fillCode)
+void COPPRJ(const int& n, const float* x, const float* y, const float& height, const int& fillCode)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::COPPRJ);
     SurfaceLibraryState& s = surfaceState;
@@ -208,16 +206,21 @@ void surfaceDrawProjectedDataPoints(int wsize, const float* work)
         const long long iz = static_cast<long long>(p.sortedZ) + k;
         if (std::max({ix, iy, iz}) >= wsize || std::min({ix, iy, iz}) < 0) break;
         const float x = work[ix], y = work[iy], z = work[iz];
-        if (!(x >= s.grid.xMin && x <= s.grid.xMax && y >= s.grid.yMin && y <= s.grid.yMax)) continue;
-        if (surfaceFlagOn(surf.levelLimitsOn) && !(z >= surf.levelLimits[0] && z <= surf.levelLimits[1])) continue;
-        if (surfaceFlagOn(surf.fixedZRange) && !(z >= surf.zRangeLow && z <= surf.zRangeHigh)) continue;
+        if (!(x >= s.grid.xMin && x <= s.grid.xMax && y >= s.grid.yMin && y <= s.grid.yMax))
+            continue;
+        if (surfaceFlagOn(surf.levelLimitsOn) &&
+            !(z >= surf.levelLimits[0] && z <= surf.levelLimits[1]))
+            continue;
+        if (surfaceFlagOn(surf.fixedZRange) && !(z >= surf.zRangeLow && z <= surf.zRangeHigh))
+            continue;
         float X = 0.0f, Y = 0.0f;
         const bool ok = s.drawing.code == kDrawingIsometric ? surfaceProjectIsometric(x, y, z, X, Y)
                                                             : surfaceProjectFinite(x, y, z, X, Y);
         if (!ok) continue;
         surfaceDrawMarker(1, X, Y);
         if (c.pointMarker >= 0) continue;
-        int width = -9, decimals = surfaceFlagOn(surf.annotationOn[2]) ? surf.annotationDecimals[2] : 2;
+        int width = -9,
+            decimals = surfaceFlagOn(surf.annotationOn[2]) ? surf.annotationDecimals[2] : 2;
         float lx = X + cw;
         if (lx + 6.0f * cw > right) {
             lx = X - cw;

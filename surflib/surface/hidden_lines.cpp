@@ -32,7 +32,7 @@ namespace surflib {
 float surfaceClampedNode(const float* grid, int nx, int i, int j, float zlow, float zhigh)
 {
     const float v = grid[static_cast<long long>(j) * nx + i];
-    if (!std::isfinite(v)) return zlow;   // a missing height lies on the base
+    if (!std::isfinite(v)) return zlow;  // a missing height lies on the base
     return std::clamp(v, zlow, zhigh);
 }
 
@@ -79,8 +79,8 @@ struct SlotStore {
     float* key;
     float* h;
     int capacity;
-    int freeHead;   // -1: the store is full
-    bool full;      // error 37 was reported for this drawing
+    int freeHead;  // -1: the store is full
+    bool full;     // error 37 was reported for this drawing
 };
 
 // One horizon: a chain of the store, or a run of slots of its compact copy.  The finger is the
@@ -112,7 +112,8 @@ int prevSlot(const SlotStore& st, const Horizon& H, int k)
 // All slots free, both horizons empty.
 void storeReset(SlotStore& st, Horizon& upper, Horizon& lower)
 {
-    for (int k = 0; k < st.capacity; ++k) st.next[k] = static_cast<float>(k + 1 < st.capacity ? k + 1 : kNoSlot);
+    for (int k = 0; k < st.capacity; ++k)
+        st.next[k] = static_cast<float>(k + 1 < st.capacity ? k + 1 : kNoSlot);
     st.freeHead = st.capacity > 0 ? 0 : kNoSlot;
     upper = lower = Horizon{kNoSlot, kNoSlot, kNoSlot, 0};
 }
@@ -129,8 +130,10 @@ int linkAfter(SlotStore& st, Horizon& H, int after, double key, double h)
     st.h[k] = static_cast<float>(h);
     st.prev[k] = static_cast<float>(after);
     st.next[k] = static_cast<float>(following);
-    if (after == kNoSlot) H.head = k; else st.next[after] = static_cast<float>(k);
-    if (following == kNoSlot) H.tail = k; else st.prev[following] = static_cast<float>(k);
+    if (after == kNoSlot) H.head = k;
+    else st.next[after] = static_cast<float>(k);
+    if (following == kNoSlot) H.tail = k;
+    else st.prev[following] = static_cast<float>(k);
     ++H.count;
     return k;
 }
@@ -138,8 +141,10 @@ int linkAfter(SlotStore& st, Horizon& H, int after, double key, double h)
 void unlink(SlotStore& st, Horizon& H, int k)
 {
     const int before = slotAt(st.prev, k), after = slotAt(st.next, k);
-    if (before == kNoSlot) H.head = after; else st.next[before] = static_cast<float>(after);
-    if (after == kNoSlot) H.tail = before; else st.prev[after] = static_cast<float>(before);
+    if (before == kNoSlot) H.head = after;
+    else st.next[before] = static_cast<float>(after);
+    if (after == kNoSlot) H.tail = before;
+    else st.prev[after] = static_cast<float>(before);
     if (H.finger == k) H.finger = before != kNoSlot ? before : after;
     st.next[k] = static_cast<float>(st.freeHead);
     st.freeHead = k;
@@ -189,24 +194,27 @@ bool mergeSegment(SlotStore& st, Horizon& H, double k1, double v1, double k2, do
     // The stored precision throughout, so that every new key falls between its neighbours.
     k1 = static_cast<float>(k1), v1 = static_cast<float>(v1);
     k2 = static_cast<float>(k2), v2 = static_cast<float>(v2);
-    if (!(k2 > k1)) return true;   // seen end on: nothing to add
+    if (!(k2 > k1)) return true;  // seen end on: nothing to add
     auto seg = [&](double k) { return v1 + (v2 - v1) * (k - k1) / (k2 - k1); };
     bool ok = true;
-    int last = locate(st, H, k1, false);   // new points go after this slot
+    int last = locate(st, H, k1, false);  // new points go after this slot
     auto add = [&](double k, double v) {
         if (!ok) return;
-        if (last != kNoSlot && st.key[last] == static_cast<float>(k) && st.h[last] == static_cast<float>(v)) return;
+        if (last != kNoSlot && st.key[last] == static_cast<float>(k) &&
+            st.h[last] == static_cast<float>(v))
+            return;
         const int s = linkAfter(st, H, last, k, v);
-        if (s == kNoSlot) ok = false; else last = s;
+        if (s == kNoSlot) ok = false;
+        else last = s;
     };
     int s = last == kNoSlot ? H.head : slotAt(st.next, last);
-    double prevK = k1, prevD = 0.0;   // the last breakpoint and seg - H there
+    double prevK = k1, prevD = 0.0;  // the last breakpoint and seg - H there
     double hv = 0.0;
     bool defined = valueBetween(st, last, s, k1, hv);
     if (defined) {
         prevD = v1 - hv;
         if (prevD > 0.0) {
-            if (st.key[last] < static_cast<float>(k1)) add(k1, hv);   // H jumps up to the segment
+            if (st.key[last] < static_cast<float>(k1)) add(k1, hv);  // H jumps up to the segment
             add(k1, v1);
         }
     } else {
@@ -216,7 +224,7 @@ bool mergeSegment(SlotStore& st, Horizon& H, double k1, double v1, double k2, do
         const int following = slotAt(st.next, s);
         const double ks = st.key[s], d = seg(ks) - st.h[s];
         if (!defined) {
-            if (d < 0.0) add(ks, seg(ks));   // H begins inside the segment, above it
+            if (d < 0.0) add(ks, seg(ks));  // H begins inside the segment, above it
         } else if ((d > 0.0 && prevD < 0.0) || (d < 0.0 && prevD > 0.0)) {
             const double kc = prevK + (ks - prevK) * prevD / (prevD - d);
             add(kc, seg(kc));
@@ -232,7 +240,7 @@ bool mergeSegment(SlotStore& st, Horizon& H, double k1, double v1, double k2, do
     }
     if (!ok) return false;
     if (s == kNoSlot) {
-        if (defined && prevD < 0.0) add(prevK, seg(prevK));   // H ends inside, above the segment
+        if (defined && prevD < 0.0) add(prevK, seg(prevK));  // H ends inside, above the segment
         add(k2, v2);
         return ok;
     }
@@ -254,7 +262,7 @@ bool mergeSegment(SlotStore& st, Horizon& H, double k1, double v1, double k2, do
     }
     if (d2 > 0.0) {
         add(k2, v2);
-        if (ks > k2) add(k2, hv);   // down again to H
+        if (ks > k2) add(k2, hv);  // down again to H
     }
     return ok;
 }
@@ -380,17 +388,17 @@ struct LineView {
 
 struct Walk {
     SlotStore store;
-    Horizon upper, lower;   // the lower horizon keeps its heights negated: both merge as maxima
+    Horizon upper, lower;  // the lower horizon keeps its heights negated: both merge as maxima
     RayFrame rays;
-    bool hidden;        // hidden-line switch
-    bool topSide;       // what rises above the upper horizon is seen (pass 1)
-    bool underSide;     // what sinks below the lower horizon is seen (pass 2)
-    bool draw;          // false: the outline is built and nothing is drawn
+    bool hidden;     // hidden-line switch
+    bool topSide;    // what rises above the upper horizon is seen (pass 1)
+    bool underSide;  // what sinks below the lower horizon is seen (pass 2)
+    bool draw;       // false: the outline is built and nothing is drawn
     bool lineStyle;
-    float tolerance;    // in picture units
-    bool floorFilled;   // the floor is filled once, before the first family
-    bool curtainFilled[2];   // the curtain under the front line of each family is filled once
-    LineView lines[2];  // the current and the previous line
+    float tolerance;        // in picture units
+    bool floorFilled;       // the floor is filled once, before the first family
+    bool curtainFilled[2];  // the curtain under the front line of each family is filled once
+    LineView lines[2];      // the current and the previous line
 };
 
 // Hands the parameter intervals of segment a-b that lie outside the band between the horizons
@@ -446,13 +454,15 @@ void visiblePieces(Walk& w, const PicturePoint& a, const PicturePoint& b, Emit e
         for (int which = 0; which < 2; ++which) {
             double fa = 0.0, fb = 0.0;
             if (!offset(ta, which, fa) || !offset(tb, which, fb)) continue;
-            if ((fa > 0.0 && fb < 0.0) || (fa < 0.0 && fb > 0.0)) cuts[n++] = ta + (tb - ta) * fa / (fa - fb);
+            if ((fa > 0.0 && fb < 0.0) || (fa < 0.0 && fb > 0.0))
+                cuts[n++] = ta + (tb - ta) * fa / (fa - fb);
         }
         cuts[n++] = tb;
-        for (int i = 1; i < n; ++i)   // at most four cut points: an insertion sort
+        for (int i = 1; i < n; ++i)  // at most four cut points: an insertion sort
             for (int j = i; j > 0 && cuts[j - 1] > cuts[j]; --j) std::swap(cuts[j - 1], cuts[j]);
         for (int k = 0; k + 1 < n; ++k) {
-            if (cuts[k + 1] - cuts[k] > 1e-9 && seen(0.5 * (cuts[k] + cuts[k + 1]))) add(cuts[k], cuts[k + 1]);
+            if (cuts[k + 1] - cuts[k] > 1e-9 && seen(0.5 * (cuts[k] + cuts[k + 1])))
+                add(cuts[k], cuts[k + 1]);
         }
     };
     if (std::fabs(dk) < 1e-12) {
@@ -491,7 +501,7 @@ bool mergeIntoHorizons(Walk& w, const PicturePoint& a, const PicturePoint& b)
     }
     if (!(k2 - k1 > 1e-12)) return true;
     return mergeSegment(w.store, w.upper, k1, d1, k2, d2) &&
-           mergeSegment(w.store, w.lower, k1, -d1, k2, -d2);
+        mergeSegment(w.store, w.lower, k1, -d1, k2, -d2);
 }
 
 // Merges a chain of segments into the horizons: the segments of a line (cross false) or the
@@ -540,7 +550,7 @@ void drawPiece(const Walk& w, const PicturePoint& a, const PicturePoint& b, doub
 void drawLine(Walk& w, const LineView& line)
 {
     surfaceHiddenRunStart();
-    bool open = false;   // the run ends at the end of the segment before
+    bool open = false;  // the run ends at the end of the segment before
     for (int j = 1; j < line.n; ++j) {
         const PicturePoint a = line.at(j - 1), b = line.at(j);
         if (!a.ok || !b.ok) {
@@ -565,7 +575,7 @@ struct GridView {
     int nx, ny;
     float xmin, xmax, ymin, ymax;
     float zlow, zhigh;
-    const float* z;     // grid copy, rows of nx values
+    const float* z;  // grid copy, rows of nx values
 };
 
 float nodeX(const GridView& g, int i) { return g.xmin + (g.xmax - g.xmin) * i / (g.nx - 1); }
@@ -587,7 +597,8 @@ PicturePoint projectNode(const GridView& g, int i, int j)
 void projectLine(const GridView& g, int family, int j, LineView& out)
 {
     out.n = family == 0 ? g.nx : g.ny;
-    for (int i = 0; i < out.n; ++i) out.set(i, family == 0 ? projectNode(g, i, j) : projectNode(g, j, i));
+    for (int i = 0; i < out.n; ++i)
+        out.set(i, family == 0 ? projectNode(g, i, j) : projectNode(g, j, i));
 }
 
 // Where the eye stands across the lines of a family, in line numbers: lines of family 0 are
@@ -598,7 +609,8 @@ double eyeLinePosition(const GridView& g, int family)
     const ProjectionTerms& p = surfaceState.projection;
     const double r = surfaceState.surface.axesRatio;
     if (family == 0) {
-        const double eyeY = p.centreY + static_cast<double>(p.eyeDistance) * p.cosAzSinTilt / (r != 0.0 ? r : 1.0);
+        const double eyeY =
+            p.centreY + static_cast<double>(p.eyeDistance) * p.cosAzSinTilt / (r != 0.0 ? r : 1.0);
         return (eyeY - g.ymin) / (static_cast<double>(g.ymax) - g.ymin) * (g.ny - 1);
     }
     const double eyeX = p.centreX + static_cast<double>(p.eyeDistance) * p.sinAzSinTilt;
@@ -760,7 +772,8 @@ void keepHorizons(Walk& w, float* keys, float* heights)
     const Horizon* chains[2] = {&w.upper, &w.lower};
     for (int c = 0; c < 2; ++c) {
         const int start = n;
-        for (int s = chains[c]->head; s != kNoSlot && n < w.store.capacity; s = slotAt(w.store.next, s)) {
+        for (int s = chains[c]->head; s != kNoSlot && n < w.store.capacity;
+             s = slotAt(w.store.next, s)) {
             keys[n] = w.store.key[s];
             heights[n] = w.store.h[s];
             ++n;
@@ -778,7 +791,8 @@ SlotStore compactStore(float* keys, float* heights, int capacity)
 void compactHorizons(int upperCount, int lowerCount, Horizon& upper, Horizon& lower)
 {
     upper = Horizon{upperCount > 0 ? 0 : kNoSlot, upperCount - 1, kNoSlot, upperCount};
-    lower = Horizon{lowerCount > 0 ? upperCount : kNoSlot, upperCount + lowerCount - 1, kNoSlot, lowerCount};
+    lower = Horizon{lowerCount > 0 ? upperCount : kNoSlot, upperCount + lowerCount - 1, kNoSlot,
+                    lowerCount};
     if (upperCount == 0) upper.tail = kNoSlot;
     if (lowerCount == 0) lower.tail = kNoSlot;
 }
@@ -814,7 +828,7 @@ int keepProfile(const Walk& w, const SlotStore& st, const Horizon& upper, const 
         fromRay(w.rays, st.key[top.head], sign * st.h[top.head], firstX, firstY);
         fromRay(w.rays, st.key[top.tail], sign * st.h[top.tail], lastX, lastY);
         const bool reversed = std::hypot(firstX - c[0][0], firstY - c[0][1]) >
-                              std::hypot(lastX - c[0][0], lastY - c[0][1]);
+            std::hypot(lastX - c[0][0], lastY - c[0][1]);
         auto outline = [&](int i) {
             const int k = top.head + (reversed ? m - 1 - i : i);
             keep(st.key[k], sign * st.h[k]);
@@ -841,15 +855,15 @@ int keepProfile(const Walk& w, const SlotStore& st, const Horizon& upper, const 
 // height along the ray of the horizon chains (0 to 3), the compact copy of the horizons left
 // by the last walk (keys 4, heights 5) and the profile outline of the first family (X 6, Y 7).
 // Fill mode builds the outline of the first family only and draws nothing here.
-void surfaceDrawHiddenLineGrid(float zlow, float zhigh, int wsize,
-                               float* work, const float* fillCodes)
+void surfaceDrawHiddenLineGrid(float zlow, float zhigh, int wsize, float* work,
+                               const float* fillCodes)
 {
     SurfaceLibraryState& s = surfaceState;
     SurfaceSettings& surf = s.surface;
     const WorkspacePartition& part = s.partition;
     const GridState& gs = s.grid;
-    GridView g{gs.nx, gs.ny, surf.pictureXMin, surf.pictureXMax, surf.pictureYMin,
-               surf.pictureYMax, zlow, zhigh, work + part.grid};
+    GridView g{gs.nx, gs.ny, surf.pictureXMin, surf.pictureXMax, surf.pictureYMin, surf.pictureYMax,
+               zlow,  zhigh, work + part.grid};
     const long long need = static_cast<long long>(part.outlines) + 8LL * part.outlineLength;
     const long long runsEnd = static_cast<long long>(part.runs) + 10LL * part.runLength;
     if (work == nullptr || need > wsize || part.outlineLength < 1 || runsEnd > part.outlines ||
@@ -920,17 +934,18 @@ bool surfaceDrawClippedSegment(float X1, float Y1, float X2, float Y2, bool draw
     const float xs[2] = {X1, X2}, ys[2] = {Y1, Y2};
     const int two = 2;
     const bool filled = s.drawing.code == kDrawingPerspective &&
-                        (surfaceFlagOn(surf.fillMode) || surfaceFlagOn(surf.perspectivePicture)) &&
-                        wsize == part.recordedSize;
+        (surfaceFlagOn(surf.fillMode) || surfaceFlagOn(surf.perspectivePicture)) &&
+        wsize == part.recordedSize;
     const int L = part.outlineLength;
     const long long end = static_cast<long long>(part.outlines) + 6LL * L;
     if (!filled || work == nullptr || L < 1 || end > wsize || surf.horizonCounts[0] < 0 ||
-        surf.horizonCounts[1] < 0 || surf.horizonCounts[0] + static_cast<long long>(surf.horizonCounts[1]) > L) {
+        surf.horizonCounts[1] < 0 ||
+        surf.horizonCounts[0] + static_cast<long long>(surf.horizonCounts[1]) > L) {
         if (draw) surfaceDrawPolyline(two, xs, ys);
         return false;
     }
     Walk w{};
-    float* o = work + part.outlines;   // read only: nothing is merged here
+    float* o = work + part.outlines;  // read only: nothing is merged here
     w.store = compactStore(o + 4 * L, o + 5 * L, L);
     compactHorizons(surf.horizonCounts[0], surf.horizonCounts[1], w.upper, w.lower);
     w.rays = makeRayFrame();

@@ -35,7 +35,7 @@ struct IsoPicture {
     float zlow, zhigh;
     const float* grid;
     double X0, Y0, W, H, c, h, Xs, Ytop;
-    float* horizon;     // npt + nrow - 1 places
+    float* horizon;  // npt + nrow - 1 places
     float* newHorizon;
 };
 
@@ -232,17 +232,20 @@ void drawDirection(IsoPicture& p, int dir, int pass, int rowInterval, int pointI
     const bool walls = surf.baseType <= 1 && pass == 1;
     // Rows along x take the first wall code, rows along y the second.
     const bool alongX = (dir == 0) == (p.view % 2 == 0);
-    if (walls && surfaceFlagOn(surf.basePensUsed)) fillWall(p, dir, count, surf.basePens[alongX ? 0 : 1]);
+    if (walls && surfaceFlagOn(surf.basePensUsed))
+        fillWall(p, dir, count, surf.basePens[alongX ? 0 : 1]);
     for (int k = 0; k < rows; ++k) {
         const bool edge = k == 0 || k == rows - 1 || pass == 2;
         // The front row is seen whole: drawn in pass 1, and in pass 2 only when there is no
         // pass 1 (base type 4).
         const bool frontAgain = k == 0 && pass == 2 && surf.baseType != 4;
-        const bool drawn = k % std::max(rowInterval, 1) == 0 && (!onlyFront || k == 0) && !frontAgain;
+        const bool drawn =
+            k % std::max(rowInterval, 1) == 0 && (!onlyFront || k == 0) && !frontAgain;
         surfaceSelectPen(rowPen(edge));
         p.rowEndHidden[k] = drawRow(p, dir, k, count, pass, hidden && k > 0, drawn) ? 1.0f : 0.0f;
         std::copy(p.newHorizon, p.newHorizon + places, p.horizon);
-        if (k == 0 && walls && surfaceFlagOn(surf.baseStyleSet)) dropLines(p, dir, count, pointInterval);
+        if (k == 0 && walls && surfaceFlagOn(surf.baseStyleSet))
+            dropLines(p, dir, count, pointInterval);
     }
     surfaceSelectPen(rowPen(true));
     sideEdge(p, dir, rows, count);
@@ -253,7 +256,8 @@ void fillCell(const IsoPicture& p, const float* codes, int k, int m)
     int i0 = 0, j0 = 0, i1 = 0, j1 = 0;
     firstDirectionNode(p, k - 1, m - 1, i0, j0);
     firstDirectionNode(p, k, m, i1, j1);
-    const long long index = static_cast<long long>(std::min(j0, j1)) * (p.nx - 1) + std::min(i0, i1);
+    const long long index =
+        static_cast<long long>(std::min(j0, j1)) * (p.nx - 1) + std::min(i0, i1);
     const float code = codes[index];
     if (!(code >= 0.0f && code < 1.0e9f)) return;
     surfaceSetFillCode(static_cast<int>(code));
@@ -409,9 +413,9 @@ void isometricHeights(const float* z, long long nodes, float& zlow, float& zhigh
 }
 
 // The driver of every isometric routine; gridBase: where the grid copy goes in work.
-void drawIsometricGrid(int nx, float xmin, float xmax, int ny,
-                       float ymin, float ymax, const float* z, int view,
-                       int wsize, float* work, const float* codes, int gridBase)
+void drawIsometricGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax,
+                       const float* z, int view, int wsize, float* work, const float* codes,
+                       int gridBase)
 {
     SurfaceLibraryState& s = surfaceState;
     SurfaceSettings& surf = s.surface;
@@ -471,24 +475,23 @@ void drawIsometricGrid(int nx, float xmin, float xmax, int ny,
 
 }  // namespace
 
-void ISOPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, const int& view,
-            const int& wsize, float* work)
+void ISOPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& view, const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::ISOPRJ);
     drawIsometricGrid(nx, xmin, xmax, ny, ymin, ymax, z, view, wsize, work, nullptr, 0);
 }
 
-void ISOFIL(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, const int& view,
-            const float* codes, const int& wsize, float* work)
+void ISOFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& view, const float* codes,
+            const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::ISOFIL);
     drawIsometricGrid(nx, xmin, xmax, ny, ymin, ymax, z, view, wsize, work, codes, 0);
 }
 
-void GRDISO(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, const int& view)
+void GRDISO(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, const int& view)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::GRDISO);
     const int wsize = kSurfaceInternalWorkWords;
@@ -520,6 +523,6 @@ void FUNISO(const float& xmin, const float& xmax, const float& ymin, const float
     const int wsize = kSurfaceInternalWorkWords;
     const float x0 = g.xMin, x1 = g.xMax, y0 = g.yMin, y1 = g.yMax;
     const int nx = g.nx, ny = g.ny;
-    drawIsometricGrid(nx, x0, x1, ny, y0, y1, s.internalWork, view, wsize, s.internalWork,
-                      nullptr, 0);
+    drawIsometricGrid(nx, x0, x1, ny, y0, y1, s.internalWork, view, wsize, s.internalWork, nullptr,
+                      0);
 }

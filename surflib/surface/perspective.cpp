@@ -104,7 +104,7 @@ void surfaceDrawLevelKey()
     const SurfaceSettings& surf = s.surface;
     if (surfaceFlagOn(surf.annotationOn[2]) && surfaceFlagOn(s.contour.labelFixedFormat)) {
         x0 = p.frameX + p.frameWidth + (s.contour.labelWidth + 1) * cwk +
-             (surf.annotationWidth[2] + 1) * cw;
+            (surf.annotationWidth[2] + 1) * cw;
     }
     float vLow = s.grid.zMin, vHigh = s.grid.zMax;
     if (surfaceFlagOn(s.contour.limitsOn)) {
@@ -183,7 +183,8 @@ void surfaceDrawLevelKey()
         const int noControl = 0;
         surfaceDrawText(cx, cy, kTimesTen, 5, noControl);
         int fixedWidth = -4;
-        surfaceDrawFixedNumber(cx + 5.25f * cwk, cy + 0.75f * chk, static_cast<float>(caption), fixedWidth, 9999);
+        surfaceDrawFixedNumber(cx + 5.25f * cwk, cy + 0.75f * chk, static_cast<float>(caption),
+                               fixedWidth, 9999);
     }
     surfaceSetTextSize(ch);
 }
@@ -265,7 +266,8 @@ float cellCode(const float* grid, float zlow, float zhigh, const float* fillCode
     if (fillCodes != nullptr) return fillCodes[static_cast<long long>(j) * (g.nx - 1) + i];
     if (!surfaceFlagOn(surfaceState.surface.lineStyle)) return 0.0f;
     double sum = 0.0;
-    for (int k = 0; k < 4; ++k) sum += surfaceClampedNode(grid, g.nx, i + k % 2, j + k / 2, zlow, zhigh);
+    for (int k = 0; k < 4; ++k)
+        sum += surfaceClampedNode(grid, g.nx, i + k % 2, j + k / 2, zlow, zhigh);
     const int band = surfaceFindBand(surfaceNarrow(0.25 * sum));
     if (band < 1 || band > kSurfaceMaxLevels) return 0.0f;
     // A pen of a line style and colour fills in its colour; colours and kernel pens fill as
@@ -280,8 +282,12 @@ void fillCell(const float* grid, float zlow, float zhigh, const float* fillCodes
 {
     const GridState& g = surfaceState.grid;
     const SurfaceSettings& surf = surfaceState.surface;
-    auto nodeX = [&](int n) { return surf.pictureXMin + (surf.pictureXMax - surf.pictureXMin) * n / (g.nx - 1); };
-    auto nodeY = [&](int n) { return surf.pictureYMin + (surf.pictureYMax - surf.pictureYMin) * n / (g.ny - 1); };
+    auto nodeX = [&](int n) {
+        return surf.pictureXMin + (surf.pictureXMax - surf.pictureXMin) * n / (g.nx - 1);
+    };
+    auto nodeY = [&](int n) {
+        return surf.pictureYMin + (surf.pictureYMax - surf.pictureYMin) * n / (g.ny - 1);
+    };
     const int is[5] = {i, i + 1, i + 1, i, i};
     const int js[5] = {j, j, j + 1, j + 1, j};
     float xs[5], ys[5];
@@ -310,8 +316,8 @@ void fillCell(const float* grid, float zlow, float zhigh, const float* fillCodes
 // order along x, so the farthest one is always at one of the two open ends).  For a surface
 // over a grid this painter's order leaves the same picture as clipping each cell against the
 // outline of the cells before it.
-void surfaceFillPerspectiveCells(const float* grid, float zlow, float zhigh,
-                                 const float* fillCodes, bool outline)
+void surfaceFillPerspectiveCells(const float* grid, float zlow, float zhigh, const float* fillCodes,
+                                 bool outline)
 {
     const SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
@@ -321,11 +327,13 @@ void surfaceFillPerspectiveCells(const float* grid, float zlow, float zhigh,
     const double eyeX = p.centreX + static_cast<double>(p.eyeDistance) * p.sinAzSinTilt;
     const double eyeY = p.centreY + static_cast<double>(p.eyeDistance) * p.cosAzSinTilt / r;
     auto across = [&](int i) {
-        const double c = surf.pictureXMin + (surf.pictureXMax - surf.pictureXMin) * (i + 0.5) / (g.nx - 1);
+        const double c =
+            surf.pictureXMin + (surf.pictureXMax - surf.pictureXMin) * (i + 0.5) / (g.nx - 1);
         return std::fabs(c - eyeX);
     };
     auto depth = [&](int j) {
-        const double c = surf.pictureYMin + (surf.pictureYMax - surf.pictureYMin) * (j + 0.5) / (g.ny - 1);
+        const double c =
+            surf.pictureYMin + (surf.pictureYMax - surf.pictureYMin) * (j + 0.5) / (g.ny - 1);
         return std::fabs(c - eyeY);
     };
     const int pen = surfaceFlagOn(surf.linePensSet) ? surf.linePens[1] : surfaceEntryPen();
@@ -379,9 +387,8 @@ bool driverFails()
     return false;
 }
 
-bool drawGrid(int nx, float xmin, float xmax, int ny,
-              float ymin, float ymax, const float* z, float& distance,
-              float elevation, float azimuth, int wsize, float* work,
+bool drawGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax, const float* z,
+              float& distance, float elevation, float azimuth, int wsize, float* work,
               const float* fillCodes, int gridBase)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -396,8 +403,8 @@ bool drawGrid(int nx, float xmin, float xmax, int ny,
     surf.pictureYMin = ymin;
     surf.pictureYMax = ymax;
     int status = 0;
-    surfaceCheckGrid(nx, surf.pictureXMin, surf.pictureXMax, ny, surf.pictureYMin,
-                     surf.pictureYMax, status);
+    surfaceCheckGrid(nx, surf.pictureXMin, surf.pictureXMax, ny, surf.pictureYMin, surf.pictureYMax,
+                     status);
     if (status != 0) return driverFails();
     g.xMin = surf.pictureXMin;
     g.xMax = surf.pictureXMax;
@@ -425,7 +432,8 @@ bool drawGrid(int nx, float xmin, float xmax, int ny,
     // The caller may hand a grid that overlaps the workspace: moved, not copied.
     if (copy != z) std::memmove(copy, z, static_cast<size_t>(nodes) * sizeof(float));
     float low = surfaceNarrow(static_cast<double>(za.firstTick) * za.unit);
-    float high = surfaceNarrow((za.firstTick + static_cast<double>(za.tickCount) * za.step) * za.unit);
+    float high =
+        surfaceNarrow((za.firstTick + static_cast<double>(za.tickCount) * za.step) * za.unit);
     if (!(static_cast<double>(high) - low > 0.0)) surfaceWidenRange(low, high);
     s.projection.zOrigin = low;
     surf.zAxisLow = low;
@@ -439,18 +447,17 @@ bool drawGrid(int nx, float xmin, float xmax, int ny,
     surfaceDrawHiddenLineGrid(zmin, zmax, wsize, work, fillCodes);
     if (!surfacePictureFitted()) return driverFails();
     surf.perspectiveSet = -1;
-    if (surfaceFlagOn(surf.fillMode)) surfaceFillPerspectiveCells(copy, zmin, zmax, fillCodes, true);
+    if (surfaceFlagOn(surf.fillMode))
+        surfaceFillPerspectiveCells(copy, zmin, zmax, fillCodes, true);
     finishPicture(zmin, zmax, wsize, work, gridBase > 0);
     return true;
 }
 
 }  // namespace
 
-void surfaceDrawPerspectiveGrid(int nx, float xmin, float xmax,
-                                int ny, float ymin, float ymax,
-                                const float* z, float& distance, float elevation,
-                                float azimuth, int wsize, float* work,
-                                const float* fillCodes, int gridBase)
+void surfaceDrawPerspectiveGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax,
+                                const float* z, float& distance, float elevation, float azimuth,
+                                int wsize, float* work, const float* fillCodes, int gridBase)
 {
     drawGrid(nx, xmin, xmax, ny, ymin, ymax, z, distance, elevation, azimuth, wsize, work,
              fillCodes, gridBase);
@@ -473,9 +480,9 @@ void plainModes()
 
 }  // namespace surflib
 
-void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, float& distance,
-            const float& elevation, const float& azimuth, const int& wsize, float* work)
+void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, float& distance, const float& elevation,
+            const float& azimuth, const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::PERPRJ);
     plainModes();
@@ -483,9 +490,9 @@ void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny,
                                wsize, work, nullptr, 0);
 }
 
-void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, float& distance,
-            const float& elevation, const float& azimuth)
+void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, float& distance, const float& elevation,
+            const float& azimuth)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::GRDPER);
     plainModes();
@@ -517,10 +524,10 @@ void takeBandPens(int n, const int* pens, int keySwitch)
 
 }  // namespace
 
-void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny,
-            const float& ymin, const float& ymax, const float* z, float& distance,
-            const float& elevation, const float& azimuth, const int& n, const int* pens,
-            const int& keySwitch, const int& wsize, float* work)
+void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
+            const float& ymax, const float* z, float& distance, const float& elevation,
+            const float& azimuth, const int& n, const int* pens, const int& keySwitch,
+            const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::PERLI3);
     SurfaceLibraryState& s = surfaceState;
@@ -542,8 +549,8 @@ void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny,
     surf.fillMode = savedFill;
 }
 
-void RANPER(const int& npts, float* x, float* y, float* z, float& distance,
-            const float& elevation, const float& azimuth)
+void RANPER(const int& npts, float* x, float* y, float* z, float& distance, const float& elevation,
+            const float& azimuth)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::RANPER);
     SurfaceLibraryState& s = surfaceState;

@@ -127,20 +127,19 @@ void surfaceDivideAxis(SurfaceAxisScale& a, float lo, float hi, bool stepGiven, 
     a.unit = surfaceNarrow(std::pow(10.0, a.exponent));
 }
 
-void surfaceAxisIntercept(float firstTick, float step, int tickCount,
-                          float dataMin, float dataMax, int exponent,
-                          float& firstTickCopy, float& startOffset, float& endOffset,
+void surfaceAxisIntercept(float firstTick, float step, int tickCount, float dataMin, float dataMax,
+                          int exponent, float& firstTickCopy, float& startOffset, float& endOffset,
                           float& lastTick)
 {
     const double p = std::pow(10.0, exponent);
     const double t = std::pow(10.0, std::min(exponent, -3));
     startOffset = std::fabs(dataMin / p - firstTick) < t
-                      ? 0.0f
-                      : surfaceNarrow((static_cast<double>(firstTick) + step) * p - dataMin);
+        ? 0.0f
+        : surfaceNarrow((static_cast<double>(firstTick) + step) * p - dataMin);
     const double last = static_cast<double>(firstTick) + static_cast<double>(tickCount) * step;
     lastTick = surfaceNarrow(last);
-    endOffset = std::fabs(last - dataMax / p) < t ? 0.0f
-                                                  : surfaceNarrow((step - last) * p + dataMax);
+    endOffset =
+        std::fabs(last - dataMax / p) < t ? 0.0f : surfaceNarrow((step - last) * p + dataMax);
     firstTickCopy = firstTick;
 }
 
@@ -150,8 +149,10 @@ void surfaceDivideGridAxes()
     const SurfaceSettings& surf = s.surface;
     const GridState& g = s.grid;
     SurfaceAxisScale* a = s.axisScales;
-    surfaceDivideAxis(a[0], g.xMin, g.xMax, surfaceFlagOn(surf.axesIntervalsGiven[0]), surf.axesIntervals[0]);
-    surfaceDivideAxis(a[1], g.yMin, g.yMax, surfaceFlagOn(surf.axesIntervalsGiven[1]), surf.axesIntervals[1]);
+    surfaceDivideAxis(a[0], g.xMin, g.xMax, surfaceFlagOn(surf.axesIntervalsGiven[0]),
+                      surf.axesIntervals[0]);
+    surfaceDivideAxis(a[1], g.yMin, g.yMax, surfaceFlagOn(surf.axesIntervalsGiven[1]),
+                      surf.axesIntervals[1]);
 }
 
 void surfaceDivideHeightAxis(float lo, float hi)
@@ -160,7 +161,8 @@ void surfaceDivideHeightAxis(float lo, float hi)
     const SurfaceSettings& surf = s.surface;
     const GridState& g = s.grid;
     SurfaceAxisScale* a = s.axisScales;
-    surfaceDivideAxis(a[2], lo, hi, surfaceFlagOn(surf.axesIntervalsGiven[2]), surf.axesIntervals[2]);
+    surfaceDivideAxis(a[2], lo, hi, surfaceFlagOn(surf.axesIntervalsGiven[2]),
+                      surf.axesIntervals[2]);
     surfaceAxisIntercept(a[2].firstTick, a[2].step, a[2].tickCount, lo, hi, a[2].exponent,
                          a[2].firstTickCopy, a[2].startOffset, a[2].endOffset, a[2].lastTick);
     for (int i = 0; i < 2; ++i) {
@@ -172,11 +174,9 @@ void surfaceDivideHeightAxis(float lo, float hi)
 
 // ---- View set-up ----------------------------------------------------------------------------
 
-void surfaceSetViewTransform(float& distance, float elevation, float azimuth,
-                             int nx, int ny, int& nFirst, int& nSecond,
-                             float xmin, float xmax, float ymin,
-                             float ymax, float zlow, float zhigh,
-                             int& status)
+void surfaceSetViewTransform(float& distance, float elevation, float azimuth, int nx, int ny,
+                             int& nFirst, int& nSecond, float xmin, float xmax, float ymin,
+                             float ymax, float zlow, float zhigh, int& status)
 {
     SurfaceLibraryState& s = surfaceState;
     ProjectionTerms& p = s.projection;
@@ -367,8 +367,10 @@ bool setUpProjection(float xmin, float xmax, float ymin, float ymax, float z1, f
     const float x0 = surf.pictureXMin, x1 = surf.pictureXMax;
     const float y0 = surf.pictureYMin, y1 = surf.pictureYMax;
     SurfaceAxisScale* a = s.axisScales;
-    surfaceDivideAxis(a[0], x0, x1, surfaceFlagOn(surf.axesIntervalsGiven[0]), surf.axesIntervals[0]);
-    surfaceDivideAxis(a[1], y0, y1, surfaceFlagOn(surf.axesIntervalsGiven[1]), surf.axesIntervals[1]);
+    surfaceDivideAxis(a[0], x0, x1, surfaceFlagOn(surf.axesIntervalsGiven[0]),
+                      surf.axesIntervals[0]);
+    surfaceDivideAxis(a[1], y0, y1, surfaceFlagOn(surf.axesIntervalsGiven[1]),
+                      surf.axesIntervals[1]);
 
     float lo = surf.zRangeLow, hi = surf.zRangeHigh;
     surf.fixedZRange = -1;
@@ -378,11 +380,13 @@ bool setUpProjection(float xmin, float xmax, float ymin, float ymax, float z1, f
         surfaceWidenRange(lo, hi);
     }
     surf.axisLimitsSet = surf.fixedZRange;
-    surfaceDivideAxis(a[2], lo, hi, surfaceFlagOn(surf.axesIntervalsGiven[2]), surf.axesIntervals[2]);
+    surfaceDivideAxis(a[2], lo, hi, surfaceFlagOn(surf.axesIntervalsGiven[2]),
+                      surf.axesIntervals[2]);
     surfaceAxisIntercept(a[2].firstTick, a[2].step, a[2].tickCount, lo, hi, a[2].exponent,
                          a[2].firstTickCopy, a[2].startOffset, a[2].endOffset, a[2].lastTick);
     lo = surfaceNarrow(static_cast<double>(a[2].firstTick) * a[2].unit);
-    hi = surfaceNarrow((a[2].firstTick + static_cast<double>(a[2].tickCount) * a[2].step) * a[2].unit);
+    hi = surfaceNarrow((a[2].firstTick + static_cast<double>(a[2].tickCount) * a[2].step) *
+                       a[2].unit);
     if (!(static_cast<double>(hi) - lo > 0.0)) surfaceWidenRange(lo, hi);
     s.projection.zOrigin = lo;
     surf.zAxisLow = lo;
@@ -394,8 +398,8 @@ bool setUpProjection(float xmin, float xmax, float ymin, float ymax, float z1, f
                              a[i].firstTickCopy, a[i].startOffset, a[i].endOffset, a[i].lastTick);
     }
     int nFirst = 0, nSecond = 0;
-    surfaceSetViewTransform(distance, elevation, azimuth, s.grid.nx, s.grid.ny, nFirst, nSecond,
-                            x0, x1, y0, y1, lo, hi, status);
+    surfaceSetViewTransform(distance, elevation, azimuth, s.grid.nx, s.grid.ny, nFirst, nSecond, x0,
+                            x1, y0, y1, lo, hi, status);
     if (status != 0) return false;
     surf.perspectiveSet = -1;
     surfaceFitPictureToFrame(x0, x1, y0, y1, lo, hi);

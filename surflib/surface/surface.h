@@ -18,9 +18,8 @@ namespace surflib {
 // The division of [lo, hi] by the given step when one is set and usable, else by about 10
 // intervals; unit := 10^exponent.
 void surfaceDivideAxis(SurfaceAxisScale& a, float lo, float hi, bool stepGiven, float step);
-void surfaceAxisIntercept(float firstTick, float step, int tickCount,
-                          float dataMin, float dataMax, int exponent,
-                          float& firstTickCopy, float& startOffset, float& endOffset,
+void surfaceAxisIntercept(float firstTick, float step, int tickCount, float dataMin, float dataMax,
+                          int exponent, float& firstTickCopy, float& startOffset, float& endOffset,
                           float& lastTick);
 // The x and y divisions of a projected picture over the window of the library grid.
 void surfaceDivideGridAxes();
@@ -30,31 +29,27 @@ void surfaceDivideHeightAxis(float lo, float hi);
 void surfaceWidenRange(float& lo, float& hi);
 
 // ---- View set-up and transforms (projection.cpp) ------------------------------------------
-void surfaceSetViewTransform(float& distance, float elevation, float azimuth,
-                             int nx, int ny, int& nFirst, int& nSecond,
-                             float xmin, float xmax, float ymin,
-                             float ymax, float zlow, float zhigh,
-                             int& status);
+void surfaceSetViewTransform(float& distance, float elevation, float azimuth, int nx, int ny,
+                             int& nFirst, int& nSecond, float xmin, float xmax, float ymin,
+                             float ymax, float zlow, float zhigh, int& status);
 // Return false (error 18 reported) when there is no picture to project into.
 bool surfaceProjectPerspective(float x, float y, float z, float& X, float& Y);
 bool surfaceProjectIsometric(float x, float y, float z, float& X, float& Y);
 
 // ---- Perspective drawing (perspective.cpp, hidden_lines.cpp) ------------------------------
 void surfacePartitionPerspectiveWorkspace(int wsize, int& status);
-void surfaceDrawPerspectiveGrid(int nx, float xmin, float xmax,
-                                int ny, float ymin, float ymax,
-                                const float* z, float& distance, float elevation,
-                                float azimuth, int wsize, float* work,
-                                const float* fillCodes, int gridBase);
+void surfaceDrawPerspectiveGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax,
+                                const float* z, float& distance, float elevation, float azimuth,
+                                int wsize, float* work, const float* fillCodes, int gridBase);
 void surfaceDrawLevelKey();
 // The hidden-line walk over the grid copy in the workspace (heights clamped to [zlow, zhigh];
 // the picture box runs over the z axis range of the settings).
-void surfaceDrawHiddenLineGrid(float zlow, float zhigh, int wsize,
-                               float* work, const float* fillCodes);
+void surfaceDrawHiddenLineGrid(float zlow, float zhigh, int wsize, float* work,
+                               const float* fillCodes);
 // Fills the cells of the grid copy from the back to the front with their fill codes (the
 // caller's array, else the line-style band pens or the background), outlined when asked.
-void surfaceFillPerspectiveCells(const float* grid, float zlow, float zhigh,
-                                 const float* fillCodes, bool outline);
+void surfaceFillPerspectiveCells(const float* grid, float zlow, float zhigh, const float* fillCodes,
+                                 bool outline);
 // The grid as the hidden-line walk sees it: clamped height of node (i, j), 0-based.
 float surfaceClampedNode(const float* grid, int nx, int i, int j, float zlow, float zhigh);
 
@@ -78,20 +73,17 @@ long long surfaceNodeCount(int nx, int ny);
 // picture goes (past the points while their markers are wanted).  False when refused.
 bool surfaceGridRandomPoints(int npts, float* x, float* y, float* z, int& base);
 // Samples f over the window on the library grid at the start of the library workspace.
-bool surfaceSampleFunctionGrid(float xmin, float xmax, float ymin,
-                               float ymax, SurfaceHeightFunction f);
+bool surfaceSampleFunctionGrid(float xmin, float xmax, float ymin, float ymax,
+                               SurfaceHeightFunction f);
 
 // ---- Filled surfaces (filled.cpp) --------------------------------------------------------
 void surfaceDrawProjectedDataPoints(int wsize, const float* work);
 
 // ---- Axes (axes.cpp) ----------------------------------------------------------------------
 // wsize, work: the workspace of the picture (a filled one clips its back edges and grids).
-void surfaceDrawProjectedAxes(float zlow, float zhigh, int wsize,
-                              float* work);
-void surfaceDrawIsometricAxes(int npt, int nrow, float rightX,
-                              float rightY, float frontX, float frontY,
-                              float leftX, float leftY, float zlow,
-                              float zhigh);
+void surfaceDrawProjectedAxes(float zlow, float zhigh, int wsize, float* work);
+void surfaceDrawIsometricAxes(int npt, int nrow, float rightX, float rightY, float frontX,
+                              float frontY, float leftX, float leftY, float zlow, float zhigh);
 void surfaceDrawPictureTitle(float x, float y, float width);
 
 // ---- Shared small helpers -----------------------------------------------------------------

@@ -36,38 +36,37 @@ const std::string kLines =
     "          4             4.444            0.75          0.278         -0.655\n";
 
 // The actions of the script, in order (each is one wait of the program).
-const char kScript[] =
-    "menu Plot Results/Amplitude Results\n"          //  1 before any analysis
-    "snapshot empty.png\n"
-    "browse in/nine.in\n"
-    "menu File/Open Data File\n"                     //  2
-    "browse out/result.out\n"
-    "menu File/Open Output File\n"                   //  3
-    "browse\n"
-    "menu File/Open Output File\n"                   //  4 cancelled: the choice stays
-    "menu Analyze Data/Run DFT on Selected Data File\n"   //  5
-    "menu Plot Results/Raw Data\n"                   //  6
-    "snapshot raw.png\n"
-    "menu Plot Results/Power Results\n"              //  7
-    "menu Plot Results/PHase Results\n"              //  8
-    "menu Plot Results/Amplitude Results\n"          //  9
-    "menu Plot Results/Amplitude Results\n"          // 10 the same plot again
-    "snapshot amp.png\n"
-    "print fail\n"
-    "menu File/Print\n"                              // 11
-    "print-to page.pdf\n"
-    "print ok\n"
-    "menu File/Print\n"                              // 12
-    "menu Plot Results/Amplitude Results\n"          // 13 after printing
-    "snapshot amp-again.png\n"
-    "resize 32 22\n"                                 // 14 the frame's size: no redraw
-    "resize 40 25\n"                                 // 15
-    "snapshot resized.png\n"
-    "menu Help/About\n"                              // 16
-    "button OK\n"                                    // 17
-    "menu Help/About\n"                              // 18
-    "button OK\n"                                    // 19
-    "exit\n";                                        // 20
+const char kScript[] = "menu Plot Results/Amplitude Results\n"  //  1 before any analysis
+                       "snapshot empty.png\n"
+                       "browse in/nine.in\n"
+                       "menu File/Open Data File\n"  //  2
+                       "browse out/result.out\n"
+                       "menu File/Open Output File\n"  //  3
+                       "browse\n"
+                       "menu File/Open Output File\n"  //  4 cancelled: the choice stays
+                       "menu Analyze Data/Run DFT on Selected Data File\n"  //  5
+                       "menu Plot Results/Raw Data\n"                       //  6
+                       "snapshot raw.png\n"
+                       "menu Plot Results/Power Results\n"      //  7
+                       "menu Plot Results/PHase Results\n"      //  8
+                       "menu Plot Results/Amplitude Results\n"  //  9
+                       "menu Plot Results/Amplitude Results\n"  // 10 the same plot again
+                       "snapshot amp.png\n"
+                       "print fail\n"
+                       "menu File/Print\n"  // 11
+                       "print-to page.pdf\n"
+                       "print ok\n"
+                       "menu File/Print\n"                      // 12
+                       "menu Plot Results/Amplitude Results\n"  // 13 after printing
+                       "snapshot amp-again.png\n"
+                       "resize 32 22\n"  // 14 the frame's size: no redraw
+                       "resize 40 25\n"  // 15
+                       "snapshot resized.png\n"
+                       "menu Help/About\n"  // 16
+                       "button OK\n"        // 17
+                       "menu Help/About\n"  // 18
+                       "button OK\n"        // 19
+                       "exit\n";            // 20
 
 std::string readFile(const fs::path& p)
 {
@@ -99,12 +98,28 @@ std::vector<std::string> plotCalls(const std::vector<std::string>& segment)
     return calls;
 }
 
-const std::vector<std::string> kPlotCalls = {
-    "GRFMOD", "kernelSetLineWidth 1.5", "kernelSetColour 1", "kernelSetPictureSpace 0 1000 0 750",
-    "kernelSetCharSize 10 10", "kernelSetTextMode 1", "kernelSetCharSize 11 11", "AXIPOS",
-    "AXIPOS", "AXISCA", "AXISCA", "AXIDRA", "AXIDRA", "kernelSetColour 1", "GRID", "GRFTTL",
-    "kernelSetTextSetting49 0", "AXNSTR", "AXNSTR", "kernelSetColour 7",
-    "kernelSetLineWidth 2.2", "GRAPOL"};
+const std::vector<std::string> kPlotCalls = {"GRFMOD",
+                                             "kernelSetLineWidth 1.5",
+                                             "kernelSetColour 1",
+                                             "kernelSetPictureSpace 0 1000 0 750",
+                                             "kernelSetCharSize 10 10",
+                                             "kernelSetTextMode 1",
+                                             "kernelSetCharSize 11 11",
+                                             "AXIPOS",
+                                             "AXIPOS",
+                                             "AXISCA",
+                                             "AXISCA",
+                                             "AXIDRA",
+                                             "AXIDRA",
+                                             "kernelSetColour 1",
+                                             "GRID",
+                                             "GRFTTL",
+                                             "kernelSetTextSetting49 0",
+                                             "AXNSTR",
+                                             "AXNSTR",
+                                             "kernelSetColour 7",
+                                             "kernelSetLineWidth 2.2",
+                                             "GRAPOL"};
 
 // The pen moves and lines of the curve (what GRAPOL drew).
 std::vector<std::string> curve(const std::vector<std::string>& segment)
@@ -114,7 +129,8 @@ std::vector<std::string> curve(const std::vector<std::string>& segment)
     for (const std::string& line : segment) {
         if (line.find("(GRAPOL)") != std::string::npos) in = true;
         else if (in && line.rfind("kernelSetRoutineName", 0) == 0) break;
-        else if (in && (line.rfind("kernelMovePen ", 0) == 0 || line.rfind("kernelDrawLineTo ", 0) == 0))
+        else if (in &&
+                 (line.rfind("kernelMovePen ", 0) == 0 || line.rfind("kernelDrawLineTo ", 0) == 0))
             lines.push_back(line);
     }
     return lines;
@@ -138,7 +154,8 @@ long colouredPixels(const fs::path& png)
     const int w = cairo_image_surface_get_width(s), h = cairo_image_surface_get_height(s);
     const unsigned char* data = cairo_image_surface_get_data(s);
     for (int y = 0; y < h; ++y) {
-        const unsigned* row = reinterpret_cast<const unsigned*>(data + y * cairo_image_surface_get_stride(s));
+        const unsigned* row =
+            reinterpret_cast<const unsigned*>(data + y * cairo_image_surface_get_stride(s));
         for (int x = 0; x < w; ++x) {
             const unsigned r = (row[x] >> 16) & 255, g = (row[x] >> 8) & 255, b = row[x] & 255;
             if (std::max({r, g, b}) - std::min({r, g, b}) > 40) ++count;
@@ -193,10 +210,11 @@ TEST_F(ScriptedProgram, AnalysisPlotsPrintingAndDialog)
     // What the toolkit said: the notice before each print, the failure once, no script line
     // left unused (the About box and its OK button worked twice).
     EXPECT_EQ(tpanel::transcript(),
-              (std::vector<std::string>{
-                  "message box \"Print Request\": Set paper orientation, and landscape requires more printer memory!",
-                  "message box \"Print Request\": Printer Request Failed",
-                  "message box \"Print Request\": Set paper orientation, and landscape requires more printer memory!"}));
+              (std::vector<std::string>{"message box \"Print Request\": Set paper orientation, and "
+                                        "landscape requires more printer memory!",
+                                        "message box \"Print Request\": Printer Request Failed",
+                                        "message box \"Print Request\": Set paper orientation, and "
+                                        "landscape requires more printer memory!"}));
 
     // The log, cut at each wait: segment k is what the program did for action k.
     std::vector<std::vector<std::string>> actions(1);
@@ -204,15 +222,15 @@ TEST_F(ScriptedProgram, AnalysisPlotsPrintingAndDialog)
         if (line == "kernelSetRoutineName 2 \"ACTION\"") actions.emplace_back();
         actions.back().push_back(line);
     }
-    ASSERT_EQ(actions.size(), 21u);   // start-up, 20 actions
+    ASSERT_EQ(actions.size(), 21u);  // start-up, 20 actions
     EXPECT_EQ(actions[20].back(), "kernelClose");
 
     // Every plot makes the same 22 calls; the curve has the series' points.
     for (int k : {1, 6, 7, 8, 9, 10, 13, 15}) EXPECT_EQ(plotCalls(actions[k]), kPlotCalls) << k;
-    EXPECT_EQ(curve(actions[1]).size(), 0u);   // nothing analysed yet
-    EXPECT_EQ(curve(actions[6]).size(), 9u);   // raw data: nine samples
+    EXPECT_EQ(curve(actions[1]).size(), 0u);  // nothing analysed yet
+    EXPECT_EQ(curve(actions[6]).size(), 9u);  // raw data: nine samples
     const std::vector<std::string> amp = curve(actions[9]);
-    ASSERT_EQ(amp.size(), 4u);                 // amplitude: N/2 = 4 frequencies
+    ASSERT_EQ(amp.size(), 4u);  // amplitude: N/2 = 4 frequencies
     // Amplitudes 0.87, 0.53, 1.78, 0.75: the third highest, the second lowest.
     EXPECT_GT(yOf(amp[2]), yOf(amp[0]));
     EXPECT_GT(yOf(amp[0]), yOf(amp[3]));
@@ -258,9 +276,9 @@ TEST_F(ScriptedProgram, ProgramExitStatus)
     const std::string program = std::string(TARV_BINARY_DIR) + "/app/specvue";
     ASSERT_TRUE(fs::exists(program)) << "build the specvue program first";
     std::ofstream(root_ / "short.script") << "browse in/nine.in\nmenu File/Open Data File\n"
-                                            "menu Analyze Data/Run DFT on Selected Data File\n";
+                                             "menu Analyze Data/Run DFT on Selected Data File\n";
     const std::string run = "cd " + root_.string() + " && TPANEL_SCRIPT=short.script " + program +
-                            " > out.txt 2> err.txt";
+        " > out.txt 2> err.txt";
     int rc = std::system(run.c_str());
     EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 0) << rc;
     EXPECT_EQ(readFile(root_ / "out.txt"), kTitle + kLines);
@@ -270,10 +288,10 @@ TEST_F(ScriptedProgram, ProgramExitStatus)
     // A cancelled choice of the sample file goes back to dft_input.in in the directory of the
     // last choice; it is not there, so the analysis is refused and nothing is created.
     std::ofstream(root_ / "cancel.script") << "browse in/nine.in\nmenu File/Open Data File\n"
-                                             "browse\nmenu File/Open Data File\n"
-                                             "menu Analyze Data/Run DFT on Selected Data File\n";
+                                              "browse\nmenu File/Open Data File\n"
+                                              "menu Analyze Data/Run DFT on Selected Data File\n";
     const std::string cancel = "cd " + root_.string() + " && TPANEL_SCRIPT=cancel.script " +
-                               program + " > out.txt 2> err.txt";
+        program + " > out.txt 2> err.txt";
     rc = std::system(cancel.c_str());
     EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 0) << rc;
     const std::string refusal =
@@ -285,8 +303,8 @@ TEST_F(ScriptedProgram, ProgramExitStatus)
     EXPECT_FALSE(fs::exists(root_ / "in" / "dft_input.in"));
 
     const std::string bare = "cd " + root_.string() +
-                             " && env -u TPANEL_SCRIPT -u DISPLAY -u WAYLAND_DISPLAY " + program +
-                             " > out.txt 2> err.txt";
+        " && env -u TPANEL_SCRIPT -u DISPLAY -u WAYLAND_DISPLAY " + program +
+        " > out.txt 2> err.txt";
     rc = std::system(bare.c_str());
     EXPECT_TRUE(WIFEXITED(rc) && WEXITSTATUS(rc) == 2) << rc;
     EXPECT_NE(readFile(root_ / "err.txt").find("TPANEL_SCRIPT"), std::string::npos);

@@ -12,7 +12,8 @@ namespace {
 
 using KernelBadInput = KernelTest;
 
-TEST_F(KernelBadInput, CountsOutOfRangeDrawNothing) {
+TEST_F(KernelBadInput, CountsOutOfRangeDrawNothing)
+{
     Canvas canvas;
     const float x[3] = {100, 200, 300}, y[3] = {100, 200, 100};
     const int counts[2] = {INT_MAX, INT_MAX};
@@ -26,7 +27,7 @@ TEST_F(KernelBadInput, CountsOutOfRangeDrawNothing) {
         kernelDrawAkimaCurve(x, y, n, 0, 0);
         kernelFillMultiPolygon(0, 1, 0, n, negative, x, y);
     }
-    kernelFillMultiPolygon(0, 1, 0, 2, counts, x, y);   // total past any array
+    kernelFillMultiPolygon(0, 1, 0, 2, counts, x, y);  // total past any array
     kernelDrawPolyline(nullptr, y, 3);
     kernelFillPolygon(0, 1, 0, x, nullptr, 3);
     kernelDrawCurve(nullptr, nullptr, 3, 0, 0);
@@ -47,7 +48,8 @@ TEST_F(KernelBadInput, CountsOutOfRangeDrawNothing) {
     EXPECT_TRUE(canvas.inked(200, 130));
 }
 
-TEST_F(KernelBadInput, LargestPolylineIsDrawnAndOneMorePointIsRefused) {
+TEST_F(KernelBadInput, LargestPolylineIsDrawnAndOneMorePointIsRefused)
+{
     // One array serves as x and y; no target is linked and the log is off, so the points only
     // move the current point: it ends on the last point read.
     tarv::traceCapture(false);
@@ -65,20 +67,17 @@ TEST_F(KernelBadInput, LargestPolylineIsDrawnAndOneMorePointIsRefused) {
     EXPECT_EQ(y, 7.0f);
 }
 
-TEST_F(KernelBadInput, PictureSpaceEnquiryWritesOnlyValuesInRange) {
+TEST_F(KernelBadInput, PictureSpaceEnquiryWritesOnlyValuesInRange)
+{
     struct Case {
         int first, count, status;
-        std::vector<float> values;   // the array after the call, starting at 9s
+        std::vector<float> values;  // the array after the call, starting at 9s
     };
     const std::vector<Case> cases = {
-        {1, 4, 0, {0, 1000, 0, 750, 9}},
-        {2, 2, 0, {1000, 0, 9, 9, 9}},
-        {3, 4, 1, {0, 750, 9, 9, 9}},
-        {0, 2, 1, {9, 0, 9, 9, 9}},
-        {-1, 4, 1, {9, 9, 0, 1000, 9}},
-        {1, -1, 1, {9, 9, 9, 9, 9}},
-        {INT_MAX, INT_MAX, 1, {9, 9, 9, 9, 9}},
-        {INT_MIN, 3, 1, {9, 9, 9, 9, 9}},
+        {1, 4, 0, {0, 1000, 0, 750, 9}},        {2, 2, 0, {1000, 0, 9, 9, 9}},
+        {3, 4, 1, {0, 750, 9, 9, 9}},           {0, 2, 1, {9, 0, 9, 9, 9}},
+        {-1, 4, 1, {9, 9, 0, 1000, 9}},         {1, -1, 1, {9, 9, 9, 9, 9}},
+        {INT_MAX, INT_MAX, 1, {9, 9, 9, 9, 9}}, {INT_MIN, 3, 1, {9, 9, 9, 9, 9}},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::to_string(c.first) + " " + std::to_string(c.count));
@@ -92,7 +91,8 @@ TEST_F(KernelBadInput, PictureSpaceEnquiryWritesOnlyValuesInRange) {
     kernelEnquirePictureSpace(status, 1, 4, nullptr);
 }
 
-TEST_F(KernelBadInput, UnknownNumbersAndEmptyRangesChangeNothing) {
+TEST_F(KernelBadInput, UnknownNumbersAndEmptyRangesChangeNothing)
+{
     kernelSetTableEntry(0, 1, 2, 3, 4);
     kernelSetTableEntry(17, 1, 2, 3, 4);
     int a = 9, b = 9, c = 9, d = 9;
@@ -128,7 +128,8 @@ TEST_F(KernelBadInput, UnknownNumbersAndEmptyRangesChangeNothing) {
     EXPECT_EQ(width, 0.0f);
 }
 
-TEST_F(KernelBadInput, NullAndZeroLengthTexts) {
+TEST_F(KernelBadInput, NullAndZeroLengthTexts)
+{
     float e[5] = {1, 1, 1, 1, 1};
     kernelEnquireTextExtent(nullptr, 10, e[0], e[1], e[2], e[3], e[4]);
     EXPECT_EQ(e[0], 0.0f);
@@ -139,7 +140,7 @@ TEST_F(KernelBadInput, NullAndZeroLengthTexts) {
     kernelReportError(1);
     EXPECT_EQ(tarv::errorLog().back().routine, "");
     kernelSelectOutput(nullptr, 3);
-    kernelSelectOutput("picture.doc", 11);   // unknown kind: no device, no crash
+    kernelSelectOutput("picture.doc", 11);  // unknown kind: no device, no crash
     kernelOpenDevice();
     kernelMovePen(1.0f, 1.0f);
     kernelDrawLineTo(5.0f, 5.0f);

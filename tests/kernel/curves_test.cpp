@@ -13,23 +13,25 @@ using KernelCurves = KernelTest;
 
 const char* kKinds[3] = {"smooth", "spline", "akima"};
 
-double distanceToPolygon(const Point& q, const std::vector<Point>& p) {
+double distanceToPolygon(const Point& q, const std::vector<Point>& p)
+{
     double best = INFINITY;
     for (size_t i = 0; i + 1 < p.size(); ++i) {
         double dx = p[i + 1].x - p[i].x, dy = p[i + 1].y - p[i].y;
-        double t = std::clamp(((q.x - p[i].x) * dx + (q.y - p[i].y) * dy) / (dx * dx + dy * dy),
-                              0.0, 1.0);
+        double t =
+            std::clamp(((q.x - p[i].x) * dx + (q.y - p[i].y) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
         best = std::min(best, std::hypot(q.x - p[i].x - t * dx, q.y - p[i].y - t * dy));
     }
     return best;
 }
 
-TEST_F(KernelCurves, EveryKindAndConditionInterpolates) {
+TEST_F(KernelCurves, EveryKindAndConditionInterpolates)
+{
     const std::vector<std::vector<Point>> sets = {
-        {{0, 0}, {100, 50}},                                        // two points
-        {{0, 0}, {100, 100}, {50, 200}, {-20, 120}, {0, 0}},        // x runs back, closed
-        {{0, 0}, {10, 40}, {20, 10}, {30, 80}, {40, 30}, {50, 60}}, // x increasing
-        {{0, 0}, {0, 100}, {0, 50}},                                // vertical, reversing
+        {{0, 0}, {100, 50}},                                         // two points
+        {{0, 0}, {100, 100}, {50, 200}, {-20, 120}, {0, 0}},         // x runs back, closed
+        {{0, 0}, {10, 40}, {20, 10}, {30, 80}, {40, 30}, {50, 60}},  // x increasing
+        {{0, 0}, {0, 100}, {0, 50}},                                 // vertical, reversing
     };
     const std::array<float, 8> ends = {0.0f, 1.0f, 1.0f, 0.0f, -30.0f, -10.0f, 60.0f, 90.0f};
     constexpr int steps = 8;
@@ -39,24 +41,26 @@ TEST_F(KernelCurves, EveryKindAndConditionInterpolates) {
                 for (const auto& pts : sets) {
                     SCOPED_TRACE(std::string(kKinds[kind]) + " " + std::to_string(start) + " " +
                                  std::to_string(end) + " n=" + std::to_string(pts.size()));
-                    std::vector<Point> out = tarv::sampleCurve(kind, pts, start, end, ends, 1.0, steps);
+                    std::vector<Point> out =
+                        tarv::sampleCurve(kind, pts, start, end, ends, 1.0, steps);
                     ASSERT_EQ(out.size(), (pts.size() - 1) * steps + 1);
                     double chord = 0.0;
                     for (size_t i = 0; i + 1 < pts.size(); ++i)
-                        chord = std::max(chord, std::hypot(pts[i + 1].x - pts[i].x,
-                                                           pts[i + 1].y - pts[i].y));
+                        chord = std::max(
+                            chord, std::hypot(pts[i + 1].x - pts[i].x, pts[i + 1].y - pts[i].y));
                     for (size_t i = 0; i < pts.size(); ++i) {
                         EXPECT_EQ(out[i * steps].x, pts[i].x);
                         EXPECT_EQ(out[i * steps].y, pts[i].y);
                     }
                     for (const auto& q : out) {
                         ASSERT_TRUE(std::isfinite(q.x) && std::isfinite(q.y));
-                        EXPECT_LT(distanceToPolygon(q, pts), chord);   // no wild swings
+                        EXPECT_LT(distanceToPolygon(q, pts), chord);  // no wild swings
                     }
                 }
 }
 
-TEST_F(KernelCurves, SplineIsAFunctionOfXWhileXIsMonotone) {
+TEST_F(KernelCurves, SplineIsAFunctionOfXWhileXIsMonotone)
+{
     const std::array<float, 8> ends{};
     // Points on a line: the natural spline in x is that line.
     std::vector<Point> line = {{0, 1}, {3, 7}, {4, 9}, {10, 21}};
@@ -68,7 +72,8 @@ TEST_F(KernelCurves, SplineIsAFunctionOfXWhileXIsMonotone) {
     for (size_t i = 1; i < out.size(); ++i) EXPECT_GT(out[i].x, out[i - 1].x);
 }
 
-TEST_F(KernelCurves, EndConditionsSteerTheEnds) {
+TEST_F(KernelCurves, EndConditionsSteerTheEnds)
+{
     const std::vector<Point> flat = {{0, 0}, {10, 0}, {20, 0}};
     for (int kind = 0; kind < 3; ++kind) {
         SCOPED_TRACE(kKinds[kind]);
@@ -89,7 +94,8 @@ TEST_F(KernelCurves, EndConditionsSteerTheEnds) {
     }
 }
 
-TEST_F(KernelCurves, RepeatedPointsTwoPointsAndManyPoints) {
+TEST_F(KernelCurves, RepeatedPointsTwoPointsAndManyPoints)
+{
     using Draw = void (*)(const float*, const float*, const int&, const int&, const int&);
     const Draw draws[3] = {kernelDrawCurve, kernelDrawSpline, kernelDrawAkimaCurve};
     kernelSetCurveEnds(1.0f, 0.0f, 1.0f, 0.0f, 50.0f, 50.0f, 350.0f, 50.0f);
@@ -97,11 +103,12 @@ TEST_F(KernelCurves, RepeatedPointsTwoPointsAndManyPoints) {
         SCOPED_TRACE(kKinds[kind]);
         for (int cond = -1; cond <= 1; ++cond) {
             Canvas canvas;
-            const float x[6] = {100, 100, 200, 200, 200, 300}, y[6] = {100, 100, 300, 300, 300, 100};
+            const float x[6] = {100, 100, 200, 200, 200, 300},
+                        y[6] = {100, 100, 300, 300, 300, 100};
             kernelMovePen(900.0f, 700.0f);
             draws[kind](x, y, 6, cond, cond);
             EXPECT_TRUE(canvas.inkedNear(200, 300));
-            EXPECT_FALSE(canvas.inkedNear(600, 400, 5));   // no line from the old point
+            EXPECT_FALSE(canvas.inkedNear(600, 400, 5));  // no line from the old point
             float px, py, u;
             kernelEnquirePenPosition(px, py, u);
             EXPECT_EQ(px, 300.0f);
@@ -113,7 +120,7 @@ TEST_F(KernelCurves, RepeatedPointsTwoPointsAndManyPoints) {
             draws[kind](x, y, 2, 0, 0);
             EXPECT_TRUE(canvas.inkedNear(500, 600));
         }
-        {   // all points equal: nothing to draw, the point moves there
+        {  // all points equal: nothing to draw, the point moves there
             Canvas canvas;
             const float x[3] = {40, 40, 40}, y[3] = {50, 50, 50};
             draws[kind](x, y, 3, -1, 1);
@@ -122,12 +129,13 @@ TEST_F(KernelCurves, RepeatedPointsTwoPointsAndManyPoints) {
             kernelEnquirePenPosition(px, py, u);
             EXPECT_EQ(px, 40.0f);
         }
-        {   // thousands of points
+        {  // thousands of points
             Canvas canvas;
             std::vector<float> x(5000), y(5000);
             for (int k = 0; k < 5000; ++k) {
                 x[static_cast<size_t>(k)] = 100.0f + 0.16f * static_cast<float>(k);
-                y[static_cast<size_t>(k)] = 375.0f + 200.0f * std::sin(0.01f * static_cast<float>(k));
+                y[static_cast<size_t>(k)] =
+                    375.0f + 200.0f * std::sin(0.01f * static_cast<float>(k));
             }
             draws[kind](x.data(), y.data(), 5000, 0, 0);
             EXPECT_TRUE(canvas.inkedNear(x[2500], y[2500]));

@@ -15,20 +15,24 @@ namespace fs = std::filesystem;
 
 class KernelDevice : public KernelTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         KernelTest::SetUp();
         dir_ = fs::path(::testing::TempDir()) /
-               ("tarv_kernel_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+            ("tarv_kernel_" +
+             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::create_directories(dir_);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         KernelTest::TearDown();
         fs::remove_all(dir_);
     }
 
     // Line from (100, 100) to (900, 100), "HELLO" at (100, 600) in 20 x 20 cells, and a
     // triangle filled in colour 2 with the current point (600, 300) as its first corner.
-    std::string drawTo(const std::string& leaf) {
+    std::string drawTo(const std::string& leaf)
+    {
         std::string name = (dir_ / leaf).string();
         kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
         kernelOpenDevice();
@@ -47,7 +51,8 @@ protected:
         return name;
     }
 
-    static std::string slurp(const std::string& name) {
+    static std::string slurp(const std::string& name)
+    {
         std::ifstream in(name, std::ios::binary);
         std::stringstream ss;
         ss << in.rdbuf();
@@ -57,7 +62,8 @@ protected:
     fs::path dir_;
 };
 
-TEST_F(KernelDevice, TraceFileHasOneLinePerOperationInCallOrder) {
+TEST_F(KernelDevice, TraceFileHasOneLinePerOperationInCallOrder)
+{
     std::string name = drawTo("x.trace");
     std::vector<std::string> lines;
     std::ifstream in(name);
@@ -77,56 +83,60 @@ TEST_F(KernelDevice, TraceFileHasOneLinePerOperationInCallOrder) {
     EXPECT_EQ(lines, want);
 }
 
-TEST_F(KernelDevice, PngShowsTheDrawingWhereItWasDrawn) {
+TEST_F(KernelDevice, PngShowsTheDrawingWhereItWasDrawn)
+{
     std::string name = drawTo("x.png");
     cairo_surface_t* png = cairo_image_surface_create_from_png(name.c_str());
     ASSERT_EQ(cairo_surface_status(png), CAIRO_STATUS_SUCCESS);
     ASSERT_EQ(cairo_image_surface_get_width(png), 1000);
     ASSERT_EQ(cairo_image_surface_get_height(png), 750);
     cairo_surface_flush(png);
-    auto pixel = [&](int x, int y) {   // kernel units: row = 750 - y
+    auto pixel = [&](int x, int y) {  // kernel units: row = 750 - y
         const unsigned char* p = cairo_image_surface_get_data(png) +
-                                 (750 - y) * cairo_image_surface_get_stride(png) + 4 * x;
-        return std::vector<int>{p[2], p[1], p[0]};   // r g b
+            (750 - y) * cairo_image_surface_get_stride(png) + 4 * x;
+        return std::vector<int>{p[2], p[1], p[0]};  // r g b
     };
     auto dark = [&](int x, int y) {
         for (int dy = -1; dy <= 1; ++dy)
             if (pixel(x, y + dy)[0] < 128) return true;
         return false;
     };
-    EXPECT_TRUE(dark(500, 100));                        // the line
+    EXPECT_TRUE(dark(500, 100));  // the line
     EXPECT_FALSE(dark(500, 130));
     int textInk = 0;
     for (int x = 100; x < 200; ++x)
         for (int y = 600; y < 620; ++y) textInk += pixel(x, y)[0] < 128;
-    EXPECT_GT(textInk, 100);                            // the text
-    std::vector<int> fill = pixel(700, 380);            // inside the triangle: colour 2, red
+    EXPECT_GT(textInk, 100);                  // the text
+    std::vector<int> fill = pixel(700, 380);  // inside the triangle: colour 2, red
     EXPECT_GT(fill[0], 180);
     EXPECT_LT(fill[1], 80);
-    EXPECT_EQ(pixel(620, 480), (std::vector<int>{255, 255, 255}));   // outside it
+    EXPECT_EQ(pixel(620, 480), (std::vector<int>{255, 255, 255}));  // outside it
     cairo_surface_destroy(png);
 }
 
-TEST_F(KernelDevice, PdfIsAValidDocument) {
+TEST_F(KernelDevice, PdfIsAValidDocument)
+{
     std::string data = slurp(drawTo("x.pdf"));
     ASSERT_GT(data.size(), 500u);
     EXPECT_EQ(data.substr(0, 5), "%PDF-");
     EXPECT_NE(data.find("%%EOF"), std::string::npos);
     EXPECT_NE(data.find("/MediaBox [ 0 0 1000 750 ]"), std::string::npos);
-    EXPECT_NE(data.find("/Font"), std::string::npos);   // the text is in it as glyphs
+    EXPECT_NE(data.find("/Font"), std::string::npos);  // the text is in it as glyphs
 }
 
-TEST_F(KernelDevice, SvgHoldsTheElementsWhereTheyWereDrawn) {
+TEST_F(KernelDevice, SvgHoldsTheElementsWhereTheyWereDrawn)
+{
     std::string data = slurp(drawTo("x.svg"));
     EXPECT_NE(data.find("<svg"), std::string::npos);
     EXPECT_NE(data.find("</svg>"), std::string::npos);
     EXPECT_NE(data.find("width=\"1000\""), std::string::npos);
-    EXPECT_NE(data.find("d=\"M 100 650 L 900 650 \""), std::string::npos);   // the line
+    EXPECT_NE(data.find("d=\"M 100 650 L 900 650 \""), std::string::npos);           // the line
     EXPECT_NE(data.find("d=\"M 600 450 L 800 450 L 700 250 Z"), std::string::npos);  // the fill
-    EXPECT_NE(data.find("x=\"100\" y=\"150\""), std::string::npos);   // first glyph of the text
+    EXPECT_NE(data.find("x=\"100\" y=\"150\""), std::string::npos);  // first glyph of the text
 }
 
-TEST_F(KernelDevice, FlushWritesThePngBeforeTheDeviceCloses) {
+TEST_F(KernelDevice, FlushWritesThePngBeforeTheDeviceCloses)
+{
     std::string name = (dir_ / "flush.png").string();
     kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
     kernelOpenDevice();
@@ -138,7 +148,8 @@ TEST_F(KernelDevice, FlushWritesThePngBeforeTheDeviceCloses) {
     kernelCloseDevice();
 }
 
-TEST_F(KernelDevice, RasterSizeFromTheRasterOutputOrThePictureAspect) {
+TEST_F(KernelDevice, RasterSizeFromTheRasterOutputOrThePictureAspect)
+{
     kernelSetPictureSpace(0.0f, 10.0f, 0.0f, 20.0f);
     std::string name = (dir_ / "tall.png").string();
     kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
@@ -160,7 +171,8 @@ TEST_F(KernelDevice, RasterSizeFromTheRasterOutputOrThePictureAspect) {
 int flushes = 0;
 void countFlush() { ++flushes; }
 
-TEST_F(KernelDevice, LinkedRasterUsesTheRasterOutputAndMapping) {
+TEST_F(KernelDevice, LinkedRasterUsesTheRasterOutputAndMapping)
+{
     Canvas canvas(200, 150);
     // 200 x 150 pixels, 5 output units a pixel: the output area is 1000 x 750 units.
     kernelSetRasterOutput(200, 150, 5.0f, 5.0f, 0.0f, 0.0f);
@@ -171,30 +183,33 @@ TEST_F(KernelDevice, LinkedRasterUsesTheRasterOutputAndMapping) {
     tarv::linkFlushHook(countFlush);
     flushes = 0;
     kernelMovePen(0.0f, 500.0f);
-    kernelDrawLineTo(1000.0f, 500.0f);   // row 150 - 100 = 50
+    kernelDrawLineTo(1000.0f, 500.0f);  // row 150 - 100 = 50
     kernelFlushOutput();
     EXPECT_EQ(flushes, 1);
     cairo_surface_t* s = canvas.surface();
     const unsigned char* data = cairo_image_surface_get_data(s);
-    auto red = [&](int col, int row) { return data[row * cairo_image_surface_get_stride(s) + 4 * col + 2]; };
+    auto red = [&](int col, int row) {
+        return data[row * cairo_image_surface_get_stride(s) + 4 * col + 2];
+    };
     EXPECT_LT(std::min(red(100, 49), red(100, 50)), 128);
     EXPECT_EQ(red(100, 40), 255);
     // A mapping onto the left half of the output area halves x.
     kernelSetMapping(0.0f, 1000.0f, 0.0f, 750.0f, 0.0f, 500.0f, 0.0f, 750.0f);
     kernelMovePen(1000.0f, 0.0f);
-    kernelDrawLineTo(1000.0f, 750.0f);   // column 100
+    kernelDrawLineTo(1000.0f, 750.0f);  // column 100
     kernelFlushOutput();
     EXPECT_LT(std::min(red(99, 100), red(100, 100)), 128);
     EXPECT_EQ(red(150, 100), 255);
 }
 
-TEST_F(KernelDevice, LinkedPageReceivesTheDrawing) {
+TEST_F(KernelDevice, LinkedPageReceivesTheDrawing)
+{
     std::string name = (dir_ / "page.pdf").string();
     cairo_surface_t* pdf = cairo_pdf_surface_create(name.c_str(), 842.0, 595.0);
     tarv::linkPageTarget(pdf, 842.0, 595.0);
     float m[8];
     kernelEnquireMapping(m[0], m[1], m[2], m[3], m[4], m[5], m[6], m[7]);
-    EXPECT_NEAR(m[7] - m[6], 595.0f, 1e-3);     // the picture fills the page height, centred
+    EXPECT_NEAR(m[7] - m[6], 595.0f, 1e-3);  // the picture fills the page height, centred
     EXPECT_NEAR(m[4] + m[5], 842.0f, 1e-3);
     kernelMovePen(0.0f, 0.0f);
     kernelDrawLineTo(1000.0f, 750.0f);

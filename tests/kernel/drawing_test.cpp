@@ -11,14 +11,15 @@ namespace {
 
 using KernelDrawing = KernelTest;
 
-constexpr double kDiag = 70.71;   // 100 * cos 45
+constexpr double kDiag = 70.71;  // 100 * cos 45
 
-TEST_F(KernelDrawing, ArcDirectionAndFullCircle) {
+TEST_F(KernelDrawing, ArcDirectionAndFullCircle)
+{
     struct Case {
         const char* name;
         float endX, endY;
         int direction;
-        bool ne, nw, sw, se;   // which diagonal points of the circle get ink
+        bool ne, nw, sw, se;  // which diagonal points of the circle get ink
     };
     // Start east of the centre (500, 375), radius 100.
     const std::vector<Case> cases = {
@@ -26,7 +27,7 @@ TEST_F(KernelDrawing, ArcDirectionAndFullCircle) {
         {"clockwise to north", 500, 475, 0, false, true, true, true},
         {"clockwise to south", 500, 275, 0, false, false, false, true},
         {"anticlockwise full circle", 600, 375, 1, true, true, true, true},
-        {"clockwise full circle", 650, 375, 0, true, true, true, true},   // same direction
+        {"clockwise full circle", 650, 375, 0, true, true, true, true},  // same direction
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -40,12 +41,13 @@ TEST_F(KernelDrawing, ArcDirectionAndFullCircle) {
         float x, y, u;
         kernelEnquirePenPosition(x, y, u);
         double a = std::atan2(c.endY - 375.0, c.endX - 500.0);
-        EXPECT_NEAR(x, 500 + 100 * std::cos(a), 1e-3);   // the end point on the circle
+        EXPECT_NEAR(x, 500 + 100 * std::cos(a), 1e-3);  // the end point on the circle
         EXPECT_NEAR(y, 375 + 100 * std::sin(a), 1e-3);
     }
 }
 
-TEST_F(KernelDrawing, PartialArcIsDrawnUpToItsEndPoint) {
+TEST_F(KernelDrawing, PartialArcIsDrawnUpToItsEndPoint)
+{
     // A flat arc of radius 1000 (centre below the canvas) sweeps 20 degrees in few long steps:
     // the ink must reach the end point on the circle, in either direction.
     constexpr double kCx = 500, kCy = -600, kR = 1000;
@@ -71,19 +73,21 @@ TEST_F(KernelDrawing, PartialArcIsDrawnUpToItsEndPoint) {
     }
 }
 
-TEST_F(KernelDrawing, MultiPolygonFillsEvenOdd) {
+TEST_F(KernelDrawing, MultiPolygonFillsEvenOdd)
+{
     Canvas canvas;
     const int counts[3] = {4, 4, 3};
     const float x[11] = {100, 400, 400, 100, 200, 300, 300, 200, 600, 700, 650};
     const float y[11] = {100, 100, 400, 400, 200, 200, 300, 300, 100, 100, 200};
     kernelFillMultiPolygon(0, 2, 0, 3, counts, x, y);
-    EXPECT_TRUE(canvas.inked(150, 150));    // between the boxes
-    EXPECT_FALSE(canvas.inked(250, 250));   // the inner box is a hole
-    EXPECT_TRUE(canvas.inked(650, 130));    // a separate boundary
+    EXPECT_TRUE(canvas.inked(150, 150));   // between the boxes
+    EXPECT_FALSE(canvas.inked(250, 250));  // the inner box is a hole
+    EXPECT_TRUE(canvas.inked(650, 130));   // a separate boundary
     EXPECT_FALSE(canvas.inked(500, 250));
 }
 
-TEST_F(KernelDrawing, PolygonStartsAtTheCurrentPointAndLeavesIt) {
+TEST_F(KernelDrawing, PolygonStartsAtTheCurrentPointAndLeavesIt)
+{
     Canvas canvas;
     kernelMovePen(100.0f, 100.0f);
     const float x[2] = {300, 200}, y[2] = {100, 300};
@@ -98,14 +102,15 @@ TEST_F(KernelDrawing, PolygonStartsAtTheCurrentPointAndLeavesIt) {
 
 // A fill whose boundary has fewer than three corners encloses nothing: neither filled nor
 // outlined, alone or beside a proper boundary.
-TEST_F(KernelDrawing, FillsOfFewerThanThreeCornersDrawNothing) {
+TEST_F(KernelDrawing, FillsOfFewerThanThreeCornersDrawNothing)
+{
     Canvas canvas;
     kernelMovePen(100.0f, 100.0f);
     const float x1[1] = {300}, y1[1] = {100};
-    kernelFillPolygon(-1, 0, 0, x1, y1, 1);            // the current point and one vertex
+    kernelFillPolygon(-1, 0, 0, x1, y1, 1);  // the current point and one vertex
     const float x2[3] = {300, 300, 100}, y2[3] = {300, 300, 100};
     kernelMovePen(100.0f, 100.0f);
-    kernelFillPolygon(-1, 0, 0, x2, y2, 3);            // a repeated vertex, back to the start
+    kernelFillPolygon(-1, 0, 0, x2, y2, 3);  // a repeated vertex, back to the start
     EXPECT_FALSE(canvas.inkedNear(200, 100));
     EXPECT_FALSE(canvas.inkedNear(200, 200));
     const int counts[2] = {2, 4};
@@ -115,29 +120,31 @@ TEST_F(KernelDrawing, FillsOfFewerThanThreeCornersDrawNothing) {
     EXPECT_TRUE(canvas.inked(650, 150));
 }
 
-TEST_F(KernelDrawing, FillStylesAndPens) {
+TEST_F(KernelDrawing, FillStylesAndPens)
+{
     Canvas canvas;
     kernelSetColour(4);
-    kernelFillBox(0, 0, 300, 300, 100, 100);        // corners in reverse order, pen 0
-    kernelFillBox(0, 2, 400, 100, 600, 300);        // pen 2
-    kernelFillBox(-1, 0, 700, 100, 900, 300);       // outline only
-    kernelFillBox(5, 0, 100, 400, 300, 600);        // a hatch
-    kernelFillBox(0, 3, 500, 500, 500, 600);        // degenerate: accepted
-    kernelFillBox(-2, 0, 400, 400, 600, 600);       // below -1: nothing
+    kernelFillBox(0, 0, 300, 300, 100, 100);   // corners in reverse order, pen 0
+    kernelFillBox(0, 2, 400, 100, 600, 300);   // pen 2
+    kernelFillBox(-1, 0, 700, 100, 900, 300);  // outline only
+    kernelFillBox(5, 0, 100, 400, 300, 600);   // a hatch
+    kernelFillBox(0, 3, 500, 500, 500, 600);   // degenerate: accepted
+    kernelFillBox(-2, 0, 400, 400, 600, 600);  // below -1: nothing
     uint32_t blue = canvas.at(200, 200), red = canvas.at(500, 200);
     EXPECT_NE(blue, 0xFFFFFFu);
     EXPECT_NE(red, 0xFFFFFFu);
     EXPECT_NE(blue, red);
-    EXPECT_FALSE(canvas.inked(800, 200));           // outline: inside stays white
+    EXPECT_FALSE(canvas.inked(800, 200));  // outline: inside stays white
     EXPECT_TRUE(canvas.inkedNear(700, 200, 1));
     int hatched = 0;
     for (int k = 0; k < 40; ++k) hatched += canvas.inked(150 + k, 500);
     EXPECT_GT(hatched, 0);
-    EXPECT_LT(hatched, 40);                         // lines with gaps, not solid
+    EXPECT_LT(hatched, 40);  // lines with gaps, not solid
     EXPECT_FALSE(canvas.inked(500, 500 + 50));
 }
 
-TEST_F(KernelDrawing, PaletteHasSixteenDistinctColours) {
+TEST_F(KernelDrawing, PaletteHasSixteenDistinctColours)
+{
     Canvas canvas;
     std::set<uint32_t> seen;
     for (int c = 0; c < 18; ++c) {
@@ -146,18 +153,26 @@ TEST_F(KernelDrawing, PaletteHasSixteenDistinctColours) {
         kernelFillBox(0, 0, x0, 100.0f, x0 + 40.0f, 200.0f);
         seen.insert(canvas.at(x0 + 20.0f, 150.0f));
     }
-    EXPECT_EQ(canvas.at(40, 150), 0xFFFFFFu);      // colour 0 is the white background
-    EXPECT_EQ(canvas.at(90, 150), 0x000000u);      // colour 1 black
+    EXPECT_EQ(canvas.at(40, 150), 0xFFFFFFu);  // colour 0 is the white background
+    EXPECT_EQ(canvas.at(90, 150), 0x000000u);  // colour 1 black
     EXPECT_GE(seen.size(), 17u);
 }
 
-TEST_F(KernelDrawing, IndicesPastThePaletteRepeatItsColoursFromTwo) {
+TEST_F(KernelDrawing, IndicesPastThePaletteRepeatItsColoursFromTwo)
+{
     // The palette holds colours 0..17; index 18 is colour 2 again, so the period is 16 and
     // every index, however large, paints one of the table's colours.
     const struct {
         int index, same;
-    } cases[] = {{16, 16}, {17, 17}, {18, 2}, {30, 14}, {33, 17}, {34, 2}, {-30, 14},
-                 {18 + 16 * 1000, 2}, {2147483647, 2 + (2147483647 - 2) % 16}};
+    } cases[] = {{16, 16},
+                 {17, 17},
+                 {18, 2},
+                 {30, 14},
+                 {33, 17},
+                 {34, 2},
+                 {-30, 14},
+                 {18 + 16 * 1000, 2},
+                 {2147483647, 2 + (2147483647 - 2) % 16}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.index);
         Canvas canvas;
@@ -166,33 +181,31 @@ TEST_F(KernelDrawing, IndicesPastThePaletteRepeatItsColoursFromTwo) {
         kernelSetColour(c.same);
         kernelFillBox(0, 0, 300.0f, 100.0f, 400.0f, 200.0f);
         EXPECT_EQ(canvas.at(150, 150), canvas.at(350, 150));
-        kernelSetColour(c.same + 1);   // a neighbour in the table differs
+        kernelSetColour(c.same + 1);  // a neighbour in the table differs
         kernelFillBox(0, 0, 500.0f, 100.0f, 600.0f, 200.0f);
         EXPECT_NE(canvas.at(150, 150), canvas.at(550, 150));
     }
 }
 
-TEST_F(KernelDrawing, DashedStylesLeaveGaps) {
+TEST_F(KernelDrawing, DashedStylesLeaveGaps)
+{
     for (int style : {0, 1, 2, -1}) {
         SCOPED_TRACE(style);
         Canvas canvas;
-        if (style == -1)
-            kernelSetDashPattern(10.0f, 10.0f, 10.0f, 10.0f);
-        else
-            kernelSetLineStyle(style);
+        if (style == -1) kernelSetDashPattern(10.0f, 10.0f, 10.0f, 10.0f);
+        else kernelSetLineStyle(style);
         kernelMovePen(100.0f, 300.5f);
         kernelDrawLineTo(900.0f, 300.5f);
         int ink = 0;
         for (int x = 100; x < 900; ++x) ink += canvas.inked(x + 0.5, 300.5);
-        if (style == 0)
-            EXPECT_GE(ink, 795);
-        else
-            EXPECT_LT(ink, 700);
+        if (style == 0) EXPECT_GE(ink, 795);
+        else EXPECT_LT(ink, 700);
         EXPECT_GT(ink, 100);
     }
 }
 
-TEST_F(KernelDrawing, MarkersDrawAtTheCurrentPointAndLeaveIt) {
+TEST_F(KernelDrawing, MarkersDrawAtTheCurrentPointAndLeaveIt)
+{
     kernelSetCharSize(10.0f, 20.0f);
     for (int m = 0; m < 20; ++m) {
         SCOPED_TRACE(m);
@@ -201,7 +214,7 @@ TEST_F(KernelDrawing, MarkersDrawAtTheCurrentPointAndLeaveIt) {
         kernelDrawMarker(m);
         EXPECT_GT(canvas.inkCount(), 0);
         EXPECT_TRUE(canvas.inkedNear(500, 400, 12));
-        EXPECT_FALSE(canvas.inkedNear(500, 440, 5));   // size follows the character height
+        EXPECT_FALSE(canvas.inkedNear(500, 440, 5));  // size follows the character height
         float x, y, u;
         kernelEnquirePenPosition(x, y, u);
         EXPECT_EQ(x, 500.0f);
@@ -212,7 +225,8 @@ TEST_F(KernelDrawing, MarkersDrawAtTheCurrentPointAndLeaveIt) {
     EXPECT_EQ(canvas.inkCount(), 0);
 }
 
-TEST_F(KernelDrawing, NonFiniteCoordinatesAreIgnored) {
+TEST_F(KernelDrawing, NonFiniteCoordinatesAreIgnored)
+{
     Canvas canvas;
     const float inf = INFINITY, nan = NAN;
     kernelMovePen(100.0f, 100.0f);
@@ -223,7 +237,7 @@ TEST_F(KernelDrawing, NonFiniteCoordinatesAreIgnored) {
     kernelSetTextPosition(nan, nan);
     kernelDrawArc(nan, 0.0f, 1.0f, 1.0f, 0);
     kernelFillBox(0, 1, 0.0f, 0.0f, inf, 100.0f);
-    kernelDrawMarker(1);   // at (100, 100): the point never moved
+    kernelDrawMarker(1);  // at (100, 100): the point never moved
     float x, y, u;
     kernelEnquirePenPosition(x, y, u);
     EXPECT_EQ(x, 100.0f);
@@ -240,8 +254,8 @@ TEST_F(KernelDrawing, NonFiniteCoordinatesAreIgnored) {
     // A relative move or line whose end leaves single precision is ignored too.
     kernelMovePen(3e38f, 1.0f);
     kernelMovePenBy(3e38f, 0.0f);
-    kernelDrawLineBy(-3e38f, 3e38f);   // to (0, 3e38): still a float
-    kernelDrawLineBy(0.0f, 3e38f);     // past the largest float: ignored
+    kernelDrawLineBy(-3e38f, 3e38f);  // to (0, 3e38): still a float
+    kernelDrawLineBy(0.0f, 3e38f);    // past the largest float: ignored
     kernelEnquirePenPosition(x, y, u);
     EXPECT_EQ(x, 0.0f);
     EXPECT_EQ(y, 3e38f);

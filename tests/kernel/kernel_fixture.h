@@ -16,13 +16,15 @@
 
 class KernelTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         tarv::resetState(true);
         tarv::setErrorEcho(false);
         tarv::errorLogClear();
         tarv::traceCapture(true);
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         tarv::linkRasterTarget(nullptr);
         tarv::linkPageTarget(nullptr, 0.0, 0.0);
         tarv::linkFlushHook(nullptr);
@@ -35,7 +37,8 @@ protected:
 // A 1000 x 750 white raster linked as the target: kernel unit (x, y) is pixel (x, 750 - y).
 class Canvas {
 public:
-    Canvas(int w = 1000, int h = 750) : w_(w), h_(h) {
+    Canvas(int w = 1000, int h = 750) : w_(w), h_(h)
+    {
         surface_ = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
         cairo_t* cr = cairo_create(surface_);
         cairo_set_source_rgb(cr, 1, 1, 1);
@@ -43,7 +46,8 @@ public:
         cairo_destroy(cr);
         tarv::linkRasterTarget(surface_);
     }
-    ~Canvas() {
+    ~Canvas()
+    {
         tarv::linkRasterTarget(nullptr);
         cairo_surface_destroy(surface_);
     }
@@ -51,7 +55,8 @@ public:
     Canvas& operator=(const Canvas&) = delete;
 
     // 0xRRGGBB of the pixel under kernel point (x, y), after bringing the drawing up to date.
-    uint32_t at(double x, double y) {
+    uint32_t at(double x, double y)
+    {
         kernelFlushOutput();
         int col = static_cast<int>(x), row = static_cast<int>(h_ - y);
         if (col < 0 || row < 0 || col >= w_ || row >= h_) return 0xFFFFFF;
@@ -62,13 +67,15 @@ public:
     }
     bool inked(double x, double y) { return at(x, y) != 0xFFFFFF; }
     // Any pixel within r units of (x, y) not white.
-    bool inkedNear(double x, double y, int r = 2) {
+    bool inkedNear(double x, double y, int r = 2)
+    {
         for (int dx = -r; dx <= r; ++dx)
             for (int dy = -r; dy <= r; ++dy)
                 if (inked(x + dx, y + dy)) return true;
         return false;
     }
-    int inkCount() {
+    int inkCount()
+    {
         kernelFlushOutput();
         int n = 0;
         const unsigned char* data = cairo_image_surface_get_data(surface_);

@@ -12,33 +12,34 @@ using KernelNumbers = KernelTest;
 struct RealCase {
     float value;
     int width, decimals, length;
-    const char* text;   // all `length` characters
+    const char* text;  // all `length` characters
 };
 
-TEST_F(KernelNumbers, FormatReal) {
+TEST_F(KernelNumbers, FormatReal)
+{
     const std::vector<RealCase> cases = {
-        {12.5f, 6, 2, 8, " 12.50  "},      // right-justified in 6, rest blank
-        {12.5f, -6, 2, 8, "12.50   "},     // left-justified
-        {12.5f, 0, 2, 8, "12.50   "},      // shortest form
-        {12.0f, 4, 0, 6, " 12.  "},        // no decimals keeps the point
+        {12.5f, 6, 2, 8, " 12.50  "},   // right-justified in 6, rest blank
+        {12.5f, -6, 2, 8, "12.50   "},  // left-justified
+        {12.5f, 0, 2, 8, "12.50   "},   // shortest form
+        {12.0f, 4, 0, 6, " 12.  "},     // no decimals keeps the point
         {12.0f, -3, 0, 5, "12.  "},
         {-0.25f, 0, 3, 7, "-0.250 "},
-        {123.456f, 4, 2, 6, "****  "},     // does not fit its field
-        {-1.5f, 0, 1, 3, "***"},           // shortest form longer than the text
-        {1.0f, 10, 2, 4, "1.00"},          // field clamped to the text, still fits
+        {123.456f, 4, 2, 6, "****  "},  // does not fit its field
+        {-1.5f, 0, 1, 3, "***"},        // shortest form longer than the text
+        {1.0f, 10, 2, 4, "1.00"},       // field clamped to the text, still fits
         {1.0f, 10, 2, 3, "***"},
         {NAN, 5, 1, 6, "***** "},
         {INFINITY, -4, 1, 4, "****"},
-        {3.7f, 0, -2, 4, "4.  "},          // negative decimals count as none
+        {3.7f, 0, -2, 4, "4.  "},  // negative decimals count as none
         {2.5e6f, -12, 1, 12, "2500000.0   "},
-        {7.0f, INT_MIN, 1, 5, "7.0  "},    // nonsense width clamped to the text
+        {7.0f, INT_MIN, 1, 5, "7.0  "},  // nonsense width clamped to the text
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(std::string(c.text) + " w=" + std::to_string(c.width));
         std::string buf(static_cast<size_t>(c.length) + 4, '#');
         kernelFormatReal(c.value, c.width, c.decimals, buf.data(), c.length);
         EXPECT_EQ(buf.substr(0, static_cast<size_t>(c.length)), c.text);
-        EXPECT_EQ(buf.substr(static_cast<size_t>(c.length)), "####");   // never past the text
+        EXPECT_EQ(buf.substr(static_cast<size_t>(c.length)), "####");  // never past the text
     }
 }
 
@@ -47,16 +48,12 @@ struct IntegerCase {
     const char* text;
 };
 
-TEST_F(KernelNumbers, FormatInteger) {
+TEST_F(KernelNumbers, FormatInteger)
+{
     const std::vector<IntegerCase> cases = {
-        {42, 5, 7, "   42  "},
-        {-42, -5, 6, "-42   "},
-        {7, 0, 3, "7  "},
-        {123456, 3, 5, "***  "},
-        {INT_MIN, 0, 11, "-2147483648"},
-        {INT_MAX, -4, 6, "****  "},
-        {5, INT_MIN, 4, "5   "},
-        {5, INT_MAX, 3, "  5"},
+        {42, 5, 7, "   42  "},   {-42, -5, 6, "-42   "},          {7, 0, 3, "7  "},
+        {123456, 3, 5, "***  "}, {INT_MIN, 0, 11, "-2147483648"}, {INT_MAX, -4, 6, "****  "},
+        {5, INT_MIN, 4, "5   "}, {5, INT_MAX, 3, "  5"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);
@@ -67,7 +64,8 @@ TEST_F(KernelNumbers, FormatInteger) {
     }
 }
 
-TEST_F(KernelNumbers, NothingWrittenWithoutRoom) {
+TEST_F(KernelNumbers, NothingWrittenWithoutRoom)
+{
     char buf[4] = {'#', '#', '#', '#'};
     kernelFormatReal(1.0f, 3, 1, buf, 0);
     kernelFormatInteger(1, 3, buf, -5);
@@ -78,19 +76,20 @@ TEST_F(KernelNumbers, NothingWrittenWithoutRoom) {
     EXPECT_EQ(std::string(buf, 4), "A  #");
 }
 
-TEST_F(KernelNumbers, DrawnNumbersAreTheFormattedTextAndAdvanceThePoint) {
+TEST_F(KernelNumbers, DrawnNumbersAreTheFormattedTextAndAdvanceThePoint)
+{
     kernelMovePen(100.0f, 100.0f);
-    kernelDrawRealNumber(12.5f, 6, 2);     // " 12.50": six cells
+    kernelDrawRealNumber(12.5f, 6, 2);  // " 12.50": six cells
     float x, y, u;
     kernelEnquireTextPosition(x, y, u);
     EXPECT_FLOAT_EQ(x, 160.0f);
-    kernelDrawIntegerNumber(5, -4);        // "5" and trailing blanks not drawn
+    kernelDrawIntegerNumber(5, -4);  // "5" and trailing blanks not drawn
     kernelEnquireTextPosition(x, y, u);
     EXPECT_FLOAT_EQ(x, 170.0f);
     kernelDrawText("%*.", 3);
     kernelEnquireTextPosition(x, y, u);
     EXPECT_FLOAT_EQ(x, 180.0f);
-    kernelDrawIntegerNumber(123456, 3);    // overflow: three asterisks, not control sequences
+    kernelDrawIntegerNumber(123456, 3);  // overflow: three asterisks, not control sequences
     kernelEnquireTextPosition(x, y, u);
     EXPECT_FLOAT_EQ(x, 210.0f);
     EXPECT_FLOAT_EQ(y, 100.0f);

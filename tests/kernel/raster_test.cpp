@@ -22,7 +22,8 @@ struct Rgb {
     int r, g, b;
 };
 
-Rgb pixel(cairo_surface_t* s, int col, int row) {
+Rgb pixel(cairo_surface_t* s, int col, int row)
+{
     const unsigned char* data = cairo_image_surface_get_data(s);
     uint32_t v;
     std::memcpy(&v, data + row * cairo_image_surface_get_stride(s) + 4 * col, 4);
@@ -33,10 +34,11 @@ Rgb pixel(cairo_surface_t* s, int col, int row) {
 // Pens 2 (red) and 4 (blue) both keep green at or below 0.2: any mix of the two does too, and
 // the white background is the only thing that can lift it.
 constexpr int kMostGreenOfTheFills = 51;
-constexpr int kGreenAllowance = 8;   // rounding of the coverage levels
+constexpr int kGreenAllowance = 8;  // rounding of the coverage levels
 
 // Every pixel of the rectangle (kernel units, well inside the tiled area) shows fill only.
-void expectNoBackgroundIn(Canvas& canvas, int x1, int y1, int x2, int y2) {
+void expectNoBackgroundIn(Canvas& canvas, int x1, int y1, int x2, int y2)
+{
     kernelFlushOutput();
     int worst = 0, where = -1;
     for (int y = y1; y <= y2; ++y)
@@ -51,7 +53,8 @@ void expectNoBackgroundIn(Canvas& canvas, int x1, int y1, int x2, int y2) {
         << "background shows at (" << where / 1000 << ", " << where % 1000 << ")";
 }
 
-TEST_F(KernelRaster, AbuttingFillsShowNoBackgroundAlongSharedEdges) {
+TEST_F(KernelRaster, AbuttingFillsShowNoBackgroundAlongSharedEdges)
+{
     {
         SCOPED_TRACE("a fan of triangles around a centre off the pixel grid");
         Canvas canvas;
@@ -91,27 +94,34 @@ TEST_F(KernelRaster, AbuttingFillsShowNoBackgroundAlongSharedEdges) {
 }
 
 // Edges against the background stay antialiased: a fill's slanted sides, a slanted line, text.
-TEST_F(KernelRaster, EdgesAgainstTheBackgroundStaySmooth) {
+TEST_F(KernelRaster, EdgesAgainstTheBackgroundStaySmooth)
+{
     struct Case {
         const char* name;
         void (*draw)();
-        int atLeast;   // grey pixels expected
+        int atLeast;  // grey pixels expected
     };
     const Case cases[] = {
-        {"fill", [] {
+        {"fill",
+         [] {
              const float x[2] = {700, 100}, y[2] = {500, 150};
              kernelMovePen(100.0f, 100.0f);
              kernelFillPolygon(0, 1, 0, x, y, 2);
-         }, 200},
-        {"line", [] {
+         },
+         200},
+        {"line",
+         [] {
              kernelMovePen(100.0f, 100.0f);
              kernelDrawLineTo(700.0f, 500.0f);
-         }, 200},
-        {"text", [] {
+         },
+         200},
+        {"text",
+         [] {
              kernelSetCharSize(20.0f, 30.0f);
              kernelSetTextPosition(100.0f, 300.0f);
              kernelDrawText("AVOW", 4);
-         }, 50},
+         },
+         50},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -130,7 +140,8 @@ TEST_F(KernelRaster, EdgesAgainstTheBackgroundStaySmooth) {
 
 // A dense curve: a sine of 200,000 points across the raster with noise of a few pixels on top,
 // so that many runs of sub-pixel segments go back and forth.
-std::vector<float> denseCurve(std::vector<float>& x) {
+std::vector<float> denseCurve(std::vector<float>& x)
+{
     const int n = 200000;
     std::vector<float> y(n);
     x.resize(n);
@@ -145,7 +156,8 @@ std::vector<float> denseCurve(std::vector<float>& x) {
     return y;
 }
 
-void drawDense(bool merge, cairo_surface_t*& out, int width) {
+void drawDense(bool merge, cairo_surface_t*& out, int width)
+{
     tarv::state().device.mergeRuns = merge;
     Canvas canvas;
     std::vector<float> x;
@@ -166,7 +178,8 @@ void drawDense(bool merge, cairo_surface_t*& out, int width) {
     tarv::state().device.mergeRuns = true;
 }
 
-TEST_F(KernelRaster, MergedDenseCurveMatchesTheCurveStrokedPointByPoint) {
+TEST_F(KernelRaster, MergedDenseCurveMatchesTheCurveStrokedPointByPoint)
+{
     for (int width : {0, 3}) {
         SCOPED_TRACE("line width " + std::to_string(width));
         cairo_surface_t *merged = nullptr, *every = nullptr;
@@ -181,19 +194,21 @@ TEST_F(KernelRaster, MergedDenseCurveMatchesTheCurveStrokedPointByPoint) {
                 changed += d > 64;
                 inked += pixel(every, col, row).g < 128;
             }
-        EXPECT_GT(inked, 10000);                             // the curve is there
-        EXPECT_LE(changed, inked / 1000);                    // hardly a pixel changes much
-        EXPECT_LT(static_cast<double>(sum) / inked, 8.0);    // and little changes at all
+        EXPECT_GT(inked, 10000);                           // the curve is there
+        EXPECT_LE(changed, inked / 1000);                  // hardly a pixel changes much
+        EXPECT_LT(static_cast<double>(sum) / inked, 8.0);  // and little changes at all
         cairo_surface_destroy(merged);
         cairo_surface_destroy(every);
     }
 }
 
-std::string tempFile(const std::string& leaf) {
+std::string tempFile(const std::string& leaf)
+{
     return ::testing::TempDir() + "tarv_raster_" + leaf;
 }
 
-std::string slurp(const std::string& name) {
+std::string slurp(const std::string& name)
+{
     std::ifstream in(name, std::ios::binary);
     std::stringstream ss;
     ss << in.rdbuf();
@@ -201,7 +216,8 @@ std::string slurp(const std::string& name) {
 }
 
 // Merging happens on rasters only: the call log and an SVG page keep every point.
-TEST_F(KernelRaster, CallLogAndPagesKeepEveryPoint) {
+TEST_F(KernelRaster, CallLogAndPagesKeepEveryPoint)
+{
     const float x[5] = {100.0f, 100.25f, 100.5f, 100.75f, 400.0f};
     const float y[5] = {100.0f, 100.25f, 99.75f, 100.25f, 100.0f};
     const std::string svg = tempFile("every_point.svg");
@@ -221,7 +237,8 @@ TEST_F(KernelRaster, CallLogAndPagesKeepEveryPoint) {
 }
 
 // The PNG file holds exactly the pixels drawn, for a raster whose rows are not a round size.
-TEST_F(KernelRaster, PngFileHoldsTheRasterAsDrawn) {
+TEST_F(KernelRaster, PngFileHoldsTheRasterAsDrawn)
+{
     const std::string png = tempFile("odd.png");
     kernelSetRasterOutput(333, 211, 1.0f, 1.0f, 0.0f, 0.0f);
     kernelSelectOutput(png.c_str(), static_cast<int>(png.size()));
@@ -257,7 +274,8 @@ TEST_F(KernelRaster, PngFileHoldsTheRasterAsDrawn) {
 // The fast compression costs little in size: a plot frame with its tick labels and a curve
 // (mostly background, as most pictures are) takes at most half as much again as Cairo's own
 // writer makes of the same raster.
-TEST_F(KernelRaster, PngFileStaysNearTheSizeOfTheDefaultCompression) {
+TEST_F(KernelRaster, PngFileStaysNearTheSizeOfTheDefaultCompression)
+{
     const std::string ours = tempFile("page.png"), cairos = tempFile("page_cairo.png");
     kernelSelectOutput(ours.c_str(), static_cast<int>(ours.size()));
     kernelOpenDevice();
@@ -276,7 +294,8 @@ TEST_F(KernelRaster, PngFileStaysNearTheSizeOfTheDefaultCompression) {
     std::vector<float> cx, cy;
     for (int k = 0; k <= 400; ++k) {
         cx.push_back(100.0f + 2.0f * k);
-        cy.push_back(400.0f + 250.0f * static_cast<float>(std::sin(0.03 * k) * std::exp(-0.004 * k)));
+        cy.push_back(400.0f +
+                     250.0f * static_cast<float>(std::sin(0.03 * k) * std::exp(-0.004 * k)));
     }
     kernelMovePen(cx[0], cy[0]);
     kernelDrawPolyline(cx.data(), cy.data(), static_cast<int>(cx.size()));

@@ -20,7 +20,8 @@ struct RoundTrip {
     std::function<void()> check;
 };
 
-TEST_F(KernelState, EnquiriesReadBackWhatWasSet) {
+TEST_F(KernelState, EnquiriesReadBackWhatWasSet)
+{
     const std::vector<RoundTrip> table = {
         {"text mode 1 reads back as 4 and leaves the other attributes",
          [] {
@@ -41,7 +42,10 @@ TEST_F(KernelState, EnquiriesReadBackWhatWasSet) {
              EXPECT_EQ(a, 30.0f);
          }},
         {"text mode 0 reads back as 0",
-         [] { kernelSetTextMode(1); kernelSetTextMode(0); },
+         [] {
+             kernelSetTextMode(1);
+             kernelSetTextMode(0);
+         },
          [] {
              int mode, font, fifth;
              float w, h, a;
@@ -49,7 +53,10 @@ TEST_F(KernelState, EnquiriesReadBackWhatWasSet) {
              EXPECT_EQ(mode, 0);
          }},
         {"a dash pattern puts style -1 in force",
-         [] { kernelSetLineStyle(3); kernelSetDashPattern(5.0f, 1.0f, 2.0f, 1.5f); },
+         [] {
+             kernelSetLineStyle(3);
+             kernelSetDashPattern(5.0f, 1.0f, 2.0f, 1.5f);
+         },
          [] {
              int style = 0, pen, s2, colour, mode, reserved;
              float width, d[4];
@@ -63,8 +70,7 @@ TEST_F(KernelState, EnquiriesReadBackWhatWasSet) {
              EXPECT_EQ(d[2], 2.0f);
              EXPECT_EQ(d[3], 1.5f);
          }},
-        {"the six line values round trip",
-         [] { kernelSetLineAttributes(0, 4, 2, 6, 1.25f, 2, 9); },
+        {"the six line values round trip", [] { kernelSetLineAttributes(0, 4, 2, 6, 1.25f, 2, 9); },
          [] {
              int pen, style, colour, mode, reserved;
              float width;
@@ -80,7 +86,10 @@ TEST_F(KernelState, EnquiriesReadBackWhatWasSet) {
              EXPECT_EQ(w2, 1.25f);
          }},
         {"a pen selects its colour; colour alone keeps the pen",
-         [] { kernelSetPen(5); kernelSetColour(7); },
+         [] {
+             kernelSetPen(5);
+             kernelSetColour(7);
+         },
          [] {
              int pen, style, colour, mode, reserved;
              float width;
@@ -96,8 +105,7 @@ TEST_F(KernelState, EnquiriesReadBackWhatWasSet) {
              const float want[8] = {0.0f, 1000.0f, 0.0f, 750.0f, 12.5f, 587.25f, 30.0f, 461.5f};
              for (int k = 0; k < 8; ++k) EXPECT_EQ(m[k], want[k]) << k;
          }},
-        {"pen and text share one current point",
-         [] { kernelMovePen(12.0f, 34.0f); },
+        {"pen and text share one current point", [] { kernelMovePen(12.0f, 34.0f); },
          [] {
              float x, y, u;
              kernelEnquireTextPosition(x, y, u);
@@ -147,7 +155,10 @@ TEST_F(KernelState, EnquiriesReadBackWhatWasSet) {
              EXPECT_EQ(std::string(c, 3), "@  ");
          }},
         {"table entries round trip, index 1..16",
-         [] { kernelSetTableEntry(1, 5, -2, 3, 4); kernelSetTableEntry(16, -1, 0, 0, 7); },
+         [] {
+             kernelSetTableEntry(1, 5, -2, 3, 4);
+             kernelSetTableEntry(16, -1, 0, 0, 7);
+         },
          [] {
              int a, b, c, d;
              kernelEnquireTableEntry(1, a, b, c, d);
@@ -166,7 +177,8 @@ TEST_F(KernelState, EnquiriesReadBackWhatWasSet) {
     }
 }
 
-TEST_F(KernelState, StartValues) {
+TEST_F(KernelState, StartValues)
+{
     int mode, font, fifth, j, pen, style, colour, wmode, reserved;
     float w, h, a, width;
     kernelEnquireTextAttributes(mode, w, h, font, fifth, a);
@@ -194,11 +206,12 @@ TEST_F(KernelState, StartValues) {
     EXPECT_EQ(m[7] - m[6], 750.0f);
 }
 
-TEST_F(KernelState, SettingsThePlatformFixes) {
+TEST_F(KernelState, SettingsThePlatformFixes)
+{
     EXPECT_EQ(kernelEnquireIntegerSetting(4), INT_MAX);
     EXPECT_EQ(kernelEnquireIntegerSetting(22), 0);
     EXPECT_EQ(kernelEnquireIntegerSetting(23), 0);
-    EXPECT_EQ(kernelEnquireIntegerSetting(12345), 0);   // unknown code
+    EXPECT_EQ(kernelEnquireIntegerSetting(12345), 0);  // unknown code
     EXPECT_EQ(kernelEnquireRealSetting(2), FLT_MAX);
     EXPECT_EQ(kernelEnquireRealSetting(3), FLT_MIN);
     EXPECT_GT(1000.0f * kernelEnquireRealSetting(3), 0.0f);
@@ -219,7 +232,8 @@ TEST_F(KernelState, SettingsThePlatformFixes) {
     EXPECT_EQ(kernelEnquireIntegerSetting(22), 0);
 }
 
-TEST_F(KernelState, SettingBlocksNeverWriteTheScratchArray) {
+TEST_F(KernelState, SettingBlocksNeverWriteTheScratchArray)
+{
     float scratch[2] = {123.0f, 456.0f};
     int r1 = -9, r2 = -9;
     kernelSettingBlock316(12, r1, r2, scratch);
@@ -231,7 +245,8 @@ TEST_F(KernelState, SettingBlocksNeverWriteTheScratchArray) {
     EXPECT_EQ(scratch[1], 456.0f);
 }
 
-TEST_F(KernelState, LibraryFlagsLastTheProcess) {
+TEST_F(KernelState, LibraryFlagsLastTheProcess)
+{
     int status = -1;
     kernelEnquireLibraryOpen(1, status);
     EXPECT_EQ(status, 0);
@@ -247,7 +262,7 @@ TEST_F(KernelState, LibraryFlagsLastTheProcess) {
     kernelSetLibraryOpen(3, 0);
     kernelEnquireLibraryOpen(3, status);
     EXPECT_EQ(status, 0);
-    kernelEnquireLibraryOpen(99, status);   // unknown library
+    kernelEnquireLibraryOpen(99, status);  // unknown library
     EXPECT_EQ(status, 0);
     kernelSetLibraryOpen(-4, 1);
     tarv::resetState(true);
@@ -255,7 +270,8 @@ TEST_F(KernelState, LibraryFlagsLastTheProcess) {
     EXPECT_EQ(status, 0);
 }
 
-TEST_F(KernelState, ReportErrorReturnsAndRecordsTheRoutineNameSetLast) {
+TEST_F(KernelState, ReportErrorReturnsAndRecordsTheRoutineNameSetLast)
+{
     const char* name = "kpAddGraphPolyline(GRAPOL)";
     kernelSetRoutineName(2, name, static_cast<int>(std::strlen(name)));
     kernelReportError(515);
@@ -271,7 +287,8 @@ TEST_F(KernelState, ReportErrorReturnsAndRecordsTheRoutineNameSetLast) {
 }
 
 // A long run of reports keeps only the latest ones in memory, in order, and counts them all.
-TEST_F(KernelState, ErrorLogKeepsTheLatestReportsAndCountsAll) {
+TEST_F(KernelState, ErrorLogKeepsTheLatestReportsAndCountsAll)
+{
     const int total = 3 * static_cast<int>(tarv::kErrorLogLimit) + 5;
     for (int k = 1; k <= total; ++k) kernelReportError(k);
     const std::vector<tarv::ErrorRecord>& log = tarv::errorLog();
@@ -287,7 +304,8 @@ TEST_F(KernelState, ErrorLogKeepsTheLatestReportsAndCountsAll) {
     EXPECT_EQ(tarv::errorCount(), 1u);
 }
 
-TEST_F(KernelState, ReportErrorEchoesOneLine) {
+TEST_F(KernelState, ReportErrorEchoesOneLine)
+{
     tarv::setErrorEcho(true);
     kernelSetRoutineName(2, "kpPlotGraph(GRAPH)", 18);
     ::testing::internal::CaptureStderr();
@@ -297,7 +315,8 @@ TEST_F(KernelState, ReportErrorEchoesOneLine) {
     EXPECT_EQ(err, "error 515 in kpPlotGraph(GRAPH)\nwarning -511 in kpPlotGraph(GRAPH)\n");
 }
 
-TEST_F(KernelState, CallLogFormat) {
+TEST_F(KernelState, CallLogFormat)
+{
     float pts[4];
     int status;
     kernelMovePen(100.0f, 200.0f);
@@ -335,7 +354,8 @@ TEST_F(KernelState, CallLogFormat) {
     EXPECT_EQ(tarv::traceLines(), want);
 }
 
-TEST_F(KernelState, CaptureKeepsNothingWhenOff) {
+TEST_F(KernelState, CaptureKeepsNothingWhenOff)
+{
     tarv::traceCapture(false);
     kernelMovePen(1.0f, 2.0f);
     EXPECT_TRUE(tarv::traceLines().empty());

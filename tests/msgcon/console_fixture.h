@@ -23,13 +23,15 @@ namespace msgcon_test {
 namespace fs = std::filesystem;
 
 // One element per byte, the byte in the low 8 bits.
-inline std::vector<int> intChars(const std::string& s) {
+inline std::vector<int> intChars(const std::string& s)
+{
     std::vector<int> v;
     for (char c : s) v.push_back(static_cast<unsigned char>(c));
     return v;
 }
 
-inline std::string readFile(const fs::path& p) {
+inline std::string readFile(const fs::path& p)
+{
     std::ifstream in(p, std::ios::binary);
     std::ostringstream out;
     out << in.rdbuf();
@@ -38,13 +40,15 @@ inline std::string readFile(const fs::path& p) {
 
 class ConsoleTest : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         std::string pattern = (fs::temp_directory_path() / "msgcon.XXXXXX").string();
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         dir = pattern;
         freshProcess();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         msgcon::resetConsoleState();
         msgcon::resetMemoryLayer();
         std::error_code ec;
@@ -52,19 +56,22 @@ protected:
     }
 
     // The console as a newly started program finds it; the program lives in `dir`.
-    void freshProcess() {
+    void freshProcess()
+    {
         msgcon::resetConsoleState();
         msgcon::resetMemoryLayer();
         msgcon::useWindowLayer(&msgcon::memoryWindowLayer);
         setProgram(dir / "prog");
     }
-    void setProgram(const fs::path& p) {
+    void setProgram(const fs::path& p)
+    {
         layer().useModuleFileName = true;
         layer().moduleFileName = p.string();
     }
 
     void registerValues(int a, int b) { registerconsole_(&a, &b); }
-    void send(const std::string& title, const std::string& text, int type) {
+    void send(const std::string& title, const std::string& text, int type)
+    {
         std::vector<int> t = intChars(title), x = intChars(text);
         int lt = static_cast<int>(t.size()), lx = static_cast<int>(x.size());
         errormessage_(t.data(), x.data(), &lt, &lx, &type);

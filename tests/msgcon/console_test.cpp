@@ -16,7 +16,7 @@ struct MessageRow {
     const char* text;
     int type;
     const char* line;
-    std::uint32_t itemData;   // (box << 24) | (category << 16) | low 16 bits of the code
+    std::uint32_t itemData;  // (box << 24) | (category << 16) | low 16 bits of the code
     bool box;
 };
 
@@ -56,7 +56,8 @@ const MessageRow messageRows[] = {
 
 // All rows go to one window in turn: each line keeps its own data, the newest is in view,
 // and only the flagged rows raise a box, with the text alone.
-TEST_F(ConsoleTest, EachMessageGivesItsLineItemDataAndBox) {
+TEST_F(ConsoleTest, EachMessageGivesItsLineItemDataAndBox)
+{
     std::vector<std::string> boxes;
     for (const MessageRow& r : messageRows) {
         send(r.title, r.text, r.type);
@@ -65,8 +66,8 @@ TEST_F(ConsoleTest, EachMessageGivesItsLineItemDataAndBox) {
     const auto& lines = window().lines;
     ASSERT_EQ(lines.size(), std::size(messageRows));
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        SCOPED_TRACE(testing::Message() << "title \"" << messageRows[i].title << "\" type "
-                                        << messageRows[i].type);
+        SCOPED_TRACE(testing::Message()
+                     << "title \"" << messageRows[i].title << "\" type " << messageRows[i].type);
         EXPECT_EQ(lines[i].text, messageRows[i].line);
         EXPECT_EQ(lines[i].itemData, messageRows[i].itemData) << std::hex << lines[i].itemData;
     }
@@ -86,13 +87,14 @@ struct RoutingRow {
 };
 
 const RoutingRow routingRows[] = {
-    {0, 0, true, true, false},   {5, 5, true, true, false},    {3, 3, true, true, false},
-    {7, 7, true, true, false},   {5, 2, true, false, false},   {5, 1, true, true, true},
-    {7, -3, true, true, false},  {5, 7, false, false, false},  {5, 3, false, false, false},
+    {0, 0, true, true, false},   {5, 5, true, true, false},   {3, 3, true, true, false},
+    {7, 7, true, true, false},   {5, 2, true, false, false},  {5, 1, true, true, true},
+    {7, -3, true, true, false},  {5, 7, false, false, false}, {5, 3, false, false, false},
     {7, 5, false, false, false},
 };
 
-TEST_F(ConsoleTest, RegisteredValuesChooseWindowOrLogAndHowTheWindowStarts) {
+TEST_F(ConsoleTest, RegisteredValuesChooseWindowOrLogAndHowTheWindowStarts)
+{
     for (const RoutingRow& r : routingRows) {
         SCOPED_TRACE(testing::Message() << "a " << r.a << " b " << r.b);
         freshProcess();
@@ -107,12 +109,13 @@ TEST_F(ConsoleTest, RegisteredValuesChooseWindowOrLogAndHowTheWindowStarts) {
         } else {
             EXPECT_THAT(readFile(dir / "prog.ERR"), HasSubstr("\nT caused M\n"));
         }
-        msgcon::resetConsoleState();   // closes the log before the directory is reused
+        msgcon::resetConsoleState();  // closes the log before the directory is reused
         fs::remove(dir / "prog.ERR");
     }
 }
 
-TEST_F(ConsoleTest, UnregisteredConsoleShowsTheWindow) {
+TEST_F(ConsoleTest, UnregisteredConsoleShowsTheWindow)
+{
     send("T", "M", 3);
     EXPECT_TRUE(window().exists);
     EXPECT_TRUE(window().visible);
@@ -121,7 +124,8 @@ TEST_F(ConsoleTest, UnregisteredConsoleShowsTheWindow) {
 
 // The show mode is taken when the window is made; a later registration changes the routing
 // at once but the window's state only when it is made again.
-TEST_F(ConsoleTest, ShowModeIsTakenWhenTheWindowIsCreated) {
+TEST_F(ConsoleTest, ShowModeIsTakenWhenTheWindowIsCreated)
+{
     registerValues(5, 2);
     send("T", "one", 3);
     EXPECT_FALSE(window().visible);
@@ -145,11 +149,12 @@ struct PlacementRow {
     int x, y, width, height;
 };
 
-TEST_F(ConsoleTest, WindowIsAStripAlongTheBottomLeft) {
+TEST_F(ConsoleTest, WindowIsAStripAlongTheBottomLeft)
+{
     const PlacementRow rows[] = {
         {{1024, 768, 4, 18}, 0, 602, 512, 166},
         {{1920, 1080, 5, 23}, 0, 843, 960, 237},
-        {{1366, 770, 3, 19}, 0, 603, 683, 167},   // 770 / 4 rounds down
+        {{1366, 770, 3, 19}, 0, 603, 683, 167},  // 770 / 4 rounds down
     };
     for (const PlacementRow& r : rows) {
         freshProcess();
@@ -168,19 +173,20 @@ TEST_F(ConsoleTest, WindowIsAStripAlongTheBottomLeft) {
 }
 
 struct ShowRow {
-    int startB;   // 0 normal, 1 minimised, 2 hidden
+    int startB;  // 0 normal, 1 minimised, 2 hidden
     int flags;
     bool visible, minimised;
-    int stacking;   // 0 unchanged, 1 top, 2 bottom
+    int stacking;  // 0 unchanged, 1 top, 2 bottom
 };
 
-TEST_F(ConsoleTest, ShowFlagsChangeVisibilityAndStackingOrder) {
+TEST_F(ConsoleTest, ShowFlagsChangeVisibilityAndStackingOrder)
+{
     const ShowRow rows[] = {
-        {0, 0, true, false, 0},    {2, 1, true, false, 0},   {0, 2, false, false, 0},
-        {0, 3, true, false, 0},    {1, 4, true, false, 0},   {0, 8, true, true, 0},
-        {2, 8, true, true, 0},     {0, 15, true, false, 0},  {0, 16, true, false, 1},
-        {0, 32, true, false, 2},   {0, 48, true, false, 0},  {0, 34, false, false, 2},
-        {1, 20, true, false, 1},   {0, 0x102, false, false, 0}, {2, -1, false, false, 0},
+        {0, 0, true, false, 0},          {2, 1, true, false, 0},      {0, 2, false, false, 0},
+        {0, 3, true, false, 0},          {1, 4, true, false, 0},      {0, 8, true, true, 0},
+        {2, 8, true, true, 0},           {0, 15, true, false, 0},     {0, 16, true, false, 1},
+        {0, 32, true, false, 2},         {0, 48, true, false, 0},     {0, 34, false, false, 2},
+        {1, 20, true, false, 1},         {0, 0x102, false, false, 0}, {2, -1, false, false, 0},
         {0, 0x7FFFFF10, true, false, 1},
     };
     for (const ShowRow& r : rows) {
@@ -195,7 +201,8 @@ TEST_F(ConsoleTest, ShowFlagsChangeVisibilityAndStackingOrder) {
     }
 }
 
-TEST_F(ConsoleTest, ShowFlagsNeverCreateTheWindow) {
+TEST_F(ConsoleTest, ShowFlagsNeverCreateTheWindow)
+{
     showFlags(1);
     showFlags(16);
     showconsole_(nullptr);
@@ -203,8 +210,9 @@ TEST_F(ConsoleTest, ShowFlagsNeverCreateTheWindow) {
     EXPECT_FALSE(window().exists);
 }
 
-TEST_F(ConsoleTest, ClearEmptiesTheListAndCountsAfresh) {
-    EXPECT_EQ(clearconsole_(), 0);   // no window yet
+TEST_F(ConsoleTest, ClearEmptiesTheListAndCountsAfresh)
+{
+    EXPECT_EQ(clearconsole_(), 0);  // no window yet
     send("A", "one", 501);
     send("A", "two", 502);
     send("A", "three", 503);
@@ -220,7 +228,8 @@ TEST_F(ConsoleTest, ClearEmptiesTheListAndCountsAfresh) {
     EXPECT_EQ(layer().windowsCreated, 1);
 }
 
-TEST_F(ConsoleTest, DestroyThenTheNextMessageCreatesTheWindowAgain) {
+TEST_F(ConsoleTest, DestroyThenTheNextMessageCreatesTheWindowAgain)
+{
     registerValues(5, 2);
     send("A", "one", 3);
     send("A", "two", 3);
@@ -242,10 +251,11 @@ TEST_F(ConsoleTest, DestroyThenTheNextMessageCreatesTheWindowAgain) {
     EXPECT_EQ(window().lines[0].text, "B caused three");
     EXPECT_EQ(window().lines[0].itemData, 0x00030001u);
     EXPECT_EQ(destroyconsole_(), 1);
-    EXPECT_EQ(destroyconsole_(), 1);   // nothing left to destroy
+    EXPECT_EQ(destroyconsole_(), 1);  // nothing left to destroy
 }
 
-TEST_F(ConsoleTest, FailedDestroyKeepsTheWindowAndItsLines) {
+TEST_F(ConsoleTest, FailedDestroyKeepsTheWindowAndItsLines)
+{
     send("A", "one", 3);
     layer().failDestroy = true;
     EXPECT_EQ(destroyconsole_(), 0);
@@ -261,7 +271,8 @@ TEST_F(ConsoleTest, FailedDestroyKeepsTheWindowAndItsLines) {
 }
 
 // A user's close only hides the window; resizing to a normal or full size fits the list to it.
-TEST_F(ConsoleTest, UserCloseHidesAndResizeFitsTheList) {
+TEST_F(ConsoleTest, UserCloseHidesAndResizeFitsTheList)
+{
     send("A", "one", 3);
     EXPECT_EQ(msgcon::memoryUserClose(), 0);
     EXPECT_TRUE(window().exists);
@@ -281,18 +292,20 @@ TEST_F(ConsoleTest, UserCloseHidesAndResizeFitsTheList) {
     EXPECT_EQ(layer().classRegistrations, 1);
 }
 
-TEST_F(ConsoleTest, WindowClassIsRegisteredOnceAcrossCreations) {
+TEST_F(ConsoleTest, WindowClassIsRegisteredOnceAcrossCreations)
+{
     send("A", "one", 3);
     ASSERT_EQ(destroyconsole_(), 1);
     send("A", "two", 3);
     EXPECT_EQ(layer().windowsCreated, 2);
     EXPECT_EQ(layer().classRegistrations, 1);
-    EXPECT_EQ(state().icon, msgcon::memorySystemIcon());   // no resource library here
+    EXPECT_EQ(state().icon, msgcon::memorySystemIcon());  // no resource library here
 }
 
 // A window or list that cannot be made loses the line only to the terminal, and the next
 // message tries again.
-TEST_F(ConsoleTest, MissingWindowSendsTheLineToTheTerminalAndIsRetried) {
+TEST_F(ConsoleTest, MissingWindowSendsTheLineToTheTerminalAndIsRetried)
+{
     for (bool listFails : {false, true}) {
         SCOPED_TRACE(listFails ? "list fails" : "window fails");
         freshProcess();
@@ -315,7 +328,8 @@ TEST_F(ConsoleTest, MissingWindowSendsTheLineToTheTerminalAndIsRetried) {
 
 // A list that refuses a line answers -1; that must not be taken as an index, which would
 // give every earlier line this message's data.
-TEST_F(ConsoleTest, RefusedLineLeavesTheOtherLinesData) {
+TEST_F(ConsoleTest, RefusedLineLeavesTheOtherLinesData)
+{
     send("A", "one", 501);
     send("A", "two ***", 1602);
     layer().failAddLine = true;
@@ -329,7 +343,8 @@ TEST_F(ConsoleTest, RefusedLineLeavesTheOtherLinesData) {
     EXPECT_EQ(window().topIndex, 1);
 }
 
-TEST_F(ConsoleTest, LinesAndBoxesAreEchoedToTheTerminal) {
+TEST_F(ConsoleTest, LinesAndBoxesAreEchoedToTheTerminal)
+{
     int high[] = {'c', 'a', 'f', 0xE9};
     int title[] = {'T'};
     int lt = 1, lx = 4, type = 4;

@@ -11,7 +11,8 @@ namespace {
 using testing::HasSubstr;
 using testing::MatchesRegex;
 
-TEST(ErrorLogName, ReplacesOnlyTheFileNamesExtension) {
+TEST(ErrorLogName, ReplacesOnlyTheFileNamesExtension)
+{
     const struct {
         const char* program;
         const char* log;
@@ -30,7 +31,8 @@ TEST(ErrorLogName, ReplacesOnlyTheFileNamesExtension) {
     for (const auto& r : rows) EXPECT_EQ(msgcon::errorLogName(r.program), r.log) << r.program;
 }
 
-TEST(ErrorLogHeader, TimeIsInTheAsctimeForm) {
+TEST(ErrorLogHeader, TimeIsInTheAsctimeForm)
+{
     std::tm epoch{};
     epoch.tm_mday = 1;
     epoch.tm_wday = 4;
@@ -45,11 +47,12 @@ TEST(ErrorLogHeader, TimeIsInTheAsctimeForm) {
     later.tm_wday = 4;
     later.tm_year = 126;
     EXPECT_EQ(msgcon::asctimeText(later), "Thu Dec 10 12:51:07 2026\n");
-    later.tm_year = 10000;   // no overflow of a fixed buffer for far years
+    later.tm_year = 10000;  // no overflow of a fixed buffer for far years
     EXPECT_EQ(msgcon::asctimeText(later), "Thu Dec 10 12:51:07 11900\n");
 }
 
-TEST(ErrorLogPath, DefaultsToTheRunningProgram) {
+TEST(ErrorLogPath, DefaultsToTheRunningProgram)
+{
     msgcon::resetMemoryLayer();
     EXPECT_EQ(msgcon::memoryWindowLayer.moduleFileName(),
               std::filesystem::read_symlink("/proc/self/exe").string());
@@ -60,7 +63,8 @@ const char* const headerPattern =
     "(Sun|Mon|Tue|Wed|Thu|Fri|Sat) (Jan|Feb|Mar|Apr|May|Jun|Jul|Aug|Sep|Oct|Nov|Dec) "
     "[ 123][0-9] [0-2][0-9]:[0-5][0-9]:[0-6][0-9] [0-9]{4}\n\n";
 
-bool startsWithHeader(const std::string& content, std::string& rest) {
+bool startsWithHeader(const std::string& content, std::string& rest)
+{
     std::smatch m;
     if (!std::regex_search(content, m, std::regex(headerPattern),
                            std::regex_constants::match_continuous))
@@ -72,22 +76,26 @@ bool startsWithHeader(const std::string& content, std::string& rest) {
 // One program at a path with dots in its directories: the log starts afresh (an old log of an
 // earlier run is replaced), each line is in the file before the next message, the log
 // appends after a destroy, and a new run starts it afresh again.
-TEST_F(ConsoleTest, LogLifecycleAcrossDestroyAndRuns) {
+TEST_F(ConsoleTest, LogLifecycleAcrossDestroyAndRuns)
+{
     fs::path home = dir / "app.v1.2";
     fs::create_directory(home);
     setProgram(home / "specvue");
-    { std::ofstream(home / "specvue.ERR") << "left from an earlier run\n"; }
+    {
+        std::ofstream(home / "specvue.ERR") << "left from an earlier run\n";
+    }
     registerValues(1, 3);
 
     send("GRAPH", "bad count", 515);
     std::string rest;
-    ASSERT_TRUE(startsWithHeader(readFile(home / "specvue.ERR"), rest)) << readFile(home / "specvue.ERR");
+    ASSERT_TRUE(startsWithHeader(readFile(home / "specvue.ERR"), rest))
+        << readFile(home / "specvue.ERR");
     EXPECT_EQ(rest, "GRAPH caused bad count\n");
     send("XXXXXX", "Program Abort", -1);
     ASSERT_TRUE(startsWithHeader(readFile(home / "specvue.ERR"), rest));
     EXPECT_EQ(rest, "GRAPH caused bad count\nProgram Abort\n");
     EXPECT_FALSE(window().exists);
-    EXPECT_FALSE(fs::exists(home / "specvue"));   // nothing but the log is written
+    EXPECT_FALSE(fs::exists(home / "specvue"));  // nothing but the log is written
 
     EXPECT_EQ(destroyconsole_(), 1);
     EXPECT_EQ(state().logState, msgcon::LogClosed);
@@ -105,7 +113,8 @@ TEST_F(ConsoleTest, LogLifecycleAcrossDestroyAndRuns) {
     EXPECT_EQ(std::distance(fs::directory_iterator(home), fs::directory_iterator()), 1);
 }
 
-TEST_F(ConsoleTest, LoggedMessageStillRaisesItsBox) {
+TEST_F(ConsoleTest, LoggedMessageStillRaisesItsBox)
+{
     registerValues(5, 7);
     send("Fatal", "out of memory ***", 2);
     send("Note", "type four", 4);
@@ -117,7 +126,8 @@ TEST_F(ConsoleTest, LoggedMessageStillRaisesItsBox) {
     EXPECT_EQ(layer().messageBoxes[1].text, "type four");
 }
 
-TEST_F(ConsoleTest, LogBytesAreTheLinesBytes) {
+TEST_F(ConsoleTest, LogBytesAreTheLinesBytes)
+{
     registerValues(5, 7);
     std::vector<int> title = {'T'}, text = {0xE9, 0x1FF, '*', '*', '*'};
     int lt = 1, lx = 5, type = 3;
@@ -130,7 +140,8 @@ TEST_F(ConsoleTest, LogBytesAreTheLinesBytes) {
 // A log in a directory that does not exist, or whose name is taken by a directory: the line
 // reaches the terminal with the reason, no file is made anywhere, the box is still raised,
 // and the next message tries again.
-TEST_F(ConsoleTest, UnopenableLogLosesNothingSilentlyAndIsRetried) {
+TEST_F(ConsoleTest, UnopenableLogLosesNothingSilentlyAndIsRetried)
+{
     registerValues(5, 7);
     for (bool missingDirectory : {true, false}) {
         SCOPED_TRACE(missingDirectory ? "missing directory" : "directory in the way");
@@ -162,7 +173,8 @@ TEST_F(ConsoleTest, UnopenableLogLosesNothingSilentlyAndIsRetried) {
     }
 }
 
-TEST_F(ConsoleTest, UnknownProgramNameWritesNoLog) {
+TEST_F(ConsoleTest, UnknownProgramNameWritesNoLog)
+{
     registerValues(5, 7);
     setProgram("");
     testing::internal::CaptureStderr();

@@ -10,8 +10,9 @@ namespace msgcon_test {
 namespace {
 
 // Elements with bits above the low byte, negative elements and bytes from 128 up.
-TEST_F(ConsoleTest, OnlyTheLowByteOfEachElementCounts) {
-    std::vector<int> title = {0x154, 'i', -0xFF00 + 't', 0x7FFFFF00 + 'l', 'e'};   // "Title"
+TEST_F(ConsoleTest, OnlyTheLowByteOfEachElementCounts)
+{
+    std::vector<int> title = {0x154, 'i', -0xFF00 + 't', 0x7FFFFF00 + 'l', 'e'};  // "Title"
     std::vector<int> text = {0xE9, -1, 0x80, 0x100, 'x'};
     int lt = 5, lx = 5, type = 3;
     errormessage_(title.data(), text.data(), &lt, &lx, &type);
@@ -21,7 +22,8 @@ TEST_F(ConsoleTest, OnlyTheLowByteOfEachElementCounts) {
 
 // Arrays of exactly the given length: reading one element more is caught by the address
 // sanitizer.  The title may end in the marker and the text in the box mark.
-TEST_F(ConsoleTest, LongTextsAreCopiedWhole) {
+TEST_F(ConsoleTest, LongTextsAreCopiedWhole)
+{
     for (int n : {1, 255, 256, 257, 100000}) {
         SCOPED_TRACE(n);
         freshProcess();
@@ -30,14 +32,14 @@ TEST_F(ConsoleTest, LongTextsAreCopiedWhole) {
         std::string text(size, static_cast<char>(0xC4));
         if (n >= 6) title.replace(size - 6, 6, "XXXXXX");
         if (n >= 3) text.replace(size - 3, 3, "***");
-        auto tp = std::make_unique<int[]>(size);   // exactly n elements each
+        auto tp = std::make_unique<int[]>(size);  // exactly n elements each
         auto xp = std::make_unique<int[]>(size);
         for (std::size_t i = 0; i < size; ++i) {
             tp[i] = static_cast<unsigned char>(title[i]);
             xp[i] = static_cast<unsigned char>(text[i]) | 0x100;
         }
         int lt = n, lx = n, type = 3;
-        testing::internal::CaptureStderr();   // keeps the long echo out of the test output
+        testing::internal::CaptureStderr();  // keeps the long echo out of the test output
         errormessage_(tp.get(), xp.get(), &lt, &lx, &type);
         testing::internal::GetCapturedStderr();
         ASSERT_EQ(window().lines.size(), 1u);
@@ -45,9 +47,7 @@ TEST_F(ConsoleTest, LongTextsAreCopiedWhole) {
         EXPECT_EQ(window().lines[0].text, marker ? text : title + " caused " + text);
         bool box = n >= 3;
         EXPECT_EQ(layer().messageBoxes.size(), box ? 1u : 0u);
-        if (box) {
-            EXPECT_EQ(layer().messageBoxes[0].text, text);
-        }
+        if (box) { EXPECT_EQ(layer().messageBoxes[0].text, text); }
     }
 }
 
@@ -57,14 +57,12 @@ struct LengthRow {
     const char* line;
 };
 
-TEST_F(ConsoleTest, NegativeLengthsAndMissingArraysGiveEmptyTexts) {
+TEST_F(ConsoleTest, NegativeLengthsAndMissingArraysGiveEmptyTexts)
+{
     const LengthRow rows[] = {
-        {true, true, 0, 0, " caused "},
-        {true, true, -5, 2, " caused MS"},
-        {true, true, 2, INT32_MIN, "TI caused "},
-        {false, true, 7, 3, " caused MSG"},
-        {true, false, 3, 9, "TIT caused "},
-        {false, false, 1000, 1000, " caused "},
+        {true, true, 0, 0, " caused "},           {true, true, -5, 2, " caused MS"},
+        {true, true, 2, INT32_MIN, "TI caused "}, {false, true, 7, 3, " caused MSG"},
+        {true, false, 3, 9, "TIT caused "},       {false, false, 1000, 1000, " caused "},
     };
     std::vector<int> title = intChars("TITLE"), text = intChars("MSG");
     for (const LengthRow& r : rows) {
@@ -78,7 +76,8 @@ TEST_F(ConsoleTest, NegativeLengthsAndMissingArraysGiveEmptyTexts) {
 }
 
 // Null pointers for the scalar arguments count as zero: lengths 0, type 0, values 0.
-TEST_F(ConsoleTest, NullScalarsCountAsZero) {
+TEST_F(ConsoleTest, NullScalarsCountAsZero)
+{
     registerconsole_(nullptr, nullptr);
     std::vector<int> text = intChars("M");
     errormessage_(nullptr, text.data(), nullptr, nullptr, nullptr);

@@ -91,9 +91,9 @@ bool waitFor(double seconds, const std::function<bool()>& done)
 struct Launch {
     std::vector<std::string> args;
     fs::path dir = ".";
-    std::map<std::string, std::string> env;   // an empty value removes the variable
-    fs::path output;                          // stdout and stderr; empty: a pipe, read by run()
-    int keepFd = -1;                          // a descriptor the child keeps
+    std::map<std::string, std::string> env;  // an empty value removes the variable
+    fs::path output;                         // stdout and stderr; empty: a pipe, read by run()
+    int keepFd = -1;                         // a descriptor the child keeps
 };
 
 // Starts a child that dies with the test process.  `pipeFd` receives the read end of its
@@ -111,10 +111,8 @@ pid_t spawn(const Launch& l, int* pipeFd = nullptr)
     prctl(PR_SET_PDEATHSIG, SIGKILL);
     if (chdir(l.dir.c_str()) != 0) _exit(126);
     for (const auto& [name, value] : l.env) {
-        if (value.empty())
-            unsetenv(name.c_str());
-        else
-            setenv(name.c_str(), value.c_str(), 1);
+        if (value.empty()) unsetenv(name.c_str());
+        else setenv(name.c_str(), value.c_str(), 1);
     }
     const int sink =
         l.output.empty() ? out[1] : open(l.output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
@@ -158,10 +156,8 @@ protected:
     void TearDown() override
     {
         if (program_ > 0) reap(program_, 0), program_ = -1;
-        if (HasFailure())
-            std::printf("pictures and logs kept in %s\n", dir_.c_str());
-        else if (!dir_.empty())
-            fs::remove_all(dir_);
+        if (HasFailure()) std::printf("pictures and logs kept in %s\n", dir_.c_str());
+        else if (!dir_.empty()) fs::remove_all(dir_);
     }
 
     // The X server of this test process (on a free display it picks itself) and our own
@@ -330,7 +326,7 @@ protected:
         ASSERT_FALSE(chooser.empty()) << "no file chooser \"" << title << "\"";
         keys(chooser, {"ctrl+a"});
         xdo({"type", "--delay", "5", path});
-        xdo({"key", "Delete", "Return"});   // Delete drops a completion the chooser proposed
+        xdo({"key", "Delete", "Return"});  // Delete drops a completion the chooser proposed
         ASSERT_TRUE(awaitGone(chooser, title)) << "the chooser \"" << title << "\" stayed";
     }
 
@@ -386,7 +382,7 @@ struct Rgb {
 Rgb pixel(const GdkPixbuf* p, int x, int y)
 {
     const guchar* at = gdk_pixbuf_read_pixels(p) + y * gdk_pixbuf_get_rowstride(p) +
-                       x * gdk_pixbuf_get_n_channels(p);
+        x * gdk_pixbuf_get_n_channels(p);
     return {at[0], at[1], at[2]};
 }
 
@@ -696,7 +692,7 @@ TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
     startServer();
     ASSERT_FALSE(HasFatalFailure());
     useDisplayHere();
-    alarm(120);   // a wait that never ends fails the test instead of hanging it
+    alarm(120);  // a wait that never ends fails the test instead of hanging it
     const char title[] = "Toolkit Test";
     WinInit();
     RegTitleString(title, sizeof title - 1);
@@ -708,7 +704,7 @@ TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
     GraphicsFrame(1, 0, 0, frame);
     SetCallExpose(frame, 7);
     RegMinimum(2, 1);
-    OpenWindow(1, 2, 2, dialog);   // titled as the master
+    OpenWindow(1, 2, 2, dialog);  // titled as the master
     RemoveTitle();
     AddButton(dialog, 'O', "OK", 2, 1, 1, ok);
     SetCallBack(ok, 910);
@@ -766,7 +762,7 @@ TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
         });
     };
 
-    actionsUntilClose([&] { pumpFor(0.5); });   // the first drawing
+    actionsUntilClose([&] { pumpFor(0.5); });  // the first drawing
 
     auto got = actionsUntilClose([&] {
         ClearFrame(frame);
@@ -793,7 +789,7 @@ TEST_F(WindowRun, ToolkitActionsOnTheDisplay)
                 pump();
                 return geometry(master)["WIDTH"] == width;
             });
-            pumpFor(0.3);   // GTK lays the window out anew
+            pumpFor(0.3);  // GTK lays the window out anew
         }
     };
     got = actionsUntilClose([&] { resizeThrough({600, 700, 840}); });

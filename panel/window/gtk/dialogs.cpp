@@ -73,7 +73,7 @@ GtkPageSetup* a4Landscape()
     return setup;
 }
 
-int jobsInFlight = 0;   // pages handed to printers and not yet taken
+int jobsInFlight = 0;  // pages handed to printers and not yet taken
 
 void onPrinterJobSent(GtkPrintJob* job, gpointer file, const GError* error)
 {

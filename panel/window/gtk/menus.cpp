@@ -82,7 +82,7 @@ void GtkBackend::buildMenus(int window, Toplevel& t)
         gtk_menu_shell_append(GTK_MENU_SHELL(t.menuBar), entry);
     }
     gtk_box_pack_start(GTK_BOX(t.box), t.menuBar, FALSE, FALSE, 0);
-    gtk_widget_show_all(t.menuBar);   // shown at once, so that its height can be measured
+    gtk_widget_show_all(t.menuBar);  // shown at once, so that its height can be measured
 }
 
 }  // namespace tpanel::gtkwindow

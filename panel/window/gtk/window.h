@@ -37,14 +37,14 @@ struct Pending {
 // A window of the store on the screen.
 struct Toplevel {
     GtkWidget* window = nullptr;
-    GtkWidget* box = nullptr;      // the menu bar above the layout
-    GtkWidget* layout = nullptr;   // the widgets at their cells
+    GtkWidget* box = nullptr;     // the menu bar above the layout
+    GtkWidget* layout = nullptr;  // the widgets at their cells
     GtkWidget* menuBar = nullptr;
     GtkAccelGroup* accel = nullptr;
-    std::size_t menusFor = 0;      // the store's size when the menus were built
-    int columns = -1, rows = -1;   // the size in cells last given to the window
+    std::size_t menusFor = 0;     // the store's size when the menus were built
+    int columns = -1, rows = -1;  // the size in cells last given to the window
     bool visible = false;
-    bool watched = false;           // its exposures are followed
+    bool watched = false;  // its exposures are followed
 };
 
 // A print job for a real printer: the page is written to a scratch PDF file, sent once the
@@ -100,11 +100,11 @@ private:
     std::deque<Pending> queue_;
     int resizeColumns_ = 0, resizeRows_ = 0;
     bool closed_ = false;
-    int lastWidget_ = 0;   // the widget of the last action handed out
-    int activated_ = 0;    // the window last brought to the front as the active one
+    int lastWidget_ = 0;  // the widget of the last action handed out
+    int activated_ = 0;   // the window last brought to the front as the active one
     std::map<int, Toplevel> windows_;
-    std::map<int, GtkWidget*> children_;   // widgets inside windows, by identifier
-    std::set<int> exposed_;                // frames the window system asked to repaint
+    std::map<int, GtkWidget*> children_;  // widgets inside windows, by identifier
+    std::set<int> exposed_;               // frames the window system asked to repaint
     GtkPrintSettings* printSettings_ = nullptr;
     PrinterJob printerJob_;
 };

@@ -27,7 +27,7 @@ bool inWindow(int type)
 gboolean onDelete(GtkWidget*, GdkEvent*, gpointer id)
 {
     if (GtkBackend* b = activeBackend()) b->closeRequested(GPOINTER_TO_INT(id));
-    return TRUE;   // the program decides what closes
+    return TRUE;  // the program decides what closes
 }
 
 void onMasterAllocate(GtkWidget*, GdkRectangle* area, gpointer)
@@ -60,8 +60,9 @@ GdkFilterReturn onXEvent(GdkXEvent* native, GdkEvent*, gpointer id)
     const XEvent* e = static_cast<const XEvent*>(native);
     GtkBackend* b = activeBackend();
     if (b && e->type == Expose)
-        b->windowExposed(GPOINTER_TO_INT(id), GdkRectangle{e->xexpose.x, e->xexpose.y,
-                                                           e->xexpose.width, e->xexpose.height});
+        b->windowExposed(
+            GPOINTER_TO_INT(id),
+            GdkRectangle{e->xexpose.x, e->xexpose.y, e->xexpose.width, e->xexpose.height});
     return GDK_FILTER_CONTINUE;
 }
 #endif
@@ -121,10 +122,8 @@ void GtkBackend::syncWindow(int id)
         gtk_window_set_title(GTK_WINDOW(t.window), title.c_str());
     if (id == 1 && t.menusFor != panel().widgets.size()) buildMenus(id, t);
     syncChildren(id, t);
-    if (id != 1)
-        fitDialog(id, t);
-    else if (w->columns != t.columns || w->rows != t.rows)
-        resizeMaster(t);
+    if (id != 1) fitDialog(id, t);
+    else if (w->columns != t.columns || w->rows != t.rows) resizeMaster(t);
     if (!t.visible) {
         gtk_widget_show_all(t.window);
         gtk_window_present(GTK_WINDOW(t.window));
@@ -257,10 +256,8 @@ void GtkBackend::resizeMaster(Toplevel& t)
     if (t.menuBar) gtk_widget_get_preferred_height(t.menuBar, nullptr, &menuHeight);
     const int width = std::max(master.columns, 1) * kCellWidth;
     const int height = std::max(master.rows, 1) * kCellHeight + menuHeight;
-    if (t.visible)
-        gtk_window_resize(GTK_WINDOW(t.window), width, height);
-    else
-        gtk_window_set_default_size(GTK_WINDOW(t.window), width, height);
+    if (t.visible) gtk_window_resize(GTK_WINDOW(t.window), width, height);
+    else gtk_window_set_default_size(GTK_WINDOW(t.window), width, height);
     t.columns = master.columns;
     t.rows = master.rows;
 }

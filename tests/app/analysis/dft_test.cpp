@@ -90,8 +90,7 @@ const GoldenCase kGolden[] = {
      "          2             2.500            1.00          0.500         -0.000\n"
      "          3             3.750            0.00          0.000          0.785\n"
      "          4             5.000            0.00          0.000          1.571\n"},
-    {"values too wide for their fields",
-     "0 1000\n1e-6 -2000\n2e-6 3000\n3e-6 -500\n",
+    {"values too wide for their fields", "0 1000\n1e-6 -2000\n2e-6 3000\n3e-6 -500\n",
      "          1          ********         1250.00        *******         -0.927\n"
      "          2          ********         3250.00        *******         -0.000\n"},
 };
@@ -131,9 +130,10 @@ TEST_F(AnalysisFiles, RecordsAndRangesOfAnAnalysis)
 TEST_F(AnalysisFiles, SilentSignalHasPhaseZero)
 {
     const std::string console = run("0 0\n1 0\n2 0\n3 0\n");
-    EXPECT_EQ(console, kTitle +
-                           "          1             0.250            0.00          0.000          0.000\n"
-                           "          2             0.500            0.00          0.000          0.000\n");
+    EXPECT_EQ(console,
+              kTitle +
+                  "          1             0.250            0.00          0.000          0.000\n"
+                  "          2             0.500            0.00          0.000          0.000\n");
     EXPECT_EQ(app.ranges.PHMIN, 0.0);
     EXPECT_EQ(app.ranges.PHMAX, 0.0);
 }
@@ -142,8 +142,9 @@ TEST_F(AnalysisFiles, ResultFileIsOverwrittenWhole)
 {
     writeFile(root_ / "out" / "result.out", std::string(5000, 'x') + "\n");
     run("0 1\n0.5 2\n");
-    EXPECT_EQ(result(), kTitle + kHeading +
-                            "          1             1.000            1.00          0.500         -0.000\n");
+    EXPECT_EQ(result(),
+              kTitle + kHeading +
+                  "          1             1.000            1.00          0.500         -0.000\n");
 }
 
 // Files that give no analysis: a message on the console, and the records and the result file
@@ -171,20 +172,30 @@ TEST_F(AnalysisFiles, RefusedFilesKeepThePreviousAnalysis)
          [](AnalysisFiles& f) { f.choose("data.in", f.root_ / "in", "data.in", f.root_ / "in"); },
          "is the sample file"},
         {"missing input directory", "0 1\n1 2\n",
-         [](AnalysisFiles& f) { f.choose("data.in", f.root_ / "nowhere", "result.out", f.root_ / "out"); },
+         [](AnalysisFiles& f) {
+             f.choose("data.in", f.root_ / "nowhere", "result.out", f.root_ / "out");
+         },
          "cannot change to the input directory"},
         {"missing output directory", "0 1\n1 2\n",
-         [](AnalysisFiles& f) { f.choose("data.in", f.root_ / "in", "result.out", f.root_ / "nowhere"); },
+         [](AnalysisFiles& f) {
+             f.choose("data.in", f.root_ / "in", "result.out", f.root_ / "nowhere");
+         },
          "cannot change to the output directory"},
         {"missing sample file", "0 1\n1 2\n",
-         [](AnalysisFiles& f) { f.choose("nothere.in", f.root_ / "in", "result.out", f.root_ / "out"); },
+         [](AnalysisFiles& f) {
+             f.choose("nothere.in", f.root_ / "in", "result.out", f.root_ / "out");
+         },
          "the sample file 'nothere.in' cannot be opened: no such file."},
         {"a record of text", "0 1\n0.1 2\nabc def\n0.3 4\n", asIs,
          "line 3 of the sample file 'data.in' is not a time and a value"},
-        {"a value of text after blank lines", "0 1\n\n\n0.1 x\n", asIs, "line 4 of the sample file"},
+        {"a value of text after blank lines", "0 1\n\n\n0.1 x\n", asIs,
+         "line 4 of the sample file"},
         {"an empty item", "0 1\n0.1,,2\n", asIs, "line 2 of the sample file"},
-        {"binary bytes", std::string("\x7f" "ELF\x02\x01\x01\0\0\0\n\x03\0", 14), asIs,
-         "line 1 of the sample file"},
+        {"binary bytes",
+         std::string("\x7f"
+                     "ELF\x02\x01\x01\0\0\0\n\x03\0",
+                     14),
+         asIs, "line 1 of the sample file"},
         {"sample file is a directory", "0 1\n1 2\n",
          [](AnalysisFiles& f) { f.choose("sub", f.root_ / "in", "result.out", f.root_ / "out"); },
          "cannot read the sample file 'sub'"},

@@ -19,18 +19,25 @@ struct ReadCase {
 
 const ReadCase kCases[] = {
     {"plain pairs", "0 1\n0.5 2\n", 2, {0, 0.5, 103}, {1, 2, 203}},
-    {"a record with only a time takes its value from the next", "0\n1\n0.5 2\n", 2,
-     {0, 0.5, 103}, {1, 2, 203}},
-    {"numbers after the second are ignored", "0 1 9 9\n0.5 2 7\n", 2, {0, 0.5, 103},
+    {"a record with only a time takes its value from the next",
+     "0\n1\n0.5 2\n",
+     2,
+     {0, 0.5, 103},
      {1, 2, 203}},
+    {"numbers after the second are ignored", "0 1 9 9\n0.5 2 7\n", 2, {0, 0.5, 103}, {1, 2, 203}},
     {"blank records hold nothing", "\n0 1\n\n   \n0.5 2\n\n", 2, {0, 0.5, 103}, {1, 2, 203}},
     {"commas separate", "0,1\n0.5 , 2\n1,\n3\n", 3, {0, 0.5, 1}, {1, 2, 3}},
-    {"a partial last record is no sample", "0 1\n0.5 2\n1.0\n", 2, {0, 0.5, 1.0},
-     {1, 2, 203}},
-    {"exponents with E or D, signs, bare points", "1.5D2 -2.5e-1\n+.5 5.\n-3E+1 4d0\n", 3,
-     {150, 0.5, -30}, {-0.25, 5, 4}},
-    {"line ends with carriage returns, last line unterminated", "0 1\r\n0.5 2\r\n1 3", 3,
-     {0, 0.5, 1}, {1, 2, 3}},
+    {"a partial last record is no sample", "0 1\n0.5 2\n1.0\n", 2, {0, 0.5, 1.0}, {1, 2, 203}},
+    {"exponents with E or D, signs, bare points",
+     "1.5D2 -2.5e-1\n+.5 5.\n-3E+1 4d0\n",
+     3,
+     {150, 0.5, -30},
+     {-0.25, 5, 4}},
+    {"line ends with carriage returns, last line unterminated",
+     "0 1\r\n0.5 2\r\n1 3",
+     3,
+     {0, 0.5, 1},
+     {1, 2, 3}},
 };
 
 TEST(SampleReader, RecordsMakeSamples)
@@ -73,10 +80,10 @@ TEST(SampleReader, UnreadableRecordNamesItsLine)
         {"1.2.3 4\n", 0, 1},
         {"1e 5\n", 0, 1},
         {".e1 6\n", 0, 1},
-        {"0\n\nx\n", 0, 3},                 // a value looked for on the next records
-        {"0,,9\n", 0, 1},                     // an empty item
+        {"0\n\nx\n", 0, 3},  // a value looked for on the next records
+        {"0,,9\n", 0, 1},    // an empty item
         {",5\n", 0, 1},
-        {"0 1\n\x7f\x45\x4c\x46\x02\x01\n", 1, 2},   // binary bytes
+        {"0 1\n\x7f\x45\x4c\x46\x02\x01\n", 1, 2},  // binary bytes
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.text);

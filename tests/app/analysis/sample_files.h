@@ -17,7 +17,7 @@ inline std::vector<double> noisySines(int n, std::uint32_t seed)
         const double noise = (state >> 8) / 16777216.0 - 0.5;
         const double t = 0.01 * (i - 1);
         x[i] = 2.0 * std::sin(2 * M_PI * 5.0 * t) + 0.8 * std::sin(2 * M_PI * 12.5 * t + 0.4) +
-               0.3 * std::cos(2 * M_PI * 31.0 * t) + noise;
+            0.3 * std::cos(2 * M_PI * 31.0 * t) + noise;
     }
     return x;
 }

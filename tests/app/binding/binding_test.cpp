@@ -23,7 +23,7 @@ public:
     void SetUp() override
     {
         script_ = std::filesystem::temp_directory_path() /
-                  ("binding_test." + std::to_string(getpid()) + ".script");
+            ("binding_test." + std::to_string(getpid()) + ".script");
         std::ofstream(script_) << "";
         setenv("TPANEL_SCRIPT", script_.c_str(), 1);
         resetAppState();
@@ -82,7 +82,8 @@ TEST_F(Binding, EachFailingCheckReportsItsNumberUnderTheRoutineName)
         {"FRADEF", false, [&](Binding&) { FRADEF(1, 0, 0, 1.0f, 1.0f, r); }, 1601},
         {"CALLEX", false, [&](Binding&) { CALLEX(2, 1); }, 1601},
         {"MANAGE", false, [&](Binding&) { MANAGE(); }, 1601},
-        {"BROWSE", false, [&](Binding&) { BROWSE(1, 1, 15, 19, name, 80, dir, 80, "*.in", 4); }, 1601},
+        {"BROWSE", false, [&](Binding&) { BROWSE(1, 1, 15, 19, name, 80, dir, 80, "*.in", 4); },
+         1601},
         {"FRAACT", false, [&](Binding&) { FRAACT(2); }, 1601},
         {"FRACLE", false, [&](Binding&) { FRACLE(2); }, 1601},
         {"WIDINF", false, [&](Binding&) { WIDINF(1, text, 80, info, 16, r, 1); }, 1601},
@@ -162,9 +163,7 @@ TEST_F(Binding, EachFailingCheckReportsItsNumberUnderTheRoutineName)
         EXPECT_EQ(tarv::errorLog()[0].routine, m.routine);
         // Nothing else happened: no widget, no result, the name cleared on the way out.
         EXPECT_EQ(IGetNextIdentifier(), next);
-        if (std::string(m.routine) != "FRAENQ") {
-            EXPECT_EQ(r, -77);
-        }
+        if (std::string(m.routine) != "FRAENQ") { EXPECT_EQ(r, -77); }
         const auto& lines = tarv::traceLines();
         ASSERT_EQ(lines.size(), 3u);
         EXPECT_EQ(lines[0], std::string("kernelSetRoutineName 2 \"") + m.routine + "\"");
@@ -184,8 +183,8 @@ TEST_F(Binding, TitleTypeIsRegisteredEvenAfterItsError)
 TEST_F(Binding, MenusDispatchOnTheParentType)
 {
     buildMaster();
-    EXPECT_EQ(IGetWidgetType(entry), 103);   // MENENT on the bar: the title entry (new - 1)
-    EXPECT_EQ(pop, entry + 1);               // MENPOP on a title entry: its pop-up
+    EXPECT_EQ(IGetWidgetType(entry), 103);  // MENENT on the bar: the title entry (new - 1)
+    EXPECT_EQ(pop, entry + 1);              // MENPOP on a title entry: its pop-up
     EXPECT_EQ(IGetWidgetType(pop), 4);
     EXPECT_EQ(IGetWidgetType(item), 5);
     int again = 0, sep = 0;
@@ -201,7 +200,7 @@ TEST_F(Binding, FrameActivationSetsTheRasterAndTheOutputArea)
 {
     buildMaster();
     float x0 = -1, y0 = -1, x1 = -1, y1 = -1;
-    FRAENQ(0, x0, y0, x1, y1);   // before any activation: zeros
+    FRAENQ(0, x0, y0, x1, y1);  // before any activation: zeros
     EXPECT_EQ((std::vector<float>{x0, y0, x1, y1}), (std::vector<float>{0, 0, 0, 0}));
     int pw = 0, ph = 0;
     GetBitmapSize(frame, pw, ph);
@@ -232,10 +231,10 @@ TEST_F(Binding, ButtonLabelsAndTexts)
     WIDINF(ok, text, 8, info, 16, kind, 1);
     EXPECT_EQ(std::string(text, 8), "OK      ");
     WIDINF(blank, text, 8, info, 16, kind, 1);
-    EXPECT_EQ(std::string(text, 8), "        ");   // a one-blank label
+    EXPECT_EQ(std::string(text, 8), "        ");  // a one-blank label
     EXPECT_EQ(IGetWidgetType(line), 7);           // a static text line
     WIDINF(line, text, 8, info, 16, kind, 1);
-    EXPECT_GE(info[2], 35);                       // at least as wide as its text
+    EXPECT_GE(info[2], 35);  // at least as wide as its text
     // A label goes to the toolkit with the caller's length, trailing blanks included.
     int wide = 0;
     WIDMIN(1, 1);
@@ -247,7 +246,7 @@ TEST_F(Binding, ButtonLabelsAndTexts)
 
 TEST_F(Binding, MasterTitleIsCutAt80Characters)
 {
-    const std::string title = std::string(79, 'a') + "bcdefghijklmnopqrstu";   // 100 characters
+    const std::string title = std::string(79, 'a') + "bcdefghijklmnopqrstu";  // 100 characters
     WIDSTR(title.c_str(), 100);
     MASTER(0, 2, master);
     char text[100];

@@ -73,12 +73,12 @@ TEST_F(PlotSeriesTest, EachKindTakesItsSeries)
 
 TEST_F(PlotSeriesTest, OtherKindsDrawTheLastSeriesAgain)
 {
-    drawn(2);   // the first call also sets the graph library's first-use defaults
+    drawn(2);  // the first call also sets the graph library's first-use defaults
     const std::vector<std::string> amplitude = drawn(2);
-    EXPECT_EQ(drawn(2), amplitude);   // the same calls with the same values
+    EXPECT_EQ(drawn(2), amplitude);  // the same calls with the same values
     for (int other : {0, 5, -1}) EXPECT_EQ(drawn(other), amplitude) << other;
     drawn(3);
-    EXPECT_NE(drawn(7), amplitude);   // now the power series
+    EXPECT_NE(drawn(7), amplitude);  // now the power series
 }
 
 TEST_F(PlotSeriesTest, ValuesBeyondSinglePrecisionAreHeldWithinIt)

@@ -11,7 +11,7 @@ using Store = ScriptedPanel;
 TEST_F(Store, IdentifiersInSequenceWithTheirTypes)
 {
     start("");
-    EXPECT_EQ(IGetNextIdentifier(), 1);   // no master yet
+    EXPECT_EQ(IGetNextIdentifier(), 1);  // no master yet
     OpenMaster(0, 2);
     int bar = 0, pop = 0, item = 0, sep = 0, dialog = 0, text = 0, button = 0, frame = 0;
     AddMenuBar(1, bar);
@@ -24,9 +24,8 @@ TEST_F(Store, IdentifiersInSequenceWithTheirTypes)
     GraphicsFrame(1, 0, 0, frame);
     const struct {
         int id, expectedId, type;
-    } made[] = {{1, 1, 1},   {bar, 2, 3},    {pop - 1, 3, 103}, {pop, 4, 4},
-                {item, 5, 5}, {sep, 6, 12},  {dialog, 7, 2},    {text, 8, 7},
-                {button, 9, 8}, {frame, 10, 6}};
+    } made[] = {{1, 1, 1},    {bar, 2, 3},    {pop - 1, 3, 103}, {pop, 4, 4},    {item, 5, 5},
+                {sep, 6, 12}, {dialog, 7, 2}, {text, 8, 7},      {button, 9, 8}, {frame, 10, 6}};
     for (const auto& m : made) {
         EXPECT_EQ(m.id, m.expectedId);
         EXPECT_EQ(IGetWidgetType(m.id), m.type) << "widget " << m.id;
@@ -62,7 +61,8 @@ TEST_F(Store, WidgetInfoReportsAndChangesTitleAndSize)
     EXPECT_EQ(info[2], 32);
     EXPECT_EQ(info[3], 22);
     GetWidgetInfo(frame, text, 40, info, 16, kind, 1);
-    EXPECT_EQ((std::vector<int>{info[0], info[1], info[2], info[3]}), (std::vector<int>{0, 0, 32, 22}));
+    EXPECT_EQ((std::vector<int>{info[0], info[1], info[2], info[3]}),
+              (std::vector<int>{0, 0, 32, 22}));
 
     int pw = 0, ph = 0;
     GetBitmapSize(frame, pw, ph);
@@ -89,20 +89,40 @@ TEST_F(Store, WindowGrowsToHoldAWidgetByItsPlaceAndWidth)
 {
     start("");
     OpenMaster(0, 2);
-    RegMinimum(2, 1);   // every new widget, the dialogs too, starts 2 cells wide, 1 high
+    RegMinimum(2, 1);  // every new widget, the dialogs too, starts 2 cells wide, 1 high
     const struct {
         const char* name;
         std::function<int(int dialog)> add;
-        int columns, rows;   // of the dialog afterwards
+        int columns, rows;  // of the dialog afterwards
     } cases[] = {
         {"text placed to the right, as wide as its text",
-         [](int d) { int id = 0; AddString(d, 0, "Hello world", 11, 0, 5, 2, 2, id); return id; }, 16, 3},
+         [](int d) {
+             int id = 0;
+             AddString(d, 0, "Hello world", 11, 0, 5, 2, 2, id);
+             return id;
+         },
+         16, 3},
         {"text wider than its text",
-         [](int d) { int id = 0; AddString(d, 0, "Hi", 2, 0, 0, 0, 20, id); return id; }, 20, 1},
+         [](int d) {
+             int id = 0;
+             AddString(d, 0, "Hi", 2, 0, 0, 0, 20, id);
+             return id;
+         },
+         20, 1},
         {"button: its label and a cell each side",
-         [](int d) { int id = 0; AddButton(d, 'O', "OK", 2, 4, 1, id); return id; }, 8, 2},
+         [](int d) {
+             int id = 0;
+             AddButton(d, 'O', "OK", 2, 4, 1, id);
+             return id;
+         },
+         8, 2},
         {"editor of a given width",
-         [](int d) { int id = 0; AddEditor(d, 2, 0, "x", 1, 30, 0, id); return id; }, 32, 1},
+         [](int d) {
+             int id = 0;
+             AddEditor(d, 2, 0, "x", 1, 30, 0, id);
+             return id;
+         },
+         32, 1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);

@@ -39,7 +39,8 @@ protected:
         cairo_surface_flush(s);
         const int x = static_cast<int>(fx * cairo_image_surface_get_width(s));
         const int y = static_cast<int>(fy * cairo_image_surface_get_height(s));
-        const unsigned char* row = cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s);
+        const unsigned char* row =
+            cairo_image_surface_get_data(s) + y * cairo_image_surface_get_stride(s);
         return reinterpret_cast<const unsigned*>(row)[x] & 0xFFFFFFu;
     }
     cairo_surface_t* bitmap() { return tpanel::widget(frame_)->bitmap; }
@@ -54,7 +55,7 @@ TEST_F(Frames, KernelDrawsIntoTheBitmapWithYUp)
     build();
     EXPECT_EQ(pixel(bitmap(), 0.5, 0.5), kGrey);
     aim();
-    horizontalLine(600.0f);   // 0.2 of the height from the top
+    horizontalLine(600.0f);  // 0.2 of the height from the top
     EXPECT_NE(pixel(bitmap(), 0.5, 0.2), kGrey);
     EXPECT_EQ(pixel(bitmap(), 0.5, 0.8), kGrey);
     ClearFrame(frame_);

@@ -64,7 +64,7 @@ TEST_F(Script, ActionsInOrderAndRejectedLinesSkipped)
     GetWidgetInfo(1, text, 8, info, 16, kind, 1);
     EXPECT_EQ(info[2], 50);
     EXPECT_EQ(info[3], 30);
-    EXPECT_EQ(next(), -1);   // exit
+    EXPECT_EQ(next(), -1);  // exit
     EXPECT_EQ(next(), 40);
     // The end of the script ends the run, however often the program asks.
     EXPECT_EQ(next(), -1);
@@ -94,7 +94,8 @@ TEST_F(Script, ResizeTakesUpTo400ColumnsAndRows)
     }
     EXPECT_EQ(next(), -1);
     const std::string said = transcriptText();
-    for (const char* expected : {"script line 1: needs a master window", "script line 2: needs a master window"})
+    for (const char* expected :
+         {"script line 1: needs a master window", "script line 2: needs a master window"})
         EXPECT_NE(said.find(expected), std::string::npos) << expected << "\nin\n" << said;
     EXPECT_EQ(tpanel::transcript().size(), 2u);
 }
@@ -108,7 +109,7 @@ TEST_F(Script, ButtonOfAShownDialog)
     EXPECT_EQ(next(&widget), 910);
     EXPECT_EQ(widget, w.ok);
     WindowRemove(w.dialog);
-    EXPECT_EQ(next(), -1);   // the second press finds no shown button
+    EXPECT_EQ(next(), -1);  // the second press finds no shown button
     EXPECT_EQ(tpanel::transcript().size(), 1u);
 }
 
@@ -118,13 +119,14 @@ TEST_F(Script, FileChoiceAnswers)
     start("browse data/samples.in\n"
           "browse /abs/dir/x.in\n"
           "browse\n"
-          "browse /tmp/" + longName + "\n");
+          "browse /tmp/" +
+          longName + "\n");
     build();
-    EXPECT_EQ(next(), -1);   // the answers are queued as the program waits
+    EXPECT_EQ(next(), -1);  // the answers are queued as the program waits
     const std::string here = std::filesystem::current_path().string();
     const struct {
         const char* name;
-        std::string dir, file;   // empty file: cancelled
+        std::string dir, file;  // empty file: cancelled
     } answers[] = {
         {"relative to the start directory", here + "/data", "samples.in"},
         {"absolute", "/abs/dir", "x.in"},
@@ -144,9 +146,7 @@ TEST_F(Script, FileChoiceAnswers)
         n.erase(n.find_last_not_of(' ') + 1);
         d.erase(d.find_last_not_of(' ') + 1);
         EXPECT_EQ(n, a.file);
-        if (!a.file.empty()) {
-            EXPECT_EQ(d, a.dir);
-        }
+        if (!a.file.empty()) { EXPECT_EQ(d, a.dir); }
     }
     const std::string said = transcriptText();
     EXPECT_NE(said.find("is longer than the program takes"), std::string::npos) << said;
@@ -159,14 +159,14 @@ TEST_F(Script, PrintJobsFollowTheAnswers)
     build();
     int status = -7, ppw = 0, pph = 0;
     float pw = 0, ph = 0;
-    PrintJob(1, status, ppw, pph, pw, ph);   // no job open
+    PrintJob(1, status, ppw, pph, pw, ph);  // no job open
     EXPECT_EQ(status, 0);
-    PrintJob(0, status, ppw, pph, pw, ph);   // answers are read when the program waits
+    PrintJob(0, status, ppw, pph, pw, ph);  // answers are read when the program waits
     EXPECT_EQ(status, 0);
     EXPECT_EQ(next(), -1);
     PrintJob(0, status, ppw, pph, pw, ph);
     ASSERT_EQ(status, 1);
-    EXPECT_GT(ppw, pph);   // landscape
+    EXPECT_GT(ppw, pph);  // landscape
     EXPECT_FLOAT_EQ(pw, 297.0f);
     EXPECT_FLOAT_EQ(ph, 210.0f);
     PrintJob(1, status, ppw, pph, pw, ph);
@@ -176,10 +176,10 @@ TEST_F(Script, PrintJobsFollowTheAnswers)
     bytes << pdf.rdbuf();
     EXPECT_EQ(bytes.str().rfind("%PDF", 0), 0u);
     EXPECT_NE(bytes.str().find("/MediaBox [ 0 0 841.89 595.28 ]"), std::string::npos);
-    PrintJob(0, status, ppw, pph, pw, ph);   // "print fail"
+    PrintJob(0, status, ppw, pph, pw, ph);  // "print fail"
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ppw, 0);
-    PrintJob(0, status, ppw, pph, pw, ph);   // no answer left
+    PrintJob(0, status, ppw, pph, pw, ph);  // no answer left
     EXPECT_EQ(status, 0);
 }
 

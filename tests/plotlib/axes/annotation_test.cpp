@@ -18,12 +18,14 @@ using Lines = std::vector<std::string>;
 class AnnotationTest : public PlotLibraryTest {
 protected:
     // An x axis of 4 intervals of 20 units from (100, 100).
-    static void shortXAxis() {
+    static void shortXAxis()
+    {
         AXIPOS(1, 100.0f, 100.0f, 80.0f, 1);
         AXISCA(3, 4, 0.0f, 4.0f, 1);
         startLog();
     }
-    static void attributes(int a3, int a4, float a5, float a6, int a9) {
+    static void attributes(int a3, int a4, float a5, float a6, int a9)
+    {
         AXIATT(0, 0.0f, a3, a4, a5, a6, 2, 2, a9, 1);
         startLog();
     }
@@ -35,21 +37,15 @@ struct AnnCase {
     std::vector<int> errors;
 };
 
-TEST_F(AnnotationTest, AnnotationSettingsAreCorrected) {
+TEST_F(AnnotationTest, AnnotationSettingsAreCorrected)
+{
     const AnnCase cases[] = {
-        {2, 99, 3, 2, 41, 1, {}},          // automatic in thousands: no word, no warning
-        {2, 3, 3, 2, 3, 3, {}},
-        {2, 4, 3, 2, 4, 1, {-509}},        // words need a multiple of 3
-        {2, 18, 3, 2, 41, 1, {}},
-        {2, -20, 4, 2, 41, 1, {}},
-        {2, -6, 4, 2, -6, 4, {}},
-        {2, 40, 3, 2, 41, 1, {}},          // 40 is beyond 15: automatic, in thousands
-        {2, 6, 3, 2, 6, 3, {}},
-        {2, 5, 4, 2, 5, 1, {-509}},
-        {2, 40, 5, 2, 40, 1, {-509}},
-        {2, 40, -1, 2, 40, 1, {-509}},
-        {12, 40, 0, 2, 40, 0, {-507}},
-        {-9, 40, 1, -9, 40, 1, {}},
+        {2, 99, 3, 2, 41, 1, {}},  // automatic in thousands: no word, no warning
+        {2, 3, 3, 2, 3, 3, {}},        {2, 4, 3, 2, 4, 1, {-509}},  // words need a multiple of 3
+        {2, 18, 3, 2, 41, 1, {}},      {2, -20, 4, 2, 41, 1, {}},     {2, -6, 4, 2, -6, 4, {}},
+        {2, 40, 3, 2, 41, 1, {}},  // 40 is beyond 15: automatic, in thousands
+        {2, 6, 3, 2, 6, 3, {}},        {2, 5, 4, 2, 5, 1, {-509}},    {2, 40, 5, 2, 40, 1, {-509}},
+        {2, 40, -1, 2, 40, 1, {-509}}, {12, 40, 0, 2, 40, 0, {-507}}, {-9, 40, 1, -9, 40, 1, {}},
     };
     for (const AnnCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.decimals) + " " + std::to_string(c.digits) + " " +
@@ -71,7 +67,8 @@ struct CaptionCase {
 };
 
 // The caption names the power of ten taken out of the numbers, in each style.
-TEST_F(AnnotationTest, ExponentCaptionInEveryStyle) {
+TEST_F(AnnotationTest, ExponentCaptionInEveryStyle)
+{
     const CaptionCase cases[] = {
         {3, 1, {"x10"}},
         {3, 2, {"'000"}},
@@ -84,7 +81,7 @@ TEST_F(AnnotationTest, ExponentCaptionInEveryStyle) {
         {6, 4, {"mega-"}},
         {12, 4, {"tera-"}},
         {-15, 4, {"femto-"}},
-        {0, 1, {}},                        // nothing taken out: no caption in any style
+        {0, 1, {}},  // nothing taken out: no caption in any style
         {0, 3, {}},
         {3, 0, {}},
     };
@@ -102,7 +99,8 @@ TEST_F(AnnotationTest, ExponentCaptionInEveryStyle) {
         EXPECT_EQ(Lines(texts.begin() + 3, texts.end()), c.caption);
         const Lines raised = callsOf("kernelDrawIntegerNumber");
         if (c.style == 1 && c.digits != 0) {
-            EXPECT_EQ(raised, (Lines{"kernelDrawIntegerNumber " + std::to_string(c.digits) + " -4"}));
+            EXPECT_EQ(raised,
+                      (Lines{"kernelDrawIntegerNumber " + std::to_string(c.digits) + " -4"}));
             // Below the numbers, 7 characters before the right end.
             EXPECT_EQ(callsOf("kernelMovePen").back(), "kernelMovePen 70 60");
         } else {
@@ -111,15 +109,17 @@ TEST_F(AnnotationTest, ExponentCaptionInEveryStyle) {
     }
 }
 
-TEST_F(AnnotationTest, CrowdedLabelsAreLeftOutAutomatically) {
+TEST_F(AnnotationTest, CrowdedLabelsAreLeftOutAutomatically)
+{
     shortXAxis();
     const char labels[] = "AlphaBeta GammaDeltaOmega";
     AXISTR(labels, 5, 5, 1, 1);
-    EXPECT_EQ(drawnTexts(calls()), (Lines{"Alpha", "Delta"}));   // every third tick
+    EXPECT_EQ(drawnTexts(calls()), (Lines{"Alpha", "Delta"}));  // every third tick
     EXPECT_EQ(callsOf("kernelSetTextPosition")[0], "kernelSetTextPosition 75 80");
 }
 
-TEST_F(AnnotationTest, CrowdedLabelsShrinkWhenAsked) {
+TEST_F(AnnotationTest, CrowdedLabelsShrinkWhenAsked)
+{
     AXIPOS(1, 100.0f, 100.0f, 80.0f, 1);
     AXISCA(3, 4, 0.0f, 4.0f, 1);
     attributes(1, 0, 0.0f, 0.0f, 1);
@@ -135,7 +135,8 @@ TEST_F(AnnotationTest, CrowdedLabelsShrinkWhenAsked) {
     EXPECT_EQ(callsOf("kernelSetTextPosition")[0], "kernelSetTextPosition 90 80");
 }
 
-TEST_F(AnnotationTest, FirstLabelSkipsLeadingBlanksAndTextsRepeat) {
+TEST_F(AnnotationTest, FirstLabelSkipsLeadingBlanksAndTextsRepeat)
+{
     AXIPOS(1, 100.0f, 100.0f, 80.0f, 1);
     AXISCA(3, 4, 0.0f, 4.0f, 1);
     attributes(2, 0, 0.0f, 0.0f, 0);
@@ -152,7 +153,8 @@ TEST_F(AnnotationTest, FirstLabelSkipsLeadingBlanksAndTextsRepeat) {
 // Blank texts at the start of the array move the first label on from attribute 3 by one
 // each; the texts between are left to the tick they stand at.  The label angle is set and
 // put back even when no label falls on a tick.
-TEST_F(AnnotationTest, LeadingBlankTextsAddToTheFirstLabel) {
+TEST_F(AnnotationTest, LeadingBlankTextsAddToTheFirstLabel)
+{
     struct Case {
         int a3;
         const char* labels;
@@ -178,17 +180,18 @@ TEST_F(AnnotationTest, LeadingBlankTextsAddToTheFirstLabel) {
 
 // Attributes and arguments at the ends of their ranges draw nothing odd and read nothing
 // outside the caller's texts.
-TEST_F(AnnotationTest, ExtremeAttributesAndArgumentsAreHarmless) {
+TEST_F(AnnotationTest, ExtremeAttributesAndArgumentsAreHarmless)
+{
     const int most = std::numeric_limits<int>::max();
     AXIPOS(1, 100.0f, 100.0f, 80.0f, 1);
     AXISCA(3, 4, 0.0f, 4.0f, 1);
     AXIATT(0, 0.0f, most, 0, 0.0f, 0.0f, 2, 2, 0, 1);
     startLog();
-    AXISTR("AB", 2, 1, 1, 1);                         // first label beyond every tick
+    AXISTR("AB", 2, 1, 1, 1);  // first label beyond every tick
     EXPECT_TRUE(drawnTexts(calls()).empty());
     AXIATT(0, 0.0f, 1, most, 0.0f, 0.0f, 2, 2, 0, 1);
     startLog();
-    AXISTR("ABCD", 2, 2, 1, 1);                       // only the first label fits
+    AXISTR("ABCD", 2, 2, 1, 1);  // only the first label fits
     EXPECT_EQ(drawnTexts(calls()), (Lines{"AB"}));
     startLog();
     AXISTR("AB", 0, 1, 1, 1);
@@ -200,7 +203,8 @@ TEST_F(AnnotationTest, ExtremeAttributesAndArgumentsAreHarmless) {
 
 // A null label array is read as no texts, as a length of 0 is: nothing drawn, nothing
 // reported, on either axis, side and orientation.
-TEST_F(AnnotationTest, NullLabelArraysDrawNothing) {
+TEST_F(AnnotationTest, NullLabelArraysDrawNothing)
+{
     struct Case {
         const char* call;
         std::function<void()> run;
@@ -225,7 +229,8 @@ TEST_F(AnnotationTest, NullLabelArraysDrawNothing) {
 
 // Attribute 1 puts numbers and caption at the coordinate of attribute 2 instead of beside
 // the axis line.
-TEST_F(AnnotationTest, NumbersAndCaptionAtAGivenCoordinate) {
+TEST_F(AnnotationTest, NumbersAndCaptionAtAGivenCoordinate)
+{
     AXIPOS(1, 100.0f, 100.0f, 40.0f, 1);
     AXISCA(3, 2, 0.0f, 2000.0f, 1);
     AXIANN(2, 3, 1, 1);
@@ -234,11 +239,12 @@ TEST_F(AnnotationTest, NumbersAndCaptionAtAGivenCoordinate) {
     AXIDRA(1, 1, 1);
     const Lines positions = callsOf("kernelSetTextPosition");
     ASSERT_GE(positions.size(), 3u);
-    EXPECT_EQ(positions[0], "kernelSetTextPosition 95 40");     // hanging from y = 50
+    EXPECT_EQ(positions[0], "kernelSetTextPosition 95 40");  // hanging from y = 50
     EXPECT_EQ(callsOf("kernelMovePen").back(), "kernelMovePen 70 20");
 }
 
-TEST_F(AnnotationTest, ShiftAndAngleMoveTheLabels) {
+TEST_F(AnnotationTest, ShiftAndAngleMoveTheLabels)
+{
     AXIPOS(1, 100.0f, 100.0f, 80.0f, 1);
     AXISCA(3, 4, 0.0f, 4.0f, 1);
     attributes(1, 0, 0.5f, 0.0f, 0);
@@ -253,7 +259,8 @@ TEST_F(AnnotationTest, ShiftAndAngleMoveTheLabels) {
     EXPECT_EQ(callsOf("kernelSetTextPosition")[0], "kernelSetTextPosition 110 80");
 }
 
-TEST_F(AnnotationTest, AttributesAreCheckedStoredAndEnquired) {
+TEST_F(AnnotationTest, AttributesAreCheckedStoredAndEnquired)
+{
     AXIATT(5, 12.5f, 3, -1, 0.25f, 30.0f, 3, -2, 7, 2);
     EXPECT_EQ(errors(), (std::vector<int>{-545, -545}));
     int a1, a3, a4, a7, a8, a9;
@@ -268,7 +275,8 @@ TEST_F(AnnotationTest, AttributesAreCheckedStoredAndEnquired) {
     EXPECT_FLOAT_EQ(a5, 0.25f);
 }
 
-TEST_F(AnnotationTest, LabelsAtEveryTickThatHasRoom) {
+TEST_F(AnnotationTest, LabelsAtEveryTickThatHasRoom)
+{
     shortXAxis();
     AXLSTR("AlphaB    ", 5, 2, 30.0f, -1);
     // 50 units wide against 20 between ticks: every third tick, texts used again in turn.
@@ -281,11 +289,12 @@ TEST_F(AnnotationTest, LabelsAtEveryTickThatHasRoom) {
     AXLSTR("AlphaB    ", 5, 2, 30.0f, -2);
     const Lines positions = callsOf("kernelSetTextPosition");
     ASSERT_GE(positions.size(), 5u);
-    EXPECT_EQ(positions[0], "kernelSetTextPosition -20 100");   // ends at the position
+    EXPECT_EQ(positions[0], "kernelSetTextPosition -20 100");  // ends at the position
     EXPECT_EQ(positions[1], "kernelSetTextPosition -20 120");
 }
 
-TEST_F(AnnotationTest, EnquiriesOfPositionAndScaling) {
+TEST_F(AnnotationTest, EnquiriesOfPositionAndScaling)
+{
     AXIPOS(0, 150.0f, 120.0f, 500.0f, 2);
     int type = -1, count = 0;
     float x = 0.0f, y = 0.0f, length = 0.0f;
@@ -304,13 +313,13 @@ TEST_F(AnnotationTest, EnquiriesOfPositionAndScaling) {
     }
 }
 
-
 // Ranges whose ticks pass through zero in float steps that do not add up exactly: every number
 // along the axis is its tick's own value, so the one at zero reads as a plain zero and never
 // as "-0.0", and the numbers stand an equal step apart (to the last decimal written).
-TEST_F(AnnotationTest, TickAtZeroReadsZero) {
-    const float ranges[][2] = {{-1.2f, 1.2f}, {-0.3f, 0.6f}, {-0.7f, 0.7f}, {-2.1f, 0.9f},
-                               {-3.3f, 3.3f}, {-0.9f, 0.3f}};
+TEST_F(AnnotationTest, TickAtZeroReadsZero)
+{
+    const float ranges[][2] = {{-1.2f, 1.2f}, {-0.3f, 0.6f}, {-0.7f, 0.7f},
+                               {-2.1f, 0.9f}, {-3.3f, 3.3f}, {-0.9f, 0.3f}};
     for (int type : {1, 3}) {
         for (const auto& r : ranges) {
             for (int count : {0, 3, 6, 9, 12}) {
@@ -321,11 +330,11 @@ TEST_F(AnnotationTest, TickAtZeroReadsZero) {
                 startLog();
                 AXIDRA(1, 1, 1);
                 std::vector<double> values;
-                double unit = 1.0;   // one in the last decimal written
+                double unit = 1.0;  // one in the last decimal written
                 int zeros = 0;
                 for (const std::string& line : callsOf("kernelDrawText")) {
-                    const std::string text = line.substr(line.find('"') + 1,
-                                                         line.rfind('"') - line.find('"') - 1);
+                    const std::string text =
+                        line.substr(line.find('"') + 1, line.rfind('"') - line.find('"') - 1);
                     if (text.find_first_not_of("-0.") == std::string::npos) {
                         EXPECT_EQ(text[0], '0') << text;
                         ++zeros;

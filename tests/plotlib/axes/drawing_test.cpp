@@ -17,7 +17,8 @@ class AxisDrawingTest : public PlotLibraryTest {
 protected:
     // An x axis of `intervals` intervals of `spacing` kernel units from (100, 100), values
     // 0..intervals by count.
-    static void shortXAxis(int intervals, float spacing) {
+    static void shortXAxis(int intervals, float spacing)
+    {
         AXIPOS(1, 100.0f, 100.0f, intervals * spacing, 1);
         const float top = static_cast<float>(intervals);
         AXISCA(3, intervals, 0.0f, top, 1);
@@ -25,36 +26,38 @@ protected:
     }
 };
 
-TEST_F(AxisDrawingTest, LinearAxisDrawsLineZigZagTicksAndNumbersBelow) {
+TEST_F(AxisDrawingTest, LinearAxisDrawsLineZigZagTicksAndNumbersBelow)
+{
     shortXAxis(2, 20.0f);
     AXIDRA(1, 1, 1);
     const Lines expected = {
-        "kernelMovePen 100 100",  "kernelDrawLineBy 40 0",        // axis line
-        "kernelMovePen 140 100",  "kernelDrawLineBy 0 -5",        // last tick, outward
-        "kernelMovePenBy -20 0",  "kernelDrawLineBy 0 5",         // back toward the axis
-        "kernelMovePenBy -20 0",  "kernelDrawLineBy 0 -5",        // first tick
+        "kernelMovePen 100 100", "kernelDrawLineBy 40 0",  // axis line
+        "kernelMovePen 140 100", "kernelDrawLineBy 0 -5",  // last tick, outward
+        "kernelMovePenBy -20 0", "kernelDrawLineBy 0 5",   // back toward the axis
+        "kernelMovePenBy -20 0", "kernelDrawLineBy 0 -5",  // first tick
         "kernelMovePenBy -20 0",
         // Numbers centred under their ticks, hanging one character height below the line.
-        "kernelSetTextPosition 95 80",  "kernelDrawText \"0\"",
-        "kernelSetTextPosition 115 80", "kernelDrawText \"1\"",
-        "kernelSetTextPosition 135 80", "kernelDrawText \"2\"",
-        "kernelSetTextPosition 0 0",                               // frame restores
+        "kernelSetTextPosition 95 80", "kernelDrawText \"0\"", "kernelSetTextPosition 115 80",
+        "kernelDrawText \"1\"", "kernelSetTextPosition 135 80", "kernelDrawText \"2\"",
+        "kernelSetTextPosition 0 0",  // frame restores
     };
     EXPECT_EQ(drawingCalls(calls()), expected);
     EXPECT_TRUE(errors().empty());
 }
 
-TEST_F(AxisDrawingTest, SignsOfSwitchesPutTicksAndNumbersOnEitherSide) {
+TEST_F(AxisDrawingTest, SignsOfSwitchesPutTicksAndNumbersOnEitherSide)
+{
     shortXAxis(2, 20.0f);
     AXIDRA(-1, -1, 1);
     const Lines d = drawingCalls(calls());
     ASSERT_GE(d.size(), 4u);
-    EXPECT_EQ(d[3], "kernelDrawLineBy 0 5");              // upward ticks
+    EXPECT_EQ(d[3], "kernelDrawLineBy 0 5");  // upward ticks
     // Numbers above the line: anchor one character above it, baseline half a height up.
     EXPECT_EQ(d[9], "kernelSetTextPosition 95 105");
 }
 
-TEST_F(AxisDrawingTest, ZeroSwitchesDrawTheBareLine) {
+TEST_F(AxisDrawingTest, ZeroSwitchesDrawTheBareLine)
+{
     shortXAxis(2, 20.0f);
     AXIDRA(0, 0, 1);
     const Lines expected = {"kernelMovePen 100 100", "kernelDrawLineBy 40 0",
@@ -64,12 +67,14 @@ TEST_F(AxisDrawingTest, ZeroSwitchesDrawTheBareLine) {
 
 // Minor ticks from the room between ticks (half a character width per unit): every interval
 // gets the same ticks at the same fractions, all on the side the switch names.
-TEST_F(AxisDrawingTest, MinorTicksAtTheirFractionsOnTheirSideInEveryInterval) {
+TEST_F(AxisDrawingTest, MinorTicksAtTheirFractionsOnTheirSideInEveryInterval)
+{
     struct Case {
         float spacing;
         std::vector<int> tenths;
     };
-    const Case cases[] = {{45.0f, {1, 2, 3, 4, 5, 6, 7, 8, 9}}, {30.0f, {2, 4, 6, 8}}, {10.0f, {5}}};
+    const Case cases[] = {
+        {45.0f, {1, 2, 3, 4, 5, 6, 7, 8, 9}}, {30.0f, {2, 4, 6, 8}}, {10.0f, {5}}};
     for (const Case& c : cases) {
         for (int tickSwitch : {2, -2}) {
             SCOPED_TRACE("spacing " + std::to_string(c.spacing) + " switch " +
@@ -78,7 +83,7 @@ TEST_F(AxisDrawingTest, MinorTicksAtTheirFractionsOnTheirSideInEveryInterval) {
             AXIDRA(tickSwitch, 0, 1);
             std::vector<float> at[3];
             for (const Segment& s : replayLines(calls())) {
-                if (std::fabs(std::fabs(s.y1 - s.y0) - 3.0f) > 1e-4f) continue;   // minor only
+                if (std::fabs(std::fabs(s.y1 - s.y0) - 3.0f) > 1e-4f) continue;  // minor only
                 ASSERT_FLOAT_EQ(s.x0, s.x1);
                 const float outer = tickSwitch > 0 ? 97.0f : 103.0f;
                 EXPECT_FLOAT_EQ(std::fmin(s.y0, s.y1), std::fmin(100.0f, outer));
@@ -98,7 +103,8 @@ TEST_F(AxisDrawingTest, MinorTicksAtTheirFractionsOnTheirSideInEveryInterval) {
     }
 }
 
-TEST_F(AxisDrawingTest, LogAxisNumbersDecadesWithLogCaptionAndLogMinorTicks) {
+TEST_F(AxisDrawingTest, LogAxisNumbersDecadesWithLogCaptionAndLogMinorTicks)
+{
     AXIPOS(1, 100.0f, 100.0f, 60.0f, 1);
     AXISCA(4, 0, 1.0f, 1000.0f, 1);
     startLog();
@@ -107,8 +113,9 @@ TEST_F(AxisDrawingTest, LogAxisNumbersDecadesWithLogCaptionAndLogMinorTicks) {
     // The caption stands 7 characters before the right end, below the numbers.
     const Lines d = drawingCalls(calls());
     const Lines tail(d.end() - 3, d.end());
-    EXPECT_EQ(tail, (Lines{"kernelMovePen 90 60", "kernelDrawText \"Log10\"",
-                           "kernelSetTextPosition 0 0"}));
+    EXPECT_EQ(
+        tail,
+        (Lines{"kernelMovePen 90 60", "kernelDrawText \"Log10\"", "kernelSetTextPosition 0 0"}));
     // Minor ticks at log10 of 2, 4, 6, 8 of each decade (room of 4 half characters).
     std::vector<float> minors;
     for (const Segment& s : replayLines(calls()))
@@ -118,7 +125,8 @@ TEST_F(AxisDrawingTest, LogAxisNumbersDecadesWithLogCaptionAndLogMinorTicks) {
     for (int i = 0; i < 4; ++i) EXPECT_NEAR(minors[i], 20.0 * std::log10(j[i]), 1e-3);
 }
 
-TEST_F(AxisDrawingTest, YAxisNumbersEndLeftOfTheLineUnderARaisedExponentCaption) {
+TEST_F(AxisDrawingTest, YAxisNumbersEndLeftOfTheLineUnderARaisedExponentCaption)
+{
     AXIPOS(1, 100.0f, 100.0f, 60.0f, 2);
     AXISCA(1, 3, 0.0f, 30000.0f, 2);
     startLog();
@@ -127,9 +135,8 @@ TEST_F(AxisDrawingTest, YAxisNumbersEndLeftOfTheLineUnderARaisedExponentCaption)
     const Lines numbersAndCaption(d.end() - 13, d.end() - 1);
     const Lines expected = {
         // Right-aligned one character width left of the line, centred on each tick.
-        "kernelSetTextPosition 80 95",  "kernelDrawText \"0\"",
-        "kernelSetTextPosition 80 115", "kernelDrawText \"1\"",
-        "kernelSetTextPosition 80 135", "kernelDrawText \"2\"",
+        "kernelSetTextPosition 80 95", "kernelDrawText \"0\"", "kernelSetTextPosition 80 115",
+        "kernelDrawText \"1\"", "kernelSetTextPosition 80 135", "kernelDrawText \"2\"",
         "kernelSetTextPosition 80 155", "kernelDrawText \"3\"",
         // x10 with 4 raised half a character: the numbers are in units of 10^4.
         "kernelMovePen 75 175", "kernelDrawText \"x10\"", "kernelMovePenBy 0 5",
@@ -137,7 +144,8 @@ TEST_F(AxisDrawingTest, YAxisNumbersEndLeftOfTheLineUnderARaisedExponentCaption)
     EXPECT_EQ(numbersAndCaption, expected);
 }
 
-TEST_F(AxisDrawingTest, YCaptionDistanceDependsOnTheSideNotTheSizeOfTheSwitch) {
+TEST_F(AxisDrawingTest, YCaptionDistanceDependsOnTheSideNotTheSizeOfTheSwitch)
+{
     AXIPOS(1, 100.0f, 100.0f, 60.0f, 2);
     AXISCA(1, 3, 0.0f, 30000.0f, 2);
     AXIDRA(-1, -1, 2);
@@ -147,9 +155,10 @@ TEST_F(AxisDrawingTest, YCaptionDistanceDependsOnTheSideNotTheSizeOfTheSwitch) {
     EXPECT_EQ(callsOf("kernelMovePen").back(), one.back());
 }
 
-TEST_F(AxisDrawingTest, EmptyRangeWarnsUnderTheRoutineNameAndWidens) {
+TEST_F(AxisDrawingTest, EmptyRangeWarnsUnderTheRoutineNameAndWidens)
+{
     AXIPOS(1, 100.0f, 100.0f, 60.0f, 1);
-    AXISCA(4, 0, 0.0f, 1.0f, 1);        // the minimum is replaced by 1 / max: an empty range
+    AXISCA(4, 0, 0.0f, 1.0f, 1);  // the minimum is replaced by 1 / max: an empty range
     ASSERT_EQ(errors(), (std::vector<int>{513}));
     startLog();
     AXIDRA(1, 1, 1);
@@ -163,22 +172,24 @@ TEST_F(AxisDrawingTest, EmptyRangeWarnsUnderTheRoutineNameAndWidens) {
     EXPECT_FLOAT_EQ(hi, 10.0f);
 }
 
-TEST_F(AxisDrawingTest, AtMost400NumbersAndNoneRepeated) {
+TEST_F(AxisDrawingTest, AtMost400NumbersAndNoneRepeated)
+{
     AXIPOS(1, 0.0f, 100.0f, 1000.0f, 1);
     AXISCA(3, 499, 0.0f, 499.0f, 1);
-    AXIATT(0, 0.0f, 1, 0, 0.0f, 0.0f, 2, 2, 0, 1);     // no automatic skipping
+    AXIATT(0, 0.0f, 1, 0, 0.0f, 0.0f, 2, 2, 0, 1);  // no automatic skipping
     startLog();
     AXIDRA(1, 1, 1);
     const Lines texts = drawnTexts(calls());
     ASSERT_EQ(texts.size(), 400u);
     EXPECT_EQ(texts.front(), "0");
     EXPECT_EQ(texts.back(), "399");
-    EXPECT_EQ(callsOf("kernelDrawLineBy").size(), 1u + 500u);   // every tick still drawn
+    EXPECT_EQ(callsOf("kernelDrawLineBy").size(), 1u + 500u);  // every tick still drawn
 }
 
-TEST_F(AxisDrawingTest, DateAxisOfMonthsNumbersItsTicksWithDates) {
+TEST_F(AxisDrawingTest, DateAxisOfMonthsNumbersItsTicksWithDates)
+{
     AXIPOS(1, 100.0f, 100.0f, 300.0f, 1);
-    DATSCA(2, 3, "12/1/99", 7, "1/4/99", 6, 1);    // moved back to 1 January
+    DATSCA(2, 3, "12/1/99", 7, "1/4/99", 6, 1);  // moved back to 1 January
     startLog();
     AXIDRA(1, 1, 1);
     EXPECT_EQ(drawnTexts(calls()), (Lines{"01/01/99", "01/02/99", "01/03/99", "01/04/99"}));
@@ -187,9 +198,10 @@ TEST_F(AxisDrawingTest, DateAxisOfMonthsNumbersItsTicksWithDates) {
 
 // A month axis with room for more than 15 characters per month is drawn by days: a tick a day,
 // the first of each month long, the texts at the months only.
-TEST_F(AxisDrawingTest, MonthAxisDrawnByDaysMarksMonths) {
+TEST_F(AxisDrawingTest, MonthAxisDrawnByDaysMarksMonths)
+{
     AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);
-    DATSCA(2, 3, "1/1/99", 6, "1/3/99", 6, 1);     // 59 days
+    DATSCA(2, 3, "1/1/99", 6, "1/3/99", 6, 1);  // 59 days
     startLog();
     AXIDRA(1, 1, 1);
     const float spacing = 800.0f / 59.0f;

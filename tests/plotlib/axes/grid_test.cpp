@@ -19,7 +19,8 @@ class GridTest : public PlotLibraryTest {
 protected:
     // Axes of the application's plot: 800 by 600 kernel units from (100, 100).
     static void plotAxes(float xLow, float xHigh, float yLow, float yHigh, int xType = 1,
-                         int yType = 1, int count = 10) {
+                         int yType = 1, int count = 10)
+    {
         AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);
         AXIPOS(1, 100.0f, 100.0f, 600.0f, 2);
         AXISCA(xType, count, xLow, xHigh, 1);
@@ -30,7 +31,8 @@ protected:
     static bool horizontal(const Segment& s) { return s.y0 == s.y1 && s.x0 != s.x1; }
     // Segments of a given length in one direction.
     static std::vector<Segment> linesOf(const std::vector<Segment>& all, bool isVertical,
-                                        float length) {
+                                        float length)
+    {
         std::vector<Segment> out;
         for (const Segment& s : all) {
             const float l = isVertical ? std::fabs(s.y1 - s.y0) : std::fabs(s.x1 - s.x0);
@@ -39,7 +41,8 @@ protected:
         }
         return out;
     }
-    static void expectInsideFrame(const std::vector<Segment>& all) {
+    static void expectInsideFrame(const std::vector<Segment>& all)
+    {
         for (const Segment& s : all) {
             for (float x : {s.x0, s.x1}) {
                 EXPECT_GE(x, 100.0f - 1e-3f);
@@ -53,7 +56,8 @@ protected:
     }
 };
 
-TEST_F(GridTest, GridLinesAtTheInnerTicksWithNumbersBelowAndLeftAndTheFrame) {
+TEST_F(GridTest, GridLinesAtTheInnerTicksWithNumbersBelowAndLeftAndTheFrame)
+{
     plotAxes(0.0f, 1.0f, 0.0f, 1.0f);
     GRID(3, 1, 1);
     const std::vector<Segment> lines = replayLines(calls());
@@ -74,21 +78,22 @@ TEST_F(GridTest, GridLinesAtTheInnerTicksWithNumbersBelowAndLeftAndTheFrame) {
     expectInsideFrame(lines);
     // The vertical grid lines are one zig-zag path from the last inner tick.
     const Lines d = drawingCalls(calls());
-    EXPECT_EQ(Lines(d.begin(), d.begin() + 6),
-              (Lines{"kernelMovePen 100 100", "kernelDrawLineBy 800 0", "kernelMovePen 820 100",
-                     "kernelDrawLineBy 0 600", "kernelMovePenBy -80 0",
-                     "kernelDrawLineBy 0 -600"}));
+    EXPECT_EQ(
+        Lines(d.begin(), d.begin() + 6),
+        (Lines{"kernelMovePen 100 100", "kernelDrawLineBy 800 0", "kernelMovePen 820 100",
+               "kernelDrawLineBy 0 600", "kernelMovePenBy -80 0", "kernelDrawLineBy 0 -600"}));
     const Lines texts = drawnTexts(calls());
     ASSERT_EQ(texts.size(), 22u);
     EXPECT_EQ(texts[0], "0.0");
     EXPECT_EQ(texts[10], "1.0");
     const Lines positions = callsOf("kernelSetTextPosition");
-    EXPECT_EQ(positions[0], "kernelSetTextPosition 85 80");     // under the first tick
-    EXPECT_EQ(positions[11], "kernelSetTextPosition 60 95");    // left of the first tick
+    EXPECT_EQ(positions[0], "kernelSetTextPosition 85 80");   // under the first tick
+    EXPECT_EQ(positions[11], "kernelSetTextPosition 60 95");  // left of the first tick
 }
 
 // Minor grid lines at tenths in every interval, and none of them leaves the frame.
-TEST_F(GridTest, MinorGridLinesStayInsideTheFrame) {
+TEST_F(GridTest, MinorGridLinesStayInsideTheFrame)
+{
     plotAxes(0.0f, 1.0f, 0.0f, 1.0f);
     GRID(-3, 1, 1);
     const std::vector<Segment> lines = replayLines(calls());
@@ -97,7 +102,8 @@ TEST_F(GridTest, MinorGridLinesStayInsideTheFrame) {
     EXPECT_EQ(linesOf(lines, false, 800.0f).size(), 11u + 90u);
 }
 
-TEST_F(GridTest, ThinMinorLinesThenMajorLinesAgainAtTheCallersWidth) {
+TEST_F(GridTest, ThinMinorLinesThenMajorLinesAgainAtTheCallersWidth)
+{
     plotAxes(0.0f, 1.0f, 0.0f, 1.0f);
     const float callerWidth = 1.5f;
     kernelSetLineWidth(callerWidth);
@@ -120,7 +126,8 @@ TEST_F(GridTest, ThinMinorLinesThenMajorLinesAgainAtTheCallersWidth) {
     EXPECT_TRUE(drawnTexts(second).empty());
 }
 
-TEST_F(GridTest, FrameOnlyWithZeroLinesThroughValueZero) {
+TEST_F(GridTest, FrameOnlyWithZeroLinesThroughValueZero)
+{
     plotAxes(-1.0f, 1.0f, -1.0f, 2.0f, 3, 3, 6);
     GRID(0, 1, 1);
     const std::vector<Segment> lines = replayLines(calls());
@@ -128,14 +135,15 @@ TEST_F(GridTest, FrameOnlyWithZeroLinesThroughValueZero) {
     EXPECT_EQ(lines.size(), 6u);
     const Lines d = drawingCalls(calls());
     EXPECT_EQ(Lines(d.end() - 5, d.end() - 1),
-              (Lines{"kernelMovePen 500 100", "kernelDrawLineTo 500 700",
-                     "kernelMovePen 100 300", "kernelDrawLineTo 900 300"}));
+              (Lines{"kernelMovePen 500 100", "kernelDrawLineTo 500 700", "kernelMovePen 100 300",
+                     "kernelDrawLineTo 900 300"}));
     EXPECT_EQ(drawnTexts(calls()).size(), 14u);
 }
 
 // Zero lines belong to the frame (style 0) and the tick frame (style 2) only; style 4 without
 // minor lines is style 3.
-TEST_F(GridTest, ZeroLinesOnlyWithFrameAndTickStyles) {
+TEST_F(GridTest, ZeroLinesOnlyWithFrameAndTickStyles)
+{
     auto zeroLines = [] {
         int n = 0;
         for (const std::string& l : calls())
@@ -157,17 +165,19 @@ TEST_F(GridTest, ZeroLinesOnlyWithFrameAndTickStyles) {
     EXPECT_EQ(calls(), three);
 }
 
-TEST_F(GridTest, MarkerGridWalksColumnsUpAndDownBetweenInwardTicks) {
+TEST_F(GridTest, MarkerGridWalksColumnsUpAndDownBetweenInwardTicks)
+{
     plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 3, 3);
     GRID(1, 1, 1);
     const Lines log = calls();
     Lines markers;
     for (size_t i = 1; i < log.size(); ++i)
         if (log[i].rfind("kernelDrawMarker", 0) == 0) markers.push_back(log[i - 1] + " " + log[i]);
-    EXPECT_EQ(markers, (Lines{"kernelMovePen 366.667 300 kernelDrawMarker 3",
-                              "kernelMovePen 366.667 500 kernelDrawMarker 3",
-                              "kernelMovePen 633.333 500 kernelDrawMarker 3",
-                              "kernelMovePen 633.333 300 kernelDrawMarker 3"}));
+    EXPECT_EQ(markers,
+              (Lines{"kernelMovePen 366.667 300 kernelDrawMarker 3",
+                     "kernelMovePen 366.667 500 kernelDrawMarker 3",
+                     "kernelMovePen 633.333 500 kernelDrawMarker 3",
+                     "kernelMovePen 633.333 300 kernelDrawMarker 3"}));
     // Ticks of all four sides point into the frame.
     expectInsideFrame(replayLines(log));
     // Styles beyond 4 act as style 1, options outside -1..1 as 1.
@@ -185,7 +195,8 @@ TEST_F(GridTest, MarkerGridWalksColumnsUpAndDownBetweenInwardTicks) {
 
 // Axes of one interval have no inner grid positions: each side is its line and the pen
 // move to where the last tick would stand, with no tick drawn.
-TEST_F(GridTest, SidesWithoutInnerPositionsDrawTheLineOnly) {
+TEST_F(GridTest, SidesWithoutInnerPositionsDrawTheLineOnly)
+{
     plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 3, 1);
     GRID(1, 0, 0);
     const Lines expected = {
@@ -202,7 +213,8 @@ TEST_F(GridTest, SidesWithoutInnerPositionsDrawTheLineOnly) {
     EXPECT_EQ(drawing, expected);
 }
 
-TEST_F(GridTest, TicksPointOutOfTheFrameAtEveryCellOfACategoryAxis) {
+TEST_F(GridTest, TicksPointOutOfTheFrameAtEveryCellOfACategoryAxis)
+{
     plotAxes(1.0f, 4.0f, 0.0f, 1.0f, 5, 3, 4);
     GRID(2, 1, 1);
     int below = 0;
@@ -211,18 +223,19 @@ TEST_F(GridTest, TicksPointOutOfTheFrameAtEveryCellOfACategoryAxis) {
             ++below;
             EXPECT_FLOAT_EQ(std::fmax(s.y0, s.y1), 100.0f);
         }
-    EXPECT_EQ(below, 4);   // a tick at each of the 4 cell centres
+    EXPECT_EQ(below, 4);  // a tick at each of the 4 cell centres
     EXPECT_EQ(drawnTexts(calls()),
               (Lines{"1", "2", "3", "4", "0.00", "0.25", "0.50", "0.75", "1.00"}));
 }
 
-TEST_F(GridTest, OptionMinusOneLeavesThatSideBare) {
+TEST_F(GridTest, OptionMinusOneLeavesThatSideBare)
+{
     plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 3, 4);
     GRID(2, -1, 0);
     EXPECT_TRUE(drawnTexts(calls()).empty());
     for (const Segment& s : replayLines(calls())) {
-        const bool tickOnBottom = vertical(s) && std::fmin(s.y0, s.y1) == 100.0f &&
-                                  std::fabs(s.y1 - s.y0) < 10.0f;
+        const bool tickOnBottom =
+            vertical(s) && std::fmin(s.y0, s.y1) == 100.0f && std::fabs(s.y1 - s.y0) < 10.0f;
         EXPECT_FALSE(tickOnBottom);
     }
     // The left side keeps its ticks.
@@ -233,7 +246,8 @@ TEST_F(GridTest, OptionMinusOneLeavesThatSideBare) {
     EXPECT_EQ(leftTicks, 3);
 }
 
-TEST_F(GridTest, EmptyRangeWarnsMovedNumberUnderTheGridName) {
+TEST_F(GridTest, EmptyRangeWarnsMovedNumberUnderTheGridName)
+{
     plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 4, 4);
     AXISCA(4, 0, 0.0f, 1.0f, 2);
     startLog();
@@ -246,15 +260,16 @@ TEST_F(GridTest, EmptyRangeWarnsMovedNumberUnderTheGridName) {
 // Grids of far more positions than the picture (1000 kernel units across) can show: the marks
 // drawn stand at least one unit (lines, ticks) or five units (markers) apart, still reach both
 // ends of the frame, and warning -25 (-525) says once that some were left out.
-TEST_F(GridTest, MarksCloserThanThePictureShowsAreLeftOut) {
+TEST_F(GridTest, MarksCloserThanThePictureShowsAreLeftOut)
+{
     const struct {
         int style, xCount, yCount, intervalSetting;
         size_t maxMarkers, maxLines;
     } cases[] = {
         {1, 100000, 100000, -1, 40000, 5000},   // markers and inward ticks
         {-20, 1000000, 10, 1000, 40000, 5000},  // with minor ticks asked for at every tick
-        {3, 100000, 3000, -1, 0, 5000},          // grid lines
-        {-4, 900, 100000, -1, 0, 5000},          // thin minor lines, major lines again
+        {3, 100000, 3000, -1, 0, 5000},         // grid lines
+        {-4, 900, 100000, -1, 0, 5000},         // thin minor lines, major lines again
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.style);

@@ -13,7 +13,8 @@ struct Segment {
 
 // The lines drawn by kernelDrawLineBy / kernelDrawLineTo, with the current point kept through
 // kernelMovePen, kernelMovePenBy and kernelSetTextPosition.
-inline std::vector<Segment> replayLines(const std::vector<std::string>& log) {
+inline std::vector<Segment> replayLines(const std::vector<std::string>& log)
+{
     std::vector<Segment> out;
     float x = 0.0f, y = 0.0f;
     for (const std::string& line : log) {
@@ -38,11 +39,12 @@ inline std::vector<Segment> replayLines(const std::vector<std::string>& log) {
 
 // Calls of the log that draw or place something (pen, lines, texts, markers, numbers), in
 // order: what a reader of the picture sees, without the frame's enquiries and restores.
-inline std::vector<std::string> drawingCalls(const std::vector<std::string>& log) {
-    static const char* const kinds[] = {"kernelMovePen ", "kernelMovePenBy ", "kernelDrawLineBy ",
-                                        "kernelDrawLineTo ", "kernelDrawText ",
-                                        "kernelDrawMarker ", "kernelDrawIntegerNumber ",
-                                        "kernelSetTextPosition "};
+inline std::vector<std::string> drawingCalls(const std::vector<std::string>& log)
+{
+    static const char* const kinds[] = {"kernelMovePen ",           "kernelMovePenBy ",
+                                        "kernelDrawLineBy ",        "kernelDrawLineTo ",
+                                        "kernelDrawText ",          "kernelDrawMarker ",
+                                        "kernelDrawIntegerNumber ", "kernelSetTextPosition "};
     std::vector<std::string> out;
     for (const std::string& line : log) {
         for (const char* k : kinds) {
@@ -56,7 +58,8 @@ inline std::vector<std::string> drawingCalls(const std::vector<std::string>& log
 }
 
 // Texts drawn, in order.
-inline std::vector<std::string> drawnTexts(const std::vector<std::string>& log) {
+inline std::vector<std::string> drawnTexts(const std::vector<std::string>& log)
+{
     std::vector<std::string> out;
     for (const std::string& line : log) {
         if (line.rfind("kernelDrawText \"", 0) == 0) {

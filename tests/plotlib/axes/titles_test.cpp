@@ -12,13 +12,15 @@ using Lines = std::vector<std::string>;
 
 class AxisTitleTest : public PlotLibraryTest {
 protected:
-    static void plotAxes() {
+    static void plotAxes()
+    {
         AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);
         AXIPOS(1, 100.0f, 200.0f, 400.0f, 2);
-        AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);    // x current: titles of y must not use it
+        AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);  // x current: titles of y must not use it
         startLog();
     }
-    static Lines placed() {
+    static Lines placed()
+    {
         Lines out;
         for (const std::string& l : calls())
             if (l.rfind("kernelSetTextPosition", 0) == 0 || l.rfind("kernelDrawText", 0) == 0 ||
@@ -34,25 +36,44 @@ struct TitleCase {
     Lines calls;
 };
 
-TEST_F(AxisTitleTest, TitlesOnBothAxesAndSides) {
+TEST_F(AxisTitleTest, TitlesOnBothAxesAndSides)
+{
     // 80-character texts as the application passes them; 10 by 10 characters.
     const TitleCase cases[] = {
-        {"Frequency (Hz)", -1, 0,
+        {"Frequency (Hz)",
+         -1,
+         0,
          {"kernelSetTextPosition 430 20", "kernelDrawText \"Frequency (Hz)\""}},
-        {"Frequency (Hz)", 1, 1,
+        {"Frequency (Hz)",
+         1,
+         1,
          {"kernelSetTextPosition 760 30", "kernelDrawText \"Frequency (Hz)\""}},
-        {"Frequency (Hz)", 1, -1,
+        {"Frequency (Hz)",
+         1,
+         -1,
          {"kernelSetTextPosition 100 30", "kernelDrawText \"Frequency (Hz)\""}},
-        {"Amplitude", 2, 0,
+        {"Amplitude",
+         2,
+         0,
          {"kernelSetCharAngle 90", "kernelSetTextPosition 30 355", "kernelDrawText \"Amplitude\""}},
-        {"Amplitude", -2, 1,
+        {"Amplitude",
+         -2,
+         1,
          {"kernelSetCharAngle 90", "kernelSetTextPosition 40 505", "kernelDrawText \"Amplitude\""}},
-        {"Amplitude", 2, 5,      // justification outside -1..1 centres
+        {"Amplitude",
+         2,
+         5,  // justification outside -1..1 centres
          {"kernelSetCharAngle 90", "kernelSetTextPosition 30 355", "kernelDrawText \"Amplitude\""}},
         // Two lines stack away from the axis.
-        {"Upper*NLower", 1, -1, {"kernelSetTextPosition 100 50", "kernelDrawText \"Upper*NLower\""}},
-        {"Upper*NLower", 2, -1,
-         {"kernelSetCharAngle 90", "kernelSetTextPosition 10 200", "kernelDrawText \"Upper*NLower\""}},
+        {"Upper*NLower",
+         1,
+         -1,
+         {"kernelSetTextPosition 100 50", "kernelDrawText \"Upper*NLower\""}},
+        {"Upper*NLower",
+         2,
+         -1,
+         {"kernelSetCharAngle 90", "kernelSetTextPosition 10 200",
+          "kernelDrawText \"Upper*NLower\""}},
         {"", 1, 0, {}},
     };
     for (const TitleCase& c : cases) {
@@ -70,7 +91,8 @@ TEST_F(AxisTitleTest, TitlesOnBothAxesAndSides) {
     }
 }
 
-TEST_F(AxisTitleTest, TitleIsMeasuredForItsLengthThenForItsExtent) {
+TEST_F(AxisTitleTest, TitleIsMeasuredForItsLengthThenForItsExtent)
+{
     // The used length and the width come from graphMeasureText's measurement; the width and
     // the line count that place the title are enquired once more over the used text.
     plotAxes();
@@ -82,9 +104,9 @@ TEST_F(AxisTitleTest, TitleIsMeasuredForItsLengthThenForItsExtent) {
         if (l.rfind("kernelUsedLength", 0) == 0 || l.rfind("kernelEnquireTextExtent", 0) == 0 ||
             l.rfind("kernelSetTextPosition", 0) == 0 || l.rfind("kernelDrawText", 0) == 0)
             measuring.push_back(l.substr(0, l.find(' ')));
-    const Lines expected = {"kernelUsedLength", "kernelEnquireTextExtent",
+    const Lines expected = {"kernelUsedLength",        "kernelEnquireTextExtent",
                             "kernelEnquireTextExtent", "kernelSetTextPosition",
-                            "kernelDrawText", "kernelSetTextPosition"};
+                            "kernelDrawText",          "kernelSetTextPosition"};
     EXPECT_EQ(measuring, expected);
 }
 

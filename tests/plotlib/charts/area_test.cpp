@@ -28,8 +28,9 @@ TEST_F(Areas, PlotFromTheBounds)
     EXPECT_FLOAT_EQ(graphAxis(1).maximum, 2.0f);
     EXPECT_FLOAT_EQ(graphAxis(2).minimum, 1.0f);
     EXPECT_FLOAT_EQ(graphAxis(2).maximum, 5.0f);
-    EXPECT_EQ(outline(lines), (std::vector<std::string>{M(960, 50), L(90, 50), L(90, 700),
-                                                        L(960, 700), L(960, 50)}));
+    EXPECT_EQ(
+        outline(lines),
+        (std::vector<std::string>{M(960, 50), L(90, 50), L(90, 700), L(960, 700), L(960, 50)}));
 }
 
 // Axis types: 1 log x, 2 log y, -1 both, anything else linear without a warning.  A log
@@ -42,7 +43,8 @@ TEST_F(Areas, AxisTypes)
         int type;
         int xType, yType;
     };
-    for (const Case& c : std::vector<Case>{{0, 1, 1}, {1, 4, 1}, {2, 1, 4}, {-1, 4, 4}, {3, 1, 1}, {-2, 1, 1}}) {
+    for (const Case& c :
+         std::vector<Case>{{0, 1, 1}, {1, 4, 1}, {2, 1, 4}, {-1, 4, 4}, {3, 1, 1}, {-2, 1, 1}}) {
         SCOPED_TRACE(c.type);
         const auto lines = run([&] { ARECHA(a1, a2, a3, a4, 1, c.type); });
         EXPECT_TRUE(errors().empty());
@@ -54,12 +56,12 @@ TEST_F(Areas, AxisTypes)
     auto lines = run([&] { ARECHA(zero, a2, a3, a4, 1, 1); });
     EXPECT_EQ(errors(), std::vector<int>{513});
     EXPECT_TRUE(pen(lines).empty());
-    EXPECT_EQ(graphAxis(1).scalingType, 1);   // left as the last chart scaled it
+    EXPECT_EQ(graphAxis(1).scalingType, 1);  // left as the last chart scaled it
 
     lines = run([&] { ARECHA(a1, a2, zero, a4, 1, 2); });
     EXPECT_EQ(errors(), std::vector<int>{514});
     EXPECT_TRUE(pen(lines).empty());
-    EXPECT_FLOAT_EQ(graphAxis(1).maximum, 100.0f);   // x was scaled before y failed
+    EXPECT_FLOAT_EQ(graphAxis(1).maximum, 100.0f);  // x was scaled before y failed
 }
 
 // Graph scaling modes: 1 one range for both axes, 2 the narrower span widened to the wider
@@ -95,8 +97,9 @@ TEST_F(Areas, OutlinesAndFillsInBothOrientations)
     placeAxes();
     const float a1[] = {1.0f, 5.0f}, a2[] = {2.0f, 5.0f}, a3[] = {3.0f, 6.0f}, a4[] = {4.0f, 9.0f};
     auto got = pen(run([&] { AREGRA(a1, a2, a3, a4, 1, 5); }));
-    EXPECT_EQ(got, (std::vector<std::string>{M(420, 200), L(340, 200), L(340, 150), L(420, 150),
-                                             L(420, 200)}));
+    EXPECT_EQ(got,
+              (std::vector<std::string>{M(420, 200), L(340, 200), L(340, 150), L(420, 150),
+                                        L(420, 200)}));
     for (int code : {0, 1, -4}) {
         got = pen(run([&] { AREGRA(a1, a2, a3, a4, 1, code); }));
         EXPECT_EQ(got.front(), M(180, 300));
@@ -121,22 +124,23 @@ TEST_F(Areas, OutlinesAndFillsInBothOrientations)
 TEST_F(Areas, ValueTags)
 {
     placeAxes();
-    AXIANN(2, 1, 1, 2);   // y numbers divided by ten
+    AXIANN(2, 1, 1, 2);  // y numbers divided by ten
     const float a1[] = {1.0f}, a2[] = {3.0f}, a3[] = {2.0f}, a4[] = {6.0f};
     struct Case {
         int code, orientation;
         const char* number;
     };
     const std::vector<Case> cases = {
-        {7, 1, "8"}, {0, 1, "8"}, {5, 1, "2"}, {6, 1, "0.4"}, {1, 1, "1"}, {1, 2, "0.1"},
-        {3, 2, "2"}, {12, 3, "0.8"},
+        {7, 1, "8"}, {0, 1, "8"},   {5, 1, "2"}, {6, 1, "0.4"},
+        {1, 1, "1"}, {1, 2, "0.1"}, {3, 2, "2"}, {12, 3, "0.8"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.code) + " " + std::to_string(c.orientation));
         const auto placed =
             placedTexts(run([&] { AREVAL(a1, a2, a3, a4, 1, c.code, c.orientation); }));
         EXPECT_EQ(tagNumber(placed, 0), c.number);
-        EXPECT_EQ(errors(), (c.code < 1 || c.code > 7) ? std::vector<int>{-552} : std::vector<int>{});
+        EXPECT_EQ(errors(),
+                  (c.code < 1 || c.code > 7) ? std::vector<int>{-552} : std::vector<int>{});
     }
     EXPECT_EQ(a1[0], 1.0f);
     EXPECT_EQ(a4[0], 6.0f);
@@ -146,9 +150,12 @@ TEST_F(Areas, ValueTags)
         int a1, a2;
         float x, y;
     };
-    for (const Anchor& c : std::vector<Anchor>{{0, 0, 260, 300}, {-2, -2, 170, 190},
-                                               {-1, 2, 190, 410}, {1, 1, 330, 390},
-                                               {2, -1, 350, 210}, {3, 3, 500, 350}}) {
+    for (const Anchor& c : std::vector<Anchor>{{0, 0, 260, 300},
+                                               {-2, -2, 170, 190},
+                                               {-1, 2, 190, 410},
+                                               {1, 1, 330, 390},
+                                               {2, -1, 350, 210},
+                                               {3, 3, 500, 350}}) {
         SCOPED_TRACE(std::to_string(c.a1) + " " + std::to_string(c.a2));
         VALATT(c.a1, c.a2, 5.0f, 0.0f, 0.0f, 0.0f, -1, -1);
         const auto placed = placedTexts(run([&] { AREVAL(a1, a2, a3, a4, 1, 7, 1); }));

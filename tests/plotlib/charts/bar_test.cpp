@@ -30,8 +30,9 @@ TEST_F(Bars, PlotFromDataWithCategoryNumbers)
     const float start[] = {0.0f, 0.0f, 0.0f}, end[] = {3.0f, 5.0f, 2.0f};
     auto lines = run([&] { BARCHA(start, end, 3, 1, 1.0f, 1990.0f, 2000.0f); });
     EXPECT_TRUE(errors().empty());
-    EXPECT_EQ(belowXAxis(placedTexts(lines)),
-              (std::vector<std::string>{at(215, 30, "1990"), at(505, 30, "1995"), at(795, 30, "2000")}));
+    EXPECT_EQ(
+        belowXAxis(placedTexts(lines)),
+        (std::vector<std::string>{at(215, 30, "1990"), at(505, 30, "1995"), at(795, 30, "2000")}));
     // One outline over the three touching bars; between bars 1 and 2 only 3..5 is drawn,
     // between bars 2 and 3 only 2..5.
     EXPECT_EQ(outline(lines),
@@ -65,7 +66,7 @@ TEST_F(Bars, BarTypes)
         int xType, yType;
     };
     const std::vector<Case> cases = {
-        {1, {}, 5, 1},     {2, {}, 1, 5},  {-1, {}, 5, 4},       {-2, {}, 4, 5},
+        {1, {}, 5, 1},     {2, {}, 1, 5},     {-1, {}, 5, 4},     {-2, {}, 4, 5},
         {3, {-503}, 5, 1}, {0, {-503}, 5, 1}, {-7, {-503}, 5, 4},
     };
     for (const Case& c : cases) {
@@ -100,13 +101,14 @@ TEST_F(Bars, BarTypes)
 // intervals or a fraction below 1 give one closed rectangle each.
 TEST_F(Bars, OutlineRuns)
 {
-    categoryAxis(1, 2);   // cells 400 wide: edges 100, 500, 900
+    categoryAxis(1, 2);  // cells 400 wide: edges 100, 500, 900
     const float start[] = {1.0f, 4.0f}, end[] = {2.0f, 5.0f};
     auto got = pen(run([&] { GRABAR(start, end, 2, 1.0f); }));
     EXPECT_TRUE(errors().empty());
-    EXPECT_EQ(got, (std::vector<std::string>{M(100, 200), L(100, 150), L(500, 150), L(500, 200),
-                                             L(100, 200), M(500, 350), L(500, 300), L(900, 300),
-                                             L(900, 350), L(500, 350)}));
+    EXPECT_EQ(got,
+              (std::vector<std::string>{M(100, 200), L(100, 150), L(500, 150), L(500, 200),
+                                        L(100, 200), M(500, 350), L(500, 300), L(900, 300),
+                                        L(900, 350), L(500, 350)}));
 
     categoryAxis(1, 3);
     const float s3[] = {0.0f, 0.0f, 0.0f}, e3[] = {3.0f, 5.0f, 2.0f};
@@ -114,7 +116,7 @@ TEST_F(Bars, OutlineRuns)
     ASSERT_EQ(got.size(), 15u);
     for (size_t k = 0; k < got.size(); k += 5) {
         EXPECT_EQ(got[k][0], 'M');
-        EXPECT_EQ(got[k].substr(1), got[k + 4].substr(1));   // closed where it began
+        EXPECT_EQ(got[k].substr(1), got[k + 4].substr(1));  // closed where it began
     }
     got = pen(run([&] { GRABAR(s3, e3, 3, 1.0f); }));
     EXPECT_EQ(got.size(), 13u);
@@ -126,7 +128,7 @@ TEST_F(Bars, OutlineRuns)
 TEST_F(Bars, OutlineCategoryAxisChoice)
 {
     const float start[] = {0.0f}, end[] = {4.0f};
-    categoryAxis(2, 1);   // y: one cell 500 high, centred at 350
+    categoryAxis(2, 1);  // y: one cell 500 high, centred at 350
     auto got = pen(run([&] { GRABAR(start, end, 1, 0.5f); }));
     EXPECT_TRUE(errors().empty());
     EXPECT_EQ(got.front(), M(kx(4), 225));
@@ -152,18 +154,18 @@ TEST_F(Bars, Fills)
 {
     const float start[] = {1.0f, 2.0f, 3.0f, 3.0f}, end[] = {4.0f, 2.0f, 5.0f, 1.0f};
     const int styles[] = {0, 0, 2, 0}, pens[] = {1, 1, 3, 1};
-    categoryAxis(1, 4);   // cells 200: centres 200, 400, 600, 800
+    categoryAxis(1, 4);  // cells 200: centres 200, 400, 600, 800
     auto got = fills(run([&] { BARFIL(start, end, 4, 0.5f, styles, pens); }));
     EXPECT_TRUE(errors().empty());
-    EXPECT_EQ(got, (std::vector<std::string>{"0 1 150 300 250 150", "2 3 550 350 650 250",
-                                             "0 1 750 150 850 250"}));
+    EXPECT_EQ(got,
+              (std::vector<std::string>{"0 1 150 300 250 150", "2 3 550 350 650 250",
+                                        "0 1 750 150 850 250"}));
 
-    categoryAxis(2, 4);   // cells 125: centres 162.5 ... ; bars along x
+    categoryAxis(2, 4);  // cells 125: centres 162.5 ... ; bars along x
     got = fills(run([&] { BARFIL(start, end, 4, 0.5f, styles, pens); }));
-    EXPECT_EQ(got, (std::vector<std::string>{"0 1 420 131.25 180 193.75",
-                                             "0 1 260 256.25 260 318.75",
-                                             "2 3 500 381.25 340 443.75",
-                                             "0 1 180 506.25 340 568.75"}));
+    EXPECT_EQ(got,
+              (std::vector<std::string>{"0 1 420 131.25 180 193.75", "0 1 260 256.25 260 318.75",
+                                        "2 3 500 381.25 340 443.75", "0 1 180 506.25 340 568.75"}));
     EXPECT_EQ(graphState.graph.currentAxis, 2);
     EXPECT_TRUE(fills(run([&] { BARFIL(start, end, 4, 0.0f, styles, pens); })).empty());
     categoryAxis(1, 4);
@@ -183,8 +185,8 @@ TEST_F(Bars, ValueTagsAndAnchors)
     };
     // One bar, centre 200, 100 wide, from ky(2) = 200 to ky(5) = 350; characters 10 x 10.
     const std::vector<Case> cases = {
-        {0, 2, 3, 200, 360, "3"},  {-2, -2, 1, 140, 190, "2"}, {-1, -1, 2, 160, 210, "5"},
-        {1, 1, 3, 240, 340, "3"},  {2, 0, 3, 260, 275, "3"},   {3, 3, 3, 200, 500, "3"},
+        {0, 2, 3, 200, 360, "3"}, {-2, -2, 1, 140, 190, "2"}, {-1, -1, 2, 160, 210, "5"},
+        {1, 1, 3, 240, 340, "3"}, {2, 0, 3, 260, 275, "3"},   {3, 3, 3, 200, 500, "3"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::to_string(c.a1) + " " + std::to_string(c.a2));
@@ -195,7 +197,7 @@ TEST_F(Bars, ValueTagsAndAnchors)
         ASSERT_EQ(placed.size(), 3u);
         EXPECT_EQ(placed[1], at(c.x, c.y - 10, c.text));
     }
-    EXPECT_FLOAT_EQ(graphState.bar.startX, 200.0f);   // the first centre, not its edge
+    EXPECT_FLOAT_EQ(graphState.bar.startX, 200.0f);  // the first centre, not its edge
 
     // Bars along x: a1 places along the values, a2 across the bar.
     categoryAxis(2, 4);
@@ -213,8 +215,9 @@ TEST_F(Bars, SingleAndDegenerateBars)
     const float start[] = {0.0f}, end[] = {3.0f};
     auto lines = run([&] { BARCHA(start, end, 1, 1, 0.5f, 0.0f, 0.0f); });
     EXPECT_EQ(errors(), std::vector<int>{-520});
-    EXPECT_EQ(outline(lines), (std::vector<std::string>{M(307.5, 700), L(307.5, 50), L(742.5, 50),
-                                                        L(742.5, 700), L(307.5, 700)}));
+    EXPECT_EQ(outline(lines),
+              (std::vector<std::string>{M(307.5, 700), L(307.5, 50), L(742.5, 50), L(742.5, 700),
+                                        L(307.5, 700)}));
 
     const float zeros[] = {0.0f, 0.0f};
     lines = run([&] { BARCHA(zeros, zeros, 2, 1, 1.0f, 1.0f, 2.0f); });

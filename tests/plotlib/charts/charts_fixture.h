@@ -55,8 +55,7 @@ public:
     {
         std::vector<std::string> out;
         for (const std::string& line : only(lines, {"kernelMovePen", "kernelDrawLineTo"}))
-            out.push_back((op(line) == "kernelMovePen" ? "M" : "L") +
-                          line.substr(line.find(' ')));
+            out.push_back((op(line) == "kernelMovePen" ? "M" : "L") + line.substr(line.find(' ')));
         return out;
     }
 
@@ -77,7 +76,8 @@ public:
     static std::vector<std::string> fills(const std::vector<std::string>& lines)
     {
         std::vector<std::string> out;
-        for (const std::string& line : only(lines, {"kernelFillBox"})) out.push_back(line.substr(14));
+        for (const std::string& line : only(lines, {"kernelFillBox"}))
+            out.push_back(line.substr(14));
         return out;
     }
 

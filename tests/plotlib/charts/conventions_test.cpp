@@ -24,9 +24,9 @@ bool drewAnything(const std::vector<std::string>& lines)
 }
 
 struct CountCase {
-    const char* routine;    // name the error is reported under
+    const char* routine;  // name the error is reported under
     int error;
-    bool restoresState;     // draw flag 1: the caller's state is put back at exit
+    bool restoresState;  // draw flag 1: the caller's state is put back at exit
     std::function<void(int, const float*, const int*)> call;
 };
 
@@ -39,31 +39,54 @@ TEST_F(Conventions, CountBelowOneOrMissingArrayDrawsNothing)
     const float x = 0.0f, y = 700.0f, b = 0.0f, fraction = 0.5f;
     const int one = 1, kind = 1, code = 1;
     const std::vector<CountCase> cases = {
-        {"kpPlotAreaChart(ARECHA)", 534, true, [&](int n, const float* f, const int*) { ARECHA(f, f, f, f, n, 0); }},
-        {"kpFillAreaChart(AREFIL)", 534, false, [&](int n, const float* f, const int* i) { AREFIL(f, f, f, f, n, one, i, i); }},
-        {"kpAddAreaChartOutline(AREGRA)", 534, false, [&](int n, const float* f, const int*) { AREGRA(f, f, f, f, n, one); }},
-        {"kpAddAreaChartValues(AREVAL)", 534, true, [&](int n, const float* f, const int*) { AREVAL(f, f, f, f, n, code, one); }},
-        {"kpPlotBarChart(BARCHA)", 501, true, [&](int n, const float* f, const int*) { BARCHA(f, f, n, 1, fraction, b, b); }},
-        {"kpFillBarChart(BARFIL)", 501, false, [&](int n, const float* f, const int* i) { BARFIL(f, f, n, fraction, i, i); }},
-        {"GRABAR", 501, false, [&](int n, const float* f, const int*) { GRABAR(f, f, n, fraction); }},
-        {"GRABAR", 501, false, [&](int n, const float* f, const int*) { BARGRA(f, f, n, fraction); }},
-        {"kpAddBarChartValues(BARVAL)", 501, true, [&](int n, const float* f, const int*) { BARVAL(f, f, n, fraction, code); }},
-        {"kpPlotHistogram(HISCHA)", 501, true, [&](int n, const float* f, const int*) { HISCHA(f, n, 0, fraction, b, b); }},
-        {"kpFillHistogram(HISFIL)", 501, false, [&](int n, const float* f, const int* i) { HISFIL(f, n, fraction, i, i); }},
+        {"kpPlotAreaChart(ARECHA)", 534, true,
+         [&](int n, const float* f, const int*) { ARECHA(f, f, f, f, n, 0); }},
+        {"kpFillAreaChart(AREFIL)", 534, false,
+         [&](int n, const float* f, const int* i) { AREFIL(f, f, f, f, n, one, i, i); }},
+        {"kpAddAreaChartOutline(AREGRA)", 534, false,
+         [&](int n, const float* f, const int*) { AREGRA(f, f, f, f, n, one); }},
+        {"kpAddAreaChartValues(AREVAL)", 534, true,
+         [&](int n, const float* f, const int*) { AREVAL(f, f, f, f, n, code, one); }},
+        {"kpPlotBarChart(BARCHA)", 501, true,
+         [&](int n, const float* f, const int*) { BARCHA(f, f, n, 1, fraction, b, b); }},
+        {"kpFillBarChart(BARFIL)", 501, false,
+         [&](int n, const float* f, const int* i) { BARFIL(f, f, n, fraction, i, i); }},
+        {"GRABAR", 501, false,
+         [&](int n, const float* f, const int*) { GRABAR(f, f, n, fraction); }},
+        {"GRABAR", 501, false,
+         [&](int n, const float* f, const int*) { BARGRA(f, f, n, fraction); }},
+        {"kpAddBarChartValues(BARVAL)", 501, true,
+         [&](int n, const float* f, const int*) { BARVAL(f, f, n, fraction, code); }},
+        {"kpPlotHistogram(HISCHA)", 501, true,
+         [&](int n, const float* f, const int*) { HISCHA(f, n, 0, fraction, b, b); }},
+        {"kpFillHistogram(HISFIL)", 501, false,
+         [&](int n, const float* f, const int* i) { HISFIL(f, n, fraction, i, i); }},
         {"GRAHIS", 501, false, [&](int n, const float* f, const int*) { GRAHIS(f, n, fraction); }},
         {"GRAHIS", 501, false, [&](int n, const float* f, const int*) { HISGRA(f, n, fraction); }},
-        {"kpAddHistogramValues(HISVAL)", 501, true, [&](int n, const float* f, const int*) { HISVAL(f, n, fraction); }},
-        {"kpPlotStepChart(STPCHA)", 535, true, [&](int n, const float* f, const int*) { STPCHA(f, f, f, n, 0, b, code); }},
-        {"kpFillStepChart(STPFIL)", 535, false, [&](int n, const float* f, const int* i) { STPFIL(f, f, f, n, b, one, i, i); }},
-        {"kpAddStepChartOutline(STPGRA)", 535, false, [&](int n, const float* f, const int*) { STPGRA(f, f, f, n, b, code, one); }},
-        {"kpAddStepChartValues(STPVAL)", 535, true, [&](int n, const float* f, const int*) { STPVAL(f, f, f, n, b, code, one); }},
-        {"kpDisplayValueColumn(TEXVAL)", 539, true, [&](int n, const float* f, const int*) { TEXVAL(x, y, n, f, "T", 1); }},
-        {"kpDisplayPercentageColumn(TEXPER)", 539, true, [&](int n, const float* f, const int*) { TEXPER(x, y, n, f, "T", 1); }},
-        {"kpDisplayFillColumn(TEXFIL)", 539, true, [&](int n, const float*, const int* i) { TEXFIL(x, y, n, i, i, "T", 1); }},
-        {"kpDisplayLineColumn(TEXLIN)", 539, true, [&](int n, const float*, const int* i) { TEXLIN(x, y, n, i, kind, "T", 1); }},
-        {"kpDisplayMarkerColumn(TEXSYM)", 539, true, [&](int n, const float*, const int* i) { TEXSYM(x, y, n, i, i, "T", 1); }},
-        {"kpDisplayStringColumn(TEXSTR)", 539, true, [&](int n, const float*, const int*) { TEXSTR(x, y, n, "ab", 1, "T", 1); }},
-        {"kpDisplayGeneratedColumn(TEXGEN)", 539, true, [&](int n, const float*, const int*) { TEXGEN(x, y, n, b, fraction, "T", 1); }},
+        {"kpAddHistogramValues(HISVAL)", 501, true,
+         [&](int n, const float* f, const int*) { HISVAL(f, n, fraction); }},
+        {"kpPlotStepChart(STPCHA)", 535, true,
+         [&](int n, const float* f, const int*) { STPCHA(f, f, f, n, 0, b, code); }},
+        {"kpFillStepChart(STPFIL)", 535, false,
+         [&](int n, const float* f, const int* i) { STPFIL(f, f, f, n, b, one, i, i); }},
+        {"kpAddStepChartOutline(STPGRA)", 535, false,
+         [&](int n, const float* f, const int*) { STPGRA(f, f, f, n, b, code, one); }},
+        {"kpAddStepChartValues(STPVAL)", 535, true,
+         [&](int n, const float* f, const int*) { STPVAL(f, f, f, n, b, code, one); }},
+        {"kpDisplayValueColumn(TEXVAL)", 539, true,
+         [&](int n, const float* f, const int*) { TEXVAL(x, y, n, f, "T", 1); }},
+        {"kpDisplayPercentageColumn(TEXPER)", 539, true,
+         [&](int n, const float* f, const int*) { TEXPER(x, y, n, f, "T", 1); }},
+        {"kpDisplayFillColumn(TEXFIL)", 539, true,
+         [&](int n, const float*, const int* i) { TEXFIL(x, y, n, i, i, "T", 1); }},
+        {"kpDisplayLineColumn(TEXLIN)", 539, true,
+         [&](int n, const float*, const int* i) { TEXLIN(x, y, n, i, kind, "T", 1); }},
+        {"kpDisplayMarkerColumn(TEXSYM)", 539, true,
+         [&](int n, const float*, const int* i) { TEXSYM(x, y, n, i, i, "T", 1); }},
+        {"kpDisplayStringColumn(TEXSTR)", 539, true,
+         [&](int n, const float*, const int*) { TEXSTR(x, y, n, "ab", 1, "T", 1); }},
+        {"kpDisplayGeneratedColumn(TEXGEN)", 539, true,
+         [&](int n, const float*, const int*) { TEXGEN(x, y, n, b, fraction, "T", 1); }},
     };
     const float data[] = {1.0f, 2.0f};
     const int words[] = {1, 1};
@@ -100,15 +123,20 @@ TEST_F(Conventions, FillStylesAndPens)
     const int one = 1;
     struct Filler {
         const char* routine;
-        bool categories;   // bars and histograms stand on a category axis
+        bool categories;  // bars and histograms stand on a category axis
         std::function<void(const int*, const int*)> fill;
     };
     const std::vector<Filler> fillers = {
-        {"kpFillAreaChart(AREFIL)", false, [&](const int* s, const int* p) { AREFIL(lo, hi, lo, hi, 3, one, s, p); }},
-        {"kpFillBarChart(BARFIL)", true, [&](const int* s, const int* p) { BARFIL(lo, hi, 3, fraction, s, p); }},
-        {"kpFillHistogram(HISFIL)", true, [&](const int* s, const int* p) { HISFIL(hi, 3, fraction, s, p); }},
-        {"kpFillStepChart(STPFIL)", false, [&](const int* s, const int* p) { STPFIL(lo, hi, hi, 3, b, one, s, p); }},
-        {"kpDisplayFillColumn(TEXFIL)", false, [&](const int* s, const int* p) { TEXFIL(b, b, 3, s, p, "", 0); }},
+        {"kpFillAreaChart(AREFIL)", false,
+         [&](const int* s, const int* p) { AREFIL(lo, hi, lo, hi, 3, one, s, p); }},
+        {"kpFillBarChart(BARFIL)", true,
+         [&](const int* s, const int* p) { BARFIL(lo, hi, 3, fraction, s, p); }},
+        {"kpFillHistogram(HISFIL)", true,
+         [&](const int* s, const int* p) { HISFIL(hi, 3, fraction, s, p); }},
+        {"kpFillStepChart(STPFIL)", false,
+         [&](const int* s, const int* p) { STPFIL(lo, hi, hi, 3, b, one, s, p); }},
+        {"kpDisplayFillColumn(TEXFIL)", false,
+         [&](const int* s, const int* p) { TEXFIL(b, b, 3, s, p, "", 0); }},
     };
     for (const auto& [routine, categories, fill] : fillers) {
         SCOPED_TRACE(routine);
@@ -163,7 +191,7 @@ TEST_F(Conventions, PlacementCodesAndFixedAnchors)
     const int one = 1, nine = 9, zero = 0;
     struct Case {
         const char* name;
-        int axis;   // category axis (0: value axes)
+        int axis;  // category axis (0: value axes)
         std::function<void()> call;
         std::vector<std::string> numbers;
     };

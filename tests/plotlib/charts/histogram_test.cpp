@@ -27,7 +27,7 @@ TEST_F(Histograms, PlotBaseLineFollowsTheData)
         std::vector<float> values;
         std::vector<int> errors;
         float base;
-        float low, high;    // value range the y axis was scaled to
+        float low, high;  // value range the y axis was scaled to
     };
     const std::vector<Case> cases = {
         {{2, 2, 2}, {-520}, 50, 0, 2},
@@ -97,7 +97,7 @@ TEST_F(Histograms, OutlinesOpenAlongTheBase)
 TEST_F(Histograms, FillsFromTheBase)
 {
     categoryAxis(1, 4);
-    AXISCA(3, 10, -5.0f, 5.0f, 2);   // kernel y = 350 + 50 v
+    AXISCA(3, 10, -5.0f, 5.0f, 2);  // kernel y = 350 + 50 v
     const float values[] = {3.0f, 0.0f, -2.0f, 5.0f};
     const int styles[] = {0, 0, 1, 0}, pens[] = {2, 2, 2, 2};
     EXPECT_EQ(fills(run([&] { HISFIL(values, 4, 0.5f, styles, pens); })),
@@ -108,8 +108,7 @@ TEST_F(Histograms, FillsFromTheBase)
               (std::vector<std::string>{"0 2 100 131.25 340 193.75"}));
     // Lying columns: one of no length is handed on as it is, columns of no width are not.
     EXPECT_EQ(fills(run([&] { HISFIL(values, 2, 0.5f, styles, pens); })),
-              (std::vector<std::string>{"0 2 100 131.25 340 193.75",
-                                        "0 2 100 256.25 100 318.75"}));
+              (std::vector<std::string>{"0 2 100 131.25 340 193.75", "0 2 100 256.25 100 318.75"}));
     EXPECT_TRUE(fills(run([&] { HISFIL(values, 2, 0.0f, styles, pens); })).empty());
 }
 
@@ -120,15 +119,16 @@ TEST_F(Histograms, ValueTagsTurnBelowTheBase)
     struct Case {
         float value;
         int a1, a2;
-        float x, y;   // anchor; the number stands 10 below it (a7 -1)
+        float x, y;  // anchor; the number stands 10 below it (a7 -1)
     };
     // Column 1: centre 200, 100 wide; base at kernel y 350; ky(v) = 350 + 50 v.
     const std::vector<Case> cases = {
-        {3, 0, 2, 200, 510},  {-2, 0, 2, 200, 240}, {-2, 2, -2, 240, 360},
-        {3, 0, 0, 200, 425},  {3, 0, 3, 200, 400},  {-2, -1, 1, 140, 260},
+        {3, 0, 2, 200, 510}, {-2, 0, 2, 200, 240}, {-2, 2, -2, 240, 360},
+        {3, 0, 0, 200, 425}, {3, 0, 3, 200, 400},  {-2, -1, 1, 140, 260},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.value) + " " + std::to_string(c.a1) + " " + std::to_string(c.a2));
+        SCOPED_TRACE(std::to_string(c.value) + " " + std::to_string(c.a1) + " " +
+                     std::to_string(c.a2));
         categoryAxis(1, 4);
         AXISCA(3, 10, -5.0f, 5.0f, 2);
         VALATT(c.a1, c.a2, 1.0f, 0.0f, 0.0f, 0.0f, -1, -1);

@@ -18,7 +18,8 @@ struct MultiFill {
     std::vector<float> x, y;
 };
 
-MultiFill parseFill(const std::string& line) {
+MultiFill parseFill(const std::string& line)
+{
     MultiFill f;
     std::istringstream in(line);
     std::string name;
@@ -41,29 +42,34 @@ MultiFill parseFill(const std::string& line) {
 class PieDrawingTest : public PlotLibraryTest {
 protected:
     // A pie of radius 100 at (500, 400) with fills only (no labels, no outlines).
-    static void quietPie(int mode = 1) {
+    static void quietPie(int mode = 1)
+    {
         PIEPAP(100.0f, 500.0f, 400.0f);
         PIEANN(mode, 0, 0, 0, 0.0f);
         PIEBSW(-1);
         startLog();
     }
-    static std::vector<MultiFill> fills() {
+    static std::vector<MultiFill> fills()
+    {
         std::vector<MultiFill> out;
         for (const std::string& l : callsOf("kernelFillMultiPolygon")) out.push_back(parseFill(l));
         return out;
     }
     // Angle in degrees [0, 360) of point k of the last boundary of a fill, seen from (cx, cy).
-    static double angleOf(const MultiFill& f, size_t k, float cx = 500.0f, float cy = 400.0f) {
+    static double angleOf(const MultiFill& f, size_t k, float cx = 500.0f, float cy = 400.0f)
+    {
         double a = std::atan2(f.y[k] - cy, f.x[k] - cx) * 180.0 / M_PI;
         return a < -1e-3 ? a + 360.0 : a;
     }
-    static size_t lastStart(const MultiFill& f) {
+    static size_t lastStart(const MultiFill& f)
+    {
         size_t start = 0;
         for (int b = 0; b + 1 < f.count; ++b) start += static_cast<size_t>(f.points[b]);
         return start;
     }
     // Start and end angle of the segment boundary (the last one) of a fill.
-    static std::pair<double, double> segmentOf(const MultiFill& f) {
+    static std::pair<double, double> segmentOf(const MultiFill& f)
+    {
         const size_t s = lastStart(f), n = static_cast<size_t>(f.points.back());
         return {angleOf(f, s), angleOf(f, s + n - 2)};
     }
@@ -71,7 +77,8 @@ protected:
     const int pens[4] = {1, 2, 3, 4};
 };
 
-TEST_F(PieDrawingTest, SegmentsSweepTheirShareFromTheStartAngle) {
+TEST_F(PieDrawingTest, SegmentsSweepTheirShareFromTheStartAngle)
+{
     quietPie();
     const float values[3] = {1.0f, 1.0f, 2.0f};
     PIEFIL(values, 3, styles, pens);
@@ -99,7 +106,8 @@ TEST_F(PieDrawingTest, SegmentsSweepTheirShareFromTheStartAngle) {
     EXPECT_NEAR(segmentOf(fills()[0]).second, 60.0, 0.01);
 }
 
-TEST_F(PieDrawingTest, ZeroAndNegativeValues) {
+TEST_F(PieDrawingTest, ZeroAndNegativeValues)
+{
     quietPie();
     const float values[3] = {-1.0f, 0.0f, 3.0f};
     PIEFIL(values, 3, styles, pens);
@@ -112,7 +120,8 @@ TEST_F(PieDrawingTest, ZeroAndNegativeValues) {
     EXPECT_EQ(values[0], -1.0f);
 }
 
-TEST_F(PieDrawingTest, FullDiscFillsTheWholeBufferAtTheFillRadius) {
+TEST_F(PieDrawingTest, FullDiscFillsTheWholeBufferAtTheFillRadius)
+{
     quietPie();
     const float line = 4.0f;
     kernelSetLineWidth(line);
@@ -125,18 +134,19 @@ TEST_F(PieDrawingTest, FullDiscFillsTheWholeBufferAtTheFillRadius) {
         EXPECT_NEAR(std::hypot(f[0].x[k] - 500.0f, f[0].y[k] - 400.0f), 98.0, 0.01) << k;
 }
 
-TEST_F(PieDrawingTest, SegmentFillAngles) {
+TEST_F(PieDrawingTest, SegmentFillAngles)
+{
     quietPie();
     const struct {
         float a1, a2;
-        int points;       // points of the boundary; 0 for no fill
+        int points;  // points of the boundary; 0 for no fill
         double start, end;
     } cases[] = {
-        {30.0f, 390.0f, 200, 30.0, 30.0},   // a full turn
-        {30.0f, 30.0f, 0, 0, 0},            // nothing
-        {350.0f, 10.0f, 13, 350.0, 10.0},   // across 0
+        {30.0f, 390.0f, 200, 30.0, 30.0},  // a full turn
+        {30.0f, 30.0f, 0, 0, 0},           // nothing
+        {350.0f, 10.0f, 13, 350.0, 10.0},  // across 0
         {-90.0f, 0.0f, 52, 270.0, 0.0},
-        {360.0f, 0.0f, 2, 0.0, 0.0},        // no sweep: the start point and the centre
+        {360.0f, 0.0f, 2, 0.0, 0.0},  // no sweep: the start point and the centre
     };
     for (const auto& c : cases) {
         startLog();
@@ -150,14 +160,14 @@ TEST_F(PieDrawingTest, SegmentFillAngles) {
         EXPECT_EQ(f[0].points[0], c.points) << c.a1;
         EXPECT_NEAR(angleOf(f[0], 0), c.start, 0.01) << c.a1;
         if (c.points > 2) {
-            EXPECT_NEAR(std::fmod(angleOf(f[0], c.points - 2) + 0.01, 360.0), c.end, 0.02)
-                << c.a1;
+            EXPECT_NEAR(std::fmod(angleOf(f[0], c.points - 2) + 0.01, 360.0), c.end, 0.02) << c.a1;
         }
     }
     EXPECT_EQ(callsOf("kernelSetRoutineName")[0], "kernelSetRoutineName 2 \"SEGFIL\"");
 }
 
-TEST_F(PieDrawingTest, FillStylesAndPens) {
+TEST_F(PieDrawingTest, FillStylesAndPens)
+{
     quietPie();
     const float values[4] = {1, 1, 1, 1};
     const int fillStyles[4] = {-2, -1, 0, 5};
@@ -175,7 +185,8 @@ TEST_F(PieDrawingTest, FillStylesAndPens) {
     EXPECT_EQ(penCodes[0], -3);
 }
 
-TEST_F(PieDrawingTest, ErrorsStopBeforeAnythingIsDrawn) {
+TEST_F(PieDrawingTest, ErrorsStopBeforeAnythingIsDrawn)
+{
     quietPie();
     const float zeros[51] = {};
     float many[51];
@@ -185,8 +196,8 @@ TEST_F(PieDrawingTest, ErrorsStopBeforeAnythingIsDrawn) {
         const float* values;
         int n;
         int reported;
-    } cases[] = {{many, 51, 505}, {many, 0, 505}, {many, -4, 505}, {zeros, 3, 506},
-                 {bad, 2, 506},   {nullptr, 3, 505}};
+    } cases[] = {{many, 51, 505}, {many, 0, 505}, {many, -4, 505},
+                 {zeros, 3, 506}, {bad, 2, 506},  {nullptr, 3, 505}};
     for (const auto& c : cases) {
         startLog();
         PIEFIL(c.values, c.n, styles, pens);
@@ -235,9 +246,10 @@ TEST_F(PieDrawingTest, ErrorsStopBeforeAnythingIsDrawn) {
     }
 }
 
-TEST_F(PieDrawingTest, ExplodedSegmentsMoveOutAndTheRadiusComesBack) {
+TEST_F(PieDrawingTest, ExplodedSegmentsMoveOutAndTheRadiusComesBack)
+{
     quietPie();
-    PIESET();   // the frame follows the plot area: radius 281.25 at (500, 375)
+    PIESET();  // the frame follows the plot area: radius 281.25 at (500, 375)
     PIEANN(1, 0, 0, 0, 0.0f);
     PIEBSW(-1);
     const int numbers[2] = {2, 3};
@@ -272,7 +284,8 @@ TEST_F(PieDrawingTest, ExplodedSegmentsMoveOutAndTheRadiusComesBack) {
     EXPECT_EQ(graphState.pie.radius, 100.0f);
 }
 
-TEST_F(PieDrawingTest, OutlinesByAnnotationMode) {
+TEST_F(PieDrawingTest, OutlinesByAnnotationMode)
+{
     PIEPAP(100.0f, 500.0f, 400.0f);
     const float values[3] = {1.0f, 0.0f, 1.0f};
     const auto radii = [] {
@@ -308,7 +321,8 @@ TEST_F(PieDrawingTest, OutlinesByAnnotationMode) {
     }
 }
 
-TEST_F(PieDrawingTest, FullDiscOutlineFollowsTheRim) {
+TEST_F(PieDrawingTest, FullDiscOutlineFollowsTheRim)
+{
     // The outline of a single value is the whole circle, drawn after the fill has used the
     // whole buffer.
     PIEPAP(100.0f, 500.0f, 400.0f);
@@ -327,7 +341,8 @@ TEST_F(PieDrawingTest, FullDiscOutlineFollowsTheRim) {
     EXPECT_GT(callsOf("kernelDrawLineTo").size(), 150u);
 }
 
-TEST_F(PieDrawingTest, LabelBoxesAreHolesInTheSegmentFill) {
+TEST_F(PieDrawingTest, LabelBoxesAreHolesInTheSegmentFill)
+{
     PIEPAP(200.0f, 500.0f, 375.0f);
     PIEANN(2, 1, 1, 1, 0.0f);
     const float values[2] = {1.0f, 1.0f};
@@ -366,7 +381,8 @@ TEST_F(PieDrawingTest, LabelBoxesAreHolesInTheSegmentFill) {
 
 // A segment of nearly a whole turn with three label boxes: the rim steps share the buffer
 // with the boxes and the boundary ends within its 200 points.
-TEST_F(PieDrawingTest, NearlyFullSegmentWithBoxesStaysWithinTheBuffer) {
+TEST_F(PieDrawingTest, NearlyFullSegmentWithBoxesStaysWithinTheBuffer)
+{
     PIEPAP(200.0f, 500.0f, 375.0f);
     PIEANN(2, 1, 1, 1, 0.0f);
     PIEBOX(2, -1, 0);

@@ -14,12 +14,14 @@ namespace {
 
 class PieLabelsTest : public PlotLibraryTest {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         PlotLibraryTest::SetUp();
         PIEPAP(200.0f, 500.0f, 375.0f);
         startLog();
     }
-    static std::vector<std::string> texts() {
+    static std::vector<std::string> texts()
+    {
         std::vector<std::string> out;
         for (const std::string& l : calls())
             if (l.rfind("kernelDrawText", 0) == 0 || l.rfind("kernelDrawRealNumber", 0) == 0 ||
@@ -31,7 +33,8 @@ protected:
     const int pens[3] = {1, 2, 3};
 };
 
-TEST_F(PieLabelsTest, PercentageWidthCodes) {
+TEST_F(PieLabelsTest, PercentageWidthCodes)
+{
     PIEANN(1, 0, 1, 0, 0.0f);
     const struct {
         std::vector<float> values;
@@ -54,10 +57,11 @@ TEST_F(PieLabelsTest, PercentageWidthCodes) {
 // Shares that round up to the next power of ten (99.997 % to "100.00", 9.996 % to "10.00")
 // still get a field wide enough for their digits, in every annotation mode: the number the
 // kernel formats in the width it is given never turns into asterisks.
-TEST_F(PieLabelsTest, PercentagesThatRoundUpKeepTheirDigits) {
-    const std::vector<float> shares[] = {
-        {99997.0f, 3.0f}, {99995.5f, 4.5f}, {9996.0f, 90004.0f}, {9995.1f, 90004.9f},
-        {9989.0f, 90011.0f}, {1.0f, 999999.0f}};
+TEST_F(PieLabelsTest, PercentagesThatRoundUpKeepTheirDigits)
+{
+    const std::vector<float> shares[] = {{99997.0f, 3.0f},    {99995.5f, 4.5f},
+                                         {9996.0f, 90004.0f}, {9995.1f, 90004.9f},
+                                         {9989.0f, 90011.0f}, {1.0f, 999999.0f}};
     for (int mode = 1; mode <= 3; ++mode) {
         for (const auto& values : shares) {
             SCOPED_TRACE(std::to_string(mode) + " " + std::to_string(values[0]));
@@ -80,12 +84,16 @@ TEST_F(PieLabelsTest, PercentagesThatRoundUpKeepTheirDigits) {
     }
 }
 
-TEST_F(PieLabelsTest, RadialTextTurnsOverOnTheLeft) {
+TEST_F(PieLabelsTest, RadialTextTurnsOverOnTheLeft)
+{
     PIEANN(1, 1, 0, 0, 0.0f);
     const struct {
         float a1, a2, angle;
-    } cases[] = {{45.0f, 135.0f, 90.0f},  {135.0f, 225.0f, 360.0f}, {-45.0f, 45.0f, 0.0f},
-                 {225.0f, 315.0f, 450.0f}, {180.0f, 360.0f, 450.0f}};
+    } cases[] = {{45.0f, 135.0f, 90.0f},
+                 {135.0f, 225.0f, 360.0f},
+                 {-45.0f, 45.0f, 0.0f},
+                 {225.0f, 315.0f, 450.0f},
+                 {180.0f, 360.0f, 450.0f}};
     for (const auto& c : cases) {
         startLog();
         SEGCHA(c.a1, c.a2, 1.0f, "Label", 5, 0, 1);
@@ -111,7 +119,8 @@ TEST_F(PieLabelsTest, RadialTextTurnsOverOnTheLeft) {
     EXPECT_NEAR(up[1], 375.0f + 25.0f, 1e-2);
 }
 
-TEST_F(PieLabelsTest, NarrowSegmentsShrinkTheirTextToHalfSizeAtMost) {
+TEST_F(PieLabelsTest, NarrowSegmentsShrinkTheirTextToHalfSizeAtMost)
+{
     PIEANN(1, 1, 1, 0, 0.0f);
     startLog();
     SEGCHA(0.0f, 3.0f, 1.0f, "A rather long label", 19, 0, 1);
@@ -126,13 +135,14 @@ TEST_F(PieLabelsTest, NarrowSegmentsShrinkTheirTextToHalfSizeAtMost) {
         EXPECT_EQ(l, "kernelSetCharSize 10 10");
 }
 
-TEST_F(PieLabelsTest, LabelSwitchTwoWritesNothingForBlankLabels) {
+TEST_F(PieLabelsTest, LabelSwitchTwoWritesNothingForBlankLabels)
+{
     const float values[2] = {1.0f, 1.0f};
     PIESTR(values, "    done", 4, 2, 1);
     // The blank label writes nothing, not even its percentage; the other writes both.
-    EXPECT_EQ(texts(), (std::vector<std::string>{"kernelDrawText \"done\"",
-                                                 "kernelDrawRealNumber 50 5 2",
-                                                 "kernelDrawText \"%*.\""}));
+    EXPECT_EQ(texts(),
+              (std::vector<std::string>{"kernelDrawText \"done\"", "kernelDrawRealNumber 50 5 2",
+                                        "kernelDrawText \"%*.\""}));
     startLog();
     SEGSTR(-1, 0.0f, 90.0f, "   ", 3, 1);
     EXPECT_TRUE(texts().empty());
@@ -152,7 +162,8 @@ TEST_F(PieLabelsTest, LabelSwitchTwoWritesNothingForBlankLabels) {
     }
 }
 
-TEST_F(PieLabelsTest, WholeNumberValuesRoundAwayFromZero) {
+TEST_F(PieLabelsTest, WholeNumberValuesRoundAwayFromZero)
+{
     // Numbers without decimals on the value (y) axis.
     AXIANN(0, 40, 1, 2);
     PIEANN(3, 0, 0, 1, 0.0f);
@@ -162,9 +173,9 @@ TEST_F(PieLabelsTest, WholeNumberValuesRoundAwayFromZero) {
     std::vector<std::string> numbers;
     for (const std::string& l : callsOf("kernelDrawIntegerNumber"))
         numbers.push_back(l.substr(0, l.rfind(' ')));
-    EXPECT_EQ(numbers, (std::vector<std::string>{"kernelDrawIntegerNumber 3",
-                                                 "kernelDrawIntegerNumber 2",
-                                                 "kernelDrawIntegerNumber -3"}));
+    EXPECT_EQ(numbers,
+              (std::vector<std::string>{"kernelDrawIntegerNumber 3", "kernelDrawIntegerNumber 2",
+                                        "kernelDrawIntegerNumber -3"}));
     EXPECT_EQ(values[0], 2.4f);
     EXPECT_EQ(values[2], -2.4f);
     // Values with decimals keep them, with their tags around the number.
@@ -179,7 +190,8 @@ TEST_F(PieLabelsTest, WholeNumberValuesRoundAwayFromZero) {
     EXPECT_EQ(texts()[2], "kernelDrawText \"kg\"");
 }
 
-TEST_F(PieLabelsTest, LeaderLabelsSitBesideTheLeaderEnd) {
+TEST_F(PieLabelsTest, LeaderLabelsSitBesideTheLeaderEnd)
+{
     PIEANN(3, 1, 0, 0, 0.0f);
     // Middle angle 0: a flat leader, the text one character width after its end.
     SEGCHA(-45.0f, 45.0f, 1.0f, "East", 4, 0, 1);
@@ -205,7 +217,8 @@ TEST_F(PieLabelsTest, LeaderLabelsSitBesideTheLeaderEnd) {
     EXPECT_TRUE(texts().empty());
 }
 
-TEST_F(PieLabelsTest, ThresholdDropsSmallSegmentLabels) {
+TEST_F(PieLabelsTest, ThresholdDropsSmallSegmentLabels)
+{
     const float values[2] = {1.0f, 3.0f};
     for (int mode : {2, 3}) {
         PIEANN(mode, 0, 1, 0, 30.0f);
@@ -225,7 +238,8 @@ TEST_F(PieLabelsTest, ThresholdDropsSmallSegmentLabels) {
     }
 }
 
-TEST_F(PieLabelsTest, BoxesLieInsideTheirSegments) {
+TEST_F(PieLabelsTest, BoxesLieInsideTheirSegments)
+{
     PIEANN(2, 1, 1, 1, 0.0f);
     PIEBOX(2, 0, 0);
     const float values[3] = {2.0f, 1.0f, 1.0f};
@@ -237,7 +251,7 @@ TEST_F(PieLabelsTest, BoxesLieInsideTheirSegments) {
         const auto v = numbersAfterName(l);
         const int count = static_cast<int>(v[3]);
         if (v[4 + count - 1] != 4.0f) {
-            ++segment;   // the segment's own fill ends the boxes of that segment
+            ++segment;  // the segment's own fill ends the boxes of that segment
             continue;
         }
         // The box just added is the last boundary of this call.
@@ -254,12 +268,13 @@ TEST_F(PieLabelsTest, BoxesLieInsideTheirSegments) {
         }
     }
     EXPECT_EQ(segment, 2);
-    EXPECT_EQ(callsOf("kernelDrawLineBy").size(), 0u);   // no leader was needed
+    EXPECT_EQ(callsOf("kernelDrawLineBy").size(), 0u);  // no leader was needed
 }
 
 // A label that fits nowhere in its segment goes beside it in each pass that lays it out:
 // once for box types 0 and 1, before and after the fill for box types 2 and 3.
-TEST_F(PieLabelsTest, LabelThatFitsNowhereIsWrittenBesideItsSegmentInEachPass) {
+TEST_F(PieLabelsTest, LabelThatFitsNowhereIsWrittenBesideItsSegmentInEachPass)
+{
     PIEANN(2, 1, 1, 0, 0.0f);
     const float values[2] = {1.0f, 99.0f};
     const struct {
@@ -271,7 +286,8 @@ TEST_F(PieLabelsTest, LabelThatFitsNowhereIsWrittenBesideItsSegmentInEachPass) {
         startLog();
         PIECHA(values, "Tiny    Most    ", 8, 2, styles, pens);
         size_t tiny = 0;
-        for (const std::string& l : callsOf("kernelDrawText")) tiny += l == "kernelDrawText \"Tiny\"";
+        for (const std::string& l : callsOf("kernelDrawText"))
+            tiny += l == "kernelDrawText \"Tiny\"";
         EXPECT_EQ(tiny, c.leaders) << c.boxType;
         // The boxes of "Most" (four sides of each of its two lines), then one line per leader.
         EXPECT_EQ(callsOf("kernelDrawLineBy").size(), c.boxLines + c.leaders) << c.boxType;
@@ -280,27 +296,29 @@ TEST_F(PieLabelsTest, LabelThatFitsNowhereIsWrittenBesideItsSegmentInEachPass) {
 
 // A single full segment leaves no room between its start and end radius: its label goes
 // beside the pie, opposite the start.
-TEST_F(PieLabelsTest, FullDiscLabelGoesBesideThePie) {
+TEST_F(PieLabelsTest, FullDiscLabelGoesBesideThePie)
+{
     PIEANN(2, 1, 0, 0, 0.0f);
     PIEBOX(1, -1, 0);
     const float one = 5.0f;
     startLog();
     PIECHA(&one, "All     ", 8, 1, styles, pens);
-    EXPECT_EQ(callsOf("kernelDrawLineBy").size(), 1u);   // the leader, no box
+    EXPECT_EQ(callsOf("kernelDrawLineBy").size(), 1u);  // the leader, no box
     EXPECT_EQ(callsOf("kernelDrawText"), std::vector<std::string>{"kernelDrawText \"All\""});
 }
 
-TEST_F(PieLabelsTest, ExtentOfASegmentAtAHeight) {
+TEST_F(PieLabelsTest, ExtentOfASegmentAtAHeight)
+{
     const float c = std::sqrt(200.0f * 200.0f - 100.0f * 100.0f);
     const struct {
         float s, e, sweep, y, left, right;
     } cases[] = {
-        {0, 90, 90, 100, 0, c},             // first quadrant
+        {0, 90, 90, 100, 0, c},  // first quadrant
         {30, 150, 120, 100, -173.205f, 173.205f},
-        {180, 270, 90, -100, -c, 0},        // third quadrant
-        {0, 0, 360, 100, 200, c},           // a full turn: no room (start and end at 0)
-        {270, 90, 180, 100, 0, c},          // right half, above the centre
-        {270, 90, 180, -100, 0, c},         // and below it
+        {180, 270, 90, -100, -c, 0},  // third quadrant
+        {0, 0, 360, 100, 200, c},     // a full turn: no room (start and end at 0)
+        {270, 90, 180, 100, 0, c},    // right half, above the centre
+        {270, 90, 180, -100, 0, c},   // and below it
     };
     for (const auto& k : cases) {
         float left = 0, right = 0;

@@ -11,45 +11,47 @@ namespace {
 
 class PieSettingsTest : public PlotLibraryTest {
 protected:
-    static std::vector<std::string> routinesReported() {
+    static std::vector<std::string> routinesReported()
+    {
         std::vector<std::string> names;
         for (const tarv::ErrorRecord& r : tarv::errorLog()) names.push_back(r.routine);
         return names;
     }
-    static float startAngle() {
+    static float startAngle()
+    {
         float r = 0, x = 0, y = 0, a = 0;
         PIEENQ(r, x, y, a);
         return a;
     }
 };
 
-TEST_F(PieSettingsTest, StartAngleIsKeptWithinOneTurn) {
+TEST_F(PieSettingsTest, StartAngleIsKeptWithinOneTurn)
+{
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const struct {
         float given, stored;
-    } cases[] = {{-30.0f, 330.0f}, {725.0f, 5.0f},  {360.0f, 0.0f}, {-360.0f, 0.0f},
-                 {45.5f, 45.5f},   {-1e-8f, 0.0f},  {nan, 0.0f},    {1e30f, 0.0f}};
+    } cases[] = {{-30.0f, 330.0f}, {725.0f, 5.0f}, {360.0f, 0.0f}, {-360.0f, 0.0f},
+                 {45.5f, 45.5f},   {-1e-8f, 0.0f}, {nan, 0.0f},    {1e30f, 0.0f}};
     for (const auto& c : cases) {
         PIEANG(c.given);
         const float a = startAngle();
         EXPECT_GE(a, 0.0f) << c.given;
         EXPECT_LT(a, 360.0f) << c.given;
-        EXPECT_FALSE(std::signbit(a)) << c.given;   // no "-0" for a whole negative turn
-        if (c.given != 1e30f) {
-            EXPECT_NEAR(a, c.stored, 1e-4f) << c.given;
-        }
+        EXPECT_FALSE(std::signbit(a)) << c.given;  // no "-0" for a whole negative turn
+        if (c.given != 1e30f) { EXPECT_NEAR(a, c.stored, 1e-4f) << c.given; }
     }
     EXPECT_TRUE(errors().empty());
 }
 
-TEST_F(PieSettingsTest, AnnotationSwitchesAndThreshold) {
+TEST_F(PieSettingsTest, AnnotationSwitchesAndThreshold)
+{
     PIEANN(3, 1, 2, -1, 150.0f);
     int mode = 0, label = 0, percent = 0, value = 0;
     float threshold = 0;
     PIAENQ(mode, label, percent, value, threshold);
     EXPECT_EQ(mode, 3);
     EXPECT_EQ(label, 1);
-    EXPECT_EQ(percent, 0);   // only 1 switches on
+    EXPECT_EQ(percent, 0);  // only 1 switches on
     EXPECT_EQ(value, 0);
     EXPECT_FLOAT_EQ(threshold, 100.0f);
     EXPECT_TRUE(errors().empty());
@@ -66,7 +68,8 @@ TEST_F(PieSettingsTest, AnnotationSwitchesAndThreshold) {
     EXPECT_FLOAT_EQ(threshold, 0.0f);
 }
 
-TEST_F(PieSettingsTest, BoxTypeFillStyleAndPen) {
+TEST_F(PieSettingsTest, BoxTypeFillStyleAndPen)
+{
     PIEBOX(2, 5, -7);
     EXPECT_EQ(graphState.pie.boxType, 2);
     EXPECT_EQ(graphState.pie.boxFillStyle, 5);
@@ -81,7 +84,8 @@ TEST_F(PieSettingsTest, BoxTypeFillStyleAndPen) {
     EXPECT_EQ(graphState.pie.boundSwitch, -1);
 }
 
-TEST_F(PieSettingsTest, ExplosionTableIsReplacedByEveryCall) {
+TEST_F(PieSettingsTest, ExplosionTableIsReplacedByEveryCall)
+{
     const int numbers[5] = {2, 0, 51, 7, 2};
     const float distances[5] = {0.1f, 0.3f, 0.3f, -0.5f, -0.000005f};
     PIEEXP(numbers, distances, 5);
@@ -114,7 +118,8 @@ TEST_F(PieSettingsTest, ExplosionTableIsReplacedByEveryCall) {
     EXPECT_EQ(distances[3], -0.5f);
 }
 
-TEST_F(PieSettingsTest, FrameAndEnquiry) {
+TEST_F(PieSettingsTest, FrameAndEnquiry)
+{
     // Without a frame the pie follows the plot area: the picture space, then a plot frame.
     float r = 0, x = 0, y = 0, a = 0;
     PIEENQ(r, x, y, a);
@@ -153,7 +158,8 @@ TEST_F(PieSettingsTest, FrameAndEnquiry) {
     EXPECT_FLOAT_EQ(x, 10.0f);
 }
 
-TEST_F(PieSettingsTest, RestoreGivesTheFirstUseValues) {
+TEST_F(PieSettingsTest, RestoreGivesTheFirstUseValues)
+{
     GRFBND(0.0f, 400.0f, 0.0f, 400.0f);
     PIEPAP(40.0f, 1.0f, 2.0f);
     PIEANG(90.0f);

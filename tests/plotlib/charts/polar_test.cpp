@@ -12,14 +12,16 @@ namespace {
 class PolarTest : public PlotLibraryTest {
 protected:
     // Integer numbers written, in order.
-    static std::vector<int> angleLabels() {
+    static std::vector<int> angleLabels()
+    {
         std::vector<int> out;
         for (const std::string& l : callsOf("kernelDrawIntegerNumber"))
             out.push_back(static_cast<int>(numbersAfterName(l)[0]));
         return out;
     }
     // Directions (degrees) of the spokes drawn from the centre (cx, cy).
-    static std::vector<int> spokes(float cx, float cy) {
+    static std::vector<int> spokes(float cx, float cy)
+    {
         std::vector<int> out;
         const auto lines = calls();
         const std::string from = "kernelMovePen " + num(cx) + " " + num(cy);
@@ -34,13 +36,14 @@ protected:
     }
 };
 
-TEST_F(PolarTest, LayoutIsUsedByTheAxesButNotByXYCharts) {
+TEST_F(PolarTest, LayoutIsUsedByTheAxesButNotByXYCharts)
+{
     SETPOL(300.0f, 250.0f, 120.0f, 2);
     EXPECT_TRUE(errors().empty());
     SETPOL(310.0f, 260.0f, 0.0f, 7);
     EXPECT_EQ(errors(), (std::vector<int>{-517, -518}));
     EXPECT_EQ(tarv::errorLog()[0].routine, "kpSetPolarChartAttribs(SETPOL)");
-    EXPECT_EQ(graphState.polar.radius, 120.0f);   // the old radius stays
+    EXPECT_EQ(graphState.polar.radius, 120.0f);  // the old radius stays
     EXPECT_EQ(graphState.polar.mode, 3);
     startLog();
     DRAPOL(1, 0, 8, 360.0f, 2);
@@ -55,13 +58,14 @@ TEST_F(PolarTest, LayoutIsUsedByTheAxesButNotByXYCharts) {
     EXPECT_EQ(graphState.polar.polarSwitch, 0);
 }
 
-TEST_F(PolarTest, AngularPartSpokesAndLabels) {
+TEST_F(PolarTest, AngularPartSpokesAndLabels)
+{
     const struct {
         float range;
         int count;
         std::vector<int> angles;
     } cases[] = {
-        {360.0f, 8, {0, 45, 90, 135, 180, 225, 270, 315}},   // the ninth at 360 is skipped
+        {360.0f, 8, {0, 45, 90, 135, 180, 225, 270, 315}},  // the ninth at 360 is skipped
         {180.0f, 4, {0, 45, 90, 135, 180}},
         {90.0f, 3, {0, 30, 60, 90}},
     };
@@ -85,7 +89,8 @@ TEST_F(PolarTest, AngularPartSpokesAndLabels) {
     EXPECT_EQ(angleLabels(), (std::vector<int>{0, 90, 180, 270}));
 }
 
-TEST_F(PolarTest, CodesBeyondTheirRangeActAsTheNearestOnes) {
+TEST_F(PolarTest, CodesBeyondTheirRangeActAsTheNearestOnes)
+{
     firstCallDone();
     const auto drawn = [](int code, int label, int part) {
         startLog();
@@ -100,7 +105,8 @@ TEST_F(PolarTest, CodesBeyondTheirRangeActAsTheNearestOnes) {
     }
 }
 
-TEST_F(PolarTest, RadialPartAxesAndRings) {
+TEST_F(PolarTest, RadialPartAxesAndRings)
+{
     DRAPOL(-1, 1, 4, -100.0f, 1);
     EXPECT_EQ(errors(), std::vector<int>{-521});
     EXPECT_EQ(tarv::errorLog()[0].routine, "kpDrawPolarAxes(DRAPOL)");
@@ -131,7 +137,8 @@ TEST_F(PolarTest, RadialPartAxesAndRings) {
     EXPECT_TRUE(callsOf("kernelDrawText").empty());
 }
 
-TEST_F(PolarTest, BadCountsAndRanges) {
+TEST_F(PolarTest, BadCountsAndRanges)
+{
     const struct {
         int count;
         float range;
@@ -143,15 +150,13 @@ TEST_F(PolarTest, BadCountsAndRanges) {
         {INT_MAX, 360.0f, 2, {-519}, 8},
         {-3, -360.0f, 2, {-521, -519}, 8},
         {6, 0.0f, 1, {-520}, 0},
-        {4, 1e30f, 2, {}, 1},     // every step past a whole turn: only the spoke at 0
+        {4, 1e30f, 2, {}, 1},  // every step past a whole turn: only the spoke at 0
     };
     for (const auto& c : cases) {
         startLog();
         DRAPOL(-1, 1, c.count, c.range, c.part);
         EXPECT_EQ(errors(), c.reported) << c.count;
-        if (c.part == 2) {
-            EXPECT_EQ(angleLabels().size(), c.labels) << c.count;
-        }
+        if (c.part == 2) { EXPECT_EQ(angleLabels().size(), c.labels) << c.count; }
     }
     // A range of 0 on the radial part becomes the step count.
     EXPECT_EQ(graphAxis(1).maximum, 6.0f);
@@ -165,24 +170,27 @@ TEST_F(PolarTest, BadCountsAndRanges) {
     EXPECT_TRUE(errors().empty());
 }
 
-TEST_F(PolarTest, XYChartsLineCodesAndData) {
+TEST_F(PolarTest, XYChartsLineCodesAndData)
+{
     const float x[4] = {10.0f, 0.0f, -20.0f, 0.0f}, y[4] = {0.0f, 30.0f, 0.0f, -40.0f};
     const struct {
         int code;
-        const char* curve;   // kernel curve operation, or nullptr for a polyline
+        const char* curve;  // kernel curve operation, or nullptr for a polyline
         bool markers;
-    } cases[] = {{1, nullptr, false}, {7, nullptr, false},           {-1, nullptr, true},
-                 {2, "kernelDrawCurve", false}, {-2, "kernelDrawCurve", true},
-                 {3, "kernelDrawSpline", false}, {-4, "kernelDrawAkimaCurve", true},
+    } cases[] = {{1, nullptr, false},
+                 {7, nullptr, false},
+                 {-1, nullptr, true},
+                 {2, "kernelDrawCurve", false},
+                 {-2, "kernelDrawCurve", true},
+                 {3, "kernelDrawSpline", false},
+                 {-4, "kernelDrawAkimaCurve", true},
                  {0, nullptr, true}};
     for (const auto& c : cases) {
         startLog();
         POLXY(x, y, 4, c.code);
         EXPECT_TRUE(errors().empty()) << c.code;
         EXPECT_EQ(callsOf("kernelDrawMarker").size(), c.markers ? 4u : 0u) << c.code;
-        if (c.curve != nullptr) {
-            EXPECT_EQ(callsOf(c.curve).size(), 1u) << c.code;
-        }
+        if (c.curve != nullptr) { EXPECT_EQ(callsOf(c.curve).size(), 1u) << c.code; }
     }
     // The axes reach the farthest point (40 from the origin) with 2 K intervals.
     EXPECT_LE(graphAxis(1).minimum, -40.0f);
@@ -197,7 +205,8 @@ TEST_F(PolarTest, XYChartsLineCodesAndData) {
     EXPECT_EQ(lines.back(), "kernelDrawLineTo " + num(kx) + " " + num(ky));
 }
 
-TEST_F(PolarTest, XYChartEdgeCases) {
+TEST_F(PolarTest, XYChartEdgeCases)
+{
     const float x[3] = {0, 0, 0}, y[3] = {0, 0, 0};
     POLXY(x, y, 3, 1);
     // Every point at the origin: range 0, the interval count (9) is the range.

@@ -30,19 +30,25 @@ TEST_F(Steps, OutlineFigures)
     placeAxes();
     const float s[] = {0.0f, 1.000001f, 3.0f}, e[] = {1.0f, 2.0f, 4.0f}, v[] = {2.0f, 3.0f, 1.0f};
     const float b = 0.0f;
-    const std::vector<std::string> treads = {M(100, 200), L(180, 200), M(180, 250), L(260, 250),
-                                             M(340, 150), L(420, 150)};
+    const std::vector<std::string> treads = {M(100, 200), L(180, 200), M(180, 250),
+                                             L(260, 250), M(340, 150), L(420, 150)};
     struct Case {
         int code;
         std::vector<std::string> figure;
     };
     const std::vector<Case> cases = {
-        {1, {M(100, 200), L(180, 200), L(180, 250), M(180, 250), L(260, 250), M(340, 150), L(420, 150)}},
-        {2, {M(100, 100), L(100, 200), L(180, 200), L(180, 250), L(180, 250), L(260, 250), L(260, 100),
-             M(340, 100), L(340, 150), L(420, 150), L(420, 100)}},
-        {3, {M(100, 100), L(100, 200), L(180, 200), L(180, 100), M(180, 100), L(180, 250), L(260, 250),
-             L(260, 100), M(340, 100), L(340, 150), L(420, 150), L(420, 100)}},
-        {0, treads}, {4, treads}, {-1, treads},
+        {1,
+         {M(100, 200), L(180, 200), L(180, 250), M(180, 250), L(260, 250), M(340, 150),
+          L(420, 150)}},
+        {2,
+         {M(100, 100), L(100, 200), L(180, 200), L(180, 250), L(180, 250), L(260, 250), L(260, 100),
+          M(340, 100), L(340, 150), L(420, 150), L(420, 100)}},
+        {3,
+         {M(100, 100), L(100, 200), L(180, 200), L(180, 100), M(180, 100), L(180, 250), L(260, 250),
+          L(260, 100), M(340, 100), L(340, 150), L(420, 150), L(420, 100)}},
+        {0, treads},
+        {4, treads},
+        {-1, treads},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
@@ -65,9 +71,9 @@ TEST_F(Steps, PlotFromTheDataWithTheBase)
     EXPECT_TRUE(errors().empty());
     EXPECT_EQ(graphAxis(1).scalingType, 1);
     EXPECT_EQ(graphAxis(2).scalingType, 1);
-    EXPECT_EQ(outline(lines), (std::vector<std::string>{M(90, 50), L(90, 537.5), L(525, 537.5),
-                                                        L(525, 700), L(525, 700), L(960, 700),
-                                                        L(960, 50)}));
+    EXPECT_EQ(outline(lines),
+              (std::vector<std::string>{M(90, 50), L(90, 537.5), L(525, 537.5), L(525, 700),
+                                        L(525, 700), L(960, 700), L(960, 50)}));
     // The base widens the value range upward too.
     run([&] { STPCHA(s, e, v, 2, 0, 10.0f, 1); });
     EXPECT_FLOAT_EQ(graphAxis(2).minimum, 3.0f);
@@ -165,7 +171,8 @@ TEST_F(Steps, ValueTagAnchors)
         {3, 3, 2, 500, 350},  {0, 0, 2, 420, 200},  {-1, 1, 1, 190, 390},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.a1) + " " + std::to_string(c.a2) + " " + std::to_string(c.orientation));
+        SCOPED_TRACE(std::to_string(c.a1) + " " + std::to_string(c.a2) + " " +
+                     std::to_string(c.orientation));
         VALATT(c.a1, c.a2, 5.0f, 0.0f, 0.0f, 0.0f, -1, -1);
         const auto placed = placedTexts(run([&] { STPVAL(s, e, v, 1, b, 3, c.orientation); }));
         EXPECT_EQ(tagPosition(placed, 0), num(c.x) + " " + num(c.y - 10));

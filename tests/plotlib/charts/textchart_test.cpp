@@ -15,7 +15,8 @@ using TextCharts = ChartsTest;
 std::vector<std::string> words(const std::vector<std::string>& placed)
 {
     std::vector<std::string> out;
-    for (const std::string& t : placed) out.push_back(t.substr(t.find('"') + 1, t.rfind('"') - t.find('"') - 1));
+    for (const std::string& t : placed)
+        out.push_back(t.substr(t.find('"') + 1, t.rfind('"') - t.find('"') - 1));
     return out;
 }
 
@@ -70,8 +71,9 @@ TEST_F(TextCharts, TitleRowAndFrame)
               (std::vector<std::string>{at(150, 685, "Mass"), at(145, 665, "*."), at(145, 665, "7"),
                                         at(155, 665, "*.")}));
     EXPECT_GT(firstOf(lines, "kernelSetPen"), firstOf(lines, "kernelFormatInteger"));
-    EXPECT_EQ(pen(lines), (std::vector<std::string>{M(100, 700), L(100, 660), L(200, 660), L(200, 700),
-                                                    L(100, 700), M(100, 680), L(200, 680)}));
+    EXPECT_EQ(pen(lines),
+              (std::vector<std::string>{M(100, 700), L(100, 660), L(200, 660), L(200, 700),
+                                        L(100, 700), M(100, 680), L(200, 680)}));
     EXPECT_EQ(only(lines, {"kernelSetPen"}), std::vector<std::string>{"kernelSetPen 2"});
     EXPECT_FLOAT_EQ(graphState.graph.plotArea[0], 100.0f);
     EXPECT_FLOAT_EQ(graphState.graph.plotArea[3], 700.0f);
@@ -93,7 +95,7 @@ TEST_F(TextCharts, StringRows)
                   (std::vector<std::string>{at(c.x, 685, "ab"), at(c.x, 645, "cde")}));
         EXPECT_EQ(only(lines, {"kernelSetTextJustification"}).front(),
                   "kernelSetTextJustification " + std::to_string(c.justification));
-        EXPECT_TRUE(pen(lines).empty());   // frame pen below 0: no frame
+        EXPECT_TRUE(pen(lines).empty());  // frame pen below 0: no frame
     }
     // No strings at all: every row empty, the frame still drawn.
     TEXDEF(0.0f, 0.0f, 0, 0, 1);
@@ -109,14 +111,16 @@ TEST_F(TextCharts, ValueAndGeneratedRows)
     VALTXT("$", 1, " kg", 3);
     TEXDEF(0.0f, 0.0f, 1, 0, -1);
     const float values[] = {12.5f};
-    EXPECT_EQ(placedTexts(run([&] { TEXVAL(100.0f, 700.0f, 1, values, "", 0); })),
-              (std::vector<std::string>{at(115, 685, "$"), at(125, 685, "12.5"), at(165, 685, " kg")}));
+    EXPECT_EQ(
+        placedTexts(run([&] { TEXVAL(100.0f, 700.0f, 1, values, "", 0); })),
+        (std::vector<std::string>{at(115, 685, "$"), at(125, 685, "12.5"), at(165, 685, " kg")}));
 
     VALTXT("", 0, "", 0);
     const auto generated =
         words(placedTexts(run([] { TEXGEN(0.0f, 700.0f, 5, 0.0f, 100.0f, "", 0); })));
-    EXPECT_EQ(generated, (std::vector<std::string>{"*.", "0", "*.", "*.", "25", "*.", "*.", "50", "*.",
-                                                   "*.", "75", "*.", "*.", "100", "*."}));
+    EXPECT_EQ(generated,
+              (std::vector<std::string>{"*.", "0", "*.", "*.", "25", "*.", "*.", "50", "*.", "*.",
+                                        "75", "*.", "*.", "100", "*."}));
     EXPECT_EQ(words(placedTexts(run([] { TEXGEN(0.0f, 700.0f, 1, 3.0f, 9.0f, "", 0); }))),
               (std::vector<std::string>{"*.", "3", "*."}));
 }
@@ -132,10 +136,12 @@ TEST_F(TextCharts, PercentageRows)
     const std::vector<Case> cases = {
         {{1, -1, 2}, {"25 5 2 -> \"25.00\"", "25 5 2 -> \"25.00\"", "50 5 2 -> \"50.00\""}},
         {{4}, {"100 6 2 -> \"100.00\""}},
-        {{1, 19, 30, 50}, {"1 5 2 -> \" 1.00\"", "19 5 2 -> \"19.00\"", "30 5 2 -> \"30.00\"",
-                           "50 5 2 -> \"50.00\""}},
+        {{1, 19, 30, 50},
+         {"1 5 2 -> \" 1.00\"", "19 5 2 -> \"19.00\"", "30 5 2 -> \"30.00\"",
+          "50 5 2 -> \"50.00\""}},
         // Shares just under 10 % and 100 % are written rounded up and need the wider field.
-        {{9.997f, 9.0003f, 9.0003f, 9.0003f, 9.0003f, 9.0003f, 9.0003f, 9.0003f, 9.0003f, 9.0003f, 9.0003f},
+        {{9.997f, 9.0003f, 9.0003f, 9.0003f, 9.0003f, 9.0003f, 9.0003f, 9.0003f, 9.0003f, 9.0003f,
+          9.0003f},
          {}},
         {{99.996f, 0.004f}, {"99.996 6 2 -> \"100.00\"", "0.004 6 2 -> \"  0.00\""}},
     };
@@ -145,10 +151,9 @@ TEST_F(TextCharts, PercentageRows)
         const auto lines = run([&] { TEXPER(0.0f, 700.0f, n, c.values.data(), "", 0); });
         EXPECT_TRUE(errors().empty());
         std::vector<std::string> formats;
-        for (const std::string& line : only(lines, {"kernelFormatReal"})) formats.push_back(line.substr(17));
-        if (!c.formats.empty()) {
-            EXPECT_EQ(formats, c.formats);
-        }
+        for (const std::string& line : only(lines, {"kernelFormatReal"}))
+            formats.push_back(line.substr(17));
+        if (!c.formats.empty()) { EXPECT_EQ(formats, c.formats); }
         for (const std::string& f : formats) EXPECT_EQ(f.find('*'), std::string::npos) << f;
         EXPECT_EQ(words(placedTexts(lines)).back(), "%*.");
     }
@@ -156,12 +161,13 @@ TEST_F(TextCharts, PercentageRows)
     // middle of the row.
     const float two[] = {1.0f, 3.0f};
     EXPECT_EQ(placedTexts(run([&] { TEXPER(0.0f, 700.0f, 2, two, "", 0); })),
-              (std::vector<std::string>{at(20, 685, "25.00"), at(70, 685, "%*."), at(20, 665, "75.00"),
-                                        at(70, 665, "%*.")}));
+              (std::vector<std::string>{at(20, 685, "25.00"), at(70, 685, "%*."),
+                                        at(20, 665, "75.00"), at(70, 665, "%*.")}));
 
     for (const std::vector<float>& bad : {std::vector<float>{0, 0}, std::vector<float>{1e-6f},
                                           std::vector<float>{1, std::nanf("")}}) {
-        const auto lines = run([&] { TEXPER(0.0f, 700.0f, static_cast<int>(bad.size()), bad.data(), "T", 1); });
+        const auto lines =
+            run([&] { TEXPER(0.0f, 700.0f, static_cast<int>(bad.size()), bad.data(), "T", 1); });
         EXPECT_EQ(errors(), std::vector<int>{506});
         EXPECT_TRUE(placedTexts(lines).empty());
     }
@@ -174,11 +180,13 @@ TEST_F(TextCharts, FillRows)
     const int styles[] = {1, -2, 3}, pens[] = {4, 4, -6};
     const auto lines = run([&] { TEXFIL(100.0f, 700.0f, 3, styles, pens, "", 0); });
     EXPECT_EQ(errors(), std::vector<int>{-508});
-    EXPECT_EQ(fills(lines), (std::vector<std::string>{"1 4 110 698 190 682", "3 6 110 658 190 642"}));
-    EXPECT_EQ(pen(lines), (std::vector<std::string>{M(110, 698), L(190, 698), L(190, 682), L(110, 682),
-                                                    L(110, 698), M(110, 658), L(190, 658), L(190, 642),
-                                                    L(110, 642), L(110, 658), M(100, 700), L(100, 640),
-                                                    L(200, 640), L(200, 700), L(100, 700)}));
+    EXPECT_EQ(fills(lines),
+              (std::vector<std::string>{"1 4 110 698 190 682", "3 6 110 658 190 642"}));
+    EXPECT_EQ(pen(lines),
+              (std::vector<std::string>{M(110, 698), L(190, 698), L(190, 682), L(110, 682),
+                                        L(110, 698), M(110, 658), L(190, 658), L(190, 642),
+                                        L(110, 642), L(110, 658), M(100, 700), L(100, 640),
+                                        L(200, 640), L(200, 700), L(100, 700)}));
 }
 
 // Line samples of each kind, kept half a line width inside the box of their row; the frame
@@ -186,15 +194,15 @@ TEST_F(TextCharts, FillRows)
 TEST_F(TextCharts, LineRows)
 {
     TEXDEF(0.0f, 0.0f, 0, 0, 5);
-    kernelSetLineAttributes(0, 1, 0, 1, 4.0f, 1, 0);   // lines 4 wide: half a width is 2
+    kernelSetLineAttributes(0, 1, 0, 1, 4.0f, 1, 0);  // lines 4 wide: half a width is 2
     struct Case {
         int kind;
         std::vector<std::string> line;
         std::vector<int> errors;
     };
     const std::vector<Case> cases = {
-        {1, {M(112, 690), L(188, 690)}, {}}, {2, {M(150, 696), L(150, 684)}, {}},
-        {3, {M(112, 684), L(188, 696)}, {}}, {4, {M(112, 696), L(188, 684)}, {}},
+        {1, {M(112, 690), L(188, 690)}, {}},     {2, {M(150, 696), L(150, 684)}, {}},
+        {3, {M(112, 684), L(188, 696)}, {}},     {4, {M(112, 696), L(188, 684)}, {}},
         {7, {M(112, 684), L(188, 696)}, {-548}}, {0, {M(112, 684), L(188, 696)}, {-548}},
     };
     const int pens[] = {3, 0};
@@ -204,14 +212,15 @@ TEST_F(TextCharts, LineRows)
         EXPECT_EQ(errors(), c.errors);
         const auto got = pen(lines);
         ASSERT_EQ(got.size(), 7u);
-        EXPECT_EQ(got[0], M(100, 700));   // the frame first
+        EXPECT_EQ(got[0], M(100, 700));  // the frame first
         EXPECT_EQ(std::vector<std::string>(got.begin() + 5, got.end()), c.line);
-        EXPECT_EQ(only(lines, {"kernelSetPen"}), (std::vector<std::string>{"kernelSetPen 5", "kernelSetPen 3"}));
+        EXPECT_EQ(only(lines, {"kernelSetPen"}),
+                  (std::vector<std::string>{"kernelSetPen 5", "kernelSetPen 3"}));
     }
     const int callers[] = {0};
     const auto lines = run([&] { TEXLIN(100.0f, 700.0f, 1, callers, 1, "", 0); });
     const auto restore = only(lines, {"kernelSetLineAttributes"});
-    ASSERT_EQ(restore.size(), 2u);   // the row, then the routine's exit
+    ASSERT_EQ(restore.size(), 2u);  // the row, then the routine's exit
     EXPECT_EQ(restore[0], "kernelSetLineAttributes 0 1 0 1 4 1 0");
 }
 
@@ -221,10 +230,13 @@ TEST_F(TextCharts, MarkerRows)
     const auto lines = run([&] { TEXSYM(100.0f, 700.0f, 3, symbols, pens, "", 0); });
     EXPECT_EQ(errors(), (std::vector<int>{-508, -527}));
     EXPECT_EQ(only(lines, {"kernelDrawMarker"}),
-              (std::vector<std::string>{"kernelDrawMarker 3", "kernelDrawMarker 1", "kernelDrawMarker 5"}));
+              (std::vector<std::string>{"kernelDrawMarker 3", "kernelDrawMarker 1",
+                                        "kernelDrawMarker 5"}));
     // The frame (default pen 0) first, then a marker in the middle of each row.
-    EXPECT_EQ(pen(lines), (std::vector<std::string>{M(100, 700), L(100, 640), L(200, 640), L(200, 700),
-                                                    L(100, 700), M(150, 690), M(150, 670), M(150, 650)}));
-    EXPECT_EQ(only(lines, {"kernelSetPen"}), (std::vector<std::string>{"kernelSetPen 0", "kernelSetPen 1",
-                                                                       "kernelSetPen 3", "kernelSetPen 2"}));
+    EXPECT_EQ(pen(lines),
+              (std::vector<std::string>{M(100, 700), L(100, 640), L(200, 640), L(200, 700),
+                                        L(100, 700), M(150, 690), M(150, 670), M(150, 650)}));
+    EXPECT_EQ(only(lines, {"kernelSetPen"}),
+              (std::vector<std::string>{"kernelSetPen 0", "kernelSetPen 1", "kernelSetPen 3",
+                                        "kernelSetPen 2"}));
 }

@@ -11,7 +11,8 @@ namespace {
 struct Arrow {
     float sx, sy, tx, ty;
     double length() const { return std::hypot(tx - sx, ty - sy); }
-    double direction() const {
+    double direction() const
+    {
         double a = std::atan2(ty - sy, tx - sx) * 180.0 / M_PI;
         return a < -1e-3 ? a + 360.0 : a;
     }
@@ -21,14 +22,16 @@ class VectorTest : public PlotLibraryTest {
 protected:
     // x from 0 to 10 over kernel 100..900, y from 0 to 10 over kernel 100..600; the grid frame
     // (0..8) x (0..4) with 5 x 3 nodes is then 160 apart in x and 100 in y: a unit of 100.
-    void SetUp() override {
+    void SetUp() override
+    {
         PlotLibraryTest::SetUp();
         placeAxes();
         VECBND(8.0f, 0.0f, 4.0f, 0.0f);
         startLog();
     }
     // The arrows drawn: the pen position before each shaft and the shaft's end.
-    static std::vector<Arrow> arrows() {
+    static std::vector<Arrow> arrows()
+    {
         std::vector<Arrow> out;
         const auto lines = calls();
         for (size_t k = 0; k + 1 < lines.size(); ++k) {
@@ -40,7 +43,8 @@ protected:
         return out;
     }
     // A grid of 5 x 3 nodes, all pointing along x, with the given magnitudes (x fastest).
-    static std::vector<Arrow> draw(const std::vector<float>& magnitudes, int style = 0) {
+    static std::vector<Arrow> draw(const std::vector<float>& magnitudes, int style = 0)
+    {
         const std::vector<float> directions(15, 0.0f);
         const std::vector<int> colours(15, 1);
         startLog();
@@ -49,7 +53,8 @@ protected:
     }
 };
 
-TEST_F(VectorTest, SettingsAndEnquiries) {
+TEST_F(VectorTest, SettingsAndEnquiries)
+{
     float x1 = 0, x2 = 0, y1 = 0, y2 = 0;
     VECBNQ(x1, x2, y1, y2);
     EXPECT_EQ(std::vector<float>({x1, x2, y1, y2}), std::vector<float>({0, 8, 0, 4}));
@@ -88,7 +93,8 @@ TEST_F(VectorTest, SettingsAndEnquiries) {
     EXPECT_TRUE(callsOf("kernelMovePen").empty());
 }
 
-TEST_F(VectorTest, LengthsFollowTheMagnitudeMapping) {
+TEST_F(VectorTest, LengthsFollowTheMagnitudeMapping)
+{
     std::vector<float> m(15, 0.0f);
     m[0] = 1.0f;
     m[1] = 2.0f;
@@ -116,7 +122,8 @@ TEST_F(VectorTest, LengthsFollowTheMagnitudeMapping) {
     EXPECT_NEAR(a[0].length(), 50.0, 1e-3);
 }
 
-TEST_F(VectorTest, LimitsChooseTheMagnitudesDrawn) {
+TEST_F(VectorTest, LimitsChooseTheMagnitudesDrawn)
+{
     const std::vector<float> m = {0.5f, 1.0f, 2.0f, 3.0f, -4.0f, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     VECCLP(1.0f, 3.0f);
     EXPECT_EQ(draw(m).size(), 3u);
@@ -124,9 +131,10 @@ TEST_F(VectorTest, LimitsChooseTheMagnitudesDrawn) {
     EXPECT_EQ(draw(m).size(), 5u);
 }
 
-TEST_F(VectorTest, NodesSpanTheFrameOrTheAxes) {
+TEST_F(VectorTest, NodesSpanTheFrameOrTheAxes)
+{
     const std::vector<float> m(15, 1.0f);
-    VECSCA(-1, 0.0f, 0.0f, 1.0f);   // arrows start at their nodes
+    VECSCA(-1, 0.0f, 0.0f, 1.0f);  // arrows start at their nodes
     auto a = draw(m);
     ASSERT_EQ(a.size(), 15u);
     // x index runs fastest in the arrays, but the nodes are drawn column by column.
@@ -145,7 +153,7 @@ TEST_F(VectorTest, NodesSpanTheFrameOrTheAxes) {
     ASSERT_EQ(a.size(), 3u);
     EXPECT_FLOAT_EQ(a[1].sx, 100.0f);
     EXPECT_FLOAT_EQ(a[1].sy, 200.0f);
-    EXPECT_NEAR(a[1].ty, 300.0f, 1e-3);   // unit: min(full width, half the height)
+    EXPECT_NEAR(a[1].ty, 300.0f, 1e-3);  // unit: min(full width, half the height)
     // Without a frame the grid spans the axes: 0..10 over the whole axes.
     VECSET();
     VECSCA(-1, 0.0f, 0.0f, 1.0f);
@@ -154,12 +162,13 @@ TEST_F(VectorTest, NodesSpanTheFrameOrTheAxes) {
     EXPECT_FLOAT_EQ(a.back().sy, 600.0f);
 }
 
-TEST_F(VectorTest, DirectionsPlacementAndNegativeMagnitudes) {
+TEST_F(VectorTest, DirectionsPlacementAndNegativeMagnitudes)
+{
     const float d[2] = {30.0f, 210.0f}, m[2] = {-2.0f, 2.0f};
     const int c[2] = {3, 3};
     const struct {
         int mode;
-        double fromTail;   // where the node lies along the arrow, from its tail
+        double fromTail;  // where the node lies along the arrow, from its tail
     } modes[] = {{-1, 0.0}, {0, 0.5}, {1, 1.0}};
     for (const auto& p : modes) {
         VECSCA(p.mode, 0.0f, 0.0f, 1.0f);
@@ -183,12 +192,12 @@ TEST_F(VectorTest, DirectionsPlacementAndNegativeMagnitudes) {
     }
 }
 
-TEST_F(VectorTest, ShaftsKeepTheCallersLineStyleAndHeadsAreSolid) {
+TEST_F(VectorTest, ShaftsKeepTheCallersLineStyleAndHeadsAreSolid)
+{
     const std::vector<float> m = {1, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0};
     kernelSetDashPattern(6.0f, 3.0f, 2.0f, 3.0f);
     draw(m);
-    EXPECT_EQ(callsOf("kernelSetLineStyle"),
-              std::vector<std::string>(2, "kernelSetLineStyle 0"));
+    EXPECT_EQ(callsOf("kernelSetLineStyle"), std::vector<std::string>(2, "kernelSetLineStyle 0"));
     // The dash pattern comes back after each head (and once more at the routine's exit).
     const auto dashes = callsOf("kernelSetDashPattern");
     ASSERT_GE(dashes.size(), 2u);
@@ -203,7 +212,8 @@ TEST_F(VectorTest, ShaftsKeepTheCallersLineStyleAndHeadsAreSolid) {
     EXPECT_TRUE(callsOf("kernelSetLineStyle").empty());
 }
 
-TEST_F(VectorTest, ErrorsAndWarnings) {
+TEST_F(VectorTest, ErrorsAndWarnings)
+{
     const float d[4] = {0, 0, 0, 0}, m[4] = {1, 2, 3, 4}, zero[4] = {0, 0, 0, 1e-6f};
     const int colours[4] = {-4, 2, -5, 3};
     for (const auto& [nx, ny] : {std::pair{0, 2}, std::pair{2, -1}}) {
@@ -218,7 +228,7 @@ TEST_F(VectorTest, ErrorsAndWarnings) {
     VECGRA(d, m, colours, 2, 2, 3);
     EXPECT_EQ(errors(), (std::vector<int>{-528, -554}));
     EXPECT_EQ(callsOf("kernelSetColour")[0], "kernelSetColour 4");
-    EXPECT_EQ(callsOf("kernelSetColour")[1], "kernelSetColour 5");   // column by column
+    EXPECT_EQ(callsOf("kernelSetColour")[1], "kernelSetColour 5");  // column by column
     EXPECT_EQ(callsOf("kernelMovePenBy").size(), 4u);
     EXPECT_EQ(colours[0], -4);
     // No magnitude above 1e-5: nothing drawn.
@@ -228,7 +238,8 @@ TEST_F(VectorTest, ErrorsAndWarnings) {
     EXPECT_TRUE(callsOf("kernelMovePen").empty());
 }
 
-TEST_F(VectorTest, ReversedAxisDoesNotTurnTheArrows) {
+TEST_F(VectorTest, ReversedAxisDoesNotTurnTheArrows)
+{
     AXISCA(3, 10, 10.0f, 0.0f, 1);
     const std::vector<float> m(15, 1.0f);
     const auto a = draw(m);

@@ -21,23 +21,20 @@ struct DateCase {
     int status, dayNumber, weekday;
 };
 
-TEST(CalendarTest, DayNumbersWeekdaysAndTheYearRule) {
+TEST(CalendarTest, DayNumbersWeekdaysAndTheYearRule)
+{
     const DateCase cases[] = {
-        {1752, 9, 13, 0, 1, 3},          // the first day, a Wednesday
-        {1752, 9, 12, 1, 0, 0},          // the day before is no date
-        {1900, 1, 1, 0, 53801, 1},       // a Monday
-        {2000, 1, 1, 0, 90325, 6},       // a Saturday
-        {1756, 2, 29, 0, 1265, 7},       // the first leap day counted
-        {1756, 3, 1, 0, 1266, 1},
-        {1900, 3, 1, 0, 53860, 4},       // 1900 is no leap year: 28 February is day 53859
-        {2000, 2, 29, 0, 90384, 2},      // 2000 is one
-        {99, 12, 25, 0, 91, 0},          // two-digit years: filled in below
-        {49, 1, 1, 0, 0, 0},
-        {50, 1, 1, 0, 0, 0},
-        {0, 6, 15, 0, 0, 0},
-        {1751, 12, 31, 1, 0, 0},         // below 1752 and not two digits
-        {100, 1, 1, 1, 0, 0},
-        {-1, 1, 1, 1, 0, 0},
+        {1752, 9, 13, 0, 1, 3},                                 // the first day, a Wednesday
+        {1752, 9, 12, 1, 0, 0},                                 // the day before is no date
+        {1900, 1, 1, 0, 53801, 1},                              // a Monday
+        {2000, 1, 1, 0, 90325, 6},                              // a Saturday
+        {1756, 2, 29, 0, 1265, 7},                              // the first leap day counted
+        {1756, 3, 1, 0, 1266, 1},   {1900, 3, 1, 0, 53860, 4},  // 1900 is no leap year: 28 February is day 53859
+        {2000, 2, 29, 0, 90384, 2},                             // 2000 is one
+        {99, 12, 25, 0, 91, 0},                                 // two-digit years: filled in below
+        {49, 1, 1, 0, 0, 0},        {50, 1, 1, 0, 0, 0},       {0, 6, 15, 0, 0, 0},
+        {1751, 12, 31, 1, 0, 0},  // below 1752 and not two digits
+        {100, 1, 1, 1, 0, 0},       {-1, 1, 1, 1, 0, 0},
     };
     for (const DateCase& c : cases) {
         SCOPED_TRACE(std::to_string(c.year) + "-" + std::to_string(c.month) + "-" +
@@ -46,7 +43,7 @@ TEST(CalendarTest, DayNumbersWeekdaysAndTheYearRule) {
         graphDateToDayNumber(c.year, c.month, c.day, n, w, status);
         EXPECT_EQ(status, c.status);
         if (c.status != 0) {
-            EXPECT_EQ(n, -7);       // nothing computed for a non-date
+            EXPECT_EQ(n, -7);  // nothing computed for a non-date
             continue;
         }
         if (c.year < 100) {
@@ -65,15 +62,16 @@ TEST(CalendarTest, DayNumbersWeekdaysAndTheYearRule) {
 
 // Every date from day 1 to 31 December 9999 converts back to its day number, and consecutive
 // days are consecutive calendar dates.
-TEST(CalendarTest, DayNumberToDateIsTheInverseOverTheWholeRange) {
+TEST(CalendarTest, DayNumberToDateIsTheInverseOverTheWholeRange)
+{
     static const int monthDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
     int y = 1752, m = 9, d = 13, weekday = 3;
     for (int n = 1; n <= kLastDayNumber; ++n) {
         int year = 0, month = 0, day = 0;
         graphDayNumberToDate(n, year, month, day);
         if (year != y || month != m || day != d) {
-            FAIL() << "day " << n << " gave " << year << "-" << month << "-" << day
-                   << ", expected " << y << "-" << m << "-" << d;
+            FAIL() << "day " << n << " gave " << year << "-" << month << "-" << day << ", expected "
+                   << y << "-" << m << "-" << d;
         }
         int back = 0, w = 0, status = 1;
         graphDateToDayNumber(year, month, day, back, w, status);
@@ -90,7 +88,8 @@ TEST(CalendarTest, DayNumberToDateIsTheInverseOverTheWholeRange) {
 
 // Day numbers before day 1 (a date axis may move an end there) still give whole, consistent
 // dates and weekdays.
-TEST(CalendarTest, DaysBeforeTheFirstStayConsistent) {
+TEST(CalendarTest, DaysBeforeTheFirstStayConsistent)
+{
     for (int64_t n = -200000; n <= 1; n += 997) {
         int y = 0, m = 0, d = 0;
         graphRawDate(n, y, m, d);
@@ -104,26 +103,28 @@ TEST(CalendarTest, DaysBeforeTheFirstStayConsistent) {
         EXPECT_LE(w, 7);
     }
     int y = 0, m = 0, d = 0;
-    graphRawDate(-1, y, m, d);     // Monday 11 September 1752, where a week axis may start
+    graphRawDate(-1, y, m, d);  // Monday 11 September 1752, where a week axis may start
     EXPECT_EQ(y * 10000 + m * 100 + d, 17520911);
     EXPECT_EQ(graphRawWeekday(-1), 1);
 }
 
-TEST(CalendarTest, ValuesThatNameNoDateGiveDayZero) {
-    const double cases[][2] = {{1.9, 1},        {3012264.5, 3012264}, {0.99, 0},
-                               {-5.0, 0},       {3012265.0, 0},        {1e30, 0},
-                               {-1e30, 0},      {std::nan(""), 0},
-                               {std::numeric_limits<double>::infinity(), 0}};
+TEST(CalendarTest, ValuesThatNameNoDateGiveDayZero)
+{
+    const double cases[][2] = {
+        {1.9, 1},   {3012264.5, 3012264}, {0.99, 0},
+        {-5.0, 0},  {3012265.0, 0},       {1e30, 0},
+        {-1e30, 0}, {std::nan(""), 0},    {std::numeric_limits<double>::infinity(), 0}};
     for (const auto& c : cases) EXPECT_EQ(graphDayNumberFromValue(c[0]), c[1]) << c[0];
 }
 
-TEST(CalendarTest, NameTablesAndOrdinals) {
+TEST(CalendarTest, NameTablesAndOrdinals)
+{
     EXPECT_STREQ(graphMonthName(1), "January  ");
     EXPECT_STREQ(graphMonthName(9), "September");
     EXPECT_STREQ(graphWeekdayName(3), "Wednesday");
     EXPECT_STREQ(graphWeekdayName(7), "Sunday   ");
     const std::pair<int, const char*> ordinals[] = {
-        {1, " 1st"}, {2, " 2nd"}, {3, " 3rd"}, {4, " 4th"}, {11, "11th"}, {12, "12th"},
+        {1, " 1st"},  {2, " 2nd"},  {3, " 3rd"},  {4, " 4th"},  {11, "11th"}, {12, "12th"},
         {13, "13th"}, {21, "21st"}, {22, "22nd"}, {23, "23rd"}, {31, "31st"}};
     for (const auto& o : ordinals) EXPECT_STREQ(graphDayOrdinal(o.first), o.second);
     // Numbers outside the tables give blanks, never a read past them.
@@ -140,7 +141,8 @@ struct FormatCase {
 };
 
 // 25 December 1999 (a Saturday) and 3 January 2005 (a Monday) under the order codes and words.
-TEST(DateTextTest, FormatsEveryPartUnderEveryOrderCode) {
+TEST(DateTextTest, FormatsEveryPartUnderEveryOrderCode)
+{
     int christmas = 0, newYear = 0, w = 0, s = 0;
     graphDateToDayNumber(1999, 12, 25, christmas, w, s);
     graphDateToDayNumber(2005, 1, 3, newYear, w, s);
@@ -159,7 +161,8 @@ TEST(DateTextTest, FormatsEveryPartUnderEveryOrderCode) {
     for (const FormatCase& c : cases) {
         char text[40];
         graphFormatDate(christmas, c.order, c.separator, c.words, text, 40);
-        const std::string expected = std::string(c.text) + std::string(40 - std::strlen(c.text), ' ');
+        const std::string expected =
+            std::string(c.text) + std::string(40 - std::strlen(c.text), ' ');
         EXPECT_EQ(std::string(text, 40), expected);
     }
     const int words[4] = {-2, -1, -9, 2};
@@ -184,23 +187,24 @@ struct ParseCase {
     int status;
 };
 
-TEST_F(DateReadingTest, ReadsFieldsAndReportsTextsThatDoNotFit) {
+TEST_F(DateReadingTest, ReadsFieldsAndReportsTextsThatDoNotFit)
+{
     const ParseCase cases[] = {
         {"25/12/99", 1, 99, 12, 25, 0},
         {"1/2/2003", 1, 2003, 2, 1, 0},
         {"12/25/1999", 2, 1999, 12, 25, 0},
         {"2003/02/01", 3, 2003, 2, 1, 0},
-        {" 2 5 / 1 2 / 9 9  ", 1, 99, 12, 25, 0},     // blanks squeezed out
-        {"0025/12/99", 1, 99, 12, 25, 0},              // outer fields of 4
-        {"32/12/99", 1, 99, 12, 32, -57},              // out of range: values stay
+        {" 2 5 / 1 2 / 9 9  ", 1, 99, 12, 25, 0},  // blanks squeezed out
+        {"0025/12/99", 1, 99, 12, 25, 0},          // outer fields of 4
+        {"32/12/99", 1, 99, 12, 32, -57},          // out of range: values stay
         {"25/13/99", 1, 99, 13, 25, -57},
         {"00/00/00", 1, 0, 0, 0, -57},
-        {"25-12-99", 1, 1900, 1, 1, 57},               // wrong separator
+        {"25-12-99", 1, 1900, 1, 1, 57},  // wrong separator
         {"25/12", 1, 1900, 1, 1, 57},
-        {"25/12/199", 1, 1900, 1, 1, 57},              // 3-character outer field
+        {"25/12/199", 1, 1900, 1, 1, 57},  // 3-character outer field
         {"25/123/99", 1, 1900, 1, 1, 57},
         {"025/12/99", 1, 1900, 1, 1, 57},
-        {"2a/12/99", 1, 1900, 1, 1, 57},               // not a digit
+        {"2a/12/99", 1, 1900, 1, 1, 57},  // not a digit
         {"25/12/99/1", 1, 1900, 1, 1, 57},
         {"//", 1, 1900, 1, 1, 57},
         {"", 1, 1900, 1, 1, 57},

@@ -28,7 +28,8 @@ struct KernelLook {
     int mode, font, fifth, justification, pen, style, colour, widthMode, reserved;
     float width, height, angle, x, y, lineWidth, dash[4];
 
-    static KernelLook take() {
+    static KernelLook take()
+    {
         KernelLook k{};
         kernelEnquireTextAttributes(k.mode, k.width, k.height, k.font, k.fifth, k.angle);
         kernelEnquireTextJustification(k.justification);
@@ -39,16 +40,18 @@ struct KernelLook {
         kernelEnquireDashPattern(k.dash[0], k.dash[1], k.dash[2], k.dash[3]);
         return k;
     }
-    bool operator==(const KernelLook& o) const {
+    bool operator==(const KernelLook& o) const
+    {
         return mode == o.mode && font == o.font && fifth == o.fifth &&
-               justification == o.justification && pen == o.pen && style == o.style &&
-               colour == o.colour && widthMode == o.widthMode && reserved == o.reserved &&
-               width == o.width && height == o.height && angle == o.angle && x == o.x &&
-               y == o.y && lineWidth == o.lineWidth && std::memcmp(dash, o.dash, sizeof dash) == 0;
+            justification == o.justification && pen == o.pen && style == o.style &&
+            colour == o.colour && widthMode == o.widthMode && reserved == o.reserved &&
+            width == o.width && height == o.height && angle == o.angle && x == o.x && y == o.y &&
+            lineWidth == o.lineWidth && std::memcmp(dash, o.dash, sizeof dash) == 0;
     }
 };
 
-TEST_F(FrameTest, FirstCallOfTheProcessLearnsCharacterSizesThenWritesDefaults) {
+TEST_F(FrameTest, FirstCallOfTheProcessLearnsCharacterSizesThenWritesDefaults)
+{
     AXISCA(1, 10, 0.0f, 1000.0f, 1);
     const Lines expected = {
         "kernelSetRoutineName 2 \"kpSetAxesScaling(AXISCA)\"",
@@ -64,7 +67,8 @@ TEST_F(FrameTest, FirstCallOfTheProcessLearnsCharacterSizesThenWritesDefaults) {
     EXPECT_TRUE(errors().empty());
 }
 
-TEST_F(FrameTest, FirstCallThatDrawsSavesStateBeforeTheDefaults) {
+TEST_F(FrameTest, FirstCallThatDrawsSavesStateBeforeTheDefaults)
+{
     kernelSetCharAngle(30.0f);
     kernelSetTextJustification(1);
     startLog();
@@ -96,7 +100,8 @@ TEST_F(FrameTest, FirstCallThatDrawsSavesStateBeforeTheDefaults) {
     EXPECT_EQ(calls(), expected);
 }
 
-TEST_F(FrameTest, LaterDrawingCallSavesSwitchesAndRestoresAroundItsWork) {
+TEST_F(FrameTest, LaterDrawingCallSavesSwitchesAndRestoresAroundItsWork)
+{
     firstCallDone();
     kernelSetTextPosition(12.0f, 34.0f);
     startLog();
@@ -123,7 +128,8 @@ TEST_F(FrameTest, LaterDrawingCallSavesSwitchesAndRestoresAroundItsWork) {
     EXPECT_EQ(calls(), expected);
 }
 
-TEST_F(FrameTest, LaterSettingsCallTouchesNoDrawingState) {
+TEST_F(FrameTest, LaterSettingsCallTouchesNoDrawingState)
+{
     firstCallDone();
     AXIPOS(1, 100.0f, 80.0f, 400.0f, 1);
     const Lines expected = {
@@ -135,15 +141,16 @@ TEST_F(FrameTest, LaterSettingsCallTouchesNoDrawingState) {
     EXPECT_EQ(calls(), expected);
 }
 
-TEST_F(FrameTest, FirstUseDefaultsComeFromTheKernelAtTheFirstCall) {
+TEST_F(FrameTest, FirstUseDefaultsComeFromTheKernelAtTheFirstCall)
+{
     kernelSetPictureSpace(0.0f, 2000.0f, 100.0f, 1100.0f);
     kernelSetCharSize(20.0f, 15.0f);
     VECSET();
     const GraphLibraryState& s = graphState;
-    EXPECT_FLOAT_EQ(graphAxis(1).originX, 180.0f);      // x1 + 9 cw
-    EXPECT_FLOAT_EQ(graphAxis(1).originY, 175.0f);      // y1 + 5 ch
-    EXPECT_FLOAT_EQ(graphAxis(1).length, 1740.0f);      // W - 13 cw
-    EXPECT_FLOAT_EQ(graphAxis(2).length, 850.0f);       // H - 10 ch
+    EXPECT_FLOAT_EQ(graphAxis(1).originX, 180.0f);  // x1 + 9 cw
+    EXPECT_FLOAT_EQ(graphAxis(1).originY, 175.0f);  // y1 + 5 ch
+    EXPECT_FLOAT_EQ(graphAxis(1).length, 1740.0f);  // W - 13 cw
+    EXPECT_FLOAT_EQ(graphAxis(2).length, 850.0f);   // H - 10 ch
     for (int n = 1; n <= 2; ++n) {
         const AxisSettings& a = graphAxis(n);
         EXPECT_EQ(a.positionType, 1);
@@ -182,7 +189,8 @@ TEST_F(FrameTest, FirstUseDefaultsComeFromTheKernelAtTheFirstCall) {
     EXPECT_NEAR(s.nice.digitCapacity, 9.3319, 1e-4);
 }
 
-TEST_F(FrameTest, RoutineTableHoldsEveryLegacyRoutineOnce) {
+TEST_F(FrameTest, RoutineTableHoldsEveryLegacyRoutineOnce)
+{
     int count = 0;
     const GraphRoutineEntry* table = graphRoutineTable(count);
     ASSERT_EQ(count, 109);
@@ -197,8 +205,7 @@ TEST_F(FrameTest, RoutineTableHoldsEveryLegacyRoutineOnce) {
         const std::string message = e.message;
         const std::string suffix = "(" + std::string(e.legacy) + ")";
         const bool longForm = message.rfind("kp", 0) == 0 && message.size() > suffix.size() &&
-                              message.compare(message.size() - suffix.size(), suffix.size(),
-                                              suffix) == 0;
+            message.compare(message.size() - suffix.size(), suffix.size(), suffix) == 0;
         const bool bare = message.size() == 6 && message.find('(') == std::string::npos;
         EXPECT_TRUE(longForm || bare) << e.legacy << " " << message;
     }
@@ -211,7 +218,11 @@ TEST_F(FrameTest, RoutineTableHoldsEveryLegacyRoutineOnce) {
     EXPECT_EQ(perCode[3][1], 8);
     EXPECT_EQ(graphFindRoutine("NOSUCH"), nullptr);
 
-    struct Row { const char* legacy; int a, d; const char* message; };
+    struct Row {
+        const char* legacy;
+        int a, d;
+        const char* message;
+    };
     const Row rows[] = {
         {"BARGRA", 3, 0, "GRABAR"},
         {"HISGRA", 3, 0, "GRAHIS"},
@@ -234,13 +245,14 @@ TEST_F(FrameTest, RoutineTableHoldsEveryLegacyRoutineOnce) {
 }
 
 // A drawing frame gives back whatever the caller had, even when the routine changed it.
-TEST_F(FrameTest, DrawingFrameLeavesEveryCallerAttributeAsFound) {
+TEST_F(FrameTest, DrawingFrameLeavesEveryCallerAttributeAsFound)
+{
     struct CallerState {
         const char* what;
         int font;
         float angle;
         int justification;
-        int style;          // -1: a user dash pattern
+        int style;  // -1: a user dash pattern
         int colour;
         float width;
         bool firstCall;
@@ -286,7 +298,8 @@ TEST_F(FrameTest, DrawingFrameLeavesEveryCallerAttributeAsFound) {
     }
 }
 
-TEST_F(FrameTest, SettingsRoutinesLeaveTheCallerStateAlone) {
+TEST_F(FrameTest, SettingsRoutinesLeaveTheCallerStateAlone)
+{
     firstCallDone();
     kernelSetCharAngle(20.0f);
     kernelSetTextJustification(1);
@@ -304,10 +317,11 @@ TEST_F(FrameTest, SettingsRoutinesLeaveTheCallerStateAlone) {
             << line;
 }
 
-TEST_F(FrameTest, ErrorsAreMovedOnceAndReportedUnderTheRoutineName) {
+TEST_F(FrameTest, ErrorsAreMovedOnceAndReportedUnderTheRoutineName)
+{
     firstCallDone();
-    AXIPOS(1, 0.0f, 0.0f, 0.0f, 1);                 // warning -17
-    AXISCA(4, 0, 0.0f, 100.0f, 2);                  // error 14, the routine goes on
+    AXIPOS(1, 0.0f, 0.0f, 0.0f, 1);  // warning -17
+    AXISCA(4, 0, 0.0f, 100.0f, 2);   // error 14, the routine goes on
     const std::vector<tarv::ErrorRecord>& log = tarv::errorLog();
     ASSERT_EQ(log.size(), 2u);
     EXPECT_EQ(log[0].number, -517);
@@ -325,10 +339,11 @@ TEST_F(FrameTest, ErrorsAreMovedOnceAndReportedUnderTheRoutineName) {
     EXPECT_EQ(errors(), (std::vector<int>{515, -511, 500, -520, 559}));
     for (const tarv::ErrorRecord& r : tarv::errorLog()) EXPECT_EQ(r.routine, name);
     EXPECT_EQ(calls().back(), "kernelSetRoutineName 2 \"      \"");
-    EXPECT_EQ(callsOf("kernelSetLineAttributes").size(), 1u);   // the exit restored
+    EXPECT_EQ(callsOf("kernelSetLineAttributes").size(), 1u);  // the exit restored
 }
 
-TEST_F(FrameTest, RoutineFrameExitsOnAnEarlyReturn) {
+TEST_F(FrameTest, RoutineFrameExitsOnAnEarlyReturn)
+{
     firstCallDone();
     auto routine = [](bool fail) {
         GraphRoutineFrame frame("GRFTTL");
@@ -345,7 +360,8 @@ TEST_F(FrameTest, RoutineFrameExitsOnAnEarlyReturn) {
     EXPECT_EQ(callsOf("kernelSetTextPosition").size(), 1u);
 }
 
-TEST_F(FrameTest, DefaultAxisPositionsFollowThePlotAreaCallerPositionsStay) {
+TEST_F(FrameTest, DefaultAxisPositionsFollowThePlotAreaCallerPositionsStay)
+{
     firstCallDone();
     AXIPOS(1, 100.0f, 120.0f, 500.0f, 2);
     kernelSetPictureSpace(0.0f, 2000.0f, 0.0f, 1500.0f);
@@ -362,12 +378,13 @@ TEST_F(FrameTest, DefaultAxisPositionsFollowThePlotAreaCallerPositionsStay) {
 
 // A routine that maps through the axes must not use a transform of an axis that has since
 // moved (plot area change) or been reset (AXISET).
-TEST_F(FrameTest, AxesSetUpAgainAfterTheirDefaultPositionOrAxisetChanges) {
+TEST_F(FrameTest, AxesSetUpAgainAfterTheirDefaultPositionOrAxisetChanges)
+{
     firstCallDone();
     auto mappedOrigin = [](float& kx, float& ky) {
         static const char name[] = "GRAPOL";
         graphEnterRoutine(3, 0, name, 6);
-        graphToKernelCoords(1.0f, 1.0f, kx, ky);   // the default range starts at 1
+        graphToKernelCoords(1.0f, 1.0f, kx, ky);  // the default range starts at 1
         graphExitRoutine(0);
     };
     float kx = 0.0f, ky = 0.0f;
@@ -390,7 +407,8 @@ TEST_F(FrameTest, AxesSetUpAgainAfterTheirDefaultPositionOrAxisetChanges) {
     EXPECT_EQ(graphAxis(1).positioned, 0);
 }
 
-TEST_F(FrameTest, NothingMovesWhenThePlotAreaStays) {
+TEST_F(FrameTest, NothingMovesWhenThePlotAreaStays)
+{
     firstCallDone();
     static const char name[] = "GRAPOL";
     graphEnterRoutine(3, 0, name, 6);
@@ -402,7 +420,8 @@ TEST_F(FrameTest, NothingMovesWhenThePlotAreaStays) {
     EXPECT_EQ(graphAxis(2).setUp, 1);
 }
 
-TEST_F(FrameTest, AxisCodeThreeSetsUpYThenXAndEndsOnX) {
+TEST_F(FrameTest, AxisCodeThreeSetsUpYThenXAndEndsOnX)
+{
     firstCallDone();
     AXISCA(3, 5, 0.0f, 50.0f, 2);
     EXPECT_EQ(graphState.graph.currentAxis, 2);
@@ -414,20 +433,22 @@ TEST_F(FrameTest, AxisCodeThreeSetsUpYThenXAndEndsOnX) {
     graphExitRoutine(0);
 }
 
-TEST_F(FrameTest, CellCountOfTypeFiveComesBackAtExitOnlyOnce) {
+TEST_F(FrameTest, CellCountOfTypeFiveComesBackAtExitOnlyOnce)
+{
     firstCallDone();
     AXISCA(5, 4, 1.0f, 4.0f, 1);
     static const char name[] = "GRAPOL";
     graphEnterRoutine(3, 0, name, 6);
     EXPECT_EQ(graphAxis(1).intervalCount, 3);
-    graphSetUpAxis();                               // a second set-up in the same routine
+    graphSetUpAxis();  // a second set-up in the same routine
     EXPECT_EQ(graphAxis(1).intervalCount, 3);
     graphExitRoutine(0);
     EXPECT_EQ(graphAxis(1).intervalCount, 4);
     EXPECT_EQ(graphAxis(1).countReduced, 0);
 }
 
-TEST_F(FrameTest, AxesThatDoNotFitWarnAtEveryCall) {
+TEST_F(FrameTest, AxesThatDoNotFitWarnAtEveryCall)
+{
     kernelSetPictureSpace(0.0f, 100.0f, 0.0f, 80.0f);
     VECSET();
     EXPECT_EQ(errors(), (std::vector<int>{-511, -512}));
@@ -441,7 +462,8 @@ TEST_F(FrameTest, AxesThatDoNotFitWarnAtEveryCall) {
     EXPECT_EQ(tarv::errorLog()[0].routine, "kpRestoreVectorSettings(VECSET)");
 }
 
-TEST_F(FrameTest, RestoreRoutinesPutSettingsBack) {
+TEST_F(FrameTest, RestoreRoutinesPutSettingsBack)
+{
     firstCallDone();
     graphState.graph.plotFrameSwitch = 1;
     const float frame[4] = {100.0f, 300.0f, 100.0f, 200.0f};
@@ -454,7 +476,7 @@ TEST_F(FrameTest, RestoreRoutinesPutSettingsBack) {
     AXIINT(7, 1);
     PIESET();
     EXPECT_EQ(graphState.graph.plotFrameSwitch, 0);
-    EXPECT_FLOAT_EQ(graphState.pie.centreX, 500.0f);   // picture space, not the frame
+    EXPECT_FLOAT_EQ(graphState.pie.centreX, 500.0f);  // picture space, not the frame
     EXPECT_EQ(graphState.pie.startAngle, 0.0f);
     EXPECT_EQ(graphState.pie.exploded[49], 0);
     EXPECT_EQ(graphState.pie.frameSwitch, 0);

@@ -17,7 +17,8 @@ namespace {
 
 class UtilitiesTest : public PlotLibraryTest {};
 
-TEST_F(UtilitiesTest, ArrayRange) {
+TEST_F(UtilitiesTest, ArrayRange)
+{
     firstCallDone();
     const float values[] = {3.0f, -1.5f, 7.25f, 0.0f};
     float low = 99.0f, high = 99.0f;
@@ -36,7 +37,8 @@ TEST_F(UtilitiesTest, ArrayRange) {
     EXPECT_EQ(high, 99.0f);
 }
 
-TEST_F(UtilitiesTest, PlotAreaIsTakenOncePerRoutineOrFromTheFrame) {
+TEST_F(UtilitiesTest, PlotAreaIsTakenOncePerRoutineOrFromTheFrame)
+{
     firstCallDone();
     graphState.graph.plotAreaKnown = 0;
     graphGetPlotArea();
@@ -45,7 +47,7 @@ TEST_F(UtilitiesTest, PlotAreaIsTakenOncePerRoutineOrFromTheFrame) {
     EXPECT_EQ(graphState.graph.plotArea[1], 1000.0f);
 
     graphState.graph.plotFrameSwitch = 1;
-    const float frame[4] = {100.0f, 100.0f, 50.0f, 400.0f};   // no width
+    const float frame[4] = {100.0f, 100.0f, 50.0f, 400.0f};  // no width
     for (int k = 0; k < 4; ++k) graphState.graph.plotFrame[k] = frame[k];
     startLog();
     graphGetPlotArea();
@@ -54,13 +56,14 @@ TEST_F(UtilitiesTest, PlotAreaIsTakenOncePerRoutineOrFromTheFrame) {
     for (int k = 0; k < 4; ++k) EXPECT_EQ(graphState.graph.plotArea[k], frame[k]);
 }
 
-TEST_F(UtilitiesTest, MeasureTextKeepsAllExtents) {
+TEST_F(UtilitiesTest, MeasureTextKeepsAllExtents)
+{
     firstCallDone();
     int trimmed = -1;
     const char text[] = "Amplitude   ";
     const float width = graphMeasureText(text, 12, trimmed);
     EXPECT_EQ(trimmed, 9);
-    EXPECT_FLOAT_EQ(width, 9.0f);                        // in character widths
+    EXPECT_FLOAT_EQ(width, 9.0f);  // in character widths
     EXPECT_FLOAT_EQ(graphState.work.extent[0], 90.0f);
     EXPECT_EQ(callsOf("kernelEnquireTextExtent").size(), 1u);
     startLog();
@@ -69,7 +72,8 @@ TEST_F(UtilitiesTest, MeasureTextKeepsAllExtents) {
     EXPECT_TRUE(callsOf("kernelEnquireTextExtent").empty());
 }
 
-TEST_F(UtilitiesTest, MappingThroughTheAxisTransforms) {
+TEST_F(UtilitiesTest, MappingThroughTheAxisTransforms)
+{
     firstCallDone();
     AXISCA(3, 10, 0.0f, 100.0f, 1);
     AXISCA(4, 0, 1.0f, 1000.0f, 2);
@@ -80,7 +84,7 @@ TEST_F(UtilitiesTest, MappingThroughTheAxisTransforms) {
     EXPECT_FLOAT_EQ(kx, 90.0f + 435.0f);
     EXPECT_FLOAT_EQ(ky, 50.0f + 650.0f / 3.0f);
     EXPECT_TRUE(errors().empty());
-    graphToKernelCoords(-5.0f, 0.0f, kx, ky);            // no logarithm of 0 on y
+    graphToKernelCoords(-5.0f, 0.0f, kx, ky);  // no logarithm of 0 on y
     EXPECT_FLOAT_EQ(kx, 90.0f - 43.5f);
     EXPECT_EQ(ky, -10.0f);
     EXPECT_FLOAT_EQ(graphCheckLogValue(100.0f, 2), 50.0f + 650.0f * 2.0f / 3.0f);
@@ -95,7 +99,7 @@ TEST_F(UtilitiesTest, MappingThroughTheAxisTransforms) {
     graphToKernelCoords(0.0f, 10.0f, kx, ky);
     graphExitRoutine(0);
     EXPECT_EQ(errors(), std::vector<int>{513});
-    EXPECT_EQ(kx, -10.0f);                               // the fallback itself, not mapped
+    EXPECT_EQ(kx, -10.0f);  // the fallback itself, not mapped
 }
 
 struct LabelCase {
@@ -106,7 +110,8 @@ struct LabelCase {
     int w, d, t;
 };
 
-TEST_F(UtilitiesTest, ValueLabelWidths) {
+TEST_F(UtilitiesTest, ValueLabelWidths)
+{
     const float inf = std::numeric_limits<float>::infinity();
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const LabelCase cases[] = {

@@ -83,8 +83,8 @@ TEST_F(CurvesTest, PolylineMovesToTheFirstPointAndDrawsToTheRest)
 {
     const float x[] = {0.0f, 2.5f, 10.0f}, y[] = {0.0f, 4.0f, 10.0f};
     const auto lines = calls([&] { GRAPOL(x, y, 3); });
-    EXPECT_EQ(drawing(lines), (std::vector<std::string>{move(100, 100), line(300, 300),
-                                                        line(900, 600)}));
+    EXPECT_EQ(drawing(lines),
+              (std::vector<std::string>{move(100, 100), line(300, 300), line(900, 600)}));
     EXPECT_TRUE(errors().empty());
 }
 
@@ -148,7 +148,8 @@ TEST_F(CurvesTest, LongCurvesAreSplitIntoOverlappingPieces)
             }
         }
         // Per piece: the ends, the curve, then the kernel's ends read back.
-        const auto seq = only(lines, {"kernelSetCurveEnds", "kernelDrawCurve", "kernelEnquireCurveEnds"});
+        const auto seq =
+            only(lines, {"kernelSetCurveEnds", "kernelDrawCurve", "kernelEnquireCurveEnds"});
         ASSERT_EQ(seq.size(), 3 * c.pieces.size());
         for (size_t k = 0; k < c.pieces.size(); ++k) {
             EXPECT_EQ(seq[3 * k].rfind("kernelSetCurveEnds", 0), 0u);
@@ -164,7 +165,8 @@ TEST_F(CurvesTest, EachCurveRoutineUsesItsKernelCurve)
     const struct {
         Routine routine;
         const char* op;
-    } cases[] = {{GRACUR, "kernelDrawCurve"}, {GRASPL, "kernelDrawSpline"},
+    } cases[] = {{GRACUR, "kernelDrawCurve"},
+                 {GRASPL, "kernelDrawSpline"},
                  {GRAAKI, "kernelDrawAkimaCurve"}};
     const float x[] = {1.0f, 2.0f, 4.0f}, y[] = {1.0f, 3.0f, 2.0f};
     for (const auto& c : cases) {
@@ -240,7 +242,7 @@ TEST_F(CurvesTest, SquareWaveVariants)
     using Points = std::vector<std::pair<float, float>>;
     const struct {
         int mode, axis;
-        Points through;   // after the move to point 1
+        Points through;  // after the move to point 1
     } cases[] = {
         {0, 1, {{2, 2}, {2, 6}, {3, 6}, {4, 6}, {4, 4}, {5, 4}, {5, 4}}},
         {1, 1, {{1, 6}, {3, 6}, {3, 4}, {5, 4}}},
@@ -253,8 +255,7 @@ TEST_F(CurvesTest, SquareWaveVariants)
     };
     for (const auto& c : cases) {
         std::vector<std::string> expected{move(kx(1), ky(2))};
-        for (const auto& [px, py] : c.through)
-            expected.push_back(line(kx(px), ky(py)));
+        for (const auto& [px, py] : c.through) expected.push_back(line(kx(px), ky(py)));
         EXPECT_EQ(drawing(calls([&] { GRASQU(x, y, 3, c.mode, c.axis); })), expected)
             << "mode " << c.mode << " axis " << c.axis;
         EXPECT_TRUE(errors().empty());
@@ -266,9 +267,9 @@ TEST_F(CurvesTest, SquareWaveWithAnUnknownStepModeWarnsAndStepsAtTheMiddle)
     const float x[] = {1.0f, 3.0f}, y[] = {2.0f, 6.0f};
     const auto lines = calls([&] { GRASQU(x, y, 2, 2, 1); });
     EXPECT_EQ(errors(), std::vector<int>{-547});
-    EXPECT_EQ(drawing(lines), (std::vector<std::string>{move(kx(1), ky(2)), line(kx(2), ky(2)),
-                                                        line(kx(2), ky(6)), line(kx(3), ky(6)),
-                                                        line(kx(3), ky(6))}));
+    EXPECT_EQ(drawing(lines),
+              (std::vector<std::string>{move(kx(1), ky(2)), line(kx(2), ky(2)), line(kx(2), ky(6)),
+                                        line(kx(3), ky(6)), line(kx(3), ky(6))}));
     calls([&] { GRASQU(x, y, 1, 0, 1); });
     EXPECT_EQ(errors(), std::vector<int>{515});
 }

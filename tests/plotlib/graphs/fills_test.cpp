@@ -49,10 +49,8 @@ std::vector<Shape> shapes(const std::vector<std::string>& lines)
             const auto x = GraphsTest::readArray(f, i);
             const auto y = GraphsTest::readArray(f, i);
             s.count = std::stoi(f[i]);
-            for (size_t k = 0; k < x.size() && k < y.size(); ++k)
-                s.points.push_back({x[k], y[k]});
-            if (!s.points.empty())
-                pen = s.points.back();
+            for (size_t k = 0; k < x.size() && k < y.size(); ++k) s.points.push_back({x[k], y[k]});
+            if (!s.points.empty()) pen = s.points.back();
             out.push_back(s);
         }
     }
@@ -63,8 +61,7 @@ std::vector<Shape> fills(const std::vector<std::string>& lines)
 {
     std::vector<Shape> out;
     for (const Shape& s : shapes(lines))
-        if (s.op == "kernelFillPolygon")
-            out.push_back(s);
+        if (s.op == "kernelFillPolygon") out.push_back(s);
     return out;
 }
 
@@ -87,15 +84,17 @@ TEST_F(FillTest, BelowOnePieceToAHorizontalOrVerticalBase)
     const float x[] = {1, 2, 3}, y[] = {2, 4, 3};
     // Base y = 0 (kernel 100): data, then the feet of the last and the first point.
     auto lines = calls([&] { GRAFIL(x, y, 3, 0.0f, 2, 5, 3); });
-    EXPECT_EQ(only(lines, {"kernelMovePen", "kernelFillPolygon"}),
-              (std::vector<std::string>{move(180, 200),
-                                        "kernelFillPolygon 5 3 0 [260 340 340 180] [300 250 100 100] 4"}));
+    EXPECT_EQ(
+        only(lines, {"kernelMovePen", "kernelFillPolygon"}),
+        (std::vector<std::string>{
+            move(180, 200), "kernelFillPolygon 5 3 0 [260 340 340 180] [300 250 100 100] 4"}));
     // Base x = 0.5 (kernel 140), any direction of 1 or less.
     for (int direction : {1, 0, -7}) {
         lines = calls([&] { GRAFIL(x, y, 3, 0.5f, direction, 0, 0); });
-        EXPECT_EQ(only(lines, {"kernelMovePen", "kernelFillPolygon"}),
-                  (std::vector<std::string>{move(180, 200),
-                                            "kernelFillPolygon 0 0 0 [260 340 140 140] [300 250 250 200] 4"}));
+        EXPECT_EQ(
+            only(lines, {"kernelMovePen", "kernelFillPolygon"}),
+            (std::vector<std::string>{
+                move(180, 200), "kernelFillPolygon 0 0 0 [260 340 140 140] [300 250 250 200] 4"}));
         EXPECT_TRUE(errors().empty());
     }
 }
@@ -106,7 +105,7 @@ TEST_F(FillTest, BelowLongDataInPiecesSharingAPoint)
 {
     const struct {
         int n;
-        std::vector<std::pair<int, int>> pieces;   // first and last point, from 0
+        std::vector<std::pair<int, int>> pieces;  // first and last point, from 0
     } cases[] = {
         {1, {{0, 0}}},
         {2, {{0, 1}}},
@@ -168,7 +167,8 @@ TEST_F(FillTest, BelowOutlineRunsAlongTheDataAndTheWholeBase)
     // Last piece: to the foot of the last point, along the base to the foot of the first.
     EXPECT_TRUE(near(got[2].points[1], {kx(x[n - 1]), ky(2.0f)}));
     EXPECT_TRUE(near(got[2].points[2], {kx(x[0]), ky(2.0f)}));
-    EXPECT_EQ(only(lines, {"kernelDrawLineTo"}), std::vector<std::string>{line(kx(x[0]), ky(y[0]))});
+    EXPECT_EQ(only(lines, {"kernelDrawLineTo"}),
+              std::vector<std::string>{line(kx(x[0]), ky(y[0]))});
 }
 
 TEST_F(FillTest, BelowOnePointIsADegeneratePolygonOrASegmentThereAndBack)
@@ -176,7 +176,8 @@ TEST_F(FillTest, BelowOnePointIsADegeneratePolygonOrASegmentThereAndBack)
     const float x[] = {5}, y[] = {8};
     auto lines = calls([&] { GRAFIL(x, y, 1, 2.0f, 2, 0, 1); });
     EXPECT_EQ(only(lines, {"kernelMovePen", "kernelFillPolygon"}),
-              (std::vector<std::string>{move(500, 500), "kernelFillPolygon 0 1 0 [500 500] [200 200] 2"}));
+              (std::vector<std::string>{move(500, 500),
+                                        "kernelFillPolygon 0 1 0 [500 500] [200 200] 2"}));
     lines = calls([&] { GRAFIL(x, y, 1, 2.0f, 2, -1, 1); });
     EXPECT_EQ(only(lines, {"kernelMovePen", "kernelDrawPolyline", "kernelDrawLineTo"}),
               (std::vector<std::string>{move(500, 500), "kernelDrawPolyline [500 500] [200 200] 2",
@@ -201,7 +202,8 @@ TEST_F(FillTest, BelowBaseIsHeldWithinItsAxis)
     };
     for (const auto& c : cases) {
         const auto lines = calls([&] { GRAFIL(x, y, 2, c.base, c.direction, 0, 0); });
-        EXPECT_EQ(only(lines, {"kernelFillPolygon"}), std::vector<std::string>{c.polygon}) << c.base;
+        EXPECT_EQ(only(lines, {"kernelFillPolygon"}), std::vector<std::string>{c.polygon})
+            << c.base;
     }
     AXIPOS(0, 500.0f, 350.0f, 800.0f, 1);
     AXISCA(3, 10, -5.0f, 5.0f, 1);
@@ -247,20 +249,17 @@ TEST_F(FillTest, BadCountsFillCodesAndPens)
     } pens[] = {{-3, 3}, {INT_MIN, INT_MAX}};
     for (const auto& p : pens) {
         std::vector<float> x(450), y(450);
-        for (int i = 0; i < 450; ++i)
-            x[i] = 0.02f * i, y[i] = 5.0f;
-        const auto below = fills(calls([&] { GRAFIL(x.data(), y.data(), 450, 0.0f, 2, 4, p.pen); }));
+        for (int i = 0; i < 450; ++i) x[i] = 0.02f * i, y[i] = 5.0f;
+        const auto below =
+            fills(calls([&] { GRAFIL(x.data(), y.data(), 450, 0.0f, 2, 4, p.pen); }));
         EXPECT_EQ(errors(), std::vector<int>{-508});
         ASSERT_EQ(below.size(), 3u);
-        const auto between = fills(calls([&] {
-            GRAFI2(x.data(), y.data(), 450, x.data(), v, 3, 4, p.pen);
-        }));
+        const auto between =
+            fills(calls([&] { GRAFI2(x.data(), y.data(), 450, x.data(), v, 3, 4, p.pen); }));
         EXPECT_EQ(errors(), std::vector<int>{-508});
         ASSERT_GE(between.size(), 2u);
-        for (const Shape& s : below)
-            EXPECT_EQ(s.pen, p.used);
-        for (const Shape& s : between)
-            EXPECT_EQ(s.pen, p.used);
+        for (const Shape& s : below) EXPECT_EQ(s.pen, p.used);
+        for (const Shape& s : between) EXPECT_EQ(s.pen, p.used);
     }
 }
 
@@ -337,12 +336,10 @@ protected:
             ASSERT_FALSE(r.a.empty());
             ASSERT_FALSE(r.b.empty());
             EXPECT_EQ(r.a.front(), nextA);
-            for (size_t i = 1; i < r.a.size(); ++i)
-                ASSERT_EQ(r.a[i], r.a[i - 1] + 1);
+            for (size_t i = 1; i < r.a.size(); ++i) ASSERT_EQ(r.a[i], r.a[i - 1] + 1);
             // B's run goes back along B: its last vertex is where the piece's B part starts.
             EXPECT_EQ(r.b.back(), nextB);
-            for (size_t i = 1; i < r.b.size(); ++i)
-                ASSERT_EQ(r.b[i], r.b[i - 1] + bStep);
+            for (size_t i = 1; i < r.b.size(); ++i) ASSERT_EQ(r.b[i], r.b[i - 1] + bStep);
             nextA = r.a.back();
             nextB = r.b.front();
         }
@@ -354,23 +351,23 @@ protected:
 TEST_F(BetweenTest, OnePieceRunsAlongAAndBackAlongB)
 {
     xa = {1, 2, 3}, ya = {6, 7, 6}, xb = {1, 3}, yb = {2, 2};
-    const auto lines = calls([&] { GRAFI2(xa.data(), ya.data(), 3, xb.data(), yb.data(), 2, 7, 2); });
+    const auto lines =
+        calls([&] { GRAFI2(xa.data(), ya.data(), 3, xb.data(), yb.data(), 2, 7, 2); });
     EXPECT_EQ(only(lines, {"kernelMovePen", "kernelFillPolygon"}),
-              (std::vector<std::string>{move(180, 400),
-                                        "kernelFillPolygon 7 2 0 [180 260 340 340 180] [400 450 400 200 200] 5"}));
+              (std::vector<std::string>{
+                  move(180, 400),
+                  "kernelFillPolygon 7 2 0 [180 260 340 340 180] [400 450 400 200 200] 5"}));
     EXPECT_TRUE(errors().empty());
 }
 
 // Rising x of 150 and 120 points: merged by x into pieces of 200 points sharing end points.
 TEST_F(BetweenTest, MonotonicSetsAreMergedIntoPiecesOfTwoHundred)
 {
-    for (int i = 0; i < 150; ++i)
-        xa.push_back(0.05f * i), ya.push_back(7.0f + std::sin(0.2f * i));
+    for (int i = 0; i < 150; ++i) xa.push_back(0.05f * i), ya.push_back(7.0f + std::sin(0.2f * i));
     for (int j = 0; j < 120; ++j)
         xb.push_back(0.0625f * j + 0.01f), yb.push_back(2.0f + std::cos(0.2f * j));
-    const auto got = runs(fills(calls([&] {
-        GRAFI2(xa.data(), ya.data(), 150, xb.data(), yb.data(), 120, 0, 0);
-    })));
+    const auto got = runs(
+        fills(calls([&] { GRAFI2(xa.data(), ya.data(), 150, xb.data(), yb.data(), 120, 0, 0); })));
     ASSERT_EQ(got.size(), 2u);
     EXPECT_EQ(got[0].a.size() + got[0].b.size(), 200u);
     EXPECT_EQ(got[1].a.size() + got[1].b.size(), 150u + 120u - 200u + 2u);
@@ -391,12 +388,12 @@ TEST_F(BetweenTest, PiecesCoverBothSetsWhateverTheirLengths)
                 xa.clear(), ya.clear(), xb.clear(), yb.clear();
                 for (int i = 0; i < na; ++i) {
                     const float t = static_cast<float>(i) / na;
-                    if (shape == 0)
-                        xa.push_back(8.0f * t), ya.push_back(8.0f + std::sin(9.0f * t));
+                    if (shape == 0) xa.push_back(8.0f * t), ya.push_back(8.0f + std::sin(9.0f * t));
                     else if (shape == 1)
                         xa.push_back(5.0f + std::sin(9.0f * t)), ya.push_back(8.0f * t);
                     else
-                        xa.push_back(5.0f + 4.0f * std::sin(7.0f * t)), ya.push_back(7.0f + std::sin(13.0f * t));
+                        xa.push_back(5.0f + 4.0f * std::sin(7.0f * t)),
+                            ya.push_back(7.0f + std::sin(13.0f * t));
                 }
                 for (int j = 0; j < nb; ++j) {
                     const float t = static_cast<float>(j) / nb;
@@ -405,16 +402,15 @@ TEST_F(BetweenTest, PiecesCoverBothSetsWhateverTheirLengths)
                     else if (shape == 1)
                         xb.push_back(1.5f + std::cos(9.0f * t)), yb.push_back(8.0f * t + 0.003f);
                     else
-                        xb.push_back(5.0f + 4.0f * std::cos(7.0f * t)), yb.push_back(2.0f + std::cos(11.0f * t) + 0.5f * t);
+                        xb.push_back(5.0f + 4.0f * std::cos(7.0f * t)),
+                            yb.push_back(2.0f + std::cos(11.0f * t) + 0.5f * t);
                 }
                 SCOPED_TRACE("shape " + std::to_string(shape) + " na " + std::to_string(na) +
                              " nb " + std::to_string(nb));
-                const auto got = runs(fills(calls([&] {
-                    GRAFI2(xa.data(), ya.data(), na, xb.data(), yb.data(), nb, 0, 0);
-                })));
+                const auto got = runs(fills(calls(
+                    [&] { GRAFI2(xa.data(), ya.data(), na, xb.data(), yb.data(), nb, 0, 0); })));
                 expectCover(got, na, nb, -1);
-                if (HasFatalFailure())
-                    return;
+                if (HasFatalFailure()) return;
             }
         }
     }
@@ -427,24 +423,27 @@ TEST_F(BetweenTest, NonMonotonicSetsAreCutInProportion)
 {
     const struct {
         int na, nb;
-        std::vector<std::pair<int, int>> a, b;   // runs of A (forward) and B (as read)
+        std::vector<std::pair<int, int>> a, b;  // runs of A (forward) and B (as read)
     } cases[] = {
         {200, 100, {{0, 97}, {97, 195}, {195, 199}}, {{48, 0}, {97, 48}, {99, 97}}},
         {100, 200, {{0, 48}, {48, 97}, {97, 99}}, {{97, 0}, {195, 97}, {199, 195}}},
-        {500, 2, {{0, 97}, {97, 195}, {195, 293}, {293, 391}, {391, 489}, {489, 499}},
+        {500,
+         2,
+         {{0, 97}, {97, 195}, {195, 293}, {293, 391}, {391, 489}, {489, 499}},
          {{1, 0}, {1, 1}, {1, 1}, {1, 1}, {1, 1}, {1, 1}}},
         {250, 250, {{0, 97}, {97, 195}, {195, 249}}, {{97, 0}, {195, 97}, {249, 195}}},
     };
     for (const auto& c : cases) {
         xa.clear(), ya.clear(), xb.clear(), yb.clear();
         for (int i = 0; i < c.na; ++i)
-            xa.push_back(5.0f + 4.0f * std::sin(0.37f * i)), ya.push_back(6.0f + 3.0f * std::cos(0.23f * i));
+            xa.push_back(5.0f + 4.0f * std::sin(0.37f * i)),
+                ya.push_back(6.0f + 3.0f * std::cos(0.23f * i));
         for (int j = 0; j < c.nb; ++j)
-            xb.push_back(5.0f + 4.0f * std::cos(0.29f * j)), yb.push_back(1.0f + 0.5f * std::sin(0.31f * j));
+            xb.push_back(5.0f + 4.0f * std::cos(0.29f * j)),
+                yb.push_back(1.0f + 0.5f * std::sin(0.31f * j));
         SCOPED_TRACE(std::to_string(c.na) + " and " + std::to_string(c.nb));
-        const auto got = runs(fills(calls([&] {
-            GRAFI2(xa.data(), ya.data(), c.na, xb.data(), yb.data(), c.nb, 0, 0);
-        })));
+        const auto got = runs(fills(
+            calls([&] { GRAFI2(xa.data(), ya.data(), c.na, xb.data(), yb.data(), c.nb, 0, 0); })));
         ASSERT_EQ(got.size(), c.a.size());
         for (size_t p = 0; p < got.size(); ++p) {
             EXPECT_EQ(got[p].a.front(), c.a[p].first);
@@ -459,35 +458,37 @@ TEST_F(BetweenTest, NonMonotonicSetsAreCutInProportion)
 // not a polygon crossing itself; the caller's arrays stay as they were.
 TEST_F(BetweenTest, SetsRunningOppositeWaysGiveTheSameBand)
 {
-    for (int i = 0; i < 150; ++i)
-        xa.push_back(0.05f * i), ya.push_back(7.0f + std::sin(0.2f * i));
+    for (int i = 0; i < 150; ++i) xa.push_back(0.05f * i), ya.push_back(7.0f + std::sin(0.2f * i));
     for (int j = 0; j < 120; ++j)
         xb.push_back(0.0625f * j + 0.01f), yb.push_back(2.0f + std::cos(0.2f * j));
-    const auto rising = fills(calls([&] {
-        GRAFI2(xa.data(), ya.data(), 150, xb.data(), yb.data(), 120, 0, 0);
-    }));
+    const auto rising =
+        fills(calls([&] { GRAFI2(xa.data(), ya.data(), 150, xb.data(), yb.data(), 120, 0, 0); }));
     std::vector<float> rx(xb.rbegin(), xb.rend()), ry(yb.rbegin(), yb.rend());
     const std::vector<float> keptX = rx, keptY = ry, keptA = xa;
-    const auto lines = calls([&] { GRAFI2(xa.data(), ya.data(), 150, rx.data(), ry.data(), 120, 0, 0); });
+    const auto lines =
+        calls([&] { GRAFI2(xa.data(), ya.data(), 150, rx.data(), ry.data(), 120, 0, 0); });
     const auto falling = fills(lines);
     ASSERT_EQ(falling.size(), rising.size());
     for (size_t p = 0; p < rising.size(); ++p) {
         ASSERT_EQ(falling[p].count, rising[p].count);
         EXPECT_TRUE(near(falling[p].start, rising[p].start));
         for (int i = 0; i < rising[p].count; ++i)
-            EXPECT_TRUE(near(falling[p].points[i], rising[p].points[i])) << "piece " << p << " vertex " << i;
+            EXPECT_TRUE(near(falling[p].points[i], rising[p].points[i]))
+                << "piece " << p << " vertex " << i;
     }
     EXPECT_EQ(rx, keptX);
     EXPECT_EQ(ry, keptY);
     EXPECT_EQ(xa, keptA);
     // The end edges of the outline join the ends that belong together.
-    const auto outline = calls([&] { GRAFI2(xa.data(), ya.data(), 150, rx.data(), ry.data(), 120, -1, 1); });
+    const auto outline =
+        calls([&] { GRAFI2(xa.data(), ya.data(), 150, rx.data(), ry.data(), 120, -1, 1); });
     const auto edges = only(outline, {"kernelMovePen", "kernelDrawLineTo"});
     ASSERT_GE(edges.size(), 4u);
     const std::vector<std::string> tail(edges.end() - 4, edges.end());
-    EXPECT_EQ(tail, (std::vector<std::string>{move(kx(xa[0]), ky(ya[0])), line(kx(xb[0]), ky(yb[0])),
-                                              move(kx(xa[149]), ky(ya[149])),
-                                              line(kx(xb[119]), ky(yb[119]))}));
+    EXPECT_EQ(
+        tail,
+        (std::vector<std::string>{move(kx(xa[0]), ky(ya[0])), line(kx(xb[0]), ky(yb[0])),
+                                  move(kx(xa[149]), ky(ya[149])), line(kx(xb[119]), ky(yb[119]))}));
 }
 
 // Falling sets merge by the falling coordinate: every cut still lies where the sets meet.
@@ -497,9 +498,8 @@ TEST_F(BetweenTest, FallingSetsAreMergedTheirOwnWay)
         xa.push_back(8.0f - 0.025f * i), ya.push_back(7.0f + std::sin(0.2f * i));
     for (int j = 0; j < 180; ++j)
         xb.push_back(8.0f - 0.04f * j - 0.01f), yb.push_back(2.0f + std::cos(0.2f * j));
-    const auto got = runs(fills(calls([&] {
-        GRAFI2(xa.data(), ya.data(), 300, xb.data(), yb.data(), 180, 0, 0);
-    })));
+    const auto got = runs(
+        fills(calls([&] { GRAFI2(xa.data(), ya.data(), 300, xb.data(), yb.data(), 180, 0, 0); })));
     ASSERT_EQ(got.size(), 3u);
     expectCover(got, 300, 180, -1);
     for (size_t p = 0; p + 1 < got.size(); ++p) {
@@ -519,14 +519,11 @@ TEST_F(BetweenTest, TinyStepsAreNotMonotonic)
         xa[71] = xa[70] + step;
         for (int j = 0; j < 150; ++j)
             xb.push_back(0.05f * j + 0.01f), yb.push_back(2.0f + std::cos(0.5f * j));
-        const auto got = runs(fills(calls([&] {
-            GRAFI2(xa.data(), ya.data(), 150, xb.data(), yb.data(), 150, 0, 0);
-        })));
+        const auto got = runs(fills(
+            calls([&] { GRAFI2(xa.data(), ya.data(), 150, xb.data(), yb.data(), 150, 0, 0); })));
         ASSERT_EQ(got.size(), 2u);
-        if (step < 1e-5f)
-            EXPECT_EQ(got[0].a.size(), 98u);
-        else
-            EXPECT_EQ(got[0].a.size() + got[0].b.size(), 200u);
+        if (step < 1e-5f) EXPECT_EQ(got[0].a.size(), 98u);
+        else EXPECT_EQ(got[0].a.size() + got[0].b.size(), 200u);
     }
 }
 
@@ -534,26 +531,25 @@ TEST_F(BetweenTest, TinyStepsAreNotMonotonic)
 // from one set to the other anywhere else.
 TEST_F(BetweenTest, OutlineDrawsTheDataLinesAndTheEndEdgesOnly)
 {
-    for (int i = 0; i < 230; ++i)
-        xa.push_back(0.03f * i), ya.push_back(7.0f + std::sin(0.2f * i));
+    for (int i = 0; i < 230; ++i) xa.push_back(0.03f * i), ya.push_back(7.0f + std::sin(0.2f * i));
     for (int j = 0; j < 140; ++j)
         xb.push_back(0.05f * j + 0.01f), yb.push_back(2.0f + std::cos(0.2f * j));
-    const auto lines = calls([&] { GRAFI2(xa.data(), ya.data(), 230, xb.data(), yb.data(), 140, -1, 4); });
+    const auto lines =
+        calls([&] { GRAFI2(xa.data(), ya.data(), 230, xb.data(), yb.data(), 140, -1, 4); });
     EXPECT_TRUE(only(lines, {"kernelFillPolygon"}).empty());
     EXPECT_FALSE(only(lines, {"kernelSetPen"}).empty());
-    for (const std::string& s : only(lines, {"kernelSetPen"}))
-        EXPECT_EQ(s, "kernelSetPen 4");
+    for (const std::string& s : only(lines, {"kernelSetPen"})) EXPECT_EQ(s, "kernelSetPen 4");
     // Replay every drawn segment and name its ends' sets.
     int crossings = 0;
     Point pen{0, 0};
     std::vector<int> seenA(230, 0), seenB(140, 0);
-    auto side = [&](Point p) { return index(xa, ya, p) >= 0 ? 'A' : (index(xb, yb, p) >= 0 ? 'B' : '?'); };
+    auto side = [&](Point p) {
+        return index(xa, ya, p) >= 0 ? 'A' : (index(xb, yb, p) >= 0 ? 'B' : '?');
+    };
     auto mark = [&](Point p) {
         const int ia = index(xa, ya, p), ib = index(xb, yb, p);
-        if (ia >= 0)
-            seenA[ia] = 1;
-        if (ib >= 0)
-            seenB[ib] = 1;
+        if (ia >= 0) seenA[ia] = 1;
+        if (ib >= 0) seenB[ib] = 1;
     };
     for (const std::string& l : lines) {
         const std::string op = l.substr(0, l.find(' '));
@@ -577,7 +573,7 @@ TEST_F(BetweenTest, OutlineDrawsTheDataLinesAndTheEndEdgesOnly)
             }
         }
     }
-    EXPECT_EQ(crossings, 2);   // the two end edges
+    EXPECT_EQ(crossings, 2);  // the two end edges
     EXPECT_EQ(std::count(seenA.begin(), seenA.end(), 1), 230);
     EXPECT_EQ(std::count(seenB.begin(), seenB.end(), 1), 140);
 }

@@ -23,8 +23,7 @@ protected:
     static std::vector<std::string> lastPen(const std::vector<std::string>& lines, size_t count)
     {
         const auto pen = only(lines, {"kernelMovePen", "kernelDrawLineTo"});
-        if (pen.size() < count)
-            return pen;
+        if (pen.size() < count) return pen;
         return std::vector<std::string>(pen.end() - static_cast<long>(count), pen.end());
     }
 
@@ -52,8 +51,9 @@ protected:
 
     static bool drewAnything(const std::vector<std::string>& lines)
     {
-        return !only(lines, {"kernelDrawLineTo", "kernelDrawLineBy", "kernelDrawText",
-                             "kernelDrawMarker", "kernelDrawCurve", "kernelDrawSpline"})
+        return !only(lines,
+                     {"kernelDrawLineTo", "kernelDrawLineBy", "kernelDrawText", "kernelDrawMarker",
+                      "kernelDrawCurve", "kernelDrawSpline"})
                     .empty();
     }
 
@@ -104,13 +104,18 @@ TEST_F(GraphTest, LineCodes)
     const struct {
         int code;
         bool polyline;
-        const char* curve;   // nullptr: no curve
+        const char* curve;  // nullptr: no curve
         bool markers;
     } cases[] = {
-        {1, true, nullptr, false},  {-1, true, nullptr, true},
-        {2, false, "kernelDrawCurve", false}, {-2, false, "kernelDrawCurve", true},
-        {3, false, "kernelDrawSpline", false}, {-3, false, "kernelDrawSpline", true},
-        {0, false, nullptr, true},  {7, true, nullptr, false},  {-4, true, nullptr, false},
+        {1, true, nullptr, false},
+        {-1, true, nullptr, true},
+        {2, false, "kernelDrawCurve", false},
+        {-2, false, "kernelDrawCurve", true},
+        {3, false, "kernelDrawSpline", false},
+        {-3, false, "kernelDrawSpline", true},
+        {0, false, nullptr, true},
+        {7, true, nullptr, false},
+        {-4, true, nullptr, false},
     };
     for (const auto& c : cases) {
         const auto lines = calls([&] { GRAPH(x, y, 6, 0, c.code, 0); });
@@ -144,10 +149,10 @@ TEST_F(GraphTest, GraphTypesAndLogarithmicChecks)
         std::vector<int> errors;
         int xType, yType;
     } cases[] = {
-        {1, zeroX, someY, {513}, 0, 0},     {1, someX, zeroY, {}, 4, 1},
-        {2, zeroX, someY, {}, 1, 4},        {2, someX, zeroY, {514}, 0, 0},
-        {-1, someX, zeroY, {514}, 4, 0},    {-1, zeroX, someY, {513}, 0, 0},
-        {-1, someX, someY, {}, 4, 4},       {9, zeroX, zeroY, {}, 1, 1},
+        {1, zeroX, someY, {513}, 0, 0},  {1, someX, zeroY, {}, 4, 1},
+        {2, zeroX, someY, {}, 1, 4},     {2, someX, zeroY, {514}, 0, 0},
+        {-1, someX, zeroY, {514}, 4, 0}, {-1, zeroX, someY, {513}, 0, 0},
+        {-1, someX, someY, {}, 4, 4},    {9, zeroX, zeroY, {}, 1, 1},
         {-2, zeroX, zeroY, {}, 1, 1},
     };
     for (const auto& c : cases) {
@@ -155,12 +160,8 @@ TEST_F(GraphTest, GraphTypesAndLogarithmicChecks)
         SCOPED_TRACE("type " + std::to_string(c.type));
         EXPECT_EQ(errors(), c.errors);
         EXPECT_EQ(drewAnything(lines), c.errors.empty());
-        if (c.xType != 0) {
-            EXPECT_EQ(graphAxis(1).scalingType, c.xType);
-        }
-        if (c.yType != 0) {
-            EXPECT_EQ(graphAxis(2).scalingType, c.yType);
-        }
+        if (c.xType != 0) { EXPECT_EQ(graphAxis(1).scalingType, c.xType); }
+        if (c.yType != 0) { EXPECT_EQ(graphAxis(2).scalingType, c.yType); }
     }
 }
 
@@ -173,8 +174,8 @@ TEST_F(GraphTest, ScalingModesMatchTheRanges)
         calls([&] { GRAPH(px, py, n, 0, 1, 0); });
         std::vector<float> v;
         for (int a = 1; a <= 2; ++a)
-            for (float f : {graphAxis(a).minimum, graphAxis(a).maximum,
-                            graphTransform(a).scale, graphTransform(a).offset})
+            for (float f : {graphAxis(a).minimum, graphAxis(a).maximum, graphTransform(a).scale,
+                            graphTransform(a).offset})
                 v.push_back(f);
         return v;
     };
@@ -256,9 +257,9 @@ TEST_F(GraphTest, EqualScalingHoldsWithAxesThroughZero)
         calls([&] { GRAPH(px, py, 2, 0, 1, axes); });
         std::vector<float> v;
         for (int a = 1; a <= 2; ++a)
-            for (float f : {graphAxis(a).minimum, graphAxis(a).maximum,
-                            static_cast<float>(graphAxis(a).intervalCount),
-                            graphTransform(a).scale})
+            for (float f :
+                 {graphAxis(a).minimum, graphAxis(a).maximum,
+                  static_cast<float>(graphAxis(a).intervalCount), graphTransform(a).scale})
                 v.push_back(f);
         return v;
     };

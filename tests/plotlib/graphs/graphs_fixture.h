@@ -33,21 +33,22 @@ public:
     }
 
     // Runs `work` with the kernel's call log on and returns the lines it logged (logOf).
-    static std::vector<std::string> calls(const std::function<void()>& work)
-    {
-        return logOf(work);
-    }
+    static std::vector<std::string> calls(const std::function<void()>& work) { return logOf(work); }
 
     // Pen, line and marker operations: what a data set drew.
     static std::vector<std::string> drawing(const std::vector<std::string>& lines)
     {
-        return only(lines, {"kernelMovePen", "kernelDrawLineTo", "kernelDrawMarker",
-                            "kernelSetCurveEnds", "kernelDrawCurve", "kernelDrawSpline",
-                            "kernelDrawAkimaCurve", "kernelEnquireCurveEnds"});
+        return only(lines,
+                    {"kernelMovePen", "kernelDrawLineTo", "kernelDrawMarker", "kernelSetCurveEnds",
+                     "kernelDrawCurve", "kernelDrawSpline", "kernelDrawAkimaCurve",
+                     "kernelEnquireCurveEnds"});
     }
 
     static std::string move(float x, float y) { return "kernelMovePen " + num(x) + " " + num(y); }
-    static std::string line(float x, float y) { return "kernelDrawLineTo " + num(x) + " " + num(y); }
+    static std::string line(float x, float y)
+    {
+        return "kernelDrawLineTo " + num(x) + " " + num(y);
+    }
 
     // Kernel coordinates of a graph point on the axes of placeAxes().
     static float kx(float x) { return 100.0f + 80.0f * x; }
@@ -60,8 +61,7 @@ public:
         std::vector<std::string> out;
         std::string word;
         in >> word;
-        while (in >> word)
-            out.push_back(word);
+        while (in >> word) out.push_back(word);
         return out;
     }
 
@@ -73,12 +73,9 @@ public:
         for (;; ++i) {
             std::string t = f[i];
             const bool last = t.back() == ']';
-            if (t.front() == '[')
-                t.erase(0, 1);
-            if (last)
-                t.pop_back();
-            if (!t.empty())
-                values.push_back(std::stof(t));
+            if (t.front() == '[') t.erase(0, 1);
+            if (last) t.pop_back();
+            if (!t.empty()) values.push_back(std::stof(t));
             if (last) {
                 ++i;
                 return values;

@@ -10,7 +10,7 @@ namespace {
 class LineFitTest : public GraphsTest {
 protected:
     struct Fit {
-        float coefficients[2] = {-77.0f, -77.0f};   // untouched unless written
+        float coefficients[2] = {-77.0f, -77.0f};  // untouched unless written
         int count = 99, status = 99;
     };
 
@@ -18,7 +18,9 @@ protected:
     {
         Fit f;
         const int code = 1, n = static_cast<int>(x.size());
-        calls([&] { LINFIT(code, x.data(), y.data(), n, capacity, f.coefficients, f.count, f.status); });
+        calls([&] {
+            LINFIT(code, x.data(), y.data(), n, capacity, f.coefficients, f.count, f.status);
+        });
         return f;
     }
 };
@@ -45,14 +47,15 @@ TEST_F(LineFitTest, SingularAndIllConditionedData)
     const std::vector<float> three(3, 3.0f);
     std::vector<float> tenths(100, 0.1f), tenthsY(100);
     std::vector<float> sevens(1000, 7.7f), sevensY(1000);
-    for (int i = 0; i < 100; ++i)
-        tenthsY[i] = static_cast<float>(i);
-    for (int i = 0; i < 1000; ++i)
-        sevensY[i] = 0.37f * static_cast<float>(i + 1);
+    for (int i = 0; i < 100; ++i) tenthsY[i] = static_cast<float>(i);
+    for (int i = 0; i < 1000; ++i) sevensY[i] = 0.37f * static_cast<float>(i + 1);
     const struct {
         std::vector<float> x, y;
-    } singular[] = {{three, {1, 2, 3}}, {tenths, tenthsY}, {sevens, sevensY},
-                    {{1, 1, NAN}, {1, 2, 3}}, {{1, INFINITY, 3}, {1, 2, 3}}};
+    } singular[] = {{three, {1, 2, 3}},
+                    {tenths, tenthsY},
+                    {sevens, sevensY},
+                    {{1, 1, NAN}, {1, 2, 3}},
+                    {{1, INFINITY, 3}, {1, 2, 3}}};
     for (const auto& c : singular) {
         const Fit f = fit(c.x, c.y);
         EXPECT_EQ(f.status, 1) << c.x.size();
@@ -95,8 +98,10 @@ TEST_F(LineFitTest, MatchesAnIndependentLeastSquaresFit)
         const long double m = (s * sxy - sx * sy) / det;
         const Fit f = fit(x, y);
         ASSERT_EQ(f.status, 0) << n;
-        EXPECT_NEAR(f.coefficients[0], static_cast<double>(b), 1e-5 * (1 + std::fabs(static_cast<double>(b))));
-        EXPECT_NEAR(f.coefficients[1], static_cast<double>(m), 1e-5 * std::fabs(static_cast<double>(m)));
+        EXPECT_NEAR(f.coefficients[0], static_cast<double>(b),
+                    1e-5 * (1 + std::fabs(static_cast<double>(b))));
+        EXPECT_NEAR(f.coefficients[1], static_cast<double>(m),
+                    1e-5 * std::fabs(static_cast<double>(m)));
     }
 }
 

@@ -86,7 +86,8 @@ TEST_F(MarkersTest, MissingValueModes)
             EXPECT_EQ(graphIsMissingPoint(100.0f, values[k]), c.missing[k])
                 << "mode " << c.mode << " y " << values[k];
             // The y values are tested; x plays no part.
-            EXPECT_EQ(graphIsMissingPoint(values[k], 4.0f), c.mode == 2 || c.mode == 3 || c.mode == 7)
+            EXPECT_EQ(graphIsMissingPoint(values[k], 4.0f),
+                      c.mode == 2 || c.mode == 3 || c.mode == 7)
                 << "mode " << c.mode;
         }
     }
@@ -109,17 +110,15 @@ TEST_F(MarkersTest, MissingPointsBreakPolylinesAndSkipMarkers)
     const float px[] = {1, 2, 3, 4, 5, 6, 7}, py[] = {1, 2, -999, 3, -999, 4, 5};
     // Without missing values the whole set is one line.
     std::vector<std::string> whole{move(kx(1), ky(1))};
-    for (int i = 1; i < 7; ++i)
-        whole.push_back(line(kx(px[i]), ky(py[i])));
+    for (int i = 1; i < 7; ++i) whole.push_back(line(kx(px[i]), ky(py[i])));
     EXPECT_EQ(drawing(calls([&] { GRAPOL(px, py, 7); })), whole);
 
     calls([] { VALMIS(1, -999.0f, -999.0f, 2); });
     // Missing points are passed over with the pen up; the lone point 4 draws nothing.
     EXPECT_EQ(drawing(calls([&] { GRAPOL(px, py, 7); })),
-              (std::vector<std::string>{move(kx(1), ky(1)), line(kx(2), ky(2)),
-                                        move(kx(3), ky(-999)), move(kx(4), ky(3)),
-                                        move(kx(5), ky(-999)), move(kx(6), ky(4)),
-                                        line(kx(7), ky(5))}));
+              (std::vector<std::string>{
+                  move(kx(1), ky(1)), line(kx(2), ky(2)), move(kx(3), ky(-999)), move(kx(4), ky(3)),
+                  move(kx(5), ky(-999)), move(kx(6), ky(4)), line(kx(7), ky(5))}));
     EXPECT_EQ(drawing(calls([&] { GRASYM(px, py, 7, 4, 1); })),
               (std::vector<std::string>{move(kx(1), ky(1)), "kernelDrawMarker 4",
                                         move(kx(7), ky(5)), "kernelDrawMarker 4"}));

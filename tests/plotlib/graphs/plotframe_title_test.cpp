@@ -82,7 +82,7 @@ TEST_F(PlotFrameTest, TitleInEveryJustification)
     const struct {
         const char* text;
         int horizontal, vertical;
-        const char* justification;   // nullptr: none set by the routine
+        const char* justification;  // nullptr: none set by the routine
         const char* placed;
     } cases[] = {
         {"Result", -1, -1, nullptr, "50 735 \"Result\""},
@@ -108,15 +108,14 @@ TEST_F(PlotFrameTest, TitleInEveryJustification)
         std::vector<std::string> between;
         bool measured = false;
         for (const std::string& l : lines) {
-            if (l.rfind("kernelEnquireTextExtent", 0) == 0)
-                measured = true;
-            else if (l.rfind("kernelDrawText", 0) == 0)
-                break;
+            if (l.rfind("kernelEnquireTextExtent", 0) == 0) measured = true;
+            else if (l.rfind("kernelDrawText", 0) == 0) break;
             else if (measured && l.rfind("kernelSetTextJustification", 0) == 0)
                 between.push_back(l);
         }
-        EXPECT_EQ(between, c.justification ? std::vector<std::string>{c.justification}
-                                           : std::vector<std::string>{});
+        EXPECT_EQ(between,
+                  c.justification ? std::vector<std::string>{c.justification}
+                                  : std::vector<std::string>{});
     }
 }
 

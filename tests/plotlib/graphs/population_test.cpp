@@ -37,10 +37,10 @@ TEST_F(PopulationTest, OneClosedRunOverThePositiveClasses)
     const float ends[] = {1, 2, 3, 4}, values[] = {0, 5, 5, 0};
     const auto lines = calls([&] { GRAPOP(1.0f, 5.5f, ends, values, 4, 100.0f); });
     EXPECT_TRUE(errors().empty());
-    EXPECT_EQ(segments(lines), (std::vector<std::string>{
-                                   "500 150 - 504 200", "500 150 - 496 200",
-                                   "504 200 - 504 250", "496 200 - 496 250",
-                                   "504 250 - 500 300", "496 250 - 500 300"}));
+    EXPECT_EQ(
+        segments(lines),
+        (std::vector<std::string>{"500 150 - 504 200", "500 150 - 496 200", "504 200 - 504 250",
+                                  "496 200 - 496 250", "504 250 - 500 300", "496 250 - 500 300"}));
     EXPECT_EQ(graphState.bar.valueAxis, 2);
     EXPECT_EQ(graphState.bar.outlineMode, 1);
     EXPECT_FLOAT_EQ(graphState.bar.columnWidth, 0.8f);
@@ -66,8 +66,9 @@ TEST_F(PopulationTest, CategoryAxisAlongYExchangesTheCoordinates)
     // y cells are 50 units: 5.5 at kernel y 350; classes along x (kernel x = 100 + 80 x).
     const float ends[] = {2}, values[] = {2};
     const auto lines = calls([&] { GRAPOP(1.0f, 5.5f, ends, values, 1, 10.0f); });
-    EXPECT_EQ(segments(lines), (std::vector<std::string>{"180 350 - 260 360", "180 350 - 260 340",
-                                                         "260 360 - 340 350", "260 340 - 340 350"}));
+    EXPECT_EQ(segments(lines),
+              (std::vector<std::string>{"180 350 - 260 360", "180 350 - 260 340",
+                                        "260 360 - 340 350", "260 340 - 340 350"}));
     EXPECT_EQ(graphState.bar.valueAxis, 1);
     EXPECT_EQ(graphState.graph.currentAxis, 2);
 }

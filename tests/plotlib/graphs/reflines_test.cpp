@@ -29,7 +29,8 @@ protected:
     static Caption caption(const std::vector<std::string>& lines)
     {
         Caption c;
-        const auto seq = only(lines, {"kernelSetTextPosition", "kernelSetCharAngle", "kernelDrawText"});
+        const auto seq =
+            only(lines, {"kernelSetTextPosition", "kernelSetCharAngle", "kernelDrawText"});
         for (size_t i = 0; i + 2 < seq.size(); ++i) {
             if (seq[i].rfind("kernelSetTextPosition", 0) == 0 &&
                 seq[i + 1].rfind("kernelSetCharAngle", 0) == 0 &&
@@ -57,10 +58,10 @@ TEST_F(ReferenceLineTest, LineCrossesThePlotOnlyWhenItsValueLiesOnTheAxis)
         {5.0f, 0, {move(500, 100), line(500, 600)}},
         {4.0f, 2, {move(100, 300), line(900, 300)}},
         {4.0f, 7, {move(100, 300), line(900, 300)}},
-        {0.0f, 1, {move(100, 100), line(100, 600)}},     // both ends count
+        {0.0f, 1, {move(100, 100), line(100, 600)}},  // both ends count
         {10.0f, 1, {move(900, 100), line(900, 600)}},
         {10.0f, 2, {move(100, 600), line(900, 600)}},
-        {10.001f, 1, {}},                                // a hair beyond: nothing
+        {10.001f, 1, {}},  // a hair beyond: nothing
         {-0.001f, 2, {}},
         {11.0f, 2, {}},
     };
@@ -82,19 +83,18 @@ TEST_F(ReferenceLineTest, CaptionsSitAtTheirEightPlaces)
         int lineDirection, textDirection, position;
         float x, y;
     } cases[] = {
-        {1, 0, 1, 490, 85}, {1, 0, 2, 475, 105}, {1, 0, 3, 475, 345}, {1, 0, 4, 475, 585},
+        {1, 0, 1, 490, 85},  {1, 0, 2, 475, 105}, {1, 0, 3, 475, 345}, {1, 0, 4, 475, 585},
         {1, 0, 5, 490, 605}, {1, 0, 6, 505, 585}, {1, 0, 7, 505, 345}, {1, 0, 8, 505, 105},
-        {1, 1, 1, 505, 75}, {1, 1, 2, 495, 105}, {1, 1, 3, 495, 340}, {1, 1, 4, 495, 575},
+        {1, 1, 1, 505, 75},  {1, 1, 2, 495, 105}, {1, 1, 3, 495, 340}, {1, 1, 4, 495, 575},
         {1, 1, 5, 505, 605}, {1, 1, 6, 515, 575}, {1, 1, 7, 515, 340}, {1, 1, 8, 515, 105},
-        {2, 0, 1, 75, 345}, {2, 0, 2, 105, 355}, {2, 0, 3, 490, 355}, {2, 0, 4, 875, 355},
+        {2, 0, 1, 75, 345},  {2, 0, 2, 105, 355}, {2, 0, 3, 490, 355}, {2, 0, 4, 875, 355},
         {2, 0, 5, 905, 345}, {2, 0, 6, 875, 335}, {2, 0, 7, 490, 335}, {2, 0, 8, 105, 335},
-        {2, 1, 1, 95, 340}, {2, 1, 2, 115, 355}, {2, 1, 3, 505, 355}, {2, 1, 4, 895, 355},
+        {2, 1, 1, 95, 340},  {2, 1, 2, 115, 355}, {2, 1, 3, 505, 355}, {2, 1, 4, 895, 355},
         {2, 1, 5, 915, 340}, {2, 1, 6, 895, 325}, {2, 1, 7, 505, 325}, {2, 1, 8, 115, 325},
     };
     for (const auto& c : cases) {
-        const auto lines = calls([&] {
-            REFLIN("AB  ", 4, 5.0f, c.position, c.textDirection, c.lineDirection);
-        });
+        const auto lines =
+            calls([&] { REFLIN("AB  ", 4, 5.0f, c.position, c.textDirection, c.lineDirection); });
         SCOPED_TRACE("line " + std::to_string(c.lineDirection) + " text " +
                      std::to_string(c.textDirection) + " position " + std::to_string(c.position));
         const Caption got = caption(lines);
@@ -102,7 +102,7 @@ TEST_F(ReferenceLineTest, CaptionsSitAtTheirEightPlaces)
         EXPECT_FLOAT_EQ(got.x, c.x);
         EXPECT_FLOAT_EQ(got.y, c.y);
         EXPECT_FLOAT_EQ(got.angle, c.textDirection == 1 ? 90.0f : 0.0f);
-        EXPECT_EQ(got.text, "\"AB\"");   // trimmed
+        EXPECT_EQ(got.text, "\"AB\"");  // trimmed
         EXPECT_TRUE(errors().empty());
     }
 }
@@ -121,8 +121,8 @@ TEST_F(ReferenceLineTest, CaptionsOfSeveralLinesKeepToTheirSide)
                 for (int position = 1; position <= 8; ++position) {
                     const std::string text = texts[k];
                     const auto lines = calls([&] {
-                        REFLIN(text.c_str(), static_cast<int>(text.size()), 5.0f, position,
-                               turned, lineDirection);
+                        REFLIN(text.c_str(), static_cast<int>(text.size()), 5.0f, position, turned,
+                               lineDirection);
                     });
                     SCOPED_TRACE(text + " line " + std::to_string(lineDirection) + " turned " +
                                  std::to_string(turned) + " position " + std::to_string(position));
@@ -144,20 +144,16 @@ TEST_F(ReferenceLineTest, CaptionsOfSeveralLinesKeepToTheirSide)
                     const float mid = (low + high) / 2;
                     if (position == 1 || position == 5) {
                         // Beyond an end of the line, centred on it.
-                        if (position == 1)
-                            EXPECT_LT(along1, low);
-                        else
-                            EXPECT_GT(along0, high);
+                        if (position == 1) EXPECT_LT(along1, low);
+                        else EXPECT_GT(along0, high);
                         EXPECT_NEAR((across0 + across1) / 2, line, tolerance);
                         continue;
                     }
                     // Beside the line: vertical 2-4 left, 6-8 right; horizontal 2-4 above,
                     // 6-8 below.
                     const bool greaterSide = vertical ? position >= 6 : position <= 4;
-                    if (greaterSide)
-                        EXPECT_GT(across0, line);
-                    else
-                        EXPECT_LT(across1, line);
+                    if (greaterSide) EXPECT_GT(across0, line);
+                    else EXPECT_LT(across1, line);
                     // 2 and 8 at the low end, 3 and 7 centred, 4 and 6 at the high end.
                     if (position == 2 || position == 8) {
                         EXPECT_GE(along0, low);
@@ -264,7 +260,7 @@ TEST_F(ArrowTest, HeadPointsAlongTheShaftInEveryDirection)
 {
     const struct {
         float dx, dy;
-    } cases[] = {{100, 0}, {-100, 0}, {0, 100}, {0, -100}, {100, 100}, {-100, 100},
+    } cases[] = {{100, 0},     {-100, 0},   {0, 100},   {0, -100},  {100, 100},     {-100, 100},
                  {-100, -100}, {100, -100}, {30, -200}, {-250, 40}, {0.000001f, 50}};
     for (const auto& c : cases) {
         SCOPED_TRACE(num(c.dx) + " " + num(c.dy));
@@ -272,8 +268,9 @@ TEST_F(ArrowTest, HeadPointsAlongTheShaftInEveryDirection)
         const float tx = 100 + c.dx, ty = 100 + c.dy;
         const auto lines = calls([&] { ARROW(tx, ty, 0, 0); });
         EXPECT_TRUE(errors().empty());
-        const auto seq = only(lines, {"kernelMovePen", "kernelDrawLineTo", "kernelMovePenBy",
-                                      "kernelDrawLineBy", "kernelFillPolygon"});
+        const auto seq = only(lines,
+                              {"kernelMovePen", "kernelDrawLineTo", "kernelMovePenBy",
+                               "kernelDrawLineBy", "kernelFillPolygon"});
         ASSERT_EQ(seq.size(), 4u);
         EXPECT_EQ(seq[0], line(tx, ty));
         ASSERT_EQ(seq[1].rfind("kernelDrawLineTo ", 0), 0u);
@@ -307,18 +304,25 @@ TEST_F(ArrowTest, HeadStylesAreOpenOutlinedOrFilled)
         std::vector<int> errors;
     } cases[] = {
         {0, {"kernelDrawLineTo 191.34 95", "kernelMovePenBy 0 10", "kernelDrawLineTo 200 100"}, {}},
-        {1, {"kernelDrawLineTo 191.34 95", "kernelDrawLineBy 0 10", "kernelDrawLineTo 200 100"}, {}},
+        {1,
+         {"kernelDrawLineTo 191.34 95", "kernelDrawLineBy 0 10", "kernelDrawLineTo 200 100"},
+         {}},
         {2, {"kernelFillPolygon 0 0 0 [191.34 191.34 200] [95 105 100] 3"}, {}},
-        {3, {"kernelDrawLineTo 191.34 95", "kernelMovePenBy 0 10", "kernelDrawLineTo 200 100"}, {-528}},
-        {-1, {"kernelDrawLineTo 191.34 95", "kernelMovePenBy 0 10", "kernelDrawLineTo 200 100"}, {-528}},
+        {3,
+         {"kernelDrawLineTo 191.34 95", "kernelMovePenBy 0 10", "kernelDrawLineTo 200 100"},
+         {-528}},
+        {-1,
+         {"kernelDrawLineTo 191.34 95", "kernelMovePenBy 0 10", "kernelDrawLineTo 200 100"},
+         {-528}},
     };
     for (const auto& c : cases) {
         kernelMovePen(100.0f, 100.0f);
         const auto lines = calls([&] { ARROW(200.0f, 100.0f, c.style, 0); });
         std::vector<std::string> want{"kernelDrawLineTo 200 100"};
         want.insert(want.end(), c.head.begin(), c.head.end());
-        EXPECT_EQ(only(lines, {"kernelMovePen", "kernelDrawLineTo", "kernelMovePenBy",
-                               "kernelDrawLineBy", "kernelFillPolygon"}),
+        EXPECT_EQ(only(lines,
+                       {"kernelMovePen", "kernelDrawLineTo", "kernelMovePenBy", "kernelDrawLineBy",
+                        "kernelFillPolygon"}),
                   want)
             << "style " << c.style;
         EXPECT_EQ(errors(), c.errors);
@@ -327,10 +331,10 @@ TEST_F(ArrowTest, HeadStylesAreOpenOutlinedOrFilled)
 
 TEST_F(ArrowTest, EndPointInGraphOrKernelCoordinates)
 {
-    auto lines = calls([] { ARROW(5.0f, 5.0f, 0, 1); });   // graph units: kernel (500, 350)
+    auto lines = calls([] { ARROW(5.0f, 5.0f, 0, 1); });  // graph units: kernel (500, 350)
     EXPECT_EQ(only(lines, {"kernelDrawLineTo"}).front(), line(500, 350));
     kernelMovePen(100.0f, 100.0f);
-    lines = calls([] { ARROW(5.0f, 5.0f, 0, 2); });        // bad switch: kernel units
+    lines = calls([] { ARROW(5.0f, 5.0f, 0, 2); });  // bad switch: kernel units
     EXPECT_EQ(errors(), std::vector<int>{-528});
     EXPECT_EQ(only(lines, {"kernelDrawLineTo"}).front(), line(5, 5));
 }
@@ -349,9 +353,10 @@ TEST_F(ArrowTest, ArrowToThePenPositionIsWarnedAndNotDrawn)
     for (float d : {0.0f, 0.000005f}) {
         const auto lines = calls([&] { ARROW(100.0f + d, 100.0f - d, 2, 0); });
         EXPECT_EQ(errors(), std::vector<int>{-529});
-        EXPECT_TRUE(only(lines, {"kernelDrawLineTo", "kernelFillPolygon", "kernelMovePenBy",
-                                 "kernelSetLineStyle"})
-                        .empty());
+        EXPECT_TRUE(
+            only(lines,
+                 {"kernelDrawLineTo", "kernelFillPolygon", "kernelMovePenBy", "kernelSetLineStyle"})
+                .empty());
     }
 }
 
@@ -368,15 +373,14 @@ TEST_F(ArrowTest, HeadIsSolidAndTheLineStyleIsGivenBack)
         {-1, {"kernelSetLineStyle 0", "kernelSetLineStyle -1", "kernelSetDashPattern 5 2 1 2"}},
     };
     for (const auto& c : cases) {
-        if (c.style == -1)
-            kernelSetDashPattern(5.0f, 2.0f, 1.0f, 2.0f);
-        else
-            kernelSetLineStyle(c.style);
+        if (c.style == -1) kernelSetDashPattern(5.0f, 2.0f, 1.0f, 2.0f);
+        else kernelSetLineStyle(c.style);
         kernelMovePen(100.0f, 100.0f);
         const auto lines = calls([] { ARROW(200.0f, 150.0f, 1, 0); });
         EXPECT_EQ(only(lines, {"kernelSetLineStyle", "kernelSetDashPattern"}), c.restores);
         // The shaft comes before the solid style, the head after it.
-        const auto seq = only(lines, {"kernelSetLineStyle", "kernelDrawLineTo", "kernelDrawLineBy"});
+        const auto seq =
+            only(lines, {"kernelSetLineStyle", "kernelDrawLineTo", "kernelDrawLineBy"});
         if (c.style != 0) {
             EXPECT_EQ(seq[0], line(200, 150));
             EXPECT_EQ(seq[1], "kernelSetLineStyle 0");
@@ -399,7 +403,7 @@ TEST(ArrowHeadGeometry, AnglesOfVerticalShafts)
     EXPECT_FLOAT_EQ(graphArrowAngle(0.0f, 5.0f), 1.570796f);
     EXPECT_FLOAT_EQ(graphArrowAngle(0.0f, -5.0f), 4.712388f);
     EXPECT_FLOAT_EQ(graphArrowAngle(0.000009f, -5.0f), 4.712388f);
-    EXPECT_NEAR(graphArrowAngle(-1.0f, -1.0f), 0.785398f, 1e-6);   // the arctangent's quadrant
+    EXPECT_NEAR(graphArrowAngle(-1.0f, -1.0f), 0.785398f, 1e-6);  // the arctangent's quadrant
     const ArrowHead down = graphArrowHeadCorners(0.0f, 0.0f, 0.0f, -50.0f, 10.0f);
     EXPECT_NEAR(down.q1x, -5.0f, 1e-4);
     EXPECT_NEAR(down.q1y, 8.66025f, 1e-4);

@@ -16,10 +16,7 @@ protected:
         placeAxes();
     }
 
-    static std::string tag(int k)
-    {
-        return std::string(graphState.tags.tag[k], 30);
-    }
+    static std::string tag(int k) { return std::string(graphState.tags.tag[k], 30); }
 
     static void attributes(int a1, int a2, float a3, float a4, float a5, float a6, int a7, int a8)
     {
@@ -92,7 +89,8 @@ TEST_F(ValueTagsTest, AttributesAreCheckedInArgumentOrder)
         float e3 = 0, e4 = 0, e5 = 0, e6 = 0;
         calls([&] { VATENQ(e1, e2, e3, e4, e5, e6, e7, e8); });
         EXPECT_EQ((std::vector<int>{e1, e2, e7, e8}), (std::vector<int>{c.s1, c.s2, c.s7, c.s8}));
-        EXPECT_EQ((std::vector<float>{e3, e4, e5, e6}), (std::vector<float>{1.5f, 2.5f, 3.5f, 45.0f}));
+        EXPECT_EQ((std::vector<float>{e3, e4, e5, e6}),
+                  (std::vector<float>{1.5f, 2.5f, 3.5f, 45.0f}));
     }
 }
 
@@ -138,8 +136,7 @@ TEST_F(ValueTagsTest, SelectorChoosesTheValuesAndTheAxisFormat)
     const float x[] = {2.0f, 5.0f}, y[] = {2.5f, 3.0f};
     auto numbers = [](const std::vector<std::string>& placed) {
         std::vector<std::string> out;
-        for (size_t k = 1; k < placed.size(); k += 3)
-            out.push_back(placed[k]);
+        for (size_t k = 1; k < placed.size(); k += 3) out.push_back(placed[k]);
         return out;
     };
     EXPECT_EQ(numbers(labels(x, y, 2, 2)),
@@ -168,9 +165,14 @@ TEST_F(ValueTagsTest, WholeNumberLabels)
         float value;
         const char* text;
     } cases[] = {
-        {2.4f, "\"3\""},      {2.39f, "\"2\""},   {-2.4f, "\"-3\""},
-        {0.0f, "\"0\""},      {-0.5f, "\"-1\""},  {12.0f, "\"12\""},
-        {3.0e9f, "\"3000000000\""}, {-3.0e9f, "\"-3000000000\""},
+        {2.4f, "\"3\""},
+        {2.39f, "\"2\""},
+        {-2.4f, "\"-3\""},
+        {0.0f, "\"0\""},
+        {-0.5f, "\"-1\""},
+        {12.0f, "\"12\""},
+        {3.0e9f, "\"3000000000\""},
+        {-3.0e9f, "\"-3000000000\""},
     };
     for (const auto& c : cases) {
         const float x[] = {1.0f}, y[] = {c.value};

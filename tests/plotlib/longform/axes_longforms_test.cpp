@@ -11,18 +11,19 @@ const char labels[] = "Low Mid High";
 
 }  // namespace
 
-TEST_F(LongFormTest, AxisLongFormsActAsTheirLegacyRoutines) {
+TEST_F(LongFormTest, AxisLongFormsActAsTheirLegacyRoutines)
+{
     const SameAsLegacyCase cases[] = {
-        LONG_FORM_CASE(kpSetAxesScaling, "AXISCA", noSetUp,
-                       (kpAxisScaling5, 4, 0.0f, 4.0f, 1), AXISCA(5, 4, 0.0f, 4.0f, 1)),
-        LONG_FORM_CASE(kpSetAxesScaling, "AXISCA", noSetUp,
-                       (kpAxisScaling4, 0, 1.0f, 1000.0f, 2), AXISCA(4, 0, 1.0f, 1000.0f, 2)),
-        LONG_FORM_CASE(kpSetAxesScaling, "AXISCA", noSetUp,
-                       (kpAxisScaling3, 5, 0.0f, 10.0f, 1), AXISCA(3, 5, 0.0f, 10.0f, 1)),
-        LONG_FORM_CASE(kpSetAxesScaling, "AXISCA", noSetUp,
-                       (kpAxisScaling2, 0, -3.0f, 7.0f, 2), AXISCA(2, 0, -3.0f, 7.0f, 2)),
-        LONG_FORM_CASE(kpSetAxesScaling, "AXISCA", noSetUp,
-                       (kpAxisScaling1, 0, -3.0f, 7.0f, 1), AXISCA(1, 0, -3.0f, 7.0f, 1)),
+        LONG_FORM_CASE(kpSetAxesScaling, "AXISCA", noSetUp, (kpAxisScaling5, 4, 0.0f, 4.0f, 1),
+                       AXISCA(5, 4, 0.0f, 4.0f, 1)),
+        LONG_FORM_CASE(kpSetAxesScaling, "AXISCA", noSetUp, (kpAxisScaling4, 0, 1.0f, 1000.0f, 2),
+                       AXISCA(4, 0, 1.0f, 1000.0f, 2)),
+        LONG_FORM_CASE(kpSetAxesScaling, "AXISCA", noSetUp, (kpAxisScaling3, 5, 0.0f, 10.0f, 1),
+                       AXISCA(3, 5, 0.0f, 10.0f, 1)),
+        LONG_FORM_CASE(kpSetAxesScaling, "AXISCA", noSetUp, (kpAxisScaling2, 0, -3.0f, 7.0f, 2),
+                       AXISCA(2, 0, -3.0f, 7.0f, 2)),
+        LONG_FORM_CASE(kpSetAxesScaling, "AXISCA", noSetUp, (kpAxisScaling1, 0, -3.0f, 7.0f, 1),
+                       AXISCA(1, 0, -3.0f, 7.0f, 1)),
         // Plain values pass unchanged, good or bad.
         LONG_FORM_CASE(kpSetAxesScaling, "AXISCA", noSetUp, (3, 5, 0.0f, 10.0f, 1),
                        AXISCA(3, 5, 0.0f, 10.0f, 1)),
@@ -44,18 +45,17 @@ TEST_F(LongFormTest, AxisLongFormsActAsTheirLegacyRoutines) {
                        AXIANN(0, 3, 1, 1)),
         LONG_FORM_CASE(kpSetAxesAnnotation, "AXIANN", noSetUp, (0, 3, 0, 1), AXIANN(0, 3, 0, 1)),
         LONG_FORM_CASE(kpSetAxesAnnotation, "AXIANN", noSetUp, (0, 3, 6, 1), AXIANN(0, 3, 6, 1)),
-        LONG_FORM_CASE(kpSetAxesAttribs, "AXIATT", noSetUp,
-                       (kpAxisAttrib1On, 50.0f, 1, 2, 0.5f, 30.0f, -1, kpAxisAttribValue2,
-                        kpAxisAttrib9On, 1),
-                       AXIATT(1, 50.0f, 1, 2, 0.5f, 30.0f, 1, 2, 1, 1)),
+        LONG_FORM_CASE(
+            kpSetAxesAttribs, "AXIATT", noSetUp,
+            (kpAxisAttrib1On, 50.0f, 1, 2, 0.5f, 30.0f, -1, kpAxisAttribValue2, kpAxisAttrib9On, 1),
+            AXIATT(1, 50.0f, 1, 2, 0.5f, 30.0f, 1, 2, 1, 1)),
         LONG_FORM_CASE(kpSetAxesAttribs, "AXIATT", noSetUp,
                        (kpAxisAttrib1Off, 0.0f, 2, -1, 0.0f, 0.0f, 1, -1, 0, 2),
                        AXIATT(0, 0.0f, 2, -1, 0.0f, 0.0f, -1, -1, 0, 2)),
         LONG_FORM_CASE(kpSetAxesAttribs, "AXIATT", noSetUp,
                        (1, 0.0f, 1, 0, 0.0f, 0.0f, kpAxisAttribValue2, 1, 0, 1),
                        AXIATT(1, 0.0f, 1, 0, 0.0f, 0.0f, 2, 1, 0, 1)),
-        LONG_FORM_CASE(kpSetAxesAttribs, "AXIATT", noSetUp,
-                       (5, 0.0f, 1, 0, 0.0f, 0.0f, 0, 0, 9, 2),
+        LONG_FORM_CASE(kpSetAxesAttribs, "AXIATT", noSetUp, (5, 0.0f, 1, 0, 0.0f, 0.0f, 0, 0, 9, 2),
                        AXIATT(5, 0.0f, 1, 0, 0.0f, 0.0f, 0, 0, 9, 2)),
         // Tick code mapped, then turned when the side switch is 1; annotation 0 -> 1,
         // 1 -> -1, kpNone -> 0.
@@ -90,7 +90,8 @@ TEST_F(LongFormTest, AxisLongFormsActAsTheirLegacyRoutines) {
     for (const SameAsLegacyCase& c : cases) expectSameAsLegacy(c);
 }
 
-TEST_F(LongFormTest, DateLongFormsActAsTheirLegacyRoutines) {
+TEST_F(LongFormTest, DateLongFormsActAsTheirLegacyRoutines)
+{
     const SameAsLegacyCase cases[] = {
         LONG_FORM_CASE(kpSetDateAxesScaling, "DATSCA", noSetUp,
                        (kpAxisScaling1, kpDateUnit3, "1/1/2000", 8, "31/12/2000", 10, 1),
@@ -123,7 +124,8 @@ TEST_F(LongFormTest, DateLongFormsActAsTheirLegacyRoutines) {
 }
 
 // Conversions forward the texts with their lengths; the count of kpConvertDates moves.
-TEST_F(LongFormTest, DateConversionsGiveTheLegacyResults) {
+TEST_F(LongFormTest, DateConversionsGiveTheLegacyResults)
+{
     const char texts[] = "13/9/1752 1/1/2000  29/2/2024 ";
     const int length = 10, count = 3;
     float viaLong[count] = {-1.0f, -1.0f, -1.0f}, viaLegacy[count] = {-2.0f, -2.0f, -2.0f};

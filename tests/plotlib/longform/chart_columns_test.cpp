@@ -10,8 +10,8 @@
 namespace {
 
 // Three areas as records and as ARECHA's four arrays.
-const AreaRecord A[3] = {{1.0f, 3.0f, 1.0f, 4.0f}, {3.0f, 6.0f, 2.0f, 5.0f},
-                         {6.0f, 9.0f, 0.5f, 7.0f}};
+const AreaRecord A[3] = {
+    {1.0f, 3.0f, 1.0f, 4.0f}, {3.0f, 6.0f, 2.0f, 5.0f}, {6.0f, 9.0f, 0.5f, 7.0f}};
 const float A1[3] = {1.0f, 3.0f, 6.0f}, A2[3] = {3.0f, 6.0f, 9.0f};
 const float A3[3] = {1.0f, 2.0f, 0.5f}, A4[3] = {4.0f, 5.0f, 7.0f};
 
@@ -31,7 +31,8 @@ const int styles[4] = {1, -2, -1, 3};
 const int pens[4] = {1, 2, 3, -4};
 
 // The x axis made of four category cells.
-void categories() {
+void categories()
+{
     placeAxes();
     const int category = 5, cells = 4, x = 1;
     AXISCA(category, cells, 1.0f, 4.0f, x);
@@ -39,7 +40,8 @@ void categories() {
 
 }  // namespace
 
-TEST_F(LongFormTest, AreaChartLongFormsDrawWhatTheirLegacyRoutinesDraw) {
+TEST_F(LongFormTest, AreaChartLongFormsDrawWhatTheirLegacyRoutinesDraw)
+{
     const SameAsLegacyCase cases[] = {
         // The scaling pair gives the chart type; the first unmatched pair gives 0.
         LONG_FORM_CASE(kpPlotAreaChart, "ARECHA", noSetUp, (3, A, kpAxisScaling1, kpAxisScaling1),
@@ -83,7 +85,8 @@ TEST_F(LongFormTest, AreaChartLongFormsDrawWhatTheirLegacyRoutinesDraw) {
     for (const SameAsLegacyCase& c : cases) expectSameAsLegacy(c);
 }
 
-TEST_F(LongFormTest, BarAndHistogramLongFormsDrawWhatTheirLegacyRoutinesDraw) {
+TEST_F(LongFormTest, BarAndHistogramLongFormsDrawWhatTheirLegacyRoutinesDraw)
+{
     const SameAsLegacyCase cases[] = {
         // (category, linear), (category, log), (linear, category), (log, category).
         LONG_FORM_CASE(kpPlotBarChart, "BARCHA", noSetUp,
@@ -104,26 +107,24 @@ TEST_F(LongFormTest, BarAndHistogramLongFormsDrawWhatTheirLegacyRoutinesDraw) {
                        BARCHA(BS, BE, 4, 0, 0.5f, 1.0f, 4.0f)),
         LONG_FORM_CASE(kpFillBarChart, "BARFIL", categories, (4, B, 0.5f, styles, pens),
                        BARFIL(BS, BE, 4, 0.5f, styles, pens)),
-        LONG_FORM_CASE(kpAddBarChartValues, "BARVAL", categories,
-                       (4, B, 0.5f, kpValuePlacement5), BARVAL(BS, BE, 4, 0.5f, 3)),
-        LONG_FORM_CASE(kpAddBarChartValues, "BARVAL", categories,
-                       (4, B, 0.5f, kpValuePlacement2), BARVAL(BS, BE, 4, 0.5f, 2)),
-        LONG_FORM_CASE(kpAddBarChartValues, "BARVAL", categories,
-                       (4, B, 0.5f, kpValuePlacement1), BARVAL(BS, BE, 4, 0.5f, 1)),
-        LONG_FORM_CASE(kpAddBarChartValues, "BARVAL", categories,
-                       (4, B, 0.5f, kpValuePlacement4),
+        LONG_FORM_CASE(kpAddBarChartValues, "BARVAL", categories, (4, B, 0.5f, kpValuePlacement5),
+                       BARVAL(BS, BE, 4, 0.5f, 3)),
+        LONG_FORM_CASE(kpAddBarChartValues, "BARVAL", categories, (4, B, 0.5f, kpValuePlacement2),
+                       BARVAL(BS, BE, 4, 0.5f, 2)),
+        LONG_FORM_CASE(kpAddBarChartValues, "BARVAL", categories, (4, B, 0.5f, kpValuePlacement1),
+                       BARVAL(BS, BE, 4, 0.5f, 1)),
+        LONG_FORM_CASE(kpAddBarChartValues, "BARVAL", categories, (4, B, 0.5f, kpValuePlacement4),
                        BARVAL(BS, BE, 4, 0.5f, kpValuePlacement4)),
         LONG_FORM_CASE(kpAddBarChartValues, "BARVAL", categories, (4, B, 0.5f, 2),
                        BARVAL(BS, BE, 4, 0.5f, 2)),
         // Histograms: the value scaling code, the caller's values passed as they are.
-        LONG_FORM_CASE(kpPlotHistogram, "HISCHA", noSetUp,
-                       (4, H, 0.5f, kpAxisScaling4, 1.0f, 4.0f), HISCHA(H, 4, 1, 0.5f, 1.0f, 4.0f)),
-        LONG_FORM_CASE(kpPlotHistogram, "HISCHA", noSetUp,
-                       (4, H, 0.5f, kpAxisScaling1, 1.0f, 4.0f), HISCHA(H, 4, 0, 0.5f, 1.0f, 4.0f)),
+        LONG_FORM_CASE(kpPlotHistogram, "HISCHA", noSetUp, (4, H, 0.5f, kpAxisScaling4, 1.0f, 4.0f),
+                       HISCHA(H, 4, 1, 0.5f, 1.0f, 4.0f)),
+        LONG_FORM_CASE(kpPlotHistogram, "HISCHA", noSetUp, (4, H, 0.5f, kpAxisScaling1, 1.0f, 4.0f),
+                       HISCHA(H, 4, 0, 0.5f, 1.0f, 4.0f)),
         LONG_FORM_CASE(kpPlotHistogram, "HISCHA", noSetUp, (4, H, 0.7f, 1, 0.0f, 0.0f),
                        HISCHA(H, 4, 1, 0.7f, 0.0f, 0.0f)),
-        LONG_FORM_CASE(kpPlotHistogram, "HISCHA", noSetUp,
-                       (4, H, 0.7f, kpAxisScaling2, 0.0f, 0.0f),
+        LONG_FORM_CASE(kpPlotHistogram, "HISCHA", noSetUp, (4, H, 0.7f, kpAxisScaling2, 0.0f, 0.0f),
                        HISCHA(H, 4, kpAxisScaling2, 0.7f, 0.0f, 0.0f)),
         LONG_FORM_CASE(kpFillHistogram, "HISFIL", categories, (4, H, 0.5f, styles, pens),
                        HISFIL(H, 4, 0.5f, styles, pens)),
@@ -135,7 +136,8 @@ TEST_F(LongFormTest, BarAndHistogramLongFormsDrawWhatTheirLegacyRoutinesDraw) {
 
 // The outline long forms call the second entries BARGRA and HISGRA, which register the bare
 // names of their first entries.
-TEST_F(LongFormTest, OutlineLongFormsCallTheSecondEntries) {
+TEST_F(LongFormTest, OutlineLongFormsCallTheSecondEntries)
+{
     const struct {
         std::function<void()> viaLong, viaLegacy;
         const char* registered;
@@ -158,7 +160,8 @@ TEST_F(LongFormTest, OutlineLongFormsCallTheSecondEntries) {
     }
 }
 
-TEST_F(LongFormTest, StepChartLongFormsDrawWhatTheirLegacyRoutinesDraw) {
+TEST_F(LongFormTest, StepChartLongFormsDrawWhatTheirLegacyRoutinesDraw)
+{
     const SameAsLegacyCase cases[] = {
         LONG_FORM_CASE(kpPlotStepChart, "STPCHA", noSetUp,
                        (3, S, 0.0f, kpAxisScaling1, kpAxisScaling1, kpStepCode3),
@@ -212,7 +215,8 @@ TEST_F(LongFormTest, StepChartLongFormsDrawWhatTheirLegacyRoutinesDraw) {
 
 // A placement that is no code of the step values reaches STPVAL, whose warning names both
 // forms; the levels are written then.
-TEST_F(LongFormTest, StepValuePlacementOutsideItsCodesGetsTheLegacyWarning) {
+TEST_F(LongFormTest, StepValuePlacementOutsideItsCodesGetsTheLegacyWarning)
+{
     placeAxes();
     startLog();
     kpAddStepChartValues(3, S, 0.0f, kpValuePlacement4, 1);

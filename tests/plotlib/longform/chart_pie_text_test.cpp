@@ -9,7 +9,7 @@
 namespace {
 
 const float V[4] = {1.0f, 3.0f, 0.0f, 2.0f};
-const char labels[] = "NorthSouthEast West ";   // four labels of five characters
+const char labels[] = "NorthSouthEast West ";  // four labels of five characters
 const int fills[4] = {1, 2, -2, 4};
 const int pens[4] = {1, -2, 3, 4};
 const int exploded[2] = {2, 4};
@@ -17,27 +17,31 @@ const float distances[2] = {0.2f, 0.1f};
 
 const float TV[3] = {2.5f, 10.0f, 7.5f};
 const int TI[3] = {1, 2, -3};
-const char rows[] = "ab  cdefgh  ";   // three texts of four characters
+const char rows[] = "ab  cdefgh  ";  // three texts of four characters
 
 void frame() { PIEPAP(150.0f, 500.0f, 375.0f); }
 
 // A pie frame with each of the three label forms, boxes and an explosion table.
-void radialLabels() {
+void radialLabels()
+{
     frame();
     PIEANN(1, 1, 1, 0, 0.0f);
 }
-void boxedLabels() {
+void boxedLabels()
+{
     frame();
     PIEANN(2, 1, 0, 1, 5.0f);
     PIEBOX(3, 2, 1);
     PIEEXP(exploded, distances, 2);
 }
-void leaderLabels() {
+void leaderLabels()
+{
     frame();
     PIEANN(3, 1, 1, 1, 0.0f);
     PIEBSW(-1);
 }
-void changedSettings() {
+void changedSettings()
+{
     boxedLabels();
     PIEANG(45.0f);
 }
@@ -46,14 +50,15 @@ constexpr int untouched = -12345;
 
 }  // namespace
 
-TEST_F(LongFormTest, PieLongFormsActAsTheirLegacyRoutines) {
+TEST_F(LongFormTest, PieLongFormsActAsTheirLegacyRoutines)
+{
     const SameAsLegacyCase cases[] = {
         LONG_FORM_CASE(kpSetPieChartStartAngle, "PIEANG", noSetUp, (400.0f), PIEANG(400.0f)),
         // Annotation style and the three switches; values outside the codes pass.
-        LONG_FORM_CASE(kpSetPieChartAnnotation, "PIEANN", noSetUp,
-                       (kpPieStyle1, kpPieAnnotation2On, kpPieAnnotation3On, kpPieAnnotation4On,
-                        4.0f),
-                       PIEANN(1, 1, 1, 1, 4.0f)),
+        LONG_FORM_CASE(
+            kpSetPieChartAnnotation, "PIEANN", noSetUp,
+            (kpPieStyle1, kpPieAnnotation2On, kpPieAnnotation3On, kpPieAnnotation4On, 4.0f),
+            PIEANN(1, 1, 1, 1, 4.0f)),
         LONG_FORM_CASE(kpSetPieChartAnnotation, "PIEANN", noSetUp,
                        (kpPieStyle2, 0, kpPieAnnotation3On, 0, 0.0f), PIEANN(2, 0, 1, 0, 0.0f)),
         LONG_FORM_CASE(kpSetPieChartAnnotation, "PIEANN", noSetUp,
@@ -62,8 +67,7 @@ TEST_F(LongFormTest, PieLongFormsActAsTheirLegacyRoutines) {
         // The switch codes belong to their own places only.
         LONG_FORM_CASE(kpSetPieChartAnnotation, "PIEANN", noSetUp,
                        (2, kpPieAnnotation4On, kpPieAnnotation2On, kpPieAnnotation3On, 0.0f),
-                       PIEANN(2, kpPieAnnotation4On, kpPieAnnotation2On, kpPieAnnotation3On,
-                              0.0f)),
+                       PIEANN(2, kpPieAnnotation4On, kpPieAnnotation2On, kpPieAnnotation3On, 0.0f)),
         LONG_FORM_CASE(kpSetPieChartAnnotation, "PIEANN", noSetUp, (7, 1, 1, 1, 0.0f),
                        PIEANN(7, 1, 1, 1, 0.0f)),
         // Box types 1 and 2 trade places.
@@ -80,8 +84,8 @@ TEST_F(LongFormTest, PieLongFormsActAsTheirLegacyRoutines) {
         // The count moves to the end.
         LONG_FORM_CASE(kpSetPieChartExplosion, "PIEEXP", noSetUp, (2, exploded, distances),
                        PIEEXP(exploded, distances, 2)),
-        LONG_FORM_CASE(kpSetPieChartExplosion, "PIEEXP", changedSettings,
-                       (0, exploded, distances), PIEEXP(exploded, distances, 0)),
+        LONG_FORM_CASE(kpSetPieChartExplosion, "PIEEXP", changedSettings, (0, exploded, distances),
+                       PIEEXP(exploded, distances, 0)),
         LONG_FORM_CASE(kpSetPieChartExplosion, "PIEEXP", noSetUp, (51, exploded, distances),
                        PIEEXP(exploded, distances, 51)),
         LONG_FORM_CASE(kpSetPieChartFrame, "PIEPAP", noSetUp, (120.0f, 300.0f, 200.0f),
@@ -107,7 +111,8 @@ TEST_F(LongFormTest, PieLongFormsActAsTheirLegacyRoutines) {
 }
 
 // The pie count is checked by PIECHA itself, under the names of both forms.
-TEST_F(LongFormTest, PieCountIsLeftToTheLegacyCheck) {
+TEST_F(LongFormTest, PieCountIsLeftToTheLegacyCheck)
+{
     frame();
     startLog();
     kpPlotPieChart(0, V, labels, 5, fills, pens);
@@ -116,9 +121,10 @@ TEST_F(LongFormTest, PieCountIsLeftToTheLegacyCheck) {
     EXPECT_EQ("kpPlotPieChart(PIECHA)", tarv::errorLog()[0].routine);
 }
 
-TEST_F(LongFormTest, PieEnquiriesReturnTheCodesTheSettersTake) {
+TEST_F(LongFormTest, PieEnquiriesReturnTheCodesTheSettersTake)
+{
     struct Row {
-        int mode, label, percent, value;   // given to the setter, expected back
+        int mode, label, percent, value;  // given to the setter, expected back
     };
     const Row rows[] = {
         {kpPieStyle1, kpPieAnnotation2On, kpPieAnnotation3On, kpPieAnnotation4On},
@@ -181,19 +187,18 @@ TEST_F(LongFormTest, PieEnquiriesReturnTheCodesTheSettersTake) {
     static PointRecord centreCell;
     static int switchCells[4];
     const SameAsLegacyCase enquiries[] = {
-        LONG_FORM_CASE(kpEnqPieChartSettings, "PIEENQ", frame,
-                       (radiusCell, centreCell, startCell),
+        LONG_FORM_CASE(kpEnqPieChartSettings, "PIEENQ", frame, (radiusCell, centreCell, startCell),
                        PIEENQ(radiusCell, cxCell, cyCell, startCell)),
-        LONG_FORM_CASE(kpEnqPieChartAnnotation, "PIAENQ", boxedLabels,
-                       (switchCells[0], switchCells[1], switchCells[2], switchCells[3],
-                        radiusCell),
-                       PIAENQ(switchCells[0], switchCells[1], switchCells[2], switchCells[3],
-                              radiusCell)),
+        LONG_FORM_CASE(
+            kpEnqPieChartAnnotation, "PIAENQ", boxedLabels,
+            (switchCells[0], switchCells[1], switchCells[2], switchCells[3], radiusCell),
+            PIAENQ(switchCells[0], switchCells[1], switchCells[2], switchCells[3], radiusCell)),
     };
     for (const SameAsLegacyCase& c : enquiries) expectSameAsLegacy(c);
 }
 
-TEST_F(LongFormTest, TextChartLongFormsActAsTheirLegacyRoutines) {
+TEST_F(LongFormTest, TextChartLongFormsActAsTheirLegacyRoutines)
+{
     const SameAsLegacyCase cases[] = {
         LONG_FORM_CASE(kpSetTextChartAttribs, "TEXDEF", noSetUp, (120.0f, 25.0f, 1, kpSwitchOn, 3),
                        TEXDEF(120.0f, 25.0f, 1, 1, 3)),
@@ -243,9 +248,10 @@ TEST_F(LongFormTest, TextChartLongFormsActAsTheirLegacyRoutines) {
     for (const SameAsLegacyCase& c : cases) expectSameAsLegacy(c);
 }
 
-TEST_F(LongFormTest, TextChartEnquiryMapsJustificationAndTitleSwitch) {
+TEST_F(LongFormTest, TextChartEnquiryMapsJustificationAndTitleSwitch)
+{
     struct Row {
-        int justification, titleSwitch;   // given to the setter, expected back
+        int justification, titleSwitch;  // given to the setter, expected back
     };
     const Row rows[] = {{-1, kpSwitchOn}, {0, 0}, {1, kpSwitchOn}, {1, 0}};
     for (const Row& r : rows) {

@@ -16,14 +16,14 @@ namespace {
 const StepRecord S[3] = {{0.5f, 1.0f, 2.0f}, {1.0f, 2.0f, 3.0f}, {3.0f, 4.0f, 1.5f}};
 const float SS[3] = {0.5f, 1.0f, 3.0f}, SE[3] = {1.0f, 2.0f, 4.0f}, SV[3] = {2.0f, 3.0f, 1.5f};
 const AreaRecord A[2] = {{1.0f, 3.0f, 1.0f, 4.0f}, {3.0f, 6.0f, 2.0f, 5.0f}};
-const float A1[2] = {1.0f, 3.0f}, A2[2] = {3.0f, 6.0f}, A3[2] = {1.0f, 2.0f},
-            A4[2] = {4.0f, 5.0f};
+const float A1[2] = {1.0f, 3.0f}, A2[2] = {3.0f, 6.0f}, A3[2] = {1.0f, 2.0f}, A4[2] = {4.0f, 5.0f};
 const BarRecord B[2] = {{0.5f, 3.0f}, {1.0f, 5.0f}};
 const float BS[2] = {0.5f, 1.0f}, BE[2] = {3.0f, 5.0f};
 const float H[2] = {3.0f, 5.0f};
 const int styles[2] = {1, 2}, pens[2] = {1, 2};
 
-void categories() {
+void categories()
+{
     placeAxes();
     const int category = 5, cells = 2, x = 1;
     AXISCA(category, cells, 1.0f, 2.0f, x);
@@ -33,7 +33,8 @@ void categories() {
 
 // No call, no drawing, no report for an empty or negative count; the records are not read
 // (null is fine), and the same goes for a vector grid whose node count is below 1.
-TEST_F(LongFormTest, ChartRecordCountBelowOneCallsNothing) {
+TEST_F(LongFormTest, ChartRecordCountBelowOneCallsNothing)
+{
     const std::function<void(int)> longForms[] = {
         [](int n) { kpPlotAreaChart(n, nullptr, kpAxisScaling1, kpAxisScaling1); },
         [](int n) { kpFillAreaChart(n, nullptr, 1, styles, pens); },
@@ -63,7 +64,8 @@ TEST_F(LongFormTest, ChartRecordCountBelowOneCallsNothing) {
 }
 
 // The histogram long forms always call; their legacy routines refuse the count.
-TEST_F(LongFormTest, HistogramCountIsLeftToTheLegacyCheck) {
+TEST_F(LongFormTest, HistogramCountIsLeftToTheLegacyCheck)
+{
     struct Row {
         std::function<void()> call;
         std::string routine;
@@ -88,7 +90,8 @@ TEST_F(LongFormTest, HistogramCountIsLeftToTheLegacyCheck) {
 // Large record arrays go through in one call, each field in its own array.  Exact-size
 // records (the vector holds no more than the count) let the sanitizer catch a read past the
 // caller's array.
-TEST_F(LongFormTest, LargeChartRecordArraysSplitIntoFields) {
+TEST_F(LongFormTest, LargeChartRecordArraysSplitIntoFields)
+{
     for (const int n : {1, 2, 999, 20001}) {
         const std::size_t size = static_cast<std::size_t>(n);
         std::vector<StepRecord> records(size);
@@ -116,7 +119,8 @@ TEST_F(LongFormTest, LargeChartRecordArraysSplitIntoFields) {
     }
 }
 
-TEST_F(LongFormTest, LargeVectorGridsSplitIntoFieldsInTheirLayout) {
+TEST_F(LongFormTest, LargeVectorGridsSplitIntoFieldsInTheirLayout)
+{
     const struct {
         int nx, ny;
     } grids[] = {{1, 1}, {1, 7}, {7, 1}, {150, 121}};
@@ -148,7 +152,8 @@ TEST_F(LongFormTest, LargeVectorGridsSplitIntoFieldsInTheirLayout) {
 // but the records, which can hold no grid of such counts, are not read.  A node count beyond
 // what an int counts (which a 32-bit product would wrap to a small positive number) reads
 // nothing and calls nothing.
-TEST_F(LongFormTest, VectorGridCountsThatNameNoArrayReadNothing) {
+TEST_F(LongFormTest, VectorGridCountsThatNameNoArrayReadNothing)
+{
     const VectorRecord one[1] = {{0.0f, 1.0f, 1}};
     static const float d[1] = {0.0f}, m[1] = {1.0f};
     static const int c[1] = {1};
@@ -170,8 +175,8 @@ TEST_F(LongFormTest, VectorGridCountsThatNameNoArrayReadNothing) {
     }
     const struct {
         int nx, ny;
-    } beyond[] = {{65536, 65537}, {65537, 65536}, {INT_MAX, INT_MAX}, {46341, 46341},
-                  {-65536, 65537}, {INT_MIN, 1}};
+    } beyond[] = {{65536, 65537}, {65537, 65536},  {INT_MAX, INT_MAX},
+                  {46341, 46341}, {-65536, 65537}, {INT_MIN, 1}};
     for (const auto& g : beyond) {
         graphResetLibraryForTests();
         placeAxes();
@@ -184,7 +189,8 @@ TEST_F(LongFormTest, VectorGridCountsThatNameNoArrayReadNothing) {
 // A pair that matches no case repeats the last value matched by the same routine; the
 // plot routines convert their pair before looking at the count, so an empty call still sets
 // the chart type that a later unmatched pair repeats.
-TEST_F(LongFormTest, ChartTypesAreRememberedPerRoutineEvenWithoutData) {
+TEST_F(LongFormTest, ChartTypesAreRememberedPerRoutineEvenWithoutData)
+{
     static const int noCode = 5;
     // Runs the long form, then the legacy call from the same settings, and compares.
     const auto same = [](const std::function<void()>& viaLong,
@@ -202,8 +208,8 @@ TEST_F(LongFormTest, ChartTypesAreRememberedPerRoutineEvenWithoutData) {
     EXPECT_TRUE(same([] { kpPlotStepChart(3, S, 0.0f, noCode, noCode, kpStepCode1); },
                      [] { STPCHA(SS, SE, SV, 3, 1, 0.0f, 1); }));
     // The area and bar charts have memories of their own: still nothing matched there.
-    EXPECT_TRUE(same([] { kpPlotAreaChart(2, A, noCode, noCode); },
-                     [] { ARECHA(A1, A2, A3, A4, 2, 0); }));
+    EXPECT_TRUE(
+        same([] { kpPlotAreaChart(2, A, noCode, noCode); }, [] { ARECHA(A1, A2, A3, A4, 2, 0); }));
     EXPECT_TRUE(same([] { kpPlotBarChart(2, B, 0.5f, noCode, noCode, 1.0f, 2.0f); },
                      [] { BARCHA(BS, BE, 2, 0, 0.5f, 1.0f, 2.0f); }));
 
@@ -223,7 +229,7 @@ TEST_F(LongFormTest, ChartTypesAreRememberedPerRoutineEvenWithoutData) {
         EXPECT_EQ(viaLegacy, viaLong) << s.first << " " << s.second;
     }
     const Step barSteps[] = {{kpAxisScaling4, kpAxisScaling5, -2},
-                             {kpAxisScaling4, kpAxisScaling4, -2},   // a graph pair, no bar case
+                             {kpAxisScaling4, kpAxisScaling4, -2},  // a graph pair, no bar case
                              {kpAxisScaling5, kpAxisScaling4, -1},
                              {0, 0, -1}};
     for (const Step& s : barSteps) {
@@ -242,15 +248,16 @@ TEST_F(LongFormTest, ChartTypesAreRememberedPerRoutineEvenWithoutData) {
     EXPECT_EQ(stepAgainLegacy, stepAgain);
 }
 
-TEST_F(LongFormTest, PolarAxesStyleIsRememberedApartFromTheGrid) {
+TEST_F(LongFormTest, PolarAxesStyleIsRememberedApartFromTheGrid)
+{
     struct Step {
         int mode, kind, expected;
     };
     const Step steps[] = {
-        {kpMode1, kpGridKind1, 0},               // no case, nothing remembered yet
+        {kpMode1, kpGridKind1, 0},  // no case, nothing remembered yet
         {kpMode2, kpPolarNegativeKind1, -2},
-        {kpMode1, kpGridKind4, -2},              // no case: repeats -2
-        {kpMode1, 0, 0},                         // a 0 is itself a case
+        {kpMode1, kpGridKind4, -2},  // no case: repeats -2
+        {kpMode1, 0, 0},             // a 0 is itself a case
         {kpMode2, kpGridKind2, 2},
         {3, 3, 2},
         {kpMode1, kpPolarNegativeKind2, -1},

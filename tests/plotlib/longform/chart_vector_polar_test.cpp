@@ -10,7 +10,7 @@
 namespace {
 
 // A grid of 3 x 2 nodes (x fastest) as records and as VECGRA's three arrays.
-const VectorRecord R[6] = {{0.0f, 1.0f, 1},   {45.0f, 2.0f, 2},  {90.0f, -3.0f, 3},
+const VectorRecord R[6] = {{0.0f, 1.0f, 1},    {45.0f, 2.0f, 2},  {90.0f, -3.0f, 3},
                            {135.0f, 4.0f, -4}, {180.0f, 0.5f, 5}, {300.0f, 2.5f, 6}};
 const float D[6] = {0.0f, 45.0f, 90.0f, 135.0f, 180.0f, 300.0f};
 const float M[6] = {1.0f, 2.0f, -3.0f, 4.0f, 0.5f, 2.5f};
@@ -21,7 +21,8 @@ const float X[4] = {1.0f, -3.0f, 6.0f, 8.5f};
 const float Y[4] = {2.0f, 5.5f, -4.0f, 9.0f};
 
 // Axes, a frame, a magnitude mapping with arrows ending at their nodes, and limits.
-void vectorSettings() {
+void vectorSettings()
+{
     placeAxes();
     VECBND(2.0f, 8.0f, 1.0f, 9.0f);
     VECSCA(1, 0.5f, 4.0f, 0.8f);
@@ -34,11 +35,11 @@ constexpr int untouched = -12345;
 
 }  // namespace
 
-TEST_F(LongFormTest, VectorLongFormsActAsTheirLegacyRoutines) {
+TEST_F(LongFormTest, VectorLongFormsActAsTheirLegacyRoutines)
+{
     const SameAsLegacyCase cases[] = {
         LONG_FORM_CASE(kpSetVectorChartFrame, "VECBND", noSetUp,
-                       (VectorFrameRecord{2.0f, 8.0f, 1.0f, 9.0f}),
-                       VECBND(2.0f, 8.0f, 1.0f, 9.0f)),
+                       (VectorFrameRecord{2.0f, 8.0f, 1.0f, 9.0f}), VECBND(2.0f, 8.0f, 1.0f, 9.0f)),
         LONG_FORM_CASE(kpSetVectorChartFrame, "VECBND", noSetUp,
                        (VectorFrameRecord{8.0f, 2.0f, 9.0f, -1.0f}),
                        VECBND(8.0f, 2.0f, 9.0f, -1.0f)),
@@ -68,7 +69,8 @@ TEST_F(LongFormTest, VectorLongFormsActAsTheirLegacyRoutines) {
     for (const SameAsLegacyCase& c : cases) expectSameAsLegacy(c);
 }
 
-TEST_F(LongFormTest, VectorEnquiriesGiveBackRecordsAndCodes) {
+TEST_F(LongFormTest, VectorEnquiriesGiveBackRecordsAndCodes)
+{
     // The frame comes back as a record, in VECBND order, ordered as VECBND stored it.
     kpSetVectorChartFrame(VectorFrameRecord{8.0f, 2.0f, 1.0f, 9.0f});
     VectorFrameRecord frame{-1.0f, -1.0f, -1.0f, -1.0f};
@@ -89,9 +91,9 @@ TEST_F(LongFormTest, VectorEnquiriesGiveBackRecordsAndCodes) {
     const Row rows[] = {{kpVectorScalingMinus1, kpVectorScalingMinus1},
                         {0, 0},
                         {kpSwitchOn, kpSwitchOn},
-                        {-1, kpVectorScalingMinus1},   // stored by VECSCA as -1
+                        {-1, kpVectorScalingMinus1},  // stored by VECSCA as -1
                         {1, kpSwitchOn},
-                        {4, 0}};                       // refused, mode 0 stored
+                        {4, 0}};  // refused, mode 0 stored
     for (const Row& r : rows) {
         graphResetLibraryForTests();
         kpSetVectorAttribs(r.set, 2.0f, 10.0f, 1.5f);
@@ -128,7 +130,8 @@ TEST_F(LongFormTest, VectorEnquiriesGiveBackRecordsAndCodes) {
     for (const SameAsLegacyCase& c : enquiries) expectSameAsLegacy(c);
 }
 
-TEST_F(LongFormTest, PolarLongFormsActAsTheirLegacyRoutines) {
+TEST_F(LongFormTest, PolarLongFormsActAsTheirLegacyRoutines)
+{
     const SameAsLegacyCase cases[] = {
         LONG_FORM_CASE(kpSetPolarChartAttribs, "SETPOL", noSetUp,
                        (300.0f, 250.0f, 120.0f, kpAxisScaling3), SETPOL(300.0f, 250.0f, 120.0f, 3)),

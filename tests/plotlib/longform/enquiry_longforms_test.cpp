@@ -14,10 +14,11 @@ constexpr float untouchedReal = -1234.5f;
 
 }  // namespace
 
-TEST_F(LongFormTest, AxisEnquiriesReturnTheCodesTheSettersTake) {
+TEST_F(LongFormTest, AxisEnquiriesReturnTheCodesTheSettersTake)
+{
     struct Row {
-        int setScaling, expectScaling;     // through kpSetAxesScaling / kpEnqAxesScaling
-        int setStyle, expectStyle;         // kpSetAxesAnnotation / kpEnqAxesAnnotation
+        int setScaling, expectScaling;  // through kpSetAxesScaling / kpEnqAxesScaling
+        int setStyle, expectStyle;      // kpSetAxesAnnotation / kpEnqAxesAnnotation
     };
     const Row rows[] = {
         {kpAxisScaling1, kpAxisScaling1, kpCaptionStyle1, kpCaptionStyle1},
@@ -25,7 +26,7 @@ TEST_F(LongFormTest, AxisEnquiriesReturnTheCodesTheSettersTake) {
         {kpAxisScaling3, kpAxisScaling3, kpCaptionStyle3, kpCaptionStyle3},
         {kpAxisScaling4, kpAxisScaling4, kpCaptionStyle4, kpCaptionStyle4},
         {kpAxisScaling5, kpAxisScaling5, 0, 0},
-        {3, kpAxisScaling3, 2, kpCaptionStyle2},   // plain legacy values come back as codes
+        {3, kpAxisScaling3, 2, kpCaptionStyle2},  // plain legacy values come back as codes
     };
     for (const Row& r : rows) {
         graphResetLibraryForTests();
@@ -51,9 +52,10 @@ TEST_F(LongFormTest, AxisEnquiriesReturnTheCodesTheSettersTake) {
     }
 }
 
-TEST_F(LongFormTest, AxisAttributeEnquiryMapsFourOutputsAndPassesTheRest) {
+TEST_F(LongFormTest, AxisAttributeEnquiryMapsFourOutputsAndPassesTheRest)
+{
     struct Row {
-        int a1, a7, a8, a9;   // given to kpSetAxesAttribs, expected back from the enquiry
+        int a1, a7, a8, a9;  // given to kpSetAxesAttribs, expected back from the enquiry
     };
     const Row rows[] = {
         {kpAxisAttrib1On, -1, kpAxisAttribValue2, kpAxisAttrib9On},
@@ -82,9 +84,10 @@ TEST_F(LongFormTest, AxisAttributeEnquiryMapsFourOutputsAndPassesTheRest) {
 
 // Stored values that no setter can leave but a mapped output has no code for: the caller's
 // variables stay as they were, the unmapped outputs beside them are still written.
-TEST_F(LongFormTest, EnquiryValueWithoutCodeLeavesTheCallersVariable) {
+TEST_F(LongFormTest, EnquiryValueWithoutCodeLeavesTheCallersVariable)
+{
     firstCallDone();
-    graphAxis(1).scalingType = -2;          // a date axis
+    graphAxis(1).scalingType = -2;  // a date axis
     graphAxis(1).captionStyle = 7;
     graphAxis(1).attr1 = 3;
     graphAxis(1).attr7 = 5;
@@ -150,7 +153,8 @@ TEST_F(LongFormTest, EnquiryValueWithoutCodeLeavesTheCallersVariable) {
     EXPECT_TRUE(tarv::errorLog().empty());
 }
 
-TEST_F(LongFormTest, PlotFramePositionAndPointEnquiriesPackRecords) {
+TEST_F(LongFormTest, PlotFramePositionAndPointEnquiriesPackRecords)
+{
     int frameSwitch = untouched;
     FrameRecord frame{};
     kpEnqPlotFrame(frameSwitch, frame);
@@ -204,12 +208,15 @@ TEST_F(LongFormTest, PlotFramePositionAndPointEnquiriesPackRecords) {
     EXPECT_TRUE(tarv::errorLog().empty());
 }
 
-TEST_F(LongFormTest, DateEnquiriesReturnCodesAndSeparators) {
+TEST_F(LongFormTest, DateEnquiriesReturnCodesAndSeparators)
+{
     struct Row {
         int scaling, unit;
     };
-    const Row rows[] = {{kpAxisScaling1, kpDateUnit1}, {kpAxisScaling2, kpDateUnit2},
-                        {kpAxisScaling3, kpDateUnit3}, {kpAxisScaling1, kpDateUnit4},
+    const Row rows[] = {{kpAxisScaling1, kpDateUnit1},
+                        {kpAxisScaling2, kpDateUnit2},
+                        {kpAxisScaling3, kpDateUnit3},
+                        {kpAxisScaling1, kpDateUnit4},
                         {kpAxisScaling2, kpDateUnit5}};
     for (const Row& r : rows) {
         graphResetLibraryForTests();
@@ -231,7 +238,7 @@ TEST_F(LongFormTest, DateEnquiriesReturnCodesAndSeparators) {
     kpEnqDateFormat(order1, sep1, 2, order2, sep2, 2);
     EXPECT_EQ(kpDateOrder3, order1);
     EXPECT_EQ(kpDateOrder2, order2);
-    EXPECT_STREQ("-?", sep1);   // only the first character is written
+    EXPECT_STREQ("-?", sep1);  // only the first character is written
     EXPECT_STREQ(".?", sep2);
 
     // An empty separator text is neither read nor written.
@@ -253,9 +260,10 @@ TEST_F(LongFormTest, DateEnquiriesReturnCodesAndSeparators) {
     EXPECT_TRUE(tarv::errorLog().empty());
 }
 
-TEST_F(LongFormTest, ValueAttributeEnquiryHasSevenArgumentsAndReturnsCodes) {
+TEST_F(LongFormTest, ValueAttributeEnquiryHasSevenArgumentsAndReturnsCodes)
+{
     struct Row {
-        int a1, a2, a7, a8;   // set through kpSetValueAttribs; the enquiry gives them back
+        int a1, a2, a7, a8;  // set through kpSetValueAttribs; the enquiry gives them back
     };
     const Row rows[] = {
         {kpValueTagAt3, kpValueTagSecondMinus2, -1, 1},
@@ -283,12 +291,17 @@ TEST_F(LongFormTest, ValueAttributeEnquiryHasSevenArgumentsAndReturnsCodes) {
 
 // The routines that give values back register both names too (the names of the setters and
 // drawing routines are checked with their calls).
-TEST_F(LongFormTest, EnquiriesAndConversionsNameBothForms) {
+TEST_F(LongFormTest, EnquiriesAndConversionsNameBothForms)
+{
     struct Row {
         std::string longForm, legacy;
         std::function<void()> call;
     };
-#define NAMED(fn, legacyName, args) Row{#fn, legacyName, [] { fn args; }}
+#define NAMED(fn, legacyName, args)                                                                \
+    Row                                                                                            \
+    {                                                                                              \
+#fn, legacyName, [] { fn args; }                                                           \
+    }
     static int i1, i2, i3, i4;
     static float r1, r2, r3, r4[2], values[2];
     static char text[12];
@@ -320,8 +333,7 @@ TEST_F(LongFormTest, EnquiriesAndConversionsNameBothForms) {
         graphResetLibraryForTests();
         startLog();
         r.call();
-        const std::string line =
-            "kernelSetRoutineName 2 \"" + r.longForm + "(" + r.legacy + ")\"";
+        const std::string line = "kernelSetRoutineName 2 \"" + r.longForm + "(" + r.legacy + ")\"";
         bool named = false;
         for (const std::string& l : tarv::traceLines()) named = named || l == line;
         EXPECT_TRUE(named) << line;

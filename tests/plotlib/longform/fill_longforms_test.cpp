@@ -17,7 +17,8 @@ const float above[3] = {2.0f, 1.5f, 0.25f};
 
 }  // namespace
 
-TEST_F(LongFormTest, ErrorBarLongFormPassesTheErrorAboveFirst) {
+TEST_F(LongFormTest, ErrorBarLongFormPassesTheErrorAboveFirst)
+{
     const SameAsLegacyCase cases[] = {
         LONG_FORM_CASE(kpAddErrorBars, "GRAERB", placeAxes, (3, P, E, 0, 0, 1),
                        GRAERB(X, Y, above, below, 3, 0, 0, 1)),
@@ -44,7 +45,8 @@ TEST_F(LongFormTest, ErrorBarLongFormPassesTheErrorAboveFirst) {
 }
 
 // The record (1, 2) at the value 5 gives a bar from 4 to 7: kernel y 300 to 450.
-TEST_F(LongFormTest, ErrorBarRecordSpansBelowAndAbove) {
+TEST_F(LongFormTest, ErrorBarRecordSpansBelowAndAbove)
+{
     placeAxes();
     const PointRecord point[1] = {{5.0f, 5.0f}};
     const ErrorBarRecord error[1] = {{1.0f, 2.0f}};
@@ -72,7 +74,8 @@ const float YB[4] = {1.0f, 2.0f, 1.5f, 2.5f};
 
 }  // namespace
 
-TEST_F(LongFormTest, FillLongFormsFillWhatTheirLegacyRoutinesFill) {
+TEST_F(LongFormTest, FillLongFormsFillWhatTheirLegacyRoutinesFill)
+{
     const SameAsLegacyCase cases[] = {
         LONG_FORM_CASE(kpFillBelowDataset, "GRAFIL", placeAxes, (3, P, 1.0f, 2, 3, 1),
                        GRAFIL(X, Y, 3, 1.0f, 2, 3, 1)),
@@ -90,7 +93,8 @@ TEST_F(LongFormTest, FillLongFormsFillWhatTheirLegacyRoutinesFill) {
 }
 
 // Either count below 1 calls nothing (the other array is not read either).
-TEST_F(LongFormTest, FillsWithAnEmptyDataSetCallNothing) {
+TEST_F(LongFormTest, FillsWithAnEmptyDataSetCallNothing)
+{
     placeAxes();
     startLog();
     kpFillBelowDataset(0, P, 1.0f, 2, 3, 1);

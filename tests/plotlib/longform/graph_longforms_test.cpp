@@ -13,14 +13,16 @@ const PointRecord P[4] = {{1.0f, 2.0f}, {3.0f, 5.5f}, {6.0f, 4.0f}, {8.5f, 9.0f}
 const float X[4] = {1.0f, 3.0f, 6.0f, 8.5f};
 const float Y[4] = {2.0f, 5.5f, 4.0f, 9.0f};
 
-void axesAndPen() {
+void axesAndPen()
+{
     placeAxes();
     GRAMOV(2.0f, 2.0f);
 }
 
 }  // namespace
 
-TEST_F(LongFormTest, DataSetLongFormsDrawWhatTheirLegacyRoutinesDraw) {
+TEST_F(LongFormTest, DataSetLongFormsDrawWhatTheirLegacyRoutinesDraw)
+{
     const SameAsLegacyCase cases[] = {
         // Graph type from the scaling pair, signed curve kind, axes switch.
         LONG_FORM_CASE(kpPlotGraph, "GRAPH", noSetUp,
@@ -42,8 +44,8 @@ TEST_F(LongFormTest, DataSetLongFormsDrawWhatTheirLegacyRoutinesDraw) {
                        (4, P, kpAxisScaling1, kpAxisScaling1, kpCurveKind4, 0),
                        GRAPH(X, Y, 4, 0, 4, 0)),
         // A curve kind whose magnitude is no code passes as given, sign included.
-        LONG_FORM_CASE(kpPlotGraph, "GRAPH", noSetUp,
-                       (4, P, kpAxisScaling1, kpAxisScaling1, -7, 0), GRAPH(X, Y, 4, 0, -7, 0)),
+        LONG_FORM_CASE(kpPlotGraph, "GRAPH", noSetUp, (4, P, kpAxisScaling1, kpAxisScaling1, -7, 0),
+                       GRAPH(X, Y, 4, 0, -7, 0)),
         LONG_FORM_CASE(kpPlotGraph, "GRAPH", noSetUp,
                        (4, P, kpAxisScaling1, kpAxisScaling1, INT_MIN, 0),
                        GRAPH(X, Y, 4, 0, INT_MIN, 0)),
@@ -65,7 +67,8 @@ TEST_F(LongFormTest, DataSetLongFormsDrawWhatTheirLegacyRoutinesDraw) {
     for (const SameAsLegacyCase& c : cases) expectSameAsLegacy(c);
 }
 
-TEST_F(LongFormTest, GraphSettingLongFormsActAsTheirLegacyRoutines) {
+TEST_F(LongFormTest, GraphSettingLongFormsActAsTheirLegacyRoutines)
+{
     const SameAsLegacyCase cases[] = {
         LONG_FORM_CASE(kpSetGraphCharMode, "GRFMOD", noSetUp, (kpOff), GRFMOD(0)),
         LONG_FORM_CASE(kpSetGraphCharMode, "GRFMOD", noSetUp, (2), GRFMOD(1)),
@@ -100,8 +103,7 @@ TEST_F(LongFormTest, GraphSettingLongFormsActAsTheirLegacyRoutines) {
                        CURBEG(1, 0.5f, 1.0f, 0.0f, 0.0f)),
         LONG_FORM_CASE(kpSetCurveEndContitions, "CURFIN", noSetUp, (-1, 0.0f, 0.0f, 9.0f, 3.0f),
                        CURFIN(-1, 0.0f, 0.0f, 9.0f, 3.0f)),
-        LONG_FORM_CASE(kpAddGraphLine, "GRALIN", axesAndPen, (7.0f, 3.0f),
-                       GRALIN(7.0f, 3.0f)),
+        LONG_FORM_CASE(kpAddGraphLine, "GRALIN", axesAndPen, (7.0f, 3.0f), GRALIN(7.0f, 3.0f)),
         LONG_FORM_CASE(kpMoveToGraphPoint, "GRAMOV", placeAxes, (7.0f, 3.0f), GRAMOV(7.0f, 3.0f)),
         LONG_FORM_CASE(kpAddReferenceLine, "REFLIN", placeAxes,
                        ("Mean", 4, 5.0f, kpRefLineType1, 77, 1, 1),
@@ -142,8 +144,7 @@ TEST_F(LongFormTest, GraphSettingLongFormsActAsTheirLegacyRoutines) {
         LONG_FORM_CASE(kpSetValueAttribs, "VALATT", noSetUp,
                        (kpValueTagFirst2, kpValueTagAt3, 0.0f, 1.0f, 1.0f, 0.0f, 0, -1),
                        VALATT(2, 3, 0.0f, 1.0f, 1.0f, 0.0f, 0, -1)),
-        LONG_FORM_CASE(kpSetValueAttribs, "VALATT", noSetUp,
-                       (-1, 1, 0.0f, 1.0f, 1.0f, 0.0f, 8, 8),
+        LONG_FORM_CASE(kpSetValueAttribs, "VALATT", noSetUp, (-1, 1, 0.0f, 1.0f, 1.0f, 0.0f, 8, 8),
                        VALATT(-1, 1, 0.0f, 1.0f, 1.0f, 0.0f, 8, 8)),
         LONG_FORM_CASE(kpSetValueTags, "VALTXT", noSetUp, ("$ ", 2, " kg", 3),
                        VALTXT("$ ", 2, " kg", 3)),
@@ -152,7 +153,8 @@ TEST_F(LongFormTest, GraphSettingLongFormsActAsTheirLegacyRoutines) {
 }
 
 // A long form's errors are its legacy routine's, under the name of both.
-TEST_F(LongFormTest, ValueOutsideTheCodesReachesTheLegacyCheck) {
+TEST_F(LongFormTest, ValueOutsideTheCodesReachesTheLegacyCheck)
+{
     const int noCode = 32512;
     kpSetGraphScaling(noCode);
     ASSERT_EQ(1u, tarv::errorLog().size());

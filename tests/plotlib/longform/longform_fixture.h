@@ -30,9 +30,9 @@ using namespace plotlib;
 
 // One comparison: the long form (named as exported) against its legacy call.
 struct SameAsLegacyCase {
-    std::string longForm;           // exported name of the long form
-    std::string legacy;             // six-letter name it must register beside its own
-    std::function<void()> setUp;    // run before either call (may be empty)
+    std::string longForm;         // exported name of the long form
+    std::string legacy;           // six-letter name it must register beside its own
+    std::function<void()> setUp;  // run before either call (may be empty)
     std::function<void()> callLong;
     std::function<void()> callLegacy;
 };
@@ -41,18 +41,22 @@ struct SameAsLegacyCase {
 inline const std::function<void()> noSetUp;
 
 // A case whose long form is written once: the name comes from the symbol.
-#define LONG_FORM_CASE(fn, legacyName, setUp, longArgs, legacyCall) \
-    SameAsLegacyCase { #fn, legacyName, setUp, [] { fn longArgs; }, [] { legacyCall; } }
+#define LONG_FORM_CASE(fn, legacyName, setUp, longArgs, legacyCall)                                \
+    SameAsLegacyCase                                                                               \
+    {                                                                                              \
+#fn, legacyName, setUp, [] { fn longArgs; }, [] { legacyCall; }                            \
+    }
 
 class LongFormTest : public PlotLibraryTest {
 protected:
     struct Run {
         std::vector<std::string> log;
         std::vector<std::pair<int, std::string>> errors;
-        std::vector<unsigned char> state;   // the state block, byte for byte
+        std::vector<unsigned char> state;  // the state block, byte for byte
     };
 
-    static Run run(const std::function<void()>& setUp, const std::function<void()>& call) {
+    static Run run(const std::function<void()>& setUp, const std::function<void()>& call)
+    {
         graphResetLibraryForTests();
         startLog();
         if (setUp) setUp();
@@ -73,7 +77,8 @@ protected:
         return r;
     }
 
-    static void expectSameAsLegacy(const SameAsLegacyCase& c) {
+    static void expectSameAsLegacy(const SameAsLegacyCase& c)
+    {
         SCOPED_TRACE(c.longForm + " against " + c.legacy);
         const Run viaLong = run(c.setUp, c.callLong);
         const Run viaLegacy = run(c.setUp, c.callLegacy);
@@ -81,8 +86,7 @@ protected:
         EXPECT_EQ(viaLong.errors, viaLegacy.errors);
         EXPECT_TRUE(viaLong.state == viaLegacy.state)
             << "the library's settings differ after the two calls";
-        const std::string name =
-            "kernelSetRoutineName 2 \"" + c.longForm + "(" + c.legacy + ")\"";
+        const std::string name = "kernelSetRoutineName 2 \"" + c.longForm + "(" + c.legacy + ")\"";
         bool named = false;
         for (const std::string& line : viaLong.log) named = named || line == name;
         EXPECT_TRUE(named) << "no line " << name;

@@ -19,7 +19,8 @@ const float Y[4] = {2.0f, 5.5f, 4.0f, 9.0f};
 
 // Nothing is called for an empty or negative count, so nothing is drawn or reported; the
 // arrays are not touched (null is fine).
-TEST_F(LongFormTest, CountBelowOneCallsNothing) {
+TEST_F(LongFormTest, CountBelowOneCallsNothing)
+{
     const std::function<void(int)> longForms[] = {
         [](int n) { kpPlotGraph(n, nullptr, kpAxisScaling1, kpAxisScaling1, 1, 0); },
         [](int n) { kpAddGraphPolyline(n, nullptr); },
@@ -49,7 +50,8 @@ TEST_F(LongFormTest, CountBelowOneCallsNothing) {
 
 // The line fit still answers "no fit" for an empty data set, leaving the coefficients and
 // their count alone; otherwise it gives LINFIT's results with the status as a code.
-TEST_F(LongFormTest, LineFitStatusComesBackAsCode) {
+TEST_F(LongFormTest, LineFitStatusComesBackAsCode)
+{
     float coefficients[2] = {-7.0f, -7.0f};
     int count = -7, status = -7;
     kpReturnLineCoeffs(kpLineFitCode1, 0, nullptr, 2, coefficients, count, status);
@@ -84,7 +86,8 @@ TEST_F(LongFormTest, LineFitStatusComesBackAsCode) {
 // Large data sets go through in one call, each field in its own array: the long form's
 // drawing equals the legacy routine's on the same data.  Exact-size records (the vector holds
 // no more than n) let the sanitizer catch a read past the caller's array.
-TEST_F(LongFormTest, LargeRecordArraysSplitIntoFields) {
+TEST_F(LongFormTest, LargeRecordArraysSplitIntoFields)
+{
     for (const int n : {1, 2, 1000, 65537}) {
         std::vector<PointRecord> records(static_cast<std::size_t>(n));
         std::vector<float> x(records.size()), y(records.size());
@@ -110,9 +113,10 @@ TEST_F(LongFormTest, LargeRecordArraysSplitIntoFields) {
 
 // kpPlotGraph converts its pair before it looks at the count: an empty call still sets the
 // graph type that a later call with an unmatched pair repeats.
-TEST_F(LongFormTest, GraphTypeIsRememberedEvenWithoutData) {
-    const SameAsLegacyCase firstUnmatched = LONG_FORM_CASE(
-        kpPlotGraph, "GRAPH", {}, (4, P, 5, 5, 1, 0), GRAPH(X, Y, 4, 0, 1, 0));
+TEST_F(LongFormTest, GraphTypeIsRememberedEvenWithoutData)
+{
+    const SameAsLegacyCase firstUnmatched =
+        LONG_FORM_CASE(kpPlotGraph, "GRAPH", {}, (4, P, 5, 5, 1, 0), GRAPH(X, Y, 4, 0, 1, 0));
     expectSameAsLegacy(firstUnmatched);
 
     graphResetLibraryForTests();
@@ -126,16 +130,17 @@ TEST_F(LongFormTest, GraphTypeIsRememberedEvenWithoutData) {
 
 // The remembered values of the pair long forms, call after call.  Each row: the long form's
 // pair and the legacy value expected.
-TEST_F(LongFormTest, PairsRepeatTheLastMatchedValuePerRoutine) {
+TEST_F(LongFormTest, PairsRepeatTheLastMatchedValuePerRoutine)
+{
     struct Step {
         int first, second, expected;
     };
     // Grid style, caught through GRID's drawing.
     const Step gridSteps[] = {
-        {kpMode1, kpGridKind4, 0},           // no case: nothing remembered yet
+        {kpMode1, kpGridKind4, 0},  // no case: nothing remembered yet
         {kpMode2, kpGridKind3, -3},
-        {kpMode1, kpGridKind4, -3},          // still no case: repeats -3
-        {kpMode1, 0, 0},                     // a 0 is itself a case
+        {kpMode1, kpGridKind4, -3},  // still no case: repeats -3
+        {kpMode1, 0, 0},             // a 0 is itself a case
         {kpMode2, kpGridKind2, -2},
         {3, 3, -2},
         {kpMode1, kpGridKind1, 1},
@@ -172,8 +177,8 @@ TEST_F(LongFormTest, PairsRepeatTheLastMatchedValuePerRoutine) {
     // Reference lines: the position code 32599 ignores the side; (2, 1) is no case.
     graphResetLibraryForTests();
     placeAxes();
-    const Step lineSteps[] = {
-        {2, 1, 0}, {kpRefLineType1, 9, 1}, {2, 1, 1}, {0, 0, 7}, {-1, 5, 7}, {-1, 0, 8}};
+    const Step lineSteps[] = {{2, 1, 0}, {kpRefLineType1, 9, 1}, {2, 1, 1}, {0, 0, 7}, {-1, 5, 7},
+                              {-1, 0, 8}};
     for (const Step& s : lineSteps) {
         const auto viaLong =
             logOf([&] { kpAddReferenceLine("Mean", 4, 5.0f, s.first, s.second, 1, 1); });

@@ -17,9 +17,9 @@ TEST_F(IntervalsTest, PowerOfTenSplit)
         int exponent;
     };
     const Row rows[] = {
-        {0.0f, 0.0f, 0},      {250.0f, 2.5f, 2},     {0.03f, 3.0f, -2},   {9.999995f, 1.0f, 1},
-        {-0.5f, -5.0f, -1},   {4.0e-6f, 0.0f, 0},    {1.0e-5f, 1.0f, -5}, {-123456.0f, -1.23456f, 5},
-        {0.001f, 1.0f, -3},   {INFINITY, 0.0f, 0},   {NAN, 0.0f, 0},      {3.0e38f, 3.0f, 38},
+        {0.0f, 0.0f, 0},    {250.0f, 2.5f, 2},   {0.03f, 3.0f, -2},   {9.999995f, 1.0f, 1},
+        {-0.5f, -5.0f, -1}, {4.0e-6f, 0.0f, 0},  {1.0e-5f, 1.0f, -5}, {-123456.0f, -1.23456f, 5},
+        {0.001f, 1.0f, -3}, {INFINITY, 0.0f, 0}, {NAN, 0.0f, 0},      {3.0e38f, 3.0f, 38},
     };
     for (const Row& r : rows) {
         float m = -99.0f;
@@ -44,13 +44,13 @@ TEST_F(IntervalsTest, IntervalsForARequestedCount)
         {0, 100, 10, 2, 0.0f, 0.1f, 1, 10, 4, {}},
         {3, 97, 5, 1, 0.0f, 1.0f, 0, 10, 4, {}},
         {0, 1, 5, 0, 0.0f, 0.2f, 1, 5, 4, {}},
-        {0, 100, 0, 2, 0.0f, 0.5f, 1, 2, 4, {}},        // 0 or 1 requested behave as 2
+        {0, 100, 0, 2, 0.0f, 0.5f, 1, 2, 4, {}},  // 0 or 1 requested behave as 2
         {0, 100, 1, 2, 0.0f, 0.5f, 1, 2, 4, {}},
         {0, 100, 101, 2, 0.0f, 0.1f, 1, 10, 4, {asReported(kBadIntervalCount)}},  // as 10
         {0, 100, -3, 2, 0.0f, 0.1f, 1, 10, 4, {asReported(kBadIntervalCount)}},
         {-7.5f, 12.3f, 10, 1, -0.8f, 0.1f, 1, 21, 4, {}},
-        {10, 0, 5, 1, 1.0f, -0.2f, 1, 5, 4, {}},         // a reversed range steps down
-        {30, 130, 10, 2, 0.3f, 0.1f, 1, 10, 4, {}},      // first moved onto lo
+        {10, 0, 5, 1, 1.0f, -0.2f, 1, 5, 4, {}},     // a reversed range steps down
+        {30, 130, 10, 2, 0.3f, 0.1f, 1, 10, 4, {}},  // first moved onto lo
         {0.001f, 0.0042f, 4, -3, 1.0f, 0.5f, 1, 7, 4, {}},
         {-1234, -1000, 6, 2, -12.5f, 0.25f, 2, 10, 6, {}},
         // flat ranges: one step of 0.01 from the multiple at or below lo
@@ -121,8 +121,8 @@ TEST_F(IntervalsTest, IntervalsForAGivenStep)
 
 TEST_F(IntervalsTest, UnusableStepsGiveNoStep)
 {
-    const float rows[][3] = {{0, 100, 60}, {0, 1e6f, 10}, {0, 100, 0}, {0, 100, -5}, {3, 3, 1},
-                             {0, 100, NAN}};
+    const float rows[][3] = {{0, 100, 60}, {0, 1e6f, 10}, {0, 100, 0},
+                             {0, 100, -5}, {3, 3, 1},     {0, 100, NAN}};
     for (const auto& r : rows) {
         int e = 0, decimals = 0, count = 0, width = 0;
         float first = 0, step = 1, remainder = 0;
@@ -154,7 +154,18 @@ TEST_F(IntervalsTest, GridCheckSwapsAndReportsEveryFailure)
         {10, 10, 0, 10, 0, 5, 0, 10, 0, 5, 0, {}},
         {1, 0, 0, 10, 0, 1, 0, 0, 0, 1, 15, {asReported(kTooFewNodes), asReported(kFlatXRange)}},
         {10, 0, 1, 10, 3, 3, 0, 1, 3, 3, 16, {asReported(kFlatYRange)}},
-        {1, 0, 0, 1, 2, 2, 0, 0, 2, 2, 16, {asReported(kTooFewNodes), asReported(kFlatXRange), asReported(kFlatYRange)}},
+        {1,
+         0,
+         0,
+         1,
+         2,
+         2,
+         0,
+         0,
+         2,
+         2,
+         16,
+         {asReported(kTooFewNodes), asReported(kFlatXRange), asReported(kFlatYRange)}},
         {2, 0, 1, 0, 5, 4, 0, 1, 4, 5, 5, {asReported(kTooFewNodes)}},
         {2, 0, 4e-7f, 2, 0, 1, 0, 4e-7f, 0, 1, 15, {asReported(kFlatXRange)}},
     };
@@ -176,9 +187,8 @@ TEST_F(IntervalsTest, NumberWidthsWriteOutSmallPowers)
         int e, d, w, code, dOut, wOut;
     };
     const Row rows[] = {
-        {1, 2, 5, 1, 1, 5},     {2, 1, 4, 2, 1, 6},       {2, 2, 4, 2, 1, 5},
-        {-1, 1, 4, -1, 2, 5},   {-2, 2, 8, 9999, 2, 8},   {3, 1, 4, 9999, 1, 4},
-        {0, 1, 4, 9999, 1, 4},  {2, 0, 8, 9999, 0, 8},
+        {1, 2, 5, 1, 1, 5},     {2, 1, 4, 2, 1, 6},    {2, 2, 4, 2, 1, 5},    {-1, 1, 4, -1, 2, 5},
+        {-2, 2, 8, 9999, 2, 8}, {3, 1, 4, 9999, 1, 4}, {0, 1, 4, 9999, 1, 4}, {2, 0, 8, 9999, 0, 8},
     };
     for (const Row& r : rows) {
         int code = 0, dOut = 0, wOut = 0;
@@ -196,7 +206,7 @@ TEST_F(IntervalsTest, LabelFormatFromTheMapOrFromTheAnnotationSettings)
     g.mapLabelWidth = 5;
     g.zMin = -50;
     g.zMax = 80;
-    surfaceChooseNumberFormat(-20.0f);   // automatic: value in units of 10, factor written out
+    surfaceChooseNumberFormat(-20.0f);  // automatic: value in units of 10, factor written out
     EXPECT_EQ(surfaceState.labelPowerCode, 1);
     EXPECT_FLOAT_EQ(surfaceState.labelFormatValue, -2.0f);
     EXPECT_EQ(surfaceState.labelFormatDecimals, 1);
@@ -205,7 +215,7 @@ TEST_F(IntervalsTest, LabelFormatFromTheMapOrFromTheAnnotationSettings)
 
     CONANN(0, 0.0f, 0.0f, 7, 3, 2, 0, 0);
     tarv::errorLogClear();
-    surfaceChooseNumberFormat(35.0f);   // the annotation settings
+    surfaceChooseNumberFormat(35.0f);  // the annotation settings
     EXPECT_EQ(surfaceState.labelPowerCode, -2);
     EXPECT_EQ(surfaceState.labelFormatWidth, 7);
     EXPECT_EQ(surfaceState.labelFormatDecimals, 3);

@@ -74,7 +74,8 @@ TEST_F(KernelLayerTest, FillCodeSetWithoutAFillIsStillDecodedWhenItComesBack)
     fillTriangle();
     surfaceSetFillCode(6);
     surfaceSetFillCode(1004);
-    EXPECT_EQ(fillTriangle(), Lines({"kernelMovePen 1 1", "kernelFillPolygon 4 0 0 [0 1 1] [0 0 1] 3"}));
+    EXPECT_EQ(fillTriangle(),
+              Lines({"kernelMovePen 1 1", "kernelFillPolygon 4 0 0 [0 1 1] [0 0 1] 3"}));
     // and A, B, A before any fill leaves A
     surfaceSetFillCode(2005);
     surfaceSetFillCode(7);
@@ -94,12 +95,9 @@ TEST_F(KernelLayerTest, PolygonPartsDropRepeatedVerticesAndRoundTheirCounts)
     capture();
     surfaceFillPolygons(5, counts, x, y);
     const Lines expected = {
-        "kernelMovePen 0 0",
-        "kernelFillPolygon 1 0 0 [0 1 1 0] [0 0 1 0] 4",
-        "kernelMovePen 5 6",
-        "kernelFillPolygon 1 0 0 [5 6 6 5] [5 5 6 6] 4",
-        "kernelMovePen 9 8",
-        "kernelFillPolygon 1 0 0 [8 9] [8 8] 2",
+        "kernelMovePen 0 0", "kernelFillPolygon 1 0 0 [0 1 1 0] [0 0 1 0] 4",
+        "kernelMovePen 5 6", "kernelFillPolygon 1 0 0 [5 6 6 5] [5 5 6 6] 4",
+        "kernelMovePen 9 8", "kernelFillPolygon 1 0 0 [8 9] [8 8] 2",
     };
     EXPECT_EQ(calls(), expected);
 }
@@ -139,9 +137,8 @@ TEST_F(KernelLayerTest, PolylinesAndMarkers)
     surfaceSetMarkerSymbol(4);
     surfaceDrawMarker(1, 7.0f, 8.0f);
     const Lines expected = {
-        "kernelMovePen 1 4",
-        "kernelMovePen 1 4", "kernelDrawLineTo 2 5", "kernelDrawLineTo 3 6", "kernelMovePen 3 6",
-        "kernelMovePen 7 8", "kernelDrawMarker 4", "kernelMovePen 7 8",
+        "kernelMovePen 1 4", "kernelMovePen 1 4", "kernelDrawLineTo 2 5", "kernelDrawLineTo 3 6",
+        "kernelMovePen 3 6", "kernelMovePen 7 8", "kernelDrawMarker 4",   "kernelMovePen 7 8",
     };
     EXPECT_EQ(calls(), expected);
 }
@@ -152,22 +149,19 @@ TEST_F(KernelLayerTest, TextWithTheControlSwitchDrawsAsteriskLiterally)
     capture();
     surfaceDrawText(10.0f, 20.0f, "a*bc", 3, 1);
     const Lines expected = {
-        "kernelEnquireLineStyle -> 3",
-        "kernelSetLineStyle 0",
-        "kernelSetTextPosition 10 20",
-        "kernelEnquireControlChar -> \"*\"",
-        "kernelSetControlChar \"@\"",
-        "kernelDrawText \"a*b\"",
-        "kernelSetControlChar \"*\"",
-        "kernelMovePen 10 20",
+        "kernelEnquireLineStyle -> 3", "kernelSetLineStyle 0",
+        "kernelSetTextPosition 10 20", "kernelEnquireControlChar -> \"*\"",
+        "kernelSetControlChar \"@\"",  "kernelDrawText \"a*b\"",
+        "kernelSetControlChar \"*\"",  "kernelMovePen 10 20",
         "kernelSetLineStyle 3",
     };
     EXPECT_EQ(calls(), expected);
     kernelSetLineStyle(0);
     capture();
     surfaceDrawText(1.0f, 2.0f, "x", 1, 0);
-    EXPECT_EQ(calls(), Lines({"kernelEnquireLineStyle -> 0", "kernelSetTextPosition 1 2",
-                              "kernelDrawText \"x\"", "kernelMovePen 1 2"}));
+    EXPECT_EQ(calls(),
+              Lines({"kernelEnquireLineStyle -> 0", "kernelSetTextPosition 1 2",
+                     "kernelDrawText \"x\"", "kernelMovePen 1 2"}));
 }
 
 TEST_F(KernelLayerTest, MeasuringWithTheSwitchCountsAsterisksAsCharacters)
@@ -182,7 +176,7 @@ TEST_F(KernelLayerTest, MeasuringWithTheSwitchCountsAsterisksAsCharacters)
     EXPECT_EQ(r2, 0.0f);
     EXPECT_EQ(r3, 0.0f);
     surfaceMeasureText("**", 2, status, width, r2, r3, height, 0);
-    EXPECT_EQ(width, 10.0f);   // one literal "*" under the kernel's control character
+    EXPECT_EQ(width, 10.0f);  // one literal "*" under the kernel's control character
     char ch[1] = {' '};
     kernelEnquireControlChar(ch, 1);
     EXPECT_EQ(ch[0], '*');
@@ -220,10 +214,13 @@ TEST_F(KernelLayerTest, UnitsFollowTheKernelDivisorAndRefuseAZeroOne)
     struct Row {
         float divisor;
         int status;
-        float spacing;   // the label spacing default after SURF
+        float spacing;  // the label spacing default after SURF
     };
-    const Row rows[] = {{2.0f, 0, 30.0f}, {0.5f, 0, 120.0f}, {0.0f, 1, 60.0f},
-                        {INFINITY, 1, 60.0f}, {1e-40f, 1, 60.0f}};
+    const Row rows[] = {{2.0f, 0, 30.0f},
+                        {0.5f, 0, 120.0f},
+                        {0.0f, 1, 60.0f},
+                        {INFINITY, 1, 60.0f},
+                        {1e-40f, 1, 60.0f}};
     for (const Row& r : rows) {
         tarv::setSettingBlock91(5, r.divisor);
         int status = -1;

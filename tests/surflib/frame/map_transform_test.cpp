@@ -110,9 +110,9 @@ TEST_F(MapTransformTest, MapPolylinesBendThroughTheNetworkNormalisation)
     layOutMap();
     float x[2] = {100.0f, 400.0f}, y[2] = {50.0f, 250.0f};
     capture();
-    surfaceDrawMapPolyline(2, x, y);   // no mapping in force: drawn exactly as given
-    EXPECT_EQ(calls(), Lines({"kernelMovePen 100 50", "kernelDrawLineTo 400 250",
-                              "kernelMovePen 400 250"}));
+    surfaceDrawMapPolyline(2, x, y);  // no mapping in force: drawn exactly as given
+    EXPECT_EQ(calls(),
+              Lines({"kernelMovePen 100 50", "kernelDrawLineTo 400 250", "kernelMovePen 400 250"}));
     EXPECT_EQ(std::vector<float>({x[0], x[1], y[0], y[1]}),
               std::vector<float>({100, 400, 50, 250}));
 
@@ -123,12 +123,13 @@ TEST_F(MapTransformTest, MapPolylinesBendThroughTheNetworkNormalisation)
     net.xrange = 50;
     net.ymin = 1;
     net.yrange = 4;
-    float nx[2] = {100.0f, 106.0f}, ny[2] = {90.0f, 130.0f};   // u 0 and 1; v 0 and 1
+    float nx[2] = {100.0f, 106.0f}, ny[2] = {90.0f, 130.0f};  // u 0 and 1; v 0 and 1
     capture();
     surfaceDrawMapPolyline(2, nx, ny);
-    EXPECT_EQ(calls(), Lines({"kernelMovePen 220 130", "kernelDrawLineTo 520 290",
-                              "kernelMovePen 520 290"}));
-    EXPECT_FLOAT_EQ(nx[1], 520.0f);   // the caller's arrays hold the drawn points
+    EXPECT_EQ(
+        calls(),
+        Lines({"kernelMovePen 220 130", "kernelDrawLineTo 520 290", "kernelMovePen 520 290"}));
+    EXPECT_FLOAT_EQ(nx[1], 520.0f);  // the caller's arrays hold the drawn points
 
     float counts[1] = {3.0f};
     float fx[3] = {100.0f, 106.0f, 106.0f}, fy[3] = {90.0f, 90.0f, 130.0f};
@@ -154,8 +155,8 @@ TEST_F(MapTransformTest, NumberLabels)
         float value;
         int width, decimals, power;
         std::string text;
-        float x;             // where the label starts (the call is at X = 200)
-        int used;            // last used length
+        float x;   // where the label starts (the call is at X = 200)
+        int used;  // last used length
         int widthAfter, decimalsAfter;
         std::vector<int> errors;
     };
@@ -182,8 +183,8 @@ TEST_F(MapTransformTest, NumberLabels)
         {1.0e30f, 9, 0, 9999, "*********", 110, 9, 9, 0, {}},
     };
     for (const Row& r : rows) {
-        SCOPED_TRACE(testing::Message() << r.value << " " << r.width << " " << r.decimals << " "
-                                        << r.power);
+        SCOPED_TRACE(testing::Message()
+                     << r.value << " " << r.width << " " << r.decimals << " " << r.power);
         int width = r.width, decimals = r.decimals;
         tarv::errorLogClear();
         capture();
@@ -215,7 +216,7 @@ TEST_F(MapTransformTest, LabelsAreMeasuredButNotDrawnWithOutputOff)
 
 TEST_F(MapTransformTest, LabelExtentIsCappedAtTenDigitWidths)
 {
-    surfaceState.digitWidth = 4.0f;   // the kernel measures 10 per character
+    surfaceState.digitWidth = 4.0f;  // the kernel measures 10 per character
     int width = 9, decimals = 2;
     capture();
     surfaceDrawNumber(200.0f, 0.0f, -1234.5f, width, decimals, 9999);
@@ -243,12 +244,12 @@ TEST_F(MapTransformTest, PerspectivePointTransform)
     EXPECT_TRUE(surfaceProjectPoint(1.0f, 2.0f, 0.0f, X, Y));
     EXPECT_FLOAT_EQ(X, 7.0f);
     EXPECT_FLOAT_EQ(Y, 11.0f);
-    EXPECT_TRUE(surfaceProjectPoint(1.0f, 2.0f, 5.0f, X, Y));   // twice as near: twice as far out
+    EXPECT_TRUE(surfaceProjectPoint(1.0f, 2.0f, 5.0f, X, Y));  // twice as near: twice as far out
     EXPECT_FLOAT_EQ(X, 9.0f);
     EXPECT_FLOAT_EQ(Y, 15.0f);
     X = -1;
     Y = -1;
-    EXPECT_FALSE(surfaceProjectPoint(1.0f, 2.0f, 10.0f, X, Y));   // in the plane of the eye
+    EXPECT_FALSE(surfaceProjectPoint(1.0f, 2.0f, 10.0f, X, Y));  // in the plane of the eye
     EXPECT_EQ(X, -1.0f);
     EXPECT_EQ(Y, -1.0f);
 }
@@ -259,7 +260,7 @@ TEST_F(MapTransformTest, MapNumbersOnASurfaceAreProjected)
     lookStraightDown(1.0f, 0.0f, 0.0f);
     surfaceState.surface.contourOnSurface = -1;
     surfaceState.surface.contourHeight = 5.0f;
-    float X = 310.0f, Y = 170.0f;   // map point (35, 2)
+    float X = 310.0f, Y = 170.0f;  // map point (35, 2)
     int width = -4, decimals = 1;
     capture();
     surfaceDrawMapNumber(X, Y, 1.5f, width, decimals, 9999);

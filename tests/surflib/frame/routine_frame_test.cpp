@@ -45,13 +45,13 @@ struct KernelSnapshot {
 // A caller's kernel drawing state.
 struct CallerState {
     const char* name;
-    int textMode;          // 0 or 1
-    int font;              // -1: none
+    int textMode;  // 0 or 1
+    int font;      // -1: none
     float angle;
-    int style;             // -1: the dash pattern below
+    int style;  // -1: the dash pattern below
     int colour;
     int justification;
-    int firstTableValues[3];   // entries 1, 2, 3; the others stay 0
+    int firstTableValues[3];  // entries 1, 2, 3; the others stay 0
 };
 
 const CallerState kCallerStates[] = {
@@ -144,7 +144,9 @@ TEST_F(RoutineFrameTest, FirstDrawingRoutineSavesTheCallerBeforeTheDefaultsMeasu
     kernelSetCharSize(6.0f, 9.0f);
     kernelSetCharAngle(30.0f);
     capture();
-    { SurfaceRoutineScope frame(SurfaceRoutineId::DRACON); }
+    {
+        SurfaceRoutineScope frame(SurfaceRoutineId::DRACON);
+    }
     const std::vector<std::string> lines = calls();
     ASSERT_GE(lines.size(), 12u);
     const std::vector<std::string> head(lines.begin(), lines.begin() + 11);
@@ -178,11 +180,13 @@ TEST_F(RoutineFrameTest, FirstDrawingRoutineSavesTheCallerBeforeTheDefaultsMeasu
 
 TEST_F(RoutineFrameTest, DrawingRoutineEntryAndExitCalls)
 {
-    CIRPTS(5);   // the library is open and the defaults are written
+    CIRPTS(5);  // the library is open and the defaults are written
     const CallerState& c = kCallerStates[1];
     applyCallerState(c);
     capture();
-    { SurfaceRoutineScope frame(SurfaceRoutineId::ADDCON); }
+    {
+        SurfaceRoutineScope frame(SurfaceRoutineId::ADDCON);
+    }
     const std::vector<std::string> lines = calls();
     std::vector<std::string> expected = {
         "kernelSetRoutineName 2 \"krAddGriddedContour(ADDCON)\"",
@@ -267,16 +271,18 @@ TEST_F(RoutineFrameTest, FontIsReselectedByTheAngleThreshold)
 {
     struct Row {
         float angle;
-        const char* expected;   // the font call at exit, "" for none
+        const char* expected;  // the font call at exit, "" for none
     };
     const Row rows[] = {{5.0f, "kernelSetFont 7 0"}, {20.0f, "kernelSetFont 7 1"}, {10.0f, ""}};
     CIRPTS(5);
-    tarv::setRealSetting(3, 1.0f);   // threshold 10 degrees
+    tarv::setRealSetting(3, 1.0f);  // threshold 10 degrees
     for (const Row& r : rows) {
         kernelSetFont(7, 0);
         kernelSetCharAngle(r.angle);
         capture();
-        { SurfaceRoutineScope frame(SurfaceRoutineId::CONGRD); }
+        {
+            SurfaceRoutineScope frame(SurfaceRoutineId::CONGRD);
+        }
         const std::vector<std::string> lines = calls();
         std::vector<std::string> expected;
         if (*r.expected) expected.push_back(r.expected);
@@ -289,10 +295,12 @@ TEST_F(RoutineFrameTest, FontIsReselectedByTheAngleThreshold)
 
 TEST_F(RoutineFrameTest, CharacterModeZeroSwitchesTextModeOnlyOnTheFirstDrawingAfterOpening)
 {
-    SURMOD(0);   // opens the library; the next drawing routine still switches
+    SURMOD(0);  // opens the library; the next drawing routine still switches
     auto entrySwitches = [this](SurfaceRoutineId id) {
         capture();
-        { SurfaceRoutineScope frame(id); }
+        {
+            SurfaceRoutineScope frame(id);
+        }
         std::vector<std::string> entry;
         for (const std::string& l : calls()) {
             if (l == "kernelSetSetting21 1") break;
@@ -303,7 +311,7 @@ TEST_F(RoutineFrameTest, CharacterModeZeroSwitchesTextModeOnlyOnTheFirstDrawingA
     EXPECT_TRUE(entrySwitches(SurfaceRoutineId::DRACON));
     EXPECT_FALSE(entrySwitches(SurfaceRoutineId::DRACON));
     SUREND();
-    CIRPTS(3);   // reopens
+    CIRPTS(3);  // reopens
     EXPECT_TRUE(entrySwitches(SurfaceRoutineId::FILCON));
     EXPECT_FALSE(entrySwitches(SurfaceRoutineId::FILCON));
     SURMOD(1);
@@ -324,28 +332,79 @@ TEST_F(RoutineFrameTest, ErrorNumbersMoveAwayFromZeroByOneThousand)
 // reported: callers test for these numbers, so a name must never drift from its number.
 TEST_F(RoutineFrameTest, EveryErrorNumberIsNamedOnceAtItsValue)
 {
-    const std::pair<int, int> named[] = {
-        {kNoBucketGrid, 1}, {kPatchEnlarged, -1}, {kTooFewPoints, 2}, {kWorkspaceShort, 3},
-        {kNoDrawingToAddTo, 4}, {kTooFewNodes, 5}, {kBadIntervalCount, 6}, {kWindowBeyondData, -7},
-        {kNoMap, 8}, {kNegativePatch, -9}, {kTextTooLong, -10}, {kNegativeCount, -11},
-        {kLabelTooWide, -12}, {kDegenerateArea, 13}, {kOneLevelBetweenLimits, -14},
-        {kFlatXRange, 15}, {kFlatYRange, 16}, {kFlatData, 17}, {kFlatHeights, -17},
-        {kNoProjectedPicture, 18}, {kNegativeValue, -19}, {kFlatLimits, -20}, {kBadSwitch, -21},
-        {kNoDataPoints, -22}, {kSingularFit, 23}, {kSingularFitRetried, -23},
-        {kFitOutsideBand, -24}, {kNoPictureToAddTo, 25}, {kOutsideWindow, 26}, {kSamePoints, 27},
-        {kLevelListFull, -28}, {kBandTableFull, -29}, {kOldLevelRoutine, -31}, {kThinBand, 32},
-        {kZeroStep, 34}, {kZeroGridInterval, -34}, {kBadElevation, -35}, {kEyeOverGrid, 36},
-        {kDistanceChanged, -36}, {kOutlineFull, 37}, {kPointsShort, -38}, {kLinesShort, -39},
-        {kStepUnusable, -42}, {kOutsideLimits, -43}, {kFormatTooNarrow, -44},
-        {kBadLineSwitch, -45}, {kClipped, -46}, {kBadLabelWidth, -47}, {kBadFrameType, -48},
-        {kRatioZero, -49}, {kLevelsCut, -50}, {kProfileTooSmall, 61}, {kTruncated, -61},
-        {kFlatYExtent, 62}, {kAxesRatioChanged, -62}, {kHeightOutside, -63}, {kBadLevelCount, -64},
-        {kLevelsNotIncreasing, -65}, {kLevelCountOutOfRange, 66}, {kNoProjection, 67},
-        {kTooFewNetworkPoints, 69}, {kTriangleTableFull, 71}, {kNetworkFitSingular, 72},
-        {kFewNeighbours, -72}, {kOutsideNetwork, -73}, {kNoNetwork, 74}, {kStepTooSmall, -75},
-        {kDuplicatePoints, -76}, {kClockwiseRegion, -78}, {kNotSimpleRegion, 79}, {kCollinear, 80},
-        {kNotANumber, 81}, {kMeasureFailed, 99}
-    };
+    const std::pair<int, int> named[] = {{kNoBucketGrid, 1},
+                                         {kPatchEnlarged, -1},
+                                         {kTooFewPoints, 2},
+                                         {kWorkspaceShort, 3},
+                                         {kNoDrawingToAddTo, 4},
+                                         {kTooFewNodes, 5},
+                                         {kBadIntervalCount, 6},
+                                         {kWindowBeyondData, -7},
+                                         {kNoMap, 8},
+                                         {kNegativePatch, -9},
+                                         {kTextTooLong, -10},
+                                         {kNegativeCount, -11},
+                                         {kLabelTooWide, -12},
+                                         {kDegenerateArea, 13},
+                                         {kOneLevelBetweenLimits, -14},
+                                         {kFlatXRange, 15},
+                                         {kFlatYRange, 16},
+                                         {kFlatData, 17},
+                                         {kFlatHeights, -17},
+                                         {kNoProjectedPicture, 18},
+                                         {kNegativeValue, -19},
+                                         {kFlatLimits, -20},
+                                         {kBadSwitch, -21},
+                                         {kNoDataPoints, -22},
+                                         {kSingularFit, 23},
+                                         {kSingularFitRetried, -23},
+                                         {kFitOutsideBand, -24},
+                                         {kNoPictureToAddTo, 25},
+                                         {kOutsideWindow, 26},
+                                         {kSamePoints, 27},
+                                         {kLevelListFull, -28},
+                                         {kBandTableFull, -29},
+                                         {kOldLevelRoutine, -31},
+                                         {kThinBand, 32},
+                                         {kZeroStep, 34},
+                                         {kZeroGridInterval, -34},
+                                         {kBadElevation, -35},
+                                         {kEyeOverGrid, 36},
+                                         {kDistanceChanged, -36},
+                                         {kOutlineFull, 37},
+                                         {kPointsShort, -38},
+                                         {kLinesShort, -39},
+                                         {kStepUnusable, -42},
+                                         {kOutsideLimits, -43},
+                                         {kFormatTooNarrow, -44},
+                                         {kBadLineSwitch, -45},
+                                         {kClipped, -46},
+                                         {kBadLabelWidth, -47},
+                                         {kBadFrameType, -48},
+                                         {kRatioZero, -49},
+                                         {kLevelsCut, -50},
+                                         {kProfileTooSmall, 61},
+                                         {kTruncated, -61},
+                                         {kFlatYExtent, 62},
+                                         {kAxesRatioChanged, -62},
+                                         {kHeightOutside, -63},
+                                         {kBadLevelCount, -64},
+                                         {kLevelsNotIncreasing, -65},
+                                         {kLevelCountOutOfRange, 66},
+                                         {kNoProjection, 67},
+                                         {kTooFewNetworkPoints, 69},
+                                         {kTriangleTableFull, 71},
+                                         {kNetworkFitSingular, 72},
+                                         {kFewNeighbours, -72},
+                                         {kOutsideNetwork, -73},
+                                         {kNoNetwork, 74},
+                                         {kStepTooSmall, -75},
+                                         {kDuplicatePoints, -76},
+                                         {kClockwiseRegion, -78},
+                                         {kNotSimpleRegion, 79},
+                                         {kCollinear, 80},
+                                         {kNotANumber, 81},
+                                         {kMeasureFailed, 99}};
     std::set<int> seen;
     for (const auto& [name, number] : named) {
         EXPECT_EQ(name, number);
@@ -368,9 +427,8 @@ TEST_F(RoutineFrameTest, RoutineTableHoldsEveryLegacyRoutine)
         "GRDISO", "DRACON", "FILCON", "ADDFIL", "LINCON", "CONGRD", "CRSSEC", "CONPTS",
         "ADTCON", "DRATRI", "FILTRI", "ADTFIL", "TRIBOU", "TRINET", "LINPRJ", "PERPRO",
         "ISOPRJ", "ISOFIL", "GRDPER", "PERPRJ", "PERLI3", "PERFIL", "COPPRJ", "PERAXE"};
-    const std::set<std::string> bare = {"RANCON", "RANISO", "RANPER", "FUNCON", "FUNISO",
-                                        "FUNPER", "GRDCON", "GRDISO", "ISOPRJ", "ISOFIL",
-                                        "GRDPER", "PRJZAX"};
+    const std::set<std::string> bare = {"RANCON", "RANISO", "RANPER", "FUNCON", "FUNISO", "FUNPER",
+                                        "GRDCON", "GRDISO", "ISOPRJ", "ISOFIL", "GRDPER", "PRJZAX"};
     EXPECT_EQ(kSurfaceRoutineCount, 82);
     std::set<std::string> names, flagged;
     for (int i = 0; i < kSurfaceRoutineCount; ++i) {

@@ -17,14 +17,14 @@ TEST_F(WorkspaceTest, GriddingSizeIsTheLargestOfThreeTerms)
         int nx, ny, npts, size;
     };
     const Row rows[] = {
-        {31, 31, 0, 12883},               // 3 nx ny + 10000
-        {10, 10, 5000, 20300},            // nx ny + 4 npts + 20 max
-        {200, 100, 0, 70000},             // 3 nx ny + 10000
-        {2, 2, 3000, 12044},              // 4 npts + 2 nx ny
-        {30000, 30000, 0, 0},             // beyond the integer range: no size
+        {31, 31, 0, 12883},     // 3 nx ny + 10000
+        {10, 10, 5000, 20300},  // nx ny + 4 npts + 20 max
+        {200, 100, 0, 70000},   // 3 nx ny + 10000
+        {2, 2, 3000, 12044},    // 4 npts + 2 nx ny
+        {30000, 30000, 0, 0},   // beyond the integer range: no size
         {INT_MAX, INT_MAX, INT_MAX, 0},
         {-5, 3, 0, 9955},
-        {-50000, 50000, 0, 0},            // negative: no size
+        {-50000, 50000, 0, 0},  // negative: no size
     };
     for (const Row& r : rows) {
         int size = -1;
@@ -40,7 +40,7 @@ TEST_F(WorkspaceTest, MakeGivesAZeroFilledArrayAndReleasesTheOldOne)
     ASSERT_NE(ws.words, nullptr);
     EXPECT_EQ(ws.size, 100);
     for (int i = 0; i < 100; ++i) ws.words[i] = 7.0f;
-    krMakeWorkspace(200, ws);   // the first array is released (the leak checker sees it)
+    krMakeWorkspace(200, ws);  // the first array is released (the leak checker sees it)
     ASSERT_NE(ws.words, nullptr);
     EXPECT_EQ(ws.size, 200);
     for (int i = 0; i < 200; ++i) ASSERT_EQ(ws.words[i], 0.0f) << i;
@@ -56,7 +56,7 @@ TEST_F(WorkspaceTest, MakeGivesAZeroFilledArrayAndReleasesTheOldOne)
     krFreeWorkspace(ws);
     EXPECT_EQ(ws.words, nullptr);
     EXPECT_EQ(ws.size, 0);
-    krFreeWorkspace(ws);   // twice is harmless
+    krFreeWorkspace(ws);  // twice is harmless
 }
 
 TEST_F(WorkspaceTest, DrawingTypesSetOrRequireTheirCodes)
@@ -66,11 +66,24 @@ TEST_F(WorkspaceTest, DrawingTypesSetOrRequireTheirCodes)
         std::vector<int> errors;
     };
     const Row rows[] = {
-        {1, 1, 2, {}},      {3, 1, 2, {}},      {1, 2, 1, {asReported(kNoDrawingToAddTo)}}, {2, 2, 2, {}},
-        {4, 3, 3, {}},      {1, 4, 1, {asReported(kNoPictureToAddTo)}},  {5, 4, 5, {asReported(kNoPictureToAddTo)}}, {6, 4, 6, {asReported(kNoPictureToAddTo)}},
-        {2, 4, 2, {}},      {3, 4, 3, {}},      {4, 4, 4, {}},     {1, 5, 4, {}},
-        {2, 6, 5, {}},      {2, 7, 2, {asReported(kNoDrawingToAddTo)}},  {5, 7, 5, {}},     {2, 8, 6, {}},
-        {3, 0, 3, {}},      {3, 9, 3, {}},
+        {1, 1, 2, {}},
+        {3, 1, 2, {}},
+        {1, 2, 1, {asReported(kNoDrawingToAddTo)}},
+        {2, 2, 2, {}},
+        {4, 3, 3, {}},
+        {1, 4, 1, {asReported(kNoPictureToAddTo)}},
+        {5, 4, 5, {asReported(kNoPictureToAddTo)}},
+        {6, 4, 6, {asReported(kNoPictureToAddTo)}},
+        {2, 4, 2, {}},
+        {3, 4, 3, {}},
+        {4, 4, 4, {}},
+        {1, 5, 4, {}},
+        {2, 6, 5, {}},
+        {2, 7, 2, {asReported(kNoDrawingToAddTo)}},
+        {5, 7, 5, {}},
+        {2, 8, 6, {}},
+        {3, 0, 3, {}},
+        {3, 9, 3, {}},
     };
     for (const Row& r : rows) {
         surfaceState.drawing.code = r.codeBefore;
@@ -86,7 +99,7 @@ TEST_F(WorkspaceTest, BeginningMeasuresCharactersAndReadsTheFrameExceptForAdditi
     kernelSetCharSize(7.0f, 11.0f);
     kernelSetPictureSpace(0.0f, 400.0f, 50.0f, 300.0f);
     surfaceState.drawing.code = 2;
-    surfaceBeginDrawing(2);   // an addition measures but keeps the frame
+    surfaceBeginDrawing(2);  // an addition measures but keeps the frame
     EXPECT_EQ(surfaceState.digitWidth, 7.0f);
     EXPECT_EQ(surfaceState.charHeight, 11.0f);
     EXPECT_EQ(surfaceState.plotX2, 1000.0f);

@@ -21,7 +21,7 @@ protected:
     void SetUp() override
     {
         PlainMapTest::SetUp();
-        CONSWI(0);   // bands without lines
+        CONSWI(0);  // bands without lines
     }
 
     static std::vector<float> grid(int nx, int ny, float x1, float y1,
@@ -76,7 +76,8 @@ TEST_F(BandFillTest, BandsOfAPlaneCoverTheirExactAreas)
         double a = 0.0;
         for (int k = 0; k < 3000; ++k) {
             const double y = (k + 0.5) * 3.0 / 3000;
-            const double x0 = std::clamp(lo - 0.3 * y, 0.0, 4.0), x1 = std::clamp(hi - 0.3 * y, 0.0, 4.0);
+            const double x0 = std::clamp(lo - 0.3 * y, 0.0, 4.0),
+                         x1 = std::clamp(hi - 0.3 * y, 0.0, 4.0);
             a += (x1 - x0) * 3.0 / 3000;
         }
         return a;
@@ -153,7 +154,7 @@ TEST_F(BandFillTest, HeightOnABandsEdgeIsFilledByOneBandOnly)
     const float raised = static_cast<float>(1.0f + 5.0e-7);
     const struct {
         float plateau;
-        double lower, upper;   // area of each band, cells of 1 by 1
+        double lower, upper;  // area of each band, cells of 1 by 1
     } cases[] = {{1.0f, 2.0, 1.0}, {raised, 1.0, 2.0}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.plateau);
@@ -189,9 +190,11 @@ TEST_F(BandFillTest, NoDegeneratePolygonReachesTheKernel)
     for (const Fill& f : fills) {
         Line distinct;
         for (const Pt& p : f.points) {
-            if (distinct.empty() || p.x != distinct.back().x || p.y != distinct.back().y) distinct.push_back(p);
+            if (distinct.empty() || p.x != distinct.back().x || p.y != distinct.back().y)
+                distinct.push_back(p);
         }
-        if (distinct.size() > 1 && distinct.front().x == distinct.back().x && distinct.front().y == distinct.back().y) {
+        if (distinct.size() > 1 && distinct.front().x == distinct.back().x &&
+            distinct.front().y == distinct.back().y) {
             distinct.pop_back();
         }
         EXPECT_GE(distinct.size(), 3u);
@@ -215,7 +218,7 @@ TEST_F(BandFillTest, AddedBandsAccumulateUpToTheTableLimit)
     EXPECT_TRUE(reported().empty());
     capture();
     ADDFIL(1.0f, 2.0f, 4, 0, 0, size, work.data());
-    EXPECT_FALSE(fillsOf(calls()).empty());   // filled, not listed
+    EXPECT_FALSE(fillsOf(calls()).empty());  // filled, not listed
     EXPECT_EQ(reported(), std::vector<int>{asReported(kBandTableFull)});
     EXPECT_EQ(surfaceState.fillBandCount, 100);
     // With lines: both edges traced and listed.
@@ -266,7 +269,7 @@ TEST_F(BandFillTest, FillKeyShowsEveryBandBesideTheMap)
         for (const Pt& p : f.points) top = std::max(top, p.y);
     }
     EXPECT_EQ(keyBoxes, 3);
-    EXPECT_NEAR(top - m.originY, 12.0 * kh * 3 / 2, 1e-2);   // 18 key character heights
+    EXPECT_NEAR(top - m.originY, 12.0 * kh * 3 / 2, 1e-2);  // 18 key character heights
     // The key left room: the map is 15 character widths narrower than the picture allows.
     EXPECT_NEAR(m.mapWidth, surfaceState.plotWidth - 35 * surfaceState.digitWidth, 1e-2);
 }
@@ -284,25 +287,41 @@ TEST_F(BandFillTest, ErrorsOfFilledMaps)
         std::vector<int> errors;
     };
     const std::vector<Case> cases = {
-        {"negative count", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), -3, 0, codes.data(), 0, size, w.data()); }, {asReported(kNegativeCount)}},
-        {"bad key", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 2, size, w.data()); }, {asReported(kBadSwitch)}},
-        {"smoothed", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 1, codes.data(), 0, size, w.data()); }, {asReported(kBadLineSwitch)}},
-        {"short workspace", [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, 27 + 999, w.data()); }, {asReported(kWorkspaceShort)}},
-        {"flat", [&] { FILCON(3, 0, 2, 3, 0, 2, flat.data(), 3, 0, codes.data(), 0, size, w.data()); }, {asReported(kFlatData)}},
+        {"negative count",
+         [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), -3, 0, codes.data(), 0, size, w.data()); },
+         {asReported(kNegativeCount)}},
+        {"bad key",
+         [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 2, size, w.data()); },
+         {asReported(kBadSwitch)}},
+        {"smoothed",
+         [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 1, codes.data(), 0, size, w.data()); },
+         {asReported(kBadLineSwitch)}},
+        {"short workspace",
+         [&] { FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, 27 + 999, w.data()); },
+         {asReported(kWorkspaceShort)}},
+        {"flat",
+         [&] { FILCON(3, 0, 2, 3, 0, 2, flat.data(), 3, 0, codes.data(), 0, size, w.data()); },
+         {asReported(kFlatData)}},
         {"no map", [&] { ADDFIL(1, 2, 1, 0, 0, size, w.data()); }, {asReported(kNoDrawingToAddTo)}},
-        {"thin band", [&] {
+        {"thin band",
+         [&] {
              FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, size, w.data());
              ADDFIL(1, 1, 1, 0, 0, size, w.data());
-         }, {asReported(kThinBand)}},
-        {"other workspace", [&] {
+         },
+         {asReported(kThinBand)}},
+        {"other workspace",
+         [&] {
              FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, size, w.data());
              ADDFIL(1, 2, 1, 0, 0, size - 1, w.data());
-         }, {asReported(kNoDrawingToAddTo)}},
-        {"lines switch and limits", [&] {
+         },
+         {asReported(kNoDrawingToAddTo)}},
+        {"lines switch and limits",
+         [&] {
              FILCON(3, 0, 2, 3, 0, 2, z.data(), 3, 0, codes.data(), 0, size, w.data());
              LEVELS(0.0f, 1.0f);
              ADDFIL(0.5f, 2, 1, 7, 0, size, w.data());
-         }, {asReported(kOutsideLimits), asReported(kBadSwitch)}},
+         },
+         {asReported(kOutsideLimits), asReported(kBadSwitch)}},
     };
     for (const Case& c : cases) {
         SetUp();

@@ -57,7 +57,8 @@ inline std::vector<Fill> fillsOf(const std::vector<std::string>& log)
         std::string rest = l.substr(18);
         int zero = 0;
         std::sscanf(rest.c_str(), "%d %d %d", &f.style, &f.pen, &zero);
-        const size_t a = rest.find('['), b = rest.find(']'), c = rest.find('[', b), d = rest.find(']', c);
+        const size_t a = rest.find('['), b = rest.find(']'), c = rest.find('[', b),
+                     d = rest.find(']', c);
         std::istringstream xs(rest.substr(a + 1, b - a - 1)), ys(rest.substr(c + 1, d - c - 1));
         double x = 0, y = 0;
         while (xs >> x && ys >> y) f.points.push_back({x, y});

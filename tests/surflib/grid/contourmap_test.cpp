@@ -174,7 +174,9 @@ TEST_F(ContourMapTest, MapChoosesNiceLevelsLimitsAndLists)
              const float h[4] = {-5.0f, 10.0f, 20.0f, 300.0f};
              CONDEF(4, h);
          },
-         99, {-5, 10, 20}, {}},
+         99,
+         {-5, 10, 20},
+         {}},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -190,12 +192,12 @@ TEST_F(ContourMapTest, MapChoosesNiceLevelsLimitsAndLists)
 
 TEST_F(ContourMapTest, LevelListRecordsPensAndMarksOverflow)
 {
-    CONLIN(3, 7, 9, 1);   // every second level highlighted
+    CONLIN(3, 7, 9, 1);  // every second level highlighted
     const auto z = grid(2, 2, 0, 1, 0, 1, [](float x, float) { return 1000.0f * x; });
     std::vector<float> w(20);
     DRACON(2, 0.0f, 1.0f, 2, 0.0f, 1.0f, z.data(), 10, 0, 20, w.data());
     const ContourLevelList& list = surfaceState.levels;
-    ASSERT_EQ(list.count, 11);   // 0, 100, ..., 1000
+    ASSERT_EQ(list.count, 11);  // 0, 100, ..., 1000
     for (int k = 0; k < list.count; ++k) EXPECT_EQ(list.pens[k], k % 2 == 0 ? 9 : 7);
 
     // Drawing 101 levels and one more.
@@ -216,15 +218,30 @@ TEST_F(ContourMapTest, ErrorsAndRefusedMaps)
         const char* what;
         std::function<void()> call;
         std::vector<int> errors;
-        bool mapStands;   // a later ADDCON with the same workspace is accepted
+        bool mapStands;  // a later ADDCON with the same workspace is accepted
     };
     const std::vector<Case> cases = {
         {"good", [&] { DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 0, 8, w.data()); }, {}, true},
-        {"bad switch", [&] { DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 5, 8, w.data()); }, {asReported(kBadLineSwitch)}, true},
-        {"one row", [&] { DRACON(2, 0, 1, 1, 0, 1, z.data(), 2, 0, 8, w.data()); }, {asReported(kTooFewNodes)}, false},
-        {"flat window", [&] { DRACON(2, 0, 1, 2, 1, 1, z.data(), 2, 0, 8, w.data()); }, {asReported(kFlatYRange)}, false},
-        {"short workspace", [&] { DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 0, 7, w.data()); }, {asReported(kWorkspaceShort)}, false},
-        {"flat data", [&] { DRACON(2, 0, 1, 2, 0, 1, flat.data(), 2, 0, 8, w.data()); }, {asReported(kFlatData)}, false},
+        {"bad switch",
+         [&] { DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 5, 8, w.data()); },
+         {asReported(kBadLineSwitch)},
+         true},
+        {"one row",
+         [&] { DRACON(2, 0, 1, 1, 0, 1, z.data(), 2, 0, 8, w.data()); },
+         {asReported(kTooFewNodes)},
+         false},
+        {"flat window",
+         [&] { DRACON(2, 0, 1, 2, 1, 1, z.data(), 2, 0, 8, w.data()); },
+         {asReported(kFlatYRange)},
+         false},
+        {"short workspace",
+         [&] { DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 0, 7, w.data()); },
+         {asReported(kWorkspaceShort)},
+         false},
+        {"flat data",
+         [&] { DRACON(2, 0, 1, 2, 0, 1, flat.data(), 2, 0, 8, w.data()); },
+         {asReported(kFlatData)},
+         false},
     };
     for (const Case& c : cases) {
         SetUp();
@@ -235,12 +252,13 @@ TEST_F(ContourMapTest, ErrorsAndRefusedMaps)
         c.call();
         const std::vector<std::string> log = calls();
         EXPECT_EQ(reported(), c.errors) << c.what;
-        if (!c.mapStands) {
-            EXPECT_TRUE(polylinesOf(log).empty()) << c.what;
-        }
+        if (!c.mapStands) { EXPECT_TRUE(polylinesOf(log).empty()) << c.what; }
         tarv::errorLogClear();
         ADDCON(1.5f, 0, 8, w.data());
-        EXPECT_EQ(reported(), c.mapStands ? std::vector<int>{} : std::vector<int>{asReported(kNoDrawingToAddTo)}) << c.what;
+        EXPECT_EQ(reported(),
+                  c.mapStands ? std::vector<int>{}
+                              : std::vector<int>{asReported(kNoDrawingToAddTo)})
+            << c.what;
     }
     // The widened range of flat data stays negative-safe: low below high.
     SetUp();
@@ -262,15 +280,19 @@ TEST_F(ContourMapTest, ErrorsAreReportedUnderTheRoutinesName)
         const char* routine;
     };
     const std::vector<Case> cases = {
-        {[&] { DRACON(2, 0, 1, 2, 0, 1, z, 1, 0, 4, w.data()); }, "krDrawGriddedContourMap(DRACON)"},
+        {[&] { DRACON(2, 0, 1, 2, 0, 1, z, 1, 0, 4, w.data()); },
+         "krDrawGriddedContourMap(DRACON)"},
         {[&] { GRDCON(1, 0, 1, 2, 0, 1, z, 1, 0); }, "GRDCON"},
         {[&] { ADDCON(1, 0, 4, w.data()); }, "krAddGriddedContour(ADDCON)"},
         {[&] { krAddGriddedContour(1, kSurfContourSwitchOff, ws); }, "krAddGriddedContour(ADDCON)"},
-        {[&] { RANGRD(1, x, y, h, 2, 0, 1, 2, 0, 1, g.data(), 4, w.data()); }, "krGenerateRandomGrid(RANGRD)"},
-        {[&] { FUNGRD(f, 2, 0, 1, 2, 0, 1, g.data(), 3, w.data()); }, "krGenerateFunctionGrid(FUNGRD)"},
+        {[&] { RANGRD(1, x, y, h, 2, 0, 1, 2, 0, 1, g.data(), 4, w.data()); },
+         "krGenerateRandomGrid(RANGRD)"},
+        {[&] { FUNGRD(f, 2, 0, 1, 2, 0, 1, g.data(), 3, w.data()); },
+         "krGenerateFunctionGrid(FUNGRD)"},
         {[&] { RANCON(1, x, y, h, 1, 0); }, "RANCON"},
         {[&] { FUNCON(0, 0, 0, 1, f, 1, 0); }, "FUNCON"},
-        {[&] { FILCON(2, 0, 1, 2, 0, 1, z, 0, 0, codes, 0, 4, w.data()); }, "krFillGriddedContourMap(FILCON)"},
+        {[&] { FILCON(2, 0, 1, 2, 0, 1, z, 0, 0, codes, 0, 4, w.data()); },
+         "krFillGriddedContourMap(FILCON)"},
         {[&] { ADDFIL(1, 2, 1, 0, 0, 4, w.data()); }, "krAddGriddedContourFill(ADDFIL)"},
     };
     for (const Case& c : cases) {
@@ -286,12 +308,14 @@ TEST_F(ContourMapTest, AddContourNeedsTheSameWorkspaceAndWarnsOutsideLimits)
 {
     const std::vector<float> z = {0, 1, 2, 3};
     std::vector<float> w(8);
-    ADDCON(1.0f, 0, 8, w.data());   // no map yet
+    ADDCON(1.0f, 0, 8, w.data());  // no map yet
     DRACON(2, 0, 1, 2, 0, 1, z.data(), 2, 0, 8, w.data());
-    ADDCON(1.0f, 0, 9, w.data());   // another workspace size
+    ADDCON(1.0f, 0, 9, w.data());  // another workspace size
     LEVELS(0.0f, 2.0f);
-    ADDCON(2.5f, 3, 8, w.data());   // outside the limits, bad switch: drawn anyway
-    EXPECT_EQ(reported(), (std::vector<int>{asReported(kNoDrawingToAddTo), asReported(kNoDrawingToAddTo), asReported(kOutsideLimits), asReported(kBadLineSwitch)}));
+    ADDCON(2.5f, 3, 8, w.data());  // outside the limits, bad switch: drawn anyway
+    EXPECT_EQ(reported(),
+              (std::vector<int>{asReported(kNoDrawingToAddTo), asReported(kNoDrawingToAddTo),
+                                asReported(kOutsideLimits), asReported(kBadLineSwitch)}));
 }
 
 TEST_F(ContourMapTest, GriddingOrAnotherMapEndsTheMapThatCanBeAddedTo)
@@ -323,7 +347,9 @@ TEST_F(ContourMapTest, InternalArrayHolds1900Nodes)
         SetUp();
         const auto z = grid(nx, 44, 0, 1, 0, 1, [](float x, float y) { return x * y; });
         GRDCON(nx, 0.0f, 1.0f, 44, 0.0f, 1.0f, z.data(), 4, 0);
-        EXPECT_EQ(reported(), nx == 43 ? std::vector<int>{} : std::vector<int>{asReported(kWorkspaceShort)}) << nx;
+        EXPECT_EQ(reported(),
+                  nx == 43 ? std::vector<int>{} : std::vector<int>{asReported(kWorkspaceShort)})
+            << nx;
     }
 }
 
@@ -364,15 +390,22 @@ TEST_F(ContourMapTest, RefusedMapsLeaveTheLevelListAsItWas)
         int error;
     };
     const std::vector<Case> cases = {
-        {"flat data", [&] { DRACON(2, 0, 1, 2, 0, 1, flat.data(), 5, 0, 8, w.data()); }, asReported(kFlatData)},
-        {"short workspace", [&] { DRACON(2, 0, 1, 2, 0, 1, ramp.data(), 5, 0, 7, w.data()); }, asReported(kWorkspaceShort)},
-        {"one row", [&] { DRACON(2, 0, 1, 1, 0, 1, ramp.data(), 5, 0, 8, w.data()); }, asReported(kTooFewNodes)},
-        {"flat x window", [&] { DRACON(2, 1, 1, 2, 0, 1, ramp.data(), 5, 0, 8, w.data()); }, asReported(kFlatXRange)},
-        {"flat y window", [&] { GRDCON(2, 0, 1, 2, 1, 1, ramp.data(), 5, 0); }, asReported(kFlatYRange)},
+        {"flat data", [&] { DRACON(2, 0, 1, 2, 0, 1, flat.data(), 5, 0, 8, w.data()); },
+         asReported(kFlatData)},
+        {"short workspace", [&] { DRACON(2, 0, 1, 2, 0, 1, ramp.data(), 5, 0, 7, w.data()); },
+         asReported(kWorkspaceShort)},
+        {"one row", [&] { DRACON(2, 0, 1, 1, 0, 1, ramp.data(), 5, 0, 8, w.data()); },
+         asReported(kTooFewNodes)},
+        {"flat x window", [&] { DRACON(2, 1, 1, 2, 0, 1, ramp.data(), 5, 0, 8, w.data()); },
+         asReported(kFlatXRange)},
+        {"flat y window", [&] { GRDCON(2, 0, 1, 2, 1, 1, ramp.data(), 5, 0); },
+         asReported(kFlatYRange)},
         {"filled, flat data",
-         [&] { FILCON(2, 0, 1, 2, 0, 1, flat.data(), 3, 0, codes, 0, 2000, w.data()); }, asReported(kFlatData)},
+         [&] { FILCON(2, 0, 1, 2, 0, 1, flat.data(), 3, 0, codes, 0, 2000, w.data()); },
+         asReported(kFlatData)},
         {"filled, one column",
-         [&] { FILCON(1, 0, 1, 2, 0, 1, ramp.data(), 3, 0, codes, 0, 2000, w.data()); }, asReported(kTooFewNodes)},
+         [&] { FILCON(1, 0, 1, 2, 0, 1, ramp.data(), 3, 0, codes, 0, 2000, w.data()); },
+         asReported(kTooFewNodes)},
     };
     const float heights[3] = {20, 40, 60};
     for (const Case& c : cases) {
@@ -392,7 +425,8 @@ TEST_F(ContourMapTest, RefusedMapsLeaveTheLevelListAsItWas)
         for (const Line& l : lines) {
             const Pt a = toMap(l.front()), b = toMap(l.back());
             const double h = 50.0 * (a.x + a.y);
-            if (dist(a, b) > 1e-3 && std::fabs(h - 50.0 * (b.x + b.y)) < 1e-2) found.push_back(static_cast<int>(std::lround(h)));
+            if (dist(a, b) > 1e-3 && std::fabs(h - 50.0 * (b.x + b.y)) < 1e-2)
+                found.push_back(static_cast<int>(std::lround(h)));
         }
         EXPECT_EQ(found, (std::vector<int>{20, 40, 60})) << c.what;
     }
@@ -434,22 +468,25 @@ TEST_F(ContourMapTest, LevelsBeyondTheFiniteHeightsDrawWhatTheTracerFinds)
             SetUp();
             LEVELS(low, high);
             capture();
-            DRACON(c.nx, 0, x1, c.ny, 0, y1, z.data(), 2, 0, static_cast<int>(work.size()), work.data());
+            DRACON(c.nx, 0, x1, c.ny, 0, y1, z.data(), 2, 0, static_cast<int>(work.size()),
+                   work.data());
             std::vector<Line> drawn;
             for (Line l : polylinesOf(calls())) {
                 for (Pt& p : l) p = toMap(p);
                 drawn.push_back(l);
             }
             ASSERT_FALSE(drawn.empty());
-            drawn.pop_back();   // the frame box, drawn over the lines
+            drawn.pop_back();  // the frame box, drawn over the lines
             ASSERT_EQ(drawn.size(), alone.size()) << c.nx << " " << low;
             for (size_t k = 0; k < drawn.size(); ++k) {
                 ASSERT_EQ(drawn[k].size(), alone[k].size()) << c.nx << " " << low;
-                for (size_t i = 0; i < drawn[k].size(); ++i) EXPECT_LT(dist(drawn[k][i], alone[k][i]), 1e-4);
+                for (size_t i = 0; i < drawn[k].size(); ++i)
+                    EXPECT_LT(dist(drawn[k][i], alone[k][i]), 1e-4);
             }
             // Rings round each missing node below the heights, round each infinite one above.
             if (low != 0.25f) {
-                EXPECT_EQ(alone.size(), 2 * (low < 0 ? c.missing : c.infinite).size()) << c.nx << " " << low;
+                EXPECT_EQ(alone.size(), 2 * (low < 0 ? c.missing : c.infinite).size())
+                    << c.nx << " " << low;
             }
         }
     }

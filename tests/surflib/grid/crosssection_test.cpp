@@ -31,7 +31,8 @@ double filledArea(const std::vector<std::string>& log, int& polygons, int& large
         double a = 0.0;
         for (int k = 0; k < n; ++k) {
             const int j = (k + 1) % n;
-            a += static_cast<double>(v[3 + k]) * v[3 + n + j] - static_cast<double>(v[3 + j]) * v[3 + n + k];
+            a += static_cast<double>(v[3 + k]) * v[3 + n + j] -
+                static_cast<double>(v[3 + j]) * v[3 + n + k];
         }
         total += std::fabs(a) * 0.5;
         ++polygons;
@@ -87,7 +88,7 @@ TEST_F(CrossSectionTest, WalksAcrossTheGrid)
         const char* name;
         float x1, y1, x2, y2;
         int walkKind;
-        std::vector<float> along;   // x (walk 1) or y (walk 2) of every entry
+        std::vector<float> along;  // x (walk 1) or y (walk 2) of every entry
     };
     const std::vector<float> zeroToTen = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10};
     const std::vector<float> tenToZero = {10, 9, 8, 7, 6, 5, 4, 3, 2, 1, 0};
@@ -138,21 +139,24 @@ TEST_F(CrossSectionTest, Refusals)
     };
     const Row rows[] = {
         {"same points", [](CrossSectionTest&) {}, 4, 4, 4, 4, asReported(kSamePoints)},
-        {"a point just outside", [](CrossSectionTest&) {}, 4, 4, 10.001f, 4, asReported(kOutsideWindow)},
+        {"a point just outside", [](CrossSectionTest&) {}, 4, 4, 10.001f, 4,
+         asReported(kOutsideWindow)},
         {"not a number", [](CrossSectionTest&) {}, NAN, 4, 6, 4, asReported(kOutsideWindow)},
         {"network map", [](CrossSectionTest&) { surfaceState.drawing.code = kDrawingNetworkMap; },
          1, 1, 5, 5, asReported(kNoPictureToAddTo)},
         {"no drawing", [](CrossSectionTest&) { surfaceState.drawing.code = kDrawingNone; }, 1, 1, 5,
          5, asReported(kNoPictureToAddTo)},
-        {"another workspace", [](CrossSectionTest&) { surfaceState.grid.mapWorkspaceSize += 1; },
-         1, 1, 5, 5, asReported(kNoPictureToAddTo)},
+        {"another workspace", [](CrossSectionTest&) { surfaceState.grid.mapWorkspaceSize += 1; }, 1,
+         1, 5, 5, asReported(kNoPictureToAddTo)},
         {"projected picture without its work area",
          [](CrossSectionTest&) { surfaceState.drawing.code = kDrawingIsometric; }, 1, 1, 5, 5,
          asReported(kNoPictureToAddTo)},
-        {"no room for the tables", [](CrossSectionTest& t) {
+        {"no room for the tables",
+         [](CrossSectionTest& t) {
              t.work.resize(2 * 121 + 32);
              surfaceState.grid.mapWorkspaceSize = t.wsize();
-         }, 1, 1, 5, 5, asReported(kWorkspaceShort)},
+         },
+         1, 1, 5, 5, asReported(kWorkspaceShort)},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -235,7 +239,8 @@ TEST_F(CrossSectionTest, ProjectedPictureGetsVerticalLines)
     EXPECT_EQ(s.sectionTableX, 121 + 11 * 11);
     int verticals = 0;
     for (const DrawnLine& d : polylines(log)) {
-        verticals += d.x.size() == 2 && d.x[0] == d.x[1] && d.y[0] == s.map.originY && d.y[1] > d.y[0];
+        verticals +=
+            d.x.size() == 2 && d.x[0] == d.x[1] && d.y[0] == s.map.originY && d.y[1] > d.y[0];
     }
     EXPECT_EQ(verticals, s.sectionCount);
     EXPECT_EQ(count(log, "kernelFillPolygon"), 0);
@@ -267,7 +272,7 @@ TEST_F(CrossSectionTest, HeightsAboveTheFrameRunAlongItsTop)
     const std::vector<DrawnLine> lines = polylines(log);
     ASSERT_FALSE(lines.empty());
     const DrawnLine& outline = lines.back();
-    ASSERT_EQ(outline.x.size(), 14u);   // foot, 11 profile points, foot, first foot again
+    ASSERT_EQ(outline.x.size(), 14u);  // foot, 11 profile points, foot, first foot again
     const MapTransform& m = surfaceState.map;
     const float base = m.originY, top = m.originY + m.mapHeight;
     EXPECT_EQ(outline.y.front(), base);
@@ -330,16 +335,21 @@ TEST_F(CrossSectionTest, BandsFilledUnderTheProfile)
         int nx;
         float xmax;
         std::function<float(float, float)> f;
-        std::vector<std::vector<float>> bands;   // low, high, code
-        double area;                              // in map units times heights
+        std::vector<std::vector<float>> bands;  // low, high, code
+        double area;                            // in map units times heights
         int polygons;
     };
     const Row rows[] = {
         // Heights x: from 2 up to the profile over [2, 5], the full band over [5, 10].
         {"rising", 11, 10, [](float x, float) { return x; }, {{2, 5, 3}}, 4.5 + 15.0, 1},
         // A valley: the band [2, 6] lies under the profile on both sides only.
-        {"valley", 11, 10, [](float x, float) { return 2.0f * std::fabs(x - 5.0f); },
-         {{2, 6, 3}}, 24.0, 2},
+        {"valley",
+         11,
+         10,
+         [](float x, float) { return 2.0f * std::fabs(x - 5.0f); },
+         {{2, 6, 3}},
+         24.0,
+         2},
         // A band with no fill and one above the profile fill nothing.
         {"unfilled", 11, 10, [](float x, float) { return x; }, {{2, 5, -1}, {20, 30, 4}}, 0.0, 0},
         // 121 points under one band: split into polygons of at most 99 points.
@@ -366,9 +376,9 @@ TEST_F(CrossSectionTest, ContourLevelsAsWaterLines)
     makeMap(11, 11, 0, 10, 0, 10, [](float x, float) { return 2.0f * std::fabs(x - 5.0f); });
     ContourLevelList& l = surfaceState.levels;
     l.count = 3;
-    l.heights[0] = 4;    // under the profile on both sides of the valley
-    l.heights[1] = 12;   // above the highest point
-    l.heights[2] = 0;    // at the axis bottom
+    l.heights[0] = 4;   // under the profile on both sides of the valley
+    l.heights[1] = 12;  // above the highest point
+    l.heights[2] = 0;   // at the axis bottom
     const std::vector<std::string> log = section(0, 5, 10, 5);
     std::vector<DrawnLine> water;
     for (const DrawnLine& d : polylines(log)) {

@@ -27,8 +27,10 @@ Points scattered(int n, const std::function<float(float, float)>& f)
     Points p;
     for (int j = 0; j < n; ++j) {
         for (int i = 0; i < n; ++i) {
-            const float x = 10.0f * i / (n - 1) + ((i * 7 + j * 3) % 5 - 2) * 0.01f * (i > 0 && i < n - 1);
-            const float y = 20.0f * j / (n - 1) + ((i * 5 + j) % 3 - 1) * 0.02f * (j > 0 && j < n - 1);
+            const float x =
+                10.0f * i / (n - 1) + ((i * 7 + j * 3) % 5 - 2) * 0.01f * (i > 0 && i < n - 1);
+            const float y =
+                20.0f * j / (n - 1) + ((i * 5 + j) % 3 - 1) * 0.02f * (j > 0 && j < n - 1);
             p.x.push_back(x);
             p.y.push_back(y);
             p.z.push_back(f(x, y));
@@ -105,7 +107,7 @@ TEST_F(GriddingTest, FitBelowEveryPointOfItsPatchFallsBackToTheAverageWithOneWar
             p.y.push_back(1.0f + 2.0f * j);
         }
     }
-    for (const float cx : {0.0f, 10.0f}) {   // the window's corners bound the data
+    for (const float cx : {0.0f, 10.0f}) {  // the window's corners bound the data
         for (const float cy : {0.0f, 20.0f}) {
             p.x.push_back(cx);
             p.y.push_back(cy);
@@ -115,7 +117,7 @@ TEST_F(GriddingTest, FitBelowEveryPointOfItsPatchFallsBackToTheAverageWithOneWar
     const int floors[2] = {2 * 11 + 2, 8 * 11 + 8};
 
     Points fitted = p;
-    RANINT(1, 0.0f);   // the fit alone, whatever it gives
+    RANINT(1, 0.0f);  // the fit alone, whatever it gives
     std::vector<float> g = randomGrid(fitted, 11, 11, 0.0f, 10.0f, 0.0f, 20.0f);
     ASSERT_TRUE(reported().empty());
     for (const int node : floors) EXPECT_NEAR(g[node], 0.0f, 1e-3f);
@@ -123,12 +125,12 @@ TEST_F(GriddingTest, FitBelowEveryPointOfItsPatchFallsBackToTheAverageWithOneWar
     Points banded = p;
     RANINT(0, 0.0f);
     g = randomGrid(banded, 11, 11, 0.0f, 10.0f, 0.0f, 20.0f);
-    EXPECT_EQ(reported(), std::vector<int>({asReported(kFitOutsideBand)}));   // once for the grid
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kFitOutsideBand)}));  // once for the grid
     for (const int node : floors) {
-        EXPECT_GE(g[node], 0.5f);   // a weighted average of the patch
+        EXPECT_GE(g[node], 0.5f);  // a weighted average of the patch
         EXPECT_LT(g[node], 4.0f);
     }
-    EXPECT_NEAR(g[2 * 11 + 3], 1.0f, 1e-3f);   // beside a floor the fit is exact and kept
+    EXPECT_NEAR(g[2 * 11 + 3], 1.0f, 1e-3f);  // beside a floor the fit is exact and kept
 }
 
 TEST_F(GriddingTest, PointOnANodeGivesItsOwnHeightAndFlatDataAConstantGrid)
@@ -232,7 +234,8 @@ TEST_F(GriddingTest, NinePointsGridOnAnyGridSize)
         for (int j = 0; j < ny; ++j) {
             for (int i = 0; i < nx; ++i) {
                 const float x = gs.xMin + i * gs.xSpacing, y = gs.yMin + j * gs.ySpacing;
-                ASSERT_NEAR(g[j * nx + i], plane(x, y), 2e-3) << nx << "x" << ny << " " << i << "," << j;
+                ASSERT_NEAR(g[j * nx + i], plane(x, y), 2e-3)
+                    << nx << "x" << ny << " " << i << "," << j;
             }
         }
     }
@@ -312,7 +315,7 @@ TEST_F(GriddingTest, RandomAndFunctionMapsContourTheirGrid)
     // Levels 0, 5, ..., 20 (the plane runs from 0 to 20): straight lines x + y / 2 = level.
     ASSERT_EQ(surfaceState.levels.count, 5);
     for (const Line& l : polylinesOf(log)) {
-        if (l.size() == 6) continue;   // the box
+        if (l.size() == 6) continue;  // the box
         const Pt a = toMap(l.front()), b = toMap(l.back());
         EXPECT_NEAR(a.x + 0.5 * a.y, b.x + 0.5 * b.y, 0.05);
     }
@@ -332,7 +335,8 @@ TEST_F(GriddingTest, RandomAndFunctionMapsContourTheirGrid)
     RANCON(484, many.x.data(), many.y.data(), many.z.data(), 4, 0);
     EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
     ADDCON(1.0f, 0, 3800, surfaceState.internalWork);
-    EXPECT_EQ(reported(), (std::vector<int>{asReported(kWorkspaceShort), asReported(kNoDrawingToAddTo)}));
+    EXPECT_EQ(reported(),
+              (std::vector<int>{asReported(kWorkspaceShort), asReported(kNoDrawingToAddTo)}));
     // A map refused for its grid leaves the grid in force as it was: the next random-point
     // map grids onto it.
     SetUp();
@@ -372,8 +376,12 @@ TEST_F(GriddingTest, FirstLevelIsTheLowestStepMultipleInTheDataForEveryMapDriver
         const char* driver;
         std::function<void()> draw;
     } maps[] = {
-        {"DRACON", [&] { DRACON(nx, 0.0f, 100.0f, ny, 0.0f, 2.0f, z.data(), 10, 0, 4000, work.data()); }},
-        {"FILCON", [&] { FILCON(nx, 0.0f, 100.0f, ny, 0.0f, 2.0f, z.data(), 10, 0, codes, 0, 4000, work.data()); }},
+        {"DRACON",
+         [&] { DRACON(nx, 0.0f, 100.0f, ny, 0.0f, 2.0f, z.data(), 10, 0, 4000, work.data()); }},
+        {"FILCON",
+         [&] {
+             FILCON(nx, 0.0f, 100.0f, ny, 0.0f, 2.0f, z.data(), 10, 0, codes, 0, 4000, work.data());
+         }},
         {"FUNCON", [&] { FUNCON(0.0f, 100.0f, 0.0f, 2.0f, rampFrom995, 10, 0); }},
     };
     for (const auto& m : maps) {

@@ -18,10 +18,7 @@ namespace {
 
 class GridHostileInputTest : public SurfaceTest {};
 
-float bumpHeight(const float& x, const float& y)
-{
-    return std::sin(x) * std::cos(y) + 0.01f * x;
-}
+float bumpHeight(const float& x, const float& y) { return std::sin(x) * std::cos(y) + 0.01f * x; }
 
 float nanHeight(const float& x, const float& /*y*/)
 {
@@ -38,8 +35,7 @@ struct HostilePoints {
 struct Hostile {
     std::mt19937 random{20261210u};
 
-    template <typename T>
-    T pick(std::initializer_list<T> values)
+    template <typename T> T pick(std::initializer_list<T> values)
     {
         std::uniform_int_distribution<size_t> d(0, values.size() - 1);
         return *(values.begin() + d(random));
@@ -100,7 +96,7 @@ void expectFiniteLog(const std::vector<std::string>& log)
 TEST_F(GridHostileInputTest, RandomCallsStayInsideTheirArrays)
 {
     Hostile h;
-    std::vector<float> work;   // the caller's workspace, kept between calls like a real caller
+    std::vector<float> work;  // the caller's workspace, kept between calls like a real caller
     int wsize = 0;
     for (int iteration = 0; iteration < 160; ++iteration) {
         SCOPED_TRACE("iteration " + std::to_string(iteration));
@@ -108,7 +104,8 @@ TEST_F(GridHostileInputTest, RandomCallsStayInsideTheirArrays)
         const int nx = h.size(), ny = h.size();
         const size_t nodes = nx > 0 && ny > 0 ? static_cast<size_t>(nx) * ny : 0;
         std::vector<float> z(nodes);
-        for (float& v : z) v = h.random() % 5 == 0 ? h.value() : static_cast<float>(h.random() % 50);
+        for (float& v : z)
+            v = h.random() % 5 == 0 ? h.value() : static_cast<float>(h.random() % 50);
         const float x0 = h.value(), x1 = h.pick({h.value(), 10.0f, x0}), y0 = h.value(),
                     y1 = h.pick({h.value(), 10.0f});
         const int ncont = h.count(), lineSwitch = h.pick({-1, 0, 1, 2});
@@ -116,7 +113,9 @@ TEST_F(GridHostileInputTest, RandomCallsStayInsideTheirArrays)
                      std::to_string(x0) + " " + std::to_string(x1) + " " + std::to_string(y0) +
                      " " + std::to_string(y1) + " ncont " + std::to_string(ncont));
         switch (h.random() % 16) {
-        case 0: case 1: case 2: {   // a new map in a fresh workspace
+        case 0:
+        case 1:
+        case 2: {  // a new map in a fresh workspace
             wsize = h.words(nx, ny);
             work.assign(static_cast<size_t>(std::max(wsize, 0)), 0.0f);
             DRACON(nx, x0, x1, ny, y0, y1, z.data(), ncont, lineSwitch, wsize, work.data());
@@ -146,18 +145,18 @@ TEST_F(GridHostileInputTest, RandomCallsStayInsideTheirArrays)
             wsize = h.words(nx, ny) + h.pick({0, 4 * p.n + 200});
             work.assign(static_cast<size_t>(std::max(wsize, 0)), 0.0f);
             if (h.random() % 2) {
-                RANGRD(p.n, p.x.data(), p.y.data(), p.z.data(), nx, x0, x1, ny, y0, y1,
-                       grid.data(), wsize, work.data());
+                RANGRD(p.n, p.x.data(), p.y.data(), p.z.data(), nx, x0, x1, ny, y0, y1, grid.data(),
+                       wsize, work.data());
             } else {
-                FUNGRD(h.random() % 2 ? bumpHeight : nanHeight, nx, x0, x1, ny, y0, y1,
-                       grid.data(), wsize, work.data());
+                FUNGRD(h.random() % 2 ? bumpHeight : nanHeight, nx, x0, x1, ny, y0, y1, grid.data(),
+                       wsize, work.data());
             }
             break;
         }
         case 6:
             FUNCON(x0, x1, y0, y1, h.random() % 2 ? bumpHeight : nanHeight, ncont, lineSwitch);
             break;
-        case 7:   // additions to the map drawn last, in the workspace as it is now
+        case 7:  // additions to the map drawn last, in the workspace as it is now
             ADDCON(h.value(), lineSwitch, wsize, work.data());
             ADDFIL(h.value(), h.value(), h.code(), h.pick({-1, 0, 1, 2}), lineSwitch, wsize,
                    work.data());
@@ -173,9 +172,7 @@ TEST_F(GridHostileInputTest, RandomCallsStayInsideTheirArrays)
             ASSERT_LE(npts, std::max(capacity, 0));
             break;
         }
-        case 9:
-            CRSSEC(h.value(), h.value(), h.value(), h.value(), wsize, work.data());
-            break;
+        case 9: CRSSEC(h.value(), h.value(), h.value(), h.value(), wsize, work.data()); break;
         case 10: {
             float zh = 0.0f, X = 0.0f, Y = 0.0f;
             CONHGT(h.value(), h.value(), zh, wsize, work.data());
@@ -191,7 +188,7 @@ TEST_F(GridHostileInputTest, RandomCallsStayInsideTheirArrays)
             CONGRD(h.value(), h.value(), h.value(), h.value(), h.value(), h.value());
             break;
         }
-        case 11: {   // the caller scribbles on the workspace between calls
+        case 11: {  // the caller scribbles on the workspace between calls
             for (float& v : work) {
                 if (h.random() % 3 == 0) v = h.value();
             }
@@ -248,7 +245,9 @@ TEST_F(GridHostileInputTest, ExtremeSettingsAndWindows)
     DRACON(4, 0.0f, inf, 3, 0.0f, 10.0f, z.data(), 3, 0, wsize, work.data());
     DRACON(4, 0.0f, 10.0f, 3, -inf, 10.0f, z.data(), 3, 0, wsize, work.data());
     CONBND(0.0f, 100.0f, 0.0f, inf);
-    EXPECT_EQ(reported(), (std::vector<int>{asReported(kFlatXRange), asReported(kFlatYRange), asReported(kFlatYRange)}));
+    EXPECT_EQ(reported(),
+              (std::vector<int>{asReported(kFlatXRange), asReported(kFlatYRange),
+                                asReported(kFlatYRange)}));
     EXPECT_EQ(surfaceState.contour.mapFrameSet, 0);
     EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
 
@@ -259,7 +258,7 @@ TEST_F(GridHostileInputTest, ExtremeSettingsAndWindows)
     std::vector<std::string> log = calls();
     const std::vector<std::string> colours = only(log, "kernelSetColour");
     ASSERT_GE(colours.size(), 3u);
-    EXPECT_EQ(colours[1], "kernelSetColour 3");   // after the frame pen
+    EXPECT_EQ(colours[1], "kernelSetColour 3");  // after the frame pen
     EXPECT_EQ(colours[2], "kernelSetColour 2");
 
     // Map points whose picture position leaves single precision break the polyline.
@@ -303,10 +302,13 @@ TEST_F(GridHostileInputTest, ExtremeGridCountsAreRefusedBeforeTheyAreRecorded)
     const int wsize = static_cast<int>(work.size());
     struct Case {
         int nx, ny;
-        int error;   // 5: refused, not recorded; 3: recorded, too large for any workspace
+        int error;  // 5: refused, not recorded; 3: recorded, too large for any workspace
     };
-    const Case counts[] = {{INT_MIN, 2, asReported(kTooFewNodes)}, {2, INT_MIN, asReported(kTooFewNodes)}, {INT_MIN, INT_MIN, asReported(kTooFewNodes)},
-                           {-3, -3, asReported(kTooFewNodes)}, {INT_MAX, INT_MAX, asReported(kWorkspaceShort)}};
+    const Case counts[] = {{INT_MIN, 2, asReported(kTooFewNodes)},
+                           {2, INT_MIN, asReported(kTooFewNodes)},
+                           {INT_MIN, INT_MIN, asReported(kTooFewNodes)},
+                           {-3, -3, asReported(kTooFewNodes)},
+                           {INT_MAX, INT_MAX, asReported(kWorkspaceShort)}};
     for (const Case& c : counts) {
         const std::function<void()> calls[] = {
             [&] { DRACON(c.nx, 0, 1, c.ny, 0, 1, z.data(), 5, 0, wsize, work.data()); },

@@ -65,7 +65,7 @@ TEST_F(ContourLabelTest, LabelsAreDueAfterHalfASpacingAndThenEverySpacing)
 {
     struct Case {
         float spacing;
-        int labels;   // on the middle line, 800 units long
+        int labels;  // on the middle line, 800 units long
     };
     // Traced points lie 80 units apart: labels stand on them, every third point at 200.
     const Case cases[] = {{1700.0f, 0}, {533.0f, 1}, {200.0f, 3}};
@@ -112,10 +112,9 @@ TEST_F(ContourLabelTest, GapIsExactlyTheLabelLengthAndLabelsNeverOverlap)
     // The middle line (y = 180) in pieces; between pieces the gap of one label each.
     std::vector<Line> pieces;
     for (const Line& l : polylinesOf(log)) {
-        const bool middle = std::fabs(l.front().y - 180.0) < 1e-3 && std::fabs(l.back().y - 180.0) < 1e-3;
-        if (middle && dist(l.front(), l.back()) > 1e-3) {
-            pieces.push_back(l);
-        }
+        const bool middle =
+            std::fabs(l.front().y - 180.0) < 1e-3 && std::fabs(l.back().y - 180.0) < 1e-3;
+        if (middle && dist(l.front(), l.back()) > 1e-3) { pieces.push_back(l); }
     }
     const int labels = labelsReading(log, "1");
     ASSERT_GE(labels, 5);
@@ -134,7 +133,8 @@ TEST_F(ContourLabelTest, GapIsExactlyTheLabelLengthAndLabelsNeverOverlap)
     std::vector<double> xs;
     for (const std::string& l : log) {
         double x = 0, y = 0;
-        if (std::sscanf(l.c_str(), "kernelSetTextPosition %lf %lf", &x, &y) == 2 && y < 181) xs.push_back(x);
+        if (std::sscanf(l.c_str(), "kernelSetTextPosition %lf %lf", &x, &y) == 2 && y < 181)
+            xs.push_back(x);
     }
     for (size_t k = 1; k < xs.size(); ++k) EXPECT_GE(std::fabs(xs[k] - xs[k - 1]), m.L - 1e-3);
 }
@@ -156,7 +156,7 @@ TEST_F(ContourLabelTest, NoLabelWhereNeighbouringLinesLeaveNoRoom)
 TEST_F(ContourLabelTest, DirectionFollowsTheLineOnlyWhenAskedAndPenReturns)
 {
     struct Case {
-        bool rising;   // rising: traced right to left; falling: left to right
+        bool rising;  // rising: traced right to left; falling: left to right
         int alongLine;
         double angle;
     };
@@ -180,7 +180,8 @@ TEST_F(ContourLabelTest, DirectionFollowsTheLineOnlyWhenAskedAndPenReturns)
             for (size_t q = k; q < log.size() && colours.size() < 2; ++q) {
                 if (log[q].rfind("kernelSetColour", 0) == 0) colours.push_back(log[q]);
             }
-            EXPECT_EQ(colours, (std::vector<std::string>{"kernelSetColour 5", "kernelSetColour 1"}));
+            EXPECT_EQ(colours,
+                      (std::vector<std::string>{"kernelSetColour 5", "kernelSetColour 1"}));
             break;
         }
         EXPECT_TRUE(seen) << c.rising << c.alongLine;
@@ -200,9 +201,7 @@ TEST_F(ContourLabelTest, SmoothedStraightLineIsOnePictureUnitPerPointIn99PointPi
     for (size_t k = 0; k < middle.size(); ++k) {
         const Line& l = middle[k];
         EXPECT_LE(l.size(), 99u);
-        if (k > 0) {
-            EXPECT_LT(dist(l.front(), middle[k - 1].back()), 1e-3);
-        }
+        if (k > 0) { EXPECT_LT(dist(l.front(), middle[k - 1].back()), 1e-3); }
         for (size_t p = 1; p < l.size(); ++p) {
             EXPECT_NEAR(l[p].y, 180.0, 1e-3);
             EXPECT_LE(dist(l[p - 1], l[p]), 1.0 + 1e-3);
@@ -220,7 +219,8 @@ TEST_F(ContourLabelTest, SmoothedClosedLineEndsWithoutACorner)
     CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
     std::vector<float> z;
     for (int j = 0; j < 7; ++j) {
-        for (int i = 0; i < 7; ++i) z.push_back(20.0f - ((i - 3.0f) * (i - 3.0f) + (j - 3.0f) * (j - 3.0f)));
+        for (int i = 0; i < 7; ++i)
+            z.push_back(20.0f - ((i - 3.0f) * (i - 3.0f) + (j - 3.0f) * (j - 3.0f)));
     }
     std::vector<float> w(200);
     DRACON(7, 0.0f, 6.0f, 7, 0.0f, 6.0f, z.data(), 0, 1, 200, w.data());
@@ -257,7 +257,8 @@ TEST_F(ContourLabelTest, SmoothedLabelsCutTheCurve)
         Line curve;
         std::vector<double> gaps;
         for (const Line& l : polylinesOf(log)) {
-            if (std::fabs(l.front().y - 180.0) > 1e-3 || std::fabs(l.back().y - 180.0) > 1e-3) continue;
+            if (std::fabs(l.front().y - 180.0) > 1e-3 || std::fabs(l.back().y - 180.0) > 1e-3)
+                continue;
             if (!curve.empty() && dist(curve.back(), l.front()) > 1e-3) {
                 gaps.push_back(dist(curve.back(), l.front()));
             }

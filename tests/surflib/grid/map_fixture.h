@@ -25,7 +25,7 @@ struct DrawnLine {
 
 class MapFixture : public SurfacePictureTest {
 public:
-    std::vector<float> work;   // the workspace of the map
+    std::vector<float> work;  // the workspace of the map
     int wsize() const { return static_cast<int>(work.size()); }
 
 protected:
@@ -85,8 +85,7 @@ public:
             if (word == "->") continue;
             try {
                 v.push_back(std::stof(word));
-            } catch (...) {
-            }
+            } catch (...) {}
         }
         return v;
     }

@@ -51,10 +51,12 @@ TEST_F(MapFrameTest, MapAreaAndTransform)
         {"equal scale middle", [] {}, 50, 25, 500, 300},
         {"origin", [] {}, 0, 0, 100, 100},
         {"free scale", [] { CONSCA(0, 0, 0, 1); }, 100, 50, 900, 540},
-        {"fill key", [] {
+        {"fill key",
+         [] {
              CONSCA(0, 0, 0, 1);
              surfaceState.fillKeyOn = -1;
-         }, 100, 50, 750, 540},
+         },
+         100, 50, 750, 540},
         // A given rectangle fixes the area; equal scale does not shrink it.
         {"given frame", [] { CONBND(200, 600, 150, 350); }, 100, 50, 600, 350},
         {"given frame origin", [] { CONBND(200, 600, 150, 350); }, 0, 0, 200, 150},
@@ -82,7 +84,7 @@ TEST_F(MapFrameTest, FrameTypes)
     surfaceState.contour.labelSkip = 1;
     TITSTR("Heights", 7);
     const std::vector<std::string> annotation = {"Contour Height", " *10", "3",
-                                                 "Contour Step", "2.00", "Heights"};
+                                                 "Contour Step",   "2.00", "Heights"};
     int status = -1;
     // Type 1: one closed 5-point box and no ticks.
     std::vector<std::string> log = drawFrame(kMapFrameBox, status);
@@ -138,8 +140,9 @@ TEST_F(MapFrameTest, TickBandsAndNumbers)
     // axis exponents 2 and 1; no axis titles then.
     std::vector<std::string> shown;
     for (const std::string& t : texts(log)) shown.push_back(trimmed(t));
-    EXPECT_EQ(shown, std::vector<std::string>({"0.0", "20.0", "40.0", "60.0", "80.0", "100.0",
-                                               "50.0", "40.0", "30.0", "20.0", "10.0", "0.0"}));
+    EXPECT_EQ(shown,
+              std::vector<std::string>({"0.0", "20.0", "40.0", "60.0", "80.0", "100.0", "50.0",
+                                        "40.0", "30.0", "20.0", "10.0", "0.0"}));
     // A bottom number is centred under its tick, below the ticks; a left number ends left of
     // the ticks, just below its tick.
     const auto at = textPositions(log);
@@ -165,8 +168,8 @@ TEST_F(MapFrameTest, NumbersAtZeroReadZero)
         for (const std::string& t : texts(drawFrame(kMapFrameTicks, status)))
             shown.push_back(trimmed(t));
         ASSERT_GE(shown.size(), 2u);
-        EXPECT_EQ(shown.front(), w.zero);   // bottom band, first number
-        EXPECT_EQ(shown.back(), w.zero);    // left band, last number
+        EXPECT_EQ(shown.front(), w.zero);  // bottom band, first number
+        EXPECT_EQ(shown.back(), w.zero);   // left band, last number
         for (const std::string& t : shown) EXPECT_NE(t[0], '-') << t;
     }
     // A number formatted on its own never shows a minus before nothing but zeros.
@@ -213,7 +216,7 @@ TEST_F(MapFrameTest, AxisAnnotationSettings)
     struct Row {
         const char* name;
         int width, decimals, exponent;
-        std::vector<std::string> bottom;   // the numbers of the bottom edge
+        std::vector<std::string> bottom;  // the numbers of the bottom edge
         std::vector<int> errors;
         bool title;
     };
@@ -223,7 +226,13 @@ TEST_F(MapFrameTest, AxisAnnotationSettings)
         // A set exponent is shown in the title and divides the numbers.
         {"in tens", 5, 1, 1, {"0.0", "2.0", "4.0", "6.0", "8.0", "10.0"}, {}, true},
         // Whole numbers beyond the kernel's integers: the automatic format.
-        {"too large", 5, 0, -10, {"0.0", "20.0", "40.0", "60.0", "80.0", "100.0"}, {asReported(kFormatTooNarrow)}, false},
+        {"too large",
+         5,
+         0,
+         -10,
+         {"0.0", "20.0", "40.0", "60.0", "80.0", "100.0"},
+         {asReported(kFormatTooNarrow)},
+         false},
     };
     for (const Row& r : rows) {
         SCOPED_TRACE(r.name);
@@ -248,7 +257,7 @@ TEST_F(MapFrameTest, HeightAndStepLines)
         int exponent;
         float interval;
         std::vector<std::string> texts;
-        float stepX;   // where the step line starts
+        float stepX;  // where the step line starts
     };
     // "Contour Height *10 " is 19 characters: the line starts 190 left of the right edge (900);
     // without it the step line ends at the right edge.
@@ -287,12 +296,13 @@ TEST_F(MapFrameTest, PlotTitleSplitWhenWiderThanTheMap)
 {
     makeMap(3, 3, 0, 100, 0, 50, flat);
     surfaceState.contour.labelsOn = 0;
-    const std::string longTitle(90, 'T');   // 900 wide over a map 800 wide
+    const std::string longTitle(90, 'T');  // 900 wide over a map 800 wide
     TITSTR((longTitle.substr(0, 44) + "AB" + longTitle.substr(0, 44)).c_str(), 90);
     int status = -1;
     std::vector<std::string> log = drawFrame(kMapFrameNone, status);
-    EXPECT_EQ(texts(log), std::vector<std::string>({longTitle.substr(0, 44) + "A",
-                                                    "B" + longTitle.substr(0, 44)}));
+    EXPECT_EQ(
+        texts(log),
+        std::vector<std::string>({longTitle.substr(0, 44) + "A", "B" + longTitle.substr(0, 44)}));
     auto at = textPositions(log);
     EXPECT_EQ(at[0], std::make_pair(100.0f, 540.0f));
     EXPECT_EQ(at[1], std::make_pair(100.0f, 520.0f));
@@ -311,7 +321,7 @@ TEST_F(MapFrameTest, FrameScales)
     std::vector<std::string> log = drawFrame(kMapFrameTicks, status);
     std::vector<DrawnLine> lines = polylines(log);
     EXPECT_EQ(lines[4].x, std::vector<float>({700, 900, 900}));
-    EXPECT_EQ(lines[5].x, std::vector<float>({900, 910}));   // the right band's start
+    EXPECT_EQ(lines[5].x, std::vector<float>({900, 910}));  // the right band's start
     std::vector<std::string> shown;
     for (const std::string& t : texts(log)) shown.push_back(trimmed(t));
     EXPECT_EQ(std::vector<std::string>(shown.begin(), shown.begin() + 3),
@@ -334,7 +344,7 @@ TEST_F(MapFrameTest, FrameScales)
     EXPECT_EQ(std::vector<std::string>(shown.begin(), shown.begin() + 6),
               std::vector<std::string>({"3.0", "23.0", "43.0", "63.0", "83.0", "93.0"}));
     lines = polylines(log);
-    EXPECT_NEAR(lines[10].x[1], 900.0f, 1e-3);   // 9 whole intervals, then the rest
+    EXPECT_NEAR(lines[10].x[1], 900.0f, 1e-3);  // 9 whole intervals, then the rest
     EXPECT_NEAR(lines[10].x[0], 100.0f + 9 * 800.0f / 9.4f, 1e-2);
     EXPECT_TRUE(reported().empty());
 
@@ -405,7 +415,7 @@ TEST_F(MapFrameTest, NetworkFrame)
     EXPECT_EQ(s.network.networkRoutineActive, -1);
     EXPECT_EQ(std::vector<float>({s.projection.frameX, s.projection.frameY, s.projection.frameWidth,
                                   s.projection.frameHeight}),
-              std::vector<float>({100, 100, 800, 440}));   // before equal scaling
+              std::vector<float>({100, 100, 800, 440}));  // before equal scaling
     // The height line measures " *10" without the trailing blank: 18 characters.
     EXPECT_FLOAT_EQ(textPositions(log)[0].first, 720.0f);
 }
@@ -431,7 +441,8 @@ TEST_F(MapFrameTest, TickBandsTakeAnyArguments)
         int n = r.count;
         float step = r.step, x = 100, y = 100, remainder = -1;
         capture();
-        surfaceLayoutXTicks(r.length, n, 1, 0.0f, step, x, y, 1, -1, 1, remainder, r.width, 9999, 1);
+        surfaceLayoutXTicks(r.length, n, 1, 0.0f, step, x, y, 1, -1, 1, remainder, r.width, 9999,
+                            1);
         const std::vector<std::string> log = calls();
         EXPECT_LE(count(log, "kernelDrawLineTo"), 2 * 32001);
         EXPECT_GE(remainder, 0.0f);

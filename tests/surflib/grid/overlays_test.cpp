@@ -59,7 +59,7 @@ TEST_F(OverlayTest, PolylineBlocks)
         EXPECT_EQ(x.back(), 10.0f * (r.n - 1) / 160.0f);
         if (r.n == 81) {
             const std::vector<DrawnLine> lines = polylines(only(log, "kernel"));
-            ASSERT_EQ(lines.size(), 1u);   // the second block continues the first
+            ASSERT_EQ(lines.size(), 1u);  // the second block continues the first
             EXPECT_EQ(lines[0].x.size(), 81u);
             EXPECT_FLOAT_EQ(lines[0].x[80], 100.0f + 44.0f * 5.0f);
             EXPECT_FLOAT_EQ(lines[0].y[80], 100.0f + 44.0f * 5.0f);
@@ -81,7 +81,7 @@ TEST_F(OverlayTest, PolylineNeedsAMapAndBreaksAtMissingPoints)
     EXPECT_EQ(lines[0].x, std::vector<float>({144, 188}));
     EXPECT_EQ(lines[1].x, std::vector<float>({276, 320}));
     capture();
-    LINCON(5, x, y);   // the second run keeps one point only
+    LINCON(5, x, y);  // the second run keeps one point only
     EXPECT_EQ(polylines(calls()).size(), 1u);
 
     // Without a map: error 8; with a map whose frame failed: nothing, silently.
@@ -106,8 +106,8 @@ TEST_F(OverlayTest, GridLines)
     // Lines of constant y at 0, 5, 10, then of constant x at 0, 3, 6, 9 and 10, running each
     // way in turn.
     const std::vector<std::vector<float>> expected = {
-        {0, 0, 10, 0}, {10, 5, 0, 5}, {0, 10, 10, 10},
-        {0, 0, 0, 10}, {3, 10, 3, 0}, {6, 0, 6, 10}, {9, 10, 9, 0}, {10, 0, 10, 10}};
+        {0, 0, 10, 0}, {10, 5, 0, 5}, {0, 10, 10, 10}, {0, 0, 0, 10},
+        {3, 10, 3, 0}, {6, 0, 6, 10}, {9, 10, 9, 0},   {10, 0, 10, 10}};
     struct Row {
         const char* name;
         float x1, x2, xs, y1, y2, ys;
@@ -127,7 +127,7 @@ TEST_F(OverlayTest, GridLines)
         ASSERT_EQ(lines.size(), expected.size());
         for (size_t k = 0; k < lines.size(); ++k) {
             const std::vector<float> got = {mapX(lines[k].x[0]), mapY(lines[k].y[0]),
-                                             mapX(lines[k].x[1]), mapY(lines[k].y[1])};
+                                            mapX(lines[k].x[1]), mapY(lines[k].y[1])};
             for (int c = 0; c < 4; ++c) EXPECT_NEAR(got[c], expected[k][c], 1e-5) << k;
         }
         EXPECT_EQ(reported(), r.errors);
@@ -166,8 +166,8 @@ TEST_F(OverlayTest, SpotHeights)
         float x, y;
     };
     // Nodes, cell edges, cell interiors, the window's corners and edges.
-    const Row rows[] = {{0, 0},   {3, 4},     {3.5f, 4},   {3, 4.25f}, {3.3f, 4.8f},
-                        {10, 10}, {10, 4.5f}, {7.5f, 10},  {0, 9.99f}, {9.999f, 0.001f}};
+    const Row rows[] = {{0, 0},   {3, 4},     {3.5f, 4},  {3, 4.25f}, {3.3f, 4.8f},
+                        {10, 10}, {10, 4.5f}, {7.5f, 10}, {0, 9.99f}, {9.999f, 0.001f}};
     for (const Row& r : rows) {
         SCOPED_TRACE(std::to_string(r.x) + " " + std::to_string(r.y));
         float z = -1.0f;
@@ -180,7 +180,7 @@ TEST_F(OverlayTest, SpotHeights)
         const char* name;
         std::function<void()> setup;
         float x, y;
-        float z;   // what z holds afterwards (starting from -1)
+        float z;  // what z holds afterwards (starting from -1)
         std::vector<int> errors;
     };
     const Refused refused[] = {
@@ -188,9 +188,24 @@ TEST_F(OverlayTest, SpotHeights)
         {"below", [] {}, 5, -0.5f, 0.0f, {asReported(kOutsideWindow)}},
         {"not a number", [] {}, kNaN, 5, 0.0f, {asReported(kOutsideWindow)}},
         {"map without a size", [] { surfaceState.map.mapHeight = 0.0f; }, 5, 5, 0.0f, {}},
-        {"network map", [] { surfaceState.drawing.code = kDrawingNetworkMap; }, 5, 5, -1.0f, {asReported(kNoDrawingToAddTo)}},
-        {"another workspace", [] { surfaceState.grid.mapWorkspaceSize = 12; }, 5, 5, -1.0f, {asReported(kNoDrawingToAddTo)}},
-        {"no map recorded", [] { surfaceState.grid.mapWorkspaceSize = 0; }, 5, 5, -1.0f, {asReported(kNoDrawingToAddTo)}},
+        {"network map",
+         [] { surfaceState.drawing.code = kDrawingNetworkMap; },
+         5,
+         5,
+         -1.0f,
+         {asReported(kNoDrawingToAddTo)}},
+        {"another workspace",
+         [] { surfaceState.grid.mapWorkspaceSize = 12; },
+         5,
+         5,
+         -1.0f,
+         {asReported(kNoDrawingToAddTo)}},
+        {"no map recorded",
+         [] { surfaceState.grid.mapWorkspaceSize = 0; },
+         5,
+         5,
+         -1.0f,
+         {asReported(kNoDrawingToAddTo)}},
     };
     for (const Refused& r : refused) {
         SCOPED_TRACE(r.name);
@@ -201,9 +216,7 @@ TEST_F(OverlayTest, SpotHeights)
         CONHGT(r.x, r.y, z, wsize(), work.data());
         EXPECT_EQ(z, r.z);
         EXPECT_EQ(reported(), r.errors);
-        if (!r.errors.empty()) {
-            EXPECT_EQ(routines()[0], "krReturnContourSpotHeight(CONHGT)");
-        }
+        if (!r.errors.empty()) { EXPECT_EQ(routines()[0], "krReturnContourSpotHeight(CONHGT)"); }
     }
 }
 
@@ -232,7 +245,7 @@ TEST_F(OverlayTest, ContourDataSets)
     int npts = 200, nlines = 5;
     capture();
     CONPTS(2.5f, 0, 0, npts, x.data(), y.data(), nlines, lengths.data(), wsize(), work.data());
-    EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);   // draw 0: returned only
+    EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);  // draw 0: returned only
     EXPECT_TRUE(reported().empty());
     ASSERT_EQ(nlines, 2);
     EXPECT_EQ(lengths[0] + lengths[1], npts);
@@ -279,7 +292,7 @@ TEST_F(OverlayTest, ContourDataSetCapacitiesAndSwitches)
     EXPECT_EQ(lengths[0], 10);
     EXPECT_EQ(lengths[1], -7);
     EXPECT_EQ(reported(), std::vector<int>({asReported(kPointsShort), asReported(kLinesShort)}));
-    EXPECT_GT(count(log, "kernelDrawLineTo"), 10);   // drawing goes on past the capacity
+    EXPECT_GT(count(log, "kernelDrawLineTo"), 10);  // drawing goes on past the capacity
 
     struct Row {
         const char* name;
@@ -291,8 +304,18 @@ TEST_F(OverlayTest, ContourDataSetCapacitiesAndSwitches)
     const Row rows[] = {
         {"bad kind", 7, 0, [] {}, {asReported(kBadLineSwitch)}, 0},
         {"bad draw switch", 0, 5, [] {}, {asReported(kBadSwitch)}, 1},
-        {"full level list", 0, 1, [] { surfaceState.levels.count = 100; }, {asReported(kLevelListFull)}, 100},
-        {"overflowed list", 0, 1, [] { surfaceState.levels.count = 101; }, {asReported(kLevelListFull)}, 101},
+        {"full level list",
+         0,
+         1,
+         [] { surfaceState.levels.count = 100; },
+         {asReported(kLevelListFull)},
+         100},
+        {"overflowed list",
+         0,
+         1,
+         [] { surfaceState.levels.count = 101; },
+         {asReported(kLevelListFull)},
+         101},
         {"smoothed", 1, 1, [] {}, {}, 1},
     };
     for (const Row& r : rows) {
@@ -376,7 +399,7 @@ TEST_F(OverlayTest, DataPointMarkers)
     log = calls();
     EXPECT_EQ(texts(log), std::vector<std::string>({"5.0", "5.1", "Contour Height", " *10", "2"}));
     const auto at = textPositions(log);
-    EXPECT_FLOAT_EQ(at[0].first, 100.0f + 5 * 44.0f + 6.0f);   // one marker width right of it
+    EXPECT_FLOAT_EQ(at[0].first, 100.0f + 5 * 44.0f + 6.0f);  // one marker width right of it
     EXPECT_FLOAT_EQ(at[2].first, 100.0f + 0.6f * 440.0f);
     EXPECT_FLOAT_EQ(at[2].second, 40.0f);
 
@@ -422,7 +445,7 @@ TEST_F(OverlayTest, SmoothCurves)
     const float d0 = 2.0f, d1 = (6.0f - 2.0f - 1.0f) / 4.0f, t = 1.0f / 15.0f;
     const float first = (((d0 + d1 - 2.0f) * t + (3.0f - 2.0f * d0 - d1)) * t + d0) * t;
     EXPECT_NEAR(lines[0].x[1], first, 1e-6);
-    EXPECT_GT(first, 0.1f);   // not the line's own 1/15
+    EXPECT_GT(first, 0.1f);  // not the line's own 1/15
 
     // 201 points: a block of 200 and a block of the joint point and the last point.
     std::vector<float> bx(201), by(201);

@@ -14,7 +14,7 @@ protected:
         SurfaceTest::SetUp();
         SURF();
         CONFRA(1);
-        CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);   // no labels
+        CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);  // no labels
     }
 };
 

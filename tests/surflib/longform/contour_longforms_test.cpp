@@ -28,7 +28,7 @@ protected:
         SurfaceTest::TearDown();
     }
 
-    const std::vector<float> z = {0, 1, 2, 1, 2, 3, 2, 3, 4};   // 3 by 3
+    const std::vector<float> z = {0, 1, 2, 1, 2, 3, 2, 3, 4};  // 3 by 3
     const SurfaceExtent extent{0.0f, 2.0f, 0.0f, 2.0f};
     SurfaceWorkspace ws;
 };
@@ -37,11 +37,13 @@ TEST_F(ContourLongFormTest, SwitchCodesReachTheMapTranslated)
 {
     struct Case {
         int code;
-        int smoothed;   // the line switch in force after the map
+        int smoothed;  // the line switch in force after the map
         std::vector<int> errors;
     };
-    const Case cases[] = {
-        {kSurfContourSwitchOn, -1, {}}, {1, -1, {}}, {kSurfContourSwitchOff, 0, {}}, {7, 0, {asReported(kBadLineSwitch)}}};
+    const Case cases[] = {{kSurfContourSwitchOn, -1, {}},
+                          {1, -1, {}},
+                          {kSurfContourSwitchOff, 0, {}},
+                          {7, 0, {asReported(kBadLineSwitch)}}};
     for (const Case& c : cases) {
         SetUp();
         krMakeWorkspace(100, ws);
@@ -65,7 +67,9 @@ TEST_F(ContourLongFormTest, OnlyTheMapDrawersLeaveTheirWorkInTheCallersArray)
     krAddGriddedContour(2.5f, kSurfContourSwitchOff, ws);
     krAddGriddedContourFill(1.0f, 2.0f, 0, 3, 0, kSurfContourSwitchOff, ws);
     EXPECT_EQ(std::vector<float>(ws.words, ws.words + ws.size), before);
-    EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});   // the fill needs the larger fill layout
+    EXPECT_EQ(
+        reported(),
+        std::vector<int>{asReported(kWorkspaceShort)});  // the fill needs the larger fill layout
 }
 
 TEST_F(ContourLongFormTest, PenPairsBecomeFillCodes)
@@ -89,7 +93,8 @@ TEST_F(ContourLongFormTest, PenPairsBecomeFillCodes)
     const std::vector<std::string> log = calls();
     EXPECT_EQ(reported(), std::vector<int>{asReported(kNegativeCount)});
     EXPECT_TRUE(only(log, "kernelFillPolygon").empty());
-    for (int k = 0; k < surfaceState.fillBandCount; ++k) EXPECT_EQ(surfaceState.bands.bandCodes[k], -1);
+    for (int k = 0; k < surfaceState.fillBandCount; ++k)
+        EXPECT_EQ(surfaceState.bands.bandCodes[k], -1);
 }
 
 TEST_F(ContourLongFormTest, GriddingMakesTheWorkspaceAnewAndLeavesThePointsAlone)
@@ -100,7 +105,7 @@ TEST_F(ContourLongFormTest, GriddingMakesTheWorkspaceAnewAndLeavesThePointsAlone
     surfaceGriddingWorkspaceSize(31, 31, 0, size);
     EXPECT_EQ(ws.size, size);
     EXPECT_NE(ws.words, nullptr);
-    EXPECT_TRUE(reported().empty());   // no gridding without points
+    EXPECT_TRUE(reported().empty());  // no gridding without points
 
     std::vector<SurfacePoint3> points;
     for (int j = 0; j < 4; ++j) {
@@ -115,7 +120,7 @@ TEST_F(ContourLongFormTest, GriddingMakesTheWorkspaceAnewAndLeavesThePointsAlone
         EXPECT_EQ(points[k].x, before[k].x);
         EXPECT_EQ(points[k].y, before[k].y);
     }
-    EXPECT_NEAR(grid[4], 3.0f * 1.5f - 1.5f, 1e-3);   // the plane 3x - y at (1, 1) in lattice units
+    EXPECT_NEAR(grid[4], 3.0f * 1.5f - 1.5f, 1e-3);  // the plane 3x - y at (1, 1) in lattice units
 
     auto f = [](const float& x, const float& y) { return x - y; };
     krGenerateFunctionGrid(f, extent, 3, 3, grid.data(), ws);

@@ -77,7 +77,8 @@ TEST_F(OverlayLongFormTest, DatasetJoinsOnlyTheReturnedPoints)
     std::vector<int> lengths(4, -1);
     int npts = 4000, nlines = 4;
     std::vector<float> legacyWork = work;
-    CONPTS(2.5f, 0, 0, npts, x.data(), y.data(), nlines, lengths.data(), wsize(), legacyWork.data());
+    CONPTS(2.5f, 0, 0, npts, x.data(), y.data(), nlines, lengths.data(), wsize(),
+           legacyWork.data());
 
     std::vector<SurfacePoint2> points(static_cast<size_t>(npts) + 5, SurfacePoint2{-9, -9});
     std::vector<int> longLengths(4, -1);
@@ -92,7 +93,7 @@ TEST_F(OverlayLongFormTest, DatasetJoinsOnlyTheReturnedPoints)
         EXPECT_EQ(points[k].x, x[k]);
         EXPECT_EQ(points[k].y, y[k]);
     }
-    EXPECT_EQ(points[static_cast<size_t>(n)].x, -9.0f);   // records beyond the count untouched
+    EXPECT_EQ(points[static_cast<size_t>(n)].x, -9.0f);  // records beyond the count untouched
     // The legacy routine works in its workspace; the caller's stays as it was.
     EXPECT_TRUE(std::equal(before.begin(), before.end(), ws.words));
 

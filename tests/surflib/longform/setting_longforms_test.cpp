@@ -25,8 +25,13 @@ TEST_F(SettingLongFormsTest, PenPairRules)
         int a, b, ruleA, ruleB;
     };
     const Row rows[] = {
-        {0, 5, 5, 5},      {3, 0, 1003, 2003}, {3, 4, 2004, 1004}, {-1, 7, -1, -1},
-        {3, -2, -1, -1},   {0, -4, -4, -4},    {2147483000, 0, 2147483647, 2147483647},
+        {0, 5, 5, 5},
+        {3, 0, 1003, 2003},
+        {3, 4, 2004, 1004},
+        {-1, 7, -1, -1},
+        {3, -2, -1, -1},
+        {0, -4, -4, -4},
+        {2147483000, 0, 2147483647, 2147483647},
     };
     for (const Row& r : rows) {
         EXPECT_EQ(surfacePenPairRuleA(r.a, r.b), r.ruleA) << r.a << " " << r.b;
@@ -77,11 +82,11 @@ TEST_F(SettingLongFormsTest, FrameScaleKindFromThePairOfCodes)
         int first, second, firstKind, secondKind;
     };
     const Row rows[] = {
-        {32486, 32484, -1, 0},  // kind 0
-        {32485, 32484, 0, 0},   // kind 1
-        {32486, 32483, -1, -1}, // kind 2
-        {32485, 32483, 0, -1},  // kind 3
-        {32485, 0, -1, 0},      // any other pair: kind 0
+        {32486, 32484, -1, 0},   // kind 0
+        {32485, 32484, 0, 0},    // kind 1
+        {32486, 32483, -1, -1},  // kind 2
+        {32485, 32483, 0, -1},   // kind 3
+        {32485, 0, -1, 0},       // any other pair: kind 0
         {1, 3, -1, 0},
     };
     for (const Row& r : rows) {
@@ -98,13 +103,13 @@ TEST_F(SettingLongFormsTest, PointMarkerRemembersThePreviousCall)
     struct Row {
         int code, symbol, marker;
     };
-    const Row rows[] = {{99, 4, 0}, {32464, 5, -5}, {99, 7, -5}, {32765, 3, 3},
+    const Row rows[] = {{99, 4, 0}, {32464, 5, -5}, {99, 7, -5},  {32765, 3, 3},
                         {12, 1, 3}, {0, 9, 0},      {32765, 6, 6}};
     for (const Row& r : rows) {
         krSetRandomPointMarker(r.code, r.symbol);
         EXPECT_EQ(c.pointMarker, r.marker) << r.code << " " << r.symbol;
     }
-    krOpenSurf();   // the memory lives outside the library state
+    krOpenSurf();  // the memory lives outside the library state
     krSetRandomPointMarker(1, 1);
     EXPECT_EQ(c.pointMarker, 6);
 }
@@ -115,8 +120,8 @@ TEST_F(SettingLongFormsTest, TitleSelectors)
     struct Row {
         int code, index, mode;
     };
-    const Row rows[] = {{3, 3, 0}, {32491, 7, 0}, {12, 7, 0}, {-1, 7, 0}, {32494, 4, 0},
-                        {32493, 5, 0}, {32492, 6, 0}, {0, 1, 0}};
+    const Row rows[] = {{3, 3, 0},     {32491, 7, 0}, {12, 7, 0},    {-1, 7, 0},
+                        {32494, 4, 0}, {32493, 5, 0}, {32492, 6, 0}, {0, 1, 0}};
     for (const Row& r : rows) {
         SURF();
         krSetSurfaceAxesTitle(r.code, "Depth", 5);
@@ -144,7 +149,7 @@ TEST_F(SettingLongFormsTest, RecordsAndPenPairsAreUnpacked)
     krSetContourMapLineStyles(1, 2, 3, 0, 5);
     EXPECT_EQ(c.majorLinePen, 1003);
     EXPECT_TRUE(reported().empty());
-    krSetContourMapLineStyles(1, 2, -1, 7, 5);   // not drawn: CONLIN takes |-1| with a warning
+    krSetContourMapLineStyles(1, 2, -1, 7, 5);  // not drawn: CONLIN takes |-1| with a warning
     EXPECT_EQ(reported(), std::vector<int>({-1019}));
     EXPECT_EQ(c.majorLinePen, 1);
 

@@ -63,8 +63,14 @@ const SurfaceExtent kExtent{0.0f, 5.0f, 0.0f, 4.0f};
 TEST_F(SurfaceLongFormTest, DrawingsEqualTheirLegacyCalls)
 {
     float d1 = 0.0f, d2 = 0.0f;
-    const auto legacy = run([&] { clearWork(); PERPRJ(kNx, 0, 5, kNy, 0, 4, z.data(), d1, 30, 40, kWords, work.data()); });
-    const auto longForm = run([&] { clearWork(); krDrawWireFrameSurface(kExtent, kNx, kNy, z.data(), d2, 30, 40, ws); });
+    const auto legacy = run([&] {
+        clearWork();
+        PERPRJ(kNx, 0, 5, kNy, 0, 4, z.data(), d1, 30, 40, kWords, work.data());
+    });
+    const auto longForm = run([&] {
+        clearWork();
+        krDrawWireFrameSurface(kExtent, kNx, kNy, z.data(), d2, 30, 40, ws);
+    });
     EXPECT_GT(legacy.size(), 50u);
     EXPECT_EQ(longForm, legacy);
     EXPECT_EQ(d1, d2);
@@ -73,13 +79,27 @@ TEST_F(SurfaceLongFormTest, DrawingsEqualTheirLegacyCalls)
     const SurfacePenPair pairs[3] = {{0, 5}, {3, 0}, {3, 4}};
     const int pens[3] = {5, 2003, 1004};
     d1 = d2 = 0.0f;
-    EXPECT_EQ(run([&] { clearWork(); krDrawLineStyleSurface(kExtent, kNx, kNy, z.data(), d2, 30, 40, 2, pairs, 1, ws); }),
-              run([&] { clearWork(); PERLI3(kNx, 0, 5, kNy, 0, 4, z.data(), d1, 30, 40, 2, pens, 1, kWords, work.data()); }));
+    EXPECT_EQ(run([&] {
+                  clearWork();
+                  krDrawLineStyleSurface(kExtent, kNx, kNy, z.data(), d2, 30, 40, 2, pairs, 1, ws);
+              }),
+              run([&] {
+                  clearWork();
+                  PERLI3(kNx, 0, 5, kNy, 0, 4, z.data(), d1, 30, 40, 2, pens, 1, kWords,
+                         work.data());
+              }));
 
     std::vector<float> codes((kNx - 1) * (kNy - 1), 3.0f);
     d1 = d2 = 0.0f;
-    EXPECT_EQ(run([&] { clearWork(); krFillSurface(kExtent, kNx, kNy, z.data(), d2, 30, 40, codes.data(), ws); }),
-              run([&] { clearWork(); PERFIL(kNx, 0, 5, kNy, 0, 4, z.data(), d1, 30, 40, codes.data(), kWords, work.data()); }));
+    EXPECT_EQ(run([&] {
+                  clearWork();
+                  krFillSurface(kExtent, kNx, kNy, z.data(), d2, 30, 40, codes.data(), ws);
+              }),
+              run([&] {
+                  clearWork();
+                  PERFIL(kNx, 0, 5, kNy, 0, 4, z.data(), d1, 30, 40, codes.data(), kWords,
+                         work.data());
+              }));
 }
 
 TEST_F(SurfaceLongFormTest, RecordsAreUnpackedAndResultsCopiedBack)
@@ -140,7 +160,7 @@ TEST_F(SurfaceLongFormTest, CodesAndPenPairsAreTranslated)
     EXPECT_EQ(s.baseStyleSet, -1);
     krSetSurfaceBaseStyle(kSurfBaseStyleOne, pairs);
     EXPECT_EQ(s.baseStyleOne, -1);
-    krSetSurfaceBaseStyle(12345, pairs);   // no translation: the style passed before
+    krSetSurfaceBaseStyle(12345, pairs);  // no translation: the style passed before
     EXPECT_EQ(s.baseStyleOne, -1);
     const SurfacePenPair off[3] = {{-1, 7}, {-1, 0}, {-1, 2}};
     krSetSurfaceBaseStyle(kSurfBaseStyleNone, off);
@@ -181,10 +201,22 @@ TEST_F(SurfaceLongFormTest, ProjectedPolygonTakesItsPenByRuleA)
         float d = 0;
         PERFIL(kNx, 0, 5, kNy, 0, 4, z.data(), d, 30, 40, codes.data(), kWords, work.data());
     };
-    EXPECT_EQ(run([&] { picture(); krFillProjectedPolygon(4, pts, 2.0f, SurfacePenPair{3, 0}); }),
-              run([&] { picture(); COPPRJ(4, x, y, 2.0f, 1003); }));
-    EXPECT_EQ(run([&] { picture(); krFillProjectedPolygon(4, pts, 2.0f, SurfacePenPair{-1, 0}); }),
-              run([&] { picture(); COPPRJ(4, x, y, 2.0f, -1); }));
+    EXPECT_EQ(run([&] {
+                  picture();
+                  krFillProjectedPolygon(4, pts, 2.0f, SurfacePenPair{3, 0});
+              }),
+              run([&] {
+                  picture();
+                  COPPRJ(4, x, y, 2.0f, 1003);
+              }));
+    EXPECT_EQ(run([&] {
+                  picture();
+                  krFillProjectedPolygon(4, pts, 2.0f, SurfacePenPair{-1, 0});
+              }),
+              run([&] {
+                  picture();
+                  COPPRJ(4, x, y, 2.0f, -1);
+              }));
 }
 
 }  // namespace

@@ -22,7 +22,8 @@ std::vector<NetPoint> dome()
         const double r = 2.0 * ring;
         for (int k = 0; k < 12; ++k) {
             const double a = k * 3.14159265358979 / 6.0;
-            pts.push_back({static_cast<float>(5.0 + r * std::cos(a)), static_cast<float>(5.0 + r * std::sin(a)),
+            pts.push_back({static_cast<float>(5.0 + r * std::cos(a)),
+                           static_cast<float>(5.0 + r * std::sin(a)),
                            static_cast<float>(10.0 - 0.5 * r * r)});
         }
     }
@@ -41,7 +42,8 @@ protected:
     static std::map<int, double> areaByPen(const std::vector<std::string>& log)
     {
         std::map<int, double> out;
-        for (const netlog::Fill& f : netlog::fills(log)) out[f.pen] += std::fabs(netlog::mapArea(f.x, f.y));
+        for (const netlog::Fill& f : netlog::fills(log))
+            out[f.pen] += std::fabs(netlog::mapArea(f.x, f.y));
         return out;
     }
     static double total(const std::map<int, double>& areas)
@@ -101,7 +103,7 @@ TEST_F(NetworkBandFill, HeightOnABandsEdgeIsFilledByOneBandOnly)
     const float raised = 2.0f * static_cast<float>(0.5 + static_cast<double>(surfaceState.eps));
     const struct {
         float plateau;
-        double lower, upper;   // area of each band
+        double lower, upper;  // area of each band
     } cases[] = {{1.0f, 200.0 / 3, 100.0 / 3}, {raised, 100.0 / 3, 200.0 / 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.plateau);
@@ -205,27 +207,38 @@ TEST_F(NetworkBandFill, RefusalsAndWarnings)
         bool fills;
     };
     const std::vector<Case> cases = {
-        {"ADTFIL with no network map", [&] { ADTFIL(1.0f, 2.0f, 2001, 0, 0, wsize, work.data()); },
-         {asReported(kNoDrawingToAddTo)}, false},
-        {"FILTRI on another workspace size", [&] {
-             FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 4, 0, codes.data(), 0, wsize + 1, work.data());
-         }, {asReported(kWorkspaceShort)}, false},
-        {"FILTRI with a bad key and switch", [&] {
-             FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 4, 3, codes.data(), 2, wsize, work.data());
-         }, {asReported(kBadSwitch), asReported(kBadLineSwitch)}, true},
-        {"FILTRI with a flat window and a bad switch: the window ends it first", [&] {
-             FILTRI(0.0f, 0.0f, 0.0f, 10.0f, 4, 3, codes.data(), 0, wsize, work.data());
-         }, {asReported(kFlatXRange)}, false},
-        {"FILTRI with a negative count", [&] {
-             FILTRI(0.0f, 10.0f, 0.0f, 10.0f, -4, 0, codes.data(), 0, wsize, work.data());
-         }, {asReported(kNegativeCount)}, true},
-        {"ADTFIL of equal heights", [&] { ADTFIL(2.0f, 2.0f, 2001, 0, 0, wsize, work.data()); },
-         {asReported(kThinBand)}, false},
-        {"ADTFIL outside the limits", [&] {
+        {"ADTFIL with no network map",
+         [&] { ADTFIL(1.0f, 2.0f, 2001, 0, 0, wsize, work.data()); },
+         {asReported(kNoDrawingToAddTo)},
+         false},
+        {"FILTRI on another workspace size",
+         [&] { FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 4, 0, codes.data(), 0, wsize + 1, work.data()); },
+         {asReported(kWorkspaceShort)},
+         false},
+        {"FILTRI with a bad key and switch",
+         [&] { FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 4, 3, codes.data(), 2, wsize, work.data()); },
+         {asReported(kBadSwitch), asReported(kBadLineSwitch)},
+         true},
+        {"FILTRI with a flat window and a bad switch: the window ends it first",
+         [&] { FILTRI(0.0f, 0.0f, 0.0f, 10.0f, 4, 3, codes.data(), 0, wsize, work.data()); },
+         {asReported(kFlatXRange)},
+         false},
+        {"FILTRI with a negative count",
+         [&] { FILTRI(0.0f, 10.0f, 0.0f, 10.0f, -4, 0, codes.data(), 0, wsize, work.data()); },
+         {asReported(kNegativeCount)},
+         true},
+        {"ADTFIL of equal heights",
+         [&] { ADTFIL(2.0f, 2.0f, 2001, 0, 0, wsize, work.data()); },
+         {asReported(kThinBand)},
+         false},
+        {"ADTFIL outside the limits",
+         [&] {
              LEVELS(4.0f, 6.0f);
              ADTFIL(1.0f, 2.0f, 2001, 0, 0, wsize, work.data());
              LEVELS(0.0f, 0.0f);
-         }, {asReported(kOutsideLimits)}, true},
+         },
+         {asReported(kOutsideLimits)},
+         true},
     };
     for (const Case& c : cases) {
         tarv::errorLogClear();
@@ -235,7 +248,8 @@ TEST_F(NetworkBandFill, RefusalsAndWarnings)
         EXPECT_EQ(reported(), c.numbers) << c.what;
         EXPECT_EQ(!netlog::fills(log).empty(), c.fills) << c.what;
         for (const tarv::ErrorRecord& r : tarv::errorLog()) {
-            EXPECT_NE(r.routine.find(c.what[0] == 'A' ? "(ADTFIL)" : "(FILTRI)"), std::string::npos) << c.what;
+            EXPECT_NE(r.routine.find(c.what[0] == 'A' ? "(ADTFIL)" : "(FILTRI)"), std::string::npos)
+                << c.what;
         }
     }
     EXPECT_TRUE(guardsIntact());
@@ -288,7 +302,7 @@ TEST_F(NetworkBandFill, RefusedMapsLeaveTheLevelListAsItWas)
     for (bool listOn : {true, false}) {
         for (const auto& call : refused) {
             CONDEF(3, heights);
-            if (!listOn) LEVELS(0.0f, 0.0f);   // the list stays, no longer in force
+            if (!listOn) LEVELS(0.0f, 0.0f);  // the list stays, no longer in force
             tarv::errorLogClear();
             call();
             EXPECT_EQ(reported().size(), 1u);
@@ -302,7 +316,6 @@ TEST_F(NetworkBandFill, RefusedMapsLeaveTheLevelListAsItWas)
     EXPECT_EQ(surfaceState.fillBandCount, 4);
     EXPECT_EQ(surfaceState.levels.count, 3);
 }
-
 
 // Points with integer heights banded at every integer: nodes lie on band limits, yet every
 // polygon handed to the kernel has three distinct corners and an area, and the bands still
@@ -342,7 +355,9 @@ TEST_F(NetworkBandFill, ContourLinesAreDrawnOverTheBandsWhenAsked)
     // One straight line at every inner level, drawn after the last fill.
     std::vector<int> found(11, 0);
     for (size_t i = 0; i + 1 < log.size(); ++i) {
-        if (!netlog::startsWith(log[i], "kernelMovePen") || !netlog::startsWith(log[i + 1], "kernelDrawLineTo")) continue;
+        if (!netlog::startsWith(log[i], "kernelMovePen") ||
+            !netlog::startsWith(log[i + 1], "kernelDrawLineTo"))
+            continue;
         const std::vector<netlog::Line> one = netlog::polylines({log[i], log[i + 1]});
         const netlog::Line m = netlog::toMap(one[0]);
         const float x = m.x[0];
@@ -355,7 +370,6 @@ TEST_F(NetworkBandFill, ContourLinesAreDrawnOverTheBandsWhenAsked)
     for (int k = 1; k <= 9; ++k) EXPECT_EQ(found[static_cast<size_t>(k)], 1) << k;
     EXPECT_GT(firstLine, lastFill);
 }
-
 
 TEST_F(NetworkBandFill, KeyRoomIsNotKeptByTheNextContourMap)
 {

@@ -143,20 +143,35 @@ TEST_F(BuildTest, DegeneratePointSetsBuildNothing)
     const std::vector<Case> cases{
         {"no points", {}, asReported(kTooFewNetworkPoints)},
         {"two points", {{0, 0, 0}, {1, 1, 1}}, asReported(kTooFewNetworkPoints)},
-        {"seven points", {{0, 0, 0}, {1, 0, 1}, {0, 1, 2}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}}, asReported(kTooFewNetworkPoints)},
-        {"all on one slanted line", {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, 7, 7}}, asReported(kCollinear)},
-        {"all with one x", {{1, 0, 0}, {1, 1, 1}, {1, 2, 2}, {1, 3, 3}, {1, 4, 4}, {1, 5, 5}, {1, 6, 6}, {1, 7, 7}}, asReported(kCollinear)},
-        {"one point eight times", {{1, 1, 0}, {1, 1, 1}, {1, 1, 2}, {1, 1, 3}, {1, 1, 4}, {1, 1, 5}, {1, 1, 6}, {1, 1, 7}}, asReported(kCollinear)},
-        {"flat heights", {{0, 0, 1}, {1, 0, 1}, {0, 1, 1}, {1, 1, 1}, {2, 0, 1}, {2, 1, 1}, {0, 2, 1}, {2, 2, 1}}, asReported(kFlatData)},
-        {"a coordinate not a number", {{0, 0, 0}, {1, 0, 1}, {0, nan, 2}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}, {2, 2, 7}}, asReported(kNotANumber)},
-        {"a height not a number", {{0, 0, 0}, {1, 0, 1}, {0, 1, nan}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}, {2, 2, 7}}, asReported(kNotANumber)},
+        {"seven points",
+         {{0, 0, 0}, {1, 0, 1}, {0, 1, 2}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}},
+         asReported(kTooFewNetworkPoints)},
+        {"all on one slanted line",
+         {{0, 0, 0}, {1, 1, 1}, {2, 2, 2}, {3, 3, 3}, {4, 4, 4}, {5, 5, 5}, {6, 6, 6}, {7, 7, 7}},
+         asReported(kCollinear)},
+        {"all with one x",
+         {{1, 0, 0}, {1, 1, 1}, {1, 2, 2}, {1, 3, 3}, {1, 4, 4}, {1, 5, 5}, {1, 6, 6}, {1, 7, 7}},
+         asReported(kCollinear)},
+        {"one point eight times",
+         {{1, 1, 0}, {1, 1, 1}, {1, 1, 2}, {1, 1, 3}, {1, 1, 4}, {1, 1, 5}, {1, 1, 6}, {1, 1, 7}},
+         asReported(kCollinear)},
+        {"flat heights",
+         {{0, 0, 1}, {1, 0, 1}, {0, 1, 1}, {1, 1, 1}, {2, 0, 1}, {2, 1, 1}, {0, 2, 1}, {2, 2, 1}},
+         asReported(kFlatData)},
+        {"a coordinate not a number",
+         {{0, 0, 0}, {1, 0, 1}, {0, nan, 2}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}, {2, 2, 7}},
+         asReported(kNotANumber)},
+        {"a height not a number",
+         {{0, 0, 0}, {1, 0, 1}, {0, 1, nan}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}, {2, 2, 7}},
+         asReported(kNotANumber)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         tarv::errorLogClear();
         build(c.pts);
         std::vector<int> errors = reported();
-        errors.erase(std::remove(errors.begin(), errors.end(), asReported(kDuplicatePoints)), errors.end());
+        errors.erase(std::remove(errors.begin(), errors.end(), asReported(kDuplicatePoints)),
+                     errors.end());
         EXPECT_EQ(errors, std::vector<int>{c.error});
         for (int w = 1; w <= 4; ++w) EXPECT_EQ(header(w), 0.0f);
         EXPECT_EQ(surfaceState.network.storedSize, 0);
@@ -204,7 +219,7 @@ TEST_F(BuildTest, WorkspaceSizeForNPoints)
 TEST_F(BuildTest, DuplicatesAreDroppedKeepingTheFirst)
 {
     std::vector<NetPoint> pts = octagonWithCentre();
-    pts.push_back({5.0f + 1e-7f, 5.0f - 1e-7f, 99.0f});   // the centre again, another height
+    pts.push_back({5.0f + 1e-7f, 5.0f - 1e-7f, 99.0f});  // the centre again, another height
     pts.push_back({pts[3].x, pts[3].y, 42.0f});
     build(pts);
     EXPECT_EQ(reported(), std::vector<int>{asReported(kDuplicatePoints)});
@@ -218,16 +233,16 @@ TEST_F(BuildTest, DuplicatesAreDroppedKeepingTheFirst)
 TEST_F(BuildTest, DerivativesStayWithTheirPointsThroughDuplicatesAndOrdering)
 {
     std::vector<NetPoint> pts = randomPoints(20, 7, quadraticZ);
-    pts.insert(pts.begin() + 5, pts[2]);   // a duplicate that is dropped
+    pts.insert(pts.begin() + 5, pts[2]);  // a duplicate that is dropped
     std::vector<float> x, y, z, gx, gy;
     for (const NetPoint& p : pts) {
         x.push_back(p.x);
         y.push_back(p.y);
         z.push_back(p.z);
-        gx.push_back(10.0f * p.x);   // derivatives that name their point
+        gx.push_back(10.0f * p.x);  // derivatives that name their point
         gy.push_back(-p.y);
     }
-    gx[5] = gy[5] = 1e6f;   // the duplicate's own derivatives go with it
+    gx[5] = gy[5] = 1e6f;  // the duplicate's own derivatives go with it
     makeWorkspace(sizeFor(40));
     TRIDER(21, x.data(), y.data(), z.data(), gx.data(), gy.data(), wsize, work.data());
     EXPECT_EQ(reported(), std::vector<int>{asReported(kDuplicatePoints)});

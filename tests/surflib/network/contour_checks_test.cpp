@@ -42,7 +42,8 @@ protected:
     std::vector<float> listed() const
     {
         return std::vector<float>(surfaceState.levels.heights,
-                                  surfaceState.levels.heights + std::min(surfaceState.levels.count, 100));
+                                  surfaceState.levels.heights +
+                                      std::min(surfaceState.levels.count, 100));
     }
 };
 
@@ -54,41 +55,70 @@ TEST_F(NetworkContourChecks, RefusalsAndWarningsUnderTheRoutineName)
         const char* routine;
         std::function<void()> call;
         std::vector<int> numbers;
-        int code;   // drawing code afterwards
+        int code;  // drawing code afterwards
         bool lines;
     };
     const std::vector<Case> cases = {
-        {"ADTCON with no map", "krAddTriangulatedContour(ADTCON)",
-         [&] { ADTCON(5.0f, 0, wsize, work.data()); }, {asReported(kNoDrawingToAddTo)}, kDrawingNone, false},
-        {"DRATRI on another size", "krDrawTriangulatedContourMap(DRATRI)", [&] { drawMap(4, 0, wsize + 1); },
-         {asReported(kWorkspaceShort)}, kDrawingNone, false},
-        {"DRATRI with a flat window", "krDrawTriangulatedContourMap(DRATRI)",
-         [&] { DRATRI(2.0f, 2.0f, 0.0f, 10.0f, 4, 0, wsize, work.data()); }, {asReported(kFlatXRange)}, kDrawingNone, false},
-        {"DRATRI with bad switch and count", "krDrawTriangulatedContourMap(DRATRI)", [&] { drawMap(-4, 3); },
-         {asReported(kNegativeCount), asReported(kBadLineSwitch)}, kDrawingNetworkMap, true},
-        {"ADTCON on another size", "krAddTriangulatedContour(ADTCON)",
-         [&] { ADTCON(5.0f, 0, wsize - 1, work.data()); }, {asReported(kNoDrawingToAddTo)}, kDrawingNone, false},
-        {"TRISET then ADTCON outside the limits", "krAddTriangulatedContour(ADTCON)",
+        {"ADTCON with no map",
+         "krAddTriangulatedContour(ADTCON)",
+         [&] { ADTCON(5.0f, 0, wsize, work.data()); },
+         {asReported(kNoDrawingToAddTo)},
+         kDrawingNone,
+         false},
+        {"DRATRI on another size",
+         "krDrawTriangulatedContourMap(DRATRI)",
+         [&] { drawMap(4, 0, wsize + 1); },
+         {asReported(kWorkspaceShort)},
+         kDrawingNone,
+         false},
+        {"DRATRI with a flat window",
+         "krDrawTriangulatedContourMap(DRATRI)",
+         [&] { DRATRI(2.0f, 2.0f, 0.0f, 10.0f, 4, 0, wsize, work.data()); },
+         {asReported(kFlatXRange)},
+         kDrawingNone,
+         false},
+        {"DRATRI with bad switch and count",
+         "krDrawTriangulatedContourMap(DRATRI)",
+         [&] { drawMap(-4, 3); },
+         {asReported(kNegativeCount), asReported(kBadLineSwitch)},
+         kDrawingNetworkMap,
+         true},
+        {"ADTCON on another size",
+         "krAddTriangulatedContour(ADTCON)",
+         [&] { ADTCON(5.0f, 0, wsize - 1, work.data()); },
+         {asReported(kNoDrawingToAddTo)},
+         kDrawingNone,
+         false},
+        {"TRISET then ADTCON outside the limits",
+         "krAddTriangulatedContour(ADTCON)",
          [&] {
              TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
              LEVELS(20.0f, 25.0f);
              ADTCON(5.0f, 0, wsize, work.data());
              LEVELS(0.0f, 0.0f);
          },
-         {asReported(kOutsideLimits)}, kDrawingNetworkMap, true},
-        {"ADTCON with a full level list", "krAddTriangulatedContour(ADTCON)",
+         {asReported(kOutsideLimits)},
+         kDrawingNetworkMap,
+         true},
+        {"ADTCON with a full level list",
+         "krAddTriangulatedContour(ADTCON)",
          [&] {
              TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
              surfaceState.levels.count = kSurfaceMaxLevels;
              ADTCON(5.0f, 0, wsize, work.data());
          },
-         {asReported(kLevelListFull)}, kDrawingNetworkMap, true},
-        {"ADTCON after a gridded map", "krAddTriangulatedContour(ADTCON)",
+         {asReported(kLevelListFull)},
+         kDrawingNetworkMap,
+         true},
+        {"ADTCON after a gridded map",
+         "krAddTriangulatedContour(ADTCON)",
          [&] {
              surfaceState.drawing.code = kDrawingGriddedMap;
              ADTCON(5.0f, 0, wsize, work.data());
          },
-         {asReported(kNoDrawingToAddTo)}, kDrawingGriddedMap, false},
+         {asReported(kNoDrawingToAddTo)},
+         kDrawingGriddedMap,
+         false},
     };
     for (const Case& c : cases) {
         tarv::errorLogClear();
@@ -96,7 +126,8 @@ TEST_F(NetworkContourChecks, RefusalsAndWarningsUnderTheRoutineName)
         c.call();
         const std::vector<std::string> log = calls();
         EXPECT_EQ(reported(), c.numbers) << c.what;
-        for (const tarv::ErrorRecord& r : tarv::errorLog()) EXPECT_EQ(r.routine, c.routine) << c.what;
+        for (const tarv::ErrorRecord& r : tarv::errorLog())
+            EXPECT_EQ(r.routine, c.routine) << c.what;
         EXPECT_EQ(surfaceState.drawing.code, c.code) << c.what;
         EXPECT_EQ(!inside(log).empty(), c.lines) << c.what;
     }
@@ -118,7 +149,8 @@ TEST_F(NetworkContourChecks, NoNetworkFlatHeightsAndLevelsOutsideDrawNothing)
         DRATRI(0.0f, 10.0f, 0.0f, 10.0f, 5, 0, size, work.data());
         const std::vector<int> codes = {2001, 2002};
         FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 1, 0, codes.data(), 0, size, work.data());
-        EXPECT_EQ(reported(), (std::vector<int>{asReported(kNoNetwork), asReported(kNoNetwork)})) << size;
+        EXPECT_EQ(reported(), (std::vector<int>{asReported(kNoNetwork), asReported(kNoNetwork)}))
+            << size;
         EXPECT_TRUE(guardsIntact()) << size;
     }
 
@@ -206,7 +238,8 @@ TEST_F(NetworkContourChecks, LevelsFromNiceStepsLimitsAndTheList)
     const std::vector<netlog::Line> lines = inside(calls());
     EXPECT_EQ(listed(), (std::vector<float>{4, 12, 21}));
     ASSERT_EQ(lines.size(), 3u);
-    for (size_t k = 0; k < 3; ++k) EXPECT_NEAR(lines[k].x[0] + 2.0f * lines[k].y[0], heights[k], 0.01f);
+    for (size_t k = 0; k < 3; ++k)
+        EXPECT_NEAR(lines[k].x[0] + 2.0f * lines[k].y[0], heights[k], 0.01f);
     // Major pen for the first level and every second one after it.
     EXPECT_EQ(surfaceState.levels.pens[0], 9);
     EXPECT_EQ(surfaceState.levels.pens[1], 7);
@@ -285,7 +318,6 @@ TEST_F(NetworkContourChecks, LabelsSitInGapsOfTheirLength)
     EXPECT_TRUE(twenty);
 }
 
-
 TEST_F(NetworkContourChecks, FirstLevelStaysOnTheDataMinimumOrRisesByAnInterval)
 {
     // Heights x + 2y + offset over 0 .. 30: nice steps of 5 from the multiple of 5 at or below
@@ -316,7 +348,6 @@ TEST_F(NetworkContourChecks, LevelsBeyondOneHundredAreDrawnButNotListed)
     // All 120 levels lie inside the heights: each is one line across the square.
     EXPECT_EQ(inside(calls()).size(), 120u);
 }
-
 
 TEST_F(NetworkContourChecks, FailedFrameLayoutKeepsTheFrameTypeAndEndsTheMap)
 {

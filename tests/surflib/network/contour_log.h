@@ -22,7 +22,7 @@ struct Line {
 struct Curve {
     std::vector<float> x, y;
     int start = 0, end = 0;
-    bool endsSet = false;      // a kernelSetCurveEnds came right before it
+    bool endsSet = false;  // a kernelSetCurveEnds came right before it
     float ends[8] = {};
 };
 
@@ -43,8 +43,7 @@ inline std::vector<float> numbersIn(const std::string& text)
     while (in >> word) {
         try {
             out.push_back(std::stof(word));
-        } catch (...) {
-        }
+        } catch (...) {}
     }
     return out;
 }
@@ -140,7 +139,8 @@ inline double mapArea(const std::vector<float>& X, const std::vector<float>& Y)
     const size_t n = X.size();
     for (size_t i = 0; i < n; ++i) {
         const size_t j = (i + 1) % n;
-        a += static_cast<double>(mapX(X[i])) * mapY(Y[j]) - static_cast<double>(mapX(X[j])) * mapY(Y[i]);
+        a += static_cast<double>(mapX(X[i])) * mapY(Y[j]) -
+            static_cast<double>(mapX(X[j])) * mapY(Y[i]);
     }
     return 0.5 * a;
 }

@@ -22,7 +22,8 @@ protected:
         CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
         std::vector<SurfacePoint3> pts;
         for (int j = 0; j < 6; ++j) {
-            for (int i = 0; i < 6; ++i) pts.push_back({2.0f * i, 2.0f * j, alongX(2.0f * i, 2.0f * j)});
+            for (int i = 0; i < 6; ++i)
+                pts.push_back({2.0f * i, 2.0f * j, alongX(2.0f * i, 2.0f * j)});
         }
         krGenerateRandomNetwork(40, static_cast<int>(pts.size()), pts.data(), ws);
         tarv::errorLogClear();
@@ -43,7 +44,10 @@ TEST_F(NetworkContourLongForms, SwitchCodesChooseStraightOrCurvedLines)
         int smoothing;
         std::vector<int> numbers;
     };
-    const Case cases[] = {{kSurfContourSwitchOn, 1, {}}, {kSurfContourSwitchOff, 0, {}}, {1, 1, {}}, {7, 0, {asReported(kBadLineSwitch)}}};
+    const Case cases[] = {{kSurfContourSwitchOn, 1, {}},
+                          {kSurfContourSwitchOff, 0, {}},
+                          {1, 1, {}},
+                          {7, 0, {asReported(kBadLineSwitch)}}};
     for (const Case& c : cases) {
         tarv::errorLogClear();
         capture();

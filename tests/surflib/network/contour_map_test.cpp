@@ -24,7 +24,8 @@ std::vector<NetPoint> peak()
         const double r = 2.0 * ring;
         for (int k = 0; k < 12; ++k) {
             const double a = k * 3.14159265358979 / 6.0 + 0.05 * ring;
-            pts.push_back({static_cast<float>(5.0 + r * std::cos(a)), static_cast<float>(5.0 + r * std::sin(a)),
+            pts.push_back({static_cast<float>(5.0 + r * std::cos(a)),
+                           static_cast<float>(5.0 + r * std::sin(a)),
                            static_cast<float>(10.0 - 1.5 * r)});
         }
     }
@@ -35,8 +36,8 @@ class NetworkContourMap : public NetworkTest {
 protected:
     // Polylines in map units that lie inside the window of the network's points (so not the
     // map frame drawn round a wider window).
-    static std::vector<netlog::Line> contourLines(const std::vector<std::string>& log, float lo = -0.01f,
-                                                  float hi = 10.01f)
+    static std::vector<netlog::Line> contourLines(const std::vector<std::string>& log,
+                                                  float lo = -0.01f, float hi = 10.01f)
     {
         std::vector<netlog::Line> out;
         for (const netlog::Line& l : netlog::polylines(log)) {
@@ -95,17 +96,16 @@ TEST_F(NetworkContourMap, PlaneLevelsAreOpenLinesOnTheirLevelFromHullToHull)
         }
         ASSERT_GE(level, 0) << "a line at no level: " << L;
         seen.insert(level);
-        for (size_t i = 0; i < l.x.size(); ++i) {
-            EXPECT_NEAR(l.x[i] + 2.0f * l.y[i], L, 0.01f);
-        }
+        for (size_t i = 0; i < l.x.size(); ++i) { EXPECT_NEAR(l.x[i] + 2.0f * l.y[i], L, 0.01f); }
         // On the hull; an end at a hull corner on the level lies a thousandth of the edge
         // along it.
         auto onHull = [](float x, float y) {
             return std::fabs(x) < 3e-3f || std::fabs(x - 10.0f) < 3e-3f || std::fabs(y) < 3e-3f ||
-                   std::fabs(y - 10.0f) < 3e-3f;
+                std::fabs(y - 10.0f) < 3e-3f;
         };
         EXPECT_TRUE(onHull(l.x.front(), l.y.front()));
-        EXPECT_TRUE(onHull(l.x.back(), l.y.back())) << l.x.back() << " " << l.y.back() << " level " << L;
+        EXPECT_TRUE(onHull(l.x.back(), l.y.back()))
+            << l.x.back() << " " << l.y.back() << " level " << L;
     }
     EXPECT_EQ(static_cast<int>(seen.size()), inside);
     EXPECT_TRUE(marksClear());
@@ -135,7 +135,8 @@ TEST_F(NetworkContourMap, LevelsAroundAPeakAreClosedLoops)
             const float d = std::hypot(l.x[i] - 5.0f, l.y[i] - 5.0f);
             EXPECT_GT(d, 0.8f * r);
             EXPECT_LT(d, 1.05f * r);
-            turning += std::atan2(l.y[i + 1] - 5.0f, l.x[i + 1] - 5.0f) - std::atan2(l.y[i] - 5.0f, l.x[i] - 5.0f);
+            turning += std::atan2(l.y[i + 1] - 5.0f, l.x[i + 1] - 5.0f) -
+                std::atan2(l.y[i] - 5.0f, l.x[i] - 5.0f);
             if (turning > 0) turning -= 0.0;
         }
         EXPECT_GT(l.x.size(), 12u);
@@ -154,7 +155,9 @@ TEST_F(NetworkContourMap, ClosedLinesEndExactlyOnTheirFirstPoint)
         int method, lineSwitch;
         float step;
         size_t pieces;
-    } cases[] = {{"straight", 0, 0, 4.0f, 1}, {"smooth", 2, 1, 8.0f, 1}, {"smooth in pieces", 2, 1, 1.0f, 3}};
+    } cases[] = {{"straight", 0, 0, 4.0f, 1},
+                 {"smooth", 2, 1, 8.0f, 1},
+                 {"smooth in pieces", 2, 1, 1.0f, 3}};
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SetUp();
@@ -263,7 +266,7 @@ TEST_F(NetworkContourMap, ClosedCurvedLineEndsWithNeighbourPointsOfItsOwnStart)
 {
     build(peak());
     TRIINT(2, 10, 1);
-    TRISTP(8.0f);   // coarse enough that the line fits one buffer
+    TRISTP(8.0f);  // coarse enough that the line fits one buffer
     TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
     capture();
     ADTCON(7.0f, 1, wsize, work.data());

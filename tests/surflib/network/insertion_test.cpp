@@ -70,7 +70,7 @@ TEST_F(InsertionTest, InterpolatedPointTakesTheNetworksHeightAndIsNoData)
     TRIADD(0, 4.4f, 5.6f, 1000.0f, 0, 0, wsize, work.data());
     EXPECT_TRUE(reported().empty());
     ASSERT_EQ(pointCount(), n + 1);
-    EXPECT_NEAR(point(n + 1).z, before, 1e-4f);   // z argument not read
+    EXPECT_NEAR(point(n + 1).z, before, 1e-4f);  // z argument not read
     // listed in the bucket index with a negative number
     int entry = 0;
     for (int m = 1; m <= n + 1; ++m) {
@@ -90,7 +90,8 @@ TEST_F(InsertionTest, GivenHeightsAndDerivativesAreKept)
         float z, dx, dy;
         bool derivativesKept;
     };
-    const Case cases[] = {{1, 50.0f, 7.0f, 8.0f, false}, {2, -20.0f, 7.0f, 8.0f, true}, {9, 0.0f, 0, 0, false}};
+    const Case cases[] = {
+        {1, 50.0f, 7.0f, 8.0f, false}, {2, -20.0f, 7.0f, 8.0f, true}, {9, 0.0f, 0, 0, false}};
     float x = 3.3f;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.kind);
@@ -99,7 +100,7 @@ TEST_F(InsertionTest, GivenHeightsAndDerivativesAreKept)
         float h = 0, gx = 0, gy = 0;
         TRIHGT(x, 6.1f, h, gx, gy, wsize, work.data());
         if (c.kind == 9) {
-            EXPECT_EQ(reported(), std::vector<int>{asReported(kBadSwitch)});   // taken as kind 0
+            EXPECT_EQ(reported(), std::vector<int>{asReported(kBadSwitch)});  // taken as kind 0
             EXPECT_NEAR(h, planeZ(x, 6.1f), 1e-3f);
         } else {
             EXPECT_TRUE(reported().empty());
@@ -121,7 +122,7 @@ TEST_F(InsertionTest, PointsOnEdgesSplitTheTrianglesBesideThem)
         for (int i = 0; i < 3; ++i) pts.push_back({float(i), float(j), float(i + 2 * j)});
     }
     build(pts, 10);
-    TRIINT(2, 7, 1);   // fewer fit neighbours than the nine points
+    TRIINT(2, 7, 1);  // fewer fit neighbours than the nine points
     const int t0 = triangleCount();
     // the middle of an inner edge of the grid: two triangles become four
     TRIADD(1, 1.0f, 0.5f, 5.0f, 0, 0, wsize, work.data());
@@ -154,7 +155,7 @@ TEST_F(InsertionTest, PointOutsideExtendsTheHull)
 TEST_F(InsertionTest, ExistingVertexAndFullTableAddNothing)
 {
     const std::vector<NetPoint> pts = octagonWithCentre();
-    build(pts, 1);   // room for one more point
+    build(pts, 1);  // room for one more point
     TRIINT(2, 7, 1);
     const int t0 = triangleCount();
     TRIADD(1, 5.0f, 5.0f, 1.0f, 0, 0, wsize, work.data());
@@ -178,7 +179,8 @@ TEST_F(InsertionTest, FitWithFewerDataPointsThanNeighboursAsked)
     for (NetPoint& p : pts) p.z = planeZ(p.x, p.y);
     build(pts, 10);
     TRIINT(1, 10, 1);
-    const float added[][2] = {{4.0f, 4.5f}, {6.0f, 4.5f}, {5.0f, 6.0f}, {4.5f, 3.0f}, {6.5f, 6.0f}, {3.0f, 5.5f}};
+    const float added[][2] = {{4.0f, 4.5f}, {6.0f, 4.5f}, {5.0f, 6.0f},
+                              {4.5f, 3.0f}, {6.5f, 6.0f}, {3.0f, 5.5f}};
     for (const auto& a : added) TRIADD(0, a[0], a[1], 0.0f, 0, 0, wsize, work.data());
     ASSERT_EQ(pointCount(), 15);
     tarv::errorLogClear();
@@ -191,8 +193,8 @@ TEST_F(InsertionTest, ManyAddedPointsKeepTheNetworkDelaunay)
     build(randomPoints(30, 40, planeZ), 200);
     const std::vector<NetPoint> more = randomPoints(150, 41, planeZ);
     for (size_t i = 0; i < more.size(); ++i) {
-        TRIADD(static_cast<int>(i % 2), more[i].x * 1.1f - 0.5f, more[i].y * 1.1f - 0.5f, more[i].z, 0, 0,
-               wsize, work.data());
+        TRIADD(static_cast<int>(i % 2), more[i].x * 1.1f - 0.5f, more[i].y * 1.1f - 0.5f, more[i].z,
+               0, 0, wsize, work.data());
     }
     EXPECT_EQ(structureFault(), "");
     EXPECT_EQ(delaunayViolations(), 0);
@@ -224,8 +226,8 @@ TEST_F(InsertionTest, RegionEdgesBecomeNetworkEdgesAndItsTrianglesAreMarked)
     region({{x0, y0}, {x1, y0}, {x1, y1}, {x0, y1}}, 0);
     EXPECT_TRUE(reported().empty());
     EXPECT_EQ(straddling(x0, x1, y0, y1), 0);
-    EXPECT_EQ(structureFault(), "");      // neighbour entries signed like their triangles
-    EXPECT_EQ(delaunayViolations(), 0);   // swaps made everywhere but across the region's edges
+    EXPECT_EQ(structureFault(), "");     // neighbour entries signed like their triangles
+    EXPECT_EQ(delaunayViolations(), 0);  // swaps made everywhere but across the region's edges
     int inside = 0;
     for (int t = 1; t <= triangleCount(); ++t) {
         const bool in = centroidIn(t, x0, x1, y0, y1);
@@ -294,7 +296,9 @@ TEST_F(InsertionTest, RegionVariantsMarkTheSameTriangles)
         std::vector<int> errors;
         bool inverted;
     };
-    const Variant variants[] = {{cw, 0, {asReported(kClockwiseRegion)}, false}, {closed, 1, {}, false}, {ccw, 2, {}, true},
+    const Variant variants[] = {{cw, 0, {asReported(kClockwiseRegion)}, false},
+                                {closed, 1, {}, false},
+                                {ccw, 2, {}, true},
                                 {ccw, 7, {asReported(kBadSwitch)}, true}};
     for (const Variant& v : variants) {
         SCOPED_TRACE(v.kind);
@@ -313,23 +317,26 @@ TEST_F(InsertionTest, RegionsThatAreNoSimplePolygonAreRefused)
     build(randomPoints(60, 70, planeZ), 50);
     const std::vector<float> saved = work;
     const int t0 = triangleCount();
-    const long long from = surfaceState.network.triangleStart - 1, to = surfaceState.network.spareStart - 1;
-    region({{2, 2}, {8, 8}, {8, 2}, {2, 8}}, 0);   // a figure of eight
+    const long long from = surfaceState.network.triangleStart - 1,
+                    to = surfaceState.network.spareStart - 1;
+    region({{2, 2}, {8, 8}, {8, 2}, {2, 8}}, 0);  // a figure of eight
     EXPECT_EQ(reported(), std::vector<int>{asReported(kNotSimpleRegion)});
     EXPECT_EQ(tarv::errorLog()[0].routine, "krAddNetworkRegion(TRIREG)");
     EXPECT_EQ(triangleCount(), t0);
     tarv::errorLogClear();
-    region({{2, 2}, {8, 8}, {2, 2}, {8, 8}}, 0);   // edges of no length
+    region({{2, 2}, {8, 8}, {2, 2}, {8, 8}}, 0);  // edges of no length
     EXPECT_EQ(reported(), std::vector<int>{asReported(kNotSimpleRegion)});
     tarv::errorLogClear();
     // a five-pointed star drawn clockwise turns twice: warned as clockwise, then refused
     std::vector<std::pair<float, float>> star;
     for (int i = 0; i < 5; ++i) {
         const double a = 1.5707963 - i * 2.5132741;
-        star.emplace_back(static_cast<float>(5.0 + 3.0 * std::cos(a)), static_cast<float>(5.0 + 3.0 * std::sin(a)));
+        star.emplace_back(static_cast<float>(5.0 + 3.0 * std::cos(a)),
+                          static_cast<float>(5.0 + 3.0 * std::sin(a)));
     }
     region(star, 0);
-    EXPECT_EQ(reported(), (std::vector<int>{asReported(kClockwiseRegion), asReported(kNotSimpleRegion)}));
+    EXPECT_EQ(reported(),
+              (std::vector<int>{asReported(kClockwiseRegion), asReported(kNotSimpleRegion)}));
     tarv::errorLogClear();
     region({{2, 2}, {8, 8}}, 0);
     EXPECT_EQ(reported(), std::vector<int>{asReported(kTooFewNetworkPoints)});

@@ -86,8 +86,8 @@ TEST_F(InterpolationTest, PatchWithGivenGradientsIsExactOnAQuadraticAndLinearIsN
         TRIINT(0, 10, 1);
         linearError = std::max(linearError, double(std::fabs(spot(qx, qy).h - quadraticZ(qx, qy))));
     }
-    EXPECT_GT(linearError, 0.01);   // the check above is not one any height passes
-    EXPECT_EQ(header(2), 1.0f);     // the given derivatives were used, never estimated
+    EXPECT_GT(linearError, 0.01);  // the check above is not one any height passes
+    EXPECT_EQ(header(2), 1.0f);    // the given derivatives were used, never estimated
 }
 
 float smooth(float x, float y) { return std::sin(0.6f * x) * std::cos(0.5f * y) + 0.1f * x; }
@@ -99,7 +99,8 @@ TEST_F(InterpolationTest, SmoothFunctionIsFollowedClosely)
     for (int method : {0, 1, 2}) {
         TRIINT(method, 10, 1);
         float worst = 0.0f;
-        for (const auto& [x, y] : inner()) worst = std::max(worst, std::fabs(spot(x, y).h - smooth(x, y)));
+        for (const auto& [x, y] : inner())
+            worst = std::max(worst, std::fabs(spot(x, y).h - smooth(x, y)));
         EXPECT_LT(worst, tolerance[method]) << "method " << method;
     }
 }
@@ -113,7 +114,8 @@ TEST_F(InterpolationTest, DataPointGivesItsStoredHeightAndGradient)
     const NetworkLayout& n = surfaceState.network;
     int row = 0;
     for (int j = 1; j <= pointCount(); ++j) {
-        if (std::fabs(point(j).x - pts[7].x) < 1e-4f && std::fabs(point(j).y - pts[7].y) < 1e-4f) row = j;
+        if (std::fabs(point(j).x - pts[7].x) < 1e-4f && std::fabs(point(j).y - pts[7].y) < 1e-4f)
+            row = j;
     }
     ASSERT_GT(row, 0);
     const float* w = work.data();
@@ -195,7 +197,13 @@ TEST_F(InterpolationTest, SettersCorrectOutOfRangeValues)
         {1, 6, 1, {asReported(kFewNeighbours)}, 1, 10, 1},
         {1, 12, 0, {asReported(kBadSwitch)}, 1, 12, 1},
         {1, 12, 5, {asReported(kBadSwitch)}, 1, 12, 1},
-        {7, 2, 9, {asReported(kBadSwitch), asReported(kFewNeighbours), asReported(kBadSwitch)}, 2, 10, 1},
+        {7,
+         2,
+         9,
+         {asReported(kBadSwitch), asReported(kFewNeighbours), asReported(kBadSwitch)},
+         2,
+         10,
+         1},
     };
     for (const Case& c : cases) {
         tarv::errorLogClear();
@@ -212,8 +220,11 @@ TEST_F(InterpolationTest, SettersCorrectOutOfRangeValues)
         std::vector<int> errors;
         float stored;
     };
-    const Step steps[] = {{2.5f, {}, 2.5f}, {-2.0f, {asReported(kNegativeValue)}, 2.0f}, {0.0f, {asReported(kStepTooSmall)}, 4.0f},
-                          {1e-5f, {asReported(kStepTooSmall)}, 4.0f}, {NAN, {asReported(kStepTooSmall)}, 4.0f}};
+    const Step steps[] = {{2.5f, {}, 2.5f},
+                          {-2.0f, {asReported(kNegativeValue)}, 2.0f},
+                          {0.0f, {asReported(kStepTooSmall)}, 4.0f},
+                          {1e-5f, {asReported(kStepTooSmall)}, 4.0f},
+                          {NAN, {asReported(kStepTooSmall)}, 4.0f}};
     for (const Step& s : steps) {
         tarv::errorLogClear();
         TRISTP(s.step);
@@ -236,7 +247,8 @@ TEST_F(InterpolationTest, LocateReportsVerticesEdgesAndSubTriangles)
     // the centre point itself
     int centre = 0;
     for (int j = 1; j <= pointCount(); ++j) {
-        if (std::fabs(point(j).x - 5.0f) < 1e-4f && std::fabs(point(j).y - 5.0f) < 1e-4f) centre = j;
+        if (std::fabs(point(j).x - 5.0f) < 1e-4f && std::fabs(point(j).y - 5.0f) < 1e-4f)
+            centre = j;
     }
     ASSERT_GT(centre, 0);
     const float cx = networkX(w, centre), cy = networkY(w, centre);
@@ -247,7 +259,8 @@ TEST_F(InterpolationTest, LocateReportsVerticesEdgesAndSubTriangles)
     // the midpoint of an edge of triangle 3: on that edge, in the sub-triangle along it
     for (int k = 1; k <= 3; ++k) {
         const int a = vertex(3, k), b = vertex(3, k % 3 + 1);
-        const float mx = 0.5f * (networkX(w, a) + networkX(w, b)), my = 0.5f * (networkY(w, a) + networkY(w, b));
+        const float mx = 0.5f * (networkX(w, a) + networkX(w, b)),
+                    my = 0.5f * (networkY(w, a) + networkY(w, b));
         t = 3;
         surfaceLocateTriangle(mx, my, h, inside, t, sub, edge, slot, w);
         EXPECT_EQ(inside, 1);
@@ -259,14 +272,16 @@ TEST_F(InterpolationTest, LocateReportsVerticesEdgesAndSubTriangles)
     int k = 1;
     while (neighbourEntry(1, k) != 0) ++k;
     const int a = vertex(1, k), b = vertex(1, k % 3 + 1);
-    const float mx = 0.5f * (networkX(w, a) + networkX(w, b)), my = 0.5f * (networkY(w, a) + networkY(w, b));
+    const float mx = 0.5f * (networkX(w, a) + networkX(w, b)),
+                my = 0.5f * (networkY(w, a) + networkY(w, b));
     const float ox = mx + 0.2f * (mx - cx), oy = my + 0.2f * (my - cy);
     t = 5;
     surfaceLocateTriangle(ox, oy, h, inside, t, sub, edge, slot, w);
     EXPECT_EQ(inside, 0);
     EXPECT_EQ(t, 1);
     EXPECT_EQ(sub, k);
-    const float px = networkX(w, a) + 3.0f * (networkX(w, a) - cx), py = networkY(w, a) + 3.0f * (networkY(w, a) - cy);
+    const float px = networkX(w, a) + 3.0f * (networkX(w, a) - cx),
+                py = networkY(w, a) + 3.0f * (networkY(w, a) - cy);
     t = 1;
     surfaceLocateTriangle(px, py, h, inside, t, sub, edge, slot, w);
     EXPECT_EQ(inside, 0);
@@ -291,11 +306,13 @@ TEST_F(InterpolationTest, LevelCrossingFindsTheLevelOnASegment)
     EXPECT_EQ(surfaceState.networkWork.crossingFound, -1);
     EXPECT_NEAR(xc * n.xrange + n.xmin, 5.5f, 1e-3f);
     // an end on the level is moved 0.001 of the way along
-    x1 = nx(3); x2 = nx(7);
+    x1 = nx(3);
+    x2 = nx(7);
     surfaceLevelCrossing(0, 0, nz(-8.0f), x1, x2, y1, y2, nz(-8.0f), nz(0.0f), xc, yc, work.data());
     EXPECT_NEAR(x1 * n.xrange + n.xmin, 3.004f, 1e-4f);
     // a level the segment never reaches: no crossing
-    x1 = nx(3); x2 = nx(7);
+    x1 = nx(3);
+    x2 = nx(7);
     surfaceLevelCrossing(0, 0, nz(5.0f), x1, x2, y1, y2, nz(-8.0f), nz(0.0f), xc, yc, work.data());
     EXPECT_EQ(surfaceState.networkWork.crossingFound, 0);
 }

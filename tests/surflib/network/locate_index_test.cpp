@@ -80,7 +80,8 @@ TEST_F(LocateIndexTest, AnswersAsTheScanOnLatticeAndScatteredNetworks)
     // A lattice: every probe on an edge or vertex lies on several triangles at once.
     std::vector<NetPoint> lattice;
     for (int i = 0; i < 9; ++i) {
-        for (int j = 0; j < 7; ++j) lattice.push_back({float(i), float(j), float((i * 7 + j * 3) % 5)});
+        for (int j = 0; j < 7; ++j)
+            lattice.push_back({float(i), float(j), float((i * 7 + j * 3) % 5)});
     }
     build(lattice);
     ASSERT_EQ(structureFault(), "");
@@ -97,7 +98,8 @@ TEST_F(LocateIndexTest, GridNodesOnSharedEdgesTakeTheNetworkHeights)
 {
     std::vector<NetPoint> lattice;
     for (int i = 0; i < 6; ++i) {
-        for (int j = 0; j < 6; ++j) lattice.push_back({float(i), float(j), planeZ(float(i), float(j))});
+        for (int j = 0; j < 6; ++j)
+            lattice.push_back({float(i), float(j), planeZ(float(i), float(j))});
     }
     build(lattice);
     for (int method : {0, 1, 2}) {

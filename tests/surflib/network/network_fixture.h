@@ -29,7 +29,7 @@ struct NetPoint {
 
 class NetworkTest : public SurfacePictureTest {
 public:
-    std::vector<float> work;   // the workspace; words past wsize are guard words
+    std::vector<float> work;  // the workspace; words past wsize are guard words
     int wsize = 0;
     static constexpr int kGuardWords = 64;
     static constexpr float kGuard = 12345.0f;
@@ -111,8 +111,9 @@ protected:
         const float* w = work.data();
         const int a = vertex(t, 1), b = vertex(t, 2), c = vertex(t, 3);
         const double ax = networkX(w, a), ay = networkY(w, a);
-        return 0.5 * ((networkX(w, b) - ax) * (networkY(w, c) - ay) -
-                      (networkX(w, c) - ax) * (networkY(w, b) - ay));
+        return 0.5 *
+            ((networkX(w, b) - ax) * (networkY(w, c) - ay) -
+             (networkX(w, c) - ax) * (networkY(w, b) - ay));
     }
 
     // The structural checks of a valid network; returns the first fault found, "" when none.
@@ -123,7 +124,8 @@ protected:
         std::set<std::pair<int, int>> hullEdges;
         std::vector<int> used(static_cast<size_t>(N) + 1, 0);
         for (int t = 1; t <= T; ++t) {
-            if (!(signedArea(t) > 0.0)) return "triangle " + std::to_string(t) + " not counter-clockwise";
+            if (!(signedArea(t) > 0.0))
+                return "triangle " + std::to_string(t) + " not counter-clockwise";
             for (int k = 1; k <= 3; ++k) {
                 const int a = vertex(t, k), b = vertex(t, k % 3 + 1);
                 if (a < 1 || a > N) return "vertex out of range";
@@ -138,13 +140,17 @@ protected:
                 bool back = false;
                 for (int j = 1; j <= 3; ++j) {
                     if (vertex(u, j) == b && vertex(u, j % 3 + 1) == a &&
-                        std::abs(neighbourEntry(u, j)) == t) back = true;
+                        std::abs(neighbourEntry(u, j)) == t)
+                        back = true;
                 }
-                if (!back) return "neighbours of " + std::to_string(t) + " and " + std::to_string(u) + " disagree";
+                if (!back)
+                    return "neighbours of " + std::to_string(t) + " and " + std::to_string(u) +
+                        " disagree";
             }
         }
         for (int j = 1; j <= N; ++j) {
-            if (!used[static_cast<size_t>(j)]) return "point " + std::to_string(j) + " in no triangle";
+            if (!used[static_cast<size_t>(j)])
+                return "point " + std::to_string(j) + " in no triangle";
         }
         // The hull list runs along exactly the edges without a neighbour.
         const int start = surfaceState.network.hullStart;
@@ -152,7 +158,8 @@ protected:
         size_t steps = 0;
         do {
             const int next = networkIndex(networkPointField(w, h, kNetHullNext));
-            if (networkIndex(networkPointField(w, next, kNetHullPrevious)) != h) return "hull links disagree";
+            if (networkIndex(networkPointField(w, next, kNetHullPrevious)) != h)
+                return "hull links disagree";
             if (hullEdges.count({h, next}) == 0) return "hull list leaves the hull edges";
             h = next;
         } while (h != start && ++steps <= static_cast<size_t>(N));
@@ -172,7 +179,8 @@ protected:
             for (int k = 1; k <= 3; ++k) {
                 const int u = std::abs(neighbourEntry(t, k));
                 if (u == 0 || (mark(t) < 0) != (mark(u) < 0)) continue;
-                const int a = vertex(t, k), b = vertex(t, k % 3 + 1), c = vertex(t, (k + 1) % 3 + 1);
+                const int a = vertex(t, k), b = vertex(t, k % 3 + 1),
+                          c = vertex(t, (k + 1) % 3 + 1);
                 int q = 0;
                 for (int j = 1; j <= 3; ++j) {
                     if (vertex(u, j) != a && vertex(u, j) != b) q = vertex(u, j);
@@ -182,8 +190,8 @@ protected:
                 const double bx = networkX(w, b) - qx, by = networkY(w, b) - qy;
                 const double cx = networkX(w, c) - qx, cy = networkY(w, c) - qy;
                 const double det = (ax * ax + ay * ay) * (bx * cy - cx * by) -
-                                   (bx * bx + by * by) * (ax * cy - cx * ay) +
-                                   (cx * cx + cy * cy) * (ax * by - bx * ay);
+                    (bx * bx + by * by) * (ax * cy - cx * ay) +
+                    (cx * cx + cy * cy) * (ax * by - bx * ay);
                 if (det > 1e-9) ++bad;
             }
         }
@@ -235,7 +243,10 @@ protected:
 
 inline float planeZ(float x, float y) { return 2.0f * x - 3.0f * y + 1.0f; }
 inline float tilted(float x, float y) { return x + 2.0f * y; }
-inline float quadraticZ(float x, float y) { return 0.3f * x * x - 0.2f * x * y + 0.5f * y * y + x - 2.0f; }
+inline float quadraticZ(float x, float y)
+{
+    return 0.3f * x * x - 0.2f * x * y + 0.5f * y * y + x - 2.0f;
+}
 
 // Points on an n by n grid over [0, 10] x [0, 10] with heights f, row by row from the bottom.
 inline std::vector<NetPoint> gridOf(int n, float (*f)(float, float))

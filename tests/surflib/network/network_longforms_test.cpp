@@ -25,7 +25,7 @@ protected:
 TEST_F(NetworkLongFormTest, BuildersMakeTheWorkspaceForTheMaximumCount)
 {
     const std::vector<SurfacePoint3> pts = records(20, 1);
-    krGenerateRandomNetwork(20, 20, pts.data(), ws);   // capacity 18: no room for 20 points
+    krGenerateRandomNetwork(20, 20, pts.data(), ws);  // capacity 18: no room for 20 points
     EXPECT_EQ(ws.size, 36 * 20 + 36);
     EXPECT_EQ(reported(), std::vector<int>{asReported(kWorkspaceShort)});
     EXPECT_EQ(tarv::errorLog()[0].routine, "krGenerateRandomNetwork(RANTRI)");
@@ -51,7 +51,7 @@ TEST_F(NetworkLongFormTest, BuildersMakeTheWorkspaceForTheMaximumCount)
     std::vector<SurfaceGradient> g(20, SurfaceGradient{2.0f, -3.0f});
     krGenerateDerivsNetwork(30, 20, pts.data(), g.data(), ws);
     EXPECT_TRUE(reported().empty());
-    EXPECT_EQ(ws.words[1], 1.0f);   // derivatives given
+    EXPECT_EQ(ws.words[1], 1.0f);  // derivatives given
     SurfaceGradient d{0, 0};
     float h = 0.0f;
     krReturnNetworkSpotHeight(pts[5].x, pts[5].y, h, d, ws);
@@ -66,11 +66,15 @@ TEST_F(NetworkLongFormTest, PointKindCodes)
     struct Case {
         int code;
         float z;
-        float expected;   // NAN: the network's own height
+        float expected;  // NAN: the network's own height
     };
-    const Case cases[] = {{kSurfNetPointHeight, 50.0f, 50.0f}, {kSurfNetPointDerivatives, -5.0f, -5.0f},
-                          {2, 7.0f, 7.0f}, {1, 9.0f, 9.0f}, {kSurfNetPointInterpolated, 50.0f, NAN},
-                          {0, 50.0f, NAN}, {12345, 50.0f, NAN}};
+    const Case cases[] = {{kSurfNetPointHeight, 50.0f, 50.0f},
+                          {kSurfNetPointDerivatives, -5.0f, -5.0f},
+                          {2, 7.0f, 7.0f},
+                          {1, 9.0f, 9.0f},
+                          {kSurfNetPointInterpolated, 50.0f, NAN},
+                          {0, 50.0f, NAN},
+                          {12345, 50.0f, NAN}};
     float x = 2.2f;
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
@@ -93,8 +97,11 @@ TEST_F(NetworkLongFormTest, RegionKindCodes)
         bool outsideMarked;
         std::vector<int> errors;
     };
-    const Case cases[] = {{kSurfNetRegion0, false, {}}, {kSurfNetRegion1, false, {}},
-                          {kSurfNetRegion1b, false, {}}, {2, true, {}}, {5, true, {asReported(kBadSwitch)}}};
+    const Case cases[] = {{kSurfNetRegion0, false, {}},
+                          {kSurfNetRegion1, false, {}},
+                          {kSurfNetRegion1b, false, {}},
+                          {2, true, {}},
+                          {5, true, {asReported(kBadSwitch)}}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.code);
         krGenerateRandomNetwork(100, 60, pts.data(), ws);
@@ -149,8 +156,9 @@ TEST_F(NetworkLongFormTest, MarkerCodesAndTheOneRemembered)
         int code, value, marker;
     };
     // 0 at first use for an unknown code, then each known code, and an unknown code keeping it
-    const Case cases[] = {{999, 4, 0}, {kSurfMarkerWithValue, 5, -5}, {12, 8, -5},
-                          {kSurfMarkerPlain, 6, 6}, {0, 6, 0}, {77, 2, 0}};
+    const Case cases[] = {{999, 4, 0}, {kSurfMarkerWithValue, 5, -5},
+                          {12, 8, -5}, {kSurfMarkerPlain, 6, 6},
+                          {0, 6, 0},   {77, 2, 0}};
     surfaceState.contour.pointMarker = 0;
     for (const Case& c : cases) {
         surfaceState.contour.pointMarker = 1234;

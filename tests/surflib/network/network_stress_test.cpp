@@ -41,7 +41,8 @@ protected:
     };
     Guarded array(int n, float lo, float hi, bool odd)
     {
-        Guarded g{std::vector<float>(static_cast<size_t>(std::max(n, 0)) + 8, kGuard), std::max(n, 0)};
+        Guarded g{std::vector<float>(static_cast<size_t>(std::max(n, 0)) + 8, kGuard),
+                  std::max(n, 0)};
         for (int i = 0; i < g.n; ++i) {
             g.v[static_cast<size_t>(i)] =
                 odd ? value(lo, hi) : std::uniform_real_distribution<float>(lo, hi)(rng);
@@ -55,7 +56,7 @@ protected:
         const bool odd = chance(15);
         Guarded x = array(n, 0.0f, 10.0f, odd), y = array(n, 0.0f, 10.0f, odd),
                 z = array(n, -5.0f, 5.0f, odd);
-        if (n > 4 && chance(20)) {   // duplicates and points on one line
+        if (n > 4 && chance(20)) {  // duplicates and points on one line
             for (int i = 0; i < n / 2; ++i) {
                 x.v[static_cast<size_t>(i)] = x.v[0];
                 if (chance(50)) y.v[static_cast<size_t>(i)] = y.v[0];
@@ -75,13 +76,13 @@ protected:
 
     void oneCall()
     {
-        const int ws = chance(5) ? wsize + pick(-2, 2) : wsize;   // now and then not the network's
+        const int ws = chance(5) ? wsize + pick(-2, 2) : wsize;  // now and then not the network's
         float* w = work.data();
         switch (pick(0, 13)) {
         case 0: {
             const int kind = pick(-1, 3);
-            TRIADD(kind, value(-2.0f, 12.0f), value(-2.0f, 12.0f), value(-5.0f, 5.0f), value(-1.0f, 1.0f),
-                   value(-1.0f, 1.0f), ws, w);
+            TRIADD(kind, value(-2.0f, 12.0f), value(-2.0f, 12.0f), value(-5.0f, 5.0f),
+                   value(-1.0f, 1.0f), value(-1.0f, 1.0f), ws, w);
             break;
         }
         case 1: {
@@ -90,7 +91,7 @@ protected:
             Guarded x = array(n, 0.0f, 10.0f, odd), y = array(n, 0.0f, 10.0f, odd),
                     z = array(n, -5.0f, 5.0f, odd), gx = array(n, -1.0f, 1.0f, odd),
                     gy = array(n, -1.0f, 1.0f, odd);
-            if (n >= 3 && chance(60)) {   // a convex polygon, either way round
+            if (n >= 3 && chance(60)) {  // a convex polygon, either way round
                 const float cx = value(2.0f, 8.0f), cy = value(2.0f, 8.0f), r = value(0.2f, 4.0f);
                 const float turn = chance(50) ? 1.0f : -1.0f;
                 for (int i = 0; i < n; ++i) {
@@ -98,7 +99,8 @@ protected:
                     y.v[static_cast<size_t>(i)] = cy + r * std::sin(turn * 6.2831853f * i / n);
                 }
             }
-            TRIREG(pick(-1, 3), n, x.data(), y.data(), z.data(), gx.data(), gy.data(), pick(-1, 3), ws, w);
+            TRIREG(pick(-1, 3), n, x.data(), y.data(), z.data(), gx.data(), gy.data(), pick(-1, 3),
+                   ws, w);
             EXPECT_TRUE(x.intact() && y.intact() && z.intact() && gx.intact() && gy.intact());
             break;
         }
@@ -112,8 +114,8 @@ protected:
         case 5: {
             const int nx = pick(-1, 12), ny = pick(-1, 12);
             Guarded g = array(std::max(nx, 0) * std::max(ny, 0), 0.0f, 0.0f, false);
-            TRIGRD(value(-3.0f, 13.0f), value(-3.0f, 13.0f), value(-3.0f, 13.0f), value(-3.0f, 13.0f),
-                   nx, ny, g.data(), ws, w);
+            TRIGRD(value(-3.0f, 13.0f), value(-3.0f, 13.0f), value(-3.0f, 13.0f),
+                   value(-3.0f, 13.0f), nx, ny, g.data(), ws, w);
             EXPECT_TRUE(g.intact());
             break;
         }
@@ -127,7 +129,8 @@ protected:
         }
         case 7: TRINET(pick(-3, 3), ws, w); break;
         case 8:
-            TRISET(value(-2.0f, 3.0f), value(7.0f, 12.0f), value(-2.0f, 3.0f), value(7.0f, 12.0f), ws, w);
+            TRISET(value(-2.0f, 3.0f), value(7.0f, 12.0f), value(-2.0f, 3.0f), value(7.0f, 12.0f),
+                   ws, w);
             break;
         case 9:
             DRATRI(value(-2.0f, 3.0f), value(7.0f, 12.0f), value(-2.0f, 3.0f), value(7.0f, 12.0f),
@@ -138,18 +141,19 @@ protected:
             const int ncont = pick(-4, 6);
             std::vector<int> codes(static_cast<size_t>(std::abs(ncont)) + 1);
             for (int& c : codes) c = pick(-2, 2100);
-            FILTRI(value(-2.0f, 3.0f), value(7.0f, 12.0f), value(-2.0f, 3.0f), value(7.0f, 12.0f), ncont,
-                   pick(-1, 2), codes.data(), pick(-1, 2), ws, w);
+            FILTRI(value(-2.0f, 3.0f), value(7.0f, 12.0f), value(-2.0f, 3.0f), value(7.0f, 12.0f),
+                   ncont, pick(-1, 2), codes.data(), pick(-1, 2), ws, w);
             break;
         }
         case 12:
-            ADTFIL(value(-6.0f, 6.0f), value(-6.0f, 6.0f), pick(-2, 2100), pick(-1, 2), pick(-1, 2), ws, w);
+            ADTFIL(value(-6.0f, 6.0f), value(-6.0f, 6.0f), pick(-2, 2100), pick(-1, 2), pick(-1, 2),
+                   ws, w);
             break;
         default: buildRandom(); break;
         }
         ASSERT_TRUE(guardsIntact());
-        if (surfaceFlagOn(surfaceState.network.networkBuilt) && surfaceState.network.storedSize == wsize &&
-            header(3) == 1.0f) {
+        if (surfaceFlagOn(surfaceState.network.networkBuilt) &&
+            surfaceState.network.storedSize == wsize && header(3) == 1.0f) {
             ASSERT_EQ(structureFault(), "");
         }
     }

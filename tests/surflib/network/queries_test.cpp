@@ -47,7 +47,7 @@ TEST_F(QueryTest, GridSamplesThePlaneUpToTheWindowsHighEdges)
     TRIINT(0, 10, 1);
     const int nx = 5, ny = 4;
     std::vector<float> z(nx * ny + 1, -999.0f);
-    TRIGRD(3.0f, 7.0f, 6.5f, 2.0f, nx, ny, z.data(), wsize, work.data());   // y limits reversed
+    TRIGRD(3.0f, 7.0f, 6.5f, 2.0f, nx, ny, z.data(), wsize, work.data());  // y limits reversed
     EXPECT_TRUE(reported().empty());
     for (int j = 0; j < ny; ++j) {
         for (int i = 0; i < nx; ++i) {
@@ -69,7 +69,7 @@ TEST_F(QueryTest, GridWarnsOnceForNodesOutsideAndRefusesTooFewNodes)
     std::vector<float> z(100, 0.0f);
     TRIGRD(-5.0f, 15.0f, -5.0f, 15.0f, 6, 6, z.data(), wsize, work.data());
     EXPECT_EQ(reported(), std::vector<int>{asReported(kOutsideNetwork)});
-    EXPECT_NEAR(z[0], planeZ(-5.0f, -5.0f), 1e-2f);   // extrapolated by the fit
+    EXPECT_NEAR(z[0], planeZ(-5.0f, -5.0f), 1e-2f);  // extrapolated by the fit
     for (int nx : {1, 0, -3}) {
         tarv::errorLogClear();
         std::fill(z.begin(), z.end(), 7.0f);
@@ -81,7 +81,8 @@ TEST_F(QueryTest, GridWarnsOnceForNodesOutsideAndRefusesTooFewNodes)
         float x0, x1, y0, y1;
         int error;
     };
-    const Window windows[] = {{1.0f, 1.0f, 0.0f, 1.0f, asReported(kFlatXRange)}, {0.0f, 1.0f, 2.0f, 2.0f, asReported(kFlatYRange)},
+    const Window windows[] = {{1.0f, 1.0f, 0.0f, 1.0f, asReported(kFlatXRange)},
+                              {0.0f, 1.0f, 2.0f, 2.0f, asReported(kFlatYRange)},
                               {NAN, 1.0f, 0.0f, 1.0f, asReported(kFlatXRange)},
                               {0.0f, 1.0f, 0.0f, INFINITY, asReported(kFlatYRange)}};
     for (const Window& w : windows) {
@@ -109,7 +110,8 @@ TEST_F(QueryTest, NodeOutsideWithNoFitTakesThePlaneOfItsHullEdge)
     for (int j = 0; j < 3; ++j) {
         for (int i = 0; i < 3; ++i) {
             const float x = 8.0f + 2.0f * i, y = 18.5f + 2.0f * j;
-            EXPECT_NEAR(z[static_cast<size_t>(j) * 3 + i], 5.0f + x + 0.1f * y, 1e-3f) << x << "," << y;
+            EXPECT_NEAR(z[static_cast<size_t>(j) * 3 + i], 5.0f + x + 0.1f * y, 1e-3f)
+                << x << "," << y;
         }
     }
 }
@@ -147,7 +149,7 @@ TEST_F(QueryTest, BoundaryIsTheClosedHull)
     ASSERT_EQ(n, 9);
     EXPECT_EQ(x[0], x[8]);
     EXPECT_EQ(y[0], y[8]);
-    double area = 0.0;   // counter-clockwise: positive area, the octagon's
+    double area = 0.0;  // counter-clockwise: positive area, the octagon's
     for (int i = 0; i < 8; ++i) {
         EXPECT_NEAR(std::hypot(x[i] - 5.0f, y[i] - 5.0f), 4.0f, 1e-4f);
         area += 0.5 * (x[i] * y[i + 1] - x[i + 1] * y[i]);
@@ -198,7 +200,9 @@ TEST_F(QueryTest, BoundaryDrawnInJoinedPiecesOnTheNetworkMap)
     n = 4;
     TRIBOU(n, 1, x.data(), y.data(), wsize, work.data());
     const std::vector<Line> lines = polylines(calls());
-    EXPECT_EQ(reported(), std::vector<int>{asReported(kTruncated)});   // the drawing buffer holds 4 of the 9 points
+    EXPECT_EQ(
+        reported(),
+        std::vector<int>{asReported(kTruncated)});  // the drawing buffer holds 4 of the 9 points
     // the pieces join: every piece starts where the one before it ended, and together they
     // pass through all nine corners of the closed octagon
     std::vector<float> px, py;
@@ -217,8 +221,9 @@ TEST_F(QueryTest, BoundaryDrawnInJoinedPiecesOnTheNetworkMap)
     for (size_t i = 0; i < 8; ++i) {
         bool corner = false;
         for (size_t c = 1; c < pts.size(); ++c) {
-            corner = corner || (std::fabs(px[i] - pictureX(pts[c].x)) < 0.05f &&
-                                std::fabs(py[i] - pictureY(pts[c].y)) < 0.05f);
+            corner = corner ||
+                (std::fabs(px[i] - pictureX(pts[c].x)) < 0.05f &&
+                 std::fabs(py[i] - pictureY(pts[c].y)) < 0.05f);
         }
         EXPECT_TRUE(corner) << i;
     }
@@ -273,12 +278,20 @@ TEST_F(QueryTest, EveryRoutineChecksItsWorkspace)
         std::function<void(int, float*)> run;
     };
     const std::vector<Call> calls{
-        {"krReturnNetworkSpotHeight(TRIHGT)", [&](int s, float* w) { TRIHGT(5, 5, h, gx, gy, s, w); }},
-        {"krGenerateNetworkGrid(TRIGRD)", [&](int s, float* w) { TRIGRD(2, 8, 2, 8, 3, 3, grid.data(), s, w); }},
-        {"krReturnNetworkBound(TRIBOU)", [&](int s, float* w) { n = 20; TRIBOU(n, 0, bx.data(), by.data(), s, w); }},
+        {"krReturnNetworkSpotHeight(TRIHGT)",
+         [&](int s, float* w) { TRIHGT(5, 5, h, gx, gy, s, w); }},
+        {"krGenerateNetworkGrid(TRIGRD)",
+         [&](int s, float* w) { TRIGRD(2, 8, 2, 8, 3, 3, grid.data(), s, w); }},
+        {"krReturnNetworkBound(TRIBOU)",
+         [&](int s, float* w) {
+             n = 20;
+             TRIBOU(n, 0, bx.data(), by.data(), s, w);
+         }},
         {"krDrawNetwork(TRINET)", [&](int s, float* w) { TRINET(0, s, w); }},
-        {"krAddNetworkPoint(TRIADD)", [&](int s, float* w) { TRIADD(1, 5.5f, 5.5f, 1.0f, 0, 0, s, w); }},
-        {"krAddNetworkRegion(TRIREG)", [&](int s, float* w) {
+        {"krAddNetworkPoint(TRIADD)",
+         [&](int s, float* w) { TRIADD(1, 5.5f, 5.5f, 1.0f, 0, 0, s, w); }},
+        {"krAddNetworkRegion(TRIREG)",
+         [&](int s, float* w) {
              const float rx[] = {4, 6, 6, 4}, ry[] = {4, 4, 6, 6}, rz[] = {0, 0, 0, 0};
              TRIREG(1, 4, rx, ry, rz, rz, rz, 0, s, w);
          }},
@@ -305,7 +318,7 @@ TEST_F(QueryTest, EveryRoutineChecksItsWorkspace)
         c.run(wsize, broken.data());
         EXPECT_EQ(reported(), std::vector<int>{asReported(kNoNetwork)});
     }
-    EXPECT_EQ(work, saved);   // refused calls leave the network's workspace as it was
+    EXPECT_EQ(work, saved);  // refused calls leave the network's workspace as it was
     // after the library's state is initialised again, the network is no longer known
     SURF();
     tarv::errorLogClear();

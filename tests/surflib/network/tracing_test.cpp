@@ -15,11 +15,15 @@ using namespace surflib;
 
 namespace {
 
-float bowl(float x, float y) { return 0.2f * (x - 4.0f) * (x - 4.0f) + 0.1f * (y - 5.0f) * (y - 5.0f); }
+float bowl(float x, float y)
+{
+    return 0.2f * (x - 4.0f) * (x - 4.0f) + 0.1f * (y - 5.0f) * (y - 5.0f);
+}
 // The convex hull of the points (monotone chain), counter-clockwise.
 double turn(const NetPoint& o, const NetPoint& a, const NetPoint& b)
 {
-    return (static_cast<double>(a.x) - o.x) * (b.y - o.y) - (static_cast<double>(a.y) - o.y) * (b.x - o.x);
+    return (static_cast<double>(a.x) - o.x) * (b.y - o.y) -
+        (static_cast<double>(a.y) - o.y) * (b.x - o.x);
 }
 
 std::vector<NetPoint> convexHull(std::vector<NetPoint> pts)
@@ -31,7 +35,8 @@ std::vector<NetPoint> convexHull(std::vector<NetPoint> pts)
     for (int pass = 0; pass < 2; ++pass) {
         const size_t base = hull.size();
         for (const NetPoint& p : pts) {
-            while (hull.size() >= base + 2 && turn(hull[hull.size() - 2], hull.back(), p) <= 0) hull.pop_back();
+            while (hull.size() >= base + 2 && turn(hull[hull.size() - 2], hull.back(), p) <= 0)
+                hull.pop_back();
             hull.push_back(p);
         }
         hull.pop_back();
@@ -66,18 +71,18 @@ TEST_F(NetworkTracing, SubdivisionCountIsOnePartPerContourStepOfTheDiagonal)
 {
     surfaceState.map.mapWidth = 300.0f;
     surfaceState.map.mapHeight = 400.0f;
-    surfaceState.networkSettings.contourStep = 4.0f;   // 0.008 of the 500-unit diagonal
+    surfaceState.networkSettings.contourStep = 4.0f;  // 0.008 of the 500-unit diagonal
     struct Case {
         float x1, y1, x2, y2;
         int parts;
     };
     const Case cases[] = {
-        {0.0f, 0.0f, 0.0f, 0.0f, 1},       // no way
-        {0.0f, 0.0f, 0.004f, 0.0f, 1},     // half a step
-        {0.0f, 0.0f, 0.0f, 0.02f, 3},      // two and a half steps
+        {0.0f, 0.0f, 0.0f, 0.0f, 1},    // no way
+        {0.0f, 0.0f, 0.004f, 0.0f, 1},  // half a step
+        {0.0f, 0.0f, 0.0f, 0.02f, 3},   // two and a half steps
         {0.1f, 0.1f, 0.1f, 0.1f + 0.3999f, 50},
-        {0.0f, 0.0f, 1.0f, 1.0f, 50},      // capped
-        {0.0f, 0.0f, NAN, 0.5f, 50},       // no number: the cap, no undefined conversion
+        {0.0f, 0.0f, 1.0f, 1.0f, 50},  // capped
+        {0.0f, 0.0f, NAN, 0.5f, 50},   // no number: the cap, no undefined conversion
     };
     for (const Case& c : cases) {
         EXPECT_EQ(surfaceSubdivisionCount(c.x1, c.y1, c.x2, c.y2), c.parts) << c.x2 << " " << c.y2;
@@ -100,17 +105,18 @@ TEST_F(NetworkTracing, SegmentsIntersectWithinTheirEnds)
     const Case cases[] = {
         {{0, 0, 1, 1}, {0, 1, 1, 0}, -1, 0.5f, 0.5f},
         {{0, 0, 1, 0}, {0.25f, -1, 0.25f, 1}, -1, 0.25f, 0.0f},
-        {{0, 0, 1, 1}, {0, 1, 1, 2}, 0, 0, 0},            // parallel
-        {{0, 0, 1, 1}, {2, 0, 3, -1}, 0, 0, 0},           // the lines meet beyond the ends
-        {{0, 0, 1, 0}, {1, -1, 1, 1}, -1, 1.0f, 0.0f},    // at an end
-        {{0, 0, 1, 1}, {1, 0, 1, 1}, -1, 1.0f, 1.0f},     // both end at one point
-        {{0, 0, 1, 1}, {0.5f, 0.5f, 1, 1}, 0, 0, 0},      // one line, ending at one point
-        {{1, 1, 1, 1}, {1, 1, 1, 1}, 0, 0, 0},            // no segments at all
+        {{0, 0, 1, 1}, {0, 1, 1, 2}, 0, 0, 0},          // parallel
+        {{0, 0, 1, 1}, {2, 0, 3, -1}, 0, 0, 0},         // the lines meet beyond the ends
+        {{0, 0, 1, 0}, {1, -1, 1, 1}, -1, 1.0f, 0.0f},  // at an end
+        {{0, 0, 1, 1}, {1, 0, 1, 1}, -1, 1.0f, 1.0f},   // both end at one point
+        {{0, 0, 1, 1}, {0.5f, 0.5f, 1, 1}, 0, 0, 0},    // one line, ending at one point
+        {{1, 1, 1, 1}, {1, 1, 1, 1}, 0, 0, 0},          // no segments at all
     };
     for (const Case& c : cases) {
         int flag = 7;
         float x = -9.0f, y = -9.0f;
-        surfaceIntersectSegments(c.p[0], c.p[1], c.p[2], c.p[3], c.q[0], c.q[1], c.q[2], c.q[3], flag, x, y);
+        surfaceIntersectSegments(c.p[0], c.p[1], c.p[2], c.p[3], c.q[0], c.q[1], c.q[2], c.q[3],
+                                 flag, x, y);
         EXPECT_EQ(flag, c.flag);
         if (c.flag == -1) {
             EXPECT_NEAR(x, c.x, 1e-6f);
@@ -146,7 +152,8 @@ TEST_F(NetworkTracing, EdgeCrossingsFollowTheCubicOfTheEdge)
     EXPECT_NEAR(y1, py + t1 * dy, 1e-5);
     EXPECT_NEAR(x2, px + t2 * dx, 1e-5);
     // Ordered by nearness to the previous point: from Q's side the far root comes first.
-    surfaceEdgeCubicCrossings(1, 1, 0.45f, networkX(w, Q), networkY(w, Q), roots, x1, y1, x2, y2, w);
+    surfaceEdgeCubicCrossings(1, 1, 0.45f, networkX(w, Q), networkY(w, Q), roots, x1, y1, x2, y2,
+                              w);
     EXPECT_EQ(roots, 2);
     EXPECT_NEAR(x1, px + t2 * dx, 1e-5);
 
@@ -190,7 +197,7 @@ TEST_F(NetworkTracing, CurvedLinesLieOnTheLevelOfTheSurface)
 {
     build(gridOf(5, bowl));
     TRIINT(2, 10, 1);
-    TRISTP(2.0f);   // fine enough that the line takes more than one buffer
+    TRISTP(2.0f);  // fine enough that the line takes more than one buffer
     TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
     capture();
     ADTCON(1.5f, 0, wsize, work.data());
@@ -269,12 +276,9 @@ TEST_F(NetworkTracing, LinesStopAtTheEdgesOfAHole)
     }
     EXPECT_EQ(mark(hole), kRegionMark);
     for (int t = 1; t <= triangleCount(); ++t) {
-        if (t != hole) {
-            EXPECT_EQ(mark(t), 0.0f);
-        }
+        if (t != hole) { EXPECT_EQ(mark(t), 0.0f); }
     }
 }
-
 
 TEST_F(NetworkTracing, CurvedSurfaceDippingAcrossAnEdgeMakesASmallLoop)
 {
@@ -306,14 +310,14 @@ TEST_F(NetworkTracing, CurvedSurfaceDippingAcrossAnEdgeMakesASmallLoop)
     networkPointField(w, P, kNetDzdy) = -0.4f * dy / len2;
     networkPointField(w, Q, kNetDzdx) = 0.4f * dx / len2;
     networkPointField(w, Q, kNetDzdy) = 0.4f * dy / len2;
-    work[0] = 1.0f;   // the gradients stand as they are
+    work[0] = 1.0f;  // the gradients stand as they are
     TRIINT(2, 10, 1);
     TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, w);
     const NetworkLayout& n = surfaceState.network;
     const float level = n.zmin + 0.47f * n.zrange;
     capture();
     ADTCON(level, 0, wsize, w);
-    EXPECT_TRUE(netlog::polylines(calls()).empty());   // straight lines follow the vertices
+    EXPECT_TRUE(netlog::polylines(calls()).empty());  // straight lines follow the vertices
     capture();
     ADTCON(level, 1, wsize, w);
     const std::vector<netlog::Curve> curves = netlog::curves(calls());
@@ -341,8 +345,8 @@ float planeX(float x, float) { return x; }
 // of the line reaches across that edge between its two (high) ends.
 class DippingEdge : public NetworkTracing {
 protected:
-    int t = 0, k = 0, nb = 0;   // the triangle right of the edge, its edge number, the one left
-    float level = 0.0f;         // normalised
+    int t = 0, k = 0, nb = 0;  // the triangle right of the edge, its edge number, the one left
+    float level = 0.0f;        // normalised
     float* w = nullptr;
 
     void SetUp() override
@@ -370,7 +374,7 @@ protected:
         networkPointField(w, P, kNetDzdy) = 1.2f / len;
         networkPointField(w, Q, kNetDzdy) = -1.2f / len;
         for (int j = 1; j <= pointCount(); ++j) networkPointField(w, j, kNetDzdx) = 1.0f;
-        work[0] = 1.0f;   // the gradients stand as they are
+        work[0] = 1.0f;  // the gradients stand as they are
         TRIINT(2, 10, 1);
         TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, w);
         level = 0.4f;
@@ -384,7 +388,8 @@ protected:
         ADTCON(4.0f, curved, wsize, w);
         std::vector<netlog::Line> out;
         if (curved == 0) {
-            for (const netlog::Line& l : netlog::polylines(calls())) out.push_back(netlog::toMap(l));
+            for (const netlog::Line& l : netlog::polylines(calls()))
+                out.push_back(netlog::toMap(l));
             return out;
         }
         const std::vector<netlog::Curve> pieces = netlog::curves(calls());
@@ -393,8 +398,10 @@ protected:
             netlog::Line m = netlog::toMap({c.x, c.y});
             // A continued piece repeats the last segment of the one before.
             const netlog::Curve* before = i > 0 ? &pieces[i - 1] : nullptr;
-            if (before != nullptr && c.start == -1 && c.x.size() > 2 && c.x[0] == before->x[before->x.size() - 2] &&
-                c.y[0] == before->y[before->y.size() - 2] && c.x[1] == before->x.back() && c.y[1] == before->y.back()) {
+            if (before != nullptr && c.start == -1 && c.x.size() > 2 &&
+                c.x[0] == before->x[before->x.size() - 2] &&
+                c.y[0] == before->y[before->y.size() - 2] && c.x[1] == before->x.back() &&
+                c.y[1] == before->y.back()) {
                 out.back().x.insert(out.back().x.end(), m.x.begin() + 2, m.x.end());
                 out.back().y.insert(out.back().y.end(), m.y.begin() + 2, m.y.end());
             } else {
@@ -437,7 +444,7 @@ protected:
             for (int e = 0; e < 3; ++e) {
                 const int f = (e + 1) % 3;
                 const double c = (static_cast<double>(tri.x[f]) - tri.x[e]) * (v - tri.y[e]) -
-                                 (static_cast<double>(tri.y[f]) - tri.y[e]) * (u - tri.x[e]);
+                    (static_cast<double>(tri.y[f]) - tri.y[e]) * (u - tri.x[e]);
                 inside = inside && c > 1e-6;
             }
             if (inside) return s;
@@ -474,7 +481,7 @@ TEST_F(DippingEdge, TheLineFollowsTheDipAcrossTheEdgeUsingEachCrossingOnce)
         TRIHGT(l.x[i], l.y[i], z, gx, gy, wsize, w);
         EXPECT_NEAR(z, 4.0f, 0.02f) << l.x[i] << " " << l.y[i];
     }
-    EXPECT_GT(most, 5.0f);   // into the triangle beyond the edge
+    EXPECT_GT(most, 5.0f);  // into the triangle beyond the edge
     for (int s = 1; s <= triangleCount(); ++s) EXPECT_EQ(mark(s), 0.0f);
     EXPECT_TRUE(reported().empty());
 }
@@ -524,8 +531,10 @@ TEST_F(NetworkTracing, CurvedLinesOfAScatteredNetworkStayInsideItsHull)
     for (const netlog::Curve& c : curves) {
         for (size_t i = 0; i < c.x.size(); ++i) {
             ASSERT_TRUE(insideHull(hull, netlog::mapX(c.x[i]), netlog::mapY(c.y[i])));
-            if (i > 0) longest = std::max(longest, std::hypot(static_cast<double>(c.x[i]) - c.x[i - 1],
-                                                              static_cast<double>(c.y[i]) - c.y[i - 1]));
+            if (i > 0)
+                longest = std::max(longest,
+                                   std::hypot(static_cast<double>(c.x[i]) - c.x[i - 1],
+                                              static_cast<double>(c.y[i]) - c.y[i - 1]));
         }
     }
     // No long chord for a smooth curve to swing out on: a tenth of the map's width at most.
@@ -556,14 +565,15 @@ TEST_F(NetworkTracing, WildGradientsTraceEveryStretchOnceInsideTheHullAndLeaveNo
         std::map<std::pair<long, long>, int> seen;
         for (const netlog::Curve& c : netlog::curves(calls())) {
             for (size_t k = 0; k < c.x.size(); ++k) {
-                if (k >= 2 && k + 1 < c.x.size()) seen[{std::lround(c.x[k] * 100), std::lround(c.y[k] * 100)}]++;
+                if (k >= 2 && k + 1 < c.x.size())
+                    seen[{std::lround(c.x[k] * 100), std::lround(c.y[k] * 100)}]++;
                 ASSERT_TRUE(std::isfinite(c.x[k]) && std::isfinite(c.y[k]));
                 ASSERT_TRUE(insideHull(hull, netlog::mapX(c.x[k]), netlog::mapY(c.y[k])));
             }
         }
         int twice = 0;
         for (auto& e : seen) twice += e.second > 1;
-        EXPECT_EQ(twice, 0) << "level " << i;   // no crossing is traced twice
+        EXPECT_EQ(twice, 0) << "level " << i;  // no crossing is traced twice
         for (int t = 1; t <= triangleCount(); ++t) ASSERT_EQ(mark(t), 0.0f);
     }
     EXPECT_TRUE(guardsIntact());

@@ -45,11 +45,11 @@ TEST_F(SurfaceAxesTest, NumbersTitlesAndCaptions)
     };
     EXPECT_TRUE(has("X axis"));
     EXPECT_TRUE(has("Y axis"));
-    EXPECT_TRUE(has("Z axis"));   // heights up to 5000 are shown in thousands
+    EXPECT_TRUE(has("Z axis"));  // heights up to 5000 are shown in thousands
     EXPECT_TRUE(has(" *10"));
     EXPECT_TRUE(has("3"));
     EXPECT_TRUE(has("0.0"));
-    EXPECT_TRUE(has("10.0"));   // tens written out, without a caption on the x axis
+    EXPECT_TRUE(has("10.0"));  // tens written out, without a caption on the x axis
 
     // Without the caption: titles only.
     ANNSTR(-1, "", 0);
@@ -62,7 +62,7 @@ TEST_F(SurfaceAxesTest, NumbersTitlesAndCaptions)
 TEST_F(SurfaceAxesTest, SideWordThreeDropsBothEndNumbers)
 {
     const size_t all = axes().size();
-    const int styles[6] = {1, 0, 0, 0, 0, 0};   // the x axis alone
+    const int styles[6] = {1, 0, 0, 0, 0, 0};  // the x axis alone
     const int none[6] = {0, 0, 0, 0, 0, 0};
     PRJAXI(styles, none);
     const size_t xOnly = axes().size();
@@ -74,17 +74,18 @@ TEST_F(SurfaceAxesTest, SideWordThreeDropsBothEndNumbers)
 
 TEST_F(SurfaceAxesTest, FixedFormatOfWholeNumbersNeedsAFittingExponent)
 {
-    ANNDIG(1, 4, 0, 9999);   // decimals 0, no exponent: the automatic format, no warning
+    ANNDIG(1, 4, 0, 9999);  // decimals 0, no exponent: the automatic format, no warning
     axes();
     EXPECT_TRUE(tarv::errorLog().empty());
-    ANNDIG(3, 6, 0, -12);    // 5000 * 10^12 does not fit the kernel's integers
+    ANNDIG(3, 6, 0, -12);  // 5000 * 10^12 does not fit the kernel's integers
     axes();
     EXPECT_EQ(reported(), std::vector<int>({asReported(kFormatTooNarrow)}));
     tarv::errorLogClear();
-    ANNDIG(3, 6, 1, 0);      // one decimal, in data units: no caption on the z axis
+    ANNDIG(3, 6, 1, 0);  // one decimal, in data units: no caption on the z axis
     const std::vector<std::string> texts = axes();
     bool fiveThousand = false;
-    for (const std::string& l : texts) fiveThousand = fiveThousand || l == "kernelDrawText \"5000.0\"";
+    for (const std::string& l : texts)
+        fiveThousand = fiveThousand || l == "kernelDrawText \"5000.0\"";
     EXPECT_TRUE(fiveThousand);
 }
 
@@ -103,7 +104,7 @@ TEST_F(SurfaceAxesTest, UnusableZStepIsReportedByTheAxes)
     PERAXE(100, work.data());
     EXPECT_EQ(reported(), std::vector<int>({asReported(kStepUnusable)}));
     EXPECT_EQ(tarv::errorLog()[0].routine, "krDrawSurfaceAxes(PERAXE)");
-    EXPECT_GT(count(calls(), "kernelDrawText"), 0);   // drawn with the picture's own ticks
+    EXPECT_GT(count(calls(), "kernelDrawText"), 0);  // drawn with the picture's own ticks
     // A step that fits draws without a word.
     PRJSCA(0.0f, 0.0f, 500.0f);
     PERSET(0.0f, 10.0f, 0.0f, 6.0f, 0.0f, 5000.0f, d, 30.0f, 30.0f);
@@ -120,14 +121,14 @@ TEST_F(SurfaceAxesTest, FixedExponentFarFromTheAxisPowerGivesNoCaption)
 {
     auto zTitle = [&](int exponent) {
         ANNDIG(3, 6, 1, exponent);
-        const std::vector<std::string> texts = axes(0.0f, 5.0e30f);   // z axis power 30
+        const std::vector<std::string> texts = axes(0.0f, 5.0e30f);  // z axis power 30
         for (const std::string& l : texts) {
             if (l == "kernelDrawText \"Z axis\"") return true;
         }
         return false;
     };
-    EXPECT_TRUE(zTitle(27));    // within reach: numbers in units of 10^27, with the caption
-    EXPECT_FALSE(zTitle(-9));   // 39 powers away: no caption, so no z title
+    EXPECT_TRUE(zTitle(27));   // within reach: numbers in units of 10^27, with the caption
+    EXPECT_FALSE(zTitle(-9));  // 39 powers away: no caption, so no z title
 }
 
 }  // namespace

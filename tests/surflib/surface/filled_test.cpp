@@ -19,8 +19,9 @@ class FilledSurfaceTest : public PictureFixture {
 protected:
     static constexpr int kNx = 7, kNy = 6, kWords = 20000;
     std::vector<float> work = std::vector<float>(kWords, 0.0f);
-    std::vector<float> z = grid(kNx, kNy, 0.0f, 3.0f, 0.0f, 2.0f,
-                                [](float x, float y) { return 5.0f + std::sin(x) * std::cos(y) * 3.0f; });
+    std::vector<float> z = grid(kNx, kNy, 0.0f, 3.0f, 0.0f, 2.0f, [](float x, float y) {
+        return 5.0f + std::sin(x) * std::cos(y) * 3.0f;
+    });
     std::vector<float> codes = std::vector<float>((kNx - 1) * (kNy - 1), 4.0f);
 
     void fill()
@@ -33,7 +34,7 @@ protected:
 
 TEST_F(FilledSurfaceTest, EveryCellIsFilledAndOutlined)
 {
-    codes[3] = -1.0f;   // left unfilled
+    codes[3] = -1.0f;  // left unfilled
     capture();
     fill();
     const std::vector<std::string> log = calls();
@@ -52,7 +53,7 @@ TEST_F(FilledSurfaceTest, ProfileOutlinesThePicture)
     PERPRO(n, x.data(), y.data(), 1, kWords, work.data());
     const std::vector<Polyline> drawn = polylines(calls());
     ASSERT_GT(n, 4);
-    EXPECT_EQ(x[0], x[n - 1]);   // closed
+    EXPECT_EQ(x[0], x[n - 1]);  // closed
     EXPECT_EQ(y[0], y[n - 1]);
     ASSERT_EQ(drawn.size(), 1u);
     EXPECT_EQ(drawn[0].x.size(), static_cast<size_t>(n));
@@ -91,9 +92,12 @@ TEST_F(FilledSurfaceTest, ProfileClosesOverTheBaseCorners)
         PERPRO(n, x.data(), y.data(), 0, kWords, work.data());
         return n;
     };
-    const struct { float elevation, azimuth; std::vector<int> corners; } cases[] = {
-        {30.0f, 35.0f, {2, 1, 0}},     // from above: the front base edges
-        {-30.0f, 35.0f, {2, 3, 0}},    // from below: the back ones
+    const struct {
+        float elevation, azimuth;
+        std::vector<int> corners;
+    } cases[] = {
+        {30.0f, 35.0f, {2, 1, 0}},   // from above: the front base edges
+        {-30.0f, 35.0f, {2, 3, 0}},  // from below: the back ones
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.elevation);
@@ -116,7 +120,8 @@ TEST_F(FilledSurfaceTest, ProfileClosesOverTheBaseCorners)
         for (int j = 0; j < kNy; ++j) {
             for (int i = 0; i < kNx; ++i) {
                 float X = 0, Y = 0;
-                surfaceProjectPoint(3.0f * i / (kNx - 1), 2.0f * j / (kNy - 1), z[j * kNx + i], X, Y);
+                surfaceProjectPoint(3.0f * i / (kNx - 1), 2.0f * j / (kNy - 1), z[j * kNx + i], X,
+                                    Y);
                 highest = std::max(highest, Y);
             }
         }
@@ -159,7 +164,7 @@ TEST_F(FilledSurfaceTest, ContourHeightIsCheckedAgainstThePicture)
     CONPER(1, 100.0f);
     EXPECT_EQ(reported(), std::vector<int>({asReported(kBadSwitch), asReported(kHeightOutside)}));
     EXPECT_FLOAT_EQ(s.contourHeight, s.pictureZLow);
-    CONPER(0, 1e30f);   // off, the height is not looked at
+    CONPER(0, 1e30f);  // off, the height is not looked at
     EXPECT_EQ(reported().size(), 2u);
     EXPECT_EQ(s.contourOnSurface, 0);
 }
@@ -230,7 +235,8 @@ TEST_F(FilledSurfaceTest, WallGridsBehindTheSurfaceAreHidden)
         PERAXE(wsize, work.data());
         double length = 0.0;
         for (const Polyline& l : polylines(calls())) {
-            for (size_t k = 1; k < l.x.size(); ++k) length += std::hypot(l.x[k] - l.x[k - 1], l.y[k] - l.y[k - 1]);
+            for (size_t k = 1; k < l.x.size(); ++k)
+                length += std::hypot(l.x[k] - l.x[k - 1], l.y[k] - l.y[k - 1]);
         }
         return length;
     };

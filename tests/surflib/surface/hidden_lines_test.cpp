@@ -23,7 +23,7 @@ protected:
     void SetUp() override
     {
         PictureFixture::SetUp();
-        PRJFRA(2);   // no base edges and no axes: only the grid lines are drawn
+        PRJFRA(2);  // no base edges and no axes: only the grid lines are drawn
     }
 
     std::vector<Polyline> draw(int nx, int ny, const std::vector<float>& z, float elevation,
@@ -43,7 +43,8 @@ protected:
         Polyline row;
         for (int i = 0; i < nx; ++i) {
             float X = 0, Y = 0;
-            surfaceProjectPerspective(static_cast<float>(i), static_cast<float>(j), z[j * nx + i], X, Y);
+            surfaceProjectPerspective(static_cast<float>(i), static_cast<float>(j), z[j * nx + i],
+                                      X, Y);
             row.x.push_back(X);
             row.y.push_back(Y);
         }
@@ -54,7 +55,8 @@ protected:
     {
         double best = 1e30;
         for (size_t k = 1; k < row.x.size(); ++k) {
-            best = std::min(best, segmentDistance(X, Y, row.x[k - 1], row.y[k - 1], row.x[k], row.y[k]));
+            best = std::min(best,
+                            segmentDistance(X, Y, row.x[k - 1], row.y[k - 1], row.x[k], row.y[k]));
         }
         return best;
     }
@@ -91,11 +93,11 @@ std::vector<float> ridge(int nx, float backRight)
 TEST_F(HiddenLineTest, RidgeHidesTheLowerLinesBehindIt)
 {
     const int nx = 9;
-    PRJSEC(1);   // lines along x only
+    PRJSEC(1);  // lines along x only
     const std::vector<float> z = ridge(nx, 0.0f);
     const std::vector<Polyline> lines = draw(nx, 5, z, 20.0f, 0.0f);
     ASSERT_EQ(surfaceState.surface.perspectiveSet, -1);
-    EXPECT_EQ(lines.size(), 3u);   // rows 0, 1 and the ridge
+    EXPECT_EQ(lines.size(), 3u);  // rows 0, 1 and the ridge
     const Polyline row3 = projectedRow(nx, 3, z), row4 = projectedRow(nx, 4, z);
     for (const Polyline& l : lines) {
         for (size_t k = 0; k < l.x.size(); ++k) {
@@ -115,7 +117,8 @@ TEST_F(HiddenLineTest, LineRisingAboveTheRidgeShowsFromTheCrossingOn)
     std::vector<const Polyline*> onRow4;
     for (const Polyline& l : lines) {
         bool all = true;
-        for (size_t k = 0; k < l.x.size(); ++k) all = all && distanceTo(row4, l.x[k], l.y[k]) < 0.05;
+        for (size_t k = 0; k < l.x.size(); ++k)
+            all = all && distanceTo(row4, l.x[k], l.y[k]) < 0.05;
         if (all) onRow4.push_back(&l);
     }
     ASSERT_EQ(onRow4.size(), 1u);
@@ -161,7 +164,8 @@ TEST_F(HiddenLineTest, BaseTypeChoosesTheTopTheUndersideOrBoth)
         PRJFRA(baseType);
         double length = 0.0;
         for (const Polyline& l : draw(nx, ny, z, 30.0f, 35.0f)) {
-            for (size_t k = 1; k < l.x.size(); ++k) length += std::hypot(l.x[k] - l.x[k - 1], l.y[k] - l.y[k - 1]);
+            for (size_t k = 1; k < l.x.size(); ++k)
+                length += std::hypot(l.x[k] - l.x[k - 1], l.y[k] - l.y[k - 1]);
         }
         return length;
     };
@@ -176,13 +180,15 @@ TEST_F(HiddenLineTest, GridLineStepDrawsASubsetHiddenAsIfAllWereDrawn)
     const int nx = 11, ny = 9;
     std::vector<float> z(nx * ny);
     for (int j = 0; j < ny; ++j) {
-        for (int i = 0; i < nx; ++i) z[j * nx + i] = std::sin(0.9f * i) * std::cos(0.7f * j) * 3.0f + 0.3f * j;
+        for (int i = 0; i < nx; ++i)
+            z[j * nx + i] = std::sin(0.9f * i) * std::cos(0.7f * j) * 3.0f + 0.3f * j;
     }
     auto keyed = [](const std::vector<Polyline>& lines) {
         std::set<std::string> out;
         for (const Polyline& l : lines) {
             std::string s;
-            for (size_t k = 0; k < l.x.size(); ++k) s += std::to_string(l.x[k]) + "," + std::to_string(l.y[k]) + ";";
+            for (size_t k = 0; k < l.x.size(); ++k)
+                s += std::to_string(l.x[k]) + "," + std::to_string(l.y[k]) + ";";
             out.insert(s);
         }
         return out;
@@ -199,7 +205,8 @@ TEST_F(HiddenLineTest, LongRunsAreDrawnInBlocksOf99WithTheLastPointCarried)
 {
     surfaceHiddenRunStart();
     capture();
-    for (int k = 0; k < 150; ++k) surfaceHiddenRunAdd(static_cast<float>(k), static_cast<float>(k % 7));
+    for (int k = 0; k < 150; ++k)
+        surfaceHiddenRunAdd(static_cast<float>(k), static_cast<float>(k % 7));
     surfaceHiddenRunEnd();
     const std::vector<Polyline> lines = polylines(calls());
     ASSERT_EQ(lines.size(), 2u);
@@ -211,7 +218,8 @@ TEST_F(HiddenLineTest, LongRunsAreDrawnInBlocksOf99WithTheLastPointCarried)
     // The same through a whole picture: a flat line of 150 nodes.
     const int nx = 150, ny = 2;
     PRJSEC(1);
-    const std::vector<Polyline> drawn = draw(nx, ny, std::vector<float>(nx * ny, 1.0f), 30.0f, 20.0f);
+    const std::vector<Polyline> drawn =
+        draw(nx, ny, std::vector<float>(nx * ny, 1.0f), 30.0f, 20.0f);
     ASSERT_EQ(drawn.size(), 4u);
     EXPECT_EQ(drawn[0].x.size(), 99u);
     EXPECT_EQ(drawn[1].x.size(), 52u);
@@ -251,7 +259,7 @@ TEST_F(HiddenLineTest, EdgePenGoesToTheEdgeLinesOfASplitWalk)
     const int nx = 8, ny = 6;
     const std::vector<float> z(nx * ny, 1.0f);
     PRJLIN(1, 22, 33);
-    PRJSEC(2);   // the lines along y only, one per x node: the eye stands over the x range
+    PRJSEC(2);  // the lines along y only, one per x node: the eye stands over the x range
     work.assign(20000, 0.0f);
     float d = 0.0f;
     capture();
@@ -260,7 +268,7 @@ TEST_F(HiddenLineTest, EdgePenGoesToTheEdgeLinesOfASplitWalk)
     // Each line selects its pen before it is drawn: the pen of every drawn line, by the line's
     // place from left to right.  The walk runs from under the eye out to both edges, and only
     // the two edge lines take the edge pen.
-    std::vector<std::pair<float, int>> lines;   // mean X of a line, its colour
+    std::vector<std::pair<float, int>> lines;  // mean X of a line, its colour
     int colour = 0;
     float sum = 0.0f;
     int points = 0;
@@ -281,7 +289,8 @@ TEST_F(HiddenLineTest, EdgePenGoesToTheEdgeLinesOfASplitWalk)
     close();
     ASSERT_EQ(lines.size(), static_cast<size_t>(nx));
     std::sort(lines.begin(), lines.end());
-    for (int k = 0; k < nx; ++k) EXPECT_EQ(lines[k].second, k == 0 || k == nx - 1 ? 33 : 22) << "line " << k;
+    for (int k = 0; k < nx; ++k)
+        EXPECT_EQ(lines[k].second, k == 0 || k == nx - 1 ? 33 : 22) << "line " << k;
 }
 
 }  // namespace

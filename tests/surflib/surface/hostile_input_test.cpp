@@ -32,9 +32,9 @@ TEST_F(HostileInputTest, GridsWindowsViewsAndWorkspaces)
     struct Case {
         int nx, ny;
         float x0, x1, y0, y1;
-        float zvalue;       // every height (NaN, huge, ...) with a bump at node 1
+        float zvalue;  // every height (NaN, huge, ...) with a bump at node 1
         float distance, elevation, azimuth;
-        int wsize;          // words of the workspace handed in (the array has exactly this many)
+        int wsize;  // words of the workspace handed in (the array has exactly this many)
     };
     const Case cases[] = {
         {4, 4, 0, 1, 0, 1, big, 0, 30, 30, 4000},
@@ -55,10 +55,11 @@ TEST_F(HostileInputTest, GridsWindowsViewsAndWorkspaces)
         {60, 3, 0, 1, 0, 1, 1, 0, 30, 30, 180 + 600 + 8 * 180},
     };
     for (const Case& c : cases) {
-        SCOPED_TRACE(std::to_string(c.nx) + "x" + std::to_string(c.ny) + " ws " + std::to_string(c.wsize) +
-                     " z " + std::to_string(c.zvalue) + " window " + std::to_string(c.x0) + " d " +
-                     std::to_string(c.distance));
-        const long long nodes = c.nx > 0 && c.ny > 0 && 1LL * c.nx * c.ny < 100000 ? 1LL * c.nx * c.ny : 16;
+        SCOPED_TRACE(std::to_string(c.nx) + "x" + std::to_string(c.ny) + " ws " +
+                     std::to_string(c.wsize) + " z " + std::to_string(c.zvalue) + " window " +
+                     std::to_string(c.x0) + " d " + std::to_string(c.distance));
+        const long long nodes =
+            c.nx > 0 && c.ny > 0 && 1LL * c.nx * c.ny < 100000 ? 1LL * c.nx * c.ny : 16;
         std::vector<float> z(static_cast<size_t>(nodes), c.zvalue);
         if (nodes > 1) z[1] = 2.0f;
         std::vector<float> work(static_cast<size_t>(std::max(c.wsize, 0)) + 1, 0.0f);
@@ -69,9 +70,11 @@ TEST_F(HostileInputTest, GridsWindowsViewsAndWorkspaces)
         float d = c.distance;
         PERPRJ(c.nx, c.x0, c.x1, c.ny, c.y0, c.y1, z.data(), d, c.elevation, c.azimuth, c.wsize, w);
         d = c.distance;
-        PERLI3(c.nx, c.x0, c.x1, c.ny, c.y0, c.y1, z.data(), d, c.elevation, c.azimuth, 2, pens, 1, c.wsize, w);
+        PERLI3(c.nx, c.x0, c.x1, c.ny, c.y0, c.y1, z.data(), d, c.elevation, c.azimuth, 2, pens, 1,
+               c.wsize, w);
         d = c.distance;
-        PERFIL(c.nx, c.x0, c.x1, c.ny, c.y0, c.y1, z.data(), d, c.elevation, c.azimuth, codes.data(), c.wsize, w);
+        PERFIL(c.nx, c.x0, c.x1, c.ny, c.y0, c.y1, z.data(), d, c.elevation, c.azimuth,
+               codes.data(), c.wsize, w);
         int n = 50;
         std::vector<float> px(50), py(50);
         PERPRO(n, px.data(), py.data(), 1, c.wsize, w);
@@ -89,7 +92,7 @@ TEST_F(HostileInputTest, GridsWindowsViewsAndWorkspaces)
         }
         LINPRJ(3, lx, ly, lz);
         expectFiniteLog(calls());
-        EXPECT_EQ(work.back(), 0.0f);   // the word after the workspace is never written
+        EXPECT_EQ(work.back(), 0.0f);  // the word after the workspace is never written
     }
 }
 
@@ -102,8 +105,10 @@ TEST_F(HostileInputTest, RandomPointSurfacesCheckTheRecordedGrid)
     const int high = std::numeric_limits<int>::max();
     // Counts, and the error of the surface that follows: too few nodes, or a grid too large
     // for the library's own workspace.
-    const int counts[][3] = {{low, low, asReported(kTooFewNodes)}, {-3, -3, asReported(kTooFewNodes)},
-                             {high, high, asReported(kWorkspaceShort)}, {1, 5, asReported(kTooFewNodes)}};
+    const int counts[][3] = {{low, low, asReported(kTooFewNodes)},
+                             {-3, -3, asReported(kTooFewNodes)},
+                             {high, high, asReported(kWorkspaceShort)},
+                             {1, 5, asReported(kTooFewNodes)}};
     std::vector<float> x(20), y(20), h(20), z(16, 1.0f), work(64);
     for (int k = 0; k < 20; ++k) {
         x[k] = static_cast<float>(k % 5);
@@ -112,7 +117,8 @@ TEST_F(HostileInputTest, RandomPointSurfacesCheckTheRecordedGrid)
     }
     for (const auto& c : counts) {
         for (int surface = 0; surface < 2; ++surface) {
-            SCOPED_TRACE(std::to_string(c[0]) + "x" + std::to_string(c[1]) + " surface " + std::to_string(surface));
+            SCOPED_TRACE(std::to_string(c[0]) + "x" + std::to_string(c[1]) + " surface " +
+                         std::to_string(surface));
             float d = 0.0f;
             PERPRJ(c[0], 0, 1, c[1], 0, 1, z.data(), d, 30, 30, 64, work.data());
             tarv::errorLogClear();

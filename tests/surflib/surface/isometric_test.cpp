@@ -34,8 +34,9 @@ protected:
 
     static std::vector<float> bumps(int nx, int ny)
     {
-        return grid(nx, ny, 0.0f, 1.0f, 0.0f, 1.0f,
-                    [](float x, float y) { return std::sin(6.0f * x) + std::cos(5.0f * y) + 2.0f * x * y; });
+        return grid(nx, ny, 0.0f, 1.0f, 0.0f, 1.0f, [](float x, float y) {
+            return std::sin(6.0f * x) + std::cos(5.0f * y) + 2.0f * x * y;
+        });
     }
 };
 
@@ -56,8 +57,9 @@ TEST_F(IsometricTest, ViewsAreTakenModuloFour)
 {
     const std::vector<float> z = bumps(6, 5);
     auto picture = [](std::vector<std::string> log) {
-        log.erase(std::remove_if(log.begin(), log.end(),
-                                 [](const std::string& l) { return l.rfind("kernelSetRoutineName", 0) == 0; }),
+        log.erase(std::remove_if(
+                      log.begin(), log.end(),
+                      [](const std::string& l) { return l.rfind("kernelSetRoutineName", 0) == 0; }),
                   log.end());
         return log;
     };
@@ -76,7 +78,7 @@ TEST_F(IsometricTest, FlatGridLiesHalfwayUpTheWidenedRange)
     // 9.0 - 0.001 .. 11.0 + 0.001: the surface stands at half the picture's height scale.
     EXPECT_NEAR(surfaceState.surface.isoZBase, 8.999f, 1e-4);
     ASSERT_FALSE(lines.empty());
-    const float front = lines[0].y[0];   // first node of the front row, at the front corner
+    const float front = lines[0].y[0];  // first node of the front row, at the front corner
     EXPECT_NEAR(front - p.frameY, (10.0 - 8.999) * p.zScale, 1e-2);
     EXPECT_NEAR((10.0 - 8.999) / (11.001 - 8.999), 0.5, 1e-6);
 }
@@ -117,9 +119,10 @@ TEST_F(IsometricTest, RowSinkingBehindItsOwnCellEndsAtItsLastSeenNode)
         const std::vector<Polyline> lines = polylines(draw(nx, ny, z, 0));
         float X = 0, Y = 0;
         surfaceState.drawing.code = kDrawingIsometric;
-        surfaceProjectIsometric(1.0f / 3.0f, 1.0f, 10.0f, X, Y);   // its second node
+        surfaceProjectIsometric(1.0f / 3.0f, 1.0f, 10.0f, X, Y);  // its second node
         for (const Polyline& l : lines) {
-            if (l.x.size() >= 2 && std::fabs(l.x[1] - X) < 1e-2 && std::fabs(l.y[1] - Y) < 1e-2) return l;
+            if (l.x.size() >= 2 && std::fabs(l.x[1] - X) < 1e-2 && std::fabs(l.y[1] - Y) < 1e-2)
+                return l;
         }
         return Polyline{};
     };
@@ -135,16 +138,17 @@ TEST_F(IsometricTest, FrontRowIsDrawnOnceWithBothPasses)
 {
     const int nx = 6, ny = 5;
     const std::vector<float> z = bumps(nx, ny);
-    PRJHID(0);   // every row whole, so that only the front rows can repeat
+    PRJHID(0);  // every row whole, so that only the front rows can repeat
     auto wholeRows = [&](int baseType) {
         PRJFRA(baseType);
         int n = 0;
-        for (const Polyline& l : polylines(draw(nx, ny, z, 0))) n += l.x.size() == static_cast<size_t>(nx);
+        for (const Polyline& l : polylines(draw(nx, ny, z, 0)))
+            n += l.x.size() == static_cast<size_t>(nx);
         return n;
     };
     EXPECT_EQ(wholeRows(2), ny);
     EXPECT_EQ(wholeRows(4), ny);
-    EXPECT_EQ(wholeRows(3), 2 * ny - 1);   // the front row of pass 2 is not drawn again
+    EXPECT_EQ(wholeRows(3), 2 * ny - 1);  // the front row of pass 2 is not drawn again
 }
 
 TEST_F(IsometricTest, CellsAreFilledFromTheBackOnlyWhenLinesAreHidden)
@@ -180,7 +184,8 @@ TEST_F(IsometricTest, GridLineIntervalsAndDropLines)
     PRJHID(0);
     PRJGRD(3, 2);
     const int nx = 10, ny = 7;
-    const std::vector<float> z = grid(nx, ny, 0, 1, 0, 1, [](float x, float y) { return 1.0f + x + y; });
+    const std::vector<float> z =
+        grid(nx, ny, 0, 1, 0, 1, [](float x, float y) { return 1.0f + x + y; });
     const std::vector<Polyline> lines = polylines(draw(nx, ny, z, 0));
     int alongX = 0, alongY = 0, drops = 0;
     for (const Polyline& l : lines) {
@@ -188,11 +193,11 @@ TEST_F(IsometricTest, GridLineIntervalsAndDropLines)
         alongY += l.x.size() == static_cast<size_t>(ny);
         drops += l.x.size() == 2 && l.x[0] == l.x[1];
     }
-    EXPECT_EQ(alongX, 4);   // y indices 1, 3, 5, 7
-    EXPECT_EQ(alongY, 4);   // x indices 1, 4, 7, 10
-    EXPECT_EQ(drops, 8);    // x indices 1, 4, 7, 10 and y indices 1, 3, 5, 7 of the front rows
+    EXPECT_EQ(alongX, 4);  // y indices 1, 3, 5, 7
+    EXPECT_EQ(alongY, 4);  // x indices 1, 4, 7, 10
+    EXPECT_EQ(drops, 8);   // x indices 1, 4, 7, 10 and y indices 1, 3, 5, 7 of the front rows
 
-    PRJGRD(12, 2);          // larger than the grid
+    PRJGRD(12, 2);  // larger than the grid
     tarv::errorLogClear();
     draw(nx, ny, z, 0);
     EXPECT_EQ(reported(), std::vector<int>({asReported(kClipped)}));
@@ -202,7 +207,7 @@ TEST_F(IsometricTest, GridLineIntervalsAndDropLines)
 TEST_F(IsometricTest, WallsAndCellsAreFilledWithTheirCodes)
 {
     const int nx = 5, ny = 4;
-    const int pens[3] = {-1, 6, -1};   // first wall unfilled
+    const int pens[3] = {-1, 6, -1};  // first wall unfilled
     PRJBAS(0, pens);
     std::vector<std::string> log = draw(nx, ny, bumps(nx, ny), 0);
     EXPECT_EQ(count(log, "kernelFillPolygon"), 1);
@@ -224,7 +229,7 @@ TEST_F(IsometricTest, LongWallIsFilledInPiecesThatMeetWithoutAGap)
     PRJBAS(0, pens);
     const std::vector<std::string> log = draw(nx, ny, bumps(nx, ny), 0);
     EXPECT_TRUE(reported().empty());
-    std::vector<std::pair<float, float>> spans;   // x extent of each piece
+    std::vector<std::pair<float, float>> spans;  // x extent of each piece
     for (const std::string& l : only(log, "kernelFillPolygon ")) {
         std::string cleaned = l.substr(l.find(' '));
         std::replace(cleaned.begin(), cleaned.end(), '[', ' ');
@@ -242,9 +247,7 @@ TEST_F(IsometricTest, LongWallIsFilledInPiecesThatMeetWithoutAGap)
     double covered = 0.0;
     for (size_t k = 0; k < spans.size(); ++k) {
         covered += spans[k].second - spans[k].first;
-        if (k > 0) {
-            EXPECT_EQ(spans[k].first, spans[k - 1].second) << "piece " << k;
-        }
+        if (k > 0) { EXPECT_EQ(spans[k].first, spans[k - 1].second) << "piece " << k; }
     }
     EXPECT_NEAR(covered, spans.back().second - spans.front().first, 1e-3);
 }
@@ -276,12 +279,14 @@ TEST_F(IsometricTest, LibraryWorkspaceBoundsTheGrid)
     tarv::errorLogClear();
     surfaceState.grid.nx = 200;
     surfaceState.grid.ny = 200;
-    FUNISO(0, 1, 0, 1, [](const float& x, const float&) { return x; }, 0);
+    FUNISO(
+        0, 1, 0, 1, [](const float& x, const float&) { return x; }, 0);
     EXPECT_EQ(reported(), std::vector<int>({asReported(kWorkspaceShort)}));
     // RANISO needs nine points.
     float x[8] = {}, y[8] = {}, zz[8] = {};
     RANISO(8, x, y, zz, 0);
-    EXPECT_EQ(reported(), std::vector<int>({asReported(kWorkspaceShort), asReported(kTooFewPoints)}));
+    EXPECT_EQ(reported(),
+              std::vector<int>({asReported(kWorkspaceShort), asReported(kTooFewPoints)}));
 }
 
 TEST_F(IsometricTest, PolylinesOnThePictureFollowItsNodes)
@@ -291,7 +296,8 @@ TEST_F(IsometricTest, PolylinesOnThePictureFollowItsNodes)
     for (int view = 0; view < 4; ++view) {
         SCOPED_TRACE(view);
         const int nx = 4, ny = 3;
-        const std::vector<float> z = grid(nx, ny, 0, 1, 0, 1, [](float x, float y) { return x * 3.0f + y; });
+        const std::vector<float> z =
+            grid(nx, ny, 0, 1, 0, 1, [](float x, float y) { return x * 3.0f + y; });
         const std::vector<Polyline> lines = polylines(draw(nx, ny, z, view));
         // Every node projected with the point transform lies on a vertex of a drawn line.
         for (int j = 0; j < ny; ++j) {
@@ -300,7 +306,9 @@ TEST_F(IsometricTest, PolylinesOnThePictureFollowItsNodes)
                 ASSERT_TRUE(surfaceProjectIsometric(i / 3.0f, j / 2.0f, z[j * nx + i], X, Y));
                 bool found = false;
                 for (const Polyline& l : lines) {
-                    for (size_t k = 0; k < l.x.size(); ++k) found = found || (std::fabs(l.x[k] - X) < 0.01 && std::fabs(l.y[k] - Y) < 0.01);
+                    for (size_t k = 0; k < l.x.size(); ++k)
+                        found =
+                            found || (std::fabs(l.x[k] - X) < 0.01 && std::fabs(l.y[k] - Y) < 0.01);
                 }
                 EXPECT_TRUE(found) << i << " " << j;
             }
@@ -318,7 +326,8 @@ TEST_F(IsometricTest, RightAxisIsTickedFromTheRightCorner)
     // so its long ticks and numbers start at 0.9; the y axis runs from the front corner out and
     // starts at 0.  Each number stands once.
     const int nx = 10, ny = 10;
-    const std::vector<float> z = grid(nx, ny, 0.0f, 0.9f, 0.0f, 0.9f, [](float x, float y) { return x - y; });
+    const std::vector<float> z =
+        grid(nx, ny, 0.0f, 0.9f, 0.0f, 0.9f, [](float x, float y) { return x - y; });
     PRJSCA(0.1f, 0.1f, 0.0f);
     capture();
     ISOPRJ(nx, 0.0f, 0.9f, ny, 0.0f, 0.9f, z.data(), 0, 20000, work.data());
@@ -344,7 +353,7 @@ TEST_F(IsometricTest, RowHiddenFromItsSecondNodeDrawsNothingThere)
     const std::vector<float> z = {0, 0, 0, 0, 10, 10, 10, 10, 10, 0, 0, 0};
     const std::vector<Polyline> lines = polylines(draw(nx, ny, z, 0));
     float X = 0, Y = 0;
-    surfaceProjectIsometric(1.0f / 3.0f, 1.0f, 0.0f, X, Y);   // the back row's second node
+    surfaceProjectIsometric(1.0f / 3.0f, 1.0f, 0.0f, X, Y);  // the back row's second node
     for (const Polyline& l : lines) {
         for (size_t k = 0; k < l.x.size(); ++k) {
             EXPECT_FALSE(std::fabs(l.x[k] - X) < 1e-2 && std::fabs(l.y[k] - Y) < 1e-2) << k;

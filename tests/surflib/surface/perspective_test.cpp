@@ -22,8 +22,9 @@ protected:
 
     static std::vector<float> hills(int nx, int ny)
     {
-        return grid(nx, ny, 0.0f, 1.0f, 0.0f, 1.0f,
-                    [](float x, float y) { return 10.0f * std::exp(-8.0f * ((x - 0.4f) * (x - 0.4f) + (y - 0.6f) * (y - 0.6f))); });
+        return grid(nx, ny, 0.0f, 1.0f, 0.0f, 1.0f, [](float x, float y) {
+            return 10.0f * std::exp(-8.0f * ((x - 0.4f) * (x - 0.4f) + (y - 0.6f) * (y - 0.6f)));
+        });
     }
 };
 
@@ -39,7 +40,10 @@ void setLevels(std::initializer_list<float> heights, std::initializer_list<int> 
 TEST_F(PerspectiveTest, BandOfAHeight)
 {
     setLevels({1.0f, 2.0f, 3.0f}, {});
-    const struct { float z; int band; } cases[] = {{0.5f, 1}, {1.0f, 1}, {1.5f, 2}, {3.0f, 3}, {7.0f, 3}};
+    const struct {
+        float z;
+        int band;
+    } cases[] = {{0.5f, 1}, {1.0f, 1}, {1.5f, 2}, {3.0f, 3}, {7.0f, 3}};
     for (const auto& c : cases) EXPECT_EQ(surfaceFindBand(c.z), c.band) << c.z;
     surfaceState.levels.count = 0;
     EXPECT_EQ(surfaceFindBand(1.0f), 0);
@@ -124,10 +128,14 @@ TEST_F(PerspectiveTest, SurfaceSwitchMakesTheSurfaceOpaque)
     }
     EXPECT_FALSE(fillColours.empty());
     for (const std::string& c : fillColours) {
-        EXPECT_TRUE(c == "kernelSetColour 21" || c == "kernelSetColour 22" || c == "kernelSetColour 23") << c;
+        EXPECT_TRUE(c == "kernelSetColour 21" || c == "kernelSetColour 22" ||
+                    c == "kernelSetColour 23")
+            << c;
     }
-    EXPECT_NE(std::find(fillColours.begin(), fillColours.end(), "kernelSetColour 23"), fillColours.end());
-    for (const std::string& f : only(banded, "kernelFillPolygon")) EXPECT_EQ(f.rfind("kernelFillPolygon 0 ", 0), 0u) << f;
+    EXPECT_NE(std::find(fillColours.begin(), fillColours.end(), "kernelSetColour 23"),
+              fillColours.end());
+    for (const std::string& f : only(banded, "kernelFillPolygon"))
+        EXPECT_EQ(f.rfind("kernelFillPolygon 0 ", 0), 0u) << f;
     CONSWI(0);
     EXPECT_EQ(count(draw(), "kernelFillPolygon"), 0);
 }
@@ -170,7 +178,7 @@ TEST_F(PerspectiveTest, LineStyleBandsComeFromTheDataOrTheLevelList)
     capture();
     PERLI3(nx, 0, 1, ny, 0, 1, z.data(), d, 30, 30, 3, pens, 7, 20000, work.data());
     const std::vector<std::string> log = calls();
-    EXPECT_EQ(reported(), std::vector<int>({asReported(kBadSwitch)}));   // key switch 7: no key
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kBadSwitch)}));  // key switch 7: no key
     const ContourLevelList& l = surfaceState.levels;
     ASSERT_GE(l.count, 2);
     for (int k = 1; k < l.count; ++k) EXPECT_GT(l.heights[k], l.heights[k - 1]);
@@ -194,7 +202,7 @@ TEST_F(PerspectiveTest, LineStyleBandsComeFromTheDataOrTheLevelList)
     const std::vector<std::string> keyed = calls();
     EXPECT_EQ(l.count, 5);
     EXPECT_FLOAT_EQ(l.heights[4], 2.5f);
-    EXPECT_EQ(count(keyed, "kernelFillPolygon"), 5);   // one key box per level
+    EXPECT_EQ(count(keyed, "kernelFillPolygon"), 5);  // one key box per level
 }
 
 TEST_F(PerspectiveTest, KeyOfLargeHeightsCarriesAPowerOfTenCaption)
@@ -210,13 +218,13 @@ TEST_F(PerspectiveTest, KeyOfLargeHeightsCarriesAPowerOfTenCaption)
         return std::find(texts.begin(), texts.end(), "kernelDrawText \"" + t + "\"") != texts.end();
     };
     EXPECT_TRUE(has("  *10"));
-    EXPECT_TRUE(has("5"));        // heights shown in units of 10^5
-    EXPECT_TRUE(has("2.0"));      // the lowest height, 200000
+    EXPECT_TRUE(has("5"));    // heights shown in units of 10^5
+    EXPECT_TRUE(has("2.0"));  // the lowest height, 200000
 }
 
 TEST_F(PerspectiveTest, FixedZRangeClampsLaterPictures)
 {
-    const std::vector<float> z = hills(8, 6);   // heights 0 .. about 10
+    const std::vector<float> z = hills(8, 6);  // heights 0 .. about 10
     PRJZAX(2.0f, 6.0f, 1);
     float d = 0.0f;
     PERPRJ(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, 20000, work.data());
@@ -235,7 +243,7 @@ TEST_F(PerspectiveTest, FixedZRangeClampsLaterPictures)
 
 TEST_F(PerspectiveTest, DefaultsDropTheFixedZRange)
 {
-    const std::vector<float> z = hills(8, 6);   // heights 0 .. about 10
+    const std::vector<float> z = hills(8, 6);  // heights 0 .. about 10
     const float x0 = 0.0f, x1 = 1.0f, y0 = 0.0f, y1 = 1.0f, z0 = 2.0f, z1 = 6.0f;
     float d = 0.0f;
     const auto setUps = {std::function<void()>([] { PRJZAX(2.0f, 6.0f, 1); }),
@@ -255,7 +263,7 @@ TEST_F(PerspectiveTest, DefaultsDropTheFixedZRange)
 
 TEST_F(PerspectiveTest, LimitsAboveAllTheDataLeaveAFlatPictureAtTheLowerLimit)
 {
-    const std::vector<float> z = hills(8, 6);   // heights 0 .. about 10
+    const std::vector<float> z = hills(8, 6);  // heights 0 .. about 10
     PRJLEV(20.0f, 30.0f);
     float d = 0.0f;
     capture();
@@ -271,7 +279,7 @@ TEST_F(PerspectiveTest, SplitWalkLeavesTheAxisStylesAsTheyWere)
 {
     const std::vector<float> z = hills(8, 6);
     float d = 0.0f;
-    PERPRJ(8, 0, 1, 6, 0, 1, z.data(), d, 30, 0.5f, 20000, work.data());   // eye over the x range
+    PERPRJ(8, 0, 1, 6, 0, 1, z.data(), d, 30, 0.5f, 20000, work.data());  // eye over the x range
     ASSERT_EQ(surfaceState.projection.splitWalk, -1);
     for (int k = 0; k < 3; ++k) EXPECT_EQ(surfaceState.surface.axesSwitches[k], 1) << k;
 }
@@ -281,7 +289,7 @@ TEST_F(PerspectiveTest, DegenerateGridsAreRefusedOrWidened)
     float d = 0.0f;
     std::vector<float> z(10, 1.0f);
     capture();
-    PERPRJ(10, 0, 1, 1, 0, 1, z.data(), d, 30, 30, 20000, work.data());   // one row
+    PERPRJ(10, 0, 1, 1, 0, 1, z.data(), d, 30, 30, 20000, work.data());  // one row
     EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);
     ASSERT_EQ(reported().size(), 1u);
     EXPECT_EQ(reported()[0], asReported(kTooFewNodes));
@@ -342,7 +350,8 @@ TEST_F(PerspectiveTest, GriddingRoutinesDrawFromPointsAndFunctions)
 
     capture();
     d = 0.0f;
-    FUNPER(0, 2, 0, 1, [](const float& a, const float& b) { return a * b; }, d, 25, 140);
+    FUNPER(
+        0, 2, 0, 1, [](const float& a, const float& b) { return a * b; }, d, 25, 140);
     EXPECT_GT(count(calls(), "kernelDrawLineTo"), 100);
     EXPECT_EQ(surfaceState.grid.nx, 31);
 

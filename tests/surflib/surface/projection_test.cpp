@@ -19,7 +19,7 @@ constexpr double kRad = 3.14159265358979 / 180.0;
 // A pinhole camera at the eye looking at the centre of the box, in the library's scaled space
 // (y times the axes ratio, z times the z scale): u, w across and up on its image plane.
 struct Camera {
-    double ex, ey, ez;      // eye, scaled space
+    double ex, ey, ez;  // eye, scaled space
     double f[3], r[3], up[3];
     void look(double x, double y, double z, double& u, double& w) const
     {
@@ -50,14 +50,15 @@ Camera cameraFor(double elevation, double azimuth, double distance)
 
 TEST_F(ProjectionTest, PointsLandWhereAPinholeCameraAtTheEyeSeesThem)
 {
-    const struct { float elevation, azimuth, distance; } views[] = {
-        {30.0f, 40.0f, 80.0f}, {60.0f, 200.0f, 200.0f}, {-20.0f, 300.0f, 90.0f}};
+    const struct {
+        float elevation, azimuth, distance;
+    } views[] = {{30.0f, 40.0f, 80.0f}, {60.0f, 200.0f, 200.0f}, {-20.0f, 300.0f, 90.0f}};
     for (const auto& v : views) {
         SCOPED_TRACE(v.azimuth);
         float d = v.distance;
         PERSET(0.0f, 10.0f, -5.0f, 5.0f, 0.0f, 2.0f, d, v.elevation, v.azimuth);
         ASSERT_EQ(surfaceState.surface.perspectiveSet, -1);
-        EXPECT_FLOAT_EQ(d, v.distance);   // far enough: kept
+        EXPECT_FLOAT_EQ(d, v.distance);  // far enough: kept
         const ProjectionTerms& p = surfaceState.projection;
         const double r = surfaceState.surface.axesRatio, zs = p.zScale;
         const Camera cam = cameraFor(v.elevation, v.azimuth, p.eyeDistance);
@@ -66,7 +67,8 @@ TEST_F(ProjectionTest, PointsLandWhereAPinholeCameraAtTheEyeSeesThem)
         float X[4], Y[4];
         for (int k = 0; k < 4; ++k) {
             PERSPA(pts[k][0], pts[k][1], pts[k][2], X[k], Y[k]);
-            cam.look(pts[k][0] - p.centreX, (pts[k][1] - p.centreY) * r, (pts[k][2] - p.zOrigin) * zs, u[k], w[k]);
+            cam.look(pts[k][0] - p.centreX, (pts[k][1] - p.centreY) * r,
+                     (pts[k][2] - p.zOrigin) * zs, u[k], w[k]);
         }
         // Differences are the camera's times one scale, the same across and up.
         const double scale = (X[1] - X[0]) / (u[1] - u[0]);
@@ -97,21 +99,29 @@ TEST_F(ProjectionTest, BoxIsFittedIntoTheFrameFromItsLowerLeftCorner)
     EXPECT_NEAR(lowY, 100.0f, 1e-3);
     EXPECT_NEAR(highX - lowX, p.frameWidth, 1e-3);
     EXPECT_NEAR(highY - lowY, p.frameHeight, 1e-3);
-    EXPECT_TRUE(std::fabs(p.frameWidth - 800.0f) < 1e-3 || std::fabs(p.frameHeight - 440.0f) < 1e-3);
+    EXPECT_TRUE(std::fabs(p.frameWidth - 800.0f) < 1e-3 ||
+                std::fabs(p.frameHeight - 440.0f) < 1e-3);
     // Vertical edges of the box point at the vanishing point.
     for (int k = 0; k < 4; ++k) {
         const double ax = p.boxCorners[k][0] - p.vanishX, ay = p.boxCorners[k][1] - p.vanishY;
-        const double bx = p.boxCorners[k + 4][0] - p.vanishX, by = p.boxCorners[k + 4][1] - p.vanishY;
+        const double bx = p.boxCorners[k + 4][0] - p.vanishX,
+                     by = p.boxCorners[k + 4][1] - p.vanishY;
         EXPECT_NEAR(ax * by - ay * bx, 0.0, 1e-3 * std::hypot(ax, ay) * std::hypot(bx, by));
     }
 }
 
 TEST_F(ProjectionTest, ViewAnglesAreNormalised)
 {
-    const struct { float elevation, azimuth; int quadrant; double azimuthUsed; int warning; int below; } cases[] = {
-        {30.0f, -30.0f, 1, 330.0, 0, 0},     {30.0f, 90.0f, 3, 90.01, 0, 0},
-        {30.0f, 720.0f, 0, 0.01, 0, 0},      {90.0f, 45.0f, 0, 45.0, asReported(kBadElevation), 0},
-        {-90.0f, 45.0f, 0, 45.0, 0, -1},     {-0.2f, 200.0f, 2, 200.0, 0, -1},
+    const struct {
+        float elevation, azimuth;
+        int quadrant;
+        double azimuthUsed;
+        int warning;
+        int below;
+    } cases[] = {
+        {30.0f, -30.0f, 1, 330.0, 0, 0}, {30.0f, 90.0f, 3, 90.01, 0, 0},
+        {30.0f, 720.0f, 0, 0.01, 0, 0},  {90.0f, 45.0f, 0, 45.0, asReported(kBadElevation), 0},
+        {-90.0f, 45.0f, 0, 45.0, 0, -1}, {-0.2f, 200.0f, 2, 200.0, 0, -1},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.azimuth);
@@ -162,7 +172,8 @@ TEST_F(ProjectionTest, DistanceIsChosenCorrectedAndWrittenBack)
     tarv::errorLogClear();
     d = 0.5f;
     PERSET(0.0f, 4.0f, 0.0f, 2.0f, 0.0f, 1.0f, d, 89.99f, 30.0f);
-    EXPECT_EQ(reported(), std::vector<int>({asReported(kDistanceChanged), asReported(kEyeOverGrid)}));
+    EXPECT_EQ(reported(),
+              std::vector<int>({asReported(kDistanceChanged), asReported(kEyeOverGrid)}));
     EXPECT_EQ(surfaceState.surface.perspectiveSet, 0);
     EXPECT_EQ(surfaceState.drawing.code, kDrawingNone);
 }
@@ -200,7 +211,8 @@ TEST_F(ProjectionTest, FlatAndDegenerateRanges)
     EXPECT_EQ(s.perspectiveSet, 0);
     float X = 7.0f, Y = 7.0f;
     PERSPA(0.5f, 0.5f, 0.5f, X, Y);
-    EXPECT_EQ(reported(), std::vector<int>({asReported(kFlatXRange), asReported(kNoProjectedPicture)}));
+    EXPECT_EQ(reported(),
+              std::vector<int>({asReported(kFlatXRange), asReported(kNoProjectedPicture)}));
     EXPECT_EQ(X, 7.0f);
 }
 
@@ -212,10 +224,10 @@ TEST_F(ProjectionTest, EyeOverTheGridIsJudgedOnTheRangesNotTheNodeCounts)
     PERPRJ(10, 0, 1, 1, 0, 1, z.data(), d, 30, 0.5f, 4000, work.data());
     tarv::errorLogClear();
     d = 0.0f;
-    PERSET(0.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f, d, 30.0f, 0.5f);   // looking along y from afar
+    PERSET(0.0f, 1.0f, 0.0f, 1.0f, 0.0f, 1.0f, d, 30.0f, 0.5f);  // looking along y from afar
     EXPECT_TRUE(tarv::errorLog().empty());
     EXPECT_EQ(surfaceState.surface.perspectiveSet, -1);
-    EXPECT_EQ(surfaceState.projection.splitWalk, -1);   // over the x range, not the y range
+    EXPECT_EQ(surfaceState.projection.splitWalk, -1);  // over the x range, not the y range
 }
 
 TEST_F(ProjectionTest, YRangeFarFromTheXRangeChangesTheAxesRatio)
@@ -257,12 +269,12 @@ TEST_F(ProjectionTest, AxisInterceptOffsets)
     // Ticks 0.2 .. 1.0 in units of 10: data 1 .. 10 starts 1 short of the first tick.
     surfaceAxisIntercept(0.2f, 0.2f, 4, 1.0f, 10.0f, 1, copy, start, end, last);
     EXPECT_FLOAT_EQ(copy, 0.2f);
-    EXPECT_NEAR(start, 3.0f, 1e-5);   // (first + step) * 10 - data min
+    EXPECT_NEAR(start, 3.0f, 1e-5);  // (first + step) * 10 - data min
     EXPECT_NEAR(last, 1.0f, 1e-6);
     EXPECT_EQ(end, 0.0f);
     surfaceAxisIntercept(2.0f, 2.0f, 3, 2.0f, 9.0f, 0, copy, start, end, last);
     EXPECT_EQ(start, 0.0f);
-    EXPECT_NEAR(end, 3.0f, 1e-5);     // (step - last) + data max
+    EXPECT_NEAR(end, 3.0f, 1e-5);  // (step - last) + data max
 }
 
 }  // namespace

@@ -16,7 +16,7 @@
 
 namespace {
 
-constexpr int kN = 17;            // nodes each way over [0, 16] x [0, 16]
+constexpr int kN = 17;  // nodes each way over [0, 16] x [0, 16]
 constexpr float kSpan = 16.0f;
 
 struct Surface {
@@ -43,7 +43,8 @@ float bump(float x, float y)
 // A rough surface: a fixed pseudo-random height at every node over a gentle slope.
 float rough(float x, float y)
 {
-    uint32_t h = static_cast<uint32_t>(std::lround(x)) * 73856093u ^ static_cast<uint32_t>(std::lround(y)) * 19349663u;
+    uint32_t h = static_cast<uint32_t>(std::lround(x)) * 73856093u ^
+        static_cast<uint32_t>(std::lround(y)) * 19349663u;
     h = (h ^ (h >> 13)) * 1274126177u;
     h ^= h >> 16;
     return 0.15f * x + 2.5f * static_cast<float>(h % 1000u) / 1000.0f;
@@ -56,9 +57,9 @@ struct View {
     float elevation, azimuth;
 };
 // Axis-aligned azimuths put the eye over the grid's range: the walk is split there.
-const View kViews[] = {{25.0f, 0.0f},   {15.0f, 90.0f},  {40.0f, 180.0f}, {60.0f, 270.0f},
-                       {30.0f, 45.0f},  {20.0f, 130.0f}, {20.0f, 250.0f}, {60.0f, 45.0f},
-                       {50.0f, 0.0f},   {15.0f, 310.0f}};
+const View kViews[] = {{25.0f, 0.0f},  {15.0f, 90.0f},  {40.0f, 180.0f}, {60.0f, 270.0f},
+                       {30.0f, 45.0f}, {20.0f, 130.0f}, {20.0f, 250.0f}, {60.0f, 45.0f},
+                       {50.0f, 0.0f},  {15.0f, 310.0f}};
 
 struct Vec3 {
     double x, y, z;
@@ -88,13 +89,19 @@ public:
     {
         if (x < 0.0 || y < 0.0 || x > kSpan || y > kSpan) return false;
         const double u = x * (kN - 1) / kSpan, v = y * (kN - 1) / kSpan;
-        const int i = std::min(kN - 2, static_cast<int>(u)), j = std::min(kN - 2, static_cast<int>(v));
+        const int i = std::min(kN - 2, static_cast<int>(u)),
+                  j = std::min(kN - 2, static_cast<int>(v));
         const double s = u - i, t = v - j;
-        auto at = [&](int a, int b) { return static_cast<double>(z_[static_cast<size_t>(b) * kN + a]); };
+        auto at = [&](int a, int b) {
+            return static_cast<double>(z_[static_cast<size_t>(b) * kN + a]);
+        };
         const double a = at(i, j), b = at(i + 1, j), c = at(i, j + 1), d = at(i + 1, j + 1);
-        const double bilinear = (1 - s) * (1 - t) * a + s * (1 - t) * b + (1 - s) * t * c + s * t * d;
-        const double diagonal = s >= t ? a + s * (b - a) + t * (d - b) : a + t * (c - a) + s * (d - c);
-        const double other = s + t <= 1.0 ? a + s * (b - a) + t * (c - a) : d + (1 - s) * (c - d) + (1 - t) * (b - d);
+        const double bilinear =
+            (1 - s) * (1 - t) * a + s * (1 - t) * b + (1 - s) * t * c + s * t * d;
+        const double diagonal =
+            s >= t ? a + s * (b - a) + t * (d - b) : a + t * (c - a) + s * (d - c);
+        const double other = s + t <= 1.0 ? a + s * (b - a) + t * (c - a)
+                                          : d + (1 - s) * (c - d) + (1 - t) * (b - d);
         lo = std::min(bilinear, std::min(diagonal, other));
         hi = std::max(bilinear, std::max(diagonal, other));
         return true;
@@ -119,14 +126,17 @@ public:
         const int steps = std::max(1, static_cast<int>(ground / cell * 24.0));
         for (int k = 1; k <= steps; ++k) {
             const double s = static_cast<double>(k) / steps;
-            const double sx = q.x + s * (eye_.x - q.x), sy = q.y + s * (eye_.y - q.y), sz = q.z + s * (eye_.z - q.z);
+            const double sx = q.x + s * (eye_.x - q.x), sy = q.y + s * (eye_.y - q.y),
+                         sz = q.z + s * (eye_.z - q.z);
             const double x = sx + p.centreX, y = sy / ratio_ + p.centreY;
             double lo = 0.0, hi = 0.0;
-            if (!height(x, y, lo, hi)) break;   // the ray has left the grid
+            if (!height(x, y, lo, hi)) break;  // the ray has left the grid
             r.under = std::max(r.under, (lo - p.zOrigin) * p.zScale - sz);
             r.over = std::max(r.over, sz - (hi - p.zOrigin) * p.zScale);
             const double gap = sz - (hi - p.zOrigin) * p.zScale;
-            if (skip > 0.0) r.clearance = std::min(r.clearance, gap / std::min(1.0, s * ground / (skip * cell)));
+            if (skip > 0.0)
+                r.clearance =
+                    std::min(r.clearance, gap / std::min(1.0, s * ground / (skip * cell)));
         }
         return r;
     }
@@ -148,10 +158,11 @@ public:
     void SetUp() override
     {
         PictureFixture::SetUp();
-        PRJFRA(2);   // grid lines only: no base edges, no axes
+        PRJFRA(2);  // grid lines only: no base edges, no axes
     }
 
-    static double segmentDistanceTo(double px, double py, double ax, double ay, double bx, double by)
+    static double segmentDistanceTo(double px, double py, double ax, double ay, double bx,
+                                    double by)
     {
         return segmentDistance(px, py, ax, ay, bx, by);
     }
@@ -162,7 +173,8 @@ public:
         work_.assign(static_cast<size_t>(wsize), 0.0f);
         float d = 0.0f;
         capture();
-        PERPRJ(kN, 0.0f, kSpan, kN, 0.0f, kSpan, z.data(), d, v.elevation, v.azimuth, wsize, work_.data());
+        PERPRJ(kN, 0.0f, kSpan, kN, 0.0f, kSpan, z.data(), d, v.elevation, v.azimuth, wsize,
+               work_.data());
         return polylines(calls());
     }
 
@@ -228,15 +240,16 @@ struct Counts {
 // Traces what the last picture drew of grid z back to the surface (see the opening lines).
 // topOnly: the picture shows the top of the surface alone.  With wantSeen, also every plainly
 // seen grid point must lie on a drawn line.
-Counts inspect(const std::vector<float>& z, const std::vector<Polyline>& drawn, bool topOnly, bool wantSeen)
+Counts inspect(const std::vector<float>& z, const std::vector<Polyline>& drawn, bool topOnly,
+               bool wantSeen)
 {
     const float zRange = 7.5f;
     const Scene scene(z);
     const std::vector<GridSegment> segments = RayVisibilityTest::gridSegments(z);
     const ProjectionTerms& p = surfaceState.projection;
     const double frame = std::max(p.frameWidth, p.frameHeight);
-    const double near = 2e-3 * frame;                     // picture distance of a match
-    const double tolerance = 4e-3 * zRange * p.zScale;   // depth allowed at silhouettes
+    const double near = 2e-3 * frame;                   // picture distance of a match
+    const double tolerance = 4e-3 * zRange * p.zScale;  // depth allowed at silhouettes
     Counts c;
     std::ostringstream where;
     // Every drawn point comes from a grid point that no part of the surface hides.
@@ -247,7 +260,7 @@ Counts inspect(const std::vector<float>& z, const std::vector<Polyline>& drawn, 
                 const double Y = l.y[k - 1] + (l.y[k] - l.y[k - 1]) * m / 8.0;
                 ++c.samples;
                 bool matched = false, clear = false;
-                double least = 1e30;   // the least depth over the grid points drawn there
+                double least = 1e30;  // the least depth over the grid points drawn there
                 for (const GridSegment& s : segments) {
                     if (X < std::min(s.X1, s.X2) - near || X > std::max(s.X1, s.X2) + near ||
                         Y < std::min(s.Y1, s.Y2) - near || Y > std::max(s.Y1, s.Y2) + near) {
@@ -256,8 +269,9 @@ Counts inspect(const std::vector<float>& z, const std::vector<Polyline>& drawn, 
                     double t = 0.0;
                     if (RayVisibilityTest::nearestOn(s, X, Y, t) > near) continue;
                     matched = true;
-                    const Scene::Ray r = scene.ray(s.x1 + (s.x2 - s.x1) * t, s.y1 + (s.y2 - s.y1) * t,
-                                                   s.z1 + (s.z2 - s.z1) * t, 0.0);
+                    const Scene::Ray r =
+                        scene.ray(s.x1 + (s.x2 - s.x1) * t, s.y1 + (s.y2 - s.y1) * t,
+                                  s.z1 + (s.z2 - s.z1) * t, 0.0);
                     // Pictures of the top alone show nothing seen from below.
                     if (topOnly ? r.under <= tolerance : !r.hidden(tolerance)) {
                         clear = true;
@@ -284,7 +298,8 @@ Counts inspect(const std::vector<float>& z, const std::vector<Polyline>& drawn, 
             bool found = false;
             for (const Polyline& l : drawn) {
                 for (size_t k = 1; k < l.x.size() && !found; ++k) {
-                    found = RayVisibilityTest::segmentDistanceTo(X, Y, l.x[k - 1], l.y[k - 1], l.x[k], l.y[k]) < near;
+                    found = RayVisibilityTest::segmentDistanceTo(X, Y, l.x[k - 1], l.y[k - 1],
+                                                                 l.x[k], l.y[k]) < near;
                 }
                 if (found) break;
             }
@@ -308,7 +323,7 @@ void expectRight(const Counts& c, bool wantSeen)
 std::string named(const char* what, const View& v, const Counts& c)
 {
     return std::string(what) + " elevation " + std::to_string(v.elevation) + " azimuth " +
-           std::to_string(v.azimuth) + c.where;
+        std::to_string(v.azimuth) + c.where;
 }
 
 TEST_F(RayVisibilityTest, DrawnPointsAreSeenAndSeenPointsAreDrawnFromEveryView)
@@ -351,8 +366,8 @@ TEST_F(RayVisibilityTest, UndersidesBandsAndLineSubsetsHideTheSame)
                     work_.assign(static_cast<size_t>(wsize), 0.0f);
                     float d = 0.0f;
                     capture();
-                    PERLI3(kN, 0.0f, kSpan, kN, 0.0f, kSpan, z.data(), d, view.elevation, view.azimuth,
-                           v.levels, pens, 0, wsize, work_.data());
+                    PERLI3(kN, 0.0f, kSpan, kN, 0.0f, kSpan, z.data(), d, view.elevation,
+                           view.azimuth, v.levels, pens, 0, wsize, work_.data());
                     drawn = polylines(calls());
                 } else {
                     drawn = draw(z, view);

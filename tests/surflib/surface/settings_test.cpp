@@ -16,23 +16,28 @@ class SurfaceSettingsTest : public PictureFixture {};
 
 struct RatioCase {
     const char* name;
-    bool height;        // HEIRAT, else XYRAT
+    bool height;  // HEIRAT, else XYRAT
     float given, stored;
-    int warning;        // 0: none
+    int warning;  // 0: none
 };
 
 TEST_F(SurfaceSettingsTest, RatiosAreCorrectedWithWarnings)
 {
     const RatioCase cases[] = {
-        {"zero height", true, 0.0f, 0.5f, asReported(kRatioZero)},     {"negative height", true, -2.0f, 2.0f, asReported(kNegativeValue)},
-        {"zero axes", false, 0.0f, 1.0f, asReported(kRatioZero)},      {"tiny axes", false, 1e-9f, 1.0f, asReported(kRatioZero)},
-        {"negative axes", false, -0.25f, 0.25f, asReported(kNegativeValue)}, {"plain", true, 0.8f, 0.8f, 0},
+        {"zero height", true, 0.0f, 0.5f, asReported(kRatioZero)},
+        {"negative height", true, -2.0f, 2.0f, asReported(kNegativeValue)},
+        {"zero axes", false, 0.0f, 1.0f, asReported(kRatioZero)},
+        {"tiny axes", false, 1e-9f, 1.0f, asReported(kRatioZero)},
+        {"negative axes", false, -0.25f, 0.25f, asReported(kNegativeValue)},
+        {"plain", true, 0.8f, 0.8f, 0},
     };
     for (const RatioCase& c : cases) {
         SCOPED_TRACE(c.name);
         tarv::errorLogClear();
-        if (c.height) HEIRAT(c.given); else XYRAT(c.given);
-        const float stored = c.height ? surfaceState.surface.heightRatio : surfaceState.surface.axesRatio;
+        if (c.height) HEIRAT(c.given);
+        else XYRAT(c.given);
+        const float stored =
+            c.height ? surfaceState.surface.heightRatio : surfaceState.surface.axesRatio;
         EXPECT_FLOAT_EQ(stored, c.stored);
         if (c.warning == 0) {
             EXPECT_TRUE(tarv::errorLog().empty());
@@ -105,12 +110,14 @@ TEST_F(SurfaceSettingsTest, SwitchesAndCodesOutOfRangeTakeTheirDefaults)
     EXPECT_EQ(s.gridMode, 0);
     PRJSEC(2);
     EXPECT_EQ(s.gridMode, 2);
-    EXPECT_EQ(reported(), std::vector<int>({asReported(kBadSwitch), asReported(kBadFrameType), asReported(kBadSwitch)}));
+    EXPECT_EQ(reported(),
+              std::vector<int>(
+                  {asReported(kBadSwitch), asReported(kBadFrameType), asReported(kBadSwitch)}));
 
     const int pens[3] = {-1, 5, -1};
     PRJBAS(4, pens);
     EXPECT_EQ(s.basePensUsed, -1);
-    EXPECT_EQ(s.baseStyleSet, -1);   // style 4 corrected to 0
+    EXPECT_EQ(s.baseStyleSet, -1);  // style 4 corrected to 0
     EXPECT_EQ(s.baseStyleOne, 0);
     const int none[3] = {-1, -1, -1};
     PRJBAS(-1, none);
@@ -138,13 +145,13 @@ TEST_F(SurfaceSettingsTest, AxisAnnotationCases)
         EXPECT_EQ(s.annotationExponent[i], 3);
     }
     EXPECT_TRUE(tarv::errorLog().empty());
-    ANNDIG(2, 0, 3, 0);   // width 0: off without a warning, exponent kept
+    ANNDIG(2, 0, 3, 0);  // width 0: off without a warning, exponent kept
     EXPECT_EQ(s.annotationOn[1], 0);
     EXPECT_EQ(s.annotationExponent[1], 0);
     EXPECT_TRUE(tarv::errorLog().empty());
     ANNDIG(2, 12, 3, 0);
     EXPECT_EQ(reported(), std::vector<int>({asReported(kBadLabelWidth)}));
-    ANNDIG(1, 5, 1, 1000000);   // an exponent the kernel's reals cannot take is not kept
+    ANNDIG(1, 5, 1, 1000000);  // an exponent the kernel's reals cannot take is not kept
     EXPECT_EQ(s.annotationOn[0], -1);
     EXPECT_EQ(s.annotationExponent[0], 9999);
     ANNDIG(5, 6, 2, 0);
@@ -208,7 +215,7 @@ TEST_F(SurfaceSettingsTest, PolylineNeedsAPictureAndIsDrawnInJoinedChunks)
     EXPECT_EQ(lines[1].x[0], lines[0].x.back());
     float X = 0, Y = 0;
     PERSPA(x[80], y[80], z[80], X, Y);
-    EXPECT_NEAR(lines[1].x[1], X, 1e-3);   // the log keeps six digits
+    EXPECT_NEAR(lines[1].x[1], X, 1e-3);  // the log keeps six digits
     EXPECT_NEAR(lines[1].y[1], Y, 1e-3);
     EXPECT_TRUE(tarv::errorLog().empty());
 
@@ -225,7 +232,8 @@ TEST_F(SurfaceSettingsTest, PolylineNeedsAPictureAndIsDrawnInJoinedChunks)
 TEST_F(SurfaceSettingsTest, SpotHeightOnTheGridOfThePicture)
 {
     const int nx = 5, ny = 4;
-    std::vector<float> z = grid(nx, ny, 0.0f, 4.0f, 0.0f, 3.0f, [](float x, float y) { return x + 10.0f * y; });
+    std::vector<float> z =
+        grid(nx, ny, 0.0f, 4.0f, 0.0f, 3.0f, [](float x, float y) { return x + 10.0f * y; });
     std::vector<float> work(4000);
     float h = -1.0f;
     PRJHGT(1.0f, 1.0f, h, 4000, work.data());
@@ -235,8 +243,9 @@ TEST_F(SurfaceSettingsTest, SpotHeightOnTheGridOfThePicture)
     float d = 0.0f;
     PERPRJ(nx, 0.0f, 4.0f, ny, 0.0f, 3.0f, z.data(), d, 30.0f, 40.0f, 4000, work.data());
     tarv::errorLogClear();
-    const struct { float x, y, z; } cases[] = {{1.0f, 2.0f, 21.0f}, {2.5f, 0.5f, 7.5f},
-                                               {4.0f, 3.0f, 34.0f}, {0.0f, 0.0f, 0.0f}};
+    const struct {
+        float x, y, z;
+    } cases[] = {{1.0f, 2.0f, 21.0f}, {2.5f, 0.5f, 7.5f}, {4.0f, 3.0f, 34.0f}, {0.0f, 0.0f, 0.0f}};
     for (const auto& c : cases) {
         PRJHGT(c.x, c.y, h, 4000, work.data());
         EXPECT_NEAR(h, c.z, 1e-4) << c.x << " " << c.y;
