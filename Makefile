@@ -5,7 +5,7 @@ BUILD   ?= build
 SANBUILD ?= build-sanitize
 FUZZBUILD ?= build-fuzz
 
-.PHONY: setup build test test-sanitize install-check demo bench fuzz clean
+.PHONY: setup build test test-sanitize install-check format-check demo bench fuzz clean
 
 setup:
 	@bash scripts/setup.sh
@@ -26,6 +26,10 @@ test-sanitize: setup
 # Installs into a temporary prefix and builds and runs a program outside the project against it.
 install-check: build
 	@bash scripts/install-check.sh $(BUILD)
+
+# Every C++ file laid out as .clang-format says.
+format-check: setup
+	@bash scripts/format-check.sh
 
 demo: build
 	@bash scripts/demo.sh $(BUILD)

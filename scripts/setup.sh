@@ -5,7 +5,8 @@
 # and the symbolizer that names the lines of a report.
 set -u
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
-          libcairo2-dev zlib1g-dev libfreetype-dev libgtk-3-dev fonts-dejavu-core xvfb xdotool)
+          libcairo2-dev zlib1g-dev libfreetype-dev libgtk-3-dev fonts-dejavu-core xvfb xdotool
+          clang-format)
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-14-dev llvm)
 fi
