@@ -122,16 +122,9 @@ void libraryRoutines(Input& in)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    tarv::setErrorEcho(false);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    tarv::resetState(true);
-    tarv::errorLogClear();
+    hostile::resetKernel();
     graphResetLibraryForTests();
     Input in(data, size);
     for (int step = 0; step < 8 && !in.empty(); ++step) {

@@ -244,16 +244,9 @@ void charts(Input& in)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    tarv::setErrorEcho(false);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* bytes, size_t size)
 {
-    tarv::resetState(true);
-    tarv::errorLogClear();
+    hostile::resetKernel();
     graphResetLibraryForTests();
     Input in(bytes, size);
     for (int step = 0; step < 10 && !in.empty(); ++step) {

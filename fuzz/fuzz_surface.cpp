@@ -232,16 +232,9 @@ void settings(Input& in)
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    tarv::setErrorEcho(false);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    tarv::resetState(true);
-    tarv::errorLogClear();
+    hostile::resetKernel();
     surfaceResetLibraryForTests();
     Input in(data, size);
     Workspace ws;

@@ -17,6 +17,8 @@
 #include <limits>
 #include <vector>
 
+#include "tarvcore.h"
+
 namespace hostile {
 
 // The most elements an array of the harnesses gets; larger counts are refused ones.
@@ -184,6 +186,21 @@ struct Workspace {
     float* data() { return words.data(); }
 };
 
+// The kernel as at load before each input: no drawing left over, an empty error log.
+inline void resetKernel()
+{
+    tarv::resetState(true);
+    tarv::errorLogClear();
+}
+
 }  // namespace hostile
+
+// Every harness that drives the libraries reports its refusals to the error log only: echoing
+// millions of them would bury a finding's report.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    tarv::setErrorEcho(false);
+    return 0;
+}
 
 #endif
