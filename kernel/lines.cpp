@@ -31,6 +31,16 @@ void lineTo(double x, double y)
 // Stroke attributes are about to change: what was drawn so far keeps the old ones.
 void attributesChanging() { deviceFlushStroke(); }
 
+// The setting and the enquiry of the line attributes log the selector and the six values alike;
+// the enquiry marks what it hands back with the arrow.
+void traceLineAttributes(const char* routine, int selector, bool enquiry, const LineState& l)
+{
+    TraceLine t(routine);
+    t.i(selector);
+    if (enquiry) t.arrow();
+    t.i(l.pen).i(l.style).i(l.colour).r(l.width).i(l.widthMode).i(l.reserved).emit();
+}
+
 }  // namespace
 
 void kernelMovePen(const float& x, const float& y)
@@ -170,16 +180,10 @@ void kernelSetLineAttributes(const int& selector, const int& pen, const int& sty
     } else {
         kernelDiagnostic("kernelSetLineAttributes", "unknown selector ignored");
     }
-    if (tracing())
-        TraceLine("kernelSetLineAttributes")
-            .i(selector)
-            .i(pen)
-            .i(style)
-            .i(colour)
-            .r(width)
-            .i(widthMode)
-            .i(reserved)
-            .emit();
+    if (tracing()) {
+        const LineState given{pen, style, colour, width, widthMode, reserved};
+        traceLineAttributes("kernelSetLineAttributes", selector, false, given);
+    }
 }
 
 void kernelEnquireLineAttributes(const int& selector, int& pen, int& style, int& colour,
@@ -192,17 +196,7 @@ void kernelEnquireLineAttributes(const int& selector, int& pen, int& style, int&
     width = l.width;
     widthMode = l.widthMode;
     reserved = l.reserved;
-    if (tracing())
-        TraceLine("kernelEnquireLineAttributes")
-            .i(selector)
-            .arrow()
-            .i(pen)
-            .i(style)
-            .i(colour)
-            .r(width)
-            .i(widthMode)
-            .i(reserved)
-            .emit();
+    if (tracing()) traceLineAttributes("kernelEnquireLineAttributes", selector, true, l);
 }
 
 void kernelSetDashPattern(const float& d1, const float& d2, const float& d3, const float& d4)
