@@ -79,26 +79,11 @@ public:
         case 0: {
             constexpr float inf = std::numeric_limits<float>::infinity();
             constexpr float nan = std::numeric_limits<float>::quiet_NaN();
-            return pick<float>({nan,
-                                -nan,
-                                inf,
-                                -inf,
-                                0.0f,
-                                -0.0f,
-                                FLT_MAX,
-                                -FLT_MAX,
-                                FLT_MIN,
-                                -FLT_MIN,
-                                std::numeric_limits<float>::denorm_min(),
-                                1e30f,
-                                -1e30f,
-                                1e-30f,
-                                16777217.0f,
-                                2147483648.0f,
-                                -2147483904.0f,
-                                1.0f,
-                                -1.0f,
-                                0.5f});
+            constexpr float tiny = std::numeric_limits<float>::denorm_min();
+            return pick<float>({nan,           -nan,           inf,      -inf,    0.0f,
+                                -0.0f,         FLT_MAX,        -FLT_MAX, FLT_MIN, -FLT_MIN,
+                                tiny,          1e30f,          -1e30f,   1e-30f,  16777217.0f,
+                                2147483648.0f, -2147483904.0f, 1.0f,     -1.0f,   0.5f});
         }
         case 1: {
             const uint32_t bits = in_.ConsumeIntegral<uint32_t>();

@@ -150,25 +150,17 @@ TEST_F(IntervalsTest, GridCheckSwapsAndReportsEveryFailure)
         int status;
         std::vector<int> errors;
     };
+    // One case a row, laid out by hand.
+    // clang-format off
     const Row rows[] = {
         {10, 10, 0, 10, 0, 5, 0, 10, 0, 5, 0, {}},
         {1, 0, 0, 10, 0, 1, 0, 0, 0, 1, 15, {asReported(kTooFewNodes), asReported(kFlatXRange)}},
         {10, 0, 1, 10, 3, 3, 0, 1, 3, 3, 16, {asReported(kFlatYRange)}},
-        {1,
-         0,
-         0,
-         1,
-         2,
-         2,
-         0,
-         0,
-         2,
-         2,
-         16,
-         {asReported(kTooFewNodes), asReported(kFlatXRange), asReported(kFlatYRange)}},
+        {1, 0, 0, 1, 2, 2, 0, 0, 2, 2, 16, {asReported(kTooFewNodes), asReported(kFlatXRange), asReported(kFlatYRange)}},
         {2, 0, 1, 0, 5, 4, 0, 1, 4, 5, 5, {asReported(kTooFewNodes)}},
         {2, 0, 4e-7f, 2, 0, 1, 0, 4e-7f, 0, 1, 15, {asReported(kFlatXRange)}},
     };
+    // clang-format on
     for (const Row& r : rows) {
         float xmin = r.xmin, xmax = r.xmax, ymin = r.ymin, ymax = r.ymax;
         int status = -1;
