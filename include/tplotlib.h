@@ -202,12 +202,14 @@ void GRADAT(const float& value, char* text, int length);
 // values written; nothing when count is 0 or below or values is null.  Null texts read as
 // count empty texts: error 557 for each and every value that of 1 January 1900.
 void DATCON(const char* texts, int length, const int& count, float* values);
-// Date scaling of an axis from the first to the last date: code 1 automatic unit (the largest
-// for which a date has room), 2 ends moved out to unit boundaries, 3 whole units from the
+// Date scaling of an axis from the first to the last date: code 1 automatic unit (the shortest
+// whose dates have room), 2 ends moved out to unit boundaries, 3 whole units from the
 // first date; unit 1 ten years, 2 years, 3 months, 4 weeks, 5 days (the unit of codes 2 and
 // 3).  Equal dates give a range of 10 days.  DATSCA reads length1 and length2 characters (a
-// null text as an empty one, as DATGRA does); DATSCQ writes the code and unit and, as texts,
-// the ends as laid out, exactly length1 and length2 characters (nothing into a null text).
+// null text as an empty one, as DATGRA does).  DATSCQ gives the code (0 for an axis without
+// date scaling), the unit asked for and, as texts laid out by the DATANN words, the ends of
+// the axis range as laid out: exactly length1 and length2 characters (nothing into a null
+// text).
 // DATSCA numbers: -518 code outside 1..3: 1; -556 unit outside 1..5: 5; 557, -557 for the
 // texts; those of AXISCA for the range.
 void DATSCA(const int& code, const int& unit, const char* first, int length1, const char* last,
@@ -254,10 +256,10 @@ void VALMIS(const int& mode, const float& a, const float& b, const int& axis);
 
 // ---- Whole graphs
 // Whole graph from data: both axes placed by default and scaled from the data (GRASCA mode
-// applies), drawn as a frame with ticks and numbers (as GRID -2, 1, 1), or as two axes
-// through value 0, then the data.  type 0 linear, 1 log x, 2 log y, -1 log-log (others 0); line code |1| polyline,
-// |2| smooth curve, |3| spline, 0 markers only (a code <= 0 adds marker 8; others 1); axes 1
-// puts the axes through value 0 of the data.  n values read from each of x and y.
+// applies) and drawn, then the data.  type 0 linear, 1 log x, 2 log y, -1 log-log (others 0);
+// line code |1| polyline, |2| smooth curve, |3| spline, 0 markers only (a code <= 0 adds
+// marker 8; others 1); axes 1 draws two axes through value 0 of the data, any other value a
+// frame with ticks and numbers (as GRID -2, 1, 1).  n values read from each of x and y.
 // Numbers: 515 n below 2, nothing drawn; 513 / 514 log x / y data not above 10 x tiny,
 // nothing drawn; those of AXISCA and GRID.
 void GRAPH(const float* x, const float* y, const int& n, const int& type, const int& lineCode,
@@ -392,8 +394,8 @@ void ARROW(const float& x, const float& y, const int& style, const int& coordina
 // 10 x tiny: nothing drawn.
 void BARCHA(const float* start, const float* end, const int& n, const int& type,
             const float& fraction, const float& categoryMinimum, const float& categoryMaximum);
-// Fills each bar as a box (a bar of no height is not filled); the category axis is y when
-// only y has scaling type 5, else x.
+// Fills each bar as a box (a box less than 0.00001 high in picture units is not filled); the
+// category axis is y when only y has scaling type 5, else x.
 void BARFIL(const float* start, const float* end, const int& n, const float& fraction,
             const int* styles, const int* pens);
 // Bar outlines on the current axes (two names of one routine); the category axis is the one
@@ -959,71 +961,91 @@ void kpAddStepChartOutline(const int& n, const StepRecord* steps, const float& b
 void kpAddStepChartValues(const int& n, const StepRecord* steps, const float& base,
                           const int& placement, const int& orientation);
 
-// Vector charts: VECBND, VECBNQ, VECCLP, VECCLQ, VECGRA, VECSCA, VECSCQ and VECSET.
-// kpAddVectors takes nx x ny records, the x index running fastest; nothing is called when
-// nx x ny is below 1 or above the int range; two negative counts are reported by VECGRA
-// without a record read.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined, kpArrowHead0
-// open.  Placement mode kpVectorScalingMinus1, 0 or kpSwitchOn.
+// Vector charts.
+// VECBND and VECBNQ with the frame as a record.
 void kpSetVectorChartFrame(const VectorFrameRecord& frame);
 void kpEnqurireVectorChartFrame(VectorFrameRecord& frame);
+// VECCLP and VECCLQ.
 void kpSetVectorLimits(const float& a, const float& b);
 void kpEnqVectorLimits(float& low, float& high);
+// VECGRA with nx x ny records, the x index running fastest; nothing is called when nx x ny
+// is below 1 or above the int range; two negative counts are reported by VECGRA without a
+// record read.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined, kpArrowHead0 open.
 void kpAddVectors(const int& nx, const int& ny, const VectorRecord* vectors, const int& head);
+// VECSCA and VECSCQ.  Placement mode kpVectorScalingMinus1 (starts at the node), 0 or
+// kpSwitchOn (ends at it).
 void kpSetVectorAttribs(const int& mode, const float& p, const float& q, const float& factor);
 void kpEnqVectorAttribs(int& mode, float& low, float& high, float& factor);
+// VECSET.
 void kpRestoreVectorSettings();
 
-// Polar charts: SETPOL, DRAPOL and POLXY.  Mode kpAxisScaling1..3.  Axes drawing code from
-// (mode, kind): kpMode1 with kpGridKind2 1, kpMode2 with kpGridKind2 2, kpMode1 with
-// kpPolarNegativeKind1/2 -1, kpMode2 with them -2, a 0 in either 0; another pair repeats the
-// last code that matched.  Label option 0 or kpOption1; part kpPolarAxesCode1 (radial) or
-// kpPolarAxesCode2 (angular).  Curve kind as for kpPlotGraph.
+// Polar charts.
+// SETPOL.  Mode kpAxisScaling1..3.
 void kpSetPolarChartAttribs(const float& centreX, const float& centreY, const float& radius,
                             const int& mode);
+// DRAPOL.  Drawing code from (mode, kind): kpMode1 with kpGridKind2 1, kpMode2 with
+// kpGridKind2 2, kpMode1 with kpPolarNegativeKind1/2 -1, kpMode2 with them -2, a 0 in either
+// 0; another pair repeats the last code that matched.  Label option 0 or kpOption1; part
+// kpPolarAxesCode1 (radial) or kpPolarAxesCode2 (angular).
 void kpDrawPolarAxes(const int& mode, const int& kind, const int& option, const int& count,
                      const float& range, const int& part);
+// POLXY with the points as records; curve kind as for kpPlotGraph.
 void kpPlotXYPolarChart(const int& n, const PointRecord* points, const int& curveKind);
 
-// Pie charts: PIEANG, PIEANN, PIAENQ, PIEBOX, PIEBSW, PIECHA (n moved first), PIEENQ (the
-// centre as a record), PIEEXP (count moved first), PIEPAP, PIESET and SEGCHA.  Annotation
-// style kpPieStyle1..3, switches 0 or kpPieAnnotation2On, kpPieAnnotation3On,
-// kpPieAnnotation4On.  Box type 1 cut out of the fill, 2 outlined (PIEBOX's 2 and 1).  Bound
-// switch 1 draws the segment outlines, 0 leaves them out.
+// Pie charts.
+// PIEANG.
 void kpSetPieChartStartAngle(const float& angle);
+// PIEANN and PIAENQ.  Annotation style kpPieStyle1..3; switches 0 or kpPieAnnotation2On
+// (label), kpPieAnnotation3On (percentage), kpPieAnnotation4On (value).
 void kpSetPieChartAnnotation(const int& mode, const int& labelSwitch, const int& percentSwitch,
                              const int& valueSwitch, const float& threshold);
 void kpEnqPieChartAnnotation(int& mode, int& labelSwitch, int& percentSwitch, int& valueSwitch,
                              float& threshold);
+// PIEBOX.  Box type 0 none, 1 cut out of the fill, 2 outlined, 3 both (PIEBOX's 1 and 2
+// change places).
 void kpSetPieChartBoxType(const int& type, const int& fillStyle, const int& pen);
+// PIEBSW.  1 draws the segment outlines, 0 leaves them out.
 void kpSetPieChartBoundSwitch(const int& boundSwitch);
+// PIECHA with the count first.
 void kpPlotPieChart(const int& n, const float* values, const char* labels, int length,
                     const int* fillStyles, const int* pens);
+// PIEENQ with the centre as a record.
 void kpEnqPieChartSettings(float& radius, PointRecord& centre, float& startAngle);
+// PIEEXP with the count first.
 void kpSetPieChartExplosion(const int& count, const int* numbers, const float* distances);
+// PIEPAP.
 void kpSetPieChartFrame(const float& radius, const float& centreX, const float& centreY);
+// PIESET.
 void kpRestorePieChartSettings();
+// SEGCHA.
 void kpAddPieChartSegment(const float& a1, const float& a2, const float& value, const char* label,
                           int length, const int& fillStyle, const int& pen);
 
-// Text charts: TEXDEF, TDFENQ and the columns TEXLIN, TEXFIL, TEXGEN, TEXPER, TEXSTR, TEXSYM,
-// TEXVAL, arguments in their order.  Title switch 0 or kpSwitchOn.  Line kinds
-// kpLineColumnKind1..4.
+// Text charts; every argument passes to the legacy routine in the same order.
+// TEXDEF and TDFENQ.  Title switch 0 or kpSwitchOn.
 void kpSetTextChartAttribs(const float& width, const float& height, const int& justification,
                            const int& titleSwitch, const int& framePen);
 void kpEnqTextChartAttribs(float& width, float& height, int& justification, int& titleSwitch,
                            int& framePen);
+// TEXLIN.  Line kinds kpLineColumnKind1..4.
 void kpDisplayLineColumn(const float& x, const float& y, const int& n, const int* pens,
                          const int& kind, const char* title, int titleLength);
+// TEXFIL.
 void kpDisplayFillColumn(const float& x, const float& y, const int& n, const int* styles,
                          const int* pens, const char* title, int titleLength);
+// TEXGEN.
 void kpDisplayGeneratedColumn(const float& x, const float& y, const int& n, const float& first,
                               const float& last, const char* title, int titleLength);
+// TEXPER.
 void kpDisplayPercentageColumn(const float& x, const float& y, const int& n, const float* values,
                                const char* title, int titleLength);
+// TEXSTR.
 void kpDisplayStringColumn(const float& x, const float& y, const int& n, const char* strings,
                            int length, const char* title, int titleLength);
+// TEXSYM.
 void kpDisplayMarkerColumn(const float& x, const float& y, const int& n, const int* symbols,
                            const int* pens, const char* title, int titleLength);
+// TEXVAL.
 void kpDisplayValueColumn(const float& x, const float& y, const int& n, const float* values,
                           const char* title, int titleLength);
 
