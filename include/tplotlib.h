@@ -134,8 +134,9 @@ void AXNSTR(const char* text, int length, const float& position, const int& axis
 // when it lies outside -2..2, 41 only in multiples of 3, any other value w always 10^w
 // (|w| above 15: 40, or 41 with style 3 or 4); caption style of that power of ten: 0 none,
 // 1 x10 and the raised exponent, 2 the factor in digits, 3 a word (Thousand, Million ...),
-// 4 a unit prefix (kilo-, mega- ...).  A logarithmic axis writes the decades as exponents and
-// the caption Log10 (digits above 15 or 40) or the values in full.
+// 4 a unit prefix (kilo-, mega- ...).  A logarithmic axis with digits 0 or beyond +-15 (40,
+// 41) writes each decade as its exponent under the caption Log10; with digits d of 1..15
+// (sign dropped) it writes 10^e in full for |e| below d and 1E<e> beyond.
 // Numbers: -507 decimals outside -9..9: 2; -509 style outside 0..4, or 3 / 4 while the power
 // is not a multiple of 3: style 1 (no warning with digits 41).
 void AXIANN(const int& decimals, const int& digits, const int& style, const int& axis);
@@ -144,7 +145,9 @@ void AXIANN(const int& decimals, const int& digits, const int& style, const int&
 // value beside the axis line; a3 the first label drawn (1 and below: the first); a4 labels
 // left out between two drawn (negative: as many as keep them apart); a5 shift along the axis
 // in tick spacings (stored only when axis is exactly 1 or 2); a6 text angle in degrees;
-// a7 / a8 justification across / along the baseline: -1, 0, 1 (2: chosen by axis and side);
+// a7 / a8 justification across / along the baseline, as a7 / a8 of VALATT (2: chosen by axis
+// and side: below the x axis -1, else 1; along, 0 on the x axis, the y axis's numbers ending
+// at the anchor on the left side and starting there on the right);
 // a9 1: characters made smaller when the labels do not fit the tick spacing.
 // Defaults 0, 0, 0, -1, 0, 0, 2, 2, 0.  Numbers: -545 a7 or a8 outside -1..2: 2.
 void AXIATT(const int& a1, const float& a2, const int& a3, const int& a4, const float& a5,
@@ -227,7 +230,7 @@ void DATANQ(int& w1, int& w2, int& w3, int& w4, const int& axis);
 // Data sets on the current axes; x and y in data units, n points: n values read from each of
 // x and y, none when n is below 2 (error 515).  GRAPOL breaks at missing values (VALMIS);
 // the three curves go through every point, in the current line style, with the end
-// conditions of CURBEG and CURFIN (a closed data set joins smoothly).
+// conditions of CURBEG and CURFIN (with free ends a closed data set joins smoothly).
 void GRAPOL(const float* x, const float* y, const int& n);  // polyline
 void GRACUR(const float* x, const float* y, const int& n);  // smooth curve
 void GRASPL(const float* x, const float* y, const int& n);  // spline
@@ -242,7 +245,7 @@ void GRASQU(const float* x, const float* y, const int& n, const int& stepMode, c
 void GRASYM(const float* x, const float* y, const int& n, const int& marker, const int& skip);
 void GRAMOV(const float& x, const float& y);  // pen to a data point (draws nothing)
 void GRALIN(const float& x, const float& y);  // line from the pen to a data point
-// Curve start / end condition of the next GRACUR, GRASPL, GRAAKI (and GRAPH, POLXY curves):
+// Start / end condition of the curves of GRACUR, GRASPL, GRAAKI, GRAPH and POLXY from now on:
 // type < 0 the neighbour point (p1, p2) in data units before the first / after the last
 // point, 0 free (the default), > 0 the tangent (t1, t2) in picture units.  The values of the
 // other kind stay as they were.
@@ -306,8 +309,10 @@ void VALTXT(const char* tag1, int length1, const char* tag2, int length2);
 // right / up, -1, -2 one character left / down, 0 at the point (the chart value routines:
 // -2, -1 the low end, 0 the middle, 1, 2 the high end of the item, moved one character:
 // -2 and 2 outward, -1 and 1 inward); a4, a5 offsets in picture units; a6 text angle in
-// degrees; a7 across the text: -1 hanging below the point, 0 centred, 1 standing on it;
-// a8 along it: 0 centred, 1 ends at the point, -1 starts there.  All default 0.
+// degrees; a7 across the text, the baseline of a one-line label put below the point by:
+// -1 one character height (the text hangs from the point), 0 three quarters of it, 1 half of
+// it (centred on the point); a8 along it: 0 centred, 1 ends at the point, -1 starts there.
+// All default 0.
 // Numbers: -546 a1 or a2 outside -2..3: 0; -545 a7 or a8 outside -1..1: 0.
 void VALATT(const int& a1, const int& a2, const float& a3, const float& a4, const float& a5,
             const float& a6, const int& a7, const int& a8);
@@ -871,8 +876,8 @@ void kpConvertGraphToDate(const float& value, char* text, int length);
 
 // Value tags.
 // VALATT.  a1 -1, 0, 1, kpValueTagAt3, kpValueTagFirst2, kpValueTagFirstMinus2; a2 -1, 0, 1,
-// kpValueTagAt3, kpValueTagSecond2, kpValueTagSecondMinus2; a7 across the text: 1 below,
-// 0 centred, -1 above.
+// kpValueTagAt3, kpValueTagSecond2, kpValueTagSecondMinus2; a7 across the text, VALATT's
+// with the sign turned: 1 hangs from the point, 0 three quarters below, -1 centred on it.
 void kpSetValueAttribs(const int& a1, const int& a2, const float& a3, const float& a4,
                        const float& a5, const float& a6, const int& a7, const int& a8);
 // VATENQ, codes as kpSetValueAttribs.  offsets: the two reals that kpSetValueAttribs takes as
