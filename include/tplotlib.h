@@ -564,7 +564,8 @@ void SEGSTR(const int& outlineCode, const float& a1, const float& a2, const char
 // Vector charts: one arrow per node of an nx x ny grid (x index fastest) laid over the frame
 // (VECBND, data units) or else the axis ranges, on the current axes.  Directions in degrees,
 // magnitudes (negative turns the arrow round), colours (absolute value is the kernel colour,
-// see tarvcore.h); head style 0 open, 1 outlined, 2 filled, drawn solid.
+// see tarvcore.h); head style 0 open, 1 outlined, 2 filled, a third of the arrow long and
+// drawn solid.
 // The frame, in either order, until VECSET; and its enquiry.
 void VECBND(const float& x1, const float& x2, const float& y1, const float& y2);
 void VECBNQ(float& x1, float& x2, float& y1, float& y2);
@@ -603,7 +604,8 @@ void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, cons
 // XY polar chart of n points (data units) with the default layout (not SETPOL's), both parts
 // of the axes sized to the data: line code |1| polyline, |2| smooth curve, |3| spline, |4|
 // Akima curve (others 1), a code <= 0 adds marker 8.  n values read from each of x and y.
-// Numbers: 515 n below 2; those of DRAPOL.
+// Both axes are left placed and scaled as DRAPOL's radial part leaves them.
+// Numbers: 515 n below 2; -520 every point at the origin.
 void POLXY(const float* x, const float* y, const int& n, const int& lineCode);
 // ---- Long forms
 // Long forms take symbolic option codes in place of small integers, arrays of records in
