@@ -591,10 +591,10 @@ void VECGRA(const float* directions, const float* magnitudes, const int* colours
 // layout follows the plot area as the pie frame does).
 // Numbers: -517 radius not above 1e-10: the old one; -518 mode outside 1..3: 3.
 void SETPOL(const float& centreX, const float& centreY, const float& radius, const int& mode);
-// Polar axes: part 1 or less the radial part: both axes placed through the centre (as AXIPOS
+// Polar axes: `part` 1 or less the radial part: both axes placed through the centre (as AXIPOS
 // would) and scaled from -range to range in 2 count intervals, ticks |drawingCode| as for
 // AXIDRA, numbers on the x axis when the label code is 1, and with a drawing code below 0
-// `count` rings.  Part 2 or more the angular part over `range` degrees in `count` steps: the
+// `count` rings.  `part` 2 or more the angular part over `range` degrees in `count` steps: the
 // circle (unless drawing code 0) with spokes (drawing code below 0) or ticks (above 0), and
 // the angles when the label code is 1.  Drawing codes beyond +-1 act as +-2, label codes
 // beyond +-1 as 1.  Numbers: -519 count below 1: 8; -520 radial range not above tiny: count;
