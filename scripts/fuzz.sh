@@ -21,7 +21,7 @@ timeout=${FUZZ_TIMEOUT:-10}
 percent=${FUZZ_PERCENT:-100}
 jobs=${JOBS:-$(nproc)}
 
-# Harness, the longest input it gets, and the inputs the check executes (seeds included): sized
+# Harness, the longest input it gets, and the inputs the check executes besides its seeds: sized
 # so that the check takes about 150 s on a 2-core machine, two harnesses at a time.
 harnesses=(fuzz_samples:4096:300000 fuzz_dates:512:600000 fuzz_script:2048:150000
            fuzz_graphs:1024:40000 fuzz_contours:1024:20000 fuzz_network:1024:15000
