@@ -12,10 +12,26 @@
 // line included.  When the eye stands over the lines of a family, the strip under the eye is
 // taken first and the walk goes out from it to both edges of the grid.
 //
-// The horizons are chains of slots in the caller's workspace (the outline arrays of the
-// perspective partition, L slots shared by both); a merge relinks only the slots a segment
-// covers.  A line that would overflow them is cut short with error 37.  Visible runs are drawn
-// through the 100-point HiddenLineBuffer, flushed at 99 points with the last point carried over.
+// The horizons are chains of slots in the caller's workspace: the 8 L words of the outline
+// arrays (frame/picture_workspace.h) are 2 L slots shared by both, L >= 3 m, m = max(nx, ny),
+// so at least 6 m.  A merge relinks only the slots a segment covers, and the store keeps no
+// more than the picture needs:
+//   - only the horizons that are read: the upper one for the top of the surface (base types 0
+//     to 3), the lower one for the underside (3 and 4); a filled picture keeps both for its
+//     profile and the axes clipped against it;
+//   - at one key at most two points, the horizon's value from either side: a segment starting
+//     or ending on a point of the horizon takes the place of the points between;
+//   - no point within 1e-5 of the picture of the chord of its neighbours;
+//   - a cross piece only in a horizon where the new line will not cover it.
+// A horizon then holds the points of the last line that show, the edges of the grid past its
+// ends (up to the line count on either side) and one point where lines cross in the picture:
+// m + 2 m plus the crossings.  Measured over smooth, rolling and ridged surfaces of 10 to 46
+// nodes each way in every kind of view: one horizon at most 4.1 m, both at most 5.9 m (10 x 10
+// rolling hills seen from 10 degrees), within the 6 m of the smallest workspace.  A surface that
+// needs more (random heights seen from above and below) fills the store: error 37, and the
+// walk of that family draws nothing more, since a horizon short of a segment would let later
+// lines show through; a filled picture then keeps no outline.  Visible runs are drawn through
+// the 100-point HiddenLineBuffer, flushed at 99 points with the last point carried over.
 #include <algorithm>
 #include <cmath>
 
@@ -72,8 +88,8 @@ namespace {
 // reals), with their points in ascending key; the slots of neither chain form the free chain.
 // An update unlinks the slots a segment covers and links in its new points, so its cost grows
 // with the span of the segment, never with the length of the horizon.  After a walk the chains
-// are copied in key order into two arrays (a compact copy, prev and next null), which the
-// profile and the clipped axes read.
+// are put in key order at the front of the key and height runs, in place (a compact copy,
+// prev and next null), which the profile and the clipped axes read.
 struct SlotStore {
     float* prev;
     float* next;
@@ -81,7 +97,7 @@ struct SlotStore {
     float* h;
     int capacity;
     int freeHead;  // -1: the store is full
-    bool full;     // error 37 was reported for this drawing
+    bool full;     // error 37 was reported for this walk
     double flat;   // a point this near the chord of its neighbours adds nothing (picture units)
     bool squared;  // heights are projective: a picture length scales with their square
     long long changes;  // links and unlinks so far

@@ -2,7 +2,10 @@
 // drawn piece of a wire frame is traced back to the grid line it came from, and a ray from the
 // eye to that 3-D point is tested against the cells of the grid: no drawn point may
 // lie behind the surface, and every grid point that the eye plainly sees must be drawn.  The
-// check knows nothing of how the drawing walks the grid or keeps its outline.
+// check knows nothing of how the drawing walks the grid or keeps its outline.  At the edge of
+// the workspace (the smallest one accepted, GRDPER's own array at its largest grid) the
+// pictures hold the same and equal those of a roomy workspace in every drawing style; an
+// outline that truly overflows cuts the drawing short without showing what it would hide.
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
@@ -526,6 +529,96 @@ TEST_F(RayVisibilityTest, OverflowingOutlineCutsTheDrawingShort)
         ASSERT_FALSE(errors.empty());
         for (int e : errors) EXPECT_EQ(e, asReported(kOutlineFull));
         expectRight(c, false);
+    }
+}
+
+// Every drawing style at the smallest workspace draws what it draws with a roomy one, with no
+// error: both sides of the surface, the underside alone, bands, every second line, one family
+// of lines, and the filled picture with its profile; seen from below and with split walks.
+class EdgeStyleTest : public PictureFixture {};
+
+TEST_F(EdgeStyleTest, SmallestWorkspaceDrawsEveryStyleAsARoomyOne)
+{
+    struct Style {
+        const char* name;
+        int baseType, gridStep, gridMode, levels;
+        bool filled;
+    };
+    // clang-format off
+    const Style styles[] = {
+        // name              base  step  mode  levels  filled
+        {"top, base",          0,    0,    0,      0,  false},
+        {"top, no base",       2,    0,    0,      0,  false},
+        {"top and under",      3,    0,    0,      0,  false},
+        {"under",              4,    0,    0,      0,  false},
+        {"bands",              1,    0,    0,      5,  false},
+        {"every second",       0,    2,    0,      0,  false},
+        {"along x",            2,    0,    1,      0,  false},
+        {"along y",            2,    0,    2,      0,  false},
+        {"filled",             0,    0,    0,      0,  true},
+        {"filled, no base",    2,    0,    0,      0,  true},
+    };
+    // clang-format on
+    const View views[] = {kEdgeViews[0], kEdgeViews[1],  kEdgeViews[2],  kEdgeViews[3],
+                          kEdgeViews[4], {30.0f, 90.0f}, {-30.0f, 45.0f}};
+    const int pens[6] = {1, 2, 3, 4, 5, 6};
+    struct Picture {
+        std::vector<std::string> log;
+        std::vector<int> errors;
+        std::vector<float> px, py;
+    };
+    auto picture = [&](const Style& st, const std::vector<float>& z, int n, const View& v,
+                       int wsize) {
+        surfaceResetLibraryForTests();
+        SURF();
+        tarv::errorLogClear();
+        PRJFRA(st.baseType);
+        if (st.gridStep > 0) PRJGRD(st.gridStep, st.gridStep);
+        PRJSEC(st.gridMode);
+        std::vector<float> work(static_cast<size_t>(wsize), 0.0f);
+        const std::vector<float> codes(static_cast<size_t>((n - 1) * (n - 1)), 3.0f);
+        float d = 0.0f;
+        Picture p;
+        capture();
+        if (st.filled) {
+            PERFIL(n, 0.0f, 10.0f, n, 0.0f, 10.0f, z.data(), d, v.elevation, v.azimuth,
+                   codes.data(), wsize, work.data());
+            int count = 8 * n;
+            p.px.assign(static_cast<size_t>(count), 0.0f);
+            p.py.assign(static_cast<size_t>(count), 0.0f);
+            PERPRO(count, p.px.data(), p.py.data(), 0, wsize, work.data());
+            p.px.resize(static_cast<size_t>(std::max(count, 0)));
+            p.py.resize(static_cast<size_t>(std::max(count, 0)));
+        } else if (st.levels > 0) {
+            PERLI3(n, 0.0f, 10.0f, n, 0.0f, 10.0f, z.data(), d, v.elevation, v.azimuth, st.levels,
+                   pens, 0, wsize, work.data());
+        } else {
+            PERPRJ(n, 0.0f, 10.0f, n, 0.0f, 10.0f, z.data(), d, v.elevation, v.azimuth, wsize,
+                   work.data());
+        }
+        p.log = calls();
+        p.errors = reported();
+        return p;
+    };
+    for (const Style& st : styles) {
+        for (const Surface& surface : kEdgeSurfaces) {
+            for (const int n : {10, 30}) {
+                const std::vector<float> z = grid(n, n, 0.0f, 10.0f, 0.0f, 10.0f, surface.f);
+                for (const View& v : views) {
+                    SCOPED_TRACE(std::string(st.name) + " " + surface.name + " n " +
+                                 std::to_string(n) + " view " + std::to_string(v.elevation) + "/" +
+                                 std::to_string(v.azimuth));
+                    const Picture roomy = picture(st, z, n, v, n * n + 10 * n + 8 * 100 * n);
+                    const Picture least = picture(st, z, n, v, n * n + 34 * n);
+                    EXPECT_TRUE(least.errors.empty());
+                    EXPECT_EQ(least.errors, roomy.errors);
+                    EXPECT_TRUE(least.log == roomy.log);
+                    EXPECT_EQ(least.px, roomy.px);
+                    EXPECT_EQ(least.py, roomy.py);
+                    EXPECT_TRUE(!st.filled || least.px.size() > 4u);
+                }
+            }
+        }
     }
 }
 
