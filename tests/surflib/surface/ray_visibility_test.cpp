@@ -530,6 +530,21 @@ TEST_F(RayVisibilityTest, OverflowingOutlineCutsTheDrawingShort)
         for (int e : errors) EXPECT_EQ(e, asReported(kOutlineFull));
         expectRight(c, false);
     }
+    // A filled picture whose outline overflowed keeps none: no profile, and no part of its
+    // axes is drawn where the outline would have had to tell whether the surface hides it.
+    const int wsize = n * n + 34 * n;
+    std::vector<float> work(static_cast<size_t>(wsize), 0.0f);
+    const std::vector<float> codes(static_cast<size_t>((n - 1) * (n - 1)), 3.0f);
+    tarv::errorLogClear();
+    float d = 0.0f;
+    PERFIL(n, 0.0f, 10.0f, n, 0.0f, 10.0f, z.data(), d, 30.0f, 45.0f, codes.data(), wsize,
+           work.data());
+    EXPECT_EQ(reported(), std::vector<int>({asReported(kOutlineFull)}));
+    std::vector<float> px(1000), py(1000);
+    int count = 1000;
+    PERPRO(count, px.data(), py.data(), 0, wsize, work.data());
+    EXPECT_EQ(count, 0);
+    EXPECT_TRUE(surfaceDrawClippedSegment(0.0f, 0.0f, 1000.0f, 600.0f, false, wsize, work.data()));
 }
 
 // Every drawing style at the smallest workspace draws what it draws with a roomy one, with no
