@@ -59,7 +59,11 @@
 // - On a raster, a run of solid stroke segments that stays within an eighth of a pixel of one
 //   straight line is stroked as that line (its farthest points and its last point), so that a
 //   dense polyline costs what its pixels cost; dashed lines, PDF and SVG pages and the call
-//   log keep every point.
+//   log keep every point.  A run that never leaves an eighth of a pixel round its first point
+//   but turns back (a closed loop far smaller than a pixel) is stroked as a dot: a dash the
+//   line's width across and pi/4 of it long, of the area its points stroked one by one cover.
+// - A dash pattern runs on along connected segments, also across the pieces a long line is
+//   stroked in; a line that does not start where the one before ended starts it afresh.
 // - Solid fills on a raster cover every pixel whose centre lies inside fully and antialias
 //   only the pixels beyond, so that polygons sharing an edge show no background between them.
 //   Strokes on a raster use Cairo's fast antialiasing (sixteen coverage levels); fills,
@@ -169,8 +173,9 @@ struct StrokeRun {
     bool aimed = false;         // a point beyond the tolerance has given the run its direction
     double ox = 0.0, oy = 0.0;  // origin: the last point put into the path
     double ux = 0.0, uy = 0.0;  // unit direction
-    double ahead = 0.0, behind = 0.0;  // farthest reach along it, forward (>= 0), back (<= 0)
-    double fx = 0.0, fy = 0.0;         // the point that reached ahead
+    double ahead = 0.0, behind = 0.0;  // farthest reach along it, forward (>= 0), back (<= 0);
+                                       // before it is aimed, the farthest reach from the origin
+    double fx = 0.0, fy = 0.0;         // the point that reached ahead (or farthest, unaimed)
     double bx = 0.0, by = 0.0;         // the point that reached behind
     double lx = 0.0, ly = 0.0;         // the last point given
 };
@@ -206,6 +211,9 @@ struct DeviceState {
     double lastX = 0.0, lastY = 0.0;  // device point the pending path ends at
     bool mergeRuns = true;            // merge sub-pixel runs on rasters (off only to compare)
     bool merging = false;             // the pending stroke merges runs
+    bool dashed = false;              // the pending stroke is dashed
+    double dashTravel = 0.0;          // length of its subpath so far (device units)
+    double dashOffset = 0.0;          // dash offset in force on the Cairo context
     StrokeRun run;
 };
 
