@@ -1,8 +1,10 @@
 // How a raster shows fills and dense lines: polygons that share an edge leave no background
 // between them, a dense polyline merged into runs looks like the one stroked point by point,
+// tiny closed loops stay visible, dashes run on across the pieces a long line is stroked in,
 // and the PNG file holds the raster as drawn.
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -213,6 +215,133 @@ std::string slurp(const std::string& name)
     std::stringstream ss;
     ss << in.rdbuf();
     return ss.str();
+}
+
+// Ink of a closed ring of 24 segments around (cx, cy) (kernel units: pixels), stroked with the
+// runs merged or point by point: the darkest green near it and the darkness summed there.
+struct RingInk {
+    int darkest;
+    long long sum;
+};
+
+RingInk ringInk(bool merge, double cx, double cy, double radius, int width)
+{
+    tarv::state().device.mergeRuns = merge;
+    Canvas canvas;
+    kernelSetLineWidth(static_cast<float>(width));
+    std::vector<float> x, y;
+    for (int k = 0; k <= 24; ++k) {
+        double a = 2.0 * M_PI * (k % 24) / 24.0;
+        x.push_back(static_cast<float>(cx + radius * std::cos(a)));
+        y.push_back(static_cast<float>(cy + radius * std::sin(a)));
+    }
+    kernelMovePen(x[0], y[0]);
+    kernelDrawPolyline(x.data(), y.data(), static_cast<int>(x.size()));
+    kernelFlushOutput();
+    tarv::state().device.mergeRuns = true;
+    RingInk ink{255, 0};
+    const int col0 = static_cast<int>(cx), row0 = static_cast<int>(750.0 - cy);
+    for (int row = row0 - 6; row <= row0 + 6; ++row)
+        for (int col = col0 - 6; col <= col0 + 6; ++col) {
+            int g = pixel(canvas.surface(), col, row).g;
+            ink.darkest = std::min(ink.darkest, g);
+            ink.sum += 255 - g;
+        }
+    return ink;
+}
+
+// A closed ring far smaller than a pixel (a contour round a sharp peak) never leaves the
+// merging tolerance; merged, it still shows as the dot its points stroked one by one make.
+TEST_F(KernelRaster, TinyClosedLoopsShowAsTheDotTheirPointsMake)
+{
+    struct Case {
+        const char* name;
+        double cx, cy, radius;
+        int width;
+    };
+    const Case cases[] = {
+        {"radius 0.06 on a pixel centre", 500.5, 374.5, 0.06, 0},
+        {"radius 0.06 on a pixel corner", 500.0, 375.0, 0.06, 0},
+        {"radius 0.05, three pixels wide", 300.3, 200.7, 0.05, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RingInk every = ringInk(false, c.cx, c.cy, c.radius, c.width);
+        RingInk merged = ringInk(true, c.cx, c.cy, c.radius, c.width);
+        ASSERT_GT(every.sum, 100);  // stroked point by point the ring shows
+        EXPECT_LE(merged.darkest, every.darkest + 40);
+        EXPECT_GT(merged.sum, every.sum * 6 / 10);
+        EXPECT_LT(merged.sum, every.sum * 16 / 10);
+    }
+}
+
+// A dashed line of 7000 segments of a tenth of a pixel: stroked in several pieces, its dash
+// pattern (12 on, 4 off, 6 on, 4 off) still runs on from the line's start.
+constexpr int kDashSegments = 7000;
+constexpr double kDashStep = 0.1, kDashStart = 150.0, kDashPeriod = 26.0;
+
+void drawLongDashedLine()
+{
+    kernelSetDashPattern(12.0f, 4.0f, 6.0f, 4.0f);
+    std::vector<float> x(kDashSegments), y(kDashSegments, 300.5f);
+    for (int k = 0; k < kDashSegments; ++k)
+        x[k] = static_cast<float>(kDashStart + kDashStep * (k + 1));
+    kernelMovePen(static_cast<float>(kDashStart), 300.5f);
+    kernelDrawPolyline(x.data(), y.data(), kDashSegments);
+}
+
+TEST_F(KernelRaster, DashPatternRunsOnAcrossTheStrokePieces)
+{
+    {
+        SCOPED_TRACE("raster: every pixel of the line inked where the pattern says");
+        Canvas canvas;
+        drawLongDashedLine();
+        // A line not joined to it, in the same stroke, starts the pattern afresh.
+        kernelMovePen(static_cast<float>(kDashStart), 200.5f);
+        kernelDrawLineTo(850.0f, 200.5f);
+        const double ends[] = {0.0, 12.0, 16.0, 22.0, 26.0};
+        for (float y : {300.5f, 200.5f}) {
+            int checked = 0, wrong = 0, firstWrong = -1;
+            for (int col = 150; col < 850; ++col) {
+                double phase = std::fmod(col + 0.5 - kDashStart, kDashPeriod);
+                bool nearEnd = false;
+                for (double e : ends) nearEnd = nearEnd || std::fabs(phase - e) < 1.0;
+                if (nearEnd) continue;
+                bool on = phase < 12.0 || (phase > 16.0 && phase < 22.0);
+                ++checked;
+                if (canvas.inked(col + 0.5, y) != on) {
+                    ++wrong;
+                    if (firstWrong < 0) firstWrong = col;
+                }
+            }
+            EXPECT_GT(checked, 300);
+            EXPECT_EQ(wrong, 0) << "line at " << y << ", first at column " << firstWrong;
+        }
+    }
+    {
+        SCOPED_TRACE("SVG: each piece's dash offset is the length stroked before it");
+        const std::string svg = tempFile("dashes.svg");
+        kernelSelectOutput(svg.c_str(), static_cast<int>(svg.size()));
+        kernelOpenDevice();
+        drawLongDashedLine();
+        kernelCloseDevice();
+        const std::string data = slurp(svg);
+        std::vector<double> offsets;  // of each dashed path; an offset of 0 is left out
+        for (size_t at = data.find("<path"); at != std::string::npos;
+             at = data.find("<path", at + 1)) {
+            const std::string path = data.substr(at, data.find('>', at) - at);
+            if (path.find("stroke-dasharray") == std::string::npos) continue;
+            size_t key = path.find("stroke-dashoffset");
+            offsets.push_back(
+                key == std::string::npos ? 0.0 : std::stod(path.substr(path.find(':', key) + 1)));
+        }
+        ASSERT_EQ(offsets.size(), 4u) << data.substr(0, 2000);
+        for (size_t k = 0; k < offsets.size(); ++k) {
+            double stroked = 2048.0 * kDashStep * static_cast<double>(k);
+            EXPECT_NEAR(offsets[k], std::fmod(stroked, kDashPeriod), 0.01) << "piece " << k;
+        }
+        std::remove(svg.c_str());
+    }
 }
 
 // Merging happens on rasters only: the call log and an SVG page keep every point.
