@@ -2,6 +2,7 @@
 // choose (nice steps, limits, the level list, the first level on the data minimum), labels in
 // the lines, and input that gives no contour: no network, flat heights, levels outside the
 // heights, heights that are no number.
+#include <climits>
 #include <cmath>
 #include <functional>
 
@@ -265,6 +266,25 @@ TEST_F(NetworkContourChecks, LimitsOfOneHeightDoNotLoop)
     drawMap(5);
     EXPECT_EQ(inside(calls()).size(), 1u);
     EXPECT_EQ(surfaceState.levels.count, 1);
+}
+
+TEST_F(NetworkContourChecks, LevelsCloserThanTheCrossingSearchCanTellApartAreTracedOnce)
+{
+    // Limits from the smallest denormal to 100 in as many intervals as an int holds: the first
+    // hundred thousand levels lie within a ten-thousandth of the heights' range, where the
+    // crossing search finds the same points for each.
+    const std::vector<NetPoint> pts = {{0, 0, 0},  {4, 0, 50}, {0, 4, 30}, {4, 4, 90},
+                                       {2, 1, 70}, {1, 3, 20}, {3, 2, 60}, {2, 4, 40}};
+    build(pts);
+    LEVELS(99.99998f, 1.4e-45f);
+    const auto linesDrawn = [&](int ncont) {
+        capture();
+        DRATRI(0.0f, 4.0f, 0.0f, 4.0f, ncont, 0, wsize, work.data());
+        return only(calls(), "kernelMovePen").size();
+    };
+    const size_t frame = linesDrawn(0), lines = linesDrawn(INT_MIN) - frame;
+    EXPECT_GT(lines, 0u);
+    EXPECT_LT(lines, 10u);
 }
 
 TEST_F(NetworkContourChecks, CurvedSwitchKeepsTheCallersMethod)
