@@ -243,6 +243,47 @@ TEST_F(NetworkTracing, CurvedLinesLieOnTheLevelOfTheSurface)
     EXPECT_TRUE(reported().empty());
 }
 
+TEST_F(NetworkTracing, PassagesGetAtMostFortyNineIntermediatePointsWhateverTheStep)
+{
+    // On a plane the straight line ends one passage through a sub-triangle at each of its
+    // points after the first; the curved line may add 49 points a passage, no more.
+    struct Case {
+        int lattice;
+        float level, step;
+    };
+    const Case cases[] = {
+        {3, 6.5f, 1e6f}, {3, 6.5f, 4.0f}, {3, 6.5f, 1e-4f}, {7, 13.3f, 1e-4f}, {7, 2.2f, 1e-4f},
+    };
+    for (const Case& c : cases) {
+        build(gridOf(c.lattice, tilted));
+        TRIINT(2, 10, 1);
+        TRISTP(c.step);
+        TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+        capture();
+        ADTCON(c.level, 0, wsize, work.data());
+        size_t straight = 0;
+        for (const netlog::Line& l : netlog::polylines(calls())) straight += l.x.size();
+        capture();
+        ADTCON(c.level, 1, wsize, work.data());
+        const std::vector<netlog::Curve> curved = netlog::curves(calls());
+        ASSERT_FALSE(curved.empty()) << c.step;
+        // Pieces of one line share their joining segment.
+        size_t points = 0;
+        for (const netlog::Curve& k : curved) points += k.x.size();
+        points -= 2 * (curved.size() - 1);
+        const size_t passages = straight - 1;
+        EXPECT_LE(points, passages * 50 + 1) << c.lattice << " " << c.step;
+        if (c.step < 1.0f) { EXPECT_GT(points, passages * 20) << c.lattice << " " << c.step; }
+        if (c.step > 100.0f) { EXPECT_EQ(points, straight); }
+        for (const netlog::Curve& k : curved) {
+            for (size_t i = 0; i < k.x.size(); ++i) {
+                const float x = netlog::mapX(k.x[i]), y = netlog::mapY(k.y[i]);
+                EXPECT_NEAR(tilted(x, y), c.level, 1e-3f) << x << " " << y;
+            }
+        }
+    }
+}
+
 TEST_F(NetworkTracing, LinesStopAtTheEdgesOfAHole)
 {
     build(gridOf(5, tilted));
