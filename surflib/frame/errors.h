@@ -88,7 +88,8 @@ constexpr int kLevelCountOutOfRange = 66;  // a surface level count outside 0..9
 constexpr int kNoProjection = 67;          // the surface axes have no projection to draw in
 
 // ---- Triangulated networks -------------------------------------------------------------------
-constexpr int kTooFewNetworkPoints = 69;  // fewer than 3 usable network points
+constexpr int kTooFewNetworkPoints = 69;  // fewer than 8 network points, or than 3 region or
+                                          // boundary points
 constexpr int kTriangleTableFull = 71;    // the workspace holds no more triangles
 constexpr int kNetworkFitSingular = 72;   // the gradient fit at a network point is singular
 constexpr int kFewNeighbours = -72;       // a neighbour count the fit cannot use: default used
