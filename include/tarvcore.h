@@ -117,8 +117,8 @@ void kernelSetRasterOutput(const int& width, const int& height, const float& xUn
                            const float& yUnitsPerPixel, const float& xOrigin, const float& yOrigin);
 
 // ---- Bookkeeping, settings, errors ---------------------------------------------------------
-// The routine name that error reports carry (level: 1 the program, 2 a library); six blanks
-// clear it.
+// The routine name that error reports carry (trailing blanks dropped; six blanks clear it).
+// The libraries pass level 2; the level appears in the call log only.
 void kernelSetRoutineName(const int& level, const char* text, int length);
 // Reports error `number` (warning when negative) under the routine name in force: one line on
 // standard error and one record in tarv::errorLog(); never stops the program.  The numbers and

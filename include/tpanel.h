@@ -107,7 +107,7 @@ void OpenWindow(int parent, int column, int row, int& id);  // a dialog, hidden 
 void AddString(int parent, int kind, const char* text, int length, int d, int column, int row,
                int width, int& id);
 // An entry field holding the text, `width` cells wide at least; d is not used.  AddButton: a
-// button labelled by the text, two cells wider than it, with key as its accelerator.
+// button labelled by the text, two cells wider than it, key its mnemonic.
 void AddEditor(int parent, int column, int row, const char* text, int length, int width, int d,
                int& id);
 void AddButton(int parent, int key, const char* text, int length, int column, int row, int& id);

@@ -28,7 +28,7 @@
 // Pens and fills are "PenCode" and "FillCode" values; tarvcore.h states how they select the
 // kernel's colours, line styles and fill styles, and how the long forms' pen pairs (a, b) become
 // codes.  A long form passes a symbolic code it does not know unchanged to its legacy routine,
-// so the legacy values work there too.
+// so the legacy values work there too, unless its comment says otherwise.
 //
 // Workspaces: a routine given (wsize, work) uses the wsize words of work (4 bytes each) and
 // reports 1003 when they are too few; the routines that add to a map or picture must be given
@@ -632,7 +632,8 @@ void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 // PERPRJ in the library's 3800-word array: nx * ny + 34 * max(nx, ny) <= 3800 (45 by 45 nodes
 // at most; 1003 otherwise).  RANPER grids npts scattered points (at least 9, else 1002; x and y
 // restored as RANGRD does) and FUNPER samples f over the window, on the grid size in force (31
-// by 31 at first use), then draw as GRDPER.
+// by 31 at first use), then draw as GRDPER; RANPER's gridding needs 2 * nx * ny + 4 * npts <=
+// 3800 as RANCON's, and with data-point markers on its picture 4 * npts words more.
 void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth);
