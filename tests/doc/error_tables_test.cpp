@@ -69,6 +69,7 @@ std::map<int, std::string> tableRows(const std::string& path, std::vector<std::s
     return rows;
 }
 
+// One row a library; the kernel's own numbers join with offset 0 once it has such a list.
 const ErrorList kLists[] = {
     {"plotlib/frame/errors.h", "doc/errors-tplotlib.md", 500, {}},
     {"surflib/frame/errors.h", "doc/errors-tterrlib.md", 1000, {"kCurveTooShort"}},
@@ -81,7 +82,7 @@ TEST(ErrorTables, EveryReportedNumberHasOneRowAndEveryRowANumber)
         std::vector<std::string> faults;
         const std::set<int> internal = internalNumbers(list);
         const std::map<int, std::string> rows = tableRows(list.table, faults);
-        ASSERT_GT(internal.size(), 20u)
+        ASSERT_FALSE(internal.empty())
             << "the internal list of " << list.internal << " was not read";
         for (int n : internal)
             if (!rows.count(n)) faults.push_back(std::to_string(n) + " has no row");
