@@ -578,9 +578,10 @@ void PRJSCA(const float& dx, const float& dy, const float& dz);
 // along y.  Another mode warns -1021 and gives 0.
 void PRJSEC(const int& mode);
 // Number format of the axis annotation: axis 1, 2, 3 (x, y, z) or 4 (all three) written in
-// width 1..9 with decimals 0..8, showing the value divided by 10^exponent; axis 0 or a width
-// out of range switches the annotation off (the automatic format is used; a width other than 0
-// warns -1047); another axis warns -1021 and switches all three off.
+// width 1..9 with decimals 0..8, showing the value divided by 10^exponent (9999: not scaled).
+// Axis 0 switches all three back to the automatic format.  For axis 1..3 a width or decimals
+// out of range switches that axis back (a width other than 0 warns -1047); another axis, or
+// axis 4 with values out of range, warns -1021 and switches all three back.
 void ANNDIG(const int& axis, const int& width, const int& decimals, const int& exponent);
 // The six axes: x and y on the front base edges, z, x and y on the back top edges, a second z.
 // codes1: style per axis, 0 nothing, 1 (the default) axis line with ticks and numbers, 2 grid
