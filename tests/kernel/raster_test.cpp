@@ -3,6 +3,7 @@
 // tiny closed loops stay visible, dashes run on across the pieces a long line is stroked in,
 // and the PNG file holds the raster as drawn.
 #include <cairo.h>
+#include <zlib.h>
 
 #include <algorithm>
 #include <cmath>
@@ -138,6 +139,22 @@ TEST_F(KernelRaster, EdgesAgainstTheBackgroundStaySmooth)
             }
         EXPECT_GT(grey, c.atLeast);
     }
+}
+
+// The thinnest line drawn along a whole kernel coordinate, which falls on a boundary between
+// two pixel rows, inks one row in full instead of two rows at half strength.
+TEST_F(KernelRaster, ThinnestHorizontalLineOnAPixelBoundaryInksOneRow)
+{
+    Canvas canvas;
+    kernelMovePen(100.0f, 100.0f);
+    kernelDrawLineTo(700.0f, 100.0f);
+    kernelFlushOutput();
+    std::vector<int> rows;
+    for (int row = 0; row < 750; ++row)
+        if (pixel(canvas.surface(), 400, row).g < 250) rows.push_back(row);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_NEAR(rows[0], 650, 1);
+    EXPECT_LT(pixel(canvas.surface(), 400, rows[0]).g, 40);
 }
 
 // A dense curve: a sine of 200,000 points across the raster with noise of a few pixels on top,
@@ -344,25 +361,62 @@ TEST_F(KernelRaster, DashPatternRunsOnAcrossTheStrokePieces)
     }
 }
 
-// Merging happens on rasters only: the call log and an SVG page keep every point.
+// The text of a PDF file's page streams, inflated.
+std::string pdfPageText(const std::string& pdf)
+{
+    std::string text;
+    for (size_t at = pdf.find("stream"); at != std::string::npos; at = pdf.find("stream", at)) {
+        size_t begin = pdf.find('\n', at) + 1, end = pdf.find("endstream", begin);
+        if (end == std::string::npos) break;
+        std::vector<unsigned char> out(1 << 20);
+        uLongf size = out.size();
+        if (uncompress(out.data(), &size, reinterpret_cast<const Bytef*>(pdf.data() + begin),
+                       end - begin) == Z_OK)
+            text.append(reinterpret_cast<const char*>(out.data()), size);
+        at = end + 9;
+    }
+    return text;
+}
+
+// Merging happens on rasters only: the call log and an SVG or PDF page keep every point, even
+// of wiggles far below a pixel (device coordinates are kept to 1/256 of a unit).
 TEST_F(KernelRaster, CallLogAndPagesKeepEveryPoint)
 {
-    const float x[5] = {100.0f, 100.25f, 100.5f, 100.75f, 400.0f};
-    const float y[5] = {100.0f, 100.25f, 99.75f, 100.25f, 100.0f};
-    const std::string svg = tempFile("every_point.svg");
-    kernelSelectOutput(svg.c_str(), static_cast<int>(svg.size()));
-    kernelOpenDevice();
-    tarv::traceClear();
-    kernelMovePen(0.0f, 100.0f);
-    kernelDrawPolyline(x, y, 5);
-    ASSERT_EQ(tarv::traceLines().size(), 2u);
-    EXPECT_EQ(tarv::traceLines()[1],
-              "kernelDrawPolyline [100 100.25 100.5 100.75 400] [100 100.25 99.75 100.25 100] 5");
-    kernelCloseDevice();
-    EXPECT_NE(slurp(svg).find("d=\"M 0 650 L 100 650 L 100.25 649.75 L 100.5 650.25 "
-                              "L 100.75 649.75 L 400 650 \""),
-              std::string::npos);
-    std::remove(svg.c_str());
+    const float x[8] = {100.0f, 100.25f, 100.5f, 100.75f, 200.0f, 300.0f, 400.0f, 500.0f};
+    const float y[8] = {100.0f, 100.25f, 99.75f, 100.25f, 100.0f, 100.01f, 99.99f, 100.0f};
+    const struct {
+        const char* leaf;
+        const char* path;  // the polyline's path in the file, white space made single blanks
+    } rows[] = {
+        {"every_point.svg",
+         "d=\"M 0 650 L 100 650 L 100.25 649.75 L 100.5 650.25 L 100.75 649.75 L 200 650 "
+         "L 300 649.988281 L 400 650.011719 L 500 650 \""},
+        {"every_point.pdf",
+         " 0 650 m 100 650 l 100.25 649.75 l 100.5 650.25 l 100.75 649.75 l 200 650 "
+         "l 300 649.988 l 400 650.012 l 500 650 l S"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.leaf);
+        const std::string name = tempFile(r.leaf);
+        kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
+        kernelOpenDevice();
+        tarv::traceClear();
+        kernelMovePen(0.0f, 100.0f);
+        kernelDrawPolyline(x, y, 8);
+        ASSERT_EQ(tarv::traceLines().size(), 2u);
+        EXPECT_EQ(tarv::traceLines()[1],
+                  "kernelDrawPolyline [100 100.25 100.5 100.75 200 300 400 500] "
+                  "[100 100.25 99.75 100.25 100 100.01 99.99 100] 8");
+        kernelCloseDevice();
+        std::string file = slurp(name);
+        if (name.ends_with(".pdf")) file = pdfPageText(file);
+        std::replace(file.begin(), file.end(), '\n', ' ');
+        file.erase(std::unique(file.begin(), file.end(),
+                               [](char a, char b) { return a == ' ' && b == ' '; }),
+                   file.end());
+        EXPECT_NE(file.find(r.path), std::string::npos) << file;
+        std::remove(name.c_str());
+    }
 }
 
 // The PNG file holds exactly the pixels drawn, for a raster whose rows are not a round size.
