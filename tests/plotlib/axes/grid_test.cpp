@@ -412,7 +412,7 @@ TEST_F(GridTest, MarksOnThePictureAreDrawnAsWhenAllAreDrawn)
         return shown;
     };
     // Markers and inward ticks; ticks with minor ticks; grid lines.
-    for (const Case& c : {Case{1, 400, 300}, Case{-2, 1200, 900}, Case{3, 1200, 900}}) {
+    for (const Case& c : {Case{1, 250, 200}, Case{-2, 1200, 900}, Case{3, 1200, 900}}) {
         SCOPED_TRACE(c.style);
         SetUp();
         const GridMarks all = onPicture(draw(c, 80000.0f));

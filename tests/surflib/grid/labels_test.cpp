@@ -374,8 +374,8 @@ TEST_F(SmoothedFarMapTest, LinesOffThePictureAreNotDrawn)
 // the usual picture: the part on the usual picture is drawn point for point the same.
 TEST_F(SmoothedFarMapTest, LinesOnThePictureAreDrawnAsWhenAllOfThemCanShow)
 {
-    drawMap(1e5f, 0);
-    for (float level : {0.25f, 0.5f, 1.0f, 1.5f}) {
+    drawMap(3e4f, 0);
+    for (float level : {0.5f, 1.0f}) {
         SCOPED_TRACE(level);
         kernelSetPictureSpace(0.0f, 1e6f, 0.0f, 7.5e5f);
         capture();
