@@ -23,9 +23,9 @@ jobs=${JOBS:-$(nproc)}
 
 # Harness, the longest input it gets, and the inputs the check executes besides its seeds: sized
 # so that the check takes about 150 s on a 2-core machine, two harnesses at a time.
-harnesses=(fuzz_samples:4096:300000 fuzz_dates:512:600000 fuzz_script:2048:150000
-           fuzz_graphs:1024:40000 fuzz_contours:1024:20000 fuzz_network:1024:15000
-           fuzz_surface:1024:15000)
+harnesses=(fuzz_samples:4096:70000 fuzz_dates:512:110000 fuzz_script:2048:150000
+           fuzz_graphs:1024:170000 fuzz_contours:1024:8500 fuzz_network:1024:17000
+           fuzz_surface:1024:130000)
 
 case "$mode" in
   check) ;;
@@ -73,6 +73,7 @@ run() {
     limit=(-seed="$seed" -max_total_time="$seconds")
   fi
   # New inputs go to the folder's corpus, empty at the start of every run.
+  local start=$SECONDS
   if "${fixed[@]}" "$dir/harness" "${limit[@]}" -reload=0 -timeout="$timeout" \
        -max_len="$maxlen" -rss_limit_mb=2048 -print_final_stats=1 -seed_inputs=@"$dir/seeds.txt" \
        -artifact_prefix="$dir/artifact-" "$dir/corpus" >"$log" 2>&1; then
@@ -80,7 +81,7 @@ run() {
     done=$(sed -n 's/^stat::number_of_executed_units: *//p' "$log")
     cov=$(grep -o 'cov: [0-9]* ft: [0-9]*' "$log" | tail -n 1)
     echo "fuzz: $name: ${done:-?} inputs, $(ls "$dir/corpus" | wc -l) new, ${cov:-no coverage line}," \
-         "$(sed -n 's/^stat::peak_rss_mb: *//p' "$log") MB, no finding"
+         "$(sed -n 's/^stat::peak_rss_mb: *//p' "$log") MB, $((SECONDS - start)) s, no finding"
   else
     echo "fuzz: $name FAILED; the end of its log:"
     grep -v "^#[0-9]" "$log" | tail -n 60 | cut -c1-400
