@@ -41,6 +41,26 @@ void traceLineAttributes(const char* routine, int selector, bool enquiry, const 
     t.i(l.pen).i(l.style).i(l.colour).r(l.width).i(l.widthMode).i(l.reserved).emit();
 }
 
+// Strokes the arc as chords fine enough for its size on the device.  Every chord lies between
+// the circle and the inner radius below: a ring wholly round the picture, out of the target's
+// reach, is left out without working out its points (a polar chart at a huge scale draws
+// hundreds of thousands of them).
+void strokeArc(double cx, double cy, double r, double a0, double sweep, bool full)
+{
+    double rDevice = r * deviceScale();
+    int steps = static_cast<int>(
+        std::min(4096.0, std::max(16.0, std::fabs(sweep) * std::sqrt(rDevice + 1.0) * 4.0)));
+    if (deviceRingOutOfReach(cx, cy, r * std::cos(0.5 * std::fabs(sweep) / steps), r)) return;
+    std::vector<Point> pts;
+    pts.reserve(static_cast<size_t>(steps) + 1);
+    for (int k = 0; k <= steps; ++k) {
+        double a = (k == steps) ? a0 + sweep : a0 + sweep * k / steps;
+        pts.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
+    }
+    if (full) pts.back() = pts.front();
+    devicePolyline(pts);
+}
+
 }  // namespace
 
 void kernelMovePen(const float& x, const float& y)
@@ -111,19 +131,7 @@ void kernelDrawArc(const float& cx, const float& cy, const float& px, const floa
     }
     bool full = std::fabs(std::fabs(sweep) - twoPi) < 1e-12;
     double endAngle = full ? a0 : a1;
-    if (deviceActive()) {
-        double rDevice = r * deviceScale();
-        int steps = static_cast<int>(
-            std::min(4096.0, std::max(16.0, std::fabs(sweep) * std::sqrt(rDevice + 1.0) * 4.0)));
-        std::vector<Point> pts;
-        pts.reserve(static_cast<size_t>(steps) + 1);
-        for (int k = 0; k <= steps; ++k) {
-            double a = (k == steps) ? a0 + sweep : a0 + sweep * k / steps;
-            pts.push_back({cx + r * std::cos(a), cy + r * std::sin(a)});
-        }
-        if (full) pts.back() = pts.front();
-        devicePolyline(pts);
-    }
+    if (deviceActive()) strokeArc(cx, cy, r, a0, sweep, full);
     // The circle ends where it began: the start point stays exact.
     double ex2 = full ? p.x : cx + r * std::cos(endAngle);
     double ey2 = full ? p.y : cy + r * std::sin(endAngle);

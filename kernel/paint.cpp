@@ -2,10 +2,12 @@
 //
 // Consecutive line segments with the same attributes are collected into one path and stroked
 // together (every few thousand segments, and whenever an attribute changes or something else
-// is drawn).  Coordinates far outside the device are clipped before they reach Cairo, whose
-// fixed-point arithmetic would wrap them.  On a raster, runs of solid segments that stay within
-// a fraction of a pixel of one line are merged before they reach Cairo: a polyline of a million
-// points across a thousand pixels then costs about what its pixels cost, and looks the same.
+// is drawn).  Line segments are cut to the target widened by half the line's width before they
+// reach Cairo: what lies beyond cannot show, costs Cairo time, and far enough off would wrap
+// its fixed-point arithmetic (other shapes are kept within a wider box for that).  On a raster,
+// runs of solid segments that stay within a fraction of a pixel of one line are merged before
+// they reach Cairo: a polyline of a million points across a thousand pixels then costs about
+// what its pixels cost, and looks the same.
 #include <algorithm>
 #include <cairo-ft.h>
 #include <cmath>
@@ -20,7 +22,7 @@ namespace tarv {
 namespace {
 
 constexpr int kSegmentsPerStroke = 2048;
-constexpr double kFar = 1.0e5;           // device units beyond the target still passed to Cairo
+constexpr double kFar = 1.0e5;  // device units beyond the target fills, markers and text reach
 constexpr double kRunTolerance = 0.125;  // pixels a merged point may lie off its run's line
 
 // Palette: 0 white background, 1 black, then distinct colours.
@@ -54,12 +56,11 @@ void setColour(cairo_t* cr, int index)
     cairo_set_source_rgb(cr, r, g, b);
 }
 
-// Puts the current line style in force; true when it draws dashes.
-bool setDash(cairo_t* cr)
+// The dash lengths of the current line style (device units); false when it draws solid.
+bool dashLengths(double (&d)[4])
 {
     const KernelState& s = state();
     int style = s.line.style;
-    double d[4];
     if (style >= 1 && style <= 9) {
         double unit = s.device.targetWidth / 1000.0;
         for (int k = 0; k < 4; ++k) d[k] = kDashes[style - 1][k] * unit;
@@ -68,12 +69,18 @@ bool setDash(cairo_t* cr)
             d[k] =
                 std::fabs(static_cast<double>(s.line.dash[static_cast<size_t>(k)])) * deviceScale();
     } else {
-        cairo_set_dash(cr, nullptr, 0, 0.0);
         return false;
     }
     double sum = 0.0;
     for (double v : d) sum += v;
-    if (!std::isfinite(sum) || sum < 0.5 || sum > 1.0e6) {
+    return std::isfinite(sum) && sum >= 0.5 && sum <= 1.0e6;
+}
+
+// Puts the current line style in force; true when it draws dashes.
+bool setDash(cairo_t* cr)
+{
+    double d[4];
+    if (!dashLengths(d)) {
         cairo_set_dash(cr, nullptr, 0, 0.0);
         return false;
     }
@@ -90,8 +97,9 @@ void beginStroke()
     double whole = std::round(width);
     d.snapToPixels = !d.vector && std::fabs(width - whole) < 0.01 && std::fmod(whole, 2.0) == 1.0;
     cairo_set_line_cap(d.cr, CAIRO_LINE_CAP_BUTT);
-    // Sixteen levels of coverage look as smooth on a line as Cairo's finest, at half the cost.
-    cairo_set_antialias(d.cr, d.vector ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_FAST);
+    // Not Cairo's fast antialiasing: its rasteriser (1.16) writes past the end of its row buffer
+    // when the coverage changes at nearly every pixel of a row, as ticks two pixels apart make it.
+    cairo_set_antialias(d.cr, CAIRO_ANTIALIAS_DEFAULT);
     // Round joins show only on thick lines, and cost time on the many joins of thin ones.
     cairo_set_line_join(d.cr, width > 2.0 ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_BEVEL);
     // Dashes follow the length of the path, which merging would shorten.
@@ -103,6 +111,7 @@ void beginStroke()
     d.pathOpen = true;
     d.pendingSegments = 0;
     d.lastX = d.lastY = NAN;
+    d.dashEndX = d.dashEndY = NAN;
 }
 
 // Cairo starts the dash pattern afresh at the start of every path it strokes, and applies the
@@ -133,16 +142,18 @@ void pathLineTo(DeviceState& d, double x, double y)
     }
 }
 
-// A dashed line that is not joined to the one before starts its pattern afresh, as every
-// subpath of one stroke does: a pattern carried on from an earlier piece is stroked off first.
-void dashedMoveTo(DeviceState& d, double x, double y)
+// Starts a new piece of a dashed line with its pattern at `travel` along the line: afresh for a
+// line not joined to the one before (as every subpath of one stroke does), further on where
+// the clip cut the start of the line away.  Cairo applies one offset to every subpath of a
+// stroke, so what carries another is stroked off first.
+void dashedMoveTo(DeviceState& d, double x, double y, double travel)
 {
-    if (d.dashOffset != 0.0) {
+    if (travel != 0.0 || d.dashOffset != 0.0) {
         cairo_stroke(d.cr);
         d.pendingSegments = 0;
-        setDashOffset(d, 0.0);
+        setDashOffset(d, travel);
     }
-    d.dashTravel = 0.0;
+    d.dashTravel = travel;
     cairo_move_to(d.cr, x, y);
 }
 
@@ -246,31 +257,47 @@ void runExtend(DeviceState& d, double x, double y)
     r.ly = y;
 }
 
-// Cuts the segment to the box around the device; false when nothing of it is left.
-bool clipSegment(const DeviceState& d, double& x0, double& y0, double& x1, double& y1)
+// Device units round the target within which a line may show: half the widest line and a pixel
+// of antialiasing, with room to spare.
+double strokeMargin() { return 0.5 * strokeWidth() + 2.0; }
+
+// Cuts the segment to the target widened by `margin` on every side, in double precision, and
+// gives the parameters along the segment of the part kept (0 to 1); false when nothing of it
+// is left.  What lies beyond cannot show, and Cairo's fixed-point arithmetic would wrap
+// coordinates far off.
+bool clipSegment(const DeviceState& d, double margin, double& x0, double& y0, double& x1,
+                 double& y1, double& t0, double& t1)
 {
-    double lo[2] = {-kFar, -kFar}, hi[2] = {d.targetWidth + kFar, d.targetHeight + kFar};
+    double lo[2] = {-margin, -margin};
+    double hi[2] = {d.targetWidth + margin, d.targetHeight + margin};
+    t0 = 0.0;
+    t1 = 1.0;
+    if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1))
+        return false;
     auto inside = [&](double x, double y) {
         return x >= lo[0] && x <= hi[0] && y >= lo[1] && y <= hi[1];
     };
     if (inside(x0, y0) && inside(x1, y1)) return true;
-    double t0 = 0.0, t1 = 1.0;
     double p0[2] = {x0, y0}, delta[2] = {x1 - x0, y1 - y0};
     for (int a = 0; a < 2; ++a) {
         if (delta[a] == 0.0) {
-            if (p0[a] < lo[a] || p0[a] > hi[a]) return false;
+            if (!(p0[a] >= lo[a] && p0[a] <= hi[a])) return false;
             continue;
         }
         double ta = (lo[a] - p0[a]) / delta[a], tb = (hi[a] - p0[a]) / delta[a];
         if (ta > tb) std::swap(ta, tb);
         t0 = std::max(t0, ta);
         t1 = std::min(t1, tb);
-        if (t0 > t1) return false;
+        if (!(t0 <= t1)) return false;
     }
-    x1 = p0[0] + t1 * delta[0];
-    y1 = p0[1] + t1 * delta[1];
-    x0 = p0[0] + t0 * delta[0];
-    y0 = p0[1] + t0 * delta[1];
+    if (t1 < 1.0) {
+        x1 = p0[0] + t1 * delta[0];
+        y1 = p0[1] + t1 * delta[1];
+    }
+    if (t0 > 0.0) {
+        x0 = p0[0] + t0 * delta[0];
+        y0 = p0[1] + t0 * delta[1];
+    }
     return true;
 }
 
@@ -346,8 +373,22 @@ void deviceLineTo(double kx0, double ky0, double kx1, double ky1)
     double x0, y0, x1, y1;
     deviceMapPoint(d, kx0, ky0, x0, y0);
     deviceMapPoint(d, kx1, ky1, x1, y1);
-    if (!clipSegment(d, x0, y0, x1, y1)) return;
     if (!d.pathOpen) beginStroke();
+    const double whole[4] = {x0, y0, x1, y1};
+    double t0, t1;
+    bool kept = clipSegment(d, strokeMargin(), x0, y0, x1, y1, t0, t1);
+    // A dashed line's pattern runs on along the whole line, over what the clip cut away too.
+    double start = 0.0;
+    if (d.dashed) {
+        double length = std::hypot(whole[2] - whole[0], whole[3] - whole[1]);
+        double before = whole[0] == d.dashEndX && whole[1] == d.dashEndY ? d.dashEndTravel : 0.0;
+        if (!std::isfinite(before + length)) before = length = 0.0;  // nothing to carry on
+        start = before + t0 * length;
+        d.dashEndX = whole[2];
+        d.dashEndY = whole[3];
+        d.dashEndTravel = before + length;
+    }
+    if (!kept) return;
     // A thin horizontal or vertical line on a raster covers one row or column of pixels
     // instead of two half-inked ones.
     if (d.snapToPixels) {
@@ -359,14 +400,35 @@ void deviceLineTo(double kx0, double ky0, double kx1, double ky1)
         runExtend(d, x1, y1);
         return;
     }
-    if (x0 != d.lastX || y0 != d.lastY) {
-        if (d.dashed) dashedMoveTo(d, x0, y0);
-        else cairo_move_to(d.cr, x0, y0);
+    if (d.dashed) {
+        if (x0 != d.lastX || y0 != d.lastY || start != d.dashTravel) dashedMoveTo(d, x0, y0, start);
+        d.dashTravel = start + std::hypot(x1 - x0, y1 - y0);
+    } else if (x0 != d.lastX || y0 != d.lastY) {
+        cairo_move_to(d.cr, x0, y0);
     }
-    if (d.dashed) d.dashTravel += std::hypot(x1 - x0, y1 - y0);
     pathLineTo(d, x1, y1);
     d.lastX = x1;
     d.lastY = y1;
+}
+
+bool deviceRingOutOfReach(double cx, double cy, double rInner, double rOuter)
+{
+    const DeviceState& d = state().device;
+    if (d.cr == nullptr || d.ax == 0.0 || d.ay == 0.0) return false;
+    // Every segment of a solid ring out of the clip's reach would be cut away whole.  A dashed
+    // one carries its pattern on to what is drawn after it, along the length of its chords.
+    double dashes[4];
+    if (dashLengths(dashes)) return false;
+    double reach = strokeMargin();
+    double x0 = (-reach - d.bx) / d.ax, x1 = (d.targetWidth + reach - d.bx) / d.ax;
+    double y0 = (-reach - d.by) / d.ay, y1 = (d.targetHeight + reach - d.by) / d.ay;
+    if (x0 > x1) std::swap(x0, x1);
+    if (y0 > y1) std::swap(y0, y1);
+    double nearX = std::clamp(cx, x0, x1) - cx, nearY = std::clamp(cy, y0, y1) - cy;
+    double farX = std::max(cx - x0, x1 - cx), farY = std::max(cy - y0, y1 - cy);
+    double nearest = std::hypot(nearX, nearY), farthest = std::hypot(farX, farY);
+    if (!std::isfinite(nearest) || !std::isfinite(farthest)) return false;
+    return rOuter < nearest || rInner > farthest;
 }
 
 void devicePolyline(const std::vector<Point>& pts)

@@ -218,14 +218,16 @@ struct DeviceState {
     double ax = 1.0, bx = 0.0, ay = -1.0, by = 0.0;  // device = a * kernel + b
     bool pathOpen = false;                           // pending stroke segments
     int pendingSegments = 0;
-    bool snapToPixels = false;        // odd whole-pixel width on a raster
-    double lastX = 0.0, lastY = 0.0;  // device point the pending path ends at
-    bool mergeRuns = true;            // merge sub-pixel runs on rasters (off only to compare)
-    bool merging = false;             // the pending stroke merges runs
-    bool lostReported = false;        // drawing with no target reported since it last changed
-    bool dashed = false;              // the pending stroke is dashed
-    double dashTravel = 0.0;          // length of its subpath so far (device units)
-    double dashOffset = 0.0;          // dash offset in force on the Cairo context
+    bool snapToPixels = false;              // odd whole-pixel width on a raster
+    double lastX = 0.0, lastY = 0.0;        // device point the pending path ends at
+    bool mergeRuns = true;                  // merge sub-pixel runs on rasters (off only to compare)
+    bool merging = false;                   // the pending stroke merges runs
+    bool lostReported = false;              // drawing with no target reported since it last changed
+    bool dashed = false;                    // the pending stroke is dashed
+    double dashTravel = 0.0;                // length of its subpath so far (device units)
+    double dashOffset = 0.0;                // dash offset in force on the Cairo context
+    double dashEndX = 0.0, dashEndY = 0.0;  // where the last dashed line ended, before clipping
+    double dashEndTravel = 0.0;             // and the length of the pattern there
     StrokeRun run;
 };
 
@@ -335,6 +337,9 @@ std::vector<Point> sampleCurve(int kind, const std::vector<Point>& pts, int star
 bool deviceActive();
 void deviceLineTo(double x0, double y0, double x1, double y1);  // kernel units
 void devicePolyline(const std::vector<Point>& pts);             // stroked, kernel units
+// True when every segment that lies between rInner and rOuter kernel units from (cx, cy) is
+// cut away before it reaches the target, so that such a ring need not be worked out at all.
+bool deviceRingOutOfReach(double cx, double cy, double rInner, double rOuter);
 void deviceFlushStroke();
 // Effective mapping: picture window (x1, x2, y1, y2) and output area (u1, u2, v1, v2).
 std::array<double, 8> effectiveMapping();

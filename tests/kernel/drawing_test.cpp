@@ -73,6 +73,32 @@ TEST_F(KernelDrawing, PartialArcIsDrawnUpToItsEndPoint)
     }
 }
 
+// Circles far larger than the picture, most of them far off it, each with a point of the
+// picture it passes through (or within a unit of): only the rings that miss the picture by
+// more than the line's width may be left out.
+TEST_F(KernelDrawing, HugeCirclesDrawWhereTheyCrossThePicture)
+{
+    struct Case {
+        const char* name;
+        float cx, cy, r;
+        double x, y;  // on the circle, in the picture
+    };
+    const Case cases[] = {
+        {"centre far below, through the middle", 500, -1.0e6f, 1.0e6f + 375, 500, 375},
+        {"centre far below, near the left edge", 500, -1.0e6f, 1.0e6f + 375, 20, 375},
+        {"centre far left, grazing the left edge", -1.0e6f, 375, 1.0e6f + 1, 1, 375},
+        {"centre in the middle, through a corner", 500, 375, 624, 2, 2},
+        {"centre far off askew, through the middle", -3.0e5f, -4.0e5f, 500600.4f, 500, 375},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas;
+        kernelMovePen(c.cx + c.r, c.cy);
+        kernelDrawArc(c.cx, c.cy, c.cx + c.r, c.cy, 1);
+        EXPECT_TRUE(canvas.inkedNear(c.x, c.y));
+    }
+}
+
 TEST_F(KernelDrawing, MultiPolygonFillsEvenOdd)
 {
     Canvas canvas;

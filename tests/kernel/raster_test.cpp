@@ -157,6 +157,74 @@ TEST_F(KernelRaster, ThinnestHorizontalLineOnAPixelBoundaryInksOneRow)
     EXPECT_LT(pixel(canvas.surface(), 400, rows[0]).g, 40);
 }
 
+// Thin ticks two units apart, each a line of its own, as a polar chart's axis at a huge scale
+// draws them: the coverage of a row then changes at every pixel from the first tick to the edge
+// of the picture, which is where a rasteriser's row buffer is at its fullest.  Every tick inks
+// its own column and leaves the one beside it white.
+TEST_F(KernelRaster, TicksInEveryOtherColumnDrawAndLeaveTheGapsWhite)
+{
+    for (int first : {1, 87, 999}) {
+        SCOPED_TRACE(first);
+        Canvas canvas;
+        for (int x = first; x < 2004; x += 2) {
+            kernelMovePen(static_cast<float>(x), 375.0f);
+            kernelDrawLineBy(0.0f, -3.0f);
+        }
+        kernelFlushOutput();
+        int wrongTicks = 0, wrongGaps = 0;
+        for (int col = 0; col < 1000; ++col) {
+            bool inked = canvas.inked(col + 0.5, 373.5);
+            if (col >= first && col % 2 == 1) wrongTicks += !inked;
+            else wrongGaps += inked;
+        }
+        EXPECT_EQ(wrongTicks, 0);
+        EXPECT_EQ(wrongGaps, 0);
+    }
+}
+
+// Thick lines from far off across the picture ink every pixel whose centre lies well within
+// half their width of the (endless) line and no pixel well beyond it: cutting the far parts away
+// before stroking loses nothing that shows, not even the corners of the cut ends.
+TEST_F(KernelRaster, LinesFromFarOffInkTheBandTheyCrossThePictureIn)
+{
+    struct Case {
+        const char* name;
+        float width;
+        float fromX, fromY, toX, toY;  // both ends far off the picture
+    };
+    const Case cases[] = {
+        {"slanting", 40.0f, -1.0e6f, -9.998e5f, 1.0e6f, 1.0e6f + 200},
+        {"steep", 60.0f, 500 - 16384, 375 - 1048576, 500 + 16384, 375 + 1048576},
+        {"nearly flat, a million beyond either side", 30.0f, -2.0e6f, 20, 2.0e6f, 700},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas;
+        kernelSetLineWidth(c.width);
+        kernelMovePen(c.fromX, c.fromY);
+        kernelDrawLineTo(c.toX, c.toY);
+        kernelFlushOutput();
+        double dx = static_cast<double>(c.toX) - c.fromX, dy = static_cast<double>(c.toY) - c.fromY;
+        double length = std::hypot(dx, dy), half = 0.5 * c.width;
+        int inside = 0, missing = 0, stray = 0;
+        for (int row = 0; row < 750; ++row)
+            for (int col = 0; col < 1000; ++col) {
+                double x = col + 0.5, y = 750 - (row + 0.5);  // kernel units
+                double off = std::fabs((x - c.fromX) * dy - (y - c.fromY) * dx) / length;
+                int g = pixel(canvas.surface(), col, row).g;
+                if (off < half - 1.0) {
+                    ++inside;
+                    missing += g > 0;
+                } else if (off > half + 1.0) {
+                    stray += g < 255;
+                }
+            }
+        EXPECT_GT(inside, 10000);
+        EXPECT_EQ(missing, 0);
+        EXPECT_EQ(stray, 0);
+    }
+}
+
 // A dense curve: a sine of 200,000 points across the raster with noise of a few pixels on top,
 // so that many runs of sub-pixel segments go back and forth.
 std::vector<float> denseCurve(std::vector<float>& x)
@@ -307,6 +375,29 @@ void drawLongDashedLine()
     kernelDrawPolyline(x.data(), y.data(), kDashSegments);
 }
 
+// Checks columns 150 to 849 of a horizontal dashed line at height y against the pattern, where
+// `travel(x)` is the length of the line drawn before it reaches x; a column within a unit of a
+// dash end is not judged.
+template <class Travel> void expectDashesAlong(Canvas& canvas, float y, Travel travel)
+{
+    const double ends[] = {0.0, 12.0, 16.0, 22.0, 26.0};
+    int checked = 0, wrong = 0, firstWrong = -1;
+    for (int col = 150; col < 850; ++col) {
+        double phase = std::fmod(travel(col + 0.5), kDashPeriod);
+        bool nearEnd = false;
+        for (double e : ends) nearEnd = nearEnd || std::fabs(phase - e) < 1.0;
+        if (nearEnd) continue;
+        bool on = phase < 12.0 || (phase > 16.0 && phase < 22.0);
+        ++checked;
+        if (canvas.inked(col + 0.5, y) != on) {
+            ++wrong;
+            if (firstWrong < 0) firstWrong = col;
+        }
+    }
+    EXPECT_GT(checked, 300);
+    EXPECT_EQ(wrong, 0) << "line at " << y << ", first at column " << firstWrong;
+}
+
 TEST_F(KernelRaster, DashPatternRunsOnAcrossTheStrokePieces)
 {
     {
@@ -316,24 +407,8 @@ TEST_F(KernelRaster, DashPatternRunsOnAcrossTheStrokePieces)
         // A line not joined to it, in the same stroke, starts the pattern afresh.
         kernelMovePen(static_cast<float>(kDashStart), 200.5f);
         kernelDrawLineTo(850.0f, 200.5f);
-        const double ends[] = {0.0, 12.0, 16.0, 22.0, 26.0};
-        for (float y : {300.5f, 200.5f}) {
-            int checked = 0, wrong = 0, firstWrong = -1;
-            for (int col = 150; col < 850; ++col) {
-                double phase = std::fmod(col + 0.5 - kDashStart, kDashPeriod);
-                bool nearEnd = false;
-                for (double e : ends) nearEnd = nearEnd || std::fabs(phase - e) < 1.0;
-                if (nearEnd) continue;
-                bool on = phase < 12.0 || (phase > 16.0 && phase < 22.0);
-                ++checked;
-                if (canvas.inked(col + 0.5, y) != on) {
-                    ++wrong;
-                    if (firstWrong < 0) firstWrong = col;
-                }
-            }
-            EXPECT_GT(checked, 300);
-            EXPECT_EQ(wrong, 0) << "line at " << y << ", first at column " << firstWrong;
-        }
+        for (float y : {300.5f, 200.5f})
+            expectDashesAlong(canvas, y, [](double x) { return x - kDashStart; });
     }
     {
         SCOPED_TRACE("SVG: each piece's dash offset is the length stroked before it");
@@ -359,6 +434,23 @@ TEST_F(KernelRaster, DashPatternRunsOnAcrossTheStrokePieces)
         }
         std::remove(svg.c_str());
     }
+}
+
+// The part of a dashed line that lies far off the picture is cut away before the line is
+// stroked, but its pattern still runs on from where the line starts: on a line that comes in
+// from far off, and on one that goes far off and comes back.
+TEST_F(KernelRaster, DashPatternRunsOnOverThePartsFarOffThePicture)
+{
+    Canvas canvas;
+    kernelSetDashPattern(12.0f, 4.0f, 6.0f, 4.0f);
+    kernelMovePen(-3.0e5f, 300.5f);
+    kernelDrawLineTo(3.0e5f, 300.5f);
+    const float x[3] = {3.0e5f, 3.0e5f, -3.0e5f}, y[3] = {200.5f, 100.5f, 100.5f};
+    kernelMovePen(150.0f, 200.5f);
+    kernelDrawPolyline(x, y, 3);
+    expectDashesAlong(canvas, 300.5f, [](double at) { return at + 3.0e5; });
+    expectDashesAlong(canvas, 200.5f, [](double at) { return at - 150.0; });
+    expectDashesAlong(canvas, 100.5f, [](double at) { return 6.0e5 - 150.0 + 100.0 - at; });
 }
 
 // The text of a PDF file's page streams, inflated.
