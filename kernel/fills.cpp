@@ -59,7 +59,10 @@ void kernelFillPolygon(const int& style, const int& pen, const int& reserved, co
             .i(n)
             .emit();
     if (!ok) return;
-    std::vector<std::vector<Point>> rings(1);
+    // Kept from call to call: a map fills many small polygons one after another.
+    static std::vector<std::vector<Point>> rings;
+    rings.resize(1);
+    rings[0].clear();
     addPoint(rings[0], state().pen.x, state().pen.y);
     for (int k = 0; k < count; ++k) addPoint(rings[0], x[k], y[k]);
     fill(rings, style, pen);

@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <vector>
 
 #include "frame/errors.h"
 #include "frame/intervals.h"
@@ -275,6 +276,7 @@ void surfaceFillGridCells(float lo, float hi, float* work)
         work + part.fillCounts,      work + part.fillX, work + part.fillY, 4 * m, 2 * m, 0, 0, 0,
         s.saved.currentFillCode >= 0};
     if (!st.filling) return;
+    const SurfaceTiledFills tiled;  // the pieces of a band do not overlap
     const MapTransform& mt = s.map;
     // Multiplied wide: scale times spacing may leave single precision where the cell does not.
     const float cellW = mt.factorX != 0.0f
@@ -290,12 +292,16 @@ void surfaceFillGridCells(float lo, float hi, float* work)
     c.w = cellW;
     c.h = cellH;
     c.tol = surfaceNarrow(1.0e-4 * std::fabs(static_cast<double>(g.contourInterval)));
+    // The picture x of every column, worked out once for all the rows.
+    std::vector<float> columnX(static_cast<size_t>(std::max(g.nx, 1)));
+    for (int i = 1; i < g.nx; ++i)
+        columnX[i - 1] = surfaceMapToPictureX(surfaceNarrow(g.xMin + (i - 1.0) * g.xSpacing));
     for (int j = 1; j < g.ny; ++j) {
         bool run = false;
         float runLeft = 0.0f;
         c.y0 = surfaceMapToPictureY(surfaceNarrow(g.yMin + (j - 1.0) * g.ySpacing));
         for (int i = 1; i < g.nx; ++i) {
-            c.x0 = surfaceMapToPictureX(surfaceNarrow(g.xMin + (i - 1.0) * g.xSpacing));
+            c.x0 = columnX[i - 1];
             c.v[1] = at(i + 1, j);
             c.v[2] = at(i + 1, j + 1);
             c.v[3] = at(i, j + 1);
