@@ -245,6 +245,32 @@ void surfaceEmitBandPolygon(PolygonStore& st, const Cell& c, CellPath* paths, in
     }
 }
 
+// A cell that the band crosses: the paths of lo (when a corner lies below it, bit 0 of sides)
+// and of top (a corner at or above it, bit 1) traced through it and linked into polygons.
+void fillCutCell(PolygonStore& st, const Cell& c, float lo, float top, unsigned sides,
+                 float runLeft)
+{
+    CellPath paths[8];
+    int n = 0;
+    if ((sides & 1u) != 0) {
+        for (int e = 1; e <= 4 && n < 8; ++e) {
+            if (!high(c.v[kEdgeFrom[e]], lo) && high(c.v[kEdgeTo[e]], lo)) {
+                paths[n++] = surfaceBuildCellBand(c, lo, e);
+            }
+        }
+    }
+    if ((sides & 2u) != 0) {
+        for (int e = 1; e <= 4 && n < 8; ++e) {
+            if (!high(c.v[kEdgeFrom[e]], top) && high(c.v[kEdgeTo[e]], top)) {
+                paths[n] = surfaceBuildCellBand(c, top, e);
+                reversePath(paths[n]);
+                ++n;
+            }
+        }
+    }
+    surfaceEmitBandPolygon(st, c, paths, n, runLeft);
+}
+
 // ---- Lines of FILCON ----------------------------------------------------------------------------
 
 void traceListedLine(float level, int lineIndex, int wsize, float* work)
@@ -296,56 +322,49 @@ void surfaceFillGridCells(float lo, float hi, float* work)
     std::vector<float> columnX(static_cast<size_t>(std::max(g.nx, 1)));
     for (int i = 1; i < g.nx; ++i)
         columnX[i - 1] = surfaceMapToPictureX(surfaceNarrow(g.xMin + (i - 1.0) * g.xSpacing));
+    // Each node's side of the band, a row at a time: bit 0 below lo, bit 1 at or above top.
+    // A cell lies wholly below (or above) when all four corners have the bit, wholly inside
+    // when none has either.
+    std::vector<unsigned char> lower(static_cast<size_t>(g.nx)), upper(lower.size());
+    auto classify = [&](int j, std::vector<unsigned char>& side) {
+        const float* row = z + static_cast<long long>(j - 1) * g.nx;
+        for (int i = 0; i < g.nx; ++i) {
+            const unsigned below = high(row[i], lo) ? 0u : 1u, above = high(row[i], top) ? 2u : 0u;
+            side[i] = static_cast<unsigned char>(below | above);
+        }
+    };
+    classify(1, lower);
     for (int j = 1; j < g.ny; ++j) {
+        classify(j + 1, upper);
         bool run = false;
         float runLeft = 0.0f;
         c.y0 = surfaceMapToPictureY(surfaceNarrow(g.yMin + (j - 1.0) * g.ySpacing));
         for (int i = 1; i < g.nx; ++i) {
+            const unsigned all = lower[i - 1] & lower[i] & upper[i - 1] & upper[i];
+            const unsigned any = lower[i - 1] | lower[i] | upper[i - 1] | upper[i];
+            if (all != 0) {
+                if (run) emitRectangle(st, runLeft, columnX[i - 1], c.y0, c.y0 + c.h);
+                run = false;
+                continue;
+            }
+            if (any == 0) {
+                if (!run) runLeft = columnX[i - 1];
+                run = true;
+                continue;
+            }
             c.x0 = columnX[i - 1];
             c.v[1] = at(i + 1, j);
             c.v[2] = at(i + 1, j + 1);
             c.v[3] = at(i, j + 1);
             c.v[4] = at(i, j);
-            int below = 0, above = 0;
-            for (int k = 1; k <= 4; ++k) {
-                if (!high(c.v[k], lo)) ++below;
-                if (high(c.v[k], top)) ++above;
-            }
-            if (below == 4 || above == 4) {
-                if (run) emitRectangle(st, runLeft, c.x0, c.y0, c.y0 + c.h);
-                run = false;
-                continue;
-            }
-            if (below == 0 && above == 0) {
-                if (!run) runLeft = c.x0;
-                run = true;
-                continue;
-            }
-            CellPath paths[8];
-            int n = 0;
-            if (below > 0) {
-                for (int e = 1; e <= 4 && n < 8; ++e) {
-                    if (!high(c.v[kEdgeFrom[e]], lo) && high(c.v[kEdgeTo[e]], lo)) {
-                        paths[n++] = surfaceBuildCellBand(c, lo, e);
-                    }
-                }
-            }
-            if (above > 0) {
-                for (int e = 1; e <= 4 && n < 8; ++e) {
-                    if (!high(c.v[kEdgeFrom[e]], top) && high(c.v[kEdgeTo[e]], top)) {
-                        paths[n] = surfaceBuildCellBand(c, top, e);
-                        reversePath(paths[n]);
-                        ++n;
-                    }
-                }
-            }
-            surfaceEmitBandPolygon(st, c, paths, n, run ? runLeft : c.x0);
+            fillCutCell(st, c, lo, top, any, run ? runLeft : c.x0);
             run = false;
         }
         if (run) {
             const float right = surfaceMapToPictureX(g.xMax);
             emitRectangle(st, runLeft, right, c.y0, c.y0 + c.h);
         }
+        std::swap(lower, upper);
     }
     flushPolygons(st);
 }
