@@ -341,7 +341,7 @@ void deviceFillSolid(cairo_t* cr, int colour, cairo_fill_rule_t rule)
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
         cairo_fill_preserve(cr);
     }
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
+    cairo_set_antialias(cr, state().device.vector ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_FAST);
     cairo_fill(cr);
     cairo_restore(cr);
 }

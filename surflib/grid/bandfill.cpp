@@ -11,6 +11,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
 #include <vector>
 
 #include "frame/errors.h"
@@ -271,6 +272,63 @@ void fillCutCell(PolygonStore& st, const Cell& c, float lo, float top, unsigned 
     surfaceEmitBandPolygon(st, c, paths, n, runLeft);
 }
 
+// What the cells of one band need of the grid, row by row.
+struct BandRow {
+    float lo, top;         // the band's edges
+    const float* z;        // the grid, row by row
+    int nx;                // nodes in a row
+    const float* columnX;  // picture x of each column
+    float right;           // picture x of the grid's right edge
+};
+
+// Each node's side of the band in node row j: bit 0 below lo, bit 1 at or above top.
+void classifyNodes(const BandRow& r, int j, unsigned char* side)
+{
+    const float* row = r.z + static_cast<long long>(j - 1) * r.nx;
+    for (int i = 0; i < r.nx; ++i) {
+        const unsigned below = high(row[i], r.lo) ? 0u : 1u, above = high(row[i], r.top) ? 2u : 0u;
+        side[i] = static_cast<unsigned char>(below | above);
+    }
+}
+
+// The cells of row j from left to right.  all[k] and any[k] combine the sides of cell k's four
+// corners: a bit in all puts the cell wholly below or wholly above the band, no bit in any puts
+// it wholly inside.  The cells outside, most of a row, are passed over a block at a time.
+void fillCellRow(PolygonStore& st, Cell& c, const BandRow& r, int j, const unsigned char* all,
+                 const unsigned char* any)
+{
+    auto at = [&](int i, int jj) { return r.z[static_cast<long long>(jj - 1) * r.nx + (i - 1)]; };
+    const int cells = r.nx - 1;
+    bool run = false;
+    float runLeft = 0.0f;
+    for (int k = 0; k < cells; ++k) {
+        if (!run) {
+            const void* next = std::memchr(all + k, 0, static_cast<size_t>(cells - k));
+            if (next == nullptr) break;
+            k = static_cast<int>(static_cast<const unsigned char*>(next) - all);
+        }
+        if (all[k] != 0) {
+            emitRectangle(st, runLeft, r.columnX[k], c.y0, c.y0 + c.h);
+            run = false;
+            continue;
+        }
+        if (any[k] == 0) {
+            if (!run) runLeft = r.columnX[k];
+            run = true;
+            continue;
+        }
+        const int i = k + 1;
+        c.x0 = r.columnX[k];
+        c.v[1] = at(i + 1, j);
+        c.v[2] = at(i + 1, j + 1);
+        c.v[3] = at(i, j + 1);
+        c.v[4] = at(i, j);
+        fillCutCell(st, c, r.lo, r.top, any[k], run ? runLeft : c.x0);
+        run = false;
+    }
+    if (run) emitRectangle(st, runLeft, r.right, c.y0, c.y0 + c.h);
+}
+
 // ---- Lines of FILCON ----------------------------------------------------------------------------
 
 void traceListedLine(float level, int lineIndex, int wsize, float* work)
@@ -313,7 +371,6 @@ void surfaceFillGridCells(float lo, float hi, float* work)
         : 0.0f;
     const float top = surfaceNarrow(hi + static_cast<double>(kLift));
     const float* z = work + part.grid;
-    auto at = [&](int i, int j) { return z[static_cast<long long>(j - 1) * g.nx + (i - 1)]; };
     Cell c{};
     c.w = cellW;
     c.h = cellH;
@@ -322,48 +379,18 @@ void surfaceFillGridCells(float lo, float hi, float* work)
     std::vector<float> columnX(static_cast<size_t>(std::max(g.nx, 1)));
     for (int i = 1; i < g.nx; ++i)
         columnX[i - 1] = surfaceMapToPictureX(surfaceNarrow(g.xMin + (i - 1.0) * g.xSpacing));
-    // Each node's side of the band, a row at a time: bit 0 below lo, bit 1 at or above top.
-    // A cell lies wholly below (or above) when all four corners have the bit, wholly inside
-    // when none has either.
     std::vector<unsigned char> lower(static_cast<size_t>(g.nx)), upper(lower.size());
-    auto classify = [&](int j, std::vector<unsigned char>& side) {
-        const float* row = z + static_cast<long long>(j - 1) * g.nx;
-        for (int i = 0; i < g.nx; ++i) {
-            const unsigned below = high(row[i], lo) ? 0u : 1u, above = high(row[i], top) ? 2u : 0u;
-            side[i] = static_cast<unsigned char>(below | above);
-        }
-    };
-    classify(1, lower);
+    std::vector<unsigned char> all(lower.size()), any(lower.size());
+    BandRow row{lo, top, z, g.nx, columnX.data(), surfaceMapToPictureX(g.xMax)};
+    classifyNodes(row, 1, lower.data());
     for (int j = 1; j < g.ny; ++j) {
-        classify(j + 1, upper);
-        bool run = false;
-        float runLeft = 0.0f;
+        classifyNodes(row, j + 1, upper.data());
+        for (int i = 0; i + 1 < g.nx; ++i) {
+            all[i] = lower[i] & lower[i + 1] & upper[i] & upper[i + 1];
+            any[i] = lower[i] | lower[i + 1] | upper[i] | upper[i + 1];
+        }
         c.y0 = surfaceMapToPictureY(surfaceNarrow(g.yMin + (j - 1.0) * g.ySpacing));
-        for (int i = 1; i < g.nx; ++i) {
-            const unsigned all = lower[i - 1] & lower[i] & upper[i - 1] & upper[i];
-            const unsigned any = lower[i - 1] | lower[i] | upper[i - 1] | upper[i];
-            if (all != 0) {
-                if (run) emitRectangle(st, runLeft, columnX[i - 1], c.y0, c.y0 + c.h);
-                run = false;
-                continue;
-            }
-            if (any == 0) {
-                if (!run) runLeft = columnX[i - 1];
-                run = true;
-                continue;
-            }
-            c.x0 = columnX[i - 1];
-            c.v[1] = at(i + 1, j);
-            c.v[2] = at(i + 1, j + 1);
-            c.v[3] = at(i, j + 1);
-            c.v[4] = at(i, j);
-            fillCutCell(st, c, lo, top, any, run ? runLeft : c.x0);
-            run = false;
-        }
-        if (run) {
-            const float right = surfaceMapToPictureX(g.xMax);
-            emitRectangle(st, runLeft, right, c.y0, c.y0 + c.h);
-        }
+        fillCellRow(st, c, row, j, all.data(), any.data());
         std::swap(lower, upper);
     }
     flushPolygons(st);
