@@ -189,7 +189,8 @@ struct FillGroup {
 struct TiledFills {
     int depth = 0;  // sections open
     std::vector<FillGroup> groups;
-    size_t points = 0;  // points waiting in all groups
+    size_t points = 0;    // points waiting in all groups
+    bool stripes = true;  // fill many points on a raster in stripes side by side (off to compare)
 };
 
 // Where drawing goes, and the affine map from kernel units to device pixels/points.

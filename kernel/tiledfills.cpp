@@ -10,6 +10,14 @@
 // place of the pieces' own order does not show.  The paths are filled at the end of the
 // section, before anything else is drawn, and when the device changes or is brought up to
 // date.
+//
+// On a raster, many pieces are filled in stripes of rows side by side, each stripe on a surface
+// of its own over the same pixels: a pixel's colour depends only on the pieces over it, so the
+// stripes together give what one fill of the whole raster gives.
+#include <algorithm>
+#include <system_error>
+#include <thread>
+
 #include "state.h"
 #include "tarvfills.h"
 
@@ -28,6 +36,78 @@ FillGroup& groupOf(TiledFills& t, int colour)
     t.groups.emplace_back();
     t.groups.back().colour = colour;
     return t.groups.back();
+}
+
+constexpr size_t kStripedPoints = 20000;  // fewer points than this are filled in one go
+constexpr int kRowsPerStripe = 64;        // fewer rows than this are not worth a thread
+constexpr int kMaxStripes = 8;
+
+// Puts the rings of the group that reach rows top..bottom (device units) into the path.
+void groupPath(cairo_t* cr, const FillGroup& g, double top, double bottom)
+{
+    cairo_new_path(cr);
+    const Point* p = g.points.data();
+    for (size_t n : g.sizes) {
+        double lo = p[0].y, hi = p[0].y;
+        for (size_t k = 1; k < n; ++k) {
+            lo = std::min(lo, p[k].y);
+            hi = std::max(hi, p[k].y);
+        }
+        if (hi >= top && lo <= bottom) {
+            cairo_move_to(cr, p[0].x, p[0].y);
+            for (size_t k = 1; k < n; ++k) cairo_line_to(cr, p[k].x, p[k].y);
+            cairo_close_path(cr);
+        }
+        p += n;
+    }
+}
+
+// Fills every group, in order, into rows first..last - 1 of the image.
+void fillStripe(cairo_surface_t* image, int first, int last, const std::vector<FillGroup>& groups)
+{
+    unsigned char* data = cairo_image_surface_get_data(image);
+    const int stride = cairo_image_surface_get_stride(image);
+    cairo_surface_t* stripe = cairo_image_surface_create_for_data(
+        data + static_cast<long long>(first) * stride, cairo_image_surface_get_format(image),
+        cairo_image_surface_get_width(image), last - first, stride);
+    cairo_t* cr = cairo_create(stripe);
+    cairo_translate(cr, 0.0, -first);
+    for (const FillGroup& g : groups) {
+        groupPath(cr, g, first - 1.0, last + 1.0);
+        deviceFillSolid(cr, g.colour, CAIRO_FILL_RULE_WINDING);
+    }
+    cairo_destroy(cr);
+    cairo_surface_destroy(stripe);
+}
+
+// Fills the groups in stripes side by side when the target is a raster of enough rows and
+// there are points enough to share; false when they are to be filled in one go.
+bool fillInStripes(DeviceState& d, const TiledFills& t)
+{
+    cairo_surface_t* image = d.crTarget;
+    if (!t.stripes || d.vector || t.points < kStripedPoints || image == nullptr ||
+        cairo_surface_get_type(image) != CAIRO_SURFACE_TYPE_IMAGE)
+        return false;
+    const cairo_format_t format = cairo_image_surface_get_format(image);
+    if (format != CAIRO_FORMAT_RGB24 && format != CAIRO_FORMAT_ARGB32) return false;
+    const int rows = cairo_image_surface_get_height(image);
+    const int hardware = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const int count = std::clamp(rows / kRowsPerStripe, 1, std::min(kMaxStripes, hardware));
+    if (count < 2) return false;
+    cairo_surface_flush(image);
+    std::vector<std::thread> helpers;
+    for (int k = 1; k < count; ++k) {
+        const int first = rows * k / count, last = rows * (k + 1) / count;
+        try {
+            helpers.emplace_back(fillStripe, image, first, last, std::cref(t.groups));
+        } catch (const std::system_error&) {
+            fillStripe(image, first, last, t.groups);
+        }
+    }
+    fillStripe(image, 0, rows / count, t.groups);
+    for (std::thread& h : helpers) h.join();
+    cairo_surface_mark_dirty(image);
+    return true;
 }
 
 // Twice the signed area of the ring.
@@ -65,7 +145,7 @@ void deviceFlushFills()
     DeviceState& d = state().device;
     TiledFills& t = d.tiled;
     if (t.groups.empty()) return;
-    if (cairo_t* cr = d.cr; cr != nullptr) {
+    if (cairo_t* cr = d.cr; cr != nullptr && !fillInStripes(d, t)) {
         for (const FillGroup& g : t.groups) {
             cairo_new_path(cr);
             const Point* p = g.points.data();

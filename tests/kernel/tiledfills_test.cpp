@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "kernel_fixture.h"
+#include "state.h"
 #include "tarvfills.h"
 
 namespace {
@@ -23,16 +24,16 @@ namespace fs = std::filesystem;
 constexpr int kCells = 60;
 constexpr float kLeft = 100.3f, kBottom = 100.7f, kSide = 540.0f;
 
-// A kCells x kCells mesh, each cell cut along its diagonal into two triangles: the left half
-// of the mesh in red (colour 2), the right half in blue (colour 4), filled row by row so that
-// the two colours alternate in the calls as the bands of a network map do.
-void fillMesh()
+// A cells x cells mesh, each cell cut along its diagonal into two triangles: the left half of
+// the mesh in red (colour 2), the right half in blue (colour 4), filled row by row so that the
+// two colours alternate in the calls as the bands of a network map do.
+void fillMesh(int cells = kCells)
 {
-    const float step = kSide / kCells;
-    for (int row = 0; row < kCells; ++row) {
-        for (int col = 0; col < kCells; ++col) {
+    const float step = kSide / cells;
+    for (int row = 0; row < cells; ++row) {
+        for (int col = 0; col < cells; ++col) {
             const float x0 = kLeft + step * col, y0 = kBottom + step * row;
-            const int colour = col < kCells / 2 ? 2 : 4;
+            const int colour = col < cells / 2 ? 2 : 4;
             const float lowerX[2] = {x0 + step, x0 + step}, lowerY[2] = {y0, y0 + step};
             kernelMovePen(x0, y0);
             kernelFillPolygon(0, colour, 0, lowerX, lowerY, 2);
@@ -169,6 +170,38 @@ TEST_F(TiledFills, RasterisedFilesShowNoBackgroundBetweenPiecesOfOneColour)
         EXPECT_GT(seams[0], 1000) << "the mesh filled piece by piece should show its seams";
         EXPECT_EQ(seams[1], 0);
     }
+}
+
+// Many pieces on a raster are filled in stripes of rows side by side; the pixels are those of
+// one fill of the whole raster, also where pieces cross from one stripe into the next.
+TEST_F(TiledFills, StripesOfARasterGiveThePixelsOfOneFill)
+{
+    std::vector<uint32_t> pixels[2];
+    for (const bool stripes : {false, true}) {
+        Canvas canvas;
+        tarv::state().device.tiled.stripes = stripes;
+        tarv::beginTiledFills();
+        fillMesh(150);
+        tarv::endTiledFills();
+        kernelFlushOutput();
+        cairo_surface_t* s = canvas.surface();
+        const unsigned char* data = cairo_image_surface_get_data(s);
+        for (int row = 0; row < 750; ++row) {
+            for (int col = 0; col < 1000; ++col) {
+                uint32_t v;
+                std::memcpy(&v, data + row * cairo_image_surface_get_stride(s) + 4 * col, 4);
+                pixels[stripes].push_back(v & 0xFFFFFF);
+            }
+        }
+    }
+    tarv::state().device.tiled.stripes = true;
+    int differ = 0, inked = 0;
+    for (size_t k = 0; k < pixels[0].size(); ++k) {
+        differ += pixels[0][k] != pixels[1][k];
+        inked += pixels[1][k] != 0xFFFFFF;
+    }
+    EXPECT_EQ(differ, 0);
+    EXPECT_GT(inked, 200000);
 }
 
 // Anything else drawn inside a section lands above the pieces filled before it, even when
