@@ -26,9 +26,8 @@ void addPoint(std::vector<Point>& ring, double x, double y)
 size_t corners(const std::vector<Point>& ring)
 {
     size_t n = 0;
-    for (size_t k = 0; k < ring.size(); ++k) {
-        const Point& next = ring[(k + 1) % ring.size()];
-        if (ring[k].x != next.x || ring[k].y != next.y) ++n;
+    for (size_t k = 0, prev = ring.size() - 1; k < ring.size(); prev = k++) {
+        if (ring[k].x != ring[prev].x || ring[k].y != ring[prev].y) ++n;
     }
     return n;
 }

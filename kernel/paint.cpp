@@ -20,7 +20,7 @@ namespace tarv {
 namespace {
 
 constexpr int kSegmentsPerStroke = 2048;
-constexpr double kFar = 1.0e5;           // device units beyond the target still passed to Cairo
+constexpr double kFar = kDeviceFar;      // device units beyond the target still passed to Cairo
 constexpr double kRunTolerance = 0.125;  // pixels a merged point may lie off its run's line
 
 // Palette: 0 white background, 1 black, then distinct colours.
@@ -219,8 +219,6 @@ bool clipSegment(const DeviceState& d, double& x0, double& y0, double& x1, doubl
     return true;
 }
 
-double clampFar(double v, double size) { return std::clamp(v, -kFar, size + kFar); }
-
 // What was drawn before goes onto the target before the next thing is drawn.
 void flushPending()
 {
@@ -319,13 +317,6 @@ void devicePolyline(const std::vector<Point>& pts)
 {
     for (size_t k = 1; k < pts.size(); ++k)
         deviceLineTo(pts[k - 1].x, pts[k - 1].y, pts[k].x, pts[k].y);
-}
-
-void devicePathPoint(const DeviceState& d, double x, double y, double& dx, double& dy)
-{
-    deviceMapPoint(d, x, y, dx, dy);
-    dx = clampFar(dx, d.targetWidth);
-    dy = clampFar(dy, d.targetHeight);
 }
 
 void deviceFillSolid(cairo_t* cr, int colour, cairo_fill_rule_t rule)

@@ -331,8 +331,6 @@ void deviceFlushStroke();
 std::array<double, 8> effectiveMapping();
 // Fills the rings (kernel units) with the even-odd rule in the given style and colour index.
 void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int colour);
-// A kernel point as it goes into a fill path: mapped to device units, far points pulled in.
-void devicePathPoint(const DeviceState& d, double x, double y, double& dx, double& dy);
 // Fills the current path in one colour, solid, with the given rule (see paint.cpp).
 void deviceFillSolid(cairo_t* cr, int colour, cairo_fill_rule_t rule);
 // Takes the rings into the tiled pieces of their colour when a tiled section is open and the
@@ -351,6 +349,16 @@ inline void deviceMapPoint(const DeviceState& d, double x, double y, double& dx,
 inline void deviceMapPoint(double x, double y, double& dx, double& dy)
 {
     deviceMapPoint(state().device, x, y, dx, dy);
+}
+// Device units beyond the target still passed to Cairo, whose fixed-point arithmetic would
+// wrap coordinates much farther out.
+constexpr double kDeviceFar = 1.0e5;
+// A kernel point as it goes into a fill path: mapped to device units, far points pulled in.
+inline void devicePathPoint(const DeviceState& d, double x, double y, double& dx, double& dy)
+{
+    deviceMapPoint(d, x, y, dx, dy);
+    dx = std::clamp(dx, -kDeviceFar, d.targetWidth + kDeviceFar);
+    dy = std::clamp(dy, -kDeviceFar, d.targetHeight + kDeviceFar);
 }
 double deviceScale();  // device units per kernel unit (mean of x and y)
 void deviceUpdateTransform();
