@@ -90,6 +90,10 @@ bool fillInStripes(DeviceState& d, const TiledFills& t)
         return false;
     const cairo_format_t format = cairo_image_surface_get_format(image);
     if (format != CAIRO_FORMAT_RGB24 && format != CAIRO_FORMAT_ARGB32) return false;
+    double ox, oy, sx, sy;  // the stripes lie over the pixels one to one
+    cairo_surface_get_device_offset(image, &ox, &oy);
+    cairo_surface_get_device_scale(image, &sx, &sy);
+    if (ox != 0.0 || oy != 0.0 || sx != 1.0 || sy != 1.0) return false;
     const int rows = cairo_image_surface_get_height(image);
     const int hardware = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const int count = std::clamp(rows / kRowsPerStripe, 1, std::min(kMaxStripes, hardware));
