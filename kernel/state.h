@@ -187,8 +187,9 @@ struct FillGroup {
     std::vector<size_t> sizes;  // points of each ring
 };
 struct TiledFills {
-    int depth = 0;  // sections open
-    std::vector<FillGroup> groups;
+    int depth = 0;                  // sections open
+    std::vector<FillGroup> groups;  // the first `used` wait; the rest keep their room for later
+    size_t used = 0;
     size_t points = 0;    // points waiting in all groups
     bool stripes = true;  // fill many points on a raster in stripes side by side (off to compare)
 };

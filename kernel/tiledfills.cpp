@@ -28,14 +28,34 @@ namespace {
 // Points kept waiting at most (about 32 MB); more are filled and the gathering starts again.
 constexpr size_t kMaxWaiting = size_t{1} << 21;
 
+// Room a group keeps from one section to the next, so that a map of many bands does not grow
+// its paths anew for each band.
+constexpr size_t kKeptPoints = size_t{1} << 18;
+
 FillGroup& groupOf(TiledFills& t, int colour)
 {
-    for (FillGroup& g : t.groups) {
-        if (g.colour == colour) return g;
+    for (size_t k = 0; k < t.used; ++k) {
+        if (t.groups[k].colour == colour) return t.groups[k];
     }
-    t.groups.emplace_back();
-    t.groups.back().colour = colour;
-    return t.groups.back();
+    if (t.used == t.groups.size()) t.groups.emplace_back();
+    FillGroup& g = t.groups[t.used++];
+    g.colour = colour;
+    return g;
+}
+
+// Empties the groups, keeping the room of those that stayed small.
+void emptyGroups(TiledFills& t)
+{
+    for (FillGroup& g : t.groups) {
+        g.points.clear();
+        g.sizes.clear();
+        if (g.points.capacity() > kKeptPoints) {
+            g.points.shrink_to_fit();
+            g.sizes.shrink_to_fit();
+        }
+    }
+    t.used = 0;
+    t.points = 0;
 }
 
 constexpr size_t kStripedPoints = 20000;  // fewer points than this are filled in one go
@@ -63,7 +83,7 @@ void groupPath(cairo_t* cr, const FillGroup& g, double top, double bottom)
 }
 
 // Fills every group, in order, into rows first..last - 1 of the image.
-void fillStripe(cairo_surface_t* image, int first, int last, const std::vector<FillGroup>& groups)
+void fillStripe(cairo_surface_t* image, int first, int last, const TiledFills& t)
 {
     unsigned char* data = cairo_image_surface_get_data(image);
     const int stride = cairo_image_surface_get_stride(image);
@@ -72,7 +92,8 @@ void fillStripe(cairo_surface_t* image, int first, int last, const std::vector<F
         cairo_image_surface_get_width(image), last - first, stride);
     cairo_t* cr = cairo_create(stripe);
     cairo_translate(cr, 0.0, -first);
-    for (const FillGroup& g : groups) {
+    for (size_t k = 0; k < t.used; ++k) {
+        const FillGroup& g = t.groups[k];
         groupPath(cr, g, first - 1.0, last + 1.0);
         deviceFillSolid(cr, g.colour, CAIRO_FILL_RULE_WINDING);
     }
@@ -103,12 +124,12 @@ bool fillInStripes(DeviceState& d, const TiledFills& t)
     for (int k = 1; k < count; ++k) {
         const int first = rows * k / count, last = rows * (k + 1) / count;
         try {
-            helpers.emplace_back(fillStripe, image, first, last, std::cref(t.groups));
+            helpers.emplace_back(fillStripe, image, first, last, std::cref(t));
         } catch (const std::system_error&) {
-            fillStripe(image, first, last, t.groups);
+            fillStripe(image, first, last, t);
         }
     }
-    fillStripe(image, 0, rows / count, t.groups);
+    fillStripe(image, 0, rows / count, t);
     for (std::thread& h : helpers) h.join();
     cairo_surface_mark_dirty(image);
     return true;
@@ -134,9 +155,11 @@ bool deviceJoinFill(const std::vector<std::vector<Point>>& rings, int style, int
     const std::vector<Point>& ring = rings[0];
     FillGroup& g = groupOf(t, colour);
     const size_t start = g.points.size(), n = ring.size();
-    g.points.resize(start + n);
+    for (const Point& q : ring) {
+        Point& p = g.points.emplace_back();
+        devicePathPoint(d, q.x, q.y, p.x, p.y);
+    }
     Point* p = g.points.data() + start;
-    for (size_t k = 0; k < n; ++k) devicePathPoint(d, ring[k].x, ring[k].y, p[k].x, p[k].y);
     if (signedArea(p, n) < 0.0) std::reverse(p, p + n);
     g.sizes.push_back(n);
     t.points += n;
@@ -148,9 +171,10 @@ void deviceFlushFills()
 {
     DeviceState& d = state().device;
     TiledFills& t = d.tiled;
-    if (t.groups.empty()) return;
+    if (t.used == 0) return;
     if (cairo_t* cr = d.cr; cr != nullptr && !fillInStripes(d, t)) {
-        for (const FillGroup& g : t.groups) {
+        for (size_t k = 0; k < t.used; ++k) {
+            const FillGroup& g = t.groups[k];
             cairo_new_path(cr);
             const Point* p = g.points.data();
             for (size_t n : g.sizes) {
@@ -162,8 +186,7 @@ void deviceFlushFills()
             deviceFillSolid(cr, g.colour, CAIRO_FILL_RULE_WINDING);
         }
     }
-    t.groups.clear();
-    t.points = 0;
+    emptyGroups(t);
 }
 
 void beginTiledFills() { ++state().device.tiled.depth; }
