@@ -15,6 +15,7 @@
 // of its own over the same pixels: a pixel's colour depends only on the pieces over it, so the
 // stripes together give what one fill of the whole raster gives.
 #include <algorithm>
+#include <cassert>
 #include <system_error>
 #include <thread>
 
@@ -101,9 +102,32 @@ void fillStripe(cairo_surface_t* image, int first, int last, const TiledFills& t
     cairo_surface_destroy(stripe);
 }
 
-// Fills the groups in stripes side by side when the target is a raster of enough rows and
-// there are points enough to share; false when they are to be filled in one go.
-bool fillInStripes(DeviceState& d, const TiledFills& t)
+// The stripes being filled while the caller goes on: the groups they read, and the raster.
+struct StripeJob {
+    TiledFills fills;
+    std::vector<std::thread> workers;
+    cairo_surface_t* image = nullptr;
+    ~StripeJob()
+    {
+        for (std::thread& w : workers) w.join();
+    }
+};
+StripeJob job;
+
+// Waits for the stripes in flight, if any; their pixels are on the raster after it.
+void finishStripes()
+{
+    for (std::thread& w : job.workers) w.join();
+    job.workers.clear();
+    if (job.image != nullptr) cairo_surface_mark_dirty(job.image);
+    job.image = nullptr;
+    emptyGroups(job.fills);
+}
+
+// Starts filling the groups in stripes side by side when the target is a raster of enough
+// rows and there are points enough to share, and waits for them when asked; false when they
+// are to be filled in one go.  The groups go to the stripes, t keeps empty ones.
+bool fillInStripes(DeviceState& d, TiledFills& t, bool wait)
 {
     cairo_surface_t* image = d.crTarget;
     if (!t.stripes || d.vector || t.points < kStripedPoints || image == nullptr ||
@@ -119,20 +143,52 @@ bool fillInStripes(DeviceState& d, const TiledFills& t)
     const int hardware = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const int count = std::clamp(rows / kRowsPerStripe, 1, std::min(kMaxStripes, hardware));
     if (count < 2) return false;
+    assert(job.workers.empty() && job.image == nullptr);
     cairo_surface_flush(image);
-    std::vector<std::thread> helpers;
-    for (int k = 1; k < count; ++k) {
+    std::swap(job.fills.groups, t.groups);
+    job.fills.used = t.used;
+    job.fills.points = t.points;
+    t.used = 0;
+    t.points = 0;
+    job.image = image;
+    for (int k = wait ? 1 : 0; k < count; ++k) {
         const int first = rows * k / count, last = rows * (k + 1) / count;
         try {
-            helpers.emplace_back(fillStripe, image, first, last, std::cref(t));
+            job.workers.emplace_back(fillStripe, image, first, last, std::cref(job.fills));
         } catch (const std::system_error&) {
-            fillStripe(image, first, last, t);
+            fillStripe(image, first, last, job.fills);
         }
     }
-    fillStripe(image, 0, rows / count, t);
-    for (std::thread& h : helpers) h.join();
-    cairo_surface_mark_dirty(image);
+    if (wait) {
+        fillStripe(image, 0, rows / count, job.fills);
+        finishStripes();
+    }
     return true;
+}
+
+// Fills what the groups hold; waits for it to be on the target unless told that the caller
+// draws nothing before the next flush.
+void flushFills(bool wait)
+{
+    finishStripes();
+    DeviceState& d = state().device;
+    TiledFills& t = d.tiled;
+    if (t.used == 0) return;
+    if (cairo_t* cr = d.cr; cr != nullptr && !fillInStripes(d, t, wait)) {
+        for (size_t k = 0; k < t.used; ++k) {
+            const FillGroup& g = t.groups[k];
+            cairo_new_path(cr);
+            const Point* p = g.points.data();
+            for (size_t n : g.sizes) {
+                cairo_move_to(cr, p[0].x, p[0].y);
+                for (size_t i = 1; i < n; ++i) cairo_line_to(cr, p[i].x, p[i].y);
+                cairo_close_path(cr);
+                p += n;
+            }
+            deviceFillSolid(cr, g.colour, CAIRO_FILL_RULE_WINDING);
+        }
+    }
+    emptyGroups(t);
 }
 
 // Twice the signed area of the ring.
@@ -167,27 +223,7 @@ bool deviceJoinFill(const std::vector<std::vector<Point>>& rings, int style, int
     return true;
 }
 
-void deviceFlushFills()
-{
-    DeviceState& d = state().device;
-    TiledFills& t = d.tiled;
-    if (t.used == 0) return;
-    if (cairo_t* cr = d.cr; cr != nullptr && !fillInStripes(d, t)) {
-        for (size_t k = 0; k < t.used; ++k) {
-            const FillGroup& g = t.groups[k];
-            cairo_new_path(cr);
-            const Point* p = g.points.data();
-            for (size_t n : g.sizes) {
-                cairo_move_to(cr, p[0].x, p[0].y);
-                for (size_t k = 1; k < n; ++k) cairo_line_to(cr, p[k].x, p[k].y);
-                cairo_close_path(cr);
-                p += n;
-            }
-            deviceFillSolid(cr, g.colour, CAIRO_FILL_RULE_WINDING);
-        }
-    }
-    emptyGroups(t);
-}
+void deviceFlushFills() { flushFills(true); }
 
 void beginTiledFills() { ++state().device.tiled.depth; }
 
@@ -195,7 +231,9 @@ void endTiledFills()
 {
     TiledFills& t = state().device.tiled;
     if (t.depth > 0) --t.depth;
-    if (t.depth == 0) deviceFlushFills();
+    // Every drawing, and every look at the target, flushes the fills first: the stripes may go
+    // on filling meanwhile.
+    if (t.depth == 0) flushFills(false);
 }
 
 }  // namespace tarv
