@@ -172,18 +172,24 @@ TEST_F(TiledFills, RasterisedFilesShowNoBackgroundBetweenPiecesOfOneColour)
     }
 }
 
-// Many pieces on a raster are filled in stripes of rows side by side; the pixels are those of
-// one fill of the whole raster, also where pieces cross from one stripe into the next.
+// Many pieces on a raster are filled in stripes of rows side by side, which go on while the
+// caller does; the pixels are those of one fill of the whole raster, also where pieces cross
+// from one stripe into the next, and a line drawn right after the section lies above them.
 TEST_F(TiledFills, StripesOfARasterGiveThePixelsOfOneFill)
 {
     std::vector<uint32_t> pixels[2];
     for (const bool stripes : {false, true}) {
         Canvas canvas;
         tarv::state().device.tiled.stripes = stripes;
+        kernelSetColour(1);
         tarv::beginTiledFills();
         fillMesh(150);
         tarv::endTiledFills();
+        kernelMovePen(kLeft, 300.5f);
+        kernelDrawLineTo(kLeft + kSide, 300.5f);
         kernelFlushOutput();
+        EXPECT_EQ(canvas.at(kLeft + kSide / 4, 300.5), 0x000000u);
+        EXPECT_EQ(canvas.at(kLeft + kSide * 3 / 4, 300.5), 0x000000u);
         cairo_surface_t* s = canvas.surface();
         const unsigned char* data = cairo_image_surface_get_data(s);
         for (int row = 0; row < 750; ++row) {
