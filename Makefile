@@ -5,7 +5,7 @@ BUILD   ?= build
 SANBUILD ?= build-sanitize
 FUZZBUILD ?= build-fuzz
 
-.PHONY: setup build test test-sanitize install-check format-check demo bench fuzz clean
+.PHONY: setup build test test-sanitize install-check format-check demo bench fuzz fuzz-hunt clean
 
 setup:
 	@bash scripts/setup.sh
@@ -34,11 +34,16 @@ format-check: setup
 demo: build
 	@bash scripts/demo.sh $(BUILD)
 
-# The libFuzzer harnesses under fuzz/, built with clang in a directory of their own and run for
-# a short while each (FUZZ_SECONDS in all, FUZZ_PARALLEL at a time).
+# The libFuzzer harnesses under fuzz/, built with clang in a directory of their own.  `fuzz` runs
+# a fixed number of inputs each from a fixed seed (what CI runs: the same tree finds the same
+# thing anywhere); `fuzz-hunt` searches for FUZZ_SECONDS in all, from a new seed each time.
 fuzz:
 	@bash scripts/setup.sh fuzz
 	@bash scripts/fuzz.sh $(FUZZBUILD)
+
+fuzz-hunt:
+	@bash scripts/setup.sh fuzz
+	@bash scripts/fuzz.sh $(FUZZBUILD) hunt
 
 bench: build
 	@for b in $(BUILD)/bench/*; do \

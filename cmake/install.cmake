@@ -1,6 +1,7 @@
-# Installation: the five shared libraries with their public headers, a CMake package (tarv::
-# targets, found with find_package(tarv)), one pkg-config file per library, the program and the
-# example data.  Installed libraries carry no run path into the build tree.
+# Installation: the five shared libraries with their public headers, the tables of error and
+# warning numbers beside them (share/doc/tarv/), a CMake package (tarv:: targets, found with
+# find_package(tarv), the libraries as its components), one pkg-config file per library, the
+# program and the example data.  Installed libraries carry no run path into the build tree.
 include(CMakePackageConfigHelpers)
 
 set(tarv_libraries tarvcore tplotlib tterrlib tmsgcon tpanel)
@@ -18,6 +19,8 @@ install(TARGETS ${tarv_libraries} EXPORT tarvTargets
 install(FILES include/tarvconfig.h include/tarvcore.h include/tplotlib.h include/tterrlib.h
               include/tmsgcon.h include/tpanel.h
         DESTINATION ${CMAKE_INSTALL_INCLUDEDIR})
+install(FILES doc/errors-tarvcore.md doc/errors-tplotlib.md doc/errors-tterrlib.md
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/doc/tarv)
 install(EXPORT tarvTargets NAMESPACE tarv:: DESTINATION ${tarv_cmake_dir})
 configure_package_config_file(cmake/tarvConfig.cmake.in
                               ${PROJECT_BINARY_DIR}/tarvConfig.cmake

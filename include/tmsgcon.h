@@ -19,9 +19,13 @@ TARV_API_BEGIN
 extern "C" {
 #endif
 
-// Stores the two routing values a and b (one value read from each).  Lines go to the console window when a = b or
+// Stores the two routing values a and b (one value read from each; both 0 until the first call,
+// which sends lines to the console window).  Lines go to the console window when a = b or
 // b <= 2 (b = 1: the window starts minimised, b = 2: hidden, otherwise shown), and to the
-// error log file otherwise.
+// error log file otherwise.  The error log is the program's path with its extension replaced by
+// ".ERR"; the first line of a process starts it afresh under a dated header, and every line is
+// written at once.  A line that cannot be logged goes to standard error.  The console reports no
+// numbered errors.
 void registerconsole_(const int* a, const int* b);
 
 // One message: the line is the text alone when the title holds "XXXXXX", else the title,

@@ -26,14 +26,24 @@
 TARV_API_BEGIN
 
 // ---- start and end ---------------------------------------------------------------------------
+// Starts the toolkit once (a second call does nothing) and chooses how the run is driven: a
+// script when TPANEL_SCRIPT names one, else a window on the display.  With neither (or a script
+// that cannot be read) it says on standard error how to run and ends the program with status 2.
+// Call it before any other routine of this header.
 void WinInit();
 void WinExit();  // closes every window and forgets every widget
+// The start-up banner, called right after WinInit; this toolkit shows none and does nothing.
 void DrawTitle();
 
 // ---- registered defaults for the widgets that follow -------------------------------------------
+// The size in cells every widget made from now on starts with (a negative size as 0); the
+// enquiry reads it back.  RegMaximum is kept; it limits nothing.
 void RegMinimum(int columns, int rows);
 void GetMinimum(int& columns, int& rows);
 void RegMaximum(int columns, int rows);
+// Looks of the toggles, buttons, value and text fields, sliders, panels and icons that follow:
+// kept (the first value of each attribute call) for the widgets made after them; they do not
+// change how this toolkit draws.
 void RegToggleAttr(int a, int b, int c);
 void RegToggleSize(int size);
 void RegToggleType(int type);
@@ -50,6 +60,7 @@ void RegIconType(int type);
 void RegValueSize(int size);
 void RegTextSize(int size);
 void RegIconSize(int size);
+// The title style of the windows that follow; GetTitleType reads it back.
 void RegTitleType(int type);
 int GetTitleType();
 void RegTitleString(const char* text, int length);  // the title of the next window
@@ -59,26 +70,44 @@ void RegisterTARV(const char* text, int length);    // couples the graphics kern
 void GetGridArea(int& columns, int& rows, int& cellWidth, int& cellHeight);
 
 // ---- widgets -----------------------------------------------------------------------------------
+// The identifier the next widget will get; the type of widget id (-1 for an unknown one).
 int IGetNextIdentifier();
 int IGetWidgetType(int id);
+// Makes the master window, identifier 1, titled by the registered title; it must be the first
+// widget (a later call does nothing).  a and b are not used.
 void OpenMaster(int a, int b);
+// The value IWinAction answers when widget id is chosen (a menu item, a button; for the master
+// window: when it is resized).  An unknown id is ignored.
 void SetCallBack(int id, int value);
+// Keys are character codes of a letter or digit (0 or another code: none).  A key marks the first
+// letter of the label that matches it as the mnemonic; on a menu item it is also the accelerator,
+// Ctrl with the key (the first item to take a key keeps it).  RegAccel sets widget id's key.
 void RegAccel(int id, int key);
+// Menus: parent is the window or menu they belong to; id is the new widget; texts are the
+// labels.
 void AddMenuBar(int parent, int& id);
 // A title entry in the menu bar (new - 1) and its pop-up menu (new).
 void AddMenuPull(int parent, const char* text, int length, int key, int& id);
+// An item of pop-up menu `parent` (type 5); AddMenuString and AddComboItem make one without a
+// key.
 void AddMenuEntry(int parent, const char* text, int length, int key, int& id);
 void AddMenuString(int parent, const char* text, int length, int& id);
 void AddComboItem(int parent, const char* text, int length, int& id);
+// A pop-up menu (type 4) owned by widget id; ChangeToCombo also makes id a combo box (type 18).
+// a and b are not used.
 void AddMenuPop(int id, int a, int b, int& pop);
 void AddMenuFloat(int id, int& pop);
 void ChangeToCombo(int id, int& pop);
 void AddMenuCascade(int id, int& pop);
+// A separator line in menu id (type 12); result is its identifier.  flag is not used.
 void AddMenuSeparator(int id, int flag, int& result);
 void OpenWindow(int parent, int column, int row, int& id);  // a dialog, hidden until drawn
-// A static text at (column, row), at least as wide as the text.
+// A static text at (column, row), at least as wide as the text and as `width`; kind and d are
+// not used.  A window grows to hold each widget placed in it.
 void AddString(int parent, int kind, const char* text, int length, int d, int column, int row,
                int width, int& id);
+// An entry field holding the text, `width` cells wide at least; d is not used.  AddButton: a
+// button labelled by the text, two cells wider than it, key its mnemonic.
 void AddEditor(int parent, int column, int row, const char* text, int length, int width, int d,
                int& id);
 void AddButton(int parent, int key, const char* text, int length, int column, int row, int& id);
@@ -94,14 +123,27 @@ void SetWidgetInfo(int id, const char* text, int length, int* info, int infoByte
                    int part);
 
 // ---- graphics frames ---------------------------------------------------------------------------
+// A graphics frame at (column, row) of the registered minimum size, with a bitmap of 24 by 24
+// pixels a cell (1 to 400 cells each way) painted in the background colour.  Setting its size
+// through SetWidgetInfo gives it a new, blank bitmap.
 void GraphicsFrame(int parent, int column, int row, int& frame);
+// After RegisterTARV: the kernel draws into this frame's bitmap from now on (an unknown frame is
+// ignored).
 void GetBitmap(int frame);
+// The bitmap's size in pixels (0 and 0 for an unknown frame).
 void GetBitmapSize(int frame, int& pixelWidth, int& pixelHeight);
+// The frame scale (width, height and origin in the program's units): kept and read back (zeros
+// for an unknown frame).
 void SetFrameScale(int frame, float width, float height, float xOrigin, float yOrigin);
 void GetFrameScale(int frame, float& width, float& height, float& xOrigin, float& yOrigin);
+// red, green, blue 0..255 (clamped); other pens are ignored.
 void ChangePen(int pen, int red, int green, int blue);  // pen 0 is the frame background
+// Paints the frame's bitmap in the background colour.
 void ClearFrame(int frame);
+// Shows what the kernel drew on screen now (the window mode; nothing in a scripted run).
 void UpdateFrame();
+// The value IWinAction answers when the frame must be shown again; the frame keeps its picture,
+// so the program need not redraw.
 void SetCallExpose(int frame, int value);
 
 // ---- windows, actions, dialogs, printing -------------------------------------------------------
@@ -118,6 +160,8 @@ void IWinAction(int& value, int* out);
 // longer than either field counts as a cancel.
 void OpenBrowse(int& flag, char* name, int nameLength, char* dir, int dirLength, const char* filter,
                 int filterLength);
+// A message box with the title and text (trailing blanks dropped) that waits for OK; in a
+// scripted run one transcript entry and a line on standard error.  type is not used.
 void ErrorBox(const char* title, int titleLength, const char* text, int textLength, int type);
 // Mode 0 (or -1) starts a page: status 1, the page in pixels and in page units (millimetres).
 // Mode 1 ends the job and writes the page.  Other modes do nothing and give status 0.

@@ -6,7 +6,34 @@
 // legacy routine.  Calling convention: every argument by reference (inputs const, outputs and
 // in/out non-const), arrays as pointers, a text as (pointer, length) with the length by value
 // right after it.  Integers are 32-bit, reals single precision.  Errors and warnings are
-// reported through the graphics kernel as numbers moved 1000 away from zero.
+// reported through the graphics kernel as numbers moved 1000 away from zero: on standard error
+// as "error 1003 in krDrawGriddedContourMap(DRACON)" and in tarv::errorLog().  Every number,
+// its meaning and what was kept or drawn: share/doc/tarv/errors-tterrlib.md.  After an error
+// the routine does none of its remaining work; after a warning it goes on with the corrected
+// value.
+//
+// Order: no call is needed first.  The first call of any routine gives every setting its
+// default; SURF puts them back at any time.  The drawing routines draw through the kernel, so
+// the kernel's output is chosen and opened (kernelSelectOutput, kernelOpenDevice, tarvcore.h)
+// before them and closed after them; settings may come before or after the device opens.  A
+// drawing routine leaves the kernel's line style, colour, text settings and justification as it
+// found them.  A setting stays in force for every later map or picture until it is set again.
+//
+// Units: map and surface coordinates (x, y, heights z) are the caller's own; pictures fill the
+// kernel's picture space, and lengths given in picture units are picture-space units.  Angles
+// are degrees.  Grids hold nx * ny heights, x fastest: node (i, j), i = 1..nx, j = 1..ny, at
+// x = xmin + (i - 1)(xmax - xmin)/(nx - 1), y = ymin + (j - 1)(ymax - ymin)/(ny - 1), is
+// z[(j - 1) nx + i - 1].
+//
+// Pens and fills are "PenCode" and "FillCode" values; tarvcore.h states how they select the
+// kernel's colours, line styles and fill styles, and how the long forms' pen pairs (a, b) become
+// codes.  A long form passes a symbolic code it does not know unchanged to its legacy routine,
+// so the legacy values work there too, unless its comment says otherwise.
+//
+// Workspaces: a routine given (wsize, work) uses the wsize words of work (4 bytes each) and
+// reports 1003 when they are too few; the routines that add to a map or picture must be given
+// the same workspace, of the same size, as the routine that drew it (else 1004 or 1025).  The
+// routines without a workspace argument use the library's own array of 3800 words.
 #ifndef TTERRLIB_H
 #define TTERRLIB_H
 
@@ -83,6 +110,11 @@ enum SurfaceLongFormCode {
 };
 
 // ---- Library open and close -------------------------------------------------------------------
+// SURF (krOpenSurf) puts every setting of the library back to its default and forgets the map or
+// picture drawn last, so that nothing can be added to it (ADDCON then reports 1004).  It is not
+// needed before the first call.  SUREND (krCloseSurf) marks the library closed in the kernel and
+// changes no setting; the next call of any routine opens it again.  Neither draws.  Reports 1099
+// when the kernel cannot measure its character cell or picture space.
 void SURF();
 void SUREND();
 void krOpenSurf();
@@ -91,9 +123,14 @@ void krCloseSurf();
 // ---- Workspace ------------------------------------------------------------------------------
 // n <= 0 stores the size only; a new array starts all zero; an attached array is released.
 void krMakeWorkspace(const int& n, SurfaceWorkspace& ws);
+// Releases the words and leaves the record empty (size 0, no words).
 void krFreeWorkspace(SurfaceWorkspace& ws);
 
 // ---- Map coordinates ------------------------------------------------------------------------
+// Between map coordinates (x, y) and picture coordinates (X, Y) of the gridded or network map
+// drawn last.  With no such map: error 1008, the outputs left as they were; while its map area
+// has no size the outputs are 0.  A contour map laid on a projected surface (CONPER) is not
+// projected here.
 void CONSPA(const float& x, const float& y, float& X, float& Y);
 void SPACON(const float& X, const float& Y, float& x, float& y);
 void krTransformMapCoord(const float& x, const float& y, SurfacePicturePoint& point);
@@ -103,47 +140,74 @@ void krTransformToMapCoord(const float& X, const float& Y, SurfacePoint2& point)
 // The user height function f(x, y) of the function-gridding routines, called once per node.
 using SurfaceHeightFunction = float (*)(const float& x, const float& y);
 
-// z: nx * ny heights read, x fastest.  ncont: the contour intervals wanted (a negative count
-// warns and counts as |ncont|; with the CONDEF list in force the list is read instead).
+// A contour map of the grid over the window xmin..xmax by ymin..ymax (reversed limits are
+// swapped): the frame (CONFRA, CONBND, CONSCA), the contour lines in the pens of CONLIN, labels
+// (CONANN), the title (TITSTR) and, for maps of scattered points, the point markers (RANPTS).
+// z: nx * ny heights read, x fastest; nx, ny at least 2 (else 1005).  ncont: the contour
+// intervals wanted, a nice division of the height range (or of the LEVELS limits) into about
+// that many (a negative count warns and counts as |ncont|; with the CONDEF list in force the
+// list is read instead).
 // switch 0 plain lines, 1 smoothed lines.  work: wsize words, of which the map writes
 // 2 * nx * ny (after the 4 npts words of the data points when markers of a random-point map
 // are on); it keeps the map's grid for ADDCON, ADDFIL, CONPTS, CONHGT and cross-sections.
 // GRDCON works in a 3800-word array of its own: at most 1900 nodes.
+// Reports 1003 (workspace short), 1005, 1013 (no map area), 1015, 1016 (empty window), 1017
+// (all heights equal: nothing drawn), -1011, -1014 (LEVELS limits with one interval: two
+// levels), -1045 (switch not 0 or 1: plain lines).
 void DRACON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
             const int& wsize, float* work);
 void GRDCON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& ncont, const int& lineSwitch);
+// One more contour line at height `level` on the gridded map drawn last, with the same workspace
+// (else 1004); a level outside the LEVELS limits warns -1043 and is still drawn.
 void ADDCON(const float& level, const int& lineSwitch, const int& wsize, float* work);
 // Scattered points onto the nx by ny grid over the window.  x, y, z: npts points read (at
 // least 9 with finite values); x and y are rewritten in place while gridding and hold their
 // values again afterwards, up to rounding.  zgrid: nx * ny heights written, x fastest.
 // work: wsize words, at least 2 * nx * ny + 4 * npts.
+// The method and patch are those of RANINT and CIRPTS.  Draws nothing.  Reports 1002 (fewer than
+// 9 points), 1003, 1005, 1015, 1016, -1007 (a window reaching beyond the data: the data's extent
+// is used), -1001, -1023, -1024.
 void RANGRD(const int& npts, float* x, float* y, float* z, const int& nx, const float& xmin,
             const float& xmax, const int& ny, const float& ymin, const float& ymax, float* zgrid,
             const int& wsize, float* work);
 // f called once per node; zgrid: nx * ny heights written, x fastest; work: wsize words, at
 // least nx * ny (after the 4 npts words of the data points while point markers are on).
+// Draws nothing.
 void FUNGRD(SurfaceHeightFunction f, const int& nx, const float& xmin, const float& xmax,
             const int& ny, const float& ymin, const float& ymax, float* zgrid, const int& wsize,
             float* work);
 // Maps on the grid size in force, in the library's 3800-word array.  RANCON: x, y, z as for
 // RANGRD (npts points read, x and y rewritten and restored), 2 * nx * ny + 4 * npts <= 3800.
+// The grid size in force is 31 by 31 at first use and after SURF; a gridded map or a gridding
+// of another size changes it.  RANCON grids over the points' own extent (at 31 by 31 it takes
+// at most 469 points; fewer than 9: 1002), FUNCON samples f once per node over the window.
+// ncont and switch as for DRACON; all heights equal: 1017, no map.
 void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont, const int& lineSwitch);
 void FUNCON(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
             SurfaceHeightFunction f, const int& ncont, const int& lineSwitch);
+// A band-filled contour map: each band between two levels filled, then the contour lines drawn
+// over the bands when CONSWI is 1 (the default).
 // codes: |ncont| + 1 fill codes read (none when codes is null), used band by band in turn,
 // over again when the CONDEF list gives more bands; a negative code leaves its band unfilled.
 // key 1 draws the fill key.  work: wsize words, at least 3 * nx * ny + 1000 (after the data
 // points as for DRACON).
+// Reports what DRACON reports, and -1029 (more bands than the band table holds).
 void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
             const int* codes, const int& key, const int& wsize, float* work);
+// One more band between heights z1 and z2 (either order) filled with FillCode `code` on the
+// gridded map drawn last, with its workspace (else 1004); lines 1 also draws the contour lines at
+// both heights.  A band thinner than the tolerance: 1032.
 void ADDFIL(const float& z1, const float& z2, const int& code, const int& lines,
             const int& lineSwitch, const int& wsize, float* work);
 
 // Switch codes: kSurfContourSwitchOff, kSurfContourSwitchOn.  The workspace of the drawing and
 // gridding long forms comes back holding the map or grid; the gridding long forms make it anew.
+// krDrawGriddedContourMap is DRACON, krAddGriddedContour ADDCON, krFillGriddedContourMap FILCON,
+// krAddGriddedContourFill ADDFIL (its pen pair as a FillCode), krGenerateRandomGrid RANGRD,
+// krGenerateFunctionGrid FUNGRD, with the window as an extent.
 void krAddGriddedContour(const float& height, const int& switchCode, SurfaceWorkspace& ws);
 void krDrawGriddedContourMap(const SurfaceExtent& extent, const int& nx, const int& ny,
                              const float* z, const int& count, const int& switchCode,
@@ -164,25 +228,87 @@ void krGenerateFunctionGrid(SurfaceHeightFunction f, const SurfaceExtent& extent
                             const int& ny, float* grid, SurfaceWorkspace& ws);
 
 // ---- Contour map settings -------------------------------------------------------------------
+// None of these draws; each setting stays in force for every later map until set again or SURF.
+// CIRPTS: the number of data points used around each node by the scattered-point gridding
+// (default 24; 0 gives 24, a negative n warns -1009 and gives 24).
 void CIRPTS(const int& n);
+// Contour labels.  skip: levels left unlabelled between two labelled ones (0 every level
+// labelled; negative: no labels).  spacing: picture units along a line between two labels (0:
+// 60).  size: character height of the labels in picture units (0: the kernel's character
+// size).  width: field width 1..9 of the label numbers, with `decimals` decimals, showing the
+// value divided by 10^exponent (exponent 9999: none); width 0 chooses the format itself; another
+// width warns -1047 and chooses too.  pen: the labels' PenCode (0 or below: the line's pen).
+// alongLine 1: a label turns with its line, in the direction the line is traced, so some labels
+// read upside down; any other value: labels read from left to right.
 void CONANN(const int& skip, const float& spacing, const float& size, const int& width,
             const int& decimals, const int& exponent, const int& pen, const int& alongLine);
+// Contour limits: the levels of later maps run from zlow to zhigh (either order), ncont of them
+// equally spaced; both 0 switches the limits off (the default); a range below the tolerance
+// warns -1020 and raises zhigh by a thousandth.  Cancels a CONDEF list.
 void LEVELS(const float& zlow, const float& zhigh);
+// The explicit contour heights of later maps, strictly increasing.  Cancels the LEVELS limits.
 // z: n heights read for n 1..99 (up to the first that does not increase); none otherwise.
+// n outside 1..99 warns -1064, heights not increasing -1065; either way the list is off and the
+// maps choose their own levels.
 void CONDEF(const int& n, const float* z);
+// The scattered-point gridding's method: 0 (the default) the local fit, replaced by the
+// neighbours' weighted average where it leaves the neighbours' height range widened by `value`
+// times that range (default 1.0); 1 the local fit alone; 2 the weighted average alone.  Another
+// method warns -1021 and gives 0; a negative value warns -1019 and is taken as its absolute value.
 void RANINT(const int& method, const float& value);
+// Data-point markers on the maps of scattered points: marker symbol |marker| (tarvcore.h); a
+// negative marker also writes each point's height beside it; 0 (the default) no markers.
+// Markers keep the data points in the workspace ahead of the grid: 4 * npts words more.
 void RANPTS(const int& marker);
+// The map area in picture units (either order): later maps are drawn into it instead of the
+// area the frame chooses.  An empty x or y range reports 1015 or 1016 and leaves the area unset.
 void CONBND(const float& xmin, const float& xmax, const float& ymin, const float& ymax);
+// Pens (PenCode) of the map frame (also its annotation, the fill key and the point markers), of
+// the contour lines and of the major lines: the first level and then every (majorEvery + 1)-th
+// is drawn with majorPen.  A negative value warns -1019 and is taken as its absolute value.
+// Until CONLIN is called the maps draw in the colour in force when they are called.
 void CONLIN(const int& framePen, const int& linePen, const int& majorPen, const int& majorEvery);
+// The map frame: 0 (the default) a box with ticks, axis numbers, axis titles and the contour
+// height and step annotation; 1 a plain box with the annotation; 2 the annotation without the
+// box.  Another type warns -1048 and gives 0.
 void CONFRA(const int& type);
+// value 1 draws the contour lines over the bands of a filled map (the default), 0 fills only;
+// the same value 1 makes a perspective surface opaque, its cells filled before its lines are
+// drawn (default 0).  Another value warns -1021 and gives 1 for the maps, 0 for the surfaces.
 void CONSWI(const int& value);
+// Frame scale of the map frame: s1 for x, s2 for y in map units (0: the map chooses).  Kinds 0
+// and 1 take s as the tick interval of its axis, kinds 2 and 3 choose the intervals for the scale
+// s; kinds 0 (the default) and 2 also give x and y the same scale (not with a CONBND area).
+// Another kind warns -1021 and gives 0; a negative value warns -1019.  s3 is kept, not used.
+// An interval the axis cannot take warns -1042 and the map's own is used.
 void CONSCA(const float& s1, const float& s2, const float& s3, const int& kind);
+// The plot title drawn above later maps (at most 120 characters; more warns -1010 and is cut).
+// A blank text switches the title off.
 void TITSTR(const char* text, int length);
+// mode 1 (the default): the drawing routines draw their text in kernel text mode 1; 0 leaves
+// the caller's text mode (but for the first drawing routine after the library opens).  Another
+// mode warns -1021 and gives 1.
 void SURMOD(const int& mode);
+// Cross-section frame type 0..3 (another warns -1048 and gives 0) and the cross-section area in
+// picture units (as CONBND: 1015, 1016 for an empty range).
 void CRSFRA(const int& type);
 void CRSBND(const float& xmin, const float& xmax, const float& ymin, const float& ymax);
+// The axis and annotation titles (at most 25 characters each; more warns -1010 and is cut).
+// selector 1..7 sets one title: 1 "X axis", 2 "Y axis", 3 "Z axis", 4 "Contour Height",
+// 5 "Contour Step", 6 "X Limits Shown", 7 "Y Limits Shown" (the defaults), and titles are drawn
+// with their power-of-ten factor; 0 puts every title back to its default; -1 does too and draws
+// the titles without the factor; -2 draws no axis titles and no data-point legend.  Another
+// selector changes nothing.
 void ANNSTR(const int& selector, const char* text, int length);
 
+// The long forms of the settings above: krSetInterpolationPatch CIRPTS, krSetContourAnnotation
+// CONANN (alongLineCode kSurfLabelsLeftToRight or kSurfLabelsAlongLine), krSetContourLimits
+// LEVELS, krSetContourLevels CONDEF, krSetRandomInterpolation RANINT (kSurfRandomMethod1, 2),
+// krSetRandomPointMarker RANPTS, krSetContourMapFrame CONBND, krSetContourMapLineStyles CONLIN,
+// krSetContourMapFrameType CONFRA (kSurfMapFrameType0..2), krSetContourDrawingSwitch CONSWI,
+// krSetContourMapFrameScale CONSCA, krSetSurfPlotTitle TITSTR, krSetSurfCharMode SURMOD
+// (kSurfCharModeOff, 2 for on), krSetCrossSectionFrameType CRSFRA (kSurfCrossFrameType0..3),
+// krSetCrossSectionFrame CRSBND, krSetSurfaceAxesTitle ANNSTR.
 void krSetInterpolationPatch(const int& n);
 void krSetContourAnnotation(const int& skip, const float& spacing, const float& size,
                             const int& width, const int& decimals, const int& exponent,
@@ -191,6 +317,8 @@ void krSetContourLimits(const float& zlow, const float& zhigh);
 // heights: as z of CONDEF.
 void krSetContourLevels(const int& n, const float* heights);
 void krSetRandomInterpolation(const int& methodCode, const float& value);
+// markerCode kSurfMarkerPlain: markers of `symbol`; kSurfMarkerWithValue: with the heights;
+// 0: none; any other code keeps the marker of the previous call.
 void krSetRandomPointMarker(const int& markerCode, const int& symbol);
 void krSetContourMapFrame(const SurfaceExtent& extent);
 // The major-line pen is a pen pair (a, b): a < 0 not drawn, a = 0 colour b, a > 0 and b = 0
@@ -199,34 +327,55 @@ void krSetContourMapLineStyles(const int& framePen, const int& linePen, const in
                                const int& majorB, const int& majorEvery);
 void krSetContourMapFrameType(const int& typeCode);
 void krSetContourDrawingSwitch(const int& value);
+// Kind codes: kSurfScaleFirstOn or Off (equal scales) with kSurfScaleSecondOff or On (the given
+// intervals); another pair gives kind 0.
 void krSetContourMapFrameScale(const float& s1, const float& s2, const float& s3,
                                const int& firstKindCode, const int& secondKindCode);
 void krSetSurfPlotTitle(const char* text, int length);
 void krSetSurfCharMode(const int& modeCode);
 void krSetCrossSectionFrameType(const int& typeCode);
 void krSetCrossSectionFrame(const SurfaceExtent& extent);
+// selectorCode: 0..3 as ANNSTR's selector, kSurfTitlesNone (-2), kSurfTitlesNoFactor (-1),
+// kSurfTitleContourHeight (4), kSurfTitleContourStep (5), kSurfTitleXLimits (6); any other code
+// sets title 7.
 void krSetSurfaceAxesTitle(const int& selectorCode, const char* text, int length);
 
 // ---- Overlays, spot heights, contour data sets and cross-sections ---------------------------
-// Over the map drawn last (gridded or network map): a polyline and grid lines in map
+// Over the map drawn last (gridded or network map, else 1008): a polyline and grid lines in map
 // coordinates.  The steps of the grid lines are map units; the lines are clipped to the map
 // window.  x, y: n points read (none for n below 2).
+// LINCON draws in the pen in force; CONGRD in the colour in force when it is called, lines of
+// constant y from y1 to y2 every ystep, then of constant x (a step of 0: 1034; a negative step
+// warns -1019; a window clipped warns -1046; an empty range: 1015, 1016).
 void LINCON(const int& n, const float* x, const float* y);
 void CONGRD(const float& x1, const float& x2, const float& xstep, const float& y1, const float& y2,
             const float& ystep);
 // The height of the gridded map drawn last at the map point (x, y); the workspace of that map.
+// Between the nodes the heights are interpolated linearly along each cell side, bilinearly
+// inside.  No gridded map: 1004, z left alone; a point outside the map window: 1026, z = 0.
 void CONHGT(const float& x, const float& y, float& z, const int& wsize, const float* work);
 // The contour at height z on the gridded map drawn last.  kind 0 plain, 1 smoothed; draw 1
 // also draws it and lists the level.  x, y: npts points at most written; lengths: nlines
 // entries at most written.  npts, nlines: capacities in, counts out (nlines may exceed its
 // capacity; only that many lengths are stored).
+// The points are map coordinates, line after line; lengths[k] is the number of points of line
+// k.  The workspace of the map (else 1004); points beyond the capacity warn -1038 and are not
+// kept (the drawing goes on), lines beyond it warn -1039.
 void CONPTS(const float& z, const int& kind, const int& draw, int& npts, float* x, float* y,
             int& nlines, int* lengths, const int& wsize, float* work);
 // A vertical section from map point (x1, y1) to (x2, y2) through the map, isometric or
 // perspective surface drawn last, in a frame of its own.
+// The frame is the CRSBND area (else the picture less a margin of 10 characters) of CRSFRA's
+// type; the profile of heights along the line, with the listed contour levels drawn across it.
+// The workspace of that picture (else 1025; too short for the tables: 1003); an end outside the
+// map window: 1026; both ends the same: 1027.  Map overlays drawn afterwards refer to the
+// section.
 void CRSSEC(const float& x1, const float& y1, const float& x2, const float& y2, const int& wsize,
             float* work);
 
+// Long forms: krAddContourPolyline LINCON, krAddContourMapGrid CONGRD (the extent and steps),
+// krReturnContourSpotHeight CONHGT, krReturnContourDataset CONPTS, krDrawGriddedCrossSection
+// CRSSEC, each with the map's workspace record.
 // points: n read.
 void krAddContourPolyline(const int& n, const SurfacePoint2* points);
 // extent: {x from, x to, y from, y to}.
@@ -246,6 +395,10 @@ void krDrawGriddedCrossSection(const float& x1, const float& y1, const float& x2
 // TRIDER; later routines must be given the same workspace with the same size.  The build needs
 // wsize >= 36 (npts + 1) + 100; the words beyond the points give room for TRIADD and TRIREG.
 // x, y, z: npts points read.
+// The network is the Delaunay triangulation of the points.  A point that repeats another warns
+// -1076 and is left out; 7 points or fewer: 1069; all heights equal: 1017; all points on one
+// line: 1080; a coordinate that is no number: 1081; no room for the triangles: 1071; a workspace
+// too short: 1003.  The builders draw nothing.
 void RANTRI(const int& npts, const float* x, const float* y, const float* z, const int& wsize,
             float* work);
 // x, y, z, dzdx, dzdy: npts values each read; dzdx, dzdy are the derivatives of z at each
@@ -253,47 +406,72 @@ void RANTRI(const int& npts, const float* x, const float* y, const float* z, con
 void TRIDER(const int& npts, const float* x, const float* y, const float* z, const float* dzdx,
             const float* dzdy, const int& wsize, float* work);
 // kind 0: height interpolated, 1: z given, 2: z and derivatives given.
+// One more point (x, y) in the network; one that repeats a vertex warns -1076 and is left out,
+// one that cannot be placed inside the network warns -1073.  A kind out of range warns -1021 and
+// gives 0.  No network in the workspace: 1074; another workspace or no room for the point: 1003;
+// no room for its triangles: 1071.
 void TRIADD(const int& kind, const float& x, const float& y, const float& z, const float& dzdx,
             const float& dzdy, const int& wsize, float* work);
 // A closed polygon of n points whose edges become network edges and whose triangles are
 // marked; regionKind 2 marks the triangles outside the polygon instead.  x, y: n read; z: n
 // read for kind 1 and 2; dzdx, dzdy: n read for kind 2 only.
+// kind as for TRIADD; regionKind out of 0..2 warns -1021 and gives 2.  n below 3: 1069.  A
+// polygon given clockwise warns -1078; one that crosses itself: 1079.
 void TRIREG(const int& kind, const int& n, const float* x, const float* y, const float* z,
             const float* dzdx, const float* dzdy, const int& regionKind, const int& wsize,
             float* work);
 // method 0 linear, 1 local fit over `neighbours` points, 2 cubic patch; weighting 1..4.
+// The defaults: method 2, 10 neighbours, weighting 1.  A method or weighting out of range warns
+// -1021 and gives 2 or 1; 6 neighbours or fewer warn -1072 and give 10.  Draws nothing.
 void TRIINT(const int& method, const int& neighbours, const int& weighting);
+// The length in picture units of the pieces into which triangle sides are cut when curved
+// contours are traced (default 4.0; below 100 times the tolerance warns -1075 and gives 4.0; a
+// negative step warns -1019 and is taken as its absolute value).
 void TRISTP(const float& step);
+// Height and derivatives of the network's surface at (x, y), by the method of TRIINT; a data
+// point gives its own height.  A point outside the network warns -1073 and is extrapolated by
+// the local fit.  No network: 1074; another workspace: 1003.
 void TRIHGT(const float& x, const float& y, float& height, float& dzdx, float& dzdy,
             const int& wsize, float* work);
 // zgrid: nx * ny heights written, x fastest, over the window.
+// As TRIHGT at each node (nodes outside warn -1073 once); nx or ny below 2: 1005; an empty
+// window: 1015, 1016.
 void TRIGRD(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& nx, const int& ny, float* zgrid, const int& wsize, float* work);
 // The hull as a closed polygon in x, y: n is the capacity in (at least 3) and at most n points
 // are written; n out is the number of points, the first repeated at the end.  A hull that
 // does not fit fills the n points, warns, and leaves n as it was.  drawSwitch 1 also draws it
 // on the current map.
+// A capacity below 3: 1069; the warning is -1061; a switch other than 0 or 1 warns -1021 and
+// gives 1.
 void TRIBOU(int& n, const int& drawSwitch, float* x, float* y, const int& wsize, float* work);
 // The triangles on the current network map; marker not 0 marks the data points with it.
+// The current network map is the one DRATRI, FILTRI or TRISET drew last with this workspace
+// (else 1004).  marker as for RANPTS (negative: with the heights).
 void TRINET(const int& marker, const int& wsize, float* work);
 
+// A point's derivatives of height along x and y.
 struct SurfaceGradient {
     float dzdx, dzdy;
 };
 
 // The workspace is made anew with 36 maxCount + 36 words: room for maxCount - 3 points.
 // points (and gradients): n read.
+// krGenerateRandomNetwork is RANTRI, krGenerateDerivsNetwork TRIDER.
 void krGenerateRandomNetwork(const int& maxCount, const int& n, const SurfacePoint3* points,
                              SurfaceWorkspace& ws);
 void krGenerateDerivsNetwork(const int& maxCount, const int& n, const SurfacePoint3* points,
                              const SurfaceGradient* gradients, SurfaceWorkspace& ws);
 // kindCode: kSurfNetPointInterpolated, kSurfNetPointHeight, kSurfNetPointDerivatives.
+// TRIADD.
 void krAddNetworkPoint(const int& kindCode, const SurfacePoint3& point,
                        const SurfaceGradient& gradient, SurfaceWorkspace& ws);
 // points: n read; gradients: n read when not null.
+// TRIREG; regionKindCode kSurfNetRegion0, kSurfNetRegion1 or kSurfNetRegion1b.
 void krAddNetworkRegion(const int& kindCode, const int& n, const SurfacePoint3* points,
                         const SurfaceGradient* gradients, const int& regionKindCode,
                         SurfaceWorkspace& ws);
+// TRIHGT.
 void krReturnNetworkSpotHeight(const float& x, const float& y, float& height,
                                SurfaceGradient& gradient, SurfaceWorkspace& ws);
 // x, y and n as for TRIBOU.
@@ -303,10 +481,14 @@ void krReturnNetworkBound(int& n, const int& drawSwitch, float* x, float* y, Sur
 void krDrawNetwork(const int& markerCode, const int& markerValue, SurfaceWorkspace& ws);
 // The grid workspace is made anew at the size a gridded map of the grid needs.  z: nx * ny
 // heights written, x fastest.
+// TRIGRD; the grid workspace can then go to krDrawGriddedContourMap.
 void krGenerateNetworkGrid(const SurfaceExtent& extent, const int& nx, const int& ny, float* z,
                            SurfaceWorkspace& networkWs, SurfaceWorkspace& gridWs);
+// TRIINT with kSurfNetMethodLinear or kSurfNetMethodCubic (32767: the local fit) and
+// kSurfNetWeighting1..3.
 void krSetNetworkInterpolation(const int& methodCode, const int& neighbours,
                                const int& weightingCode);
+// TRISTP.
 void krSetNetworkContourStep(const float& step);
 
 // ---- Network contour maps and band fills ----------------------------------------------------
@@ -314,24 +496,36 @@ void krSetNetworkContourStep(const float& step);
 // contours, 1 curved contours (traced with the heights of the method in force, drawn as smooth
 // curves; straight under the linear method).
 // TRISET lays out an empty network map for the window; ADTCON and ADTFIL can add to it.
+// The map's frame, pens, labels and title are the contour map settings above.  No network in the
+// workspace: 1074; another workspace or one too short: 1003; an empty window: 1015, 1016; all
+// heights equal: 1017, nothing drawn; a switch other than 0 or 1 warns -1045 (straight).
 void TRISET(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& wsize, float* work);
 // ncont: the number of contour intervals wanted (0 draws only the frame and markers).
+// A negative ncont warns -1011 and counts as |ncont|; levels as for DRACON (LEVELS, CONDEF).
 void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& ncont, const int& lineSwitch, const int& wsize, float* work);
 // One more contour line on the network map drawn last.
+// Needs that map and its workspace (else 1004); a height outside the LEVELS limits warns -1043
+// and is drawn all the same.
 void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float* work);
 // codes: |ncont| + 1 fill codes, used band by band in turn (a negative code leaves its band
 // unfilled); key 1 draws the fill key.
+// The contour lines are drawn over the bands when CONSWI is 1 (the default).
 void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& ncont, const int& lineSwitch, const int* codes, const int& key,
             const int& wsize, float* work);
 // One more band between two heights on the network map drawn last; lines 1 also draws the
 // contour lines at both heights.
+// code: the band's FillCode.  Needs that map and its workspace (else 1004); a band thinner than
+// the tolerance: 1032.
 void ADTFIL(const float& z1, const float& z2, const int& code, const int& lines,
             const int& lineSwitch, const int& wsize, float* work);
 
 // Switch codes: kSurfContourSwitchOff, kSurfContourSwitchOn.  The workspace holds the network.
+// krSetNetworkFrame is TRISET, krDrawTriangulatedContourMap DRATRI, krAddTriangulatedContour
+// ADTCON, krFillTriangulatedContourMap FILTRI, krAddTriangulatedContourFill ADTFIL (its pen pair
+// as a FillCode).
 void krSetNetworkFrame(const SurfaceExtent& extent, SurfaceWorkspace& ws);
 void krDrawTriangulatedContourMap(const SurfaceExtent& extent, const int& count,
                                   const int& switchCode, SurfaceWorkspace& ws);
@@ -347,38 +541,100 @@ void krAddTriangulatedContourFill(const float& height1, const float& height2, co
 
 // ---- Projected surfaces ---------------------------------------------------------------------
 // Settings (none draws).  Pens and fill codes are the library's PenCode and FillCode.
+// Each stays in force for the later pictures until set again or SURF.
+// PRJBAS: pens[3] read, the FillCodes of the walls hung under the front rows along x and along
+// y and of the floor seen from below (-1 leaves a part out; all -1, the default, no walls).
+// style -1 draws no drop lines from the front rows to the base; 0 (the default) and 1 draw them
+// (isometric pictures); another style warns -1021 and gives 0.
 void PRJBAS(const int& style, const int* pens);  // pens[3]
+// The surface's height as a part of the picture (default 0.5) and the y/x ratio of the axes
+// (default 1.0): a negative ratio warns -1019 and is taken as its absolute value, 0 warns -1049
+// and gives the default.
 void HEIRAT(const float& ratio);
 void XYRAT(const float& ratio);
+// Draw every nx-th grid line along x and every ny-th along y (negative: -1019, absolute value;
+// either 0 warns -1034 and draws every line).
 void PRJGRD(const int& nx, const int& ny);
+// 1 (the default) removes the hidden lines, 0 draws every line; another value warns -1021, 1.
 void PRJHID(const int& onOff);
+// Heights are clamped to z1..z2 (either order); equal values switch the clamping off.
 void PRJLEV(const float& z1, const float& z2);
+// The older form of PRJLEV: warns -1031 each time, then does what PRJLEV does and also fixes the
+// z axis to z1..z2; mode 0 or 1 (another warns -1021 and gives 1).
 void PRJZAX(const float& z1, const float& z2, const int& mode);
+// The picture's area in picture units (either order; an empty range: 1015, 1016, area unset).
+// With CONPER on it is also the contour map area.
 void PRJBND(const float& x1, const float& x2, const float& y1, const float& y2);
+// PenCodes of the base and axes (pen1), the inner grid lines (pen2) and the edges (pen3); a
+// negative one warns -1019 and is taken as its absolute value.  Until PRJLIN is called every
+// line is drawn in the colour in force when the picture is drawn.
 void PRJLIN(const int& pen1, const int& pen2, const int& pen3);
+// The base: 0 (the default) the base with annotated axes; 1 the base's edges; 2 no base; 3 the
+// top and the underside of the surface; 4 the underside alone.  Another type warns -1048, 0.
 void PRJFRA(const int& type);
+// Steps of the x, y and z axis annotation in map units (0: chosen; negative: -1019, absolute).
 void PRJSCA(const float& dx, const float& dy, const float& dz);
+// Grid lines drawn: 0 (the default) both families, 1 the lines along x (constant y), 2 the lines
+// along y.  Another mode warns -1021 and gives 0.
 void PRJSEC(const int& mode);
+// Number format of the axis annotation: axis 1, 2, 3 (x, y, z) or 4 (all three) written in
+// width 1..9 with decimals 0..8, showing the value divided by 10^exponent (9999: not scaled).
+// Axis 0 switches all three back to the automatic format.  For axis 1..3 a width or decimals
+// out of range switches that axis back (a width other than 0 warns -1047); another axis, or
+// axis 4 with values out of range, warns -1021 and switches all three back.
 void ANNDIG(const int& axis, const int& width, const int& decimals, const int& exponent);
+// The six axes: x and y on the front base edges, z, x and y on the back top edges, a second z.
+// codes1: style per axis, 0 nothing, 1 (the default) axis line with ticks and numbers, 2 grid
+// lines across the walls and floor at its ticks, 3 both; codes2: 1 leaves out the first
+// number, 2 the last, 3 both (default 0).  A code out of 0..3 warns -1021.
 void PRJAXI(const int* codes1, const int* codes2);  // six words each
 // On the last projected picture.  x, y, z: n points read.
+// LINPRJ draws the polyline (x, y, z) in the pen in force, projected as the picture; no picture:
+// 1018.  PRJHGT: the height of the picture's grid at (x, y), with its workspace; no picture:
+// 1018; outside the grid: 1026, z = 0.  PERSPA: the picture point (X, Y) of the surface point
+// (x, y, z) under the perspective set-up in force (PERSET or the last perspective picture; none:
+// 1018).
 void LINPRJ(const int& n, const float* x, const float* y, const float* z);
 void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const float* work);
 void PERSPA(const float& x, const float& y, const float& z, float& X, float& Y);
 // Perspective set-up and pictures.  distance 0 chooses it; the distance used is written back.
+// The eye looks at the middle of the window from `distance` map units away, `elevation` degrees
+// above the base plane (-90 <= elevation < 90; negative: from below; out of range warns -1035
+// and gives 35.3) and `azimuth` degrees round from the x axis (any value, taken modulo 360).
+// An eye so close that the picture cannot be drawn is moved away (-1036, written back); one
+// standing over the grid: 1036.  A y range that the XYRAT ratio shrinks below a tenth of the x
+// range, or stretches past ten times it, changes the ratio (-1062); a y range of nothing: 1062.
+// PERSET sets up the projection of the window and the height range z1..z2 (equal: -1017,
+// widened) without drawing, for PERSPA and LINPRJ; an empty window: 1015, 1016; no picture
+// area: 1013.
 void PERSET(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
             const float& z1, const float& z2, float& distance, const float& elevation,
             const float& azimuth);
 // z: nx * ny heights read, x fastest.
+// The surface as a wire frame of grid lines seen in perspective, hidden lines removed (PRJHID),
+// in the picture area (PRJBND, else the picture), with the base and axes of PRJFRA.  work:
+// wsize words, at least nx * ny + 34 * max(nx, ny) (else 1003, nothing drawn); the words
+// beyond that hold the hidden-line outline, so more words let it keep more points.  When the
+// outline store is full: 1037, the line being drawn is cut short there and the picture goes on.
+// Also 1005, 1015, 1016 (the grid), -1017 (all heights equal: the range is widened), 1013,
+// and what PERSET reports.  The picture's workspace serves LINPRJ, PRJHGT, CRSSEC and PERAXE.
 void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth, const int& wsize, float* work);
 // n levels (0..99); pens: n + 1 read for n 1..99, none for 0.  keySwitch 1 draws a key of
 // levels.
+// As PERPRJ, each grid line drawn in the PenCode of the height band it runs through: n bands
+// over the height range (or the CONDEF list), pens[k] for band k; n outside 0..99: 1066,
+// nothing drawn.  keySwitch other than 0 or 1 warns -1021 (no key).  Workspace as PERPRJ.
 void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth, const int& n, const int* pens, const int& keySwitch,
             const int& wsize, float* work);
+// PERPRJ in the library's 3800-word array: nx * ny + 34 * max(nx, ny) <= 3800 (45 by 45 nodes
+// at most; 1003 otherwise).  RANPER grids npts scattered points (at least 9, else 1002; x and y
+// restored as RANGRD does) and FUNPER samples f over the window, on the grid size in force (31
+// by 31 at first use), then draw as GRDPER; RANPER's gridding needs 2 * nx * ny + 4 * npts <=
+// 3800 as RANCON's, and with data-point markers on its picture 4 * npts words more.
 void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth);
@@ -388,20 +644,36 @@ void FUNPER(const float& xmin, const float& xmax, const float& ymin, const float
             SurfaceHeightFunction f, float& distance, const float& elevation, const float& azimuth);
 // fillArray: one FillCode per grid cell read, (nx - 1) * (ny - 1), x fastest; negative:
 // unfilled.
+// A filled perspective surface: as PERPRJ (same workspace), each cell filled with its code
+// before the lines over it are drawn.  PERPRO, CONPER, COPPRJ and PERAXE work on it afterwards.
 void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth, const float* fillArray, const int& wsize, float* work);
 // x, y: at most n points written.  n: capacity in (at least 5), profile points written out
 // (0 when there are none or the capacity is too small, -1: no filled surface).
+// The outline of the filled surface drawn last, in picture units; drawSwitch 1 also draws it
+// (another value warns -1021 and gives 1).  The workspace of that surface (else 1004, n = -1);
+// a capacity below 5: 1061; an outline longer than the capacity warns -1061 and is cut.
 void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize, float* work);
+// onOff 1: later contour maps are drawn onto the filled perspective picture, in the plane at
+// `height` (outside the picture's height range: -1063, its lower end); 0 off.  Another switch
+// warns -1021 and gives 1; no perspective picture: 1018.  CONBND switches it off.
 void CONPER(const int& onOff, const float& height);
 // x, y: n points read.
+// A polygon of map points filled with fillCode in the plane at `height` of the perspective
+// picture (no picture: 1018; a height outside its range: -1063, its lower end).
 void COPPRJ(const int& n, const float* x, const float* y, const float& height, const int& fillCode);
+// The annotated axes of the perspective picture drawn last (PRJAXI, PRJSCA, ANNDIG, ANNSTR),
+// with its workspace; no projection to draw in: 1067.
 void PERAXE(const int& wsize, float* work);
 // Isometric pictures; view 0..3 (any integer, taken modulo 4).  z: nx * ny heights read, x
 // fastest; codes: one FillCode per cell read, (nx - 1) * (ny - 1), x fastest.  The random-point
 // and function pictures grid onto the grid size in force (RANISO and RANPER read npts points
 // of x, y, z and restore x and y as RANGRD does).
+// The grid's x and y run up to the right and left at 30 degrees, heights straight up; the view
+// turns the grid a quarter at a time.  work: wsize words, at least nx * ny + 11 * max(nx, ny)
+// (else 1003); GRDISO, RANISO and FUNISO use the library's 3800-word array.  Also 1005, 1013,
+// 1015, 1016, -1017, -1046 (grid-line intervals larger than the grid: every line).
 void ISOPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& view, const int& wsize, float* work);
 void ISOFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
@@ -444,6 +716,18 @@ struct SurfacePenPair {
     int a, b;
 };
 
+// The long forms of the surface routines: krSetSurfaceBaseStyle PRJBAS (kSurfBaseStyleNone,
+// Zero, One; another code keeps the style of the previous call), krSetHeightRatio HEIRAT,
+// krSetSurfaceAxesRatio XYRAT, krAddSurfacePolyline LINPRJ, krSetSurfaceFrame PRJBND,
+// krSetSurfaceBaseType PRJFRA (kSurfBaseType0..4), krSetSurfaceGridInterval PRJGRD,
+// krReturnSurfaceSpotHeight PRJHGT, krSetSurfaceHiddenLineSwitch PRJHID, krSetSurfaceLineStyles
+// PRJLIN (the third pen a pen pair), krSetSurfaceAxesIntervals PRJSCA, krSetSurfaceGridMode
+// PRJSEC (kSurfGridModeBoth for 0), krSetSurfaceLevelLimits PRJLEV, krTransformSurfaceCoord
+// PERSPA, krSetSurfaceAxesAnnotation ANNDIG (kSurfGridModeBoth for all axes),
+// krReturnSurfaceProfile PERPRO, krDrawWireFrameSurface PERPRJ, krDrawLineStyleSurface PERLI3,
+// krFillSurface PERFIL, krSetContourMapHeight CONPER, krFillProjectedPolygon COPPRJ,
+// krSetPerspProjection PERSET, krDrawSurfaceAxes PERAXE, krSetSurfaceAxesStyle PRJAXI
+// (kSurfAxisStyle1..3, kSurfAxisSide1..3).  The workspace records are the pictures'.
 void krSetSurfaceBaseStyle(const int& styleCode, const SurfacePenPair* pens);  // 3 pairs
 void krSetHeightRatio(const float& ratio);
 void krSetSurfaceAxesRatio(const float& ratio);
@@ -468,7 +752,8 @@ void krReturnSurfaceProfile(int& n, SurfacePoint2* points, const int& drawSwitch
 void krDrawWireFrameSurface(const SurfaceExtent& extent, const int& nx, const int& ny,
                             const float* z, float& distance, const float& elevation,
                             const float& azimuth, SurfaceWorkspace& ws);
-// n levels (0..99) with n + 1 pen pairs read; none for other n.
+// n levels (0..99) with n + 1 pen pairs read; none for other n.  The pairs are read the other
+// way round (tarvcore.h): a > 0 and b = 0 kernel pen a, a > 0 and b > 0 line style b.
 void krDrawLineStyleSurface(const SurfaceExtent& extent, const int& nx, const int& ny,
                             const float* z, float& distance, const float& elevation,
                             const float& azimuth, const int& n, const SurfacePenPair* pens,

@@ -92,13 +92,29 @@ void dropContext()
     d.crTarget = nullptr;
 }
 
-void writePng()
+// The raster device's picture into its file; a file that cannot be written is reported under
+// the operation that wrote it.
+void writePng(const char* operation)
 {
     DeviceState& d = state().device;
     if (d.kind != DeviceKind::Png || d.fileSurface == nullptr) return;
     cairo_surface_flush(d.fileSurface);
     if (!writePngFile(d.fileSurface, d.fileName.c_str()))
-        kernelDiagnostic("kernelCloseDevice", ("cannot write " + d.fileName).c_str());
+        kernelFailure(operation, kErrorOutputNotWritten, "cannot write " + d.fileName);
+}
+
+// Whether the file can be made (its folder exists and lets us write there), found by making
+// it; a file that was not there before is taken away again, as the picture is written later.
+bool canCreate(const std::string& name)
+{
+    std::FILE* probe = std::fopen(name.c_str(), "r");
+    bool existed = probe != nullptr;
+    if (probe != nullptr) std::fclose(probe);
+    std::FILE* f = std::fopen(name.c_str(), "ab");
+    if (f == nullptr) return false;
+    std::fclose(f);
+    if (!existed) std::remove(name.c_str());
+    return true;
 }
 
 DeviceKind kindOf(const std::string& name)
@@ -112,6 +128,28 @@ DeviceKind kindOf(const std::string& name)
     if (ext == "svg") return DeviceKind::Svg;
     if (ext == "trace") return DeviceKind::Trace;
     return DeviceKind::None;
+}
+
+// Cairo hands a PDF or SVG page's bytes here as it makes them; our own file, so that a write
+// that fails is known (Cairo's own files report some failures to no one).
+cairo_status_t writePageBytes(void* closure, const unsigned char* data, unsigned int length)
+{
+    DeviceState& d = *static_cast<DeviceState*>(closure);
+    if (d.pageFile == nullptr || std::fwrite(data, 1, length, d.pageFile) != length) {
+        d.pageWriteFailed = true;
+        return CAIRO_STATUS_WRITE_ERROR;
+    }
+    return CAIRO_STATUS_SUCCESS;
+}
+
+// Closes the page file; false when any of its bytes could not be written.
+bool closePageFile()
+{
+    DeviceState& d = state().device;
+    if (d.pageFile == nullptr) return true;
+    bool written = std::fclose(d.pageFile) == 0 && !d.pageWriteFailed;
+    d.pageFile = nullptr;
+    return written;
 }
 
 void paintBackground(cairo_surface_t* surface)
@@ -129,15 +167,22 @@ void openFileDevice()
     d.fileName = d.selected;
     if (d.selected.empty()) return;
     if (d.kind == DeviceKind::None) {
-        kernelDiagnostic("kernelOpenDevice", ("unknown output kind: " + d.selected).c_str());
+        kernelFailure("kernelOpenDevice", kErrorUnknownOutputKind,
+                      "unknown output kind: " + d.selected);
         return;
     }
+    const std::string cannotCreate = "cannot create " + d.fileName;
     if (d.kind == DeviceKind::Trace) {
         state().trace.file = std::fopen(d.fileName.c_str(), "w");
         if (state().trace.file == nullptr) {
-            kernelDiagnostic("kernelOpenDevice", ("cannot open " + d.fileName).c_str());
+            kernelFailure("kernelOpenDevice", kErrorOutputNotCreated, cannotCreate);
             d.kind = DeviceKind::None;
         }
+        return;
+    }
+    if (d.kind == DeviceKind::Png && !canCreate(d.fileName)) {
+        kernelFailure("kernelOpenDevice", kErrorOutputNotCreated, cannotCreate);
+        d.kind = DeviceKind::None;
         return;
     }
     int w = 0, h = 0;
@@ -148,13 +193,24 @@ void openFileDevice()
     } else {
         defaultDeviceSize(w, h);
     }
+    if (d.kind != DeviceKind::Png) {
+        d.pageFile = std::fopen(d.fileName.c_str(), "wb");
+        d.pageWriteFailed = false;
+        if (d.pageFile == nullptr) {
+            kernelFailure("kernelOpenDevice", kErrorOutputNotCreated, cannotCreate);
+            d.kind = DeviceKind::None;
+            return;
+        }
+    }
     cairo_surface_t* s = nullptr;
     if (d.kind == DeviceKind::Png) s = cairo_image_surface_create(CAIRO_FORMAT_RGB24, w, h);
-    else if (d.kind == DeviceKind::Pdf) s = cairo_pdf_surface_create(d.fileName.c_str(), w, h);
-    else s = cairo_svg_surface_create(d.fileName.c_str(), w, h);
+    else if (d.kind == DeviceKind::Pdf)
+        s = cairo_pdf_surface_create_for_stream(writePageBytes, &d, w, h);
+    else s = cairo_svg_surface_create_for_stream(writePageBytes, &d, w, h);
     if (cairo_surface_status(s) != CAIRO_STATUS_SUCCESS) {
-        kernelDiagnostic("kernelOpenDevice", ("cannot open " + d.fileName).c_str());
+        kernelFailure("kernelOpenDevice", kErrorOutputNotCreated, cannotCreate);
         cairo_surface_destroy(s);
+        closePageFile();
         d.kind = DeviceKind::None;
         return;
     }
@@ -164,22 +220,29 @@ void openFileDevice()
     d.targetHeight = h;
 }
 
-void closeFileDevice()
+// Writes out and closes the file device; a file that could not be written in full is reported
+// under the operation that closed it.
+void closeFileDevice(const char* operation)
 {
     DeviceState& d = state().device;
     if (d.crTarget == d.fileSurface && d.fileSurface != nullptr) dropContext();
+    bool written = true;
     if (d.fileSurface != nullptr) {
-        writePng();
+        writePng(operation);
         cairo_surface_finish(d.fileSurface);
         cairo_surface_destroy(d.fileSurface);
         d.fileSurface = nullptr;
+        written = closePageFile();  // PDF and SVG pages are written as they are drawn
     }
     if (state().trace.file != nullptr) {
-        std::fclose(state().trace.file);
+        bool clean = !std::ferror(state().trace.file);
+        written = std::fclose(state().trace.file) == 0 && clean;
         state().trace.file = nullptr;
     }
+    if (!written) kernelFailure(operation, kErrorOutputNotWritten, "cannot write " + d.fileName);
     d.kind = DeviceKind::None;
     d.deviceOpen = false;
+    d.lostReported = false;
 }
 
 }  // namespace
@@ -221,7 +284,10 @@ void deviceUpdateTransform()
     }
 }
 
-bool deviceActive()
+namespace {
+
+// Makes the context follow the target drawing goes to now; false when there is none.
+bool followTarget()
 {
     DeviceState& d = state().device;
     double w = 0.0, h = 0.0;
@@ -243,6 +309,24 @@ bool deviceActive()
     return true;
 }
 
+}  // namespace
+
+// Drawing that goes nowhere (no device, no linked target, no call log) in a program that has
+// opened the kernel is lost: reported once until the device or the target changes, so that a
+// long drawing adds one report, not one a segment.  The record names the routine in force,
+// whose drawing was lost.  Without kernelOpen the libraries may draw into nothing unreported
+// (tests and benchmarks that look only at what a routine computes).
+bool deviceActive()
+{
+    if (followTarget()) return true;
+    DeviceState& d = state().device;
+    if (state().book.opened && !tracing() && !d.lostReported) {
+        d.lostReported = true;
+        kernelFailure(routineInForce(), kErrorNoDevice, "no device open: the drawing is lost");
+    }
+    return false;
+}
+
 double deviceScale()
 {
     const DeviceState& d = state().device;
@@ -251,11 +335,11 @@ double deviceScale()
 
 void deviceCloseAll()
 {
-    closeFileDevice();
+    closeFileDevice("resetState");
     dropContext();
 }
 
-void deviceWriteFile() { writePng(); }
+void deviceWriteFile() { writePng("kernelFlushOutput"); }
 
 // ---- the private link ------------------------------------------------------------------------
 
@@ -264,8 +348,9 @@ void linkRasterTarget(cairo_surface_t* surface)
 {
     dropContext();
     state().device.linkedRaster = surface;
+    state().device.lostReported = false;
     state().picture.rasterSet = false;
-    deviceActive();
+    followTarget();
 }
 
 void linkPageTarget(cairo_surface_t* pdfSurface, double widthPoints, double heightPoints)
@@ -277,8 +362,9 @@ void linkPageTarget(cairo_surface_t* pdfSurface, double widthPoints, double heig
     d.linkedPage = ok ? pdfSurface : nullptr;
     d.pageWidth = ok ? widthPoints : 0.0;
     d.pageHeight = ok ? heightPoints : 0.0;
+    d.lostReported = false;
     state().picture.rasterSet = false;
-    deviceActive();
+    followTarget();
 }
 
 void linkFlushHook(void (*hook)()) { state().device.flushHook = hook; }
@@ -305,23 +391,24 @@ void kernelOpen()
 
 void kernelOpenDevice()
 {
-    if (state().device.deviceOpen) closeFileDevice();
+    if (state().device.deviceOpen) closeFileDevice("kernelOpenDevice");
     openFileDevice();
     state().device.deviceOpen = true;
-    deviceActive();
+    state().device.lostReported = false;
+    followTarget();
     if (tracing()) TraceLine("kernelOpenDevice").emit();
 }
 
 void kernelCloseDevice()
 {
     if (tracing()) TraceLine("kernelCloseDevice").emit();
-    closeFileDevice();
+    closeFileDevice("kernelCloseDevice");
 }
 
 void kernelClose()
 {
     if (tracing()) TraceLine("kernelClose").emit();
-    closeFileDevice();
+    closeFileDevice("kernelClose");
     state().book.opened = false;
 }
 
@@ -332,7 +419,7 @@ void kernelFlushOutput()
     deviceFlushStroke();
     deviceFlushFills();
     if (d.crTarget != nullptr) cairo_surface_flush(d.crTarget);
-    writePng();
+    writePng("kernelFlushOutput");
     if (state().trace.file != nullptr) std::fflush(state().trace.file);
     if (d.flushHook != nullptr) d.flushHook();
 }

@@ -96,27 +96,73 @@ void beginStroke()
     // Round joins show only on thick lines, and cost time on the many joins of thin ones.
     cairo_set_line_join(d.cr, width > 2.0 ? CAIRO_LINE_JOIN_ROUND : CAIRO_LINE_JOIN_BEVEL);
     // Dashes follow the length of the path, which merging would shorten.
-    bool dashed = setDash(d.cr);
-    d.merging = d.mergeRuns && !d.vector && !dashed;
+    d.dashed = setDash(d.cr);
+    d.dashTravel = 0.0;
+    d.dashOffset = 0.0;
+    d.merging = d.mergeRuns && !d.vector && !d.dashed;
     d.run.open = false;
     d.pathOpen = true;
     d.pendingSegments = 0;
     d.lastX = d.lastY = NAN;
 }
 
+// Cairo starts the dash pattern afresh at the start of every path it strokes, and applies the
+// offset in force to each of its subpaths alike.
+void setDashOffset(DeviceState& d, double offset)
+{
+    double dashes[4] = {}, unused = 0.0;
+    int n = cairo_get_dash_count(d.cr);
+    if (n <= 0 || n > 4) return;
+    cairo_get_dash(d.cr, dashes, &unused);
+    double period = 0.0;
+    for (int k = 0; k < n; ++k) period += dashes[k];
+    d.dashOffset = std::fmod(offset, period);
+    cairo_set_dash(d.cr, dashes, n, d.dashOffset);
+}
+
 // Adds one segment to the pending path, stroking every few thousand segments (a long path
-// costs Cairo more than its parts) and going on from the same point.
+// costs Cairo more than its parts) and going on from the same point.  A dashed line goes on
+// with its pattern where the piece before left it, as if it were stroked in one.
 void pathLineTo(DeviceState& d, double x, double y)
 {
     cairo_line_to(d.cr, x, y);
     if (++d.pendingSegments >= kSegmentsPerStroke) {
         cairo_stroke(d.cr);
         d.pendingSegments = 0;
+        if (d.dashed) setDashOffset(d, d.dashTravel);
         cairo_move_to(d.cr, x, y);
     }
 }
 
+// A dashed line that is not joined to the one before starts its pattern afresh, as every
+// subpath of one stroke does: a pattern carried on from an earlier piece is stroked off first.
+void dashedMoveTo(DeviceState& d, double x, double y)
+{
+    if (d.dashOffset != 0.0) {
+        cairo_stroke(d.cr);
+        d.pendingSegments = 0;
+        setDashOffset(d, 0.0);
+    }
+    d.dashTravel = 0.0;
+    cairo_move_to(d.cr, x, y);
+}
+
 // ---- merged runs -------------------------------------------------------------------------------
+
+// A run that never left the tolerance round its origin but came back (a closed loop far
+// smaller than a pixel): stroked point by point it makes a dot the line's width across, so it
+// goes into the path as a dash of the same area along the way it went, centred on its points,
+// and the path goes on from its last point.
+void runDot(DeviceState& d)
+{
+    const StrokeRun& r = d.run;
+    double ux = (r.fx - r.ox) / r.ahead, uy = (r.fy - r.oy) / r.ahead;
+    double cx = 0.5 * (r.ox + r.fx), cy = 0.5 * (r.oy + r.fy);
+    double half = 0.125 * std::numbers::pi * cairo_get_line_width(d.cr);
+    cairo_move_to(d.cr, cx - half * ux, cy - half * uy);
+    pathLineTo(d, cx + half * ux, cy + half * uy);
+    cairo_move_to(d.cr, r.lx, r.ly);
+}
 
 // Puts the run's pending points into the path: its farthest point ahead, its farthest point
 // behind the origin (the path between them covers every point of the run), then its last point,
@@ -134,11 +180,16 @@ void runEmit(DeviceState& d)
     if (r.aimed) {
         to(r.fx, r.fy);
         if (r.behind < 0.0) to(r.bx, r.by);
+    } else if (r.ahead > 0.0 && (r.lx != r.fx || r.ly != r.fy)) {
+        runDot(d);
+        ex = r.lx;
+        ey = r.ly;
     }
     to(r.lx, r.ly);
     r.ox = r.lx;
     r.oy = r.ly;
     r.aimed = false;
+    r.ahead = 0.0;
 }
 
 void runStart(DeviceState& d, double x, double y)
@@ -148,6 +199,7 @@ void runStart(DeviceState& d, double x, double y)
     cairo_move_to(d.cr, x, y);
     r.open = true;
     r.aimed = false;
+    r.ahead = 0.0;
     r.ox = r.lx = x;
     r.oy = r.ly = y;
 }
@@ -167,6 +219,10 @@ void runExtend(DeviceState& d, double x, double y)
                 r.uy = dy / length;
                 r.ahead = length;
                 r.behind = 0.0;
+                r.fx = x;
+                r.fy = y;
+            } else if (length > r.ahead) {  // the farthest point so far, within the tolerance
+                r.ahead = length;
                 r.fx = x;
                 r.fy = y;
             }
@@ -307,7 +363,11 @@ void deviceLineTo(double kx0, double ky0, double kx1, double ky1)
         runExtend(d, x1, y1);
         return;
     }
-    if (x0 != d.lastX || y0 != d.lastY) cairo_move_to(d.cr, x0, y0);
+    if (x0 != d.lastX || y0 != d.lastY) {
+        if (d.dashed) dashedMoveTo(d, x0, y0);
+        else cairo_move_to(d.cr, x0, y0);
+    }
+    if (d.dashed) d.dashTravel += std::hypot(x1 - x0, y1 - y0);
     pathLineTo(d, x1, y1);
     d.lastX = x1;
     d.lastY = y1;

@@ -31,6 +31,13 @@ void resetValues(bool libraryFlagsToo)
     s.device.selected.clear();
 }
 
+std::string routineInForce()
+{
+    std::string name = state().book.routineName;
+    while (!name.empty() && name.back() == ' ') name.pop_back();
+    return name;
+}
+
 bool finite2(double x, double y) { return std::isfinite(x) && std::isfinite(y); }
 
 int textLength(const char* text, int length)
@@ -54,6 +61,32 @@ bool acceptCount(const char* operation, int n, int& usable)
 void kernelDiagnostic(const char* operation, const char* message)
 {
     if (state().trace.echo) std::cerr << "tarvcore: " << operation << ": " << message << '\n';
+}
+
+namespace {
+
+// Adds (number, routine) to the bounded error log and counts it.
+void recordError(int number, const std::string& routine)
+{
+    std::vector<ErrorRecord>& log = state().trace.errors;
+    if (log.size() >= kErrorLogLimit) {
+        // Dropping the older half at once keeps the cost of a report constant on average.
+        log.erase(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(kErrorLogLimit / 2));
+    }
+    log.push_back({number, routine});
+    ++state().trace.errorCount;
+}
+
+}  // namespace
+
+void kernelFailure(const std::string& where, int number, const std::string& message)
+{
+    recordError(number, where);
+    if (state().trace.echo) {
+        std::cerr << "tarvcore: ";
+        if (!where.empty()) std::cerr << where << ": ";
+        std::cerr << message << " (error " << number << ")\n";
+    }
 }
 
 const std::vector<ErrorRecord>& errorLog() { return state().trace.errors; }
@@ -106,15 +139,8 @@ void kernelSetRoutineName(const int& level, const char* text, int length)
 void kernelReportError(const int& number)
 {
     KernelState& s = state();
-    std::string name = s.book.routineName;
-    while (!name.empty() && name.back() == ' ') name.pop_back();
-    std::vector<ErrorRecord>& log = s.trace.errors;
-    if (log.size() >= kErrorLogLimit) {
-        // Dropping the older half at once keeps the cost of a report constant on average.
-        log.erase(log.begin(), log.begin() + static_cast<std::ptrdiff_t>(kErrorLogLimit / 2));
-    }
-    log.push_back({number, name});
-    ++s.trace.errorCount;
+    std::string name = routineInForce();
+    recordError(number, name);
     if (s.trace.echo) {
         std::cerr << (number < 0 ? "warning " : "error ") << number;
         if (!name.empty()) std::cerr << " in " << name;

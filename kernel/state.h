@@ -46,6 +46,15 @@
 //   array (the log does not list it: it has no count).
 // - Raster geometry: an output unit u lands on pixel column (u - xOrigin) / xUnitsPerPixel, and
 //   v on the row counted upward from the bottom edge, (v - yOrigin) / yUnitsPerPixel.
+// - Failures of the kernel's own go into the error log beside their line on standard error:
+//   101 an output name whose extension names no device, 102 an output file that cannot be
+//   created (at kernelOpenDevice; the PNG file is made and taken away again to find out),
+//   103 a picture that could not be written in full (at kernelFlushOutput for a PNG, and when
+//   the device closes), each under the kernel operation that met it; 104 drawing after
+//   kernelOpen while there is no device, no linked target and no call log, under the routine
+//   name in force, once until a device opens or closes or a target is linked.  A device that
+//   failed to open leaves no device open.  PDF and SVG pages reach their files through the
+//   kernel's own writer, so that a failed write is known.
 // - File devices: PNG 1000 pixels wide at the picture's aspect ratio unless kernelSetRasterOutput
 //   gave a size before kernelOpenDevice; PDF and SVG pages 1000 points wide likewise.  Output
 //   units of a file device are its pixels (points).
@@ -63,7 +72,11 @@
 // - On a raster, a run of solid stroke segments that stays within an eighth of a pixel of one
 //   straight line is stroked as that line (its farthest points and its last point), so that a
 //   dense polyline costs what its pixels cost; dashed lines, PDF and SVG pages and the call
-//   log keep every point.
+//   log keep every point.  A run that never leaves an eighth of a pixel round its first point
+//   but turns back (a closed loop far smaller than a pixel) is stroked as a dot: a dash the
+//   line's width across and pi/4 of it long, of the area its points stroked one by one cover.
+// - A dash pattern runs on along connected segments, also across the pieces a long line is
+//   stroked in; a line that does not start where the one before ended starts it afresh.
 // - Solid fills on a raster cover every pixel whose centre lies inside fully and antialias
 //   only the pixels beyond, so that polygons sharing an edge show no background between them.
 //   Strokes on a raster use Cairo's fast antialiasing (sixteen coverage levels); fills,
@@ -173,8 +186,9 @@ struct StrokeRun {
     bool aimed = false;         // a point beyond the tolerance has given the run its direction
     double ox = 0.0, oy = 0.0;  // origin: the last point put into the path
     double ux = 0.0, uy = 0.0;  // unit direction
-    double ahead = 0.0, behind = 0.0;  // farthest reach along it, forward (>= 0), back (<= 0)
-    double fx = 0.0, fy = 0.0;         // the point that reached ahead
+    double ahead = 0.0, behind = 0.0;  // farthest reach along it, forward (>= 0), back (<= 0);
+                                       // before it is aimed, the farthest reach from the origin
+    double fx = 0.0, fy = 0.0;         // the point that reached ahead (or farthest, unaimed)
     double bx = 0.0, by = 0.0;         // the point that reached behind
     double lx = 0.0, ly = 0.0;         // the last point given
 };
@@ -201,6 +215,8 @@ struct DeviceState {
     std::string fileName;
     bool deviceOpen = false;
     cairo_surface_t* fileSurface = nullptr;
+    std::FILE* pageFile = nullptr;  // a PDF or SVG page's file, written through as Cairo makes it
+    bool pageWriteFailed = false;
     cairo_surface_t* linkedRaster = nullptr;
     cairo_surface_t* linkedPage = nullptr;
     double pageWidth = 0.0;
@@ -225,6 +241,10 @@ struct DeviceState {
     double lastX = 0.0, lastY = 0.0;  // device point the pending path ends at
     bool mergeRuns = true;            // merge sub-pixel runs on rasters (off only to compare)
     bool merging = false;             // the pending stroke merges runs
+    bool lostReported = false;        // drawing with no target reported since it last changed
+    bool dashed = false;              // the pending stroke is dashed
+    double dashTravel = 0.0;          // length of its subpath so far (device units)
+    double dashOffset = 0.0;          // dash offset in force on the Cairo context
     StrokeRun run;
     TiledFills tiled;
 };
@@ -282,6 +302,12 @@ private:
 
 // A diagnostic of the kernel itself (bad input refused): standard error when echo is on.
 void kernelDiagnostic(const char* operation, const char* message);
+// A failure the kernel meets itself (an output it cannot make, drawing with nowhere to go):
+// recorded in the error log under `where` with one of the kernel's own numbers, and written
+// to standard error as one line naming where, what and the number, when echo is on.
+void kernelFailure(const std::string& where, int number, const std::string& message);
+// The routine name in force, without trailing blanks.
+std::string routineInForce();
 
 // ---- texts ----
 // Length actually usable: 0 for null or negative, at most kMaxTextLength, stops at NUL.
@@ -324,7 +350,9 @@ std::vector<Point> sampleCurve(int kind, const std::vector<Point>& pts, int star
                                double deviceUnitsPerUnit, int fixedSteps);
 
 // ---- painting (device.cpp) ----
-bool deviceActive();                                            // is any drawing target in use
+// Is any drawing target in use; a drawing operation asks, and drawing that goes nowhere is
+// reported (kErrorNoDevice).
+bool deviceActive();
 void deviceLineTo(double x0, double y0, double x1, double y1);  // kernel units
 void devicePolyline(const std::vector<Point>& pts);             // stroked, kernel units
 void deviceFlushStroke();

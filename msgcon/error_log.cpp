@@ -11,14 +11,16 @@
 
 namespace msgcon {
 
-// Only the file name's own dot counts: directories may hold dots, the file may have none.
+// Only the file name's own dot counts: directories may hold dots, the file may have none.  A
+// leading dot marks a hidden file, not an extension: "/opt/.specvue" logs to
+// "/opt/.specvue.ERR", never to a ".ERR" that every hidden program there would share.
 std::string errorLogName(const std::string& modulePath)
 {
     if (modulePath.empty()) return std::string();
     std::size_t slash = modulePath.rfind('/');
     std::size_t nameStart = slash == std::string::npos ? 0 : slash + 1;
     std::size_t dot = modulePath.rfind('.');
-    std::size_t stemEnd = (dot != std::string::npos && dot >= nameStart) ? dot : modulePath.size();
+    std::size_t stemEnd = (dot != std::string::npos && dot > nameStart) ? dot : modulePath.size();
     return modulePath.substr(0, stemEnd) + ".ERR";
 }
 

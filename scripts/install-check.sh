@@ -2,10 +2,12 @@
 # Installs a built tree into a temporary prefix and uses it as a programmer outside the project
 # would: the prefix is moved elsewhere first (nothing may point back to the build tree or to the
 # old place), then the outside program in tests/install/ is built once through the CMake
-# package and once through pkg-config, and each run must write its PNG.  Also checks that each
-# library exports exactly the routines its public header declares, that the installed
-# program runs on the installed example data, and that a parent project can build the libraries
-# through add_subdirectory without GoogleTest.
+# package (asking for its component) and once through pkg-config, and each run must write its
+# PNG; a component that is unknown or not installed must fail the package, naming it.  Also
+# checks that the tables of error numbers are installed, that each library exports exactly the
+# routines its public header declares, that the installed program runs on the installed example
+# data, and that a parent project can build the libraries through add_subdirectory without
+# GoogleTest.
 #   scripts/install-check.sh [BUILD_DIR]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -27,6 +29,9 @@ for name in tarvcore tplotlib tterrlib tmsgcon tpanel; do
   [ -f "$lib/pkgconfig/$name.pc" ] || fail "$name.pc was not installed"
   readelf -d "$so" | grep -q "SONAME.*\[lib$name\.so\.1\]" || fail "lib$name.so has no soname .so.1"
   ! readelf -d "$so" | grep -Eq 'RPATH|RUNPATH' || fail "lib$name.so carries a run path"
+done
+for name in tarvcore tplotlib tterrlib; do
+  [ -s "$prefix/share/doc/tarv/errors-$name.md" ] || fail "errors-$name.md was not installed"
 done
 readelf -d "$prefix/bin/specvue" | grep -E 'RPATH|RUNPATH' | grep -v "$build" | grep -q '\$ORIGIN' ||
   fail "specvue's run path is not relative to the program"
@@ -58,6 +63,28 @@ cmake --build "$work/cmake-build" >/dev/null
 mkdir "$work/run-cmake"
 (cd "$work/run-cmake" && "$work/cmake-build/graph")
 check_png "$work/run-cmake/graph.png"
+
+# Components: every library is one; one that is unknown or not installed (its header gone)
+# fails the package with a message naming it.
+components_fail() {  # expected message, components...
+  local expected=$1; shift
+  if cmake -S "$top/tests/install" -B "$work/components" -DCMAKE_PREFIX_PATH="$prefix" \
+       -DTARV_COMPONENTS="$(IFS=';'; echo "$*")" >"$work/components.log" 2>&1; then
+    fail "find_package(tarv COMPONENTS $*) succeeded"
+  fi
+  # CMake wraps the message: the words are looked for across line ends.
+  tr -s ' \n' '  ' <"$work/components.log" | grep -q "$expected" ||
+    { cat "$work/components.log" >&2; fail "find_package(tarv COMPONENTS $*) did not say: $expected"; }
+  rm -rf "$work/components"
+}
+cmake -S "$top/tests/install" -B "$work/components" -DCMAKE_PREFIX_PATH="$prefix" \
+  -DTARV_COMPONENTS="tarvcore;tplotlib;tterrlib;tmsgcon;tpanel" >/dev/null ||
+  fail "find_package(tarv) did not find all five components"
+rm -rf "$work/components"
+components_fail "unknown component tplotlibx" tplotlib tplotlibx
+mv "$prefix/include/tterrlib.h" "$work/tterrlib.h"
+components_fail "component tterrlib is not installed" tplotlib tterrlib
+mv "$work/tterrlib.h" "$prefix/include/tterrlib.h"
 
 # ... and through pkg-config, naming only tplotlib.
 export PKG_CONFIG_PATH=$lib/pkgconfig

@@ -9,6 +9,7 @@
 // day of the month of the first tick.
 #include "axes/drawing.h"
 
+#include <algorithm>
 #include <cfloat>
 #include <cmath>
 #include <cstdint>
@@ -86,7 +87,10 @@ void drawMinorTicks(const AxisPen& pen, int axis, double along0, double across, 
     if (t.minorStep <= 0) return;
     const int k = (t.minorLast - t.minorFirst + t.minorStep) / t.minorStep;
     const int slots = static_cast<int>(sizeof t.minorFractions / sizeof t.minorFractions[0]);
-    for (int i = 0; i < s.intervalCount; ++i) {
+    // Only the intervals that reach onto the picture, each one mark from its start.
+    const MarkSpan shown = graphMarksOnPicture(s.intervalCount, 1, along0, t.tickSpacing, axis,
+                                               kLinesAcrossPicture / std::max(k, 1));
+    for (long long i = shown.first; i <= shown.last; ++i) {
         double m = outward * minor;  // every interval starts on the axis, ticking outward
         pen.moveTo(along0 + i * static_cast<double>(t.tickSpacing), across);
         double p = 0.0;
@@ -99,6 +103,44 @@ void drawMinorTicks(const AxisPen& pen, int axis, double along0, double across, 
             p = q;
         }
     }
+}
+
+// The kernel's pen as the relative moves of a path leave it: held in floats, each move added
+// in double; a move beyond the float range leaves it where it is.
+struct KernelPen {
+    float along, across;
+    void by(float da, float dc)
+    {
+        const double a = static_cast<double>(along) + da, c = static_cast<double>(across) + dc;
+        if (std::fabs(a) <= FLT_MAX && std::fabs(c) <= FLT_MAX) {
+            along = static_cast<float>(a);
+            across = static_cast<float>(c);
+        }
+    }
+};
+
+// The zig-zag path of major ticks from the tick at index `last` down to the first, of which
+// only the ticks `shown` go to the kernel: the pen is followed through the others as the
+// kernel would move it, so that every tick drawn stands exactly where the whole path draws
+// it, and the pen ends where the whole path ends.
+void drawTicksOnPicture(const AxisPen& pen, const MarkSpan& shown, int step, long long last,
+                        double start, double spacing, double across, double d)
+{
+    KernelPen p{static_cast<float>(start + static_cast<double>(last) * spacing),
+                static_cast<float>(across)};
+    const float back = static_cast<float>(-step * spacing);
+    for (long long i = last; i >= 0; i -= step) {
+        const float tick = static_cast<float>(d);
+        if (i >= shown.first && i <= shown.last) {
+            if (i == shown.last) pen.moveTo(p.along, p.across);
+            pen.lineBy(0.0, tick);
+            pen.moveBy(back, 0.0);
+        }
+        p.by(0.0f, tick);
+        p.by(back, 0.0f);
+        d = -d;
+    }
+    pen.moveTo(p.along, p.across);
 }
 
 // True when the minor ticks of the axis stand far enough apart for the picture to show them
@@ -151,12 +193,22 @@ void drawAxis(int axis, float startX, float startY, int tickSwitch, int tickCoun
             const int step = graphMarkStride(tickCount, spacing, kLinesAcrossPicture);
             const double last = tickCount > 0 ? static_cast<double>((tickCount - 1) / step * step)
                                               : tickCount - 1.0;
+            const MarkSpan shown =
+                graphMarksOnPicture(tickCount, step, firstTick, spacing, axis, kLinesAcrossPicture);
+            const double start = firstTick + last * spacing;
             double d = outward * majorLength;
-            pen.moveTo(firstTick + last * spacing, across);
-            for (int64_t i = 0; i < tickCount; i += step) {
-                pen.lineBy(0.0, d);
-                pen.moveBy(-step * spacing, 0.0);
-                d = -d;
+            if (tickCount <= 0 || (shown.first == 0 && shown.last == last) ||
+                !(std::fabs(start) <= FLT_MAX && std::fabs(across) <= FLT_MAX)) {
+                // Every tick can show: one zig-zag path.
+                pen.moveTo(firstTick + last * spacing, across);
+                for (int64_t i = 0; i < tickCount; i += step) {
+                    pen.lineBy(0.0, d);
+                    pen.moveBy(-step * spacing, 0.0);
+                    d = -d;
+                }
+            } else {
+                drawTicksOnPicture(pen, shown, step, static_cast<long long>(last), firstTick,
+                                   spacing, across, d);
             }
             // 5. Minor ticks, unless they stand closer than the picture shows.
             if (minors && s.scalingType != 5 && t.minorFirst > 0 && s.intervalCount > 0 &&

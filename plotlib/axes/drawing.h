@@ -38,6 +38,16 @@ constexpr int kMarkersAcrossPicture = 200;
 // A step above 1 reports warning -25 (-525), once per routine.
 int graphMarkStride(int count, double spacing, int across);
 
+// The marks of such a row that can show on the picture: indices from `first` to `last`, both
+// multiples of `stride` (none when first > last), of the marks at `start` + i x `spacing`
+// kernel units along axis n (1 x, 2 y).  A row that graphMarkStride draws whole without
+// asking for the picture (at most `across` / 2 marks) is taken whole.
+struct MarkSpan {
+    long long first, last;
+};
+MarkSpan graphMarksOnPicture(int count, int stride, double start, double spacing, int n,
+                             int across);
+
 // Precision check of axis n before it is set up: when its range is empty or the transform
 // would be steeper than the kernel can map, reports `warning` (a kernel number, already moved)
 // or, when `warning` is 0, -20 through graphReportError; then widens the range and clears the

@@ -57,19 +57,24 @@ void drawZeroLines(const Frame& f)
 }
 
 // The grid marker at every pair of grid positions, column by column, up one column and down
-// the next.  Positions closer than the picture can show markers apart are stepped over.
+// the next.  Positions closer than the picture can show markers apart are stepped over, and
+// only the columns and rows that can show on the picture are walked, each in its direction
+// of the whole walk.
 void drawMarkerGrid(const GridPositions& gx, const GridPositions& gy)
 {
     const float sx = graphTransform(1).tickSpacing, sy = graphTransform(2).tickSpacing;
     const int marker = graphState.graph.gridMarker;
     const int kx = graphMarkStride(gx.count, sx, kMarkersAcrossPicture);
     const int ky = graphMarkStride(gy.count, sy, kMarkersAcrossPicture);
-    const int rows = gy.count > 0 ? (gy.count - 1) / ky + 1 : 0;
-    int column = 0;
-    for (int64_t c = 0; c < gx.count; c += kx, ++column) {
+    const MarkSpan columns =
+        graphMarksOnPicture(gx.count, kx, gx.first, sx, 1, kMarkersAcrossPicture);
+    const MarkSpan rows = graphMarksOnPicture(gy.count, ky, gy.first, sy, 2, kMarkersAcrossPicture);
+    if (rows.first > rows.last) return;
+    for (int64_t c = columns.first; c <= columns.last; c += kx) {
         const float x = gx.first + c * sx;
-        for (int r = 0; r < rows; ++r) {
-            const int64_t row = static_cast<int64_t>(column % 2 == 0 ? r : rows - 1 - r) * ky;
+        const bool up = c / kx % 2 == 0;
+        const int64_t from = up ? rows.first : rows.last, by = up ? ky : -ky;
+        for (int64_t row = from; row >= rows.first && row <= rows.last; row += by) {
             const float y = gy.first + row * sy;
             kernelMovePen(x, y);
             kernelDrawMarker(marker);

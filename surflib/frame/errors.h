@@ -30,7 +30,7 @@ constexpr int kNoMap = 8;              // no map transform is in force
 constexpr int kNegativePatch = -9;     // negative search patch: the default of 24 points
 constexpr int kTextTooLong = -10;      // title text longer than its field: cut to fit
 constexpr int kNegativeCount = -11;    // negative level or band count: taken as none
-constexpr int kLabelTooWide = -12;     // a value label does not fit its field: the field widens
+constexpr int kLabelTooWide = -12;     // a value label field wider than 9 characters: 9 used
 constexpr int kDegenerateArea = 13;    // the map area, cross-section frame or surface picture
                                        // has no width or height
 constexpr int kOneLevelBetweenLimits = -14;  // the levels leave one line or none between limits
@@ -88,7 +88,8 @@ constexpr int kLevelCountOutOfRange = 66;  // a surface level count outside 0..9
 constexpr int kNoProjection = 67;          // the surface axes have no projection to draw in
 
 // ---- Triangulated networks -------------------------------------------------------------------
-constexpr int kTooFewNetworkPoints = 69;  // fewer than 3 usable network points
+constexpr int kTooFewNetworkPoints = 69;  // fewer than 8 network points, or than 3 region or
+                                          // boundary points
 constexpr int kTriangleTableFull = 71;    // the workspace holds no more triangles
 constexpr int kNetworkFitSingular = 72;   // the gradient fit at a network point is singular
 constexpr int kFewNeighbours = -72;       // a neighbour count the fit cannot use: default used

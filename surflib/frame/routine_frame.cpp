@@ -162,6 +162,7 @@ void surfaceEnterRoutine(int drawFlag, const char* name, int length)
     int colour = 0;
     surfaceEnquireLineAttributes(status, colour);
     surfaceState.saved.entryColour = colour;
+    surfaceState.smoothReach = ContourSmoothReach{};
 }
 
 void surfaceExitRoutine(int drawFlag)

@@ -407,6 +407,17 @@ struct ContourSmoothBuffer {
     int count;
 };
 
+// What the smoothed contour output of one library routine may still cost: a map evaluates at
+// most kSmoothCurvePointsPerRoutine curve points in all, and skips the stretches of curve that
+// cannot show on the picture (the picture space widened by its own size on every side, read
+// from the kernel once per routine when first needed).
+constexpr long long kSmoothCurvePointsPerRoutine = 1 << 21;
+struct ContourSmoothReach {
+    long long pointsUsed;
+    int known;       // 0 not read in this routine, 1 read, -1 no picture to measure
+    float reach[4];  // x1, x2, y1, y2
+};
+
 // Working values of the gridded contour tracer.
 struct ContourTracing {
     int edgeI, edgeJ, edgeDi, edgeDj;  // current edge: node (i, j) and its neighbour
@@ -461,6 +472,7 @@ struct SurfaceLibraryState {
     ContourLabelRun labelRun;
     ContourSmoothWindow smoothWindow;
     ContourSmoothBuffer smoothBuffer;
+    ContourSmoothReach smoothReach;
     ContourTracing tracing;
     ContourPointCollection collection;
     FillBandTable bands;

@@ -15,6 +15,7 @@
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
+#include "frame/picture_workspace.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
 #include "frame/workspace.h"
@@ -59,9 +60,9 @@ long long tableStart()
     switch (s.drawing.code) {
     case kDrawingGriddedMap:
         return static_cast<long long>(p.edgeFlags) + static_cast<long long>(s.grid.nx) * s.grid.ny;
-    case kDrawingIsometric: return p.runs > 0 && p.runLength > 0 ? p.runs + 11LL * p.runLength : -1;
+    case kDrawingIsometric: return p.runs > 0 && p.runLength > 0 ? isometricWorkEnd(p) : -1;
     case kDrawingPerspective:
-        return p.outlines > 0 && p.outlineLength > 0 ? p.outlines + 8LL * p.outlineLength : -1;
+        return p.outlines > 0 && p.outlineLength > 0 ? perspectiveWorkEnd(p) : -1;
     default: return -1;
     }
 }

@@ -10,9 +10,17 @@
 // drawn from its second point round to its second point again, so it closes without a corner.
 // Points go through the 99-point ContourSmoothBuffer, which is cut where the curve leaves the
 // map area and resumed where it comes back.
+//
+// A segment's points are looked at in runs: a run that lies wholly outside the map area, or
+// wholly where the picture cannot show it, is passed over at the cost of its two end points
+// (the line is cut between them), so that the work follows what the picture shows, not the
+// length of the curve in picture units.  A routine evaluates a bounded number of curve points
+// in all; past that bound its lines run straight from traced point to traced point.
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 
+#include "frame/kernel_layer.h"
 #include "frame/numeric.h"
 #include "frame/state.h"
 #include "grid/labels.h"
@@ -26,6 +34,11 @@ constexpr float kNoTangent = 1.0e-4f;
 constexpr double kCornerCosine = 0.99996;
 // A segment never yields more curve points than this, whatever its length.
 constexpr long long kMaxCurvePoints = 1000000;
+// Runs of curve points tested at once: the first run of a stretch, and the longest.
+constexpr long long kFirstRun = 64;
+constexpr long long kLongestRun = 1LL << 20;
+// Below this parameter a step of 1.0 is exact within a binade (see stepsAhead).
+constexpr double kExactSteps = 4503599627370496.0;  // 2^52
 
 bool hasTangent(float tx, float ty)
 {
@@ -52,6 +65,16 @@ void collectPicturePoint(float X, float Y)
     surfaceCollectContourPoint(surfacePictureToMapX(X), surfacePictureToMapY(Y));
 }
 
+// The line is cut here: what the buffer holds is drawn, and the next point inside starts it
+// afresh.
+void cutLine()
+{
+    SurfaceLibraryState& s = surfaceState;
+    s.projection.fitMargin = 1;
+    drawSmoothBuffer();
+    s.smoothBuffer.count = 0;
+}
+
 // Adds a point of the curve; straight points exactly on the far edges count as outside.
 void addPoint(float X, float Y, bool straight)
 {
@@ -63,9 +86,7 @@ void addPoint(float X, float Y, bool straight)
     if (straight && (X == clip[1] || Y == clip[3])) outside = true;
     int& flag = s.projection.fitMargin;
     if (outside) {
-        flag = 1;
-        drawSmoothBuffer();
-        b.count = 0;
+        cutLine();
         return;
     }
     if (flag == 1) {
@@ -83,6 +104,155 @@ void addPoint(float X, float Y, bool straight)
         drawSmoothBuffer();
         restartSmoothBuffer(X, Y);
     }
+}
+
+// One cubic segment of the curve: P(t) = p0 + t (u0 + t (b + t c)), evaluated in Horner form.
+struct Cubic {
+    double p0x, p0y, u0x, u0y, bx, by, cx, cy;
+    float x(double t) const { return surfaceNarrow(p0x + t * (u0x + t * (bx + t * cx))); }
+    float y(double t) const { return surfaceNarrow(p0y + t * (u0y + t * (by + t * cy))); }
+};
+
+// The parameter after n steps of 1.0 from t (1 <= t < 2^52), rounded as n additions of 1.0
+// round it: within a binade every step is exact, and the step into the next binade is taken
+// as an addition of its own.
+double stepsAhead(double t, long long n)
+{
+    assert(t >= 1.0 && t < kExactSteps && n >= 0);
+    while (n > 0) {
+        int e = 0;
+        std::frexp(t, &e);
+        const double room = std::ldexp(1.0, e) - t;  // exact: t lies in [2^(e-1), 2^e)
+        const long long within = std::min(n, static_cast<long long>(std::ceil(room)) - 1);
+        t += static_cast<double>(within);
+        n -= within;
+        if (n > 0) {
+            t += 1.0;
+            --n;
+        }
+    }
+    return t;
+}
+
+// The values p + t (u + t (b + t c)) takes for t in [ta, tb]: the ends and the turning
+// points between them, widened by far more than the rounding of their evaluation (and of the
+// narrowing to a float) can move a point.
+struct Span {
+    double lo, hi;
+};
+Span cubicSpan(double p, double u, double b, double c, double ta, double tb)
+{
+    const auto at = [&](double t) { return p + t * (u + t * (b + t * c)); };
+    Span r{std::fmin(at(ta), at(tb)), std::fmax(at(ta), at(tb))};
+    // Turning points: 3c t^2 + 2b t + u = 0.
+    double roots[2] = {ta, ta};
+    if (c != 0.0) {
+        const double disc = b * b - 3.0 * c * u;
+        if (disc >= 0.0) {
+            const double q = -(b + std::copysign(std::sqrt(disc), b));
+            roots[0] = q / (3.0 * c);
+            if (q != 0.0) roots[1] = u / q;
+        }
+    } else if (b != 0.0) {
+        roots[0] = -u / (2.0 * b);
+    }
+    for (double t : roots) {
+        if (t > ta && t < tb) {
+            r.lo = std::fmin(r.lo, at(t));
+            r.hi = std::fmax(r.hi, at(t));
+        }
+    }
+    const double tm = std::fmax(std::fabs(ta), std::fabs(tb));
+    const double terms =
+        std::fabs(p) + tm * (std::fabs(u) + tm * (std::fabs(b) + tm * std::fabs(c)));
+    const double margin = 1.0e-6 * (terms + std::fmax(std::fabs(r.lo), std::fabs(r.hi))) + 1.0e-30;
+    return {r.lo - margin, r.hi + margin};
+}
+
+// Where the picture can show a point: the picture space widened by its own width and height
+// on every side (a device may show a border about it, and a line has a width); nullptr when
+// the kernel gives no picture to measure.  Read once per routine.
+const float* pictureReach()
+{
+    ContourSmoothReach& r = surfaceState.smoothReach;
+    if (r.known == 0) {
+        int status = 0;
+        float x1 = 0.0f, y1 = 0.0f, x2 = 0.0f, y2 = 0.0f;
+        surfaceEnquirePlotFrame(status, x1, y1, x2, y2);
+        const float w = std::fabs(x2 - x1), h = std::fabs(y2 - y1);
+        r.known = -1;
+        if (status == 0 && std::isfinite(w) && std::isfinite(h) && w > 0.0f && h > 0.0f) {
+            r.reach[0] = std::fmin(x1, x2) - w;
+            r.reach[1] = std::fmax(x1, x2) + w;
+            r.reach[2] = std::fmin(y1, y2) - h;
+            r.reach[3] = std::fmax(y1, y2) + h;
+            r.known = std::isfinite(r.reach[0] + r.reach[1] + r.reach[2] + r.reach[3]) ? 1 : -1;
+        }
+    }
+    return r.known == 1 ? r.reach : nullptr;
+}
+
+// True when the rectangle (x1, x2, y1, y2) and the spans cannot share a point.
+bool apart(const float* box, const Span& x, const Span& y)
+{
+    return x.hi < box[0] || x.lo > box[1] || y.hi < box[2] || y.lo > box[3];
+}
+
+enum class RunView { Shown, OutsideMapArea, OffPicture };
+
+// How much of the run of curve points from parameter ta to tb may show.  A run off the picture
+// may still lie in the map area; it is passed over only when its points are not collected.
+RunView viewOf(const Cubic& c, double ta, double tb)
+{
+    const Span x = cubicSpan(c.p0x, c.u0x, c.bx, c.cx, ta, tb);
+    const Span y = cubicSpan(c.p0y, c.u0y, c.by, c.cy, ta, tb);
+    if (apart(surfaceState.mapClip, x, y)) return RunView::OutsideMapArea;
+    if (surfaceFlagOn(surfaceState.collection.on)) return RunView::Shown;
+    const float* reach = pictureReach();
+    return reach != nullptr && apart(reach, x, y) ? RunView::OffPicture : RunView::Shown;
+}
+
+// The curve points of one segment at t, t + 1, ... while t is at most tEnd, no more than
+// kMaxCurvePoints of them and none past the routine's bound; returns the parameter after the
+// last point, or NaN when the bound cut the segment short.  A run passed over adds its first
+// point (outside the map area: one outside point cuts the line as all of them would) or its
+// two end points with a cut between them (off the picture), so that the line leads into the
+// run and out of it as before.
+double addCurvePoints(const Cubic& c, double t, double tEnd)
+{
+    long long& used = surfaceState.smoothReach.pointsUsed;
+    long long n = 0, run = kFirstRun;
+    while (t <= tEnd && n < kMaxCurvePoints) {
+        if (used >= kSmoothCurvePointsPerRoutine) return std::nan("");
+        long long m = 1;
+        if (t >= 1.0 && t < kExactSteps) {
+            const double ahead = std::fmin(tEnd, kExactSteps) - t;
+            m = std::min({run, kMaxCurvePoints - n, static_cast<long long>(ahead) + 1});
+            while (m > 1 && stepsAhead(t, m - 1) > tEnd) --m;
+        }
+        const double last = m > 1 ? stepsAhead(t, m - 1) : t;
+        const RunView view = m > 1 ? viewOf(c, t, last) : RunView::Shown;
+        if (view == RunView::Shown && m > kFirstRun) {
+            run = m / 2;  // look closer
+            continue;
+        }
+        n += m;
+        if (view == RunView::Shown) {
+            for (long long k = 0; k < m; ++k, t += 1.0) addPoint(c.x(t), c.y(t), false);
+            used += m;
+            run = kFirstRun;
+            continue;
+        }
+        addPoint(c.x(t), c.y(t), false);
+        if (view == RunView::OffPicture) {
+            cutLine();
+            addPoint(c.x(last), c.y(last), false);
+        }
+        used += 2;
+        t = stepsAhead(last, 1);
+        run = std::min(2 * run, kLongestRun);
+    }
+    return t;
 }
 
 void tangentAt(int k, int mode)
@@ -406,17 +576,12 @@ void surfaceDrawSmoothPiece(int from, int to)
         const double ax = (q * dx - 3.0 * sx) * a, ay = (q * dy - 3.0 * sy) * a;
         const double bx = (u1x - w.u0x) * a + ax, by = (u1y - w.u0y) * a + ay;
         const double cx = -(q / 9.0) * ax, cy = -(q / 9.0) * ay;
-        double t = w.carry;
         if (std::isfinite(tEnd)) {
-            // The curve's terms held locally: adding a point writes the library state, which
-            // would otherwise make every term be read again for every point.
-            const double p0x = w.p0x, p0y = w.p0y, u0x = w.u0x, u0y = w.u0y;
-            for (long long n = 0; t <= tEnd && n < kMaxCurvePoints; ++n, t += 1.0) {
-                const double X = p0x + t * (u0x + t * (bx + t * cx));
-                const double Y = p0y + t * (u0y + t * (by + t * cy));
-                addPoint(surfaceNarrow(X), surfaceNarrow(Y), false);
-            }
-            w.carry = surfaceNarrow(t - tEnd);
+            // The curve's terms held locally: adding a point writes the library state.
+            const Cubic curve{w.p0x, w.p0y, w.u0x, w.u0y, bx, by, cx, cy};
+            const double t = addCurvePoints(curve, w.carry, tEnd);
+            // A segment cut short carries no parameter over: the next starts afresh.
+            w.carry = t > tEnd ? surfaceNarrow(t - tEnd) : 1.0f;
         }
         w.p0x = px;
         w.p0y = py;

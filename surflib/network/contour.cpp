@@ -33,6 +33,8 @@ constexpr double kFirstLevelSlack = 1.0e-4;
 constexpr double kLastLevelSlack = 1.0e-5;
 // A map never draws more levels than this, whatever the interval: the loop always ends.
 constexpr long long kMaxLevels = 100000;
+// The crossing search's tolerance in the height, in eps.
+constexpr double kCrossingTolerance = 100.0;
 
 void endDrawing() { surfaceState.drawing.code = kDrawingNone; }
 
@@ -201,6 +203,8 @@ void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool lis
     s.labelNextLevel = 1;
     double level = plan.first;
     float previous = NAN;
+    double traced = NAN;
+    const double sameLine = kCrossingTolerance * s.eps;
     // Which triangles each level meets is found once for all of them.
     NetworkLevelIndex index(work);
     for (long long k = 0; k < kMaxLevels; ++k) {
@@ -217,9 +221,14 @@ void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool lis
         surfaceSelectPen(pen);
         s.tracing.labelThisLevel = s.labelNextLevel;
         const float lv = surfaceNarrow(level);
-        surfaceContourNetworkLevels(
-            surfaceNarrow(surfaceNormaliseLevel(lv) + static_cast<double>(lift)), wsize, work,
-            &index);
+        const float normalised =
+            surfaceNarrow(surfaceNormaliseLevel(lv) + static_cast<double>(lift));
+        // The crossing search places a level's points to within its tolerance of the height,
+        // so a level that close to the last one traced would draw that line again.
+        if (!(std::fabs(static_cast<double>(normalised) - traced) < sameLine)) {
+            surfaceContourNetworkLevels(normalised, wsize, work, &index);
+            traced = normalised;
+        }
         if (listThem) surfaceListDrawnLevel(lv, pen);
         if (list) {
             if (k + 1 >= plan.count) break;

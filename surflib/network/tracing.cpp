@@ -539,6 +539,51 @@ double smallestHeight(const NetworkTriangle& tri)
     return longest > 0.0 ? area2 / longest : 0.0;
 }
 
+// The points of one passage, in order along it: the two crossings at its ends and at most
+// 49 intermediate points between them.  Each point keeps the fraction of the passage its rung
+// was taken at, so that a step between two points can be cut in half.
+constexpr int kMaxParts = 50;
+constexpr int kMaxIntermediate = kMaxParts - 1;
+
+struct PassagePoints {
+    double f[kMaxParts + 1];
+    float x[kMaxParts + 1], y[kMaxParts + 1];
+    bool settled[kMaxParts + 1];  // the step from this point on is not cut further
+    int n = 0;
+
+    void insert(int at, double fraction, float px, float py)
+    {
+        assert(n < kMaxParts + 1 && at >= 1 && at < n);
+        for (int k = n; k > at; --k) {
+            f[k] = f[k - 1];
+            x[k] = x[k - 1];
+            y[k] = y[k - 1];
+            settled[k] = settled[k - 1];
+        }
+        f[at] = fraction;
+        x[at] = px;
+        y[at] = py;
+        settled[at] = false;
+        ++n;
+    }
+    double length(int k) const
+    {
+        return std::hypot(static_cast<double>(x[k + 1]) - x[k],
+                          static_cast<double>(y[k + 1]) - y[k]);
+    }
+    // The line's turn at point k (radians, 0 at the ends).
+    double bend(int k) const
+    {
+        if (k <= 0 || k >= n - 1) return 0.0;
+        const double a =
+            std::atan2(static_cast<double>(y[k]) - y[k - 1], static_cast<double>(x[k]) - x[k - 1]);
+        const double b =
+            std::atan2(static_cast<double>(y[k + 1]) - y[k], static_cast<double>(x[k + 1]) - x[k]);
+        const double d = std::fabs(b - a);
+        return std::isfinite(d) ? std::min(d, 2.0 * 3.141592653589793 - d) : 0.0;
+    }
+};
+
 struct PassageRungs {
     const NetworkTriangle* tri;
     int t;
@@ -550,14 +595,14 @@ struct PassageRungs {
     BoundaryPath cut, rest;
     float level;
     float* work;
-    int rungsLeft;  // height pairs this passage may still take
-    double unit;    // the contour step in normalised units
+    int searchesLeft;  // crossing searches this passage may still make
+    double unit;       // the contour step in normalised units
 
     // The level's crossing on the rung at fraction f; false when the rung's ends lie on one
     // side of the level.
     bool crossing(double f, float& x, float& y)
     {
-        --rungsLeft;
+        --searchesLeft;
         float ux = 0.0f, uy = 0.0f, wx = 0.0f, wy = 0.0f;
         if (sameSide) {
             ux = surfaceNarrow(p->x + f * (static_cast<double>(q->x) - p->x));
@@ -578,46 +623,12 @@ struct PassageRungs {
         return true;
     }
 
-    // Appends the points between the crossings at fractions fa and fb (not the ends).  A step
-    // of more than three contour steps gets a rung half-way while the passage has rungs left;
-    // one that stays long gets the level's crossings across the straight way, so that a smooth
-    // curve through the points cannot swing out of the triangle.  Crossings can crowd at one
-    // end of a passage through a sliver, where the surface bulges through the sides between
-    // its corners; there the straight way itself is taken where the level is not found.
-    void between(double fa, float xa, float ya, double fb, float xb, float yb, int depth)
-    {
-        constexpr int kMaxDepth = 6;
-        constexpr int kMaxFill = 50;
-        const double dist = std::hypot(static_cast<double>(xb) - xa, static_cast<double>(yb) - ya);
-        if (!(unit > 0.0) || !(dist > 3.0 * unit)) return;
-        const double fm = 0.5 * (fa + fb);
-        float xm = 0.0f, ym = 0.0f;
-        if (depth < kMaxDepth && rungsLeft > 0 && crossing(fm, xm, ym)) {
-            between(fa, xa, ya, fm, xm, ym, depth + 1);
-            surfaceAppendContourPoint(xm, ym, work);
-            between(fm, xm, ym, fb, xb, yb, depth + 1);
-            return;
-        }
-        const int n = static_cast<int>(std::min(dist / unit, static_cast<double>(kMaxFill))) + 1;
-        // In a sliver, narrow beside the step, the straight way itself stays close to the line.
-        const bool sliver = smallestHeight(*tri) < 0.25 * dist;
-        // Across the straight way, up to three contour steps either side.
-        const double reach = std::min(0.25 * dist, 3.0 * unit) / dist;
-        const double nx = -(static_cast<double>(yb) - ya) * reach,
-                     ny = (static_cast<double>(xb) - xa) * reach;
-        for (int k = 1; k < n; ++k) {
-            const double g = static_cast<double>(k) / n;
-            float x = surfaceNarrow(xa + g * (static_cast<double>(xb) - xa));
-            float y = surfaceNarrow(ya + g * (static_cast<double>(yb) - ya));
-            if (levelAcross(x, y, nx, ny) || sliver) surfaceAppendContourPoint(x, y, work);
-        }
-    }
-
     // Moves (x, y) to the level's crossing on the segment (x, y) -+ (nx, ny) when the segment's
     // ends lie on either side of the level and the crossing lies in the triangle; false when
     // there is none.
     bool levelAcross(float& x, float& y, double nx, double ny)
     {
+        --searchesLeft;
         const float x1 = surfaceNarrow(x - nx), y1 = surfaceNarrow(y - ny);
         const float x2 = surfaceNarrow(x + nx), y2 = surfaceNarrow(y + ny);
         const int sub = subTriangleAt(*tri, x, y), sub1 = subTriangleAt(*tri, x1, y1),
@@ -633,7 +644,54 @@ struct PassageRungs {
         y = yc;
         return true;
     }
+
+    // The point that cuts step k in half: the level's crossing on the rung half-way; where the
+    // rung gives none, the level's crossing across the middle of the straight way, up to three
+    // contour steps either side; in a sliver (narrow beside the step, where the surface can
+    // bulge through the sides between its corners) the middle of the straight way itself.
+    bool halve(const PassagePoints& pts, int k, double& fm, float& xm, float& ym)
+    {
+        constexpr double kShorter = 0.9;
+        const float xa = pts.x[k], ya = pts.y[k], xb = pts.x[k + 1], yb = pts.y[k + 1];
+        fm = 0.5 * (pts.f[k] + pts.f[k + 1]);
+        const double dist = pts.length(k);
+        // A rung's crossing far from the straight way (the line runs along the rungs there)
+        // does not shorten the step.
+        if (crossing(fm, xm, ym) &&
+            std::hypot(static_cast<double>(xm) - xa, static_cast<double>(ym) - ya) <
+                kShorter * dist &&
+            std::hypot(static_cast<double>(xm) - xb, static_cast<double>(ym) - yb) <
+                kShorter * dist)
+            return true;
+        if (searchesLeft <= 0) return false;
+        xm = surfaceNarrow(0.5 * (static_cast<double>(xa) + xb));
+        ym = surfaceNarrow(0.5 * (static_cast<double>(ya) + yb));
+        if (smallestHeight(*tri) < 0.25 * dist) return true;
+        if (searchesLeft <= 0) return false;
+        const double reach = std::min(0.25 * dist, 3.0 * unit) / dist;
+        return levelAcross(xm, ym, -(static_cast<double>(yb) - ya) * reach,
+                           (static_cast<double>(xb) - xa) * reach);
+    }
 };
+
+// The step of the passage that most wants another point: the longest, weighted by how much
+// the line turns at its ends, of those longer than `longer`; -1 when there is none.
+int stepToHalve(const PassagePoints& pts, double longer)
+{
+    int best = -1;
+    double bestScore = 0.0;
+    for (int k = 0; k + 1 < pts.n; ++k) {
+        if (pts.settled[k]) continue;
+        const double len = pts.length(k);
+        if (!(len > longer)) continue;
+        const double score = len * (1.0 + pts.bend(k) + pts.bend(k + 1));
+        if (score > bestScore) {
+            bestScore = score;
+            best = k;
+        }
+    }
+    return best;
+}
 
 // The intermediate points of a passage through sub-triangle b from crossing i to crossing j:
 // the level's crossings on the rungs between the stretch of boundary the line cuts off (from i
@@ -642,12 +700,16 @@ struct PassageRungs {
 // came in, on the rays from the stretch between the two crossings to the opposite corner.  A
 // rung whose ends lie on one side of the level has no crossing to give (the surface bulges
 // through a spoke, as it can in a sliver along the hull); its point is taken on the straight
-// way between the crossings on either side of it.  At most 49 rungs per passage, and as many
-// again half-way between crossings that lie far apart.
+// way between the crossings on either side of it.
+//
+// A passage gets at most 49 intermediate points and makes at most 49 crossing searches,
+// whatever the contour step.  The n - 1 rungs of the subdivision count come first (at most
+// half of the 49 when the count is large); the points left then go, one at a time, half-way
+// into the longest steps, first where the line bends, so that a smooth curve through the
+// points cannot swing out of the triangle.
 void surfaceTraceSubTriangles(const NetworkTriangle& tri, int t, const SubBoundary& b, int i, int j,
                               int dir, float level, float* work)
 {
-    constexpr int kMaxParts = 50;
     const SubCrossing& p = b.cr[i];
     const SubCrossing& q = b.cr[j];
     int n = surfaceSubdivisionCount(p.x, p.y, q.x, q.y);
@@ -662,7 +724,7 @@ void surfaceTraceSubTriangles(const NetworkTriangle& tri, int t, const SubBounda
                    {},
                    level,
                    work,
-                   2 * (kMaxParts - 1),
+                   kMaxIntermediate,
                    0.0};
     // A passage that leaves by the side it came in (a dip across an edge) turns round: it gets
     // a few points however short it is.
@@ -681,17 +743,22 @@ void surfaceTraceSubTriangles(const NetworkTriangle& tri, int t, const SubBounda
         addArc(b, p.tau, b.cr[ca].tau, -dir, false, r.rest);
         addArc(b, b.cr[cb].tau, q.tau, -dir, true, r.rest);
     }
-    // Points 0 and n are the two crossings.
-    float px[kMaxParts + 1], py[kMaxParts + 1];
+    const int parts = n > kMaxParts / 2 ? kMaxParts / 2 : n;
+    // Points 0 and parts are the two crossings.
+    PassagePoints pts;
     bool found[kMaxParts + 1];
-    px[0] = p.x;
-    py[0] = p.y;
-    px[n] = q.x;
-    py[n] = q.y;
-    found[0] = found[n] = true;
-    for (int k = 1; k < n; ++k) found[k] = r.crossing(static_cast<double>(k) / n, px[k], py[k]);
+    pts.n = parts + 1;
+    for (int k = 0; k <= parts; ++k) {
+        pts.f[k] = static_cast<double>(k) / parts;
+        pts.settled[k] = false;
+        found[k] = k == 0 || k == parts || r.crossing(pts.f[k], pts.x[k], pts.y[k]);
+    }
+    pts.x[0] = p.x;
+    pts.y[0] = p.y;
+    pts.x[parts] = q.x;
+    pts.y[parts] = q.y;
     int before = 0;
-    for (int k = 1; k < n; ++k) {
+    for (int k = 1; k < parts; ++k) {
         if (found[k]) {
             before = k;
             continue;
@@ -699,14 +766,26 @@ void surfaceTraceSubTriangles(const NetworkTriangle& tri, int t, const SubBounda
         int after = k + 1;
         while (!found[after]) ++after;
         const double g = static_cast<double>(k - before) / (after - before);
-        px[k] = surfaceNarrow(px[before] + g * (static_cast<double>(px[after]) - px[before]));
-        py[k] = surfaceNarrow(py[before] + g * (static_cast<double>(py[after]) - py[before]));
+        pts.x[k] =
+            surfaceNarrow(pts.x[before] + g * (static_cast<double>(pts.x[after]) - pts.x[before]));
+        pts.y[k] =
+            surfaceNarrow(pts.y[before] + g * (static_cast<double>(pts.y[after]) - pts.y[before]));
     }
-    for (int k = 1; k <= n; ++k) {
-        r.between(static_cast<double>(k - 1) / n, px[k - 1], py[k - 1], static_cast<double>(k) / n,
-                  px[k], py[k], 0);
-        if (k < n) surfaceAppendContourPoint(px[k], py[k], work);
+    // Up to the count's n - 1 points the longest steps are cut; after that, and up to 49, the
+    // steps longer than three contour steps.
+    while (pts.n - 2 < kMaxIntermediate && r.searchesLeft > 0) {
+        const int k = stepToHalve(pts, pts.n - 2 < n - 1 ? 0.0 : 3.0 * r.unit);
+        if (k < 0) break;
+        double fm = 0.0;
+        float xm = 0.0f, ym = 0.0f;
+        if (r.halve(pts, k, fm, xm, ym)) {
+            pts.insert(k + 1, fm, xm, ym);
+        } else {
+            pts.settled[k] = true;
+        }
     }
+    assert(pts.n - 2 <= kMaxIntermediate);
+    for (int k = 1; k + 1 < pts.n; ++k) surfaceAppendContourPoint(pts.x[k], pts.y[k], work);
 }
 
 // One step of the curved mode: the line enters t at the up crossing of edge `edge`, passes

@@ -182,7 +182,25 @@ bool roomBeside(float u0, float v0, float u1, float v1, const LabelMetrics& m, f
         s.networkWork.clearanceBelow >= m.clearance;
 }
 
-// Writes the level's number centred at (cx, cy) along theta.
+// The length along the line of the level's number as drawn left-trimmed (its width
+// negative), at the text size in force.
+float trimmedLabelLength(int width, int decimals)
+{
+    SurfaceLibraryState& s = surfaceState;
+    const int enabled = s.outputEnabled;
+    s.outputEnabled = 0;
+    surfaceDrawNumber(0.0f, 0.0f, s.labelFormatValue, width, decimals, s.labelPowerCode);
+    s.outputEnabled = enabled;
+    static const char digits[] = "000000000";
+    const int used = std::min(std::abs(s.lastUsedLength), static_cast<int>(sizeof digits) - 1);
+    int status = 0;
+    float extent = 0.0f, r2 = 0.0f, r3 = 0.0f, height = 0.0f;
+    if (used > 0) surfaceMeasureText(digits, used, status, extent, r2, r3, height, 1);
+    return extent;
+}
+
+// Writes the level's number centred at (cx, cy) along theta: the text starts half its length
+// back along the line and half its height below it.
 void writeLabel(double cx, double cy, double theta, const LabelMetrics& m)
 {
     SurfaceLibraryState& s = surfaceState;
@@ -190,11 +208,10 @@ void writeLabel(double cx, double cy, double theta, const LabelMetrics& m)
     if (labelPen > 0) surfaceSelectPen(labelPen);
     surfaceSetLabelDirection(m.w, m.h, surfaceNarrow(theta * kRadToDeg));
     const double c = std::cos(theta), sn = std::sin(theta);
-    int width = s.labelFormatWidth, decimals = s.labelFormatDecimals;
-    const double half = 0.5 * std::abs(width) * m.w;
-    const double along = width > 0 ? half : -half;
-    const float X = surfaceNarrow(cx + along * c + 0.5 * m.h * sn);
-    const float Y = surfaceNarrow(cy + along * sn - 0.5 * m.h * c);
+    int width = -std::abs(s.labelFormatWidth), decimals = s.labelFormatDecimals;
+    const double half = 0.5 * trimmedLabelLength(width, decimals);
+    const float X = surfaceNarrow(cx - half * c + 0.5 * m.h * sn);
+    const float Y = surfaceNarrow(cy - half * sn - 0.5 * m.h * c);
     surfaceDrawNumber(X, Y, s.labelFormatValue, width, decimals, s.labelPowerCode);
     surfaceSetLabelDirection(s.digitWidth, s.charHeight, 0.0f);
     if (labelPen > 0) surfaceSelectPen(s.currentPenCode);

@@ -8,6 +8,7 @@
 #include "frame/errors.h"
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
+#include "frame/picture_workspace.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
 #include "frame/workspace.h"
@@ -67,21 +68,18 @@ void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize,
         n = 0;
         return;
     }
-    const long long end = static_cast<long long>(p.outlines) + 8LL * p.outlineLength;
-    const int stored = std::clamp(surf.outlineCount, 0, p.outlineLength);
-    if (end > wsize || stored == 0) {
+    if (perspectiveWorkEnd(p) > wsize || p.outlineLength < 1 || surf.outlineCount <= 0) {
         n = 0;
         return;
     }
-    int count = stored;
+    const OutlineStore store = perspectiveOutlineStore(work, p);
+    int count = std::min(surf.outlineCount, store.profileCapacity());
     if (count > n) {
         surfaceReportError(kTruncated);
         count = n;
     }
-    const float* px = work + p.outlines + 6LL * p.outlineLength;
-    const float* py = work + p.outlines + 7LL * p.outlineLength;
-    std::copy(px, px + count, x);
-    std::copy(py, py + count, y);
+    std::copy(store.profileX(), store.profileX() + count, x);
+    std::copy(store.profileY(), store.profileY() + count, y);
     n = count;
     if (sw == 1 && n > 1) surfaceDrawPolyline(n, x, y);
 }

@@ -15,6 +15,7 @@
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
 #include "frame/numeric.h"
+#include "frame/picture_workspace.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
 #include "frame/workspace.h"
@@ -385,7 +386,7 @@ void abandon()
 // horizons, m words each.  False when the grid and 11 runs do not fit in wsize words.
 bool partitionWorkspace(long long nodes, long long m, int wsize, int gridBase)
 {
-    if (nodes <= 0 || gridBase + nodes + 11 * m > wsize) return false;
+    if (nodes <= 0 || gridBase + nodes + kIsometricRowArrays * m > wsize) return false;
     WorkspacePartition& part = surfaceState.partition;
     part.grid = gridBase;
     surfaceState.grid.gridOffset = gridBase;

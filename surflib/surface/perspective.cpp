@@ -13,6 +13,7 @@
 #include "frame/kernel_layer.h"
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
+#include "frame/picture_workspace.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
 #include "frame/workspace.h"
@@ -74,10 +75,10 @@ void surfacePartitionPerspectiveWorkspace(int wsize, int& status)
     const GridState& g = s.grid;
     const long long nodes = surfaceNodeCount(g.nx, g.ny);
     const long long m = std::max(g.nx, g.ny);
-    const long long used = static_cast<long long>(p.grid) + nodes + 10 * m;
-    const long long L = (static_cast<long long>(wsize) - used) / 8;
+    const long long used = static_cast<long long>(p.grid) + nodes + kPerspectiveLineArrays * m;
+    const long long L = (static_cast<long long>(wsize) - used) / kOutlineArrays;
     status = 0;
-    if (nodes <= 0 || p.grid < 0 || L < 3 * m || L > INT_MAX) {
+    if (nodes <= 0 || p.grid < 0 || L < kOutlineMinimumPerNode * m || L > INT_MAX) {
         status = kWorkspaceShort;
         return;
     }

@@ -1,7 +1,9 @@
 // The devices: a short program drawing a line, a text and a filled polygon to .trace, .png,
-// .pdf and .svg files, and the private link to a frame raster and a printer page.
+// .pdf and .svg files, the private link to a frame raster and a printer page, and the errors
+// reported when an output cannot be made or written or drawing goes nowhere.
 #include <cairo-pdf.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -223,6 +225,116 @@ TEST_F(KernelDevice, LinkedPageReceivesTheDrawing)
     std::string data = slurp(name);
     EXPECT_EQ(data.substr(0, 5), "%PDF-");
     EXPECT_NE(data.find("/Font"), std::string::npos);
+}
+
+// An output the kernel cannot make or write goes into the error log under the kernel's own
+// number and the operation that met it, beside one line on standard error.
+TEST_F(KernelDevice, OutputFailuresAreReportedInTheErrorLog)
+{
+    struct Case {
+        const char* leaf;
+        const char* linkTo;  // the leaf is made a link to this first (a device that is full)
+        bool folder;         // a folder of that name stands in the file's place
+        int number;
+        const char* where;
+    };
+    const Case cases[] = {
+        {"x.bmp", nullptr, false, tarv::kErrorUnknownOutputKind, "kernelOpenDevice"},
+        {"missing/x.png", nullptr, false, tarv::kErrorOutputNotCreated, "kernelOpenDevice"},
+        {"missing/x.pdf", nullptr, false, tarv::kErrorOutputNotCreated, "kernelOpenDevice"},
+        {"missing/x.svg", nullptr, false, tarv::kErrorOutputNotCreated, "kernelOpenDevice"},
+        {"missing/x.trace", nullptr, false, tarv::kErrorOutputNotCreated, "kernelOpenDevice"},
+        {"folder.png", nullptr, true, tarv::kErrorOutputNotCreated, "kernelOpenDevice"},
+        {"full.png", "/dev/full", false, tarv::kErrorOutputNotWritten, "kernelCloseDevice"},
+        {"full.pdf", "/dev/full", false, tarv::kErrorOutputNotWritten, "kernelCloseDevice"},
+        {"full.svg", "/dev/full", false, tarv::kErrorOutputNotWritten, "kernelCloseDevice"},
+        {"full.trace", "/dev/full", false, tarv::kErrorOutputNotWritten, "kernelCloseDevice"},
+    };
+    tarv::setErrorEcho(true);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.leaf);
+        if (c.linkTo != nullptr && !fs::exists(c.linkTo)) continue;
+        if (c.linkTo != nullptr) fs::create_symlink(c.linkTo, dir_ / c.leaf);
+        if (c.folder) fs::create_directory(dir_ / c.leaf);
+        tarv::errorLogClear();
+        ::testing::internal::CaptureStderr();
+        drawTo(c.leaf);
+        const std::string err = ::testing::internal::GetCapturedStderr();
+        ASSERT_EQ(tarv::errorCount(), 1u);
+        EXPECT_EQ(tarv::errorLog()[0].number, c.number);
+        EXPECT_EQ(tarv::errorLog()[0].routine, c.where);
+        EXPECT_EQ(std::count(err.begin(), err.end(), '\n'), 1) << err;
+        EXPECT_NE(err.find(c.leaf), std::string::npos) << err;
+        EXPECT_NE(err.find("error " + std::to_string(c.number)), std::string::npos) << err;
+    }
+    // Outputs that can be made report nothing, and leave no file behind before they are written.
+    tarv::errorLogClear();
+    for (const char* leaf : {"x.png", "x.pdf", "x.svg", "x.trace"}) drawTo(leaf);
+    std::string name = (dir_ / "later.png").string();
+    kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
+    kernelOpenDevice();
+    EXPECT_FALSE(fs::exists(name));
+    kernelCloseDevice();
+    EXPECT_TRUE(fs::exists(name));
+    EXPECT_EQ(tarv::errorCount(), 0u);
+}
+
+// Drawing in an opened kernel with no device open, no target linked and no call log goes
+// nowhere: reported once under the routine in force, and again only after the device changed.
+TEST_F(KernelDevice, DrawingThatGoesNowhereIsReportedOnce)
+{
+    auto drawSome = [] {
+        const float x[3] = {100, 200, 300}, y[3] = {100, 200, 100};
+        kernelMovePen(10.0f, 10.0f);
+        kernelDrawPolyline(x, y, 3);
+        kernelDrawLineTo(500.0f, 500.0f);
+        kernelFillPolygon(0, 2, 0, x, y, 3);
+        kernelDrawMarker(3);
+        kernelDrawText("LOST", 4);
+    };
+    auto noDeviceReports = [] {
+        int n = 0;
+        for (const tarv::ErrorRecord& e : tarv::errorLog()) n += e.number == tarv::kErrorNoDevice;
+        return n;
+    };
+    kernelSetRoutineName(2, "kpPlotGraph(GRAPH)", 18);
+    kernelOpen();
+    drawSome();  // into the call log
+    EXPECT_EQ(tarv::errorCount(), 0u);
+    tarv::traceCapture(false);
+    kernelMovePen(0.0f, 0.0f);  // moving draws nothing
+    EXPECT_EQ(tarv::errorCount(), 0u);
+    drawSome();
+    drawSome();
+    ASSERT_EQ(tarv::errorCount(), 1u);
+    EXPECT_EQ(tarv::errorLog()[0].number, tarv::kErrorNoDevice);
+    EXPECT_EQ(tarv::errorLog()[0].routine, "kpPlotGraph(GRAPH)");
+    {
+        Canvas canvas;  // a linked raster takes the drawing
+        drawSome();
+        EXPECT_EQ(tarv::errorCount(), 1u);
+    }
+    drawSome();  // the raster is gone again
+    EXPECT_EQ(noDeviceReports(), 2);
+    std::string name = (dir_ / "found.png").string();
+    kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
+    kernelOpenDevice();
+    drawSome();
+    EXPECT_EQ(noDeviceReports(), 2);
+    kernelCloseDevice();
+    drawSome();
+    drawSome();
+    EXPECT_EQ(noDeviceReports(), 3);
+    // A device opened with no output chosen takes nothing either.
+    kernelSelectOutput("", 0);
+    kernelOpenDevice();
+    drawSome();
+    EXPECT_EQ(noDeviceReports(), 4);
+    EXPECT_EQ(tarv::errorCount(), 4u);
+    // Without the kernel opened, libraries draw into nothing unreported (as bare tests do).
+    kernelClose();
+    drawSome();
+    EXPECT_EQ(tarv::errorCount(), 4u);
 }
 
 }  // namespace

@@ -1,8 +1,11 @@
 // How a raster shows fills and dense lines: polygons that share an edge leave no background
 // between them, a dense polyline merged into runs looks like the one stroked point by point,
+// tiny closed loops stay visible, dashes run on across the pieces a long line is stroked in,
 // and the PNG file holds the raster as drawn.
 #include <cairo.h>
+#include <zlib.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <cstdio>
@@ -138,6 +141,22 @@ TEST_F(KernelRaster, EdgesAgainstTheBackgroundStaySmooth)
     }
 }
 
+// The thinnest line drawn along a whole kernel coordinate, which falls on a boundary between
+// two pixel rows, inks one row in full instead of two rows at half strength.
+TEST_F(KernelRaster, ThinnestHorizontalLineOnAPixelBoundaryInksOneRow)
+{
+    Canvas canvas;
+    kernelMovePen(100.0f, 100.0f);
+    kernelDrawLineTo(700.0f, 100.0f);
+    kernelFlushOutput();
+    std::vector<int> rows;
+    for (int row = 0; row < 750; ++row)
+        if (pixel(canvas.surface(), 400, row).g < 250) rows.push_back(row);
+    ASSERT_EQ(rows.size(), 1u);
+    EXPECT_NEAR(rows[0], 650, 1);
+    EXPECT_LT(pixel(canvas.surface(), 400, rows[0]).g, 40);
+}
+
 // A dense curve: a sine of 200,000 points across the raster with noise of a few pixels on top,
 // so that many runs of sub-pixel segments go back and forth.
 std::vector<float> denseCurve(std::vector<float>& x)
@@ -215,25 +234,189 @@ std::string slurp(const std::string& name)
     return ss.str();
 }
 
-// Merging happens on rasters only: the call log and an SVG page keep every point.
+// Ink of a closed ring of 24 segments around (cx, cy) (kernel units: pixels), stroked with the
+// runs merged or point by point: the darkest green near it and the darkness summed there.
+struct RingInk {
+    int darkest;
+    long long sum;
+};
+
+RingInk ringInk(bool merge, double cx, double cy, double radius, int width)
+{
+    tarv::state().device.mergeRuns = merge;
+    Canvas canvas;
+    kernelSetLineWidth(static_cast<float>(width));
+    std::vector<float> x, y;
+    for (int k = 0; k <= 24; ++k) {
+        double a = 2.0 * M_PI * (k % 24) / 24.0;
+        x.push_back(static_cast<float>(cx + radius * std::cos(a)));
+        y.push_back(static_cast<float>(cy + radius * std::sin(a)));
+    }
+    kernelMovePen(x[0], y[0]);
+    kernelDrawPolyline(x.data(), y.data(), static_cast<int>(x.size()));
+    kernelFlushOutput();
+    tarv::state().device.mergeRuns = true;
+    RingInk ink{255, 0};
+    const int col0 = static_cast<int>(cx), row0 = static_cast<int>(750.0 - cy);
+    for (int row = row0 - 6; row <= row0 + 6; ++row)
+        for (int col = col0 - 6; col <= col0 + 6; ++col) {
+            int g = pixel(canvas.surface(), col, row).g;
+            ink.darkest = std::min(ink.darkest, g);
+            ink.sum += 255 - g;
+        }
+    return ink;
+}
+
+// A closed ring far smaller than a pixel (a contour round a sharp peak) never leaves the
+// merging tolerance; merged, it still shows as the dot its points stroked one by one make.
+TEST_F(KernelRaster, TinyClosedLoopsShowAsTheDotTheirPointsMake)
+{
+    struct Case {
+        const char* name;
+        double cx, cy, radius;
+        int width;
+    };
+    const Case cases[] = {
+        {"radius 0.06 on a pixel centre", 500.5, 374.5, 0.06, 0},
+        {"radius 0.06 on a pixel corner", 500.0, 375.0, 0.06, 0},
+        {"radius 0.05, three pixels wide", 300.3, 200.7, 0.05, 3},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RingInk every = ringInk(false, c.cx, c.cy, c.radius, c.width);
+        RingInk merged = ringInk(true, c.cx, c.cy, c.radius, c.width);
+        ASSERT_GT(every.sum, 100);  // stroked point by point the ring shows
+        EXPECT_LE(merged.darkest, every.darkest + 40);
+        EXPECT_GT(merged.sum, every.sum * 6 / 10);
+        EXPECT_LT(merged.sum, every.sum * 16 / 10);
+    }
+}
+
+// A dashed line of 7000 segments of a tenth of a pixel: stroked in several pieces, its dash
+// pattern (12 on, 4 off, 6 on, 4 off) still runs on from the line's start.
+constexpr int kDashSegments = 7000;
+constexpr double kDashStep = 0.1, kDashStart = 150.0, kDashPeriod = 26.0;
+
+void drawLongDashedLine()
+{
+    kernelSetDashPattern(12.0f, 4.0f, 6.0f, 4.0f);
+    std::vector<float> x(kDashSegments), y(kDashSegments, 300.5f);
+    for (int k = 0; k < kDashSegments; ++k)
+        x[k] = static_cast<float>(kDashStart + kDashStep * (k + 1));
+    kernelMovePen(static_cast<float>(kDashStart), 300.5f);
+    kernelDrawPolyline(x.data(), y.data(), kDashSegments);
+}
+
+TEST_F(KernelRaster, DashPatternRunsOnAcrossTheStrokePieces)
+{
+    {
+        SCOPED_TRACE("raster: every pixel of the line inked where the pattern says");
+        Canvas canvas;
+        drawLongDashedLine();
+        // A line not joined to it, in the same stroke, starts the pattern afresh.
+        kernelMovePen(static_cast<float>(kDashStart), 200.5f);
+        kernelDrawLineTo(850.0f, 200.5f);
+        const double ends[] = {0.0, 12.0, 16.0, 22.0, 26.0};
+        for (float y : {300.5f, 200.5f}) {
+            int checked = 0, wrong = 0, firstWrong = -1;
+            for (int col = 150; col < 850; ++col) {
+                double phase = std::fmod(col + 0.5 - kDashStart, kDashPeriod);
+                bool nearEnd = false;
+                for (double e : ends) nearEnd = nearEnd || std::fabs(phase - e) < 1.0;
+                if (nearEnd) continue;
+                bool on = phase < 12.0 || (phase > 16.0 && phase < 22.0);
+                ++checked;
+                if (canvas.inked(col + 0.5, y) != on) {
+                    ++wrong;
+                    if (firstWrong < 0) firstWrong = col;
+                }
+            }
+            EXPECT_GT(checked, 300);
+            EXPECT_EQ(wrong, 0) << "line at " << y << ", first at column " << firstWrong;
+        }
+    }
+    {
+        SCOPED_TRACE("SVG: each piece's dash offset is the length stroked before it");
+        const std::string svg = tempFile("dashes.svg");
+        kernelSelectOutput(svg.c_str(), static_cast<int>(svg.size()));
+        kernelOpenDevice();
+        drawLongDashedLine();
+        kernelCloseDevice();
+        const std::string data = slurp(svg);
+        std::vector<double> offsets;  // of each dashed path; an offset of 0 is left out
+        for (size_t at = data.find("<path"); at != std::string::npos;
+             at = data.find("<path", at + 1)) {
+            const std::string path = data.substr(at, data.find('>', at) - at);
+            if (path.find("stroke-dasharray") == std::string::npos) continue;
+            size_t key = path.find("stroke-dashoffset");
+            offsets.push_back(
+                key == std::string::npos ? 0.0 : std::stod(path.substr(path.find(':', key) + 1)));
+        }
+        ASSERT_EQ(offsets.size(), 4u) << data.substr(0, 2000);
+        for (size_t k = 0; k < offsets.size(); ++k) {
+            double stroked = 2048.0 * kDashStep * static_cast<double>(k);
+            EXPECT_NEAR(offsets[k], std::fmod(stroked, kDashPeriod), 0.01) << "piece " << k;
+        }
+        std::remove(svg.c_str());
+    }
+}
+
+// The text of a PDF file's page streams, inflated.
+std::string pdfPageText(const std::string& pdf)
+{
+    std::string text;
+    for (size_t at = pdf.find("stream"); at != std::string::npos; at = pdf.find("stream", at)) {
+        size_t begin = pdf.find('\n', at) + 1, end = pdf.find("endstream", begin);
+        if (end == std::string::npos) break;
+        std::vector<unsigned char> out(1 << 20);
+        uLongf size = out.size();
+        if (uncompress(out.data(), &size, reinterpret_cast<const Bytef*>(pdf.data() + begin),
+                       end - begin) == Z_OK)
+            text.append(reinterpret_cast<const char*>(out.data()), size);
+        at = end + 9;
+    }
+    return text;
+}
+
+// Merging happens on rasters only: the call log and an SVG or PDF page keep every point, even
+// of wiggles far below a pixel (device coordinates are kept to 1/256 of a unit).
 TEST_F(KernelRaster, CallLogAndPagesKeepEveryPoint)
 {
-    const float x[5] = {100.0f, 100.25f, 100.5f, 100.75f, 400.0f};
-    const float y[5] = {100.0f, 100.25f, 99.75f, 100.25f, 100.0f};
-    const std::string svg = tempFile("every_point.svg");
-    kernelSelectOutput(svg.c_str(), static_cast<int>(svg.size()));
-    kernelOpenDevice();
-    tarv::traceClear();
-    kernelMovePen(0.0f, 100.0f);
-    kernelDrawPolyline(x, y, 5);
-    ASSERT_EQ(tarv::traceLines().size(), 2u);
-    EXPECT_EQ(tarv::traceLines()[1],
-              "kernelDrawPolyline [100 100.25 100.5 100.75 400] [100 100.25 99.75 100.25 100] 5");
-    kernelCloseDevice();
-    EXPECT_NE(slurp(svg).find("d=\"M 0 650 L 100 650 L 100.25 649.75 L 100.5 650.25 "
-                              "L 100.75 649.75 L 400 650 \""),
-              std::string::npos);
-    std::remove(svg.c_str());
+    const float x[8] = {100.0f, 100.25f, 100.5f, 100.75f, 200.0f, 300.0f, 400.0f, 500.0f};
+    const float y[8] = {100.0f, 100.25f, 99.75f, 100.25f, 100.0f, 100.01f, 99.99f, 100.0f};
+    const struct {
+        const char* leaf;
+        const char* path;  // the polyline's path in the file, white space made single blanks
+    } rows[] = {
+        {"every_point.svg",
+         "d=\"M 0 650 L 100 650 L 100.25 649.75 L 100.5 650.25 L 100.75 649.75 L 200 650 "
+         "L 300 649.988281 L 400 650.011719 L 500 650 \""},
+        {"every_point.pdf",
+         " 0 650 m 100 650 l 100.25 649.75 l 100.5 650.25 l 100.75 649.75 l 200 650 "
+         "l 300 649.988 l 400 650.012 l 500 650 l S"},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.leaf);
+        const std::string name = tempFile(r.leaf);
+        kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
+        kernelOpenDevice();
+        tarv::traceClear();
+        kernelMovePen(0.0f, 100.0f);
+        kernelDrawPolyline(x, y, 8);
+        ASSERT_EQ(tarv::traceLines().size(), 2u);
+        EXPECT_EQ(tarv::traceLines()[1],
+                  "kernelDrawPolyline [100 100.25 100.5 100.75 200 300 400 500] "
+                  "[100 100.25 99.75 100.25 100 100.01 99.99 100] 8");
+        kernelCloseDevice();
+        std::string file = slurp(name);
+        if (name.ends_with(".pdf")) file = pdfPageText(file);
+        std::replace(file.begin(), file.end(), '\n', ' ');
+        file.erase(std::unique(file.begin(), file.end(),
+                               [](char a, char b) { return a == ' ' && b == ' '; }),
+                   file.end());
+        EXPECT_NE(file.find(r.path), std::string::npos) << file;
+        std::remove(name.c_str());
+    }
 }
 
 // The PNG file holds exactly the pixels drawn, for a raster whose rows are not a round size.

@@ -286,17 +286,22 @@ TEST_F(KernelState, ReportErrorReturnsAndRecordsTheRoutineNameSetLast)
     EXPECT_EQ(tarv::errorLog()[2].routine, "");
 }
 
-// A long run of reports keeps only the latest ones in memory, in order, and counts them all.
+// A long run of reports keeps only the latest ones in memory, in order, and counts them all;
+// one report past the limit already drops the oldest.
 TEST_F(KernelState, ErrorLogKeepsTheLatestReportsAndCountsAll)
 {
-    const int total = 3 * static_cast<int>(tarv::kErrorLogLimit) + 5;
-    for (int k = 1; k <= total; ++k) kernelReportError(k);
-    const std::vector<tarv::ErrorRecord>& log = tarv::errorLog();
-    ASSERT_LE(log.size(), tarv::kErrorLogLimit);
-    ASSERT_GE(log.size(), tarv::kErrorLogLimit / 2);
-    for (size_t i = 0; i < log.size(); ++i)
-        EXPECT_EQ(log[i].number, total - static_cast<int>(log.size() - 1 - i));
-    EXPECT_EQ(tarv::errorCount(), static_cast<std::uint64_t>(total));
+    const int limit = static_cast<int>(tarv::kErrorLogLimit);
+    for (int total : {limit + 1, 3 * limit + 5}) {
+        SCOPED_TRACE(total);
+        tarv::errorLogClear();
+        for (int k = 1; k <= total; ++k) kernelReportError(k);
+        const std::vector<tarv::ErrorRecord>& log = tarv::errorLog();
+        ASSERT_LE(log.size(), tarv::kErrorLogLimit);
+        ASSERT_GE(log.size(), tarv::kErrorLogLimit / 2);
+        for (size_t i = 0; i < log.size(); ++i)
+            EXPECT_EQ(log[i].number, total - static_cast<int>(log.size() - 1 - i));
+        EXPECT_EQ(tarv::errorCount(), static_cast<std::uint64_t>(total));
+    }
     tarv::errorLogClear();
     EXPECT_TRUE(tarv::errorLog().empty());
     EXPECT_EQ(tarv::errorCount(), 0u);

@@ -11,6 +11,8 @@ namespace {
 using testing::HasSubstr;
 using testing::MatchesRegex;
 
+// A hidden program's leading dot is part of its name, not an extension: replacing it would
+// leave a log called only ".ERR", shared by every hidden program in the directory.
 TEST(ErrorLogName, ReplacesOnlyTheFileNamesExtension)
 {
     const struct {
@@ -26,6 +28,9 @@ TEST(ErrorLogName, ReplacesOnlyTheFileNamesExtension)
         {"./specvue", "./specvue.ERR"},
         {"../a.b/specvue", "../a.b/specvue.ERR"},
         {"/opt/specvue.", "/opt/specvue.ERR"},
+        {"/opt/.specvue", "/opt/.specvue.ERR"},
+        {".specvue", ".specvue.ERR"},
+        {"/opt/.specvue.bin", "/opt/.specvue.ERR"},
         {"", ""},
     };
     for (const auto& r : rows) EXPECT_EQ(msgcon::errorLogName(r.program), r.log) << r.program;

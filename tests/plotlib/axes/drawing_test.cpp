@@ -125,6 +125,29 @@ TEST_F(AxisDrawingTest, LogAxisNumbersDecadesWithLogCaptionAndLogMinorTicks)
     for (int i = 0; i < 4; ++i) EXPECT_NEAR(minors[i], 20.0 * std::log10(j[i]), 1e-3);
 }
 
+// With a label exponent d a log axis writes decade e in full while |e| < d and as a power of
+// ten from the decade e = d on; no "Log10" caption then.
+TEST_F(AxisDrawingTest, LogAxisWritesPowersOfTenFromTheDecadeOfTheLabelExponent)
+{
+    const struct {
+        int digits;
+        Lines texts;
+    } rows[] = {
+        {2, {"1", "10", "1E2", "1E3"}},
+        {3, {"1", "10", "100", "1E3"}},
+        {4, {"1", "10", "100", "1000"}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.digits);
+        AXIPOS(1, 100.0f, 100.0f, 120.0f, 1);
+        AXISCA(4, 0, 1.0f, 1000.0f, 1);
+        AXIANN(0, r.digits, 1, 1);
+        startLog();
+        AXIDRA(2, 1, 1);
+        EXPECT_EQ(drawnTexts(calls()), r.texts);
+    }
+}
+
 TEST_F(AxisDrawingTest, YAxisNumbersEndLeftOfTheLineUnderARaisedExponentCaption)
 {
     AXIPOS(1, 100.0f, 100.0f, 60.0f, 2);

@@ -328,4 +328,110 @@ TEST_F(GridTest, MarksCloserThanThePictureShowsAreLeftOut)
     EXPECT_EQ(linesOf(replayLines(calls()), true, 600.0f).size(), 599u + 2u);
 }
 
+// The markers drawn (pen place and marker) and the major tick lines of a log, in order.
+struct GridMarks {
+    Lines markers;
+    std::vector<Segment> lines;
+};
+GridMarks gridMarks(const Lines& log)
+{
+    GridMarks m;
+    for (size_t i = 1; i < log.size(); ++i)
+        if (log[i].rfind("kernelDrawMarker", 0) == 0) m.markers.push_back(log[i - 1]);
+    m.lines = replayLines(log);
+    return m;
+}
+
+// Axes far longer than the picture (1000 by 750 kernel units): only what the picture can show
+// goes to the kernel, however many positions the axes have, on plain and polar axes alike.
+TEST_F(GridTest, MarksOffThePictureAreNotDrawn)
+{
+    const struct {
+        const char* name;
+        std::function<void()> draw;
+    } cases[] = {
+        {"10000 intervals over 10^6 units",
+         [] {
+             AXIPOS(0, 0.0f, 0.0f, 1e6f, 1);
+             AXIPOS(1, 0.0f, 0.0f, 1e6f, 2);
+             AXISCA(3, 10000, 0.0f, 1.0f, 1);
+             AXISCA(3, 10000, 0.0f, 1.0f, 2);
+             startLog();
+             GRID(1, 1, 1);
+         }},
+        {"polar axes of radius 10^38",
+         [] {
+             SETPOL(0.0f, 0.0f, 1e38f, -20);
+             DRAPOL(52, -2, 65536, 87.8758f, 1);
+             startLog();
+             GRID(160, 160, -20);
+         }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetUp();
+        c.draw();
+        const GridMarks m = gridMarks(calls());
+        // Markers 100 units apart: a few hundred can stand within reach of the picture.
+        EXPECT_LE(m.markers.size(), 1000u);
+        EXPECT_LE(m.lines.size(), 2000u);
+    }
+}
+
+// What the picture shows is drawn as when every mark is drawn: the same markers in the same
+// order, the same ticks and grid lines at the same places.  With the picture space widened
+// past the axes all marks can show; a plot frame keeps the marks' thinning the same in both.
+TEST_F(GridTest, MarksOnThePictureAreDrawnAsWhenAllAreDrawn)
+{
+    struct Case {
+        int style, xCount, yCount;
+    };
+    const auto draw = [](const Case& c, float pictureSide) {
+        kernelSetPictureSpace(0.0f, pictureSide, 0.0f, 0.75f * pictureSide);
+        GRFBND(0.0f, 1000.0f, 0.0f, 750.0f);
+        // Marks 50 units apart from just left of and below the picture.
+        AXIPOS(1, -30.0f, 20.0f, 50.0f * c.xCount, 1);
+        AXIPOS(1, -30.0f, 20.0f, 50.0f * c.yCount, 2);
+        AXISCA(3, c.xCount, 0.0f, 1.0f, 1);
+        AXISCA(3, c.yCount, 0.0f, 1.0f, 2);
+        startLog();
+        GRID(c.style, 1, 1);
+        return gridMarks(calls());
+    };
+    const auto onPicture = [](const GridMarks& m) {
+        GridMarks shown;
+        for (const std::string& place : m.markers) {
+            const std::vector<float> p = numbersAfterName(place);
+            if (p[0] >= 0.0f && p[0] <= 1000.0f && p[1] >= 0.0f && p[1] <= 750.0f)
+                shown.markers.push_back(place);
+        }
+        for (const Segment& s : m.lines)
+            if (std::fmax(s.x0, s.x1) >= 0.0f && std::fmin(s.x0, s.x1) <= 1000.0f &&
+                std::fmax(s.y0, s.y1) >= 0.0f && std::fmin(s.y0, s.y1) <= 750.0f)
+                shown.lines.push_back(s);
+        return shown;
+    };
+    // Markers and inward ticks; ticks with minor ticks; grid lines.
+    for (const Case& c : {Case{1, 250, 200}, Case{-2, 1200, 900}, Case{3, 1200, 900}}) {
+        SCOPED_TRACE(c.style);
+        SetUp();
+        const GridMarks all = onPicture(draw(c, 80000.0f));
+        SetUp();
+        const GridMarks drawn = draw(c, 1000.0f);
+        const GridMarks shown = onPicture(drawn);
+        EXPECT_EQ(shown.markers, all.markers);
+        ASSERT_EQ(shown.lines.size(), all.lines.size());
+        for (size_t i = 0; i < all.lines.size(); ++i) {
+            EXPECT_FLOAT_EQ(shown.lines[i].x0, all.lines[i].x0) << i;
+            EXPECT_FLOAT_EQ(shown.lines[i].y0, all.lines[i].y0) << i;
+            EXPECT_FLOAT_EQ(shown.lines[i].x1, all.lines[i].x1) << i;
+            EXPECT_FLOAT_EQ(shown.lines[i].y1, all.lines[i].y1) << i;
+        }
+        EXPECT_GT(shown.markers.size() + shown.lines.size(), 30u);
+        // Little more than the picture shows goes to the kernel.
+        EXPECT_LE(drawn.markers.size(), 10 * shown.markers.size());
+        if (c.xCount > 1000) { EXPECT_LE(drawn.lines.size(), 10 * shown.lines.size()); }
+    }
+}
+
 }  // namespace

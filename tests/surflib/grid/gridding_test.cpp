@@ -11,6 +11,7 @@
 #include "contour_test_util.h"
 #include "plain_map_test.h"
 #include "frame/state.h"
+#include "grid/gridding.h"
 #include "tterrlib.h"
 
 using namespace surflib;
@@ -19,6 +20,10 @@ namespace {
 
 struct Points {
     std::vector<float> x, y, z;
+};
+
+struct NetXYZ {
+    float x, y, z;
 };
 
 // n by n points on a slightly irregular lattice over [0, 10] by [0, 20], heights f(x, y).
@@ -261,6 +266,83 @@ TEST_F(GriddingTest, NinePointsGridOnAnyGridSize)
         EXPECT_NEAR(grid[0], plane(gs.xMin, gs.yMin), 2e-3);
         EXPECT_NEAR(grid[31 * 31 - 1], plane(gs.xMax, gs.yMax), 2e-3);
     }
+}
+
+// Gridding knows no preferred axis: points gridded onto 13 by 5 are the transpose of the same
+// points with x and y swapped gridded onto 5 by 13, although the buckets are not square.
+TEST_F(GriddingTest, SwappedPointsOnTheSwappedGridGiveTheTransposedGrid)
+{
+    Points p;
+    unsigned seed = 12345u;
+    auto next = [&seed] {
+        seed = seed * 1103515245u + 12345u;
+        return static_cast<float>((seed >> 8) & 0xFFFF) / 65536.0f;
+    };
+    for (int k = 0; k < 60; ++k) {
+        const float x = 10.0f * next(), y = 4.0f * next();
+        p.x.push_back(x);
+        p.y.push_back(y);
+        p.z.push_back(std::sin(x) + 0.3f * y * y);
+    }
+    Points q{p.y, p.x, p.z};
+    const std::vector<float> a = randomGrid(p, 13, 5, 0.0f, 10.0f, 0.0f, 4.0f);
+    const std::vector<float> b = randomGrid(q, 5, 13, 0.0f, 4.0f, 0.0f, 10.0f);
+    for (int j = 0; j < 5; ++j) {
+        for (int i = 0; i < 13; ++i)
+            EXPECT_NEAR(a[j * 13 + i], b[i * 5 + j], 1e-4f * (1.0f + std::fabs(a[j * 13 + i])))
+                << i << "," << j;
+    }
+}
+
+// A patch must hold seven points at least: one of six grows (by 1.414 in radius) before the
+// fit is made, one of seven does not.  Six or seven points close to the node lie on a plane;
+// four more, just beyond the first radius, lie well above it.
+TEST_F(GriddingTest, PatchOfSixPointsGrowsAndOfSevenDoesNot)
+{
+    auto plane = [](float x, float y) { return 1.0f + x + 2.0f * y; };
+    const float inner[7][2] = {{0.3f, 0.0f}, {0.0f, 0.5f},   {-0.7f, 0.0f}, {0.0f, -0.4f},
+                               {0.5f, 0.5f}, {-0.3f, -0.6f}, {0.2f, 0.15f}};
+    const float outer[4][2] = {{1.2f, 0.0f}, {0.0f, 1.2f}, {-1.2f, 0.0f}, {0.0f, -1.2f}};
+    // The height at node (0, 0) with the patch starting at radius r.
+    auto nodeHeight = [](const std::vector<NetXYZ>& pts, float r) {
+        const int n = static_cast<int>(pts.size());
+        std::vector<float> w(static_cast<size_t>(4 * n));
+        for (int k = 0; k < n; ++k) {
+            w[static_cast<size_t>(k)] = pts[static_cast<size_t>(k)].x;
+            w[static_cast<size_t>(n + k)] = pts[static_cast<size_t>(k)].y;
+            w[static_cast<size_t>(2 * n + k)] = pts[static_cast<size_t>(k)].z;
+        }
+        w[static_cast<size_t>(3 * n)] = 1.0f;  // one bucket holds them all
+        SurfaceLibraryState& s = surfaceState;
+        s.partition.sortedX = 0;
+        s.partition.sortedY = n;
+        s.partition.sortedZ = 2 * n;
+        s.partition.bucketStart = 3 * n;
+        GridState& g = s.grid;
+        g.pointCount = n;
+        g.bucketColumns = g.bucketRows = 1;
+        g.bucketWidth = g.bucketHeight = 10.0f;
+        g.dataXMin = g.dataYMin = -5.0f;
+        g.patchRadius = r;
+        s.contour.randomMethod = 1;  // the fit itself
+        int warned = 0;
+        return surfaceInterpolateNode(0.0f, 0.0f, 0, w.data(), warned);
+    };
+    for (const int close : {6, 7}) {
+        SCOPED_TRACE(close);
+        std::vector<NetXYZ> pts;
+        for (int k = 0; k < close; ++k)
+            pts.push_back({inner[k][0], inner[k][1], plane(inner[k][0], inner[k][1])});
+        for (const auto& o : outer) pts.push_back({o[0], o[1], 10.0f});
+        const float first = nodeHeight(pts, 1.0f), grown = nodeHeight(pts, 1.414f);
+        EXPECT_NE(grown, plane(0.0f, 0.0f));  // the far points pull the wider fit up
+        if (close == 6) {
+            EXPECT_FLOAT_EQ(first, grown);
+        } else {
+            EXPECT_NEAR(first, plane(0.0f, 0.0f), 1e-4f);
+        }
+    }
+    EXPECT_TRUE(reported().empty());
 }
 
 TEST_F(GriddingTest, FunctionIsSampledOncePerNodeRowByRow)

@@ -321,6 +321,111 @@ TEST_F(ContourLabelTest, SmoothedPointsAreCutAtTheMapAreaAndResumeInside)
     EXPECT_EQ(lines[1].size(), 3u);
 }
 
+// Smoothed maps whose map area reaches far past the picture (1000 by 750 units).
+class SmoothedFarMapTest : public ContourLabelTest {
+protected:
+    // A 10 by 10 grid of hills and valleys over a map frame `height` units high.
+    void drawMap(float height, int levels)
+    {
+        z.clear();
+        for (int j = 0; j < 10; ++j) {
+            for (int i = 0; i < 10; ++i)
+                z.push_back(std::sin(i * 0.7f) + std::cos(j * 0.9f) + 0.1f * i * j);
+        }
+        work.assign(400, 0.0f);
+        CONBND(0.0f, 100.0f, 0.0f, height);
+        DRACON(10, 0.0f, 100.0f, 10, 0.0f, height, z.data(), levels, 1, 400, work.data());
+    }
+    // The segments of the log's polylines that reach onto the picture, in order.
+    static std::vector<std::pair<Pt, Pt>> onPicture(const std::vector<Line>& lines)
+    {
+        std::vector<std::pair<Pt, Pt>> out;
+        for (const Line& l : lines) {
+            for (size_t k = 1; k < l.size(); ++k) {
+                const Pt& a = l[k - 1];
+                const Pt& b = l[k];
+                if (std::fmax(a.x, b.x) >= 0.0 && std::fmin(a.x, b.x) <= 1000.0 &&
+                    std::fmax(a.y, b.y) >= 0.0 && std::fmin(a.y, b.y) <= 750.0)
+                    out.emplace_back(a, b);
+            }
+        }
+        return out;
+    }
+    static size_t pointsOf(const std::vector<Line>& lines)
+    {
+        size_t n = 0;
+        for (const Line& l : lines) n += l.size();
+        return n;
+    }
+};
+
+// A map frame 10^8 units high: the curve is nearly all off the picture, and little more than
+// what the picture can hold goes to the kernel.
+TEST_F(SmoothedFarMapTest, LinesOffThePictureAreNotDrawn)
+{
+    capture();
+    drawMap(1e8f, 5);
+    const std::vector<Line> lines = polylinesOf(calls());
+    EXPECT_FALSE(onPicture(lines).empty());
+    EXPECT_LE(pointsOf(lines), 20000u);
+}
+
+// The same lines drawn once with a picture space that takes in the whole map area, once with
+// the usual picture: the part on the usual picture is drawn point for point the same.
+TEST_F(SmoothedFarMapTest, LinesOnThePictureAreDrawnAsWhenAllOfThemCanShow)
+{
+    drawMap(3e4f, 0);
+    for (float level : {0.5f, 1.0f}) {
+        SCOPED_TRACE(level);
+        kernelSetPictureSpace(0.0f, 1e6f, 0.0f, 7.5e5f);
+        capture();
+        ADDCON(level, 1, 400, work.data());
+        const std::vector<Line> all = polylinesOf(calls());
+        kernelSetPictureSpace(0.0f, 1000.0f, 0.0f, 750.0f);
+        capture();
+        ADDCON(level, 1, 400, work.data());
+        const std::vector<Line> drawn = polylinesOf(calls());
+        const std::vector<std::pair<Pt, Pt>> a = onPicture(all), b = onPicture(drawn);
+        ASSERT_EQ(b.size(), a.size());
+        EXPECT_GT(a.size(), 1000u);
+        for (size_t k = 0; k < a.size(); ++k) {
+            EXPECT_EQ(b[k].first.x, a[k].first.x) << k;
+            EXPECT_EQ(b[k].first.y, a[k].first.y) << k;
+            EXPECT_EQ(b[k].second.x, a[k].second.x) << k;
+            EXPECT_EQ(b[k].second.y, a[k].second.y) << k;
+        }
+        EXPECT_LE(10 * pointsOf(drawn), pointsOf(all));
+    }
+}
+
+// A segment of more curve points than a segment may yield is cut short; the next segment
+// still starts one unit past its own first point, not somewhere behind it.
+TEST_F(ContourLabelTest, SegmentAfterOneCutShortStartsAtItsOwnFirstPoint)
+{
+    SurfaceLibraryState& s = surfaceState;
+    const float far = 3.0e6f;
+    kernelSetPictureSpace(0.0f, 4.0e6f, 0.0f, 3.0e6f);
+    const float clip[4] = {far - 100.0f, far + 100.0f, -10.0f, 10.0f};
+    std::copy(clip, clip + 4, s.mapClip);
+    s.smoothBuffer.count = 0;
+    s.projection.fitMargin = 0;
+    s.outputEnabled = 1;
+    ContourSmoothWindow& w = s.smoothWindow;
+    const float xs[3] = {0.0f, far, far + 20.0f};
+    for (int k = 0; k < 3; ++k) {
+        w.x[k] = xs[k];
+        w.y[k] = 0.0f;
+        w.tx[k] = 1.0f;
+        w.ty[k] = 0.0f;
+    }
+    surfaceDrawSmoothPiece(1, 3);
+    // The points of the second segment, one unit apart, and its end (positions this far out
+    // are read from the buffer: the call log keeps six digits).
+    const ContourSmoothBuffer& b = s.smoothBuffer;
+    ASSERT_EQ(b.count, 20);
+    for (int k = 0; k < b.count; ++k) EXPECT_EQ(b.x[k], far + static_cast<float>(k + 1)) << k;
+}
+
 }  // namespace
 
 namespace {

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <limits>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "grid/overlays.h"
@@ -103,8 +104,8 @@ TEST_F(OverlayTest, PolylineNeedsAMapAndBreaksAtMissingPoints)
 TEST_F(OverlayTest, GridLines)
 {
     makeSquareMap();
-    // Lines of constant y at 0, 5, 10, then of constant x at 0, 3, 6, 9 and 10, running each
-    // way in turn.
+    // Lines of constant y at 0, 5, 10 (the step divides the range: 10 is drawn once), then of
+    // constant x at 0, 3, 6, 9 and 10, running each way in turn, each of two points.
     const std::vector<std::vector<float>> expected = {
         {0, 0, 10, 0}, {10, 5, 0, 5}, {0, 10, 10, 10}, {0, 0, 0, 10},
         {3, 10, 3, 0}, {6, 0, 6, 10}, {9, 10, 9, 0},   {10, 0, 10, 10}};
@@ -126,6 +127,7 @@ TEST_F(OverlayTest, GridLines)
         const std::vector<DrawnLine> lines = polylines(calls());
         ASSERT_EQ(lines.size(), expected.size());
         for (size_t k = 0; k < lines.size(); ++k) {
+            ASSERT_EQ(lines[k].x.size(), 2u) << k;
             const std::vector<float> got = {mapX(lines[k].x[0]), mapY(lines[k].y[0]),
                                             mapX(lines[k].x[1]), mapY(lines[k].y[1])};
             for (int c = 0; c < 4; ++c) EXPECT_NEAR(got[c], expected[k][c], 1e-5) << k;
@@ -173,6 +175,19 @@ TEST_F(OverlayTest, SpotHeights)
         float z = -1.0f;
         CONHGT(r.x, r.y, z, wsize(), work.data());
         EXPECT_NEAR(z, bilinear(r.x, r.y), 2e-5f * (1.0f + std::fabs(z)));
+    }
+    // Grids with more columns than rows and the other way round: a point in every row of
+    // cells, and on the top row of nodes.
+    for (const auto& [nx, ny] : {std::pair{11, 4}, std::pair{4, 11}}) {
+        SCOPED_TRACE(std::to_string(nx) + " by " + std::to_string(ny));
+        makeMap(nx, ny, 0, 10, 0, 6, bilinear);
+        for (int j = 0; j < ny; ++j) {
+            const float x = 10.0f * 0.37f, y = 6.0f * (static_cast<float>(j) + 0.4f) / (ny - 1);
+            const float at = j + 1 < ny ? y : 6.0f;
+            float z = -1.0f;
+            CONHGT(x, at, z, wsize(), work.data());
+            EXPECT_NEAR(z, bilinear(x, at), 2e-5f * (1.0f + std::fabs(z))) << j;
+        }
     }
     EXPECT_TRUE(reported().empty());
 
@@ -328,8 +343,12 @@ TEST_F(OverlayTest, ContourDataSetCapacitiesAndSwitches)
         y.assign(4000, 0.0f);
         npts = 4000;
         nlines = 5;
+        // The map's switch the other way from the kind asked for.
+        const int smoothing = r.kind == 1 ? 0 : 1;
+        surfaceState.smoothedLines = smoothing;
         CONPTS(2.5f, r.kind, r.draw, npts, x.data(), y.data(), nlines, lengths.data(), wsize(),
                work.data());
+        EXPECT_EQ(surfaceState.smoothedLines, smoothing);  // the map's own switch is back
         EXPECT_EQ(reported(), r.errors);
         EXPECT_EQ(nlines, 2);
         EXPECT_EQ(lengths[0] + lengths[1], npts);
@@ -462,6 +481,23 @@ TEST_F(OverlayTest, SmoothCurves)
     lines = polylines(log);
     EXPECT_NEAR(lines.back().x.back(), 200.0f, 1e-3);
     EXPECT_NEAR(lines.back().y.back(), 200 % 7, 1e-3);
+    // Equally spaced points on a line stay on it in equal pieces, also across the joint of the
+    // blocks (small coordinates, which the call log keeps to a millionth).
+    for (int k = 0; k < 201; ++k) {
+        bx[k] = 0.01f * static_cast<float>(k);
+        by[k] = 0.5f * bx[k];
+    }
+    capture();
+    surfaceDrawSmoothCurve(bx.data(), by.data(), 201, 0, 0);
+    lines = polylines(calls());
+    int pieces = 0;
+    for (const DrawnLine& l : lines) {
+        for (size_t k = 1; k < l.x.size(); ++k, ++pieces) {
+            EXPECT_NEAR(l.x[k] - l.x[k - 1], 0.01f / 15.0f, 1e-5f) << l.x[k];
+            EXPECT_NEAR(l.y[k], 0.5f * l.x[k], 1e-5f) << l.x[k];
+        }
+    }
+    EXPECT_EQ(pieces, 200 * 15);
     EXPECT_TRUE(reported().empty());
 
     // Too few points: the kernel's error 42 as it stands; none: nothing.

@@ -2,6 +2,8 @@
 // choose (nice steps, limits, the level list, the first level on the data minimum), labels in
 // the lines, and input that gives no contour: no network, flat heights, levels outside the
 // heights, heights that are no number.
+#include <array>
+#include <climits>
 #include <cmath>
 #include <functional>
 
@@ -267,6 +269,25 @@ TEST_F(NetworkContourChecks, LimitsOfOneHeightDoNotLoop)
     EXPECT_EQ(surfaceState.levels.count, 1);
 }
 
+TEST_F(NetworkContourChecks, LevelsCloserThanTheCrossingSearchCanTellApartAreTracedOnce)
+{
+    // Limits from the smallest denormal to 100 in as many intervals as an int holds: the first
+    // hundred thousand levels lie within a ten-thousandth of the heights' range, where the
+    // crossing search finds the same points for each.
+    const std::vector<NetPoint> pts = {{0, 0, 0},  {4, 0, 50}, {0, 4, 30}, {4, 4, 90},
+                                       {2, 1, 70}, {1, 3, 20}, {3, 2, 60}, {2, 4, 40}};
+    build(pts);
+    LEVELS(99.99998f, 1.4e-45f);
+    const auto linesDrawn = [&](int ncont) {
+        capture();
+        DRATRI(0.0f, 4.0f, 0.0f, 4.0f, ncont, 0, wsize, work.data());
+        return only(calls(), "kernelMovePen").size();
+    };
+    const size_t frame = linesDrawn(0), lines = linesDrawn(INT_MIN) - frame;
+    EXPECT_GT(lines, 0u);
+    EXPECT_LT(lines, 10u);
+}
+
 TEST_F(NetworkContourChecks, CurvedSwitchKeepsTheCallersMethod)
 {
     build(gridOf(5, tilted));
@@ -311,11 +332,127 @@ TEST_F(NetworkContourChecks, LabelsSitInGapsOfTheirLength)
     EXPECT_GE(gaps, 2);
     bool ten = false, twenty = false;
     for (const std::string& t : texts) {
-        ten = ten || t.find(" 10.0\"") != std::string::npos;
-        twenty = twenty || t.find(" 20.0\"") != std::string::npos;
+        ten = ten || netlog::textOf(t) == "10.0";
+        twenty = twenty || netlog::textOf(t) == "20.0";
     }
     EXPECT_TRUE(ten);
     EXPECT_TRUE(twenty);
+}
+
+// A label as the kernel received it: where its text starts, its direction, character size,
+// text and colour.
+struct DrawnLabel {
+    double x, y, degrees, w, h;
+    std::string text;
+    int colour;
+};
+
+std::vector<DrawnLabel> drawnLabels(const std::vector<std::string>& log)
+{
+    std::vector<DrawnLabel> out;
+    DrawnLabel now{};
+    for (const std::string& l : log) {
+        const std::vector<float> v = netlog::numbersIn(l.substr(l.find(' ') + 1));
+        if (netlog::startsWith(l, "kernelSetTextPosition ")) {
+            now.x = v[0];
+            now.y = v[1];
+        } else if (netlog::startsWith(l, "kernelSetCharAngle ")) {
+            now.degrees = v[0];
+        } else if (netlog::startsWith(l, "kernelSetCharSize ")) {
+            now.w = v[0];
+            now.h = v[1];
+        } else if (netlog::startsWith(l, "kernelSetColour ")) {
+            now.colour = static_cast<int>(v[0]);
+        } else if (netlog::startsWith(l, "kernelDrawText ")) {
+            now.text = netlog::textOf(l);
+            out.push_back(now);
+        }
+    }
+    return out;
+}
+
+TEST_F(NetworkContourChecks, LabelsAreCentredInTheirGapsInsideTheMap)
+{
+    // Levels along the rows of a lattice, traced leftwards (heights rising with y) or
+    // rightwards (falling); labels across or along the line, on straight and curved lines.
+    struct Case {
+        float rise;
+        int along, lineSwitch;
+    };
+    const Case cases[] = {{1, 0, 0}, {1, 1, 0}, {-1, 0, 0}, {-1, 1, 0},
+                          {1, 0, 1}, {1, 1, 1}, {-1, 0, 1}, {-1, 1, 1}};
+    for (const Case& c : cases) {
+        std::vector<NetPoint> pts;
+        for (int j = 0; j <= 12; ++j) {
+            for (int i = 0; i <= 12; ++i) {
+                pts.push_back({static_cast<float>(i), static_cast<float>(j),
+                               c.rise > 0 ? static_cast<float>(j) : 12.0f - j});
+            }
+        }
+        build(pts);
+        TRIINT(2, 10, 1);
+        TRISTP(1e6f);  // curved lines without intermediate points: long straight stretches
+        CONFRA(1);
+        const int labelPen = 3;
+        CONANN(0, 0.0f, 5.0f, 0, 0, 0, labelPen, c.along);
+        capture();
+        DRATRI(0.0f, 12.0f, 0.0f, 12.0f, 6, c.lineSwitch, wsize, work.data());
+        const std::vector<std::string> log = calls();
+        // The ends of the pieces of line (polylines, and curves of three points or more), in
+        // picture units, in the order drawn.
+        std::vector<std::array<float, 4>> pieces;
+        for (size_t i = 0; i < log.size(); ++i) {
+            size_t end = i + 1;
+            while (end < log.size() && netlog::startsWith(log[end], "kernelDrawLineTo ")) ++end;
+            const std::vector<std::string> run(log.begin() + static_cast<long>(i),
+                                               log.begin() + static_cast<long>(end));
+            for (const netlog::Curve& k : netlog::curves(run))
+                pieces.push_back({k.x.front(), k.y.front(), k.x.back(), k.y.back()});
+            for (const netlog::Line& l : netlog::polylines(run))
+                pieces.push_back({l.x.front(), l.y.front(), l.x.back(), l.y.back()});
+            i = end - 1;
+        }
+        const std::vector<DrawnLabel> labels = drawnLabels(log);
+        int inGaps = 0;
+        const MapTransform& m = surfaceState.map;
+        for (const DrawnLabel& lb : labels) {
+            if (lb.colour != labelPen) continue;  // the frame's numbers
+            const double a = lb.degrees / 57.29577951308232;
+            const double length = lb.w * static_cast<double>(lb.text.size());
+            const double dx = std::cos(a), dy = std::sin(a);
+            const double cx = lb.x + 0.5 * length * dx - 0.5 * lb.h * dy;
+            const double cy = lb.y + 0.5 * length * dy + 0.5 * lb.h * dx;
+            // The gap whose middle lies nearest the text's middle: where one piece ends and
+            // the next begins.
+            double nearest = 1e30, gap = 0.0;
+            for (size_t k = 0; k + 1 < pieces.size(); ++k) {
+                const double gx = 0.5 * (pieces[k][2] + pieces[k + 1][0]);
+                const double gy = 0.5 * (pieces[k][3] + pieces[k + 1][1]);
+                const double d = std::hypot(gx - cx, gy - cy);
+                if (d < nearest) {
+                    nearest = d;
+                    gap = std::hypot(pieces[k + 1][0] - pieces[k][2],
+                                     pieces[k + 1][1] - pieces[k][3]);
+                }
+            }
+            EXPECT_LT(nearest, 0.5) << c.rise << " " << c.along << " " << c.lineSwitch;
+            EXPECT_GE(gap, length);
+            // Every corner of the text's box lies in the map window.
+            for (int corner = 0; corner < 4; ++corner) {
+                const double u = corner & 1 ? length : 0.0, h = corner & 2 ? lb.h : 0.0;
+                const double x = lb.x + u * dx - h * dy, y = lb.y + u * dy + h * dx;
+                EXPECT_TRUE(x >= m.originX - 0.01 && x <= m.originX + m.mapWidth + 0.01 &&
+                            y >= m.originY - 0.01 && y <= m.originY + m.mapHeight + 0.01)
+                    << x << " " << y;
+            }
+            // Across the line the text reads left to right; along it, the way the line is
+            // traced: leftwards where the heights rise up the map.
+            const double expected = c.along == 1 && c.rise > 0 ? -1.0 : 1.0;
+            EXPECT_NEAR(dx, expected, 1e-3) << lb.degrees;
+            ++inGaps;
+        }
+        EXPECT_GE(inGaps, 5) << c.rise << " " << c.along << " " << c.lineSwitch;
+    }
 }
 
 TEST_F(NetworkContourChecks, FirstLevelStaysOnTheDataMinimumOrRisesByAnInterval)

@@ -50,6 +50,17 @@ inline std::vector<float> numbersIn(const std::string& text)
 
 inline bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
 
+// The text of a kernelDrawText line, without the quotes and the blanks around it.
+inline std::string textOf(const std::string& line)
+{
+    const size_t open = line.find('"'), close = line.rfind('"');
+    if (open == std::string::npos || close <= open) return "";
+    std::string t = line.substr(open + 1, close - open - 1);
+    t.erase(0, t.find_first_not_of(' '));
+    t.erase(t.find_last_not_of(' ') + 1);
+    return t;
+}
+
 inline std::vector<Line> polylines(const std::vector<std::string>& log)
 {
     std::vector<Line> out;

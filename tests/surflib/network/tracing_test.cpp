@@ -243,6 +243,47 @@ TEST_F(NetworkTracing, CurvedLinesLieOnTheLevelOfTheSurface)
     EXPECT_TRUE(reported().empty());
 }
 
+TEST_F(NetworkTracing, PassagesGetAtMostFortyNineIntermediatePointsWhateverTheStep)
+{
+    // On a plane the straight line ends one passage through a sub-triangle at each of its
+    // points after the first; the curved line may add 49 points a passage, no more.
+    struct Case {
+        int lattice;
+        float level, step;
+    };
+    const Case cases[] = {
+        {3, 6.5f, 1e6f}, {3, 6.5f, 4.0f}, {3, 6.5f, 1e-4f}, {7, 13.3f, 1e-4f}, {7, 2.2f, 1e-4f},
+    };
+    for (const Case& c : cases) {
+        build(gridOf(c.lattice, tilted));
+        TRIINT(2, 10, 1);
+        TRISTP(c.step);
+        TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+        capture();
+        ADTCON(c.level, 0, wsize, work.data());
+        size_t straight = 0;
+        for (const netlog::Line& l : netlog::polylines(calls())) straight += l.x.size();
+        capture();
+        ADTCON(c.level, 1, wsize, work.data());
+        const std::vector<netlog::Curve> curved = netlog::curves(calls());
+        ASSERT_FALSE(curved.empty()) << c.step;
+        // Pieces of one line share their joining segment.
+        size_t points = 0;
+        for (const netlog::Curve& k : curved) points += k.x.size();
+        points -= 2 * (curved.size() - 1);
+        const size_t passages = straight - 1;
+        EXPECT_LE(points, passages * 50 + 1) << c.lattice << " " << c.step;
+        if (c.step < 1.0f) { EXPECT_GT(points, passages * 20) << c.lattice << " " << c.step; }
+        if (c.step > 100.0f) { EXPECT_EQ(points, straight); }
+        for (const netlog::Curve& k : curved) {
+            for (size_t i = 0; i < k.x.size(); ++i) {
+                const float x = netlog::mapX(k.x[i]), y = netlog::mapY(k.y[i]);
+                EXPECT_NEAR(tilted(x, y), c.level, 1e-3f) << x << " " << y;
+            }
+        }
+    }
+}
+
 TEST_F(NetworkTracing, LinesStopAtTheEdgesOfAHole)
 {
     build(gridOf(5, tilted));
@@ -331,6 +372,121 @@ TEST_F(NetworkTracing, CurvedSurfaceDippingAcrossAnEdgeMakesASmallLoop)
         TRIHGT(netlog::mapX(c.x[i]), netlog::mapY(c.y[i]), z, gx, gy, wsize, w);
         EXPECT_NEAR(z, level, 2e-3f * n.zrange);
     }
+    EXPECT_TRUE(reported().empty());
+}
+
+// Every vertex below the level, but the bottom hull edge from (6.67, 0) to the corner (10, 0)
+// bent by its end gradients so that its curve rises through the level and back near the
+// corner: only that edge's curve reaches the level, and the curved line is a small arch from
+// the hull back to the hull.
+TEST_F(NetworkTracing, HullEdgeRisingNearItsEndDrawsAnArchFromTheHull)
+{
+    build(gridOf(4, tilted));
+    float* w = work.data();
+    const float a = 10.0f / 3.0f;
+    int t = 0, k = 0;
+    for (int u = 1; u <= triangleCount() && t == 0; ++u) {
+        for (int e = 1; e <= 3; ++e) {
+            const NetPoint p = point(vertex(u, e)), q = point(vertex(u, e % 3 + 1));
+            if (networkNeighbour(w, u, e) == 0 && p.y == 0.0f && q.x == 10.0f && q.y == 0.0f) {
+                t = u;
+                k = e;
+            }
+        }
+    }
+    ASSERT_NE(t, 0);
+    const NetworkLayout& n = surfaceState.network;
+    for (int j = 1; j <= pointCount(); ++j) {
+        networkPointField(w, j, kNetZ) = 0.2f;
+        networkPointField(w, j, kNetDzdx) = 0.0f;
+        networkPointField(w, j, kNetDzdy) = 0.0f;
+    }
+    // Along the edge (normalised heights): 0.3 rising by 0.3 at its start, 0.45 falling by 1.0
+    // into its end, so the curve stands above 0.5 for t in about 0.42..0.95.  The end's
+    // gradient leaves the other edges at the corner flat or falling.
+    const int P = vertex(t, k), Q = vertex(t, k % 3 + 1);
+    const float ux = a / n.xrange, uy = a / n.yrange;  // the edge's length in normalised units
+    networkPointField(w, P, kNetZ) = 0.3f;
+    networkPointField(w, Q, kNetZ) = 0.45f;
+    networkPointField(w, P, kNetDzdx) = 0.3f / ux;
+    networkPointField(w, Q, kNetDzdx) = -1.0f / ux;
+    networkPointField(w, Q, kNetDzdy) = -1.0f / uy;
+    work[0] = 1.0f;  // the gradients stand as they are
+    TRIINT(2, 10, 1);
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, w);
+    const float level = n.zmin + 0.5f * n.zrange;
+    capture();
+    ADTCON(level, 0, wsize, w);
+    EXPECT_TRUE(netlog::polylines(calls()).empty());  // straight lines follow the vertices
+    capture();
+    ADTCON(level, 1, wsize, w);
+    const std::vector<netlog::Curve> curves = netlog::curves(calls());
+    ASSERT_EQ(curves.size(), 1u);
+    const netlog::Line m = netlog::toMap({curves[0].x, curves[0].y});
+    ASSERT_GE(m.x.size(), 3u);
+    for (const size_t end : {size_t{0}, m.x.size() - 1}) {
+        EXPECT_NEAR(m.y[end], 0.0f, 1e-3f);
+        EXPECT_GT(m.x[end], 2.0f * a);
+        EXPECT_LT(m.x[end], 10.0f);
+    }
+    EXPECT_GT(std::max(m.x.front(), m.x.back()), 9.5f);  // near the corner
+    for (size_t i = 0; i < m.x.size(); ++i) {
+        float z = 0, gx = 0, gy = 0;
+        TRIHGT(m.x[i], m.y[i], z, gx, gy, wsize, w);
+        EXPECT_NEAR(z, level, 2e-3f * n.zrange);
+    }
+    EXPECT_TRUE(reported().empty());
+}
+
+// Every vertex above the level but one that lies exactly on it, with an edge whose curve dips
+// below the level from its other end and comes back up to that vertex: its crossings are the
+// vertex's own and a dip that ends on a vertex is no dip of its own, so nothing is drawn.
+TEST_F(NetworkTracing, DipEndingOnAVertexOnTheLevelDrawsNothing)
+{
+    build(gridOf(4, tilted));
+    float* w = work.data();
+    const NetworkLayout& n = surfaceState.network;
+    const float level = n.zmin + 0.5f * n.zrange;
+    ASSERT_EQ((level - n.zmin) / n.zrange, 0.5f);  // the vertex lies on the level exactly
+    int t = 0, k = 0;
+    for (int u = 1; u <= triangleCount() && t == 0; ++u) {
+        for (int e = 1; e <= 3 && t == 0; ++e) {
+            if (networkNeighbour(w, u, e) != 0) {
+                t = u;
+                k = e;
+            }
+        }
+    }
+    ASSERT_NE(t, 0);
+    for (int j = 1; j <= pointCount(); ++j) {
+        networkPointField(w, j, kNetZ) = 0.6f;
+        networkPointField(w, j, kNetDzdx) = 0.0f;
+        networkPointField(w, j, kNetDzdy) = 0.0f;
+    }
+    // Along the edge: 0.6 - 0.5 t + 0.4 t^2, which meets 0.5 at t = 0.25 and at its end t = 1.
+    const int P = vertex(t, k), Q = vertex(t, k % 3 + 1);
+    const float dx = networkX(w, Q) - networkX(w, P), dy = networkY(w, Q) - networkY(w, P);
+    const float len2 = dx * dx + dy * dy;
+    networkPointField(w, Q, kNetZ) = 0.5f;
+    networkPointField(w, P, kNetDzdx) = -0.5f * dx / len2;
+    networkPointField(w, P, kNetDzdy) = -0.5f * dy / len2;
+    networkPointField(w, Q, kNetDzdx) = 0.3f * dx / len2;
+    networkPointField(w, Q, kNetDzdy) = 0.3f * dy / len2;
+    work[0] = 1.0f;  // the gradients stand as they are
+    TRIINT(2, 10, 1);
+    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, w);
+    int roots = 0;
+    float x1 = 0, y1 = 0, x2 = 0, y2 = 0;
+    surfaceEdgeCubicCrossings(t, k, 0.5f, 0.0f, 0.0f, roots, x1, y1, x2, y2, w);
+    ASSERT_EQ(roots, 2);  // the edge does dip
+    for (int curved : {0, 1}) {
+        SCOPED_TRACE(curved);
+        capture();
+        ADTCON(level, curved, wsize, w);
+        EXPECT_TRUE(netlog::polylines(calls()).empty());
+        EXPECT_TRUE(netlog::curves(calls()).empty());
+    }
+    for (int s = 1; s <= triangleCount(); ++s) EXPECT_EQ(mark(s), 0.0f);
     EXPECT_TRUE(reported().empty());
 }
 

@@ -220,6 +220,30 @@ TEST_F(FilledSurfaceTest, LongPolygonIsFilledAsAFanFromItsFirstPoint)
     EXPECT_FLOAT_EQ(surfaceState.surface.contourHeight, 5.5f);
 }
 
+// Numbers on the back edges of a filled perspective stand beyond the box, where the surface
+// covers none of them: all are drawn, at the same places as when there is no outline to test
+// them against (another workspace than the picture's).
+TEST_F(FilledSurfaceTest, AxisNumbersTheSurfaceDoesNotCoverAreDrawnWhateverTheWorkspace)
+{
+    fill();
+    const int styles[6] = {1, 1, 1, 1, 1, 1}, sides[6] = {0, 0, 0, 0, 0, 0};
+    PRJAXI(styles, sides);
+    auto numbers = [&](int wsize) {
+        capture();
+        PERAXE(wsize, work.data());
+        std::vector<std::string> out;
+        for (const std::string& l : calls()) {
+            if (l.rfind("kernelDrawText", 0) == 0 || l.rfind("kernelSetTextPosition", 0) == 0)
+                out.push_back(l);
+        }
+        return out;
+    };
+    const std::vector<std::string> picture = numbers(kWords), free = numbers(kWords - 1);
+    ASSERT_FALSE(free.empty());
+    EXPECT_EQ(picture, free);
+    EXPECT_TRUE(reported().empty());
+}
+
 TEST_F(FilledSurfaceTest, WallGridsBehindTheSurfaceAreHidden)
 {
     // A tall hill in front of the back walls.

@@ -107,6 +107,54 @@ TEST_F(IsometricTest, WithoutHiddenLineRemovalEveryRowIsWhole)
     EXPECT_LT(whole, ny);
 }
 
+// A plane falling away from the viewer as steeply as the rows rise in the picture: every node
+// projects exactly onto the node before it in the row in front (the layout below makes the
+// cell 16 and the height scale 8, both exact), so every point lies exactly on the horizon.
+// Points on the horizon are seen: every row is drawn whole, as without hidden-line removal,
+// and the grid turned to face each view draws the same picture in all four.
+TEST_F(IsometricTest, PlaneOnTheHorizonEverywhereDrawsTheSameInEveryView)
+{
+    PRJFRA(2);
+    HEIRAT(1.0f);
+    PRJBND(100.0f, 400.0f, 100.0f, 212.0f);  // s = 112 / 2 = 56, c = 2 s / 7 = 16, h = 8
+    const int nx = 5, ny = 4, top = nx + ny - 2;
+    // base(i, j): the heights as view 0 sees them; i along x, j along y, from 0.
+    auto base = [&](int i, int j) { return static_cast<float>(top - i - j); };
+    auto turned = [&](int view) {
+        // The grid of view v whose node under picture place (m, k) is base(m, k).
+        const int gx = view % 2 == 0 ? nx : ny, gy = view % 2 == 0 ? ny : nx;
+        std::vector<float> z(static_cast<size_t>(gx * gy));
+        for (int j = 0; j < gy; ++j) {
+            for (int i = 0; i < gx; ++i) {
+                const float v[4] = {base(i, j), base(j, gx - 1 - i), base(gx - 1 - i, gy - 1 - j),
+                                    base(gy - 1 - j, i)};
+                z[static_cast<size_t>(j * gx + i)] = v[view];
+            }
+        }
+        capture();
+        ISOPRJ(gx, 0.0f, 1.0f, gy, 0.0f, 1.0f, z.data(), view, 20000, work.data());
+        std::vector<std::string> log = calls();
+        log.erase(std::remove_if(
+                      log.begin(), log.end(),
+                      [](const std::string& l) { return l.rfind("kernelSetRoutineName", 0) == 0; }),
+                  log.end());
+        return log;
+    };
+    const std::vector<std::string> front = turned(0);
+    ASSERT_NEAR(surfaceState.projection.isoCell, 16.0f, 0.0f);
+    ASSERT_NEAR(surfaceState.projection.zScale, 8.0f, 0.0f);
+    for (const int view : {1, 2, 3}) EXPECT_EQ(turned(view), front) << "view " << view;
+    PRJHID(0);
+    EXPECT_EQ(turned(0), front);
+    int alongX = 0, alongY = 0;
+    for (const Polyline& l : polylines(front)) {
+        alongX += l.x.size() == static_cast<size_t>(nx);
+        alongY += l.x.size() == static_cast<size_t>(ny);
+    }
+    EXPECT_EQ(alongX, ny);
+    EXPECT_EQ(alongY, nx);
+}
+
 TEST_F(IsometricTest, RowSinkingBehindItsOwnCellEndsAtItsLastSeenNode)
 {
     // View 0, rows along x.  The back row stays high over its first two nodes and then drops:

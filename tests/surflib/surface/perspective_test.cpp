@@ -205,6 +205,37 @@ TEST_F(PerspectiveTest, LineStyleBandsComeFromTheDataOrTheLevelList)
     EXPECT_EQ(count(keyed, "kernelFillPolygon"), 5);  // one key box per level
 }
 
+// With the LEVELS limits on, the n line-style levels divide the limits into n - 1 steps and
+// start one step above the bottom; the data maximum above the last level ends the list.
+TEST_F(PerspectiveTest, LineStyleLevelsBetweenContourLimitsStartOneStepAboveTheBottom)
+{
+    const std::vector<float> z = hills(8, 6);  // heights 0 .. about 10
+    const float top = *std::max_element(z.begin(), z.end());
+    ASSERT_GT(top, 8.5f);
+    const struct {
+        int n;
+        std::vector<float> levels;
+        std::vector<int> errors;
+    } rows[] = {
+        {3, {5.0f, 8.0f, top}, {}},
+        {4, {4.0f, 6.0f, 8.0f, top}, {}},
+        {1, {8.0f, top}, {asReported(kOneLevelBetweenLimits)}},
+    };
+    const int pens[5] = {2, 3, 4, 5, 6};
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.n);
+        LEVELS(2.0f, 8.0f);
+        surfaceState.levels.count = 0;  // an empty list takes the count asked for
+        tarv::errorLogClear();
+        float d = 0.0f;
+        PERLI3(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, r.n, pens, 0, 20000, work.data());
+        EXPECT_EQ(reported(), r.errors);
+        const ContourLevelList& l = surfaceState.levels;
+        ASSERT_EQ(l.count, static_cast<int>(r.levels.size()));
+        for (int k = 0; k < l.count; ++k) EXPECT_NEAR(l.heights[k], r.levels[k], 1e-5f) << k;
+    }
+}
+
 TEST_F(PerspectiveTest, KeyOfLargeHeightsCarriesAPowerOfTenCaption)
 {
     std::vector<float> z = hills(8, 6);
@@ -234,6 +265,24 @@ TEST_F(PerspectiveTest, FixedZRangeClampsLaterPictures)
     EXPECT_FLOAT_EQ(s.surface.zAxisLow, 2.0f);
     EXPECT_FLOAT_EQ(s.surface.zAxisHigh, 6.0f);
     // The box tops out at the range: the top corners project from height 6.
+    float X = 0, Y = 0;
+    const ProjectionTerms& p = s.projection;
+    PERSPA(p.firstTo, p.secondFrom, 6.0f, X, Y);
+    EXPECT_NEAR(X, p.boxCorners[4][0], 1e-2);
+    EXPECT_NEAR(Y, p.boxCorners[4][1], 1e-2);
+}
+
+// PRJLEV limits inside the data's range clamp the heights: the grid's range is capped at
+// both ends and the box tops out at the upper limit.
+TEST_F(PerspectiveTest, LevelLimitsCapTheHeights)
+{
+    const std::vector<float> z = hills(8, 6);  // heights 0 .. about 10
+    PRJLEV(1.0f, 6.0f);
+    float d = 0.0f;
+    PERPRJ(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, 20000, work.data());
+    const SurfaceLibraryState& s = surfaceState;
+    EXPECT_FLOAT_EQ(s.grid.zMin, 1.0f);
+    EXPECT_FLOAT_EQ(s.grid.zMax, 6.0f);
     float X = 0, Y = 0;
     const ProjectionTerms& p = s.projection;
     PERSPA(p.firstTo, p.secondFrom, 6.0f, X, Y);
