@@ -58,7 +58,11 @@ row "GRAPH, 1,000,000 points, to a 1000 px PNG" "$(ours plot_graph_bench GraphTo
 row "DRACON, 1000 x 1000 grid, 20 levels, to PNG" "$(ours terr_grid_bench ContourLinesToPng)" \
     "matplotlib contour + savefig" "$(anchor mpl_contour.py lines "$runs")" "0.33 or less"
 row "FILCON, 1000 x 1000 grid, 20 bands, to PNG" "$(ours terr_grid_bench BandFillsToPng)" \
-    "matplotlib contourf + savefig" "$(anchor mpl_contour.py bands "$runs")" ""
+    "matplotlib contourf + savefig" "$(anchor mpl_contour.py bands "$runs")" "0.5 or less"
+row "FILCON as above, with the contour lines" "$(ours terr_grid_bench BandFillsAndLinesToPng)" \
+    "matplotlib contourf, contour + savefig" "$(anchor mpl_contour.py bandlines "$runs")" ""
+row "FILTRI, 100,000 points, 20 bands, to PNG" "$(ours terr_network_bench ScatteredBandsToPng)" \
+    "matplotlib tricontourf + savefig" "$(anchor mpl_tricontour.py 100000 "$runs")" ""
 small=$(ours terr_network_bench buildNetwork/100000)
 large=$(ours terr_network_bench buildNetwork/1000000)
 qsmall=$(qhull 100000)

@@ -1,6 +1,6 @@
 // terr_network_bench - speed of triangulated networks: the build of a network of scattered
 // points, and the sampling of a built network onto a 100 x 100 grid, in points or nodes per
-// second.  The builds of 100,000 and 1,000,000 points are the ones bench/compare.sh sets
+// second; a band-filled map of 100,000 scattered points to a PNG.  The builds of 100,000 and 1,000,000 points are the ones bench/compare.sh sets
 // beside qdelaunay.  Also contour maps and band fills of many levels on a network of 500
 // points with heights 0..10, in levels per second: 100,000 levels between limits of 0 and 100
 // (most levels meet no triangle), and as many as the largest count asks between -100 and the
@@ -10,7 +10,9 @@
 #include <cfloat>
 #include <climits>
 #include <cmath>
+#include <cstdio>
 #include <random>
+#include <string>
 #include <vector>
 
 #include "tarvcore.h"
@@ -89,6 +91,43 @@ void sampleGrid(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * nodes * nodes);
 }
 
+// 100,000 points scattered over [-3, 3] by [-3, 3] under the crossed waves of the band fill
+// of terr_grid_bench, triangulated and filled in 20 bands by FILTRI to a 1000 pixel wide PNG
+// (bench/anchors/mpl_tricontour.py does the same with matplotlib's tricontourf).
+void ScatteredBandsToPng(benchmark::State& state)
+{
+    constexpr int kPoints = 100000, kLevels = 20;
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<float> u(-3.0f, 3.0f);
+    Points p;
+    for (int i = 0; i < kPoints; ++i) {
+        const double x = u(rng), y = u(rng);
+        p.x.push_back(static_cast<float>(x));
+        p.y.push_back(static_cast<float>(y));
+        p.z.push_back(static_cast<float>(
+            std::sin(3.0 * x) * std::cos(2.0 * y) + 0.5 * std::sin(5.0 * x + 4.0 * y) +
+            std::exp(-(x * x + y * y)) + 0.3 * std::cos(7.0 * x * y / 3.0)));
+    }
+    const int wsize = sizeFor(kPoints);
+    std::vector<float> work(static_cast<size_t>(wsize));
+    std::vector<int> codes(kLevels + 1);
+    for (int k = 0; k <= kLevels; ++k) codes[static_cast<size_t>(k)] = 2 + k % 14;
+    const std::string output = "terr_network_bench.png";
+    const int plain = 0, key = 1;
+    for (auto _ : state) {
+        tarv::resetState();
+        kernelSelectOutput(output.c_str(), static_cast<int>(output.size()));
+        kernelOpenDevice();
+        kernelSetPictureSpace(0.0f, 1000.0f, 0.0f, 750.0f);
+        SURF();
+        RANTRI(kPoints, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
+        FILTRI(-3.0f, 3.0f, -3.0f, 3.0f, kLevels, plain, codes.data(), key, wsize, work.data());
+        kernelCloseDevice();
+    }
+    std::remove(output.c_str());
+    state.SetItemsProcessed(state.iterations() * kPoints);
+}
+
 // 500 points over 0..10 with heights 0..10, for the maps of many levels.
 Points hillsOf500()
 {
@@ -149,5 +188,6 @@ BENCHMARK(buildNetwork)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(sampleGrid)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScatteredBandsToPng)->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

@@ -86,6 +86,7 @@ void dropContext()
 {
     DeviceState& d = state().device;
     deviceFlushStroke();
+    deviceFlushFills();
     if (d.cr != nullptr) cairo_destroy(d.cr);
     d.cr = nullptr;
     d.crTarget = nullptr;
@@ -416,6 +417,7 @@ void kernelFlushOutput()
     if (tracing()) TraceLine("kernelFlushOutput").emit();
     DeviceState& d = state().device;
     deviceFlushStroke();
+    deviceFlushFills();
     if (d.crTarget != nullptr) cairo_surface_flush(d.crTarget);
     writePng("kernelFlushOutput");
     if (state().trace.file != nullptr) std::fflush(state().trace.file);
@@ -531,6 +533,7 @@ namespace tarv {
 void resetState(bool libraryFlagsToo)
 {
     deviceCloseAll();
+    state().device.tiled = TiledFills{};
     resetValues(libraryFlagsToo);
     deviceUpdateTransform();
 }

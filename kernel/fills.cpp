@@ -26,9 +26,8 @@ void addPoint(std::vector<Point>& ring, double x, double y)
 size_t corners(const std::vector<Point>& ring)
 {
     size_t n = 0;
-    for (size_t k = 0; k < ring.size(); ++k) {
-        const Point& next = ring[(k + 1) % ring.size()];
-        if (ring[k].x != next.x || ring[k].y != next.y) ++n;
+    for (size_t k = 0, prev = ring.size() - 1; k < ring.size(); prev = k++) {
+        if (ring[k].x != ring[prev].x || ring[k].y != ring[prev].y) ++n;
     }
     return n;
 }
@@ -59,7 +58,10 @@ void kernelFillPolygon(const int& style, const int& pen, const int& reserved, co
             .i(n)
             .emit();
     if (!ok) return;
-    std::vector<std::vector<Point>> rings(1);
+    // Kept from call to call: a map fills many small polygons one after another.
+    static std::vector<std::vector<Point>> rings;
+    rings.resize(1);
+    rings[0].clear();
     addPoint(rings[0], state().pen.x, state().pen.y);
     for (int k = 0; k < count; ++k) addPoint(rings[0], x[k], y[k]);
     fill(rings, style, pen);

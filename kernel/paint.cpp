@@ -22,7 +22,7 @@ namespace tarv {
 namespace {
 
 constexpr int kSegmentsPerStroke = 2048;
-constexpr double kFar = 1.0e5;  // device units beyond the target fills, markers and text reach
+constexpr double kFar = kDeviceFar;  // device units beyond the target fills, markers and text reach
 constexpr double kRunTolerance = 0.125;  // pixels a merged point may lie off its run's line
 
 // Palette: 0 white background, 1 black, then distinct colours.
@@ -90,6 +90,7 @@ bool setDash(cairo_t* cr)
 
 void beginStroke()
 {
+    deviceFlushFills();
     DeviceState& d = state().device;
     setColour(d.cr, state().line.colour);
     double width = strokeWidth();
@@ -301,7 +302,12 @@ bool clipSegment(const DeviceState& d, double margin, double& x0, double& y0, do
     return true;
 }
 
-double clampFar(double v, double size) { return std::clamp(v, -kFar, size + kFar); }
+// What was drawn before goes onto the target before the next thing is drawn.
+void flushPending()
+{
+    deviceFlushStroke();
+    deviceFlushFills();
+}
 
 void ringPath(cairo_t* cr, const std::vector<std::vector<Point>>& rings)
 {
@@ -310,9 +316,7 @@ void ringPath(cairo_t* cr, const std::vector<std::vector<Point>>& rings)
         if (ring.empty()) continue;
         for (size_t k = 0; k < ring.size(); ++k) {
             double x, y;
-            deviceMapPoint(ring[k].x, ring[k].y, x, y);
-            x = clampFar(x, d.targetWidth);
-            y = clampFar(y, d.targetHeight);
+            devicePathPoint(d, ring[k].x, ring[k].y, x, y);
             if (k == 0) cairo_move_to(cr, x, y);
             else cairo_line_to(cr, x, y);
         }
@@ -437,30 +441,42 @@ void devicePolyline(const std::vector<Point>& pts)
         deviceLineTo(pts[k - 1].x, pts[k - 1].y, pts[k].x, pts[k].y);
 }
 
-void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int colour)
+void deviceFillSolid(cairo_t* cr, int colour, cairo_fill_rule_t rule)
 {
-    DeviceState& d = state().device;
-    if (d.cr == nullptr) return;
-    deviceFlushStroke();
-    cairo_t* cr = d.cr;
     cairo_save(cr);
-    cairo_new_path(cr);
-    ringPath(cr, rings);
-    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
-    cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
+    cairo_set_fill_rule(cr, rule);
     setColour(cr, colour);
-    if (style == 0 && !d.vector) {
+    if (!state().device.vector) {
         // Two antialiased fills meeting on an edge each cover its pixels partly, and the
         // background shows through between them.  Filled first without antialiasing, every
         // pixel whose centre lies inside is covered fully (fills sharing an edge tile the
         // raster exactly); the antialiased fill on top gives the pixels outside their share.
         cairo_set_antialias(cr, CAIRO_ANTIALIAS_NONE);
         cairo_fill_preserve(cr);
-        cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
-        cairo_fill(cr);
-    } else if (style == 0) {
-        cairo_fill(cr);
-    } else if (style == -1) {
+    }
+    cairo_set_antialias(cr, state().device.vector ? CAIRO_ANTIALIAS_DEFAULT : CAIRO_ANTIALIAS_FAST);
+    cairo_fill(cr);
+    cairo_restore(cr);
+}
+
+void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int colour)
+{
+    DeviceState& d = state().device;
+    if (d.cr == nullptr) return;
+    if (deviceJoinFill(rings, style, colour)) return;
+    flushPending();
+    cairo_t* cr = d.cr;
+    cairo_new_path(cr);
+    ringPath(cr, rings);
+    if (style == 0) {
+        deviceFillSolid(cr, colour, CAIRO_FILL_RULE_EVEN_ODD);
+        return;
+    }
+    cairo_save(cr);
+    cairo_set_fill_rule(cr, CAIRO_FILL_RULE_EVEN_ODD);
+    cairo_set_antialias(cr, CAIRO_ANTIALIAS_DEFAULT);
+    setColour(cr, colour);
+    if (style == -1) {
         cairo_set_line_width(cr, strokeWidth());
         cairo_set_line_join(cr, CAIRO_LINE_JOIN_ROUND);
         setDash(cr);
@@ -489,7 +505,7 @@ void deviceMarker(double kx, double ky, int symbol)
 {
     DeviceState& d = state().device;
     if (d.cr == nullptr) return;
-    deviceFlushStroke();
+    flushPending();
     double x, y;
     deviceMapPoint(kx, ky, x, y);
     if (x < -kFar || y < -kFar || x > d.targetWidth + kFar || y > d.targetHeight + kFar) return;
@@ -645,7 +661,7 @@ void deviceText(const std::vector<std::string>& lines, double x, double y)
 {
     DeviceState& d = state().device;
     if (d.cr == nullptr) return;
-    deviceFlushStroke();
+    flushPending();
     const TextState& t = state().text;
     double cw = t.width, ch = t.height;
     double pixelsHigh = ch * deviceScale(), pixelsWide = cw * deviceScale();

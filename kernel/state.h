@@ -9,6 +9,7 @@
 //   numbers.cpp   number formatting and number drawing
 //   curves.cpp    smooth curves, cubic splines, Akima curves
 //   fills.cpp     polygon, multi-polygon and box fills, hatching
+//   tiledfills.cpp  pieces of a tiled area joined into one path per colour
 //   markers.cpp   marker symbols
 //   device.cpp    devices, picture space, mapping, raster output, the private link
 //   paint.cpp     strokes, fills, markers and glyphs on the Cairo target, the palette
@@ -22,6 +23,9 @@
 //   next character; a control character at the very end is literal too.
 // - Multi-line text is justified line by line; after drawing, the current point is the end
 //   of the last line on its baseline.
+// - Inside a tiled section (tarvfills.h) solid fills of one boundary are kept and filled at
+//   the end of the section, or before anything else is drawn, one path per colour with every
+//   boundary turned the same way and the non-zero rule; the call log is the same as without.
 // - Fills and markers leave the current point where it was; lines, arcs, curves and text move
 //   it to their end.  A curve called with fewer than 2 points draws nothing and leaves the
 //   current point alone; 2 or more points that are all the same draw nothing and move it there.
@@ -189,6 +193,21 @@ struct StrokeRun {
     double lx = 0.0, ly = 0.0;         // the last point given
 };
 
+// Solid pieces of a tiled area waiting to be filled: one path per colour (device units), in
+// the order the colours came.
+struct FillGroup {
+    int colour = 0;
+    std::vector<Point> points;  // the rings one after another, each turned the same way
+    std::vector<size_t> sizes;  // points of each ring
+};
+struct TiledFills {
+    int depth = 0;                  // sections open
+    std::vector<FillGroup> groups;  // the first `used` wait; the rest keep their room for later
+    size_t used = 0;
+    size_t points = 0;    // points waiting in all groups
+    bool stripes = true;  // fill many points on a raster in stripes side by side (off to compare)
+};
+
 // Where drawing goes, and the affine map from kernel units to device pixels/points.
 struct DeviceState {
     std::string selected;                // file chosen by kernelSelectOutput
@@ -229,6 +248,7 @@ struct DeviceState {
     double dashEndX = 0.0, dashEndY = 0.0;  // where the last dashed line ended, before clipping
     double dashEndTravel = 0.0;             // and the length of the pattern there
     StrokeRun run;
+    TiledFills tiled;
 };
 
 struct TraceState {
@@ -345,6 +365,13 @@ void deviceFlushStroke();
 std::array<double, 8> effectiveMapping();
 // Fills the rings (kernel units) with the even-odd rule in the given style and colour index.
 void deviceFill(const std::vector<std::vector<Point>>& rings, int style, int colour);
+// Fills the current path in one colour, solid, with the given rule (see paint.cpp).
+void deviceFillSolid(cairo_t* cr, int colour, cairo_fill_rule_t rule);
+// Takes the rings into the tiled pieces of their colour when a tiled section is open and the
+// fill can join them (solid, one boundary); false when it must be drawn alone.
+bool deviceJoinFill(const std::vector<std::vector<Point>>& rings, int style, int colour);
+// Fills the tiled pieces gathered so far (before anything else is drawn).
+void deviceFlushFills();
 void deviceMarker(double x, double y, int symbol);
 void deviceText(const std::vector<std::string>& lines, double x, double y);
 // Kernel units to device units (inline: it runs for every point drawn).
@@ -356,6 +383,16 @@ inline void deviceMapPoint(const DeviceState& d, double x, double y, double& dx,
 inline void deviceMapPoint(double x, double y, double& dx, double& dy)
 {
     deviceMapPoint(state().device, x, y, dx, dy);
+}
+// Device units beyond the target still passed to Cairo, whose fixed-point arithmetic would
+// wrap coordinates much farther out.
+constexpr double kDeviceFar = 1.0e5;
+// A kernel point as it goes into a fill path: mapped to device units, far points pulled in.
+inline void devicePathPoint(const DeviceState& d, double x, double y, double& dx, double& dy)
+{
+    deviceMapPoint(d, x, y, dx, dy);
+    dx = std::clamp(dx, -kDeviceFar, d.targetWidth + kDeviceFar);
+    dy = std::clamp(dy, -kDeviceFar, d.targetHeight + kDeviceFar);
 }
 double deviceScale();  // device units per kernel unit (mean of x and y)
 void deviceUpdateTransform();

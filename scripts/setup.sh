@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build, the tests and the demo need, skipping those that are
-# already there.  Run as root on a fresh Debian machine (make test and make demo call it first).
+# already there (poppler-utils and librsvg2-bin rasterise the PDF and SVG files the kernel tests
+# check for seams).  Run as root on a fresh Debian machine (make test and make demo call it first).
 # `setup.sh fuzz` adds what the fuzz build needs: clang, its libFuzzer and sanitizer runtimes,
 # and the symbolizer that names the lines of a report.
 set -u
 packages=(cmake g++ make pkg-config libgtest-dev libgmock-dev libbenchmark-dev
           libcairo2-dev zlib1g-dev libfreetype-dev libgtk-3-dev fonts-dejavu-core xvfb xdotool
-          clang-format)
+          clang-format poppler-utils librsvg2-bin)
 if [ "${1:-}" = fuzz ]; then
   packages+=(clang libclang-rt-14-dev llvm)
 fi

@@ -7,6 +7,7 @@
 
 #include "frame/state.h"
 #include "tarvcore.h"
+#include "tarvfills.h"
 
 using namespace surflib;
 
@@ -135,6 +136,10 @@ void surfaceFillPolygons(int np, const float* counts, const float* x, const floa
     }
     s.fillCodeInEffect = s.currentFillCode;
 }
+
+SurfaceTiledFills::SurfaceTiledFills() { tarv::beginTiledFills(); }
+
+SurfaceTiledFills::~SurfaceTiledFills() { tarv::endTiledFills(); }
 
 void surfaceDrawPolyline(int n, const float* x, const float* y)
 {

@@ -17,6 +17,15 @@ void surfaceSetFillCode(int code);
 // A vertex count given as a real: rounded half away from zero, 0 for no usable count.
 int surfaceVertexCount(float count);
 void surfaceFillPolygons(int np, const float* counts, const float* x, const float* y);
+// While one lives, the fills made tile an area: no two pieces overlap, so the kernel may fill
+// the pieces of one colour together as one path, and no seam shows where pieces meet.
+class SurfaceTiledFills {
+public:
+    SurfaceTiledFills();
+    ~SurfaceTiledFills();
+    SurfaceTiledFills(const SurfaceTiledFills&) = delete;
+    SurfaceTiledFills& operator=(const SurfaceTiledFills&) = delete;
+};
 void surfaceDrawPolyline(int n, const float* x, const float* y);
 void surfaceSetMarkerSymbol(int symbol);
 void surfaceDrawMarker(int count, float x, float y);

@@ -292,16 +292,15 @@ bool enclosesArea(int m, const float* x, const float* y)
     int corners = 0;
     double twiceArea = 0.0;
     double x0 = INFINITY, x1 = -INFINITY, y0 = INFINITY, y1 = -INFINITY;
-    for (int k = 0; k < m; ++k) {
-        const int next = (k + 1) % m;
-        if (x[k] != x[next] || y[k] != y[next]) ++corners;
-        twiceArea += static_cast<double>(x[k]) * y[next] - static_cast<double>(x[next]) * y[k];
+    for (int k = 0, prev = m - 1; k < m; prev = k++) {
+        if (x[k] != x[prev] || y[k] != y[prev]) ++corners;
+        twiceArea += static_cast<double>(x[prev]) * y[k] - static_cast<double>(x[k]) * y[prev];
         x0 = std::min<double>(x0, x[k]);
         x1 = std::max<double>(x1, x[k]);
         y0 = std::min<double>(y0, y[k]);
         y1 = std::max<double>(y1, y[k]);
     }
-    const double extent = std::hypot(x1 - x0, y1 - y0);
+    const double extent = std::sqrt((x1 - x0) * (x1 - x0) + (y1 - y0) * (y1 - y0));
     const double magnitude =
         std::max({std::fabs(x0), std::fabs(x1), std::fabs(y0), std::fabs(y1), 1.0});
     return corners >= 3 && std::fabs(twiceArea) > 2.0 * extent * kThinnest * magnitude;
@@ -320,8 +319,10 @@ void surfaceFillMapAreas(int np, float* counts, float* x, float* y)
     for (int k = 0; k < np; ++k) {
         const int m = surfaceVertexCount(counts[k]);
         if (m > 0 && enclosesArea(m, x + read, y + read)) {
-            std::copy(x + read, x + read + m, x + kept);
-            std::copy(y + read, y + read + m, y + kept);
+            if (kept != read) {
+                std::copy(x + read, x + read + m, x + kept);
+                std::copy(y + read, y + read + m, y + kept);
+            }
             kept += m;
         } else {
             counts[k] = 0.0f;

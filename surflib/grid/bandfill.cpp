@@ -11,6 +11,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstring>
+#include <vector>
 
 #include "frame/errors.h"
 #include "frame/intervals.h"
@@ -244,6 +246,89 @@ void surfaceEmitBandPolygon(PolygonStore& st, const Cell& c, CellPath* paths, in
     }
 }
 
+// A cell that the band crosses: the paths of lo (when a corner lies below it, bit 0 of sides)
+// and of top (a corner at or above it, bit 1) traced through it and linked into polygons.
+void fillCutCell(PolygonStore& st, const Cell& c, float lo, float top, unsigned sides,
+                 float runLeft)
+{
+    CellPath paths[8];
+    int n = 0;
+    if ((sides & 1u) != 0) {
+        for (int e = 1; e <= 4 && n < 8; ++e) {
+            if (!high(c.v[kEdgeFrom[e]], lo) && high(c.v[kEdgeTo[e]], lo)) {
+                paths[n++] = surfaceBuildCellBand(c, lo, e);
+            }
+        }
+    }
+    if ((sides & 2u) != 0) {
+        for (int e = 1; e <= 4 && n < 8; ++e) {
+            if (!high(c.v[kEdgeFrom[e]], top) && high(c.v[kEdgeTo[e]], top)) {
+                paths[n] = surfaceBuildCellBand(c, top, e);
+                reversePath(paths[n]);
+                ++n;
+            }
+        }
+    }
+    surfaceEmitBandPolygon(st, c, paths, n, runLeft);
+}
+
+// What the cells of one band need of the grid, row by row.
+struct BandRow {
+    float lo, top;         // the band's edges
+    const float* z;        // the grid, row by row
+    int nx;                // nodes in a row
+    const float* columnX;  // picture x of each column
+    float right;           // picture x of the grid's right edge
+};
+
+// Each node's side of the band in node row j: bit 0 below lo, bit 1 at or above top.
+void classifyNodes(const BandRow& r, int j, unsigned char* side)
+{
+    const float* row = r.z + static_cast<long long>(j - 1) * r.nx;
+    for (int i = 0; i < r.nx; ++i) {
+        const unsigned below = high(row[i], r.lo) ? 0u : 1u, above = high(row[i], r.top) ? 2u : 0u;
+        side[i] = static_cast<unsigned char>(below | above);
+    }
+}
+
+// The cells of row j from left to right.  all[k] and any[k] combine the sides of cell k's four
+// corners: a bit in all puts the cell wholly below or wholly above the band, no bit in any puts
+// it wholly inside.  The cells outside, most of a row, are passed over a block at a time.
+void fillCellRow(PolygonStore& st, Cell& c, const BandRow& r, int j, const unsigned char* all,
+                 const unsigned char* any)
+{
+    auto at = [&](int i, int jj) { return r.z[static_cast<long long>(jj - 1) * r.nx + (i - 1)]; };
+    const int cells = r.nx - 1;
+    bool run = false;
+    float runLeft = 0.0f;
+    for (int k = 0; k < cells; ++k) {
+        if (!run) {
+            const void* next = std::memchr(all + k, 0, static_cast<size_t>(cells - k));
+            if (next == nullptr) break;
+            k = static_cast<int>(static_cast<const unsigned char*>(next) - all);
+        }
+        if (all[k] != 0) {
+            emitRectangle(st, runLeft, r.columnX[k], c.y0, c.y0 + c.h);
+            run = false;
+            continue;
+        }
+        if (any[k] == 0) {
+            if (!run) runLeft = r.columnX[k];
+            run = true;
+            continue;
+        }
+        const int i = k + 1;
+        c.x0 = r.columnX[k];
+        c.v[1] = at(i + 1, j);
+        c.v[2] = at(i + 1, j + 1);
+        c.v[3] = at(i, j + 1);
+        c.v[4] = at(i, j);
+        fillCutCell(st, c, r.lo, r.top, any[k], run ? runLeft : c.x0);
+        run = false;
+    }
+    if (run) emitRectangle(st, runLeft, r.right, c.y0, c.y0 + c.h);
+}
+
 // ---- Lines of FILCON ----------------------------------------------------------------------------
 
 void traceListedLine(float level, int lineIndex, int wsize, float* work)
@@ -275,6 +360,7 @@ void surfaceFillGridCells(float lo, float hi, float* work)
         work + part.fillCounts,      work + part.fillX, work + part.fillY, 4 * m, 2 * m, 0, 0, 0,
         s.saved.currentFillCode >= 0};
     if (!st.filling) return;
+    const SurfaceTiledFills tiled;  // the pieces of a band do not overlap
     const MapTransform& mt = s.map;
     // Multiplied wide: scale times spacing may leave single precision where the cell does not.
     const float cellW = mt.factorX != 0.0f
@@ -285,61 +371,27 @@ void surfaceFillGridCells(float lo, float hi, float* work)
         : 0.0f;
     const float top = surfaceNarrow(hi + static_cast<double>(kLift));
     const float* z = work + part.grid;
-    auto at = [&](int i, int j) { return z[static_cast<long long>(j - 1) * g.nx + (i - 1)]; };
     Cell c{};
     c.w = cellW;
     c.h = cellH;
     c.tol = surfaceNarrow(1.0e-4 * std::fabs(static_cast<double>(g.contourInterval)));
+    // The picture x of every column, worked out once for all the rows.
+    std::vector<float> columnX(static_cast<size_t>(std::max(g.nx, 1)));
+    for (int i = 1; i < g.nx; ++i)
+        columnX[i - 1] = surfaceMapToPictureX(surfaceNarrow(g.xMin + (i - 1.0) * g.xSpacing));
+    std::vector<unsigned char> lower(static_cast<size_t>(g.nx)), upper(lower.size());
+    std::vector<unsigned char> all(lower.size()), any(lower.size());
+    BandRow row{lo, top, z, g.nx, columnX.data(), surfaceMapToPictureX(g.xMax)};
+    classifyNodes(row, 1, lower.data());
     for (int j = 1; j < g.ny; ++j) {
-        bool run = false;
-        float runLeft = 0.0f;
+        classifyNodes(row, j + 1, upper.data());
+        for (int i = 0; i + 1 < g.nx; ++i) {
+            all[i] = lower[i] & lower[i + 1] & upper[i] & upper[i + 1];
+            any[i] = lower[i] | lower[i + 1] | upper[i] | upper[i + 1];
+        }
         c.y0 = surfaceMapToPictureY(surfaceNarrow(g.yMin + (j - 1.0) * g.ySpacing));
-        for (int i = 1; i < g.nx; ++i) {
-            c.x0 = surfaceMapToPictureX(surfaceNarrow(g.xMin + (i - 1.0) * g.xSpacing));
-            c.v[1] = at(i + 1, j);
-            c.v[2] = at(i + 1, j + 1);
-            c.v[3] = at(i, j + 1);
-            c.v[4] = at(i, j);
-            int below = 0, above = 0;
-            for (int k = 1; k <= 4; ++k) {
-                if (!high(c.v[k], lo)) ++below;
-                if (high(c.v[k], top)) ++above;
-            }
-            if (below == 4 || above == 4) {
-                if (run) emitRectangle(st, runLeft, c.x0, c.y0, c.y0 + c.h);
-                run = false;
-                continue;
-            }
-            if (below == 0 && above == 0) {
-                if (!run) runLeft = c.x0;
-                run = true;
-                continue;
-            }
-            CellPath paths[8];
-            int n = 0;
-            if (below > 0) {
-                for (int e = 1; e <= 4 && n < 8; ++e) {
-                    if (!high(c.v[kEdgeFrom[e]], lo) && high(c.v[kEdgeTo[e]], lo)) {
-                        paths[n++] = surfaceBuildCellBand(c, lo, e);
-                    }
-                }
-            }
-            if (above > 0) {
-                for (int e = 1; e <= 4 && n < 8; ++e) {
-                    if (!high(c.v[kEdgeFrom[e]], top) && high(c.v[kEdgeTo[e]], top)) {
-                        paths[n] = surfaceBuildCellBand(c, top, e);
-                        reversePath(paths[n]);
-                        ++n;
-                    }
-                }
-            }
-            surfaceEmitBandPolygon(st, c, paths, n, run ? runLeft : c.x0);
-            run = false;
-        }
-        if (run) {
-            const float right = surfaceMapToPictureX(g.xMax);
-            emitRectangle(st, runLeft, right, c.y0, c.y0 + c.h);
-        }
+        fillCellRow(st, c, row, j, all.data(), any.data());
+        std::swap(lower, upper);
     }
     flushPolygons(st);
 }

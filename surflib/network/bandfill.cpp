@@ -417,6 +417,9 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         // the bands wholly below it are passed by bisection when the bands rise.
         const bool rising = bandsRise(bands);
         const int T = s.network.triangleCount;
+        // The pieces of every band tile the network, whatever their order; what is drawn over
+        // them goes after them.
+        const SurfaceTiledFills tiled;
         for (int t = 1; t <= T; ++t) {
             SplitTriangle st;
             const bool filled = splitTriangle(t, st, work);
@@ -488,6 +491,7 @@ void ADTFIL(const float& z1, const float& z2, const int& code, const int& lines,
     if (!(s.network.zrange > 0.0f)) return;
     const NetworkBand band{true, bandBound(low), true, bandBound(high)};
     const int T = s.network.triangleCount;
+    const SurfaceTiledFills tiled;
     for (int t = 1; t <= T; ++t) {
         int rest = 0;
         surfaceFillTriangleBand(band, rest, t, work);

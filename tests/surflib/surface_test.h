@@ -6,6 +6,10 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <functional>
+#include <sstream>
 #include <string>
 #include <vector>
 
@@ -33,6 +37,35 @@ protected:
         std::vector<std::string> lines = tarv::traceLines();
         tarv::traceCapture(false);
         return lines;
+    }
+    // What an SVG file holds of a drawing: its filled paths by fill rule, the pieces of a
+    // tiled area joined by the kernel (non-zero) and the fills made alone (even-odd).
+    struct SvgFills {
+        int joined = 0, alone = 0;
+    };
+    static SvgFills svgFills(const std::function<void()>& draw)
+    {
+        const std::string name =
+            (std::filesystem::path(::testing::TempDir()) /
+             (std::string("surflib_") +
+              ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".svg"))
+                .string();
+        kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
+        kernelOpenDevice();
+        draw();
+        kernelCloseDevice();
+        std::ifstream in(name);
+        std::stringstream text;
+        text << in.rdbuf();
+        std::filesystem::remove(name);
+        const std::string svg = text.str();
+        auto count = [&](const std::string& what) {
+            int n = 0;
+            for (size_t at = svg.find(what); at != std::string::npos; at = svg.find(what, at + 1))
+                ++n;
+            return n;
+        };
+        return {count("fill-rule:nonzero"), count("fill-rule:evenodd")};
     }
     // The number the kernel receives for the library's error or warning n.
     static constexpr int asReported(int n) { return n > 0 ? n + 1000 : n - 1000; }

@@ -110,6 +110,43 @@ TEST_F(BandFillTest, RowsWhollyInsideABandAreOneRectangleEach)
     }
 }
 
+// The pieces of a band (the runs of whole cells and the cut cells beside them) reach the device
+// as one path, so that no edge inside a band is drawn twice; the call log keeps every piece.
+TEST_F(BandFillTest, EachBandReachesTheDeviceAsOnePath)
+{
+    const auto z = grid(30, 30, 6, 6, [](float x, float y) { return std::sin(x) * std::cos(y); });
+    work.assign(3 * 30 * 30 + 2000, 0.0f);
+    const int wsize = static_cast<int>(work.size());
+    const std::vector<int> codes{2, 3, 4, 5, 6};
+    struct Case {
+        const char* what;
+        std::function<void()> draw;
+    };
+    const Case cases[] = {
+        {"FILCON of many bands",
+         [&] {
+             FILCON(30, 0.0f, 6.0f, 30, 0.0f, 6.0f, z.data(), 4, 0, codes.data(), 0, wsize,
+                    work.data());
+         }},
+        {"FILCON and a band added",
+         [&] {
+             FILCON(30, 0.0f, 6.0f, 30, 0.0f, 6.0f, z.data(), 0, 0, codes.data(), 0, wsize,
+                    work.data());
+             ADDFIL(-0.3f, 0.45f, 7, 0, 0, wsize, work.data());
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        capture();
+        const SvgFills svg = svgFills(c.draw);
+        const std::vector<std::string> log = calls();
+        EXPECT_GE(svg.joined, 1);
+        EXPECT_EQ(svg.joined, surfaceState.fillBandCount);
+        EXPECT_EQ(svg.alone, 0);
+        EXPECT_GT(only(log, "kernelFillPolygon").size(), static_cast<size_t>(20 * svg.joined));
+    }
+}
+
 TEST_F(BandFillTest, CodesAreUsedInTurnAndNegativeCodesFillNothing)
 {
     // 0 to 11 in 3 intervals: nice levels 2.5, 5, 7.5, 10 and five bands for four codes.

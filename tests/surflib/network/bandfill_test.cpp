@@ -168,6 +168,39 @@ TEST_F(NetworkBandFill, NegativeCodesAndExcludedTrianglesStayUnfilled)
     EXPECT_EQ(mark(1), kRegionMark);
 }
 
+// Triangle by triangle the bands take turns, yet the pieces of each colour reach the device as
+// one path; the call log keeps every piece.
+TEST_F(NetworkBandFill, EachColourReachesTheDeviceAsOnePath)
+{
+    build(randomPoints(200, 3, [](float x, float y) { return std::sin(x) * std::cos(y); }));
+    const std::vector<int> codes{2, 3, 4, 5, 6};
+    struct Case {
+        const char* what;
+        std::function<void()> draw;
+    };
+    const Case cases[] = {
+        {"FILTRI of many bands", [&] { fill(4, codes); }},
+        {"FILTRI and a band added",
+         [&] {
+             fill(0, codes);
+             ADTFIL(-0.3f, 0.45f, 7, 0, 0, wsize, work.data());
+         }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        capture();
+        const SvgFills svg = svgFills(c.draw);
+        const std::vector<std::string> log = calls();
+        // One path per colour: bands of the same code share it.
+        const std::set<int> colours(surfaceState.bands.bandCodes,
+                                    surfaceState.bands.bandCodes + surfaceState.fillBandCount);
+        EXPECT_GE(svg.joined, 1);
+        EXPECT_EQ(svg.joined, static_cast<int>(colours.size()));
+        EXPECT_EQ(svg.alone, 0);
+        EXPECT_GT(only(log, "kernelFillPolygon").size(), static_cast<size_t>(20 * svg.joined));
+    }
+}
+
 TEST_F(NetworkBandFill, AddedBandFillsBetweenItsHeightsAndDrawsItsLines)
 {
     build(gridOf(6, alongX));
