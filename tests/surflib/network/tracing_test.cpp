@@ -6,6 +6,7 @@
 #include <cmath>
 #include <map>
 #include <random>
+#include <utility>
 
 #include "contour_log.h"
 #include "network/tracing.h"
@@ -64,6 +65,30 @@ protected:
         NetworkTest::SetUp();
         CONANN(-1, 0.0f, 0.0f, 0, 0, 0, 0, 0);
         tarv::errorLogClear();
+    }
+
+    // The first edge of the network that has a triangle on both sides: (triangle, edge), or
+    // (0, 0) when there is none.
+    std::pair<int, int> firstInnerEdge()
+    {
+        for (int u = 1; u <= triangleCount(); ++u)
+            for (int e = 1; e <= 3; ++e)
+                if (networkNeighbour(work.data(), u, e) != 0) return {u, e};
+        return {0, 0};
+    }
+
+    // Gives the two vertices of edge k of triangle t gradients along the edge: the height rises
+    // by `atStart` per edge length at its first vertex and by `atEnd` at its second.
+    void setEdgeSlopes(int t, int k, float atStart, float atEnd)
+    {
+        float* w = work.data();
+        const int P = vertex(t, k), Q = vertex(t, k % 3 + 1);
+        const float dx = networkX(w, Q) - networkX(w, P), dy = networkY(w, Q) - networkY(w, P);
+        const float len2 = dx * dx + dy * dy;
+        networkPointField(w, P, kNetDzdx) = atStart * dx / len2;
+        networkPointField(w, P, kNetDzdy) = atStart * dy / len2;
+        networkPointField(w, Q, kNetDzdx) = atEnd * dx / len2;
+        networkPointField(w, Q, kNetDzdy) = atEnd * dy / len2;
     }
 };
 
@@ -325,15 +350,7 @@ TEST_F(NetworkTracing, CurvedSurfaceDippingAcrossAnEdgeMakesASmallLoop)
 {
     build(gridOf(4, tilted));
     float* w = work.data();
-    int t = 0, k = 0;
-    for (int u = 1; u <= triangleCount() && t == 0; ++u) {
-        for (int e = 1; e <= 3 && t == 0; ++e) {
-            if (networkNeighbour(w, u, e) != 0) {
-                t = u;
-                k = e;
-            }
-        }
-    }
+    const auto [t, k] = firstInnerEdge();
     ASSERT_NE(t, 0);
     // Every point well above the level 0.47 and flat, but the edge's two ends at 0.5 with
     // slopes that make the surface dip to 0.4 half-way along the edge.
@@ -342,15 +359,9 @@ TEST_F(NetworkTracing, CurvedSurfaceDippingAcrossAnEdgeMakesASmallLoop)
         networkPointField(w, j, kNetDzdx) = 0.0f;
         networkPointField(w, j, kNetDzdy) = 0.0f;
     }
-    const int P = vertex(t, k), Q = vertex(t, k % 3 + 1);
-    const float dx = networkX(w, Q) - networkX(w, P), dy = networkY(w, Q) - networkY(w, P);
-    const float len2 = dx * dx + dy * dy;
-    networkPointField(w, P, kNetZ) = 0.5f;
-    networkPointField(w, Q, kNetZ) = 0.5f;
-    networkPointField(w, P, kNetDzdx) = -0.4f * dx / len2;
-    networkPointField(w, P, kNetDzdy) = -0.4f * dy / len2;
-    networkPointField(w, Q, kNetDzdx) = 0.4f * dx / len2;
-    networkPointField(w, Q, kNetDzdy) = 0.4f * dy / len2;
+    networkPointField(w, vertex(t, k), kNetZ) = 0.5f;
+    networkPointField(w, vertex(t, k % 3 + 1), kNetZ) = 0.5f;
+    setEdgeSlopes(t, k, -0.4f, 0.4f);
     work[0] = 1.0f;  // the gradients stand as they are
     TRIINT(2, 10, 1);
     TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, w);
@@ -448,15 +459,7 @@ TEST_F(NetworkTracing, DipEndingOnAVertexOnTheLevelDrawsNothing)
     const NetworkLayout& n = surfaceState.network;
     const float level = n.zmin + 0.5f * n.zrange;
     ASSERT_EQ((level - n.zmin) / n.zrange, 0.5f);  // the vertex lies on the level exactly
-    int t = 0, k = 0;
-    for (int u = 1; u <= triangleCount() && t == 0; ++u) {
-        for (int e = 1; e <= 3 && t == 0; ++e) {
-            if (networkNeighbour(w, u, e) != 0) {
-                t = u;
-                k = e;
-            }
-        }
-    }
+    const auto [t, k] = firstInnerEdge();
     ASSERT_NE(t, 0);
     for (int j = 1; j <= pointCount(); ++j) {
         networkPointField(w, j, kNetZ) = 0.6f;
@@ -464,14 +467,8 @@ TEST_F(NetworkTracing, DipEndingOnAVertexOnTheLevelDrawsNothing)
         networkPointField(w, j, kNetDzdy) = 0.0f;
     }
     // Along the edge: 0.6 - 0.5 t + 0.4 t^2, which meets 0.5 at t = 0.25 and at its end t = 1.
-    const int P = vertex(t, k), Q = vertex(t, k % 3 + 1);
-    const float dx = networkX(w, Q) - networkX(w, P), dy = networkY(w, Q) - networkY(w, P);
-    const float len2 = dx * dx + dy * dy;
-    networkPointField(w, Q, kNetZ) = 0.5f;
-    networkPointField(w, P, kNetDzdx) = -0.5f * dx / len2;
-    networkPointField(w, P, kNetDzdy) = -0.5f * dy / len2;
-    networkPointField(w, Q, kNetDzdx) = 0.3f * dx / len2;
-    networkPointField(w, Q, kNetDzdy) = 0.3f * dy / len2;
+    networkPointField(w, vertex(t, k % 3 + 1), kNetZ) = 0.5f;
+    setEdgeSlopes(t, k, -0.5f, 0.3f);
     work[0] = 1.0f;  // the gradients stand as they are
     TRIINT(2, 10, 1);
     TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, w);
