@@ -611,11 +611,17 @@ void PERSET(const float& xmin, const float& xmax, const float& ymin, const float
             const float& z1, const float& z2, float& distance, const float& elevation,
             const float& azimuth);
 // z: nx * ny heights read, x fastest.
-// The surface as a wire frame of grid lines seen in perspective, hidden lines removed (PRJHID),
-// in the picture area (PRJBND, else the picture), with the base and axes of PRJFRA.  work:
-// wsize words, at least nx * ny + 34 * max(nx, ny) (else 1003, nothing drawn); the words
-// beyond that hold the hidden-line outline, so more words let it keep more points.  When the
-// outline store is full: 1037, the line being drawn is cut short there and the picture goes on.
+// The surface as a wire frame of grid lines seen in perspective, hidden lines removed (PRJHID), in
+// the picture area (PRJBND, else the picture), with the base and axes of PRJFRA.  work: wsize
+// words, at least nx * ny + 34 * max(nx, ny) (else 1003, nothing drawn): the grid, the line tables
+// (10 max(nx, ny)) and the hidden-line outline store (8 L words, the rest; at the minimum L = 3
+// max(nx, ny), and the store holds 2 L outline points).  A smooth, rolling or ridged surface fits
+// at the minimum in every view and style, and a picture that fits is the same at any larger
+// workspace; more words only make room for rough outlines (random heights, a surface seen from
+// above and below at once).  When the outline store is full: 1037; the lines of that family drawn
+// before stand, the line being merged and every later line of the family are left out (nothing is
+// drawn against a partial outline), and the other family starts afresh (it may report 1037 again);
+// after PERFIL, PERPRO then gives no outline.  The cure is a larger workspace.
 // Also 1005, 1015, 1016 (the grid), -1017 (all heights equal: the range is widened), 1013,
 // and what PERSET reports.  The picture's workspace serves LINPRJ, PRJHGT, CRSSEC and PERAXE.
 void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
@@ -630,7 +636,7 @@ void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth, const int& n, const int* pens, const int& keySwitch,
             const int& wsize, float* work);
-// PERPRJ in the library's 3800-word array: nx * ny + 34 * max(nx, ny) <= 3800 (45 by 45 nodes
+// PERPRJ in the library's 3800-word array: nx * ny + 34 * max(nx, ny) <= 3800 (46 by 46 nodes
 // at most; 1003 otherwise).  RANPER grids npts scattered points (at least 9, else 1002; x and y
 // restored as RANGRD does) and FUNPER samples f over the window, on the grid size in force (31
 // by 31 at first use), then draw as GRDPER; RANPER's gridding needs 2 * nx * ny + 4 * npts <=
