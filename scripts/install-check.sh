@@ -37,7 +37,7 @@ readelf -d "$prefix/bin/specvue" | grep -E 'RPATH|RUNPATH' | grep -v "$build" | 
   fail "specvue's run path is not relative to the program"
 
 # Exports: exactly the routines the public header declares (by name), nothing else; the kernel
-# also exports the private link the toolkit library uses.
+# also exports the private links the toolkit and surface libraries use.
 declared() { sed 's://.*::' "$@" | grep -oP '^\s*(const\s+)?[\w:<>]+[\s*&]+\K\w+(?=\()' | sort -u; }
 exported() {
   nm -D --defined-only "$1" | c++filt | awk '$2 == "T" { $1 = $2 = ""; print }' |
@@ -45,7 +45,7 @@ exported() {
 }
 for name in tarvcore tplotlib tterrlib tmsgcon tpanel; do
   headers=("$prefix/include/$name.h")
-  [ "$name" = tarvcore ] && headers+=("$top/kernel/tarvlink.h")
+  [ "$name" = tarvcore ] && headers+=("$top/kernel/tarvlink.h" "$top/kernel/tarvfills.h")
   if ! diff <(declared "${headers[@]}") <(exported "$lib/lib$name.so") >"$work/exports.diff"; then
     cat "$work/exports.diff" >&2
     fail "lib$name.so does not export exactly what $name.h declares (< declared only, > exported only)"
