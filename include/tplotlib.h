@@ -82,7 +82,7 @@ void AXISCA(const int& type, const int& count, const float& minimum, const float
 // Minor-tick measure of an axis: how many half characters the library may assume between two
 // ticks when it chooses the minor ticks (9 or more: at tenths, 4..8 at fifths, 1..3 at the
 // half, 0 none); negative (the default -1) measures the real spacing.  Stored unchecked; the
-// axis becomes the current axis.
+// axis becomes the current axis, laid out afresh by the next routine that draws on it.
 void AXIINT(const int& interval, const int& axis);
 // Both axes back to their default positions (following the plot area) and settings: linear
 // type 3, 1 to 10 in 9 intervals, annotation and attributes as at first use; the plot frame
@@ -208,11 +208,11 @@ void DATCON(const char* texts, int length, const int& count, float* values);
 // Date scaling of an axis from the first to the last date: code 1 automatic unit (the shortest
 // whose dates have room), 2 ends moved out to unit boundaries, 3 whole units from the
 // first date; unit 1 ten years, 2 years, 3 months, 4 weeks, 5 days (the unit of codes 2 and
-// 3).  Equal dates give a range of 10 days.  DATSCA reads length1 and length2 characters (a
-// null text as an empty one, as DATGRA does).  DATSCQ gives the code (0 for an axis without
-// date scaling), the unit asked for and, as texts laid out by the DATANN words, the ends of
-// the axis range as laid out: exactly length1 and length2 characters (nothing into a null
-// text).
+// 3).  Equal dates give a range of 10 days.  Axis 1 is x, any larger value y (unlike DATANN,
+// where only 2 is y).  DATSCA reads length1 and length2 characters (a null text as an empty
+// one, as DATGRA does).  DATSCQ gives the code (0 for an axis without date scaling), the unit
+// asked for and, as texts laid out by the DATANN words of the same axis, the ends of the axis
+// range as laid out: exactly length1 and length2 characters (nothing into a null text).
 // DATSCA numbers: -518 code outside 1..3: 1; -556 unit outside 1..5: 5; 557, -557 for the
 // texts; those of AXISCA for the range.
 void DATSCA(const int& code, const int& unit, const char* first, int length1, const char* last,
@@ -597,8 +597,8 @@ void SETPOL(const float& centreX, const float& centreY, const float& radius, con
 // `count` rings.  `part` 2 or more the angular part over `range` degrees in `count` steps: the
 // circle (unless drawing code 0) with spokes (drawing code below 0) or ticks (above 0), and
 // the angles when the label code is 1.  Drawing codes beyond +-1 act as +-2, label codes
-// beyond +-1 as 1.  Numbers: -519 count below 1: 8; -520 radial range not above tiny: count;
-// -521 a negative range: its absolute value.
+// beyond +-1 as 1.  Numbers: -519 count below 1 or above 500000: 8; -520 radial range not
+// above tiny: count; -521 a negative range: its absolute value.
 void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, const float& range,
             const int& part);
 // XY polar chart of n points (data units) with the default layout (not SETPOL's), both parts

@@ -279,7 +279,9 @@ void CONSWI(const int& value);
 // Frame scale of the map frame: s1 for x, s2 for y in map units (0: the map chooses).  Kinds 0
 // and 1 take s as the tick interval of its axis, kinds 2 and 3 choose the intervals for the scale
 // s; kinds 0 (the default) and 2 also give x and y the same scale (not with a CONBND area).
-// Another kind warns -1021 and gives 0; a negative value warns -1019.  s3 is kept, not used.
+// Another kind warns -1021 and gives 0; a negative value warns -1019.  s3 is not read by the
+// maps: with kinds 2 and 3 a cross-section (CRSSEC) takes it for its height axis and s1 or s2
+// for its horizontal one.
 // An interval the axis cannot take warns -1042 and the map's own is used.
 void CONSCA(const float& s1, const float& s2, const float& s3, const int& kind);
 // The plot title drawn above later maps (at most 120 characters; more warns -1010 and is cut).

@@ -288,6 +288,23 @@ TEST_F(ScalingTest, IntervalSettingGoesToANormalisedAxis)
     EXPECT_EQ(callsOf("kernelSetRoutineName")[0], "kernelSetRoutineName 2 \"AXIINT\"");
 }
 
+// The interval setting is read by the layout, so changing it on an axis that a drawing has
+// already laid out must lay the axis out again.
+TEST_F(ScalingTest, ChangedIntervalSettingReachesAnAxisAlreadyLaidOut)
+{
+    firstCallDone();
+    AXIPOS(1, 100.0f, 100.0f, 500.0f, 1);
+    AXISCA(3, 5, 0.0f, 10.0f, 1);
+    GRAMOV(1.0f, 1.0f);
+    ASSERT_NE(graphTransform(1).minorFirst, 0);
+    AXIINT(0, 1);
+    GRAMOV(1.0f, 1.0f);
+    EXPECT_EQ(graphTransform(1).minorFirst, 0);
+    AXIINT(4, 1);
+    GRAMOV(1.0f, 1.0f);
+    EXPECT_EQ(graphTransform(1).minorFirst, 2);
+}
+
 struct MinorCase {
     const char* what;
     int type;
