@@ -88,6 +88,13 @@ int classify(float z, const NetworkBand& band)
     return 0;
 }
 
+// A band bounded on both sides whose bounds are one height (levels closer than single
+// precision tells apart at the network's scale) holds no corner: every part of it is a line.
+bool emptyBand(const NetworkBand& band)
+{
+    return band.hasLow && band.hasHigh && !(band.low < band.high);
+}
+
 struct PartBuilder {
     float x[kPartRoom], y[kPartRoom];
     int n = 0;
@@ -219,7 +226,7 @@ void fillSplitBand(const NetworkBand& band, int& restDone, int t, const SplitTri
         if (k > 0) ++above;
     }
     if (above == 0) restDone = 1;
-    if (below == 4 || above == 4) return;
+    if (below == 4 || above == 4 || emptyBand(band)) return;
     const bool fill = surfaceState.networkContour.currentFillCode >= 0;
     if (!fill) return;
 
@@ -375,6 +382,12 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         // and the last band up to it when no top band is drawn above it, so that heights
         // right at the data's ends are filled too.
         const double slack = kBandSlack * range;
+        // Only a lower level known to lie at or below the data minimum lets a band reach down;
+        // an infinite range leaves the question without a number, and then no band does, or
+        // every band between levels would cover the whole map below its upper level.
+        const auto reachesDown = [&](double lo) {
+            return lo <= static_cast<double>(dataMin) + slack;
+        };
         const bool bottomBand = range > 0.0 && (src.at(0) - plan.low) / range > kBandSlack;
         const bool topBand = !limits && m > 0 &&
             std::max<double>(plan.high, dataMax) - (src.at(m - 1) + s.eps) > tol;
@@ -388,14 +401,14 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
             }
             if (b < m) {
                 const double lo = src.at(b - 1);
-                const bool open = !bottomBand && !(lo > static_cast<double>(dataMin) + slack);
+                const bool open = !bottomBand && reachesDown(lo);
                 out.band = {!open, bandBound(lo), true, bandBound(src.at(b))};
                 if (b == m - 1 && !limits && !topBand) out.band.hasHigh = false;
                 return true;
             }
             if (!topBand) return false;
             const double lo = src.at(m - 1);
-            const bool open = !bottomBand && !(lo > static_cast<double>(dataMin) + slack);
+            const bool open = !bottomBand && reachesDown(lo);
             out.band = {!open, bandBound(lo), false, 0.0f};
             return true;
         };
