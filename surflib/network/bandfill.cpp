@@ -382,13 +382,15 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         // and the last band up to it when no top band is drawn above it, so that heights
         // right at the data's ends are filled too.
         const double slack = kBandSlack * range;
-        // Only a lower level known to lie at or below the data minimum lets a band reach down;
-        // an infinite range leaves the question without a number, and then no band does, or
-        // every band between levels would cover the whole map below its upper level.
+        // A range beyond the floats (an end of the data beyond them) has no slack to measure:
+        // a level must then lie above the bottom or at the data minimum itself, or every band
+        // between levels would reach down over the whole map below it.
+        const bool infinite = std::isinf(range);
         const auto reachesDown = [&](double lo) {
-            return lo <= static_cast<double>(dataMin) + slack;
+            return lo <= static_cast<double>(dataMin) + (infinite ? 0.0 : slack);
         };
-        const bool bottomBand = range > 0.0 && (src.at(0) - plan.low) / range > kBandSlack;
+        const double gap = src.at(0) - plan.low;
+        const bool bottomBand = range > 0.0 && (infinite ? gap > 0.0 : gap / range > kBandSlack);
         const bool topBand = !limits && m > 0 &&
             std::max<double>(plan.high, dataMax) - (src.at(m - 1) + s.eps) > tol;
         auto bandAt = [&](long long b, BandPlan& out) -> bool {
