@@ -88,6 +88,13 @@ int classify(float z, const NetworkBand& band)
     return 0;
 }
 
+// A band bounded on both sides whose bounds are one height (levels closer than single
+// precision tells apart at the network's scale) holds no corner: every part of it is a line.
+bool emptyBand(const NetworkBand& band)
+{
+    return band.hasLow && band.hasHigh && !(band.low < band.high);
+}
+
 struct PartBuilder {
     float x[kPartRoom], y[kPartRoom];
     int n = 0;
@@ -219,7 +226,7 @@ void fillSplitBand(const NetworkBand& band, int& restDone, int t, const SplitTri
         if (k > 0) ++above;
     }
     if (above == 0) restDone = 1;
-    if (below == 4 || above == 4) return;
+    if (below == 4 || above == 4 || emptyBand(band)) return;
     const bool fill = surfaceState.networkContour.currentFillCode >= 0;
     if (!fill) return;
 
@@ -375,7 +382,15 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         // and the last band up to it when no top band is drawn above it, so that heights
         // right at the data's ends are filled too.
         const double slack = kBandSlack * range;
-        const bool bottomBand = range > 0.0 && (src.at(0) - plan.low) / range > kBandSlack;
+        // A range beyond the floats (an end of the data beyond them) has no slack to measure:
+        // a level must then lie above the bottom or at the data minimum itself, or every band
+        // between levels would reach down over the whole map below it.
+        const bool infinite = std::isinf(range);
+        const auto reachesDown = [&](double lo) {
+            return lo <= static_cast<double>(dataMin) + (infinite ? 0.0 : slack);
+        };
+        const double gap = src.at(0) - plan.low;
+        const bool bottomBand = range > 0.0 && (infinite ? gap > 0.0 : gap / range > kBandSlack);
         const bool topBand = !limits && m > 0 &&
             std::max<double>(plan.high, dataMax) - (src.at(m - 1) + s.eps) > tol;
         auto bandAt = [&](long long b, BandPlan& out) -> bool {
@@ -388,14 +403,14 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
             }
             if (b < m) {
                 const double lo = src.at(b - 1);
-                const bool open = !bottomBand && !(lo > static_cast<double>(dataMin) + slack);
+                const bool open = !bottomBand && reachesDown(lo);
                 out.band = {!open, bandBound(lo), true, bandBound(src.at(b))};
                 if (b == m - 1 && !limits && !topBand) out.band.hasHigh = false;
                 return true;
             }
             if (!topBand) return false;
             const double lo = src.at(m - 1);
-            const bool open = !bottomBand && !(lo > static_cast<double>(dataMin) + slack);
+            const bool open = !bottomBand && reachesDown(lo);
             out.band = {!open, bandBound(lo), false, 0.0f};
             return true;
         };

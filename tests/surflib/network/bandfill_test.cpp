@@ -426,3 +426,35 @@ TEST_F(NetworkBandFill, KeyRoomIsNotKeptByTheNextContourMap)
 }
 
 }  // namespace
+
+// Heights over a plane rising or falling to near the largest float, and a point added outside
+// the grid whose height from the plane lies beyond the floats: one end of the data is infinite,
+// and so is the range.  Whether the levels are chosen (then far closer than single precision
+// tells apart at this scale) or listed, the bands cover the network once: the square of the
+// grid and the triangle the added point spans (area 150), no more and no less.
+TEST_F(NetworkBandFill, BandsOverARangeBeyondTheFloatsCoverTheNetworkOnce)
+{
+    const struct {
+        float slope;
+        bool listed;
+    } cases[] = {{3.0e37f, false}, {3.0e37f, true}, {-3.0e37f, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.slope << (c.listed ? " listed" : " chosen"));
+        SetUp();
+        std::vector<NetPoint> pts = gridOf(6, alongX);
+        for (NetPoint& p : pts) p.z *= c.slope;
+        build(pts);
+        TRIINT(0, 10, 1);
+        TRIADD(0, -30.0f, 5.0f, 0.0f, 0.0f, 0.0f, wsize, work.data());
+        const float heights[3] = {-1.0e38f, 0.0f, 1.0e38f};
+        if (c.listed) CONDEF(3, heights);
+        capture();
+        fill(10, penCodes(11));
+        const std::vector<std::string> log = calls();
+        const float end = c.slope > 0.0f ? surfaceState.grid.zMin : surfaceState.grid.zMax;
+        ASSERT_TRUE(std::isinf(end));
+        EXPECT_GE(surfaceState.fillBandCount, 3);
+        EXPECT_NEAR(total(areaByPen(log)), 250.0, 0.01);
+        EXPECT_TRUE(guardsIntact());
+    }
+}
