@@ -2,6 +2,7 @@
 // that a reader rasterising the file shows no background where pieces meet, while the call
 // log keeps every piece; whatever is drawn between the pieces stays above the pieces before it.
 #include <cairo.h>
+#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
@@ -49,8 +50,9 @@ protected:
     void SetUp() override
     {
         KernelTest::SetUp();
+        // A folder of this process's own: builds run side by side share the temporary folder.
         dir_ = fs::path(::testing::TempDir()) /
-            ("tarv_tiled_" +
+            ("tarv_tiled_" + std::to_string(getpid()) + "_" +
              std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         fs::create_directories(dir_);
     }
