@@ -7,6 +7,8 @@
 // half, point numbers in its second), so a fit allocates nothing.  Points of the bucket list
 // stored with a negative number are not data (heights a TRIADD interpolated) and take no part.
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 
 #include "frame/errors.h"
@@ -22,6 +24,7 @@ namespace {
 constexpr int kMaxNeighbours = 30;
 constexpr double kFar = 1.0e8;
 constexpr double kTaken = 5.0e8;
+constexpr int kMaxSorted = 1024;
 
 int nearestInt(double v, int limit)
 {
@@ -86,6 +89,52 @@ int collect(const Window& win, double x, double y, const float* work, float* dis
         }
     }
     return count;
+}
+
+bool sameWindow(const Window& a, const Window& b)
+{
+    return a.lo[0] == b.lo[0] && a.lo[1] == b.lo[1] && a.hi[0] == b.hi[0] && a.hi[1] == b.hi[1];
+}
+
+// The order in which `take` passes of a minimum search below kFar, each marking the entry it
+// takes, would take the entries of the list: the smallest first, the earlier of equal entries
+// first, and the pass number as the choice when nothing is below kFar.  The list is left as
+// it was.
+void minimumSearch(float* dist, int count, int take, int* order)
+{
+    float was[kMaxNeighbours + 1];
+    for (int pass = 0; pass < take; ++pass) {
+        double best = kFar;
+        int at = std::min(pass, count - 1);
+        for (int i = 0; i < count; ++i) {
+            if (dist[i] < best) {
+                best = dist[i];
+                at = i;
+            }
+        }
+        order[pass] = at;
+        was[pass] = dist[at];
+        dist[at] = static_cast<float>(kTaken);
+    }
+    for (int pass = take - 1; pass >= 0; --pass) dist[order[pass]] = was[pass];
+}
+
+// The same order for every take at once, as far as kMaxNeighbours + 1 entries: keys of the
+// distance's bits (which order as the distances do, none being negative) over the list position
+// (which puts the earlier of equal entries first).  False, leaving the work to the search
+// itself, when an entry is not below kFar or the list is longer than the key buffer.
+bool nearestOrder(const float* dist, int count, std::uint64_t* keys, int& ordered)
+{
+    if (count > kMaxSorted) return false;
+    for (int i = 0; i < count; ++i) {
+        if (!(dist[i] < kFar)) return false;
+        keys[i] = static_cast<std::uint64_t>(std::bit_cast<std::uint32_t>(dist[i])) << 32 |
+            static_cast<std::uint32_t>(i);
+    }
+    ordered = std::min(count, kMaxNeighbours + 1);
+    if (ordered < count) std::nth_element(keys, keys + ordered, keys + count);
+    std::sort(keys, keys + ordered);
+    return true;
 }
 
 double weightOf(int function, double d, double R, double tw)
@@ -173,13 +222,28 @@ void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx, float
     int lastK = -1;
     int lastFailed = 1;  // the outcome of the last solve: failed column, coefficients
     double last[6] = {};
+    // Candidates: a window that grows one bucket on every side until it holds k + 1.  A retry
+    // with a larger k goes on from the window the last attempt stopped at, since every window
+    // before it held fewer candidates than the larger k asks for (or the whole grid was
+    // reached); the list is collected again only when the window has grown.
+    Window win{{cx, ry}, {cx + 1, ry + 1}}, listed{{0, 0}, {-1, -1}};
+    int w = 1, count = 0;
+    std::uint64_t keys[kMaxSorted];
+    int ordered = 0;  // how many of the nearest the keys hold in order
+    int chosen[kMaxNeighbours + 1], takenAt[kMaxNeighbours + 1];
+    double d2[kMaxNeighbours + 1];
+    int taken = 0;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        // Candidates: a window that grows one bucket on every side until it holds k + 1.
-        Window win{{cx, ry}, {cx + 1, ry + 1}};
-        int w = 1, count = 0;
+        // The entries the last selection marked get their distances back, last marked first.
+        for (int i = taken - 1; i >= 0; --i) dist[takenAt[i]] = static_cast<float>(d2[i]);
+        taken = 0;
         for (;;) {
             clampWindow(win, w, nb);
-            count = collect(win, x, y, work, dist, number, room);
+            if (!sameWindow(win, listed)) {
+                count = collect(win, x, y, work, dist, number, room);
+                listed = win;
+                if (!nearestOrder(dist, count, keys, ordered)) ordered = 0;
+            }
             if (count >= k + 1) break;
             const bool whole =
                 win.lo[0] == 1 && win.lo[1] == 1 && win.hi[0] == nb && win.hi[1] == nb;
@@ -196,19 +260,17 @@ void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx, float
         if (k < 1 || k == lastK) break;  // no more neighbours to add
         lastK = k;
 
-        // The k + 1 nearest, by repeated minimum search.
-        int chosen[kMaxNeighbours + 1];
-        double d2[kMaxNeighbours + 1];
+        // The k + 1 nearest, nearest first and the earlier entry first among equals.
         const int take = std::min(k + 1, kMaxNeighbours + 1);
+        taken = take;
+        if (take <= ordered) {
+            for (int pass = 0; pass < take; ++pass)
+                takenAt[pass] = static_cast<int>(keys[pass] & 0xffffffffu);
+        } else {
+            minimumSearch(dist, count, take, takenAt);
+        }
         for (int pass = 0; pass < take; ++pass) {
-            double best = kFar;
-            int at = std::min(pass, count - 1);
-            for (int i = 0; i < count; ++i) {
-                if (dist[i] < best) {
-                    best = dist[i];
-                    at = i;
-                }
-            }
+            const int at = takenAt[pass];
             chosen[pass] = networkIndex(number[at]);
             d2[pass] = dist[at];
             dist[at] = static_cast<float>(kTaken);
