@@ -7,6 +7,8 @@
 // half, point numbers in its second), so a fit allocates nothing.  Points of the bucket list
 // stored with a negative number are not data (heights a TRIADD interpolated) and take no part.
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cmath>
 
 #include "frame/errors.h"
@@ -22,6 +24,7 @@ namespace {
 constexpr int kMaxNeighbours = 30;
 constexpr double kFar = 1.0e8;
 constexpr double kTaken = 5.0e8;
+constexpr int kMaxSorted = 1024;
 
 int nearestInt(double v, int limit)
 {
@@ -88,6 +91,90 @@ int collect(const Window& win, double x, double y, const float* work, float* dis
     return count;
 }
 
+bool sameWindow(const Window& a, const Window& b)
+{
+    return a.lo[0] == b.lo[0] && a.lo[1] == b.lo[1] && a.hi[0] == b.hi[0] && a.hi[1] == b.hi[1];
+}
+
+// The order in which `take` passes of a minimum search below kFar, each marking the entry it
+// takes, would take the entries of the list: the smallest first, the earlier of equal entries
+// first, and the pass number as the choice when nothing is below kFar.  The list is left as
+// it was.
+void minimumSearch(float* dist, int count, int take, int* order)
+{
+    float was[kMaxNeighbours + 1];
+    for (int pass = 0; pass < take; ++pass) {
+        double best = kFar;
+        int at = std::min(pass, count - 1);
+        for (int i = 0; i < count; ++i) {
+            if (dist[i] < best) {
+                best = dist[i];
+                at = i;
+            }
+        }
+        order[pass] = at;
+        was[pass] = dist[at];
+        dist[at] = static_cast<float>(kTaken);
+    }
+    for (int pass = take - 1; pass >= 0; --pass) dist[order[pass]] = was[pass];
+}
+
+// The same order for every take at once, as far as kMaxNeighbours + 1 entries: keys of the
+// distance's bits (which order as the distances do, none being negative) over the list position
+// (which puts the earlier of equal entries first).  False, leaving the work to the search
+// itself, when an entry is not below kFar or the list is longer than the key buffer.
+bool nearestOrder(const float* dist, int count, std::uint64_t* keys, int& ordered)
+{
+    if (count > kMaxSorted) return false;
+    for (int i = 0; i < count; ++i) {
+        if (!(dist[i] < kFar)) return false;
+        keys[i] = static_cast<std::uint64_t>(std::bit_cast<std::uint32_t>(dist[i])) << 32 |
+            static_cast<std::uint32_t>(i);
+    }
+    ordered = std::min(count, kMaxNeighbours + 1);
+    if (ordered < count) std::nth_element(keys, keys + ordered, keys + count);
+    std::sort(keys, keys + ordered);
+    return true;
+}
+
+// The candidate search of one fit.  Its window grows one bucket on every side until it holds
+// k + 1 candidates.  A retry with a larger k goes on from the window the last attempt stopped
+// at, since every window before it held fewer candidates than the larger k asks for (or the
+// whole grid was reached); the list is collected again only when the window has grown.
+struct CandidateSearch {
+    Window win, listed;  // the window, and the one the list was collected for
+    int w, count;
+    int ordered;  // how many of the nearest the keys hold in order
+    std::uint64_t keys[kMaxSorted];
+};
+
+// Grows the window until its list holds k + 1 candidates, or, when the window covers the whole
+// grid and still holds fewer, makes k the count less one.
+void growWindow(CandidateSearch& cs, int& k, float x, float y, const float* work, float* dist,
+                float* number, int room)
+{
+    const int nb = surfaceState.network.bucketCount;
+    Window& win = cs.win;
+    for (;;) {
+        clampWindow(win, cs.w, nb);
+        if (!sameWindow(win, cs.listed)) {
+            cs.count = collect(win, x, y, work, dist, number, room);
+            cs.listed = win;
+            if (!nearestOrder(dist, cs.count, cs.keys, cs.ordered)) cs.ordered = 0;
+        }
+        if (cs.count >= k + 1) return;
+        if (win.lo[0] == 1 && win.lo[1] == 1 && win.hi[0] == nb && win.hi[1] == nb) {
+            k = cs.count - 1;  // fewer data points than asked for: use them all
+            return;
+        }
+        cs.w += 2;
+        win.lo[0] -= 1;
+        win.lo[1] -= 1;
+        win.hi[0] += 1;
+        win.hi[1] += 1;
+    }
+}
+
 double weightOf(int function, double d, double R, double tw)
 {
     switch (function) {
@@ -95,6 +182,40 @@ double weightOf(int function, double d, double R, double tw)
     case 3: return d > tw ? 1.0 / (d * d) : 0.0;
     case 4: return d > tw ? 1.0 / d - 1.0 / R : 0.0;
     default: return d > tw ? (R - d) * (R - d) / (d * d) : 0.0;
+    }
+}
+
+// The normal equations of the fit about (x, y) over the first take - 1 of the chosen points,
+// weighted by their distances against R, the distance of the last one.  Per point the basis
+// psi, the weighted test functions w phi and w z; then each row summed over the points in
+// their order, row by row so that its sums stay in registers.  The test functions are the
+// basis backwards: phi[r] = psi[5 - r].
+void normalEquations(const int* chosen, const double* d2, int take, float x, float y,
+                     const float* work, double a[6][6], double b[6])
+{
+    const int function = surfaceState.networkSettings.weightingFunction;
+    const double tw = 20.0 * surfaceState.eps, R = std::sqrt(d2[take - 1]);
+    double psi[kMaxNeighbours][6], wphi[kMaxNeighbours][6], wz[kMaxNeighbours];
+    const int m = take - 1;
+    for (int i = 0; i < m; ++i) {
+        const int p = chosen[i];
+        const double wt = weightOf(function, std::sqrt(d2[i]), R, tw);
+        const double dx = networkX(work, p) - x, dy = networkY(work, p) - y;
+        const double basis[6] = {1.0, dx, dy, dx * dx, dx * dy, dy * dy};
+        for (int c = 0; c < 6; ++c) {
+            psi[i][c] = basis[c];
+            wphi[i][c] = wt * basis[5 - c];
+        }
+        wz[i] = wt * networkZ(work, p);
+    }
+    for (int r = 0; r < 6; ++r) {
+        double row[6] = {}, rhs = 0.0;
+        for (int i = 0; i < m; ++i) {
+            for (int c = 0; c < 6; ++c) row[c] += wphi[i][r] * psi[i][c];
+            rhs += wz[i] * psi[i][5 - r];
+        }
+        for (int c = 0; c < 6; ++c) a[r][c] = row[c];
+        b[r] = rhs;
     }
 }
 
@@ -173,62 +294,40 @@ void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx, float
     int lastK = -1;
     int lastFailed = 1;  // the outcome of the last solve: failed column, coefficients
     double last[6] = {};
+    CandidateSearch search;  // the keys are left unset: only those the list fills are read
+    search.win = {{cx, ry}, {cx + 1, ry + 1}};
+    search.listed = {{0, 0}, {-1, -1}};
+    search.w = 1;
+    search.count = search.ordered = 0;
+    int chosen[kMaxNeighbours + 1], takenAt[kMaxNeighbours + 1];
+    double d2[kMaxNeighbours + 1];
+    int taken = 0;
     for (int attempt = 0; attempt < 8; ++attempt) {
-        // Candidates: a window that grows one bucket on every side until it holds k + 1.
-        Window win{{cx, ry}, {cx + 1, ry + 1}};
-        int w = 1, count = 0;
-        for (;;) {
-            clampWindow(win, w, nb);
-            count = collect(win, x, y, work, dist, number, room);
-            if (count >= k + 1) break;
-            const bool whole =
-                win.lo[0] == 1 && win.lo[1] == 1 && win.hi[0] == nb && win.hi[1] == nb;
-            if (whole) {
-                k = count - 1;  // fewer data points than asked for: use them all
-                break;
-            }
-            w += 2;
-            win.lo[0] -= 1;
-            win.lo[1] -= 1;
-            win.hi[0] += 1;
-            win.hi[1] += 1;
-        }
+        // The entries the last selection marked get their distances back, last marked first.
+        for (int i = taken - 1; i >= 0; --i) dist[takenAt[i]] = static_cast<float>(d2[i]);
+        taken = 0;
+        growWindow(search, k, x, y, work, dist, number, room);
         if (k < 1 || k == lastK) break;  // no more neighbours to add
         lastK = k;
 
-        // The k + 1 nearest, by repeated minimum search.
-        int chosen[kMaxNeighbours + 1];
-        double d2[kMaxNeighbours + 1];
+        // The k + 1 nearest, nearest first and the earlier entry first among equals.
         const int take = std::min(k + 1, kMaxNeighbours + 1);
+        taken = take;
+        if (take <= search.ordered) {
+            for (int pass = 0; pass < take; ++pass)
+                takenAt[pass] = static_cast<int>(search.keys[pass] & 0xffffffffu);
+        } else {
+            minimumSearch(dist, search.count, take, takenAt);
+        }
         for (int pass = 0; pass < take; ++pass) {
-            double best = kFar;
-            int at = std::min(pass, count - 1);
-            for (int i = 0; i < count; ++i) {
-                if (dist[i] < best) {
-                    best = dist[i];
-                    at = i;
-                }
-            }
+            const int at = takenAt[pass];
             chosen[pass] = networkIndex(number[at]);
             d2[pass] = dist[at];
             dist[at] = static_cast<float>(kTaken);
         }
-        const double R = std::sqrt(d2[take - 1]);
 
-        double a[6][6] = {}, b[6] = {};
-        for (int i = 0; i < take - 1; ++i) {
-            const int p = chosen[i];
-            const double d = std::sqrt(d2[i]);
-            const double wt = weightOf(set.weightingFunction, d, R, tw);
-            const double dx = networkX(work, p) - x, dy = networkY(work, p) - y;
-            const double psi[6] = {1.0, dx, dy, dx * dx, dx * dy, dy * dy};
-            const double phi[6] = {dy * dy, dx * dy, dx * dx, dy, dx, 1.0};
-            const double z = networkZ(work, p);
-            for (int r = 0; r < 6; ++r) {
-                for (int c = 0; c < 6; ++c) a[r][c] += wt * phi[r] * psi[c];
-                b[r] += wt * z * phi[r];
-            }
-        }
+        double a[6][6], b[6];
+        normalEquations(chosen, d2, take, x, y, work, a, b);
         lastFailed = solve(a, b, last, tw);
         if (lastFailed == 0) break;
         if (k + 4 > kMaxNeighbours || k + 4 >= N) break;
