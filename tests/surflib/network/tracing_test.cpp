@@ -77,6 +77,21 @@ protected:
         return {0, 0};
     }
 
+    // With the gradients standing as set, a map on the 10 by 10 window at `level`: straight
+    // lines, which follow the vertices alone, draw nothing; the curves the curved lines draw.
+    std::vector<netlog::Curve> curvedLinesOnly(float level)
+    {
+        work[0] = 1.0f;  // the gradients stand as they are
+        TRIINT(2, 10, 1);
+        TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+        capture();
+        ADTCON(level, 0, wsize, work.data());
+        EXPECT_TRUE(netlog::polylines(calls()).empty());
+        capture();
+        ADTCON(level, 1, wsize, work.data());
+        return netlog::curves(calls());
+    }
+
     // Gives the two vertices of edge k of triangle t gradients along the edge: the height rises
     // by `atStart` per edge length at its first vertex and by `atEnd` at its second.
     void setEdgeSlopes(int t, int k, float atStart, float atEnd)
@@ -362,17 +377,9 @@ TEST_F(NetworkTracing, CurvedSurfaceDippingAcrossAnEdgeMakesASmallLoop)
     networkPointField(w, vertex(t, k), kNetZ) = 0.5f;
     networkPointField(w, vertex(t, k % 3 + 1), kNetZ) = 0.5f;
     setEdgeSlopes(t, k, -0.4f, 0.4f);
-    work[0] = 1.0f;  // the gradients stand as they are
-    TRIINT(2, 10, 1);
-    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, w);
     const NetworkLayout& n = surfaceState.network;
     const float level = n.zmin + 0.47f * n.zrange;
-    capture();
-    ADTCON(level, 0, wsize, w);
-    EXPECT_TRUE(netlog::polylines(calls()).empty());  // straight lines follow the vertices
-    capture();
-    ADTCON(level, 1, wsize, w);
-    const std::vector<netlog::Curve> curves = netlog::curves(calls());
+    const std::vector<netlog::Curve> curves = curvedLinesOnly(level);
     ASSERT_EQ(curves.size(), 1u);
     const netlog::Curve& c = curves[0];
     EXPECT_FLOAT_EQ(c.x.front(), c.x.back());
@@ -422,16 +429,8 @@ TEST_F(NetworkTracing, HullEdgeRisingNearItsEndDrawsAnArchFromTheHull)
     networkPointField(w, P, kNetDzdx) = 0.3f / ux;
     networkPointField(w, Q, kNetDzdx) = -1.0f / ux;
     networkPointField(w, Q, kNetDzdy) = -1.0f / uy;
-    work[0] = 1.0f;  // the gradients stand as they are
-    TRIINT(2, 10, 1);
-    TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, w);
     const float level = n.zmin + 0.5f * n.zrange;
-    capture();
-    ADTCON(level, 0, wsize, w);
-    EXPECT_TRUE(netlog::polylines(calls()).empty());  // straight lines follow the vertices
-    capture();
-    ADTCON(level, 1, wsize, w);
-    const std::vector<netlog::Curve> curves = netlog::curves(calls());
+    const std::vector<netlog::Curve> curves = curvedLinesOnly(level);
     ASSERT_EQ(curves.size(), 1u);
     const netlog::Line m = netlog::toMap({curves[0].x, curves[0].y});
     ASSERT_GE(m.x.size(), 3u);
