@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "band_picture.h"
 #include "tarvcore.h"
 #include "tterrlib.h"
 
@@ -44,15 +45,11 @@ void drawMap(benchmark::State& state, Map map)
     const std::vector<float> z = heights(bands);
     const int wsize = 4 * kNodes * kNodes + 100000;
     std::vector<float> work(static_cast<size_t>(wsize));
-    std::vector<int> codes(kLevels + 1);
-    for (int k = 0; k <= kLevels; ++k) codes[static_cast<size_t>(k)] = 2 + k % 14;
+    const std::vector<int> codes = bench::bandCodes(kLevels);
     const float lo = -3.0f, hi = 3.0f;
     const int plain = 0, key = 1;
     for (auto _ : state) {
-        tarv::resetState();
-        kernelSelectOutput(kOutput.c_str(), static_cast<int>(kOutput.size()));
-        kernelOpenDevice();
-        kernelSetPictureSpace(0.0f, 1000.0f, 0.0f, 750.0f);
+        bench::openPng(kOutput);
         SURF();
         if (bands) {
             // The bands alone, as contourf draws them, or with the lines FILCON draws by default.

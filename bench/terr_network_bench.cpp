@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "band_picture.h"
 #include "tarvcore.h"
 #include "tterrlib.h"
 
@@ -110,15 +111,11 @@ void ScatteredBandsToPng(benchmark::State& state)
     }
     const int wsize = sizeFor(kPoints);
     std::vector<float> work(static_cast<size_t>(wsize));
-    std::vector<int> codes(kLevels + 1);
-    for (int k = 0; k <= kLevels; ++k) codes[static_cast<size_t>(k)] = 2 + k % 14;
+    const std::vector<int> codes = bench::bandCodes(kLevels);
     const std::string output = "terr_network_bench.png";
     const int plain = 0, key = 1;
     for (auto _ : state) {
-        tarv::resetState();
-        kernelSelectOutput(output.c_str(), static_cast<int>(output.size()));
-        kernelOpenDevice();
-        kernelSetPictureSpace(0.0f, 1000.0f, 0.0f, 750.0f);
+        bench::openPng(output);
         SURF();
         RANTRI(kPoints, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
         FILTRI(-3.0f, 3.0f, -3.0f, 3.0f, kLevels, plain, codes.data(), key, wsize, work.data());

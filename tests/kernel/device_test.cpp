@@ -53,14 +53,6 @@ protected:
         return name;
     }
 
-    static std::string slurp(const std::string& name)
-    {
-        std::ifstream in(name, std::ios::binary);
-        std::stringstream ss;
-        ss << in.rdbuf();
-        return ss.str();
-    }
-
     fs::path dir_;
 };
 

@@ -9,6 +9,8 @@
 
 #include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "tarvcore.h"
@@ -33,6 +35,15 @@ protected:
         tarv::setErrorEcho(true);
     }
 };
+
+// The whole of a file the kernel wrote (empty when there is none).
+inline std::string slurp(const std::string& name)
+{
+    std::ifstream in(name, std::ios::binary);
+    std::stringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
 
 // A 1000 x 750 white raster linked as the target: kernel unit (x, y) is pixel (x, 750 - y).
 class Canvas {

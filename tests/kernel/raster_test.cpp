@@ -294,14 +294,6 @@ std::string tempFile(const std::string& leaf)
     return ::testing::TempDir() + "tarv_raster_" + leaf;
 }
 
-std::string slurp(const std::string& name)
-{
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 // Ink of a closed ring of 24 segments around (cx, cy) (kernel units: pixels), stroked with the
 // runs merged or point by point: the darkest green near it and the darkness summed there.
 struct RingInk {

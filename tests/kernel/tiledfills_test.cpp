@@ -82,14 +82,6 @@ private:
     fs::path dir_;
 };
 
-std::string slurp(const std::string& name)
-{
-    std::ifstream in(name, std::ios::binary);
-    std::stringstream ss;
-    ss << in.rdbuf();
-    return ss.str();
-}
-
 int countOf(const std::string& text, const std::string& what)
 {
     int n = 0;

@@ -30,6 +30,15 @@ protected:
         PERFIL(kNx, 0.0f, 3.0f, kNy, 0.0f, 2.0f, z.data(), d, 30.0f, 35.0f, codes.data(), kWords,
                work.data());
     }
+
+    // The calls PERAXE makes on the picture's axes with a workspace of wsize words (kWords:
+    // the picture's own, whose outline hides what the surface covers).
+    std::vector<std::string> axesDrawnWith(int wsize)
+    {
+        capture();
+        PERAXE(wsize, work.data());
+        return calls();
+    }
 };
 
 TEST_F(FilledSurfaceTest, EveryCellIsFilledAndOutlined)
@@ -229,10 +238,8 @@ TEST_F(FilledSurfaceTest, AxisNumbersTheSurfaceDoesNotCoverAreDrawnWhateverTheWo
     const int styles[6] = {1, 1, 1, 1, 1, 1}, sides[6] = {0, 0, 0, 0, 0, 0};
     PRJAXI(styles, sides);
     auto numbers = [&](int wsize) {
-        capture();
-        PERAXE(wsize, work.data());
         std::vector<std::string> out;
-        for (const std::string& l : calls()) {
+        for (const std::string& l : axesDrawnWith(wsize)) {
             if (l.rfind("kernelDrawText", 0) == 0 || l.rfind("kernelSetTextPosition", 0) == 0)
                 out.push_back(l);
         }
@@ -255,10 +262,8 @@ TEST_F(FilledSurfaceTest, WallGridsBehindTheSurfaceAreHidden)
     const int styles[6] = {2, 2, 2, 0, 0, 0}, sides[6] = {0, 0, 0, 0, 0, 0};
     PRJAXI(styles, sides);
     auto drawnLength = [&](int wsize) {
-        capture();
-        PERAXE(wsize, work.data());
         double length = 0.0;
-        for (const Polyline& l : polylines(calls())) {
+        for (const Polyline& l : polylines(axesDrawnWith(wsize))) {
             for (size_t k = 1; k < l.x.size(); ++k)
                 length += std::hypot(l.x[k] - l.x[k - 1], l.y[k] - l.y[k - 1]);
         }

@@ -26,6 +26,17 @@ protected:
             return 10.0f * std::exp(-8.0f * ((x - 0.4f) * (x - 0.4f) + (y - 0.6f) * (y - 0.6f)));
         });
     }
+
+    // The top of the last picture's box lies at height z: its top corner is where the
+    // projection puts that corner of the window at z.
+    static void expectBoxTopAt(float z)
+    {
+        float X = 0, Y = 0;
+        const ProjectionTerms& p = surfaceState.projection;
+        PERSPA(p.firstTo, p.secondFrom, z, X, Y);
+        EXPECT_NEAR(X, p.boxCorners[4][0], 1e-2);
+        EXPECT_NEAR(Y, p.boxCorners[4][1], 1e-2);
+    }
 };
 
 void setLevels(std::initializer_list<float> heights, std::initializer_list<int> pens)
@@ -265,11 +276,7 @@ TEST_F(PerspectiveTest, FixedZRangeClampsLaterPictures)
     EXPECT_FLOAT_EQ(s.surface.zAxisLow, 2.0f);
     EXPECT_FLOAT_EQ(s.surface.zAxisHigh, 6.0f);
     // The box tops out at the range: the top corners project from height 6.
-    float X = 0, Y = 0;
-    const ProjectionTerms& p = s.projection;
-    PERSPA(p.firstTo, p.secondFrom, 6.0f, X, Y);
-    EXPECT_NEAR(X, p.boxCorners[4][0], 1e-2);
-    EXPECT_NEAR(Y, p.boxCorners[4][1], 1e-2);
+    expectBoxTopAt(6.0f);
 }
 
 // PRJLEV limits inside the data's range clamp the heights: the grid's range is capped at
@@ -283,11 +290,7 @@ TEST_F(PerspectiveTest, LevelLimitsCapTheHeights)
     const SurfaceLibraryState& s = surfaceState;
     EXPECT_FLOAT_EQ(s.grid.zMin, 1.0f);
     EXPECT_FLOAT_EQ(s.grid.zMax, 6.0f);
-    float X = 0, Y = 0;
-    const ProjectionTerms& p = s.projection;
-    PERSPA(p.firstTo, p.secondFrom, 6.0f, X, Y);
-    EXPECT_NEAR(X, p.boxCorners[4][0], 1e-2);
-    EXPECT_NEAR(Y, p.boxCorners[4][1], 1e-2);
+    expectBoxTopAt(6.0f);
 }
 
 TEST_F(PerspectiveTest, DefaultsDropTheFixedZRange)
