@@ -9,8 +9,8 @@
 // reported through the graphics kernel as numbers moved 1000 away from zero: on standard error
 // as "error 1003 in krDrawGriddedContourMap(DRACON)" and in tarv::errorLog().  Every number,
 // its meaning and what was kept or drawn: share/doc/tarv/errors-tterrlib.md.  After an error
-// the routine does none of its remaining work; after a warning it goes on with the corrected
-// value.
+// the routine does none of its remaining work, but for 42, 1006 and 1023, whose rows say how it
+// goes on; after a warning it goes on with the corrected value.
 //
 // Order: no call is needed first.  The first call of any routine gives every setting its
 // default; SURF puts them back at any time.  The drawing routines draw through the kernel, so
@@ -144,9 +144,10 @@ using SurfaceHeightFunction = float (*)(const float& x, const float& y);
 // swapped): the frame (CONFRA, CONBND, CONSCA), the contour lines in the pens of CONLIN, labels
 // (CONANN), the title (TITSTR) and, for maps of scattered points, the point markers (RANPTS).
 // z: nx * ny heights read, x fastest; nx, ny at least 2 (else 1005).  ncont: the contour
-// intervals wanted, a nice division of the height range (or of the LEVELS limits) into about
-// that many (a negative count warns and counts as |ncont|; with the CONDEF list in force the
-// list is read instead).
+// intervals wanted: levels on a nice step that divides the height range into about that many
+// (FILCON says how many); with the LEVELS limits exactly |ncont| levels from the lower limit to
+// the upper; with the CONDEF list in force the list instead.  A negative count warns -1011 and
+// counts as |ncont|; above 100: error 1006, and the nice step is chosen for 10.
 // switch 0 plain lines, 1 smoothed lines.  work: wsize words, of which the map writes
 // 2 * nx * ny (after the 4 npts words of the data points when markers of a random-point map
 // are on); it keeps the map's grid for ADDCON, ADDFIL, CONPTS, CONHGT and cross-sections.
@@ -189,8 +190,19 @@ void FUNCON(const float& xmin, const float& xmax, const float& ymin, const float
             SurfaceHeightFunction f, const int& ncont, const int& lineSwitch);
 // A band-filled contour map: each band between two levels filled, then the contour lines drawn
 // over the bands when CONSWI is 1 (the default).
-// codes: |ncont| + 1 fill codes read (none when codes is null), used band by band in turn,
-// over again when the CONDEF list gives more bands; a negative code leaves its band unfilled.
+// The levels are DRACON's; the bands lie below the lowest level (down to the lowest height),
+// between each two and above the highest (up to the highest height), so a map has one band more
+// than it has levels inside the height range.  The nice step is, for |ncont| 2..20 (1 counts as
+// 2), the largest of 1, 2, 2.5 and 5 times a power of ten that is at most the height range
+// divided by |ncont|, and gives |ncont| to 2 |ncont| + 1 bands (heights 0..100 with ncont 8:
+// step 10, 10 bands; above 20 up to 2.5 |ncont| + 1).  To fix the count before drawing: LEVELS
+// gives exactly |ncont| - 1 bands, between the limits (heights outside them are left unfilled);
+// a CONDEF list of n heights inside the height range gives n + 1 (a listed height below the
+// lowest still takes a code).
+// ncont 0 without a CONDEF list: no bands.
+// codes: |ncont| + 1 fill codes read (none when codes is null), one a band from the lowest
+// band up; a map with more bands takes them over again from codes[0], so the band after the
+// (|ncont| + 1)-th gets the lowest band's code.  A negative code leaves its band unfilled.
 // key 1 draws the fill key.  work: wsize words, at least 3 * nx * ny + 1000 (after the data
 // points as for DRACON).
 // Reports what DRACON reports, and -1029 (more bands than the band table holds).
@@ -212,8 +224,8 @@ void krAddGriddedContour(const float& height, const int& switchCode, SurfaceWork
 void krDrawGriddedContourMap(const SurfaceExtent& extent, const int& nx, const int& ny,
                              const float* z, const int& count, const int& switchCode,
                              SurfaceWorkspace& ws);
-// pens: count + 1 pen pairs (a, b) as pens[2k], pens[2k + 1] read when count >= 0; none for
-// a negative count (every band unfilled).
+// pens: count + 1 pen pairs (a, b) as pens[2k], pens[2k + 1] read when count >= 0, one per
+// band as FILCON's codes; none for a negative count (every band unfilled).
 void krFillGriddedContourMap(const SurfaceExtent& extent, const int& nx, const int& ny,
                              const float* z, const int& count, const int& switchCode,
                              const int* pens, const int& key, SurfaceWorkspace& ws);
@@ -238,8 +250,11 @@ void CIRPTS(const int& n);
 // size).  width: field width 1..9 of the label numbers, with `decimals` decimals, showing the
 // value divided by 10^exponent (exponent 9999: none); width 0 chooses the format itself; another
 // width warns -1047 and chooses too.  pen: the labels' PenCode (0 or below: the line's pen).
-// alongLine 1: a label turns with its line, in the direction the line is traced, so some labels
-// read upside down; any other value: labels read from left to right.
+// alongLine 1: a label turns with its line all the way round, so some labels read upside down:
+// on gridded maps the tops of its characters face the higher ground, on network maps the lower.
+// Any other value: never upside down, not level: a label still turns with its line, but only
+// from -90 to 90 degrees, so it reads from left to right (up or down the page where the line
+// runs straight up).
 void CONANN(const int& skip, const float& spacing, const float& size, const int& width,
             const int& decimals, const int& exponent, const int& pen, const int& alongLine);
 // Contour limits: the levels of later maps run from zlow to zhigh (either order), ncont of them
@@ -268,9 +283,22 @@ void CONBND(const float& xmin, const float& xmax, const float& ymin, const float
 // is drawn with majorPen.  A negative value warns -1019 and is taken as its absolute value.
 // Until CONLIN is called the maps draw in the colour in force when they are called.
 void CONLIN(const int& framePen, const int& linePen, const int& majorPen, const int& majorEvery);
-// The map frame: 0 (the default) a box with ticks, axis numbers, axis titles and the contour
-// height and step annotation; 1 a plain box with the annotation; 2 the annotation without the
-// box.  Another type warns -1048 and gives 0.
+// The map frame: 0 (the default) a box with ticks and axis numbers; 1 a plain box; 2 no box.
+// Another type warns -1048 and gives 0.  Every type draws the annotation below the map and the
+// TITSTR title above it, each only when its condition holds (ANNSTR -2 draws none of the lines
+// below the map; a map laid on a surface with labels on draws neither annotation nor title):
+// - the x and y axis titles (ANNSTR 1, 2; 6 and 8 character heights below the map, from its
+//   left edge): type 0 only, and only for an axis whose numbers are written in units of a power
+//   of ten, which the title then shows as " *10" and the exponent: the automatic format does so
+//   when the window spans 1000 or more, or less than 0.01, along that axis (or its numbers
+//   written in full would take more than 9 characters); an ANNDIG format of the axis (ANNDIG
+//   axis 1, 2 or 4: the map frames read it too) when its exponent is neither 0 nor 9999.
+// - the contour height line (ANNSTR 4 with " *10" and the exponent, 6 character heights below
+//   the map, at its right): labels on (CONANN skip not negative) and the heights labelled in
+//   units of 10^n with n outside -2..2, i.e. a height range of 1000 or more or below 0.01 (or
+//   the exponent of CONANN's own format).
+// - the contour step line (ANNSTR 5 and the step in the units of the labels, 8 character heights
+//   below the map): labels on and a label skip other than 0.
 void CONFRA(const int& type);
 // value 1 draws the contour lines over the bands of a filled map (the default), 0 fills only;
 // the same value 1 makes a perspective surface opaque, its cells filled before its lines are
@@ -284,8 +312,10 @@ void CONSWI(const int& value);
 // for its horizontal one.
 // An interval the axis cannot take warns -1042 and the map's own is used.
 void CONSCA(const float& s1, const float& s2, const float& s3, const int& kind);
-// The plot title drawn above later maps (at most 120 characters; more warns -1010 and is cut).
-// A blank text switches the title off.
+// The plot title drawn above later maps and later perspective and isometric pictures (at most
+// 120 characters; more warns -1010 and is cut), 2 character heights above the map area or the
+// picture, from its left edge; a title wider than that goes on two lines.  A map refused for
+// equal heights (1017) draws no title either.  A blank text switches the title off.
 void TITSTR(const char* text, int length);
 // mode 1 (the default): the drawing routines draw their text in kernel text mode 1; 0 leaves
 // the caller's text mode (but for the first drawing routine after the library opens).  Another
@@ -300,7 +330,8 @@ void CRSBND(const float& xmin, const float& xmax, const float& ymin, const float
 // 5 "Contour Step", 6 "X Limits Shown", 7 "Y Limits Shown" (the defaults), and titles are drawn
 // with their power-of-ten factor; 0 puts every title back to its default; -1 does too and draws
 // the titles without the factor; -2 draws no axis titles and no data-point legend.  Another
-// selector changes nothing.
+// selector changes nothing.  Where the titles are drawn, and when: CONFRA (maps), PRJFRA
+// (perspective and isometric pictures).
 void ANNSTR(const int& selector, const char* text, int length);
 
 // The long forms of the settings above: krSetInterpolationPatch CIRPTS, krSetContourAnnotation
@@ -511,8 +542,9 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
 // Needs that map and its workspace (else 1004); a height outside the LEVELS limits warns -1043
 // and is drawn all the same.
 void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float* work);
-// codes: |ncont| + 1 fill codes, used band by band in turn (a negative code leaves its band
-// unfilled); key 1 draws the fill key.
+// codes: |ncont| + 1 fill codes; the bands, their count and their codes (taken over again from
+// codes[0] when there are more bands) are FILCON's; a negative code leaves its band unfilled.
+// key 1 draws the fill key.
 // The contour lines are drawn over the bands when CONSWI is 1 (the default).
 void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& ncont, const int& lineSwitch, const int* codes, const int& key,
@@ -533,7 +565,7 @@ void krDrawTriangulatedContourMap(const SurfaceExtent& extent, const int& count,
                                   const int& switchCode, SurfaceWorkspace& ws);
 void krAddTriangulatedContour(const float& height, const int& switchCode, SurfaceWorkspace& ws);
 // pens: |count| + 1 pen pairs (a, b) as pens[2k], pens[2k + 1] read (at most 100000), one
-// per band in turn.
+// per band in turn and over again from the first when there are more bands (FILCON).
 void krFillTriangulatedContourMap(const SurfaceExtent& extent, const int& count,
                                   const int& switchCode, const int* pens, const int& key,
                                   SurfaceWorkspace& ws);
@@ -565,7 +597,10 @@ void PRJLEV(const float& z1, const float& z2);
 // z axis to z1..z2; mode 0 or 1 (another warns -1021 and gives 1).
 void PRJZAX(const float& z1, const float& z2, const int& mode);
 // The picture's area in picture units (either order; an empty range: 1015, 1016, area unset).
-// With CONPER on it is also the contour map area.
+// With CONPER on it is also the contour map area.  The picture is fitted into the area, and the
+// axis titles of a picture seen from above go 6 character heights below its lower edge (PRJFRA):
+// an edge less than 6 character heights above the picture space's puts them off the page,
+// unseen and unreported (the default area leaves 10).
 void PRJBND(const float& x1, const float& x2, const float& y1, const float& y2);
 // PenCodes of the base and axes (pen1), the inner grid lines (pen2) and the edges (pen3); a
 // negative one warns -1019 and is taken as its absolute value.  Until PRJLIN is called every
@@ -573,6 +608,16 @@ void PRJBND(const float& x1, const float& x2, const float& y1, const float& y2);
 void PRJLIN(const int& pen1, const int& pen2, const int& pen3);
 // The base: 0 (the default) the base with annotated axes; 1 the base's edges; 2 no base; 3 the
 // top and the underside of the surface; 4 the underside alone.  Another type warns -1048, 0.
+// Type 0 (and PERAXE) titles the x and y axes (ANNSTR 1, 2; none after ANNSTR -2) 6 character
+// heights below the base's lowest corner, which for a picture seen from above is the picture
+// area's lower edge: the title of the axis whose edge lies further right ends 4 character widths
+// right of the base (9 for a narrow picture), the other starts as far left of it; each carries
+// " *10" and its exponent when its numbers are written in units of a power of ten (as CONFRA's,
+// but the titles themselves are always drawn).  The z
+// axis has a title (ANNSTR 3, 2 character heights above the others) only with such a factor:
+// heights spanning 1000 or more, or less than 0.01, or an ANNDIG exponent (not 0 or 9999) for
+// axis 3, in title mode 0 and with the z axis on (PRJZAX mode 1, the default).  No title is
+// moved to stay on the page (PRJBND).
 void PRJFRA(const int& type);
 // Steps of the x, y and z axis annotation in map units (0: chosen; negative: -1019, absolute).
 void PRJSCA(const float& dx, const float& dy, const float& dz);
@@ -601,8 +646,9 @@ void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const fl
 void PERSPA(const float& x, const float& y, const float& z, float& X, float& Y);
 // Perspective set-up and pictures.  distance 0 chooses it; the distance used is written back.
 // The eye looks at the middle of the window from `distance` map units away, `elevation` degrees
-// above the base plane (-90 <= elevation < 90; negative: from below; out of range warns -1035
-// and gives 35.3) and `azimuth` degrees round from the x axis (any value, taken modulo 360).
+// above the base plane (-90 <= elevation < 90; negative: from below; within half a degree of 0:
+// 0.5 or -0.5; out of range, or no number, warns -1035 and gives 35.3) and `azimuth` degrees
+// round from the x axis (any value, taken modulo 360).
 // An eye so close that the picture cannot be drawn is moved away (-1036, written back); one
 // standing over the grid: 1036.  A y range that the XYRAT ratio shrinks below a tenth of the x
 // range, or stretches past ten times it, changes the ratio (-1062); a y range of nothing: 1062.

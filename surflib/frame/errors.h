@@ -23,7 +23,8 @@ constexpr int kTooFewPoints = 2;       // fewer data points than the gridding ne
 constexpr int kWorkspaceShort = 3;     // workspace too short (for a network: or not its own)
 constexpr int kNoDrawingToAddTo = 4;   // no gridded map, network map or filled picture to add to
 constexpr int kTooFewNodes = 5;        // fewer than 2 grid nodes along x or y
-constexpr int kBadIntervalCount = 6;   // interval count outside what a nice division allows
+constexpr int kBadIntervalCount = 6;   // interval count outside what a nice division allows:
+                                       // the division goes on with 10
 constexpr int kWindowBeyondData = -7;  // the gridding window reaches beyond the data: the data
                                        // range is used
 constexpr int kNoMap = 8;              // no map transform is in force
@@ -57,7 +58,7 @@ constexpr int kOldLevelRoutine = -31;     // the old routine for the surface z r
 constexpr int kThinBand = 32;             // a band too thin to be filled
 constexpr int kZeroStep = 34;             // an overlay step of zero
 constexpr int kZeroGridInterval = -34;    // a surface grid-line interval of zero: no grid lines
-constexpr int kBadElevation = -35;        // view elevation outside its range: brought within it
+constexpr int kBadElevation = -35;        // view elevation outside -90..90 (or no number): 35.3
 constexpr int kEyeOverGrid = 36;          // the eye stands over the grid: no perspective possible
 constexpr int kDistanceChanged = -36;     // the eye is too close: its distance is increased
 constexpr int kOutlineFull = 37;          // the hidden-line outline store is full: the line stops
