@@ -197,8 +197,8 @@ void FUNCON(const float& xmin, const float& xmax, const float& ymin, const float
 // divided by |ncont|, and gives |ncont| to 2 |ncont| + 1 bands (heights 0..100 with ncont 8:
 // step 10, 10 bands; above 20 up to 2.5 |ncont| + 1).  To fix the count before drawing: LEVELS
 // gives exactly |ncont| - 1 bands, between the limits (heights outside them are left unfilled);
-// a CONDEF list of n heights inside the height range gives n + 1 (a listed height below the
-// lowest still takes a code).
+// a CONDEF list of n heights inside the height range gives n + 1 (a band between two listed
+// heights below the lowest height is not seen but still takes its code).
 // ncont 0 without a CONDEF list: no bands.
 // codes: |ncont| + 1 fill codes read (none when codes is null), one a band from the lowest
 // band up; a map with more bands takes them over again from codes[0], so the band after the
