@@ -331,7 +331,8 @@ void CRSBND(const float& xmin, const float& xmax, const float& ymin, const float
 // with their power-of-ten factor; 0 puts every title back to its default; -1 does too and draws
 // the titles without the factor; -2 draws no axis titles and no data-point legend.  Another
 // selector changes nothing.  Where the titles are drawn, and when: CONFRA (maps), PRJFRA
-// (perspective and isometric pictures).
+// (perspective and isometric pictures).  Titles 6 and 7 are kept and can be set, but no routine
+// of the library draws them.
 void ANNSTR(const int& selector, const char* text, int length);
 
 // The long forms of the settings above: krSetInterpolationPatch CIRPTS, krSetContourAnnotation
