@@ -167,20 +167,32 @@ TEST_F(GridTest, ZeroLinesOnlyWithFrameAndTickStyles)
 
 TEST_F(GridTest, MarkerGridWalksColumnsUpAndDownBetweenInwardTicks)
 {
-    plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 3, 3);
-    GRID(1, 1, 1);
-    const Lines log = calls();
-    Lines markers;
-    for (size_t i = 1; i < log.size(); ++i)
-        if (log[i].rfind("kernelDrawMarker", 0) == 0) markers.push_back(log[i - 1] + " " + log[i]);
-    EXPECT_EQ(markers,
-              (Lines{"kernelMovePen 366.667 300 kernelDrawMarker 3",
-                     "kernelMovePen 366.667 500 kernelDrawMarker 3",
-                     "kernelMovePen 633.333 500 kernelDrawMarker 3",
-                     "kernelMovePen 633.333 300 kernelDrawMarker 3"}));
-    // Ticks of all four sides point into the frame.
-    expectInsideFrame(replayLines(log));
-    // Styles beyond 4 act as style 1, options outside -1..1 as 1.
+    const struct {
+        int intervals;  // each way
+        Lines markers;
+    } cases[] = {
+        {2, {"kernelMovePen 500 400 kernelDrawMarker 3"}},  // one marker, at the centre
+        {3,
+         {"kernelMovePen 366.667 300 kernelDrawMarker 3",
+          "kernelMovePen 366.667 500 kernelDrawMarker 3",
+          "kernelMovePen 633.333 500 kernelDrawMarker 3",
+          "kernelMovePen 633.333 300 kernelDrawMarker 3"}},
+    };
+    Lines log;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.intervals);
+        plotAxes(0.0f, 1.0f, 0.0f, 1.0f, 3, 3, c.intervals);
+        GRID(1, 1, 1);
+        log = calls();
+        Lines markers;
+        for (size_t i = 1; i < log.size(); ++i)
+            if (log[i].rfind("kernelDrawMarker", 0) == 0)
+                markers.push_back(log[i - 1] + " " + log[i]);
+        EXPECT_EQ(markers, c.markers);
+        // Ticks of all four sides point into the frame.
+        expectInsideFrame(replayLines(log));
+    }
+    // On the axes of three intervals: styles beyond 4 act as style 1, options outside -1..1 as 1.
     startLog();
     GRID(7, 5, -7);
     EXPECT_EQ(calls(), log);
@@ -267,6 +279,7 @@ TEST_F(GridTest, MarksCloserThanThePictureShowsAreLeftOut)
         size_t maxMarkers, maxLines;
     } cases[] = {
         {1, 100000, 100000, -1, 40000, 5000},   // markers and inward ticks
+        {1, 600, 3, -1, 300, 5000},             // markers at every fourth column
         {-20, 1000000, 10, 1000, 40000, 5000},  // with minor ticks asked for at every tick
         {3, 100000, 3000, -1, 0, 5000},         // grid lines
         {-4, 900, 100000, -1, 0, 5000},         // thin minor lines, major lines again
@@ -292,6 +305,21 @@ TEST_F(GridTest, MarksCloserThanThePictureShowsAreLeftOut)
             }
         }
         EXPECT_LE(xs.size(), c.maxMarkers);
+        // The columns drawn, left to right, go up and down in turn from the first one up, as
+        // the walk of every column does, each through all the rows drawn.
+        std::vector<size_t> columnStarts;
+        for (size_t i = 0; i < xs.size(); ++i)
+            if (i == 0 || xs[i] != xs[i - 1]) columnStarts.push_back(i);
+        columnStarts.push_back(xs.size());
+        int wrongWay = 0;
+        for (size_t j = 0; j + 1 < columnStarts.size(); ++j) {
+            const size_t from = columnStarts[j], to = columnStarts[j + 1];
+            EXPECT_EQ(to - from, columnStarts[1]) << j;
+            if (j > 0 && !(xs[from] > xs[from - 1])) ++wrongWay;
+            for (size_t i = from + 1; i < to; ++i)
+                if (j % 2 == 0 ? !(ys[i] > ys[i - 1]) : !(ys[i] < ys[i - 1])) ++wrongWay;
+        }
+        EXPECT_EQ(wrongWay, 0);
         if (c.maxMarkers > 0) {
             ASSERT_FALSE(xs.empty());
             std::sort(xs.begin(), xs.end());

@@ -90,10 +90,14 @@ TEST_F(FilledSurfaceTest, ProfileOutlinesThePicture)
     EXPECT_EQ(n, -1);
 }
 
-TEST_F(FilledSurfaceTest, ProfileClosesOverTheBaseCorners)
+// The profile is the top of the picture whatever the base type: closed over the base corners
+// that bound the picture below where a base is drawn, over the surface's lower edge where none
+// is, the underside-only picture included.
+TEST_F(FilledSurfaceTest, ProfileIsTheTopOfThePictureClosedOverTheBaseOrTheSurface)
 {
     std::vector<float> x(500), y(500);
-    auto profile = [&](float elevation, float azimuth) {
+    auto profile = [&](int baseType, float elevation, float azimuth) {
+        PRJFRA(baseType);
         float d = 0.0f;
         PERFIL(kNx, 0.0f, 3.0f, kNy, 0.0f, 2.0f, z.data(), d, elevation, azimuth, codes.data(),
                kWords, work.data());
@@ -102,26 +106,38 @@ TEST_F(FilledSurfaceTest, ProfileClosesOverTheBaseCorners)
         return n;
     };
     const struct {
+        int baseType;
         float elevation, azimuth;
-        std::vector<int> corners;
+        std::vector<int> corners;  // none: no base corner anywhere in the profile
     } cases[] = {
-        {30.0f, 35.0f, {2, 1, 0}},   // from above: the front base edges
-        {-30.0f, 35.0f, {2, 3, 0}},  // from below: the back ones
+        {0, 30.0f, 35.0f, {2, 1, 0}},   // from above: the front base edges
+        {0, -30.0f, 35.0f, {2, 3, 0}},  // from below: the back ones
+        {2, 30.0f, 35.0f, {}},          // no base
+        {3, 30.0f, 35.0f, {}},          // top and underside
+        {4, 30.0f, 35.0f, {}},          // underside only
     };
     for (const auto& c : cases) {
-        SCOPED_TRACE(c.elevation);
-        const int n = profile(c.elevation, c.azimuth);
+        SCOPED_TRACE("base " + std::to_string(c.baseType) + " elevation " +
+                     std::to_string(c.elevation));
+        const int n = profile(c.baseType, c.elevation, c.azimuth);
         ASSERT_GT(n, static_cast<int>(c.corners.size()) + 2);
         const float(*b)[2] = surfaceState.projection.boxCorners;
         for (size_t k = 0; k < c.corners.size(); ++k) {
             EXPECT_FLOAT_EQ(x[k + 1], b[c.corners[k]][0]) << k;
             EXPECT_FLOAT_EQ(y[k + 1], b[c.corners[k]][1]) << k;
         }
-        // The outline goes on from the end nearer corner 1 and closes where it began.
-        const size_t after = c.corners.size() + 1;
-        const double gapNear = std::hypot(x[after] - b[0][0], y[after] - b[0][1]);
-        const double gapFar = std::hypot(x[n - 1] - b[0][0], y[n - 1] - b[0][1]);
-        EXPECT_LE(gapNear, gapFar);
+        if (c.corners.empty()) {
+            for (int k = 0; k < n; ++k) {
+                for (int corner = 0; corner < 4; ++corner)
+                    EXPECT_FALSE(x[k] == b[corner][0] && y[k] == b[corner][1]) << k;
+            }
+        } else {
+            // The outline goes on from the end nearer corner 1.
+            const size_t after = c.corners.size() + 1;
+            const double gapNear = std::hypot(x[after] - b[0][0], y[after] - b[0][1]);
+            const double gapFar = std::hypot(x[n - 1] - b[0][0], y[n - 1] - b[0][1]);
+            EXPECT_LE(gapNear, gapFar);
+        }
         EXPECT_EQ(x[0], x[n - 1]);
         EXPECT_EQ(y[0], y[n - 1]);
         // The outline is the top of the picture, whichever side it is seen from.
@@ -129,22 +145,13 @@ TEST_F(FilledSurfaceTest, ProfileClosesOverTheBaseCorners)
         for (int j = 0; j < kNy; ++j) {
             for (int i = 0; i < kNx; ++i) {
                 float X = 0, Y = 0;
-                surfaceProjectPoint(3.0f * i / (kNx - 1), 2.0f * j / (kNy - 1), z[j * kNx + i], X,
-                                    Y);
+                PERSPA(3.0f * i / (kNx - 1), 2.0f * j / (kNy - 1), z[j * kNx + i], X, Y);
                 highest = std::max(highest, Y);
             }
         }
         EXPECT_NEAR(*std::max_element(y.begin(), y.begin() + n), highest, 0.5f);
     }
-    // Without a base no corner is added.
-    PRJFRA(2);
-    const int n = profile(30.0f, 35.0f);
-    const float(*b)[2] = surfaceState.projection.boxCorners;
-    for (int k = 0; k < n; ++k) {
-        for (int corner = 0; corner < 4; ++corner) {
-            EXPECT_FALSE(x[k] == b[corner][0] && y[k] == b[corner][1]) << k;
-        }
-    }
+    EXPECT_TRUE(reported().empty());
 }
 
 TEST_F(FilledSurfaceTest, ProfileNeedsAFilledSurface)
@@ -257,8 +264,6 @@ TEST_F(FilledSurfaceTest, WallGridsBehindTheSurfaceAreHidden)
     z = grid(kNx, kNy, 0.0f, 3.0f, 0.0f, 2.0f, [](float x, float y) {
         return 40.0f * std::exp(-3.0f * ((x - 1.5f) * (x - 1.5f) + (y - 1.0f) * (y - 1.0f)));
     });
-    PRJFRA(2);
-    fill();
     const int styles[6] = {2, 2, 2, 0, 0, 0}, sides[6] = {0, 0, 0, 0, 0, 0};
     PRJAXI(styles, sides);
     auto drawnLength = [&](int wsize) {
@@ -269,11 +274,18 @@ TEST_F(FilledSurfaceTest, WallGridsBehindTheSurfaceAreHidden)
         }
         return length;
     };
-    // Another workspace than the picture's has no outline to clip against: drawn whole.
-    const double whole = drawnLength(kWords - 1);
-    const double clipped = drawnLength(kWords);
-    EXPECT_GT(clipped, 0.2 * whole);
-    EXPECT_LT(clipped, 0.95 * whole);
+    // No base, the top and the underside, the underside only: the outline is the picture's
+    // whichever sides are drawn, and the hill hides part of the walls.
+    for (const int baseType : {2, 3, 4}) {
+        SCOPED_TRACE(baseType);
+        PRJFRA(baseType);
+        fill();
+        // Another workspace than the picture's has no outline to clip against: drawn whole.
+        const double whole = drawnLength(kWords - 1);
+        const double clipped = drawnLength(kWords);
+        EXPECT_GT(clipped, 0.2 * whole);
+        EXPECT_LT(clipped, 0.95 * whole);
+    }
 }
 
 }  // namespace
