@@ -431,30 +431,53 @@ TEST_F(NetworkBandFill, KeyRoomIsNotKeptByTheNextContourMap)
 // the grid whose height from the plane lies beyond the floats: one end of the data is infinite,
 // and so is the range.  Whether the levels are chosen (then far closer than single precision
 // tells apart at this scale) or listed, the bands cover the network once: the square of the
-// grid and the triangle the added point spans (area 150), no more and no less.
+// grid and the triangle the added point spans (area 150), no more and no less.  Where the
+// heights fall with x the bands' areas are known, and they hold the codes in turn from the
+// first: a first level at the data's finite minimum itself leaves no empty band below it to
+// take the first code.
 TEST_F(NetworkBandFill, BandsOverARangeBeyondTheFloatsCoverTheNetworkOnce)
 {
+    const float dataMinimum = 10.0f * -3.0e37f;  // the falling plane's height at x = 10
     const struct {
         float slope;
         bool listed;
-    } cases[] = {{3.0e37f, false}, {3.0e37f, true}, {-3.0e37f, true}};
+        float first;                  // the first listed level, under 0 and 1e38
+        std::map<int, double> areas;  // by pen, when known
+    } cases[] = {
+        {3.0e37f, false, 0.0f, {}},
+        {3.0e37f, true, -1.0e38f, {}},
+        // Level -1e38 at x = 10/3: the strips beyond it and before it, then the triangle.
+        {-3.0e37f, true, -1.0e38f, {{1, 200.0 / 3}, {2, 100.0 / 3}, {3, 150.0}}},
+        {-3.0e37f, true, dataMinimum, {{1, 100.0}, {2, 150.0}}},
+    };
     for (const auto& c : cases) {
-        SCOPED_TRACE(testing::Message() << c.slope << (c.listed ? " listed" : " chosen"));
+        SCOPED_TRACE(testing::Message() << c.slope << (c.listed ? " listed from " : " chosen")
+                                        << (c.listed ? c.first : 0.0f));
         SetUp();
         std::vector<NetPoint> pts = gridOf(6, alongX);
         for (NetPoint& p : pts) p.z *= c.slope;
         build(pts);
         TRIINT(0, 10, 1);
         TRIADD(0, -30.0f, 5.0f, 0.0f, 0.0f, 0.0f, wsize, work.data());
-        const float heights[3] = {-1.0e38f, 0.0f, 1.0e38f};
+        const float heights[3] = {c.first, 0.0f, 1.0e38f};
         if (c.listed) CONDEF(3, heights);
         capture();
         fill(10, penCodes(11));
         const std::vector<std::string> log = calls();
         const float end = c.slope > 0.0f ? surfaceState.grid.zMin : surfaceState.grid.zMax;
         ASSERT_TRUE(std::isinf(end));
-        EXPECT_GE(surfaceState.fillBandCount, 3);
-        EXPECT_NEAR(total(areaByPen(log)), 250.0, 0.01);
+        if (c.first == dataMinimum) { ASSERT_EQ(surfaceState.grid.zMin, dataMinimum); }
+        EXPECT_GE(surfaceState.fillBandCount,
+                  c.areas.empty() ? 3 : static_cast<int>(c.areas.size()));
+        const std::map<int, double> areas = areaByPen(log);
+        EXPECT_NEAR(total(areas), 250.0, 0.01);
+        if (!c.areas.empty()) {
+            // A level through a vertex is crossed a thousandth of the edge away from it.
+            EXPECT_EQ(areas.size(), c.areas.size());
+            for (const auto& [pen, area] : c.areas) {
+                EXPECT_NEAR(areas.count(pen) ? areas.at(pen) : 0.0, area, 0.15) << "pen " << pen;
+            }
+        }
         EXPECT_TRUE(guardsIntact());
     }
 }

@@ -1,6 +1,7 @@
 // Tests of heights on a network: the three methods against planes, quadratics and a smooth
 // function, spot heights at data points and outside the network, the fit's neighbour count
-// and weighting, and the two interpolation setters.
+// and weighting (against a weighted least squares computed here, also after a singular first
+// try), and the two interpolation setters.
 #include "network_fixture.h"
 
 #include "network/interpolation.h"
@@ -19,6 +20,67 @@ protected:
         Spot s{0.0f, 0.0f, 0.0f};
         TRIHGT(x, y, s.h, s.gx, s.gy, wsize, work.data());
         return s;
+    }
+    // The local fit's gradient about (x, y), in normalised units, computed here from the
+    // documented rule over every data point of the network: the k nearest, weighted by their
+    // distance d against R, the distance of the (k + 1)-th nearest; the weighted least squares
+    // of the quadratic in dx, dy solved from its normal equations.  False when the equations
+    // are singular.
+    bool referenceFit(float x, float y, int k, int weighting, double gradient[2]) const
+    {
+        const float* w = work.data();
+        std::vector<std::pair<double, int>> near;
+        for (int j = 1; j <= pointCount(); ++j) {
+            const double dx = double(networkX(w, j)) - x, dy = double(networkY(w, j)) - y;
+            near.emplace_back(std::sqrt(dx * dx + dy * dy), j);
+        }
+        std::sort(near.begin(), near.end());
+        const double R = near[static_cast<size_t>(k)].first, tw = 20.0 * surfaceState.eps;
+        double a[6][7] = {};
+        for (int i = 0; i < k; ++i) {
+            const auto [d, j] = near[static_cast<size_t>(i)];
+            const double weights[4] = {d > tw ? (R - d) * (R - d) / (d * d) : 0.0,
+                                       (R - d) * (R - d), d > tw ? 1.0 / (d * d) : 0.0,
+                                       d > tw ? 1.0 / d - 1.0 / R : 0.0};
+            const double wt = weights[weighting - 1];
+            const double dx = double(networkX(w, j)) - x, dy = double(networkY(w, j)) - y;
+            const double psi[7] = {1.0, dx, dy, dx * dx, dx * dy, dy * dy, networkZ(w, j)};
+            for (int r = 0; r < 6; ++r) {
+                for (int c = 0; c < 7; ++c) a[r][c] += wt * psi[r] * psi[c];
+            }
+        }
+        // Gauss-Jordan with partial pivoting; a pivot lost against the matrix's scale is
+        // singular.
+        double scale = 0.0;
+        for (const auto& row : a) scale = std::max(scale, std::fabs(row[0]));
+        for (int c = 0; c < 6; ++c) {
+            int p = c;
+            for (int r = c + 1; r < 6; ++r) {
+                if (std::fabs(a[r][c]) > std::fabs(a[p][c])) p = r;
+            }
+            if (!(std::fabs(a[p][c]) > 1e-12 * scale)) return false;
+            std::swap(a[p], a[c]);
+            for (int r = 0; r < 6; ++r) {
+                if (r == c) continue;
+                const double f = a[r][c] / a[c][c];
+                for (int j = c; j < 7; ++j) a[r][j] -= f * a[c][j];
+            }
+        }
+        gradient[0] = a[1][6] / a[1][1];
+        gradient[1] = a[2][6] / a[2][2];
+        return true;
+    }
+    // The library's fit about (x, y) in normalised units, status 0, against the reference.
+    void expectFitAsReference(float x, float y, int k, int weighting)
+    {
+        double want[2] = {};
+        ASSERT_TRUE(referenceFit(x, y, k, weighting, want));
+        float h = 0.0f, gx = 0.0f, gy = 0.0f;
+        int status = -1;
+        surfaceNearestFitHeight(x, y, h, gx, gy, work.data(), status);
+        ASSERT_EQ(status, 0);
+        EXPECT_NEAR(gx, want[0], 1e-4 * (1.0 + std::fabs(want[0])));
+        EXPECT_NEAR(gy, want[1], 1e-4 * (1.0 + std::fabs(want[1])));
     }
     // Query points well inside the data of randomPoints (0..10 square).
     static std::vector<std::pair<float, float>> inner()
@@ -234,6 +296,75 @@ TEST_F(InterpolationTest, SettersCorrectOutOfRangeValues)
             EXPECT_EQ(tarv::errorLog()[0].routine, "krSetNetworkContourStep(TRISTP)");
         }
     }
+}
+
+float wavy(float x, float y) { return std::exp(0.3f * x) * std::sin(1.3f * y) + std::cos(x); }
+
+// On heights that no quadratic fits, each weighting gives its own fit, and the library's is the
+// weighted least squares of the documented weights over the same candidates: twenty points
+// make a bucket grid of two by two, every window of which holds every data point.  Queries at
+// the centroids of triangles and at a data point, which weightings 1, 3 and 4 leave out.
+TEST_F(InterpolationTest, FitWeightsFollowTheirRuleOnHeightsNoQuadraticFits)
+{
+    build(randomPoints(20, 8, wavy));
+    int status = 0;
+    surfacePrepareNetwork(wsize, work.data(), false, status);
+    ASSERT_EQ(status, 0);
+    ASSERT_LE(surfaceState.network.bucketCount, 2);
+    const float* w = work.data();
+    std::vector<std::pair<float, float>> queries{{networkX(w, 7), networkY(w, 7)}};
+    for (int t = 1; t <= triangleCount(); t += 4) {
+        float cx = 0.0f, cy = 0.0f;
+        for (int k = 1; k <= 3; ++k) {
+            cx += networkX(w, vertex(t, k)) / 3.0f;
+            cy += networkY(w, vertex(t, k)) / 3.0f;
+        }
+        queries.emplace_back(cx, cy);
+    }
+    for (int weighting : {1, 2, 3, 4}) {
+        TRIINT(1, 10, weighting);
+        for (const auto& [x, y] : queries) {
+            SCOPED_TRACE(testing::Message()
+                         << "weighting " << weighting << " at " << x << ", " << y);
+            expectFitAsReference(x, y, 10, weighting);
+        }
+    }
+    EXPECT_TRUE(reported().empty());
+}
+
+// Ten nearest points on one line make the first fit singular; the retry takes four more from
+// the same window, which already holds all twenty, and must take every one of the first ten
+// again: its fit is the reference's over the fourteen nearest.
+TEST_F(InterpolationTest, RetriedSingularFitTakesEveryCandidateAgain)
+{
+    std::vector<NetPoint> pts;
+    for (const float dx : {-1.45f, -1.05f, -0.7f, -0.35f, -0.1f, 0.15f, 0.45f, 0.8f, 1.2f, 1.5f})
+        pts.push_back({5.0f + dx, 5.0f, wavy(5.0f + dx, 5.0f)});
+    for (int k = 0; k < 10; ++k) {
+        const double a = 0.6283185307 * k + 0.2, r = 2.5 + 0.2 * k;
+        const float x = static_cast<float>(5.0 + r * std::cos(a)),
+                    y = static_cast<float>(5.0 + r * std::sin(a));
+        pts.push_back({x, y, wavy(x, y)});
+    }
+    build(pts);
+    TRIINT(1, 10, 1);
+    int status = 0;
+    surfacePrepareNetwork(wsize, work.data(), false, status);
+    ASSERT_EQ(status, 0);
+    ASSERT_LE(surfaceState.network.bucketCount, 2);
+    const NetworkLayout& n = surfaceState.network;
+    // The query on the line between its fifth and sixth points, at the normalised height of
+    // the line's points themselves.
+    int onLine = 1;
+    while (onLine < pointCount() && std::fabs(point(onLine).y - 5.0f) > 1e-4f) ++onLine;
+    ASSERT_NEAR(point(onLine).y, 5.0f, 1e-4f);
+    const float x = static_cast<float>((5.0 - n.xmin) / n.xrange),
+                y = networkY(work.data(), onLine);
+    double gradient[2];
+    ASSERT_FALSE(referenceFit(x, y, 10, 1, gradient)) << "the first fit must be singular";
+    expectFitAsReference(x, y, 14, 1);
+    EXPECT_EQ(surfaceState.networkSettings.workingNeighbourCount, 10);
+    EXPECT_TRUE(reported().empty());
 }
 
 // The internal searches on a network of a plane, in normalised units.
