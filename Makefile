@@ -1,6 +1,9 @@
 # Entry points: `make demo` runs SPECVUE scripted on the bundled data; `make test` builds and
-# runs every test.  Both install what is missing first.
+# runs every test.  Both install what is missing first.  JOBS is the number of compile (and
+# test) jobs; EXTRAS=OFF builds only the libraries and the program, without the test
+# programs, examples and benchmarks.
 JOBS    ?= $(shell nproc)
+EXTRAS  ?= ON
 BUILD   ?= build
 SANBUILD ?= build-sanitize
 FUZZBUILD ?= build-fuzz
@@ -11,7 +14,8 @@ setup:
 	@bash scripts/setup.sh
 
 build: setup
-	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release >/dev/null
+	@cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release -DTARV_BUILD_TESTS=$(EXTRAS) \
+	  -DTARV_BUILD_EXAMPLES=$(EXTRAS) -DTARV_BUILD_BENCHMARKS=$(EXTRAS) >/dev/null
 	@cmake --build $(BUILD) -j$(JOBS)
 
 test: build

@@ -23,6 +23,16 @@
 // changes the current point and the call log only.  kernelOpen / kernelClose bracket a whole
 // run as the platform's programs call them; nothing requires them.
 //
+// Threads: the kernel keeps one state and one output for the whole process, without locks, and
+// so do the libraries that draw through it.  Call them from one thread at a time, and one
+// picture at a time: threads that take turns hold one lock from kernelSelectOutput to
+// kernelCloseDevice.  Two threads drawing at once, even into files of their own, corrupt the
+// state (a crash, or a file lost).  The kernel's own worker threads, which fill the pieces of
+// large tiled areas (the band fills of the surface library's contour maps) in stripes of a
+// raster and compress a PNG file as it is written, need nothing from the caller: the kernel
+// starts them and waits for them itself before it draws anything else, writes the file or
+// closes the device.
+//
 // ---- Colours, pens, line styles, fills and markers -------------------------------------------
 // Colour numbers (kernelSetColour, the colour of kernelSetLineAttributes, fill pens); a negative
 // number is taken as its absolute value, and numbers from 18 on repeat 2..17 (number n is
@@ -47,7 +57,9 @@
 // only, in the line style and width in force; 1 horizontal hatch, 2 vertical, 3 rising
 // diagonal, 4 falling diagonal, 5 horizontal and vertical cross-hatch, 6 diagonal cross-hatch,
 // 7 close horizontal, 8 close rising diagonal (styles from 9 on repeat 1..8); below -1 nothing
-// is filled.  The fill pen: 0 the current colour, p the colour p.
+// is filled.  The fill pen: 0 the current colour, p (or -p) the colour p.  So the background
+// colour 0 is no fill pen of its own: to fill in it, make it the current colour first
+// (kernelSetColour(0), or kernelSetPen(0)), fill with pen 0, then set the colour back.
 // Markers (kernelDrawMarker, centred on the current point, reaching half a character height from
 // the centre): 0 dot, 1 plus, 2 asterisk, 3 circle, 4 cross, 5 square, 6 triangle, 7 diamond,
 // 8 filled circle, 9 filled square, 10 filled triangle, 11 filled diamond, 12 triangle pointing
@@ -59,10 +71,11 @@
 //     PenCode c below 1000       colour c, line style 0 (solid)
 //     PenCode c in 1000..1999    line style c - 1000 and colour c - 1000
 //     PenCode c from 2000 on     kernel pen c - 2000
-//     FillCode c below 1000      fill style 0 (solid) in colour c (c below 0: the band or cell is
-//                                left unfilled where the routine says so)
+//     FillCode c below 1000      fill style 0 (solid) in colour c, 0 the background (c below 0:
+//                                the band or cell is left unfilled where the routine says so)
 //     FillCode c in 1000..1999   fill style c - 1000 in the current colour
-//     FillCode c from 2000 on    fill style c - 2000 with fill pen (colour) c - 2000
+//     FillCode c from 2000 on    fill style c - 2000 with fill pen c - 2000 (2000: the current
+//                                colour)
 // The surface library's long forms take a pen as a pair (a, b): a < 0 gives -1 (not drawn),
 // a = 0 the code b, a > 0 and b = 0 the code 1000 + a, a > 0 and b > 0 the code 2000 + b, a > 0
 // and b < 0 gives -1.  krDrawLineStyleSurface alone reads a pair the other way: a > 0 and b = 0
@@ -210,9 +223,10 @@ void kernelDrawAkimaCurve(const float* x, const float* y, const int& n, const in
 // ---- Markers and fills ---------------------------------------------------------------------
 // Marker `symbol` (above) at the current point in the current colour; the point stays.
 void kernelDrawMarker(const int& symbol);
-// Style 0 solid, -1 outline, 1..8 hatches; pen 0 the current colour.  The polygon is the
-// current point followed by the n points read from x and y.  A boundary of fewer than three
-// corners (points that differ from the one before) is neither filled nor outlined.
+// Style 0 solid, -1 outline, 1..8 hatches; pen 0 the current colour (for the background
+// colour 0 see the fill pen above).  The polygon is the current point followed by the n points
+// read from x and y.  A boundary of fewer than three corners (points that differ from the one
+// before) is neither filled nor outlined.
 void kernelFillPolygon(const int& style, const int& pen, const int& reserved, const float* x,
                        const float* y, const int& n);
 // `count` boundaries of counts[i] points each (a negative count as 0), read one after another

@@ -8,6 +8,9 @@
 // Texts cross as IntCharString: an array of 32-bit integers, one character code each (only
 // the low byte is used), with the number of characters passed separately.  A negative length
 // counts as 0; a null pointer counts as an empty text, a zero length or a zero value.
+//
+// Threads: the console keeps one state for the process; call it from one thread at a time,
+// and while it shows its window (a GTK one) always from the thread that first called it.
 #ifndef TMSGCON_H
 #define TMSGCON_H
 

@@ -16,6 +16,9 @@
 //
 // How the program is driven is chosen at WinInit: with TPANEL_SCRIPT naming a file, the actions
 // come from that script (see the end of this header); a window on a display is the other way.
+//
+// Threads: the toolkit keeps one state for the process and in window mode drives GTK from the
+// thread that called WinInit; call every routine from that thread.
 #ifndef TPANEL_H
 #define TPANEL_H
 

@@ -44,15 +44,22 @@
 // Numbers.  Errors and warnings reach the kernel (kernelReportError: stderr and
 // tarv::errorLog()) under the routine's name, "kpPlotGraph(GRAPH)" or the bare legacy name
 // where there is no long form.  The numbers below are those the user sees, 500 away from zero:
-// a positive number is an error (the routine draws or stores nothing more and returns), a
-// negative number a warning (the routine goes on with the corrected value named).  Numbers
-// any routine may report at its entry: 510 a side of the plot area below 0.00001 (the area
-// stands); -511 / -512 the default x / y axis does not fit the plot area (less than 13
-// character widths across, or 10 character heights up): it is laid at 0.2 / 0.1 of the area
-// with 0.7 / 0.8 of its size.  Numbers of any routine that maps data units: 513 / 514 an x /
-// y value not above 10 x the kernel's smallest normal real (in effect 0 or below) on a
-// logarithmic axis: the point is drawn at picture coordinate -10; 502 the same for the value
-// of a bar, histogram or population column.
+// a positive number is an error (the routine draws or stores nothing more and returns, except
+// for 502, 513 and 514 where the comments say it goes on), a negative number a warning (the
+// routine goes on with the corrected value named).  Numbers any routine may report at its
+// entry: 510 a side of the plot area below 0.00001 (the area stands); -511 / -512 the default
+// x / y axis does not fit the plot area (less than 13 character widths across, or 10
+// character heights up): it is laid at 0.2 / 0.1 of the area with 0.7 / 0.8 of its size.
+// Numbers of any routine that maps data units onto the current axes: 513 / 514 an x / y value
+// not above 10 x the kernel's smallest normal real ("tiny"; in effect 0 or below) on a
+// logarithmic axis: reported each time, and the routine goes on with that coordinate at
+// picture coordinate -10 itself, not scaled by the axis (with the default picture space just
+// left of or below the picture), so a line runs to there and a marker or label stands there;
+// 502 the same for a value of a bar, histogram or population column.  The routines that scale
+// the axes from the data (GRAPH, ARECHA, STPCHA) draw nothing on 513 / 514 instead.
+//
+// Threads.  The library keeps one state for the process and draws through the kernel's one
+// output: call it from one thread at a time (see tarvcore.h).
 #ifndef TPLOTLIB_H
 #define TPLOTLIB_H
 
@@ -76,7 +83,8 @@ void AXIPOS(const int& type, const float& x, const float& y, const float& length
 // axis; the layout is worked out by the next routine that draws on it.
 // Numbers: -518 type outside 1..5: 3 used; -519 count below 1 (not type 4): 9; -520 range too
 // narrow for the kernel (or an end that is no number): widened about the minimum; 513 / 514 a
-// logarithmic x / y axis with an end not above 10 x tiny: that end taken from the other one.
+// logarithmic x / y axis with an end not above 10 x tiny: that end replaced by 1 / the other
+// end when that is 1 or more, else the minimum by 100 x tiny, the maximum by 1000 x tiny.
 void AXISCA(const int& type, const int& count, const float& minimum, const float& maximum,
             const int& axis);
 // Minor-tick measure of an axis: how many half characters the library may assume between two
@@ -134,9 +142,14 @@ void AXNSTR(const char* text, int length, const float& position, const int& axis
 // when it lies outside -2..2, 41 only in multiples of 3, any other value w always 10^w
 // (|w| above 15: 40, or 41 with style 3 or 4); caption style of that power of ten: 0 none,
 // 1 x10 and the raised exponent, 2 the factor in digits, 3 a word (Thousand, Million ...),
-// 4 a unit prefix (kilo-, mega- ...).  A logarithmic axis with digits 0 or beyond +-15 (40,
-// 41) writes each decade as its exponent under the caption Log10; with digits d of 1..15
-// (sign dropped) it writes 10^e in full for |e| below d and 1E<e> beyond.
+// 4 a unit prefix (kilo-, mega- ...).  Defaults 2, 40, 1.  The numbers of a logarithmic axis
+// read no decimals: with digits 0 or beyond +-15 (the default 40 among them) each decade 10^e
+// is written as its exponent e (-3, 0, 2) under the caption Log10 (no caption with style 0);
+// with digits d of 1..15 (sign dropped) 10^e is written in full for |e| below d (0.001, 100)
+// and as 1E<e> from |e| = d on, with no caption.  So AXIANN(0, 15, 1, axis) writes every
+// decade from 10^-14 to 10^14 in full.  Any digits below 40 also divide the value labels on
+// that axis (GRAVAL, the chart value routines) by 10^digits, on a logarithmic axis too
+// (digits 15: a label of 250 reads 0).
 // Numbers: -507 decimals outside -9..9: 2; -509 style outside 0..4, or 3 / 4 while the power
 // is not a multiple of 3: style 1 (no warning with digits 41).
 void AXIANN(const int& decimals, const int& digits, const int& style, const int& axis);
@@ -449,7 +462,8 @@ void AREVAL(const float* a1, const float* a2, const float* a3, const float* a4, 
 // 1 connected (a riser where a step ends within 0.00001 of the next one's start), 2 closed
 // profile down to the base (the base line itself not drawn), 3 separate columns, other treads
 // only.  Value placement 1 start, 2 end, 3 level, 4 width, 5 height above the base.
-// STPCHA numbers: 513 / 514 log step / value data (base included) not above 10 x tiny.
+// STPCHA numbers: 513 / 514 log step / value data (base included) not above 10 x tiny:
+// nothing drawn.
 // STPVAL numbers: -552 placement outside 1..5: 3.
 void STPCHA(const float* s, const float* e, const float* v, const int& n, const int& type,
             const float& base, const int& code);

@@ -18,6 +18,7 @@
 // before them and closed after them; settings may come before or after the device opens.  A
 // drawing routine leaves the kernel's line style, colour, text settings and justification as it
 // found them.  A setting stays in force for every later map or picture until it is set again.
+// Threads: the library keeps one state for the process; call it from one thread at a time.
 //
 // Units: map and surface coordinates (x, y, heights z) are the caller's own; pictures fill the
 // kernel's picture space, and lengths given in picture units are picture-space units.  Angles

@@ -80,13 +80,13 @@ void logNumber(double v, const AxisTransform& t, char* text)
     if (d == 0) {
         formatInteger(e, text);
     } else if (std::abs(e) < d) {
-        const double full = std::pow(10.0, e);
         if (e < 0) {
-            formatReal(full, -e, text);
-        } else if (full < kIntegerLimit) {
-            formatInteger(nearestInt(full), text);
+            formatReal(std::pow(10.0, e), -e, text);
         } else {
-            formatReal(full, 0, text);
+            // A one and e zeros: written as digits, not through a single-precision real, which
+            // has no 10^11 and above (1E11 would read 99999997952).
+            text[0] = '1';
+            std::memset(text + 1, '0', static_cast<size_t>(e));
         }
     } else {
         char power[16];

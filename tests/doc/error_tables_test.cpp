@@ -2,7 +2,9 @@
 // against the libraries' own lists of numbers, so that neither can change without the other:
 // every number a library can report has one row, every row names a number the library has, and
 // the row's kind (error or warning) agrees with the number's sign.  Where a public header and a
-// row both name the value a warning puts in place, they name the same one.
+// row both name the value a warning puts in place, they name the same one.  The graph library's
+// table is also held against its header: the numbers the header names, the errors after which a
+// routine goes on, and the coordinate both name for a value with no logarithm.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -138,6 +140,79 @@ TEST(ErrorTables, HeaderAndRowNameTheSameReplacement)
     // The elevation, the search patch and the network contour step are stated in both places.
     for (int number : {-1035, -1009, -1075})
         EXPECT_TRUE(compared.count(number)) << number << " was not compared";
+    for (const std::string& fault : faults) ADD_FAILURE() << fault;
+}
+
+// The graph library's header names numbers in its comments; each must have a row of the same
+// kind in the table, so that a number renamed in one place cannot linger in the other.
+TEST(ErrorTables, EveryNumberTheHeaderNamesHasARow)
+{
+    const struct {
+        const char* header;
+        const char* table;
+        int offset;
+    } pairs[] = {{"include/tplotlib.h", "doc/errors-tplotlib.md", 500}};
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(p.header);
+        std::vector<std::string> faults;
+        const std::map<int, std::string> rows = tableRows(p.table, faults);
+        const std::string text = readFile(std::string(TARV_SOURCE_DIR) + "/" + p.header);
+        const std::regex number(R"((?:^|[^\w.*])(-?\d+)\b)");
+        int named = 0;
+        for (std::sregex_iterator m(text.begin(), text.end(), number), end; m != end; ++m) {
+            const std::string digits = (*m)[1];
+            if (digits.size() > 5) continue;  // no error number
+            const int n = std::stoi(digits), size = std::abs(n);
+            if (size <= p.offset || size >= p.offset + 100) continue;
+            ++named;
+            if (!rows.count(n)) faults.push_back(std::to_string(n) + " is named but has no row");
+        }
+        EXPECT_GT(named, 40) << "the numbers of " << p.header << " were not read";
+        for (const std::string& fault : faults) ADD_FAILURE() << fault;
+    }
+}
+
+// A value with no logarithm on a logarithmic axis: the table's key names the errors after which
+// a routine goes on, exactly the rows that say so, and the rows and the header name the picture
+// coordinate the library puts in the value's place.
+TEST(ErrorTables, GraphErrorsThatGoOnAgreeWithTheKeyAndTheHeader)
+{
+    const std::string table = readFile(std::string(TARV_SOURCE_DIR) + "/doc/errors-tplotlib.md");
+    const size_t keyStart = table.find("- **Error**"), keyEnd = table.find("- **Warning**");
+    ASSERT_TRUE(keyStart != std::string::npos && keyEnd > keyStart);
+    const std::string key = table.substr(keyStart, keyEnd - keyStart);
+    std::set<int> inKey;
+    const std::regex three(R"(\b(5\d\d)\b)");
+    for (std::sregex_iterator m(key.begin(), key.end(), three), end; m != end; ++m)
+        inKey.insert(std::stoi((*m)[1]));
+
+    std::vector<std::string> faults;
+    const std::map<int, std::string> rows = tableRows("doc/errors-tplotlib.md", faults);
+    std::set<int> goingOn;
+    for (const auto& [n, kept] : rows)
+        if (n > 0 && kept.find("goes on") != std::string::npos) goingOn.insert(n);
+    EXPECT_EQ(inKey, goingOn) << "the key's exceptions and the rows that go on differ";
+
+    // The coordinate the code gives, from its default, against every place that names one.
+    const std::string defaults =
+        readFile(std::string(TARV_SOURCE_DIR) + "/plotlib/frame/defaults.cpp");
+    std::smatch fallback;
+    ASSERT_TRUE(std::regex_search(defaults, fallback, std::regex(R"(logFallback = (-?[\d.]+)f;)")));
+    const double given = std::stod(fallback[1]);
+    const std::regex coordinate(R"(coordinate (-?\d+(?:\.\d+)?))");
+    const std::string header = readFile(std::string(TARV_SOURCE_DIR) + "/include/tplotlib.h");
+    const std::pair<std::string, std::string> places[] = {{"row 502", rows.at(502)},
+                                                          {"row 513", rows.at(513)},
+                                                          {"row 514", rows.at(514)},
+                                                          {"tplotlib.h", header}};
+    for (const auto& [place, text] : places) {
+        int named = 0;
+        for (std::sregex_iterator m(text.begin(), text.end(), coordinate), end; m != end; ++m) {
+            ++named;
+            EXPECT_EQ(std::stod((*m)[1]), given) << place << " names another coordinate";
+        }
+        EXPECT_GT(named, 0) << place << " names no coordinate";
+    }
     for (const std::string& fault : faults) ADD_FAILURE() << fault;
 }
 

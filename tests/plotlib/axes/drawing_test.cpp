@@ -126,22 +126,33 @@ TEST_F(AxisDrawingTest, LogAxisNumbersDecadesWithLogCaptionAndLogMinorTicks)
 }
 
 // With a label exponent d a log axis writes decade e in full while |e| < d and as a power of
-// ten from the decade e = d on; no "Log10" caption then.
+// ten from the decade e = d on; no "Log10" caption then.  Caption style 0 leaves the caption
+// out of the decade exponents.  Decades beyond a single-precision real's exact integers are
+// still written digit for digit.
 TEST_F(AxisDrawingTest, LogAxisWritesPowersOfTenFromTheDecadeOfTheLabelExponent)
 {
     const struct {
-        int digits;
+        int digits, style;
+        float minimum, maximum;
         Lines texts;
     } rows[] = {
-        {2, {"1", "10", "1E2", "1E3"}},
-        {3, {"1", "10", "100", "1E3"}},
-        {4, {"1", "10", "100", "1000"}},
+        {2, 1, 1.0f, 1000.0f, {"1", "10", "1E2", "1E3"}},
+        {3, 1, 1.0f, 1000.0f, {"1", "10", "100", "1E3"}},
+        {4, 1, 1.0f, 1000.0f, {"1", "10", "100", "1000"}},
+        {-2, 1, 0.01f, 10.0f, {"1E-2", "0.1", "1", "10"}},
+        {40, 0, 1.0f, 1000.0f, {"0", "1", "2", "3"}},
+        {15,
+         1,
+         1e11f,
+         1e15f,
+         {"100000000000", "1000000000000", "10000000000000", "100000000000000", "1E15"}},
+        {14, 1, 1e-14f, 1e-12f, {"1E-14", "0.0000000000001", "0.000000000001"}},
     };
     for (const auto& r : rows) {
         SCOPED_TRACE(r.digits);
-        AXIPOS(1, 100.0f, 100.0f, 120.0f, 1);
-        AXISCA(4, 0, 1.0f, 1000.0f, 1);
-        AXIANN(0, r.digits, 1, 1);
+        AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);  // room for every number
+        AXISCA(4, 0, r.minimum, r.maximum, 1);
+        AXIANN(0, r.digits, r.style, 1);
         startLog();
         AXIDRA(2, 1, 1);
         EXPECT_EQ(drawnTexts(calls()), r.texts);
