@@ -269,28 +269,58 @@ TEST_F(GriddingTest, NinePointsGridOnAnyGridSize)
 }
 
 // Gridding knows no preferred axis: points gridded onto 13 by 5 are the transpose of the same
-// points with x and y swapped gridded onto 5 by 13, although the buckets are not square.
+// points with x and y swapped gridded onto 5 by 13, although the buckets are not square.  In
+// grid-index units sixty points sort into buckets all but square, seventy into buckets a tenth
+// higher than wide (on the swapped grid, wider than high); nine fill one bucket, three times as
+// wide as high on the first grid: a patch at the top of the swapped grid starts in a row that
+// the bucket's width would place beyond the last.
 TEST_F(GriddingTest, SwappedPointsOnTheSwappedGridGiveTheTransposedGrid)
 {
-    Points p;
-    unsigned seed = 12345u;
-    auto next = [&seed] {
-        seed = seed * 1103515245u + 12345u;
-        return static_cast<float>((seed >> 8) & 0xFFFF) / 65536.0f;
+    // n points over [0, 10] by [0, 4].
+    auto random = [](int n) {
+        Points p;
+        unsigned seed = 12345u;
+        auto next = [&seed] {
+            seed = seed * 1103515245u + 12345u;
+            return static_cast<float>((seed >> 8) & 0xFFFF) / 65536.0f;
+        };
+        for (int k = 0; k < n; ++k) {
+            const float x = 10.0f * next(), y = 4.0f * next();
+            p.x.push_back(x);
+            p.y.push_back(y);
+            p.z.push_back(std::sin(x) + 0.3f * y * y);
+        }
+        return p;
     };
-    for (int k = 0; k < 60; ++k) {
-        const float x = 10.0f * next(), y = 4.0f * next();
-        p.x.push_back(x);
-        p.y.push_back(y);
-        p.z.push_back(std::sin(x) + 0.3f * y * y);
+    // Nine points, seven of them close to the edge x = 10.
+    Points nine;
+    const float xy[9][2] = {{0, 0},        {0, 20},    {10, 10},     {8.6f, 6}, {9.1f, 9},
+                            {9.7f, 12.5f}, {8.9f, 14}, {9.4f, 7.5f}, {10, 16}};
+    for (const auto& pt : xy) {
+        nine.x.push_back(pt[0]);
+        nine.y.push_back(pt[1]);
+        nine.z.push_back(std::sin(pt[0]) + 0.01f * pt[1] * pt[1]);
     }
-    Points q{p.y, p.x, p.z};
-    const std::vector<float> a = randomGrid(p, 13, 5, 0.0f, 10.0f, 0.0f, 4.0f);
-    const std::vector<float> b = randomGrid(q, 5, 13, 0.0f, 4.0f, 0.0f, 10.0f);
-    for (int j = 0; j < 5; ++j) {
-        for (int i = 0; i < 13; ++i)
-            EXPECT_NEAR(a[j * 13 + i], b[i * 5 + j], 1e-4f * (1.0f + std::fabs(a[j * 13 + i])))
-                << i << "," << j;
+    struct Case {
+        Points p;
+        float yMax;
+    };
+    const Case cases[] = {
+        {random(60), 4.0f},
+        {random(70), 4.0f},
+        {nine, 20.0f},
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        Points p = c.p;
+        Points q{p.y, p.x, p.z};
+        const std::vector<float> a = randomGrid(p, 13, 5, 0.0f, 10.0f, 0.0f, c.yMax);
+        const std::vector<float> b = randomGrid(q, 5, 13, 0.0f, c.yMax, 0.0f, 10.0f);
+        for (int j = 0; j < 5; ++j) {
+            for (int i = 0; i < 13; ++i)
+                EXPECT_NEAR(a[j * 13 + i], b[i * 5 + j], 1e-4f * (1.0f + std::fabs(a[j * 13 + i])))
+                    << c.p.x.size() << " points, node " << i << "," << j;
+        }
     }
 }
 

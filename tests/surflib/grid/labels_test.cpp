@@ -3,6 +3,7 @@
 // overlap, and the smoothed output's curve, clip and buffer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <vector>
@@ -55,6 +56,45 @@ protected:
         int n = 0;
         for (const std::string& t : textsOf(log)) n += t == text ? 1 : 0;
         return n;
+    }
+
+    // The smoothed output as a routine leaves it before a line: map area `clip`, nothing
+    // buffered, output on.  Pieces drawn then go to the library's buffer.
+    static void startSmoothed(const float (&clip)[4])
+    {
+        SurfaceLibraryState& s = surfaceState;
+        std::copy(clip, clip + 4, s.mapClip);
+        s.smoothBuffer.count = 0;
+        s.projection.fitMargin = 0;
+        s.outputEnabled = 1;
+    }
+    // The curve from window point 1 to window point `to` through traced points p with
+    // tangents t.
+    static void drawSmoothedPiece(const Pt* p, const Pt* t, int to)
+    {
+        ContourSmoothWindow& w = surfaceState.smoothWindow;
+        for (int k = 0; k < to; ++k) {
+            w.x[k] = static_cast<float>(p[k].x);
+            w.y[k] = static_cast<float>(p[k].y);
+            w.tx[k] = static_cast<float>(t[k].x);
+            w.ty[k] = static_cast<float>(t[k].y);
+        }
+        surfaceDrawSmoothPiece(1, to);
+    }
+    // One line of smoothed pieces from the traced point p[0]: each piece runs on from the
+    // last point of the one before.  The line ends with what the buffer holds drawn.
+    static void drawSmoothedLine(const std::vector<Pt>& p, const std::vector<Pt>& t)
+    {
+        surfaceAddSmoothPoint(static_cast<float>(p[0].x), static_cast<float>(p[0].y));
+        for (size_t k = 0; k + 1 < p.size(); k += 2)
+            drawSmoothedPiece(&p[k], &t[k], std::min<int>(3, static_cast<int>(p.size() - k)));
+        flushSmoothed();
+    }
+    static void flushSmoothed()
+    {
+        ContourSmoothBuffer& b = surfaceState.smoothBuffer;
+        if (b.count > 1) surfaceDrawContourPoints(b.count, b.x, b.y);
+        b.count = 0;
     }
 
     std::vector<float> z;
@@ -302,17 +342,11 @@ TEST_F(ContourLabelTest, SmoothTangentsWeighTheShorterChord)
 
 TEST_F(ContourLabelTest, SmoothedPointsAreCutAtTheMapAreaAndResumeInside)
 {
-    SurfaceLibraryState& s = surfaceState;
-    const float clip[4] = {0, 10, 0, 10};
-    std::copy(clip, clip + 4, s.mapClip);
-    s.smoothBuffer.count = 0;
-    s.projection.fitMargin = 0;
-    s.outputEnabled = 1;
+    startSmoothed({0, 10, 0, 10});
     capture();
     const float xs[] = {1, 2, 3, 11, 12, 5, 6, 7};
     for (float x : xs) surfaceAddSmoothPoint(x, 5.0f);
-    ContourSmoothBuffer& b = s.smoothBuffer;
-    if (b.count > 1) surfaceDrawContourPoints(b.count, b.x, b.y);
+    flushSmoothed();
     const std::vector<Line> lines = polylinesOf(calls());
     ASSERT_EQ(lines.size(), 2u);
     EXPECT_EQ(lines[0].size(), 3u);
@@ -351,12 +385,29 @@ protected:
         }
         return out;
     }
-    static size_t pointsOf(const std::vector<Line>& lines)
+    static Line pointsIn(const std::vector<Line>& lines)
     {
-        size_t n = 0;
-        for (const Line& l : lines) n += l.size();
-        return n;
+        Line all;
+        for (const Line& l : lines) all.insert(all.end(), l.begin(), l.end());
+        return all;
     }
+    static size_t pointsOf(const std::vector<Line>& lines) { return pointsIn(lines).size(); }
+    // The segments of `drawn` on the picture are those of `all`, more than `least` of them.
+    static void expectSameOnPicture(const std::vector<Line>& drawn, const std::vector<Line>& all,
+                                    size_t least)
+    {
+        const std::vector<std::pair<Pt, Pt>> a = onPicture(all), b = onPicture(drawn);
+        ASSERT_EQ(b.size(), a.size());
+        EXPECT_GT(a.size(), least);
+        for (size_t k = 0; k < a.size(); ++k) {
+            EXPECT_EQ(b[k].first.x, a[k].first.x) << k;
+            EXPECT_EQ(b[k].first.y, a[k].first.y) << k;
+            EXPECT_EQ(b[k].second.x, a[k].second.x) << k;
+            EXPECT_EQ(b[k].second.y, a[k].second.y) << k;
+        }
+    }
+    // A map area far wider than any curve drawn here.
+    static constexpr float kFarClip[4] = {-1e7f, 1e7f, -1e7f, 1e7f};
 };
 
 // A map frame 10^8 units high: the curve is nearly all off the picture, and little more than
@@ -385,43 +436,76 @@ TEST_F(SmoothedFarMapTest, LinesOnThePictureAreDrawnAsWhenAllOfThemCanShow)
         capture();
         ADDCON(level, 1, 400, work.data());
         const std::vector<Line> drawn = polylinesOf(calls());
-        const std::vector<std::pair<Pt, Pt>> a = onPicture(all), b = onPicture(drawn);
-        ASSERT_EQ(b.size(), a.size());
-        EXPECT_GT(a.size(), 1000u);
-        for (size_t k = 0; k < a.size(); ++k) {
-            EXPECT_EQ(b[k].first.x, a[k].first.x) << k;
-            EXPECT_EQ(b[k].first.y, a[k].first.y) << k;
-            EXPECT_EQ(b[k].second.x, a[k].second.x) << k;
-            EXPECT_EQ(b[k].second.y, a[k].second.y) << k;
-        }
+        expectSameOnPicture(drawn, all, 1000);
         EXPECT_LE(10 * pointsOf(drawn), pointsOf(all));
     }
+}
+
+// A routine evaluates a bounded number of curve points, but a stretch of curve passed over off
+// the picture costs two of them, whatever its length: after a line of three segments 3e6 units
+// long, beyond the picture's reach but for its first 1500 units, an arch on the picture is still
+// the curve it is when drawn alone, not a chord.  (A segment yields a million curve points at
+// most: three of them, counted whole, would be more than the bound.)
+TEST_F(SmoothedFarMapTest, CurvePassedOverOffThePictureCostsThePointBoundItsEnds)
+{
+    kernelSetPictureSpace(0.0f, 1000.0f, 0.0f, 750.0f);
+    const std::vector<Pt> out = {
+        {500, 300}, {3.0e6 + 500, 300}, {6.0e6 + 500, 300}, {9.0e6 + 500, 300}};
+    const std::vector<Pt> along(4, Pt{1, 0});
+    const std::vector<Pt> arch = {{400, 375}, {600, 375}}, archTangents = {{1, 1}, {1, -1}};
+    startSmoothed(kFarClip);
+    drawSmoothedLine(out, along);
+    capture();
+    drawSmoothedLine(arch, archTangents);
+    const Line afterFar = pointsIn(polylinesOf(calls()));
+    // The arch alone, in a routine of its own.
+    surfaceState.smoothReach = ContourSmoothReach{};
+    capture();
+    drawSmoothedLine(arch, archTangents);
+    const Line a = pointsIn(polylinesOf(calls()));
+    ASSERT_EQ(afterFar.size(), a.size());
+    for (size_t k = 0; k < a.size(); ++k) {
+        EXPECT_EQ(afterFar[k].x, a[k].x) << k;
+        EXPECT_EQ(afterFar[k].y, a[k].y) << k;
+    }
+    // A curve one picture unit a point, rising well above its chord.
+    EXPECT_GT(a.size(), 200u);
+    double top = 0.0;
+    for (const Pt& p : a) top = std::fmax(top, p.y - 375.0);
+    EXPECT_GT(top, 20.0);
+}
+
+// A segment whose ends both lie far off the picture, 40,000 units apart, dips through it: the
+// part on the picture is drawn as when the picture space takes in the whole segment and no
+// curve is passed over.
+TEST_F(SmoothedFarMapTest, BulgeOfASegmentWithBothEndsOffThePictureIsDrawn)
+{
+    const std::vector<Pt> dip = {{-19500, 3300}, {20500, 3300}}, tangents = {{1, -0.3}, {1, 0.3}};
+    std::vector<Line> drawn[2];
+    const float pictures[2][4] = {{-1e5f, 1e5f, -1e5f, 1e5f}, {0, 1000, 0, 750}};
+    for (int k = 0; k < 2; ++k) {
+        kernelSetPictureSpace(pictures[k][0], pictures[k][1], pictures[k][2], pictures[k][3]);
+        surfaceState.smoothReach = ContourSmoothReach{};
+        startSmoothed(kFarClip);
+        capture();
+        drawSmoothedLine(dip, tangents);
+        drawn[k] = polylinesOf(calls());
+    }
+    expectSameOnPicture(drawn[1], drawn[0], 500);
 }
 
 // A segment of more curve points than a segment may yield is cut short; the next segment
 // still starts one unit past its own first point, not somewhere behind it.
 TEST_F(ContourLabelTest, SegmentAfterOneCutShortStartsAtItsOwnFirstPoint)
 {
-    SurfaceLibraryState& s = surfaceState;
     const float far = 3.0e6f;
     kernelSetPictureSpace(0.0f, 4.0e6f, 0.0f, 3.0e6f);
-    const float clip[4] = {far - 100.0f, far + 100.0f, -10.0f, 10.0f};
-    std::copy(clip, clip + 4, s.mapClip);
-    s.smoothBuffer.count = 0;
-    s.projection.fitMargin = 0;
-    s.outputEnabled = 1;
-    ContourSmoothWindow& w = s.smoothWindow;
-    const float xs[3] = {0.0f, far, far + 20.0f};
-    for (int k = 0; k < 3; ++k) {
-        w.x[k] = xs[k];
-        w.y[k] = 0.0f;
-        w.tx[k] = 1.0f;
-        w.ty[k] = 0.0f;
-    }
-    surfaceDrawSmoothPiece(1, 3);
+    startSmoothed({far - 100.0f, far + 100.0f, -10.0f, 10.0f});
+    const Pt points[3] = {{0, 0}, {far, 0}, {far + 20.0f, 0}}, along[3] = {{1, 0}, {1, 0}, {1, 0}};
+    drawSmoothedPiece(points, along, 3);
     // The points of the second segment, one unit apart, and its end (positions this far out
     // are read from the buffer: the call log keeps six digits).
-    const ContourSmoothBuffer& b = s.smoothBuffer;
+    const ContourSmoothBuffer& b = surfaceState.smoothBuffer;
     ASSERT_EQ(b.count, 20);
     for (int k = 0; k < b.count; ++k) EXPECT_EQ(b.x[k], far + static_cast<float>(k + 1)) << k;
 }
