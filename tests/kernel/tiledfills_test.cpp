@@ -21,24 +21,32 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Cells of the mesh per side, and its corners in kernel units (off the pixel grid).
+// A mesh of cols x rows cells over a rectangle in kernel units, each cell cut along its
+// diagonal into two triangles: the left half of the mesh in red (colour 2), the right half in
+// blue (colour 4), filled row by row so that the two colours alternate in the calls as the bands
+// of a network map do.
+struct Mesh {
+    int cols, rows;
+    float left, bottom, width, height;
+};
+
+// The mesh of the file tests: 60 x 60 cells over a square off the pixel grid.
 constexpr int kCells = 60;
 constexpr float kLeft = 100.3f, kBottom = 100.7f, kSide = 540.0f;
+constexpr Mesh kSquare{kCells, kCells, kLeft, kBottom, kSide, kSide};
 
-// A cells x cells mesh, each cell cut along its diagonal into two triangles: the left half of
-// the mesh in red (colour 2), the right half in blue (colour 4), filled row by row so that the
-// two colours alternate in the calls as the bands of a network map do.
-void fillMesh(int cells = kCells)
+void fillMesh(const Mesh& m = kSquare)
 {
-    const float step = kSide / cells;
-    for (int row = 0; row < cells; ++row) {
-        for (int col = 0; col < cells; ++col) {
-            const float x0 = kLeft + step * col, y0 = kBottom + step * row;
-            const int colour = col < cells / 2 ? 2 : 4;
-            const float lowerX[2] = {x0 + step, x0 + step}, lowerY[2] = {y0, y0 + step};
+    const float stepX = m.width / m.cols, stepY = m.height / m.rows;
+    for (int row = 0; row < m.rows; ++row) {
+        for (int col = 0; col < m.cols; ++col) {
+            const float x0 = m.left + stepX * col, y0 = m.bottom + stepY * row;
+            const float x1 = x0 + stepX, y1 = y0 + stepY;
+            const int colour = col < m.cols / 2 ? 2 : 4;
+            const float lowerX[2] = {x1, x1}, lowerY[2] = {y0, y1};
             kernelMovePen(x0, y0);
             kernelFillPolygon(0, colour, 0, lowerX, lowerY, 2);
-            const float upperX[2] = {x0 + step, x0}, upperY[2] = {y0 + step, y0 + step};
+            const float upperX[2] = {x1, x0}, upperY[2] = {y1, y1};
             kernelMovePen(x0, y0);
             kernelFillPolygon(0, colour, 0, upperX, upperY, 2);
         }
@@ -167,41 +175,60 @@ TEST_F(TiledFills, RasterisedFilesShowNoBackgroundBetweenPiecesOfOneColour)
 }
 
 // Many pieces on a raster are filled in stripes of rows side by side, which go on while the
-// caller does; the pixels are those of one fill of the whole raster, also where pieces cross
-// from one stripe into the next, and a line drawn right after the section lies above them.
+// caller does, or are waited for when the section is flushed before its end; the pixels are
+// those of one fill of the whole raster, also where pieces cross from one stripe into the next,
+// and a line drawn right after the section lies above them.  A mesh over the whole raster
+// leaves no pixel of the background in any stripe, the first and last among them.
 TEST_F(TiledFills, StripesOfARasterGiveThePixelsOfOneFill)
 {
-    std::vector<uint32_t> pixels[2];
-    for (const bool stripes : {false, true}) {
-        Canvas canvas;
-        tarv::state().device.tiled.stripes = stripes;
-        kernelSetColour(1);
-        tarv::beginTiledFills();
-        fillMesh(150);
-        tarv::endTiledFills();
-        kernelMovePen(kLeft, 300.5f);
-        kernelDrawLineTo(kLeft + kSide, 300.5f);
-        kernelFlushOutput();
-        EXPECT_EQ(canvas.at(kLeft + kSide / 4, 300.5), 0x000000u);
-        EXPECT_EQ(canvas.at(kLeft + kSide * 3 / 4, 300.5), 0x000000u);
-        cairo_surface_t* s = canvas.surface();
-        const unsigned char* data = cairo_image_surface_get_data(s);
-        for (int row = 0; row < 750; ++row) {
-            for (int col = 0; col < 1000; ++col) {
-                uint32_t v;
-                std::memcpy(&v, data + row * cairo_image_surface_get_stride(s) + 4 * col, 4);
-                pixels[stripes].push_back(v & 0xFFFFFF);
+    struct Case {
+        const char* what;
+        Mesh mesh;
+        bool flushInside;  // the fills brought up to date before the section ends
+        int minInked;      // pixels the mesh and the line must cover at least
+    };
+    constexpr Mesh kRaster{100, 75, 0.0f, 0.0f, 1000.0f, 750.0f};  // 1000 x 750 pixels
+    const Case cases[] = {
+        {"a square of 45000 pieces", {150, 150, kLeft, kBottom, kSide, kSide}, false, 200000},
+        {"the whole raster in 15000 pieces", kRaster, false, 750 * 1000},
+        {"the same, flushed inside", kRaster, true, 750 * 1000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::vector<uint32_t> pixels[2];
+        for (const bool stripes : {false, true}) {
+            Canvas canvas;
+            tarv::state().device.tiled.stripes = stripes;
+            kernelSetColour(1);
+            tarv::beginTiledFills();
+            fillMesh(c.mesh);
+            if (c.flushInside) kernelFlushOutput();
+            tarv::endTiledFills();
+            kernelMovePen(kLeft, 300.5f);
+            kernelDrawLineTo(kLeft + kSide, 300.5f);
+            kernelFlushOutput();
+            EXPECT_EQ(canvas.at(kLeft + kSide / 4, 300.5), 0x000000u);
+            EXPECT_EQ(canvas.at(kLeft + kSide * 3 / 4, 300.5), 0x000000u);
+            cairo_surface_t* s = canvas.surface();
+            const unsigned char* data = cairo_image_surface_get_data(s);
+            for (int row = 0; row < 750; ++row) {
+                for (int col = 0; col < 1000; ++col) {
+                    uint32_t v;
+                    std::memcpy(&v, data + row * cairo_image_surface_get_stride(s) + 4 * col, 4);
+                    pixels[stripes].push_back(v & 0xFFFFFF);
+                }
             }
         }
+        tarv::state().device.tiled.stripes = true;
+        int differ = 0, inked[2] = {0, 0};
+        for (size_t k = 0; k < pixels[0].size(); ++k) {
+            differ += pixels[0][k] != pixels[1][k];
+            for (const int stripes : {0, 1}) inked[stripes] += pixels[stripes][k] != 0xFFFFFF;
+        }
+        EXPECT_EQ(differ, 0);
+        EXPECT_GE(inked[0], c.minInked) << "not striped";
+        EXPECT_GE(inked[1], c.minInked) << "striped";
     }
-    tarv::state().device.tiled.stripes = true;
-    int differ = 0, inked = 0;
-    for (size_t k = 0; k < pixels[0].size(); ++k) {
-        differ += pixels[0][k] != pixels[1][k];
-        inked += pixels[1][k] != 0xFFFFFF;
-    }
-    EXPECT_EQ(differ, 0);
-    EXPECT_GT(inked, 200000);
 }
 
 // Anything else drawn inside a section lands above the pieces filled before it, even when

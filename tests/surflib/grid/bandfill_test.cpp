@@ -1,10 +1,17 @@
 // Tests of band-filled contour maps: the filled area of each band on a plane, whole rows as
-// one rectangle, the fill codes used in turn, the band table and the fill key, and the errors
-// of FILCON and ADDFIL.
+// one rectangle, the fill codes used in turn, the band table and the fill key, the errors of
+// FILCON and ADDFIL, and a map of many pieces on a raster.
 #include <gtest/gtest.h>
 
+#include <cairo.h>
+#include <unistd.h>
+
 #include <cmath>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
 #include <functional>
+#include <string>
 #include <vector>
 
 #include "contour_test_util.h"
@@ -365,6 +372,50 @@ TEST_F(BandFillTest, ErrorsOfFilledMaps)
         c.call();
         EXPECT_EQ(reported(), c.errors) << c.what;
     }
+}
+
+// A map of many pieces on a raster: the kernel fills its bands in stripes of rows on threads of
+// its own while the routine goes on to the contour lines.  The picture shows no background
+// anywhere inside the map (the rows where stripes meet among them), and the lines lie above the
+// bands.
+TEST_F(BandFillTest, ManyPiecesOnARasterLeaveNoBackgroundInTheMap)
+{
+    const std::string png = (std::filesystem::path(::testing::TempDir()) /
+                             ("surflib_bands_" + std::to_string(getpid()) + ".png"))
+                                .string();
+    kernelSelectOutput(png.c_str(), static_cast<int>(png.size()));
+    kernelOpenDevice();
+    CONSWI(1);
+    const auto z =
+        grid(151, 151, 12, 12, [](float x, float y) { return std::sin(3 * x) * std::cos(3 * y); });
+    const std::vector<std::string> log = fill(151, 151, 12, 12, z, 2, {2, 3, 4});
+    kernelCloseDevice();
+    EXPECT_TRUE(reported().empty());
+    // Pieces enough that the kernel shares them among threads.
+    EXPECT_GT(only(log, "kernelFillPolygon").size(), 10000u);
+
+    cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+    std::filesystem::remove(png);
+    ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+    ASSERT_EQ(cairo_image_surface_get_width(s), 1000);  // the picture space 1000 x 750
+    ASSERT_EQ(cairo_image_surface_get_height(s), 750);
+    const unsigned char* data = cairo_image_surface_get_data(s);
+    const int stride = cairo_image_surface_get_stride(s);
+    const MapTransform& m = surfaceState.map;
+    int background = 0, line = 0;
+    for (int row = static_cast<int>(750 - m.originY - m.mapHeight) + 2;
+         row <= static_cast<int>(750 - m.originY) - 2; ++row) {
+        for (int col = static_cast<int>(m.originX) + 2;
+             col <= static_cast<int>(m.originX + m.mapWidth) - 2; ++col) {
+            uint32_t v;
+            std::memcpy(&v, data + row * stride + 4 * col, 4);
+            background += (v & 0xFFFFFF) == 0xFFFFFF;
+            line += (v >> 16 & 0xFF) < 0x40 && (v >> 8 & 0xFF) < 0x40 && (v & 0xFF) < 0x40;
+        }
+    }
+    cairo_surface_destroy(s);
+    EXPECT_EQ(background, 0);
+    EXPECT_GT(line, 20000);
 }
 
 TEST_F(BandFillTest, ContourLinesOverTheBandsAndAddedContours)
