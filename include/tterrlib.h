@@ -147,15 +147,17 @@ using SurfaceHeightFunction = float (*)(const float& x, const float& y);
 // z: nx * ny heights read, x fastest; nx, ny at least 2 (else 1005).  ncont: the contour
 // intervals wanted: levels on a nice step that divides the height range into about that many
 // (FILCON says how many); with the LEVELS limits exactly |ncont| levels from the lower limit to
-// the upper; with the CONDEF list in force the list instead.  A negative count warns -1011 and
-// counts as |ncont|; above 100: error 1006, and the nice step is chosen for 10.
-// switch 0 plain lines, 1 smoothed lines.  work: wsize words, of which the map writes
-// 2 * nx * ny (after the 4 npts words of the data points when markers of a random-point map
-// are on); it keeps the map's grid for ADDCON, ADDFIL, CONPTS, CONHGT and cross-sections.
+// the upper; with the CONDEF list in force the list instead; 0 without a CONDEF list: no lines,
+// the frame alone.  A negative count warns -1011 and counts as |ncont|; above 100: error 1006,
+// and the nice step is chosen for 10 (with the LEVELS limits the |ncont| levels are drawn all
+// the same).  switch 0 plain lines, 1 smoothed lines.  work: wsize words, of which the map
+// writes 2 * nx * ny (after the 4 npts words of the data points when markers of a random-point
+// map are on); it keeps the map's grid for ADDCON, ADDFIL, CONPTS, CONHGT and cross-sections.
+// A cross-section needs 3 max(nx, ny) words more, ADDFIL 3 * nx * ny + 1000 in all (else 1003).
 // GRDCON works in a 3800-word array of its own: at most 1900 nodes.
 // Reports 1003 (workspace short), 1005, 1013 (no map area), 1015, 1016 (empty window), 1017
-// (all heights equal: nothing drawn), -1011, -1014 (LEVELS limits with one interval: two
-// levels), -1045 (switch not 0 or 1: plain lines).
+// (all heights equal: nothing drawn), -1011, -1014 (LEVELS limits with ncont 1: the two limits
+// are drawn), -1045 (switch not 0 or 1: plain lines).
 void DRACON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
             const int& wsize, float* work);
@@ -204,6 +206,7 @@ void FUNCON(const float& xmin, const float& xmax, const float& ymin, const float
 // codes: |ncont| + 1 fill codes read (none when codes is null), one a band from the lowest
 // band up; a map with more bands takes them over again from codes[0], so the band after the
 // (|ncont| + 1)-th gets the lowest band's code.  A negative code leaves its band unfilled.
+// switch 0: the lines are plain (any other value, 1 too, warns -1045 and gives 0).
 // key 1 draws the fill key.  work: wsize words, at least 3 * nx * ny + 1000 (after the data
 // points as for DRACON).
 // Reports what DRACON reports, and -1029 (more bands than the band table holds).
@@ -211,8 +214,9 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
             const int* codes, const int& key, const int& wsize, float* work);
 // One more band between heights z1 and z2 (either order) filled with FillCode `code` on the
-// gridded map drawn last, with its workspace (else 1004); lines 1 also draws the contour lines at
-// both heights.  A band thinner than the tolerance: 1032.
+// gridded map drawn last, with its workspace (else 1004; a workspace below 3 * nx * ny + 1000
+// words: 1003); lines 1 also draws the contour lines at both heights, plain (switch as FILCON's).
+// A band thinner than the tolerance: 1032.
 void ADDFIL(const float& z1, const float& z2, const int& code, const int& lines,
             const int& lineSwitch, const int& wsize, float* work);
 
@@ -233,7 +237,8 @@ void krFillGriddedContourMap(const SurfaceExtent& extent, const int& nx, const i
 void krAddGriddedContourFill(const float& height1, const float& height2, const int& penA,
                              const int& penB, const int& lines, const int& switchCode,
                              SurfaceWorkspace& ws);
-// points: n read; grid: nx * ny heights written, x fastest.
+// points: n read (not changed); grid: nx * ny heights written, x fastest.  With n below 1 or
+// no points it makes the workspace and returns: no grid, no report.
 void krGenerateRandomGrid(const int& n, const SurfacePoint3* points, const SurfaceExtent& extent,
                           const int& nx, const int& ny, float* grid, SurfaceWorkspace& ws);
 // grid: nx * ny heights written, x fastest.
@@ -243,7 +248,9 @@ void krGenerateFunctionGrid(SurfaceHeightFunction f, const SurfaceExtent& extent
 // ---- Contour map settings -------------------------------------------------------------------
 // None of these draws; each setting stays in force for every later map until set again or SURF.
 // CIRPTS: the number of data points used around each node by the scattered-point gridding
-// (default 24; 0 gives 24, a negative n warns -1009 and gives 24).
+// (default 24; 0 gives 24, a negative n warns -1009 and gives 24).  A gridding of fewer points
+// lowers it to their count, one that enlarges the patch (-1001) raises it; the changed value
+// stays for later griddings (which may then warn -1001) until CIRPTS or SURF.
 void CIRPTS(const int& n);
 // Contour labels.  skip: levels left unlabelled between two labelled ones (0 every level
 // labelled; negative: no labels).  spacing: picture units along a line between two labels (0:
@@ -264,8 +271,8 @@ void CONANN(const int& skip, const float& spacing, const float& size, const int&
 void LEVELS(const float& zlow, const float& zhigh);
 // The explicit contour heights of later maps, strictly increasing.  Cancels the LEVELS limits.
 // z: n heights read for n 1..99 (up to the first that does not increase); none otherwise.
-// n outside 1..99 warns -1064, heights not increasing -1065; either way the list is off and the
-// maps choose their own levels.
+// n outside 1..99 (or no z) warns -1064 and switches the list off, the LEVELS limits staying as
+// they were; heights not increasing warn -1065, switch the list off and cancel the limits too.
 void CONDEF(const int& n, const float* z);
 // The scattered-point gridding's method: 0 (the default) the local fit, replaced by the
 // neighbours' weighted average where it leaves the neighbours' height range widened by `value`
@@ -277,7 +284,8 @@ void RANINT(const int& method, const float& value);
 // Markers keep the data points in the workspace ahead of the grid: 4 * npts words more.
 void RANPTS(const int& marker);
 // The map area in picture units (either order): later maps are drawn into it instead of the
-// area the frame chooses.  An empty x or y range reports 1015 or 1016 and leaves the area unset.
+// area the frame chooses.  An empty x or y range reports 1015 or 1016 and cancels an area set
+// before: later maps are back in the area the frame chooses.
 void CONBND(const float& xmin, const float& xmax, const float& ymin, const float& ymax);
 // Pens (PenCode) of the map frame (also its annotation, the fill key and the point markers), of
 // the contour lines and of the major lines: the first level and then every (majorEvery + 1)-th
@@ -322,8 +330,11 @@ void TITSTR(const char* text, int length);
 // the caller's text mode (but for the first drawing routine after the library opens).  Another
 // mode warns -1021 and gives 1.
 void SURMOD(const int& mode);
-// Cross-section frame type 0..3 (another warns -1048 and gives 0) and the cross-section area in
-// picture units (as CONBND: 1015, 1016 for an empty range).
+// Cross-section frame type 0..3 (another warns -1048 and gives 0): 0 the frame with ticks,
+// numbers and axis titles, and under the profile the bands of a band-filled map (on a projected
+// picture: a vertical line from the foot to each profile point); 1 the frame alone; 2 the bands
+// or lines alone; 3 neither: the profile and its levels only.  The cross-section area in
+// picture units (as CONBND: 1015, 1016 for an empty range, which cancels an area set before).
 void CRSFRA(const int& type);
 void CRSBND(const float& xmin, const float& xmax, const float& ymin, const float& ymax);
 // The axis and annotation titles (at most 25 characters each; more warns -1010 and is cut).
@@ -353,11 +364,13 @@ void krSetContourLimits(const float& zlow, const float& zhigh);
 void krSetContourLevels(const int& n, const float* heights);
 void krSetRandomInterpolation(const int& methodCode, const float& value);
 // markerCode kSurfMarkerPlain: markers of `symbol`; kSurfMarkerWithValue: with the heights;
-// 0: none; any other code keeps the marker of the previous call.
+// 0: none; any other code sets the marker of this long form's previous call again (none before
+// the first), whatever RANPTS or SURF set since.
 void krSetRandomPointMarker(const int& markerCode, const int& symbol);
 void krSetContourMapFrame(const SurfaceExtent& extent);
-// The major-line pen is a pen pair (a, b): a < 0 not drawn, a = 0 colour b, a > 0 and b = 0
-// line style a, a > 0 and b > 0 kernel pen b.
+// The major-line pen is a pen pair (a, b): a = 0 colour b, a > 0 and b = 0 line style a, a > 0
+// and b > 0 kernel pen b.  The pairs that give -1 (a < 0, or a > 0 and b < 0) reach CONLIN as
+// -1: it warns -1019 and the major lines are drawn in colour 1.
 void krSetContourMapLineStyles(const int& framePen, const int& linePen, const int& majorA,
                                const int& majorB, const int& majorEvery);
 void krSetContourMapFrameType(const int& typeCode);
@@ -379,9 +392,10 @@ void krSetSurfaceAxesTitle(const int& selectorCode, const char* text, int length
 // Over the map drawn last (gridded or network map, else 1008): a polyline and grid lines in map
 // coordinates.  The steps of the grid lines are map units; the lines are clipped to the map
 // window.  x, y: n points read (none for n below 2).
-// LINCON draws in the pen in force; CONGRD in the colour in force when it is called, lines of
-// constant y from y1 to y2 every ystep, then of constant x (a step of 0: 1034; a negative step
-// warns -1019; a window clipped warns -1046; an empty range: 1015, 1016).
+// Both draw solid lines in the colour in force when they are called (the caller's line style is
+// not used).  CONGRD draws lines of constant y from y1 to y2 every ystep, then of constant x (a
+// step of 0: 1034; a negative step warns -1019; a window clipped warns -1046; an empty range:
+// 1015, 1016).
 void LINCON(const int& n, const float* x, const float* y);
 void CONGRD(const float& x1, const float& x2, const float& xstep, const float& y1, const float& y2,
             const float& ystep);
@@ -400,11 +414,12 @@ void CONPTS(const float& z, const int& kind, const int& draw, int& npts, float* 
             int& nlines, int* lengths, const int& wsize, float* work);
 // A vertical section from map point (x1, y1) to (x2, y2) through the map, isometric or
 // perspective surface drawn last, in a frame of its own.
-// The frame is the CRSBND area (else the picture less a margin of 10 characters) of CRSFRA's
-// type; the profile of heights along the line, with the listed contour levels drawn across it.
-// The workspace of that picture (else 1025; too short for the tables: 1003); an end outside the
-// map window: 1026; both ends the same: 1027.  Map overlays drawn afterwards refer to the
-// section.
+// The frame is the CRSBND area (else the plot frame less 10 character widths at either side,
+// 10 character heights below and 6 above) of CRSFRA's type; the profile of heights along the
+// line, with the listed contour levels drawn across it.  The workspace of that picture (else
+// 1025; too short for the tables, 3 max(nx, ny) words after a gridded map's: 1003); an end
+// outside the map window: 1026; both ends the same: 1027.  Map overlays drawn afterwards refer
+// to the section.
 void CRSSEC(const float& x1, const float& y1, const float& x2, const float& y2, const int& wsize,
             float* work);
 
