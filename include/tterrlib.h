@@ -266,8 +266,8 @@ void CIRPTS(const int& n);
 void CONANN(const int& skip, const float& spacing, const float& size, const int& width,
             const int& decimals, const int& exponent, const int& pen, const int& alongLine);
 // Contour limits: the levels of later maps run from zlow to zhigh (either order), ncont of them
-// equally spaced; both 0 switches the limits off (the default); a range below the tolerance
-// warns -1020 and raises zhigh by a thousandth.  Cancels a CONDEF list.
+// equally spaced; both 0 switches the limits off (the default); a range below 5e-7 warns -1020
+// and raises zhigh by a thousandth of |zhigh| (at least 5e-7).  Cancels a CONDEF list.
 void LEVELS(const float& zlow, const float& zhigh);
 // The explicit contour heights of later maps, strictly increasing.  Cancels the LEVELS limits.
 // z: n heights read for n 1..99 (up to the first that does not increase); none otherwise.
@@ -338,13 +338,13 @@ void SURMOD(const int& mode);
 void CRSFRA(const int& type);
 void CRSBND(const float& xmin, const float& xmax, const float& ymin, const float& ymax);
 // The axis and annotation titles (at most 25 characters each; more warns -1010 and is cut).
-// selector 1..7 sets one title: 1 "X axis", 2 "Y axis", 3 "Z axis", 4 "Contour Height",
-// 5 "Contour Step", 6 "X Limits Shown", 7 "Y Limits Shown" (the defaults), and titles are drawn
-// with their power-of-ten factor; 0 puts every title back to its default; -1 does too and draws
-// the titles without the factor; -2 draws no axis titles and no data-point legend.  Another
-// selector changes nothing.  Where the titles are drawn, and when: CONFRA (maps), PRJFRA
-// (perspective and isometric pictures).  Titles 6 and 7 are kept and can be set, but no routine
-// of the library draws them.
+// selector 1..7 sets one title (a blank text leaves it as it was): 1 "X axis", 2 "Y axis",
+// 3 "Z axis", 4 "Contour Height", 5 "Contour Step", 6 "X Limits Shown", 7 "Y Limits Shown" (the
+// defaults), and titles are drawn with their power-of-ten factor; 0 puts every title back to
+// its default; -1 does too and draws the titles without the factor; -2 draws no axis titles and
+// no data-point legend.  Another selector changes nothing.  Where the titles are drawn, and
+// when: CONFRA (maps), PRJFRA (perspective and isometric pictures).  Titles 6 and 7 are kept and
+// can be set, but no routine of the library draws them.
 void ANNSTR(const int& selector, const char* text, int length);
 
 // The long forms of the settings above: krSetInterpolationPatch CIRPTS, krSetContourAnnotation
@@ -403,8 +403,9 @@ void CONGRD(const float& x1, const float& x2, const float& xstep, const float& y
 // Between the nodes the heights are interpolated linearly along each cell side, bilinearly
 // inside.  No gridded map: 1004, z left alone; a point outside the map window: 1026, z = 0.
 void CONHGT(const float& x, const float& y, float& z, const int& wsize, const float* work);
-// The contour at height z on the gridded map drawn last.  kind 0 plain, 1 smoothed; draw 1
-// also draws it and lists the level.  x, y: npts points at most written; lengths: nlines
+// The contour at height z on the gridded map drawn last.  kind 0 plain, 1 smoothed (another
+// warns -1045: plain); draw 1 also draws it and lists the level, 0 does not (another warns -1021
+// and draws).  x, y: npts points at most written; lengths: nlines
 // entries at most written.  npts, nlines: capacities in, counts out (nlines may exceed its
 // capacity; only that many lengths are stored).
 // The points are map coordinates, line after line; lengths[k] is the number of points of line
