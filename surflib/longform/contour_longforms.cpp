@@ -44,20 +44,18 @@ void krFillGriddedContourMap(const SurfaceExtent& extent, const int& nx, const i
                              const int* pens, const int& key, SurfaceWorkspace& ws)
 {
     const int lineSwitch = contourSwitch(switchCode);
-    // count + 1 pen pairs; for a negative count there are none, and the map gets as many
-    // codes as it will read, all "not filled".
+    // count + 1 pen pairs; for a negative count there are none, and the map gets no codes,
+    // which leaves every band unfilled (an array of codes would have to be as long as the
+    // map's |count| + 1, which for the most negative count leaves the integers).
     std::vector<int> codes;
     if (count >= 0) {
         codes.resize(static_cast<size_t>(count) + 1);
         for (size_t k = 0; k < codes.size(); ++k) {
             codes[k] = pens != nullptr ? surfacePenPairRuleA(pens[2 * k], pens[2 * k + 1]) : -1;
         }
-    } else {
-        const long long needed = -static_cast<long long>(count) + 1;
-        codes.assign(static_cast<size_t>(needed > 2147483647LL ? 1 : needed), -1);
     }
     FILCON(nx, extent.xmin, extent.xmax, ny, extent.ymin, extent.ymax, z, count, lineSwitch,
-           codes.data(), key, ws.size, ws.words);
+           codes.empty() ? nullptr : codes.data(), key, ws.size, ws.words);
 }
 
 void krAddGriddedContourFill(const float& height1, const float& height2, const int& penA,

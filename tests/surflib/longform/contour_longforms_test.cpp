@@ -3,6 +3,7 @@
 // from the routines that draw one, and the gridding long forms make it anew.
 #include <gtest/gtest.h>
 
+#include <climits>
 #include <vector>
 
 #include "../surface_test.h"
@@ -86,15 +87,27 @@ TEST_F(ContourLongFormTest, PenPairsBecomeFillCodes)
     EXPECT_EQ(surfaceState.bands.bandCodes[surfaceState.fillBandCount - 1], 5);
     EXPECT_TRUE(reported().empty());
 
-    // A negative count: the pairs are not read, and nothing is filled.
-    SetUp();
-    capture();
-    krFillGriddedContourMap(extent, 3, 3, z.data(), -2, kSurfContourSwitchOff, nullptr, 0, ws);
-    const std::vector<std::string> log = calls();
-    EXPECT_EQ(reported(), std::vector<int>{asReported(kNegativeCount)});
-    EXPECT_TRUE(only(log, "kernelFillPolygon").empty());
-    for (int k = 0; k < surfaceState.fillBandCount; ++k)
-        EXPECT_EQ(surfaceState.bands.bandCodes[k], -1);
+    // A negative count: the pairs are not read, and nothing is filled, also for the count whose
+    // magnitude leaves the integers (the map then makes its nice bands for 10).
+    const struct {
+        int count;
+        std::vector<int> errors;
+    } negatives[] = {
+        {-2, {asReported(kNegativeCount)}},
+        {INT_MIN, {asReported(kNegativeCount), asReported(kBadIntervalCount)}},
+    };
+    for (const auto& c : negatives) {
+        SetUp();
+        capture();
+        krFillGriddedContourMap(extent, 3, 3, z.data(), c.count, kSurfContourSwitchOff, nullptr, 0,
+                                ws);
+        const std::vector<std::string> log = calls();
+        EXPECT_EQ(reported(), c.errors) << c.count;
+        EXPECT_TRUE(only(log, "kernelFillPolygon").empty()) << c.count;
+        EXPECT_GT(surfaceState.fillBandCount, 0) << c.count;
+        for (int k = 0; k < surfaceState.fillBandCount; ++k)
+            EXPECT_EQ(surfaceState.bands.bandCodes[k], -1) << c.count << " band " << k;
+    }
 }
 
 TEST_F(ContourLongFormTest, GriddingMakesTheWorkspaceAnewAndLeavesThePointsAlone)
