@@ -252,12 +252,14 @@ void krGenerateFunctionGrid(SurfaceHeightFunction f, const SurfaceExtent& extent
 // lowers it to their count, one that enlarges the patch (-1001) raises it; the changed value
 // stays for later griddings (which may then warn -1001) until CIRPTS or SURF.
 void CIRPTS(const int& n);
-// Contour labels.  skip: levels left unlabelled between two labelled ones (0 every level
-// labelled; negative: no labels).  spacing: picture units along a line between two labels (0:
-// 60).  size: character height of the labels in picture units (0: the kernel's character
-// size).  width: field width 1..9 of the label numbers, with `decimals` decimals, showing the
-// value divided by 10^exponent (exponent 9999: none); width 0 chooses the format itself; another
-// width warns -1047 and chooses too.  pen: the labels' PenCode (0 or below: the line's pen).
+// Contour labels (by default on: every level, 60 apart, in the format the map chooses).  skip:
+// levels left unlabelled between two labelled ones, the first label on level skip + 1 (0 every
+// level labelled; negative: no labels).  spacing: picture units along a line between two
+// labels (0 or below: 60).  size: character height of the labels in picture units (0 or below:
+// the kernel's character size).  width: field width 1..9 of the label numbers, with `decimals`
+// decimals, showing the value divided by 10^exponent (exponent 9999: none); width 0 chooses the
+// format itself; another width warns -1047 and chooses too.  pen: the labels' PenCode (0 or
+// below: the line's pen).
 // alongLine 1: a label turns with its line all the way round, so some labels read upside down:
 // on gridded maps the tops of its characters face the higher ground, on network maps the lower.
 // Any other value: never upside down, not level: a label still turns with its line, but only
