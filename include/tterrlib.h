@@ -422,7 +422,7 @@ void CONPTS(const float& z, const int& kind, const int& draw, int& npts, float* 
 // line, with the listed contour levels drawn across it.  The workspace of that picture (else
 // 1025; too short for the tables, 3 max(nx, ny) words after a gridded map's: 1003); an end
 // outside the map window: 1026; both ends the same: 1027.  Map overlays drawn afterwards refer
-// to the section.
+// to the section of a gridded map (after a projected picture's section they report 1008).
 void CRSSEC(const float& x1, const float& y1, const float& x2, const float& y2, const int& wsize,
             float* work);
 
