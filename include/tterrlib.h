@@ -419,10 +419,12 @@ void CONPTS(const float& z, const int& kind, const int& draw, int& npts, float* 
 // perspective surface drawn last, in a frame of its own.
 // The frame is the CRSBND area (else the plot frame less 10 character widths at either side,
 // 10 character heights below and 6 above) of CRSFRA's type; the profile of heights along the
-// line, with the listed contour levels drawn across it.  The workspace of that picture (else
-// 1025; too short for the tables, 3 max(nx, ny) words after a gridded map's: 1003); an end
-// outside the map window: 1026; both ends the same: 1027.  Map overlays drawn afterwards refer
-// to the section of a gridded map (after a projected picture's section they report 1008).
+// line, with the listed contour levels drawn across it.  The height axis spans the grid's
+// heights (on a gridded map with the LEVELS limits on: the limits); the profile is cut to it.
+// The workspace of that picture (else 1025; too short for the tables, 3 max(nx, ny) words after
+// a gridded map's: 1003); an end outside the map window: 1026; both ends the same: 1027.  Map
+// overlays drawn afterwards refer to the section of a gridded map (after a projected picture's
+// section they report 1008).
 void CRSSEC(const float& x1, const float& y1, const float& x2, const float& y2, const int& wsize,
             float* work);
 
