@@ -286,8 +286,9 @@ void RANINT(const int& method, const float& value);
 // Markers keep the data points in the workspace ahead of the grid: 4 * npts words more.
 void RANPTS(const int& marker);
 // The map area in picture units (either order): later maps are drawn into it instead of the
-// area the frame chooses.  An empty x or y range reports 1015 or 1016 and cancels an area set
-// before: later maps are back in the area the frame chooses.
+// area the frame chooses; it also switches CONPER off and ends the perspective set-up in force
+// (PERSPA then reports 1018).  An empty x or y range reports 1015 or 1016 and cancels an area
+// set before: later maps are back in the area the frame chooses.
 void CONBND(const float& xmin, const float& xmax, const float& ymin, const float& ymax);
 // Pens (PenCode) of the map frame (also its annotation, the fill key and the point markers), of
 // the contour lines and of the major lines: the first level and then every (majorEvery + 1)-th
