@@ -393,8 +393,9 @@ void krSetSurfaceAxesTitle(const int& selectorCode, const char* text, int length
 
 // ---- Overlays, spot heights, contour data sets and cross-sections ---------------------------
 // Over the map drawn last (gridded or network map, else 1008): a polyline and grid lines in map
-// coordinates.  The steps of the grid lines are map units; the lines are clipped to the map
-// window.  x, y: n points read (none for n below 2).
+// coordinates.  The steps of the grid lines are map units, and the grid is cut back to the map
+// window; the polyline is not clipped: points outside the window are drawn outside the map.
+// x, y: n points read (none for n below 2).
 // Both draw solid lines in the colour in force when they are called (the caller's line style is
 // not used).  CONGRD draws lines of constant y from y1 to y2 every ystep, then of constant x (a
 // step of 0: 1034; a negative step warns -1019; a window clipped warns -1046; an empty range:
