@@ -207,8 +207,8 @@ void FUNCON(const float& xmin, const float& xmax, const float& ymin, const float
 // band up; a map with more bands takes them over again from codes[0], so the band after the
 // (|ncont| + 1)-th gets the lowest band's code.  A negative code leaves its band unfilled.
 // switch 0: the lines are plain (any other value, 1 too, warns -1045 and gives 0).
-// key 1 draws the fill key.  work: wsize words, at least 3 * nx * ny + 1000 (after the data
-// points as for DRACON).
+// key 1 draws the fill key, 0 not (another value warns -1021: no key).  work: wsize words, at
+// least 3 * nx * ny + 1000 (after the data points as for DRACON).
 // Reports what DRACON reports, and -1029 (more bands than the band table holds).
 void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
