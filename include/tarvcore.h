@@ -36,14 +36,15 @@
 // ---- Colours, pens, line styles, fills and markers -------------------------------------------
 // Colour numbers (kernelSetColour, the colour of kernelSetLineAttributes, fill pens); a negative
 // number is taken as its absolute value, and numbers from 18 on repeat 2..17 (number n is
-// colour 2 + (n - 2) mod 16):
+// colour 2 + (n - 2) mod 16).  The RGB values are those a PNG holds; PDF and SVG pages carry
+// the whole percentages they come from (25 is 10%, 243 is 95%):
 //     0 white       255 255 255        9 purple      115  51 166
-//     1 black         0   0   0       10 brown       140  77  26
-//     2 red         217  26  26       11 grey        128 128 128
-//     3 green        26 153  26       12 dark green    0 102  51
-//     4 blue         26  51 217       13 navy          0   0 115
-//     5 yellow      242 191   0       14 maroon      128   0  26
-//     6 magenta     204  26 179       15 olive       128 128   0
+//     1 black         0   0   0       10 brown       140  76  25
+//     2 red         217  25  25       11 grey        128 128 128
+//     3 green        25 153  25       12 dark green    0 102  51
+//     4 blue         25  51 217       13 navy          0   0 115
+//     5 yellow      243 191   0       14 maroon      128   0  25
+//     6 magenta     204  25 179       15 olive       128 128   0
 //     7 cyan          0 166 191       16 pink        255 140 179
 //     8 orange      255 128   0       17 light grey  204 204 204
 // Colour 0 is the background every picture starts with; the start colour is 1.

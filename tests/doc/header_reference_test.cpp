@@ -2,13 +2,17 @@
 // stands under a comment, and the palette tarvcore.h states is the one the kernel draws with.
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
+#include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <regex>
 #include <string>
 #include <vector>
 
 #include "state.h"
+#include "tarvlink.h"
 
 namespace {
 
@@ -42,7 +46,28 @@ TEST(HeaderReference, EveryExportedDeclarationStandsUnderAComment)
     }
 }
 
-// Rows "N name R G B" of the palette table, two to a line.
+// A pixel in the middle of a 4 by 4 raster filled with colour `index`, as the kernel draws it.
+std::array<int, 3> drawnColour(int index)
+{
+    cairo_surface_t* raster = cairo_image_surface_create(CAIRO_FORMAT_RGB24, 4, 4);
+    tarv::linkRasterTarget(raster);
+    kernelSetPictureSpace(0.0f, 4.0f, 0.0f, 4.0f);
+    kernelSetColour(index);  // fill pen 0 is the current colour, and so reaches colour 0 too
+    kernelFillBox(0, 0, 0.0f, 0.0f, 4.0f, 4.0f);
+    kernelFlushOutput();
+    tarv::linkRasterTarget(nullptr);
+    const unsigned char* row =
+        cairo_image_surface_get_data(raster) + 2 * cairo_image_surface_get_stride(raster);
+    std::uint32_t pixel;
+    std::memcpy(&pixel, row + 2 * 4, sizeof pixel);
+    cairo_surface_destroy(raster);
+    tarv::resetState();
+    return {static_cast<int>(pixel >> 16 & 0xFF), static_cast<int>(pixel >> 8 & 0xFF),
+            static_cast<int>(pixel & 0xFF)};
+}
+
+// Rows "N name R G B" of the palette table, two to a line: the values a raster holds where the
+// kernel fills in that colour.
 TEST(HeaderReference, PaletteIsTheKernelsOwn)
 {
     const std::regex entry(R"((\d+) [a-z]+(?: [a-z]+)? +(\d+) +(\d+) +(\d+))");
@@ -54,10 +79,9 @@ TEST(HeaderReference, PaletteIsTheKernelsOwn)
         if (!inTable) continue;
         for (std::sregex_iterator m(line.begin(), line.end(), entry), end; m != end; ++m) {
             const int index = std::stoi((*m)[1]);
-            double rgb[3];
-            tarv::paletteColour(index, rgb[0], rgb[1], rgb[2]);
+            const std::array<int, 3> drawn = drawnColour(index);
             for (int c = 0; c < 3; ++c)
-                EXPECT_EQ(std::stoi((*m)[c + 2]), std::lround(rgb[c] * 255.0))
+                EXPECT_EQ(std::stoi((*m)[c + 2]), drawn[static_cast<size_t>(c)])
                     << "colour " << index << ", component " << c;
             ++rows;
         }
