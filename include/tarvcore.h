@@ -349,7 +349,7 @@ void setErrorEcho(bool on);  // echo reported errors to stderr (default on)
 constexpr int kErrorUnknownOutputKind = 101;  // selected output's extension names no device
 constexpr int kErrorOutputNotCreated = 102;   // output file cannot be created (no folder, no right)
 constexpr int kErrorOutputNotWritten = 103;   // writing the picture into its output file failed
-constexpr int kErrorNoDevice = 104;           // drawing with no device, linked target or call log
+constexpr int kErrorNoDevice = 104;  // drawing after kernelOpen with no device, target or call log
 
 // Put every kernel state value back to its start value (not the library-open flags, unless
 // asked), and close any open device.  For tests.
