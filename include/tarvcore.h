@@ -260,7 +260,8 @@ void kernelEnquireTextPosition(float& x, float& y, float& unused);
 // Draws the text at the current point, its baseline there, justified and turned by the angle
 // in force; the current point ends after the last character.
 void kernelDrawText(const char* text, int length);
-// Draws the number as kernelFormatReal / kernelFormatInteger write it (trailing blanks dropped).
+// Draws the number as kernelFormatReal / kernelFormatInteger write it into a text of |width|
+// characters, at most 256 (64 for width 0), trailing blanks dropped.
 void kernelDrawRealNumber(const float& value, const int& width, const int& decimals);
 void kernelDrawIntegerNumber(const int& value, const int& width);
 // Extent of the text measured at angle 0: e1 the width of the widest line, e2 the number of
@@ -289,8 +290,8 @@ void kernelEnquireControlChar(char* text, int length);
 // The fifth value is text setting 196.
 void kernelEnquireTextAttributes(int& mode, float& width, float& height, int& font, int& fifth,
                                  float& angle);
-// Text mode (0 or 1; both draw alike) and font number (with its flag) are kept and read back but
-// do not change how text looks.
+// Text mode (0 or 1; both draw alike) and font number are kept and read back (the font's flag is
+// kept only) but do not change how text looks.
 void kernelSetTextMode(const int& mode);
 // Character width and height in picture-space units (default 10 by 10; non-finite ignored).  With
 // a width or height of 0 or below no glyphs are drawn; the current point still moves as the
