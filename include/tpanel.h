@@ -141,7 +141,8 @@ void GetBitmapSize(int frame, int& pixelWidth, int& pixelHeight);
 // for an unknown frame).
 void SetFrameScale(int frame, float width, float height, float xOrigin, float yOrigin);
 void GetFrameScale(int frame, float& width, float& height, float& xOrigin, float& yOrigin);
-// red, green, blue 0..255 (clamped); other pens are ignored.
+// red, green, blue 0..255 (clamped); other pens are ignored.  The new background paints the
+// bitmaps made or cleared from then on; the kernel's colour 0 stays white.
 void ChangePen(int pen, int red, int green, int blue);  // pen 0 is the frame background
 // Paints the frame's bitmap in the background colour.
 void ClearFrame(int frame);
