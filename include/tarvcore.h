@@ -21,7 +21,8 @@
 // kernelCloseDevice, which writes the file.  Settings (picture space, colours, styles, text)
 // may be made at any time and stay in force across devices; drawing while no device is open
 // changes the current point and the call log only.  kernelOpen / kernelClose bracket a whole
-// run as the platform's programs call them; nothing requires them.
+// run as the platform's programs call them; nothing requires them, but after kernelOpen drawing
+// that goes nowhere (no device, linked frame or call log) is reported (kErrorNoDevice).
 //
 // Threads: the kernel keeps one state and one output for the whole process, without locks, and
 // so do the libraries that draw through it.  Call them from one thread at a time, and one
@@ -129,9 +130,10 @@ void kernelSetMapping(const float& x1, const float& x2, const float& y1, const f
 void kernelEnquireMapping(float& x1, float& x2, float& y1, float& y2, float& u1, float& u2,
                           float& v1, float& v2);
 // Raster of width x height pixels (each 1 to 16384); output units per pixel in x and y (above
-// 0); origin of the raster in output units.  The size takes effect at the next kernelOpenDevice;
-// without it a PNG is 1000 pixels wide (a PDF or SVG page 1000 points) at the picture space's
-// aspect ratio.  Values out of range are ignored.
+// 0); origin of the raster in output units.  The size takes effect at the next kernelOpenDevice,
+// the scale and origin at once (on a device already open, too).  Without it a PNG is 1000
+// pixels wide (a PDF or SVG page 1000 points) at the picture space's aspect ratio.  Values out
+// of range are ignored.
 void kernelSetRasterOutput(const int& width, const int& height, const float& xUnitsPerPixel,
                            const float& yUnitsPerPixel, const float& xOrigin, const float& yOrigin);
 
