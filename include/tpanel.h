@@ -132,8 +132,9 @@ void SetWidgetInfo(int id, const char* text, int length, int* info, int infoByte
 // through SetWidgetInfo gives it a new, blank bitmap.
 void GraphicsFrame(int parent, int column, int row, int& frame);
 // After RegisterTARV: the kernel draws into this frame's bitmap from now on (an unknown frame is
-// ignored).  Lines the kernel still holds reach the bitmap at the latest at kernelFlushOutput,
-// which also has the frame shown again.
+// ignored).  The kernel's drawing is all on the bitmap only after kernelFlushOutput (lines it
+// still holds, large fills its own threads are still making), which also has the frame shown
+// again: call it before a snapshot or a redraw reads the bitmap.
 void GetBitmap(int frame);
 // The bitmap's size in pixels (0 and 0 for an unknown frame).
 void GetBitmapSize(int frame, int& pixelWidth, int& pixelHeight);
