@@ -31,8 +31,9 @@
 // state (a crash, or a file lost).  The kernel's own worker threads, which fill the pieces of
 // large tiled areas (the band fills of the surface library's contour maps) in stripes of a
 // raster and compress a PNG file as it is written, need nothing from the caller: the kernel
-// starts them and waits for them itself before it draws anything else, writes the file or
-// closes the device.
+// starts them and waits for them itself before it draws anything else, writes the file,
+// brings the output up to date (kernelFlushOutput: call it before the toolkit's frame bitmap is
+// read) or closes the device.
 //
 // ---- Colours, pens, line styles, fills and markers -------------------------------------------
 // Colour numbers (kernelSetColour, the colour of kernelSetLineAttributes, fill pens); a negative
