@@ -66,9 +66,11 @@ void RegIconSize(int size);
 // The title style of the windows that follow; GetTitleType reads it back.
 void RegTitleType(int type);
 int GetTitleType();
-void RegTitleString(const char* text, int length);  // the title of the next window
-void RemoveTitle();                                 // ends the title registration
-void RegisterTARV(const char* text, int length);    // couples the graphics kernel; reads no text
+// The title (trailing blanks dropped) of every window made until RemoveTitle ends the
+// registration (or another title replaces it).
+void RegTitleString(const char* text, int length);
+void RemoveTitle();
+void RegisterTARV(const char* text, int length);  // couples the graphics kernel; reads no text
 // Screen grid: columns, rows, and the cell width and height in pixels.
 void GetGridArea(int& columns, int& rows, int& cellWidth, int& cellHeight);
 
