@@ -82,7 +82,7 @@ int IGetWidgetType(int id);
 // widget (a later call does nothing).  a and b are not used.
 void OpenMaster(int a, int b);
 // The value IWinAction answers when widget id is chosen (a menu item, a button; for the master
-// window: when it is resized).  An unknown id is ignored.
+// window: when it is resized); 0 for a widget given none.  An unknown id is ignored.
 void SetCallBack(int id, int value);
 // Keys are character codes of a letter or digit (0 or another code: none).  A key marks the first
 // letter of the label that matches it as the mnemonic; on a menu item it is also the accelerator,
