@@ -26,10 +26,11 @@ extern "C" {
 
 // Stores the two routing values a and b (one value read from each; both 0 until the first call,
 // which sends lines to the console window).  Lines go to the console window when a = b or
-// b <= 2 (b = 1: the window starts minimised, b = 2: hidden, otherwise shown), and to the
-// error log file otherwise.  The error log is the program's path with its extension replaced by
-// ".ERR" (appended when it has none); the first line of a process starts it afresh under a
-// dated header, and every line is written at once.  A line that cannot be logged goes to
+// b <= 2, and to the error log file otherwise.  The window is made by the first line it shows
+// (again after destroyconsole_), minimised when b is 1 then, hidden when b is 2, else shown; a
+// window already made keeps its state.  The error log is the program's path with its extension
+// replaced by ".ERR" (appended when it has none); the first line of a process starts it afresh
+// under a dated header, and every line is written at once.  A line that cannot be logged goes to
 // standard error.  The console reports no numbered errors.
 void registerconsole_(const int* a, const int* b);
 
