@@ -1,8 +1,10 @@
 // tarvconfig.h - the release of the libraries and the marker of what they export.
 //
 // Every public header includes this one.  The libraries are built with hidden visibility, so
-// that only what a public header declares between TARV_API_BEGIN and TARV_API_END is exported;
-// the routines, tables and state blocks inside each library stay private to it.
+// that only what is declared between TARV_API_BEGIN and TARV_API_END is exported: what the
+// public headers declare, and five kernel routines that the toolkit and the surface library call
+// (tarv::linkRasterTarget, linkPageTarget, linkFlushHook, beginTiledFills, endTiledFills; in no
+// installed header).  The other routines, tables and state blocks of each library stay private.
 #ifndef TARVCONFIG_H
 #define TARVCONFIG_H
 

@@ -21,7 +21,8 @@
 // kernelCloseDevice, which writes the file.  Settings (picture space, colours, styles, text)
 // may be made at any time and stay in force across devices; drawing while no device is open
 // changes the current point and the call log only.  kernelOpen / kernelClose bracket a whole
-// run as the platform's programs call them; nothing requires them.
+// run as the platform's programs call them; nothing requires them, but after kernelOpen drawing
+// that goes nowhere (no device, linked frame or call log) is reported (kErrorNoDevice).
 //
 // Threads: the kernel keeps one state and one output for the whole process, without locks, and
 // so do the libraries that draw through it.  Call them from one thread at a time, and one
@@ -30,20 +31,22 @@
 // state (a crash, or a file lost).  The kernel's own worker threads, which fill the pieces of
 // large tiled areas (the band fills of the surface library's contour maps) in stripes of a
 // raster and compress a PNG file as it is written, need nothing from the caller: the kernel
-// starts them and waits for them itself before it draws anything else, writes the file or
-// closes the device.
+// starts them and waits for them itself before it draws anything else, writes the file,
+// brings the output up to date (kernelFlushOutput: call it before the toolkit's frame bitmap is
+// read) or closes the device.
 //
 // ---- Colours, pens, line styles, fills and markers -------------------------------------------
 // Colour numbers (kernelSetColour, the colour of kernelSetLineAttributes, fill pens); a negative
 // number is taken as its absolute value, and numbers from 18 on repeat 2..17 (number n is
-// colour 2 + (n - 2) mod 16):
+// colour 2 + (n - 2) mod 16).  The RGB values are those a PNG holds; PDF and SVG pages carry
+// the whole percentages they come from (25 is 10%, 243 is 95%):
 //     0 white       255 255 255        9 purple      115  51 166
-//     1 black         0   0   0       10 brown       140  77  26
-//     2 red         217  26  26       11 grey        128 128 128
-//     3 green        26 153  26       12 dark green    0 102  51
-//     4 blue         26  51 217       13 navy          0   0 115
-//     5 yellow      242 191   0       14 maroon      128   0  26
-//     6 magenta     204  26 179       15 olive       128 128   0
+//     1 black         0   0   0       10 brown       140  76  25
+//     2 red         217  25  25       11 grey        128 128 128
+//     3 green        25 153  25       12 dark green    0 102  51
+//     4 blue         25  51 217       13 navy          0   0 115
+//     5 yellow      243 191   0       14 maroon      128   0  25
+//     6 magenta     204  25 179       15 olive       128 128   0
 //     7 cyan          0 166 191       16 pink        255 140 179
 //     8 orange      255 128   0       17 light grey  204 204 204
 // Colour 0 is the background every picture starts with; the start colour is 1.
@@ -51,7 +54,8 @@
 // Line styles (kernelSetLineStyle): 0 solid; 1..9 built-in dashes, dash-gap-dash-gap lengths in
 // thousandths of the output width: 1 (8 4 8 4), 2 (2 3 2 3), 3 (12 4 2 4), 4 (16 6 16 6),
 // 5 (12 3 2 3), 6 (6 6 6 6), 7 (20 4 4 4), 8 (1 4 1 4), 9 (24 6 6 6); -1 the user dash
-// pattern of kernelSetDashPattern; any other style draws solid.
+// pattern of kernelSetDashPattern; any other style, and a pattern whose four lengths add up to
+// less than half a pixel (point), draws solid.
 // Line width: picture-space units, 0 (the start value) the thinnest line the device draws.
 // Fill styles (kernelFillPolygon, kernelFillMultiPolygon, kernelFillBox): 0 solid; -1 the outline
 // only, in the line style and width in force; 1 horizontal hatch, 2 vertical, 3 rising
@@ -61,10 +65,10 @@
 // colour 0 is no fill pen of its own: to fill in it, make it the current colour first
 // (kernelSetColour(0), or kernelSetPen(0)), fill with pen 0, then set the colour back.
 // Markers (kernelDrawMarker, centred on the current point, reaching half a character height from
-// the centre): 0 dot, 1 plus, 2 asterisk, 3 circle, 4 cross, 5 square, 6 triangle, 7 diamond,
-// 8 filled circle, 9 filled square, 10 filled triangle, 11 filled diamond, 12 triangle pointing
-// down, 13 the same filled, 14 pentagon, 15 filled hexagon; from 16 on they repeat (symbol mod
-// 16); a negative symbol draws nothing.
+// the centre, the dot an eighth; at least one pixel): 0 dot, 1 plus, 2 asterisk, 3 circle,
+// 4 cross, 5 square, 6 triangle, 7 diamond, 8 filled circle, 9 filled square, 10 filled
+// triangle, 11 filled diamond, 12 triangle pointing down, 13 the same filled, 14 pentagon,
+// 15 filled hexagon; from 16 on they repeat (symbol mod 16); a negative symbol draws nothing.
 //
 // The pen and fill codes of the surface library ("PenCode" and "FillCode", see tterrlib.h)
 // select these as follows:
@@ -116,16 +120,21 @@ void kernelSetPictureSpace(const float& x1, const float& x2, const float& y1, co
 // then only values[k] with first + k in 1..4 and k < count are written, the rest left alone
 // (nothing for a null array or a count below 1).
 void kernelEnquirePictureSpace(int& status, const int& first, const int& count, float* values);
-// Picture window (x1, x2, y1, y2) onto the output area (u1, u2, v1, v2) in output units.  Until it
-// is set the whole picture space maps onto the whole output, keeping its aspect ratio, centred;
-// the enquiry gives that mapping then.  An empty or non-finite window or area is ignored.
+// Picture window (x1, x2, y1, y2) onto the output area (u1, u2, v1, v2) in output units (the
+// device's pixels, or points, from its bottom-left corner, unless kernelSetRasterOutput sets a
+// scale and origin).  Until it is set the whole picture space maps onto the whole output,
+// keeping its aspect ratio, centred; the enquiry gives that mapping then.  Once set it stays in
+// force: a later kernelSetPictureSpace no longer moves the drawing (resetState clears it).  An
+// empty or non-finite window or area is ignored.
 void kernelSetMapping(const float& x1, const float& x2, const float& y1, const float& y2,
                       const float& u1, const float& u2, const float& v1, const float& v2);
 void kernelEnquireMapping(float& x1, float& x2, float& y1, float& y2, float& u1, float& u2,
                           float& v1, float& v2);
-// Raster of width x height pixels (each 1 or more); output units per pixel in x and y (above 0);
-// origin of the raster in output units.  Takes effect at the next kernelOpenDevice; without it a
-// PNG is 1000 pixels wide at the picture space's aspect ratio.  Values out of range are ignored.
+// Raster of width x height pixels (each 1 to 16384); output units per pixel in x and y (above
+// 0); origin of the raster in output units.  The size takes effect at the next kernelOpenDevice,
+// the scale and origin at once (on a device already open, too).  Without it a PNG is 1000
+// pixels wide (a PDF or SVG page 1000 points) at the picture space's aspect ratio.  Values out
+// of range are ignored.
 void kernelSetRasterOutput(const int& width, const int& height, const float& xUnitsPerPixel,
                            const float& yUnitsPerPixel, const float& xOrigin, const float& yOrigin);
 
@@ -142,6 +151,7 @@ void kernelReportError(const int& number);
 // kernelOpen or kernelClose.  An unknown library reads 0; setting one is ignored.
 void kernelEnquireLibraryOpen(const int& library, int& status);
 void kernelSetLibraryOpen(const int& library, const int& state);
+// Platform settings; an unknown code reads 0.
 int kernelEnquireIntegerSetting(const int& code);  // 4: largest integer; 22, 23: console routing
 float kernelEnquireRealSetting(const int& code);   // 2: largest real; 3: smallest normal real
 // Platform settings kept and read back without a visible effect: block 91 (six reals; the
@@ -174,7 +184,7 @@ void kernelDrawPolyline(const float* x, const float* y, const int& n);
 void kernelEnquirePenPosition(float& x, float& y, float& unused);
 // From the current point around the centre (cx, cy) to the point of the same circle in the
 // direction of (px, py); direction 1 anticlockwise, any other clockwise.  An end in the start's
-// direction draws the full circle; a start on the centre draws nothing.
+// direction (or on the centre) draws the full circle; a start on the centre draws nothing.
 void kernelDrawArc(const float& cx, const float& cy, const float& px, const float& py,
                    const int& direction);
 // Colour number (palette above); the pen stays.
@@ -211,8 +221,11 @@ void kernelEnquireCurveEnds(float& tx0, float& ty0, float& tx1, float& ty1, floa
                             float& xa, float& ya);
 // Smooth curves through n points (at least 2), starting at their own first point and leaving the
 // current point at the last: kernelDrawCurve a parametric curve, kernelDrawSpline a cubic spline
-// in x, kernelDrawAkimaCurve an Akima curve.
-// Conditions: -1 neighbour point from the curve ends, 0 free, 1 tangent from the curve ends.
+// in x, kernelDrawAkimaCurve an Akima curve (the last two parametric, like the first, where x
+// is not strictly increasing or strictly decreasing).  Non-finite points and a point equal to
+// the one before are left out.
+// Conditions: -1 neighbour point from the curve ends, 1 tangent from the curve ends, 0 (or any
+// other value) free.
 void kernelDrawCurve(const float* x, const float* y, const int& n, const int& startCondition,
                      const int& endCondition);
 void kernelDrawSpline(const float* x, const float* y, const int& n, const int& startCondition,
@@ -225,8 +238,8 @@ void kernelDrawAkimaCurve(const float* x, const float* y, const int& n, const in
 void kernelDrawMarker(const int& symbol);
 // Style 0 solid, -1 outline, 1..8 hatches; pen 0 the current colour (for the background
 // colour 0 see the fill pen above).  The polygon is the current point followed by the n points
-// read from x and y.  A boundary of fewer than three corners (points that differ from the one
-// before) is neither filled nor outlined.
+// read from x and y; fills leave the current point where it is.  A boundary of fewer than
+// three corners (points that differ from the one before) is neither filled nor outlined.
 void kernelFillPolygon(const int& style, const int& pen, const int& reserved, const float* x,
                        const float* y, const int& n);
 // `count` boundaries of counts[i] points each (a negative count as 0), read one after another
@@ -242,14 +255,16 @@ void kernelFillBox(const int& style, const int& pen, const float& x1, const floa
 // Text is laid out on the character cell: every character one character width wide, a line one
 // character height tall above its baseline, lines twice the character height apart.  In a text,
 // the control character (`*` at start) followed by `.` ends the text, by itself gives one
-// literal control character, and by `N` starts a new line.
+// literal control character, and by `N` (or `n`) starts a new line; followed by anything else
+// it is drawn as it stands.
 // The text position is the current point (unused is written 0).
 void kernelSetTextPosition(const float& x, const float& y);
 void kernelEnquireTextPosition(float& x, float& y, float& unused);
 // Draws the text at the current point, its baseline there, justified and turned by the angle
 // in force; the current point ends after the last character.
 void kernelDrawText(const char* text, int length);
-// Draws the number as kernelFormatReal / kernelFormatInteger write it (trailing blanks dropped).
+// Draws the number as kernelFormatReal / kernelFormatInteger write it into a text of |width|
+// characters, at most 256 (64 for width 0), trailing blanks dropped.
 void kernelDrawRealNumber(const float& value, const int& width, const int& decimals);
 void kernelDrawIntegerNumber(const int& value, const int& width);
 // Extent of the text measured at angle 0: e1 the width of the widest line, e2 the number of
@@ -260,9 +275,11 @@ void kernelEnquireTextExtent(const char* text, int length, float& e1, float& e2,
 // The length without trailing blanks (0 for a blank text).
 int kernelUsedLength(const char* text, int length);
 void kernelEnquireUsedLength(const char* text, int length, int& used);
-// Fixed notation with `decimals` decimals (0 keeps the point: "12."); a value that does not fit
-// fills the field with `*`.
-// Width w > 0 right-justified in w columns, w < 0 left-justified in |w|, w = 0 shortest.
+// Fixed notation with `decimals` decimals (0 keeps the point: "12."; below 0 taken as 0, above
+// 40 as 40); a value that does not fit, or is not finite, fills the field with `*`.
+// Width w > 0 right-justified in w columns, w < 0 left-justified in |w|, w = 0 shortest (a
+// shortest form longer than the text fills the whole text with `*`).  A field wider than the
+// text is cut to the text's length.
 void kernelFormatReal(const float& value, const int& width, const int& decimals, char* text,
                       int length);
 void kernelFormatInteger(const int& value, const int& width, char* text, int length);
@@ -276,21 +293,25 @@ void kernelEnquireControlChar(char* text, int length);
 // The fifth value is text setting 196.
 void kernelEnquireTextAttributes(int& mode, float& width, float& height, int& font, int& fifth,
                                  float& angle);
-// Text mode (0 or 1; both draw alike) and font number (with its flag) are kept and read back but
-// do not change how text looks.
+// Text mode (0 or 1; both draw alike) and font number are kept and read back (the font's flag is
+// kept only) but do not change how text looks.
 void kernelSetTextMode(const int& mode);
-// Character width and height in picture-space units (default 10 by 10; non-finite ignored).
+// Character width and height in picture-space units (default 10 by 10; non-finite ignored).  With
+// a width or height of 0 or below no glyphs are drawn; the current point still moves as the
+// width says.
 void kernelSetCharSize(const float& width, const float& height);
 // Text angle in degrees, anticlockwise from the x axis (default 0; non-finite ignored).
 void kernelSetCharAngle(const float& degrees);
 void kernelSetFont(const int& font, const int& flag);
-// Justification about the text position: -1 left (the default), 0 centred, 1 right.
+// Justification about the text position: -1 left (the default), 0 centred, 1 right (any value
+// below 0 as -1, above 0 as 1; the enquiry reads back the value as set).
 void kernelSetTextJustification(const int& justification);
 void kernelEnquireTextJustification(int& justification);
 
 // ---- Extension of the stand-in ---------------------------------------------------------------
 // Output file for programs that run without the widget toolkit; the extension picks the device:
-// .png, .pdf, .svg or .trace.  Takes effect at the next kernelOpenDevice.
+// .png, .pdf, .svg or .trace, in any case (trailing blanks of the name are dropped).  Takes
+// effect at the next kernelOpenDevice, and stays chosen for every later one.
 void kernelSelectOutput(const char* name, int length);
 
 namespace tarv {
@@ -306,7 +327,8 @@ struct ErrorRecord {
 // spaces, and for operations with outputs ` -> ` and the output values in argument order
 // (in/out arguments on both sides; a function's result after `->`).  Integers print as %d,
 // reals as %.6g, a text in double quotes cut to its length (output texts without trailing
-// blanks), an array as [v1 v2 ...] with as many elements as its count says:
+// blanks; bytes below 32 as `?`), an array as [v1 v2 ...] with as many elements as its count
+// says:
 //     kernelMovePen 100 200
 //     kernelEnquirePictureSpace 1 4 -> 0 [0 1000 0 750]
 //     kernelUsedLength "ab  " -> 2
@@ -331,7 +353,7 @@ void setErrorEcho(bool on);  // echo reported errors to stderr (default on)
 constexpr int kErrorUnknownOutputKind = 101;  // selected output's extension names no device
 constexpr int kErrorOutputNotCreated = 102;   // output file cannot be created (no folder, no right)
 constexpr int kErrorOutputNotWritten = 103;   // writing the picture into its output file failed
-constexpr int kErrorNoDevice = 104;           // drawing with no device, linked target or call log
+constexpr int kErrorNoDevice = 104;  // drawing after kernelOpen with no device, target or call log
 
 // Put every kernel state value back to its start value (not the library-open flags, unless
 // asked), and close any open device.  For tests.

@@ -2,7 +2,9 @@
 //
 // A message becomes one text line that goes either to the console window (a list, one line
 // per message) or to the error log file beside the program, as the two values registered by
-// the host decide; a severe message also raises a message box.  Every argument is passed by
+// the host decide; a severe message also raises a message box.  Without a display (or in a run
+// scripted through TPANEL_SCRIPT) the console window is kept in memory, and each of its lines
+// and each message box is written to standard error instead.  Every argument is passed by
 // pointer and stays owned by the caller: the console copies what it keeps.
 //
 // Texts cross as IntCharString: an array of 32-bit integers, one character code each (only
@@ -24,11 +26,12 @@ extern "C" {
 
 // Stores the two routing values a and b (one value read from each; both 0 until the first call,
 // which sends lines to the console window).  Lines go to the console window when a = b or
-// b <= 2 (b = 1: the window starts minimised, b = 2: hidden, otherwise shown), and to the
-// error log file otherwise.  The error log is the program's path with its extension replaced by
-// ".ERR"; the first line of a process starts it afresh under a dated header, and every line is
-// written at once.  A line that cannot be logged goes to standard error.  The console reports no
-// numbered errors.
+// b <= 2, and to the error log file otherwise.  The window is made by the first line it shows
+// (again after destroyconsole_), minimised when b is 1 then, hidden when b is 2, else shown; a
+// window already made keeps its state.  The error log is the program's path with its extension
+// replaced by ".ERR" (appended when it has none); the first line of a process starts it afresh
+// under a dated header, and every line is written at once.  A line that cannot be logged goes to
+// standard error.  The console reports no numbered errors.
 void registerconsole_(const int* a, const int* b);
 
 // One message: the line is the text alone when the title holds "XXXXXX", else the title,

@@ -40,7 +40,7 @@ void DrawTitle();
 
 // ---- registered defaults for the widgets that follow -------------------------------------------
 // The size in cells every widget made from now on starts with (a negative size as 0); the
-// enquiry reads it back.  RegMaximum is kept; it limits nothing.
+// enquiry reads back the values as given.  RegMaximum is kept; it limits nothing.
 void RegMinimum(int columns, int rows);
 void GetMinimum(int& columns, int& rows);
 void RegMaximum(int columns, int rows);
@@ -66,9 +66,11 @@ void RegIconSize(int size);
 // The title style of the windows that follow; GetTitleType reads it back.
 void RegTitleType(int type);
 int GetTitleType();
-void RegTitleString(const char* text, int length);  // the title of the next window
-void RemoveTitle();                                 // ends the title registration
-void RegisterTARV(const char* text, int length);    // couples the graphics kernel; reads no text
+// The title (trailing blanks dropped) of every window made until RemoveTitle ends the
+// registration (or another title replaces it).
+void RegTitleString(const char* text, int length);
+void RemoveTitle();
+void RegisterTARV(const char* text, int length);  // couples the graphics kernel; reads no text
 // Screen grid: columns, rows, and the cell width and height in pixels.
 void GetGridArea(int& columns, int& rows, int& cellWidth, int& cellHeight);
 
@@ -80,7 +82,7 @@ int IGetWidgetType(int id);
 // widget (a later call does nothing).  a and b are not used.
 void OpenMaster(int a, int b);
 // The value IWinAction answers when widget id is chosen (a menu item, a button; for the master
-// window: when it is resized).  An unknown id is ignored.
+// window: when it is resized); 0 for a widget given none.  An unknown id is ignored.
 void SetCallBack(int id, int value);
 // Keys are character codes of a letter or digit (0 or another code: none).  A key marks the first
 // letter of the label that matches it as the mnemonic; on a menu item it is also the accelerator,
@@ -119,8 +121,9 @@ void AddButton(int parent, int key, const char* text, int length, int column, in
 // title to text (length characters; blank for an unknown identifier) and, for part 1 and a
 // known widget, min(infoBytes / 4, 4) values of info (none when infoBytes is below 4 or info is
 // null).  SetWidgetInfo, for a known widget, reads length characters of the title (the title
-// stays when text is null or length below 1) and, for part 1, exactly 4 values of info, none
-// (the geometry stays) when infoBytes is below 16 or info is null.
+// stays when text is null or length below 1; trailing blanks dropped) and, for part 1, exactly 4
+// values of info (a place below 0 taken as 0, a size below 1 as 1), none (the geometry stays)
+// when infoBytes is below 16 or info is null.
 void GetWidgetInfo(int id, char* text, int length, int* info, int infoBytes, int& kind, int part);
 void SetWidgetInfo(int id, const char* text, int length, int* info, int infoBytes, int& kind,
                    int part);
@@ -131,7 +134,9 @@ void SetWidgetInfo(int id, const char* text, int length, int* info, int infoByte
 // through SetWidgetInfo gives it a new, blank bitmap.
 void GraphicsFrame(int parent, int column, int row, int& frame);
 // After RegisterTARV: the kernel draws into this frame's bitmap from now on (an unknown frame is
-// ignored).
+// ignored).  The kernel's drawing is all on the bitmap only after kernelFlushOutput (lines it
+// still holds, large fills its own threads are still making), which also has the frame shown
+// again: call it before a snapshot or a redraw reads the bitmap.
 void GetBitmap(int frame);
 // The bitmap's size in pixels (0 and 0 for an unknown frame).
 void GetBitmapSize(int frame, int& pixelWidth, int& pixelHeight);
@@ -139,11 +144,13 @@ void GetBitmapSize(int frame, int& pixelWidth, int& pixelHeight);
 // for an unknown frame).
 void SetFrameScale(int frame, float width, float height, float xOrigin, float yOrigin);
 void GetFrameScale(int frame, float& width, float& height, float& xOrigin, float& yOrigin);
-// red, green, blue 0..255 (clamped); other pens are ignored.
+// red, green, blue 0..255 (clamped); other pens are ignored.  The new background paints the
+// bitmaps made or cleared from then on; the kernel's colour 0 stays white.
 void ChangePen(int pen, int red, int green, int blue);  // pen 0 is the frame background
 // Paints the frame's bitmap in the background colour.
 void ClearFrame(int frame);
-// Shows what the kernel drew on screen now (the window mode; nothing in a scripted run).
+// Shows the frames on screen as their bitmaps stand (the window mode; nothing in a scripted
+// run); it does not bring the kernel's drawing up to date (kernelFlushOutput does).
 void UpdateFrame();
 // The value IWinAction answers when the frame must be shown again; the frame keeps its picture,
 // so the program need not redraw.
@@ -157,27 +164,34 @@ void WindowRemove(int id);          // takes a window off the screen (it can be 
 // the widget, out[3] the event value, the others 0; nothing when out is null).  -1 when the
 // master window is closed or the script has ended.
 void IWinAction(int& value, int* out);
-// File choice: name (nameLength characters) and directory (dirLength characters) are read and
-// written in place, blank padded; the filter's filterLength characters are read.  A blank name
-// means cancel (then only the name is written).  The directory returned is absolute; a choice
-// longer than either field counts as a cancel.
+// File choice (flag is not used): name (nameLength characters) and directory (dirLength
+// characters) are read and written in place, blank padded; the filter's filterLength
+// characters are read.  A blank name means cancel (then only the name is written).  The
+// directory returned is absolute; a choice longer than either field counts as a cancel.
 void OpenBrowse(int& flag, char* name, int nameLength, char* dir, int dirLength, const char* filter,
                 int filterLength);
 // A message box with the title and text (trailing blanks dropped) that waits for OK; in a
 // scripted run one transcript entry and a line on standard error.  type is not used.
 void ErrorBox(const char* title, int titleLength, const char* text, int textLength, int type);
-// Mode 0 (or -1) starts a page: status 1, the page in pixels and in page units (millimetres).
-// Mode 1 ends the job and writes the page.  Other modes do nothing and give status 0.
+// Mode 0 (or -1) starts a page: status 1, the page in pixels and in page units (millimetres);
+// status 0 and zeros when the job is declined (or the script has no answer), its file cannot
+// be made, or a job is open already.  Mode 1 ends the job and writes the page: status 1 and the
+// page size, or 0 and zeros when no job was open or the page could not be written.  Other
+// modes do nothing and give status 0 and zeros.
 void PrintJob(int mode, int& status, int& pagePixelWidth, int& pagePixelHeight, float& pageWidth,
               float& pageHeight);
 
 // ---- scripted runs -----------------------------------------------------------------------------
-// TPANEL_SCRIPT names a file of lines, `#` starting a comment:
+// TPANEL_SCRIPT names a file of lines, `#` starting a comment (at the start of a line or after
+// a blank):
 //   menu TITLE/ITEM        the item's callback value        button LABEL   a shown button's value
-//   resize COLUMNS ROWS    the master's new size; its value exit           -1
+//   resize COLUMNS ROWS    the master's new size (1..400); its value     exit  -1
 //   browse PATH            answer of the next file choice   browse         cancels it
 //   print ok | print fail  status of the next print job     print-to FILE.pdf  where that job goes
-//   snapshot FILE.png      writes the graphics frame's bitmap
+//   snapshot FILE.png      writes the first graphics frame's bitmap as it stands
+// A print job with no print-to before its answer goes to print-N.pdf, N counting the print
+// lines.  A file choice or a print job with no answer left in the script is cancelled or fails
+// (said on standard error).
 // Relative paths are taken from the directory the program started in.  The end of the script
 // is -1.  A line that cannot be used is reported on standard error with its number and skipped.
 

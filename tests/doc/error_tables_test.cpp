@@ -4,10 +4,12 @@
 // the row's kind (error or warning) agrees with the number's sign.  Where a public header and a
 // row both name the value a warning puts in place, they name the same one.  The graph library's
 // table is also held against its header: the numbers the header names, the errors after which a
-// routine goes on, and the coordinate both name for a value with no logarithm.
+// routine goes on, and the coordinate both name for a value with no logarithm.  The kernel's
+// table of diagnostics is held against the messages its sources give.
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <regex>
@@ -215,6 +217,38 @@ TEST(ErrorTables, GraphErrorsThatGoOnAgreeWithTheKeyAndTheHeader)
         EXPECT_GT(named, 0) << place << " names no coordinate";
     }
     for (const std::string& fault : faults) ADD_FAILURE() << fault;
+}
+
+// The kernel's diagnostics table: every message the kernel's sources give kernelDiagnostic has
+// its row (operation and message), and every row a message the sources give.  A message given
+// for whatever operation passes it on is the row of "any operation taking a count".
+TEST(ErrorTables, KernelDiagnosticsAgreeWithTheirTable)
+{
+    const std::string anyOperation = "any operation taking a count";
+    std::set<std::pair<std::string, std::string>> given;
+    const std::regex call(R"re(kernelDiagnostic\(\s*("(\w+)"|operation),\s*"([^"]+)"\))re");
+    for (const auto& file :
+         std::filesystem::directory_iterator(std::string(TARV_SOURCE_DIR) + "/kernel")) {
+        if (file.path().extension() != ".cpp") continue;
+        const std::string text = readFile(file.path().string());
+        for (std::sregex_iterator m(text.begin(), text.end(), call), end; m != end; ++m)
+            given.insert({(*m)[2].matched ? (*m)[2].str() : anyOperation, (*m)[3].str()});
+    }
+    ASSERT_GE(given.size(), 5u) << "the kernel's diagnostics were not read";
+    std::set<std::pair<std::string, std::string>> rows;
+    std::istringstream table(readFile(std::string(TARV_SOURCE_DIR) + "/doc/errors-tarvcore.md"));
+    const std::regex row(R"re(^\| `?([^|`]+?)`? \| `([^`]+)` \|[^|]+\|$)re");
+    for (std::string line; std::getline(table, line);) {
+        std::smatch m;
+        if (std::regex_match(line, m, row)) rows.insert({m[1].str(), m[2].str()});
+    }
+    for (const auto& [operation, message] : given)
+        if (!rows.count({operation, message}))
+            ADD_FAILURE() << operation << ": \"" << message << "\" has no row";
+    for (const auto& [operation, message] : rows)
+        if (!given.count({operation, message}))
+            ADD_FAILURE() << "the row " << operation << ": \"" << message
+                          << "\" names no diagnostic of the kernel";
 }
 
 }  // namespace
