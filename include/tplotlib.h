@@ -291,8 +291,11 @@ void GRAPH(const float* x, const float* y, const int& n, const int& type, const 
 // Population graph on the current axes: class i spans ends[i] - width to ends[i] along the
 // value axis (data units) and is drawn symmetrically about `centre` on the category axis
 // (the axis of scaling type 5) with half-width values[i] x one category interval / divisor
-// (a divisor of about 0 counts as 1); touching classes form one outline, classes of value
-// 0 or below none.  n values read from each of ends and values.
+// (a divisor of about 0 counts as 1).  The two sides of a class run straight from the
+// half-width of the class before it (0 for the first of a run of classes above 0) at its low
+// end to its own half-width at ends[i], and the last class of a run closes to a point on the
+// centre at ends[i] + width; a class of value 0 or below draws nothing and ends the run.  n
+// values read from each of ends and values.
 // Numbers: 501 n below 1; -503 not exactly one axis of type 5: x is the category axis; 502.
 void GRAPOP(const float& width, const float& centre, const float* ends, const float* values,
             const int& n, const float& divisor);
@@ -371,13 +374,15 @@ void REFLIN(const char* caption, int length, const float& value, const int& posi
 // Area between a data set and a base line at value `base`: a vertical line at x = base
 // (direction 1 or less) or a horizontal one at y = base (2 or more), held within its axis.
 // Fill code: the kernel's fill style (see tarvcore.h), -1 the outline only, below -1 nothing;
-// pen: the kernel pen of the fill or outline.  Missing values are not left out.
+// pen: the kernel pen of the fill or outline (an outline leaves the kernel's pen set to it).
+// Missing values are not left out.
 // n values read from each of x and y (none when n is below 1, or the fill code is below -1).
 // Numbers: 515 n below 1; -508 a negative pen: its absolute value.
 void GRAFIL(const float* x, const float* y, const int& n, const float& base, const int& axis,
             const int& fillCode, const int& pen);
 // Band between two data sets of nA and nB points (at least 2 each), fill code and pen as for
-// GRAFIL; the outline is the two data lines and the two end edges.  nA values read from each
+// GRAFIL (an outline too leaves the pen set); the outline is the two data lines and the two
+// end edges.  nA values read from each
 // of xA and yA and nB from each of xB and yB (none when either count is below 2 or the fill
 // code is below -1).  Numbers: 515 a count below 2; -508 a negative pen.
 void GRAFI2(const float* xA, const float* yA, const int& nA, const float* xB, const float* yB,
