@@ -191,9 +191,12 @@ void AXSENQ(int& type, int& count, float& minimum, float& maximum, const int& ax
 // characters read (count texts of `length` characters each), none when count or length is 0
 // or below, labels is null or side is 0 (then nothing is drawn).
 void AXISTR(const char* labels, int length, const int& count, const int& side, const int& axis);
-// Label texts at every tick that has room for them (every s-th tick so that the widest fits),
-// at picture coordinate `position` across the axis; orientation 1 or -1 the x axis, other
-// values the y axis, the sign the side (negative: below the position / left of it).
+// Label texts at the ticks of an axis, text i at tick i (used again from the first when there
+// are more ticks than texts), drawn only at every s-th tick from the first, s the fewest tick
+// spacings the widest label (on the y axis the label of most lines) needs: the texts of the
+// ticks between are left out.  At picture coordinate `position` across the axis; orientation
+// 1 or -1 the x axis (labels centred on their ticks), other values the y axis (the last line's
+// baseline at the tick), the sign the side (negative: below the position / left of it).
 // labels: count * length characters read as for AXISTR.
 void AXLSTR(const char* labels, int length, const int& count, const float& position,
             const int& orientation);
@@ -318,8 +321,10 @@ void GRFMOD(const int& mode);
 // enquiry.
 void GRDSYM(const int& marker);
 void GRDSYQ(int& marker);
-// Graph title in the plot area (trailing blanks not drawn): horizontal -1 left, 1 right, else
-// centred; vertical 0 middle, 1 bottom, else 1.5 character heights below the top.
+// Graph title in the plot area (trailing blanks not drawn): horizontal -1 starting 5 % of the
+// area's width in from the left, 1 ending 5 % in from the right, else centred; vertical 0
+// middle, 1 bottom (0.2 character heights above it), else the first baseline 1.5 character
+// heights below the top.
 // Numbers: 540 the text is blank.
 void GRFTTL(const char* text, int length, const int& horizontal, const int& vertical);
 
