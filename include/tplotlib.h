@@ -166,7 +166,8 @@ void AXIANN(const int& decimals, const int& digits, const int& style, const int&
 // a7 / a8 justification across / along the baseline, as a7 / a8 of VALATT (2: chosen by axis
 // and side: below the x axis -1, else 1; along, 0 on the x axis, the y axis's numbers ending
 // at the anchor on the left side and starting there on the right);
-// a9 1: characters made smaller when the labels do not fit the tick spacing.
+// a9 1: characters made smaller when the labels do not fit the tick spacing (only with a4 0
+// or above: a negative a4 leaves labels out instead).
 // Defaults 0, 0, 0, -1, 0, 0, 2, 2, 0.  Numbers: -545 a7 or a8 outside -1..2: 2.
 void AXIATT(const int& a1, const float& a2, const int& a3, const int& a4, const float& a5,
             const float& a6, const int& a7, const int& a8, const int& a9, const int& axis);
