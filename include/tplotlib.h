@@ -83,9 +83,9 @@ void AXIPOS(const int& type, const float& x, const float& y, const float& length
 // 5 `count` values from minimum to maximum at the centres of `count` cells (categories of bars
 // and histograms).  The axis becomes the current axis; the layout is worked out by the next
 // routine that draws on it.
-// Numbers: -518 type outside 1..5: 3 used; -519 count below 1 or above 1000000 (not type 4):
-// 9; -520 range too narrow for the kernel: widened about the minimum, or an end not finite:
-// the range 1 to 10; 513 / 514 a logarithmic x / y axis with an end not above 10 x tiny: that end
+// Numbers: -518 type outside 1..5: 3 used; -519 count below 1 or above 1000000 (not type 4): 9;
+// -520 range too narrow for the kernel: widened about the minimum, or an end not finite: the
+// range 1 to 10; 513 / 514 a logarithmic x / y axis with an end not above 10 x tiny: that end
 // replaced by 1 / the other end when that is 1 or more, else the minimum by 100 x tiny, the
 // maximum by 1000 x tiny.
 void AXISCA(const int& type, const int& count, const float& minimum, const float& maximum,
@@ -131,12 +131,12 @@ void AXIDRA(const int& ticks, const int& annotation, const int& axis);
 // (out of it on all four sides when either axis has scaling type 5).
 // Numbers: -520 and -525 for each axis, as for AXIDRA.
 void GRID(const int& style, const int& xOption, const int& yOption);
-// Title beside an axis: |axis| 1 or 0 the x axis, larger the y axis (written upward); the
-// sign of `axis` is the side: x axis positive: the last line's baseline at `position` (a
-// picture y), earlier lines above it; negative: the text hangs below `position`.  y axis positive:
-// the text stands left of the picture x `position`; negative: right of it.  Justification -1
-// at the start, 0 centred (also for other values), 1 at the end of the axis.  Trailing blanks
-// are not drawn; a blank text draws nothing.
+// Title beside an axis: |axis| 1 or 0 the x axis, larger the y axis (written upward); the sign
+// of `axis` is the side: x axis positive: the last line's baseline at `position` (a picture y),
+// earlier lines above it; negative: the text hangs below `position`.  y axis positive: the text
+// stands left of the picture x `position`; negative: right of it.  Justification -1 at the start,
+// 0 centred (also for other values), 1 at the end of the axis.  Trailing blanks are not drawn; a
+// blank text draws nothing.
 void AXNSTR(const char* text, int length, const float& position, const int& axis,
             const int& justification);
 
@@ -389,10 +389,10 @@ void REFLIN(const char* caption, int length, const float& value, const int& posi
 void GRAFIL(const float* x, const float* y, const int& n, const float& base, const int& axis,
             const int& fillCode, const int& pen);
 // Band between two data sets of nA and nB points (at least 2 each), fill code and pen as for
-// GRAFIL (an outline too leaves the pen set); the outline is the two data lines and the two
-// end edges.  nA values read from each
-// of xA and yA and nB from each of xB and yB (none when either count is below 2 or the fill
-// code is below -1).  Numbers: 515 a count below 2; -508 a negative pen.
+// GRAFIL (an outline too leaves the pen set); the outline is the two data lines and the two end
+// edges.  nA values read from each of xA and yA and nB from each of xB and yB (none when either
+// count is below 2 or the fill code is below -1).  Numbers: 515 a count below 2; -508 a negative
+// pen.
 void GRAFI2(const float* xA, const float* yA, const int& nA, const float* xB, const float* yB,
             const int& nB, const int& fillCode, const int& pen);
 // Error bars at the n points: ends at the value + e1 and the value - e2 (data units, signs
