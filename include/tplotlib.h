@@ -286,8 +286,10 @@ void VALMIS(const int& mode, const float& a, const float& b, const int& axis);
 // Whole graph from data: both axes placed by default and scaled from the data (GRASCA mode
 // applies) and drawn, then the data.  type 0 linear, 1 log x, 2 log y, -1 log-log (others 0);
 // line code |1| polyline, |2| smooth curve, |3| spline, 0 markers only (a code <= 0 adds
-// marker 8; others 1); axes 1 draws two axes through value 0 of the data, any other value a
-// frame with ticks and numbers (as GRID -2, 1, 1).  n values read from each of x and y.
+// marker 8; others 1); axes 1 draws two axes through value 0 of the data (at the start of a
+// range that does not hold 0) and leaves them placed there as AXIPOS type 0 does (until AXISET
+// or the next routine that places both axes by default), any other value a frame with ticks
+// and numbers (as GRID -2, 1, 1).  n values read from each of x and y.
 // Numbers: 515 n below 2, nothing drawn; 513 / 514 log x / y data not above 10 x tiny,
 // nothing drawn; those of AXISCA and GRID.
 void GRAPH(const float* x, const float* y, const int& n, const int& type, const int& lineCode,
