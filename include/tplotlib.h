@@ -230,14 +230,15 @@ void GRADAT(const float& value, char* text, int length);
 // count empty texts: error 557 for each and every value that of 1 January 1900.
 void DATCON(const char* texts, int length, const int& count, float* values);
 // Date scaling of an axis from the first to the last date: code 1 automatic unit (the shortest
-// whose dates have room), 2 ends moved out to unit boundaries, 3 whole units from the
-// first date; unit 1 ten years, 2 years, 3 months, 4 weeks, 5 days (the unit of codes 2 and
-// 3).  Equal dates give a range of 10 days (warnings -519 and -520).  Axis 1 is x, any larger
-// value y (unlike DATANN, where only 2 is y).  DATSCA reads length1 and length2 characters (a
-// null text as an empty one, as DATGRA does).  DATSCQ gives the code (0 for an axis without
-// date scaling), the unit asked for and, as texts laid out by the DATANN words of the same
-// axis, the ends of the axis range as laid out: exactly length1 and length2 characters
-// (nothing into a null text).
+// whose dates have room) and the ends moved out to its boundaries (a week axis keeps the first
+// date's weekday), 2 the ends moved out to boundaries of `unit` (weeks start on Monday), 3 whole
+// units from the first date; unit 1 ten years, 2 years, 3 months, 4 weeks, 5 days (the unit of
+// codes 2 and 3).  Equal dates give a range of 10 days (warnings -519 and -520).  Axis 1 is x, any
+// larger value y (unlike DATANN, where only 2 is y).  DATSCA reads length1 and length2 characters
+// (a null text as an empty one, as DATGRA does).  DATSCQ gives the code (0 for an axis without
+// date scaling), the unit asked for and, as texts laid out by the DATANN words of the same axis,
+// the ends of the axis range as laid out: exactly length1 and length2 characters (nothing into a
+// null text).
 // DATSCA numbers: -518 code outside 1..3: 1; -556 unit outside 1..5: 5; 557, -557 for the
 // texts; those of AXISCA for the range.
 void DATSCA(const int& code, const int& unit, const char* first, int length1, const char* last,
