@@ -116,9 +116,10 @@ void VECSET();
 // ticks 0 draws the line only; annotation 0 no numbers and no caption.  Ticks and numbers are
 // half a character long / one character away from the line.
 // Numbers: -520 the range is so narrow that the axis would be steeper than the kernel takes:
-// widened (a logarithmic one to a decade); -525 ticks closer than a thousandth of the
-// picture's larger side (grid markers: a two-hundredth) are stepped over, closer minor ticks
-// left out.
+// widened (a logarithmic one to a decade); -525 a row of more than 500 ticks (grid markers:
+// 100) closer than a thousandth of the plot area's larger side (grid markers: a two-hundredth):
+// ticks are stepped over so that those drawn stand that far apart; minor ticks that close are
+// all left out when they and the major ticks number more than 500.
 void AXIDRA(const int& ticks, const int& annotation, const int& axis);
 // Draws both axes as a frame about the plot: the rectangle from the start to the end of the x
 // and of the y axis.  style 0 the frame, with lines at value 0 of linear axes that hold it;
