@@ -114,7 +114,8 @@ void VECSET();
 // up, annotation > 0 numbers below, < 0 above; y axis: ticks > 0 right, < 0 left, annotation
 // > 0 numbers right, < 0 left.  |ticks| >= 2 adds minor ticks (never on a type 5 axis);
 // ticks 0 draws the line only; annotation 0 no numbers and no caption.  Ticks and numbers are
-// half a character long / one character away from the line.
+// half a character long / one character away from the line.  Numbers go to the first 400
+// ticks at most; the ticks beyond stay bare.
 // Numbers: -520 the range is so narrow that the axis would be steeper than the kernel takes:
 // widened (a logarithmic one to a decade); -525 a row of more than 500 ticks (grid markers:
 // 100) closer than a thousandth of the plot area's larger side (grid markers: a two-hundredth):
