@@ -356,8 +356,9 @@ void VATENQ(int& a1, int& a2, float& a3, float& a4, float& a5, float& a6, int& a
 // Labels of the data values on the current axes (tag 1, the number, tag 2), placed by VALATT:
 // selector 2 the y values, otherwise the x values.  The number has the decimals of that axis's
 // AXIANN (negative exactly, else at most that many) and is divided by 10^digits only when its
-// digits are below 40 (no power of ten is taken out under 40 or 41).  n values read from each
-// of x and y; missing values (VALMIS) get no label.
+// digits are below 40 (no power of ten is taken out under 40 or 41); a number that needs more
+// than 30 characters is written as 30 asterisks.  n values read from each of x and y; missing
+// values (VALMIS) get no label.
 // Numbers: 515 n below 1; -552 selector outside 1..2 (the x values are written).
 void GRAVAL(const float* x, const float* y, const int& n, const int& selector);
 
