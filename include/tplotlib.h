@@ -45,11 +45,12 @@
 // tarv::errorLog()) under the routine's name, "kpPlotGraph(GRAPH)" or the bare legacy name
 // where there is no long form.  The numbers below are those the user sees, 500 away from zero:
 // a positive number is an error (the routine draws or stores nothing more and returns, except
-// for 502, 513 and 514 where the comments say it goes on), a negative number a warning (the
-// routine goes on with the corrected value named).  Numbers any routine may report at its
-// entry: 510 a side of the plot area below 0.00001 (the area stands); -511 / -512 the default
-// x / y axis does not fit the plot area (less than 13 character widths across, or 10
-// character heights up): it is laid at 0.2 / 0.1 of the area with 0.7 / 0.8 of its size.
+// for 502, 510, 513, 514 and 557 where the comments say it goes on), a negative number a
+// warning (the routine goes on with the corrected value named).  Numbers any routine may
+// report at its entry: 510 a side of the plot area below 0.00001 (the area stands and the
+// routine goes on); -511 / -512 the default x / y axis does not fit the plot area (13
+// character widths or less across, or 10 character heights or less up): it starts 0.2 / 0.1
+// of the area in and is 0.7 / 0.8 of the area's width / height plus 1 picture unit long.
 // Numbers of any routine that maps data units onto the current axes: 513 / 514 an x / y value
 // not above 10 x the kernel's smallest normal real ("tiny"; in effect 0 or below) on a
 // logarithmic axis: reported each time, and the routine goes on with that coordinate at
@@ -68,23 +69,25 @@
 TARV_API_BEGIN
 
 // ---- Axis positions and scaling
-// Places an axis: (x, y) its start and length its length, in picture units.  Position type 0:
-// (x, y) is where value 0 lies when the axis range holds 0 (the axis start moves back by the
-// length of the part below 0), otherwise the start; any other type: always the start.  The
-// axis stops following the plot area (until AXISET) and becomes the current axis.
+// Places an axis: (x, y) its start and length its length, in picture units.  Position type 0
+// (and below): (x, y) is where value 0 lies when the axis range holds 0 (the axis start moves
+// back by the length of the part below 0), otherwise the start; type 1 and above: always the
+// start.  The axis stops following the plot area (until AXISET) and becomes the current axis.
 // Numbers: -517 length not above 1e-10 (or not finite): the old length stays.
 void AXIPOS(const int& type, const float& x, const float& y, const float& length, const int& axis);
 // Scales an axis from minimum to maximum (data units; minimum above maximum runs the axis
 // backwards).  type 1 linear, a nice step (1, 2 or 5 x a power of ten) near range / count,
 // the range widened outward to whole steps; 2 linear, exactly `count` nice steps covering the
-// range; 3 linear, exactly `count` equal intervals from minimum to maximum; 4 logarithmic,
-// widened to whole decades (count not read); 5 `count` values from minimum to maximum at the
-// centres of `count` cells (categories of bars and histograms).  The axis becomes the current
-// axis; the layout is worked out by the next routine that draws on it.
-// Numbers: -518 type outside 1..5: 3 used; -519 count below 1 (not type 4): 9; -520 range too
-// narrow for the kernel (or an end that is no number): widened about the minimum; 513 / 514 a
-// logarithmic x / y axis with an end not above 10 x tiny: that end replaced by 1 / the other
-// end when that is 1 or more, else the minimum by 100 x tiny, the maximum by 1000 x tiny.
+// range (but 2 for count 1 over a range on both sides of 0); 3 linear, exactly `count` equal
+// intervals from minimum to maximum; 4 logarithmic, widened to whole decades (count not read);
+// 5 `count` values from minimum to maximum at the centres of `count` cells (categories of bars
+// and histograms).  The axis becomes the current axis; the layout is worked out by the next
+// routine that draws on it.
+// Numbers: -518 type outside 1..5: 3 used; -519 count below 1 or above 1000000 (not type 4): 9;
+// -520 range too narrow for the kernel: widened about the minimum, or an end not finite: the
+// range 1 to 10; 513 / 514 a logarithmic x / y axis with an end not above 10 x tiny: that end
+// replaced by 1 / the other end when that is 1 or more, else the minimum by 100 x tiny, the
+// maximum by 1000 x tiny.
 void AXISCA(const int& type, const int& count, const float& minimum, const float& maximum,
             const int& axis);
 // Minor-tick measure of an axis: how many half characters the library may assume between two
@@ -111,11 +114,13 @@ void VECSET();
 // up, annotation > 0 numbers below, < 0 above; y axis: ticks > 0 right, < 0 left, annotation
 // > 0 numbers right, < 0 left.  |ticks| >= 2 adds minor ticks (never on a type 5 axis);
 // ticks 0 draws the line only; annotation 0 no numbers and no caption.  Ticks and numbers are
-// half a character long / one character away from the line.
+// half a character long / one character away from the line.  Numbers go to the first 400
+// ticks at most; the ticks beyond stay bare.
 // Numbers: -520 the range is so narrow that the axis would be steeper than the kernel takes:
-// widened (a logarithmic one to a decade); -525 ticks closer than a thousandth of the
-// picture's larger side (grid markers: a two-hundredth) are stepped over, closer minor ticks
-// left out.
+// widened (a logarithmic one to a decade); -525 a row of more than 500 ticks (grid markers:
+// 100) closer than a thousandth of the plot area's larger side (grid markers: a two-hundredth):
+// ticks are stepped over so that those drawn stand that far apart; minor ticks that close are
+// all left out when they and the major ticks number more than 500.
 void AXIDRA(const int& ticks, const int& annotation, const int& axis);
 // Draws both axes as a frame about the plot: the rectangle from the start to the end of the x
 // and of the y axis.  style 0 the frame, with lines at value 0 of linear axes that hold it;
@@ -123,35 +128,37 @@ void AXIDRA(const int& ticks, const int& annotation, const int& axis);
 // four sides and the value-0 lines; 3 grid lines across the frame at the ticks; 4 as 3 (a
 // negative -4 draws the minor lines at line width 0, the major ones again at the caller's
 // width); a negative style adds minor ticks or lines; |style| 5 or more acts as 1.  Options
-// for the numbers on the bottom (x) and left (y) sides: 1 numbers, 0 none, -1 a bare side;
-// other values 1.  The ticks point into the frame (out of it beside a type 5 axis).
+// for the numbers on the bottom (x) and left (y) sides: 1 numbers, 0 none, -1 no numbers and,
+// with styles 1 and 2, no ticks on that side; other values 1.  The ticks point into the frame
+// (out of it on all four sides when either axis has scaling type 5).
 // Numbers: -520 and -525 for each axis, as for AXIDRA.
 void GRID(const int& style, const int& xOption, const int& yOption);
-// Title beside an axis: |axis| 1 or 0 the x axis, larger the y axis (written upward); the
-// sign of `axis` is the side: x axis positive: the baseline at `position` (a picture y),
-// further lines stacked above; negative: the text hangs below `position`.  y axis positive:
-// the text stands left of the picture x `position`; negative: right of it.  Justification -1
-// at the start, 0 centred (also for other values), 1 at the end of the axis.  Trailing blanks
-// are not drawn; a blank text draws nothing.
+// Title beside an axis: |axis| 1 or 0 the x axis, larger the y axis (written upward); the sign
+// of `axis` is the side: x axis positive: the last line's baseline at `position` (a picture y),
+// earlier lines above it; negative: the text hangs below `position`.  y axis positive: the text
+// stands left of the picture x `position`; negative: right of it.  Justification -1 at the start,
+// 0 centred (also for other values), 1 at the end of the axis.  Trailing blanks are not drawn; a
+// blank text draws nothing.
 void AXNSTR(const char* text, int length, const float& position, const int& axis,
             const int& justification);
 
 // ---- Annotation
 // Numbers of an axis (axis 2 or more: y, else x).  decimals: negative exactly that many, 0..9
-// at most that many (as few as show the step); digits: 40 a power of ten is taken out only
-// when it lies outside -2..2, 41 only in multiples of 3, any other value w always 10^w
-// (|w| above 15: 40, or 41 with style 3 or 4); caption style of that power of ten: 0 none,
-// 1 x10 and the raised exponent, 2 the factor in digits, 3 a word (Thousand, Million ...),
-// 4 a unit prefix (kilo-, mega- ...).  Defaults 2, 40, 1.  The numbers of a logarithmic axis
-// read no decimals: with digits 0 or beyond +-15 (the default 40 among them) each decade 10^e
-// is written as its exponent e (-3, 0, 2) under the caption Log10 (no caption with style 0);
-// with digits d of 1..15 (sign dropped) 10^e is written in full for |e| below d (0.001, 100)
-// and as 1E<e> from |e| = d on, with no caption.  So AXIANN(0, 15, 1, axis) writes every
-// decade from 10^-14 to 10^14 in full.  Any digits below 40 also divide the value labels on
-// that axis (GRAVAL, the chart value routines) by 10^digits, on a logarithmic axis too
-// (digits 15: a label of 250 reads 0).
-// Numbers: -507 decimals outside -9..9: 2; -509 style outside 0..4, or 3 / 4 while the power
-// is not a multiple of 3: style 1 (no warning with digits 41).
+// at most that many (as few as show the step); digits: w of -15..15 always takes 10^w out of
+// the numbers; any other value is stored as 40 (a power of ten taken out only when it lies
+// outside -2..2), or with style 3 or 4 as 41 (only in multiples of 3, and the style turns to
+// 1 without a warning); caption style of that power of ten: 0 none, 1 x10 and the raised
+// exponent, 2 the factor in digits, 3 a word (Thousand, Million ...), 4 a unit prefix (kilo-,
+// mega- ...), 3 and 4 only with digits a multiple of 3 of -15..15.  Defaults 2, 40, 1.  The
+// numbers of a logarithmic axis read no decimals: with digits 0 or beyond +-15 (the default 40
+// among them) each decade 10^e is written as its exponent e (-3, 0, 2) under the caption
+// Log10 (no caption with style 0); with digits d of 1..15 (sign dropped) 10^e is written in
+// full for |e| below d (0.001, 100) and as 1E<e> from |e| = d on, with no caption.  So
+// AXIANN(0, 15, 1, axis) writes every decade from 10^-14 to 10^14 in full.  Any digits below
+// 40 also divide the value labels on that axis (GRAVAL, the chart value routines) by
+// 10^digits, on a logarithmic axis too (digits 15: a label of 250 reads 0).
+// Numbers: -507 decimals outside -9..9: 2; -509 style outside 0..4, or 3 / 4 with digits of
+// -15..15 not a multiple of 3: style 1.
 void AXIANN(const int& decimals, const int& digits, const int& style, const int& axis);
 // Placement of the numbers and labels of an axis.  a1 1: numbers, labels and caption at
 // picture coordinate a2 across the axis (a y for the x axis, an x for the y axis), any other
@@ -161,7 +168,8 @@ void AXIANN(const int& decimals, const int& digits, const int& style, const int&
 // a7 / a8 justification across / along the baseline, as a7 / a8 of VALATT (2: chosen by axis
 // and side: below the x axis -1, else 1; along, 0 on the x axis, the y axis's numbers ending
 // at the anchor on the left side and starting there on the right);
-// a9 1: characters made smaller when the labels do not fit the tick spacing.
+// a9 1: characters made smaller when the labels do not fit the tick spacing (only with a4 0
+// or above: a negative a4 leaves labels out instead).
 // Defaults 0, 0, 0, -1, 0, 0, 2, 2, 0.  Numbers: -545 a7 or a8 outside -1..2: 2.
 void AXIATT(const int& a1, const float& a2, const int& a3, const int& a4, const float& a5,
             const float& a6, const int& a7, const int& a8, const int& a9, const int& axis);
@@ -177,8 +185,8 @@ void AXNENQ(int& decimals, int& digits, int& labelWidth, int& style, const int& 
 void AXPENQ(int& type, float& x, float& y, float& length, const int& axis);
 // Scaling type, interval count and range of an axis as laid out now (both axes are laid out
 // first): the range widened to whole steps; a type 5 axis gives one interval less than its
-// cell count and the range half a step wider at each end; a date axis gives the negated
-// date scaling code.
+// cell count and its minimum - 0.5 and maximum + 0.5 (0.5 whatever the step between cells);
+// a date axis gives the negated date scaling code.
 void AXSENQ(int& type, int& count, float& minimum, float& maximum, const int& axis);
 // Label texts at the ticks of an axis, the first label at the first tick (the texts used
 // again from the first when there are more ticks than texts), on the side of `side`'s sign
@@ -186,9 +194,12 @@ void AXSENQ(int& type, int& count, float& minimum, float& maximum, const int& ax
 // characters read (count texts of `length` characters each), none when count or length is 0
 // or below, labels is null or side is 0 (then nothing is drawn).
 void AXISTR(const char* labels, int length, const int& count, const int& side, const int& axis);
-// Label texts at every tick that has room for them (every s-th tick so that the widest fits),
-// at picture coordinate `position` across the axis; orientation 1 or -1 the x axis, other
-// values the y axis, the sign the side (negative: below the position / left of it).
+// Label texts at the ticks of an axis, text i at tick i (used again from the first when there
+// are more ticks than texts), drawn only at every s-th tick from the first, s the fewest tick
+// spacings the widest label (on the y axis the label of most lines) needs: the texts of the
+// ticks between are left out.  At picture coordinate `position` across the axis; orientation
+// 1 or -1 the x axis (labels centred on their ticks), other values the y axis (the last line's
+// baseline at the tick), the sign the side (negative: below the position / left of it).
 // labels: count * length characters read as for AXISTR.
 void AXLSTR(const char* labels, int length, const int& count, const float& position,
             const int& orientation);
@@ -202,9 +213,11 @@ void AXLSTR(const char* labels, int length, const int& count, const float& posit
 // default to code 1 and "/".  DATFOR reads only the first character of each separator (none,
 // leaving the separator as it was, when its length is below 1 or it is null); DATFOQ writes
 // only that first character (nothing when the length is below 1 or the text is null) and
-// leaves the rest of the text alone.  Numbers of every routine that reads a date text: 557 a
-// text that names no date (the value is that of year 1900); -557 its day or month out of
-// range (the fields stay as read).  DATFOR: -555 an order code outside 1..3: 1.
+// leaves the rest of the text alone.  Numbers of every routine that reads a date text (it goes
+// on with the value named): 557 a text that does not read as three such fields (the value of
+// 1 January 1900) or a date before day 1 (the value 0); -557 its day or month out of range
+// (the fields are used as read and run over: 32/13/2000 is 1 February 2001).  DATFOR: -555 an
+// order code outside 1..3: 1.
 void DATFOR(const int& order1, const char* separator1, int length1, const int& order2,
             const char* separator2, int length2);
 void DATFOQ(int& order1, char* separator1, int length1, int& order2, char* separator2, int length2);
@@ -219,13 +232,15 @@ void GRADAT(const float& value, char* text, int length);
 // count empty texts: error 557 for each and every value that of 1 January 1900.
 void DATCON(const char* texts, int length, const int& count, float* values);
 // Date scaling of an axis from the first to the last date: code 1 automatic unit (the shortest
-// whose dates have room), 2 ends moved out to unit boundaries, 3 whole units from the
-// first date; unit 1 ten years, 2 years, 3 months, 4 weeks, 5 days (the unit of codes 2 and
-// 3).  Equal dates give a range of 10 days.  Axis 1 is x, any larger value y (unlike DATANN,
-// where only 2 is y).  DATSCA reads length1 and length2 characters (a null text as an empty
-// one, as DATGRA does).  DATSCQ gives the code (0 for an axis without date scaling), the unit
-// asked for and, as texts laid out by the DATANN words of the same axis, the ends of the axis
-// range as laid out: exactly length1 and length2 characters (nothing into a null text).
+// whose dates have room) and the ends moved out to its boundaries (a week axis keeps the first
+// date's weekday), 2 the ends moved out to boundaries of `unit` (weeks start on Monday), 3 whole
+// units from the first date; unit 1 ten years, 2 years, 3 months, 4 weeks, 5 days (the unit of
+// codes 2 and 3).  Equal dates give a range of 10 days (warnings -519 and -520).  Axis 1 is x, any
+// larger value y (unlike DATANN, where only 2 is y).  DATSCA reads length1 and length2 characters
+// (a null text as an empty one, as DATGRA does).  DATSCQ gives the code (0 for an axis without
+// date scaling), the unit asked for and, as texts laid out by the DATANN words of the same axis,
+// the ends of the axis range as laid out: exactly length1 and length2 characters (nothing into a
+// null text).
 // DATSCA numbers: -518 code outside 1..3: 1; -556 unit outside 1..5: 5; 557, -557 for the
 // texts; those of AXISCA for the range.
 void DATSCA(const int& code, const int& unit, const char* first, int length1, const char* last,
@@ -274,8 +289,10 @@ void VALMIS(const int& mode, const float& a, const float& b, const int& axis);
 // Whole graph from data: both axes placed by default and scaled from the data (GRASCA mode
 // applies) and drawn, then the data.  type 0 linear, 1 log x, 2 log y, -1 log-log (others 0);
 // line code |1| polyline, |2| smooth curve, |3| spline, 0 markers only (a code <= 0 adds
-// marker 8; others 1); axes 1 draws two axes through value 0 of the data, any other value a
-// frame with ticks and numbers (as GRID -2, 1, 1).  n values read from each of x and y.
+// marker 8; others 1); axes 1 draws two axes through value 0 of the data (at the start of a
+// range that does not hold 0) and leaves them placed there as AXIPOS type 0 does (until AXISET
+// or the next routine that places both axes by default), any other value a frame with ticks
+// and numbers (as GRID -2, 1, 1).  n values read from each of x and y.
 // Numbers: 515 n below 2, nothing drawn; 513 / 514 log x / y data not above 10 x tiny,
 // nothing drawn; those of AXISCA and GRID.
 void GRAPH(const float* x, const float* y, const int& n, const int& type, const int& lineCode,
@@ -283,8 +300,11 @@ void GRAPH(const float* x, const float* y, const int& n, const int& type, const 
 // Population graph on the current axes: class i spans ends[i] - width to ends[i] along the
 // value axis (data units) and is drawn symmetrically about `centre` on the category axis
 // (the axis of scaling type 5) with half-width values[i] x one category interval / divisor
-// (a divisor of about 0 counts as 1); touching classes form one outline, classes of value
-// 0 or below none.  n values read from each of ends and values.
+// (a divisor of about 0 counts as 1).  The two sides of a class run straight from the
+// half-width of the class before it (0 for the first of a run of classes above 0) at its low
+// end to its own half-width at ends[i], and the last class of a run closes to a point on the
+// centre at ends[i] + width; a class of value 0 or below draws nothing and ends the run.  n
+// values read from each of ends and values.
 // Numbers: 501 n below 1; -503 not exactly one axis of type 5: x is the category axis; 502.
 void GRAPOP(const float& width, const float& centre, const float* ends, const float* values,
             const int& n, const float& divisor);
@@ -307,8 +327,10 @@ void GRFMOD(const int& mode);
 // enquiry.
 void GRDSYM(const int& marker);
 void GRDSYQ(int& marker);
-// Graph title in the plot area (trailing blanks not drawn): horizontal -1 left, 1 right, else
-// centred; vertical 0 middle, 1 bottom, else 1.5 character heights below the top.
+// Graph title in the plot area (trailing blanks not drawn): horizontal -1 starting 5 % of the
+// area's width in from the left, 1 ending 5 % in from the right, else centred; vertical 0
+// middle, 1 bottom (0.2 character heights above it), else the first baseline 1.5 character
+// heights below the top.
 // Numbers: 540 the text is blank.
 void GRFTTL(const char* text, int length, const int& horizontal, const int& vertical);
 
@@ -331,9 +353,12 @@ void VALATT(const int& a1, const int& a2, const float& a3, const float& a4, cons
             const float& a6, const int& a7, const int& a8);
 // The eight values VALATT stored, in its order.
 void VATENQ(int& a1, int& a2, float& a3, float& a4, float& a5, float& a6, int& a7, int& a8);
-// Labels of the data values on the current axes (tag 1, the number as the axis writes its
-// numbers, tag 2), placed by VALATT: selector 2 the y values, otherwise the x values.  n
-// values read from each of x and y; missing values (VALMIS) get no label.
+// Labels of the data values on the current axes (tag 1, the number, tag 2), placed by VALATT:
+// selector 2 the y values, otherwise the x values.  The number has the decimals of that axis's
+// AXIANN (negative exactly, else at most that many) and is divided by 10^digits only when its
+// digits are below 40 (no power of ten is taken out under 40 or 41); a number that needs more
+// than 30 characters is written as 30 asterisks.  n values read from each of x and y; missing
+// values (VALMIS) get no label.
 // Numbers: 515 n below 1; -552 selector outside 1..2 (the x values are written).
 void GRAVAL(const float* x, const float* y, const int& n, const int& selector);
 
@@ -363,15 +388,17 @@ void REFLIN(const char* caption, int length, const float& value, const int& posi
 // Area between a data set and a base line at value `base`: a vertical line at x = base
 // (direction 1 or less) or a horizontal one at y = base (2 or more), held within its axis.
 // Fill code: the kernel's fill style (see tarvcore.h), -1 the outline only, below -1 nothing;
-// pen: the kernel pen of the fill or outline.  Missing values are not left out.
+// pen: the kernel pen of the fill or outline (an outline leaves the kernel's pen set to it).
+// Missing values are not left out.
 // n values read from each of x and y (none when n is below 1, or the fill code is below -1).
 // Numbers: 515 n below 1; -508 a negative pen: its absolute value.
 void GRAFIL(const float* x, const float* y, const int& n, const float& base, const int& axis,
             const int& fillCode, const int& pen);
 // Band between two data sets of nA and nB points (at least 2 each), fill code and pen as for
-// GRAFIL; the outline is the two data lines and the two end edges.  nA values read from each
-// of xA and yA and nB from each of xB and yB (none when either count is below 2 or the fill
-// code is below -1).  Numbers: 515 a count below 2; -508 a negative pen.
+// GRAFIL (an outline too leaves the pen set); the outline is the two data lines and the two end
+// edges.  nA values read from each of xA and yA and nB from each of xB and yB (none when either
+// count is below 2 or the fill code is below -1).  Numbers: 515 a count below 2; -508 a negative
+// pen.
 void GRAFI2(const float* xA, const float* yA, const int& nA, const float* xB, const float* yB,
             const int& nB, const int& fillCode, const int& pen);
 // Error bars at the n points: ends at the value + e1 and the value - e2 (data units, signs

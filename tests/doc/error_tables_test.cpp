@@ -196,6 +196,19 @@ TEST(ErrorTables, GraphErrorsThatGoOnAgreeWithTheKeyAndTheHeader)
         if (n > 0 && kept.find("goes on") != std::string::npos) goingOn.insert(n);
     EXPECT_EQ(inKey, goingOn) << "the key's exceptions and the rows that go on differ";
 
+    // The header names the same exceptions where it says what an error does.
+    const std::string header = readFile(std::string(TARV_SOURCE_DIR) + "/include/tplotlib.h");
+    const std::string comments = headerComments("include/tplotlib.h");
+    std::smatch except;
+    ASSERT_TRUE(
+        std::regex_search(comments, except, std::regex(R"(except\s+for\s+([^()]*?)\s+where)")))
+        << "tplotlib.h names no errors after which a routine goes on";
+    const std::string list = except[1];
+    std::set<int> inHeader;
+    for (std::sregex_iterator m(list.begin(), list.end(), three), end; m != end; ++m)
+        inHeader.insert(std::stoi((*m)[1]));
+    EXPECT_EQ(inHeader, inKey) << "the header's exceptions and the key's differ";
+
     // The coordinate the code gives, from its default, against every place that names one.
     const std::string defaults =
         readFile(std::string(TARV_SOURCE_DIR) + "/plotlib/frame/defaults.cpp");
@@ -203,7 +216,6 @@ TEST(ErrorTables, GraphErrorsThatGoOnAgreeWithTheKeyAndTheHeader)
     ASSERT_TRUE(std::regex_search(defaults, fallback, std::regex(R"(logFallback = (-?[\d.]+)f;)")));
     const double given = std::stod(fallback[1]);
     const std::regex coordinate(R"(coordinate (-?\d+(?:\.\d+)?))");
-    const std::string header = readFile(std::string(TARV_SOURCE_DIR) + "/include/tplotlib.h");
     const std::pair<std::string, std::string> places[] = {{"row 502", rows.at(502)},
                                                           {"row 513", rows.at(513)},
                                                           {"row 514", rows.at(514)},
