@@ -441,9 +441,10 @@ void RANTRI(const int& npts, const float* x, const float* y, const float* z, con
 void TRIDER(const int& npts, const float* x, const float* y, const float* z, const float* dzdx,
             const float* dzdy, const int& wsize, float* work);
 // kind 0: height interpolated, 1: z given, 2: z and derivatives given.
-// One more point (x, y) in the network; one that repeats a vertex warns -1076 and is left out,
-// one that cannot be placed inside the network warns -1073.  A kind out of range warns -1021 and
-// gives 0.  No network in the workspace: 1074; another workspace or no room for the point: 1003;
+// One more point (x, y) in the network; one that repeats a vertex warns -1076 and is left out.
+// One outside the hull warns -1073 and is added all the same, the hull widened to take it in
+// (one that no triangle or hull edge can take: -1073, left out).  A kind out of range warns
+// -1021 and gives 0.  No network in the workspace: 1074; another workspace or no room for the point: 1003;
 // no room for its triangles: 1071.
 void TRIADD(const int& kind, const float& x, const float& y, const float& z, const float& dzdx,
             const float& dzdy, const int& wsize, float* work);
@@ -478,7 +479,7 @@ void TRIGRD(const float& xlow, const float& xhigh, const float& ylow, const floa
 // does not fit fills the n points, warns, and leaves n as it was.  drawSwitch 1 also draws it
 // on the current map.
 // A capacity below 3: 1069; the warning is -1061; a switch other than 0 or 1 warns -1021 and
-// gives 1.
+// gives 1; drawing with no network map in hand: 1004, nothing written.
 void TRIBOU(int& n, const int& drawSwitch, float* x, float* y, const int& wsize, float* work);
 // The triangles on the current network map; marker not 0 marks the data points with it.
 // The current network map is the one DRATRI, FILTRI or TRISET drew last with this workspace
@@ -529,7 +530,8 @@ void krSetNetworkContourStep(const float& step);
 // ---- Network contour maps and band fills ----------------------------------------------------
 // On the network in the workspace (wsize words, the network's own size).  switch 0 straight
 // contours, 1 curved contours (traced with the heights of the method in force, drawn as smooth
-// curves; straight under the linear method).
+// curves; straight under the linear method).  FILTRI and ADTFIL draw straight lines under
+// either switch.
 // TRISET lays out an empty network map for the window; ADTCON and ADTFIL can add to it.
 // The map's frame, pens, labels and title are the contour map settings above.  No network in the
 // workspace: 1074; another workspace or one too short: 1003; an empty window: 1015, 1016; all
@@ -546,7 +548,7 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
 void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float* work);
 // codes: |ncont| + 1 fill codes; the bands, their count and their codes (taken over again from
 // codes[0] when there are more bands) are FILCON's; a negative code leaves its band unfilled.
-// key 1 draws the fill key.
+// key 1 draws the fill key (another value warns -1021, no key).
 // The contour lines are drawn over the bands when CONSWI is 1 (the default).
 void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& ncont, const int& lineSwitch, const int* codes, const int& key,
@@ -554,7 +556,8 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
 // One more band between two heights on the network map drawn last; lines 1 also draws the
 // contour lines at both heights.
 // code: the band's FillCode.  Needs that map and its workspace (else 1004); a band thinner than
-// the tolerance: 1032.
+// the tolerance: 1032; one reaching outside the LEVELS limits warns -1043 and is filled all the
+// same.
 void ADTFIL(const float& z1, const float& z2, const int& code, const int& lines,
             const int& lineSwitch, const int& wsize, float* work);
 
