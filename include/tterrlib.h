@@ -592,7 +592,9 @@ void PRJBAS(const int& style, const int* pens);  // pens[3]
 void HEIRAT(const float& ratio);
 void XYRAT(const float& ratio);
 // Draw every nx-th grid line along x and every ny-th along y (negative: -1019, absolute value;
-// either 0 warns -1034 and draws every line).
+// either 0 warns -1034 and draws every line).  An interval larger than a picture's grid warns
+// -1046 there and switches the intervals off: every line, in that picture and the later ones,
+// until PRJGRD is called again.
 void PRJGRD(const int& nx, const int& ny);
 // 1 (the default) removes the hidden lines, 0 draws every line; another value warns -1021, 1.
 void PRJHID(const int& onOff);
@@ -636,9 +638,10 @@ void PRJSEC(const int& mode);
 // axis 4 with values out of range, warns -1021 and switches all three back.
 void ANNDIG(const int& axis, const int& width, const int& decimals, const int& exponent);
 // The six axes: x and y on the front base edges, z, x and y on the back top edges, a second z.
-// codes1: style per axis, 0 nothing, 1 (the default) axis line with ticks and numbers, 2 grid
-// lines across the walls and floor at its ticks, 3 both; codes2: 1 leaves out the first
-// number, 2 the last, 3 both (default 0).  A code out of 0..3 warns -1021.
+// codes1: style per axis, 0 nothing, 1 axis line with ticks and numbers, 2 grid lines across
+// the walls and floor at its ticks, 3 both (default 1 for axes 1, 2, 3 and 6, 0 for the back x
+// and y axes 4 and 5); codes2: 1 leaves out the first number, 2 the last, 3 both (default 0).
+// A code out of 0..3 warns -1021 and gives that default.
 void PRJAXI(const int* codes1, const int* codes2);  // six words each
 // On the last projected picture.  x, y, z: n points read.
 // LINPRJ draws the polyline (x, y, z) in the pen in force, projected as the picture; no picture:
