@@ -498,12 +498,14 @@ void krGenerateRandomNetwork(const int& maxCount, const int& n, const SurfacePoi
                              SurfaceWorkspace& ws);
 void krGenerateDerivsNetwork(const int& maxCount, const int& n, const SurfacePoint3* points,
                              const SurfaceGradient* gradients, SurfaceWorkspace& ws);
-// kindCode: kSurfNetPointInterpolated, kSurfNetPointHeight, kSurfNetPointDerivatives.
+// kindCode: kSurfNetPointInterpolated, kSurfNetPointHeight, kSurfNetPointDerivatives (1 and
+// 2 also stand for themselves; any other code is kind 0, unwarned).
 // TRIADD.
 void krAddNetworkPoint(const int& kindCode, const SurfacePoint3& point,
                        const SurfaceGradient& gradient, SurfaceWorkspace& ws);
 // points: n read; gradients: n read when not null.
-// TRIREG; regionKindCode kSurfNetRegion0, kSurfNetRegion1 or kSurfNetRegion1b.
+// TRIREG; kindCode as for krAddNetworkPoint; regionKindCode kSurfNetRegion0, kSurfNetRegion1 or
+// kSurfNetRegion1b, any other code passed on as TRIREG's regionKind (2: the outside marked).
 void krAddNetworkRegion(const int& kindCode, const int& n, const SurfacePoint3* points,
                         const SurfaceGradient* gradients, const int& regionKindCode,
                         SurfaceWorkspace& ws);
