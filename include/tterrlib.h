@@ -428,7 +428,7 @@ void krDrawGriddedCrossSection(const float& x1, const float& y1, const float& x2
 // ---- Triangulated networks: building, insertion, interpolation, queries ---------------------
 // The network lives in the caller's workspace (wsize words) from a successful RANTRI or
 // TRIDER; later routines must be given the same workspace with the same size.  The build needs
-// wsize >= 36 (npts + 1) + 100; the words beyond the points give room for TRIADD and TRIREG.
+// wsize >= 36 (npts + 1) + 100; each point TRIADD or TRIREG adds takes 36 words more.
 // x, y, z: npts points read.
 // The network is the Delaunay triangulation of the points.  A point that repeats another warns
 // -1076 and is left out; 7 points or fewer: 1069; all heights equal: 1017; all points on one
@@ -722,11 +722,13 @@ void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize, float* work);
 // onOff 1: later contour maps are drawn onto the filled perspective picture, in the plane at
 // `height` (outside the picture's height range: -1063, its lower end); 0 off.  Another switch
-// warns -1021 and gives 1; no perspective picture: 1018.  CONBND switches it off.
+// warns -1021 and gives 1; the last picture not a PERFIL one (a wire frame or PERSET too):
+// 1018 and the switch stays as it was, 0 included.  A CONBND area switches it off at any time.
 void CONPER(const int& onOff, const float& height);
 // x, y: n points read.
-// A polygon of map points filled with fillCode in the plane at `height` of the perspective
-// picture (no picture: 1018; a height outside its range: -1063, its lower end).
+// A polygon of map points filled with fillCode in the plane at `height` of the filled
+// perspective picture (as CONPER, 1018 unless the last picture is a PERFIL one; a height outside
+// its range: -1063, its lower end).
 void COPPRJ(const int& n, const float* x, const float* y, const float& height, const int& fillCode);
 // The annotated axes of the perspective picture drawn last (PRJAXI, PRJSCA, ANNDIG, ANNSTR),
 // with its workspace; no projection to draw in: 1067.
