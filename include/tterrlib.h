@@ -654,14 +654,18 @@ void PRJAXI(const int* codes1, const int* codes2);  // six words each
 void LINPRJ(const int& n, const float* x, const float* y, const float* z);
 void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const float* work);
 void PERSPA(const float& x, const float& y, const float& z, float& X, float& Y);
-// Perspective set-up and pictures.  distance 0 chooses it; the distance used is written back.
+// Perspective set-up and pictures.  distance 0 (or no number) chooses it; a negative one warns
+// -1019 and is taken as its absolute value; the distance used is written back.
 // The eye looks at the middle of the window from `distance` map units away, `elevation` degrees
 // above the base plane (-90 <= elevation < 90; negative: from below; within half a degree of 0:
 // 0.5 or -0.5; out of range, or no number, warns -1035 and gives 35.3) and `azimuth` degrees
 // round from the x axis (any value, taken modulo 360).
-// An eye so close that the picture cannot be drawn is moved away (-1036, written back); one
+// M is the larger side of the window (y scaled by XYRAT).  An eye whose offsets from the middle
+// across the ground are both under 3 M, or either over 100 M, has its distance doubled or halved
+// until they are not (-1036, written back); still out after ten changes: 1036, no set-up.  One
 // standing over the grid: 1036.  A y range that the XYRAT ratio shrinks below a tenth of the x
-// range, or stretches past ten times it, changes the ratio (-1062); a y range of nothing: 1062.
+// range, or stretches past ten times it, changes the XYRAT ratio in force, for later pictures
+// too (-1062); a y range of nothing: 1062.
 // PERSET sets up the projection of the window and the height range z1..z2 (equal: -1017,
 // widened) without drawing, for PERSPA and LINPRJ; an empty window: 1015, 1016; no picture
 // area: 1013.
