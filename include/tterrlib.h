@@ -649,8 +649,8 @@ void PRJAXI(const int* codes1, const int* codes2);  // six words each
 // LINPRJ draws the polyline (x, y, z) in the pen in force, projected as the picture; no picture:
 // 1018.  PRJHGT: the height of the picture's grid at (x, y), with its workspace; no picture:
 // 1018; outside the grid: 1026, z = 0.  PERSPA: the picture point (X, Y) of the surface point
-// (x, y, z) under the perspective set-up in force (PERSET or the last perspective picture; none:
-// 1018).
+// (x, y, z) under the perspective set-up in force (PERSET or the last perspective picture, not
+// ended by a later isometric picture or a refused set-up; none: 1018).
 void LINPRJ(const int& n, const float* x, const float* y, const float* z);
 void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const float* work);
 void PERSPA(const float& x, const float& y, const float& z, float& X, float& Y);
