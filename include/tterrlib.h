@@ -650,7 +650,7 @@ void PRJAXI(const int* codes1, const int* codes2);  // six words each
 // 1018.  PRJHGT: the height of the picture's grid at (x, y), with its workspace; no picture:
 // 1018; outside the grid: 1026, z = 0.  PERSPA: the picture point (X, Y) of the surface point
 // (x, y, z) under the perspective set-up in force (PERSET or the last perspective picture, not
-// ended by a later isometric picture or a refused set-up; none: 1018).
+// ended by a later isometric picture, a refused set-up or a CONBND area; none: 1018).
 void LINPRJ(const int& n, const float* x, const float* y, const float* z);
 void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const float* work);
 void PERSPA(const float& x, const float& y, const float& z, float& X, float& Y);
