@@ -431,9 +431,9 @@ void krDrawGriddedCrossSection(const float& x1, const float& y1, const float& x2
 // wsize >= 36 (npts + 1) + 100; each point TRIADD or TRIREG adds takes 36 words more.
 // x, y, z: npts points read.
 // The network is the Delaunay triangulation of the points.  A point that repeats another warns
-// -1076 and is left out; 7 points or fewer: 1069; all heights equal: 1017; all points on one
-// line: 1080; a coordinate that is no number: 1081; no room for the triangles: 1071; a workspace
-// too short: 1003.  The builders draw nothing.
+// -1076 and is left out; 7 points or fewer (counted with the repeats): 1069; all heights equal:
+// 1017; all points on one line: 1080; a coordinate that is no number: 1081; no room for the
+// triangles: 1071; a workspace too short: 1003.  The builders draw nothing.
 void RANTRI(const int& npts, const float* x, const float* y, const float* z, const int& wsize,
             float* work);
 // x, y, z, dzdx, dzdy: npts values each read; dzdx, dzdy are the derivatives of z at each
@@ -470,8 +470,8 @@ void TRISTP(const float& step);
 void TRIHGT(const float& x, const float& y, float& height, float& dzdx, float& dzdy,
             const int& wsize, float* work);
 // zgrid: nx * ny heights written, x fastest, over the window.
-// As TRIHGT at each node (nodes outside warn -1073 once); nx or ny below 2: 1005; an empty
-// window: 1015, 1016.
+// As TRIHGT at each node (nodes outside warn -1073 once); nx or ny below 2: 1005; the window
+// in either order; an empty one: 1015, 1016.
 void TRIGRD(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& nx, const int& ny, float* zgrid, const int& wsize, float* work);
 // The hull as a closed polygon in x, y: n is the capacity in (at least 3) and at most n points
