@@ -691,9 +691,12 @@ void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             const float& azimuth, const int& wsize, float* work);
 // n levels (0..99); pens: n + 1 read for n 1..99, none for 0.  keySwitch 1 draws a key of
 // levels.
-// As PERPRJ, each grid line drawn in the PenCode of the height band it runs through: n bands
-// over the height range (or the CONDEF list), pens[k] for band k; n outside 0..99: 1066,
-// nothing drawn.  keySwitch other than 0 or 1 warns -1021 (no key).  Workspace as PERPRJ.
+// As PERPRJ, each grid line drawn in the PenCode of the height band it runs through: the bands
+// end at the levels of a nice division of the height range into about n steps, the data maximum
+// the last (or at the first n levels of the CONDEF list); band k from the bottom takes pens[k],
+// and past pens[n] the pens are taken over again from pens[0].  n 0: the PERPRJ picture.  n
+// outside 0..99: 1066, nothing drawn.  keySwitch other than 0 or 1 warns -1021 (no key).
+// Workspace as PERPRJ.
 void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth, const int& n, const int* pens, const int& keySwitch,
