@@ -693,8 +693,8 @@ void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 // levels.
 // As PERPRJ, each grid line drawn in the PenCode of the height band it runs through: the bands
 // end at the levels of a nice division of the height range into about n steps, the data maximum
-// the last (or at the first n levels of the CONDEF list); band k from the bottom takes pens[k],
-// and past pens[n] the pens are taken over again from pens[0].  n 0: the PERPRJ picture.  n
+// the last (or at the first n levels of the CONDEF list); band k from the bottom (from 0) takes
+// pens[k], and past pens[n] the pens are taken over again from pens[0].  n 0: the PERPRJ picture.  n
 // outside 0..99: 1066, nothing drawn.  keySwitch other than 0 or 1 warns -1021 (no key).
 // Workspace as PERPRJ.
 void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
