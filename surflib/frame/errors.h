@@ -83,7 +83,7 @@ constexpr int kTruncated = -61;            // a profile or network boundary long
                                            // caller's arrays: it stops where they end
 constexpr int kFlatYExtent = 62;           // the surface's y extent vanishes under the axes ratio
 constexpr int kAxesRatioChanged = -62;     // the y/x axes ratio is adjusted to show the surface
-constexpr int kHeightOutside = -63;        // a profile height outside the surface: it is clamped
+constexpr int kHeightOutside = -63;        // a map height outside the picture: its lower end
 constexpr int kBadLevelCount = -64;        // a level count outside 1..99: the list is switched off
 constexpr int kLevelsNotIncreasing = -65;  // level heights not strictly increasing: list off
 constexpr int kLevelCountOutOfRange = 66;  // a surface level count outside 0..99
