@@ -143,15 +143,16 @@ TEST(ErrorTables, HeaderAndRowNameTheSameReplacement)
     for (const std::string& fault : faults) ADD_FAILURE() << fault;
 }
 
-// The graph library's header names numbers in its comments; each must have a row of the same
-// kind in the table, so that a number renamed in one place cannot linger in the other.
+// A library's header names numbers in its comments; each must have a row of the same kind in
+// the table, so that a number renamed in one place cannot linger in the other.
 TEST(ErrorTables, EveryNumberTheHeaderNamesHasARow)
 {
     const struct {
         const char* header;
         const char* table;
         int offset;
-    } pairs[] = {{"include/tplotlib.h", "doc/errors-tplotlib.md", 500}};
+    } pairs[] = {{"include/tplotlib.h", "doc/errors-tplotlib.md", 500},
+                 {"include/tterrlib.h", "doc/errors-tterrlib.md", 1000}};
     for (const auto& p : pairs) {
         SCOPED_TRACE(p.header);
         std::vector<std::string> faults;
