@@ -449,7 +449,8 @@ void TRIDER(const int& npts, const float* x, const float* y, const float* z, con
 void TRIADD(const int& kind, const float& x, const float& y, const float& z, const float& dzdx,
             const float& dzdy, const int& wsize, float* work);
 // A closed polygon of n points whose edges become network edges and whose triangles are
-// marked; regionKind 2 marks the triangles outside the polygon instead.  x, y: n read; z: n
+// marked, left out of later contour lines, band fills and TRINET's triangles (regionKind 0 and
+// 1 alike); regionKind 2 marks the triangles outside the polygon instead.  x, y: n read; z: n
 // read for kind 1 and 2; dzdx, dzdy: n read for kind 2 only.
 // kind as for TRIADD; regionKind out of 0..2 warns -1021 and gives 2.  n below 3: 1069.  A
 // polygon given clockwise warns -1078; one that crosses itself: 1079.
