@@ -453,7 +453,9 @@ void TRIADD(const int& kind, const float& x, const float& y, const float& z, con
 // 1 alike); regionKind 2 marks the triangles outside the polygon instead.  x, y: n read; z: n
 // read for kind 1 and 2; dzdx, dzdy: n read for kind 2 only.
 // kind as for TRIADD; regionKind out of 0..2 warns -1021 and gives 2.  n below 3: 1069.  A
-// polygon given clockwise warns -1078; one that crosses itself: 1079.
+// polygon given clockwise warns -1078; one that crosses itself: 1079.  Besides its n vertices
+// the polygon adds a point at each network edge its sides cross, 36 words each: no room for
+// them, 1003 (or 1071), and the points added so far stay, no triangle marked.
 void TRIREG(const int& kind, const int& n, const float* x, const float* y, const float* z,
             const float* dzdx, const float* dzdy, const int& regionKind, const int& wsize,
             float* work);
