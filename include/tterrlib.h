@@ -707,8 +707,7 @@ void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 // PERPRJ in the library's 3800-word array: nx * ny + 34 * max(nx, ny) <= 3800 (46 by 46 nodes
 // at most; 1003 otherwise).  RANPER grids npts scattered points (at least 9, else 1002; x and y
 // restored as RANGRD does) and FUNPER samples f over the window, on the grid size in force (31
-// by 31 at first use; every projected picture that is not refused makes its own grid size the
-// one in force), then draw as GRDPER; RANPER's gridding needs 2 * nx * ny + 4 * npts <=
+// by 31 at first use), then draw as GRDPER; RANPER's gridding needs 2 * nx * ny + 4 * npts <=
 // 3800 as RANCON's, and with data-point markers on its picture 4 * npts words more.
 void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,

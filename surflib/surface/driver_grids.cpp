@@ -49,23 +49,6 @@ void surfaceSetGridShape(int nx, int ny)
     g.maxNodes = std::max(nx, ny);
 }
 
-GridShapeKeeper::GridShapeKeeper()
-    : nx_(surfaceState.grid.nx), ny_(surfaceState.grid.ny),
-      nxIntervals_(surfaceState.grid.nxIntervals), nyIntervals_(surfaceState.grid.nyIntervals),
-      maxNodes_(surfaceState.grid.maxNodes)
-{}
-
-GridShapeKeeper::~GridShapeKeeper()
-{
-    if (kept_) return;
-    GridState& g = surfaceState.grid;
-    g.nx = nx_;
-    g.ny = ny_;
-    g.nxIntervals = nxIntervals_;
-    g.nyIntervals = nyIntervals_;
-    g.maxNodes = maxNodes_;
-}
-
 bool surfaceGridRandomPoints(int npts, float* x, float* y, float* z, int& base)
 {
     SurfaceLibraryState& s = surfaceState;

@@ -428,7 +428,6 @@ void drawIsometricGrid(int nx, float xmin, float xmax, int ny, float ymin, float
     surf.perspectivePicture = 0;
     surf.fillPass = 0;
     surf.baseStyleOne = 0;
-    GridShapeKeeper shape;
     surfaceSetGridShape(nx, ny);
     g.xMin = xmin;
     g.xMax = xmax;
@@ -449,7 +448,6 @@ void drawIsometricGrid(int nx, float xmin, float xmax, int ny, float ymin, float
         surfaceReportError(kWorkspaceShort);
         return abandon();
     }
-    shape.keep();
     const WorkspacePartition& part = s.partition;
 
     surfaceDivideGridAxes();

@@ -398,7 +398,6 @@ bool drawGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax, co
     const int begin = kBeginPerspective;
     surfaceBeginDrawing(begin);
     surf.perspectiveSet = 0;
-    GridShapeKeeper shape;
     surfaceSetGridShape(nx, ny);
     surf.pictureXMin = xmin;
     surf.pictureXMax = xmax;
@@ -446,7 +445,6 @@ bool drawGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax, co
     surfaceSetViewTransform(distance, elevation, azimuth, nx, ny, nFirst, nSecond, g.xMin, g.xMax,
                             g.yMin, g.yMax, low, high, status);
     if (status != 0) return driverFails();
-    shape.keep();
     surfaceDrawHiddenLineGrid(zmin, zmax, wsize, work, fillCodes);
     if (!surfacePictureFitted()) return driverFails();
     surf.perspectiveSet = -1;

@@ -67,21 +67,6 @@ void surfaceHiddenRunEnd();
 // ---- The grids of the drivers (driver_grids.cpp) -----------------------------------------
 // Records an nx by ny grid: its node and interval counts.
 void surfaceSetGridShape(int nx, int ny);
-// Puts back, when it goes out of scope, the grid shape in force at its making, unless keep()
-// was called: a picture refused before it draws leaves the grid size of later pictures (RANPER,
-// FUNPER, RANISO, FUNISO, RANCON, FUNCON) as it stood.
-class GridShapeKeeper {
-public:
-    GridShapeKeeper();
-    ~GridShapeKeeper();
-    GridShapeKeeper(const GridShapeKeeper&) = delete;
-    GridShapeKeeper& operator=(const GridShapeKeeper&) = delete;
-    void keep() { kept_ = true; }
-
-private:
-    int nx_, ny_, nxIntervals_, nyIntervals_, maxNodes_;
-    bool kept_ = false;
-};
 // Nodes of an nx by ny grid, 0 when either count is not positive.
 long long surfaceNodeCount(int nx, int ny);
 // Grids the scattered points into the library workspace; base: where the grid copy of the

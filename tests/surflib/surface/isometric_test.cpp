@@ -318,13 +318,6 @@ TEST_F(IsometricTest, LibraryWorkspaceBoundsTheGrid)
     EXPECT_EQ(count(calls(), "kernelDrawLineTo"), 0);
     EXPECT_EQ(reported(), std::vector<int>({asReported(kWorkspaceShort)}));
     EXPECT_EQ(tarv::errorLog()[0].routine, "GRDISO");
-    // The refused grid does not become the grid size of the function picture.
-    tarv::errorLogClear();
-    capture();
-    FUNISO(
-        0, 1, 0, 1, [](const float& x, const float&) { return x; }, 0);
-    EXPECT_TRUE(reported().empty());
-    EXPECT_GT(count(calls(), "kernelDrawLineTo"), 0);
     tarv::errorLogClear();
     capture();
     GRDISO(50, 0, 1, 50, 0, 1, fits.data(), 0);

@@ -434,19 +434,6 @@ TEST_F(PerspectiveTest, GriddingRoutinesDrawFromPointsAndFunctions)
     const std::vector<float> big(60 * 60, 1.0f);
     GRDPER(60, 0, 1, 60, 0, 1, big.data(), d, 30, 30);
     EXPECT_EQ(reported(), std::vector<int>({asReported(kWorkspaceShort)}));
-
-    // Refused pictures, too big or of one row, leave the function picture its 31 by 31 grid.
-    std::vector<float> row(10, 1.0f);
-    PERPRJ(10, 0, 1, 1, 0, 1, row.data(), d, 30, 30, 20000, work.data());
-    tarv::errorLogClear();
-    capture();
-    d = 0.0f;
-    FUNPER(
-        0, 2, 0, 1, [](const float& a, const float& b) { return a * b; }, d, 25, 140);
-    EXPECT_TRUE(reported().empty());
-    EXPECT_GT(count(calls(), "kernelDrawLineTo"), 100);
-    EXPECT_EQ(surfaceState.grid.nx, 31);
-    EXPECT_EQ(surfaceState.grid.ny, 31);
 }
 
 }  // namespace
