@@ -697,9 +697,9 @@ void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 // As PERPRJ, each grid line drawn in the PenCode of the height band it runs through: the bands
 // end at the levels of a nice division of the height range into about n steps, the data maximum
 // the last (or at the first n levels of the CONDEF list); band k from the bottom (from 0) takes
-// pens[k], and past pens[n] the pens are taken over again from pens[0].  n 0: the PERPRJ picture.  n
-// outside 0..99: 1066, nothing drawn.  keySwitch other than 0 or 1 warns -1021 (no key).
-// Workspace as PERPRJ.
+// pens[k], and past pens[n] the pens are taken over again from pens[0].  n 0: the PERPRJ
+// picture.  n outside 0..99: 1066, nothing drawn.  keySwitch other than 0 or 1 warns -1021 (no
+// key).  Workspace as PERPRJ.
 void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth, const int& n, const int* pens, const int& keySwitch,
@@ -707,7 +707,9 @@ void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 // PERPRJ in the library's 3800-word array: nx * ny + 34 * max(nx, ny) <= 3800 (46 by 46 nodes
 // at most; 1003 otherwise).  RANPER grids npts scattered points (at least 9, else 1002; x and y
 // restored as RANGRD does) and FUNPER samples f over the window, on the grid size in force (31
-// by 31 at first use), then draw as GRDPER; RANPER's gridding needs 2 * nx * ny + 4 * npts <=
+// by 31 at first use; every projected picture, even one refused, makes its nx by ny the size
+// in force, so that after one refused for its counts these report them too), then draw as
+// GRDPER; RANPER's gridding needs 2 * nx * ny + 4 * npts <=
 // 3800 as RANCON's, and with data-point markers on its picture 4 * npts words more.
 void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
