@@ -444,8 +444,8 @@ void TRIDER(const int& npts, const float* x, const float* y, const float* z, con
 // One more point (x, y) in the network; one that repeats a vertex warns -1076 and is left out.
 // One outside the hull warns -1073 and is added all the same, the hull widened to take it in
 // (one that no triangle or hull edge can take: -1073, left out).  A kind out of range warns
-// -1021 and gives 0.  No network in the workspace: 1074; another workspace or no room for the point: 1003;
-// no room for its triangles: 1071.
+// -1021 and gives 0.  No network in the workspace: 1074; another workspace or no room for the
+// point: 1003; no room for its triangles: 1071.
 void TRIADD(const int& kind, const float& x, const float& y, const float& z, const float& dzdx,
             const float& dzdy, const int& wsize, float* work);
 // A closed polygon of n points whose edges become network edges and whose triangles are
@@ -709,8 +709,8 @@ void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 // restored as RANGRD does) and FUNPER samples f over the window, on the grid size in force (31
 // by 31 at first use; every projected picture, even one refused, makes its nx by ny the size
 // in force, so that after one refused for its counts these report them too), then draw as
-// GRDPER; RANPER's gridding needs 2 * nx * ny + 4 * npts <=
-// 3800 as RANCON's, and with data-point markers on its picture 4 * npts words more.
+// GRDPER; RANPER's gridding needs 2 * nx * ny + 4 * npts <= 3800 as RANCON's, and with
+// data-point markers on its picture 4 * npts words more.
 void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth);
