@@ -486,7 +486,8 @@ void TRIGRD(const float& xlow, const float& xhigh, const float& ylow, const floa
 void TRIBOU(int& n, const int& drawSwitch, float* x, float* y, const int& wsize, float* work);
 // The triangles on the current network map; marker not 0 marks the data points with it.
 // The current network map is the one DRATRI, FILTRI or TRISET drew last with this workspace
-// (else 1004).  marker as for RANPTS (negative: with the heights).
+// (else 1004).  marker as for RANPTS (negative: with the heights); a marker not 0 also becomes
+// the symbol of later maps' markers while RANPTS has them on.
 void TRINET(const int& marker, const int& wsize, float* work);
 
 // A point's derivatives of height along x and y.
