@@ -538,7 +538,8 @@ void krSetNetworkContourStep(const float& step);
 // contours, 1 curved contours (traced with the heights of the method in force, drawn as smooth
 // curves; straight under the linear method).  FILTRI and ADTFIL draw straight lines under
 // either switch.
-// TRISET lays out an empty network map for the window; ADTCON and ADTFIL can add to it.
+// TRISET lays out an empty network map for the window and draws nothing, not even its frame;
+// ADTCON, ADTFIL, TRINET and TRIBOU can draw on it.
 // The map's frame, pens, labels and title are the contour map settings above.  No network in the
 // workspace: 1074; another workspace or one too short: 1003; an empty window: 1015, 1016; all
 // heights equal: 1017, nothing drawn; a switch other than 0 or 1 warns -1045 (straight).
