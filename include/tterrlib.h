@@ -594,8 +594,8 @@ void krAddTriangulatedContourFill(const float& height1, const float& height2, co
 // (isometric pictures); another style warns -1021 and gives 0.
 void PRJBAS(const int& style, const int* pens);  // pens[3]
 // The surface's height as a part of the picture (default 0.5) and the y/x ratio of the axes
-// (default 1.0): a negative ratio warns -1019 and is taken as its absolute value, 0 warns -1049
-// and gives the default.
+// (default 1.0): a negative ratio warns -1019 and is taken as its absolute value, 0 (or no
+// number) warns -1049 and gives the default.
 void HEIRAT(const float& ratio);
 void XYRAT(const float& ratio);
 // Draw every nx-th grid line along x and every ny-th along y (negative: -1019, absolute value;
