@@ -450,12 +450,12 @@ void krDrawGriddedCrossSection(const float& x1, const float& y1, const float& x2
 // ---- Triangulated networks: building, insertion, interpolation, queries ---------------------
 // The network lives in the caller's workspace (wsize words) from a successful RANTRI or
 // TRIDER; later routines must be given the same workspace with the same size.  The build needs
-// wsize >= 36 (npts + 1) + 100; the words beyond the points give room for TRIADD and TRIREG.
+// wsize >= 36 (npts + 1) + 100; each point TRIADD or TRIREG adds takes 36 words more.
 // x, y, z: npts points read.
 // The network is the Delaunay triangulation of the points.  A point that repeats another warns
-// -1076 and is left out; 7 points or fewer: 1069; all heights equal: 1017; all points on one
-// line: 1080; a coordinate that is no number: 1081; no room for the triangles: 1071; a workspace
-// too short: 1003.  The builders draw nothing.
+// -1076 and is left out; 7 points or fewer (counted with the repeats): 1069; all heights equal:
+// 1017; all points on one line: 1080; a coordinate that is no number: 1081; no room for the
+// triangles: 1071; a workspace too short: 1003.  The builders draw nothing.
 void RANTRI(const int& npts, const float* x, const float* y, const float* z, const int& wsize,
             float* work);
 // x, y, z, dzdx, dzdy: npts values each read; dzdx, dzdy are the derivatives of z at each
@@ -463,17 +463,21 @@ void RANTRI(const int& npts, const float* x, const float* y, const float* z, con
 void TRIDER(const int& npts, const float* x, const float* y, const float* z, const float* dzdx,
             const float* dzdy, const int& wsize, float* work);
 // kind 0: height interpolated, 1: z given, 2: z and derivatives given.
-// One more point (x, y) in the network; one that repeats a vertex warns -1076 and is left out,
-// one that cannot be placed inside the network warns -1073.  A kind out of range warns -1021 and
-// gives 0.  No network in the workspace: 1074; another workspace or no room for the point: 1003;
-// no room for its triangles: 1071.
+// One more point (x, y) in the network; one that repeats a vertex warns -1076 and is left out.
+// One outside the hull warns -1073 and is added all the same, the hull widened to take it in
+// (one that no triangle or hull edge can take: -1073, left out).  A kind out of range warns
+// -1021 and gives 0.  No network in the workspace: 1074; another workspace or no room for the
+// point: 1003; no room for its triangles: 1071.
 void TRIADD(const int& kind, const float& x, const float& y, const float& z, const float& dzdx,
             const float& dzdy, const int& wsize, float* work);
 // A closed polygon of n points whose edges become network edges and whose triangles are
-// marked; regionKind 2 marks the triangles outside the polygon instead.  x, y: n read; z: n
+// marked, left out of later contour lines, band fills and TRINET's triangles (regionKind 0 and
+// 1 alike); regionKind 2 marks the triangles outside the polygon instead.  x, y: n read; z: n
 // read for kind 1 and 2; dzdx, dzdy: n read for kind 2 only.
 // kind as for TRIADD; regionKind out of 0..2 warns -1021 and gives 2.  n below 3: 1069.  A
-// polygon given clockwise warns -1078; one that crosses itself: 1079.
+// polygon given clockwise warns -1078; one that crosses itself: 1079.  Besides its n vertices
+// the polygon adds a point at each network edge its sides cross, 36 words each: no room for
+// them, 1003 (or 1071), and the points added so far stay, no triangle marked.
 void TRIREG(const int& kind, const int& n, const float* x, const float* y, const float* z,
             const float* dzdx, const float* dzdy, const int& regionKind, const int& wsize,
             float* work);
@@ -491,8 +495,8 @@ void TRISTP(const float& step);
 void TRIHGT(const float& x, const float& y, float& height, float& dzdx, float& dzdy,
             const int& wsize, float* work);
 // zgrid: nx * ny heights written, x fastest, over the window.
-// As TRIHGT at each node (nodes outside warn -1073 once); nx or ny below 2: 1005; an empty
-// window: 1015, 1016.
+// As TRIHGT at each node (nodes outside warn -1073 once); nx or ny below 2: 1005; the window
+// in either order; an empty one: 1015, 1016.
 void TRIGRD(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& nx, const int& ny, float* zgrid, const int& wsize, float* work);
 // The hull as a closed polygon in x, y: n is the capacity in (at least 3) and at most n points
@@ -500,11 +504,12 @@ void TRIGRD(const float& xlow, const float& xhigh, const float& ylow, const floa
 // does not fit fills the n points, warns, and leaves n as it was.  drawSwitch 1 also draws it
 // on the current map.
 // A capacity below 3: 1069; the warning is -1061; a switch other than 0 or 1 warns -1021 and
-// gives 1.
+// gives 1; drawing with no network map in hand: 1004, nothing written.
 void TRIBOU(int& n, const int& drawSwitch, float* x, float* y, const int& wsize, float* work);
 // The triangles on the current network map; marker not 0 marks the data points with it.
 // The current network map is the one DRATRI, FILTRI or TRISET drew last with this workspace
-// (else 1004).  marker as for RANPTS (negative: with the heights).
+// (else 1004).  marker as for RANPTS (negative: with the heights); a marker not 0 also becomes
+// the symbol of later maps' markers while RANPTS has them on.
 void TRINET(const int& marker, const int& wsize, float* work);
 
 // A point's derivatives of height along x and y.
@@ -519,12 +524,14 @@ void krGenerateRandomNetwork(const int& maxCount, const int& n, const SurfacePoi
                              SurfaceWorkspace& ws);
 void krGenerateDerivsNetwork(const int& maxCount, const int& n, const SurfacePoint3* points,
                              const SurfaceGradient* gradients, SurfaceWorkspace& ws);
-// kindCode: kSurfNetPointInterpolated, kSurfNetPointHeight, kSurfNetPointDerivatives.
+// kindCode: kSurfNetPointInterpolated, kSurfNetPointHeight, kSurfNetPointDerivatives (1 and
+// 2 also stand for themselves; any other code is kind 0, unwarned).
 // TRIADD.
 void krAddNetworkPoint(const int& kindCode, const SurfacePoint3& point,
                        const SurfaceGradient& gradient, SurfaceWorkspace& ws);
 // points: n read; gradients: n read when not null.
-// TRIREG; regionKindCode kSurfNetRegion0, kSurfNetRegion1 or kSurfNetRegion1b.
+// TRIREG; kindCode as for krAddNetworkPoint; regionKindCode kSurfNetRegion0, kSurfNetRegion1 or
+// kSurfNetRegion1b, any other code passed on as TRIREG's regionKind (2: the outside marked).
 void krAddNetworkRegion(const int& kindCode, const int& n, const SurfacePoint3* points,
                         const SurfaceGradient* gradients, const int& regionKindCode,
                         SurfaceWorkspace& ws);
@@ -551,8 +558,10 @@ void krSetNetworkContourStep(const float& step);
 // ---- Network contour maps and band fills ----------------------------------------------------
 // On the network in the workspace (wsize words, the network's own size).  switch 0 straight
 // contours, 1 curved contours (traced with the heights of the method in force, drawn as smooth
-// curves; straight under the linear method).
-// TRISET lays out an empty network map for the window; ADTCON and ADTFIL can add to it.
+// curves; straight under the linear method).  FILTRI and ADTFIL draw straight lines under
+// either switch.
+// TRISET lays out an empty network map for the window and draws nothing, not even its frame;
+// ADTCON, ADTFIL, TRINET and TRIBOU can draw on it.
 // The map's frame, pens, labels and title are the contour map settings above.  No network in the
 // workspace: 1074; another workspace or one too short: 1003; an empty window: 1015, 1016; all
 // heights equal: 1017, nothing drawn; a switch other than 0 or 1 warns -1045 (straight).
@@ -568,7 +577,7 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
 void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float* work);
 // codes: |ncont| + 1 fill codes; the bands, their count and their codes (taken over again from
 // codes[0] when there are more bands) are FILCON's; a negative code leaves its band unfilled.
-// key 1 draws the fill key.
+// key 1 draws the fill key (another value warns -1021, no key).
 // The contour lines are drawn over the bands when CONSWI is 1 (the default).
 void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& ncont, const int& lineSwitch, const int* codes, const int& key,
@@ -576,7 +585,8 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
 // One more band between two heights on the network map drawn last; lines 1 also draws the
 // contour lines at both heights.
 // code: the band's FillCode.  Needs that map and its workspace (else 1004); a band thinner than
-// the tolerance: 1032.
+// the tolerance: 1032; one reaching outside the LEVELS limits warns -1043 and is filled all the
+// same.
 void ADTFIL(const float& z1, const float& z2, const int& code, const int& lines,
             const int& lineSwitch, const int& wsize, float* work);
 
@@ -606,12 +616,14 @@ void krAddTriangulatedContourFill(const float& height1, const float& height2, co
 // (isometric pictures); another style warns -1021 and gives 0.
 void PRJBAS(const int& style, const int* pens);  // pens[3]
 // The surface's height as a part of the picture (default 0.5) and the y/x ratio of the axes
-// (default 1.0): a negative ratio warns -1019 and is taken as its absolute value, 0 warns -1049
-// and gives the default.
+// (default 1.0): a negative ratio warns -1019 and is taken as its absolute value, 0 (or no
+// number) warns -1049 and gives the default.
 void HEIRAT(const float& ratio);
 void XYRAT(const float& ratio);
 // Draw every nx-th grid line along x and every ny-th along y (negative: -1019, absolute value;
-// either 0 warns -1034 and draws every line).
+// either 0 warns -1034 and draws every line).  An interval larger than a picture's grid warns
+// -1046 there and switches the intervals off: every line, in that picture and the later ones,
+// until PRJGRD is called again.
 void PRJGRD(const int& nx, const int& ny);
 // 1 (the default) removes the hidden lines, 0 draws every line; another value warns -1021, 1.
 void PRJHID(const int& onOff);
@@ -655,27 +667,32 @@ void PRJSEC(const int& mode);
 // axis 4 with values out of range, warns -1021 and switches all three back.
 void ANNDIG(const int& axis, const int& width, const int& decimals, const int& exponent);
 // The six axes: x and y on the front base edges, z, x and y on the back top edges, a second z.
-// codes1: style per axis, 0 nothing, 1 (the default) axis line with ticks and numbers, 2 grid
-// lines across the walls and floor at its ticks, 3 both; codes2: 1 leaves out the first
-// number, 2 the last, 3 both (default 0).  A code out of 0..3 warns -1021.
+// codes1: style per axis, 0 nothing, 1 axis line with ticks and numbers, 2 grid lines across
+// the walls and floor at its ticks, 3 both (default 1 for axes 1, 2, 3 and 6, 0 for the back x
+// and y axes 4 and 5); codes2: 1 leaves out the first number, 2 the last, 3 both (default 0).
+// A code out of 0..3 warns -1021 and gives that default.
 void PRJAXI(const int* codes1, const int* codes2);  // six words each
 // On the last projected picture.  x, y, z: n points read.
 // LINPRJ draws the polyline (x, y, z) in the pen in force, projected as the picture; no picture:
 // 1018.  PRJHGT: the height of the picture's grid at (x, y), with its workspace; no picture:
 // 1018; outside the grid: 1026, z = 0.  PERSPA: the picture point (X, Y) of the surface point
-// (x, y, z) under the perspective set-up in force (PERSET or the last perspective picture; none:
-// 1018).
+// (x, y, z) under the perspective set-up in force (PERSET or the last perspective picture, not
+// ended by a later isometric picture, a refused set-up or a CONBND area; none: 1018).
 void LINPRJ(const int& n, const float* x, const float* y, const float* z);
 void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const float* work);
 void PERSPA(const float& x, const float& y, const float& z, float& X, float& Y);
-// Perspective set-up and pictures.  distance 0 chooses it; the distance used is written back.
+// Perspective set-up and pictures.  distance 0 (or no number) chooses it; a negative one warns
+// -1019 and is taken as its absolute value; the distance used is written back.
 // The eye looks at the middle of the window from `distance` map units away, `elevation` degrees
 // above the base plane (-90 <= elevation < 90; negative: from below; within half a degree of 0:
 // 0.5 or -0.5; out of range, or no number, warns -1035 and gives 35.3) and `azimuth` degrees
 // round from the x axis (any value, taken modulo 360).
-// An eye so close that the picture cannot be drawn is moved away (-1036, written back); one
+// M is the larger side of the window (y scaled by XYRAT).  An eye whose offsets from the middle
+// across the ground are both under 3 M, or either over 100 M, has its distance doubled or halved
+// until they are not (-1036, written back); still out after ten changes: 1036, no set-up.  One
 // standing over the grid: 1036.  A y range that the XYRAT ratio shrinks below a tenth of the x
-// range, or stretches past ten times it, changes the ratio (-1062); a y range of nothing: 1062.
+// range, or stretches past ten times it, changes the XYRAT ratio in force, for later pictures
+// too (-1062); a y range of nothing: 1062.
 // PERSET sets up the projection of the window and the height range z1..z2 (equal: -1017,
 // widened) without drawing, for PERSPA and LINPRJ; an empty window: 1015, 1016; no picture
 // area: 1013.
@@ -701,9 +718,12 @@ void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             const float& azimuth, const int& wsize, float* work);
 // n levels (0..99); pens: n + 1 read for n 1..99, none for 0.  keySwitch 1 draws a key of
 // levels.
-// As PERPRJ, each grid line drawn in the PenCode of the height band it runs through: n bands
-// over the height range (or the CONDEF list), pens[k] for band k; n outside 0..99: 1066,
-// nothing drawn.  keySwitch other than 0 or 1 warns -1021 (no key).  Workspace as PERPRJ.
+// As PERPRJ, each grid line drawn in the PenCode of the height band it runs through: the bands
+// end at the levels of a nice division of the height range into about n steps, the data maximum
+// the last (or at the first n levels of the CONDEF list); band k from the bottom (from 0) takes
+// pens[k], and past pens[n] the pens are taken over again from pens[0].  n 0: the PERPRJ
+// picture.  n outside 0..99: 1066, nothing drawn.  keySwitch other than 0 or 1 warns -1021 (no
+// key).  Workspace as PERPRJ.
 void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth, const int& n, const int* pens, const int& keySwitch,
@@ -711,8 +731,10 @@ void PERLI3(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 // PERPRJ in the library's 3800-word array: nx * ny + 34 * max(nx, ny) <= 3800 (46 by 46 nodes
 // at most; 1003 otherwise).  RANPER grids npts scattered points (at least 9, else 1002; x and y
 // restored as RANGRD does) and FUNPER samples f over the window, on the grid size in force (31
-// by 31 at first use), then draw as GRDPER; RANPER's gridding needs 2 * nx * ny + 4 * npts <=
-// 3800 as RANCON's, and with data-point markers on its picture 4 * npts words more.
+// by 31 at first use; every projected picture, even one refused, makes its nx by ny the size
+// in force, so that after one refused for its counts these report them too), then draw as
+// GRDPER; RANPER's gridding needs 2 * nx * ny + 4 * npts <= 3800 as RANCON's, and with
+// data-point markers on its picture 4 * npts words more.
 void GRDPER(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth);
@@ -735,11 +757,13 @@ void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize, float* work);
 // onOff 1: later contour maps are drawn onto the filled perspective picture, in the plane at
 // `height` (outside the picture's height range: -1063, its lower end); 0 off.  Another switch
-// warns -1021 and gives 1; no perspective picture: 1018.  CONBND switches it off.
+// warns -1021 and gives 1; the last picture not a PERFIL one (a wire frame or PERSET too):
+// 1018 and the switch stays as it was, 0 included.  A CONBND area switches it off at any time.
 void CONPER(const int& onOff, const float& height);
 // x, y: n points read.
-// A polygon of map points filled with fillCode in the plane at `height` of the perspective
-// picture (no picture: 1018; a height outside its range: -1063, its lower end).
+// A polygon of map points filled with fillCode in the plane at `height` of the filled
+// perspective picture (as CONPER, 1018 unless the last picture is a PERFIL one; a height outside
+// its range: -1063, its lower end).
 void COPPRJ(const int& n, const float* x, const float* y, const float& height, const int& fillCode);
 // The annotated axes of the perspective picture drawn last (PRJAXI, PRJSCA, ANNDIG, ANNSTR),
 // with its workspace; no projection to draw in: 1067.

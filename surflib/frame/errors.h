@@ -30,7 +30,7 @@ constexpr int kWindowBeyondData = -7;  // the gridding window reaches beyond the
 constexpr int kNoMap = 8;              // no map transform is in force
 constexpr int kNegativePatch = -9;     // negative search patch: the default of 24 points
 constexpr int kTextTooLong = -10;      // title text longer than its field: cut to fit
-constexpr int kNegativeCount = -11;    // negative level or band count: taken as none
+constexpr int kNegativeCount = -11;    // negative level or band count: its absolute value
 constexpr int kLabelTooWide = -12;     // a value label field wider than 9 characters: 9 used
 constexpr int kDegenerateArea = 13;    // the map area, cross-section frame or surface picture
                                        // has no width or height
@@ -57,16 +57,17 @@ constexpr int kBandTableFull = -29;       // more bands than the band table hold
 constexpr int kOldLevelRoutine = -31;     // the old routine for the surface z range was called
 constexpr int kThinBand = 32;             // a band too thin to be filled
 constexpr int kZeroStep = 34;             // an overlay step of zero
-constexpr int kZeroGridInterval = -34;    // a surface grid-line interval of zero: no grid lines
+constexpr int kZeroGridInterval = -34;    // a surface grid-line interval of zero: every line
 constexpr int kBadElevation = -35;        // view elevation outside -90..90 (or no number): 35.3
 constexpr int kEyeOverGrid = 36;          // the eye stands over the grid: no perspective possible
-constexpr int kDistanceChanged = -36;     // the eye is too close: its distance is increased
+constexpr int kDistanceChanged = -36;     // the eye is too close or too far: distance changed
 constexpr int kOutlineFull = 37;          // the hidden-line outline store is full: the line stops
 constexpr int kPointsShort = -38;         // the caller's point arrays are full: collecting stops
 constexpr int kLinesShort = -39;          // the caller's line arrays are full: the rest is dropped
 constexpr int kStepUnusable = -42;        // an axis or frame step cannot divide the range: a nice
                                           // division is used
-constexpr int kOutsideLimits = -43;       // a level or band outside the contour limits: skipped
+constexpr int kOutsideLimits = -43;       // a level or band added outside the contour limits:
+                                          // drawn all the same
 constexpr int kFormatTooNarrow = -44;     // a label or annotation format too narrow: widened
 constexpr int kBadLineSwitch = -45;       // a line switch or drawing kind outside its choices
 constexpr int kClipped = -46;             // an overlay clipped to the map window; a surface grid
@@ -82,7 +83,7 @@ constexpr int kTruncated = -61;            // a profile or network boundary long
                                            // caller's arrays: it stops where they end
 constexpr int kFlatYExtent = 62;           // the surface's y extent vanishes under the axes ratio
 constexpr int kAxesRatioChanged = -62;     // the y/x axes ratio is adjusted to show the surface
-constexpr int kHeightOutside = -63;        // a profile height outside the surface: it is clamped
+constexpr int kHeightOutside = -63;        // a map height outside the picture: its lower end
 constexpr int kBadLevelCount = -64;        // a level count outside 1..99: the list is switched off
 constexpr int kLevelsNotIncreasing = -65;  // level heights not strictly increasing: list off
 constexpr int kLevelCountOutOfRange = 66;  // a surface level count outside 0..99
@@ -94,7 +95,8 @@ constexpr int kTooFewNetworkPoints = 69;  // fewer than 8 network points, or tha
 constexpr int kTriangleTableFull = 71;    // the workspace holds no more triangles
 constexpr int kNetworkFitSingular = 72;   // the gradient fit at a network point is singular
 constexpr int kFewNeighbours = -72;       // a neighbour count the fit cannot use: default used
-constexpr int kOutsideNetwork = -73;      // a point outside the network: left out
+constexpr int kOutsideNetwork = -73;      // a point outside the network: extrapolated, or
+                                          // added with the hull widened (else left out)
 constexpr int kNoNetwork = 74;            // the workspace holds no network
 constexpr int kStepTooSmall = -75;        // a network contour step too small: default used
 constexpr int kDuplicatePoints = -76;     // a point repeats an existing vertex: left out

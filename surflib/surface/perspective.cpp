@@ -511,7 +511,8 @@ void takeBandPens(int n, const int* pens, int keySwitch)
     SurfaceSettings& surf = s.surface;
     surf.lineStyle = -1;
     ContourLevelList& l = s.levels;
-    if (l.count <= 0 || l.count > n) l.count = n;
+    // Without a CONDEF list the count left by an earlier picture means nothing: n levels.
+    if (!surfaceFlagOn(s.contour.levelListOn) || l.count <= 0 || l.count > n) l.count = n;
     for (int k = 0; k <= n; ++k) {
         if (k < kSurfaceMaxLevels) l.pens[k] = pens[k];
         if (n + 1 + k < kSurfaceMaxLevels) l.pens[n + 1 + k] = pens[k];

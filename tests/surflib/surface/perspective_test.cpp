@@ -216,6 +216,28 @@ TEST_F(PerspectiveTest, LineStyleBandsComeFromTheDataOrTheLevelList)
     EXPECT_EQ(count(keyed, "kernelFillPolygon"), 5);  // one key box per level
 }
 
+// Without a level list the levels come from the count asked for, whatever an earlier
+// line-style picture asked for: the same call draws the same picture after one of 2 levels.
+TEST_F(PerspectiveTest, LineStyleLevelCountIsTheOneAskedFor)
+{
+    const std::vector<float> z =
+        grid(8, 6, 0.0f, 1.0f, 0.0f, 1.0f, [](float x, float y) { return 8.0f * x + 2.0f * y; });
+    const int pens[9] = {11, 12, 13, 14, 15, 16, 17, 18, 19};
+    auto picture = [&](int n) {
+        float d = 0.0f;
+        capture();
+        PERLI3(8, 0, 1, 6, 0, 1, z.data(), d, 30, 30, n, pens, 0, 20000, work.data());
+        return calls();
+    };
+    const std::vector<std::string> first = picture(8);
+    const int levels = surfaceState.levels.count;
+    EXPECT_GE(levels, 8);
+    picture(2);
+    EXPECT_EQ(picture(8), first);
+    EXPECT_EQ(surfaceState.levels.count, levels);
+    EXPECT_GT(count(first, "kernelSetColour 19"), 0);  // the ninth pen, of the top bands
+}
+
 // With the LEVELS limits on, the n line-style levels divide the limits into n - 1 steps and
 // start one step above the bottom; the data maximum above the last level ends the list.
 TEST_F(PerspectiveTest, LineStyleLevelsBetweenContourLimitsStartOneStepAboveTheBottom)
