@@ -477,7 +477,8 @@ void STPVAL(const float* s, const float* e, const float* v, const int& n, const 
 // ---- Text charts
 // Column attributes of the text-chart columns: width and height (picture units, sign dropped;
 // 0: 10 character widths, 2 character heights a row), justification -1 left, 0 centred,
-// 1 right, title switch 1 = a title row (other values none), frame pen (below 0: no frame).
+// 1 right, title switch 1 = a title row (other values none), frame pen (below 0: no frame;
+// pen 0 is the background colour, so the default frame does not show).
 // Defaults 0, 0, 0, 0, 0.  Numbers: -545 justification outside -1..1: 0.
 void TEXDEF(const float& width, const float& height, const int& justification,
             const int& titleSwitch, const int& framePen);
@@ -488,7 +489,7 @@ void TDFENQ(float& width, float& height, int& justification, int& titleSwitch, i
 // elements of each of its arrays (TEXSTR: n texts of `length` characters each, n * length
 // characters, none when strings is null or length is below 1), and the title's titleLength
 // characters when the title switch is on.  Numbers of every column: 539 n below 1 or a null
-// array: nothing drawn.  The fill, line and marker columns: -508 a pen below -1 (once): its
+// array (TEXSTR: n below 1 only; null strings give empty rows): nothing drawn.  The fill, line and marker columns: -508 a pen below -1 (once): its
 // absolute value.
 void TEXSTR(const float& x, const float& y, const int& n, const char* strings, int length,
             const char* title, int titleLength);
@@ -502,8 +503,8 @@ void TEXGEN(const float& x, const float& y, const int& n, const float& first, co
 // Numbers: 506 the sum below 0.00001.
 void TEXPER(const float& x, const float& y, const int& n, const float* values, const char* title,
             int titleLength);
-// A filled and outlined box per row in fill style styles[i] (below -1: an empty row) and pen
-// |pens[i]|.
+// A box per row filled in fill style styles[i] (below -1: an empty row) and pen |pens[i]|,
+// and outlined in the caller's pen.
 void TEXFIL(const float& x, const float& y, const int& n, const int* styles, const int* pens,
             const char* title, int titleLength);
 // Line samples: kind 1 horizontal, 2 vertical, 3 rising, 4 falling; pen |pens[i]|, 0 the
@@ -584,13 +585,15 @@ void SEGSTR(const int& outlineCode, const float& a1, const float& a2, const char
 void VECBND(const float& x1, const float& x2, const float& y1, const float& y2);
 void VECBNQ(float& x1, float& x2, float& y1, float& y2);
 // Only magnitudes whose absolute value lies between the two limits (sign dropped, either
-// order) are drawn (0, 0, the default: all); and their enquiry.
+// order) are drawn (0, 0, the default, or limits less than 0.00001 apart, stored as 0, 0:
+// all); and their enquiry.
 void VECCLP(const float& a, const float& b);
 void VECCLQ(float& low, float& high);
 // Placement: -1 the arrow starts at its node, 0 (the default) centred, 1 ends at it; |magnitude|
-// p..q map to lengths 0..one grid unit, smaller ones give no arrow (0, 0, the default: 0 to
-// the largest magnitude); factor (sign dropped, default 1) scales the unit, the smaller node
-// spacing.  Numbers: -553 mode outside -1..1: 0.  VECSCQ returns the four values.
+// p..q (either order) map linearly to lengths 0..one grid unit, smaller ones give no arrow,
+// larger ones longer arrows (0, 0, the default, or p and q less than 0.00001 apart, stored as
+// 0, 0: 0 to the largest magnitude); factor (sign dropped, default 1) scales the unit, the
+// smaller node spacing.  Numbers: -553 mode outside -1..1: 0.  VECSCQ returns the four values.
 void VECSCA(const int& mode, const float& p, const float& q, const float& factor);
 void VECSCQ(int& mode, float& low, float& high, float& factor);
 // nx * ny values read from each of directions, magnitudes and colours; none when nx or ny is
@@ -942,8 +945,9 @@ void kpAddAreaChartValues(const int& n, const AreaRecord* areas, const int& plac
 
 // Bar charts.  (x code, y code): (kpAxisScaling5, kpAxisScaling1) categories along x, linear
 // values; (kpAxisScaling5, kpAxisScaling4) logarithmic values; (kpAxisScaling1,
-// kpAxisScaling5) and (kpAxisScaling4, kpAxisScaling5) categories along y.  Another pair
-// repeats the type of kpPlotBarChart's last matching call (0 before any).
+// kpAxisScaling5) and (kpAxisScaling4, kpAxisScaling5) categories along y, linear and
+// logarithmic values.  Another pair repeats the type of kpPlotBarChart's last matching call
+// (0 before any, which BARCHA takes as type 1 after warning -503).
 void kpPlotBarChart(const int& n, const BarRecord* bars, const float& fraction, const int& xCode,
                     const int& yCode, const float& categoryMinimum, const float& categoryMaximum);
 // BARFIL with the bars as records.
@@ -993,8 +997,8 @@ void kpEnqVectorLimits(float& low, float& high);
 // is below 1 or above the int range; two negative counts are reported by VECGRA without a
 // record read.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined, kpArrowHead0 open.
 void kpAddVectors(const int& nx, const int& ny, const VectorRecord* vectors, const int& head);
-// VECSCA and VECSCQ.  Placement mode kpVectorScalingMinus1 (starts at the node), 0 or
-// kpSwitchOn (ends at it).
+// VECSCA and VECSCQ.  Placement mode kpVectorScalingMinus1 (starts at the node), 0
+// (centred) or kpSwitchOn (ends at it).
 void kpSetVectorAttribs(const int& mode, const float& p, const float& q, const float& factor);
 void kpEnqVectorAttribs(int& mode, float& low, float& high, float& factor);
 // VECSET.
