@@ -489,8 +489,8 @@ void TDFENQ(float& width, float& height, int& justification, int& titleSwitch, i
 // elements of each of its arrays (TEXSTR: n texts of `length` characters each, n * length
 // characters, none when strings is null or length is below 1), and the title's titleLength
 // characters when the title switch is on.  Numbers of every column: 539 n below 1 or a null
-// array (TEXSTR: n below 1 only; null strings give empty rows): nothing drawn.  The fill, line and marker columns: -508 a pen below -1 (once): its
-// absolute value.
+// array (TEXSTR: n below 1 only; null strings give empty rows): nothing drawn.  The fill,
+// line and marker columns: -508 a pen below -1 (once): its absolute value.
 void TEXSTR(const float& x, const float& y, const int& n, const char* strings, int length,
             const char* title, int titleLength);
 // Values as the y axis writes its numbers, between the VALTXT tags.
@@ -610,18 +610,20 @@ void VECGRA(const float* directions, const float* magnitudes, const int* colours
 void SETPOL(const float& centreX, const float& centreY, const float& radius, const int& mode);
 // Polar axes: `part` 1 or less the radial part: both axes placed through the centre (as AXIPOS
 // would) and scaled from -range to range in 2 count intervals, ticks |drawingCode| as for
-// AXIDRA, numbers on the x axis when the label code is 1, and with a drawing code below 0
-// `count` rings.  `part` 2 or more the angular part over `range` degrees in `count` steps: the
-// circle (unless drawing code 0) with spokes (drawing code below 0) or ticks (above 0), and
-// the angles when the label code is 1.  Drawing codes beyond +-1 act as +-2, label codes
-// beyond +-1 as 1.  Numbers: -519 count below 1 or above 500000: 8; -520 radial range not
-// above tiny: count; -521 a negative range: its absolute value.
+// AXIDRA, numbers on the x axis when the label code is 1 (below it) or -1 (above it), and
+// with a drawing code below 0 `count` rings.  `part` 2 or more the angular part over `range`
+// degrees in `count` steps: the circle (unless drawing code 0) with spokes (drawing code
+// below 0) or ticks (above 0), and the angles when the label code is 1.  Drawing codes
+// beyond +-1 act as +-2, label codes beyond +-1 as 1.  Numbers: -519 count below 1 or above
+// 500000: 8; -520 radial range not above tiny: count; -521 a negative range: its absolute
+// value.
 void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, const float& range,
             const int& part);
 // XY polar chart of n points (data units) with the default layout (not SETPOL's), both parts
 // of the axes sized to the data: line code |1| polyline, |2| smooth curve, |3| spline, |4|
-// Akima curve (others 1), a code <= 0 adds marker 8.  n values read from each of x and y.
-// Both axes are left placed and scaled as DRAPOL's radial part leaves them.
+// Akima curve (others 1), a code <= 0 adds marker 8 (code 0: the markers alone).  n values
+// read from each of x and y.  Both axes are left placed and scaled as DRAPOL's radial part
+// leaves them.
 // Numbers: 515 n below 2; -520 every point at the origin.
 void POLXY(const float* x, const float* y, const int& n, const int& lineCode);
 // ---- Long forms
