@@ -566,8 +566,9 @@ void PIEFIL(const float* values, const int& n, const int* fillStyles, const int*
 void SEGCHA(const float& a1, const float& a2, const float& value, const char* label, int length,
             const int& fillStyle, const int& pen);
 void SEGFIL(const float& a1, const float& a2, const int& fillStyle, const int& pen);
-// Radial labels only, whatever the annotation mode: the labels, with the percentages when
-// percentSwitch is not 0.  SEGSTR's outline code: -1 no outline, 0 rim and end radius, 1 the
+// Radial labels, no fill, whatever the annotation mode: the labels, with the percentages when
+// percentSwitch is not 0 (a blank label writes neither).  PIESTR also draws the segment
+// outlines as PIEBSW sets them.  SEGSTR's outline code: -1 no outline, 0 rim and end radius, 1 the
 // closed segment.  PIESTR reads n values and up to n * length label characters as PIECHA
 // (numbers 505, 506 as PIECHA); SEGCHA and SEGSTR read up to `length` characters of their
 // label.
