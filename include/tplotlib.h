@@ -605,8 +605,8 @@ void VECGRA(const float* directions, const float* magnitudes, const int* colours
             const int& ny, const int& headStyle);
 
 // Polar charts around a centre in picture units.  SETPOL: centre, radius, scaling type 1..3
-// of the radial axes (as AXISCA; default 3); in force for DRAPOL until AXISET (before it the
-// layout follows the plot area as the pie frame does).
+// of the radial axes (as AXISCA; default 3); in force for DRAPOL until AXISET or POLXY, which
+// both put back the default layout (it follows the plot area as the pie frame does).
 // Numbers: -517 radius not above 1e-10: the old one; -518 mode outside 1..3: 3.
 void SETPOL(const float& centreX, const float& centreY, const float& radius, const int& mode);
 // Polar axes: `part` 1 or less the radial part: both axes placed through the centre (as AXIPOS
