@@ -412,8 +412,9 @@ void ARROW(const float& x, const float& y, const int& style, const int& coordina
 // 10 x tiny: nothing drawn.
 void BARCHA(const float* start, const float* end, const int& n, const int& type,
             const float& fraction, const float& categoryMinimum, const float& categoryMaximum);
-// Fills each bar as a box (a box less than 0.00001 high in picture units is not filled); the
-// category axis is y when only y has scaling type 5, else x.
+// Fills each bar as a box (a box less than 0.00001 high in picture units is not filled: its
+// extent along y, the bar's width for bars along y; HISFIL too); the category axis is y when
+// only y has scaling type 5, else x.
 void BARFIL(const float* start, const float* end, const int& n, const float& fraction,
             const int* styles, const int* pens);
 // Bar outlines on the current axes (two names of one routine); the category axis is the one
