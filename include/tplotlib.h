@@ -439,8 +439,8 @@ void HISFIL(const float* values, const int& n, const float& fraction, const int*
 // Column outlines on the current axes (two names of one routine).
 void GRAHIS(const float* values, const int& n, const float& fraction);
 void HISGRA(const float* values, const int& n, const float& fraction);
-// Value labels of the values; the one-character moves of VALATT turn round for columns below
-// the base line.
+// Value labels of the values; the one-character moves of VALATT turn round for negative
+// values (not for a positive value below a base line above 0).
 void HISVAL(const float* values, const int& n, const float& fraction);
 
 // Area charts: rectangle i spans a1[i]..a2[i] along x and a3[i]..a4[i] along y (orientation
