@@ -629,20 +629,20 @@ void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, cons
 // Numbers: 515 n below 2; -520 every point at the origin.
 void POLXY(const float* x, const float* y, const int& n, const int& lineCode);
 // ---- Long forms
-// Long forms take symbolic option codes in place of small integers, arrays of records in
-// place of parallel arrays, and an argument order of their own; each converts its arguments
-// and calls its legacy routine once, which does every check and report (errors name both
-// forms, as in "kpPlotGraph(GRAPH)").  A value that is no code of an argument passes to the
-// legacy routine unchanged.  A record-taking long form with a count below 1 calls nothing and
-// reads no record; otherwise it reads count records and its legacy routine then reads what its
-// own comment says (a long form taking plain arrays and texts reads exactly what its legacy
-// routine reads).  A long form reports nothing of its own: the numbers are its legacy
-// routine's.  Enquiry long forms hand back the code for a legacy value that has one; where a
-// mapped value has no code the caller's variable is left as it was.  The pair-code long forms
-// (kpPlotGraph, kpPlotAreaChart, kpPlotBarChart, kpPlotStepChart, kpAddGrid, kpDrawPolarAxes,
-// kpDrawAxesLabs, kpDrawAxesTitle, kpAddReferenceLine) turn two codes into one legacy value;
-// a pair that matches none of their cases repeats the value of that routine's last matching
-// call (0 before any), even a call that drew nothing.
+// Long forms take symbolic option codes in place of small integers, arrays of records in place of
+// parallel arrays, and an argument order of their own; each converts its arguments and calls its
+// legacy routine once, which does every check and report (errors name both forms, as in
+// "kpPlotGraph(GRAPH)", whichever form is called).  A value that is no code of an argument passes
+// to the legacy routine unchanged.  A record-taking long form with a count below 1 or a null record
+// array calls nothing (so nothing is reported) and reads no record; otherwise it reads count
+// records and its legacy routine then reads what its own comment says (a long form taking plain
+// arrays and texts reads exactly what its legacy routine reads).  A long form reports nothing of
+// its own: the numbers are its legacy routine's.  Enquiry long forms hand back the code for a
+// legacy value that has one; where a mapped value has no code the caller's variable is left as it
+// was.  The pair-code long forms (kpPlotGraph, kpPlotAreaChart, kpPlotBarChart, kpPlotStepChart,
+// kpAddGrid, kpDrawPolarAxes, kpDrawAxesLabs, kpDrawAxesTitle, kpAddReferenceLine) turn two codes
+// into one legacy value; a pair that matches none of their cases repeats the value of that
+// routine's last matching call (0 before any), even a call that drew nothing.
 
 // The option codes of the long forms.
 enum LongFormCodes : int {
@@ -997,9 +997,9 @@ void kpEnqurireVectorChartFrame(VectorFrameRecord& frame);
 // VECCLP and VECCLQ.
 void kpSetVectorLimits(const float& a, const float& b);
 void kpEnqVectorLimits(float& low, float& high);
-// VECGRA with nx x ny records, the x index running fastest; nothing is called when nx x ny
-// is below 1 or above the int range; two negative counts are reported by VECGRA without a
-// record read.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined, kpArrowHead0 open.
+// VECGRA with nx x ny records, the x index running fastest; nothing is called when nx x ny is below
+// 1 or above the int range, or when vectors is null; two negative counts are reported by VECGRA
+// (whatever vectors is) without a record read.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined, kpArrowHead0 open.
 void kpAddVectors(const int& nx, const int& ny, const VectorRecord* vectors, const int& head);
 // VECSCA and VECSCQ.  Placement mode kpVectorScalingMinus1 (starts at the node), 0
 // (centred) or kpSwitchOn (ends at it).
