@@ -999,7 +999,8 @@ void kpSetVectorLimits(const float& a, const float& b);
 void kpEnqVectorLimits(float& low, float& high);
 // VECGRA with nx x ny records, the x index running fastest; nothing is called when nx x ny is below
 // 1 or above the int range, or when vectors is null; two negative counts are reported by VECGRA
-// (whatever vectors is) without a record read.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined, kpArrowHead0 open.
+// (whatever vectors is) without a record read.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined,
+// kpArrowHead0 open.
 void kpAddVectors(const int& nx, const int& ny, const VectorRecord* vectors, const int& head);
 // VECSCA and VECSCQ.  Placement mode kpVectorScalingMinus1 (starts at the node), 0
 // (centred) or kpSwitchOn (ends at it).
