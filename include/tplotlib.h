@@ -531,8 +531,9 @@ void PIEANN(const int& mode, const int& labelSwitch, const int& percentSwitch,
 // The five values PIEANN stored.
 void PIAENQ(int& mode, int& labelSwitch, int& percentSwitch, int& valueSwitch, float& threshold);
 // Label boxes of mode 2: type 0 none, 1 outlined, 2 cut out of the segment fill, 3 both (the
-// default); fill style of the boxes (negative, the default -1: not filled) and their pen
-// (sign dropped).  Numbers: -551 type outside 0..3: 3.
+// default); fill style and pen (sign dropped) of the cut-out boxes of types 2 and 3 (a
+// negative style, the default -1: not filled); box outlines do not use the pen.
+// Numbers: -551 type outside 0..3: 3.
 void PIEBOX(const int& type, const int& fillStyle, const int& pen);
 // Segment outlines: -1 none, any other value (the default 0) drawn.
 void PIEBSW(const int& boundSwitch);
