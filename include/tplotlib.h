@@ -966,7 +966,8 @@ void kpAddBarChartValues(const int& n, const BarRecord* bars, const float& fract
                          const int& placement);
 
 // Histograms take the values as they are; a bad count is reported by the legacy routine.
-// HISCHA.  Scaling kpAxisScaling4 logarithmic values, kpAxisScaling1 linear.
+// HISCHA.  Scaling kpAxisScaling4 logarithmic values, kpAxisScaling1 linear (a plain 1 passes
+// as HISCHA's code 1: logarithmic).
 void kpPlotHistogram(const int& n, const float* values, const float& fraction, const int& scaling,
                      const float& categoryMinimum, const float& categoryMaximum);
 // HISFIL.
