@@ -580,10 +580,10 @@ void SEGSTR(const int& outlineCode, const float& a1, const float& a2, const char
             const int& percentSwitch);
 
 // Vector charts: one arrow per node of an nx x ny grid (x index fastest) laid over the frame
-// (VECBND, data units) or else the axis ranges, on the current axes.  Directions in degrees,
-// magnitudes (negative turns the arrow round), colours (absolute value is the kernel colour,
-// see tarvcore.h); head style 0 open, 1 outlined, 2 filled, a third of the arrow long and
-// drawn solid.
+// (VECBND, data units) or else the axis ranges, on the current axes.  Directions in degrees
+// counter-clockwise from the picture's x direction (whatever way the axes run), magnitudes
+// (negative turns the arrow round), colours (absolute value is the kernel colour, see tarvcore.h);
+// head style 0 open, 1 outlined, 2 filled, a third of the arrow long and drawn solid.
 // The frame, in either order, until VECSET; and its enquiry.
 void VECBND(const float& x1, const float& x2, const float& y1, const float& y2);
 void VECBNQ(float& x1, float& x2, float& y1, float& y2);
