@@ -461,8 +461,8 @@ void AREVAL(const float* a1, const float* a2, const float* a3, const float* a4, 
 // Step charts: step i from s[i] to e[i] at level v[i] above the base b (data units).  STPCHA:
 // type as for area charts (1 log step axis, 2 log value axis), GRASCA mode applies.  Step code
 // 1 connected (a riser where a step ends within 0.00001 of the next one's start), 2 closed
-// profile down to the base (the base line itself not drawn), 3 separate columns, other treads
-// only.  Value placement 1 start, 2 end, 3 level, 4 width, 5 height above the base.
+// profile down to the base, 3 separate columns (neither draws the base line itself), other
+// treads only.  Value placement 1 start, 2 end, 3 level, 4 width, 5 height above the base.
 // STPCHA numbers: 513 / 514 log step / value data (base included) not above 10 x tiny:
 // nothing drawn.
 // STPVAL numbers: -552 placement outside 1..5: 3.
