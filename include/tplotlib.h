@@ -426,12 +426,12 @@ void BARGRA(const float* start, const float* end, const int& n, const float& fra
 void BARVAL(const float* start, const float* end, const int& n, const float& fraction,
             const int& placement);
 
-// Histogram columns from the base line (value 0, or the end of the value axis nearer to it)
-// to the values, categories along x (HISCHA; the others: y when only y has scaling type 5);
-// touching columns (fraction 1) form one outline open along the base line.  HISCHA: scaling
+// Histogram columns from the base line (value 0, or the end of the value axis nearer to it) to the
+// values, categories along x (HISCHA; the others: y when only y has scaling type 5); every column
+// outline is open along the base line, and touching columns (fraction 1) form one.  HISCHA: scaling
 // code 1 logarithmic value axis, any other linear; category minimum and maximum as for BARCHA.
-// HISCHA numbers: 504 logarithmic and a value not above 10 x tiny: nothing drawn; -520 all
-// values equal: the range stretched to 0.
+// HISCHA numbers: 504 logarithmic and a value not above 10 x tiny: nothing drawn; -520 all values
+// equal: the range stretched to 0.
 void HISCHA(const float* values, const int& n, const int& scaling, const float& fraction,
             const float& categoryMinimum, const float& categoryMaximum);
 void HISFIL(const float* values, const int& n, const float& fraction, const int* styles,
