@@ -439,8 +439,9 @@ void ARROW(const float& x, const float& y, const int& style, const int& coordina
 // 10 x tiny: nothing drawn.
 void BARCHA(const float* start, const float* end, const int& n, const int& type,
             const float& fraction, const float& categoryMinimum, const float& categoryMaximum);
-// Fills each bar as a box (a box less than 0.00001 high in picture units is not filled); the
-// category axis is y when only y has scaling type 5, else x.
+// Fills each bar as a box (a box less than 0.00001 high in picture units is not filled: its
+// extent along y, the bar's width for bars along y; HISFIL too); the category axis is y when
+// only y has scaling type 5, else x.
 void BARFIL(const float* start, const float* end, const int& n, const float& fraction,
             const int* styles, const int* pens);
 // Bar outlines on the current axes (two names of one routine); the category axis is the one
@@ -452,12 +453,12 @@ void BARGRA(const float* start, const float* end, const int& n, const float& fra
 void BARVAL(const float* start, const float* end, const int& n, const float& fraction,
             const int& placement);
 
-// Histogram columns from the base line (value 0, or the end of the value axis nearer to it)
-// to the values, categories along x (HISCHA; the others: y when only y has scaling type 5);
-// touching columns (fraction 1) form one outline open along the base line.  HISCHA: scaling
+// Histogram columns from the base line (value 0, or the end of the value axis nearer to it) to the
+// values, categories along x (HISCHA; the others: y when only y has scaling type 5); every column
+// outline is open along the base line, and touching columns (fraction 1) form one.  HISCHA: scaling
 // code 1 logarithmic value axis, any other linear; category minimum and maximum as for BARCHA.
-// HISCHA numbers: 504 logarithmic and a value not above 10 x tiny: nothing drawn; -520 all
-// values equal: the range stretched to 0.
+// HISCHA numbers: 504 logarithmic and a value not above 10 x tiny: nothing drawn; -520 all values
+// equal: the range stretched to 0.
 void HISCHA(const float* values, const int& n, const int& scaling, const float& fraction,
             const float& categoryMinimum, const float& categoryMaximum);
 void HISFIL(const float* values, const int& n, const float& fraction, const int* styles,
@@ -465,8 +466,8 @@ void HISFIL(const float* values, const int& n, const float& fraction, const int*
 // Column outlines on the current axes (two names of one routine).
 void GRAHIS(const float* values, const int& n, const float& fraction);
 void HISGRA(const float* values, const int& n, const float& fraction);
-// Value labels of the values; the one-character moves of VALATT turn round for columns below
-// the base line.
+// Value labels of the values; the one-character moves of VALATT turn round for negative
+// values (not for a positive value below a base line above 0).
 void HISVAL(const float* values, const int& n, const float& fraction);
 
 // Area charts: rectangle i spans a1[i]..a2[i] along x and a3[i]..a4[i] along y (orientation
@@ -487,8 +488,8 @@ void AREVAL(const float* a1, const float* a2, const float* a3, const float* a4, 
 // Step charts: step i from s[i] to e[i] at level v[i] above the base b (data units).  STPCHA:
 // type as for area charts (1 log step axis, 2 log value axis), GRASCA mode applies.  Step code
 // 1 connected (a riser where a step ends within 0.00001 of the next one's start), 2 closed
-// profile down to the base (the base line itself not drawn), 3 separate columns, other treads
-// only.  Value placement 1 start, 2 end, 3 level, 4 width, 5 height above the base.
+// profile down to the base, 3 separate columns (neither draws the base line itself), other
+// treads only.  Value placement 1 start, 2 end, 3 level, 4 width, 5 height above the base.
 // STPCHA numbers: 513 / 514 log step / value data (base included) not above 10 x tiny:
 // nothing drawn.
 // STPVAL numbers: -552 placement outside 1..5: 3.
@@ -504,7 +505,8 @@ void STPVAL(const float* s, const float* e, const float* v, const int& n, const 
 // ---- Text charts
 // Column attributes of the text-chart columns: width and height (picture units, sign dropped;
 // 0: 10 character widths, 2 character heights a row), justification -1 left, 0 centred,
-// 1 right, title switch 1 = a title row (other values none), frame pen (below 0: no frame).
+// 1 right, title switch 1 = a title row (other values none), frame pen (below 0: no frame;
+// pen 0 is the background colour, so the default frame does not show).
 // Defaults 0, 0, 0, 0, 0.  Numbers: -545 justification outside -1..1: 0.
 void TEXDEF(const float& width, const float& height, const int& justification,
             const int& titleSwitch, const int& framePen);
@@ -515,8 +517,8 @@ void TDFENQ(float& width, float& height, int& justification, int& titleSwitch, i
 // elements of each of its arrays (TEXSTR: n texts of `length` characters each, n * length
 // characters, none when strings is null or length is below 1), and the title's titleLength
 // characters when the title switch is on.  Numbers of every column: 539 n below 1 or a null
-// array: nothing drawn.  The fill, line and marker columns: -508 a pen below -1 (once): its
-// absolute value.
+// array (TEXSTR: n below 1 only; null strings give empty rows): nothing drawn.  The fill,
+// line and marker columns: -508 a pen below -1 (once): its absolute value.
 void TEXSTR(const float& x, const float& y, const int& n, const char* strings, int length,
             const char* title, int titleLength);
 // Values as the y axis writes its numbers, between the VALTXT tags.
@@ -529,8 +531,8 @@ void TEXGEN(const float& x, const float& y, const int& n, const float& first, co
 // Numbers: 506 the sum below 0.00001.
 void TEXPER(const float& x, const float& y, const int& n, const float* values, const char* title,
             int titleLength);
-// A filled and outlined box per row in fill style styles[i] (below -1: an empty row) and pen
-// |pens[i]|.
+// A box per row filled in fill style styles[i] (below -1: an empty row) and pen |pens[i]|,
+// and outlined in the caller's pen.
 void TEXFIL(const float& x, const float& y, const int& n, const int* styles, const int* pens,
             const char* title, int titleLength);
 // Line samples: kind 1 horizontal, 2 vertical, 3 rising, 4 falling; pen |pens[i]|, 0 the
@@ -556,8 +558,9 @@ void PIEANN(const int& mode, const int& labelSwitch, const int& percentSwitch,
 // The five values PIEANN stored.
 void PIAENQ(int& mode, int& labelSwitch, int& percentSwitch, int& valueSwitch, float& threshold);
 // Label boxes of mode 2: type 0 none, 1 outlined, 2 cut out of the segment fill, 3 both (the
-// default); fill style of the boxes (negative, the default -1: not filled) and their pen
-// (sign dropped).  Numbers: -551 type outside 0..3: 3.
+// default); fill style and pen (sign dropped) of the cut-out boxes of types 2 and 3 (a
+// negative style, the default -1: not filled); box outlines do not use the pen.
+// Numbers: -551 type outside 0..3: 3.
 void PIEBOX(const int& type, const int& fillStyle, const int& pen);
 // Segment outlines: -1 none, any other value (the default 0) drawn.
 void PIEBSW(const int& boundSwitch);
@@ -592,8 +595,9 @@ void PIEFIL(const float* values, const int& n, const int* fillStyles, const int*
 void SEGCHA(const float& a1, const float& a2, const float& value, const char* label, int length,
             const int& fillStyle, const int& pen);
 void SEGFIL(const float& a1, const float& a2, const int& fillStyle, const int& pen);
-// Radial labels only, whatever the annotation mode: the labels, with the percentages when
-// percentSwitch is not 0.  SEGSTR's outline code: -1 no outline, 0 rim and end radius, 1 the
+// Radial labels, no fill, whatever the annotation mode: the labels, with the percentages when
+// percentSwitch is not 0 (a blank label writes neither).  PIESTR also draws the segment
+// outlines as PIEBSW sets them.  SEGSTR's outline code: -1 no outline, 0 rim and end radius, 1 the
 // closed segment.  PIESTR reads n values and up to n * length label characters as PIECHA
 // (numbers 505, 506 as PIECHA); SEGCHA and SEGSTR read up to `length` characters of their
 // label.
@@ -603,21 +607,23 @@ void SEGSTR(const int& outlineCode, const float& a1, const float& a2, const char
             const int& percentSwitch);
 
 // Vector charts: one arrow per node of an nx x ny grid (x index fastest) laid over the frame
-// (VECBND, data units) or else the axis ranges, on the current axes.  Directions in degrees,
-// magnitudes (negative turns the arrow round), colours (absolute value is the kernel colour,
-// see tarvcore.h); head style 0 open, 1 outlined, 2 filled, a third of the arrow long and
-// drawn solid.
+// (VECBND, data units) or else the axis ranges, on the current axes.  Directions in degrees
+// counter-clockwise from the picture's x direction (whatever way the axes run), magnitudes
+// (negative turns the arrow round), colours (absolute value is the kernel colour, see tarvcore.h);
+// head style 0 open, 1 outlined, 2 filled, a third of the arrow long and drawn solid.
 // The frame, in either order, until VECSET; and its enquiry.
 void VECBND(const float& x1, const float& x2, const float& y1, const float& y2);
 void VECBNQ(float& x1, float& x2, float& y1, float& y2);
 // Only magnitudes whose absolute value lies between the two limits (sign dropped, either
-// order) are drawn (0, 0, the default: all); and their enquiry.
+// order) are drawn (0, 0, the default, or limits less than 0.00001 apart, stored as 0, 0:
+// all); and their enquiry.
 void VECCLP(const float& a, const float& b);
 void VECCLQ(float& low, float& high);
 // Placement: -1 the arrow starts at its node, 0 (the default) centred, 1 ends at it; |magnitude|
-// p..q map to lengths 0..one grid unit, smaller ones give no arrow (0, 0, the default: 0 to
-// the largest magnitude); factor (sign dropped, default 1) scales the unit, the smaller node
-// spacing.  Numbers: -553 mode outside -1..1: 0.  VECSCQ returns the four values.
+// p..q (either order) map linearly to lengths 0..one grid unit, smaller ones give no arrow,
+// larger ones longer arrows (0, 0, the default, or p and q less than 0.00001 apart, stored as
+// 0, 0: 0 to the largest magnitude); factor (sign dropped, default 1) scales the unit, the
+// smaller node spacing.  Numbers: -553 mode outside -1..1: 0.  VECSCQ returns the four values.
 void VECSCA(const int& mode, const float& p, const float& q, const float& factor);
 void VECSCQ(int& mode, float& low, float& high, float& factor);
 // nx * ny values read from each of directions, magnitudes and colours; none when nx or ny is
@@ -628,41 +634,43 @@ void VECGRA(const float* directions, const float* magnitudes, const int* colours
             const int& ny, const int& headStyle);
 
 // Polar charts around a centre in picture units.  SETPOL: centre, radius, scaling type 1..3
-// of the radial axes (as AXISCA; default 3); in force for DRAPOL until AXISET (before it the
-// layout follows the plot area as the pie frame does).
+// of the radial axes (as AXISCA; default 3); in force for DRAPOL until AXISET or POLXY, which
+// both put back the default layout (it follows the plot area as the pie frame does).
 // Numbers: -517 radius not above 1e-10: the old one; -518 mode outside 1..3: 3.
 void SETPOL(const float& centreX, const float& centreY, const float& radius, const int& mode);
 // Polar axes: `part` 1 or less the radial part: both axes placed through the centre (as AXIPOS
 // would) and scaled from -range to range in 2 count intervals, ticks |drawingCode| as for
-// AXIDRA, numbers on the x axis when the label code is 1, and with a drawing code below 0
-// `count` rings.  `part` 2 or more the angular part over `range` degrees in `count` steps: the
-// circle (unless drawing code 0) with spokes (drawing code below 0) or ticks (above 0), and
-// the angles when the label code is 1.  Drawing codes beyond +-1 act as +-2, label codes
-// beyond +-1 as 1.  Numbers: -519 count below 1 or above 500000: 8; -520 radial range not
-// above tiny: count; -521 a negative range: its absolute value.
+// AXIDRA, numbers on the x axis when the label code is 1 (below it) or -1 (above it), and
+// with a drawing code below 0 `count` rings.  `part` 2 or more the angular part over `range`
+// degrees in `count` steps: the circle (unless drawing code 0) with spokes (drawing code
+// below 0) or ticks (above 0), and the angles when the label code is 1.  Drawing codes
+// beyond +-1 act as +-2, label codes beyond +-1 as 1.  Numbers: -519 count below 1 or above
+// 500000: 8; -520 radial range not above tiny: count; -521 a negative range: its absolute
+// value.
 void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, const float& range,
             const int& part);
 // XY polar chart of n points (data units) with the default layout (not SETPOL's), both parts
 // of the axes sized to the data: line code |1| polyline, |2| smooth curve, |3| spline, |4|
-// Akima curve (others 1), a code <= 0 adds marker 8.  n values read from each of x and y.
-// Both axes are left placed and scaled as DRAPOL's radial part leaves them.
+// Akima curve (others 1), a code <= 0 adds marker 8 (code 0: the markers alone).  n values
+// read from each of x and y.  Both axes are left placed and scaled as DRAPOL's radial part
+// leaves them.
 // Numbers: 515 n below 2; -520 every point at the origin.
 void POLXY(const float* x, const float* y, const int& n, const int& lineCode);
 // ---- Long forms
-// Long forms take symbolic option codes in place of small integers, arrays of records in
-// place of parallel arrays, and an argument order of their own; each converts its arguments
-// and calls its legacy routine once, which does every check and report (errors name both
-// forms, as in "kpPlotGraph(GRAPH)").  A value that is no code of an argument passes to the
-// legacy routine unchanged.  A record-taking long form with a count below 1 calls nothing and
-// reads no record; otherwise it reads count records and its legacy routine then reads what its
-// own comment says (a long form taking plain arrays and texts reads exactly what its legacy
-// routine reads).  A long form reports nothing of its own: the numbers are its legacy
-// routine's.  Enquiry long forms hand back the code for a legacy value that has one; where a
-// mapped value has no code the caller's variable is left as it was.  The pair-code long forms
-// (kpPlotGraph, kpPlotAreaChart, kpPlotBarChart, kpPlotStepChart, kpAddGrid, kpDrawPolarAxes,
-// kpDrawAxesLabs, kpDrawAxesTitle, kpAddReferenceLine) turn two codes into one legacy value;
-// a pair that matches none of their cases repeats the value of that routine's last matching
-// call (0 before any), even a call that drew nothing.
+// Long forms take symbolic option codes in place of small integers, arrays of records in place of
+// parallel arrays, and an argument order of their own; each converts its arguments and calls its
+// legacy routine once, which does every check and report (errors name both forms, as in
+// "kpPlotGraph(GRAPH)", whichever form is called).  A value that is no code of an argument passes
+// to the legacy routine unchanged.  A record-taking long form with a count below 1 or a null record
+// array calls nothing (so nothing is reported) and reads no record; otherwise it reads count
+// records and its legacy routine then reads what its own comment says (a long form taking plain
+// arrays and texts reads exactly what its legacy routine reads).  A long form reports nothing of
+// its own: the numbers are its legacy routine's.  Enquiry long forms hand back the code for a
+// legacy value that has one; where a mapped value has no code the caller's variable is left as it
+// was.  The pair-code long forms (kpPlotGraph, kpPlotAreaChart, kpPlotBarChart, kpPlotStepChart,
+// kpAddGrid, kpDrawPolarAxes, kpDrawAxesLabs, kpDrawAxesTitle, kpAddReferenceLine) turn two codes
+// into one legacy value; a pair that matches none of their cases repeats the value of that
+// routine's last matching call (0 before any), even a call that drew nothing.
 
 // The option codes of the long forms.
 enum LongFormCodes : int {
@@ -969,8 +977,9 @@ void kpAddAreaChartValues(const int& n, const AreaRecord* areas, const int& plac
 
 // Bar charts.  (x code, y code): (kpAxisScaling5, kpAxisScaling1) categories along x, linear
 // values; (kpAxisScaling5, kpAxisScaling4) logarithmic values; (kpAxisScaling1,
-// kpAxisScaling5) and (kpAxisScaling4, kpAxisScaling5) categories along y.  Another pair
-// repeats the type of kpPlotBarChart's last matching call (0 before any).
+// kpAxisScaling5) and (kpAxisScaling4, kpAxisScaling5) categories along y, linear and
+// logarithmic values.  Another pair repeats the type of kpPlotBarChart's last matching call
+// (0 before any, which BARCHA takes as type 1 after warning -503).
 void kpPlotBarChart(const int& n, const BarRecord* bars, const float& fraction, const int& xCode,
                     const int& yCode, const float& categoryMinimum, const float& categoryMaximum);
 // BARFIL with the bars as records.
@@ -984,7 +993,8 @@ void kpAddBarChartValues(const int& n, const BarRecord* bars, const float& fract
                          const int& placement);
 
 // Histograms take the values as they are; a bad count is reported by the legacy routine.
-// HISCHA.  Scaling kpAxisScaling4 logarithmic values, kpAxisScaling1 linear.
+// HISCHA.  Scaling kpAxisScaling4 logarithmic values, kpAxisScaling1 linear (a plain 1 passes
+// as HISCHA's code 1: logarithmic).
 void kpPlotHistogram(const int& n, const float* values, const float& fraction, const int& scaling,
                      const float& categoryMinimum, const float& categoryMaximum);
 // HISFIL.
@@ -1016,12 +1026,13 @@ void kpEnqurireVectorChartFrame(VectorFrameRecord& frame);
 // VECCLP and VECCLQ.
 void kpSetVectorLimits(const float& a, const float& b);
 void kpEnqVectorLimits(float& low, float& high);
-// VECGRA with nx x ny records, the x index running fastest; nothing is called when nx x ny
-// is below 1 or above the int range; two negative counts are reported by VECGRA without a
-// record read.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined, kpArrowHead0 open.
+// VECGRA with nx x ny records, the x index running fastest; nothing is called when nx x ny is below
+// 1 or above the int range, or when vectors is null; two negative counts are reported by VECGRA
+// (whatever vectors is) without a record read.  Head: -1 outlined, 0 filled, kpArrowHead1 outlined,
+// kpArrowHead0 open.
 void kpAddVectors(const int& nx, const int& ny, const VectorRecord* vectors, const int& head);
-// VECSCA and VECSCQ.  Placement mode kpVectorScalingMinus1 (starts at the node), 0 or
-// kpSwitchOn (ends at it).
+// VECSCA and VECSCQ.  Placement mode kpVectorScalingMinus1 (starts at the node), 0
+// (centred) or kpSwitchOn (ends at it).
 void kpSetVectorAttribs(const int& mode, const float& p, const float& q, const float& factor);
 void kpEnqVectorAttribs(int& mode, float& low, float& high, float& factor);
 // VECSET.

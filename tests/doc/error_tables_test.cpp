@@ -114,35 +114,55 @@ std::string headerComments(const std::string& path)
     return joined;
 }
 
-// "warns -1035 and gives 35.3" in the header and the row of -1035: when the row names a value
-// in what was kept, the header's is among them.  Rows that say "the default" name none.
+// The value a warning puts in place, as a header states it, and the row of that warning: when
+// the row names a value in what was kept, the header's is among them.  Rows that say "the
+// default" name none.  The terrain header says "warns -1035 and gives 35.3"; the graph header
+// says "-552 placement outside 1..5: 3" (a reason of words, ranges and decimals, a colon, the
+// value).
 TEST(ErrorTables, HeaderAndRowNameTheSameReplacement)
 {
-    const std::string comments = headerComments("include/tterrlib.h");
-    std::vector<std::string> faults;
-    const std::map<int, std::string> rows = tableRows("doc/errors-tterrlib.md", faults);
-    const std::regex gives(R"(warns?\s+(-\d+)\s+and\s+gives?\s+(-?\d+(?:\.\d+)?))");
+    const struct {
+        const char* header;
+        const char* table;
+        const char* statement;   // (number) ... (value)
+        std::set<int> required;  // numbers that must be compared
+    } pairs[] = {
+        {"include/tterrlib.h",
+         "doc/errors-tterrlib.md",
+         R"(warns?\s+(-\d+)\s+and\s+gives?\s+(-?\d+(?:\.\d+)?))",
+         {-1035, -1009, -1075}},
+        // The text chart justification, the chart value placements and the pie annotation mode.
+        {"include/tplotlib.h",
+         "doc/errors-tplotlib.md",
+         R"((-5\d\d)\s(?:[^:;.]|\.\.|\.\d){1,80}?:\s(-?\d+(?:\.\d+)?)\b)",
+         {-545, -552, -549}},
+    };
     const std::regex value(R"(-?\d+(?:\.\d+)?)");
-    std::set<int> compared;
-    for (std::sregex_iterator m(comments.begin(), comments.end(), gives), end; m != end; ++m) {
-        const int number = std::stoi((*m)[1]);
-        const double given = std::stod((*m)[2]);
-        const auto row = rows.find(number);
-        if (row == rows.end()) continue;  // a missing row is the test above's
-        std::vector<double> kept;
-        const std::string& column = row->second;
-        for (std::sregex_iterator v(column.begin(), column.end(), value); v != end; ++v)
-            kept.push_back(std::stod(v->str()));
-        if (kept.empty()) continue;
-        compared.insert(number);
-        if (std::find(kept.begin(), kept.end(), given) == kept.end())
-            ADD_FAILURE() << "tterrlib.h: " << m->str() << "; the row of " << number
-                          << " keeps:" << column;
+    for (const auto& p : pairs) {
+        SCOPED_TRACE(p.header);
+        const std::string comments = headerComments(p.header);
+        std::vector<std::string> faults;
+        const std::map<int, std::string> rows = tableRows(p.table, faults);
+        const std::regex gives(p.statement);
+        std::set<int> compared;
+        for (std::sregex_iterator m(comments.begin(), comments.end(), gives), end; m != end; ++m) {
+            const int number = std::stoi((*m)[1]);
+            const double given = std::stod((*m)[2]);
+            const auto row = rows.find(number);
+            if (row == rows.end()) continue;  // a missing row is another test's
+            std::vector<double> kept;
+            const std::string& column = row->second;
+            for (std::sregex_iterator v(column.begin(), column.end(), value); v != end; ++v)
+                kept.push_back(std::stod(v->str()));
+            if (kept.empty()) continue;
+            compared.insert(number);
+            if (std::find(kept.begin(), kept.end(), given) == kept.end())
+                ADD_FAILURE() << m->str() << "; the row of " << number << " keeps:" << column;
+        }
+        for (int number : p.required)
+            EXPECT_TRUE(compared.count(number)) << number << " was not compared";
+        for (const std::string& fault : faults) ADD_FAILURE() << fault;
     }
-    // The elevation, the search patch and the network contour step are stated in both places.
-    for (int number : {-1035, -1009, -1075})
-        EXPECT_TRUE(compared.count(number)) << number << " was not compared";
-    for (const std::string& fault : faults) ADD_FAILURE() << fault;
 }
 
 // The graph and surface libraries' headers name numbers in their comments; each must have a row
