@@ -64,6 +64,14 @@ int graphMarkStride(int count, double spacing, int across)
     return k;
 }
 
+double graphFarthestReach(double x, double y)
+{
+    double x0 = 0.0, x1 = 0.0, y0 = 0.0, y1 = 0.0;
+    if (!pictureReach(1, x0, x1) || !pictureReach(2, y0, y1)) return INFINITY;
+    return std::hypot(std::fmax(std::fabs(x - x0), std::fabs(x - x1)),
+                      std::fmax(std::fabs(y - y0), std::fabs(y - y1)));
+}
+
 MarkSpan graphMarksOnPicture(int count, int stride, double start, double spacing, int n, int across)
 {
     assert(stride >= 1);

@@ -48,6 +48,11 @@ struct MarkSpan {
 MarkSpan graphMarksOnPicture(int count, int stride, double start, double spacing, int n,
                              int across);
 
+// The farthest distance from the kernel point (x, y) at which a mark can still show on the
+// picture: to the farthest corner of the picture space widened by its own width and height on
+// every side (infinity when the kernel gives no picture to measure).
+double graphFarthestReach(double x, double y);
+
 // Precision check of axis n before it is set up: when its range is empty or the transform
 // would be steeper than the kernel can map, reports `warning` (a kernel number, already moved)
 // or, when `warning` is 0, -20 through graphReportError; then widens the range and clears the

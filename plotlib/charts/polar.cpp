@@ -4,8 +4,9 @@
 // A polar chart is drawn around a centre in kernel units.  Its radial part is two ordinary
 // axes through the centre, scaled symmetrically about 0 so that value 0 lies at the centre,
 // with rings at the radii of the ticks; its angular part is the outer circle with spokes or
-// ticks every step of angle and the angles written beside them.  The data of POLXY are graph
-// points on the two radial axes.
+// ticks every step of angle and the angles written beside them.  Rings and steps closer than
+// the picture can show apart are left out, as a grid leaves out its marks.  The data of POLXY
+// are graph points on the two radial axes.
 #include <cfloat>
 #include <cmath>
 #include <cstdlib>
@@ -63,12 +64,34 @@ void radialPart(int drawingCode, int labelCode, int count, float range)
         }
     }
     if (drawingCode >= 0) return;
+    // Rings closer than the picture shows are stepped over, counted from the outermost one
+    // inward, so that the rings drawn stand equally apart out to the full radius.
+    const double spacing = static_cast<double>(p.radius) / count;
+    const int stride = graphMarkStride(count, spacing, kLinesAcrossPicture);
     static const int anticlockwise = 1;
-    for (int k = 1; k <= count; ++k) {
+    for (int k = (count - 1) % stride + 1; k <= count; k += stride) {
         const float x = p.centreX + static_cast<float>(k) * p.radius / static_cast<float>(count);
         kernelMovePen(x, p.centreY);
         kernelDrawArc(p.centreX, p.centreY, x, p.centreY, anticlockwise);
     }
+}
+
+// Step between the steps of the angular part at which something is drawn: steps whose spokes,
+// ticks or angles stand closer than the picture shows are stepped over from the first one, at
+// angle 0, on.  They are measured apart at the radius, or, when the picture reaches less far
+// from the centre, as far as it reaches (spokes closer there cannot be told apart anywhere on
+// it).  1 when nothing is drawn at the steps.
+int angularStride(int drawingCode, int labelCode, int count, double step)
+{
+    const PolarSettings& p = graphState.polar;
+    const double radians = step * graphState.nice.degree;
+    if ((drawingCode == 0 && labelCode != 1) || std::isnan(radians)) return 1;
+    // The steps short of a whole turn (every step when they do not turn at all).
+    const double turning = radians > 0.0 ? std::floor(kLastAngle / radians) : count;
+    const int marks = static_cast<int>(std::fmin(turning, count)) + 1;
+    if (marks <= kLinesAcrossPicture / 2) return 1;
+    const double r = std::fmin(p.radius, graphFarthestReach(p.centreX, p.centreY));
+    return graphMarkStride(marks, r * radians, kLinesAcrossPicture);
 }
 
 void angularPart(int drawingCode, int labelCode, int count, float range)
@@ -76,6 +99,7 @@ void angularPart(int drawingCode, int labelCode, int count, float range)
     const PolarSettings& p = graphState.polar;
     const double r = p.radius, cx = p.centreX, cy = p.centreY;
     const double step = static_cast<double>(range) / count;
+    const int stride = angularStride(drawingCode, labelCode, count, step);
     if (drawingCode != 0) {
         static const int anticlockwise = 1;
         const float x = p.centreX + p.radius;
@@ -84,7 +108,7 @@ void angularPart(int drawingCode, int labelCode, int count, float range)
     }
     const double t = graphTransform(2).halfChar[1];
     const double wc = graphState.characters.width, hc = graphState.characters.height;
-    for (int k = 0; k <= count; ++k) {
+    for (int k = 0; k <= count; k += stride) {
         const double degrees = k * step;
         const double a = degrees * graphState.nice.degree;
         // The angles only grow: once past a whole turn (or no number) no spoke follows.

@@ -1,5 +1,6 @@
 // Polar charts: the layout, the radial and angular parts of the polar axes, whole XY polar
 // charts with their line codes, and the warnings of the axes worker.
+#include <algorithm>
 #include <climits>
 #include <cmath>
 #include <string>
@@ -168,6 +169,98 @@ TEST_F(PolarTest, BadCountsAndRanges)
     DRAPOL(-1, 1, 4, 10.0f, 1);
     EXPECT_TRUE(callsOf("kernelMovePen").empty());
     EXPECT_TRUE(errors().empty());
+}
+
+// Rings and steps closer than the picture (1000 by 750 kernel units, so a thousandth of its
+// larger side is 1 unit) can show apart.  From the geometry: a ring count above 500 whose rings
+// stand less than 1 unit apart keeps rings at least 1 and less than 2 units apart, equally
+// spaced, the outermost at the full radius and the innermost within one spacing of the
+// centre; steps likewise apart along the circle (or, for a circle beyond the picture, at the
+// farthest the picture reaches: its corner 1500 by 1125 units from the centre when widened
+// by its own sides), the first at 0 and the last within one spacing of the range's end (of
+// 359 degrees for a whole turn).  Either reports -525 once.  Counts at the limit or below
+// are drawn whole without a warning.
+TEST_F(PolarTest, MarksCloserThanThePictureShowsAreLeftOut)
+{
+    const struct {
+        int part;
+        float radius;
+        int count;
+        float range;
+        int code, label;
+        bool thinned;
+    } cases[] = {
+        {1, 600.0f, 599, 100.0f, -1, 1, false},  // rings 1.0017 units apart
+        {1, 600.0f, 600, 100.0f, -1, 1, false},  // 1 unit apart
+        {1, 600.0f, 601, 100.0f, -1, 1, true},
+        {1, 281.25f, 500000, 100.0f, -2, 0, true},
+        {2, 281.25f, 883, 180.0f, -1, 1, false},  // spokes 1.0006 units apart on the circle
+        {2, 281.25f, 884, 180.0f, -1, 1, true},   // 0.9995
+        {2, 281.25f, 1767, 360.0f, 1, 0, false},  // ticks 1.0001 apart
+        {2, 281.25f, 1768, 360.0f, 1, 0, true},
+        {2, 281.25f, 500000, 360.0f, -1, 1, true},
+        {2, 281.25f, 500000, 180.0f, 2, 0, true},
+        {2, 1e6f, 500000, 360.0f, -1, 0, true},  // 12.6 apart on the circle, 0.024 at the corner
+    };
+    const double cx = 500.0, cy = 375.0, toDegrees = 180.0 / M_PI;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.part) + " " + std::to_string(c.count));
+        SETPOL(static_cast<float>(cx), static_cast<float>(cy), c.radius, 3);
+        startLog();
+        DRAPOL(c.code, c.label, c.count, c.range, c.part);
+        EXPECT_EQ(errors(), c.thinned ? std::vector<int>{-525} : std::vector<int>{});
+        // Where the marks stand: the rings' radii, or the steps' directions in degrees.
+        std::vector<double> at;
+        if (c.part == 1) {
+            for (const std::string& l : callsOf("kernelDrawArc"))
+                at.push_back(numbersAfterName(l)[2] - cx);
+        } else {
+            for (const std::string& l : callsOf("kernelDrawLineBy")) {
+                const auto d = numbersAfterName(l);
+                const double a = std::atan2(d[1], d[0]) * toDegrees;
+                at.push_back(a < -1e-3 ? a + 360.0 : a);
+            }
+            if (c.label == 1) { EXPECT_EQ(angleLabels().size(), at.size()); }
+        }
+        if (at.size() < 2) {
+            ADD_FAILURE() << "fewer than two marks drawn";
+            continue;
+        }
+        if (!c.thinned) {
+            // Rings k = 1..N at k R / N; steps k = 0..N at k V / N up to 6.266 radians.
+            std::vector<double> whole;
+            for (int k = c.part == 1 ? 1 : 0; k <= c.count; ++k) {
+                const double a =
+                    k * static_cast<double>(c.part == 1 ? c.radius : c.range) / c.count;
+                if (c.part == 2 && a / toDegrees > 6.266) break;
+                whole.push_back(a);
+            }
+            EXPECT_EQ(at.size(), whole.size());
+            int misplaced = 0;
+            for (size_t k = 0; k < std::min(at.size(), whole.size()); ++k)
+                if (!(std::fabs(at[k] - whole[k]) <= 1e-2)) ++misplaced;
+            EXPECT_EQ(misplaced, 0);
+            continue;
+        }
+        // The log's reals carry 6 digits: radii to 0.01, directions to about 0.001 degrees.
+        const double spacing = (at.back() - at.front()) / static_cast<double>(at.size() - 1);
+        const double digits = c.part == 1 ? 1e-2 : 2e-3;
+        int uneven = 0;
+        for (size_t k = 1; k < at.size(); ++k)
+            if (!(std::fabs(at[k] - at[k - 1] - spacing) <= digits)) ++uneven;
+        EXPECT_EQ(uneven, 0);
+        const double reach = std::fmin(c.radius, std::hypot(1500.0, 1125.0));
+        const double apart = c.part == 1 ? spacing : spacing / toDegrees * reach;
+        EXPECT_GE(apart, 1.0 - 1e-4);
+        EXPECT_LT(apart, 2.0);
+        if (c.part == 1) {
+            EXPECT_NEAR(at.back(), c.radius, 1e-2);
+            EXPECT_LE(at.front(), spacing + 1e-2);
+        } else {
+            EXPECT_NEAR(at.front(), 0.0, 1e-3);
+            EXPECT_GE(at.back() + spacing, std::fmin(c.range, 359.0) - 1e-2);
+        }
+    }
 }
 
 TEST_F(PolarTest, XYChartsLineCodesAndData)
