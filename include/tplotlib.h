@@ -646,7 +646,14 @@ void SETPOL(const float& centreX, const float& centreY, const float& radius, con
 // below 0) or ticks (above 0), and the angles when the label code is 1.  Drawing codes
 // beyond +-1 act as +-2, label codes beyond +-1 as 1.  Numbers: -519 count below 1 or above
 // 500000: 8; -520 radial range not above tiny: count; -521 a negative range: its absolute
-// value.
+// value; -525 (once) marks closer than the picture shows were left out: the radial axes' ticks
+// as for AXIDRA; of more than 500 rings less than a thousandth of the plot area's larger side
+// apart, every k-th ring counted inward from the outermost (at the full radius), k the
+// smallest step that puts the rings drawn that far apart; of more than 500 steps (those up to
+// 6.266 radians) whose spokes, ticks or angles stand that close along the circle, every k-th
+// step from the one at angle 0 likewise.  Steps are measured apart at the radius, or at the
+// distance from the centre to the farthest corner of the picture space widened by its own
+// width and height on every side when that is the shorter (no farther can the spokes show).
 void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, const float& range,
             const int& part);
 // XY polar chart of n points (data units) with the default layout (not SETPOL's), both parts
