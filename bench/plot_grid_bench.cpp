@@ -1,5 +1,6 @@
-// plot_grid_bench - frames with grids of far more ticks and markers than a picture can show,
-// drawn into a PNG device: each must cost about what the picture can hold, not what was asked.
+// plot_grid_bench - frames with grids, and polar axes, of far more ticks, markers, rings and
+// spokes than a picture can show, drawn into a PNG device: each must cost about what the
+// picture can hold, not what was asked.
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
@@ -60,6 +61,20 @@ void DenseGridLines(benchmark::State& state)
     });
 }
 BENCHMARK(DenseGridLines)->Unit(benchmark::kMillisecond);
+
+// Polar axes of the default layout: 500,000 rings, about 0.0006 of a pixel apart.
+void DensePolarRings(benchmark::State& state)
+{
+    drawPictures(state, [] { DRAPOL(-1, 1, 500000, 100.0f, 1); });
+}
+BENCHMARK(DensePolarRings)->Unit(benchmark::kMillisecond);
+
+// The angular part: 500,000 numbered spokes over a whole turn.
+void DensePolarSpokes(benchmark::State& state)
+{
+    drawPictures(state, [] { DRAPOL(-1, 1, 500000, 360.0f, 2); });
+}
+BENCHMARK(DensePolarSpokes)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 
