@@ -169,7 +169,7 @@ class ScriptedProgram : public ScratchDirectoryTest {
 protected:
     void SetUp() override
     {
-        makeScratchDirectory("/tmp/specvue-run-XXXXXX");
+        makeScratchDirectory("/tmp/specvue-run-");
         if (HasFatalFailure()) return;
         std::ofstream(root_ / "in" / "nine.in") << kNineSamples;
         std::ofstream(root_ / "run.script") << kScript;

@@ -1,36 +1,39 @@
 // scratch_directory.h - the fixture of the tests that run the analysis or the whole program on
-// real files: a fresh directory under /tmp with the folders in/ and out/ inside, and at the
-// end of the test the working directory it started in restored and the directory removed
+// real files: a fresh directory of the test's own with the folders in/ and out/ inside, and at
+// the end of the test the working directory it started in restored and the directory removed
 // with all it holds.
 #ifndef SPECVUE_TESTS_SCRATCH_DIRECTORY_H
 #define SPECVUE_TESTS_SCRATCH_DIRECTORY_H
 
 #include <gtest/gtest.h>
 
-#include <stdlib.h>
-
 #include <filesystem>
+#include <optional>
 #include <string>
+
+#include "scratch_folder.h"
 
 class ScratchDirectoryTest : public ::testing::Test {
 public:
-    // Makes root_ from `pattern` (ending in XXXXXX) and remembers the working directory; a
-    // directory that cannot be made fails the test.
-    void makeScratchDirectory(std::string pattern)
+    // Makes root_ from `prefix` (as a ScratchFolder does) and remembers the working directory.
+    void makeScratchDirectory(const std::string& prefix)
     {
         start_ = std::filesystem::current_path();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        root_ = pattern;
+        scratch_.emplace(prefix);
+        root_ = scratch_->path();
         std::filesystem::create_directories(root_ / "in");
         std::filesystem::create_directories(root_ / "out");
     }
     void TearDown() override
     {
         std::filesystem::current_path(start_);
-        std::filesystem::remove_all(root_);
+        scratch_.reset();
     }
 
     std::filesystem::path start_, root_;
+
+private:
+    std::optional<ScratchFolder> scratch_;
 };
 
 #endif

@@ -1,5 +1,6 @@
-// Curves: every kind and end condition passes through its points and stays finite, with 2
-// points, repeated points, x running back, and thousands of points.
+// Curves: every kind and end condition passes through its points, bends between them and
+// stays finite, with 2 points, repeated points, x running back or repeating a value, and
+// thousands of points.
 #include <cmath>
 #include <vector>
 
@@ -27,18 +28,22 @@ double distanceToPolygon(const Point& q, const std::vector<Point>& p)
 
 TEST_F(KernelCurves, EveryKindAndConditionInterpolates)
 {
-    const std::vector<std::vector<Point>> sets = {
-        {{0, 0}, {100, 50}},                                         // two points
-        {{0, 0}, {100, 100}, {50, 200}, {-20, 120}, {0, 0}},         // x runs back, closed
-        {{0, 0}, {10, 40}, {20, 10}, {30, 80}, {40, 30}, {50, 60}},  // x increasing
-        {{0, 0}, {0, 100}, {0, 50}},                                 // vertical, reversing
+    const struct {
+        std::vector<Point> pts;
+        bool bends;  // the curve leaves the chords between its points
+    } sets[] = {
+        {{{0, 0}, {100, 50}}, false},                                        // two points
+        {{{0, 0}, {100, 100}, {50, 200}, {-20, 120}, {0, 0}}, true},         // x runs back, closed
+        {{{0, 0}, {10, 40}, {20, 10}, {30, 80}, {40, 30}, {50, 60}}, true},  // x increasing
+        {{{0, 0}, {10, 40}, {10, 10}, {20, 50}, {30, 20}}, true},  // x rises, repeating a value
+        {{{0, 0}, {0, 100}, {0, 50}}, false},                      // vertical, reversing
     };
     const std::array<float, 8> ends = {0.0f, 1.0f, 1.0f, 0.0f, -30.0f, -10.0f, 60.0f, 90.0f};
     constexpr int steps = 8;
     for (int kind = 0; kind < 3; ++kind)
         for (int start = -1; start <= 1; ++start)
             for (int end = -1; end <= 1; ++end)
-                for (const auto& pts : sets) {
+                for (const auto& [pts, bends] : sets) {
                     SCOPED_TRACE(std::string(kKinds[kind]) + " " + std::to_string(start) + " " +
                                  std::to_string(end) + " n=" + std::to_string(pts.size()));
                     std::vector<Point> out =
@@ -52,9 +57,14 @@ TEST_F(KernelCurves, EveryKindAndConditionInterpolates)
                         EXPECT_EQ(out[i * steps].x, pts[i].x);
                         EXPECT_EQ(out[i * steps].y, pts[i].y);
                     }
+                    double off = 0.0;  // the farthest sample from the chords
                     for (const auto& q : out) {
                         ASSERT_TRUE(std::isfinite(q.x) && std::isfinite(q.y));
-                        EXPECT_LT(distanceToPolygon(q, pts), chord);  // no wild swings
+                        off = std::max(off, distanceToPolygon(q, pts));
+                    }
+                    EXPECT_LT(off, chord);  // no wild swings
+                    if (bends) {
+                        EXPECT_GT(off, 1.0);  // a curve, not the chords
                     }
                 }
 }

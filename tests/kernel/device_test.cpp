@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "kernel_fixture.h"
+#include "scratch_folder.h"
 
 namespace {
 
@@ -17,25 +18,11 @@ namespace fs = std::filesystem;
 
 class KernelDevice : public KernelTest {
 protected:
-    void SetUp() override
-    {
-        KernelTest::SetUp();
-        dir_ = fs::path(::testing::TempDir()) /
-            ("tarv_kernel_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override
-    {
-        KernelTest::TearDown();
-        fs::remove_all(dir_);
-    }
-
     // Line from (100, 100) to (900, 100), "HELLO" at (100, 600) in 20 x 20 cells, and a
     // triangle filled in colour 2 with the current point (600, 300) as its first corner.
     std::string drawTo(const std::string& leaf)
     {
-        std::string name = (dir_ / leaf).string();
+        std::string name = scratch_.file(leaf);
         kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
         kernelOpenDevice();
         kernelMovePen(100.0f, 100.0f);
@@ -53,7 +40,7 @@ protected:
         return name;
     }
 
-    fs::path dir_;
+    const ScratchFolder scratch_{"tarv_kernel_"};  // the files of this test alone
 };
 
 TEST_F(KernelDevice, TraceFileHasOneLinePerOperationInCallOrder)
@@ -131,7 +118,7 @@ TEST_F(KernelDevice, SvgHoldsTheElementsWhereTheyWereDrawn)
 
 TEST_F(KernelDevice, FlushWritesThePngBeforeTheDeviceCloses)
 {
-    std::string name = (dir_ / "flush.png").string();
+    std::string name = scratch_.file("flush.png");
     kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
     kernelOpenDevice();
     kernelMovePen(0.0f, 0.0f);
@@ -145,7 +132,7 @@ TEST_F(KernelDevice, FlushWritesThePngBeforeTheDeviceCloses)
 TEST_F(KernelDevice, RasterSizeFromTheRasterOutputOrThePictureAspect)
 {
     kernelSetPictureSpace(0.0f, 10.0f, 0.0f, 20.0f);
-    std::string name = (dir_ / "tall.png").string();
+    std::string name = scratch_.file("tall.png");
     kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
     kernelOpenDevice();
     kernelCloseDevice();
@@ -198,7 +185,7 @@ TEST_F(KernelDevice, LinkedRasterUsesTheRasterOutputAndMapping)
 
 TEST_F(KernelDevice, LinkedPageReceivesTheDrawing)
 {
-    std::string name = (dir_ / "page.pdf").string();
+    std::string name = scratch_.file("page.pdf");
     cairo_surface_t* pdf = cairo_pdf_surface_create(name.c_str(), 842.0, 595.0);
     tarv::linkPageTarget(pdf, 842.0, 595.0);
     float m[8];
@@ -246,8 +233,8 @@ TEST_F(KernelDevice, OutputFailuresAreReportedInTheErrorLog)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.leaf);
         if (c.linkTo != nullptr && !fs::exists(c.linkTo)) continue;
-        if (c.linkTo != nullptr) fs::create_symlink(c.linkTo, dir_ / c.leaf);
-        if (c.folder) fs::create_directory(dir_ / c.leaf);
+        if (c.linkTo != nullptr) fs::create_symlink(c.linkTo, scratch_.path() / c.leaf);
+        if (c.folder) fs::create_directory(scratch_.path() / c.leaf);
         tarv::errorLogClear();
         ::testing::internal::CaptureStderr();
         drawTo(c.leaf);
@@ -262,7 +249,7 @@ TEST_F(KernelDevice, OutputFailuresAreReportedInTheErrorLog)
     // Outputs that can be made report nothing, and leave no file behind before they are written.
     tarv::errorLogClear();
     for (const char* leaf : {"x.png", "x.pdf", "x.svg", "x.trace"}) drawTo(leaf);
-    std::string name = (dir_ / "later.png").string();
+    std::string name = scratch_.file("later.png");
     kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
     kernelOpenDevice();
     EXPECT_FALSE(fs::exists(name));
@@ -308,7 +295,7 @@ TEST_F(KernelDevice, DrawingThatGoesNowhereIsReportedOnce)
     }
     drawSome();  // the raster is gone again
     EXPECT_EQ(noDeviceReports(), 2);
-    std::string name = (dir_ / "found.png").string();
+    std::string name = scratch_.file("found.png");
     kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
     kernelOpenDevice();
     drawSome();

@@ -1,6 +1,8 @@
 // Numbers written into texts and drawn: justification, decimals, overflow, the buffer limit.
 #include <climits>
 #include <cmath>
+#include <functional>
+#include <string>
 #include <vector>
 
 #include "kernel_fixture.h"
@@ -93,6 +95,35 @@ TEST_F(KernelNumbers, DrawnNumbersAreTheFormattedTextAndAdvanceThePoint)
     kernelEnquireTextPosition(x, y, u);
     EXPECT_FLOAT_EQ(x, 210.0f);
     EXPECT_FLOAT_EQ(y, 100.0f);
+}
+
+// The shortest form (width 0) is as long as the number needs: 123456.78 is drawn as its
+// nine characters would be, not as a field of stars, and the point moves on nine cells.
+TEST_F(KernelNumbers, ShortestFormOfALongNumberIsDrawnInFull)
+{
+    struct Drawn {
+        std::string pixels;
+        float endX;
+    };
+    const auto draw = [](const std::function<void()>& write) {
+        Canvas canvas;
+        kernelSetCharSize(20.0f, 20.0f);
+        kernelSetTextPosition(100.0f, 300.0f);
+        write();
+        EXPECT_GT(canvas.inkCount(), 0);
+        cairo_surface_t* s = canvas.surface();
+        const auto* data = reinterpret_cast<const char*>(cairo_image_surface_get_data(s));
+        float x, y, u;
+        kernelEnquireTextPosition(x, y, u);
+        return Drawn{std::string(data,
+                                 static_cast<size_t>(cairo_image_surface_get_stride(s) *
+                                                     cairo_image_surface_get_height(s))),
+                     x};
+    };
+    const Drawn number = draw([] { kernelDrawRealNumber(123456.78f, 0, 2); });
+    const Drawn text = draw([] { kernelDrawText("123456.78", 9); });
+    EXPECT_TRUE(number.pixels == text.pixels) << "the number is not drawn as \"123456.78\"";
+    EXPECT_FLOAT_EQ(number.endX, 100.0f + 9 * 20.0f);
 }
 
 }  // namespace

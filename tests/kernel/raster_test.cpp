@@ -15,11 +15,18 @@
 #include <vector>
 
 #include "kernel_fixture.h"
+#include "scratch_folder.h"
 #include "state.h"
 
 namespace {
 
-using KernelRaster = KernelTest;
+class KernelRaster : public KernelTest {
+protected:
+    std::string tempFile(const std::string& leaf) const { return scratch_.file(leaf); }
+
+private:
+    const ScratchFolder scratch_{"tarv_raster_"};  // the files of this test alone
+};
 
 struct Rgb {
     int r, g, b;
@@ -289,11 +296,6 @@ TEST_F(KernelRaster, MergedDenseCurveMatchesTheCurveStrokedPointByPoint)
     }
 }
 
-std::string tempFile(const std::string& leaf)
-{
-    return ::testing::TempDir() + "tarv_raster_" + leaf;
-}
-
 // Ink of a closed ring of 24 segments around (cx, cy) (kernel units: pixels), stroked with the
 // runs merged or point by point: the darkest green near it and the darkness summed there.
 struct RingInk {
@@ -424,7 +426,6 @@ TEST_F(KernelRaster, DashPatternRunsOnAcrossTheStrokePieces)
             double stroked = 2048.0 * kDashStep * static_cast<double>(k);
             EXPECT_NEAR(offsets[k], std::fmod(stroked, kDashPeriod), 0.01) << "piece " << k;
         }
-        std::remove(svg.c_str());
     }
 }
 
@@ -499,7 +500,6 @@ TEST_F(KernelRaster, CallLogAndPagesKeepEveryPoint)
                                [](char a, char b) { return a == ' ' && b == ' '; }),
                    file.end());
         EXPECT_NE(file.find(r.path), std::string::npos) << file;
-        std::remove(name.c_str());
     }
 }
 
@@ -535,7 +535,6 @@ TEST_F(KernelRaster, PngFileHoldsTheRasterAsDrawn)
     EXPECT_GT(coloured, 1000);
     cairo_surface_destroy(file);
     kernelCloseDevice();
-    std::remove(png.c_str());
 }
 
 // The fast compression costs little in size: a plot frame with its tick labels and a curve
@@ -574,8 +573,6 @@ TEST_F(KernelRaster, PngFileStaysNearTheSizeOfTheDefaultCompression)
     const double reference = static_cast<double>(slurp(cairos).size());
     EXPECT_GT(reference, 5000.0);
     EXPECT_LE(size, 1.5 * reference);
-    std::remove(ours.c_str());
-    std::remove(cairos.c_str());
 }
 
 }  // namespace

@@ -2,24 +2,21 @@
 // that a reader rasterising the file shows no background where pieces meet, while the call
 // log keeps every piece; whatever is drawn between the pieces stays above the pieces before it.
 #include <cairo.h>
-#include <unistd.h>
 
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
 
 #include "kernel_fixture.h"
+#include "scratch_folder.h"
 #include "state.h"
 #include "tarvfills.h"
 
 namespace {
-
-namespace fs = std::filesystem;
 
 // A mesh of cols x rows cells over a rectangle in kernel units, each cell cut along its
 // diagonal into two triangles: the left half of the mesh in red (colour 2), the right half in
@@ -55,21 +52,6 @@ void fillMesh(const Mesh& m = kSquare)
 
 class TiledFills : public KernelTest {
 protected:
-    void SetUp() override
-    {
-        KernelTest::SetUp();
-        // A folder of this process's own: builds run side by side share the temporary folder.
-        dir_ = fs::path(::testing::TempDir()) /
-            ("tarv_tiled_" + std::to_string(getpid()) + "_" +
-             std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override
-    {
-        KernelTest::TearDown();
-        fs::remove_all(dir_);
-    }
-
     // The mesh drawn to the file, inside a tiled section or not; the call log it made.
     std::vector<std::string> drawMesh(const std::string& leaf, bool tiled)
     {
@@ -84,10 +66,10 @@ protected:
         return tarv::traceLines();
     }
 
-    std::string path(const std::string& leaf) const { return (dir_ / leaf).string(); }
+    std::string path(const std::string& leaf) const { return scratch_.file(leaf); }
 
 private:
-    fs::path dir_;
+    const ScratchFolder scratch_{"tarv_tiled_"};  // the files of this test alone
 };
 
 int countOf(const std::string& text, const std::string& what)

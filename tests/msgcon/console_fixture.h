@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "scratch_folder.h"
 #include "state.h"
 #include "tmsgcon.h"
 #include "window/memory.h"
@@ -40,19 +41,11 @@ inline std::string readFile(const fs::path& p)
 
 class ConsoleTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "msgcon.XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        dir = pattern;
-        freshProcess();
-    }
+    void SetUp() override { freshProcess(); }
     void TearDown() override
     {
         msgcon::resetConsoleState();
         msgcon::resetMemoryLayer();
-        std::error_code ec;
-        fs::remove_all(dir, ec);
     }
 
     // The console as a newly started program finds it; the program lives in `dir`.
@@ -82,7 +75,8 @@ protected:
     static msgcon::MemoryWindow& window() { return msgcon::memoryLayerState().window; }
     static msgcon::ConsoleState& state() { return msgcon::consoleState(); }
 
-    fs::path dir;
+    const ScratchFolder scratch{"msgcon."};
+    const fs::path dir = scratch.path();
 };
 
 }  // namespace msgcon_test

@@ -10,6 +10,7 @@
 #include <fstream>
 #include <string>
 
+#include "scratch_folder.h"
 #include "tarvcore.h"
 #include "tpanel.h"
 
@@ -18,9 +19,7 @@ protected:
     void SetUp() override
     {
         start_ = std::filesystem::current_path();
-        char pattern[] = "/tmp/tpanel-test-XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        dir_ = pattern;
+        dir_ = scratch_.path();
         std::filesystem::current_path(dir_);
         tarv::resetState(true);
     }
@@ -29,7 +28,6 @@ protected:
         WinExit();
         tarv::resetState(true);
         std::filesystem::current_path(start_);
-        std::filesystem::remove_all(dir_);
         unsetenv("TPANEL_SCRIPT");
     }
     // Writes the script and starts the toolkit on it.
@@ -48,6 +46,11 @@ protected:
         return value;
     }
     std::filesystem::path start_, dir_;
+
+private:
+    // Under /tmp, whatever the temporary folder, to keep the paths short for the fields of the
+    // file names the scripts answer with.
+    const ScratchFolder scratch_{"/tmp/tpanel-test-"};
 };
 
 #endif

@@ -6,7 +6,6 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <sstream>
@@ -15,6 +14,7 @@
 
 #include "frame/errors.h"
 #include "frame/state.h"
+#include "scratch_folder.h"
 #include "tarvcore.h"
 #include "tterrlib.h"
 
@@ -45,11 +45,8 @@ protected:
     };
     static SvgFills svgFills(const std::function<void()>& draw)
     {
-        const std::string name =
-            (std::filesystem::path(::testing::TempDir()) /
-             (std::string("surflib_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".svg"))
-                .string();
+        const ScratchFolder folder("surflib_svg_");
+        const std::string name = folder.file("fills.svg");
         kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
         kernelOpenDevice();
         draw();
@@ -57,7 +54,6 @@ protected:
         std::ifstream in(name);
         std::stringstream text;
         text << in.rdbuf();
-        std::filesystem::remove(name);
         const std::string svg = text.str();
         auto count = [&](const std::string& what) {
             int n = 0;

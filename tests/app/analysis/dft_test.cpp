@@ -43,7 +43,7 @@ public:
     void SetUp() override
     {
         resetAppState();
-        makeScratchDirectory("/tmp/specvue-dft-XXXXXX");
+        makeScratchDirectory("/tmp/specvue-dft-");
         if (HasFatalFailure()) return;
         choose("data.in", root_ / "in", "result.out", root_ / "out");
     }

@@ -3,13 +3,12 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <string>
-#include <unistd.h>
 
 #include "binding/binding.h"
+#include "scratch_folder.h"
 #include "state.h"
 #include "tarvcore.h"
 #include "tpanel.h"
@@ -22,8 +21,6 @@ class Binding : public ::testing::Test {
 public:
     void SetUp() override
     {
-        script_ = std::filesystem::temp_directory_path() /
-            ("binding_test." + std::to_string(getpid()) + ".script");
         std::ofstream(script_) << "";
         setenv("TPANEL_SCRIPT", script_.c_str(), 1);
         resetAppState();
@@ -37,7 +34,6 @@ public:
         WinExit();
         tarv::setErrorEcho(true);
         unsetenv("TPANEL_SCRIPT");
-        std::filesystem::remove(script_);
     }
     void buildMaster()
     {
@@ -51,7 +47,8 @@ public:
         FRADEF(master, 0, 0, 1000.0f, 750.0f, frame);
         ASSERT_TRUE(tarv::errorLog().empty());
     }
-    std::filesystem::path script_;
+    const ScratchFolder scratch_{"binding_test_"};
+    const std::string script_ = scratch_.file("empty.script");
     int master = 0, bar = 0, entry = 0, pop = 0, item = 0, dialog = 0, frame = 0;
 };
 

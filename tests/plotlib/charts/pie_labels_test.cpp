@@ -29,6 +29,21 @@ protected:
                 out.push_back(l);
         return out;
     }
+    // The x where each text and number of the log is written: the point last set before it.
+    static std::vector<float> textStarts()
+    {
+        std::vector<float> out;
+        float x = 0.0f;
+        for (const std::string& l : calls()) {
+            if (l.rfind("kernelSetTextPosition ", 0) == 0 || l.rfind("kernelMovePen ", 0) == 0)
+                x = numbersAfterName(l)[0];
+            else if (l.rfind("kernelDrawText ", 0) == 0 ||
+                     l.rfind("kernelDrawRealNumber ", 0) == 0 ||
+                     l.rfind("kernelDrawIntegerNumber ", 0) == 0)
+                out.push_back(x);
+        }
+        return out;
+    }
     const int styles[3] = {0, 0, 0};
     const int pens[3] = {1, 2, 3};
 };
@@ -188,6 +203,17 @@ TEST_F(PieLabelsTest, WholeNumberValuesRoundAwayFromZero)
     EXPECT_EQ(texts()[0], "kernelDrawText \"=\"");
     EXPECT_EQ(texts()[1].rfind("kernelDrawRealNumber 2.25 ", 0), 0u) << texts()[1];
     EXPECT_EQ(texts()[2], "kernelDrawText \"kg\"");
+    // Beside the leader the number starts where "=" ends and "kg" where the number ends
+    // ("2.25", then "1"): in cells of 10 units no part is written over another.
+    const std::vector<float> starts = textStarts();
+    ASSERT_EQ(starts.size(), 6u);
+    const float cell = 10.0f;
+    const int written[2] = {4, 1};
+    for (int k = 0; k < 2; ++k) {
+        const float front = starts[3 * k], number = starts[3 * k + 1], back = starts[3 * k + 2];
+        EXPECT_GE(number, front + 1 * cell - 1e-3f) << "segment " << k;
+        EXPECT_GE(back, number + written[k] * cell - 1e-3f) << "segment " << k;
+    }
 }
 
 TEST_F(PieLabelsTest, LeaderLabelsSitBesideTheLeaderEnd)

@@ -4,12 +4,10 @@
 #include <gtest/gtest.h>
 
 #include <cairo.h>
-#include <unistd.h>
 
 #include <cmath>
 #include <cstdint>
 #include <cstring>
-#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -380,9 +378,8 @@ TEST_F(BandFillTest, ErrorsOfFilledMaps)
 // bands.
 TEST_F(BandFillTest, ManyPiecesOnARasterLeaveNoBackgroundInTheMap)
 {
-    const std::string png = (std::filesystem::path(::testing::TempDir()) /
-                             ("surflib_bands_" + std::to_string(getpid()) + ".png"))
-                                .string();
+    const ScratchFolder folder("surflib_bands_");
+    const std::string png = folder.file("bands.png");
     kernelSelectOutput(png.c_str(), static_cast<int>(png.size()));
     kernelOpenDevice();
     CONSWI(1);
@@ -395,7 +392,6 @@ TEST_F(BandFillTest, ManyPiecesOnARasterLeaveNoBackgroundInTheMap)
     EXPECT_GT(only(log, "kernelFillPolygon").size(), 10000u);
 
     cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
-    std::filesystem::remove(png);
     ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
     ASSERT_EQ(cairo_image_surface_get_width(s), 1000);  // the picture space 1000 x 750
     ASSERT_EQ(cairo_image_surface_get_height(s), 750);
