@@ -35,16 +35,17 @@
 // reports 1003 when they are too few; the routines that add to a map or picture must be given
 // the same workspace, of the same size, as the routine that drew it (else 1004 or 1025).  A
 // workspace with no words (work null, or wsize 0 or below; a SurfaceWorkspace record left
-// empty) is too short for every routine that takes one: 1003, nothing drawn or written, also
-// where the routine would otherwise report 1004, 1025 or 1074.  The routines without a
-// workspace argument use the library's own array of 3800 words.
+// empty) is too short for every routine that takes one: 1003, nothing drawn and no array
+// written, also where the routine would otherwise report 1004, 1025 or 1074.  The routines
+// without a workspace argument use the library's own array of 3800 words.
 // Arrays: an array of heights, coordinates, derivatives or per-cell fill codes that a routine
 // reads, or a grid it writes, given as a null pointer while its count says it is read or
-// written, and a null height function, report 1081 and the routine draws and writes nothing;
-// but for the arrays whose comment says what null means (codes of FILCON and FILTRI, pens,
-// gradients of krAddNetworkRegion, CONDEF's heights) and the output arrays to which a null
-// pointer gives no room (CONPTS, PERPRO, TRIBOU and their long forms: -1038 and -1039, 1061,
-// 1069 as for arrays too short).
+// written, and a null height function, report 1081: the routine draws nothing and fills no
+// output array (a network builder still forgets the network its workspace held, as after any
+// refused build).  Not so the arrays whose comment says what null means (codes of FILCON and
+// FILTRI, pens, gradients of krAddNetworkRegion, CONDEF's heights) and the output arrays to
+// which a null pointer gives no room (CONPTS, PERPRO, TRIBOU and their long forms: -1038 and
+// -1039, 1061, 1069 as for arrays too short).
 #ifndef TTERRLIB_H
 #define TTERRLIB_H
 
