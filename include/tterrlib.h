@@ -33,8 +33,19 @@
 //
 // Workspaces: a routine given (wsize, work) uses the wsize words of work (4 bytes each) and
 // reports 1003 when they are too few; the routines that add to a map or picture must be given
-// the same workspace, of the same size, as the routine that drew it (else 1004 or 1025).  The
-// routines without a workspace argument use the library's own array of 3800 words.
+// the same workspace, of the same size, as the routine that drew it (else 1004 or 1025).  A
+// workspace with no words (work null, or wsize 0 or below; a SurfaceWorkspace record left
+// empty) is too short for every routine that takes one: 1003, nothing drawn and no array
+// written, also where the routine would otherwise report 1004, 1025 or 1074.  The routines
+// without a workspace argument use the library's own array of 3800 words.
+// Arrays: an array of heights, coordinates, derivatives or per-cell fill codes that a routine
+// reads, or a grid it writes, given as a null pointer while its count says it is read or
+// written, and a null height function, report 1081: the routine draws nothing and fills no
+// output array (a network builder still forgets the network its workspace held, as after any
+// refused build).  Not so the arrays whose comment says what null means (codes of FILCON and
+// FILTRI, pens, gradients of krAddNetworkRegion, CONDEF's heights) and the output arrays to
+// which a null pointer gives no room (CONPTS, PERPRO, TRIBOU and their long forms: -1038 and
+// -1039, 1061, 1069 as for arrays too short).
 #ifndef TTERRLIB_H
 #define TTERRLIB_H
 
@@ -45,7 +56,9 @@ TARV_API_BEGIN
 // ---- Records of the long forms --------------------------------------------------------------
 
 // The caller's workspace: size words (4 bytes each) made by krMakeWorkspace and released by
-// krFreeWorkspace.  A record declared without an initialiser starts empty.
+// krFreeWorkspace.  A record declared without an initialiser starts empty (size 0, no words):
+// a routine given it reports 1003 until krMakeWorkspace or a long form that makes the
+// workspace gives it words.
 struct SurfaceWorkspace {
     int size = 0;
     float* words = nullptr;
@@ -112,10 +125,13 @@ enum SurfaceLongFormCode {
 
 // ---- Library open and close -------------------------------------------------------------------
 // SURF (krOpenSurf) puts every setting of the library back to its default and forgets the map or
-// picture drawn last, so that nothing can be added to it (ADDCON then reports 1004).  It is not
-// needed before the first call.  SUREND (krCloseSurf) marks the library closed in the kernel and
-// changes no setting; the next call of any routine opens it again.  Neither draws.  Reports 1099
-// when the kernel cannot measure its character cell or picture space.
+// picture drawn last, so that nothing can be added to it (ADDCON then reports 1004), and the
+// network built last: its workspace is no longer taken as the network's, so that TRIHGT, DRATRI
+// and the other routines that use a network report 1003 for it (TRINET, ADTCON and ADTFIL 1004,
+// having no map to add to), and a network must be built again (RANTRI, TRIDER) after SURF.  It
+// is not needed before the first call.  SUREND (krCloseSurf) marks the library closed in the
+// kernel and changes no setting; the next call of any routine opens it again.  Neither draws.
+// Reports 1099 when the kernel cannot measure its character cell or picture space.
 void SURF();
 void SUREND();
 void krOpenSurf();
@@ -155,9 +171,18 @@ using SurfaceHeightFunction = float (*)(const float& x, const float& y);
 // map are on); it keeps the map's grid for ADDCON, ADDFIL, CONPTS, CONHGT and cross-sections.
 // A cross-section needs 3 max(nx, ny) words more, ADDFIL 3 * nx * ny + 1000 in all (else 1003).
 // GRDCON works in a 3800-word array of its own: at most 1900 nodes.
-// Reports 1003 (workspace short), 1005, 1013 (no map area), 1015, 1016 (empty window), 1017
-// (all heights equal: nothing drawn), -1011, -1014 (LEVELS limits with ncont 1: the two limits
-// are drawn), -1045 (switch not 0 or 1: plain lines).
+// Reports 1003 (workspace short or none), 1005, 1013 (no map area), 1015, 1016 (empty window),
+// 1017 (all heights equal: nothing drawn), 1081 (z null), -1011, -1014 (LEVELS limits with
+// ncont 1: the two limits are drawn), -1045 (switch not 0 or 1: plain lines).
+// Heights that are no number or infinite are not reported and take no part in the height
+// range.  Such a node counts as lower than every level (no number, -infinity) or higher
+// (+infinity): every level between it and a neighbour is drawn round it, inside the four cells
+// about it, all those levels on one path (about half a cell from a node that is no number;
+// through its four nearest nodes from an infinite one, with short spikes towards it), their
+// labels piled there; a line that would cross those cells is led round the node along that
+// path.  The bands of FILCON and ADDFIL leave the inside of that path unfilled, a hole (with
+// its outline where the lines are drawn).  The same holds for GRDCON, ADDCON, CONPTS and the
+// long forms.
 void DRACON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
             const int& wsize, float* work);
@@ -171,8 +196,9 @@ void ADDCON(const float& level, const int& lineSwitch, const int& wsize, float* 
 // values again afterwards, up to rounding.  zgrid: nx * ny heights written, x fastest.
 // work: wsize words, at least 2 * nx * ny + 4 * npts.
 // The method and patch are those of RANINT and CIRPTS.  Draws nothing.  Reports 1002 (fewer than
-// 9 points), 1003, 1005, 1015, 1016, -1007 (a window reaching beyond the data: the data's extent
-// is used), -1001, -1023, -1024.
+// 9 points), 1003 (workspace short or none, whatever the points), 1005, 1015, 1016, 1081 (x, y,
+// z or zgrid null), -1007 (a window reaching beyond the data: the data's extent is used), -1001,
+// -1023, -1024.
 void RANGRD(const int& npts, float* x, float* y, float* z, const int& nx, const float& xmin,
             const float& xmax, const int& ny, const float& ymin, const float& ymax, float* zgrid,
             const int& wsize, float* work);
@@ -209,7 +235,8 @@ void FUNCON(const float& xmin, const float& xmax, const float& ymin, const float
 // switch 0: the lines are plain (any other value, 1 too, warns -1045 and gives 0).
 // key 1 draws the fill key, 0 not (another value warns -1021: no key).  work: wsize words, at
 // least 3 * nx * ny + 1000 (after the data points as for DRACON).
-// Reports what DRACON reports, and -1029 (more bands than the band table holds).
+// Reports what DRACON reports, and -1029 (more bands than the band table holds).  Heights that
+// are no number or infinite: as DRACON says, a hole round the node.
 void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
             const int* codes, const int& key, const int& wsize, float* work);
@@ -230,15 +257,15 @@ void krDrawGriddedContourMap(const SurfaceExtent& extent, const int& nx, const i
                              const float* z, const int& count, const int& switchCode,
                              SurfaceWorkspace& ws);
 // pens: count + 1 pen pairs (a, b) as pens[2k], pens[2k + 1] read when count >= 0, one per
-// band as FILCON's codes; none for a negative count (every band unfilled).
+// band as FILCON's codes; none for a negative count or null pens (every band unfilled).
 void krFillGriddedContourMap(const SurfaceExtent& extent, const int& nx, const int& ny,
                              const float* z, const int& count, const int& switchCode,
                              const int* pens, const int& key, SurfaceWorkspace& ws);
 void krAddGriddedContourFill(const float& height1, const float& height2, const int& penA,
                              const int& penB, const int& lines, const int& switchCode,
                              SurfaceWorkspace& ws);
-// points: n read (not changed); grid: nx * ny heights written, x fastest.  With n below 1 or
-// no points it makes the workspace and returns: no grid, no report.
+// points: n read (not changed); grid: nx * ny heights written, x fastest.  With n below 1 it
+// makes the workspace and returns: no grid, no report; null points or grid: RANGRD's 1081.
 void krGenerateRandomGrid(const int& n, const SurfacePoint3* points, const SurfaceExtent& extent,
                           const int& nx, const int& ny, float* grid, SurfaceWorkspace& ws);
 // grid: nx * ny heights written, x fastest.
@@ -449,17 +476,19 @@ void krDrawGriddedCrossSection(const float& x1, const float& y1, const float& x2
 
 // ---- Triangulated networks: building, insertion, interpolation, queries ---------------------
 // The network lives in the caller's workspace (wsize words) from a successful RANTRI or
-// TRIDER; later routines must be given the same workspace with the same size.  The build needs
+// TRIDER; later routines must be given the same workspace with the same size.  SURF forgets
+// the network: after it the routines given that workspace report 1003 (those that add to a
+// network map 1004) until RANTRI or TRIDER builds the network again.  The build needs
 // wsize >= 36 (npts + 1) + 100; each point TRIADD or TRIREG adds takes 36 words more.
 // x, y, z: npts points read.
 // The network is the Delaunay triangulation of the points.  A point that repeats another warns
 // -1076 and is left out; 7 points or fewer (counted with the repeats): 1069; all heights equal:
-// 1017; all points on one line: 1080; a coordinate that is no number: 1081; no room for the
-// triangles: 1071; a workspace too short: 1003.  The builders draw nothing.
+// 1017; all points on one line: 1080; a coordinate that is no number, or x, y or z null: 1081;
+// no room for the triangles: 1071; a workspace too short: 1003.  The builders draw nothing.
 void RANTRI(const int& npts, const float* x, const float* y, const float* z, const int& wsize,
             float* work);
 // x, y, z, dzdx, dzdy: npts values each read; dzdx, dzdy are the derivatives of z at each
-// point, in the caller's units.
+// point, in the caller's units (either null: 1081, no network).
 void TRIDER(const int& npts, const float* x, const float* y, const float* z, const float* dzdx,
             const float* dzdy, const int& wsize, float* work);
 // kind 0: height interpolated, 1: z given, 2: z and derivatives given.
@@ -529,7 +558,7 @@ void krGenerateDerivsNetwork(const int& maxCount, const int& n, const SurfacePoi
 // TRIADD.
 void krAddNetworkPoint(const int& kindCode, const SurfacePoint3& point,
                        const SurfaceGradient& gradient, SurfaceWorkspace& ws);
-// points: n read; gradients: n read when not null.
+// points: n read; gradients: n read when not null (null: derivatives 0 for kind 2).
 // TRIREG; kindCode as for krAddNetworkPoint; regionKindCode kSurfNetRegion0, kSurfNetRegion1 or
 // kSurfNetRegion1b, any other code passed on as TRIREG's regionKind (2: the outside marked).
 void krAddNetworkRegion(const int& kindCode, const int& n, const SurfacePoint3* points,
@@ -575,8 +604,9 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
 // Needs that map and its workspace (else 1004); a height outside the LEVELS limits warns -1043
 // and is drawn all the same.
 void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float* work);
-// codes: |ncont| + 1 fill codes; the bands, their count and their codes (taken over again from
-// codes[0] when there are more bands) are FILCON's; a negative code leaves its band unfilled.
+// codes: |ncont| + 1 fill codes (null: every band unfilled); the bands, their count and their
+// codes (taken over again from codes[0] when there are more bands) are FILCON's; a negative
+// code leaves its band unfilled.
 // key 1 draws the fill key (another value warns -1021, no key).
 // The contour lines are drawn over the bands when CONSWI is 1 (the default).
 void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
@@ -599,7 +629,8 @@ void krDrawTriangulatedContourMap(const SurfaceExtent& extent, const int& count,
                                   const int& switchCode, SurfaceWorkspace& ws);
 void krAddTriangulatedContour(const float& height, const int& switchCode, SurfaceWorkspace& ws);
 // pens: |count| + 1 pen pairs (a, b) as pens[2k], pens[2k + 1] read (at most 100000), one
-// per band in turn and over again from the first when there are more bands (FILCON).
+// per band in turn and over again from the first when there are more bands (FILCON); null
+// pens: every band unfilled.
 void krFillTriangulatedContourMap(const SurfaceExtent& extent, const int& count,
                                   const int& switchCode, const int* pens, const int& key,
                                   SurfaceWorkspace& ws);
@@ -610,8 +641,9 @@ void krAddTriangulatedContourFill(const float& height1, const float& height2, co
 // ---- Projected surfaces ---------------------------------------------------------------------
 // Settings (none draws).  Pens and fill codes are the library's PenCode and FillCode.
 // Each stays in force for the later pictures until set again or SURF.
-// PRJBAS: pens[3] read, the FillCodes of the walls hung under the front rows along x and along
-// y and of the floor seen from below (-1 leaves a part out; all -1, the default, no walls).
+// PRJBAS: pens[3] read (null: all -1), the FillCodes of the walls hung under the front rows
+// along x and along y and of the floor seen from below (-1 leaves a part out; all -1, the
+// default, no walls).
 // style -1 draws no drop lines from the front rows to the base; 0 (the default) and 1 draw them
 // (isometric pictures); another style warns -1021 and gives 0.
 void PRJBAS(const int& style, const int* pens);  // pens[3]
@@ -670,7 +702,8 @@ void ANNDIG(const int& axis, const int& width, const int& decimals, const int& e
 // codes1: style per axis, 0 nothing, 1 axis line with ticks and numbers, 2 grid lines across
 // the walls and floor at its ticks, 3 both (default 1 for axes 1, 2, 3 and 6, 0 for the back x
 // and y axes 4 and 5); codes2: 1 leaves out the first number, 2 the last, 3 both (default 0).
-// A code out of 0..3 warns -1021 and gives that default.
+// A code out of 0..3 warns -1021 and gives that default; a null array counts as six codes out
+// of range.
 void PRJAXI(const int* codes1, const int* codes2);  // six words each
 // On the last projected picture.  x, y, z: n points read.
 // LINPRJ draws the polyline (x, y, z) in the pen in force, projected as the picture; no picture:
@@ -712,12 +745,18 @@ void PERSET(const float& xmin, const float& xmax, const float& ymin, const float
 // drawn against a partial outline), and the other family starts afresh (it may report 1037 again);
 // after PERFIL, PERPRO then gives no outline.  The cure is a larger workspace.
 // Also 1005, 1015, 1016 (the grid), -1017 (all heights equal: the range is widened), 1013,
-// and what PERSET reports.  The picture's workspace serves LINPRJ, PRJHGT, CRSSEC and PERAXE.
+// 1081 (z null), and what PERSET reports.  The picture's workspace serves LINPRJ, PRJHGT, CRSSEC
+// and PERAXE.
+// Heights that are no number or infinite are not reported and take no part in the height
+// range: such a node is drawn as a node at the bottom of the picture's height range (the
+// lowest finite height, or PRJLEV's lower limit while that is on), a pit, not a hole.  The same
+// holds for every perspective and isometric picture (PERLI3, PERFIL, GRDPER, FUNPER, ISOPRJ,
+// ISOFIL, GRDISO, FUNISO and the long forms).
 void PERPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, float& distance, const float& elevation,
             const float& azimuth, const int& wsize, float* work);
-// n levels (0..99); pens: n + 1 read for n 1..99, none for 0.  keySwitch 1 draws a key of
-// levels.
+// n levels (0..99); pens: n + 1 read for n 1..99, none for 0 (null pens: the PERPRJ picture,
+// keySwitch not read).  keySwitch 1 draws a key of levels.
 // As PERPRJ, each grid line drawn in the PenCode of the height band it runs through: the bands
 // end at the levels of a nice division of the height range into about n steps, the data maximum
 // the last (or at the first n levels of the CONDEF list); band k from the bottom (from 0) takes
@@ -743,7 +782,7 @@ void RANPER(const int& npts, float* x, float* y, float* z, float& distance, cons
 void FUNPER(const float& xmin, const float& xmax, const float& ymin, const float& ymax,
             SurfaceHeightFunction f, float& distance, const float& elevation, const float& azimuth);
 // fillArray: one FillCode per grid cell read, (nx - 1) * (ny - 1), x fastest; negative:
-// unfilled.
+// unfilled; null: 1081, nothing drawn.
 // A filled perspective surface: as PERPRJ (same workspace), each cell filled with its code
 // before the lines over it are drawn.  PERPRO, CONPER, COPPRJ and PERAXE work on it afterwards.
 void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
@@ -752,8 +791,9 @@ void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 // x, y: at most n points written.  n: capacity in (at least 5), profile points written out
 // (0 when there are none or the capacity is too small, -1: no filled surface).
 // The outline of the filled surface drawn last, in picture units; drawSwitch 1 also draws it
-// (another value warns -1021 and gives 1).  The workspace of that surface (else 1004, n = -1);
-// a capacity below 5: 1061; an outline longer than the capacity warns -1061 and is cut.
+// (another value warns -1021 and gives 1).  The workspace of that surface (else 1004, n = -1;
+// none at all: 1003, n = 0); a capacity below 5 (or x or y null): 1061; an outline longer than
+// the capacity warns -1061 and is cut.
 void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize, float* work);
 // onOff 1: later contour maps are drawn onto the filled perspective picture, in the plane at
 // `height` (outside the picture's height range: -1063, its lower end); 0 off.  Another switch
@@ -769,13 +809,16 @@ void COPPRJ(const int& n, const float* x, const float* y, const float& height, c
 // with its workspace; no projection to draw in: 1067.
 void PERAXE(const int& wsize, float* work);
 // Isometric pictures; view 0..3 (any integer, taken modulo 4).  z: nx * ny heights read, x
-// fastest; codes: one FillCode per cell read, (nx - 1) * (ny - 1), x fastest.  The random-point
+// fastest; codes: one FillCode per cell read, (nx - 1) * (ny - 1), x fastest (null: 1081,
+// nothing drawn).  The random-point
 // and function pictures grid onto the grid size in force (RANISO and RANPER read npts points
 // of x, y, z and restore x and y as RANGRD does).
 // The grid's x and y run up to the right and left at 30 degrees, heights straight up; the view
 // turns the grid a quarter at a time.  work: wsize words, at least nx * ny + 11 * max(nx, ny)
 // (else 1003); GRDISO, RANISO and FUNISO use the library's 3800-word array.  Also 1005, 1013,
-// 1015, 1016, -1017, -1046 (grid-line intervals larger than the grid: every line).
+// 1015, 1016, -1017, -1046 (grid-line intervals larger than the grid: every line), 1081 (z
+// null).  Heights that are no number or infinite: as PERPRJ says, a pit at the bottom of the
+// height range.
 void ISOPRJ(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& view, const int& wsize, float* work);
 void ISOFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,

@@ -20,7 +20,8 @@ constexpr int kNoBucketGrid = 1;       // too few points for the search patch (g
 constexpr int kPatchEnlarged = -1;     // more points than the search patch (gridding) or the
                                        // neighbour count (network) can reach: it is enlarged
 constexpr int kTooFewPoints = 2;       // fewer data points than the gridding needs
-constexpr int kWorkspaceShort = 3;     // workspace too short (for a network: or not its own)
+constexpr int kWorkspaceShort = 3;     // workspace too short (for a network: or not its own);
+                                       // also a workspace with no array or no words
 constexpr int kNoDrawingToAddTo = 4;   // no gridded map, network map or filled picture to add to
 constexpr int kTooFewNodes = 5;        // fewer than 2 grid nodes along x or y
 constexpr int kBadIntervalCount = 6;   // interval count outside what a nice division allows:
@@ -103,7 +104,9 @@ constexpr int kDuplicatePoints = -76;     // a point repeats an existing vertex:
 constexpr int kClockwiseRegion = -78;     // a region polygon given clockwise: turned round
 constexpr int kNotSimpleRegion = 79;      // a region polygon crosses itself
 constexpr int kCollinear = 80;            // every point on one line: no triangle can be made
-constexpr int kNotANumber = 81;           // a coordinate, height or derivative is no number
+constexpr int kNotANumber = 81;           // a coordinate, height or derivative is no number;
+                                          // also an array of them (or a height function, or
+                                          // an output grid) that is missing
 
 // ---- The kernel --------------------------------------------------------------------------
 constexpr int kMeasureFailed = 99;  // the kernel could not measure text or the plot frame

@@ -1,5 +1,6 @@
-// workspace.cpp - the caller's workspace record, the size the gridding long forms give it,
-// and surfaceBeginDrawing, through which every drawing starts or continues.
+// workspace.cpp - the caller's workspace record, the size the gridding long forms give it, the
+// checks of workspaces and data arrays that are missing, and surfaceBeginDrawing, through which
+// every drawing starts or continues.
 #include "frame/workspace.h"
 
 #include <algorithm>
@@ -76,6 +77,33 @@ void surfaceGriddingWorkspaceSize(int nx, int ny, int npts, int& size)
     const long long c = 4 * n + 2 * nodes;
     const long long largest = std::max({a, b, c});
     size = largest > 2147483647LL || largest < 0 ? 0 : static_cast<int>(largest);
+}
+
+bool surfaceWorkspaceEmpty(int wsize, const float* work) { return wsize <= 0 || work == nullptr; }
+
+bool surfaceRefuseEmptyWorkspace(int wsize, const float* work)
+{
+    if (!surfaceWorkspaceEmpty(wsize, work)) return false;
+    surfaceReportError(kWorkspaceShort);
+    return true;
+}
+
+bool surfaceRefuseMissingArrays(std::initializer_list<const void*> arrays)
+{
+    for (const void* a : arrays) {
+        if (a == nullptr) {
+            surfaceReportError(kNotANumber);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool surfaceRefuseMissingFunction(SurfaceHeightFunction f)
+{
+    if (f != nullptr) return false;
+    surfaceReportError(kNotANumber);
+    return true;
 }
 
 void surfaceBeginDrawing(int type)

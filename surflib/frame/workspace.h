@@ -1,6 +1,11 @@
-// workspace.h - the size formula of the gridding long forms and the start of a drawing.
+// workspace.h - the size formula of the gridding long forms, the checks of a caller's
+// workspace and data arrays that are missing altogether, and the start of a drawing.
 #ifndef SURFLIB_FRAME_WORKSPACE_H
 #define SURFLIB_FRAME_WORKSPACE_H
+
+#include <initializer_list>
+
+#include "tterrlib.h"
 
 namespace surflib {
 
@@ -20,6 +25,17 @@ enum SurfaceDrawingType {
 // computed without overflow.  A size beyond the integer range gives 0 (no array; the legacy
 // routine then reports its workspace as too short); negative results give 0 as well.
 void surfaceGriddingWorkspaceSize(int nx, int ny, int npts, int& size);
+
+// A workspace with no words to work in: no array, or a size of 0 or below.  Every routine
+// takes it as a workspace too short (error 3), whatever else it would have checked it for.
+bool surfaceWorkspaceEmpty(int wsize, const float* work);
+// Reports error 3 and returns true when the workspace is empty.
+bool surfaceRefuseEmptyWorkspace(int wsize, const float* work);
+// Reports error 81 (no numbers) and returns true when any of the arrays is missing (null):
+// the heights, coordinates, derivatives or output grid a routine would read or write.
+bool surfaceRefuseMissingArrays(std::initializer_list<const void*> arrays);
+// The same for the height function of the function routines.
+bool surfaceRefuseMissingFunction(SurfaceHeightFunction f);
 
 // Starts or continues a drawing of the given type; reports error 4 or 25 and changes nothing
 // when there is no drawing of the right kind to add to.

@@ -675,6 +675,7 @@ void ADDFIL(const float& z1, const float& z2, const int& code, const int& lines,
             const int& lineSwitch, const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::ADDFIL);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     const SurfaceLibraryState& s = surfaceState;
     const float low = std::min(z1, z2), high = std::max(z1, z2);
     if (surfaceFlagOn(s.contour.limitsOn) && (low < s.contour.zLow || high > s.contour.zHigh)) {

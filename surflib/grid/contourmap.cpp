@@ -210,15 +210,15 @@ bool surfaceLoadMapGrid(const float* z, int wsize, float* work,
 {
     GridState& g = surfaceState.grid;
     int status = 0;
-    if (z == nullptr || work == nullptr) {
-        surfaceAbandonDrawing();
-        return false;
-    }
     g.xSpacing = surfaceNarrow((static_cast<double>(g.xMax) - g.xMin) / g.nxIntervals);
     g.ySpacing = surfaceNarrow((static_cast<double>(g.yMax) - g.yMin) / g.nyIntervals);
     partition(wsize, status);
-    if (status != 0) {
+    if (status != 0 || surfaceWorkspaceEmpty(wsize, work)) {
         surfaceReportError(kWorkspaceShort);
+        surfaceAbandonDrawing();
+        return false;
+    }
+    if (surfaceRefuseMissingArrays({z})) {
         surfaceAbandonDrawing();
         return false;
     }
@@ -321,6 +321,7 @@ void GRDCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 void ADDCON(const float& level, const int& lineSwitch, const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::ADDCON);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
     if (s.drawing.code != kDrawingGriddedMap || g.mapWorkspaceSize == 0 ||

@@ -551,6 +551,7 @@ void CRSSEC(const float& x1, const float& y1, const float& x2, const float& y2, 
             float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::CRSSEC);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     SurfaceLibraryState& s = surfaceState;
     const int code = s.drawing.code;
     const bool picture = code == kDrawingGriddedMap || projectedPicture();

@@ -470,9 +470,8 @@ void RANGRD(const int& npts, float* x, float* y, float* z, const int& nx, const 
     SurfaceRoutineScope frame(SurfaceRoutineId::RANGRD);
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
-    const bool arrays =
-        x != nullptr && y != nullptr && z != nullptr && zgrid != nullptr && work != nullptr;
-    const int n = arrays && npts > 0 ? usableCount(npts, x, y, z) : 0;
+    if (npts > 0 && surfaceRefuseMissingArrays({x, y, z, zgrid})) return;
+    const int n = npts > 0 ? usableCount(npts, x, y, z) : 0;
     if (n < kMinPoints) {
         surfaceReportError(kTooFewPoints);
         return;
@@ -482,7 +481,7 @@ void RANGRD(const int& npts, float* x, float* y, float* z, const int& nx, const 
     int status = 0;
     g.pointCount = n;
     surfacePartitionRandomGrid(wsize, status);
-    if (status != 0) {
+    if (status != 0 || surfaceWorkspaceEmpty(wsize, work)) {
         surfaceReportError(kWorkspaceShort);
         return;
     }
@@ -506,10 +505,11 @@ void FUNGRD(SurfaceHeightFunction f, const int& nx, const float& xmin, const flo
     // The grid is sampled at the grid's place of the function layout; it must lie wholly
     // inside the workspace (the edge flags are not needed here).
     const long long offset = functionGridOffset();
-    if (zgrid == nullptr || work == nullptr || offset + nodesOf(g) > wsize) {
+    if (surfaceWorkspaceEmpty(wsize, work) || offset + nodesOf(g) > wsize) {
         surfaceReportError(kWorkspaceShort);
         return;
     }
+    if (surfaceRefuseMissingFunction(f) || surfaceRefuseMissingArrays({zgrid})) return;
     placeGrid(offset, nodesOf(g));
     surfaceSampleFunction(f, wsize, work);
     const float* grid = work + s.partition.grid;
@@ -557,8 +557,11 @@ void RANCON(const int& npts, float* x, float* y, float* z, const int& ncont, con
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
     surfaceBeginDrawing(kBeginGriddedMap);
-    const bool arrays = x != nullptr && y != nullptr && z != nullptr;
-    const int n = arrays && npts > 0 ? usableCount(npts, x, y, z) : 0;
+    if (npts > 0 && surfaceRefuseMissingArrays({x, y, z})) {
+        surfaceAbandonDrawing();
+        return;
+    }
+    const int n = npts > 0 ? usableCount(npts, x, y, z) : 0;
     if (n < kMinPoints) {
         surfaceReportError(kTooFewPoints);
         surfaceAbandonDrawing();
@@ -622,6 +625,10 @@ void FUNCON(const float& xmin, const float& xmax, const float& ymin, const float
     surfacePartitionFunctionGrid(wsize, status);
     if (status != 0) {
         surfaceReportError(kWorkspaceShort);
+        surfaceAbandonDrawing();
+        return;
+    }
+    if (surfaceRefuseMissingFunction(f)) {
         surfaceAbandonDrawing();
         return;
     }

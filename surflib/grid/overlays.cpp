@@ -491,7 +491,8 @@ void LINCON(const int& n, const float* x, const float* y)
         surfaceReportError(kNoMap);
         return;
     }
-    if (!mapLaidOut() || n < 2 || x == nullptr || y == nullptr) return;
+    if (n >= 2 && surfaceRefuseMissingArrays({x, y})) return;
+    if (!mapLaidOut() || n < 2) return;
     // A point that is not a number, or whose picture position is not, breaks the line; the
     // runs on either side are drawn.
     int start = 0;
@@ -570,6 +571,7 @@ void CONGRD(const float& x1, const float& x2, const float& xstep, const float& y
 void CONHGT(const float& x, const float& y, float& z, const int& wsize, const float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::CONHGT);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     const SurfaceLibraryState& s = surfaceState;
     if (!gridMapWorkspace(wsize, work)) {
         surfaceReportError(kNoDrawingToAddTo);
@@ -603,6 +605,7 @@ void CONPTS(const float& z, const int& kind, const int& draw, int& npts, float* 
             int& nlines, int* lengths, const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::CONPTS);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     SurfaceLibraryState& s = surfaceState;
     if (!gridMapWorkspace(wsize, work)) {
         surfaceReportError(kNoDrawingToAddTo);

@@ -75,17 +75,22 @@ void krGenerateRandomGrid(const int& n, const SurfacePoint3* points, const Surfa
     const int npts = n > 0 ? n : 0;
     surfaceGriddingWorkspaceSize(nx, ny, npts, size);
     krMakeWorkspace(size, ws);
-    if (n < 1 || points == nullptr) return;
+    if (n < 1) return;
     // The gridding works on copies of the coordinates: the caller's records are input only.
-    std::vector<float> x(static_cast<size_t>(n)), y(static_cast<size_t>(n)),
-        z(static_cast<size_t>(n));
-    for (int k = 0; k < n; ++k) {
-        x[k] = points[k].x;
-        y[k] = points[k].y;
-        z[k] = points[k].z;
+    // Missing records reach RANGRD as missing arrays, which it reports.
+    std::vector<float> x, y, z;
+    if (points != nullptr) {
+        x.resize(static_cast<size_t>(n));
+        y.resize(static_cast<size_t>(n));
+        z.resize(static_cast<size_t>(n));
+        for (int k = 0; k < n; ++k) {
+            x[k] = points[k].x;
+            y[k] = points[k].y;
+            z[k] = points[k].z;
+        }
     }
-    RANGRD(n, x.data(), y.data(), z.data(), nx, extent.xmin, extent.xmax, ny, extent.ymin,
-           extent.ymax, grid, ws.size, ws.words);
+    RANGRD(n, surfaceWordsOf(x), surfaceWordsOf(y), surfaceWordsOf(z), nx, extent.xmin, extent.xmax,
+           ny, extent.ymin, extent.ymax, grid, ws.size, ws.words);
 }
 
 void krGenerateFunctionGrid(SurfaceHeightFunction f, const SurfaceExtent& extent, const int& nx,

@@ -30,9 +30,9 @@ void krAddContourPolyline(const int& n, const SurfacePoint2* points)
             y[k] = points[k].y;
         }
     }
-    // LINCON also sees a count below 1 (and draws nothing for it).
-    const int count = points != nullptr ? n : 0;
-    LINCON(count, x.empty() ? nullptr : x.data(), y.empty() ? nullptr : y.data());
+    // LINCON also sees a count below 1 (and draws nothing for it) and missing points (which it
+    // reports).
+    LINCON(n, x.empty() ? nullptr : x.data(), y.empty() ? nullptr : y.data());
 }
 
 void krAddContourMapGrid(const SurfaceExtent& extent, const float& xstep, const float& ystep)

@@ -59,8 +59,8 @@ void krAddSurfacePolyline(const int& n, const SurfacePoint3* points)
             z.push_back(points[k].z);
         }
     }
-    const int count = points != nullptr ? n : 0;
-    LINPRJ(count, dataOf(x), dataOf(y), dataOf(z));
+    // Missing points reach LINPRJ as missing arrays, which it reports.
+    LINPRJ(n, dataOf(x), dataOf(y), dataOf(z));
 }
 
 void krSetSurfaceFrame(const SurfaceExtent& extent)
@@ -175,8 +175,8 @@ void krFillProjectedPolygon(const int& n, const SurfacePoint2* points, const flo
             y.push_back(points[k].y);
         }
     }
-    const int count = points != nullptr ? n : 0;
-    COPPRJ(count, dataOf(x), dataOf(y), height, surfacePenPairRuleA(pen.a, pen.b));
+    // Missing points reach COPPRJ as missing arrays, which it reports.
+    COPPRJ(n, dataOf(x), dataOf(y), height, surfacePenPairRuleA(pen.a, pen.b));
 }
 
 void krSetPerspProjection(const SurfaceRange& range, float& distance, const float& elevation,

@@ -323,6 +323,7 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::FILTRI);
     NetworkRoutineScope network(wsize, work);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
     if (!surfaceFlagOn(s.network.networkBuilt)) {
@@ -475,6 +476,7 @@ void ADTFIL(const float& z1, const float& z2, const int& code, const int& lines,
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::ADTFIL);
     NetworkRoutineScope network(wsize, work);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     SurfaceLibraryState& s = surfaceState;
     if (s.drawing.code != kDrawingNetworkMap) {
         surfaceReportError(kNoDrawingToAddTo);

@@ -9,6 +9,7 @@
 #include "frame/errors.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
+#include "frame/workspace.h"
 #include "network/network.h"
 #include "network/triangulation.h"
 #include "tterrlib.h"
@@ -58,7 +59,7 @@ int buildNetwork(int npts, const float* x, const float* y, const float* z, const
     int status = 0;
     surfacePartitionNetwork(wsize, status);
     if (status > 0 || work == nullptr) return kWorkspaceShort;
-    if (x == nullptr || y == nullptr || z == nullptr) return kTooFewNetworkPoints;
+    if (x == nullptr || y == nullptr || z == nullptr) return kNotANumber;  // missing arrays
 
     const bool derivatives = dzdx != nullptr && dzdy != nullptr;
     if (!allFinite(npts, x) || !allFinite(npts, y) || !allFinite(npts, z) ||
@@ -130,7 +131,7 @@ void TRIDER(const int& npts, const float* x, const float* y, const float* z, con
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::TRIDER);
     clearNetwork(wsize, work);
-    int error = kTooFewNetworkPoints;
+    int error = kNotANumber;  // missing derivatives
     if (dzdx != nullptr && dzdy != nullptr) {
         error = buildNetwork(npts, x, y, z, dzdx, dzdy, wsize, work);
     }

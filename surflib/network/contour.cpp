@@ -250,6 +250,7 @@ void TRISET(const float& xlow, const float& xhigh, const float& ylow, const floa
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::TRISET);
     NetworkRoutineScope network(wsize, work);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     SurfaceLibraryState& s = surfaceState;
     if (!surfaceFlagOn(s.network.networkBuilt)) {
         surfaceReportError(kNoNetwork);
@@ -275,6 +276,7 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::DRATRI);
     NetworkRoutineScope network(wsize, work);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     NetworkMethodKeeper keep;
     SurfaceLibraryState& s = surfaceState;
     if (!surfaceFlagOn(s.network.networkBuilt)) {
@@ -317,6 +319,7 @@ void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float*
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::ADTCON);
     NetworkRoutineScope network(wsize, work);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     NetworkMethodKeeper keep;
     SurfaceLibraryState& s = surfaceState;
     if (s.drawing.code != kDrawingNetworkMap) {

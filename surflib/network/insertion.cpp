@@ -16,6 +16,7 @@
 #include "frame/errors.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
+#include "frame/workspace.h"
 #include "network/interpolation.h"
 #include "network/network.h"
 #include "network/triangulation.h"
@@ -484,10 +485,7 @@ void TRIREG(const int& kind, const int& n, const float* x, const float* y, const
         surfaceReportError(kWorkspaceShort);
         return;
     }
-    if (x == nullptr || y == nullptr) {
-        surfaceReportError(kTooFewNetworkPoints);
-        return;
-    }
+    if (surfaceRefuseMissingArrays({x, y})) return;
     const int k = checkKind(kind);
     int region = regionKind;
     if (region < 0 || region > 2) {
@@ -495,8 +493,8 @@ void TRIREG(const int& kind, const int& n, const float* x, const float* y, const
         region = 2;
     }
     // Heights and derivatives are read only for the kinds that use them.
-    if ((k >= 1 && z == nullptr) || (k == 2 && (dzdx == nullptr || dzdy == nullptr))) {
-        surfaceReportError(kTooFewNetworkPoints);
+    if ((k >= 1 && surfaceRefuseMissingArrays({z})) ||
+        (k == 2 && surfaceRefuseMissingArrays({dzdx, dzdy}))) {
         return;
     }
     NetworkLayout& layout = surfaceState.network;

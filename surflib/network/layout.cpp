@@ -11,6 +11,7 @@
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
+#include "frame/workspace.h"
 #include "network/interpolation.h"
 #include "network/network.h"
 
@@ -400,6 +401,7 @@ int surfaceNetworkStatus(int wsize, const float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     NetworkLayout& n = s.network;
+    if (surfaceWorkspaceEmpty(wsize, work)) return kWorkspaceShort;
     if (!surfaceFlagOn(n.networkBuilt)) return kNoNetwork;
     if (n.storedSize == 0 || n.storedSize != wsize || work == nullptr) return kWorkspaceShort;
     if (!tablesValid(work)) return kNoNetwork;

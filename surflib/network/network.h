@@ -190,9 +190,10 @@ void surfaceCheckNetwork(int S, float* work, int& status);
 // Header words 1-4 into the four flags (a word counts as set above eps; a workspace shorter
 // than the header counts as all clear) and networkRoutineActive on.
 void surfaceReadNetworkHeader(int wsize, const float* work);
-// Whether the workspace holds the network of the last build: 0 yes; 74 when networkBuilt is
-// off or the tables hold numbers no build could have written; 3 when no network was built
-// since the state was initialised or wsize is not the stored size.  Reports nothing.  On 0
+// Whether the workspace holds the network of the last build: 0 yes; 3 for a workspace with no
+// array or no words; 74 when networkBuilt is off or the tables hold numbers no build could have
+// written; 3 when no network was built since the state was initialised or wsize is not the
+// stored size.  Reports nothing.  On 0
 // the network's point count is put back into GridState.
 int surfaceNetworkStatus(int wsize, const float* work);
 // networkRoutineActive off, header words 1-4 written from the flags (when the array has them).

@@ -12,6 +12,7 @@
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
+#include "frame/workspace.h"
 #include "grid/overlays.h"
 #include "network/interpolation.h"
 #include "network/network.h"
@@ -230,7 +231,7 @@ void TRIGRD(const float& xlow, const float& xhigh, const float& ylow, const floa
     float x0 = xlow, x1 = xhigh, y0 = ylow, y1 = yhigh;
     int status = 0;
     surfaceCheckGrid(nx, x0, x1, ny, y0, y1, status);
-    if (status > 0 || zgrid == nullptr) return;
+    if (status > 0 || surfaceRefuseMissingArrays({zgrid})) return;
     // An infinite limit passes the range check but leaves no node a place.
     if (!std::isfinite(x0) || !std::isfinite(x1) || !std::isfinite(y0) || !std::isfinite(y1)) {
         surfaceReportError(std::isfinite(x0) && std::isfinite(x1) ? kFlatYRange : kFlatXRange);
@@ -291,6 +292,7 @@ void TRINET(const int& marker, const int& wsize, float* work)
     SurfaceLibraryState& s = surfaceState;
     SurfaceRoutineScope frame(SurfaceRoutineId::TRINET);
     NetworkRoutineScope net(wsize, work);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     if (!surfaceFlagOn(s.network.networkBuilt)) {
         surfaceReportError(kNoNetwork);
         return;

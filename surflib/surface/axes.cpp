@@ -551,6 +551,7 @@ void surfaceDrawProjectedAxes(float zlow, float zhigh, int wsize, float* work)
 void PERAXE(const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::PERAXE);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     SurfaceLibraryState& s = surfaceState;
     const SurfaceSettings& surf = s.surface;
     if (!surfaceFlagOn(surf.perspectiveSet) || !surfacePictureFitted()) {

@@ -10,6 +10,7 @@
 #include "frame/intervals.h"
 #include "frame/state.h"
 #include "frame/routine_frame.h"
+#include "frame/workspace.h"
 #include "grid/gridding.h"
 #include "surface/surface.h"
 #include "tterrlib.h"
@@ -53,8 +54,8 @@ bool surfaceGridRandomPoints(int npts, float* x, float* y, float* z, int& base)
 {
     SurfaceLibraryState& s = surfaceState;
     GridState& g = s.grid;
-    const bool arrays = x != nullptr && y != nullptr && z != nullptr;
-    const int n = arrays && npts > 0 ? finitePoints(npts, x, y, z) : 0;
+    if (npts > 0 && surfaceRefuseMissingArrays({x, y, z})) return false;
+    const int n = npts > 0 ? finitePoints(npts, x, y, z) : 0;
     if (n < 9) {
         surfaceReportError(kTooFewPoints);
         return false;
@@ -103,6 +104,7 @@ bool surfaceSampleFunctionGrid(float xmin, float xmax, float ymin, float ymax,
     if (status != 0) return false;
     g.nxIntervals = g.nx - 1;
     g.nyIntervals = g.ny - 1;
+    if (surfaceRefuseMissingFunction(f)) return false;
     s.partition.grid = 0;
     g.gridOffset = 0;
     surfaceSampleFunction(f, kSurfaceInternalWorkWords, s.internalWork);

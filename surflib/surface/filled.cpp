@@ -46,6 +46,10 @@ void PERFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::PERPRO);
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) {
+        n = 0;
+        return;
+    }
     SurfaceLibraryState& s = surfaceState;
     const SurfaceSettings& surf = s.surface;
     const WorkspacePartition& p = s.partition;
@@ -143,7 +147,7 @@ void COPPRJ(const int& n, const float* x, const float* y, const float& height, c
     SurfaceRoutineScope frame(SurfaceRoutineId::COPPRJ);
     SurfaceLibraryState& s = surfaceState;
     if (!placeOnPicture(height)) return;
-    if (fillCode < 0 || n < 1 || x == nullptr || y == nullptr) return;
+    if (fillCode < 0 || n < 1 || surfaceRefuseMissingArrays({x, y})) return;
     surfaceSetFillCode(fillCode);
     ContourPolylineBuffer& b = s.lineBuffer;
     const float h = s.surface.contourHeight;

@@ -444,10 +444,11 @@ void drawIsometricGrid(int nx, float xmin, float xmax, int ny, float ymin, float
     surf.pictureYMax = g.yMax;
     const long long nodes = surfaceNodeCount(nx, ny);
     const long long m = std::max(nx, ny);
-    if (z == nullptr || work == nullptr || !partitionWorkspace(nodes, m, wsize, gridBase)) {
+    if (surfaceWorkspaceEmpty(wsize, work) || !partitionWorkspace(nodes, m, wsize, gridBase)) {
         surfaceReportError(kWorkspaceShort);
         return abandon();
     }
+    if (surfaceRefuseMissingArrays({z})) return abandon();
     const WorkspacePartition& part = s.partition;
 
     surfaceDivideGridAxes();
@@ -488,6 +489,8 @@ void ISOFIL(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             const int& wsize, float* work)
 {
     SurfaceRoutineScope frame(SurfaceRoutineId::ISOFIL);
+    // Every cell's fill code is read: without them there is no filled picture to draw.
+    if (surfaceRefuseMissingArrays({codes})) return abandon();
     drawIsometricGrid(nx, xmin, xmax, ny, ymin, ymax, z, view, wsize, work, codes, 0);
 }
 

@@ -414,10 +414,13 @@ bool drawGrid(int nx, float xmin, float xmax, int ny, float ymin, float ymax, co
     s.partition.grid = gridBase;
     g.gridOffset = gridBase;
     surfacePartitionPerspectiveWorkspace(wsize, status);
-    if (status != 0 || z == nullptr || work == nullptr) {
+    if (status != 0 || surfaceWorkspaceEmpty(wsize, work)) {
         surfaceReportError(kWorkspaceShort);
         return driverFails();
     }
+    // A filled picture reads a fill code for every cell.
+    const float* codes = surfaceFlagOn(surf.fillMode) ? fillCodes : z;
+    if (surfaceRefuseMissingArrays({z, codes})) return driverFails();
     surfaceDivideGridAxes();
 
     const long long nodes = surfaceNodeCount(nx, ny);

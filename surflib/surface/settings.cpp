@@ -16,6 +16,7 @@
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
+#include "frame/workspace.h"
 #include "grid/overlays.h"
 #include "surface/surface.h"
 #include "tterrlib.h"
@@ -319,7 +320,8 @@ void LINPRJ(const int& n, const float* x, const float* y, const float* z)
         surfaceReportError(kNoProjectedPicture);
         return;
     }
-    if (!surfacePictureFitted() || n <= 1 || x == nullptr || y == nullptr || z == nullptr) return;
+    if (n > 1 && surfaceRefuseMissingArrays({x, y, z})) return;
+    if (!surfacePictureFitted() || n <= 1) return;
     // Chunks of at most 80 points through the 80-point buffer, each starting at the last
     // point of the one before, so that the chunks join.
     const int stride = kContourBufferPoints - 1;
@@ -337,6 +339,7 @@ void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const fl
     const GridState& g = s.grid;
     const int code = s.drawing.code;
     z = 0.0f;
+    if (surfaceRefuseEmptyWorkspace(wsize, work)) return;
     if (code != kDrawingIsometric && code != kDrawingPerspective) {
         surfaceReportError(kNoProjectedPicture);
         return;
@@ -346,7 +349,7 @@ void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const fl
         surfaceReportError(kOutsideWindow);
         return;
     }
-    if (work == nullptr || g.nx < 2 || g.ny < 2) return;
+    if (g.nx < 2 || g.ny < 2) return;
     const double gx = (g.nx - 1) * ((static_cast<double>(x) - g.xMin) / (g.xMax - g.xMin)) + 1.0;
     const double gy = (g.ny - 1) * ((static_cast<double>(y) - g.yMin) / (g.yMax - g.yMin)) + 1.0;
     // A point on the last column or row is read from the cell before it, at fraction 1.

@@ -144,16 +144,21 @@ TEST_F(NetworkContourChecks, NoNetworkFlatHeightsAndLevelsOutsideDrawNothing)
     drawMap(5);
     EXPECT_TRUE(netlog::polylines(calls()).empty());
     EXPECT_EQ(reported(), std::vector<int>{asReported(kNoNetwork)});
-    // Workspaces shorter than the status words, or of no size, are not read past their end.
-    for (const int size : {2, 0, -5}) {
-        makeWorkspace(std::max(size, 0));
+    // Workspaces shorter than the status words are not read past their end; one of no size
+    // is too short before anything else.
+    struct Short {
+        int size, error;
+    };
+    for (const Short c :
+         {Short{2, kNoNetwork}, Short{0, kWorkspaceShort}, Short{-5, kWorkspaceShort}}) {
+        makeWorkspace(std::max(c.size, 0));
         tarv::errorLogClear();
-        DRATRI(0.0f, 10.0f, 0.0f, 10.0f, 5, 0, size, work.data());
+        DRATRI(0.0f, 10.0f, 0.0f, 10.0f, 5, 0, c.size, work.data());
         const std::vector<int> codes = {2001, 2002};
-        FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 1, 0, codes.data(), 0, size, work.data());
-        EXPECT_EQ(reported(), (std::vector<int>{asReported(kNoNetwork), asReported(kNoNetwork)}))
-            << size;
-        EXPECT_TRUE(guardsIntact()) << size;
+        FILTRI(0.0f, 10.0f, 0.0f, 10.0f, 1, 0, codes.data(), 0, c.size, work.data());
+        EXPECT_EQ(reported(), (std::vector<int>{asReported(c.error), asReported(c.error)}))
+            << c.size;
+        EXPECT_TRUE(guardsIntact()) << c.size;
     }
 
     // A built network whose heights were all made one: flat data, the range widened.
