@@ -53,7 +53,8 @@ demo: build
 
 # The libFuzzer harnesses under fuzz/, built with clang in a directory of their own.  `fuzz` runs
 # a fixed number of inputs each from a fixed seed (what CI runs: the same tree finds the same
-# thing anywhere); `fuzz-hunt` searches for FUZZ_SECONDS in all, from a new seed each time.
+# thing anywhere); `fuzz-hunt` searches from a new seed each time, FUZZ_SECONDS of harness time
+# in all (the wall time is longer: see scripts/fuzz.sh).
 fuzz:
 	@bash scripts/setup.sh fuzz
 	@bash scripts/fuzz.sh $(FUZZBUILD)

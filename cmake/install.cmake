@@ -1,5 +1,5 @@
-# Installation: the five shared libraries with their public headers, the tables of error and
-# warning numbers beside them (share/doc/tarv/), a CMake package (tarv:: targets, found with
+# Installation: the five shared libraries with their public headers (include/), the tables of
+# error and warning numbers (share/doc/tarv/), a CMake package (tarv:: targets, found with
 # find_package(tarv), the libraries as its components), one pkg-config file per library, the
 # program and the example data.  Installed libraries carry no run path into the build tree.
 include(CMakePackageConfigHelpers)

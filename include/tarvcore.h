@@ -349,7 +349,8 @@ void setErrorEcho(bool on);  // echo reported errors to stderr (default on)
 // The kernel's own error numbers: an output it cannot write.  Each is recorded in errorLog()
 // (under the kernel operation that met it; kErrorNoDevice under the routine name in force) and
 // named on stderr as "tarvcore: OPERATION: MESSAGE (error n)".  The table of every number a
-// library reports is installed beside these headers (share/doc/tarv/errors-*.md).
+// library reports is installed in share/doc/tarv/errors-*.md under the install prefix (these
+// headers in include/).
 constexpr int kErrorUnknownOutputKind = 101;  // selected output's extension names no device
 constexpr int kErrorOutputNotCreated = 102;   // output file cannot be created (no folder, no right)
 constexpr int kErrorOutputNotWritten = 103;   // writing the picture into its output file failed

@@ -176,8 +176,9 @@ void ErrorBox(const char* title, int titleLength, const char* text, int textLeng
 // Mode 0 (or -1) starts a page: status 1, the page in pixels and in page units (millimetres);
 // status 0 and zeros when the job is declined (or the script has no answer), its file cannot
 // be made, or a job is open already.  Mode 1 ends the job and writes the page: status 1 and the
-// page size, or 0 and zeros when no job was open or the page could not be written.  Other
-// modes do nothing and give status 0 and zeros.
+// page size, or 0 and zeros when no job was open or the page could not be written to its file
+// (a write to it, or its closing, failed; said on standard error as "tpanel: print: the page
+// could not be written to FILE").  Other modes do nothing and give status 0 and zeros.
 void PrintJob(int mode, int& status, int& pagePixelWidth, int& pagePixelHeight, float& pageWidth,
               float& pageHeight);
 

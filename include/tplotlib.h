@@ -503,8 +503,10 @@ void STPVAL(const float* s, const float* e, const float* v, const int& n, const 
             const int& placement, const int& orientation);
 
 // ---- Text charts
-// Column attributes of the text-chart columns: width and height (picture units, sign dropped;
-// 0: 10 character widths, 2 character heights a row), justification -1 left, 0 centred,
+// Column attributes of the text-chart columns: width and height of a whole column (picture
+// units, sign dropped), its n rows and title row sharing the height equally (18 for 3 rows:
+// rows 6 high; for 6 rows: 3; for 3 rows and a title row: 4.5); 0: 10 character widths, 2
+// character heights for each row and the title row.  justification -1 left, 0 centred,
 // 1 right, title switch 1 = a title row (other values none), frame pen (below 0: no frame;
 // pen 0 is the background colour, so the default frame does not show).
 // Defaults 0, 0, 0, 0, 0.  Numbers: -545 justification outside -1..1: 0.

@@ -280,13 +280,14 @@ void krGenerateFunctionGrid(SurfaceHeightFunction f, const SurfaceExtent& extent
 // stays for later griddings (which may then warn -1001) until CIRPTS or SURF.
 void CIRPTS(const int& n);
 // Contour labels (by default on: every level, 60 apart, in the format the map chooses).  skip:
-// levels left unlabelled between two labelled ones, the first label on level skip + 1 (0 every
-// level labelled; negative: no labels).  spacing: picture units along a line between two
-// labels (0 or below: 60).  size: character height of the labels in picture units (0 or below:
-// the kernel's character size).  width: field width 1..9 of the label numbers, with `decimals`
-// decimals, showing the value divided by 10^exponent (exponent 9999: none); width 0 chooses the
-// format itself; another width warns -1047 and chooses too.  pen: the labels' PenCode (0 or
-// below: the line's pen).
+// levels left unlabelled between two labelled ones: the map's first level is labelled, then every
+// (skip + 1)-th, counting the levels that cross nothing too (levels 20, 40, ..., 100 and skip 1:
+// 20, 60 and 100; 0 every level labelled; negative: no labels).  spacing: picture units along a
+// line between two labels (0 or below: 60).  size: character height of the labels in picture units
+// (0 or below: the kernel's character size).  width: field width 1..9 of the label numbers, with
+// `decimals` decimals, showing the value divided by 10^exponent (exponent 9999: none); width 0
+// chooses the format itself; another width warns -1047 and chooses too.  pen: the labels' PenCode
+// (0 or below: the line's pen).
 // alongLine 1: a label turns with its line all the way round, so some labels read upside down:
 // on gridded maps the tops of its characters face the higher ground, on network maps the lower.
 // Any other value: never upside down, not level: a label still turns with its line, but only
@@ -310,6 +311,12 @@ void CONDEF(const int& n, const float* z);
 void RANINT(const int& method, const float& value);
 // Data-point markers on the maps of scattered points: marker symbol |marker| (tarvcore.h); a
 // negative marker also writes each point's height beside it; 0 (the default) no markers.
+// A marker is drawn only when its whole box, 0.6 character widths (of a digit) by 0.6 character
+// heights about the point, lies inside the map area: a point on the area's edge, or nearer to
+// it than half the box, is left unmarked (and unreported).  The area spans the frame's axis
+// intervals round the map's window, which for RANCON is the points' own extent: the outermost
+// points lie on its edge whenever their x or y falls on a tick (points with x from 0 to 5 on
+// ticks 0.5 apart: those at x 0 and x 5 are never marked).
 // Markers keep the data points in the workspace ahead of the grid: 4 * npts words more.
 void RANPTS(const int& marker);
 // The map area in picture units (either order): later maps are drawn into it instead of the
@@ -665,8 +672,27 @@ void PRJLEV(const float& z1, const float& z2);
 // z axis to z1..z2; mode 0 or 1 (another warns -1021 and gives 1).
 void PRJZAX(const float& z1, const float& z2, const int& mode);
 // The picture's area in picture units (either order; an empty range: 1015, 1016, area unset).
-// With CONPER on it is also the contour map area.  The picture is fitted into the area, and the
-// axis titles of a picture seen from above go 6 character heights below its lower edge (PRJFRA):
+// With CONPER on it is also the contour map area.  Without PRJBND the area is the picture space
+// less 10 character widths (of a digit) at the left and at the right (a perspective picture
+// with a key of levels: 15 more at the right), 10 character heights below and 6 above.
+// The picture is fitted into the area as a box, with no margin, at the largest scale (the same
+// across and up) at which the box fits: the box's leftmost point on the area's left edge, its
+// lowest on the lower edge.  So the box fills the area's width or its height, and leaves the
+// rest of the other at the right or the top.  The box:
+// - perspective (PERPRJ and its kin, PERSET): the window (y scaled by XYRAT) by the z range,
+//   drawn HEIRAT times M high (M the larger of the two sides), seen from the eye: the range runs
+//   from the lowest height drawn rounded down to the highest rounded up, to whole steps of the
+//   largest of 1, 2, 2.5 and 5 times a power of ten that is at most a tenth of the range (or of
+//   PRJSCA's dz); PERSET's and PRJZAX's z1..z2 stand for the heights while in force.  Its shape
+//   depends on the view alone: PERSPA of its eight corners after PERSET gives its place.
+// - isometric (ISOPRJ and its kin): every grid interval the same length along x and y, whatever
+//   the window: the base a diamond sqrt(3) S wide and S high, the height range (the data's, or
+//   PRJLEV's limits) HEIRAT times S above it, S = min(width / sqrt(3), height / (1 + HEIRAT))
+//   for the area's width and height.
+// The lines fill the box only where they reach it: the surface reaches its top only where its
+// heights reach the range's top at the box's highest corner, so a quarter to a third of the
+// area can stay empty.  The axis ticks, numbers and titles lie outside the box: the axis titles
+// of a picture seen from above go 6 character heights below the area's lower edge (PRJFRA), and
 // an edge less than 6 character heights above the picture space's puts them off the page,
 // unseen and unreported (the default area leaves 10).
 void PRJBND(const float& x1, const float& x2, const float& y1, const float& y2);

@@ -5,6 +5,7 @@
 
 #include <cairo.h>
 
+#include <cstdio>
 #include <memory>
 #include <string>
 #include <vector>
@@ -51,6 +52,14 @@ struct Registers {
     int others[24] = {};  // defaults that change nothing visible here
 };
 
+// Where the open print job's page is written: the file, its name, and whether a write to it
+// has failed (the PDF surface does not report failed writes itself).
+struct PageFile {
+    std::FILE* file = nullptr;
+    std::string name;
+    bool failed = false;
+};
+
 struct PanelState {
     bool started = false;
     std::vector<Widget> widgets{1};  // identifier 0 is never handed out
@@ -60,6 +69,7 @@ struct PanelState {
     int kernelFrame = 0;  // the frame whose bitmap the kernel draws into
     int activeWindow = 0;
     cairo_surface_t* page = nullptr;  // the open print job
+    PageFile pageFile;                // and where its page goes
     std::string startDir;             // relative script paths are taken from here
     std::unique_ptr<Backend> backend;
     std::vector<std::string> transcript;

@@ -9,6 +9,12 @@
 #                        of the clock unless FUZZ_SEED is set; what it finds is worth a corpus
 #                        entry, but a run is not repeatable.
 #
+# FUZZ_SECONDS is harness time, not the wall time of a search: each of the 7 harnesses gets
+# FUZZ_SECONDS * FUZZ_PARALLEL / 7 seconds (and a second or two to load its seeds and stop), and
+# they run in ceil(7 / FUZZ_PARALLEL) rounds, so two at a time a search lasts about 8/7 of
+# FUZZ_SECONDS (1200: 342 s a harness, four rounds, about 23 minutes), one at a time FUZZ_SECONDS,
+# either after the build (about 2 minutes from an empty BUILD with JOBS=3, seconds after that).
+#
 # A crash, a sanitizer report or an input slower than FUZZ_TIMEOUT seconds fails the run: the
 # report and the input (base64) go to the log, the input itself stays in BUILD/artifacts.
 set -euo pipefail
@@ -21,8 +27,11 @@ timeout=${FUZZ_TIMEOUT:-10}
 percent=${FUZZ_PERCENT:-100}
 jobs=${JOBS:-$(nproc)}
 
-# Harness, the longest input it gets, and the inputs the check executes besides its seeds: sized
-# so that the check takes about 150 s, two harnesses at a time (about 40 s a harness here).
+# Harness, the longest input it gets, and the inputs the check executes besides its seeds.  The
+# sample reader's inputs each run a whole analysis: its check takes about 200 to 300 s, the
+# others 25 to 55 s each (on an 8-core machine busy with other builds).  Two at a time, the
+# others all run beside it, so the check takes about as long as the sample reader's harness
+# (4 to 5 minutes), after the build.
 harnesses=(fuzz_samples:4096:50000 fuzz_dates:512:70000 fuzz_script:2048:110000
            fuzz_graphs:1024:110000 fuzz_contours:1024:3500 fuzz_network:1024:15000
            fuzz_surface:1024:100000)

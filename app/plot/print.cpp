@@ -1,6 +1,7 @@
 // print.cpp - the print command: the kernel's mapping is saved, the plot drawn on a printer page
 // with the picture space mapped onto the whole page, and the screen's output and mapping put
-// back.  A print job that does not start leaves everything as it was.
+// back.  A print job that does not start leaves everything as it was; one that does not start
+// or whose page cannot be written is reported as a failed print request.
 #include "binding/binding.h"
 #include "plot/plot.h"
 #include "state.h"
@@ -31,4 +32,5 @@ void printPlot()
     GUIPRT(1, status);
     FRAACT(m.frame);
     kernelSetMapping(s[0], s[1], s[2], s[3], s[4], s[5], s[6], s[7]);
+    if (status != 1) notice("Printer Request Failed");  // the page was not written
 }

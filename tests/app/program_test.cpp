@@ -269,6 +269,43 @@ TEST_F(ScriptedProgram, AnalysisPlotsPrintingAndDialog)
     EXPECT_GT(colouredPixels(root_ / "resized.png"), 200);
 }
 
+// A page that cannot be written (its file a full device) is a failed print request, told as a
+// job that does not start is; the screen's output and mapping are put back all the same.
+TEST_F(ScriptedProgram, APageThatCannotBeWrittenIsAFailedPrintRequest)
+{
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+    std::ofstream(root_ / "full.script") << "browse in/nine.in\nmenu File/Open Data File\n"
+                                            "menu Analyze Data/Run DFT on Selected Data File\n"
+                                            "print-to /dev/full\nprint ok\nmenu File/Print\n";
+    setenv("TPANEL_SCRIPT", (root_ / "full.script").c_str(), 1);
+    resetAppState();
+    tarv::resetState(true);
+    tarv::setErrorEcho(false);
+    tarv::traceCapture(true);
+    ::testing::internal::CaptureStdout();
+    ::testing::internal::CaptureStderr();
+    EXPECT_EQ(SPECVUE(), 0);
+    const std::string said = ::testing::internal::GetCapturedStderr();
+    ::testing::internal::GetCapturedStdout();
+    tarv::traceCapture(false);
+    tarv::setErrorEcho(true);
+
+    const std::string notice = "message box \"Print Request\": Set paper orientation, and "
+                               "landscape requires more printer memory!";
+    const std::string failed = "message box \"Print Request\": Printer Request Failed";
+    EXPECT_EQ(tpanel::transcript(),
+              (std::vector<std::string>{notice, "print: the page could not be written to /dev/full",
+                                        failed}));
+    EXPECT_NE(said.find("tpanel: " + failed), std::string::npos) << said;
+
+    std::vector<std::string> mappings;
+    for (const std::string& l : tarv::traceLines())
+        if (l.rfind("kernelSetMapping", 0) == 0 || l.rfind("kernelEnquireMapping", 0) == 0)
+            mappings.push_back(l);
+    ASSERT_EQ(mappings.size(), 3u);
+    EXPECT_EQ(mappings[2], "kernelSetMapping " + mappings[0].substr(mappings[0].find("-> ") + 3));
+}
+
 // The program itself: a short script runs to its end with status 0; without a script or a
 // display it says how to run it and ends with status 2.
 TEST_F(ScriptedProgram, ProgramExitStatus)

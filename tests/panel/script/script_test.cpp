@@ -155,7 +155,7 @@ TEST_F(Script, FileChoiceAnswers)
 
 TEST_F(Script, PrintJobsFollowTheAnswers)
 {
-    start("print-to page.pdf\nprint ok\nprint fail\n");
+    start("print-to page.pdf\nprint ok\nprint fail\nprint-to /dev/full\nprint ok\n");
     build();
     int status = -7, ppw = 0, pph = 0;
     float pw = 0, ph = 0;
@@ -179,6 +179,15 @@ TEST_F(Script, PrintJobsFollowTheAnswers)
     PrintJob(0, status, ppw, pph, pw, ph);  // "print fail"
     EXPECT_EQ(status, 0);
     EXPECT_EQ(ppw, 0);
+    // A page whose file takes no byte (a full device) starts, but its end fails and says so.
+    PrintJob(0, status, ppw, pph, pw, ph);
+    ASSERT_EQ(status, 1);
+    PrintJob(1, status, ppw, pph, pw, ph);
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(ppw, 0);
+    EXPECT_NE(transcriptText().find("print: the page could not be written to /dev/full"),
+              std::string::npos)
+        << transcriptText();
     PrintJob(0, status, ppw, pph, pw, ph);  // no answer left
     EXPECT_EQ(status, 0);
 }
