@@ -383,4 +383,104 @@ TEST_F(FilledSurfaceTest, NonSquareGridGivesThePictureOfItsQuarterTurn)
     EXPECT_TRUE(reported().empty());
 }
 
+// A surface floating above its floor, seen from above: the grid lines of the floor and the back
+// walls are hidden where the picture of a cell covers them and drawn everywhere else, below the
+// surface's lower edge as well as beside and above it.
+TEST_F(FilledSurfaceTest, WallGridsAreHiddenExactlyWhereAFloatingSurfaceCoversThem)
+{
+    z = grid(kNx, kNy, 0.0f, 3.0f, 0.0f, 2.0f, [](float x, float y) {
+        return 8.0f + std::sin(2.0f * x) * std::cos(2.0f * y) * 2.0f;
+    });
+    float d = 0.0f;
+    PERSET(0.0f, 3.0f, 0.0f, 2.0f, 0.0f, 14.0f, d, 30.0f, 35.0f);  // the floor at height 0
+    const int styles[6] = {2, 2, 0, 0, 0, 0}, sides[6] = {0, 0, 0, 0, 0, 0};
+    PRJAXI(styles, sides);
+    fill();
+    // The picture of every cell.
+    auto quad = [&](const float(&xs)[4], const float(&ys)[4], const float(&hs)[4]) {
+        Polyline q{std::vector<float>(4), std::vector<float>(4)};
+        for (int k = 0; k < 4; ++k)
+            EXPECT_TRUE(surfaceProjectPerspective(xs[k], ys[k], hs[k], q.x[k], q.y[k]));
+        return q;
+    };
+    std::vector<Polyline> cells;
+    const float dx = 3.0f / (kNx - 1), dy = 2.0f / (kNy - 1);
+    for (int j = 0; j + 1 < kNy; ++j) {
+        for (int i = 0; i + 1 < kNx; ++i) {
+            auto h = [&](int a, int b) { return z[static_cast<size_t>((j + b) * kNx + i + a)]; };
+            cells.push_back(quad({i * dx, (i + 1) * dx, (i + 1) * dx, i * dx},
+                                 {j * dy, j * dy, (j + 1) * dy, (j + 1) * dy},
+                                 {h(0, 0), h(1, 0), h(1, 1), h(0, 1)}));
+        }
+    }
+    auto inside = [](const Polyline& q, double X, double Y) {
+        bool in = false;
+        for (size_t a = 0, b = q.x.size() - 1; a < q.x.size(); b = a++) {
+            if ((q.y[a] > Y) != (q.y[b] > Y) &&
+                X < q.x[a] + (q.x[b] - q.x[a]) * (Y - q.y[a]) / (q.y[b] - q.y[a]))
+                in = !in;
+        }
+        return in;
+    };
+    auto covered = [&](double X, double Y) {
+        return std::any_of(cells.begin(), cells.end(),
+                           [&](const Polyline& c) { return inside(c, X, Y); });
+    };
+    // Covered or not, the same two pixels round the point.
+    auto clearly = [&](double X, double Y, bool& hidden) {
+        hidden = covered(X, Y);
+        for (const double o : {-2.0, 2.0}) {
+            if (covered(X + o, Y) != hidden || covered(X, Y + o) != hidden) return false;
+        }
+        return true;
+    };
+    // The grid lines drawn whole with another workspace than the picture's (no outline to hide
+    // them against), segment by segment.
+    std::vector<Polyline> gridLines;
+    for (const Polyline& l : polylines(axesDrawnWith(kWords - 1))) {
+        for (size_t k = 1; k < l.x.size(); ++k)
+            gridLines.push_back({{l.x[k - 1], l.x[k]}, {l.y[k - 1], l.y[k]}});
+    }
+    ASSERT_GE(gridLines.size(), 20u);
+    const std::vector<Polyline> pieces = polylines(axesDrawnWith(kWords));
+    // A point of a grid line is drawn when a piece on that line passes over it.
+    auto drawn = [&](const Polyline& line, double X, double Y) {
+        for (const Polyline& p : pieces) {
+            for (size_t k = 1; k < p.x.size(); ++k) {
+                if (segmentDistance(p.x[k - 1], p.y[k - 1], line.x[0], line.y[0], line.x[1],
+                                    line.y[1]) < 0.5 &&
+                    segmentDistance(p.x[k], p.y[k], line.x[0], line.y[0], line.x[1], line.y[1]) <
+                        0.5 &&
+                    segmentDistance(X, Y, p.x[k - 1], p.y[k - 1], p.x[k], p.y[k]) < 0.5)
+                    return true;
+            }
+        }
+        return false;
+    };
+    int hiddenPoints = 0, seenPoints = 0, seenBelow = 0, wrong = 0;
+    float lowest = 1e9f;  // the surface's lowest picture point
+    for (const Polyline& c : cells)
+        lowest = std::min(lowest, *std::min_element(c.y.begin(), c.y.end()));
+    for (const Polyline& line : gridLines) {
+        for (int k = 0; k < 40; ++k) {
+            const double t = (k + 0.5) / 40.0;
+            const double X = line.x[0] + t * (line.x[1] - line.x[0]);
+            const double Y = line.y[0] + t * (line.y[1] - line.y[0]);
+            bool hidden = false;
+            if (!clearly(X, Y, hidden)) continue;
+            if (drawn(line, X, Y) == hidden && wrong++ == 0)
+                ADD_FAILURE() << (hidden ? "drawn under the surface at " : "left out at ") << X
+                              << ", " << Y;
+            hiddenPoints += hidden;
+            seenPoints += !hidden;
+            seenBelow += !hidden && Y < lowest;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(hiddenPoints, 100);
+    EXPECT_GT(seenBelow, 100);  // lower in the picture than any point of the surface
+    EXPECT_GT(seenPoints - seenBelow, 100);
+    EXPECT_TRUE(reported().empty());
+}
+
 }  // namespace
