@@ -15,6 +15,30 @@ namespace {
 
 float flat(float, float) { return 1.0f; }
 
+// A band-filled map with its key, then another map drawn by draw.
+void keyedBandsThen(void (*draw)())
+{
+    const float z[9] = {0, 1, 2, 1, 2, 3, 2, 3, 4};
+    const int codes[3] = {1, 2, 3};
+    std::vector<float> work(2000);
+    FILCON(3, 0, 100, 3, 0, 50, z, 2, 0, codes, 1, static_cast<int>(work.size()), work.data());
+    draw();
+}
+
+void lineMap()
+{
+    const float z[9] = {0, 1, 2, 1, 2, 3, 2, 3, 4};
+    std::vector<float> work(2000);
+    DRACON(3, 0, 100, 3, 0, 50, z, 2, 0, static_cast<int>(work.size()), work.data());
+}
+
+void pointMap()
+{
+    float x[9] = {0, 50, 100, 0, 50, 100, 0, 50, 100}, y[9] = {0, 0, 0, 25, 25, 25, 50, 50, 50};
+    float z[9] = {0, 1, 2, 1, 2, 3, 2, 3, 4};
+    RANCON(9, x, y, z, 2, 0);
+}
+
 std::string trimmed(const std::string& s)
 {
     const size_t a = s.find_first_not_of(' ');
@@ -57,6 +81,9 @@ TEST_F(MapFrameTest, MapAreaAndTransform)
              surfaceState.fillKeyOn = -1;
          },
          100, 50, 750, 540},
+        // A line map after a band-filled map with a key leaves no room for a key.
+        {"lines after a key", [] { keyedBandsThen(lineMap); }, 100, 50, 900, 500},
+        {"points after a key", [] { keyedBandsThen(pointMap); }, 100, 50, 900, 500},
         // A given rectangle fixes the area; equal scale does not shrink it.
         {"given frame", [] { CONBND(200, 600, 150, 350); }, 100, 50, 600, 350},
         {"given frame origin", [] { CONBND(200, 600, 150, 350); }, 0, 0, 200, 150},
@@ -73,7 +100,7 @@ TEST_F(MapFrameTest, MapAreaAndTransform)
     }
     // A given rectangle turns equal scale off for its own map only.
     EXPECT_TRUE(surfaceFlagOn(surfaceState.contour.frameScaleFirstKind));
-    EXPECT_TRUE(reported().empty());
+EXPECT_TRUE(reported().empty());
 }
 
 TEST_F(MapFrameTest, FrameTypes)
