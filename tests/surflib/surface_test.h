@@ -5,6 +5,7 @@
 #define TESTS_SURFLIB_SURFACE_TEST_H
 
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <filesystem>
 #include <fstream>
@@ -39,17 +40,18 @@ protected:
         return lines;
     }
     // What an SVG file holds of a drawing: its filled paths by fill rule, the pieces of a
-    // tiled area joined by the kernel (non-zero) and the fills made alone (even-odd).
+    // tiled area joined by the kernel (non-zero) and the fills made alone (even-odd).  The file
+    // is named after the test and the process, so that runs side by side keep apart.
     struct SvgFills {
         int joined = 0, alone = 0;
     };
     static SvgFills svgFills(const std::function<void()>& draw)
     {
-        const std::string name =
-            (std::filesystem::path(::testing::TempDir()) /
-             (std::string("surflib_") +
-              ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".svg"))
-                .string();
+        const std::string name = (std::filesystem::path(::testing::TempDir()) /
+                                  (std::string("surflib_") +
+                                   ::testing::UnitTest::GetInstance()->current_test_info()->name() +
+                                   "_" + std::to_string(getpid()) + ".svg"))
+                                     .string();
         kernelSelectOutput(name.c_str(), static_cast<int>(name.size()));
         kernelOpenDevice();
         draw();

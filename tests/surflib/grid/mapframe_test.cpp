@@ -100,7 +100,7 @@ TEST_F(MapFrameTest, MapAreaAndTransform)
     }
     // A given rectangle turns equal scale off for its own map only.
     EXPECT_TRUE(surfaceFlagOn(surfaceState.contour.frameScaleFirstKind));
-EXPECT_TRUE(reported().empty());
+    EXPECT_TRUE(reported().empty());
 }
 
 TEST_F(MapFrameTest, FrameTypes)
