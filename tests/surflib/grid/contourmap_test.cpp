@@ -62,17 +62,32 @@ protected:
 
 TEST_F(ContourMapTest, PlaneLevelLiesOnItsExactLineFromBoundaryToBoundary)
 {
-    const auto z = grid(5, 4, 0, 4, 0, 3, [](float x, float y) { return x + 0.5f * y; });
-    const std::vector<Line> lines = levelLines(5, 4, 0, 4, 0, 3, z, 2.25f);
-    ASSERT_EQ(lines.size(), 1u);
-    const Line& l = lines[0];
-    for (const Pt& p : l) EXPECT_NEAR(p.x + 0.5 * p.y, 2.25, 1e-3);
-    // Started on the bottom row where the height rises, higher ground on the right.
-    EXPECT_NEAR(l.front().x, 2.25, 1e-3);
-    EXPECT_NEAR(l.front().y, 0.0, 1e-3);
-    EXPECT_NEAR(l.back().x, 0.75, 1e-3);
-    EXPECT_NEAR(l.back().y, 3.0, 1e-3);
-    EXPECT_TRUE(reported().empty());
+    // Heights x + slope * y over 0..nx - 1 by 0..ny - 1 (unit spacing): the level's line is
+    // straight, and crosses every inner node row in one piece.
+    struct Case {
+        int nx, ny;
+        float slope, level;
+        Pt start, end;
+    };
+    const Case cases[] = {
+        {5, 4, 0.5f, 2.25f, {2.25, 0}, {0.75, 3}},
+        {4, 8, 0.25f, 2.5f, {2.5, 0}, {0.75, 7}},  // fewer columns than rows
+    };
+    for (const Case& c : cases) {
+        const float x1 = static_cast<float>(c.nx - 1), y1 = static_cast<float>(c.ny - 1);
+        const auto z =
+            grid(c.nx, c.ny, 0, x1, 0, y1, [&](float x, float y) { return x + c.slope * y; });
+        const std::vector<Line> lines = levelLines(c.nx, c.ny, 0, x1, 0, y1, z, c.level);
+        ASSERT_EQ(lines.size(), 1u) << c.nx << " by " << c.ny;
+        const Line& l = lines[0];
+        for (const Pt& p : l) EXPECT_NEAR(p.x + c.slope * p.y, c.level, 1e-3) << c.nx;
+        // Started on the bottom row where the height rises, higher ground on the right.
+        EXPECT_NEAR(l.front().x, c.start.x, 1e-3) << c.nx;
+        EXPECT_NEAR(l.front().y, c.start.y, 1e-3) << c.nx;
+        EXPECT_NEAR(l.back().x, c.end.x, 1e-3) << c.nx;
+        EXPECT_NEAR(l.back().y, c.end.y, 1e-3) << c.nx;
+        EXPECT_TRUE(reported().empty()) << c.nx;
+    }
 }
 
 TEST_F(ContourMapTest, LevelAtTheTopRowStillCrossesAndEachLevelIsOneStraightLine)

@@ -15,6 +15,30 @@ namespace {
 
 float flat(float, float) { return 1.0f; }
 
+// A band-filled map with its key, then another map drawn by draw.
+void keyedBandsThen(void (*draw)())
+{
+    const float z[9] = {0, 1, 2, 1, 2, 3, 2, 3, 4};
+    const int codes[3] = {1, 2, 3};
+    std::vector<float> work(2000);
+    FILCON(3, 0, 100, 3, 0, 50, z, 2, 0, codes, 1, static_cast<int>(work.size()), work.data());
+    draw();
+}
+
+void lineMap()
+{
+    const float z[9] = {0, 1, 2, 1, 2, 3, 2, 3, 4};
+    std::vector<float> work(2000);
+    DRACON(3, 0, 100, 3, 0, 50, z, 2, 0, static_cast<int>(work.size()), work.data());
+}
+
+void pointMap()
+{
+    float x[9] = {0, 50, 100, 0, 50, 100, 0, 50, 100}, y[9] = {0, 0, 0, 25, 25, 25, 50, 50, 50};
+    float z[9] = {0, 1, 2, 1, 2, 3, 2, 3, 4};
+    RANCON(9, x, y, z, 2, 0);
+}
+
 std::string trimmed(const std::string& s)
 {
     const size_t a = s.find_first_not_of(' ');
@@ -57,6 +81,9 @@ TEST_F(MapFrameTest, MapAreaAndTransform)
              surfaceState.fillKeyOn = -1;
          },
          100, 50, 750, 540},
+        // A line map after a band-filled map with a key leaves no room for a key.
+        {"lines after a key", [] { keyedBandsThen(lineMap); }, 100, 50, 900, 500},
+        {"points after a key", [] { keyedBandsThen(pointMap); }, 100, 50, 900, 500},
         // A given rectangle fixes the area; equal scale does not shrink it.
         {"given frame", [] { CONBND(200, 600, 150, 350); }, 100, 50, 600, 350},
         {"given frame origin", [] { CONBND(200, 600, 150, 350); }, 0, 0, 200, 150},
@@ -183,29 +210,35 @@ TEST_F(MapFrameTest, NumbersAtZeroReadZero)
 TEST_F(MapFrameTest, AxisTitleOnlyWithAnExponent)
 {
     CONSCA(0, 0, 0, 1);
-    makeMap(3, 3, 0, 1000, 0, 50, flat);
-    int status = -1;
-    std::vector<std::string> log = drawFrame(kMapFrameTicks, status);
-    std::vector<std::string> all = texts(log);
-    // The x numbers are in thousands: "X axis *10" and the raised 3, 6 ch below the map; the y
-    // axis shows its factor in its numbers and has no title.
-    ASSERT_GE(all.size(), 3u);
-    const std::vector<std::string> tail(all.end() - 3, all.end());
-    EXPECT_EQ(tail, std::vector<std::string>({"X axis", " *10", "3"}));
-    const auto at = textPositions(log);
-    const size_t n = at.size();
-    EXPECT_FLOAT_EQ(at[n - 3].first, 100.0f);
-    EXPECT_FLOAT_EQ(at[n - 3].second, 40.0f);
-    EXPECT_FLOAT_EQ(at[n - 2].first, 160.0f);
-    EXPECT_FLOAT_EQ(at[n - 1].first, 160.0f + 40.0f + 2.5f);
-    EXPECT_FLOAT_EQ(at[n - 1].second, 47.5f);
-    // Title mode 1: the title alone; mode 2: none.
-    surfaceState.titles.titleMode = 1;
-    all = texts(drawFrame(kMapFrameTicks, status));
-    EXPECT_EQ(all.back(), "X axis");
-    surfaceState.titles.titleMode = 2;
-    all = texts(drawFrame(kMapFrameTicks, status));
-    EXPECT_NE(all.back(), "X axis");
+    // The x numbers in thousands or in thousandths: "X axis *10" and the raised exponent, 6 ch
+    // below the map; the y axis shows its factor in its numbers and has no title.
+    const struct {
+        float xmax;
+        const char* exponent;
+    } windows[] = {{1000.0f, "3"}, {0.001f, "-3"}};
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.exponent);
+        surfaceState.titles.titleMode = 0;
+        makeMap(3, 3, 0, w.xmax, 0, 50, flat);
+        int status = -1;
+        const std::vector<std::string> log = drawFrame(kMapFrameTicks, status);
+        const std::vector<std::string> all = texts(log);
+        ASSERT_GE(all.size(), 3u);
+        const std::vector<std::string> tail(all.end() - 3, all.end());
+        EXPECT_EQ(tail, std::vector<std::string>({"X axis", " *10", w.exponent}));
+        const auto at = textPositions(log);
+        const size_t n = at.size();
+        EXPECT_FLOAT_EQ(at[n - 3].first, 100.0f);
+        EXPECT_FLOAT_EQ(at[n - 3].second, 40.0f);
+        EXPECT_FLOAT_EQ(at[n - 2].first, 160.0f);
+        EXPECT_FLOAT_EQ(at[n - 1].first, 160.0f + 40.0f + 2.5f);
+        EXPECT_FLOAT_EQ(at[n - 1].second, 47.5f);
+        // Title mode 1: the title alone; mode 2: none.
+        surfaceState.titles.titleMode = 1;
+        EXPECT_EQ(texts(drawFrame(kMapFrameTicks, status)).back(), "X axis");
+        surfaceState.titles.titleMode = 2;
+        EXPECT_NE(texts(drawFrame(kMapFrameTicks, status)).back(), "X axis");
+    }
 }
 
 TEST_F(MapFrameTest, AxisAnnotationSettings)

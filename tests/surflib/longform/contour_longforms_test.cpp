@@ -9,6 +9,7 @@
 #include "../surface_test.h"
 #include "frame/state.h"
 #include "frame/workspace.h"
+#include "grid/contour_test_util.h"
 #include "tterrlib.h"
 
 using namespace surflib;
@@ -87,26 +88,41 @@ TEST_F(ContourLongFormTest, PenPairsBecomeFillCodes)
     EXPECT_EQ(surfaceState.bands.bandCodes[surfaceState.fillBandCount - 1], 5);
     EXPECT_TRUE(reported().empty());
 
-    // A negative count: the pairs are not read, and nothing is filled, also for the count whose
-    // magnitude leaves the integers (the map then makes its nice bands for 10).
+    // Count 0 takes one pen pair: under a CONDEF list of one height its code fills both bands,
+    // the whole map area.  A negative count reads no pairs, and nothing is filled, also for the
+    // count whose magnitude leaves the integers (the map then makes its nice bands for 10).
+    const int onePair[2] = {0, 4};
+    const float middle[1] = {2.0f};
     const struct {
         int count;
+        const int* pens;
+        const float* listed;  // a CONDEF list of one height, or none
+        int code;             // of every band
         std::vector<int> errors;
-    } negatives[] = {
-        {-2, {asReported(kNegativeCount)}},
-        {INT_MIN, {asReported(kNegativeCount), asReported(kBadIntervalCount)}},
+    } cases[] = {
+        {0, onePair, middle, 4, {}},
+        {-2, nullptr, nullptr, -1, {asReported(kNegativeCount)}},
+        {INT_MIN,
+         nullptr,
+         nullptr,
+         -1,
+         {asReported(kNegativeCount), asReported(kBadIntervalCount)}},
     };
-    for (const auto& c : negatives) {
+    for (const auto& c : cases) {
         SetUp();
+        if (c.listed != nullptr) CONDEF(1, c.listed);
         capture();
-        krFillGriddedContourMap(extent, 3, 3, z.data(), c.count, kSurfContourSwitchOff, nullptr, 0,
+        krFillGriddedContourMap(extent, 3, 3, z.data(), c.count, kSurfContourSwitchOff, c.pens, 0,
                                 ws);
-        const std::vector<std::string> log = calls();
+        const std::vector<Fill> fills = fillsOf(calls());
         EXPECT_EQ(reported(), c.errors) << c.count;
-        EXPECT_TRUE(only(log, "kernelFillPolygon").empty()) << c.count;
+        double area = 0.0;
+        for (const Fill& f : fills) area += areaOf(f.points);
+        const MapTransform& m = surfaceState.map;
+        EXPECT_NEAR(area, c.code < 0 ? 0.0 : m.mapWidth * m.mapHeight, 1.0) << c.count;
         EXPECT_GT(surfaceState.fillBandCount, 0) << c.count;
         for (int k = 0; k < surfaceState.fillBandCount; ++k)
-            EXPECT_EQ(surfaceState.bands.bandCodes[k], -1) << c.count << " band " << k;
+            EXPECT_EQ(surfaceState.bands.bandCodes[k], c.code) << c.count << " band " << k;
     }
 }
 

@@ -460,6 +460,82 @@ TEST_F(NetworkContourChecks, LabelsAreCentredInTheirGapsInsideTheMap)
     }
 }
 
+// TRISET lays its map out with the ten intervals of a map of ten: a line ADTCON adds on it has
+// its labels, their gaps and the room they need beside them exactly as that map draws the same
+// level.  The larger the labels and the steeper the heights, the fewer the places where the
+// neighbouring levels, one interval away, leave them room: at size 16 on the steeper heights
+// none.
+TEST_F(NetworkContourChecks, AddedLineOnALayoutIsDrawnAsAMapOfTenIntervalsDrawsIt)
+{
+    auto same = [](const netlog::Line& a, const netlog::Line& b) {
+        if (a.x.size() != b.x.size()) return false;
+        for (size_t k = 0; k < a.x.size(); ++k) {
+            if (std::fabs(a.x[k] - b.x[k]) > 1e-3f || std::fabs(a.y[k] - b.y[k]) > 1e-3f)
+                return false;
+        }
+        return true;
+    };
+    auto sameLabel = [](const DrawnLabel& a, const DrawnLabel& b) {
+        return a.text == b.text && std::fabs(a.x - b.x) < 1e-3 && std::fabs(a.y - b.y) < 1e-3 &&
+            std::fabs(a.degrees - b.degrees) < 1e-3;
+    };
+    // Heights y (0.3 + slope x) on a lattice of points 3 apart: levels 2.5 apart over 0 .. 39.6
+    // or 0 .. 48.96.
+    const struct {
+        float slope, size;
+    } cases[] = {{0.25f, 5.0f}, {0.25f, 8.0f}, {0.315f, 16.0f}};
+    for (const auto& [slope, size] : cases) {
+        SCOPED_TRACE(testing::Message() << "slope " << slope << " size " << size);
+        std::vector<NetPoint> pts;
+        for (int j = 0; j <= 4; ++j) {
+            for (int i = 0; i <= 4; ++i) {
+                const float x = 3.0f * i, y = 3.0f * j;
+                pts.push_back({x, y, y * (0.3f + slope * x)});
+            }
+        }
+        build(pts);
+        TRIINT(0, 10, 1);
+        CONFRA(1);
+        const int labelPen = 3;
+        CONANN(0, 0.0f, size, 0, 0, 0, labelPen, 0);
+        capture();
+        DRATRI(0.0f, 12.0f, 0.0f, 12.0f, 10, 0, wsize, work.data());
+        const std::vector<std::string> map = calls();
+        const std::vector<netlog::Line> mapLines = netlog::polylines(map);
+        const std::vector<DrawnLabel> mapLabels = drawnLabels(map);
+        TRISET(0.0f, 12.0f, 0.0f, 12.0f, wsize, work.data());
+        int labels = 0;
+        const struct {
+            float height;
+            const char* text;
+        } levels[] = {{10.0f, "10.0"}, {20.0f, "20.0"}, {25.0f, "25.0"}};  // levels of the map
+        for (const auto& [level, text] : levels) {
+            capture();
+            ADTCON(level, 0, wsize, work.data());
+            const std::vector<std::string> added = calls();
+            for (const netlog::Line& l : netlog::polylines(added)) {
+                EXPECT_TRUE(std::any_of(mapLines.begin(), mapLines.end(),
+                                        [&](const netlog::Line& m) { return same(l, m); }))
+                    << level << " from " << l.x.front() << ", " << l.y.front();
+            }
+            const std::vector<DrawnLabel> drawn = drawnLabels(added);
+            const long expected =
+                std::count_if(mapLabels.begin(), mapLabels.end(), [&](const DrawnLabel& m) {
+                    return m.colour == labelPen && m.text == text;
+                });
+            EXPECT_EQ(static_cast<long>(drawn.size()), expected) << level;
+            for (const DrawnLabel& lb : drawn) {
+                EXPECT_TRUE(std::any_of(mapLabels.begin(), mapLabels.end(),
+                                        [&](const DrawnLabel& m) { return sameLabel(lb, m); }))
+                    << lb.text << " at " << lb.x << ", " << lb.y;
+            }
+            labels += static_cast<int>(drawn.size());
+        }
+        if (size < 10.0f) { EXPECT_GE(labels, 5); }
+    }
+    EXPECT_TRUE(reported().empty());
+}
+
 TEST_F(NetworkContourChecks, FirstLevelStaysOnTheDataMinimumOrRisesByAnInterval)
 {
     // Heights x + 2y + offset over 0 .. 30: nice steps of 5 from the multiple of 5 at or below

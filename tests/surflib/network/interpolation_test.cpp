@@ -4,6 +4,8 @@
 // try), and the two interpolation setters.
 #include "network_fixture.h"
 
+#include <random>
+
 #include "network/interpolation.h"
 
 using namespace surflib;
@@ -365,6 +367,38 @@ TEST_F(InterpolationTest, RetriedSingularFitTakesEveryCandidateAgain)
     expectFitAsReference(x, y, 14, 1);
     EXPECT_EQ(surfaceState.networkSettings.workingNeighbourCount, 10);
     EXPECT_TRUE(reported().empty());
+}
+
+// The fit's candidates come from a window of buckets grown alike on every side: on points
+// symmetric about the middle of the network (turned half a turn they are the same set, with
+// the same heights), the heights at two points that the half turn swaps are the same.  Dense
+// corners and sparse rest: away from the corners the window must grow several times.
+TEST_F(InterpolationTest, FitHeightsOfPointsSymmetricAboutTheMiddleAreTheSame)
+{
+    std::mt19937 rng(17);
+    std::uniform_real_distribution<float> dense(0.0f, 3.0f), sparse(0.0f, 10.0f);
+    auto z = [](float x, float y) { return std::sin(0.7f * x) + std::cos(0.4f * y) + 0.1f * x; };
+    std::vector<NetPoint> pts;
+    for (int i = 0; i < 100; ++i) {
+        const float x = i < 80 ? dense(rng) : sparse(rng), y = i < 80 ? dense(rng) : sparse(rng);
+        const float h = z(x, y) + z(10.0f - x, 10.0f - y);
+        pts.push_back({x, y, h});
+        pts.push_back({10.0f - x, 10.0f - y, h});
+    }
+    build(pts);
+    TRIINT(1, 10, 1);
+    int differ = 0, queries = 0;
+    for (float x = 0.35f; x < 10.0f; x += 0.45f) {
+        for (float y = 0.2f; y < 10.0f; y += 0.43f) {
+            const Spot a = spot(x, y), b = spot(10.0f - x, 10.0f - y);
+            ++queries;
+            if (std::fabs(a.h - b.h) > 1e-4f * (1.0f + std::fabs(a.h)) && differ++ == 0)
+                ADD_FAILURE() << "at " << x << ", " << y << ": " << a.h << " and " << b.h;
+        }
+    }
+    EXPECT_EQ(differ, 0) << "of " << queries;
+    // Queries beyond the hull warn and are extrapolated by the same fit.
+    for (const int n : reported()) EXPECT_EQ(n, asReported(kOutsideNetwork));
 }
 
 // The internal searches on a network of a plane, in normalised units.

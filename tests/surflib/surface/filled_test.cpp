@@ -1,6 +1,12 @@
 // filled_test.cpp - filled perspective surfaces, their profile, contour maps laid on them and
 // polygons filled at a height.
+#include <cairo.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
+#include <filesystem>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -286,6 +292,195 @@ TEST_F(FilledSurfaceTest, WallGridsBehindTheSurfaceAreHidden)
         EXPECT_GT(clipped, 0.2 * whole);
         EXPECT_LT(clipped, 0.95 * whole);
     }
+}
+
+// The cells are filled from the back to the front on a grid that is not square: the surface
+// turned a quarter turn (its grid transposed, one way reversed) and seen from the view turned
+// with it gives the same picture, but for the edges of cells that two orders outline in turn.
+// A steep ridge across the grid, seen from where the eye lies beside the cells along x (30,
+// 150) or along y (268, 300), shows cells filled out of order.
+TEST_F(FilledSurfaceTest, NonSquareGridGivesThePictureOfItsQuarterTurn)
+{
+    constexpr int nx = 41, ny = 11;
+    const std::vector<float> heights = grid(nx, ny, -4.0f, 4.0f, -1.0f, 1.0f, [](float x, float y) {
+        return 10.0f * std::exp(-20.0f * (y - 0.25f * x) * (y - 0.25f * x));
+    });
+    std::vector<float> cellCodes((nx - 1) * (ny - 1));
+    for (int j = 0; j < ny - 1; ++j)
+        for (int i = 0; i < nx - 1; ++i) cellCodes[j * (nx - 1) + i] = 2.0f + (i + j) % 3;
+    // Node (i, j) of the turned grid is node (nx - 1 - j, i) of the first, cell (i, j) its cell
+    // (nx - 2 - j, i).
+    std::vector<float> turned(heights.size()), turnedCodes(cellCodes.size());
+    for (int j = 0; j < nx; ++j)
+        for (int i = 0; i < ny; ++i) turned[j * ny + i] = heights[i * nx + (nx - 1 - j)];
+    for (int j = 0; j < nx - 1; ++j)
+        for (int i = 0; i < ny - 1; ++i)
+            turnedCodes[j * (ny - 1) + i] = cellCodes[i * (nx - 1) + (nx - 2 - j)];
+
+    const std::string png = (std::filesystem::path(::testing::TempDir()) /
+                             ("surflib_turned_" + std::to_string(getpid()) + ".png"))
+                                .string();
+    int width = 0, height = 0;
+    auto picture = [&](int cols, float x0, float x1, int rows, float y0, float y1,
+                       const std::vector<float>& h, const std::vector<float>& c, float azimuth) {
+        kernelSelectOutput(png.c_str(), static_cast<int>(png.size()));
+        kernelOpenDevice();
+        PRJFRA(2);
+        float d = 0.0f;
+        PERFIL(cols, x0, x1, rows, y0, y1, h.data(), d, 30.0f, azimuth, c.data(), kWords,
+               work.data());
+        kernelCloseDevice();
+        std::vector<uint32_t> pixels;
+        cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+        std::filesystem::remove(png);
+        if (cairo_surface_status(s) == CAIRO_STATUS_SUCCESS) {
+            width = cairo_image_surface_get_width(s);
+            height = cairo_image_surface_get_height(s);
+            const int stride = cairo_image_surface_get_stride(s);
+            const unsigned char* data = cairo_image_surface_get_data(s);
+            pixels.resize(static_cast<size_t>(width) * height);
+            for (int r = 0; r < height; ++r)
+                std::memcpy(&pixels[static_cast<size_t>(r) * width], data + r * stride, 4 * width);
+        }
+        cairo_surface_destroy(s);
+        return pixels;
+    };
+    auto near = [](uint32_t a, uint32_t b) {
+        for (int shift = 0; shift < 24; shift += 8) {
+            if (std::abs(static_cast<int>(a >> shift & 255) - static_cast<int>(b >> shift & 255)) >
+                100)
+                return false;
+        }
+        return true;
+    };
+    // The pixels of a with no pixel of nearly their colour in b at most one pixel away.
+    auto unmatched = [&](const std::vector<uint32_t>& a, const std::vector<uint32_t>& b) {
+        int n = 0;
+        for (int r = 0; r < height; ++r) {
+            for (int c = 0; c < width; ++c) {
+                bool found = false;
+                for (int rr = std::max(r - 1, 0); rr <= std::min(r + 1, height - 1); ++rr)
+                    for (int cc = std::max(c - 1, 0); cc <= std::min(c + 1, width - 1); ++cc)
+                        found = found || near(a[r * width + c], b[rr * width + cc]);
+                n += !found;
+            }
+        }
+        return n;
+    };
+    for (const float azimuth : {30.0f, 150.0f, 268.0f, 300.0f}) {
+        SCOPED_TRACE(azimuth);
+        const std::vector<uint32_t> first =
+            picture(nx, -4.0f, 4.0f, ny, -1.0f, 1.0f, heights, cellCodes, azimuth);
+        const std::vector<uint32_t> second =
+            picture(ny, -1.0f, 1.0f, nx, -4.0f, 4.0f, turned, turnedCodes, azimuth + 90.0f);
+        ASSERT_FALSE(first.empty());
+        ASSERT_EQ(first.size(), second.size());
+        const auto blank = std::count_if(first.begin(), first.end(),
+                                         [](uint32_t v) { return (v & 0xFFFFFF) == 0xFFFFFF; });
+        EXPECT_GT(first.size() - blank, 30000u);  // the picture is there
+        EXPECT_LT(unmatched(first, second), 20);
+    }
+    EXPECT_TRUE(reported().empty());
+}
+
+// A surface floating above its floor, seen from above: the grid lines of the floor and the back
+// walls are hidden where the picture of a cell covers them and drawn everywhere else, below the
+// surface's lower edge as well as beside and above it.
+TEST_F(FilledSurfaceTest, WallGridsAreHiddenExactlyWhereAFloatingSurfaceCoversThem)
+{
+    z = grid(kNx, kNy, 0.0f, 3.0f, 0.0f, 2.0f, [](float x, float y) {
+        return 8.0f + std::sin(2.0f * x) * std::cos(2.0f * y) * 2.0f;
+    });
+    float d = 0.0f;
+    PERSET(0.0f, 3.0f, 0.0f, 2.0f, 0.0f, 14.0f, d, 30.0f, 35.0f);  // the floor at height 0
+    const int styles[6] = {2, 2, 0, 0, 0, 0}, sides[6] = {0, 0, 0, 0, 0, 0};
+    PRJAXI(styles, sides);
+    fill();
+    // The picture of every cell.
+    auto quad = [&](const float(&xs)[4], const float(&ys)[4], const float(&hs)[4]) {
+        Polyline q{std::vector<float>(4), std::vector<float>(4)};
+        for (int k = 0; k < 4; ++k)
+            EXPECT_TRUE(surfaceProjectPerspective(xs[k], ys[k], hs[k], q.x[k], q.y[k]));
+        return q;
+    };
+    std::vector<Polyline> cells;
+    const float dx = 3.0f / (kNx - 1), dy = 2.0f / (kNy - 1);
+    for (int j = 0; j + 1 < kNy; ++j) {
+        for (int i = 0; i + 1 < kNx; ++i) {
+            auto h = [&](int a, int b) { return z[static_cast<size_t>((j + b) * kNx + i + a)]; };
+            cells.push_back(quad({i * dx, (i + 1) * dx, (i + 1) * dx, i * dx},
+                                 {j * dy, j * dy, (j + 1) * dy, (j + 1) * dy},
+                                 {h(0, 0), h(1, 0), h(1, 1), h(0, 1)}));
+        }
+    }
+    auto inside = [](const Polyline& q, double X, double Y) {
+        bool in = false;
+        for (size_t a = 0, b = q.x.size() - 1; a < q.x.size(); b = a++) {
+            if ((q.y[a] > Y) != (q.y[b] > Y) &&
+                X < q.x[a] + (q.x[b] - q.x[a]) * (Y - q.y[a]) / (q.y[b] - q.y[a]))
+                in = !in;
+        }
+        return in;
+    };
+    auto covered = [&](double X, double Y) {
+        return std::any_of(cells.begin(), cells.end(),
+                           [&](const Polyline& c) { return inside(c, X, Y); });
+    };
+    // Covered or not, the same two pixels round the point.
+    auto clearly = [&](double X, double Y, bool& hidden) {
+        hidden = covered(X, Y);
+        for (const double o : {-2.0, 2.0}) {
+            if (covered(X + o, Y) != hidden || covered(X, Y + o) != hidden) return false;
+        }
+        return true;
+    };
+    // The grid lines drawn whole with another workspace than the picture's (no outline to hide
+    // them against), segment by segment.
+    std::vector<Polyline> gridLines;
+    for (const Polyline& l : polylines(axesDrawnWith(kWords - 1))) {
+        for (size_t k = 1; k < l.x.size(); ++k)
+            gridLines.push_back({{l.x[k - 1], l.x[k]}, {l.y[k - 1], l.y[k]}});
+    }
+    ASSERT_GE(gridLines.size(), 20u);
+    const std::vector<Polyline> pieces = polylines(axesDrawnWith(kWords));
+    // A point of a grid line is drawn when a piece on that line passes over it.
+    auto drawn = [&](const Polyline& line, double X, double Y) {
+        for (const Polyline& p : pieces) {
+            for (size_t k = 1; k < p.x.size(); ++k) {
+                if (segmentDistance(p.x[k - 1], p.y[k - 1], line.x[0], line.y[0], line.x[1],
+                                    line.y[1]) < 0.5 &&
+                    segmentDistance(p.x[k], p.y[k], line.x[0], line.y[0], line.x[1], line.y[1]) <
+                        0.5 &&
+                    segmentDistance(X, Y, p.x[k - 1], p.y[k - 1], p.x[k], p.y[k]) < 0.5)
+                    return true;
+            }
+        }
+        return false;
+    };
+    int hiddenPoints = 0, seenPoints = 0, seenBelow = 0, wrong = 0;
+    float lowest = 1e9f;  // the surface's lowest picture point
+    for (const Polyline& c : cells)
+        lowest = std::min(lowest, *std::min_element(c.y.begin(), c.y.end()));
+    for (const Polyline& line : gridLines) {
+        for (int k = 0; k < 40; ++k) {
+            const double t = (k + 0.5) / 40.0;
+            const double X = line.x[0] + t * (line.x[1] - line.x[0]);
+            const double Y = line.y[0] + t * (line.y[1] - line.y[0]);
+            bool hidden = false;
+            if (!clearly(X, Y, hidden)) continue;
+            if (drawn(line, X, Y) == hidden && wrong++ == 0)
+                ADD_FAILURE() << (hidden ? "drawn under the surface at " : "left out at ") << X
+                              << ", " << Y;
+            hiddenPoints += hidden;
+            seenPoints += !hidden;
+            seenBelow += !hidden && Y < lowest;
+        }
+    }
+    EXPECT_EQ(wrong, 0);
+    EXPECT_GT(hiddenPoints, 100);
+    EXPECT_GT(seenBelow, 100);  // lower in the picture than any point of the surface
+    EXPECT_GT(seenPoints - seenBelow, 100);
+    EXPECT_TRUE(reported().empty());
 }
 
 }  // namespace
