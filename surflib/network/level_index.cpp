@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "network/network.h"
 
@@ -16,6 +17,8 @@ namespace {
 
 constexpr float kExcludedMark = -2.0f;  // marks at or below belong to regions
 constexpr long long kEntriesPerTriangle = 8;
+// Lines the picture shows apart across the map area's larger side.
+constexpr double kLinesAcrossMap = 1000.0;
 
 bool excludedTriangle(const float* work, int t)
 {
@@ -54,6 +57,37 @@ void widenByEdgeCurve(const float* work, int a, int b, double& low, double& high
     high = std::max(high, hi + margin);
 }
 
+// The length on the picture of the side from vertex a to vertex b.
+double pictureLength(const float* work, int a, int b)
+{
+    const NetworkLayout& n = surfaceState.network;
+    const MapTransform& m = surfaceState.map;
+    const double dx = (static_cast<double>(networkX(work, b)) - networkX(work, a)) * n.xrange *
+        m.scaleX / m.factorX;
+    const double dy = (static_cast<double>(networkY(work, b)) - networkY(work, a)) * n.yrange *
+        m.scaleY / m.factorY;
+    return std::hypot(dx, dy);
+}
+
+// The height step (normalised) at which two levels' lines stand a picture resolution apart on
+// a plane rising over the height range low..high along the triangle's longest side; 0 where
+// there is nothing to measure.
+double showableStepOf(const float* work, int t, double low, double high)
+{
+    const MapTransform& m = surfaceState.map;
+    const double resolution = std::max(std::fabs(static_cast<double>(m.mapWidth)),
+                                       std::fabs(static_cast<double>(m.mapHeight))) /
+        kLinesAcrossMap;
+    double longest = 0.0;
+    for (int k = 1; k <= 3; ++k) {
+        longest = std::max(
+            longest,
+            pictureLength(work, networkVertex(work, t, k), networkVertex(work, t, k % 3 + 1)));
+    }
+    const double step = (high - low) * resolution / longest;
+    return std::isfinite(step) && step > 0.0 ? step : 0.0;
+}
+
 }  // namespace
 
 NetworkLevelIndex::NetworkLevelIndex(const float* work)
@@ -63,6 +97,7 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
     const auto size = static_cast<size_t>(T) + 1;
     low_.assign(size, 0.0f);
     high_.assign(size, 0.0f);
+    step_.assign(size, 0.0);
     candidate_.assign(size, 0);
     std::vector<char> excluded(size, 1);
     std::vector<int> eligible;
@@ -107,6 +142,7 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
             low_[i] = std::nextafter(low_[i], -std::numeric_limits<float>::infinity());
         if (static_cast<double>(high_[i]) < hi)
             high_[i] = std::nextafter(high_[i], std::numeric_limits<float>::infinity());
+        step_[i] = showableStepOf(work, t, low_[i], high_[i]);
     }
     if (eligible.empty()) return;
 
@@ -182,6 +218,26 @@ const std::vector<int>& NetworkLevelIndex::meeting(float level)
         if (meets(t, level)) met_.push_back(t);
     }
     return met_;
+}
+
+double NetworkLevelIndex::showableStep() const
+{
+    double step = INFINITY;
+    for (const int t : met_) step = std::min(step, step_[static_cast<size_t>(t)]);
+    return met_.empty() ? 0.0 : step;
+}
+
+bool NetworkLevelThinning::keep(float level)
+{
+    if (index_.meeting(level).empty()) return true;
+    if (any_ && static_cast<double>(level) - kept_ < index_.showableStep()) {
+        if (!warned_) surfaceReportError(kLevelsTooClose);
+        warned_ = true;
+        return false;
+    }
+    any_ = true;
+    kept_ = level;
+    return true;
 }
 
 }  // namespace surflib

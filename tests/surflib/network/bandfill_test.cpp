@@ -2,6 +2,7 @@
 // plane every band fills exactly its strip, on a curved surface the bands together cover the
 // network once, excluded triangles stay empty, and the codes, band table, level list, limits
 // and refusals of FILTRI and ADTFIL.
+#include <algorithm>
 #include <cmath>
 #include <functional>
 #include <map>
@@ -467,8 +468,19 @@ TEST_F(NetworkBandFill, BandsOverARangeBeyondTheFloatsCoverTheNetworkOnce)
         const float end = c.slope > 0.0f ? surfaceState.grid.zMin : surfaceState.grid.zMax;
         ASSERT_TRUE(std::isinf(end));
         if (c.first == dataMinimum) { ASSERT_EQ(surfaceState.grid.zMin, dataMinimum); }
-        EXPECT_GE(surfaceState.fillBandCount,
-                  c.areas.empty() ? 3 : static_cast<int>(c.areas.size()));
+        const std::vector<int> numbers = reported();
+        const bool merged =
+            std::count(numbers.begin(), numbers.end(), asReported(kLevelsTooClose)) == 1;
+        if (c.listed) {
+            EXPECT_GE(surfaceState.fillBandCount,
+                      c.areas.empty() ? 3 : static_cast<int>(c.areas.size()));
+            EXPECT_FALSE(merged);
+        } else {
+            // Chosen levels that single precision cannot tell apart at this scale are one on
+            // the picture: the first and the last bound the bands, with warning -1077.
+            EXPECT_EQ(surfaceState.fillBandCount, 2);
+            EXPECT_TRUE(merged);
+        }
         const std::map<int, double> areas = areaByPen(log);
         EXPECT_NEAR(total(areas), 250.0, 0.01);
         if (!c.areas.empty()) {
