@@ -57,34 +57,42 @@ void widenByEdgeCurve(const float* work, int a, int b, double& low, double& high
     high = std::max(high, hi + margin);
 }
 
-// The length on the picture of the side from vertex a to vertex b.
-double pictureLength(const float* work, int a, int b)
+// Vertex a of a triangle on the picture, and its height (normalised).
+struct PicturePoint {
+    double x, y, z;
+};
+PicturePoint onPicture(const float* work, int a)
 {
     const NetworkLayout& n = surfaceState.network;
     const MapTransform& m = surfaceState.map;
-    const double dx = (static_cast<double>(networkX(work, b)) - networkX(work, a)) * n.xrange *
-        m.scaleX / m.factorX;
-    const double dy = (static_cast<double>(networkY(work, b)) - networkY(work, a)) * n.yrange *
-        m.scaleY / m.factorY;
-    return std::hypot(dx, dy);
+    return {static_cast<double>(networkX(work, a)) * n.xrange * m.scaleX / m.factorX,
+            static_cast<double>(networkY(work, a)) * n.yrange * m.scaleY / m.factorY,
+            networkZ(work, a)};
 }
 
-// The height step (normalised) at which two levels' lines stand a picture resolution apart on
-// a plane rising over the height range low..high along the triangle's longest side; 0 where
-// there is nothing to measure.
+// The height step (normalised) at which the lines of two levels stand a resolution of the
+// picture apart in triangle t: on the plane through its vertices, or on a plane rising over
+// the range low..high along its longest side where that is steeper (a curved surface whose
+// range reaches beyond its vertices'); 0 where there is nothing to measure.
 double showableStepOf(const float* work, int t, double low, double high)
 {
     const MapTransform& m = surfaceState.map;
     const double resolution = std::max(std::fabs(static_cast<double>(m.mapWidth)),
                                        std::fabs(static_cast<double>(m.mapHeight))) /
         kLinesAcrossMap;
-    double longest = 0.0;
-    for (int k = 1; k <= 3; ++k) {
-        longest = std::max(
-            longest,
-            pictureLength(work, networkVertex(work, t, k), networkVertex(work, t, k % 3 + 1)));
-    }
-    const double step = (high - low) * resolution / longest;
+    const PicturePoint a = onPicture(work, networkVertex(work, t, 1)),
+                       b = onPicture(work, networkVertex(work, t, 2)),
+                       c = onPicture(work, networkVertex(work, t, 3));
+    const double longest =
+        std::max({std::hypot(b.x - a.x, b.y - a.y), std::hypot(c.x - b.x, c.y - b.y),
+                  std::hypot(a.x - c.x, a.y - c.y)});
+    double slope = (high - low) / longest;
+    const double det = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    const double gx = ((b.z - a.z) * (c.y - a.y) - (c.z - a.z) * (b.y - a.y)) / det;
+    const double gy = ((c.z - a.z) * (b.x - a.x) - (b.z - a.z) * (c.x - a.x)) / det;
+    const double plane = std::hypot(gx, gy);
+    if (std::isfinite(plane) && !(plane <= slope)) slope = plane;
+    const double step = slope * resolution;
     return std::isfinite(step) && step > 0.0 ? step : 0.0;
 }
 
