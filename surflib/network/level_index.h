@@ -10,13 +10,14 @@
 // Triangles outside the contoured part (region marks, heights that are no number) meet none.
 //
 // It also measures how close two levels may lie before the picture can no longer show their
-// lines apart: in each triangle the lines are taken to stand as they would on a plane rising
-// over the triangle's height range along its longest side on the picture (no closer than on
-// the triangle's own plane, whose slope is at least that), and apart when a thousandth of the
-// map area's larger side lies between them, one line a device pixel as the graph library's
-// grids count them.  A level is left out of an equally spaced map when, in every triangle it
-// meets, it lies closer than that to the level drawn before it; so a map draws at most about
-// a thousand levels for each triangle's range, whatever the count asked for.
+// lines apart: in each triangle the lines are taken to stand as they do on the plane through
+// its vertices on the picture, or, where steeper, on a plane rising over the triangle's height
+// range along its longest side (a curved surface reaching beyond its vertices' heights), and
+// apart when a thousandth of the map area's larger side lies between them, one line a device
+// pixel as the graph library's grids count them.  A level is left out of an equally spaced map
+// when, in every triangle it meets, it lies closer than that to the level drawn before it; so
+// a map draws at most about a thousand levels for each triangle's range on the picture,
+// whatever the count asked for.
 #ifndef SURFLIB_NETWORK_LEVEL_INDEX_H
 #define SURFLIB_NETWORK_LEVEL_INDEX_H
 
