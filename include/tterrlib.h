@@ -296,8 +296,9 @@ void CIRPTS(const int& n);
 void CONANN(const int& skip, const float& spacing, const float& size, const int& width,
             const int& decimals, const int& exponent, const int& pen, const int& alongLine);
 // Contour limits: the levels of later maps run from zlow to zhigh (either order), ncont of them
-// equally spaced; both 0 switches the limits off (the default); a range below 5e-7 warns -1020
-// and raises zhigh by a thousandth of |zhigh| (at least 5e-7).  Cancels a CONDEF list.
+// equally spaced (network maps leave out those the picture cannot show apart: DRATRI); both 0
+// switches the limits off (the default); a range below 5e-7 warns -1020 and raises zhigh by a
+// thousandth of |zhigh| (at least 5e-7).  Cancels a CONDEF list.
 void LEVELS(const float& zlow, const float& zhigh);
 // The explicit contour heights of later maps, strictly increasing.  Cancels the LEVELS limits.
 // z: n heights read for n 1..99 (up to the first that does not increase); none otherwise.
@@ -605,6 +606,14 @@ void TRISET(const float& xlow, const float& xhigh, const float& ylow, const floa
             const int& wsize, float* work);
 // ncont: the number of contour intervals wanted (0 draws only the frame and markers).
 // A negative ncont warns -1011 and counts as |ncont|; levels as for DRACON (LEVELS, CONDEF).
+// Of equally spaced levels (nice steps or the LEVELS limits, not a CONDEF list) those the
+// picture cannot show apart are left out, with warning -1077: a level that meets a triangle is
+// drawn only when, in some triangle it meets, its line would stand at least a thousandth of
+// the map area's larger side from the line of the level drawn before it (judged on the plane
+// through the triangle's vertices, or, where steeper, on a plane rising over the triangle's
+// curved height range along its longest side).  The first level and the last are always
+// drawn.  So a plane that fills the map shows about a thousand levels, however many are asked
+// for.  Pens, label rhythm and the level list count the levels drawn.
 void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& ncont, const int& lineSwitch, const int& wsize, float* work);
 // One more contour line on the network map drawn last.
@@ -614,6 +623,9 @@ void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float*
 // codes: |ncont| + 1 fill codes (null: every band unfilled); the bands, their count and their
 // codes (taken over again from codes[0] when there are more bands) are FILCON's; a negative
 // code leaves its band unfilled.
+// Levels the picture cannot show apart are left out as by DRATRI (warning -1077): the bands
+// between them are filled as one with the code of the lowest of them, and the codes of the
+// others are passed over.
 // key 1 draws the fill key (another value warns -1021, no key).
 // The contour lines are drawn over the bands when CONSWI is 1 (the default).
 void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,

@@ -101,6 +101,8 @@ constexpr int kOutsideNetwork = -73;      // a point outside the network: extrap
 constexpr int kNoNetwork = 74;            // the workspace holds no network
 constexpr int kStepTooSmall = -75;        // a network contour step too small: default used
 constexpr int kDuplicatePoints = -76;     // a point repeats an existing vertex: left out
+constexpr int kLevelsTooClose = -77;      // network map levels closer than the picture shows
+                                          // apart: left out
 constexpr int kClockwiseRegion = -78;     // a region polygon given clockwise: turned round
 constexpr int kNotSimpleRegion = 79;      // a region polygon crosses itself
 constexpr int kCollinear = 80;            // every point on one line: no triangle can be made

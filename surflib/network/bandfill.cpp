@@ -43,8 +43,6 @@ constexpr int kPartRoom = 12;
 static_assert(kFlushPoints + kPartRoom <= kNetworkFillRoom && kFlushParts + 1 < kNetworkFillParts,
               "a part added to a buffer just short of flushing fits");
 constexpr double kBandSlack = 1.0e-4;
-constexpr double kLastLevelSlack = 1.0e-5;
-constexpr long long kMaxLevels = 100000;
 
 void flushBuffer()
 {
@@ -159,34 +157,6 @@ void bandPart(int t, int sub, const Corner c[3], const bool forward[3], const Ne
     addPart(part.x, part.y, part.n);
 }
 
-struct LevelSource {
-    bool list;
-    const float* listed;
-    double first, step;
-    double at(long long k) const
-    {
-        return list ? listed[k] : first + static_cast<double>(k) * step;
-    }
-};
-
-// The levels of the map: those of the list, or from the first upwards by the interval while
-// they stay within the range.
-long long countLevels(const NetworkLevelPlan& plan, const LevelSource& src)
-{
-    if (src.list) return std::min(plan.count, kSurfaceMaxLevels);
-    const double slack = kLastLevelSlack * (std::fabs(plan.low) + std::fabs(plan.high));
-    float previous = NAN;
-    long long m = 0;
-    for (; m < kMaxLevels; ++m) {
-        const double level = src.at(m);
-        if (!std::isfinite(level) || (level > plan.high && level - plan.high > slack)) break;
-        const float lv = surfaceNarrow(level);
-        if (lv == previous) break;
-        previous = lv;
-    }
-    return m;
-}
-
 float bandBound(double level)
 {
     return surfaceNarrow(surfaceNormaliseLevel(level) + static_cast<double>(surfaceState.eps));
@@ -203,6 +173,11 @@ struct CodeCycle {
         const int code = codes[next];
         next = (next + 1) % count;
         return code;
+    }
+    // Passes over the codes of n bands that were merged into the band before them.
+    void pass(long long n)
+    {
+        if (count > 0 && n > 0) next = (next + n % count) % count;
     }
 };
 
@@ -366,13 +341,16 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
     if (!list) surfaceRestartLevelList();
 
     if (n != 0) {
-        const LevelSource src{list, plan.listed, plan.first, plan.step};
-        const long long m = countLevels(plan, src);
+        // The levels as the lines over the bands are traced, a little raised, so that the
+        // bands and the lines keep to the same levels.
+        const std::vector<NetworkMapLevel> levels = surfaceNetworkMapLevels(plan, s.eps, work);
+        const auto at = [&](long long k) { return levels[static_cast<size_t>(k)].height; };
+        const long long m = static_cast<long long>(levels.size());
         if (!list) {
             for (long long k = 0; k < m; ++k) {
                 ContourLevelList& l = s.levels;
                 if (l.count < kSurfaceMaxLevels) {
-                    l.heights[l.count++] = surfaceNarrow(src.at(k));
+                    l.heights[l.count++] = surfaceNarrow(at(k));
                 } else {
                     l.count = kSurfaceLevelOverflow;
                     break;
@@ -396,27 +374,27 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         const auto reachesDown = [&](double lo) {
             return lo <= static_cast<double>(dataMin) + (infinite ? 0.0 : slack);
         };
-        const double gap = src.at(0) - plan.low;
+        const double gap = m > 0 ? at(0) - plan.low : 0.0;
         const bool bottomBand = range > 0.0 && (infinite ? gap > 0.0 : gap / range > kBandSlack);
-        const bool topBand = !limits && m > 0 &&
-            std::max<double>(plan.high, dataMax) - (src.at(m - 1) + s.eps) > tol;
+        const bool topBand =
+            !limits && m > 0 && std::max<double>(plan.high, dataMax) - (at(m - 1) + s.eps) > tol;
         auto bandAt = [&](long long b, BandPlan& out) -> bool {
             if (m == 0) return false;
             if (b == 0) {
                 if (!bottomBand) return false;
                 out.band = {plan.low > static_cast<double>(dataMin) + slack, bandBound(plan.low),
-                            true, bandBound(src.at(0))};
+                            true, bandBound(at(0))};
                 return true;
             }
             if (b < m) {
-                const double lo = src.at(b - 1);
+                const double lo = at(b - 1);
                 const bool open = !bottomBand && reachesDown(lo);
-                out.band = {!open, bandBound(lo), true, bandBound(src.at(b))};
+                out.band = {!open, bandBound(lo), true, bandBound(at(b))};
                 if (b == m - 1 && !limits && !topBand) out.band.hasHigh = false;
                 return true;
             }
             if (!topBand) return false;
-            const double lo = src.at(m - 1);
+            const double lo = at(m - 1);
             const bool open = !bottomBand && reachesDown(lo);
             out.band = {!open, bandBound(lo), false, 0.0f};
             return true;
@@ -429,9 +407,14 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
                 BandPlan bp{};
                 if (!bandAt(b, bp)) continue;
                 bp.code = listing.take();
+                // The bands merged into this one, between levels left out, give up their codes.
+                if (b > 0 && b < m) {
+                    listing.pass(levels[static_cast<size_t>(b)].number -
+                                 levels[static_cast<size_t>(b - 1)].number - 1);
+                }
                 bands.push_back(bp);
-                const double lo = b == 0 ? plan.low : src.at(b - 1);
-                const double hi = b < m ? src.at(b) : std::max<double>(plan.high, dataMax);
+                const double lo = b == 0 ? plan.low : at(b - 1);
+                const double hi = b < m ? at(b) : std::max<double>(plan.high, dataMax);
                 listFillBand(bp.code, surfaceNarrow(lo), surfaceNarrow(hi), b == m);
             }
         }
@@ -464,7 +447,7 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
             }
         }
         if (s.contour.fillLinesSwitch == 1) {
-            surfaceDrawNetworkLevels(plan, s.eps, false, wsize, work);
+            surfaceDrawNetworkLevels(plan, levels, s.eps, false, wsize, work);
         }
     }
     s.networkContour.fillDrawn = -1;

@@ -193,50 +193,67 @@ float surfaceNormaliseLevel(double level)
     return surfaceNarrow((level - n.zmin) / n.zrange);
 }
 
-void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool listThem, int wsize,
-                              float* work)
+float surfaceTracedLevel(double level, float lift)
+{
+    return surfaceNarrow(surfaceNormaliseLevel(surfaceNarrow(level)) + static_cast<double>(lift));
+}
+
+std::vector<NetworkMapLevel> surfaceNetworkMapLevels(const NetworkLevelPlan& plan, float lift,
+                                                     const float* work)
+{
+    std::vector<NetworkMapLevel> out;
+    if (plan.count > 0) {
+        for (int k = 0; k < std::min(plan.count, kSurfaceMaxLevels); ++k)
+            out.push_back({plan.listed[k], k});
+        return out;
+    }
+    const double slack = kLastLevelSlack * (std::fabs(plan.high) + std::fabs(plan.low));
+    NetworkLevelIndex index(work);
+    NetworkLevelThinning thinning(index);
+    float previous = NAN;
+    NetworkMapLevel last{0.0, -1};
+    for (long long k = 0; k < kMaxLevels; ++k) {
+        const double level = plan.first + static_cast<double>(k) * plan.step;
+        if (!std::isfinite(level)) break;
+        if (level > plan.high && level - plan.high > slack) break;
+        const float lv = surfaceNarrow(level);
+        if (lv == previous) break;  // the interval no longer moves the level
+        previous = lv;
+        last = {level, k};
+        if (thinning.keep(surfaceTracedLevel(level, lift))) out.push_back(last);
+    }
+    // The last level stays, so that the map reaches as far up as asked.
+    if (last.number >= 0 && (out.empty() || out.back().number != last.number)) out.push_back(last);
+    return out;
+}
+
+void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan,
+                              const std::vector<NetworkMapLevel>& levels, float lift, bool listThem,
+                              int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const bool list = plan.count > 0;
-    const double slack = kLastLevelSlack * (std::fabs(plan.high) + std::fabs(plan.low));
     s.levelLabelCounter = 0;
     s.labelNextLevel = 1;
-    double level = plan.first;
-    float previous = NAN;
     double traced = NAN;
     const double sameLine = kCrossingTolerance * s.eps;
     // Which triangles each level meets is found once for all of them.
     NetworkLevelIndex index(work);
-    for (long long k = 0; k < kMaxLevels; ++k) {
-        if (list && k >= std::min(plan.count, kSurfaceMaxLevels)) break;
-        if (!list) {
-            if (!std::isfinite(level)) break;
-            if (level > plan.high && level - plan.high > slack) break;
-            const float lv = surfaceNarrow(level);
-            if (lv == previous) break;  // the interval no longer moves the level
-            previous = lv;
-        }
-        const int pen = surfaceLevelPen(static_cast<int>(k));
+    for (size_t i = 0; i < levels.size(); ++i) {
+        const double level = levels[i].height;
+        if (list && i > 0) s.grid.contourInterval = surfaceNarrow(level - levels[i - 1].height);
+        const int pen = surfaceLevelPen(static_cast<int>(i));
         s.currentPenCode = pen;
         surfaceSelectPen(pen);
         s.tracing.labelThisLevel = s.labelNextLevel;
-        const float lv = surfaceNarrow(level);
-        const float normalised =
-            surfaceNarrow(surfaceNormaliseLevel(lv) + static_cast<double>(lift));
+        const float normalised = surfaceTracedLevel(level, lift);
         // The crossing search places a level's points to within its tolerance of the height,
         // so a level that close to the last one traced would draw that line again.
         if (!(std::fabs(static_cast<double>(normalised) - traced) < sameLine)) {
             surfaceContourNetworkLevels(normalised, wsize, work, &index);
-            traced = normalised;
+            if (!index.meeting(normalised).empty()) traced = normalised;
         }
-        if (listThem) surfaceListDrawnLevel(lv, pen);
-        if (list) {
-            if (k + 1 >= plan.count) break;
-            level = plan.listed[k + 1];
-            s.grid.contourInterval = surfaceNarrow(level - static_cast<double>(plan.listed[k]));
-        } else {
-            level = plan.first + static_cast<double>(k + 1) * plan.step;
-        }
+        if (listThem) surfaceListDrawnLevel(surfaceNarrow(level), pen);
         surfaceAdvanceLabelRhythm();
     }
 }
@@ -307,7 +324,10 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         return;
     }
     surfaceRestartLevelList();
-    if (n != 0) surfaceDrawNetworkLevels(plan, 0.0f, true, wsize, work);
+    if (n != 0) {
+        surfaceDrawNetworkLevels(plan, surfaceNetworkMapLevels(plan, 0.0f, work), 0.0f, true, wsize,
+                                 work);
+    }
     if (!surfaceNetworkMapFrame(true)) return;
     if (n == 0) s.grid.contourInterval = 0.0f;
     if (surfaceFlagOn(s.contour.pointMarkersOn) && !surfaceFlagOn(s.surface.contourOnSurface)) {

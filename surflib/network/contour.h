@@ -8,6 +8,8 @@
 #ifndef SURFLIB_NETWORK_CONTOUR_H
 #define SURFLIB_NETWORK_CONTOUR_H
 
+#include <vector>
+
 namespace surflib {
 
 // Keeps interpolationMethod as it was at construction and puts it back at destruction.
@@ -52,12 +54,27 @@ void surfacePlanNetworkLevels(int& n, bool list, NetworkLevelPlan& plan);
 bool surfaceNetworkMapFrame(bool drawn);
 // The normalised height of a level in the caller's units.
 float surfaceNormaliseLevel(double level);
-// The levels of a plan one after another: each with its pen (entry pen, or major and line
-// pens), traced and drawn slightly raised by lift (normalised), listed when list is on, and
-// the label rhythm advanced.  The loop ends at the list's end, above the range, or when the
-// interval no longer moves the level.
-void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan, float lift, bool listThem, int wsize,
-                              float* work);
+// A level in the caller's units as it is traced: in single precision, normalised and raised
+// by lift (normalised).
+float surfaceTracedLevel(double level, float lift);
+// A level of a map: its height in the caller's units and its number among the levels asked.
+struct NetworkMapLevel {
+    double height;
+    long long number;
+};
+// The levels a map draws: those of the list; or the equally spaced ones from the first level
+// upwards by the interval while they stay within the range (and the interval still moves
+// them), less those the picture cannot show apart from the level drawn before them
+// (NetworkLevelThinning, warning -77, at the levels as traced, raised by lift); the last
+// level is kept all the same, so that the map reaches as far up as asked.
+std::vector<NetworkMapLevel> surfaceNetworkMapLevels(const NetworkLevelPlan& plan, float lift,
+                                                     const float* work);
+// The levels one after another: each with its pen (entry pen, or major and line pens, counted
+// over the levels drawn), traced and drawn slightly raised by lift (normalised), listed when
+// listThem is on, and the label rhythm advanced.
+void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan,
+                              const std::vector<NetworkMapLevel>& levels, float lift, bool listThem,
+                              int wsize, float* work);
 
 }  // namespace surflib
 

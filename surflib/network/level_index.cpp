@@ -7,6 +7,7 @@
 #include <cmath>
 #include <limits>
 
+#include "frame/errors.h"
 #include "frame/state.h"
 #include "network/network.h"
 
@@ -16,6 +17,8 @@ namespace {
 
 constexpr float kExcludedMark = -2.0f;  // marks at or below belong to regions
 constexpr long long kEntriesPerTriangle = 8;
+// Lines the picture shows apart across the map area's larger side.
+constexpr double kLinesAcrossMap = 1000.0;
 
 bool excludedTriangle(const float* work, int t)
 {
@@ -54,6 +57,45 @@ void widenByEdgeCurve(const float* work, int a, int b, double& low, double& high
     high = std::max(high, hi + margin);
 }
 
+// Vertex a of a triangle on the picture, and its height (normalised).
+struct PicturePoint {
+    double x, y, z;
+};
+PicturePoint onPicture(const float* work, int a)
+{
+    const NetworkLayout& n = surfaceState.network;
+    const MapTransform& m = surfaceState.map;
+    return {static_cast<double>(networkX(work, a)) * n.xrange * m.scaleX / m.factorX,
+            static_cast<double>(networkY(work, a)) * n.yrange * m.scaleY / m.factorY,
+            networkZ(work, a)};
+}
+
+// The height step (normalised) at which the lines of two levels stand a resolution of the
+// picture apart in triangle t: on the plane through its vertices, or on a plane rising over
+// the range low..high along its longest side where that is steeper (a curved surface whose
+// range reaches beyond its vertices'); 0 where there is nothing to measure.
+double showableStepOf(const float* work, int t, double low, double high)
+{
+    const MapTransform& m = surfaceState.map;
+    const double resolution = std::max(std::fabs(static_cast<double>(m.mapWidth)),
+                                       std::fabs(static_cast<double>(m.mapHeight))) /
+        kLinesAcrossMap;
+    const PicturePoint a = onPicture(work, networkVertex(work, t, 1)),
+                       b = onPicture(work, networkVertex(work, t, 2)),
+                       c = onPicture(work, networkVertex(work, t, 3));
+    const double longest =
+        std::max({std::hypot(b.x - a.x, b.y - a.y), std::hypot(c.x - b.x, c.y - b.y),
+                  std::hypot(a.x - c.x, a.y - c.y)});
+    double slope = (high - low) / longest;
+    const double det = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
+    const double gx = ((b.z - a.z) * (c.y - a.y) - (c.z - a.z) * (b.y - a.y)) / det;
+    const double gy = ((c.z - a.z) * (b.x - a.x) - (b.z - a.z) * (c.x - a.x)) / det;
+    const double plane = std::hypot(gx, gy);
+    if (std::isfinite(plane) && !(plane <= slope)) slope = plane;
+    const double step = slope * resolution;
+    return std::isfinite(step) && step > 0.0 ? step : 0.0;
+}
+
 }  // namespace
 
 NetworkLevelIndex::NetworkLevelIndex(const float* work)
@@ -63,6 +105,7 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
     const auto size = static_cast<size_t>(T) + 1;
     low_.assign(size, 0.0f);
     high_.assign(size, 0.0f);
+    step_.assign(size, 0.0);
     candidate_.assign(size, 0);
     std::vector<char> excluded(size, 1);
     std::vector<int> eligible;
@@ -107,6 +150,7 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
             low_[i] = std::nextafter(low_[i], -std::numeric_limits<float>::infinity());
         if (static_cast<double>(high_[i]) < hi)
             high_[i] = std::nextafter(high_[i], std::numeric_limits<float>::infinity());
+        step_[i] = showableStepOf(work, t, low_[i], high_[i]);
     }
     if (eligible.empty()) return;
 
@@ -182,6 +226,26 @@ const std::vector<int>& NetworkLevelIndex::meeting(float level)
         if (meets(t, level)) met_.push_back(t);
     }
     return met_;
+}
+
+double NetworkLevelIndex::showableStep() const
+{
+    double step = INFINITY;
+    for (const int t : met_) step = std::min(step, step_[static_cast<size_t>(t)]);
+    return met_.empty() ? 0.0 : step;
+}
+
+bool NetworkLevelThinning::keep(float level)
+{
+    if (index_.meeting(level).empty()) return true;
+    if (any_ && static_cast<double>(level) - kept_ < index_.showableStep()) {
+        if (!warned_) surfaceReportError(kLevelsTooClose);
+        warned_ = true;
+        return false;
+    }
+    any_ = true;
+    kept_ = level;
+    return true;
 }
 
 }  // namespace surflib

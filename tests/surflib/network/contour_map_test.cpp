@@ -347,4 +347,90 @@ TEST_F(NetworkContourMap, ManyLevelsDrawWhatTheLevelsThroughTheHeightsDrawAlone)
     }
 }
 
+// Eight points on the plane x + 2y, contoured under limits just inside its heights: the lines
+// drawn, straight or curved, lie on the plane (its own formula is the oracle), so a line's
+// level and the gap between the lines of two levels on the picture are known.  Levels two
+// picture resolutions apart (a thousandth of the map area's larger side) are all drawn.  Of
+// 65536 levels, each far closer than that, warning -1077 leaves out those the picture cannot
+// show apart: the drawn levels stand a resolution apart, no more than that and one step asked
+// for (so no level that could show apart is missing), the first and the last are drawn, and
+// their count is the number of resolutions the plane's picture spans.
+TEST_F(NetworkContourMap, LevelsThePictureCannotShowApartAreLeftOut)
+{
+    const std::vector<NetPoint> pts = {{0, 0, 0}, {10, 0, 10}, {10, 10, 30}, {0, 10, 20},
+                                       {3, 2, 7}, {7, 3, 13},  {6, 8, 22},   {2, 6, 14}};
+    const float low = 0.5f, high = 29.5f;
+    for (const int lineSwitch : {0, 1}) {
+        SCOPED_TRACE(lineSwitch == 0 ? "straight" : "curved");
+        SetUp();
+        build(pts);
+        LEVELS(low, high);
+        drawMap(0, lineSwitch);
+        const MapTransform& m = surfaceState.map;
+        // The plane's slope on the picture, and the picture's resolution.
+        const double slope = std::hypot(m.factorX / m.scaleX, 2.0 * m.factorY / m.scaleY);
+        const double resolution = std::max(m.mapWidth, m.mapHeight) / 1000.0;
+        const double span = (high - low) / slope;  // picture distance from first to last line
+        // The distinct levels of the lines drawn, each line checked to lie on one level.
+        const auto drawnLevels = [&](int ncont) {
+            tarv::errorLogClear();
+            capture();
+            drawMap(ncont, lineSwitch);
+            const std::vector<std::string> log = calls();
+            std::vector<netlog::Line> lines = contourLines(log);
+            for (const netlog::Curve& c : netlog::curves(log)) {
+                lines.push_back(netlog::toMap({c.x, c.y}));
+            }
+            // A line's level is the median of its points' heights; a point may lie off it by
+            // the crossing search's tolerance, or where the line passes a vertex, a thousandth
+            // of the edge along it.
+            const auto median = [](std::vector<double> v) {
+                std::nth_element(v.begin(), v.begin() + static_cast<long>(v.size() / 2), v.end());
+                return v[v.size() / 2];
+            };
+            std::vector<double> levels;
+            for (const netlog::Line& l : lines) {
+                std::vector<double> heights;
+                for (size_t i = 0; i < l.x.size(); ++i) heights.push_back(l.x[i] + 2.0 * l.y[i]);
+                const double level = median(heights);
+                for (const double h : heights) EXPECT_NEAR(h, level, 0.025) << ncont;
+                levels.push_back(level);
+            }
+            std::sort(levels.begin(), levels.end());
+            std::vector<double> distinct;
+            std::vector<std::vector<double>> clusters;
+            for (const double level : levels) {
+                if (clusters.empty() || level - clusters.back().back() > 4e-3)
+                    clusters.emplace_back();
+                clusters.back().push_back(level);
+            }
+            for (const auto& c : clusters) distinct.push_back(median(c));
+            return distinct;
+        };
+        const int apart = static_cast<int>(span / (2.0 * resolution)) + 1;
+        const auto leftOut = [] {
+            const std::vector<int> numbers = reported();
+            return std::count(numbers.begin(), numbers.end(), asReported(kLevelsTooClose));
+        };
+        EXPECT_EQ(static_cast<int>(drawnLevels(-apart).size()), apart);
+        EXPECT_EQ(leftOut(), 0);
+
+        const std::vector<double> drawn = drawnLevels(-65536);
+        EXPECT_EQ(leftOut(), 1);
+        ASSERT_GE(drawn.size(), 2u);
+        EXPECT_NEAR(drawn.front(), low, 2e-3);
+        EXPECT_NEAR(drawn.back(), high, 2e-3);
+        // Apart by at least a resolution (but for the last level, kept however close), by at
+        // most a resolution and a step asked for, each measured to the crossing search's
+        // tolerance.
+        const double asked = (high - low) / 65535.0 / slope, measure = 0.05;
+        for (size_t i = 1; i < drawn.size(); ++i) {
+            const double gap = (drawn[i] - drawn[i - 1]) / slope;
+            if (i + 1 < drawn.size()) { EXPECT_GE(gap, resolution - measure) << drawn[i]; }
+            EXPECT_LE(gap, resolution + asked + measure) << drawn[i];
+        }
+        EXPECT_LE(static_cast<double>(drawn.size()), span / resolution + 2.0);
+    }
+}
+
 }  // namespace
