@@ -651,9 +651,10 @@ void SETPOL(const float& centreX, const float& centreY, const float& radius, con
 // value; -525 (once) marks closer than the picture shows were left out: the radial axes' ticks
 // as for AXIDRA; of more than 500 rings less than a thousandth of the plot area's larger side
 // apart, every k-th ring counted inward from the outermost (at the full radius), k the
-// smallest step that puts the rings drawn that far apart; of more than 500 steps (those up to
-// 6.266 radians) whose spokes, ticks or angles stand that close along the circle, every k-th
-// step from the one at angle 0 likewise.  Steps are measured apart at the radius, or at the
+// smallest step that puts the rings drawn that far apart; of more than 500 marks along the
+// circle (the one at angle 0 and one a step up to 6.266 radians: 500 steps over less than a
+// turn make 501) whose spokes, ticks or angles stand that close, every k-th from the one at
+// angle 0 likewise.  Steps are measured apart at the radius, or at the
 // distance from the centre to the farthest corner of the picture space widened by its own
 // width and height on every side when that is the shorter (no farther can the spokes show).
 void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, const float& range,

@@ -177,8 +177,9 @@ using SurfaceHeightFunction = float (*)(const float& x, const float& y);
 // Heights that are no number or infinite are not reported and take no part in the height
 // range.  Such a node counts as lower than every level (no number, -infinity) or higher
 // (+infinity): every level between it and a neighbour is drawn round it, inside the four cells
-// about it, all those levels on one path (about half a cell from a node that is no number;
-// through its four nearest nodes from an infinite one, with short spikes towards it), their
+// about it, all those levels on one path (about half a cell from a node that is no number; from
+// an infinite one through its four nearest nodes, with short spikes towards it, and from
+// -infinity out along the four cells' outer sides to their far corners as well), their
 // labels piled there; a line that would cross those cells is led round the node along that
 // path.  The bands of FILCON and ADDFIL leave the inside of that path unfilled, a hole (with
 // its outline where the lines are drawn).  The same holds for GRDCON, ADDCON, CONPTS and the
@@ -745,10 +746,11 @@ void ANNDIG(const int& axis, const int& width, const int& decimals, const int& e
 void PRJAXI(const int* codes1, const int* codes2);  // six words each
 // On the last projected picture.  x, y, z: n points read.
 // LINPRJ draws the polyline (x, y, z) in the pen in force, projected as the picture; no picture:
-// 1018.  PRJHGT: the height of the picture's grid at (x, y), with its workspace; no picture:
-// 1018; outside the grid: 1026, z = 0.  PERSPA: the picture point (X, Y) of the surface point
-// (x, y, z) under the perspective set-up in force (PERSET or the last perspective picture, not
-// ended by a later isometric picture, a refused set-up or a CONBND area; none: 1018).
+// 1018.  PRJHGT: the height of the picture's grid at (x, y), with its workspace; z is 0 after
+// any fault (a workspace with no words: 1003; no picture: 1018; outside the grid: 1026).
+// PERSPA: the picture point (X, Y) of the surface point (x, y, z) under the perspective set-up
+// in force (PERSET or the last perspective picture, not ended by a later isometric picture, a
+// refused set-up or a CONBND area; none: 1018).
 void LINPRJ(const int& n, const float* x, const float* y, const float* z);
 void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const float* work);
 void PERSPA(const float& x, const float& y, const float& z, float& X, float& Y);
