@@ -614,6 +614,10 @@ void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float*
 // codes: |ncont| + 1 fill codes (null: every band unfilled); the bands, their count and their
 // codes (taken over again from codes[0] when there are more bands) are FILCON's; a negative
 // code leaves its band unfilled.
+// A CONDEF list that ADTCON has made fall (a line added below the list's last level) still
+// fills the network once: in each triangle the bands go in list order, each from where the one
+// before stopped, so the band from a level down to a lower one takes all above that level in
+// the triangles the level crosses, and leaves the triangles wholly above it to the bands after.
 // key 1 draws the fill key (another value warns -1021, no key).
 // The contour lines are drawn over the bands when CONSWI is 1 (the default).
 void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
