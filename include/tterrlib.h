@@ -610,6 +610,10 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
 // One more contour line on the network map drawn last.
 // Needs that map and its workspace (else 1004); a height outside the LEVELS limits warns -1043
 // and is drawn all the same.
+// Its labels (CONANN) follow the label count of the contour lines drawn before, which ADTCON
+// does not count on and TRISET leaves as it stands: labelled with skip 0, and on a library just
+// opened or after SURF; after a map with skip 1 or more, when the level after the map's last
+// would have been (for a map of a CONDEF list, when its last level was).
 void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float* work);
 // codes: |ncont| + 1 fill codes (null: every band unfilled); the bands, their count and their
 // codes (taken over again from codes[0] when there are more bands) are FILCON's; a negative
