@@ -620,6 +620,10 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
 // One more contour line on the network map drawn last.
 // Needs that map and its workspace (else 1004); a height outside the LEVELS limits warns -1043
 // and is drawn all the same.
+// Its labels (CONANN) follow the label count of the contour lines drawn before, which ADTCON
+// does not count on and TRISET leaves as it stands: labelled with skip 0, and on a library just
+// opened or after SURF; after a map with skip 1 or more, when the level after the map's last
+// would have been (for a map of a CONDEF list, when its last level was).
 void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float* work);
 // codes: |ncont| + 1 fill codes (null: every band unfilled); the bands, their count and their
 // codes (taken over again from codes[0] when there are more bands) are FILCON's; a negative
@@ -627,6 +631,10 @@ void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float*
 // Levels the picture cannot show apart are left out as by DRATRI (warning -1077): the bands
 // between them are filled as one with the code of the lowest of them, and the codes of the
 // others are passed over.
+// A CONDEF list that ADTCON has made fall (a line added below the list's last level) still
+// fills the network once: in each triangle the bands go in list order, each from where the one
+// before stopped, so the band from a level down to a lower one takes all above that level in
+// the triangles the level crosses, and leaves the triangles wholly above it to the bands after.
 // key 1 draws the fill key (another value warns -1021, no key).
 // The contour lines are drawn over the bands when CONSWI is 1 (the default).
 void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,

@@ -192,14 +192,30 @@ struct SplitTriangle {
     Corner p[3], g;
 };
 
+// A band whose upper level lies below its lower one, from a level list that does not rise.
+bool fallingBand(const NetworkBand& band)
+{
+    return band.hasLow && band.hasHigh && band.high < band.low;
+}
+
 // Adds the part of the split triangle inside the band to the fill buffer; restDone 1 when no
-// corner lies above the band.
-void fillSplitBand(const NetworkBand& band, int& restDone, int t, const SplitTriangle& st,
+// corner lies above the band.  The bands of a triangle go in list order, each from where the
+// one before stopped, so a falling band meets a triangle filled up to its lower level: where
+// the triangle reaches below that level the band takes all of it above, and the triangle is
+// done; a triangle wholly above the level is left to the bands after.
+void fillSplitBand(const NetworkBand& given, int& restDone, int t, const SplitTriangle& st,
                    float* work)
 {
     const NetworkTriangle& tri = st.tri;
     const Corner* p = st.p;
     const Corner& g = st.g;
+    NetworkBand band = given;
+    if (fallingBand(given)) {
+        band.hasHigh = false;
+        bool reachesBelow = false;
+        for (const Corner& c : {p[0], p[1], p[2], g}) reachesBelow |= classify(c.z, band) < 0;
+        if (!reachesBelow) return;
+    }
     int below = 0, above = 0;
     for (const Corner& c : {p[0], p[1], p[2], g}) {
         const int k = classify(c.z, band);

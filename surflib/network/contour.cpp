@@ -367,6 +367,8 @@ void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float*
         return;
     }
     s.numberFormatWarned = 0;
+    // Labelled as the label count of the lines drawn before calls for, without counting it on.
+    s.tracing.labelThisLevel = s.labelNextLevel;
     if (s.network.zrange > 0.0f) {
         surfaceContourNetworkLevels(surfaceNormaliseLevel(height), wsize, work);
     }

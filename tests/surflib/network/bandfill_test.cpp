@@ -57,20 +57,21 @@ protected:
     {
         FILTRI(-1.0f, 11.0f, -1.0f, 11.0f, ncont, 0, codes.data(), key, wsize, work.data());
     }
-    // A level list that does not rise: a contour at 0.1 added after CONDEF 0.3, 0.6, on
-    // heights (x + 0.5) / 10 over points 2 apart (no level runs through a point).  The bands
-    // follow the list: 0.05-0.3, 0.3-0.6, 0.6-0.1 (empty) and 0.1 to the top, each with its pen.
-    std::map<int, double> fallingListAreas()
+    // A level list that does not rise: contours added with ADTCON after CONDEF 0.3, 0.6 (0.1
+    // for a start), on heights (x + 0.5) / 10 over points 2 apart (no level runs through a
+    // point), filled by FILTRI with a pen for each band of the list.
+    std::map<int, double> fallingListAreas(const std::vector<float>& added = {0.1f})
     {
         build(gridOf(6, [](float x, float) { return (x + 0.5f) / 10.0f; }));
         TRIINT(0, 10, 1);
         const float heights[2] = {0.3f, 0.6f};
         CONDEF(2, heights);
         DRATRI(-1.0f, 11.0f, -1.0f, 11.0f, 2, 0, wsize, work.data());
-        ADTCON(0.1f, 0, wsize, work.data());
-        EXPECT_EQ(surfaceState.levels.count, 3);
+        for (const float level : added) ADTCON(level, 0, wsize, work.data());
+        const int levels = 2 + static_cast<int>(added.size());
+        EXPECT_EQ(surfaceState.levels.count, levels);
         capture();
-        fill(3, penCodes(4));
+        fill(levels, penCodes(levels + 1));
         return areaByPen(calls());
     }
     static std::vector<int> penCodes(int n)
@@ -487,12 +488,34 @@ TEST_F(NetworkBandFill, LevelListThatDoesNotRiseStillFillsItsLowestBand)
     EXPECT_NEAR(areas.count(2) ? areas.at(2) : 0.0, 30.0, 0.01);
 }
 
-// FAILS TODAY, so disabled: the band above the added level 0.1 is filled over the whole of each
-// triangle that the 0.6 line crosses, over the part below 0.6 that the band 0.3-0.6 filled
-// (115 filled in all, the strip 4 < x < 5.5 twice).
-TEST_F(NetworkBandFill, DISABLED_LevelListThatDoesNotRiseCoversTheNetworkOnce)
+// Each band of a triangle starts where the band before it stopped.  A band that falls (0.6 to
+// 0.1) therefore takes all that lies above its lower level in a triangle that level crosses
+// (the strip 5.5 < x < 6 of the triangles between x 4 and 6), also where its upper level
+// crosses the triangle too (0.6 to 0.5), and the triangle is done; a triangle wholly above the
+// level is left to the bands after it.  The bands cover the network once.
+TEST_F(NetworkBandFill, LevelListThatDoesNotRiseCoversTheNetworkOnce)
 {
-    EXPECT_NEAR(total(fallingListAreas()), 100.0, 1e-3);
+    const struct {
+        std::vector<float> added;
+        std::vector<double> areas;  // by band, from the lowest
+    } cases[] = {
+        {{0.1f}, {25.0, 30.0, 5.0, 40.0}},
+        {{0.5f}, {25.0, 30.0, 5.0, 40.0}},
+        // 0.1 to 0.8 takes the part below 0.8 of the triangles between x 6 and 8.
+        {{0.1f, 0.8f}, {25.0, 30.0, 5.0, 15.0, 25.0}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << "added " << c.added.front() << ", " << c.added.size() << " levels");
+        SetUp();
+        const std::map<int, double> areas = fallingListAreas(c.added);
+        EXPECT_TRUE(reported().empty());
+        EXPECT_NEAR(total(areas), 100.0, 1e-3);
+        for (size_t k = 0; k < c.areas.size(); ++k) {
+            const int pen = static_cast<int>(k) + 1;
+            EXPECT_NEAR(areas.count(pen) ? areas.at(pen) : 0.0, c.areas[k], 0.01) << "band " << pen;
+        }
+    }
 }
 
 }  // namespace

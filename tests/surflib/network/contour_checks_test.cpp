@@ -344,6 +344,47 @@ TEST_F(NetworkContourChecks, LabelsSitInGapsOfTheirLength)
     EXPECT_TRUE(twenty);
 }
 
+// The line ADTCON adds is labelled as the label count of the lines drawn before it calls for
+// (CONANN skip 1 here), and ADTCON does not count it on; a layout leaves the count as it was.
+// On a library just opened the count calls for a label.  Levels 0, 10, 20 and 30 are labelled
+// at 0 and 20 and leave it calling for one at the next level; a map of a list stops counting
+// at its last level, 15, left unlabelled.
+TEST_F(NetworkContourChecks, AddedLineIsLabelledAsTheLabelCountStands)
+{
+    const float list[2] = {5.0f, 15.0f};
+    const struct {
+        const char* what;
+        std::function<void()> before;
+        bool labelled;
+    } cases[] = {
+        {"a library just opened", [] {}, true},
+        {"levels 0 to 30", [&] { drawMap(3); }, true},
+        {"the list 5, 15",
+         [&] {
+             CONDEF(2, list);
+             drawMap(2);
+         },
+         false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        SetUp();
+        build(gridOf(5, tilted));
+        TRIINT(0, 10, 1);
+        CONANN(1, 50.0f, 0.0f, 0, 0, 0, 0, 0);
+        c.before();
+        TRISET(0.0f, 10.0f, 0.0f, 10.0f, wsize, work.data());
+        for (int k = 1; k <= 2; ++k) {
+            capture();
+            ADTCON(25.0f, 0, wsize, work.data());
+            const std::vector<std::string> texts = only(calls(), "kernelDrawText");
+            EXPECT_EQ(!texts.empty(), c.labelled) << "line " << k;
+            for (const std::string& t : texts) EXPECT_EQ(netlog::textOf(t), "25.0") << k;
+        }
+        EXPECT_TRUE(reported().empty());
+    }
+}
+
 // A label as the kernel received it: where its text starts, its direction, character size,
 // text and colour.
 struct DrawnLabel {
