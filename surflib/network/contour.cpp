@@ -254,6 +254,8 @@ void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan,
             if (!index.meeting(normalised).empty()) traced = normalised;
         }
         if (listThem) surfaceListDrawnLevel(surfaceNarrow(level), pen);
+        // A list's map stops counting at its last level; stepped levels count past theirs.
+        if (list && i + 1 == levels.size()) break;
         surfaceAdvanceLabelRhythm();
     }
 }
