@@ -767,7 +767,9 @@ void PERSPA(const float& x, const float& y, const float& z, float& X, float& Y);
 // The eye looks at the middle of the window from `distance` map units away, `elevation` degrees
 // above the base plane (-90 <= elevation < 90; negative: from below; within half a degree of 0:
 // 0.5 or -0.5; out of range, or no number, warns -1035 and gives 35.3) and `azimuth` degrees
-// round from the x axis (any value, taken modulo 360).
+// round (any value, taken modulo 360): 0 puts the eye on the low-y side of the window, looking
+// along +y, and it goes round clockwise seen from above: 90 on the low-x side, 180 on the
+// high-y side, 270 on the high-x side.
 // M is the larger side of the window (y scaled by XYRAT).  An eye whose offsets from the middle
 // across the ground are both under 3 M, or either over 100 M, has its distance doubled or halved
 // until they are not (-1036, written back); still out after ten changes: 1036, no set-up.  One
