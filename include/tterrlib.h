@@ -611,10 +611,11 @@ void TRISET(const float& xlow, const float& xhigh, const float& ylow, const floa
 // picture cannot show apart are left out, with warning -1077: a level that meets a triangle is
 // drawn only when, in some triangle it meets, its line would stand at least a thousandth of
 // the map area's larger side from the line of the level drawn before it (judged on the plane
-// through the triangle's vertices, or, where steeper, on a plane rising over the triangle's
-// curved height range along its longest side).  The first level and the last are always
-// drawn.  So a plane that fills the map shows about a thousand levels, however many are asked
-// for.  Pens, label rhythm and the level list count the levels drawn.
+// through the triangle's vertices, or, where steeper, on a plane rising along the triangle's
+// longest side over the range its curved heights are bounded by: the heights of the Bezier
+// control points of its three edge curves, a little widened).  The first level and the last
+// are always drawn.  So a plane that fills the map shows about a thousand levels, however many
+// are asked for.  Pens, label rhythm and the level list count the levels drawn.
 void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& ncont, const int& lineSwitch, const int& wsize, float* work);
 // One more contour line on the network map drawn last.
@@ -633,8 +634,9 @@ void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float*
 // others are passed over.
 // A CONDEF list that ADTCON has made fall (a line added below the list's last level) still
 // fills the network once: in each triangle the bands go in list order, each from where the one
-// before stopped, so the band from a level down to a lower one takes all above that level in
-// the triangles the level crosses, and leaves the triangles wholly above it to the bands after.
+// before stopped.  The band from a level a down to a lower level b takes all that lies above a
+// (not b) in each triangle that reaches below a, which ends that triangle; a triangle wholly
+// above a is left to the bands after.
 // key 1 draws the fill key (another value warns -1021, no key).
 // The contour lines are drawn over the bands when CONSWI is 1 (the default).
 void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
