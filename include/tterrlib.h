@@ -294,6 +294,13 @@ void CIRPTS(const int& n);
 // Any other value: never upside down, not level: a label still turns with its line, but only
 // from -90 to 90 degrees, so it reads from left to right (up or down the page where the line
 // runs straight up).
+// On network maps a label goes only on a straight piece of its line at least as long as the
+// label (its digits and two thirds of a character), turning no more than 30 degrees at either
+// end, where the lines of the next level up and down stay 1.5 label heights clear on both
+// sides: close levels leave their lines unlabelled.  Curved network lines (DRATRI switch 1) are
+// made of pieces TRISTP long (4 by default), shorter than any label, so they carry labels only
+// under a TRISTP near a label's length (some 30 units for a label such as 5.0 at the default
+// character size).
 void CONANN(const int& skip, const float& spacing, const float& size, const int& width,
             const int& decimals, const int& exponent, const int& pen, const int& alongLine);
 // Contour limits: the levels of later maps run from zlow to zhigh (either order), ncont of them
@@ -530,7 +537,8 @@ void TRIREG(const int& kind, const int& n, const float* x, const float* y, const
 void TRIINT(const int& method, const int& neighbours, const int& weighting);
 // The length in picture units of the pieces into which triangle sides are cut when curved
 // contours are traced (default 4.0; below 100 times the tolerance warns -1075 and gives 4.0; a
-// negative step warns -1019 and is taken as its absolute value).
+// negative step warns -1019 and is taken as its absolute value).  A curved line is labelled only
+// where its pieces are as long as a label (CONANN).
 void TRISTP(const float& step);
 // Height and derivatives of the network's surface at (x, y), by the method of TRIINT; a data
 // point gives its own height.  A point outside the network warns -1073 and is extrapolated by
