@@ -178,7 +178,8 @@ void ErrorBox(const char* title, int titleLength, const char* text, int textLeng
 // be made, or a job is open already.  Mode 1 ends the job and writes the page: status 1 and the
 // page size, or 0 and zeros when no job was open or the page could not be written to its file
 // (a write to it, or its closing, failed; said on standard error as "tpanel: print: the page
-// could not be written to FILE").  Other modes do nothing and give status 0 and zeros.
+// could not be written to FILE", and a page bound for a printer is not sent to it).  Other
+// modes do nothing and give status 0 and zeros.
 void PrintJob(int mode, int& status, int& pagePixelWidth, int& pagePixelHeight, float& pageWidth,
               float& pageHeight);
 

@@ -78,7 +78,10 @@ bool endJob()
     p.page = nullptr;
     const std::string file = p.pageFile.name;
     if (!closePageFile(p.pageFile)) ok = false;
-    if (!ok) tell("print: the page could not be written to " + file);
+    if (!ok) {
+        tell("print: the page could not be written to " + file);
+        if (p.backend) p.backend->pageNotWritten();
+    }
     return ok;
 }
 

@@ -45,6 +45,9 @@ public:
                                 const std::string& filter) = 0;
     virtual void messageBox(const std::string& title, const std::string& text) = 0;
     virtual PrintAnswer print() = 0;
+    // The page of the job just ended could not be written: a page bound for a printer is not
+    // sent (a window's printers get the page from a scratch file once the job has ended).
+    virtual void pageNotWritten() {}
     // Brings the screen up to date with the store: windows shown or hidden, titles, and the
     // frame bitmaps marked dirty (clearing the marks).  Called before each wait, after the
     // kernel's flush and on UpdateFrame; a script has no screen.

@@ -188,6 +188,17 @@ void GtkBackend::sendPrinterJob()
     g_object_unref(j.setup);
 }
 
+// A page cut short never reaches the printer: its scratch file goes, and the job with it.
+void GtkBackend::pageNotWritten()
+{
+    if (!printerJob_.printer) return;
+    g_unlink(printerJob_.file.c_str());
+    g_object_unref(printerJob_.printer);
+    g_object_unref(printerJob_.settings);
+    g_object_unref(printerJob_.setup);
+    printerJob_ = PrinterJob{};
+}
+
 // A run that ends right after printing must not cut off a page on its way to the printer:
 // the end waits for the printers to take their pages, ten seconds at most.
 void GtkBackend::finishPrinterJobs()

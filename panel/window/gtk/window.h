@@ -66,6 +66,7 @@ public:
                         const std::string& filter) override;
     void messageBox(const std::string& title, const std::string& text) override;
     PrintAnswer print() override;
+    void pageNotWritten() override;
     void present() override;
 
     // Reports of the signal handlers.

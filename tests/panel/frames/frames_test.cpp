@@ -117,4 +117,50 @@ TEST_F(Frames, APrintedPageTakesTheDrawingNotTheBitmap)
               std::filesystem::file_size(dir_ / "empty.pdf") + 100);
 }
 
+// A backend standing in for a window whose printer takes the page from a file once the job has
+// ended: it gives that file for every job and counts the pages it is told not to send.
+class PrinterBackend : public tpanel::Backend {
+public:
+    PrinterBackend(std::string file, int& dropped) : file_(std::move(file)), dropped_(dropped) {}
+    tpanel::Action nextAction() override { return {}; }
+    tpanel::BrowseAnswer browse(const std::string&, const std::string&, const std::string&) override
+    {
+        return {};
+    }
+    void messageBox(const std::string&, const std::string&) override {}
+    tpanel::PrintAnswer print() override { return {true, file_}; }
+    void pageNotWritten() override { ++dropped_; }
+
+private:
+    std::string file_;
+    int& dropped_;
+};
+
+// A page written whole goes on to the printer; one whose file took nothing is held back, so
+// that no printer is handed a page cut short.
+TEST_F(Frames, APageThatCannotBeWrittenIsNotSentToThePrinter)
+{
+    start("");
+    build();
+    const struct {
+        const char* file;
+        bool written;
+    } jobs[] = {{"page.pdf", true}, {"/dev/full", false}, {"again.pdf", true}};
+    int dropped = 0, expected = 0;
+    for (const auto& job : jobs) {
+        SCOPED_TRACE(job.file);
+        tpanel::panel().backend = std::make_unique<PrinterBackend>(job.file, dropped);
+        int status = 0, ppw = 0, pph = 0;
+        float pw = 0, ph = 0;
+        PrintJob(0, status, ppw, pph, pw, ph);
+        ASSERT_EQ(status, 1);
+        kernelSetRasterOutput(ppw, pph, pw / ppw, ph / pph, 0.0f, 0.0f);
+        horizontalLine(300.0f);
+        PrintJob(1, status, ppw, pph, pw, ph);
+        EXPECT_EQ(status, job.written ? 1 : 0);
+        expected += job.written ? 0 : 1;
+        EXPECT_EQ(dropped, expected);
+    }
+}
+
 }  // namespace
