@@ -202,8 +202,9 @@ void kernelSetLineAttributes(const int& selector, const int& pen, const int& sty
                              const int& reserved);
 void kernelEnquireLineAttributes(const int& selector, int& pen, int& style, int& colour,
                                  float& width, int& widthMode, int& reserved);
-// User dash pattern: dash, gap, dash, gap in picture-space units (their absolute values); setting
-// it puts line style -1 in force.
+// User dash pattern: dash, gap, dash, gap in picture-space units (drawn with their absolute
+// values); setting it puts line style -1 in force.  The enquiry hands back the four values as
+// they were set, signs and all.
 void kernelSetDashPattern(const float& d1, const float& d2, const float& d3, const float& d4);
 void kernelEnquireDashPattern(float& d1, float& d2, float& d3, float& d4);
 // Line width in picture-space units (above); a negative width is taken as 0, a non-finite one

@@ -86,8 +86,8 @@ void AXIPOS(const int& type, const float& x, const float& y, const float& length
 // Numbers: -518 type outside 1..5: 3 used; -519 count below 1 or above 1000000 (not type 4): 9;
 // -520 range too narrow for the kernel: widened about the minimum, or an end not finite: the
 // range 1 to 10; 513 / 514 a logarithmic x / y axis with an end not above 10 x tiny: that end
-// replaced by 1 / the other end when that is 1 or more, else the minimum by 100 x tiny, the
-// maximum by 1000 x tiny.
+// replaced by the reciprocal of the other end (1 divided by it: 0 to 100 gives 0.01 to 100)
+// when that is 1 or more, else the minimum by 100 x tiny, the maximum by 1000 x tiny.
 void AXISCA(const int& type, const int& count, const float& minimum, const float& maximum,
             const int& axis);
 // Minor-tick measure of an axis: how many half characters the library may assume between two
@@ -148,14 +148,15 @@ void AXNSTR(const char* text, int length, const float& position, const int& axis
 // the numbers; any other value is stored as 40 (a power of ten taken out only when it lies
 // outside -2..2), or with style 3 or 4 as 41 (only in multiples of 3, and the style turns to
 // 1 without a warning); caption style of that power of ten: 0 none, 1 x10 and the raised
-// exponent, 2 the factor in digits, 3 a word (Thousand, Million ...), 4 a unit prefix (kilo-,
-// mega- ...), 3 and 4 only with digits a multiple of 3 of -15..15.  Defaults 2, 40, 1.  The
-// numbers of a logarithmic axis read no decimals: with digits 0 or beyond +-15 (the default 40
-// among them) each decade 10^e is written as its exponent e (-3, 0, 2) under the caption
-// Log10 (no caption with style 0); with digits d of 1..15 (sign dropped) 10^e is written in
-// full for |e| below d (0.001, 100) and as 1E<e> from |e| = d on, with no caption.  So
-// AXIANN(0, 15, 1, axis) writes every decade from 10^-14 to 10^14 in full.  Any digits below
-// 40 also divide the value labels on that axis (GRAVAL, the chart value routines) by
+// exponent, 2 the factor in digits, an apostrophe standing for the number ('000 for 10^3,
+// 0.00' for 10^-3: not 1000 or 0.001), 3 a word (Thousand, Million ...), 4 a unit prefix
+// (kilo-, mega- ...), 3 and 4 only with digits a multiple of 3 of -15..15.  Defaults 2, 40, 1.
+// The numbers of a logarithmic axis read no decimals: with digits 0 or beyond +-15 (the
+// default 40 among them) each decade 10^e is written as its exponent e (-3, 0, 2) under the
+// caption Log10 (no caption with style 0); with digits d of 1..15 (sign dropped) 10^e is
+// written in full for |e| below d (0.001, 100) and as 1E<e> from |e| = d on, with no caption.
+// So AXIANN(0, 15, 1, axis) writes every decade from 10^-14 to 10^14 in full.  Any digits
+// below 40 also divide the value labels on that axis (GRAVAL, the chart value routines) by
 // 10^digits, on a logarithmic axis too (digits 15: a label of 250 reads 0).
 // Numbers: -507 decimals outside -9..9: 2; -509 style outside 0..4, or 3 / 4 with digits of
 // -15..15 not a multiple of 3: style 1.
@@ -579,7 +580,9 @@ void PIEEXP(const int* numbers, const float* distances, const int& count);
 // Numbers: -530 |radius| below 1e-9: the default radius; -531 a negative radius: its
 // absolute value.
 void PIEPAP(const float& radius, const float& centreX, const float& centreY);
-// Radius, centre and start angle in force (the default frame while no PIEPAP).
+// Radius, centre and start angle in force (the default frame while no PIEPAP).  The radius is
+// the one before an explosion table shrinks the pie: a pie drawn with the table (and no PIEPAP
+// frame) has radius r / (1 + d), d the largest distance in the table among its segments.
 void PIEENQ(float& radius, float& centreX, float& centreY, float& startAngle);
 // A pie of n (1..50) values (magnitudes count; a 0 gives an empty segment) with labels (n
 // texts of `length` characters each), a fill style (below -1 no fill) and a pen per segment,
@@ -905,8 +908,10 @@ void kpDrawAxes(const int& ticks, const int& side, const int& annotation, const 
 // other side, kpNone no labels.
 void kpDrawAxesLabels(const int& n, const char* labels, int length, const int& position,
                       const int& axis);
-// AXLSTR and AXNSTR.  Axis 1 or 2 and side -1 or 1 give the orientation; another pair repeats
-// the last that matched (each routine remembers its own).
+// AXLSTR and AXNSTR.  Axis 1 or 2 and side -1 or 1 give the orientation: (1, -1) 1, (1, 1) -1,
+// (2, -1) 2, (2, 1) -2, so side -1 is the legacy positive side: labels above the x position or
+// right of the y position, a title above the x position or left of the y position; side 1 the
+// other side.  Another pair repeats the last that matched (each routine remembers its own).
 void kpDrawAxesLabs(const int& n, const char* labels, int length, const float& position,
                     const int& axis, const int& side);
 void kpDrawAxesTitle(const char* text, int length, const float& position, const int& axis,

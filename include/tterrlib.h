@@ -421,8 +421,10 @@ void krSetContourMapLineStyles(const int& framePen, const int& linePen, const in
                                const int& majorB, const int& majorEvery);
 void krSetContourMapFrameType(const int& typeCode);
 void krSetContourDrawingSwitch(const int& value);
-// Kind codes: kSurfScaleFirstOn or Off (equal scales) with kSurfScaleSecondOff or On (the given
-// intervals); another pair gives kind 0.
+// Kind codes: kSurfScaleFirstOn gives x and y the same scale, kSurfScaleFirstOff does not;
+// kSurfScaleSecondOff takes s1 and s2 as the tick intervals, kSurfScaleSecondOn as the scales
+// for which the intervals are chosen.  FirstOn with SecondOff is CONSCA's kind 0, FirstOff with
+// SecondOff 1, FirstOn with SecondOn 2, FirstOff with SecondOn 3; another pair gives kind 0.
 void krSetContourMapFrameScale(const float& s1, const float& s2, const float& s3,
                                const int& firstKindCode, const int& secondKindCode);
 void krSetSurfPlotTitle(const char* text, int length);
@@ -609,8 +611,9 @@ void krSetNetworkContourStep(const float& step);
 // ---- Network contour maps and band fills ----------------------------------------------------
 // On the network in the workspace (wsize words, the network's own size).  switch 0 straight
 // contours, 1 curved contours (traced with the heights of the method in force, drawn as smooth
-// curves; straight under the linear method).  FILTRI and ADTFIL draw straight lines under
-// either switch.
+// curves; straight under the linear method; under the local fit, TRIINT method 1, traced with
+// the cubic patch of method 2 for that call only: the method is 1 again after it, for TRIHGT
+// and later maps).  FILTRI and ADTFIL draw straight lines under either switch.
 // TRISET lays out an empty network map for the window and draws nothing, not even its frame;
 // ADTCON, ADTFIL, TRINET and TRIBOU can draw on it.
 // The map's frame, pens, labels and title are the contour map settings above.  No network in the
@@ -978,6 +981,11 @@ void krFillProjectedPolygon(const int& n, const SurfacePoint2* points, const flo
 void krSetPerspProjection(const SurfaceRange& range, float& distance, const float& elevation,
                           const float& azimuth);
 void krDrawSurfaceAxes(SurfaceWorkspace& ws);
+// Both arrays in an order of their own, the axes paired by direction: words 1, 3 and 5 are
+// PRJAXI's words 1, 2 and 3 (the front x and y axes, z) and words 2, 4 and 6 its words 4, 5 and
+// 6 (the back x and y axes, the second z).  So the words run front x, back x, front y, back y,
+// z, second z, for legacy values too: arrays written in PRJAXI's order style other axes, with
+// nothing reported.
 void krSetSurfaceAxesStyle(const int* codes1, const int* codes2);  // six words each
 
 TARV_API_END

@@ -1,6 +1,6 @@
 // header_reference_test.cpp - the public headers as a reference: every exported declaration
-// stands under a comment, and the palette and dash styles tarvcore.h states are those the
-// kernel draws with.
+// stands under a comment, and the palette, dash styles and user dash pattern tarvcore.h states
+// are those the kernel draws with.
 #include <gtest/gtest.h>
 
 #include <array>
@@ -146,6 +146,27 @@ TEST(HeaderReference, DashStylesAreTheKernelsOwn)
         ++rows;
     }
     EXPECT_EQ(rows, 9);
+}
+
+// The user dash pattern is drawn with the absolute values of its lengths, and the enquiry hands
+// back the lengths as they were set, signs and all.
+TEST(HeaderReference, UserDashPatternDrawsAbsoluteLengthsAndReadsBackItsSigns)
+{
+    const auto dashed = [](float d1, float d2, float d3, float d4) {
+        return drawnRow(400, 8, 4, [=] {
+            kernelSetDashPattern(d1, d2, d3, d4);
+            kernelMovePen(0.0f, 4.0f);
+            kernelDrawLineTo(400.0f, 4.0f);
+        });
+    };
+    const std::vector<std::uint32_t> plain = dashed(30.0f, 10.0f, 20.0f, 10.0f);
+    ASSERT_NE(plain, dashed(0.0f, 0.0f, 0.0f, 0.0f)) << "the pattern drew no gaps";
+    EXPECT_EQ(dashed(-30.0f, 10.0f, -20.0f, -10.0f), plain);
+    kernelSetDashPattern(-30.0f, 10.0f, -20.0f, -10.0f);
+    float d[4];
+    kernelEnquireDashPattern(d[0], d[1], d[2], d[3]);
+    EXPECT_EQ(std::vector<float>(d, d + 4), (std::vector<float>{-30.0f, 10.0f, -20.0f, -10.0f}));
+    tarv::resetState();
 }
 
 }  // namespace

@@ -295,6 +295,17 @@ TEST_F(NetworkContourChecks, LevelsCloserThanTheCrossingSearchCanTellApartAreTra
 
 TEST_F(NetworkContourChecks, CurvedSwitchKeepsTheCallersMethod)
 {
+    // Under the local fit curved lines are traced with the cubic patch, as under method 2 (on
+    // a quadratic surface, which the fit follows exactly and the patch does not).
+    build(randomPoints(40, 7, quadraticZ));
+    const auto curvedMap = [&](int method) {
+        TRIINT(method, 10, 1);
+        capture();
+        drawMap(5, 1);
+        return calls();
+    };
+    EXPECT_EQ(curvedMap(1), curvedMap(2));
+
     build(gridOf(5, tilted));
     TRIINT(1, 10, 1);
     drawMap(3, 1);
