@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <cmath>
 #include <cstdio>
+#include <climits>
 #include <cstring>
 #include <memory>
 #include <string>
@@ -51,6 +52,19 @@ bool enterDirectory(const char (&dir)[kNameLength], const char* what)
     refuse("cannot change to the " + std::string(what) + " directory '" + path + "' (" +
            systemReason() + ").");
     return false;
+}
+
+// The file `name` of the working directory by its whole path, as the messages name the result
+// file: the name alone says nothing of the directory chosen with it.  The name as given when
+// the working directory cannot be read.
+std::string wholePath(const std::string& name)
+{
+    if (!name.empty() && name[0] == '/') return name;
+    std::vector<char> dir(PATH_MAX + 1, '\0');
+    if (getcwd(dir.data(), dir.size()) == nullptr) return name;
+    std::string path = dir.data();
+    if (path.empty() || path.back() != '/') path += '/';
+    return path + name;
 }
 
 // Why a file could not be opened, as the end of a sentence.
@@ -98,11 +112,11 @@ void DFT()
         return;
     }
     if (!enterDirectory(files.outputDir, "output")) return;
-    const std::string outName = trimmedText(files.outputName);
+    const std::string outName = trimmedText(files.outputName), outPath = wholePath(outName);
     struct stat outInfo {};
     if (stat(outName.c_str(), &outInfo) == 0 && outInfo.st_dev == inInfo.st_dev &&
         outInfo.st_ino == inInfo.st_ino) {
-        refuse("the result file '" + outName + "' is the sample file; choose another result file.");
+        refuse("the result file '" + outPath + "' is the sample file; choose another result file.");
         return;
     }
 
@@ -139,7 +153,7 @@ void DFT()
     }
     File out(std::fopen(outName.c_str(), "w"));
     if (!out) {
-        refuse("cannot open the result file '" + outName + "' (" + systemReason() + ").");
+        refuse("cannot open the result file '" + outPath + "' (" + systemReason() + ").");
         return;
     }
 
@@ -175,5 +189,5 @@ void DFT()
     in.reset();
     const bool written = std::ferror(out.get()) == 0;
     if (std::fclose(out.release()) != 0 || !written)
-        tell("The result file '" + outName + "' could not be written in full.");
+        tell("The result file '" + outPath + "' could not be written in full.");
 }

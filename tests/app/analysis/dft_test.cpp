@@ -155,7 +155,7 @@ TEST_F(AnalysisFiles, RefusedFilesKeepThePreviousAnalysis)
         const char* name;
         std::string samples;
         std::function<void(AnalysisFiles&)> choice;
-        const char* message;
+        std::string message;
     };
     std::string tooMany;
     for (int i = 0; i < 10000; ++i) tooMany += std::to_string(i) + " 1\n";
@@ -170,7 +170,8 @@ TEST_F(AnalysisFiles, RefusedFilesKeepThePreviousAnalysis)
         {"10000 samples", tooMany, asIs, "more than 9999 samples"},
         {"result file is the sample file", "0 1\n1 2\n",
          [](AnalysisFiles& f) { f.choose("data.in", f.root_ / "in", "data.in", f.root_ / "in"); },
-         "is the sample file"},
+         "the result file '" + (fs::canonical(root_ / "in") / "data.in").string() +
+             "' is the sample file"},
         {"missing input directory", "0 1\n1 2\n",
          [](AnalysisFiles& f) {
              f.choose("data.in", f.root_ / "nowhere", "result.out", f.root_ / "out");
@@ -201,7 +202,7 @@ TEST_F(AnalysisFiles, RefusedFilesKeepThePreviousAnalysis)
          "cannot read the sample file 'sub'"},
         {"result file cannot be opened", "0 1\n1 2\n",
          [](AnalysisFiles& f) { f.choose("data.in", f.root_ / "in", "sub", f.root_ / "in"); },
-         "cannot open the result file 'sub'"},
+         "cannot open the result file '" + (fs::canonical(root_ / "in") / "sub").string() + "'"},
     };
     fs::create_directories(root_ / "in" / "sub");
     for (const Refusal& r : refusals) {
@@ -229,6 +230,19 @@ TEST_F(AnalysisFiles, RefusedFilesKeepThePreviousAnalysis)
     choose("data.in", root_ / "in", "result.out", root_ / "out");
     run(justEnough);
     EXPECT_EQ(app.samples.N, 9999);
+}
+
+// A result file that takes no byte (a full device) is named by its whole path, not by the
+// name alone that the file choice keeps apart from its directory.
+TEST_F(AnalysisFiles, AResultFileThatCannotBeWrittenIsNamedByItsWholePath)
+{
+    if (!fs::exists("/dev/full")) GTEST_SKIP() << "no /dev/full on this system";
+    choose("data.in", root_ / "in", "full", "/dev");
+    const std::string console = run("0 1\n1 2\n");
+    EXPECT_NE(console.find("\nThe result file '/dev/full' could not be written in full.\n"),
+              std::string::npos)
+        << console;
+    EXPECT_EQ(app.samples.N, 2);
 }
 
 }  // namespace
