@@ -191,9 +191,12 @@ void PrintJob(int mode, int& status, int& pagePixelWidth, int& pagePixelHeight, 
 //   browse PATH            answer of the next file choice   browse         cancels it
 //   print ok | print fail  status of the next print job     print-to FILE.pdf  where that job goes
 //   snapshot FILE.png      writes the first graphics frame's bitmap as it stands
-// A print job with no print-to before its answer goes to print-N.pdf, N counting the print
-// lines.  A file choice or a print job with no answer left in the script is cancelled or fails
-// (said on standard error).
+// A print job writes a PDF file and a snapshot a PNG file: a name whose extension says another
+// format (print-to p.txt, snapshot s.pdf) is refused as a line that cannot be used; a name with
+// no extension, or with its own (.pdf for print-to, .png for snapshot, in any case), is taken.
+// A print job with no print-to taken before its answer goes to print-N.pdf, N counting the
+// print lines.  A file choice or a print job with no answer left in the script is cancelled or
+// fails (said on standard error).
 // Relative paths are taken from the directory the program started in.  The end of the script
 // is -1.  A line that cannot be used is reported on standard error with its number and skipped.
 

@@ -2,6 +2,7 @@
 // next wait returns), an answer queued for the next modal question (file choice, print job), or
 // a snapshot of the graphics frame.  A line that cannot be used is reported with its number and
 // skipped; the end of the script closes the run (-1), so a program's loop always ends.
+#include <cctype>
 #include <deque>
 #include <filesystem>
 #include <fstream>
@@ -21,6 +22,16 @@ std::string trim(const std::string& s)
     const auto b = s.find_first_not_of(" \t\r");
     if (b == std::string::npos) return {};
     return s.substr(b, s.find_last_not_of(" \t\r") - b + 1);
+}
+
+// A file written by a script line holds one format; a name whose extension says another (a
+// snapshot, PNG, into s.pdf) would mislead whoever opens it, so it is refused.  No extension,
+// or the format's own in any case, is taken.
+bool extensionFits(const std::string& file, const std::string& own)
+{
+    std::string extension = fs::path(file).extension().string();
+    for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return extension.empty() || extension == own;
 }
 
 // A comment starts with # at the beginning of the line or after a blank.
@@ -106,7 +117,7 @@ private:
         }
         if (word == "browse") browseLine(line, rest);
         else if (word == "print" && (rest == "ok" || rest == "fail")) queuePrint(rest == "ok");
-        else if (word == "print-to" && !rest.empty()) printTo_ = resolve(rest);
+        else if (word == "print-to" && !rest.empty()) printTo(line, rest);
         else if (word == "snapshot" && !rest.empty()) snapshot(line, rest);
         else reject(line, "not an action");
         return false;
@@ -180,8 +191,19 @@ private:
         printTo_.clear();
     }
 
+    void printTo(const std::string& line, const std::string& file)
+    {
+        if (!extensionFits(file, ".pdf"))
+            reject(line, "a print job writes a PDF file: name it .pdf or without an extension");
+        else printTo_ = resolve(file);
+    }
+
     void snapshot(const std::string& line, const std::string& file)
     {
+        if (!extensionFits(file, ".png")) {
+            reject(line, "a snapshot writes a PNG file: name it .png or without an extension");
+            return;
+        }
         const int frame = firstFrame();
         if (frame == 0 || !writeFramePng(frame, resolve(file)))
             reject(line, frame == 0 ? "there is no graphics frame" : "cannot write the picture");

@@ -98,6 +98,49 @@ TEST_F(Frames, SnapshotWritesTheBitmap)
               std::string::npos);
 }
 
+// A snapshot writes PNG and a print job PDF: a name whose extension says another format is
+// refused with its line (and a print job goes where the last print-to taken named); a name
+// with no extension, or the format's own in any case, is taken.
+TEST_F(Frames, ScriptFilesAreNamedForTheFormatTheyHold)
+{
+    start("snapshot shot.pdf\nsnapshot shot.PNG\nsnapshot shot\n"
+          "print-to page.PDF\nprint-to page.txt\nprint ok\n"
+          "print-to page\nprint-to page.png\nprint ok\n");
+    build();
+    aim();
+    horizontalLine(600.0f);
+    EXPECT_EQ(next(), -1);
+    int status = 0, ppw = 0, pph = 0;
+    float pw = 0, ph = 0;
+    for (int job = 0; job < 2; ++job) {
+        PrintJob(0, status, ppw, pph, pw, ph);
+        ASSERT_EQ(status, 1);
+        PrintJob(1, status, ppw, pph, pw, ph);
+        EXPECT_EQ(status, 1);
+    }
+    const auto starts = [this](const char* name, const std::string& bytes) {
+        std::ifstream in(dir_ / name, std::ios::binary);
+        std::string head(bytes.size(), '\0');
+        in.read(head.data(), static_cast<std::streamsize>(head.size()));
+        return in.good() && head == bytes;
+    };
+    const std::string png = "\x89PNG", pdf = "%PDF";
+    EXPECT_TRUE(starts("shot.PNG", png));
+    EXPECT_TRUE(starts("shot", png));
+    EXPECT_TRUE(starts("page.PDF", pdf));
+    EXPECT_TRUE(starts("page", pdf));
+    for (const char* refused : {"shot.pdf", "page.txt", "page.png"})
+        EXPECT_FALSE(std::filesystem::exists(dir_ / refused)) << refused;
+    EXPECT_EQ(tpanel::transcript(),
+              (std::vector<std::string>{
+                  "script line 1: a snapshot writes a PNG file: name it .png or without an "
+                  "extension: snapshot shot.pdf",
+                  "script line 5: a print job writes a PDF file: name it .pdf or without an "
+                  "extension: print-to page.txt",
+                  "script line 8: a print job writes a PDF file: name it .pdf or without an "
+                  "extension: print-to page.png"}));
+}
+
 TEST_F(Frames, APrintedPageTakesTheDrawingNotTheBitmap)
 {
     start("print-to one.pdf\nprint ok\nprint-to empty.pdf\nprint ok\n");
