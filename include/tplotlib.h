@@ -148,8 +148,8 @@ void AXNSTR(const char* text, int length, const float& position, const int& axis
 // the numbers; any other value is stored as 40 (a power of ten taken out only when it lies
 // outside -2..2), or with style 3 or 4 as 41 (only in multiples of 3, and the style turns to
 // 1 without a warning); caption style of that power of ten: 0 none, 1 x10 and the raised
-// exponent, 2 the factor in digits, an apostrophe standing for the number ('000 for 10^3,
-// 0.00' for 10^-3: not 1000 or 0.001), 3 a word (Thousand, Million ...), 4 a unit prefix
+// exponent, 2 the factor in digits, an apostrophe standing for the axis's number ('000 for
+// 10^3, 0.00' for 10^-3: not 1000 or 0.001), 3 a word (Thousand, Million ...), 4 a unit prefix
 // (kilo-, mega- ...), 3 and 4 only with digits a multiple of 3 of -15..15.  Defaults 2, 40, 1.
 // The numbers of a logarithmic axis read no decimals: with digits 0 or beyond +-15 (the
 // default 40 among them) each decade 10^e is written as its exponent e (-3, 0, 2) under the
@@ -581,8 +581,9 @@ void PIEEXP(const int* numbers, const float* distances, const int& count);
 // absolute value.
 void PIEPAP(const float& radius, const float& centreX, const float& centreY);
 // Radius, centre and start angle in force (the default frame while no PIEPAP).  The radius is
-// the one before an explosion table shrinks the pie: a pie drawn with the table (and no PIEPAP
-// frame) has radius r / (1 + d), d the largest distance in the table among its segments.
+// the one before an explosion table shrinks the pie: PIECHA, PIEFIL and PIESTR with a table (and
+// no PIEPAP frame) draw at r / (1 + d), r this radius and d the largest distance the table gives
+// the pie's segments.
 void PIEENQ(float& radius, float& centreX, float& centreY, float& startAngle);
 // A pie of n (1..50) values (magnitudes count; a 0 gives an empty segment) with labels (n
 // texts of `length` characters each), a fill style (below -1 no fill) and a pen per segment,
