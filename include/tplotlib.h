@@ -642,7 +642,8 @@ void VECGRA(const float* directions, const float* magnitudes, const int* colours
 // Polar charts around a centre in picture units.  SETPOL: centre, radius, scaling type 1..3
 // of the radial axes (as AXISCA; default 3); in force for DRAPOL until AXISET or POLXY, which
 // both put back the default layout (it follows the plot area as the pie frame does).
-// Numbers: -517 radius not above 1e-10: the old one; -518 mode outside 1..3: 3.
+// Numbers: -517 radius not above 1e-10 (or not finite): the old one, and again for a centre
+// with a coordinate that is no finite number: the old centre; -518 mode outside 1..3: 3.
 void SETPOL(const float& centreX, const float& centreY, const float& radius, const int& mode);
 // Polar axes: `part` 1 or less the radial part: both axes placed through the centre (as AXIPOS
 // would) and scaled from -range to range in 2 count intervals, ticks |drawingCode| as for
@@ -651,16 +652,21 @@ void SETPOL(const float& centreX, const float& centreY, const float& radius, con
 // degrees in `count` steps: the circle (unless drawing code 0) with spokes (drawing code
 // below 0) or ticks (above 0), and the angles when the label code is 1.  Drawing codes
 // beyond +-1 act as +-2, label codes beyond +-1 as 1.  Numbers: -519 count below 1 or above
-// 500000: 8; -520 radial range not above tiny: count; -521 a negative range: its absolute
-// value; -525 (once) marks closer than the picture shows were left out: the radial axes' ticks
-// as for AXIDRA; of more than 500 rings less than a thousandth of the plot area's larger side
-// apart, every k-th ring counted inward from the outermost (at the full radius), k the
-// smallest step that puts the rings drawn that far apart; of more than 500 marks along the
+// 500000: 8; -520 radial range not above tiny: count, or a range of either part that is no
+// finite number (NaN, +-inf; no -521 then): the radial part takes count, the angular part 360
+// (a whole turn); -521 a negative range: its absolute value; -525 (once) marks closer than
+// the picture shows were left out: the radial axes' ticks as for AXIDRA; of more than 500
+// rings less than a thousandth of the plot area's larger side apart, every k-th ring counted
+// inward from the outermost (at the full radius), k the smallest step that puts the rings
+// drawn that far apart; of more than 500 marks along the
 // circle (the one at angle 0 and one a step up to 6.266 radians: 500 steps over less than a
 // turn make 501) whose spokes, ticks or angles stand that close, every k-th from the one at
 // angle 0 likewise.  Steps are measured apart at the radius, or at the
 // distance from the centre to the farthest corner of the picture space widened by its own
 // width and height on every side when that is the shorter (no farther can the spokes show).
+// Of more than 500 rings, those that pass round the whole of that widened picture space or
+// wholly beside it are not drawn (nothing of them could show; no warning): at a huge radius
+// only the rings across the picture cost anything.
 void DRAPOL(const int& drawingCode, const int& labelCode, const int& count, const float& range,
             const int& part);
 // XY polar chart of n points (data units) with the default layout (not SETPOL's), both parts

@@ -866,7 +866,9 @@ void PERPRO(int& n, float* x, float* y, const int& drawSwitch, const int& wsize,
 // onOff 1: later contour maps are drawn onto the filled perspective picture, in the plane at
 // `height` (outside the picture's height range: -1063, its lower end); 0 off.  Another switch
 // warns -1021 and gives 1; the last picture not a PERFIL one (a wire frame or PERSET too):
-// 1018 and the switch stays as it was, 0 included.  A CONBND area switches it off at any time.
+// 1018 and the switch stays as it was, 0 included.  A CONBND area switches it off at any time,
+// and so does an isometric picture (ISOPRJ, ISOFIL, GRDISO, RANISO, FUNISO): it leaves no
+// perspective plane for a map to lie on, and later maps are drawn flat in their own frame.
 void CONPER(const int& onOff, const float& height);
 // x, y: n points read.
 // A polygon of map points filled with fillCode in the plane at `height` of the filled

@@ -113,6 +113,25 @@ void beginStroke()
     d.pendingSegments = 0;
     d.lastX = d.lastY = NAN;
     d.dashEndX = d.dashEndY = NAN;
+    d.lineEndX = d.lineEndY = NAN;
+    d.lineAlongGrid = false;
+}
+
+// A thin line along a pixel row or column (an axis, a tick, a side of a frame) is moved onto
+// the pixel centres, so that it covers one row or column instead of two half-inked ones.  A
+// segment that goes on from a slanted one stays on its points: it belongs to a polyline whose
+// neighbouring points happen to share an x or a y (a dense graph past what single precision
+// tells apart has thousands of them), and moved, it would stand up to half a pixel off its
+// neighbours, which costs the rasteriser far more than the segment itself.  True when the
+// segment `whole` (device units, before clipping) is to be moved; notes where it ends.
+bool snapsToPixels(DeviceState& d, const double (&whole)[4])
+{
+    const bool goesOn = whole[0] == d.lineEndX && whole[1] == d.lineEndY;
+    const bool afterGridLine = d.lineAlongGrid;
+    d.lineEndX = whole[2];
+    d.lineEndY = whole[3];
+    d.lineAlongGrid = whole[0] == whole[2] || whole[1] == whole[3];
+    return d.snapToPixels && d.lineAlongGrid && (!goesOn || afterGridLine);
 }
 
 // Cairo starts the dash pattern afresh at the start of every path it strokes, and applies the
@@ -392,10 +411,9 @@ void deviceLineTo(double kx0, double ky0, double kx1, double ky1)
         d.dashEndY = whole[3];
         d.dashEndTravel = before + length;
     }
+    const bool snap = snapsToPixels(d, whole);
     if (!kept) return;
-    // A thin horizontal or vertical line on a raster covers one row or column of pixels
-    // instead of two half-inked ones.
-    if (d.snapToPixels) {
+    if (snap) {
         if (y0 == y1) y0 = y1 = std::floor(y0) + 0.5;
         if (x0 == x1) x0 = x1 = std::floor(x0) + 0.5;
     }

@@ -238,6 +238,8 @@ struct DeviceState {
     bool pathOpen = false;                           // pending stroke segments
     int pendingSegments = 0;
     bool snapToPixels = false;              // odd whole-pixel width on a raster
+    double lineEndX = 0.0, lineEndY = 0.0;  // where the last segment ended, before clipping
+    bool lineAlongGrid = false;             // and whether it ran along a pixel row or column
     double lastX = 0.0, lastY = 0.0;        // device point the pending path ends at
     bool mergeRuns = true;                  // merge sub-pixel runs on rasters (off only to compare)
     bool merging = false;                   // the pending stroke merges runs

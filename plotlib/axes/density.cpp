@@ -72,6 +72,13 @@ double graphFarthestReach(double x, double y)
                       std::fmax(std::fabs(y - y0), std::fabs(y - y1)));
 }
 
+double graphNearestReach(double x, double y)
+{
+    double x0 = 0.0, x1 = 0.0, y0 = 0.0, y1 = 0.0;
+    if (!pictureReach(1, x0, x1) || !pictureReach(2, y0, y1)) return 0.0;
+    return std::hypot(x - std::clamp(x, x0, x1), y - std::clamp(y, y0, y1));
+}
+
 MarkSpan graphMarksOnPicture(int count, int stride, double start, double spacing, int n, int across)
 {
     assert(stride >= 1);

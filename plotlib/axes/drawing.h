@@ -52,6 +52,9 @@ MarkSpan graphMarksOnPicture(int count, int stride, double start, double spacing
 // picture: to the farthest corner of the picture space widened by its own width and height on
 // every side (infinity when the kernel gives no picture to measure).
 double graphFarthestReach(double x, double y);
+// The nearest distance from (x, y) to that widened picture space: 0 within it, or when the
+// kernel gives no picture to measure.
+double graphNearestReach(double x, double y);
 
 // Precision check of axis n before it is set up: when its range is empty or the transform
 // would be steeper than the kernel can map, reports `warning` (a kernel number, already moved)

@@ -5,7 +5,9 @@
 // axes through the centre, scaled symmetrically about 0 so that value 0 lies at the centre,
 // with rings at the radii of the ticks; its angular part is the outer circle with spokes or
 // ticks every step of angle and the angles written beside them.  Rings and steps closer than
-// the picture can show apart are left out, as a grid leaves out its marks.  The data of POLXY
+// the picture can show apart are left out, as a grid leaves out its marks, and so are rings
+// that pass round the whole picture or wholly beside it.  A range or a centre that is no
+// finite number is refused with a warning: nothing could be drawn with it.  The data of POLXY
 // are graph points on the two radial axes.
 #include <cfloat>
 #include <cmath>
@@ -31,6 +33,29 @@ namespace {
 constexpr int kMostSteps = 500000;
 // Angles beyond this (just short of a whole turn) would repeat the spoke at 0.
 constexpr double kLastAngle = 6.266;
+// The angular range taken in place of one that is no finite number.
+constexpr float kWholeTurn = 360.0f;
+
+// Rings k = first, first + stride, ... last (radius k x spacing) of the ring count that can show
+// on the picture: a ring passing round the whole of it, or wholly beside it, is left out (at a
+// huge radius nearly all of them are).  Counted inward from the outermost ring, as thinning
+// counts them; a count that would not fill half the picture is drawn whole without asking.
+MarkSpan ringsOnPicture(int count, int stride, double spacing)
+{
+    const PolarSettings& p = graphState.polar;
+    const long long s = stride;
+    long long first = (count - 1) % stride + 1, last = count;
+    if (count <= kLinesAcrossPicture / 2) return {first, last};
+    // Ring indices one ring wider than the reach on either side, so that rounding loses none.
+    const double nearest = graphNearestReach(p.centreX, p.centreY) / spacing;
+    const double farthest = graphFarthestReach(p.centreX, p.centreY) / spacing;
+    const double from = std::fmax(nearest - 1.0, static_cast<double>(first));
+    const double to = std::fmin(farthest + 1.0, static_cast<double>(last));
+    if (!(from <= to)) return {1, 0};
+    first += static_cast<long long>(std::ceil((from - first) / s)) * s;
+    last -= static_cast<long long>(std::ceil((last - to) / s)) * s;
+    return {first, last};
+}
 
 void radialPart(int drawingCode, int labelCode, int count, float range)
 {
@@ -68,8 +93,9 @@ void radialPart(int drawingCode, int labelCode, int count, float range)
     // inward, so that the rings drawn stand equally apart out to the full radius.
     const double spacing = static_cast<double>(p.radius) / count;
     const int stride = graphMarkStride(count, spacing, kLinesAcrossPicture);
+    const MarkSpan shown = ringsOnPicture(count, stride, spacing);
     static const int anticlockwise = 1;
-    for (int k = (count - 1) % stride + 1; k <= count; k += stride) {
+    for (long long k = shown.first; k <= shown.last; k += stride) {
         const float x = p.centreX + static_cast<float>(k) * p.radius / static_cast<float>(count);
         kernelMovePen(x, p.centreY);
         kernelDrawArc(p.centreX, p.centreY, x, p.centreY, anticlockwise);
@@ -143,7 +169,12 @@ void graphDrawPolarAxes(int drawingCode, int labelCode, int count, float range, 
     if (!(graphState.polar.radius > 0.0f)) return;
     float v = range;
     int n = count;
-    if (v < 0.0f) {
+    // A range that is no finite number lays out no axis and no step: the radial part takes the
+    // step count, as for a range too narrow, the angular part a whole turn.
+    const bool noNumber = !std::isfinite(v);
+    if (noNumber) {
+        kernelReportError(graphKernelNumber(kRangeTooNarrow));
+    } else if (v < 0.0f) {
         kernelReportError(graphKernelNumber(kNegativeRange));
         v = -v;
     }
@@ -151,6 +182,7 @@ void graphDrawPolarAxes(int drawingCode, int labelCode, int count, float range, 
         kernelReportError(graphKernelNumber(kBadIntervalCount));
         n = 8;
     }
+    if (noNumber) v = part <= 1 ? static_cast<float>(n) : kWholeTurn;
     if (part <= 1) radialPart(drawingCode, labelCode, n, v);
     else angularPart(drawingCode, labelCode, n, v);
 }
@@ -175,8 +207,13 @@ void SETPOL(const float& centreX, const float& centreY, const float& radius, con
     PolarSettings& p = graphState.polar;
     if (radius > 1e-10f && std::isfinite(radius)) p.radius = radius;
     else graphReportError(kLengthTooSmall);
-    p.centreX = centreX;
-    p.centreY = centreY;
+    // A centre that is no finite number places nothing: the old one stays, as the radius does.
+    if (std::isfinite(centreX) && std::isfinite(centreY)) {
+        p.centreX = centreX;
+        p.centreY = centreY;
+    } else {
+        graphReportError(kLengthTooSmall);
+    }
     p.mode = mode;
     if (mode < 1 || mode > 3) {
         graphReportError(kBadScalingType);
@@ -208,9 +245,8 @@ void POLXY(const float* x, const float* y, const int& n, const int& lineCode)
     int intervals = 0;
     graphDefaultIntervalCount(0.5f * largest, intervals);
     static const int spokes = -1, numbers = 1, radial = 1, angular = 2, eight = 8;
-    static const float wholeTurn = 360.0f;
     graphDrawPolarAxes(spokes, numbers, intervals, largest, radial);
-    graphDrawPolarAxes(spokes, numbers, eight, wholeTurn, angular);
+    graphDrawPolarAxes(spokes, numbers, eight, kWholeTurn, angular);
     const int code = (lineCode < -4 || lineCode > 4) ? 1 : lineCode;
     const int kind = std::abs(code);
     if (kind == 1) graphDrawPolyline(x, y, n);

@@ -423,9 +423,11 @@ void drawIsometricGrid(int nx, float xmin, float xmax, int ny, float ymin, float
     GridState& g = s.grid;
     const int begin = kBeginIsometric;
     surfaceBeginDrawing(begin);
-    // The projection terms now hold the isometric layout: no perspective point transform.
+    // The projection terms now hold the isometric layout: no perspective point transform, and
+    // no perspective plane for a contour map to lie on (CONPER): later maps are drawn flat.
     surf.perspectiveSet = 0;
     surf.perspectivePicture = 0;
+    surf.contourOnSurface = 0;
     surf.fillPass = 0;
     surf.baseStyleOne = 0;
     surfaceSetGridShape(nx, ny);

@@ -164,6 +164,42 @@ TEST_F(KernelRaster, ThinnestHorizontalLineOnAPixelBoundaryInksOneRow)
     EXPECT_LT(pixel(canvas.surface(), 400, rows[0]).g, 40);
 }
 
+// A thin line along a pixel column is moved onto the column's centre when it stands alone or
+// goes on from another such line (a frame); one that goes on from a slanted segment (a polyline
+// whose neighbouring points share an x, as a dense graph has thousands of) stays on its points,
+// half in the column beside it.  The columns inked about x = 300 (700) at height 350.
+TEST_F(KernelRaster, LinesAlongAColumnSnapOnlyWhereTheyDoNotGoOnFromASlantedOne)
+{
+    const struct {
+        const char* name;
+        std::vector<float> x, y;
+        float near;
+        std::vector<int> columns;
+    } cases[] = {
+        {"a line of its own", {300.2f, 300.2f}, {100.0f, 600.0f}, 300.0f, {300}},
+        {"a polyline's segment after a slanted one",
+         {200.0f, 300.2f, 300.2f, 400.0f},
+         {100.0f, 600.0f, 100.0f, 600.0f},
+         300.0f,
+         {299, 300}},
+        {"a frame's side after its bottom side",
+         {100.2f, 700.2f, 700.2f},
+         {100.2f, 100.2f, 600.2f},
+         700.0f,
+         {700}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        Canvas canvas;
+        kernelMovePen(c.x[0], c.y[0]);
+        kernelDrawPolyline(c.x.data(), c.y.data(), static_cast<int>(c.x.size()));
+        std::vector<int> columns;
+        for (int col = static_cast<int>(c.near) - 10; col <= static_cast<int>(c.near) + 10; ++col)
+            if (canvas.inked(col + 0.5, 350.0)) columns.push_back(col);
+        EXPECT_EQ(columns, c.columns);
+    }
+}
+
 // Thin ticks two units apart, each a line of its own, as a polar chart's axis at a huge scale
 // draws them: the coverage of a row then changes at every pixel from the first tick to the edge
 // of the picture, which is where a rasteriser's row buffer is at its fullest.  Every tick inks

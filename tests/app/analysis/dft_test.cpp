@@ -11,6 +11,7 @@
 #include <unistd.h>
 
 #include "analysis/dft.h"
+#include "analysis/table.h"
 #include "scratch_directory.h"
 #include "state.h"
 
@@ -145,6 +146,60 @@ TEST_F(AnalysisFiles, ResultFileIsOverwrittenWhole)
     EXPECT_EQ(result(),
               kTitle + kHeading +
                   "          1             1.000            1.00          0.500         -0.000\n");
+}
+
+// The rate comes from the first two times whatever the others do: the table stays as they make
+// it, on the console and in the result file, and a line before it on the console says when the
+// times fall or stand unevenly.  Steps within a hundredth of the first (times written to three
+// decimals) count as even.
+TEST_F(AnalysisFiles, TimesThatFallOrStandUnevenlyAreAnalysedAtTheRateOfTheFirstTwo)
+{
+    const struct {
+        const char* name;
+        const char* samples;
+        const char* note;  // nullptr: no note
+        double fs;
+    } cases[] = {
+        {"falling", "0.3 1\n0.2 2\n0.1 0\n0 -1\n",
+         "The sample times of 'data.in' fall; the sampling rate, -10 Hz, was taken from the "
+         "first two times (0.3 and 0.2), so the frequencies of the table are negative.",
+         -10.0},
+        {"falling unevenly", "0.3 1\n0.2 2\n0 0\n-0.1 -1\n",
+         "The sample times of 'data.in' fall and are not evenly spaced (samples 2 and 3 at 0.2 "
+         "and 0); the sampling rate, -10 Hz, was taken from the first two times (0.3 and 0.2), "
+         "so the frequencies of the table are negative.",
+         -10.0},
+        {"shuffled", "0 1\n0.1 2\n0.3 0\n0.2 -1\n",
+         "The sample times of 'data.in' are not evenly spaced (samples 2 and 3 at 0.1 and 0.3); "
+         "the sampling rate, 10 Hz, was taken from the first two times (0 and 0.1).",
+         10.0},
+        {"falling later", "0 1\n0.1 2\n0.2 0\n0.1 -1\n",
+         "The sample times of 'data.in' fall at sample 4 (0.2, then 0.1); the sampling rate, "
+         "10 Hz, was taken from the first two times (0 and 0.1).",
+         10.0},
+        {"repeated", "0 1\n0.1 2\n0.1 0\n0.2 -1\n",
+         "The sample times of 'data.in' stand still at sample 3 (0.1 twice); the sampling "
+         "rate, 10 Hz, was taken from the first two times (0 and 0.1).",
+         10.0},
+        {"even to three decimals", "0 1\n0.333 2\n0.667 0\n1 -1\n", nullptr, 1.0 / 0.333},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string console = run(c.samples);
+        const std::string note = c.note == nullptr ? "" : std::string(c.note) + "\n";
+        EXPECT_EQ(console.substr(0, note.size() + kTitle.size()), note + kTitle);
+        const std::string table = result();
+        EXPECT_EQ(table.rfind(kTitle + kHeading, 0), 0u);
+        // Four samples at the first two times' rate: frequencies fs / 4 and fs / 2.
+        for (int k = 1; k <= 2; ++k) {
+            const std::string indexAndFrequency =
+                tableLine(k, k * c.fs / 4.0, 0, 0, 0).substr(0, 29);
+            EXPECT_NE(table.find("\n" + indexAndFrequency), std::string::npos) << table;
+            EXPECT_NE(console.find("\n" + indexAndFrequency), std::string::npos) << console;
+        }
+        EXPECT_EQ(app.samples.N, 4);
+        EXPECT_DOUBLE_EQ(app.spectrum.FS, c.fs);
+    }
 }
 
 // Files that give no analysis: a message on the console, and the records and the result file

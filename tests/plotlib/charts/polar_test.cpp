@@ -171,6 +171,98 @@ TEST_F(PolarTest, BadCountsAndRanges)
     EXPECT_TRUE(errors().empty());
 }
 
+// Ranges and centres that are no finite number: a range gives -520 and the radial part takes
+// the step count as its range (0 at the centre), the angular part a whole turn; a centre gives
+// -517 and the old centre stays.
+TEST_F(PolarTest, RangesAndCentresThatAreNoNumbers)
+{
+    const float inf = INFINITY, nan = NAN;
+    for (const float range : {nan, inf, -inf}) {
+        SCOPED_TRACE(std::to_string(range));
+        startLog();
+        DRAPOL(-1, 1, 8, range, 2);
+        EXPECT_EQ(errors(), std::vector<int>{-520});
+        EXPECT_EQ(spokes(500.0f, 375.0f), (std::vector<int>{0, 45, 90, 135, 180, 225, 270, 315}));
+        EXPECT_EQ(angleLabels().size(), 8u);
+        startLog();
+        DRAPOL(-1, 1, 6, range, 1);
+        EXPECT_EQ(errors(), std::vector<int>{-520});
+        for (int n = 1; n <= 2; ++n) {
+            EXPECT_EQ(graphAxis(n).minimum, -6.0f);
+            EXPECT_EQ(graphAxis(n).maximum, 6.0f);
+        }
+        EXPECT_EQ(callsOf("kernelDrawArc").size(), 6u);
+    }
+    const struct {
+        float x, y;
+    } centres[] = {{nan, 250.0f}, {300.0f, nan}, {inf, 250.0f}, {300.0f, -inf}, {-inf, inf}};
+    for (const auto& c : centres) {
+        SCOPED_TRACE(std::to_string(c.x) + " " + std::to_string(c.y));
+        SETPOL(300.0f, 250.0f, 120.0f, 2);
+        startLog();
+        SETPOL(c.x, c.y, 100.0f, 3);
+        EXPECT_EQ(errors(), std::vector<int>{-517});
+        startLog();
+        DRAPOL(-1, 0, 4, 360.0f, 2);
+        EXPECT_EQ(callsOf("kernelDrawArc"),
+                  std::vector<std::string>{"kernelDrawArc 300 250 400 250 1"});
+        EXPECT_EQ(spokes(300.0f, 250.0f), (std::vector<int>{0, 90, 180, 270}));
+    }
+}
+
+// Of rings at a huge scale only those that can show on the picture are drawn: a ring round
+// the whole picture space widened by its own sides (1000 by 750 units, so from -1000 to 2000
+// and -750 to 1500), or wholly beside it, is left out.  Every ring drawn reaches the widened
+// space within one ring spacing, and every ring of the thinned row that reaches it is drawn.
+TEST_F(PolarTest, RingsThatCannotShowAreLeftOut)
+{
+    const struct {
+        float cx, cy, radius;
+        int count;
+        bool thinned;
+    } cases[] = {
+        {500.0f, 375.0f, 1e6f, 500000, false},    // rings 2 units apart, out to the far corner
+        {5000.0f, 375.0f, 1e6f, 500000, false},   // a centre beside the picture
+        {500.0f, 375.0f, 1e7f, 500000, false},    // 20 apart
+        {500.0f, 375.0f, 2e5f, 500000, true},     // 0.4 apart: every third ring
+        {500.0f, -3e5f, 1e6f, 500000, false},     // far below
+        {500.0f, 375.0f, 281.25f, 500000, true},  // every ring inside the picture
+    };
+    const double x0 = -1000.0, x1 = 2000.0, y0 = -750.0, y1 = 1500.0;
+    for (const auto& c : cases) {
+        SCOPED_TRACE(std::to_string(c.cx) + " " + std::to_string(c.cy) + " " +
+                     std::to_string(c.radius));
+        SETPOL(c.cx, c.cy, c.radius, 3);
+        startLog();
+        DRAPOL(-1, 0, c.count, 100.0f, 1);
+        EXPECT_EQ(errors(), c.thinned ? std::vector<int>{-525} : std::vector<int>{});
+        const double nearest = std::hypot(c.cx - std::clamp<double>(c.cx, x0, x1),
+                                          c.cy - std::clamp<double>(c.cy, y0, y1));
+        const double farthest =
+            std::hypot(std::fmax(c.cx - x0, x1 - c.cx), std::fmax(c.cy - y0, y1 - c.cy));
+        const double spacing = static_cast<double>(c.radius) / c.count;
+        std::vector<double> radii;
+        for (const std::string& l : callsOf("kernelDrawArc"))
+            radii.push_back(numbersAfterName(l)[2] - c.cx);
+        ASSERT_FALSE(radii.empty());
+        EXPECT_LT(radii.size(), 4000u);
+        int beyond = 0;
+        for (double r : radii)
+            if (!(r >= nearest - 1.01 * spacing && r <= farthest + 1.01 * spacing)) ++beyond;
+        EXPECT_EQ(beyond, 0);
+        // The rings drawn stand evenly (to the log's 6 digits) and leave none out between the
+        // reach's ends.
+        const double step =
+            radii.size() > 1 ? (radii.back() - radii.front()) / (radii.size() - 1.0) : spacing;
+        EXPECT_LE(radii.front(), std::fmax(nearest, step) + 1.01 * step);
+        EXPECT_GE(radii.back(), std::fmin(farthest, c.radius) - 1.01 * step);
+        int uneven = 0;
+        for (size_t k = 1; k < radii.size(); ++k)
+            if (!(std::fabs(radii[k] - radii[k - 1] - step) <= 0.5 * step)) ++uneven;
+        EXPECT_EQ(uneven, 0);
+    }
+}
+
 // Rings and steps closer than the picture (1000 by 750 kernel units, so a thousandth of its
 // larger side is 1 unit) can show apart.  From the geometry: a ring count above 500 whose rings
 // stand less than 1 unit apart keeps rings at least 1 and less than 2 units apart, equally

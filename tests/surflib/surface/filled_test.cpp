@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <functional>
 #include <cmath>
 #include <cstdio>
 #include <string>
@@ -214,6 +215,44 @@ TEST_F(FilledSurfaceTest, ContourMapOnThePictureKeepsItsProjection)
         EXPECT_FLOAT_EQ(after.rawYMin, before.rawYMin);
         EXPECT_FLOAT_EQ(after.vanishY, before.vanishY);
     }
+}
+
+// An isometric picture after a contour map was laid on a filled perspective one leaves no plane
+// for the map to lie on: the next map is drawn flat, as after the isometric picture alone,
+// within the picture space.
+TEST_F(FilledSurfaceTest, ContourMapAfterAnIsometricPictureIsDrawnFlat)
+{
+    const auto isometric = [this] {
+        ISOPRJ(kNx, 0.0f, 3.0f, kNy, 0.0f, 2.0f, z.data(), 1, kWords, work.data());
+    };
+    const auto mapAfter = [this](const std::function<void()>& pictures) {
+        SURF();
+        pictures();
+        std::vector<float> mapWork(20000, 0.0f);
+        capture();
+        DRACON(kNx, 0.0f, 3.0f, kNy, 0.0f, 2.0f, z.data(), 5, 1, 20000, mapWork.data());
+        return calls();
+    };
+    const std::vector<std::string> flat = mapAfter(isometric);
+    const std::vector<std::string> after = mapAfter([&] {
+        fill();
+        CONPER(1, 5.0f);
+        isometric();
+    });
+    EXPECT_EQ(surfaceState.surface.contourOnSurface, 0);
+    EXPECT_EQ(after, flat);
+    float space[4] = {0, 0, 0, 0};
+    int status = 0;
+    kernelEnquirePictureSpace(status, 1, 4, space);
+    int outside = 0;
+    for (const std::string& line : after) {
+        if (line.rfind("kernelMovePen ", 0) != 0 && line.rfind("kernelDrawLineTo ", 0) != 0)
+            continue;
+        float x = 0, y = 0;
+        std::sscanf(line.c_str() + line.find(' '), "%f %f", &x, &y);
+        if (!(x >= space[0] && x <= space[1] && y >= space[2] && y <= space[3])) ++outside;
+    }
+    EXPECT_EQ(outside, 0);
 }
 
 TEST_F(FilledSurfaceTest, LongPolygonIsFilledAsAFanFromItsFirstPoint)
