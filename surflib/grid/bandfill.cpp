@@ -441,7 +441,7 @@ void surfaceListBand(int code, float low, float high)
 }
 
 void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwitch, int wsize,
-                         float* work)
+                         float* work, bool warnFull)
 {
     SurfaceLibraryState& s = surfaceState;
     int status = 0;
@@ -486,7 +486,7 @@ void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwi
             }
         }
     }
-    surfaceListBand(code, low, high);
+    if (warnFull || s.fillBandCount < kSurfaceMaxBands) surfaceListBand(code, low, high);
 }
 
 // ---- Fill key -----------------------------------------------------------------------------------
@@ -614,11 +614,14 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
         const bool lines = s.contour.fillLinesSwitch == 1;
         CodeCycle codeCycle{codes, codeCount};
         int lineIndex = 0;
+        long long filled = 0;
         auto fillBand = [&](double from, double to) {
             const int code = codeCycle.take();
             const float lo = surfaceNarrow(from), hi = surfaceNarrow(to);
             const int noLines = 0, plain = 0;
-            surfaceFillGridBand(lo, hi, code, noLines, plain, wsize, work);
+            // Bands past the table's room are not listed; that is reported once, below.
+            surfaceFillGridBand(lo, hi, code, noLines, plain, wsize, work, false);
+            ++filled;
         };
         auto lineAt = [&](double level) {
             if (!lines || !(level - dataMin > tol)) return;
@@ -648,6 +651,7 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             if (topOf - lower > thick) fillBand(lower, topOf);
             lineAt(lower);
         }
+        if (filled > kSurfaceMaxBands) surfaceReportError(kBandTableFull);
         if (list) {
             // The list keeps the heights it was given (the lines drawn at them carry their
             // pens), so the next map with the list in force draws the same bands.
@@ -692,5 +696,5 @@ void ADDFIL(const float& z1, const float& z2, const int& code, const int& lines,
     if (surfaceFlagOn(s.contour.limitsOn) && (low < s.contour.zLow || high > s.contour.zHigh)) {
         surfaceReportError(kOutsideLimits);
     }
-    surfaceFillGridBand(low, high, code, lines, lineSwitch, wsize, work);
+    surfaceFillGridBand(low, high, code, lines, lineSwitch, wsize, work, true);
 }

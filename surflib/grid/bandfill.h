@@ -27,9 +27,10 @@ struct CodeCycle {
 
 
 // One band between low and high on the gridded map drawn last in this workspace, with fill
-// code `code`; lines 1 also traces the contour lines at both heights.
+// code `code`; lines 1 also traces the contour lines at both heights.  The band is listed in
+// FillBandTable; when it is full, warning -29 with warnFull, else the band goes unlisted.
 void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwitch, int wsize,
-                         float* work);
+                         float* work, bool warnFull);
 // Fills every cell part between lo and hi with the current fill code (grid and polygon
 // buffers of the fill partition).
 void surfaceFillGridCells(float lo, float hi, float* work);

@@ -17,8 +17,6 @@ namespace {
 
 constexpr float kExcludedMark = -2.0f;  // marks at or below belong to regions
 constexpr long long kEntriesPerTriangle = 8;
-// Lines the picture shows apart across the map area's larger side.
-constexpr double kLinesAcrossMap = 1000.0;
 
 bool excludedTriangle(const float* work, int t)
 {
@@ -235,17 +233,13 @@ double NetworkLevelIndex::showableStep() const
     return met_.empty() ? 0.0 : step;
 }
 
-bool NetworkLevelThinning::keep(float level)
+void NetworkLevelIndex::addSteps(SurfaceLevelSteps& steps) const
 {
-    if (index_.meeting(level).empty()) return true;
-    if (any_ && static_cast<double>(level) - kept_ < index_.showableStep()) {
-        if (!warned_) surfaceReportError(kLevelsTooClose);
-        warned_ = true;
-        return false;
+    for (size_t i = 1; i < low_.size(); ++i) {
+        // Curved lines also meet a level at the low end of the range: it is taken in.
+        const float low = curved_ ? std::nextafter(low_[i], -INFINITY) : low_[i];
+        steps.add(low, high_[i], step_[i]);
     }
-    any_ = true;
-    kept_ = level;
-    return true;
 }
 
 }  // namespace surflib
