@@ -387,6 +387,7 @@ void ADDCON(const float& level, const int& lineSwitch, const int& wsize, float* 
         surfaceReportError(kNoDrawingToAddTo);
         return;
     }
+    if (surfaceRefuseNoNumberLevel(level)) return;
     surfaceBeginDrawing(kAddToGriddedMap);
     if (surfaceFlagOn(s.contour.limitsOn) && (level < s.contour.zLow || level > s.contour.zHigh)) {
         surfaceReportError(kOutsideLimits);

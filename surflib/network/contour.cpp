@@ -348,6 +348,7 @@ void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float*
         surfaceReportError(kNoDrawingToAddTo);
         return;
     }
+    if (surfaceRefuseNoNumberLevel(height)) return;
     surfaceBeginDrawing(kAddToNetworkMap);
     const ContourSettings& c = s.contour;
     if (surfaceFlagOn(c.limitsOn) && (height < c.zLow || height > c.zHigh)) {

@@ -164,6 +164,15 @@ TEST_F(BuildTest, DegeneratePointSetsBuildNothing)
         {"a height not a number",
          {{0, 0, 0}, {1, 0, 1}, {0, 1, nan}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}, {2, 2, 7}},
          asReported(kNotANumber)},
+        // Spans wider than the largest real: not every height the same, but no unit to work in.
+        {"heights spanning more than the reals",
+         {{0, 0, -3e38f}, {1, 0, 3e38f}, {0, 1, 0}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6},
+          {2, 2, 7}},
+         asReported(kSpanBeyondReals)},
+        {"x spanning more than the reals",
+         {{-3e38f, 0, 0}, {3e38f, 0, 1}, {0, 1, 2}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6},
+          {2, 2, 7}},
+         asReported(kSpanBeyondReals)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
