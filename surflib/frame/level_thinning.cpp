@@ -76,7 +76,8 @@ SurfaceLevelSteps::Span SurfaceLevelSteps::at(float level) const
     const long long j = static_cast<long long>(upper) - 1;
     if (bounds_.empty()) return {-kInfinity, kInfinity, 0.0, false};
     if (j < 0) return {-kInfinity, bounds_.front(), 0.0, false};
-    if (j + 1 >= static_cast<long long>(bounds_.size())) return {bounds_.back(), kInfinity, 0.0, false};
+    if (j + 1 >= static_cast<long long>(bounds_.size()))
+        return {bounds_.back(), kInfinity, 0.0, false};
     const auto i = static_cast<size_t>(j);
     const double step = steps_[i];
     return {bounds_[i], bounds_[i + 1], std::max(step, 0.0), step >= 0.0};
@@ -94,14 +95,15 @@ long long surfaceCountLevels(double first, double step, double high, double slac
     // bounded so that the adjustments below stay few.
     constexpr long long kMost = 1LL << 40;
     const double guess = std::floor((high + slack - first) / step) + 1.0;
-    long long n = std::isfinite(guess) ? static_cast<long long>(std::clamp(guess, 1.0, 1.0 * kMost))
-                                       : kMost;
+    long long n =
+        std::isfinite(guess) ? static_cast<long long>(std::clamp(guess, 1.0, 1.0 * kMost)) : kMost;
     while (n > 1 && !within(n - 1)) --n;
     while (n < kMost && within(n)) ++n;
     return n;
 }
 
-std::vector<long long> surfaceThinLevels(long long count, const std::function<float(long long)>& key,
+std::vector<long long> surfaceThinLevels(long long count,
+                                         const std::function<float(long long)>& key,
                                          const SurfaceLevelSteps& steps, bool& leftOut)
 {
     std::vector<long long> kept;
@@ -129,8 +131,9 @@ std::vector<long long> surfaceThinLevels(long long count, const std::function<fl
         // The least height a level must reach to be kept.
         double need = -kInfinity;
         if (any) {
-            need = std::max(last + spanPart,
-                            static_cast<double>(std::nextafter(static_cast<float>(last), INFINITY)));
+            need =
+                std::max(last + spanPart,
+                         static_cast<double>(std::nextafter(static_cast<float>(last), INFINITY)));
         }
         if (span.meets && anyMet) need = std::max(need, lastMet + span.step);
         const bool keep = !any ||

@@ -58,7 +58,8 @@ long long surfaceCountLevels(double first, double step, double high, double slac
 
 // The numbers k (rising) of the levels kept among count levels, level k lying at height
 // key(k) as it is traced (rising with k).  leftOut is set when any level is left out.
-std::vector<long long> surfaceThinLevels(long long count, const std::function<float(long long)>& key,
+std::vector<long long> surfaceThinLevels(long long count,
+                                         const std::function<float(long long)>& key,
                                          const SurfaceLevelSteps& steps, bool& leftOut);
 
 // The steepest slope (height over picture length) of the plane through three picture points

@@ -364,8 +364,7 @@ std::vector<BandLevel> filledMapLevels(const SurfaceLevelPlan& plan, const float
         out.push_back(k < n ? BandLevel{listed[k], k} : out.back());
         return out;
     }
-    const long long count =
-        std::max(1LL, surfaceCountLevels(plan.first, plan.step, zMax, tol));
+    const long long count = std::max(1LL, surfaceCountLevels(plan.first, plan.step, zMax, tol));
     for (const long long k : surfaceThinGridLevels(plan.first, plan.step, count, wsize, work))
         out.push_back({plan.first + static_cast<double>(k) * plan.step, k});
     out.push_back({plan.first + static_cast<double>(count) * plan.step, count});
@@ -596,8 +595,8 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
             g.zMin = s.contour.zLow;
             g.zMax = s.contour.zHigh;
         }
-        const double step = list ? (n > 1 ? static_cast<double>(listed[1]) - listed[0] : 0.0)
-                                 : plan.step;
+        const double step =
+            list ? (n > 1 ? static_cast<double>(listed[1]) - listed[0] : 0.0) : plan.step;
         g.contourInterval = surfaceNarrow(step);
         if (!surfaceMapFrame(false)) {
             g.zMin = dataMin;

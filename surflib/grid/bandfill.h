@@ -25,7 +25,6 @@ struct CodeCycle {
     }
 };
 
-
 // One band between low and high on the gridded map drawn last in this workspace, with fill
 // code `code`; lines 1 also traces the contour lines at both heights.  The band is listed in
 // FillBandTable; when it is full, warning -29 with warnFull, else the band goes unlisted.

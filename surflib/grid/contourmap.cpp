@@ -100,8 +100,8 @@ SurfaceLevelSteps surfaceGridLevelSteps(int wsize, const float* work)
     return steps;
 }
 
-std::vector<long long> surfaceThinGridLevels(double first, double step, long long count,
-                                             int wsize, const float* work)
+std::vector<long long> surfaceThinGridLevels(double first, double step, long long count, int wsize,
+                                             const float* work)
 {
     const SurfaceLevelSteps steps = surfaceGridLevelSteps(wsize, work);
     bool leftOut = false;

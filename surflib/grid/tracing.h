@@ -123,8 +123,8 @@ void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, int wsize, float* wo
 SurfaceLevelSteps surfaceGridLevelSteps(int wsize, const float* work);
 // The numbers (rising) of the levels first + k step, k < count, that a gridded map draws:
 // those the picture shows apart (frame/level_thinning.h); warning -77 when any is left out.
-std::vector<long long> surfaceThinGridLevels(double first, double step, long long count,
-                                             int wsize, const float* work);
+std::vector<long long> surfaceThinGridLevels(double first, double step, long long count, int wsize,
+                                             const float* work);
 
 // Helpers shared by the map drivers (grid/contourmap.cpp).
 // The level count of a map from the caller's: a negative one warns -11 and counts as its size.

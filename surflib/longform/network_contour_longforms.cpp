@@ -52,8 +52,8 @@ void krFillTriangulatedContourMap(const SurfaceExtent& extent, const int& count,
             codes[k] = surfacePenPairRuleA(pens[2 * k], pens[2 * k + 1]);
         }
     }
-    FILTRI(extent.xmin, extent.xmax, extent.ymin, extent.ymax, count, lineSwitch, codes.empty() ? nullptr : codes.data(),
-           key, ws.size, ws.words);
+    FILTRI(extent.xmin, extent.xmax, extent.ymin, extent.ymax, count, lineSwitch,
+           codes.empty() ? nullptr : codes.data(), key, ws.size, ws.words);
 }
 
 void krAddTriangulatedContourFill(const float& height1, const float& height2, const int& penA,

@@ -138,8 +138,8 @@ TEST_P(ManyLevelsTest, CoverTheWholeMapAndReportWhatIsLeftOut)
         const int wsize = static_cast<int>(work.size());
         if (c.map == Map::Bands) {
             codes.assign(static_cast<size_t>(c.count) + 1, 3);
-            FILCON(n, 0.0f, 1.0f, n, 0.0f, 1.0f, z.data(), c.count, plain, codes.data(), key,
-                   wsize, work.data());
+            FILCON(n, 0.0f, 1.0f, n, 0.0f, 1.0f, z.data(), c.count, plain, codes.data(), key, wsize,
+                   work.data());
         } else {
             DRACON(n, 0.0f, 1.0f, n, 0.0f, 1.0f, z.data(), c.count, plain, wsize, work.data());
         }

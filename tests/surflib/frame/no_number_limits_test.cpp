@@ -61,8 +61,8 @@ protected:
                    gridWork.data());
             break;
         case Map::Bands:
-            FILCON(kNodes, 0.0f, 1.0f, kNodes, 0.0f, 1.0f, grid.data(), count, plain,
-                   codes.data(), key, gsize, gridWork.data());
+            FILCON(kNodes, 0.0f, 1.0f, kNodes, 0.0f, 1.0f, grid.data(), count, plain, codes.data(),
+                   key, gsize, gridWork.data());
             break;
         case Map::NetworkLines:
             DRATRI(0.0f, 1.0f, 0.0f, 1.0f, count, plain, nsize, networkWork.data());
