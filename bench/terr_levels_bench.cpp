@@ -34,22 +34,14 @@ std::vector<float> plane()
 void drawMap(benchmark::State& state, bool bands)
 {
     const std::vector<float> z = plane();
-    const int wsize = 3 * kNodes * kNodes + 1000;
-    std::vector<float> work(static_cast<size_t>(wsize));
+    std::vector<float> work(static_cast<size_t>(3 * kNodes * kNodes + 1000));
     const std::vector<int> codes = bench::bandCodes(kLevels);
-    const float lo = 0.0f, hi = 1.0f;
-    const int plain = 0, key = 0;
     tarv::setErrorEcho(false);
     for (auto _ : state) {
         bench::openPng(kOutput);
         SURF();
         LEVELS(0.0f, 1.5f);
-        if (bands) {
-            FILCON(kNodes, lo, hi, kNodes, lo, hi, z.data(), kLevels, plain, codes.data(), key,
-                   wsize, work.data());
-        } else {
-            DRACON(kNodes, lo, hi, kNodes, lo, hi, z.data(), kLevels, plain, wsize, work.data());
-        }
+        bench::gridMap(bands, kNodes, 0.0f, 1.0f, z, kLevels, codes, work);
         kernelCloseDevice();
     }
     std::remove(kOutput.c_str());
