@@ -56,10 +56,7 @@ void widenByEdgeCurve(const float* work, int a, int b, double& low, double& high
 }
 
 // Vertex a of a triangle on the picture, and its height (normalised).
-struct PicturePoint {
-    double x, y, z;
-};
-PicturePoint onPicture(const float* work, int a)
+SurfacePicturePoint onPicture(const float* work, int a)
 {
     const NetworkLayout& n = surfaceState.network;
     const MapTransform& m = surfaceState.map;
@@ -78,17 +75,14 @@ double showableStepOf(const float* work, int t, double low, double high)
     const double resolution = std::max(std::fabs(static_cast<double>(m.mapWidth)),
                                        std::fabs(static_cast<double>(m.mapHeight))) /
         kLinesAcrossMap;
-    const PicturePoint a = onPicture(work, networkVertex(work, t, 1)),
-                       b = onPicture(work, networkVertex(work, t, 2)),
-                       c = onPicture(work, networkVertex(work, t, 3));
+    const SurfacePicturePoint a = onPicture(work, networkVertex(work, t, 1)),
+                              b = onPicture(work, networkVertex(work, t, 2)),
+                              c = onPicture(work, networkVertex(work, t, 3));
     const double longest =
         std::max({std::hypot(b.x - a.x, b.y - a.y), std::hypot(c.x - b.x, c.y - b.y),
                   std::hypot(a.x - c.x, a.y - c.y)});
     double slope = (high - low) / longest;
-    const double det = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-    const double gx = ((b.z - a.z) * (c.y - a.y) - (c.z - a.z) * (b.y - a.y)) / det;
-    const double gy = ((c.z - a.z) * (b.x - a.x) - (b.z - a.z) * (c.x - a.x)) / det;
-    const double plane = std::hypot(gx, gy);
+    const double plane = surfacePlaneSlope(a, b, c);
     if (std::isfinite(plane) && !(plane <= slope)) slope = plane;
     const double step = slope * resolution;
     return std::isfinite(step) && step > 0.0 ? step : 0.0;
