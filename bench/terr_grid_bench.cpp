@@ -43,22 +43,14 @@ void drawMap(benchmark::State& state, Map map)
 {
     const bool bands = map != Map::Lines;
     const std::vector<float> z = heights(bands);
-    const int wsize = 4 * kNodes * kNodes + 100000;
-    std::vector<float> work(static_cast<size_t>(wsize));
+    std::vector<float> work(static_cast<size_t>(4 * kNodes * kNodes + 100000));
     const std::vector<int> codes = bench::bandCodes(kLevels);
-    const float lo = -3.0f, hi = 3.0f;
-    const int plain = 0, key = 1;
     for (auto _ : state) {
         bench::openPng(kOutput);
         SURF();
-        if (bands) {
-            // The bands alone, as contourf draws them, or with the lines FILCON draws by default.
-            CONSWI(map == Map::BandsAndLines ? 1 : 0);
-            FILCON(kNodes, lo, hi, kNodes, lo, hi, z.data(), kLevels, plain, codes.data(), key,
-                   wsize, work.data());
-        } else {
-            DRACON(kNodes, lo, hi, kNodes, lo, hi, z.data(), kLevels, plain, wsize, work.data());
-        }
+        // The bands alone, as contourf draws them, or with the lines FILCON draws by default.
+        if (bands) CONSWI(map == Map::BandsAndLines ? 1 : 0);
+        bench::gridMap(bands, kNodes, -3.0f, 3.0f, z, kLevels, codes, work);
         kernelCloseDevice();
     }
     std::remove(kOutput.c_str());

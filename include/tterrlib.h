@@ -166,14 +166,24 @@ using SurfaceHeightFunction = float (*)(const float& x, const float& y);
 // the upper; with the CONDEF list in force the list instead; 0 without a CONDEF list: no lines,
 // the frame alone.  A negative count warns -1011 and counts as |ncont|; above 100: error 1006,
 // and the nice step is chosen for 10 (with the LEVELS limits the |ncont| levels are drawn all
-// the same).  switch 0 plain lines, 1 smoothed lines.  work: wsize words, of which the map
+// the same, as far as the picture shows them apart).
+// Of equally spaced levels (nice steps or the LEVELS limits, not a CONDEF list) those the
+// picture cannot show apart are left out, with warning -1077: a level that meets a cell of four
+// finite heights is drawn only when, in some such cell it meets, its line would stand at least
+// a thousandth of the map area's larger side from the line of the last level drawn that met
+// one (on the four triangles the cell is split into at its centre).  Whatever the picture, a
+// level within a 200000th of the span of the levels asked of the level drawn before it, or one
+// that rounds to its height, is left out too.  The first level and the last are always drawn,
+// so the map covers the whole range asked: a plane that fills the map shows about a thousand
+// levels, however many are asked for, in time that follows the levels drawn.  Pens, label
+// rhythm and the level list count the levels drawn.  switch 0 plain lines, 1 smoothed lines.  work: wsize words, of which the map
 // writes 2 * nx * ny (after the 4 npts words of the data points when markers of a random-point
 // map are on); it keeps the map's grid for ADDCON, ADDFIL, CONPTS, CONHGT and cross-sections.
 // A cross-section needs 3 max(nx, ny) words more, ADDFIL 3 * nx * ny + 1000 in all (else 1003).
 // GRDCON works in a 3800-word array of its own: at most 1900 nodes.
 // Reports 1003 (workspace short or none), 1005, 1013 (no map area), 1015, 1016 (empty window),
 // 1017 (all heights equal: nothing drawn), 1081 (z null), -1011, -1014 (LEVELS limits with
-// ncont 1: the two limits are drawn), -1045 (switch not 0 or 1: plain lines).
+// ncont 1: the two limits are drawn), -1045 (switch not 0 or 1: plain lines), -1077.
 // Heights that are no number or infinite are not reported and take no part in the height
 // range.  Such a node counts as lower than every level (no number, -infinity) or higher
 // (+infinity): every level between it and a neighbour is drawn round it, inside the four cells
@@ -190,7 +200,8 @@ void DRACON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
 void GRDCON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& ncont, const int& lineSwitch);
 // One more contour line at height `level` on the gridded map drawn last, with the same workspace
-// (else 1004); a level outside the LEVELS limits warns -1043 and is still drawn.
+// (else 1004); a level outside the LEVELS limits warns -1043 and is still drawn; one that is no
+// number or infinite: 1081, nothing drawn or listed.
 void ADDCON(const float& level, const int& lineSwitch, const int& wsize, float* work);
 // Scattered points onto the nx by ny grid over the window.  x, y, z: npts points read (at
 // least 9 with finite values); x and y are rewritten in place while gridding and hold their
@@ -236,8 +247,11 @@ void FUNCON(const float& xmin, const float& xmax, const float& ymin, const float
 // switch 0: the lines are plain (any other value, 1 too, warns -1045 and gives 0).
 // key 1 draws the fill key, 0 not (another value warns -1021: no key).  work: wsize words, at
 // least 3 * nx * ny + 1000 (after the data points as for DRACON).
-// Reports what DRACON reports, and -1029 (more bands than the band table holds).  Heights that
-// are no number or infinite: as DRACON says, a hole round the node.
+// Levels the picture cannot show apart are left out as by DRACON (warning -1077): the bands
+// between them are filled as one with the code of the lowest of them, and the codes of the
+// others are passed over.
+// Reports what DRACON reports, and -1029 once (more bands than the band table holds).  Heights
+// that are no number or infinite: as DRACON says, a hole round the node.
 void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, const float& ymin,
             const float& ymax, const float* z, const int& ncont, const int& lineSwitch,
             const int* codes, const int& key, const int& wsize, float* work);
@@ -304,14 +318,16 @@ void CIRPTS(const int& n);
 void CONANN(const int& skip, const float& spacing, const float& size, const int& width,
             const int& decimals, const int& exponent, const int& pen, const int& alongLine);
 // Contour limits: the levels of later maps run from zlow to zhigh (either order), ncont of them
-// equally spaced (network maps leave out those the picture cannot show apart: DRATRI); both 0
-// switches the limits off (the default); a range below 5e-7 warns -1020 and raises zhigh by a
-// thousandth of |zhigh| (at least 5e-7).  Cancels a CONDEF list.
+// equally spaced (the maps leave out those the picture cannot show apart: DRACON, DRATRI); both
+// 0 switches the limits off (the default); a range below 5e-7 warns -1020 and raises zhigh by a
+// thousandth of |zhigh| (at least 5e-7); a limit that is no number or infinite warns -1020 and
+// switches the limits off.  Cancels a CONDEF list.
 void LEVELS(const float& zlow, const float& zhigh);
 // The explicit contour heights of later maps, strictly increasing.  Cancels the LEVELS limits.
 // z: n heights read for n 1..99 (up to the first that does not increase); none otherwise.
 // n outside 1..99 (or no z) warns -1064 and switches the list off, the LEVELS limits staying as
-// they were; heights not increasing warn -1065, switch the list off and cancel the limits too.
+// they were; heights not increasing, or a height that is no number or infinite, warn -1065,
+// switch the list off and cancel the limits too.
 void CONDEF(const int& n, const float* z);
 // The scattered-point gridding's method: 0 (the default) the local fit, replaced by the
 // neighbours' weighted average where it leaves the neighbours' height range widened by `value`
@@ -502,6 +518,7 @@ void krDrawGriddedCrossSection(const float& x1, const float& y1, const float& x2
 // The network is the Delaunay triangulation of the points.  A point that repeats another warns
 // -1076 and is left out; 7 points or fewer (counted with the repeats): 1069; all heights equal:
 // 1017; all points on one line: 1080; a coordinate that is no number, or x, y or z null: 1081;
+// x, y or heights spanning more than the largest real (3.4e38, as -3e38 to 3e38): 1082;
 // no room for the triangles: 1071; a workspace too short: 1003.  The builders draw nothing.
 void RANTRI(const int& npts, const float* x, const float* y, const float* z, const int& wsize,
             float* work);
@@ -630,13 +647,15 @@ void TRISET(const float& xlow, const float& xhigh, const float& ylow, const floa
 // through the triangle's vertices, or, where steeper, on a plane rising along the triangle's
 // longest side over the range its curved heights are bounded by: the heights of the Bezier
 // control points of its three edge curves, a little widened).  The first level and the last
-// are always drawn.  So a plane that fills the map shows about a thousand levels, however many
-// are asked for.  Pens, label rhythm and the level list count the levels drawn.
+// are always drawn, so the map covers the whole range asked; a level within a 200000th of the
+// span of the levels asked of the level drawn before it, or one that rounds to its height, is
+// left out whatever the picture.  So a plane that fills the map shows about a thousand levels,
+// however many are asked for.  Pens, label rhythm and the level list count the levels drawn.
 void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const float& yhigh,
             const int& ncont, const int& lineSwitch, const int& wsize, float* work);
 // One more contour line on the network map drawn last.
 // Needs that map and its workspace (else 1004); a height outside the LEVELS limits warns -1043
-// and is drawn all the same.
+// and is drawn all the same; one that is no number or infinite: 1081, nothing drawn or listed.
 // Its labels (CONANN) follow the label count of the contour lines drawn before, which ADTCON
 // does not count on and TRISET leaves as it stands: labelled with skip 0, and on a library just
 // opened or after SURF; after a map with skip 1 or more, when the level after the map's last
@@ -674,7 +693,7 @@ void krSetNetworkFrame(const SurfaceExtent& extent, SurfaceWorkspace& ws);
 void krDrawTriangulatedContourMap(const SurfaceExtent& extent, const int& count,
                                   const int& switchCode, SurfaceWorkspace& ws);
 void krAddTriangulatedContour(const float& height, const int& switchCode, SurfaceWorkspace& ws);
-// pens: |count| + 1 pen pairs (a, b) as pens[2k], pens[2k + 1] read (at most 100000), one
+// pens: |count| + 1 pen pairs (a, b) as pens[2k], pens[2k + 1] read, one
 // per band in turn and over again from the first when there are more bands (FILCON); null
 // pens: every band unfilled.
 void krFillTriangulatedContourMap(const SurfaceExtent& extent, const int& count,

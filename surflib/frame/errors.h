@@ -109,6 +109,8 @@ constexpr int kCollinear = 80;            // every point on one line: no triangl
 constexpr int kNotANumber = 81;           // a coordinate, height or derivative is no number;
                                           // also an array of them (or a height function, or
                                           // an output grid) that is missing
+constexpr int kSpanBeyondReals = 82;      // network coordinates or heights spanning more
+                                          // than the largest real: no network
 
 // ---- The kernel --------------------------------------------------------------------------
 constexpr int kMeasureFailed = 99;  // the kernel could not measure text or the plot frame

@@ -4,6 +4,7 @@
 #include "frame/workspace.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdlib>
 
 #include "frame/errors.h"
@@ -97,6 +98,13 @@ bool surfaceRefuseMissingArrays(std::initializer_list<const void*> arrays)
         }
     }
     return false;
+}
+
+bool surfaceRefuseNoNumberLevel(float level)
+{
+    if (std::isfinite(level)) return false;
+    surfaceReportError(kNotANumber);
+    return true;
 }
 
 bool surfaceRefuseMissingFunction(SurfaceHeightFunction f)

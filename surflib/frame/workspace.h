@@ -36,6 +36,9 @@ bool surfaceRefuseEmptyWorkspace(int wsize, const float* work);
 bool surfaceRefuseMissingArrays(std::initializer_list<const void*> arrays);
 // The same for the height function of the function routines.
 bool surfaceRefuseMissingFunction(SurfaceHeightFunction f);
+// Reports error 81 and returns true when a height to contour is no number or infinite: it
+// has no line on any map.
+bool surfaceRefuseNoNumberLevel(float level);
 
 // Starts or continues a drawing of the given type; reports error 4 or 25 and changes nothing
 // when there is no drawing of the right kind to add to.

@@ -17,6 +17,7 @@
 #include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
+#include "frame/level_thinning.h"
 #include "frame/map_transform.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
@@ -33,7 +34,6 @@ using namespace surflib;
 namespace {
 
 constexpr float kLift = 5.0e-7f;
-constexpr long long kMaxBands = 100000;
 
 // ---- One cell ---------------------------------------------------------------------------------
 // Corners 1 lower right, 2 upper right, 3 upper left, 4 lower left; edges 1 bottom, 2 right,
@@ -341,6 +341,36 @@ void traceListedLine(float level, int lineIndex, int wsize, float* work)
     surfaceListDrawnLevel(level, pen);
 }
 
+// A level bounding bands of a filled map, with its number among the levels asked.
+struct BandLevel {
+    double height;
+    long long number;
+};
+
+// The levels bounding the bands of a filled map, rising, and after them the level the top band
+// reaches up to: the listed heights up to the first above zMax (with the slack tol; the first
+// is always taken), or the equally spaced levels of the plan up to zMax that the picture shows
+// apart.
+std::vector<BandLevel> filledMapLevels(const SurfaceLevelPlan& plan, const float* listed, int n,
+                                       double zMax, double tol, int wsize, const float* work)
+{
+    std::vector<BandLevel> out;
+    if (listed != nullptr) {
+        int k = 0;
+        do {
+            out.push_back({listed[k], k});
+            ++k;
+        } while (k < n && surfaceCountLevels(listed[k], 0.0, zMax, tol) > 0);
+        out.push_back(k < n ? BandLevel{listed[k], k} : out.back());
+        return out;
+    }
+    const long long count = std::max(1LL, surfaceCountLevels(plan.first, plan.step, zMax, tol));
+    for (const long long k : surfaceThinGridLevels(plan.first, plan.step, count, wsize, work))
+        out.push_back({plan.first + static_cast<double>(k) * plan.step, k});
+    out.push_back({plan.first + static_cast<double>(count) * plan.step, count});
+    return out;
+}
+
 }  // namespace
 
 namespace surflib {
@@ -410,7 +440,7 @@ void surfaceListBand(int code, float low, float high)
 }
 
 void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwitch, int wsize,
-                         float* work)
+                         float* work, bool warnFull)
 {
     SurfaceLibraryState& s = surfaceState;
     int status = 0;
@@ -455,7 +485,7 @@ void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwi
             }
         }
     }
-    surfaceListBand(code, low, high);
+    if (warnFull || s.fillBandCount < kSurfaceMaxBands) surfaceListBand(code, low, high);
 }
 
 // ---- Fill key -----------------------------------------------------------------------------------
@@ -558,23 +588,15 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
     if (!surfaceLoadMapGrid(z, wsize, work, surfacePartitionFillWorkspace)) return;
     const float dataMin = g.zMin, dataMax = g.zMax;
     const SurfaceLevelPlan plan = surfacePlanLevels(dataMin, dataMax, n);
-    double step = plan.step;
-    double c = plan.first;
 
     if (n != 0) {
         const bool limits = surfaceFlagOn(s.contour.limitsOn);
-        double lower = dataMin;
         if (limits) {
-            // The bands run up from the lower limit: the first ends one step above it.
             g.zMin = s.contour.zLow;
             g.zMax = s.contour.zHigh;
-            c = plan.first + plan.step;
-            lower = plan.zLow;
         }
-        if (list) {
-            c = listed[0];
-            step = n > 1 ? static_cast<double>(listed[1]) - listed[0] : 0.0;
-        }
+        const double step =
+            list ? (n > 1 ? static_cast<double>(listed[1]) - listed[0] : 0.0) : plan.step;
         g.contourInterval = surfaceNarrow(step);
         if (!surfaceMapFrame(false)) {
             g.zMin = dataMin;
@@ -586,57 +608,49 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
         s.labelNextLevel = 1;
         const double zMax = g.zMax;
         const double tol = 1.0e-4 * (std::fabs(static_cast<double>(g.zMin)) + std::fabs(zMax));
+        const std::vector<BandLevel> levels =
+            filledMapLevels(plan, list ? listed : nullptr, n, zMax, tol, wsize, work);
         const bool lines = s.contour.fillLinesSwitch == 1;
-        long long codeIndex = 0;
+        CodeCycle codeCycle{codes, codeCount};
         int lineIndex = 0;
-        int listIndex = 0;
-        auto nextCode = [&]() {
-            if (codeCount <= 0) return -1;
-            const int code = codes[codeIndex];
-            codeIndex = (codeIndex + 1) % codeCount;
-            return code;
-        };
+        long long filled = 0;
         auto fillBand = [&](double from, double to) {
-            const int code = nextCode();
+            const int code = codeCycle.take();
             const float lo = surfaceNarrow(from), hi = surfaceNarrow(to);
             const int noLines = 0, plain = 0;
-            surfaceFillGridBand(lo, hi, code, noLines, plain, wsize, work);
+            // Bands past the table's room are not listed; that is reported once, below.
+            surfaceFillGridBand(lo, hi, code, noLines, plain, wsize, work, false);
+            ++filled;
         };
         auto lineAt = [&](double level) {
             if (!lines || !(level - dataMin > tol)) return;
             traceListedLine(surfaceNarrow(level + static_cast<double>(kLift)), lineIndex++, wsize,
                             work);
         };
-        bool more = true;
-        for (long long k = 0; k < kMaxBands && more; ++k) {
+        // With the limits the bands run up from the lower limit, the first ending one level
+        // above it; without, from the data minimum to the first level.
+        double lower = limits ? levels.front().height : static_cast<double>(dataMin);
+        for (size_t i = limits ? 1 : 0; i + 1 < levels.size(); ++i) {
+            double c = levels[i].height;
             if (c - lower > tol) {
                 if (std::fabs(c - zMax) <= tol) c = zMax;
                 fillBand(lower, c);
+                // The bands merged into this one, between levels left out, give up their codes.
+                if (i > 0) codeCycle.pass(levels[i].number - levels[i - 1].number - 1);
             }
             lineAt(lower);
-            const double previous = c;
             lower = c;
-            if (list) {
-                ++listIndex;
-                if (listIndex >= n) {
-                    more = false;
-                } else {
-                    step = static_cast<double>(listed[listIndex]) - listed[listIndex - 1];
-                    c = listed[listIndex];
-                }
-            } else {
-                c += step;
-            }
-            if (surfaceNarrow(c) == surfaceNarrow(previous)) more = false;
-            if (!(c <= zMax || c - zMax <= tol)) more = false;
         }
         if (!limits) {
-            const double topOf = c > dataMax ? c : std::max<double>(zMax, dataMax);
+            // Up to the next level above the data, or the data maximum.
+            const double next = levels.back().height;
+            const double topOf = next > dataMax ? next : std::max<double>(zMax, dataMax);
             const double thick =
                 1.0e-4 * (std::fabs(static_cast<double>(dataMin)) + std::fabs(dataMax));
             if (topOf - lower > thick) fillBand(lower, topOf);
             lineAt(lower);
         }
+        if (filled > kSurfaceMaxBands) surfaceReportError(kBandTableFull);
         if (list) {
             // The list keeps the heights it was given (the lines drawn at them carry their
             // pens), so the next map with the list in force draws the same bands.
@@ -681,5 +695,5 @@ void ADDFIL(const float& z1, const float& z2, const int& code, const int& lines,
     if (surfaceFlagOn(s.contour.limitsOn) && (low < s.contour.zLow || high > s.contour.zHigh)) {
         surfaceReportError(kOutsideLimits);
     }
-    surfaceFillGridBand(low, high, code, lines, lineSwitch, wsize, work);
+    surfaceFillGridBand(low, high, code, lines, lineSwitch, wsize, work, true);
 }

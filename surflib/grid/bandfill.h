@@ -5,10 +5,31 @@
 
 namespace surflib {
 
+// The fill codes of a map's bands, taken in turn from the caller's count of them and over again
+// (none, -1, without codes).
+struct CodeCycle {
+    const int* codes;
+    long long count;
+    long long next = 0;
+    int take()
+    {
+        if (codes == nullptr || count <= 0) return -1;
+        const int code = codes[next];
+        next = (next + 1) % count;
+        return code;
+    }
+    // Passes over the codes of n bands that were merged into the band before them.
+    void pass(long long n)
+    {
+        if (count > 0 && n > 0) next = (next + n % count) % count;
+    }
+};
+
 // One band between low and high on the gridded map drawn last in this workspace, with fill
-// code `code`; lines 1 also traces the contour lines at both heights.
+// code `code`; lines 1 also traces the contour lines at both heights.  The band is listed in
+// FillBandTable; when it is full, warning -29 with warnFull, else the band goes unlisted.
 void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwitch, int wsize,
-                         float* work);
+                         float* work, bool warnFull);
 // Fills every cell part between lo and hi with the current fill code (grid and polygon
 // buffers of the fill partition).
 void surfaceFillGridCells(float lo, float hi, float* work);

@@ -14,6 +14,7 @@
 #include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
+#include "frame/level_thinning.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
@@ -27,9 +28,6 @@
 using namespace surflib;
 
 namespace {
-
-// A map never draws more levels than this, whatever the step: the loop always ends.
-constexpr long long kMaxLevels = 100000;
 
 // Copies z into the workspace grid, with the lowest and highest finite height.
 bool copyGrid(const float* z, float* work, float& zmin, float& zmax)
@@ -57,41 +55,101 @@ bool copyGrid(const float* z, float* work, float& zmin, float& zmax)
 
 namespace surflib {
 
+SurfaceLevelSteps surfaceGridLevelSteps(int wsize, const float* work)
+{
+    SurfaceLevelSteps steps;
+    const SurfaceLibraryState& s = surfaceState;
+    const GridState& g = s.grid;
+    const MapTransform& m = s.map;
+    if (work == nullptr || !surfaceGridFitsWorkspace(wsize) || m.factorX == 0.0f ||
+        m.factorY == 0.0f) {
+        steps.finish();
+        return steps;
+    }
+    const double resolution = std::max(std::fabs(static_cast<double>(m.mapWidth)),
+                                       std::fabs(static_cast<double>(m.mapHeight))) /
+        kLinesAcrossMap;
+    // A cell on the picture: its corners and centre, split into four triangles as traced.
+    const double w = std::fabs(static_cast<double>(m.scaleX) * g.xSpacing / m.factorX);
+    const double h = std::fabs(static_cast<double>(m.scaleY) * g.ySpacing / m.factorY);
+    const float* z = work + s.partition.grid;
+    for (int j = 0; j + 1 < g.ny; ++j) {
+        const float* row = z + static_cast<long long>(j) * g.nx;
+        const float* above = row + g.nx;
+        for (int i = 0; i + 1 < g.nx; ++i) {
+            const float corner[4] = {row[i], row[i + 1], above[i + 1], above[i]};
+            // A cell with a height that is no number or infinite has no slope to measure: it
+            // neither keeps nor leaves out a level.
+            if (!std::all_of(corner, corner + 4, [](float v) { return std::isfinite(v); }))
+                continue;
+            const SurfacePicturePoint p[4] = {
+                {0.0, 0.0, corner[0]}, {w, 0.0, corner[1]}, {w, h, corner[2]}, {0.0, h, corner[3]}};
+            const SurfacePicturePoint centre{
+                0.5 * w, 0.5 * h,
+                (static_cast<double>(corner[0]) + corner[1] + corner[2] + corner[3]) / 4.0};
+            double slope = 0.0;
+            for (int k = 0; k < 4; ++k) {
+                const double t = surfacePlaneSlope(p[k], p[(k + 1) % 4], centre);
+                if (std::isfinite(t)) slope = std::max(slope, t);
+            }
+            steps.add(*std::min_element(corner, corner + 4), *std::max_element(corner, corner + 4),
+                      slope * resolution);
+        }
+    }
+    steps.finish();
+    return steps;
+}
+
+std::vector<long long> surfaceThinGridLevels(double first, double step, long long count, int wsize,
+                                             const float* work)
+{
+    const SurfaceLevelSteps steps = surfaceGridLevelSteps(wsize, work);
+    bool leftOut = false;
+    std::vector<long long> kept = surfaceThinLevels(
+        count, [&](long long k) { return surfaceNarrow(first + static_cast<double>(k) * step); },
+        steps, leftOut);
+    if (leftOut) surfaceReportError(kLevelsTooClose);
+    return kept;
+}
+
 void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, int wsize, float* work)
 {
     SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
     const bool list = plan.count > 0;
-    const double slack = 1.0e-5 * (std::fabs(plan.zHigh) + std::fabs(plan.zLow));
     // The list is read from copies: the drawn levels are appended to it as it is read.
     float heights[kSurfaceMaxLevels];
     for (int k = 0; k < plan.count && k < kSurfaceMaxLevels; ++k) heights[k] = s.levels.heights[k];
     s.levels.count = 0;
     s.levelLabelCounter = 0;
     s.labelNextLevel = 1;
-    double level = plan.first;
-    float previous = NAN;
     // Levels that cross no cell of the grid are known without visiting its nodes.
     const SurfaceCrossingRange range = surfaceGridCrossingRange(wsize, work);
-    for (long long k = 0; k < kMaxLevels; ++k) {
-        if (list && k >= std::min(n, kSurfaceMaxLevels)) break;
-        if (!(level <= plan.zHigh || level - plan.zHigh < slack)) break;
-        const float lv = surfaceNarrow(level);
-        if (lv == previous) break;  // the step no longer moves the level
-        previous = lv;
-        const int pen = surfaceLevelPen(static_cast<int>(k));
+    auto draw = [&](size_t i, float level) {
+        const int pen = surfaceLevelPen(static_cast<int>(std::min<size_t>(i, INT_MAX)));
         s.currentPenCode = pen;
         surfaceSelectPen(pen);
-        surfaceTraceGridContour(g.nxIntervals, g.nyIntervals, lv, wsize, work, &range);
-        surfaceListDrawnLevel(lv, pen);
-        if (list) {
-            if (k + 1 >= n || k + 1 >= kSurfaceMaxLevels) break;
-            level = heights[k + 1];
-            s.grid.contourInterval = surfaceNarrow(level - static_cast<double>(heights[k]));
-        } else {
-            level = plan.first + static_cast<double>(k + 1) * plan.step;
+        surfaceTraceGridContour(g.nxIntervals, g.nyIntervals, level, wsize, work, &range);
+        surfaceListDrawnLevel(level, pen);
+    };
+    const double slack = 1.0e-5 * (std::fabs(plan.zHigh) + std::fabs(plan.zLow));
+    if (list) {
+        // A list's levels stop at the first above the range.
+        for (int k = 0; k < std::min(n, kSurfaceMaxLevels); ++k) {
+            if (surfaceCountLevels(heights[k], 0.0, plan.zHigh, slack) == 0) break;
+            if (k > 0) {
+                s.grid.contourInterval =
+                    surfaceNarrow(static_cast<double>(heights[k]) - heights[k - 1]);
+            }
+            draw(static_cast<size_t>(k), heights[k]);
         }
+        return;
     }
+    const long long count = surfaceCountLevels(plan.first, plan.step, plan.zHigh, slack);
+    const std::vector<long long> kept =
+        surfaceThinGridLevels(plan.first, plan.step, count, wsize, work);
+    for (size_t i = 0; i < kept.size(); ++i)
+        draw(i, surfaceNarrow(plan.first + static_cast<double>(kept[i]) * plan.step));
 }
 
 int surfaceLevelPen(int k)
@@ -329,6 +387,7 @@ void ADDCON(const float& level, const int& lineSwitch, const int& wsize, float* 
         surfaceReportError(kNoDrawingToAddTo);
         return;
     }
+    if (surfaceRefuseNoNumberLevel(level)) return;
     surfaceBeginDrawing(kAddToGriddedMap);
     if (surfaceFlagOn(s.contour.limitsOn) && (level < s.contour.zLow || level > s.contour.zHigh)) {
         surfaceReportError(kOutsideLimits);

@@ -109,7 +109,12 @@ void LEVELS(const float& zlow, const float& zhigh)
     c.levelListOn = 0;
     float low = zlow, high = zhigh;
     if (zhigh < zlow) std::swap(low, high);
-    if (std::fabs(low) < eps && std::fabs(high) < eps) {
+    if (!std::isfinite(low) || !std::isfinite(high)) {
+        // No range can be drawn between limits that are no number or infinite: the maps go
+        // on without limits, as after limits of zero.
+        surfaceReportError(kFlatLimits);
+        c.limitsOn = 0;
+    } else if (std::fabs(low) < eps && std::fabs(high) < eps) {
         c.limitsOn = 0;
     } else if (high - low < eps) {
         // Widened upwards by a thousandth of its size (at least the tolerance), so that equal
@@ -134,15 +139,16 @@ void CONDEF(const int& n, const float* z)
     list.count = n;
     c.levelListOn = -1;
     c.limitsOn = 0;
-    for (int i = 0; i + 1 < n; ++i) {
-        if (!(z[i] < z[i + 1])) {
+    // A height that is no number or infinite has no line to draw: the list fails as one that
+    // does not increase.
+    for (int i = 0; i < n; ++i) {
+        if (!std::isfinite(z[i]) || (i + 1 < n && !(z[i] < z[i + 1]))) {
             surfaceReportError(kLevelsNotIncreasing);
             c.levelListOn = 0;
             return;
         }
         list.heights[i] = z[i];
     }
-    list.heights[n - 1] = z[n - 1];
 }
 
 void RANINT(const int& method, const float& value)

@@ -11,6 +11,8 @@
 #include <cmath>
 #include <vector>
 
+#include "frame/level_thinning.h"
+
 namespace surflib {
 
 // Tracing phases (SurfaceLibraryState::tracingPhase).
@@ -111,9 +113,18 @@ struct SurfaceLevelPlan {
 };
 
 // Traces the levels of the plan while they stay at or below zHigh (with a slack of 1e-5 of
-// the range's magnitude), n of them at most from a list.  The level list is rebuilt with the
-// drawn levels and their pens.
+// the range's magnitude), n of them at most from a list; equally spaced levels thinned to
+// those the picture shows apart (surfaceThinGridLevels).  The level list is rebuilt with the
+// drawn levels and their pens (counted over the levels drawn).
 void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, int wsize, float* work);
+// The showable steps of the cells of the recorded grid in work on the map laid out: each cell
+// with four finite heights meets the levels over its corners' range, and shows lines apart at
+// its steepest slope on the picture times a thousandth of the map area's larger side.
+SurfaceLevelSteps surfaceGridLevelSteps(int wsize, const float* work);
+// The numbers (rising) of the levels first + k step, k < count, that a gridded map draws:
+// those the picture shows apart (frame/level_thinning.h); warning -77 when any is left out.
+std::vector<long long> surfaceThinGridLevels(double first, double step, long long count, int wsize,
+                                             const float* work);
 
 // Helpers shared by the map drivers (grid/contourmap.cpp).
 // The level count of a map from the caller's: a negative one warns -11 and counts as its size.

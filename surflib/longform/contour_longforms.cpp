@@ -44,14 +44,14 @@ void krFillGriddedContourMap(const SurfaceExtent& extent, const int& nx, const i
                              const int* pens, const int& key, SurfaceWorkspace& ws)
 {
     const int lineSwitch = contourSwitch(switchCode);
-    // count + 1 pen pairs; for a negative count there are none, and the map gets no codes,
+    // count + 1 pen pairs; for a negative count or null pens there are none, and the map gets no codes,
     // which leaves every band unfilled (an array of codes would have to be as long as the
     // map's |count| + 1, which for the most negative count leaves the integers).
     std::vector<int> codes;
-    if (count >= 0) {
+    if (count >= 0 && pens != nullptr) {
         codes.resize(static_cast<size_t>(count) + 1);
         for (size_t k = 0; k < codes.size(); ++k) {
-            codes[k] = pens != nullptr ? surfacePenPairRuleA(pens[2 * k], pens[2 * k + 1]) : -1;
+            codes[k] = surfacePenPairRuleA(pens[2 * k], pens[2 * k + 1]);
         }
     }
     FILCON(nx, extent.xmin, extent.xmax, ny, extent.ymin, extent.ymax, z, count, lineSwitch,

@@ -13,7 +13,6 @@ using namespace surflib;
 
 namespace {
 
-constexpr long long kMostBands = 100002;
 constexpr SurfaceCodeRow kContourSwitch[] = {{kSurfContourSwitchOff, 0}, {kSurfContourSwitchOn, 1}};
 
 int contourSwitch(int code) { return surfaceTranslateCode(kContourSwitch, code); }
@@ -44,18 +43,17 @@ void krFillTriangulatedContourMap(const SurfaceExtent& extent, const int& count,
                                   SurfaceWorkspace& ws)
 {
     const int lineSwitch = contourSwitch(switchCode);
-    // |count| + 1 pen pairs, one code each; without pairs every band stays unfilled.  A map
-    // has at most 100000 levels, so no more codes than bands can ever be read.
-    const long long n =
-        std::min<long long>((count < 0 ? -static_cast<long long>(count) : count) + 1, kMostBands);
-    std::vector<int> codes(static_cast<size_t>(n), -1);
+    // |count| + 1 pen pairs, one code each, as FILTRI reads them; without pairs no codes, and
+    // every band stays unfilled.
+    std::vector<int> codes;
     if (pens != nullptr) {
+        codes.resize(static_cast<size_t>(count < 0 ? -static_cast<long long>(count) : count) + 1);
         for (size_t k = 0; k < codes.size(); ++k) {
             codes[k] = surfacePenPairRuleA(pens[2 * k], pens[2 * k + 1]);
         }
     }
-    FILTRI(extent.xmin, extent.xmax, extent.ymin, extent.ymax, count, lineSwitch, codes.data(), key,
-           ws.size, ws.words);
+    FILTRI(extent.xmin, extent.xmax, extent.ymin, extent.ymax, count, lineSwitch,
+           codes.empty() ? nullptr : codes.data(), key, ws.size, ws.words);
 }
 
 void krAddTriangulatedContourFill(const float& height1, const float& height2, const int& penA,

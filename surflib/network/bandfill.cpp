@@ -162,25 +162,6 @@ float bandBound(double level)
     return surfaceNarrow(surfaceNormaliseLevel(level) + static_cast<double>(surfaceState.eps));
 }
 
-// The fill codes in turn: the caller's array holds `count` of them.
-struct CodeCycle {
-    const int* codes;
-    long long count;
-    long long next = 0;
-    int take()
-    {
-        if (codes == nullptr || count <= 0) return -1;
-        const int code = codes[next];
-        next = (next + 1) % count;
-        return code;
-    }
-    // Passes over the codes of n bands that were merged into the band before them.
-    void pass(long long n)
-    {
-        if (count > 0 && n > 0) next = (next + n % count) % count;
-    }
-};
-
 struct BandPlan {
     NetworkBand band;
     int code;

@@ -77,6 +77,12 @@ int buildNetwork(int npts, const float* x, const float* y, const float* z, const
         !(static_cast<double>(rangeOf(npts, y, a, b)) >= s.eps)) {
         return kCollinear;
     }
+    // The network works in units of its spans: a span wider than the largest real has no such
+    // unit, and every point would come out at one place.
+    if (!std::isfinite(rangeOf(npts, x, a, b)) || !std::isfinite(rangeOf(npts, y, a, b)) ||
+        !std::isfinite(rangeOf(npts, z, a, b))) {
+        return kSpanBeyondReals;
+    }
 
     if (derivatives) {
         n.derivativesGiven = -1;

@@ -12,6 +12,7 @@
 #include "frame/errors.h"
 #include "frame/intervals.h"
 #include "frame/kernel_layer.h"
+#include "frame/level_thinning.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
 #include "frame/state.h"
@@ -31,8 +32,6 @@ namespace {
 constexpr int kFrameIntervals = 10;
 constexpr double kFirstLevelSlack = 1.0e-4;
 constexpr double kLastLevelSlack = 1.0e-5;
-// A map never draws more levels than this, whatever the interval: the loop always ends.
-constexpr long long kMaxLevels = 100000;
 // The crossing search's tolerance in the height, in eps.
 constexpr double kCrossingTolerance = 100.0;
 
@@ -208,22 +207,18 @@ std::vector<NetworkMapLevel> surfaceNetworkMapLevels(const NetworkLevelPlan& pla
         return out;
     }
     const double slack = kLastLevelSlack * (std::fabs(plan.high) + std::fabs(plan.low));
-    NetworkLevelIndex index(work);
-    NetworkLevelThinning thinning(index);
-    float previous = NAN;
-    NetworkMapLevel last{0.0, -1};
-    for (long long k = 0; k < kMaxLevels; ++k) {
-        const double level = plan.first + static_cast<double>(k) * plan.step;
-        if (!std::isfinite(level)) break;
-        if (level > plan.high && level - plan.high > slack) break;
-        const float lv = surfaceNarrow(level);
-        if (lv == previous) break;  // the interval no longer moves the level
-        previous = lv;
-        last = {level, k};
-        if (thinning.keep(surfaceTracedLevel(level, lift))) out.push_back(last);
+    const long long count = surfaceCountLevels(plan.first, plan.step, plan.high, slack);
+    SurfaceLevelSteps steps;
+    NetworkLevelIndex(work).addSteps(steps);
+    steps.finish();
+    bool leftOut = false;
+    auto height = [&](long long k) { return plan.first + static_cast<double>(k) * plan.step; };
+    for (const long long k : surfaceThinLevels(
+             count, [&](long long k) { return surfaceTracedLevel(height(k), lift); }, steps,
+             leftOut)) {
+        out.push_back({height(k), k});
     }
-    // The last level stays, so that the map reaches as far up as asked.
-    if (last.number >= 0 && (out.empty() || out.back().number != last.number)) out.push_back(last);
+    if (leftOut) surfaceReportError(kLevelsTooClose);
     return out;
 }
 
@@ -353,6 +348,7 @@ void ADTCON(const float& height, const int& lineSwitch, const int& wsize, float*
         surfaceReportError(kNoDrawingToAddTo);
         return;
     }
+    if (surfaceRefuseNoNumberLevel(height)) return;
     surfaceBeginDrawing(kAddToNetworkMap);
     const ContourSettings& c = s.contour;
     if (surfaceFlagOn(c.limitsOn) && (height < c.zLow || height > c.zHigh)) {

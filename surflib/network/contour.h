@@ -63,10 +63,10 @@ struct NetworkMapLevel {
     long long number;
 };
 // The levels a map draws: those of the list; or the equally spaced ones from the first level
-// upwards by the interval while they stay within the range (and the interval still moves
-// them), less those the picture cannot show apart from the level drawn before them
-// (NetworkLevelThinning, warning -77, at the levels as traced, raised by lift); the last
-// level is kept all the same, so that the map reaches as far up as asked.
+// upwards by the interval while they stay within the range, less those the picture cannot show
+// apart from the level drawn before them (surfaceThinLevels over the triangles' showable steps,
+// warning -77, at the levels as traced, raised by lift); the first and the last level are kept,
+// so that the map reaches over the whole range asked.
 std::vector<NetworkMapLevel> surfaceNetworkMapLevels(const NetworkLevelPlan& plan, float lift,
                                                      const float* work);
 // The levels one after another: each with its pen (entry pen, or major and line pens, counted

@@ -17,8 +17,6 @@ namespace {
 
 constexpr float kExcludedMark = -2.0f;  // marks at or below belong to regions
 constexpr long long kEntriesPerTriangle = 8;
-// Lines the picture shows apart across the map area's larger side.
-constexpr double kLinesAcrossMap = 1000.0;
 
 bool excludedTriangle(const float* work, int t)
 {
@@ -58,10 +56,7 @@ void widenByEdgeCurve(const float* work, int a, int b, double& low, double& high
 }
 
 // Vertex a of a triangle on the picture, and its height (normalised).
-struct PicturePoint {
-    double x, y, z;
-};
-PicturePoint onPicture(const float* work, int a)
+SurfacePicturePoint onPicture(const float* work, int a)
 {
     const NetworkLayout& n = surfaceState.network;
     const MapTransform& m = surfaceState.map;
@@ -80,17 +75,14 @@ double showableStepOf(const float* work, int t, double low, double high)
     const double resolution = std::max(std::fabs(static_cast<double>(m.mapWidth)),
                                        std::fabs(static_cast<double>(m.mapHeight))) /
         kLinesAcrossMap;
-    const PicturePoint a = onPicture(work, networkVertex(work, t, 1)),
-                       b = onPicture(work, networkVertex(work, t, 2)),
-                       c = onPicture(work, networkVertex(work, t, 3));
+    const SurfacePicturePoint a = onPicture(work, networkVertex(work, t, 1)),
+                              b = onPicture(work, networkVertex(work, t, 2)),
+                              c = onPicture(work, networkVertex(work, t, 3));
     const double longest =
         std::max({std::hypot(b.x - a.x, b.y - a.y), std::hypot(c.x - b.x, c.y - b.y),
                   std::hypot(a.x - c.x, a.y - c.y)});
     double slope = (high - low) / longest;
-    const double det = (b.x - a.x) * (c.y - a.y) - (b.y - a.y) * (c.x - a.x);
-    const double gx = ((b.z - a.z) * (c.y - a.y) - (c.z - a.z) * (b.y - a.y)) / det;
-    const double gy = ((c.z - a.z) * (b.x - a.x) - (b.z - a.z) * (c.x - a.x)) / det;
-    const double plane = std::hypot(gx, gy);
+    const double plane = surfacePlaneSlope(a, b, c);
     if (std::isfinite(plane) && !(plane <= slope)) slope = plane;
     const double step = slope * resolution;
     return std::isfinite(step) && step > 0.0 ? step : 0.0;
@@ -235,17 +227,13 @@ double NetworkLevelIndex::showableStep() const
     return met_.empty() ? 0.0 : step;
 }
 
-bool NetworkLevelThinning::keep(float level)
+void NetworkLevelIndex::addSteps(SurfaceLevelSteps& steps) const
 {
-    if (index_.meeting(level).empty()) return true;
-    if (any_ && static_cast<double>(level) - kept_ < index_.showableStep()) {
-        if (!warned_) surfaceReportError(kLevelsTooClose);
-        warned_ = true;
-        return false;
+    for (size_t i = 1; i < low_.size(); ++i) {
+        // Curved lines also meet a level at the low end of the range: it is taken in.
+        const float low = curved_ ? std::nextafter(low_[i], -INFINITY) : low_[i];
+        steps.add(low, high_[i], step_[i]);
     }
-    any_ = true;
-    kept_ = level;
-    return true;
 }
 
 }  // namespace surflib

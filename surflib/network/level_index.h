@@ -14,15 +14,15 @@
 // its vertices on the picture, or, where steeper, on a plane rising over the triangle's height
 // range along its longest side (a curved surface reaching beyond its vertices' heights), and
 // apart when a thousandth of the map area's larger side lies between them, one line a device
-// pixel as the graph library's grids count them.  A level is left out of an equally spaced map
-// when, in every triangle it meets, it lies closer than that to the level drawn before it; so
-// a map draws at most about a thousand levels for each triangle's range on the picture,
-// whatever the count asked for.
+// pixel as the graph library's grids count them.  The levels of an equally spaced map are
+// thinned by these steps (frame/level_thinning.h).
 #ifndef SURFLIB_NETWORK_LEVEL_INDEX_H
 #define SURFLIB_NETWORK_LEVEL_INDEX_H
 
 #include <cstddef>
 #include <vector>
+
+#include "frame/level_thinning.h"
 
 namespace surflib {
 
@@ -37,6 +37,9 @@ public:
     // picture in some triangle that the level last passed to meeting() meets; 0 when it meets
     // none.  Needs the map transform of the map being drawn.
     double showableStep() const;
+    // Every triangle the levels can meet, with its showable step, for the thinning of a map's
+    // levels (frame/level_thinning.h).  Needs the map transform, as showableStep does.
+    void addSteps(SurfaceLevelSteps& steps) const;
     // A triangle where an open line may start: one beside the hull or an excluded triangle.
     bool startCandidate(int t) const { return candidate_[static_cast<std::size_t>(t)] != 0; }
     // The tracer's working marks are cleared once, at the first level of the map.
@@ -54,21 +57,6 @@ private:
     int buckets_ = 0;
     std::vector<int> first_, items_;  // triangles of bucket b: items_[first_[b] .. first_[b+1])
     std::vector<int> met_;
-};
-
-// The levels of an equally spaced map, in rising order, thinned to those the picture can show
-// apart: a level is kept when it meets no triangle (it draws nothing), when none was kept
-// before it, or when it lies at least the showable step above the level kept last.  The first
-// level left out reports warning -77 (-1077).
-class NetworkLevelThinning {
-public:
-    explicit NetworkLevelThinning(NetworkLevelIndex& index) : index_(index) {}
-    bool keep(float level);
-
-private:
-    NetworkLevelIndex& index_;
-    float kept_ = 0.0f;
-    bool any_ = false, warned_ = false;
 };
 
 }  // namespace surflib

@@ -139,7 +139,12 @@ TEST_F(BuildTest, DegeneratePointSetsBuildNothing)
         std::vector<NetPoint> pts;
         int error;
     };
-    const float nan = NAN;
+    const float nan = NAN, big = 3e38f;
+    // Eight points of a good network with the first two put elsewhere.
+    const auto withFirstTwo = [](NetPoint a, NetPoint b) {
+        return std::vector<NetPoint>{a,         b,         {0, 1, 2}, {1, 1, 3},
+                                     {2, 0, 4}, {2, 1, 5}, {0, 2, 6}, {2, 2, 7}};
+    };
     const std::vector<Case> cases{
         {"no points", {}, asReported(kTooFewNetworkPoints)},
         {"two points", {{0, 0, 0}, {1, 1, 1}}, asReported(kTooFewNetworkPoints)},
@@ -164,6 +169,11 @@ TEST_F(BuildTest, DegeneratePointSetsBuildNothing)
         {"a height not a number",
          {{0, 0, 0}, {1, 0, 1}, {0, 1, nan}, {1, 1, 3}, {2, 0, 4}, {2, 1, 5}, {0, 2, 6}, {2, 2, 7}},
          asReported(kNotANumber)},
+        // Spans wider than the largest real: not every height the same, but no unit to work in.
+        {"heights spanning more than the reals", withFirstTwo({0, 0, -big}, {1, 0, big}),
+         asReported(kSpanBeyondReals)},
+        {"x spanning more than the reals", withFirstTwo({-big, 0, 0}, {big, 0, 1}),
+         asReported(kSpanBeyondReals)},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);

@@ -276,9 +276,10 @@ TEST_F(NetworkContourChecks, LimitsOfOneHeightDoNotLoop)
 
 TEST_F(NetworkContourChecks, LevelsCloserThanTheCrossingSearchCanTellApartAreTracedOnce)
 {
-    // Limits from the smallest denormal to 100 in as many intervals as an int holds: the first
-    // hundred thousand levels lie within a ten-thousandth of the heights' range, where the
-    // crossing search finds the same points for each.
+    // Limits from the smallest denormal to 100 in as many intervals as an int holds: levels
+    // that lie within the crossing search's tolerance of each other, or closer than the picture
+    // shows apart, are traced once: the map draws about a thousand levels over the whole range,
+    // a few pieces each, not one a level asked for.
     const std::vector<NetPoint> pts = {{0, 0, 0},  {4, 0, 50}, {0, 4, 30}, {4, 4, 90},
                                        {2, 1, 70}, {1, 3, 20}, {3, 2, 60}, {2, 4, 40}};
     build(pts);
@@ -290,7 +291,7 @@ TEST_F(NetworkContourChecks, LevelsCloserThanTheCrossingSearchCanTellApartAreTra
     };
     const size_t frame = linesDrawn(0), lines = linesDrawn(INT_MIN) - frame;
     EXPECT_GT(lines, 0u);
-    EXPECT_LT(lines, 10u);
+    EXPECT_LT(lines, 10000u);
 }
 
 TEST_F(NetworkContourChecks, CurvedSwitchKeepsTheCallersMethod)
