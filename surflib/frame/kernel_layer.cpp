@@ -134,7 +134,6 @@ void surfaceFillPolygons(int np, const float* counts, const float* x, const floa
         fillPart(s.fillStyle, pen, m, x + offset, y + offset);
         offset += m;
     }
-    s.fillCodeInEffect = s.currentFillCode;
 }
 
 SurfaceTiledFills::SurfaceTiledFills() { tarv::beginTiledFills(); }

@@ -147,7 +147,6 @@ void surfaceSaveKernelState(int& status, const char* name, int length, int drawF
     saveTextAttributes(charMode, opened);
     saveLineAttributes();
     saveTableEntries();
-    surfaceState.saved.fillCodeInEffect = -9999;
     surfaceState.saved.decodedFillCode = -9999;
 }
 

@@ -334,8 +334,8 @@ struct SurfaceSavedKernelState {
     int fillStyle;
     int fillColour;  // -1: leave the current colour
     int currentFillCode;
-    int fillCodeInEffect;  // -9999: none since the routine began
-    int decodedFillCode;   // the code fillStyle and fillColour were decoded from
+    int decodedFillCode;  // the code fillStyle and fillColour were decoded from; -9999: none
+                          // since the drawing routine began
     int textLineStyle;
     int savedTextMode;
     float savedCharWidth, savedCharHeight;

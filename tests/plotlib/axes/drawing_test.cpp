@@ -159,6 +159,29 @@ TEST_F(AxisDrawingTest, LogAxisWritesPowersOfTenFromTheDecadeOfTheLabelExponent)
     }
 }
 
+// A negative decimals setting writes that many decimals, up to nine; a positive one as many as
+// the step needs, at most that many.
+TEST_F(AxisDrawingTest, DecimalsSettingFixesOrBoundsTheDecimalsWritten)
+{
+    const struct {
+        int decimals;
+        Lines texts;
+    } rows[] = {
+        {-1, {"0.0", "0.5", "1.0"}},
+        {-9, {"0.000000000", "0.500000000", "1.000000000"}},
+        {9, {"0.0", "0.5", "1.0"}},
+    };
+    for (const auto& r : rows) {
+        SCOPED_TRACE(r.decimals);
+        AXIPOS(1, 100.0f, 100.0f, 800.0f, 1);  // room for every number
+        AXISCA(3, 2, 0.0f, 1.0f, 1);
+        AXIANN(r.decimals, 40, 1, 1);
+        startLog();
+        AXIDRA(1, 1, 1);
+        EXPECT_EQ(drawnTexts(calls()), r.texts);
+    }
+}
+
 TEST_F(AxisDrawingTest, YAxisNumbersEndLeftOfTheLineUnderARaisedExponentCaption)
 {
     AXIPOS(1, 100.0f, 100.0f, 60.0f, 2);

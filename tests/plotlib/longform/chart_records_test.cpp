@@ -1,8 +1,9 @@
-// Record arrays and remembered pair values of the chart long forms: a count below 1 calls
-// nothing (the histograms, which take no records, leave it to their legacy check), records
-// of any count reach the legacy routine field by field without a read outside the caller's
-// array, a vector grid whose node count is no count of an array reads nothing, and the chart
-// type or axes style of an unmatched pair repeats the last one matched by the same routine.
+// Record arrays and remembered pair values of the chart long forms: a count below 1 or a null
+// record array calls nothing (the histograms, which take no records, leave the count to their
+// legacy check), records of any count reach the legacy routine field by field without a read
+// outside the caller's array, a vector grid whose node count is no count of an array reads
+// nothing, and the chart type or axes style of an unmatched pair repeats the last one matched
+// by the same routine.
 #include <climits>
 #include <cmath>
 #include <functional>
@@ -31,9 +32,10 @@ void categories()
 
 }  // namespace
 
-// No call, no drawing, no report for an empty or negative count; the records are not read
-// (null is fine), and the same goes for a vector grid whose node count is below 1.
-TEST_F(LongFormTest, ChartRecordCountBelowOneCallsNothing)
+// No call, no drawing, no report for an empty or negative count, nor for a null record array
+// of any count; the records are not read, and the same goes for a vector grid whose node count
+// is below 1 or whose records are null.
+TEST_F(LongFormTest, ChartRecordCountBelowOneOrNoRecordsCallsNothing)
 {
     const std::function<void(int)> longForms[] = {
         [](int n) { kpPlotAreaChart(n, nullptr, kpAxisScaling1, kpAxisScaling1); },
@@ -52,7 +54,7 @@ TEST_F(LongFormTest, ChartRecordCountBelowOneCallsNothing)
         [](int n) { kpAddVectors(n, 3, nullptr, 1); },
         [](int n) { kpAddVectors(3, n, nullptr, 1); },
     };
-    for (const int n : {0, -1, INT_MIN}) {
+    for (const int n : {0, -1, INT_MIN, 2}) {
         for (std::size_t i = 0; i < std::size(longForms); ++i) {
             graphResetLibraryForTests();
             categories();

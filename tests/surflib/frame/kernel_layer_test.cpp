@@ -63,7 +63,6 @@ TEST_F(KernelLayerTest, FillCodesInAllThreeBands)
     for (const Row& r : rows) {
         surfaceSetFillCode(r.code);
         EXPECT_EQ(fillTriangle(), r.expected) << r.code;
-        EXPECT_EQ(surfaceState.saved.fillCodeInEffect, r.code);
     }
 }
 
@@ -118,13 +117,12 @@ TEST_F(KernelLayerTest, PartsLongerThanTheBufferAreFilledWhole)
     EXPECT_EQ(fills[0].substr(fills[0].size() - 4), " 150");
 }
 
-TEST_F(KernelLayerTest, EmptyFillStillSetsColourAndFillCodeInEffect)
+TEST_F(KernelLayerTest, EmptyFillStillSetsColour)
 {
     surfaceSetFillCode(9);
     capture();
     surfaceFillPolygons(0, nullptr, nullptr, nullptr);
     EXPECT_EQ(calls(), Lines({"kernelSetColour 9"}));
-    EXPECT_EQ(surfaceState.saved.fillCodeInEffect, 9);
 }
 
 TEST_F(KernelLayerTest, PolylinesAndMarkers)

@@ -1,12 +1,14 @@
 // missing_input_test.cpp - every routine that takes a workspace, given none (no array, or no
 // words), reports it as too short (1003); every routine given no array for its data (heights,
 // coordinates, derivatives, a height function, an output grid) where it would read or write one
-// reports 1081.  Either way the call log shows nothing drawn, and no routine returns unheard.
+// reports 1081.  Either way the call log shows nothing drawn, and no routine returns unheard;
+// a refused workspace loses nothing (the drawing or network it was given for is still there).
 // Each routine is called after the drawing or network it works on was made with a good
 // workspace, so that only the missing array can be the cause.
 #include <cmath>
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "surface_test.h"
@@ -116,6 +118,27 @@ protected:
             if (l.rfind("kernelDraw", 0) == 0 || l.rfind("kernelFill", 0) == 0) ++drawn;
         }
         EXPECT_EQ(drawn, 0);
+    }
+
+    // After a refusal, the row's call with the workspace of the drawing or network made before
+    // it draws and reports what it does when no refused call came before it: the refusal lost
+    // nothing.
+    void expectNothingLost(const Row& r)
+    {
+        SCOPED_TRACE(std::string(r.name) + " after a refusal");
+        const bool network = r.before == Before::Network || r.before == Before::NetworkMap;
+        const auto goodCall = [&] {
+            tarv::errorLogClear();
+            capture();
+            r.call(network ? kNetWords : kGridWords, network ? netWork.data() : gridWork.data());
+            return std::make_pair(calls(), reported());
+        };
+        const auto afterRefusal = goodCall();
+        surfaceResetLibraryForTests();
+        SURF();
+        tarv::errorLogClear();
+        make(r.before);
+        EXPECT_EQ(afterRefusal, goodCall());
     }
 
     // The routines that read a grid of heights and take a workspace, each given `heights`.
@@ -395,13 +418,22 @@ TEST_F(MissingInputTest, NoWorkspaceIsReportedAsTooShort)
          }},
     };
     const int noWords = asReported(kWorkspaceShort);
+    const struct {
+        int wsize;
+        float* work;
+    } none[] = {
+        {0, nullptr},           // a record declared without a value
+        {-5, nullptr},          // krMakeWorkspace of a negative size
+        {kGridWords, nullptr},  // a size with no array
+        {0, spare.data()},      // an array of no words
+    };
     std::vector<Row> all = gridRows();
     all.insert(all.end(), std::begin(rows), std::end(rows));
     for (const Row& r : all) {
-        expectRefused(r, 0, nullptr, noWords);           // a record declared without a value
-        expectRefused(r, -5, nullptr, noWords);          // krMakeWorkspace of a negative size
-        expectRefused(r, kGridWords, nullptr, noWords);  // a size with no array
-        expectRefused(r, 0, spare.data(), noWords);      // an array of no words
+        for (const auto& [wsize, work] : none) {
+            expectRefused(r, wsize, work, noWords);
+            expectNothingLost(r);
+        }
     }
 }
 
@@ -435,8 +467,12 @@ TEST_F(MissingInputTest, NoDataArrayIsReportedAsNoNumbers)
          [&](int w, float* a) { FUNGRD(slope, n6, lo, hi, n6, lo, hi, nullptr, w, a); }},
         {"FUNGRD f", Before::Nothing,
          [&](int w, float* a) { FUNGRD(nullptr, n6, lo, hi, n6, lo, hi, out, w, a); }},
+        {"RANCON x", Before::Nothing,
+         [&](int, float*) { RANCON(npts, nullptr, py, pz, five, off); }},
         {"RANCON y", Before::Nothing,
          [&](int, float*) { RANCON(npts, px, nullptr, pz, five, off); }},
+        {"RANCON z", Before::Nothing,
+         [&](int, float*) { RANCON(npts, px, py, nullptr, five, off); }},
         {"FUNCON f", Before::Nothing,
          [&](int, float*) { FUNCON(lo, hi, lo, hi, nullptr, five, off); }},
         {"LINCON x", Before::GridMap, [&](int, float*) { LINCON(four, nullptr, sqy); }},

@@ -5,8 +5,10 @@
 
 #include <cairo.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <cstring>
 #include <functional>
 #include <string>
@@ -412,6 +414,40 @@ TEST_F(BandFillTest, ManyPiecesOnARasterLeaveNoBackgroundInTheMap)
     cairo_surface_destroy(s);
     EXPECT_EQ(background, 0);
     EXPECT_GT(line, 20000);
+}
+
+// Maps of many pieces drawn to a raster one after another, each filled in stripes on threads
+// of the kernel's own: every map gives the pixels of the first.  Two maps here; the thread
+// check (make test-thread) runs this test alone in a program of its own with many more
+// (TARV_STRIPE_ROUNDS), so that the stripe workers start as a program's first do, with
+// nothing made before them, and those of many maps run side by side.  The bands of
+// sin(xy / 2) cross the stripes' edges in many places.
+TEST_F(BandFillTest, MapsDrawnInTurnOnARasterGiveTheSamePixels)
+{
+    const char* asked = std::getenv("TARV_STRIPE_ROUNDS");
+    const int rounds = std::max(2, asked != nullptr ? std::atoi(asked) : 0);
+    const ScratchFolder folder("surflib_rounds_");
+    const std::string png = folder.file("bands.png");
+    const int n = 151, bands = 4, codes[bands + 1] = {2, 3, 4, 5, 6};
+    const auto z = grid(n, n, 12, 12, [](float x, float y) { return std::sin(0.5f * x * y); });
+    work.assign(3 * n * n + 2000, 0.0f);
+    std::vector<unsigned char> first;
+    for (int k = 0; k < rounds; ++k) {
+        kernelSelectOutput(png.c_str(), static_cast<int>(png.size()));
+        kernelOpenDevice();
+        FILCON(n, 0.0f, 12.0f, n, 0.0f, 12.0f, z.data(), bands, 0, codes, 0,
+               static_cast<int>(work.size()), work.data());
+        kernelCloseDevice();
+        cairo_surface_t* s = cairo_image_surface_create_from_png(png.c_str());
+        ASSERT_EQ(cairo_surface_status(s), CAIRO_STATUS_SUCCESS);
+        const unsigned char* data = cairo_image_surface_get_data(s);
+        const std::vector<unsigned char> pixels(
+            data, data + cairo_image_surface_get_stride(s) * cairo_image_surface_get_height(s));
+        cairo_surface_destroy(s);
+        if (k == 0) first = pixels;
+        ASSERT_TRUE(pixels == first) << "map " << k;
+    }
+    EXPECT_TRUE(reported().empty());
 }
 
 TEST_F(BandFillTest, ContourLinesOverTheBandsAndAddedContours)

@@ -475,23 +475,33 @@ TEST_F(SmoothedFarMapTest, CurvePassedOverOffThePictureCostsThePointBoundItsEnds
     EXPECT_GT(top, 20.0);
 }
 
-// A segment whose ends both lie far off the picture, 40,000 units apart, dips through it: the
-// part on the picture is drawn as when the picture space takes in the whole segment and no
-// curve is passed over.
+// A segment whose ends both lie far off the picture dips through it: the part on the picture is
+// drawn as when the picture space takes in the whole segment and no curve is passed over.  The
+// first dips between ends 40,000 units apart as a parabola would; the second, 50,000 units
+// long, falls some 30,000 units from one end and rises less to the other, so that its lowest
+// point is the turning point of a cubic whose third-order term counts.
 TEST_F(SmoothedFarMapTest, BulgeOfASegmentWithBothEndsOffThePictureIsDrawn)
 {
-    const std::vector<Pt> dip = {{-19500, 3300}, {20500, 3300}}, tangents = {{1, -0.3}, {1, 0.3}};
-    std::vector<Line> drawn[2];
-    const float pictures[2][4] = {{-1e5f, 1e5f, -1e5f, 1e5f}, {0, 1000, 0, 750}};
-    for (int k = 0; k < 2; ++k) {
-        kernelSetPictureSpace(pictures[k][0], pictures[k][1], pictures[k][2], pictures[k][3]);
-        surfaceState.smoothReach = ContourSmoothReach{};
-        startSmoothed(kFarClip);
-        capture();
-        drawSmoothedLine(dip, tangents);
-        drawn[k] = polylinesOf(calls());
+    const struct {
+        std::vector<Pt> ends, tangents;
+    } segments[] = {
+        {{{-19500, 3300}, {20500, 3300}}, {{1, -0.3}, {1, 0.3}}},
+        {{{-36850, 31092}, {13150, 6092}}, {{1, -2}, {1, 1}}},
+    };
+    for (const auto& [ends, tangents] : segments) {
+        SCOPED_TRACE(testing::Message() << "from " << ends[0].x << ", " << ends[0].y);
+        std::vector<Line> drawn[2];
+        const float pictures[2][4] = {{-1e5f, 1e5f, -1e5f, 1e5f}, {0, 1000, 0, 750}};
+        for (int k = 0; k < 2; ++k) {
+            kernelSetPictureSpace(pictures[k][0], pictures[k][1], pictures[k][2], pictures[k][3]);
+            surfaceState.smoothReach = ContourSmoothReach{};
+            startSmoothed(kFarClip);
+            capture();
+            drawSmoothedLine(ends, tangents);
+            drawn[k] = polylinesOf(calls());
+        }
+        expectSameOnPicture(drawn[1], drawn[0], 500);
     }
-    expectSameOnPicture(drawn[1], drawn[0], 500);
 }
 
 // A segment of more curve points than a segment may yield is cut short; the next segment

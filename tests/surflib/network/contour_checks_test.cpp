@@ -517,7 +517,8 @@ TEST_F(NetworkContourChecks, LabelsAreCentredInTheirGapsInsideTheMap)
 // its labels, their gaps and the room they need beside them exactly as that map draws the same
 // level.  The larger the labels and the steeper the heights, the fewer the places where the
 // neighbouring levels, one interval away, leave them room: at size 16 on the steeper heights
-// none.
+// none, and on heights whose ten intervals are twice as wide as eleven would be, where
+// eleven would leave room in fewer places.
 TEST_F(NetworkContourChecks, AddedLineOnALayoutIsDrawnAsAMapOfTenIntervalsDrawsIt)
 {
     auto same = [](const netlog::Line& a, const netlog::Line& b) {
@@ -533,10 +534,10 @@ TEST_F(NetworkContourChecks, AddedLineOnALayoutIsDrawnAsAMapOfTenIntervalsDrawsI
             std::fabs(a.degrees - b.degrees) < 1e-3;
     };
     // Heights y (0.3 + slope x) on a lattice of points 3 apart: levels 2.5 apart over 0 .. 39.6
-    // or 0 .. 48.96.
+    // or 0 .. 48.96, 5 apart over 0 .. 51.98 (where eleven intervals would give 2.5).
     const struct {
         float slope, size;
-    } cases[] = {{0.25f, 5.0f}, {0.25f, 8.0f}, {0.315f, 16.0f}};
+    } cases[] = {{0.25f, 5.0f}, {0.25f, 8.0f}, {0.315f, 16.0f}, {0.336f, 16.0f}};
     for (const auto& [slope, size] : cases) {
         SCOPED_TRACE(testing::Message() << "slope " << slope << " size " << size);
         std::vector<NetPoint> pts;

@@ -35,16 +35,18 @@ std::vector<NetPoint> peak()
 class NetworkContourMap : public NetworkTest {
 protected:
     // Polylines in map units that lie inside the window of the network's points (so not the
-    // map frame drawn round a wider window).
+    // map frame drawn round a wider window); x may reach `wide` times as far as y.
     static std::vector<netlog::Line> contourLines(const std::vector<std::string>& log,
-                                                  float lo = -0.01f, float hi = 10.01f)
+                                                  float lo = -0.01f, float hi = 10.01f,
+                                                  float wide = 1.0f)
     {
         std::vector<netlog::Line> out;
         for (const netlog::Line& l : netlog::polylines(log)) {
             const netlog::Line m = netlog::toMap(l);
             bool inside = true;
             for (size_t i = 0; i < m.x.size(); ++i) {
-                inside = inside && m.x[i] >= lo && m.x[i] <= hi && m.y[i] >= lo && m.y[i] <= hi;
+                inside = inside && m.x[i] >= lo * wide && m.x[i] <= hi * wide && m.y[i] >= lo &&
+                    m.y[i] <= hi;
             }
             if (inside) out.push_back(m);
         }
@@ -354,21 +356,41 @@ TEST_F(NetworkContourMap, ManyLevelsDrawWhatTheLevelsThroughTheHeightsDrawAlone)
 // 65536 levels, each far closer than that, warning -1077 leaves out those the picture cannot
 // show apart: the drawn levels stand a resolution apart, no more than that and one step asked
 // for (so no level that could show apart is missing), the first and the last are drawn, and
-// their count is the number of resolutions the plane's picture spans.
+// their count is the number of resolutions the plane's picture spans.  Also with the points
+// spread four times wider than high, and in a map area of the picture far wider than high,
+// where a map unit across is not a map unit up on the picture.
 TEST_F(NetworkContourMap, LevelsThePictureCannotShowApartAreLeftOut)
 {
-    const std::vector<NetPoint> pts = {{0, 0, 0}, {10, 0, 10}, {10, 10, 30}, {0, 10, 20},
-                                       {3, 2, 7}, {7, 3, 13},  {6, 8, 22},   {2, 6, 14}};
+    const std::vector<NetPoint> square = {{0, 0, 0}, {10, 0, 10}, {10, 10, 30}, {0, 10, 20},
+                                          {3, 2, 7}, {7, 3, 13},  {6, 8, 22},   {2, 6, 14}};
     const float low = 0.5f, high = 29.5f;
-    for (const int lineSwitch : {0, 1}) {
-        SCOPED_TRACE(lineSwitch == 0 ? "straight" : "curved");
+    const struct {
+        int lineSwitch;
+        float wide;     // x of the points and the window times this: the plane x / wide + 2y
+        float area[4];  // the map area on the picture (CONBND); none when empty
+    } cases[] = {{0, 1, {}},
+                 {1, 1, {}},
+                 {0, 4, {}},
+                 {1, 4, {}},
+                 {0, 1, {100, 900, 300, 450}},
+                 {1, 1, {100, 900, 300, 450}}};
+    for (const auto& [lineSwitch, wide, area] : cases) {
+        SCOPED_TRACE(testing::Message()
+                     << (lineSwitch == 0 ? "straight" : "curved") << ", " << wide
+                     << " times wider, area " << area[1] - area[0] << " by " << area[3] - area[2]);
         SetUp();
+        std::vector<NetPoint> pts = square;
+        for (NetPoint& p : pts) p.x *= wide;
         build(pts);
         LEVELS(low, high);
+        if (area[1] > area[0]) CONBND(area[0], area[1], area[2], area[3]);
+        const auto drawMap = [&](int ncont, int lines) {
+            DRATRI(-wide, 11.0f * wide, -1.0f, 11.0f, ncont, lines, wsize, work.data());
+        };
         drawMap(0, lineSwitch);
         const MapTransform& m = surfaceState.map;
         // The plane's slope on the picture, and the picture's resolution.
-        const double slope = std::hypot(m.factorX / m.scaleX, 2.0 * m.factorY / m.scaleY);
+        const double slope = std::hypot(m.factorX / m.scaleX / wide, 2.0 * m.factorY / m.scaleY);
         const double resolution = std::max(m.mapWidth, m.mapHeight) / 1000.0;
         const double span = (high - low) / slope;  // picture distance from first to last line
         // The distinct levels of the lines drawn, each line checked to lie on one level.
@@ -377,7 +399,7 @@ TEST_F(NetworkContourMap, LevelsThePictureCannotShowApartAreLeftOut)
             capture();
             drawMap(ncont, lineSwitch);
             const std::vector<std::string> log = calls();
-            std::vector<netlog::Line> lines = contourLines(log);
+            std::vector<netlog::Line> lines = contourLines(log, -0.01f, 10.01f, wide);
             for (const netlog::Curve& c : netlog::curves(log)) {
                 lines.push_back(netlog::toMap({c.x, c.y}));
             }
@@ -391,7 +413,8 @@ TEST_F(NetworkContourMap, LevelsThePictureCannotShowApartAreLeftOut)
             std::vector<double> levels;
             for (const netlog::Line& l : lines) {
                 std::vector<double> heights;
-                for (size_t i = 0; i < l.x.size(); ++i) heights.push_back(l.x[i] + 2.0 * l.y[i]);
+                for (size_t i = 0; i < l.x.size(); ++i)
+                    heights.push_back(l.x[i] / wide + 2.0 * l.y[i]);
                 const double level = median(heights);
                 for (const double h : heights) EXPECT_NEAR(h, level, 0.025) << ncont;
                 levels.push_back(level);
