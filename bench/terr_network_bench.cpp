@@ -97,7 +97,8 @@ void sampleGrid(benchmark::State& state)
 // terr_grid_bench, triangulated and mapped at 20 levels to a 1000 x 750 pixel PNG, timed from
 // RANTRI to the closed device: arguments the point count and the map, 0 the contour lines of
 // DRATRI, 1 the bands of FILTRI (bench/anchors/mpl_tricontour.py does the same with
-// matplotlib's tricontour and tricontourf).  Any error stops the run.
+// matplotlib's tricontour and tricontourf).  Any error stops the run (warnings do not: a
+// million random floats repeat a few points, which are left out with -1076).
 void ScatteredMapToPng(benchmark::State& state)
 {
     const int points = static_cast<int>(state.range(0));
@@ -133,7 +134,7 @@ void ScatteredMapToPng(benchmark::State& state)
             DRATRI(-3.0f, 3.0f, -3.0f, 3.0f, kLevels, plain, wsize, work.data());
         }
         kernelCloseDevice();
-        failed = failed || !tarv::errorLog().empty();
+        for (const tarv::ErrorRecord& e : tarv::errorLog()) failed = failed || e.number > 0;
     }
     tarv::setErrorEcho(true);
     std::remove(output.c_str());
