@@ -24,7 +24,6 @@ namespace {
 constexpr int kMaxNeighbours = 30;
 constexpr double kFar = 1.0e8;
 constexpr double kTaken = 5.0e8;
-constexpr int kMaxSorted = 1024;
 
 int nearestInt(double v, int limit)
 {
@@ -119,21 +118,26 @@ void minimumSearch(float* dist, int count, int take, int* order)
     for (int pass = take - 1; pass >= 0; --pass) dist[order[pass]] = was[pass];
 }
 
-// The same order for every take at once, as far as kMaxNeighbours + 1 entries: keys of the
+// The same order for the takes of `want` entries or fewer at once: keys of the
 // distance's bits (which order as the distances do, none being negative) over the list position
-// (which puts the earlier of equal entries first).  False, leaving the work to the search
-// itself, when an entry is not below kFar or the list is longer than the key buffer.
-bool nearestOrder(const float* dist, int count, std::uint64_t* keys, int& ordered)
+// (which puts the earlier of equal entries first), kept sorted by insertion as the list is read,
+// an entry past the last kept one turned away with one comparison.  False, leaving the work to
+// the search itself, when an entry is not below kFar.
+bool nearestOrder(const float* dist, int count, int want, std::uint64_t* keys, int& ordered)
 {
-    if (count > kMaxSorted) return false;
+    const int room = std::min({count, want, kMaxNeighbours + 1});
+    int kept = 0;
     for (int i = 0; i < count; ++i) {
         if (!(dist[i] < kFar)) return false;
-        keys[i] = static_cast<std::uint64_t>(std::bit_cast<std::uint32_t>(dist[i])) << 32 |
+        const std::uint64_t key =
+            static_cast<std::uint64_t>(std::bit_cast<std::uint32_t>(dist[i])) << 32 |
             static_cast<std::uint32_t>(i);
+        if (kept == room && !(key < keys[kept - 1])) continue;
+        int at = kept < room ? kept++ : kept - 1;
+        for (; at > 0 && keys[at - 1] > key; --at) keys[at] = keys[at - 1];
+        keys[at] = key;
     }
-    ordered = std::min(count, kMaxNeighbours + 1);
-    if (ordered < count) std::nth_element(keys, keys + ordered, keys + count);
-    std::sort(keys, keys + ordered);
+    ordered = room;
     return true;
 }
 
@@ -145,7 +149,7 @@ struct CandidateSearch {
     Window win, listed;  // the window, and the one the list was collected for
     int w, count;
     int ordered;  // how many of the nearest the keys hold in order
-    std::uint64_t keys[kMaxSorted];
+    std::uint64_t keys[kMaxNeighbours + 1];
 };
 
 // Grows the window until its list holds k + 1 candidates, or, when the window covers the whole
@@ -160,7 +164,7 @@ void growWindow(CandidateSearch& cs, int& k, float x, float y, const float* work
         if (!sameWindow(win, cs.listed)) {
             cs.count = collect(win, x, y, work, dist, number, room);
             cs.listed = win;
-            if (!nearestOrder(dist, cs.count, cs.keys, cs.ordered)) cs.ordered = 0;
+            if (!nearestOrder(dist, cs.count, k + 1, cs.keys, cs.ordered)) cs.ordered = 0;
         }
         if (cs.count >= k + 1) return;
         if (win.lo[0] == 1 && win.lo[1] == 1 && win.hi[0] == nb && win.hi[1] == nb) {
