@@ -222,8 +222,25 @@ void normalEquations(const int* chosen, const double* d2, int take, float x, flo
 // Solves the normal equations.  Returns 0 with c filled, or the 1-based column whose pivot
 // failed; with a failure in column 4 or later the coefficients before it are solved with the
 // rest 0.
+//
+// The system is first equilibrated: each basis function is divided by its weighted norm (the
+// square root of its diagonal entry, row 5 - j of column j), which turns the matrix into the
+// row-reversed correlation matrix of the basis over the neighbours, its entries within 1
+// whatever the spacing of the points, their distance from the query point or the size of the
+// weights.  A pivot below tw then means that a basis function is, to tw, a combination of the
+// ones before it: the neighbours leave a direction of the quadratic undetermined (all on one
+// line, or coincident), not merely lie close together.
 int solve(double a[6][6], double b[6], double c[6], double tw)
 {
+    double norm[6];
+    for (int j = 0; j < 6; ++j) {
+        const double d = std::sqrt(std::fabs(a[5 - j][j]));
+        norm[j] = d > 0.0 ? d : 1.0;
+    }
+    for (int r = 0; r < 6; ++r) {
+        for (int j = 0; j < 6; ++j) a[r][j] /= norm[5 - r] * norm[j];
+        b[r] /= norm[5 - r];
+    }
     int failed = 0;
     int col = 0;
     for (; col < 5; ++col) {
@@ -254,6 +271,7 @@ int solve(double a[6][6], double b[6], double c[6], double tw)
         for (int j = r + 1; j < solved; ++j) sum -= a[r][j] * c[j];
         c[r] = sum / a[r][r];
     }
+    for (int j = 0; j < solved; ++j) c[j] /= norm[j];
     return failed;
 }
 
