@@ -13,9 +13,13 @@ double surfacePictureYToMap(double Y);
 double surfaceMapXToPicture(double x);
 double surfaceMapYToPicture(double y);
 
-// Converts the n picture points in place and draws them; n < 1 draws nothing.
+// Converts the n points in place and draws them; n < 1 draws nothing.  The points are picture
+// points of the flat map, or normalised network coordinates while a network routine is active
+// (networkRoutineActive); either way they are brought onto the projected surface when the map
+// lies on one.
 void surfaceDrawMapPolyline(int n, float* x, float* y);
-// np areas of counts[k] points (reals, rounded) one after another, converted in place, filled
+// np areas of counts[k] points (reals, rounded; points as for surfaceDrawMapPolyline) one
+// after another, converted in place, filled
 // with the current fill code.  Areas that enclose nothing (fewer than three distinct corners,
 // or no area) are dropped before the kernel: their counts become 0 and the points of the
 // areas kept move up over theirs.

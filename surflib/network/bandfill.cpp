@@ -49,10 +49,6 @@ void flushBuffer()
     NetworkContourWorking& w = surfaceState.networkContour;
     if (w.fillParts > 0 && w.fillPoints > 1) {
         surfaceSetFillCode(w.currentFillCode);
-        for (int i = 0; i < w.fillPoints; ++i) {
-            w.fillX[i] = surfaceNetworkPictureX(w.fillX[i]);
-            w.fillY[i] = surfaceNetworkPictureY(w.fillY[i]);
-        }
         surfaceFillMapAreas(w.fillParts, w.fillCounts, w.fillX, w.fillY);
     }
     w.fillPoints = 0;

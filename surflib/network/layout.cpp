@@ -8,7 +8,6 @@
 
 #include "frame/errors.h"
 #include "frame/intervals.h"
-#include "frame/map_transform.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
 #include "frame/workspace.h"
@@ -446,9 +445,5 @@ NetworkRoutineScope::~NetworkRoutineScope()
         n.networkRoutineActive = 0;
     }
 }
-
-float surfaceNetworkPictureX(float xn) { return surfaceNarrow(surfaceMapXToPicture(xn)); }
-
-float surfaceNetworkPictureY(float yn) { return surfaceNarrow(surfaceMapYToPicture(yn)); }
 
 }  // namespace surflib

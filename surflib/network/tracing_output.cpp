@@ -91,10 +91,8 @@ void outputPiece(const float* u, const float* v, int m, const PieceEnds& ends)
     float X[kPieceRoom], Y[kPieceRoom];
     const int mode = s.networkContour.smoothing;
     if (mode != 1 && mode != 2) {
-        for (int i = 0; i < m; ++i) {
-            X[i] = surfaceNetworkPictureX(u[i]);
-            Y[i] = surfaceNetworkPictureY(v[i]);
-        }
+        std::copy(u, u + m, X);
+        std::copy(v, v + m, Y);
         surfaceDrawMapPolyline(m, X, Y);
         return;
     }
