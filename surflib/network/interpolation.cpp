@@ -113,10 +113,13 @@ void barycentric(Vec a, Vec b, Vec c, double x, double y, double& u, double& v, 
 // once for the many heights a crossing search takes in one triangle.
 struct CubicPatch {
     Corner c[3];
-    Vec s;        // the centroid
-    double e[3];  // inner point of the sub-triangle on edge k -> k+1
-    double q[3];  // the point two thirds of the way from corner k to S
-    double zs;    // the height at S
+    Vec s;         // the centroid
+    double e[3];   // inner point of the sub-triangle on edge k -> k+1
+    double q[3];   // the point two thirds of the way from corner k to S
+    double zs;     // the height at S
+    double ab[3];  // the control points next to corner k towards corner k+1,
+    double ba[3];  // next to corner k+1 towards corner k,
+    double as[3];  // and next to corner k towards S
 };
 
 CubicPatch patchOf(int triangle, const float* work)
@@ -128,6 +131,13 @@ CubicPatch patchOf(int triangle, const float* work)
     for (int k = 0; k < 3; ++k) P.e[k] = edgeInner(c[k], c[(k + 1) % 3], P.s);
     for (int k = 0; k < 3; ++k) P.q[k] = (P.e[k] + P.e[(k + 2) % 3] + towards(c[k], P.s)) / 3.0;
     P.zs = (P.q[0] + P.q[1] + P.q[2]) / 3.0;
+    for (int k = 0; k < 3; ++k) {
+        const Corner& A = c[k];
+        const Corner& B = c[(k + 1) % 3];
+        P.ab[k] = towards(A, B.p);
+        P.ba[k] = towards(B, A.p);
+        P.as[k] = towards(A, P.s);
+    }
     return P;
 }
 
@@ -143,12 +153,11 @@ double patchHeight(const CubicPatch& P, double x, double y, int sub)
     const int i = sub - 1, j = sub % 3;  // the sub-triangle's corners A = c[i], B = c[j]
     const Corner& A = P.c[i];
     const Corner& B = P.c[j];
-    const Vec s = P.s;
     double u = 0.0, v = 0.0, w = 0.0;
-    barycentric(A.p, B.p, s, x, y, u, v, w);
+    barycentric(A.p, B.p, P.s, x, y, u, v, w);
     const double b300 = A.z, b030 = B.z, b003 = P.zs;
-    const double b210 = towards(A, B.p), b120 = towards(B, A.p);
-    const double b201 = towards(A, s), b021 = towards(B, s);
+    const double b210 = P.ab[i], b120 = P.ba[i];
+    const double b201 = P.as[i], b021 = P.as[j];
     const double b102 = P.q[i], b012 = P.q[j], b111 = P.e[i];
     return b300 * u * u * u + b030 * v * v * v + b003 * w * w * w +
         3.0 *
