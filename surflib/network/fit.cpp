@@ -10,6 +10,9 @@
 #include <bit>
 #include <cstdint>
 #include <cmath>
+#include <memory>
+#include <thread>
+#include <vector>
 
 #include "frame/errors.h"
 #include "frame/numeric.h"
@@ -279,38 +282,40 @@ int solve(double a[6][6], double b[6], double c[6], double tw)
     return failed;
 }
 
-}  // namespace
+// What every fit of one network shares: the neighbour count after its range check, whether
+// that check warned, and the room of the candidate list.  `usable` is false when the bucket
+// index or the spare table cannot hold a search: every fit is then singular.
+struct FitSetup {
+    int k;
+    bool fewNeighbours;
+    int room;
+    bool usable;
+};
 
-namespace surflib {
-
-void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx, float& dzdy, float* work,
-                             int& status)
+FitSetup fitSetup()
 {
-    SurfaceLibraryState& s = surfaceState;
+    const SurfaceLibraryState& s = surfaceState;
     const NetworkLayout& n = s.network;
-    NetworkSettings& set = s.networkSettings;
-    NetworkWorking& nw = s.networkWork;
+    const int N = n.pointCount;
+    FitSetup f{s.networkSettings.neighbourCount, false, 0, false};
+    if (f.k > kMaxNeighbours || f.k >= N) {
+        f.fewNeighbours = true;
+        f.k = N > 10 ? 10 : N - 1;
+    }
+    f.room = static_cast<int>(std::min<long long>(networkSpareLength() / 2, N));
+    f.usable = n.bucketCount >= 1 && f.room >= 1 && n.bucketWidth > 0.0f && n.bucketHeight > 0.0f;
+    return f;
+}
+
+// The fit about (x, y) with the candidate list in dist / number: true with the coefficients
+// in c, false when it stays singular.  It reads the network and the settings and writes
+// nothing else, so fits with lists of their own may run side by side.
+bool nearestFit(float x, float y, int k, const float* work, float* dist, float* number, int room,
+                float c[6])
+{
+    const NetworkLayout& n = surfaceState.network;
     const int N = n.pointCount, nb = n.bucketCount;
-    const double tw = 20.0 * s.eps;
-    status = 0;
-
-    int k = set.neighbourCount;
-    set.workingNeighbourCount = k;
-    if (k > kMaxNeighbours || k >= N) {
-        surfaceReportError(kFewNeighbours);
-        k = N > 10 ? 10 : N - 1;
-        set.workingNeighbourCount = k;
-    }
-    const long long spare = networkSpareLength();
-    const int room = static_cast<int>(std::min<long long>(spare / 2, N));
-    float* dist = networkSpare(work);
-    float* number = dist + room;
-    if (nb < 1 || room < 1 || !(n.bucketWidth > 0.0f) || !(n.bucketHeight > 0.0f)) {
-        surfaceReportError(kNetworkFitSingular);
-        status = kNetworkFitSingular;
-        return;
-    }
-
+    const double tw = 20.0 * surfaceState.eps;
     const int cx = nearestInt((x - n.bucketLeft) / n.bucketWidth, nb + 2);
     const int ry = nearestInt((y - n.bucketBottom) / n.bucketHeight, nb + 2);
     int lastK = -1;
@@ -355,19 +360,97 @@ void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx, float
         if (k + 4 > kMaxNeighbours || k + 4 >= N) break;
         k += 4;  // a singular fit tries more neighbours, for this fit only
     }
-    if (lastFailed == 0 || lastFailed >= 4) {
-        // Solved, or solved over the coefficients pivoted before the failing column (the
-        // plane terms among them).
-        for (int j = 0; j < 6; ++j) nw.fit[j] = surfaceNarrow(last[j]);
-        nw.fitGradient[0] = nw.fit[1];
-        nw.fitGradient[1] = nw.fit[2];
-        height = nw.fit[0];
-        dzdx = nw.fit[1];
-        dzdy = nw.fit[2];
+    // Solved, or solved over the coefficients pivoted before the failing column (the plane
+    // terms among them).
+    if (lastFailed != 0 && lastFailed < 4) return false;
+    for (int j = 0; j < 6; ++j) c[j] = surfaceNarrow(last[j]);
+    return true;
+}
+
+// Keeps a fit's coefficients as the last fit, with its gradient.
+void keepFit(const float c[6])
+{
+    NetworkWorking& nw = surfaceState.networkWork;
+    for (int j = 0; j < 6; ++j) nw.fit[j] = c[j];
+    nw.fitGradient[0] = nw.fit[1];
+    nw.fitGradient[1] = nw.fit[2];
+}
+
+// The fits at the centroids of triangles first .. last - 1 into fits (six coefficients a
+// triangle, counted from `first`) and ok.
+void centroidFits(int first, int last, const FitSetup& setup, const float* work, float* dist,
+                  float* number, float* fits, unsigned char* ok)
+{
+    for (int t = first; t < last; ++t) {
+        int v[3];
+        for (int k = 0; k < 3; ++k) v[k] = networkVertex(work, t, k + 1);
+        const float cx = surfaceNarrow((static_cast<double>(networkX(work, v[0])) +
+                                        networkX(work, v[1]) + networkX(work, v[2])) /
+                                       3.0);
+        const float cy = surfaceNarrow((static_cast<double>(networkY(work, v[0])) +
+                                        networkY(work, v[1]) + networkY(work, v[2])) /
+                                       3.0);
+        const auto i = static_cast<size_t>(t - first);
+        ok[i] = setup.usable &&
+            nearestFit(cx, cy, setup.k, work, dist, number, setup.room, fits + 6 * i);
+    }
+}
+
+// Triangles a thread fits at the least: fewer are not worth starting it for.
+constexpr int kTrianglesPerThread = 8192;
+
+// The centroid fits of every triangle, spread over threads in runs of consecutive triangles
+// (neighbours in the table, so each thread's searches stay in few buckets).  The calling
+// thread takes the first run with the spare table as its list; the others lists of their own.
+void allCentroidFits(const FitSetup& setup, float* work, std::vector<float>& fits,
+                     std::vector<unsigned char>& ok)
+{
+    const int T = surfaceState.network.triangleCount;
+    fits.resize(static_cast<size_t>(T) * 6);
+    ok.resize(static_cast<size_t>(T));
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const int threads = std::clamp(T / kTrianglesPerThread, 1, std::min(cores, 8));
+    float* spare = networkSpare(work);
+    auto run = [&](int part, float* dist, float* number) {
+        const int first = 1 + static_cast<int>(static_cast<long long>(T) * part / threads);
+        const int last = 1 + static_cast<int>(static_cast<long long>(T) * (part + 1) / threads);
+        centroidFits(first, last, setup, work, dist, number, fits.data() + 6 * (first - 1),
+                     ok.data() + (first - 1));
+    };
+    const auto room = static_cast<size_t>(std::max(setup.room, 1));
+    std::vector<std::unique_ptr<float[]>> lists;
+    std::vector<std::thread> pool;
+    for (int part = 1; part < threads; ++part) {
+        lists.emplace_back(new float[2 * room]);
+        float* list = lists.back().get();
+        pool.emplace_back(run, part, list, list + room);
+    }
+    run(0, spare, spare + setup.room);
+    for (std::thread& worker : pool) worker.join();
+}
+
+}  // namespace
+
+namespace surflib {
+
+void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx, float& dzdy, float* work,
+                             int& status)
+{
+    const FitSetup setup = fitSetup();
+    status = 0;
+    if (setup.fewNeighbours) surfaceReportError(kFewNeighbours);
+    surfaceState.networkSettings.workingNeighbourCount = setup.k;
+    float* dist = networkSpare(work);
+    float c[6];
+    if (!setup.usable || !nearestFit(x, y, setup.k, work, dist, dist + setup.room, setup.room, c)) {
+        surfaceReportError(kNetworkFitSingular);
+        status = kNetworkFitSingular;
         return;
     }
-    surfaceReportError(kNetworkFitSingular);
-    status = kNetworkFitSingular;
+    keepFit(c);
+    height = c[0];
+    dzdx = c[1];
+    dzdy = c[2];
 }
 
 void surfaceQuadraticPatch(float x0, float y0, float x, float y, float& height, float& dzdx,
@@ -393,7 +476,21 @@ void surfaceComputeVertexGradients(float* work)
         networkPointField(work, j, kNetDzdx) = 0.0f;
         networkPointField(work, j, kNetDzdy) = 0.0f;
     }
+    // The fits first, side by side; then, in triangle order, their warnings and their
+    // gradients at the vertices, as one fit after another would leave them.
+    const FitSetup setup = fitSetup();
+    std::vector<float> fits;
+    std::vector<unsigned char> ok;
+    allCentroidFits(setup, work, fits, ok);
+    surfaceState.networkSettings.workingNeighbourCount = setup.k;
     for (int t = 1; t <= n.triangleCount; ++t) {
+        const auto i = static_cast<size_t>(t - 1);
+        if (setup.fewNeighbours) surfaceReportError(kFewNeighbours);
+        if (!ok[i]) {
+            surfaceReportError(kNetworkFitSingular);
+            continue;
+        }
+        keepFit(fits.data() + 6 * i);
         int v[3];
         for (int k = 0; k < 3; ++k) v[k] = networkVertex(work, t, k + 1);
         const float cx = surfaceNarrow((static_cast<double>(networkX(work, v[0])) +
@@ -403,9 +500,6 @@ void surfaceComputeVertexGradients(float* work)
                                         networkY(work, v[1]) + networkY(work, v[2])) /
                                        3.0);
         float h = 0.0f, gx = 0.0f, gy = 0.0f;
-        int status = 0;
-        surfaceNearestFitHeight(cx, cy, h, gx, gy, work, status);
-        if (status != 0) continue;
         for (int k = 0; k < 3; ++k) {
             surfaceQuadraticPatch(cx, cy, networkX(work, v[k]), networkY(work, v[k]), h, gx, gy);
             networkPointField(work, v[k], kNetDzdx) += gx;

@@ -369,6 +369,63 @@ TEST_F(InterpolationTest, RetriedSingularFitTakesEveryCandidateAgain)
     EXPECT_TRUE(reported().empty());
 }
 
+// On a network large enough for the centroid fits to be spread over threads, every vertex
+// gradient is the mean, over its triangles in number order, of the gradients at the vertex of
+// the fits at their centroids, taken here one fit after another; and a neighbour count out of
+// range warns once a fit, as many times as there are triangles.
+TEST_F(InterpolationTest, VertexGradientsOfALargeNetworkAreTheMeansOfTheCentroidFits)
+{
+    build(randomPoints(12000, 29, wavy));
+    const float* w = work.data();
+    const int N = pointCount(), T = triangleCount();
+    ASSERT_GT(T, 20000);
+    std::vector<float> gx(static_cast<size_t>(N) + 1), gy(gx.size()), weight(gx.size());
+    TRIINT(2, 10, 1);
+    int status = -1;
+    surfacePrepareNetwork(wsize, work.data(), false, status);
+    ASSERT_EQ(status, 0);
+    for (int t = 1; t <= T; ++t) {
+        float cx = 0.0f, cy = 0.0f, h = 0.0f, dx = 0.0f, dy = 0.0f;
+        cx = static_cast<float>((double(networkX(w, vertex(t, 1))) + networkX(w, vertex(t, 2)) +
+                                 networkX(w, vertex(t, 3))) /
+                                3.0);
+        cy = static_cast<float>((double(networkY(w, vertex(t, 1))) + networkY(w, vertex(t, 2)) +
+                                 networkY(w, vertex(t, 3))) /
+                                3.0);
+        surfaceNearestFitHeight(cx, cy, h, dx, dy, work.data(), status);
+        ASSERT_EQ(status, 0);
+        for (int k = 1; k <= 3; ++k) {
+            const auto j = static_cast<size_t>(vertex(t, k));
+            surfaceQuadraticPatch(cx, cy, networkX(w, vertex(t, k)), networkY(w, vertex(t, k)), h,
+                                  dx, dy);
+            gx[j] += dx;
+            gy[j] += dy;
+            weight[j] += 1.0f;
+        }
+    }
+    surfacePrepareNetwork(wsize, work.data(), true, status);
+    ASSERT_EQ(status, 0);
+    int differ = 0;
+    for (int j = 1; j <= N; ++j) {
+        const auto i = static_cast<size_t>(j);
+        if (networkPointField(w, j, kNetDzdx) != gx[i] / weight[i] ||
+            networkPointField(w, j, kNetDzdy) != gy[i] / weight[i]) {
+            if (differ++ == 0) ADD_FAILURE() << "point " << j;
+        }
+    }
+    EXPECT_EQ(differ, 0);
+    EXPECT_TRUE(reported().empty());
+
+    TRIINT(2, 40, 1);
+    surfaceState.network.gradientsReady = 0;
+    tarv::errorLogClear();
+    tarv::setErrorEcho(false);
+    surfacePrepareNetwork(wsize, work.data(), true, status);
+    tarv::setErrorEcho(true);
+    EXPECT_EQ(tarv::errorCount(), static_cast<std::uint64_t>(T));
+    for (const int number : reported()) EXPECT_EQ(number, asReported(kFewNeighbours));
+}
+
 // Random points as close together as a million give over their extent: a patch of them in
 // the middle of a square whose corners are data points too, in the caller's units at the
 // origin and as an ordinary projected survey far from it (easting 5e5, northing 5e6, a square
