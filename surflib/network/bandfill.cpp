@@ -242,8 +242,7 @@ bool fallingBand(const NetworkBand& band)
 // one before stopped, so a falling band meets a triangle filled up to its lower level: where
 // the triangle reaches below that level the band takes all of it above, and the triangle is
 // done; a triangle wholly above the level is left to the bands after.
-void fillSplitBand(const NetworkBand& given, int& restDone, int t, SplitTriangle& st,
-                   float* work)
+void fillSplitBand(const NetworkBand& given, int& restDone, int t, SplitTriangle& st, float* work)
 {
     const NetworkTriangle& tri = st.tri;
     const Corner* p = st.p;
