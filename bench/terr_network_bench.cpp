@@ -5,7 +5,8 @@
 // maps the ones it sets beside matplotlib's tricontour and tricontourf.  Also contour maps and band fills of many levels on a network of 500
 // points with heights 0..10, in levels per second: 100,000 levels between limits of 0 and 100
 // (most levels meet no triangle), and as many as the largest count asks between -100 and the
-// largest real (one level below the data, the rest far above it).
+// largest real (one level below the data, the rest far above it); and the lines and the bands
+// of a plane over 2000 points at the thousand levels the picture shows apart.
 #include <benchmark/benchmark.h>
 
 #include <cfloat>
@@ -192,8 +193,54 @@ void manyLevelMap(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 100000);
 }
 
+// 2000 points scattered over the unit square under a plane, mapped to a 1000 x 750 pixel PNG
+// with 5000 levels between limits that span it: the picture shows about a thousand of them
+// apart, and the others are left out (-1077).  Argument 0 the lines of DRATRI, 1 the bands of
+// FILTRI with the lines over them: the band fill of a map set beside its lines.
+void planeOfAThousandLevels(benchmark::State& state)
+{
+    constexpr int kPoints = 2000, kLevels = 5000;
+    constexpr int kManyIntervals = 1006;
+    const bool bands = state.range(0) != 0;
+    std::mt19937 rng(3);
+    std::uniform_real_distribution<float> u(0.0f, 1.0f);
+    Points p;
+    for (int i = 0; i < kPoints; ++i) {
+        p.x.push_back(u(rng));
+        p.y.push_back(u(rng));
+        p.z.push_back(p.x.back() + 0.5f * p.y.back());
+    }
+    const int wsize = sizeFor(kPoints);
+    std::vector<float> work(static_cast<size_t>(wsize));
+    const std::vector<int> codes = bench::bandCodes(kLevels);
+    const std::string output = "terr_network_plane_bench.png";
+    bool failed = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench::openPng(output);
+        tarv::errorLogClear();
+        tarv::setErrorEcho(false);
+        SURF();
+        RANTRI(kPoints, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
+        LEVELS(0.0f, 1.5f);
+        state.ResumeTiming();
+        if (bands) {
+            FILTRI(0.0f, 1.0f, 0.0f, 1.0f, kLevels, 0, codes.data(), 0, wsize, work.data());
+        } else {
+            DRATRI(0.0f, 1.0f, 0.0f, 1.0f, kLevels, 0, wsize, work.data());
+        }
+        kernelCloseDevice();
+        for (const tarv::ErrorRecord& e : tarv::errorLog())
+            failed = failed || (e.number > 0 && e.number != kManyIntervals);
+    }
+    tarv::setErrorEcho(true);
+    std::remove(output.c_str());
+    if (failed) state.SkipWithError("the map reported an error");
+}
+
 }  // namespace
 
+BENCHMARK(planeOfAThousandLevels)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(manyLevelMap)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(buildNetwork)
     ->Arg(5000)

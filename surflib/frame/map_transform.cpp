@@ -65,8 +65,7 @@ bool convertPoints(long long n, float* x, float* y)
         }
         if (onSurface) {
             float X = 0.0f, Y = 0.0f;
-            const float uf = surfaceNarrow(u), vf = surfaceNarrow(v);
-            if (!surfaceProjectPoint(uf, vf, s.surface.contourHeight, X, Y)) return false;
+            if (!surfaceProjectPoint(u, v, s.surface.contourHeight, X, Y)) return false;
             x[i] = X;
             y[i] = Y;
         } else {
@@ -257,12 +256,12 @@ void surfaceSetLabelDirection(float /*width*/, float height, float angle)
     surfaceSetTextAngle(surfaceState.labelDirection[0], surfaceState.labelDirection[1]);
 }
 
-bool surfaceProjectPoint(float x, float y, float z, float& X, float& Y)
+bool surfaceProjectPoint(double x, double y, double z, float& X, float& Y)
 {
     const ProjectionTerms& p = surfaceState.projection;
-    const double dx = static_cast<double>(x) - p.centreX;
-    const double dy = (static_cast<double>(y) - p.centreY) * surfaceState.surface.axesRatio;
-    const double dz = (static_cast<double>(z) - p.zOrigin) * p.zScale;
+    const double dx = x - p.centreX;
+    const double dy = (y - p.centreY) * surfaceState.surface.axesRatio;
+    const double dz = (z - p.zOrigin) * p.zScale;
     const double depth = p.sinAzSinTilt * dx + p.cosAzSinTilt * dy + p.cosTilt * dz;
     const double denominator = p.eyeDistance - depth;
     if (denominator == 0.0) return false;

@@ -33,9 +33,11 @@ void surfaceDrawMapNumber(float& X, float& Y, float value, int& width, int& deci
 void surfaceDrawNumber(float X, float Y, float value, int& width, int& decimals, int power);
 void surfaceDrawFixedNumber(float X, float Y, float value, int& width, int power);
 void surfaceSetLabelDirection(float width, float height, float angle);
-// Perspective transform of map point (x, y) at height z.  Returns false (X, Y untouched) when
-// the point lies in the plane of the eye and has no picture position.
-bool surfaceProjectPoint(float x, float y, float z, float& X, float& Y);
+// Perspective transform of map point (x, y) at height z (in double, so that a point worked
+// out from normalised network units keeps its digits however far from the origin it lies).
+// Returns false (X, Y untouched) when the point lies in the plane of the eye and has no
+// picture position.
+bool surfaceProjectPoint(double x, double y, double z, float& X, float& Y);
 
 // Formats value as the label text of surfaceDrawNumber (decimals > 0) or of
 // surfaceDrawFixedNumber (decimals 0) into text[10]; |width| <= 9.  Returns the field length.

@@ -109,21 +109,62 @@ struct PartBuilder {
     }
 };
 
-// Crossing of level on the side from u to v, computed from the side's lower-numbered end so
-// that both triangles along an edge find the same point.
-void sideCrossing(int t, int sub, float level, const Corner& u, const Corner& v, bool forward,
-                  float& xc, float& yc, float* work)
+// The crossings a triangle's six segments (edges 0..2, spokes 3..5 from the centroid to the
+// vertices) gave last: the bands of a triangle go up one after another, so a band's upper level
+// is the next band's lower one, and a spoke is a side of two sub-triangles.  Each segment keeps
+// its two latest levels; a crossing is searched once for each segment and level.
+class CrossingMemo {
+public:
+    bool find(int segment, float level, float& x, float& y) const
+    {
+        for (const Entry& e : entries_[segment]) {
+            if (e.set && e.level == level) {
+                x = e.x;
+                y = e.y;
+                return true;
+            }
+        }
+        return false;
+    }
+    void keep(int segment, float level, float x, float y)
+    {
+        Entry(&e)[2] = entries_[segment];
+        e[1] = e[0];
+        e[0] = {true, level, x, y};
+    }
+
+private:
+    struct Entry {
+        bool set = false;
+        float level = 0.0f, x = 0.0f, y = 0.0f;
+    };
+    Entry entries_[6][2];
+};
+
+// A side of a sub-triangle: its segment of the triangle, and whether its crossing is searched
+// from its first end (the lower-numbered vertex of an edge, the centroid of a spoke) so that
+// the triangles and sub-triangles along it find the same point.
+struct Side {
+    int segment;
+    bool forward;
+};
+
+// Crossing of level on the side from u to v.
+void sideCrossing(int t, int sub, float level, const Corner& u, const Corner& v, Side side,
+                  CrossingMemo& memo, float& xc, float& yc, float* work)
 {
-    if (forward) {
+    if (memo.find(side.segment, level, xc, yc)) return;
+    if (side.forward) {
         surfaceSegmentCrossing(t, sub, level, u.x, u.y, u.z, v.x, v.y, v.z, xc, yc, work);
     } else {
         surfaceSegmentCrossing(t, sub, level, v.x, v.y, v.z, u.x, u.y, u.z, xc, yc, work);
     }
+    memo.keep(side.segment, level, xc, yc);
 }
 
 // The part of the sub-triangle a-b-g (sides a-b, b-g, g-a) inside the band.
-void bandPart(int t, int sub, const Corner c[3], const bool forward[3], const NetworkBand& band,
-              float* work)
+void bandPart(int t, int sub, const Corner c[3], const Side sides[3], const NetworkBand& band,
+              CrossingMemo& memo, float* work)
 {
     PartBuilder part;
     for (int s = 0; s < 3; ++s) {
@@ -137,11 +178,11 @@ void bandPart(int t, int sub, const Corner c[3], const bool forward[3], const Ne
         const bool up = cv > cu;
         const float first =
             up ? (cu == -1 ? band.low : band.high) : (cu == 1 ? band.high : band.low);
-        sideCrossing(t, sub, first, u, v, forward[s], xc, yc, work);
+        sideCrossing(t, sub, first, u, v, sides[s], memo, xc, yc, work);
         part.add(xc, yc);
         if (cu * cv == -1) {
             const float second = up ? band.high : band.low;
-            sideCrossing(t, sub, second, u, v, forward[s], xc, yc, work);
+            sideCrossing(t, sub, second, u, v, sides[s], memo, xc, yc, work);
             part.add(xc, yc);
         }
     }
@@ -182,10 +223,12 @@ struct BandPlan {
     int code;
 };
 
-// The corners of a triangle's centroid split: its vertices and the centroid with its height.
+// The corners of a triangle's centroid split: its vertices and the centroid with its height;
+// and the crossings its bands found so far.
 struct SplitTriangle {
     NetworkTriangle tri;
     Corner p[3], g;
+    CrossingMemo memo;
 };
 
 // A band whose upper level lies below its lower one, from a level list that does not rise.
@@ -199,8 +242,7 @@ bool fallingBand(const NetworkBand& band)
 // one before stopped, so a falling band meets a triangle filled up to its lower level: where
 // the triangle reaches below that level the band takes all of it above, and the triangle is
 // done; a triangle wholly above the level is left to the bands after.
-void fillSplitBand(const NetworkBand& given, int& restDone, int t, const SplitTriangle& st,
-                   float* work)
+void fillSplitBand(const NetworkBand& given, int& restDone, int t, SplitTriangle& st, float* work)
 {
     const NetworkTriangle& tri = st.tri;
     const Corner* p = st.p;
@@ -233,8 +275,8 @@ void fillSplitBand(const NetworkBand& given, int& restDone, int t, const SplitTr
         const int a = k, b = (k + 1) % 3;
         const Corner c[3] = {p[a], p[b], g};
         // Edges from the lower vertex number, spokes from the centroid.
-        const bool forward[3] = {tri.v[a] < tri.v[b], false, true};
-        bandPart(t, k + 1, c, forward, band, work);
+        const Side sides[3] = {{a, tri.v[a] < tri.v[b]}, {3 + b, false}, {3 + a, true}};
+        bandPart(t, k + 1, c, sides, band, st.memo, work);
     }
 }
 

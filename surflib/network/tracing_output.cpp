@@ -69,8 +69,7 @@ void toPicture(float u, float v, float& X, float& Y)
     const double x = static_cast<double>(u) * n.xrange + n.xmin;
     const double y = static_cast<double>(v) * n.yrange + n.ymin;
     if (surfaceFlagOn(s.surface.contourOnSurface)) {
-        const float xf = surfaceNarrow(x), yf = surfaceNarrow(y);
-        if (surfaceProjectPoint(xf, yf, s.surface.contourHeight, X, Y)) return;
+        if (surfaceProjectPoint(x, y, s.surface.contourHeight, X, Y)) return;
     }
     X = surfaceNarrow(surfaceMapXToPicture(x));
     Y = surfaceNarrow(surfaceMapYToPicture(y));
