@@ -29,6 +29,7 @@
 #include "grid/overlays.h"
 #include "grid/tracing.h"
 #include "network/contour.h"
+#include "network/level_index.h"
 #include "network/network.h"
 #include "network/tracing.h"
 #include "tterrlib.h"
@@ -397,7 +398,9 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
     if (n != 0) {
         // The levels as the lines over the bands are traced, a little raised, so that the
         // bands and the lines keep to the same levels.
-        const std::vector<NetworkMapLevel> levels = surfaceNetworkMapLevels(plan, s.eps, work);
+        NetworkLevelIndex index(work);  // for the levels and the lines over the bands
+        const std::vector<NetworkMapLevel> levels =
+            surfaceNetworkMapLevels(plan, s.eps, work, &index);
         const auto at = [&](long long k) { return levels[static_cast<size_t>(k)].height; };
         const long long m = static_cast<long long>(levels.size());
         if (!list) {
@@ -501,7 +504,7 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
             }
         }
         if (s.contour.fillLinesSwitch == 1) {
-            surfaceDrawNetworkLevels(plan, levels, s.eps, false, wsize, work);
+            surfaceDrawNetworkLevels(plan, levels, s.eps, false, wsize, work, &index);
         }
     }
     s.networkContour.fillDrawn = -1;
