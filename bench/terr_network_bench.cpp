@@ -68,8 +68,9 @@ bool onlyReported(int number)
 // The grid reaches one unit past the network on every side, so nodes outside it are searched
 // and filled by the local fit too; each sampling therefore warns once (-1073) that nodes lay
 // outside, a warning kept off the output.  The margin stays small: nodes far outside a dense
-// network have their nearest points bunched in a patch too small for the fit's pivot tolerance,
-// and are refused as singular fits (1072) and left unsampled.  Any error stops the run.
+// network have their nearest points bunched in a patch so small against its distance that the
+// fit cannot tell the quadratic's directions apart, and are refused as singular fits (1072)
+// and left unsampled.  Any error stops the run.
 void sampleGrid(benchmark::State& state)
 {
     const int n = static_cast<int>(state.range(0));
