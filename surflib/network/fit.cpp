@@ -402,11 +402,12 @@ constexpr int kTrianglesPerThread = 8192;
 // The centroid fits of every triangle, spread over threads in runs of consecutive triangles
 // (neighbours in the table, so each thread's searches stay in few buckets).  The calling
 // thread takes the first run with the spare table as its list; the others lists of their own.
-void allCentroidFits(const FitSetup& setup, float* work, std::vector<float>& fits,
-                     std::vector<unsigned char>& ok)
+// The coefficients of a singular fit are left unset (ok 0).
+std::unique_ptr<float[]> allCentroidFits(const FitSetup& setup, float* work,
+                                         std::vector<unsigned char>& ok)
 {
     const int T = surfaceState.network.triangleCount;
-    fits.resize(static_cast<size_t>(T) * 6);
+    auto fits = std::make_unique_for_overwrite<float[]>(static_cast<size_t>(T) * 6);
     ok.resize(static_cast<size_t>(T));
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const int threads = std::clamp(T / kTrianglesPerThread, 1, std::min(cores, 8));
@@ -414,7 +415,7 @@ void allCentroidFits(const FitSetup& setup, float* work, std::vector<float>& fit
     auto run = [&](int part, float* dist, float* number) {
         const int first = 1 + static_cast<int>(static_cast<long long>(T) * part / threads);
         const int last = 1 + static_cast<int>(static_cast<long long>(T) * (part + 1) / threads);
-        centroidFits(first, last, setup, work, dist, number, fits.data() + 6 * (first - 1),
+        centroidFits(first, last, setup, work, dist, number, fits.get() + 6 * (first - 1),
                      ok.data() + (first - 1));
     };
     const auto room = static_cast<size_t>(std::max(setup.room, 1));
@@ -427,6 +428,7 @@ void allCentroidFits(const FitSetup& setup, float* work, std::vector<float>& fit
     }
     run(0, spare, spare + setup.room);
     for (std::thread& worker : pool) worker.join();
+    return fits;
 }
 
 }  // namespace
@@ -479,9 +481,8 @@ void surfaceComputeVertexGradients(float* work)
     // The fits first, side by side; then, in triangle order, their warnings and their
     // gradients at the vertices, as one fit after another would leave them.
     const FitSetup setup = fitSetup();
-    std::vector<float> fits;
     std::vector<unsigned char> ok;
-    allCentroidFits(setup, work, fits, ok);
+    const std::unique_ptr<float[]> fits = allCentroidFits(setup, work, ok);
     surfaceState.networkSettings.workingNeighbourCount = setup.k;
     for (int t = 1; t <= n.triangleCount; ++t) {
         const auto i = static_cast<size_t>(t - 1);
@@ -490,7 +491,7 @@ void surfaceComputeVertexGradients(float* work)
             surfaceReportError(kNetworkFitSingular);
             continue;
         }
-        keepFit(fits.data() + 6 * i);
+        keepFit(fits.get() + 6 * i);
         int v[3];
         for (int k = 0; k < 3; ++k) v[k] = networkVertex(work, t, k + 1);
         const float cx = surfaceNarrow((static_cast<double>(networkX(work, v[0])) +
