@@ -130,8 +130,7 @@ void ScatteredMapToPng(benchmark::State& state)
         SURF();
         RANTRI(points, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
         if (bands) {
-            FILTRI(-3.0f, 3.0f, -3.0f, 3.0f, kLevels, plain, codes.data(), key, wsize,
-                   work.data());
+            FILTRI(-3.0f, 3.0f, -3.0f, 3.0f, kLevels, plain, codes.data(), key, wsize, work.data());
         } else {
             DRATRI(-3.0f, 3.0f, -3.0f, 3.0f, kLevels, plain, wsize, work.data());
         }

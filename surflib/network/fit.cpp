@@ -132,9 +132,8 @@ bool nearestOrder(const float* dist, int count, int want, std::uint64_t* keys, i
     int kept = 0;
     for (int i = 0; i < count; ++i) {
         if (!(dist[i] < kFar)) return false;
-        const std::uint64_t key =
-            static_cast<std::uint64_t>(std::bit_cast<std::uint32_t>(dist[i])) << 32 |
-            static_cast<std::uint32_t>(i);
+        const std::uint64_t bits = std::bit_cast<std::uint32_t>(dist[i]);
+        const std::uint64_t key = bits << 32 | static_cast<std::uint32_t>(i);
         if (kept == room && !(key < keys[kept - 1])) continue;
         int at = kept < room ? kept++ : kept - 1;
         for (; at > 0 && keys[at - 1] > key; --at) keys[at] = keys[at - 1];
