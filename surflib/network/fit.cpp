@@ -375,6 +375,18 @@ void keepFit(const float c[6])
     nw.fitGradient[1] = nw.fit[2];
 }
 
+// The vertices of triangle t and its centroid, where its fit is centred.
+void centroidOf(const float* work, int t, int v[3], float& cx, float& cy)
+{
+    for (int k = 0; k < 3; ++k) v[k] = networkVertex(work, t, k + 1);
+    cx = surfaceNarrow(
+        (static_cast<double>(networkX(work, v[0])) + networkX(work, v[1]) + networkX(work, v[2])) /
+        3.0);
+    cy = surfaceNarrow(
+        (static_cast<double>(networkY(work, v[0])) + networkY(work, v[1]) + networkY(work, v[2])) /
+        3.0);
+}
+
 // The fits at the centroids of triangles first .. last - 1 into fits (six coefficients a
 // triangle, counted from `first`) and ok.
 void centroidFits(int first, int last, const FitSetup& setup, const float* work, float* dist,
@@ -382,13 +394,8 @@ void centroidFits(int first, int last, const FitSetup& setup, const float* work,
 {
     for (int t = first; t < last; ++t) {
         int v[3];
-        for (int k = 0; k < 3; ++k) v[k] = networkVertex(work, t, k + 1);
-        const float cx = surfaceNarrow((static_cast<double>(networkX(work, v[0])) +
-                                        networkX(work, v[1]) + networkX(work, v[2])) /
-                                       3.0);
-        const float cy = surfaceNarrow((static_cast<double>(networkY(work, v[0])) +
-                                        networkY(work, v[1]) + networkY(work, v[2])) /
-                                       3.0);
+        float cx = 0.0f, cy = 0.0f;
+        centroidOf(work, t, v, cx, cy);
         const auto i = static_cast<size_t>(t - first);
         ok[i] = setup.usable &&
             nearestFit(cx, cy, setup.k, work, dist, number, setup.room, fits + 6 * i);
@@ -492,13 +499,8 @@ void surfaceComputeVertexGradients(float* work)
         }
         keepFit(fits.get() + 6 * i);
         int v[3];
-        for (int k = 0; k < 3; ++k) v[k] = networkVertex(work, t, k + 1);
-        const float cx = surfaceNarrow((static_cast<double>(networkX(work, v[0])) +
-                                        networkX(work, v[1]) + networkX(work, v[2])) /
-                                       3.0);
-        const float cy = surfaceNarrow((static_cast<double>(networkY(work, v[0])) +
-                                        networkY(work, v[1]) + networkY(work, v[2])) /
-                                       3.0);
+        float cx = 0.0f, cy = 0.0f;
+        centroidOf(work, t, v, cx, cy);
         float h = 0.0f, gx = 0.0f, gy = 0.0f;
         for (int k = 0; k < 3; ++k) {
             surfaceQuadraticPatch(cx, cy, networkX(work, v[k]), networkY(work, v[k]), h, gx, gy);
