@@ -366,6 +366,17 @@ bool nearestFit(float x, float y, int k, const float* work, float* dist, float* 
     return true;
 }
 
+// The quadratic of coefficients c about (x0, y0) at (x, y): height and gradient.
+void quadraticAt(const float c[6], float x0, float y0, float x, float y, float& height, float& dzdx,
+                 float& dzdy)
+{
+    const double dx = static_cast<double>(x) - x0, dy = static_cast<double>(y) - y0;
+    height = surfaceNarrow(c[0] + c[1] * dx + c[2] * dy + c[3] * dx * dx + c[4] * dx * dy +
+                           c[5] * dy * dy);
+    dzdx = surfaceNarrow(c[1] + c[4] * dy + 2.0 * c[3] * dx);
+    dzdy = surfaceNarrow(c[2] + c[4] * dx + 2.0 * c[5] * dy);
+}
+
 // Keeps a fit's coefficients as the last fit, with its gradient.
 void keepFit(const float c[6])
 {
@@ -387,18 +398,23 @@ void centroidOf(const float* work, int t, int v[3], float& cx, float& cy)
         3.0);
 }
 
-// The fits at the centroids of triangles first .. last - 1 into fits (six coefficients a
-// triangle, counted from `first`) and ok.
+// The fits at the centroids of triangles first .. last - 1: whether each holds (ok) and the
+// gradients of its fit at its three vertices (grads, six a triangle, counted from `first`).
 void centroidFits(int first, int last, const FitSetup& setup, const float* work, float* dist,
-                  float* number, float* fits, unsigned char* ok)
+                  float* number, float* grads, unsigned char* ok)
 {
     for (int t = first; t < last; ++t) {
         int v[3];
-        float cx = 0.0f, cy = 0.0f;
+        float cx = 0.0f, cy = 0.0f, c[6];
         centroidOf(work, t, v, cx, cy);
         const auto i = static_cast<size_t>(t - first);
-        ok[i] = setup.usable &&
-            nearestFit(cx, cy, setup.k, work, dist, number, setup.room, fits + 6 * i);
+        ok[i] = setup.usable && nearestFit(cx, cy, setup.k, work, dist, number, setup.room, c);
+        if (!ok[i]) continue;
+        float* g = grads + 6 * i;
+        float h = 0.0f;
+        for (int k = 0; k < 3; ++k)
+            quadraticAt(c, cx, cy, networkX(work, v[k]), networkY(work, v[k]), h, g[2 * k],
+                        g[2 * k + 1]);
     }
 }
 
@@ -408,12 +424,12 @@ constexpr int kTrianglesPerThread = 8192;
 // The centroid fits of every triangle, spread over threads in runs of consecutive triangles
 // (neighbours in the table, so each thread's searches stay in few buckets).  The calling
 // thread takes the first run with the spare table as its list; the others lists of their own.
-// The coefficients of a singular fit are left unset (ok 0).
+// The gradients of a singular fit are left unset (ok 0).
 std::unique_ptr<float[]> allCentroidFits(const FitSetup& setup, float* work,
                                          std::vector<unsigned char>& ok)
 {
     const int T = surfaceState.network.triangleCount;
-    auto fits = std::make_unique_for_overwrite<float[]>(static_cast<size_t>(T) * 6);
+    auto grads = std::make_unique_for_overwrite<float[]>(static_cast<size_t>(T) * 6);
     ok.resize(static_cast<size_t>(T));
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const int threads = std::clamp(T / kTrianglesPerThread, 1, std::min(cores, 8));
@@ -421,7 +437,7 @@ std::unique_ptr<float[]> allCentroidFits(const FitSetup& setup, float* work,
     auto run = [&](int part, float* dist, float* number) {
         const int first = 1 + static_cast<int>(static_cast<long long>(T) * part / threads);
         const int last = 1 + static_cast<int>(static_cast<long long>(T) * (part + 1) / threads);
-        centroidFits(first, last, setup, work, dist, number, fits.get() + 6 * (first - 1),
+        centroidFits(first, last, setup, work, dist, number, grads.get() + 6 * (first - 1),
                      ok.data() + (first - 1));
     };
     const auto room = static_cast<size_t>(std::max(setup.room, 1));
@@ -434,7 +450,7 @@ std::unique_ptr<float[]> allCentroidFits(const FitSetup& setup, float* work,
     }
     run(0, spare, spare + setup.room);
     for (std::thread& worker : pool) worker.join();
-    return fits;
+    return grads;
 }
 
 }  // namespace
@@ -465,12 +481,7 @@ void surfaceQuadraticPatch(float x0, float y0, float x, float y, float& height, 
                            float& dzdy)
 {
     NetworkWorking& w = surfaceState.networkWork;
-    const double dx = static_cast<double>(x) - x0, dy = static_cast<double>(y) - y0;
-    const float* c = w.fit;
-    height = surfaceNarrow(c[0] + c[1] * dx + c[2] * dy + c[3] * dx * dx + c[4] * dx * dy +
-                           c[5] * dy * dy);
-    dzdx = surfaceNarrow(c[1] + c[4] * dy + 2.0 * c[3] * dx);
-    dzdy = surfaceNarrow(c[2] + c[4] * dx + 2.0 * c[5] * dy);
+    quadraticAt(w.fit, x0, y0, x, y, height, dzdx, dzdy);
     w.fitGradient[0] = dzdx;
     w.fitGradient[1] = dzdy;
 }
@@ -484,12 +495,13 @@ void surfaceComputeVertexGradients(float* work)
         networkPointField(work, j, kNetDzdx) = 0.0f;
         networkPointField(work, j, kNetDzdy) = 0.0f;
     }
-    // The fits first, side by side; then, in triangle order, their warnings and their
-    // gradients at the vertices, as one fit after another would leave them.
+    // The fits and their gradients at the vertices first, side by side; then, in triangle
+    // order, the warnings and the sums, as one fit after another would leave them.
     const FitSetup setup = fitSetup();
     std::vector<unsigned char> ok;
-    const std::unique_ptr<float[]> fits = allCentroidFits(setup, work, ok);
+    const std::unique_ptr<float[]> grads = allCentroidFits(setup, work, ok);
     surfaceState.networkSettings.workingNeighbourCount = setup.k;
+    int lastFitted = 0;
     for (int t = 1; t <= n.triangleCount; ++t) {
         const auto i = static_cast<size_t>(t - 1);
         if (setup.fewNeighbours) surfaceReportError(kFewNeighbours);
@@ -497,17 +509,25 @@ void surfaceComputeVertexGradients(float* work)
             surfaceReportError(kNetworkFitSingular);
             continue;
         }
-        keepFit(fits.get() + 6 * i);
-        int v[3];
-        float cx = 0.0f, cy = 0.0f;
-        centroidOf(work, t, v, cx, cy);
-        float h = 0.0f, gx = 0.0f, gy = 0.0f;
+        lastFitted = t;
+        const float* g = grads.get() + 6 * i;
         for (int k = 0; k < 3; ++k) {
-            surfaceQuadraticPatch(cx, cy, networkX(work, v[k]), networkY(work, v[k]), h, gx, gy);
-            networkPointField(work, v[k], kNetDzdx) += gx;
-            networkPointField(work, v[k], kNetDzdy) += gy;
-            networkPointField(work, v[k], kNetGradientWeight) += 1.0f;
+            const int v = networkVertex(work, t, k + 1);
+            networkPointField(work, v, kNetDzdx) += g[2 * k];
+            networkPointField(work, v, kNetDzdy) += g[2 * k + 1];
+            networkPointField(work, v, kNetGradientWeight) += 1.0f;
         }
+    }
+    if (lastFitted > 0) {
+        // The last fit and its last gradient stay, as after one fit after another.
+        int v[3];
+        float cx = 0.0f, cy = 0.0f, c[6];
+        centroidOf(work, lastFitted, v, cx, cy);
+        float* list = networkSpare(work);
+        if (nearestFit(cx, cy, setup.k, work, list, list + setup.room, setup.room, c)) keepFit(c);
+        const float* g = grads.get() + 6 * static_cast<size_t>(lastFitted - 1);
+        surfaceState.networkWork.fitGradient[0] = g[4];
+        surfaceState.networkWork.fitGradient[1] = g[5];
     }
     for (int j = 1; j <= N; ++j) {
         const float weight = networkPointField(work, j, kNetGradientWeight);

@@ -371,8 +371,9 @@ TEST_F(InterpolationTest, RetriedSingularFitTakesEveryCandidateAgain)
 
 // On a network large enough for the centroid fits to be spread over threads, every vertex
 // gradient is the mean, over its triangles in number order, of the gradients at the vertex of
-// the fits at their centroids, taken here one fit after another; and a neighbour count out of
-// range warns once a fit, as many times as there are triangles.
+// the fits at their centroids, taken here one fit after another, which also leave the same last
+// fit; and a neighbour count out of range warns once a fit, as many times as there are
+// triangles.
 TEST_F(InterpolationTest, VertexGradientsOfALargeNetworkAreTheMeansOfTheCentroidFits)
 {
     build(randomPoints(12000, 29, wavy));
@@ -403,8 +404,14 @@ TEST_F(InterpolationTest, VertexGradientsOfALargeNetworkAreTheMeansOfTheCentroid
             weight[j] += 1.0f;
         }
     }
+    // The last fit and its last gradient stay as the sequence leaves them.
+    const NetworkWorking last = surfaceState.networkWork;
+    surfaceState.networkWork.fit[0] = surfaceState.networkWork.fitGradient[0] = -1.0f;
     surfacePrepareNetwork(wsize, work.data(), true, status);
     ASSERT_EQ(status, 0);
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(surfaceState.networkWork.fit[c], last.fit[c]);
+    EXPECT_EQ(surfaceState.networkWork.fitGradient[0], last.fitGradient[0]);
+    EXPECT_EQ(surfaceState.networkWork.fitGradient[1], last.fitGradient[1]);
     int differ = 0;
     for (int j = 1; j <= N; ++j) {
         const auto i = static_cast<size_t>(j);
