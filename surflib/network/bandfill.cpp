@@ -141,6 +141,58 @@ private:
     Entry entries_[6][2];
 };
 
+// The edge crossings the triangles of a band fill found, each kept for the one neighbour
+// across its edge that comes later (the triangles go in ascending order): the two triangles
+// along an edge then fill up to the very same points, and each crossing is searched once.
+class EdgeCrossingStore {
+public:
+    explicit EdgeCrossingStore(int triangles) : ranges_(static_cast<size_t>(triangles) + 1) {}
+    // Triangle t is next: what it keeps follows what the triangles before it kept.
+    void begin(int t)
+    {
+        const auto at = static_cast<unsigned>(entries_.size());
+        ranges_[static_cast<size_t>(t)] = {at, at};
+    }
+    // The crossing of the level that the neighbour across edge (0..2) of t kept for it.
+    bool find(const float* work, int t, int edge, float level, float& x, float& y) const
+    {
+        const int nb = networkNeighbour(work, t, edge + 1);
+        if (nb < 1 || nb >= t) return false;
+        int across = -1;
+        for (int j = 1; j <= 3; ++j) {
+            if (networkNeighbour(work, nb, j) == t) across = j - 1;
+        }
+        const Range r = ranges_[static_cast<size_t>(nb)];
+        for (unsigned i = r.first; i < r.last; ++i) {
+            const Entry& e = entries_[i];
+            if (e.edge == across && e.level == level) {
+                x = e.x;
+                y = e.y;
+                return true;
+            }
+        }
+        return false;
+    }
+    // Keeps the crossing of t's edge when a later triangle lies across it.
+    void keep(const float* work, int t, int edge, float level, float x, float y)
+    {
+        if (networkNeighbour(work, t, edge + 1) <= t) return;
+        entries_.push_back({edge, level, x, y});
+        ranges_[static_cast<size_t>(t)].last = static_cast<unsigned>(entries_.size());
+    }
+
+private:
+    struct Entry {
+        int edge;
+        float level, x, y;
+    };
+    struct Range {
+        unsigned first = 0, last = 0;
+    };
+    std::vector<Range> ranges_;
+    std::vector<Entry> entries_;
+};
+
 // A side of a sub-triangle: its segment of the triangle, and whether its crossing is searched
 // from its first end (the lower-numbered vertex of an edge, the centroid of a spoke) so that
 // the triangles and sub-triangles along it find the same point.
@@ -151,20 +203,24 @@ struct Side {
 
 // Crossing of level on the side from u to v.
 void sideCrossing(int t, int sub, float level, const Corner& u, const Corner& v, Side side,
-                  CrossingMemo& memo, float& xc, float& yc, float* work)
+                  CrossingMemo& memo, EdgeCrossingStore* store, float& xc, float& yc, float* work)
 {
     if (memo.find(side.segment, level, xc, yc)) return;
-    if (side.forward) {
-        surfaceSegmentCrossing(t, sub, level, u.x, u.y, u.z, v.x, v.y, v.z, xc, yc, work);
-    } else {
-        surfaceSegmentCrossing(t, sub, level, v.x, v.y, v.z, u.x, u.y, u.z, xc, yc, work);
+    const bool edge = side.segment < 3;
+    if (!(edge && store != nullptr && store->find(work, t, side.segment, level, xc, yc))) {
+        if (side.forward) {
+            surfaceSegmentCrossing(t, sub, level, u.x, u.y, u.z, v.x, v.y, v.z, xc, yc, work);
+        } else {
+            surfaceSegmentCrossing(t, sub, level, v.x, v.y, v.z, u.x, u.y, u.z, xc, yc, work);
+        }
+        if (edge && store != nullptr) store->keep(work, t, side.segment, level, xc, yc);
     }
     memo.keep(side.segment, level, xc, yc);
 }
 
 // The part of the sub-triangle a-b-g (sides a-b, b-g, g-a) inside the band.
 void bandPart(int t, int sub, const Corner c[3], const Side sides[3], const NetworkBand& band,
-              CrossingMemo& memo, float* work)
+              CrossingMemo& memo, EdgeCrossingStore* store, float* work)
 {
     PartBuilder part;
     for (int s = 0; s < 3; ++s) {
@@ -178,11 +234,11 @@ void bandPart(int t, int sub, const Corner c[3], const Side sides[3], const Netw
         const bool up = cv > cu;
         const float first =
             up ? (cu == -1 ? band.low : band.high) : (cu == 1 ? band.high : band.low);
-        sideCrossing(t, sub, first, u, v, sides[s], memo, xc, yc, work);
+        sideCrossing(t, sub, first, u, v, sides[s], memo, store, xc, yc, work);
         part.add(xc, yc);
         if (cu * cv == -1) {
             const float second = up ? band.high : band.low;
-            sideCrossing(t, sub, second, u, v, sides[s], memo, xc, yc, work);
+            sideCrossing(t, sub, second, u, v, sides[s], memo, store, xc, yc, work);
             part.add(xc, yc);
         }
     }
@@ -229,6 +285,7 @@ struct SplitTriangle {
     NetworkTriangle tri;
     Corner p[3], g;
     CrossingMemo memo;
+    EdgeCrossingStore* store = nullptr;  // the map's, when the triangles go in order
 };
 
 // A band whose upper level lies below its lower one, from a level list that does not rise.
@@ -276,7 +333,7 @@ void fillSplitBand(const NetworkBand& given, int& restDone, int t, SplitTriangle
         const Corner c[3] = {p[a], p[b], g};
         // Edges from the lower vertex number, spokes from the centroid.
         const Side sides[3] = {{a, tri.v[a] < tri.v[b]}, {3 + b, false}, {3 + a, true}};
-        bandPart(t, k + 1, c, sides, band, st.memo, work);
+        bandPart(t, k + 1, c, sides, band, st.memo, st.store, work);
     }
 }
 
@@ -479,8 +536,11 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         // The pieces of every band tile the network, whatever their order; what is drawn over
         // them goes after them.
         const SurfaceTiledFills tiled;
+        EdgeCrossingStore store(T);
         for (int t = 1; t <= T; ++t) {
             SplitTriangle st;
+            st.store = &store;
+            store.begin(t);
             const bool filled = splitTriangle(t, st, work);
             size_t first = bands.size();
             if (filled) {
