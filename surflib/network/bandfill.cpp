@@ -11,6 +11,10 @@
 // inside a band [low, high) when low <= height < high, so neighbouring bands share their
 // boundary and together cover every triangle exactly once.  The lowest band reaches down to
 // the data (and the highest up to it) unless the contour limits bound them.
+//
+// Each crossing is searched once and then shared: by the two bands that meet at its level,
+// by the two sub-triangles along a spoke, and by the two triangles along an edge: a band fill
+// searches about as many crossings as the lines of its levels.
 #include "network/bandfill.h"
 
 #include <algorithm>
