@@ -27,15 +27,19 @@ struct Points {
     std::vector<float> x, y, z;
 };
 
-Points scattered(int n)
+float saddle(float x, float y) { return 0.01f * x * y; }
+
+// n points scattered over [0, side] by [0, side] with the given heights (by default a saddle
+// over 0..100).
+Points scattered(int n, float side = 100.0f, float (*height)(float, float) = saddle)
 {
     std::mt19937 rng(5);
-    std::uniform_real_distribution<float> u(0.0f, 100.0f);
+    std::uniform_real_distribution<float> u(0.0f, side);
     Points p;
     for (int i = 0; i < n; ++i) {
         p.x.push_back(u(rng));
         p.y.push_back(u(rng));
-        p.z.push_back(0.01f * p.x.back() * p.y.back());
+        p.z.push_back(height(p.x.back(), p.y.back()));
     }
     return p;
 }
@@ -202,14 +206,7 @@ void planeOfAThousandLevels(benchmark::State& state)
     constexpr int kPoints = 2000, kLevels = 5000;
     constexpr int kManyIntervals = 1006;
     const bool bands = state.range(0) != 0;
-    std::mt19937 rng(3);
-    std::uniform_real_distribution<float> u(0.0f, 1.0f);
-    Points p;
-    for (int i = 0; i < kPoints; ++i) {
-        p.x.push_back(u(rng));
-        p.y.push_back(u(rng));
-        p.z.push_back(p.x.back() + 0.5f * p.y.back());
-    }
+    const Points p = scattered(kPoints, 1.0f, [](float x, float y) { return x + 0.5f * y; });
     const int wsize = sizeFor(kPoints);
     std::vector<float> work(static_cast<size_t>(wsize));
     const std::vector<int> codes = bench::bandCodes(kLevels);
