@@ -29,22 +29,24 @@ test-sanitize: setup
 	  ctest --test-dir $(SANBUILD) --output-on-failure -j$(JOBS)
 
 # The tests that start threads (the kernel's stripe workers, driven by its own tests and the
-# surface library's band fills, and the program's spectrum sums) under ThreadSanitizer; the
-# first report of a race fails it.  Band-filled maps drawn in turn to a raster run first in a
-# program of their own, STRIPE_ROUNDS of them (about half a second each), so that the stripe
-# workers start as in a program that has drawn nothing before.  scripts/tsan.supp says what is
-# not ours to mend.  Run without address randomisation: g++ 12's ThreadSanitizer cannot lay out
-# its shadow memory under the wider randomisation of newer Linux kernels.
+# surface library's band fills, the network's vertex gradient fits, and the program's spectrum
+# sums) under ThreadSanitizer; the first report of a race fails it.  Band-filled maps drawn in
+# turn to a raster run first in a program of their own, STRIPE_ROUNDS of them (about half a
+# second each), so that the stripe workers start as in a program that has drawn nothing before.
+# scripts/tsan.supp says what is not ours to mend.  Run without address randomisation: g++ 12's
+# ThreadSanitizer cannot lay out its shadow memory under the wider randomisation of newer Linux
+# kernels.
 STRIPE_ROUNDS ?= 20
 test-thread: setup
 	@cmake -S . -B $(TSANBUILD) -DCMAKE_BUILD_TYPE=Debug -DTARV_TSAN=ON >/dev/null
-	@cmake --build $(TSANBUILD) --target kernel_tests bandfill_tests summation_tests -j$(JOBS)
+	@cmake --build $(TSANBUILD) --target kernel_tests bandfill_tests network_fit_tests \
+	  summation_tests -j$(JOBS)
 	@cd $(TSANBUILD)/tests && \
 	  export TSAN_OPTIONS=halt_on_error=1:suppressions=$(CURDIR)/scripts/tsan.supp && \
 	  TARV_STRIPE_ROUNDS=$(STRIPE_ROUNDS) setarch -R ./bandfill_tests --gtest_brief=1 \
 	    --gtest_filter=BandFillTest.MapsDrawnInTurnOnARasterGiveTheSamePixels && \
 	  setarch -R ./kernel_tests --gtest_brief=1 && setarch -R ./bandfill_tests --gtest_brief=1 && \
-	  setarch -R ./summation_tests --gtest_brief=1
+	  setarch -R ./network_fit_tests --gtest_brief=1 && setarch -R ./summation_tests --gtest_brief=1
 
 # Installs into a temporary prefix and builds and runs a program outside the project against it.
 install-check: build

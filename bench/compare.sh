@@ -61,8 +61,27 @@ row "FILCON, 1000 x 1000 grid, 20 bands, to PNG" "$(ours terr_grid_bench BandFil
     "matplotlib contourf + savefig" "$(anchor mpl_contour.py bands "$runs")" "0.5 or less"
 row "FILCON as above, with the contour lines" "$(ours terr_grid_bench BandFillsAndLinesToPng)" \
     "matplotlib contourf, contour + savefig" "$(anchor mpl_contour.py bandlines "$runs")" ""
-row "FILTRI, 100,000 points, 20 bands, to PNG" "$(ours terr_network_bench ScatteredBandsToPng)" \
-    "matplotlib tricontourf + savefig" "$(anchor mpl_tricontour.py 100000 "$runs")" ""
+# The scattered maps: from RANTRI to the closed device against matplotlib from the figure to
+# the saved file, its triangulation included.  The million-point maps take seconds a run, so
+# they are run fewer times (LARGE_RUNS, default 2).
+large_runs=${LARGE_RUNS:-2}
+for size in 100000 1000000; do
+  label=$(echo "$size" | sed ':a;s/\B[0-9]\{3\}\>/,&/;ta')
+  n_runs=$runs
+  [ "$size" = 1000000 ] && n_runs=$large_runs
+  lines=$(runs=$n_runs ours terr_network_bench "ScatteredMapToPng/$size/0")
+  bands=$(runs=$n_runs ours terr_network_bench "ScatteredMapToPng/$size/1")
+  goal_lines="0.5 or less" goal_bands="0.5 or less"
+  [ "$size" = 1000000 ] && goal_lines="" && goal_bands="0.6 or less"
+  row "DRATRI, $label points, 20 levels, to PNG" "$lines" \
+      "matplotlib tricontour + savefig" "$(anchor mpl_tricontour.py lines "$size" "$n_runs")" \
+      "$goal_lines"
+  row "FILTRI, $label points, 20 bands, to PNG" "$bands" \
+      "matplotlib tricontourf + savefig" "$(anchor mpl_tricontour.py bands "$size" "$n_runs")" \
+      "$goal_bands"
+  awk -v b="$bands" -v l="$lines" -v n="$label" 'BEGIN {
+    printf "FILTRI / DRATRI of the same %s points: %.2f\n", n, b / l }'
+done
 small=$(ours terr_network_bench buildNetwork/100000)
 large=$(ours terr_network_bench buildNetwork/1000000)
 qsmall=$(qhull 100000)

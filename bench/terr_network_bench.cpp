@@ -1,10 +1,12 @@
 // terr_network_bench - speed of triangulated networks: the build of a network of scattered
 // points, and the sampling of a built network onto a 100 x 100 grid, in points or nodes per
-// second; a band-filled map of 100,000 scattered points to a PNG.  The builds of 100,000 and 1,000,000 points are the ones bench/compare.sh sets
-// beside qdelaunay.  Also contour maps and band fills of many levels on a network of 500
+// second; line and band maps of 100,000 and 1,000,000 scattered points to a PNG.  The builds
+// of 100,000 and 1,000,000 points are the ones bench/compare.sh sets beside qdelaunay, the
+// maps the ones it sets beside matplotlib's tricontour and tricontourf.  Also contour maps and band fills of many levels on a network of 500
 // points with heights 0..10, in levels per second: 100,000 levels between limits of 0 and 100
 // (most levels meet no triangle), and as many as the largest count asks between -100 and the
-// largest real (one level below the data, the rest far above it).
+// largest real (one level below the data, the rest far above it); and the lines and the bands
+// of a plane over 2000 points at the thousand levels the picture shows apart.
 #include <benchmark/benchmark.h>
 
 #include <cfloat>
@@ -25,15 +27,19 @@ struct Points {
     std::vector<float> x, y, z;
 };
 
-Points scattered(int n)
+float saddle(float x, float y) { return 0.01f * x * y; }
+
+// n points scattered over [0, side] by [0, side] with the given heights (by default a saddle
+// over 0..100).
+Points scattered(int n, float side = 100.0f, float (*height)(float, float) = saddle)
 {
     std::mt19937 rng(5);
-    std::uniform_real_distribution<float> u(0.0f, 100.0f);
+    std::uniform_real_distribution<float> u(0.0f, side);
     Points p;
     for (int i = 0; i < n; ++i) {
         p.x.push_back(u(rng));
         p.y.push_back(u(rng));
-        p.z.push_back(0.01f * p.x.back() * p.y.back());
+        p.z.push_back(height(p.x.back(), p.y.back()));
     }
     return p;
 }
@@ -66,8 +72,9 @@ bool onlyReported(int number)
 // The grid reaches one unit past the network on every side, so nodes outside it are searched
 // and filled by the local fit too; each sampling therefore warns once (-1073) that nodes lay
 // outside, a warning kept off the output.  The margin stays small: nodes far outside a dense
-// network have their nearest points bunched in a patch too small for the fit's pivot tolerance,
-// and are refused as singular fits (1072) and left unsampled.  Any error stops the run.
+// network have their nearest points bunched in a patch so small against its distance that the
+// fit cannot tell the quadratic's directions apart, and are refused as singular fits (1072)
+// and left unsampled.  Any error stops the run.
 void sampleGrid(benchmark::State& state)
 {
     const int n = static_cast<int>(state.range(0));
@@ -92,16 +99,21 @@ void sampleGrid(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * nodes * nodes);
 }
 
-// 100,000 points scattered over [-3, 3] by [-3, 3] under the crossed waves of the band fill
-// of terr_grid_bench, triangulated and filled in 20 bands by FILTRI to a 1000 pixel wide PNG
-// (bench/anchors/mpl_tricontour.py does the same with matplotlib's tricontourf).
-void ScatteredBandsToPng(benchmark::State& state)
+// Points scattered over [-3, 3] by [-3, 3] under the crossed waves of the band fill of
+// terr_grid_bench, triangulated and mapped at 20 levels to a 1000 x 750 pixel PNG, timed from
+// RANTRI to the closed device: arguments the point count and the map, 0 the contour lines of
+// DRATRI, 1 the bands of FILTRI (bench/anchors/mpl_tricontour.py does the same with
+// matplotlib's tricontour and tricontourf).  Any error stops the run (warnings do not: a
+// million random floats repeat a few points, which are left out with -1076).
+void ScatteredMapToPng(benchmark::State& state)
 {
-    constexpr int kPoints = 100000, kLevels = 20;
+    const int points = static_cast<int>(state.range(0));
+    const bool bands = state.range(1) != 0;
+    constexpr int kLevels = 20;
     std::mt19937 rng(11);
     std::uniform_real_distribution<float> u(-3.0f, 3.0f);
     Points p;
-    for (int i = 0; i < kPoints; ++i) {
+    for (int i = 0; i < points; ++i) {
         const double x = u(rng), y = u(rng);
         p.x.push_back(static_cast<float>(x));
         p.y.push_back(static_cast<float>(y));
@@ -109,20 +121,30 @@ void ScatteredBandsToPng(benchmark::State& state)
             std::sin(3.0 * x) * std::cos(2.0 * y) + 0.5 * std::sin(5.0 * x + 4.0 * y) +
             std::exp(-(x * x + y * y)) + 0.3 * std::cos(7.0 * x * y / 3.0)));
     }
-    const int wsize = sizeFor(kPoints);
+    const int wsize = sizeFor(points);
     std::vector<float> work(static_cast<size_t>(wsize));
     const std::vector<int> codes = bench::bandCodes(kLevels);
     const std::string output = "terr_network_bench.png";
     const int plain = 0, key = 1;
+    bool failed = false;
     for (auto _ : state) {
         bench::openPng(output);
+        tarv::errorLogClear();
+        tarv::setErrorEcho(false);
         SURF();
-        RANTRI(kPoints, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
-        FILTRI(-3.0f, 3.0f, -3.0f, 3.0f, kLevels, plain, codes.data(), key, wsize, work.data());
+        RANTRI(points, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
+        if (bands) {
+            FILTRI(-3.0f, 3.0f, -3.0f, 3.0f, kLevels, plain, codes.data(), key, wsize, work.data());
+        } else {
+            DRATRI(-3.0f, 3.0f, -3.0f, 3.0f, kLevels, plain, wsize, work.data());
+        }
         kernelCloseDevice();
+        for (const tarv::ErrorRecord& e : tarv::errorLog()) failed = failed || e.number > 0;
     }
+    tarv::setErrorEcho(true);
     std::remove(output.c_str());
-    state.SetItemsProcessed(state.iterations() * kPoints);
+    if (failed) state.SkipWithError("the map reported an error");
+    state.SetItemsProcessed(state.iterations() * points);
 }
 
 // 500 points over 0..10 with heights 0..10, for the maps of many levels.
@@ -175,8 +197,47 @@ void manyLevelMap(benchmark::State& state)
     state.SetItemsProcessed(state.iterations() * 100000);
 }
 
+// 2000 points scattered over the unit square under a plane, mapped to a 1000 x 750 pixel PNG
+// with 5000 levels between limits that span it: the picture shows about a thousand of them
+// apart, and the others are left out (-1077).  Argument 0 the lines of DRATRI, 1 the bands of
+// FILTRI with the lines over them: the band fill of a map set beside its lines.
+void planeOfAThousandLevels(benchmark::State& state)
+{
+    constexpr int kPoints = 2000, kLevels = 5000;
+    constexpr int kManyIntervals = 1006;
+    const bool bands = state.range(0) != 0;
+    const Points p = scattered(kPoints, 1.0f, [](float x, float y) { return x + 0.5f * y; });
+    const int wsize = sizeFor(kPoints);
+    std::vector<float> work(static_cast<size_t>(wsize));
+    const std::vector<int> codes = bench::bandCodes(kLevels);
+    const std::string output = "terr_network_plane_bench.png";
+    bool failed = false;
+    for (auto _ : state) {
+        state.PauseTiming();
+        bench::openPng(output);
+        tarv::errorLogClear();
+        tarv::setErrorEcho(false);
+        SURF();
+        RANTRI(kPoints, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
+        LEVELS(0.0f, 1.5f);
+        state.ResumeTiming();
+        if (bands) {
+            FILTRI(0.0f, 1.0f, 0.0f, 1.0f, kLevels, 0, codes.data(), 0, wsize, work.data());
+        } else {
+            DRATRI(0.0f, 1.0f, 0.0f, 1.0f, kLevels, 0, wsize, work.data());
+        }
+        kernelCloseDevice();
+        for (const tarv::ErrorRecord& e : tarv::errorLog())
+            failed = failed || (e.number > 0 && e.number != kManyIntervals);
+    }
+    tarv::setErrorEcho(true);
+    std::remove(output.c_str());
+    if (failed) state.SkipWithError("the map reported an error");
+}
+
 }  // namespace
 
+BENCHMARK(planeOfAThousandLevels)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK(manyLevelMap)->ArgsProduct({{0, 1, 2}, {0, 1}})->Unit(benchmark::kMillisecond);
 BENCHMARK(buildNetwork)
     ->Arg(5000)
@@ -185,6 +246,8 @@ BENCHMARK(buildNetwork)
     ->Arg(1000000)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(sampleGrid)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
-BENCHMARK(ScatteredBandsToPng)->Unit(benchmark::kMillisecond);
+BENCHMARK(ScatteredMapToPng)
+    ->ArgsProduct({{100000, 1000000}, {0, 1}})
+    ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

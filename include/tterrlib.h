@@ -552,7 +552,10 @@ void TRIREG(const int& kind, const int& n, const float* x, const float* y, const
 // method 1) with a neighbour count above 30, or not below the network's number of points, warns
 // -1072 and fits over 10 (one less than the points when they are 10 or fewer): under the
 // default count a map of a network of 10 points or fewer so reports it about once a point, and
-// under method 1 with straight lines hundreds of times (8 points: 831).
+// under method 1 with straight lines hundreds of times (8 points: 831).  A local fit is
+// singular (1072) only where its nearest points leave the quadratic undetermined (all on one
+// line, or coincident), however close together the points lie: a million scattered points fit
+// everywhere.
 void TRIINT(const int& method, const int& neighbours, const int& weighting);
 // The length in picture units of the pieces into which triangle sides are cut when curved
 // contours are traced (default 4.0; below 100 times the tolerance warns -1075 and gives 4.0; a

@@ -39,9 +39,14 @@ bool transformUsable()
         isFiniteValue(m.scaleY) && isFiniteValue(m.factorX) && isFiniteValue(m.factorY);
 }
 
-// Bends n picture points of the flat map through the network normalisation and the surface
-// projection, in place.  Without either the points stay exactly as given.  False when the
+// Brings n points to the picture in place: normalised network coordinates (while a network
+// routine draws) through the normalisation, and onto the projected surface when the map lies
+// on one.  Otherwise the points are picture points and stay exactly as given.  False when the
 // points have no picture position (no map frame yet, or a point in the plane of the eye).
+//
+// Network points go from normalised to map to picture in double in one pass: data far from
+// the origin (survey coordinates) or at a large scale keep every digit of their place in the
+// window, where a picture position of the normalised value itself would lose them.
 bool convertPoints(long long n, float* x, float* y)
 {
     const SurfaceLibraryState& s = surfaceState;
@@ -50,16 +55,17 @@ bool convertPoints(long long n, float* x, float* y)
     if (!network && !onSurface) return true;
     if (!transformUsable()) return false;
     for (long long i = 0; i < n; ++i) {
-        double u = surfacePictureXToMap(x[i]);
-        double v = surfacePictureYToMap(y[i]);
+        double u = 0.0, v = 0.0;
         if (network) {
-            u = u * s.network.xrange + s.network.xmin;
-            v = v * s.network.yrange + s.network.ymin;
+            u = static_cast<double>(x[i]) * s.network.xrange + s.network.xmin;
+            v = static_cast<double>(y[i]) * s.network.yrange + s.network.ymin;
+        } else {
+            u = surfacePictureXToMap(x[i]);
+            v = surfacePictureYToMap(y[i]);
         }
         if (onSurface) {
             float X = 0.0f, Y = 0.0f;
-            const float uf = surfaceNarrow(u), vf = surfaceNarrow(v);
-            if (!surfaceProjectPoint(uf, vf, s.surface.contourHeight, X, Y)) return false;
+            if (!surfaceProjectPoint(u, v, s.surface.contourHeight, X, Y)) return false;
             x[i] = X;
             y[i] = Y;
         } else {
@@ -250,12 +256,12 @@ void surfaceSetLabelDirection(float /*width*/, float height, float angle)
     surfaceSetTextAngle(surfaceState.labelDirection[0], surfaceState.labelDirection[1]);
 }
 
-bool surfaceProjectPoint(float x, float y, float z, float& X, float& Y)
+bool surfaceProjectPoint(double x, double y, double z, float& X, float& Y)
 {
     const ProjectionTerms& p = surfaceState.projection;
-    const double dx = static_cast<double>(x) - p.centreX;
-    const double dy = (static_cast<double>(y) - p.centreY) * surfaceState.surface.axesRatio;
-    const double dz = (static_cast<double>(z) - p.zOrigin) * p.zScale;
+    const double dx = x - p.centreX;
+    const double dy = (y - p.centreY) * surfaceState.surface.axesRatio;
+    const double dz = (z - p.zOrigin) * p.zScale;
     const double depth = p.sinAzSinTilt * dx + p.cosAzSinTilt * dy + p.cosTilt * dz;
     const double denominator = p.eyeDistance - depth;
     if (denominator == 0.0) return false;

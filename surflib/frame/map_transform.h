@@ -13,9 +13,13 @@ double surfacePictureYToMap(double Y);
 double surfaceMapXToPicture(double x);
 double surfaceMapYToPicture(double y);
 
-// Converts the n picture points in place and draws them; n < 1 draws nothing.
+// Converts the n points in place and draws them; n < 1 draws nothing.  The points are picture
+// points of the flat map, or normalised network coordinates while a network routine is active
+// (networkRoutineActive); either way they are brought onto the projected surface when the map
+// lies on one.
 void surfaceDrawMapPolyline(int n, float* x, float* y);
-// np areas of counts[k] points (reals, rounded) one after another, converted in place, filled
+// np areas of counts[k] points (reals, rounded; points as for surfaceDrawMapPolyline) one
+// after another, converted in place, filled
 // with the current fill code.  Areas that enclose nothing (fewer than three distinct corners,
 // or no area) are dropped before the kernel: their counts become 0 and the points of the
 // areas kept move up over theirs.
@@ -29,9 +33,11 @@ void surfaceDrawMapNumber(float& X, float& Y, float value, int& width, int& deci
 void surfaceDrawNumber(float X, float Y, float value, int& width, int& decimals, int power);
 void surfaceDrawFixedNumber(float X, float Y, float value, int& width, int power);
 void surfaceSetLabelDirection(float width, float height, float angle);
-// Perspective transform of map point (x, y) at height z.  Returns false (X, Y untouched) when
-// the point lies in the plane of the eye and has no picture position.
-bool surfaceProjectPoint(float x, float y, float z, float& X, float& Y);
+// Perspective transform of map point (x, y) at height z (in double, so that a point worked
+// out from normalised network units keeps its digits however far from the origin it lies).
+// Returns false (X, Y untouched) when the point lies in the plane of the eye and has no
+// picture position.
+bool surfaceProjectPoint(double x, double y, double z, float& X, float& Y);
 
 // Formats value as the label text of surfaceDrawNumber (decimals > 0) or of
 // surfaceDrawFixedNumber (decimals 0) into text[10]; |width| <= 9.  Returns the field length.

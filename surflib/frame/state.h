@@ -253,7 +253,7 @@ struct NetworkLayout {
     int triangleCount;
     int noSwap;
     int gradientsReady, derivativesGiven, networkBuilt, bucketIndexBuilt;  // flags
-    int networkRoutineActive;  // flag: map polylines apply the normalisation
+    int networkRoutineActive;  // flag: map polylines take normalised network points
     int descriptor[4];
     float tracingWorking;
     float bandFillWorking[2];

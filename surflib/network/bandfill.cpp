@@ -11,6 +11,12 @@
 // inside a band [low, high) when low <= height < high, so neighbouring bands share their
 // boundary and together cover every triangle exactly once.  The lowest band reaches down to
 // the data (and the highest up to it) unless the contour limits bound them.
+//
+// Each crossing is searched once and then shared: by the two bands that meet at its level,
+// by the two sub-triangles along a spoke, and by the two triangles along an edge: a band fill
+// searches about as many crossings as the lines of its levels.  The parts of a triangle's
+// sub-triangles in one band then meet exactly along the spokes and go to the kernel as one
+// outline where they make one.
 #include "network/bandfill.h"
 
 #include <algorithm>
@@ -29,6 +35,7 @@
 #include "grid/overlays.h"
 #include "grid/tracing.h"
 #include "network/contour.h"
+#include "network/level_index.h"
 #include "network/network.h"
 #include "network/tracing.h"
 #include "tterrlib.h"
@@ -40,8 +47,10 @@ namespace {
 constexpr int kFlushPoints = 90;
 constexpr int kFlushParts = 15;
 constexpr int kPartRoom = 12;
-static_assert(kFlushPoints + kPartRoom <= kNetworkFillRoom && kFlushParts + 1 < kNetworkFillParts,
-              "a part added to a buffer just short of flushing fits");
+// The outline of a triangle's parts in one band: at most the sides of its three parts.
+constexpr int kMergedRoom = 3 * (kPartRoom - 1);
+static_assert(kMergedRoom + 1 <= kNetworkFillRoom && kFlushParts + 1 < kNetworkFillParts,
+              "a part fits an empty buffer, and one more part a buffer just short of flushing");
 constexpr double kBandSlack = 1.0e-4;
 
 void flushBuffer()
@@ -49,10 +58,6 @@ void flushBuffer()
     NetworkContourWorking& w = surfaceState.networkContour;
     if (w.fillParts > 0 && w.fillPoints > 1) {
         surfaceSetFillCode(w.currentFillCode);
-        for (int i = 0; i < w.fillPoints; ++i) {
-            w.fillX[i] = surfaceNetworkPictureX(w.fillX[i]);
-            w.fillY[i] = surfaceNetworkPictureY(w.fillY[i]);
-        }
         surfaceFillMapAreas(w.fillParts, w.fillCounts, w.fillX, w.fillY);
     }
     w.fillPoints = 0;
@@ -64,6 +69,7 @@ void addPart(const float* x, const float* y, int n)
 {
     NetworkContourWorking& w = surfaceState.networkContour;
     if (w.fillPoints < 0 || w.fillParts < 0) w.fillPoints = w.fillParts = 0;
+    if (w.fillPoints + n > kNetworkFillRoom) flushBuffer();
     for (int i = 0; i < n; ++i) {
         w.fillX[w.fillPoints + i] = x[i];
         w.fillY[w.fillPoints + i] = y[i];
@@ -113,23 +119,121 @@ struct PartBuilder {
     }
 };
 
-// Crossing of level on the side from u to v, computed from the side's lower-numbered end so
-// that both triangles along an edge find the same point.
-void sideCrossing(int t, int sub, float level, const Corner& u, const Corner& v, bool forward,
-                  float& xc, float& yc, float* work)
-{
-    if (forward) {
-        surfaceSegmentCrossing(t, sub, level, u.x, u.y, u.z, v.x, v.y, v.z, xc, yc, work);
-    } else {
-        surfaceSegmentCrossing(t, sub, level, v.x, v.y, v.z, u.x, u.y, u.z, xc, yc, work);
+// The crossings a triangle's six segments (edges 0..2, spokes 3..5 from the centroid to the
+// vertices) gave last: the bands of a triangle go up one after another, so a band's upper level
+// is the next band's lower one, and a spoke is a side of two sub-triangles.  Each segment keeps
+// its two latest levels; a crossing is searched once for each segment and level.
+class CrossingMemo {
+public:
+    bool find(int segment, float level, float& x, float& y) const
+    {
+        for (const Entry& e : entries_[segment]) {
+            if (e.set && e.level == level) {
+                x = e.x;
+                y = e.y;
+                return true;
+            }
+        }
+        return false;
     }
+    void keep(int segment, float level, float x, float y)
+    {
+        Entry(&e)[2] = entries_[segment];
+        e[1] = e[0];
+        e[0] = {true, level, x, y};
+    }
+
+private:
+    struct Entry {
+        bool set = false;
+        float level = 0.0f, x = 0.0f, y = 0.0f;
+    };
+    Entry entries_[6][2];
+};
+
+// The edge crossings the triangles of a band fill found, each kept for the one neighbour
+// across its edge that comes later (the triangles go in ascending order): the two triangles
+// along an edge then fill up to the very same points, and each crossing is searched once.
+class EdgeCrossingStore {
+public:
+    explicit EdgeCrossingStore(int triangles) : ranges_(static_cast<size_t>(triangles) + 1) {}
+    // Triangle t is next: what it keeps follows what the triangles before it kept.
+    void begin(int t)
+    {
+        const auto at = static_cast<unsigned>(entries_.size());
+        ranges_[static_cast<size_t>(t)] = {at, at};
+    }
+    // The crossing of the level that the neighbour across edge (0..2) of t kept for it.
+    bool find(const float* work, int t, int edge, float level, float& x, float& y) const
+    {
+        const int nb = networkNeighbour(work, t, edge + 1);
+        if (nb < 1 || nb >= t) return false;
+        int across = -1;
+        for (int j = 1; j <= 3; ++j) {
+            if (networkNeighbour(work, nb, j) == t) across = j - 1;
+        }
+        const Range r = ranges_[static_cast<size_t>(nb)];
+        for (unsigned i = r.first; i < r.last; ++i) {
+            const Entry& e = entries_[i];
+            if (e.edge == across && e.level == level) {
+                x = e.x;
+                y = e.y;
+                return true;
+            }
+        }
+        return false;
+    }
+    // Keeps the crossing of t's edge when a later triangle lies across it.
+    void keep(const float* work, int t, int edge, float level, float x, float y)
+    {
+        if (networkNeighbour(work, t, edge + 1) <= t) return;
+        entries_.push_back({edge, level, x, y});
+        ranges_[static_cast<size_t>(t)].last = static_cast<unsigned>(entries_.size());
+    }
+
+private:
+    struct Entry {
+        int edge;
+        float level, x, y;
+    };
+    struct Range {
+        unsigned first = 0, last = 0;
+    };
+    std::vector<Range> ranges_;
+    std::vector<Entry> entries_;
+};
+
+// A side of a sub-triangle: its segment of the triangle, and whether its crossing is searched
+// from its first end (the lower-numbered vertex of an edge, the centroid of a spoke) so that
+// the triangles and sub-triangles along it find the same point.
+struct Side {
+    int segment;
+    bool forward;
+};
+
+// Crossing of level on the side from u to v.
+void sideCrossing(int t, int sub, float level, const Corner& u, const Corner& v, Side side,
+                  CrossingMemo& memo, EdgeCrossingStore* store, float& xc, float& yc, float* work)
+{
+    if (memo.find(side.segment, level, xc, yc)) return;
+    const bool edge = side.segment < 3;
+    if (!(edge && store != nullptr && store->find(work, t, side.segment, level, xc, yc))) {
+        if (side.forward) {
+            surfaceSegmentCrossing(t, sub, level, u.x, u.y, u.z, v.x, v.y, v.z, xc, yc, work);
+        } else {
+            surfaceSegmentCrossing(t, sub, level, v.x, v.y, v.z, u.x, u.y, u.z, xc, yc, work);
+        }
+        if (edge && store != nullptr) store->keep(work, t, side.segment, level, xc, yc);
+    }
+    memo.keep(side.segment, level, xc, yc);
 }
 
-// The part of the sub-triangle a-b-g (sides a-b, b-g, g-a) inside the band.
-void bandPart(int t, int sub, const Corner c[3], const bool forward[3], const NetworkBand& band,
-              float* work)
+// The part of the sub-triangle a-b-g (sides a-b, b-g, g-a) inside the band, open (its first
+// point not repeated); fewer than three points when it holds nothing.
+void bandPart(int t, int sub, const Corner c[3], const Side sides[3], const NetworkBand& band,
+              CrossingMemo& memo, EdgeCrossingStore* store, PartBuilder& part, float* work)
 {
-    PartBuilder part;
+    part.n = 0;
     for (int s = 0; s < 3; ++s) {
         const Corner& u = c[s];
         const Corner& v = c[(s + 1) % 3];
@@ -141,20 +245,97 @@ void bandPart(int t, int sub, const Corner c[3], const bool forward[3], const Ne
         const bool up = cv > cu;
         const float first =
             up ? (cu == -1 ? band.low : band.high) : (cu == 1 ? band.high : band.low);
-        sideCrossing(t, sub, first, u, v, forward[s], xc, yc, work);
+        sideCrossing(t, sub, first, u, v, sides[s], memo, store, xc, yc, work);
         part.add(xc, yc);
         if (cu * cv == -1) {
             const float second = up ? band.high : band.low;
-            sideCrossing(t, sub, second, u, v, forward[s], xc, yc, work);
+            sideCrossing(t, sub, second, u, v, sides[s], memo, store, xc, yc, work);
             part.add(xc, yc);
         }
     }
     if (part.n >= 2 && part.x[part.n - 1] == part.x[0] && part.y[part.n - 1] == part.y[0]) --part.n;
-    if (part.n < 3) return;
-    part.x[part.n] = part.x[0];
-    part.y[part.n] = part.y[0];
-    ++part.n;
-    addPart(part.x, part.y, part.n);
+}
+
+// Adds an open part of n points, closed, to the fill buffer.
+void addOpenPart(const float* x, const float* y, int n)
+{
+    float cx[kMergedRoom + 1], cy[kMergedRoom + 1];
+    std::copy(x, x + n, cx);
+    std::copy(y, y + n, cy);
+    cx[n] = x[0];
+    cy[n] = y[0];
+    addPart(cx, cy, n + 1);
+}
+
+// The outline of the sub-triangles' parts of one band taken together: every side that two
+// parts share (a piece of a spoke: the crossings on a spoke are one search for both of its
+// sub-triangles, so the two parts hold the very same points) is dropped, and the sides left
+// are joined end to end.  False (nothing written) unless they close into a single outline:
+// parts that touch nowhere, or a band that rings the centroid, stay as they are.
+bool joinParts(const PartBuilder parts[3], float* x, float* y, int& n)
+{
+    struct Edge {
+        float x0, y0, x1, y1;
+        bool used;
+    };
+    Edge edges[kMergedRoom];
+    int count = 0, pieces = 0;
+    for (int k = 0; k < 3; ++k) {
+        const PartBuilder& p = parts[k];
+        if (p.n < 3) continue;
+        ++pieces;
+        for (int i = 0; i < p.n; ++i) {
+            const int j = (i + 1) % p.n;
+            edges[count++] = {p.x[i], p.y[i], p.x[j], p.y[j], false};
+        }
+    }
+    if (pieces < 2) return false;
+    int shared = 0;
+    for (int i = 0; i < count; ++i) {
+        for (int j = i + 1; j < count && !edges[i].used; ++j) {
+            const Edge& a = edges[i];
+            Edge& b = edges[j];
+            if (!b.used && a.x0 == b.x1 && a.y0 == b.y1 && a.x1 == b.x0 && a.y1 == b.y0) {
+                edges[i].used = b.used = true;
+                shared += 2;
+            }
+        }
+    }
+    if (shared == 0 || count - shared < 3) return false;
+    // One outline from the first side left: each next side starts where the last one ended.
+    int at = 0;
+    while (edges[at].used) ++at;
+    n = 0;
+    const float startX = edges[at].x0, startY = edges[at].y0;
+    for (int step = 0; step < count - shared; ++step) {
+        Edge& e = edges[at];
+        e.used = true;
+        x[n] = e.x0;
+        y[n] = e.y0;
+        ++n;
+        if (e.x1 == startX && e.y1 == startY) return step + 1 == count - shared;
+        at = -1;
+        for (int k = 0; k < count && at < 0; ++k) {
+            if (!edges[k].used && edges[k].x0 == e.x1 && edges[k].y0 == e.y1) at = k;
+        }
+        if (at < 0) return false;
+    }
+    return false;
+}
+
+// Adds the parts of a triangle's sub-triangles in one band to the fill buffer: as one outline
+// when they join into one, else each by itself.
+void addTriangleParts(const PartBuilder parts[3])
+{
+    float x[kMergedRoom], y[kMergedRoom];
+    int n = 0;
+    if (joinParts(parts, x, y, n)) {
+        addOpenPart(x, y, n);
+        return;
+    }
+    for (int k = 0; k < 3; ++k) {
+        if (parts[k].n >= 3) addOpenPart(parts[k].x, parts[k].y, parts[k].n);
+    }
 }
 
 float bandBound(double level)
@@ -167,10 +348,13 @@ struct BandPlan {
     int code;
 };
 
-// The corners of a triangle's centroid split: its vertices and the centroid with its height.
+// The corners of a triangle's centroid split: its vertices and the centroid with its height;
+// and the crossings its bands found so far.
 struct SplitTriangle {
     NetworkTriangle tri;
     Corner p[3], g;
+    CrossingMemo memo;
+    EdgeCrossingStore* store = nullptr;  // the map's, when the triangles go in order
 };
 
 // A band whose upper level lies below its lower one, from a level list that does not rise.
@@ -184,8 +368,7 @@ bool fallingBand(const NetworkBand& band)
 // one before stopped, so a falling band meets a triangle filled up to its lower level: where
 // the triangle reaches below that level the band takes all of it above, and the triangle is
 // done; a triangle wholly above the level is left to the bands after.
-void fillSplitBand(const NetworkBand& given, int& restDone, int t, const SplitTriangle& st,
-                   float* work)
+void fillSplitBand(const NetworkBand& given, int& restDone, int t, SplitTriangle& st, float* work)
 {
     const NetworkTriangle& tri = st.tri;
     const Corner* p = st.p;
@@ -214,13 +397,15 @@ void fillSplitBand(const NetworkBand& given, int& restDone, int t, const SplitTr
         addPart(x, y, 4);
         return;
     }
+    PartBuilder parts[3];
     for (int k = 0; k < 3; ++k) {
         const int a = k, b = (k + 1) % 3;
         const Corner c[3] = {p[a], p[b], g};
         // Edges from the lower vertex number, spokes from the centroid.
-        const bool forward[3] = {tri.v[a] < tri.v[b], false, true};
-        bandPart(t, k + 1, c, forward, band, work);
+        const Side sides[3] = {{a, tri.v[a] < tri.v[b]}, {3 + b, false}, {3 + a, true}};
+        bandPart(t, k + 1, c, sides, band, st.memo, st.store, parts[k], work);
     }
+    addTriangleParts(parts);
 }
 
 // The split of triangle t; false for a region triangle or one with a height that is no
@@ -340,7 +525,9 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
     if (n != 0) {
         // The levels as the lines over the bands are traced, a little raised, so that the
         // bands and the lines keep to the same levels.
-        const std::vector<NetworkMapLevel> levels = surfaceNetworkMapLevels(plan, s.eps, work);
+        NetworkLevelIndex index(work);  // for the levels and the lines over the bands
+        const std::vector<NetworkMapLevel> levels =
+            surfaceNetworkMapLevels(plan, s.eps, work, &index);
         const auto at = [&](long long k) { return levels[static_cast<size_t>(k)].height; };
         const long long m = static_cast<long long>(levels.size());
         if (!list) {
@@ -422,8 +609,11 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
         // The pieces of every band tile the network, whatever their order; what is drawn over
         // them goes after them.
         const SurfaceTiledFills tiled;
+        EdgeCrossingStore store(T);
         for (int t = 1; t <= T; ++t) {
             SplitTriangle st;
+            st.store = &store;
+            store.begin(t);
             const bool filled = splitTriangle(t, st, work);
             size_t first = bands.size();
             if (filled) {
@@ -444,7 +634,7 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
             }
         }
         if (s.contour.fillLinesSwitch == 1) {
-            surfaceDrawNetworkLevels(plan, levels, s.eps, false, wsize, work);
+            surfaceDrawNetworkLevels(plan, levels, s.eps, false, wsize, work, &index);
         }
     }
     s.networkContour.fillDrawn = -1;

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 #include "frame/errors.h"
 #include "frame/intervals.h"
@@ -198,7 +199,7 @@ float surfaceTracedLevel(double level, float lift)
 }
 
 std::vector<NetworkMapLevel> surfaceNetworkMapLevels(const NetworkLevelPlan& plan, float lift,
-                                                     const float* work)
+                                                     const float* work, NetworkLevelIndex* index)
 {
     std::vector<NetworkMapLevel> out;
     if (plan.count > 0) {
@@ -208,8 +209,10 @@ std::vector<NetworkMapLevel> surfaceNetworkMapLevels(const NetworkLevelPlan& pla
     }
     const double slack = kLastLevelSlack * (std::fabs(plan.high) + std::fabs(plan.low));
     const long long count = surfaceCountLevels(plan.first, plan.step, plan.high, slack);
+    std::optional<NetworkLevelIndex> own;
+    if (index == nullptr) index = &own.emplace(work);
     SurfaceLevelSteps steps;
-    NetworkLevelIndex(work).addSteps(steps);
+    index->addSteps(steps);
     steps.finish();
     bool leftOut = false;
     auto height = [&](long long k) { return plan.first + static_cast<double>(k) * plan.step; };
@@ -224,7 +227,7 @@ std::vector<NetworkMapLevel> surfaceNetworkMapLevels(const NetworkLevelPlan& pla
 
 void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan,
                               const std::vector<NetworkMapLevel>& levels, float lift, bool listThem,
-                              int wsize, float* work)
+                              int wsize, float* work, NetworkLevelIndex* index)
 {
     SurfaceLibraryState& s = surfaceState;
     const bool list = plan.count > 0;
@@ -233,7 +236,8 @@ void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan,
     double traced = NAN;
     const double sameLine = kCrossingTolerance * s.eps;
     // Which triangles each level meets is found once for all of them.
-    NetworkLevelIndex index(work);
+    std::optional<NetworkLevelIndex> own;
+    if (index == nullptr) index = &own.emplace(work);
     for (size_t i = 0; i < levels.size(); ++i) {
         const double level = levels[i].height;
         if (list && i > 0) s.grid.contourInterval = surfaceNarrow(level - levels[i - 1].height);
@@ -245,8 +249,8 @@ void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan,
         // The crossing search places a level's points to within its tolerance of the height,
         // so a level that close to the last one traced would draw that line again.
         if (!(std::fabs(static_cast<double>(normalised) - traced) < sameLine)) {
-            surfaceContourNetworkLevels(normalised, wsize, work, &index);
-            if (!index.meeting(normalised).empty()) traced = normalised;
+            surfaceContourNetworkLevels(normalised, wsize, work, index);
+            if (!index->meeting(normalised).empty()) traced = normalised;
         }
         if (listThem) surfaceListDrawnLevel(surfaceNarrow(level), pen);
         // A list's map stops counting at its last level; stepped levels count past theirs.
@@ -322,8 +326,9 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
     }
     surfaceRestartLevelList();
     if (n != 0) {
-        surfaceDrawNetworkLevels(plan, surfaceNetworkMapLevels(plan, 0.0f, work), 0.0f, true, wsize,
-                                 work);
+        NetworkLevelIndex index(work);
+        surfaceDrawNetworkLevels(plan, surfaceNetworkMapLevels(plan, 0.0f, work, &index), 0.0f,
+                                 true, wsize, work, &index);
     }
     if (!surfaceNetworkMapFrame(true)) return;
     if (n == 0) s.grid.contourInterval = 0.0f;

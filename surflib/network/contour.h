@@ -57,6 +57,8 @@ float surfaceNormaliseLevel(double level);
 // A level in the caller's units as it is traced: in single precision, normalised and raised
 // by lift (normalised).
 float surfaceTracedLevel(double level, float lift);
+class NetworkLevelIndex;
+
 // A level of a map: its height in the caller's units and its number among the levels asked.
 struct NetworkMapLevel {
     double height;
@@ -66,15 +68,18 @@ struct NetworkMapLevel {
 // upwards by the interval while they stay within the range, less those the picture cannot show
 // apart from the level drawn before them (surfaceThinLevels over the triangles' showable steps,
 // warning -77, at the levels as traced, raised by lift); the first and the last level are kept,
-// so that the map reaches over the whole range asked.
+// so that the map reaches over the whole range asked.  `index`, when given, is the map's index
+// of the triangles by height (built here otherwise): one map builds it once for choosing its
+// levels and for drawing them.
 std::vector<NetworkMapLevel> surfaceNetworkMapLevels(const NetworkLevelPlan& plan, float lift,
-                                                     const float* work);
+                                                     const float* work,
+                                                     NetworkLevelIndex* index = nullptr);
 // The levels one after another: each with its pen (entry pen, or major and line pens, counted
 // over the levels drawn), traced and drawn slightly raised by lift (normalised), listed when
-// listThem is on, and the label rhythm advanced.
+// listThem is on, and the label rhythm advanced.  `index` as above.
 void surfaceDrawNetworkLevels(const NetworkLevelPlan& plan,
                               const std::vector<NetworkMapLevel>& levels, float lift, bool listThem,
-                              int wsize, float* work);
+                              int wsize, float* work, NetworkLevelIndex* index = nullptr);
 
 }  // namespace surflib
 

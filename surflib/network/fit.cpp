@@ -10,6 +10,9 @@
 #include <bit>
 #include <cstdint>
 #include <cmath>
+#include <memory>
+#include <thread>
+#include <vector>
 
 #include "frame/errors.h"
 #include "frame/numeric.h"
@@ -24,7 +27,6 @@ namespace {
 constexpr int kMaxNeighbours = 30;
 constexpr double kFar = 1.0e8;
 constexpr double kTaken = 5.0e8;
-constexpr int kMaxSorted = 1024;
 
 int nearestInt(double v, int limit)
 {
@@ -119,21 +121,25 @@ void minimumSearch(float* dist, int count, int take, int* order)
     for (int pass = take - 1; pass >= 0; --pass) dist[order[pass]] = was[pass];
 }
 
-// The same order for every take at once, as far as kMaxNeighbours + 1 entries: keys of the
+// The same order for the takes of `want` entries or fewer at once: keys of the
 // distance's bits (which order as the distances do, none being negative) over the list position
-// (which puts the earlier of equal entries first).  False, leaving the work to the search
-// itself, when an entry is not below kFar or the list is longer than the key buffer.
-bool nearestOrder(const float* dist, int count, std::uint64_t* keys, int& ordered)
+// (which puts the earlier of equal entries first), kept sorted by insertion as the list is read,
+// an entry past the last kept one turned away with one comparison.  False, leaving the work to
+// the search itself, when an entry is not below kFar.
+bool nearestOrder(const float* dist, int count, int want, std::uint64_t* keys, int& ordered)
 {
-    if (count > kMaxSorted) return false;
+    const int room = std::min({count, want, kMaxNeighbours + 1});
+    int kept = 0;
     for (int i = 0; i < count; ++i) {
         if (!(dist[i] < kFar)) return false;
-        keys[i] = static_cast<std::uint64_t>(std::bit_cast<std::uint32_t>(dist[i])) << 32 |
-            static_cast<std::uint32_t>(i);
+        const std::uint64_t bits = std::bit_cast<std::uint32_t>(dist[i]);
+        const std::uint64_t key = bits << 32 | static_cast<std::uint32_t>(i);
+        if (kept == room && !(key < keys[kept - 1])) continue;
+        int at = kept < room ? kept++ : kept - 1;
+        for (; at > 0 && keys[at - 1] > key; --at) keys[at] = keys[at - 1];
+        keys[at] = key;
     }
-    ordered = std::min(count, kMaxNeighbours + 1);
-    if (ordered < count) std::nth_element(keys, keys + ordered, keys + count);
-    std::sort(keys, keys + ordered);
+    ordered = room;
     return true;
 }
 
@@ -145,7 +151,7 @@ struct CandidateSearch {
     Window win, listed;  // the window, and the one the list was collected for
     int w, count;
     int ordered;  // how many of the nearest the keys hold in order
-    std::uint64_t keys[kMaxSorted];
+    std::uint64_t keys[kMaxNeighbours + 1];
 };
 
 // Grows the window until its list holds k + 1 candidates, or, when the window covers the whole
@@ -160,7 +166,7 @@ void growWindow(CandidateSearch& cs, int& k, float x, float y, const float* work
         if (!sameWindow(win, cs.listed)) {
             cs.count = collect(win, x, y, work, dist, number, room);
             cs.listed = win;
-            if (!nearestOrder(dist, cs.count, cs.keys, cs.ordered)) cs.ordered = 0;
+            if (!nearestOrder(dist, cs.count, k + 1, cs.keys, cs.ordered)) cs.ordered = 0;
         }
         if (cs.count >= k + 1) return;
         if (win.lo[0] == 1 && win.lo[1] == 1 && win.hi[0] == nb && win.hi[1] == nb) {
@@ -222,8 +228,25 @@ void normalEquations(const int* chosen, const double* d2, int take, float x, flo
 // Solves the normal equations.  Returns 0 with c filled, or the 1-based column whose pivot
 // failed; with a failure in column 4 or later the coefficients before it are solved with the
 // rest 0.
+//
+// The system is first equilibrated: each basis function is divided by its weighted norm (the
+// square root of its diagonal entry, row 5 - j of column j), which turns the matrix into the
+// row-reversed correlation matrix of the basis over the neighbours, its entries within 1
+// whatever the spacing of the points, their distance from the query point or the size of the
+// weights.  A pivot below tw then means that a basis function is, to tw, a combination of the
+// ones before it: the neighbours leave a direction of the quadratic undetermined (all on one
+// line, or coincident), not merely lie close together.
 int solve(double a[6][6], double b[6], double c[6], double tw)
 {
+    double norm[6];
+    for (int j = 0; j < 6; ++j) {
+        const double d = std::sqrt(std::fabs(a[5 - j][j]));
+        norm[j] = d > 0.0 ? d : 1.0;
+    }
+    for (int r = 0; r < 6; ++r) {
+        for (int j = 0; j < 6; ++j) a[r][j] /= norm[5 - r] * norm[j];
+        b[r] /= norm[5 - r];
+    }
     int failed = 0;
     int col = 0;
     for (; col < 5; ++col) {
@@ -254,41 +277,44 @@ int solve(double a[6][6], double b[6], double c[6], double tw)
         for (int j = r + 1; j < solved; ++j) sum -= a[r][j] * c[j];
         c[r] = sum / a[r][r];
     }
+    for (int j = 0; j < solved; ++j) c[j] /= norm[j];
     return failed;
 }
 
-}  // namespace
+// What every fit of one network shares: the neighbour count after its range check, whether
+// that check warned, and the room of the candidate list.  `usable` is false when the bucket
+// index or the spare table cannot hold a search: every fit is then singular.
+struct FitSetup {
+    int k;
+    bool fewNeighbours;
+    int room;
+    bool usable;
+};
 
-namespace surflib {
-
-void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx, float& dzdy, float* work,
-                             int& status)
+FitSetup fitSetup()
 {
-    SurfaceLibraryState& s = surfaceState;
+    const SurfaceLibraryState& s = surfaceState;
     const NetworkLayout& n = s.network;
-    NetworkSettings& set = s.networkSettings;
-    NetworkWorking& nw = s.networkWork;
+    const int N = n.pointCount;
+    FitSetup f{s.networkSettings.neighbourCount, false, 0, false};
+    if (f.k > kMaxNeighbours || f.k >= N) {
+        f.fewNeighbours = true;
+        f.k = N > 10 ? 10 : N - 1;
+    }
+    f.room = static_cast<int>(std::min<long long>(networkSpareLength() / 2, N));
+    f.usable = n.bucketCount >= 1 && f.room >= 1 && n.bucketWidth > 0.0f && n.bucketHeight > 0.0f;
+    return f;
+}
+
+// The fit about (x, y) with the candidate list in dist / number: true with the coefficients
+// in c, false when it stays singular.  It reads the network and the settings and writes
+// nothing else, so fits with lists of their own may run side by side.
+bool nearestFit(float x, float y, int k, const float* work, float* dist, float* number, int room,
+                float c[6])
+{
+    const NetworkLayout& n = surfaceState.network;
     const int N = n.pointCount, nb = n.bucketCount;
-    const double tw = 20.0 * s.eps;
-    status = 0;
-
-    int k = set.neighbourCount;
-    set.workingNeighbourCount = k;
-    if (k > kMaxNeighbours || k >= N) {
-        surfaceReportError(kFewNeighbours);
-        k = N > 10 ? 10 : N - 1;
-        set.workingNeighbourCount = k;
-    }
-    const long long spare = networkSpareLength();
-    const int room = static_cast<int>(std::min<long long>(spare / 2, N));
-    float* dist = networkSpare(work);
-    float* number = dist + room;
-    if (nb < 1 || room < 1 || !(n.bucketWidth > 0.0f) || !(n.bucketHeight > 0.0f)) {
-        surfaceReportError(kNetworkFitSingular);
-        status = kNetworkFitSingular;
-        return;
-    }
-
+    const double tw = 20.0 * surfaceState.eps;
     const int cx = nearestInt((x - n.bucketLeft) / n.bucketWidth, nb + 2);
     const int ry = nearestInt((y - n.bucketBottom) / n.bucketHeight, nb + 2);
     int lastK = -1;
@@ -333,31 +359,129 @@ void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx, float
         if (k + 4 > kMaxNeighbours || k + 4 >= N) break;
         k += 4;  // a singular fit tries more neighbours, for this fit only
     }
-    if (lastFailed == 0 || lastFailed >= 4) {
-        // Solved, or solved over the coefficients pivoted before the failing column (the
-        // plane terms among them).
-        for (int j = 0; j < 6; ++j) nw.fit[j] = surfaceNarrow(last[j]);
-        nw.fitGradient[0] = nw.fit[1];
-        nw.fitGradient[1] = nw.fit[2];
-        height = nw.fit[0];
-        dzdx = nw.fit[1];
-        dzdy = nw.fit[2];
+    // Solved, or solved over the coefficients pivoted before the failing column (the plane
+    // terms among them).
+    if (lastFailed != 0 && lastFailed < 4) return false;
+    for (int j = 0; j < 6; ++j) c[j] = surfaceNarrow(last[j]);
+    return true;
+}
+
+// The quadratic of coefficients c about (x0, y0) at (x, y): height and gradient.
+void quadraticAt(const float c[6], float x0, float y0, float x, float y, float& height, float& dzdx,
+                 float& dzdy)
+{
+    const double dx = static_cast<double>(x) - x0, dy = static_cast<double>(y) - y0;
+    height = surfaceNarrow(c[0] + c[1] * dx + c[2] * dy + c[3] * dx * dx + c[4] * dx * dy +
+                           c[5] * dy * dy);
+    dzdx = surfaceNarrow(c[1] + c[4] * dy + 2.0 * c[3] * dx);
+    dzdy = surfaceNarrow(c[2] + c[4] * dx + 2.0 * c[5] * dy);
+}
+
+// Keeps a fit's coefficients as the last fit, with its gradient.
+void keepFit(const float c[6])
+{
+    NetworkWorking& nw = surfaceState.networkWork;
+    for (int j = 0; j < 6; ++j) nw.fit[j] = c[j];
+    nw.fitGradient[0] = nw.fit[1];
+    nw.fitGradient[1] = nw.fit[2];
+}
+
+// The vertices of triangle t and its centroid, where its fit is centred.
+void centroidOf(const float* work, int t, int v[3], float& cx, float& cy)
+{
+    for (int k = 0; k < 3; ++k) v[k] = networkVertex(work, t, k + 1);
+    cx = surfaceNarrow(
+        (static_cast<double>(networkX(work, v[0])) + networkX(work, v[1]) + networkX(work, v[2])) /
+        3.0);
+    cy = surfaceNarrow(
+        (static_cast<double>(networkY(work, v[0])) + networkY(work, v[1]) + networkY(work, v[2])) /
+        3.0);
+}
+
+// The fits at the centroids of triangles first .. last - 1: whether each holds (ok) and the
+// gradients of its fit at its three vertices (grads, six a triangle, counted from `first`).
+void centroidFits(int first, int last, const FitSetup& setup, const float* work, float* dist,
+                  float* number, float* grads, unsigned char* ok)
+{
+    for (int t = first; t < last; ++t) {
+        int v[3];
+        float cx = 0.0f, cy = 0.0f, c[6];
+        centroidOf(work, t, v, cx, cy);
+        const auto i = static_cast<size_t>(t - first);
+        ok[i] = setup.usable && nearestFit(cx, cy, setup.k, work, dist, number, setup.room, c);
+        if (!ok[i]) continue;
+        float* g = grads + 6 * i;
+        float h = 0.0f;
+        for (int k = 0; k < 3; ++k)
+            quadraticAt(c, cx, cy, networkX(work, v[k]), networkY(work, v[k]), h, g[2 * k],
+                        g[2 * k + 1]);
+    }
+}
+
+// Triangles a thread fits at the least: fewer are not worth starting it for.
+constexpr int kTrianglesPerThread = 8192;
+
+// The centroid fits of every triangle, spread over threads in runs of consecutive triangles
+// (neighbours in the table, so each thread's searches stay in few buckets).  The calling
+// thread takes the first run with the spare table as its list; the others lists of their own.
+// The gradients of a singular fit are left unset (ok 0).
+std::unique_ptr<float[]> allCentroidFits(const FitSetup& setup, float* work,
+                                         std::vector<unsigned char>& ok)
+{
+    const int T = surfaceState.network.triangleCount;
+    auto grads = std::make_unique_for_overwrite<float[]>(static_cast<size_t>(T) * 6);
+    ok.resize(static_cast<size_t>(T));
+    const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
+    const int threads = std::clamp(T / kTrianglesPerThread, 1, std::min(cores, 8));
+    float* spare = networkSpare(work);
+    auto run = [&](int part, float* dist, float* number) {
+        const int first = 1 + static_cast<int>(static_cast<long long>(T) * part / threads);
+        const int last = 1 + static_cast<int>(static_cast<long long>(T) * (part + 1) / threads);
+        centroidFits(first, last, setup, work, dist, number, grads.get() + 6 * (first - 1),
+                     ok.data() + (first - 1));
+    };
+    const auto room = static_cast<size_t>(std::max(setup.room, 1));
+    std::vector<std::unique_ptr<float[]>> lists;
+    std::vector<std::thread> pool;
+    for (int part = 1; part < threads; ++part) {
+        lists.emplace_back(new float[2 * room]);
+        float* list = lists.back().get();
+        pool.emplace_back(run, part, list, list + room);
+    }
+    run(0, spare, spare + setup.room);
+    for (std::thread& worker : pool) worker.join();
+    return grads;
+}
+
+}  // namespace
+
+namespace surflib {
+
+void surfaceNearestFitHeight(float x, float y, float& height, float& dzdx, float& dzdy, float* work,
+                             int& status)
+{
+    const FitSetup setup = fitSetup();
+    status = 0;
+    if (setup.fewNeighbours) surfaceReportError(kFewNeighbours);
+    surfaceState.networkSettings.workingNeighbourCount = setup.k;
+    float* dist = networkSpare(work);
+    float c[6];
+    if (!setup.usable || !nearestFit(x, y, setup.k, work, dist, dist + setup.room, setup.room, c)) {
+        surfaceReportError(kNetworkFitSingular);
+        status = kNetworkFitSingular;
         return;
     }
-    surfaceReportError(kNetworkFitSingular);
-    status = kNetworkFitSingular;
+    keepFit(c);
+    height = c[0];
+    dzdx = c[1];
+    dzdy = c[2];
 }
 
 void surfaceQuadraticPatch(float x0, float y0, float x, float y, float& height, float& dzdx,
                            float& dzdy)
 {
     NetworkWorking& w = surfaceState.networkWork;
-    const double dx = static_cast<double>(x) - x0, dy = static_cast<double>(y) - y0;
-    const float* c = w.fit;
-    height = surfaceNarrow(c[0] + c[1] * dx + c[2] * dy + c[3] * dx * dx + c[4] * dx * dy +
-                           c[5] * dy * dy);
-    dzdx = surfaceNarrow(c[1] + c[4] * dy + 2.0 * c[3] * dx);
-    dzdy = surfaceNarrow(c[2] + c[4] * dx + 2.0 * c[5] * dy);
+    quadraticAt(w.fit, x0, y0, x, y, height, dzdx, dzdy);
     w.fitGradient[0] = dzdx;
     w.fitGradient[1] = dzdy;
 }
@@ -371,25 +495,39 @@ void surfaceComputeVertexGradients(float* work)
         networkPointField(work, j, kNetDzdx) = 0.0f;
         networkPointField(work, j, kNetDzdy) = 0.0f;
     }
+    // The fits and their gradients at the vertices first, side by side; then, in triangle
+    // order, the warnings and the sums, as one fit after another would leave them.
+    const FitSetup setup = fitSetup();
+    std::vector<unsigned char> ok;
+    const std::unique_ptr<float[]> grads = allCentroidFits(setup, work, ok);
+    surfaceState.networkSettings.workingNeighbourCount = setup.k;
+    int lastFitted = 0;
     for (int t = 1; t <= n.triangleCount; ++t) {
-        int v[3];
-        for (int k = 0; k < 3; ++k) v[k] = networkVertex(work, t, k + 1);
-        const float cx = surfaceNarrow((static_cast<double>(networkX(work, v[0])) +
-                                        networkX(work, v[1]) + networkX(work, v[2])) /
-                                       3.0);
-        const float cy = surfaceNarrow((static_cast<double>(networkY(work, v[0])) +
-                                        networkY(work, v[1]) + networkY(work, v[2])) /
-                                       3.0);
-        float h = 0.0f, gx = 0.0f, gy = 0.0f;
-        int status = 0;
-        surfaceNearestFitHeight(cx, cy, h, gx, gy, work, status);
-        if (status != 0) continue;
-        for (int k = 0; k < 3; ++k) {
-            surfaceQuadraticPatch(cx, cy, networkX(work, v[k]), networkY(work, v[k]), h, gx, gy);
-            networkPointField(work, v[k], kNetDzdx) += gx;
-            networkPointField(work, v[k], kNetDzdy) += gy;
-            networkPointField(work, v[k], kNetGradientWeight) += 1.0f;
+        const auto i = static_cast<size_t>(t - 1);
+        if (setup.fewNeighbours) surfaceReportError(kFewNeighbours);
+        if (!ok[i]) {
+            surfaceReportError(kNetworkFitSingular);
+            continue;
         }
+        lastFitted = t;
+        const float* g = grads.get() + 6 * i;
+        for (int k = 0; k < 3; ++k) {
+            const int v = networkVertex(work, t, k + 1);
+            networkPointField(work, v, kNetDzdx) += g[2 * k];
+            networkPointField(work, v, kNetDzdy) += g[2 * k + 1];
+            networkPointField(work, v, kNetGradientWeight) += 1.0f;
+        }
+    }
+    if (lastFitted > 0) {
+        // The last fit and its last gradient stay, as after one fit after another.
+        int v[3];
+        float cx = 0.0f, cy = 0.0f, c[6];
+        centroidOf(work, lastFitted, v, cx, cy);
+        float* list = networkSpare(work);
+        if (nearestFit(cx, cy, setup.k, work, list, list + setup.room, setup.room, c)) keepFit(c);
+        const float* g = grads.get() + 6 * static_cast<size_t>(lastFitted - 1);
+        surfaceState.networkWork.fitGradient[0] = g[4];
+        surfaceState.networkWork.fitGradient[1] = g[5];
     }
     for (int j = 1; j <= N; ++j) {
         const float weight = networkPointField(work, j, kNetGradientWeight);

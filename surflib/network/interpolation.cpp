@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
+#include <optional>
 #include <vector>
 
 #include "frame/numeric.h"
@@ -31,20 +32,25 @@ struct Vec {
 
 Vec pointOf(const float* work, int j) { return {networkX(work, j), networkY(work, j)}; }
 
-// Barycentric test of triangle t: true when the point lies inside within t = 100 eps; the
-// coordinates go to lambda.
-bool insideTriangle(double x, double y, int t, const float* work, double lambda[3])
+// Barycentric test of the triangle p1, p2, p3: true when the point lies inside within
+// t = 100 eps; the coordinates go to lambda.
+bool insideCorners(double x, double y, Vec p1, Vec p2, Vec p3, double lambda[3])
 {
     const double eps = surfaceState.eps, tol = 100.0 * eps;
-    const Vec p1 = pointOf(work, networkVertex(work, t, 1));
-    const Vec p2 = pointOf(work, networkVertex(work, t, 2));
-    const Vec p3 = pointOf(work, networkVertex(work, t, 3));
     const double d = (p1.y - p2.y) * (p3.x - p2.x) - (p3.y - p2.y) * (p1.x - p2.x);
     if (!(std::fabs(d) >= eps)) return false;
     lambda[2] = ((p1.y - p2.y) * (x - p2.x) - (p1.x - p2.x) * (y - p2.y)) / d;
     lambda[0] = ((x - p3.x) * (p2.y - p3.y) - (p2.x - p3.x) * (y - p3.y)) / d;
     lambda[1] = ((x - p1.x) * (p3.y - p1.y) - (p3.x - p1.x) * (y - p1.y)) / d;
     return lambda[1] > -tol && lambda[2] > -tol && lambda[0] > -tol;
+}
+
+// The same test of triangle t.
+bool insideTriangle(double x, double y, int t, const float* work, double lambda[3])
+{
+    return insideCorners(x, y, pointOf(work, networkVertex(work, t, 1)),
+                         pointOf(work, networkVertex(work, t, 2)),
+                         pointOf(work, networkVertex(work, t, 3)), lambda);
 }
 
 // The sub-triangle (1 on P1P2, 2 on P2P3, 3 on P3P1) by the smallest barycentric coordinate,
@@ -103,28 +109,56 @@ void barycentric(Vec a, Vec b, Vec c, double x, double y, double& u, double& v, 
     w = 1.0 - u - v;
 }
 
-double patchHeight(double x, double y, int triangle, int sub, const float* work)
-{
+// The control net of a triangle's patch, the part every piece and every point share: built
+// once for the many heights a crossing search takes in one triangle.
+struct CubicPatch {
     Corner c[3];
-    for (int k = 0; k < 3; ++k) c[k] = cornerOf(work, networkVertex(work, triangle, k + 1));
-    const Vec s{(c[0].p.x + c[1].p.x + c[2].p.x) / 3.0, (c[0].p.y + c[1].p.y + c[2].p.y) / 3.0};
-    // e[k]: inner point of the sub-triangle on edge k -> k+1; q[k]: the point two thirds of
-    // the way from corner k to S.
-    double e[3], q[3];
-    for (int k = 0; k < 3; ++k) e[k] = edgeInner(c[k], c[(k + 1) % 3], s);
-    for (int k = 0; k < 3; ++k) q[k] = (e[k] + e[(k + 2) % 3] + towards(c[k], s)) / 3.0;
-    const double zs = (q[0] + q[1] + q[2]) / 3.0;
+    Vec s;         // the centroid
+    double e[3];   // inner point of the sub-triangle on edge k -> k+1
+    double q[3];   // the point two thirds of the way from corner k to S
+    double zs;     // the height at S
+    double ab[3];  // the control points next to corner k towards corner k+1,
+    double ba[3];  // next to corner k+1 towards corner k,
+    double as[3];  // and next to corner k towards S
+};
 
-    assert(sub >= 1 && sub <= 3);
+CubicPatch patchOf(int triangle, const float* work)
+{
+    CubicPatch P;
+    Corner* c = P.c;
+    for (int k = 0; k < 3; ++k) c[k] = cornerOf(work, networkVertex(work, triangle, k + 1));
+    P.s = {(c[0].p.x + c[1].p.x + c[2].p.x) / 3.0, (c[0].p.y + c[1].p.y + c[2].p.y) / 3.0};
+    for (int k = 0; k < 3; ++k) P.e[k] = edgeInner(c[k], c[(k + 1) % 3], P.s);
+    for (int k = 0; k < 3; ++k) P.q[k] = (P.e[k] + P.e[(k + 2) % 3] + towards(c[k], P.s)) / 3.0;
+    P.zs = (P.q[0] + P.q[1] + P.q[2]) / 3.0;
+    for (int k = 0; k < 3; ++k) {
+        const Corner& A = c[k];
+        const Corner& B = c[(k + 1) % 3];
+        P.ab[k] = towards(A, B.p);
+        P.ba[k] = towards(B, A.p);
+        P.as[k] = towards(A, P.s);
+    }
+    return P;
+}
+
+// The height of the patch at (x, y) by the piece `sub` (1..3), or, with sub 0, by the piece
+// that holds the point.
+double patchHeight(const CubicPatch& P, double x, double y, int sub)
+{
+    if (sub < 1 || sub > 3) {
+        double lambda[3] = {0.0, 0.0, 0.0};
+        insideCorners(x, y, P.c[0].p, P.c[1].p, P.c[2].p, lambda);
+        sub = subTriangleOf(lambda);
+    }
     const int i = sub - 1, j = sub % 3;  // the sub-triangle's corners A = c[i], B = c[j]
-    const Corner& A = c[i];
-    const Corner& B = c[j];
+    const Corner& A = P.c[i];
+    const Corner& B = P.c[j];
     double u = 0.0, v = 0.0, w = 0.0;
-    barycentric(A.p, B.p, s, x, y, u, v, w);
-    const double b300 = A.z, b030 = B.z, b003 = zs;
-    const double b210 = towards(A, B.p), b120 = towards(B, A.p);
-    const double b201 = towards(A, s), b021 = towards(B, s);
-    const double b102 = q[i], b012 = q[j], b111 = e[i];
+    barycentric(A.p, B.p, P.s, x, y, u, v, w);
+    const double b300 = A.z, b030 = B.z, b003 = P.zs;
+    const double b210 = P.ab[i], b120 = P.ba[i];
+    const double b201 = P.as[i], b021 = P.as[j];
+    const double b102 = P.q[i], b012 = P.q[j], b111 = P.e[i];
     return b300 * u * u * u + b030 * v * v * v + b003 * w * w * w +
         3.0 *
         (b210 * u * u * v + b120 * u * v * v + b201 * u * u * w + b021 * v * v * w +
@@ -354,14 +388,7 @@ void surfaceLinearHeight(float x, float y, float& height, int triangle, const fl
 void surfaceCubicPatchHeight(float x, float y, float& height, int triangle, int sub,
                              const float* work)
 {
-    int piece = sub;
-    if (piece < 1 || piece > 3) {
-        // No piece given: the one that holds the point.
-        double lambda[3] = {0.0, 0.0, 0.0};
-        insideTriangle(x, y, triangle, work, lambda);
-        piece = subTriangleOf(lambda);
-    }
-    height = surfaceNarrow(patchHeight(x, y, triangle, piece, work));
+    height = surfaceNarrow(patchHeight(patchOf(triangle, work), x, y, sub));
 }
 
 float surfaceNetworkHeight(float x, float y, int triangle, int sub, float* work)
@@ -409,6 +436,11 @@ void surfaceLevelCrossing(int triangle, int sub, float level, float& x1, float& 
         y2 = surfaceNarrow(y2 + 0.001 * (static_cast<double>(y1) - y2));
         moved = 2;
     }
+    // The cubic patch of the triangle is built once for all the passes.
+    std::optional<CubicPatch> patch;
+    if (surfaceState.networkSettings.interpolationMethod == 2 && triangle >= 1 &&
+        triangle <= surfaceState.network.triangleCount)
+        patch = patchOf(triangle, work);
     const bool firstLow = h1 <= h2;
     double lx = firstLow ? x1 : x2, ly = firstLow ? y1 : y2, lh = firstLow ? h1 : h2;
     double hx = firstLow ? x2 : x1, hy = firstLow ? y2 : y1, hh = firstLow ? h2 : h1;
@@ -421,7 +453,8 @@ void surfaceLevelCrossing(int triangle, int sub, float level, float& x1, float& 
         px = u * lx + (1.0 - u) * hx;
         py = u * ly + (1.0 - u) * hy;
         const float fx = surfaceNarrow(px), fy = surfaceNarrow(py);
-        const double h = surfaceNetworkHeight(fx, fy, triangle, sub, work);
+        const double h = patch ? surfaceNarrow(patchHeight(*patch, fx, fy, sub))
+                               : surfaceNetworkHeight(fx, fy, triangle, sub, work);
         if (h < level) {
             lx = px;
             ly = py;

@@ -8,7 +8,6 @@
 
 #include "frame/errors.h"
 #include "frame/intervals.h"
-#include "frame/map_transform.h"
 #include "frame/numeric.h"
 #include "frame/routine_frame.h"
 #include "frame/workspace.h"
@@ -342,31 +341,27 @@ void surfaceCheckNetwork(int S, float* work, int& status)
     const double width = (static_cast<double>(ex1) - ex0) / nb;
     const double height = (static_cast<double>(ey1) - ey0) / nb;
 
-    // The list, column by column; within a column, bucket by bucket upwards.
-    int p = 1;
-    for (int ix = 0; ix < nb; ++ix) {
-        const int columnStart = p;
-        int end = p;
-        for (int j = 1; j <= N; ++j) {
-            if (bucketIndexOf(networkX(work, j), ex0, width, nb) == ix) {
-                const bool data = !(networkPointField(work, j, kNetInterpolated) > 0.5f);
-                networkPointField(work, end++, kNetBucketList) = static_cast<float>(data ? j : -j);
-            }
-        }
-        p = columnStart;
-        for (int iy = 0; iy < nb; ++iy) {
-            const int m = ix * nb + iy + 1;
-            networkPointField(work, m, kNetBucketStart) = static_cast<float>(std::min(p, N));
-            for (int e = p; e < end; ++e) {
-                const int j = std::abs(networkIndex(networkPointField(work, e, kNetBucketList)));
-                if (bucketIndexOf(networkY(work, j), ey0, height, nb) == iy) {
-                    std::swap(networkPointField(work, e, kNetBucketList),
-                              networkPointField(work, p, kNetBucketList));
-                    ++p;
-                }
-            }
-        }
-        p = end;
+    // The list, column by column; within a column, bucket by bucket upwards; within a bucket,
+    // by point number.  One counting pass and one placing pass, so the build takes time in
+    // proportion to the points, whatever the number of buckets.
+    const size_t cells = static_cast<size_t>(nb) * static_cast<size_t>(nb);
+    std::vector<int> bucketOfPoint(static_cast<size_t>(N) + 1), next(cells + 1, 0);
+    for (int j = 1; j <= N; ++j) {
+        const int m = bucketIndexOf(networkX(work, j), ex0, width, nb) * nb +
+            bucketIndexOf(networkY(work, j), ey0, height, nb);
+        bucketOfPoint[static_cast<size_t>(j)] = m;
+        ++next[static_cast<size_t>(m) + 1];
+    }
+    next[0] = 1;
+    for (size_t m = 0; m < cells; ++m) {
+        next[m + 1] += next[m];
+        networkPointField(work, static_cast<int>(m) + 1, kNetBucketStart) =
+            static_cast<float>(std::min(next[m], N));
+    }
+    for (int j = 1; j <= N; ++j) {
+        const bool data = !(networkPointField(work, j, kNetInterpolated) > 0.5f);
+        const int at = next[static_cast<size_t>(bucketOfPoint[static_cast<size_t>(j)])]++;
+        networkPointField(work, at, kNetBucketList) = static_cast<float>(data ? j : -j);
     }
     networkPointField(work, nb * nb + 1, kNetBucketStart) = static_cast<float>(N);
 
@@ -450,9 +445,5 @@ NetworkRoutineScope::~NetworkRoutineScope()
         n.networkRoutineActive = 0;
     }
 }
-
-float surfaceNetworkPictureX(float xn) { return surfaceNarrow(surfaceMapXToPicture(xn)); }
-
-float surfaceNetworkPictureY(float yn) { return surfaceNarrow(surfaceMapYToPicture(yn)); }
 
 }  // namespace surflib

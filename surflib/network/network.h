@@ -216,11 +216,6 @@ private:
     float* work_;
 };
 
-// Map value of a normalised coordinate as a picture position (the inverse of the map
-// transform, so that surfaceDrawMapPolyline's network mapping brings it to map units).
-float surfaceNetworkPictureX(float xn);
-float surfaceNetworkPictureY(float yn);
-
 }  // namespace surflib
 
 #endif

@@ -162,8 +162,8 @@ void drawBound(const std::vector<int>& hull, int n, float* x, float* y, const fl
     const size_t total = hull.size() + 1;
     for (size_t i = 0; i < total; ++i) {
         const int p = hull[i % hull.size()];
-        x[count] = surfaceNetworkPictureX(networkX(work, p));
-        y[count] = surfaceNetworkPictureY(networkY(work, p));
+        x[count] = networkX(work, p);
+        y[count] = networkY(work, p);
         ++count;
         if (count == n && i + 1 < total) {
             const float lastX = x[count - 1], lastY = y[count - 1];
@@ -185,8 +185,8 @@ void surfaceDrawNetworkEdges(const float* work)
         float x[4], y[4];
         for (int k = 0; k < 4; ++k) {
             const int p = networkVertex(work, t, k % 3 + 1);
-            x[k] = surfaceNetworkPictureX(networkX(work, p));
-            y[k] = surfaceNetworkPictureY(networkY(work, p));
+            x[k] = networkX(work, p);
+            y[k] = networkY(work, p);
         }
         const int four = 4;
         surfaceDrawMapPolyline(four, x, y);

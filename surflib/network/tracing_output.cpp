@@ -69,8 +69,7 @@ void toPicture(float u, float v, float& X, float& Y)
     const double x = static_cast<double>(u) * n.xrange + n.xmin;
     const double y = static_cast<double>(v) * n.yrange + n.ymin;
     if (surfaceFlagOn(s.surface.contourOnSurface)) {
-        const float xf = surfaceNarrow(x), yf = surfaceNarrow(y);
-        if (surfaceProjectPoint(xf, yf, s.surface.contourHeight, X, Y)) return;
+        if (surfaceProjectPoint(x, y, s.surface.contourHeight, X, Y)) return;
     }
     X = surfaceNarrow(surfaceMapXToPicture(x));
     Y = surfaceNarrow(surfaceMapYToPicture(y));
@@ -91,10 +90,8 @@ void outputPiece(const float* u, const float* v, int m, const PieceEnds& ends)
     float X[kPieceRoom], Y[kPieceRoom];
     const int mode = s.networkContour.smoothing;
     if (mode != 1 && mode != 2) {
-        for (int i = 0; i < m; ++i) {
-            X[i] = surfaceNetworkPictureX(u[i]);
-            Y[i] = surfaceNetworkPictureY(v[i]);
-        }
+        std::copy(u, u + m, X);
+        std::copy(v, v + m, Y);
         surfaceDrawMapPolyline(m, X, Y);
         return;
     }

@@ -123,7 +123,7 @@ TEST_F(MapTransformTest, MapPolylinesBendThroughTheNetworkNormalisation)
     net.xrange = 50;
     net.ymin = 1;
     net.yrange = 4;
-    float nx[2] = {100.0f, 106.0f}, ny[2] = {90.0f, 130.0f};  // u 0 and 1; v 0 and 1
+    float nx[2] = {0.0f, 1.0f}, ny[2] = {0.0f, 1.0f};
     capture();
     surfaceDrawMapPolyline(2, nx, ny);
     EXPECT_EQ(
@@ -132,7 +132,7 @@ TEST_F(MapTransformTest, MapPolylinesBendThroughTheNetworkNormalisation)
     EXPECT_FLOAT_EQ(nx[1], 520.0f);  // the caller's arrays hold the drawn points
 
     float counts[1] = {3.0f};
-    float fx[3] = {100.0f, 106.0f, 106.0f}, fy[3] = {90.0f, 90.0f, 130.0f};
+    float fx[3] = {0.0f, 1.0f, 1.0f}, fy[3] = {0.0f, 0.0f, 1.0f};
     surfaceSetFillCode(1002);
     capture();
     surfaceFillMapAreas(1, counts, fx, fy);

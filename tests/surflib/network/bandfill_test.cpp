@@ -157,6 +157,48 @@ TEST_F(NetworkBandFill, CurvedBandsCoverTheNetworkOnce)
     EXPECT_TRUE(reported().empty());
 }
 
+// A triangle flat at height 0 whose vertex slopes all rise into it: the cubic patch bulges up
+// to its centroid, so the band just above 0 rings the centroid and the band above fills the
+// hole.  Five points round it, one lower and one higher, close the hull.
+TEST_F(NetworkBandFill, BandRingingACentroidLeavesTheHoleToTheBandAbove)
+{
+    const float x[8] = {0.0f, 10.0f, 5.0f, -10.0f, 20.0f, 18.0f, 5.0f, -8.0f};
+    const float y[8] = {0.0f, 0.0f, 8.66f, -6.0f, -6.0f, 12.0f, 20.0f, 12.0f};
+    const float z[8] = {0.0f, 0.0f, 0.0f, -1.0f, 0.0f, 0.0f, 1.0f, 0.0f};
+    const float s = 0.3f;  // the slope towards the centroid at each vertex of the triangle
+    const float dx[8] = {s * 0.866f, -s * 0.866f, 0.0f, 0, 0, 0, 0, 0};
+    const float dy[8] = {s * 0.5f, s * 0.5f, -s, 0, 0, 0, 0, 0};
+    makeWorkspace(sizeFor(20));
+    TRIDER(8, x, y, z, dx, dy, wsize, work.data());
+    TRIINT(2, 10, 1);
+    const float heights[2] = {-0.5f, 0.05f};
+    CONDEF(2, heights);
+    capture();
+    const std::vector<int> codes = penCodes(3);
+    FILTRI(-10.0f, 20.0f, -6.0f, 20.0f, 2, 0, codes.data(), 0, wsize, work.data());
+    const std::vector<std::string> log = calls();
+    const std::map<int, double> areas = areaByPen(log);
+    EXPECT_TRUE(reported().empty());
+    double hull = 0.0;
+    for (int k = 3, prev = 7; k < 8; prev = k++)
+        hull += 0.5 * (static_cast<double>(x[prev]) * y[k] - static_cast<double>(x[k]) * y[prev]);
+    EXPECT_NEAR(total(areas), hull, hull * 1e-5);
+    // The centroid lies in a part of the top band and in none of the band below.
+    std::map<int, int> cover;
+    for (const netlog::Fill& f : netlog::fills(log)) {
+        bool in = false;
+        for (size_t a = 0, b = f.x.size() - 1; a < f.x.size(); b = a++) {
+            const float ax = netlog::mapX(f.x[a]), ay = netlog::mapY(f.y[a]);
+            const float bx = netlog::mapX(f.x[b]), by = netlog::mapY(f.y[b]);
+            if ((ay > 2.887f) != (by > 2.887f) && 5.0f < ax + (bx - ax) * (2.887f - ay) / (by - ay))
+                in = !in;
+        }
+        cover[f.pen] += in ? 1 : 0;
+    }
+    EXPECT_EQ(cover[2], 0);
+    EXPECT_EQ(cover[3], 1);
+}
+
 TEST_F(NetworkBandFill, NegativeCodesAndExcludedTrianglesStayUnfilled)
 {
     build(gridOf(6, alongX));

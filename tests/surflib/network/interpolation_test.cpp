@@ -369,6 +369,131 @@ TEST_F(InterpolationTest, RetriedSingularFitTakesEveryCandidateAgain)
     EXPECT_TRUE(reported().empty());
 }
 
+// On a network large enough for the centroid fits to be spread over threads, every vertex
+// gradient is the mean, over its triangles in number order, of the gradients at the vertex of
+// the fits at their centroids, taken here one fit after another, which also leave the same last
+// fit; and a neighbour count out of range warns once a fit, as many times as there are
+// triangles.
+TEST_F(InterpolationTest, VertexGradientsOfALargeNetworkAreTheMeansOfTheCentroidFits)
+{
+    build(randomPoints(12000, 29, wavy));
+    const float* w = work.data();
+    const int N = pointCount(), T = triangleCount();
+    ASSERT_GT(T, 20000);
+    std::vector<float> gx(static_cast<size_t>(N) + 1), gy(gx.size()), weight(gx.size());
+    TRIINT(2, 10, 1);
+    int status = -1;
+    surfacePrepareNetwork(wsize, work.data(), false, status);
+    ASSERT_EQ(status, 0);
+    for (int t = 1; t <= T; ++t) {
+        float cx = 0.0f, cy = 0.0f, h = 0.0f, dx = 0.0f, dy = 0.0f;
+        cx = static_cast<float>((double(networkX(w, vertex(t, 1))) + networkX(w, vertex(t, 2)) +
+                                 networkX(w, vertex(t, 3))) /
+                                3.0);
+        cy = static_cast<float>((double(networkY(w, vertex(t, 1))) + networkY(w, vertex(t, 2)) +
+                                 networkY(w, vertex(t, 3))) /
+                                3.0);
+        surfaceNearestFitHeight(cx, cy, h, dx, dy, work.data(), status);
+        ASSERT_EQ(status, 0);
+        for (int k = 1; k <= 3; ++k) {
+            const auto j = static_cast<size_t>(vertex(t, k));
+            surfaceQuadraticPatch(cx, cy, networkX(w, vertex(t, k)), networkY(w, vertex(t, k)), h,
+                                  dx, dy);
+            gx[j] += dx;
+            gy[j] += dy;
+            weight[j] += 1.0f;
+        }
+    }
+    // The last fit and its last gradient stay as the sequence leaves them.
+    const NetworkWorking last = surfaceState.networkWork;
+    surfaceState.networkWork.fit[0] = surfaceState.networkWork.fitGradient[0] = -1.0f;
+    surfacePrepareNetwork(wsize, work.data(), true, status);
+    ASSERT_EQ(status, 0);
+    for (int c = 0; c < 6; ++c) EXPECT_EQ(surfaceState.networkWork.fit[c], last.fit[c]);
+    EXPECT_EQ(surfaceState.networkWork.fitGradient[0], last.fitGradient[0]);
+    EXPECT_EQ(surfaceState.networkWork.fitGradient[1], last.fitGradient[1]);
+    int differ = 0;
+    for (int j = 1; j <= N; ++j) {
+        const auto i = static_cast<size_t>(j);
+        if (networkPointField(w, j, kNetDzdx) != gx[i] / weight[i] ||
+            networkPointField(w, j, kNetDzdy) != gy[i] / weight[i]) {
+            if (differ++ == 0) ADD_FAILURE() << "point " << j;
+        }
+    }
+    EXPECT_EQ(differ, 0);
+    EXPECT_TRUE(reported().empty());
+
+    TRIINT(2, 40, 1);
+    surfaceState.network.gradientsReady = 0;
+    tarv::errorLogClear();
+    tarv::setErrorEcho(false);
+    surfacePrepareNetwork(wsize, work.data(), true, status);
+    tarv::setErrorEcho(true);
+    EXPECT_EQ(tarv::errorCount(), static_cast<std::uint64_t>(T));
+    for (const int number : reported()) EXPECT_EQ(number, asReported(kFewNeighbours));
+}
+
+// Random points as close together as a million give over their extent: a patch of them in
+// the middle of a square whose corners are data points too, in the caller's units at the
+// origin and as an ordinary projected survey far from it (easting 5e5, northing 5e6, a square
+// of 6 km), under a quadratic.  No fit is singular, and every vertex gradient of the patch is
+// the quadratic's own: the fits are the full quadratics, not planes of a wider patch.
+TEST_F(InterpolationTest, DenseScatteredPointsGiveExactGradientsAndNoSingularFit)
+{
+    struct Place {
+        double east, north, side;
+    };
+    for (const Place& at : {Place{0.0, 0.0, 6.0}, Place{5.0e5, 5.0e6, 6000.0}}) {
+        SCOPED_TRACE(testing::Message() << "at " << at.east << ", " << at.north);
+        // z over the square's own coordinates u, v in [0, 1].
+        auto u = [&](double x) { return (x - at.east) / at.side; };
+        auto v = [&](double y) { return (y - at.north) / at.side; };
+        auto z = [&](double x, double y) {
+            return 1.0 + u(x) - 2.0 * v(y) + 3.0 * u(x) * u(x) - 4.0 * u(x) * v(y) +
+                2.0 * v(y) * v(y);
+        };
+        std::vector<NetPoint> pts;
+        auto add = [&](double x, double y) {
+            const float fx = static_cast<float>(x), fy = static_cast<float>(y);
+            pts.push_back({fx, fy, static_cast<float>(z(fx, fy))});
+        };
+        for (const double cu : {0.0, 1.0}) {
+            for (const double cv : {0.0, 1.0}) add(at.east + cu * at.side, at.north + cv * at.side);
+        }
+        // 2000 points at the density of 10^6 over the square: a patch of side 0.045.
+        std::mt19937 rng(23);
+        std::uniform_real_distribution<double> patch(0.4775, 0.5225);
+        for (int i = 0; i < 2000; ++i)
+            add(at.east + patch(rng) * at.side, at.north + patch(rng) * at.side);
+        build(pts);
+        tarv::errorLogClear();
+        TRIINT(2, 10, 1);
+        int status = -1;
+        surfacePrepareNetwork(wsize, work.data(), true, status);
+        ASSERT_EQ(status, 0);
+        EXPECT_TRUE(reported().empty());
+        // The gradients in normalised units: dz/dx * xrange / zrange.
+        const NetworkLayout& n = surfaceState.network;
+        int off = 0;
+        for (int j = 1; j <= pointCount(); ++j) {
+            const NetPoint p = point(j);
+            const double pu = u(p.x), pv = v(p.y);
+            if (std::fabs(pu - 0.5) > 0.02 || std::fabs(pv - 0.5) > 0.02) continue;
+            const double gx = (1.0 + 6.0 * pu - 4.0 * pv) / at.side * n.xrange / n.zrange;
+            const double gy = (-2.0 - 4.0 * pu + 4.0 * pv) / at.side * n.yrange / n.zrange;
+            const float* w = work.data();
+            if (std::fabs(networkPointField(w, j, kNetDzdx) - gx) > 2e-3 ||
+                std::fabs(networkPointField(w, j, kNetDzdy) - gy) > 2e-3) {
+                if (off++ == 0)
+                    ADD_FAILURE() << "point " << j << ": " << networkPointField(w, j, kNetDzdx)
+                                  << ", " << networkPointField(w, j, kNetDzdy) << " for " << gx
+                                  << ", " << gy;
+            }
+        }
+        EXPECT_EQ(off, 0);
+    }
+}
+
 // The fit's candidates come from a window of buckets grown alike on every side: on points
 // symmetric about the middle of the network (turned half a turn they are the same set, with
 // the same heights), the heights at two points that the half turn swaps are the same.  Dense
