@@ -6,11 +6,18 @@
 // The candidate list lives in the spare table of the workspace (squared distances in its first
 // half, point numbers in its second), so a fit allocates nothing.  Points of the bucket list
 // stored with a negative number are not data (heights a TRIADD interpolated) and take no part.
+//
+// The normal equations are equilibrated before they are solved, so that whether a fit is
+// singular depends on the shape of its neighbourhood, not on its size.  The vertex gradients
+// of a large network fit their triangles on several threads, each with a candidate list of its
+// own, and then add the results up in triangle order: the gradients, the warnings and the last
+// fit are those of one fit after another.
 #include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cmath>
 #include <memory>
+#include <system_error>
 #include <thread>
 #include <vector>
 
@@ -443,12 +450,18 @@ std::unique_ptr<float[]> allCentroidFits(const FitSetup& setup, float* work,
     const auto room = static_cast<size_t>(std::max(setup.room, 1));
     std::vector<std::unique_ptr<float[]>> lists;
     std::vector<std::thread> pool;
+    std::vector<int> inlineParts;  // the parts no thread could be started for
     for (int part = 1; part < threads; ++part) {
         lists.emplace_back(new float[2 * room]);
         float* list = lists.back().get();
-        pool.emplace_back(run, part, list, list + room);
+        try {
+            pool.emplace_back(run, part, list, list + room);
+        } catch (const std::system_error&) {
+            inlineParts.push_back(part);
+        }
     }
     run(0, spare, spare + setup.room);
+    for (const int part : inlineParts) run(part, spare, spare + setup.room);
     for (std::thread& worker : pool) worker.join();
     return grads;
 }
