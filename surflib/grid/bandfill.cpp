@@ -337,7 +337,8 @@ void fillCellRow(PolygonStore& st, Cell& c, const BandRow& r, int j, const unsig
 }
 
 // The cells of the band that the sweep holds, row by row, as fillCellRow fills them: the
-// cells it leaves out are wholly below or above the band, and close a run of whole cells.
+// cells it leaves out are wholly below or above the band, and like the row's end close the run
+// of whole cells before them.
 void fillSweptCells(PolygonStore& st, Cell& c, const BandRow& r, const SurfaceCellSweep& cells)
 {
     const GridState& g = surfaceState.grid;

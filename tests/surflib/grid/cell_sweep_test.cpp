@@ -212,6 +212,40 @@ TEST_F(SweptMapTest, BandsFilledThroughTheSweepAreThoseOfEveryCell)
     }
 }
 
+TEST_F(SweptMapTest, FilledMapOfManyBandsIsItsBandsAddedOneByOne)
+{
+    // Enough bands for the map to sweep them; each added band visits every cell.
+    CONSWI(0);
+    LEVELS(0.1f, 3.9f);
+    const int levels = 90;
+    std::vector<int> codes;
+    for (int k = 0; k <= levels; ++k) codes.push_back(2 + k % 5);
+    auto fills = [](const std::vector<std::string>& log) {
+        std::vector<std::string> out;
+        for (const std::string& l : log) {
+            if (l.rfind("kernelFillPolygon", 0) == 0) out.push_back(l);
+        }
+        return out;
+    };
+    const auto map = fills(logOf([&] {
+        FILCON(kNx, 0.0f, 1.0f, kNy, 0.0f, 1.0f, z.data(), levels, 0, codes.data(), 0, wsize(),
+               work.data());
+    }));
+    const int bands = surfaceState.fillBandCount;
+    ASSERT_GE(bands, 64);
+    const FillBandTable table = surfaceState.bands;
+    std::vector<std::string> added;
+    for (int k = 0; k < bands; ++k) {
+        const auto band = fills(logOf([&] {
+            ADDFIL(table.bandLows[k], table.bandHighs[k], table.bandCodes[k], 0, 0, wsize(),
+                   work.data());
+        }));
+        added.insert(added.end(), band.begin(), band.end());
+    }
+    EXPECT_EQ(map.size(), added.size());
+    EXPECT_EQ(map, added);
+}
+
 TEST_F(SweptMapTest, LinesTracedThroughTheSweepAreThoseOfEveryCell)
 {
     DRACON(kNx, 0.0f, 1.0f, kNy, 0.0f, 1.0f, z.data(), 4, 0, wsize(), work.data());
