@@ -23,6 +23,7 @@
 #include "frame/routine_frame.h"
 #include "frame/state.h"
 #include "frame/workspace.h"
+#include "grid/cell_sweep.h"
 #include "grid/gridding.h"
 #include "grid/mapframe.h"
 #include "grid/overlays.h"
@@ -34,6 +35,8 @@ using namespace surflib;
 namespace {
 
 constexpr float kLift = 5.0e-7f;
+// The bands from which a filled map visits only the cells each band meets.
+constexpr size_t kSweptBands = 64;
 
 // ---- One cell ---------------------------------------------------------------------------------
 // Corners 1 lower right, 2 upper right, 3 upper left, 4 lower left; edges 1 bottom, 2 right,
@@ -59,6 +62,10 @@ struct Cell {
 };
 
 bool high(float z, float level) { return z >= level; }
+
+// A band's edges as its cells are filled: both lifted a little, so that a height on a level
+// lies in the band above it.
+float lifted(float z) { return surfaceNarrow(z + static_cast<double>(kLift)); }
 
 float fraction(const Cell& c, float za, float zb, float level, float middle)
 {
@@ -329,15 +336,56 @@ void fillCellRow(PolygonStore& st, Cell& c, const BandRow& r, int j, const unsig
     if (run) emitRectangle(st, runLeft, r.right, c.y0, c.y0 + c.h);
 }
 
+// The cells of the band that the sweep holds, row by row, as fillCellRow fills them: the
+// cells it leaves out are wholly below or above the band, and like the row's end close the run
+// of whole cells before them.
+void fillSweptCells(PolygonStore& st, Cell& c, const BandRow& r, const SurfaceCellSweep& cells)
+{
+    const GridState& g = surfaceState.grid;
+    auto at = [&](int i, int j) { return r.z[static_cast<long long>(j - 1) * r.nx + (i - 1)]; };
+    auto sides = [&](float v) { return (high(v, r.lo) ? 0u : 1u) | (high(v, r.top) ? 2u : 0u); };
+    int row = 0, last = 0;  // the row and the cell visited last
+    bool run = false;
+    float runLeft = 0.0f;
+    auto closeRun = [&]() {
+        if (!run) return;
+        emitRectangle(st, runLeft, last == r.nx - 1 ? r.right : r.columnX[last], c.y0, c.y0 + c.h);
+        run = false;
+    };
+    cells.eachRising([&](int i, int j) {
+        if (j != row || i != last + 1) closeRun();
+        if (j != row) {
+            row = j;
+            c.y0 = surfaceMapToPictureY(surfaceNarrow(g.yMin + (j - 1.0) * g.ySpacing));
+        }
+        last = i;
+        c.v[1] = at(i + 1, j);
+        c.v[2] = at(i + 1, j + 1);
+        c.v[3] = at(i, j + 1);
+        c.v[4] = at(i, j);
+        const unsigned any = sides(c.v[1]) | sides(c.v[2]) | sides(c.v[3]) | sides(c.v[4]);
+        if (any == 0) {
+            if (!run) runLeft = r.columnX[i - 1];
+            run = true;
+            return;
+        }
+        c.x0 = r.columnX[i - 1];
+        fillCutCell(st, c, r.lo, r.top, any, run ? runLeft : c.x0);
+        run = false;
+    });
+    closeRun();
+}
+
 // ---- Lines of FILCON ----------------------------------------------------------------------------
 
-void traceListedLine(float level, int lineIndex, int wsize, float* work)
+void traceListedLine(float level, int lineIndex, int wsize, float* work, SurfaceCellSweep* cells)
 {
     SurfaceLibraryState& s = surfaceState;
     const int pen = surfaceLevelPen(lineIndex);
     s.currentPenCode = pen;
     surfaceSelectPen(pen);
-    surfaceTraceGridContour(s.grid.nxIntervals, s.grid.nyIntervals, level, wsize, work);
+    surfaceTraceGridContour(s.grid.nxIntervals, s.grid.nyIntervals, level, wsize, work, nullptr,
+                            cells);
     surfaceListDrawnLevel(level, pen);
 }
 
@@ -377,7 +425,9 @@ namespace surflib {
 
 // ---- Cells of one band --------------------------------------------------------------------------
 
-void surfaceFillGridCells(float lo, float hi, float* work)
+SurfaceCellQuery surfaceBandCells(float lo, float hi) { return {lo, lifted(hi)}; }
+
+void surfaceFillGridCells(float lo, float hi, float* work, SurfaceCellSweep* cells)
 {
     SurfaceLibraryState& s = surfaceState;
     const GridState& g = s.grid;
@@ -399,7 +449,7 @@ void surfaceFillGridCells(float lo, float hi, float* work)
     const float cellH = mt.factorY != 0.0f
         ? surfaceNarrow(static_cast<double>(mt.scaleY) * g.ySpacing / mt.factorY)
         : 0.0f;
-    const float top = surfaceNarrow(hi + static_cast<double>(kLift));
+    const float top = lifted(hi);
     const float* z = work + part.grid;
     Cell c{};
     c.w = cellW;
@@ -409,9 +459,14 @@ void surfaceFillGridCells(float lo, float hi, float* work)
     std::vector<float> columnX(static_cast<size_t>(std::max(g.nx, 1)));
     for (int i = 1; i < g.nx; ++i)
         columnX[i - 1] = surfaceMapToPictureX(surfaceNarrow(g.xMin + (i - 1.0) * g.xSpacing));
+    BandRow row{lo, top, z, g.nx, columnX.data(), surfaceMapToPictureX(g.xMax)};
+    if (cells != nullptr && cells->select(z, lo, top)) {
+        fillSweptCells(st, c, row, *cells);
+        flushPolygons(st);
+        return;
+    }
     std::vector<unsigned char> lower(static_cast<size_t>(g.nx)), upper(lower.size());
     std::vector<unsigned char> all(lower.size()), any(lower.size());
-    BandRow row{lo, top, z, g.nx, columnX.data(), surfaceMapToPictureX(g.xMax)};
     classifyNodes(row, 1, lower.data());
     for (int j = 1; j < g.ny; ++j) {
         classifyNodes(row, j + 1, upper.data());
@@ -440,7 +495,7 @@ void surfaceListBand(int code, float low, float high)
 }
 
 void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwitch, int wsize,
-                         float* work, bool warnFull)
+                         float* work, bool warnFull, SurfaceCellSweep* cells)
 {
     SurfaceLibraryState& s = surfaceState;
     int status = 0;
@@ -462,7 +517,7 @@ void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwi
         return;
     }
     s.saved.currentFillCode = code;
-    const float lo = surfaceNarrow(low + static_cast<double>(kLift));
+    const float lo = lifted(low);
     int withLines = lines;
     if (withLines != 0 && withLines != 1) {
         surfaceReportError(kBadSwitch);
@@ -470,7 +525,7 @@ void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwi
     }
     const int output = s.outputEnabled;
     s.outputEnabled = 0;
-    surfaceFillGridCells(lo, high, work);
+    surfaceFillGridCells(lo, high, work, cells);
     s.outputEnabled = output;
     if (withLines == 1) {
         const int pen = surfaceFlagOn(s.contour.pensSet) ? s.contour.linePen : s.saved.entryColour;
@@ -614,42 +669,67 @@ void FILCON(const int& nx, const float& xmin, const float& xmax, const int& ny, 
         CodeCycle codeCycle{codes, codeCount};
         int lineIndex = 0;
         long long filled = 0;
+        // The bands and lines are walked twice: first to gather their heights, from which the
+        // cells each meets are found, then to draw them.
+        bool drawing = false;
+        std::vector<SurfaceCellQuery> bandQueries;
+        std::vector<float> lineLevels;
+        SurfaceCellSweep bandCells, lineCells;
         auto fillBand = [&](double from, double to) {
-            const int code = codeCycle.take();
             const float lo = surfaceNarrow(from), hi = surfaceNarrow(to);
+            if (!drawing) {
+                bandQueries.push_back(surfaceBandCells(lifted(lo), hi));
+                return;
+            }
+            const int code = codeCycle.take();
             const int noLines = 0, plain = 0;
             // Bands past the table's room are not listed; that is reported once, below.
-            surfaceFillGridBand(lo, hi, code, noLines, plain, wsize, work, false);
+            surfaceFillGridBand(lo, hi, code, noLines, plain, wsize, work, false, &bandCells);
             ++filled;
         };
         auto lineAt = [&](double level) {
             if (!lines || !(level - dataMin > tol)) return;
-            traceListedLine(surfaceNarrow(level + static_cast<double>(kLift)), lineIndex++, wsize,
-                            work);
-        };
-        // With the limits the bands run up from the lower limit, the first ending one level
-        // above it; without, from the data minimum to the first level.
-        double lower = limits ? levels.front().height : static_cast<double>(dataMin);
-        for (size_t i = limits ? 1 : 0; i + 1 < levels.size(); ++i) {
-            double c = levels[i].height;
-            if (c - lower > tol) {
-                if (std::fabs(c - zMax) <= tol) c = zMax;
-                fillBand(lower, c);
-                // The bands merged into this one, between levels left out, give up their codes.
-                if (i > 0) codeCycle.pass(levels[i].number - levels[i - 1].number - 1);
+            const float at = surfaceNarrow(level + static_cast<double>(kLift));
+            if (!drawing) {
+                lineLevels.push_back(at);
+                return;
             }
-            lineAt(lower);
-            lower = c;
-        }
-        if (!limits) {
-            // Up to the next level above the data, or the data maximum.
-            const double next = levels.back().height;
-            const double topOf = next > dataMax ? next : std::max<double>(zMax, dataMax);
-            const double thick =
-                1.0e-4 * (std::fabs(static_cast<double>(dataMin)) + std::fabs(dataMax));
-            if (topOf - lower > thick) fillBand(lower, topOf);
-            lineAt(lower);
-        }
+            traceListedLine(at, lineIndex++, wsize, work, &lineCells);
+        };
+        auto walk = [&]() {
+            // With the limits the bands run up from the lower limit, the first ending one level
+            // above it; without, from the data minimum to the first level.
+            double lower = limits ? levels.front().height : static_cast<double>(dataMin);
+            for (size_t i = limits ? 1 : 0; i + 1 < levels.size(); ++i) {
+                double c = levels[i].height;
+                if (c - lower > tol) {
+                    if (std::fabs(c - zMax) <= tol) c = zMax;
+                    fillBand(lower, c);
+                    // The bands merged into this one, between levels left out, give up their
+                    // codes.
+                    if (drawing && i > 0)
+                        codeCycle.pass(levels[i].number - levels[i - 1].number - 1);
+                }
+                lineAt(lower);
+                lower = c;
+            }
+            if (!limits) {
+                // Up to the next level above the data, or the data maximum.
+                const double next = levels.back().height;
+                const double topOf = next > dataMax ? next : std::max<double>(zMax, dataMax);
+                const double thick =
+                    1.0e-4 * (std::fabs(static_cast<double>(dataMin)) + std::fabs(dataMax));
+                if (topOf - lower > thick) fillBand(lower, topOf);
+                lineAt(lower);
+            }
+        };
+        walk();
+        // A few bands pass over every cell faster than the cells are sorted into a sweep.
+        if (bandQueries.size() >= kSweptBands && surfaceGridFitsWorkspace(wsize))
+            bandCells = SurfaceCellSweep(g.nx, g.ny, work + s.partition.grid, bandQueries);
+        lineCells = surfaceLevelSweep(lineLevels, wsize, work);
+        drawing = true;
+        walk();
         if (filled > kSurfaceMaxBands) surfaceReportError(kBandTableFull);
         if (list) {
             // The list keeps the heights it was given (the lines drawn at them carry their

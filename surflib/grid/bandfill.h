@@ -25,14 +25,22 @@ struct CodeCycle {
     }
 };
 
+class SurfaceCellSweep;
+struct SurfaceCellQuery;
+
 // One band between low and high on the gridded map drawn last in this workspace, with fill
 // code `code`; lines 1 also traces the contour lines at both heights.  The band is listed in
 // FillBandTable; when it is full, warning -29 with warnFull, else the band goes unlisted.
+// Given a sweep of the map's bands (surfaceBandQuery) that holds this one, only the cells the
+// band meets are visited.
 void surfaceFillGridBand(float low, float high, int code, int lines, int lineSwitch, int wsize,
-                         float* work, bool warnFull);
+                         float* work, bool warnFull, SurfaceCellSweep* cells = nullptr);
 // Fills every cell part between lo and hi with the current fill code (grid and polygon
-// buffers of the fill partition).
-void surfaceFillGridCells(float lo, float hi, float* work);
+// buffers of the fill partition), visiting only the cells the band meets when the sweep holds
+// it; the polygons come out as from a pass over every cell.
+void surfaceFillGridCells(float lo, float hi, float* work, SurfaceCellSweep* cells = nullptr);
+// The query of a sweep (grid/cell_sweep.h) for the cells surfaceFillGridCells(lo, hi) fills.
+SurfaceCellQuery surfaceBandCells(float lo, float hi);
 // Appends a band to FillBandTable; warning -29 when the table is full.
 void surfaceListBand(int code, float low, float high);
 // The key of FillBandTable beside the map area (nothing when the table is empty).

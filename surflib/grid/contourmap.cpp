@@ -125,11 +125,12 @@ void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, int wsize, float* wo
     s.labelNextLevel = 1;
     // Levels that cross no cell of the grid are known without visiting its nodes.
     const SurfaceCrossingRange range = surfaceGridCrossingRange(wsize, work);
+    SurfaceCellSweep cells;
     auto draw = [&](size_t i, float level) {
         const int pen = surfaceLevelPen(static_cast<int>(std::min<size_t>(i, INT_MAX)));
         s.currentPenCode = pen;
         surfaceSelectPen(pen);
-        surfaceTraceGridContour(g.nxIntervals, g.nyIntervals, level, wsize, work, &range);
+        surfaceTraceGridContour(g.nxIntervals, g.nyIntervals, level, wsize, work, &range, &cells);
         surfaceListDrawnLevel(level, pen);
     };
     const double slack = 1.0e-5 * (std::fabs(plan.zHigh) + std::fabs(plan.zLow));
@@ -148,8 +149,21 @@ void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, int wsize, float* wo
     const long long count = surfaceCountLevels(plan.first, plan.step, plan.zHigh, slack);
     const std::vector<long long> kept =
         surfaceThinGridLevels(plan.first, plan.step, count, wsize, work);
+    std::vector<float> levels(kept.size());
     for (size_t i = 0; i < kept.size(); ++i)
-        draw(i, surfaceNarrow(plan.first + static_cast<double>(kept[i]) * plan.step));
+        levels[i] = surfaceNarrow(plan.first + static_cast<double>(kept[i]) * plan.step);
+    // Each level visits only the cells it crosses.
+    cells = surfaceLevelSweep(levels, wsize, work);
+    for (size_t i = 0; i < levels.size(); ++i) draw(i, levels[i]);
+}
+
+SurfaceCellSweep surfaceLevelSweep(const std::vector<float>& levels, int wsize, const float* work)
+{
+    if (work == nullptr || !surfaceGridFitsWorkspace(wsize)) return {};
+    std::vector<SurfaceCellQuery> queries(levels.size());
+    for (size_t i = 0; i < levels.size(); ++i) queries[i] = {levels[i], levels[i]};
+    const GridState& g = surfaceState.grid;
+    return SurfaceCellSweep(g.nx, g.ny, work + surfaceState.partition.grid, queries);
 }
 
 int surfaceLevelPen(int k)

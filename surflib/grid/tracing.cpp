@@ -79,7 +79,7 @@ void output(float x, float y, float level, int& first, int end, float* work)
 }
 
 void traceLevelLines(int mx, int my, float level, int wsize, float* work,
-                     const SurfaceCrossingRange* range);
+                     const SurfaceCrossingRange* range, const SurfaceCellSweep* cells);
 
 bool onBoundary(int ai, int aj, int di, int dj)
 {
@@ -329,7 +329,7 @@ SurfaceCrossingRange surfaceGridCrossingRange(int wsize, const float* work)
 }
 
 void surfaceTraceGridContour(int mx, int my, float level, int wsize, float* work,
-                             const SurfaceCrossingRange* range)
+                             const SurfaceCrossingRange* range, SurfaceCellSweep* cells)
 {
     SurfaceLibraryState& s = surfaceState;
     if (work == nullptr || mx < 1 || my < 1 || !surfaceGridFitsWorkspace(wsize)) return;
@@ -349,8 +349,11 @@ void surfaceTraceGridContour(int mx, int my, float level, int wsize, float* work
     surfaceDrawNumber(0.0f, 0.0f, s.labelFormatValue, width, decimals, s.labelPowerCode);
     s.outputEnabled = output;
 
-    if (range == nullptr || range->crosses(level))
-        traceLevelLines(mx, my, level, wsize, work, range);
+    if (cells != nullptr && !cells->select(work + s.partition.grid, level, level)) cells = nullptr;
+    // A level that crosses no cell has no line, not even one starting on the boundary.
+    const bool crosses =
+        cells != nullptr ? !cells->empty() : range == nullptr || range->crosses(level);
+    if (crosses) traceLevelLines(mx, my, level, wsize, work, range, cells);
     s.tracingPhase = kTracingBoundary;
     surfaceAdvanceLabelRhythm();
     s.contour.labelsOn = labelsOn;
@@ -378,22 +381,31 @@ void eachCrossableEdge(int mx, int r, float level, const SurfaceCrossingRange* r
     }
 }
 
+// The flag of the interior edge along the top of cell (i, j) (j < my), set for the level.
+void markTopEdge(const GridView& g, int i, int j, float level)
+{
+    const bool rises = !high(g.at(i, j + 1), level) && high(g.at(i + 1, j + 1), level);
+    g.flag(i, j) = rises ? 1.0f : 0.0f;
+}
+
 // The lines of one level: edge flags, then the boundary walk, then the flagged interior edges.
-// A line only crosses edges between a low and a high node, whose blocks are always visited, so
-// the flags it reads and clears are those set for this level.
+// A line only crosses edges between a low and a high node, whose blocks (or cells) are always
+// visited, so the flags it reads and clears are those set for this level.  The cells a level
+// crosses hold every such edge, and are visited in the order of the pass over all edges.
 void traceLevelLines(int mx, int my, float level, int wsize, float* work,
-                     const SurfaceCrossingRange* range)
+                     const SurfaceCrossingRange* range, const SurfaceCellSweep* cells)
 {
     SurfaceLibraryState& s = surfaceState;
     const GridView g = viewOf(work);
-    if (range == nullptr) {
+    if (cells != nullptr) {
+        cells->eachRising([&](int i, int j) {
+            if (j < my) markTopEdge(g, i, j, level);
+        });
+    } else if (range == nullptr) {
         surfaceMarkGridEdges(mx, my, level, work);
     } else {
         for (int j = my - 1; j >= 1; --j) {
-            eachCrossableEdge(mx, j + 1, level, range, [&](int i) {
-                const bool rises = !high(g.at(i, j + 1), level) && high(g.at(i + 1, j + 1), level);
-                g.flag(i, j) = rises ? 1.0f : 0.0f;
-            });
+            eachCrossableEdge(mx, j + 1, level, range, [&](int i) { markTopEdge(g, i, j, level); });
         }
     }
     const int nx = mx + 1, ny = my + 1;
@@ -420,13 +432,18 @@ void traceLevelLines(int mx, int my, float level, int wsize, float* work,
         }
     }
     s.tracingPhase = kTracingInterior;
-    for (int j = my - 1; j >= 1; --j) {
-        eachCrossableEdge(mx, j + 1, level, range, [&](int i) {
-            if (g.flag(i, j) >= s.eps) {
-                surfaceFollowGridContour(i, j, -1, 0, mx, my, level, wsize, work, end);
-            }
+    auto startAt = [&](int i, int j) {
+        if (g.flag(i, j) >= s.eps)
+            surfaceFollowGridContour(i, j, -1, 0, mx, my, level, wsize, work, end);
+    };
+    if (cells != nullptr) {
+        cells->eachFalling([&](int i, int j) {
+            if (j < my) startAt(i, j);
         });
+        return;
     }
+    for (int j = my - 1; j >= 1; --j)
+        eachCrossableEdge(mx, j + 1, level, range, [&](int i) { startAt(i, j); });
 }
 
 }  // namespace

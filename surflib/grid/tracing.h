@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "frame/level_thinning.h"
+#include "grid/cell_sweep.h"
 
 namespace surflib {
 
@@ -53,9 +54,12 @@ SurfaceCrossingRange surfaceGridCrossingRange(int wsize, const float* work);
 
 // Traces every line of one level over the recorded grid: mx = nx - 1, my = ny - 1.  Given the
 // grid's crossing range, a level outside it costs only its label format and rhythm: the nodes
-// are not visited.
+// are not visited.  Given a sweep of the map's levels (grid/cell_sweep.h) that holds this one,
+// only the cells the level crosses and the grid's boundary are visited; the lines come out as
+// from a pass over every cell.
 void surfaceTraceGridContour(int mx, int my, float level, int wsize, float* work,
-                             const SurfaceCrossingRange* range = nullptr);
+                             const SurfaceCrossingRange* range = nullptr,
+                             SurfaceCellSweep* cells = nullptr);
 // Sets the edge flags of one level (1.0 on horizontal edges crossed upwards, else 0.0).
 void surfaceMarkGridEdges(int mx, int my, float level, float* work);
 // Follows one line from the edge of node (i + 1, j + 1) to its neighbour (i + 1 + di,
@@ -117,6 +121,9 @@ struct SurfaceLevelPlan {
 // those the picture shows apart (surfaceThinGridLevels).  The level list is rebuilt with the
 // drawn levels and their pens (counted over the levels drawn).
 void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, int wsize, float* work);
+// The sweep of the cells that the rising levels cross on the recorded grid in work (none when
+// the grid does not fit the workspace).
+SurfaceCellSweep surfaceLevelSweep(const std::vector<float>& levels, int wsize, const float* work);
 // The showable steps of the cells of the recorded grid in work on the map laid out: each cell
 // with four finite heights meets the levels over its corners' range, and shows lines apart at
 // its steepest slope on the picture times a thousandth of the map area's larger side.
