@@ -9,6 +9,8 @@
 #include <climits>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "frame/errors.h"
 #include "frame/intervals.h"
@@ -35,6 +37,8 @@ constexpr double kFirstLevelSlack = 1.0e-4;
 constexpr double kLastLevelSlack = 1.0e-5;
 // The crossing search's tolerance in the height, in eps.
 constexpr double kCrossingTolerance = 100.0;
+// Level counts up to which the thinning's spans are found for the levels alone.
+constexpr long long kFewLevels = 64;
 
 void endDrawing() { surfaceState.drawing.code = kDrawingNone; }
 
@@ -213,12 +217,18 @@ std::vector<NetworkMapLevel> surfaceNetworkMapLevels(const NetworkLevelPlan& pla
     if (index == nullptr) index = &own.emplace(work);
     SurfaceLevelSteps steps;
     index->addSteps(steps);
-    steps.finish();
     bool leftOut = false;
     auto height = [&](long long k) { return plan.first + static_cast<double>(k) * plan.step; };
-    for (const long long k : surfaceThinLevels(
-             count, [&](long long k) { return surfaceTracedLevel(height(k), lift); }, steps,
-             leftOut)) {
+    auto traced = [&](long long k) { return surfaceTracedLevel(height(k), lift); };
+    // A map of few levels has just their spans found: its thinning asks about no others.
+    if (count <= kFewLevels) {
+        std::vector<float> asked;
+        for (long long k = 0; k < count; ++k) asked.push_back(traced(k));
+        steps.finishFor(std::move(asked));
+    } else {
+        steps.finish();
+    }
+    for (const long long k : surfaceThinLevels(count, traced, steps, leftOut)) {
         out.push_back({height(k), k});
     }
     if (leftOut) surfaceReportError(kLevelsTooClose);

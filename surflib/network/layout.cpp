@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 #include "frame/errors.h"
@@ -41,10 +42,13 @@ int& flagOfHeaderWord(NetworkLayout& n, int word)
 int dropDuplicates(std::vector<LoadPoint>& pts, double eps)
 {
     const size_t n = pts.size();
+    // By x, points of equal x in input order: sorted as (x, position) pairs, which holds the
+    // keys together and needs no stable sort.
+    std::vector<std::pair<double, size_t>> keys(n);
+    for (size_t i = 0; i < n; ++i) keys[i] = {pts[i].x, i};
+    std::sort(keys.begin(), keys.end());
     std::vector<size_t> byX(n);
-    std::iota(byX.begin(), byX.end(), 0);
-    std::stable_sort(byX.begin(), byX.end(),
-                     [&](size_t a, size_t b) { return pts[a].x < pts[b].x; });
+    for (size_t i = 0; i < n; ++i) byX[i] = keys[i].second;
     std::vector<char> dropped(n, 0);
     for (size_t pos = 0; pos < n; ++pos) {
         const LoadPoint& p = pts[byX[pos]];
@@ -105,8 +109,11 @@ int dropNormalisedTwins(std::vector<LoadPoint>& pts)
         keys[i] = {surfaceNarrow((pts[i].x - n.xmin) / n.xrange),
                    surfaceNarrow((pts[i].y - n.ymin) / n.yrange), i};
     }
-    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
-        return a.x < b.x || (a.x == b.x && a.y < b.y);
+    // Keys of one position in input order (the index breaks the tie).
+    std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+        if (a.x != b.x) return a.x < b.x;
+        if (a.y != b.y) return a.y < b.y;
+        return a.index < b.index;
     });
     std::vector<char> dropped(pts.size(), 0);
     for (size_t k = 1; k < keys.size(); ++k) {
@@ -155,12 +162,22 @@ void orderPoints(int N, float* work, float eps)
     if (left != 1) swapRows(work, 1, left);
     if (N < 3) return;
 
-    std::vector<int> order(static_cast<size_t>(N - 1));
-    std::iota(order.begin(), order.end(), 2);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const float xa = networkX(work, a), xb = networkX(work, b);
-        return xa < xb || (xa == xb && networkY(work, a) < networkY(work, b));
+    // Rows of one position keep their order (the row number breaks the tie); the keys are
+    // gathered first, so that the sort reads no scattered rows.
+    struct RowKey {
+        float x, y;
+        int row;
+    };
+    std::vector<RowKey> keys(static_cast<size_t>(N - 1));
+    for (int j = 2; j <= N; ++j)
+        keys[static_cast<size_t>(j - 2)] = {networkX(work, j), networkY(work, j), j};
+    std::sort(keys.begin(), keys.end(), [](const RowKey& a, const RowKey& b) {
+        if (a.x != b.x) return a.x < b.x;
+        if (a.y != b.y) return a.y < b.y;
+        return a.row < b.row;
     });
+    std::vector<int> order(static_cast<size_t>(N - 1));
+    for (size_t i = 0; i < order.size(); ++i) order[i] = keys[i].row;
     std::vector<float> copy(static_cast<size_t>(N - 1) * 5);
     static const int kColumns[] = {kNetX, kNetY, kNetZ, kNetDzdx, kNetDzdy};
     for (int i = 0; i < N - 1; ++i) {

@@ -159,7 +159,20 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
     if (!(top > base_)) top = base_;
     const long long count = static_cast<long long>(eligible.size());
     long long entries = 0;
-    buckets_ = static_cast<int>(count);
+    // A triangle whose range spans the share f of the heights takes at most f B + 2 of B
+    // buckets: the count is started where that bound keeps within the entries allowed, so that
+    // it is seldom halved below.
+    double spanned = 0.0;
+    if (top > base_) {
+        for (const int t : eligible) {
+            const auto i = static_cast<size_t>(t);
+            const double lo = std::max(static_cast<double>(low_[i]), base_);
+            const double hi = std::min(static_cast<double>(high_[i]), top);
+            if (hi > lo) spanned += (hi - lo) / (top - base_);
+        }
+    }
+    const double fits = spanned > 0.0 ? static_cast<double>(count) / spanned : 1.0e18;
+    buckets_ = static_cast<int>(std::clamp(fits, 1.0, static_cast<double>(count)));
     for (;;) {
         width_ = (top - base_) / buckets_;
         if (!(width_ > 0.0) || !std::isfinite(width_)) {

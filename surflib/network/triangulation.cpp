@@ -39,6 +39,15 @@ Triangle readTriangle(const float* work, int t)
     return r;
 }
 
+// The vertices and the mark of triangle t, its neighbours left unread (0).
+Triangle readCorners(const float* work, int t)
+{
+    Triangle r{};
+    for (int k = 0; k < 3; ++k) r.v[k] = networkVertex(work, t, k + 1);
+    r.mark = networkRegionMark(work, t);
+    return r;
+}
+
 // Points the entry of owner that refers to `from` at `to` (keeping owner's sign).
 void relink(float* work, int owner, int from, int to)
 {
@@ -398,12 +407,13 @@ void surfaceSwapEdges(int p, std::vector<int>& triangles, float* work)
     while (!triangles.empty() && budget-- > 0) {
         const int t = triangles.back();
         triangles.pop_back();
-        const Triangle T = readTriangle(work, t);
+        // Only what the circle test needs is read: most tests keep the edge.
+        const Triangle T = readCorners(work, t);
         const int k0 = edgeOpposite(T, p);
         if (k0 < 0) continue;
-        const int u = T.n[k0];
+        const int u = networkNeighbour(work, t, k0 + 1);
         if (u <= 0) continue;
-        const Triangle U = readTriangle(work, u);
+        const Triangle U = readCorners(work, u);
         if (!sameRegionSide(T.mark, U.mark)) continue;
         const int f = T.v[k0], g = T.v[(k0 + 1) % 3];
         const int q = thirdVertex(U, f, g);
