@@ -337,6 +337,7 @@ int surfaceInsertNetworkPoint(int p, int start, std::vector<int>& created, float
     const int N = n.pointCount;
     int first = 0, last = 0;
     int s = start;
+    // Once round the hull: a point that sees none of its edges from there sees none at all.
     for (int step = 0; step <= N && s > 0; ++step) {
         const int next = nextOnHull(work, s), previous = previousOnHull(work, s);
         if (next <= 0 || previous <= 0) break;
@@ -351,6 +352,7 @@ int surfaceInsertNetworkPoint(int p, int start, std::vector<int>& created, float
             break;
         }
         s = next;
+        if (s == start) break;
     }
     if (first == 0) return kInsertNothingVisible;
 
