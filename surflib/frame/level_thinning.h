@@ -34,8 +34,8 @@ public:
     // Done adding: the least step over each stretch of heights is found.
     void finish();
     // Done adding, for a map that asks about few levels: the spans of just those levels are
-    // found, in one pass over the pieces that costs no sort of them; a level outside the list
-    // gets a pass of its own.  at() answers as after finish().
+    // found, in one pass over the pieces that costs no sort of them; at() answers for them as
+    // after finish().  A level outside the list gets a pass of its own over the pieces.
     void finishFor(std::vector<float> levels);
     // The stretch of heights (from, to] a level lies in, with the least step of the pieces
     // meeting it; meets is false when no piece does.

@@ -216,16 +216,18 @@ std::vector<NetworkMapLevel> surfaceNetworkMapLevels(const NetworkLevelPlan& pla
     std::optional<NetworkLevelIndex> own;
     if (index == nullptr) index = &own.emplace(work);
     SurfaceLevelSteps steps;
-    index->addSteps(steps);
     bool leftOut = false;
     auto height = [&](long long k) { return plan.first + static_cast<double>(k) * plan.step; };
     auto traced = [&](long long k) { return surfaceTracedLevel(height(k), lift); };
-    // A map of few levels has just their spans found: its thinning asks about no others.
+    // A map of few levels has just their spans found, from the steps of the triangles that
+    // meet them: its thinning asks about no other level.
     if (count <= kFewLevels) {
         std::vector<float> asked;
         for (long long k = 0; k < count; ++k) asked.push_back(traced(k));
+        index->addSteps(steps, &asked);
         steps.finishFor(std::move(asked));
     } else {
+        index->addSteps(steps);
         steps.finish();
     }
     for (const long long k : surfaceThinLevels(count, traced, steps, leftOut)) {

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "frame/errors.h"
@@ -91,13 +92,12 @@ double showableStepOf(const float* work, int t, double low, double high)
 }  // namespace
 
 NetworkLevelIndex::NetworkLevelIndex(const float* work)
-    : curved_(surfaceFlagOn(surfaceState.networkContour.curvedContours))
+    : curved_(surfaceFlagOn(surfaceState.networkContour.curvedContours)), work_(work)
 {
     const int T = std::max(0, surfaceState.network.triangleCount);
     const auto size = static_cast<size_t>(T) + 1;
     low_.assign(size, 0.0f);
     high_.assign(size, 0.0f);
-    step_.assign(size, 0.0);
     candidate_.assign(size, 0);
     std::vector<char> excluded(size, 1);
     std::vector<int> eligible;
@@ -142,7 +142,6 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
             low_[i] = std::nextafter(low_[i], -std::numeric_limits<float>::infinity());
         if (static_cast<double>(high_[i]) < hi)
             high_[i] = std::nextafter(high_[i], std::numeric_limits<float>::infinity());
-        step_[i] = showableStepOf(work, t, low_[i], high_[i]);
     }
     if (eligible.empty()) return;
 
@@ -236,16 +235,33 @@ const std::vector<int>& NetworkLevelIndex::meeting(float level)
 double NetworkLevelIndex::showableStep() const
 {
     double step = INFINITY;
-    for (const int t : met_) step = std::min(step, step_[static_cast<size_t>(t)]);
+    for (const int t : met_) {
+        const auto i = static_cast<size_t>(t);
+        step = std::min(step, showableStepOf(work_, t, low_[i], high_[i]));
+    }
     return met_.empty() ? 0.0 : step;
 }
 
-void NetworkLevelIndex::addSteps(SurfaceLevelSteps& steps) const
+void NetworkLevelIndex::addSteps(SurfaceLevelSteps& steps, const std::vector<float>* asked) const
 {
+    std::vector<float> levels;
+    if (asked != nullptr) {
+        std::copy_if(asked->begin(), asked->end(), std::back_inserter(levels),
+                     [](float v) { return !std::isnan(v); });
+        std::sort(levels.begin(), levels.end());
+    }
+    // Whether a level asked lies in low < level <= high.
+    auto meetsAsked = [&](float low, float high) {
+        return std::upper_bound(levels.begin(), levels.end(), low) !=
+            std::upper_bound(levels.begin(), levels.end(), high);
+    };
     for (size_t i = 1; i < low_.size(); ++i) {
         // Curved lines also meet a level at the low end of the range: it is taken in.
         const float low = curved_ ? std::nextafter(low_[i], -INFINITY) : low_[i];
-        steps.add(low, high_[i], step_[i]);
+        if (!(low < high_[i])) continue;  // meets no level
+        const bool needed = asked == nullptr || meetsAsked(low, high_[i]);
+        steps.add(low, high_[i],
+                  needed ? showableStepOf(work_, static_cast<int>(i), low_[i], high_[i]) : 0.0);
     }
 }
 

@@ -175,6 +175,11 @@ bool swapDiagonal(float* work, int t, int k0)
     surfaceWriteTriangle(work, u, d, b, c, ub, tb, t, U.mark);
     relink(work, ua, u, t);
     relink(work, tb, t, u);
+    // The hull edges among the four outer sides now belong to t or u.
+    if (tc == 0) hintHullEdge(c, t);
+    if (ua == 0) hintHullEdge(a, t);
+    if (ub == 0) hintHullEdge(d, u);
+    if (tb == 0) hintHullEdge(b, u);
     return true;
 }
 
