@@ -89,8 +89,7 @@ SurfaceLevelSteps::spansOf(const std::vector<float>& levels) const
         return static_cast<size_t>(std::upper_bound(levels.begin(), levels.end(), v) -
                                    levels.begin());
     };
-    auto placeEnd = [&](float end) {
-        const size_t j = firstAbove(end);  // the levels from j on lie above the end
+    auto placeEnd = [&](float end, size_t j) {  // the levels from j on lie above the end
         if (j < m && (anyBelow[j] == 0 || end > below[j])) {
             below[j] = end;
             anyBelow[j] = 1;
@@ -101,10 +100,10 @@ SurfaceLevelSteps::spansOf(const std::vector<float>& levels) const
         }
     };
     for (const Piece& p : pieces_) {
-        placeEnd(p.low);
-        placeEnd(p.high);
-        for (size_t i = firstAbove(p.low), end = firstAbove(p.high); i < end; ++i)
-            least[i] = std::min(least[i], p.step);
+        const size_t from = firstAbove(p.low), to = firstAbove(p.high);
+        placeEnd(p.low, from);
+        placeEnd(p.high, to);
+        for (size_t i = from; i < to; ++i) least[i] = std::min(least[i], p.step);
     }
     for (size_t i = 1; i < m; ++i) {
         if (anyBelow[i - 1] != 0 && (anyBelow[i] == 0 || below[i - 1] > below[i])) {

@@ -23,6 +23,7 @@
 #include "grid/mapframe.h"
 #include "grid/overlays.h"
 #include "grid/tracing.h"
+#include "network/interpolation.h"
 #include "network/level_index.h"
 #include "network/network.h"
 #include "network/tracing.h"
@@ -338,6 +339,7 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
     }
     surfaceRestartLevelList();
     if (n != 0) {
+        const NetworkPatchMemo patches;
         NetworkLevelIndex index(work);
         surfaceDrawNetworkLevels(plan, surfaceNetworkMapLevels(plan, 0.0f, work, &index), 0.0f,
                                  true, wsize, work, &index);

@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
-#include <optional>
 #include <vector>
 
 #include "frame/numeric.h"
@@ -139,6 +138,32 @@ CubicPatch patchOf(int triangle, const float* work)
         P.as[k] = towards(A, P.s);
     }
     return P;
+}
+
+// The patch last built while a NetworkPatchMemo lives, with the triangle and array it is of.
+struct PatchMemo {
+    int holders = 0;
+    int triangle = 0;
+    const float* work = nullptr;
+    CubicPatch patch;
+};
+PatchMemo patchMemo;
+
+// The patch of triangle t: the one kept when it is of t, else built (and kept while a memo
+// lives).
+const CubicPatch& patchFor(int triangle, const float* work, CubicPatch& own)
+{
+    PatchMemo& m = patchMemo;
+    if (m.holders == 0) {
+        own = patchOf(triangle, work);
+        return own;
+    }
+    if (m.triangle != triangle || m.work != work) {
+        m.patch = patchOf(triangle, work);
+        m.triangle = triangle;
+        m.work = work;
+    }
+    return m.patch;
 }
 
 // The height of the patch at (x, y) by the piece `sub` (1..3), or, with sub 0, by the piece
@@ -388,7 +413,8 @@ void surfaceLinearHeight(float x, float y, float& height, int triangle, const fl
 void surfaceCubicPatchHeight(float x, float y, float& height, int triangle, int sub,
                              const float* work)
 {
-    height = surfaceNarrow(patchHeight(patchOf(triangle, work), x, y, sub));
+    CubicPatch own;
+    height = surfaceNarrow(patchHeight(patchFor(triangle, work, own), x, y, sub));
 }
 
 float surfaceNetworkHeight(float x, float y, int triangle, int sub, float* work)
@@ -437,10 +463,11 @@ void surfaceLevelCrossing(int triangle, int sub, float level, float& x1, float& 
         moved = 2;
     }
     // The cubic patch of the triangle is built once for all the passes.
-    std::optional<CubicPatch> patch;
+    CubicPatch own;
+    const CubicPatch* patch = nullptr;
     if (surfaceState.networkSettings.interpolationMethod == 2 && triangle >= 1 &&
         triangle <= surfaceState.network.triangleCount)
-        patch = patchOf(triangle, work);
+        patch = &patchFor(triangle, work, own);
     const bool firstLow = h1 <= h2;
     double lx = firstLow ? x1 : x2, ly = firstLow ? y1 : y2, lh = firstLow ? h1 : h2;
     double hx = firstLow ? x2 : x1, hy = firstLow ? y2 : y1, hh = firstLow ? h2 : h1;
@@ -624,5 +651,15 @@ NetworkLocateIndex::NetworkLocateIndex(const float* work)
 }
 
 NetworkLocateIndex::~NetworkLocateIndex() { locateIndex = LocateIndex{}; }
+
+NetworkPatchMemo::NetworkPatchMemo()
+{
+    if (patchMemo.holders++ == 0) patchMemo.triangle = 0;
+}
+
+NetworkPatchMemo::~NetworkPatchMemo()
+{
+    if (--patchMemo.holders == 0) patchMemo.triangle = 0;
+}
 
 }  // namespace surflib

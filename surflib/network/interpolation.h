@@ -28,6 +28,16 @@ public:
     NetworkLocateIndex(const NetworkLocateIndex&) = delete;
     NetworkLocateIndex& operator=(const NetworkLocateIndex&) = delete;
 };
+// While one lives, the cubic patch of the triangle last asked about is kept for the next
+// height or crossing in the same triangle, as a map's drawing asks for many in a row; the
+// heights and gradients of the network must not change meanwhile.
+class NetworkPatchMemo {
+public:
+    NetworkPatchMemo();
+    ~NetworkPatchMemo();
+    NetworkPatchMemo(const NetworkPatchMemo&) = delete;
+    NetworkPatchMemo& operator=(const NetworkPatchMemo&) = delete;
+};
 // The nearest hull edge (its triangle, sub = the edge's number) or hull corner (triangle 0,
 // hullPoint) of a point outside the network.  height := 0.
 void surfaceNearestHullFeature(float x, float y, float& height, int& triangle, int& sub,
