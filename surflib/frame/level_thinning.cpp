@@ -34,7 +34,25 @@ size_t unpainted(std::vector<size_t>& next, size_t j)
     return root;
 }
 
+// How many levels of the rising list lie at or below v (v a number): counted outright for a
+// short list, which costs less than the unforeseeable turns of a binary search.
+size_t atOrBelow(const std::vector<float>& levels, float v)
+{
+    constexpr size_t kShortList = 64;
+    if (levels.size() > kShortList)
+        return static_cast<size_t>(std::upper_bound(levels.begin(), levels.end(), v) -
+                                   levels.begin());
+    size_t count = 0;
+    for (const float level : levels) count += level <= v ? 1 : 0;
+    return count;
+}
+
 }  // namespace
+
+bool surfaceLevelsMeet(const std::vector<float>& rising, float low, float high)
+{
+    return atOrBelow(rising, low) != atOrBelow(rising, high);
+}
 
 void SurfaceLevelSteps::add(float low, float high, double step)
 {
@@ -85,10 +103,6 @@ SurfaceLevelSteps::spansOf(const std::vector<float>& levels) const
     // least step of the pieces whose range holds it (low < level <= high).
     std::vector<double> below(m, -kInfinity), above(m, kInfinity), least(m, kInfinity);
     std::vector<char> anyBelow(m, 0), anyAbove(m, 0);
-    auto firstAbove = [&](float v) {
-        return static_cast<size_t>(std::upper_bound(levels.begin(), levels.end(), v) -
-                                   levels.begin());
-    };
     auto placeEnd = [&](float end, size_t j) {  // the levels from j on lie above the end
         if (j < m && (anyBelow[j] == 0 || end > below[j])) {
             below[j] = end;
@@ -100,7 +114,7 @@ SurfaceLevelSteps::spansOf(const std::vector<float>& levels) const
         }
     };
     for (const Piece& p : pieces_) {
-        const size_t from = firstAbove(p.low), to = firstAbove(p.high);
+        const size_t from = atOrBelow(levels, p.low), to = atOrBelow(levels, p.high);
         placeEnd(p.low, from);
         placeEnd(p.high, to);
         for (size_t i = from; i < to; ++i) least[i] = std::min(least[i], p.step);

@@ -62,6 +62,10 @@ private:
     std::vector<Span> spans_;    // of levels_
 };
 
+// Whether a level of the rising list (no number among them) lies in low < level <= high, for
+// low and high numbers.
+bool surfaceLevelsMeet(const std::vector<float>& rising, float low, float high);
+
 // The number of levels first + k step (k from 0) that are finite and lie at or below high, or
 // above it by no more than slack; 1 for a step that does not rise.
 long long surfaceCountLevels(double first, double step, double high, double slack);

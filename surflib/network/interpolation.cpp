@@ -44,12 +44,27 @@ bool insideCorners(double x, double y, Vec p1, Vec p2, Vec p3, double lambda[3])
     return lambda[1] > -tol && lambda[2] > -tol && lambda[0] > -tol;
 }
 
-// The same test of triangle t.
+// The same test of triangle t, given up at the first coordinate that fails (the locate
+// tries many triangles, nearly all of them far from the point); lambda is filled only when the
+// point lies inside.
 bool insideTriangle(double x, double y, int t, const float* work, double lambda[3])
 {
-    return insideCorners(x, y, pointOf(work, networkVertex(work, t, 1)),
-                         pointOf(work, networkVertex(work, t, 2)),
-                         pointOf(work, networkVertex(work, t, 3)), lambda);
+    const Vec p1 = pointOf(work, networkVertex(work, t, 1)),
+              p2 = pointOf(work, networkVertex(work, t, 2)),
+              p3 = pointOf(work, networkVertex(work, t, 3));
+    const double eps = surfaceState.eps, tol = 100.0 * eps;
+    const double d = (p1.y - p2.y) * (p3.x - p2.x) - (p3.y - p2.y) * (p1.x - p2.x);
+    if (!(std::fabs(d) >= eps)) return false;
+    const double l2 = ((p1.y - p2.y) * (x - p2.x) - (p1.x - p2.x) * (y - p2.y)) / d;
+    if (!(l2 > -tol)) return false;
+    const double l0 = ((x - p3.x) * (p2.y - p3.y) - (p2.x - p3.x) * (y - p3.y)) / d;
+    if (!(l0 > -tol)) return false;
+    const double l1 = ((x - p1.x) * (p3.y - p1.y) - (p3.x - p1.x) * (y - p1.y)) / d;
+    if (!(l1 > -tol)) return false;
+    lambda[0] = l0;
+    lambda[1] = l1;
+    lambda[2] = l2;
+    return true;
 }
 
 // The sub-triangle (1 on P1P2, 2 on P2P3, 3 on P3P1) by the smallest barycentric coordinate,

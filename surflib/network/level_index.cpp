@@ -79,9 +79,19 @@ double showableStepOf(const float* work, int t, double low, double high)
     const SurfacePicturePoint a = onPicture(work, networkVertex(work, t, 1)),
                               b = onPicture(work, networkVertex(work, t, 2)),
                               c = onPicture(work, networkVertex(work, t, 3));
-    const double longest =
-        std::max({std::hypot(b.x - a.x, b.y - a.y), std::hypot(c.x - b.x, c.y - b.y),
-                  std::hypot(a.x - c.x, a.y - c.y)});
+    // The longest side found by its square, its length taken once.
+    const double sides[3][2] = {
+        {b.x - a.x, b.y - a.y}, {c.x - b.x, c.y - b.y}, {a.x - c.x, a.y - c.y}};
+    int at = 0;
+    double most = -1.0;
+    for (int k = 0; k < 3; ++k) {
+        const double square = sides[k][0] * sides[k][0] + sides[k][1] * sides[k][1];
+        if (!(square <= most)) {
+            most = square;
+            at = k;
+        }
+    }
+    const double longest = std::hypot(sides[at][0], sides[at][1]);
     double slope = (high - low) / longest;
     const double plane = surfacePlaneSlope(a, b, c);
     if (std::isfinite(plane) && !(plane <= slope)) slope = plane;
@@ -250,16 +260,11 @@ void NetworkLevelIndex::addSteps(SurfaceLevelSteps& steps, const std::vector<flo
                      [](float v) { return !std::isnan(v); });
         std::sort(levels.begin(), levels.end());
     }
-    // Whether a level asked lies in low < level <= high.
-    auto meetsAsked = [&](float low, float high) {
-        return std::upper_bound(levels.begin(), levels.end(), low) !=
-            std::upper_bound(levels.begin(), levels.end(), high);
-    };
     for (size_t i = 1; i < low_.size(); ++i) {
         // Curved lines also meet a level at the low end of the range: it is taken in.
         const float low = curved_ ? std::nextafter(low_[i], -INFINITY) : low_[i];
         if (!(low < high_[i])) continue;  // meets no level
-        const bool needed = asked == nullptr || meetsAsked(low, high_[i]);
+        const bool needed = asked == nullptr || surfaceLevelsMeet(levels, low, high_[i]);
         steps.add(low, high_[i],
                   needed ? showableStepOf(work_, static_cast<int>(i), low_[i], high_[i]) : 0.0);
     }
