@@ -149,15 +149,12 @@ bool strictlyLeft(int a, int b, int c, const float* work)
 
 bool sameRegionSide(float a, float b) { return (a < 0.0f) == (b < 0.0f); }
 
-// Swaps the diagonal of triangle t's edge k0 (0-based) with the triangle beyond it.  With t =
-// (a, b, c) on edge a -> b and u = (b, a, d), t becomes (c, a, d) and u (d, b, c).  Returns
-// false (nothing changed) when the two triangles do not share the edge both ways.
-bool swapDiagonal(float* work, int t, int k0)
+// Swaps the diagonal of triangle t's edge k0 (0-based) with the triangle u beyond it, T and U
+// their vertices and marks (their neighbours are read here, as needed).  With t = (a, b, c) on
+// edge a -> b and u = (b, a, d), t becomes (c, a, d) and u (d, b, c).  Returns false (nothing
+// changed) when the two triangles do not share the edge both ways.
+bool swapDiagonal(float* work, int t, const Triangle& T, int k0, int u, const Triangle& U)
 {
-    const Triangle T = readTriangle(work, t);
-    const int u = T.n[k0];
-    if (u <= 0) return false;
-    const Triangle U = readTriangle(work, u);
     const int a = T.v[k0], b = T.v[(k0 + 1) % 3], c = T.v[(k0 + 2) % 3];
     int j = -1;
     for (int i = 0; i < 3; ++i) {
@@ -169,8 +166,10 @@ bool swapDiagonal(float* work, int t, int k0)
     // quadrilateral; with points far apart its rounding can ask for one where they do not,
     // and the swap would turn a triangle over.
     if (!strictlyLeft(c, a, d, work) || !strictlyLeft(d, b, c, work)) return false;
-    const int tb = T.n[(k0 + 1) % 3], tc = T.n[(k0 + 2) % 3];
-    const int ua = U.n[(j + 1) % 3], ub = U.n[(j + 2) % 3];
+    const int tb = networkNeighbour(work, t, (k0 + 1) % 3 + 1),
+              tc = networkNeighbour(work, t, (k0 + 2) % 3 + 1);
+    const int ua = networkNeighbour(work, u, (j + 1) % 3 + 1),
+              ub = networkNeighbour(work, u, (j + 2) % 3 + 1);
     surfaceWriteTriangle(work, t, c, a, d, tc, ua, u, T.mark);
     surfaceWriteTriangle(work, u, d, b, c, ub, tb, t, U.mark);
     relink(work, ua, u, t);
@@ -308,9 +307,13 @@ void surfaceWriteTriangle(float* work, int t, int v1, int v2, int v3, int n1, in
     networkTriangleField(work, t, kTriVertex1 + 1) = static_cast<float>(v2);
     networkTriangleField(work, t, kTriVertex1 + 2) = static_cast<float>(v3);
     networkTriangleField(work, t, kTriRegionMark) = mark;
-    networkSetNeighbour(work, t, 1, n1);
-    networkSetNeighbour(work, t, 2, n2);
-    networkSetNeighbour(work, t, 3, n3);
+    // Each neighbour with the sign of the mark, as networkSetNeighbour stores it.
+    const int n[3] = {n1, n2, n3};
+    for (int k = 0; k < 3; ++k) {
+        const int m = n[k] < 0 ? -n[k] : n[k];
+        networkTriangleField(work, t, kTriNeighbour1 + k) =
+            static_cast<float>(mark < 0.0f ? -m : m);
+    }
 }
 
 bool surfaceOrientationTest(int p, int a, int b, const float* work)
@@ -425,7 +428,7 @@ void surfaceSwapEdges(int p, std::vector<int>& triangles, float* work)
         const int f = T.v[k0], g = T.v[(k0 + 1) % 3];
         const int q = thirdVertex(U, f, g);
         if (q <= 0 || !swapWanted(p, f, g, q, work)) continue;
-        if (swapDiagonal(work, t, k0)) {
+        if (swapDiagonal(work, t, T, k0, u, U)) {
             triangles.push_back(t);
             triangles.push_back(u);
         }
@@ -443,7 +446,7 @@ bool surfaceTestRegionEdgeSwap(int t, int k, float* work)
     const int f = T.v[k0], g = T.v[(k0 + 1) % 3], p = T.v[(k0 + 2) % 3];
     const int q = thirdVertex(U, f, g);
     if (q <= 0 || !swapWanted(p, f, g, q, work)) return false;
-    return swapDiagonal(work, t, k0);
+    return swapDiagonal(work, t, T, k0, u, U);
 }
 
 int surfaceInsertIntoNetwork(int p, float* work)
