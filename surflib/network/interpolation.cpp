@@ -261,6 +261,29 @@ int indexedScan(double x, double y, int start, int count, const float* work, dou
     return best;
 }
 
+// The sweep's bounds on the x of its rows, while it runs.
+const NetworkRowBounds* rowBounds = nullptr;
+
+// Room beside a triangle's x range within which the locate's test may still take a point:
+// its tolerance widens a triangle by some 4 x 100 eps of its size, which is at most 1 in the
+// normalised units of the sweep; this is twenty times that.
+constexpr double kRowMargin = 1.0e-3;
+
+// False when the rows of t's vertices put it by more than kRowMargin to one side of x, so
+// that the locate's test cannot take the point.
+bool mayHold(double x, int t, const float* work)
+{
+    const NetworkRowBounds& b = *rowBounds;
+    int lo = 0, hi = 0;
+    for (int k = 1; k <= 3; ++k) {
+        const int v = networkVertex(work, t, k);
+        if (v < 1 || v > b.rows) return true;
+        lo = k == 1 ? v : std::min(lo, v);
+        hi = k == 1 ? v : std::max(hi, v);
+    }
+    return !(b.highX[hi] < x - kRowMargin) && !(b.lowX[lo] > x + kRowMargin);
+}
+
 // Relative difference from the level (divided by the level when it is not small).
 double offLevel(double h, double level, double tol)
 {
@@ -304,6 +327,7 @@ void surfaceLocateTriangle(float x, float y, float& height, int& inside, int& tr
     } else {
         for (int i = 1; found == 0 && i < count; ++i) {
             const int t = (start - 1 + i) % count + 1;
+            if (rowBounds != nullptr && !mayHold(x, t, work)) continue;
             if (insideTriangle(x, y, t, work, lambda)) found = t;
         }
     }
@@ -666,6 +690,8 @@ NetworkLocateIndex::NetworkLocateIndex(const float* work)
 }
 
 NetworkLocateIndex::~NetworkLocateIndex() { locateIndex = LocateIndex{}; }
+
+void surfaceSetRowBounds(const NetworkRowBounds* bounds) { rowBounds = bounds; }
 
 NetworkPatchMemo::NetworkPatchMemo()
 {

@@ -533,6 +533,29 @@ int surfaceTriangulatePoints(int& N, float* work)
     n.hullStart = 1;
     surfaceState.networkWork.triangle = 1;
 
+    // The rows' x bounds for the locate of points the sweep cannot place from the hull; made
+    // again when a row leaves the table.
+    std::vector<float> highX, lowX;
+    NetworkRowBounds bounds{};
+    auto boundRows = [&] {
+        highX.assign(static_cast<size_t>(N) + 2, 0.0f);
+        lowX.assign(static_cast<size_t>(N) + 2, 0.0f);
+        for (int j = 1; j <= N; ++j)
+            highX[static_cast<size_t>(j)] = j == 1
+                ? networkX(work, j)
+                : std::max(highX[static_cast<size_t>(j) - 1], networkX(work, j));
+        for (int j = N; j >= 1; --j)
+            lowX[static_cast<size_t>(j)] = j == N
+                ? networkX(work, j)
+                : std::min(lowX[static_cast<size_t>(j) + 1], networkX(work, j));
+        bounds = {highX.data(), lowX.data(), N};
+        surfaceSetRowBounds(&bounds);
+    };
+    bool rowsMoved = true;
+    struct BoundsReset {
+        ~BoundsReset() { surfaceSetRowBounds(nullptr); }
+    } resetBounds;
+
     hullEdgeHints.assign(static_cast<size_t>(N) + 1, 0);
     hintHullEdge(1, 1);
     hintHullEdge(2, 1);
@@ -546,6 +569,8 @@ int surfaceTriangulatePoints(int& N, float* work)
         if (status == 0) {
             surfaceSwapEdges(p, created, work);
         } else if (status == kInsertNothingVisible) {
+            if (rowsMoved) boundRows();
+            rowsMoved = false;
             status = surfaceInsertIntoNetwork(p, work);
         }
         if (status == kTriangleTableFull) {
@@ -556,6 +581,7 @@ int surfaceTriangulatePoints(int& N, float* work)
             // The point meets a vertex once normalised: it leaves the table.
             removeRow(work, p, N);
             removed = true;
+            rowsMoved = true;
             continue;
         }
         start = nextOnHull(work, p) > 0 ? p : n.hullStart;
