@@ -562,9 +562,10 @@ int surfaceTriangulatePoints(int& N, float* work)
     hintHullEdge(3, 1);
     int start = 3;
     bool removed = false;
+    std::vector<int> created;  // the triangles a point's insertion made, kept from point to point
     for (int p = 4; p <= N;) {
         n.pointCount = N;
-        std::vector<int> created;
+        created.clear();
         int status = surfaceInsertNetworkPoint(p, start, created, work);
         if (status == 0) {
             surfaceSwapEdges(p, created, work);
