@@ -265,8 +265,9 @@ int indexedScan(double x, double y, int start, int count, const float* work, dou
 const NetworkRowBounds* rowBounds = nullptr;
 
 // Room beside a triangle's x range within which the locate's test may still take a point:
-// its tolerance widens a triangle by some 4 x 100 eps of its size, which is at most 1 in the
-// normalised units of the sweep; this is twenty times that.
+// its tolerance (100 eps on each barycentric coordinate) widens a triangle by at most 2 x 100
+// eps of its diameter, and a diameter is under 1.5 in the normalised units of the sweep; this
+// is over six times that.
 constexpr double kRowMargin = 1.0e-3;
 
 // False when the rows of t's vertices put it by more than kRowMargin to one side of x, so
