@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Runs our benchmarks beside the tools users would pick instead and prints the ratios
-# (ours / anchor, lower is better).  Usage: bench/compare.sh [build-dir] (default: build).
+# (ours / anchor, lower is better).  Usage: bench/compare.sh [build-dir] (default: build);
+# ROWS=network runs only the scattered-map and network rows.
 # The anchors are matplotlib (Debian python3-matplotlib), qdelaunay (qhull-bin) and gnuplot
 # (gnuplot-nox); a missing anchor leaves its ratio out.  Every figure is the best of a few runs, on both sides.
 set -euo pipefail
@@ -53,6 +54,7 @@ row() {   # work, ours, anchor name, anchor, goal
 }
 
 printf "%-44s %9s  %-30s %9s  %6s  %s\n" "work" "ours (s)" "anchor" "(s)" "ratio" "goal"
+if [ "${ROWS:-all}" != network ]; then
 row "GRAPH, 1,000,000 points, to a 1000 px PNG" "$(ours plot_graph_bench GraphToPng)" \
     "matplotlib plot + savefig" "$(anchor mpl_graph.py "$runs")" "0.5 or less"
 row "DRACON, 1000 x 1000 grid, 20 levels, to PNG" "$(ours terr_grid_bench ContourLinesToPng)" \
@@ -61,6 +63,7 @@ row "FILCON, 1000 x 1000 grid, 20 bands, to PNG" "$(ours terr_grid_bench BandFil
     "matplotlib contourf + savefig" "$(anchor mpl_contour.py bands "$runs")" "0.5 or less"
 row "FILCON as above, with the contour lines" "$(ours terr_grid_bench BandFillsAndLinesToPng)" \
     "matplotlib contourf, contour + savefig" "$(anchor mpl_contour.py bandlines "$runs")" ""
+fi
 # The scattered maps: from RANTRI to the closed device against matplotlib from the figure to
 # the saved file, its triangulation included.  The million-point maps take seconds a run, so
 # they are run fewer times (LARGE_RUNS, default 2).
@@ -79,6 +82,12 @@ for size in 100000 1000000; do
   row "FILTRI, $label points, 20 bands, to PNG" "$bands" \
       "matplotlib tricontourf + savefig" "$(anchor mpl_tricontour.py bands "$size" "$n_runs")" \
       "$goal_bands"
+  if [ "$size" = 100000 ]; then
+    row "FILTRI as above, with the contour lines" \
+        "$(runs=$n_runs ours terr_network_bench "ScatteredMapToPng/$size/2")" \
+        "matplotlib tricontourf, tricontour" \
+        "$(anchor mpl_tricontour.py bandlines "$size" "$n_runs")" ""
+  fi
   awk -v b="$bands" -v l="$lines" -v n="$label" 'BEGIN {
     printf "FILTRI / DRATRI of the same %s points: %.2f\n", n, b / l }'
 done
@@ -92,5 +101,6 @@ awk -v s="$small" -v l="$large" -v qs="$qsmall" -v ql="$qlarge" 'BEGIN {
   printf "RANTRI growth from 100,000 to 1,000,000 points: ours %.1f times", l / s
   if (qs != "" && ql != "") printf ", qdelaunay %.1f times", ql / qs
   printf "\n" }'
+[ "${ROWS:-all}" = network ] && exit 0
 row "PERPRJ wire frame, 200 x 200, hidden lines, PNG" "$(ours terr_surface_bench WireFrameToPng/200)" \
     "gnuplot splot, hidden3d" "$(gnuplot_surface 200)" ""

@@ -102,13 +102,15 @@ void sampleGrid(benchmark::State& state)
 // Points scattered over [-3, 3] by [-3, 3] under the crossed waves of the band fill of
 // terr_grid_bench, triangulated and mapped at 20 levels to a 1000 x 750 pixel PNG, timed from
 // RANTRI to the closed device: arguments the point count and the map, 0 the contour lines of
-// DRATRI, 1 the bands of FILTRI (bench/anchors/mpl_tricontour.py does the same with
-// matplotlib's tricontour and tricontourf).  Any error stops the run (warnings do not: a
-// million random floats repeat a few points, which are left out with -1076).
+// DRATRI, 1 the bands of FILTRI alone (CONSWI 0), 2 the bands with the contour lines over them
+// (CONSWI 1, the default); bench/anchors/mpl_tricontour.py does the same with matplotlib's
+// tricontour, tricontourf, and tricontourf with tricontour over it.  Any error stops the run
+// (warnings do not: a million random floats repeat a few points, which are left out with -1076).
 void ScatteredMapToPng(benchmark::State& state)
 {
     const int points = static_cast<int>(state.range(0));
-    const bool bands = state.range(1) != 0;
+    const int map = static_cast<int>(state.range(1));
+    const bool bands = map != 0;
     constexpr int kLevels = 20;
     std::mt19937 rng(11);
     std::uniform_real_distribution<float> u(-3.0f, 3.0f);
@@ -132,6 +134,7 @@ void ScatteredMapToPng(benchmark::State& state)
         tarv::errorLogClear();
         tarv::setErrorEcho(false);
         SURF();
+        if (bands) CONSWI(map == 2 ? 1 : 0);
         RANTRI(points, p.x.data(), p.y.data(), p.z.data(), wsize, work.data());
         if (bands) {
             FILTRI(-3.0f, 3.0f, -3.0f, 3.0f, kLevels, plain, codes.data(), key, wsize, work.data());
@@ -247,7 +250,7 @@ BENCHMARK(buildNetwork)
     ->Unit(benchmark::kMillisecond);
 BENCHMARK(sampleGrid)->Arg(5000)->Arg(50000)->Unit(benchmark::kMillisecond);
 BENCHMARK(ScatteredMapToPng)
-    ->ArgsProduct({{100000, 1000000}, {0, 1}})
+    ->ArgsProduct({{100000, 1000000}, {0, 1, 2}})
     ->Unit(benchmark::kMillisecond);
 
 BENCHMARK_MAIN();

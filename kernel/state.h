@@ -99,6 +99,7 @@
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "tarvcore.h"
@@ -199,6 +200,7 @@ struct FillGroup {
     int colour = 0;
     std::vector<Point> points;  // the rings one after another, each turned the same way
     std::vector<size_t> sizes;  // points of each ring
+    std::vector<std::pair<double, double>> rows;  // least and greatest y of each ring
 };
 struct TiledFills {
     int depth = 0;                  // sections open

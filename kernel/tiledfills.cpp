@@ -16,6 +16,7 @@
 // stripes together give what one fill of the whole raster gives.
 #include <algorithm>
 #include <cassert>
+#include <cmath>
 #include <system_error>
 #include <thread>
 
@@ -50,9 +51,11 @@ void emptyGroups(TiledFills& t)
     for (FillGroup& g : t.groups) {
         g.points.clear();
         g.sizes.clear();
+        g.rows.clear();
         if (g.points.capacity() > kKeptPoints) {
             g.points.shrink_to_fit();
             g.sizes.shrink_to_fit();
+            g.rows.shrink_to_fit();
         }
     }
     t.used = 0;
@@ -63,20 +66,18 @@ constexpr size_t kStripedPoints = 20000;  // fewer points than this are filled i
 constexpr int kRowsPerStripe = 64;        // fewer rows than this are not worth a thread
 constexpr int kMaxStripes = 8;
 
-// Puts the rings of the group that reach rows top..bottom (device units) into the path.
-void groupPath(cairo_t* cr, const FillGroup& g, double top, double bottom)
+// Puts the rings of the group that reach rows top..bottom (device units) into the path of a
+// stripe whose first row is `first`: moved up by it here, which is what a translation of the
+// stripe's context would do to each point, to the bit, without the context transforming them.
+void groupPath(cairo_t* cr, const FillGroup& g, double top, double bottom, double first)
 {
     cairo_new_path(cr);
     const Point* p = g.points.data();
-    for (size_t n : g.sizes) {
-        double lo = p[0].y, hi = p[0].y;
-        for (size_t k = 1; k < n; ++k) {
-            lo = std::min(lo, p[k].y);
-            hi = std::max(hi, p[k].y);
-        }
-        if (hi >= top && lo <= bottom) {
-            cairo_move_to(cr, p[0].x, p[0].y);
-            for (size_t k = 1; k < n; ++k) cairo_line_to(cr, p[k].x, p[k].y);
+    for (size_t r = 0; r < g.sizes.size(); ++r) {
+        const size_t n = g.sizes[r];
+        if (g.rows[r].second >= top && g.rows[r].first <= bottom) {
+            cairo_move_to(cr, p[0].x, p[0].y - first);
+            for (size_t k = 1; k < n; ++k) cairo_line_to(cr, p[k].x, p[k].y - first);
             cairo_close_path(cr);
         }
         p += n;
@@ -92,10 +93,9 @@ void fillStripe(cairo_surface_t* image, int first, int last, const TiledFills& t
         data + static_cast<long long>(first) * stride, cairo_image_surface_get_format(image),
         cairo_image_surface_get_width(image), last - first, stride);
     cairo_t* cr = cairo_create(stripe);
-    cairo_translate(cr, 0.0, -first);
     for (size_t k = 0; k < t.used; ++k) {
         const FillGroup& g = t.groups[k];
-        groupPath(cr, g, first - 1.0, last + 1.0);
+        groupPath(cr, g, first - 1.0, last + 1.0, first);
         deviceFillSolid(cr, g.colour, CAIRO_FILL_RULE_WINDING);
     }
     cairo_destroy(cr);
@@ -211,13 +211,17 @@ bool deviceJoinFill(const std::vector<std::vector<Point>>& rings, int style, int
     const std::vector<Point>& ring = rings[0];
     FillGroup& g = groupOf(t, colour);
     const size_t start = g.points.size(), n = ring.size();
+    double lo = INFINITY, hi = -INFINITY;
     for (const Point& q : ring) {
         Point& p = g.points.emplace_back();
         devicePathPoint(d, q.x, q.y, p.x, p.y);
+        lo = std::min(lo, p.y);
+        hi = std::max(hi, p.y);
     }
     Point* p = g.points.data() + start;
     if (signedArea(p, n) < 0.0) std::reverse(p, p + n);
     g.sizes.push_back(n);
+    g.rows.emplace_back(lo, hi);
     t.points += n;
     if (t.points > kMaxWaiting) deviceFlushFills();
     return true;

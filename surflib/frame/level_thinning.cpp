@@ -3,7 +3,9 @@
 //
 // The stretches between the pieces' range ends are given the least step of the pieces over
 // them by painting the pieces in rising order of step, each stretch taking the first step that
-// reaches it (a stretch painted is passed over through a union of painted runs).
+// reaches it (a stretch painted is passed over through a union of painted runs).  A map that
+// asks about few levels finds their spans alone instead: each piece's range ends and range are
+// placed among the levels by a binary search, which costs far less than sorting the pieces.
 #include "frame/level_thinning.h"
 
 #include <algorithm>
@@ -11,6 +13,7 @@
 #include <cmath>
 #include <limits>
 #include <numeric>
+#include <utility>
 
 namespace surflib {
 
@@ -31,7 +34,25 @@ size_t unpainted(std::vector<size_t>& next, size_t j)
     return root;
 }
 
+// How many levels of the rising list lie at or below v (v a number): counted outright for a
+// short list, which costs less than the unforeseeable turns of a binary search.
+size_t atOrBelow(const std::vector<float>& levels, float v)
+{
+    constexpr size_t kShortList = 64;
+    if (levels.size() > kShortList)
+        return static_cast<size_t>(std::upper_bound(levels.begin(), levels.end(), v) -
+                                   levels.begin());
+    size_t count = 0;
+    for (const float level : levels) count += level <= v ? 1 : 0;
+    return count;
+}
+
 }  // namespace
+
+bool surfaceLevelsMeet(const std::vector<float>& rising, float low, float high)
+{
+    return atOrBelow(rising, low) != atOrBelow(rising, high);
+}
 
 void SurfaceLevelSteps::add(float low, float high, double step)
 {
@@ -41,6 +62,9 @@ void SurfaceLevelSteps::add(float low, float high, double step)
 
 void SurfaceLevelSteps::finish()
 {
+    listed_ = false;
+    levels_.clear();
+    spans_.clear();
     bounds_.clear();
     for (const Piece& p : pieces_) {
         bounds_.push_back(p.low);
@@ -69,8 +93,74 @@ void SurfaceLevelSteps::finish()
     pieces_.shrink_to_fit();
 }
 
+std::vector<SurfaceLevelSteps::Span>
+SurfaceLevelSteps::spansOf(const std::vector<float>& levels) const
+{
+    assert(std::is_sorted(levels.begin(), levels.end()));
+    const size_t m = levels.size();
+    // For each level: the highest range end below it, the lowest at or above it (each found
+    // first at the one level it bounds nearest, then carried on to the levels beyond), and the
+    // least step of the pieces whose range holds it (low < level <= high).
+    std::vector<double> below(m, -kInfinity), above(m, kInfinity), least(m, kInfinity);
+    std::vector<char> anyBelow(m, 0), anyAbove(m, 0);
+    auto placeEnd = [&](float end, size_t j) {  // the levels from j on lie above the end
+        if (j < m && (anyBelow[j] == 0 || end > below[j])) {
+            below[j] = end;
+            anyBelow[j] = 1;
+        }
+        if (j > 0 && (anyAbove[j - 1] == 0 || end < above[j - 1])) {
+            above[j - 1] = end;
+            anyAbove[j - 1] = 1;
+        }
+    };
+    for (const Piece& p : pieces_) {
+        const size_t from = atOrBelow(levels, p.low), to = atOrBelow(levels, p.high);
+        placeEnd(p.low, from);
+        placeEnd(p.high, to);
+        for (size_t i = from; i < to; ++i) least[i] = std::min(least[i], p.step);
+    }
+    for (size_t i = 1; i < m; ++i) {
+        if (anyBelow[i - 1] != 0 && (anyBelow[i] == 0 || below[i - 1] > below[i])) {
+            below[i] = below[i - 1];
+            anyBelow[i] = 1;
+        }
+    }
+    for (size_t i = m; i-- > 1;) {
+        if (anyAbove[i] != 0 && (anyAbove[i - 1] == 0 || above[i] < above[i - 1])) {
+            above[i - 1] = above[i];
+            anyAbove[i - 1] = 1;
+        }
+    }
+    std::vector<Span> spans(m);
+    for (size_t i = 0; i < m; ++i) {
+        const bool meets = anyBelow[i] != 0 && anyAbove[i] != 0 && least[i] < kInfinity;
+        spans[i] = {below[i], above[i], meets ? std::max(least[i], 0.0) : 0.0, meets};
+    }
+    return spans;
+}
+
+void SurfaceLevelSteps::finishFor(std::vector<float> levels)
+{
+    bounds_.clear();
+    steps_.clear();
+    std::erase_if(levels, [](float v) { return std::isnan(v); });
+    std::sort(levels.begin(), levels.end());
+    levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+    levels_ = std::move(levels);
+    spans_ = spansOf(levels_);
+    listed_ = true;
+}
+
 SurfaceLevelSteps::Span SurfaceLevelSteps::at(float level) const
 {
+    if (listed_) {
+        // A level that is no number lies below every stretch, as a search of the table finds.
+        if (std::isnan(level)) level = -std::numeric_limits<float>::infinity();
+        const auto it = std::lower_bound(levels_.begin(), levels_.end(), level);
+        if (it != levels_.end() && *it == level)
+            return spans_[static_cast<size_t>(it - levels_.begin())];
+        return spansOf({level}).front();
+    }
     // The stretch j with bounds_[j] < level <= bounds_[j + 1].
     const auto upper = std::lower_bound(bounds_.begin(), bounds_.end(), level) - bounds_.begin();
     const long long j = static_cast<long long>(upper) - 1;

@@ -33,6 +33,10 @@ public:
     void add(float low, float high, double step);
     // Done adding: the least step over each stretch of heights is found.
     void finish();
+    // Done adding, for a map that asks about few levels: the spans of just those levels are
+    // found, in one pass over the pieces that costs no sort of them; at() answers for them as
+    // after finish().  A level outside the list gets a pass of its own over the pieces.
+    void finishFor(std::vector<float> levels);
     // The stretch of heights (from, to] a level lies in, with the least step of the pieces
     // meeting it; meets is false when no piece does.
     struct Span {
@@ -47,10 +51,20 @@ private:
         float low, high;
         double step;
     };
+    // The spans of the rising levels of the list, in one pass over the pieces.
+    std::vector<Span> spansOf(const std::vector<float>& levels) const;
+
     std::vector<Piece> pieces_;
     std::vector<float> bounds_;  // stretch j is (bounds_[j], bounds_[j + 1]]
     std::vector<double> steps_;  // least step of stretch j; negative where none meets
+    bool listed_ = false;        // finishFor: the pieces stay, the listed levels' spans found
+    std::vector<float> levels_;  // rising, no two equal
+    std::vector<Span> spans_;    // of levels_
 };
+
+// Whether a level of the rising list (no number among them) lies in low < level <= high, for
+// low and high numbers.
+bool surfaceLevelsMeet(const std::vector<float>& rising, float low, float high);
 
 // The number of levels first + k step (k from 0) that are finite and lie at or below high, or
 // above it by no more than slack; 1 for a step that does not rise.

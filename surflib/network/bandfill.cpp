@@ -35,6 +35,7 @@
 #include "grid/overlays.h"
 #include "grid/tracing.h"
 #include "network/contour.h"
+#include "network/interpolation.h"
 #include "network/level_index.h"
 #include "network/network.h"
 #include "network/tracing.h"
@@ -523,6 +524,7 @@ void FILTRI(const float& xlow, const float& xhigh, const float& ylow, const floa
     if (!list) surfaceRestartLevelList();
 
     if (n != 0) {
+        const NetworkPatchMemo patches;
         // The levels as the lines over the bands are traced, a little raised, so that the
         // bands and the lines keep to the same levels.
         NetworkLevelIndex index(work);  // for the levels and the lines over the bands

@@ -9,6 +9,8 @@
 #include <climits>
 #include <cmath>
 #include <optional>
+#include <utility>
+#include <vector>
 
 #include "frame/errors.h"
 #include "frame/intervals.h"
@@ -21,6 +23,7 @@
 #include "grid/mapframe.h"
 #include "grid/overlays.h"
 #include "grid/tracing.h"
+#include "network/interpolation.h"
 #include "network/level_index.h"
 #include "network/network.h"
 #include "network/tracing.h"
@@ -35,6 +38,8 @@ constexpr double kFirstLevelSlack = 1.0e-4;
 constexpr double kLastLevelSlack = 1.0e-5;
 // The crossing search's tolerance in the height, in eps.
 constexpr double kCrossingTolerance = 100.0;
+// Level counts up to which the thinning's spans are found for the levels alone.
+constexpr long long kFewLevels = 64;
 
 void endDrawing() { surfaceState.drawing.code = kDrawingNone; }
 
@@ -212,13 +217,21 @@ std::vector<NetworkMapLevel> surfaceNetworkMapLevels(const NetworkLevelPlan& pla
     std::optional<NetworkLevelIndex> own;
     if (index == nullptr) index = &own.emplace(work);
     SurfaceLevelSteps steps;
-    index->addSteps(steps);
-    steps.finish();
     bool leftOut = false;
     auto height = [&](long long k) { return plan.first + static_cast<double>(k) * plan.step; };
-    for (const long long k : surfaceThinLevels(
-             count, [&](long long k) { return surfaceTracedLevel(height(k), lift); }, steps,
-             leftOut)) {
+    auto traced = [&](long long k) { return surfaceTracedLevel(height(k), lift); };
+    // A map of few levels has just their spans found, from the steps of the triangles that
+    // meet them: its thinning asks about no other level.
+    if (count <= kFewLevels) {
+        std::vector<float> asked;
+        for (long long k = 0; k < count; ++k) asked.push_back(traced(k));
+        index->addSteps(steps, &asked);
+        steps.finishFor(std::move(asked));
+    } else {
+        index->addSteps(steps);
+        steps.finish();
+    }
+    for (const long long k : surfaceThinLevels(count, traced, steps, leftOut)) {
         out.push_back({height(k), k});
     }
     if (leftOut) surfaceReportError(kLevelsTooClose);
@@ -326,6 +339,7 @@ void DRATRI(const float& xlow, const float& xhigh, const float& ylow, const floa
     }
     surfaceRestartLevelList();
     if (n != 0) {
+        const NetworkPatchMemo patches;
         NetworkLevelIndex index(work);
         surfaceDrawNetworkLevels(plan, surfaceNetworkMapLevels(plan, 0.0f, work, &index), 0.0f,
                                  true, wsize, work, &index);

@@ -68,11 +68,26 @@ int bucketOf(double v, double origin, double cell, int nb)
     return static_cast<int>(u) + 1;
 }
 
+// The bucket column and row of every point (2 j and 2 j + 1 for point j), for the many fits
+// of the vertex gradients: looked up instead of worked out for every candidate of every fit.
+std::vector<int> pointBuckets(const float* work)
+{
+    const NetworkLayout& n = surfaceState.network;
+    std::vector<int> cells(2 * (static_cast<size_t>(std::max(n.pointCount, 0)) + 1), 0);
+    for (int p = 1; p <= n.pointCount; ++p) {
+        const auto i = 2 * static_cast<size_t>(p);
+        cells[i] = bucketOf(networkX(work, p), n.bucketLeft, n.bucketWidth, n.bucketCount);
+        cells[i + 1] = bucketOf(networkY(work, p), n.bucketBottom, n.bucketHeight, n.bucketCount);
+    }
+    return cells;
+}
+
 // Collects the data points of the window's buckets into the spare table: distances from
 // `dist`, point numbers from `number`.  A list entry is taken only when its point really lies
-// in the window, so an empty bucket at the end of the list adds nothing.
+// in the window, so an empty bucket at the end of the list adds nothing.  cells: the points'
+// buckets (pointBuckets), or null to work them out.
 int collect(const Window& win, double x, double y, const float* work, float* dist, float* number,
-            int room)
+            int room, const int* cells)
 {
     const NetworkLayout& n = surfaceState.network;
     const int N = n.pointCount, nb = n.bucketCount;
@@ -89,8 +104,11 @@ int collect(const Window& win, double x, double y, const float* work, float* dis
             const int p = networkIndex(networkPointField(work, pos, kNetBucketList));
             if (p <= 0 || p > N) continue;
             const double px = networkX(work, p), py = networkY(work, p);
-            if (bucketOf(px, n.bucketLeft, n.bucketWidth, nb) != c) continue;
-            const int r = bucketOf(py, n.bucketBottom, n.bucketHeight, nb);
+            const int column = cells != nullptr ? cells[2 * static_cast<size_t>(p)]
+                                                : bucketOf(px, n.bucketLeft, n.bucketWidth, nb);
+            if (column != c) continue;
+            const int r = cells != nullptr ? cells[2 * static_cast<size_t>(p) + 1]
+                                           : bucketOf(py, n.bucketBottom, n.bucketHeight, nb);
             if (r < win.lo[1] || r > win.hi[1]) continue;
             dist[count] = surfaceNarrow((px - x) * (px - x) + (py - y) * (py - y));
             number[count] = static_cast<float>(p);
@@ -164,14 +182,14 @@ struct CandidateSearch {
 // Grows the window until its list holds k + 1 candidates, or, when the window covers the whole
 // grid and still holds fewer, makes k the count less one.
 void growWindow(CandidateSearch& cs, int& k, float x, float y, const float* work, float* dist,
-                float* number, int room)
+                float* number, int room, const int* cells)
 {
     const int nb = surfaceState.network.bucketCount;
     Window& win = cs.win;
     for (;;) {
         clampWindow(win, cs.w, nb);
         if (!sameWindow(win, cs.listed)) {
-            cs.count = collect(win, x, y, work, dist, number, room);
+            cs.count = collect(win, x, y, work, dist, number, room, cells);
             cs.listed = win;
             if (!nearestOrder(dist, cs.count, k + 1, cs.keys, cs.ordered)) cs.ordered = 0;
         }
@@ -315,9 +333,10 @@ FitSetup fitSetup()
 
 // The fit about (x, y) with the candidate list in dist / number: true with the coefficients
 // in c, false when it stays singular.  It reads the network and the settings and writes
-// nothing else, so fits with lists of their own may run side by side.
+// nothing else, so fits with lists of their own may run side by side.  cells: the points'
+// buckets (pointBuckets), or null.
 bool nearestFit(float x, float y, int k, const float* work, float* dist, float* number, int room,
-                float c[6])
+                float c[6], const int* cells = nullptr)
 {
     const NetworkLayout& n = surfaceState.network;
     const int N = n.pointCount, nb = n.bucketCount;
@@ -339,7 +358,7 @@ bool nearestFit(float x, float y, int k, const float* work, float* dist, float* 
         // The entries the last selection marked get their distances back, last marked first.
         for (int i = taken - 1; i >= 0; --i) dist[takenAt[i]] = static_cast<float>(d2[i]);
         taken = 0;
-        growWindow(search, k, x, y, work, dist, number, room);
+        growWindow(search, k, x, y, work, dist, number, room, cells);
         if (k < 1 || k == lastK) break;  // no more neighbours to add
         lastK = k;
 
@@ -408,14 +427,15 @@ void centroidOf(const float* work, int t, int v[3], float& cx, float& cy)
 // The fits at the centroids of triangles first .. last - 1: whether each holds (ok) and the
 // gradients of its fit at its three vertices (grads, six a triangle, counted from `first`).
 void centroidFits(int first, int last, const FitSetup& setup, const float* work, float* dist,
-                  float* number, float* grads, unsigned char* ok)
+                  float* number, const int* cells, float* grads, unsigned char* ok)
 {
     for (int t = first; t < last; ++t) {
         int v[3];
         float cx = 0.0f, cy = 0.0f, c[6];
         centroidOf(work, t, v, cx, cy);
         const auto i = static_cast<size_t>(t - first);
-        ok[i] = setup.usable && nearestFit(cx, cy, setup.k, work, dist, number, setup.room, c);
+        ok[i] =
+            setup.usable && nearestFit(cx, cy, setup.k, work, dist, number, setup.room, c, cells);
         if (!ok[i]) continue;
         float* g = grads + 6 * i;
         float h = 0.0f;
@@ -441,10 +461,12 @@ std::unique_ptr<float[]> allCentroidFits(const FitSetup& setup, float* work,
     const int cores = static_cast<int>(std::max(1u, std::thread::hardware_concurrency()));
     const int threads = std::clamp(T / kTrianglesPerThread, 1, std::min(cores, 8));
     float* spare = networkSpare(work);
+    const std::vector<int> cells = setup.usable ? pointBuckets(work) : std::vector<int>{};
+    const int* cellsOf = cells.empty() ? nullptr : cells.data();
     auto run = [&](int part, float* dist, float* number) {
         const int first = 1 + static_cast<int>(static_cast<long long>(T) * part / threads);
         const int last = 1 + static_cast<int>(static_cast<long long>(T) * (part + 1) / threads);
-        centroidFits(first, last, setup, work, dist, number, grads.get() + 6 * (first - 1),
+        centroidFits(first, last, setup, work, dist, number, cellsOf, grads.get() + 6 * (first - 1),
                      ok.data() + (first - 1));
     };
     const auto room = static_cast<size_t>(std::max(setup.room, 1));

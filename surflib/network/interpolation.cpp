@@ -16,7 +16,6 @@
 #include <algorithm>
 #include <cassert>
 #include <cmath>
-#include <optional>
 #include <vector>
 
 #include "frame/numeric.h"
@@ -45,12 +44,27 @@ bool insideCorners(double x, double y, Vec p1, Vec p2, Vec p3, double lambda[3])
     return lambda[1] > -tol && lambda[2] > -tol && lambda[0] > -tol;
 }
 
-// The same test of triangle t.
+// The same test of triangle t, given up at the first coordinate that fails (the locate
+// tries many triangles, nearly all of them far from the point); lambda is filled only when the
+// point lies inside.
 bool insideTriangle(double x, double y, int t, const float* work, double lambda[3])
 {
-    return insideCorners(x, y, pointOf(work, networkVertex(work, t, 1)),
-                         pointOf(work, networkVertex(work, t, 2)),
-                         pointOf(work, networkVertex(work, t, 3)), lambda);
+    const Vec p1 = pointOf(work, networkVertex(work, t, 1)),
+              p2 = pointOf(work, networkVertex(work, t, 2)),
+              p3 = pointOf(work, networkVertex(work, t, 3));
+    const double eps = surfaceState.eps, tol = 100.0 * eps;
+    const double d = (p1.y - p2.y) * (p3.x - p2.x) - (p3.y - p2.y) * (p1.x - p2.x);
+    if (!(std::fabs(d) >= eps)) return false;
+    const double l2 = ((p1.y - p2.y) * (x - p2.x) - (p1.x - p2.x) * (y - p2.y)) / d;
+    if (!(l2 > -tol)) return false;
+    const double l0 = ((x - p3.x) * (p2.y - p3.y) - (p2.x - p3.x) * (y - p3.y)) / d;
+    if (!(l0 > -tol)) return false;
+    const double l1 = ((x - p1.x) * (p3.y - p1.y) - (p3.x - p1.x) * (y - p1.y)) / d;
+    if (!(l1 > -tol)) return false;
+    lambda[0] = l0;
+    lambda[1] = l1;
+    lambda[2] = l2;
+    return true;
 }
 
 // The sub-triangle (1 on P1P2, 2 on P2P3, 3 on P3P1) by the smallest barycentric coordinate,
@@ -141,6 +155,32 @@ CubicPatch patchOf(int triangle, const float* work)
     return P;
 }
 
+// The patch last built while a NetworkPatchMemo lives, with the triangle and array it is of.
+struct PatchMemo {
+    int holders = 0;
+    int triangle = 0;
+    const float* work = nullptr;
+    CubicPatch patch;
+};
+PatchMemo patchMemo;
+
+// The patch of triangle t: the one kept when it is of t, else built (and kept while a memo
+// lives).
+const CubicPatch& patchFor(int triangle, const float* work, CubicPatch& own)
+{
+    PatchMemo& m = patchMemo;
+    if (m.holders == 0) {
+        own = patchOf(triangle, work);
+        return own;
+    }
+    if (m.triangle != triangle || m.work != work) {
+        m.patch = patchOf(triangle, work);
+        m.triangle = triangle;
+        m.work = work;
+    }
+    return m.patch;
+}
+
 // The height of the patch at (x, y) by the piece `sub` (1..3), or, with sub 0, by the piece
 // that holds the point.
 double patchHeight(const CubicPatch& P, double x, double y, int sub)
@@ -221,6 +261,30 @@ int indexedScan(double x, double y, int start, int count, const float* work, dou
     return best;
 }
 
+// The sweep's bounds on the x of its rows, while it runs.
+const NetworkRowBounds* rowBounds = nullptr;
+
+// Room beside a triangle's x range within which the locate's test may still take a point:
+// its tolerance (100 eps on each barycentric coordinate) widens a triangle by at most 2 x 100
+// eps of its diameter, and a diameter is under 1.5 in the normalised units of the sweep; this
+// is over six times that.
+constexpr double kRowMargin = 1.0e-3;
+
+// False when the rows of t's vertices put it by more than kRowMargin to one side of x, so
+// that the locate's test cannot take the point.
+bool mayHold(double x, int t, const float* work)
+{
+    const NetworkRowBounds& b = *rowBounds;
+    int lo = 0, hi = 0;
+    for (int k = 1; k <= 3; ++k) {
+        const int v = networkVertex(work, t, k);
+        if (v < 1 || v > b.rows) return true;
+        lo = k == 1 ? v : std::min(lo, v);
+        hi = k == 1 ? v : std::max(hi, v);
+    }
+    return !(b.highX[hi] < x - kRowMargin) && !(b.lowX[lo] > x + kRowMargin);
+}
+
 // Relative difference from the level (divided by the level when it is not small).
 double offLevel(double h, double level, double tol)
 {
@@ -264,6 +328,7 @@ void surfaceLocateTriangle(float x, float y, float& height, int& inside, int& tr
     } else {
         for (int i = 1; found == 0 && i < count; ++i) {
             const int t = (start - 1 + i) % count + 1;
+            if (rowBounds != nullptr && !mayHold(x, t, work)) continue;
             if (insideTriangle(x, y, t, work, lambda)) found = t;
         }
     }
@@ -388,7 +453,8 @@ void surfaceLinearHeight(float x, float y, float& height, int triangle, const fl
 void surfaceCubicPatchHeight(float x, float y, float& height, int triangle, int sub,
                              const float* work)
 {
-    height = surfaceNarrow(patchHeight(patchOf(triangle, work), x, y, sub));
+    CubicPatch own;
+    height = surfaceNarrow(patchHeight(patchFor(triangle, work, own), x, y, sub));
 }
 
 float surfaceNetworkHeight(float x, float y, int triangle, int sub, float* work)
@@ -437,10 +503,11 @@ void surfaceLevelCrossing(int triangle, int sub, float level, float& x1, float& 
         moved = 2;
     }
     // The cubic patch of the triangle is built once for all the passes.
-    std::optional<CubicPatch> patch;
+    CubicPatch own;
+    const CubicPatch* patch = nullptr;
     if (surfaceState.networkSettings.interpolationMethod == 2 && triangle >= 1 &&
         triangle <= surfaceState.network.triangleCount)
-        patch = patchOf(triangle, work);
+        patch = &patchFor(triangle, work, own);
     const bool firstLow = h1 <= h2;
     double lx = firstLow ? x1 : x2, ly = firstLow ? y1 : y2, lh = firstLow ? h1 : h2;
     double hx = firstLow ? x2 : x1, hy = firstLow ? y2 : y1, hh = firstLow ? h2 : h1;
@@ -624,5 +691,17 @@ NetworkLocateIndex::NetworkLocateIndex(const float* work)
 }
 
 NetworkLocateIndex::~NetworkLocateIndex() { locateIndex = LocateIndex{}; }
+
+void surfaceSetRowBounds(const NetworkRowBounds* bounds) { rowBounds = bounds; }
+
+NetworkPatchMemo::NetworkPatchMemo()
+{
+    if (patchMemo.holders++ == 0) patchMemo.triangle = 0;
+}
+
+NetworkPatchMemo::~NetworkPatchMemo()
+{
+    if (--patchMemo.holders == 0) patchMemo.triangle = 0;
+}
 
 }  // namespace surflib

@@ -28,6 +28,27 @@ public:
     NetworkLocateIndex(const NetworkLocateIndex&) = delete;
     NetworkLocateIndex& operator=(const NetworkLocateIndex&) = delete;
 };
+// What the sweep that builds a network tells the locate about its rows, which lie in x order
+// (up to the tie rule): highX[r] the greatest x of rows 1..r, lowX[r] the least of rows r..rows
+// (both 1-based).  While set, the locate's scan of the table passes over a triangle whose
+// vertices' rows put it wholly beside the point, clear of the locate's tolerance; it finds the
+// very triangle it would without them.
+struct NetworkRowBounds {
+    const float* highX;
+    const float* lowX;
+    int rows;
+};
+void surfaceSetRowBounds(const NetworkRowBounds* bounds);
+// While one lives, the cubic patch of the triangle last asked about is kept for the next
+// height or crossing in the same triangle, as a map's drawing asks for many in a row; the
+// heights and gradients of the network must not change meanwhile.
+class NetworkPatchMemo {
+public:
+    NetworkPatchMemo();
+    ~NetworkPatchMemo();
+    NetworkPatchMemo(const NetworkPatchMemo&) = delete;
+    NetworkPatchMemo& operator=(const NetworkPatchMemo&) = delete;
+};
 // The nearest hull edge (its triangle, sub = the edge's number) or hull corner (triangle 0,
 // hullPoint) of a point outside the network.  height := 0.
 void surfaceNearestHullFeature(float x, float y, float& height, int& triangle, int& sub,

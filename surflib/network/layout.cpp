@@ -2,8 +2,10 @@
 // the bucket index over the stored points, and the entry and exit of every network routine
 // (header words, the check that the workspace holds the network, its validation).
 #include <algorithm>
+#include <cassert>
 #include <cmath>
 #include <numeric>
+#include <utility>
 #include <vector>
 
 #include "frame/errors.h"
@@ -41,10 +43,13 @@ int& flagOfHeaderWord(NetworkLayout& n, int word)
 int dropDuplicates(std::vector<LoadPoint>& pts, double eps)
 {
     const size_t n = pts.size();
+    // By x, points of equal x in input order: sorted as (x, position) pairs, which holds the
+    // keys together and needs no stable sort.
+    std::vector<std::pair<double, size_t>> keys(n);
+    for (size_t i = 0; i < n; ++i) keys[i] = {pts[i].x, i};
+    std::sort(keys.begin(), keys.end());
     std::vector<size_t> byX(n);
-    std::iota(byX.begin(), byX.end(), 0);
-    std::stable_sort(byX.begin(), byX.end(),
-                     [&](size_t a, size_t b) { return pts[a].x < pts[b].x; });
+    for (size_t i = 0; i < n; ++i) byX[i] = keys[i].second;
     std::vector<char> dropped(n, 0);
     for (size_t pos = 0; pos < n; ++pos) {
         const LoadPoint& p = pts[byX[pos]];
@@ -92,8 +97,10 @@ void storePoints(const std::vector<LoadPoint>& pts, float* work, bool derivative
 }
 
 // Drops a later point whose normalised position equals an earlier one exactly (points apart
-// by more than eps in raw units can meet once rounded to single precision).
-int dropNormalisedTwins(std::vector<LoadPoint>& pts)
+// by more than eps in raw units can meet once rounded to single precision).  byPosition: the
+// rows the kept points will have (1, 2, ... in input order), in the order of their normalised
+// positions, which the sort here finds anyway.
+int dropNormalisedTwins(std::vector<LoadPoint>& pts, std::vector<int>& byPosition)
 {
     const NetworkLayout& n = surfaceState.network;
     struct Key {
@@ -105,16 +112,25 @@ int dropNormalisedTwins(std::vector<LoadPoint>& pts)
         keys[i] = {surfaceNarrow((pts[i].x - n.xmin) / n.xrange),
                    surfaceNarrow((pts[i].y - n.ymin) / n.yrange), i};
     }
-    std::stable_sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
-        return a.x < b.x || (a.x == b.x && a.y < b.y);
+    // Keys of one position in input order (the index breaks the tie).
+    std::sort(keys.begin(), keys.end(), [](const Key& a, const Key& b) {
+        if (a.x != b.x) return a.x < b.x;
+        if (a.y != b.y) return a.y < b.y;
+        return a.index < b.index;
     });
+    // Keys of one position stay in input order: the later ones go.
     std::vector<char> dropped(pts.size(), 0);
     for (size_t k = 1; k < keys.size(); ++k) {
-        if (keys[k].x == keys[k - 1].x && keys[k].y == keys[k - 1].y) {
-            // keys of one position stay in input order: the later one goes
-            dropped[keys[k].index] = 1;
-            keys[k].index = keys[k - 1].index;
-        }
+        if (keys[k].x == keys[k - 1].x && keys[k].y == keys[k - 1].y) dropped[keys[k].index] = 1;
+    }
+    std::vector<int> row(pts.size(), 0);
+    int rows = 0;
+    for (size_t i = 0; i < pts.size(); ++i) {
+        if (!dropped[i]) row[i] = ++rows;
+    }
+    byPosition.clear();
+    for (const Key& key : keys) {
+        if (!dropped[key.index]) byPosition.push_back(row[key.index]);
     }
     std::vector<LoadPoint> kept;
     for (size_t i = 0; i < pts.size(); ++i) {
@@ -144,7 +160,9 @@ bool before(const float* work, int k, int j, float eps)
 
 // Row 1 the leftmost point, rows 2 .. N by increasing x, ties within eps by increasing y.  The
 // rows are first sorted exactly, so the passes of the tie rule only mend what eps changes.
-void orderPoints(int N, float* work, float eps)
+// byPosition: rows 1 .. N in the order of their positions (no two the same), as the twins
+// were dropped.
+void orderPoints(int N, float* work, float eps, const std::vector<int>& byPosition)
 {
     int left = 1;
     for (int j = 2; j <= N; ++j) {
@@ -155,12 +173,16 @@ void orderPoints(int N, float* work, float eps)
     if (left != 1) swapRows(work, 1, left);
     if (N < 3) return;
 
-    std::vector<int> order(static_cast<size_t>(N - 1));
-    std::iota(order.begin(), order.end(), 2);
-    std::stable_sort(order.begin(), order.end(), [&](int a, int b) {
-        const float xa = networkX(work, a), xb = networkX(work, b);
-        return xa < xb || (xa == xb && networkY(work, a) < networkY(work, b));
-    });
+    // Rows 2 .. N by position: the order the twins were dropped in, with the leftmost row,
+    // now row 1, left out, and row 1's point found in its place.
+    assert(static_cast<int>(byPosition.size()) == N);
+    std::vector<int> order;
+    order.reserve(static_cast<size_t>(N - 1));
+    for (const int r : byPosition) {
+        if (r == left) continue;
+        order.push_back(r == 1 ? left : r);
+    }
+    assert(static_cast<int>(order.size()) == N - 1);
     std::vector<float> copy(static_cast<size_t>(N - 1) * 5);
     static const int kColumns[] = {kNetX, kNetY, kNetZ, kNetDzdx, kNetDzdy};
     for (int i = 0; i < N - 1; ++i) {
@@ -288,13 +310,14 @@ void surfaceLoadNetworkPoints(int& N, const float* x, const float* y, const floa
     n.zrange = surfaceNarrow(z1 - z0);
 
     int dropped = dropDuplicates(pts, s.eps);
-    dropped += dropNormalisedTwins(pts);
+    std::vector<int> byPosition;
+    dropped += dropNormalisedTwins(pts, byPosition);
     storePoints(pts, work, derivatives);
     if (dropped > 0) {
         surfaceReportError(kDuplicatePoints);
         N = static_cast<int>(pts.size());
     }
-    orderPoints(N, work, s.eps);
+    orderPoints(N, work, s.eps, byPosition);
 }
 
 void surfaceCheckNetwork(int S, float* work, int& status)

@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 #include <limits>
 
 #include "frame/errors.h"
@@ -78,9 +79,19 @@ double showableStepOf(const float* work, int t, double low, double high)
     const SurfacePicturePoint a = onPicture(work, networkVertex(work, t, 1)),
                               b = onPicture(work, networkVertex(work, t, 2)),
                               c = onPicture(work, networkVertex(work, t, 3));
-    const double longest =
-        std::max({std::hypot(b.x - a.x, b.y - a.y), std::hypot(c.x - b.x, c.y - b.y),
-                  std::hypot(a.x - c.x, a.y - c.y)});
+    // The longest side found by its square, its length taken once.
+    const double sides[3][2] = {
+        {b.x - a.x, b.y - a.y}, {c.x - b.x, c.y - b.y}, {a.x - c.x, a.y - c.y}};
+    int at = 0;
+    double most = -1.0;
+    for (int k = 0; k < 3; ++k) {
+        const double square = sides[k][0] * sides[k][0] + sides[k][1] * sides[k][1];
+        if (!(square <= most)) {
+            most = square;
+            at = k;
+        }
+    }
+    const double longest = std::hypot(sides[at][0], sides[at][1]);
     double slope = (high - low) / longest;
     const double plane = surfacePlaneSlope(a, b, c);
     if (std::isfinite(plane) && !(plane <= slope)) slope = plane;
@@ -91,13 +102,12 @@ double showableStepOf(const float* work, int t, double low, double high)
 }  // namespace
 
 NetworkLevelIndex::NetworkLevelIndex(const float* work)
-    : curved_(surfaceFlagOn(surfaceState.networkContour.curvedContours))
+    : curved_(surfaceFlagOn(surfaceState.networkContour.curvedContours)), work_(work)
 {
     const int T = std::max(0, surfaceState.network.triangleCount);
     const auto size = static_cast<size_t>(T) + 1;
     low_.assign(size, 0.0f);
     high_.assign(size, 0.0f);
-    step_.assign(size, 0.0);
     candidate_.assign(size, 0);
     std::vector<char> excluded(size, 1);
     std::vector<int> eligible;
@@ -142,7 +152,6 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
             low_[i] = std::nextafter(low_[i], -std::numeric_limits<float>::infinity());
         if (static_cast<double>(high_[i]) < hi)
             high_[i] = std::nextafter(high_[i], std::numeric_limits<float>::infinity());
-        step_[i] = showableStepOf(work, t, low_[i], high_[i]);
     }
     if (eligible.empty()) return;
 
@@ -159,7 +168,20 @@ NetworkLevelIndex::NetworkLevelIndex(const float* work)
     if (!(top > base_)) top = base_;
     const long long count = static_cast<long long>(eligible.size());
     long long entries = 0;
-    buckets_ = static_cast<int>(count);
+    // A triangle whose range spans the share f of the heights takes at most f B + 2 of B
+    // buckets: the count is started where that bound keeps within the entries allowed, so that
+    // it is seldom halved below.
+    double spanned = 0.0;
+    if (top > base_) {
+        for (const int t : eligible) {
+            const auto i = static_cast<size_t>(t);
+            const double lo = std::max(static_cast<double>(low_[i]), base_);
+            const double hi = std::min(static_cast<double>(high_[i]), top);
+            if (hi > lo) spanned += (hi - lo) / (top - base_);
+        }
+    }
+    const double fits = spanned > 0.0 ? static_cast<double>(count) / spanned : 1.0e18;
+    buckets_ = static_cast<int>(std::clamp(fits, 1.0, static_cast<double>(count)));
     for (;;) {
         width_ = (top - base_) / buckets_;
         if (!(width_ > 0.0) || !std::isfinite(width_)) {
@@ -223,16 +245,28 @@ const std::vector<int>& NetworkLevelIndex::meeting(float level)
 double NetworkLevelIndex::showableStep() const
 {
     double step = INFINITY;
-    for (const int t : met_) step = std::min(step, step_[static_cast<size_t>(t)]);
+    for (const int t : met_) {
+        const auto i = static_cast<size_t>(t);
+        step = std::min(step, showableStepOf(work_, t, low_[i], high_[i]));
+    }
     return met_.empty() ? 0.0 : step;
 }
 
-void NetworkLevelIndex::addSteps(SurfaceLevelSteps& steps) const
+void NetworkLevelIndex::addSteps(SurfaceLevelSteps& steps, const std::vector<float>* asked) const
 {
+    std::vector<float> levels;
+    if (asked != nullptr) {
+        std::copy_if(asked->begin(), asked->end(), std::back_inserter(levels),
+                     [](float v) { return !std::isnan(v); });
+        std::sort(levels.begin(), levels.end());
+    }
     for (size_t i = 1; i < low_.size(); ++i) {
         // Curved lines also meet a level at the low end of the range: it is taken in.
         const float low = curved_ ? std::nextafter(low_[i], -INFINITY) : low_[i];
-        steps.add(low, high_[i], step_[i]);
+        if (!(low < high_[i])) continue;  // meets no level
+        const bool needed = asked == nullptr || surfaceLevelsMeet(levels, low, high_[i]);
+        steps.add(low, high_[i],
+                  needed ? showableStepOf(work_, static_cast<int>(i), low_[i], high_[i]) : 0.0);
     }
 }
 

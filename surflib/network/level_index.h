@@ -38,8 +38,10 @@ public:
     // none.  Needs the map transform of the map being drawn.
     double showableStep() const;
     // Every triangle the levels can meet, with its showable step, for the thinning of a map's
-    // levels (frame/level_thinning.h).  Needs the map transform, as showableStep does.
-    void addSteps(SurfaceLevelSteps& steps) const;
+    // levels (frame/level_thinning.h).  Needs the map transform, as showableStep does.  Given
+    // the levels the thinning will ask about, a triangle that meets none of them is added
+    // with step 0: its range still bounds the spans, and its step is not worked out.
+    void addSteps(SurfaceLevelSteps& steps, const std::vector<float>* asked = nullptr) const;
     // A triangle where an open line may start: one beside the hull or an excluded triangle.
     bool startCandidate(int t) const { return candidate_[static_cast<std::size_t>(t)] != 0; }
     // The tracer's working marks are cleared once, at the first level of the map.
@@ -50,8 +52,8 @@ private:
     bool meets(int t, float level) const;
 
     bool curved_;
+    const float* work_;
     std::vector<float> low_, high_;  // by triangle number (0 unused)
-    std::vector<double> step_;       // the showable step of each triangle
     std::vector<char> candidate_;
     double base_ = 0.0, width_ = 1.0;
     int buckets_ = 0;

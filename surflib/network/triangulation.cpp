@@ -39,6 +39,15 @@ Triangle readTriangle(const float* work, int t)
     return r;
 }
 
+// The vertices and the mark of triangle t, its neighbours left unread (0).
+Triangle readCorners(const float* work, int t)
+{
+    Triangle r{};
+    for (int k = 0; k < 3; ++k) r.v[k] = networkVertex(work, t, k + 1);
+    r.mark = networkRegionMark(work, t);
+    return r;
+}
+
 // Points the entry of owner that refers to `from` at `to` (keeping owner's sign).
 void relink(float* work, int owner, int from, int to)
 {
@@ -140,15 +149,12 @@ bool strictlyLeft(int a, int b, int c, const float* work)
 
 bool sameRegionSide(float a, float b) { return (a < 0.0f) == (b < 0.0f); }
 
-// Swaps the diagonal of triangle t's edge k0 (0-based) with the triangle beyond it.  With t =
-// (a, b, c) on edge a -> b and u = (b, a, d), t becomes (c, a, d) and u (d, b, c).  Returns
-// false (nothing changed) when the two triangles do not share the edge both ways.
-bool swapDiagonal(float* work, int t, int k0)
+// Swaps the diagonal of triangle t's edge k0 (0-based) with the triangle u beyond it, T and U
+// their vertices and marks (their neighbours are read here, as needed).  With t = (a, b, c) on
+// edge a -> b and u = (b, a, d), t becomes (c, a, d) and u (d, b, c).  Returns false (nothing
+// changed) when the two triangles do not share the edge both ways.
+bool swapDiagonal(float* work, int t, const Triangle& T, int k0, int u, const Triangle& U)
 {
-    const Triangle T = readTriangle(work, t);
-    const int u = T.n[k0];
-    if (u <= 0) return false;
-    const Triangle U = readTriangle(work, u);
     const int a = T.v[k0], b = T.v[(k0 + 1) % 3], c = T.v[(k0 + 2) % 3];
     int j = -1;
     for (int i = 0; i < 3; ++i) {
@@ -160,12 +166,19 @@ bool swapDiagonal(float* work, int t, int k0)
     // quadrilateral; with points far apart its rounding can ask for one where they do not,
     // and the swap would turn a triangle over.
     if (!strictlyLeft(c, a, d, work) || !strictlyLeft(d, b, c, work)) return false;
-    const int tb = T.n[(k0 + 1) % 3], tc = T.n[(k0 + 2) % 3];
-    const int ua = U.n[(j + 1) % 3], ub = U.n[(j + 2) % 3];
+    const int tb = networkNeighbour(work, t, (k0 + 1) % 3 + 1),
+              tc = networkNeighbour(work, t, (k0 + 2) % 3 + 1);
+    const int ua = networkNeighbour(work, u, (j + 1) % 3 + 1),
+              ub = networkNeighbour(work, u, (j + 2) % 3 + 1);
     surfaceWriteTriangle(work, t, c, a, d, tc, ua, u, T.mark);
     surfaceWriteTriangle(work, u, d, b, c, ub, tb, t, U.mark);
     relink(work, ua, u, t);
     relink(work, tb, t, u);
+    // The hull edges among the four outer sides now belong to t or u.
+    if (tc == 0) hintHullEdge(c, t);
+    if (ua == 0) hintHullEdge(a, t);
+    if (ub == 0) hintHullEdge(d, u);
+    if (tb == 0) hintHullEdge(b, u);
     return true;
 }
 
@@ -294,9 +307,13 @@ void surfaceWriteTriangle(float* work, int t, int v1, int v2, int v3, int n1, in
     networkTriangleField(work, t, kTriVertex1 + 1) = static_cast<float>(v2);
     networkTriangleField(work, t, kTriVertex1 + 2) = static_cast<float>(v3);
     networkTriangleField(work, t, kTriRegionMark) = mark;
-    networkSetNeighbour(work, t, 1, n1);
-    networkSetNeighbour(work, t, 2, n2);
-    networkSetNeighbour(work, t, 3, n3);
+    // Each neighbour with the sign of the mark, as networkSetNeighbour stores it.
+    const int n[3] = {n1, n2, n3};
+    for (int k = 0; k < 3; ++k) {
+        const int m = n[k] < 0 ? -n[k] : n[k];
+        networkTriangleField(work, t, kTriNeighbour1 + k) =
+            static_cast<float>(mark < 0.0f ? -m : m);
+    }
 }
 
 bool surfaceOrientationTest(int p, int a, int b, const float* work)
@@ -328,6 +345,7 @@ int surfaceInsertNetworkPoint(int p, int start, std::vector<int>& created, float
     const int N = n.pointCount;
     int first = 0, last = 0;
     int s = start;
+    // Once round the hull: a point that sees none of its edges from there sees none at all.
     for (int step = 0; step <= N && s > 0; ++step) {
         const int next = nextOnHull(work, s), previous = previousOnHull(work, s);
         if (next <= 0 || previous <= 0) break;
@@ -342,6 +360,7 @@ int surfaceInsertNetworkPoint(int p, int start, std::vector<int>& created, float
             break;
         }
         s = next;
+        if (s == start) break;
     }
     if (first == 0) return kInsertNothingVisible;
 
@@ -398,17 +417,18 @@ void surfaceSwapEdges(int p, std::vector<int>& triangles, float* work)
     while (!triangles.empty() && budget-- > 0) {
         const int t = triangles.back();
         triangles.pop_back();
-        const Triangle T = readTriangle(work, t);
+        // Only what the circle test needs is read: most tests keep the edge.
+        const Triangle T = readCorners(work, t);
         const int k0 = edgeOpposite(T, p);
         if (k0 < 0) continue;
-        const int u = T.n[k0];
+        const int u = networkNeighbour(work, t, k0 + 1);
         if (u <= 0) continue;
-        const Triangle U = readTriangle(work, u);
+        const Triangle U = readCorners(work, u);
         if (!sameRegionSide(T.mark, U.mark)) continue;
         const int f = T.v[k0], g = T.v[(k0 + 1) % 3];
         const int q = thirdVertex(U, f, g);
         if (q <= 0 || !swapWanted(p, f, g, q, work)) continue;
-        if (swapDiagonal(work, t, k0)) {
+        if (swapDiagonal(work, t, T, k0, u, U)) {
             triangles.push_back(t);
             triangles.push_back(u);
         }
@@ -426,7 +446,7 @@ bool surfaceTestRegionEdgeSwap(int t, int k, float* work)
     const int f = T.v[k0], g = T.v[(k0 + 1) % 3], p = T.v[(k0 + 2) % 3];
     const int q = thirdVertex(U, f, g);
     if (q <= 0 || !swapWanted(p, f, g, q, work)) return false;
-    return swapDiagonal(work, t, k0);
+    return swapDiagonal(work, t, T, k0, u, U);
 }
 
 int surfaceInsertIntoNetwork(int p, float* work)
@@ -513,19 +533,45 @@ int surfaceTriangulatePoints(int& N, float* work)
     n.hullStart = 1;
     surfaceState.networkWork.triangle = 1;
 
+    // The rows' x bounds for the locate of points the sweep cannot place from the hull; made
+    // again when a row leaves the table.
+    std::vector<float> highX, lowX;
+    NetworkRowBounds bounds{};
+    auto boundRows = [&] {
+        highX.assign(static_cast<size_t>(N) + 2, 0.0f);
+        lowX.assign(static_cast<size_t>(N) + 2, 0.0f);
+        for (int j = 1; j <= N; ++j)
+            highX[static_cast<size_t>(j)] = j == 1
+                ? networkX(work, j)
+                : std::max(highX[static_cast<size_t>(j) - 1], networkX(work, j));
+        for (int j = N; j >= 1; --j)
+            lowX[static_cast<size_t>(j)] = j == N
+                ? networkX(work, j)
+                : std::min(lowX[static_cast<size_t>(j) + 1], networkX(work, j));
+        bounds = {highX.data(), lowX.data(), N};
+        surfaceSetRowBounds(&bounds);
+    };
+    bool rowsMoved = true;
+    struct BoundsReset {
+        ~BoundsReset() { surfaceSetRowBounds(nullptr); }
+    } resetBounds;
+
     hullEdgeHints.assign(static_cast<size_t>(N) + 1, 0);
     hintHullEdge(1, 1);
     hintHullEdge(2, 1);
     hintHullEdge(3, 1);
     int start = 3;
     bool removed = false;
+    std::vector<int> created;  // the triangles a point's insertion made, kept from point to point
     for (int p = 4; p <= N;) {
         n.pointCount = N;
-        std::vector<int> created;
+        created.clear();
         int status = surfaceInsertNetworkPoint(p, start, created, work);
         if (status == 0) {
             surfaceSwapEdges(p, created, work);
         } else if (status == kInsertNothingVisible) {
+            if (rowsMoved) boundRows();
+            rowsMoved = false;
             status = surfaceInsertIntoNetwork(p, work);
         }
         if (status == kTriangleTableFull) {
@@ -536,6 +582,7 @@ int surfaceTriangulatePoints(int& N, float* work)
             // The point meets a vertex once normalised: it leaves the table.
             removeRow(work, p, N);
             removed = true;
+            rowsMoved = true;
             continue;
         }
         start = nextOnHull(work, p) > 0 ? p : n.hullStart;

@@ -9,6 +9,7 @@
 #include <climits>
 #include <cstdint>
 #include <cstring>
+#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -76,6 +77,46 @@ TEST(LevelThinning, SteepPiecesKeepTheirLevelsAndLevelsMeetingNothingStay)
                                              2550, 2625, 2700, 2775, 2850, 2925, 3000};
     EXPECT_EQ(levelsKept, expected);
     EXPECT_TRUE(leftOut);
+}
+
+TEST(LevelThinning, SpansOfListedLevelsAreThoseOfTheWholeTable)
+{
+    // Pieces with ends on a coarse lattice (so that ends and levels coincide), some reaching to
+    // the infinities, some of step 0; levels on the same lattice and between, infinities and no
+    // number.  Every span, asked of the listed levels and of levels outside the list, is the
+    // one the table of every stretch gives.
+    std::mt19937 random(5);
+    std::uniform_int_distribution<int> lattice(-8, 8), pick(0, 9);
+    const float inf = std::numeric_limits<float>::infinity();
+    for (int trial = 0; trial < 200; ++trial) {
+        SurfaceLevelSteps table, listed;
+        const int pieces = trial % 7 == 0 ? 0 : 1 + trial % 23;
+        for (int i = 0; i < pieces; ++i) {
+            float low = 0.25f * static_cast<float>(lattice(random));
+            float high = low + 0.25f * static_cast<float>(pick(random));
+            if (pick(random) == 0) low = -inf;
+            if (pick(random) == 0) high = inf;
+            const double step = pick(random) == 0 ? 0.0 : 0.01 * (1 + pick(random));
+            table.add(low, high, step);
+            listed.add(low, high, step);
+        }
+        std::vector<float> levels;
+        for (int k = 0; k < 1 + trial % 11; ++k)
+            levels.push_back(0.125f * static_cast<float>(lattice(random)));
+        levels.push_back(pick(random) < 2 ? inf : -inf);
+        levels.push_back(std::numeric_limits<float>::quiet_NaN());
+        table.finish();
+        listed.finishFor(levels);
+        std::vector<float> asked = levels;
+        for (int k = 0; k < 5; ++k) asked.push_back(0.0625f * static_cast<float>(lattice(random)));
+        for (const float level : asked) {
+            const SurfaceLevelSteps::Span a = table.at(level), b = listed.at(level);
+            EXPECT_EQ(a.from, b.from) << trial << " at " << level;
+            EXPECT_EQ(a.to, b.to) << trial << " at " << level;
+            EXPECT_EQ(a.step, b.step) << trial << " at " << level;
+            EXPECT_EQ(a.meets, b.meets) << trial << " at " << level;
+        }
+    }
 }
 
 // A plane z = u + v / 2 over the unit square, asked for many levels between LEVELS(0, 1.5).

@@ -1,5 +1,7 @@
 // Tests of building networks: known triangulations, the Delaunay condition on random sets,
 // degenerate point sets, duplicates, the workspace size, the header words and the point order.
+#include <random>
+
 #include "network_fixture.h"
 
 namespace {
@@ -130,6 +132,27 @@ TEST_F(BuildTest, XWithinTheToleranceIsOrderedByYWhateverTheSmallerX)
         EXPECT_EQ(structureFault(), "");
         EXPECT_EQ(delaunayViolations(), 0);
     }
+}
+
+TEST_F(BuildTest, PointsTheSweepCannotPlaceFromTheHullAreLocated)
+{
+    // 20000 random floats over [-3, 3]: among them points within the x tolerance of the one
+    // before them that see no hull edge, which the sweep places by the locate's scan of the
+    // table.  Every point is placed, and the network stays Delaunay.
+    std::mt19937 rng(11);
+    std::uniform_real_distribution<float> u(-3.0f, 3.0f);
+    std::vector<NetPoint> pts;
+    for (int i = 0; i < 20000; ++i) {
+        const float x = u(rng), y = u(rng);
+        pts.push_back({x, y, wavy(x, y)});
+    }
+    tarv::errorLogClear();
+    build(pts);
+    EXPECT_TRUE(reported().empty());
+    EXPECT_EQ(pointCount(), 20000);
+    EXPECT_EQ(structureFault(), "");
+    EXPECT_EQ(delaunayViolations(), 0);
+    EXPECT_TRUE(guardsIntact());
 }
 
 TEST_F(BuildTest, DegeneratePointSetsBuildNothing)
