@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <limits>
 
 #include "frame/errors.h"
 #include "frame/intervals.h"
@@ -51,6 +52,42 @@ bool copyGrid(const float* z, float* work, float& zmin, float& zmax)
     return any;
 }
 
+// A cell with a height that is no number or infinite.  The tracer takes such a corner as lying
+// below (no number, -infinity) or above (+infinity) every level, and puts a line's crossing of
+// an edge to it at a place that does not move with the level: levels that meet the cell only
+// through such edges draw the same line there, and none of them shows apart from another.
+// Between its finite corners a line moves with its level as in a whole cell, judged on the
+// steepest of the edges joining two of them.
+void addHoleCell(SurfaceLevelSteps& steps, const float corner[4], double w, double h,
+                 double resolution)
+{
+    constexpr double kNeverApart = std::numeric_limits<double>::max();
+    float low = INFINITY, high = -INFINITY;
+    bool below = false, above = false;
+    for (int k = 0; k < 4; ++k) {
+        const float v = corner[k];
+        if (std::isfinite(v)) {
+            low = std::min(low, v);
+            high = std::max(high, v);
+        } else {
+            (v > 0.0f ? above : below) = true;  // +infinity above; no number, -infinity below
+        }
+    }
+    double slope = 0.0;
+    for (int k = 0; k < 4; ++k) {
+        const float a = corner[k], b = corner[(k + 1) % 4];
+        if (std::isfinite(a) && std::isfinite(b))
+            slope = std::max(slope, std::fabs(static_cast<double>(b) - a) / (k % 2 == 0 ? w : h));
+    }
+    if (low > high) {  // no finite corner: every level that meets the cell draws the same
+        steps.add(-INFINITY, INFINITY, kNeverApart);
+        return;
+    }
+    if (below) steps.add(-INFINITY, low, kNeverApart);
+    steps.add(low, high, slope > 0.0 ? slope * resolution : kNeverApart);
+    if (above) steps.add(high, INFINITY, kNeverApart);
+}
+
 }  // namespace
 
 namespace surflib {
@@ -78,10 +115,10 @@ SurfaceLevelSteps surfaceGridLevelSteps(int wsize, const float* work)
         const float* above = row + g.nx;
         for (int i = 0; i + 1 < g.nx; ++i) {
             const float corner[4] = {row[i], row[i + 1], above[i + 1], above[i]};
-            // A cell with a height that is no number or infinite has no slope to measure: it
-            // neither keeps nor leaves out a level.
-            if (!std::all_of(corner, corner + 4, [](float v) { return std::isfinite(v); }))
+            if (!std::all_of(corner, corner + 4, [](float v) { return std::isfinite(v); })) {
+                addHoleCell(steps, corner, w, h, resolution);
                 continue;
+            }
             const SurfacePicturePoint p[4] = {
                 {0.0, 0.0, corner[0]}, {w, 0.0, corner[1]}, {w, h, corner[2]}, {0.0, h, corner[3]}};
             const SurfacePicturePoint centre{

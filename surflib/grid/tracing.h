@@ -126,7 +126,9 @@ void surfaceDrawLevels(const SurfaceLevelPlan& plan, int n, int wsize, float* wo
 SurfaceCellSweep surfaceLevelSweep(const std::vector<float>& levels, int wsize, const float* work);
 // The showable steps of the cells of the recorded grid in work on the map laid out: each cell
 // with four finite heights meets the levels over its corners' range, and shows lines apart at
-// its steepest slope on the picture times a thousandth of the map area's larger side.
+// its steepest slope on the picture times a thousandth of the map area's larger side; a cell
+// with a height that is no number or infinite is judged on the edges between its finite
+// corners, and shows no two levels apart where they meet only its edges to such a height.
 SurfaceLevelSteps surfaceGridLevelSteps(int wsize, const float* work);
 // The numbers (rising) of the levels first + k step, k < count, that a gridded map draws:
 // those the picture shows apart (frame/level_thinning.h); warning -77 when any is left out.

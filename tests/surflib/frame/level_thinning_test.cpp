@@ -17,6 +17,7 @@
 #include "../surface_test.h"
 #include "frame/level_thinning.h"
 #include "frame/state.h"
+#include "grid/tracing.h"
 #include "tterrlib.h"
 
 using namespace surflib;
@@ -116,6 +117,37 @@ TEST(LevelThinning, SpansOfListedLevelsAreThoseOfTheWholeTable)
             EXPECT_EQ(a.step, b.step) << trial << " at " << level;
             EXPECT_EQ(a.meets, b.meets) << trial << " at " << level;
         }
+    }
+}
+
+// A grid with a hole at every other node in both directions: every cell has a corner that is no
+// number (or infinite), where the tracer puts a line's crossing at a place that does not move
+// with the level.  Levels that meet such edges alone draw the same line; those that cross the
+// cells' finite corners are judged on them.  Either way a gridded map keeps about as many levels
+// as it keeps on the grid without holes, not every level asked.
+TEST_F(SurfacePictureTest, CellsWithHolesKeepNoMoreLevelsThanThePictureShows)
+{
+    constexpr int n = 9;
+    constexpr long long asked = 200000;
+    const auto keptOf = [&](float hole) {
+        std::vector<float> z;
+        for (int j = 0; j < n; ++j) {
+            for (int i = 0; i < n; ++i)
+                z.push_back(i % 2 == 0 && j % 2 == 0 ? hole : (i + j / 2.0f) / (n - 1));
+        }
+        std::vector<float> work(3 * n * n + 1000, 0.0f);
+        const int wsize = static_cast<int>(work.size()), levels = 1, plain = 0;
+        DRACON(n, 0.0f, 1.0f, n, 0.0f, 1.0f, z.data(), levels, plain, wsize, work.data());
+        // Levels over the finite heights, as LEVELS(0, 1.5) asks.
+        return surfaceThinGridLevels(0.0, 1.5 / asked, asked + 1, wsize, work.data()).size();
+    };
+    const size_t whole = keptOf(0.5f);
+    ASSERT_GT(whole, 2u);
+    const float inf = std::numeric_limits<float>::infinity();
+    for (const float hole : {std::numeric_limits<float>::quiet_NaN(), inf, -inf}) {
+        const size_t kept = keptOf(hole);
+        EXPECT_GE(kept, 2u) << hole;
+        EXPECT_LE(kept, 2 * whole) << hole;
     }
 }
 
