@@ -795,7 +795,9 @@ void PRJAXI(const int* codes1, const int* codes2);  // six words each
 // On the last projected picture.  x, y, z: n points read.
 // LINPRJ draws the polyline (x, y, z) in the pen in force, projected as the picture; no picture:
 // 1018.  PRJHGT: the height of the picture's grid at (x, y), with its workspace; z is 0 after
-// any fault (a workspace with no words: 1003; no picture: 1018; outside the grid: 1026).
+// any fault (a workspace with no words: 1003; no picture: 1018; outside the grid: 1026).  The
+// grid is the one in force: a projected driver refused before it draws keeps the picture's, but
+// a later RANGRD or FUNGRD puts its own window and size in its place.
 // PERSPA: the picture point (X, Y) of the surface point (x, y, z) under the perspective set-up
 // in force (PERSET or the last perspective picture, not ended by a later isometric picture, a
 // refused set-up or a CONBND area; none: 1018).

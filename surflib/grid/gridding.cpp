@@ -13,6 +13,7 @@
 #include "grid/gridding.h"
 
 #include <algorithm>
+#include <cfloat>
 #include <cmath>
 
 #include "frame/errors.h"
@@ -51,6 +52,16 @@ int wholePart(double v)
     if (!(v > -1.0e9)) return -1000000000;
     if (!(v < 1.0e9)) return 1000000000;
     return static_cast<int>(v);
+}
+
+// An end of the points' extent moved out by 1e-5 of its span (signed toward the outside), so
+// that no point lies on the window's edge; kept within the largest real, so that points near it
+// still span a window that is a number.
+float widenedEnd(double end, double outward)
+{
+    const double v = end + 1.0e-5 * outward;
+    return static_cast<float>(
+        std::clamp(v, -static_cast<double>(FLT_MAX), static_cast<double>(FLT_MAX)));
 }
 
 // The nodes of the recorded grid; none when a count is below 2 (a grid a refused routine left
@@ -257,10 +268,11 @@ void surfacePrepareRandomPoints(int npts, float* x, float* y, float* z, int wsiz
     if (!(x0 <= x1)) x0 = x1 = y0 = y1 = z0 = z1 = 0.0;
     g.zMin = surfaceNarrow(z0);
     g.zMax = surfaceNarrow(z1);
-    g.dataXMin = surfaceNarrow(x0 - 1.0e-5 * (x1 - x0));
-    g.dataXMax = surfaceNarrow(x1 + 1.0e-5 * (x1 - x0));
-    g.dataYMin = surfaceNarrow(y0 - 1.0e-5 * (y1 - y0));
-    g.dataYMax = surfaceNarrow(y1 + 1.0e-5 * (y1 - y0));
+    g.dataXMin = widenedEnd(x0, x0 - x1);
+    g.dataXMax = widenedEnd(x1, x1 - x0);
+    g.dataYMin = widenedEnd(y0, y0 - y1);
+    g.dataYMax = widenedEnd(y1, y1 - y0);
+    const float window[4] = {g.xMin, g.xMax, g.yMin, g.yMax};
 
     if (status == 0) {
         const bool inside = g.xMin >= g.dataXMin && g.xMax <= g.dataXMax && g.yMin >= g.dataYMin &&
@@ -281,7 +293,14 @@ void surfacePrepareRandomPoints(int npts, float* x, float* y, float* z, int wsiz
     const int ten = 10;
     float ex0 = g.dataXMin, ex1 = g.dataXMax, ey0 = g.dataYMin, ey1 = g.dataYMax;
     surfaceCheckGrid(ten, ex0, ex1, ten, ey0, ey1, status);
-    if (status != 0) return;
+    if (status != 0) {
+        // Refused: the grid in force keeps its window.
+        g.xMin = window[0];
+        g.xMax = window[1];
+        g.yMin = window[2];
+        g.yMax = window[3];
+        return;
+    }
 
     const double sx = (static_cast<double>(g.xMax) - g.xMin) / g.nxIntervals;
     const double sy = (static_cast<double>(g.yMax) - g.yMin) / g.nyIntervals;

@@ -29,6 +29,38 @@ int finitePoints(int n, const float* x, const float* y, const float* z)
     return count;
 }
 
+// The points gridded onto the size in force, in the library array; base: the grid's offset.
+bool gridRandomPoints(int npts, float* x, float* y, float* z, int& base)
+{
+    SurfaceLibraryState& s = surfaceState;
+    GridState& g = s.grid;
+    if (npts > 0 && surfaceRefuseMissingArrays({x, y, z})) return false;
+    const int n = npts > 0 ? finitePoints(npts, x, y, z) : 0;
+    if (n < 9) {
+        surfaceReportError(kTooFewPoints);
+        return false;
+    }
+    // The points grid onto the size in force, which a refused driver may have left unusable.
+    if (!surfaceUseRecordedGridSize()) return false;
+    if (n < s.contour.patchPoints) s.contour.patchPoints = n;
+    g.pointCount = n;
+    const int wsize = kSurfaceInternalWorkWords;
+    int status = 0;
+    surfacePartitionRandomGrid(wsize, status);
+    if (status != 0) {
+        surfaceReportError(kWorkspaceShort);
+        return false;
+    }
+    status = 1;
+    surfacePrepareRandomPoints(npts, x, y, z, wsize, s.internalWork, status);
+    if (status == kNoBucketGrid) surfaceReportError(status);  // the grid check reports its own
+    if (status != 0) return false;
+    surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, s.internalWork);
+    // The data points stay in front of the grid while their markers are wanted.
+    base = surfaceFlagOn(s.contour.pointMarkersOn) ? s.partition.grid : 0;
+    return true;
+}
+
 }  // namespace
 
 namespace surflib {
@@ -52,35 +84,17 @@ void surfaceSetGridShape(int nx, int ny)
 
 bool surfaceGridRandomPoints(int npts, float* x, float* y, float* z, int& base)
 {
+    // A refusal leaves the picture drawn before, and the grid and workspace cut its spot heights
+    // are read with, as they were.
     SurfaceLibraryState& s = surfaceState;
-    GridState& g = s.grid;
-    if (npts > 0 && surfaceRefuseMissingArrays({x, y, z})) return false;
-    const int n = npts > 0 ? finitePoints(npts, x, y, z) : 0;
-    if (n < 9) {
-        surfaceReportError(kTooFewPoints);
-        return false;
-    }
-    // The points grid onto the size in force, which a refused driver may have left unusable.
-    if (!surfaceUseRecordedGridSize()) return false;
-    if (n < s.contour.patchPoints) s.contour.patchPoints = n;
-    g.pointCount = n;
-    const int wsize = kSurfaceInternalWorkWords;
-    int status = 0;
-    surfacePartitionRandomGrid(wsize, status);
-    if (status != 0) {
-        surfaceReportError(kWorkspaceShort);
-        return false;
-    }
-    status = 1;
-    surfacePrepareRandomPoints(npts, x, y, z, wsize, s.internalWork, status);
-    if (status != 0) {
-        if (status > 0) surfaceReportError(status);
-        return false;
-    }
-    surfaceInterpolateGrid(surfaceInterpolateNode, npts, x, y, z, wsize, s.internalWork);
-    // The data points stay in front of the grid while their markers are wanted.
-    base = surfaceFlagOn(s.contour.pointMarkersOn) ? s.partition.grid : 0;
-    return true;
+    const GridState grid = s.grid;
+    const WorkspacePartition partition = s.partition;
+    const int fitMargin = s.projection.fitMargin;
+    if (gridRandomPoints(npts, x, y, z, base)) return true;
+    s.grid = grid;
+    s.partition = partition;
+    s.projection.fitMargin = fitMargin;
+    return false;
 }
 
 bool surfaceSampleFunctionGrid(float xmin, float xmax, float ymin, float ymax,
@@ -95,16 +109,18 @@ bool surfaceSampleFunctionGrid(float xmin, float xmax, float ymin, float ymax,
         surfaceReportError(kWorkspaceShort);
         return false;
     }
-    g.xMin = xmin;
-    g.xMax = xmax;
-    g.yMin = ymin;
-    g.yMax = ymax;
+    // The window is checked before it is recorded: a refused call leaves the picture drawn
+    // before, and the grid its spot heights are read on, as they were.
+    float x0 = xmin, x1 = xmax, y0 = ymin, y1 = ymax;
     int status = 0;
-    surfaceCheckGrid(g.nx, g.xMin, g.xMax, g.ny, g.yMin, g.yMax, status);
-    if (status != 0) return false;
+    surfaceCheckGrid(g.nx, x0, x1, g.ny, y0, y1, status);
+    if (status != 0 || surfaceRefuseMissingFunction(f)) return false;
+    g.xMin = x0;
+    g.xMax = x1;
+    g.yMin = y0;
+    g.yMax = y1;
     g.nxIntervals = g.nx - 1;
     g.nyIntervals = g.ny - 1;
-    if (surfaceRefuseMissingFunction(f)) return false;
     s.partition.grid = 0;
     g.gridOffset = 0;
     surfaceSampleFunction(f, kSurfaceInternalWorkWords, s.internalWork);

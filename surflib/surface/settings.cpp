@@ -352,6 +352,11 @@ void PRJHGT(const float& x, const float& y, float& z, const int& wsize, const fl
     if (g.nx < 2 || g.ny < 2) return;
     const double gx = (g.nx - 1) * ((static_cast<double>(x) - g.xMin) / (g.xMax - g.xMin)) + 1.0;
     const double gy = (g.ny - 1) * ((static_cast<double>(y) - g.yMin) / (g.yMax - g.yMin)) + 1.0;
+    // A window that is no finite range (one no picture is drawn on) places no point in a cell.
+    if (!std::isfinite(gx) || !std::isfinite(gy)) {
+        surfaceReportError(kOutsideWindow);
+        return;
+    }
     // A point on the last column or row is read from the cell before it, at fraction 1.
     int ix = std::min(static_cast<int>(gx), g.nx - 1);
     int iy = std::min(static_cast<int>(gy), g.ny - 1);

@@ -1,6 +1,7 @@
 // settings_test.cpp - the setters of projected surfaces: stored values, corrections and
 // warnings under the routine's name, and the polyline, spot height and point transform on the
 // last projected picture.
+#include <cfloat>
 #include <cmath>
 #include <functional>
 #include <vector>
@@ -255,6 +256,73 @@ TEST_F(SurfaceSettingsTest, SpotHeightOnTheGridOfThePicture)
     EXPECT_EQ(reported(), std::vector<int>({asReported(kOutsideWindow)}));
     EXPECT_EQ(h, 0.0f);
     EXPECT_EQ(tarv::errorLog()[0].routine, "krReturnSurfaceSpotHeight(PRJHGT)");
+}
+
+float sumHeight(const float& x, const float& y) { return x + y; }
+
+// Drivers refused before they draw leave the picture before them standing: its spot heights are
+// still read on its own grid, not on the window or workspace cut the refused call asked for.
+TEST_F(SurfaceSettingsTest, RefusedPicturesLeaveTheSpotHeightsOfThePictureBefore)
+{
+    const int nx = 5, ny = 4;
+    std::vector<float> z =
+        grid(nx, ny, 0.0f, 4.0f, 0.0f, 3.0f, [](float x, float y) { return x + 10.0f * y; });
+    const float inf = INFINITY;
+    // Points spanning more than the reals (their window's width is no number), and too few.
+    std::vector<float> wide{-FLT_MAX, 1, 2, 3, 4, 5, 6, 7, 8, 9}, ys{0, 1, 2, 3, 4, 5, 6, 7, 8, 9};
+    std::vector<float> few(5, 1.0f);
+    const struct {
+        const char* name;
+        std::function<void()> call;
+        int error;
+    } cases[] = {
+        {"FUNPER, infinite window",
+         [&] {
+             float d = 0.0f;
+             FUNPER(-inf, 1.0f, 0.0f, 1.0f, sumHeight, d, 30.0f, 40.0f);
+         },
+         kFlatXRange},
+        {"FUNISO, infinite window", [&] { FUNISO(0.0f, 1.0f, -inf, inf, sumHeight, 1); },
+         kFlatYRange},
+        {"FUNPER, no function",
+         [&] {
+             float d = 0.0f;
+             FUNPER(0.0f, 100.0f, 0.0f, 100.0f, nullptr, d, 30.0f, 40.0f);
+         },
+         kNotANumber},
+        {"FUNISO, no function", [&] { FUNISO(0.0f, 100.0f, 0.0f, 100.0f, nullptr, 1); },
+         kNotANumber},
+        {"RANPER, points wider than the reals",
+         [&] {
+             float d = 0.0f;
+             RANPER(10, wide.data(), ys.data(), ys.data(), d, 30.0f, 40.0f);
+         },
+         kFlatXRange},
+        {"RANISO, points wider than the reals",
+         [&] { RANISO(10, ys.data(), wide.data(), ys.data(), 1); }, kFlatYRange},
+        {"RANPER, too few points",
+         [&] {
+             float d = 0.0f;
+             RANPER(5, few.data(), few.data(), few.data(), d, 30.0f, 40.0f);
+         },
+         kTooFewPoints},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<float> work(4000);
+        float d = 0.0f;
+        PERPRJ(nx, 0.0f, 4.0f, ny, 0.0f, 3.0f, z.data(), d, 30.0f, 40.0f, 4000, work.data());
+        tarv::errorLogClear();
+        c.call();
+        EXPECT_EQ(reported(), std::vector<int>({asReported(c.error)}));
+        tarv::errorLogClear();
+        for (const auto& [x, y] : {std::pair{1.0f, 2.0f}, {2.5f, 0.5f}, {4.0f, 3.0f}}) {
+            float h = -1.0f;
+            PRJHGT(x, y, h, 4000, work.data());
+            EXPECT_NEAR(h, x + 10.0f * y, 1e-4) << x << " " << y;
+        }
+        EXPECT_TRUE(tarv::errorLog().empty());
+    }
 }
 
 }  // namespace
